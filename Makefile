@@ -1,0 +1,33 @@
+# make run   installs what is missing, builds, and starts Orvane on the default data folder
+# make test  installs what is missing, builds, and runs every test
+# make bench installs what is missing, builds, and runs the benchmarks
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/build.ninja: CMakeLists.txt
+	cmake -S . -B $(BUILD) -G Ninja
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run-orvane $(BUILD)
+
+test: build
+	cd $(BUILD) && dbus-run-session -- ctest --output-on-failure -j $(JOBS) --timeout 300
+
+bench: build
+	cmake --build $(BUILD) --target benches -j $(JOBS)
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; "$$b" || exit 1; done
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+
+// XML property lists, read and written by our own codec.
+//
+// In memory a property list is a QVariant tree:
+//   dict    -> QVariantMap        array   -> QVariantList
+//   string  -> QString            data    -> QByteArray
+//   integer -> qlonglong          real    -> double
+//   boolean -> bool               date    -> QDateTime (UTC)
+// Integers, reals and booleans stay apart across a round trip, reals are
+// written so that they read back bit for bit, and dates cover the whole range
+// the records use (distantPast() to distantFuture()).
+namespace PropertyList {
+
+enum class Status {
+    Ok,
+    NotFound,     // the file does not exist
+    Unreadable,   // the file exists but could not be opened or read
+    Malformed,    // the bytes are not a property list we understand
+};
+
+struct ReadResult {
+    QVariant value;
+    Status status = Status::Ok;
+    QString error;  // human-readable detail for the log when status != Ok
+    bool ok() const { return status == Status::Ok; }
+};
+
+// Parses XML property-list bytes.
+ReadResult parse(const QByteArray& xml);
+// Reads and parses a file; a missing file is Status::NotFound, not Malformed.
+ReadResult read(const QString& path);
+
+// Encodes a value as an XML property list. Values of other QVariant types
+// are an error (empty result, `error` filled).
+QByteArray serialize(const QVariant& value, QString* error = nullptr);
+// Serializes and writes the file whole and atomically. Returns false (and
+// leaves any existing file untouched) when anything fails.
+bool write(const QString& path, const QVariant& value, QString* error = nullptr);
+
+// The two sentinel dates of stored records.
+QDateTime distantPast();    // 0001-01-01T00:00:00Z
+QDateTime distantFuture();  // 4001-01-01T00:00:00Z
+
+}  // namespace PropertyList

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class Clock;
+class UserDefaults;
+class BWCloudChannels;
+class BWReminderScheduling;
+
+// What the store reads from the world around it. The store's classes are made
+// for each use and keep no state; they take this environment instead of
+// reaching for globals, so that tests run in temporary folders and two
+// simulated devices can live in one process.
+struct BWStoreEnvironment
+{
+    UserDefaults* defaults = nullptr;         // the user's standard defaults
+    UserDefaults* appGroup = nullptr;         // the app-group suite an extension reads
+    Clock* clock = nullptr;
+
+    QString defaultDataFolder;   // ~/.local/share/Orvane/Orvane.ovdata
+    QString supportFolder;       // ~/.local/share/Orvane: backups live here
+    QString dropboxFolder;       // ~/Dropbox
+
+    BWCloudChannels* cloud = nullptr;            // none: nothing is handed to the cloud
+    BWReminderScheduling* reminders = nullptr;   // none: no reminders are made
+};
