@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
 
@@ -57,7 +58,17 @@ public:
     bool synchronize();
 
 private:
+    void load();
+    bool store(const QVariantMap& stored);
+    bool fileMayBeWritten();
+
     QString m_path;
     QVariantMap m_stored;
     QVariantMap m_registered;
+    // Set while the file on disk could not be read: writing then would
+    // replace the user's settings with the few values of this run.
+    bool m_fileUnreadable = false;
+    // Keys removed while the file was unreadable, so that they stay removed
+    // when the file comes back and its values are taken in again.
+    QStringList m_removedWhileUnreadable;
 };

@@ -1,0 +1,185 @@
+// Moving bill ids between the lists of the index, and handing records and
+// lists to the cloud channels.
+#include "store/BWBill.h"
+
+#include "platform/Log.h"
+#include "platform/PropertyList.h"
+#include "store/BWBillIndex.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWCloudChannels.h"
+
+namespace {
+
+QString describe(const QVariantMap& index)
+{
+    return QString::fromUtf8(PropertyList::serialize(index));
+}
+
+}  // namespace
+
+bool BWBill::moveBill(const QString& billID, const QString& fromIndex, const QString& toIndex,
+                      const QString& notUsingIndex, bool disableBill)
+{
+    if (!acceptsBillID(billID, "Moving bill"))
+        return false;
+    const QString folder = dataFolder();
+    if (folder.isEmpty())
+        return false;
+    BWBillIndex index(folder);
+    QStringList source = index.ids(fromIndex);
+    source.removeAll(billID);
+    QStringList target = index.ids(toIndex);
+    const bool added = !target.contains(billID);
+    if (added)
+        target.append(billID);
+    index.setIds(fromIndex, source);
+    index.setIds(toIndex, target);
+    index.setIds(notUsingIndex, index.ids(notUsingIndex));
+    if (!index.save())
+        return false;
+
+    if (disableBill)
+        disableBillRemindersWithBillId(billID);
+    if (added && toIndex == IndexKeys::ActiveBills)
+        uploadActiveBillsToiCloud(target);
+    return true;
+}
+
+bool BWBill::deleteBillWithBid(const QString& billID)
+{
+    if (!acceptsBillID(billID, "Deleting bill"))
+        return false;
+    const QString folder = dataFolder();
+    if (folder.isEmpty())
+        return false;
+    const BWBillIndex before(folder);
+    // The lists are uploaded below whatever moved; an unreadable index would
+    // send empty lists to every other device.
+    if (before.isDamaged())
+        return false;
+    bool moved = true;
+    if (before.contains(IndexKeys::ActiveBills, billID))
+        moved = moveBill(billID, IndexKeys::ActiveBills, IndexKeys::DeletedBills, IndexKeys::ArchivedBills, true);
+    else if (before.contains(IndexKeys::ArchivedBills, billID))
+        moved = moveBill(billID, IndexKeys::ArchivedBills, IndexKeys::DeletedBills, IndexKeys::ActiveBills, true);
+    if (!moved)
+        return false;
+
+    // Without any index there are no lists to send; empty ones would clear
+    // the lists of every other device.
+    const BWBillIndex after(folder);
+    if (after.fileExists()) {
+        uploadActiveBillsToiCloud(after.ids(IndexKeys::ActiveBills));
+        uploadDeletedBillsToiCloud(after.ids(IndexKeys::DeletedBills));
+    }
+    if (m_env.cloud && !m_env.cloud->userUID().isEmpty())
+        m_env.cloud->removeBillFromFirebase(billID);
+    return true;
+}
+
+bool BWBill::deleteAllBills()
+{
+    const QString folder = dataFolder();
+    if (folder.isEmpty())
+        return false;
+    BWBillIndex index(folder);
+    index.setDictionary({{IndexKeys::ActiveBills, QVariantList()},
+                         {IndexKeys::ArchivedBills, QVariantList()},
+                         {IndexKeys::DeletedBills, QVariantList()}});
+    return index.saveReplacingDamagedFile();
+}
+
+bool BWBill::restoreDeletedBills()
+{
+    const QString folder = dataFolder();
+    if (folder.isEmpty())
+        return false;
+    BWBillIndex index(folder);
+    Log::line(QStringLiteral("Original Index: %1").arg(describe(index.dictionary())));
+    index.setIds(IndexKeys::ActiveBills, index.ids(IndexKeys::ActiveBills));
+    index.setIds(IndexKeys::ArchivedBills, index.ids(IndexKeys::ArchivedBills));
+    index.setIds(IndexKeys::DeletedBills, {});
+    Log::line(QStringLiteral("Index after Purging Deleted Bills: %1").arg(describe(index.dictionary())));
+    return index.save();
+}
+
+bool BWBill::overWriteIndexFileWithDictionary(const QVariantMap& index, const QString& updatingKey)
+{
+    const QString folder = dataFolder();
+    if (folder.isEmpty())
+        return false;
+    BWBillIndex file(folder);
+    file.setDictionary(index);
+    if (!file.save())
+        return false;
+    if (updatingKey == IndexKeys::ActiveBillsCloudKey) {
+        Log::line(QStringLiteral("iCloud: Uploading active bills back to icloud"));
+        uploadActiveBillsToiCloud(file.ids(IndexKeys::ActiveBills));
+    } else if (updatingKey == IndexKeys::DeletedBillsCloudKey) {
+        Log::line(QStringLiteral("iCloud: Uploading deleted bills back to icloud"));
+        uploadDeletedBillsToiCloud(file.ids(IndexKeys::DeletedBills));
+    } else if (updatingKey == IndexKeys::ArchivedBillsCloudKey) {
+        Log::line(QStringLiteral("iCloud: Uploading archived bills back to icloud"));
+        uploadArchivedBillsToiCloud(file.ids(IndexKeys::ArchivedBills));
+    }
+    return true;
+}
+
+bool BWBill::overWriteIndexFileWithDictionary(const QVariantMap& index, bool updatingAllKeys)
+{
+    const QString folder = dataFolder();
+    if (folder.isEmpty())
+        return false;
+    BWBillIndex file(folder);
+    file.setDictionary(index);
+    if (!file.save())
+        return false;
+    if (updatingAllKeys) {
+        uploadActiveBillsToiCloud(file.ids(IndexKeys::ActiveBills));
+        uploadDeletedBillsToiCloud(file.ids(IndexKeys::DeletedBills));
+    }
+    return true;
+}
+
+void BWBill::uploadBillToiCloudWithBid(const QString& billID, const QVariantMap& record)
+{
+    if (!m_env.cloud || !acceptsBillID(billID, "Uploading bill"))
+        return;
+    if (defaultsFlag(CloudDefaultsKeys::ICloudSyncEnabled)) {
+        m_env.cloud->setKeyValueStoreObject(record, billID);
+        Log::line(QStringLiteral("Added or Updated Bill to iCloud"));
+    }
+    if (defaultsFlag(CloudDefaultsKeys::ICloudSyncEnabled2))
+        m_env.cloud->uploadBillToCloud(record, billID);
+}
+
+void BWBill::uploadActiveBillsToiCloud(const QStringList& billIDs)
+{
+    sendListToKeyValueStore(IndexKeys::ActiveBillsCloudKey, billIDs, QStringLiteral("Updated Active Bills to iCloud"));
+    if (m_env.cloud && defaultsFlag(CloudDefaultsKeys::ICloudSyncEnabled2))
+        m_env.cloud->uploadIndexToCloud(billIDs, IndexKeys::ActiveBills);
+}
+
+void BWBill::uploadDeletedBillsToiCloud(const QStringList& billIDs)
+{
+    sendListToKeyValueStore(IndexKeys::DeletedBillsCloudKey, billIDs,
+                            QStringLiteral("Updated Deleted Bills to iCloud"));
+    if (m_env.cloud && defaultsFlag(CloudDefaultsKeys::ICloudSyncEnabled2))
+        m_env.cloud->uploadIndexToCloud(billIDs, IndexKeys::DeletedBills);
+}
+
+void BWBill::uploadArchivedBillsToiCloud(const QStringList& billIDs)
+{
+    // CloudKit keeps no archived list: archiving is a flag of the record.
+    sendListToKeyValueStore(IndexKeys::ArchivedBillsCloudKey, billIDs,
+                            QStringLiteral("Updated Archived Bills to iCloud"));
+}
+
+void BWBill::sendListToKeyValueStore(const QString& cloudKey, const QStringList& billIDs,
+                                     const QString& logLine) const
+{
+    if (!m_env.cloud || !defaultsFlag(CloudDefaultsKeys::ICloudSyncEnabled))
+        return;
+    m_env.cloud->setKeyValueStoreObject(QVariant(billIDs).toList(), cloudKey);
+    Log::line(logLine);
+}

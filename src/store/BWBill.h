@@ -1,0 +1,162 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+#include <QVariantMap>
+#include <optional>
+
+#include "store/BWStoreEnvironment.h"
+
+// The writer of bill records: the only code that writes bill files and moves
+// bill ids between the lists of the index. It stores an edited item built from
+// its properties, rewrites a changed record, stores single keys, deletes,
+// archives and restores items, and after every write renews the item's
+// reminders and hands the record to the cloud channels.
+//
+// A BWBill is made for each use. The properties are filled by the caller
+// before writeBill(); every other operation takes a record or an id and
+// ignores them.
+//
+// Every write returns true only when everything it had to write was written.
+// When a bill file or the index cannot be written, the steps that depend on it
+// (index update, reminders, cloud hand-off) do not run. An id that is not a
+// valid bill id is refused, since it would name a file.
+//
+// Due dates: a loaded record's DueDate may have been moved off a weekend,
+// holiday or vacation for display; its AbsoluteDueDate holds the real one.
+// Writes store AbsoluteDueDate as DueDate whenever a record carries it, so a
+// caller that moves the due date of a loaded record uses setDueDateOfRecord().
+class BWBill
+{
+public:
+    explicit BWBill(const BWStoreEnvironment& env);
+
+    // ---- Properties: one per stored key; unset ones are left out of the record ----
+    // Amounts and other money-like numbers keep the form their writer gave
+    // them (the integer 0 of a new item, a real once computed), so they are
+    // held as numbers in a QVariant; an invalid QVariant is unset.
+    std::optional<QString> name;
+    std::optional<QString> icon;
+    std::optional<QDateTime> dueDate;
+    std::optional<QVariantList> repeat;        // [count, unit]
+    QVariant average;
+    std::optional<QDateTime> lastPayment;
+    QVariant totalPaid;
+    std::optional<bool> remindMe;
+    std::optional<QString> paySite;
+    std::optional<QVariantList> paymentList;
+    std::optional<QString> bid;
+    std::optional<qlonglong> reminderDays;
+    QVariant balance;
+    QVariant amount;
+    std::optional<qlonglong> payType;
+    QVariant interest;
+    std::optional<QString> notes;
+    std::optional<QStringList> tags;
+    QVariant rev;
+    std::optional<qlonglong> amountVaries;     // 0 or 1
+    std::optional<bool> isArchived;
+    std::optional<bool> isIncome;
+    std::optional<QDateTime> modificationDate; // carried by no record
+
+    // ---- Writing items ----
+    // Stores the properties as a new or changed item; `existingBill` is true
+    // when the item already has a file.
+    bool writeBill(bool existingBill);
+    // Stores a record that came from Firebase without sending it back there.
+    bool writeBillFromFirebase(const QVariantMap& record, bool existingBill);
+    // The full write: the bill file, its id in ActiveBills (and out of
+    // ArchivedBills), reminders, the tag list and the cloud hand-off.
+    bool finishWritingBillWithDictionary(QVariantMap record, bool existingBill, bool updateFirebase);
+
+    // Rewrites a changed record; index and tag list are not touched.
+    bool rewriteSpecificBill(const QVariantMap& record);
+    // The same for a change that came from iCloud: no iCloud stamp or upload.
+    bool rewriteSpecificBillWithoutUpdatingiCloud(const QVariantMap& record);
+    bool rewriteBill(const QVariantMap& record, bool updateiCloud, bool updateFirebase = true);
+
+    // Loads the bill, sets the keys and rewrites it. A key named twice takes
+    // the value of its first occurrence; keys and values must pair up.
+    bool saveSpecificKey(const QString& key, const QVariant& value, const QString& billID);
+    bool saveSpecificKeys(const QStringList& keys, const QVariantList& values, const QString& billID);
+
+    // ---- Lists of the index ----
+    // Moves the id to DeletedBills (its file stays), uploads the active and
+    // deleted lists and removes the Firebase copy.
+    bool deleteBillWithBid(const QString& billID);
+    // Marks the item archived, due never and without reminders; its id stays
+    // in ActiveBills.
+    bool archiveBillWithBid(const QString& billID);
+    // Undoes an archive of either form.
+    bool restoreBillWithBid(const QString& billID);
+    bool moveBill(const QString& billID, const QString& fromIndex, const QString& toIndex,
+                  const QString& notUsingIndex, bool disableBill);
+    // Empties all three lists (before an import); also replaces an unreadable index.
+    bool deleteAllBills();
+    // Empties DeletedBills.
+    bool restoreDeletedBills();
+    // Stores an index that the sync engines merged, then sends the list named
+    // by `updatingKey` ("activebills", "deletedbills", "archivedbills") out again.
+    bool overWriteIndexFileWithDictionary(const QVariantMap& index, const QString& updatingKey);
+    // A string literal would silently pick the flag overload below.
+    bool overWriteIndexFileWithDictionary(const QVariantMap& index, const char* updatingKey) = delete;
+    // Stores an index; with the flag, sends its active and deleted lists out.
+    bool overWriteIndexFileWithDictionary(const QVariantMap& index, bool updatingAllKeys);
+
+    // ---- Cloud hand-off (each channel while its defaults flag is on) ----
+    void uploadBillToiCloudWithBid(const QString& billID, const QVariantMap& record);
+    void uploadActiveBillsToiCloud(const QStringList& billIDs);
+    void uploadDeletedBillsToiCloud(const QStringList& billIDs);
+    void uploadArchivedBillsToiCloud(const QStringList& billIDs);
+
+    // ---- Reminders ----
+    void disableBillRemindersWithBillId(const QString& billID);
+    void snoozeReminderForBillID(const QString& billID, const QDateTime& fireDate, int snoozeType);
+
+    // ---- Records and conversions ----
+    // The record of the set properties, with DateWasModified 0.
+    QVariantMap convertBillToDictionary() const;
+    // A copy in Firebase form: DueDate, LastPayment, SyncModificationDate and
+    // each payment's Date as seconds since 1970 (a missing date is 0), and
+    // Amount 0 in a payment that has none.
+    static QVariantMap convertDatesToNumbersWithDictionary(const QVariantMap& record);
+    // The reverse; a missing number reads as 1 January 1970.
+    static QVariantMap convertNumbersToDatesWithDictionary(const QVariantMap& firebaseRecord);
+    // Sets the due date of a loaded record together with the unshifted date
+    // that writes store.
+    static void setDueDateOfRecord(QVariantMap& record, const QDateTime& dueDate);
+
+    // A payment address with a scheme: "http://" goes in front of a non-empty
+    // text that holds no "http" in any case.
+    static QString getCorrectedPaymentURL(const QString& address);
+    // Older icon names mapped to current ones; other names pass unchanged.
+    static QString convertIconName(const QString& iconName);
+    // Icon file of the oldest numbered form; empty for an unknown number.
+    static QString getIconFromInteger(qlonglong number);
+
+    // ---- Repeat choices ----
+    // The stored Repeat pair [count, unit] for the editor's repeat index, the
+    // count typed for a custom choice and the custom-unit index; an empty list
+    // for an unknown repeat index.
+    static QVariantList calculateRepeatValuesWithRepeatSelector(int repeatSelector, qlonglong customNumber,
+                                                                int customSelector);
+
+private:
+    QDateTime now() const;
+    QString dataFolder() const;
+    QString billFilePath(const QString& folder, const QString& billID) const;
+    bool acceptsBillID(const QString& billID, const char* operation) const;
+    bool writeRecordFile(const QString& billID, const QVariantMap& record) const;
+    std::optional<QVariantMap> loadRecord(const QString& billID) const;
+    void renewReminders(const QString& billID, const QString& billName, const QVariantMap& record,
+                        bool remind) const;
+    void sendToFirebase(const QVariantMap& record, const QString& billID) const;
+    bool addToActiveBills(const QString& billID, QStringList* activeBills) const;
+    bool defaultsFlag(const QString& key) const;
+    void sendListToKeyValueStore(const QString& cloudKey, const QStringList& billIDs, const QString& logLine) const;
+
+    BWStoreEnvironment m_env;
+};

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QString>
+
+// The names the data folder is made of: the keys of a bill record and of its
+// payment entries, the lists of the index file, the file names, and the keys
+// that loading adds for display. Every part of the program uses these
+// constants so that a misspelt key cannot silently create a second field.
+namespace BillKeys {
+
+// ---- Stored keys of a bill record (the order a new record is built in) ----
+inline const QString Name = QStringLiteral("Name");
+inline const QString Bid = QStringLiteral("Bid");
+inline const QString Icon = QStringLiteral("Icon");
+inline const QString DueDate = QStringLiteral("DueDate");
+inline const QString Repeat = QStringLiteral("Repeat");                // [count, unit]
+inline const QString Average = QStringLiteral("Average");
+inline const QString LastPayment = QStringLiteral("LastPayment");
+inline const QString TotalPaid = QStringLiteral("TotalPaid");
+inline const QString RemindMe = QStringLiteral("RemindMe");
+inline const QString PaySite = QStringLiteral("PaySite");
+inline const QString PaymentList = QStringLiteral("PaymentList");
+inline const QString ReminderDays = QStringLiteral("ReminderDays");
+inline const QString Balance = QStringLiteral("Balance");
+inline const QString Interest = QStringLiteral("Interest");
+inline const QString Notes = QStringLiteral("Notes");
+inline const QString Tags = QStringLiteral("Tags");
+inline const QString Amount = QStringLiteral("Amount");
+inline const QString PayType = QStringLiteral("PayType");              // 0 online, 1 automatic, 2 mail, 3 phone
+inline const QString Rev = QStringLiteral("Rev");                      // escrow share of a payment
+inline const QString AmountVaries = QStringLiteral("AmountVaries");
+inline const QString IsArchived = QStringLiteral("IsArchived");
+inline const QString IsIncome = QStringLiteral("IsIncome");
+
+// Stamped on every write.
+inline const QString SyncModificationDate = QStringLiteral("SyncModificationDate");
+inline const QString ModificationDateForFirebase = QStringLiteral("ModificationDateForFirebase");
+
+// ---- Keys that loading adds for display; never part of a stored file ----
+inline const QString AbsoluteDueDate = QStringLiteral("AbsoluteDueDate");  // DueDate before any shift
+inline const QString DateWasModified = QStringLiteral("DateWasModified");  // 1 weekend, 2 holiday, 3 vacation
+inline const QString HumanRepeat = QStringLiteral("HumanRepeat");
+inline const QString HumanDueDate = QStringLiteral("HumanDueDate");
+inline const QString SortableDueDate = QStringLiteral("SortableDueDate");
+inline const QString DueIcon = QStringLiteral("DueIcon");
+inline const QString DueString = QStringLiteral("DueString");
+inline const QString SortableLastPaid = QStringLiteral("SortableLastPaid");
+inline const QString HasBeenDuplicated = QStringLiteral("HasBeenDuplicated");
+
+}  // namespace BillKeys
+
+// Keys of one entry of a record's PaymentList.
+namespace PaymentKeys {
+
+inline const QString Amount = QStringLiteral("Amount");
+inline const QString Date = QStringLiteral("Date");
+inline const QString Note = QStringLiteral("Note");
+inline const QString Receipt = QStringLiteral("Receipt");   // path of the receipt copy, or ""
+
+}  // namespace PaymentKeys
+
+// The index file's lists of bill ids.
+namespace IndexKeys {
+
+inline const QString ActiveBills = QStringLiteral("ActiveBills");
+inline const QString DeletedBills = QStringLiteral("DeletedBills");
+inline const QString ArchivedBills = QStringLiteral("ArchivedBills");
+
+// The same lists as named in the iCloud key-value store.
+inline const QString ActiveBillsCloudKey = QStringLiteral("activebills");
+inline const QString DeletedBillsCloudKey = QStringLiteral("deletedbills");
+inline const QString ArchivedBillsCloudKey = QStringLiteral("archivedbills");
+inline const QString TagIndexCloudKey = QStringLiteral("tagindex");
+
+}  // namespace IndexKeys
+
+// Files of the data folder.
+namespace DataFolderFiles {
+
+inline const QString BillIndex = QStringLiteral("billindex.plist");
+inline const QString TagIndex = QStringLiteral("tagindex.plist");
+inline const QString IncomeIndex = QStringLiteral("incomeindex.plist");
+inline const QString MailIndex = QStringLiteral("mailindex.plist");
+// A bill's own file is its id followed by this.
+inline const QString BillFileExtension = QStringLiteral(".plist");
+
+}  // namespace DataFolderFiles
+
+// Defaults that switch the cloud hand-offs of the writer.
+namespace CloudDefaultsKeys {
+
+inline const QString ICloudSyncEnabled = QStringLiteral("iCloudSyncEnabled");    // older key-value sync
+inline const QString ICloudSyncEnabled2 = QStringLiteral("iCloudSyncEnabled2");  // CloudKit sync
+
+}  // namespace CloudDefaultsKeys

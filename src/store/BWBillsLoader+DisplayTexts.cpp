@@ -1,0 +1,406 @@
+#include "store/BWBillsLoader.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QLocale>
+
+#include <memory>
+#include <unicode/dtptngen.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/timezone.h>
+
+#include "platform/Clock.h"
+#include "platform/UserDefaults.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWLoaderDefaultsKeys.h"
+#include "store/OvModernDateCalculations.h"
+
+namespace {
+
+constexpr qlonglong kSecondsPerDay = 86400;
+// Dates further away than this read as "Never": they are the sentinels of
+// archived items and of items without payments, not real due dates.
+constexpr qlonglong kFarAwayDays = 10000;
+constexpr qlonglong kFallbackDueSoonDays = 7;
+
+QString localized(const char* english)
+{
+    return QCoreApplication::translate("BWBillsLoader", english);
+}
+
+// A phrase, a number and a unit word: "Due in 3 days".
+QString phraseCountUnit(const QString& phrase, qlonglong count, const char* unit)
+{
+    return QStringLiteral("%1 %2 %3").arg(phrase).arg(count).arg(localized(unit));
+}
+
+icu::UnicodeString toIcu(const QString& text)
+{
+    return icu::UnicodeString(reinterpret_cast<const UChar*>(text.utf16()), int32_t(text.size()));
+}
+
+QString fromIcu(const icu::UnicodeString& text)
+{
+    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
+}
+
+QByteArray icuLocaleName()
+{
+    const QLocale locale;
+    return locale.language() == QLocale::C ? QByteArrayLiteral("en_US") : locale.name().toLatin1();
+}
+
+// The formatter of a skeleton ("EEEMMMdyyyy") in the order and punctuation of
+// the locale, as ICU picks the best pattern for it; Qt has no skeleton
+// formatting of its own. Building one costs far more than formatting a date,
+// and every load formats a date per record, so they are kept per thread.
+icu::SimpleDateFormat* formatterFor(const QString& skeleton)
+{
+    thread_local QHash<QString, std::shared_ptr<icu::SimpleDateFormat>> formatters;
+    const QByteArray localeName = icuLocaleName();
+    const QString key = QString::fromLatin1(localeName) + u'/' + skeleton;
+    if (const auto found = formatters.constFind(key); found != formatters.constEnd())
+        return found->get();
+
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale locale(localeName.constData());
+    std::unique_ptr<icu::DateTimePatternGenerator> generator(
+        icu::DateTimePatternGenerator::createInstance(locale, status));
+    if (U_FAILURE(status))
+        return nullptr;
+    const icu::UnicodeString pattern = generator->getBestPattern(toIcu(skeleton), status);
+    auto format = std::make_shared<icu::SimpleDateFormat>(pattern, locale, status);
+    if (U_FAILURE(status))
+        return nullptr;
+    format->adoptTimeZone(icu::TimeZone::createTimeZone(icu::UnicodeString(u"UTC")));
+    formatters.insert(key, format);
+    return format.get();
+}
+
+// The local time is taken from Qt and handed to ICU as UTC, so that both
+// agree on the time zone.
+QString formatWithSkeleton(const QDateTime& date, const QString& skeleton)
+{
+    icu::SimpleDateFormat* format = formatterFor(skeleton);
+    if (!format)
+        return {};
+    const QDateTime local = date.toLocalTime();
+    const QDateTime wallClock(local.date(), local.time(), Qt::UTC);
+    icu::UnicodeString out;
+    format->format(static_cast<UDate>(wallClock.toMSecsSinceEpoch()), out);
+    return fromIcu(out);
+}
+
+}  // namespace
+
+QDateTime BWBillsLoader::normalizedDate(const QDateTime& date) const
+{
+    return date.toLocalTime().date().startOfDay();
+}
+
+// Counted in calendar days between the two local dates, so a day that is 23
+// or 25 hours long (a daylight-saving change) still counts as one day.
+qlonglong BWBillsLoader::getDaysApart(const QDateTime& date, const QDateTime& currentDate) const
+{
+    if (!date.isValid() || !currentDate.isValid())
+        return 0;
+    return currentDate.toLocalTime().date().daysTo(date.toLocalTime().date());
+}
+
+qlonglong BWBillsLoader::daysApart(const QDateTime& currentDate, const QDateTime& dueDate) const
+{
+    return getDaysApart(dueDate, currentDate);
+}
+
+QString BWBillsLoader::createHumanDueDate(const QDateTime& dueDate, const QDateTime& currentDate,
+                                          bool isIncome) const
+{
+    const qlonglong d = getDaysApart(dueDate, currentDate);
+    if (d < 0) {
+        const char* unit = d == -1 ? "day" : "days";
+        if (isIncome)
+            return QStringLiteral("%1 %2 %3 ago").arg(localized("Paid")).arg(-d).arg(localized(unit));
+        return phraseCountUnit(localized("Overdue by"), -d, unit);
+    }
+    if (d == 0)
+        return isIncome ? localized("Paid today") : localized("Due today");
+    if (d > kFarAwayDays)
+        return localized("Never");
+
+    const QString in = isIncome ? localized("Paid in") : localized("Due in");
+    const QString inAbout = isIncome ? localized("Paid in about") : localized("Due in about");
+    const QString inOver = isIncome ? localized("Paid in over") : localized("Due in over");
+    if (d == 1)
+        return phraseCountUnit(in, 1, "day");
+    if (d == 7)
+        return phraseCountUnit(in, 1, "week");
+    if (d <= 28)
+        return phraseCountUnit(in, d, "days");
+    if (d <= 31)
+        return phraseCountUnit(inAbout, 1, "month");
+    if (d <= 58)
+        return phraseCountUnit(inOver, 1, "month");
+    if (d <= 61)
+        return phraseCountUnit(inAbout, 2, "months");
+    if (d <= 365)
+        return phraseCountUnit(inOver, d / 30, "months");
+    return phraseCountUnit(inOver, 1, "year");
+}
+
+QString BWBillsLoader::createHumanDueDateForExtension(const QDateTime& dueDate,
+                                                      const QDateTime& currentDate) const
+{
+    const qlonglong d = getDaysApart(dueDate, currentDate);
+    if (d < 0)
+        return localized("Overdue");
+    if (d == 0)
+        return localized("Today");
+    if (d > kFarAwayDays)
+        return localized("Never");
+
+    const QString in = localized("In");
+    const QString over = localized("Over");
+    if (d == 1)
+        return phraseCountUnit(in, 1, "day");
+    if (d == 7)
+        return phraseCountUnit(in, 1, "week");
+    if (d <= 28)
+        return phraseCountUnit(in, d, "days");
+    if (d <= 31)
+        return phraseCountUnit(in, 1, "month");
+    if (d <= 58)
+        return phraseCountUnit(over, 1, "month");
+    if (d <= 61)
+        return phraseCountUnit(in, 2, "months");
+    if (d <= 365)
+        return phraseCountUnit(over, d / 30, "months");
+    return phraseCountUnit(over, 1, "year");
+}
+
+QString BWBillsLoader::createHumanRepeat(const QVariant& repeat, const QDateTime& dueDate) const
+{
+    qlonglong count = 0;
+    qlonglong unit = 0;
+    if (repeat.isValid()) {
+        const QVariantList pair = repeat.toList();
+        if (pair.size() < 2)
+            return QStringLiteral("Unknown");
+        count = pair.at(0).toLongLong();
+        unit = pair.at(1).toLongLong();
+    }
+
+    const QString every = localized("Every");
+    const auto everyWord = [&](const char* word) { return QStringLiteral("%1 %2").arg(every, localized(word)); };
+    const auto everyCount = [&](const char* word) { return phraseCountUnit(every, count, word); };
+
+    switch (unit) {
+    case 0:
+        return count == 1 ? everyWord("week") : everyCount("weeks");
+    case 1:
+        return localized("Twice per month");
+    case 2:
+        if (count == 1)
+            return everyWord("month");
+        if (count == 3)
+            return everyWord("quarter");
+        if (count == 12)
+            return everyWord("year");
+        return everyCount("months");
+    case 3:
+        return count == 1 ? everyWord("day") : everyCount("days");
+    case 4:
+        return localized("Never");
+    case 5:
+        return QStringLiteral("%1 %2").arg(every, OvModernDateCalculations::stringForCustomRepeatIntervalWithComponents(
+                                                      OvModernDateCalculations::extractDateComponentsFromDate(dueDate)));
+    case 6:
+        return QStringLiteral("Quarterly tax dates");
+    default:
+        return QString();
+    }
+}
+
+// Whole days in seconds rather than the seconds between the two day starts:
+// the due dot divides the key by 86400 again, and a daylight-saving change
+// must not turn "due tomorrow" into "due today".
+qlonglong BWBillsLoader::createSortableDueDate(const QDateTime& dueDate, const QDateTime& currentDate) const
+{
+    if (!dueDate.isValid())
+        return 0;
+    return getDaysApart(dueDate, currentDate) * kSecondsPerDay;
+}
+
+QString BWBillsLoader::dateString(const QDateTime& date, const QString& skeleton, const QString& fallback) const
+{
+    if (qAbs(getDaysApart(date, now())) > kFarAwayDays)
+        return fallback;
+    return formatWithSkeleton(date, skeleton);
+}
+
+QString BWBillsLoader::createDueDateString(const QDateTime& date) const
+{
+    return dateString(date, QStringLiteral("EEEMMMdyyyy"), localized("Never"));
+}
+
+QString BWBillsLoader::createMediumDueDateString(const QDateTime& date) const
+{
+    return dateString(date, QStringLiteral("EEEMMMd"), localized("Never"));
+}
+
+QString BWBillsLoader::createShortDueDateString(const QDateTime& dueDate) const
+{
+    return dateString(dueDate, QStringLiteral("MMMd"), localized("Never"));
+}
+
+QString BWBillsLoader::createVeryShortDueDateString(const QDateTime& dueDate) const
+{
+    return dateString(dueDate, QStringLiteral("MMddyyyy"), localized("Never"));
+}
+
+QString BWBillsLoader::createDayString(const QDateTime& date) const
+{
+    return dateString(date, QStringLiteral("EEEE"), localized(" "));
+}
+
+QString BWBillsLoader::createDueIcon(qlonglong sortNumber, qlonglong paymentType) const
+{
+    if (paymentType == 1)
+        return QStringLiteral("blue5.png");
+    const qlonglong window = dueSoonDays();
+    if (sortNumber < -(kSecondsPerDay - 1))
+        return QStringLiteral("red5.png");
+    return sortNumber / kSecondsPerDay > window ? QStringLiteral("green5.png") : QStringLiteral("yellow5.png");
+}
+
+QString BWBillsLoader::createDueIconForExtension(qlonglong sortNumber, qlonglong paymentType) const
+{
+    if (paymentType == 1)
+        return QStringLiteral("blue5.png");
+    if (sortNumber < -(kSecondsPerDay - 1))
+        return QStringLiteral("red5.png");
+    return sortNumber / kSecondsPerDay > appGroupDueSoonDays() ? QStringLiteral("green5.png")
+                                                                 : QStringLiteral("yellow5.png");
+}
+
+QString BWBillsLoader::calculateIcon(qlonglong dueDateNumber) const
+{
+    const qint32 seconds = qint32(dueDateNumber);
+    if (seconds < 0)
+        return QStringLiteral("red.png");
+    if (seconds < 15 * kSecondsPerDay)
+        return QStringLiteral("yellow.png");
+    return QStringLiteral("green.png");
+}
+
+bool BWBillsLoader::isDueDate(const QDateTime& date, const QDateTime& currentDate) const
+{
+    const QDate day = date.toLocalTime().date();
+    const QDate today = currentDate.toLocalTime().date();
+    return day.year() == today.year() && day.month() == today.month();
+}
+
+bool BWBillsLoader::isLastPaidDate(const QDateTime& lastPaidDate, const QDateTime& currentDate) const
+{
+    return isDueDate(lastPaidDate, currentDate);
+}
+
+bool BWBillsLoader::isBillDueSoonOrOverdue(const QDateTime& dueDate) const
+{
+    return getDaysApart(dueDate, now()) <= appGroupDueSoonDays();
+}
+
+qlonglong BWBillsLoader::sectionCount(const QVariantList&) const
+{
+    return 3;
+}
+
+QList<qlonglong> BWBillsLoader::rowsPerSection(const QVariantList& data) const
+{
+    const QDateTime current = now();
+    const qlonglong window = dueSoonDays();
+    QList<qlonglong> counts{0, 0, 0};
+    for (const QVariant& record : data) {
+        const qlonglong d = getDaysApart(record.toMap().value(BillKeys::DueDate).toDateTime(), current);
+        ++counts[d < 0 ? 0 : (d <= window ? 1 : 2)];
+    }
+    return counts;
+}
+
+QVariantMap BWBillsLoader::dataSourceDetails(const QVariantList& dataSource) const
+{
+    static const QStringList titles{QStringLiteral("Overdue"), QStringLiteral("Due Soon"),
+                                    QStringLiteral("Due Later")};
+    const QList<qlonglong> counts = rowsPerSection(dataSource);
+
+    QVariantList nonEmptyCounts;
+    QStringList nonEmptyTitles;
+    for (int section = 0; section < 3; ++section) {
+        if (counts[section] > 0) {
+            nonEmptyCounts.append(counts[section]);
+            nonEmptyTitles.append(titles[section]);
+        }
+    }
+
+    QVariantMap details;
+    details[QStringLiteral("RowsInOverdue")] = counts[0];
+    details[QStringLiteral("RowsInDueSoon")] = counts[1];
+    details[QStringLiteral("RowsInDueLater")] = counts[2];
+    details[QStringLiteral("OverdueSectionExists")] = counts[0] > 0;
+    details[QStringLiteral("DueSoonSectionExists")] = counts[1] > 0;
+    details[QStringLiteral("DueLaterSectionExists")] = counts[2] > 0;
+    details[QStringLiteral("TotalSections")] = qlonglong(nonEmptyCounts.size());
+    details[QStringLiteral("RowsPerSection")] = nonEmptyCounts;
+    details[QStringLiteral("Section1")] = nonEmptyTitles.value(0);
+    details[QStringLiteral("Section2")] = nonEmptyTitles.value(1);
+    details[QStringLiteral("Section3")] = titles[2];
+    return details;
+}
+
+qlonglong BWBillsLoader::dueSoonBillsCountingAutomatic(bool countingAutomatic, const QVariantList& data) const
+{
+    const QDateTime current = now();
+    const qlonglong window = dueSoonDays();
+    qlonglong count = 0;
+    for (const QVariant& item : data) {
+        const QVariantMap record = item.toMap();
+        if (record.value(BillKeys::IsIncome).toBool())
+            continue;
+        if (!countingAutomatic && record.value(BillKeys::PayType).toLongLong() == 1)
+            continue;
+        if (getDaysApart(record.value(BillKeys::DueDate).toDateTime(), current) <= window)
+            ++count;
+    }
+    return count;
+}
+
+qlonglong BWBillsLoader::returnBillsToDisplay(qlonglong index) const
+{
+    switch (index) {
+    case 0:
+        return 5;
+    case 1:
+        return 14;
+    case 2:
+        return 30;
+    default:
+        return 10000;
+    }
+}
+
+QDateTime BWBillsLoader::now() const
+{
+    return m_env.clock->now();
+}
+
+qlonglong BWBillsLoader::dueSoonDays() const
+{
+    return m_env.defaults->integerForKey(LoaderDefaultsKeys::DueSoonDays);
+}
+
+// The extension's own copy of the window; a stored 0 or a missing value
+// means the registered 7, since the suite has no registered defaults.
+qlonglong BWBillsLoader::appGroupDueSoonDays() const
+{
+    const qlonglong stored = m_env.appGroup ? m_env.appGroup->integerForKey(AppGroupKeys::DueSoonDays) : 0;
+    return stored == 0 ? kFallbackDueSoonDays : stored;
+}

@@ -1,0 +1,231 @@
+#include "store/BWBillsLoader.h"
+
+#include <QDir>
+#include <QSet>
+#include <algorithm>
+
+#include "platform/BWUIDMaker.h"
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/PropertyList.h"
+#include "platform/UserDefaults.h"
+#include "store/BWBillIndex.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWLoaderDefaultsKeys.h"
+
+namespace {
+
+constexpr qlonglong kPayTypeAutomatic = 1;
+
+QStringList without(const QStringList& ids, const QStringList& removed)
+{
+    QStringList kept;
+    for (const QString& id : ids) {
+        if (!removed.contains(id))
+            kept.append(id);
+    }
+    return kept;
+}
+
+bool isAutomatic(const QVariantMap& bill)
+{
+    return bill.value(BillKeys::PayType).toLongLong() == kPayTypeAutomatic;
+}
+
+bool isIncome(const QVariantMap& bill)
+{
+    return bill.value(BillKeys::IsIncome).toBool();
+}
+
+}  // namespace
+
+BWBillsLoader::BWBillsLoader(const BWStoreEnvironment& env)
+    : m_env(env)
+{
+}
+
+std::optional<QVariantList> BWBillsLoader::loadBills() const
+{
+    return loadBillsInGroup(IndexKeys::ActiveBills, QString());
+}
+
+// Archived items of the current form stay in ActiveBills with IsArchived set,
+// so every group is read from the active list; the group only decides the
+// archive filter and whether the older archive list is added.
+std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group, const QString& tag,
+                                                            bool overRideIncome) const
+{
+    Log::line(QStringLiteral("Loading bills in group: %1 with tag: %2").arg(group, tag));
+    copyDueSoonDaysToAppGroup();
+    const bool hideAutomatic = m_env.defaults->boolForKey(LoaderDefaultsKeys::HideAutomaticBillsInOverview);
+    const bool showIncome = overRideIncome || m_env.defaults->boolForKey(LoaderDefaultsKeys::EnableIncome);
+
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty())
+        return std::nullopt;
+
+    QVariantList result;
+    for (const QString& billID : activeIDsOfIndex(dataFolder)) {
+        std::optional<QVariantMap> bill = readBillFile(dataFolder, billID);
+        if (!bill)
+            continue;
+        if (bill->value(BillKeys::DueDate).typeId() != QMetaType::QDateTime) {
+            Log::line(QStringLiteral("Bill %1 has no due date; left out").arg(billID));
+            continue;
+        }
+        takeDueDateAsAbsoluteAndShift(*bill);
+        if (!passesFilter(*bill, group, tag))
+            continue;
+        if (isIncome(*bill) && !showIncome)
+            continue;
+        if (hideAutomatic && isAutomatic(*bill))
+            continue;
+        addNecessaryInfoToBill(*bill, false);
+        result.append(*bill);
+    }
+
+    if (group == IndexKeys::ArchivedBills) {
+        Log::line(QStringLiteral("Checking Archived Bills"));
+        const std::optional<QVariantList> legacy =
+            checkForArchivedBillsAndConvertFromIndexFile(BWBillIndex(dataFolder).dictionary());
+        if (legacy)
+            result.append(*legacy);
+    }
+
+    saveDataForExtensionWithBills(result);
+    return result;
+}
+
+std::optional<QVariantMap> BWBillsLoader::loadBillWithID(const QString& billID) const
+{
+    if (!BWUIDMaker::isValidUID(billID)) {
+        Log::line(QStringLiteral("Refusing to load a bill with the malformed id \"%1\"").arg(billID));
+        return std::nullopt;
+    }
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty())
+        return std::nullopt;
+    std::optional<QVariantMap> bill = readBillFile(dataFolder, billID);
+    if (!bill)
+        return std::nullopt;
+    takeDueDateAsAbsoluteAndShift(*bill);
+    addDueTexts(*bill, false);
+    return bill;
+}
+
+QStringList BWBillsLoader::trimDeletedBillsFromActiveBills(const QStringList& ids) const
+{
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty())
+        return ids;
+    return without(ids, BWBillIndex(dataFolder).ids(IndexKeys::DeletedBills));
+}
+
+void BWBillsLoader::addNecessaryInfoToBill(QVariantMap& bill, bool isLegacyArchived) const
+{
+    if (!bill.contains(BillKeys::AbsoluteDueDate)) {
+        Log::line(QStringLiteral("Adding absolute due date"));
+        bill.insert(BillKeys::AbsoluteDueDate, bill.value(BillKeys::DueDate));
+    }
+    addDueTexts(bill, isIncome(bill));
+    bill.insert(BillKeys::SortableLastPaid,
+                createSortableDueDate(bill.value(BillKeys::LastPayment).toDateTime(), now()));
+    if (isIncome(bill))
+        bill.insert(BillKeys::DueIcon, QStringLiteral("white5"));
+    if (isLegacyArchived)
+        bill.insert(BillKeys::IsArchived, true);
+}
+
+// Records of the older form of the archive, whose ids were moved out of the
+// active list. They are shown as they are stored: no due-date shift applies.
+std::optional<QVariantList> BWBillsLoader::checkForArchivedBillsAndConvertFromIndexFile(const QVariantMap& index) const
+{
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty())
+        return std::nullopt;
+
+    QVariantList archived;
+    QSet<QString> seen;
+    for (const QVariant& id : index.value(IndexKeys::ArchivedBills).toList()) {
+        const QString billID = id.toString();
+        if (seen.contains(billID))
+            continue;
+        seen.insert(billID);
+        std::optional<QVariantMap> bill = readBillFile(dataFolder, billID);
+        if (!bill)
+            continue;
+        Log::line(QStringLiteral("Matching bill found: %1").arg(bill->value(BillKeys::Name).toString()));
+        addNecessaryInfoToBill(*bill, true);
+        archived.append(*bill);
+    }
+    if (archived.isEmpty())
+        return std::nullopt;
+    return archived;
+}
+
+QStringList BWBillsLoader::activeIDsOfIndex(const QString& dataFolder) const
+{
+    const BWBillIndex index(dataFolder);
+    return without(index.ids(IndexKeys::ActiveBills), index.ids(IndexKeys::DeletedBills));
+}
+
+// Only a well-formed id may name a file: an index edited by hand or damaged
+// must not lead the loader outside the data folder.
+std::optional<QVariantMap> BWBillsLoader::readBillFile(const QString& dataFolder, const QString& billID) const
+{
+    if (!BWUIDMaker::isValidUID(billID)) {
+        Log::line(QStringLiteral("Skipping the malformed bill id \"%1\"").arg(billID));
+        return std::nullopt;
+    }
+    const QString path = QDir(dataFolder).filePath(billID + DataFolderFiles::BillFileExtension);
+    const PropertyList::ReadResult file = PropertyList::read(path);
+    if (!file.ok()) {
+        Log::line(QStringLiteral("Skipping bill file %1: %2").arg(path, file.error));
+        return std::nullopt;
+    }
+    if (file.value.typeId() != QMetaType::QVariantMap) {
+        Log::line(QStringLiteral("Skipping bill file %1: not a dictionary").arg(path));
+        return std::nullopt;
+    }
+    return file.value.toMap();
+}
+
+// All due-date arithmetic starts from the stored date; the shifted DueDate
+// is for display only.
+void BWBillsLoader::takeDueDateAsAbsoluteAndShift(QVariantMap& bill) const
+{
+    bill.insert(BillKeys::AbsoluteDueDate, bill.value(BillKeys::DueDate));
+    if (!bill.value(BillKeys::DueDate).toDateTime().isValid())
+        return;
+    modifyDateForWeeknedIfNecessaryForBill(bill);
+    modifyDateForHolidayAndVacationIfNecessaryForBill(bill);
+}
+
+void BWBillsLoader::addDueTexts(QVariantMap& bill, bool incomeWording) const
+{
+    const QDateTime current = now();
+    const QDateTime dueDate = bill.value(BillKeys::DueDate).toDateTime();
+    const qlonglong sortable = createSortableDueDate(dueDate, current);
+    bill.insert(BillKeys::HumanRepeat,
+                createHumanRepeat(bill.value(BillKeys::Repeat), bill.value(BillKeys::AbsoluteDueDate).toDateTime()));
+    bill.insert(BillKeys::HumanDueDate, createHumanDueDate(dueDate, current, incomeWording));
+    bill.insert(BillKeys::SortableDueDate, sortable);
+    bill.insert(BillKeys::DueIcon, createDueIcon(sortable, bill.value(BillKeys::PayType).toLongLong()));
+    bill.insert(BillKeys::DueString, createDueDateString(dueDate));
+}
+
+bool BWBillsLoader::passesFilter(const QVariantMap& bill, const QString& group, const QString& tag) const
+{
+    const bool archived = bill.value(BillKeys::IsArchived).toBool();
+    if (tag.isEmpty())
+        return group == IndexKeys::ActiveBills ? !archived : archived;
+    if (archived)
+        return false;
+    if (tag == PseudoTags::DueThisMonth)
+        return isDueDate(bill.value(BillKeys::DueDate).toDateTime(), now());
+    if (tag == PseudoTags::PaidThisMonth)
+        return isLastPaidDate(bill.value(BillKeys::LastPayment).toDateTime(), now());
+    if (tag == PseudoTags::DueSoon)
+        return isBillDueSoonOrOverdue(bill.value(BillKeys::DueDate).toDateTime());
+    return bill.value(BillKeys::Tags).toStringList().contains(tag);
+}

@@ -1,0 +1,163 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <QVariantMap>
+#include <optional>
+
+#include "store/BWStoreEnvironment.h"
+
+// The reader of the store. It knows where the data folder is, reads the index
+// and the bill files, and hands out display-ready records: the stored keys plus
+// the derived display keys (due text, sortable due date, due dot, ...), with
+// the due date moved off weekends, holidays and the vacation window.
+//
+// A loader is made for each use and keeps nothing between uses; every load
+// reads the data folder again. "Now" always comes from the environment's clock.
+class BWBillsLoader
+{
+public:
+    explicit BWBillsLoader(const BWStoreEnvironment& env);
+
+    // ---- Data folder and loading ------------------------------------------
+
+    // Path of the data folder; empty when a chosen location no longer resolves.
+    // The default place is created (with intermediate folders) on every call.
+    QString orvaneDirectory() const;
+    // With a chosen location: that folder, resolved afresh; otherwise "".
+    QString orvaneDropboxFolder() const;
+
+    // The items of `ActiveBills` that are not archived.
+    std::optional<QVariantList> loadBills() const;
+    // Display-ready records of a group ("ActiveBills", "ArchivedBills"),
+    // filtered by `tag` ("" for none, a user tag or a pseudo-tag). Income items
+    // are included when income is enabled or `overRideIncome` is set. Nothing
+    // when there is no data-folder path.
+    std::optional<QVariantList> loadBillsInGroup(const QString& group, const QString& tag,
+                                                 bool overRideIncome = false) const;
+    // One display-ready record, or nothing when the id is not a valid id or its
+    // file can't be read.
+    std::optional<QVariantMap> loadBillWithID(const QString& billID) const;
+
+    // `ids` without those that stand in the index's `DeletedBills`.
+    QStringList trimDeletedBillsFromActiveBills(const QStringList& ids) const;
+    // Sets the derived display keys on `bill` in place; `isLegacyArchived`
+    // marks records of the older archive list.
+    void addNecessaryInfoToBill(QVariantMap& bill, bool isLegacyArchived) const;
+    // Display-ready records of the index's older `ArchivedBills` list; nothing
+    // when none can be read.
+    std::optional<QVariantList> checkForArchivedBillsAndConvertFromIndexFile(const QVariantMap& index) const;
+
+    // Mirrors `bills` into the app-group suite's `ActiveBills` (an empty list
+    // leaves the suite as it was). False when the suite could not be written.
+    bool saveDataForExtensionWithBills(const QVariantList& bills) const;
+    // The app-group export read back with fresh texts, as the extension shows it:
+    // with `loadingAllBills` every bill, otherwise the due-soon and overdue ones.
+    QVariantList loadBillsForExtension(bool loadingAllBills = false) const;
+
+    // ---- Due states and display texts --------------------------------------
+
+    // Midnight at the start of the date's local calendar day.
+    QDateTime normalizedDate(const QDateTime& date) const;
+    // Whole calendar days from the current date's day to the date's day
+    // (positive in the future, 0 today, negative overdue).
+    qlonglong getDaysApart(const QDateTime& date, const QDateTime& currentDate) const;
+    // The same, arguments the other way round (extension export).
+    qlonglong daysApart(const QDateTime& currentDate, const QDateTime& dueDate) const;
+
+    // "Due in 3 days", "Overdue by 1 day", "Paid 2 days ago", ...
+    QString createHumanDueDate(const QDateTime& dueDate, const QDateTime& currentDate,
+                               bool isIncome = false) const;
+    // "Today", "In 3 days", "Overdue", ...
+    QString createHumanDueDateForExtension(const QDateTime& dueDate, const QDateTime& currentDate) const;
+    // "Every 2 weeks", "Twice per month", ... from a stored [count, unit] pair
+    // (a missing pair reads as [0, 0]); a null string for an unknown unit.
+    QString createHumanRepeat(const QVariant& repeat, const QDateTime& dueDate) const;
+
+    // Sort key of a due date: the day distance from the current date, in
+    // seconds of whole days (86400 per day); 0 for a missing date.
+    qlonglong createSortableDueDate(const QDateTime& dueDate, const QDateTime& currentDate) const;
+
+    QString createDueDateString(const QDateTime& date) const;             // "Tue, Mar 8, 2016"
+    QString createMediumDueDateString(const QDateTime& date) const;       // "Tue, Mar 8"
+    QString createShortDueDateString(const QDateTime& dueDate) const;     // "Mar 8"
+    QString createVeryShortDueDateString(const QDateTime& dueDate) const; // "03/08/2016"
+    QString createDayString(const QDateTime& date) const;                 // "Tuesday"
+
+    // Image name of the due dot for a sort key and payment type.
+    QString createDueIcon(qlonglong sortNumber, qlonglong paymentType) const;
+    // The same with the due-soon window of the app-group suite.
+    QString createDueIconForExtension(qlonglong sortNumber, qlonglong paymentType) const;
+    // Older three-colour choice from the seconds until due.
+    QString calculateIcon(qlonglong dueDateNumber) const;
+
+    // True when both dates lie in the same calendar month of the same year.
+    bool isDueDate(const QDateTime& date, const QDateTime& currentDate) const;
+    bool isLastPaidDate(const QDateTime& lastPaidDate, const QDateTime& currentDate) const;
+    // True when the due date is overdue or within the app-group due-soon window.
+    bool isBillDueSoonOrOverdue(const QDateTime& dueDate) const;
+
+    // The overview's grouped table: always 3 sections.
+    qlonglong sectionCount(const QVariantList& data) const;
+    // [overdue, due soon, due later] counts of the records.
+    QList<qlonglong> rowsPerSection(const QVariantList& data) const;
+    // Section counts, flags and titles of the records (keys "RowsInOverdue", ...).
+    QVariantMap dataSourceDetails(const QVariantList& dataSource) const;
+    // Bills (not income) overdue or due soon; automatic ones only with the flag.
+    qlonglong dueSoonBillsCountingAutomatic(bool countingAutomatic, const QVariantList& data) const;
+    // Days to show for a choice index: 5, 14, 30, else 10000.
+    qlonglong returnBillsToDisplay(qlonglong index) const;
+
+    // ---- Due-date shifts and calendar helpers -------------------------------
+
+    // Moves the loaded copy's DueDate off a weekend, in place.
+    void modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) const;
+    // Moves the loaded copy's DueDate off a holiday or out of the vacation window, in place.
+    void modifyDateForHolidayAndVacationIfNecessaryForBill(QVariantMap& bill) const;
+    // When `date` falls on a weekend day: the date moved by `amount` calendar
+    // days, twice if the first move lands on a weekend day again (so -1 takes
+    // Saturday and Sunday to the Friday before); the time of day is kept.
+    // Invalid when `date` is a working day.
+    QDateTime modifyDueDateToAvoidWeekends(const QDateTime& date, qlonglong amount) const;
+    // The day before `date` (before now when `date` is invalid), moved on to
+    // the Friday before when weekends are avoided and it is a weekend day.
+    QDateTime subtractOneDayFromDate(const QDateTime& date = QDateTime()) const;
+    // True when start <= candidate <= end.
+    bool date(const QDateTime& candidate, const QDateTime& start, const QDateTime& end) const;
+
+    // ---- Repeat rules -------------------------------------------------------
+
+    // The editor's selection for a stored Repeat pair: [repeat index] for a
+    // fixed choice or [6, custom-unit index] for a custom one; [2] (monthly)
+    // for a pair that can't be read; nothing for an unknown unit.
+    std::optional<QList<int>> getRepeatFromArrayMac(const QVariantList& repeat) const;
+    // The same by an older table that no screen uses any more: [2, 0] and
+    // [2, 2] have choices of their own, and units 5 to 7 select the custom
+    // entries 0, 4 and 6.
+    std::optional<QList<int>> getRepeatFromArray(const QVariantList& repeat) const;
+    // Name of the choice whose repeat index is the selection's first element
+    // ("Weekly", "Twice Per Month", ...); "Monthly" for any other index.
+    QString repeatStringFromRepeatArray(const QList<int>& selection) const;
+
+private:
+    QDateTime now() const;
+    qlonglong dueSoonDays() const;
+    qlonglong appGroupDueSoonDays() const;
+    QString dateString(const QDateTime& date, const QString& skeleton, const QString& fallback) const;
+
+    QString chosenFolder() const;
+    QString dataFolderInChosenFolder(const QString& chosen) const;
+    std::optional<QVariantMap> readBillFile(const QString& dataFolder, const QString& billID) const;
+    void takeDueDateAsAbsoluteAndShift(QVariantMap& bill) const;
+    void addDueTexts(QVariantMap& bill, bool incomeWording) const;
+    bool passesFilter(const QVariantMap& bill, const QString& group, const QString& tag) const;
+    QStringList activeIDsOfIndex(const QString& dataFolder) const;
+    void copyDueSoonDaysToAppGroup() const;
+    QVariantMap withExtensionTexts(const QVariantMap& exported) const;
+    bool extensionShows(const QVariantMap& bill, bool loadingAllBills) const;
+
+    BWStoreEnvironment m_env;   // a copy: a few pointers and paths
+};

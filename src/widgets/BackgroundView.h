@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QWidget>
+
+// A view that fills itself with one colour and carries a centre point for
+// the views built on it; it neither uses nor moves to that point itself.
+class BackgroundView : public QWidget {
+    Q_OBJECT
+public:
+    explicit BackgroundView(QWidget* parent = nullptr);
+
+    QColor backgroundColor() const { return backgroundColor_; }
+    // An invalid colour clears the background.
+    void setBackgroundColor(const QColor& color);
+
+    QPointF center() const { return center_; }
+    void setCenter(const QPointF& center) { center_ = center; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor backgroundColor_;
+    QPointF center_;
+};

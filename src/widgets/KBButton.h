@@ -1,0 +1,22 @@
+#pragma once
+
+#include "KBButtonCell.h"
+
+#include <QPushButton>
+
+// A push button filled with one of the coloured button colours.
+class KBButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit KBButton(const QString& text = QString(), QWidget* parent = nullptr);
+
+    KBButtonCell& cell() { return cell_; }
+    // Takes effect at the next repaint; the button is not repainted here.
+    void setKBButtonType(std::int32_t type) { cell_.setKBButtonType(type); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    KBButtonCell cell_;
+};

@@ -1,0 +1,195 @@
+#include "MAAttachedWindow.h"
+
+#include "BWFlippedGeometry.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+// Screen space runs y up from y = 0, so the flip needs no screen height.
+constexpr qreal screenFlipHeight = 0;
+
+QRectF yUpScreenRect(const QRect& qtRect)
+{
+    return BWFlippedGeometry::toScreen(QRectF(qtRect), screenFlipHeight);
+}
+
+}  // namespace
+
+MAAttachedWindow* MAAttachedWindow::create(QWidget* view, const QPointF& point, QWidget* window,
+                                           MAAttachedSide side, qreal distance)
+{
+    return view ? new MAAttachedWindow(view, point, window, side, distance) : nullptr;
+}
+
+MAAttachedWindow* MAAttachedWindow::create(QWidget* view, const QPointF& point, QWidget* window, qreal distance)
+{
+    return create(view, point, window, MAAttachedSide::Automatic, distance);
+}
+
+MAAttachedWindow::MAAttachedWindow(QWidget* view, const QPointF& point, QWidget* window, MAAttachedSide side,
+                                   qreal distance)
+    : QWidget(window ? window->window() : nullptr, Qt::Tool | Qt::FramelessWindowHint),
+      m_bubble(view->size()),
+      m_view(view),
+      m_window(window),
+      m_point(point),
+      m_side(side),
+      m_distance(distance)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    view->setParent(this);
+    if (m_side == MAAttachedSide::Automatic)
+        m_side = bestSideForAutomaticPosition();
+    placeWindow();
+    view->show();
+    // A child window moves with its parent; Qt's tool windows do not, so
+    // the bubble follows the parent's moves itself.
+    if (window)
+        window->window()->installEventFilter(this);
+}
+
+QPointF MAAttachedWindow::screenPoint() const
+{
+    const QPointF global = m_window ? m_window->mapToGlobal(m_point) : m_point;
+    return BWFlippedGeometry::toScreen(global, screenFlipHeight);
+}
+
+MAAttachedSide MAAttachedWindow::bestSideForAutomaticPosition() const
+{
+    const QScreen* screen = m_window ? m_window->screen() : QGuiApplication::primaryScreen();
+    const QRectF screenArea = screen ? yUpScreenRect(screen->availableGeometry()) : QRectF();
+    const QRectF reference = m_window ? yUpScreenRect(m_window->window()->frameGeometry()) : screenArea;
+    return m_bubble.automaticSide(screenPoint(), m_distance, screenArea, reference);
+}
+
+void MAAttachedWindow::placeWindow()
+{
+    m_bubble.setViewSize(m_view->size());
+    m_placement = m_bubble.place(m_side, screenPoint(), m_distance);
+    const QRectF frame = BWFlippedGeometry::toScreen(m_placement.windowFrame, screenFlipHeight);
+    setGeometry(frame.toRect());
+    m_view->setGeometry(BWFlippedGeometry::toScreen(m_placement.viewFrame, frame.height()).toRect());
+}
+
+// Placing the window resizes it, which brings us back here; the guard keeps
+// that from recursing.
+void MAAttachedWindow::redisplay()
+{
+    if (m_resizing)
+        return;
+    m_resizing = true;
+    placeWindow();
+    update();
+    m_resizing = false;
+}
+
+void MAAttachedWindow::setPoint(const QPointF& point, MAAttachedSide side)
+{
+    m_point = point;
+    m_side = side;
+    redisplay();
+}
+
+void MAAttachedWindow::setBackgroundColor(const QColor& color)
+{
+    if (m_bubble.fill() == QBrush(color))
+        return;
+    m_bubble.setFill(color);
+    update();
+}
+
+void MAAttachedWindow::setBackgroundImage(const QImage& image)
+{
+    if (image.isNull())
+        return;
+    m_bubble.setFill(QBrush(image));
+    update();
+}
+
+void MAAttachedWindow::setBorderColor(const QColor& color)
+{
+    if (color == m_bubble.borderColor())
+        return;
+    m_bubble.setBorderColor(color);
+    update();
+}
+
+void MAAttachedWindow::setBorderWidth(qreal width)
+{
+    if (width == m_bubble.borderWidth())
+        return;
+    m_bubble.setBorderWidth(width);
+    update();
+}
+
+void MAAttachedWindow::setViewMargin(qreal margin)
+{
+    if (margin == m_bubble.viewMargin())
+        return;
+    m_bubble.setViewMargin(margin);
+    redisplay();
+}
+
+void MAAttachedWindow::setCornerRadius(qreal radius)
+{
+    m_bubble.setCornerRadius(radius);
+    redisplay();
+}
+
+void MAAttachedWindow::setArrowBaseWidth(qreal width)
+{
+    m_bubble.setArrowBaseWidth(width);
+    redisplay();
+}
+
+void MAAttachedWindow::setArrowHeight(qreal height)
+{
+    if (height == m_bubble.arrowHeight())
+        return;
+    m_bubble.setArrowHeight(height);
+    redisplay();
+}
+
+void MAAttachedWindow::setHasArrow(bool hasArrow)
+{
+    if (hasArrow == m_bubble.hasArrow())
+        return;
+    m_bubble.setHasArrow(hasArrow);
+    update();
+}
+
+void MAAttachedWindow::setDrawsRoundCornerBesideArrow(bool round)
+{
+    if (round == m_bubble.drawsRoundCornerBesideArrow())
+        return;
+    m_bubble.setDrawsRoundCornerBesideArrow(round);
+    redisplay();
+}
+
+QImage MAAttachedWindow::bubbleImage() const
+{
+    return m_bubble.render(m_side, m_placement);
+}
+
+void MAAttachedWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, bubbleImage());
+}
+
+void MAAttachedWindow::resizeEvent(QResizeEvent*)
+{
+    redisplay();
+}
+
+bool MAAttachedWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Move && m_window && watched == m_window->window())
+        redisplay();
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,86 @@
+#include "platform/AtomicFile.h"
+
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Caps the size of files this process may write, the way a full disk would,
+// so that a write is cut off after its temporary file was started but
+// before it could be renamed over the target.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_savedHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_savedHandler)(int) = nullptr;
+};
+
+QStringList entries(const TempFolder& temp)
+{
+    return QDir(temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+}  // namespace
+
+TEST(AtomicFile, ReplacesTheWholeFile)
+{
+    TempFolder temp;
+    const QString path = temp.write("f.plist", "a much longer old content than the new one");
+    ASSERT_TRUE(AtomicFile::write(path, "new"));
+    EXPECT_EQ(temp.read("f.plist"), QByteArray("new"));
+    EXPECT_EQ(entries(temp), QStringList{"f.plist"});
+}
+
+TEST(AtomicFile, WriteCutOffBeforeTheRenameLeavesTheOldFile)
+{
+    TempFolder temp;
+    const QString path = temp.write("f.plist", "old content");
+    QString error;
+    bool written = true;
+    {
+        FileSizeLimit limit(4096);
+        written = AtomicFile::write(path, QByteArray(1 << 20, 'x'), &error);
+    }
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(error.contains(path));
+    EXPECT_EQ(temp.read("f.plist"), QByteArray("old content"));
+    // No temporary file is left behind either.
+    EXPECT_EQ(entries(temp), QStringList{"f.plist"});
+}
+
+TEST(AtomicFile, MissingFolderIsAnErrorAndNothingIsCreated)
+{
+    TempFolder temp;
+    QString error;
+    EXPECT_FALSE(AtomicFile::write(temp.file("absent/f.plist"), "x", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(entries(temp).isEmpty());
+}
+
+TEST(AtomicFile, EmptyContentMakesAnEmptyFile)
+{
+    TempFolder temp;
+    ASSERT_TRUE(AtomicFile::write(temp.file("empty"), QByteArray()));
+    EXPECT_TRUE(QFileInfo(temp.file("empty")).exists());
+    EXPECT_EQ(QFileInfo(temp.file("empty")).size(), 0);
+}

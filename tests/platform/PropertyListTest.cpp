@@ -1,0 +1,373 @@
+#include "platform/PropertyList.h"
+
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <QPoint>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QVariant roundTrip(const QVariant& value)
+{
+    QString error;
+    const QByteArray xml = PropertyList::serialize(value, &error);
+    EXPECT_FALSE(xml.isEmpty()) << error.toStdString();
+    const PropertyList::ReadResult result = PropertyList::parse(xml);
+    EXPECT_TRUE(result.ok()) << result.error.toStdString() << "\n" << xml.toStdString();
+    return result.value;
+}
+
+QByteArray plist(const QByteArray& body)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+           "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+           "<plist version=\"1.0\">\n" + body + "\n</plist>\n";
+}
+
+QVariant parsed(const QByteArray& body)
+{
+    const PropertyList::ReadResult result = PropertyList::parse(plist(body));
+    EXPECT_TRUE(result.ok()) << result.error.toStdString();
+    return result.value;
+}
+
+QDateTime utc(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0)
+{
+    return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms), Qt::UTC);
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------ round trips
+
+TEST(PropertyListRoundTrip, KeepsIntegerRealAndBooleanApart)
+{
+    const QVariantMap record{{"Zero", qlonglong(0)},  {"ZeroReal", 0.0},  {"No", false},
+                             {"One", qlonglong(1)},   {"OneReal", 1.0},   {"Yes", true},
+                             {"Negative", qlonglong(-42)}};
+    const QVariantMap back = roundTrip(record).toMap();
+
+    ASSERT_EQ(back.size(), record.size());
+    for (auto it = record.cbegin(); it != record.cend(); ++it) {
+        SCOPED_TRACE(it.key().toStdString());
+        const QVariant got = back.value(it.key());
+        EXPECT_EQ(got.typeId(), it.value().typeId());
+        EXPECT_EQ(got, it.value());
+    }
+}
+
+TEST(PropertyListRoundTrip, KeepsEveryTypeOfARecord)
+{
+    const QVariantMap payment{{"Amount", 12.5}, {"Date", utc(2024, 2, 29, 13, 5, 59)}};
+    const QVariantMap record{
+        {"Name", QStringLiteral("Rent & <Garage> \"ÄÖü\" 家賃 🏠")},
+        {"Amount", 123456789.01},
+        {"PayType", qlonglong(3)},
+        {"RemindMe", true},
+        {"DueDate", PropertyList::distantFuture()},
+        {"LastPayment", PropertyList::distantPast()},
+        {"Payments", QVariantList{payment, payment}},
+        {"Tags", QVariantList{QStringLiteral("home"), QString()}},
+        {"Receipt", QByteArray("\x00\x01\xfe\xff binary", 11)},
+        {"EmptyDict", QVariantMap()},
+        {"EmptyArray", QVariantList()},
+        {"EmptyString", QString()},
+        {"", QStringLiteral("empty key")},
+    };
+    EXPECT_EQ(roundTrip(record), QVariant(record));
+    const QVariantMap back = roundTrip(record).toMap();
+    EXPECT_EQ(back.value("EmptyDict").typeId(), QMetaType::QVariantMap);
+    EXPECT_EQ(back.value("EmptyArray").typeId(), QMetaType::QVariantList);
+    EXPECT_EQ(back.value("Receipt").typeId(), QMetaType::QByteArray);
+    EXPECT_EQ(back.value("EmptyString").typeId(), QMetaType::QString);
+}
+
+TEST(PropertyListRoundTrip, RealsReadBackBitForBit)
+{
+    const double values[] = {0.1,
+                             1e-300,
+                             123456789.01,
+                             1.0 / 3.0,
+                             -2.5,
+                             1e21,
+                             std::numeric_limits<double>::max(),
+                             std::numeric_limits<double>::min(),
+                             std::numeric_limits<double>::denorm_min(),
+                             -std::numeric_limits<double>::max()};
+    for (const double value : values) {
+        SCOPED_TRACE(value);
+        const QVariant back = roundTrip(value);
+        EXPECT_EQ(back.typeId(), QMetaType::Double);
+        EXPECT_EQ(back.toDouble(), value);
+    }
+}
+
+TEST(PropertyListRoundTrip, NegativeZeroNanAndInfinities)
+{
+    EXPECT_TRUE(std::signbit(roundTrip(-0.0).toDouble()));
+    EXPECT_TRUE(std::isnan(roundTrip(std::nan("")).toDouble()));
+    EXPECT_EQ(roundTrip(std::numeric_limits<double>::infinity()).toDouble(),
+              std::numeric_limits<double>::infinity());
+    EXPECT_EQ(roundTrip(-std::numeric_limits<double>::infinity()).toDouble(),
+              -std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(PropertyList::serialize(std::numeric_limits<double>::infinity())
+                    .contains("<real>+infinity</real>"));
+}
+
+TEST(PropertyListRoundTrip, IntegerLimits)
+{
+    for (const qlonglong value : {std::numeric_limits<qlonglong>::min(),
+                                  std::numeric_limits<qlonglong>::max(), qlonglong(-1)}) {
+        const QVariant back = roundTrip(value);
+        EXPECT_EQ(back.typeId(), QMetaType::LongLong);
+        EXPECT_EQ(back.toLongLong(), value);
+    }
+    // Other integer widths are stored as integers too.
+    EXPECT_EQ(roundTrip(int(-7)).typeId(), QMetaType::LongLong);
+    EXPECT_EQ(roundTrip(uint(7)).toLongLong(), 7);
+}
+
+TEST(PropertyListRoundTrip, SentinelDatesAndUtc)
+{
+    EXPECT_EQ(PropertyList::distantPast(), utc(1, 1, 1));
+    EXPECT_EQ(PropertyList::distantFuture(), utc(4001, 1, 1));
+    EXPECT_TRUE(PropertyList::serialize(PropertyList::distantPast())
+                    .contains("<date>0001-01-01T00:00:00Z</date>"));
+    EXPECT_TRUE(PropertyList::serialize(PropertyList::distantFuture())
+                    .contains("<date>4001-01-01T00:00:00Z</date>"));
+    EXPECT_EQ(roundTrip(PropertyList::distantPast()).toDateTime(), PropertyList::distantPast());
+    EXPECT_EQ(roundTrip(PropertyList::distantFuture()).toDateTime(), PropertyList::distantFuture());
+
+    // A moment given in another zone is stored as the same instant in UTC.
+    const QDateTime berlin(QDate(2024, 7, 1), QTime(9, 30), QTimeZone("Europe/Berlin"));
+    const QDateTime back = roundTrip(berlin).toDateTime();
+    EXPECT_EQ(back, berlin);
+    EXPECT_EQ(back.timeSpec(), Qt::UTC);
+}
+
+TEST(PropertyListRoundTrip, DropsSubSecondParts)
+{
+    EXPECT_EQ(roundTrip(utc(2024, 3, 10, 8, 15, 30, 999)).toDateTime(), utc(2024, 3, 10, 8, 15, 30));
+}
+
+TEST(PropertyListRoundTrip, StringsKeepLineEndsAndWhitespace)
+{
+    const QString text = QStringLiteral("  a\r\nb\rc\td  ");
+    EXPECT_EQ(roundTrip(text).toString(), text);
+    EXPECT_EQ(roundTrip(QVariantMap{{text, 1}}).toMap().firstKey(), text);
+}
+
+TEST(PropertyListRoundTrip, CharactersXmlCannotCarryStayReadable)
+{
+    const QString text = QStringLiteral("bell") + QChar(0x07) + QStringLiteral("end") + QChar(0xD800);
+    const QVariant back = roundTrip(text);
+    EXPECT_EQ(back.toString(), QStringLiteral("bell\uFFFDend\uFFFD"));
+}
+
+TEST(PropertyListRoundTrip, StringListsBecomeArrays)
+{
+    const QVariant back = roundTrip(QStringList{"a", "b"});
+    EXPECT_EQ(back.typeId(), QMetaType::QVariantList);
+    EXPECT_EQ(back.toStringList(), (QStringList{"a", "b"}));
+}
+
+// ------------------------------------------------------------------ reading text from elsewhere
+
+TEST(PropertyListParse, AcceptsTheFormsOtherWritersUse)
+{
+    const QVariantMap dict = parsed(R"(<dict>
+        <!-- a comment -->
+        <key>Negative</key><integer> -17 </integer>
+        <key>Plus</key><integer>+5</integer>
+        <key>Big</key><integer>9223372036854775807</integer>
+        <key>RealWithoutPoint</key><real>3</real>
+        <key>Long</key><real>0.10000000000000001</real>
+        <key>Exp</key><real>1E-300</real>
+        <key>Entities</key><string>a &amp; b &lt;c&gt; &#x263A; &#65; &quot;q&quot; &apos;</string>
+        <key>EmptyString</key><string/>
+        <key>EmptyDict</key><dict/>
+        <key>EmptyArray</key><array></array>
+        <key>True</key><true></true>
+        <key>False</key><false/>
+        <key>Data</key><data>
+            AAEC
+            /w==
+        </data>
+        <key>Fraction</key><date>2020-02-29T23:59:59.5Z</date>
+        <key>Nan</key><real>NaN</real>
+        <key>Inf</key><real>-infinity</real>
+    </dict>)").toMap();
+
+    EXPECT_EQ(dict.value("Negative"), qlonglong(-17));
+    EXPECT_EQ(dict.value("Plus"), qlonglong(5));
+    EXPECT_EQ(dict.value("Big"), std::numeric_limits<qlonglong>::max());
+    EXPECT_EQ(dict.value("RealWithoutPoint").typeId(), QMetaType::Double);
+    EXPECT_EQ(dict.value("Long").toDouble(), 0.1);
+    EXPECT_EQ(dict.value("Exp").toDouble(), 1e-300);
+    EXPECT_EQ(dict.value("Entities").toString(), QStringLiteral("a & b <c> \u263A A \"q\" '"));
+    EXPECT_EQ(dict.value("EmptyString").typeId(), QMetaType::QString);
+    EXPECT_TRUE(dict.value("EmptyString").toString().isEmpty());
+    EXPECT_EQ(dict.value("EmptyDict").typeId(), QMetaType::QVariantMap);
+    EXPECT_EQ(dict.value("EmptyArray").typeId(), QMetaType::QVariantList);
+    EXPECT_EQ(dict.value("True"), true);
+    EXPECT_EQ(dict.value("False"), false);
+    EXPECT_EQ(dict.value("Data").toByteArray(), QByteArray("\x00\x01\x02\xff", 4));
+    EXPECT_EQ(dict.value("Fraction").toDateTime(), utc(2020, 2, 29, 23, 59, 59, 500));
+    EXPECT_TRUE(std::isnan(dict.value("Nan").toDouble()));
+    EXPECT_EQ(dict.value("Inf").toDouble(), -std::numeric_limits<double>::infinity());
+}
+
+TEST(PropertyListParse, YearOneAndSecondsOfADate)
+{
+    EXPECT_EQ(parsed("<date>0001-01-01T00:00:00Z</date>").toDateTime(), PropertyList::distantPast());
+    EXPECT_EQ(parsed("<date>1999-12-31T23:59:58Z</date>").toDateTime(), utc(1999, 12, 31, 23, 59, 58));
+}
+
+TEST(PropertyListParse, LaterDuplicateKeyWins)
+{
+    EXPECT_EQ(parsed("<dict><key>a</key><integer>1</integer><key>a</key><integer>2</integer></dict>")
+                  .toMap()
+                  .value("a"),
+              qlonglong(2));
+}
+
+TEST(PropertyListParse, TopLevelArrayOfStrings)
+{
+    EXPECT_EQ(parsed("<array><string>b</string><string>a</string></array>").toStringList(),
+              (QStringList{"b", "a"}));
+}
+
+// ------------------------------------------------------------------ refusing bad input
+
+class PropertyListMalformed : public testing::TestWithParam<const char*>
+{
+};
+
+TEST_P(PropertyListMalformed, IsReportedAsMalformed)
+{
+    const PropertyList::ReadResult result = PropertyList::parse(GetParam());
+    EXPECT_EQ(result.status, PropertyList::Status::Malformed);
+    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_FALSE(result.value.isValid());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, PropertyListMalformed,
+    testing::Values("", "   ", "not xml at all", "<plist version=\"1.0\"></plist>",
+                    "<dict><key>a</key><true/></dict>",  // no <plist> root
+                    "<plist><string>a</string><string>b</string></plist>",
+                    "<plist><dict><key>a</key></dict></plist>",
+                    "<plist><dict><string>a</string><true/></dict></plist>",
+                    "<plist><key>a</key></plist>", "<plist><number>1</number></plist>",
+                    "<plist><integer>12abc</integer></plist>", "<plist><integer></integer></plist>",
+                    "<plist><integer>9223372036854775808</integer></plist>",
+                    "<plist><integer>1.5</integer></plist>", "<plist><real>abc</real></plist>",
+                    "<plist><real>1e999</real></plist>", "<plist><date>2020-13-01T00:00:00Z</date></plist>",
+                    "<plist><date>2020-01-01</date></plist>",
+                    "<plist><date>2020-02-30T00:00:00Z</date></plist>",
+                    "<plist><data>!!!!</data></plist>", "<plist><true>yes</true></plist>",
+                    "<plist><string>a<b/></string></plist>", "<plist><string>&bogus;</string></plist>",
+                    "<plist><array>text<true/></array></plist>",
+                    "<plist><string>a</string></plist><plist/>",
+                    "<plist><string>a</string></plist>trailing",
+                    "<plist><string>unclosed</plist>"));
+
+TEST(PropertyListMalformedFile, EveryTruncationIsMalformed)
+{
+    const QVariantMap record{{"Name", "Water"}, {"Amount", 30.25}, {"Payments", QVariantList{1, 2.5}},
+                             {"DueDate", utc(2025, 1, 31)}};
+    const QByteArray xml = PropertyList::serialize(record);
+    const qsizetype complete = xml.indexOf("</plist>") + qsizetype(strlen("</plist>"));
+    for (qsizetype length = 0; length < complete; ++length) {
+        const PropertyList::ReadResult result = PropertyList::parse(xml.left(length));
+        ASSERT_EQ(result.status, PropertyList::Status::Malformed) << "cut at " << length;
+    }
+    EXPECT_TRUE(PropertyList::parse(xml.left(complete)).ok());
+}
+
+TEST(PropertyListMalformedFile, DeepNestingIsRefusedNotACrash)
+{
+    QByteArray deep;
+    for (int i = 0; i < 100000; ++i)
+        deep += "<array>";
+    EXPECT_EQ(PropertyList::parse("<plist>" + deep).status, PropertyList::Status::Malformed);
+
+    QVariant nested = QVariantList();
+    for (int i = 0; i < 600; ++i)
+        nested = QVariantList{nested};
+    QString error;
+    EXPECT_TRUE(PropertyList::serialize(nested, &error).isEmpty());
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(PropertyListMalformedFile, NotFoundUnreadableAndMalformedFiles)
+{
+    TempFolder temp;
+    EXPECT_EQ(PropertyList::read(temp.file("missing.plist")).status, PropertyList::Status::NotFound);
+    EXPECT_EQ(PropertyList::read(temp.path()).status, PropertyList::Status::Unreadable);
+
+    const QString broken = temp.write("broken.plist", "<plist><dict><key>a</key>");
+    const PropertyList::ReadResult result = PropertyList::read(broken);
+    EXPECT_EQ(result.status, PropertyList::Status::Malformed);
+    EXPECT_TRUE(result.error.contains(broken));
+}
+
+TEST(PropertyListMalformedFile, FileWithoutReadPermissionIsUnreadable)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    TempFolder temp;
+    const QString path = temp.write("locked.plist", PropertyList::serialize(QVariantMap()));
+    QFile::setPermissions(path, QFileDevice::WriteOwner);
+    EXPECT_EQ(PropertyList::read(path).status, PropertyList::Status::Unreadable);
+}
+
+// ------------------------------------------------------------------ writing files
+
+TEST(PropertyListWrite, WritesAndReadsAFile)
+{
+    TempFolder temp;
+    const QVariantMap record{{"a", qlonglong(1)}, {"b", QVariantList{true, 2.5}}};
+    ASSERT_TRUE(PropertyList::write(temp.file("r.plist"), record));
+    const PropertyList::ReadResult result = PropertyList::read(temp.file("r.plist"));
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.value, QVariant(record));
+    EXPECT_TRUE(temp.read("r.plist").startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+}
+
+TEST(PropertyListWrite, UnstorableValueLeavesTheOldFile)
+{
+    TempFolder temp;
+    const QString path = temp.file("r.plist");
+    ASSERT_TRUE(PropertyList::write(path, QVariantMap{{"a", 1}}));
+    const QByteArray before = temp.read("r.plist");
+
+    QString error;
+    EXPECT_FALSE(PropertyList::write(path, QVariantMap{{"a", 2}, {"where", QPoint(1, 2)}}, &error));
+    EXPECT_TRUE(error.contains("where"));
+    EXPECT_EQ(temp.read("r.plist"), before);
+
+    EXPECT_TRUE(PropertyList::serialize(QVariant()).isEmpty());
+    EXPECT_TRUE(PropertyList::serialize(QDateTime()).isEmpty());
+}
+
+TEST(PropertyListMalformedFile, EntityDeclarationsAreNotExpanded)
+{
+    const QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE plist [<!ENTITY a \"aaaaaaaaaa\">"
+                              "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+                              "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                              "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
+                              "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
+                              "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\">"
+                              "<!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">]>"
+                              "<plist><string>&g;</string></plist>";
+    EXPECT_EQ(PropertyList::parse(laughs).status, PropertyList::Status::Malformed);
+}

@@ -1,0 +1,227 @@
+#include "platform/UserDefaults.h"
+
+#include "platform/PropertyList.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPoint>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+QVariantMap storedIn(const QString& path)
+{
+    return PropertyList::read(path).value.toMap();
+}
+
+}  // namespace
+
+TEST(UserDefaultsPaths, StandardAndSuiteFiles)
+{
+    EXPECT_EQ(UserDefaults::standardPath("/f"), QStringLiteral("/f/Orvane.plist"));
+    EXPECT_EQ(UserDefaults::suitePath("/f", "group.Orvane"), QStringLiteral("/f/group.Orvane.plist"));
+    EXPECT_EQ(UserDefaults::defaultFolder(),
+              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Orvane");
+}
+
+TEST(UserDefaultsLookup, StoredValuesWinOverRegisteredOnes)
+{
+    TempFolder temp;
+    UserDefaults defaults(temp.file("d.plist"));
+    defaults.registerDefaults({{"BWDueSoonDays", 5}, {"Sound", true}});
+    defaults.registerDefaults({{"Other", "x"}});  // adds, does not replace the first set
+
+    EXPECT_EQ(defaults.integerForKey("BWDueSoonDays"), 5);
+    EXPECT_FALSE(defaults.hasStoredValue("BWDueSoonDays"));
+    ASSERT_TRUE(defaults.setInteger("BWDueSoonDays", 9));
+    EXPECT_EQ(defaults.integerForKey("BWDueSoonDays"), 9);
+    EXPECT_TRUE(defaults.boolForKey("Sound"));
+    EXPECT_EQ(defaults.stringForKey("Other"), "x");
+
+    // A stored NO hides a registered YES; removing it brings the registered value back.
+    ASSERT_TRUE(defaults.setBool("Sound", false));
+    EXPECT_FALSE(defaults.boolForKey("Sound"));
+    ASSERT_TRUE(defaults.removeObject("Sound"));
+    EXPECT_TRUE(defaults.boolForKey("Sound"));
+    // Registered values are never written to the file.
+    EXPECT_FALSE(storedIn(temp.file("d.plist")).contains("Other"));
+}
+
+TEST(UserDefaultsLookup, MissingKeysReadAsEmptyValues)
+{
+    TempFolder temp;
+    const UserDefaults defaults(temp.file("d.plist"));
+    EXPECT_FALSE(defaults.objectForKey("none").isValid());
+    EXPECT_FALSE(defaults.boolForKey("none"));
+    EXPECT_EQ(defaults.integerForKey("none"), 0);
+    EXPECT_EQ(defaults.doubleForKey("none"), 0.0);
+    EXPECT_TRUE(defaults.stringForKey("none").isEmpty());
+    EXPECT_FALSE(defaults.dateForKey("none").isValid());
+    EXPECT_TRUE(defaults.arrayForKey("none").isEmpty());
+    EXPECT_TRUE(defaults.dictionaryForKey("none").isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(temp.file("d.plist")));  // reading creates nothing
+}
+
+TEST(UserDefaultsConversion, Booleans)
+{
+    TempFolder temp;
+    UserDefaults defaults(temp.file("d.plist"));
+    defaults.registerDefaults({{"yes", "YES"},   {"yesLower", "yes"}, {"true", "True"}, {"one", "1"},
+                               {"no", "NO"},     {"zero", "0"},       {"two", "2"},     {"int", 3},
+                               {"intZero", 0},   {"real", 0.5},       {"realZero", 0.0}, {"date", QDateTime::currentDateTimeUtc()}});
+    for (const char* key : {"yes", "yesLower", "true", "one", "int", "real"})
+        EXPECT_TRUE(defaults.boolForKey(key)) << key;
+    for (const char* key : {"no", "zero", "two", "intZero", "realZero", "date"})
+        EXPECT_FALSE(defaults.boolForKey(key)) << key;
+}
+
+TEST(UserDefaultsConversion, Numbers)
+{
+    TempFolder temp;
+    UserDefaults defaults(temp.file("d.plist"));
+    defaults.registerDefaults({{"real", 7.9},        {"negReal", -7.9},  {"bool", true},
+                               {"text", " 42 "},     {"realText", "2.5"}, {"junk", "abc"},
+                               {"huge", 1e300},      {"nan", std::numeric_limits<double>::quiet_NaN()},
+                               {"int", qlonglong(-3)}});
+    EXPECT_EQ(defaults.integerForKey("real"), 7);
+    EXPECT_EQ(defaults.integerForKey("negReal"), -7);
+    EXPECT_EQ(defaults.integerForKey("bool"), 1);
+    EXPECT_EQ(defaults.integerForKey("text"), 42);
+    EXPECT_EQ(defaults.integerForKey("realText"), 2);
+    EXPECT_EQ(defaults.integerForKey("junk"), 0);
+    EXPECT_EQ(defaults.integerForKey("huge"), std::numeric_limits<qlonglong>::max());
+    EXPECT_EQ(defaults.integerForKey("nan"), 0);
+
+    EXPECT_EQ(defaults.doubleForKey("int"), -3.0);
+    EXPECT_EQ(defaults.doubleForKey("bool"), 1.0);
+    EXPECT_EQ(defaults.doubleForKey("realText"), 2.5);
+    EXPECT_EQ(defaults.doubleForKey("junk"), 0.0);
+}
+
+TEST(UserDefaultsConversion, StringsDatesAndContainers)
+{
+    TempFolder temp;
+    UserDefaults defaults(temp.file("d.plist"));
+    const QDateTime when(QDate(2024, 1, 2), QTime(3, 4, 5), Qt::UTC);
+    defaults.registerDefaults({{"int", 12},         {"real", 0.1},    {"bool", true},
+                               {"date", when},      {"list", QVariantList{1, "a"}},
+                               {"strings", QStringList{"x"}},        {"map", QVariantMap{{"k", 1}}}});
+    EXPECT_EQ(defaults.stringForKey("int"), "12");
+    EXPECT_EQ(defaults.stringForKey("real"), "0.1");
+    EXPECT_TRUE(defaults.stringForKey("bool").isEmpty());
+    EXPECT_TRUE(defaults.stringForKey("list").isEmpty());
+    EXPECT_EQ(defaults.dateForKey("date"), when);
+    EXPECT_FALSE(defaults.dateForKey("int").isValid());
+    EXPECT_EQ(defaults.arrayForKey("list"), (QVariantList{1, "a"}));
+    EXPECT_EQ(defaults.arrayForKey("strings"), (QVariantList{"x"}));
+    EXPECT_TRUE(defaults.arrayForKey("map").isEmpty());
+    EXPECT_EQ(defaults.dictionaryForKey("map").value("k"), 1);
+    EXPECT_TRUE(defaults.dictionaryForKey("list").isEmpty());
+}
+
+TEST(UserDefaultsStorage, ValuesPersistAcrossInstancesWithTheirTypes)
+{
+    TempFolder temp;
+    const QString path = UserDefaults::standardPath(temp.file("config/Orvane"));
+    {
+        UserDefaults defaults(path);
+        ASSERT_TRUE(defaults.setBool("BWHideAd", true));  // creates the folder
+        ASSERT_TRUE(defaults.setInteger("BRWWhichSoundEffect", 2));
+        ASSERT_TRUE(defaults.setDouble("Ratio", 0.1));
+        ASSERT_TRUE(defaults.setObject("When", PropertyList::distantPast()));
+        ASSERT_TRUE(defaults.setObject("Gone", "soon"));
+        ASSERT_TRUE(defaults.setObject("Gone", QVariant()));  // invalid value removes the key
+    }
+    const UserDefaults again(path);
+    EXPECT_EQ(again.objectForKey("BWHideAd").typeId(), QMetaType::Bool);
+    EXPECT_EQ(again.objectForKey("BRWWhichSoundEffect").typeId(), QMetaType::LongLong);
+    EXPECT_EQ(again.objectForKey("Ratio"), 0.1);
+    EXPECT_EQ(again.dateForKey("When"), PropertyList::distantPast());
+    EXPECT_FALSE(again.hasStoredValue("Gone"));
+}
+
+TEST(UserDefaultsStorage, SuitesAreSeparateFiles)
+{
+    TempFolder temp;
+    UserDefaults standard(UserDefaults::standardPath(temp.path()));
+    UserDefaults suite(UserDefaults::suitePath(temp.path(), "K4TRW8ZP2N.group.Bramwick.Orvane"));
+    ASSERT_TRUE(standard.setInteger("BWDueSoonDays", 3));
+    ASSERT_TRUE(suite.setInteger("BWDueSoonDays", 7));
+    EXPECT_EQ(UserDefaults(standard.path()).integerForKey("BWDueSoonDays"), 3);
+    EXPECT_EQ(UserDefaults(suite.path()).integerForKey("BWDueSoonDays"), 7);
+}
+
+TEST(UserDefaultsStorage, UnstorableValueIsRefusedWithoutSpoilingLaterWrites)
+{
+    TempFolder temp;
+    UserDefaults defaults(temp.file("d.plist"));
+    EXPECT_FALSE(defaults.setObject("Point", QPoint(1, 2)));
+    EXPECT_FALSE(defaults.hasStoredValue("Point"));
+    EXPECT_TRUE(defaults.setInteger("Next", 1));
+    EXPECT_EQ(storedIn(temp.file("d.plist")).value("Next"), qlonglong(1));
+}
+
+TEST(UserDefaultsStorage, FailedWriteIsReportedAndKeptForThisRun)
+{
+    TempFolder temp;
+    temp.write("blocker", "a file where the folder should be");
+    UserDefaults defaults(temp.file("blocker/d.plist"));
+    EXPECT_FALSE(defaults.setInteger("Key", 4));
+    EXPECT_EQ(defaults.integerForKey("Key"), 4);
+    EXPECT_FALSE(defaults.synchronize());
+}
+
+TEST(UserDefaultsCorruptFile, IsNeverOverwritten)
+{
+    TempFolder temp;
+    const QByteArray damaged = "<?xml version=\"1.0\"?><plist><dict><key>BWHideAd</key><tr";
+    const QString path = temp.write("d.plist", damaged);
+
+    UserDefaults defaults(path);
+    EXPECT_FALSE(defaults.hasStoredValue("BWHideAd"));
+    EXPECT_FALSE(defaults.setInteger("New", 1));
+    EXPECT_FALSE(defaults.removeObject("BWHideAd"));
+    EXPECT_FALSE(defaults.synchronize());
+    EXPECT_EQ(temp.read("d.plist"), damaged);
+    EXPECT_EQ(defaults.integerForKey("New"), 1);  // still usable in memory
+}
+
+TEST(UserDefaultsCorruptFile, ANonDictionaryRootCountsAsCorrupt)
+{
+    TempFolder temp;
+    const QByteArray array = PropertyList::serialize(QVariantList{1, 2});
+    const QString path = temp.write("d.plist", array);
+    UserDefaults defaults(path);
+    EXPECT_FALSE(defaults.setBool("x", true));
+    EXPECT_EQ(temp.read("d.plist"), array);
+}
+
+TEST(UserDefaultsCorruptFile, WritingResumesOnceTheFileIsRemoved)
+{
+    TempFolder temp;
+    const QString path = temp.write("d.plist", "garbage");
+    UserDefaults defaults(path);
+    EXPECT_FALSE(defaults.setInteger("A", 1));
+
+    QFile::remove(path);
+    EXPECT_TRUE(defaults.setInteger("B", 2));
+    EXPECT_EQ(storedIn(path), (QVariantMap{{"A", qlonglong(1)}, {"B", qlonglong(2)}}));
+}
+
+TEST(UserDefaultsCorruptFile, RepairedFileIsTakenInBeforeWriting)
+{
+    TempFolder temp;
+    const QString path = temp.write("d.plist", "garbage");
+    UserDefaults defaults(path);
+    EXPECT_FALSE(defaults.setInteger("Mine", 1));
+    EXPECT_FALSE(defaults.removeObject("Old"));
+
+    ASSERT_TRUE(PropertyList::write(path, QVariantMap{{"Kept", "user"}, {"Mine", 0}, {"Old", "x"}}));
+    EXPECT_TRUE(defaults.setInteger("Later", 3));
+    EXPECT_EQ(storedIn(path), (QVariantMap{{"Kept", "user"}, {"Mine", qlonglong(1)}, {"Later", qlonglong(3)}}));
+    EXPECT_EQ(defaults.stringForKey("Kept"), "user");
+}

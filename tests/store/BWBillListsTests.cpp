@@ -1,0 +1,275 @@
+#include "BWBillTestFixture.h"
+
+namespace {
+
+const QString Alpha = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
+const QString Beta = QStringLiteral("FEDCBA9876543210FEDCBA9876543210");
+const QString Gamma = QStringLiteral("AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA");
+
+const QByteArray DamagedIndex("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Active");
+
+}  // namespace
+
+class BWBillListsTest : public BWBillTest
+{
+protected:
+    QByteArray indexBytes() const { return temp.read(QStringLiteral("data/Orvane/Orvane.ovdata/billindex.plist")); }
+    void damageIndex() const { temp.write(QStringLiteral("data/Orvane/Orvane.ovdata/billindex.plist"), DamagedIndex); }
+    void turnOnAllChannels()
+    {
+        defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled, true);
+        defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled2, true);
+        cloud.uid = QStringLiteral("user-1");
+    }
+};
+
+// ---- Archive and restore ----
+
+TEST_F(BWBillListsTest, ArchivingKeepsTheIdActiveAndMakesTheItemDueNever)
+{
+    storeFile(record(Alpha));
+    storeIndex({Alpha});
+    ASSERT_TRUE(writer().archiveBillWithBid(Alpha));
+
+    EXPECT_EQ(indexList(IndexKeys::ActiveBills), QStringList{Alpha});
+    const QVariantMap stored = readFile(Alpha);
+    EXPECT_EQ(stored.value(BillKeys::IsArchived), QVariant(true));
+    EXPECT_EQ(stored.value(BillKeys::RemindMe), QVariant(false));
+    EXPECT_EQ(stored.value(BillKeys::DueDate).toDateTime(), PropertyList::distantFuture());
+    EXPECT_EQ(reminders.calls, QStringList{"remove " + Alpha + " Rent"});
+}
+
+TEST_F(BWBillListsTest, ArchivingAnUnknownBillWritesNothing)
+{
+    storeIndex({Alpha});
+    EXPECT_FALSE(writer().archiveBillWithBid(Alpha));
+    EXPECT_FALSE(QFileInfo::exists(billPath(Alpha)));
+}
+
+TEST_F(BWBillListsTest, RestoringUndoesTheArchiveFlagButKeepsDateAndReminderSetting)
+{
+    storeFile(record(Alpha));
+    storeIndex({Alpha});
+    ASSERT_TRUE(writer().archiveBillWithBid(Alpha));
+    ASSERT_TRUE(writer().restoreBillWithBid(Alpha));
+
+    EXPECT_EQ(indexList(IndexKeys::ActiveBills), QStringList{Alpha});
+    const QVariantMap stored = readFile(Alpha);
+    EXPECT_EQ(stored.value(BillKeys::IsArchived), QVariant(false));
+    EXPECT_EQ(stored.value(BillKeys::RemindMe), QVariant(false));
+    EXPECT_EQ(stored.value(BillKeys::DueDate).toDateTime(), PropertyList::distantFuture());
+}
+
+TEST_F(BWBillListsTest, RestoringFromTheOlderArchiveListMovesTheIdToActive)
+{
+    storeFile(record(Alpha));
+    storeIndex({Beta}, {Gamma}, {Alpha});
+    ASSERT_TRUE(writer().restoreBillWithBid(Alpha));
+    EXPECT_EQ(indexList(IndexKeys::ActiveBills), (QStringList{Beta, Alpha}));
+    EXPECT_EQ(indexList(IndexKeys::ArchivedBills), QStringList());
+    EXPECT_EQ(indexList(IndexKeys::DeletedBills), QStringList{Gamma});
+    EXPECT_TRUE(reminders.calls.filter(QStringLiteral("remove")).size() == 1) << "only the rewrite renews reminders";
+}
+
+TEST_F(BWBillListsTest, RestoringABillWhoseFileIsGoneStillMovesItsId)
+{
+    storeIndex({}, {}, {Alpha});
+    EXPECT_FALSE(writer().restoreBillWithBid(Alpha));
+    EXPECT_EQ(indexList(IndexKeys::ActiveBills), QStringList{Alpha});
+}
+
+// ---- Delete ----
+
+TEST_F(BWBillListsTest, DeletingMovesTheIdToDeletedAndKeepsTheFile)
+{
+    turnOnAllChannels();
+    storeFile(record(Alpha));
+    storeIndex({Alpha, Beta}, {}, {Gamma});
+    ASSERT_TRUE(writer().deleteBillWithBid(Alpha));
+
+    EXPECT_EQ(indexList(IndexKeys::ActiveBills), QStringList{Beta});
+    EXPECT_EQ(indexList(IndexKeys::DeletedBills), QStringList{Alpha});
+    EXPECT_EQ(indexList(IndexKeys::ArchivedBills), QStringList{Gamma});
+    EXPECT_TRUE(QFileInfo::exists(billPath(Alpha)));
+    EXPECT_EQ(reminders.calls, QStringList{"remove " + Alpha + " Rent"});
+    EXPECT_EQ(cloud.firebaseRemovals, QStringList{Alpha});
+    EXPECT_EQ(cloud.keyValueStore.value(QStringLiteral("activebills")), ids({Beta}));
+    EXPECT_EQ(cloud.keyValueStore.value(QStringLiteral("deletedbills")), ids({Alpha}));
+}
+
+TEST_F(BWBillListsTest, DeletingAnOlderArchivedIdMovesItFromTheArchiveList)
+{
+    storeIndex({Beta}, {}, {Alpha});
+    ASSERT_TRUE(writer().deleteBillWithBid(Alpha));
+    EXPECT_EQ(indexList(IndexKeys::ActiveBills), QStringList{Beta});
+    EXPECT_EQ(indexList(IndexKeys::ArchivedBills), QStringList());
+    EXPECT_EQ(indexList(IndexKeys::DeletedBills), QStringList{Alpha});
+}
+
+TEST_F(BWBillListsTest, DeletingAnIdInNoListChangesNothingButStillUploads)
+{
+    turnOnAllChannels();
+    storeIndex({Beta}, {Gamma});
+    const QByteArray before = indexBytes();
+    ASSERT_TRUE(writer().deleteBillWithBid(Alpha));
+
+    EXPECT_EQ(indexBytes(), before);
+    EXPECT_TRUE(reminders.calls.isEmpty());
+    ASSERT_EQ(cloud.cloudKitIndexes.size(), 2);
+    EXPECT_EQ(cloud.cloudKitIndexes.at(0).listName, IndexKeys::ActiveBills);
+    EXPECT_EQ(cloud.cloudKitIndexes.at(0).billIDs, QStringList{Beta});
+    EXPECT_EQ(cloud.cloudKitIndexes.at(1).listName, IndexKeys::DeletedBills);
+    EXPECT_EQ(cloud.cloudKitIndexes.at(1).billIDs, QStringList{Gamma});
+    EXPECT_EQ(cloud.firebaseRemovals, QStringList{Alpha});
+}
+
+TEST_F(BWBillListsTest, DeletingAnIdThatIsActiveAndDeletedListsItOnceAsDeleted)
+{
+    storeIndex({Alpha, Beta}, {Alpha});
+    ASSERT_TRUE(writer().deleteBillWithBid(Alpha));
+    EXPECT_EQ(indexList(IndexKeys::ActiveBills), QStringList{Beta});
+    EXPECT_EQ(indexList(IndexKeys::DeletedBills), QStringList{Alpha});
+}
+
+TEST_F(BWBillListsTest, DeletingWithoutAnIndexSendsNoEmptyListsButRemovesTheFirebaseCopy)
+{
+    turnOnAllChannels();
+    ASSERT_TRUE(writer().deleteBillWithBid(Alpha));
+    EXPECT_FALSE(QFileInfo::exists(indexPath()));
+    EXPECT_TRUE(cloud.keyValueKeys.isEmpty());
+    EXPECT_TRUE(cloud.cloudKitIndexes.isEmpty());
+    EXPECT_EQ(cloud.firebaseRemovals, QStringList{Alpha});
+}
+
+// ---- Moves ----
+
+TEST_F(BWBillListsTest, MoveWritesExactlyTheThreeListsAndRemovesEveryCopyOfTheId)
+{
+    storeIndex({Alpha, Beta, Alpha}, {}, {});
+    ASSERT_TRUE(writer().moveBill(Alpha, IndexKeys::ActiveBills, IndexKeys::ArchivedBills, IndexKeys::DeletedBills,
+                                  false));
+    const QVariantMap index = readIndex();
+    EXPECT_EQ(index.value(IndexKeys::ActiveBills), ids({Beta}));
+    EXPECT_EQ(index.value(IndexKeys::ArchivedBills), ids({Alpha}));
+    EXPECT_EQ(index.value(IndexKeys::DeletedBills), QVariantList());
+    EXPECT_TRUE(reminders.calls.isEmpty());
+}
+
+TEST_F(BWBillListsTest, MoveIntoAnEmptyActiveListIsUploadedLikeAnyAddition)
+{
+    defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled2, true);
+    storeIndex({}, {}, {Alpha});
+    ASSERT_TRUE(writer().moveBill(Alpha, IndexKeys::ArchivedBills, IndexKeys::ActiveBills, IndexKeys::DeletedBills,
+                                  false));
+    ASSERT_EQ(cloud.cloudKitIndexes.size(), 1);
+    EXPECT_EQ(cloud.cloudKitIndexes.first().billIDs, QStringList{Alpha});
+
+    // Already there: not an addition, nothing more goes out.
+    ASSERT_TRUE(writer().moveBill(Alpha, IndexKeys::ArchivedBills, IndexKeys::ActiveBills, IndexKeys::DeletedBills,
+                                  false));
+    EXPECT_EQ(cloud.cloudKitIndexes.size(), 1);
+}
+
+// ---- Whole-index operations ----
+
+TEST_F(BWBillListsTest, DeleteAllBillsEmptiesTheListsAndSendsNothing)
+{
+    turnOnAllChannels();
+    storeIndex({Alpha}, {Beta}, {Gamma});
+    ASSERT_TRUE(writer().deleteAllBills());
+    const QVariantMap index = readIndex();
+    EXPECT_EQ(index.size(), 3);
+    for (const QString& key : {IndexKeys::ActiveBills, IndexKeys::DeletedBills, IndexKeys::ArchivedBills})
+        EXPECT_EQ(index.value(key), QVariantList()) << key.toStdString();
+    EXPECT_TRUE(cloud.nothingHandedOver());
+}
+
+TEST_F(BWBillListsTest, DeleteAllBillsReplacesAnUnreadableIndex)
+{
+    damageIndex();
+    ASSERT_TRUE(writer().deleteAllBills());
+    EXPECT_EQ(readIndex().value(IndexKeys::ActiveBills), QVariantList());
+}
+
+TEST_F(BWBillListsTest, RestoreDeletedBillsEmptiesOnlyTheDeletedList)
+{
+    QDir().mkpath(dataFolder());
+    ASSERT_TRUE(PropertyList::write(indexPath(), QVariantMap{{IndexKeys::ActiveBills, ids({Alpha})},
+                                                             {IndexKeys::DeletedBills, ids({Beta})}}));
+    ASSERT_TRUE(writer().restoreDeletedBills());
+    const QVariantMap index = readIndex();
+    EXPECT_EQ(index.value(IndexKeys::ActiveBills), ids({Alpha}));
+    EXPECT_EQ(index.value(IndexKeys::ArchivedBills), QVariantList());
+    EXPECT_EQ(index.value(IndexKeys::DeletedBills), QVariantList());
+}
+
+TEST_F(BWBillListsTest, OverwritingWithAListKeySendsThatListOut)
+{
+    defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled, true);
+    const QVariantMap merged{{IndexKeys::ActiveBills, ids({Alpha})},
+                             {IndexKeys::DeletedBills, ids({Beta})},
+                             {IndexKeys::ArchivedBills, ids({Gamma})}};
+    const QString keys[] = {QStringLiteral("activebills"), QStringLiteral("deletedbills"),
+                            QStringLiteral("archivedbills"), QStringLiteral("other")};
+    for (const QString& key : keys)
+        ASSERT_TRUE(writer().overWriteIndexFileWithDictionary(merged, key));
+    EXPECT_EQ(readIndex(), merged);
+    EXPECT_EQ(cloud.keyValueKeys,
+              (QStringList{QStringLiteral("activebills"), QStringLiteral("deletedbills"), QStringLiteral("archivedbills")}));
+    EXPECT_EQ(cloud.keyValueStore.value(QStringLiteral("archivedbills")), ids({Gamma}));
+}
+
+TEST_F(BWBillListsTest, OverwritingWithAllKeysSendsActiveAndDeletedOnly)
+{
+    turnOnAllChannels();
+    const QVariantMap compacted{{IndexKeys::ActiveBills, ids({Alpha})},
+                                {IndexKeys::DeletedBills, QVariantList()},
+                                {IndexKeys::ArchivedBills, ids({Gamma})}};
+    ASSERT_TRUE(writer().overWriteIndexFileWithDictionary(compacted, true));
+    EXPECT_EQ(cloud.keyValueKeys, (QStringList{QStringLiteral("activebills"), QStringLiteral("deletedbills")}));
+    EXPECT_EQ(cloud.cloudKitIndexes.size(), 2);
+
+    cloud = FakeCloudChannels();
+    ASSERT_TRUE(writer().overWriteIndexFileWithDictionary(compacted, false));
+    EXPECT_TRUE(cloud.nothingHandedOver());
+}
+
+// ---- An index that cannot be read is never overwritten ----
+
+TEST_F(BWBillListsTest, UnreadableIndexRefusesEveryListChange)
+{
+    turnOnAllChannels();
+    damageIndex();
+    storeFile(record(Alpha));
+
+    EXPECT_FALSE(writer().deleteBillWithBid(Alpha));
+    EXPECT_FALSE(writer().restoreBillWithBid(Alpha));
+    EXPECT_FALSE(writer().moveBill(Alpha, IndexKeys::ActiveBills, IndexKeys::DeletedBills, IndexKeys::ArchivedBills,
+                                   true));
+    EXPECT_FALSE(writer().restoreDeletedBills());
+    EXPECT_FALSE(writer().overWriteIndexFileWithDictionary(QVariantMap{{IndexKeys::ActiveBills, QVariantList()}},
+                                                           true));
+    EXPECT_FALSE(writer().overWriteIndexFileWithDictionary(QVariantMap{}, QStringLiteral("activebills")));
+
+    EXPECT_EQ(indexBytes(), DamagedIndex);
+    EXPECT_TRUE(cloud.nothingHandedOver());
+    EXPECT_TRUE(reminders.calls.isEmpty());
+}
+
+TEST_F(BWBillListsTest, IndexWhoseListIsNoListCountsAsUnreadable)
+{
+    QDir().mkpath(dataFolder());
+    ASSERT_TRUE(PropertyList::write(indexPath(), QVariantMap{{IndexKeys::ActiveBills, QStringLiteral("oops")}}));
+    const QByteArray before = indexBytes();
+    EXPECT_FALSE(writer().deleteBillWithBid(Alpha));
+    EXPECT_EQ(indexBytes(), before);
+}
+
+TEST_F(BWBillListsTest, MergedIndexWhoseListIsNoListIsNotWritten)
+{
+    storeIndex({Alpha});
+    const QByteArray before = indexBytes();
+    EXPECT_FALSE(writer().overWriteIndexFileWithDictionary(QVariantMap{{IndexKeys::ActiveBills, qlonglong(3)}},
+                                                           QStringLiteral("activebills")));
+    EXPECT_EQ(indexBytes(), before);
+}
