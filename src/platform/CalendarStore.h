@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <optional>
+
+struct icalcomponent_impl;
 
 // The calendars the program may put reminder events into. Each calendar is an
 // iCalendar file named by a UID in one folder of the program's own, so other
@@ -12,12 +17,32 @@
 // Like a desktop event store, it shows no calendars until access to events was
 // requested. Linux has no per-program calendar permission, so a request is
 // always granted at once.
+//
+// Events are all-day events with absolute alarms. Each may carry the id of the
+// bill it reminds of, so that the program finds its events again however the
+// bill is named today.
 class CalendarStore
 {
 public:
     struct Calendar {
         QString identifier;  // a UID, the base name of the calendar's file
         QString title;
+    };
+
+    struct Alarm {
+        QDateTime absoluteDate;  // the moment it goes off
+        QString soundName;       // "" for the calendar program's own sound
+    };
+
+    struct Event {
+        QString identifier;          // UID; made by the first save when empty
+        QString calendarIdentifier;  // the calendar whose file holds the event
+        QString title;
+        QDate startDate;             // first day
+        QDate endDate;               // last day, inclusive
+        QString billID;              // the bill it reminds of; "" for none
+        QDateTime stamp;             // when the event was made
+        QList<Alarm> alarms;
     };
 
     // ~/.local/share/Orvane/calendars
@@ -39,9 +64,25 @@ public:
     // access or when the file cannot be written; nothing is left behind then.
     std::optional<Calendar> createCalendar(const QString& title, QString* error = nullptr);
 
+    // The events of a calendar in the order of its file; none without access
+    // or when the calendar's file cannot be read.
+    QList<Event> eventsInCalendar(const Calendar& calendar) const;
+    // Writes the event into its calendar's file at once, in place of an event
+    // with the same identifier. Returns the event as saved (its identifier
+    // filled in); nothing without access, for an unknown calendar, for a
+    // missing date or one outside the years 1 to 3000, for an end before the
+    // start, or when the file cannot be written; the file is then left as it
+    // was.
+    std::optional<Event> saveEvent(Event event, QString* error = nullptr);
+    // Removes the event with the event's identifier from its calendar's file
+    // at once. True when the file no longer holds it (also when it never did).
+    bool removeEvent(const Event& event, QString* error = nullptr);
+
 private:
     QString calendarPath(const QString& identifier) const;
     std::optional<Calendar> readCalendar(const QString& identifier) const;
+    std::unique_ptr<icalcomponent_impl, void (*)(icalcomponent_impl*)> openForChange(const QString& identifier,
+                                                                                   QString* error) const;
 
     QString m_folder;
     bool m_hasAccess = false;

@@ -1,6 +1,6 @@
 #include "AppHelper.h"
 
-#include "BWDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
 #include "platform/LoginItem.h"
 #include "platform/Log.h"
 #include "platform/RunningPrograms.h"

@@ -3,7 +3,7 @@
 #include "platform/CalendarStore.h"
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
-#include "shell/BWDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
 #include "shell/BWRegisteredDefaults.h"
 
 #include <QAbstractButton>

@@ -1,15 +1,34 @@
 #include "shell/BWAppDelegate.h"
 
 #include "platform/CalendarStore.h"
+#include "shell/BWMenulet.h"
 
-BWAppDelegate::BWAppDelegate(UserDefaults& defaults, UserDefaults& appGroup, const Clock& clock,
-                             const QString& calendarFolder, QObject* parent)
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+BWAppDelegate::BWAppDelegate(const BWStoreEnvironment& env, const QString& calendarFolder, QObject* parent)
     : QObject(parent)
-    , m_defaults(defaults)
-    , m_appGroup(appGroup)
-    , m_clock(clock)
+    , m_defaults(*env.defaults)
+    , m_appGroup(*env.appGroup)
+    , m_clock(*env.clock)
     , m_calendarFolder(calendarFolder)
+    , m_quitQuestion([](QMessageBox& question) {
+        question.exec();
+        return question.clickedButton();
+    })
 {
+    setStoreEnvironment(env);
+    m_updateTimer.setInterval(DateCheckIntervalSeconds * 1000);
+    connect(&m_updateTimer, &QTimer::timeout, this, &BWAppDelegate::checkForDateChange);
+    if (QCoreApplication* application = QCoreApplication::instance())
+        connect(application, &QCoreApplication::aboutToQuit, this, &BWAppDelegate::applicationWillTerminate);
+    if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(application, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+            if (state != Qt::ApplicationActive)
+                applicationDidResignActive();
+        });
+    }
 }
 
 BWAppDelegate::~BWAppDelegate() = default;

@@ -5,6 +5,38 @@
 
 #include <memory>
 
+// Navigation, bill commands and the main window
+#include <QEvent>
+#include <QList>
+#include <QPointer>
+#include <QVariantMap>
+#include <QWidget>
+#include <optional>
+#include <vector>
+#include "shell/BWUserInteraction.h"
+#include "store/BWStoreEnvironment.h"
+class BWBillDetailScreen;
+class BWBillEditorScreen;
+class BWLogPaymentScreen;
+class BWOverviewScreen;
+class BWView;
+class BWWindowController;
+class QAction;
+class QRect;
+class QWidget;
+
+// Start-up, main loop and shut-down
+#include <QDateTime>
+#include <QTimer>
+#include <functional>
+class BWMenulet;
+class BWPasswordLock;
+class QMenu;
+class QMessageBox;
+class SleepWatcher;
+class UserActivity;
+class UserNotificationCenter;
+
 class CalendarStore;
 class Clock;
 class QAbstractButton;
@@ -16,10 +48,11 @@ class BWAppDelegate : public QObject
     Q_OBJECT
 
 public:
-    // `defaults` are the user's standard defaults, `appGroup` the suite the
-    // companion extension reads; calendar stores are opened on `calendarFolder`.
-    BWAppDelegate(UserDefaults& defaults, UserDefaults& appGroup, const Clock& clock,
-                  const QString& calendarFolder, QObject* parent = nullptr);
+    // `env` gives the user's standard defaults, the suite the companion
+    // extension reads, the clock and the store's folders (it becomes the
+    // store environment of the commands as well); calendar stores are opened
+    // on `calendarFolder`.
+    BWAppDelegate(const BWStoreEnvironment& env, const QString& calendarFolder, QObject* parent = nullptr);
     ~BWAppDelegate() override;
 
     // Registers the defaults table and applies the per-start resets; runs at
@@ -35,9 +68,102 @@ public:
     // Shared, so that a holder keeps a usable store across a later request.
     std::shared_ptr<CalendarStore> currentEventStore() const { return m_eventStore; }
 
+    // ---- Start-up, main loop and shut-down ----
+
+    // The service name under which the lock keeps its password.
+    static inline const QString PasswordServiceName = QStringLiteral("Orvane");
+    // Seconds between two looks for a change of day.
+    static constexpr int DateCheckIntervalSeconds = 120;
+
+    // With the Dock icon (regular) or as a tray item only (accessory). A
+    // desktop without a dock shows the program by its main window either way.
+    enum class ActivationPolicy { Regular, Accessory };
+
+    // Asks "Really Quit Orvane?" and answers the button the user clicked;
+    // tests answer in place of the user.
+    using QuitQuestion = std::function<QAbstractButton*(QMessageBox& question)>;
+
+    // What start-up uses besides the screens and the store; each may stay
+    // unset. Set before applicationDidFinishLaunching().
+    void setPasswordController(BWPasswordLock* lock) { m_passwordController = lock; }
+    void setNotificationCenter(UserNotificationCenter* center) { m_notificationCenter = center; }
+    void setSleepWatcher(SleepWatcher* watcher) { m_sleepWatcher = watcher; }
+    // The application menu, which receives the update-check item.
+    void setAppMenu(QMenu* appMenu);
+    void setQuitQuestion(QuitQuestion question) { m_quitQuestion = std::move(question); }
+
+    // Start-up, part one: wires the overview's table to open a bill on a
+    // double click. Needs the screens.
+    void awakeFromNib();
+    // Start-up, part two: everything else, in a fixed order (each step is
+    // announced through startUpStepDone()).
+    void applicationDidFinishLaunching();
+
+    // Another start of the program, or the desktop, asks for Orvane: looks
+    // for a new day and brings the main window back when no window shows.
+    bool applicationShouldHandleReopen(bool hasVisibleWindows);
+    // Whether quitting may go on; in menu-bar-only mode with the main window
+    // showing, the user may choose to close just the window instead.
+    bool applicationShouldTerminate();
+    // Quits through the quit question.
+    void terminate();
+    // Last work before the program ends: the day-change timer stops.
+    void applicationWillTerminate();
+    // The launch address the login agent opens; it only starts Orvane.
+    void getUrl(const QString& url);
+    // Continues a hand-off activity: the overview's list, or one bill.
+    // Always true.
+    bool continueUserActivity(const UserActivity& activity);
+
+    // Applies OrvaneVisibility to the activation policy and to the switches
+    // BWEnableMenu and BWEnableDocklet: Dock-only mode turns the tray item
+    // off; menu-bar-only mode drops the Dock icon, but only after the first
+    // launch and without a password. False when a switch could not be stored.
+    bool setDockIconVisibility();
+    ActivationPolicy activationPolicy() const { return m_activationPolicy; }
+
+    // The tray item; null until start-up made it.
+    BWMenulet* menulet() const { return m_menulet.get(); }
+    BWPasswordLock* passwordController() const { return m_passwordController; }
+    // True from the enter-password window at start-up until the right
+    // password was given; nothing shows the main window meanwhile.
+    bool isLocked() const { return m_locked; }
+    // Brings the main window to the front, unless the lock is up. False when
+    // nothing was shown.
+    bool bringMainWindowToFront();
+
+    QDateTime launchDate() const { return m_launchDate; }
+    const QTimer& updateTimer() const { return m_updateTimer; }
+
+    // The displayed records including income; the screens fetch them here.
+    QVariantList getBills() const;
+
+signals:
+    void startUpStepDone(const QString& step);
+
 public slots:
     // The calendar-reminders switch: turning it on asks for calendar access.
     void promptForAccessToCalendar(const QAbstractButton* sender);
+
+    // Reloads the overview when the calendar date changed since the last look.
+    void checkForDateChange();
+    // (Re)starts the repeating day-change timer.
+    void startTimer();
+    void receiveSleepNote();
+    void receiveWakeNote();
+    // Opens the bill of a clicked reminder.
+    void userNotificationCenterDidActivateNotification(const QVariantMap& userInfo);
+    // Another program became active: what the user looked at here is no
+    // longer current.
+    void applicationDidResignActive();
+    void updateOverview();
+    // After the right password: the tray item and the main window.
+    void createMenuAfterPassword();
+    void selectSearchField();
+    void closeVacationPanel();
+    void signUpForList();
+    void readBlogPost();
+    void reportBug();
 
 private:
     UserDefaults& m_defaults;
@@ -45,4 +171,191 @@ private:
     const Clock& m_clock;
     QString m_calendarFolder;
     std::shared_ptr<CalendarStore> m_eventStore;
+
+    bool passwordIsSet() const;
+    void showPasswordState(bool passwordSet);
+    bool createMenuIfEnabled();
+    void observeSleepAndWake();
+    void setNotificationCenterVisibility();
+    void finishedStep(const QString& step);
+    bool mainWindowIsVisible() const;
+    void openSupportAddress(const QString& address);
+
+    QDateTime m_launchDate;
+    QTimer m_updateTimer;
+    ActivationPolicy m_activationPolicy = ActivationPolicy::Regular;
+    std::unique_ptr<BWMenulet> m_menulet;
+    BWPasswordLock* m_passwordController = nullptr;
+    UserNotificationCenter* m_notificationCenter = nullptr;
+    SleepWatcher* m_sleepWatcher = nullptr;
+    QPointer<QMenu> m_appMenu;
+    QuitQuestion m_quitQuestion;
+    bool m_locked = false;
+
+    // Each block below opens with its own access label, so members may be
+    // added to one block without touching the others.
+
+    // Main window
+public:
+    // Makes the main window's controller, with this delegate as the window's
+    // delegate; the window's content view becomes mainView().
+    void createMainWindowController();
+    BWWindowController* customWindowController() const { return m_customWindowController; }
+    // The main window's content view; null before the controller exists.
+    BWView* mainView() const;
+    QWidget* mainWindow() const;
+    // Places the panes of both screens in the main window, once at start-up:
+    // the overview's in sight, the bill page's just outside it, ready to slide
+    // in. Needs the controller and the screens.
+    void initializeViews();
+
+public slots:
+    // Keeps the panes of the shown screen filling the window and shows or
+    // hides the overview's search field and action text by the width.
+    void windowDidResize(QWidget* window);
+    void windowDidEndLiveResize(QWidget* window);
+    // The main window is never zoomed.
+    bool windowShouldZoom(QWidget* window, const QRect& frame);
+    void updateSearchFieldVisibility();
+    void updateoverViewBottomTextVisibility();
+
+private:
+    void sizeOverviewPanes();
+    void sizeBillPagePanes();
+    void placeOverviewPanesInSight(bool animated);
+    void placeOverviewPanesOutOfSight(bool animated);
+    void placeBillPagePanesInSight(bool animated);
+    void placeBillPagePanesOutOfSight(bool animated);
+    // Owned as a child object of the delegate.
+    BWWindowController* m_customWindowController = nullptr;
+    bool m_viewsInitialized = false;
+    // (end Main window)
+
+    // Navigation and bill commands
+public:
+    // The two pane sets of the main window.
+    static inline const QString OverviewPaneSet = QStringLiteral("overview");
+    static inline const QString BillPaneSet = QStringLiteral("bill");
+    // Hand-off activity types: one bill, and the overview's list.
+    static inline const QString ViewBillActivityType = QStringLiteral("com.Bramwick.Orvane.viewbill");
+    static inline const QString AllBillsActivityType = QStringLiteral("com.Bramwick.Orvane.allbills");
+
+    // The main window's screens. The delegate doesn't own them; they are set
+    // once, before initializeViews(), and must outlive the delegate (or be
+    // taken back with setScreens({}) before they go). Until all four are
+    // set, the commands below do nothing.
+    struct Screens
+    {
+        BWOverviewScreen* overview = nullptr;
+        BWBillDetailScreen* billView = nullptr;
+        BWBillEditorScreen* billEditor = nullptr;
+        BWLogPaymentScreen* payLogger = nullptr;
+    };
+    // Also starts watching the screens' popovers and the log-payment panel,
+    // whose showing and closing decide what to reload.
+    void setScreens(const Screens& screens);
+    const Screens& screens() const { return m_screens; }
+    void setStoreEnvironment(const BWStoreEnvironment& env) { m_storeEnv = env; }
+    void setUserInteraction(const BWUserInteraction& interaction) { m_interaction = interaction; }
+    // The menu item and check box that show or hide paydays on the overview.
+    void setIncomeControls(QAction* incomeMenuItem, QAbstractButton* incomeToggle);
+    void setPrefWindow(QWidget* prefWindow) { m_prefWindow = prefWindow; }
+
+    // OverviewPaneSet or BillPaneSet: which pane set the main window shows.
+    QString visibleView() const { return m_visibleView; }
+    // The bill the commands act on: the overview's selected row while the
+    // overview is shown, the bill page's bill while that is shown; "" for none.
+    QString currentBillID() const;
+
+public slots:
+    // Shows the overview's selected record on the bill page.
+    void switchToBillView(QObject* sender = nullptr);
+    // Shows that bill on the bill page; nothing for a bill that can't be loaded.
+    void showBillFromSearch(const QString& billID);
+    // Back to the overview, reloaded; nothing when it is shown already.
+    void switchToOverview(QObject* sender = nullptr);
+    // Reloads the overview and moves to it, even when it is shown already.
+    void switchToOverviewAndReload(QObject* sender = nullptr);
+    void switchToOverviewWithoutReloading(QObject* sender = nullptr);
+    void showOverviewFromMenu(QObject* sender = nullptr);
+    void showOrvane();
+    void showPreferences();
+    // Asks the application to quit; the quit question still applies.
+    void quitOrvane();
+    // The sender's tag is the step: -1 previous bill, +1 next bill.
+    void switchBills(QObject* sender);
+    // A bill chosen in the tray menu: the main window in front, showing it.
+    void menuItemSelected(const QString& billID);
+    void createNewBillFromMenu(QObject* sender = nullptr);
+    void createNewSavingsGoalFromMenu(QObject* sender = nullptr);
+    // Flips whether paydays show on the overview; false when the setting
+    // could not be stored (nothing changes then).
+    bool toggleIncomeVisibility(QObject* sender = nullptr);
+    void updateIncomeVisibility(bool paydaysShown);
+    void enableOrDisableSelectedMenusAndButtons();
+    void closePopoversIfNeeded();
+    void popoverDidShow(QWidget* popover);
+    void popoverWillClose(QWidget* popover);
+    // Reloads after a payment made in the log-payment panel.
+    void windowDidResignKey(QWidget* window);
+
+    // The sender's tag: 0 full payment, 1 and 3 partial payment (the panel),
+    // 2 quick log (no panel).
+    void showLogPaymentPanel(QObject* sender);
+    // Logs the stored amount on the due date; false when nothing was logged.
+    bool performQuickLogForBillId(const QString& billID);
+    void quickLogShortcutPressed(QObject* sender = nullptr);
+    void skipPaymentFromTouchbar(QObject* sender = nullptr);
+    void showSkipPaymentPopover();
+    // Pay now: the log-payment panel and the bill's pay site.
+    void showBillWithPayAction(QObject* sender = nullptr);
+    // The bill's pay site only.
+    void showBillWithWebsiteAction();
+    void editSelectedBill(QObject* sender = nullptr);
+    void deleteSelectedBill(QObject* sender = nullptr);
+    // Tag 0 archives the current bill, tag 1 restores it; false when a write
+    // failed or there was nothing to act on.
+    bool archiveSelectedBill(QObject* sender);
+    // Saves the current bill's payments as comma-separated text where the
+    // user chooses; true only when the file was written.
+    bool exportSelectedBillToCSV(QObject* sender = nullptr);
+
+private:
+    bool hasScreens() const;
+    bool overviewIsShown() const { return m_visibleView == OverviewPaneSet; }
+    bool billPageIsShown() const { return m_visibleView == BillPaneSet; }
+    QList<int> selectedOverviewRows() const;
+    // The row commands act on; -1 for none.
+    int selectedOverviewRow() const;
+    std::optional<QVariantMap> selectedRecord() const;
+    void selectOverviewRow(int row);
+    void reloadAfterPayment();
+    void reloadBillPageAndOverview();
+    void reloadOverviewAndSuggestions();
+    bool billIsDeleted(const QString& billID) const;
+    void openNewItemEditor(void (BWBillEditorScreen::*create)(QWidget*), QObject* sender);
+    void moveToBillPage();
+    void showBillViewOnTimer();
+    void showOverviewOnTimer();
+    void publishBillActivity(const QVariantMap& record);
+    void focusMainView();
+    // The record of the bill the user is looking at, fresh from the store.
+    std::optional<QVariantMap> recordOfCurrentBill() const;
+    void openPaySite(const QVariantMap& record);
+    void beep();
+    void playRefusalSound();
+    void watchScreenWindows();
+    void watch(QWidget* widget, const std::function<void(QWidget*, QEvent::Type)>& handler);
+
+    Screens m_screens;
+    BWStoreEnvironment m_storeEnv;
+    BWUserInteraction m_interaction = BWUserInteraction::system();
+    QString m_visibleView = OverviewPaneSet;
+    QPointer<QAction> m_incomeMenuItem;
+    QPointer<QAbstractButton> m_incomeToggle;
+    QPointer<QWidget> m_prefWindow;
+    // Watchers of the screens' popovers and panel; they go before the
+    // screens' pointers and the window, so no late event reaches either.
+    std::vector<std::unique_ptr<QObject>> m_screenWatchers;
+    // (end Navigation and bill commands)
 };

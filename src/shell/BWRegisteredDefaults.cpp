@@ -2,7 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/PropertyList.h"
-#include "shell/BWDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
 
 namespace {
 

@@ -1,9 +1,99 @@
-#include <QCoreApplication>
-#include <QTextStream>
+#include "platform/CalendarStore.h"
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/SingleInstance.h"
+#include "platform/SleepWatcher.h"
+#include "platform/UserDefaults.h"
+#include "platform/UserNotificationCenter.h"
+#include "shell/BWAppDelegate.h"
+#include "store/BWDefaultsKeys.h"
+#include "shell/BWReminderManager.h"
+#include "store/BWStoreEnvironment.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// ~/.local/share/Orvane: the backups and, by default, the data folder.
+QString supportFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("Orvane"));
+}
+
+bool anyWindowIsVisible()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) { return window->isVisible(); });
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "Orvane: the store is built; the main window is not built yet.\n";
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvane"));
+    // Closing the main window leaves Orvane running (in the tray, or until
+    // it is started again); only quitting ends it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance(QDBusConnection::sessionBus());
+    switch (instance.claim()) {
+    case SingleInstance::Claim::AskedOtherToShow:
+        return 0;
+    case SingleInstance::Claim::OtherDidNotAnswer:
+        Log::line(QStringLiteral("Orvane already runs but does not answer; not starting a second one"));
+        return 1;
+    case SingleInstance::Claim::Owned:
+    case SingleInstance::Claim::NoBus:
+        break;
+    }
+
+    const QString defaultsFolder = UserDefaults::defaultFolder();
+    UserDefaults standard(UserDefaults::standardPath(defaultsFolder));
+    UserDefaults appGroup(UserDefaults::suitePath(defaultsFolder, BWDefaultsKeys::AppGroupSuiteName));
+    Clock clock;
+    UserNotificationCenter notifications(UserNotificationCenter::schedulePath(defaultsFolder), clock);
+    SleepWatcher sleepWatcher(QDBusConnection::systemBus());
+
+    BWStoreEnvironment env;
+    env.defaults = &standard;
+    env.appGroup = &appGroup;
+    env.clock = &clock;
+    env.supportFolder = supportFolder();
+    env.defaultDataFolder = QDir(env.supportFolder).filePath(QStringLiteral("Orvane.ovdata"));
+    env.dropboxFolder = QDir::home().filePath(QStringLiteral("Dropbox"));
+
+    // The reminder service reads the delegate's calendar store of the
+    // moment, and the delegate hands the service to the store: the service
+    // learns of the delegate once both exist.
+    const BWAppDelegate* delegateOfRun = nullptr;
+    BWReminderManager reminders(
+        env, [&delegateOfRun] { return delegateOfRun ? delegateOfRun->currentEventStore() : nullptr; },
+        &notifications);
+    env.reminders = &reminders;
+
+    BWAppDelegate delegate(env, CalendarStore::defaultFolder());
+    delegateOfRun = &delegate;
+    delegate.setNotificationCenter(&notifications);
+    delegate.setSleepWatcher(&sleepWatcher);
+    QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
+                     [&delegate] { delegate.applicationShouldHandleReopen(anyWindowIsVisible()); });
+
+    delegate.awakeFromNib();
+    // Start-up ends inside the event loop, which quitting needs.
+    const QStringList arguments = QApplication::arguments();
+    QTimer::singleShot(0, &delegate, [&delegate, arguments] {
+        delegate.applicationDidFinishLaunching();
+        // The desktop entry passes the address it was opened with.
+        if (arguments.size() > 1)
+            delegate.getUrl(arguments.at(1));
+    });
+    return app.exec();
 }

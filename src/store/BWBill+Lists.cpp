@@ -1,6 +1,7 @@
 // Moving bill ids between the lists of the index, and handing records and
 // lists to the cloud channels.
 #include "store/BWBill.h"
+#include "store/BWDefaultsKeys.h"
 
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
@@ -145,18 +146,18 @@ void BWBill::uploadBillToiCloudWithBid(const QString& billID, const QVariantMap&
 {
     if (!m_env.cloud || !acceptsBillID(billID, "Uploading bill"))
         return;
-    if (defaultsFlag(CloudDefaultsKeys::ICloudSyncEnabled)) {
+    if (defaultsFlag(BWDefaultsKeys::iCloudSyncEnabled)) {
         m_env.cloud->setKeyValueStoreObject(record, billID);
         Log::line(QStringLiteral("Added or Updated Bill to iCloud"));
     }
-    if (defaultsFlag(CloudDefaultsKeys::ICloudSyncEnabled2))
+    if (defaultsFlag(BWDefaultsKeys::iCloudSyncEnabled2))
         m_env.cloud->uploadBillToCloud(record, billID);
 }
 
 void BWBill::uploadActiveBillsToiCloud(const QStringList& billIDs)
 {
     sendListToKeyValueStore(IndexKeys::ActiveBillsCloudKey, billIDs, QStringLiteral("Updated Active Bills to iCloud"));
-    if (m_env.cloud && defaultsFlag(CloudDefaultsKeys::ICloudSyncEnabled2))
+    if (m_env.cloud && defaultsFlag(BWDefaultsKeys::iCloudSyncEnabled2))
         m_env.cloud->uploadIndexToCloud(billIDs, IndexKeys::ActiveBills);
 }
 
@@ -164,7 +165,7 @@ void BWBill::uploadDeletedBillsToiCloud(const QStringList& billIDs)
 {
     sendListToKeyValueStore(IndexKeys::DeletedBillsCloudKey, billIDs,
                             QStringLiteral("Updated Deleted Bills to iCloud"));
-    if (m_env.cloud && defaultsFlag(CloudDefaultsKeys::ICloudSyncEnabled2))
+    if (m_env.cloud && defaultsFlag(BWDefaultsKeys::iCloudSyncEnabled2))
         m_env.cloud->uploadIndexToCloud(billIDs, IndexKeys::DeletedBills);
 }
 
@@ -178,7 +179,7 @@ void BWBill::uploadArchivedBillsToiCloud(const QStringList& billIDs)
 void BWBill::sendListToKeyValueStore(const QString& cloudKey, const QStringList& billIDs,
                                      const QString& logLine) const
 {
-    if (!m_env.cloud || !defaultsFlag(CloudDefaultsKeys::ICloudSyncEnabled))
+    if (!m_env.cloud || !defaultsFlag(BWDefaultsKeys::iCloudSyncEnabled))
         return;
     m_env.cloud->setKeyValueStoreObject(QVariant(billIDs).toList(), cloudKey);
     Log::line(logLine);

@@ -57,6 +57,17 @@ inline const QString Date = QStringLiteral("Date");
 inline const QString Note = QStringLiteral("Note");
 inline const QString Receipt = QStringLiteral("Receipt");   // path of the receipt copy, or ""
 
+
+// What a logged payment changed besides the payment list, kept in its payment
+// entry so that undoing the payment can give exactly that back. Entries from
+// other devices or older data lack them.
+
+// The real number that the payment took off the bill's Balance (0 when the
+// bill kept no balance).
+inline const QString BalanceReduction = QStringLiteral("BalanceReduction");
+// Whether the payment moved the due date on (a partial payment does not).
+inline const QString MovedDueDate = QStringLiteral("MovedDueDate");
+
 }  // namespace PaymentKeys
 
 // The index file's lists of bill ids.
@@ -86,10 +97,20 @@ inline const QString BillFileExtension = QStringLiteral(".plist");
 
 }  // namespace DataFolderFiles
 
-// Defaults that switch the cloud hand-offs of the writer.
-namespace CloudDefaultsKeys {
+// The overview's pseudo-tags: lists chosen by date rather than by a user tag.
+namespace PseudoTags {
 
-inline const QString ICloudSyncEnabled = QStringLiteral("iCloudSyncEnabled");    // older key-value sync
-inline const QString ICloudSyncEnabled2 = QStringLiteral("iCloudSyncEnabled2");  // CloudKit sync
+inline const QString DueThisMonth = QStringLiteral("DueThisMonthTag");
+inline const QString PaidThisMonth = QStringLiteral("PaidThisMonthTag");
+inline const QString DueSoon = QStringLiteral("DueSoonTag");
 
-}  // namespace CloudDefaultsKeys
+}  // namespace PseudoTags
+
+// Keys of the app-group suite that an extension reads.
+namespace AppGroupKeys {
+
+inline const QString ActiveBills = QStringLiteral("ActiveBills");
+inline const QString DueSoonDays = QStringLiteral("BWDueSoonDays");
+inline const QString HideAutomaticBillsInOverview = QStringLiteral("BWHideAutoMaticBillsInOverview");
+
+}  // namespace AppGroupKeys

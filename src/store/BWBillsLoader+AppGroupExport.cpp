@@ -6,7 +6,7 @@
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWLoaderDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ void BWBillsLoader::copyDueSoonDaysToAppGroup() const
 {
     if (!m_env.appGroup)
         return;
-    const qlonglong window = m_env.defaults->integerForKey(LoaderDefaultsKeys::DueSoonDays);
+    const qlonglong window = m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays);
     if (!m_env.appGroup->setInteger(AppGroupKeys::DueSoonDays, window))
         Log::line(QStringLiteral("Oops, that did not work."));
 }

@@ -5,7 +5,7 @@
 
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
-#include "store/BWLoaderDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
 
 namespace {
 
@@ -16,13 +16,13 @@ const QString kDataFolderName = QStringLiteral("Orvane.ovdata");
 QString BWBillsLoader::orvaneDirectory() const
 {
     UserDefaults& defaults = *m_env.defaults;
-    if (!defaults.boolForKey(LoaderDefaultsKeys::CustomLocationEnabled)) {
+    if (!defaults.boolForKey(BWDefaultsKeys::BWCustomLocationEnabled)) {
         if (!QDir().mkpath(m_env.defaultDataFolder))
             Log::line(QStringLiteral("Could not create the data folder %1").arg(m_env.defaultDataFolder));
         return m_env.defaultDataFolder;
     }
 
-    const QString cached = defaults.stringForKey(LoaderDefaultsKeys::CustomLocationTempPath);
+    const QString cached = defaults.stringForKey(BWDefaultsKeys::BWCusomLocationTempPath);
     if (!cached.isEmpty())
         return cached;
 
@@ -31,13 +31,13 @@ QString BWBillsLoader::orvaneDirectory() const
     if (chosen.isEmpty())
         return QString();
     const QString dataFolder = dataFolderInChosenFolder(chosen);
-    defaults.setObject(LoaderDefaultsKeys::CustomLocationTempPath, dataFolder);
+    defaults.setObject(BWDefaultsKeys::BWCusomLocationTempPath, dataFolder);
     return dataFolder;
 }
 
 QString BWBillsLoader::orvaneDropboxFolder() const
 {
-    if (!m_env.defaults->boolForKey(LoaderDefaultsKeys::CustomLocationEnabled))
+    if (!m_env.defaults->boolForKey(BWDefaultsKeys::BWCustomLocationEnabled))
         return QString();
     Log::line(QStringLiteral("Resolving Bookmark"));
     const QString chosen = chosenFolder();
@@ -50,7 +50,7 @@ QString BWBillsLoader::orvaneDropboxFolder() const
 // existing folder resolves to nothing.
 QString BWBillsLoader::chosenFolder() const
 {
-    const QVariant bookmark = m_env.defaults->objectForKey(LoaderDefaultsKeys::CustomLocationBookmark);
+    const QVariant bookmark = m_env.defaults->objectForKey(BWDefaultsKeys::BWCustomLocationBookmark);
     const QString path = bookmark.typeId() == QMetaType::QByteArray ? QString::fromUtf8(bookmark.toByteArray())
                                                                      : bookmark.toString();
     const QFileInfo folder(path);
@@ -64,7 +64,7 @@ QString BWBillsLoader::chosenFolder() const
 QString BWBillsLoader::dataFolderInChosenFolder(const QString& chosen) const
 {
     const QDir folder(chosen);
-    if (m_env.defaults->boolForKey(LoaderDefaultsKeys::DropboxSyncEnabled))
+    if (m_env.defaults->boolForKey(BWDefaultsKeys::BWDropboxSyncEnabled))
         return folder.filePath(QStringLiteral("Apps/Orvane/") + kDataFolderName);
     if (QFileInfo(chosen).fileName() == kDataFolderName)
         return chosen;

@@ -12,7 +12,7 @@
 #include "platform/Clock.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWLoaderDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
 #include "store/OvModernDateCalculations.h"
 
 namespace {
@@ -394,7 +394,7 @@ QDateTime BWBillsLoader::now() const
 
 qlonglong BWBillsLoader::dueSoonDays() const
 {
-    return m_env.defaults->integerForKey(LoaderDefaultsKeys::DueSoonDays);
+    return m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays);
 }
 
 // The extension's own copy of the window; a stored 0 or a missing value

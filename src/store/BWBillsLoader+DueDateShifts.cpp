@@ -10,7 +10,7 @@
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWDueDateShiftDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
 #include "store/RepeatUnit.h"
 
 namespace {
@@ -75,7 +75,7 @@ void BWBillsLoader::modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) co
 {
     if (isIncome(bill))
         return;
-    const bool avoidWeekends = m_env.defaults->integerForKey(DueDateShiftDefaultsKeys::AvoidWeekends) != 0;
+    const bool avoidWeekends = m_env.defaults->integerForKey(BWDefaultsKeys::BWAvoidWeekends) != 0;
     if (!avoidWeekends && !isAutomaticTwiceMonthly(bill))
         return;
     const QDateTime moved = modifyDueDateToAvoidWeekends(bill.value(BillKeys::DueDate).toDateTime(), -1);
@@ -86,10 +86,10 @@ void BWBillsLoader::modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) co
 void BWBillsLoader::modifyDateForHolidayAndVacationIfNecessaryForBill(QVariantMap& bill) const
 {
     const UserDefaults& defaults = *m_env.defaults;
-    if (!defaults.boolForKey(DueDateShiftDefaultsKeys::ShouldAllowHolidayAdjustments) || isIncome(bill))
+    if (!defaults.boolForKey(BWDefaultsKeys::ShouldAllowHolidayAdjustments) || isIncome(bill))
         return;
 
-    if (defaults.boolForKey(DueDateShiftDefaultsKeys::AvoidHolidays) && !isAutomaticTwiceMonthly(bill)) {
+    if (defaults.boolForKey(BWDefaultsKeys::BWAvoidHolidays) && !isAutomaticTwiceMonthly(bill)) {
         QDateTime day = normalizedDate(bill.value(BillKeys::DueDate).toDateTime());
         // Each step moves at least one day back, so the table's length bounds
         // the walk even if holidays were ever listed back to back.
@@ -100,9 +100,9 @@ void BWBillsLoader::modifyDateForHolidayAndVacationIfNecessaryForBill(QVariantMa
         }
     }
 
-    if (defaults.boolForKey(DueDateShiftDefaultsKeys::VacationEnabled)) {
-        const QDateTime start = defaults.dateForKey(DueDateShiftDefaultsKeys::VacationStartDate);
-        const QDateTime end = defaults.dateForKey(DueDateShiftDefaultsKeys::VacationEndTime);
+    if (defaults.boolForKey(BWDefaultsKeys::VacationEnabled)) {
+        const QDateTime start = defaults.dateForKey(BWDefaultsKeys::VacationStartDate);
+        const QDateTime end = defaults.dateForKey(BWDefaultsKeys::VacationEndTime);
         const QDateTime dueDay = normalizedDate(bill.value(BillKeys::DueDate).toDateTime());
         if (start.isValid() && end.isValid()
             && date(dueDay, normalizedDate(start), normalizedDate(end))) {
@@ -126,7 +126,7 @@ QDateTime BWBillsLoader::subtractOneDayFromDate(const QDateTime& date) const
 {
     const QDateTime from = date.isValid() ? date : now();
     const QDateTime dayBefore = from.toLocalTime().addDays(-1).toUTC();
-    if (m_env.defaults->integerForKey(DueDateShiftDefaultsKeys::AvoidWeekends) == 0)
+    if (m_env.defaults->integerForKey(BWDefaultsKeys::BWAvoidWeekends) == 0)
         return dayBefore;
     const QDateTime working = modifyDueDateToAvoidWeekends(dayBefore, -1);
     if (working.isValid())

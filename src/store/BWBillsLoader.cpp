@@ -11,7 +11,7 @@
 #include "platform/UserDefaults.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWLoaderDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
 
 namespace {
 
@@ -57,8 +57,8 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
 {
     Log::line(QStringLiteral("Loading bills in group: %1 with tag: %2").arg(group, tag));
     copyDueSoonDaysToAppGroup();
-    const bool hideAutomatic = m_env.defaults->boolForKey(LoaderDefaultsKeys::HideAutomaticBillsInOverview);
-    const bool showIncome = overRideIncome || m_env.defaults->boolForKey(LoaderDefaultsKeys::EnableIncome);
+    const bool hideAutomatic = m_env.defaults->boolForKey(BWDefaultsKeys::BWHideAutoMaticBillsInOverview);
+    const bool showIncome = overRideIncome || m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableIncome);
 
     const QString dataFolder = orvaneDirectory();
     if (dataFolder.isEmpty())
@@ -93,7 +93,7 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
     }
 
     saveDataForExtensionWithBills(result);
-    return result;
+    return withIncomeLoggedAndExtraOccurrences(result, tag, overRideIncome);
 }
 
 std::optional<QVariantMap> BWBillsLoader::loadBillWithID(const QString& billID) const

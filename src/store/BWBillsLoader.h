@@ -7,6 +7,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 #include <optional>
+#include <utility>
 
 #include "store/BWStoreEnvironment.h"
 
@@ -142,6 +143,90 @@ public:
     // ("Weekly", "Twice Per Month", ...); "Monthly" for any other index.
     QString repeatStringFromRepeatArray(const QList<int>& selection) const;
 
+    // ---- Index lists ---------------------------------------------------------
+
+    // The ids under `group` ("ActiveBills", "DeletedBills", "ArchivedBills")
+    // of the index, as stored: ids are not checked here, so whoever names a
+    // file by one checks it first. Nothing when there is no data folder, no
+    // index, no such list, or an index that can't be read.
+    std::optional<QStringList> getListOfBills(const QString& group) const;
+    // The same with an empty list for anything missing.
+    QStringList loadBillIDsInGroup(const QString& group) const;
+    // Takes the deleted ids out of ActiveBills and empties DeletedBills
+    // (the deleted items' files stay); the lists go to the cloud as after any
+    // index write. False when there is no data folder, the index can't be read
+    // (it is left as it is) or the write failed.
+    bool compactDatabase() const;
+
+    // ---- Amounts, payment export and per-bill actions ------------------------
+
+    // One entry of the icon catalogue: its fixed position and display title.
+    struct IconTitle {
+        int position = 0;
+        QString title;
+    };
+
+    // What the bill is expected to cost: its Amount, or its Average when the
+    // whole part of Amount is 0 (varying amounts are stored as 0). The stored
+    // number is handed back as it is; invalid when the record has neither.
+    QVariant getEstimatedAmountDueForBill(const QVariantMap& bill) const;
+
+    // Number texts in the current locale: "$1,234.50", "$1,234" (halves
+    // rounded to even) and "1,234.5" (grouped, up to three decimals).
+    QString currencyFormattedNumber(double number) const;
+    QString currencyFormattedNumberNoDecimals(double number) const;
+    QString numberFormattedNumber(double number) const;
+
+    // "Paid 1 time", "Paid 3 times".
+    QString formattedTimesPaidWithPayments(const QVariantList& payments) const;
+    // "$45.00 due on\nTue, Dec 8." for a fixed amount, else "Due on Tue, Dec 8.".
+    QString billSummaryForBill(const QVariantMap& bill) const;
+    // The first tag in list order that begins with `text`, ignoring case;
+    // nothing for an empty text or when no tag does.
+    std::optional<QString> findMatchingTagsForString(const QString& text, const QStringList& tags) const;
+    // "Online", "Automatic", "Mail", "Phone", or "Other" for any other PayType.
+    static QString getPaymentTypeStringWithPaymentTypeNumber(const QVariant& payType);
+    // Icon names need no conversion any more; loaded records keep theirs.
+    QString newImageNameForImageNamed(const QString& imageName) const;
+    // Position of an icon file of the oldest numbered form (0 to 11); 0 for
+    // any other name.
+    int getIndexForIcon(const QString& iconFileName) const;
+    // Position and title of a catalogue icon; nothing for other names.
+    std::optional<IconTitle> getTitleForIcon(const QString& iconName) const;
+
+    // The bill's payments as comma-separated lines "date,amount,note\n" in
+    // stored order, without a header. The amount is written with a "." and
+    // no grouping in every locale; a field holding a comma, quote or line
+    // break is quoted (inner quotes doubled). Empty without payments.
+    QString exportPaymentsToCSVFromBillDict(const QVariantMap& bill) const;
+
+    // The action of the second button beside a bill, chosen by the
+    // BWSecondaryActionSetting default among the offered titles (in menu
+    // order, never empty); the first offered one when the choice is not on offer.
+    QString defaultSecondaryActionForBill(const QString& billID, const QStringList& availableActions) const;
+    // Remembers `action` as the bill's own choice, in place of an earlier one.
+    // False when the defaults could not be written.
+    bool setDefaultAction(const QString& action, const QString& billID) const;
+
+    // ---- Income auto-logging and extra occurrences ---------------------------
+
+    // Logs the payment of every income item of `bills` whose pay date has
+    // come (while BW_ShouldAutoLogIncome is on) and puts the item as stored
+    // afterwards in its place. A pay date is logged once: an item that already
+    // has a payment on it, and an archived item, are left alone. Answers
+    // whether anything was logged, and the new list.
+    std::pair<bool, QVariantList> updateIncomeFromPreviousDates(const QVariantList& bills) const;
+    // One pass that adds, for each repeating item due this month that no pass
+    // has handled yet, a copy at its next due date (same Bid, HasBeenDuplicated
+    // NO): always while BWHowMuchIncomeToShow is 1, otherwise when that date
+    // falls within this month too. Each copy follows the item it repeats. True
+    // when any item was handled; the new list is then in
+    // listOfBillsBeingWithExtraIncomes().
+    bool listOfBillsWithExtraIncomesAdded(const QVariantList& bills) const;
+    QVariantList listOfBillsBeingWithExtraIncomes() const { return m_listOfBillsBeingWithExtraIncomes; }
+    // True unless the item is a one-time item.
+    static bool billDoesRepeat(const QVariantMap& bill);
+
 private:
     QDateTime now() const;
     qlonglong dueSoonDays() const;
@@ -158,6 +243,15 @@ private:
     void copyDueSoonDaysToAppGroup() const;
     QVariantMap withExtensionTexts(const QVariantMap& exported) const;
     bool extensionShows(const QVariantMap& bill, bool loadingAllBills) const;
+
+    // Income auto-logging and extra occurrences
+    // The last steps of a group load: income logging, then (unless the load is
+    // for the due-soon list or the forecast) the extra occurrences.
+    QVariantList withIncomeLoggedAndExtraOccurrences(const QVariantList& bills, const QString& tag,
+                                                     bool overRideIncome) const;
+    // The list of the latest extra-occurrence pass. Loads are const; this is
+    // their by-product, not state that one load hands to the next.
+    mutable QVariantList m_listOfBillsBeingWithExtraIncomes;
 
     BWStoreEnvironment m_env;   // a copy: a few pointers and paths
 };

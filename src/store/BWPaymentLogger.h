@@ -2,9 +2,16 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QRandomGenerator>
+#include <QString>
+#include <QVariantList>
 #include <QVariantMap>
+#include <optional>
 
+#include "store/BWPayment.h"
 #include "store/BWStoreEnvironment.h"
+
+class SoundPlayer;
 
 // Applies payments to bill records and moves their due dates by the repeat
 // rule. A logger is made for each use and keeps no state.
@@ -17,6 +24,66 @@ public:
     }
 
     // ---- Payment logging ----
+    // Every operation that stores returns true only when everything it had
+    // to write was written; after a failed write nothing else is changed.
+
+    // Appends the payment to a loaded record's PaymentList, recomputes
+    // TotalPaid, Average, Balance and LastPayment, copies the receipt into the
+    // data folder and stores the record. A full payment (`updateDate`) moves
+    // the due date on by the repeat rule, sets a varying amount to 0 and
+    // archives a paid one-time item when the user wants that; a partial one
+    // leaves the due date alone and lowers a varying amount by what was paid.
+    bool recordPayment(const BWPayment& payment, const QVariantMap& bill, bool updateDate = true) const;
+    // The bill's PaymentList with `paymentRecord` appended; a receipt button
+    // title in its Receipt is stored as "".
+    static QVariantList addNewRecordToPaymentList(QVariantMap paymentRecord, const QVariantMap& bill);
+    struct PaymentTotals {
+        double total = 0.0;
+        double average = 0.0;   // 0 for no payments
+    };
+    static PaymentTotals recalculateAveragePaidForData(const QVariantList& payments);
+
+    // Undoes the first payment of `payments` (the bill's list, newest first):
+    // the due date steps back when that payment moved it, Balance gets back
+    // what the payment took, and TotalPaid, Average and LastPayment are
+    // recomputed from the rest, which becomes the stored list. Its receipt
+    // copy is removed. On success `payments` loses its first entry; false for
+    // an empty list, an unknown bill or a failed write.
+    bool reverseLastPaymentForBill(const QString& billID, QVariantList& payments) const;
+    // Stores an edited payment list (newest first) with TotalPaid, Average and
+    // LastPayment recomputed from it, and removes the receipt copies that no
+    // payment refers to any more.
+    bool savePaymentList(const QVariantList& payments, const QString& billID) const;
+
+    // The amount to pre-fill: Amount when above 0, else the newest payment's
+    // amount, else 0.
+    static double amountPrefilValueForBill(const QVariantMap& bill);
+    // Whether the bill logs itself without asking: an automatic bill, or an
+    // income item while income auto-logging is on, with an amount, due today
+    // or earlier.
+    bool checkIfBillShouldSilentlyLog(const QVariantMap& bill, bool incomeAutologging) const;
+
+    // The payment sound the user chose, or "" for none.
+    QString getSpecifiedSound() const;
+    // One of the six cheering sounds, picked at random.
+    static QString randomSound(QRandomGenerator* generator = QRandomGenerator::global());
+    // Plays the chosen payment sound; returns its name ("" when none plays).
+    QString playSpecifiedSound(SoundPlayer& player) const;
+
+    // ---- Receipts ----
+    // The receipt button's titles mean "no receipt": they become "".
+    static QString cleanReceiptTitle(const QString& title);
+    // "" becomes the button title "Attach"; a receipt path passes unchanged.
+    static QString reverseCleanReceiptTitleWithString(const QString& receipt);
+    // 1: "Attach Receipt", 2: "Attach", anything else "".
+    static QString resetTitleForReceiptButton(int kind);
+    // Copies a chosen receipt file into the data folder under a new id (with
+    // the file's extension) and returns the copy's path. A receipt button
+    // title comes back unchanged. Nothing when the copy failed.
+    std::optional<QString> copyAttachment(const QString& attachment) const;
+
+    // True when `newDate` lies at least one whole second after `currentDate`.
+    static bool shouldUpdateLastPaidDate(const QDateTime& currentDate, const QDateTime& newDate);
 
     // ---- Next due date ----
     // Every step starts from the record's AbsoluteDueDate (the stored date
@@ -43,5 +110,13 @@ public:
     static QDateTime calculateSpecialNextDueDateForEstimatedTaxInterval(const QDateTime& date, int modifier);
 
 private:
+    QString dataFolder() const;
+    // Only a file that the logger itself copied into the data folder (named by
+    // an id) is a receipt copy; any other path counts as no receipt at all.
+    bool isReceiptCopy(const QString& path) const;
+    void removeReceiptCopy(const QString& path) const;
+    // Removes the receipt copies of `before` that no entry of `after` refers to.
+    void removeUnusedReceiptCopies(const QVariantList& before, const QVariantList& after) const;
+
     BWStoreEnvironment m_env;
 };

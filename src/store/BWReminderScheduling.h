@@ -12,8 +12,9 @@ class BWReminderScheduling
 public:
     virtual ~BWReminderScheduling() = default;
 
-    // Removes the scheduled notifications that carry the bill's id and the
-    // calendar reminders made for it (those are titled after its name).
+    // Removes the bill's scheduled notifications and calendar reminders.
+    // `billName` is the bill's name as the record has it now; reminders that
+    // carry the bill's id need only the id to be found.
     virtual void removeRemindersForBill(const QString& billID, const QString& billName) = 0;
     // Makes the notification and calendar reminders of a stored record.
     virtual void createOrvaneReminderForBill(const QVariantMap& record) = 0;

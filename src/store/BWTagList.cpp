@@ -1,4 +1,5 @@
 #include "store/BWTagList.h"
+#include "store/BWDefaultsKeys.h"
 
 #include <QCollator>
 #include <QDir>
@@ -20,6 +21,17 @@ struct TagFile {
     QStringList tags;
 };
 
+// Only strings are tags; other elements of a hand-edited list are skipped.
+QStringList stringsOf(const QVariantList& list)
+{
+    QStringList strings;
+    for (const QVariant& element : list) {
+        if (element.typeId() == QMetaType::QString)
+            strings.append(element.toString());
+    }
+    return strings;
+}
+
 TagFile readTagFile(const QString& path)
 {
     const PropertyList::ReadResult result = PropertyList::read(path);
@@ -29,12 +41,18 @@ TagFile readTagFile(const QString& path)
         Log::line(QStringLiteral("Tag list %1 cannot be read: %2").arg(path, result.error));
         return {TagFileState::Damaged, {}};
     }
-    TagFile file{TagFileState::Readable, {}};
-    for (const QVariant& tag : result.value.toList()) {
-        if (tag.typeId() == QMetaType::QString)
-            file.tags.append(tag.toString());
-    }
-    return file;
+    return {TagFileState::Readable, stringsOf(result.value.toList())};
+}
+
+void logRefusal(const QString& path)
+{
+    Log::line(QStringLiteral("Refusing to overwrite the unreadable tag list %1").arg(path));
+}
+
+// The string tags of a record; anything else under Tags is not a tag.
+QStringList tagsOfRecord(const QVariantMap& bill)
+{
+    return stringsOf(bill.value(BillKeys::Tags).toList());
 }
 
 void sortIgnoringCase(QStringList& tags)
@@ -77,7 +95,7 @@ bool BWTagList::saveListOfTagsWithTags(const QStringList& tags)
         return false;
     TagFile file = readTagFile(path);
     if (file.state == TagFileState::Damaged) {
-        Log::line(QStringLiteral("Refusing to overwrite the unreadable tag list %1").arg(path));
+        logRefusal(path);
         return false;
     }
     QStringList merged = file.tags;
@@ -86,12 +104,59 @@ bool BWTagList::saveListOfTagsWithTags(const QStringList& tags)
         if (!merged.contains(tag))
             merged.append(tag);
     }
+    return writeTags(path, merged, true);
+}
+
+bool BWTagList::overwriteListOfTagsWithTags(const QStringList& tags)
+{
+    return replaceTags(tags, true);
+}
+
+// The key-value store is where this list came from; sending it back would
+// only bounce it between the devices.
+bool BWTagList::updateListOfTagsFromiCloudWithTags(const QStringList& tags)
+{
+    return replaceTags(tags, false);
+}
+
+std::optional<QStringList> BWTagList::updateTagListWithListOfBills(const QVariantList& bills)
+{
+    QStringList collected;
+    for (const QVariant& bill : bills) {
+        for (const QString& tag : tagsOfRecord(bill.toMap())) {
+            if (!collected.contains(tag))
+                collected.append(tag);
+        }
+    }
+    if (!replaceTags(collected, false))
+        return std::nullopt;
+    return collected;
+}
+
+// Even a list that owes nothing to the stored one must not replace a file we
+// could not read: the caller built it without seeing the tags in that file.
+bool BWTagList::replaceTags(const QStringList& tags, bool mirrorToKeyValueStore)
+{
+    const QString path = tagFilePath();
+    if (path.isEmpty())
+        return false;
+    if (readTagFile(path).state == TagFileState::Damaged) {
+        logRefusal(path);
+        return false;
+    }
+    return writeTags(path, tags, mirrorToKeyValueStore);
+}
+
+bool BWTagList::writeTags(const QString& path, const QStringList& tags, bool mirrorToKeyValueStore)
+{
+    const QVariantList list = QVariant(tags).toList();
     QString error;
-    if (!PropertyList::write(path, QVariant(merged).toList(), &error)) {
+    if (!PropertyList::write(path, list, &error)) {
         Log::line(QStringLiteral("Could not write the tag list %1: %2").arg(path, error));
         return false;
     }
-    if (m_env.cloud && m_env.defaults && m_env.defaults->boolForKey(CloudDefaultsKeys::ICloudSyncEnabled))
-        m_env.cloud->setKeyValueStoreObject(QVariant(merged).toList(), IndexKeys::TagIndexCloudKey);
+    if (mirrorToKeyValueStore && m_env.cloud && m_env.defaults
+        && m_env.defaults->boolForKey(BWDefaultsKeys::iCloudSyncEnabled))
+        m_env.cloud->setKeyValueStoreObject(list, IndexKeys::TagIndexCloudKey);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QVariantList>
 #include <optional>
 
 #include "store/BWStoreEnvironment.h"
@@ -24,8 +25,22 @@ public:
     // could be written.
     bool saveListOfTagsWithTags(const QStringList& tags);
 
+    // Replaces the list with `tags` (an empty list clears it) and mirrors it
+    // to the key-value store while that sync is on. False when nothing could
+    // be written.
+    bool overwriteListOfTagsWithTags(const QStringList& tags);
+    // The same for a list that came from the key-value store: not sent back.
+    bool updateListOfTagsFromiCloudWithTags(const QStringList& tags);
+    // Rebuilds the list from the Tags of `bills`, first seen first, so tags no
+    // item carries any more drop out; not mirrored. The written list, or
+    // nothing when it could not be written.
+    std::optional<QStringList> updateTagListWithListOfBills(const QVariantList& bills);
+
 private:
     QString tagFilePath() const;
+    // Writes `tags` as the whole list unless the stored file is unreadable.
+    bool replaceTags(const QStringList& tags, bool mirrorToKeyValueStore);
+    bool writeTags(const QString& path, const QStringList& tags, bool mirrorToKeyValueStore);
 
     BWStoreEnvironment m_env;
 };

@@ -17,7 +17,7 @@ public:
     BGGradient(const QColor& start, const QColor& end);
     BGGradient(const QColor& c1, const QColor& c2, const QColor& c3, const QColor& c4);
 
-    const QGradientStops& stops() const { return stops_; }
+    QGradientStops stops() const { return stops_; }
     bool operator==(const BGGradient& other) const { return stops_ == other.stops_; }
 
     // The gradient laid across `bounds` at `angle` degrees in the painter's own

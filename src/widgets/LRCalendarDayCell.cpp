@@ -74,7 +74,6 @@ LRCalendarDayCell::LRCalendarDayCell(LRCalendarView* superView)
     setColumnCount(1);
     setShowGrid(false);
     horizontalHeader()->hide();
-    horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setFrameShape(QFrame::NoFrame);
@@ -220,6 +219,13 @@ QColor LRCalendarDayCell::createColor(const QString& text)
 Qt::DropAction LRCalendarDayCell::dropOperationFor(int proposedRow, bool aboveRow)
 {
     return aboveRow && proposedRow != dayNumberRow ? Qt::CopyAction : Qt::IgnoreAction;
+}
+
+// The one column fills the day; a hidden header would not stretch it.
+void LRCalendarDayCell::resizeEvent(QResizeEvent* event)
+{
+    QTableWidget::resizeEvent(event);
+    setColumnWidth(0, viewport()->width());
 }
 
 // Clicks on a neighbouring month's day (monthly view) only select an entry

@@ -61,6 +61,7 @@ public:
     static Qt::DropAction dropOperationFor(int proposedRow, bool aboveRow);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     QStringList mimeTypes() const override;

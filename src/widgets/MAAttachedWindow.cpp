@@ -41,6 +41,9 @@ MAAttachedWindow::MAAttachedWindow(QWidget* view, const QPointF& point, QWidget*
       m_distance(distance)
 {
     setAttribute(Qt::WA_TranslucentBackground);
+    // Showing the bubble leaves the keyboard where it was; a click makes it
+    // the active window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     view->setParent(this);
     if (m_side == MAAttachedSide::Automatic)
         m_side = bestSideForAutomaticPosition();

@@ -3,7 +3,7 @@
 #include "platform/LoginItem.h"
 #include "platform/RunningPrograms.h"
 #include "platform/UserDefaults.h"
-#include "shell/BWDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
 #include "support/TempFolder.h"
 
 #include <QDBusConnection>

@@ -2,7 +2,7 @@
 #include "platform/Clock.h"
 #include "platform/UserDefaults.h"
 #include "shell/BWAppDelegate.h"
-#include "shell/BWDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
 
 #include "support/TempFolder.h"
 
@@ -30,7 +30,8 @@ protected:
     UserDefaults standard{UserDefaults::standardPath(folder.path())};
     UserDefaults appGroup{UserDefaults::suitePath(folder.path(), AppGroupSuiteName)};
     Clock clock;
-    BWAppDelegate delegate{standard, appGroup, clock, folder.file(QStringLiteral("calendars"))};
+    BWAppDelegate delegate{BWStoreEnvironment{&standard, &appGroup, &clock},
+                           folder.file(QStringLiteral("calendars"))};
 };
 
 }  // namespace
@@ -135,7 +136,8 @@ TEST_F(BWAppDelegateDefaultsTest, AFailedWriteIsReportedButTheOtherStepsStillRun
     unwritable.setInteger(BWDueSoonDays, 9);
     unwritable.setBool(BWReminderEvents, true);
     unwritable.setInteger(BWHowMuchIncomeToShow, 1);
-    BWAppDelegate startingDelegate(unwritable, appGroup, clock, folder.file(QStringLiteral("calendars")));
+    BWAppDelegate startingDelegate(BWStoreEnvironment{&unwritable, &appGroup, &clock},
+                                   folder.file(QStringLiteral("calendars")));
 
     EXPECT_FALSE(startingDelegate.initializeDefaults());
     EXPECT_EQ(unwritable.integerForKey(BWHowMuchIncomeToShow), 0);  // held in memory for this run
@@ -147,7 +149,8 @@ TEST_F(BWAppDelegateDefaultsTest, AnUnwritableAppGroupSuiteIsReported)
 {
     const QString blocked = folder.write(QStringLiteral("blocked"), "not a folder");
     UserDefaults unwritableSuite(UserDefaults::suitePath(blocked, AppGroupSuiteName));
-    BWAppDelegate startingDelegate(standard, unwritableSuite, clock, folder.file(QStringLiteral("calendars")));
+    BWAppDelegate startingDelegate(BWStoreEnvironment{&standard, &unwritableSuite, &clock},
+                                   folder.file(QStringLiteral("calendars")));
 
     EXPECT_FALSE(startingDelegate.initializeDefaults());
     EXPECT_EQ(storedStandard().integerForKey(BWHowMuchIncomeToShow), 0);

@@ -1,7 +1,7 @@
 #include "platform/Clock.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
-#include "shell/BWDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
 #include "shell/BWRegisteredDefaults.h"
 
 #include "support/TempFolder.h"

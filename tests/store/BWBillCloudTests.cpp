@@ -25,8 +25,8 @@ class BWBillCloudTest : public BWBillTest, public ::testing::WithParamInterface<
 protected:
     BWBillCloudTest()
     {
-        defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled, GetParam().keyValue);
-        defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled2, GetParam().cloudKit);
+        defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled, GetParam().keyValue);
+        defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, GetParam().cloudKit);
         if (GetParam().signedIn)
             cloud.uid = QStringLiteral("user-1");
     }
@@ -157,8 +157,8 @@ TEST_F(BWBillTest, WritesWithoutCloudOrRemindersStillStoreTheBill)
 {
     env.cloud = nullptr;
     env.reminders = nullptr;
-    defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled, true);
-    defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled2, true);
+    defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled, true);
+    defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true);
     EXPECT_TRUE(writer().finishWritingBillWithDictionary(record(Alpha), false, true));
     EXPECT_TRUE(writer().deleteBillWithBid(Alpha));
     EXPECT_EQ(indexList(IndexKeys::DeletedBills), QStringList{Alpha});

@@ -17,8 +17,8 @@ protected:
     void damageIndex() const { temp.write(QStringLiteral("data/Orvane/Orvane.ovdata/billindex.plist"), DamagedIndex); }
     void turnOnAllChannels()
     {
-        defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled, true);
-        defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled2, true);
+        defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled, true);
+        defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true);
         cloud.uid = QStringLiteral("user-1");
     }
 };
@@ -157,7 +157,7 @@ TEST_F(BWBillListsTest, MoveWritesExactlyTheThreeListsAndRemovesEveryCopyOfTheId
 
 TEST_F(BWBillListsTest, MoveIntoAnEmptyActiveListIsUploadedLikeAnyAddition)
 {
-    defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled2, true);
+    defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true);
     storeIndex({}, {}, {Alpha});
     ASSERT_TRUE(writer().moveBill(Alpha, IndexKeys::ArchivedBills, IndexKeys::ActiveBills, IndexKeys::DeletedBills,
                                   false));
@@ -205,7 +205,7 @@ TEST_F(BWBillListsTest, RestoreDeletedBillsEmptiesOnlyTheDeletedList)
 
 TEST_F(BWBillListsTest, OverwritingWithAListKeySendsThatListOut)
 {
-    defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled, true);
+    defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled, true);
     const QVariantMap merged{{IndexKeys::ActiveBills, ids({Alpha})},
                              {IndexKeys::DeletedBills, ids({Beta})},
                              {IndexKeys::ArchivedBills, ids({Gamma})}};

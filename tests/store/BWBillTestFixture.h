@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "support/TempFolder.h"
+#include "DueDateTestSupport.h"
 #include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
+#include "store/BWDefaultsKeys.h"
 #include "store/BWCloudChannels.h"
 #include "store/BWReminderScheduling.h"
 #include "store/BWStoreEnvironment.h"
@@ -86,10 +88,12 @@ public:
 };
 
 // A data folder, defaults, a clock and the two fakes; the clock stands on
-// 8 March 2016 at 10:00 UTC.
+// 8 March 2016 at 10:00 UTC. The tests run in New York time, so that the
+// Sunday of a UTC noon date is a Sunday wherever the machine is.
 class BWBillTest : public ::testing::Test
 {
 protected:
+    DueDateTestZone zone;
     BWBillTest()
     {
         env.defaults = &defaults;

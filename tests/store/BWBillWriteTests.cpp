@@ -1,7 +1,8 @@
 #include "BWBillTestFixture.h"
 
 #include "store/BWBillsLoader.h"
-#include "store/BWDueDateShiftDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWBillRecordKeys.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ protected:
         QVariantMap stored = record(billID);
         stored.insert(BillKeys::DueDate, utc(2016, 3, 6, 12));
         storeFile(stored);
-        defaults.setInteger(DueDateShiftDefaultsKeys::AvoidWeekends, 1);
+        defaults.setInteger(BWDefaultsKeys::BWAvoidWeekends, 1);
         const std::optional<QVariantMap> loaded = BWBillsLoader(env).loadBillWithID(billID);
         EXPECT_TRUE(loaded.has_value());
         EXPECT_NE(loaded->value(BillKeys::DueDate).toDateTime(), utc(2016, 3, 6, 12)) << "expected a shifted copy";
@@ -335,8 +336,8 @@ TEST_F(BWBillWriteTest, IdThatIsNotABillIdIsRefused)
 
 TEST_F(BWBillWriteTest, FailedBillWriteTouchesNoIndexRemindersOrCloud)
 {
-    defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled, true);
-    defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled2, true);
+    defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled, true);
+    defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true);
     cloud.uid = QStringLiteral("user");
     storeIndex({Beta});
     const QByteArray indexBefore = temp.read(QStringLiteral("data/Orvane/Orvane.ovdata/billindex.plist"));
@@ -352,7 +353,7 @@ TEST_F(BWBillWriteTest, FailedBillWriteTouchesNoIndexRemindersOrCloud)
 
 TEST_F(BWBillWriteTest, UnreadableIndexIsNotOverwrittenByAFullWrite)
 {
-    defaults.setBool(CloudDefaultsKeys::ICloudSyncEnabled2, true);
+    defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true);
     const QByteArray damaged("<?xml version=\"1.0\"?><plist><dict><key>ActiveBills</key><array><string>");
     temp.write(QStringLiteral("data/Orvane/Orvane.ovdata/billindex.plist"), damaged);
 

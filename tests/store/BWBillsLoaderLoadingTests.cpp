@@ -48,7 +48,6 @@ TEST_F(BWBillsLoaderTest, LoadedRecordsCarryTheDisplayKeys)
     EXPECT_EQ(rent.value(BillKeys::DueIcon).toString(), "red5.png");
     EXPECT_EQ(rent.value(BillKeys::DueString).toString(), "Mon, Mar 7, 2016");
     EXPECT_EQ(rent.value(BillKeys::Icon).toString(), "GScale_Home");
-    EXPECT_FALSE(rent.contains(BillKeys::HasBeenDuplicated));
 }
 
 TEST_F(BWBillsLoaderTest, ShiftedDueDateDrivesTheTextsButTheStoredDateIsKept)

@@ -5,12 +5,11 @@
 #include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
-#include "store/BWDueDateShiftDefaultsKeys.h"
+#include "store/BWDefaultsKeys.h"
 #include "support/TempFolder.h"
 
 namespace {
 
-namespace Keys = DueDateShiftDefaultsKeys;
 
 class DueDateShiftTest : public ::testing::Test
 {
@@ -22,18 +21,18 @@ protected:
     BWStoreEnvironment env = dateTestEnvironment(defaults, clock);
     BWBillsLoader loader{env};
 
-    void avoidWeekends(bool on) { defaults.setInteger(Keys::AvoidWeekends, on ? 1 : 0); }
+    void avoidWeekends(bool on) { defaults.setInteger(BWDefaultsKeys::BWAvoidWeekends, on ? 1 : 0); }
     void avoidHolidays(bool on)
     {
-        defaults.setBool(Keys::ShouldAllowHolidayAdjustments, true);
-        defaults.setBool(Keys::AvoidHolidays, on);
+        defaults.setBool(BWDefaultsKeys::ShouldAllowHolidayAdjustments, true);
+        defaults.setBool(BWDefaultsKeys::BWAvoidHolidays, on);
     }
     void vacation(const QDateTime& first, const QDateTime& last)
     {
-        defaults.setBool(Keys::ShouldAllowHolidayAdjustments, true);
-        defaults.setBool(Keys::VacationEnabled, true);
-        defaults.setObject(Keys::VacationStartDate, first);
-        defaults.setObject(Keys::VacationEndTime, last);
+        defaults.setBool(BWDefaultsKeys::ShouldAllowHolidayAdjustments, true);
+        defaults.setBool(BWDefaultsKeys::VacationEnabled, true);
+        defaults.setObject(BWDefaultsKeys::VacationStartDate, first);
+        defaults.setObject(BWDefaultsKeys::VacationEndTime, last);
     }
 
     static QVariantMap bill(const QDateTime& due, qlonglong unit = 2, qlonglong payType = 0)
@@ -251,11 +250,11 @@ TEST_F(DueDateShiftTest, AutomaticTwiceMonthlyBillIsNeverHolidayShifted)
 TEST_F(DueDateShiftTest, MasterSwitchOffStopsHolidayAndVacationButNotWeekend)
 {
     avoidWeekends(true);
-    defaults.setBool(Keys::AvoidHolidays, true);
-    defaults.setBool(Keys::VacationEnabled, true);
-    defaults.setObject(Keys::VacationStartDate, localMoment(2016, 7, 1));
-    defaults.setObject(Keys::VacationEndTime, localMoment(2016, 7, 31));
-    defaults.setBool(Keys::ShouldAllowHolidayAdjustments, false);
+    defaults.setBool(BWDefaultsKeys::BWAvoidHolidays, true);
+    defaults.setBool(BWDefaultsKeys::VacationEnabled, true);
+    defaults.setObject(BWDefaultsKeys::VacationStartDate, localMoment(2016, 7, 1));
+    defaults.setObject(BWDefaultsKeys::VacationEndTime, localMoment(2016, 7, 31));
+    defaults.setBool(BWDefaultsKeys::ShouldAllowHolidayAdjustments, false);
 
     EXPECT_EQ(shiftedDay(shifted(bill(localMoment(2016, 7, 4)))), QDate(2016, 7, 4));
     const QVariantMap weekend = shifted(bill(localMoment(2016, 7, 9)));
@@ -308,8 +307,8 @@ TEST_F(DueDateShiftTest, VacationOverridesHolidayReason)
 
 TEST_F(DueDateShiftTest, VacationWithoutDatesShiftsNothing)
 {
-    defaults.setBool(Keys::ShouldAllowHolidayAdjustments, true);
-    defaults.setBool(Keys::VacationEnabled, true);
+    defaults.setBool(BWDefaultsKeys::ShouldAllowHolidayAdjustments, true);
+    defaults.setBool(BWDefaultsKeys::VacationEnabled, true);
     EXPECT_FALSE(shifted(bill(localMoment(2016, 8, 17))).contains(BillKeys::DateWasModified));
 }
 

@@ -219,13 +219,13 @@ TEST(BGHUDButton, PressedAndDisabledFills)
     auto widget = button(Cell::TexturedRounded);
     widget->setDown(true);
     const QImage down = WidgetPixels::render(*widget);
-    const auto& pushed = gradientTheme()->pushedGradient().stops();
+    const QGradientStops pushed = gradientTheme()->pushedGradient().stops();
     EXPECT_TRUE(near(at(down, 50, 4), WidgetPixels::mix(pushed[0].second, pushed[1].second, 6.0 / 28), 3));
 
     widget->setDown(false);
     widget->setEnabled(false);
     const QImage off = WidgetPixels::render(*widget);
-    const auto& dim = gradientTheme()->disabledNormalGradient().stops();
+    const QGradientStops dim = gradientTheme()->disabledNormalGradient().stops();
     EXPECT_TRUE(near(at(off, 50, 15), WidgetPixels::mix(dim[0].second, dim[1].second, 14.5 / 28), 3));
 }
 
@@ -277,7 +277,7 @@ TEST(BGHUDButton, CheckableButtonTogglesOnClick)
     const QImage before = WidgetPixels::render(*widget);
     QTest::mouseClick(widget.get(), Qt::LeftButton, {}, QPoint(50, 15));
     EXPECT_TRUE(widget->isChecked());
-    const auto& highlight = gradientTheme()->highlightGradient().stops();
+    const QGradientStops highlight = gradientTheme()->highlightGradient().stops();
     EXPECT_TRUE(near(at(WidgetPixels::render(*widget), 50, 4),
                      WidgetPixels::mix(highlight[0].second, highlight[1].second, 6.0 / 28), 3));
     EXPECT_NE(before, WidgetPixels::render(*widget));
@@ -297,7 +297,7 @@ TEST(BGHUDCheckBox, StatesDrawTheirMarks)
     box.resize(100, 18);
     box.setTristate(true);
     const QImage off = WidgetPixels::render(box);
-    const auto& normal = gradientTheme()->normalGradient().stops();
+    const QGradientStops normal = gradientTheme()->normalGradient().stops();
     // Box from y 2.5 to 14.5: pixel row 7 lies 5/12 of the way down, clear of
     // the shadow the box's dark outline casts inwards.
     EXPECT_TRUE(near(at(off, 9, 7), WidgetPixels::mix(normal[0].second, normal[1].second, 10.0 / 12), 3));
@@ -319,7 +319,7 @@ TEST(BGHUDCheckBox, DisabledBoxHasNoShadowAndTheDisabledFill)
     box.resize(100, 18);
     box.setEnabled(false);
     const QImage image = WidgetPixels::render(box);
-    const auto& dim = gradientTheme()->disabledNormalGradient().stops();
+    const QGradientStops dim = gradientTheme()->disabledNormalGradient().stops();
     EXPECT_TRUE(near(at(image, 9, 5), WidgetPixels::mix(dim[0].second, dim[1].second, 0.25), 2));
     // Below the box, where the enabled box casts its shadow.
     EXPECT_EQ(at(image, 9, 16).alpha(), 0);

@@ -65,7 +65,7 @@ TEST(BGHUDView, ThemeModeStartsTheGradientAtTheBottomInsideAOnePointFrame)
     BGHUDView view;
     view.resize(60, 41);
     const QImage image = WidgetPixels::render(view);
-    const auto& stops = gradientTheme()->normalGradient().stops();
+    const QGradientStops stops = gradientTheme()->normalGradient().stops();
     EXPECT_TRUE(near(at(image, 30, 39), WidgetPixels::mix(stops[0].second, stops[1].second, (1.5 / 41) / 0.5), 3));
     EXPECT_TRUE(near(at(image, 30, 1), WidgetPixels::mix(stops[2].second, stops[3].second, ((39.5 / 41) - 0.5) / 0.5), 3));
     const QColor stroke = gradientTheme()->strokeColor();

@@ -60,11 +60,6 @@ protected:
     Overview overview;
 };
 
-TEST_F(LRCalendarControllerTest, BecomesTheCalendarsDelegate)
-{
-    EXPECT_EQ(view.delegate(), &controller);
-}
-
 TEST_F(LRCalendarControllerTest, HighlightingABillInAnotherMonthMovesTheCalendarThere)
 {
     controller.highlightDate(QDateTime(QDate(2026, 5, 20), QTime(0, 0)).toUTC());
@@ -135,14 +130,6 @@ TEST_F(LRCalendarControllerTest, MovedEntryIsLogged)
     EXPECT_TRUE(text.contains(QStringLiteral("Object: int  -  ")));
     EXPECT_TRUE(log.isReadOnly());
     EXPECT_EQ(log.textInteractionFlags(), Qt::NoTextInteraction);
-}
-
-TEST_F(LRCalendarControllerTest, MovedEntryWithoutObjectLogsNoObjectLine)
-{
-    view.addObject(QVariant(), QStringLiteral("Plain"), QDate(2026, 2, 12));
-    view.setSelectedEventToDate(QDate(2026, 2, 12), 1);
-    controller.eventDidMove();
-    EXPECT_FALSE(log.toPlainText().contains(QStringLiteral("Object:")));
 }
 
 TEST_F(LRCalendarControllerTest, WithoutLogViewMovingLogsNothing)

@@ -292,17 +292,6 @@ TEST_F(LRCalendarViewTest, BillsWithoutADueDateMarkNothing)
         EXPECT_FALSE(view->dayCell(key)->hasDot());
 }
 
-TEST_F(LRCalendarViewTest, DueDayIsTheLocalCalendarDay)
-{
-    // 23:30 local on the day of a clock change still belongs to that day.
-    QVariantMap late = bill("S", "Power", QDate(2026, 3, 8), "red5.png");
-    late[LRCalendarRecordKeys::DueDate] = QDateTime(QDate(2026, 3, 8), QTime(23, 30)).toUTC();
-    application.bills = {late};
-    focusMonth(2026, 3);
-    EXPECT_EQ(cellFor(QDate(2026, 3, 8))->bid(), QStringLiteral("S"));
-    EXPECT_EQ(cellFor(QDate(2026, 3, 9))->bid(), QString());
-}
-
 class LRCalendarViewMouseTest : public LRCalendarViewTest
 {
 protected:
@@ -323,6 +312,14 @@ TEST_F(LRCalendarViewMouseTest, DoubleClickOnAMarkedDayOpensItsBill)
     EXPECT_EQ(application.opened, QStringList{QStringLiteral("LATE")});
     EXPECT_EQ(view->focusDate(), QDate(2026, 2, 6));
     EXPECT_EQ(delegate.focused.value(0), QDate(2026, 2, 6));
+}
+
+TEST_F(LRCalendarViewMouseTest, TheDaysColumnSpansTheWholeDay)
+{
+    focusMonth(2026, 2);
+    LRCalendarDayCell* day = cellFor(QDate(2026, 2, 3));
+    EXPECT_EQ(day->columnWidth(0), day->viewport()->width());
+    EXPECT_EQ(day->visualItemRect(day->item(0, 0)).width(), day->viewport()->width());
 }
 
 TEST_F(LRCalendarViewMouseTest, DoubleClickOnADayWithoutBillOpensNothing)

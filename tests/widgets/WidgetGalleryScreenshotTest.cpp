@@ -10,11 +10,19 @@
 #include "widgets/BWPopupButton.h"
 #include "widgets/BackgroundView.h"
 #include "widgets/KBButton.h"
+#include "widgets/KNPopUpDatePicker.h"
+#include "widgets/LRCalendarAppDelegate.h"
+#include "widgets/LRCalendarView.h"
+#include "widgets/MAAttachedWindow.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>
 #include <QImage>
+#include <QCalendarWidget>
+#include <QLabel>
 #include <gtest/gtest.h>
+
+#include "platform/Clock.h"
 
 namespace {
 
@@ -141,15 +149,56 @@ void addContainerRows(WidgetGallery& gallery)
     gallery.addGalleryRow("BGHUDView / BackgroundView", {themedView, ownView, background});
 }
 
+// Two bills for the calendar's dots.
+struct GalleryBills : LRCalendarAppDelegate
+{
+    QVariantList getBills() override
+    {
+        const auto due = [](int day) { return QDateTime(QDate(2026, 2, day), QTime(0, 0)).toUTC(); };
+        return {QVariantMap{{LRCalendarRecordKeys::Bid, "A"}, {LRCalendarRecordKeys::Name, "Rent"},
+                            {LRCalendarRecordKeys::DueDate, due(3)}, {LRCalendarRecordKeys::DueIcon, "red5.png"}},
+                QVariantMap{{LRCalendarRecordKeys::Bid, "B"}, {LRCalendarRecordKeys::Name, "Salary"},
+                            {LRCalendarRecordKeys::DueDate, due(20)}, {LRCalendarRecordKeys::IsIncome, true}}};
+    }
+    void showBillFromSearch(const QString&) override {}
+};
+
+void addCalendarRows(WidgetGallery& gallery, const Clock& clock, GalleryBills& bills)
+{
+    auto* calendar = sized(new LRCalendarView(clock), 460, 300);
+    calendar->setAppDelegate(&bills);
+    calendar->addObject(QVariant(), "Dentist", QDate(2026, 2, 12));
+    calendar->drawCalendar();
+    gallery.addGalleryRow("LRCalendarView", calendar);
+
+    auto* picker = sized(new KNPopUpDatePicker, 120, 22);
+    picker->setDate(QDate(2026, 2, 10));
+    // The picker's bubble is a window of its own; its picture joins the row.
+    auto* month = new QCalendarWidget;
+    month->setSelectedDate(picker->date());
+    month->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    month->resize(month->sizeHint());
+    std::unique_ptr<MAAttachedWindow> bubble(
+        MAAttachedWindow::create(month, QPointF(0, 0), nullptr, MAAttachedSide::Right, 0));
+    bubble->setBackgroundColor(Qt::white);
+    auto* bubbleImage = new QLabel;
+    bubbleImage->setPixmap(bubble->grab());
+    gallery.addGalleryRow("KNPopUpDatePicker / MAAttachedWindow", {picker, bubbleImage});
+}
+
 }  // namespace
 
 TEST(WidgetGalleryScreenshot, RendersEveryControlOnTheDarkPanel)
 {
+    Clock clock;
+    clock.setNow(QDateTime(QDate(2026, 2, 10), QTime(12, 0)));
+    GalleryBills bills;
     WidgetGallery gallery;
     addTextRows(gallery);
     addButtonRows(gallery);
     addColouredButtonRows(gallery);
     addContainerRows(gallery);
+    addCalendarRows(gallery, clock, bills);
 
     const QString path = QStringLiteral(ORVANE_BINARY_DIR "/screenshots/widgets.png");
     ASSERT_TRUE(gallery.saveScreenshot(path));

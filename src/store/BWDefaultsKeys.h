@@ -3,7 +3,7 @@
 #include <QString>
 
 // Names of the user's settings. Every setting the program reads has a default
-// in BWRegisteredDefaults, except the few listed last, whose absence already
+// in the shell's registered table (BWRegisteredDefaults), except the few listed last, whose absence already
 // means "off" or "none".
 namespace BWDefaultsKeys {
 

@@ -1,0 +1,318 @@
+#include "platform/UserNotificationCenter.h"
+
+#include "platform/BWUIDMaker.h"
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/PropertyList.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+
+#include <algorithm>
+
+const QString UserNotification::defaultSoundName = QStringLiteral("message-new-instant");
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.Notifications");
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
+const QString kApplicationName = QStringLiteral("Orvane");
+const QString kDesktopEntry = QStringLiteral("orvane");
+const QString kScheduleFileName = QStringLiteral("ScheduledNotifications.plist");
+
+// A click on the notification itself; servers show no button for it.
+const QString kDefaultAction = QStringLiteral("default");
+const QString kViewAction = QStringLiteral("view");
+
+// NotificationClosed reasons: an expired notification may still wait in the
+// server's message list, where the user can click it.
+constexpr uint kClosedBecauseExpired = 1;
+
+// The longest the timer waits before looking at the schedule again. Its
+// monotonic clock stands still while the computer sleeps, and the wall clock
+// may be set; a short wait keeps a reminder from coming hours late after
+// either.
+constexpr qint64 kLongestWaitMs = 60 * 1000;
+
+namespace Keys {
+const QString Identifier = QStringLiteral("Identifier");
+const QString Title = QStringLiteral("Title");
+const QString InformativeText = QStringLiteral("InformativeText");
+const QString HasActionButton = QStringLiteral("HasActionButton");
+const QString ActionButtonTitle = QStringLiteral("ActionButtonTitle");
+const QString UserInfo = QStringLiteral("UserInfo");
+const QString SoundName = QStringLiteral("SoundName");
+const QString DeliveryDate = QStringLiteral("DeliveryDate");
+}  // namespace Keys
+
+QVariantMap toDictionary(const UserNotification& notification)
+{
+    return {
+        {Keys::Identifier, notification.identifier},
+        {Keys::Title, notification.title},
+        {Keys::InformativeText, notification.informativeText},
+        {Keys::HasActionButton, notification.hasActionButton},
+        {Keys::ActionButtonTitle, notification.actionButtonTitle},
+        {Keys::UserInfo, notification.userInfo},
+        {Keys::SoundName, notification.soundName},
+        {Keys::DeliveryDate, notification.deliveryDate.toUTC()},
+    };
+}
+
+UserNotification fromDictionary(const QVariantMap& dictionary)
+{
+    UserNotification notification;
+    notification.identifier = dictionary.value(Keys::Identifier).toString();
+    notification.title = dictionary.value(Keys::Title).toString();
+    notification.informativeText = dictionary.value(Keys::InformativeText).toString();
+    notification.hasActionButton = dictionary.value(Keys::HasActionButton).toBool();
+    notification.actionButtonTitle = dictionary.value(Keys::ActionButtonTitle).toString();
+    notification.userInfo = dictionary.value(Keys::UserInfo).toMap();
+    notification.soundName = dictionary.value(Keys::SoundName).toString();
+    notification.deliveryDate = dictionary.value(Keys::DeliveryDate).toDateTime();
+    return notification;
+}
+
+QStringList actionsOf(const UserNotification& notification)
+{
+    QStringList actions{kDefaultAction, QString()};
+    if (notification.hasActionButton)
+        actions << kViewAction << notification.actionButtonTitle;
+    return actions;
+}
+
+QVariantMap hintsOf(const UserNotification& notification)
+{
+    QVariantMap hints{{QStringLiteral("desktop-entry"), kDesktopEntry}};
+    if (!notification.soundName.isEmpty())
+        hints.insert(QStringLiteral("sound-name"), notification.soundName);
+    return hints;
+}
+
+}  // namespace
+
+QString UserNotificationCenter::schedulePath(const QString& defaultsFolder)
+{
+    return defaultsFolder + QLatin1Char('/') + kScheduleFileName;
+}
+
+UserNotificationCenter::UserNotificationCenter(const QString& schedulePath, const Clock& clock,
+                                               const QDBusConnection& bus, QObject* parent)
+    : QObject(parent)
+    , m_schedulePath(schedulePath)
+    , m_clock(clock)
+    , m_bus(bus)
+{
+    m_bus.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
+                  SLOT(actionInvoked(uint, QString)));
+    m_bus.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
+                  SLOT(notificationClosed(uint, uint)));
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &UserNotificationCenter::deliverDueNotifications);
+    loadSchedule();
+    armTimer();
+}
+
+UserNotificationCenter::~UserNotificationCenter() = default;
+
+QList<UserNotification> UserNotificationCenter::deliveredNotifications() const
+{
+    QList<UserNotification> shown;
+    for (const Delivered& delivered : m_delivered) {
+        if (!delivered.withdrawn)
+            shown.append(delivered.notification);
+    }
+    return shown;
+}
+
+bool UserNotificationCenter::scheduleNotification(const UserNotification& notification)
+{
+    UserNotification scheduled = notification;
+    if (scheduled.identifier.isEmpty())
+        scheduled.identifier = BWUIDMaker::makeUID();
+    m_scheduled.removeIf([&](const UserNotification& n) { return n.identifier == scheduled.identifier; });
+    m_scheduled.append(scheduled);
+    armTimer();
+    return saveSchedule();
+}
+
+bool UserNotificationCenter::removeScheduledNotification(const UserNotification& notification)
+{
+    if (!m_scheduled.removeIf([&](const UserNotification& n) { return n.identifier == notification.identifier; }))
+        return true;
+    armTimer();
+    return saveSchedule();
+}
+
+void UserNotificationCenter::deliverNotification(const UserNotification& notification)
+{
+    Delivered delivered{notification};
+    if (delivered.notification.identifier.isEmpty())
+        delivered.notification.identifier = BWUIDMaker::makeUID();
+    removeDeliveredNotification(delivered.notification);
+    if (!m_bus.isConnected()) {
+        Log::line(QStringLiteral("Could not show a notification: no session bus"));
+        return;
+    }
+    const quint64 request = ++m_lastRequest;
+    delivered.request = request;
+    m_delivered.append(delivered);
+
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
+    call << kApplicationName << uint(0) << QString() << notification.title << notification.informativeText
+         << actionsOf(notification) << hintsOf(notification) << int(-1);
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, request](QDBusPendingCallWatcher* answered) { notifyAnswered(answered, request); });
+}
+
+void UserNotificationCenter::removeDeliveredNotification(const UserNotification& notification)
+{
+    const qsizetype index = deliveredIndex(notification.identifier);
+    if (index < 0)
+        return;
+    if (m_delivered[index].serverID == 0) {
+        m_delivered[index].withdrawn = true;
+        return;
+    }
+    closeOnServer(m_delivered[index].serverID);
+    m_delivered.removeAt(index);
+}
+
+bool UserNotificationCenter::deliverDueNotifications()
+{
+    const QDateTime now = m_clock.now();
+    QList<UserNotification> due;
+    for (const UserNotification& notification : std::as_const(m_scheduled)) {
+        if (notification.deliveryDate <= now)
+            due.append(notification);
+    }
+    if (due.isEmpty()) {
+        armTimer();
+        return true;
+    }
+    // Off the schedule before it is shown: a crash in between loses one
+    // reminder rather than showing it at every start.
+    m_scheduled.removeIf([&](const UserNotification& n) { return n.deliveryDate <= now; });
+    const bool saved = saveSchedule();
+    std::stable_sort(due.begin(), due.end(), [](const UserNotification& a, const UserNotification& b) {
+        return a.deliveryDate < b.deliveryDate;
+    });
+    for (const UserNotification& notification : std::as_const(due))
+        deliverNotification(notification);
+    armTimer();
+    return saved;
+}
+
+void UserNotificationCenter::actionInvoked(uint serverID, const QString& actionKey)
+{
+    const qsizetype index = deliveredIndexOfServerID(serverID);
+    if (index < 0)
+        return;
+    Log::line(QStringLiteral("Notification clicked (%1)").arg(actionKey));
+    emit didActivateNotification(m_delivered[index].notification.userInfo);
+}
+
+void UserNotificationCenter::notificationClosed(uint serverID, uint reason)
+{
+    if (reason == kClosedBecauseExpired)
+        return;
+    const qsizetype index = deliveredIndexOfServerID(serverID);
+    if (index >= 0)
+        m_delivered.removeAt(index);
+}
+
+void UserNotificationCenter::loadSchedule()
+{
+    const PropertyList::ReadResult read = PropertyList::read(m_schedulePath);
+    if (read.status == PropertyList::Status::NotFound)
+        return;
+    if (!read.ok() || read.value.typeId() != QMetaType::QVariantList) {
+        Log::line(QStringLiteral("Scheduled notifications unreadable, starting without: %1").arg(read.error));
+        return;
+    }
+    for (const QVariant& entry : read.value.toList()) {
+        const UserNotification notification = fromDictionary(entry.toMap());
+        if (notification.identifier.isEmpty() || !notification.deliveryDate.isValid()) {
+            Log::line(QStringLiteral("Dropping a scheduled notification without id or date"));
+            continue;
+        }
+        m_scheduled.append(notification);
+    }
+}
+
+bool UserNotificationCenter::saveSchedule() const
+{
+    QVariantList entries;
+    for (const UserNotification& notification : m_scheduled)
+        entries.append(toDictionary(notification));
+    QString error;
+    if (PropertyList::write(m_schedulePath, entries, &error))
+        return true;
+    Log::line(QStringLiteral("Could not save the scheduled notifications: %1").arg(error));
+    return false;
+}
+
+void UserNotificationCenter::armTimer()
+{
+    if (m_scheduled.isEmpty()) {
+        m_timer.stop();
+        return;
+    }
+    const auto earliest = std::min_element(m_scheduled.cbegin(), m_scheduled.cend(),
+                                           [](const UserNotification& a, const UserNotification& b) {
+                                               return a.deliveryDate < b.deliveryDate;
+                                           });
+    const qint64 wait = std::clamp(m_clock.now().msecsTo(earliest->deliveryDate), qint64(0), kLongestWaitMs);
+    m_timer.start(int(wait));
+}
+
+void UserNotificationCenter::notifyAnswered(QDBusPendingCallWatcher* watcher, quint64 request)
+{
+    watcher->deleteLater();
+    const auto index = std::find_if(m_delivered.begin(), m_delivered.end(),
+                                    [request](const Delivered& d) { return d.request == request; });
+    if (index == m_delivered.end())
+        return;
+    const QDBusPendingReply<uint> reply = *watcher;
+    if (reply.isError()) {
+        Log::line(QStringLiteral("Could not show a notification: %1").arg(reply.error().message()));
+        m_delivered.erase(index);
+        return;
+    }
+    index->serverID = reply.value();
+    if (index->withdrawn) {
+        closeOnServer(index->serverID);
+        m_delivered.erase(index);
+    }
+}
+
+void UserNotificationCenter::closeOnServer(uint serverID)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                       QStringLiteral("CloseNotification"));
+    call << serverID;
+    m_bus.asyncCall(call);
+}
+
+qsizetype UserNotificationCenter::deliveredIndex(const QString& identifier) const
+{
+    for (qsizetype i = 0; i < m_delivered.size(); ++i) {
+        if (!m_delivered[i].withdrawn && m_delivered[i].notification.identifier == identifier)
+            return i;
+    }
+    return -1;
+}
+
+qsizetype UserNotificationCenter::deliveredIndexOfServerID(uint serverID) const
+{
+    if (serverID == 0)
+        return -1;
+    for (qsizetype i = 0; i < m_delivered.size(); ++i) {
+        if (!m_delivered[i].withdrawn && m_delivered[i].serverID == serverID)
+            return i;
+    }
+    return -1;
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QVariantMap>
+
+class Clock;
+class QDBusPendingCallWatcher;
+
+// One notification for the user, shown by the desktop's notification server.
+struct UserNotification
+{
+    // The sound name that asks for the desktop's usual message sound.
+    static const QString defaultSoundName;
+
+    QString identifier;          // made by scheduling or delivery when empty
+    QString title;
+    QString informativeText;
+    bool hasActionButton = false;
+    QString actionButtonTitle;
+    QVariantMap userInfo;        // property-list values only
+    QString soundName;           // "" for none
+    QDateTime deliveryDate;      // when a scheduled notification is shown
+};
+
+// Notifications over the desktop's org.freedesktop.Notifications service.
+//
+// Notification servers show a notification at once and cannot hold one back
+// for later, so this centre keeps its own schedule: a property-list file that
+// outlives the program. While the program runs, each scheduled notification
+// is delivered when its time comes; one whose time passed while the program
+// was closed is delivered soon after the next start. A delivered notification
+// leaves the schedule for good, so it is never shown twice.
+//
+// Delivered notifications are those shown in this run that the server still
+// holds. A click on one (its body or its action button) comes back as
+// didActivateNotification with the notification's user info.
+class UserNotificationCenter : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The schedule file in the folder of the user's defaults.
+    static QString schedulePath(const QString& defaultsFolder);
+
+    // Reads the schedule at `schedulePath` (a missing or unreadable file
+    // reads as an empty schedule) and, from the event loop, delivers what is
+    // already due.
+    UserNotificationCenter(const QString& schedulePath, const Clock& clock,
+                           const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+    ~UserNotificationCenter() override;
+
+    QList<UserNotification> scheduledNotifications() const { return m_scheduled; }
+    QList<UserNotification> deliveredNotifications() const;
+
+    // Adds the notification to the schedule (in place of one with the same
+    // identifier). False when the schedule file could not be written; the
+    // notification is then still delivered if the program runs at its time.
+    bool scheduleNotification(const UserNotification& notification);
+    // Takes the notification with the same identifier off the schedule. False
+    // when the schedule file could not be written.
+    bool removeScheduledNotification(const UserNotification& notification);
+
+    // Shows the notification now.
+    void deliverNotification(const UserNotification& notification);
+    // Withdraws a delivered notification from the desktop.
+    void removeDeliveredNotification(const UserNotification& notification);
+
+    // Delivers every scheduled notification whose delivery date has come and
+    // takes it off the schedule. False when the schedule file could not be
+    // written (the notifications are delivered all the same).
+    bool deliverDueNotifications();
+
+signals:
+    void didActivateNotification(const QVariantMap& userInfo);
+
+private slots:
+    void actionInvoked(uint serverID, const QString& actionKey);
+    void notificationClosed(uint serverID, uint reason);
+
+private:
+    // A notification shown in this run. The server's id arrives with the
+    // answer to our request; a withdrawal asked for before then is carried
+    // out when it arrives.
+    struct Delivered {
+        UserNotification notification;
+        quint64 request = 0;   // tells apart two showings of one notification
+        uint serverID = 0;     // 0 until the server answered
+        bool withdrawn = false;
+    };
+
+    void loadSchedule();
+    bool saveSchedule() const;
+    void armTimer();
+    void notifyAnswered(QDBusPendingCallWatcher* watcher, quint64 request);
+    void closeOnServer(uint serverID);
+    qsizetype deliveredIndex(const QString& identifier) const;
+    qsizetype deliveredIndexOfServerID(uint serverID) const;
+
+    QString m_schedulePath;
+    const Clock& m_clock;
+    QDBusConnection m_bus;
+    QList<UserNotification> m_scheduled;
+    QList<Delivered> m_delivered;
+    quint64 m_lastRequest = 0;
+    QTimer m_timer;
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariantMap>
+
+#include <memory>
+
+class QAbstractButton;
+class QLineEdit;
+class QWidget;
+class UserActivity;
+
+// What the application shell needs of the bill page: one bill with its
+// header, note, statistics, payment history and web pane. The shell places
+// and slides its panes, shows bills on it, and reads which bill it shows.
+class BWBillDetailScreen
+{
+public:
+    virtual ~BWBillDetailScreen() = default;
+
+    // Loads the record through the store and fills the page with it.
+    virtual void loadBillWithID(const QString& billID) = 0;
+    // Fills the page from the record.
+    virtual void loadBillWithDictionary(const QVariantMap& record) = 0;
+    // Asks the shell for the log-payment panel, then shows the pay site.
+    virtual void showWebView() = 0;
+    // Shows the current bill's pay site, in the page's web pane or the browser.
+    virtual void finishShowingWebsite() = 0;
+    // The payment graph: a live resize is going on, or it ended.
+    virtual void setGraphResizing() = 0;
+    virtual void setGraphHeight() = 0;
+
+    // Id of the shown bill; empty before the first one.
+    virtual QString currentBillID() const = 0;
+    // Index of the shown bill in the overview's full list.
+    virtual int dataPosition() const = 0;
+    virtual void setDataPosition(int position) = 0;
+    // True after the page saved something in one of its popovers.
+    virtual bool didJustSaveItem() const = 0;
+    virtual void setDidJustSaveItem(bool saved) = 0;
+    // The page's hand-off activity, made and replaced by the shell.
+    virtual UserActivity* activity() const = 0;
+    virtual void setActivity(std::shared_ptr<UserActivity> activity) = 0;
+
+    // The panes the shell places and slides.
+    virtual QWidget* stickyNote() const = 0;
+    virtual QWidget* billHeader() const = 0;
+    virtual QWidget* statisticsView() const = 0;
+    virtual QWidget* paymentHistory() const = 0;
+    virtual QWidget* webViewContainer() const = 0;
+
+    virtual QAbstractButton* nextBillButton() const = 0;
+    virtual QAbstractButton* previousBillButton() const = 0;
+    virtual QAbstractButton* skipButton() const = 0;
+    virtual QAbstractButton* logPaymentButtonDetail() const = 0;
+    // Anchor of the edit and delete popovers opened for the shown bill.
+    virtual QWidget* actionsPopupButton() const = 0;
+    // Empties the actions pop-up.
+    virtual void clearActionsMenu() = 0;
+
+    // The page's popovers, each a window of its own.
+    virtual QWidget* paymentEditorPopover() const = 0;
+    virtual QWidget* stickyEditorPopover() const = 0;
+    virtual QWidget* notesEditorPopover() const = 0;
+    virtual QWidget* skipPaymentPopover() const = 0;
+
+    // The amount fields that show money in the user's currency.
+    virtual QList<QLineEdit*> amountFields() const = 0;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// Dates written the way the user's locale writes a template of fields:
+// "MMMdyyyy" gives "Mar 8, 2016" in US English and "8 Mar 2016" in British
+// English. Qt formats only fixed patterns, so the locale's own pattern for the
+// template comes from ICU.
+class BWDateTemplate
+{
+public:
+    // The local day and time of `date` in the current locale's pattern for
+    // `skeleton`; "" for an invalid date.
+    static QString format(const QDateTime& date, const QString& skeleton);
+};

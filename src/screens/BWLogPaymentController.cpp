@@ -1,0 +1,283 @@
+#include "screens/BWLogPaymentController.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QSet>
+
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/SoundPlayer.h"
+#include "platform/UserDefaults.h"
+#include "screens/BWAmountText.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWPaymentLogger.h"
+#include "store/BWDefaultsKeys.h"
+#include "widgets/BGHUDView.h"
+
+namespace {
+
+QString noReceiptTitle()
+{
+    return BWPaymentLogger::resetTitleForReceiptButton(1);
+}
+
+QString attachTitle()
+{
+    return BWPaymentLogger::resetTitleForReceiptButton(2);
+}
+
+QString systemReceiptChooser(QWidget* parent, const QString& title, const QString& acceptButtonText)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setLabelText(QFileDialog::Accept, acceptButtonText);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+// The date a payment of a loaded record falls on: the stored one, not the
+// one moved off a weekend or holiday for display.
+QDateTime storedDueDate(const QVariantMap& record)
+{
+    const QDateTime absolute = record.value(BillKeys::AbsoluteDueDate).toDateTime();
+    return absolute.isValid() ? absolute : record.value(BillKeys::DueDate).toDateTime();
+}
+
+BGHUDLabel* plainLabel(const QString& text = QString())
+{
+    auto* label = new BGHUDLabel(text);
+    // Bill names and file paths are shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace
+
+BWLogPaymentController::BWLogPaymentController(const BWStoreEnvironment& env, SoundPlayer& sounds,
+                                               QWidget* parentWindow)
+    : m_env(env), m_sounds(sounds), m_chooseReceipt(systemReceiptChooser)
+{
+    buildPanel(parentWindow);
+}
+
+// Without a parent window the panel is ours to delete; with one, the window
+// may have taken it down already.
+BWLogPaymentController::~BWLogPaymentController()
+{
+    delete m_panel.data();
+}
+
+QWidget* BWLogPaymentController::panel() const
+{
+    return m_panel;
+}
+
+void BWLogPaymentController::buildPanel(QWidget* parentWindow)
+{
+    m_panel = new BGHUDView(parentWindow);
+    m_panel->setWindowFlags(Qt::Tool);
+    m_panel->setWindowTitle(tr("Log Payment"));
+
+    m_billNameField = plainLabel();
+    QFont nameFont = m_billNameField->font();
+    nameFont.setBold(true);
+    m_billNameField->setFont(nameFont);
+    m_datePaidField = new KNPopUpDatePicker;
+    m_amountPaidField = new BGHUDTextField;
+    m_notePaidField = new BGHUDTextField;
+    m_attachReceiptButton = new BGHUDButton(noReceiptTitle());
+    m_savePaymentButton = new KBButton(tr("Log Payment"));
+    m_savePaymentButton->setKBButtonType(KBButtonTypeGreen);
+    m_savePartialButton = new KBButton(tr("Log Partial Payment"));
+    m_savePartialButton->setKBButtonType(KBButtonTypeBlue);
+    m_messageLabel = plainLabel();
+    m_messageLabel->setWordWrap(true);
+    m_messageLabel->hide();
+
+    auto* grid = new QGridLayout(m_panel);
+    grid->addWidget(m_billNameField, 0, 0, 1, 2);
+    grid->addWidget(plainLabel(tr("Date Paid:")), 1, 0);
+    grid->addWidget(m_datePaidField, 1, 1);
+    grid->addWidget(plainLabel(tr("Amount:")), 2, 0);
+    grid->addWidget(m_amountPaidField, 2, 1);
+    grid->addWidget(plainLabel(tr("Note:")), 3, 0);
+    grid->addWidget(m_notePaidField, 3, 1);
+    grid->addWidget(m_attachReceiptButton, 4, 0, 1, 2);
+    grid->addWidget(m_messageLabel, 5, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_savePaymentButton);
+    buttons->addWidget(m_savePartialButton);
+    grid->addLayout(buttons, 6, 0, 1, 2);
+
+    connect(m_savePaymentButton, &QPushButton::clicked, this, &BWLogPaymentController::savePayment);
+    connect(m_savePartialButton, &QPushButton::clicked, this, &BWLogPaymentController::savePartialPayemnt);
+    connect(m_attachReceiptButton, &QPushButton::clicked, this, &BWLogPaymentController::attachReceipt);
+}
+
+void BWLogPaymentController::showLogPaymentWindow()
+{
+    m_didMakePayment = false;
+    m_bill = BWBillsLoader(m_env).loadBillWithID(m_bid).value_or(QVariantMap());
+    m_openedAt = m_env.clock->now();
+    showMessage(QString());
+
+    m_billNameField->setText(m_bill.value(BillKeys::Name).toString());
+    m_datePaidField->setDate(m_openedAt.toLocalTime().date());
+    m_amountPaidField->setText(
+        BWBillsLoader(m_env).currencyFormattedNumber(BWPaymentLogger::amountPrefilValueForBill(m_bill)));
+    m_notePaidField->clear();
+    setReceiptPath(QString());
+    if (m_bill.isEmpty())
+        showMessage(tr("This item no longer exists, so no payment can be logged for it."));
+
+    m_panel->adjustSize();
+    m_panel->show();
+    m_panel->raise();
+    m_panel->activateWindow();
+    m_amountPaidField->setFocus(Qt::OtherFocusReason);
+    m_amountPaidField->selectAll();
+}
+
+bool BWLogPaymentController::savePayment()
+{
+    return save(true);
+}
+
+bool BWLogPaymentController::savePartialPayemnt()
+{
+    return save(false);
+}
+
+bool BWLogPaymentController::save(bool updateDate)
+{
+    showMessage(QString());
+    const std::optional<double> amount = enteredAmount();
+    if (!amount)
+        return false;
+    // The panel floats beside the main window, where the bill may have been
+    // edited or deleted since the panel opened: the payment goes onto the
+    // bill as it is stored now, so that those edits are not written over.
+    const QString billID = m_bill.value(BillKeys::Bid).toString();
+    const std::optional<QVariantMap> current =
+        billID.isEmpty() ? std::nullopt : BWBillsLoader(m_env).loadBillWithID(billID);
+    if (!current) {
+        showMessage(tr("This item no longer exists, so no payment can be logged for it."));
+        return false;
+    }
+    if (!m_receiptPath.isEmpty() && !QFileInfo(m_receiptPath).isFile()) {
+        showMessage(tr("The receipt file can't be found: %1").arg(m_receiptPath));
+        return false;
+    }
+
+    const BWPayment payment{*amount, enteredDate(), m_notePaidField->text(), m_receiptPath};
+    const BWPaymentLogger logger(m_env);
+    if (!logger.recordPayment(payment, *current, updateDate)) {
+        showMessage(tr("The payment could not be saved, so nothing was logged. "
+                       "Check that the data folder can be written to."));
+        return false;
+    }
+    m_didMakePayment = true;
+    m_panel->hide();
+    playSound(logger.getSpecifiedSound());
+    return true;
+}
+
+std::optional<double> BWLogPaymentController::enteredAmount()
+{
+    const QString text = m_amountPaidField->text().trimmed();
+    if (text.isEmpty()) {
+        showMessage(tr("Enter the amount paid."));
+        return std::nullopt;
+    }
+    const std::optional<double> amount = BWAmountText::parse(text);
+    if (!amount) {
+        showMessage(tr("\"%1\" is not an amount. Enter the amount paid as a number.").arg(text));
+        return std::nullopt;
+    }
+    if (*amount < 0) {
+        showMessage(tr("The amount paid can't be negative."));
+        return std::nullopt;
+    }
+    return amount;
+}
+
+QDateTime BWLogPaymentController::enteredDate() const
+{
+    return QDateTime(m_datePaidField->date(), m_openedAt.toLocalTime().time()).toUTC();
+}
+
+void BWLogPaymentController::showMessage(const QString& message)
+{
+    m_messageLabel->setText(message);
+    m_messageLabel->setVisible(!message.isEmpty());
+    if (!message.isEmpty())
+        Log::line(QStringLiteral("Log payment: %1").arg(message));
+}
+
+void BWLogPaymentController::setReceiptPath(const QString& path)
+{
+    m_receiptPath = path;
+    QString title = path;
+    title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    m_attachReceiptButton->setText(path.isEmpty() ? noReceiptTitle() : title);
+}
+
+void BWLogPaymentController::attachReceipt()
+{
+    const QString chosen = m_chooseReceipt(m_panel, tr("Select Receipt"), attachTitle());
+    if (!chosen.isEmpty())
+        setReceiptPath(chosen);
+}
+
+void BWLogPaymentController::playSound(const QString& soundName)
+{
+    if (!soundName.isEmpty())
+        m_sounds.playSoundNamed(soundName);
+}
+
+void BWLogPaymentController::playSampleSound()
+{
+    playSound(BWPaymentLogger(m_env).getSpecifiedSound());
+}
+
+void BWLogPaymentController::hideDatePopup()
+{
+    m_datePaidField->clearFocus();
+}
+
+bool BWLogPaymentController::logSilentPaymentsForBills(const QVariantList& bills)
+{
+    const UserDefaults& defaults = *m_env.defaults;
+    if (!defaults.boolForKey(LogPaymentDefaultsKeys::ShouldAutoLogPayments))
+        return false;
+    const BWPaymentLogger logger(m_env);
+    const bool incomeAutologging = defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+    // A list may show one item more than once; each copy holds the record as
+    // it was before this call, so logging a second copy would overwrite the
+    // first payment.
+    QSet<QString> logged;
+    for (const QVariant& entry : bills) {
+        const QVariantMap record = entry.toMap();
+        const QString billID = record.value(BillKeys::Bid).toString();
+        if (logged.contains(billID) || !logger.checkIfBillShouldSilentlyLog(record, incomeAutologging))
+            continue;
+        // A due date that can't move on (an unreadable repeat rule) would stay
+        // due, and every later load would log the same payment once more.
+        if (!logger.calculateNextDueDateForBill(record).isValid()) {
+            Log::line(QStringLiteral("Not logging %1 automatically: its next due date is unknown").arg(billID));
+            continue;
+        }
+        const BWPayment payment{record.value(BillKeys::Amount).toDouble(), storedDueDate(record),
+                                tr("Auto-logged by Orvane"), QString()};
+        if (logger.recordPayment(payment, record))
+            logged.insert(billID);
+        else
+            Log::line(QStringLiteral("Could not log the automatic payment of %1").arg(billID));
+    }
+    return !logged.isEmpty();
+}

@@ -1,0 +1,297 @@
+// Loading the chosen list, silent logging of due automatic items, the list
+// drop-down and the search filter.
+#include "screens/BWOverviewController.h"
+
+#include <QHeaderView>
+#include <QMap>
+#include <QTableView>
+#include <QToolButton>
+
+#include "platform/Log.h"
+#include "platform/UserDefaults.h"
+#include "screens/BWLogPaymentController.h"
+#include "screens/BWOverviewDefaultsKeys.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWTagList.h"
+#include "widgets/BackgroundView.h"
+#include "widgets/BGHUDBox.h"
+#include "widgets/BGHUDTextField.h"
+#include "widgets/BGHUDView.h"
+#include "widgets/BWPopupButton.h"
+#include "widgets/KBButton.h"
+#include "widgets/LRCalendarController.h"
+
+namespace {
+
+const QColor AllItemsHeaderColor = QColor::fromRgbF(0.82f, 0.82f, 0.82f, 1.0f);
+const QColor SubsetHeaderColor = QColor::fromRgbF(0.23f, 0.18f, 0.49f, 1.0f);
+
+// Where each item is due as stored, before any display shift.
+QMap<QString, QDateTime> storedDueDates(const QVariantList& records)
+{
+    QMap<QString, QDateTime> dueDates;
+    for (const QVariant& entry : records) {
+        const QVariantMap record = entry.toMap();
+        dueDates.insert(record.value(BillKeys::Bid).toString(),
+                        record.value(BillKeys::AbsoluteDueDate).toDateTime());
+    }
+    return dueDates;
+}
+
+// Lower case without accents, so that "cafe" finds "Café".
+QString searchForm(const QString& text)
+{
+    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar character : decomposed) {
+        if (character.category() != QChar::Mark_NonSpacing)
+            folded.append(character);
+    }
+    return folded.toCaseFolded();
+}
+
+bool matchesSearch(const QVariantMap& record, const QString& foldedText)
+{
+    if (searchForm(record.value(BillKeys::Name).toString()).contains(foldedText))
+        return true;
+    const QStringList tags = record.value(BillKeys::Tags).toStringList();
+    return std::any_of(tags.begin(), tags.end(), [&](const QString& tag) { return searchForm(tag) == foldedText; });
+}
+
+QString billID(const QVariant& record)
+{
+    return record.toMap().value(BillKeys::Bid).toString();
+}
+
+}  // namespace
+
+// ---- Loading -----------------------------------------------------------------
+
+BWOverviewController::ListLoad BWOverviewController::listLoadForMode(int index, const QString& title)
+{
+    switch (index) {
+    case AllActiveItems:
+        return {};
+    case ArchivedItems:
+        return {IndexKeys::ArchivedBills, QString()};
+    case DueSoon:
+        return {IndexKeys::ActiveBills, PseudoTags::DueSoon};
+    case DueThisMonth:
+        return {IndexKeys::ActiveBills, PseudoTags::DueThisMonth};
+    case PaidThisMonth:
+        return {IndexKeys::ActiveBills, PseudoTags::PaidThisMonth};
+    default:
+        return {IndexKeys::ActiveBills, title};
+    }
+}
+
+void BWOverviewController::loadOverview()
+{
+    const int previousRow = selectedRow();
+    const QString previousBillID = previousRow >= 0 ? billID(m_dataSourceFiltered.value(previousRow)) : QString();
+    m_useIntelligence = m_env.defaults->boolForKey(OverviewDefaultsKeys::UseIntelligenceEstimates);
+    m_selectedTagIndex = m_tagDropdown->currentIndex();
+    loadListMode(m_selectedTagIndex);
+    reselect(previousBillID, previousRow);
+}
+
+void BWOverviewController::loadListMode(int index)
+{
+    const ListLoad load = listLoadForMode(index, m_tagDropdown->itemText(index));
+    loadOverviewForBills(load.group, load.tag);
+}
+
+void BWOverviewController::loadOverviewForBills(const QString& group, const QString& tag)
+{
+    const UserDefaults& defaults = *m_env.defaults;
+    if (!m_columnLayoutRestored)
+        updateTableColumnVisibility();
+    m_whatToShowOnOverview = defaults.integerForKey(OverviewDefaultsKeys::WhatToShowOnOverview);
+    m_tableModel->setDisplayOptions({m_whatToShowOnOverview, m_useIntelligence});
+
+    const bool allItems = group.isEmpty();
+    m_showAllButton->setVisible(!allItems);
+    tintHeader(allItems);
+    emit searchFieldVisibilityNeedsUpdate();
+    if (allItems)
+        showHighlightBox(nullptr);
+
+    m_dataSource = loadListLoggingDuePayments(group, tag);
+    Log::line(allItems ? QStringLiteral("All Bills Loaded") : QStringLiteral("Subset of Bills Loaded"));
+    m_searchField->clear();
+    m_actionBox->hide();
+    updateTagList();
+    if (defaults.boolForKey(OverviewDefaultsKeys::EnableMenu))
+        emit menuBillsChanged(m_dataSource);
+
+    m_dataSourceWithIncome = m_dataSource;
+    m_calendarController->deselectAllDates();
+    if (defaults.integerForKey(OverviewDefaultsKeys::ShowPaydaysOnOverview) == 0)
+        removeIncomeRows();
+    applyFilterWithString(QString());
+    updateBottomText();
+
+    const bool vacation = defaults.boolForKey(OverviewDefaultsKeys::VacationEnabled);
+    m_airplaneButton->setProperty("imageName",
+                                  vacation ? QStringLiteral("893-airplaneselect") : QStringLiteral("893-airplane"));
+    m_airplaneButton->setToolTip(vacation ? tr("Vacation mode is on") : tr("Vacation mode is off"));
+}
+
+// Logging a due automatic item moves it on to its next due date, so the list
+// is loaded again to show that date, and logged again, until nothing is due.
+// An item whose repeat rule gives no later date would stay due and be logged
+// at every pass without end; a pass that moved no due date is the last.
+QVariantList BWOverviewController::loadListLoggingDuePayments(const QString& group, const QString& tag)
+{
+    QVariantList loaded = loadList(group, tag);
+    while (m_paymentLogger && m_paymentLogger->logSilentPaymentsForBills(loaded)) {
+        QVariantList reloaded = loadList(group, tag);
+        const bool dueDatesMoved = storedDueDates(reloaded) != storedDueDates(loaded);
+        loaded = std::move(reloaded);
+        if (!dueDatesMoved) {
+            Log::line(QStringLiteral("Silent logging moved no due date; not logging again"));
+            break;
+        }
+    }
+    return loaded;
+}
+
+QVariantList BWOverviewController::loadList(const QString& group, const QString& tag) const
+{
+    const BWBillsLoader loader(m_env);
+    QVariantList loaded =
+        (group.isEmpty() ? loader.loadBills() : loader.loadBillsInGroup(group, tag)).value_or(QVariantList());
+    BWSortDescriptor::sort(loaded, m_sortDescriptors);
+    return loaded;
+}
+
+void BWOverviewController::removeIncomeRows()
+{
+    m_dataSource.removeIf([](const QVariant& entry) {
+        const QVariantMap record = entry.toMap();
+        if (!record.value(BillKeys::IsIncome).toBool())
+            return false;
+        Log::line(QStringLiteral("Matching income to remove: %1").arg(record.value(BillKeys::Name).toString()));
+        return true;
+    });
+}
+
+void BWOverviewController::reselect(const QString& previousBillID, int previousRow)
+{
+    if (!previousBillID.isEmpty()) {
+        for (int row = 0; row < m_dataSource.size(); ++row) {
+            if (billID(m_dataSource.at(row)) == previousBillID) {
+                selectRows({row});
+                return;
+            }
+        }
+    }
+    if (previousRow >= 0 && previousRow < m_dataSource.size())
+        selectRows({previousRow});
+}
+
+void BWOverviewController::tintHeader(bool allItems)
+{
+    m_headerBox->setBackgroundColor(allItems ? AllItemsHeaderColor : SubsetHeaderColor);
+}
+
+void BWOverviewController::showHighlightBox(BGHUDBox* box)
+{
+    for (BGHUDBox* each : {m_dueSoonHighlightbox, m_dueMonthHighlightBox, m_paidMonthHighlightBox})
+        each->setVisible(each == box);
+}
+
+// ---- List drop-down ----------------------------------------------------------
+
+void BWOverviewController::tagListItemSelected()
+{
+    const int index = m_tagDropdown->currentIndex();
+    m_selectedTagIndex = index;
+    if (index == AllActiveItems) {
+        loadOverview();
+    } else {
+        const ListLoad load = listLoadForMode(index, m_tagDropdown->itemText(index));
+        loadOverviewForBills(load.group, load.tag);
+    }
+    switch (index) {
+    case DueSoon:
+        Log::line(QStringLiteral("Selected Due Soon"));
+        showHighlightBox(m_dueSoonHighlightbox);
+        break;
+    case DueThisMonth:
+        Log::line(QStringLiteral("Selected Due This Month"));
+        showHighlightBox(m_dueMonthHighlightBox);
+        break;
+    case PaidThisMonth:
+        Log::line(QStringLiteral("Paid This Month"));
+        showHighlightBox(m_paidMonthHighlightBox);
+        break;
+    default:
+        showHighlightBox(nullptr);
+        break;
+    }
+    emit switchToOverviewRequested();
+}
+
+void BWOverviewController::selectListMode(int index)
+{
+    m_tagDropdown->setCurrentIndex(index);
+    tagListItemSelected();
+}
+
+void BWOverviewController::showAllBills()
+{
+    selectListMode(AllActiveItems);
+}
+
+void BWOverviewController::showBillsDueSoon()
+{
+    selectListMode(DueSoon);
+}
+
+void BWOverviewController::showBillsDueThisMonth()
+{
+    selectListMode(DueThisMonth);
+}
+
+void BWOverviewController::showBillsPaidThisMonth()
+{
+    selectListMode(PaidThisMonth);
+}
+
+void BWOverviewController::updateTagList()
+{
+    updateTagListWithTags(BWTagList(m_env).getListOfTags().value_or(QStringList()));
+}
+
+void BWOverviewController::updateTagListWithTags(const QStringList& tags)
+{
+    const QSignalBlocker quiet(m_tagDropdown);
+    m_tagDropdown->clear();
+    m_tagDropdown->addItems({tr("All Active Items"), tr("Archived Bills")});
+    m_tagDropdown->insertSeparator(m_tagDropdown->count());
+    m_tagDropdown->addItems({QStringLiteral("Due Soon"), QStringLiteral("Due This Month"),
+                             QStringLiteral("Paid This Month")});
+    m_tagDropdown->insertSeparator(m_tagDropdown->count());
+    m_tagDropdown->addItems(tags);
+    m_tagDropdown->setCurrentIndex(m_selectedTagIndex);
+}
+
+// ---- Search ------------------------------------------------------------------
+
+void BWOverviewController::applyFilterWithString(const QString& text)
+{
+    if (text.isEmpty()) {
+        m_dataSourceFiltered = m_dataSource;
+    } else {
+        const QString folded = searchForm(text);
+        m_dataSourceFiltered.clear();
+        for (const QVariant& record : std::as_const(m_dataSource)) {
+            if (matchesSearch(record.toMap(), folded))
+                m_dataSourceFiltered.append(record);
+        }
+    }
+    showRows(m_dataSourceFiltered);
+}

@@ -1,0 +1,223 @@
+// The overview's panes and controls, built once by the constructor.
+#include "screens/BWOverviewController.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "platform/SenderTag.h"
+#include "screens/BWBillTableDelegate.h"
+#include "widgets/BackgroundView.h"
+#include "widgets/BGHUDBox.h"
+#include "widgets/BGHUDLabel.h"
+#include "widgets/BGHUDTextField.h"
+#include "widgets/BGHUDView.h"
+#include "widgets/BGThemeManager.h"
+#include "widgets/BWPopupButton.h"
+#include "widgets/KBButton.h"
+#include "widgets/KBButtonCell.h"
+#include "widgets/LRCalendarController.h"
+#include "widgets/LRCalendarView.h"
+
+namespace {
+
+constexpr int kListWidth = 640;
+constexpr int kMonthAtGlanceWidth = 260;
+constexpr int kPaneHeight = 520;
+constexpr int kHeaderHeight = 36;
+constexpr int kBottomBarHeight = 44;
+constexpr int kCalendarHeight = 210;
+constexpr int kSearchFieldWidth = 180;
+// The log buttons' sender tags, read by the delegate: a full or a partial payment.
+constexpr int kFullPaymentTag = 0;
+constexpr int kPartialPaymentTag = 1;
+
+QFrame* dividerLine(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Plain);
+    return line;
+}
+
+KBButton* barButton(const QString& title, std::int32_t type, QWidget* parent)
+{
+    auto* button = new KBButton(title, parent);
+    button->setKBButtonType(type);
+    return button;
+}
+
+}  // namespace
+
+void BWOverviewController::buildList()
+{
+    m_list = new BGHUDView;
+    m_list->resize(kListWidth, kPaneHeight);
+    auto* layout = new QVBoxLayout(m_list);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildHeader());
+    buildTable();
+    layout->addWidget(m_billTable, 1);
+    layout->addWidget(buildBottomBar());
+}
+
+QWidget* BWOverviewController::buildHeader()
+{
+    m_headerBox = new BackgroundView(m_list);
+    m_headerBox->setFixedHeight(kHeaderHeight);
+    auto* layout = new QHBoxLayout(m_headerBox);
+    layout->setContentsMargins(8, 4, 8, 4);
+
+    m_tagDropdown = new BWPopupButton(m_headerBox);
+    m_tagDropdown->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(m_tagDropdown, &QComboBox::activated, this, [this] { tagListItemSelected(); });
+    layout->addWidget(m_tagDropdown);
+
+    m_showAllButton = barButton(tr("Show All"), KBButtonTypeLightGrey, m_headerBox);
+    m_showAllButton->hide();
+    connect(m_showAllButton, &QAbstractButton::clicked, this, [this] { showAllBills(); });
+    layout->addWidget(m_showAllButton);
+    layout->addStretch(1);
+
+    m_searchField = new BGHUDTextField(m_headerBox);
+    m_searchField->setPlaceholderText(tr("Search"));
+    m_searchField->setClearButtonEnabled(true);
+    m_searchField->setFixedWidth(kSearchFieldWidth);
+    // Only typing filters: a load clears the field without filtering twice.
+    connect(m_searchField, &QLineEdit::textEdited, this, [this](const QString& text) { applyFilterWithString(text); });
+    layout->addWidget(m_searchField);
+
+    m_airplaneButton = new QToolButton(m_headerBox);
+    m_airplaneButton->setAutoRaise(true);
+    m_airplaneButton->setText(QStringLiteral("\u2708"));
+    layout->addWidget(m_airplaneButton);
+    return m_headerBox;
+}
+
+void BWOverviewController::buildTable()
+{
+    m_billTable = new QTableView(m_list);
+    m_billTable->setModel(m_tableModel);
+    m_billTable->setItemDelegate(new BWBillTableDelegate(m_billTable));
+    m_billTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_billTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_billTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_billTable->setShowGrid(false);
+    m_billTable->setAlternatingRowColors(true);
+    m_billTable->setWordWrap(false);
+    m_billTable->setFrameShape(QFrame::NoFrame);
+    m_billTable->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    QHeaderView* rows = m_billTable->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(BWBillTableDelegate::RowHeight);
+
+    QHeaderView* columns = m_billTable->horizontalHeader();
+    columns->setSectionsClickable(true);
+    columns->setSectionsMovable(true);
+    columns->setHighlightSections(false);
+    columns->setSortIndicatorShown(true);
+    columns->setStretchLastSection(false);
+    columns->setSectionResizeMode(m_tableModel->columnOf(QStringLiteral("Name")), QHeaderView::Stretch);
+    columns->setSortIndicator(m_tableModel->columnOf(QStringLiteral("NextDue")), Qt::AscendingOrder);
+    connect(columns, &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) { sortDescriptorsDidChange(column, order); });
+    connect(m_billTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { tableViewSelectionDidChange(); });
+    styleTable();
+}
+
+// The dark look of the widget kit's theme: transparent background over the
+// pane, the theme's alternating rows, and its highlight for the selection.
+void BWOverviewController::styleTable()
+{
+    const std::shared_ptr<const BGTheme> theme =
+        BGThemeManager::keyedManager().themeForKey(BGThemeManager::GradientThemeKey);
+    QPalette colors = m_billTable->palette();
+    const QList<QColor> alternating = theme->cellAlternatingRowColors();
+    colors.setColor(QPalette::Base, alternating.value(0));
+    colors.setColor(QPalette::AlternateBase, alternating.value(1));
+    colors.setColor(QPalette::Window, theme->tableBackgroundColor());
+    colors.setColor(QPalette::Text, theme->textColor());
+    colors.setColor(QPalette::WindowText, theme->textColor());
+    colors.setColor(QPalette::ButtonText, theme->textColor());
+    colors.setColor(QPalette::Button, theme->tableHeaderCellBorderColor());
+    colors.setColor(QPalette::Highlight, theme->cellHighlightColor());
+    colors.setColor(QPalette::HighlightedText, theme->cellSelectedTextColor());
+    m_billTable->setPalette(colors);
+    m_billTable->horizontalHeader()->setPalette(colors);
+}
+
+QWidget* BWOverviewController::buildBottomBar()
+{
+    auto* bar = new BGHUDView(m_list);
+    bar->setFixedHeight(kBottomBarHeight);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(8, 4, 8, 4);
+
+    m_actionText = new BGHUDLabel(QString(), bar);
+    layout->addWidget(m_actionText, 1);
+    m_adBox = new BGHUDBox(bar);
+    m_adBox->setBoxType(BGHUDBox::Custom);
+    layout->addWidget(m_adBox);
+
+    m_actionBox = new BGHUDView(bar);
+    auto* actions = new QHBoxLayout(m_actionBox);
+    actions->setContentsMargins(0, 0, 0, 0);
+    m_overviewButtonLog = barButton(tr("Log Payment"), KBButtonTypeGreen, m_actionBox);
+    SenderTag::set(m_overviewButtonLog, kFullPaymentTag);
+    m_overviewLineLog = dividerLine(m_actionBox);
+    m_overviewButtonPartial = barButton(tr("Log Partial"), KBButtonTypeTeal, m_actionBox);
+    SenderTag::set(m_overviewButtonPartial, kPartialPaymentTag);
+    m_overviewButtonView = barButton(tr("View"), KBButtonTypeBlue, m_actionBox);
+    m_overviewLineView = dividerLine(m_actionBox);
+    m_payNowOverviewButton = barButton(tr("Pay Now"), KBButtonTypeOrange, m_actionBox);
+    m_overviewLinePay = dividerLine(m_actionBox);
+    m_actionsPopupButton = new BWPopupButton(m_actionBox);
+    m_actionsAlternateButton = barButton(QString(), KBButtonTypeLightGrey, m_actionBox);
+    for (QWidget* control : {static_cast<QWidget*>(m_overviewButtonLog), static_cast<QWidget*>(m_overviewLineLog),
+                             static_cast<QWidget*>(m_overviewButtonPartial),
+                             static_cast<QWidget*>(m_overviewButtonView), static_cast<QWidget*>(m_overviewLineView),
+                             static_cast<QWidget*>(m_payNowOverviewButton), static_cast<QWidget*>(m_overviewLinePay),
+                             static_cast<QWidget*>(m_actionsPopupButton),
+                             static_cast<QWidget*>(m_actionsAlternateButton)})
+        actions->addWidget(control);
+    layout->addWidget(m_actionBox);
+    m_actionBox->hide();
+    return bar;
+}
+
+void BWOverviewController::buildMonthAtGlance()
+{
+    m_monthAtGlance = new BGHUDView;
+    m_monthAtGlance->resize(kMonthAtGlanceWidth, kPaneHeight);
+    auto* layout = new QVBoxLayout(m_monthAtGlance);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_monthAtGlanceCalendar = new LRCalendarView(*m_env.clock, m_monthAtGlance);
+    m_monthAtGlanceCalendar->setFixedHeight(kCalendarHeight);
+    m_monthAtGlanceCalendar->setAppDelegate(this);
+    layout->addWidget(m_monthAtGlanceCalendar);
+    layout->addStretch(1);
+
+    m_calendarController = new LRCalendarController(m_monthAtGlanceCalendar, nullptr, this);
+    m_calendarController->setDelegate(this);
+
+    // The sidebar's figures lie below the calendar; these mark the one whose
+    // list is shown.
+    for (BGHUDBox** box : {&m_dueSoonHighlightbox, &m_dueMonthHighlightBox, &m_paidMonthHighlightBox}) {
+        *box = new BGHUDBox(m_monthAtGlance);
+        (*box)->setBoxType(BGHUDBox::Custom);
+        (*box)->hide();
+    }
+}
+
+void BWOverviewController::buildVacationPopover()
+{
+    m_vacationPopover = new QWidget(nullptr, Qt::Tool);
+    m_vacationPopover->setWindowTitle(tr("Vacation"));
+}

@@ -1,0 +1,282 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTableView>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include "screens/BWOverviewScreen.h"
+#include "screens/BWOverviewTableModel.h"
+#include "screens/BWSortDescriptor.h"
+#include "store/BWStoreEnvironment.h"
+#include "widgets/BGHUDLabel.h"
+#include "widgets/BGHUDTextField.h"
+#include "widgets/BGHUDView.h"
+#include "widgets/KBButton.h"
+#include "widgets/LRCalendarAppDelegate.h"
+#include "widgets/LRCalendarControllerDelegate.h"
+
+class BackgroundView;
+class BGHUDBox;
+class BWBillEditorScreen;
+class BWLogPaymentController;
+class BWPopupButton;
+class LRCalendarController;
+class LRCalendarView;
+class QFrame;
+class QTimer;
+class QToolButton;
+
+// The main window's list page: the items of one list (all active items, the
+// archive, the due-soon, due-this-month or paid-this-month items, or one
+// tag) in a table ordered by due date, with the list drop-down and search
+// field above it, a bottom bar that sums up the selection, and beside it a
+// month calendar that marks the selected item's due day.
+//
+// Every load reads the data folder afresh. Before it shows the list it has
+// the log-payment controller log the due automatic items silently, and loads
+// again when that logged something, so that their new due dates show.
+//
+// What it needs of the application delegate it asks through its signals;
+// the delegate reaches it through BWOverviewScreen.
+class BWOverviewController : public QObject,
+                             public BWOverviewScreen,
+                             public LRCalendarAppDelegate,
+                             public LRCalendarControllerDelegate
+{
+    Q_OBJECT
+
+public:
+    // Indexes of the list drop-down's fixed items; the user's tags follow
+    // from FirstTag on. The separators (2 and 6) can't be chosen.
+    enum ListMode { AllActiveItems = 0, ArchivedItems = 1, DueSoon = 3, DueThisMonth = 4, PaidThisMonth = 5,
+                    FirstTag = 7 };
+
+    explicit BWOverviewController(const BWStoreEnvironment& env, QObject* parent = nullptr);
+    ~BWOverviewController() override;
+
+    // ---- Collaborators, set once by whoever builds the main window ----
+    // Logs the due automatic items at each load; without one nothing is logged.
+    void setPaymentLogger(BWLogPaymentController* logger);
+    // Opens the edit and delete popovers and restores archived items.
+    void setBillEditorController(BWBillEditorScreen* editor) { m_billEditorController = editor; }
+    // This month's estimate of a bill whose amount varies.
+    void setAmountEstimate(BWOverviewTableModel::AmountEstimate estimate);
+    // The main menu's items that the delegate enables by selection.
+    struct MenuItems
+    {
+        QAction* menuItemNew = nullptr;
+        QAction* importMenuItem = nullptr;
+        QAction* import4MenuItem = nullptr;
+        QAction* import4MenuCustom = nullptr;
+        QAction* closeMenuItem = nullptr;
+        QAction* editBillMenu = nullptr;
+        QAction* deleteBillMenu = nullptr;
+        QAction* archiveBillMenu = nullptr;
+    };
+    void setMenuItems(const MenuItems& items) { m_menuItems = items; }
+
+    // ---- Loading ----
+    // Reloads the list chosen in the drop-down and selects again the bill that
+    // was selected (or, when it left the list, the row at the same place).
+    void loadOverview() override;
+    // Loads `group` ("" for all active items, "ActiveBills", "ArchivedBills")
+    // filtered by `tag` ("" for none, a pseudo-tag or a user tag).
+    void loadOverviewForBills(const QString& group, const QString& tag) override;
+    // Chooses a list in the drop-down and loads it.
+    void showAllBills() override;
+    void showBillsDueSoon();
+    void showBillsDueThisMonth();
+    void showBillsPaidThisMonth();
+    // Loads the list of the drop-down's current item.
+    void tagListItemSelected();
+    // Rebuilds the drop-down: the fixed items, then the store's tags, keeping
+    // the chosen index.
+    void updateTagList();
+    void updateTagListWithTags(const QStringList& tags);
+    int selectedTagIndex() const { return m_selectedTagIndex; }
+
+    // ---- The lists ----
+    QVariantList dataSource() const override { return m_dataSource; }
+    QVariantList dataSourceFiltered() const override { return m_dataSourceFiltered; }
+    QVariantList dataSourceWithIncome() const override { return m_dataSourceWithIncome; }
+    // Shows the rows whose name holds `text`, or one of whose tags is `text`,
+    // ignoring case and accents; all rows for "".
+    void applyFilterWithString(const QString& text);
+
+    // ---- Table and selection ----
+    QTableView* billTable() const override { return m_billTable; }
+    BWOverviewTableModel* tableModel() const { return m_tableModel; }
+    // The sort order, first key first; by SortableDueDate ascending until the
+    // user clicks a column header.
+    QList<BWSortDescriptor> sortDescriptors() const { return m_sortDescriptors; }
+    // The row the selection was last extended by; -1 for none.
+    int selectedRow() const;
+    void updateTableColumnVisibility() override;
+    // Sums up the selection in the bottom bar.
+    void updateBottomText();
+
+    // ---- Month calendar ----
+    // Selects the rows due on the day the calendar focused.
+    void calendarDateSelected(const QDate& day) override;
+    // Leaves the selection alone when `row` is due on `day`; otherwise selects
+    // every row due that day (none when no row is).
+    void scrollToRowWithDate(const QDate& day, int row);
+    // The calendar marks the loaded items, income included.
+    QVariantList getBills() override { return m_dataSourceWithIncome; }
+    void showBillFromSearch(const QString& billID) override { emit showBillRequested(billID); }
+
+    // ---- Commands on the selection ----
+    void editBillFromOverview() override;
+    void deleteBillFromOverview() override;
+    bool archiveBillFromOverview(int tag) override;
+    bool restoreBillFromOverview() override;
+    void setupActionButtonMenuForBill(const QVariantMap& record) override;
+    void clearActionsMenu() override;
+
+    // ---- Panes and controls ----
+    QWidget* list() const override;
+    QWidget* monthAtGlance() const override;
+    BWPopupButton* tagDropdown() const { return m_tagDropdown; }
+    BGHUDTextField* searchField() const override { return m_searchField; }
+    BackgroundView* headerBox() const { return m_headerBox; }
+    KBButton* showAllButton() const override { return m_showAllButton; }
+    QToolButton* airplaneButton() const { return m_airplaneButton; }
+    QWidget* vacationPopover() const override;
+    LRCalendarView* monthAtGlanceCalendar() const { return m_monthAtGlanceCalendar; }
+    LRCalendarController* calendarController() const { return m_calendarController; }
+    // One of them marks the sidebar figure whose list is shown.
+    BGHUDBox* dueSoonHighlightbox() const { return m_dueSoonHighlightbox; }
+    BGHUDBox* dueMonthHighlightBox() const { return m_dueMonthHighlightBox; }
+    BGHUDBox* paidMonthHighlightBox() const { return m_paidMonthHighlightBox; }
+
+    // The bottom bar.
+    BGHUDLabel* actionText() const override { return m_actionText; }
+    BGHUDView* actionBox() const override { return m_actionBox; }
+    BGHUDBox* adBox() const { return m_adBox; }
+    KBButton* overviewButtonLog() const override { return m_overviewButtonLog; }
+    KBButton* overviewButtonPartial() const { return m_overviewButtonPartial; }
+    KBButton* overviewButtonView() const { return m_overviewButtonView; }
+    KBButton* payNowOverviewButton() const { return m_payNowOverviewButton; }
+    QFrame* overviewLineLog() const { return m_overviewLineLog; }
+    QFrame* overviewLineView() const { return m_overviewLineView; }
+    QFrame* overviewLinePay() const { return m_overviewLinePay; }
+    BWPopupButton* actionsPopupButton() const { return m_actionsPopupButton; }
+    KBButton* actionsAlternateButton() const { return m_actionsAlternateButton; }
+
+    UserActivity* activity() const override { return nullptr; }
+    QAction* menuItemNew() const override { return m_menuItems.menuItemNew; }
+    QAction* importMenuItem() const override { return m_menuItems.importMenuItem; }
+    QAction* import4MenuItem() const override { return m_menuItems.import4MenuItem; }
+    QAction* import4MenuCustom() const override { return m_menuItems.import4MenuCustom; }
+    QAction* closeMenuItem() const override { return m_menuItems.closeMenuItem; }
+    QAbstractButton* editBillButton() const override { return nullptr; }
+    QAction* editBillMenu() const override { return m_menuItems.editBillMenu; }
+    QAction* deleteBillMenu() const override { return m_menuItems.deleteBillMenu; }
+    QAction* archiveBillMenu() const override { return m_menuItems.archiveBillMenu; }
+    QList<QLineEdit*> amountFields() const override { return {}; }
+
+signals:
+    // Asks the delegate to show or hide the search field by the window's width.
+    void searchFieldVisibilityNeedsUpdate();
+    // The selection changed: the delegate enables its commands by it.
+    void selectionDidChange();
+    // The user chose a list: the delegate brings the overview into sight.
+    void switchToOverviewRequested();
+    // The user asked for one bill's page.
+    void showBillRequested(const QString& billID);
+    // A load finished while the tray menu is enabled: its bills.
+    void menuBillsChanged(const QVariantList& bills);
+
+private:
+    struct ListLoad
+    {
+        QString group;
+        QString tag;
+    };
+    static ListLoad listLoadForMode(int index, const QString& title);
+
+    // Views
+    void buildList();
+    QWidget* buildHeader();
+    void buildTable();
+    QWidget* buildBottomBar();
+    void buildMonthAtGlance();
+    void buildVacationPopover();
+    void styleTable();
+
+    // Loading
+    void loadListMode(int index);
+    // The list of `group` and `tag`, loaded again after each silent logging
+    // that moved a due date.
+    QVariantList loadListLoggingDuePayments(const QString& group, const QString& tag);
+    QVariantList loadList(const QString& group, const QString& tag) const;
+    void removeIncomeRows();
+    void reselect(const QString& previousBillID, int previousRow);
+    void tintHeader(bool allItems);
+    void showHighlightBox(BGHUDBox* box);
+    void selectListMode(int index);
+
+    // Table
+    void sortDescriptorsDidChange(int column, Qt::SortOrder order);
+    void tableViewSelectionDidChange();
+    QList<int> selectedRows() const;
+    void selectRows(const QList<int>& rows);
+    void showRows(const QVariantList& rows);
+    void restoreColumnLayout();
+    void saveColumnLayout();
+
+    // Bottom bar
+    void showNoSelection();
+    void showSingleSelection(const QVariantMap& record);
+    void showSeveralSelected(const QList<int>& rows);
+
+    BWStoreEnvironment m_env;
+    QPointer<BWLogPaymentController> m_paymentLogger;
+    BWBillEditorScreen* m_billEditorController = nullptr;
+    MenuItems m_menuItems;
+
+    QVariantList m_dataSource;
+    QVariantList m_dataSourceFiltered;
+    QVariantList m_dataSourceWithIncome;
+    int m_selectedTagIndex = AllActiveItems;
+    qlonglong m_whatToShowOnOverview = 0;
+    bool m_useIntelligence = false;
+    QList<BWSortDescriptor> m_sortDescriptors;
+    bool m_columnLayoutRestored = false;
+    QTimer* m_columnLayoutSaver = nullptr;
+
+    BWOverviewTableModel* m_tableModel = nullptr;
+    QPointer<BGHUDView> m_list;
+    QPointer<BGHUDView> m_monthAtGlance;
+    QPointer<QWidget> m_vacationPopover;
+    QTableView* m_billTable = nullptr;
+    BackgroundView* m_headerBox = nullptr;
+    BWPopupButton* m_tagDropdown = nullptr;
+    BGHUDTextField* m_searchField = nullptr;
+    KBButton* m_showAllButton = nullptr;
+    QToolButton* m_airplaneButton = nullptr;
+    LRCalendarView* m_monthAtGlanceCalendar = nullptr;
+    LRCalendarController* m_calendarController = nullptr;
+    BGHUDBox* m_dueSoonHighlightbox = nullptr;
+    BGHUDBox* m_dueMonthHighlightBox = nullptr;
+    BGHUDBox* m_paidMonthHighlightBox = nullptr;
+
+    BGHUDLabel* m_actionText = nullptr;
+    BGHUDView* m_actionBox = nullptr;
+    BGHUDBox* m_adBox = nullptr;
+    KBButton* m_overviewButtonLog = nullptr;
+    KBButton* m_overviewButtonPartial = nullptr;
+    KBButton* m_overviewButtonView = nullptr;
+    KBButton* m_payNowOverviewButton = nullptr;
+    QFrame* m_overviewLineLog = nullptr;
+    QFrame* m_overviewLineView = nullptr;
+    QFrame* m_overviewLinePay = nullptr;
+    BWPopupButton* m_actionsPopupButton = nullptr;
+    KBButton* m_actionsAlternateButton = nullptr;
+};

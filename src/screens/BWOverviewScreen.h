@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariantList>
+#include <QVariantMap>
+
+class QAbstractButton;
+class QAbstractItemView;
+class QAction;
+class QLineEdit;
+class QWidget;
+class UserActivity;
+
+// What the application shell needs of the overview: the list of bills with
+// the month panel beside it. The shell places its panes in the main window,
+// reloads it after changes, reads its lists and selection, and enables its
+// bill commands.
+class BWOverviewScreen
+{
+public:
+    virtual ~BWOverviewScreen() = default;
+
+    // Reloads the list chosen in the tag drop-down through the store, selects
+    // again the bill that was selected before and refreshes everything that
+    // shows the list. Never fails; an unreadable data folder lists nothing.
+    virtual void loadOverview() = 0;
+    // The same load for an explicit group ("ActiveBills", "ArchivedBills") and tag.
+    virtual void loadOverviewForBills(const QString& group, const QString& tag) = 0;
+    // Back to "All Active Items", reloaded.
+    virtual void showAllBills() = 0;
+
+    // The loaded, sorted list in display order, before search filtering.
+    virtual QVariantList dataSource() const = 0;
+    // The rows as shown: row i of the bill table is element i.
+    virtual QVariantList dataSourceFiltered() const = 0;
+    // The loaded list including income rows.
+    virtual QVariantList dataSourceWithIncome() const = 0;
+
+    // The bill table; its selection model tells the selected rows.
+    virtual QAbstractItemView* billTable() const = 0;
+
+    // Commands on the selected rows; nothing without a selection.
+    virtual void editBillFromOverview() = 0;
+    virtual void deleteBillFromOverview() = 0;
+    // Tag 0 archives every selected bill, tag 1 restores it. False when a
+    // write failed.
+    virtual bool archiveBillFromOverview(int tag) = 0;
+    virtual bool restoreBillFromOverview() = 0;
+
+    // Rebuilds the actions pop-up for the record.
+    virtual void setupActionButtonMenuForBill(const QVariantMap& record) = 0;
+    // Empties the actions pop-up.
+    virtual void clearActionsMenu() = 0;
+    // Shows or hides the optional table columns as the settings say.
+    virtual void updateTableColumnVisibility() = 0;
+
+    // The two panes: the list and the month panel.
+    virtual QWidget* list() const = 0;
+    virtual QWidget* monthAtGlance() const = 0;
+
+    virtual QWidget* searchField() const = 0;
+    virtual QAbstractButton* overviewButtonLog() const = 0;
+    virtual QWidget* showAllButton() const = 0;
+    virtual QWidget* actionText() const = 0;
+    virtual QWidget* actionBox() const = 0;
+    virtual QWidget* vacationPopover() const = 0;
+
+    // The overview's hand-off activity; null before the first load.
+    virtual UserActivity* activity() const = 0;
+
+    // Menu items and the button enabled or disabled by the shell.
+    virtual QAction* menuItemNew() const = 0;
+    virtual QAction* importMenuItem() const = 0;
+    virtual QAction* import4MenuItem() const = 0;
+    virtual QAction* import4MenuCustom() const = 0;
+    virtual QAction* closeMenuItem() const = 0;
+    virtual QAbstractButton* editBillButton() const = 0;
+    virtual QAction* editBillMenu() const = 0;
+    virtual QAction* deleteBillMenu() const = 0;
+    virtual QAction* archiveBillMenu() const = 0;
+
+    // The amount fields that show money in the user's currency.
+    virtual QList<QLineEdit*> amountFields() const = 0;
+};

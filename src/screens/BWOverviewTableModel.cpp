@@ -1,0 +1,262 @@
+#include "screens/BWOverviewTableModel.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+#include <cmath>
+
+#include "screens/BWDateTemplate.h"
+#include "store/BWBill.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+
+namespace {
+
+const QString NameColumn = QStringLiteral("Name");
+const QString NextDueColumn = QStringLiteral("NextDue");
+const QString AverageColumn = QStringLiteral("Average");
+const QString BalanceColumn = QStringLiteral("Balance");
+const QString AmountColumn = QStringLiteral("Amount");
+const QString LastPaidColumn = QStringLiteral("LastPaid");
+
+// DateWasModified: why the shown due date differs from the stored one.
+constexpr qlonglong ShiftedForWeekend = 1;
+constexpr qlonglong ShiftedForHoliday = 2;
+constexpr qlonglong ShiftedForVacation = 3;
+
+// What the detail line under the name shows (BW_WhatToShowOnOverview).
+constexpr qlonglong ShowRepeat = 0;
+constexpr qlonglong ShowPaymentType = 1;
+constexpr qlonglong ShowTags = 2;
+
+QString text(const char* english)
+{
+    return QCoreApplication::translate("BWOverviewTableModel", english);
+}
+
+bool isIncome(const QVariantMap& record)
+{
+    return record.value(BillKeys::IsIncome).toBool();
+}
+
+bool hasWholeAmount(double amount)
+{
+    return std::trunc(amount) != 0.0;
+}
+
+QVariantMap newestPayment(const QVariantList& payments)
+{
+    QVariantMap newest;
+    for (const QVariant& entry : payments) {
+        const QVariantMap payment = entry.toMap();
+        // Of payments on the same moment the one stored last is the newest.
+        if (newest.isEmpty()
+            || payment.value(PaymentKeys::Date).toDateTime() >= newest.value(PaymentKeys::Date).toDateTime())
+            newest = payment;
+    }
+    return newest;
+}
+
+}  // namespace
+
+const QStringList& BWOverviewTableModel::columnIdentifiers()
+{
+    static const QStringList identifiers = {NameColumn,    NextDueColumn, AverageColumn,
+                                            BalanceColumn, AmountColumn,  LastPaidColumn};
+    return identifiers;
+}
+
+QString BWOverviewTableModel::sortKeyForColumn(const QString& identifier)
+{
+    static const QHash<QString, QString> keys = {
+        {NextDueColumn, BillKeys::SortableDueDate},
+        {LastPaidColumn, BillKeys::LastPayment},
+    };
+    return keys.value(identifier, identifier);
+}
+
+BWOverviewTableModel::BWOverviewTableModel(const BWStoreEnvironment& env, QObject* parent)
+    : QAbstractTableModel(parent), m_env(env)
+{
+}
+
+void BWOverviewTableModel::setRecords(const QVariantList& records)
+{
+    beginResetModel();
+    m_records = records;
+    endResetModel();
+}
+
+void BWOverviewTableModel::setDisplayOptions(const DisplayOptions& options)
+{
+    m_options = options;
+    if (!m_records.isEmpty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+double BWOverviewTableModel::estimatedAmount(const QVariantMap& bill) const
+{
+    return m_estimate ? m_estimate(bill) : 0.0;
+}
+
+BWTableCellView BWOverviewTableModel::cellView(const QModelIndex& index) const
+{
+    BWTableCellView cell;
+    if (!index.isValid() || index.row() >= m_records.size())
+        return cell;
+    const QVariantMap record = recordAt(index.row());
+    const QString identifier = columnIdentifier(index.column());
+    if (identifier == NameColumn)
+        fillNameCell(cell, record);
+    else if (identifier == NextDueColumn)
+        fillNextDueCell(cell, record);
+    else if (identifier == AverageColumn || identifier == BalanceColumn)
+        fillMoneyCell(cell, record, identifier);
+    else if (identifier == AmountColumn)
+        fillAmountCell(cell, record);
+    else if (identifier == LastPaidColumn)
+        fillLastPaidCell(cell, record);
+    else
+        cell.textField.text = record.value(identifier).toString();
+    cell.lineHidden = !isIncome(record);
+    return cell;
+}
+
+void BWOverviewTableModel::fillNameCell(BWTableCellView& cell, const QVariantMap& record) const
+{
+    cell.imageName = BWBill::convertIconName(record.value(BillKeys::Icon).toString());
+    cell.textField.text = record.value(BillKeys::Name).toString();
+    switch (m_options.whatToShowOnOverview) {
+    case ShowRepeat:
+        cell.detailTextField.text = text("Repeats: %1").arg(record.value(BillKeys::HumanRepeat).toString());
+        break;
+    case ShowPaymentType:
+        cell.detailTextField.text =
+            text("Paid: %1").arg(BWBillsLoader::getPaymentTypeStringWithPaymentTypeNumber(
+                record.value(BillKeys::PayType)));
+        break;
+    case ShowTags:
+        cell.detailTextField.text = record.value(BillKeys::Tags).toStringList().join(QStringLiteral(", "));
+        break;
+    default:
+        break;
+    }
+}
+
+void BWOverviewTableModel::fillNextDueCell(BWTableCellView& cell, const QVariantMap& record) const
+{
+    cell.imageName = record.value(BillKeys::DueIcon).toString();
+    cell.textField.text = record.value(BillKeys::HumanDueDate).toString();
+    const QString dueString = record.value(BillKeys::DueString).toString();
+    // The loader writes its own "Never" for an item without a due date.
+    if (dueString == QCoreApplication::translate("BWBillsLoader", "Never")) {
+        cell.detailTextField.text = text("No Due Date");
+    } else {
+        switch (record.value(BillKeys::DateWasModified).toLongLong()) {
+        case ShiftedForVacation:
+            cell.detailTextField.text = QStringLiteral("%1 %2").arg(dueString, text("(adjusted for vacation)"));
+            break;
+        case ShiftedForHoliday:
+            cell.detailTextField.text = QStringLiteral("%1 %2").arg(dueString, text("(adjusted for holiday)"));
+            break;
+        case ShiftedForWeekend:
+            cell.detailTextField.text = QStringLiteral("%1 %2").arg(dueString, text("(adjusted for weekend)"));
+            break;
+        default:
+            cell.detailTextField.text = dueString;
+            break;
+        }
+    }
+    if (record.value(BillKeys::IsArchived).toBool())
+        cell.detailTextField.text = text("Archived");
+}
+
+void BWOverviewTableModel::fillMoneyCell(BWTableCellView& cell, const QVariantMap& record, const QString& key) const
+{
+    cell.textField.text = currency(isIncome(record) ? 0.0 : record.value(key).toDouble());
+}
+
+void BWOverviewTableModel::fillAmountCell(BWTableCellView& cell, const QVariantMap& record) const
+{
+    const double amount = record.value(BillKeys::Amount).toDouble();
+    const bool varies = record.value(BillKeys::AmountVaries).toLongLong() == 1;
+    if (hasWholeAmount(amount) || !varies) {
+        cell.textField.text = currency(amount);
+        return;
+    }
+    if (!m_options.useIntelligence) {
+        cell.textField.text = text("Not Set");
+        return;
+    }
+    const double estimate = estimatedAmount(record);
+    if (!hasWholeAmount(estimate)) {
+        cell.textField = {text("Not Set"), BWTableCellView::secondaryLabelColor()};
+        return;
+    }
+    // An estimate that differs from what is stored is shown quieter than a set amount.
+    cell.textField = {currency(estimate), estimate == amount ? BWTableCellView::controlTextColor()
+                                                             : BWTableCellView::secondaryLabelColor()};
+}
+
+void BWOverviewTableModel::fillLastPaidCell(BWTableCellView& cell, const QVariantMap& record) const
+{
+    const QVariantList payments = record.value(BillKeys::PaymentList).toList();
+    if (payments.isEmpty()) {
+        cell.textField.text = text("Never");
+        cell.detailTextField.text = text("No Payments");
+        return;
+    }
+    const QVariantMap newest = newestPayment(payments);
+    cell.textField.text = BWDateTemplate::format(newest.value(PaymentKeys::Date).toDateTime(), QStringLiteral("MMMdyyyy"));
+    cell.detailTextField.text = currency(newest.value(PaymentKeys::Amount).toDouble());
+}
+
+QString BWOverviewTableModel::currency(double amount) const
+{
+    return BWBillsLoader(m_env).currencyFormattedNumber(amount);
+}
+
+int BWOverviewTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_records.size());
+}
+
+int BWOverviewTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(columnIdentifiers().size());
+}
+
+QVariant BWOverviewTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return cellView(index).textField.text;
+    case Qt::ForegroundRole:
+        return cellView(index).textField.textColor;
+    case Qt::ToolTipRole:
+    case DetailTextRole:
+        return cellView(index).detailTextField.text;
+    case ImageNameRole:
+        return cellView(index).imageName;
+    case SeparatorLineRole:
+        return !cellView(index).lineHidden;
+    case CellViewRole:
+        return QVariant::fromValue(cellView(index));
+    default:
+        return {};
+    }
+}
+
+QVariant BWOverviewTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const QHash<QString, const char*> titles = {
+        {NameColumn, "Name"},       {NextDueColumn, "Next Due"}, {AverageColumn, "Average"},
+        {BalanceColumn, "Balance"}, {AmountColumn, "Amount"},    {LastPaidColumn, "Last Paid"},
+    };
+    return text(titles.value(columnIdentifier(section), ""));
+}

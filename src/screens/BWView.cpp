@@ -1,0 +1,8 @@
+#include "BWView.h"
+
+
+BWView::BWView(QWidget* parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}

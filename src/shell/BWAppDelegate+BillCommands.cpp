@@ -1,0 +1,343 @@
+#include "shell/BWAppDelegate.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/Log.h"
+#include "platform/SenderTag.h"
+#include "platform/UserDefaults.h"
+#include "screens/BWBillDetailScreen.h"
+#include "screens/BWBillEditorScreen.h"
+#include "screens/BWLogPaymentScreen.h"
+#include "screens/BWOverviewScreen.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWBill.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWPayment.h"
+#include "store/BWPaymentLogger.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QTimer>
+
+namespace {
+
+// Kinds of the log-payment command, carried as the sender's tag.
+enum LogPaymentTag { FullPayment = 0, PartialPayment = 1, QuickLog = 2, PartialPaymentKeepingTitle = 3 };
+// Kinds of the archive command.
+enum ArchiveTag { Archive = 0, Restore = 1 };
+
+// Time for the bill page to slide in before the skip popover opens on it.
+constexpr int skipPopoverDelayMs = 200;
+
+QString billIDOf(const QVariantMap& record)
+{
+    return record.value(BillKeys::Bid).toString();
+}
+
+bool isIncome(const QVariantMap& record)
+{
+    return record.value(BillKeys::IsIncome).toBool();
+}
+
+void retitle(QObject* sender, const QString& title)
+{
+    if (auto* action = qobject_cast<QAction*>(sender))
+        action->setText(title);
+    else if (auto* button = qobject_cast<QAbstractButton*>(sender))
+        button->setText(title);
+}
+
+void showOneOf(QWidget* shown, QWidget* hidden)
+{
+    shown->show();
+    hidden->hide();
+}
+
+// Only web pages are opened: a stored address of any other kind could start
+// a program or open a local file.
+bool isWebAddress(const QUrl& url)
+{
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        && !url.host().isEmpty();
+}
+
+// A bill's name as a file name: a "/" would name a folder.
+QString csvFileNameFor(const QString& billName)
+{
+    QString name = billName;
+    name.replace(u'/', u'-');
+    return QStringLiteral("%1.csv").arg(name);
+}
+
+}  // namespace
+
+// ---- Logging payments ------------------------------------------------------------
+
+void BWAppDelegate::showLogPaymentPanel(QObject* sender)
+{
+    if (!hasScreens())
+        return;
+    BWLogPaymentScreen& panel = *m_screens.payLogger;
+    panel.setBid(QString());
+
+    QString billID;
+    if (overviewIsShown()) {
+        if (const std::optional<QVariantMap> record = selectedRecord()) {
+            // Such income logs itself when it falls due.
+            if (isIncome(*record) && m_defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome))
+                return;
+            billID = billIDOf(*record);
+        }
+    } else if (billPageIsShown()) {
+        billID = m_screens.billView->currentBillID();
+    }
+    panel.setBid(billID);
+
+    switch (SenderTag::of(sender)) {
+    case FullPayment:
+        showOneOf(panel.savePaymentButton(), panel.savePartialButton());
+        break;
+    case PartialPayment:
+        showOneOf(panel.savePartialButton(), panel.savePaymentButton());
+        retitle(sender, tr("Log Payment"));
+        break;
+    case PartialPaymentKeepingTitle:
+        showOneOf(panel.savePartialButton(), panel.savePaymentButton());
+        break;
+    case QuickLog:
+        if (billID.isEmpty())
+            beep();
+        else
+            performQuickLogForBillId(billID);
+        return;
+    default:
+        return;
+    }
+
+    if (billID.isEmpty())
+        beep();
+    else
+        panel.showLogPaymentWindow();
+}
+
+bool BWAppDelegate::performQuickLogForBillId(const QString& billID)
+{
+    Log::line(QStringLiteral("Performing Quick Log"));
+    const std::optional<QVariantMap> record = BWBillsLoader(m_storeEnv).loadBillWithID(billID);
+    if (!record) {
+        Log::line(QStringLiteral("Quick Log: no bill with id %1").arg(billID));
+        beep();
+        return false;
+    }
+
+    BWPayment payment;
+    payment.amount = record->value(BillKeys::Amount).toDouble();
+    payment.date = record->value(BillKeys::DueDate).toDateTime();
+    payment.note = tr("Quick Logged");
+    payment.attachment = QString();
+    const BWPaymentLogger logger(m_storeEnv);
+    if (!logger.recordPayment(payment, *record)) {
+        m_interaction.showAlert(mainWindow(), tr("The Payment Was Not Logged"),
+                                tr("The bill could not be saved, so its payments and due date are unchanged."));
+        return false;
+    }
+
+    reloadAfterPayment();
+    if (m_interaction.sounds)
+        logger.playSpecifiedSound(*m_interaction.sounds);
+    return true;
+}
+
+void BWAppDelegate::quickLogShortcutPressed(QObject*)
+{
+    if (!hasScreens())
+        return;
+    if (overviewIsShown() && selectedOverviewRows().size() != 1) {
+        playRefusalSound();
+        return;
+    }
+    const std::optional<QVariantMap> record = recordOfCurrentBill();
+    if (record && !isIncome(*record))
+        performQuickLogForBillId(billIDOf(*record));
+}
+
+// ---- Skipping --------------------------------------------------------------------
+
+void BWAppDelegate::skipPaymentFromTouchbar(QObject*)
+{
+    if (!hasScreens())
+        return;
+    if (billPageIsShown()) {
+        showSkipPaymentPopover();
+        return;
+    }
+    const std::optional<QVariantMap> record = selectedRecord();
+    if (selectedOverviewRows().size() != 1 || !record || isIncome(*record)) {
+        beep();
+        return;
+    }
+    switchToBillView();
+    QTimer::singleShot(skipPopoverDelayMs, this, [this] {
+        if (billPageIsShown())
+            showSkipPaymentPopover();
+    });
+}
+
+void BWAppDelegate::showSkipPaymentPopover()
+{
+    if (!hasScreens())
+        return;
+    const BWBillDetailScreen& page = *m_screens.billView;
+    QWidget* popover = page.skipPaymentPopover();
+    const QWidget* anchor = page.skipButton();
+    // Beside the skip button's right edge, centred on it.
+    popover->adjustSize();
+    popover->move(anchor->mapToGlobal(QPoint(anchor->width(), (anchor->height() - popover->height()) / 2)));
+    popover->show();
+    popover->raise();
+}
+
+// ---- Pay site ----------------------------------------------------------------------
+
+void BWAppDelegate::showBillWithPayAction(QObject*)
+{
+    if (!hasScreens())
+        return;
+    const std::optional<QVariantMap> record = recordOfCurrentBill();
+    if (!record)
+        return;
+    if (m_defaults.boolForKey(BWDefaultsKeys::BWPayWithInternalBrowser)) {
+        if (overviewIsShown())
+            switchToBillView();
+        m_screens.billView->showWebView();
+        return;
+    }
+    QAction logPayment;
+    SenderTag::set(&logPayment, FullPayment);
+    showLogPaymentPanel(&logPayment);
+    openPaySite(*record);
+}
+
+void BWAppDelegate::showBillWithWebsiteAction()
+{
+    if (!hasScreens())
+        return;
+    const std::optional<QVariantMap> record = recordOfCurrentBill();
+    if (!record)
+        return;
+    if (m_defaults.boolForKey(BWDefaultsKeys::BWPayWithInternalBrowser)) {
+        if (overviewIsShown())
+            switchToBillView();
+        m_screens.billView->finishShowingWebsite();
+        return;
+    }
+    openPaySite(*record);
+}
+
+void BWAppDelegate::openPaySite(const QVariantMap& record)
+{
+    const QString site = record.value(BillKeys::PaySite).toString().trimmed();
+    if (site.isEmpty() || site == QLatin1String("http://")) {
+        Log::line(QStringLiteral("The bill has no pay site"));
+        return;
+    }
+    // An address that names its own kind of link keeps it; a bare one is taken
+    // for a web address.
+    const QString address = site.contains(QLatin1String("://")) ? site : BWBill::getCorrectedPaymentURL(site);
+    const QUrl url(address, QUrl::StrictMode);
+    if (!isWebAddress(url)) {
+        Log::line(QStringLiteral("Refused to open a pay site that is not a web address"));
+        beep();
+        return;
+    }
+    if (!m_interaction.openUrl(url))
+        Log::line(QStringLiteral("Could not open the pay site"));
+}
+
+// ---- Edit, delete, archive ------------------------------------------------------------
+
+void BWAppDelegate::editSelectedBill(QObject*)
+{
+    if (!hasScreens())
+        return;
+    if (overviewIsShown()) {
+        m_screens.overview->editBillFromOverview();
+    } else if (billPageIsShown()) {
+        QWidget* anchor = m_screens.billView->actionsPopupButton();
+        m_screens.billEditor->showEditPopoverForBill(m_screens.billView->currentBillID(), anchor->rect(), anchor);
+    }
+}
+
+void BWAppDelegate::deleteSelectedBill(QObject*)
+{
+    if (!hasScreens())
+        return;
+    if (overviewIsShown()) {
+        m_screens.overview->deleteBillFromOverview();
+    } else if (billPageIsShown()) {
+        QWidget* anchor = m_screens.billView->actionsPopupButton();
+        m_screens.billEditor->showDeletePopoverForBill(m_screens.billView->currentBillID(), anchor->rect(), anchor);
+    }
+}
+
+bool BWAppDelegate::archiveSelectedBill(QObject* sender)
+{
+    if (!hasScreens())
+        return false;
+    const int tag = SenderTag::of(sender);
+    if (tag != Archive && tag != Restore)
+        return false;
+    BWOverviewScreen& overview = *m_screens.overview;
+
+    if (overviewIsShown()) {
+        if (tag == Archive)
+            return overview.archiveBillFromOverview(Archive);
+        const bool restored = overview.restoreBillFromOverview();
+        overview.loadOverviewForBills(IndexKeys::ArchivedBills, QString());
+        return restored;
+    }
+    if (!billPageIsShown())
+        return false;
+
+    // The bill page's own bill, whichever row the overview has selected.
+    const QString billID = m_screens.billView->currentBillID();
+    const bool written = tag == Archive ? BWBill(m_storeEnv).archiveBillWithBid(billID)
+                                        : m_screens.billEditor->restoreBill(billID);
+    reloadBillPageAndOverview();
+    return written;
+}
+
+// ---- Export -------------------------------------------------------------------------------
+
+bool BWAppDelegate::exportSelectedBillToCSV(QObject*)
+{
+    if (!hasScreens())
+        return false;
+    const QString billID = currentBillID();
+    if (billID.isEmpty()) {
+        Log::line(QStringLiteral("No Bill Selected"));
+        m_interaction.showAlert(mainWindow(), tr("No Bill Selected"),
+                                tr("Select a bill before trying to export it as a CSV file."));
+        return false;
+    }
+    const BWBillsLoader loader(m_storeEnv);
+    const std::optional<QVariantMap> record = loader.loadBillWithID(billID);
+    if (!record) {
+        m_interaction.showAlert(mainWindow(), tr("Export Failed"), tr("The bill could not be read."));
+        return false;
+    }
+    const QString path = m_interaction.chooseSaveFile(mainWindow(), tr("Export Bill As CSV"),
+                                                      csvFileNameFor(record->value(BillKeys::Name).toString()));
+    if (path.isEmpty())
+        return false;
+
+    QString error;
+    if (!AtomicFile::write(path, loader.exportPaymentsToCSVFromBillDict(*record).toUtf8(), &error)) {
+        Log::line(QStringLiteral("CSV export to %1 failed: %2").arg(path, error));
+        m_interaction.showAlert(mainWindow(), tr("Export Failed"),
+                                tr("The payments could not be saved to \"%1\".").arg(path));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,422 @@
+#include "shell/BWAppDelegate.h"
+
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/SenderTag.h"
+#include "platform/SleepWatcher.h"
+#include "platform/UserActivity.h"
+#include "platform/UserDefaults.h"
+#include "platform/UserNotificationCenter.h"
+#include "screens/BWBillDetailScreen.h"
+#include "screens/BWBillEditorScreen.h"
+#include "screens/BWOverviewScreen.h"
+#include "screens/BWView.h"
+#include "store/BWDefaultsKeys.h"
+#include "shell/BWMenulet.h"
+#include "shell/BWPasswordLock.h"
+#include "shell/BWUpdateHelper.h"
+#include "store/BWBillsLoader.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+#include <exception>
+
+using namespace BWDefaultsKeys;
+
+namespace {
+
+const QString LaunchScheme = QStringLiteral("com-bramwick-orvanelaunch");
+const QString MailingListAddress = QStringLiteral("https://www.bramwick.com/orvane/newsletter");
+const QString SupportMailAddress = QStringLiteral("mailto:support@bramwick.com?subject=Orvane");
+const QString SupportPageAddress = QStringLiteral("https://www.bramwick.com/orvane/support");
+
+// OrvaneVisibility: 0 Dock and menu bar, 1 menu bar only, 2 Dock only.
+constexpr qlonglong MenuBarOnly = 1;
+constexpr qlonglong DockOnly = 2;
+// Enough active bills to have found one's way around without the cloud.
+constexpr qsizetype BillsBeforeCloudPromptEnds = 3;
+
+}  // namespace
+
+// ---- Start-up ----------------------------------------------------------------
+
+void BWAppDelegate::setAppMenu(QMenu* appMenu)
+{
+    m_appMenu = appMenu;
+}
+
+void BWAppDelegate::awakeFromNib()
+{
+    if (hasScreens())
+        connect(m_screens.overview->billTable(), &QAbstractItemView::doubleClicked, this,
+                [this] { switchToBillView(this); });
+}
+
+void BWAppDelegate::applicationDidFinishLaunching()
+{
+    m_launchDate = m_clock.now();
+    finishedStep(QStringLiteral("launchDate"));
+
+    createMainWindowController();
+    finishedStep(QStringLiteral("createMainWindowController"));
+
+    if (hasScreens()) {
+        mainView()->setOverviewbutton(m_screens.overview->overviewButtonLog());
+        mainView()->setButton(m_screens.billView->logPaymentButtonDetail());
+        finishedStep(QStringLiteral("mainViewButtons"));
+    }
+
+    // Asked once: the Dock, the tray item and the lock window all follow the
+    // answer of this moment.
+    const bool passwordSet = passwordIsSet();
+    showPasswordState(passwordSet);
+    finishedStep(QStringLiteral("passwordState"));
+
+    initializeDefaults();
+    finishedStep(QStringLiteral("initializeDefaults"));
+    setDockIconVisibility();
+    finishedStep(QStringLiteral("setDockIconVisibility"));
+
+    if (hasScreens()) {
+        initializeViews();
+        finishedStep(QStringLiteral("initializeViews"));
+    }
+    BWUpdateHelper::addUpdatesMenu(m_appMenu);
+    finishedStep(QStringLiteral("addUpdatesMenu"));
+
+    // With a password the tray item waits for it (createMenuAfterPassword).
+    if (!passwordSet && createMenuIfEnabled())
+        finishedStep(QStringLiteral("createMenu"));
+
+    if (hasScreens()) {
+        m_screens.overview->loadOverview();
+        finishedStep(QStringLiteral("loadOverview"));
+        m_screens.billEditor->setListOfActiveBills(m_screens.overview->dataSource());
+        finishedStep(QStringLiteral("setListOfActiveBills"));
+    }
+
+    m_visibleView = OverviewPaneSet;
+    enableOrDisableSelectedMenusAndButtons();
+    Log::line(QStringLiteral("Orvane Overview OK at Startup"));
+    finishedStep(QStringLiteral("overviewShown"));
+
+    setNotificationCenterVisibility();
+    finishedStep(QStringLiteral("setNotificationCenterVisibility"));
+
+    startTimer();
+    finishedStep(QStringLiteral("startTimer"));
+    observeSleepAndWake();
+    finishedStep(QStringLiteral("observeSleepAndWake"));
+
+    if (passwordSet) {
+        m_locked = true;
+        m_passwordController->showPasswordWindowForType(BWPasswordLock::EnterPassword);
+        finishedStep(QStringLiteral("showPasswordWindow"));
+    }
+    // In menu-bar-only mode the window stays closed until asked for.
+    if (m_defaults.integerForKey(OrvaneVisibility) != MenuBarOnly && bringMainWindowToFront())
+        finishedStep(QStringLiteral("showMainWindow"));
+
+    updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
+    finishedStep(QStringLiteral("updateIncomeVisibility"));
+
+    if (m_defaults.boolForKey(BW_ShouldDisplayOrvaneCloudPrompt)) {
+        const qsizetype billCount = BWBillsLoader(m_storeEnv).loadBills().value_or(QVariantList()).size();
+        if (billCount >= BillsBeforeCloudPromptEnds && !m_defaults.setBool(BW_ShouldDisplayOrvaneCloudPrompt, false))
+            Log::line(QStringLiteral("Could not store %1").arg(BW_ShouldDisplayOrvaneCloudPrompt));
+        finishedStep(QStringLiteral("cloudPrompt"));
+    }
+}
+
+void BWAppDelegate::finishedStep(const QString& step)
+{
+    emit startUpStepDone(step);
+}
+
+bool BWAppDelegate::passwordIsSet() const
+{
+    return m_passwordController && m_passwordController->passwordIsSetForServiceName(PasswordServiceName);
+}
+
+void BWAppDelegate::showPasswordState(bool passwordSet)
+{
+    if (!m_passwordController)
+        return;
+    if (QAbstractButton* button = m_passwordController->enableDisablePasswordButton()) {
+        button->setText(passwordSet ? tr("Disable Password Protection") : tr("Enable Password Protection"));
+        SenderTag::set(button, passwordSet ? 1 : 0);
+    }
+    if (QLabel* status = m_passwordController->passwordStatus())
+        status->setText(passwordSet ? tr("Enabled") : tr("Disabled"));
+}
+
+// The Dock icon and the tray item follow OrvaneVisibility. Menu-bar-only mode
+// takes effect only once the user has started using this version and only
+// without a password: a locked program always keeps its Dock icon, so that it
+// can be found to unlock.
+bool BWAppDelegate::setDockIconVisibility()
+{
+    const bool passwordSet = passwordIsSet();
+    const bool firstLaunch = m_defaults.boolForKey(FirstLaunchSinceiCloud2);
+    const qlonglong visibility = m_defaults.integerForKey(OrvaneVisibility);
+    Log::line(QStringLiteral("Visibility: %1").arg(visibility));
+    Log::line(QStringLiteral("Password: %1").arg(passwordSet ? 1 : 0));
+    Log::line(QStringLiteral("First: %1").arg(firstLaunch ? 1 : 0));
+
+    const bool menuBarOnly = visibility == MenuBarOnly && !firstLaunch && !passwordSet;
+    m_activationPolicy = menuBarOnly ? ActivationPolicy::Accessory : ActivationPolicy::Regular;
+    if (menuBarOnly)
+        Log::line(QStringLiteral("Going to menu-only mode"));
+
+    bool written = m_defaults.setBool(BWEnableMenu, visibility != DockOnly);
+    // Menu-bar-only mode leaves the Dock switch as the user last had it.
+    if (!menuBarOnly)
+        written &= m_defaults.setBool(BWEnableDocklet, true);
+    if (!written)
+        Log::line(QStringLiteral("Could not store the Dock and menu-bar visibility"));
+    return written;
+}
+
+bool BWAppDelegate::createMenuIfEnabled()
+{
+    if (!m_defaults.boolForKey(BWEnableMenu))
+        return false;
+    if (!m_menulet) {
+        m_menulet = std::make_unique<BWMenulet>(m_storeEnv);
+        connect(m_menulet.get(), &BWMenulet::showOrvaneChosen, this, &BWAppDelegate::showOrvane);
+        connect(m_menulet.get(), &BWMenulet::preferencesChosen, this, &BWAppDelegate::showPreferences);
+        connect(m_menulet.get(), &BWMenulet::quitChosen, this, &BWAppDelegate::quitOrvane);
+        connect(m_menulet.get(), &BWMenulet::billChosen, this, &BWAppDelegate::menuItemSelected);
+        connect(m_menulet.get(), &BWMenulet::menuWillOpen, this, &BWAppDelegate::checkForDateChange);
+    }
+    m_menulet->createMenu();
+    return true;
+}
+
+void BWAppDelegate::setNotificationCenterVisibility()
+{
+    if (m_notificationCenter)
+        connect(m_notificationCenter, &UserNotificationCenter::didActivateNotification, this,
+                &BWAppDelegate::userNotificationCenterDidActivateNotification, Qt::UniqueConnection);
+}
+
+void BWAppDelegate::observeSleepAndWake()
+{
+    if (!m_sleepWatcher)
+        return;
+    connect(m_sleepWatcher, &SleepWatcher::willSleep, this, &BWAppDelegate::receiveSleepNote, Qt::UniqueConnection);
+    connect(m_sleepWatcher, &SleepWatcher::didWake, this, &BWAppDelegate::receiveWakeNote, Qt::UniqueConnection);
+}
+
+// ---- Main loop ---------------------------------------------------------------
+
+void BWAppDelegate::startTimer()
+{
+    m_updateTimer.start();
+}
+
+void BWAppDelegate::receiveSleepNote()
+{
+    Log::line(QStringLiteral("Going to sleep"));
+    m_updateTimer.stop();
+}
+
+void BWAppDelegate::receiveWakeNote()
+{
+    Log::line(QStringLiteral("Computer woke up"));
+    // The night may have brought a new day: look now, not two minutes later.
+    checkForDateChange();
+    startTimer();
+}
+
+// A new day is a new calendar date: the same day-of-month number a month
+// later is a new day too.
+void BWAppDelegate::checkForDateChange()
+{
+    Log::line(QStringLiteral("Checking for Date Change"));
+    const QDateTime now = m_clock.now();
+    if (now.toLocalTime().date() == m_launchDate.toLocalTime().date())
+        return;
+    Log::line(QStringLiteral("Updating Data"));
+    m_launchDate = now;
+    // A failed reload must not stop the timer: the next tick tries again
+    // with fresh data.
+    try {
+        if (m_screens.overview)
+            m_screens.overview->showAllBills();
+        switchToOverview(this);
+    } catch (const std::exception& failure) {
+        Log::line(QStringLiteral("Reloading for the new day failed: %1").arg(QString::fromUtf8(failure.what())));
+    }
+}
+
+bool BWAppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)
+{
+    Log::line(QStringLiteral("Handling reopen"));
+    checkForDateChange();
+    // Starting the program again is how the user asks for it: a main window
+    // that shows behind others comes forward as well.
+    if (!hasVisibleWindows || mainWindowIsVisible())
+        bringMainWindowToFront();
+    return true;
+}
+
+void BWAppDelegate::userNotificationCenterDidActivateNotification(const QVariantMap& userInfo)
+{
+    showBillFromSearch(userInfo.value(QStringLiteral("Bid")).toString());
+    // A click on a reminder is a request for the program: the bill it opened
+    // has to be seen.
+    bringMainWindowToFront();
+}
+
+void BWAppDelegate::getUrl(const QString& url)
+{
+    // The login agent's address only starts the program; there is nothing
+    // more to do with it.
+    if (QUrl(url).scheme() == LaunchScheme)
+        Log::line(QStringLiteral("Started through the launch address"));
+    else
+        Log::line(QStringLiteral("Ignoring the unknown address %1").arg(url));
+}
+
+bool BWAppDelegate::continueUserActivity(const UserActivity& activity)
+{
+    Log::line(QStringLiteral("Type %1").arg(activity.activityType()));
+    Log::line(QStringLiteral("Title %1").arg(activity.title()));
+    if (activity.activityType() == AllBillsActivityType) {
+        switchToOverview(this);
+    } else {
+        const QString billID = activity.userInfo().value(QStringLiteral("Bid")).toString();
+        Log::line(QStringLiteral("Attempting to Restore: %1").arg(billID));
+        showBillFromSearch(billID);
+    }
+    bringMainWindowToFront();
+    return true;
+}
+
+void BWAppDelegate::applicationDidResignActive()
+{
+    for (UserActivity* activity : {m_screens.overview ? m_screens.overview->activity() : nullptr,
+                                   m_screens.billView ? m_screens.billView->activity() : nullptr}) {
+        if (activity)
+            activity->invalidate();
+    }
+}
+
+bool BWAppDelegate::bringMainWindowToFront()
+{
+    QWidget* window = mainWindow();
+    if (m_locked || !window)
+        return false;
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return true;
+}
+
+bool BWAppDelegate::mainWindowIsVisible() const
+{
+    const QWidget* window = mainWindow();
+    return window && window->isVisible();
+}
+
+// ---- Shut-down ---------------------------------------------------------------
+
+bool BWAppDelegate::applicationShouldTerminate()
+{
+    if (m_defaults.integerForKey(OrvaneVisibility) != MenuBarOnly || !mainWindowIsVisible())
+        return true;
+
+    QMessageBox question(mainWindow());
+    question.setIcon(QMessageBox::Question);
+    question.setText(tr("Really Quit Orvane?"));
+    question.setInformativeText(
+        tr("Do you want to quit Orvane (and close the menu bar), or just close the main window?"));
+    QPushButton* closeWindow = question.addButton(tr("Close the Main Window"), QMessageBox::AcceptRole);
+    QPushButton* quit = question.addButton(tr("Quit Orvane Completely"), QMessageBox::DestructiveRole);
+    question.setDefaultButton(closeWindow);
+    question.setEscapeButton(closeWindow);
+
+    if (m_quitQuestion(question) == quit)
+        return true;
+    mainWindow()->close();
+    return false;
+}
+
+void BWAppDelegate::terminate()
+{
+    if (applicationShouldTerminate())
+        QCoreApplication::quit();
+}
+
+// A chosen data folder is reached by its path, with no access grant to give
+// back; what is left is the timer.
+void BWAppDelegate::applicationWillTerminate()
+{
+    m_updateTimer.stop();
+}
+
+// ---- Small actions -----------------------------------------------------------
+
+QVariantList BWAppDelegate::getBills() const
+{
+    return m_screens.overview ? m_screens.overview->dataSourceWithIncome() : QVariantList();
+}
+
+void BWAppDelegate::updateOverview()
+{
+    if (m_screens.overview)
+        m_screens.overview->loadOverview();
+}
+
+void BWAppDelegate::createMenuAfterPassword()
+{
+    m_locked = false;
+    // The tray item follows its setting here as at start-up.
+    if (createMenuIfEnabled() && m_screens.overview)
+        m_menulet->updateMenuWithDataSource(m_screens.overview->dataSource());
+    bringMainWindowToFront();
+}
+
+void BWAppDelegate::selectSearchField()
+{
+    if (m_screens.overview)
+        m_screens.overview->searchField()->setFocus();
+    bringMainWindowToFront();
+}
+
+void BWAppDelegate::closeVacationPanel()
+{
+    if (m_screens.billView)
+        m_screens.billView->setDidJustSaveItem(true);
+    if (m_screens.overview)
+        m_screens.overview->vacationPopover()->close();
+}
+
+void BWAppDelegate::signUpForList()
+{
+    openSupportAddress(MailingListAddress);
+}
+
+void BWAppDelegate::readBlogPost()
+{
+    openSupportAddress(SupportMailAddress);
+}
+
+void BWAppDelegate::reportBug()
+{
+    openSupportAddress(SupportPageAddress);
+}
+
+void BWAppDelegate::openSupportAddress(const QString& address)
+{
+    if (!m_interaction.openUrl(QUrl(address)))
+        Log::line(QStringLiteral("Could not open %1").arg(address));
+}

@@ -1,0 +1,182 @@
+#include "shell/BWAppDelegate.h"
+
+#include "screens/BWBillDetailScreen.h"
+#include "screens/BWOverviewScreen.h"
+#include "screens/BWView.h"
+#include "shell/BWWindowController.h"
+#include "widgets/BWAnimatingView.h"
+
+#include <QMainWindow>
+
+using namespace BWAnimatingView;
+
+namespace {
+
+// Window widths (in points of the frame) between which the overview's search
+// field and action text give way to the show-all button and the action box.
+constexpr int actionTextLowerBound = 760;
+constexpr int actionTextUpperBound = 950;
+constexpr int searchFieldLowerBound = 820;
+constexpr int searchFieldUpperBound = 945;
+
+// Below `lower` the control is hidden, from `upper` on it is shown; in
+// between it shows only while `rival` is hidden.
+bool shownAtWindowWidth(const QWidget* window, int lower, int upper, const QWidget* rival)
+{
+    if (!window)
+        return false;
+    const int width = window->frameGeometry().width();
+    if (width < lower)
+        return false;
+    if (width >= upper)
+        return true;
+    return rival->isHidden();
+}
+
+}  // namespace
+
+void BWAppDelegate::createMainWindowController()
+{
+    m_customWindowController = new BWWindowController(this);
+    m_customWindowController->setWindowDelegate(this);
+}
+
+BWView* BWAppDelegate::mainView() const
+{
+    return m_customWindowController ? m_customWindowController->contentView() : nullptr;
+}
+
+QWidget* BWAppDelegate::mainWindow() const
+{
+    return m_customWindowController ? m_customWindowController->window() : nullptr;
+}
+
+void BWAppDelegate::initializeViews()
+{
+    BWOverviewScreen& overview = *m_screens.overview;
+    BWBillDetailScreen& page = *m_screens.billView;
+    BWView* content = mainView();
+    for (QWidget* pane : {overview.list(), overview.monthAtGlance(), page.stickyNote(), page.billHeader(),
+                          page.statisticsView(), page.paymentHistory(), page.webViewContainer()}) {
+        pane->setParent(content);
+        pane->show();
+    }
+
+    sizeOverviewPanes();
+    placeOverviewPanesInSight(false);
+
+    // The bill page waits just outside, each pane beside the edge it will
+    // enter from; a first placement in sight fixes the other coordinate.
+    sizeBillPagePanes();
+    placeBillPagePanesInSight(false);
+    placeBillPagePanesOutOfSight(false);
+    setLocationOffScreenTopAnimated(page.webViewContainer(), false);
+    page.statisticsView()->hide();
+    page.paymentHistory()->hide();
+    page.webViewContainer()->hide();
+
+    overview.list()->setFocus();
+    m_viewsInitialized = true;
+}
+
+void BWAppDelegate::sizeOverviewPanes()
+{
+    const QSize area = mainView()->size();
+    QWidget* month = m_screens.overview->monthAtGlance();
+    month->resize(month->width(), area.height());
+    m_screens.overview->list()->resize(area.width() - month->width(), area.height());
+}
+
+void BWAppDelegate::sizeBillPagePanes()
+{
+    const QSize area = mainView()->size();
+    BWBillDetailScreen& page = *m_screens.billView;
+    QWidget* header = page.billHeader();
+    QWidget* sticky = page.stickyNote();
+    QWidget* statistics = page.statisticsView();
+    header->resize(area.width(), header->height());
+    sticky->resize(sticky->width(), area.height() - header->height());
+    const int rightColumnWidth = area.width() - sticky->width();
+    statistics->resize(rightColumnWidth, statistics->height());
+    page.paymentHistory()->resize(rightColumnWidth, area.height() - statistics->height() - header->height());
+}
+
+void BWAppDelegate::placeOverviewPanesInSight(bool animated)
+{
+    setLocationTopLeftAnimated(m_screens.overview->list(), animated, 0);
+    setLocationTopRightAnimated(m_screens.overview->monthAtGlance(), animated, 0);
+}
+
+void BWAppDelegate::placeOverviewPanesOutOfSight(bool animated)
+{
+    setLocationOffScreenLeftAnimated(m_screens.overview->list(), animated);
+    setLocationOffScreenRightAnimated(m_screens.overview->monthAtGlance(), animated);
+}
+
+void BWAppDelegate::placeBillPagePanesInSight(bool animated)
+{
+    BWBillDetailScreen& page = *m_screens.billView;
+    const qreal headerHeight = page.billHeader()->height();
+    setLocationTopLeftAnimated(page.stickyNote(), animated, headerHeight);
+    setLocationFlushTopAnimated(page.billHeader(), animated);
+    setLocationTopRightAnimated(page.statisticsView(), animated, headerHeight);
+    setLocationBottomRightAnimated(page.paymentHistory(), animated);
+}
+
+void BWAppDelegate::placeBillPagePanesOutOfSight(bool animated)
+{
+    BWBillDetailScreen& page = *m_screens.billView;
+    setLocationOffScreenLeftAnimated(page.stickyNote(), animated);
+    setLocationOffScreenTopAnimated(page.billHeader(), animated);
+    setLocationOffScreenBottomAnimated(page.paymentHistory(), animated);
+    setLocationOffScreenRightAnimated(page.statisticsView(), animated);
+    setLocationOffScreenBottomAnimated(page.webViewContainer(), animated);
+}
+
+void BWAppDelegate::windowDidResize(QWidget*)
+{
+    if (!m_viewsInitialized)
+        return;
+    m_screens.billView->setGraphResizing();
+    // The panes follow the window, as they would with springs and struts.
+    sizeOverviewPanes();
+    sizeBillPagePanes();
+    if (billPageIsShown()) {
+        placeOverviewPanesOutOfSight(false);
+        placeBillPagePanesInSight(false);
+    } else {
+        placeOverviewPanesInSight(false);
+        placeBillPagePanesOutOfSight(false);
+    }
+    updateoverViewBottomTextVisibility();
+    updateSearchFieldVisibility();
+}
+
+void BWAppDelegate::windowDidEndLiveResize(QWidget*)
+{
+    if (m_viewsInitialized)
+        m_screens.billView->setGraphHeight();
+}
+
+bool BWAppDelegate::windowShouldZoom(QWidget*, const QRect&)
+{
+    return false;
+}
+
+void BWAppDelegate::updateSearchFieldVisibility()
+{
+    if (!hasScreens())
+        return;
+    BWOverviewScreen& overview = *m_screens.overview;
+    overview.searchField()->setVisible(
+        shownAtWindowWidth(mainWindow(), searchFieldLowerBound, searchFieldUpperBound, overview.showAllButton()));
+}
+
+void BWAppDelegate::updateoverViewBottomTextVisibility()
+{
+    if (!hasScreens())
+        return;
+    BWOverviewScreen& overview = *m_screens.overview;
+    overview.actionText()->setVisible(
+        shownAtWindowWidth(mainWindow(), actionTextLowerBound, actionTextUpperBound, overview.actionBox()));
+}

@@ -1,0 +1,534 @@
+#include "shell/BWAppDelegate.h"
+
+#include "platform/Log.h"
+#include "platform/SenderTag.h"
+#include "platform/SoundPlayer.h"
+#include "platform/UserActivity.h"
+#include "platform/UserDefaults.h"
+#include "screens/BWBillDetailScreen.h"
+#include "screens/BWBillEditorScreen.h"
+#include "screens/BWLogPaymentScreen.h"
+#include "screens/BWOverviewScreen.h"
+#include "screens/BWView.h"
+#include "store/BWDefaultsKeys.h"
+#include "shell/BWEventWatcher.h"
+#include "store/BWBillIndex.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "widgets/BWAnimatingView.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QItemSelectionModel>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// One-shot delays that let one pane set slide out before the next slides in,
+// and let the bill page arrive before a popover opens on it.
+constexpr int paneSwitchDelayMs = 100;
+constexpr int newItemDelayMs = 500;
+
+QString billIDOf(const QVariantMap& record)
+{
+    return record.value(BillKeys::Bid).toString();
+}
+
+// Where the record stands in `list`: the record itself, or else the first
+// entry of its bill; -1 when neither is there.
+int positionOf(const QVariantList& list, const QVariantMap& record)
+{
+    const int exact = list.indexOf(QVariant(record));
+    if (exact >= 0)
+        return exact;
+    const QString billID = billIDOf(record);
+    const auto entry = std::find_if(list.begin(), list.end(),
+                                    [&billID](const QVariant& item) { return billIDOf(item.toMap()) == billID; });
+    return entry == list.end() ? -1 : int(entry - list.begin());
+}
+
+template <typename Control>
+void setEnabledIfPresent(Control* control, bool enabled)
+{
+    if (control)
+        control->setEnabled(enabled);
+}
+
+void showIfPresent(QWidget* widget)
+{
+    if (widget)
+        widget->show();
+}
+
+void closeIfPresent(QWidget* popover)
+{
+    if (popover)
+        popover->close();
+}
+
+}  // namespace
+
+void BWAppDelegate::setScreens(const Screens& screens)
+{
+    m_screenWatchers.clear();
+    m_screens = screens;
+    if (hasScreens())
+        watchScreenWindows();
+}
+
+bool BWAppDelegate::hasScreens() const
+{
+    return m_screens.overview && m_screens.billView && m_screens.billEditor && m_screens.payLogger;
+}
+
+void BWAppDelegate::watchScreenWindows()
+{
+    const auto popoverEvents = [this](QWidget* popover, QEvent::Type type) {
+        if (type == QEvent::Show)
+            popoverDidShow(popover);
+        else if (type == QEvent::Hide)
+            popoverWillClose(popover);
+    };
+    const BWBillDetailScreen& page = *m_screens.billView;
+    for (QWidget* popover : {m_screens.billEditor->editorPopover(), page.paymentEditorPopover(),
+                             page.stickyEditorPopover(), page.notesEditorPopover(), page.skipPaymentPopover()})
+        watch(popover, popoverEvents);
+    watch(m_screens.payLogger->panel(), [this](QWidget* panel, QEvent::Type type) {
+        if (type == QEvent::WindowDeactivate)
+            windowDidResignKey(panel);
+    });
+}
+
+void BWAppDelegate::watch(QWidget* widget, const std::function<void(QWidget*, QEvent::Type)>& handler)
+{
+    if (widget)
+        m_screenWatchers.push_back(std::make_unique<BWEventWatcher>(widget, handler));
+}
+
+void BWAppDelegate::setIncomeControls(QAction* incomeMenuItem, QAbstractButton* incomeToggle)
+{
+    m_incomeMenuItem = incomeMenuItem;
+    m_incomeToggle = incomeToggle;
+}
+
+// ---- The current bill ---------------------------------------------------------
+
+QString BWAppDelegate::currentBillID() const
+{
+    if (!hasScreens())
+        return QString();
+    if (billPageIsShown())
+        return m_screens.billView->currentBillID();
+    const std::optional<QVariantMap> record = selectedRecord();
+    return record ? billIDOf(*record) : QString();
+}
+
+QList<int> BWAppDelegate::selectedOverviewRows() const
+{
+    QList<int> rows;
+    const QItemSelectionModel* selection = m_screens.overview->billTable()->selectionModel();
+    if (!selection)
+        return rows;
+    for (const QModelIndex& index : selection->selectedIndexes()) {
+        if (!rows.contains(index.row()))
+            rows.append(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int BWAppDelegate::selectedOverviewRow() const
+{
+    const QList<int> rows = selectedOverviewRows();
+    if (rows.isEmpty())
+        return -1;
+    // With several rows selected, the one the user touched last.
+    const QModelIndex current = m_screens.overview->billTable()->currentIndex();
+    return current.isValid() && rows.contains(current.row()) ? current.row() : rows.last();
+}
+
+std::optional<QVariantMap> BWAppDelegate::selectedRecord() const
+{
+    const int row = selectedOverviewRow();
+    const QVariantList shownRows = m_screens.overview->dataSourceFiltered();
+    if (row < 0 || row >= shownRows.size())
+        return std::nullopt;
+    return shownRows.at(row).toMap();
+}
+
+void BWAppDelegate::selectOverviewRow(int row)
+{
+    QAbstractItemView* table = m_screens.overview->billTable();
+    const QAbstractItemModel* model = table->model();
+    if (!model || row < 0 || row >= model->rowCount())
+        return;
+    table->selectionModel()->setCurrentIndex(model->index(row, 0),
+                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+std::optional<QVariantMap> BWAppDelegate::recordOfCurrentBill() const
+{
+    if (billPageIsShown())
+        return BWBillsLoader(m_storeEnv).loadBillWithID(m_screens.billView->currentBillID());
+    return selectedRecord();
+}
+
+bool BWAppDelegate::billIsDeleted(const QString& billID) const
+{
+    const QString dataFolder = BWBillsLoader(m_storeEnv).orvaneDirectory();
+    return !dataFolder.isEmpty() && BWBillIndex(dataFolder).contains(IndexKeys::DeletedBills, billID);
+}
+
+// ---- Moving between the overview and a bill ----------------------------------
+
+void BWAppDelegate::switchToBillView(QObject*)
+{
+    if (!hasScreens())
+        return;
+    const std::optional<QVariantMap> record = selectedRecord();
+    if (!record)
+        return;
+    if (UserActivity* activity = m_screens.overview->activity())
+        activity->invalidate();
+
+    BWBillDetailScreen& page = *m_screens.billView;
+    page.setDataPosition(positionOf(m_screens.overview->dataSource(), *record));
+    page.loadBillWithDictionary(*record);
+    if (!billPageIsShown())
+        moveToBillPage();
+    m_visibleView = BillPaneSet;
+    publishBillActivity(*record);
+    focusMainView();
+}
+
+void BWAppDelegate::showBillFromSearch(const QString& billID)
+{
+    if (!hasScreens())
+        return;
+    // A reminder or hand-off may name a bill that is gone; an empty bill page
+    // would help nobody.
+    if (!BWBillsLoader(m_storeEnv).loadBillWithID(billID)) {
+        Log::line(QStringLiteral("No bill to show for id %1").arg(billID));
+        return;
+    }
+    BWBillDetailScreen& page = *m_screens.billView;
+    page.loadBillWithID(billID);
+    QVariantMap byID;
+    byID.insert(BillKeys::Bid, billID);
+    const int position = positionOf(m_screens.overview->dataSource(), byID);
+    if (position >= 0)
+        page.setDataPosition(position);
+    if (!billPageIsShown())
+        moveToBillPage();
+    m_visibleView = BillPaneSet;
+    enableOrDisableSelectedMenusAndButtons();
+    focusMainView();
+}
+
+void BWAppDelegate::moveToBillPage()
+{
+    placeOverviewPanesOutOfSight(true);
+    BWAnimatingView::setLocationOffScreenBottomAnimated(m_screens.billView->webViewContainer(), false);
+    QTimer::singleShot(paneSwitchDelayMs, this, &BWAppDelegate::showBillViewOnTimer);
+}
+
+void BWAppDelegate::showBillViewOnTimer()
+{
+    // A switch back within the delay wins.
+    if (!billPageIsShown())
+        return;
+    m_screens.overview->clearActionsMenu();
+    placeBillPagePanesInSight(true);
+}
+
+void BWAppDelegate::publishBillActivity(const QVariantMap& record)
+{
+    BWBillDetailScreen& page = *m_screens.billView;
+    if (UserActivity* previous = page.activity())
+        previous->invalidate();
+    const QString billID = billIDOf(record);
+    auto activity = std::make_shared<UserActivity>(ViewBillActivityType);
+    activity->setTitle(record.value(BillKeys::Name).toString());
+    activity->setUserInfo({{BillKeys::Bid, billID}});
+    activity->setNeedsSave(true);
+    activity->becomeCurrent();
+    page.setActivity(activity);
+    Log::line(QStringLiteral("Activity: %1").arg(billID));
+}
+
+void BWAppDelegate::switchToOverview(QObject* sender)
+{
+    if (!hasScreens())
+        return;
+    if (overviewIsShown())
+        return;
+    Log::line(QStringLiteral("Switching to Overview"));
+    reloadOverviewAndSuggestions();
+    switchToOverviewWithoutReloading(sender);
+}
+
+void BWAppDelegate::switchToOverviewAndReload(QObject* sender)
+{
+    if (!hasScreens())
+        return;
+    Log::line(QStringLiteral("Switching to Overview With Reload"));
+    reloadOverviewAndSuggestions();
+    switchToOverviewWithoutReloading(sender);
+}
+
+void BWAppDelegate::reloadOverviewAndSuggestions()
+{
+    m_screens.overview->loadOverview();
+    m_screens.billEditor->setListOfActiveBills(m_screens.overview->dataSource());
+}
+
+void BWAppDelegate::switchToOverviewWithoutReloading(QObject*)
+{
+    if (!hasScreens())
+        return;
+    BWBillDetailScreen& page = *m_screens.billView;
+    showIfPresent(page.nextBillButton());
+    showIfPresent(page.previousBillButton());
+    const bool wasOnBillPage = !overviewIsShown();
+    // Set first: closing the page's popovers below asks which page is shown.
+    m_visibleView = OverviewPaneSet;
+    if (wasOnBillPage) {
+        placeBillPagePanesOutOfSight(true);
+        closePopoversIfNeeded();
+        QTimer::singleShot(paneSwitchDelayMs, this, &BWAppDelegate::showOverviewOnTimer);
+    }
+    enableOrDisableSelectedMenusAndButtons();
+}
+
+void BWAppDelegate::showOverviewOnTimer()
+{
+    if (overviewIsShown())
+        placeOverviewPanesInSight(true);
+}
+
+void BWAppDelegate::showOverviewFromMenu(QObject* sender)
+{
+    switchToOverviewAndReload(sender);
+    showOrvane();
+}
+
+void BWAppDelegate::showOrvane()
+{
+    switchToOverview();
+    bringMainWindowToFront();
+}
+
+void BWAppDelegate::showPreferences()
+{
+    // While locked, the settings are as private as the bills.
+    if (!m_prefWindow || isLocked())
+        return;
+    m_prefWindow->show();
+    m_prefWindow->raise();
+    m_prefWindow->activateWindow();
+}
+
+void BWAppDelegate::quitOrvane()
+{
+    terminate();
+}
+
+void BWAppDelegate::switchBills(QObject* sender)
+{
+    if (!hasScreens())
+        return;
+    const int step = SenderTag::of(sender);
+    Log::line(QStringLiteral("Direction %1").arg(step));
+    BWBillDetailScreen& page = *m_screens.billView;
+    const QVariantList bills = m_screens.overview->dataSource();
+    // Income rows are stepped over; with no bill beyond them nothing moves.
+    for (int position = page.dataPosition() + step; step != 0 && position >= 0 && position < bills.size();
+         position += step) {
+        const QVariantMap record = bills.at(position).toMap();
+        if (record.value(BillKeys::IsIncome).toBool())
+            continue;
+        closeIfPresent(page.paymentEditorPopover());
+        closeIfPresent(page.stickyEditorPopover());
+        page.setDataPosition(position);
+        page.loadBillWithID(billIDOf(record));
+        break;
+    }
+    focusMainView();
+}
+
+void BWAppDelegate::menuItemSelected(const QString& billID)
+{
+    bringMainWindowToFront();
+    showBillFromSearch(billID);
+}
+
+void BWAppDelegate::createNewBillFromMenu(QObject* sender)
+{
+    openNewItemEditor(&BWBillEditorScreen::createNewBill, sender);
+}
+
+void BWAppDelegate::createNewSavingsGoalFromMenu(QObject* sender)
+{
+    openNewItemEditor(&BWBillEditorScreen::createNewSavingsGoal, sender);
+}
+
+void BWAppDelegate::openNewItemEditor(void (BWBillEditorScreen::*create)(QWidget*), QObject* sender)
+{
+    if (!hasScreens())
+        return;
+    BWBillEditorScreen& editor = *m_screens.billEditor;
+    if (overviewIsShown()) {
+        (editor.*create)(editor.overviewNewBillButton());
+        return;
+    }
+    // The popover opens on the overview, once it has slid in.
+    switchToOverview(sender);
+    QTimer::singleShot(newItemDelayMs, this, [this, create] {
+        if (overviewIsShown())
+            (m_screens.billEditor->*create)(m_screens.billEditor->overviewNewBillButton());
+    });
+}
+
+bool BWAppDelegate::toggleIncomeVisibility(QObject*)
+{
+    if (!hasScreens())
+        return false;
+    const bool paydaysShown = !m_defaults.boolForKey(BWDefaultsKeys::BWShowPaydaysOnOverview);
+    if (!m_defaults.setBool(BWDefaultsKeys::BWShowPaydaysOnOverview, paydaysShown)) {
+        Log::line(QStringLiteral("Could not store whether paydays show on the overview"));
+        return false;
+    }
+    m_screens.overview->loadOverview();
+    updateIncomeVisibility(paydaysShown);
+    return true;
+}
+
+void BWAppDelegate::updateIncomeVisibility(bool paydaysShown)
+{
+    if (m_incomeMenuItem)
+        m_incomeMenuItem->setText(paydaysShown ? tr("Hide Paydays on Overview") : tr("Show Paydays on Overview"));
+    if (m_incomeToggle)
+        m_incomeToggle->setChecked(paydaysShown);
+}
+
+void BWAppDelegate::enableOrDisableSelectedMenusAndButtons()
+{
+    if (!hasScreens())
+        return;
+    BWOverviewScreen& overview = *m_screens.overview;
+    for (QAction* item : {overview.menuItemNew(), overview.importMenuItem(), overview.import4MenuItem(),
+                          overview.import4MenuCustom(), overview.closeMenuItem()})
+        setEnabledIfPresent(item, true);
+
+    bool billCommandsEnabled = billPageIsShown();
+    if (overviewIsShown()) {
+        m_screens.billView->clearActionsMenu();
+        const QList<int> rows = selectedOverviewRows();
+        billCommandsEnabled = !rows.isEmpty();
+        if (rows.size() == 1) {
+            if (const std::optional<QVariantMap> record = selectedRecord())
+                overview.setupActionButtonMenuForBill(*record);
+        }
+    }
+    setEnabledIfPresent(overview.editBillButton(), billCommandsEnabled);
+    for (QAction* item : {overview.editBillMenu(), overview.deleteBillMenu(), overview.archiveBillMenu()})
+        setEnabledIfPresent(item, billCommandsEnabled);
+}
+
+void BWAppDelegate::focusMainView()
+{
+    if (BWView* view = mainView())
+        view->setFocus();
+}
+
+// ---- Popovers and the log-payment panel -----------------------------------------
+
+void BWAppDelegate::closePopoversIfNeeded()
+{
+    if (!hasScreens())
+        return;
+    const BWBillDetailScreen& page = *m_screens.billView;
+    for (QWidget* popover : {m_screens.billEditor->editorPopover(), page.paymentEditorPopover(),
+                             page.stickyEditorPopover(), page.notesEditorPopover(), page.skipPaymentPopover()})
+        closeIfPresent(popover);
+}
+
+void BWAppDelegate::popoverDidShow(QWidget*)
+{
+    if (!hasScreens())
+        return;
+    Log::line(QStringLiteral("Popover Appeared"));
+    m_screens.billEditor->setDidJustSaveItem(false);
+    m_screens.billView->setDidJustSaveItem(false);
+}
+
+void BWAppDelegate::popoverWillClose(QWidget*)
+{
+    if (!hasScreens())
+        return;
+    BWBillEditorScreen& editor = *m_screens.billEditor;
+    showIfPresent(editor.nextBillButton());
+    showIfPresent(editor.prevBillButton());
+    setEnabledIfPresent(editor.searchField(), true);
+    setEnabledIfPresent(editor.overviewButton(), true);
+
+    if (overviewIsShown()) {
+        if (editor.didJustSaveItem())
+            m_screens.overview->loadOverview();
+        return;
+    }
+    if (!billPageIsShown())
+        return;
+    const BWBillDetailScreen& page = *m_screens.billView;
+    if (billIsDeleted(page.currentBillID()))
+        switchToOverview();
+    else if (editor.didJustSaveItem() || page.didJustSaveItem())
+        reloadBillPageAndOverview();
+}
+
+void BWAppDelegate::windowDidResignKey(QWidget* window)
+{
+    if (!hasScreens())
+        return;
+    const BWLogPaymentScreen& payLogger = *m_screens.payLogger;
+    if (window == payLogger.panel() && payLogger.didMakePayment())
+        reloadAfterPayment();
+}
+
+void BWAppDelegate::reloadAfterPayment()
+{
+    if (!hasScreens())
+        return;
+    if (overviewIsShown()) {
+        // The same row stays selected, even where the paid bill moved away.
+        const int row = selectedOverviewRow();
+        m_screens.overview->loadOverview();
+        selectOverviewRow(row);
+    } else if (billPageIsShown()) {
+        m_screens.payLogger->setBid(QString());
+        reloadBillPageAndOverview();
+    }
+}
+
+void BWAppDelegate::reloadBillPageAndOverview()
+{
+    m_screens.billView->loadBillWithID(m_screens.billView->currentBillID());
+    m_screens.overview->loadOverview();
+}
+
+// ---- Sounds --------------------------------------------------------------------
+
+void BWAppDelegate::beep()
+{
+    if (m_interaction.sounds)
+        m_interaction.sounds->playEventSound(QStringLiteral("bell"));
+}
+
+void BWAppDelegate::playRefusalSound()
+{
+    if (m_interaction.sounds)
+        m_interaction.sounds->playEventSound(QStringLiteral("dialog-error"));
+}

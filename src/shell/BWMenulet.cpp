@@ -1,0 +1,217 @@
+#include "shell/BWMenulet.h"
+
+#include "platform/Clock.h"
+#include "platform/UserDefaults.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWBill.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QFont>
+#include <QIcon>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QSystemTrayIcon>
+
+#include <algorithm>
+
+namespace {
+
+const QString OverdueDot = QStringLiteral("red5.png");
+constexpr qlonglong AutomaticPayType = 1;
+constexpr int IconSide = 64;
+
+// The plain tray icon: a bill with a folded corner and three lines of text.
+// It is dark with a light rim, so that it reads on light and dark panels.
+QImage drawPlainIcon()
+{
+    QImage icon(IconSide, IconSide, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    QPainterPath bill;
+    bill.moveTo(14, 6);
+    bill.lineTo(40, 6);
+    bill.lineTo(52, 18);
+    bill.lineTo(52, 58);
+    bill.lineTo(14, 58);
+    bill.closeSubpath();
+    painter.setPen(QPen(QColor(255, 255, 255, 220), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(bill);
+    painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(0, 0, 0, 60));
+    painter.drawPath(bill);
+    for (int y : {24, 34, 44})
+        painter.drawLine(22, y, 44, y);
+    return icon;
+}
+
+// The count in a dark badge at the lower right corner of the icon.
+QImage withCount(const QImage& icon, const QString& count)
+{
+    QImage badged = icon;
+    QPainter painter(&badged);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(count.size() > 2 ? 20 : 28);
+    painter.setFont(font);
+    const QRect badge(IconSide / 3, IconSide / 3, IconSide * 2 / 3, IconSide * 2 / 3);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.setBrush(QColor(32, 32, 32));
+    painter.drawEllipse(badge.adjusted(1, 1, -1, -1));
+    painter.drawText(badge, Qt::AlignCenter, count);
+    return badged;
+}
+
+QString menuText(const QString& plain)
+{
+    // A single & would be taken for a mnemonic and vanish.
+    QString escaped = plain;
+    return escaped.replace(u'&', QStringLiteral("&&"));
+}
+
+}  // namespace
+
+BWMenulet::BWMenulet(const BWStoreEnvironment& env, QObject* parent)
+    : QObject(parent), m_env(env)
+{
+}
+
+BWMenulet::~BWMenulet() = default;
+
+void BWMenulet::createMenu()
+{
+    if (m_statusItem)
+        return;
+    m_menuIcon = drawPlainIcon();
+    m_statusItem = std::make_unique<QSystemTrayIcon>();
+    m_theMenu = std::make_unique<QMenu>();
+    m_statusItem->setContextMenu(m_theMenu.get());
+    connect(m_theMenu.get(), &QMenu::aboutToShow, this, &BWMenulet::menuWillOpen);
+    // Most trays open the menu on a right click only; a plain click opens it too.
+    connect(m_statusItem.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            m_theMenu->popup(QCursor::pos());
+    });
+    showStatusImage(m_menuIcon, tr("Orvane"));
+    m_statusItem->show();
+}
+
+void BWMenulet::updateMenuWithDataSource(const QVariantList& dataSource)
+{
+    if (!m_theMenu || !m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableMenu))
+        return;
+    attachDefaultItemsToMenu(dataSource.size());
+    attachBillsToMenuWithData(dataSource);
+    attachQuitItemToMenu();
+}
+
+void BWMenulet::attachDefaultItemsToMenu(qlonglong count)
+{
+    m_theMenu->clear();
+    addCommand(tr("Show Orvane"), &BWMenulet::showOrvaneChosen);
+    if (m_env.defaults->integerForKey(BWDefaultsKeys::OrvaneVisibility) == 1)
+        addCommand(tr("Preferences"), &BWMenulet::preferencesChosen);
+    if (count > 0)
+        m_theMenu->addSeparator();
+}
+
+void BWMenulet::attachBillsToMenuWithData(const QVariantList& data)
+{
+    QVariantList sorted = data;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const QVariant& a, const QVariant& b) {
+        return a.toMap().value(BillKeys::SortableDueDate).toLongLong()
+               < b.toMap().value(BillKeys::SortableDueDate).toLongLong();
+    });
+
+    qlonglong count = 0;
+    bool overdue = false;
+    for (const QVariant& entry : sorted) {
+        const QVariantMap bill = entry.toMap();
+        if (!isListed(bill))
+            continue;
+        addMenuItemWithDictionary(bill);
+        ++count;
+        overdue |= bill.value(BillKeys::DueIcon).toString() == OverdueDot;
+    }
+    setStatusTitle(count > 0 ? QString::number(count) : QString(), count, overdue);
+}
+
+bool BWMenulet::isListed(const QVariantMap& bill) const
+{
+    if (bill.value(BillKeys::IsIncome).toBool())
+        return false;
+    const qlonglong daysToDue
+        = BWBillsLoader(m_env).getDaysApart(bill.value(BillKeys::DueDate).toDateTime(), m_env.clock->now());
+    if (daysToDue > m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays))
+        return false;
+    return !(m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)
+             && bill.value(BillKeys::PayType).toLongLong() == AutomaticPayType);
+}
+
+void BWMenulet::addMenuItemWithDictionary(const QVariantMap& bill)
+{
+    // The due text goes in the second column, where menus show it apart
+    // from the name.
+    const QString text = menuText(bill.value(BillKeys::Name).toString()) + u'\t'
+                         + menuText(bill.value(BillKeys::HumanDueDate).toString());
+    QAction* item = m_theMenu->addAction(text);
+    const QString billID = bill.value(BillKeys::Bid).toString();
+    item->setData(billID);
+    item->setIcon(QIcon(QStringLiteral(":/images/%1.png")
+                            .arg(BWBill::convertIconName(bill.value(BillKeys::Icon).toString()))));
+    connect(item, &QAction::triggered, this, [this, billID] { emit billChosen(billID); });
+}
+
+void BWMenulet::attachQuitItemToMenu()
+{
+    m_theMenu->addSeparator();
+    addCommand(tr("Quit Orvane"), &BWMenulet::quitChosen);
+}
+
+QAction* BWMenulet::addCommand(const QString& title, void (BWMenulet::*chosen)())
+{
+    QAction* item = m_theMenu->addAction(title);
+    connect(item, &QAction::triggered, this, chosen);
+    return item;
+}
+
+void BWMenulet::setStatusTitle(const QString& title, qlonglong billCount, bool overdue)
+{
+    if (!m_statusItem || !m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldDisplayStatusTitle))
+        return;
+    m_statusTitle = title;
+    if (billCount <= 0) {
+        showStatusImage(m_menuIcon, tr("Orvane"));
+        return;
+    }
+    const bool colours = m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldDisplayStatusColors);
+    const QImage icon = colours ? imageTintedWithColor(overdue ? OverdueColor : DueSoonColor) : m_menuIcon;
+    const QString toolTip = colours && overdue ? tr("Orvane: %1 due, some overdue").arg(title)
+                                               : tr("Orvane: %1 due").arg(title);
+    showStatusImage(withCount(icon, title), toolTip);
+}
+
+QImage BWMenulet::imageTintedWithColor(const QColor& color) const
+{
+    QImage tinted = m_menuIcon.copy();
+    if (!color.isValid())
+        return tinted;
+    QPainter painter(&tinted);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    painter.fillRect(tinted.rect(), color);
+    return tinted;
+}
+
+void BWMenulet::showStatusImage(const QImage& image, const QString& toolTip)
+{
+    m_statusImage = image;
+    m_statusItem->setIcon(QIcon(QPixmap::fromImage(image)));
+    m_statusItem->setToolTip(toolTip);
+}

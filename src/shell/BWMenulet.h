@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <memory>
+
+#include "store/BWStoreEnvironment.h"
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+// The tray item: lists the bills due soon (and overdue ones) with their due
+// texts, and offers the main window, the preferences (in menu-bar-only mode)
+// and quitting. It keeps no bill data of its own; every refresh rebuilds the
+// menu from the records it is handed.
+//
+// Tray hosts show no text beside an icon, so the count of listed bills is
+// drawn into the icon and repeated in the tool tip, and the icon takes the
+// due colour (orange, or red when one of them is overdue).
+//
+// Choosing an item is announced through the signals; the application
+// delegate carries the commands out.
+class BWMenulet : public QObject
+{
+    Q_OBJECT
+
+public:
+    static inline const QColor OverdueColor = QColor::fromRgbF(1.0f, 0.22f, 0.20f, 1.0f);
+    static inline const QColor DueSoonColor = QColor::fromRgbF(1.0f, 0.6f, 0.16f, 1.0f);
+
+    // Reads its settings from `env.defaults` and "now" from `env.clock`.
+    explicit BWMenulet(const BWStoreEnvironment& env, QObject* parent = nullptr);
+    ~BWMenulet() override;
+
+    // Puts the item into the tray with an empty menu. Only the first call of a
+    // run makes it; a later call leaves the existing item alone.
+    void createMenu();
+
+    // Rebuilds the menu and the count from the records (bills and income as
+    // loaded for display) while BWEnableMenu is on; otherwise, and before
+    // createMenu(), nothing changes.
+    void updateMenuWithDataSource(const QVariantList& dataSource);
+
+    // The building steps of a refresh.
+    void attachDefaultItemsToMenu(qlonglong count);
+    void attachBillsToMenuWithData(const QVariantList& data);
+    void addMenuItemWithDictionary(const QVariantMap& bill);
+    void attachQuitItemToMenu();
+
+    // Shows the count and due colour, while BWShouldDisplayStatusTitle is on.
+    void setStatusTitle(const QString& title, qlonglong billCount, bool overdue);
+    // A copy of the plain icon whose opaque pixels take the colour; the plain
+    // copy for an invalid colour.
+    QImage imageTintedWithColor(const QColor& color) const;
+
+    QMenu* theMenu() const { return m_theMenu.get(); }
+    QSystemTrayIcon* statusItem() const { return m_statusItem.get(); }
+    QImage menuIcon() const { return m_menuIcon; }
+    // The count as last shown ("" for none).
+    QString statusTitle() const { return m_statusTitle; }
+    // The picture the tray shows: the icon, tinted or not, with the count.
+    QImage statusImage() const { return m_statusImage; }
+
+signals:
+    void showOrvaneChosen();
+    void preferencesChosen();
+    void quitChosen();
+    void billChosen(const QString& billID);
+    // The menu is about to open: a good moment to notice a change of day.
+    void menuWillOpen();
+
+private:
+    QAction* addCommand(const QString& title, void (BWMenulet::*chosen)());
+    bool isListed(const QVariantMap& bill) const;
+    void showStatusImage(const QImage& image, const QString& toolTip);
+
+    BWStoreEnvironment m_env;
+    std::unique_ptr<QMenu> m_theMenu;
+    std::unique_ptr<QSystemTrayIcon> m_statusItem;
+    QImage m_menuIcon;
+    QImage m_statusImage;
+    QString m_statusTitle;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+class SoundPlayer;
+
+// The ways the bill commands reach the user and the desktop beyond the main
+// window: opening a web address, asking where to save a file, telling the
+// user something and making a sound. Tests hand in their own.
+struct BWUserInteraction
+{
+    // Opens the address in the default browser; false when it could not.
+    std::function<bool(const QUrl& url)> openUrl;
+    // Asks where to save a file; "" when the user cancelled.
+    std::function<QString(QWidget* parent, const QString& title, const QString& suggestedFileName)> chooseSaveFile;
+    // A message the user has to acknowledge.
+    std::function<void(QWidget* parent, const QString& message, const QString& informativeText)> showAlert;
+    std::shared_ptr<SoundPlayer> sounds;
+
+    // The desktop's own: the default browser, the file dialog, a message box
+    // and the sound server.
+    static BWUserInteraction system();
+};

@@ -1,0 +1,237 @@
+// Logging and undoing payments. The totals of a record (TotalPaid, Average,
+// LastPayment) are always recomputed from its whole payment list, never
+// adjusted by the one payment at hand, so they can't drift from the payments
+// they sum however often payments are added, edited or undone.
+#include "store/BWPaymentLogger.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/PropertyList.h"
+#include "platform/UserDefaults.h"
+#include "store/BWBill.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/OrLogHelper.h"
+#include "store/RepeatUnit.h"
+
+namespace {
+
+QDateTime newestPaymentDate(const QVariantList& payments)
+{
+    QDateTime newest;
+    for (const QVariant& entry : payments) {
+        const QDateTime date = entry.toMap().value(PaymentKeys::Date).toDateTime();
+        if (date.isValid() && (!newest.isValid() || date > newest))
+            newest = date;
+    }
+    return newest;
+}
+
+void setTotalsFromPayments(QVariantMap& bill, const QVariantList& payments)
+{
+    const BWPaymentLogger::PaymentTotals totals = BWPaymentLogger::recalculateAveragePaidForData(payments);
+    bill.insert(BillKeys::TotalPaid, totals.total);
+    bill.insert(BillKeys::Average, totals.average);
+    const QDateTime newest = newestPaymentDate(payments);
+    bill.insert(BillKeys::LastPayment, newest.isValid() ? newest.toUTC() : PropertyList::distantPast());
+    Log::line(QStringLiteral("Updating Last Paid Date Complete"));
+}
+
+// What a payment takes off a loan-like balance: the payment less its escrow
+// share, less the interest share of that. A bill whose Balance is 0 or less
+// keeps no balance.
+double balanceTakenBy(double amount, const QVariantMap& bill)
+{
+    if (bill.value(BillKeys::Balance).toDouble() <= 0.0)
+        return 0.0;
+    const double principal = amount - bill.value(BillKeys::Rev).toDouble();
+    return principal - bill.value(BillKeys::Interest).toDouble() * principal;
+}
+
+// An entry logged here knows what it took; for an entry from older data the
+// share is worked out again from the bill's current escrow and interest,
+// which is right as long as the balance is still kept.
+double balanceToGiveBack(const QVariantMap& reversed, const QVariantMap& bill)
+{
+    if (reversed.contains(PaymentKeys::BalanceReduction))
+        return reversed.value(PaymentKeys::BalanceReduction).toDouble();
+    return balanceTakenBy(reversed.value(PaymentKeys::Amount).toDouble(), bill);
+}
+
+// A payment from older data says nothing, and every such payment was a full one.
+bool paymentMovedDueDate(const QVariantMap& payment)
+{
+    return payment.value(PaymentKeys::MovedDueDate, true).toBool();
+}
+
+bool amountVaries(const QVariantMap& bill)
+{
+    return bill.value(BillKeys::AmountVaries).toLongLong() == 1;
+}
+
+bool isOneTimeItem(const QVariantMap& bill)
+{
+    return bill.value(BillKeys::Repeat).toList().value(1).toLongLong() == qlonglong(RepeatUnit::Never);
+}
+
+void adjustVaryingAmount(QVariantMap& bill, double paid, bool fullPayment)
+{
+    if (!amountVaries(bill))
+        return;
+    if (fullPayment)
+        bill.insert(BillKeys::Amount, qlonglong(0));
+    else
+        bill.insert(BillKeys::Amount, std::max(0.0, bill.value(BillKeys::Amount).toDouble() - paid));
+}
+
+}  // namespace
+
+bool BWPaymentLogger::recordPayment(const BWPayment& payment, const QVariantMap& bill, bool updateDate) const
+{
+    if (!payment.date.isValid() || !std::isfinite(payment.amount)) {
+        Log::line(QStringLiteral("Refusing a payment without a date or with an amount that is not a number"));
+        return false;
+    }
+    QVariantMap paid = bill;
+    bool movedDueDate = false;
+    if (updateDate) {
+        const QDateTime next = calculateNextDueDateForBill(bill);
+        if (next.isValid()) {
+            BWBill::setDueDateOfRecord(paid, next);
+            movedDueDate = true;
+        }
+    }
+
+    const std::optional<QString> receipt = copyAttachment(payment.attachment);
+    if (!receipt)
+        return false;
+    const double balanceReduction = balanceTakenBy(payment.amount, bill);
+    const QVariantList payments = addNewRecordToPaymentList({{PaymentKeys::Amount, payment.amount},
+                                                             {PaymentKeys::Date, payment.date.toUTC()},
+                                                             {PaymentKeys::Note, payment.note},
+                                                             {PaymentKeys::Receipt, *receipt},
+                                                             {PaymentKeys::BalanceReduction, balanceReduction},
+                                                             {PaymentKeys::MovedDueDate, movedDueDate}},
+                                                            paid);
+    paid.insert(BillKeys::PaymentList, payments);
+    setTotalsFromPayments(paid, payments);
+    if (balanceReduction != 0.0)
+        paid.insert(BillKeys::Balance, bill.value(BillKeys::Balance).toDouble() - balanceReduction);
+    adjustVaryingAmount(paid, payment.amount, updateDate);
+    if (isOneTimeItem(paid) && m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldAutoArchiveBills)) {
+        paid.insert(BillKeys::RemindMe, false);
+        paid.insert(BillKeys::IsArchived, true);
+    }
+
+    // The rewrite renews the item's reminders itself, and only once the new
+    // record is stored, so a failed write leaves the old reminders in place.
+    if (!BWBill(m_env).rewriteSpecificBill(paid)) {
+        removeReceiptCopy(*receipt);
+        return false;
+    }
+    return true;
+}
+
+QVariantList BWPaymentLogger::addNewRecordToPaymentList(QVariantMap paymentRecord, const QVariantMap& bill)
+{
+    paymentRecord.insert(PaymentKeys::Receipt, cleanReceiptTitle(paymentRecord.value(PaymentKeys::Receipt).toString()));
+    QVariantList payments = bill.value(BillKeys::PaymentList).toList();
+    payments.append(paymentRecord);
+    return payments;
+}
+
+BWPaymentLogger::PaymentTotals BWPaymentLogger::recalculateAveragePaidForData(const QVariantList& payments)
+{
+    PaymentTotals totals;
+    for (const QVariant& entry : payments)
+        totals.total += entry.toMap().value(PaymentKeys::Amount).toDouble();
+    if (!payments.isEmpty())
+        totals.average = totals.total / double(payments.size());
+    return totals;
+}
+
+bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantList& payments) const
+{
+    if (payments.isEmpty()) {
+        Log::line(QStringLiteral("No payment of %1 to reverse").arg(billID));
+        return false;
+    }
+    const std::optional<QVariantMap> bill = BWBillsLoader(m_env).loadBillWithID(billID);
+    if (!bill)
+        return false;
+
+    const QVariantMap reversed = payments.first().toMap();
+    const QVariantList remaining = payments.mid(1);
+    QVariantMap restored = *bill;
+    if (paymentMovedDueDate(reversed)) {
+        const QDateTime previous = calculateNextDueDateForBill(*bill, -1);
+        if (previous.isValid())
+            BWBill::setDueDateOfRecord(restored, previous);
+    }
+    const double giveBack = balanceToGiveBack(reversed, *bill);
+    if (giveBack != 0.0)
+        restored.insert(BillKeys::Balance, bill->value(BillKeys::Balance).toDouble() + giveBack);
+    restored.insert(BillKeys::PaymentList, remaining);
+    setTotalsFromPayments(restored, remaining);
+
+    if (!BWBill(m_env).rewriteSpecificBill(restored))
+        return false;
+    removeUnusedReceiptCopies(bill->value(BillKeys::PaymentList).toList() + payments, remaining);
+    payments = remaining;
+    return true;
+}
+
+bool BWPaymentLogger::savePaymentList(const QVariantList& payments, const QString& billID) const
+{
+    const std::optional<QVariantMap> bill = BWBillsLoader(m_env).loadBillWithID(billID);
+    if (!bill)
+        return false;
+    QVariantMap edited = *bill;
+    edited.insert(BillKeys::PaymentList, payments);
+    setTotalsFromPayments(edited, payments);
+    if (!BWBill(m_env).rewriteSpecificBill(edited))
+        return false;
+    removeUnusedReceiptCopies(bill->value(BillKeys::PaymentList).toList(), payments);
+    return true;
+}
+
+double BWPaymentLogger::amountPrefilValueForBill(const QVariantMap& bill)
+{
+    const double amount = bill.value(BillKeys::Amount).toDouble();
+    if (amount > 0.0)
+        return amount;
+    const QVariantList payments = bill.value(BillKeys::PaymentList).toList();
+    const QDateTime newest = newestPaymentDate(payments);
+    for (const QVariant& entry : payments) {
+        const QVariantMap payment = entry.toMap();
+        if (payment.value(PaymentKeys::Date).toDateTime() == newest)
+            return payment.value(PaymentKeys::Amount).toDouble();
+    }
+    return 0.0;
+}
+
+bool BWPaymentLogger::checkIfBillShouldSilentlyLog(const QVariantMap& bill, bool incomeAutologging) const
+{
+    const bool automatic = bill.value(BillKeys::PayType).toLongLong() == AutomaticPayType;
+    const bool autoLoggedIncome = bill.value(BillKeys::IsIncome).toBool() && incomeAutologging;
+    if (!automatic && !autoLoggedIncome)
+        return false;
+    if (bill.value(BillKeys::Amount).toDouble() == 0.0)
+        return false;
+    const int day = OrLogHelper(*m_env.clock).isDateTodayPastOrFutureForDate(bill.value(BillKeys::DueDate).toDateTime());
+    return day != OrLogHelper::FutureDay;
+}
+
+bool BWPaymentLogger::shouldUpdateLastPaidDate(const QDateTime& currentDate, const QDateTime& newDate)
+{
+    return currentDate.secsTo(newDate) >= 1;
+}
+
+QString BWPaymentLogger::dataFolder() const
+{
+    return BWBillsLoader(m_env).orvaneDirectory();
+}

@@ -1,0 +1,142 @@
+#include "KNPopUpDatePicker.h"
+
+#include "MAAttachedWindow.h"
+
+#include <QCalendarWidget>
+#include <QEvent>
+#include <QFocusEvent>
+
+namespace {
+
+const QString valueBinding = QStringLiteral("value");
+
+}  // namespace
+
+KNPopUpDatePicker::KNPopUpDatePicker(QWidget* parent)
+    : QDateEdit(parent)
+{
+    connect(this, &QDateEdit::dateChanged, this, [this](const QDate& date) {
+        if (m_graphicalPicker)
+            m_graphicalPicker->setSelectedDate(date);
+    });
+}
+
+// The bubble belongs to the top-level window, not to the field, so it goes
+// away with the field explicitly.
+KNPopUpDatePicker::~KNPopUpDatePicker()
+{
+    delete m_attachedWindow.data();
+}
+
+QCalendarWidget* KNPopUpDatePicker::graphicalPicker()
+{
+    attachedWindow();
+    return m_graphicalPicker;
+}
+
+MAAttachedWindow* KNPopUpDatePicker::attachedWindow()
+{
+    if (m_attachedWindow)
+        return m_attachedWindow;
+    auto* calendar = new QCalendarWidget;
+    calendar->setGridVisible(false);
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar->setSelectedDate(date());
+    calendar->resize(calendar->sizeHint());
+    connect(calendar, &QCalendarWidget::clicked, this, &KNPopUpDatePicker::graphicalDatePickerdDidChooseDate);
+    connect(calendar, &QCalendarWidget::activated, this, &KNPopUpDatePicker::graphicalDatePickerdDidChooseDate);
+    m_graphicalPicker = calendar;
+    m_attachedWindow = MAAttachedWindow::create(calendar, anchorPoint(), window(),
+                                                MAAttachedSide::RightDownwards, 0.0);
+    m_attachedWindow->setBackgroundColor(Qt::white);
+    return m_attachedWindow;
+}
+
+bool KNPopUpDatePicker::isBubbleOpen() const
+{
+    return m_attachedWindow && m_attachedWindow->isVisible();
+}
+
+QPointF KNPopUpDatePicker::anchorPoint() const
+{
+    return mapTo(window(), QPointF(width(), height() * 0.5));
+}
+
+void KNPopUpDatePicker::focusInEvent(QFocusEvent* event)
+{
+    QDateEdit::focusInEvent(event);
+    openBubble();
+}
+
+// Losing focus because another window became active (the bubble itself,
+// when the user clicks into the calendar) keeps the bubble; moving the focus
+// within the window closes it.
+void KNPopUpDatePicker::focusOutEvent(QFocusEvent* event)
+{
+    QDateEdit::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        closeBubble();
+}
+
+void KNPopUpDatePicker::openBubble()
+{
+    MAAttachedWindow* bubble = attachedWindow();
+    bubble->setPoint(anchorPoint(), MAAttachedSide::Right);
+    m_graphicalPicker->setSelectedDate(date());
+    bubble->show();
+    bubble->raise();
+    window()->installEventFilter(this);
+}
+
+void KNPopUpDatePicker::closeBubble()
+{
+    window()->removeEventFilter(this);
+    if (!m_attachedWindow)
+        return;
+    const bool bubbleWasActive = m_attachedWindow->isActiveWindow();
+    m_attachedWindow->hide();
+    if (bubbleWasActive)
+        window()->activateWindow();
+}
+
+bool KNPopUpDatePicker::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && watched == window() && isBubbleOpen())
+        m_attachedWindow->setPoint(anchorPoint(), MAAttachedSide::AboveRightwards);
+    return QDateEdit::eventFilter(watched, event);
+}
+
+void KNPopUpDatePicker::graphicalDatePickerdDidChooseDate(const QDate& date)
+{
+    setDateValue(date);
+    writeBoundValue();
+}
+
+void KNPopUpDatePicker::writeBoundValue()
+{
+    if (!m_observingObject || m_keyPathOnObservingObject.isEmpty())
+        return;
+    const QStringList keys = m_keyPathOnObservingObject.split(u'.');
+    QObject* target = m_observingObject;
+    for (qsizetype index = 0; target && index + 1 < keys.size(); ++index)
+        target = target->property(keys.at(index).toUtf8().constData()).value<QObject*>();
+    // A path through something that is not an object leads nowhere.
+    if (target)
+        target->setProperty(keys.last().toUtf8().constData(), date());
+}
+
+void KNPopUpDatePicker::bind(const QString& binding, QObject* object, const QString& keyPath)
+{
+    if (binding != valueBinding)
+        return;
+    m_observingObject = object;
+    m_keyPathOnObservingObject = keyPath;
+}
+
+void KNPopUpDatePicker::unbind(const QString& binding)
+{
+    if (binding != valueBinding)
+        return;
+    m_observingObject = nullptr;
+    m_keyPathOnObservingObject.clear();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDateEdit>
+#include <QPointer>
+
+class MAAttachedWindow;
+class QCalendarWidget;
+
+// A text-style date field that, while it has the keyboard focus, shows a
+// month calendar in a bubble beside it. A day picked there becomes the
+// field's date and, when the field's "value" is bound to an object, that
+// object's property too.
+class KNPopUpDatePicker : public QDateEdit
+{
+    Q_OBJECT
+
+public:
+    explicit KNPopUpDatePicker(QWidget* parent = nullptr);
+    ~KNPopUpDatePicker() override;
+
+    // The bubble and its calendar, made on first use.
+    MAAttachedWindow* attachedWindow();
+    QCalendarWidget* graphicalPicker();
+    bool isBubbleOpen() const;
+
+    // The calendar follows every change of the field's date, so it opens
+    // on the current date.
+    void setDateValue(const QDate& date) { setDate(date); }
+    QDate dateValue() const { return date(); }
+
+    // Binding "value" to `object` makes a picked day go to the property that
+    // `keyPath` names: "a.b" sets property b of the object held in property
+    // a. Other binding names are not ours and are ignored.
+    void bind(const QString& binding, QObject* object, const QString& keyPath);
+    void unbind(const QString& binding);
+
+    // The middle of the field's right edge, in its window's coordinates.
+    QPointF anchorPoint() const;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void openBubble();
+    void closeBubble();
+    void graphicalDatePickerdDidChooseDate(const QDate& date);
+    void writeBoundValue();
+
+    QPointer<MAAttachedWindow> m_attachedWindow;
+    QPointer<QCalendarWidget> m_graphicalPicker;
+    QPointer<QObject> m_observingObject;
+    QString m_keyPathOnObservingObject;
+};

@@ -1,0 +1,282 @@
+// Loading the overview's lists: the list modes, the order by due date, income
+// rows, keeping the selection across reloads and silent logging.
+#include "OverviewTestFixture.h"
+
+#include <QSignalSpy>
+#include <QToolButton>
+
+#include "widgets/BackgroundView.h"
+#include "widgets/BGHUDBox.h"
+
+namespace {
+
+const QColor Grey = QColor::fromRgbF(0.82f, 0.82f, 0.82f, 1.0f);
+const QColor Purple = QColor::fromRgbF(0.23f, 0.18f, 0.49f, 1.0f);
+
+}  // namespace
+
+TEST_F(OverviewTest, AllActiveItemsAreOrderedByDueDateOverdueFirst)
+{
+    storeBill(QStringLiteral("Later"), 20);
+    storeBill(QStringLiteral("Overdue"), -3);
+    storeBill(QStringLiteral("Today"), 0);
+    storeBill(QStringLiteral("Soon"), 2);
+
+    overview->loadOverview();
+
+    EXPECT_EQ(shownNames(), QStringList({"Overdue", "Today", "Soon", "Later"}));
+    EXPECT_EQ(names(overview->dataSource()), shownNames());
+    EXPECT_EQ(overview->tableModel()->rowCount(), 4);
+    EXPECT_EQ(overview->headerBox()->backgroundColor(), Grey);
+    EXPECT_TRUE(overview->showAllButton()->isHidden());
+}
+
+TEST_F(OverviewTest, EmptyDataFolderListsNothing)
+{
+    overview->loadOverview();
+
+    EXPECT_TRUE(overview->dataSource().isEmpty());
+    EXPECT_EQ(overview->tableModel()->rowCount(), 0);
+    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("Select a bill to view available actions."));
+}
+
+TEST_F(OverviewTest, ArchiveListShowsOnlyArchivedItemsUnderAPurpleHeader)
+{
+    storeBill(QStringLiteral("Rent"), 5);
+    const QString gym = storeBill(QStringLiteral("Gym"), 9);
+    ASSERT_TRUE(BWBill(env).archiveBillWithBid(gym));
+
+    overview->loadOverview();
+    EXPECT_EQ(shownNames(), QStringList({"Rent"}));
+
+    chooseList(BWOverviewController::ArchivedItems);
+    EXPECT_EQ(shownNames(), QStringList({"Gym"}));
+    EXPECT_EQ(overview->headerBox()->backgroundColor(), Purple);
+    EXPECT_FALSE(overview->showAllButton()->isHidden());
+}
+
+TEST_F(OverviewTest, DueSoonListKeepsOverdueItemsAndThoseWithinTheWindow)
+{
+    storeBill(QStringLiteral("Overdue"), -40);
+    storeBill(QStringLiteral("Edge"), 7);
+    storeBill(QStringLiteral("Beyond"), 8);
+    QSignalSpy switchRequests(overview.get(), &BWOverviewController::switchToOverviewRequested);
+
+    chooseList(BWOverviewController::DueSoon);
+
+    EXPECT_EQ(shownNames(), QStringList({"Overdue", "Edge"}));
+    EXPECT_FALSE(overview->dueSoonHighlightbox()->isHidden());
+    EXPECT_TRUE(overview->dueMonthHighlightBox()->isHidden());
+    EXPECT_TRUE(overview->paidMonthHighlightBox()->isHidden());
+    EXPECT_EQ(overview->headerBox()->backgroundColor(), Purple);
+    EXPECT_EQ(switchRequests.count(), 1);
+}
+
+TEST_F(OverviewTest, MonthListsFollowTheCalendarMonth)
+{
+    storeBill(QStringLiteral("March"), 23);     // 31 March
+    storeBill(QStringLiteral("April"), 24);     // 1 April
+    storeBill(QStringLiteral("Paid"), 10, {{BillKeys::LastPayment, inDays(-7)}});
+    storeBill(QStringLiteral("Paid in February"), 12, {{BillKeys::LastPayment, inDays(-8)}});
+
+    overview->showBillsDueThisMonth();
+    EXPECT_EQ(shownNames(), QStringList({"Paid", "Paid in February", "March"}));
+    EXPECT_FALSE(overview->dueMonthHighlightBox()->isHidden());
+
+    overview->showBillsPaidThisMonth();
+    EXPECT_EQ(shownNames(), QStringList({"Paid"}));
+    EXPECT_FALSE(overview->paidMonthHighlightBox()->isHidden());
+    EXPECT_TRUE(overview->dueMonthHighlightBox()->isHidden());
+
+    overview->showAllBills();
+    EXPECT_EQ(shownNames().size(), 4);
+    EXPECT_TRUE(overview->paidMonthHighlightBox()->isHidden());
+}
+
+TEST_F(OverviewTest, DropDownOffersTheFixedListsThenTheTagsAndATagListsItsItems)
+{
+    storeBill(QStringLiteral("Rent"), 5, {{BillKeys::Tags, QVariantList{"Home"}}});
+    storeBill(QStringLiteral("Car loan"), 6, {{BillKeys::Tags, QVariantList{"Car"}}});
+    storeBill(QStringLiteral("Power"), 7, {{BillKeys::Tags, QVariantList{"Home", "Utilities"}}});
+    overview->loadOverview();
+
+    QComboBox* dropDown = overview->tagDropdown();
+    ASSERT_EQ(dropDown->count(), 10);
+    EXPECT_EQ(dropDown->itemText(0), QStringLiteral("All Active Items"));
+    EXPECT_EQ(dropDown->itemText(5), QStringLiteral("Paid This Month"));
+    EXPECT_EQ(dropDown->itemText(BWOverviewController::FirstTag), QStringLiteral("Car"));
+    EXPECT_EQ(dropDown->itemText(BWOverviewController::FirstTag + 1), QStringLiteral("Home"));
+
+    chooseList(BWOverviewController::FirstTag + 1);
+    EXPECT_EQ(shownNames(), QStringList({"Rent", "Power"}));
+
+    // A reload keeps the chosen list and its place in the rebuilt drop-down.
+    overview->loadOverview();
+    EXPECT_EQ(shownNames(), QStringList({"Rent", "Power"}));
+    EXPECT_EQ(dropDown->currentIndex(), BWOverviewController::FirstTag + 1);
+}
+
+TEST_F(OverviewTest, HiddenPaydaysLeaveTheTableButReachTheCalendarAndMenu)
+{
+    defaults.setBool(QStringLiteral("BWEnableMenu"), true);
+    storeBill(QStringLiteral("Rent"), 5);
+    storeBill(QStringLiteral("Salary"), 3, {{BillKeys::IsIncome, true}});
+    QSignalSpy menuUpdates(overview.get(), &BWOverviewController::menuBillsChanged);
+
+    overview->loadOverview();
+    EXPECT_EQ(shownNames(), QStringList({"Salary", "Rent"}));
+
+    defaults.setInteger(QStringLiteral("BWShowPaydaysOnOverview"), 0);
+    overview->loadOverview();
+    EXPECT_EQ(shownNames(), QStringList({"Rent"}));
+    EXPECT_EQ(names(overview->dataSource()), QStringList({"Rent"}));
+    EXPECT_EQ(names(overview->dataSourceWithIncome()), QStringList({"Salary", "Rent"}));
+    EXPECT_EQ(names(overview->getBills()), QStringList({"Salary", "Rent"}));
+    ASSERT_EQ(menuUpdates.count(), 2);
+    EXPECT_EQ(names(menuUpdates.last().at(0).toList()), QStringList({"Salary", "Rent"}));
+}
+
+TEST_F(OverviewTest, AirplaneButtonShowsWhetherVacationModeIsOn)
+{
+    overview->loadOverview();
+    EXPECT_EQ(overview->airplaneButton()->property("imageName").toString(), QStringLiteral("893-airplane"));
+
+    defaults.setBool(QStringLiteral("VacationEnabled"), true);
+    overview->loadOverview();
+    EXPECT_EQ(overview->airplaneButton()->property("imageName").toString(), QStringLiteral("893-airplaneselect"));
+}
+
+TEST_F(OverviewTest, TrayMenuIsNotFedWhileItIsOff)
+{
+    storeBill(QStringLiteral("Rent"), 5);
+    QSignalSpy menuUpdates(overview.get(), &BWOverviewController::menuBillsChanged);
+
+    overview->loadOverview();
+
+    EXPECT_EQ(menuUpdates.count(), 0);
+}
+
+TEST_F(OverviewTest, ReloadKeepsTheSelectedBillSelectedWhereverItMoved)
+{
+    storeBill(QStringLiteral("A"), 1);
+    const QString b = storeBill(QStringLiteral("B"), 2);
+    storeBill(QStringLiteral("C"), 3);
+    overview->loadOverview();
+    clickRow(rowOf(QStringLiteral("B")));
+
+    // B now falls due after C.
+    ASSERT_TRUE(BWBill(env).saveSpecificKey(BillKeys::DueDate, inDays(9), b));
+    overview->loadOverview();
+
+    EXPECT_EQ(shownNames(), QStringList({"A", "C", "B"}));
+    EXPECT_EQ(selectedRows(), QList<int>({2}));
+}
+
+TEST_F(OverviewTest, ReloadSelectsTheSamePlaceWhenTheSelectedBillLeftAndNothingWithoutASelection)
+{
+    storeBill(QStringLiteral("A"), 1);
+    const QString b = storeBill(QStringLiteral("B"), 2);
+    storeBill(QStringLiteral("C"), 3);
+    overview->loadOverview();
+    overview->loadOverview();
+    EXPECT_TRUE(selectedRows().isEmpty());
+
+    clickRow(1);
+    ASSERT_TRUE(BWBill(env).archiveBillWithBid(b));
+    overview->loadOverview();
+
+    EXPECT_EQ(shownNames(), QStringList({"A", "C"}));
+    EXPECT_EQ(selectedRows(), QList<int>({1}));
+}
+
+// ---- Silent logging ------------------------------------------------------------
+
+class OverviewSilentLoggingTest : public OverviewTest
+{
+protected:
+    OverviewSilentLoggingTest()
+    {
+        defaults.setBool(QStringLiteral("BWShouldAutoLogPayments"), true);
+        overview->setPaymentLogger(&logger);
+    }
+
+    static QVariantMap automatic(const QVariantMap& changes = {})
+    {
+        QVariantMap all{{BillKeys::PayType, qlonglong(1)}};
+        for (auto change = changes.begin(); change != changes.end(); ++change)
+            all.insert(change.key(), change.value());
+        return all;
+    }
+
+    SoundPlayer sounds{temp.file(QStringLiteral("sounds"))};
+    BWLogPaymentController logger{env, sounds};
+};
+
+TEST_F(OverviewSilentLoggingTest, DueAutomaticBillIsLoggedOnceAndShownWithItsNextDueDate)
+{
+    const QString phone = storeBill(QStringLiteral("Phone"), 0, automatic());
+    const QString rent = storeBill(QStringLiteral("Rent"), 0);
+
+    overview->loadOverview();
+
+    const QVariantMap stored = storedFile(phone);
+    ASSERT_EQ(stored.value(BillKeys::PaymentList).toList().size(), 1);
+    const QVariantMap payment = stored.value(BillKeys::PaymentList).toList().first().toMap();
+    EXPECT_EQ(payment.value(PaymentKeys::Date).toDateTime(), inDays(0));
+    EXPECT_EQ(payment.value(PaymentKeys::Amount).toDouble(), 50.0);
+    EXPECT_EQ(localDay(stored.value(BillKeys::DueDate).toDateTime()), QDate(2016, 4, 8));
+    EXPECT_TRUE(storedFile(rent).value(BillKeys::PaymentList).toList().isEmpty());
+    EXPECT_EQ(shownNames(), QStringList({"Rent", "Phone"}));
+    EXPECT_EQ(localDay(overview->dataSource().last().toMap().value(BillKeys::DueDate).toDateTime()),
+              QDate(2016, 4, 8));
+
+    const QByteArray fileAfterFirstLoad = temp.read(QStringLiteral("data/Orvane/Orvane.ovdata/") + phone + ".plist");
+    overview->loadOverview();
+    EXPECT_EQ(temp.read(QStringLiteral("data/Orvane/Orvane.ovdata/") + phone + ".plist"), fileAfterFirstLoad);
+}
+
+TEST_F(OverviewSilentLoggingTest, AutomaticBillOverdueByTwoMonthsCatchesUpInOneLoad)
+{
+    const QString phone = store(bill(QStringLiteral("Phone"), localMoment(2016, 1, 20, 9), automatic()));
+
+    overview->loadOverview();
+
+    const QVariantMap stored = storedFile(phone);
+    EXPECT_EQ(stored.value(BillKeys::PaymentList).toList().size(), 2);
+    EXPECT_EQ(localDay(stored.value(BillKeys::DueDate).toDateTime()), QDate(2016, 3, 20));
+}
+
+TEST_F(OverviewSilentLoggingTest, NothingIsLoggedWhileAutomaticLoggingIsOffOrWithoutAnAmount)
+{
+    const QString free = storeBill(QStringLiteral("Free"), -1, automatic({{BillKeys::Amount, 0.0}}));
+    overview->loadOverview();
+    EXPECT_TRUE(storedFile(free).value(BillKeys::PaymentList).toList().isEmpty());
+
+    defaults.setBool(QStringLiteral("BWShouldAutoLogPayments"), false);
+    const QString phone = storeBill(QStringLiteral("Phone"), -1, automatic());
+    overview->loadOverview();
+    EXPECT_TRUE(storedFile(phone).value(BillKeys::PaymentList).toList().isEmpty());
+}
+
+TEST_F(OverviewSilentLoggingTest, DueDateThatCannotAdvanceEndsTheLoad)
+{
+    const QString stuck =
+        storeBill(QStringLiteral("Stuck"), 0, automatic({{BillKeys::Repeat, QVariantList{qlonglong(0), qlonglong(2)}}}));
+
+    overview->loadOverview();
+
+    EXPECT_EQ(storedFile(stuck).value(BillKeys::PaymentList).toList().size(), 1);
+    EXPECT_EQ(shownNames(), QStringList({"Stuck"}));
+}
+
+TEST_F(OverviewSilentLoggingTest, IncomeStaysWithTheCalendarAfterALoadThatLogged)
+{
+    defaults.setInteger(QStringLiteral("BWShowPaydaysOnOverview"), 0);
+    storeBill(QStringLiteral("Phone"), 0, automatic());
+    storeBill(QStringLiteral("Salary"), 3, {{BillKeys::IsIncome, true}});
+
+    overview->loadOverview();
+
+    EXPECT_EQ(shownNames(), QStringList({"Phone"}));
+    EXPECT_EQ(names(overview->dataSourceWithIncome()), QStringList({"Salary", "Phone"}));
+}

@@ -1,0 +1,190 @@
+// Search, the selection's bottom bar and the month calendar beside the list.
+#include "OverviewTestFixture.h"
+
+#include <QSignalSpy>
+
+#include "widgets/BGHUDBox.h"
+#include "widgets/LRCalendarView.h"
+
+// ---- Search ----------------------------------------------------------------------
+
+TEST_F(OverviewTest, SearchFindsNamesIgnoringCaseAndAccents)
+{
+    storeBill(QStringLiteral("Café Latte Club"), 1);
+    storeBill(QStringLiteral("Rent"), 2);
+    overview->loadOverview();
+
+    QTest::keyClicks(overview->searchField(), QStringLiteral("CAFE"));
+    EXPECT_EQ(shownNames(), QStringList({"Café Latte Club"}));
+    EXPECT_EQ(names(overview->dataSource()).size(), 2);
+
+    overview->applyFilterWithString(QString());
+    EXPECT_EQ(shownNames().size(), 2);
+}
+
+TEST_F(OverviewTest, SearchFindsAWholeTagButNotPartOfOne)
+{
+    storeBill(QStringLiteral("Rent"), 1, {{BillKeys::Tags, QVariantList{"Home"}}});
+    storeBill(QStringLiteral("Homeowners insurance"), 2);
+    storeBill(QStringLiteral("Phone"), 3, {{BillKeys::Tags, QVariantList{"Mobile", "home"}}});
+    overview->loadOverview();
+
+    overview->applyFilterWithString(QStringLiteral("home"));
+    EXPECT_EQ(shownNames(), QStringList({"Rent", "Homeowners insurance", "Phone"}));
+
+    overview->applyFilterWithString(QStringLiteral("mob"));
+    EXPECT_TRUE(shownNames().isEmpty());
+}
+
+TEST_F(OverviewTest, ALoadClearsTheSearch)
+{
+    storeBill(QStringLiteral("Rent"), 1);
+    storeBill(QStringLiteral("Phone"), 2);
+    overview->loadOverview();
+    QTest::keyClicks(overview->searchField(), QStringLiteral("pho"));
+    ASSERT_EQ(shownNames(), QStringList({"Phone"}));
+
+    overview->loadOverview();
+
+    EXPECT_TRUE(overview->searchField()->text().isEmpty());
+    EXPECT_EQ(shownNames().size(), 2);
+}
+
+TEST_F(OverviewTest, FilteringAwayTheSelectionResetsTheBottomBar)
+{
+    storeBill(QStringLiteral("Rent"), 1);
+    storeBill(QStringLiteral("Phone"), 2);
+    overview->loadOverview();
+    clickRow(0);
+    ASSERT_FALSE(overview->actionBox()->isHidden());
+    QSignalSpy selectionChanges(overview.get(), &BWOverviewController::selectionDidChange);
+
+    overview->applyFilterWithString(QStringLiteral("pho"));
+
+    EXPECT_TRUE(overview->actionBox()->isHidden());
+    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("Select a bill to view available actions."));
+    EXPECT_EQ(selectionChanges.count(), 1);
+}
+
+// ---- Bottom bar --------------------------------------------------------------------
+
+TEST_F(OverviewTest, OneSelectedBillShowsItsActions)
+{
+    storeBill(QStringLiteral("Rent"), 1, {{BillKeys::PaySite, QStringLiteral("https://landlord.example")}});
+    storeBill(QStringLiteral("Water"), 2);
+    overview->loadOverview();
+    QSignalSpy selectionChanges(overview.get(), &BWOverviewController::selectionDidChange);
+
+    clickRow(0);
+    EXPECT_EQ(selectionChanges.count(), 1);
+    EXPECT_TRUE(overview->actionText()->isHidden());
+    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("Rent"));
+    EXPECT_FALSE(overview->actionBox()->isHidden());
+    EXPECT_TRUE(overview->adBox()->isHidden());
+    EXPECT_FALSE(overview->overviewButtonLog()->isHidden());
+    EXPECT_TRUE(overview->payNowOverviewButton()->isEnabled());
+    EXPECT_FALSE(overview->payNowOverviewButton()->isHidden());
+
+    clickRow(1);
+    EXPECT_FALSE(overview->payNowOverviewButton()->isEnabled());
+}
+
+TEST_F(OverviewTest, OneSelectedIncomeItemOffersOnlyItsPage)
+{
+    storeBill(QStringLiteral("Salary"), 1, {{BillKeys::IsIncome, true}});
+    overview->loadOverview();
+
+    clickRow(0);
+
+    EXPECT_TRUE(overview->overviewButtonLog()->isHidden());
+    EXPECT_FALSE(overview->overviewButtonLog()->isEnabled());
+    EXPECT_TRUE(overview->overviewButtonPartial()->isHidden());
+    EXPECT_TRUE(overview->payNowOverviewButton()->isHidden());
+    EXPECT_FALSE(overview->overviewButtonView()->isHidden());
+    EXPECT_TRUE(overview->overviewLineLog()->isHidden());
+    EXPECT_FALSE(overview->overviewLineView()->isHidden());
+}
+
+TEST_F(OverviewTest, SeveralSelectedBillsSumTheirAmountsDue)
+{
+    storeBill(QStringLiteral("Rent"), 1, {{BillKeys::Amount, 900.0}});
+    storeBill(QStringLiteral("Power"), 2, {{BillKeys::Amount, 75.5}});
+    storeBill(QStringLiteral("Salary"), 3, {{BillKeys::IsIncome, true}, {BillKeys::Amount, 2000.0}});
+    overview->loadOverview();
+
+    clickRow(0);
+    clickRow(1, true);
+    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("2 bills selected. Estimated amount due: $975.50"));
+    EXPECT_TRUE(overview->actionBox()->isHidden());
+
+    clickRow(2, true);
+    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("3 items selected. Estimated balance: $1,024.50"));
+}
+
+TEST_F(OverviewTest, NoSelectionShowsTheHintAndTheAdUnlessItIsHidden)
+{
+    overview->loadOverview();
+    EXPECT_FALSE(overview->actionText()->isHidden());
+    EXPECT_FALSE(overview->adBox()->isHidden());
+
+    defaults.setBool(QStringLiteral("BWHideAd"), true);
+    overview->loadOverview();
+    EXPECT_TRUE(overview->adBox()->isHidden());
+}
+
+// ---- Month calendar ------------------------------------------------------------------
+
+TEST_F(OverviewTest, SelectingABillMarksItsDueDayInTheCalendar)
+{
+    storeBill(QStringLiteral("Rent"), 12);
+    storeBill(QStringLiteral("Phone"), 40);
+    overview->loadOverview();
+    LRCalendarView* calendar = overview->monthAtGlanceCalendar();
+    EXPECT_EQ(calendar->focusDate(), QDate(2016, 3, 8));
+
+    clickRow(0);
+    EXPECT_EQ(calendar->focusDate(), QDate(2016, 3, 20));
+    clickRow(1);
+    EXPECT_EQ(calendar->focusDate(), QDate(2016, 4, 17));
+
+    overview->billTable()->clearSelection();
+    EXPECT_EQ(calendar->focusDate(), QDate(2016, 3, 8));
+}
+
+TEST_F(OverviewTest, ArchivedItemsAreNotMarkedInTheCalendar)
+{
+    const QString gym = storeBill(QStringLiteral("Gym"), 4);
+    ASSERT_TRUE(BWBill(env).archiveBillWithBid(gym));
+    chooseList(BWOverviewController::ArchivedItems);
+
+    clickRow(0);
+
+    EXPECT_EQ(overview->monthAtGlanceCalendar()->focusDate(), QDate(2016, 3, 8));
+}
+
+TEST_F(OverviewTest, ChoosingADayInTheCalendarSelectsEveryBillDueThatDay)
+{
+    storeBill(QStringLiteral("Rent"), 5);
+    storeBill(QStringLiteral("Power"), 6);
+    storeBill(QStringLiteral("Water"), 6);
+    storeBill(QStringLiteral("Phone"), 6);
+    overview->loadOverview();
+
+    overview->monthAtGlanceCalendar()->setFocusDate(QDate(2016, 3, 14));
+    EXPECT_EQ(selectedRows(), QList<int>({1, 2, 3}));
+
+    overview->monthAtGlanceCalendar()->setFocusDate(QDate(2016, 3, 22));
+    EXPECT_TRUE(selectedRows().isEmpty());
+}
+
+TEST_F(OverviewTest, ChoosingTheSelectedBillsDayKeepsTheSelection)
+{
+    storeBill(QStringLiteral("Power"), 6);
+    storeBill(QStringLiteral("Water"), 6);
+    overview->loadOverview();
+    clickRow(1);
+
+    overview->calendarDateSelected(QDate(2016, 3, 14));
+
+    EXPECT_EQ(selectedRows(), QList<int>({1}));
+}

@@ -1,0 +1,513 @@
+#include "shell/BWAppDelegate.h"
+
+#include "FakeMainWindowScreens.h"
+#include "ShellTestStore.h"
+
+#include "platform/SleepWatcher.h"
+#include "platform/UserActivity.h"
+#include "platform/UserNotificationCenter.h"
+#include "screens/BWView.h"
+#include "shell/BWMenulet.h"
+#include "shell/BWPasswordLock.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace BWDefaultsKeys;
+
+namespace {
+
+// A lock with a password or without, recording the windows it was asked for.
+class FakePasswordLock : public BWPasswordLock
+{
+public:
+    explicit FakePasswordLock(bool passwordSet) : m_passwordSet(passwordSet) {}
+
+    bool passwordIsSetForServiceName(const QString& serviceName) const override
+    {
+        return m_passwordSet && serviceName == QStringLiteral("Orvane");
+    }
+    void showPasswordWindowForType(int type) override { shownWindows.append(type); }
+    QAbstractButton* enableDisablePasswordButton() const override { return &m_button; }
+    QLabel* passwordStatus() const override { return &m_status; }
+
+    QList<int> shownWindows;
+
+private:
+    bool m_passwordSet;
+    mutable QPushButton m_button;
+    mutable QLabel m_status;
+};
+
+// The delegate over the real store on a temporary data folder, with the
+// main window's screens as stand-ins and the quit question answered by the
+// test.
+class BWAppDelegateStartUpTest : public testing::Test
+{
+protected:
+    BWAppDelegateStartUpTest()
+    {
+        QObject::connect(&delegate, &BWAppDelegate::startUpStepDone, [this](const QString& step) { steps.append(step); });
+        delegate.setQuitQuestion([this](QMessageBox& question) -> QAbstractButton* {
+            askedQuestions.append(question.text());
+            askedTexts.append(question.informativeText());
+            QAbstractButton* chosen = nullptr;
+            for (QAbstractButton* button : question.buttons()) {
+                buttonTitles.append(button->text());
+                if (button->text() == answer)
+                    chosen = button;
+            }
+            return chosen;
+        });
+    }
+
+    void startWithScreens()
+    {
+        delegate.setScreens({&overview, &billPage, &editor, &payLogger});
+        delegate.awakeFromNib();
+        delegate.applicationDidFinishLaunching();
+    }
+    void startAfterFirstLaunch(qlonglong visibility)
+    {
+        ASSERT_TRUE(store.defaults.setBool(FirstLaunchSinceiCloud2, false));
+        ASSERT_TRUE(store.defaults.setInteger(OrvaneVisibility, visibility));
+        startWithScreens();
+    }
+    bool windowIsVisible() const { return delegate.mainWindow() && delegate.mainWindow()->isVisible(); }
+    // Where the steps stand in the order of the run; -1 for a step left out.
+    qsizetype stepIndex(const QString& step) const { return steps.indexOf(step); }
+
+    shelltest::ShellTestStore store;
+    BWAppDelegate delegate{store.env, store.temp.file(QStringLiteral("calendars"))};
+    FakeOverview overview{store.env};
+    FakeBillPage billPage;
+    FakeEditor editor{store.env};
+    FakeLogPaymentPanel payLogger;
+
+    QStringList steps;
+    QString answer;
+    QStringList askedQuestions;
+    QStringList askedTexts;
+    QStringList buttonTitles;
+};
+
+// ---- Start-up order ----------------------------------------------------------
+
+TEST_F(BWAppDelegateStartUpTest, StartsUpInItsFixedOrder)
+{
+    startWithScreens();
+    EXPECT_EQ(steps, (QStringList{"launchDate", "createMainWindowController", "mainViewButtons", "passwordState",
+                                  "initializeDefaults", "setDockIconVisibility", "initializeViews", "addUpdatesMenu",
+                                  "createMenu", "loadOverview", "setListOfActiveBills", "overviewShown",
+                                  "setNotificationCenterVisibility", "startTimer", "observeSleepAndWake",
+                                  "showMainWindow", "updateIncomeVisibility", "cloudPrompt"}));
+}
+
+TEST_F(BWAppDelegateStartUpTest, LeavesTheRunningProgramReadyToUse)
+{
+    store.addBill(QStringLiteral("Rent"), 2);
+    startWithScreens();
+
+    EXPECT_EQ(delegate.launchDate(), store.clock.now());
+    EXPECT_TRUE(windowIsVisible());
+    EXPECT_EQ(delegate.visibleView(), BWAppDelegate::OverviewPaneSet);
+    EXPECT_EQ(delegate.mainView()->overviewbutton(), overview.overviewButtonLog());
+    EXPECT_EQ(delegate.mainView()->button(), billPage.logPaymentButtonDetail());
+    EXPECT_EQ(overview.loadCount, 1);
+    EXPECT_EQ(editor.listOfActiveBills.size(), 1);
+    ASSERT_NE(delegate.menulet(), nullptr);
+    EXPECT_NE(delegate.menulet()->statusItem(), nullptr);
+    EXPECT_TRUE(delegate.updateTimer().isActive());
+    EXPECT_EQ(delegate.updateTimer().interval(), 120 * 1000);
+    EXPECT_EQ(delegate.activationPolicy(), BWAppDelegate::ActivationPolicy::Regular);
+    EXPECT_EQ(delegate.getBills().size(), 1);
+}
+
+TEST_F(BWAppDelegateStartUpTest, StartsWithoutScreensAsFarAsItCan)
+{
+    delegate.applicationDidFinishLaunching();
+    for (const QString& step : QStringList{"mainViewButtons", "initializeViews", "loadOverview", "setListOfActiveBills"})
+        EXPECT_EQ(stepIndex(step), -1) << step.toStdString();
+    EXPECT_TRUE(windowIsVisible());
+    EXPECT_NE(delegate.menulet(), nullptr);
+    EXPECT_TRUE(delegate.updateTimer().isActive());
+}
+
+TEST_F(BWAppDelegateStartUpTest, DoubleClickingARowOpensThatBill)
+{
+    const QString billID = store.addBill(QStringLiteral("Rent"), 2);
+    startWithScreens();
+    overview.selectRows({0});
+    emit overview.billTable()->doubleClicked(overview.billTable()->model()->index(0, 0));
+    EXPECT_EQ(delegate.visibleView(), BWAppDelegate::BillPaneSet);
+    EXPECT_EQ(billPage.currentBillID(), billID);
+}
+
+// ---- Dock and tray visibility ------------------------------------------------
+
+TEST_F(BWAppDelegateStartUpTest, MenuBarOnlyModeKeepsTheWindowClosed)
+{
+    ASSERT_TRUE(store.defaults.setBool(BWEnableDocklet, false));
+    startAfterFirstLaunch(1);
+
+    EXPECT_EQ(delegate.activationPolicy(), BWAppDelegate::ActivationPolicy::Accessory);
+    EXPECT_FALSE(windowIsVisible());
+    EXPECT_NE(delegate.menulet(), nullptr);
+    EXPECT_TRUE(store.defaults.boolForKey(BWEnableMenu));
+    EXPECT_FALSE(store.defaults.boolForKey(BWEnableDocklet));  // left as it was
+}
+
+TEST_F(BWAppDelegateStartUpTest, MenuBarOnlyModeWaitsForTheFirstLaunchToPass)
+{
+    ASSERT_TRUE(store.defaults.setBool(BWEnableDocklet, false));
+    ASSERT_TRUE(store.defaults.setInteger(OrvaneVisibility, 1));
+    startWithScreens();  // FirstLaunchSinceiCloud2 is still on
+
+    EXPECT_EQ(delegate.activationPolicy(), BWAppDelegate::ActivationPolicy::Regular);
+    EXPECT_TRUE(store.defaults.boolForKey(BWEnableDocklet));
+    EXPECT_FALSE(windowIsVisible());  // the window still follows the chosen mode
+}
+
+TEST_F(BWAppDelegateStartUpTest, DockOnlyModeMakesNoTrayItem)
+{
+    startAfterFirstLaunch(2);
+    EXPECT_EQ(delegate.menulet(), nullptr);
+    EXPECT_EQ(stepIndex(QStringLiteral("createMenu")), -1);
+    EXPECT_FALSE(UserDefaults(store.defaults.path()).boolForKey(BWEnableMenu));
+    EXPECT_TRUE(windowIsVisible());
+}
+
+// ---- Password lock -----------------------------------------------------------
+
+class BWAppDelegateLockedStartUpTest : public BWAppDelegateStartUpTest
+{
+protected:
+    BWAppDelegateLockedStartUpTest() { delegate.setPasswordController(&lock); }
+    FakePasswordLock lock{true};
+};
+
+TEST_F(BWAppDelegateLockedStartUpTest, AskForThePasswordBeforeShowingAnything)
+{
+    startAfterFirstLaunch(0);
+
+    EXPECT_EQ(lock.shownWindows, QList<int>{BWPasswordLock::EnterPassword});
+    EXPECT_TRUE(delegate.isLocked());
+    EXPECT_EQ(delegate.menulet(), nullptr);
+    EXPECT_FALSE(windowIsVisible());
+    EXPECT_EQ(lock.enableDisablePasswordButton()->text(), QStringLiteral("Disable Password Protection"));
+    EXPECT_EQ(lock.enableDisablePasswordButton()->property("tag").toInt(), 1);
+    EXPECT_EQ(lock.passwordStatus()->text(), QStringLiteral("Enabled"));
+}
+
+TEST_F(BWAppDelegateLockedStartUpTest, NothingShowsTheWindowWhileLocked)
+{
+    startAfterFirstLaunch(0);
+    delegate.applicationShouldHandleReopen(false);
+    delegate.showOrvane();
+    EXPECT_FALSE(windowIsVisible());
+}
+
+TEST_F(BWAppDelegateLockedStartUpTest, TheRightPasswordBringsTheTrayItemAndTheWindow)
+{
+    store.addBill(QStringLiteral("Rent"), 2);
+    startAfterFirstLaunch(0);
+    delegate.createMenuAfterPassword();
+
+    EXPECT_FALSE(delegate.isLocked());
+    EXPECT_TRUE(windowIsVisible());
+    ASSERT_NE(delegate.menulet(), nullptr);
+    const QList<QAction*> items = delegate.menulet()->theMenu()->actions();
+    ASSERT_EQ(items.size(), 5);
+    EXPECT_TRUE(items.at(2)->text().startsWith(QStringLiteral("Rent")));
+}
+
+TEST_F(BWAppDelegateLockedStartUpTest, ALockedProgramKeepsItsDockIcon)
+{
+    startAfterFirstLaunch(1);
+    EXPECT_EQ(delegate.activationPolicy(), BWAppDelegate::ActivationPolicy::Regular);
+}
+
+TEST_F(BWAppDelegateLockedStartUpTest, TheTrayItemFollowsItsSwitchAfterThePasswordToo)
+{
+    startAfterFirstLaunch(2);
+    delegate.createMenuAfterPassword();
+    EXPECT_EQ(delegate.menulet(), nullptr);
+    EXPECT_TRUE(windowIsVisible());
+}
+
+TEST_F(BWAppDelegateStartUpTest, WithoutAPasswordTheLockShowsItsOffState)
+{
+    FakePasswordLock lock(false);
+    delegate.setPasswordController(&lock);
+    startWithScreens();
+    EXPECT_TRUE(lock.shownWindows.isEmpty());
+    EXPECT_FALSE(delegate.isLocked());
+    EXPECT_EQ(lock.enableDisablePasswordButton()->text(), QStringLiteral("Enable Password Protection"));
+    EXPECT_EQ(lock.enableDisablePasswordButton()->property("tag").toInt(), 0);
+    EXPECT_EQ(lock.passwordStatus()->text(), QStringLiteral("Disabled"));
+}
+
+// ---- Cloud prompt ------------------------------------------------------------
+
+TEST_F(BWAppDelegateStartUpTest, TheCloudPromptEndsWithThreeBills)
+{
+    for (const QString& name : {"Rent", "Power", "Water"})
+        store.addBill(name, 10);
+    startWithScreens();
+    EXPECT_FALSE(UserDefaults(store.defaults.path()).boolForKey(BW_ShouldDisplayOrvaneCloudPrompt));
+}
+
+TEST_F(BWAppDelegateStartUpTest, TheCloudPromptStaysWithFewerBills)
+{
+    store.addBill(QStringLiteral("Rent"), 10);
+    store.addBill(QStringLiteral("Power"), 10);
+    startWithScreens();
+    EXPECT_TRUE(store.defaults.boolForKey(BW_ShouldDisplayOrvaneCloudPrompt));
+}
+
+// ---- Day change --------------------------------------------------------------
+
+TEST_F(BWAppDelegateStartUpTest, ALaterHourOfTheSameDayChangesNothing)
+{
+    startWithScreens();
+    const QDateTime launched = delegate.launchDate();
+    store.clock.setNow(QDateTime(QDate(2024, 3, 5), QTime(23, 59)));
+    delegate.checkForDateChange();
+    EXPECT_EQ(overview.loadCount, 1);
+    EXPECT_EQ(delegate.launchDate(), launched);
+}
+
+TEST_F(BWAppDelegateStartUpTest, TheFirstLookAfterMidnightReloads)
+{
+    startWithScreens();
+    store.clock.setNow(QDateTime(QDate(2024, 3, 6), QTime(0, 1)));
+    delegate.checkForDateChange();
+    EXPECT_EQ(overview.loadCount, 2);
+    EXPECT_EQ(delegate.launchDate(), store.clock.now());
+    delegate.checkForDateChange();
+    EXPECT_EQ(overview.loadCount, 2);
+}
+
+TEST_F(BWAppDelegateStartUpTest, TheSameDayOfTheMonthAMonthLaterIsANewDay)
+{
+    startWithScreens();
+    store.clock.setNow(QDateTime(QDate(2024, 4, 5), QTime(12, 0)));
+    delegate.checkForDateChange();
+    EXPECT_EQ(overview.loadCount, 2);
+    EXPECT_EQ(delegate.launchDate(), store.clock.now());
+}
+
+TEST_F(BWAppDelegateStartUpTest, ANewDayReturnsFromABillToTheOverview)
+{
+    const QString billID = store.addBill(QStringLiteral("Rent"), 2);
+    startWithScreens();
+    delegate.showBillFromSearch(billID);
+    ASSERT_EQ(delegate.visibleView(), BWAppDelegate::BillPaneSet);
+
+    store.clock.setNow(store.daysFromNow(1));
+    delegate.checkForDateChange();
+    EXPECT_EQ(delegate.visibleView(), BWAppDelegate::OverviewPaneSet);
+}
+
+TEST_F(BWAppDelegateStartUpTest, OpeningTheTrayMenuLooksForANewDay)
+{
+    startWithScreens();
+    store.clock.setNow(store.daysFromNow(1));
+    emit delegate.menulet()->theMenu()->aboutToShow();
+    EXPECT_EQ(delegate.launchDate(), store.clock.now());
+}
+
+TEST_F(BWAppDelegateStartUpTest, TheTimerLooksForANewDay)
+{
+    startWithScreens();
+    store.clock.setNow(store.daysFromNow(1));
+    // What the timer does when it fires, without waiting two minutes.
+    ASSERT_TRUE(QMetaObject::invokeMethod(const_cast<QTimer*>(&delegate.updateTimer()), "timeout"));
+    EXPECT_EQ(delegate.launchDate(), store.clock.now());
+}
+
+// ---- Sleep and wake ----------------------------------------------------------
+
+TEST_F(BWAppDelegateStartUpTest, SleepStopsTheTimerAndWakingLooksAtOnce)
+{
+    startWithScreens();
+    delegate.receiveSleepNote();
+    EXPECT_FALSE(delegate.updateTimer().isActive());
+
+    store.clock.setNow(store.daysFromNow(1));
+    delegate.receiveWakeNote();
+    EXPECT_TRUE(delegate.updateTimer().isActive());
+    EXPECT_EQ(overview.loadCount, 2);
+}
+
+TEST_F(BWAppDelegateStartUpTest, HearsLogindAnnounceSleepAndWake)
+{
+    if (!QDBusConnection::sessionBus().isConnected())
+        GTEST_SKIP() << "no session bus";
+    QDBusConnection logind = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("logind"));
+    ASSERT_TRUE(logind.registerService(SleepWatcher::LogindService));
+    SleepWatcher watcher(QDBusConnection::sessionBus());
+    delegate.setSleepWatcher(&watcher);
+    startWithScreens();
+    const auto announce = [&logind](bool sleeping) {
+        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
+                                                         QStringLiteral("org.freedesktop.login1.Manager"),
+                                                         QStringLiteral("PrepareForSleep"));
+        signal << sleeping;
+        return logind.send(signal);
+    };
+
+    ASSERT_TRUE(announce(true));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !delegate.updateTimer().isActive(); }, 5000));
+    ASSERT_TRUE(announce(false));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return delegate.updateTimer().isActive(); }, 5000));
+    QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
+}
+
+TEST_F(BWAppDelegateStartUpTest, TerminationStopsTheTimer)
+{
+    startWithScreens();
+    delegate.applicationWillTerminate();
+    EXPECT_FALSE(delegate.updateTimer().isActive());
+}
+
+// ---- Quitting ----------------------------------------------------------------
+
+TEST_F(BWAppDelegateStartUpTest, QuitsWithoutAskingWhenTheDockIconShows)
+{
+    startWithScreens();
+    ASSERT_TRUE(windowIsVisible());
+    EXPECT_TRUE(delegate.applicationShouldTerminate());
+    EXPECT_TRUE(askedQuestions.isEmpty());
+}
+
+TEST_F(BWAppDelegateStartUpTest, QuitsWithoutAskingInMenuBarOnlyModeWithTheWindowClosed)
+{
+    startAfterFirstLaunch(1);
+    ASSERT_FALSE(windowIsVisible());
+    EXPECT_TRUE(delegate.applicationShouldTerminate());
+    EXPECT_TRUE(askedQuestions.isEmpty());
+}
+
+TEST_F(BWAppDelegateStartUpTest, InMenuBarOnlyModeTheUserMayJustCloseTheWindow)
+{
+    startAfterFirstLaunch(1);
+    delegate.showOrvane();
+    ASSERT_TRUE(windowIsVisible());
+    answer = QStringLiteral("Close the Main Window");
+
+    EXPECT_FALSE(delegate.applicationShouldTerminate());
+    EXPECT_EQ(askedQuestions, QStringList{"Really Quit Orvane?"});
+    EXPECT_EQ(askedTexts, QStringList{
+        "Do you want to quit Orvane (and close the menu bar), or just close the main window?"});
+    EXPECT_EQ(buttonTitles, (QStringList{"Close the Main Window", "Quit Orvane Completely"}));
+    EXPECT_FALSE(windowIsVisible());
+}
+
+TEST_F(BWAppDelegateStartUpTest, InMenuBarOnlyModeTheUserMayQuitCompletely)
+{
+    startAfterFirstLaunch(1);
+    delegate.showOrvane();
+    answer = QStringLiteral("Quit Orvane Completely");
+    EXPECT_TRUE(delegate.applicationShouldTerminate());
+    EXPECT_EQ(askedQuestions.size(), 1);
+}
+
+TEST_F(BWAppDelegateStartUpTest, DismissingTheQuestionJustClosesTheWindow)
+{
+    startAfterFirstLaunch(1);
+    delegate.showOrvane();
+    answer = QString();  // no button: the question was closed
+    EXPECT_FALSE(delegate.applicationShouldTerminate());
+    EXPECT_FALSE(windowIsVisible());
+}
+
+// ---- Reopen, reminders and the tray's commands ---------------------------------
+
+TEST_F(BWAppDelegateStartUpTest, ReopeningBringsBackAClosedWindow)
+{
+    startAfterFirstLaunch(1);
+    ASSERT_FALSE(windowIsVisible());
+    EXPECT_TRUE(delegate.applicationShouldHandleReopen(false));
+    EXPECT_TRUE(windowIsVisible());
+}
+
+TEST_F(BWAppDelegateStartUpTest, ReopeningLooksForANewDay)
+{
+    startWithScreens();
+    store.clock.setNow(store.daysFromNow(1));
+    delegate.applicationShouldHandleReopen(true);
+    EXPECT_EQ(overview.loadCount, 2);
+}
+
+TEST_F(BWAppDelegateStartUpTest, AClickedReminderOpensItsBill)
+{
+    const QString billID = store.addBill(QStringLiteral("Rent"), 2);
+    UserNotificationCenter notifications(store.temp.file(QStringLiteral("schedule.plist")), store.clock,
+                                         QDBusConnection(QStringLiteral("never-connected")));
+    delegate.setNotificationCenter(&notifications);
+    startAfterFirstLaunch(1);
+
+    emit notifications.didActivateNotification({{QStringLiteral("Bid"), billID}});
+    EXPECT_EQ(billPage.currentBillID(), billID);
+    EXPECT_EQ(delegate.visibleView(), BWAppDelegate::BillPaneSet);
+    EXPECT_TRUE(windowIsVisible());
+}
+
+TEST_F(BWAppDelegateStartUpTest, ABillChosenInTheTrayOpensIt)
+{
+    const QString billID = store.addBill(QStringLiteral("Rent"), 2);
+    startAfterFirstLaunch(1);
+    delegate.menulet()->updateMenuWithDataSource(store.loadedBills());
+    delegate.menulet()->theMenu()->actions().at(3)->trigger();  // Show, Preferences, separator, Rent
+    EXPECT_EQ(billPage.currentBillID(), billID);
+    EXPECT_TRUE(windowIsVisible());
+}
+
+// ---- Hand-off activities --------------------------------------------------------
+
+TEST_F(BWAppDelegateStartUpTest, ContinuingABillActivityOpensThatBill)
+{
+    const QString billID = store.addBill(QStringLiteral("Rent"), 2);
+    startAfterFirstLaunch(1);
+    UserActivity activity(BWAppDelegate::ViewBillActivityType);
+    activity.setUserInfo({{QStringLiteral("Bid"), billID}});
+
+    EXPECT_TRUE(delegate.continueUserActivity(activity));
+    EXPECT_EQ(billPage.currentBillID(), billID);
+    EXPECT_TRUE(windowIsVisible());
+}
+
+TEST_F(BWAppDelegateStartUpTest, ContinuingTheListActivityReturnsToTheOverview)
+{
+    const QString billID = store.addBill(QStringLiteral("Rent"), 2);
+    startWithScreens();
+    delegate.showBillFromSearch(billID);
+
+    EXPECT_TRUE(delegate.continueUserActivity(UserActivity(BWAppDelegate::AllBillsActivityType)));
+    EXPECT_EQ(delegate.visibleView(), BWAppDelegate::OverviewPaneSet);
+}
+
+TEST_F(BWAppDelegateStartUpTest, LeavingTheProgramEndsItsActivities)
+{
+    startWithScreens();
+    auto billActivity = std::make_shared<UserActivity>(BWAppDelegate::ViewBillActivityType);
+    billActivity->becomeCurrent();
+    billPage.setActivity(billActivity);
+    ASSERT_TRUE(overview.activity()->isCurrent());
+
+    delegate.applicationDidResignActive();
+    EXPECT_FALSE(overview.activity()->isValid());
+    EXPECT_FALSE(billActivity->isValid());
+}
+
+}  // namespace

@@ -1,0 +1,221 @@
+#include "shell/BWMenulet.h"
+
+#include "ShellTestStore.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+
+#include <gtest/gtest.h>
+
+using namespace BWDefaultsKeys;
+
+namespace {
+
+const QString Separator = QStringLiteral("-");
+
+class BWMenuletTest : public testing::Test
+{
+protected:
+    BWMenuletTest() { menulet.createMenu(); }
+
+    // The menu as the user reads it: titles (names without the due text)
+    // and "-" for separators.
+    QStringList menuTitles() const
+    {
+        QStringList titles;
+        for (const QAction* item : menulet.theMenu()->actions())
+            titles.append(item->isSeparator() ? Separator : item->text().section(u'\t', 0, 0));
+        return titles;
+    }
+    QAction* itemTitled(const QString& title) const
+    {
+        for (QAction* item : menulet.theMenu()->actions()) {
+            if (item->text().section(u'\t', 0, 0) == title)
+                return item;
+        }
+        return nullptr;
+    }
+    // A point on the icon's outline, away from the count's badge.
+    static QColor outlineColour(const QImage& image) { return image.pixelColor(14, 20); }
+
+    shelltest::ShellTestStore store;
+    BWMenulet menulet{store.env};
+};
+
+TEST_F(BWMenuletTest, AnEmptyListOffersOnlyTheWindowAndQuitting)
+{
+    menulet.updateMenuWithDataSource({});
+    EXPECT_EQ(menuTitles(), (QStringList{"Show Orvane", Separator, "Quit Orvane"}));
+    EXPECT_EQ(menulet.statusTitle(), QString());
+}
+
+TEST_F(BWMenuletTest, BillsWithNothingDueSoonLeaveTwoSeparatorsAndThePlainIcon)
+{
+    store.addBill(QStringLiteral("Rent"), 20);
+    store.addBill(QStringLiteral("Water"), 30);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+
+    EXPECT_EQ(menuTitles(), (QStringList{"Show Orvane", Separator, Separator, "Quit Orvane"}));
+    EXPECT_EQ(menulet.statusTitle(), QString());
+    EXPECT_EQ(menulet.statusImage(), menulet.menuIcon());
+    EXPECT_EQ(menulet.statusItem()->toolTip(), QStringLiteral("Orvane"));
+}
+
+TEST_F(BWMenuletTest, ABillDueOnTheLastDayOfTheDueSoonWindowIsListed)
+{
+    ASSERT_TRUE(store.defaults.setInteger(BWDueSoonDays, 7));
+    store.addBill(QStringLiteral("In seven"), 7);
+    store.addBill(QStringLiteral("In eight"), 8);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+
+    EXPECT_EQ(menuTitles(), (QStringList{"Show Orvane", Separator, "In seven", Separator, "Quit Orvane"}));
+    EXPECT_EQ(menulet.statusTitle(), QStringLiteral("1"));
+    EXPECT_EQ(menulet.statusItem()->toolTip(), QStringLiteral("Orvane: 1 due"));
+}
+
+TEST_F(BWMenuletTest, ListsBillsByDueDateWithTheirDueTexts)
+{
+    store.addBill(QStringLiteral("Phone"), 5);
+    store.addBill(QStringLiteral("Power"), -2);
+    store.addBill(QStringLiteral("Gym"), 0);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+
+    EXPECT_EQ(menuTitles(), (QStringList{"Show Orvane", Separator, "Power", "Gym", "Phone", Separator, "Quit Orvane"}));
+    EXPECT_EQ(itemTitled(QStringLiteral("Power"))->text(), QStringLiteral("Power\tOverdue by 2 days"));
+    EXPECT_EQ(itemTitled(QStringLiteral("Gym"))->text(), QStringLiteral("Gym\tDue today"));
+    EXPECT_EQ(menulet.statusTitle(), QStringLiteral("3"));
+}
+
+TEST_F(BWMenuletTest, IncomeIsNeverListedAndAutomaticBillsOnlyWhenCounted)
+{
+    store.addBill(QStringLiteral("Salary"), 1, {{BillKeys::IsIncome, true}});
+    store.addBill(QStringLiteral("Insurance"), 2, {{BillKeys::PayType, qlonglong(1)}});
+
+    ASSERT_TRUE(store.defaults.setBool(BWDontCountAuto, true));
+    menulet.updateMenuWithDataSource(store.loadedBills());
+    EXPECT_EQ(menuTitles(), (QStringList{"Show Orvane", Separator, Separator, "Quit Orvane"}));
+
+    ASSERT_TRUE(store.defaults.setBool(BWDontCountAuto, false));
+    menulet.updateMenuWithDataSource(store.loadedBills());
+    EXPECT_EQ(menuTitles(), (QStringList{"Show Orvane", Separator, "Insurance", Separator, "Quit Orvane"}));
+    EXPECT_EQ(menulet.statusTitle(), QStringLiteral("1"));
+}
+
+TEST_F(BWMenuletTest, AnOverdueBillAnywhereTurnsTheIconRed)
+{
+    store.addBill(QStringLiteral("Soon"), 1);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+    EXPECT_EQ(outlineColour(menulet.statusImage()), outlineColour(menulet.imageTintedWithColor(BWMenulet::DueSoonColor)));
+
+    store.addBill(QStringLiteral("Late"), -1);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+    EXPECT_EQ(outlineColour(menulet.statusImage()), outlineColour(menulet.imageTintedWithColor(BWMenulet::OverdueColor)));
+    EXPECT_EQ(menulet.statusItem()->toolTip(), QStringLiteral("Orvane: 2 due, some overdue"));
+}
+
+TEST_F(BWMenuletTest, WithoutColoursTheCountStandsOnThePlainIcon)
+{
+    ASSERT_TRUE(store.defaults.setBool(BWShouldDisplayStatusColors, false));
+    store.addBill(QStringLiteral("Late"), -1);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+
+    EXPECT_EQ(outlineColour(menulet.statusImage()), outlineColour(menulet.menuIcon()));
+    EXPECT_NE(menulet.statusImage(), menulet.menuIcon());  // the count's badge
+    EXPECT_EQ(menulet.statusItem()->toolTip(), QStringLiteral("Orvane: 1 due"));
+}
+
+TEST_F(BWMenuletTest, WithoutTheStatusTitleNeitherCountNorColourShows)
+{
+    ASSERT_TRUE(store.defaults.setBool(BWShouldDisplayStatusTitle, false));
+    store.addBill(QStringLiteral("Late"), -1);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+
+    EXPECT_EQ(menuTitles(), (QStringList{"Show Orvane", Separator, "Late", Separator, "Quit Orvane"}));
+    EXPECT_EQ(menulet.statusTitle(), QString());
+    EXPECT_EQ(menulet.statusImage(), menulet.menuIcon());
+    EXPECT_EQ(menulet.statusItem()->toolTip(), QStringLiteral("Orvane"));
+}
+
+TEST_F(BWMenuletTest, WhileTheMenuIsSwitchedOffRefreshesLeaveItAlone)
+{
+    menulet.updateMenuWithDataSource({});
+    ASSERT_TRUE(store.defaults.setBool(BWEnableMenu, false));
+    store.addBill(QStringLiteral("Late"), -1);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+    EXPECT_EQ(menuTitles(), (QStringList{"Show Orvane", Separator, "Quit Orvane"}));
+}
+
+TEST_F(BWMenuletTest, OffersThePreferencesInMenuBarOnlyMode)
+{
+    ASSERT_TRUE(store.defaults.setInteger(OrvaneVisibility, 1));
+    menulet.updateMenuWithDataSource({});
+    EXPECT_EQ(menuTitles(), (QStringList{"Show Orvane", "Preferences", Separator, "Quit Orvane"}));
+}
+
+TEST_F(BWMenuletTest, ChoosingAnItemAnnouncesIt)
+{
+    ASSERT_TRUE(store.defaults.setInteger(OrvaneVisibility, 1));
+    const QString billID = store.addBill(QStringLiteral("Rent"), 3);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+    QSignalSpy bills(&menulet, &BWMenulet::billChosen);
+    QSignalSpy show(&menulet, &BWMenulet::showOrvaneChosen);
+    QSignalSpy preferences(&menulet, &BWMenulet::preferencesChosen);
+    QSignalSpy quit(&menulet, &BWMenulet::quitChosen);
+
+    itemTitled(QStringLiteral("Rent"))->trigger();
+    itemTitled(QStringLiteral("Show Orvane"))->trigger();
+    itemTitled(QStringLiteral("Preferences"))->trigger();
+    itemTitled(QStringLiteral("Quit Orvane"))->trigger();
+
+    ASSERT_EQ(bills.count(), 1);
+    EXPECT_EQ(bills.at(0).at(0).toString(), billID);
+    EXPECT_EQ(itemTitled(QStringLiteral("Rent"))->data().toString(), billID);
+    EXPECT_EQ(show.count(), 1);
+    EXPECT_EQ(preferences.count(), 1);
+    EXPECT_EQ(quit.count(), 1);
+}
+
+TEST_F(BWMenuletTest, AnAmpersandInANameIsShownAsItIs)
+{
+    store.addBill(QStringLiteral("Gas & Power"), 1);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+    const QAction* item = menulet.theMenu()->actions().at(2);
+    EXPECT_TRUE(item->iconText().startsWith(QStringLiteral("Gas & Power"))) << item->iconText().toStdString();
+}
+
+TEST_F(BWMenuletTest, IsMadeOnlyOncePerRun)
+{
+    QSystemTrayIcon* first = menulet.statusItem();
+    menulet.updateMenuWithDataSource({});
+    menulet.createMenu();
+    EXPECT_EQ(menulet.statusItem(), first);
+    EXPECT_EQ(menulet.theMenu()->actions().size(), 3);
+}
+
+TEST(BWMenuletBeforeCreation, RefreshesChangeNothing)
+{
+    shelltest::ShellTestStore store;
+    BWMenulet menulet(store.env);
+    menulet.updateMenuWithDataSource({});
+    menulet.setStatusTitle(QStringLiteral("2"), 2, true);
+    EXPECT_EQ(menulet.theMenu(), nullptr);
+    EXPECT_EQ(menulet.statusItem(), nullptr);
+    EXPECT_EQ(menulet.statusTitle(), QString());
+}
+
+TEST_F(BWMenuletTest, TintingColoursOnlyTheIconsOwnPixels)
+{
+    const QImage plain = menulet.menuIcon();
+    const QImage tinted = menulet.imageTintedWithColor(BWMenulet::OverdueColor);
+    ASSERT_EQ(tinted.size(), plain.size());
+    EXPECT_EQ(tinted.pixelColor(0, 0).alpha(), 0);  // a corner outside the icon stays clear
+    const QColor outline = outlineColour(tinted);
+    EXPECT_EQ(outline.alpha(), outlineColour(plain).alpha());
+    EXPECT_GT(outline.red(), 200);
+    EXPECT_LT(outline.green(), 80);
+    EXPECT_EQ(menulet.imageTintedWithColor(QColor()), plain);
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+#pragma once
+
+#include "FakeMainWindowScreens.h"
+
+#include "platform/BWUIDMaker.h"
+#include "platform/Clock.h"
+#include "platform/PropertyList.h"
+#include "platform/SenderTag.h"
+#include "platform/SoundPlayer.h"
+#include "platform/UserDefaults.h"
+#include "shell/BWAppDelegate.h"
+#include "store/BWDefaultsKeys.h"
+#include "shell/BWUserInteraction.h"
+#include "shell/BWWindowController.h"
+#include "store/BWBillIndex.h"
+#include "store/BWBillRecordKeys.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QMainWindow>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// Records the sounds that would play.
+class RecordingSoundPlayer : public SoundPlayer
+{
+public:
+    QStringList played;
+    bool playEventSound(const QString& eventID) override
+    {
+        played.append(eventID);
+        return true;
+    }
+    bool playSoundNamed(const QString& name) override
+    {
+        played.append(name);
+        return true;
+    }
+};
+
+// The application delegate with its main window over fake screens, on a data
+// folder, defaults and clock of its own (Tuesday 8 March 2016, 10:00).
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    MainWindowTest()
+    {
+        clock.setNow(QDateTime(QDate(2016, 3, 8), QTime(10, 0)));
+        defaults.registerDefaults({{BWDefaultsKeys::BWDueSoonDays, 7}, {BWDefaultsKeys::BWEnableIncome, true}});
+
+        interaction.openUrl = [this](const QUrl& url) {
+            openedUrls.append(url);
+            return true;
+        };
+        interaction.chooseSaveFile = [this](QWidget*, const QString& title, const QString& suggestedName) {
+            saveDialogs.append({title, suggestedName});
+            return chosenSavePath;
+        };
+        interaction.showAlert = [this](QWidget*, const QString& message, const QString& informativeText) {
+            alerts.append({message, informativeText});
+        };
+        interaction.sounds = sounds;
+        delegate.setUserInteraction(interaction);
+    }
+
+    BWStoreEnvironment environment()
+    {
+        BWStoreEnvironment made;
+        made.defaults = &defaults;
+        made.appGroup = &appGroup;
+        made.clock = &clock;
+        made.defaultDataFolder = temp.file(QStringLiteral("data/Orvane.ovdata"));
+        made.supportFolder = temp.file(QStringLiteral("data"));
+        return made;
+    }
+
+    // The screens in the main window, as start-up leaves them.
+    void startWithScreens()
+    {
+        delegate.setScreens({&overview, &billPage, &editor, &payLogger});
+        delegate.createMainWindowController();
+        delegate.customWindowController()->window()->resize(1000, 640);
+        delegate.initializeViews();
+        overview.loadOverview();
+    }
+
+    static QVariantMap bill(const QString& name, const QDate& dueDate, double amount = 50.0)
+    {
+        return {{BillKeys::Name, name},
+                {BillKeys::DueDate, QDateTime(dueDate, QTime(9, 0)).toUTC()},
+                {BillKeys::Repeat, QVariantList{qlonglong(1), qlonglong(2)}},
+                {BillKeys::Amount, amount},
+                {BillKeys::PayType, qlonglong(0)},
+                {BillKeys::PaySite, QString()},
+                {BillKeys::Tags, QVariantList{}},
+                {BillKeys::IsArchived, false},
+                {BillKeys::IsIncome, false}};
+    }
+    static QVariantMap with(QVariantMap record, const QString& key, const QVariant& value)
+    {
+        record.insert(key, value);
+        return record;
+    }
+    // Stores the record under a fresh id, listed as active; returns the id.
+    QString addBill(QVariantMap record)
+    {
+        const QString billID = BWUIDMaker::makeUID();
+        record.insert(BillKeys::Bid, billID);
+        QDir().mkpath(env.defaultDataFolder);
+        EXPECT_TRUE(PropertyList::write(billFile(billID), record));
+        BWBillIndex index(env.defaultDataFolder);
+        index.setIds(IndexKeys::ActiveBills, index.ids(IndexKeys::ActiveBills) << billID);
+        EXPECT_TRUE(index.save());
+        return billID;
+    }
+    QString billFile(const QString& billID) const
+    {
+        return QDir(env.defaultDataFolder).filePath(billID + QStringLiteral(".plist"));
+    }
+    QVariantMap storedBill(const QString& billID) const
+    {
+        return PropertyList::read(billFile(billID)).value.toMap();
+    }
+    QStringList indexList(const QString& list) const { return BWBillIndex(env.defaultDataFolder).ids(list); }
+
+    // A sender of a command kind.
+    static std::unique_ptr<QAction> taggedAction(int tag)
+    {
+        auto action = std::make_unique<QAction>();
+        SenderTag::set(action.get(), tag);
+        return action;
+    }
+    // Lets the one-shot timers of a pane switch fire and the slides end.
+    static void settle() { QTest::qWait(600); }
+
+    TempFolder temp;
+    UserDefaults defaults{UserDefaults::standardPath(temp.file(QStringLiteral("config")))};
+    UserDefaults appGroup{UserDefaults::suitePath(temp.file(QStringLiteral("config")),
+                                                  BWDefaultsKeys::AppGroupSuiteName)};
+    Clock clock;
+    BWStoreEnvironment env = environment();
+
+    std::shared_ptr<RecordingSoundPlayer> sounds = std::make_shared<RecordingSoundPlayer>();
+    BWUserInteraction interaction;
+    QList<QUrl> openedUrls;
+    QList<QPair<QString, QString>> saveDialogs;
+    QList<QPair<QString, QString>> alerts;
+    QString chosenSavePath;
+
+    FakeOverview overview{env};
+    FakeBillPage billPage;
+    FakeEditor editor{env};
+    FakeLogPaymentPanel payLogger;
+    // Made after the screens, so that it goes before them.
+    BWAppDelegate delegate{env, temp.file(QStringLiteral("calendars"))};
+};

@@ -1,0 +1,329 @@
+// Undoing payments, editing the payment list, receipt copies and the
+// payment sound.
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSet>
+
+#include "PaymentLoggerTestFixture.h"
+#include "platform/SoundPlayer.h"
+#include "store/BWBillRecordKeys.h"
+
+namespace {
+
+// Plays nothing; remembers what it was asked to play.
+class RecordingSoundPlayer : public SoundPlayer
+{
+public:
+    bool playEventSound(const QString& eventID) override
+    {
+        played.append(eventID);
+        return true;
+    }
+    bool playSoundNamed(const QString& name) override
+    {
+        played.append(name);
+        return true;
+    }
+    QStringList played;
+};
+
+const QSet<QString> CheeringSounds = {QStringLiteral("bravo"),    QStringLiteral("congrats"),
+                                      QStringLiteral("fantastic"), QStringLiteral("ter"),
+                                      QStringLiteral("welldone"), QStringLiteral("youdid")};
+
+}  // namespace
+
+class PaymentReversalTest : public PaymentLoggerTest
+{
+protected:
+    // A loan-like monthly bill with a balance, escrow and interest.
+    QVariantMap loan() const
+    {
+        QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+        bill.insert(BillKeys::Balance, 1000.0);
+        bill.insert(BillKeys::Rev, 20.0);
+        bill.insert(BillKeys::Interest, 0.25);
+        return bill;
+    }
+    QVariantMap current(const QVariantMap& bill) const
+    {
+        return loader().loadBillWithID(bill.value(BillKeys::Bid).toString()).value();
+    }
+    void pay(const QVariantMap& bill, double amount, const QDateTime& date, bool full = true,
+             const QString& attachment = QString()) const
+    {
+        ASSERT_TRUE(logger().recordPayment(payment(amount, date, QStringLiteral("Paid"), attachment), current(bill),
+                                           full));
+    }
+    bool reverse(const QVariantMap& bill, QVariantList& payments) const
+    {
+        return logger().reverseLastPaymentForBill(bill.value(BillKeys::Bid).toString(), payments);
+    }
+};
+
+TEST_F(PaymentReversalTest, ReversingTheNewestRestoresTheBillAsItWasBeforeIt)
+{
+    const QVariantMap bill = loan();
+    storeBills({bill});
+    pay(bill, 100, localMoment(2016, 3, 8, 12));
+    const QVariantMap afterFirst = stored(bill);
+    pay(bill, 130, localMoment(2016, 4, 7, 12));
+    ASSERT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 5, 8, 9));
+
+    QVariantList payments = newestFirst(bill);
+    ASSERT_TRUE(reverse(bill, payments));
+
+    const QVariantMap after = stored(bill);
+    EXPECT_EQ(payments.size(), 1);
+    EXPECT_EQ(after.value(BillKeys::PaymentList).toList(), payments);
+    for (const QString& key : {BillKeys::DueDate, BillKeys::TotalPaid, BillKeys::Average, BillKeys::LastPayment,
+                               BillKeys::Balance})
+        EXPECT_EQ(after.value(key), afterFirst.value(key)) << key.toStdString();
+}
+
+TEST_F(PaymentReversalTest, ReversingTheOnlyPaymentClearsTheTotalsAndGivesTheBalanceBack)
+{
+    const QVariantMap bill = loan();
+    storeBills({bill});
+    pay(bill, 100, localMoment(2016, 3, 8, 12));
+    ASSERT_EQ(stored(bill).value(BillKeys::Balance).toDouble(), 940.0);
+
+    QVariantList payments = newestFirst(bill);
+    ASSERT_TRUE(reverse(bill, payments));
+
+    const QVariantMap after = stored(bill);
+    EXPECT_TRUE(payments.isEmpty());
+    EXPECT_TRUE(after.value(BillKeys::PaymentList).toList().isEmpty());
+    EXPECT_EQ(after.value(BillKeys::LastPayment).toDateTime(), PropertyList::distantPast());
+    EXPECT_EQ(after.value(BillKeys::TotalPaid).toDouble(), 0.0);
+    EXPECT_EQ(after.value(BillKeys::Average).toDouble(), 0.0);
+    EXPECT_EQ(after.value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 8, 9));
+    EXPECT_EQ(after.value(BillKeys::Balance).toDouble(), 1000.0);
+}
+
+TEST_F(PaymentReversalTest, BalancePaidDownToZeroComesBack)
+{
+    QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+    bill.insert(BillKeys::Balance, 100.0);
+    storeBills({bill});
+    pay(bill, 100, localMoment(2016, 3, 8, 12));
+    ASSERT_EQ(stored(bill).value(BillKeys::Balance).toDouble(), 0.0);
+
+    QVariantList payments = newestFirst(bill);
+    ASSERT_TRUE(reverse(bill, payments));
+    EXPECT_EQ(stored(bill).value(BillKeys::Balance).toDouble(), 100.0);
+}
+
+TEST_F(PaymentReversalTest, BillWithoutABalanceGetsNoneFromAReversal)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);   // Balance 0: none kept
+    storeBills({bill});
+    pay(bill, 100, localMoment(2016, 3, 8, 12));
+    QVariantList payments = newestFirst(bill);
+    ASSERT_TRUE(reverse(bill, payments));
+    EXPECT_EQ(stored(bill).value(BillKeys::Balance).toDouble(), 0.0);
+}
+
+TEST_F(PaymentReversalTest, ReversingAPartialPaymentLeavesTheDueDate)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+    storeBills({bill});
+    pay(bill, 40, localMoment(2016, 3, 8, 12), false);
+    QVariantList payments = newestFirst(bill);
+    ASSERT_TRUE(reverse(bill, payments));
+    EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 8, 9));
+}
+
+TEST_F(PaymentReversalTest, PaymentFromOlderDataStepsTheDateBackAndGivesTheKeptBalanceBack)
+{
+    QVariantMap bill = loan();
+    bill.insert(BillKeys::DueDate, localMoment(2016, 4, 8, 9));
+    bill.insert(BillKeys::Balance, 940.0);
+    const QVariantMap older{{PaymentKeys::Amount, 100.0}, {PaymentKeys::Date, localMoment(2016, 3, 8, 12)},
+                            {PaymentKeys::Note, QString()}, {PaymentKeys::Receipt, QString()}};
+    bill.insert(BillKeys::PaymentList, QVariantList{older});
+    storeBills({bill});
+
+    QVariantList payments{older};
+    ASSERT_TRUE(reverse(bill, payments));
+    EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 8, 9));
+    EXPECT_EQ(stored(bill).value(BillKeys::Balance).toDouble(), 1000.0);
+}
+
+TEST_F(PaymentReversalTest, ReversalStoresTheShownListAndTakesLastPaymentFromTheRest)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 0);
+    storeBills({bill});
+    pay(bill, 10, localMoment(2016, 2, 1));
+    pay(bill, 20, localMoment(2016, 3, 1));
+    pay(bill, 30, localMoment(2016, 3, 5));
+    QVariantList payments = newestFirst(bill);
+    ASSERT_TRUE(reverse(bill, payments));
+    const QVariantMap after = stored(bill);
+    EXPECT_EQ(after.value(BillKeys::LastPayment).toDateTime(), localMoment(2016, 3, 1));
+    EXPECT_EQ(after.value(BillKeys::TotalPaid).toDouble(), 30.0);
+    EXPECT_EQ(after.value(BillKeys::Average).toDouble(), 15.0);
+    EXPECT_EQ(after.value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 22, 9));   // two weeks on, not three
+}
+
+TEST_F(PaymentReversalTest, NothingToReverseOrNoSuchBillIsAFailure)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+    storeBills({bill});
+    QVariantList none;
+    EXPECT_FALSE(reverse(bill, none));
+    QVariantList one{QVariantMap{{PaymentKeys::Amount, 1.0}, {PaymentKeys::Date, clock.now()}}};
+    EXPECT_FALSE(logger().reverseLastPaymentForBill(BWUIDMaker::makeUID(), one));
+    EXPECT_FALSE(logger().reverseLastPaymentForBill(QStringLiteral("../billindex"), one));
+    EXPECT_EQ(one.size(), 1);
+    EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 8, 9));
+}
+
+TEST_F(PaymentReversalTest, EditedListIsStoredWithTotalsFromIt)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+    storeBills({bill});
+    pay(bill, 10, localMoment(2016, 2, 1));
+    pay(bill, 20, localMoment(2016, 3, 1));
+    QVariantList payments = newestFirst(bill);
+    QVariantMap edited = payments.at(1).toMap();
+    edited.insert(PaymentKeys::Amount, 70.0);
+    edited.insert(PaymentKeys::Date, localMoment(2016, 3, 4));
+    payments[1] = edited;
+
+    ASSERT_TRUE(logger().savePaymentList(payments, bill.value(BillKeys::Bid).toString()));
+    const QVariantMap after = stored(bill);
+    EXPECT_EQ(after.value(BillKeys::PaymentList).toList(), payments);
+    EXPECT_EQ(after.value(BillKeys::TotalPaid).toDouble(), 90.0);
+    EXPECT_EQ(after.value(BillKeys::Average).toDouble(), 45.0);
+    EXPECT_EQ(after.value(BillKeys::LastPayment).toDateTime(), localMoment(2016, 3, 4));
+}
+
+TEST_F(PaymentReversalTest, ReceiptIsCopiedIntoTheDataFolderUnderANewId)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+    storeBills({bill});
+    const QString chosen = temp.write(QStringLiteral("scans/March bill.pdf"), "%PDF receipt");
+    pay(bill, 100, clock.now(), true, chosen);
+
+    const QString receipt = storedPayments(bill).first().toMap().value(PaymentKeys::Receipt).toString();
+    const QFileInfo copy(receipt);
+    EXPECT_EQ(copy.absolutePath(), QFileInfo(dataFolder()).absoluteFilePath());
+    EXPECT_TRUE(BWUIDMaker::isValidUID(copy.completeBaseName()));
+    EXPECT_EQ(copy.suffix(), "pdf");
+    QFile copied(receipt);
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copied.readAll(), "%PDF receipt");
+    EXPECT_TRUE(QFileInfo::exists(chosen));   // the chosen file stays where it was
+}
+
+TEST_F(PaymentReversalTest, ReceiptWithoutAnExtensionIsNamedByTheIdAlone)
+{
+    const std::optional<QString> copy = logger().copyAttachment(temp.write(QStringLiteral("receipt"), "r"));
+    ASSERT_TRUE(copy);
+    EXPECT_TRUE(BWUIDMaker::isValidUID(QFileInfo(*copy).fileName()));
+}
+
+TEST_F(PaymentReversalTest, ReceiptButtonTitlesAreNoReceipt)
+{
+    EXPECT_EQ(logger().copyAttachment(QStringLiteral("Attach")), QStringLiteral("Attach"));
+    EXPECT_EQ(logger().copyAttachment(QStringLiteral("Attach Receipt")), QStringLiteral("Attach Receipt"));
+    EXPECT_EQ(logger().copyAttachment(QString()), QString());
+    EXPECT_EQ(BWPaymentLogger::cleanReceiptTitle(QStringLiteral("Attach Receipt")), QString());
+    EXPECT_EQ(BWPaymentLogger::cleanReceiptTitle(QStringLiteral("/tmp/a.pdf")), QStringLiteral("/tmp/a.pdf"));
+    EXPECT_EQ(BWPaymentLogger::reverseCleanReceiptTitleWithString(QString()), QStringLiteral("Attach"));
+    EXPECT_EQ(BWPaymentLogger::reverseCleanReceiptTitleWithString(QStringLiteral("/tmp/a.pdf")),
+              QStringLiteral("/tmp/a.pdf"));
+    EXPECT_EQ(BWPaymentLogger::resetTitleForReceiptButton(1), QStringLiteral("Attach Receipt"));
+    EXPECT_EQ(BWPaymentLogger::resetTitleForReceiptButton(2), QStringLiteral("Attach"));
+    EXPECT_EQ(BWPaymentLogger::resetTitleForReceiptButton(0), QString());
+}
+
+TEST_F(PaymentReversalTest, ReceiptThatCantBeCopiedStopsThePayment)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+    const QVariantMap loaded = storeAndLoad(bill);
+    EXPECT_FALSE(logger().recordPayment(payment(100, clock.now(), QStringLiteral("Paid"), temp.file("gone.pdf")),
+                                        loaded));
+    EXPECT_FALSE(logger().recordPayment(payment(100, clock.now(), QStringLiteral("Paid"), temp.path()), loaded));
+    EXPECT_TRUE(storedPayments(bill).isEmpty());
+    EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 8, 9));
+}
+
+TEST_F(PaymentReversalTest, ReversalRemovesItsReceiptCopyButNothingOutsideTheDataFolder)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+    storeBills({bill});
+    pay(bill, 10, localMoment(2016, 3, 1), true, temp.write(QStringLiteral("first.png"), "1"));
+    pay(bill, 20, localMoment(2016, 3, 8), true, temp.write(QStringLiteral("second.png"), "2"));
+    QVariantList payments = newestFirst(bill);
+    const QString newestCopy = payments.at(0).toMap().value(PaymentKeys::Receipt).toString();
+    const QString olderCopy = payments.at(1).toMap().value(PaymentKeys::Receipt).toString();
+    ASSERT_TRUE(QFileInfo::exists(newestCopy));
+
+    ASSERT_TRUE(reverse(bill, payments));
+    EXPECT_FALSE(QFileInfo::exists(newestCopy));
+    EXPECT_TRUE(QFileInfo::exists(olderCopy));
+
+}
+
+TEST_F(PaymentReversalTest, ReceiptPathsThatAreNoReceiptCopiesAreNeverRemoved)
+{
+    QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+    const QVariantMap neighbour = billDue(QDate(2016, 3, 9), 1, 2);
+    const QString elsewhere = temp.write(QStringLiteral("keep/%1.png").arg(BWUIDMaker::makeUID()), "x");
+    const QString neighbourFile = billPath(neighbour.value(BillKeys::Bid).toString());
+    QVariantList payments;
+    for (const QString& receipt : {elsewhere, neighbourFile, indexPath()})
+        payments.append(QVariantMap{{PaymentKeys::Amount, 1.0}, {PaymentKeys::Date, clock.now()},
+                                    {PaymentKeys::Receipt, receipt}});
+    bill.insert(BillKeys::PaymentList, payments);
+    storeBills({bill, neighbour});
+
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(reverse(bill, payments));
+    EXPECT_TRUE(QFileInfo::exists(elsewhere));
+    EXPECT_TRUE(QFileInfo::exists(neighbourFile));
+    EXPECT_TRUE(QFileInfo::exists(indexPath()));
+}
+
+TEST_F(PaymentLoggerTest, PaymentSoundFollowsTheUsersChoice)
+{
+    const BWPaymentLogger l = logger();
+    defaults.setBool(QStringLiteral("BRWPlayInterfaceSounds"), true);
+    const QStringList fixed{QStringLiteral("trumpetnew"), QStringLiteral("rings"), QStringLiteral("swell"),
+                            QStringLiteral("cheers")};
+    for (qlonglong choice = 0; choice < fixed.size(); ++choice) {
+        defaults.setInteger(QStringLiteral("BRWWhichSoundEffect"), choice);
+        EXPECT_EQ(l.getSpecifiedSound(), fixed.at(choice));
+    }
+    defaults.setInteger(QStringLiteral("BRWWhichSoundEffect"), 4);
+    EXPECT_TRUE(CheeringSounds.contains(l.getSpecifiedSound()));
+    for (qlonglong none : {5, -1, 99}) {
+        defaults.setInteger(QStringLiteral("BRWWhichSoundEffect"), none);
+        EXPECT_EQ(l.getSpecifiedSound(), QString()) << none;
+    }
+    defaults.setInteger(QStringLiteral("BRWWhichSoundEffect"), 0);
+    defaults.setBool(QStringLiteral("BRWPlayInterfaceSounds"), false);
+    EXPECT_EQ(l.getSpecifiedSound(), QString());
+}
+
+TEST_F(PaymentLoggerTest, RandomSoundDrawsEveryCheeringSound)
+{
+    QRandomGenerator generator(2016);
+    QSet<QString> drawn;
+    for (int i = 0; i < 200; ++i)
+        drawn.insert(BWPaymentLogger::randomSound(&generator));
+    EXPECT_EQ(drawn, CheeringSounds);
+}
+
+TEST_F(PaymentLoggerTest, PlaysTheChosenSoundOrNothing)
+{
+    RecordingSoundPlayer player;
+    defaults.setBool(QStringLiteral("BRWPlayInterfaceSounds"), true);
+    defaults.setInteger(QStringLiteral("BRWWhichSoundEffect"), 3);
+    EXPECT_EQ(logger().playSpecifiedSound(player), QStringLiteral("cheers"));
+    defaults.setInteger(QStringLiteral("BRWWhichSoundEffect"), 5);
+    EXPECT_EQ(logger().playSpecifiedSound(player), QString());
+    EXPECT_EQ(player.played, QStringList{QStringLiteral("cheers")});
+}

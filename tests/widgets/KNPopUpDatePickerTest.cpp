@@ -1,0 +1,186 @@
+#include "widgets/KNPopUpDatePicker.h"
+#include "widgets/MAAttachedWindow.h"
+
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+namespace {
+
+class KNPopUpDatePickerTest : public ::testing::Test
+{
+protected:
+    KNPopUpDatePickerTest()
+    {
+        auto* layout = new QVBoxLayout(&form);
+        picker = new KNPopUpDatePicker;
+        picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        picker->setDate(QDate(2026, 2, 10));
+        other = new QLineEdit;
+        layout->addWidget(other);  // takes the first focus
+        layout->addWidget(picker);
+        form.setGeometry(200, 200, 300, 120);
+        form.show();
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    // Some platforms activate every window that is shown, the bubble too;
+    // the form is made active again as a window system that honours
+    // showing without activation would leave it.
+    void openByFocus()
+    {
+        picker->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return picker->isBubbleOpen(); }, 2000));
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        ASSERT_TRUE(picker->isBubbleOpen());
+    }
+
+    // Picks a day in the calendar with the keyboard, as a user would.
+    void pickInCalendar(const QDate& day)
+    {
+        QCalendarWidget* calendar = picker->graphicalPicker();
+        auto* days = calendar->findChild<QTableView*>();
+        ASSERT_TRUE(days);
+        calendar->setSelectedDate(day);
+        QTest::keyClick(days, Qt::Key_Return);
+    }
+
+    QWidget form;
+    KNPopUpDatePicker* picker = nullptr;
+    QLineEdit* other = nullptr;
+};
+
+TEST_F(KNPopUpDatePickerTest, FocusOpensTheCalendarBesideTheField)
+{
+    EXPECT_FALSE(picker->isBubbleOpen());
+    openByFocus();
+    MAAttachedWindow* bubble = picker->attachedWindow();
+    EXPECT_EQ(bubble->side(), MAAttachedSide::Right);
+    EXPECT_EQ(bubble->point(), picker->anchorPoint());
+    EXPECT_EQ(bubble->windowBackgroundColor(), QColor(Qt::white));
+    EXPECT_EQ(picker->graphicalPicker()->selectedDate(), QDate(2026, 2, 10));
+    EXPECT_TRUE(picker->hasFocus());
+    // The arrow's tip touches the middle of the field's right edge.
+    const QPoint anchor = form.mapToGlobal(picker->anchorPoint().toPoint());
+    EXPECT_EQ(bubble->geometry().left(), anchor.x());
+    EXPECT_NEAR(bubble->geometry().center().y(), anchor.y(), 1);
+}
+
+TEST_F(KNPopUpDatePickerTest, APickedDaySetsTheFieldsDate)
+{
+    openByFocus();
+    pickInCalendar(QDate(2026, 3, 15));
+    EXPECT_EQ(picker->dateValue(), QDate(2026, 3, 15));
+}
+
+TEST_F(KNPopUpDatePickerTest, MovingTheFocusOnClosesTheBubble)
+{
+    openByFocus();
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !picker->isBubbleOpen(); }, 2000));
+}
+
+TEST_F(KNPopUpDatePickerTest, EditingTheFieldMovesTheCalendar)
+{
+    openByFocus();
+    picker->setCurrentSection(QDateTimeEdit::DaySection);
+    QTest::keyClick(picker, Qt::Key_Up);
+    EXPECT_EQ(picker->dateValue(), QDate(2026, 2, 11));
+    EXPECT_EQ(picker->graphicalPicker()->selectedDate(), QDate(2026, 2, 11));
+}
+
+TEST_F(KNPopUpDatePickerTest, SettingTheDateWhileClosedShowsOnNextOpening)
+{
+    openByFocus();
+    other->setFocus(Qt::TabFocusReason);
+    picker->setDateValue(QDate(2027, 1, 5));
+    EXPECT_EQ(picker->graphicalPicker()->selectedDate(), QDate(2027, 1, 5));
+    openByFocus();
+    EXPECT_EQ(picker->graphicalPicker()->selectedDate(), QDate(2027, 1, 5));
+}
+
+TEST_F(KNPopUpDatePickerTest, ResizingTheFieldsWindowMovesTheBubbleAbove)
+{
+    openByFocus();
+    QWidget elsewhere;
+    elsewhere.resize(100, 100);
+    elsewhere.show();
+    elsewhere.resize(150, 150);
+    EXPECT_EQ(picker->attachedWindow()->side(), MAAttachedSide::Right);
+
+    form.resize(400, 160);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return picker->attachedWindow()->side() == MAAttachedSide::AboveRightwards; }, 2000));
+    EXPECT_EQ(picker->attachedWindow()->point(), picker->anchorPoint());
+}
+
+TEST_F(KNPopUpDatePickerTest, ValueBindingFollowsATwoPartKeyPath)
+{
+    QObject editor;
+    QObject payment;
+    editor.setProperty("payment", QVariant::fromValue<QObject*>(&payment));
+    picker->bind(QStringLiteral("value"), &editor, QStringLiteral("payment.date"));
+    openByFocus();
+    pickInCalendar(QDate(2026, 4, 1));
+    EXPECT_EQ(payment.property("date").toDate(), QDate(2026, 4, 1));
+    EXPECT_FALSE(editor.property("date").isValid());
+}
+
+TEST_F(KNPopUpDatePickerTest, OneComponentPathSetsTheBoundObjectItself)
+{
+    QObject editor;
+    picker->bind(QStringLiteral("value"), &editor, QStringLiteral("dueDate"));
+    openByFocus();
+    pickInCalendar(QDate(2026, 4, 2));
+    EXPECT_EQ(editor.property("dueDate").toDate(), QDate(2026, 4, 2));
+    picker->unbind(QStringLiteral("value"));
+    pickInCalendar(QDate(2026, 4, 3));
+    EXPECT_EQ(editor.property("dueDate").toDate(), QDate(2026, 4, 2));
+}
+
+TEST_F(KNPopUpDatePickerTest, OtherBindingsAreNotRemembered)
+{
+    QObject editor;
+    picker->bind(QStringLiteral("enabled"), &editor, QStringLiteral("dueDate"));
+    openByFocus();
+    pickInCalendar(QDate(2026, 4, 2));
+    EXPECT_FALSE(editor.property("dueDate").isValid());
+    EXPECT_EQ(picker->dateValue(), QDate(2026, 4, 2));
+}
+
+TEST_F(KNPopUpDatePickerTest, APathThroughANonObjectWritesNothing)
+{
+    QObject editor;
+    editor.setProperty("payment", 5);
+    picker->bind(QStringLiteral("value"), &editor, QStringLiteral("payment.date"));
+    openByFocus();
+    pickInCalendar(QDate(2026, 4, 2));
+    EXPECT_EQ(editor.property("payment").toInt(), 5);
+}
+
+TEST_F(KNPopUpDatePickerTest, ABoundObjectThatGoesAwayIsForgotten)
+{
+    auto* editor = new QObject;
+    picker->bind(QStringLiteral("value"), editor, QStringLiteral("dueDate"));
+    delete editor;
+    openByFocus();
+    pickInCalendar(QDate(2026, 4, 2));  // must not touch the deleted object
+    EXPECT_EQ(picker->dateValue(), QDate(2026, 4, 2));
+}
+
+TEST_F(KNPopUpDatePickerTest, DestroyingAnOpenPickerTakesTheBubbleAlong)
+{
+    openByFocus();
+    QPointer<MAAttachedWindow> bubble = picker->attachedWindow();
+    delete picker;
+    EXPECT_TRUE(bubble.isNull());
+    form.resize(420, 170);  // the window no longer reports to the picker
+    QTest::qWait(20);
+}
+
+}  // namespace
