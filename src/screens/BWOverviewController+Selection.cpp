@@ -190,8 +190,8 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
     } else {
         setShown(m_overviewButtonLog, true);
         setShown(m_overviewButtonView, true);
-        for (QWidget* part : {static_cast<QWidget*>(m_payNowOverviewButton), static_cast<QWidget*>(m_overviewLineLog),
-                              static_cast<QWidget*>(m_overviewLineView), static_cast<QWidget*>(m_overviewLinePay)})
+        for (QWidget* part : std::initializer_list<QWidget*>{m_payNowOverviewButton, m_overviewLineLog,
+                                                             m_overviewLineView, m_overviewLinePay})
             part->show();
     }
 }

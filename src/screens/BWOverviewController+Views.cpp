@@ -31,6 +31,9 @@ constexpr int kHeaderHeight = 36;
 constexpr int kBottomBarHeight = 44;
 constexpr int kCalendarHeight = 210;
 constexpr int kSearchFieldWidth = 180;
+constexpr int kDueColumnWidth = 170;
+constexpr int kMoneyColumnWidth = 95;
+constexpr int kLastPaidColumnWidth = 115;
 // The log buttons' sender tags, read by the delegate: a full or a partial payment.
 constexpr int kFullPaymentTag = 0;
 constexpr int kPartialPaymentTag = 1;
@@ -124,6 +127,10 @@ void BWOverviewController::buildTable()
     columns->setSortIndicatorShown(true);
     columns->setStretchLastSection(false);
     columns->setSectionResizeMode(m_tableModel->columnOf(QStringLiteral("Name")), QHeaderView::Stretch);
+    columns->resizeSection(m_tableModel->columnOf(QStringLiteral("NextDue")), kDueColumnWidth);
+    for (const QString& money : {QStringLiteral("Average"), QStringLiteral("Balance"), QStringLiteral("Amount")})
+        columns->resizeSection(m_tableModel->columnOf(money), kMoneyColumnWidth);
+    columns->resizeSection(m_tableModel->columnOf(QStringLiteral("LastPaid")), kLastPaidColumnWidth);
     columns->setSortIndicator(m_tableModel->columnOf(QStringLiteral("NextDue")), Qt::AscendingOrder);
     connect(columns, &QHeaderView::sortIndicatorChanged, this,
             [this](int column, Qt::SortOrder order) { sortDescriptorsDidChange(column, order); });
@@ -180,12 +187,9 @@ QWidget* BWOverviewController::buildBottomBar()
     m_overviewLinePay = dividerLine(m_actionBox);
     m_actionsPopupButton = new BWPopupButton(m_actionBox);
     m_actionsAlternateButton = barButton(QString(), KBButtonTypeLightGrey, m_actionBox);
-    for (QWidget* control : {static_cast<QWidget*>(m_overviewButtonLog), static_cast<QWidget*>(m_overviewLineLog),
-                             static_cast<QWidget*>(m_overviewButtonPartial),
-                             static_cast<QWidget*>(m_overviewButtonView), static_cast<QWidget*>(m_overviewLineView),
-                             static_cast<QWidget*>(m_payNowOverviewButton), static_cast<QWidget*>(m_overviewLinePay),
-                             static_cast<QWidget*>(m_actionsPopupButton),
-                             static_cast<QWidget*>(m_actionsAlternateButton)})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             m_overviewButtonLog, m_overviewLineLog, m_overviewButtonPartial, m_overviewButtonView, m_overviewLineView,
+             m_payNowOverviewButton, m_overviewLinePay, m_actionsPopupButton, m_actionsAlternateButton})
         actions->addWidget(control);
     layout->addWidget(m_actionBox);
     m_actionBox->hide();

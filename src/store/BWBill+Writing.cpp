@@ -192,7 +192,9 @@ bool BWBill::writeRecordFile(const QString& billID, const QVariantMap& record) c
         Log::line(QStringLiteral("Could not write bill %1: %2").arg(billID, error));
         return false;
     }
-    Log::line(QStringLiteral("Wrote File %1").arg(QString::fromUtf8(PropertyList::serialize(record))));
+    // The id, not the record: the log is no place for the user's payments, and
+    // serializing the record a second time would double the cost of a write.
+    Log::line(QStringLiteral("Wrote File %1").arg(billID));
     return true;
 }
 

@@ -40,6 +40,15 @@ TEST_F(OverviewTest, DueDotsAreRedWhenOverdueYellowWhenDueSoonGreenLaterAndBlueF
         EXPECT_EQ(due.data(BWOverviewTableModel::ImageNameRole).toString(), expected.at(row)) << row;
         EXPECT_EQ(paintedDotColor(overview->tableModel()->cellView(due)), colors.at(row)) << row;
     }
+
+    // The table draws the same dots through its delegate.
+    QTableView* table = overview->billTable();
+    const QImage shown = table->viewport()->grab().toImage();
+    for (int row = 0; row < expected.size(); ++row) {
+        const QRect frame = table->visualRect(cell(row, QStringLiteral("NextDue")));
+        const QPoint dotCentre(frame.left() + 4 + 5, frame.center().y());
+        EXPECT_EQ(QColor(shown.pixel(dotCentre * shown.devicePixelRatio())), colors.at(row)) << row;
+    }
 }
 
 TEST_F(OverviewTest, NameCellDetailFollowsTheChosenDetail)
