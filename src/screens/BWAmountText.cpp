@@ -1,24 +1,14 @@
 #include "screens/BWAmountText.h"
 
-#include <QLocale>
 #include <cmath>
-#include <memory>
 
-#include <unicode/locid.h>
-#include <unicode/numfmt.h>
 #include <unicode/parsepos.h>
+
+#include "platform/IcuText.h"
 
 namespace {
 
-// The program's money texts are written by ICU for the current locale
-// (en_US where the locale is C), so they are read back the same way.
-icu::Locale currentIcuLocale()
-{
-    const QLocale locale;
-    return icu::Locale(locale.language() == QLocale::C ? "en_US" : locale.name().toLatin1().constData());
-}
-
-using FormatMaker = icu::NumberFormat* (*)(const icu::Locale&, UErrorCode&);
+using IcuText::NumberStyle;
 
 // The whole of `text` as one number by `formatter`; nothing when any of it is left over.
 std::optional<double> parseWhole(const icu::UnicodeString& text, icu::NumberFormat* formatter)
@@ -36,40 +26,31 @@ std::optional<double> parseWhole(const icu::UnicodeString& text, icu::NumberForm
     return number;
 }
 
-std::optional<double> parseWith(const icu::UnicodeString& text, FormatMaker make, const icu::Locale& locale)
+std::optional<double> parseWith(const icu::UnicodeString& text, NumberStyle style, const icu::Locale& locale)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::NumberFormat> formatter(make(locale, status));
-    if (U_FAILURE(status) || !formatter)
+    const std::unique_ptr<icu::NumberFormat> formatter = IcuText::numberFormat(style, locale);
+    if (!formatter)
         return std::nullopt;
     return parseWhole(text, formatter.get());
 }
 
-icu::NumberFormat* currencyFormat(const icu::Locale& locale, UErrorCode& status)
-{
-    return icu::NumberFormat::createCurrencyInstance(locale, status);
-}
-
-icu::NumberFormat* decimalFormat(const icu::Locale& locale, UErrorCode& status)
-{
-    return icu::NumberFormat::createInstance(locale, status);
-}
-
 }  // namespace
 
+// The program's money texts are written by ICU for the current locale, so
+// they are read back the same way.
 std::optional<double> BWAmountText::parse(const QString& text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
-    const icu::UnicodeString unicode(reinterpret_cast<const UChar*>(trimmed.utf16()), int32_t(trimmed.size()));
-    const icu::Locale locale = currentIcuLocale();
-    std::optional<double> number = parseWith(unicode, currencyFormat, locale);
+    const icu::UnicodeString unicode = IcuText::toIcu(trimmed);
+    const icu::Locale locale = IcuText::currentLocale();
+    std::optional<double> number = parseWith(unicode, NumberStyle::Currency, locale);
     if (!number)
-        number = parseWith(unicode, decimalFormat, locale);
+        number = parseWith(unicode, NumberStyle::Decimal, locale);
     // A "." before the decimals reads in every locale, as a keypad types it.
     if (!number)
-        number = parseWith(unicode, decimalFormat, icu::Locale::getRoot());
+        number = parseWith(unicode, NumberStyle::Decimal, icu::Locale::getRoot());
     if (!number || !std::isfinite(*number))
         return std::nullopt;
     return number;

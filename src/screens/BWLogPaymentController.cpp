@@ -253,7 +253,7 @@ void BWLogPaymentController::hideDatePopup()
 bool BWLogPaymentController::logSilentPaymentsForBills(const QVariantList& bills)
 {
     const UserDefaults& defaults = *m_env.defaults;
-    if (!defaults.boolForKey(LogPaymentDefaultsKeys::ShouldAutoLogPayments))
+    if (!defaults.boolForKey(BWDefaultsKeys::BWShouldAutoLogPayments))
         return false;
     const BWPaymentLogger logger(m_env);
     const bool incomeAutologging = defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);

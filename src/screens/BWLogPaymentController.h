@@ -21,14 +21,6 @@
 class SoundPlayer;
 class BGHUDView;
 
-namespace LogPaymentDefaultsKeys {
-
-// Automatic bills (and, with BW_ShouldAutoLogIncome, income) log themselves
-// when they fall due. Nothing registers it, so it is off until the user turns it on.
-inline const QString ShouldAutoLogPayments = QStringLiteral("BWShouldAutoLogPayments");
-
-}  // namespace LogPaymentDefaultsKeys
-
 // The floating panel in which the user logs one payment of a bill (or one
 // receipt of an income item): date paid, amount, a note and an optional
 // receipt file, saved in full (the bill moves on to its next due date) or in

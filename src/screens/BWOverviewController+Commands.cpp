@@ -67,7 +67,11 @@ void BWOverviewController::setupActionButtonMenuForBill(const QVariantMap&)
     clearActionsMenu();
 }
 
+// An empty pop-up and an untitled alternate button would only take room in
+// the bottom bar; they show again once there are actions to offer.
 void BWOverviewController::clearActionsMenu()
 {
     m_actionsPopupButton->clear();
+    m_actionsPopupButton->hide();
+    m_actionsAlternateButton->hide();
 }

@@ -10,9 +10,9 @@
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 #include "screens/BWLogPaymentController.h"
-#include "screens/BWOverviewDefaultsKeys.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
 #include "store/BWTagList.h"
 #include "widgets/BackgroundView.h"
 #include "widgets/BGHUDBox.h"
@@ -91,7 +91,7 @@ void BWOverviewController::loadOverview()
 {
     const int previousRow = selectedRow();
     const QString previousBillID = previousRow >= 0 ? billID(m_dataSourceFiltered.value(previousRow)) : QString();
-    m_useIntelligence = m_env.defaults->boolForKey(OverviewDefaultsKeys::UseIntelligenceEstimates);
+    m_useIntelligence = m_env.defaults->boolForKey(BWDefaultsKeys::BWUseIntelligenceEstimates);
     m_selectedTagIndex = m_tagDropdown->currentIndex();
     loadListMode(m_selectedTagIndex);
     reselect(previousBillID, previousRow);
@@ -108,7 +108,7 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
     const UserDefaults& defaults = *m_env.defaults;
     if (!m_columnLayoutRestored)
         updateTableColumnVisibility();
-    m_whatToShowOnOverview = defaults.integerForKey(OverviewDefaultsKeys::WhatToShowOnOverview);
+    m_whatToShowOnOverview = defaults.integerForKey(BWDefaultsKeys::BW_WhatToShowOnOverview);
     m_tableModel->setDisplayOptions({m_whatToShowOnOverview, m_useIntelligence});
 
     const bool allItems = group.isEmpty();
@@ -123,17 +123,17 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
     m_searchField->clear();
     m_actionBox->hide();
     updateTagList();
-    if (defaults.boolForKey(OverviewDefaultsKeys::EnableMenu))
+    if (defaults.boolForKey(BWDefaultsKeys::BWEnableMenu))
         emit menuBillsChanged(m_dataSource);
 
     m_dataSourceWithIncome = m_dataSource;
     m_calendarController->deselectAllDates();
-    if (defaults.integerForKey(OverviewDefaultsKeys::ShowPaydaysOnOverview) == 0)
+    if (defaults.integerForKey(BWDefaultsKeys::BWShowPaydaysOnOverview) == 0)
         removeIncomeRows();
     applyFilterWithString(QString());
     updateBottomText();
 
-    const bool vacation = defaults.boolForKey(OverviewDefaultsKeys::VacationEnabled);
+    const bool vacation = defaults.boolForKey(BWDefaultsKeys::VacationEnabled);
     m_airplaneButton->setProperty("imageName",
                                   vacation ? QStringLiteral("893-airplaneselect") : QStringLiteral("893-airplane"));
     m_airplaneButton->setToolTip(vacation ? tr("Vacation mode is on") : tr("Vacation mode is off"));

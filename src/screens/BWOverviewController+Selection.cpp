@@ -12,9 +12,9 @@
 
 #include "platform/Clock.h"
 #include "platform/UserDefaults.h"
-#include "screens/BWOverviewDefaultsKeys.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDView.h"
@@ -25,11 +25,6 @@ namespace {
 
 // Archived items are due in the distant future; the calendar can't show them.
 constexpr qlonglong kFarFutureDays = 18000;
-
-bool isIncome(const QVariantMap& record)
-{
-    return record.value(BillKeys::IsIncome).toBool();
-}
 
 void setShown(QWidget* widget, bool shown, bool enabled = true)
 {
@@ -124,8 +119,8 @@ void BWOverviewController::updateTableColumnVisibility()
         connect(header, &QHeaderView::sectionResized, m_columnLayoutSaver, qOverload<>(&QTimer::start));
         connect(header, &QHeaderView::sectionMoved, m_columnLayoutSaver, qOverload<>(&QTimer::start));
     }
-    for (const QString& column : {OverviewDefaultsKeys::AverageColumn, OverviewDefaultsKeys::AmountColumn,
-                                  OverviewDefaultsKeys::BalanceColumn, OverviewDefaultsKeys::LastPaidColumn})
+    for (const QString& column : {BWDefaultsKeys::Average, BWDefaultsKeys::Amount,
+                                  BWDefaultsKeys::Balance, BWDefaultsKeys::LastPaid})
         m_billTable->setColumnHidden(m_tableModel->columnOf(column), !m_env.defaults->boolForKey(column));
 }
 
@@ -134,7 +129,7 @@ void BWOverviewController::updateTableColumnVisibility()
 void BWOverviewController::restoreColumnLayout()
 {
     QHeaderView* header = m_billTable->horizontalHeader();
-    const QByteArray saved = m_env.defaults->objectForKey(OverviewDefaultsKeys::BillTableColumns).toByteArray();
+    const QByteArray saved = m_env.defaults->objectForKey(BWDefaultsKeys::BWBillTableColumns).toByteArray();
     if (saved.isEmpty())
         return;
     const int sortColumn = header->sortIndicatorSection();
@@ -146,7 +141,7 @@ void BWOverviewController::restoreColumnLayout()
 
 void BWOverviewController::saveColumnLayout()
 {
-    m_env.defaults->setObject(OverviewDefaultsKeys::BillTableColumns, m_billTable->horizontalHeader()->saveState());
+    m_env.defaults->setObject(BWDefaultsKeys::BWBillTableColumns, m_billTable->horizontalHeader()->saveState());
 }
 
 // ---- Bottom bar ----------------------------------------------------------------
@@ -168,7 +163,7 @@ void BWOverviewController::showNoSelection()
     m_actionText->show();
     m_actionBox->hide();
     m_payNowOverviewButton->hide();
-    m_adBox->setVisible(!m_env.defaults->boolForKey(OverviewDefaultsKeys::HideAd));
+    m_adBox->setVisible(!m_env.defaults->boolForKey(BWDefaultsKeys::BWHideAd));
 }
 
 void BWOverviewController::showSingleSelection(const QVariantMap& record)
@@ -179,7 +174,7 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
     m_actionBox->show();
     m_actionText->setText(record.value(BillKeys::Name).toString());
     setShown(m_payNowOverviewButton, true, !record.value(BillKeys::PaySite).toString().isEmpty());
-    if (isIncome(record)) {
+    if (BWBillsLoader::billIsIncome(record)) {
         setShown(m_overviewButtonLog, false, false);
         setShown(m_overviewButtonPartial, false, false);
         setShown(m_overviewButtonView, true);
@@ -212,8 +207,8 @@ void BWOverviewController::showSeveralSelected(const QList<int>& rows)
             if (std::trunc(estimate) != 0.0)
                 value = estimate;
         }
-        incomeSelected |= isIncome(record);
-        total += isIncome(record) ? -value : value;
+        incomeSelected |= BWBillsLoader::billIsIncome(record);
+        total += BWBillsLoader::billIsIncome(record) ? -value : value;
     }
     if (incomeSelected)
         total = -total;

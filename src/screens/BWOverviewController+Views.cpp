@@ -34,9 +34,11 @@ constexpr int kSearchFieldWidth = 180;
 constexpr int kDueColumnWidth = 170;
 constexpr int kMoneyColumnWidth = 95;
 constexpr int kLastPaidColumnWidth = 115;
-// The log buttons' sender tags, read by the delegate: a full or a partial payment.
+// The log buttons' sender tags, read by the delegate: a full payment, or a
+// partial one that leaves the button's title alone (the other partial kind
+// retitles its sender "Log Payment", which would leave two buttons saying so).
 constexpr int kFullPaymentTag = 0;
-constexpr int kPartialPaymentTag = 1;
+constexpr int kPartialPaymentTag = 3;
 
 QFrame* dividerLine(QWidget* parent)
 {
@@ -207,6 +209,12 @@ void BWOverviewController::buildMonthAtGlance()
     m_monthAtGlanceCalendar->setAppDelegate(this);
     layout->addWidget(m_monthAtGlanceCalendar);
     layout->addStretch(1);
+    // One plain sidebar from the calendar down: the theme's glossy gradient,
+    // stretched over the pane's height, would break in two below the calendar.
+    const QColor sidebar = m_monthAtGlanceCalendar->calendarBackgroundColor();
+    m_monthAtGlance->setUseTheme(false);
+    m_monthAtGlance->setColor1(sidebar);
+    m_monthAtGlance->setColor2(sidebar);
 
     m_calendarController = new LRCalendarController(m_monthAtGlanceCalendar, nullptr, this);
     m_calendarController->setDelegate(this);

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "screens/BWDateTemplate.h"
+#include "platform/DateTemplate.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
@@ -32,11 +32,6 @@ constexpr qlonglong ShowTags = 2;
 QString text(const char* english)
 {
     return QCoreApplication::translate("BWOverviewTableModel", english);
-}
-
-bool isIncome(const QVariantMap& record)
-{
-    return record.value(BillKeys::IsIncome).toBool();
 }
 
 bool hasWholeAmount(double amount)
@@ -118,7 +113,7 @@ BWTableCellView BWOverviewTableModel::cellView(const QModelIndex& index) const
         fillLastPaidCell(cell, record);
     else
         cell.textField.text = record.value(identifier).toString();
-    cell.lineHidden = !isIncome(record);
+    cell.lineHidden = !BWBillsLoader::billIsIncome(record);
     return cell;
 }
 
@@ -173,7 +168,7 @@ void BWOverviewTableModel::fillNextDueCell(BWTableCellView& cell, const QVariant
 
 void BWOverviewTableModel::fillMoneyCell(BWTableCellView& cell, const QVariantMap& record, const QString& key) const
 {
-    cell.textField.text = currency(isIncome(record) ? 0.0 : record.value(key).toDouble());
+    cell.textField.text = currency(BWBillsLoader::billIsIncome(record) ? 0.0 : record.value(key).toDouble());
 }
 
 void BWOverviewTableModel::fillAmountCell(BWTableCellView& cell, const QVariantMap& record) const
@@ -207,7 +202,7 @@ void BWOverviewTableModel::fillLastPaidCell(BWTableCellView& cell, const QVarian
         return;
     }
     const QVariantMap newest = newestPayment(payments);
-    cell.textField.text = BWDateTemplate::format(newest.value(PaymentKeys::Date).toDateTime(), QStringLiteral("MMMdyyyy"));
+    cell.textField.text = DateTemplate::format(newest.value(PaymentKeys::Date).toDateTime(), QStringLiteral("MMMdyyyy"));
     cell.detailTextField.text = currency(newest.value(PaymentKeys::Amount).toDouble());
 }
 

@@ -76,10 +76,17 @@ QString csvFileNameFor(const QString& billName)
 
 void BWAppDelegate::showLogPaymentPanel(QObject* sender)
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
-    BWLogPaymentScreen& panel = *m_screens.payLogger;
-    panel.setBid(QString());
+    // Quick logging needs no panel; every other kind does.
+    const int kind = SenderTag::of(sender);
+    if (kind != QuickLog && !m_screens.payLogger) {
+        beep();
+        return;
+    }
+    BWLogPaymentScreen* panel = m_screens.payLogger;
+    if (panel)
+        panel->setBid(QString());
 
     QString billID;
     if (overviewIsShown()) {
@@ -89,21 +96,22 @@ void BWAppDelegate::showLogPaymentPanel(QObject* sender)
                 return;
             billID = billIDOf(*record);
         }
-    } else if (billPageIsShown()) {
+    } else if (billPageIsShown() && m_screens.billView) {
         billID = m_screens.billView->currentBillID();
     }
-    panel.setBid(billID);
+    if (panel)
+        panel->setBid(billID);
 
-    switch (SenderTag::of(sender)) {
+    switch (kind) {
     case FullPayment:
-        showOneOf(panel.savePaymentButton(), panel.savePartialButton());
+        showOneOf(panel->savePaymentButton(), panel->savePartialButton());
         break;
     case PartialPayment:
-        showOneOf(panel.savePartialButton(), panel.savePaymentButton());
+        showOneOf(panel->savePartialButton(), panel->savePaymentButton());
         retitle(sender, tr("Log Payment"));
         break;
     case PartialPaymentKeepingTitle:
-        showOneOf(panel.savePartialButton(), panel.savePaymentButton());
+        showOneOf(panel->savePartialButton(), panel->savePaymentButton());
         break;
     case QuickLog:
         if (billID.isEmpty())
@@ -118,7 +126,7 @@ void BWAppDelegate::showLogPaymentPanel(QObject* sender)
     if (billID.isEmpty())
         beep();
     else
-        panel.showLogPaymentWindow();
+        panel->showLogPaymentWindow();
 }
 
 bool BWAppDelegate::performQuickLogForBillId(const QString& billID)
@@ -151,7 +159,7 @@ bool BWAppDelegate::performQuickLogForBillId(const QString& billID)
 
 void BWAppDelegate::quickLogShortcutPressed(QObject*)
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
     if (overviewIsShown() && selectedOverviewRows().size() != 1) {
         playRefusalSound();
@@ -166,7 +174,8 @@ void BWAppDelegate::quickLogShortcutPressed(QObject*)
 
 void BWAppDelegate::skipPaymentFromTouchbar(QObject*)
 {
-    if (!hasScreens())
+    // The skip popover belongs to the bill page.
+    if (!hasOverview() || !billPageOrBeep())
         return;
     if (billPageIsShown()) {
         showSkipPaymentPopover();
@@ -186,7 +195,7 @@ void BWAppDelegate::skipPaymentFromTouchbar(QObject*)
 
 void BWAppDelegate::showSkipPaymentPopover()
 {
-    if (!hasScreens())
+    if (!hasOverview() || !billPageOrBeep())
         return;
     const BWBillDetailScreen& page = *m_screens.billView;
     QWidget* popover = page.skipPaymentPopover();
@@ -202,12 +211,12 @@ void BWAppDelegate::showSkipPaymentPopover()
 
 void BWAppDelegate::showBillWithPayAction(QObject*)
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
     const std::optional<QVariantMap> record = recordOfCurrentBill();
     if (!record)
         return;
-    if (m_defaults.boolForKey(BWDefaultsKeys::BWPayWithInternalBrowser)) {
+    if (paysInInternalBrowser()) {
         if (overviewIsShown())
             switchToBillView();
         m_screens.billView->showWebView();
@@ -221,18 +230,25 @@ void BWAppDelegate::showBillWithPayAction(QObject*)
 
 void BWAppDelegate::showBillWithWebsiteAction()
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
     const std::optional<QVariantMap> record = recordOfCurrentBill();
     if (!record)
         return;
-    if (m_defaults.boolForKey(BWDefaultsKeys::BWPayWithInternalBrowser)) {
+    if (paysInInternalBrowser()) {
         if (overviewIsShown())
             switchToBillView();
         m_screens.billView->finishShowingWebsite();
         return;
     }
     openPaySite(*record);
+}
+
+// The internal browser is a pane of the bill page; without the page the pay
+// site opens in the desktop's browser instead.
+bool BWAppDelegate::paysInInternalBrowser() const
+{
+    return m_screens.billView && m_defaults.boolForKey(BWDefaultsKeys::BWPayWithInternalBrowser);
 }
 
 void BWAppDelegate::openPaySite(const QVariantMap& record)
@@ -259,23 +275,24 @@ void BWAppDelegate::openPaySite(const QVariantMap& record)
 
 void BWAppDelegate::editSelectedBill(QObject*)
 {
-    if (!hasScreens())
+    if (!hasOverview() || !editorOrBeep())
         return;
     if (overviewIsShown()) {
         m_screens.overview->editBillFromOverview();
-    } else if (billPageIsShown()) {
+    } else if (billPageIsShown() && m_screens.billView) {
         QWidget* anchor = m_screens.billView->actionsPopupButton();
         m_screens.billEditor->showEditPopoverForBill(m_screens.billView->currentBillID(), anchor->rect(), anchor);
     }
 }
 
+// Deleting is confirmed in the editor's popover, so it needs the editor too.
 void BWAppDelegate::deleteSelectedBill(QObject*)
 {
-    if (!hasScreens())
+    if (!hasOverview() || !editorOrBeep())
         return;
     if (overviewIsShown()) {
         m_screens.overview->deleteBillFromOverview();
-    } else if (billPageIsShown()) {
+    } else if (billPageIsShown() && m_screens.billView) {
         QWidget* anchor = m_screens.billView->actionsPopupButton();
         m_screens.billEditor->showDeletePopoverForBill(m_screens.billView->currentBillID(), anchor->rect(), anchor);
     }
@@ -283,13 +300,16 @@ void BWAppDelegate::deleteSelectedBill(QObject*)
 
 bool BWAppDelegate::archiveSelectedBill(QObject* sender)
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return false;
     const int tag = SenderTag::of(sender);
     if (tag != Archive && tag != Restore)
         return false;
     BWOverviewScreen& overview = *m_screens.overview;
 
+    // Restoring goes through the editor, which puts the item back in its lists.
+    if (tag == Restore && !editorOrBeep())
+        return false;
     if (overviewIsShown()) {
         if (tag == Archive)
             return overview.archiveBillFromOverview(Archive);
@@ -297,7 +317,7 @@ bool BWAppDelegate::archiveSelectedBill(QObject* sender)
         overview.loadOverviewForBills(IndexKeys::ArchivedBills, QString());
         return restored;
     }
-    if (!billPageIsShown())
+    if (!billPageIsShown() || !m_screens.billView)
         return false;
 
     // The bill page's own bill, whichever row the overview has selected.
@@ -312,7 +332,7 @@ bool BWAppDelegate::archiveSelectedBill(QObject* sender)
 
 bool BWAppDelegate::exportSelectedBillToCSV(QObject*)
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return false;
     const QString billID = currentBillID();
     if (billID.isEmpty()) {

@@ -54,7 +54,7 @@ void BWAppDelegate::setAppMenu(QMenu* appMenu)
 
 void BWAppDelegate::awakeFromNib()
 {
-    if (hasScreens())
+    if (hasOverview())
         connect(m_screens.overview->billTable(), &QAbstractItemView::doubleClicked, this,
                 [this] { switchToBillView(this); });
 }
@@ -67,9 +67,10 @@ void BWAppDelegate::applicationDidFinishLaunching()
     createMainWindowController();
     finishedStep(QStringLiteral("createMainWindowController"));
 
-    if (hasScreens()) {
+    if (hasOverview()) {
         mainView()->setOverviewbutton(m_screens.overview->overviewButtonLog());
-        mainView()->setButton(m_screens.billView->logPaymentButtonDetail());
+        if (m_screens.billView)
+            mainView()->setButton(m_screens.billView->logPaymentButtonDetail());
         finishedStep(QStringLiteral("mainViewButtons"));
     }
 
@@ -84,7 +85,7 @@ void BWAppDelegate::applicationDidFinishLaunching()
     setDockIconVisibility();
     finishedStep(QStringLiteral("setDockIconVisibility"));
 
-    if (hasScreens()) {
+    if (hasOverview()) {
         initializeViews();
         finishedStep(QStringLiteral("initializeViews"));
     }
@@ -95,11 +96,13 @@ void BWAppDelegate::applicationDidFinishLaunching()
     if (!passwordSet && createMenuIfEnabled())
         finishedStep(QStringLiteral("createMenu"));
 
-    if (hasScreens()) {
+    if (hasOverview()) {
         m_screens.overview->loadOverview();
         finishedStep(QStringLiteral("loadOverview"));
-        m_screens.billEditor->setListOfActiveBills(m_screens.overview->dataSource());
-        finishedStep(QStringLiteral("setListOfActiveBills"));
+        if (m_screens.billEditor) {
+            m_screens.billEditor->setListOfActiveBills(m_screens.overview->dataSource());
+            finishedStep(QStringLiteral("setListOfActiveBills"));
+        }
     }
 
     m_visibleView = OverviewPaneSet;

@@ -54,19 +54,29 @@ QWidget* BWAppDelegate::mainWindow() const
 void BWAppDelegate::initializeViews()
 {
     BWOverviewScreen& overview = *m_screens.overview;
-    BWBillDetailScreen& page = *m_screens.billView;
-    BWView* content = mainView();
-    for (QWidget* pane : {overview.list(), overview.monthAtGlance(), page.stickyNote(), page.billHeader(),
-                          page.statisticsView(), page.paymentHistory(), page.webViewContainer()}) {
-        pane->setParent(content);
-        pane->show();
-    }
-
+    addPanes({overview.list(), overview.monthAtGlance()});
     sizeOverviewPanes();
     placeOverviewPanesInSight(false);
+    if (m_screens.billView)
+        placeBillPageOutOfSight(*m_screens.billView);
+    overview.list()->setFocus();
+    m_viewsInitialized = true;
+}
 
-    // The bill page waits just outside, each pane beside the edge it will
-    // enter from; a first placement in sight fixes the other coordinate.
+void BWAppDelegate::addPanes(std::initializer_list<QWidget*> panes)
+{
+    for (QWidget* pane : panes) {
+        pane->setParent(mainView());
+        pane->show();
+    }
+}
+
+// The bill page waits just outside, each pane beside the edge it will enter
+// from; a first placement in sight fixes the other coordinate.
+void BWAppDelegate::placeBillPageOutOfSight(BWBillDetailScreen& page)
+{
+    addPanes({page.stickyNote(), page.billHeader(), page.statisticsView(), page.paymentHistory(),
+              page.webViewContainer()});
     sizeBillPagePanes();
     placeBillPagePanesInSight(false);
     placeBillPagePanesOutOfSight(false);
@@ -74,9 +84,6 @@ void BWAppDelegate::initializeViews()
     page.statisticsView()->hide();
     page.paymentHistory()->hide();
     page.webViewContainer()->hide();
-
-    overview.list()->setFocus();
-    m_viewsInitialized = true;
 }
 
 void BWAppDelegate::sizeOverviewPanes()
@@ -89,6 +96,8 @@ void BWAppDelegate::sizeOverviewPanes()
 
 void BWAppDelegate::sizeBillPagePanes()
 {
+    if (!m_screens.billView)
+        return;
     const QSize area = mainView()->size();
     BWBillDetailScreen& page = *m_screens.billView;
     QWidget* header = page.billHeader();
@@ -115,6 +124,8 @@ void BWAppDelegate::placeOverviewPanesOutOfSight(bool animated)
 
 void BWAppDelegate::placeBillPagePanesInSight(bool animated)
 {
+    if (!m_screens.billView)
+        return;
     BWBillDetailScreen& page = *m_screens.billView;
     const qreal headerHeight = page.billHeader()->height();
     setLocationTopLeftAnimated(page.stickyNote(), animated, headerHeight);
@@ -125,6 +136,8 @@ void BWAppDelegate::placeBillPagePanesInSight(bool animated)
 
 void BWAppDelegate::placeBillPagePanesOutOfSight(bool animated)
 {
+    if (!m_screens.billView)
+        return;
     BWBillDetailScreen& page = *m_screens.billView;
     setLocationOffScreenLeftAnimated(page.stickyNote(), animated);
     setLocationOffScreenTopAnimated(page.billHeader(), animated);
@@ -137,7 +150,8 @@ void BWAppDelegate::windowDidResize(QWidget*)
 {
     if (!m_viewsInitialized)
         return;
-    m_screens.billView->setGraphResizing();
+    if (m_screens.billView)
+        m_screens.billView->setGraphResizing();
     // The panes follow the window, as they would with springs and struts.
     sizeOverviewPanes();
     sizeBillPagePanes();
@@ -154,7 +168,7 @@ void BWAppDelegate::windowDidResize(QWidget*)
 
 void BWAppDelegate::windowDidEndLiveResize(QWidget*)
 {
-    if (m_viewsInitialized)
+    if (m_viewsInitialized && m_screens.billView)
         m_screens.billView->setGraphHeight();
 }
 
@@ -165,7 +179,7 @@ bool BWAppDelegate::windowShouldZoom(QWidget*, const QRect&)
 
 void BWAppDelegate::updateSearchFieldVisibility()
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
     BWOverviewScreen& overview = *m_screens.overview;
     overview.searchField()->setVisible(
@@ -174,7 +188,7 @@ void BWAppDelegate::updateSearchFieldVisibility()
 
 void BWAppDelegate::updateoverViewBottomTextVisibility()
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
     BWOverviewScreen& overview = *m_screens.overview;
     overview.actionText()->setVisible(

@@ -75,13 +75,34 @@ void BWAppDelegate::setScreens(const Screens& screens)
 {
     m_screenWatchers.clear();
     m_screens = screens;
-    if (hasScreens())
+    if (hasOverview())
         watchScreenWindows();
 }
 
-bool BWAppDelegate::hasScreens() const
+bool BWAppDelegate::billPageOrBeep()
 {
-    return m_screens.overview && m_screens.billView && m_screens.billEditor && m_screens.payLogger;
+    if (!m_screens.billView)
+        beep();
+    return m_screens.billView;
+}
+
+bool BWAppDelegate::editorOrBeep()
+{
+    if (!m_screens.billEditor)
+        beep();
+    return m_screens.billEditor;
+}
+
+// The popovers of the screens that are there; missing screens have none.
+QList<QWidget*> BWAppDelegate::screenPopovers() const
+{
+    QList<QWidget*> popovers;
+    if (m_screens.billEditor)
+        popovers.append(m_screens.billEditor->editorPopover());
+    if (const BWBillDetailScreen* page = m_screens.billView)
+        popovers << page->paymentEditorPopover() << page->stickyEditorPopover() << page->notesEditorPopover()
+                 << page->skipPaymentPopover();
+    return popovers;
 }
 
 void BWAppDelegate::watchScreenWindows()
@@ -92,14 +113,14 @@ void BWAppDelegate::watchScreenWindows()
         else if (type == QEvent::Hide)
             popoverWillClose(popover);
     };
-    const BWBillDetailScreen& page = *m_screens.billView;
-    for (QWidget* popover : {m_screens.billEditor->editorPopover(), page.paymentEditorPopover(),
-                             page.stickyEditorPopover(), page.notesEditorPopover(), page.skipPaymentPopover()})
+    for (QWidget* popover : screenPopovers())
         watch(popover, popoverEvents);
-    watch(m_screens.payLogger->panel(), [this](QWidget* panel, QEvent::Type type) {
-        if (type == QEvent::WindowDeactivate)
-            windowDidResignKey(panel);
-    });
+    if (m_screens.payLogger) {
+        watch(m_screens.payLogger->panel(), [this](QWidget* panel, QEvent::Type type) {
+            if (type == QEvent::WindowDeactivate)
+                windowDidResignKey(panel);
+        });
+    }
 }
 
 void BWAppDelegate::watch(QWidget* widget, const std::function<void(QWidget*, QEvent::Type)>& handler)
@@ -118,9 +139,9 @@ void BWAppDelegate::setIncomeControls(QAction* incomeMenuItem, QAbstractButton* 
 
 QString BWAppDelegate::currentBillID() const
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return QString();
-    if (billPageIsShown())
+    if (billPageIsShown() && m_screens.billView)
         return m_screens.billView->currentBillID();
     const std::optional<QVariantMap> record = selectedRecord();
     return record ? billIDOf(*record) : QString();
@@ -171,7 +192,7 @@ void BWAppDelegate::selectOverviewRow(int row)
 
 std::optional<QVariantMap> BWAppDelegate::recordOfCurrentBill() const
 {
-    if (billPageIsShown())
+    if (billPageIsShown() && m_screens.billView)
         return BWBillsLoader(m_storeEnv).loadBillWithID(m_screens.billView->currentBillID());
     return selectedRecord();
 }
@@ -186,10 +207,10 @@ bool BWAppDelegate::billIsDeleted(const QString& billID) const
 
 void BWAppDelegate::switchToBillView(QObject*)
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
     const std::optional<QVariantMap> record = selectedRecord();
-    if (!record)
+    if (!record || !billPageOrBeep())
         return;
     if (UserActivity* activity = m_screens.overview->activity())
         activity->invalidate();
@@ -206,7 +227,7 @@ void BWAppDelegate::switchToBillView(QObject*)
 
 void BWAppDelegate::showBillFromSearch(const QString& billID)
 {
-    if (!hasScreens())
+    if (!hasOverview() || !billPageOrBeep())
         return;
     // A reminder or hand-off may name a bill that is gone; an empty bill page
     // would help nobody.
@@ -261,7 +282,7 @@ void BWAppDelegate::publishBillActivity(const QVariantMap& record)
 
 void BWAppDelegate::switchToOverview(QObject* sender)
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
     if (overviewIsShown())
         return;
@@ -272,7 +293,7 @@ void BWAppDelegate::switchToOverview(QObject* sender)
 
 void BWAppDelegate::switchToOverviewAndReload(QObject* sender)
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
     Log::line(QStringLiteral("Switching to Overview With Reload"));
     reloadOverviewAndSuggestions();
@@ -282,16 +303,18 @@ void BWAppDelegate::switchToOverviewAndReload(QObject* sender)
 void BWAppDelegate::reloadOverviewAndSuggestions()
 {
     m_screens.overview->loadOverview();
-    m_screens.billEditor->setListOfActiveBills(m_screens.overview->dataSource());
+    if (m_screens.billEditor)
+        m_screens.billEditor->setListOfActiveBills(m_screens.overview->dataSource());
 }
 
 void BWAppDelegate::switchToOverviewWithoutReloading(QObject*)
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
-    BWBillDetailScreen& page = *m_screens.billView;
-    showIfPresent(page.nextBillButton());
-    showIfPresent(page.previousBillButton());
+    if (const BWBillDetailScreen* page = m_screens.billView) {
+        showIfPresent(page->nextBillButton());
+        showIfPresent(page->previousBillButton());
+    }
     const bool wasOnBillPage = !overviewIsShown();
     // Set first: closing the page's popovers below asks which page is shown.
     m_visibleView = OverviewPaneSet;
@@ -338,7 +361,7 @@ void BWAppDelegate::quitOrvane()
 
 void BWAppDelegate::switchBills(QObject* sender)
 {
-    if (!hasScreens())
+    if (!hasOverview() || !billPageOrBeep())
         return;
     const int step = SenderTag::of(sender);
     Log::line(QStringLiteral("Direction %1").arg(step));
@@ -377,7 +400,7 @@ void BWAppDelegate::createNewSavingsGoalFromMenu(QObject* sender)
 
 void BWAppDelegate::openNewItemEditor(void (BWBillEditorScreen::*create)(QWidget*), QObject* sender)
 {
-    if (!hasScreens())
+    if (!hasOverview() || !editorOrBeep())
         return;
     BWBillEditorScreen& editor = *m_screens.billEditor;
     if (overviewIsShown()) {
@@ -394,7 +417,7 @@ void BWAppDelegate::openNewItemEditor(void (BWBillEditorScreen::*create)(QWidget
 
 bool BWAppDelegate::toggleIncomeVisibility(QObject*)
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return false;
     const bool paydaysShown = !m_defaults.boolForKey(BWDefaultsKeys::BWShowPaydaysOnOverview);
     if (!m_defaults.setBool(BWDefaultsKeys::BWShowPaydaysOnOverview, paydaysShown)) {
@@ -416,7 +439,7 @@ void BWAppDelegate::updateIncomeVisibility(bool paydaysShown)
 
 void BWAppDelegate::enableOrDisableSelectedMenusAndButtons()
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
     BWOverviewScreen& overview = *m_screens.overview;
     for (QAction* item : {overview.menuItemNew(), overview.importMenuItem(), overview.import4MenuItem(),
@@ -425,7 +448,8 @@ void BWAppDelegate::enableOrDisableSelectedMenusAndButtons()
 
     bool billCommandsEnabled = billPageIsShown();
     if (overviewIsShown()) {
-        m_screens.billView->clearActionsMenu();
+        if (m_screens.billView)
+            m_screens.billView->clearActionsMenu();
         const QList<int> rows = selectedOverviewRows();
         billCommandsEnabled = !rows.isEmpty();
         if (rows.size() == 1) {
@@ -448,50 +472,53 @@ void BWAppDelegate::focusMainView()
 
 void BWAppDelegate::closePopoversIfNeeded()
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
-    const BWBillDetailScreen& page = *m_screens.billView;
-    for (QWidget* popover : {m_screens.billEditor->editorPopover(), page.paymentEditorPopover(),
-                             page.stickyEditorPopover(), page.notesEditorPopover(), page.skipPaymentPopover()})
+    for (QWidget* popover : screenPopovers())
         closeIfPresent(popover);
 }
 
 void BWAppDelegate::popoverDidShow(QWidget*)
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
     Log::line(QStringLiteral("Popover Appeared"));
-    m_screens.billEditor->setDidJustSaveItem(false);
-    m_screens.billView->setDidJustSaveItem(false);
+    if (m_screens.billEditor)
+        m_screens.billEditor->setDidJustSaveItem(false);
+    if (m_screens.billView)
+        m_screens.billView->setDidJustSaveItem(false);
 }
 
 void BWAppDelegate::popoverWillClose(QWidget*)
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
-    BWBillEditorScreen& editor = *m_screens.billEditor;
-    showIfPresent(editor.nextBillButton());
-    showIfPresent(editor.prevBillButton());
-    setEnabledIfPresent(editor.searchField(), true);
-    setEnabledIfPresent(editor.overviewButton(), true);
+    const BWBillEditorScreen* editor = m_screens.billEditor;
+    if (editor) {
+        showIfPresent(editor->nextBillButton());
+        showIfPresent(editor->prevBillButton());
+        setEnabledIfPresent(editor->searchField(), true);
+        setEnabledIfPresent(editor->overviewButton(), true);
+    }
+    const bool editorSaved = editor && editor->didJustSaveItem();
 
     if (overviewIsShown()) {
-        if (editor.didJustSaveItem())
+        if (editorSaved)
             m_screens.overview->loadOverview();
         return;
     }
-    if (!billPageIsShown())
+    if (!billPageIsShown() || !m_screens.billView)
         return;
     const BWBillDetailScreen& page = *m_screens.billView;
     if (billIsDeleted(page.currentBillID()))
         switchToOverview();
-    else if (editor.didJustSaveItem() || page.didJustSaveItem())
+    else if (editorSaved || page.didJustSaveItem())
         reloadBillPageAndOverview();
 }
 
 void BWAppDelegate::windowDidResignKey(QWidget* window)
 {
-    if (!hasScreens())
+    if (!hasOverview() || !m_screens.payLogger)
         return;
     const BWLogPaymentScreen& payLogger = *m_screens.payLogger;
     if (window == payLogger.panel() && payLogger.didMakePayment())
@@ -500,7 +527,7 @@ void BWAppDelegate::windowDidResignKey(QWidget* window)
 
 void BWAppDelegate::reloadAfterPayment()
 {
-    if (!hasScreens())
+    if (!hasOverview())
         return;
     if (overviewIsShown()) {
         // The same row stays selected, even where the paid bill moved away.
@@ -508,14 +535,16 @@ void BWAppDelegate::reloadAfterPayment()
         m_screens.overview->loadOverview();
         selectOverviewRow(row);
     } else if (billPageIsShown()) {
-        m_screens.payLogger->setBid(QString());
+        if (m_screens.payLogger)
+            m_screens.payLogger->setBid(QString());
         reloadBillPageAndOverview();
     }
 }
 
 void BWAppDelegate::reloadBillPageAndOverview()
 {
-    m_screens.billView->loadBillWithID(m_screens.billView->currentBillID());
+    if (m_screens.billView)
+        m_screens.billView->loadBillWithID(m_screens.billView->currentBillID());
     m_screens.overview->loadOverview();
 }
 

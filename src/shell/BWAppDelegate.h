@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QVariantMap>
 #include <QWidget>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 #include "shell/BWUserInteraction.h"
@@ -206,7 +207,7 @@ public:
     QWidget* mainWindow() const;
     // Places the panes of both screens in the main window, once at start-up:
     // the overview's in sight, the bill page's just outside it, ready to slide
-    // in. Needs the controller and the screens.
+    // in (when there is a bill page). Needs the controller and the overview.
     void initializeViews();
 
 public slots:
@@ -220,6 +221,8 @@ public slots:
     void updateoverViewBottomTextVisibility();
 
 private:
+    void addPanes(std::initializer_list<QWidget*> panes);
+    void placeBillPageOutOfSight(BWBillDetailScreen& page);
     void sizeOverviewPanes();
     void sizeBillPagePanes();
     void placeOverviewPanesInSight(bool animated);
@@ -242,8 +245,10 @@ public:
 
     // The main window's screens. The delegate doesn't own them; they are set
     // once, before initializeViews(), and must outlive the delegate (or be
-    // taken back with setScreens({}) before they go). Until all four are
-    // set, the commands below do nothing.
+    // taken back with setScreens({}) before they go). Without the overview the
+    // commands below do nothing. The others may be missing: a command that
+    // needs a missing one (opening a bill page, editing, deleting, restoring,
+    // the log-payment panel) beeps instead, and the rest work as usual.
     struct Screens
     {
         BWOverviewScreen* overview = nullptr;
@@ -321,9 +326,14 @@ public slots:
     bool exportSelectedBillToCSV(QObject* sender = nullptr);
 
 private:
-    bool hasScreens() const;
+    bool hasOverview() const { return m_screens.overview != nullptr; }
+    // Whether the screen is there; beeps when it is not, as for any command
+    // that can't be carried out.
+    bool billPageOrBeep();
+    bool editorOrBeep();
     bool overviewIsShown() const { return m_visibleView == OverviewPaneSet; }
     bool billPageIsShown() const { return m_visibleView == BillPaneSet; }
+    QList<QWidget*> screenPopovers() const;
     QList<int> selectedOverviewRows() const;
     // The row commands act on; -1 for none.
     int selectedOverviewRow() const;
@@ -341,6 +351,7 @@ private:
     void focusMainView();
     // The record of the bill the user is looking at, fresh from the store.
     std::optional<QVariantMap> recordOfCurrentBill() const;
+    bool paysInInternalBrowser() const;
     void openPaySite(const QVariantMap& record);
     void beep();
     void playRefusalSound();

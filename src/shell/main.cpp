@@ -6,6 +6,7 @@
 #include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
 #include "shell/BWAppDelegate.h"
+#include "shell/BWMainScreens.h"
 #include "store/BWDefaultsKeys.h"
 #include "shell/BWReminderManager.h"
 #include "store/BWStoreEnvironment.h"
@@ -85,6 +86,8 @@ int main(int argc, char** argv)
     delegate.setSleepWatcher(&sleepWatcher);
     QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
                      [&delegate] { delegate.applicationShouldHandleReopen(anyWindowIsVisible()); });
+
+    BWMainScreens screens(env, delegate, BWUserInteraction::system());
 
     delegate.awakeFromNib();
     // Start-up ends inside the event loop, which quitting needs.

@@ -104,40 +104,44 @@ bool BWBill::restoreDeletedBills()
     return index.save();
 }
 
-bool BWBill::overWriteIndexFileWithDictionary(const QVariantMap& index, const QString& updatingKey)
+std::optional<BWBillIndex> BWBill::storeIndex(const QVariantMap& index) const
 {
     const QString folder = dataFolder();
     if (folder.isEmpty())
-        return false;
+        return std::nullopt;
     BWBillIndex file(folder);
     file.setDictionary(index);
     if (!file.save())
+        return std::nullopt;
+    return file;
+}
+
+bool BWBill::overWriteIndexFileWithDictionary(const QVariantMap& index, const QString& updatingKey)
+{
+    const std::optional<BWBillIndex> file = storeIndex(index);
+    if (!file)
         return false;
     if (updatingKey == IndexKeys::ActiveBillsCloudKey) {
         Log::line(QStringLiteral("iCloud: Uploading active bills back to icloud"));
-        uploadActiveBillsToiCloud(file.ids(IndexKeys::ActiveBills));
+        uploadActiveBillsToiCloud(file->ids(IndexKeys::ActiveBills));
     } else if (updatingKey == IndexKeys::DeletedBillsCloudKey) {
         Log::line(QStringLiteral("iCloud: Uploading deleted bills back to icloud"));
-        uploadDeletedBillsToiCloud(file.ids(IndexKeys::DeletedBills));
+        uploadDeletedBillsToiCloud(file->ids(IndexKeys::DeletedBills));
     } else if (updatingKey == IndexKeys::ArchivedBillsCloudKey) {
         Log::line(QStringLiteral("iCloud: Uploading archived bills back to icloud"));
-        uploadArchivedBillsToiCloud(file.ids(IndexKeys::ArchivedBills));
+        uploadArchivedBillsToiCloud(file->ids(IndexKeys::ArchivedBills));
     }
     return true;
 }
 
 bool BWBill::overWriteIndexFileWithDictionary(const QVariantMap& index, bool updatingAllKeys)
 {
-    const QString folder = dataFolder();
-    if (folder.isEmpty())
-        return false;
-    BWBillIndex file(folder);
-    file.setDictionary(index);
-    if (!file.save())
+    const std::optional<BWBillIndex> file = storeIndex(index);
+    if (!file)
         return false;
     if (updatingAllKeys) {
-        uploadActiveBillsToiCloud(file.ids(IndexKeys::ActiveBills));
-        uploadDeletedBillsToiCloud(file.ids(IndexKeys::DeletedBills));
+        uploadActiveBillsToiCloud(file->ids(IndexKeys::ActiveBills));
+        uploadDeletedBillsToiCloud(file->ids(IndexKeys::DeletedBills));
     }
     return true;
 }

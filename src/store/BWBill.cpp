@@ -49,7 +49,7 @@ QVariant dateFromSeconds(const QVariant& seconds)
     return QDateTime::fromMSecsSinceEpoch(std::llround(value * 1000.0), Qt::UTC);
 }
 
-// Applies `convert` to the record's three dates and to each payment's date.
+// Applies `convert` to the record's three dates and to each payment's dates.
 template <typename Convert>
 QVariantMap convertDates(const QVariantMap& record, Convert convert, bool fillMissingAmounts)
 {
@@ -66,6 +66,9 @@ QVariantMap convertDates(const QVariantMap& record, Convert convert, bool fillMi
         }
         QVariantMap payment = entry.toMap();
         payment.insert(PaymentKeys::Date, convert(payment.value(PaymentKeys::Date)));
+        const QString& movedFrom = PaymentKeys::DueDateBeforePayment;
+        if (payment.contains(movedFrom))
+            payment.insert(movedFrom, convert(payment.value(movedFrom)));
         if (fillMissingAmounts && !payment.contains(PaymentKeys::Amount))
             payment.insert(PaymentKeys::Amount, qlonglong(0));
         payments.append(payment);

@@ -10,6 +10,8 @@
 
 #include "store/BWStoreEnvironment.h"
 
+class BWBillIndex;
+
 // The writer of bill records: the only code that writes bill files and moves
 // bill ids between the lists of the index. It stores an edited item built from
 // its properties, rewrites a changed record, stores single keys, deletes,
@@ -120,8 +122,9 @@ public:
     // The record of the set properties, with DateWasModified 0.
     QVariantMap convertBillToDictionary() const;
     // A copy in Firebase form: DueDate, LastPayment, SyncModificationDate and
-    // each payment's Date as seconds since 1970 (a missing date is 0), and
-    // Amount 0 in a payment that has none.
+    // each payment's Date (and DueDateBeforePayment, where it has one) as
+    // seconds since 1970 (a missing date is 0), and Amount 0 in a payment
+    // that has none.
     static QVariantMap convertDatesToNumbersWithDictionary(const QVariantMap& record);
     // The reverse; a missing number reads as 1 January 1970.
     static QVariantMap convertNumbersToDatesWithDictionary(const QVariantMap& firebaseRecord);
@@ -155,6 +158,9 @@ private:
                         bool remind) const;
     void sendToFirebase(const QVariantMap& record, const QString& billID) const;
     bool addToActiveBills(const QString& billID, QStringList* activeBills) const;
+    // Writes `index` as the data folder's index; the saved file, or nothing
+    // when there is no data folder or the write failed.
+    std::optional<BWBillIndex> storeIndex(const QVariantMap& index) const;
     bool defaultsFlag(const QString& key) const;
     void sendListToKeyValueStore(const QString& cloudKey, const QStringList& billIDs, const QString& logLine) const;
 

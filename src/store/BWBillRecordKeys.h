@@ -65,8 +65,13 @@ inline const QString Receipt = QStringLiteral("Receipt");   // path of the recei
 // The real number that the payment took off the bill's Balance (0 when the
 // bill kept no balance).
 inline const QString BalanceReduction = QStringLiteral("BalanceReduction");
+// What the payment took off a varying amount; only in an entry that lowered it.
+inline const QString AmountReduction = QStringLiteral("AmountReduction");
 // Whether the payment moved the due date on (a partial payment does not).
 inline const QString MovedDueDate = QStringLiteral("MovedDueDate");
+// The stored due date that the payment moved on from; only in an entry that
+// moved it.
+inline const QString DueDateBeforePayment = QStringLiteral("DueDateBeforePayment");
 
 }  // namespace PaymentKeys
 
@@ -106,11 +111,10 @@ inline const QString DueSoon = QStringLiteral("DueSoonTag");
 
 }  // namespace PseudoTags
 
-// Keys of the app-group suite that an extension reads.
+// Keys of the app-group suite that an extension reads. The settings mirrored
+// there keep their own names (BWDefaultsKeys).
 namespace AppGroupKeys {
 
 inline const QString ActiveBills = QStringLiteral("ActiveBills");
-inline const QString DueSoonDays = QStringLiteral("BWDueSoonDays");
-inline const QString HideAutomaticBillsInOverview = QStringLiteral("BWHideAutoMaticBillsInOverview");
 
 }  // namespace AppGroupKeys

@@ -3,38 +3,24 @@
 #include "store/BWBillsLoader.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <memory>
 
-#include <unicode/locid.h>
-#include <unicode/numfmt.h>
-
+#include "platform/IcuText.h"
 #include "platform/Log.h"
 #include "store/BWBillRecordKeys.h"
 
 namespace {
 
+using IcuText::NumberStyle;
+
 // The number formatters run on ICU, whose default rounding is half to even
 // and whose patterns are the locale's own; Qt has neither.
-icu::Locale currentIcuLocale()
-{
-    const QLocale locale;
-    return icu::Locale(locale.language() == QLocale::C ? "en_US" : locale.name().toLatin1().constData());
-}
-
-enum class NumberStyle { Currency, Decimal };
-
 std::unique_ptr<icu::NumberFormat> makeFormatter(NumberStyle style, const icu::Locale& locale)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::NumberFormat> formatter(style == NumberStyle::Currency
-                                                     ? icu::NumberFormat::createCurrencyInstance(locale, status)
-                                                     : icu::NumberFormat::createInstance(locale, status));
-    if (U_FAILURE(status))
-        return nullptr;
-    if (style == NumberStyle::Decimal)
+    std::unique_ptr<icu::NumberFormat> formatter = IcuText::numberFormat(style, locale);
+    if (formatter && style == NumberStyle::Decimal)
         formatter->setMaximumFractionDigits(3);
     return formatter;
 }
@@ -45,7 +31,7 @@ QString formatted(const icu::NumberFormat* formatter, double number)
         return QString::number(number);
     icu::UnicodeString text;
     formatter->format(number, text);
-    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
+    return IcuText::fromIcu(text);
 }
 
 // Amounts in the export are for other programs to read, so they look the same
@@ -89,12 +75,12 @@ QVariant BWBillsLoader::getEstimatedAmountDueForBill(const QVariantMap& bill) co
 
 QString BWBillsLoader::currencyFormattedNumber(double number) const
 {
-    return formatted(makeFormatter(NumberStyle::Currency, currentIcuLocale()).get(), number);
+    return formatted(makeFormatter(NumberStyle::Currency, IcuText::currentLocale()).get(), number);
 }
 
 QString BWBillsLoader::currencyFormattedNumberNoDecimals(double number) const
 {
-    std::unique_ptr<icu::NumberFormat> formatter = makeFormatter(NumberStyle::Currency, currentIcuLocale());
+    std::unique_ptr<icu::NumberFormat> formatter = makeFormatter(NumberStyle::Currency, IcuText::currentLocale());
     if (formatter) {
         formatter->setMinimumFractionDigits(0);
         formatter->setMaximumFractionDigits(0);
@@ -104,7 +90,7 @@ QString BWBillsLoader::currencyFormattedNumberNoDecimals(double number) const
 
 QString BWBillsLoader::numberFormattedNumber(double number) const
 {
-    return formatted(makeFormatter(NumberStyle::Decimal, currentIcuLocale()).get(), number);
+    return formatted(makeFormatter(NumberStyle::Decimal, IcuText::currentLocale()).get(), number);
 }
 
 QString BWBillsLoader::formattedTimesPaidWithPayments(const QVariantList& payments) const

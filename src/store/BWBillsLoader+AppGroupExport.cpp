@@ -36,7 +36,7 @@ void BWBillsLoader::copyDueSoonDaysToAppGroup() const
     if (!m_env.appGroup)
         return;
     const qlonglong window = m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays);
-    if (!m_env.appGroup->setInteger(AppGroupKeys::DueSoonDays, window))
+    if (!m_env.appGroup->setInteger(BWDefaultsKeys::BWDueSoonDays, window))
         Log::line(QStringLiteral("Oops, that did not work."));
 }
 
@@ -104,6 +104,6 @@ bool BWBillsLoader::extensionShows(const QVariantMap& bill, bool loadingAllBills
         return true;
     if (!isBillDueSoonOrOverdue(bill.value(BillKeys::DueDate).toDateTime()))
         return false;
-    return !m_env.appGroup->boolForKey(AppGroupKeys::HideAutomaticBillsInOverview)
+    return !m_env.appGroup->boolForKey(BWDefaultsKeys::BWHideAutoMaticBillsInOverview)
         || isUrgentDot(bill.value(BillKeys::DueIcon).toString());
 }

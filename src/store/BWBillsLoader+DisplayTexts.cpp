@@ -1,15 +1,9 @@
 #include "store/BWBillsLoader.h"
 
 #include <QCoreApplication>
-#include <QHash>
-#include <QLocale>
-
-#include <memory>
-#include <unicode/dtptngen.h>
-#include <unicode/smpdtfmt.h>
-#include <unicode/timezone.h>
 
 #include "platform/Clock.h"
+#include "platform/DateTemplate.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
@@ -34,61 +28,31 @@ QString phraseCountUnit(const QString& phrase, qlonglong count, const char* unit
     return QStringLiteral("%1 %2 %3").arg(phrase).arg(count).arg(localized(unit));
 }
 
-icu::UnicodeString toIcu(const QString& text)
-{
-    return icu::UnicodeString(reinterpret_cast<const UChar*>(text.utf16()), int32_t(text.size()));
-}
+// The lead-in words of a distance ahead: exact, rounded and at least.
+struct AheadPhrases {
+    QString in;
+    QString inAbout;
+    QString inOver;
+};
 
-QString fromIcu(const icu::UnicodeString& text)
+// A distance of `days` (1 to far away) ahead in whole days, weeks, months or years.
+QString daysAheadText(qlonglong days, const AheadPhrases& phrases)
 {
-    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
-}
-
-QByteArray icuLocaleName()
-{
-    const QLocale locale;
-    return locale.language() == QLocale::C ? QByteArrayLiteral("en_US") : locale.name().toLatin1();
-}
-
-// The formatter of a skeleton ("EEEMMMdyyyy") in the order and punctuation of
-// the locale, as ICU picks the best pattern for it; Qt has no skeleton
-// formatting of its own. Building one costs far more than formatting a date,
-// and every load formats a date per record, so they are kept per thread.
-icu::SimpleDateFormat* formatterFor(const QString& skeleton)
-{
-    thread_local QHash<QString, std::shared_ptr<icu::SimpleDateFormat>> formatters;
-    const QByteArray localeName = icuLocaleName();
-    const QString key = QString::fromLatin1(localeName) + u'/' + skeleton;
-    if (const auto found = formatters.constFind(key); found != formatters.constEnd())
-        return found->get();
-
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Locale locale(localeName.constData());
-    std::unique_ptr<icu::DateTimePatternGenerator> generator(
-        icu::DateTimePatternGenerator::createInstance(locale, status));
-    if (U_FAILURE(status))
-        return nullptr;
-    const icu::UnicodeString pattern = generator->getBestPattern(toIcu(skeleton), status);
-    auto format = std::make_shared<icu::SimpleDateFormat>(pattern, locale, status);
-    if (U_FAILURE(status))
-        return nullptr;
-    format->adoptTimeZone(icu::TimeZone::createTimeZone(icu::UnicodeString(u"UTC")));
-    formatters.insert(key, format);
-    return format.get();
-}
-
-// The local time is taken from Qt and handed to ICU as UTC, so that both
-// agree on the time zone.
-QString formatWithSkeleton(const QDateTime& date, const QString& skeleton)
-{
-    icu::SimpleDateFormat* format = formatterFor(skeleton);
-    if (!format)
-        return {};
-    const QDateTime local = date.toLocalTime();
-    const QDateTime wallClock(local.date(), local.time(), Qt::UTC);
-    icu::UnicodeString out;
-    format->format(static_cast<UDate>(wallClock.toMSecsSinceEpoch()), out);
-    return fromIcu(out);
+    if (days == 1)
+        return phraseCountUnit(phrases.in, 1, "day");
+    if (days == 7)
+        return phraseCountUnit(phrases.in, 1, "week");
+    if (days <= 28)
+        return phraseCountUnit(phrases.in, days, "days");
+    if (days <= 31)
+        return phraseCountUnit(phrases.inAbout, 1, "month");
+    if (days <= 58)
+        return phraseCountUnit(phrases.inOver, 1, "month");
+    if (days <= 61)
+        return phraseCountUnit(phrases.inAbout, 2, "months");
+    if (days <= 365)
+        return phraseCountUnit(phrases.inOver, days / 30, "months");
+    return phraseCountUnit(phrases.inOver, 1, "year");
 }
 
 }  // namespace
@@ -130,21 +94,7 @@ QString BWBillsLoader::createHumanDueDate(const QDateTime& dueDate, const QDateT
     const QString in = isIncome ? localized("Paid in") : localized("Due in");
     const QString inAbout = isIncome ? localized("Paid in about") : localized("Due in about");
     const QString inOver = isIncome ? localized("Paid in over") : localized("Due in over");
-    if (d == 1)
-        return phraseCountUnit(in, 1, "day");
-    if (d == 7)
-        return phraseCountUnit(in, 1, "week");
-    if (d <= 28)
-        return phraseCountUnit(in, d, "days");
-    if (d <= 31)
-        return phraseCountUnit(inAbout, 1, "month");
-    if (d <= 58)
-        return phraseCountUnit(inOver, 1, "month");
-    if (d <= 61)
-        return phraseCountUnit(inAbout, 2, "months");
-    if (d <= 365)
-        return phraseCountUnit(inOver, d / 30, "months");
-    return phraseCountUnit(inOver, 1, "year");
+    return daysAheadText(d, {in, inAbout, inOver});
 }
 
 QString BWBillsLoader::createHumanDueDateForExtension(const QDateTime& dueDate,
@@ -158,23 +108,9 @@ QString BWBillsLoader::createHumanDueDateForExtension(const QDateTime& dueDate,
     if (d > kFarAwayDays)
         return localized("Never");
 
+    // The extension's narrow line has no room for "about".
     const QString in = localized("In");
-    const QString over = localized("Over");
-    if (d == 1)
-        return phraseCountUnit(in, 1, "day");
-    if (d == 7)
-        return phraseCountUnit(in, 1, "week");
-    if (d <= 28)
-        return phraseCountUnit(in, d, "days");
-    if (d <= 31)
-        return phraseCountUnit(in, 1, "month");
-    if (d <= 58)
-        return phraseCountUnit(over, 1, "month");
-    if (d <= 61)
-        return phraseCountUnit(in, 2, "months");
-    if (d <= 365)
-        return phraseCountUnit(over, d / 30, "months");
-    return phraseCountUnit(over, 1, "year");
+    return daysAheadText(d, {in, in, localized("Over")});
 }
 
 QString BWBillsLoader::createHumanRepeat(const QVariant& repeat, const QDateTime& dueDate) const
@@ -234,7 +170,7 @@ QString BWBillsLoader::dateString(const QDateTime& date, const QString& skeleton
 {
     if (qAbs(getDaysApart(date, now())) > kFarAwayDays)
         return fallback;
-    return formatWithSkeleton(date, skeleton);
+    return DateTemplate::format(date, skeleton);
 }
 
 QString BWBillsLoader::createDueDateString(const QDateTime& date) const
@@ -401,6 +337,6 @@ qlonglong BWBillsLoader::dueSoonDays() const
 // means the registered 7, since the suite has no registered defaults.
 qlonglong BWBillsLoader::appGroupDueSoonDays() const
 {
-    const qlonglong stored = m_env.appGroup ? m_env.appGroup->integerForKey(AppGroupKeys::DueSoonDays) : 0;
+    const qlonglong stored = m_env.appGroup ? m_env.appGroup->integerForKey(BWDefaultsKeys::BWDueSoonDays) : 0;
     return stored == 0 ? kFallbackDueSoonDays : stored;
 }

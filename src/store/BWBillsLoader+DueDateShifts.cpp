@@ -46,11 +46,6 @@ bool isWeekendDay(const QDateTime& date)
     return date.toLocalTime().date().dayOfWeek() >= Qt::Saturday;
 }
 
-bool isIncome(const QVariantMap& bill)
-{
-    return bill.value(BillKeys::IsIncome).toBool();
-}
-
 // Automatic twice-monthly bills are drawn by the bank on a working day, so
 // they always move off weekends and never take a holiday shift.
 bool isAutomaticTwiceMonthly(const QVariantMap& bill)
@@ -73,7 +68,7 @@ void setShiftedDueDate(QVariantMap& bill, const QDateTime& dueDate, ShiftReason 
 
 void BWBillsLoader::modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) const
 {
-    if (isIncome(bill))
+    if (billIsIncome(bill))
         return;
     const bool avoidWeekends = m_env.defaults->integerForKey(BWDefaultsKeys::BWAvoidWeekends) != 0;
     if (!avoidWeekends && !isAutomaticTwiceMonthly(bill))
@@ -86,7 +81,7 @@ void BWBillsLoader::modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) co
 void BWBillsLoader::modifyDateForHolidayAndVacationIfNecessaryForBill(QVariantMap& bill) const
 {
     const UserDefaults& defaults = *m_env.defaults;
-    if (!defaults.boolForKey(BWDefaultsKeys::ShouldAllowHolidayAdjustments) || isIncome(bill))
+    if (!defaults.boolForKey(BWDefaultsKeys::ShouldAllowHolidayAdjustments) || billIsIncome(bill))
         return;
 
     if (defaults.boolForKey(BWDefaultsKeys::BWAvoidHolidays) && !isAutomaticTwiceMonthly(bill)) {

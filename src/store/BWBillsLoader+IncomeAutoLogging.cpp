@@ -43,6 +43,15 @@ bool hasPaymentOn(const QVariantMap& bill, const QDateTime& date)
     return false;
 }
 
+// A rule that moves the pay date back (a negative count in a damaged record)
+// would leave the item due for ever: every load would log it again, each time
+// further in the past.
+bool ruleMovesPayDateBack(const BWPaymentLogger& logger, const QVariantMap& item)
+{
+    const QDateTime next = logger.calculateNextDueDateForBill(item);
+    return next.isValid() && next < item.value(BillKeys::AbsoluteDueDate).toDateTime();
+}
+
 }  // namespace
 
 std::pair<bool, QVariantList> BWBillsLoader::updateIncomeFromPreviousDates(const QVariantList& bills) const
@@ -51,6 +60,7 @@ std::pair<bool, QVariantList> BWBillsLoader::updateIncomeFromPreviousDates(const
         return {false, bills};
 
     const OrLogHelper days(*m_env.clock);
+    const BWPaymentLogger logger(m_env);
     const QString note = QCoreApplication::translate("BWBillsLoader", "Auto-logged by Orvane");
     bool changed = false;
     QVariantList result;
@@ -60,14 +70,14 @@ std::pair<bool, QVariantList> BWBillsLoader::updateIncomeFromPreviousDates(const
         // An archived item's pay dates are over, whatever date it still carries.
         const bool due = item.value(BillKeys::IsIncome).toBool() && !item.value(BillKeys::IsArchived).toBool()
                          && days.isDateTodayPastOrFutureForDate(payDate) != OrLogHelper::FutureDay
-                         && !hasPaymentOn(item, payDate);
+                         && !hasPaymentOn(item, payDate) && !ruleMovesPayDateBack(logger, item);
         if (!due) {
             result.append(entry);
             continue;
         }
         const BWPayment payment{item.value(BillKeys::Amount).toDouble(), item.value(BillKeys::DueDate).toDateTime(),
                                 note, QString()};
-        if (!BWPaymentLogger(m_env).recordPayment(payment, item)) {
+        if (!logger.recordPayment(payment, item)) {
             result.append(entry);
             continue;
         }
@@ -124,6 +134,11 @@ bool BWBillsLoader::listOfBillsWithExtraIncomesAdded(const QVariantList& bills) 
 bool BWBillsLoader::billDoesRepeat(const QVariantMap& bill)
 {
     return bill.value(BillKeys::Repeat).toList().value(1).toLongLong() != qlonglong(RepeatUnit::Never);
+}
+
+bool BWBillsLoader::billIsIncome(const QVariantMap& bill)
+{
+    return bill.value(BillKeys::IsIncome).toBool();
 }
 
 QVariantList BWBillsLoader::withIncomeLoggedAndExtraOccurrences(const QVariantList& bills, const QString& tag,

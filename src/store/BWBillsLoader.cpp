@@ -32,11 +32,6 @@ bool isAutomatic(const QVariantMap& bill)
     return bill.value(BillKeys::PayType).toLongLong() == kPayTypeAutomatic;
 }
 
-bool isIncome(const QVariantMap& bill)
-{
-    return bill.value(BillKeys::IsIncome).toBool();
-}
-
 }  // namespace
 
 BWBillsLoader::BWBillsLoader(const BWStoreEnvironment& env)
@@ -76,7 +71,7 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
         takeDueDateAsAbsoluteAndShift(*bill);
         if (!passesFilter(*bill, group, tag))
             continue;
-        if (isIncome(*bill) && !showIncome)
+        if (billIsIncome(*bill) && !showIncome)
             continue;
         if (hideAutomatic && isAutomatic(*bill))
             continue;
@@ -127,10 +122,10 @@ void BWBillsLoader::addNecessaryInfoToBill(QVariantMap& bill, bool isLegacyArchi
         Log::line(QStringLiteral("Adding absolute due date"));
         bill.insert(BillKeys::AbsoluteDueDate, bill.value(BillKeys::DueDate));
     }
-    addDueTexts(bill, isIncome(bill));
+    addDueTexts(bill, billIsIncome(bill));
     bill.insert(BillKeys::SortableLastPaid,
                 createSortableDueDate(bill.value(BillKeys::LastPayment).toDateTime(), now()));
-    if (isIncome(bill))
+    if (billIsIncome(bill))
         bill.insert(BillKeys::DueIcon, QStringLiteral("white5"));
     if (isLegacyArchived)
         bill.insert(BillKeys::IsArchived, true);

@@ -226,6 +226,8 @@ public:
     QVariantList listOfBillsBeingWithExtraIncomes() const { return m_listOfBillsBeingWithExtraIncomes; }
     // True unless the item is a one-time item.
     static bool billDoesRepeat(const QVariantMap& bill);
+    // True for an income item, false for a bill.
+    static bool billIsIncome(const QVariantMap& bill);
 
 private:
     QDateTime now() const;

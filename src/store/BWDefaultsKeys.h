@@ -26,14 +26,19 @@ inline const QString use_custom_path = QStringLiteral("use_custom_path");
 inline const QString BWLastBackupUID = QStringLiteral("BWLastBackupUID");
 inline const QString BWLastBackup = QStringLiteral("BWLastBackup");
 
-// Overview columns and contents
+// Overview columns and contents. One switch per optional column of the bill
+// table, named like the column.
 inline const QString Average = QStringLiteral("Average");
 inline const QString Amount = QStringLiteral("Amount");
 inline const QString Balance = QStringLiteral("Balance");
 inline const QString LastPaid = QStringLiteral("LastPaid");
 inline const QString BWEnableIncome = QStringLiteral("BWEnableIncome");
 inline const QString BWHowMuchIncomeToShow = QStringLiteral("BWHowMuchIncomeToShow");
+// 0: income items are left out of the overview's list (they still reach the
+// calendar and the tray menu); any other value shows them.
 inline const QString BWShowPaydaysOnOverview = QStringLiteral("BWShowPaydaysOnOverview");
+// The detail line under a bill's name: 0 its repeat rule, 1 its payment type,
+// 2 its tags; any other value none.
 inline const QString BW_WhatToShowOnOverview = QStringLiteral("BW_WhatToShowOnOverview");
 inline const QString expectedBalanceName = QStringLiteral("expectedBalanceName");
 inline const QString BWHideTip = QStringLiteral("BWHideTip");
@@ -107,5 +112,10 @@ inline const QString BWCustomLocationEnabled = QStringLiteral("BWCustomLocationE
 inline const QString BWCustomLocationBookmark = QStringLiteral("BWCustomLocationBookmark");
 inline const QString BWHideAutoMaticBillsInOverview = QStringLiteral("BWHideAutoMaticBillsInOverview");
 inline const QString BWTurnSyncOffButtonTitle = QStringLiteral("BWTurnSyncOffButtonTitle");
+// Automatic bills (and, with BW_ShouldAutoLogIncome, income) log themselves
+// when they fall due; off until the user turns it on.
+inline const QString BWShouldAutoLogPayments = QStringLiteral("BWShouldAutoLogPayments");
+// Widths and order of the overview's bill-table columns as the user left them.
+inline const QString BWBillTableColumns = QStringLiteral("BWBillTableColumns");
 
 }  // namespace BWDefaultsKeys

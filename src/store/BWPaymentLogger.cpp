@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
@@ -68,6 +69,18 @@ bool paymentMovedDueDate(const QVariantMap& payment)
     return payment.value(PaymentKeys::MovedDueDate, true).toBool();
 }
 
+// Whether two payment lists hold the same entries, in whatever order.
+bool sameEntries(const QVariantList& payments, QVariantList others)
+{
+    if (payments.size() != others.size())
+        return false;
+    for (const QVariant& entry : payments) {
+        if (!others.removeOne(entry))
+            return false;
+    }
+    return true;
+}
+
 bool amountVaries(const QVariantMap& bill)
 {
     return bill.value(BillKeys::AmountVaries).toLongLong() == 1;
@@ -110,19 +123,26 @@ bool BWPaymentLogger::recordPayment(const BWPayment& payment, const QVariantMap&
     if (!receipt)
         return false;
     const double balanceReduction = balanceTakenBy(payment.amount, bill);
-    const QVariantList payments = addNewRecordToPaymentList({{PaymentKeys::Amount, payment.amount},
-                                                             {PaymentKeys::Date, payment.date.toUTC()},
-                                                             {PaymentKeys::Note, payment.note},
-                                                             {PaymentKeys::Receipt, *receipt},
-                                                             {PaymentKeys::BalanceReduction, balanceReduction},
-                                                             {PaymentKeys::MovedDueDate, movedDueDate}},
-                                                            paid);
+    adjustVaryingAmount(paid, payment.amount, updateDate);
+    const double amountReduction = bill.value(BillKeys::Amount).toDouble() - paid.value(BillKeys::Amount).toDouble();
+    QVariantMap entry{{PaymentKeys::Amount, payment.amount},
+                      {PaymentKeys::Date, payment.date.toUTC()},
+                      {PaymentKeys::Note, payment.note},
+                      {PaymentKeys::Receipt, *receipt},
+                      {PaymentKeys::BalanceReduction, balanceReduction},
+                      {PaymentKeys::MovedDueDate, movedDueDate}};
+    const QDateTime dueDateBefore = bill.value(BillKeys::AbsoluteDueDate).toDateTime();
+    if (movedDueDate && dueDateBefore.isValid())
+        entry.insert(PaymentKeys::DueDateBeforePayment, dueDateBefore.toUTC());
+    if (amountReduction != 0.0)
+        entry.insert(PaymentKeys::AmountReduction, amountReduction);
+    const QVariantList payments = addNewRecordToPaymentList(entry, paid);
     paid.insert(BillKeys::PaymentList, payments);
     setTotalsFromPayments(paid, payments);
     if (balanceReduction != 0.0)
         paid.insert(BillKeys::Balance, bill.value(BillKeys::Balance).toDouble() - balanceReduction);
-    adjustVaryingAmount(paid, payment.amount, updateDate);
-    if (isOneTimeItem(paid) && m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldAutoArchiveBills)) {
+    // Only a full payment settles a one-time item; one paid in part is still owed.
+    if (updateDate && isOneTimeItem(paid) && m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldAutoArchiveBills)) {
         paid.insert(BillKeys::RemindMe, false);
         paid.insert(BillKeys::IsArchived, true);
     }
@@ -163,18 +183,29 @@ bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantL
     const std::optional<QVariantMap> bill = BWBillsLoader(m_env).loadBillWithID(billID);
     if (!bill)
         return false;
+    // The shown list replaces the stored one: when a payment was logged (or
+    // auto-logged) since it was shown, storing it would silently drop that one.
+    if (!sameEntries(payments, bill->value(BillKeys::PaymentList).toList())) {
+        Log::line(QStringLiteral("The payments of %1 changed since they were shown; nothing reversed").arg(billID));
+        return false;
+    }
 
     const QVariantMap reversed = payments.first().toMap();
     const QVariantList remaining = payments.mid(1);
     QVariantMap restored = *bill;
     if (paymentMovedDueDate(reversed)) {
-        const QDateTime previous = calculateNextDueDateForBill(*bill, -1);
+        const QDateTime previous = dueDateBeforePayment(reversed, *bill);
         if (previous.isValid())
             BWBill::setDueDateOfRecord(restored, previous);
     }
     const double giveBack = balanceToGiveBack(reversed, *bill);
     if (giveBack != 0.0)
         restored.insert(BillKeys::Balance, bill->value(BillKeys::Balance).toDouble() + giveBack);
+    // An entry from older data doesn't say what it took off a varying amount,
+    // and an amount that is fixed by now stays as the user set it.
+    const double amountBack = reversed.value(PaymentKeys::AmountReduction).toDouble();
+    if (amountBack != 0.0 && amountVaries(*bill))
+        restored.insert(BillKeys::Amount, bill->value(BillKeys::Amount).toDouble() + amountBack);
     restored.insert(BillKeys::PaymentList, remaining);
     setTotalsFromPayments(restored, remaining);
 
@@ -183,6 +214,24 @@ bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantL
     removeUnusedReceiptCopies(bill->value(BillKeys::PaymentList).toList() + payments, remaining);
     payments = remaining;
     return true;
+}
+
+// A step back by the rule doesn't always undo a step on: 31 March goes on to
+// 30 April but back only to 30 March, and a one-time item never comes back
+// from the distant future. The date the payment moved from is exact, as long
+// as the bill is still due on the date that payment moved it to; otherwise
+// (a payment logged later but dated earlier, an edited due date, an entry
+// from older data) the rule steps back from where the bill is now.
+QDateTime BWPaymentLogger::dueDateBeforePayment(const QVariantMap& reversed, const QVariantMap& bill) const
+{
+    const QDateTime recorded = reversed.value(PaymentKeys::DueDateBeforePayment).toDateTime();
+    if (recorded.isValid()) {
+        QVariantMap beforePayment = bill;
+        beforePayment.insert(BillKeys::AbsoluteDueDate, recorded);
+        if (calculateNextDueDateForBill(beforePayment) == bill.value(BillKeys::AbsoluteDueDate).toDateTime())
+            return recorded;
+    }
+    return calculateNextDueDateForBill(bill, -1);
 }
 
 bool BWPaymentLogger::savePaymentList(const QVariantList& payments, const QString& billID) const
@@ -222,8 +271,27 @@ bool BWPaymentLogger::checkIfBillShouldSilentlyLog(const QVariantMap& bill, bool
         return false;
     if (bill.value(BillKeys::Amount).toDouble() == 0.0)
         return false;
+    // Logging a bill whose due date can't move on (an unknown rule, a count of
+    // 0 or less) leaves it due, and every later check would log it once more.
+    const QDateTime next = calculateNextDueDateForBill(bill);
+    if (!next.isValid() || next <= bill.value(BillKeys::AbsoluteDueDate).toDateTime())
+        return false;
     const int day = OrLogHelper(*m_env.clock).isDateTodayPastOrFutureForDate(bill.value(BillKeys::DueDate).toDateTime());
-    return day != OrLogHelper::FutureDay;
+    return day != OrLogHelper::FutureDay && isDueAsStored(bill);
+}
+
+// A list can show a bill more than once (the further occurrences of this
+// month) and can be older than the bill's file. Logged from such a record, a
+// payment would move the bill on from a later date than its own and leave
+// the bill's real due date unpaid.
+bool BWPaymentLogger::isDueAsStored(const QVariantMap& bill) const
+{
+    const QString billID = bill.value(BillKeys::Bid).toString();
+    if (!BWUIDMaker::isValidUID(billID))
+        return true;
+    const std::optional<QVariantMap> stored = BWBillsLoader(m_env).loadBillWithID(billID);
+    const QDateTime dueDate = bill.value(BillKeys::AbsoluteDueDate).toDateTime();
+    return !stored || stored->value(BillKeys::AbsoluteDueDate).toDateTime() == dueDate;
 }
 
 bool BWPaymentLogger::shouldUpdateLastPaidDate(const QDateTime& currentDate, const QDateTime& newDate)

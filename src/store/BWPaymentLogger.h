@@ -44,11 +44,13 @@ public:
     static PaymentTotals recalculateAveragePaidForData(const QVariantList& payments);
 
     // Undoes the first payment of `payments` (the bill's list, newest first):
-    // the due date steps back when that payment moved it, Balance gets back
-    // what the payment took, and TotalPaid, Average and LastPayment are
-    // recomputed from the rest, which becomes the stored list. Its receipt
-    // copy is removed. On success `payments` loses its first entry; false for
-    // an empty list, an unknown bill or a failed write.
+    // the due date goes back to where that payment moved it from (or one step
+    // back by the rule when that is no longer known), Balance and a varying
+    // Amount get back what the payment took, and TotalPaid, Average and
+    // LastPayment are recomputed from the rest, which becomes the stored list.
+    // Its receipt copy is removed. On success `payments` loses its first
+    // entry; false for an empty list, an unknown bill, a list that no longer
+    // holds exactly the stored payments, or a failed write.
     bool reverseLastPaymentForBill(const QString& billID, QVariantList& payments) const;
     // Stores an edited payment list (newest first) with TotalPaid, Average and
     // LastPayment recomputed from it, and removes the receipt copies that no
@@ -60,7 +62,8 @@ public:
     static double amountPrefilValueForBill(const QVariantMap& bill);
     // Whether the bill logs itself without asking: an automatic bill, or an
     // income item while income auto-logging is on, with an amount, due today
-    // or earlier.
+    // or earlier, whose repeat rule moves the due date on; never a further
+    // occurrence of the bill nor a record whose due date has moved on since.
     bool checkIfBillShouldSilentlyLog(const QVariantMap& bill, bool incomeAutologging) const;
 
     // The payment sound the user chose, or "" for none.
@@ -110,6 +113,8 @@ public:
     static QDateTime calculateSpecialNextDueDateForEstimatedTaxInterval(const QDateTime& date, int modifier);
 
 private:
+    QDateTime dueDateBeforePayment(const QVariantMap& reversed, const QVariantMap& bill) const;
+    bool isDueAsStored(const QVariantMap& bill) const;
     QString dataFolder() const;
     // Only a file that the logger itself copied into the data folder (named by
     // an id) is a receipt copy; any other path counts as no receipt at all.

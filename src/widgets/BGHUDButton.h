@@ -13,6 +13,12 @@ public:
 
     BGHUDButtonCell& cell() { return cell_; }
 
+    // What the style asks for the title and icon, plus the margin the bezel
+    // leaves inside the frame: a layout must not squeeze the title off the
+    // drawn button.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;

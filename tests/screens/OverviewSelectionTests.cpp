@@ -89,6 +89,17 @@ TEST_F(OverviewTest, OneSelectedBillShowsItsActions)
     EXPECT_FALSE(overview->payNowOverviewButton()->isEnabled());
 }
 
+TEST_F(OverviewTest, AnEmptyActionsMenuTakesNoRoomInTheBottomBar)
+{
+    storeBill(QStringLiteral("Rent"), 1);
+    overview->loadOverview();
+    clickRow(0);
+    ASSERT_EQ(overview->actionsPopupButton()->count(), 0);
+    EXPECT_TRUE(overview->actionsPopupButton()->isHidden());
+    EXPECT_TRUE(overview->actionsAlternateButton()->isHidden());
+    EXPECT_FALSE(overview->overviewButtonLog()->isHidden());
+}
+
 TEST_F(OverviewTest, OneSelectedIncomeItemOffersOnlyItsPage)
 {
     storeBill(QStringLiteral("Salary"), 1, {{BillKeys::IsIncome, true}});

@@ -14,6 +14,15 @@ using namespace BWDefaultsKeys;
 
 namespace {
 
+BWStoreEnvironment environment(UserDefaults* standard, UserDefaults* appGroup, Clock* clock)
+{
+    BWStoreEnvironment env;
+    env.defaults = standard;
+    env.appGroup = appGroup;
+    env.clock = clock;
+    return env;
+}
+
 class BWAppDelegateDefaultsTest : public testing::Test
 {
 protected:
@@ -30,7 +39,7 @@ protected:
     UserDefaults standard{UserDefaults::standardPath(folder.path())};
     UserDefaults appGroup{UserDefaults::suitePath(folder.path(), AppGroupSuiteName)};
     Clock clock;
-    BWAppDelegate delegate{BWStoreEnvironment{&standard, &appGroup, &clock},
+    BWAppDelegate delegate{environment(&standard, &appGroup, &clock),
                            folder.file(QStringLiteral("calendars"))};
 };
 
@@ -136,7 +145,7 @@ TEST_F(BWAppDelegateDefaultsTest, AFailedWriteIsReportedButTheOtherStepsStillRun
     unwritable.setInteger(BWDueSoonDays, 9);
     unwritable.setBool(BWReminderEvents, true);
     unwritable.setInteger(BWHowMuchIncomeToShow, 1);
-    BWAppDelegate startingDelegate(BWStoreEnvironment{&unwritable, &appGroup, &clock},
+    BWAppDelegate startingDelegate(environment(&unwritable, &appGroup, &clock),
                                    folder.file(QStringLiteral("calendars")));
 
     EXPECT_FALSE(startingDelegate.initializeDefaults());
@@ -149,7 +158,7 @@ TEST_F(BWAppDelegateDefaultsTest, AnUnwritableAppGroupSuiteIsReported)
 {
     const QString blocked = folder.write(QStringLiteral("blocked"), "not a folder");
     UserDefaults unwritableSuite(UserDefaults::suitePath(blocked, AppGroupSuiteName));
-    BWAppDelegate startingDelegate(BWStoreEnvironment{&standard, &unwritableSuite, &clock},
+    BWAppDelegate startingDelegate(environment(&standard, &unwritableSuite, &clock),
                                    folder.file(QStringLiteral("calendars")));
 
     EXPECT_FALSE(startingDelegate.initializeDefaults());

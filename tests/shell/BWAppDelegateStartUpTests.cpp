@@ -260,7 +260,7 @@ TEST_F(BWAppDelegateStartUpTest, WithoutAPasswordTheLockShowsItsOffState)
 
 TEST_F(BWAppDelegateStartUpTest, TheCloudPromptEndsWithThreeBills)
 {
-    for (const QString& name : {"Rent", "Power", "Water"})
+    for (const char* name : {"Rent", "Power", "Water"})
         store.addBill(name, 10);
     startWithScreens();
     EXPECT_FALSE(UserDefaults(store.defaults.path()).boolForKey(BW_ShouldDisplayOrvaneCloudPrompt));

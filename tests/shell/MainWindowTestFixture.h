@@ -75,9 +75,11 @@ protected:
     }
 
     // The screens in the main window, as start-up leaves them.
-    void startWithScreens()
+    void startWithScreens() { startWith({&overview, &billPage, &editor, &payLogger}); }
+    // The same with only some of them; the fakes of the others stay unused.
+    void startWith(const BWAppDelegate::Screens& screens)
     {
-        delegate.setScreens({&overview, &billPage, &editor, &payLogger});
+        delegate.setScreens(screens);
         delegate.createMainWindowController();
         delegate.customWindowController()->window()->resize(1000, 640);
         delegate.initializeViews();

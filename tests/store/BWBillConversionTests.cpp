@@ -59,6 +59,24 @@ TEST(BWBillFirebaseForm, RoundTripGivesTheRecordBack)
     EXPECT_EQ(back, expected);
 }
 
+TEST(BWBillFirebaseForm, DateAPaymentMovedFromIsCarriedAsSecondsToo)
+{
+    QVariantMap record = recordWithPayments();
+    const QVariantMap moved{{PaymentKeys::Amount, 20.5}, {PaymentKeys::Date, utc(2016, 3, 1)},
+                            {PaymentKeys::DueDateBeforePayment, utc(2016, 2, 20, 9)}};
+    record.insert(BillKeys::PaymentList, QVariantList{moved});
+
+    const QVariantMap firebase = BWBill::convertDatesToNumbersWithDictionary(record);
+    const QVariant sent =
+        firebase.value(BillKeys::PaymentList).toList().at(0).toMap().value(PaymentKeys::DueDateBeforePayment);
+    EXPECT_EQ(sent.typeId(), QMetaType::Double);
+    EXPECT_DOUBLE_EQ(sent.toDouble(), 1455958800.0);
+    EXPECT_EQ(BWBill::convertNumbersToDatesWithDictionary(firebase), record);
+    // An entry that moved nothing gains no such date on the way.
+    EXPECT_FALSE(BWBill::convertDatesToNumbersWithDictionary(recordWithPayments())
+                     .value(BillKeys::PaymentList).toList().at(0).toMap().contains(PaymentKeys::DueDateBeforePayment));
+}
+
 TEST(BWBillFirebaseForm, PaymentWithoutAmountCarriesZeroBothWays)
 {
     const QVariantMap firebase = BWBill::convertDatesToNumbersWithDictionary(recordWithPayments());

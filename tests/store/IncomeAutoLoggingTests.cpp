@@ -106,6 +106,18 @@ TEST_F(IncomeAutoLoggingTest, RuleThatDoesNotMoveThePayDateLogsItOnce)
     }
 }
 
+TEST_F(IncomeAutoLoggingTest, RuleThatMovesThePayDateBackIsNeverLogged)
+{
+    // Each payment would move the pay date further into the past, where the
+    // next load would find it due again.
+    const QVariantMap backwards = incomeDue(QDate(2016, 3, 7), -1, 0);
+    storeBills({backwards});
+    for (int i = 0; i < 3; ++i)
+        loader().loadBills();
+    EXPECT_TRUE(storedPayments(backwards).isEmpty());
+    EXPECT_EQ(stored(backwards).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 7, 9));
+}
+
 TEST_F(IncomeAutoLoggingTest, NothingIsLoggedWithAutoLoggingOff)
 {
     defaults.setBool(QStringLiteral("BW_ShouldAutoLogIncome"), false);

@@ -203,6 +203,18 @@ TEST_F(PaymentLoggerTest, PaidOneTimeItemIsArchivedWithoutRemindersWhenWanted)
     EXPECT_FALSE(reminders.calls.contains(QStringLiteral("create %1").arg(bill.value(BillKeys::Bid).toString())));
 }
 
+TEST_F(PaymentLoggerTest, PartlyPaidOneTimeItemStaysActiveWithItsReminders)
+{
+    defaults.setBool(QStringLiteral("BWShouldAutoArchiveBills"), true);
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 0, 4);
+    ASSERT_TRUE(logger().recordPayment(payment(40, clock.now()), storeAndLoad(bill), false));
+
+    const QVariantMap after = stored(bill);
+    EXPECT_FALSE(after.value(BillKeys::IsArchived).toBool());
+    EXPECT_TRUE(after.value(BillKeys::RemindMe).toBool());
+    EXPECT_EQ(after.value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 8, 9));
+}
+
 TEST_F(PaymentLoggerTest, RepeatingItemIsNeverAutoArchived)
 {
     defaults.setBool(QStringLiteral("BWShouldAutoArchiveBills"), true);
@@ -232,6 +244,15 @@ TEST_F(PaymentLoggerTest, RecordWithoutABaseDateKeepsItsDueDate)
     storeBills({bill});   // handed over as stored, without the loader's AbsoluteDueDate
     ASSERT_TRUE(logger().recordPayment(payment(100, clock.now()), bill));
     EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 8, 9));
+    EXPECT_EQ(storedPayments(bill).size(), 1);
+}
+
+TEST_F(PaymentLoggerTest, OneTimeRecordWithoutABaseDateIsStillPaidAndDueNever)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 0, 4);
+    storeBills({bill});   // handed over as stored: no date before the payment to remember
+    ASSERT_TRUE(logger().recordPayment(payment(100, clock.now()), bill));
+    EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), PropertyList::distantFuture());
     EXPECT_EQ(storedPayments(bill).size(), 1);
 }
 
@@ -284,7 +305,8 @@ TEST_F(PaymentLoggerTest, PrefillIsTheAmountOrElseTheNewestPayment)
 TEST_F(PaymentLoggerTest, SilentLoggingNeedsAnAutomaticBillOrAutoLoggedIncomeThatIsDue)
 {
     const BWPaymentLogger l = logger();
-    const QVariantMap automatic = with(billDue(QDate(2016, 3, 8), 1, 2), BillKeys::PayType, qlonglong(1));
+    QVariantMap automatic = with(billDue(QDate(2016, 3, 8), 1, 2), BillKeys::PayType, qlonglong(1));
+    automatic.insert(BillKeys::AbsoluteDueDate, automatic.value(BillKeys::DueDate));   // as loaded
     EXPECT_TRUE(l.checkIfBillShouldSilentlyLog(automatic, false));
     EXPECT_TRUE(l.checkIfBillShouldSilentlyLog(with(automatic, BillKeys::DueDate, localMoment(2016, 3, 1)), false));
     EXPECT_FALSE(l.checkIfBillShouldSilentlyLog(with(automatic, BillKeys::DueDate, localMoment(2016, 3, 9)), false));
@@ -293,11 +315,44 @@ TEST_F(PaymentLoggerTest, SilentLoggingNeedsAnAutomaticBillOrAutoLoggedIncomeTha
     EXPECT_TRUE(l.checkIfBillShouldSilentlyLog(with(automatic, BillKeys::DueDate, localMoment(2016, 3, 8, 23, 59)),
                                                false));
 
-    const QVariantMap online = billDue(QDate(2016, 3, 1), 1, 2);
+    QVariantMap online = billDue(QDate(2016, 3, 1), 1, 2);
+    online.insert(BillKeys::AbsoluteDueDate, online.value(BillKeys::DueDate));
     EXPECT_FALSE(l.checkIfBillShouldSilentlyLog(online, true));
     const QVariantMap income = with(online, BillKeys::IsIncome, true);
     EXPECT_TRUE(l.checkIfBillShouldSilentlyLog(income, true));
     EXPECT_FALSE(l.checkIfBillShouldSilentlyLog(income, false));
+}
+
+TEST_F(PaymentLoggerTest, BillWhoseDueDateCannotMoveOnIsNotLoggedSilently)
+{
+    // Logging such a bill leaves it due, so every later check would log it again.
+    for (const QVariantList& repeat : {QVariantList{0, 3}, QVariantList{-1, 2}, QVariantList{1, 9}}) {
+        QVariantMap bill = with(billDue(QDate(2016, 3, 8), 1, 2), BillKeys::PayType, qlonglong(1));
+        bill.insert(BillKeys::Repeat, repeat);
+        EXPECT_FALSE(logger().checkIfBillShouldSilentlyLog(storeAndLoad(bill), false))
+            << repeat.at(0).toLongLong() << " " << repeat.at(1).toLongLong();
+    }
+    const QVariantMap oneTime = with(billDue(QDate(2016, 3, 8), 0, 4), BillKeys::PayType, qlonglong(1));
+    EXPECT_TRUE(logger().checkIfBillShouldSilentlyLog(storeAndLoad(oneTime), false));
+}
+
+TEST_F(PaymentLoggerTest, FurtherOccurrenceInAListIsNotLoggedSilently)
+{
+    // A weekly automatic bill a week behind is listed with a copy for today.
+    // Logging the copy first would move the bill on from today's date and
+    // leave the week before unpaid.
+    const QVariantMap weekly = with(billDue(QDate(2016, 3, 1), 1, 0), BillKeys::PayType, qlonglong(1));
+    storeBills({weekly});
+    const QVariantList listed = loader().loadBills().value_or(QVariantList());
+    int loggable = 0;
+    for (const QVariant& entry : listed) {
+        const QVariantMap record = entry.toMap();
+        if (!logger().checkIfBillShouldSilentlyLog(record, false))
+            continue;
+        ++loggable;
+        EXPECT_EQ(record.value(BillKeys::AbsoluteDueDate).toDateTime(), localMoment(2016, 3, 1, 9));
+    }
+    EXPECT_EQ(loggable, 1);
 }
 
 TEST_F(PaymentLoggerTest, LastPaidDateMovesOnlyForAWholeSecondLater)

@@ -134,6 +134,78 @@ TEST_F(PaymentReversalTest, ReversingAPartialPaymentLeavesTheDueDate)
     EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 8, 9));
 }
 
+TEST_F(PaymentReversalTest, ReversalPutsBackTheDueDateThatTheRuleCannotStepBackTo)
+{
+    // The 31st steps on to 30 April, and back from there only to the 30th;
+    // the 28th steps on to the 15th of April, and back from there to the 1st;
+    // a one-time item steps on to the distant future and never back.
+    const QVariantMap monthEnd = billDue(QDate(2016, 3, 31), 1, 2);
+    const QVariantMap twiceMonthly = billDue(QDate(2016, 3, 28), 1, 1);
+    const QVariantMap oneTime = billDue(QDate(2016, 3, 8), 0, 4);
+    storeBills({monthEnd, twiceMonthly, oneTime});
+    for (const QVariantMap& bill : {monthEnd, twiceMonthly, oneTime}) {
+        const QDateTime before = stored(bill).value(BillKeys::DueDate).toDateTime();
+        pay(bill, 100, localMoment(2016, 3, 8, 12));
+        ASSERT_NE(stored(bill).value(BillKeys::DueDate).toDateTime(), before);
+
+        QVariantList payments = newestFirst(bill);
+        ASSERT_TRUE(reverse(bill, payments));
+        EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), before)
+            << localDay(before).toString(Qt::ISODate).toStdString();
+    }
+}
+
+TEST_F(PaymentReversalTest, ReversalPutsBackTheStoredDateNotTheShiftedOne)
+{
+    defaults.setInteger(QStringLiteral("BWAvoidWeekends"), 1);
+    const QVariantMap bill = billDue(QDate(2016, 3, 13), 1, 2);   // a Sunday, shown on Friday the 11th
+    storeBills({bill});
+    pay(bill, 100, localMoment(2016, 3, 11, 12));
+    QVariantList payments = newestFirst(bill);
+    ASSERT_TRUE(reverse(bill, payments));
+    EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 13, 9));
+}
+
+TEST_F(PaymentReversalTest, ReversingAnEarlierLoggedPaymentStepsBackFromTheCurrentDueDate)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+    storeBills({bill});
+    pay(bill, 100, localMoment(2016, 3, 10, 12));   // moves 8 March to 8 April
+    pay(bill, 100, localMoment(2016, 3, 1, 12));    // dated earlier; moves 8 April to 8 May
+    QVariantList payments = storedPayments(bill);   // logged order is newest first by date here
+    ASSERT_EQ(payments.first().toMap().value(PaymentKeys::Date).toDateTime(), localMoment(2016, 3, 10, 12));
+
+    ASSERT_TRUE(reverse(bill, payments));
+    EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 4, 8, 9));
+}
+
+TEST_F(PaymentReversalTest, VaryingAmountGetsBackWhatThePaymentTookOffIt)
+{
+    const QVariantMap partly = with(billDue(QDate(2016, 3, 8), 1, 2), BillKeys::AmountVaries, qlonglong(1));
+    const QVariantMap fully = with(billDue(QDate(2016, 3, 8), 1, 2), BillKeys::AmountVaries, qlonglong(1));
+    storeBills({partly, fully});
+    pay(partly, 30, localMoment(2016, 3, 8, 12), false);
+    pay(fully, 30, localMoment(2016, 3, 8, 12));
+    ASSERT_EQ(stored(partly).value(BillKeys::Amount).toDouble(), 70.0);
+    ASSERT_EQ(stored(fully).value(BillKeys::Amount).toDouble(), 0.0);
+
+    for (const QVariantMap& bill : {partly, fully}) {
+        QVariantList payments = newestFirst(bill);
+        ASSERT_TRUE(reverse(bill, payments));
+        EXPECT_EQ(stored(bill).value(BillKeys::Amount).toDouble(), 100.0);
+    }
+}
+
+TEST_F(PaymentReversalTest, FixedAmountIsLeftAloneByAReversal)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+    storeBills({bill});
+    pay(bill, 30, localMoment(2016, 3, 8, 12), false);
+    QVariantList payments = newestFirst(bill);
+    ASSERT_TRUE(reverse(bill, payments));
+    EXPECT_EQ(stored(bill).value(BillKeys::Amount).toDouble(), 100.0);
+}
+
 TEST_F(PaymentReversalTest, PaymentFromOlderDataStepsTheDateBackAndGivesTheKeptBalanceBack)
 {
     QVariantMap bill = loan();
@@ -164,6 +236,21 @@ TEST_F(PaymentReversalTest, ReversalStoresTheShownListAndTakesLastPaymentFromThe
     EXPECT_EQ(after.value(BillKeys::TotalPaid).toDouble(), 30.0);
     EXPECT_EQ(after.value(BillKeys::Average).toDouble(), 15.0);
     EXPECT_EQ(after.value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 22, 9));   // two weeks on, not three
+}
+
+TEST_F(PaymentReversalTest, ListThatMissesAPaymentLoggedSinceItWasShownReversesNothing)
+{
+    const QVariantMap income = with(billDue(QDate(2016, 3, 8), 1, 0), BillKeys::IsIncome, true);
+    storeBills({income});
+    pay(income, 100, localMoment(2016, 3, 1, 12));
+    QVariantList shown = newestFirst(income);
+    pay(income, 100, localMoment(2016, 3, 8, 12));   // logged while the list was on screen
+
+    EXPECT_FALSE(reverse(income, shown));
+    EXPECT_EQ(shown.size(), 1);
+    EXPECT_EQ(storedPayments(income).size(), 2);
+    EXPECT_EQ(stored(income).value(BillKeys::TotalPaid).toDouble(), 200.0);
+    EXPECT_EQ(stored(income).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 22, 9));
 }
 
 TEST_F(PaymentReversalTest, NothingToReverseOrNoSuchBillIsAFailure)

@@ -291,6 +291,23 @@ TEST(BGHUDButton, TitleIsDrawnInTheThemeTextColour)
     EXPECT_TRUE(near(at(image, 70, 14), QColor(Qt::white), 3));
 }
 
+TEST(BGHUDButton, LaidOutButtonsKeepTheirTitleInsideTheBezel)
+{
+    for (const int style : {int(Cell::Rounded), int(Cell::TexturedRounded), int(Cell::Recessed)}) {
+        BGHUDButton widget(QStringLiteral("Attach Receipt"));
+        widget.cell().setBezelStyle(style);
+        const QSize hint = widget.sizeHint();
+        const QRectF frame(QPointF(0, 0), QSizeF(hint));
+        const QRectF bezel = style == Cell::Rounded ? Cell::roundedFrames(frame, Size::Regular).bezel
+                           : style == Cell::TexturedRounded ? Cell::texturedRoundedFrame(frame, Size::Regular)
+                                                            : Cell::recessedFrames(frame, Size::Regular).bezel;
+        const QFontMetrics metrics(widget.font());
+        EXPECT_GE(bezel.height(), metrics.height()) << style;
+        EXPECT_GE(bezel.width(), metrics.horizontalAdvance(widget.text())) << style;
+        EXPECT_GE(widget.minimumSizeHint().height(), hint.height() - 1) << style;
+    }
+}
+
 TEST(BGHUDCheckBox, StatesDrawTheirMarks)
 {
     BGHUDCheckBox box;

@@ -7,7 +7,7 @@
 // "MMMdyyyy" gives "Mar 8, 2016" in US English and "8 Mar 2016" in British
 // English. Qt formats only fixed patterns, so the locale's own pattern for the
 // template comes from ICU.
-class BWDateTemplate
+class DateTemplate
 {
 public:
     // The local day and time of `date` in the current locale's pattern for

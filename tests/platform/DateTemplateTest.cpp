@@ -1,0 +1,78 @@
+#include "platform/DateTemplate.h"
+#include "platform/IcuText.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DateTemplateTest : public ::testing::Test
+{
+protected:
+    ~DateTemplateTest() override { QLocale::setDefault(m_savedLocale); }
+
+    static void useLocale(QLocale::Language language, QLocale::Territory territory)
+    {
+        QLocale::setDefault(QLocale(language, territory));
+    }
+
+    // Late in the local evening, when the UTC day may already be the next.
+    static QDateTime lateOn(int year, int month, int day)
+    {
+        return QDateTime(QDate(year, month, day), QTime(23, 30), Qt::LocalTime).toUTC();
+    }
+
+private:
+    QLocale m_savedLocale;
+};
+
+}  // namespace
+
+TEST_F(DateTemplateTest, OrderAndPunctuationComeFromTheLocale)
+{
+    useLocale(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(DateTemplate::format(lateOn(2016, 3, 8), QStringLiteral("MMMdyyyy")), "Mar 8, 2016");
+    useLocale(QLocale::English, QLocale::UnitedKingdom);
+    EXPECT_EQ(DateTemplate::format(lateOn(2016, 3, 8), QStringLiteral("MMMdyyyy")), "8 Mar 2016");
+    useLocale(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(DateTemplate::format(lateOn(2016, 3, 8), QStringLiteral("MMMd")), QString::fromUtf8("8. März"));
+}
+
+TEST_F(DateTemplateTest, TheSameTemplateIsKeptApartPerLocale)
+{
+    useLocale(QLocale::English, QLocale::UnitedStates);
+    const QString american = DateTemplate::format(lateOn(2016, 3, 8), QStringLiteral("EEEE"));
+    useLocale(QLocale::French, QLocale::France);
+    const QString french = DateTemplate::format(lateOn(2016, 3, 8), QStringLiteral("EEEE"));
+    EXPECT_EQ(american, "Tuesday");
+    EXPECT_EQ(french, "mardi");
+}
+
+TEST_F(DateTemplateTest, WritesTheLocalDayEvenWhenUtcIsAlreadyTomorrow)
+{
+    useLocale(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(DateTemplate::format(lateOn(2015, 12, 31), QStringLiteral("MMddyyyy")), "12/31/2015");
+    EXPECT_EQ(DateTemplate::format(lateOn(2016, 2, 29), QStringLiteral("MMMd")), "Feb 29");
+}
+
+TEST_F(DateTemplateTest, InvalidDateGivesEmptyText)
+{
+    EXPECT_EQ(DateTemplate::format(QDateTime(), QStringLiteral("MMMdyyyy")), QString());
+}
+
+TEST_F(DateTemplateTest, TheCLocaleWritesAsUsEnglish)
+{
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(IcuText::currentLocaleName(), "en_US");
+    EXPECT_EQ(DateTemplate::format(lateOn(2016, 3, 8), QStringLiteral("MMMdyyyy")), "Mar 8, 2016");
+}
+
+TEST(IcuText, TextSurvivesTheTripThroughIcuWhole)
+{
+    const QString text = QString::fromUtf8("Caf\u00e9 \U0001F4B8 bill");
+    const icu::UnicodeString unicode = IcuText::toIcu(text);
+    EXPECT_EQ(unicode.length(), text.size());
+    EXPECT_EQ(IcuText::fromIcu(unicode), text);
+    EXPECT_EQ(IcuText::fromIcu(IcuText::toIcu(QString())), QString());
+}

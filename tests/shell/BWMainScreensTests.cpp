@@ -1,0 +1,164 @@
+#include "shell/BWMainScreens.h"
+
+#include "ShellTestStore.h"
+
+#include "platform/SoundPlayer.h"
+#include "screens/BWLogPaymentController.h"
+#include "screens/BWOverviewController.h"
+#include "screens/BWView.h"
+#include "shell/BWAppDelegate.h"
+
+#include <QAbstractButton>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordingSounds : public SoundPlayer
+{
+public:
+    QStringList played;
+    bool playEventSound(const QString& eventID) override
+    {
+        played.append(eventID);
+        return true;
+    }
+    bool playSoundNamed(const QString& name) override
+    {
+        played.append(name);
+        return true;
+    }
+};
+
+// The real overview and log-payment panel over a store of their own, wired
+// to a delegate that has gone through start-up.
+class BWMainScreensTest : public testing::Test
+{
+protected:
+    BWMainScreensTest()
+    {
+        rent = store.addBill(QStringLiteral("Rent"), 2,
+                             {{BillKeys::PaySite, QStringLiteral("https://landlord.example/pay")}});
+        power = store.addBill(QStringLiteral("Power"), 5);
+        interaction.openUrl = [this](const QUrl& url) {
+            openedUrls.append(url);
+            return true;
+        };
+        interaction.sounds = sounds;
+    }
+
+    void startUp()
+    {
+        screens = std::make_unique<BWMainScreens>(store.env, delegate, interaction);
+        delegate.awakeFromNib();
+        delegate.applicationDidFinishLaunching();
+    }
+    BWOverviewController& overview() const { return screens->overview(); }
+    void selectRow(int row) const
+    {
+        QTableView* table = overview().billTable();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row, 0)).center());
+    }
+    static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    shelltest::ShellTestStore store;
+    std::shared_ptr<RecordingSounds> sounds = std::make_shared<RecordingSounds>();
+    BWUserInteraction interaction;
+    QList<QUrl> openedUrls;
+    BWAppDelegate delegate{store.env, store.temp.file(QStringLiteral("calendars"))};
+    std::unique_ptr<BWMainScreens> screens;
+    QString rent;
+    QString power;
+};
+
+}  // namespace
+
+TEST_F(BWMainScreensTest, TheDelegateGetsTheOverviewAndThePanelOnly)
+{
+    startUp();
+    const BWAppDelegate::Screens& given = delegate.screens();
+    EXPECT_EQ(given.overview, &overview());
+    EXPECT_EQ(given.payLogger, &screens->payLogger());
+    EXPECT_EQ(given.billView, nullptr);
+    EXPECT_EQ(given.billEditor, nullptr);
+
+    // Start-up put the overview's panes into the main window and loaded it.
+    EXPECT_EQ(overview().list()->parentWidget(), delegate.mainView());
+    EXPECT_EQ(overview().dataSource().size(), 2);
+    EXPECT_EQ(delegate.getBills().size(), 2);
+}
+
+TEST_F(BWMainScreensTest, ThePanelFloatsOverTheMainWindow)
+{
+    startUp();
+    QWidget* panel = screens->payLogger().panel();
+    EXPECT_EQ(panel->parentWidget(), delegate.mainWindow());
+    EXPECT_TRUE(panel->isWindow());
+}
+
+TEST_F(BWMainScreensTest, BottomBarLogButtonsOpenThePanelForTheSelectedBill)
+{
+    startUp();
+    selectRow(0);
+    QWidget* panel = screens->payLogger().panel();
+
+    click(overview().overviewButtonLog());
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(screens->payLogger().billNameField()->text(), QStringLiteral("Rent"));
+    EXPECT_FALSE(screens->payLogger().savePaymentButton()->isHidden());
+    EXPECT_TRUE(screens->payLogger().savePartialButton()->isHidden());
+
+    panel->hide();
+    click(overview().overviewButtonPartial());
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(screens->payLogger().savePaymentButton()->isHidden());
+    EXPECT_FALSE(screens->payLogger().savePartialButton()->isHidden());
+    // Both buttons still say what they do.
+    EXPECT_EQ(overview().overviewButtonPartial()->text(), QStringLiteral("Log Partial"));
+    EXPECT_EQ(overview().overviewButtonLog()->text(), QStringLiteral("Log Payment"));
+}
+
+TEST_F(BWMainScreensTest, PayNowOpensThePanelAndThePaySite)
+{
+    store.defaults.setBool(BWDefaultsKeys::BWPayWithInternalBrowser, true);
+    startUp();
+    selectRow(0);
+    click(overview().payNowOverviewButton());
+    EXPECT_TRUE(screens->payLogger().panel()->isVisible());
+    EXPECT_EQ(openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://landlord.example/pay"))});
+}
+
+TEST_F(BWMainScreensTest, ViewButtonAndDoubleClickBeepWithoutABillPage)
+{
+    startUp();
+    selectRow(1);
+    sounds->played.clear();
+    click(overview().overviewButtonView());
+    QTableView* table = overview().billTable();
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(1, 0)).center());
+    EXPECT_EQ(sounds->played, QStringList({QStringLiteral("bell"), QStringLiteral("bell")}));
+    EXPECT_EQ(delegate.visibleView(), BWAppDelegate::OverviewPaneSet);
+}
+
+TEST_F(BWMainScreensTest, SelectingARowEnablesTheDelegatesCommands)
+{
+    startUp();
+    EXPECT_TRUE(delegate.currentBillID().isEmpty());
+    selectRow(1);
+    EXPECT_EQ(delegate.currentBillID(), power);
+    EXPECT_TRUE(delegate.performQuickLogForBillId(delegate.currentBillID()));
+    // The quick log reloaded the overview, which keeps the row selected.
+    EXPECT_EQ(overview().selectedRow(), 1);
+}
+
+TEST_F(BWMainScreensTest, GoingAwayTakesTheScreensBackFromTheDelegate)
+{
+    startUp();
+    screens.reset();
+    EXPECT_EQ(delegate.screens().overview, nullptr);
+    EXPECT_EQ(delegate.screens().payLogger, nullptr);
+    delegate.checkForDateChange();
+    delegate.updateSearchFieldVisibility();
+}
