@@ -7,92 +7,35 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <map>
 #include <string>
 
-#include "platform/BWUIDMaker.h"
-#include "platform/Clock.h"
-#include "platform/PropertyList.h"
+#include "BenchStore.h"
 #include "platform/SoundPlayer.h"
-#include "platform/UserDefaults.h"
 #include "screens/BWLogPaymentController.h"
 #include "screens/BWOverviewController.h"
 #include "shell/BWRegisteredDefaults.h"
-#include "store/BWBill.h"
-#include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
-#include "store/BWStoreEnvironment.h"
 
 namespace {
 
-constexpr int kBills = 1000;
-constexpr int kPaymentsPerBill = 60;
+// The bills spread over a dozen tags, so the tag list has work to do.
+constexpr int kTags = 12;
 
-// A data folder of 1,000 bills with the registered defaults and a fixed clock.
-struct BenchStore
+// The data folder filled, with the registered defaults in place for the writes.
+struct OverviewStore : BenchStore
 {
-    QTemporaryDir root;
-    Clock clock;
-    UserDefaults defaults{root.filePath("defaults.plist")};
-    UserDefaults appGroup{root.filePath("appgroup.plist")};
-    BWStoreEnvironment env;
-
-    BenchStore()
+    OverviewStore()
     {
-        clock.setNow(QDateTime(QDate(2026, 6, 15), QTime(9, 0)));
         defaults.registerDefaults(BWRegisteredDefaults::table(clock));
-        env.defaults = &defaults;
-        env.appGroup = &appGroup;
-        env.clock = &clock;
-        env.defaultDataFolder = root.filePath("Orvane.ovdata");
-        env.supportFolder = root.path();
-        env.dropboxFolder = root.filePath("Dropbox");
-        QDir().mkpath(env.defaultDataFolder);
-        for (int number = 0; number < kBills; ++number)
-            BWBill(env).finishWritingBillWithDictionary(record(number), false, false);
-    }
-
-    static QVariantMap record(int number)
-    {
-        QVariantList payments;
-        const QDateTime first(QDate(2021, 7, 1), QTime(12, 0), Qt::UTC);
-        for (int p = 0; p < kPaymentsPerBill; ++p) {
-            payments.append(QVariantMap{{PaymentKeys::Amount, 100.25 + p},
-                                        {PaymentKeys::Date, first.addMonths(p)},
-                                        {PaymentKeys::Note, QStringLiteral("Payment %1").arg(p)},
-                                        {PaymentKeys::Receipt, QString()}});
-        }
-        return {{BillKeys::Name, QStringLiteral("Bill %1").arg(number)},
-                {BillKeys::Bid, BWUIDMaker::makeUID()},
-                {BillKeys::Icon, QStringLiteral("GScale_Home")},
-                {BillKeys::DueDate, QDateTime(QDate(2026, 6, 1).addDays(number % 60), QTime(12, 0), Qt::UTC)},
-                {BillKeys::Repeat, QVariantList{1, 2}},
-                {BillKeys::Average, 129.75},
-                {BillKeys::LastPayment, first.addMonths(kPaymentsPerBill - 1)},
-                {BillKeys::TotalPaid, 7785.0},
-                {BillKeys::RemindMe, false},
-                {BillKeys::PaySite, QStringLiteral("https://example.com/pay")},
-                {BillKeys::PaymentList, payments},
-                {BillKeys::ReminderDays, qlonglong(3)},
-                {BillKeys::Balance, 0.0},
-                {BillKeys::Interest, qlonglong(0)},
-                {BillKeys::Notes, QString()},
-                {BillKeys::Tags, QVariantList{QStringLiteral("Tag %1").arg(number % 12)}},
-                {BillKeys::Amount, 129.75},
-                {BillKeys::PayType, qlonglong(number % 4)},
-                {BillKeys::Rev, 0.0},
-                {BillKeys::AmountVaries, qlonglong(0)},
-                {BillKeys::IsArchived, false},
-                {BillKeys::IsIncome, false}};
+        seedBills(*this, kTags);
     }
 };
 
-BenchStore& store()
+OverviewStore& store()
 {
-    static BenchStore shared;
+    static OverviewStore shared;
     return shared;
 }
 

@@ -29,16 +29,6 @@ enum ArchiveTag { Archive = 0, Restore = 1 };
 // Time for the bill page to slide in before the skip popover opens on it.
 constexpr int skipPopoverDelayMs = 200;
 
-QString billIDOf(const QVariantMap& record)
-{
-    return record.value(BillKeys::Bid).toString();
-}
-
-bool isIncome(const QVariantMap& record)
-{
-    return record.value(BillKeys::IsIncome).toBool();
-}
-
 void retitle(QObject* sender, const QString& title)
 {
     if (auto* action = qobject_cast<QAction*>(sender))
@@ -92,7 +82,7 @@ void BWAppDelegate::showLogPaymentPanel(QObject* sender)
     if (overviewIsShown()) {
         if (const std::optional<QVariantMap> record = selectedRecord()) {
             // Such income logs itself when it falls due.
-            if (isIncome(*record) && m_defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome))
+            if (BWBillsLoader::billIsIncome(*record) && m_defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome))
                 return;
             billID = billIDOf(*record);
         }
@@ -166,7 +156,7 @@ void BWAppDelegate::quickLogShortcutPressed(QObject*)
         return;
     }
     const std::optional<QVariantMap> record = recordOfCurrentBill();
-    if (record && !isIncome(*record))
+    if (record && !BWBillsLoader::billIsIncome(*record))
         performQuickLogForBillId(billIDOf(*record));
 }
 
@@ -182,7 +172,7 @@ void BWAppDelegate::skipPaymentFromTouchbar(QObject*)
         return;
     }
     const std::optional<QVariantMap> record = selectedRecord();
-    if (selectedOverviewRows().size() != 1 || !record || isIncome(*record)) {
+    if (selectedOverviewRows().size() != 1 || !record || BWBillsLoader::billIsIncome(*record)) {
         beep();
         return;
     }
@@ -211,24 +201,20 @@ void BWAppDelegate::showSkipPaymentPopover()
 
 void BWAppDelegate::showBillWithPayAction(QObject*)
 {
-    if (!hasOverview())
-        return;
-    const std::optional<QVariantMap> record = recordOfCurrentBill();
-    if (!record)
-        return;
-    if (paysInInternalBrowser()) {
-        if (overviewIsShown())
-            switchToBillView();
-        m_screens.billView->showWebView();
-        return;
-    }
-    QAction logPayment;
-    SenderTag::set(&logPayment, FullPayment);
-    showLogPaymentPanel(&logPayment);
-    openPaySite(*record);
+    showPaySiteOfCurrentBill(&BWBillDetailScreen::showWebView, [this] {
+        QAction logPayment;
+        SenderTag::set(&logPayment, FullPayment);
+        showLogPaymentPanel(&logPayment);
+    });
 }
 
 void BWAppDelegate::showBillWithWebsiteAction()
+{
+    showPaySiteOfCurrentBill(&BWBillDetailScreen::finishShowingWebsite, {});
+}
+
+void BWAppDelegate::showPaySiteOfCurrentBill(void (BWBillDetailScreen::*showInPage)(),
+                                             const std::function<void()>& beforeDesktopBrowser)
 {
     if (!hasOverview())
         return;
@@ -238,9 +224,11 @@ void BWAppDelegate::showBillWithWebsiteAction()
     if (paysInInternalBrowser()) {
         if (overviewIsShown())
             switchToBillView();
-        m_screens.billView->finishShowingWebsite();
+        (m_screens.billView->*showInPage)();
         return;
     }
+    if (beforeDesktopBrowser)
+        beforeDesktopBrowser();
     openPaySite(*record);
 }
 

@@ -32,24 +32,6 @@ namespace {
 constexpr int paneSwitchDelayMs = 100;
 constexpr int newItemDelayMs = 500;
 
-QString billIDOf(const QVariantMap& record)
-{
-    return record.value(BillKeys::Bid).toString();
-}
-
-// Where the record stands in `list`: the record itself, or else the first
-// entry of its bill; -1 when neither is there.
-int positionOf(const QVariantList& list, const QVariantMap& record)
-{
-    const int exact = list.indexOf(QVariant(record));
-    if (exact >= 0)
-        return exact;
-    const QString billID = billIDOf(record);
-    const auto entry = std::find_if(list.begin(), list.end(),
-                                    [&billID](const QVariant& item) { return billIDOf(item.toMap()) == billID; });
-    return entry == list.end() ? -1 : int(entry - list.begin());
-}
-
 template <typename Control>
 void setEnabledIfPresent(Control* control, bool enabled)
 {
@@ -136,6 +118,22 @@ void BWAppDelegate::setIncomeControls(QAction* incomeMenuItem, QAbstractButton* 
 }
 
 // ---- The current bill ---------------------------------------------------------
+
+QString BWAppDelegate::billIDOf(const QVariantMap& record)
+{
+    return record.value(BillKeys::Bid).toString();
+}
+
+int BWAppDelegate::positionOf(const QVariantList& list, const QVariantMap& record)
+{
+    const int exact = list.indexOf(QVariant(record));
+    if (exact >= 0)
+        return exact;
+    const QString billID = billIDOf(record);
+    const auto entry = std::find_if(list.begin(), list.end(),
+                                    [&billID](const QVariant& item) { return billIDOf(item.toMap()) == billID; });
+    return entry == list.end() ? -1 : int(entry - list.begin());
+}
 
 QString BWAppDelegate::currentBillID() const
 {
@@ -371,7 +369,7 @@ void BWAppDelegate::switchBills(QObject* sender)
     for (int position = page.dataPosition() + step; step != 0 && position >= 0 && position < bills.size();
          position += step) {
         const QVariantMap record = bills.at(position).toMap();
-        if (record.value(BillKeys::IsIncome).toBool())
+        if (BWBillsLoader::billIsIncome(record))
             continue;
         closeIfPresent(page.paymentEditorPopover());
         closeIfPresent(page.stickyEditorPopover());

@@ -351,8 +351,16 @@ private:
     void focusMainView();
     // The record of the bill the user is looking at, fresh from the store.
     std::optional<QVariantMap> recordOfCurrentBill() const;
+    // Shows the current bill's pay site in the bill page's own browser through
+    // `showInPage`, or else in the desktop's after `beforeDesktopBrowser` ran.
+    void showPaySiteOfCurrentBill(void (BWBillDetailScreen::*showInPage)(),
+                                  const std::function<void()>& beforeDesktopBrowser);
     bool paysInInternalBrowser() const;
     void openPaySite(const QVariantMap& record);
+    static QString billIDOf(const QVariantMap& record);
+    // Where the record stands in `list`: the record itself, or else the first
+    // entry of its bill; -1 when neither is there.
+    static int positionOf(const QVariantList& list, const QVariantMap& record);
     void beep();
     void playRefusalSound();
     void watchScreenWindows();

@@ -33,6 +33,16 @@ bool isButtonTitle(const QString& text)
     return false;
 }
 
+// A copy named <id>.plist would be taken for a bill file by anything that
+// lists the data folder, so such receipts get an extension of their own.
+QString copyExtensionFor(const QString& attachment)
+{
+    const QString suffix = QFileInfo(attachment).suffix();
+    if ((QLatin1Char('.') + suffix).compare(DataFolderFiles::BillFileExtension, Qt::CaseInsensitive) == 0)
+        return QStringLiteral("receipt");
+    return suffix;
+}
+
 QSet<QString> receiptsOf(const QVariantList& payments)
 {
     QSet<QString> receipts;
@@ -74,7 +84,7 @@ std::optional<QString> BWPaymentLogger::copyAttachment(const QString& attachment
         Log::line(QStringLiteral("Error: no data folder to copy the receipt %1 into").arg(attachment));
         return std::nullopt;
     }
-    const QString suffix = QFileInfo(attachment).suffix();
+    const QString suffix = copyExtensionFor(attachment);
     const QString name = suffix.isEmpty() ? BWUIDMaker::makeUID() : BWUIDMaker::makeUID() + QLatin1Char('.') + suffix;
     const QString copy = QDir(folder).filePath(name);
     QFile source(attachment);

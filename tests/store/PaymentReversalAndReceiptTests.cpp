@@ -311,6 +311,27 @@ TEST_F(PaymentReversalTest, ReceiptWithoutAnExtensionIsNamedByTheIdAlone)
     EXPECT_TRUE(BWUIDMaker::isValidUID(QFileInfo(*copy).fileName()));
 }
 
+TEST_F(PaymentReversalTest, PropertyListReceiptIsNeverCopiedUnderABillFileName)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+    storeBills({bill});
+    pay(bill, 10, localMoment(2016, 3, 1), true, temp.write(QStringLiteral("statement.plist"), "<plist/>"));
+    QVariantList payments = newestFirst(bill);
+    const QString copy = payments.first().toMap().value(PaymentKeys::Receipt).toString();
+
+    const QFileInfo copied(copy);
+    EXPECT_TRUE(BWUIDMaker::isValidUID(copied.completeBaseName()));
+    EXPECT_EQ(copied.suffix(), "receipt");
+    EXPECT_FALSE(QFileInfo::exists(billPath(copied.completeBaseName())));
+    // Still known for a receipt copy, so undoing the payment removes it.
+    ASSERT_TRUE(reverse(bill, payments));
+    EXPECT_FALSE(QFileInfo::exists(copy));
+
+    const std::optional<QString> upperCase = logger().copyAttachment(temp.write(QStringLiteral("old.PLIST"), "x"));
+    ASSERT_TRUE(upperCase);
+    EXPECT_EQ(QFileInfo(*upperCase).suffix(), "receipt");
+}
+
 TEST_F(PaymentReversalTest, ReceiptButtonTitlesAreNoReceipt)
 {
     EXPECT_EQ(logger().copyAttachment(QStringLiteral("Attach")), QStringLiteral("Attach"));

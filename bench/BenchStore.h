@@ -1,0 +1,89 @@
+#pragma once
+
+// A temporary data folder for the benchmarks, and the bills they fill it with:
+// 1,000 bills of 60 payments each.
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariantMap>
+
+#include "platform/BWUIDMaker.h"
+#include "platform/Clock.h"
+#include "platform/UserDefaults.h"
+#include "store/BWBill.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWStoreEnvironment.h"
+
+inline constexpr int kBills = 1000;
+inline constexpr int kPaymentsPerBill = 60;
+
+// An empty data folder with its own defaults and a fixed clock.
+struct BenchStore
+{
+    QTemporaryDir root;
+    Clock clock;
+    UserDefaults defaults{root.filePath("defaults.plist")};
+    UserDefaults appGroup{root.filePath("appgroup.plist")};
+    BWStoreEnvironment env;
+
+    BenchStore()
+    {
+        clock.setNow(QDateTime(QDate(2026, 6, 15), QTime(9, 0)));
+        env.defaults = &defaults;
+        env.appGroup = &appGroup;
+        env.clock = &clock;
+        env.defaultDataFolder = root.filePath("Orvane.ovdata");
+        env.supportFolder = root.path();
+        env.dropboxFolder = root.filePath("Dropbox");
+        QDir().mkpath(env.defaultDataFolder);
+    }
+};
+
+// Bill `number` of the set, with 60 monthly payments and one of `tagCount` tags.
+inline QVariantMap benchRecord(int number, int tagCount)
+{
+    QVariantList payments;
+    const QDateTime first(QDate(2021, 7, 1), QTime(12, 0), Qt::UTC);
+    for (int p = 0; p < kPaymentsPerBill; ++p) {
+        payments.append(QVariantMap{{PaymentKeys::Amount, 100.25 + p},
+                                    {PaymentKeys::Date, first.addMonths(p)},
+                                    {PaymentKeys::Note, QStringLiteral("Payment %1").arg(p)},
+                                    {PaymentKeys::Receipt, QString()}});
+    }
+    return {{BillKeys::Name, QStringLiteral("Bill %1").arg(number)},
+            {BillKeys::Bid, BWUIDMaker::makeUID()},
+            {BillKeys::Icon, QStringLiteral("GScale_Home")},
+            {BillKeys::DueDate, QDateTime(QDate(2026, 6, 1).addDays(number % 60), QTime(12, 0), Qt::UTC)},
+            {BillKeys::Repeat, QVariantList{1, 2}},
+            {BillKeys::Average, 129.75},
+            {BillKeys::LastPayment, first.addMonths(kPaymentsPerBill - 1)},
+            {BillKeys::TotalPaid, 7785.0},
+            {BillKeys::RemindMe, false},
+            {BillKeys::PaySite, QStringLiteral("https://example.com/pay")},
+            {BillKeys::PaymentList, payments},
+            {BillKeys::ReminderDays, qlonglong(3)},
+            {BillKeys::Balance, 0.0},
+            {BillKeys::Interest, qlonglong(0)},
+            {BillKeys::Notes, QString()},
+            {BillKeys::Tags, QVariantList{QStringLiteral("Tag %1").arg(number % tagCount)}},
+            {BillKeys::Amount, 129.75},
+            {BillKeys::PayType, qlonglong(number % 4)},
+            {BillKeys::Rev, 0.0},
+            {BillKeys::AmountVaries, qlonglong(0)},
+            {BillKeys::IsArchived, false},
+            {BillKeys::IsIncome, false}};
+}
+
+// Writes every bill through the writer's full write (file, index, tags) and
+// returns their ids in order.
+inline QStringList seedBills(BenchStore& store, int tagCount)
+{
+    QStringList ids;
+    for (int number = 0; number < kBills; ++number) {
+        const QVariantMap record = benchRecord(number, tagCount);
+        BWBill(store.env).finishWritingBillWithDictionary(record, false, false);
+        ids.append(record.value(BillKeys::Bid).toString());
+    }
+    return ids;
+}
