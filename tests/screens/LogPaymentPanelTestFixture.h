@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include "support/RecordingSoundPlayer.h"
 #include <QTest>
 #include <QStringList>
 #include <csignal>
@@ -10,24 +11,6 @@
 #include "screens/BWLogPaymentController.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/PaymentLoggerTestFixture.h"
-
-// Remembers the sounds asked for instead of playing them.
-class RecordingSoundPlayer : public SoundPlayer
-{
-public:
-    bool playEventSound(const QString& eventID) override
-    {
-        played.append(QStringLiteral("event:") + eventID);
-        return true;
-    }
-    bool playSoundNamed(const QString& name) override
-    {
-        played.append(name);
-        return true;
-    }
-
-    QStringList played;
-};
 
 // While it lives, no file of this process can grow beyond a few bytes, so
 // every file write fails the way a full disk fails it.

@@ -1,4 +1,5 @@
 #include "shell/BWMainScreens.h"
+#include "support/RecordingSoundPlayer.h"
 
 #include "ShellTestStore.h"
 
@@ -15,22 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingSounds : public SoundPlayer
-{
-public:
-    QStringList played;
-    bool playEventSound(const QString& eventID) override
-    {
-        played.append(eventID);
-        return true;
-    }
-    bool playSoundNamed(const QString& name) override
-    {
-        played.append(name);
-        return true;
-    }
-};
 
 // The real overview and log-payment panel over a store of their own, wired
 // to a delegate that has gone through start-up.
@@ -64,7 +49,7 @@ protected:
     static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     shelltest::ShellTestStore store;
-    std::shared_ptr<RecordingSounds> sounds = std::make_shared<RecordingSounds>();
+    std::shared_ptr<RecordingSoundPlayer> sounds = std::make_shared<RecordingSoundPlayer>();
     BWUserInteraction interaction;
     QList<QUrl> openedUrls;
     BWAppDelegate delegate{store.env, store.temp.file(QStringLiteral("calendars"))};

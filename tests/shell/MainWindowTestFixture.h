@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeMainWindowScreens.h"
+#include "support/RecordingSoundPlayer.h"
 
 #include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
@@ -20,23 +21,6 @@
 #include <QMainWindow>
 #include <QTest>
 #include <gtest/gtest.h>
-
-// Records the sounds that would play.
-class RecordingSoundPlayer : public SoundPlayer
-{
-public:
-    QStringList played;
-    bool playEventSound(const QString& eventID) override
-    {
-        played.append(eventID);
-        return true;
-    }
-    bool playSoundNamed(const QString& name) override
-    {
-        played.append(name);
-        return true;
-    }
-};
 
 // The application delegate with its main window over fake screens, on a data
 // folder, defaults and clock of its own (Tuesday 8 March 2016, 10:00).

@@ -1,6 +1,7 @@
 // Undoing payments, editing the payment list, receipt copies and the
 // payment sound.
 #include <QFile>
+#include "support/RecordingSoundPlayer.h"
 #include <QRandomGenerator>
 #include <QSet>
 
@@ -9,23 +10,6 @@
 #include "store/BWBillRecordKeys.h"
 
 namespace {
-
-// Plays nothing; remembers what it was asked to play.
-class RecordingSoundPlayer : public SoundPlayer
-{
-public:
-    bool playEventSound(const QString& eventID) override
-    {
-        played.append(eventID);
-        return true;
-    }
-    bool playSoundNamed(const QString& name) override
-    {
-        played.append(name);
-        return true;
-    }
-    QStringList played;
-};
 
 const QSet<QString> CheeringSounds = {QStringLiteral("bravo"),    QStringLiteral("congrats"),
                                       QStringLiteral("fantastic"), QStringLiteral("ter"),
