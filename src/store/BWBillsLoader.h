@@ -235,8 +235,6 @@ private:
     qlonglong appGroupDueSoonDays() const;
     QString dateString(const QDateTime& date, const QString& skeleton, const QString& fallback) const;
 
-    QString chosenFolder() const;
-    QString dataFolderInChosenFolder(const QString& chosen) const;
     std::optional<QVariantMap> readBillFile(const QString& dataFolder, const QString& billID) const;
     void takeDueDateAsAbsoluteAndShift(QVariantMap& bill) const;
     void addDueTexts(QVariantMap& bill, bool incomeWording) const;
