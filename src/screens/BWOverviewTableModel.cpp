@@ -9,6 +9,7 @@
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWForecastViewCalculations.h"
 #include "store/DueDateShift.h"
 
 namespace {
@@ -67,7 +68,11 @@ QString BWOverviewTableModel::sortKeyForColumn(const QString& identifier)
 }
 
 BWOverviewTableModel::BWOverviewTableModel(const BWStoreEnvironment& env, QObject* parent)
-    : QAbstractTableModel(parent), m_env(env)
+    : QAbstractTableModel(parent),
+      m_env(env),
+      m_estimate([env](const QVariantMap& bill) {
+          return BWForecastViewCalculations(env).calculateInteligentAmountForBill(bill, 0);
+      })
 {
 }
 
