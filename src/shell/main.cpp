@@ -1,5 +1,7 @@
+#include "platform/AtomicFile.h"
 #include "platform/CalendarStore.h"
 #include "platform/Clock.h"
+#include "platform/DataFolderLock.h"
 #include "platform/Log.h"
 #include "platform/SingleInstance.h"
 #include "platform/SleepWatcher.h"
@@ -7,6 +9,7 @@
 #include "platform/UserNotificationCenter.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWMainScreens.h"
+#include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
 #include "shell/BWReminderManager.h"
 #include "store/BWStoreEnvironment.h"
@@ -14,6 +17,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -26,6 +30,22 @@ QString supportFolder()
 {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
         .filePath(QStringLiteral("Orvane"));
+}
+
+// Without a screen (the offscreen platform of tests and scripts) there is
+// nobody to click a message box away; the log carries the message then.
+void tellUser(const QString& message, const QString& detail)
+{
+    Log::line(message + u' ' + detail);
+    const QString platform = QGuiApplication::platformName();
+    if (platform == u"offscreen" || platform == u"minimal")
+        return;
+    QMessageBox box;
+    box.setIcon(QMessageBox::Warning);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(message);
+    box.setInformativeText(detail);
+    box.exec();
 }
 
 bool anyWindowIsVisible()
@@ -70,6 +90,21 @@ int main(int argc, char** argv)
     env.supportFolder = supportFolder();
     env.defaultDataFolder = QDir(env.supportFolder).filePath(QStringLiteral("Orvane.ovdata"));
     env.dropboxFolder = QDir::home().filePath(QStringLiteral("Dropbox"));
+
+    // Without a session bus, or from another login, a second copy gets this
+    // far: the data folder's lock keeps it from writing beside the first.
+    const QString dataFolder = BWBillsLoader(env).orvaneDirectory();
+    DataFolderLock dataFolderLock(dataFolder);
+    if (!dataFolder.isEmpty()) {
+        if (!dataFolderLock.tryLock()) {
+            tellUser(QApplication::translate("main", "Orvane is already running."),
+                     QApplication::translate("main", "Another copy of Orvane is using the data folder %1. "
+                                                     "Quit it before starting Orvane again.")
+                         .arg(dataFolder));
+            return 1;
+        }
+        AtomicFile::removeStaleTemporaryFiles(dataFolder);
+    }
 
     // The reminder service reads the delegate's calendar store of the
     // moment, and the delegate hands the service to the store: the service
