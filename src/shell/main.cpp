@@ -17,7 +17,6 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include <algorithm>
 
 namespace {
 
@@ -26,12 +25,6 @@ QString supportFolder()
 {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
         .filePath(QStringLiteral("Orvane"));
-}
-
-bool anyWindowIsVisible()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) { return window->isVisible(); });
 }
 
 }  // namespace
@@ -84,8 +77,10 @@ int main(int argc, char** argv)
     delegateOfRun = &delegate;
     delegate.setNotificationCenter(&notifications);
     delegate.setSleepWatcher(&sleepWatcher);
+    // Starting Orvane again asks for its main window, whatever else shows
+    // (a panel, a popover) and whether or not a tray holds its item.
     QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
-                     [&delegate] { delegate.applicationShouldHandleReopen(anyWindowIsVisible()); });
+                     [&delegate] { delegate.applicationShouldHandleReopen(false); });
 
     BWMainScreens screens(env, delegate, BWUserInteraction::system());
 
