@@ -401,4 +401,10 @@ private:
     void createMainMenu();
     QPointer<BWMainMenu> m_mainMenu;
     // (end Main menu bar and toolbar)
+
+    // Preferences
+public slots:
+    // A setting was changed in the preferences: what shows it follows.
+    void preferenceDidChange(const QString& key);
+    // (end Preferences)
 };
