@@ -377,4 +377,10 @@ private:
     // screens' pointers and the window, so no late event reaches either.
     std::vector<std::unique_ptr<QObject>> m_screenWatchers;
     // (end Navigation and bill commands)
+
+    // Preferences
+public slots:
+    // A setting was changed in the preferences: what shows it follows.
+    void preferenceDidChange(const QString& key);
+    // (end Preferences)
 };

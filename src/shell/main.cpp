@@ -1,21 +1,29 @@
 #include "platform/CalendarStore.h"
 #include "platform/Clock.h"
 #include "platform/KeychainSecretStore.h"
+#include "platform/LoginItem.h"
+#include "platform/RunningPrograms.h"
 #include "platform/Log.h"
 #include "platform/SingleInstance.h"
 #include "platform/SleepWatcher.h"
 #include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
+#include "shell/AppHelper.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWMainScreens.h"
 #include "shell/BWPasswordController.h"
+#include "shell/BWPreferencePanes.h"
+#include "shell/MGPreferencePanel.h"
 #include "store/BWDefaultsKeys.h"
 #include "shell/BWReminderManager.h"
+#include "store/BWBillsLoader.h"
 #include "store/BWStoreEnvironment.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
+#include <QFile>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -28,6 +36,17 @@ QString supportFolder()
 {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
         .filePath(QStringLiteral("Orvane"));
+}
+
+// The launcher agent's autostart entry, written from the template among the
+// resources with the agent installed beside this program.
+LoginItem makeLoginItems()
+{
+    QFile entryTemplate(QStringLiteral(":/OrvaneAgent.desktop"));
+    if (!entryTemplate.open(QIODevice::ReadOnly))
+        Log::line(QStringLiteral("The login entry template is missing"));
+    return LoginItem(LoginItem::defaultFolder(), entryTemplate.readAll(),
+                     QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("OrvaneAgent")));
 }
 
 bool anyWindowIsVisible()
@@ -45,6 +64,8 @@ int main(int argc, char** argv)
     // Closing the main window leaves Orvane running (in the tray, or until
     // it is started again); only quitting ends it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Outside a desktop that names its icon theme, icons come from Adwaita.
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
 
     SingleInstance instance(QDBusConnection::sessionBus());
     switch (instance.claim()) {
@@ -97,6 +118,22 @@ int main(int argc, char** argv)
                      [&delegate] { delegate.applicationShouldHandleReopen(anyWindowIsVisible()); });
 
     BWMainScreens screens(env, delegate, BWUserInteraction::system());
+
+    LoginItem loginItems = makeLoginItems();
+    RunningPrograms runningPrograms(QDBusConnection::sessionBus());
+    AppHelper loginHelper(loginItems, runningPrograms);
+    BWPreferencePanes::Services paneServices;
+    paneServices.lock = &passwordController;
+    paneServices.applyStartAtLogin = [&loginHelper, &standard] { return loginHelper.setLaunchAtLogin(standard); };
+    paneServices.dataFolder = BWBillsLoader(env).orvaneDirectory();
+    paneServices.showAlert = BWUserInteraction::system().showAlert;
+    BWPreferencePanes preferencePanes(standard, paneServices);
+    MGPreferencePanel preferences;
+    preferencePanes.fill(preferences);
+    preferences.awakeFromNib();
+    QObject::connect(&preferencePanes, &BWPreferencePanes::settingChanged, &delegate,
+                     &BWAppDelegate::preferenceDidChange);
+    delegate.setPrefWindow(preferences.window());
 
     delegate.awakeFromNib();
     // Start-up ends inside the event loop, which quitting needs.
