@@ -220,6 +220,7 @@ private:
     void showAmountDue(const QVariantMap& record);
     void showPayments(const QVariantMap& record);
     void showStatistics(const QVariantMap& record);
+    static void setBarHeight(QLabel* bar, int percent);
     void paymentSelectionChanged();
     bool rowHasReceipt(int row) const;
 
