@@ -18,14 +18,16 @@ TEST_F(StoreObserverTest, EachSuccessfulWriteIsAnnounced)
 {
     const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
     const QString id = bill.value(BillKeys::Bid).toString();
+    const QVariantMap unlisted = billDue(QDate(2016, 3, 9), 1, 2);
+    const QString unlistedID = unlisted.value(BillKeys::Bid).toString();
     struct Case {
         const char* write;
         std::function<bool()> run;
         QStringList expected;
     };
     const QList<Case> cases = {
-        {"new bill", [&] { return writer().finishWritingBillWithDictionary(bill, false, true); },
-         {"saved " + id, "index"}},
+        {"new bill", [&] { return writer().finishWritingBillWithDictionary(unlisted, false, true); },
+         {"saved " + unlistedID, "index"}},
         {"full payment", [&] { return logger().recordPayment({40.0, now(), "", ""}, storeAndLoad(bill)); },
          {"saved " + id, "paid " + id}},
         {"edit of one key", [&] { return writer().saveSpecificKey(BillKeys::Notes, "note", id); }, {"saved " + id}},
