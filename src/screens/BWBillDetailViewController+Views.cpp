@@ -145,7 +145,7 @@ void BWBillDetailViewController::buildHeader()
     layout->addWidget(m_actionsAlternateButton);
     layout->addWidget(m_nextBillButton);
 
-    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, m_billHeader, this);
+    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, this);
     connect(m_editButton, &QAbstractButton::clicked, this, &BWBillDetailViewController::editBillRequested);
     connect(m_overviewButton, &QAbstractButton::clicked, this, &BWBillDetailViewController::overviewRequested);
 }

@@ -225,7 +225,7 @@ private:
     bool rowHasReceipt(int row) const;
 
     // Edits
-    void openPopover(QWidget* popover, QWidget* anchor);
+    void openPopover(QWidget* popover, QWidget* anchor, const QRect& area = QRect());
     void closePopover(QWidget* popover);
     void finishSave(QWidget* popover);
     void warn(const QString& message, const QString& details);
