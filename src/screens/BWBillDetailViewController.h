@@ -149,6 +149,8 @@ public:
     void switchStatPositionBack();
     void switchStatPositionForward();
     void updateStatPositionWithNewPosition(qlonglong position);
+    // Scrolls the statistics strip to the stored position.
+    void showStatPosition();
 
     // ---- Edits ----
     void showSkipPaymentPopover(QWidget* anchor);
