@@ -18,9 +18,6 @@ BWMainScreens::BWMainScreens(const BWStoreEnvironment& env, BWAppDelegate& deleg
     , m_overview(std::make_unique<BWOverviewController>(env))
     , m_billView(std::make_unique<BWBillDetailViewController>(env))
 {
-    // Each load first logs the due automatic items through the panel's logger.
-    m_overview->setPaymentLogger(m_payLogger.get());
-
     m_delegate.setUserInteraction(interaction);
     m_delegate.setScreens({m_overview.get(), m_billView.get(), nullptr, m_payLogger.get()});
     connectOverviewToDelegate();
