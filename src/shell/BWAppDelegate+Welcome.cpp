@@ -1,12 +1,16 @@
 #include "shell/BWAppDelegate.h"
 
 #include <QAction>
+#include <QMenu>
+
+#include <functional>
 #include <QTabWidget>
 
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 #include "screens/BWOverviewScreen.h"
 #include "shell/BWImportController.h"
+#include "shell/BWMainMenu.h"
 #include "shell/BWObjectController.h"
 #include "shell/BWVersion7ImportWindow.h"
 #include "shell/BWWelcomeSheet.h"
@@ -159,4 +163,66 @@ void BWAppDelegate::reimportFromOrvane7()
         return;
     }
     terminate();
+}
+
+// ---- Menu items ------------------------------------------------------------------------
+
+namespace {
+
+QAction* addItem(QMenu* menu, const QString& title, QObject* receiver, const std::function<void()>& run)
+{
+    QAction* item = menu->addAction(title);
+    QObject::connect(item, &QAction::triggered, receiver, run);
+    return item;
+}
+
+}  // namespace
+
+void BWAppDelegate::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
+{
+    BWObjectController* actions = objectController();
+    auto* data = new QMenu(tr("Data Folder"), mainMenu.fileMenu());
+    data->addAction(lastBackedUpMenuItem());
+    addItem(data, tr("Restore Backup…"), actions, [actions] { actions->restoreDatabase(); });
+    data->addSeparator();
+    addItem(data, tr("Show Data Folder"), actions, [actions] { actions->revealDataFolder(); });
+    addItem(data, tr("Move Data Folder…"), actions, [actions] { actions->moveToNewSecurityScopedDatabaseLocation(); });
+    addItem(data, tr("Use Data Folder Elsewhere…"), actions, [actions] { actions->loadSecurityScopedDatabase(); });
+    addItem(data, tr("Keep Data Folder in Dropbox…"), actions, [actions] { actions->startSync(); });
+    QAction* reset = addItem(data, tr("Move Data Folder Back to Its Usual Place"), actions,
+                             [actions] { actions->resetDatabaseLocation(); });
+    connect(data, &QMenu::aboutToShow, reset, [this, reset] {
+        reset->setEnabled(m_defaults.boolForKey(BWCustomLocationEnabled));
+    });
+    data->addSeparator();
+    addItem(data, tr("Compact Database"), actions, [actions] { actions->compactDatabase(); });
+    addItem(data, tr("Rebuild Tag List"), actions, [actions] { actions->rebuildTagList(); });
+    data->addSeparator();
+    QMenu* imports = data->addMenu(tr("Import"));
+    addItem(imports, tr("Orvane 4 Data…"), this, [this] { importer()->manuallyImportData(); });
+    addItem(imports, tr("Orvane 4 Data from a Folder…"), this, [this] { importer()->manuallyImportCustomData(); });
+    addItem(imports, tr("Orvane 7 Import Options…"), this, [this] { showOrvane7ImportOptions(); });
+
+    QMenu* file = mainMenu.fileMenu();
+    QAction* close = mainMenu.action(BWMenuValidation::Command::CloseWindow);
+    file->insertMenu(close, data);
+    file->insertSeparator(close);
+
+    using Page = BWObjectController::HelpPage;
+    QMenu* help = mainMenu.helpMenu();
+    QAction* about = mainMenu.action(BWMenuValidation::Command::About);
+    auto* pages = new QMenu(tr("Guides and Help Pages"), help);
+    const std::pair<QString, Page> webPages[] = {
+        {tr("Orvane Manual"), Page::OrvaneManual},   {tr("User Manual"), Page::UserManual},
+        {tr("What's New"), Page::WhatsNew},          {tr("Forecast Help"), Page::ForecastHelp},
+        {tr("Sync Help"), Page::SyncHelp},           {tr("E-mail Reminders"), Page::EmailSite},
+        {tr("Orvane for Phones"), Page::PhoneEdition}, {tr("Report a Bug"), Page::ReportBug},
+    };
+    for (const auto& [title, page] : webPages)
+        addItem(pages, title, actions, [actions, page = page] { actions->openHelpPage(page); });
+    pages->addSeparator();
+    addItem(pages, tr("Quick Start Guide"), actions, [actions] { actions->showQuickStartGuide(); });
+    addItem(pages, tr("Migration Guide"), actions, [actions] { actions->showMigrationGuide(); });
+    help->insertMenu(about, pages);
+    help->insertSeparator(about);
 }

@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <optional>
 #include <vector>
+#include "shell/BWMenuValidation.h"
 #include "shell/BWUserInteraction.h"
 #include "shell/BWVersion7ImportWindow.h"
 #include "shell/BWWelcomeSheet.h"
@@ -21,6 +22,7 @@
 class BWBillDetailScreen;
 class BWImportController;
 class BWObjectController;
+class BWMainMenu;
 class BWBillEditorScreen;
 class BWLogPaymentScreen;
 class BWOverviewScreen;
@@ -411,10 +413,39 @@ public slots:
 private:
     // The once-a-day backup and its menu item.
     void backupDatabaseAndShowDate();
+    // The data-folder and import items of the File menu, and the help pages.
+    void addDataFolderAndHelpItems(BWMainMenu& menu);
     QAction* m_lastBackedUpMenuItem = nullptr;
     BWObjectController* m_objectController = nullptr;
     BWImportController* m_importer = nullptr;
     QPointer<BWWelcomeSheet> m_welcomeScreen;
     QPointer<BWVersion7ImportWindow> m_importOrvane7Window;
     // (end Backup, imports and the welcome sheet)
+    // Main menu bar and toolbar
+public:
+    // What the menu's commands depend on at this moment.
+    BWMenuValidation::Context commandContext() const;
+    // The main window's menu bar and toolbar; null before the window exists.
+    BWMainMenu* mainMenu() const;
+
+public slots:
+    // Enables the menu's items for the current pane set and selection.
+    void validateMainMenu();
+    // The toolbar shows its icons only, at the regular size.
+    void updateToolbar();
+    // The overview shows one of its lists (an index of the list drop-down).
+    void showListMode(int index);
+    // Closes the main window; Orvane keeps running.
+    void closeMainWindow();
+
+private:
+    void createMainMenu();
+    QPointer<BWMainMenu> m_mainMenu;
+    // (end Main menu bar and toolbar)
+
+    // Preferences
+public slots:
+    // A setting was changed in the preferences: what shows it follows.
+    void preferenceDidChange(const QString& key);
+    // (end Preferences)
 };

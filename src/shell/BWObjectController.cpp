@@ -12,7 +12,9 @@
 #include "platform/UserDefaults.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDatabaseMover.h"
+#include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWTagList.h"
 
 using namespace BWDefaultsKeys;
 
@@ -164,6 +166,23 @@ void BWObjectController::restoreDatabase()
 void BWObjectController::compactDatabase()
 {
     BWBillsLoader(m_env).compactDatabase();
+}
+
+void BWObjectController::rebuildTagList()
+{
+    const BWBillsLoader loader(m_env);
+    QVariantList items = loader.loadBillsInGroup(IndexKeys::ActiveBills, QString(), true).value_or(QVariantList());
+    items += loader.loadBillsInGroup(IndexKeys::ArchivedBills, QString(), true).value_or(QVariantList());
+    if (!BWTagList(m_env).updateTagListWithListOfBills(items))
+        tell(tr("The Tag List Was Not Rebuilt"), tr("The tag list could not be written."));
+    emit dataFolderChanged();
+}
+
+void BWObjectController::revealDataFolder()
+{
+    const QString folder = BWBillsLoader(m_env).orvaneDirectory();
+    if (folder.isEmpty() || !m_interaction.openUrl(QUrl::fromLocalFile(folder)))
+        tell(tr("The Data Folder Could Not Be Shown"), folder);
 }
 
 void BWObjectController::reloadOverviewFromPrefs()

@@ -49,6 +49,10 @@ public slots:
     void continueSettingUpSync();
     void restoreDatabase();
     void compactDatabase();
+    // Rebuilds the tag list from the tags the items carry.
+    void rebuildTagList();
+    // Shows the data folder in the file manager.
+    void revealDataFolder();
     void reloadOverviewFromPrefs();
     void disableTip();
     void hideAdvert();
