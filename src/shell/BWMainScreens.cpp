@@ -1,6 +1,7 @@
 #include "shell/BWMainScreens.h"
 
 #include "platform/SoundPlayer.h"
+#include "screens/BWBillEditorController.h"
 #include "screens/BWLogPaymentController.h"
 #include "screens/BWOverviewController.h"
 #include "shell/BWAppDelegate.h"
@@ -14,14 +15,16 @@ BWMainScreens::BWMainScreens(const BWStoreEnvironment& env, BWAppDelegate& deleg
     , m_sounds(interaction.sounds ? interaction.sounds : std::make_shared<SoundPlayer>())
     , m_payLogger(std::make_unique<BWLogPaymentController>(env, *m_sounds))
     , m_overview(std::make_unique<BWOverviewController>(env))
+    , m_billEditor(std::make_unique<BWBillEditorController>(env))
 {
     // Each load first logs the due automatic items through the panel's logger.
     m_overview->setPaymentLogger(m_payLogger.get());
 
     m_delegate.setUserInteraction(interaction);
-    m_delegate.setScreens({m_overview.get(), nullptr, nullptr, m_payLogger.get()});
+    m_delegate.setScreens({m_overview.get(), nullptr, m_billEditor.get(), m_payLogger.get()});
     connectOverviewToDelegate();
     connectBottomBarToDelegate();
+    connectEditor(interaction);
     connect(&m_delegate, &BWAppDelegate::startUpStepDone, this, [this](const QString& step) {
         if (step == QLatin1String("createMainWindowController"))
             floatPanelOverMainWindow();
@@ -64,6 +67,24 @@ void BWMainScreens::connectBottomBarToDelegate()
             [delegate] { delegate->switchToBillView(); });
     connect(m_overview->payNowOverviewButton(), &QAbstractButton::clicked, delegate,
             [delegate] { delegate->showBillWithPayAction(); });
+}
+
+void BWMainScreens::connectEditor(const BWUserInteraction& interaction)
+{
+    BWBillEditorController* editor = m_billEditor.get();
+    if (interaction.showAlert)
+        editor->setAlert(interaction.showAlert);
+    m_overview->setBillEditorController(editor);
+    editor->setOverviewNewBillButton(m_overview->overviewNewBillButton());
+    editor->setSearchField(m_overview->searchField());
+
+    BWAppDelegate* delegate = &m_delegate;
+    KBButton* newBill = m_overview->overviewNewBillButton();
+    connect(newBill, &QAbstractButton::clicked, delegate, [delegate, newBill] {
+        delegate->createNewBillFromMenu(newBill);
+    });
+    KBButton* newIncome = m_overview->overviewNewIncomeButton();
+    connect(newIncome, &QAbstractButton::clicked, editor, [editor, newIncome] { editor->createNewIncome(newIncome); });
 }
 
 void BWMainScreens::floatPanelOverMainWindow()
