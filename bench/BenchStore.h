@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariantMap>
+#include <functional>
 
 #include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
@@ -76,12 +77,16 @@ inline QVariantMap benchRecord(int number, int tagCount)
 }
 
 // Writes every bill through the writer's full write (file, index, tags) and
-// returns their ids in order.
-inline QStringList seedBills(BenchStore& store, int tagCount)
+// returns their ids in order. `vary`, when given, changes bill `number`
+// before it is written.
+inline QStringList seedBills(BenchStore& store, int tagCount,
+                             const std::function<void(QVariantMap& record, int number)>& vary = {})
 {
     QStringList ids;
     for (int number = 0; number < kBills; ++number) {
-        const QVariantMap record = benchRecord(number, tagCount);
+        QVariantMap record = benchRecord(number, tagCount);
+        if (vary)
+            vary(record, number);
         BWBill(store.env).finishWritingBillWithDictionary(record, false, false);
         ids.append(record.value(BillKeys::Bid).toString());
     }

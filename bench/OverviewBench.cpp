@@ -8,10 +8,8 @@
 
 #include <QApplication>
 
-#include <map>
-#include <string>
-
 #include "BenchStore.h"
+#include "RatioReporter.h"
 #include "platform/SoundPlayer.h"
 #include "screens/BWLogPaymentController.h"
 #include "screens/BWOverviewController.h"
@@ -65,26 +63,6 @@ void BM_OverviewReload(benchmark::State& state)
         state.SkipWithError("the overview did not list every bill");
 }
 
-// Keeps each benchmark's mean real time per iteration, in nanoseconds.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double time(const std::string& name) const
-    {
-        const auto found = m_times.find(name);
-        return found == m_times.end() ? 0.0 : found->second;
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
 }  // namespace
 
 BENCHMARK(BM_LoaderAlone)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -98,10 +76,8 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double loader = reporter.time("BM_LoaderAlone/iterations:5");
-    const double overview = reporter.time("BM_OverviewReload/iterations:5");
-    if (loader > 0.0 && overview > 0.0)
-        std::printf("Overview reload / loader alone: %.2f\n", overview / loader);
+    reporter.printRatio("Overview reload / loader alone", "BM_OverviewReload/iterations:5",
+                        "BM_LoaderAlone/iterations:5");
     benchmark::Shutdown();
     return 0;
 }

@@ -48,11 +48,6 @@ void BWOverviewController::setPaymentLogger(BWLogPaymentController* logger)
     m_paymentLogger = logger;
 }
 
-void BWOverviewController::setAmountEstimate(BWOverviewTableModel::AmountEstimate estimate)
-{
-    m_tableModel->setAmountEstimate(std::move(estimate));
-}
-
 QWidget* BWOverviewController::list() const
 {
     return m_list;

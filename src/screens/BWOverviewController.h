@@ -65,8 +65,6 @@ public:
     void setPaymentLogger(BWLogPaymentController* logger);
     // Opens the edit and delete popovers and restores archived items.
     void setBillEditorController(BWBillEditorScreen* editor) { m_billEditorController = editor; }
-    // This month's estimate of a bill whose amount varies.
-    void setAmountEstimate(BWOverviewTableModel::AmountEstimate estimate);
     // The main menu's items that the delegate enables by selection.
     struct MenuItems
     {

@@ -9,6 +9,7 @@
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWForecastViewCalculations.h"
 
 namespace {
 
@@ -71,7 +72,11 @@ QString BWOverviewTableModel::sortKeyForColumn(const QString& identifier)
 }
 
 BWOverviewTableModel::BWOverviewTableModel(const BWStoreEnvironment& env, QObject* parent)
-    : QAbstractTableModel(parent), m_env(env)
+    : QAbstractTableModel(parent),
+      m_env(env),
+      m_estimate([env](const QVariantMap& bill) {
+          return BWForecastViewCalculations(env).calculateInteligentAmountForBill(bill, 0);
+      })
 {
 }
 

@@ -48,6 +48,7 @@ public:
     QVariantMap recordAt(int row) const { return m_records.value(row).toMap(); }
 
     void setDisplayOptions(const DisplayOptions& options);
+    // This month's estimate of the store's calculations, unless replaced here.
     void setAmountEstimate(AmountEstimate estimate) { m_estimate = std::move(estimate); }
     // The estimate of the bill, 0 when there is none or nothing estimates.
     double estimatedAmount(const QVariantMap& bill) const;

@@ -2,7 +2,6 @@
 
 #include "platform/Clock.h"
 #include "platform/Log.h"
-#include "platform/SenderTag.h"
 #include "platform/SleepWatcher.h"
 #include "platform/UserActivity.h"
 #include "platform/UserDefaults.h"
@@ -22,7 +21,6 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -170,14 +168,8 @@ bool BWAppDelegate::passwordIsSet() const
 
 void BWAppDelegate::showPasswordState(bool passwordSet)
 {
-    if (!m_passwordController)
-        return;
-    if (QAbstractButton* button = m_passwordController->enableDisablePasswordButton()) {
-        button->setText(passwordSet ? tr("Disable Password Protection") : tr("Enable Password Protection"));
-        SenderTag::set(button, passwordSet ? 1 : 0);
-    }
-    if (QLabel* status = m_passwordController->passwordStatus())
-        status->setText(passwordSet ? tr("Enabled") : tr("Disabled"));
+    if (m_passwordController)
+        m_passwordController->showLockState(passwordSet);
 }
 
 // The Dock icon and the tray item follow OrvaneVisibility. Menu-bar-only mode

@@ -24,4 +24,8 @@ public:
     // which), and the label beside it.
     virtual QAbstractButton* enableDisablePasswordButton() const = 0;
     virtual QLabel* passwordStatus() const = 0;
+
+    // Titles the switch (its tag: the window it opens) and the label by
+    // whether a password is set.
+    void showLockState(bool passwordSet) const;
 };

@@ -1,5 +1,6 @@
 #include "platform/CalendarStore.h"
 #include "platform/Clock.h"
+#include "platform/KeychainSecretStore.h"
 #include "platform/Log.h"
 #include "platform/SingleInstance.h"
 #include "platform/SleepWatcher.h"
@@ -7,6 +8,7 @@
 #include "platform/UserNotificationCenter.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWMainScreens.h"
+#include "shell/BWPasswordController.h"
 #include "store/BWDefaultsKeys.h"
 #include "shell/BWReminderManager.h"
 #include "store/BWStoreEnvironment.h"
@@ -84,6 +86,13 @@ int main(int argc, char** argv)
     delegateOfRun = &delegate;
     delegate.setNotificationCenter(&notifications);
     delegate.setSleepWatcher(&sleepWatcher);
+
+    KeychainSecretStore secrets;
+    BWPasswordController passwordController(secrets, standard, BWUserInteraction::system().showAlert);
+    QObject::connect(&passwordController, &BWPasswordController::passwordAccepted, &delegate,
+                     &BWAppDelegate::createMenuAfterPassword);
+    QObject::connect(&passwordController, &BWPasswordController::quitRequested, &app, [] { QApplication::exit(0); });
+    delegate.setPasswordController(&passwordController);
     QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
                      [&delegate] { delegate.applicationShouldHandleReopen(anyWindowIsVisible()); });
 

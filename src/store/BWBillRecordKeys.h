@@ -49,6 +49,19 @@ inline const QString HasBeenDuplicated = QStringLiteral("HasBeenDuplicated");
 
 }  // namespace BillKeys
 
+// Keys the forecast adds to its working copies of loaded records; never
+// part of a stored file.
+namespace ForecastKeys {
+
+// The record's DueDate as loaded, before the forecast moved it into the month shown.
+inline const QString OriginalDueDate = QStringLiteral("OriginalDueDate");
+// The monthly share to put aside for a bill due less often than monthly.
+inline const QString SaveAmount = QStringLiteral("SaveAmount");
+// 1 when the record is in a month's list only for its SaveAmount.
+inline const QString IsFutureBill = QStringLiteral("IsFutureBill");
+
+}  // namespace ForecastKeys
+
 // Keys of one entry of a record's PaymentList.
 namespace PaymentKeys {
 

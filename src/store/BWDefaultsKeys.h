@@ -117,5 +117,13 @@ inline const QString BWTurnSyncOffButtonTitle = QStringLiteral("BWTurnSyncOffBut
 inline const QString BWShouldAutoLogPayments = QStringLiteral("BWShouldAutoLogPayments");
 // Widths and order of the overview's bill-table columns as the user left them.
 inline const QString BWBillTableColumns = QStringLiteral("BWBillTableColumns");
+// Set while a lock password exists, so that a keyring that can't be read
+// keeps the program locked instead of reading as "no password".
+inline const QString BWPasswordLockIsOn = QStringLiteral("BWPasswordLockIsOn");
+// The e-mail reminder service: its host (https only) and the account and
+// sender it knows the program by. The API key is kept in the keyring.
+inline const QString BWMailServiceHost = QStringLiteral("BWMailServiceHost");
+inline const QString BWMailServiceAccount = QStringLiteral("BWMailServiceAccount");
+inline const QString BWMailServiceSender = QStringLiteral("BWMailServiceSender");
 
 }  // namespace BWDefaultsKeys

@@ -8,17 +8,21 @@
 #include "platform/UserNotificationCenter.h"
 #include "screens/BWView.h"
 #include "shell/BWMenulet.h"
+#include "shell/BWPasswordController.h"
 #include "shell/BWPasswordLock.h"
+#include "support/FakeSecretStore.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -242,6 +246,36 @@ TEST_F(BWAppDelegateLockedStartUpTest, TheTrayItemFollowsItsSwitchAfterThePasswo
     delegate.createMenuAfterPassword();
     EXPECT_EQ(delegate.menulet(), nullptr);
     EXPECT_TRUE(windowIsVisible());
+}
+
+TEST_F(BWAppDelegateStartUpTest, APasswordSetInOneRunIsAskedForAtTheNextStart)
+{
+    FakeSecretStore secrets;
+    const auto noAlerts = [](QWidget*, const QString& message, const QString&) { ADD_FAILURE() << message.toStdString(); };
+    {
+        BWPasswordController earlierRun(secrets, store.defaults, noAlerts);
+        earlierRun.enableDisablePasswordButton()->click();
+        earlierRun.enterPasswordField()->setText(QStringLiteral("pw"));
+        earlierRun.reEnterPasswordField()->setText(QStringLiteral("pw"));
+        earlierRun.confirmButton()->click();
+    }
+
+    BWPasswordController lock(secrets, store.defaults, noAlerts);
+    QObject::connect(&lock, &BWPasswordController::passwordAccepted, &delegate,
+                     &BWAppDelegate::createMenuAfterPassword);
+    delegate.setPasswordController(&lock);
+    bool askedBeforeTheWindowShowed = false;
+    QTimer::singleShot(0, [&] {
+        askedBeforeTheWindowShowed = lock.passwordWindow()->isVisible() && !windowIsVisible();
+        lock.enterPasswordField()->setText(QStringLiteral("pw"));
+        lock.confirmButton()->click();
+    });
+    startAfterFirstLaunch(0);
+
+    EXPECT_TRUE(askedBeforeTheWindowShowed);
+    EXPECT_FALSE(delegate.isLocked());
+    EXPECT_TRUE(windowIsVisible());
+    EXPECT_NE(delegate.menulet(), nullptr);
 }
 
 TEST_F(BWAppDelegateStartUpTest, WithoutAPasswordTheLockShowsItsOffState)

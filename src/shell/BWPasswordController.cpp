@@ -1,0 +1,292 @@
+#include "shell/BWPasswordController.h"
+
+#include "platform/Log.h"
+#include "platform/SenderTag.h"
+#include "platform/UserDefaults.h"
+#include "store/BWDefaultsKeys.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int IconSide = 64;
+
+// Empties both password fields whenever the window stops being the active
+// one, so that a typed password never stays behind.
+class ClearFieldsOnDeactivate : public QObject
+{
+public:
+    ClearFieldsOnDeactivate(QObject* parent, QLineEdit* first, QLineEdit* second)
+        : QObject(parent), m_fields{first, second}
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowDeactivate) {
+            for (QLineEdit* field : m_fields)
+                field->clear();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QLineEdit* m_fields[2];
+};
+
+}  // namespace
+
+BWPasswordController::BWPasswordController(SecretStore& secrets, UserDefaults& defaults, ShowAlert showAlert,
+                                           QObject* parent)
+    : QObject(parent)
+    , m_keychain(secrets)
+    , m_defaults(defaults)
+    , m_showAlert(std::move(showAlert))
+    , m_enableDisablePasswordButton(new QPushButton)
+    , m_passwordStatus(new QLabel)
+{
+    connect(m_enableDisablePasswordButton, &QPushButton::clicked, this, &BWPasswordController::enableOrDisablePassword);
+    buildWindow();
+}
+
+BWPasswordController::~BWPasswordController()
+{
+    delete m_passwordWindow;
+    // Unless the preferences took them over.
+    if (m_enableDisablePasswordButton && !m_enableDisablePasswordButton->parent())
+        delete m_enableDisablePasswordButton;
+    if (m_passwordStatus && !m_passwordStatus->parent())
+        delete m_passwordStatus;
+}
+
+void BWPasswordController::buildWindow()
+{
+    m_passwordWindow = new QDialog;
+    m_passwordWindow->setWindowTitle(QStringLiteral("Orvane"));
+    m_appIconView = new QLabel(m_passwordWindow);
+    m_appIconView->setPixmap(
+        QIcon::fromTheme(QStringLiteral("dialog-password"),
+                         m_passwordWindow->style()->standardIcon(QStyle::SP_MessageBoxQuestion))
+            .pixmap(IconSide, IconSide));
+    m_enterPasswordField = new QLineEdit(m_passwordWindow);
+    m_reEnterPasswordField = new QLineEdit(m_passwordWindow);
+    for (QLineEdit* field : {m_enterPasswordField, m_reEnterPasswordField})
+        field->setEchoMode(QLineEdit::Password);
+    m_reEnterPasswordDescription = new QLabel(tr("Re-enter Password:"), m_passwordWindow);
+    m_confirmButton = new QPushButton(m_passwordWindow);
+    m_confirmButton->setDefault(true);
+    m_cancelButton = new QPushButton(tr("Cancel"), m_passwordWindow);
+    m_quitButton = new QPushButton(tr("Quit"), m_passwordWindow);
+
+    auto* fields = new QFormLayout;
+    fields->addRow(tr("Password:"), m_enterPasswordField);
+    fields->addRow(m_reEnterPasswordDescription, m_reEnterPasswordField);
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_appIconView, 0, Qt::AlignTop);
+    top->addLayout(fields, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_quitButton);
+    buttons->addStretch();
+    buttons->addWidget(m_cancelButton);
+    buttons->addWidget(m_confirmButton);
+    auto* layout = new QVBoxLayout(m_passwordWindow);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+    m_passwordWindow->setMinimumWidth(380);
+
+    m_passwordWindow->installEventFilter(
+        new ClearFieldsOnDeactivate(m_passwordWindow, m_enterPasswordField, m_reEnterPasswordField));
+    connect(m_confirmButton, &QPushButton::clicked, this, &BWPasswordController::saveOrRemoveOrEnterPassword);
+    connect(m_cancelButton, &QPushButton::clicked, this, &BWPasswordController::closeWindow);
+    connect(m_quitButton, &QPushButton::clicked, m_passwordWindow, &QDialog::reject);
+    // Quitting, or closing the enter-password form, is no way past it.
+    connect(m_passwordWindow, &QDialog::rejected, this, [this] {
+        if (m_shownType == EnterPassword)
+            emit quitRequested();
+    });
+}
+
+bool BWPasswordController::passwordIsSetForServiceName(const QString&) const
+{
+    if (m_defaults.boolForKey(BWDefaultsKeys::BWPasswordLockIsOn))
+        return true;
+    return m_keychain.passwordForService(ServiceName, AccountName).has_value();
+}
+
+QAbstractButton* BWPasswordController::enableDisablePasswordButton() const
+{
+    return m_enableDisablePasswordButton;
+}
+
+QLabel* BWPasswordController::passwordStatus() const
+{
+    return m_passwordStatus;
+}
+
+void BWPasswordController::showPasswordWindowForType(int type)
+{
+    struct Form
+    {
+        QString confirmTitle;
+        bool reEnter, cancel, quit;
+    };
+    Form form;
+    switch (type) {
+    case SetPassword:
+        form = {tr("Save Password"), true, true, false};
+        break;
+    case RemovePassword:
+        form = {tr("Disable Password"), false, true, false};
+        break;
+    case EnterPassword:
+        form = {tr("Continue"), false, false, true};
+        break;
+    default:
+        return;
+    }
+    m_shownType = type;
+    m_confirmButton->setText(form.confirmTitle);
+    SenderTag::set(m_confirmButton, type);
+    m_reEnterPasswordField->setVisible(form.reEnter);
+    m_reEnterPasswordDescription->setVisible(form.reEnter);
+    m_cancelButton->setVisible(form.cancel);
+    m_quitButton->setVisible(form.quit);
+    m_enterPasswordField->clear();
+    m_reEnterPasswordField->clear();
+    m_enterPasswordField->setFocus();
+
+    if (type == EnterPassword) {
+        m_passwordWindow->setWindowModality(Qt::ApplicationModal);
+        m_passwordWindow->exec();
+        m_shownType = -1;
+        return;
+    }
+    m_passwordWindow->setWindowModality(Qt::NonModal);
+    m_passwordWindow->show();
+    m_passwordWindow->raise();
+    m_passwordWindow->activateWindow();
+}
+
+void BWPasswordController::enableOrDisablePassword()
+{
+    showPasswordWindowForType(SenderTag::of(m_enableDisablePasswordButton));
+}
+
+void BWPasswordController::saveOrRemoveOrEnterPassword()
+{
+    switch (SenderTag::of(m_confirmButton)) {
+    case SetPassword:
+        savePassword();
+        break;
+    case RemovePassword:
+        removePassword();
+        break;
+    case EnterPassword:
+        enterPassword();
+        break;
+    default:
+        break;
+    }
+}
+
+// Writes the new password over any earlier one: a failed write keeps the
+// earlier password, and the lock's state stays as it was.
+void BWPasswordController::savePassword()
+{
+    const QString password = m_enterPasswordField->text();
+    if (password.isEmpty() || password != m_reEnterPasswordField->text()) {
+        alert(tr("Passwords Don't Match"), tr("The passwords don't match. Please try again."));
+        return;
+    }
+    if (!m_keychain.setPassword(password, ServiceName, AccountName)) {
+        alert(tr("Password Not Saved"),
+              tr("The password could not be stored in the keyring. Make sure the keyring is running and unlocked, "
+                 "then try again."));
+        return;
+    }
+    // The keyring holds the password now; a flag that could not be stored
+    // only loses the fail-closed guard for an unreadable keyring.
+    storeLockFlag(true);
+    showLockState(true);
+    closeWindow();
+}
+
+// The password has to be given before it can be taken away.
+void BWPasswordController::removePassword()
+{
+    if (!typedPasswordIsStored())
+        return;
+    // The flag goes first: were the keyring item to stay behind, it alone
+    // still keeps the lock on at the next start.
+    if (!storeLockFlag(false))
+        return;
+    if (!m_keychain.deletePassword(ServiceName, AccountName)) {
+        storeLockFlag(true);
+        alert(tr("Password Not Removed"),
+              tr("The password could not be removed from the keyring. Make sure the keyring is running and "
+                 "unlocked, then try again."));
+        return;
+    }
+    showLockState(false);
+    closeWindow();
+}
+
+void BWPasswordController::enterPassword()
+{
+    if (!typedPasswordIsStored())
+        return;
+    m_passwordWindow->accept();
+    m_passwordWindow->hide();
+    emit passwordAccepted();
+}
+
+bool BWPasswordController::typedPasswordIsStored()
+{
+    TVKeychain::Error error;
+    const std::optional<QString> stored = m_keychain.passwordForService(ServiceName, AccountName, &error);
+    if (!stored) {
+        // No password, or none that can be read: nothing typed can match it.
+        alert(tr("Password Unavailable"),
+              tr("The password could not be read from the keyring. Make sure the keyring is running and "
+                 "unlocked, then try again."));
+        return false;
+    }
+    if (m_enterPasswordField->text() != *stored) {
+        alert(tr("Incorrect Password"), tr("Incorrect password. Please try again."));
+        return false;
+    }
+    return true;
+}
+
+bool BWPasswordController::storeLockFlag(bool on)
+{
+    const bool stored = on ? m_defaults.setBool(BWDefaultsKeys::BWPasswordLockIsOn, true)
+                           : m_defaults.removeObject(BWDefaultsKeys::BWPasswordLockIsOn);
+    if (!stored)
+        Log::line(QStringLiteral("Could not store %1").arg(BWDefaultsKeys::BWPasswordLockIsOn));
+    return stored;
+}
+
+void BWPasswordController::closeWindow()
+{
+    m_enterPasswordField->clear();
+    m_reEnterPasswordField->clear();
+    m_passwordWindow->hide();
+}
+
+void BWPasswordController::alert(const QString& message, const QString& informativeText)
+{
+    if (m_showAlert)
+        m_showAlert(m_passwordWindow, message, informativeText);
+}

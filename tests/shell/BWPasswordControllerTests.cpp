@@ -1,0 +1,240 @@
+#include "shell/BWPasswordController.h"
+
+#include "platform/SenderTag.h"
+#include "platform/UserDefaults.h"
+#include "store/BWDefaultsKeys.h"
+#include "support/FakeSecretStore.h"
+#include "support/TempFolder.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const FakeSecretStore::Key LockItem{QStringLiteral("Orvane"), QStringLiteral("Orvane")};
+
+class BWPasswordControllerTest : public testing::Test
+{
+protected:
+    BWPasswordControllerTest()
+    {
+        secrets.answerLater = true;   // as the desktop's service answers
+    }
+
+    void givenPassword(const QByteArray& password)
+    {
+        secrets.secrets.insert(LockItem, password);
+        ASSERT_TRUE(defaults.setBool(BWDefaultsKeys::BWPasswordLockIsOn, true));
+        lock.showLockState(true);
+    }
+
+    void confirm(int type, const QString& first, const QString& second = {})
+    {
+        lock.showPasswordWindowForType(type);
+        lock.enterPasswordField()->setText(first);
+        lock.reEnterPasswordField()->setText(second);
+        lock.confirmButton()->click();
+    }
+
+    // Runs the modal enter-password form, typing `typed` and clicking
+    // Continue once; the form is left by quitting if that did not unlock.
+    bool unlockWith(const QString& typed)
+    {
+        QSignalSpy accepted(&lock, &BWPasswordController::passwordAccepted);
+        QTimer::singleShot(0, [this, typed] {
+            lock.enterPasswordField()->setText(typed);
+            lock.confirmButton()->click();
+            if (lock.passwordWindow()->isVisible())
+                lock.quitButton()->click();
+        });
+        lock.showPasswordWindowForType(BWPasswordLock::EnterPassword);
+        return accepted.count() == 1;
+    }
+
+    bool lockFlag() const { return defaults.boolForKey(BWDefaultsKeys::BWPasswordLockIsOn); }
+
+    TempFolder temp;
+    UserDefaults defaults{temp.file(QStringLiteral("Orvane.plist"))};
+    FakeSecretStore secrets;
+    QStringList alerts;
+    BWPasswordController lock{secrets, defaults,
+                              [this](QWidget*, const QString& message, const QString&) { alerts.append(message); }};
+};
+
+TEST_F(BWPasswordControllerTest, SettingAPasswordNeedsTwoEqualNonEmptyEntriesAndAWorkingKeyring)
+{
+    struct Case
+    {
+        const char* name;
+        QString first, second;
+        bool writeFails;
+        QString alert;
+        bool lockedAfter;
+    };
+    const Case cases[] = {
+        {"both empty", "", "", false, "Passwords Don't Match", false},
+        {"different", "secret", "Secret", false, "Passwords Don't Match", false},
+        {"keyring refuses", "secret", "secret", true, "Password Not Saved", false},
+        {"stored", "secret", "secret", false, "", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        secrets.secrets.clear();
+        secrets.failWrites = c.writeFails;
+        alerts.clear();
+        lock.showLockState(false);
+        confirm(BWPasswordLock::SetPassword, c.first, c.second);
+        EXPECT_EQ(alerts, c.alert.isEmpty() ? QStringList() : QStringList{c.alert});
+        EXPECT_EQ(secrets.secrets.contains(LockItem), c.lockedAfter);
+        EXPECT_EQ(lockFlag(), c.lockedAfter);
+        EXPECT_EQ(lock.passwordStatus()->text(), c.lockedAfter ? "Enabled" : "Disabled");
+        EXPECT_EQ(SenderTag::of(lock.enableDisablePasswordButton()), c.lockedAfter ? 1 : 0);
+        EXPECT_EQ(lock.passwordWindow()->isVisible(), !c.lockedAfter);
+    }
+}
+
+TEST_F(BWPasswordControllerTest, ChangingThePasswordOverwritesInPlaceAndAFailedWriteKeepsTheOldOne)
+{
+    givenPassword("old");
+    secrets.failWrites = true;
+    confirm(BWPasswordLock::SetPassword, "new", "new");
+    EXPECT_EQ(secrets.secrets.value(LockItem), "old");
+    EXPECT_EQ(secrets.removals, 0);
+    EXPECT_TRUE(lockFlag());
+
+    secrets.failWrites = false;
+    confirm(BWPasswordLock::SetPassword, "new", "new");
+    EXPECT_EQ(secrets.secrets.value(LockItem), "new");
+    EXPECT_EQ(secrets.removals, 0);
+}
+
+TEST_F(BWPasswordControllerTest, APasswordCountsAsSetByTheKeyringOrByTheLockFlag)
+{
+    struct Case
+    {
+        const char* name;
+        bool flag;
+        QByteArray stored;   // empty: no item
+        bool unavailable;
+        bool expected;
+    };
+    const Case cases[] = {
+        {"nothing anywhere", false, "", false, false},
+        {"keyring item", false, "secret", false, true},
+        {"flag, keyring unreachable", true, "secret", true, true},
+        {"flag, keyring item gone", true, "", false, true},
+        {"no flag, keyring unreachable", false, "", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        secrets.secrets.clear();
+        if (!c.stored.isEmpty())
+            secrets.secrets.insert(LockItem, c.stored);
+        secrets.unavailable = c.unavailable;
+        ASSERT_TRUE(c.flag ? defaults.setBool(BWDefaultsKeys::BWPasswordLockIsOn, true)
+                           : defaults.removeObject(BWDefaultsKeys::BWPasswordLockIsOn));
+        EXPECT_EQ(lock.passwordIsSetForServiceName(QStringLiteral("Orvane")), c.expected);
+    }
+}
+
+TEST_F(BWPasswordControllerTest, OnlyTheExactStoredPasswordUnlocks)
+{
+    givenPassword("Secret");
+    struct Case
+    {
+        const char* name;
+        QString typed;
+        bool unlocks;
+        QString alert;
+    };
+    const Case cases[] = {
+        {"empty", "", false, "Incorrect Password"},
+        {"other case", "secret", false, "Incorrect Password"},
+        {"exact", "Secret", true, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        alerts.clear();
+        EXPECT_EQ(unlockWith(c.typed), c.unlocks);
+        EXPECT_EQ(alerts, c.alert.isEmpty() ? QStringList() : QStringList{c.alert});
+        EXPECT_FALSE(lock.passwordWindow()->isVisible());
+    }
+}
+
+TEST_F(BWPasswordControllerTest, AKeyringThatCannotGiveThePasswordNeverUnlocks)
+{
+    givenPassword("secret");
+    secrets.unavailable = true;
+    QSignalSpy quit(&lock, &BWPasswordController::quitRequested);
+    EXPECT_FALSE(unlockWith("secret"));
+    EXPECT_EQ(alerts, QStringList{"Password Unavailable"});
+    EXPECT_EQ(quit.count(), 1);
+
+    // The flag says locked, but the item is gone: nothing typed matches.
+    secrets.unavailable = false;
+    secrets.secrets.clear();
+    EXPECT_FALSE(unlockWith(""));
+    EXPECT_FALSE(unlockWith("secret"));
+}
+
+TEST_F(BWPasswordControllerTest, RemovingThePasswordAsksForItFirst)
+{
+    givenPassword("secret");
+    struct Case
+    {
+        const char* name;
+        QString typed;
+        bool removalFails;
+        QString alert;
+        bool lockedAfter;
+    };
+    const Case cases[] = {
+        {"nothing typed", "", false, "Incorrect Password", true},
+        {"wrong password", "guess", false, "Incorrect Password", true},
+        {"keyring refuses", "secret", true, "Password Not Removed", true},
+        {"right password", "secret", false, "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        alerts.clear();
+        secrets.failRemovals = c.removalFails;
+        lock.enableDisablePasswordButton()->click();   // the remove form while locked
+        lock.enterPasswordField()->setText(c.typed);
+        lock.confirmButton()->click();
+        EXPECT_EQ(alerts, c.alert.isEmpty() ? QStringList() : QStringList{c.alert});
+        EXPECT_EQ(secrets.secrets.contains(LockItem), c.lockedAfter);
+        EXPECT_EQ(lockFlag(), c.lockedAfter);
+        EXPECT_EQ(lock.passwordStatus()->text(), c.lockedAfter ? "Enabled" : "Disabled");
+    }
+}
+
+TEST_F(BWPasswordControllerTest, EachFormShowsItsOwnButtons)
+{
+    struct Case
+    {
+        int type;
+        QString confirmTitle;
+        bool reEnter, cancel, quit;
+    };
+    const Case cases[] = {
+        {BWPasswordLock::SetPassword, "Save Password", true, true, false},
+        {BWPasswordLock::RemovePassword, "Disable Password", false, true, false},
+    };
+    for (const Case& c : cases) {
+        lock.showPasswordWindowForType(c.type);
+        EXPECT_EQ(lock.confirmButton()->text(), c.confirmTitle);
+        EXPECT_EQ(lock.reEnterPasswordField()->isVisible(), c.reEnter);
+        EXPECT_EQ(lock.cancelButton()->isVisible(), c.cancel);
+        EXPECT_EQ(lock.quitButton()->isVisible(), c.quit);
+        lock.cancelButton()->click();
+        EXPECT_FALSE(lock.passwordWindow()->isVisible());
+    }
+}
+
+}  // namespace

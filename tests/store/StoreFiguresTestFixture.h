@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+#include "DueDateTestSupport.h"
+#include "support/TempFolder.h"
+#include "platform/Clock.h"
+#include "platform/UserDefaults.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWStoreEnvironment.h"
+
+// Records and settings for the calculators, in New York time and US English,
+// with the clock on Tuesday 10 March 2026 at 10:00 local time. The settings
+// the calculators read start at their registered values.
+class StoreFiguresTest : public ::testing::Test
+{
+protected:
+    StoreFiguresTest()
+    {
+        env.defaults = &defaults;
+        env.clock = &clock;
+        env.defaultDataFolder = temp.file(QStringLiteral("Orvane.ovdata"));
+        defaults.registerDefaults({{BWDefaultsKeys::BWDueSoonDays, 7},
+                                   {BWDefaultsKeys::BWDontCountAuto, true},
+                                   {BWDefaultsKeys::BWUseIntelligenceEstimates, true},
+                                   {BWDefaultsKeys::BWIncludeSaveAmount, true}});
+        clock.setNow(localMoment(2026, 3, 10, 10));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    ~StoreFiguresTest() override { QLocale::setDefault(m_savedLocale); }
+
+    void setSetting(const QString& key, const QVariant& value) { defaults.setObject(key, value); }
+
+    static QVariantMap payment(double amount, const QDateTime& date)
+    {
+        return {{PaymentKeys::Amount, amount},
+                {PaymentKeys::Date, date},
+                {PaymentKeys::Note, QString()},
+                {PaymentKeys::Receipt, QString()}};
+    }
+    static QVariantList payments(const QList<std::pair<double, QDate>>& amountsAndDays)
+    {
+        QVariantList list;
+        for (const auto& [amount, day] : amountsAndDays)
+            list.append(payment(amount, localMoment(day.year(), day.month(), day.day(), 12)));
+        return list;
+    }
+    // A monthly online bill of `amount` due at 09:00 on `dueDay`.
+    static QVariantMap bill(const QString& name, double amount, const QDate& dueDay)
+    {
+        return {{BillKeys::Name, name},
+                {BillKeys::Bid, name.toUpper().leftJustified(32, u'0').left(32)},
+                {BillKeys::Icon, QStringLiteral("GScale_Home")},
+                {BillKeys::DueDate, localMoment(dueDay.year(), dueDay.month(), dueDay.day(), 9)},
+                {BillKeys::AbsoluteDueDate, localMoment(dueDay.year(), dueDay.month(), dueDay.day(), 9)},
+                {BillKeys::Repeat, QVariantList{qlonglong(1), qlonglong(2)}},
+                {BillKeys::Amount, amount},
+                {BillKeys::AmountVaries, qlonglong(0)},
+                {BillKeys::Average, 0.0},
+                {BillKeys::PayType, qlonglong(0)},
+                {BillKeys::PaymentList, QVariantList()},
+                {BillKeys::IsIncome, false}};
+    }
+    static QVariantMap with(QVariantMap record, const QString& key, const QVariant& value)
+    {
+        record.insert(key, value);
+        return record;
+    }
+    // A bill whose amount varies (stored as 0), with these payments.
+    static QVariantMap varyingBill(const QString& name, const QString& icon, const QDate& dueDay,
+                                   const QVariantList& paymentList)
+    {
+        QVariantMap record = bill(name, 0.0, dueDay);
+        record.insert(BillKeys::AmountVaries, qlonglong(1));
+        record.insert(BillKeys::Icon, icon);
+        record.insert(BillKeys::PaymentList, paymentList);
+        return record;
+    }
+    QDate today() const { return clock.today(); }
+
+    DueDateTestZone zone;
+    TempFolder temp;
+    UserDefaults defaults{UserDefaults::standardPath(temp.file(QStringLiteral("config")))};
+    Clock clock;
+    BWStoreEnvironment env;
+
+private:
+    QLocale m_savedLocale;
+};
