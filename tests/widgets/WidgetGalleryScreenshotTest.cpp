@@ -1,4 +1,5 @@
 #include "WidgetGallery.h"
+#include "WidgetGalleryHUDRows.h"
 
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDButton.h"
@@ -199,6 +200,8 @@ TEST(WidgetGalleryScreenshot, RendersEveryControlOnTheDarkPanel)
     addColouredButtonRows(gallery);
     addContainerRows(gallery);
     addCalendarRows(gallery, clock, bills);
+    WidgetGalleryHUDRows::addTableRows(gallery);
+    WidgetGalleryHUDRows::addSearchRows(gallery);
 
     const QString path = QStringLiteral(ORVANE_BINARY_DIR "/screenshots/widgets.png");
     ASSERT_TRUE(gallery.saveScreenshot(path));

@@ -1,0 +1,13 @@
+#pragma once
+
+class WidgetGallery;
+
+// Gallery rows of the HUD table, search, pop-up, segmented, stepper, slider,
+// progress, tab, outline and secure controls, each in its sizes, enabled and
+// disabled.
+namespace WidgetGalleryHUDRows {
+
+void addTableRows(WidgetGallery& gallery);
+void addSearchRows(WidgetGallery& gallery);
+
+}  // namespace WidgetGalleryHUDRows
