@@ -145,7 +145,7 @@ void BWBillDetailViewController::buildHeader()
     layout->addWidget(m_actionsAlternateButton);
     layout->addWidget(m_nextBillButton);
 
-    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, m_billHeader, this);
+    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, this);
     connect(m_editButton, &QAbstractButton::clicked, this, &BWBillDetailViewController::editBillRequested);
     connect(m_overviewButton, &QAbstractButton::clicked, this, &BWBillDetailViewController::overviewRequested);
 }
@@ -290,8 +290,8 @@ void BWBillDetailViewController::buildPaymentHistory()
     m_splitView->addWidget(m_graphViewController->view());
     m_splitView->setCollapsible(0, false);
     m_splitView->setCollapsible(1, true);
-    m_splitView->setStretchFactor(0, 1);
-    m_splitView->setStretchFactor(1, 1);
+    m_splitView->setStretchFactor(0, 3);
+    m_splitView->setStretchFactor(1, 2);
     layout->addWidget(m_splitView, 1);
 }
 
@@ -363,8 +363,9 @@ void BWBillDetailViewController::buildStatistics()
     m_lastYearGraph = barLabel(m_statsYearBox, QColor(142, 142, 153));
     m_thisYearGraph = barLabel(m_statsYearBox, QColor(218, 112, 214));
     m_balanceGraph = barLabel(m_statBalanceBox, QColor(52, 199, 89));
-    m_lastYearGraph->setGeometry(StatBoxWidth - 46, 150, 14, 0);
-    m_thisYearGraph->setGeometry(StatBoxWidth - 26, 150, 14, 0);
+    m_statsYearBox->layout()->setContentsMargins(10, 8, 60, 8);
+    m_lastYearGraph->setGeometry(StatBoxWidth - 46, 165, 14, 0);
+    m_thisYearGraph->setGeometry(StatBoxWidth - 26, 165, 14, 0);
     m_balanceGraph->setGeometry(18, 150, 0, 12);
     auto* editBalance = new BGHUDButton(tr("Edit"), m_statBalanceBox);
     editBalance->move(StatBoxWidth - 60, 6);

@@ -11,6 +11,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/Log.h"
@@ -21,6 +22,8 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWForecastViewCalculations.h"
+#include "store/BWStatisticsCalculator.h"
 #include "store/BWPaySite.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDLabel.h"
@@ -45,6 +48,9 @@ constexpr int StatBoxX[] = {16, 276, 536, 796};
 constexpr int BillStripWidth = 1059;
 constexpr int IncomeStripWidth = 539;
 constexpr int StripHeight = 200;
+// The widest paid part of the balance bar, and the tallest year bar.
+constexpr int BalanceBarWidth = 213;
+constexpr int YearBarMaxHeight = 100;
 
 // The statistics position setting runs from 1 to 4.
 constexpr qlonglong FirstStatPosition = 1;
@@ -75,6 +81,9 @@ void systemWarning(QWidget* parent, const QString& message, const QString& detai
 BWBillDetailViewController::BWBillDetailViewController(const BWStoreEnvironment& env, QObject* parent)
     : QObject(parent)
     , m_env(env)
+    , m_estimate([env](const QVariantMap& bill) {
+          return BWForecastViewCalculations(env).calculateInteligentAmountForBill(bill, 0);
+      })
     , m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); })
     , m_openFile([](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
     , m_chooseReceipt(systemReceiptChooser)
@@ -282,14 +291,51 @@ void BWBillDetailViewController::paymentSelectionChanged()
 void BWBillDetailViewController::showStatistics(const QVariantMap& record)
 {
     const BWBillsLoader loader(m_env);
-    const auto showMoney = [&](const QString& field, const QString& key) {
-        m_statFields.value(field)->setText(loader.currencyFormattedNumber(record.value(key).toDouble()));
+    const BWStatisticsCalculator statistics(m_env);
+    const auto show = [this](const QString& field, const QString& text) { m_statFields.value(field)->setText(text); };
+    const auto money = [&loader](double amount) { return loader.currencyFormattedNumber(amount); };
+
+    show(QStringLiteral("averagePaymentAmt"), money(record.value(BillKeys::Average).toDouble()));
+    const BWStatisticsCalculator::HighestAndLowest extremes = statistics.highestAndLowestPaymentForBill(record);
+    show(QStringLiteral("highestPaymentAmt"), money(extremes.highest.value(PaymentKeys::Amount).toDouble()));
+    show(QStringLiteral("lowestPaymentAmt"), money(extremes.lowest.value(PaymentKeys::Amount).toDouble()));
+    // Without payments the calculator puts a text where the dates would be.
+    const auto dateText = [&statistics](const QVariant& date) {
+        return date.typeId() == QMetaType::QDateTime ? statistics.createStringWithDate(date.toDateTime())
+                                                     : date.toString();
     };
-    showMoney(QStringLiteral("averagePaymentAmt"), BillKeys::Average);
-    showMoney(QStringLiteral("balanceDisplayField"), BillKeys::Balance);
-    showMoney(QStringLiteral("escrowDisplayField"), BillKeys::Rev);
-    m_statFields.value(QStringLiteral("interestDisplayField"))
-        ->setText(loader.numberFormattedNumber(record.value(BillKeys::Interest).toDouble()));
+    show(QStringLiteral("highestPaymentDate"), dateText(extremes.highest.value(PaymentKeys::Date)));
+    show(QStringLiteral("lowestPaymentDate"), dateText(extremes.lowest.value(PaymentKeys::Date)));
+
+    const BWStatisticsCalculator::Totals totals = statistics.totalsForBill(record);
+    show(QStringLiteral("seasonWinter"), money(totals.totalWinter));
+    show(QStringLiteral("seasonSpring"), money(totals.totalSpring));
+    show(QStringLiteral("seasonSummer"), money(totals.totalSummer));
+    show(QStringLiteral("seasonFall"), money(totals.totalFall));
+    show(QStringLiteral("totalAll"), money(totals.total));
+    show(QStringLiteral("totalThis"), money(totals.totalThisYear));
+    show(QStringLiteral("totalLast"), money(totals.totalLastYear));
+    show(QStringLiteral("thisYearDate"), totals.thisYearString);
+    show(QStringLiteral("lastYearDate"), totals.lastYearString);
+
+    show(QStringLiteral("balanceDisplayField"), money(record.value(BillKeys::Balance).toDouble()));
+    show(QStringLiteral("escrowDisplayField"), money(record.value(BillKeys::Rev).toDouble()));
+    show(QStringLiteral("interestDisplayField"), loader.numberFormattedNumber(record.value(BillKeys::Interest).toDouble()));
+
+    const double paidWidth = BWStatisticsCalculator::balanceGraphSizeWithMaxWidth(
+        BalanceBarWidth, record.value(BillKeys::TotalPaid).toDouble(), record.value(BillKeys::Balance).toDouble());
+    m_balanceGraph->resize(int(paidWidth), m_balanceGraph->height());
+    setBarHeight(m_thisYearGraph, totals.thisYearHeight);
+    setBarHeight(m_lastYearGraph, totals.lastYearHeight);
+}
+
+// A year bar stands on its foot and grows upwards; its height is a
+// percentage of the tallest year bar.
+void BWBillDetailViewController::setBarHeight(QLabel* bar, int percent)
+{
+    const int foot = bar->geometry().bottom() + 1;
+    const int height = YearBarMaxHeight * std::clamp(percent, 0, 100) / 100;
+    bar->setGeometry(bar->x(), foot - height, bar->width(), height);
 }
 
 QList<QWidget*> BWBillDetailViewController::shownStatBoxes() const

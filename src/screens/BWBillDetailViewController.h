@@ -220,11 +220,12 @@ private:
     void showAmountDue(const QVariantMap& record);
     void showPayments(const QVariantMap& record);
     void showStatistics(const QVariantMap& record);
+    static void setBarHeight(QLabel* bar, int percent);
     void paymentSelectionChanged();
     bool rowHasReceipt(int row) const;
 
     // Edits
-    void openPopover(QWidget* popover, QWidget* anchor);
+    void openPopover(QWidget* popover, QWidget* anchor, const QRect& area = QRect());
     void closePopover(QWidget* popover);
     void finishSave(QWidget* popover);
     void warn(const QString& message, const QString& details);
