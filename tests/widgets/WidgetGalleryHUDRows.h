@@ -9,5 +9,7 @@ namespace WidgetGalleryHUDRows {
 
 void addTableRows(WidgetGallery& gallery);
 void addSearchRows(WidgetGallery& gallery);
+void addChoiceRows(WidgetGallery& gallery);
+void addValueRows(WidgetGallery& gallery);
 
 }  // namespace WidgetGalleryHUDRows
