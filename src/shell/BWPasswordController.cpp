@@ -76,7 +76,7 @@ void BWPasswordController::buildWindow()
     m_passwordWindow->setWindowTitle(QStringLiteral("Orvane"));
     m_appIconView = new QLabel(m_passwordWindow);
     m_appIconView->setPixmap(
-        QIcon::fromTheme(QStringLiteral("dialog-password"),
+        QIcon::fromTheme(QStringLiteral("application-certificate"),
                          m_passwordWindow->style()->standardIcon(QStyle::SP_MessageBoxQuestion))
             .pixmap(IconSide, IconSide));
     m_enterPasswordField = new QLineEdit(m_passwordWindow);

@@ -1,25 +1,32 @@
 #include "platform/CalendarStore.h"
 #include "platform/Clock.h"
 #include "platform/KeychainSecretStore.h"
+#include "platform/LoginItem.h"
+#include "platform/RunningPrograms.h"
 #include "platform/Log.h"
 #include "platform/SingleInstance.h"
 #include "platform/SleepWatcher.h"
 #include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
+#include "shell/AppHelper.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWMainScreens.h"
 #include "shell/BWPasswordController.h"
+#include "shell/BWPreferencePanes.h"
+#include "shell/MGPreferencePanel.h"
 #include "store/BWDefaultsKeys.h"
 #include "shell/BWReminderManager.h"
+#include "store/BWBillsLoader.h"
 #include "store/BWStoreEnvironment.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
+#include <QFile>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
 
-#include <algorithm>
 
 namespace {
 
@@ -30,10 +37,15 @@ QString supportFolder()
         .filePath(QStringLiteral("Orvane"));
 }
 
-bool anyWindowIsVisible()
+// The launcher agent's autostart entry, written from the template among the
+// resources with the agent installed beside this program.
+LoginItem makeLoginItems()
 {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) { return window->isVisible(); });
+    QFile entryTemplate(QStringLiteral(":/OrvaneAgent.desktop"));
+    if (!entryTemplate.open(QIODevice::ReadOnly))
+        Log::line(QStringLiteral("The login entry template is missing"));
+    return LoginItem(LoginItem::defaultFolder(), entryTemplate.readAll(),
+                     QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("OrvaneAgent")));
 }
 
 }  // namespace
@@ -45,6 +57,8 @@ int main(int argc, char** argv)
     // Closing the main window leaves Orvane running (in the tray, or until
     // it is started again); only quitting ends it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Outside a desktop that names its icon theme, icons come from Adwaita.
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
 
     SingleInstance instance(QDBusConnection::sessionBus());
     switch (instance.claim()) {
@@ -93,10 +107,29 @@ int main(int argc, char** argv)
                      &BWAppDelegate::createMenuAfterPassword);
     QObject::connect(&passwordController, &BWPasswordController::quitRequested, &app, [] { QApplication::exit(0); });
     delegate.setPasswordController(&passwordController);
+
+    // Starting Orvane again asks for its main window, whatever else shows
+    // (a panel, a popover) and whether or not a tray holds its item.
     QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
-                     [&delegate] { delegate.applicationShouldHandleReopen(anyWindowIsVisible()); });
+                     [&delegate] { delegate.applicationShouldHandleReopen(false); });
 
     BWMainScreens screens(env, delegate, BWUserInteraction::system());
+
+    LoginItem loginItems = makeLoginItems();
+    RunningPrograms runningPrograms(QDBusConnection::sessionBus());
+    AppHelper loginHelper(loginItems, runningPrograms);
+    BWPreferencePanes::Services paneServices;
+    paneServices.lock = &passwordController;
+    paneServices.applyStartAtLogin = [&loginHelper, &standard] { return loginHelper.setLaunchAtLogin(standard); };
+    paneServices.dataFolder = BWBillsLoader(env).orvaneDirectory();
+    paneServices.showAlert = BWUserInteraction::system().showAlert;
+    BWPreferencePanes preferencePanes(standard, paneServices);
+    MGPreferencePanel preferences;
+    preferencePanes.fill(preferences);
+    preferences.awakeFromNib();
+    QObject::connect(&preferencePanes, &BWPreferencePanes::settingChanged, &delegate,
+                     &BWAppDelegate::preferenceDidChange);
+    delegate.setPrefWindow(preferences.window());
 
     delegate.awakeFromNib();
     // Start-up ends inside the event loop, which quitting needs.

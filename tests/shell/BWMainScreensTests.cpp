@@ -8,8 +8,11 @@
 #include "screens/BWOverviewController.h"
 #include "screens/BWView.h"
 #include "shell/BWAppDelegate.h"
+#include "shell/BWPreferencePanes.h"
+#include "shell/MGPreferencePanel.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QTableView>
 #include <QTest>
 
@@ -147,3 +150,30 @@ TEST_F(BWMainScreensTest, GoingAwayTakesTheScreensBackFromTheDelegate)
     delegate.checkForDateChange();
     delegate.updateSearchFieldVisibility();
 }
+
+namespace {
+
+TEST_F(BWMainScreensTest, AColumnTurnedOnInThePreferencesShowsInTheOverview)
+{
+    startUp();
+    BWPreferencePanes panes(store.defaults, {});
+    MGPreferencePanel panel;
+    panes.fill(panel);
+    QObject::connect(&panes, &BWPreferencePanes::settingChanged, &delegate, &BWAppDelegate::preferenceDidChange);
+    QTableView* table = overview().billTable();
+    const auto hiddenColumns = [table] {
+        int hidden = 0;
+        for (int column = 0; column < table->model()->columnCount(); ++column)
+            hidden += table->isColumnHidden(column) ? 1 : 0;
+        return hidden;
+    };
+    const int hiddenBefore = hiddenColumns();
+
+    for (QCheckBox* box : panel.pane(MGPreferencePanel::General)->findChildren<QCheckBox*>()) {
+        if (box->text() == QStringLiteral("Balance"))
+            box->click();
+    }
+    EXPECT_EQ(hiddenColumns(), hiddenBefore - 1);
+}
+
+}  // namespace

@@ -1,0 +1,21 @@
+#include "shell/BWAppDelegate.h"
+
+#include "platform/UserDefaults.h"
+#include "screens/BWOverviewScreen.h"
+#include "store/BWDefaultsKeys.h"
+
+using namespace BWDefaultsKeys;
+
+void BWAppDelegate::preferenceDidChange(const QString& key)
+{
+    if (key == BWReminderEvents && m_defaults.boolForKey(BWReminderEvents))
+        requestAccessToCalendar();
+    if (key == BWShowPaydaysOnOverview)
+        updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
+    if (m_screens.overview && QStringList{Average, Amount, Balance, LastPaid}.contains(key))
+        m_screens.overview->updateTableColumnVisibility();
+    // Due-soon days, date shifts, income and the rest show in the overview
+    // and the tray menu, which a reload brings up to date.
+    if (!isLocked())
+        updateOverview();
+}

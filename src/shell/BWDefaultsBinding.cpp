@@ -1,0 +1,98 @@
+#include "shell/BWDefaultsBinding.h"
+
+#include "platform/Log.h"
+#include "platform/UserDefaults.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTimeEdit>
+
+BWDefaultsBinding::BWDefaultsBinding(UserDefaults& defaults, QObject* parent) : QObject(parent), m_defaults(defaults) {}
+
+QCheckBox* BWDefaultsBinding::checkBox(const QString& title, const QString& key)
+{
+    auto* box = new QCheckBox(title);
+    m_refreshers.append([this, box, key] {
+        const QSignalBlocker quiet(box);
+        box->setChecked(m_defaults.boolForKey(key));
+    });
+    connect(box, &QCheckBox::toggled, this, [this, key](bool on) { store(key, on); });
+    m_refreshers.last()();
+    return box;
+}
+
+QSpinBox* BWDefaultsBinding::spinBox(const QString& key, int minimum, int maximum)
+{
+    auto* box = new QSpinBox;
+    box->setRange(minimum, maximum);
+    m_refreshers.append([this, box, key] {
+        const QSignalBlocker quiet(box);
+        box->setValue(int(m_defaults.integerForKey(key)));
+    });
+    connect(box, &QSpinBox::valueChanged, this, [this, key](int value) { store(key, qlonglong(value)); });
+    m_refreshers.last()();
+    return box;
+}
+
+QComboBox* BWDefaultsBinding::comboBox(const QString& key, const QStringList& choices)
+{
+    auto* box = new QComboBox;
+    box->addItems(choices);
+    m_refreshers.append([this, box, key] {
+        const QSignalBlocker quiet(box);
+        const qlonglong stored = m_defaults.integerForKey(key);
+        box->setCurrentIndex(stored >= 0 && stored < box->count() ? int(stored) : -1);
+    });
+    connect(box, &QComboBox::activated, this, [this, key](int row) { store(key, qlonglong(row)); });
+    m_refreshers.last()();
+    return box;
+}
+
+QLineEdit* BWDefaultsBinding::lineEdit(const QString& key)
+{
+    auto* field = new QLineEdit;
+    m_refreshers.append([this, field, key] { field->setText(m_defaults.stringForKey(key)); });
+    connect(field, &QLineEdit::editingFinished, this, [this, field, key] {
+        if (field->text() != m_defaults.stringForKey(key))
+            store(key, field->text());
+    });
+    m_refreshers.last()();
+    return field;
+}
+
+QTimeEdit* BWDefaultsBinding::timeEdit(const QString& key)
+{
+    auto* edit = new QTimeEdit;
+    edit->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_refreshers.append([this, edit, key] {
+        const QSignalBlocker quiet(edit);
+        edit->setTime(m_defaults.dateForKey(key).toLocalTime().time());
+    });
+    connect(edit, &QTimeEdit::timeChanged, this, [this, key](QTime time) {
+        // Only the hour and minute are read; the day stays the stored one.
+        QDateTime moment = m_defaults.dateForKey(key).toLocalTime();
+        if (!moment.isValid())
+            moment = QDateTime(QDate(2001, 1, 1), QTime(0, 0));
+        moment.setTime(QTime(time.hour(), time.minute()));
+        store(key, moment.toUTC());
+    });
+    m_refreshers.last()();
+    return edit;
+}
+
+void BWDefaultsBinding::refresh()
+{
+    for (const auto& refresh : m_refreshers)
+        refresh();
+}
+
+void BWDefaultsBinding::store(const QString& key, const QVariant& value)
+{
+    if (!m_defaults.setObject(key, value))
+        Log::line(QStringLiteral("Could not store %1; it holds until Orvane quits").arg(key));
+    emit settingChanged(key);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QSpinBox;
+class QTimeEdit;
+class UserDefaults;
+
+// Controls whose value is a setting: each shows its key's value and stores
+// what the user sets at once.
+class BWDefaultsBinding : public QObject
+{
+    Q_OBJECT
+
+public:
+    BWDefaultsBinding(UserDefaults& defaults, QObject* parent = nullptr);
+
+    QCheckBox* checkBox(const QString& title, const QString& key);
+    QSpinBox* spinBox(const QString& key, int minimum, int maximum);
+    // The chosen row is the stored integer.
+    QComboBox* comboBox(const QString& key, const QStringList& choices);
+    // Stored when editing ends.
+    QLineEdit* lineEdit(const QString& key);
+    // The hour and minute of a date setting, stored as today at that time.
+    QTimeEdit* timeEdit(const QString& key);
+
+    // Shows every control's stored value again.
+    void refresh();
+
+signals:
+    // The user changed the setting (even when it could not be written to
+    // disk: it holds for this run then).
+    void settingChanged(const QString& key);
+
+private:
+    void store(const QString& key, const QVariant& value);
+
+    UserDefaults& m_defaults;
+    QList<std::function<void()>> m_refreshers;
+};

@@ -1,0 +1,210 @@
+#include "shell/BWPreferencePanes.h"
+
+#include "platform/UserDefaults.h"
+#include "shell/BWPasswordLock.h"
+#include "shell/MGPreferencePanel.h"
+#include "store/BWDefaultsKeys.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+using namespace BWDefaultsKeys;
+
+namespace {
+
+constexpr int PaneWidth = 520;
+constexpr int MaxDueSoonDays = 60;
+constexpr int MaxReminderDays = 60;
+
+// A pane: a column of groups with room around them.
+QWidget* makePane(std::initializer_list<QWidget*> groups)
+{
+    auto* pane = new QWidget;
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(20, 16, 20, 16);
+    for (QWidget* group : groups)
+        layout->addWidget(group);
+    layout->addStretch();
+    pane->setMinimumWidth(PaneWidth);
+    return pane;
+}
+
+struct Row
+{
+    QString label;   // may be empty: the control lines up with the others
+    QWidget* control;
+};
+
+QGroupBox* makeGroup(const QString& title, std::initializer_list<Row> rows)
+{
+    auto* group = new QGroupBox(title);
+    auto* form = new QFormLayout(group);
+    for (const Row& row : rows) {
+        form->addRow(row.label, row.control);
+    }
+    return group;
+}
+
+QLabel* note(const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setEnabled(false);
+    return label;
+}
+
+}  // namespace
+
+BWPreferencePanes::BWPreferencePanes(UserDefaults& defaults, Services services, QObject* parent)
+    : QObject(parent), m_defaults(defaults), m_services(std::move(services)), m_binding(defaults)
+{
+    connect(&m_binding, &BWDefaultsBinding::settingChanged, this, &BWPreferencePanes::settingChanged);
+}
+
+void BWPreferencePanes::fill(MGPreferencePanel& panel)
+{
+    panel.setPane(MGPreferencePanel::General, generalPane());
+    panel.setPane(MGPreferencePanel::Sync, syncPane());
+    panel.setPane(MGPreferencePanel::Reminders, remindersPane());
+    panel.setPane(MGPreferencePanel::Logging, loggingPane());
+    panel.setPane(MGPreferencePanel::Income, incomePane());
+    panel.setPane(MGPreferencePanel::Advanced, advancedPane());
+    // Settings also change outside the window (and the registered defaults
+    // arrive after it was built): it shows them as they are when it opens.
+    panel.window()->installEventFilter(this);
+}
+
+bool BWPreferencePanes::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show)
+        m_binding.refresh();
+    return QObject::eventFilter(watched, event);
+}
+
+QWidget* BWPreferencePanes::generalPane()
+{
+    QCheckBox* startAtLogin = m_binding.checkBox(tr("Start Orvane when I log in"), EnableStartAtLoginMenu);
+    auto* visibility =
+        makeGroup(tr("Show Orvane"),
+                  {{tr("Show Orvane in:"), m_binding.comboBox(OrvaneVisibility, {tr("Taskbar and tray"), tr("Tray only"),
+                                                                                 tr("Taskbar only")})},
+                   {{}, note(tr("Takes effect the next time Orvane starts."))},
+                   {{}, m_binding.checkBox(tr("Show the number of bills due soon in the tray"),
+                                           BWShouldDisplayStatusTitle)},
+                   {{}, m_binding.checkBox(tr("Colour the tray icon by the most urgent bill"),
+                                           BWShouldDisplayStatusColors)},
+                   {{}, startAtLogin}});
+    auto* overview = makeGroup(tr("Overview"),
+                               {{tr("Bills count as due soon within:"), m_binding.spinBox(BWDueSoonDays, 1, MaxDueSoonDays)},
+                                {tr("Columns shown:"), m_binding.checkBox(tr("Average"), Average)},
+                                {{}, m_binding.checkBox(tr("Amount"), Amount)},
+                                {{}, m_binding.checkBox(tr("Balance"), Balance)},
+                                {{}, m_binding.checkBox(tr("Last Paid"), LastPaid)}});
+    QWidget* pane = makePane({visibility, overview});
+    if (m_services.lock) {
+        auto* lockRow = new QWidget;
+        auto* row = new QHBoxLayout(lockRow);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->addWidget(m_services.lock->passwordStatus());
+        row->addStretch();
+        row->addWidget(m_services.lock->enableDisablePasswordButton());
+        auto* password = makeGroup(tr("Password Protection"), {{tr("Password:"), lockRow}});
+        static_cast<QVBoxLayout*>(pane->layout())->insertWidget(2, password);
+    }
+    connect(startAtLogin, &QCheckBox::toggled, this, [this, pane] { startAtLoginChanged(pane); });
+    return pane;
+}
+
+QWidget* BWPreferencePanes::syncPane()
+{
+    auto* folder = new QLabel(m_services.dataFolder);
+    folder->setTextFormat(Qt::PlainText);
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    folder->setWordWrap(true);
+    return makePane({makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}})});
+}
+
+QWidget* BWPreferencePanes::remindersPane()
+{
+    QSpinBox* days = m_binding.spinBox(BWReminderDays, 0, MaxReminderDays);
+    days->setSuffix(tr(" days before"));
+    auto* how = makeGroup(
+        tr("Reminders"),
+        {{{}, m_binding.checkBox(tr("Show reminders as desktop notifications"), BWEnableNotificationCenter)},
+         {{}, m_binding.checkBox(tr("Also add reminders to my calendar"), BWReminderEvents)},
+         {tr("Calendar:"), m_binding.lineEdit(BWReminderCalendarName)},
+         {tr("Remind me at:"), m_binding.timeEdit(BWReminderTime)}});
+    auto* newBills = makeGroup(tr("New Bills"),
+                               {{{}, m_binding.checkBox(tr("Turn reminders on for new bills"), BWRemindersEnabled)},
+                                {tr("Remind me:"), days}});
+    QLineEdit* address = m_binding.lineEdit(LEMAddress);
+    address->setPlaceholderText(tr("name@example.com"));
+    auto* mail = makeGroup(tr("E-mail"), {{tr("E-mail address for reminders:"), address}});
+    return makePane({how, newBills, mail});
+}
+
+QWidget* BWPreferencePanes::loggingPane()
+{
+    auto* sounds = makeGroup(
+        tr("Sounds"),
+        {{{}, m_binding.checkBox(tr("Play a sound after a payment is logged"), BRWPlayInterfaceSounds)},
+         {tr("Sound:"), m_binding.comboBox(BRWWhichSoundEffect,
+                                           {tr("Trumpet"), tr("Rings"), tr("Swell"), tr("Cheers"), tr("A random cheer")})}});
+    auto* logging = makeGroup(
+        tr("Payments"),
+        {{{}, m_binding.checkBox(tr("Log automatic bills when they fall due"), BWShouldAutoLogPayments)},
+         {{}, m_binding.checkBox(tr("Leave automatic bills out of the due-soon count"), BWDontCountAuto)},
+         {{}, m_binding.checkBox(tr("Archive one-time bills once they are paid"), BWShouldAutoArchiveBills)}});
+    return makePane({sounds, logging});
+}
+
+QWidget* BWPreferencePanes::incomePane()
+{
+    return makePane({makeGroup(
+        tr("Income"),
+        {{{}, m_binding.checkBox(tr("Keep track of income"), BWEnableIncome)},
+         {{}, m_binding.checkBox(tr("Show paydays on the overview"), BWShowPaydaysOnOverview)},
+         {{}, m_binding.checkBox(tr("Log income automatically when it is due"), BW_ShouldAutoLogIncome)}})});
+}
+
+QWidget* BWPreferencePanes::advancedPane()
+{
+    auto* dates = makeGroup(
+        tr("Due Dates"),
+        {{{}, m_binding.checkBox(tr("Move due dates that fall on days off"), ShouldAllowHolidayAdjustments)},
+         {{}, m_binding.checkBox(tr("Avoid weekends"), BWAvoidWeekends)},
+         {{}, m_binding.checkBox(tr("Avoid holidays"), BWAvoidHolidays)}});
+    auto* estimates = makeGroup(
+        tr("Overview and Forecast"),
+        {{tr("Under each bill's name:"),
+          m_binding.comboBox(BW_WhatToShowOnOverview, {tr("Repeat"), tr("Payment method"), tr("Tags"), tr("Nothing")})},
+         {{}, m_binding.checkBox(tr("Estimate amounts that vary"), BWUseIntelligenceEstimates)},
+         {{}, m_binding.checkBox(tr("Include savings goals in the forecast"), BWIncludeSaveAmount)},
+         {{}, m_binding.checkBox(tr("Suggest bill names while editing"), BWShouldSuggestBills)}});
+    return makePane({dates, estimates});
+}
+
+// A login item that could not be written leaves the switch as it was, so
+// that it never claims what the session will not do.
+void BWPreferencePanes::startAtLoginChanged(QWidget* pane)
+{
+    if (!m_services.applyStartAtLogin || m_services.applyStartAtLogin())
+        return;
+    const bool wanted = m_defaults.boolForKey(EnableStartAtLoginMenu);
+    m_defaults.setBool(EnableStartAtLoginMenu, !wanted);
+    m_binding.refresh();
+    if (m_services.showAlert)
+        m_services.showAlert(pane, tr("Start at Login Not Changed"),
+                             tr("The login entry could not be written. Please try again."));
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "shell/BWDefaultsBinding.h"
+
+#include <QObject>
+
+#include <functional>
+
+class BWPasswordLock;
+class MGPreferencePanel;
+class QWidget;
+class UserDefaults;
+
+// The contents of the preferences window's six panes: each control bound to
+// its setting. What a change means beyond the setting itself (reloading the
+// overview, asking for calendar access) is for whoever hears settingChanged.
+class BWPreferencePanes : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        // Its switch and status label go on the General pane; may be null.
+        BWPasswordLock* lock = nullptr;
+        // Applies the start-at-login switch as stored; false when the login
+        // item could not be changed.
+        std::function<bool()> applyStartAtLogin;
+        // Where the bills are kept, shown on the Sync pane.
+        QString dataFolder;
+        // Tells the user why something they set did not take.
+        std::function<void(QWidget* parent, const QString& message, const QString& informativeText)> showAlert;
+    };
+
+    BWPreferencePanes(UserDefaults& defaults, Services services, QObject* parent = nullptr);
+
+    // Builds the six panes into the panel.
+    void fill(MGPreferencePanel& panel);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    void settingChanged(const QString& key);
+
+private:
+    QWidget* generalPane();
+    QWidget* syncPane();
+    QWidget* remindersPane();
+    QWidget* loggingPane();
+    QWidget* incomePane();
+    QWidget* advancedPane();
+    void startAtLoginChanged(QWidget* pane);
+
+    UserDefaults& m_defaults;
+    Services m_services;
+    BWDefaultsBinding m_binding;
+};

@@ -1,0 +1,151 @@
+#include "shell/BWPreferencePanes.h"
+
+#include "platform/LoginItem.h"
+#include "platform/RunningPrograms.h"
+#include "platform/UserDefaults.h"
+#include "shell/AppHelper.h"
+#include "shell/BWRegisteredDefaults.h"
+#include "shell/MGPreferencePanel.h"
+#include "store/BWDefaultsKeys.h"
+#include "support/TempFolder.h"
+
+#include "platform/Clock.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDBusConnection>
+#include <QFile>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
+
+#include <gtest/gtest.h>
+
+using namespace BWDefaultsKeys;
+
+namespace {
+
+// The six panes over registered defaults in a temporary file, with the
+// start-at-login switch writing autostart entries into a temporary folder.
+class BWPreferencePanesTest : public testing::Test
+{
+protected:
+    BWPreferencePanesTest()
+    {
+        defaults.registerDefaults(BWRegisteredDefaults::table(clock));
+        BWPreferencePanes::Services services;
+        services.applyStartAtLogin = [this] { return loginWorks && helper.setLaunchAtLogin(defaults); };
+        services.showAlert = [this](QWidget*, const QString& message, const QString&) { alerts.append(message); };
+        services.dataFolder = temp.file(QStringLiteral("Orvane.ovdata"));
+        panes = std::make_unique<BWPreferencePanes>(defaults, services);
+        panes->fill(panel);
+        panel.awakeFromNib();
+        panel.window()->show();
+    }
+
+    template<typename Control>
+    Control* control(MGPreferencePanel::Pane pane, const QString& text = {}) const
+    {
+        for (Control* found : panel.pane(pane)->findChildren<Control*>()) {
+            if (text.isEmpty() || found->property("text").toString() == text)
+                return found;
+        }
+        ADD_FAILURE() << "no control " << text.toStdString();
+        return nullptr;
+    }
+
+    TempFolder temp;
+    Clock clock;
+    UserDefaults defaults{temp.file(QStringLiteral("Orvane.plist"))};
+    LoginItem loginItems{temp.file(QStringLiteral("autostart")), "[Desktop Entry]\nExec=@PROGRAM@\n",
+                         QStringLiteral("/opt/orvane/OrvaneAgent")};
+    RunningPrograms noPrograms{QDBusConnection(QStringLiteral("never-connected"))};
+    AppHelper helper{loginItems, noPrograms};
+    bool loginWorks = true;
+    QStringList alerts;
+    MGPreferencePanel panel;
+    std::unique_ptr<BWPreferencePanes> panes;
+};
+
+TEST_F(BWPreferencePanesTest, SwitchesShowAndStoreTheirSettings)
+{
+    struct Case
+    {
+        MGPreferencePanel::Pane pane;
+        QString title;
+        QString key;
+        bool registered;
+    };
+    const Case cases[] = {
+        {MGPreferencePanel::General, "Balance", Balance, false},
+        {MGPreferencePanel::General, "Average", Average, true},
+        {MGPreferencePanel::Reminders, "Also add reminders to my calendar", BWReminderEvents, false},
+        {MGPreferencePanel::Logging, "Play a sound after a payment is logged", BRWPlayInterfaceSounds, true},
+        {MGPreferencePanel::Income, "Show paydays on the overview", BWShowPaydaysOnOverview, true},
+        {MGPreferencePanel::Advanced, "Avoid weekends", BWAvoidWeekends, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title.toStdString());
+        QCheckBox* box = control<QCheckBox>(c.pane, c.title);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->isChecked(), c.registered);
+        QSignalSpy changed(panes.get(), &BWPreferencePanes::settingChanged);
+        box->click();
+        EXPECT_EQ(defaults.boolForKey(c.key), !c.registered);
+        EXPECT_EQ(UserDefaults(defaults.path()).boolForKey(c.key), !c.registered);
+        ASSERT_EQ(changed.count(), 1);
+        EXPECT_EQ(changed.first().first().toString(), c.key);
+    }
+}
+
+TEST_F(BWPreferencePanesTest, NumbersChoicesAndTextsAreStoredAsTheirSettings)
+{
+    control<QSpinBox>(MGPreferencePanel::General)->setValue(10);
+    EXPECT_EQ(defaults.integerForKey(BWDueSoonDays), 10);
+
+    QComboBox* visibility = control<QComboBox>(MGPreferencePanel::General);
+    EXPECT_EQ(visibility->currentText(), "Taskbar and tray");
+    visibility->setCurrentIndex(1);
+    emit visibility->activated(1);
+    EXPECT_EQ(defaults.integerForKey(OrvaneVisibility), 1);
+
+    QLineEdit* address = nullptr;
+    for (QLineEdit* field : panel.pane(MGPreferencePanel::Reminders)->findChildren<QLineEdit*>()) {
+        if (field->placeholderText() == "name@example.com")
+            address = field;
+    }
+    ASSERT_NE(address, nullptr);
+    address->setText(QStringLiteral("me@example.org"));
+    emit address->editingFinished();
+    EXPECT_EQ(defaults.stringForKey(LEMAddress), "me@example.org");
+}
+
+TEST_F(BWPreferencePanesTest, StartAtLoginWritesTheAutostartEntryOrStaysOff)
+{
+    QCheckBox* startAtLogin = control<QCheckBox>(MGPreferencePanel::General, "Start Orvane when I log in");
+    const QString entry = loginItems.entryPath(AppHelper::AgentBundleID);
+
+    loginWorks = false;
+    startAtLogin->click();
+    EXPECT_FALSE(startAtLogin->isChecked());
+    EXPECT_FALSE(defaults.boolForKey(EnableStartAtLoginMenu));
+    EXPECT_EQ(alerts, QStringList{"Start at Login Not Changed"});
+    EXPECT_FALSE(QFile::exists(entry));
+
+    loginWorks = true;
+    startAtLogin->click();
+    EXPECT_TRUE(defaults.boolForKey(EnableStartAtLoginMenu));
+    EXPECT_TRUE(QFile::exists(entry));
+    startAtLogin->click();
+    EXPECT_FALSE(QFile::exists(entry));
+}
+
+TEST_F(BWPreferencePanesTest, OpeningTheWindowShowsSettingsChangedElsewhere)
+{
+    panel.window()->hide();
+    ASSERT_TRUE(defaults.setBool(LastPaid, true));
+    panel.window()->show();
+    EXPECT_TRUE(control<QCheckBox>(MGPreferencePanel::General, "Last Paid")->isChecked());
+}
+
+}  // namespace
