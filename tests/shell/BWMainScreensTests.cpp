@@ -216,3 +216,18 @@ TEST_F(BWMainScreensTest, AColumnTurnedOnInThePreferencesShowsInTheOverview)
 }
 
 }  // namespace
+
+TEST_F(BWMainScreensTest, TheTrayAReminderAndTheCalendarOpenTheBillPage)
+{
+    startUp();
+    delegate.menuItemSelected(power);
+    EXPECT_EQ(delegate.visibleView(), BWAppDelegate::BillPaneSet);
+    EXPECT_EQ(screens->billView().currentBillID(), power);
+
+    delegate.userNotificationCenterDidActivateNotification({{QStringLiteral("Bid"), rent}});
+    EXPECT_EQ(screens->billView().currentBillID(), rent);
+
+    overview().showBillFromSearch(power);
+    EXPECT_EQ(screens->billView().currentBillID(), power);
+    EXPECT_TRUE(sounds->played.isEmpty());
+}
