@@ -148,6 +148,8 @@ void BWBillDetailViewController::buildHeader()
     m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, this);
     connect(m_editButton, &QAbstractButton::clicked, this, &BWBillDetailViewController::editBillRequested);
     connect(m_overviewButton, &QAbstractButton::clicked, this, &BWBillDetailViewController::overviewRequested);
+    for (KBButton* step : {m_previousBillButton, m_nextBillButton})
+        connect(step, &QAbstractButton::clicked, this, [this, step] { emit switchBillsRequested(step); });
 }
 
 void BWBillDetailViewController::buildStickyNote()
