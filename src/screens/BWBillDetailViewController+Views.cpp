@@ -110,7 +110,6 @@ void BWBillDetailViewController::buildHeader()
     layout->setContentsMargins(10, 6, 10, 6);
 
     m_overviewButton = colouredButton(tr("Overview"), KBButtonTypeNearBlack, m_billHeader);
-    m_overviewButton->setShortcut(QKeySequence(Qt::Key_Escape));
     m_previousBillButton = colouredButton(QStringLiteral("\u25C0"), KBButtonTypeNearBlack, m_billHeader);
     SenderTag::set(m_previousBillButton, -1);
     m_previousBillButton->setToolTip(tr("Previous Bill"));
