@@ -1,3 +1,4 @@
+#include "widgets/BGHUDItemViewLook.h"
 #include "widgets/BGHUDTableCornerView.h"
 #include "widgets/BGHUDTableHeaderView.h"
 #include "widgets/BGHUDTableView.h"
@@ -140,12 +141,12 @@ TEST(BGHUDTableView, ThemeColoursForRowsSelectionAndEditors)
 {
     BGHUDTableView table;
     const auto theme = gradientTheme();
-    const QPalette alternating = table.themePalette(QPalette(), true);
+    const QPalette alternating = table.look().viewPalette(QPalette(), true);
     EXPECT_EQ(alternating.color(QPalette::Base), theme->cellAlternatingRowColors().value(0));
     EXPECT_EQ(alternating.color(QPalette::AlternateBase), theme->cellAlternatingRowColors().value(1));
     EXPECT_EQ(alternating.color(QPalette::Highlight), theme->cellHighlightColor());
     EXPECT_EQ(alternating.color(QPalette::HighlightedText), theme->cellSelectedTextColor());
-    EXPECT_EQ(table.themePalette(QPalette(), false).color(QPalette::Base), theme->tableBackgroundColor());
+    EXPECT_EQ(table.look().viewPalette(QPalette(), false).color(QPalette::Base), theme->tableBackgroundColor());
 
     auto model = billsModel(3);
     table.setModel(model.get());

@@ -1,16 +1,22 @@
 #include "WidgetGalleryHUDRows.h"
 
 #include "WidgetGallery.h"
+#include "widgets/BGHUDColorWell.h"
+#include "widgets/BGHUDComboBox.h"
+#include "widgets/BGHUDOutlineView.h"
 #include "widgets/BGHUDPopUpButton.h"
 #include "widgets/BGHUDProgressIndicator.h"
 #include "widgets/BGHUDSearchField.h"
 #include "widgets/BGHUDSegmentedControl.h"
+#include "widgets/BGHUDSecureTextField.h"
 #include "widgets/BGHUDSlider.h"
 #include "widgets/BGHUDStepper.h"
 #include "widgets/BGHUDTableHeaderView.h"
+#include "widgets/BGHUDTabView.h"
 #include "widgets/BGHUDTableView.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QStandardItemModel>
 
@@ -191,6 +197,70 @@ void addValueRows(WidgetGallery& gallery)
                                                      progress(BGControlSize::Small, 14, 70),
                                                      progress(BGControlSize::Mini, 15, 100), disabledBar});
     gallery.addGalleryRow("indeterminate", progress(BGControlSize::Regular, 20, 0, true));
+}
+
+}  // namespace WidgetGalleryHUDRows
+
+namespace WidgetGalleryHUDRows {
+
+namespace {
+
+BGHUDComboBox* comboBox(BGControlSize size, int height, bool enabled = true)
+{
+    auto* combo = new BGHUDComboBox;
+    combo->addItems({"Electricity", "Water", "Phone"});
+    combo->cell().setControlSize(size);
+    combo->cell().setFillsBackground(true);
+    combo->setFixedSize(150, height);
+    combo->setEnabled(enabled);
+    return combo;
+}
+
+BGHUDColorWell* colorWell(const QColor& color, bool transparent)
+{
+    auto* well = new BGHUDColorWell;
+    well->setColor(color);
+    well->setUseTransparentWell(transparent);
+    well->setFixedSize(well->sizeHint());
+    return well;
+}
+
+}  // namespace
+
+void addFormRows(WidgetGallery& gallery)
+{
+    gallery.addGalleryRow("BGHUDComboBox", {comboBox(BGControlSize::Regular, 25), comboBox(BGControlSize::Small, 22),
+                                            comboBox(BGControlSize::Mini, 19), comboBox(BGControlSize::Regular, 25, false)});
+    auto* secret = new BGHUDSecureTextField;
+    secret->setText("secret");
+    secret->cell().setFillsBackground(true);
+    secret->setFixedSize(150, 22);
+    auto* disabledSecret = new BGHUDSecureTextField;
+    disabledSecret->setPlaceholderText("Password");
+    disabledSecret->setEnabled(false);
+    disabledSecret->setFixedSize(150, 22);
+    gallery.addGalleryRow("BGHUDSecureTextField", {secret, disabledSecret});
+    gallery.addGalleryRow("BGHUDColorWell", {colorWell(QColor(40, 140, 230), false), colorWell(QColor(230, 60, 40), true)});
+
+    auto* tabs = new BGHUDTabView;
+    tabs->addTab(new QLabel("Reminders"), "Reminders");
+    tabs->addTab(new QLabel("Sync"), "Sync");
+    tabs->addTab(new QLabel("Backup"), "Backup");
+    tabs->setCurrentIndex(1);
+    tabs->setFixedSize(300, 70);
+    auto* outline = new BGHUDOutlineView;
+    auto* model = new QStandardItemModel(outline);
+    model->setHorizontalHeaderLabels({"Payee"});
+    auto* utilities = new QStandardItem("Utilities");
+    utilities->appendRow(new QStandardItem("Electricity"));
+    utilities->appendRow(new QStandardItem("Water"));
+    model->appendRow(utilities);
+    model->appendRow(new QStandardItem("Rent"));
+    outline->setModel(model);
+    outline->setAlternatingRowColors(true);
+    outline->expandAll();
+    outline->setFixedSize(200, 100);
+    gallery.addGalleryRow("BGHUDTabView / BGHUDOutlineView", {tabs, outline});
 }
 
 }  // namespace WidgetGalleryHUDRows

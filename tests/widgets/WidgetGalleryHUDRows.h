@@ -11,5 +11,6 @@ void addTableRows(WidgetGallery& gallery);
 void addSearchRows(WidgetGallery& gallery);
 void addChoiceRows(WidgetGallery& gallery);
 void addValueRows(WidgetGallery& gallery);
+void addFormRows(WidgetGallery& gallery);
 
 }  // namespace WidgetGalleryHUDRows

@@ -204,6 +204,7 @@ TEST(WidgetGalleryScreenshot, RendersEveryControlOnTheDarkPanel)
     WidgetGalleryHUDRows::addSearchRows(gallery);
     WidgetGalleryHUDRows::addChoiceRows(gallery);
     WidgetGalleryHUDRows::addValueRows(gallery);
+    WidgetGalleryHUDRows::addFormRows(gallery);
 
     const QString path = QStringLiteral(ORVANE_BINARY_DIR "/screenshots/widgets.png");
     ASSERT_TRUE(gallery.saveScreenshot(path));
