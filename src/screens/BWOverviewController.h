@@ -88,6 +88,7 @@ public:
     void loadOverviewForBills(const QString& group, const QString& tag) override;
     // Chooses a list in the drop-down and loads it.
     void showAllBills() override;
+    void showListMode(int index) override { selectListMode(index); }
     void showBillsDueSoon();
     void showBillsDueThisMonth();
     void showBillsPaidThisMonth();

@@ -29,6 +29,8 @@ public:
     virtual void loadOverviewForBills(const QString& group, const QString& tag) = 0;
     // Back to "All Active Items", reloaded.
     virtual void showAllBills() = 0;
+    // Chooses the list drop-down's item at `index` (a list or a tag) and loads it.
+    virtual void showListMode(int index) = 0;
 
     // The loaded, sorted list in display order, before search filtering.
     virtual QVariantList dataSource() const = 0;

@@ -106,6 +106,7 @@ void BWAppDelegate::applicationDidFinishLaunching()
     m_visibleView = OverviewPaneSet;
     enableOrDisableSelectedMenusAndButtons();
     Log::line(QStringLiteral("Orvane Overview OK at Startup"));
+    updateToolbar();
     finishedStep(QStringLiteral("overviewShown"));
 
     setNotificationCenterVisibility();

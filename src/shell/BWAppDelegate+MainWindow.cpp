@@ -39,6 +39,7 @@ void BWAppDelegate::createMainWindowController()
 {
     m_customWindowController = new BWWindowController(this);
     m_customWindowController->setWindowDelegate(this);
+    createMainMenu();
 }
 
 BWView* BWAppDelegate::mainView() const

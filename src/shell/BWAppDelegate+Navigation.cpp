@@ -458,6 +458,7 @@ void BWAppDelegate::enableOrDisableSelectedMenusAndButtons()
     setEnabledIfPresent(overview.editBillButton(), billCommandsEnabled);
     for (QAction* item : {overview.editBillMenu(), overview.deleteBillMenu(), overview.archiveBillMenu()})
         setEnabledIfPresent(item, billCommandsEnabled);
+    validateMainMenu();
 }
 
 void BWAppDelegate::focusMainView()

@@ -14,9 +14,11 @@
 #include <initializer_list>
 #include <optional>
 #include <vector>
+#include "shell/BWMenuValidation.h"
 #include "shell/BWUserInteraction.h"
 #include "store/BWStoreEnvironment.h"
 class BWBillDetailScreen;
+class BWMainMenu;
 class BWBillEditorScreen;
 class BWLogPaymentScreen;
 class BWOverviewScreen;
@@ -377,6 +379,28 @@ private:
     // screens' pointers and the window, so no late event reaches either.
     std::vector<std::unique_ptr<QObject>> m_screenWatchers;
     // (end Navigation and bill commands)
+
+    // Main menu bar and toolbar
+public:
+    // What the menu's commands depend on at this moment.
+    BWMenuValidation::Context commandContext() const;
+    // The main window's menu bar and toolbar; null before the window exists.
+    BWMainMenu* mainMenu() const;
+
+public slots:
+    // Enables the menu's items for the current pane set and selection.
+    void validateMainMenu();
+    // The toolbar shows its icons only, at the regular size.
+    void updateToolbar();
+    // The overview shows one of its lists (an index of the list drop-down).
+    void showListMode(int index);
+    // Closes the main window; Orvane keeps running.
+    void closeMainWindow();
+
+private:
+    void createMainMenu();
+    QPointer<BWMainMenu> m_mainMenu;
+    // (end Main menu bar and toolbar)
 
     // Preferences
 public slots:

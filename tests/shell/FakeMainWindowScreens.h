@@ -94,6 +94,12 @@ public:
         m_activity = std::make_unique<UserActivity>(QStringLiteral("com.Bramwick.Orvane.allbills"));
         m_activity->becomeCurrent();
     }
+    QList<int> shownListModes;
+    void showListMode(int index) override
+    {
+        shownListModes.append(index);
+        loadOverview();
+    }
     void showAllBills() override
     {
         searchText.clear();

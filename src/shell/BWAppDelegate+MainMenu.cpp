@@ -1,0 +1,72 @@
+// The main window's menu bar and toolbar.
+#include "shell/BWAppDelegate.h"
+
+#include "platform/UserDefaults.h"
+#include "screens/BWOverviewScreen.h"
+#include "shell/BWMainMenu.h"
+#include "shell/BWWindowController.h"
+#include "store/BWDefaultsKeys.h"
+
+#include <QMainWindow>
+#include <QToolBar>
+
+void BWAppDelegate::createMainMenu()
+{
+    QMainWindow* window = m_customWindowController->window();
+    auto* menu = new BWMainMenu(*this, *window);
+    m_mainMenu = menu;
+    // Whoever set up the application menu or the paydays item keeps it.
+    if (!m_appMenu)
+        setAppMenu(menu->fileMenu());
+    if (!m_incomeMenuItem)
+        m_incomeMenuItem = menu->action(BWMenuValidation::Command::TogglePaydays);
+}
+
+BWMainMenu* BWAppDelegate::mainMenu() const
+{
+    return m_mainMenu;
+}
+
+BWMenuValidation::Context BWAppDelegate::commandContext() const
+{
+    BWMenuValidation::Context context;
+    if (!hasOverview())
+        return context;
+    context.billPageShown = billPageIsShown() && m_screens.billView;
+    context.selectedRows = int(selectedOverviewRows().size());
+    context.record = recordOfCurrentBill();
+    context.incomeLogsItself = m_defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+    return context;
+}
+
+void BWAppDelegate::validateMainMenu()
+{
+    if (BWMainMenu* menu = m_mainMenu)
+        menu->validate(commandContext());
+}
+
+void BWAppDelegate::updateToolbar()
+{
+    BWMainMenu* menu = m_mainMenu;
+    if (!menu)
+        return;
+    QToolBar* toolbar = menu->toolbar();
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar->setIconSize(QSize(24, 24));
+    toolbar->setVisible(true);
+}
+
+void BWAppDelegate::showListMode(int index)
+{
+    if (!hasOverview())
+        return;
+    // The list shows at once; the drop-down's choice brings the overview back.
+    switchToOverviewWithoutReloading();
+    m_screens.overview->showListMode(index);
+}
+
+void BWAppDelegate::closeMainWindow()
+{
+    if (QWidget* window = mainWindow())
+        window->close();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QVariantMap>
+
+#include <optional>
+
+// Which of the main menu's commands can act at a given moment. The commands
+// on a bill act on the overview's selected row while the overview is shown
+// and on the bill page's bill while that is shown; those that need one bill
+// want exactly one row selected. An archived bill can be looked at, edited,
+// restored, deleted and exported, but takes no payments until restored: its
+// due date lies in the far future.
+class BWMenuValidation
+{
+public:
+    enum class Command {
+        NewBill,
+        NewSavingsGoal,
+        ExportCSV,
+        CloseWindow,
+        Quit,
+        Find,
+        Preferences,
+        LogPayment,
+        LogPartial,
+        QuickLog,
+        SkipPayment,
+        PayNow,
+        ViewWebsite,
+        EditBill,
+        ArchiveOrRestore,
+        DeleteBill,
+        NextBill,
+        PreviousBill,
+        ShowOverview,
+        ListMode,
+        TogglePaydays,
+        Help,
+        About,
+    };
+
+    // What the commands depend on.
+    struct Context
+    {
+        bool billPageShown = false;
+        // Rows selected in the overview (ignored on the bill page).
+        int selectedRows = 0;
+        // The bill the commands act on: the selected row's or the page's.
+        std::optional<QVariantMap> record;
+        // Income is logged by itself (BW_ShouldAutoLogIncome).
+        bool incomeLogsItself = false;
+    };
+
+    static bool isEnabled(Command command, const Context& context);
+    // The archive item's title and tag: restoring an archived bill, archiving
+    // any other.
+    static bool restores(const Context& context);
+
+private:
+    static bool oneBill(const Context& context);
+    static bool anyBill(const Context& context);
+};
