@@ -149,6 +149,8 @@ public:
     void switchStatPositionBack();
     void switchStatPositionForward();
     void updateStatPositionWithNewPosition(qlonglong position);
+    // Scrolls the statistics strip to the stored position.
+    void showStatPosition();
 
     // ---- Edits ----
     void showSkipPaymentPopover(QWidget* anchor);
@@ -225,7 +227,7 @@ private:
     bool rowHasReceipt(int row) const;
 
     // Edits
-    void openPopover(QWidget* popover, QWidget* anchor);
+    void openPopover(QWidget* popover, QWidget* anchor, const QRect& area = QRect());
     void closePopover(QWidget* popover);
     void finishSave(QWidget* popover);
     void warn(const QString& message, const QString& details);
