@@ -110,7 +110,6 @@ void BWBillDetailViewController::buildHeader()
     layout->setContentsMargins(10, 6, 10, 6);
 
     m_overviewButton = colouredButton(tr("Overview"), KBButtonTypeNearBlack, m_billHeader);
-    m_overviewButton->setShortcut(QKeySequence(Qt::Key_Escape));
     m_previousBillButton = colouredButton(QStringLiteral("\u25C0"), KBButtonTypeNearBlack, m_billHeader);
     SenderTag::set(m_previousBillButton, -1);
     m_previousBillButton->setToolTip(tr("Previous Bill"));
@@ -148,6 +147,8 @@ void BWBillDetailViewController::buildHeader()
     m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, this);
     connect(m_editButton, &QAbstractButton::clicked, this, &BWBillDetailViewController::editBillRequested);
     connect(m_overviewButton, &QAbstractButton::clicked, this, &BWBillDetailViewController::overviewRequested);
+    for (KBButton* step : {m_previousBillButton, m_nextBillButton})
+        connect(step, &QAbstractButton::clicked, this, [this, step] { emit switchBillsRequested(step); });
 }
 
 void BWBillDetailViewController::buildStickyNote()

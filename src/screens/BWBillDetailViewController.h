@@ -201,6 +201,8 @@ signals:
     void editBillRequested();
     // The user asked to go back to the overview.
     void overviewRequested();
+    // The user asked for the previous or next bill; the sender's tag is the step.
+    void switchBillsRequested(QObject* sender);
     // A change to the shown bill was stored.
     void billChanged(const QString& billID);
     // The shown bill's new data was loaded: the menu of due bills may follow.
