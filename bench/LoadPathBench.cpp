@@ -141,6 +141,7 @@ public:
         m_server.setArguments({m_display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
         m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_server.start();
+        m_server.waitForStarted();
         const QString socket = "/tmp/.X11-unix/X" + m_display.mid(1);
         for (int wait = 0; wait < 100 && !QFile::exists(socket); ++wait)
             QThread::msleep(50);
