@@ -110,7 +110,6 @@ void BWBillDetailViewController::buildHeader()
     layout->setContentsMargins(10, 6, 10, 6);
 
     m_overviewButton = colouredButton(tr("Overview"), KBButtonTypeNearBlack, m_billHeader);
-    m_overviewButton->setShortcut(QKeySequence(Qt::Key_Escape));
     m_previousBillButton = colouredButton(QStringLiteral("\u25C0"), KBButtonTypeNearBlack, m_billHeader);
     SenderTag::set(m_previousBillButton, -1);
     m_previousBillButton->setToolTip(tr("Previous Bill"));
@@ -145,9 +144,11 @@ void BWBillDetailViewController::buildHeader()
     layout->addWidget(m_actionsAlternateButton);
     layout->addWidget(m_nextBillButton);
 
-    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, m_billHeader, this);
+    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, this);
     connect(m_editButton, &QAbstractButton::clicked, this, &BWBillDetailViewController::editBillRequested);
     connect(m_overviewButton, &QAbstractButton::clicked, this, &BWBillDetailViewController::overviewRequested);
+    for (KBButton* step : {m_previousBillButton, m_nextBillButton})
+        connect(step, &QAbstractButton::clicked, this, [this, step] { emit switchBillsRequested(step); });
 }
 
 void BWBillDetailViewController::buildStickyNote()
@@ -332,14 +333,26 @@ void BWBillDetailViewController::buildStatistics()
     m_statisticsView = new BGHUDView;
     m_statisticsView->resize(750, StatisticsHeight);
     m_statisticsView->setFixedHeight(StatisticsHeight);
-    auto* layout = new QVBoxLayout(m_statisticsView);
-    layout->setContentsMargins(0, 4, 0, 0);
+    auto* layout = new QHBoxLayout(m_statisticsView);
+    layout->setContentsMargins(4, 4, 4, 4);
+    // The strip moves box by box with the arrows beside it.
+    auto* back = colouredButton(QStringLiteral("\u2039"), KBButtonTypeNearBlack, m_statisticsView);
+    auto* forward = colouredButton(QStringLiteral("\u203A"), KBButtonTypeNearBlack, m_statisticsView);
+    for (KBButton* arrow : {back, forward})
+        arrow->setFixedWidth(24);
+    back->setToolTip(tr("Previous Figures"));
+    forward->setToolTip(tr("Next Figures"));
     m_statsScrollView = new QScrollArea(m_statisticsView);
     m_statsScrollView->setFrameShape(QFrame::NoFrame);
     m_statsScrollView->setWidgetResizable(false);
     m_statsScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_statsScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     BWHUDTableStyle::applyToScrollArea(*m_statsScrollView);
-    layout->addWidget(m_statsScrollView);
+    layout->addWidget(back);
+    layout->addWidget(m_statsScrollView, 1);
+    layout->addWidget(forward);
+    connect(back, &QPushButton::clicked, this, &BWBillDetailViewController::switchStatPositionBack);
+    connect(forward, &QPushButton::clicked, this, &BWBillDetailViewController::switchStatPositionForward);
 
     m_statPaymentBox = buildStatBox(tr("Payments"), {{QStringLiteral("averagePaymentAmt"), tr("Average")},
                                                      {QStringLiteral("highestPaymentAmt"), tr("Highest")},

@@ -2,12 +2,14 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
 
@@ -27,6 +29,7 @@
 #include "store/BWPaySite.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDLabel.h"
+#include "widgets/BWIconFont.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/BWPopupButton.h"
@@ -38,6 +41,7 @@ constexpr int DueImageSide = 28;
 constexpr int StickerSide = 64;
 const QColor DefaultInk(30, 30, 30);
 const QColor EstimateInk(150, 150, 150);
+const QColor ReceiptClipColor(220, 220, 226);
 
 // Payment table columns, each showing the payment key of the same name.
 enum PaymentColumn { DateColumn = 0, AmountColumn = 1, NoteColumn = 2, ReceiptColumn = 3 };
@@ -264,10 +268,9 @@ void BWBillDetailViewController::showPayments(const QVariantMap& record)
         auto* note = new QStandardItem(payment.value(PaymentKeys::Note).toString());
         auto* receipt = new QStandardItem;
         if (rowHasReceipt(row)) {
-            receipt->setText(QStringLiteral("\U0001F4CE"));
-            receipt->setToolTip(payment.value(PaymentKeys::Receipt).toString());
+            receipt->setIcon(BWIconFont::icon(QStringLiteral("770-paper-clip-toolbar"), ReceiptClipColor));
+            receipt->setToolTip(QFileInfo(payment.value(PaymentKeys::Receipt).toString()).fileName());
         }
-        receipt->setTextAlignment(Qt::AlignCenter);
         m_paymentModel->appendRow({date, amount, note, receipt});
     }
     m_totalPaidField->setText(loader.currencyFormattedNumber(record.value(BillKeys::TotalPaid).toDouble()));
@@ -368,6 +371,7 @@ void BWBillDetailViewController::setVisibleStats(bool income)
     }
     m_statsScrollView->setWidget(strip);
     delete old;
+    showStatPosition();
 }
 
 void BWBillDetailViewController::switchStatPositionBack()
@@ -384,6 +388,17 @@ void BWBillDetailViewController::updateStatPositionWithNewPosition(qlonglong pos
 {
     m_env.defaults->setInteger(BWDefaultsKeys::BWStatPosition,
                                std::clamp(position, FirstStatPosition, LastStatPosition));
+    showStatPosition();
+}
+
+// The strip starts at the box of the stored position (or the last box shown,
+// for an item that shows fewer).
+void BWBillDetailViewController::showStatPosition()
+{
+    const qlonglong stored = std::clamp(m_env.defaults->integerForKey(BWDefaultsKeys::BWStatPosition),
+                                        FirstStatPosition, LastStatPosition);
+    const int box = int(std::min<qlonglong>(stored, shownStatBoxes().size())) - 1;
+    m_statsScrollView->horizontalScrollBar()->setValue(box > 0 ? StatBoxX[box] - StatBoxX[0] : 0);
 }
 
 // ---- Graph ----------------------------------------------------------------------------

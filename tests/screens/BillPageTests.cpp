@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 
 #include "store/BWDefaultsKeys.h"
@@ -149,9 +150,9 @@ TEST_F(BillPageTest, PaymentsShowNewestFirstWithTheirReceipts)
     ASSERT_EQ(rows->rowCount(), 3);
     EXPECT_EQ(rows->index(0, 1).data().toString(), QStringLiteral("$45.00"));
     EXPECT_EQ(rows->index(2, 1).data().toString(), QStringLiteral("$50.00"));
-    EXPECT_FALSE(rows->index(0, 3).data().toString().isEmpty());
-    EXPECT_TRUE(rows->index(1, 3).data().toString().isEmpty());
-    EXPECT_TRUE(rows->index(2, 3).data().toString().isEmpty());
+    EXPECT_EQ(rows->index(0, 3).data(Qt::ToolTipRole).toString(), QStringLiteral("0123456789ABCDEF0123456789ABCDEF.pdf"));
+    EXPECT_FALSE(rows->index(1, 3).data(Qt::ToolTipRole).isValid());
+    EXPECT_FALSE(rows->index(2, 3).data(Qt::ToolTipRole).isValid());
     EXPECT_EQ(page->totalPaidField()->text(), QStringLiteral("$135.00"));
 
     // The view-receipt button shows for a row with a real receipt only.
@@ -171,6 +172,13 @@ TEST_F(BillPageTest, TheStatisticsPositionStaysBetweenOneAndFour)
     EXPECT_EQ(defaults.integerForKey(BWDefaultsKeys::BWStatPosition), 4);
     page->switchStatPositionBack();
     EXPECT_EQ(defaults.integerForKey(BWDefaultsKeys::BWStatPosition), 3);
+
+    // The strip starts at the third box, or at the last one an income item has.
+    page->statsScrollView()->resize(300, 220);
+    show(storeBill(QStringLiteral("Rent"), 3));
+    EXPECT_EQ(page->statsScrollView()->horizontalScrollBar()->value(), 520);
+    show(storeBill(QStringLiteral("Salary"), 3, {{BillKeys::IsIncome, true}}));
+    EXPECT_EQ(page->statsScrollView()->horizontalScrollBar()->value(), 260);
 }
 
 TEST_F(BillPageTest, OnlyWebPagesOpenAsPaySites)
