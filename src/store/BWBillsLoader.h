@@ -236,8 +236,6 @@ private:
     qlonglong appGroupDueSoonDays() const;
     QString dateString(const QDateTime& date, const QString& skeleton, const QString& fallback) const;
 
-    QString chosenFolder() const;
-    QString dataFolderInChosenFolder(const QString& chosen) const;
     std::optional<QVariantMap> readBillFile(const QString& dataFolder, const QString& billID) const;
     // Only a well-formed id may name a file.
     static QStringList validIDs(const QStringList& billIDs);

@@ -3,7 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/UserDefaults.h"
 #include "store/BWDefaultsKeys.h"
-#include "shell/BWRegisteredDefaults.h"
+#include "store/BWRegisteredDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
