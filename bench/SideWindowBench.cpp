@@ -14,7 +14,7 @@
 #include "RatioReporter.h"
 #include "screens/BWForecastViewController.h"
 #include "screens/BWReportController.h"
-#include "shell/BWRegisteredDefaults.h"
+#include "store/BWRegisteredDefaults.h"
 #include "store/BWBillsLoader.h"
 
 namespace {
