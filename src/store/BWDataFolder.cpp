@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/FolderOps.h"
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 #include "store/BWDefaultsKeys.h"
@@ -22,6 +23,9 @@ QString BWDataFolder::path() const
 {
     UserDefaults& defaults = *m_env.defaults;
     if (!defaults.boolForKey(BWDefaultsKeys::BWCustomLocationEnabled)) {
+        // Before the folder is created: a restore or move cut short may have
+        // set the real one aside.
+        FolderOps::finishInterruptedWork(m_env.defaultDataFolder);
         if (!QDir().mkpath(m_env.defaultDataFolder))
             Log::line(QStringLiteral("Could not create the data folder %1").arg(m_env.defaultDataFolder));
         return m_env.defaultDataFolder;
@@ -36,6 +40,7 @@ QString BWDataFolder::path() const
     if (chosen.isEmpty())
         return QString();
     const QString dataFolder = dataFolderInChosenFolder(chosen);
+    FolderOps::finishInterruptedWork(dataFolder);
     defaults.setObject(BWDefaultsKeys::BWCusomLocationTempPath, dataFolder);
     return dataFolder;
 }
