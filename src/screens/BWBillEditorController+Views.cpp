@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "platform/PropertyList.h"
-#include "screens/BWTableCellView.h"
 #include "screens/BWTagTokenField.h"
 #include "store/BWBillsLoader.h"
 #include "store/OrBillEditorAssistant.h"
@@ -17,6 +16,7 @@
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGThemeManager.h"
+#include "widgets/BWIconFont.h"
 #include "widgets/BWPopupButton.h"
 #include "widgets/KBButton.h"
 #include "widgets/KNPopUpDatePicker.h"
@@ -31,6 +31,8 @@ constexpr int kCountFieldWidth = 48;
 constexpr int kReminderDaysWidth = 40;
 constexpr qreal kBubbleCornerRadius = 10;
 constexpr int kBubbleFillAlpha = 245;
+// The icons sit on the light pop-up button and its menu.
+const QColor kIconColor(60, 62, 66);
 
 // Due dates the forms take: archived items lie at the far end.
 QDate earliestDate()
@@ -348,7 +350,7 @@ void BWBillEditorController::fillIconMenu()
     for (const IconItem& item : OrBillEditorAssistant::listOfIcons()) {
         const std::optional<BWBillsLoader::IconTitle> title = loader.getTitleForIcon(item.iconName);
         const QString shown = title ? title->title : item.iconName;
-        m_billIconPicker->addItem(QIcon(BWTableCellView::image(item.iconName, kIconSide)), shown, item.iconName);
+        m_billIconPicker->addItem(BWIconFont::icon(item.iconName, kIconColor), shown, item.iconName);
         // The words a typed name is matched against: the title and the
         // words people use for such bills.
         m_billIconPicker->setItemData(m_billIconPicker->count() - 1, shown + u' ' + item.keywords, Qt::ToolTipRole);
