@@ -11,11 +11,11 @@
 #include "platform/SenderTag.h"
 #include "store/PaymentKind.h"
 #include "screens/BWBillTableDelegate.h"
-#include "screens/BWHUDTableStyle.h"
 #include "widgets/BackgroundView.h"
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDLabel.h"
-#include "widgets/BGHUDTextField.h"
+#include "widgets/BGHUDSearchField.h"
+#include "widgets/BGHUDTableView.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/BWPopupButton.h"
 #include "widgets/KBButton.h"
@@ -90,9 +90,9 @@ QWidget* BWOverviewController::buildHeader()
     layout->addWidget(m_showAllButton);
     layout->addStretch(1);
 
-    m_searchField = new BGHUDTextField(m_headerBox);
+    m_searchField = new BGHUDSearchField(m_headerBox);
+    m_searchField->cell().setBezelStyle(BGHUDTextFieldCell::BezelStyle::Rounded);
     m_searchField->setPlaceholderText(tr("Search"));
-    m_searchField->setClearButtonEnabled(true);
     m_searchField->setFixedWidth(kSearchFieldWidth);
     // Only typing filters: a load clears the field without filtering twice.
     connect(m_searchField, &QLineEdit::textEdited, this, [this](const QString& text) { applyFilterWithString(text); });
@@ -107,7 +107,7 @@ QWidget* BWOverviewController::buildHeader()
 
 void BWOverviewController::buildTable()
 {
-    m_billTable = new QTableView(m_list);
+    m_billTable = new BGHUDTableView(m_list);
     m_billTable->setModel(m_tableModel);
     m_billTable->setItemDelegate(new BWBillTableDelegate(m_billTable));
     m_billTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -140,14 +140,6 @@ void BWOverviewController::buildTable()
             [this](int column, Qt::SortOrder order) { sortDescriptorsDidChange(column, order); });
     connect(m_billTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { tableViewSelectionDidChange(); });
-    styleTable();
-}
-
-// The dark look of the widget kit's theme: transparent background over the
-// pane, the theme's alternating rows, and its highlight for the selection.
-void BWOverviewController::styleTable()
-{
-    BWHUDTableStyle::apply(*m_billTable);
 }
 
 QWidget* BWOverviewController::buildBottomBar()

@@ -18,7 +18,8 @@
 #include "screens/BWSortDescriptor.h"
 #include "store/BWStoreEnvironment.h"
 #include "widgets/BGHUDLabel.h"
-#include "widgets/BGHUDTextField.h"
+#include "widgets/BGHUDSearchField.h"
+#include "widgets/BGHUDTableView.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/KBButton.h"
 #include "widgets/LRCalendarAppDelegate.h"
@@ -168,7 +169,7 @@ public:
     QWidget* list() const override;
     QWidget* monthAtGlance() const override;
     BWPopupButton* tagDropdown() const { return m_tagDropdown; }
-    BGHUDTextField* searchField() const override { return m_searchField; }
+    BGHUDSearchField* searchField() const override { return m_searchField; }
     BackgroundView* headerBox() const { return m_headerBox; }
     KBButton* showAllButton() const override { return m_showAllButton; }
     QToolButton* airplaneButton() const { return m_airplaneButton; }
@@ -244,7 +245,6 @@ private:
     QWidget* buildBottomBar();
     void buildMonthAtGlance();
     void buildVacationPopover();
-    void styleTable();
 
     // Loading
     void loadListMode(int index);
@@ -298,10 +298,10 @@ private:
     QPointer<BGHUDView> m_list;
     QPointer<BGHUDView> m_monthAtGlance;
     QPointer<QWidget> m_vacationPopover;
-    QTableView* m_billTable = nullptr;
+    BGHUDTableView* m_billTable = nullptr;
     BackgroundView* m_headerBox = nullptr;
     BWPopupButton* m_tagDropdown = nullptr;
-    BGHUDTextField* m_searchField = nullptr;
+    BGHUDSearchField* m_searchField = nullptr;
     KBButton* m_showAllButton = nullptr;
     QToolButton* m_airplaneButton = nullptr;
     KBButton* m_overviewNewBillButton = nullptr;
