@@ -92,6 +92,8 @@ QWidget* BWOverviewController::buildHeader()
 
     m_searchField = new BGHUDSearchField(m_headerBox);
     m_searchField->cell().setBezelStyle(BGHUDTextFieldCell::BezelStyle::Rounded);
+    // The dark fill keeps the field's white text readable on the light bar.
+    m_searchField->cell().setFillsBackground(true);
     m_searchField->setPlaceholderText(tr("Search"));
     m_searchField->setFixedWidth(kSearchFieldWidth);
     // Only typing filters: a load clears the field without filtering twice.

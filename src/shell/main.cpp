@@ -119,6 +119,13 @@ int main(int argc, char** argv)
             return 1;
         }
         AtomicFile::removeStaleTemporaryFiles(dataFolder);
+        // Unreadable, the folder would look like one without bills; every
+        // write into it is refused.
+        if (!QDir(dataFolder).isReadable())
+            tellUser(QApplication::translate("main", "Orvane cannot read its data folder."),
+                     QApplication::translate("main", "The folder %1 cannot be read. Check its permissions; until "
+                                                     "then Orvane shows no bills and saves no changes.")
+                         .arg(dataFolder));
     }
 
     // The reminder service reads the delegate's calendar store of the

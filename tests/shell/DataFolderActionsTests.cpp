@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -166,4 +167,17 @@ TEST_F(WelcomeSheetTest, AReturningUserSeesNoSheet)
     delegate.applicationDidFinishLaunching();
     EXPECT_EQ(steps.indexOf("showWelcomeScreen"), -1);
     EXPECT_EQ(delegate.welcomeScreen(), nullptr);
+}
+
+TEST_F(WelcomeSheetTest, ReturnPressesNoButtonOfTheSheet)
+{
+    ASSERT_TRUE(store.defaults.setBool(BW_IsFirstLaunchV8_NEW, true));
+    delegate.applicationDidFinishLaunching();
+    for (int page = 0; page < 2; ++page) {
+        QTest::keyClick(delegate.welcomeScreen(), Qt::Key_Return);
+        EXPECT_EQ(delegate.welcomeScreen()->welcomeTabView()->currentIndex(), page);
+        delegate.objectController()->goToNextPage();
+    }
+    EXPECT_TRUE(delegate.welcomeScreen()->isVisible());
+    EXPECT_TRUE(store.defaults.boolForKey(BW_IsFirstLaunchV8_NEW));
 }
