@@ -164,6 +164,7 @@ int main(int argc, char** argv)
     paneServices.applyStartAtLogin = [&loginHelper, &standard] { return loginHelper.setLaunchAtLogin(standard); };
     paneServices.dataFolder = BWBillsLoader(env).orvaneDirectory();
     paneServices.showAlert = BWUserInteraction::system().showAlert;
+    paneServices.dataFolderActions = delegate.objectController();
     BWPreferencePanes preferencePanes(standard, paneServices);
     MGPreferencePanel preferences;
     preferencePanes.fill(preferences);

@@ -4,6 +4,8 @@
 #include "FakeMainWindowScreens.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -14,6 +16,8 @@
 #include "shell/BWAppDelegate.h"
 #include "shell/BWImportController.h"
 #include "shell/BWObjectController.h"
+#include "shell/BWPreferencePanes.h"
+#include "shell/MGPreferencePanel.h"
 #include "shell/BWWelcomeSheet.h"
 #include "support/ScriptedInteraction.h"
 
@@ -180,4 +184,27 @@ TEST_F(WelcomeSheetTest, ReturnPressesNoButtonOfTheSheet)
     }
     EXPECT_TRUE(delegate.welcomeScreen()->isVisible());
     EXPECT_TRUE(store.defaults.boolForKey(BW_IsFirstLaunchV8_NEW));
+}
+
+TEST_F(DataFolderActionsTest, TheSyncPaneOffersTheActionsAndFollowsAMove)
+{
+    BWPreferencePanes::Services services;
+    services.dataFolder = dataFolder();
+    services.dataFolderActions = &actions;
+    BWPreferencePanes panes(store.defaults, services);
+    MGPreferencePanel panel;
+    panes.fill(panel);
+    QPushButton* move = nullptr;
+    for (QPushButton* button : panel.pane(MGPreferencePanel::Sync)->findChildren<QPushButton*>())
+        move = button->text() == "Move Data Folder…" ? button : move;
+    ASSERT_NE(move, nullptr);
+
+    const QString chosen = store.temp.file(QStringLiteral("chosen"));
+    QDir().mkpath(chosen);
+    user.foldersToChoose = {chosen};
+    move->click();
+    QStringList shown;
+    for (QLabel* label : panel.pane(MGPreferencePanel::Sync)->findChildren<QLabel*>())
+        shown.append(label->text());
+    EXPECT_TRUE(shown.contains(chosen + "/Orvane.ovdata"));
 }
