@@ -18,6 +18,7 @@
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
+#include "widgets/BWIconFont.h"
 #include "widgets/BWPopupButton.h"
 #include "widgets/KBButton.h"
 #include "widgets/LRCalendarController.h"
@@ -26,6 +27,9 @@ namespace {
 
 const QColor AllItemsHeaderColor = QColor::fromRgbF(0.82f, 0.82f, 0.82f, 1.0f);
 const QColor SubsetHeaderColor = QColor::fromRgbF(0.23f, 0.18f, 0.49f, 1.0f);
+// The airplane lights up while vacation mode is on.
+const QColor VacationOnColor = QColor(0, 122, 255);
+const QColor VacationOffColor = QColor(90, 90, 90);
 
 // Where each item is due as stored, before any display shift.
 QMap<QString, QDateTime> storedDueDates(const QVariantList& records)
@@ -134,8 +138,9 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
     updateBottomText();
 
     const bool vacation = defaults.boolForKey(BWDefaultsKeys::VacationEnabled);
-    m_airplaneButton->setProperty("imageName",
-                                  vacation ? QStringLiteral("893-airplaneselect") : QStringLiteral("893-airplane"));
+    const QString airplane = vacation ? QStringLiteral("893-airplaneselect") : QStringLiteral("893-airplane");
+    m_airplaneButton->setProperty("imageName", airplane);
+    m_airplaneButton->setIcon(BWIconFont::icon(airplane, vacation ? VacationOnColor : VacationOffColor));
     m_airplaneButton->setToolTip(vacation ? tr("Vacation mode is on") : tr("Vacation mode is off"));
 }
 

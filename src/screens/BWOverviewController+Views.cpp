@@ -29,7 +29,8 @@ constexpr int kMonthAtGlanceWidth = 260;
 constexpr int kPaneHeight = 520;
 constexpr int kHeaderHeight = 36;
 constexpr int kBottomBarHeight = 44;
-constexpr int kCalendarHeight = 210;
+// Six rows of weeks, each tall enough for its day number and due dot.
+constexpr int kCalendarHeight = 243;
 constexpr int kSearchFieldWidth = 180;
 constexpr int kDueColumnWidth = 170;
 constexpr int kMoneyColumnWidth = 95;
@@ -99,6 +100,8 @@ QWidget* BWOverviewController::buildHeader()
     m_airplaneButton = new QToolButton(m_headerBox);
     m_airplaneButton->setAutoRaise(true);
     m_airplaneButton->setText(QStringLiteral("\u2708"));
+    m_airplaneButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_airplaneButton->setIconSize(QSize(18, 18));
     layout->addWidget(m_airplaneButton);
     return m_headerBox;
 }

@@ -8,6 +8,7 @@
 #include <QRect>
 
 #include "widgets/BGThemeManager.h"
+#include "widgets/BWIconFont.h"
 
 namespace {
 
@@ -137,6 +138,8 @@ QColor BWTableCellView::dueDotColor(const QString& imageName)
         {QStringLiteral("yellow5.png"), QColor(255, 204, 0)},
         {QStringLiteral("green5.png"), QColor(52, 199, 89)},
         {QStringLiteral("blue5.png"), QColor(0, 122, 255)},
+        // Income carries a hollow light dot.
+        {QStringLiteral("white5"), QColor(235, 235, 235)},
     };
     return colors.value(imageName);
 }
@@ -149,5 +152,8 @@ QPixmap BWTableCellView::image(const QString& name, int side)
     if (QFile::exists(path))
         return QPixmap(path).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     const QColor color = dueDotColor(name);
+    const QPixmap glyph = BWIconFont::pixmap(name, side, color.isValid() ? color : controlTextColor());
+    if (!glyph.isNull())
+        return glyph;
     return color.isValid() ? dot(color, side) : QPixmap();
 }
