@@ -1,8 +1,43 @@
 #include "AtomicFile.h"
 
+#include "Log.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace AtomicFile {
+
+namespace {
+
+// A rename is durable only once the folder that holds the new entry is
+// synced. File systems that cannot sync a folder (EINVAL) make no promise to
+// break.
+bool syncFolderOf(const QString& path, QString* error)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int failure = descriptor < 0 ? errno : 0;
+    if (descriptor >= 0) {
+        if (::fsync(descriptor) != 0 && errno != EINVAL)
+            failure = errno;
+        ::close(descriptor);
+    }
+    if (failure == 0)
+        return true;
+    if (error)
+        *error = QStringLiteral("Could not flush the folder of %1: %2")
+                     .arg(path, QString::fromLocal8Bit(std::strerror(failure)));
+    return false;
+}
+
+}  // namespace
 
 bool write(const QString& path, const QByteArray& bytes, QString* error)
 {
@@ -17,9 +52,30 @@ bool write(const QString& path, const QByteArray& bytes, QString* error)
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
                          && file.write(bytes) == bytes.size()
                          && file.commit();
-    if (!written && error)
-        *error = QStringLiteral("Could not write %1: %2").arg(path, file.errorString());
-    return written;
+    if (!written) {
+        if (error)
+            *error = QStringLiteral("Could not write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return syncFolderOf(path, error);
+}
+
+QStringList removeStaleTemporaryFiles(const QString& folder)
+{
+    // The temporary name is the target's name with a dot and six letters or
+    // digits added; every file we write has an extension of its own.
+    static const QRegularExpression temporaryName(QStringLiteral(R"(^.+\.[A-Za-z0-9]+\.[A-Za-z0-9]{6}$)"));
+    QStringList removed;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (!temporaryName.match(name).hasMatch())
+            continue;
+        if (QFile::remove(dir.filePath(name))) {
+            removed.append(name);
+            Log::line(QStringLiteral("Removed %1, left by an interrupted save").arg(name));
+        }
+    }
+    return removed;
 }
 
 }  // namespace AtomicFile

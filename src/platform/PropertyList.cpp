@@ -4,12 +4,15 @@
 
 #include <QFile>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <optional>
 
 namespace PropertyList {
 
@@ -24,17 +27,26 @@ QDateTime utcDateTime(int year, int month, int day, int hour, int minute, int se
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second, msec), Qt::UTC);
 }
 
+bool isXmlCharacter(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
+           || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
 // ---------------------------------------------------------------- reading
 
 class Parser
 {
 public:
-    explicit Parser(const QByteArray& xml) : m_xml(xml) {}
+    explicit Parser(const QByteArray& xml) : m_bytes(xml), m_xml(xml) {}
 
     ReadResult run()
     {
         ReadResult result;
-        result.value = readDocument();
+        if (isWideEncoding(m_bytes))
+            fail(QStringLiteral("the document is not UTF-8"));
+        else
+            result.value = readDocument();
         if (m_xml.hasError()) {
             result.value = QVariant();
             result.status = Status::Malformed;
@@ -49,7 +61,7 @@ public:
 private:
     QVariant readDocument()
     {
-        if (!m_xml.readNextStartElement()) {
+        if (!readProlog()) {
             fail(QStringLiteral("no root element"));
             return {};
         }
@@ -69,6 +81,38 @@ private:
         while (!m_xml.atEnd() && !m_xml.hasError())
             m_xml.readNext();
         return value;
+    }
+
+    // Everything before the root element. Property lists are UTF-8 and never
+    // need a document type of their own: a declared entity can blow a small
+    // file up to gigabytes, and another encoding would not be written back
+    // as it was read. True at the root element.
+    bool readProlog()
+    {
+        while (!m_xml.hasError() && !m_xml.atEnd()) {
+            switch (m_xml.readNext()) {
+            case QXmlStreamReader::StartDocument:
+                refuseOtherEncodings();
+                break;
+            case QXmlStreamReader::DTD:
+                if (m_xml.text().contains(u'[') || !m_xml.entityDeclarations().isEmpty())
+                    fail(QStringLiteral("the document declares a type or entities of its own"));
+                break;
+            case QXmlStreamReader::StartElement:
+                return true;
+            default:
+                break;
+            }
+        }
+        return false;
+    }
+
+    void refuseOtherEncodings()
+    {
+        const QStringView encoding = m_xml.documentEncoding();
+        if (!encoding.isEmpty() && encoding.compare(u"UTF-8", Qt::CaseInsensitive) != 0
+            && encoding.compare(u"UTF8", Qt::CaseInsensitive) != 0)
+            fail(QStringLiteral("the encoding %1 is not UTF-8").arg(encoding));
     }
 
     void fail(const QString& why)
@@ -113,6 +157,7 @@ private:
                 text += m_xml.text();
                 break;
             case QXmlStreamReader::EndElement:
+                refuseUnwritableCharacters(text);
                 return text;
             case QXmlStreamReader::Comment:
             case QXmlStreamReader::ProcessingInstruction:
@@ -126,6 +171,25 @@ private:
             }
         }
         return text;
+    }
+
+    // A string the writer would have to change (a lone surrogate, a control
+    // character XML cannot carry) did not come from a property-list writer;
+    // taking it in would alter the record at its next save.
+    void refuseUnwritableCharacters(const QString& text)
+    {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+                ++i;
+                continue;
+            }
+            if (!isXmlCharacter(c.unicode())) {
+                fail(QStringLiteral("the text holds the character U+%1, which cannot be stored")
+                         .arg(c.unicode(), 4, 16, QLatin1Char('0')));
+                return;
+            }
+        }
     }
 
     QVariant readValue(int depth)
@@ -223,19 +287,47 @@ private:
 
     QVariant readDate()
     {
-        static const QRegularExpression format(QStringLiteral(
-            R"(^(\d{4})-(\d{2})-(\d{2})T(\d{2}):(\d{2}):(\d{2})(?:\.(\d{1,9}))?Z$)"));
         const QString text = readText().trimmed();
-        const QRegularExpressionMatch match = format.match(text);
-        QDateTime date;
-        if (match.hasMatch()) {
-            const auto field = [&match](int n) { return match.captured(n).toInt(); };
-            const int msec = match.captured(7).leftJustified(3, u'0').left(3).toInt();
-            date = utcDateTime(field(1), field(2), field(3), field(4), field(5), field(6), msec);
-        }
+        const QDateTime date = dateOfText(text);
         if (!date.isValid())
             fail(QStringLiteral("\"%1\" is not a date").arg(text.left(40)));
         return date;
+    }
+
+    // "YYYY-MM-DDTHH:MM:SSZ", optionally with up to nine digits of a second
+    // after a point. Read by hand: loads parse tens of thousands of dates.
+    static QDateTime dateOfText(QStringView text)
+    {
+        const auto digits = [&text](qsizetype from, qsizetype count) {
+            int value = 0;
+            for (qsizetype i = from; i < from + count; ++i) {
+                if (i >= text.size() || !text[i].isDigit() || text[i].unicode() > '9')
+                    return -1;
+                value = value * 10 + (text[i].unicode() - '0');
+            }
+            return value;
+        };
+        const auto at = [&text](qsizetype i, char c) { return i < text.size() && text[i] == QLatin1Char(c); };
+        if (!at(4, '-') || !at(7, '-') || !at(10, 'T') || !at(13, ':') || !at(16, ':'))
+            return {};
+        const int fields[] = {digits(0, 4), digits(5, 2), digits(8, 2), digits(11, 2), digits(14, 2), digits(17, 2)};
+        if (std::any_of(std::begin(fields), std::end(fields), [](int field) { return field < 0; }))
+            return {};
+        qsizetype end = 19;
+        int msec = 0;
+        if (at(end, '.')) {
+            qsizetype fraction = 0;
+            while (digits(end + 1 + fraction, 1) >= 0)
+                ++fraction;
+            if (fraction < 1 || fraction > 9)
+                return {};
+            for (qsizetype i = 0; i < 3; ++i)
+                msec = msec * 10 + (i < fraction ? digits(end + 1 + i, 1) : 0);
+            end += 1 + fraction;
+        }
+        if (!at(end, 'Z') || end + 1 != text.size())
+            return {};
+        return utcDateTime(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], msec);
     }
 
     QVariant readData()
@@ -249,87 +341,170 @@ private:
         return *decoded;
     }
 
+    // UTF-16 and UTF-32 show themselves by a byte-order mark or by a zero
+    // byte in the first characters of the "<?xml" or "<plist" that opens
+    // every document.
+    static bool isWideEncoding(const QByteArray& bytes)
+    {
+        return bytes.startsWith("\xFE\xFF") || bytes.startsWith("\xFF\xFE")
+               || bytes.left(4).contains('\0');
+    }
+
+    QByteArray m_bytes;
     QXmlStreamReader m_xml;
 };
 
 // ---------------------------------------------------------------- writing
 
-bool isXmlCharacter(char32_t c)
+// Escapes text for element content, as UTF-8. Characters XML 1.0 cannot
+// carry at all (most control characters, lone surrogates) become U+FFFD:
+// refusing them would make the whole record unsavable over one pasted control
+// character, and writing them raw would leave a file that no longer parses.
+void appendEscaped(QByteArray& out, const QString& text)
 {
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
-           || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
-}
-
-// Escapes text for element content. Characters XML 1.0 cannot carry at all
-// (most control characters, lone surrogates) become U+FFFD: refusing them
-// would make the whole record unsavable over one pasted control character,
-// and writing them raw would leave a file that no longer parses.
-QString escapedText(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
+    const auto plain = [](QChar c) {
+        return c.unicode() >= 0x20 && c.unicode() < 0xD800 && c != u'&' && c != u'<' && c != u'>';
+    };
+    if (std::all_of(text.cbegin(), text.cend(), plain)) {
+        out += text.toUtf8();
+        return;
+    }
+    QString escaped;
+    escaped.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            out += c;
-            out += text.at(++i);
+            escaped += c;
+            escaped += text.at(++i);
             continue;
         }
         switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '>': out += QLatin1String("&gt;"); break;
+        case '&': escaped += QLatin1String("&amp;"); break;
+        case '<': escaped += QLatin1String("&lt;"); break;
+        case '>': escaped += QLatin1String("&gt;"); break;
         // A raw CR would read back as LF after XML line-end normalisation.
-        case '\r': out += QLatin1String("&#13;"); break;
-        default: out += isXmlCharacter(c.unicode()) ? c : QChar(QChar::ReplacementCharacter);
+        case '\r': escaped += QLatin1String("&#13;"); break;
+        default: escaped += isXmlCharacter(c.unicode()) ? c : QChar(QChar::ReplacementCharacter);
         }
     }
-    return out;
+    out += escaped.toUtf8();
 }
 
-QString realText(double value)
+QByteArray realText(double value)
 {
     if (std::isnan(value))
-        return QStringLiteral("nan");
+        return "nan";
     if (std::isinf(value))
-        return value > 0 ? QStringLiteral("+infinity") : QStringLiteral("-infinity");
+        return value > 0 ? "+infinity" : "-infinity";
     if (value == 0.0 && std::signbit(value))
-        return QStringLiteral("-0");  // Qt's shortest form drops the sign of zero
+        return "-0";  // Qt's shortest form drops the sign of zero
     // The shortest text that reads back to exactly the same double.
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
+const QByteArray DocumentHead =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+    "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+    "<plist version=\"1.0\">\n";
+const QByteArray DocumentTail = "</plist>\n";
+const QByteArray DictionaryHead = "<dict>\n";
+const QByteArray DictionaryTail = "</dict>\n";
+const QByteArray EmptyDictionary = "<dict/>\n";
+const QByteArray TopLevelKeyHead = "\t<key>";
+const QByteArray KeyTail = "</key>\n";
+
+enum class Kind { Dictionary, Array, String, Data, Boolean, Integer, Real, Date, Other };
+
+Kind kindOf(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QVariantMap: return Kind::Dictionary;
+    case QMetaType::QVariantList:
+    case QMetaType::QStringList: return Kind::Array;
+    case QMetaType::QString: return Kind::String;
+    case QMetaType::QByteArray: return Kind::Data;
+    case QMetaType::Bool: return Kind::Boolean;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong: return Kind::Integer;
+    case QMetaType::Double:
+    case QMetaType::Float: return Kind::Real;
+    case QMetaType::QDateTime: return Kind::Date;
+    default: return Kind::Other;
+    }
+}
+
+// Writes UTF-8 straight into one growing buffer: records with years of
+// payments run to many megabytes in the app-group suite.
 class Writer
 {
 public:
-    QByteArray run(const QVariant& value, QString* error)
+    QByteArray document(const QVariant& value, QString* error)
     {
-        m_out = QStringLiteral(
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-            "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-            "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-            "<plist version=\"1.0\">\n");
-        if (!writeValue(value, 0)) {
-            if (error)
-                *error = m_error;
+        m_out = DocumentHead;
+        if (!finish(writeValue(value, 0), error))
             return {};
-        }
-        m_out += QLatin1String("</plist>\n");
-        return m_out.toUtf8();
+        m_out += DocumentTail;
+        return m_out;
+    }
+
+    QByteArray fragment(const QVariant& value, int depth, QString* error)
+    {
+        return finish(writeValue(value, depth), error) ? m_out : QByteArray();
     }
 
 private:
-    void line(int depth, const QString& text)
+    bool finish(bool written, QString* error)
     {
-        m_out += QString(depth, u'\t');
-        m_out += text;
-        m_out += u'\n';
+        if (!written && error)
+            *error = m_error;
+        return written;
     }
 
-    void element(int depth, const char* name, const QString& text)
+    void indent(int depth) { m_out.append(depth, '\t'); }
+
+    void line(int depth, const char* text)
     {
-        const QString tag = QLatin1String(name);
-        line(depth, u'<' + tag + u'>' + text + QLatin1String("</") + tag + u'>');
+        indent(depth);
+        m_out += text;
+        m_out += '\n';
+    }
+
+    void open(int depth, const char* name)
+    {
+        indent(depth);
+        m_out += '<';
+        m_out += name;
+        m_out += '>';
+    }
+
+    void close(const char* name)
+    {
+        m_out += "</";
+        m_out += name;
+        m_out += ">\n";
+    }
+
+    void element(int depth, const char* name, const QByteArray& text)
+    {
+        open(depth, name);
+        m_out += text;
+        close(name);
+    }
+
+    void textElement(int depth, const char* name, const QString& text)
+    {
+        open(depth, name);
+        appendEscaped(m_out, text);
+        close(name);
     }
 
     bool refuse(const QString& why)
@@ -342,52 +517,42 @@ private:
     {
         if (depth >= MaxDepth)
             return refuse(QStringLiteral("values nested more than %1 deep").arg(MaxDepth));
-        switch (value.typeId()) {
-        case QMetaType::QVariantMap:
+        switch (kindOf(value)) {
+        case Kind::Dictionary:
             return writeDict(value.toMap(), depth);
-        case QMetaType::QVariantList:
-        case QMetaType::QStringList:
+        case Kind::Array:
             return writeArray(value.toList(), depth);
-        case QMetaType::QString:
-            element(depth, "string", escapedText(value.toString()));
+        case Kind::String:
+            textElement(depth, "string", value.toString());
             return true;
-        case QMetaType::QByteArray:
-            element(depth, "data", QString::fromLatin1(value.toByteArray().toBase64()));
+        case Kind::Data:
+            element(depth, "data", value.toByteArray().toBase64());
             return true;
-        case QMetaType::Bool:
-            line(depth, value.toBool() ? QStringLiteral("<true/>") : QStringLiteral("<false/>"));
+        case Kind::Boolean:
+            line(depth, value.toBool() ? "<true/>" : "<false/>");
             return true;
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::Long:
-        case QMetaType::LongLong:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-        case QMetaType::SChar:
-        case QMetaType::UChar:
-            element(depth, "integer", QString::number(value.toLongLong()));
+        case Kind::Integer:
+            if (value.typeId() == QMetaType::ULong || value.typeId() == QMetaType::ULongLong)
+                return writeUnsigned(value.toULongLong(), depth);
+            element(depth, "integer", QByteArray::number(value.toLongLong()));
             return true;
-        case QMetaType::ULong:
-        case QMetaType::ULongLong:
-            return writeUnsigned(value.toULongLong(), depth);
-        case QMetaType::Double:
-        case QMetaType::Float:
+        case Kind::Real:
             element(depth, "real", realText(value.toDouble()));
             return true;
-        case QMetaType::QDateTime:
+        case Kind::Date:
             return writeDate(value.toDateTime(), depth);
-        default:
-            return refuse(QStringLiteral("a value of type %1 cannot go into a property list")
-                              .arg(QString::fromLatin1(value.metaType().name() ? value.metaType().name()
-                                                                                : "invalid")));
+        case Kind::Other:
+            break;
         }
+        return refuse(QStringLiteral("a value of type %1 cannot go into a property list")
+                          .arg(QString::fromLatin1(value.metaType().name() ? value.metaType().name() : "invalid")));
     }
 
     bool writeUnsigned(qulonglong value, int depth)
     {
         if (value > qulonglong(std::numeric_limits<qlonglong>::max()))
             return refuse(QStringLiteral("the integer %1 is too large").arg(value));
-        element(depth, "integer", QString::number(value));
+        element(depth, "integer", QByteArray::number(value));
         return true;
     }
 
@@ -399,46 +564,68 @@ private:
         if (!utc.isValid() || day.year() < 1 || day.year() > 9999)
             return refuse(QStringLiteral("the date %1 cannot be stored").arg(date.toString(Qt::ISODate)));
         // Sub-second parts are dropped: the format carries whole seconds.
-        element(depth, "date", QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02dZ", day.year(),
-                                                  day.month(), day.day(), time.hour(),
-                                                  time.minute(), time.second()));
+        char text[32];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", day.year(), day.month(), day.day(),
+                      time.hour(), time.minute(), time.second());
+        element(depth, "date", QByteArray(text));
         return true;
     }
 
     bool writeDict(const QVariantMap& dict, int depth)
     {
         if (dict.isEmpty()) {
-            line(depth, QStringLiteral("<dict/>"));
+            line(depth, "<dict/>");
             return true;
         }
-        line(depth, QStringLiteral("<dict>"));
+        line(depth, "<dict>");
         for (auto it = dict.cbegin(); it != dict.cend(); ++it) {
-            element(depth + 1, "key", escapedText(it.key()));
+            textElement(depth + 1, "key", it.key());
             if (!writeValue(it.value(), depth + 1))
                 return refuse(QStringLiteral("%1 (key \"%2\")").arg(m_error, it.key()));
         }
-        line(depth, QStringLiteral("</dict>"));
+        line(depth, "</dict>");
         return true;
     }
 
     bool writeArray(const QVariantList& array, int depth)
     {
         if (array.isEmpty()) {
-            line(depth, QStringLiteral("<array/>"));
+            line(depth, "<array/>");
             return true;
         }
-        line(depth, QStringLiteral("<array>"));
+        line(depth, "<array>");
         for (const QVariant& item : array) {
             if (!writeValue(item, depth + 1))
                 return false;
         }
-        line(depth, QStringLiteral("</array>"));
+        line(depth, "</array>");
         return true;
     }
 
-    QString m_out;
+    QByteArray m_out;
     QString m_error;
 };
+
+// The text of a top-level key as our writer puts it on its own line.
+QByteArray topLevelKeyLine(const QString& key)
+{
+    QByteArray out = TopLevelKeyHead;
+    appendEscaped(out, key);
+    out += KeyTail;
+    return out;
+}
+
+// Undoes the escaping of appendEscaped(); nothing for any other entity.
+std::optional<QString> unescapedKey(const QByteArray& text)
+{
+    if (!text.contains('&'))
+        return QString::fromUtf8(text);
+    QByteArray plain = text;
+    plain.replace("&lt;", "<").replace("&gt;", ">").replace("&#13;", "\r");
+    if (plain.replace("&amp;", "\x01").contains('&'))
+        return std::nullopt;
+    return QString::fromUtf8(plain.replace('\x01', '&'));
+}
 
 }  // namespace
 
@@ -475,7 +662,74 @@ ReadResult read(const QString& path)
 
 QByteArray serialize(const QVariant& value, QString* error)
 {
-    return Writer().run(value, error);
+    return Writer().document(value, error);
+}
+
+QByteArray serializeDictionaryValue(const QVariant& value, QString* error)
+{
+    return Writer().fragment(value, 1, error);
+}
+
+QByteArray assembleDictionary(const Fragments& fragments)
+{
+    if (fragments.isEmpty())
+        return DocumentHead + EmptyDictionary + DocumentTail;
+    qsizetype size = DocumentHead.size() + DictionaryHead.size() + DictionaryTail.size() + DocumentTail.size();
+    for (auto it = fragments.cbegin(); it != fragments.cend(); ++it)
+        size += it.key().size() * 3 + TopLevelKeyHead.size() + KeyTail.size() + it.value().size();
+    QByteArray out;
+    out.reserve(size);
+    out += DocumentHead;
+    out += DictionaryHead;
+    for (auto it = fragments.cbegin(); it != fragments.cend(); ++it) {
+        out += topLevelKeyLine(it.key());
+        out += it.value();
+    }
+    out += DictionaryTail;
+    out += DocumentTail;
+    return out;
+}
+
+// Our writer puts each top-level key on a line that starts with one tab and
+// every nested line deeper; a "<" inside text is always escaped. So in a
+// document of our own layout, "\n\t<key>" marks exactly the next top-level
+// key, and the value's text runs up to it.
+std::optional<Fragments> splitDictionary(const QByteArray& document)
+{
+    if (document == DocumentHead + EmptyDictionary + DocumentTail)
+        return Fragments();
+    const QByteArray head = DocumentHead + DictionaryHead;
+    const QByteArray tail = DictionaryTail + DocumentTail;
+    if (!document.startsWith(head) || !document.endsWith(tail) || document.size() < head.size() + tail.size())
+        return std::nullopt;
+    const QByteArrayView body = QByteArrayView(document).sliced(head.size(), document.size() - head.size() - tail.size());
+    const QByteArray nextKey = '\n' + TopLevelKeyHead;
+    Fragments fragments;
+    qsizetype position = 0;
+    while (position < body.size()) {
+        if (!body.sliced(position).startsWith(TopLevelKeyHead))
+            return std::nullopt;
+        const qsizetype keyStart = position + TopLevelKeyHead.size();
+        const qsizetype keyEnd = body.indexOf(KeyTail, keyStart);
+        if (keyEnd < 0)
+            return std::nullopt;
+        const std::optional<QString> key = unescapedKey(body.sliced(keyStart, keyEnd - keyStart).toByteArray());
+        if (!key || key->contains(u'\n'))
+            return std::nullopt;
+        const qsizetype valueStart = keyEnd + KeyTail.size();
+        const qsizetype next = body.indexOf(nextKey, valueStart);
+        const qsizetype valueEnd = next < 0 ? body.size() : next + 1;
+        if (valueEnd <= valueStart)
+            return std::nullopt;
+        fragments.insert(*key, body.sliced(valueStart, valueEnd - valueStart).toByteArray());
+        position = valueEnd;
+    }
+    return fragments;
+}
+
+ReadResult parseDictionaryValue(const QByteArray& fragment)
+{
+    return parse("<plist>" + fragment + "</plist>");
 }
 
 bool write(const QString& path, const QVariant& value, QString* error)
@@ -488,6 +742,47 @@ bool write(const QString& path, const QVariant& value, QString* error)
         return false;
     }
     return AtomicFile::write(path, bytes, error);
+}
+
+bool sameValue(const QVariant& a, const QVariant& b)
+{
+    const Kind kind = kindOf(a);
+    if (kind != kindOf(b))
+        return false;
+    switch (kind) {
+    case Kind::Dictionary: {
+        const QVariantMap left = a.toMap();
+        const QVariantMap right = b.toMap();
+        if (left.size() != right.size())
+            return false;
+        for (auto l = left.cbegin(), r = right.cbegin(); l != left.cend(); ++l, ++r) {
+            if (l.key() != r.key() || !sameValue(l.value(), r.value()))
+                return false;
+        }
+        return true;
+    }
+    case Kind::Array: {
+        const QVariantList left = a.toList();
+        const QVariantList right = b.toList();
+        return std::equal(left.cbegin(), left.cend(), right.cbegin(), right.cend(), sameValue);
+    }
+    case Kind::String: return a.toString() == b.toString();
+    case Kind::Data: return a.toByteArray() == b.toByteArray();
+    case Kind::Boolean: return a.toBool() == b.toBool();
+    case Kind::Integer:
+        return a.typeId() == QMetaType::ULongLong || b.typeId() == QMetaType::ULongLong
+                   ? a.toULongLong() == b.toULongLong() && a.toLongLong() == b.toLongLong()
+                   : a.toLongLong() == b.toLongLong();
+    case Kind::Real: {
+        // Bit for bit, so that -0 and NaN are told apart as the file does.
+        const double left = a.toDouble();
+        const double right = b.toDouble();
+        return std::memcmp(&left, &right, sizeof left) == 0;
+    }
+    case Kind::Date: return a.toDateTime().toSecsSinceEpoch() == b.toDateTime().toSecsSinceEpoch();
+    case Kind::Other: return false;
+    }
+    return false;
 }
 
 QDateTime distantPast()

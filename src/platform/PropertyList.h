@@ -2,8 +2,11 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QMap>
 #include <QString>
 #include <QVariant>
+
+#include <optional>
 
 // XML property lists, read and written by our own codec.
 //
@@ -39,9 +42,29 @@ ReadResult read(const QString& path);
 // Encodes a value as an XML property list. Values of other QVariant types
 // are an error (empty result, `error` filled).
 QByteArray serialize(const QVariant& value, QString* error = nullptr);
+// A top-level dictionary held as the serialized text of each value, so that
+// a large file can be rewritten without parsing or serializing again the
+// values that did not change.
+using Fragments = QMap<QString, QByteArray>;
+// The text of `value` as a value of a top-level dictionary; empty on error.
+QByteArray serializeDictionaryValue(const QVariant& value, QString* error = nullptr);
+// The document of the dictionary whose values have these texts: the same
+// bytes that serialize() gives for the dictionary itself.
+QByteArray assembleDictionary(const Fragments& fragments);
+// The text of each top-level value of a dictionary document laid out as our
+// writer lays it out; nothing for any other document (parse it instead).
+std::optional<Fragments> splitDictionary(const QByteArray& document);
+// Parses the text of one value of a top-level dictionary.
+ReadResult parseDictionaryValue(const QByteArray& fragment);
+
 // Serializes and writes the file whole and atomically. Returns false (and
 // leaves any existing file untouched) when anything fails.
 bool write(const QString& path, const QVariant& value, QString* error = nullptr);
+
+// True when both values would be stored as the same property list: integers,
+// reals and booleans are three kinds that never equal one another, dates are
+// compared to the second, lists and dictionaries element by element.
+bool sameValue(const QVariant& a, const QVariant& b);
 
 // The two sentinel dates of stored records.
 QDateTime distantPast();    // 0001-01-01T00:00:00Z

@@ -1,12 +1,16 @@
 #include "UserDefaults.h"
 
+#include "AtomicFile.h"
 #include "Log.h"
 #include "PropertyList.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
+
+#include <sys/stat.h>
 
 #include <cmath>
 #include <limits>
@@ -69,22 +73,67 @@ QString UserDefaults::defaultFolder()
 
 UserDefaults::UserDefaults(const QString& path) : m_path(path)
 {
-    load();
 }
 
-void UserDefaults::load()
+UserDefaults::FileStamp UserDefaults::stampOf(const QString& path)
 {
-    const PropertyList::ReadResult result = PropertyList::read(m_path);
-    if (result.status == PropertyList::Status::NotFound)
-        return;
-    if (result.ok() && result.value.typeId() == QMetaType::QVariantMap) {
-        m_stored = result.value.toMap();
-        return;
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {true, qint64(status.st_dev), qint64(status.st_ino), qint64(status.st_size),
+            qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
+}
+
+// Files of our own layout are only split into the texts of their values;
+// anything else is parsed whole.
+UserDefaults::FileState UserDefaults::readFile(QMap<QString, Slot>* found) const
+{
+    found->clear();
+    QFile file(m_path);
+    if (!file.exists())
+        return FileState::Missing;
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (const std::optional<PropertyList::Fragments> fragments = PropertyList::splitDictionary(bytes)) {
+        for (auto it = fragments->cbegin(); it != fragments->cend(); ++it)
+            found->insert(it.key(), Slot{it.value(), QVariant(), false});
+        return FileState::Readable;
     }
-    m_fileUnreadable = true;
-    Log::line(QStringLiteral("Defaults file %1 is unreadable (%2); starting without its values "
-                             "and leaving it untouched")
+    const PropertyList::ReadResult result = PropertyList::parse(bytes);
+    if (result.ok() && result.value.typeId() == QMetaType::QVariantMap) {
+        const QVariantMap stored = result.value.toMap();
+        for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+            found->insert(it.key(), Slot{QByteArray(), it.value(), true});
+        return FileState::Readable;
+    }
+    Log::line(QStringLiteral("Defaults file %1 is unreadable (%2); leaving it untouched")
                   .arg(m_path, result.ok() ? QStringLiteral("not a dictionary") : result.error));
+    return FileState::Unreadable;
+}
+
+void UserDefaults::ensureLoaded() const
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    m_stamp = stampOf(m_path);
+    m_fileUnreadable = readFile(&m_slots) == FileState::Unreadable;
+}
+
+const QVariant& UserDefaults::parsedValue(const QString& key, Slot& slot) const
+{
+    if (slot.parsed)
+        return slot.value;
+    slot.parsed = true;
+    const PropertyList::ReadResult result = PropertyList::parseDictionaryValue(slot.text);
+    if (result.ok()) {
+        slot.value = result.value;
+    } else {
+        // Keep the file as it is rather than write a damaged value back.
+        m_fileUnreadable = true;
+        Log::line(QStringLiteral("Default \"%1\" in %2 is unreadable (%3); leaving the file untouched")
+                      .arg(key, m_path, result.error));
+    }
+    return slot.value;
 }
 
 void UserDefaults::registerDefaults(const QVariantMap& registered)
@@ -95,9 +144,10 @@ void UserDefaults::registerDefaults(const QVariantMap& registered)
 
 QVariant UserDefaults::objectForKey(const QString& key) const
 {
-    const auto stored = m_stored.constFind(key);
-    if (stored != m_stored.cend())
-        return *stored;
+    ensureLoaded();
+    const auto stored = m_slots.find(key);
+    if (stored != m_slots.end())
+        return parsedValue(key, *stored);
     return m_registered.value(key);
 }
 
@@ -184,7 +234,20 @@ QVariantMap UserDefaults::dictionaryForKey(const QString& key) const
 
 bool UserDefaults::hasStoredValue(const QString& key) const
 {
-    return m_stored.contains(key);
+    ensureLoaded();
+    return m_slots.contains(key);
+}
+
+// The same text means the same value; a value parsed from a file of another
+// layout is compared as a value, kind by kind.
+bool UserDefaults::unchanged(const QString& key, const QVariant& value, const QByteArray& text) const
+{
+    const auto stored = m_slots.find(key);
+    if (stored == m_slots.end() || m_changed.contains(key))
+        return false;
+    if (!stored->text.isEmpty())
+        return stored->text == text;
+    return PropertyList::sameValue(parsedValue(key, *stored), value);
 }
 
 bool UserDefaults::setObject(const QString& key, const QVariant& value)
@@ -194,13 +257,17 @@ bool UserDefaults::setObject(const QString& key, const QVariant& value)
     // A value the file cannot hold is refused up front; kept in memory it
     // would make every later write of this file fail.
     QString error;
-    if (PropertyList::serialize(value, &error).isEmpty()) {
+    const QByteArray text = PropertyList::serializeDictionaryValue(value, &error);
+    if (text.isEmpty()) {
         Log::line(QStringLiteral("Default \"%1\" not stored: %2").arg(key, error));
         return false;
     }
-    m_stored.insert(key, value);
-    m_removedWhileUnreadable.removeAll(key);
-    return synchronize();
+    ensureLoaded();
+    if (unchanged(key, value, text))
+        return true;
+    m_slots.insert(key, Slot{text, value, true});
+    m_changed.insert(key);
+    return save();
 }
 
 bool UserDefaults::setBool(const QString& key, bool value)
@@ -220,47 +287,68 @@ bool UserDefaults::setDouble(const QString& key, double value)
 
 bool UserDefaults::removeObject(const QString& key)
 {
-    m_stored.remove(key);
-    if (m_fileUnreadable && !m_removedWhileUnreadable.contains(key))
-        m_removedWhileUnreadable.append(key);
-    return synchronize();
+    ensureLoaded();
+    if (!m_fileUnreadable && !m_slots.contains(key) && !m_changed.contains(key))
+        return true;
+    m_slots.remove(key);
+    m_changed.insert(key);
+    return save();
 }
 
 bool UserDefaults::synchronize()
 {
-    if (!fileMayBeWritten())
-        return false;
-    QString error;
-    const bool written = QDir().mkpath(QFileInfo(m_path).absolutePath())
-                         && PropertyList::write(m_path, m_stored, &error);
-    if (!written)
-        Log::line(QStringLiteral("Defaults not saved to %1: %2")
-                      .arg(m_path, error.isEmpty() ? QStringLiteral("cannot create its folder") : error));
-    return written;
+    ensureLoaded();
+    return save();
 }
 
-// While the file could not be read it is looked at again before each write:
-// once it is gone or readable, its values are taken in under the ones set
-// during this run and writing resumes.
-bool UserDefaults::fileMayBeWritten()
+// What another process saved since this one last read or wrote the file is
+// taken in under this process's own changes. False while the file on disk
+// cannot be read.
+bool UserDefaults::takeInChangesOnDisk()
 {
-    if (!m_fileUnreadable)
-        return true;
-    const PropertyList::ReadResult result = PropertyList::read(m_path);
-    if (result.status == PropertyList::Status::NotFound) {
-        m_fileUnreadable = false;
-    } else if (result.ok() && result.value.typeId() == QMetaType::QVariantMap) {
-        QVariantMap merged = result.value.toMap();
-        for (const QString& key : std::as_const(m_removedWhileUnreadable))
-            merged.remove(key);
-        merged.insert(m_stored);
-        m_stored = merged;
-        m_fileUnreadable = false;
-    } else {
-        Log::line(QStringLiteral("Defaults file %1 is still unreadable; not overwriting it")
-                      .arg(m_path));
+    const FileStamp onDisk = stampOf(m_path);
+    if (onDisk == m_stamp)
+        return !m_fileUnreadable;
+    QMap<QString, Slot> merged;
+    if (readFile(&merged) == FileState::Unreadable) {
+        m_stamp = onDisk;
+        m_fileUnreadable = true;
         return false;
     }
-    m_removedWhileUnreadable.clear();
+    for (const QString& key : std::as_const(m_changed)) {
+        const auto mine = m_slots.constFind(key);
+        if (mine == m_slots.cend())
+            merged.remove(key);
+        else
+            merged.insert(key, *mine);
+    }
+    m_slots = merged;
+    m_stamp = onDisk;
+    m_fileUnreadable = false;
+    return true;
+}
+
+bool UserDefaults::save()
+{
+    if (!takeInChangesOnDisk()) {
+        Log::line(QStringLiteral("Defaults file %1 is still unreadable; not overwriting it").arg(m_path));
+        return false;
+    }
+    PropertyList::Fragments fragments;
+    for (auto it = m_slots.begin(); it != m_slots.end(); ++it) {
+        if (it->text.isEmpty())
+            it->text = PropertyList::serializeDictionaryValue(it->value);
+        fragments.insert(it.key(), it->text);
+    }
+    QString error;
+    const bool written = QDir().mkpath(QFileInfo(m_path).absolutePath())
+                         && AtomicFile::write(m_path, PropertyList::assembleDictionary(fragments), &error);
+    if (!written) {
+        Log::line(QStringLiteral("Defaults not saved to %1: %2")
+                      .arg(m_path, error.isEmpty() ? QStringLiteral("cannot create its folder") : error));
+        return false;
+    }
+    m_changed.clear();
+    m_stamp = stampOf(m_path);
     return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDateTime>
+#include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -14,6 +16,14 @@
 // ~/.config/Orvane/Orvane.plist and each named suite (for instance the
 // app-group suite) in a file of its own in the same folder. Every class that
 // reads a setting takes a UserDefaults reference, so tests use their own file.
+//
+// Other processes (the agent, a second login) may write the same file, so a
+// save re-reads it when it changed on disk and writes only the keys this
+// process set or removed since its last save over what it finds there. A
+// value equal to the stored one (integers, reals and booleans kept apart) is
+// not written again. The file is read at the first use, and each value is
+// parsed only when it is read: the app-group suite holds megabytes of bills
+// that start-up never looks at.
 //
 // Typed reads convert as callers expect: a boolean reads from a number or a
 // "YES"/"true" string, a missing key reads as false, 0, an empty string, an
@@ -58,17 +68,36 @@ public:
     bool synchronize();
 
 private:
-    void load();
-    bool store(const QVariantMap& stored);
-    bool fileMayBeWritten();
+    // One stored value: its text in the file, its parsed value, or both.
+    struct Slot {
+        QByteArray text;
+        QVariant value;
+        bool parsed = false;
+    };
+    // When and as what the file was last read or written.
+    struct FileStamp {
+        bool exists = false;
+        qint64 device = 0, inode = 0, size = 0, modifiedNs = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    enum class FileState { Missing, Readable, Unreadable };
+
+    static FileStamp stampOf(const QString& path);
+    FileState readFile(QMap<QString, Slot>* found) const;
+    void ensureLoaded() const;
+    const QVariant& parsedValue(const QString& key, Slot& slot) const;
+    bool unchanged(const QString& key, const QVariant& value, const QByteArray& text) const;
+    bool takeInChangesOnDisk();
+    bool save();
 
     QString m_path;
-    QVariantMap m_stored;
     QVariantMap m_registered;
+    mutable QMap<QString, Slot> m_slots;
+    mutable bool m_loaded = false;
     // Set while the file on disk could not be read: writing then would
     // replace the user's settings with the few values of this run.
-    bool m_fileUnreadable = false;
-    // Keys removed while the file was unreadable, so that they stay removed
-    // when the file comes back and its values are taken in again.
-    QStringList m_removedWhileUnreadable;
+    mutable bool m_fileUnreadable = false;
+    mutable FileStamp m_stamp;
+    // Keys set or removed by this process and not yet saved.
+    QSet<QString> m_changed;
 };

@@ -1,5 +1,7 @@
+#include "platform/AtomicFile.h"
 #include "platform/CalendarStore.h"
 #include "platform/Clock.h"
+#include "platform/DataFolderLock.h"
 #include "platform/KeychainSecretStore.h"
 #include "platform/LoginItem.h"
 #include "platform/RunningPrograms.h"
@@ -24,6 +26,7 @@
 #include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -35,6 +38,22 @@ QString supportFolder()
 {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
         .filePath(QStringLiteral("Orvane"));
+}
+
+// Without a screen (the offscreen platform of tests and scripts) there is
+// nobody to click a message box away; the log carries the message then.
+void tellUser(const QString& message, const QString& detail)
+{
+    Log::line(message + u' ' + detail);
+    const QString platform = QGuiApplication::platformName();
+    if (platform == u"offscreen" || platform == u"minimal")
+        return;
+    QMessageBox box;
+    box.setIcon(QMessageBox::Warning);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(message);
+    box.setInformativeText(detail);
+    box.exec();
 }
 
 // The launcher agent's autostart entry, written from the template among the
@@ -86,6 +105,21 @@ int main(int argc, char** argv)
     env.supportFolder = supportFolder();
     env.defaultDataFolder = QDir(env.supportFolder).filePath(QStringLiteral("Orvane.ovdata"));
     env.dropboxFolder = QDir::home().filePath(QStringLiteral("Dropbox"));
+
+    // Without a session bus, or from another login, a second copy gets this
+    // far: the data folder's lock keeps it from writing beside the first.
+    const QString dataFolder = BWBillsLoader(env).orvaneDirectory();
+    DataFolderLock dataFolderLock(dataFolder);
+    if (!dataFolder.isEmpty()) {
+        if (!dataFolderLock.tryLock()) {
+            tellUser(QApplication::translate("main", "Orvane is already running."),
+                     QApplication::translate("main", "Another copy of Orvane is using the data folder %1. "
+                                                     "Quit it before starting Orvane again.")
+                         .arg(dataFolder));
+            return 1;
+        }
+        AtomicFile::removeStaleTemporaryFiles(dataFolder);
+    }
 
     // The reminder service reads the delegate's calendar store of the
     // moment, and the delegate hands the service to the store: the service

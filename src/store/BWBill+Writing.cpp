@@ -206,6 +206,7 @@ bool BWBill::addToActiveBills(const QString& billID, QStringList* activeBills) c
     if (folder.isEmpty())
         return false;
     BWBillIndex index(folder);
+    const QVariantMap before = index.dictionary();
     QStringList active = index.ids(IndexKeys::ActiveBills);
     QStringList archived = index.ids(IndexKeys::ArchivedBills);
     archived.removeAll(billID);
@@ -216,6 +217,9 @@ bool BWBill::addToActiveBills(const QString& billID, QStringList* activeBills) c
     if (!index.fileExists())
         index.setIds(IndexKeys::DeletedBills, {});
     *activeBills = active;
+    // A changed item that is listed already leaves the index as it is.
+    if (index.fileExists() && index.dictionary() == before)
+        return true;
     return index.save();
 }
 

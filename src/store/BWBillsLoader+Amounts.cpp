@@ -45,11 +45,20 @@ QString exportedAmount(double amount)
     return formatted(formatter.get(), amount);
 }
 
+// A spreadsheet runs a cell that starts with one of these as a formula; a
+// leading apostrophe makes it plain text.
+bool looksLikeFormula(const QString& field)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    return !field.isEmpty() && formulaStarts.contains(field.front());
+}
+
 // A field that holds the separator, a quote or a line break goes in quotes
 // with its quotes doubled, so a note can't split or end its row.
-QString csvField(const QString& field)
+QString csvField(const QString& text)
 {
     static const QString special = QStringLiteral(",\"\r\n");
+    const QString field = looksLikeFormula(text) ? u'\'' + text : text;
     const bool needsQuotes = std::any_of(field.cbegin(), field.cend(),
                                          [](QChar c) { return special.contains(c); });
     if (!needsQuotes)

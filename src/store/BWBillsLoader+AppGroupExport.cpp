@@ -48,9 +48,13 @@ bool BWBillsLoader::saveDataForExtensionWithBills(const QVariantList& bills) con
         return true;
     QVariantList exported = bills;
     for (QVariant& bill : exported) {
-        QVariantMap record = bill.toMap();
-        record.remove(BillKeys::HasBeenDuplicated);
-        bill = record;
+        // Copied only where the key is there: the records share their data
+        // with the loaded list.
+        if (bill.toMap().contains(BillKeys::HasBeenDuplicated)) {
+            QVariantMap record = bill.toMap();
+            record.remove(BillKeys::HasBeenDuplicated);
+            bill = record;
+        }
     }
     sortByDueDate(exported);
     if (!m_env.appGroup->setObject(AppGroupKeys::ActiveBills, exported)) {

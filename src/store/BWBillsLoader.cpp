@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QSet>
+#include <QtConcurrent/QtConcurrentMap>
 #include <algorithm>
 
 #include "platform/BWUIDMaker.h"
@@ -17,14 +18,27 @@ namespace {
 
 constexpr qlonglong kPayTypeAutomatic = 1;
 
-QStringList without(const QStringList& ids, const QStringList& removed)
+// Each id once, where it first stands, leaving out the removed ones: an id
+// listed twice by a merge or a hand edit still names one item.
+QStringList distinctWithout(const QStringList& ids, const QStringList& removed)
 {
+    QSet<QString> skipped(removed.cbegin(), removed.cend());
     QStringList kept;
     for (const QString& id : ids) {
-        if (!removed.contains(id))
+        if (!skipped.contains(id)) {
             kept.append(id);
+            skipped.insert(id);
+        }
     }
     return kept;
+}
+
+// Reading and parsing a bill file has no side effects, so the files of a
+// load are parsed on the worker threads; the results keep the ids' order.
+QList<PropertyList::ReadResult> readFiles(const QStringList& paths)
+{
+    return QtConcurrent::blockingMapped<QList<PropertyList::ReadResult>>(
+        paths, [](const QString& path) { return PropertyList::read(path); });
 }
 
 bool isAutomatic(const QVariantMap& bill)
@@ -59,9 +73,13 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
     if (dataFolder.isEmpty())
         return std::nullopt;
 
+    const QStringList billIDs = validIDs(activeIDsOfIndex(dataFolder));
+    const QStringList paths = billFilePaths(dataFolder, billIDs);
+    const QList<PropertyList::ReadResult> files = readFiles(paths);
     QVariantList result;
-    for (const QString& billID : activeIDsOfIndex(dataFolder)) {
-        std::optional<QVariantMap> bill = readBillFile(dataFolder, billID);
+    for (qsizetype i = 0; i < billIDs.size(); ++i) {
+        const QString& billID = billIDs.at(i);
+        std::optional<QVariantMap> bill = billOfFile(paths.at(i), files.at(i));
         if (!bill)
             continue;
         if (bill->value(BillKeys::DueDate).typeId() != QMetaType::QDateTime) {
@@ -87,7 +105,10 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
             result.append(*legacy);
     }
 
-    saveDataForExtensionWithBills(result);
+    // Only the whole active list is what the extension shows; the archive or
+    // one tag must not stand in for it.
+    if (group == IndexKeys::ActiveBills && tag.isEmpty() && !overRideIncome)
+        saveDataForExtensionWithBills(result);
     return withIncomeLoggedAndExtraOccurrences(result, tag, overRideIncome);
 }
 
@@ -113,7 +134,7 @@ QStringList BWBillsLoader::trimDeletedBillsFromActiveBills(const QStringList& id
     const QString dataFolder = orvaneDirectory();
     if (dataFolder.isEmpty())
         return ids;
-    return without(ids, BWBillIndex(dataFolder).ids(IndexKeys::DeletedBills));
+    return distinctWithout(ids, BWBillIndex(dataFolder).ids(IndexKeys::DeletedBills));
 }
 
 void BWBillsLoader::addNecessaryInfoToBill(QVariantMap& bill, bool isLegacyArchived) const
@@ -161,19 +182,43 @@ std::optional<QVariantList> BWBillsLoader::checkForArchivedBillsAndConvertFromIn
 QStringList BWBillsLoader::activeIDsOfIndex(const QString& dataFolder) const
 {
     const BWBillIndex index(dataFolder);
-    return without(index.ids(IndexKeys::ActiveBills), index.ids(IndexKeys::DeletedBills));
+    return distinctWithout(index.ids(IndexKeys::ActiveBills), index.ids(IndexKeys::DeletedBills));
 }
 
 // Only a well-formed id may name a file: an index edited by hand or damaged
 // must not lead the loader outside the data folder.
 std::optional<QVariantMap> BWBillsLoader::readBillFile(const QString& dataFolder, const QString& billID) const
 {
-    if (!BWUIDMaker::isValidUID(billID)) {
-        Log::line(QStringLiteral("Skipping the malformed bill id \"%1\"").arg(billID));
+    if (validIDs({billID}).isEmpty())
         return std::nullopt;
+    const QString path = billFilePaths(dataFolder, {billID}).constFirst();
+    return billOfFile(path, PropertyList::read(path));
+}
+
+QStringList BWBillsLoader::validIDs(const QStringList& billIDs)
+{
+    QStringList valid;
+    for (const QString& billID : billIDs) {
+        if (BWUIDMaker::isValidUID(billID))
+            valid.append(billID);
+        else
+            Log::line(QStringLiteral("Skipping the malformed bill id \"%1\"").arg(billID));
     }
-    const QString path = QDir(dataFolder).filePath(billID + DataFolderFiles::BillFileExtension);
-    const PropertyList::ReadResult file = PropertyList::read(path);
+    return valid;
+}
+
+QStringList BWBillsLoader::billFilePaths(const QString& dataFolder, const QStringList& billIDs)
+{
+    const QDir folder(dataFolder);
+    QStringList paths;
+    for (const QString& billID : billIDs)
+        paths.append(folder.filePath(billID + DataFolderFiles::BillFileExtension));
+    return paths;
+}
+
+// A damaged or hostile file is left out like a missing one; the load goes on.
+std::optional<QVariantMap> BWBillsLoader::billOfFile(const QString& path, const PropertyList::ReadResult& file)
+{
     if (!file.ok()) {
         Log::line(QStringLiteral("Skipping bill file %1: %2").arg(path, file.error));
         return std::nullopt;

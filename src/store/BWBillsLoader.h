@@ -9,6 +9,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/PropertyList.h"
 #include "store/BWStoreEnvironment.h"
 
 // The reader of the store. It knows where the data folder is, reads the index
@@ -238,6 +239,10 @@ private:
     QString chosenFolder() const;
     QString dataFolderInChosenFolder(const QString& chosen) const;
     std::optional<QVariantMap> readBillFile(const QString& dataFolder, const QString& billID) const;
+    // Only a well-formed id may name a file.
+    static QStringList validIDs(const QStringList& billIDs);
+    static QStringList billFilePaths(const QString& dataFolder, const QStringList& billIDs);
+    static std::optional<QVariantMap> billOfFile(const QString& path, const PropertyList::ReadResult& file);
     void takeDueDateAsAbsoluteAndShift(QVariantMap& bill) const;
     void addDueTexts(QVariantMap& bill, bool incomeWording) const;
     bool passesFilter(const QVariantMap& bill, const QString& group, const QString& tag) const;

@@ -104,6 +104,9 @@ bool BWTagList::saveListOfTagsWithTags(const QStringList& tags)
         if (!merged.contains(tag))
             merged.append(tag);
     }
+    // Most saves bring no new tag; the list on disk then stays as it is.
+    if (file.state == TagFileState::Readable && merged == file.tags)
+        return true;
     return writeTags(path, merged, true);
 }
 

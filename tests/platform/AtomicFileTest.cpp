@@ -84,3 +84,26 @@ TEST(AtomicFile, EmptyContentMakesAnEmptyFile)
     EXPECT_TRUE(QFileInfo(temp.file("empty")).exists());
     EXPECT_EQ(QFileInfo(temp.file("empty")).size(), 0);
 }
+
+TEST(AtomicFile, StaleTemporaryFilesGoAndEverythingElseStays)
+{
+    TempFolder temp;
+    const QStringList stale{"0123456789ABCDEF0123456789ABCDEF.plist.aB3xQ9", "billindex.plist.Zz0000",
+                            "receipt.pdf.123456"};
+    const QStringList kept{"0123456789ABCDEF0123456789ABCDEF.plist", "billindex.plist", "notes.txt",
+                           "photo.jpeg", "archive.tar.gz", "a.plist.1234567", "plist.abcdef"};
+    for (const QString& name : stale + kept)
+        temp.write(name, "x");
+    temp.write("folder.plist.abcdef/inside", "x");
+
+    QStringList removed = AtomicFile::removeStaleTemporaryFiles(temp.path());
+    removed.sort();
+    QStringList expectedRemoved = stale;
+    expectedRemoved.sort();
+    EXPECT_EQ(removed, expectedRemoved);
+    QStringList expectedLeft = kept + QStringList{"folder.plist.abcdef"};
+    expectedLeft.sort();
+    QStringList left = entries(temp);
+    left.sort();
+    EXPECT_EQ(left, expectedLeft);
+}

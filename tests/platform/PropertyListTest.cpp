@@ -371,3 +371,98 @@ TEST(PropertyListMalformedFile, EntityDeclarationsAreNotExpanded)
                               "<plist><string>&g;</string></plist>";
     EXPECT_EQ(PropertyList::parse(laughs).status, PropertyList::Status::Malformed);
 }
+
+// Documents no property-list writer makes, refused before they can cost
+// memory or change a record at its next save.
+class PropertyListRefusedDocument : public testing::TestWithParam<QByteArray>
+{
+};
+
+TEST_P(PropertyListRefusedDocument, IsMalformed)
+{
+    EXPECT_EQ(PropertyList::parse(GetParam()).status, PropertyList::Status::Malformed);
+}
+
+QByteArray oneEntityRepeated()
+{
+    QByteArray doc = "<?xml version=\"1.0\"?><!DOCTYPE plist [<!ENTITY big \"" + QByteArray(1000, 'x')
+                     + "\">]><plist><string>";
+    for (int i = 0; i < 1000; ++i)
+        doc += "&big;";
+    return doc + "</string></plist>";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, PropertyListRefusedDocument,
+    testing::Values(oneEntityRepeated(),
+                    QByteArray("<!DOCTYPE plist [<!ELEMENT plist ANY>]><plist><true/></plist>"),
+                    QByteArray("<?xml version=\"1.0\" encoding=\"UTF-7\"?><plist><string>+AGE-</string></plist>"),
+                    QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><plist><string>a</string></plist>"),
+                    QByteArray("\xFF\xFE<\0p\0l\0i\0s\0t\0/\0>\0", 20),
+                    QByteArray("<\0p\0l\0i\0s\0t\0/\0>\0", 18),
+                    QByteArray("<plist><string>\xED\xA0\x80</string></plist>"),   // a surrogate as UTF-8
+                    QByteArray("<plist><string>&#xD800;</string></plist>"),
+                    QByteArray("<plist><string>a\xFF</string></plist>")));
+
+TEST(PropertyListParse, UtfEightDeclarationsAndOurOwnDoctypeAreRead)
+{
+    for (const QByteArray& declaration : {QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?>"),
+                                          QByteArray("<?xml version=\"1.0\"?>"), QByteArray("\xEF\xBB\xBF")}) {
+        const PropertyList::ReadResult result =
+            PropertyList::parse(declaration + "<plist><string>\xC3\xA9</string></plist>");
+        EXPECT_TRUE(result.ok()) << result.error.toStdString();
+        EXPECT_EQ(result.value.toString(), QStringLiteral("\u00E9"));
+    }
+    EXPECT_EQ(parsed("<string>x</string>").toString(), QStringLiteral("x"));
+}
+
+TEST(PropertyListFragments, AssembledDictionaryIsTheSerializedOneAndSplitsBack)
+{
+    const QVariantMap dict{{"ActiveBills", QVariantList{QVariantMap{{"Name", "a\n\t<key>x</key>"}}, 2.5}},
+                           {"BWDueSoonDays", qlonglong(7)},
+                           {"Odd & <key>", true},
+                           {"Nested", QVariantMap{{"Inner", QVariantMap{{"k", "v"}}}}}};
+    PropertyList::Fragments fragments;
+    for (auto it = dict.cbegin(); it != dict.cend(); ++it)
+        fragments.insert(it.key(), PropertyList::serializeDictionaryValue(it.value()));
+
+    const QByteArray document = PropertyList::assembleDictionary(fragments);
+    EXPECT_EQ(document, PropertyList::serialize(dict));
+    EXPECT_EQ(PropertyList::splitDictionary(document), fragments);
+    for (auto it = fragments.cbegin(); it != fragments.cend(); ++it)
+        EXPECT_TRUE(PropertyList::sameValue(PropertyList::parseDictionaryValue(it.value()).value, dict.value(it.key())));
+
+    EXPECT_EQ(PropertyList::assembleDictionary({}), PropertyList::serialize(QVariantMap()));
+    EXPECT_EQ(PropertyList::splitDictionary(PropertyList::serialize(QVariantMap())), PropertyList::Fragments());
+}
+
+TEST(PropertyListFragments, OtherLayoutsAreNotSplit)
+{
+    for (const QByteArray& document :
+         {QByteArray("<plist><dict><key>a</key><true/></dict></plist>"), PropertyList::serialize(QVariantList{1}),
+          PropertyList::serialize(QVariantMap{{"a", 1}}).replace("\t<key>", "  <key>"), QByteArray()})
+        EXPECT_FALSE(PropertyList::splitDictionary(document).has_value()) << document.toStdString();
+}
+
+TEST(PropertyListSameValue, KindsStayApart)
+{
+    const QDateTime moment(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
+    const QList<std::tuple<QVariant, QVariant, bool>> cases{
+        {qlonglong(1), 1, true},
+        {qlonglong(1), 1.0, false},
+        {qlonglong(1), true, false},
+        {0.0, false, false},
+        {0.0, -0.0, false},
+        {QStringLiteral("1"), qlonglong(1), false},
+        {moment, moment.addMSecs(400), true},
+        {moment, moment.addSecs(1), false},
+        {QVariantList{1, "a"}, QStringList{"1", "a"}, false},
+        {QStringList{"a"}, QVariantList{"a"}, true},
+        {QVariantMap{{"a", 1}}, QVariantMap{{"a", 1}, {"b", 2}}, false},
+        {QVariantMap{{"a", QVariantList{1.5}}}, QVariantMap{{"a", QVariantList{1.5}}}, true},
+        {QByteArray("x"), QStringLiteral("x"), false}};
+    for (const auto& [a, b, same] : cases) {
+        EXPECT_EQ(PropertyList::sameValue(a, b), same) << a.toString().toStdString() << " / " << b.toString().toStdString();
+        EXPECT_EQ(PropertyList::sameValue(b, a), same);
+    }
+}

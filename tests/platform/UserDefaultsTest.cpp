@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -224,4 +225,67 @@ TEST(UserDefaultsCorruptFile, RepairedFileIsTakenInBeforeWriting)
     EXPECT_TRUE(defaults.setInteger("Later", 3));
     EXPECT_EQ(storedIn(path), (QVariantMap{{"Kept", "user"}, {"Mine", qlonglong(1)}, {"Later", qlonglong(3)}}));
     EXPECT_EQ(defaults.stringForKey("Kept"), "user");
+}
+
+TEST(UserDefaultsSharing, TwoWritersOnOneFileKeepEachOthersKeys)
+{
+    TempFolder temp;
+    const QString path = temp.file("d.plist");
+    UserDefaults app(path);
+    UserDefaults agent(path);
+    ASSERT_TRUE(app.setInteger("BWDueSoonDays", 3));
+    ASSERT_TRUE(app.setObject("Gone", "x"));
+    ASSERT_TRUE(agent.setBool("EnableStartAtLoginMenu", true));  // agent never read the file before
+    ASSERT_TRUE(app.removeObject("Gone"));
+    ASSERT_TRUE(app.setInteger("BWReminderDays", 5));
+    ASSERT_TRUE(agent.setInteger("BWDueSoonDays", 9));  // the later change of one key wins
+
+    EXPECT_EQ(storedIn(path), (QVariantMap{{"BWDueSoonDays", qlonglong(9)},
+                                           {"BWReminderDays", qlonglong(5)},
+                                           {"EnableStartAtLoginMenu", true}}));
+    EXPECT_TRUE(app.synchronize());
+    EXPECT_EQ(app.integerForKey("BWDueSoonDays"), 9);
+    EXPECT_TRUE(app.boolForKey("EnableStartAtLoginMenu"));
+}
+
+TEST(UserDefaultsSharing, AnEqualValueIsNotWrittenAgainButAnotherKindIs)
+{
+    TempFolder temp;
+    const QString path = temp.file("d.plist");
+    UserDefaults defaults(path);
+    ASSERT_TRUE(defaults.setObject("List", QVariantList{qlonglong(1), 2.5, true, "a"}));
+    // Every write puts a new file in place.
+    const auto inode = [&path] {
+        struct stat status {};
+        ::stat(QFile::encodeName(path).constData(), &status);
+        return status.st_ino;
+    };
+    const auto changed = inode();
+
+    const QList<QVariant> equal{QVariantList{1, 2.5, true, "a"}, QVariantList{qlonglong(1), 2.5, true, "a"}};
+    for (const QVariant& value : equal) {
+        UserDefaults fresh(path);
+        EXPECT_TRUE(fresh.setObject("List", value));
+        EXPECT_EQ(inode(), changed);
+    }
+    const QList<QVariant> different{QVariantList{1.0, 2.5, true, "a"}, QVariantList{qlonglong(1), 2.5, 1, "a"},
+                                    QVariantList{qlonglong(1), 2.5, true}};
+    for (const QVariant& value : different) {
+        UserDefaults fresh(path);
+        ASSERT_TRUE(fresh.setObject("List", value));
+        EXPECT_EQ(storedIn(path).value("List").toList().size(), value.toList().size());
+        EXPECT_TRUE(PropertyList::sameValue(storedIn(path).value("List"), value));
+    }
+}
+
+TEST(UserDefaultsSharing, ValuesOfAnotherLayoutAreComparedAsValues)
+{
+    TempFolder temp;
+    const QString path = temp.write("d.plist", "<plist><dict><key>N</key><integer>7</integer>"
+                                               "<key>Other</key><string>kept</string></dict></plist>");
+    UserDefaults defaults(path);
+    EXPECT_TRUE(defaults.setInteger("N", 7));
+    EXPECT_EQ(temp.read("d.plist").left(7), QByteArray("<plist>"));
+    EXPECT_TRUE(defaults.setDouble("N", 7));
+    EXPECT_EQ(storedIn(path), (QVariantMap{{"N", 7.0}, {"Other", "kept"}}));
 }

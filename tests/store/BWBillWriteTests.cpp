@@ -194,6 +194,21 @@ TEST_F(BWBillWriteTest, IndexWithoutArchivedListGetsAnEmptyOneAndKeepsDeleted)
     EXPECT_FALSE(index.contains(IndexKeys::DeletedBills));
 }
 
+TEST_F(BWBillWriteTest, SavingAListedItemLeavesIndexAndTagListAlone)
+{
+    ASSERT_TRUE(newItem(Alpha).writeBill(false));
+    const QString tagList = QDir(dataFolder()).filePath(QStringLiteral("tagindex.plist"));
+    const quint64 index = TempFolder::inodeOf(indexPath());
+    const quint64 tags = TempFolder::inodeOf(tagList);
+    ASSERT_TRUE(newItem(Alpha).writeBill(true));
+    EXPECT_EQ(TempFolder::inodeOf(indexPath()), index);
+    EXPECT_EQ(TempFolder::inodeOf(tagList), tags);
+
+    ASSERT_TRUE(newItem(Beta).writeBill(false));
+    EXPECT_NE(TempFolder::inodeOf(indexPath()), index);
+    EXPECT_EQ(indexList(IndexKeys::ActiveBills), (QStringList{Alpha, Beta}));
+}
+
 // ---- What a write stores of a loaded record ----
 
 TEST_F(BWBillWriteTest, FullWriteStoresTheUnshiftedDateAndDropsDisplayKeys)

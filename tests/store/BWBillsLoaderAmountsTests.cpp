@@ -174,6 +174,27 @@ TEST_F(BWBillsLoaderAmountsTest, NotesWithCommasQuotesAndLineBreaksReadBackWhole
     EXPECT_TRUE(exported.startsWith(QStringLiteral("12/07/2026,12.25,\"rent, March\"\n")));
 }
 
+TEST_F(BWBillsLoaderAmountsTest, NotesASpreadsheetWouldRunOpenAsText)
+{
+    const QList<std::pair<QString, QString>> notes{
+        {QStringLiteral("=1+1"), QStringLiteral("'=1+1")},
+        {QStringLiteral("+31 phone"), QStringLiteral("'+31 phone")},
+        {QStringLiteral("-5 refund"), QStringLiteral("'-5 refund")},
+        {QStringLiteral("@SUM(A1)"), QStringLiteral("'@SUM(A1)")},
+        {QStringLiteral("\tcmd"), QStringLiteral("'\tcmd")},
+        {QStringLiteral("\r=HYPERLINK(\"x\")"), QStringLiteral("'\r=HYPERLINK(\"x\")")},
+        {QStringLiteral("=A1,B1"), QStringLiteral("'=A1,B1")},
+        {QStringLiteral("a=b"), QStringLiteral("a=b")}};
+    QVariantList payments;
+    for (const auto& note : notes)
+        payments.append(payment(12.25, december7, note.first));
+
+    const Rows rows = readCsv(loader().exportPaymentsToCSVFromBillDict(billWithPayments(payments)));
+    ASSERT_EQ(rows.size(), notes.size());
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows.at(i).at(2), notes.at(i).second) << notes.at(i).first.toStdString();
+}
+
 TEST_F(BWBillsLoaderAmountsTest, ExportedAmountsUseAPointAndNoGroupingInEveryLocale)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -48,13 +48,34 @@ TEST_F(BWBillsLoaderTest, AnEmptyLoadLeavesTheExportAsItWas)
     EXPECT_EQ(exportedNames(appGroup.arrayForKey(kActiveBills)), QStringList{QStringLiteral("Rent")});
 }
 
-TEST_F(BWBillsLoaderTest, TheExportFollowsTheLatestNonEmptyLoad)
+TEST_F(BWBillsLoaderTest, OnlyALoadOfTheWholeActiveListReplacesTheExport)
 {
-    writeIndex({writeBill(bill(QStringLiteral("Rent"), daysFromNow(2))),
+    writeIndex({writeBill(with(bill(QStringLiteral("Rent"), daysFromNow(2)), BillKeys::Tags, QVariantList{"Home"})),
+                writeBill(bill(QStringLiteral("Power"), daysFromNow(4))),
                 writeBill(with(bill(QStringLiteral("Old"), daysFromNow(2)), BillKeys::IsArchived, true))});
     loader().loadBills();
     loader().loadBillsInGroup(IndexKeys::ArchivedBills, QString());
-    EXPECT_EQ(exportedNames(appGroup.arrayForKey(kActiveBills)), QStringList{QStringLiteral("Old")});
+    loader().loadBillsInGroup(IndexKeys::ActiveBills, QStringLiteral("Home"));
+    loader().loadBillsInGroup(IndexKeys::ActiveBills, QString(), true);
+    EXPECT_EQ(exportedNames(appGroup.arrayForKey(kActiveBills)),
+              (QStringList{QStringLiteral("Rent"), QStringLiteral("Power")}));
+}
+
+TEST_F(BWBillsLoaderTest, AnUnchangedSuiteIsNotWrittenAgain)
+{
+    writeIndex({writeBill(bill(QStringLiteral("Rent"), daysFromNow(2)))});
+    loader().loadBills();
+    const quint64 written = TempFolder::inodeOf(appGroup.path());
+    loader().loadBills();
+    UserDefaults nextStart(appGroup.path());
+    env.appGroup = &nextStart;
+    loader().loadBills();
+    EXPECT_EQ(TempFolder::inodeOf(appGroup.path()), written);
+
+    defaults.setInteger(kDueSoonDays, 3);
+    loader().loadBills();
+    EXPECT_NE(TempFolder::inodeOf(appGroup.path()), written);
+    EXPECT_EQ(UserDefaults(appGroup.path()).integerForKey(kDueSoonDays), 3);
 }
 
 TEST_F(BWBillsLoaderTest, SavingTheExportDropsTheDuplicateMarker)

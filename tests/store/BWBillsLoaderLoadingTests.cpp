@@ -32,6 +32,28 @@ TEST_F(BWBillsLoaderTest, LoadsTheReadableItemsAndSkipsBrokenOnes)
     EXPECT_EQ(names(bills), (QStringList{QStringLiteral("Rent"), QStringLiteral("Power")}));
 }
 
+TEST_F(BWBillsLoaderTest, HostileFilesAreSkippedAndATwiceListedIdLoadsOnce)
+{
+    const QString rent = writeBill(bill(QStringLiteral("Rent"), daysFromNow(3)));
+    const QString power = writeBill(bill(QStringLiteral("Power"), daysFromNow(5)));
+    const QString amplified = BWUIDMaker::makeUID();
+    QByteArray entities = "<?xml version=\"1.0\"?><!DOCTYPE plist [<!ENTITY x \"" + QByteArray(4000, 'x')
+                          + "\">]><plist><dict><key>Name</key><string>";
+    for (int i = 0; i < 4000; ++i)
+        entities += "&x;";
+    temp.write(QStringLiteral("data/Orvane/Orvane.ovdata/") + amplified + QStringLiteral(".plist"),
+               entities + "</string><key>DueDate</key><date>2016-03-09T12:00:00Z</date></dict></plist>");
+    const QString utf7 = BWUIDMaker::makeUID();
+    temp.write(QStringLiteral("data/Orvane/Orvane.ovdata/") + utf7 + QStringLiteral(".plist"),
+               PropertyList::serialize(bill(QStringLiteral("Seven"), daysFromNow(1)))
+                   .replace("encoding=\"UTF-8\"", "encoding=\"UTF-7\""));
+    writeIndex({rent, amplified, rent, utf7, power, rent});
+
+    const std::optional<QVariantList> bills = loader().loadBills();
+    EXPECT_EQ(names(bills), (QStringList{QStringLiteral("Rent"), QStringLiteral("Power")}));
+    EXPECT_EQ(loader().trimDeletedBillsFromActiveBills({rent, power, rent}), (QStringList{rent, power}));
+}
+
 TEST_F(BWBillsLoaderTest, LoadedRecordsCarryTheDisplayKeys)
 {
     QVariantMap stored = bill(QStringLiteral("Rent"), daysFromNow(-1));

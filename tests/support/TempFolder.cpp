@@ -1,5 +1,7 @@
 #include "TempFolder.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,4 +27,12 @@ QByteArray TempFolder::read(const QString& name) const
 {
     QFile in(file(name));
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+quint64 TempFolder::inodeOf(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return 0;
+    return status.st_ino;
 }

@@ -16,6 +16,9 @@ public:
     // Writes raw bytes to a file inside the folder (creating sub-folders) and returns its path.
     QString write(const QString& name, const QByteArray& bytes) const;
     QByteArray read(const QString& name) const;
+    // The file's inode: every atomic write puts a new one in place, so an
+    // unchanged number means the file was not written.
+    static quint64 inodeOf(const QString& path);
 
 private:
     QTemporaryDir m_dir;

@@ -1,0 +1,40 @@
+#include "platform/DataFolderLock.h"
+
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+TEST(DataFolderLock, OneHolderPerRealPathKeptOutsideTheDataFolder)
+{
+    TempFolder temp;
+    QDir().mkpath(temp.file("data/Orvane.ovdata"));
+    ASSERT_TRUE(QFile::link(temp.file("data"), temp.file("link")));
+    const QString locks = temp.file("run");
+
+    DataFolderLock first(temp.file("data/Orvane.ovdata"), locks);
+    ASSERT_TRUE(first.tryLock());
+    EXPECT_TRUE(first.lockFilePath().startsWith(locks + u'/'));
+    EXPECT_TRUE(QDir(temp.file("data/Orvane.ovdata")).isEmpty());
+
+    DataFolderLock sameFolderByLink(temp.file("link/Orvane.ovdata/"), locks);
+    EXPECT_EQ(sameFolderByLink.lockFilePath(), first.lockFilePath());
+    EXPECT_FALSE(sameFolderByLink.tryLock());
+
+    QDir().mkpath(temp.file("other"));
+    DataFolderLock otherFolder(temp.file("other"), locks);
+    EXPECT_TRUE(otherFolder.tryLock());
+}
+
+TEST(DataFolderLock, LockOfAProcessThatIsGoneIsTakenOver)
+{
+    TempFolder temp;
+    DataFolderLock lock(temp.path(), temp.file("run"));
+    QDir().mkpath(temp.file("run"));
+    // What QLockFile leaves behind: process id, program name, host name.
+    // No process has the highest process id a kernel can hand out.
+    temp.write("run/" + QFileInfo(lock.lockFilePath()).fileName(),
+               QByteArray("4194304\nOrvane\n") + QSysInfo::machineHostName().toUtf8() + "\n");
+    EXPECT_TRUE(lock.tryLock());
+}
