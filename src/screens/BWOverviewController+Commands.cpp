@@ -6,15 +6,6 @@
 #include "screens/BWBillEditorScreen.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
-#include "widgets/BWPopupButton.h"
-
-namespace {
-
-// The archive menu items' tags: archive the selection, or restore it.
-constexpr int ArchiveTag = 0;
-constexpr int RestoreTag = 1;
-
-}  // namespace
 
 void BWOverviewController::editBillFromOverview()
 {
@@ -45,9 +36,9 @@ bool BWOverviewController::archiveBillFromOverview(int tag)
     for (int row : rows) {
         const QString billID = m_tableModel->recordAt(row).value(BillKeys::Bid).toString();
         BWBill writer(m_env);
-        if (tag == ArchiveTag)
+        if (tag == ArchiveCase)
             written = writer.archiveBillWithBid(billID) && written;
-        else if (tag == RestoreTag)
+        else if (tag == RestoreCase)
             written = writer.restoreBillWithBid(billID) && written;
     }
     loadOverview();
@@ -60,18 +51,4 @@ bool BWOverviewController::restoreBillFromOverview()
     if (row < 0 || !m_billEditorController)
         return false;
     return m_billEditorController->restoreBill(m_tableModel->recordAt(row).value(BillKeys::Bid).toString());
-}
-
-void BWOverviewController::setupActionButtonMenuForBill(const QVariantMap&)
-{
-    clearActionsMenu();
-}
-
-// An empty pop-up and an untitled alternate button would only take room in
-// the bottom bar; they show again once there are actions to offer.
-void BWOverviewController::clearActionsMenu()
-{
-    m_actionsPopupButton->clear();
-    m_actionsPopupButton->hide();
-    m_actionsAlternateButton->hide();
 }

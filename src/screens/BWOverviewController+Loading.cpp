@@ -116,6 +116,7 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
     m_tableModel->setDisplayOptions({m_whatToShowOnOverview, m_useIntelligence});
 
     const bool allItems = group.isEmpty();
+    setMenuItemsForCase(group == IndexKeys::ArchivedBills ? RestoreCase : ArchiveCase);
     m_showAllButton->setVisible(!allItems);
     tintHeader(allItems);
     emit searchFieldVisibilityNeedsUpdate();

@@ -15,6 +15,7 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWPaySite.h"
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDView.h"
@@ -173,7 +174,8 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
     m_adBox->hide();
     m_actionBox->show();
     m_actionText->setText(record.value(BillKeys::Name).toString());
-    setShown(m_payNowOverviewButton, true, !record.value(BillKeys::PaySite).toString().isEmpty());
+    // Only a site that can be opened makes the button do something.
+    setShown(m_payNowOverviewButton, true, BWPaySite::isSet(record.value(BillKeys::PaySite).toString()));
     if (BWBillsLoader::billIsIncome(record)) {
         setShown(m_overviewButtonLog, false, false);
         setShown(m_overviewButtonPartial, false, false);

@@ -10,12 +10,12 @@
 
 #include "platform/SenderTag.h"
 #include "screens/BWBillTableDelegate.h"
+#include "screens/BWHUDTableStyle.h"
 #include "widgets/BackgroundView.h"
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
-#include "widgets/BGThemeManager.h"
 #include "widgets/BWPopupButton.h"
 #include "widgets/KBButton.h"
 #include "widgets/KBButtonCell.h"
@@ -148,21 +148,7 @@ void BWOverviewController::buildTable()
 // pane, the theme's alternating rows, and its highlight for the selection.
 void BWOverviewController::styleTable()
 {
-    const std::shared_ptr<const BGTheme> theme =
-        BGThemeManager::keyedManager().themeForKey(BGThemeManager::GradientThemeKey);
-    QPalette colors = m_billTable->palette();
-    const QList<QColor> alternating = theme->cellAlternatingRowColors();
-    colors.setColor(QPalette::Base, alternating.value(0));
-    colors.setColor(QPalette::AlternateBase, alternating.value(1));
-    colors.setColor(QPalette::Window, theme->tableBackgroundColor());
-    colors.setColor(QPalette::Text, theme->textColor());
-    colors.setColor(QPalette::WindowText, theme->textColor());
-    colors.setColor(QPalette::ButtonText, theme->textColor());
-    colors.setColor(QPalette::Button, theme->tableHeaderCellBorderColor());
-    colors.setColor(QPalette::Highlight, theme->cellHighlightColor());
-    colors.setColor(QPalette::HighlightedText, theme->cellSelectedTextColor());
-    m_billTable->setPalette(colors);
-    m_billTable->horizontalHeader()->setPalette(colors);
+    BWHUDTableStyle::apply(*m_billTable);
 }
 
 QWidget* BWOverviewController::buildBottomBar()

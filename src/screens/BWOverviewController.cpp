@@ -28,6 +28,7 @@ BWOverviewController::BWOverviewController(const BWStoreEnvironment& env, QObjec
     connect(m_columnLayoutSaver, &QTimer::timeout, this, [this] { saveColumnLayout(); });
 
     buildList();
+    buildActions();
     buildMonthAtGlance();
     buildVacationPopover();
     updateTagListWithTags({});

@@ -10,6 +10,9 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <functional>
+#include <memory>
+
 #include "screens/BWOverviewScreen.h"
 #include "screens/BWOverviewTableModel.h"
 #include "screens/BWSortDescriptor.h"
@@ -23,12 +26,14 @@
 
 class BackgroundView;
 class BGHUDBox;
+class BWBillActionsMenu;
 class BWBillEditorScreen;
 class BWLogPaymentController;
 class BWPopupButton;
 class LRCalendarController;
 class LRCalendarView;
 class QFrame;
+class QMenu;
 class QTimer;
 class QToolButton;
 
@@ -56,6 +61,14 @@ public:
     // from FirstTag on. The separators (2 and 6) can't be chosen.
     enum ListMode { AllActiveItems = 0, ArchivedItems = 1, DueSoon = 3, DueThisMonth = 4, PaidThisMonth = 5,
                     FirstTag = 7 };
+
+    // Titles and tags of the archive items: the same items archive active
+    // items and restore archived ones.
+    enum ArchiveMenuCase { ArchiveCase = 0, RestoreCase = 1 };
+
+    // Asks the user to confirm; true for yes. Tests answer in place of the user.
+    using Confirmation =
+        std::function<bool(QWidget* parent, const QString& question, const QString& confirmTitle)>;
 
     explicit BWOverviewController(const BWStoreEnvironment& env, QObject* parent = nullptr);
     ~BWOverviewController() override;
@@ -137,6 +150,19 @@ public:
     bool restoreBillFromOverview() override;
     void setupActionButtonMenuForBill(const QVariantMap& record) override;
     void clearActionsMenu() override;
+    // The actions pop-up and alternate button of the single selected row.
+    BWBillActionsMenu* actionsMenu() const { return m_actionsMenu; }
+    void setConfirmation(Confirmation confirm) { m_confirm = std::move(confirm); }
+    // After a confirmation, moves the selected bill's due date one repeat step
+    // on without a payment; false when nothing was written.
+    bool skipFromActionsButtonMenu();
+    // Retitles and retags the archive items for the list shown.
+    void setMenuItemsForCase(ArchiveMenuCase menuCase);
+    // The table's context menu for a row: a row outside the selection becomes
+    // the selection first; one inside it keeps the selection, which the
+    // archive item then acts on as a whole. Null for no row.
+    std::unique_ptr<QMenu> contextMenuForRow(int row);
+    QAction* archiveContextMenuItem() const { return m_archiveContextMenuItem; }
 
     // ---- Panes and controls ----
     QWidget* list() const override;
@@ -191,6 +217,13 @@ signals:
     void showBillRequested(const QString& billID);
     // A load finished while the tray menu is enabled: its bills.
     void menuBillsChanged(const QVariantList& bills);
+    // The context menu's commands on its row; the delegate carries them out
+    // as it does the main menu's.
+    void editBillRequested();
+    void deleteBillRequested();
+    void exportBillRequested();
+    // A change to the bills was stored from the overview.
+    void billChanged(const QString& billID);
 
 private:
     struct ListLoad
@@ -230,6 +263,10 @@ private:
     void restoreColumnLayout();
     void saveColumnLayout();
 
+    // Actions
+    void buildActions();
+    void showContextMenu(const QPoint& position);
+
     // Bottom bar
     void showNoSelection();
     void showSingleSelection(const QVariantMap& record);
@@ -239,6 +276,9 @@ private:
     QPointer<BWLogPaymentController> m_paymentLogger;
     BWBillEditorScreen* m_billEditorController = nullptr;
     MenuItems m_menuItems;
+    Confirmation m_confirm;
+    BWBillActionsMenu* m_actionsMenu = nullptr;
+    QAction* m_archiveContextMenuItem = nullptr;
 
     QVariantList m_dataSource;
     QVariantList m_dataSourceFiltered;

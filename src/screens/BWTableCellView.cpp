@@ -138,8 +138,7 @@ QColor BWTableCellView::dueDotColor(const QString& imageName)
         {QStringLiteral("yellow5.png"), QColor(255, 204, 0)},
         {QStringLiteral("green5.png"), QColor(52, 199, 89)},
         {QStringLiteral("blue5.png"), QColor(0, 122, 255)},
-        // Income carries a hollow light dot.
-        {QStringLiteral("white5"), QColor(235, 235, 235)},
+        {QStringLiteral("white5.png"), QColor(242, 242, 247)},
     };
     return colors.value(imageName);
 }

@@ -12,6 +12,7 @@
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWPaySite.h"
 #include "store/BWPayment.h"
 #include "store/BWPaymentLogger.h"
 
@@ -41,15 +42,6 @@ void showOneOf(QWidget* shown, QWidget* hidden)
 {
     shown->show();
     hidden->hide();
-}
-
-// Only web pages are opened: a stored address of any other kind could start
-// a program or open a local file.
-bool isWebAddress(const QUrl& url)
-{
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
-        && !url.host().isEmpty();
 }
 
 // A bill's name as a file name: a "/" would name a folder.
@@ -241,21 +233,20 @@ bool BWAppDelegate::paysInInternalBrowser() const
 
 void BWAppDelegate::openPaySite(const QVariantMap& record)
 {
-    const QString site = record.value(BillKeys::PaySite).toString().trimmed();
-    if (site.isEmpty() || site == QLatin1String("http://")) {
-        Log::line(QStringLiteral("The bill has no pay site"));
+    const QString site = record.value(BillKeys::PaySite).toString();
+    const std::optional<QUrl> url = BWPaySite::webAddress(site);
+    if (!url) {
+        // Without a site there is nothing to open; a site that is not a web
+        // page is refused.
+        const bool noSite = site.trimmed().isEmpty() || site.trimmed() == QLatin1String("http://");
+        Log::line(noSite ? QStringLiteral("The bill has no pay site")
+                         : QStringLiteral("Refused to open a pay site that is not a web address"));
+        if (!noSite)
+            beep();
         return;
     }
-    // An address that names its own kind of link keeps it; a bare one is taken
-    // for a web address.
-    const QString address = site.contains(QLatin1String("://")) ? site : BWBill::getCorrectedPaymentURL(site);
-    const QUrl url(address, QUrl::StrictMode);
-    if (!isWebAddress(url)) {
-        Log::line(QStringLiteral("Refused to open a pay site that is not a web address"));
-        beep();
-        return;
-    }
-    if (!m_interaction.openUrl(url))
+    // The desktop tells the user itself when no browser could be started.
+    if (!m_interaction.openUrl(*url))
         Log::line(QStringLiteral("Could not open the pay site"));
 }
 

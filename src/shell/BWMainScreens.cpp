@@ -1,6 +1,8 @@
 #include "shell/BWMainScreens.h"
 
 #include "platform/SoundPlayer.h"
+#include "screens/BWBillActionsMenu.h"
+#include "screens/BWBillDetailViewController.h"
 #include "screens/BWLogPaymentController.h"
 #include "screens/BWOverviewController.h"
 #include "shell/BWAppDelegate.h"
@@ -14,14 +16,16 @@ BWMainScreens::BWMainScreens(const BWStoreEnvironment& env, BWAppDelegate& deleg
     , m_sounds(interaction.sounds ? interaction.sounds : std::make_shared<SoundPlayer>())
     , m_payLogger(std::make_unique<BWLogPaymentController>(env, *m_sounds))
     , m_overview(std::make_unique<BWOverviewController>(env))
+    , m_billView(std::make_unique<BWBillDetailViewController>(env))
 {
     // Each load first logs the due automatic items through the panel's logger.
     m_overview->setPaymentLogger(m_payLogger.get());
 
     m_delegate.setUserInteraction(interaction);
-    m_delegate.setScreens({m_overview.get(), nullptr, nullptr, m_payLogger.get()});
+    m_delegate.setScreens({m_overview.get(), m_billView.get(), nullptr, m_payLogger.get()});
     connectOverviewToDelegate();
     connectBottomBarToDelegate();
+    connectBillPageToDelegate(interaction);
     connect(&m_delegate, &BWAppDelegate::startUpStepDone, this, [this](const QString& step) {
         if (step == QLatin1String("createMainWindowController"))
             floatPanelOverMainWindow();
@@ -44,6 +48,15 @@ void BWMainScreens::connectOverviewToDelegate()
     connect(overview, &BWOverviewController::switchToOverviewRequested, delegate,
             [delegate] { delegate->switchToOverview(); });
     connect(overview, &BWOverviewController::showBillRequested, delegate, &BWAppDelegate::showBillFromSearch);
+    connect(overview, &BWOverviewController::editBillRequested, delegate, [delegate] { delegate->editSelectedBill(); });
+    connect(overview, &BWOverviewController::deleteBillRequested, delegate,
+            [delegate] { delegate->deleteSelectedBill(); });
+    connect(overview, &BWOverviewController::exportBillRequested, delegate,
+            [delegate] { delegate->exportSelectedBillToCSV(); });
+    BWBillActionsMenu& actions = *overview->actionsMenu();
+    connectActionsToDelegate(actions);
+    connect(&actions, &BWBillActionsMenu::payNowRequested, delegate, [delegate] { delegate->showBillWithPayAction(); });
+    connect(&actions, &BWBillActionsMenu::websiteRequested, delegate, &BWAppDelegate::showBillWithWebsiteAction);
     // The tray item exists only while it is enabled, and only after start-up made it.
     connect(overview, &BWOverviewController::menuBillsChanged, delegate, [delegate](const QVariantList& bills) {
         if (BWMenulet* menulet = delegate->menulet())
@@ -64,6 +77,38 @@ void BWMainScreens::connectBottomBarToDelegate()
             [delegate] { delegate->switchToBillView(); });
     connect(m_overview->payNowOverviewButton(), &QAbstractButton::clicked, delegate,
             [delegate] { delegate->showBillWithPayAction(); });
+}
+
+void BWMainScreens::connectBillPageToDelegate(const BWUserInteraction& interaction)
+{
+    BWBillDetailViewController* page = m_billView.get();
+    BWAppDelegate* delegate = &m_delegate;
+    page->setUrlOpener(interaction.openUrl);
+    page->setWarning(interaction.showAlert);
+    connect(page, &BWBillDetailViewController::logPaymentRequested, delegate, &BWAppDelegate::showLogPaymentPanel);
+    connect(page, &BWBillDetailViewController::editBillRequested, delegate, [delegate] { delegate->editSelectedBill(); });
+    connect(page, &BWBillDetailViewController::overviewRequested, delegate, [delegate] { delegate->switchToOverview(); });
+    for (QAbstractButton* step : {page->previousBillButton(), page->nextBillButton()})
+        connect(step, &QAbstractButton::clicked, delegate, [delegate, step] { delegate->switchBills(step); });
+    // The tray item exists only while it is enabled, and only after start-up made it.
+    connect(page, &BWBillDetailViewController::billLoaded, delegate, [delegate] {
+        if (BWMenulet* menulet = delegate->menulet())
+            menulet->updateMenuWithDataSource(delegate->getBills());
+    });
+
+    BWBillActionsMenu& actions = *page->actionsMenu();
+    connectActionsToDelegate(actions);
+    connect(&actions, &BWBillActionsMenu::skipRequested, page,
+            [page] { page->showSkipPaymentPopover(page->actionsPopupButton()); });
+    connect(&actions, &BWBillActionsMenu::payNowRequested, page, &BWBillDetailViewController::showWebView);
+    connect(&actions, &BWBillActionsMenu::websiteRequested, page, &BWBillDetailViewController::finishShowingWebsite);
+}
+
+void BWMainScreens::connectActionsToDelegate(BWBillActionsMenu& actions)
+{
+    BWAppDelegate* delegate = &m_delegate;
+    connect(&actions, &BWBillActionsMenu::logRequested, delegate, &BWAppDelegate::showLogPaymentPanel);
+    connect(&actions, &BWBillActionsMenu::editRequested, delegate, [delegate] { delegate->editSelectedBill(); });
 }
 
 void BWMainScreens::floatPanelOverMainWindow()

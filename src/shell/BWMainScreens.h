@@ -8,15 +8,17 @@
 #include "store/BWStoreEnvironment.h"
 
 class BWAppDelegate;
+class BWBillActionsMenu;
+class BWBillDetailViewController;
 class BWLogPaymentController;
 class BWOverviewController;
 class SoundPlayer;
 
-// The main window's screens as the program runs them: makes the overview and
-// the log-payment panel, hands them to the application delegate and carries
-// what the overview asks for (its signals and bottom-bar buttons) to the
-// delegate. The bill page and the editor are not among them yet; the
-// delegate refuses what needs those.
+// The main window's screens as the program runs them: makes the overview, the
+// bill page and the log-payment panel, hands them to the application delegate
+// and carries what the screens ask for (their signals and buttons) to the
+// delegate. The editor is not among them yet; the delegate refuses what
+// needs it.
 //
 // Made after the delegate and before its start-up; goes before the delegate,
 // taking the screens back from it first.
@@ -32,10 +34,14 @@ public:
 
     BWOverviewController& overview() const { return *m_overview; }
     BWLogPaymentController& payLogger() const { return *m_payLogger; }
+    BWBillDetailViewController& billView() const { return *m_billView; }
 
 private:
     void connectOverviewToDelegate();
     void connectBottomBarToDelegate();
+    void connectBillPageToDelegate(const BWUserInteraction& interaction);
+    // The commands both screens' actions pop-ups share.
+    void connectActionsToDelegate(BWBillActionsMenu& actions);
     // The panel floats over the main window once start-up has made it.
     void floatPanelOverMainWindow();
 
@@ -43,4 +49,5 @@ private:
     std::shared_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<BWLogPaymentController> m_payLogger;
     std::unique_ptr<BWOverviewController> m_overview;
+    std::unique_ptr<BWBillDetailViewController> m_billView;
 };

@@ -85,6 +85,10 @@ inline const QString MovedDueDate = QStringLiteral("MovedDueDate");
 // The stored due date that the payment moved on from; only in an entry that
 // moved it.
 inline const QString DueDateBeforePayment = QStringLiteral("DueDateBeforePayment");
+// Whether the payment archived the item it settled, and whether the item
+// asked for reminders before; only in an entry that archived it.
+inline const QString ArchivedItem = QStringLiteral("ArchivedItem");
+inline const QString RemindMeBeforePayment = QStringLiteral("RemindMeBeforePayment");
 
 }  // namespace PaymentKeys
 

@@ -136,13 +136,19 @@ bool BWPaymentLogger::recordPayment(const BWPayment& payment, const QVariantMap&
         entry.insert(PaymentKeys::DueDateBeforePayment, dueDateBefore.toUTC());
     if (amountReduction != 0.0)
         entry.insert(PaymentKeys::AmountReduction, amountReduction);
+    // Only a full payment settles a one-time item; one paid in part is still owed.
+    const bool archives = updateDate && isOneTimeItem(paid)
+        && m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldAutoArchiveBills);
+    if (archives) {
+        entry.insert(PaymentKeys::ArchivedItem, true);
+        entry.insert(PaymentKeys::RemindMeBeforePayment, bill.value(BillKeys::RemindMe).toBool());
+    }
     const QVariantList payments = addNewRecordToPaymentList(entry, paid);
     paid.insert(BillKeys::PaymentList, payments);
     setTotalsFromPayments(paid, payments);
     if (balanceReduction != 0.0)
         paid.insert(BillKeys::Balance, bill.value(BillKeys::Balance).toDouble() - balanceReduction);
-    // Only a full payment settles a one-time item; one paid in part is still owed.
-    if (updateDate && isOneTimeItem(paid) && m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldAutoArchiveBills)) {
+    if (archives) {
         paid.insert(BillKeys::RemindMe, false);
         paid.insert(BillKeys::IsArchived, true);
     }
@@ -172,6 +178,14 @@ BWPaymentLogger::PaymentTotals BWPaymentLogger::recalculateAveragePaidForData(co
     if (!payments.isEmpty())
         totals.average = totals.total / double(payments.size());
     return totals;
+}
+
+QVariantList BWPaymentLogger::paymentsNewestFirst(QVariantList payments)
+{
+    std::stable_sort(payments.begin(), payments.end(), [](const QVariant& left, const QVariant& right) {
+        return left.toMap().value(PaymentKeys::Date).toDateTime() > right.toMap().value(PaymentKeys::Date).toDateTime();
+    });
+    return payments;
 }
 
 bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantList& payments) const
@@ -206,6 +220,12 @@ bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantL
     const double amountBack = reversed.value(PaymentKeys::AmountReduction).toDouble();
     if (amountBack != 0.0 && amountVaries(*bill))
         restored.insert(BillKeys::Amount, bill->value(BillKeys::Amount).toDouble() + amountBack);
+    // Undoing the payment that archived a one-time item brings the item back
+    // as it was, reminders included.
+    if (reversed.value(PaymentKeys::ArchivedItem).toBool()) {
+        restored.insert(BillKeys::IsArchived, false);
+        restored.insert(BillKeys::RemindMe, reversed.value(PaymentKeys::RemindMeBeforePayment).toBool());
+    }
     restored.insert(BillKeys::PaymentList, remaining);
     setTotalsFromPayments(restored, remaining);
 

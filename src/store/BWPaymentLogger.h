@@ -42,6 +42,8 @@ public:
         double average = 0.0;   // 0 for no payments
     };
     static PaymentTotals recalculateAveragePaidForData(const QVariantList& payments);
+    // The payments sorted by Date, newest first (equal dates keep their order).
+    static QVariantList paymentsNewestFirst(QVariantList payments);
 
     // Undoes the first payment of `payments` (the bill's list, newest first):
     // the due date goes back to where that payment moved it from (or one step

@@ -69,7 +69,7 @@ const QHash<QString, char16_t>& glyphTable()
         {QStringLiteral("yellow5.png"), 0xf111},
         {QStringLiteral("green5.png"), 0xf111},
         {QStringLiteral("blue5.png"), 0xf111},
-        {QStringLiteral("white5"), 0xf10c},               // circle-o
+        {QStringLiteral("white5.png"), 0xf10c},           // circle-o
         {QStringLiteral("calendarDot"), 0xf111},          // circle
         // The month calendar's buttons.
         {QStringLiteral("leftimage"), 0xf053},            // chevron-left

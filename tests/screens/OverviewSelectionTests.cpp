@@ -89,15 +89,19 @@ TEST_F(OverviewTest, OneSelectedBillShowsItsActions)
     EXPECT_FALSE(overview->payNowOverviewButton()->isEnabled());
 }
 
-TEST_F(OverviewTest, AnEmptyActionsMenuTakesNoRoomInTheBottomBar)
+TEST_F(OverviewTest, OneSelectedBillOffersItsActionsAndAClearedMenuTakesNoRoom)
 {
     storeBill(QStringLiteral("Rent"), 1);
     overview->loadOverview();
     clickRow(0);
-    ASSERT_EQ(overview->actionsPopupButton()->count(), 0);
+    EXPECT_GT(overview->actionsPopupButton()->count(), 1);
+    EXPECT_FALSE(overview->actionsPopupButton()->isHidden());
+    EXPECT_EQ(overview->actionsAlternateButton()->text(), QStringLiteral("Log Partial"));
+
+    overview->clearActionsMenu();
+    EXPECT_EQ(overview->actionsPopupButton()->count(), 0);
     EXPECT_TRUE(overview->actionsPopupButton()->isHidden());
     EXPECT_TRUE(overview->actionsAlternateButton()->isHidden());
-    EXPECT_FALSE(overview->overviewButtonLog()->isHidden());
 }
 
 TEST_F(OverviewTest, OneSelectedIncomeItemOffersOnlyItsPage)

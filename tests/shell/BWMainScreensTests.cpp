@@ -4,7 +4,10 @@
 #include "ShellTestStore.h"
 
 #include "platform/SoundPlayer.h"
+#include "screens/BWBillActionsMenu.h"
+#include "screens/BWBillDetailViewController.h"
 #include "screens/BWLogPaymentController.h"
+#include "store/BWBillsLoader.h"
 #include "screens/BWOverviewController.h"
 #include "screens/BWView.h"
 #include "shell/BWAppDelegate.h"
@@ -12,6 +15,7 @@
 #include "shell/MGPreferencePanel.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QTableView>
 #include <QTest>
@@ -63,13 +67,13 @@ protected:
 
 }  // namespace
 
-TEST_F(BWMainScreensTest, TheDelegateGetsTheOverviewAndThePanelOnly)
+TEST_F(BWMainScreensTest, TheDelegateGetsTheOverviewTheBillPageAndThePanel)
 {
     startUp();
     const BWAppDelegate::Screens& given = delegate.screens();
     EXPECT_EQ(given.overview, &overview());
     EXPECT_EQ(given.payLogger, &screens->payLogger());
-    EXPECT_EQ(given.billView, nullptr);
+    EXPECT_EQ(given.billView, &screens->billView());
     EXPECT_EQ(given.billEditor, nullptr);
 
     // Start-up put the overview's panes into the main window and loaded it.
@@ -118,16 +122,51 @@ TEST_F(BWMainScreensTest, PayNowOpensThePanelAndThePaySite)
     EXPECT_EQ(openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://landlord.example/pay"))});
 }
 
-TEST_F(BWMainScreensTest, ViewButtonAndDoubleClickBeepWithoutABillPage)
+TEST_F(BWMainScreensTest, ViewButtonAndDoubleClickOpenTheBillPage)
 {
     startUp();
-    selectRow(1);
-    sounds->played.clear();
-    click(overview().overviewButtonView());
     QTableView* table = overview().billTable();
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(1, 0)).center());
-    EXPECT_EQ(sounds->played, QStringList({QStringLiteral("bell"), QStringLiteral("bell")}));
+    selectRow(0);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(0, 0)).center());
+    EXPECT_EQ(delegate.visibleView(), BWAppDelegate::BillPaneSet);
+    EXPECT_EQ(screens->billView().currentBillID(), rent);
+
+    click(screens->billView().overviewButton());
     EXPECT_EQ(delegate.visibleView(), BWAppDelegate::OverviewPaneSet);
+    selectRow(1);
+    click(overview().overviewButtonView());
+    EXPECT_EQ(delegate.visibleView(), BWAppDelegate::BillPaneSet);
+    EXPECT_EQ(screens->billView().currentBillID(), power);
+    EXPECT_TRUE(sounds->played.isEmpty());
+}
+
+TEST_F(BWMainScreensTest, TheBillPageLogsStepsAndPaysThroughTheDelegate)
+{
+    startUp();
+    delegate.showBillFromSearch(rent);
+    BWBillDetailViewController& page = screens->billView();
+
+    click(page.logPaymentButtonDetail());
+    EXPECT_TRUE(screens->payLogger().panel()->isVisible());
+    EXPECT_EQ(screens->payLogger().bid(), rent);
+    screens->payLogger().panel()->hide();
+
+    click(page.nextBillButton());
+    EXPECT_EQ(page.currentBillID(), power);
+    click(page.previousBillButton());
+    EXPECT_EQ(page.currentBillID(), rent);
+
+    // Quick log from the page's actions, through the delegate.
+    QAction* quickLog = page.actionsMenu()->items().at(3);
+    ASSERT_EQ(quickLog->text(), QStringLiteral("Quick Log"));
+    quickLog->trigger();
+    EXPECT_EQ(BWBillsLoader(store.env).loadBillWithID(rent)->value(BillKeys::PaymentList).toList().size(), 1);
+    EXPECT_EQ(page.paymentTable()->model()->rowCount(), 1);
+
+    openedUrls.clear();
+    ASSERT_EQ(page.actionsMenu()->items().at(5)->text(), QStringLiteral("View Website"));
+    page.actionsMenu()->items().at(5)->trigger();
+    EXPECT_EQ(openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://landlord.example/pay"))});
 }
 
 TEST_F(BWMainScreensTest, SelectingARowEnablesTheDelegatesCommands)

@@ -8,6 +8,7 @@
 #include "PaymentLoggerTestFixture.h"
 #include "platform/SoundPlayer.h"
 #include "store/BWBillRecordKeys.h"
+#include "store/BWDefaultsKeys.h"
 
 namespace {
 
@@ -418,4 +419,21 @@ TEST_F(PaymentLoggerTest, PlaysTheChosenSoundOrNothing)
     defaults.setInteger(QStringLiteral("BRWWhichSoundEffect"), 5);
     EXPECT_EQ(logger().playSpecifiedSound(player), QString());
     EXPECT_EQ(player.played, QStringList{QStringLiteral("cheers")});
+}
+
+TEST_F(PaymentReversalTest, UndoingThePaymentThatArchivedAOneTimeItemBringsItBack)
+{
+    ASSERT_TRUE(defaults.setBool(BWDefaultsKeys::BWShouldAutoArchiveBills, true));
+    const QVariantMap bill = with(billDue(QDate(2016, 3, 8), 0, 4), BillKeys::RemindMe, true);
+    storeBills({bill});
+    pay(bill, 100, localMoment(2016, 3, 8, 12));
+    ASSERT_TRUE(stored(bill).value(BillKeys::IsArchived).toBool());
+    ASSERT_FALSE(stored(bill).value(BillKeys::RemindMe).toBool());
+
+    QVariantList payments = newestFirst(bill);
+    ASSERT_TRUE(reverse(bill, payments));
+    const QVariantMap after = stored(bill);
+    EXPECT_FALSE(after.value(BillKeys::IsArchived).toBool());
+    EXPECT_TRUE(after.value(BillKeys::RemindMe).toBool());
+    EXPECT_EQ(after.value(BillKeys::DueDate).toDateTime().toLocalTime().date(), QDate(2016, 3, 8));
 }

@@ -1,0 +1,366 @@
+// Changes the user makes on the bill page without the editor: skipping a
+// payment, editing or removing a logged payment and its receipt, the due
+// date, the amount, the notes and the balance. Each is written through the
+// store; a change the store refused leaves the popover open with a warning.
+#include "screens/BWBillDetailViewController.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+
+#include "platform/Log.h"
+#include "screens/BWAmountText.h"
+#include "store/BWBill.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWPaymentLogger.h"
+#include "widgets/BGHUDTextField.h"
+#include "widgets/BGHUDView.h"
+#include "widgets/KBButton.h"
+#include "widgets/KNPopUpDatePicker.h"
+
+namespace {
+
+enum QuickEditTab { DueDateTab = 0, AmountTab = 1 };
+
+// The chosen day at the time of day the entry had, so that editing the date
+// of a payment keeps its place among the payments of the same day.
+QDateTime dayAtTimeOf(const QDate& day, const QDateTime& original)
+{
+    const QDateTime local = original.isValid() ? original.toLocalTime() : QDateTime();
+    return QDateTime(day, local.isValid() ? local.time() : QTime(12, 0)).toUTC();
+}
+
+QString receiptButtonTitle(const QString& receipt)
+{
+    return receipt.isEmpty() ? BWPaymentLogger::resetTitleForReceiptButton(2) : QFileInfo(receipt).fileName();
+}
+
+}  // namespace
+
+// ---- Popovers --------------------------------------------------------------------
+
+void BWBillDetailViewController::openPopover(QWidget* popover, QWidget* anchor)
+{
+    popover->adjustSize();
+    if (anchor) {
+        const QPoint rightEdge = anchor->mapToGlobal(QPoint(anchor->width(), (anchor->height() - popover->height()) / 2));
+        popover->move(rightEdge);
+    }
+    popover->show();
+    popover->raise();
+    popover->activateWindow();
+}
+
+void BWBillDetailViewController::closePopover(QWidget* popover)
+{
+    if (popover)
+        popover->hide();
+}
+
+// Marks the save for the shell, which reloads once the popover has closed.
+void BWBillDetailViewController::finishSave(QWidget* popover)
+{
+    m_didJustSaveItem = true;
+    emit billChanged(m_currentBillID);
+    closePopover(popover);
+}
+
+void BWBillDetailViewController::warn(const QString& message, const QString& details)
+{
+    Log::line(QStringLiteral("%1 %2").arg(message, details));
+    if (m_warn)
+        m_warn(m_billHeader ? m_billHeader->window() : nullptr, message, details);
+}
+
+std::optional<QVariantMap> BWBillDetailViewController::loadShownBill() const
+{
+    return BWBillsLoader(m_env).loadBillWithID(m_currentBillID);
+}
+
+bool BWBillDetailViewController::saveKeys(const QStringList& keys, const QVariantList& values)
+{
+    if (BWBill(m_env).saveSpecificKeys(keys, values, m_currentBillID))
+        return true;
+    warn(tr("The Change Was Not Saved"), tr("The bill could not be written; it is unchanged."));
+    return false;
+}
+
+// ---- Skipping ----------------------------------------------------------------------
+
+void BWBillDetailViewController::showSkipPaymentPopover(QWidget* anchor)
+{
+    openPopover(m_skipPaymentPopover, anchor ? anchor : static_cast<QWidget*>(m_skipButton));
+}
+
+void BWBillDetailViewController::cancelSkipPayment()
+{
+    closePopover(m_skipPaymentPopover);
+}
+
+bool BWBillDetailViewController::skipPayment()
+{
+    std::optional<QVariantMap> record = loadShownBill();
+    const QDateTime next = record ? BWPaymentLogger(m_env).calculateNextDueDateForBill(*record) : QDateTime();
+    if (!next.isValid()) {
+        warn(tr("The Payment Was Not Skipped"), tr("The bill's next due date could not be worked out."));
+        return false;
+    }
+    BWBill::setDueDateOfRecord(*record, next);
+    if (!BWBill(m_env).rewriteSpecificBill(*record)) {
+        warn(tr("The Payment Was Not Skipped"), tr("The bill could not be written; it is unchanged."));
+        return false;
+    }
+    finishSave(m_skipPaymentPopover);
+    return true;
+}
+
+// ---- Editing a logged payment --------------------------------------------------------
+
+void BWBillDetailViewController::editClickedPayment(int row)
+{
+    if (row < 0 || row >= m_dataSource.size())
+        return;
+    m_currentEditingIndex = row;
+    const QVariantMap payment = m_dataSource.at(row).toMap();
+    m_revDatePaid->setDateValue(payment.value(PaymentKeys::Date).toDateTime().toLocalTime().date());
+    m_revAmtPaid->setText(BWBillsLoader(m_env).currencyFormattedNumber(payment.value(PaymentKeys::Amount).toDouble()));
+    m_revNotePaid->setText(payment.value(PaymentKeys::Note).toString());
+    m_editedReceipt = BWPaymentLogger::cleanReceiptTitle(payment.value(PaymentKeys::Receipt).toString());
+    m_revReceipt->setText(receiptButtonTitle(m_editedReceipt));
+
+    QWidget* anchor = m_paymentTable->viewport();
+    openPopover(m_paymentEditorPopover, anchor);
+    const QRect cell = m_paymentTable->visualRect(m_paymentTable->model()->index(row, 0));
+    m_paymentEditorPopover->move(anchor->mapToGlobal(QPoint(cell.right(), cell.center().y())));
+}
+
+void BWBillDetailViewController::attachReceipt()
+{
+    const QString chosen = m_chooseReceipt ? m_chooseReceipt(m_paymentEditorPopover) : QString();
+    if (chosen.isEmpty())
+        return;
+    m_editedReceipt = chosen;
+    m_revReceipt->setText(receiptButtonTitle(chosen));
+}
+
+void BWBillDetailViewController::removeReceipt()
+{
+    m_editedReceipt.clear();
+    m_revReceipt->setText(BWPaymentLogger::resetTitleForReceiptButton(2));
+}
+
+void BWBillDetailViewController::viewReceipt()
+{
+    const QModelIndexList rows = m_paymentTable->selectionModel()->selectedRows();
+    if (rows.isEmpty() || !rowHasReceipt(rows.first().row()))
+        return;
+    // Receipts are copies in the data folder; a path that leads elsewhere
+    // names nothing of ours.
+    const QString receipt = m_dataSource.at(rows.first().row()).toMap().value(PaymentKeys::Receipt).toString();
+    const QString path = QDir(BWBillsLoader(m_env).orvaneDirectory()).filePath(QFileInfo(receipt).fileName());
+    if (!QFileInfo::exists(path) || !m_openFile || !m_openFile(path))
+        warn(tr("The Receipt Could Not Be Opened"), tr("The receipt file \"%1\" is missing.").arg(QFileInfo(receipt).fileName()));
+}
+
+// The page's list is what the user edits by position; when the stored list
+// no longer holds the same payments (one was logged or removed elsewhere since
+// the page loaded), a position would name another payment.
+std::optional<QVariantList> BWBillDetailViewController::storedPaymentsMatchingPage() const
+{
+    const std::optional<QVariantMap> record = loadShownBill();
+    if (!record)
+        return std::nullopt;
+    const QVariantList stored = BWPaymentLogger::paymentsNewestFirst(record->value(BillKeys::PaymentList).toList());
+    if (stored != m_dataSource)
+        return std::nullopt;
+    return stored;
+}
+
+// The stored payments when the one being edited is still where the page
+// shows it; otherwise the user hears why nothing changed and sees the list
+// as it is now.
+std::optional<QVariantList> BWBillDetailViewController::paymentsToEdit(const QString& failureTitle)
+{
+    std::optional<QVariantList> payments = storedPaymentsMatchingPage();
+    if (payments && m_currentEditingIndex >= 0 && m_currentEditingIndex < payments->size())
+        return payments;
+    warn(failureTitle, tr("The bill's payments changed since they were shown. Look again."));
+    closePopover(m_paymentEditorPopover);
+    loadBillWithID(m_currentBillID);
+    return std::nullopt;
+}
+
+// The edited payment's receipt: the one it had when the user left it alone
+// (no second copy), none when removed, or a copy of a newly chosen file. A
+// copy that fails keeps the old receipt.
+std::optional<QString> BWBillDetailViewController::receiptForSave()
+{
+    const QString previous = BWPaymentLogger::cleanReceiptTitle(
+        m_dataSource.value(m_currentEditingIndex).toMap().value(PaymentKeys::Receipt).toString());
+    if (m_editedReceipt == previous || m_editedReceipt.isEmpty())
+        return m_editedReceipt;
+    const std::optional<QString> copy = BWPaymentLogger(m_env).copyAttachment(m_editedReceipt);
+    if (copy)
+        return *copy;
+    warn(tr("The Receipt Was Not Attached"),
+         tr("\"%1\" could not be copied into Orvane's data folder; the payment keeps its earlier receipt.")
+             .arg(QFileInfo(m_editedReceipt).fileName()));
+    return previous;
+}
+
+bool BWBillDetailViewController::saveClickedPayment()
+{
+    const std::optional<double> amount = BWAmountText::parse(m_revAmtPaid->text());
+    if (!amount) {
+        warn(tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(m_revAmtPaid->text()));
+        return false;
+    }
+    std::optional<QVariantList> payments = paymentsToEdit(tr("The Payment Was Not Changed"));
+    if (!payments)
+        return false;
+    const std::optional<QString> receipt = receiptForSave();
+    // What else the entry knows (what it did to the due date and balance)
+    // stays with it, so that it can still be undone.
+    QVariantMap edited = payments->at(m_currentEditingIndex).toMap();
+    edited.insert(PaymentKeys::Amount, *amount);
+    edited.insert(PaymentKeys::Date,
+                  dayAtTimeOf(m_revDatePaid->dateValue(), edited.value(PaymentKeys::Date).toDateTime()));
+    edited.insert(PaymentKeys::Note, m_revNotePaid->text());
+    edited.insert(PaymentKeys::Receipt, *receipt);
+    (*payments)[m_currentEditingIndex] = edited;
+    if (!BWPaymentLogger(m_env).savePaymentList(BWPaymentLogger::paymentsNewestFirst(*payments), m_currentBillID)) {
+        warn(tr("The Payment Was Not Changed"), tr("The bill could not be written; it is unchanged."));
+        return false;
+    }
+    m_paymentTable->clearSelection();
+    finishSave(m_paymentEditorPopover);
+    return true;
+}
+
+bool BWBillDetailViewController::deleteClickedPayment()
+{
+    std::optional<QVariantList> payments = paymentsToEdit(tr("The Payment Was Not Removed"));
+    if (!payments)
+        return false;
+    const BWPaymentLogger logger(m_env);
+    bool written = false;
+    if (m_currentEditingIndex == 0) {
+        // The newest payment is undone as a whole: its due date step, what it
+        // took off the balance, and its receipt copy.
+        written = logger.reverseLastPaymentForBill(m_currentBillID, *payments);
+    } else {
+        payments->removeAt(m_currentEditingIndex);
+        written = logger.savePaymentList(*payments, m_currentBillID);
+    }
+    if (!written) {
+        warn(tr("The Payment Was Not Removed"), tr("The bill could not be written; it is unchanged."));
+        return false;
+    }
+    m_paymentTable->clearSelection();
+    finishSave(m_paymentEditorPopover);
+    return true;
+}
+
+// ---- Due date and amount ----------------------------------------------------------------
+
+void BWBillDetailViewController::quickEdit(int tab, QWidget* anchor)
+{
+    const std::optional<QVariantMap> record = loadShownBill();
+    if (!record)
+        return;
+    m_revisionTabView->setCurrentIndex(tab);
+    m_revisedStickyAmount->setText(
+        BWBillsLoader(m_env).currencyFormattedNumber(record->value(BillKeys::Amount).toDouble()));
+    // The user edits the date the page shows; a date left as it was keeps the
+    // stored one, which a weekend or holiday may have moved for display only.
+    m_quickEditDueDate = record->value(BillKeys::DueDate).toDateTime();
+    m_revisedStickyDate->setDateValue(m_quickEditDueDate.toLocalTime().date());
+    openPopover(m_stickyEditorPopover, anchor);
+}
+
+bool BWBillDetailViewController::saveQuickEdits()
+{
+    if (m_revisionTabView->currentIndex() == AmountTab) {
+        const std::optional<double> amount = BWAmountText::parse(m_revisedStickyAmount->text());
+        if (!amount) {
+            warn(tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(m_revisedStickyAmount->text()));
+            return false;
+        }
+        if (!saveKeys({BillKeys::Amount}, {*amount}))
+            return false;
+    } else if (m_revisionTabView->currentIndex() == DueDateTab) {
+        const QDate chosen = m_revisedStickyDate->dateValue();
+        if (chosen != m_quickEditDueDate.toLocalTime().date()
+            && !saveKeys({BillKeys::DueDate}, {dayAtTimeOf(chosen, m_quickEditDueDate)}))
+            return false;
+    }
+    finishSave(m_stickyEditorPopover);
+    return true;
+}
+
+// ---- Notes ---------------------------------------------------------------------------
+
+void BWBillDetailViewController::quickEditNotes()
+{
+    m_notesEditField->setPlainText(m_notesViewField->toPlainText());
+    openPopover(m_notesEditorPopover, m_notesViewField);
+}
+
+bool BWBillDetailViewController::saveQuickEditNotes()
+{
+    if (!saveKeys({BillKeys::Notes}, {m_notesEditField->toPlainText()}))
+        return false;
+    finishSave(m_notesEditorPopover);
+    return true;
+}
+
+void BWBillDetailViewController::cancelQuickEditNotes()
+{
+    closePopover(m_notesEditorPopover);
+}
+
+// Notes typed straight into the page are stored as they stand; the page
+// needs no reload for them.
+bool BWBillDetailViewController::saveNotesInPlace()
+{
+    const std::optional<QVariantMap> record = loadShownBill();
+    if (!record || record->value(BillKeys::Notes).toString() == m_notesViewField->toPlainText())
+        return true;
+    return saveKeys({BillKeys::Notes}, {m_notesViewField->toPlainText()});
+}
+
+// ---- Balance, interest and escrow --------------------------------------------------------
+
+void BWBillDetailViewController::editBalance(QWidget* anchor)
+{
+    const std::optional<QVariantMap> record = loadShownBill();
+    if (!record)
+        return;
+    const BWBillsLoader loader(m_env);
+    m_balanceEditField->setText(loader.currencyFormattedNumber(record->value(BillKeys::Balance).toDouble()));
+    m_interestRateField->setText(loader.numberFormattedNumber(record->value(BillKeys::Interest).toDouble()));
+    m_escrowEditField->setText(loader.currencyFormattedNumber(record->value(BillKeys::Rev).toDouble()));
+    openPopover(m_balancePopover, anchor);
+}
+
+bool BWBillDetailViewController::saveBalanceChanges()
+{
+    QVariantList values;
+    for (BGHUDTextField* field : {m_balanceEditField, m_interestRateField, m_escrowEditField}) {
+        const std::optional<double> value = BWAmountText::parse(field->text());
+        if (!value) {
+            warn(tr("Enter a Number"), tr("\"%1\" is not a number.").arg(field->text()));
+            return false;
+        }
+        values.append(*value);
+    }
+    if (!saveKeys({BillKeys::Balance, BillKeys::Interest, BillKeys::Rev}, values))
+        return false;
+    finishSave(m_balancePopover);
+    return true;
+}

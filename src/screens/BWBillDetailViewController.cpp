@@ -1,0 +1,362 @@
+#include "screens/BWBillDetailViewController.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include <cmath>
+
+#include "platform/Log.h"
+#include "platform/UserDefaults.h"
+#include "screens/BWBillActionsMenu.h"
+#include "screens/BWGraphViewController.h"
+#include "screens/BWTableCellView.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWPaySite.h"
+#include "store/BWPaymentLogger.h"
+#include "widgets/BGHUDLabel.h"
+#include "widgets/BGHUDTextField.h"
+#include "widgets/BGHUDView.h"
+#include "widgets/BWPopupButton.h"
+#include "widgets/KBButton.h"
+
+namespace {
+
+constexpr int DueImageSide = 28;
+constexpr int StickerSide = 64;
+const QColor DefaultInk(30, 30, 30);
+const QColor EstimateInk(150, 150, 150);
+
+// Payment table columns, each showing the payment key of the same name.
+enum PaymentColumn { DateColumn = 0, AmountColumn = 1, NoteColumn = 2, ReceiptColumn = 3 };
+
+// Statistics strip: where the boxes stand, and how wide the strip is.
+constexpr int StatBoxY = 10;
+constexpr int StatBoxX[] = {16, 276, 536, 796};
+constexpr int BillStripWidth = 1059;
+constexpr int IncomeStripWidth = 539;
+constexpr int StripHeight = 200;
+
+// The statistics position setting runs from 1 to 4.
+constexpr qlonglong FirstStatPosition = 1;
+constexpr qlonglong LastStatPosition = 4;
+
+void setInk(QLabel* label, const QColor& color)
+{
+    QPalette colors = label->palette();
+    colors.setColor(QPalette::WindowText, color);
+    label->setPalette(colors);
+}
+
+QString systemReceiptChooser(QWidget* parent)
+{
+    return QFileDialog::getOpenFileName(parent, QObject::tr("Choose a Receipt"));
+}
+
+void systemWarning(QWidget* parent, const QString& message, const QString& details)
+{
+    QMessageBox box(QMessageBox::Warning, message, message, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(details);
+    box.exec();
+}
+
+}  // namespace
+
+BWBillDetailViewController::BWBillDetailViewController(const BWStoreEnvironment& env, QObject* parent)
+    : QObject(parent)
+    , m_env(env)
+    , m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); })
+    , m_openFile([](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
+    , m_chooseReceipt(systemReceiptChooser)
+    , m_warn(systemWarning)
+{
+    m_graphViewController = new BWGraphViewController(m_env, this);
+    buildHeader();
+    buildStickyNote();
+    buildPaymentHistory();
+    buildStatistics();
+    buildWebViewContainer();
+    buildPopovers();
+    setVisibleStats(false);
+}
+
+// The panes may have gone with the main window that took them; the rest are
+// ours to delete.
+BWBillDetailViewController::~BWBillDetailViewController()
+{
+    for (QPointer<BGHUDView> pane : {m_billHeader, m_stickyNote, m_paymentHistory, m_statisticsView, m_webViewContainer})
+        delete pane.data();
+}
+
+// ---- Panes and controls ---------------------------------------------------------
+
+QWidget* BWBillDetailViewController::stickyNote() const { return m_stickyNote; }
+QWidget* BWBillDetailViewController::billHeader() const { return m_billHeader; }
+QWidget* BWBillDetailViewController::statisticsView() const { return m_statisticsView; }
+QWidget* BWBillDetailViewController::paymentHistory() const { return m_paymentHistory; }
+QWidget* BWBillDetailViewController::webViewContainer() const { return m_webViewContainer; }
+QAbstractButton* BWBillDetailViewController::nextBillButton() const { return m_nextBillButton; }
+QAbstractButton* BWBillDetailViewController::previousBillButton() const { return m_previousBillButton; }
+QAbstractButton* BWBillDetailViewController::skipButton() const { return m_skipButton; }
+QAbstractButton* BWBillDetailViewController::logPaymentButtonDetail() const { return m_logPaymentButtonDetail; }
+QAbstractButton* BWBillDetailViewController::actionsAlternateButton() const { return m_actionsAlternateButton; }
+QWidget* BWBillDetailViewController::actionsPopupButton() const { return m_actionsPopupButton; }
+QWidget* BWBillDetailViewController::paymentEditorPopover() const { return m_paymentEditorPopover; }
+QWidget* BWBillDetailViewController::stickyEditorPopover() const { return m_stickyEditorPopover; }
+QWidget* BWBillDetailViewController::notesEditorPopover() const { return m_notesEditorPopover; }
+QWidget* BWBillDetailViewController::skipPaymentPopover() const { return m_skipPaymentPopover; }
+
+QList<QLineEdit*> BWBillDetailViewController::amountFields() const
+{
+    return {m_revAmtPaid, m_revisedStickyAmount, m_balanceEditField, m_escrowEditField};
+}
+
+void BWBillDetailViewController::clearActionsMenu()
+{
+    m_actionsMenu->clear();
+}
+
+BGHUDLabel* BWBillDetailViewController::statField(const QString& name) const
+{
+    return m_statFields.value(name);
+}
+
+// ---- Showing a bill ---------------------------------------------------------------
+
+void BWBillDetailViewController::loadBillWithID(const QString& billID)
+{
+    loadBillWithDictionary(BWBillsLoader(m_env).loadBillWithID(billID).value_or(QVariantMap()));
+}
+
+void BWBillDetailViewController::loadBillWithDictionary(const QVariantMap& record)
+{
+    const bool income = BWBillsLoader::billIsIncome(record);
+    showMode(income, m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome));
+
+    m_currentBillID = record.value(BillKeys::Bid).toString();
+    m_titleHeaderField->setText(record.value(BillKeys::Name).toString());
+    showDateNotice(record);
+    m_stickyHumanDueDateField->setText(record.value(BillKeys::HumanDueDate).toString());
+
+    const QString dueImage =
+        income ? QStringLiteral("white5.png") : getLargeBillIconWithSmallIcon(record.value(BillKeys::DueIcon).toString());
+    m_dueStickerImageView->setPixmap(BWTableCellView::image(dueImage, StickerSide));
+    m_headerDueImageView->setPixmap(BWTableCellView::image(dueImage, DueImageSide));
+
+    m_dueDateField->setText(record.value(BillKeys::DueString).toString());
+    m_humanRepeatField->setText(record.value(BillKeys::HumanRepeat).toString());
+    showAmountDue(record);
+    if (!income)
+        setPayNowButtonVisibility(record.value(BillKeys::PayType), record.value(BillKeys::PaySite).toString());
+    showPayments(record);
+    showStatistics(record);
+
+    m_notesViewField->setPlainText(record.value(BillKeys::Notes).toString());
+    m_billTagsList->setText(record.value(BillKeys::Tags).toStringList().join(QStringLiteral(", ")));
+    setVisibleStats(income);
+    m_graphViewController->setBill(record);
+    m_graphViewController->updateGraphHeight();
+    m_graphViewController->prepareGraph();
+    m_viewReceiptButton->hide();
+    m_actionsMenu->setupActionButtonMenuForBill(record);
+    emit billLoaded(m_currentBillID);
+}
+
+void BWBillDetailViewController::showMode(bool income, bool autoLogIncome)
+{
+    const bool actionsShown = !income || !autoLogIncome;
+    m_incomeAutologText->setVisible(income && autoLogIncome);
+    m_actionsPopupButton->setVisible(actionsShown);
+    m_actionsAlternateButton->setVisible(actionsShown);
+    m_amountDueTitle->setText(income ? tr("AMOUNT") : tr("AMOUNT DUE"));
+    for (QWidget* billOnly : std::initializer_list<QWidget*>{m_payNowButton, m_skipButton, m_logPaymentButtonDetail,
+                                                             m_logPartialPopUp})
+        billOnly->setVisible(!income);
+    m_paymentHistoryHeader->setText(income ? tr("Income History") : tr("Payment History"));
+    m_totalPaidBalanceTitle->setText(income ? tr("Total Income") : tr("Total Paid"));
+}
+
+void BWBillDetailViewController::showDateNotice(const QVariantMap& record)
+{
+    m_weekendAdjustmentNotice->hide();
+    const qlonglong shift = record.value(BillKeys::DateWasModified).toLongLong();
+    if (shift == 1) {
+        m_weekendAdjustmentNotice->setText(tr("Date adjusted to avoid weekend."));
+        m_weekendAdjustmentNotice->show();
+    } else if (shift == 2) {
+        m_weekendAdjustmentNotice->setText(tr("Date adjusted to avoid holiday."));
+        m_weekendAdjustmentNotice->show();
+    }
+    if (record.value(BillKeys::IsArchived).toBool()) {
+        m_weekendAdjustmentNotice->setText(tr("Archived"));
+        m_weekendAdjustmentNotice->show();
+    }
+}
+
+// A varying amount is stored as 0: the page shows this month's estimate in
+// grey instead, or says that no amount is set.
+void BWBillDetailViewController::showAmountDue(const QVariantMap& record)
+{
+    const BWBillsLoader loader(m_env);
+    const double amount = record.value(BillKeys::Amount).toDouble();
+    setInk(m_amountDueField, DefaultInk);
+    m_amountDueField->setText(loader.currencyFormattedNumber(amount));
+    const bool varies = record.contains(BillKeys::AmountVaries) && record.value(BillKeys::AmountVaries).toInt() == 1;
+    if (std::trunc(amount) != 0.0 || !varies)
+        return;
+    if (!m_env.defaults->boolForKey(BWDefaultsKeys::BWUseIntelligenceEstimates)) {
+        m_amountDueField->setText(tr("Not Set"));
+        return;
+    }
+    const double estimate = m_estimate ? m_estimate(record) : 0.0;
+    if (std::trunc(estimate) == 0.0) {
+        setInk(m_amountDueField, EstimateInk);
+        m_amountDueField->setText(tr("Not Set"));
+        return;
+    }
+    setInk(m_amountDueField, float(estimate) == float(amount) ? DefaultInk : EstimateInk);
+    m_amountDueField->setText(loader.currencyFormattedNumber(estimate));
+}
+
+QString BWBillDetailViewController::getLargeBillIconWithSmallIcon(const QString& imageName)
+{
+    static const QStringList coloured{QStringLiteral("green5.png"), QStringLiteral("yellow5.png"),
+                                      QStringLiteral("red5.png"), QStringLiteral("blue5.png")};
+    return coloured.contains(imageName) ? imageName : QStringLiteral("white5.png");
+}
+
+void BWBillDetailViewController::setPayNowButtonVisibility(const QVariant& payType, const QString& url)
+{
+    m_payNowButton->setVisible(payType.toInt() == 0 && BWPaySite::isSet(url));
+}
+
+// ---- Payment history ----------------------------------------------------------------
+
+void BWBillDetailViewController::showPayments(const QVariantMap& record)
+{
+    m_dataSource = BWPaymentLogger::paymentsNewestFirst(record.value(BillKeys::PaymentList).toList());
+    const BWBillsLoader loader(m_env);
+    m_paymentModel->setRowCount(0);
+    for (int row = 0; row < m_dataSource.size(); ++row) {
+        const QVariantMap payment = m_dataSource.at(row).toMap();
+        auto* date = new QStandardItem(loader.createDueDateString(payment.value(PaymentKeys::Date).toDateTime()));
+        auto* amount = new QStandardItem(loader.currencyFormattedNumber(payment.value(PaymentKeys::Amount).toDouble()));
+        amount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* note = new QStandardItem(payment.value(PaymentKeys::Note).toString());
+        auto* receipt = new QStandardItem;
+        if (rowHasReceipt(row)) {
+            receipt->setText(QStringLiteral("\U0001F4CE"));
+            receipt->setToolTip(payment.value(PaymentKeys::Receipt).toString());
+        }
+        receipt->setTextAlignment(Qt::AlignCenter);
+        m_paymentModel->appendRow({date, amount, note, receipt});
+    }
+    m_totalPaidField->setText(loader.currencyFormattedNumber(record.value(BillKeys::TotalPaid).toDouble()));
+}
+
+bool BWBillDetailViewController::rowHasReceipt(int row) const
+{
+    const QString receipt = m_dataSource.value(row).toMap().value(PaymentKeys::Receipt).toString();
+    return !BWPaymentLogger::cleanReceiptTitle(receipt).isEmpty();
+}
+
+void BWBillDetailViewController::paymentSelectionChanged()
+{
+    const QModelIndexList rows = m_paymentTable->selectionModel()->selectedRows();
+    if (!rows.isEmpty())
+        m_viewReceiptButton->setVisible(rowHasReceipt(rows.first().row()));
+}
+
+// ---- Statistics ----------------------------------------------------------------------
+
+void BWBillDetailViewController::showStatistics(const QVariantMap& record)
+{
+    const BWBillsLoader loader(m_env);
+    const auto showMoney = [&](const QString& field, const QString& key) {
+        m_statFields.value(field)->setText(loader.currencyFormattedNumber(record.value(key).toDouble()));
+    };
+    showMoney(QStringLiteral("averagePaymentAmt"), BillKeys::Average);
+    showMoney(QStringLiteral("balanceDisplayField"), BillKeys::Balance);
+    showMoney(QStringLiteral("escrowDisplayField"), BillKeys::Rev);
+    m_statFields.value(QStringLiteral("interestDisplayField"))
+        ->setText(loader.numberFormattedNumber(record.value(BillKeys::Interest).toDouble()));
+}
+
+QList<QWidget*> BWBillDetailViewController::shownStatBoxes() const
+{
+    QList<QWidget*> shown;
+    for (QWidget* box : {m_statPaymentBox, m_statsYearBox, m_statBalanceBox, m_statSeasonsBox}) {
+        if (box->parentWidget() == m_statsScrollView->widget())
+            shown.append(box);
+    }
+    return shown;
+}
+
+// The strip holds the payment and year boxes, and for a bill the balance and
+// season boxes as well.
+void BWBillDetailViewController::setVisibleStats(bool income)
+{
+    QList<QWidget*> boxes{m_statPaymentBox, m_statsYearBox};
+    if (!income)
+        boxes << m_statBalanceBox << m_statSeasonsBox;
+    for (QWidget* box : {m_statPaymentBox, m_statsYearBox, m_statBalanceBox, m_statSeasonsBox})
+        box->setParent(nullptr);
+    QWidget* old = m_statsScrollView->takeWidget();
+    auto* strip = new QWidget;
+    strip->setAutoFillBackground(false);
+    strip->resize(income ? IncomeStripWidth : BillStripWidth, StripHeight);
+    for (int index = 0; index < boxes.size(); ++index) {
+        boxes.at(index)->setParent(strip);
+        boxes.at(index)->move(StatBoxX[index], StatBoxY);
+        boxes.at(index)->show();
+    }
+    m_statsScrollView->setWidget(strip);
+    delete old;
+}
+
+void BWBillDetailViewController::switchStatPositionBack()
+{
+    updateStatPositionWithNewPosition(m_env.defaults->integerForKey(BWDefaultsKeys::BWStatPosition) - 1);
+}
+
+void BWBillDetailViewController::switchStatPositionForward()
+{
+    updateStatPositionWithNewPosition(m_env.defaults->integerForKey(BWDefaultsKeys::BWStatPosition) + 1);
+}
+
+void BWBillDetailViewController::updateStatPositionWithNewPosition(qlonglong position)
+{
+    m_env.defaults->setInteger(BWDefaultsKeys::BWStatPosition,
+                               std::clamp(position, FirstStatPosition, LastStatPosition));
+}
+
+// ---- Graph ----------------------------------------------------------------------------
+
+void BWBillDetailViewController::setGraphResizing()
+{
+    m_graphViewController->graphResizing();
+}
+
+void BWBillDetailViewController::setGraphHeight()
+{
+    m_graphViewController->updateGraphHeight();
+}
+
+// ---- Notes typed in place -------------------------------------------------------------
+
+bool BWBillDetailViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_notesViewField && event->type() == QEvent::FocusOut)
+        saveNotesInPlace();
+    return QObject::eventFilter(watched, event);
+}

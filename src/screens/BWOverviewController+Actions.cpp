@@ -1,0 +1,131 @@
+// The selected bill's actions: the actions pop-up and the alternate button of
+// the bottom bar, skipping a payment, and the table's context menu.
+#include "screens/BWOverviewController.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+
+#include "platform/Log.h"
+#include "screens/BWBillActionsMenu.h"
+#include "store/BWBill.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWPaymentLogger.h"
+#include "widgets/BGHUDView.h"
+#include "widgets/BWPopupButton.h"
+#include "widgets/KBButton.h"
+
+namespace {
+
+bool systemConfirmation(QWidget* parent, const QString& question, const QString& confirmTitle)
+{
+    QMessageBox box(QMessageBox::Question, question, question, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* confirm = box.addButton(confirmTitle, QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(confirm);
+    box.exec();
+    return box.clickedButton() == confirm;
+}
+
+}  // namespace
+
+void BWOverviewController::buildActions()
+{
+    m_confirm = systemConfirmation;
+    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, m_list, this);
+    connect(m_actionsMenu, &BWBillActionsMenu::skipRequested, this, [this] { skipFromActionsButtonMenu(); });
+
+    m_archiveContextMenuItem = new QAction(this);
+    connect(m_archiveContextMenuItem, &QAction::triggered, this,
+            [this] { archiveBillFromOverview(m_archiveContextMenuItem->property("tag").toInt()); });
+    setMenuItemsForCase(ArchiveCase);
+
+    m_billTable->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_billTable, &QWidget::customContextMenuRequested, this, &BWOverviewController::showContextMenu);
+}
+
+void BWOverviewController::setupActionButtonMenuForBill(const QVariantMap& record)
+{
+    m_actionsMenu->setupActionButtonMenuForBill(record);
+    m_actionsPopupButton->show();
+    m_actionsAlternateButton->show();
+}
+
+// An empty pop-up and an untitled alternate button would only take room in
+// the bottom bar; they show again once there are actions to offer.
+void BWOverviewController::clearActionsMenu()
+{
+    m_actionsMenu->clear();
+    m_actionsPopupButton->hide();
+    m_actionsAlternateButton->hide();
+}
+
+bool BWOverviewController::skipFromActionsButtonMenu()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return false;
+    const QString billID = m_dataSourceFiltered.value(row).toMap().value(BillKeys::Bid).toString();
+    if (!m_confirm(m_list->window(), tr("Are you sure you want to skip the next payment for this bill?"),
+                   tr("Skip Payment")))
+        return false;
+    std::optional<QVariantMap> record = BWBillsLoader(m_env).loadBillWithID(billID);
+    const QDateTime next = record ? BWPaymentLogger(m_env).calculateNextDueDateForBill(*record) : QDateTime();
+    if (!next.isValid()) {
+        Log::line(QStringLiteral("No next due date to skip to for %1").arg(billID));
+        return false;
+    }
+    BWBill::setDueDateOfRecord(*record, next);
+    const bool written = BWBill(m_env).rewriteSpecificBill(*record);
+    if (written)
+        emit billChanged(billID);
+    // The skipped bill moves down the list; the load selects it again where
+    // it went, not whatever bill took its row.
+    loadOverview();
+    return written;
+}
+
+void BWOverviewController::setMenuItemsForCase(ArchiveMenuCase menuCase)
+{
+    const QString title = menuCase == RestoreCase ? tr("Restore") : tr("Archive");
+    for (QAction* item : {m_archiveContextMenuItem, m_menuItems.archiveBillMenu}) {
+        if (!item)
+            continue;
+        item->setText(title);
+        item->setProperty("tag", int(menuCase));
+    }
+}
+
+std::unique_ptr<QMenu> BWOverviewController::contextMenuForRow(int row)
+{
+    if (row < 0 || row >= m_dataSourceFiltered.size())
+        return nullptr;
+    if (!selectedRows().contains(row))
+        selectRows({row});
+    // The row the user clicked is the one edit, delete and export act on.
+    m_billTable->selectionModel()->setCurrentIndex(m_tableModel->index(row, 0), QItemSelectionModel::NoUpdate);
+
+    auto menu = std::make_unique<QMenu>(m_billTable);
+    if (selectedRows().size() == 1) {
+        menu->addActions(m_actionsMenu->items());
+        menu->addSeparator();
+    }
+    connect(menu->addAction(tr("Edit…")), &QAction::triggered, this, &BWOverviewController::editBillRequested);
+    connect(menu->addAction(tr("Delete…")), &QAction::triggered, this, &BWOverviewController::deleteBillRequested);
+    menu->addAction(m_archiveContextMenuItem);
+    menu->addSeparator();
+    connect(menu->addAction(tr("Export as CSV…")), &QAction::triggered, this,
+            &BWOverviewController::exportBillRequested);
+    return menu;
+}
+
+void BWOverviewController::showContextMenu(const QPoint& position)
+{
+    const std::unique_ptr<QMenu> menu = contextMenuForRow(m_billTable->indexAt(position).row());
+    if (menu)
+        menu->exec(m_billTable->viewport()->mapToGlobal(position));
+}

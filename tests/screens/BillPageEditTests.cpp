@@ -1,0 +1,248 @@
+#include "BillPageTestFixture.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "platform/PropertyList.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWPaymentLogger.h"
+#include "widgets/BGHUDTextField.h"
+#include "widgets/KNPopUpDatePicker.h"
+
+namespace {
+
+QList<double> amounts(const QVariantList& payments)
+{
+    QList<double> result;
+    for (const QVariant& entry : payments)
+        result.append(entry.toMap().value(PaymentKeys::Amount).toDouble());
+    return result;
+}
+
+}  // namespace
+
+class BillPageEditTest : public BillPageTest
+{
+protected:
+    // Rent of 50.00, due in 3 days, with three payments logged through the
+    // store a month apart (50, 60 and 70, the newest last).
+    QString rentWithPayments()
+    {
+        const QString billID = storeBill(QStringLiteral("Rent"), -87);
+        const BWPaymentLogger logger(env);
+        for (const double amount : {50.0, 60.0, 70.0}) {
+            const QVariantMap bill = *BWBillsLoader(env).loadBillWithID(billID);
+            BWPayment paid{amount, bill.value(BillKeys::AbsoluteDueDate).toDateTime(), QString(), QString()};
+            EXPECT_TRUE(logger.recordPayment(paid, bill));
+        }
+        return billID;
+    }
+};
+
+TEST_F(BillPageEditTest, SkippingMovesTheDueDateOnAndRecordsNothing)
+{
+    const QString billID = storeBill(QStringLiteral("Rent"), 2);
+    show(billID);
+    const QVariantMap before = storedFile(billID);
+    QSignalSpy changes(page.get(), &BWBillDetailViewController::billChanged);
+    page->showSkipPaymentPopover(nullptr);
+    ASSERT_TRUE(page->skipPayment());
+    const QVariantMap after = storedFile(billID);
+    EXPECT_EQ(after.value(BillKeys::DueDate).toDateTime(),
+              before.value(BillKeys::DueDate).toDateTime().toLocalTime().addMonths(1).toUTC());
+    for (const QString& key : {BillKeys::LastPayment, BillKeys::TotalPaid, BillKeys::PaymentList})
+        EXPECT_EQ(after.value(key), before.value(key)) << key.toStdString();
+    EXPECT_TRUE(page->didJustSaveItem());
+    EXPECT_EQ(changes.size(), 1);
+    EXPECT_TRUE(page->skipPaymentPopover()->isHidden());
+}
+
+TEST_F(BillPageEditTest, EditingAPaymentKeepsLastPaymentAndTotalsOnTheNewestPayment)
+{
+    const QString billID = rentWithPayments();
+    show(billID);
+    const QDateTime oldest = page->dataSource().at(2).toMap().value(PaymentKeys::Date).toDateTime();
+
+    // The newest payment goes back before the oldest one: the one before it
+    // becomes the newest, and LastPayment follows it.
+    page->editClickedPayment(0);
+    page->revDatePaid()->setDateValue(oldest.toLocalTime().date().addDays(-10));
+    page->revAmtPaid()->setText(QStringLiteral("$75.50"));
+    ASSERT_TRUE(page->saveClickedPayment());
+    const QVariantMap stored = storedFile(billID);
+    const QVariantList payments = stored.value(BillKeys::PaymentList).toList();
+    EXPECT_EQ(stored.value(BillKeys::TotalPaid).toDouble(), 50.0 + 60.0 + 75.5);
+    EXPECT_EQ(stored.value(BillKeys::LastPayment).toDateTime(), page->dataSource().at(1).toMap().value(PaymentKeys::Date));
+    EXPECT_EQ(payments.size(), 3);
+    EXPECT_TRUE(page->paymentEditorPopover()->isHidden());
+}
+
+TEST_F(BillPageEditTest, RemovingPaymentsFollowsTheNewestRemainingPayment)
+{
+    const QString billID = rentWithPayments();
+    show(billID);
+    const QDateTime due = storedFile(billID).value(BillKeys::DueDate).toDateTime();
+
+    // An older payment: the totals change, the due date does not.
+    page->editClickedPayment(1);
+    ASSERT_TRUE(page->deleteClickedPayment());
+    QVariantMap stored = storedFile(billID);
+    EXPECT_EQ(amounts(stored.value(BillKeys::PaymentList).toList()), (QList<double>{70.0, 50.0}));
+    EXPECT_EQ(stored.value(BillKeys::TotalPaid).toDouble(), 120.0);
+    EXPECT_EQ(stored.value(BillKeys::DueDate).toDateTime(), due);
+
+    // The newest: undone with its due-date step.
+    show(billID);
+    page->editClickedPayment(0);
+    ASSERT_TRUE(page->deleteClickedPayment());
+    stored = storedFile(billID);
+    EXPECT_EQ(amounts(stored.value(BillKeys::PaymentList).toList()), QList<double>{50.0});
+    EXPECT_EQ(stored.value(BillKeys::DueDate).toDateTime(), due.toLocalTime().addMonths(-1).toUTC());
+
+    // The only one left: nothing paid any more.
+    show(billID);
+    page->editClickedPayment(0);
+    ASSERT_TRUE(page->deleteClickedPayment());
+    stored = storedFile(billID);
+    EXPECT_TRUE(stored.value(BillKeys::PaymentList).toList().isEmpty());
+    EXPECT_EQ(stored.value(BillKeys::TotalPaid).toDouble(), 0.0);
+    EXPECT_EQ(stored.value(BillKeys::LastPayment).toDateTime(), PropertyList::distantPast());
+    EXPECT_EQ(stored.value(BillKeys::DueDate).toDateTime(), due.toLocalTime().addMonths(-2).toUTC());
+}
+
+TEST_F(BillPageEditTest, AListThatChangedSinceItWasShownIsRefused)
+{
+    const QString billID = rentWithPayments();
+    // Another payment arrives (logged elsewhere) while the page shows the list.
+    const auto logElsewhere = [&] {
+        const QVariantMap bill = *BWBillsLoader(env).loadBillWithID(billID);
+        ASSERT_TRUE(BWPaymentLogger(env).recordPayment({99.0, clock.now(), QString(), QString()}, bill));
+    };
+    show(billID);
+    logElsewhere();
+    QVariantMap before = storedFile(billID);
+    page->editClickedPayment(1);
+    EXPECT_FALSE(page->deleteClickedPayment());
+    EXPECT_EQ(storedFile(billID), before);
+    // The page shows the list as it is now.
+    EXPECT_EQ(page->dataSource().size(), 4);
+
+    logElsewhere();
+    before = storedFile(billID);
+    page->editClickedPayment(0);
+    page->revAmtPaid()->setText(QStringLiteral("1"));
+    EXPECT_FALSE(page->saveClickedPayment());
+    EXPECT_EQ(storedFile(billID), before);
+    EXPECT_EQ(warnings.size(), 2);
+}
+
+TEST_F(BillPageEditTest, ReceiptsAreCopiedOnceAndAFailedCopyKeepsTheOldOne)
+{
+    const QString billID = rentWithPayments();
+    show(billID);
+    const QString chosen = temp.file(QStringLiteral("scan.pdf"));
+    QFile file(chosen);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("receipt");
+    file.close();
+    const int filesBefore = int(dataFolderFiles().size());
+
+    chosenReceipt = chosen;
+    page->editClickedPayment(0);
+    page->attachReceipt();
+    ASSERT_TRUE(page->saveClickedPayment());
+    const QString copy = storedFile(billID).value(BillKeys::PaymentList).toList().first().toMap()
+                             .value(PaymentKeys::Receipt).toString();
+    EXPECT_TRUE(QFile::exists(copy));
+    EXPECT_EQ(dataFolderFiles().size(), filesBefore + 1);
+
+    // Saving the payment again, its receipt untouched, makes no second copy.
+    show(billID);
+    page->editClickedPayment(0);
+    page->revNotePaid()->setText(QStringLiteral("paid at the counter"));
+    ASSERT_TRUE(page->saveClickedPayment());
+    EXPECT_EQ(dataFolderFiles().size(), filesBefore + 1);
+
+    // A file that can't be copied: the payment keeps its receipt, the user hears why.
+    show(billID);
+    chosenReceipt = temp.file(QStringLiteral("gone.pdf"));
+    page->editClickedPayment(0);
+    page->attachReceipt();
+    ASSERT_TRUE(page->saveClickedPayment());
+    EXPECT_EQ(storedFile(billID).value(BillKeys::PaymentList).toList().first().toMap().value(PaymentKeys::Receipt),
+              copy);
+    EXPECT_EQ(warnings.size(), 1);
+
+    // Removing the receipt removes its copy too.
+    show(billID);
+    page->editClickedPayment(0);
+    page->removeReceipt();
+    ASSERT_TRUE(page->saveClickedPayment());
+    EXPECT_TRUE(storedFile(billID).value(BillKeys::PaymentList).toList().first().toMap()
+                    .value(PaymentKeys::Receipt).toString().isEmpty());
+    EXPECT_FALSE(QFile::exists(copy));
+
+    // The page opens only receipts in the data folder.
+    EXPECT_TRUE(openedFiles.isEmpty());
+}
+
+TEST_F(BillPageEditTest, QuickEditsChangeOnlyTheirKey)
+{
+    // Due on a Sunday, shown on the Friday before.
+    defaults.setInteger(BWDefaultsKeys::BWAvoidWeekends, 1);
+    const QDateTime sunday = QDateTime(QDate(2016, 3, 13), QTime(9, 0)).toUTC();
+    const QString billID = store(bill(QStringLiteral("Rent"), sunday));
+    show(billID);
+    const QVariantMap before = storedFile(billID);
+
+    // The date left as shown keeps the stored Sunday.
+    page->quickEdit(0, nullptr);
+    page->revisedStickyAmount()->setText(QStringLiteral("99"));
+    ASSERT_TRUE(page->saveQuickEdits());
+    EXPECT_EQ(storedFile(billID).value(BillKeys::DueDate).toDateTime(), sunday);
+    EXPECT_EQ(storedFile(billID).value(BillKeys::Amount), before.value(BillKeys::Amount));
+
+    page->quickEdit(1, nullptr);
+    page->revisedStickyAmount()->setText(QStringLiteral("$62.25"));
+    ASSERT_TRUE(page->saveQuickEdits());
+    EXPECT_EQ(storedFile(billID).value(BillKeys::Amount).toDouble(), 62.25);
+    EXPECT_EQ(storedFile(billID).value(BillKeys::DueDate).toDateTime(), sunday);
+
+    page->quickEdit(0, nullptr);
+    page->revisedStickyDate()->setDateValue(QDate(2016, 3, 20));
+    ASSERT_TRUE(page->saveQuickEdits());
+    EXPECT_EQ(storedFile(billID).value(BillKeys::DueDate).toDateTime().toLocalTime().date(), QDate(2016, 3, 20));
+    EXPECT_EQ(storedFile(billID).value(BillKeys::Amount).toDouble(), 62.25);
+
+    // An amount that isn't one is refused.
+    page->quickEdit(1, nullptr);
+    page->revisedStickyAmount()->setText(QStringLiteral("lots"));
+    EXPECT_FALSE(page->saveQuickEdits());
+    EXPECT_EQ(warnings.size(), 1);
+}
+
+TEST_F(BillPageEditTest, NotesAndBalanceAreSaved)
+{
+    const QString billID = storeBill(QStringLiteral("Mortgage"), 3);
+    show(billID);
+    page->quickEditNotes();
+    page->notesEditField()->setPlainText(QStringLiteral("Account 1234 <b>not bold</b>"));
+    ASSERT_TRUE(page->saveQuickEditNotes());
+    EXPECT_EQ(storedFile(billID).value(BillKeys::Notes).toString(), QStringLiteral("Account 1234 <b>not bold</b>"));
+
+    page->notesViewField()->setPlainText(QStringLiteral("typed in place"));
+    ASSERT_TRUE(page->saveNotesInPlace());
+    EXPECT_EQ(storedFile(billID).value(BillKeys::Notes).toString(), QStringLiteral("typed in place"));
+
+    page->editBalance(nullptr);
+    page->balanceEditField()->setText(QStringLiteral("$120,000.00"));
+    page->interestRateField()->setText(QStringLiteral("0.035"));
+    page->escrowEditField()->setText(QStringLiteral("250"));
+    ASSERT_TRUE(page->saveBalanceChanges());
+    const QVariantMap stored = storedFile(billID);
+    EXPECT_EQ(stored.value(BillKeys::Balance).toDouble(), 120000.0);
+    EXPECT_EQ(stored.value(BillKeys::Interest).toDouble(), 0.035);
+    EXPECT_EQ(stored.value(BillKeys::Rev).toDouble(), 250.0);
+}
