@@ -14,6 +14,7 @@
 #include "widgets/BackgroundView.h"
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDLabel.h"
+#include "widgets/BGHUDSearchField.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/BWPopupButton.h"
@@ -89,12 +90,15 @@ QWidget* BWOverviewController::buildHeader()
     layout->addWidget(m_showAllButton);
     layout->addStretch(1);
 
-    m_searchField = new BGHUDTextField(m_headerBox);
+    // The HUD search field draws its own dark rounded field, so typed text
+    // reads on the light header.
+    m_searchField = new BGHUDSearchField(m_headerBox);
     m_searchField->setPlaceholderText(tr("Search"));
-    m_searchField->setClearButtonEnabled(true);
+    m_searchField->cell().setFillsBackground(true);
     m_searchField->setFixedWidth(kSearchFieldWidth);
     // Only typing filters: a load clears the field without filtering twice.
     connect(m_searchField, &QLineEdit::textEdited, this, [this](const QString& text) { applyFilterWithString(text); });
+    connect(m_searchField, &QLineEdit::returnPressed, this, [this] { selectBillItem(); });
     layout->addWidget(m_searchField);
 
     m_airplaneButton = new QToolButton(m_headerBox);
@@ -102,6 +106,8 @@ QWidget* BWOverviewController::buildHeader()
     m_airplaneButton->setText(QStringLiteral("\u2708"));
     m_airplaneButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_airplaneButton->setIconSize(QSize(18, 18));
+    m_airplaneButton->setToolTip(tr("Vacation mode"));
+    connect(m_airplaneButton, &QToolButton::clicked, this, [this] { showVacationModePopover(m_airplaneButton); });
     layout->addWidget(m_airplaneButton);
     return m_headerBox;
 }
@@ -197,6 +203,7 @@ void BWOverviewController::buildMonthAtGlance()
     m_monthAtGlanceCalendar->setFixedHeight(kCalendarHeight);
     m_monthAtGlanceCalendar->setAppDelegate(this);
     layout->addWidget(m_monthAtGlanceCalendar);
+    layout->addWidget(buildSidebar(m_monthAtGlance));
     layout->addStretch(1);
     // One plain sidebar from the calendar down: the theme's glossy gradient,
     // stretched over the pane's height, would break in two below the calendar.
@@ -208,17 +215,5 @@ void BWOverviewController::buildMonthAtGlance()
     m_calendarController = new LRCalendarController(m_monthAtGlanceCalendar, nullptr, this);
     m_calendarController->setDelegate(this);
 
-    // The sidebar's figures lie below the calendar; these mark the one whose
-    // list is shown.
-    for (BGHUDBox** box : {&m_dueSoonHighlightbox, &m_dueMonthHighlightBox, &m_paidMonthHighlightBox}) {
-        *box = new BGHUDBox(m_monthAtGlance);
-        (*box)->setBoxType(BGHUDBox::Custom);
-        (*box)->hide();
-    }
 }
 
-void BWOverviewController::buildVacationPopover()
-{
-    m_vacationPopover = new QWidget(nullptr, Qt::Tool);
-    m_vacationPopover->setWindowTitle(tr("Vacation"));
-}

@@ -12,6 +12,7 @@ class BWBillActionsMenu;
 class BWBillDetailViewController;
 class BWLogPaymentController;
 class BWOverviewController;
+class LauncherEntry;
 class SoundPlayer;
 
 // The main window's screens as the program runs them: makes the overview, the
@@ -49,5 +50,6 @@ private:
     std::shared_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<BWLogPaymentController> m_payLogger;
     std::unique_ptr<BWOverviewController> m_overview;
+    std::unique_ptr<LauncherEntry> m_launcherEntry;
     std::unique_ptr<BWBillDetailViewController> m_billView;
 };
