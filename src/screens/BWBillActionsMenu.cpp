@@ -25,8 +25,8 @@ constexpr qlonglong AutomaticPayment = 1;
 }  // namespace
 
 BWBillActionsMenu::BWBillActionsMenu(const BWStoreEnvironment& env, BWPopupButton* popup, QAbstractButton* alternate,
-                                     QWidget* shortcutHost, QObject* parent)
-    : QObject(parent), m_env(env), m_popup(popup), m_alternate(alternate), m_shortcutHost(shortcutHost)
+                                     QObject* parent)
+    : QObject(parent), m_env(env), m_popup(popup), m_alternate(alternate)
 {
     connect(m_popup, &QComboBox::activated, this, &BWBillActionsMenu::popupActivated);
     // A click on the alternate button remembers nothing: it repeats a choice.
@@ -37,11 +37,8 @@ void BWBillActionsMenu::clear()
 {
     if (m_popup)
         m_popup->clear();
-    for (QAction* item : std::as_const(m_items)) {
-        if (m_shortcutHost)
-            m_shortcutHost->removeAction(item);
+    for (QAction* item : std::as_const(m_items))
         item->deleteLater();
-    }
     m_items.clear();
     m_billID.clear();
     m_alternateTitle.clear();
@@ -87,8 +84,6 @@ QAction* BWBillActionsMenu::addItem(const QString& title, const QKeySequence& ke
     if (tag >= 0)
         SenderTag::set(item, tag);
     connect(item, &QAction::triggered, this, [this, item] { choose(item); });
-    if (m_shortcutHost)
-        m_shortcutHost->addAction(item);
     m_items.append(item);
     m_popup->addItem(title, QVariant::fromValue<QObject*>(item));
     return item;

@@ -12,7 +12,6 @@
 class BWPopupButton;
 class QAbstractButton;
 class QAction;
-class QWidget;
 
 // The commands that fit one bill (log, skip, quick log, web site, pay now,
 // edit), offered in an actions pop-up, and beside it the alternate button
@@ -31,10 +30,10 @@ public:
     // Kinds of payment the log commands carry as their sender's tag.
     enum LogTag { FullLog = 0, QuickLogTag = 2, PartialLog = 3 };
 
-    // `shortcutHost` receives the commands' keyboard shortcuts; they work
-    // while it is visible.
+    // The items show their keys; the main menu's commands of the same keys
+    // are the ones that answer them.
     BWBillActionsMenu(const BWStoreEnvironment& env, BWPopupButton* popup, QAbstractButton* alternate,
-                      QWidget* shortcutHost, QObject* parent = nullptr);
+                      QObject* parent = nullptr);
 
     // Rebuilds the pop-up and the alternate button for the record.
     void setupActionButtonMenuForBill(const QVariantMap& record);
@@ -72,7 +71,6 @@ private:
     BWStoreEnvironment m_env;
     QPointer<BWPopupButton> m_popup;
     QPointer<QAbstractButton> m_alternate;
-    QPointer<QWidget> m_shortcutHost;
     QList<QAction*> m_items;
     QString m_billID;
     QString m_alternateTitle;

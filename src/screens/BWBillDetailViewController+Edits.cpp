@@ -44,12 +44,14 @@ QString receiptButtonTitle(const QString& receipt)
 
 // ---- Popovers --------------------------------------------------------------------
 
-void BWBillDetailViewController::openPopover(QWidget* popover, QWidget* anchor)
+// Beside the right edge of `area` in `anchor` (the whole anchor for none),
+// centred on it.
+void BWBillDetailViewController::openPopover(QWidget* popover, QWidget* anchor, const QRect& area)
 {
     popover->adjustSize();
     if (anchor) {
-        const QPoint rightEdge = anchor->mapToGlobal(QPoint(anchor->width(), (anchor->height() - popover->height()) / 2));
-        popover->move(rightEdge);
+        const QRect side = area.isNull() ? anchor->rect() : area;
+        popover->move(anchor->mapToGlobal(QPoint(side.right(), side.center().y() - popover->height() / 2)));
     }
     popover->show();
     popover->raise();
@@ -133,10 +135,8 @@ void BWBillDetailViewController::editClickedPayment(int row)
     m_editedReceipt = BWPaymentLogger::cleanReceiptTitle(payment.value(PaymentKeys::Receipt).toString());
     m_revReceipt->setText(receiptButtonTitle(m_editedReceipt));
 
-    QWidget* anchor = m_paymentTable->viewport();
-    openPopover(m_paymentEditorPopover, anchor);
-    const QRect cell = m_paymentTable->visualRect(m_paymentTable->model()->index(row, 0));
-    m_paymentEditorPopover->move(anchor->mapToGlobal(QPoint(cell.right(), cell.center().y())));
+    openPopover(m_paymentEditorPopover, m_paymentTable->viewport(),
+                m_paymentTable->visualRect(m_paymentTable->model()->index(row, 0)));
 }
 
 void BWBillDetailViewController::attachReceipt()

@@ -110,7 +110,6 @@ void BWBillDetailViewController::buildHeader()
     layout->setContentsMargins(10, 6, 10, 6);
 
     m_overviewButton = colouredButton(tr("Overview"), KBButtonTypeNearBlack, m_billHeader);
-    m_overviewButton->setShortcut(QKeySequence(Qt::Key_Escape));
     m_previousBillButton = colouredButton(QStringLiteral("\u25C0"), KBButtonTypeNearBlack, m_billHeader);
     SenderTag::set(m_previousBillButton, -1);
     m_previousBillButton->setToolTip(tr("Previous Bill"));
@@ -145,9 +144,11 @@ void BWBillDetailViewController::buildHeader()
     layout->addWidget(m_actionsAlternateButton);
     layout->addWidget(m_nextBillButton);
 
-    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, m_billHeader, this);
+    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, this);
     connect(m_editButton, &QAbstractButton::clicked, this, &BWBillDetailViewController::editBillRequested);
     connect(m_overviewButton, &QAbstractButton::clicked, this, &BWBillDetailViewController::overviewRequested);
+    for (KBButton* step : {m_previousBillButton, m_nextBillButton})
+        connect(step, &QAbstractButton::clicked, this, [this, step] { emit switchBillsRequested(step); });
 }
 
 void BWBillDetailViewController::buildStickyNote()
@@ -290,8 +291,8 @@ void BWBillDetailViewController::buildPaymentHistory()
     m_splitView->addWidget(m_graphViewController->view());
     m_splitView->setCollapsible(0, false);
     m_splitView->setCollapsible(1, true);
-    m_splitView->setStretchFactor(0, 1);
-    m_splitView->setStretchFactor(1, 1);
+    m_splitView->setStretchFactor(0, 3);
+    m_splitView->setStretchFactor(1, 2);
     layout->addWidget(m_splitView, 1);
 }
 
@@ -332,14 +333,26 @@ void BWBillDetailViewController::buildStatistics()
     m_statisticsView = new BGHUDView;
     m_statisticsView->resize(750, StatisticsHeight);
     m_statisticsView->setFixedHeight(StatisticsHeight);
-    auto* layout = new QVBoxLayout(m_statisticsView);
-    layout->setContentsMargins(0, 4, 0, 0);
+    auto* layout = new QHBoxLayout(m_statisticsView);
+    layout->setContentsMargins(4, 4, 4, 4);
+    // The strip moves box by box with the arrows beside it.
+    auto* back = colouredButton(QStringLiteral("\u2039"), KBButtonTypeNearBlack, m_statisticsView);
+    auto* forward = colouredButton(QStringLiteral("\u203A"), KBButtonTypeNearBlack, m_statisticsView);
+    for (KBButton* arrow : {back, forward})
+        arrow->setFixedWidth(24);
+    back->setToolTip(tr("Previous Figures"));
+    forward->setToolTip(tr("Next Figures"));
     m_statsScrollView = new QScrollArea(m_statisticsView);
     m_statsScrollView->setFrameShape(QFrame::NoFrame);
     m_statsScrollView->setWidgetResizable(false);
     m_statsScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_statsScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     BWHUDTableStyle::applyToScrollArea(*m_statsScrollView);
-    layout->addWidget(m_statsScrollView);
+    layout->addWidget(back);
+    layout->addWidget(m_statsScrollView, 1);
+    layout->addWidget(forward);
+    connect(back, &QPushButton::clicked, this, &BWBillDetailViewController::switchStatPositionBack);
+    connect(forward, &QPushButton::clicked, this, &BWBillDetailViewController::switchStatPositionForward);
 
     m_statPaymentBox = buildStatBox(tr("Payments"), {{QStringLiteral("averagePaymentAmt"), tr("Average")},
                                                      {QStringLiteral("highestPaymentAmt"), tr("Highest")},
@@ -363,8 +376,9 @@ void BWBillDetailViewController::buildStatistics()
     m_lastYearGraph = barLabel(m_statsYearBox, QColor(142, 142, 153));
     m_thisYearGraph = barLabel(m_statsYearBox, QColor(218, 112, 214));
     m_balanceGraph = barLabel(m_statBalanceBox, QColor(52, 199, 89));
-    m_lastYearGraph->setGeometry(StatBoxWidth - 46, 150, 14, 0);
-    m_thisYearGraph->setGeometry(StatBoxWidth - 26, 150, 14, 0);
+    m_statsYearBox->layout()->setContentsMargins(10, 8, 60, 8);
+    m_lastYearGraph->setGeometry(StatBoxWidth - 46, 165, 14, 0);
+    m_thisYearGraph->setGeometry(StatBoxWidth - 26, 165, 14, 0);
     m_balanceGraph->setGeometry(18, 150, 0, 12);
     auto* editBalance = new BGHUDButton(tr("Edit"), m_statBalanceBox);
     editBalance->move(StatBoxWidth - 60, 6);

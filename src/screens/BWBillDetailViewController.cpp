@@ -2,15 +2,18 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/Log.h"
@@ -21,9 +24,12 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWForecastViewCalculations.h"
+#include "store/BWStatisticsCalculator.h"
 #include "store/BWPaySite.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDLabel.h"
+#include "widgets/BWIconFont.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/BWPopupButton.h"
@@ -35,6 +41,7 @@ constexpr int DueImageSide = 28;
 constexpr int StickerSide = 64;
 const QColor DefaultInk(30, 30, 30);
 const QColor EstimateInk(150, 150, 150);
+const QColor ReceiptClipColor(220, 220, 226);
 
 // Payment table columns, each showing the payment key of the same name.
 enum PaymentColumn { DateColumn = 0, AmountColumn = 1, NoteColumn = 2, ReceiptColumn = 3 };
@@ -45,6 +52,9 @@ constexpr int StatBoxX[] = {16, 276, 536, 796};
 constexpr int BillStripWidth = 1059;
 constexpr int IncomeStripWidth = 539;
 constexpr int StripHeight = 200;
+// The widest paid part of the balance bar, and the tallest year bar.
+constexpr int BalanceBarWidth = 213;
+constexpr int YearBarMaxHeight = 100;
 
 // The statistics position setting runs from 1 to 4.
 constexpr qlonglong FirstStatPosition = 1;
@@ -75,6 +85,9 @@ void systemWarning(QWidget* parent, const QString& message, const QString& detai
 BWBillDetailViewController::BWBillDetailViewController(const BWStoreEnvironment& env, QObject* parent)
     : QObject(parent)
     , m_env(env)
+    , m_estimate([env](const QVariantMap& bill) {
+          return BWForecastViewCalculations(env).calculateInteligentAmountForBill(bill, 0);
+      })
     , m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); })
     , m_openFile([](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
     , m_chooseReceipt(systemReceiptChooser)
@@ -255,10 +268,9 @@ void BWBillDetailViewController::showPayments(const QVariantMap& record)
         auto* note = new QStandardItem(payment.value(PaymentKeys::Note).toString());
         auto* receipt = new QStandardItem;
         if (rowHasReceipt(row)) {
-            receipt->setText(QStringLiteral("\U0001F4CE"));
-            receipt->setToolTip(payment.value(PaymentKeys::Receipt).toString());
+            receipt->setIcon(BWIconFont::icon(QStringLiteral("770-paper-clip-toolbar"), ReceiptClipColor));
+            receipt->setToolTip(QFileInfo(payment.value(PaymentKeys::Receipt).toString()).fileName());
         }
-        receipt->setTextAlignment(Qt::AlignCenter);
         m_paymentModel->appendRow({date, amount, note, receipt});
     }
     m_totalPaidField->setText(loader.currencyFormattedNumber(record.value(BillKeys::TotalPaid).toDouble()));
@@ -282,14 +294,51 @@ void BWBillDetailViewController::paymentSelectionChanged()
 void BWBillDetailViewController::showStatistics(const QVariantMap& record)
 {
     const BWBillsLoader loader(m_env);
-    const auto showMoney = [&](const QString& field, const QString& key) {
-        m_statFields.value(field)->setText(loader.currencyFormattedNumber(record.value(key).toDouble()));
+    const BWStatisticsCalculator statistics(m_env);
+    const auto show = [this](const QString& field, const QString& text) { m_statFields.value(field)->setText(text); };
+    const auto money = [&loader](double amount) { return loader.currencyFormattedNumber(amount); };
+
+    show(QStringLiteral("averagePaymentAmt"), money(record.value(BillKeys::Average).toDouble()));
+    const BWStatisticsCalculator::HighestAndLowest extremes = statistics.highestAndLowestPaymentForBill(record);
+    show(QStringLiteral("highestPaymentAmt"), money(extremes.highest.value(PaymentKeys::Amount).toDouble()));
+    show(QStringLiteral("lowestPaymentAmt"), money(extremes.lowest.value(PaymentKeys::Amount).toDouble()));
+    // Without payments the calculator puts a text where the dates would be.
+    const auto dateText = [&statistics](const QVariant& date) {
+        return date.typeId() == QMetaType::QDateTime ? statistics.createStringWithDate(date.toDateTime())
+                                                     : date.toString();
     };
-    showMoney(QStringLiteral("averagePaymentAmt"), BillKeys::Average);
-    showMoney(QStringLiteral("balanceDisplayField"), BillKeys::Balance);
-    showMoney(QStringLiteral("escrowDisplayField"), BillKeys::Rev);
-    m_statFields.value(QStringLiteral("interestDisplayField"))
-        ->setText(loader.numberFormattedNumber(record.value(BillKeys::Interest).toDouble()));
+    show(QStringLiteral("highestPaymentDate"), dateText(extremes.highest.value(PaymentKeys::Date)));
+    show(QStringLiteral("lowestPaymentDate"), dateText(extremes.lowest.value(PaymentKeys::Date)));
+
+    const BWStatisticsCalculator::Totals totals = statistics.totalsForBill(record);
+    show(QStringLiteral("seasonWinter"), money(totals.totalWinter));
+    show(QStringLiteral("seasonSpring"), money(totals.totalSpring));
+    show(QStringLiteral("seasonSummer"), money(totals.totalSummer));
+    show(QStringLiteral("seasonFall"), money(totals.totalFall));
+    show(QStringLiteral("totalAll"), money(totals.total));
+    show(QStringLiteral("totalThis"), money(totals.totalThisYear));
+    show(QStringLiteral("totalLast"), money(totals.totalLastYear));
+    show(QStringLiteral("thisYearDate"), totals.thisYearString);
+    show(QStringLiteral("lastYearDate"), totals.lastYearString);
+
+    show(QStringLiteral("balanceDisplayField"), money(record.value(BillKeys::Balance).toDouble()));
+    show(QStringLiteral("escrowDisplayField"), money(record.value(BillKeys::Rev).toDouble()));
+    show(QStringLiteral("interestDisplayField"), loader.numberFormattedNumber(record.value(BillKeys::Interest).toDouble()));
+
+    const double paidWidth = BWStatisticsCalculator::balanceGraphSizeWithMaxWidth(
+        BalanceBarWidth, record.value(BillKeys::TotalPaid).toDouble(), record.value(BillKeys::Balance).toDouble());
+    m_balanceGraph->resize(int(paidWidth), m_balanceGraph->height());
+    setBarHeight(m_thisYearGraph, totals.thisYearHeight);
+    setBarHeight(m_lastYearGraph, totals.lastYearHeight);
+}
+
+// A year bar stands on its foot and grows upwards; its height is a
+// percentage of the tallest year bar.
+void BWBillDetailViewController::setBarHeight(QLabel* bar, int percent)
+{
+    const int foot = bar->geometry().bottom() + 1;
+    const int height = YearBarMaxHeight * std::clamp(percent, 0, 100) / 100;
+    bar->setGeometry(bar->x(), foot - height, bar->width(), height);
 }
 
 QList<QWidget*> BWBillDetailViewController::shownStatBoxes() const
@@ -322,6 +371,7 @@ void BWBillDetailViewController::setVisibleStats(bool income)
     }
     m_statsScrollView->setWidget(strip);
     delete old;
+    showStatPosition();
 }
 
 void BWBillDetailViewController::switchStatPositionBack()
@@ -338,6 +388,17 @@ void BWBillDetailViewController::updateStatPositionWithNewPosition(qlonglong pos
 {
     m_env.defaults->setInteger(BWDefaultsKeys::BWStatPosition,
                                std::clamp(position, FirstStatPosition, LastStatPosition));
+    showStatPosition();
+}
+
+// The strip starts at the box of the stored position (or the last box shown,
+// for an item that shows fewer).
+void BWBillDetailViewController::showStatPosition()
+{
+    const qlonglong stored = std::clamp(m_env.defaults->integerForKey(BWDefaultsKeys::BWStatPosition),
+                                        FirstStatPosition, LastStatPosition);
+    const int box = int(std::min<qlonglong>(stored, shownStatBoxes().size())) - 1;
+    m_statsScrollView->horizontalScrollBar()->setValue(box > 0 ? StatBoxX[box] - StatBoxX[0] : 0);
 }
 
 // ---- Graph ----------------------------------------------------------------------------

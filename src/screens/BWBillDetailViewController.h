@@ -149,6 +149,8 @@ public:
     void switchStatPositionBack();
     void switchStatPositionForward();
     void updateStatPositionWithNewPosition(qlonglong position);
+    // Scrolls the statistics strip to the stored position.
+    void showStatPosition();
 
     // ---- Edits ----
     void showSkipPaymentPopover(QWidget* anchor);
@@ -199,6 +201,8 @@ signals:
     void editBillRequested();
     // The user asked to go back to the overview.
     void overviewRequested();
+    // The user asked for the previous or next bill; the sender's tag is the step.
+    void switchBillsRequested(QObject* sender);
     // A change to the shown bill was stored.
     void billChanged(const QString& billID);
     // The shown bill's new data was loaded: the menu of due bills may follow.
@@ -220,11 +224,12 @@ private:
     void showAmountDue(const QVariantMap& record);
     void showPayments(const QVariantMap& record);
     void showStatistics(const QVariantMap& record);
+    static void setBarHeight(QLabel* bar, int percent);
     void paymentSelectionChanged();
     bool rowHasReceipt(int row) const;
 
     // Edits
-    void openPopover(QWidget* popover, QWidget* anchor);
+    void openPopover(QWidget* popover, QWidget* anchor, const QRect& area = QRect());
     void closePopover(QWidget* popover);
     void finishSave(QWidget* popover);
     void warn(const QString& message, const QString& details);

@@ -25,7 +25,7 @@ constexpr int LabelRoom = 36;
 constexpr int RowMargin = 2;
 constexpr int BarInset = 12;
 constexpr int ByMonth = 0;
-constexpr int MinimumRowHeight = 120;
+constexpr int MinimumRowHeight = 100;
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <QTableView>
 
 #include "platform/Log.h"
+#include "platform/SenderTag.h"
 #include "screens/BWBillActionsMenu.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
@@ -36,12 +37,12 @@ bool systemConfirmation(QWidget* parent, const QString& question, const QString&
 void BWOverviewController::buildActions()
 {
     m_confirm = systemConfirmation;
-    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, m_list, this);
+    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, this);
     connect(m_actionsMenu, &BWBillActionsMenu::skipRequested, this, [this] { skipFromActionsButtonMenu(); });
 
     m_archiveContextMenuItem = new QAction(this);
     connect(m_archiveContextMenuItem, &QAction::triggered, this,
-            [this] { archiveBillFromOverview(m_archiveContextMenuItem->property("tag").toInt()); });
+            [this] { archiveBillFromOverview(SenderTag::of(m_archiveContextMenuItem)); });
     setMenuItemsForCase(ArchiveCase);
 
     m_billTable->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -91,13 +92,9 @@ bool BWOverviewController::skipFromActionsButtonMenu()
 
 void BWOverviewController::setMenuItemsForCase(ArchiveMenuCase menuCase)
 {
-    const QString title = menuCase == RestoreCase ? tr("Restore") : tr("Archive");
-    for (QAction* item : {m_archiveContextMenuItem, m_menuItems.archiveBillMenu}) {
-        if (!item)
-            continue;
-        item->setText(title);
-        item->setProperty("tag", int(menuCase));
-    }
+    // The main menu titles its own item by the bill it acts on.
+    m_archiveContextMenuItem->setText(menuCase == RestoreCase ? tr("Restore") : tr("Archive"));
+    SenderTag::set(m_archiveContextMenuItem, int(menuCase));
 }
 
 std::unique_ptr<QMenu> BWOverviewController::contextMenuForRow(int row)
@@ -109,12 +106,14 @@ std::unique_ptr<QMenu> BWOverviewController::contextMenuForRow(int row)
     // The row the user clicked is the one edit, delete and export act on.
     m_billTable->selectionModel()->setCurrentIndex(m_tableModel->index(row, 0), QItemSelectionModel::NoUpdate);
 
+    // One bill offers its actions, edit among them; several offer edit for
+    // the clicked one.
     auto menu = std::make_unique<QMenu>(m_billTable);
-    if (selectedRows().size() == 1) {
+    if (selectedRows().size() == 1)
         menu->addActions(m_actionsMenu->items());
-        menu->addSeparator();
-    }
-    connect(menu->addAction(tr("Edit…")), &QAction::triggered, this, &BWOverviewController::editBillRequested);
+    else
+        connect(menu->addAction(tr("Edit…")), &QAction::triggered, this, &BWOverviewController::editBillRequested);
+    menu->addSeparator();
     connect(menu->addAction(tr("Delete…")), &QAction::triggered, this, &BWOverviewController::deleteBillRequested);
     menu->addAction(m_archiveContextMenuItem);
     menu->addSeparator();

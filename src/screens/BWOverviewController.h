@@ -215,7 +215,7 @@ public:
     // After a confirmation, moves the selected bill's due date one repeat step
     // on without a payment; false when nothing was written.
     bool skipFromActionsButtonMenu();
-    // Retitles and retags the archive items for the list shown.
+    // Retitles and retags the context menu's archive item for the list shown.
     void setMenuItemsForCase(ArchiveMenuCase menuCase);
     // The table's context menu for a row: a row outside the selection becomes
     // the selection first; one inside it keeps the selection, which the

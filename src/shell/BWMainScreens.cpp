@@ -92,8 +92,7 @@ void BWMainScreens::connectBillPageToDelegate(const BWUserInteraction& interacti
     connect(page, &BWBillDetailViewController::logPaymentRequested, delegate, &BWAppDelegate::showLogPaymentPanel);
     connect(page, &BWBillDetailViewController::editBillRequested, delegate, [delegate] { delegate->editSelectedBill(); });
     connect(page, &BWBillDetailViewController::overviewRequested, delegate, [delegate] { delegate->switchToOverview(); });
-    for (QAbstractButton* step : {page->previousBillButton(), page->nextBillButton()})
-        connect(step, &QAbstractButton::clicked, delegate, [delegate, step] { delegate->switchBills(step); });
+    connect(page, &BWBillDetailViewController::switchBillsRequested, delegate, &BWAppDelegate::switchBills);
     // The tray item exists only while it is enabled, and only after start-up made it.
     connect(page, &BWBillDetailViewController::billLoaded, delegate, [delegate] {
         if (BWMenulet* menulet = delegate->menulet())

@@ -2,15 +2,22 @@
 
 #include "platform/SoundPlayer.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 
 BWUserInteraction BWUserInteraction::system()
 {
     BWUserInteraction interaction;
-    interaction.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    interaction.openUrl = [](const QUrl& url) {
+        return openInDesktopBrowser(url, [](const QString& message, const QString& details) {
+            QMessageBox box(QMessageBox::Warning, message, message);
+            box.setTextFormat(Qt::PlainText);
+            box.setInformativeText(details);
+            box.exec();
+        });
+    };
     interaction.chooseSaveFile = [](QWidget* parent, const QString& title, const QString& suggestedFileName) {
         return QFileDialog::getSaveFileName(parent, title, QDir::home().filePath(suggestedFileName));
     };
@@ -23,4 +30,29 @@ BWUserInteraction BWUserInteraction::system()
     };
     interaction.sounds = std::make_shared<SoundPlayer>();
     return interaction;
+}
+
+bool BWUserInteraction::openInDesktopBrowser(const QUrl& url,
+                                             const std::function<void(const QString&, const QString&)>& tell)
+{
+    const QString message = QObject::tr("No Web Browser Could Be Started");
+    const QString details =
+        QObject::tr("Orvane could not open %1. Check that the desktop has a default web browser.")
+            .arg(url.toDisplayString());
+    auto* opener = new QProcess;
+    opener->setProgram(QStringLiteral("xdg-open"));
+    opener->setArguments({url.toString(QUrl::FullyEncoded)});
+    // The opener finishes once it has handed the address on; it says so when
+    // nothing would take it.
+    QObject::connect(opener, &QProcess::finished, opener, [opener, tell, message, details](int code, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || code != 0)
+            tell(message, details);
+        opener->deleteLater();
+    });
+    opener->start();
+    if (opener->waitForStarted())
+        return true;
+    delete opener;
+    tell(message, details);
+    return false;
 }

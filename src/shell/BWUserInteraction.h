@@ -25,4 +25,10 @@ struct BWUserInteraction
     // The desktop's own: the default browser, the file dialog, a message box
     // and the sound server.
     static BWUserInteraction system();
+
+    // Hands the address to the desktop's opener (xdg-open); when that can't
+    // be started, or reports that no browser took the address, `tell` gets a
+    // message and its details. False only when the opener didn't start.
+    static bool openInDesktopBrowser(const QUrl& url,
+                                     const std::function<void(const QString& message, const QString& details)>& tell);
 };

@@ -92,6 +92,8 @@ const QHash<QString, char16_t>& glyphTable()
         {QStringLiteral("preferences"), 0xf013},          // cog
         {QStringLiteral("income"), 0xf155},               // usd
         {QStringLiteral("search"), 0xf002},               // search
+        // A payment's receipt.
+        {QStringLiteral("770-paper-clip-toolbar"), 0xf0c6},  // paperclip
     };
     return table;
 }

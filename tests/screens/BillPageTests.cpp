@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 
 #include "store/BWDefaultsKeys.h"
@@ -149,9 +150,9 @@ TEST_F(BillPageTest, PaymentsShowNewestFirstWithTheirReceipts)
     ASSERT_EQ(rows->rowCount(), 3);
     EXPECT_EQ(rows->index(0, 1).data().toString(), QStringLiteral("$45.00"));
     EXPECT_EQ(rows->index(2, 1).data().toString(), QStringLiteral("$50.00"));
-    EXPECT_FALSE(rows->index(0, 3).data().toString().isEmpty());
-    EXPECT_TRUE(rows->index(1, 3).data().toString().isEmpty());
-    EXPECT_TRUE(rows->index(2, 3).data().toString().isEmpty());
+    EXPECT_EQ(rows->index(0, 3).data(Qt::ToolTipRole).toString(), QStringLiteral("0123456789ABCDEF0123456789ABCDEF.pdf"));
+    EXPECT_FALSE(rows->index(1, 3).data(Qt::ToolTipRole).isValid());
+    EXPECT_FALSE(rows->index(2, 3).data(Qt::ToolTipRole).isValid());
     EXPECT_EQ(page->totalPaidField()->text(), QStringLiteral("$135.00"));
 
     // The view-receipt button shows for a row with a real receipt only.
@@ -171,6 +172,13 @@ TEST_F(BillPageTest, TheStatisticsPositionStaysBetweenOneAndFour)
     EXPECT_EQ(defaults.integerForKey(BWDefaultsKeys::BWStatPosition), 4);
     page->switchStatPositionBack();
     EXPECT_EQ(defaults.integerForKey(BWDefaultsKeys::BWStatPosition), 3);
+
+    // The strip starts at the third box, or at the last one an income item has.
+    page->statsScrollView()->resize(300, 220);
+    show(storeBill(QStringLiteral("Rent"), 3));
+    EXPECT_EQ(page->statsScrollView()->horizontalScrollBar()->value(), 520);
+    show(storeBill(QStringLiteral("Salary"), 3, {{BillKeys::IsIncome, true}}));
+    EXPECT_EQ(page->statsScrollView()->horizontalScrollBar()->value(), 260);
 }
 
 TEST_F(BillPageTest, OnlyWebPagesOpenAsPaySites)
@@ -200,4 +208,39 @@ TEST_F(BillPageTest, PayNowAsksForThePanelAndOpensTheSite)
     page->payNowButton()->click();
     EXPECT_EQ(logs.size(), 1);
     EXPECT_EQ(openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://bank.example/pay"))});
+}
+
+TEST_F(BillPageTest, TheStatisticsStripShowsTheBillsFigures)
+{
+    const auto field = [this](const char* name) { return page->statField(QString::fromLatin1(name))->text(); };
+    // Without payments: placeholders, a full balance bar and no year bars.
+    show(storeBill(QStringLiteral("Loan"), 3, {{BillKeys::Balance, 500.0}}));
+    EXPECT_EQ(field("highestPaymentDate"), QStringLiteral("No Payments Yet"));
+    EXPECT_EQ(field("lowestPaymentDate"), QStringLiteral("No Payments Yet"));
+    EXPECT_EQ(field("highestPaymentAmt"), QStringLiteral("$0.00"));
+    EXPECT_EQ(page->balanceGraph()->width(), 213);
+    EXPECT_EQ(page->thisYearGraph()->height(), 0);
+    EXPECT_EQ(page->lastYearGraph()->height(), 0);
+
+    // The clock stands in March 2016.
+    show(storeBill(QStringLiteral("Loan"), 3,
+                   {{BillKeys::PaymentList, QVariantList{payment(100.0, localMoment(2016, 2, 1, 9)),
+                                                         payment(300.0, localMoment(2015, 7, 1, 9)),
+                                                         payment(100.0, localMoment(2015, 11, 1, 9))}},
+                    {BillKeys::TotalPaid, 500.0},
+                    {BillKeys::Average, 500.0 / 3},
+                    {BillKeys::Balance, 1500.0}}));
+    EXPECT_EQ(field("highestPaymentAmt"), QStringLiteral("$300.00"));
+    EXPECT_EQ(field("highestPaymentDate"), QStringLiteral("Wed, Jul 1, 2015"));
+    EXPECT_EQ(field("lowestPaymentAmt"), QStringLiteral("$100.00"));
+    EXPECT_EQ(field("averagePaymentAmt"), QStringLiteral("$166.67"));
+    EXPECT_EQ(field("totalAll"), QStringLiteral("$500.00"));
+    EXPECT_EQ(field("totalThis"), QStringLiteral("$100.00"));
+    EXPECT_EQ(field("totalLast"), QStringLiteral("$400.00"));
+    EXPECT_EQ(field("thisYearDate"), QStringLiteral("2016"));
+    EXPECT_EQ(field("seasonSummer"), QStringLiteral("$300.00"));
+    EXPECT_EQ(field("balanceDisplayField"), QStringLiteral("$1,500.00"));
+    EXPECT_EQ(page->balanceGraph()->width(), 213 * 500 / 2000);
+    EXPECT_EQ(page->lastYearGraph()->height(), 100);
+    EXPECT_EQ(page->thisYearGraph()->height(), 25);
 }

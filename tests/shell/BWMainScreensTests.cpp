@@ -17,6 +17,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QTableView>
 #include <QTest>
 
@@ -216,3 +217,34 @@ TEST_F(BWMainScreensTest, AColumnTurnedOnInThePreferencesShowsInTheOverview)
 }
 
 }  // namespace
+
+TEST_F(BWMainScreensTest, TheTrayAReminderAndTheCalendarOpenTheBillPage)
+{
+    startUp();
+    delegate.menuItemSelected(power);
+    EXPECT_EQ(delegate.visibleView(), BWAppDelegate::BillPaneSet);
+    EXPECT_EQ(screens->billView().currentBillID(), power);
+
+    delegate.userNotificationCenterDidActivateNotification({{QStringLiteral("Bid"), rent}});
+    EXPECT_EQ(screens->billView().currentBillID(), rent);
+
+    overview().showBillFromSearch(power);
+    EXPECT_EQ(screens->billView().currentBillID(), power);
+    EXPECT_TRUE(sounds->played.isEmpty());
+}
+
+TEST_F(BWMainScreensTest, ASaveInAPopoverOfTheBillPageReloadsItAndTheOverview)
+{
+    startUp();
+    delegate.showBillFromSearch(rent);
+    BWBillDetailViewController& page = screens->billView();
+    const QString dueBefore = page.dueDateField()->text();
+
+    page.showSkipPaymentPopover(nullptr);
+    ASSERT_TRUE(page.skipPaymentPopover()->isVisible());
+    ASSERT_TRUE(page.skipPayment());
+    EXPECT_FALSE(page.skipPaymentPopover()->isVisible());
+    EXPECT_NE(page.dueDateField()->text(), dueBefore);
+    // The overview was loaded again: the skipped bill is due after the other one now.
+    EXPECT_EQ(overview().dataSource().first().toMap().value(BillKeys::Bid).toString(), power);
+}
