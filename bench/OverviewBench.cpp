@@ -13,7 +13,7 @@
 #include "platform/SoundPlayer.h"
 #include "screens/BWLogPaymentController.h"
 #include "screens/BWOverviewController.h"
-#include "shell/BWRegisteredDefaults.h"
+#include "store/BWRegisteredDefaults.h"
 #include "store/BWBillsLoader.h"
 
 namespace {

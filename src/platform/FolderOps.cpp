@@ -115,6 +115,93 @@ bool moveFolder(const QString& source, const QString& destination, QString* erro
     return true;
 }
 
+namespace {
+
+const QString PartialSuffix = QStringLiteral(".partial");
+const QString ReplacedSuffix = QStringLiteral(".replaced");
+const QString RemovingSuffix = QStringLiteral(".removing");
+
+bool renamePath(const QString& from, const QString& to, QString* error)
+{
+    std::error_code failure;
+    fs::rename(toPath(from), toPath(to), failure);
+    if (!failure)
+        return true;
+    return report(error, QStringLiteral("Could not rename %1 to %2: %3")
+                             .arg(from, to, QString::fromStdString(failure.message())));
+}
+
+// Removes a leftover of an earlier interrupted operation; a plain file of
+// that name is removed as well.
+void removeLeftover(const QString& path)
+{
+    if (!existsOrDangles(path))
+        return;
+    Log::line(QStringLiteral("Removing %1, left by an interrupted operation").arg(path));
+    if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink())
+        removeFolder(path);
+    else
+        QFile::remove(path);
+}
+
+}  // namespace
+
+bool copyFolderWhole(const QString& source, const QString& destination, QString* error)
+{
+    if (existsOrDangles(destination))
+        return report(error, QStringLiteral("%1 already exists").arg(destination));
+    return replaceFolderWithCopy(source, destination, error);
+}
+
+bool replaceFolderWithCopy(const QString& source, const QString& target, QString* error)
+{
+    const QString partial = target + PartialSuffix;
+    removeLeftover(partial);
+    if (!copyFolder(source, partial, error))
+        return false;
+    if (!existsOrDangles(target)) {
+        if (renamePath(partial, target, error))
+            return true;
+        removeFolder(partial);
+        return false;
+    }
+    const QString setAside = target + ReplacedSuffix;
+    removeLeftover(setAside);
+    if (!renamePath(target, setAside, error)) {
+        removeFolder(partial);
+        return false;
+    }
+    if (!renamePath(partial, target, error)) {
+        // Put the old folder back so nothing changed.
+        renamePath(setAside, target, nullptr);
+        removeFolder(partial);
+        return false;
+    }
+    removeFolder(setAside);
+    return true;
+}
+
+bool removeFolderWhole(const QString& path)
+{
+    const QString removing = path + RemovingSuffix;
+    removeLeftover(removing);
+    return renamePath(path, removing, nullptr) && removeFolder(removing);
+}
+
+void finishInterruptedWork(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const QString setAside = path + ReplacedSuffix;
+    if (!existsOrDangles(path) && QFileInfo(setAside).isDir()) {
+        Log::line(QStringLiteral("Putting %1 back: its replacement never arrived").arg(path));
+        renamePath(setAside, path, nullptr);
+    }
+    removeLeftover(setAside);
+    removeLeftover(path + PartialSuffix);
+    removeLeftover(path + RemovingSuffix);
+}
+
 bool removeFolder(const QString& path)
 {
     if (path.isEmpty())

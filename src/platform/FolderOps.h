@@ -12,4 +12,24 @@ bool copyFolder(const QString& source, const QString& destination, QString* erro
 bool moveFolder(const QString& source, const QString& destination, QString* error = nullptr);
 bool removeFolder(const QString& path);
 
+// Operations that replace a whole folder in steps a crash can stop between.
+// Each step leaves a sibling named by the folder's path and a fixed suffix,
+// so finishInterruptedWork() can tell at the next start how far it got and
+// leave exactly one whole folder behind.
+
+// Copies `source` into `<destination>.partial` and only then renames it to
+// `destination`, so `destination` either does not exist or is whole.
+bool copyFolderWhole(const QString& source, const QString& destination, QString* error = nullptr);
+// Copies `source` into `<target>.partial`, then puts that whole copy in the
+// place of `target`: the old target is set aside, the copy renamed in, the old
+// one removed. Without a target the copy is simply renamed into place.
+bool replaceFolderWithCopy(const QString& source, const QString& target, QString* error = nullptr);
+// Renames the folder aside before removing it, so a removal cut short never
+// leaves a half-emptied folder under the real name.
+bool removeFolderWhole(const QString& path);
+// Completes or undoes what an interrupted operation above left at `path`:
+// a set-aside target comes back when its replacement never arrived, and
+// partial copies and set-aside leftovers are removed.
+void finishInterruptedWork(const QString& path);
+
 }  // namespace FolderOps

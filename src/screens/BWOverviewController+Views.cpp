@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/SenderTag.h"
+#include "store/PaymentKind.h"
 #include "screens/BWBillTableDelegate.h"
 #include "screens/BWHUDTableStyle.h"
 #include "widgets/BackgroundView.h"
@@ -36,12 +37,6 @@ constexpr int kSearchFieldWidth = 180;
 constexpr int kDueColumnWidth = 170;
 constexpr int kMoneyColumnWidth = 95;
 constexpr int kLastPaidColumnWidth = 115;
-// The log buttons' sender tags, read by the delegate: a full payment, or a
-// partial one that leaves the button's title alone (the other partial kind
-// retitles its sender "Log Payment", which would leave two buttons saying so).
-constexpr int kFullPaymentTag = 0;
-constexpr int kPartialPaymentTag = 3;
-
 QFrame* dividerLine(QWidget* parent)
 {
     auto* line = new QFrame(parent);
@@ -174,10 +169,12 @@ QWidget* BWOverviewController::buildBottomBar()
     auto* actions = new QHBoxLayout(m_actionBox);
     actions->setContentsMargins(0, 0, 0, 0);
     m_overviewButtonLog = barButton(tr("Log Payment"), KBButtonTypeGreen, m_actionBox);
-    SenderTag::set(m_overviewButtonLog, kFullPaymentTag);
+    SenderTag::set(m_overviewButtonLog, int(PaymentKind::Full));
     m_overviewLineLog = dividerLine(m_actionBox);
     m_overviewButtonPartial = barButton(tr("Log Partial"), KBButtonTypeTeal, m_actionBox);
-    SenderTag::set(m_overviewButtonPartial, kPartialPaymentTag);
+    // This kind leaves the button's title alone: the other partial kind
+    // retitles its sender "Log Payment", which would leave two buttons saying so.
+    SenderTag::set(m_overviewButtonPartial, int(PaymentKind::PartialKeepingTitle));
     m_overviewButtonView = barButton(tr("View"), KBButtonTypeBlue, m_actionBox);
     m_overviewLineView = dividerLine(m_actionBox);
     m_payNowOverviewButton = barButton(tr("Pay Now"), KBButtonTypeOrange, m_actionBox);

@@ -10,6 +10,7 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWForecastViewCalculations.h"
+#include "store/DueDateShift.h"
 
 namespace {
 
@@ -19,11 +20,6 @@ const QString AverageColumn = QStringLiteral("Average");
 const QString BalanceColumn = QStringLiteral("Balance");
 const QString AmountColumn = QStringLiteral("Amount");
 const QString LastPaidColumn = QStringLiteral("LastPaid");
-
-// DateWasModified: why the shown due date differs from the stored one.
-constexpr qlonglong ShiftedForWeekend = 1;
-constexpr qlonglong ShiftedForHoliday = 2;
-constexpr qlonglong ShiftedForVacation = 3;
 
 // What the detail line under the name shows (BW_WhatToShowOnOverview).
 constexpr qlonglong ShowRepeat = 0;
@@ -152,17 +148,17 @@ void BWOverviewTableModel::fillNextDueCell(BWTableCellView& cell, const QVariant
     if (dueString == QCoreApplication::translate("BWBillsLoader", "Never")) {
         cell.detailTextField.text = text("No Due Date");
     } else {
-        switch (record.value(BillKeys::DateWasModified).toLongLong()) {
-        case ShiftedForVacation:
+        switch (dueDateShiftOf(record.value(BillKeys::DateWasModified))) {
+        case DueDateShift::Vacation:
             cell.detailTextField.text = QStringLiteral("%1 %2").arg(dueString, text("(adjusted for vacation)"));
             break;
-        case ShiftedForHoliday:
+        case DueDateShift::Holiday:
             cell.detailTextField.text = QStringLiteral("%1 %2").arg(dueString, text("(adjusted for holiday)"));
             break;
-        case ShiftedForWeekend:
+        case DueDateShift::Weekend:
             cell.detailTextField.text = QStringLiteral("%1 %2").arg(dueString, text("(adjusted for weekend)"));
             break;
-        default:
+        case DueDateShift::None:
             cell.detailTextField.text = dueString;
             break;
         }

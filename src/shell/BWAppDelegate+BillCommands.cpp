@@ -15,6 +15,7 @@
 #include "store/BWPaySite.h"
 #include "store/BWPayment.h"
 #include "store/BWPaymentLogger.h"
+#include "store/PaymentKind.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,8 +23,6 @@
 
 namespace {
 
-// Kinds of the log-payment command, carried as the sender's tag.
-enum LogPaymentTag { FullPayment = 0, PartialPayment = 1, QuickLog = 2, PartialPaymentKeepingTitle = 3 };
 // Kinds of the archive command.
 enum ArchiveTag { Archive = 0, Restore = 1 };
 
@@ -61,8 +60,11 @@ void BWAppDelegate::showLogPaymentPanel(QObject* sender)
     if (!hasOverview())
         return;
     // Quick logging needs no panel; every other kind does.
-    const int kind = SenderTag::of(sender);
-    if (kind != QuickLog && !m_screens.payLogger) {
+    const int tag = SenderTag::of(sender);
+    if (!isPaymentKind(tag))
+        return;
+    const PaymentKind kind = PaymentKind(tag);
+    if (kind != PaymentKind::QuickLog && !m_screens.payLogger) {
         beep();
         return;
     }
@@ -85,23 +87,21 @@ void BWAppDelegate::showLogPaymentPanel(QObject* sender)
         panel->setBid(billID);
 
     switch (kind) {
-    case FullPayment:
+    case PaymentKind::Full:
         showOneOf(panel->savePaymentButton(), panel->savePartialButton());
         break;
-    case PartialPayment:
+    case PaymentKind::Partial:
         showOneOf(panel->savePartialButton(), panel->savePaymentButton());
         retitle(sender, tr("Log Payment"));
         break;
-    case PartialPaymentKeepingTitle:
+    case PaymentKind::PartialKeepingTitle:
         showOneOf(panel->savePartialButton(), panel->savePaymentButton());
         break;
-    case QuickLog:
+    case PaymentKind::QuickLog:
         if (billID.isEmpty())
             beep();
         else
             performQuickLogForBillId(billID);
-        return;
-    default:
         return;
     }
 
@@ -195,7 +195,7 @@ void BWAppDelegate::showBillWithPayAction(QObject*)
 {
     showPaySiteOfCurrentBill(&BWBillDetailScreen::showWebView, [this] {
         QAction logPayment;
-        SenderTag::set(&logPayment, FullPayment);
+        SenderTag::set(&logPayment, int(PaymentKind::Full));
         showLogPaymentPanel(&logPayment);
     });
 }

@@ -4,7 +4,7 @@
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 #include "store/BWDefaultsKeys.h"
-#include "shell/BWRegisteredDefaults.h"
+#include "store/BWRegisteredDefaults.h"
 
 #include <QAbstractButton>
 

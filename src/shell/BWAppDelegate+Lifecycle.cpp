@@ -109,6 +109,9 @@ void BWAppDelegate::applicationDidFinishLaunching()
     updateToolbar();
     finishedStep(QStringLiteral("overviewShown"));
 
+    backupDatabaseAndShowDate();
+    finishedStep(QStringLiteral("backupDatabase"));
+
     setNotificationCenterVisibility();
     finishedStep(QStringLiteral("setNotificationCenterVisibility"));
 
@@ -125,6 +128,11 @@ void BWAppDelegate::applicationDidFinishLaunching()
     // In menu-bar-only mode the window stays closed until asked for.
     if (m_defaults.integerForKey(OrvaneVisibility) != MenuBarOnly && bringMainWindowToFront())
         finishedStep(QStringLiteral("showMainWindow"));
+
+    if (m_defaults.boolForKey(BW_IsFirstLaunchV8_NEW)) {
+        showWelcomeScreen();
+        finishedStep(QStringLiteral("showWelcomeScreen"));
+    }
 
     updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
     finishedStep(QStringLiteral("updateIncomeVisibility"));

@@ -20,6 +20,7 @@ void BWAppDelegate::createMainMenu()
         setAppMenu(menu->fileMenu());
     if (!m_incomeMenuItem)
         m_incomeMenuItem = menu->action(BWMenuValidation::Command::TogglePaydays);
+    addDataFolderAndHelpItems(*menu);
 }
 
 BWMainMenu* BWAppDelegate::mainMenu() const

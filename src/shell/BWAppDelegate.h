@@ -16,8 +16,12 @@
 #include <vector>
 #include "shell/BWMenuValidation.h"
 #include "shell/BWUserInteraction.h"
+#include "shell/BWVersion7ImportWindow.h"
+#include "shell/BWWelcomeSheet.h"
 #include "store/BWStoreEnvironment.h"
 class BWBillDetailScreen;
+class BWImportController;
+class BWObjectController;
 class BWMainMenu;
 class BWBillEditorScreen;
 class BWLogPaymentScreen;
@@ -380,6 +384,43 @@ private:
     std::vector<std::unique_ptr<QObject>> m_screenWatchers;
     // (end Navigation and bill commands)
 
+    // Backup, imports and the welcome sheet
+public:
+    // The menu item that shows the day of the last backup.
+    QAction* lastBackedUpMenuItem();
+    // The data-folder, maintenance and help actions.
+    BWObjectController* objectController();
+    // The import of the fourth version's bills.
+    BWImportController* importer();
+    BWWelcomeSheet* welcomeScreen() const { return m_welcomeScreen; }
+    // Shows the welcome sheet on the main window on the first start of this
+    // version (BW_IsFirstLaunchV8_NEW).
+    void showWelcomeScreen();
+
+public slots:
+    // Stores the previous version's items left in the app-group suite;
+    // returns how many.
+    int importVersion7Data();
+    // Closes the welcome sheet and settles the first-start switches.
+    void startUsing();
+    void showOrvane7ImportOptions();
+    void eneableiCloudFromImportMenu(bool on);
+    // Imports the previous version's data folder below a chosen home folder.
+    void selectFolderForImport();
+    // After asking: the next start is a first start again, and Orvane quits.
+    void reimportFromOrvane7();
+
+private:
+    // The once-a-day backup and its menu item.
+    void backupDatabaseAndShowDate();
+    // The data-folder and import items of the File menu, and the help pages.
+    void addDataFolderAndHelpItems(BWMainMenu& menu);
+    QAction* m_lastBackedUpMenuItem = nullptr;
+    BWObjectController* m_objectController = nullptr;
+    BWImportController* m_importer = nullptr;
+    QPointer<BWWelcomeSheet> m_welcomeScreen;
+    QPointer<BWVersion7ImportWindow> m_importOrvane7Window;
+    // (end Backup, imports and the welcome sheet)
     // Main menu bar and toolbar
 public:
     // What the menu's commands depend on at this moment.

@@ -154,6 +154,7 @@ void BWMainMenu::buildHelpMenu()
 {
     BWAppDelegate* d = &m_delegate;
     QMenu* menu = addMenu(tr("&Help"));
+    m_helpMenu = menu;
     m_helpActions = {
         addCommand(menu, Command::Help, tr("Orvane Support"), QKeySequence::HelpContents,
                    [d](QAction*) { d->reportBug(); }),

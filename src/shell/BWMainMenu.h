@@ -37,6 +37,7 @@ public:
     // Every item that carries a command.
     QList<QAction*> allActions() const;
     QMenu* fileMenu() const { return m_fileMenu; }
+    QMenu* helpMenu() const { return m_helpMenu; }
     QToolBar* toolbar() const { return m_toolbar; }
 
     void validate(const BWMenuValidation::Context& context);
@@ -62,5 +63,6 @@ private:
     QList<QAction*> m_listModeActions;
     QList<QAction*> m_helpActions;
     QPointer<QMenu> m_fileMenu;
+    QPointer<QMenu> m_helpMenu;
     QPointer<QToolBar> m_toolbar;
 };

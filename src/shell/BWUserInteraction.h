@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -18,8 +19,14 @@ struct BWUserInteraction
     std::function<bool(const QUrl& url)> openUrl;
     // Asks where to save a file; "" when the user cancelled.
     std::function<QString(QWidget* parent, const QString& title, const QString& suggestedFileName)> chooseSaveFile;
+    // Asks for a folder; "" when the user cancelled.
+    std::function<QString(QWidget* parent, const QString& title, const QString& prompt)> chooseFolder;
     // A message the user has to acknowledge.
     std::function<void(QWidget* parent, const QString& message, const QString& informativeText)> showAlert;
+    // A question with buttons (the first is the default); answers the index
+    // of the button clicked, -1 when the question was dismissed.
+    std::function<int(QWidget* parent, const QString& message, const QString& informativeText,
+                      const QStringList& buttons)> askQuestion;
     std::shared_ptr<SoundPlayer> sounds;
 
     // The desktop's own: the default browser, the file dialog, a message box

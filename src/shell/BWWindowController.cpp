@@ -1,6 +1,7 @@
 #include "shell/BWWindowController.h"
 
 #include "platform/SenderTag.h"
+#include "store/PaymentKind.h"
 #include "screens/BWView.h"
 
 #include <QEvent>
@@ -108,12 +109,12 @@ void BWWindowController::payBillFromTouchBar()
 
 void BWWindowController::logPaymentFromTouchBar()
 {
-    logPaymentWithTag(0);
+    logPayment(PaymentKind::Full);
 }
 
 void BWWindowController::quickLogBillFromTouchBar()
 {
-    logPaymentWithTag(2);
+    logPayment(PaymentKind::QuickLog);
 }
 
 void BWWindowController::skipPaymentFromTouchbar()
@@ -121,10 +122,10 @@ void BWWindowController::skipPaymentFromTouchbar()
     forwardToDelegate("skipPaymentFromTouchbar", this);
 }
 
-void BWWindowController::logPaymentWithTag(int tag)
+void BWWindowController::logPayment(PaymentKind kind)
 {
     QObject button;
-    SenderTag::set(&button, tag);
+    SenderTag::set(&button, int(kind));
     forwardToDelegate("showLogPaymentPanel", &button);
 }
 

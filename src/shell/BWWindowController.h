@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+enum class PaymentKind : int;
 class BWView;
 class QMainWindow;
 
@@ -65,7 +66,7 @@ private:
     void forwardToDelegate(const char* method, QObject* sender);
     // Sends a window notification the delegate may or may not implement.
     void notifyDelegate(const char* method);
-    void logPaymentWithTag(int tag);
+    void logPayment(PaymentKind kind);
     void refuseZoomIfDelegateSaysSo(Qt::WindowStates oldState);
 
     std::unique_ptr<QMainWindow> m_window;

@@ -8,6 +8,7 @@
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWCloudChannels.h"
+#include "store/BWStoreObserver.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ bool BWBill::moveBill(const QString& billID, const QString& fromIndex, const QSt
     index.setIds(fromIndex, source);
     index.setIds(toIndex, target);
     index.setIds(notUsingIndex, index.ids(notUsingIndex));
-    if (!index.save())
+    if (!saveIndex(index))
         return false;
 
     if (disableBill)
@@ -75,6 +76,8 @@ bool BWBill::deleteBillWithBid(const QString& billID)
     }
     if (m_env.cloud && !m_env.cloud->userUID().isEmpty())
         m_env.cloud->removeBillFromFirebase(billID);
+    if (m_env.observer)
+        m_env.observer->billDeleted(billID);
     return true;
 }
 
@@ -87,7 +90,7 @@ bool BWBill::deleteAllBills()
     index.setDictionary({{IndexKeys::ActiveBills, QVariantList()},
                          {IndexKeys::ArchivedBills, QVariantList()},
                          {IndexKeys::DeletedBills, QVariantList()}});
-    return index.saveReplacingDamagedFile();
+    return saveIndex(index, ReplaceDamagedIndex);
 }
 
 bool BWBill::restoreDeletedBills()
@@ -101,7 +104,15 @@ bool BWBill::restoreDeletedBills()
     index.setIds(IndexKeys::ArchivedBills, index.ids(IndexKeys::ArchivedBills));
     index.setIds(IndexKeys::DeletedBills, {});
     Log::line(QStringLiteral("Index after Purging Deleted Bills: %1").arg(describe(index.dictionary())));
-    return index.save();
+    return saveIndex(index);
+}
+
+bool BWBill::saveIndex(BWBillIndex& index, IndexSaving saving) const
+{
+    const bool saved = saving == ReplaceDamagedIndex ? index.saveReplacingDamagedFile() : index.save();
+    if (saved && m_env.observer)
+        m_env.observer->indexChanged();
+    return saved;
 }
 
 std::optional<BWBillIndex> BWBill::storeIndex(const QVariantMap& index) const
@@ -111,7 +122,7 @@ std::optional<BWBillIndex> BWBill::storeIndex(const QVariantMap& index) const
         return std::nullopt;
     BWBillIndex file(folder);
     file.setDictionary(index);
-    if (!file.save())
+    if (!saveIndex(file))
         return std::nullopt;
     return file;
 }

@@ -7,6 +7,7 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWCloudChannels.h"
 #include "store/BWReminderScheduling.h"
+#include "store/BWStoreObserver.h"
 #include "store/BWTagList.h"
 
 namespace {
@@ -195,6 +196,8 @@ bool BWBill::writeRecordFile(const QString& billID, const QVariantMap& record) c
     // The id, not the record: the log is no place for the user's payments, and
     // serializing the record a second time would double the cost of a write.
     Log::line(QStringLiteral("Wrote File %1").arg(billID));
+    if (m_env.observer)
+        m_env.observer->billSaved(billID);
     return true;
 }
 
@@ -220,7 +223,7 @@ bool BWBill::addToActiveBills(const QString& billID, QStringList* activeBills) c
     // A changed item that is listed already leaves the index as it is.
     if (index.fileExists() && index.dictionary() == before)
         return true;
-    return index.save();
+    return saveIndex(index);
 }
 
 void BWBill::renewReminders(const QString& billID, const QString& billName, const QVariantMap& record,

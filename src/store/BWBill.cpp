@@ -11,6 +11,7 @@
 #include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWDataFolder.h"
 
 namespace {
 
@@ -205,7 +206,7 @@ QDateTime BWBill::now() const
 
 QString BWBill::dataFolder() const
 {
-    const QString folder = BWBillsLoader(m_env).orvaneDirectory();
+    const QString folder = BWDataFolder(m_env).path();
     if (folder.isEmpty())
         Log::line(QStringLiteral("No data folder; nothing written"));
     return folder;

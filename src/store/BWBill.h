@@ -160,6 +160,9 @@ private:
     bool addToActiveBills(const QString& billID, QStringList* activeBills) const;
     // Writes `index` as the data folder's index; the saved file, or nothing
     // when there is no data folder or the write failed.
+    enum IndexSaving { KeepDamagedIndex, ReplaceDamagedIndex };
+    // Saves the index and announces it to the store's observer.
+    bool saveIndex(BWBillIndex& index, IndexSaving saving = KeepDamagedIndex) const;
     std::optional<BWBillIndex> storeIndex(const QVariantMap& index) const;
     bool defaultsFlag(const QString& key) const;
     void sendListToKeyValueStore(const QString& cloudKey, const QStringList& billIDs, const QString& logLine) const;

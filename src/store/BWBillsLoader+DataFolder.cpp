@@ -1,72 +1,13 @@
 #include "store/BWBillsLoader.h"
 
-#include <QDir>
-#include <QFileInfo>
-
-#include "platform/Log.h"
-#include "platform/UserDefaults.h"
-#include "store/BWDefaultsKeys.h"
-
-namespace {
-
-const QString kDataFolderName = QStringLiteral("Orvane.ovdata");
-
-}  // namespace
+#include "store/BWDataFolder.h"
 
 QString BWBillsLoader::orvaneDirectory() const
 {
-    UserDefaults& defaults = *m_env.defaults;
-    if (!defaults.boolForKey(BWDefaultsKeys::BWCustomLocationEnabled)) {
-        if (!QDir().mkpath(m_env.defaultDataFolder))
-            Log::line(QStringLiteral("Could not create the data folder %1").arg(m_env.defaultDataFolder));
-        return m_env.defaultDataFolder;
-    }
-
-    const QString cached = defaults.stringForKey(BWDefaultsKeys::BWCusomLocationTempPath);
-    if (!cached.isEmpty())
-        return cached;
-
-    Log::line(QStringLiteral("Resolving Bookmark"));
-    const QString chosen = chosenFolder();
-    if (chosen.isEmpty())
-        return QString();
-    const QString dataFolder = dataFolderInChosenFolder(chosen);
-    defaults.setObject(BWDefaultsKeys::BWCusomLocationTempPath, dataFolder);
-    return dataFolder;
+    return BWDataFolder(m_env).path();
 }
 
 QString BWBillsLoader::orvaneDropboxFolder() const
 {
-    if (!m_env.defaults->boolForKey(BWDefaultsKeys::BWCustomLocationEnabled))
-        return QString();
-    Log::line(QStringLiteral("Resolving Bookmark"));
-    const QString chosen = chosenFolder();
-    Log::line(QStringLiteral("Final URL: %1").arg(chosen));
-    return chosen;
-}
-
-// The chosen folder is kept as its path (UTF-8 data, or a string). Like a
-// bookmark of a folder that was removed, a path that no longer names an
-// existing folder resolves to nothing.
-QString BWBillsLoader::chosenFolder() const
-{
-    const QVariant bookmark = m_env.defaults->objectForKey(BWDefaultsKeys::BWCustomLocationBookmark);
-    const QString path = bookmark.typeId() == QMetaType::QByteArray ? QString::fromUtf8(bookmark.toByteArray())
-                                                                     : bookmark.toString();
-    const QFileInfo folder(path);
-    if (path.isEmpty() || !folder.isAbsolute() || !folder.isDir()) {
-        Log::line(QStringLiteral("The chosen data-folder location \"%1\" does not resolve").arg(path));
-        return QString();
-    }
-    return QDir::cleanPath(folder.absoluteFilePath());
-}
-
-QString BWBillsLoader::dataFolderInChosenFolder(const QString& chosen) const
-{
-    const QDir folder(chosen);
-    if (m_env.defaults->boolForKey(BWDefaultsKeys::BWDropboxSyncEnabled))
-        return folder.filePath(QStringLiteral("Apps/Orvane/") + kDataFolderName);
-    if (QFileInfo(chosen).fileName() == kDataFolderName)
-        return chosen;
-    return folder.filePath(kDataFolderName);
+    return BWDataFolder(m_env).chosenLocation();
 }

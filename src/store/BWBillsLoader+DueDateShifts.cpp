@@ -11,6 +11,7 @@
 #include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/DueDateShift.h"
 #include "store/RepeatUnit.h"
 
 namespace {
@@ -56,9 +57,7 @@ bool isAutomaticTwiceMonthly(const QVariantMap& bill)
         && bill.value(BillKeys::PayType).toLongLong() == AutomaticPayType;
 }
 
-enum ShiftReason : qlonglong { WeekendShift = 1, HolidayShift = 2, VacationShift = 3 };
-
-void setShiftedDueDate(QVariantMap& bill, const QDateTime& dueDate, ShiftReason reason)
+void setShiftedDueDate(QVariantMap& bill, const QDateTime& dueDate, DueDateShift reason)
 {
     bill.insert(BillKeys::DueDate, dueDate.toUTC());
     bill.insert(BillKeys::DateWasModified, qlonglong(reason));
@@ -75,7 +74,7 @@ void BWBillsLoader::modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) co
         return;
     const QDateTime moved = modifyDueDateToAvoidWeekends(bill.value(BillKeys::DueDate).toDateTime(), -1);
     if (moved.isValid())
-        setShiftedDueDate(bill, moved, WeekendShift);
+        setShiftedDueDate(bill, moved, DueDateShift::Weekend);
 }
 
 void BWBillsLoader::modifyDateForHolidayAndVacationIfNecessaryForBill(QVariantMap& bill) const
@@ -91,7 +90,7 @@ void BWBillsLoader::modifyDateForHolidayAndVacationIfNecessaryForBill(QVariantMa
         for (qsizetype step = 0; step < holidays().size() && holidays().contains(day.date()); ++step) {
             Log::line(QStringLiteral("Avoid date due to holiday"));
             day = normalizedDate(subtractOneDayFromDate(day));
-            setShiftedDueDate(bill, day, HolidayShift);
+            setShiftedDueDate(bill, day, DueDateShift::Holiday);
         }
     }
 
@@ -102,7 +101,7 @@ void BWBillsLoader::modifyDateForHolidayAndVacationIfNecessaryForBill(QVariantMa
         if (start.isValid() && end.isValid()
             && date(dueDay, normalizedDate(start), normalizedDate(end))) {
             Log::line(QStringLiteral("Avoid date due to Vacation"));
-            setShiftedDueDate(bill, subtractOneDayFromDate(start), VacationShift);
+            setShiftedDueDate(bill, subtractOneDayFromDate(start), DueDateShift::Vacation);
         }
     }
 }

@@ -60,6 +60,24 @@ public:
     // with `loadingAllBills` every bill, otherwise the due-soon and overdue ones.
     QVariantList loadBillsForExtension(bool loadingAllBills = false) const;
 
+    // ---- Daily backup and restore --------------------------------------------
+
+    // Copies the data folder into a backup named by a fresh id under the
+    // backup root, once a calendar day, then removes the previous backup.
+    // False when no backup was made: the day then does not count as backed
+    // up and the previous backup stays.
+    bool backupDatabase() const;
+    // Puts the last backup in place of the data folder. The backup is copied
+    // beside the data folder first and swapped in only when whole, so a
+    // failure leaves the data folder as it was. False when there is no usable
+    // backup or the copy failed.
+    bool restoreDatabase() const;
+    // The day of the last backup in the long form ("Tue, Mar 8, 2016").
+    QString lastBackedUpNaturalDate() const;
+    // The folder that holds the backups (and the default data folder);
+    // created when asked for.
+    QString orvaneBackupPath() const;
+
     // ---- Due states and display texts --------------------------------------
 
     // Midnight at the start of the date's local calendar day.
@@ -236,8 +254,6 @@ private:
     qlonglong appGroupDueSoonDays() const;
     QString dateString(const QDateTime& date, const QString& skeleton, const QString& fallback) const;
 
-    QString chosenFolder() const;
-    QString dataFolderInChosenFolder(const QString& chosen) const;
     std::optional<QVariantMap> readBillFile(const QString& dataFolder, const QString& billID) const;
     // Only a well-formed id may name a file.
     static QStringList validIDs(const QStringList& billIDs);

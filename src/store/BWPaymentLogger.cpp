@@ -15,6 +15,8 @@
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWDataFolder.h"
+#include "store/BWStoreObserver.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/OrLogHelper.h"
 #include "store/RepeatUnit.h"
@@ -159,6 +161,8 @@ bool BWPaymentLogger::recordPayment(const BWPayment& payment, const QVariantMap&
         removeReceiptCopy(*receipt);
         return false;
     }
+    if (m_env.observer)
+        m_env.observer->paymentLogged(paid.value(BillKeys::Bid).toString());
     return true;
 }
 
@@ -321,5 +325,5 @@ bool BWPaymentLogger::shouldUpdateLastPaidDate(const QDateTime& currentDate, con
 
 QString BWPaymentLogger::dataFolder() const
 {
-    return BWBillsLoader(m_env).orvaneDirectory();
+    return BWDataFolder(m_env).path();
 }

@@ -6,6 +6,7 @@ class Clock;
 class UserDefaults;
 class BWCloudChannels;
 class BWReminderScheduling;
+class BWStoreObserver;
 
 // What the store reads from the world around it. The store's classes are made
 // for each use and keep no state; they take this environment instead of
@@ -23,4 +24,5 @@ struct BWStoreEnvironment
 
     BWCloudChannels* cloud = nullptr;            // none: nothing is handed to the cloud
     BWReminderScheduling* reminders = nullptr;   // none: no reminders are made
+    BWStoreObserver* observer = nullptr;         // none: writes are announced to nobody
 };

@@ -9,7 +9,7 @@
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWBillsLoader.h"
+#include "store/BWDataFolder.h"
 #include "store/BWCloudChannels.h"
 
 namespace {
@@ -72,7 +72,7 @@ BWTagList::BWTagList(const BWStoreEnvironment& env)
 
 QString BWTagList::tagFilePath() const
 {
-    const QString folder = BWBillsLoader(m_env).orvaneDirectory();
+    const QString folder = BWDataFolder(m_env).path();
     return folder.isEmpty() ? QString() : QDir(folder).filePath(DataFolderFiles::TagIndex);
 }
 

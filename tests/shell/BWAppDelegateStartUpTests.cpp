@@ -112,7 +112,7 @@ TEST_F(BWAppDelegateStartUpTest, StartsUpInItsFixedOrder)
     EXPECT_EQ(steps, (QStringList{"launchDate", "createMainWindowController", "mainViewButtons", "passwordState",
                                   "initializeDefaults", "setDockIconVisibility", "initializeViews", "addUpdatesMenu",
                                   "createMenu", "loadOverview", "setListOfActiveBills", "overviewShown",
-                                  "setNotificationCenterVisibility", "startTimer", "observeSleepAndWake",
+                                  "backupDatabase", "setNotificationCenterVisibility", "startTimer", "observeSleepAndWake",
                                   "showMainWindow", "updateIncomeVisibility", "cloudPrompt"}));
 }
 

@@ -4,7 +4,7 @@
 #include "platform/RunningPrograms.h"
 #include "platform/UserDefaults.h"
 #include "shell/AppHelper.h"
-#include "shell/BWRegisteredDefaults.h"
+#include "store/BWRegisteredDefaults.h"
 #include "shell/MGPreferencePanel.h"
 #include "store/BWDefaultsKeys.h"
 #include "support/TempFolder.h"

@@ -5,7 +5,7 @@
 #include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
 #include "store/BWDefaultsKeys.h"
-#include "shell/BWRegisteredDefaults.h"
+#include "store/BWRegisteredDefaults.h"
 #include "shell/BWReminderManager.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"

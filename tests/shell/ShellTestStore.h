@@ -3,7 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/UserDefaults.h"
 #include "store/BWDefaultsKeys.h"
-#include "shell/BWRegisteredDefaults.h"
+#include "store/BWRegisteredDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
@@ -37,6 +37,8 @@ public:
         EXPECT_TRUE(defaults.setInteger(BWDefaultsKeys::BWAvoidWeekends, 0));
         EXPECT_TRUE(defaults.setBool(BWDefaultsKeys::BWAvoidHolidays, false));
         EXPECT_TRUE(defaults.setBool(BWDefaultsKeys::ShouldAllowHolidayAdjustments, false));
+        // A returning user, past the welcome sheet.
+        EXPECT_TRUE(defaults.setBool(BWDefaultsKeys::BW_IsFirstLaunchV8_NEW, false));
     }
 
     QDateTime daysFromNow(int days) const { return clock.now().addDays(days); }

@@ -1,4 +1,4 @@
-#include "shell/BWRegisteredDefaults.h"
+#include "store/BWRegisteredDefaults.h"
 
 #include "platform/Clock.h"
 #include "platform/PropertyList.h"

@@ -1,0 +1,228 @@
+#include "shell/BWAppDelegate.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <functional>
+#include <QTabWidget>
+
+#include "platform/Log.h"
+#include "platform/UserDefaults.h"
+#include "screens/BWOverviewScreen.h"
+#include "shell/BWImportController.h"
+#include "shell/BWMainMenu.h"
+#include "shell/BWObjectController.h"
+#include "shell/BWVersion7ImportWindow.h"
+#include "shell/BWWelcomeSheet.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWPreviousVersionImporter.h"
+
+using namespace BWDefaultsKeys;
+
+// ---- Backup ------------------------------------------------------------------------
+
+QAction* BWAppDelegate::lastBackedUpMenuItem()
+{
+    if (!m_lastBackedUpMenuItem) {
+        m_lastBackedUpMenuItem = new QAction(this);
+        m_lastBackedUpMenuItem->setEnabled(false);  // it only tells
+    }
+    return m_lastBackedUpMenuItem;
+}
+
+void BWAppDelegate::backupDatabaseAndShowDate()
+{
+    const BWBillsLoader loader(m_storeEnv);
+    loader.backupDatabase();
+    lastBackedUpMenuItem()->setText(tr("Last Backed Up: ") + loader.lastBackedUpNaturalDate());
+}
+
+// ---- Data-folder actions and the older version's import --------------------------------
+
+BWObjectController* BWAppDelegate::objectController()
+{
+    if (!m_objectController) {
+        m_objectController = new BWObjectController(m_storeEnv, m_interaction, this);
+        m_objectController->setWindow(mainWindow());
+        connect(m_objectController, &BWObjectController::dataFolderChanged, this,
+                [this] { switchToOverviewAndReload(m_objectController); });
+    }
+    return m_objectController;
+}
+
+BWImportController* BWAppDelegate::importer()
+{
+    if (!m_importer) {
+        m_importer = new BWImportController(m_storeEnv, m_interaction, this);
+        m_importer->setWindow(mainWindow());
+        connect(m_importer, &BWImportController::importFinished, this,
+                [this] { switchToOverviewAndReload(m_importer); });
+    }
+    return m_importer;
+}
+
+// ---- Welcome sheet and the previous version's data -----------------------------------
+
+void BWAppDelegate::showWelcomeScreen()
+{
+    if (!m_defaults.boolForKey(BW_IsFirstLaunchV8_NEW))
+        return;
+    if (hasOverview()) {
+        m_screens.overview->updateTableColumnVisibility();
+        m_screens.overview->loadOverview();
+    }
+    if (!m_welcomeScreen) {
+        m_welcomeScreen = new BWWelcomeSheet(mainWindow());
+        objectController()->setWelcomeTabView(m_welcomeScreen->welcomeTabView());
+        connect(m_welcomeScreen, &BWWelcomeSheet::nextPageRequested, objectController(), &BWObjectController::goToNextPage);
+        connect(m_welcomeScreen, &BWWelcomeSheet::importVersion7DataRequested, this, &BWAppDelegate::importVersion7Data);
+        connect(m_welcomeScreen, &BWWelcomeSheet::importOptionsRequested, this, &BWAppDelegate::showOrvane7ImportOptions);
+        connect(m_welcomeScreen, &BWWelcomeSheet::startUsingRequested, this, &BWAppDelegate::startUsing);
+    }
+    m_welcomeScreen->open();
+}
+
+int BWAppDelegate::importVersion7Data()
+{
+    const int stored = BWPreviousVersionImporter(m_storeEnv).importVersion7Data();
+    if (stored == 0)
+        m_interaction.showAlert(m_welcomeScreen ? static_cast<QWidget*>(m_welcomeScreen) : mainWindow(),
+                                tr("Nothing to Import"), tr("No Orvane 7 bills were found."));
+    return stored;
+}
+
+void BWAppDelegate::startUsing()
+{
+    if (m_welcomeScreen)
+        m_welcomeScreen->close();
+    for (const QString& key : {BW_IsFirstLaunchV8_NEW, BWAvoidHolidays, VacationEnabled}) {
+        if (!m_defaults.setBool(key, false))
+            Log::line(QStringLiteral("Could not store %1").arg(key));
+    }
+    if (hasOverview())
+        reloadOverviewAndSuggestions();
+    if (!m_defaults.setBool(FirstLaunchSinceiCloud2, false))
+        Log::line(QStringLiteral("Could not store %1").arg(FirstLaunchSinceiCloud2));
+}
+
+void BWAppDelegate::showOrvane7ImportOptions()
+{
+    if (!m_importOrvane7Window) {
+        m_importOrvane7Window = new BWVersion7ImportWindow(mainWindow());
+        connect(m_importOrvane7Window, &BWVersion7ImportWindow::selectFolderRequested, this,
+                &BWAppDelegate::selectFolderForImport);
+        connect(m_importOrvane7Window, &BWVersion7ImportWindow::iCloudSyncToggled, this,
+                &BWAppDelegate::eneableiCloudFromImportMenu);
+        connect(m_importOrvane7Window, &BWVersion7ImportWindow::reimportRequested, this,
+                &BWAppDelegate::reimportFromOrvane7);
+    }
+    m_importOrvane7Window->show();
+    m_importOrvane7Window->raise();
+    m_importOrvane7Window->activateWindow();
+}
+
+void BWAppDelegate::eneableiCloudFromImportMenu(bool on)
+{
+    if (!m_defaults.setBool(iCloudSyncEnabled2, on))
+        Log::line(QStringLiteral("Could not store %1").arg(iCloudSyncEnabled2));
+}
+
+void BWAppDelegate::selectFolderForImport()
+{
+    QWidget* window = m_importOrvane7Window ? static_cast<QWidget*>(m_importOrvane7Window) : mainWindow();
+    m_interaction.showAlert(window, QStringLiteral("In order to access your Orvane 7 data, Orvane needs you to "
+                                                   "manually select your home folder. Click the OK button below "
+                                                   "and then select the folder with the house icon on the sidebar."),
+                            QString());
+    const QString home = m_interaction.chooseFolder(window, tr("Select Home Folder"), tr("Import"));
+    if (home.isEmpty())
+        return;
+    Log::line(QStringLiteral("Path: %1").arg(home));
+    const std::optional<int> stored = BWPreviousVersionImporter(m_storeEnv).importFromContainer(home);
+    if (!stored) {
+        m_interaction.showAlert(window, tr("No Orvane 7 Data Found"),
+                                tr("This home folder holds no Orvane 7 data folder."));
+        return;
+    }
+    if (hasOverview())
+        reloadOverviewAndSuggestions();
+}
+
+void BWAppDelegate::reimportFromOrvane7()
+{
+    const int answer = m_interaction.askQuestion(
+        mainWindow(), QStringLiteral("WARNING: Are You Sure?"),
+        QStringLiteral("If you continue, your active bills will be overwritten by the active bills in Orvane 7. "
+                       "To re-import, first quit Orvane 8, then relaunch Orvane 7. Finally, relaunch Orvane 8."),
+        {tr("Cancel"), QStringLiteral("Quit Orvane & Re-Import Active Bills")});
+    if (answer != 1)
+        return;
+    if (!m_defaults.setBool(BW_IsFirstLaunchV8_NEW, true)) {
+        Log::line(QStringLiteral("Could not store %1").arg(BW_IsFirstLaunchV8_NEW));
+        return;
+    }
+    terminate();
+}
+
+// ---- Menu items ------------------------------------------------------------------------
+
+namespace {
+
+QAction* addItem(QMenu* menu, const QString& title, QObject* receiver, const std::function<void()>& run)
+{
+    QAction* item = menu->addAction(title);
+    QObject::connect(item, &QAction::triggered, receiver, run);
+    return item;
+}
+
+}  // namespace
+
+void BWAppDelegate::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
+{
+    BWObjectController* actions = objectController();
+    auto* data = new QMenu(tr("Data Folder"), mainMenu.fileMenu());
+    data->addAction(lastBackedUpMenuItem());
+    addItem(data, tr("Restore Backup…"), actions, [actions] { actions->restoreDatabase(); });
+    data->addSeparator();
+    addItem(data, tr("Show Data Folder"), actions, [actions] { actions->revealDataFolder(); });
+    addItem(data, tr("Move Data Folder…"), actions, [actions] { actions->moveToNewSecurityScopedDatabaseLocation(); });
+    addItem(data, tr("Use Data Folder Elsewhere…"), actions, [actions] { actions->loadSecurityScopedDatabase(); });
+    addItem(data, tr("Keep Data Folder in Dropbox…"), actions, [actions] { actions->startSync(); });
+    QAction* reset = addItem(data, tr("Move Data Folder Back to Its Usual Place"), actions,
+                             [actions] { actions->resetDatabaseLocation(); });
+    connect(data, &QMenu::aboutToShow, reset, [this, reset] {
+        reset->setEnabled(m_defaults.boolForKey(BWCustomLocationEnabled));
+    });
+    data->addSeparator();
+    addItem(data, tr("Compact Database"), actions, [actions] { actions->compactDatabase(); });
+    addItem(data, tr("Rebuild Tag List"), actions, [actions] { actions->rebuildTagList(); });
+    data->addSeparator();
+    QMenu* imports = data->addMenu(tr("Import"));
+    addItem(imports, tr("Orvane 4 Data…"), this, [this] { importer()->manuallyImportData(); });
+    addItem(imports, tr("Orvane 4 Data from a Folder…"), this, [this] { importer()->manuallyImportCustomData(); });
+    addItem(imports, tr("Orvane 7 Import Options…"), this, [this] { showOrvane7ImportOptions(); });
+
+    QMenu* file = mainMenu.fileMenu();
+    QAction* close = mainMenu.action(BWMenuValidation::Command::CloseWindow);
+    file->insertMenu(close, data);
+    file->insertSeparator(close);
+
+    using Page = BWObjectController::HelpPage;
+    QMenu* help = mainMenu.helpMenu();
+    QAction* about = mainMenu.action(BWMenuValidation::Command::About);
+    auto* pages = new QMenu(tr("Guides and Help Pages"), help);
+    const std::pair<QString, Page> webPages[] = {
+        {tr("Orvane Manual"), Page::OrvaneManual},   {tr("User Manual"), Page::UserManual},
+        {tr("What's New"), Page::WhatsNew},          {tr("Forecast Help"), Page::ForecastHelp},
+        {tr("Sync Help"), Page::SyncHelp},           {tr("E-mail Reminders"), Page::EmailSite},
+        {tr("Orvane for Phones"), Page::PhoneEdition}, {tr("Report a Bug"), Page::ReportBug},
+    };
+    for (const auto& [title, page] : webPages)
+        addItem(pages, title, actions, [actions, page = page] { actions->openHelpPage(page); });
+    pages->addSeparator();
+    addItem(pages, tr("Quick Start Guide"), actions, [actions] { actions->showQuickStartGuide(); });
+    addItem(pages, tr("Migration Guide"), actions, [actions] { actions->showMigrationGuide(); });
+    help->insertMenu(about, pages);
+    help->insertSeparator(about);
+}

@@ -1,0 +1,255 @@
+#include "shell/BWObjectController.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "platform/Log.h"
+#include "platform/UserDefaults.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWDatabaseMover.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWTagList.h"
+
+using namespace BWDefaultsKeys;
+
+BWObjectController::BWObjectController(const BWStoreEnvironment& env, BWUserInteraction interaction, QObject* parent)
+    : QObject(parent), m_env(env), m_interaction(std::move(interaction))
+{
+}
+
+QString BWObjectController::addressOf(HelpPage page)
+{
+    switch (page) {
+    case HelpPage::ReportBug: return QStringLiteral("https://www.bramwick.com/orvane/report-a-bug");
+    case HelpPage::GetDropboxAccount: return QStringLiteral("https://www.dropbox.com/");
+    case HelpPage::OrvaneManual: return QStringLiteral("https://www.bramwick.com/orvane/help");
+    case HelpPage::WhatsNew: return QStringLiteral("https://www.bramwick.com/orvane/whats-new");
+    case HelpPage::SupportSite: return QStringLiteral("https://www.bramwick.com/orvane/support");
+    case HelpPage::ForecastHelp: return QStringLiteral("https://www.bramwick.com/orvane/help/forecast");
+    case HelpPage::EmailSite: return QStringLiteral("https://www.bramwick.com/orvane/email-reminders");
+    case HelpPage::UserManual: return QStringLiteral("https://www.bramwick.com/orvane/manual");
+    case HelpPage::SyncHelp: return QStringLiteral("https://www.bramwick.com/orvane/help/sync");
+    case HelpPage::PhoneEditionSignUp: return QStringLiteral("https://www.bramwick.com/orvane/phone/sign-up");
+    case HelpPage::PhoneEdition: return QStringLiteral("https://www.bramwick.com/orvane/phone");
+    }
+    return QString();
+}
+
+// ---- Data-folder place ---------------------------------------------------------
+
+bool BWObjectController::adoptChosenFolder(const QString& folder, bool dropbox)
+{
+    UserDefaults& defaults = *m_env.defaults;
+    return defaults.setBool(BWDropboxSyncEnabled, dropbox) && defaults.setObject(BWCustomLocationBookmark, folder)
+        && defaults.setBool(BWCustomLocationEnabled, true) && defaults.setObject(BWCusomLocationTempPath, QString())
+        && defaults.synchronize();
+}
+
+void BWObjectController::moveToNewSecurityScopedDatabaseLocation()
+{
+    const QString current = BWBillsLoader(m_env).orvaneDirectory();
+    const QString chosen = m_interaction.chooseFolder(m_window, tr("Select Location to Save Database"), tr("Move"));
+    if (chosen.isEmpty())
+        return;
+    if (!QFileInfo(chosen).isDir()) {
+        tell(tr("The folder could not be used"), tr("\"%1\" is not a folder Orvane can reach.").arg(chosen));
+        return;
+    }
+    const BWDatabaseMover mover(m_env, [this, chosen](const QString&) { return adoptChosenFolder(chosen, false); });
+    if (!mover.moveDatabaseToNewLocation(chosen, current, false)) {
+        tell(tr("The Database Was Not Moved"),
+             tr("Your data stays where it was. The chosen folder may already hold Orvane data, lie inside "
+                "the data folder, or not be writable."));
+        return;
+    }
+    emit dataFolderChanged();
+    tell(tr("Database Moved"), tr("Your data has been moved to the new location."));
+}
+
+void BWObjectController::loadSecurityScopedDatabase()
+{
+    const QString chosen = m_interaction.chooseFolder(m_window, tr("Select Folder Containing Database"), tr("Open"));
+    if (chosen.isEmpty() || !QFileInfo(chosen).isDir())
+        return;
+    if (!BWDatabaseMover(m_env).loadDatabaseFromAnotherLocation(chosen))
+        return;
+    if (!adoptChosenFolder(chosen, false)) {
+        tell(tr("The Database Was Not Opened"), tr("Orvane could not store its settings."));
+        return;
+    }
+    emit dataFolderChanged();
+    tell(tr("Database Opened"), tr("Your data has been sucessfully loaded."));
+}
+
+void BWObjectController::resetDatabaseLocation()
+{
+    UserDefaults& defaults = *m_env.defaults;
+    if (!defaults.boolForKey(BWCustomLocationEnabled))
+        return;
+    const QString current = BWBillsLoader(m_env).orvaneDirectory();
+    Log::line(QStringLiteral("Trying to reset database..."));
+    Log::line(current);
+    const BWDatabaseMover mover(m_env, [&defaults](const QString&) {
+        return defaults.setBool(BWDropboxSyncEnabled, false) && defaults.setBool(BWCustomLocationEnabled, false)
+            && defaults.setBool(BWAuthorizedForiOSSync, false) && defaults.setObject(BWCusomLocationTempPath, QString())
+            && defaults.synchronize();
+    });
+    if (current.isEmpty() || !mover.resetDatabaseFromStartLocation(current))
+        return;
+    emit dataFolderChanged();
+    tell(tr("Database Reset"), tr("Your data has been moved back to the default location."));
+}
+
+void BWObjectController::startSync()
+{
+    const int answer = m_interaction.askQuestion(
+        m_window, tr("Select Dropbox Folder"),
+        tr("Turning on Sync will move your data to your Dropbox. You must select your Dropbox folder to continue."),
+        {tr("Select Dropbox…"), tr("Cancel")});
+    if (answer == 0)
+        continueSettingUpSync();
+}
+
+void BWObjectController::continueSettingUpSync()
+{
+    const QString current = BWBillsLoader(m_env).orvaneDirectory();
+    const QString chosen = m_interaction.chooseFolder(m_window, tr("Select Dropbox Folder"), tr("Select"));
+    if (chosen.isEmpty())
+        return;
+    if (QFileInfo(chosen).fileName() != QStringLiteral("Dropbox")) {
+        Log::line(QStringLiteral("Wrong Folder!"));
+        m_interaction.askQuestion(m_window, tr("Wrong Folder Selected"),
+                                  tr("This doesn't appear to be your Dropbox folder. Make sure Dropbox is installed, "
+                                     "and select the folder named Dropbox."),
+                                  {tr("Cancel")});
+        return;
+    }
+    const QString appFolder = QDir(chosen).filePath(QStringLiteral("Apps/Orvane"));
+    QDir().mkpath(appFolder);
+    const BWDatabaseMover mover(m_env, [this, chosen](const QString&) { return adoptChosenFolder(chosen, true); });
+    const bool done = mover.databaseExistsWithDataAtLocation(appFolder)
+        ? mover.loadDatabaseFromAnotherLocation(appFolder) && adoptChosenFolder(chosen, true)
+        : mover.moveDatabaseToNewLocation(appFolder, current, false);
+    if (!done) {
+        Log::line(QStringLiteral("Couldn't Move Database"));
+        return;
+    }
+    emit dataFolderChanged();
+}
+
+// ---- Maintenance -------------------------------------------------------------------
+
+void BWObjectController::restoreDatabase()
+{
+    const int answer = m_interaction.askQuestion(
+        m_window, tr("Restore Database"),
+        tr("Are you sure you want to restore your database from the backup? This will overwrite your current "
+           "data, and cannot be undone."),
+        {tr("Restore"), tr("Cancel")});
+    if (answer != 0)
+        return;
+    const bool restored = BWBillsLoader(m_env).restoreDatabase();
+    emit dataFolderChanged();
+    if (restored)
+        Log::line(QStringLiteral("Restore Success"));
+    else
+        tell(tr("The Database Was Not Restored"),
+             tr("There is no usable backup, or it could not be copied. Your data is as it was."));
+}
+
+void BWObjectController::compactDatabase()
+{
+    BWBillsLoader(m_env).compactDatabase();
+}
+
+void BWObjectController::rebuildTagList()
+{
+    const BWBillsLoader loader(m_env);
+    QVariantList items = loader.loadBillsInGroup(IndexKeys::ActiveBills, QString(), true).value_or(QVariantList());
+    items += loader.loadBillsInGroup(IndexKeys::ArchivedBills, QString(), true).value_or(QVariantList());
+    if (!BWTagList(m_env).updateTagListWithListOfBills(items))
+        tell(tr("The Tag List Was Not Rebuilt"), tr("The tag list could not be written."));
+    emit dataFolderChanged();
+}
+
+void BWObjectController::revealDataFolder()
+{
+    const QString folder = BWBillsLoader(m_env).orvaneDirectory();
+    if (folder.isEmpty() || !m_interaction.openUrl(QUrl::fromLocalFile(folder)))
+        tell(tr("The Data Folder Could Not Be Shown"), folder);
+}
+
+void BWObjectController::reloadOverviewFromPrefs()
+{
+    emit dataFolderChanged();
+}
+
+void BWObjectController::disableTip()
+{
+    m_env.defaults->setBool(BWHideTip, true);
+}
+
+void BWObjectController::hideAdvert()
+{
+    m_env.defaults->setBool(BWHideAd, true);
+}
+
+// ---- Welcome sheet and help ------------------------------------------------------------
+
+void BWObjectController::goToNextPage()
+{
+    if (m_welcomeTabView && m_welcomeTabView->currentIndex() + 1 < m_welcomeTabView->count())
+        m_welcomeTabView->setCurrentIndex(m_welcomeTabView->currentIndex() + 1);
+}
+
+void BWObjectController::signUpAndContinue()
+{
+    openHelpPage(HelpPage::PhoneEditionSignUp);
+    goToNextPage();
+}
+
+void BWObjectController::openHelpPage(HelpPage page)
+{
+    if (!m_interaction.openUrl(QUrl(addressOf(page))))
+        tell(tr("No Web Browser Could Be Opened"), addressOf(page));
+}
+
+void BWObjectController::showQuickStartGuide()
+{
+    showGuide(tr("Quick Start Guide"), QStringLiteral(":/guides/quickstart.html"));
+}
+
+void BWObjectController::showMigrationGuide()
+{
+    showGuide(tr("Migration Guide"), QStringLiteral(":/guides/migration.html"));
+}
+
+// The guides are our own documents among the program's resources, shown in a
+// window of their own.
+void BWObjectController::showGuide(const QString& title, const QString& resource)
+{
+    auto* guide = new QDialog(m_window);
+    guide->setAttribute(Qt::WA_DeleteOnClose);
+    guide->setWindowTitle(title);
+    auto* text = new QTextBrowser(guide);
+    text->setOpenLinks(false);
+    text->setSource(QUrl(QStringLiteral("qrc") + resource));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, guide);
+    connect(buttons, &QDialogButtonBox::rejected, guide, &QDialog::close);
+    auto* layout = new QVBoxLayout(guide);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    guide->resize(560, 480);
+    guide->show();
+}
+
+void BWObjectController::tell(const QString& message, const QString& informativeText)
+{
+    m_interaction.showAlert(m_window, message, informativeText);
+}

@@ -1,0 +1,87 @@
+#include "store/BWBillsLoader.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/BWUIDMaker.h"
+#include "platform/Clock.h"
+#include "platform/FolderOps.h"
+#include "platform/Log.h"
+#include "platform/UserDefaults.h"
+#include "store/BWDefaultsKeys.h"
+
+using namespace BWDefaultsKeys;
+
+namespace {
+
+const QString IndexFileName = QStringLiteral("billindex.plist");
+
+}  // namespace
+
+QString BWBillsLoader::orvaneBackupPath() const
+{
+    if (!QDir().mkpath(m_env.supportFolder))
+        Log::line(QStringLiteral("Could not create the backup folder %1").arg(m_env.supportFolder));
+    return m_env.supportFolder;
+}
+
+bool BWBillsLoader::backupDatabase() const
+{
+    Log::line(QStringLiteral("Starting Backup"));
+    UserDefaults& defaults = *m_env.defaults;
+    if (normalizedDate(defaults.dateForKey(BWLastBackup)) == normalizedDate(now())) {
+        Log::line(QStringLiteral("Database already backed Up today"));
+        return true;
+    }
+
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty() || !QFileInfo(dataFolder).isDir()) {
+        Log::line(QStringLiteral("No data folder to back up"));
+        return false;
+    }
+    const QString backupRoot = orvaneBackupPath();
+    const QString newID = BWUIDMaker::makeUID();
+    QString error;
+    if (!FolderOps::copyFolderWhole(dataFolder, QDir(backupRoot).filePath(newID), &error)) {
+        Log::line(QStringLiteral("Backup failed, the previous backup is kept: %1").arg(error));
+        return false;
+    }
+    Log::line(QStringLiteral("Database backed up."));
+
+    const QString oldID = defaults.stringForKey(BWLastBackupUID);
+    if (!defaults.setObject(BWLastBackup, now()) || !defaults.setObject(BWLastBackupUID, newID)) {
+        // The new copy is whole but not recorded; keep the recorded one too.
+        Log::line(QStringLiteral("Could not record the backup %1").arg(newID));
+        return false;
+    }
+    // The backup root also holds the data folder: only a folder named by a
+    // real id is ever removed here.
+    if (BWUIDMaker::isValidUID(oldID) && oldID != newID)
+        FolderOps::removeFolder(QDir(backupRoot).filePath(oldID));
+    return true;
+}
+
+bool BWBillsLoader::restoreDatabase() const
+{
+    Log::line(QStringLiteral("Starting Restore..."));
+    const QString backupID = m_env.defaults->stringForKey(BWLastBackupUID);
+    const QString backupFolder = QDir(orvaneBackupPath()).filePath(backupID);
+    Log::line(QStringLiteral("Backup Path: %1").arg(backupFolder));
+    if (!BWUIDMaker::isValidUID(backupID) || !QFileInfo(QDir(backupFolder).filePath(IndexFileName)).isFile())
+        return false;
+    Log::line(QStringLiteral("BACKUP EXISTS"));
+    Log::line(QStringLiteral("Trying to Restore"));
+
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty())
+        return false;
+    QString error;
+    const bool restored = FolderOps::replaceFolderWithCopy(backupFolder, dataFolder, &error);
+    Log::line(QStringLiteral("Error: %1").arg(error));
+    return restored;
+}
+
+QString BWBillsLoader::lastBackedUpNaturalDate() const
+{
+    return createDueDateString(normalizedDate(m_env.defaults->dateForKey(BWLastBackup)));
+}

@@ -1,0 +1,169 @@
+// The data-folder actions, the older version's import and the welcome sheet,
+// driven as a user would, with scripted dialog answers.
+#include "ShellTestStore.h"
+#include "FakeMainWindowScreens.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include "platform/PropertyList.h"
+#include "shell/BWAppDelegate.h"
+#include "shell/BWImportController.h"
+#include "shell/BWObjectController.h"
+#include "shell/BWWelcomeSheet.h"
+#include "support/ScriptedInteraction.h"
+
+using namespace BWDefaultsKeys;
+
+class DataFolderActionsTest : public testing::Test
+{
+protected:
+    DataFolderActionsTest() { store.addBill(QStringLiteral("Rent"), 3); }
+
+    QString dataFolder() { return BWBillsLoader(store.env).orvaneDirectory(); }
+    qsizetype billCount() { return BWBillsLoader(store.env).loadBills().value_or(QVariantList()).size(); }
+
+    shelltest::ShellTestStore store;
+    ScriptedUser user;
+    BWObjectController actions{store.env, user.interaction()};
+    QSignalSpy reloads{&actions, &BWObjectController::dataFolderChanged};
+};
+
+TEST_F(DataFolderActionsTest, MovingToAChosenFolderAndBackKeepsTheBills)
+{
+    const QString chosen = store.temp.file(QStringLiteral("chosen"));
+    QDir().mkpath(chosen);
+    user.foldersToChoose = {chosen};
+    actions.moveToNewSecurityScopedDatabaseLocation();
+    EXPECT_EQ(user.alerts, QStringList{"Database Moved"});
+    EXPECT_EQ(dataFolder(), chosen + "/Orvane.ovdata");
+    EXPECT_EQ(billCount(), 1);
+
+    actions.resetDatabaseLocation();
+    EXPECT_EQ(user.alerts.last(), "Database Reset");
+    EXPECT_EQ(dataFolder(), store.env.defaultDataFolder);
+    EXPECT_FALSE(store.defaults.boolForKey(BWCustomLocationEnabled));
+    EXPECT_EQ(billCount(), 1);
+    EXPECT_EQ(reloads.count(), 2);
+
+    actions.resetDatabaseLocation();  // already at the default place: nothing
+    EXPECT_EQ(reloads.count(), 2);
+}
+
+TEST_F(DataFolderActionsTest, AFolderThatCannotTakeTheDataSaysSoAndChangesNothing)
+{
+    user.foldersToChoose = {dataFolder(), store.temp.file(QStringLiteral("missing"))};
+    actions.moveToNewSecurityScopedDatabaseLocation();
+    actions.moveToNewSecurityScopedDatabaseLocation();
+    EXPECT_EQ(user.alerts, (QStringList{"The Database Was Not Moved", "The folder could not be used"}));
+    EXPECT_FALSE(store.defaults.boolForKey(BWCustomLocationEnabled));
+    EXPECT_EQ(billCount(), 1);
+    EXPECT_EQ(reloads.count(), 0);
+}
+
+TEST_F(DataFolderActionsTest, DropboxTakesOnlyAFolderNamedDropboxAndUsesDataFoundThere)
+{
+    const QString dropbox = store.temp.file(QStringLiteral("home/Dropbox"));
+    QDir().mkpath(dropbox + "/Apps/Orvane/Orvane.ovdata");
+    ASSERT_TRUE(PropertyList::write(dropbox + "/Apps/Orvane/Orvane.ovdata/billindex.plist",
+                                    QVariantMap{{IndexKeys::ActiveBills, QVariantList{}}}));
+    const QString before = dataFolder();
+    user.buttonsToPress = {1, 0, 0, 0};   // cancel; go on, wrong folder acknowledged; go on
+    user.foldersToChoose = {store.temp.file(QStringLiteral("home")), dropbox};
+    actions.startSync();
+    EXPECT_TRUE(user.questions.size() == 1 && reloads.isEmpty());
+    actions.startSync();
+    EXPECT_EQ(user.questions.last(), "Wrong Folder Selected");
+    actions.startSync();
+
+    EXPECT_TRUE(store.defaults.boolForKey(BWDropboxSyncEnabled));
+    EXPECT_EQ(dataFolder(), dropbox + "/Apps/Orvane/Orvane.ovdata");
+    EXPECT_EQ(billCount(), 0);                          // the data found there
+    EXPECT_TRUE(QFileInfo(before + "/billindex.plist").exists());  // the local data stays
+    EXPECT_EQ(reloads.count(), 1);
+}
+
+TEST_F(DataFolderActionsTest, RestoreAsksFirstAndReloadsWhateverTheOutcome)
+{
+    user.buttonsToPress = {1, 0};
+    actions.restoreDatabase();
+    EXPECT_EQ(reloads.count(), 0);
+    actions.restoreDatabase();  // no backup yet
+    EXPECT_EQ(reloads.count(), 1);
+    EXPECT_EQ(user.alerts, QStringList{"The Database Was Not Restored"});
+    EXPECT_EQ(billCount(), 1);
+}
+
+TEST_F(DataFolderActionsTest, HelpPagesOpenOnlyWebAddresses)
+{
+    for (int page = 0; page <= int(BWObjectController::HelpPage::PhoneEdition); ++page)
+        actions.openHelpPage(BWObjectController::HelpPage(page));
+    for (const QUrl& url : user.openedUrls)
+        EXPECT_EQ(url.scheme(), "https") << url.toString().toStdString();
+    EXPECT_EQ(user.openedUrls.size(), int(BWObjectController::HelpPage::PhoneEdition) + 1);
+}
+
+TEST_F(DataFolderActionsTest, AnImportFromNoOlderDataKeepsTheBillsAndSaysSo)
+{
+    BWImportController importer(store.env, user.interaction());
+    QSignalSpy finished(&importer, &BWImportController::importFinished);
+    user.buttonsToPress = {1, 0};
+    importer.manuallyImportData();
+    EXPECT_EQ(finished.count(), 0);
+    importer.manuallyImportData();
+    EXPECT_EQ(user.alerts, QStringList{"Import Failed"});
+    EXPECT_EQ(billCount(), 1);
+
+    user.buttonsToPress = {0};
+    user.foldersToChoose = {store.temp.file(QStringLiteral("home"))};
+    importer.manuallyImportCustomData();
+    EXPECT_TRUE(importer.importWindow()->isVisible());
+    importer.selectDatabaseForImport();
+    EXPECT_EQ(user.alerts.last(), "Invalid Folder");
+    EXPECT_EQ(billCount(), 1);
+}
+
+class WelcomeSheetTest : public testing::Test
+{
+protected:
+    WelcomeSheetTest()
+    {
+        delegate.setUserInteraction(user.interaction());
+        delegate.setScreens({&overview, nullptr, nullptr, nullptr});
+        QObject::connect(&delegate, &BWAppDelegate::startUpStepDone, [this](const QString& step) { steps.append(step); });
+    }
+
+    shelltest::ShellTestStore store;
+    ScriptedUser user;
+    BWAppDelegate delegate{store.env, store.temp.file(QStringLiteral("calendars"))};
+    FakeOverview overview{store.env};
+    QStringList steps;
+};
+
+TEST_F(WelcomeSheetTest, TheFirstStartOfThisVersionGreetsAndStartUsingSettlesIt)
+{
+    ASSERT_TRUE(store.defaults.setBool(BW_IsFirstLaunchV8_NEW, true));
+    ASSERT_TRUE(store.defaults.setBool(VacationEnabled, true));
+    delegate.applicationDidFinishLaunching();
+    EXPECT_GT(steps.indexOf("showWelcomeScreen"), steps.indexOf("showMainWindow"));
+    ASSERT_NE(delegate.welcomeScreen(), nullptr);
+    EXPECT_TRUE(delegate.welcomeScreen()->isVisible());
+    EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().startsWith("Last Backed Up: Tue, Mar 5, 2024"));
+
+    delegate.objectController()->goToNextPage();
+    EXPECT_EQ(delegate.welcomeScreen()->welcomeTabView()->currentIndex(), 1);
+    delegate.startUsing();
+    EXPECT_FALSE(delegate.welcomeScreen()->isVisible());
+    for (const QString& key : {BW_IsFirstLaunchV8_NEW, VacationEnabled, BWAvoidHolidays, FirstLaunchSinceiCloud2})
+        EXPECT_FALSE(store.defaults.boolForKey(key)) << key.toStdString();
+}
+
+TEST_F(WelcomeSheetTest, AReturningUserSeesNoSheet)
+{
+    delegate.applicationDidFinishLaunching();
+    EXPECT_EQ(steps.indexOf("showWelcomeScreen"), -1);
+    EXPECT_EQ(delegate.welcomeScreen(), nullptr);
+}

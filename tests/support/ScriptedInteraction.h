@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QStringList>
+#include <QUrl>
+
+#include "shell/BWUserInteraction.h"
+
+// A user who answers dialogs from a script: the next folder to choose, the
+// button to press for each question; everything shown is recorded.
+struct ScriptedUser
+{
+    QStringList foldersToChoose;    // taken in order; "" or none cancels
+    QList<int> buttonsToPress;      // taken in order; none dismisses (-1)
+    QStringList alerts;             // messages shown
+    QStringList questions;          // questions asked
+    QList<QUrl> openedUrls;
+
+    BWUserInteraction interaction()
+    {
+        BWUserInteraction scripted;
+        scripted.openUrl = [this](const QUrl& url) {
+            openedUrls.append(url);
+            return true;
+        };
+        scripted.chooseSaveFile = [](QWidget*, const QString&, const QString&) { return QString(); };
+        scripted.chooseFolder = [this](QWidget*, const QString&, const QString&) {
+            return foldersToChoose.isEmpty() ? QString() : foldersToChoose.takeFirst();
+        };
+        scripted.showAlert = [this](QWidget*, const QString& message, const QString&) { alerts.append(message); };
+        scripted.askQuestion = [this](QWidget*, const QString& message, const QString&, const QStringList&) {
+            questions.append(message);
+            return buttonsToPress.isEmpty() ? -1 : buttonsToPress.takeFirst();
+        };
+        return scripted;
+    }
+};
