@@ -109,7 +109,9 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
     // The balance's caption is a button that flips between the two balances.
     m_expectedBalanceName = new QToolButton(sidebar);
     m_expectedBalanceName->setAutoRaise(true);
-    m_expectedBalanceName->setText(m_env.defaults->stringForKey(BWDefaultsKeys::expectedBalanceName));
+    // The registered caption; before the defaults are registered, its value.
+    const QString caption = m_env.defaults->stringForKey(BWDefaultsKeys::expectedBalanceName);
+    m_expectedBalanceName->setText(caption.isEmpty() ? ExpectedBalanceCaption : caption);
     m_expectedBalanceName->setFont(captionLabel(QString(), sidebar)->font());
     m_expectedBalanceName->setToolTip(tr("Switch between the expected and the current balance"));
     connect(m_expectedBalanceName, &QToolButton::clicked, this, [this] { switchView(); });
