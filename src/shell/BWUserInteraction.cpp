@@ -47,8 +47,10 @@ BWUserInteraction BWUserInteraction::system()
         box.setText(message);
         box.setInformativeText(informativeText);
         QList<QAbstractButton*> added;
+        // "&" would mark a shortcut key ("Erase & Import").
         for (const QString& title : buttons)
-            added.append(box.addButton(title, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
+            added.append(box.addButton(QString(title).replace(u'&', QStringLiteral("&&")),
+                                       added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
         if (!added.isEmpty())
             box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
         box.exec();

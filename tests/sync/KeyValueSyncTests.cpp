@@ -1,0 +1,197 @@
+// The older key-value channel, reachability and the phone-sync frame.
+#include "store/BWBillsLoaderTestFixture.h"
+
+#include <QFile>
+#include <QSignalSpy>
+
+#include "platform/KeyValueStore.h"
+#include "platform/Reachability.h"
+#include "store/BWBill.h"
+#include "store/BWDefaultsKeys.h"
+#include "sync/BWLegacyKeyValueSync.h"
+#include "sync/BWPhoneSync.h"
+
+using namespace BWDefaultsKeys;
+
+TEST(ReachabilityTest, FlagsGiveTheStatusByTheirRules)
+{
+    using R = Reachability;
+    const struct { unsigned flags; R::NetworkStatus network; R::NetworkStatus localWiFi; } cases[] = {
+        {0, R::NotReachable, R::NotReachable},
+        {R::Reachable, R::ReachableViaWiFi, R::NotReachable},
+        {R::Reachable | R::IsDirect, R::ReachableViaWiFi, R::ReachableViaWiFi},
+        {R::Reachable | R::ConnectionRequired, R::NotReachable, R::NotReachable},
+        {R::Reachable | R::ConnectionRequired | R::ConnectionOnDemand, R::ReachableViaWiFi, R::NotReachable},
+        {R::Reachable | R::ConnectionRequired | R::ConnectionOnTraffic, R::ReachableViaWiFi, R::NotReachable},
+        {R::Reachable | R::ConnectionRequired | R::ConnectionOnDemand | R::InterventionRequired, R::NotReachable,
+         R::NotReachable},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(R::networkStatusForFlags(c.flags), c.network) << c.flags;
+        EXPECT_EQ(R::localWiFiStatusForFlags(c.flags), c.localWiFi) << c.flags;
+    }
+    EXPECT_EQ(R::flagStatus(R::Reachable | R::ConnectionRequired | R::IsDirect, "networkStatusForFlags"),
+              "Reachability Flag Status: R- c----d networkStatusForFlags");
+
+    std::unique_ptr<R> host(R::reachabilityWithHostName("www.dropbox.com"));
+    host->setFlagsSource([](const QString&) { return std::nullopt; });
+    EXPECT_EQ(host->currentReachabilityStatus(), R::NotReachable);
+    EXPECT_FALSE(host->connectionRequired());
+    EXPECT_EQ(R::reachabilityWithHostName(""), nullptr);
+}
+
+TEST(KeyValueStoreTest, AChangeMadeThroughTheSharedFileIsAnnouncedByKey)
+{
+    TempFolder temp;
+    KeyValueStore here(temp.file("shared/store.plist"));
+    KeyValueStore there(temp.file("shared/store.plist"));
+    QSignalSpy announced(&there, &KeyValueStore::didChangeExternally);
+    ASSERT_TRUE(here.setObject(QVariantList{"A"}, "activebills"));
+    ASSERT_TRUE(here.setObject("x", "tagindex"));
+    ASSERT_TRUE(there.synchronize());
+    ASSERT_EQ(announced.count(), 1);
+    EXPECT_EQ(announced.first().at(1).toStringList(), (QStringList{"activebills", "tagindex"}));
+    EXPECT_EQ(there.objectForKey("tagindex").toString(), "x");
+    there.synchronize();
+    EXPECT_EQ(announced.count(), 1);  // nothing new
+}
+
+class KeyValueSyncTest : public BWBillsLoaderTest
+{
+protected:
+    KeyValueSyncTest()
+    {
+        one = writeBill(bill("Rent", at(2016, 3, 20)));
+        two = writeBill(bill("Power", at(2016, 3, 25)));
+        writeIndex({one, two});
+    }
+    QStringList list(const QString& group) const { return loader().getListOfBills(group).value_or(QStringList()); }
+    QByteArray indexBytes() const { return temp.read("data/Orvane/Orvane.ovdata/billindex.plist"); }
+
+    QString one, two;
+    KeyValueStore store;
+    BWLegacyKeyValueSync sync{env, store};
+};
+
+TEST_F(KeyValueSyncTest, ListsOnlyGrowAndAReorderChangesNothing)
+{
+    const QByteArray before = indexBytes();
+    EXPECT_TRUE(sync.updateActiveFromiCloudWithArray(QVariantList{two, one}));
+    EXPECT_EQ(indexBytes(), before);
+    EXPECT_FALSE(sync.updateActiveFromiCloudWithArray(QVariant()));  // a list that is not there
+    EXPECT_EQ(indexBytes(), before);
+
+    const QString three = BWUIDMaker::makeUID();
+    EXPECT_TRUE(sync.updateActiveFromiCloudWithArray(QVariantList{three, "../../x"}));
+    EXPECT_EQ(list(IndexKeys::ActiveBills), (QStringList{one, two, three}));
+}
+
+TEST_F(KeyValueSyncTest, DeletedAndArchivedIdsLeaveTheActiveListAndTheSharedStore)
+{
+    store.setObject(QVariantMap{{BillKeys::Bid, one}}, one);
+    EXPECT_FALSE(sync.updateDeletedBillsFromiCloudWithArray(QVariantList{QString()}));
+    EXPECT_EQ(list(IndexKeys::ActiveBills).size(), 2);
+
+    EXPECT_TRUE(sync.updateDeletedBillsFromiCloudWithArray(QVariantList{one}));
+    EXPECT_EQ(list(IndexKeys::ActiveBills), QStringList{two});
+    EXPECT_EQ(list(IndexKeys::DeletedBills), QStringList{one});
+    EXPECT_FALSE(store.objectForKey(one).isValid());
+
+    EXPECT_TRUE(sync.updateArchivedBillsFromiCloudWithArray(QVariantList{two}));
+    EXPECT_TRUE(list(IndexKeys::ActiveBills).isEmpty());
+    EXPECT_EQ(list(IndexKeys::ArchivedBills), QStringList{two});
+}
+
+TEST_F(KeyValueSyncTest, ABillCopyIsTakenOnlyWhenNewer)
+{
+    QVariantMap shared = *loader().loadBillWithID(one);
+    shared.insert(BillKeys::Name, "Rent (old copy)");
+    shared.insert(BillKeys::SyncModificationDate, at(2016, 3, 1));
+    ASSERT_TRUE(BWBill(env).rewriteSpecificBillWithoutUpdatingiCloud(
+        with(*loader().loadBillWithID(one), BillKeys::SyncModificationDate, at(2016, 3, 5))));
+
+    EXPECT_FALSE(sync.updateBillFromiCloudWithBillID(one, shared));
+    EXPECT_FALSE(sync.updateBillFromiCloudWithBillID(two, shared));  // a key that is not the bill's id
+    shared.insert(BillKeys::Name, "Rent (new copy)");
+    shared.insert(BillKeys::SyncModificationDate, at(2016, 3, 7));
+    EXPECT_TRUE(sync.updateBillFromiCloudWithBillID(one, shared));
+    EXPECT_EQ(loader().loadBillWithID(one)->value(BillKeys::Name).toString(), "Rent (new copy)");
+}
+
+TEST_F(KeyValueSyncTest, OnlyServerAndFirstSyncChangesAreApplied)
+{
+    const QString three = BWUIDMaker::makeUID();
+    store.setObject(QVariantList{one, two, three}, IndexKeys::ActiveBillsCloudKey);
+    QSignalSpy lastSync(&sync, &BWLegacyKeyValueSync::lastSyncedTextChanged);
+    for (int reason : {KeyValueStore::QuotaViolationChange, KeyValueStore::AccountChange})
+        sync.receivediCloudChanges(reason, {IndexKeys::ActiveBillsCloudKey});
+    EXPECT_EQ(list(IndexKeys::ActiveBills).size(), 2);
+    sync.receivediCloudChanges(KeyValueStore::ServerChange, {IndexKeys::ActiveBillsCloudKey, "missing"});
+    EXPECT_EQ(list(IndexKeys::ActiveBills).size(), 3);
+    ASSERT_EQ(lastSync.count(), 1);
+    EXPECT_TRUE(lastSync.first().first().toString().startsWith("Last Sync: "));
+}
+
+TEST_F(KeyValueSyncTest, DeletingTheSharedDataAsksFirst)
+{
+    defaults.setBool(iCloudSyncEnabled, true);
+    store.setObject(QVariantList{one}, IndexKeys::ActiveBillsCloudKey);
+    sync.deleteiCloudData([](const QString&, const QString&, const QStringList&) { return 1; });
+    EXPECT_EQ(store.dictionaryRepresentation().size(), 1);
+    EXPECT_TRUE(defaults.boolForKey(iCloudSyncEnabled));
+    sync.deleteiCloudData([](const QString&, const QString&, const QStringList&) { return 0; });
+    EXPECT_TRUE(store.dictionaryRepresentation().isEmpty());
+    EXPECT_FALSE(defaults.boolForKey(iCloudSyncEnabled));
+    EXPECT_EQ(defaults.integerForKey(iCloudSyncStatus), 1);
+}
+
+class PhoneSyncTest : public KeyValueSyncTest
+{
+protected:
+    bool online = true;
+    BWPhoneSync phone{env, [this] { return online; }};
+};
+
+TEST_F(PhoneSyncTest, ARunCopiesTheIndexOnceAndATimeOutLeavesTheSwitchAlone)
+{
+    online = false;
+    phone.didPressLink();
+    EXPECT_FALSE(phone.isCurrentlyProcessing());
+    EXPECT_FALSE(QFile::exists(dataFolder() + "/oldindex.plist"));
+
+    online = true;
+    QSignalSpy completed(&phone, &BWPhoneSync::syncProgressControllerDidComplete);
+    phone.didPressLink();
+    EXPECT_TRUE(phone.isCurrentlyProcessing());
+    EXPECT_EQ(temp.read("data/Orvane/Orvane.ovdata/oldindex.plist"), indexBytes());
+    writeIndex({one});                      // the index changes during the run ...
+    phone.didPressLink();                   // ... and a second press changes nothing
+    EXPECT_NE(temp.read("data/Orvane/Orvane.ovdata/oldindex.plist"), indexBytes());
+
+    for (int tick = 0; tick < BWPhoneSync::TimeOutTicks; ++tick)
+        phone.finishedSync();
+    EXPECT_EQ(completed.count(), 1);
+    EXPECT_FALSE(phone.isCurrentlyProcessing());
+    EXPECT_TRUE(phone.didFinishWithAccountError());
+    EXPECT_FALSE(defaults.boolForKey(BWDropboxPhoneSyncEnabled));
+}
+
+TEST_F(PhoneSyncTest, ACompletedRunTurnsThePhoneSyncOnAndEndLinkResetsIt)
+{
+    phone.didPressLink();
+    phone.parseActiveBills();
+    phone.incrementCounter();
+    EXPECT_DOUBLE_EQ(phone.progress(), 0.5);
+    phone.incrementCounter();
+    phone.finishedSync();
+    EXPECT_FALSE(phone.isCurrentlyProcessing());
+    EXPECT_TRUE(defaults.boolForKey(BWDropboxPhoneSyncEnabled));
+    EXPECT_EQ(defaults.stringForKey(BWTurnSyncOffButtonTitle), "Turn Off Sync");
+
+    phone.showFirstSyncAlert();
+    phone.endLink();
+    EXPECT_TRUE(defaults.boolForKey(BWIsFirstPhoneSync));
+    EXPECT_FALSE(defaults.boolForKey(BWDropboxPhoneSyncEnabled));
+    EXPECT_EQ(defaults.stringForKey(BWTurnSyncOffButtonTitle), "Turn On Sync");
+    EXPECT_EQ(phone.forceString(), "");
+}
