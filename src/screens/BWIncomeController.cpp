@@ -63,7 +63,10 @@ void BWIncomeController::buildPopover()
     m_tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tableView->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The description takes what the figures leave.
+    m_tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tableView->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_tableView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tableView->setFixedSize(TableWidth, TallTableHeight);
     connect(m_tableView, &QTableWidget::cellDoubleClicked, this, [this](int row) { editIncomeAtRow(row); });
     layout->addWidget(m_tableView);
