@@ -13,7 +13,7 @@
 #include <QTableView>
 
 #include "platform/Log.h"
-#include "screens/BWAmountText.h"
+#include "screens/BWAmountField.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
@@ -215,7 +215,7 @@ std::optional<QString> BWBillDetailViewController::receiptForSave()
 
 bool BWBillDetailViewController::saveClickedPayment()
 {
-    const std::optional<double> amount = BWAmountText::parse(m_revAmtPaid->text());
+    const std::optional<double> amount = BWAmountField::amount(m_revAmtPaid);
     if (!amount) {
         warn(tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(m_revAmtPaid->text()));
         return false;
@@ -286,7 +286,7 @@ void BWBillDetailViewController::quickEdit(int tab, QWidget* anchor)
 bool BWBillDetailViewController::saveQuickEdits()
 {
     if (m_revisionTabView->currentIndex() == AmountTab) {
-        const std::optional<double> amount = BWAmountText::parse(m_revisedStickyAmount->text());
+        const std::optional<double> amount = BWAmountField::amount(m_revisedStickyAmount);
         if (!amount) {
             warn(tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(m_revisedStickyAmount->text()));
             return false;
@@ -342,9 +342,9 @@ void BWBillDetailViewController::editBalance(QWidget* anchor)
     if (!record)
         return;
     const BWBillsLoader loader(m_env);
-    m_balanceEditField->setText(loader.currencyFormattedNumber(record->value(BillKeys::Balance).toDouble()));
+    BWAmountField::setAmount(m_balanceEditField, record->value(BillKeys::Balance).toDouble());
     m_interestRateField->setText(loader.numberFormattedNumber(record->value(BillKeys::Interest).toDouble()));
-    m_escrowEditField->setText(loader.currencyFormattedNumber(record->value(BillKeys::Rev).toDouble()));
+    BWAmountField::setAmount(m_escrowEditField, record->value(BillKeys::Rev).toDouble());
     openPopover(m_balancePopover, anchor);
 }
 
@@ -352,7 +352,7 @@ bool BWBillDetailViewController::saveBalanceChanges()
 {
     QVariantList values;
     for (BGHUDTextField* field : {m_balanceEditField, m_interestRateField, m_escrowEditField}) {
-        const std::optional<double> value = BWAmountText::parse(field->text());
+        const std::optional<double> value = BWAmountField::amount(field);
         if (!value) {
             warn(tr("Enter a Number"), tr("\"%1\" is not a number.").arg(field->text()));
             return false;

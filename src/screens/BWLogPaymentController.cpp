@@ -13,7 +13,7 @@
 #include "platform/Log.h"
 #include "platform/SoundPlayer.h"
 #include "platform/UserDefaults.h"
-#include "screens/BWAmountText.h"
+#include "screens/BWAmountField.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWPaymentLogger.h"
@@ -177,8 +177,7 @@ void BWLogPaymentController::showLogPaymentWindow()
 
     m_billNameField->setText(m_bill.value(BillKeys::Name).toString());
     m_datePaidField->setDate(m_openedAt.toLocalTime().date());
-    m_amountPaidField->setText(
-        BWBillsLoader(m_env).currencyFormattedNumber(BWPaymentLogger::amountPrefilValueForBill(m_bill)));
+    BWAmountField::setAmount(m_amountPaidField, BWPaymentLogger::amountPrefilValueForBill(m_bill));
     m_notePaidField->clear();
     setReceiptPath(QString());
     if (m_bill.isEmpty())
@@ -244,7 +243,7 @@ std::optional<double> BWLogPaymentController::enteredAmount()
         showMessage(tr("Enter the amount paid."));
         return std::nullopt;
     }
-    const std::optional<double> amount = BWAmountText::parse(text);
+    const std::optional<double> amount = BWAmountField::amount(m_amountPaidField);
     if (!amount) {
         showMessage(tr("\"%1\" is not an amount. Enter the amount paid as a number.").arg(text));
         return std::nullopt;

@@ -74,6 +74,13 @@ QWidget* BWOverviewController::buildHeader()
     auto* layout = new QHBoxLayout(m_headerBox);
     layout->setContentsMargins(8, 4, 8, 4);
 
+    m_overviewNewBillButton = barButton(tr("+ New Bill"), KBButtonTypeGreen, m_headerBox);
+    m_overviewNewBillButton->setToolTip(tr("Add a bill"));
+    layout->addWidget(m_overviewNewBillButton);
+    m_overviewNewIncomeButton = barButton(tr("+ Income"), KBButtonTypeTeal, m_headerBox);
+    m_overviewNewIncomeButton->setToolTip(tr("Add an income item"));
+    layout->addWidget(m_overviewNewIncomeButton);
+
     m_tagDropdown = new BWPopupButton(m_headerBox);
     m_tagDropdown->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(m_tagDropdown, &QComboBox::activated, this, [this] { tagListItemSelected(); });

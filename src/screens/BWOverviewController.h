@@ -231,6 +231,10 @@ public:
     BackgroundView* headerBox() const { return m_headerBox; }
     KBButton* showAllButton() const override { return m_showAllButton; }
     QToolButton* airplaneButton() const { return m_airplaneButton; }
+    // Adds a bill; the editor's popover for the new bill points at it.
+    KBButton* overviewNewBillButton() const { return m_overviewNewBillButton; }
+    // Adds an income item.
+    KBButton* overviewNewIncomeButton() const { return m_overviewNewIncomeButton; }
     QWidget* vacationPopover() const override;
     LRCalendarView* monthAtGlanceCalendar() const { return m_monthAtGlanceCalendar; }
     LRCalendarController* calendarController() const { return m_calendarController; }
@@ -374,6 +378,8 @@ private:
     BGHUDSearchField* m_searchField = nullptr;
     KBButton* m_showAllButton = nullptr;
     QToolButton* m_airplaneButton = nullptr;
+    KBButton* m_overviewNewBillButton = nullptr;
+    KBButton* m_overviewNewIncomeButton = nullptr;
     LRCalendarView* m_monthAtGlanceCalendar = nullptr;
     LRCalendarController* m_calendarController = nullptr;
     BGHUDBox* m_dueSoonHighlightbox = nullptr;

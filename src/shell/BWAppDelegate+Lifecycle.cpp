@@ -7,7 +7,9 @@
 #include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
 #include "screens/BWBillDetailScreen.h"
+#include "screens/BWAmountField.h"
 #include "screens/BWBillEditorScreen.h"
+#include "screens/BWLogPaymentScreen.h"
 #include "screens/BWOverviewScreen.h"
 #include "screens/BWView.h"
 #include "store/BWDefaultsKeys.h"
@@ -19,6 +21,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,9 +55,26 @@ void BWAppDelegate::setAppMenu(QMenu* appMenu)
 
 void BWAppDelegate::awakeFromNib()
 {
+    addNumberFormatters();
     if (hasOverview())
         connect(m_screens.overview->billTable(), &QAbstractItemView::doubleClicked, this,
                 [this] { switchToBillView(this); });
+}
+
+void BWAppDelegate::addNumberFormatters()
+{
+    QList<QLineEdit*> fields;
+    if (m_screens.billView)
+        fields << m_screens.billView->amountFields();
+    if (m_screens.overview)
+        fields << m_screens.overview->amountFields();
+    if (m_screens.billEditor)
+        fields << m_screens.billEditor->amountFields();
+    if (m_screens.payLogger)
+        fields << m_screens.payLogger->amountPaidField();
+    const auto formatter = std::make_shared<const CurrencyFormatter>();
+    for (QLineEdit* field : fields)
+        BWAmountField::attach(field, formatter);
 }
 
 void BWAppDelegate::applicationDidFinishLaunching()

@@ -99,9 +99,13 @@ public:
     void setAppMenu(QMenu* appMenu);
     void setQuitQuestion(QuitQuestion question) { m_quitQuestion = std::move(question); }
 
-    // Start-up, part one: wires the overview's table to open a bill on a
+    // Start-up, part one: gives the screens' amount fields the shared
+    // currency formatter and wires the overview's table to open a bill on a
     // double click. Needs the screens.
     void awakeFromNib();
+    // Gives every amount field of the screens one shared currency formatter,
+    // so that they all show and read money alike.
+    void addNumberFormatters();
     // Start-up, part two: everything else, in a fixed order (each step is
     // announced through startUpStepDone()).
     void applicationDidFinishLaunching();

@@ -4,6 +4,7 @@
 #include "platform/SoundPlayer.h"
 #include "screens/BWBillActionsMenu.h"
 #include "screens/BWBillDetailViewController.h"
+#include "screens/BWBillEditorController.h"
 #include "screens/BWLogPaymentController.h"
 #include "screens/BWOverviewController.h"
 #include "shell/BWAppDelegate.h"
@@ -18,15 +19,17 @@ BWMainScreens::BWMainScreens(const BWStoreEnvironment& env, BWAppDelegate& deleg
     , m_payLogger(std::make_unique<BWLogPaymentController>(env, *m_sounds))
     , m_overview(std::make_unique<BWOverviewController>(env))
     , m_billView(std::make_unique<BWBillDetailViewController>(env))
+    , m_billEditor(std::make_unique<BWBillEditorController>(env))
 {
     // Each load first logs the due automatic items through the panel's logger.
     m_overview->setPaymentLogger(m_payLogger.get());
 
     m_delegate.setUserInteraction(interaction);
-    m_delegate.setScreens({m_overview.get(), m_billView.get(), nullptr, m_payLogger.get()});
+    m_delegate.setScreens({m_overview.get(), m_billView.get(), m_billEditor.get(), m_payLogger.get()});
     connectOverviewToDelegate();
     connectBottomBarToDelegate();
     connectBillPageToDelegate(interaction);
+    connectEditor(interaction);
     connect(&m_delegate, &BWAppDelegate::startUpStepDone, this, [this](const QString& step) {
         if (step == QLatin1String("createMainWindowController"))
             floatPanelOverMainWindow();
@@ -112,6 +115,25 @@ void BWMainScreens::connectActionsToDelegate(BWBillActionsMenu& actions)
     BWAppDelegate* delegate = &m_delegate;
     connect(&actions, &BWBillActionsMenu::logRequested, delegate, &BWAppDelegate::showLogPaymentPanel);
     connect(&actions, &BWBillActionsMenu::editRequested, delegate, [delegate] { delegate->editSelectedBill(); });
+}
+
+void BWMainScreens::connectEditor(const BWUserInteraction& interaction)
+{
+    BWBillEditorController* editor = m_billEditor.get();
+    if (interaction.showAlert)
+        editor->setAlert(interaction.showAlert);
+    m_overview->setBillEditorController(editor);
+    editor->setOverviewNewBillButton(m_overview->overviewNewBillButton());
+    editor->setSearchField(m_overview->searchField());
+    editor->setBillPageButtons(m_billView->nextBillButton(), m_billView->previousBillButton());
+
+    BWAppDelegate* delegate = &m_delegate;
+    KBButton* newBill = m_overview->overviewNewBillButton();
+    connect(newBill, &QAbstractButton::clicked, delegate, [delegate, newBill] {
+        delegate->createNewBillFromMenu(newBill);
+    });
+    KBButton* newIncome = m_overview->overviewNewIncomeButton();
+    connect(newIncome, &QAbstractButton::clicked, editor, [editor, newIncome] { editor->createNewIncome(newIncome); });
 }
 
 void BWMainScreens::floatPanelOverMainWindow()

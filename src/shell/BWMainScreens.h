@@ -10,16 +10,16 @@
 class BWAppDelegate;
 class BWBillActionsMenu;
 class BWBillDetailViewController;
+class BWBillEditorController;
 class BWLogPaymentController;
 class BWOverviewController;
 class LauncherEntry;
 class SoundPlayer;
 
 // The main window's screens as the program runs them: makes the overview, the
-// bill page and the log-payment panel, hands them to the application delegate
-// and carries what the screens ask for (their signals and buttons) to the
-// delegate. The editor is not among them yet; the delegate refuses what
-// needs it.
+// bill page, the log-payment panel and the bill editor, hands them to the
+// application delegate and carries what the screens ask for (their signals
+// and buttons) to the delegate.
 //
 // Made after the delegate and before its start-up; goes before the delegate,
 // taking the screens back from it first.
@@ -36,6 +36,7 @@ public:
     BWOverviewController& overview() const { return *m_overview; }
     BWLogPaymentController& payLogger() const { return *m_payLogger; }
     BWBillDetailViewController& billView() const { return *m_billView; }
+    BWBillEditorController& billEditor() const { return *m_billEditor; }
 
 private:
     void connectOverviewToDelegate();
@@ -43,6 +44,7 @@ private:
     void connectBillPageToDelegate(const BWUserInteraction& interaction);
     // The commands both screens' actions pop-ups share.
     void connectActionsToDelegate(BWBillActionsMenu& actions);
+    void connectEditor(const BWUserInteraction& interaction);
     // The panel floats over the main window once start-up has made it.
     void floatPanelOverMainWindow();
 
@@ -52,4 +54,5 @@ private:
     std::unique_ptr<BWOverviewController> m_overview;
     std::unique_ptr<LauncherEntry> m_launcherEntry;
     std::unique_ptr<BWBillDetailViewController> m_billView;
+    std::unique_ptr<BWBillEditorController> m_billEditor;
 };

@@ -28,15 +28,31 @@ void BGHUDTextField::paintEvent(QPaintEvent* event)
     {
         QPainter painter(this);
         cell_.draw(painter, rect(), state);
+        if (hasOwnBackground()) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.fillPath(cell_.outlinePath(rect()), backgroundColor_);
+        }
     }
     QLineEdit::paintEvent(event);
 }
 
 // The theme is read at every paint; the palette is only touched when it
 // differs, because a palette change schedules another repaint.
+void BGHUDTextField::setBackgroundColor(const QColor& color)
+{
+    if (color == backgroundColor_)
+        return;
+    backgroundColor_ = color;
+    update();
+}
+
 void BGHUDTextField::applyCellColours(const BGHUDTextFieldCell::State& state)
 {
-    const QPalette wanted = cell_.textPalette(palette(), state);
+    QPalette wanted = cell_.textPalette(palette(), state);
+    if (hasOwnBackground()) {
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            wanted.setColor(group, QPalette::Text, Qt::black);
+    }
     if (wanted != palette())
         setPalette(wanted);
 }

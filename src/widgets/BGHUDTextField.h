@@ -16,6 +16,12 @@ public:
 
     BGHUDTextFieldCell::State cellState() const;
 
+    // A fill of the field's own under the text, drawn in place of the
+    // theme's (a mark, say, for text the program filled in); the text then
+    // turns dark to stay readable on it. The clear colour takes it away.
+    QColor backgroundColor() const { return backgroundColor_; }
+    void setBackgroundColor(const QColor& color);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -23,5 +29,8 @@ private:
     void applyCellColours(const BGHUDTextFieldCell::State& state);
     void applyInteriorMargins();
 
+    bool hasOwnBackground() const { return backgroundColor_.isValid() && backgroundColor_.alpha() > 0; }
+
     BGHUDTextFieldCell cell_;
+    QColor backgroundColor_;
 };

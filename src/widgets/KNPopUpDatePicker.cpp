@@ -49,6 +49,9 @@ MAAttachedWindow* KNPopUpDatePicker::attachedWindow()
     m_attachedWindow = MAAttachedWindow::create(calendar, anchorPoint(), window(),
                                                 MAAttachedSide::RightDownwards, 0.0);
     m_attachedWindow->setBackgroundColor(Qt::white);
+    // The keyboard stays in the field: a window manager that gave the bubble
+    // the focus would take Tab and Return away from the field's form.
+    m_attachedWindow->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     return m_attachedWindow;
 }
 
@@ -76,6 +79,11 @@ void KNPopUpDatePicker::focusOutEvent(QFocusEvent* event)
     QDateEdit::focusOutEvent(event);
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
         closeBubble();
+}
+
+bool KNPopUpDatePicker::focusNextPrevChild(bool next)
+{
+    return QWidget::focusNextPrevChild(next);
 }
 
 void KNPopUpDatePicker::openBubble()

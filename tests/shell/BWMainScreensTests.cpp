@@ -4,12 +4,15 @@
 #include "ShellTestStore.h"
 
 #include "platform/SoundPlayer.h"
+#include "screens/BWAmountField.h"
+#include "screens/BWBillEditorController.h"
 #include "screens/BWBillActionsMenu.h"
 #include "screens/BWBillDetailViewController.h"
 #include "screens/BWLogPaymentController.h"
 #include "store/BWBillsLoader.h"
 #include "screens/BWOverviewController.h"
 #include "screens/BWView.h"
+#include "widgets/BGHUDTextField.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWPreferencePanes.h"
 #include "shell/MGPreferencePanel.h"
@@ -68,14 +71,14 @@ protected:
 
 }  // namespace
 
-TEST_F(BWMainScreensTest, TheDelegateGetsTheOverviewTheBillPageAndThePanel)
+TEST_F(BWMainScreensTest, TheDelegateGetsEveryScreen)
 {
     startUp();
     const BWAppDelegate::Screens& given = delegate.screens();
     EXPECT_EQ(given.overview, &overview());
     EXPECT_EQ(given.payLogger, &screens->payLogger());
     EXPECT_EQ(given.billView, &screens->billView());
-    EXPECT_EQ(given.billEditor, nullptr);
+    EXPECT_EQ(given.billEditor, &screens->billEditor());
 
     // Start-up put the overview's panes into the main window and loaded it.
     EXPECT_EQ(overview().list()->parentWidget(), delegate.mainView());
@@ -189,6 +192,58 @@ TEST_F(BWMainScreensTest, GoingAwayTakesTheScreensBackFromTheDelegate)
     EXPECT_EQ(delegate.screens().payLogger, nullptr);
     delegate.checkForDateChange();
     delegate.updateSearchFieldVisibility();
+}
+
+TEST_F(BWMainScreensTest, EveryAmountFieldSharesOneCurrencyFormatter)
+{
+    startUp();
+    BWBillEditorController& editor = screens->billEditor();
+    const auto shared = BWAmountField::formatterOf(screens->payLogger().amountPaidField());
+    ASSERT_NE(shared, nullptr);
+    for (QLineEdit* field : editor.amountFields())
+        EXPECT_EQ(BWAmountField::formatterOf(field), shared);
+}
+
+// The road a new user takes: the overview's button, the form, Save, and the
+// bill in the list, without a file touched by hand.
+TEST_F(BWMainScreensTest, TheNewBillButtonAddsABillThatTheOverviewShows)
+{
+    startUp();
+    BWBillEditorController& editor = screens->billEditor();
+    click(overview().overviewNewBillButton());
+    ASSERT_TRUE(editor.isShown());
+    EXPECT_EQ(editor.shownPage(), BWBillEditorController::Page::BillForm);
+
+    QTest::keyClicks(editor.billNameField(), QStringLiteral("Water"));
+    editor.amountDueField()->setText(QStringLiteral("$31.20"));
+    QTest::keyClick(editor.billNameField(), Qt::Key_Return);
+    EXPECT_FALSE(editor.isShown());
+    EXPECT_EQ(overview().dataSource().size(), 3);
+
+    // Edit and delete reach the editor through the shell's commands.
+    const QVariantList rows = overview().dataSourceFiltered();
+    const auto rent = std::find_if(rows.begin(), rows.end(), [](const QVariant& row) {
+        return row.toMap().value(BillKeys::Name).toString() == QStringLiteral("Rent");
+    });
+    selectRow(int(rent - rows.begin()));
+    delegate.editSelectedBill();
+    EXPECT_TRUE(editor.isShown());
+    EXPECT_EQ(editor.billNameField()->text(), QStringLiteral("Rent"));
+    QTest::keyClick(editor.billNameField(), Qt::Key_Escape);
+    EXPECT_FALSE(editor.isShown());
+
+    delegate.deleteSelectedBill();
+    ASSERT_EQ(editor.shownPage(), BWBillEditorController::Page::DeleteQuestion);
+    click(editor.deleteButton());
+    EXPECT_EQ(overview().dataSource().size(), 2);
+}
+
+TEST_F(BWMainScreensTest, TheIncomeButtonOpensTheIncomeForm)
+{
+    startUp();
+    click(overview().overviewNewIncomeButton());
+    EXPECT_EQ(screens->billEditor().shownPage(), BWBillEditorController::Page::IncomeForm);
+    EXPECT_TRUE(screens->billEditor().isShown());
 }
 
 namespace {

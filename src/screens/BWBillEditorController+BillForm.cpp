@@ -1,0 +1,213 @@
+// The bill form: a new bill or savings goal, editing a bill, and saving it.
+#include "screens/BWBillEditorController.h"
+
+#include "platform/BWUIDMaker.h"
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/PropertyList.h"
+#include "platform/UserDefaults.h"
+#include "screens/BWAmountField.h"
+#include "screens/BWTagTokenField.h"
+#include "store/BWBill.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
+#include "widgets/BGHUDCheckBox.h"
+#include "widgets/BGHUDTextField.h"
+#include "widgets/BWPopupButton.h"
+#include "widgets/KNPopUpDatePicker.h"
+
+namespace {
+
+// Dates this many days or more from today, while the item is active, are no
+// real due dates; the form offers today instead.
+constexpr qint64 kFarAwayDays = 5001;
+constexpr int kAutomaticPayType = 1;
+
+bool isArchived(const QVariantMap& record)
+{
+    return record.value(BillKeys::IsArchived).toBool();
+}
+
+QDateTime storedDueDate(const QVariantMap& record)
+{
+    const QDateTime absolute = record.value(BillKeys::AbsoluteDueDate).toDateTime();
+    return absolute.isValid() ? absolute : record.value(BillKeys::DueDate).toDateTime();
+}
+
+QStringList tagsOf(const QVariantMap& record)
+{
+    return record.value(BillKeys::Tags).toStringList();
+}
+
+void showAmountVaries(BGHUDCheckBox* toggle, const QVariantMap& record)
+{
+    if (!record.contains(BillKeys::AmountVaries))
+        Log::line(QStringLiteral("No amount varies value, resetting"));
+    toggle->setChecked(record.value(BillKeys::AmountVaries).toLongLong() == 1);
+}
+
+}  // namespace
+
+// What a new bill and a new savings goal share; the caller then sets what
+// differs and shows the form.
+void BWBillEditorController::prepareBillForm()
+{
+    clearFieldColors();
+    m_changed = {};
+    m_newBill = true;
+    m_numberOfCharactersInTitle = 0;
+
+    for (QLineEdit* field : std::initializer_list<QLineEdit*>{m_billNameField, m_amountDueField, m_balanceField,
+                                                             m_paymentURLField, m_tagsListField})
+        field->clear();
+    m_paymentMethodSelector->setCurrentIndex(0);
+    m_amountVariesToggle->setChecked(false);
+    m_billIconPicker->setCurrentIndex(DefaultIconIndex);
+    showDueDate(m_dueDateField, m_env.clock->now());
+    customRepeatBMenuChanged(m_customRepeatBSelector);
+    m_remindMeField->setChecked(m_env.defaults->boolForKey(BWDefaultsKeys::BWRemindersEnabled));
+    m_reminderDaysField->setText(QString::number(m_env.defaults->integerForKey(BWDefaultsKeys::BWReminderDays)));
+    m_repeatSelector->setCurrentIndex(2);
+    cancelCustomRepeat();
+    m_billIDField->setText(BWUIDMaker::makeUID());
+}
+
+void BWBillEditorController::createNewBill(QWidget* anchor)
+{
+    m_shouldSuggestBillInfo = m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldSuggestBills);
+    prepareBillForm();
+    showPage(Page::BillForm, anchor, QRect(), true);
+}
+
+void BWBillEditorController::createNewSavingsGoal(QWidget* anchor)
+{
+    m_shouldSuggestBillInfo = false;
+    prepareBillForm();
+    m_billNameField->setText(tr("Savings Goal"));
+    m_tagsListField->setTags({tr("Savings Goals")});
+    m_paymentMethodSelector->setCurrentIndex(kAutomaticPayType);
+    m_billIconPicker->setCurrentIndex(iconIndexForImageName(SavingsGoalIcon));
+    m_remindMeField->setChecked(false);
+    showPage(Page::BillForm, anchor, QRect(), true);
+}
+
+void BWBillEditorController::showEditPopoverForBill(const QString& billID, QWidget* anchor)
+{
+    showEditPopoverForBill(billID, anchor ? anchor->rect() : QRect(), anchor);
+}
+
+void BWBillEditorController::showEditPopoverForBill(const QString& billID, const QRect& position, QWidget* view)
+{
+    const BWBillsLoader loader(m_env);
+    const std::optional<QVariantMap> loaded = loader.loadBillWithID(billID);
+    if (!loaded) {
+        Log::line(QStringLiteral("Editor: no item with id %1").arg(billID));
+        return;
+    }
+    const QVariantMap& record = *loaded;
+    if (BWBillsLoader::billIsIncome(record)) {
+        m_newIncome = false;
+        m_incomeIDField->setText(record.value(BillKeys::Bid).toString());
+        m_incomeNameField->setText(record.value(BillKeys::Name).toString());
+        // The form shows and saves the stored date, never one moved off a
+        // weekend or holiday for display.
+        const QDateTime date = storedDueDate(record);
+        showDueDate(m_incomeDateField,
+                    daysFromDate(date) >= kFarAwayDays && !isArchived(record) ? m_env.clock->now() : date);
+        customRepeatBMenuChanged(m_incomeCustomRepeatBSelector);
+        showRepeat(incomeRepeatRows(), record.value(BillKeys::Repeat).toList(), loader);
+        BWAmountField::setAmount(m_incomeAmountField, record.value(BillKeys::Amount).toDouble());
+        m_incomeTagsField->setTags(tagsOf(record));
+        showAmountVaries(m_incomeAmountVariesToggle, record);
+        showPage(Page::IncomeForm, view, position, false);
+        return;
+    }
+
+    m_newBill = false;
+    clearFieldColors();
+    m_billIDField->setText(record.value(BillKeys::Bid).toString());
+    m_billNameField->setText(record.value(BillKeys::Name).toString());
+    const int icon = iconIndexForImageName(BWBill::convertIconName(record.value(BillKeys::Icon).toString()));
+    if (icon >= 0)
+        m_billIconPicker->setCurrentIndex(icon);
+    const QDateTime dueDate = storedDueDate(record);
+    showDueDate(m_dueDateField,
+                daysFromDate(dueDate) >= kFarAwayDays && !isArchived(record) ? m_env.clock->now() : dueDate);
+    customRepeatBMenuChanged(m_customRepeatBSelector);
+    BWAmountField::setAmount(m_amountDueField, record.value(BillKeys::Amount).toDouble());
+    BWAmountField::setAmount(m_balanceField, record.value(BillKeys::Balance).toDouble());
+
+    showRepeat(billRepeatRows(), record.value(BillKeys::Repeat).toList(), loader);
+    showAmountVaries(m_amountVariesToggle, record);
+    m_paymentURLField->setText(record.value(BillKeys::PaySite).toString());
+    m_paymentMethodSelector->setCurrentIndex(int(record.value(BillKeys::PayType).toLongLong()));
+    m_tagsListField->setTags(tagsOf(record));
+    m_remindMeField->setChecked(record.value(BillKeys::RemindMe).toBool());
+    m_reminderDaysField->setText(QString::number(record.value(BillKeys::ReminderDays).toLongLong()));
+
+    hideMainWindowControlsWhileEditing();
+    showPage(Page::BillForm, view, position, false);
+}
+
+void BWBillEditorController::keepWhatTheFormDoesNotShow(BWBill& item, const QVariantMap& stored)
+{
+    item.average = stored.value(BillKeys::Average);
+    if (const QDateTime lastPayment = stored.value(BillKeys::LastPayment).toDateTime(); lastPayment.isValid())
+        item.lastPayment = lastPayment;
+    item.totalPaid = stored.value(BillKeys::TotalPaid);
+    item.interest = stored.value(BillKeys::Interest);
+    item.notes = stored.value(BillKeys::Notes).toString();
+    item.paymentList = stored.value(BillKeys::PaymentList).toList();
+    item.rev = stored.value(BillKeys::Rev);
+}
+
+void BWBillEditorController::startWithoutPayments(BWBill& item, const QDateTime& lastPayment)
+{
+    item.average = 0;
+    item.lastPayment = lastPayment;
+    item.totalPaid = 0;
+    item.interest = 0;
+    item.notes = QString();
+    item.paymentList = QVariantList();
+    item.rev = 0.0;
+}
+
+bool BWBillEditorController::saveBill()
+{
+    hideDatePopUp();
+    const BWBillsLoader loader(m_env);
+    BWBill bill(m_env);
+    const QString billID = m_billIDField->text();
+    bill.bid = billID;
+    bill.name = m_billNameField->text();
+    bill.icon = m_billIconPicker->currentData().toString();
+    bill.dueDate = enteredDate(m_dueDateField);
+    bill.repeat = enteredRepeat(billRepeatRows());
+    bill.amount = BWAmountField::amount(m_amountDueField).value_or(0.0);
+    bill.amountVaries = m_amountVariesToggle->isChecked() ? 1 : 0;
+    bill.balance = BWAmountField::amount(m_balanceField).value_or(0.0);
+    bill.payType = m_paymentMethodSelector->currentIndex();
+    bill.paySite = BWBill::getCorrectedPaymentURL(m_paymentURLField->text().trimmed());
+    bill.tags = m_tagsListField->tags();
+    bill.remindMe = m_remindMeField->isChecked();
+    bill.reminderDays = m_reminderDaysField->text().toLongLong();
+
+    // What the form doesn't show comes from the stored item, so an edit keeps
+    // its payments, totals, notes and archive state.
+    const std::optional<QVariantMap> stored = loader.loadBillWithID(billID);
+    if (stored) {
+        keepWhatTheFormDoesNotShow(bill, *stored);
+        bill.isArchived = isArchived(*stored);
+    } else {
+        startWithoutPayments(bill, PropertyList::distantPast());
+        bill.isArchived = false;
+    }
+    if (!bill.writeBill(stored.has_value()))
+        return saveFailed(tr("save the bill"));
+
+    m_didJustSaveItem = true;
+    closePopover();
+    emit itemSaved(billID);
+    return true;
+}

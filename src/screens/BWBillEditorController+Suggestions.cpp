@@ -1,0 +1,140 @@
+// Completing a new bill's name from the active bills and filling the rest of
+// the form from the match. Filled fields are tinted; what the user changed
+// is never overwritten, and taking characters back takes the suggestion back.
+#include "screens/BWBillEditorController.h"
+
+#include <QLineEdit>
+
+#include "platform/Log.h"
+#include "screens/BWAmountField.h"
+#include "screens/BWTagTokenField.h"
+#include "store/BWBill.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "widgets/BGHUDTextField.h"
+#include "widgets/BWPopupButton.h"
+
+namespace {
+
+// Shorter words match too much to be worth suggesting from.
+constexpr int kShortestSuggestingWord = 3;
+
+}  // namespace
+
+QColor BWBillEditorController::suggestionTint()
+{
+    return QColor::fromHsvF(0.12f, 0.26f, 0.96f, 1.0f);
+}
+
+int BWBillEditorController::iconIndexForImageName(const QString& imageName) const
+{
+    return m_billIconPicker->findData(imageName);
+}
+
+void BWBillEditorController::controlTextDidChange(QLineEdit* field)
+{
+    if (m_newBill && field == m_billNameField) {
+        const QString name = m_billNameField->text();
+        const QString lastWord = name.section(u' ', -1);
+        if (lastWord.size() >= kShortestSuggestingWord) {
+            // Every icon whose words hold the last word is chosen in turn, so
+            // the last of them stays.
+            for (int index = 0; index < m_billIconPicker->count(); ++index) {
+                const QString words = m_billIconPicker->itemData(index, Qt::ToolTipRole).toString();
+                if (words.contains(lastWord, Qt::CaseSensitive) && !m_billIconPicker->itemData(index).toString().isEmpty()
+                    && !m_changed.icon)
+                    m_billIconPicker->setCurrentIndex(index);
+            }
+            const bool nameGrew = m_numberOfCharactersInTitle < name.size();
+            if (!nameGrew) {
+                m_numberOfCharactersInTitle = int(name.size());
+                unfillSelectedData();
+            } else if (m_shouldSuggestBillInfo) {
+                m_numberOfCharactersInTitle = int(name.size());
+                for (const QVariant& entry : m_listOfActiveBills) {
+                    const QVariantMap bill = entry.toMap();
+                    const QString billName = bill.value(BillKeys::Name).toString();
+                    if (!billName.startsWith(name, Qt::CaseSensitive) || BWBillsLoader::billIsIncome(bill))
+                        continue;
+                    m_billNameField->setText(billName);
+                    // The completed part is selected, so the next keystroke replaces it.
+                    QString rest = billName;
+                    rest.remove(name, Qt::CaseInsensitive);
+                    const qsizetype start = rest.isEmpty() ? -1 : billName.indexOf(rest);
+                    if (start >= 0)
+                        m_billNameField->setSelection(int(start), int(rest.size()));
+                    prefillSelectedDataForBill(bill);
+                }
+            }
+        } else if (name.isEmpty()) {
+            unfillSelectedData();
+        }
+    }
+
+    if (field == m_amountDueField) {
+        m_changed.amount = true;
+        m_amountDueField->setBackgroundColor(Qt::transparent);
+    } else if (field == m_tagsListField) {
+        m_changed.tags = true;
+        m_tagsListField->setBackgroundColor(Qt::transparent);
+    } else if (field == m_paymentURLField) {
+        Log::line(QStringLiteral("Changing Payment URL"));
+        m_changed.payURL = true;
+        m_paymentURLField->setBackgroundColor(Qt::transparent);
+    }
+}
+
+void BWBillEditorController::prefillSelectedDataForBill(const QVariantMap& bill)
+{
+    if (!m_changed.tags) {
+        const QStringList tags = bill.value(BillKeys::Tags).toStringList();
+        m_tagsListField->setTags(tags);
+        if (!tags.isEmpty())
+            m_tagsListField->setBackgroundColor(suggestionTint());
+    }
+    if (!m_changed.icon) {
+        const int icon = iconIndexForImageName(BWBill::convertIconName(bill.value(BillKeys::Icon).toString()));
+        if (icon >= 0)
+            m_billIconPicker->setCurrentIndex(icon);
+    }
+    if (!m_changed.amount) {
+        const double amount = bill.value(BillKeys::Amount).toDouble();
+        if (amount != 0) {
+            BWAmountField::setAmount(m_amountDueField, amount);
+            m_amountDueField->setBackgroundColor(suggestionTint());
+        }
+    }
+    if (!m_changed.payURL) {
+        m_paymentURLField->setText(bill.value(BillKeys::PaySite).toString());
+        if (!m_paymentURLField->text().isEmpty())
+            m_paymentURLField->setBackgroundColor(suggestionTint());
+    }
+    if (!m_changed.payMethod)
+        m_paymentMethodSelector->setCurrentIndex(int(bill.value(BillKeys::PayType).toLongLong()));
+    if (!m_changed.repeatInterval)
+        showRepeat(billRepeatRows(), bill.value(BillKeys::Repeat).toList(), BWBillsLoader(m_env));
+}
+
+void BWBillEditorController::unfillSelectedData()
+{
+    if (!m_changed.tags) {
+        m_tagsListField->clear();
+        m_tagsListField->setBackgroundColor(Qt::transparent);
+    }
+    if (!m_changed.icon)
+        m_billIconPicker->setCurrentIndex(DefaultIconIndex);
+    if (!m_changed.amount) {
+        m_amountDueField->clear();
+        m_amountDueField->setBackgroundColor(Qt::transparent);
+    }
+    if (!m_changed.payURL) {
+        m_paymentURLField->clear();
+        m_paymentURLField->setBackgroundColor(Qt::transparent);
+    }
+    if (!m_changed.payMethod)
+        m_paymentMethodSelector->setCurrentIndex(0);
+    if (!m_changed.repeatInterval) {
+        m_repeatSelector->setCurrentIndex(2);
+        cancelCustomRepeat();
+    }
+}

@@ -1,0 +1,381 @@
+// The popover's pages and controls, built once by the constructor.
+#include "screens/BWBillEditorController.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "platform/PropertyList.h"
+#include "screens/BWTagTokenField.h"
+#include "store/BWBillsLoader.h"
+#include "store/OrBillEditorAssistant.h"
+#include "widgets/BGHUDCheckBox.h"
+#include "widgets/BGHUDLabel.h"
+#include "widgets/BGHUDTextField.h"
+#include "widgets/BGThemeManager.h"
+#include "widgets/BWIconFont.h"
+#include "widgets/BWPopupButton.h"
+#include "widgets/KBButton.h"
+#include "widgets/KNPopUpDatePicker.h"
+#include "widgets/MAAttachedWindow.h"
+
+namespace {
+
+constexpr int kFormWidth = 400;
+constexpr int kIconSide = 18;
+constexpr int kFieldSpacing = 6;
+constexpr int kCountFieldWidth = 48;
+constexpr int kReminderDaysWidth = 40;
+constexpr qreal kBubbleCornerRadius = 10;
+constexpr int kBubbleFillAlpha = 245;
+// The icons sit on the light pop-up button and its menu.
+const QColor kIconColor(60, 62, 66);
+
+// Due dates the forms take: archived items lie at the far end.
+QDate earliestDate()
+{
+    return QDate(1900, 1, 1);
+}
+
+QDate latestDate()
+{
+    return PropertyList::distantFuture().date();
+}
+
+// The entries of the repeat selectors, by the index the store reads.
+const QStringList& repeatTitles()
+{
+    static const QStringList titles = {
+        QObject::tr("Every Week"),     QObject::tr("Twice a Month"),    QObject::tr("Every Month"),
+        QObject::tr("Every 3 Months"), QObject::tr("Every 6 Months"),   QObject::tr("Every Year"),
+        QObject::tr("Custom…"),        QObject::tr("Never (One Time)"), QObject::tr("Every 2 Months"),
+        QObject::tr("Every 2 Weeks"),
+    };
+    return titles;
+}
+
+// The payment methods, by PayType; their names are the same in every language.
+const QStringList& paymentMethodTitles()
+{
+    static const QStringList titles = {QStringLiteral("Online"), QStringLiteral("Automatic"), QStringLiteral("Mail"),
+                                       QStringLiteral("Phone")};
+    return titles;
+}
+
+// Indexes 3 and 5 of the unit selector are separators; 4 is retitled after
+// the due date's weekday.
+void fillUnitSelector(BWPopupButton* unit)
+{
+    unit->addItem(QObject::tr("Days"));
+    unit->addItem(QObject::tr("Weeks"));
+    unit->addItem(QObject::tr("Months"));
+    unit->insertSeparator(3);
+    unit->addItem(QString());
+    unit->insertSeparator(5);
+    unit->addItem(QStringLiteral("Quarterly tax dates"));
+}
+
+BGHUDLabel* caption(const QString& text)
+{
+    auto* label = new BGHUDLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+KBButton* button(const QString& title, std::int32_t type)
+{
+    auto* made = new KBButton(title);
+    made->setKBButtonType(type);
+    return made;
+}
+
+QHBoxLayout* row(std::initializer_list<QWidget*> widgets, bool stretchAtEnd = true)
+{
+    auto* layout = new QHBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kFieldSpacing);
+    for (QWidget* widget : widgets)
+        layout->addWidget(widget);
+    if (stretchAtEnd)
+        layout->addStretch(1);
+    return layout;
+}
+
+QWidget* boxOf(QLayout* layout)
+{
+    auto* box = new QWidget;
+    box->setLayout(layout);
+    return box;
+}
+
+QHBoxLayout* buttonRow(KBButton* cancel, KBButton* confirm)
+{
+    auto* layout = new QHBoxLayout;
+    layout->setContentsMargins(0, kFieldSpacing, 0, 0);
+    layout->addStretch(1);
+    layout->addWidget(cancel);
+    layout->addWidget(confirm);
+    return layout;
+}
+
+// Tab walks the controls in the order they are listed.
+void setTabOrder(std::initializer_list<QWidget*> order)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+}  // namespace
+
+void BWBillEditorController::buildPopover()
+{
+    m_pages = new QStackedWidget;
+    m_pages->setFixedWidth(kFormWidth);
+    m_billForm = buildBillForm();
+    m_incomeForm = buildIncomeForm();
+    m_deleteQuestion = buildQuestion(tr("Do you really want to delete"), tr("Delete"), &m_billToDeleteNameField,
+                                     &m_deleteButton, KBButtonTypeRed);
+    m_archiveQuestion = buildQuestion(tr("Do you really want to archive"), tr("Archive"), &m_billToArchiveNameField,
+                                      &m_archiveButton, KBButtonTypeOrange);
+    for (QWidget* page : {m_billForm, m_incomeForm, m_deleteQuestion, m_archiveQuestion})
+        m_pages->addWidget(page);
+
+    m_popover = MAAttachedWindow::create(m_pages, QPointF(), nullptr, MAAttachedSide::Below);
+    const std::shared_ptr<const BGTheme> theme =
+        BGThemeManager::keyedManager().themeForKey(BGThemeManager::GradientThemeKey);
+    QColor fill = theme->darkStrokeColor();
+    fill.setAlpha(kBubbleFillAlpha);
+    m_popover->setBackgroundColor(fill);
+    m_popover->setBorderColor(theme->strokeColor());
+    m_popover->setBorderWidth(1);
+    m_popover->setCornerRadius(kBubbleCornerRadius);
+    m_popover->setWindowTitle(tr("Bill Editor"));
+    m_popover->hide();
+
+    // Return and Escape that no control took reach the pages (eventFilter).
+    m_pages->installEventFilter(this);
+    connectFormActions();
+}
+
+// Return confirms the page shown, Escape leaves it unsaved.
+bool BWBillEditorController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_pages || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Escape) {
+        cancelBill();
+        return true;
+    }
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    switch (shownPage()) {
+    case Page::BillForm: saveBill(); break;
+    case Page::IncomeForm: saveIncome(); break;
+    case Page::DeleteQuestion: deleteBill(); break;
+    case Page::ArchiveQuestion: archiveBill(); break;
+    }
+    return true;
+}
+
+QWidget* BWBillEditorController::buildRepeatRows(BWPopupButton** repeatSelector, QWidget** repeatBox,
+                                                 QWidget** customRepeatBox, BGHUDTextField** countField,
+                                                 BWPopupButton** unitSelector)
+{
+    *repeatSelector = new BWPopupButton;
+    (*repeatSelector)->addItems(repeatTitles());
+    *repeatBox = boxOf(row({*repeatSelector}));
+
+    auto* every = new BGHUDLabel(tr("Every"));
+    *countField = new BGHUDTextField;
+    (*countField)->setFixedWidth(kCountFieldWidth);
+    (*countField)->setValidator(new QIntValidator(-9999, 9999, *countField));
+    *unitSelector = new BWPopupButton;
+    fillUnitSelector(*unitSelector);
+    KBButton* cancelCustom = button(QStringLiteral("\u2715"), KBButtonTypeLightGrey);
+    cancelCustom->setToolTip(tr("Back to the usual repeat choices"));
+    connect(cancelCustom, &QPushButton::clicked, this, &BWBillEditorController::cancelCustomRepeat);
+    *customRepeatBox = boxOf(row({every, *countField, *unitSelector, cancelCustom}));
+    (*customRepeatBox)->hide();
+
+    auto* both = new QVBoxLayout;
+    both->setContentsMargins(0, 0, 0, 0);
+    both->addWidget(*repeatBox);
+    both->addWidget(*customRepeatBox);
+    return boxOf(both);
+}
+
+QWidget* BWBillEditorController::buildBillForm()
+{
+    auto* form = new QWidget;
+    auto* grid = new QGridLayout(form);
+    grid->setSpacing(kFieldSpacing);
+
+    m_billIDField = new BGHUDTextField(form);
+    m_billIDField->hide();
+    m_billIconPicker = new BWPopupButton;
+    m_billIconPicker->setIconSize(QSize(kIconSide, kIconSide));
+    fillIconMenu();
+    m_billNameField = new BGHUDTextField;
+    m_billNameField->setPlaceholderText(tr("Bill name"));
+    m_dueDateField = new KNPopUpDatePicker;
+    m_dueDateField->setDateRange(earliestDate(), latestDate());
+    QWidget* repeatRows = buildRepeatRows(&m_repeatSelector, &m_repeatBox, &m_customRepeatBox,
+                                          &m_customRepeatAField, &m_customRepeatBSelector);
+    m_amountDueField = new BGHUDTextField;
+    m_amountVariesToggle = new BGHUDCheckBox(tr("Amount varies"));
+    m_balanceField = new BGHUDTextField;
+    m_balanceField->setPlaceholderText(tr("Optional"));
+    m_paymentMethodSelector = new BWPopupButton;
+    m_paymentMethodSelector->addItems(paymentMethodTitles());
+    m_paymentURLField = new BGHUDTextField;
+    m_paymentURLField->setPlaceholderText(tr("Web address where you pay"));
+    m_tagsListField = new BWTagTokenField;
+    m_tagsListField->setPlaceholderText(tr("Tags, separated by commas"));
+    m_tagsListField->setCompletions([this](const QString& typed) { return tagCompletions(typed); });
+    m_remindMeField = new BGHUDCheckBox(tr("Remind me"));
+    m_reminderDaysField = new BGHUDTextField;
+    m_reminderDaysField->setFixedWidth(kReminderDaysWidth);
+    m_reminderDaysField->setValidator(new QIntValidator(0, 365, m_reminderDaysField));
+    m_cancelButton = button(tr("Cancel"), KBButtonTypeLightGrey);
+    m_saveButton = button(tr("Save"), KBButtonTypeGreen);
+
+    int line = 0;
+    grid->addWidget(m_billIconPicker, line, 0);
+    grid->addWidget(m_billNameField, line++, 1);
+    grid->addWidget(caption(tr("Due:")), line, 0);
+    grid->addWidget(m_dueDateField, line++, 1);
+    grid->addWidget(caption(tr("Repeats:")), line, 0);
+    grid->addWidget(repeatRows, line++, 1);
+    grid->addWidget(caption(tr("Amount:")), line, 0);
+    grid->addLayout(row({m_amountDueField, m_amountVariesToggle}, false), line++, 1);
+    grid->addWidget(caption(tr("Balance:")), line, 0);
+    grid->addWidget(m_balanceField, line++, 1);
+    grid->addWidget(caption(tr("Pay by:")), line, 0);
+    grid->addLayout(row({m_paymentMethodSelector}), line++, 1);
+    grid->addWidget(caption(tr("Pay site:")), line, 0);
+    grid->addWidget(m_paymentURLField, line++, 1);
+    grid->addWidget(caption(tr("Tags:")), line, 0);
+    grid->addWidget(m_tagsListField, line++, 1);
+    grid->addLayout(row({m_remindMeField, m_reminderDaysField, new BGHUDLabel(tr("days before it is due"))}),
+                    line++, 0, 1, 2);
+    grid->addLayout(buttonRow(m_cancelButton, m_saveButton), line, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+
+    setTabOrder({m_billNameField, m_dueDateField, m_repeatSelector, m_customRepeatAField, m_customRepeatBSelector,
+                 m_amountDueField, m_amountVariesToggle, m_balanceField, m_paymentMethodSelector,
+                 m_paymentURLField, m_tagsListField, m_remindMeField, m_reminderDaysField, m_billIconPicker,
+                 m_cancelButton, m_saveButton});
+    return form;
+}
+
+QWidget* BWBillEditorController::buildIncomeForm()
+{
+    auto* form = new QWidget;
+    auto* grid = new QGridLayout(form);
+    grid->setSpacing(kFieldSpacing);
+
+    m_incomeIDField = new BGHUDTextField(form);
+    m_incomeIDField->hide();
+    m_incomeNameField = new BGHUDTextField;
+    m_incomeNameField->setPlaceholderText(tr("Income name"));
+    m_incomeDateField = new KNPopUpDatePicker;
+    m_incomeDateField->setDateRange(earliestDate(), latestDate());
+    QWidget* repeatRows = buildRepeatRows(&m_incomeRepeatSelector, &m_incomeRepeatBox, &m_incomeCustomRepeatBox,
+                                          &m_incomeCustomRepeatAField, &m_incomeCustomRepeatBSelector);
+    m_incomeAmountField = new BGHUDTextField;
+    m_incomeAmountVariesToggle = new BGHUDCheckBox(tr("Amount varies"));
+    m_incomeTagsField = new BWTagTokenField;
+    m_incomeTagsField->setPlaceholderText(tr("Tags, separated by commas"));
+    m_incomeTagsField->setCompletions([this](const QString& typed) { return tagCompletions(typed); });
+    m_cancelIncomeButton = button(tr("Cancel"), KBButtonTypeLightGrey);
+    m_saveIncomeButton = button(tr("Save"), KBButtonTypeGreen);
+
+    int line = 0;
+    grid->addWidget(caption(tr("Name:")), line, 0);
+    grid->addWidget(m_incomeNameField, line++, 1);
+    grid->addWidget(caption(tr("Paid on:")), line, 0);
+    grid->addWidget(m_incomeDateField, line++, 1);
+    grid->addWidget(caption(tr("Repeats:")), line, 0);
+    grid->addWidget(repeatRows, line++, 1);
+    grid->addWidget(caption(tr("Amount:")), line, 0);
+    grid->addLayout(row({m_incomeAmountField, m_incomeAmountVariesToggle}, false), line++, 1);
+    grid->addWidget(caption(tr("Tags:")), line, 0);
+    grid->addWidget(m_incomeTagsField, line++, 1);
+    grid->addLayout(buttonRow(m_cancelIncomeButton, m_saveIncomeButton), line, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+
+    setTabOrder({m_incomeNameField, m_incomeDateField, m_incomeRepeatSelector, m_incomeCustomRepeatAField,
+                 m_incomeCustomRepeatBSelector, m_incomeAmountField, m_incomeAmountVariesToggle, m_incomeTagsField,
+                 m_cancelIncomeButton, m_saveIncomeButton});
+    return form;
+}
+
+QWidget* BWBillEditorController::buildQuestion(const QString& questionText, const QString& confirmTitle,
+                                               BGHUDLabel** nameLabel, KBButton** confirmButton,
+                                               std::int32_t confirmType)
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* question = new BGHUDLabel(questionText);
+    question->setTextFormat(Qt::PlainText);
+    *nameLabel = new BGHUDLabel;
+    // Names are the user's own text, never markup.
+    (*nameLabel)->setTextFormat(Qt::PlainText);
+    (*nameLabel)->setWordWrap(true);
+    QFont bold = (*nameLabel)->font();
+    bold.setBold(true);
+    (*nameLabel)->setFont(bold);
+    KBButton* cancel = button(tr("Cancel"), KBButtonTypeLightGrey);
+    connect(cancel, &QPushButton::clicked, this, &BWBillEditorController::cancelBill);
+    *confirmButton = button(confirmTitle, confirmType);
+    layout->addWidget(question);
+    layout->addWidget(*nameLabel);
+    layout->addLayout(buttonRow(cancel, *confirmButton));
+    setTabOrder({cancel, *confirmButton});
+    return page;
+}
+
+void BWBillEditorController::fillIconMenu()
+{
+    const BWBillsLoader loader(m_env);
+    for (const IconItem& item : OrBillEditorAssistant::listOfIcons()) {
+        const std::optional<BWBillsLoader::IconTitle> title = loader.getTitleForIcon(item.iconName);
+        const QString shown = title ? title->title : item.iconName;
+        m_billIconPicker->addItem(BWIconFont::icon(item.iconName, kIconColor), shown, item.iconName);
+        // The words a typed name is matched against: the title and the
+        // words people use for such bills.
+        m_billIconPicker->setItemData(m_billIconPicker->count() - 1, shown + u' ' + item.keywords, Qt::ToolTipRole);
+    }
+}
+
+void BWBillEditorController::connectFormActions()
+{
+    connect(m_saveButton, &QPushButton::clicked, this, &BWBillEditorController::saveBill);
+    connect(m_cancelButton, &QPushButton::clicked, this, &BWBillEditorController::cancelBill);
+    connect(m_saveIncomeButton, &QPushButton::clicked, this, &BWBillEditorController::saveIncome);
+    connect(m_cancelIncomeButton, &QPushButton::clicked, this, &BWBillEditorController::cancelBill);
+    connect(m_deleteButton, &QPushButton::clicked, this, &BWBillEditorController::deleteBill);
+    connect(m_archiveButton, &QPushButton::clicked, this, &BWBillEditorController::archiveBill);
+
+    for (BWPopupButton* selector : {m_repeatSelector, m_incomeRepeatSelector})
+        connect(selector, &QComboBox::activated, this, [this, selector] { toggleRepeat(selector); });
+    for (BWPopupButton* unit : {m_customRepeatBSelector, m_incomeCustomRepeatBSelector})
+        connect(unit, &QComboBox::activated, this, [this, unit] { customRepeatBMenuChanged(unit); });
+    for (KNPopUpDatePicker* date : {m_dueDateField, m_incomeDateField})
+        connect(date, &QDateEdit::dateChanged, this, &BWBillEditorController::selectedDateChanged);
+    connect(m_paymentMethodSelector, &QComboBox::activated, this, &BWBillEditorController::togglePayMethod);
+    connect(m_billIconPicker, &QComboBox::activated, this, &BWBillEditorController::toggleIcon);
+
+    for (QLineEdit* field : std::initializer_list<QLineEdit*>{m_billNameField, m_amountDueField, m_tagsListField,
+                                                             m_paymentURLField})
+        connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
+}

@@ -1,0 +1,376 @@
+#include "screens/BWBillEditorController.h"
+
+#include <QMessageBox>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QGuiApplication>
+#include <QTimer>
+
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "screens/BWTagTokenField.h"
+#include "store/BWBill.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWTagList.h"
+#include "store/OvModernDateCalculations.h"
+#include "widgets/BGHUDCheckBox.h"
+#include "widgets/BGHUDLabel.h"
+#include "widgets/BGHUDTextField.h"
+#include "widgets/BWPopupButton.h"
+#include "widgets/KBButton.h"
+#include "widgets/KNPopUpDatePicker.h"
+#include "widgets/MAAttachedWindow.h"
+
+namespace {
+
+constexpr int CustomRepeatIndex = 6;
+constexpr int MonthlyRepeatIndex = 2;
+// Units from this index on take no count.
+constexpr int FirstUnitWithoutCount = 4;
+constexpr int SameWeekdayUnitIndex = 4;
+
+void messageBoxAlert(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox::warning(parent, title, text);
+}
+
+// Text compared the way people expect tags to match: without regard to case
+// or accents ("cafe" finds "Café").
+QString folded(const QString& text)
+{
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString bare;
+    bare.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing && c.category() != QChar::Mark_Enclosing
+            && c.category() != QChar::Mark_SpacingCombining)
+            bare.append(c);
+    }
+    return bare.toCaseFolded();
+}
+
+}  // namespace
+
+BWBillEditorController::BWBillEditorController(const BWStoreEnvironment& env)
+    : m_env(env), m_alert(messageBoxAlert)
+{
+    buildPopover();
+}
+
+// The bubble has no parent window, so it is ours to delete.
+BWBillEditorController::~BWBillEditorController()
+{
+    delete m_popover.data();
+}
+
+void BWBillEditorController::setBillPageButtons(QWidget* nextBillButton, QWidget* prevBillButton)
+{
+    m_nextBillButton = nextBillButton;
+    m_prevBillButton = prevBillButton;
+}
+
+QWidget* BWBillEditorController::editorPopover() const
+{
+    return m_popover;
+}
+
+QList<QLineEdit*> BWBillEditorController::amountFields() const
+{
+    return {m_amountDueField, m_balanceField, m_incomeAmountField};
+}
+
+bool BWBillEditorController::isShown() const
+{
+    return m_popover && m_popover->isVisible();
+}
+
+BWBillEditorController::Page BWBillEditorController::shownPage() const
+{
+    const QWidget* page = m_pages->currentWidget();
+    if (page == m_incomeForm)
+        return Page::IncomeForm;
+    if (page == m_deleteQuestion)
+        return Page::DeleteQuestion;
+    if (page == m_archiveQuestion)
+        return Page::ArchiveQuestion;
+    return Page::BillForm;
+}
+
+// ---- Showing ----------------------------------------------------------------------
+
+void BWBillEditorController::showPage(Page page, QWidget* anchorView, const QRect& anchorRect, bool belowAnchor)
+{
+    // A popover that is open closes first, so whoever watches it sees the
+    // earlier page end.
+    if (isShown())
+        closePopover();
+
+    QWidget* pageWidget = page == Page::IncomeForm        ? m_incomeForm
+                          : page == Page::DeleteQuestion  ? m_deleteQuestion
+                          : page == Page::ArchiveQuestion ? m_archiveQuestion
+                                                          : m_billForm;
+    m_pages->setCurrentWidget(pageWidget);
+    m_pages->setFixedHeight(pageWidget->sizeHint().height());
+
+    QPoint point;
+    if (anchorView) {
+        const QRect rect = anchorRect.isValid() ? anchorRect : anchorView->rect();
+        point = anchorView->mapToGlobal(belowAnchor ? QPoint(rect.center().x(), rect.bottom())
+                                                    : QPoint(rect.right(), rect.center().y()));
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        point = screen->availableGeometry().center();
+    }
+    // The new-item buttons sit at the window's left edge, so that bubble runs rightwards.
+    const MAAttachedSide side = belowAnchor ? MAAttachedSide::BelowRightwards : MAAttachedSide::Right;
+    m_popover->setPoint(point, side);
+    m_popover->show();
+    m_popover->raise();
+    m_popover->activateWindow();
+    // A window manager may place a new window where it likes; once it is up,
+    // the bubble moves back to its anchor.
+    QTimer::singleShot(0, m_popover, [popover = m_popover, point, side] {
+        popover->move(popover->pos() + QPoint(1, 0));
+        popover->setPoint(point, side);
+    });
+
+    QWidget* firstField = page == Page::BillForm     ? static_cast<QWidget*>(m_billNameField)
+                          : page == Page::IncomeForm ? static_cast<QWidget*>(m_incomeNameField)
+                          : page == Page::DeleteQuestion ? static_cast<QWidget*>(m_deleteButton)
+                                                         : static_cast<QWidget*>(m_archiveButton);
+    firstField->setFocus(Qt::PopupFocusReason);
+}
+
+void BWBillEditorController::hideMainWindowControlsWhileEditing()
+{
+    for (QWidget* button : {m_nextBillButton.data(), m_prevBillButton.data()}) {
+        if (button)
+            button->hide();
+    }
+    for (QWidget* control : {m_overviewButton.data(), m_searchField.data()}) {
+        if (control)
+            control->setEnabled(false);
+    }
+}
+
+void BWBillEditorController::closePopover()
+{
+    hideDatePopUp();
+    m_popover->hide();
+}
+
+void BWBillEditorController::cancelBill()
+{
+    closePopover();
+}
+
+// Moving the focus off the date fields closes their calendars.
+void BWBillEditorController::hideDatePopUp()
+{
+    for (KNPopUpDatePicker* field : {m_dueDateField, m_incomeDateField}) {
+        if (field->hasFocus())
+            field->clearFocus();
+    }
+}
+
+bool BWBillEditorController::saveFailed(const QString& what)
+{
+    Log::line(QStringLiteral("Editor: %1 failed").arg(what));
+    m_alert(m_popover, tr("The Item Was Not Saved"),
+            tr("Orvane could not %1, so nothing was changed and your entries are still in the form. "
+               "Check that the data folder can be written to, then try again.")
+                .arg(what));
+    return false;
+}
+
+// ---- Delete, archive, restore --------------------------------------------------------
+
+void BWBillEditorController::showDeletePopoverForBill(const QString& billID, const QRect& position, QWidget* view)
+{
+    showQuestion(Page::DeleteQuestion, m_billToDeleteNameField, billID, position, view);
+}
+
+void BWBillEditorController::showArchivePopoverForBill(const QString& billID, const QRect& position, QWidget* view)
+{
+    showQuestion(Page::ArchiveQuestion, m_billToArchiveNameField, billID, position, view);
+}
+
+// The question names the item: its name followed by "?".
+void BWBillEditorController::showQuestion(Page page, BGHUDLabel* nameLabel, const QString& billID,
+                                          const QRect& position, QWidget* view)
+{
+    m_billToDeleteID = billID;
+    const std::optional<QVariantMap> record = BWBillsLoader(m_env).loadBillWithID(billID);
+    nameLabel->setText(record.value_or(QVariantMap()).value(BillKeys::Name).toString() + u'?');
+    showPage(page, view, position, false);
+}
+
+bool BWBillEditorController::deleteBill()
+{
+    if (!BWBill(m_env).deleteBillWithBid(m_billToDeleteID))
+        return saveFailed(tr("delete the item"));
+    m_didJustSaveItem = true;
+    closePopover();
+    emit itemDeleted(m_billToDeleteID);
+    return true;
+}
+
+// An archived item leaves the overview's list, so it reloads as after any save.
+bool BWBillEditorController::archiveBill()
+{
+    if (!BWBill(m_env).archiveBillWithBid(m_billToDeleteID))
+        return saveFailed(tr("archive the item"));
+    m_didJustSaveItem = true;
+    closePopover();
+    emit itemArchived(m_billToDeleteID);
+    return true;
+}
+
+bool BWBillEditorController::restoreBill(const QString& billID)
+{
+    if (!BWBill(m_env).restoreBillWithBid(billID))
+        return false;
+    emit itemRestored(billID);
+    return true;
+}
+
+// ---- Repeat rows ------------------------------------------------------------------------
+
+BWBillEditorController::RepeatRows BWBillEditorController::billRepeatRows() const
+{
+    return {m_repeatSelector, m_repeatBox, m_customRepeatBox, m_customRepeatAField, m_customRepeatBSelector};
+}
+
+BWBillEditorController::RepeatRows BWBillEditorController::incomeRepeatRows() const
+{
+    return {m_incomeRepeatSelector, m_incomeRepeatBox, m_incomeCustomRepeatBox, m_incomeCustomRepeatAField,
+            m_incomeCustomRepeatBSelector};
+}
+
+void BWBillEditorController::toggleRepeat(QComboBox* sender)
+{
+    m_changed.repeatInterval = true;
+    if (sender->currentIndex() != CustomRepeatIndex)
+        return;
+    for (const RepeatRows& rows : {billRepeatRows(), incomeRepeatRows()}) {
+        rows.box->hide();
+        rows.customBox->show();
+    }
+}
+
+void BWBillEditorController::cancelCustomRepeat()
+{
+    for (const RepeatRows& rows : {billRepeatRows(), incomeRepeatRows()}) {
+        rows.customBox->hide();
+        rows.selector->setCurrentIndex(MonthlyRepeatIndex);
+        rows.box->show();
+    }
+}
+
+void BWBillEditorController::customRepeatBMenuChanged(QComboBox* sender)
+{
+    BGHUDTextField* count = sender == m_customRepeatBSelector ? m_customRepeatAField : m_incomeCustomRepeatAField;
+    if (count->text().trimmed().isEmpty())
+        count->setText(QStringLiteral("1"));
+    const bool takesCount = sender->currentIndex() < FirstUnitWithoutCount;
+    if (!takesCount)
+        count->setText(QStringLiteral("1"));
+    count->setEnabled(takesCount);
+    count->setVisible(takesCount);
+}
+
+void BWBillEditorController::updateMenuItemOnCustomRepeatSelectorWithDate(const QDate& date)
+{
+    const OvModernDateCalculations::DateComponents components =
+        OvModernDateCalculations::extractDateComponentsFromDate(QDateTime(date, QTime(12, 0)));
+    const QString title = OvModernDateCalculations::stringForCustomRepeatIntervalWithComponents(components);
+    for (BWPopupButton* unit : {m_customRepeatBSelector, m_incomeCustomRepeatBSelector})
+        unit->setItemText(SameWeekdayUnitIndex, title);
+}
+
+void BWBillEditorController::selectedDateChanged(const QDate& date)
+{
+    updateMenuItemOnCustomRepeatSelectorWithDate(date);
+}
+
+// Shows a stored Repeat pair in a form's rows; an unreadable pair shows as
+// every month, an unknown unit as every week.
+void BWBillEditorController::showRepeat(const RepeatRows& rows, const QVariantList& repeat,
+                                        const BWBillsLoader& loader)
+{
+    const QList<int> selection = loader.getRepeatFromArrayMac(repeat).value_or(QList<int>{0});
+    rows.selector->setCurrentIndex(selection.value(0));
+    if (selection.value(0) == CustomRepeatIndex) {
+        rows.unit->setCurrentIndex(selection.value(1));
+        rows.count->setText(QString::number(repeat.value(0).toLongLong()));
+        customRepeatBMenuChanged(rows.unit);
+        toggleRepeat(rows.selector);
+    } else {
+        cancelCustomRepeat();
+        rows.selector->setCurrentIndex(selection.value(0));
+    }
+}
+
+// The Repeat pair of a form. A custom count of days, weeks or months below 1
+// would never move the due date on, so it is stored as 1.
+QVariantList BWBillEditorController::enteredRepeat(const RepeatRows& rows) const
+{
+    const int repeatIndex = rows.selector->currentIndex();
+    const int unitIndex = rows.unit->currentIndex();
+    qlonglong count = rows.count->text().trimmed().toLongLong();
+    if (repeatIndex == CustomRepeatIndex && unitIndex < FirstUnitWithoutCount && count < 1)
+        count = 1;
+    return BWBill::calculateRepeatValuesWithRepeatSelector(repeatIndex, count, unitIndex);
+}
+
+// ---- Dates ------------------------------------------------------------------------------
+
+void BWBillEditorController::showDueDate(KNPopUpDatePicker* field, const QDateTime& date)
+{
+    m_shownDueDate = date;
+    field->setDate(date.toLocalTime().date());
+    updateMenuItemOnCustomRepeatSelectorWithDate(field->date());
+}
+
+QDateTime BWBillEditorController::enteredDate(const KNPopUpDatePicker* field) const
+{
+    const QDateTime shown = m_shownDueDate.toLocalTime();
+    if (field->date() == shown.date())
+        return m_shownDueDate;
+    return QDateTime(field->date(), shown.isValid() ? shown.time() : QTime(12, 0)).toUTC();
+}
+
+qint64 BWBillEditorController::daysFromDate(const QDateTime& date) const
+{
+    return std::abs(date.toLocalTime().date().daysTo(m_env.clock->now().toLocalTime().date()));
+}
+
+// ---- Simple actions ---------------------------------------------------------------------
+
+void BWBillEditorController::togglePayMethod()
+{
+    m_changed.payMethod = true;
+}
+
+void BWBillEditorController::toggleIcon()
+{
+    m_changed.icon = true;
+}
+
+void BWBillEditorController::clearFieldColors()
+{
+    for (BGHUDTextField* field : {m_billNameField, m_amountDueField, m_paymentURLField,
+                                  static_cast<BGHUDTextField*>(m_tagsListField)})
+        field->setBackgroundColor(Qt::transparent);
+}
+
+QStringList BWBillEditorController::tagCompletions(const QString& substring) const
+{
+    const QString typed = folded(substring);
+    QStringList offered;
+    for (const QString& tag : BWTagList(m_env).getListOfTags().value_or(QStringList())) {
+        if (folded(tag).startsWith(typed))
+            offered.append(tag);
+    }
+    return offered;
+}

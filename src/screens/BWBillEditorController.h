@@ -1,0 +1,308 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QVariantList>
+#include <QVariantMap>
+#include <functional>
+#include <memory>
+
+#include "screens/BWBillEditorScreen.h"
+#include "store/BWStoreEnvironment.h"
+
+class BGHUDCheckBox;
+class BGHUDLabel;
+class BGHUDTextField;
+class BWBill;
+class BWBillsLoader;
+class BWPopupButton;
+class BWTagTokenField;
+class KBButton;
+class KNPopUpDatePicker;
+class MAAttachedWindow;
+class QComboBox;
+class QLineEdit;
+class QStackedWidget;
+
+// The popover in which the user adds a bill, a savings goal or an income
+// item, edits one, or confirms deleting or archiving one. One bubble window
+// holds four pages (the bill form, the income form and the two questions)
+// and points at the control the command came from.
+//
+// The editor writes only through BWBill and reads records afresh through
+// BWBillsLoader. It announces what the user did through its signals; a save
+// that fails leaves the form open with the user's input and says why.
+//
+// While a new bill's name is typed, the editor completes it from the active
+// bills and fills the rest of the form from the match (BWBillEditorController+
+// Suggestions.cpp); fields the user changed are never overwritten.
+class BWBillEditorController : public QObject, public BWBillEditorScreen
+{
+    Q_OBJECT
+
+public:
+    // The pages of the popover.
+    enum class Page { BillForm, IncomeForm, DeleteQuestion, ArchiveQuestion };
+    // Shows a failed save to the user; tests record it instead.
+    using Alert = std::function<void(QWidget* parent, const QString& title, const QString& text)>;
+
+    explicit BWBillEditorController(const BWStoreEnvironment& env);
+    ~BWBillEditorController() override;
+
+    void setAlert(Alert alert) { m_alert = std::move(alert); }
+    // Main-window controls: the anchor of the new-item popovers, and those
+    // that are hidden or disabled while a bill is edited. Each may be null.
+    void setOverviewNewBillButton(QWidget* button) { m_overviewNewBillButton = button; }
+    void setBillPageButtons(QWidget* nextBillButton, QWidget* prevBillButton);
+    void setSearchField(QWidget* field) { m_searchField = field; }
+    void setOverviewButton(QWidget* button) { m_overviewButton = button; }
+
+    // ---- Commands (the shell's and the screens') ----
+    void createNewBill(QWidget* anchor) override;
+    void createNewSavingsGoal(QWidget* anchor) override;
+    void createNewIncome(QWidget* anchor);
+    void showEditPopoverForBill(const QString& billID, const QRect& position, QWidget* view) override;
+    // The same, pointing at the whole of `anchor`.
+    void showEditPopoverForBill(const QString& billID, QWidget* anchor);
+    void showDeletePopoverForBill(const QString& billID, const QRect& position, QWidget* view) override;
+    void showArchivePopoverForBill(const QString& billID, const QRect& position, QWidget* view);
+    bool restoreBill(const QString& billID) override;
+    void setListOfActiveBills(const QVariantList& bills) override { m_listOfActiveBills = bills; }
+    QVariantList listOfActiveBills() const { return m_listOfActiveBills; }
+
+    bool didJustSaveItem() const override { return m_didJustSaveItem; }
+    void setDidJustSaveItem(bool saved) override { m_didJustSaveItem = saved; }
+
+    QWidget* editorPopover() const override;
+    QWidget* overviewNewBillButton() const override { return m_overviewNewBillButton; }
+    QWidget* nextBillButton() const override { return m_nextBillButton; }
+    QWidget* prevBillButton() const override { return m_prevBillButton; }
+    QWidget* searchField() const override { return m_searchField; }
+    QWidget* overviewButton() const override { return m_overviewButton; }
+    QList<QLineEdit*> amountFields() const override;
+
+    // ---- Button actions ----
+    // Each answers whether the write succeeded; on failure the popover stays.
+    bool saveBill();
+    bool saveIncome();
+    bool deleteBill();
+    bool archiveBill();
+    // Closes the popover without writing.
+    void cancelBill();
+    void hideDatePopUp();
+
+    // ---- Form state ----
+    bool isShown() const;
+    Page shownPage() const;
+    bool isNewBill() const { return m_newBill; }
+    bool isNewIncome() const { return m_newIncome; }
+    QString billToDeleteID() const { return m_billToDeleteID; }
+    // The name's length at the last suggestion step.
+    int numberOfCharactersInTitle() const { return m_numberOfCharactersInTitle; }
+
+    struct ChangeFlags
+    {
+        bool icon = false;
+        bool tags = false;
+        bool amount = false;
+        bool repeatInterval = false;
+        bool payMethod = false;
+        bool payURL = false;
+    };
+    ChangeFlags changeFlags() const { return m_changed; }
+    bool shouldSuggestBillInfo() const { return m_shouldSuggestBillInfo; }
+
+    // ---- Bill form ----
+    BGHUDTextField* billIDField() const { return m_billIDField; }
+    BGHUDTextField* billNameField() const { return m_billNameField; }
+    KNPopUpDatePicker* dueDateField() const { return m_dueDateField; }
+    BWPopupButton* repeatSelector() const { return m_repeatSelector; }
+    QWidget* repeatBox() const { return m_repeatBox; }
+    QWidget* customRepeatBox() const { return m_customRepeatBox; }
+    BGHUDTextField* customRepeatAField() const { return m_customRepeatAField; }
+    BWPopupButton* customRepeatBSelector() const { return m_customRepeatBSelector; }
+    BGHUDTextField* amountDueField() const { return m_amountDueField; }
+    BGHUDCheckBox* amountVariesToggle() const { return m_amountVariesToggle; }
+    BGHUDTextField* balanceField() const { return m_balanceField; }
+    BWPopupButton* paymentMethodSelector() const { return m_paymentMethodSelector; }
+    BGHUDTextField* paymentURLField() const { return m_paymentURLField; }
+    BWTagTokenField* tagsListField() const { return m_tagsListField; }
+    BGHUDCheckBox* remindMeField() const { return m_remindMeField; }
+    BGHUDTextField* reminderDaysField() const { return m_reminderDaysField; }
+    BWPopupButton* billIconPicker() const { return m_billIconPicker; }
+    KBButton* saveButton() const { return m_saveButton; }
+    KBButton* cancelButton() const { return m_cancelButton; }
+
+    // ---- Income form ----
+    BGHUDTextField* incomeIDField() const { return m_incomeIDField; }
+    BGHUDTextField* incomeNameField() const { return m_incomeNameField; }
+    KNPopUpDatePicker* incomeDateField() const { return m_incomeDateField; }
+    BWPopupButton* incomeRepeatSelector() const { return m_incomeRepeatSelector; }
+    QWidget* incomeRepeatBox() const { return m_incomeRepeatBox; }
+    QWidget* incomeCustomRepeatBox() const { return m_incomeCustomRepeatBox; }
+    BGHUDTextField* incomeCustomRepeatAField() const { return m_incomeCustomRepeatAField; }
+    BWPopupButton* incomeCustomRepeatBSelector() const { return m_incomeCustomRepeatBSelector; }
+    BGHUDTextField* incomeAmountField() const { return m_incomeAmountField; }
+    BGHUDCheckBox* incomeAmountVariesToggle() const { return m_incomeAmountVariesToggle; }
+    BWTagTokenField* incomeTagsField() const { return m_incomeTagsField; }
+    KBButton* saveIncomeButton() const { return m_saveIncomeButton; }
+
+    // ---- Questions ----
+    BGHUDLabel* billToDeleteNameField() const { return m_billToDeleteNameField; }
+    BGHUDLabel* billToArchiveNameField() const { return m_billToArchiveNameField; }
+    KBButton* deleteButton() const { return m_deleteButton; }
+    KBButton* archiveButton() const { return m_archiveButton; }
+
+    // ---- Menu and field actions ----
+    // The repeat selector of either form: choosing "Custom" shows the custom rows.
+    void toggleRepeat(QComboBox* sender);
+    // Back to the plain repeat rows of both forms, every month.
+    void cancelCustomRepeat();
+    // The unit selector of either form: shows the count where the unit takes one.
+    void customRepeatBMenuChanged(QComboBox* sender);
+    // Titles the weekday-of-the-month unit of both forms after `date`.
+    void updateMenuItemOnCustomRepeatSelectorWithDate(const QDate& date);
+    void selectedDateChanged(const QDate& date);
+    void togglePayMethod();
+    void toggleIcon();
+    void clearFieldColors();
+    // Calendar days between `date` and now, either way.
+    qint64 daysFromDate(const QDateTime& date) const;
+    // Stored tags that begin with `substring`, ignoring case and accents, in
+    // the order of the stored tag list.
+    QStringList tagCompletions(const QString& substring) const;
+
+    // ---- Suggestions (BWBillEditorController+Suggestions.cpp) ----
+    // A field of the form was typed in.
+    void controlTextDidChange(QLineEdit* field);
+    void prefillSelectedDataForBill(const QVariantMap& bill);
+    void unfillSelectedData();
+    // The icon menu's entry for an image name; -1 for none.
+    int iconIndexForImageName(const QString& imageName) const;
+
+    // The tint of the fields a suggestion filled.
+    static QColor suggestionTint();
+    // Icon picker entries: 1 is a new bill's, "Savings" a savings goal's.
+    static constexpr int DefaultIconIndex = 1;
+    static inline const QString SavingsGoalIcon = QStringLiteral("Savings");
+    static inline const QString IncomeIcon = QStringLiteral("GScale_Loan");
+
+signals:
+    // A bill or income item was written from the form.
+    void itemSaved(const QString& billID);
+    void itemDeleted(const QString& billID);
+    void itemArchived(const QString& billID);
+    void itemRestored(const QString& billID);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // ---- Views (BWBillEditorController+Views.cpp) ----
+    void buildPopover();
+    QWidget* buildBillForm();
+    QWidget* buildIncomeForm();
+    QWidget* buildQuestion(const QString& questionText, const QString& confirmTitle, BGHUDLabel** nameLabel,
+                           KBButton** confirmButton, std::int32_t confirmType);
+    QWidget* buildRepeatRows(BWPopupButton** repeatSelector, QWidget** repeatBox, QWidget** customRepeatBox,
+                             BGHUDTextField** countField, BWPopupButton** unitSelector);
+    void fillIconMenu();
+    void connectFormActions();
+
+    // ---- Showing ----
+    void showPage(Page page, QWidget* anchorView, const QRect& anchorRect, bool belowAnchor);
+    void hideMainWindowControlsWhileEditing();
+
+    // ---- Shared form steps ----
+    struct RepeatRows
+    {
+        BWPopupButton* selector;
+        QWidget* box;
+        QWidget* customBox;
+        BGHUDTextField* count;
+        BWPopupButton* unit;
+    };
+    RepeatRows billRepeatRows() const;
+    RepeatRows incomeRepeatRows() const;
+    void showRepeat(const RepeatRows& rows, const QVariantList& repeat, const BWBillsLoader& loader);
+    QVariantList enteredRepeat(const RepeatRows& rows) const;
+    void showDueDate(KNPopUpDatePicker* field, const QDateTime& date);
+    QDateTime enteredDate(const KNPopUpDatePicker* field) const;
+    // An edited item keeps its payments, totals and notes from the stored
+    // one; a new one starts without.
+    static void keepWhatTheFormDoesNotShow(BWBill& item, const QVariantMap& stored);
+    static void startWithoutPayments(BWBill& item, const QDateTime& lastPayment);
+    void showQuestion(Page page, BGHUDLabel* nameLabel, const QString& billID, const QRect& position, QWidget* view);
+    // Shows the failure and keeps the form; false.
+    bool saveFailed(const QString& what);
+    void closePopover();
+    void prepareBillForm();
+
+    BWStoreEnvironment m_env;
+    Alert m_alert;
+
+    QVariantList m_listOfActiveBills;
+    int m_numberOfCharactersInTitle = 0;
+    bool m_didJustSaveItem = false;
+    QString m_billToDeleteID;
+    bool m_newBill = false;
+    bool m_newIncome = false;
+    bool m_shouldSuggestBillInfo = false;
+    ChangeFlags m_changed;
+    // The moment the date fields showed when their form was filled: saved
+    // unchanged unless the user picked another day, which keeps its time of day.
+    QDateTime m_shownDueDate;
+
+    QPointer<MAAttachedWindow> m_popover;
+    QStackedWidget* m_pages = nullptr;
+    QWidget* m_billForm = nullptr;
+    QWidget* m_incomeForm = nullptr;
+    QWidget* m_deleteQuestion = nullptr;
+    QWidget* m_archiveQuestion = nullptr;
+
+    QPointer<QWidget> m_overviewNewBillButton;
+    QPointer<QWidget> m_nextBillButton;
+    QPointer<QWidget> m_prevBillButton;
+    QPointer<QWidget> m_searchField;
+    QPointer<QWidget> m_overviewButton;
+
+    BGHUDTextField* m_billIDField = nullptr;
+    BGHUDTextField* m_billNameField = nullptr;
+    KNPopUpDatePicker* m_dueDateField = nullptr;
+    BWPopupButton* m_repeatSelector = nullptr;
+    QWidget* m_repeatBox = nullptr;
+    QWidget* m_customRepeatBox = nullptr;
+    BGHUDTextField* m_customRepeatAField = nullptr;
+    BWPopupButton* m_customRepeatBSelector = nullptr;
+    BGHUDTextField* m_amountDueField = nullptr;
+    BGHUDCheckBox* m_amountVariesToggle = nullptr;
+    BGHUDTextField* m_balanceField = nullptr;
+    BWPopupButton* m_paymentMethodSelector = nullptr;
+    BGHUDTextField* m_paymentURLField = nullptr;
+    BWTagTokenField* m_tagsListField = nullptr;
+    BGHUDCheckBox* m_remindMeField = nullptr;
+    BGHUDTextField* m_reminderDaysField = nullptr;
+    BWPopupButton* m_billIconPicker = nullptr;
+    KBButton* m_saveButton = nullptr;
+    KBButton* m_cancelButton = nullptr;
+
+    BGHUDTextField* m_incomeIDField = nullptr;
+    BGHUDTextField* m_incomeNameField = nullptr;
+    KNPopUpDatePicker* m_incomeDateField = nullptr;
+    BWPopupButton* m_incomeRepeatSelector = nullptr;
+    QWidget* m_incomeRepeatBox = nullptr;
+    QWidget* m_incomeCustomRepeatBox = nullptr;
+    BGHUDTextField* m_incomeCustomRepeatAField = nullptr;
+    BWPopupButton* m_incomeCustomRepeatBSelector = nullptr;
+    BGHUDTextField* m_incomeAmountField = nullptr;
+    BGHUDCheckBox* m_incomeAmountVariesToggle = nullptr;
+    BWTagTokenField* m_incomeTagsField = nullptr;
+    KBButton* m_saveIncomeButton = nullptr;
+    KBButton* m_cancelIncomeButton = nullptr;
+
+    BGHUDLabel* m_billToDeleteNameField = nullptr;
+    BGHUDLabel* m_billToArchiveNameField = nullptr;
+    KBButton* m_deleteButton = nullptr;
+    KBButton* m_archiveButton = nullptr;
+};

@@ -1,0 +1,296 @@
+#include "BillEditorTestFixture.h"
+
+#include "store/BWTagList.h"
+#include "widgets/KBButton.h"
+
+#include <QCompleter>
+#include <QPushButton>
+
+namespace {
+
+struct RepeatCase
+{
+    const char* name;
+    int repeatIndex;
+    int unitIndex;
+    const char* count;
+    QVariantList stored;
+    // How the form shows the stored pair again.
+    int shownIndex;
+    int shownUnit;
+    QString shownCount;
+};
+
+QVariantList pair(qlonglong count, qlonglong unit)
+{
+    return {count, unit};
+}
+
+}  // namespace
+
+// Every repeat choice goes to the file as its pair and comes back into the
+// form; custom counts below 1 of days, weeks or months are stored as 1.
+TEST_F(BillEditorTest, EveryRepeatChoiceRoundTripsThroughTheFile)
+{
+    const QList<RepeatCase> cases = {
+        {"weekly", 0, 0, "", pair(1, 0), 0, -1, {}},
+        {"twice a month", 1, 0, "", pair(1, 1), 1, -1, {}},
+        {"monthly", 2, 0, "", pair(1, 2), 2, -1, {}},
+        {"every 3 months", 3, 0, "", pair(3, 2), 3, -1, {}},
+        {"every 6 months", 4, 0, "", pair(6, 2), 4, -1, {}},
+        {"every year", 5, 0, "", pair(12, 2), 5, -1, {}},
+        {"never", 7, 0, "", pair(0, 4), 7, -1, {}},
+        {"every 2 months", 8, 0, "", pair(2, 2), 6, 2, "2"},
+        {"every 2 weeks", 9, 0, "", pair(2, 0), 6, 1, "2"},
+        {"custom 10 days", 6, 0, "10", pair(10, 3), 6, 0, "10"},
+        {"custom 3 weeks", 6, 1, "3", pair(3, 0), 6, 1, "3"},
+        {"custom 5 months", 6, 2, "5", pair(5, 2), 6, 2, "5"},
+        {"custom 0 days", 6, 0, "0", pair(1, 3), 6, 0, "1"},
+        {"custom -2 weeks", 6, 1, "-2", pair(1, 0), 0, -1, {}},
+        {"custom blank months", 6, 2, "", pair(1, 2), 2, -1, {}},
+        {"same weekday", 6, 4, "7", pair(1, 5), 6, 4, "1"},
+        {"tax dates", 6, 6, "", pair(1, 6), 6, 6, "1"},
+    };
+    for (const RepeatCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        editor->createNewBill(&anchor);
+        typeName(QString::fromLatin1(test.name));
+        choose(editor->repeatSelector(), test.repeatIndex);
+        if (test.repeatIndex == 6) {
+            editor->customRepeatAField()->setText(QString::fromLatin1(test.count));
+            choose(editor->customRepeatBSelector(), test.unitIndex);
+        }
+        const QString billID = editor->billIDField()->text();
+        ASSERT_TRUE(editor->saveBill());
+        EXPECT_EQ(storedFile(billID).value(BillKeys::Repeat).toList(), test.stored);
+
+        edit(billID);
+        EXPECT_EQ(editor->repeatSelector()->currentIndex(), test.shownIndex);
+        EXPECT_EQ(editor->customRepeatBox()->isHidden(), test.shownIndex != 6);
+        if (test.shownUnit >= 0) {
+            EXPECT_EQ(editor->customRepeatBSelector()->currentIndex(), test.shownUnit);
+            EXPECT_EQ(editor->customRepeatAField()->text(), test.shownCount);
+            EXPECT_EQ(editor->customRepeatAField()->isHidden(), test.shownUnit >= 4);
+        }
+        // Saving untouched stores the same pair again.
+        ASSERT_TRUE(editor->saveBill());
+        EXPECT_EQ(storedFile(billID).value(BillKeys::Repeat).toList(), test.stored);
+    }
+}
+
+TEST_F(BillEditorTest, ANewBillIsStoredWithWhatTheFormHolds)
+{
+    QSignalSpy saved(editor.get(), &BWBillEditorController::itemSaved);
+    editor->createNewBill(&anchor);
+    EXPECT_TRUE(editor->isShown());
+    EXPECT_TRUE(editor->isNewBill());
+    EXPECT_EQ(editor->dueDateField()->date(), QDate(2024, 3, 5));
+    EXPECT_TRUE(editor->remindMeField()->isChecked());
+    EXPECT_EQ(editor->reminderDaysField()->text(), QStringLiteral("7"));
+    EXPECT_EQ(editor->billIconPicker()->currentIndex(), BWBillEditorController::DefaultIconIndex);
+
+    typeName(QStringLiteral("Acme <b>Dues</b>"));
+    editor->dueDateField()->setDate(QDate(2024, 3, 20));
+    editor->amountDueField()->setText(QStringLiteral("$1,234.50"));
+    editor->balanceField()->setText(QStringLiteral("900"));
+    choose(editor->paymentMethodSelector(), 3);
+    editor->paymentURLField()->setText(QStringLiteral("gym.example"));
+    editor->tagsListField()->setText(QStringLiteral("Health, Fun ,"));
+    editor->reminderDaysField()->setText(QStringLiteral("2"));
+    const QString billID = editor->billIDField()->text();
+    ASSERT_TRUE(editor->saveBill());
+
+    EXPECT_FALSE(editor->isShown());
+    EXPECT_TRUE(editor->didJustSaveItem());
+    EXPECT_EQ(saved.count(), 1);
+    const QVariantMap file = storedFile(billID);
+    EXPECT_EQ(file.value(BillKeys::Name).toString(), QStringLiteral("Acme <b>Dues</b>"));
+    EXPECT_EQ(file.value(BillKeys::DueDate).toDateTime().toLocalTime(), QDateTime(QDate(2024, 3, 20), QTime(12, 0)));
+    EXPECT_DOUBLE_EQ(file.value(BillKeys::Amount).toDouble(), 1234.5);
+    EXPECT_DOUBLE_EQ(file.value(BillKeys::Balance).toDouble(), 900);
+    EXPECT_EQ(file.value(BillKeys::PayType).toLongLong(), 3);
+    EXPECT_EQ(file.value(BillKeys::PaySite).toString(), QStringLiteral("http://gym.example"));
+    EXPECT_EQ(file.value(BillKeys::Tags).toStringList(), QStringList({QStringLiteral("Health"), QStringLiteral("Fun")}));
+    EXPECT_TRUE(file.value(BillKeys::RemindMe).toBool());
+    EXPECT_EQ(file.value(BillKeys::ReminderDays).toLongLong(), 2);
+    EXPECT_EQ(file.value(BillKeys::Icon).toString(), QStringLiteral("GScale_CreditCard"));
+    EXPECT_FALSE(file.value(BillKeys::IsIncome).toBool());
+    EXPECT_EQ(file.value(BillKeys::PaymentList).toList().size(), 0);
+    EXPECT_TRUE(index().contains(IndexKeys::ActiveBills, billID));
+    EXPECT_TRUE(BWTagList(env).getListOfTags().value_or(QStringList()).contains(QStringLiteral("Health")));
+}
+
+TEST_F(BillEditorTest, ASavingsGoalStartsWithItsOwnDefaults)
+{
+    editor->createNewSavingsGoal(&anchor);
+    EXPECT_FALSE(editor->shouldSuggestBillInfo());
+    EXPECT_EQ(editor->billNameField()->text(), QStringLiteral("Savings Goal"));
+    EXPECT_EQ(editor->tagsListField()->tags(), QStringList{QStringLiteral("Savings Goals")});
+    EXPECT_EQ(editor->paymentMethodSelector()->currentIndex(), 1);
+    EXPECT_FALSE(editor->remindMeField()->isChecked()) << "even with reminders on by default";
+    EXPECT_EQ(editor->reminderDaysField()->text(), QStringLiteral("7"));
+    const QString billID = editor->billIDField()->text();
+    ASSERT_TRUE(editor->saveBill());
+    const QVariantMap file = storedFile(billID);
+    EXPECT_EQ(file.value(BillKeys::Icon).toString(), BWBillEditorController::SavingsGoalIcon);
+    EXPECT_EQ(file.value(BillKeys::PayType).toLongLong(), 1);
+    EXPECT_FALSE(file.value(BillKeys::RemindMe).toBool());
+}
+
+TEST_F(BillEditorTest, EditingKeepsPaymentsTotalsNotesAndArchiveState)
+{
+    const QVariantList payments{QVariantMap{{PaymentKeys::Amount, 20.0},
+                                            {PaymentKeys::Date, inDays(-30)},
+                                            {PaymentKeys::Note, QStringLiteral("first")},
+                                            {PaymentKeys::Receipt, QString()}}};
+    const QString billID = store(bill(QStringLiteral("Storage"), PropertyList::distantFuture(),
+                                      {{BillKeys::PaymentList, payments},
+                                       {BillKeys::TotalPaid, 20.0},
+                                       {BillKeys::Average, 20.0},
+                                       {BillKeys::LastPayment, inDays(-30)},
+                                       {BillKeys::Notes, QStringLiteral("gate code 1234")},
+                                       {BillKeys::Interest, 0.05},
+                                       {BillKeys::Rev, 2.5},
+                                       {BillKeys::IsArchived, true}}));
+    edit(billID);
+    EXPECT_FALSE(editor->isNewBill());
+    EXPECT_EQ(editor->dueDateField()->date(), PropertyList::distantFuture().toLocalTime().date())
+        << "an archived item shows where archiving put it";
+    EXPECT_EQ(editor->amountDueField()->text(), QStringLiteral("$50.00"));
+    editor->billNameField()->setText(QStringLiteral("Storage Unit"));
+    ASSERT_TRUE(editor->saveBill());
+
+    const QVariantMap file = storedFile(billID);
+    EXPECT_EQ(file.value(BillKeys::Name).toString(), QStringLiteral("Storage Unit"));
+    EXPECT_EQ(file.value(BillKeys::PaymentList).toList().size(), 1);
+    EXPECT_DOUBLE_EQ(file.value(BillKeys::TotalPaid).toDouble(), 20.0);
+    EXPECT_DOUBLE_EQ(file.value(BillKeys::Average).toDouble(), 20.0);
+    EXPECT_EQ(file.value(BillKeys::LastPayment).toDateTime(), inDays(-30));
+    EXPECT_EQ(file.value(BillKeys::Notes).toString(), QStringLiteral("gate code 1234"));
+    EXPECT_DOUBLE_EQ(file.value(BillKeys::Interest).toDouble(), 0.05);
+    EXPECT_DOUBLE_EQ(file.value(BillKeys::Rev).toDouble(), 2.5);
+    EXPECT_TRUE(file.value(BillKeys::IsArchived).toBool());
+    EXPECT_EQ(file.value(BillKeys::DueDate).toDateTime(), PropertyList::distantFuture());
+}
+
+TEST_F(BillEditorTest, AFarAwayDueDateOfAnActiveBillOpensAsToday)
+{
+    const QString far = store(bill(QStringLiteral("Far"), inDays(5001)));
+    const QString near = store(bill(QStringLiteral("Near"), inDays(5000)));
+    const QString longOverdue = store(bill(QStringLiteral("Old"), inDays(-5001)));
+    edit(far);
+    EXPECT_EQ(editor->dueDateField()->date(), QDate(2024, 3, 5));
+    edit(near);
+    EXPECT_EQ(editor->dueDateField()->date(), QDate(2024, 3, 5).addDays(5000));
+    edit(longOverdue);
+    EXPECT_EQ(editor->dueDateField()->date(), QDate(2024, 3, 5));
+}
+
+TEST_F(BillEditorTest, EditingHidesTheBillPageControlsAndOpensIncomeInItsOwnForm)
+{
+    QPushButton next, previous;
+    QLineEdit search;
+    editor->setBillPageButtons(&next, &previous);
+    editor->setSearchField(&search);
+    next.show();
+    previous.show();
+    edit(store(bill(QStringLiteral("Rent"), inDays(3))));
+    EXPECT_TRUE(next.isHidden());
+    EXPECT_TRUE(previous.isHidden());
+    EXPECT_FALSE(search.isEnabled());
+    EXPECT_EQ(editor->shownPage(), BWBillEditorController::Page::BillForm);
+
+    edit(store(bill(QStringLiteral("Salary"), inDays(3), {{BillKeys::IsIncome, true}})));
+    EXPECT_EQ(editor->shownPage(), BWBillEditorController::Page::IncomeForm);
+    EXPECT_EQ(editor->incomeNameField()->text(), QStringLiteral("Salary"));
+}
+
+TEST_F(BillEditorTest, DeleteAsksThenMovesTheItemToTheDeletedList)
+{
+    QSignalSpy deleted(editor.get(), &BWBillEditorController::itemDeleted);
+    const QString billID = store(bill(QStringLiteral("Cable <i>TV</i>"), inDays(3)));
+    editor->showDeletePopoverForBill(billID, QRect(), &anchor);
+    EXPECT_EQ(editor->shownPage(), BWBillEditorController::Page::DeleteQuestion);
+    EXPECT_EQ(editor->billToDeleteNameField()->text(), QStringLiteral("Cable <i>TV</i>?"));
+    EXPECT_EQ(editor->billToDeleteNameField()->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(index().contains(IndexKeys::ActiveBills, billID)) << "nothing happens before the answer";
+
+    QTest::mouseClick(editor->deleteButton(), Qt::LeftButton);
+    EXPECT_TRUE(index().contains(IndexKeys::DeletedBills, billID));
+    EXPECT_TRUE(editor->didJustSaveItem());
+    EXPECT_FALSE(editor->isShown());
+    EXPECT_EQ(deleted.count(), 1);
+}
+
+// Archiving reloads the lists like every other change made in the editor.
+TEST_F(BillEditorTest, ArchivingFromTheEditorCountsAsASave)
+{
+    QSignalSpy archived(editor.get(), &BWBillEditorController::itemArchived);
+    const QString billID = store(bill(QStringLiteral("Gym"), inDays(3)));
+    editor->showArchivePopoverForBill(billID, QRect(), &anchor);
+    EXPECT_EQ(editor->billToArchiveNameField()->text(), QStringLiteral("Gym?"));
+    ASSERT_TRUE(editor->archiveBill());
+    EXPECT_TRUE(storedFile(billID).value(BillKeys::IsArchived).toBool());
+    EXPECT_TRUE(editor->didJustSaveItem());
+    EXPECT_EQ(archived.count(), 1);
+
+    EXPECT_TRUE(editor->restoreBill(billID));
+    EXPECT_FALSE(storedFile(billID).value(BillKeys::IsArchived).toBool());
+}
+
+// A save that can't be written says so and leaves the user's input in place.
+TEST_F(BillEditorTest, AFailedSaveKeepsTheFormOpenWithTheInput)
+{
+    editor->createNewBill(&anchor);
+    typeName(QStringLiteral("Phone"));
+    editor->billIDField()->setText(QStringLiteral("../../escape"));
+    EXPECT_FALSE(editor->saveBill());
+    EXPECT_EQ(alerts.size(), 1);
+    EXPECT_TRUE(editor->isShown());
+    EXPECT_EQ(editor->billNameField()->text(), QStringLiteral("Phone"));
+    EXPECT_FALSE(editor->didJustSaveItem());
+
+    // A data folder that can't be made.
+    temp.write(QStringLiteral("blocked"), "a file, not a folder");
+    env.defaultDataFolder = temp.file(QStringLiteral("blocked/Orvane.ovdata"));
+    BWBillEditorController blocked(env);
+    blocked.setAlert([this](QWidget*, const QString& title, const QString&) { alerts.append(title); });
+    blocked.createNewBill(&anchor);
+    QTest::keyClicks(blocked.billNameField(), QStringLiteral("Water"));
+    EXPECT_FALSE(blocked.saveBill());
+    EXPECT_EQ(alerts.size(), 2);
+    EXPECT_TRUE(blocked.isShown());
+    EXPECT_EQ(blocked.billNameField()->text(), QStringLiteral("Water"));
+}
+
+TEST_F(BillEditorTest, TagCompletionsIgnoreCaseAndAccentsInStoredOrder)
+{
+    ASSERT_TRUE(BWTagList(env).saveListOfTagsWithTags(
+        {QStringLiteral("Électricité"), QStringLiteral("Utilities"), QStringLiteral("elevator"), QStringLiteral("Car")}));
+    EXPECT_EQ(editor->tagCompletions(QStringLiteral("ELE")),
+              QStringList({QStringLiteral("Électricité"), QStringLiteral("elevator")}));
+    EXPECT_EQ(editor->tagCompletions(QStringLiteral("ut")), QStringList{QStringLiteral("Utilities")});
+    EXPECT_TRUE(editor->tagCompletions(QStringLiteral("x")).isEmpty());
+
+    // Choosing a completion replaces only the tag being typed.
+    BWTagTokenField* tags = editor->tagsListField();
+    tags->setText(QStringLiteral("Car, ele"));
+    emit tags->completer()->activated(QStringLiteral("elevator"));
+    EXPECT_EQ(tags->tags(), QStringList({QStringLiteral("Car"), QStringLiteral("elevator")}));
+}
+
+TEST_F(BillEditorTest, ReturnSavesAndEscapeCancels)
+{
+    editor->createNewBill(&anchor);
+    typeName(QStringLiteral("Internet"));
+    const QString kept = editor->billIDField()->text();
+    QTest::keyClick(editor->billNameField(), Qt::Key_Escape);
+    EXPECT_FALSE(editor->isShown());
+    EXPECT_TRUE(storedFile(kept).isEmpty());
+
+    editor->createNewBill(&anchor);
+    typeName(QStringLiteral("Internet"));
+    const QString billID = editor->billIDField()->text();
+    QTest::keyClick(editor->billNameField(), Qt::Key_Return);
+    EXPECT_EQ(storedFile(billID).value(BillKeys::Name).toString(), QStringLiteral("Internet"));
+}
