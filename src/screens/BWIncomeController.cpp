@@ -14,7 +14,7 @@
 #include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
 #include "platform/Log.h"
-#include "screens/BWAmountText.h"
+#include "screens/BWAmountField.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWIncomeManager.h"
 
@@ -160,7 +160,7 @@ void BWIncomeController::createNewIncome()
 {
     m_descriptionField->clear();
     m_payDateField->setCurrentIndex(0);
-    m_amountField->setText(BWBillsLoader(m_env).currencyFormattedNumber(0));
+    BWAmountField::setAmount(m_amountField, 0);
     m_repeatsField->setCurrentIndex(int(IncomeRepeat::Monthly));
     m_editedIid = BWUIDMaker::makeUID();
     m_dataSourceIndexNumber = -1;
@@ -176,8 +176,7 @@ void BWIncomeController::editIncomeAtRow(int row)
     const QVariantMap source = m_dataSource.at(row).toMap();
     m_editedIid = source.value(IncomeSourceKeys::Iid).toString();
     m_descriptionField->setText(source.value(IncomeSourceKeys::Description).toString());
-    m_amountField->setText(
-        BWBillsLoader(m_env).currencyFormattedNumber(source.value(IncomeSourceKeys::Amount).toDouble()));
+    BWAmountField::setAmount(m_amountField, source.value(IncomeSourceKeys::Amount).toDouble());
     m_payDateField->setCurrentIndex(std::clamp(source.value(IncomeSourceKeys::PayDate).toInt(), 0, LastDayOfMonthIndex));
     m_repeatsField->setCurrentIndex(std::clamp(source.value(IncomeSourceKeys::Repeat).toInt(), 0, 3));
     m_deleteButton->show();
@@ -187,7 +186,7 @@ void BWIncomeController::editIncomeAtRow(int row)
 bool BWIncomeController::saveIncome()
 {
     Log::line(QStringLiteral("Income Being Saved"));
-    const std::optional<double> amount = BWAmountText::parse(m_amountField->text());
+    const std::optional<double> amount = BWAmountField::amount(m_amountField);
     if (!amount || *amount < 0) {
         m_messageLabel->setText(tr("Enter the amount as a number of 0 or more."));
         m_messageLabel->show();
