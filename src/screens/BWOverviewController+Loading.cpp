@@ -17,7 +17,7 @@
 #include "store/BWTagList.h"
 #include "widgets/BackgroundView.h"
 #include "widgets/BGHUDBox.h"
-#include "widgets/BGHUDTextField.h"
+#include "widgets/BGHUDSearchField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/BWIconFont.h"
 #include "widgets/BWPopupButton.h"

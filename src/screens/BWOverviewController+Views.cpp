@@ -11,11 +11,11 @@
 #include "platform/SenderTag.h"
 #include "store/PaymentKind.h"
 #include "screens/BWBillTableDelegate.h"
-#include "screens/BWHUDTableStyle.h"
 #include "widgets/BackgroundView.h"
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDSearchField.h"
+#include "widgets/BGHUDTableView.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/BWPopupButton.h"
@@ -92,11 +92,11 @@ QWidget* BWOverviewController::buildHeader()
     layout->addWidget(m_showAllButton);
     layout->addStretch(1);
 
-    // The HUD search field draws its own dark rounded field, so typed text
-    // reads on the light header.
     m_searchField = new BGHUDSearchField(m_headerBox);
-    m_searchField->setPlaceholderText(tr("Search"));
+    m_searchField->cell().setBezelStyle(BGHUDTextFieldCell::BezelStyle::Rounded);
+    // The dark fill keeps the field's white text readable on the light bar.
     m_searchField->cell().setFillsBackground(true);
+    m_searchField->setPlaceholderText(tr("Search"));
     m_searchField->setFixedWidth(kSearchFieldWidth);
     // Only typing filters: a load clears the field without filtering twice.
     connect(m_searchField, &QLineEdit::textEdited, this, [this](const QString& text) { applyFilterWithString(text); });
@@ -116,7 +116,7 @@ QWidget* BWOverviewController::buildHeader()
 
 void BWOverviewController::buildTable()
 {
-    m_billTable = new QTableView(m_list);
+    m_billTable = new BGHUDTableView(m_list);
     m_billTable->setModel(m_tableModel);
     m_billTable->setItemDelegate(new BWBillTableDelegate(m_billTable));
     m_billTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -149,14 +149,6 @@ void BWOverviewController::buildTable()
             [this](int column, Qt::SortOrder order) { sortDescriptorsDidChange(column, order); });
     connect(m_billTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { tableViewSelectionDidChange(); });
-    styleTable();
-}
-
-// The dark look of the widget kit's theme: transparent background over the
-// pane, the theme's alternating rows, and its highlight for the selection.
-void BWOverviewController::styleTable()
-{
-    BWHUDTableStyle::apply(*m_billTable);
 }
 
 QWidget* BWOverviewController::buildBottomBar()

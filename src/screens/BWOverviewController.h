@@ -19,6 +19,7 @@
 #include "store/BWStoreEnvironment.h"
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDSearchField.h"
+#include "widgets/BGHUDTableView.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/KBButton.h"
@@ -318,7 +319,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void styleTable();
 
     // Loading
     void loadListMode(int index);
@@ -372,7 +372,7 @@ private:
     QPointer<BGHUDView> m_list;
     QPointer<BGHUDView> m_monthAtGlance;
     QPointer<QFrame> m_vacationPopover;
-    QTableView* m_billTable = nullptr;
+    BGHUDTableView* m_billTable = nullptr;
     BackgroundView* m_headerBox = nullptr;
     BWPopupButton* m_tagDropdown = nullptr;
     BGHUDSearchField* m_searchField = nullptr;

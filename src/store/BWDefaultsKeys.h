@@ -120,9 +120,10 @@ inline const QString BWBillTableColumns = QStringLiteral("BWBillTableColumns");
 // Set while a lock password exists, so that a keyring that can't be read
 // keeps the program locked instead of reading as "no password".
 inline const QString BWPasswordLockIsOn = QStringLiteral("BWPasswordLockIsOn");
-// The e-mail reminder service: its host (https only) and the account and
-// sender it knows the program by. The API key is kept in the keyring.
-inline const QString BWMailServiceHost = QStringLiteral("BWMailServiceHost");
+// The e-mail reminder service: its address (https; http only on this
+// computer) and the account and sender it knows the program by. The API key
+// is kept in the keyring, under the account's name.
+inline const QString BWMailServiceURL = QStringLiteral("BWMailServiceURL");
 inline const QString BWMailServiceAccount = QStringLiteral("BWMailServiceAccount");
 inline const QString BWMailServiceSender = QStringLiteral("BWMailServiceSender");
 

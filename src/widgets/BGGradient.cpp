@@ -57,3 +57,12 @@ void BGGradient::fillPath(QPainter& painter, const QPainterPath& path, qreal ang
 {
     painter.fillPath(path, linearGradient(path.boundingRect(), angle));
 }
+
+void BGGradient::fillPathRadially(QPainter& painter, const QPainterPath& path) const
+{
+    const QRectF bounds = path.boundingRect();
+    const qreal radius = std::hypot(bounds.width(), bounds.height()) / 2.0;
+    QRadialGradient gradient(bounds.center(), radius);
+    gradient.setStops(distinctStops(stops_));
+    painter.fillPath(path, gradient);
+}

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QGradientStops>
 #include <QLinearGradient>
+#include <QRadialGradient>
 #include <QPainterPath>
 #include <QRectF>
 
@@ -29,6 +30,9 @@ public:
     void fillRect(QPainter& painter, const QRectF& rect, qreal angle) const;
     // Fills the path, laying the ramp across the path's bounding rectangle.
     void fillPath(QPainter& painter, const QPainterPath& path, qreal angle) const;
+    // Fills the path with the ramp running outwards from the centre of its
+    // bounding rectangle to the rectangle's corners.
+    void fillPathRadially(QPainter& painter, const QPainterPath& path) const;
 
 private:
     QGradientStops stops_;

@@ -4,6 +4,7 @@
 
 #include <QTableView>
 
+class BGHUDItemViewLook;
 class BGHUDTableCornerView;
 class BGHUDTableHeaderView;
 
@@ -16,24 +17,13 @@ public:
     explicit BGHUDTableView(QWidget* parent = nullptr);
 
     BGHUDTableHeaderView* hudHeader() const { return header_; }
-    BGHUDTableCornerView* cornerView() const { return corner_; }
+    BGHUDTableCornerView* cornerView() const;
+    const BGHUDItemViewLook& look() const { return *look_; }
 
     // The key reaches the header and the corner view too.
     void setThemeKey(const QString& key);
 
-    // The table's colours from the theme: rows, selection and text, and an
-    // editor's fill and text. `alternating` says whether rows alternate.
-    QPalette themePalette(const QPalette& base, bool alternating) const;
-    QPalette editorPalette(const QPalette& base) const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void updateGeometries() override;
-
 private:
-    void applyThemePalette();
-
     BGHUDTableHeaderView* header_;
-    BGHUDTableCornerView* corner_;
+    BGHUDItemViewLook* look_;
 };

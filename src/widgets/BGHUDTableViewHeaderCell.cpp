@@ -18,8 +18,8 @@ QRectF BGHUDTableViewHeaderCell::fillFrame(const QRectF& frame)
 
 QRectF BGHUDTableViewHeaderCell::titleFrame(const QRectF& frame) const
 {
-    const qreal pointSize = QFontInfo(font_).pointSizeF();
-    return {frame.x() + 2, frame.y() + frame.height() / 2 - pointSize / 2 - 2, frame.width(), frame.height()};
+    const qreal fontSize = QFontInfo(font_).pixelSize();
+    return {frame.x() + 2, frame.y() + frame.height() / 2 - fontSize / 2 - 2, frame.width(), frame.height()};
 }
 
 QRectF BGHUDTableViewHeaderCell::sortIndicatorRect(const QRectF& frame)

@@ -1,5 +1,6 @@
 #include "BWFlippedGeometry.h"
 
+#include <QTransform>
 #include <cmath>
 
 namespace BWFlippedGeometry {
@@ -17,6 +18,11 @@ QRectF toScreen(const QRectF& yUpRect, qreal height)
 QLineF toScreen(const QLineF& yUpLine, qreal height)
 {
     return {toScreen(yUpLine.p1(), height), toScreen(yUpLine.p2(), height)};
+}
+
+QPainterPath toScreen(const QPainterPath& yUpPath, qreal height)
+{
+    return QTransform(1, 0, 0, -1, 0, height).map(yUpPath);
 }
 
 QRectF fromScreen(const QRectF& screenRect, qreal height)

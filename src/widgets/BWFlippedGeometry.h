@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineF>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 
@@ -13,6 +14,7 @@ namespace BWFlippedGeometry {
 QPointF toScreen(const QPointF& yUpPoint, qreal height);
 QRectF toScreen(const QRectF& yUpRect, qreal height);
 QLineF toScreen(const QLineF& yUpLine, qreal height);
+QPainterPath toScreen(const QPainterPath& yUpPath, qreal height);
 // The way back, for a rectangle Qt hands out (a widget's rect).
 QRectF fromScreen(const QRectF& screenRect, qreal height);
 

@@ -3,6 +3,7 @@
 #include "store/BWTagList.h"
 #include "widgets/KBButton.h"
 
+#include <QAbstractSpinBox>
 #include <QCompleter>
 #include <QPushButton>
 
@@ -293,4 +294,28 @@ TEST_F(BillEditorTest, ReturnSavesAndEscapeCancels)
     const QString billID = editor->billIDField()->text();
     QTest::keyClick(editor->billNameField(), Qt::Key_Return);
     EXPECT_EQ(storedFile(billID).value(BillKeys::Name).toString(), QStringLiteral("Internet"));
+}
+
+// Tab walks the bill form's controls in the order they are shown.
+TEST_F(BillEditorTest, TabWalksTheFormInOrder)
+{
+    editor->createNewBill(&anchor);
+    QList<QWidget*> walked;
+    QWidget* widget = editor->billNameField();
+    for (int step = 0; step < 200 && walked.size() < 12; ++step) {
+        widget = widget->nextInFocusChain();
+        // The date field's own text part is the field itself.
+        if (qobject_cast<QAbstractSpinBox*>(widget->parentWidget()))
+            continue;
+        if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(editor->editorPopover())
+            && widget->isEnabled())
+            walked.append(widget);
+    }
+    const QList<QWidget*> expected = {editor->dueDateField(),      editor->repeatSelector(),
+                                      editor->amountDueField(),    editor->amountVariesToggle(),
+                                      editor->balanceField(),      editor->paymentMethodSelector(),
+                                      editor->paymentURLField(),   editor->tagsListField(),
+                                      editor->remindMeField(),     editor->reminderDaysField(),
+                                      editor->billIconPicker(),    editor->cancelButton()};
+    EXPECT_EQ(walked, expected);
 }

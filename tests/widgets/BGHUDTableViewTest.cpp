@@ -1,3 +1,4 @@
+#include "widgets/BGHUDItemViewLook.h"
 #include "widgets/BGHUDTableCornerView.h"
 #include "widgets/BGHUDTableHeaderView.h"
 #include "widgets/BGHUDTableView.h"
@@ -51,14 +52,14 @@ TEST(BGHUDTableViewHeaderCell, Geometry)
     EXPECT_EQ(HeaderCell::fillFrame(frame), QRectF(10, 1, 99, 22));
 
     // Titles of any size are centred about the line two points above the middle.
-    for (const qreal points : {9.0, 13.0, 20.0}) {
+    for (const int points : {9, 13, 20}) {
         HeaderCell cell;
         QFont font;
-        font.setPointSizeF(points);
+        font.setPixelSize(points);
         cell.setFont(font);
         const QRectF title = cell.titleFrame(frame);
         EXPECT_EQ(title.x(), 12);
-        EXPECT_NEAR(title.y() + QFontInfo(font).pointSizeF() / 2, 10, 1e-9) << points;
+        EXPECT_EQ(title.y() + points / 2.0, 10) << points;
         EXPECT_EQ(title.size(), frame.size());
     }
 
@@ -140,12 +141,12 @@ TEST(BGHUDTableView, ThemeColoursForRowsSelectionAndEditors)
 {
     BGHUDTableView table;
     const auto theme = gradientTheme();
-    const QPalette alternating = table.themePalette(QPalette(), true);
+    const QPalette alternating = table.look().viewPalette(QPalette(), true);
     EXPECT_EQ(alternating.color(QPalette::Base), theme->cellAlternatingRowColors().value(0));
     EXPECT_EQ(alternating.color(QPalette::AlternateBase), theme->cellAlternatingRowColors().value(1));
     EXPECT_EQ(alternating.color(QPalette::Highlight), theme->cellHighlightColor());
     EXPECT_EQ(alternating.color(QPalette::HighlightedText), theme->cellSelectedTextColor());
-    EXPECT_EQ(table.themePalette(QPalette(), false).color(QPalette::Base), theme->tableBackgroundColor());
+    EXPECT_EQ(table.look().viewPalette(QPalette(), false).color(QPalette::Base), theme->tableBackgroundColor());
 
     auto model = billsModel(3);
     table.setModel(model.get());

@@ -9,5 +9,8 @@ namespace WidgetGalleryHUDRows {
 
 void addTableRows(WidgetGallery& gallery);
 void addSearchRows(WidgetGallery& gallery);
+void addChoiceRows(WidgetGallery& gallery);
+void addValueRows(WidgetGallery& gallery);
+void addFormRows(WidgetGallery& gallery);
 
 }  // namespace WidgetGalleryHUDRows

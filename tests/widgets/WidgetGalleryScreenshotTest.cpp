@@ -202,6 +202,9 @@ TEST(WidgetGalleryScreenshot, RendersEveryControlOnTheDarkPanel)
     addCalendarRows(gallery, clock, bills);
     WidgetGalleryHUDRows::addTableRows(gallery);
     WidgetGalleryHUDRows::addSearchRows(gallery);
+    WidgetGalleryHUDRows::addChoiceRows(gallery);
+    WidgetGalleryHUDRows::addValueRows(gallery);
+    WidgetGalleryHUDRows::addFormRows(gallery);
 
     const QString path = QStringLiteral(ORVANE_BINARY_DIR "/screenshots/widgets.png");
     ASSERT_TRUE(gallery.saveScreenshot(path));

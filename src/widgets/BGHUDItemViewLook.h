@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QPalette>
+
+class BGHUDTableCornerView;
+class BGHUDTableHeaderView;
+class BGThemeKeyed;
+class QAbstractItemView;
+
+// What the HUD table and outline views share: rows, selection and text in
+// the theme's colours, editors with the theme's editing fill, and a corner
+// view beside the header row, over the top of the vertical scroll bar.
+class BGHUDItemViewLook : public QObject {
+    Q_OBJECT
+public:
+    // `keyed` names the theme (it is the view itself); `header` is the
+    // view's HUD header row.
+    BGHUDItemViewLook(QAbstractItemView* view, const BGThemeKeyed& keyed, BGHUDTableHeaderView* header);
+
+    BGHUDTableCornerView* cornerView() const { return corner_; }
+
+    // Passes a new key on to the header and corner and repaints.
+    void themeKeyChanged();
+
+    QPalette viewPalette(const QPalette& base, bool alternating) const;
+    QPalette editorPalette(const QPalette& base) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyViewPalette();
+    void fitCornerToHeader();
+
+    QAbstractItemView* view_;
+    const BGThemeKeyed& keyed_;
+    BGHUDTableHeaderView* header_;
+    BGHUDTableCornerView* corner_;
+};

@@ -1,0 +1,7 @@
+#include "BGHUDSecureTextField.h"
+
+BGHUDSecureTextField::BGHUDSecureTextField(QWidget* parent)
+    : BGHUDTextField(parent)
+{
+    setEchoMode(QLineEdit::Password);
+}

@@ -1,0 +1,105 @@
+#include "platform/KeychainSecretStore.h"
+
+#include "support/TempFolder.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString SecretsBusName = QStringLiteral("org.freedesktop.secrets");
+
+// A GNOME Keyring daemon of the test's own, unlocked, on the session bus of
+// the test run, with its keyrings in a temporary folder. It goes when the
+// test ends.
+class KeyringDaemon
+{
+public:
+    KeyringDaemon()
+    {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("gnome-keyring-daemon"));
+        if (program.isEmpty()) {
+            m_whyNot = "gnome-keyring-daemon is not installed";
+            return;
+        }
+        if (!QDBusConnection::sessionBus().isConnected()) {
+            m_whyNot = "there is no session bus";
+            return;
+        }
+        if (QDBusConnection::sessionBus().interface()->isServiceRegistered(SecretsBusName)) {
+            m_whyNot = "another secret service already runs on this session bus";
+            return;
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), m_home.path());
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.file(QStringLiteral("data")));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
+        m_daemon.setProcessEnvironment(environment);
+        m_daemon.start(program, {QStringLiteral("--foreground"), QStringLiteral("--unlock"),
+                                 QStringLiteral("--components=secrets")});
+        if (!m_daemon.waitForStarted(5000)) {
+            m_whyNot = "gnome-keyring-daemon did not start";
+            return;
+        }
+        // The password of the new login keyring, then the end of input.
+        m_daemon.write("test-login");
+        m_daemon.waitForBytesWritten(5000);
+        m_daemon.closeWriteChannel();
+        const QDeadlineTimer deadline(10000);
+        while (!QDBusConnection::sessionBus().interface()->isServiceRegistered(SecretsBusName)) {
+            if (deadline.hasExpired() || m_daemon.state() == QProcess::NotRunning) {
+                m_whyNot = "gnome-keyring-daemon did not take the secret service's name: "
+                           + m_daemon.readAllStandardError().toStdString();
+                return;
+            }
+            QThread::msleep(50);
+        }
+    }
+
+    ~KeyringDaemon()
+    {
+        m_daemon.kill();
+        m_daemon.waitForFinished(5000);
+    }
+
+    // Empty when the daemon runs.
+    std::string whyNot() const { return m_whyNot; }
+
+private:
+    TempFolder m_home;
+    QProcess m_daemon;
+    std::string m_whyNot;
+};
+
+TEST(KeychainSecretStoreWithGnomeKeyring, StoresReadsChangesAndRemovesASecret)
+{
+    KeyringDaemon daemon;
+    if (!daemon.whyNot().empty())
+        GTEST_SKIP() << "Skipped: " << daemon.whyNot();
+
+    KeychainSecretStore store;
+    const QString service = QStringLiteral("Orvane Test");
+    const QString account = QStringLiteral("Orvane");
+
+    EXPECT_EQ(store.readSecretAndWait(service, account).status, SecretStore::Status::NotFound);
+    ASSERT_TRUE(store.writeSecretAndWait(service, account, "first").ok());
+    EXPECT_EQ(store.readSecretAndWait(service, account).secret, "first");
+
+    ASSERT_TRUE(store.writeSecretAndWait(service, account, "second").ok());
+    const SecretStore::Result changed = store.readSecretAndWait(service, account);
+    EXPECT_TRUE(changed.ok());
+    EXPECT_EQ(changed.secret, "second");
+    EXPECT_EQ(store.readSecretAndWait(service, QStringLiteral("Someone else")).status, SecretStore::Status::NotFound);
+
+    ASSERT_TRUE(store.removeSecretAndWait(service, account).ok());
+    EXPECT_EQ(store.readSecretAndWait(service, account).status, SecretStore::Status::NotFound);
+}
+
+}  // namespace
