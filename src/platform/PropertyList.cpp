@@ -154,7 +154,10 @@ private:
         while (!m_xml.hasError() && !m_xml.atEnd()) {
             switch (m_xml.readNext()) {
             case QXmlStreamReader::Characters:
-                text += m_xml.text();
+                if (text.isEmpty())
+                    text = m_xml.text().toString();
+                else
+                    text += m_xml.text();
                 break;
             case QXmlStreamReader::EndElement:
                 refuseUnwritableCharacters(text);
@@ -198,7 +201,8 @@ private:
             fail(QStringLiteral("values nested more than %1 deep").arg(MaxDepth));
             return {};
         }
-        const QString name = m_xml.name().toString();
+        // A view into the reader, read before the reader moves on.
+        const QStringView name = m_xml.name();
         if (name == u"dict")
             return readDict(depth);
         if (name == u"array")

@@ -238,22 +238,19 @@ bool UserDefaults::hasStoredValue(const QString& key) const
     return m_slots.contains(key);
 }
 
-// The same text means the same value; a value parsed from a file of another
-// layout is compared as a value, kind by kind.
-bool UserDefaults::unchanged(const QString& key, const QVariant& value, const QByteArray& text) const
-{
-    const auto stored = m_slots.find(key);
-    if (stored == m_slots.end() || m_changed.contains(key))
-        return false;
-    if (!stored->text.isEmpty())
-        return stored->text == text;
-    return PropertyList::sameValue(parsedValue(key, *stored), value);
-}
-
+// A value equal to the saved one is not written again. Values known to this
+// process are compared as values, kind by kind; one only read from the file
+// as text is compared by that text, which our writer makes the same for equal
+// values, and is known as a value from then on.
 bool UserDefaults::setObject(const QString& key, const QVariant& value)
 {
     if (!value.isValid())
         return removeObject(key);
+    ensureLoaded();
+    const auto stored = m_slots.find(key);
+    const bool saved = stored != m_slots.end() && !m_changed.contains(key);
+    if (saved && stored->parsed && PropertyList::sameValue(stored->value, value))
+        return true;
     // A value the file cannot hold is refused up front; kept in memory it
     // would make every later write of this file fail.
     QString error;
@@ -262,9 +259,11 @@ bool UserDefaults::setObject(const QString& key, const QVariant& value)
         Log::line(QStringLiteral("Default \"%1\" not stored: %2").arg(key, error));
         return false;
     }
-    ensureLoaded();
-    if (unchanged(key, value, text))
+    if (saved && !stored->parsed && stored->text == text) {
+        stored->value = value;
+        stored->parsed = true;
         return true;
+    }
     m_slots.insert(key, Slot{text, value, true});
     m_changed.insert(key);
     return save();

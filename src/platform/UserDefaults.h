@@ -86,7 +86,6 @@ private:
     FileState readFile(QMap<QString, Slot>* found) const;
     void ensureLoaded() const;
     const QVariant& parsedValue(const QString& key, Slot& slot) const;
-    bool unchanged(const QString& key, const QVariant& value, const QByteArray& text) const;
     bool takeInChangesOnDisk();
     bool save();
 

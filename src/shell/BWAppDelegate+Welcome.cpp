@@ -44,10 +44,11 @@ BWObjectController* BWAppDelegate::objectController()
 {
     if (!m_objectController) {
         m_objectController = new BWObjectController(m_storeEnv, m_interaction, this);
-        m_objectController->setWindow(mainWindow());
         connect(m_objectController, &BWObjectController::dataFolderChanged, this,
                 [this] { switchToOverviewAndReload(m_objectController); });
     }
+    // The main window may have come since the actions were made.
+    m_objectController->setWindow(mainWindow());
     return m_objectController;
 }
 
@@ -55,10 +56,10 @@ BWImportController* BWAppDelegate::importer()
 {
     if (!m_importer) {
         m_importer = new BWImportController(m_storeEnv, m_interaction, this);
-        m_importer->setWindow(mainWindow());
         connect(m_importer, &BWImportController::importFinished, this,
                 [this] { switchToOverviewAndReload(m_importer); });
     }
+    m_importer->setWindow(mainWindow());
     return m_importer;
 }
 

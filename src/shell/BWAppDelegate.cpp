@@ -1,6 +1,9 @@
 #include "shell/BWAppDelegate.h"
 
 #include "platform/CalendarStore.h"
+#include "screens/BWForecastViewController.h"
+#include "screens/BWHistoryViewController.h"
+#include "screens/BWReportController.h"
 #include "shell/BWMenulet.h"
 
 #include <QCoreApplication>

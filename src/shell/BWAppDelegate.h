@@ -19,6 +19,9 @@
 #include "shell/BWVersion7ImportWindow.h"
 #include "shell/BWWelcomeSheet.h"
 #include "store/BWStoreEnvironment.h"
+class BWForecastViewController;
+class BWHistoryViewController;
+class BWReportController;
 class BWBillDetailScreen;
 class BWImportController;
 class BWObjectController;
@@ -446,6 +449,23 @@ private:
     void createMainMenu();
     QPointer<BWMainMenu> m_mainMenu;
     // (end Main menu bar and toolbar)
+
+    // Forecast, history and report windows
+public:
+    // Each window is made at its first showing and set up afresh at every
+    // showing; nothing happens while the password lock is on.
+    void showForecast();
+    void showHistory();
+    void showReports();
+    BWForecastViewController* forecastController() const { return m_forecast.get(); }
+    BWHistoryViewController* historyController() const { return m_history.get(); }
+    BWReportController* reportController() const { return m_reports.get(); }
+
+private:
+    std::unique_ptr<BWForecastViewController> m_forecast;
+    std::unique_ptr<BWHistoryViewController> m_history;
+    std::unique_ptr<BWReportController> m_reports;
+    // (end Forecast, history and report windows)
 
     // Preferences
 public slots:

@@ -149,6 +149,13 @@ void BWMainMenu::buildViewMenu()
     menu->addSeparator();
     addCommand(menu, Command::TogglePaydays, tr("Show Paydays on Overview"), QKeySequence(),
                [d](QAction* item) { d->toggleIncomeVisibility(item); });
+    menu->addSeparator();
+    addCommand(menu, Command::ShowForecast, tr("Forecast"), ctrl(Qt::ALT | Qt::Key_F),
+               [d](QAction*) { d->showForecast(); });
+    addCommand(menu, Command::ShowHistory, tr("History"), ctrl(Qt::ALT | Qt::Key_H),
+               [d](QAction*) { d->showHistory(); });
+    addCommand(menu, Command::ShowReports, tr("Reports"), ctrl(Qt::ALT | Qt::Key_R),
+               [d](QAction*) { d->showReports(); });
 }
 
 void BWMainMenu::buildHelpMenu()
@@ -184,12 +191,13 @@ void BWMainMenu::buildToolbar()
     const std::pair<Command, const char*> items[] = {
         {Command::ShowOverview, "overview"}, {Command::NewBill, "newBill"},      {Command::LogPayment, "logPayment"},
         {Command::QuickLog, "quickLog"},     {Command::SkipPayment, "skipPayment"}, {Command::PayNow, "payNow"},
-        {Command::EditBill, "editBill"},     {Command::Preferences, "preferences"},
+        {Command::EditBill, "editBill"},     {Command::ShowForecast, "forecast"},   {Command::ShowHistory, "history"},
+        {Command::ShowReports, "reports"},   {Command::Preferences, "preferences"},
     };
     for (const auto& [command, imageName] : items) {
         QAction* item = action(command);
         item->setIcon(BWIconFont::icon(QString::fromLatin1(imageName), ink));
-        if (command == Command::Preferences)
+        if (command == Command::ShowForecast || command == Command::Preferences)
             m_toolbar->addSeparator();
         m_toolbar->addAction(item);
     }

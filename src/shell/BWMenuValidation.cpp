@@ -77,6 +77,9 @@ bool BWMenuValidation::isEnabled(Command command, const Context& context)
     case Command::TogglePaydays:
     case Command::Help:
     case Command::About:
+    case Command::ShowForecast:
+    case Command::ShowHistory:
+    case Command::ShowReports:
         return true;
     }
     return false;

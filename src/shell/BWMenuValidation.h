@@ -37,6 +37,9 @@ public:
         TogglePaydays,
         Help,
         About,
+        ShowForecast,
+        ShowHistory,
+        ShowReports,
     };
 
     // What the commands depend on.

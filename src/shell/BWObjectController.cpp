@@ -43,6 +43,11 @@ QString BWObjectController::addressOf(HelpPage page)
 
 // ---- Data-folder place ---------------------------------------------------------
 
+QString BWObjectController::dataFolderPath() const
+{
+    return BWBillsLoader(m_env).orvaneDirectory();
+}
+
 bool BWObjectController::adoptChosenFolder(const QString& folder, bool dropbox)
 {
     UserDefaults& defaults = *m_env.defaults;

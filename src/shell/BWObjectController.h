@@ -36,6 +36,8 @@ public:
         EmailSite, UserManual, SyncHelp, PhoneEditionSignUp, PhoneEdition
     };
     static QString addressOf(HelpPage page);
+    // Where the data folder is now.
+    QString dataFolderPath() const;
 
 signals:
     void dataFolderChanged();

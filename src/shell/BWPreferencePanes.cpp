@@ -1,6 +1,7 @@
 #include "shell/BWPreferencePanes.h"
 
 #include "platform/UserDefaults.h"
+#include "shell/BWObjectController.h"
 #include "shell/BWPasswordLock.h"
 #include "shell/MGPreferencePanel.h"
 #include "store/BWDefaultsKeys.h"
@@ -13,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTimeEdit>
@@ -132,7 +134,28 @@ QWidget* BWPreferencePanes::syncPane()
     folder->setTextFormat(Qt::PlainText);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     folder->setWordWrap(true);
-    return makePane({makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}})});
+    BWObjectController* actions = m_services.dataFolderActions;
+    if (!actions)
+        return makePane({makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}})});
+
+    connect(actions, &BWObjectController::dataFolderChanged, folder,
+            [folder, actions] { folder->setText(actions->dataFolderPath()); });
+    auto* buttons = new QWidget;
+    auto* column = new QVBoxLayout(buttons);
+    column->setContentsMargins(0, 0, 0, 0);
+    const std::pair<QString, void (BWObjectController::*)()> choices[] = {
+        {tr("Move Data Folder…"), &BWObjectController::moveToNewSecurityScopedDatabaseLocation},
+        {tr("Use Data Folder Elsewhere…"), &BWObjectController::loadSecurityScopedDatabase},
+        {tr("Keep Data Folder in Dropbox…"), &BWObjectController::startSync},
+        {tr("Move Back to the Usual Place"), &BWObjectController::resetDatabaseLocation},
+        {tr("Restore Yesterday's Backup…"), &BWObjectController::restoreDatabase},
+    };
+    for (const auto& [title, action] : choices) {
+        auto* button = new QPushButton(title, buttons);
+        connect(button, &QPushButton::clicked, actions, action);
+        column->addWidget(button);
+    }
+    return makePane({makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}, {QString(), buttons}})});
 }
 
 QWidget* BWPreferencePanes::remindersPane()

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class BWObjectController;
 class BWPasswordLock;
 class MGPreferencePanel;
 class QWidget;
@@ -28,6 +29,8 @@ public:
         std::function<bool()> applyStartAtLogin;
         // Where the bills are kept, shown on the Sync pane.
         QString dataFolder;
+        // The data-folder actions offered on the Sync pane; may be null.
+        BWObjectController* dataFolderActions = nullptr;
         // Tells the user why something they set did not take.
         std::function<void(QWidget* parent, const QString& message, const QString& informativeText)> showAlert;
     };

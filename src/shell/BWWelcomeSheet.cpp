@@ -21,6 +21,9 @@ QPushButton* button(const QString& title, const QString& name, QWidget* parent)
 {
     auto* pushButton = new QPushButton(title, parent);
     pushButton->setObjectName(name);
+    // The sheet may stay open while the user types elsewhere: Return must
+    // never press one of its buttons by surprise.
+    pushButton->setAutoDefault(false);
     return pushButton;
 }
 
@@ -76,7 +79,6 @@ QWidget* BWWelcomeSheet::importPage()
     layout->addWidget(options);
     layout->addStretch();
     auto* start = button(tr("Start Using Orvane"), QStringLiteral("startUsing"), page);
-    start->setDefault(true);
     connect(start, &QPushButton::clicked, this, &BWWelcomeSheet::startUsingRequested);
     layout->addWidget(start, 0, Qt::AlignRight);
     return page;

@@ -119,6 +119,13 @@ int main(int argc, char** argv)
             return 1;
         }
         AtomicFile::removeStaleTemporaryFiles(dataFolder);
+        // Unreadable, the folder would look like one without bills; every
+        // write into it is refused.
+        if (!QDir(dataFolder).isReadable())
+            tellUser(QApplication::translate("main", "Orvane cannot read its data folder."),
+                     QApplication::translate("main", "The folder %1 cannot be read. Check its permissions; until "
+                                                     "then Orvane shows no bills and saves no changes.")
+                         .arg(dataFolder));
     }
 
     // The reminder service reads the delegate's calendar store of the
@@ -157,6 +164,7 @@ int main(int argc, char** argv)
     paneServices.applyStartAtLogin = [&loginHelper, &standard] { return loginHelper.setLaunchAtLogin(standard); };
     paneServices.dataFolder = BWBillsLoader(env).orvaneDirectory();
     paneServices.showAlert = BWUserInteraction::system().showAlert;
+    paneServices.dataFolderActions = delegate.objectController();
     BWPreferencePanes preferencePanes(standard, paneServices);
     MGPreferencePanel preferences;
     preferencePanes.fill(preferences);

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QSet>
-#include <QtConcurrent/QtConcurrentMap>
 #include <algorithm>
 
 #include "platform/BWUIDMaker.h"
@@ -10,6 +9,7 @@
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
+#include "store/BWBillFileCache.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
@@ -31,14 +31,6 @@ QStringList distinctWithout(const QStringList& ids, const QStringList& removed)
         }
     }
     return kept;
-}
-
-// Reading and parsing a bill file has no side effects, so the files of a
-// load are parsed on the worker threads; the results keep the ids' order.
-QList<PropertyList::ReadResult> readFiles(const QStringList& paths)
-{
-    return QtConcurrent::blockingMapped<QList<PropertyList::ReadResult>>(
-        paths, [](const QString& path) { return PropertyList::read(path); });
 }
 
 bool isAutomatic(const QVariantMap& bill)
@@ -75,7 +67,7 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
 
     const QStringList billIDs = validIDs(activeIDsOfIndex(dataFolder));
     const QStringList paths = billFilePaths(dataFolder, billIDs);
-    const QList<PropertyList::ReadResult> files = readFiles(paths);
+    const QList<PropertyList::ReadResult> files = BWBillFileCache::shared().read(paths);
     QVariantList result;
     for (qsizetype i = 0; i < billIDs.size(); ++i) {
         const QString& billID = billIDs.at(i);

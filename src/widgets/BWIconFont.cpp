@@ -90,6 +90,9 @@ const QHash<QString, char16_t>& glyphTable()
         {QStringLiteral("payNow"), 0xf0ac},               // globe
         {QStringLiteral("editBill"), 0xf040},             // pencil
         {QStringLiteral("preferences"), 0xf013},          // cog
+        {QStringLiteral("forecast"), 0xf201},             // line-chart
+        {QStringLiteral("history"), 0xf1da},              // history
+        {QStringLiteral("reports"), 0xf200},              // pie-chart
         {QStringLiteral("income"), 0xf155},               // usd
         {QStringLiteral("search"), 0xf002},               // search
         // A payment's receipt.

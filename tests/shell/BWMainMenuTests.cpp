@@ -1,5 +1,8 @@
 #include "MainWindowTestFixture.h"
 
+#include "screens/BWForecastViewController.h"
+#include "screens/BWHistoryViewController.h"
+#include "screens/BWReportController.h"
 #include "shell/BWMainMenu.h"
 #include "store/BWBill.h"
 
@@ -19,7 +22,8 @@ const QList<Command> billCommands = {Command::LogPayment,  Command::LogPartial, 
 const QList<Command> everyMoment = {Command::NewBill,     Command::NewSavingsGoal, Command::ExportCSV,
                                     Command::CloseWindow, Command::Quit,           Command::Find,
                                     Command::Preferences, Command::ShowOverview,   Command::ListMode,
-                                    Command::TogglePaydays, Command::Help,         Command::About};
+                                    Command::TogglePaydays, Command::Help,         Command::About,
+                                    Command::ShowForecast, Command::ShowHistory,  Command::ShowReports};
 
 class MainMenuTest : public MainWindowTest
 {
@@ -192,4 +196,22 @@ TEST_F(MainMenuTest, TheWindowCarriesTheMenuBarAndAnIconOnlyToolbar)
     EXPECT_FALSE(menu().toolbar()->isHidden());
     for (QAction* item : menu().toolbar()->actions())
         EXPECT_TRUE(item->isSeparator() || !item->icon().isNull()) << item->text().toStdString();
+}
+
+TEST_F(MainMenuTest, ForecastHistoryAndReportsOpenFromTheMenuAndTheToolbar)
+{
+    const QList<QAction*> toolbarItems = menu().toolbar()->actions();
+    for (Command command : {Command::ShowForecast, Command::ShowHistory, Command::ShowReports})
+        EXPECT_TRUE(toolbarItems.contains(menu().action(command)));
+
+    menu().action(Command::ShowForecast)->trigger();
+    ASSERT_TRUE(delegate.forecastController());
+    EXPECT_TRUE(delegate.forecastController()->forecastWindow()->isVisible());
+    menu().action(Command::ShowHistory)->trigger();
+    ASSERT_TRUE(delegate.historyController());
+    EXPECT_TRUE(delegate.historyController()->historyWindow()->isVisible());
+    menu().action(Command::ShowReports)->trigger();
+    ASSERT_TRUE(delegate.reportController());
+    EXPECT_TRUE(delegate.reportController()->reportWindow()->isVisible());
+    EXPECT_EQ(delegate.reportController()->calculatedBillsToDisplay().size(), 0);
 }

@@ -4,8 +4,11 @@
 #include "FakeMainWindowScreens.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +16,8 @@
 #include "shell/BWAppDelegate.h"
 #include "shell/BWImportController.h"
 #include "shell/BWObjectController.h"
+#include "shell/BWPreferencePanes.h"
+#include "shell/MGPreferencePanel.h"
 #include "shell/BWWelcomeSheet.h"
 #include "support/ScriptedInteraction.h"
 
@@ -166,4 +171,40 @@ TEST_F(WelcomeSheetTest, AReturningUserSeesNoSheet)
     delegate.applicationDidFinishLaunching();
     EXPECT_EQ(steps.indexOf("showWelcomeScreen"), -1);
     EXPECT_EQ(delegate.welcomeScreen(), nullptr);
+}
+
+TEST_F(WelcomeSheetTest, ReturnPressesNoButtonOfTheSheet)
+{
+    ASSERT_TRUE(store.defaults.setBool(BW_IsFirstLaunchV8_NEW, true));
+    delegate.applicationDidFinishLaunching();
+    for (int page = 0; page < 2; ++page) {
+        QTest::keyClick(delegate.welcomeScreen(), Qt::Key_Return);
+        EXPECT_EQ(delegate.welcomeScreen()->welcomeTabView()->currentIndex(), page);
+        delegate.objectController()->goToNextPage();
+    }
+    EXPECT_TRUE(delegate.welcomeScreen()->isVisible());
+    EXPECT_TRUE(store.defaults.boolForKey(BW_IsFirstLaunchV8_NEW));
+}
+
+TEST_F(DataFolderActionsTest, TheSyncPaneOffersTheActionsAndFollowsAMove)
+{
+    BWPreferencePanes::Services services;
+    services.dataFolder = dataFolder();
+    services.dataFolderActions = &actions;
+    BWPreferencePanes panes(store.defaults, services);
+    MGPreferencePanel panel;
+    panes.fill(panel);
+    QPushButton* move = nullptr;
+    for (QPushButton* button : panel.pane(MGPreferencePanel::Sync)->findChildren<QPushButton*>())
+        move = button->text() == "Move Data Folder…" ? button : move;
+    ASSERT_NE(move, nullptr);
+
+    const QString chosen = store.temp.file(QStringLiteral("chosen"));
+    QDir().mkpath(chosen);
+    user.foldersToChoose = {chosen};
+    move->click();
+    QStringList shown;
+    for (QLabel* label : panel.pane(MGPreferencePanel::Sync)->findChildren<QLabel*>())
+        shown.append(label->text());
+    EXPECT_TRUE(shown.contains(chosen + "/Orvane.ovdata"));
 }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+
+#include "platform/PropertyList.h"
+
+// The parsed bill files of this process, each kept with the identity, size
+// and times (to the nanosecond) of the file it was read from, so that a load
+// parses only the files that changed since the last one.
+//
+// Any change to a file gives it a new inode (our atomic writer, a sync
+// service replacing it) or a new change time (an edit in place, even one that
+// restores the old modification time). A file changed within the last
+// moments is never kept: an edit in the same tick of the file-system clock
+// could leave every time as it was.
+class BWBillFileCache
+{
+public:
+    static BWBillFileCache& shared();
+
+    // The contents of the files, in their order: taken from the cache where
+    // a file is as it was, read again (on the worker threads) where not.
+    // Entries of files not asked for are dropped.
+    QList<PropertyList::ReadResult> read(const QStringList& paths);
+
+private:
+    struct FileStamp {
+        qint64 device = 0, inode = 0, size = 0, modifiedNs = 0, changedNs = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    struct Entry {
+        FileStamp stamp;
+        PropertyList::ReadResult result;
+    };
+
+    static bool stampOf(const QString& path, FileStamp* stamp);
+    static bool settled(const FileStamp& stamp);
+
+    QMutex m_mutex;
+    QHash<QString, Entry> m_entries;
+};

@@ -1,0 +1,66 @@
+#include "BWBillsLoaderTestFixture.h"
+
+#include "store/BWBill.h"
+
+#include <QFile>
+#include <QThread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+timespec modificationTime(const QString& path)
+{
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status.st_mtim;
+}
+
+void setModificationTime(const QString& path, timespec time)
+{
+    const timespec times[2] = {time, time};
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+}
+
+}  // namespace
+
+// Loads keep parsed files between them; whatever way a file changes, the
+// next load must see the change.
+TEST_F(BWBillsLoaderTest, EveryChangeToACachedBillFileIsSeenAtTheNextLoad)
+{
+    const QString byWriter = writeBill(bill(QStringLiteral("Rent"), daysFromNow(3)));
+    const QString bySync = writeBill(bill(QStringLiteral("Power"), daysFromNow(4)));
+    const QString inPlace = writeBill(bill(QStringLiteral("Water"), daysFromNow(5)));
+    writeIndex({byWriter, bySync, inPlace});
+    const auto path = [this](const QString& id) { return QDir(dataFolder()).filePath(id + ".plist"); };
+    // Only files left alone for a moment are kept.
+    QThread::msleep(2200);
+    ASSERT_EQ(names(loader().loadBills()), (QStringList{"Rent", "Power", "Water"}));
+    ASSERT_EQ(names(loader().loadBills()), (QStringList{"Rent", "Power", "Water"}));
+
+    QVariantMap rent = loader().loadBillWithID(byWriter).value();
+    rent.insert(BillKeys::Name, QStringLiteral("Rent!"));
+    ASSERT_TRUE(BWBill(env).rewriteSpecificBill(rent));
+
+    // A sync service puts a new file of the same size and time in place.
+    const timespec powerTime = modificationTime(path(bySync));
+    const QByteArray power = temp.read("data/Orvane/Orvane.ovdata/" + bySync + ".plist");
+    temp.write("data/Orvane/Orvane.ovdata/incoming", QByteArray(power).replace("Power", "Pewer"));
+    ASSERT_TRUE(::rename(QFile::encodeName(temp.file("data/Orvane/Orvane.ovdata/incoming")).constData(),
+                         QFile::encodeName(path(bySync)).constData()) == 0);
+    setModificationTime(path(bySync), powerTime);
+
+    // An edit in place, same size, within the same second.
+    timespec waterTime = modificationTime(path(inPlace));
+    QFile water(path(inPlace));
+    ASSERT_TRUE(water.open(QIODevice::ReadWrite));
+    const QByteArray edited = water.readAll().replace("Water", "Wader");
+    water.seek(0);
+    water.write(edited);
+    water.close();
+    waterTime.tv_nsec = (waterTime.tv_nsec + 1) % 1'000'000'000;
+    setModificationTime(path(inPlace), waterTime);
+
+    EXPECT_EQ(names(loader().loadBills()), (QStringList{"Rent!", "Pewer", "Wader"}));
+}
