@@ -65,7 +65,8 @@ public:
     BGHUDLabel* billNameField() const { return m_billNameField; }
     KNPopUpDatePicker* datePaidField() const { return m_datePaidField; }
     BGHUDTextField* notePaidField() const { return m_notePaidField; }
-    // Its title is the chosen receipt's path, or "Attach Receipt" for none.
+    // Its title is the chosen receipt's file name (its tip the whole path),
+    // or "Attach Receipt" for none.
     BGHUDButton* attachReceiptButton() const { return m_attachReceiptButton; }
     // Why the last save was refused or failed; empty otherwise.
     BGHUDLabel* messageLabel() const { return m_messageLabel; }
@@ -86,12 +87,18 @@ public:
     void playSampleSound();
     // Closes the date field's calendar bubble.
     void hideDatePopup();
+    // Closes the panel without logging anything (also Escape).
+    void cancel();
+    KBButton* cancelButton() const { return m_cancelButton; }
 
     // Logs every due automatic item of `bills` (and due income while income
     // auto-logging is on) without the panel, dated on its due date, at most
     // once per item. True when at least one payment was stored. Nothing is
     // logged while automatic logging is off.
     bool logSilentPaymentsForBills(const QVariantList& bills);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildPanel(QWidget* parentWindow);
@@ -102,6 +109,7 @@ private:
     QDateTime enteredDate() const;
     void showMessage(const QString& message);
     void setReceiptPath(const QString& path);
+    void placeOverParentWindow();
 
     BWStoreEnvironment m_env;
     SoundPlayer& m_sounds;
@@ -123,5 +131,6 @@ private:
     BGHUDButton* m_attachReceiptButton = nullptr;
     KBButton* m_savePaymentButton = nullptr;
     KBButton* m_savePartialButton = nullptr;
+    KBButton* m_cancelButton = nullptr;
     BGHUDLabel* m_messageLabel = nullptr;
 };
