@@ -16,8 +16,8 @@
 #include "BenchStore.h"
 #include "RatioReporter.h"
 #include "store/BWBillsLoader.h"
-#include "store/BWDefaultsKeys.h"
 #include "store/BWForecastViewCalculations.h"
+#include "store/BWRegisteredDefaults.h"
 
 namespace {
 
@@ -43,8 +43,7 @@ struct ForecastStore : BenchStore
 {
     ForecastStore()
     {
-        defaults.registerDefaults({{BWDefaultsKeys::BWUseIntelligenceEstimates, true},
-                                   {BWDefaultsKeys::BWIncludeSaveAmount, true}});
+        defaults.registerDefaults(BWRegisteredDefaults::table(clock));
         seedBills(*this, kTags, varyForForecast);
     }
 };

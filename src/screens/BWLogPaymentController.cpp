@@ -3,7 +3,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLocale>
 
 #include "platform/Clock.h"
 #include "platform/Log.h"
@@ -18,6 +21,9 @@
 #include "widgets/BGHUDView.h"
 
 namespace {
+
+constexpr int ReceiptButtonMaximumWidth = 280;
+constexpr int ReceiptTitleWidth = 240;
 
 QString noReceiptTitle()
 {
@@ -79,13 +85,26 @@ void BWLogPaymentController::buildPanel(QWidget* parentWindow)
     nameFont.setBold(true);
     m_billNameField->setFont(nameFont);
     m_datePaidField = new KNPopUpDatePicker;
+    // A plain dark date field: its calendar bubble opens while it has focus,
+    // so it needs no spin arrows.
+    m_datePaidField->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    m_datePaidField->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
+    QPalette dateColours = m_datePaidField->palette();
+    dateColours.setColor(QPalette::Base, QColor(57, 57, 57));
+    dateColours.setColor(QPalette::Text, Qt::white);
+    m_datePaidField->setPalette(dateColours);
     m_amountPaidField = new BGHUDTextField;
     m_notePaidField = new BGHUDTextField;
     m_attachReceiptButton = new BGHUDButton(noReceiptTitle());
+    // A long path must not stretch the panel: the button shows the file's
+    // name, shortened, and the whole path as its tip.
+    m_attachReceiptButton->setMaximumWidth(ReceiptButtonMaximumWidth);
     m_savePaymentButton = new KBButton(tr("Log Payment"));
     m_savePaymentButton->setKBButtonType(KBButtonTypeGreen);
     m_savePartialButton = new KBButton(tr("Log Partial Payment"));
     m_savePartialButton->setKBButtonType(KBButtonTypeBlue);
+    m_cancelButton = new KBButton(tr("Cancel"));
+    m_cancelButton->setKBButtonType(KBButtonTypeLightGrey);
     m_messageLabel = plainLabel();
     m_messageLabel->setWordWrap(true);
     m_messageLabel->hide();
@@ -101,6 +120,7 @@ void BWLogPaymentController::buildPanel(QWidget* parentWindow)
     grid->addWidget(m_attachReceiptButton, 4, 0, 1, 2);
     grid->addWidget(m_messageLabel, 5, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_cancelButton);
     buttons->addStretch();
     buttons->addWidget(m_savePaymentButton);
     buttons->addWidget(m_savePartialButton);
@@ -109,6 +129,35 @@ void BWLogPaymentController::buildPanel(QWidget* parentWindow)
     connect(m_savePaymentButton, &QPushButton::clicked, this, &BWLogPaymentController::savePayment);
     connect(m_savePartialButton, &QPushButton::clicked, this, &BWLogPaymentController::savePartialPayemnt);
     connect(m_attachReceiptButton, &QPushButton::clicked, this, &BWLogPaymentController::attachReceipt);
+    connect(m_cancelButton, &QPushButton::clicked, this, &BWLogPaymentController::cancel);
+    // Escape, which no field of the panel takes, reaches the panel.
+    m_panel->installEventFilter(this);
+}
+
+bool BWLogPaymentController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_panel && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        cancel();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void BWLogPaymentController::cancel()
+{
+    hideDatePopup();
+    m_panel->hide();
+}
+
+// The panel floats over the middle of the main window it belongs to.
+void BWLogPaymentController::placeOverParentWindow()
+{
+    const QWidget* parent = m_panel->parentWidget();
+    if (!parent)
+        return;
+    const QRect window = parent->window()->frameGeometry();
+    m_panel->move(window.center() - QPoint(m_panel->width() / 2, m_panel->height() / 2));
 }
 
 void BWLogPaymentController::showLogPaymentWindow()
@@ -127,6 +176,7 @@ void BWLogPaymentController::showLogPaymentWindow()
         showMessage(tr("This item no longer exists, so no payment can be logged for it."));
 
     m_panel->adjustSize();
+    placeOverParentWindow();
     m_panel->show();
     m_panel->raise();
     m_panel->activateWindow();
@@ -213,9 +263,12 @@ void BWLogPaymentController::showMessage(const QString& message)
 void BWLogPaymentController::setReceiptPath(const QString& path)
 {
     m_receiptPath = path;
-    QString title = path;
+    const QFontMetrics metrics(m_attachReceiptButton->font());
+    QString title = metrics.elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, ReceiptTitleWidth);
+    // "&" would mark a shortcut.
     title.replace(QLatin1Char('&'), QStringLiteral("&&"));
     m_attachReceiptButton->setText(path.isEmpty() ? noReceiptTitle() : title);
+    m_attachReceiptButton->setToolTip(path);
 }
 
 void BWLogPaymentController::attachReceipt()

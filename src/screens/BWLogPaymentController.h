@@ -64,7 +64,8 @@ public:
     BGHUDLabel* billNameField() const { return m_billNameField; }
     KNPopUpDatePicker* datePaidField() const { return m_datePaidField; }
     BGHUDTextField* notePaidField() const { return m_notePaidField; }
-    // Its title is the chosen receipt's path, or "Attach Receipt" for none.
+    // Its title is the chosen receipt's file name (its tip the whole path),
+    // or "Attach Receipt" for none.
     BGHUDButton* attachReceiptButton() const { return m_attachReceiptButton; }
     // Why the last save was refused or failed; empty otherwise.
     BGHUDLabel* messageLabel() const { return m_messageLabel; }
@@ -85,10 +86,16 @@ public:
     void playSampleSound();
     // Closes the date field's calendar bubble.
     void hideDatePopup();
+    // Closes the panel without logging anything (also Escape).
+    void cancel();
+    KBButton* cancelButton() const { return m_cancelButton; }
 
     // Has the automatic-payment step (BWAutomaticPayments) log the due items
     // of `bills`, at most once each. True when at least one payment was stored.
     bool logSilentPaymentsForBills(const QVariantList& bills);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildPanel(QWidget* parentWindow);
@@ -99,6 +106,7 @@ private:
     QDateTime enteredDate() const;
     void showMessage(const QString& message);
     void setReceiptPath(const QString& path);
+    void placeOverParentWindow();
 
     BWStoreEnvironment m_env;
     SoundPlayer& m_sounds;
@@ -120,5 +128,6 @@ private:
     BGHUDButton* m_attachReceiptButton = nullptr;
     KBButton* m_savePaymentButton = nullptr;
     KBButton* m_savePartialButton = nullptr;
+    KBButton* m_cancelButton = nullptr;
     BGHUDLabel* m_messageLabel = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "screens/BWOverviewController.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTableView>
 #include <QToolButton>
 
@@ -15,6 +16,7 @@
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDSearchField.h"
 #include "widgets/BGHUDView.h"
+#include "widgets/BWIconFont.h"
 #include "widgets/BWPopupButton.h"
 #include "widgets/KBButton.h"
 #include "widgets/LRCalendarController.h"
@@ -23,6 +25,9 @@ namespace {
 
 const QColor AllItemsHeaderColor = QColor::fromRgbF(0.82f, 0.82f, 0.82f, 1.0f);
 const QColor SubsetHeaderColor = QColor::fromRgbF(0.23f, 0.18f, 0.49f, 1.0f);
+// The airplane lights up while vacation mode is on.
+const QColor VacationOnColor = QColor(0, 122, 255);
+const QColor VacationOffColor = QColor(90, 90, 90);
 
 // Lower case without accents, so that "cafe" finds "Café".
 QString searchForm(const QString& text)
@@ -106,9 +111,17 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
 
     m_dataSource = loadList(group, tag);
     Log::line(allItems ? QStringLiteral("All Bills Loaded") : QStringLiteral("Subset of Bills Loaded"));
+    // The due-soon, due-this-month and paid-this-month lists are views of the
+    // figures of all active items; the archive and a tag have figures of
+    // their own. The badge always counts all active items.
+    const QVariantList allActiveItems = allItems ? m_dataSource : loadList(QString(), QString());
+    const bool pseudoTag = tag == PseudoTags::DueSoon || tag == PseudoTags::DueThisMonth
+        || tag == PseudoTags::PaidThisMonth;
+    updateSidebar(allItems || pseudoTag ? allActiveItems : m_dataSource, allActiveItems);
     m_searchField->clear();
     m_actionBox->hide();
     updateTagList();
+    setUpSearchField();
     if (defaults.boolForKey(BWDefaultsKeys::BWEnableMenu))
         emit menuBillsChanged(m_dataSource);
 
@@ -120,8 +133,9 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
     updateBottomText();
 
     const bool vacation = defaults.boolForKey(BWDefaultsKeys::VacationEnabled);
-    m_airplaneButton->setProperty("imageName",
-                                  vacation ? QStringLiteral("893-airplaneselect") : QStringLiteral("893-airplane"));
+    const QString airplane = vacation ? QStringLiteral("893-airplaneselect") : QStringLiteral("893-airplane");
+    m_airplaneButton->setProperty("imageName", airplane);
+    m_airplaneButton->setIcon(BWIconFont::icon(airplane, vacation ? VacationOnColor : VacationOffColor));
     m_airplaneButton->setToolTip(vacation ? tr("Vacation mode is on") : tr("Vacation mode is off"));
 }
 
@@ -236,6 +250,7 @@ void BWOverviewController::updateTagList()
 void BWOverviewController::updateTagListWithTags(const QStringList& tags)
 {
     const QSignalBlocker quiet(m_tagDropdown);
+    const QString chosenTitle = m_tagDropdown->itemText(m_selectedTagIndex);
     m_tagDropdown->clear();
     m_tagDropdown->addItems({tr("All Active Items"), tr("Archived Bills")});
     m_tagDropdown->insertSeparator(m_tagDropdown->count());
@@ -243,7 +258,13 @@ void BWOverviewController::updateTagListWithTags(const QStringList& tags)
                              QStringLiteral("Paid This Month")});
     m_tagDropdown->insertSeparator(m_tagDropdown->count());
     m_tagDropdown->addItems(tags);
+    if (m_selectedTagIndex >= FirstTag) {
+        const qsizetype position = tags.indexOf(chosenTitle);
+        m_selectedTagIndex = position >= 0 ? FirstTag + int(position) : AllActiveItems;
+    }
     m_tagDropdown->setCurrentIndex(m_selectedTagIndex);
+    if (m_tagList && !m_tagList->hasFocus())
+        m_tagList->setText(tags.join(QStringLiteral(", ")));
 }
 
 // ---- Search ------------------------------------------------------------------

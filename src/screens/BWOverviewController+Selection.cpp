@@ -186,6 +186,8 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
         m_overviewLineView->show();
     } else {
         setShown(m_overviewButtonLog, true);
+        // An income row selected before hid it.
+        setShown(m_overviewButtonPartial, true);
         setShown(m_overviewButtonView, true);
         for (QWidget* part : std::initializer_list<QWidget*>{m_payNowOverviewButton, m_overviewLineLog,
                                                              m_overviewLineView, m_overviewLinePay})

@@ -16,6 +16,7 @@
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDSearchField.h"
 #include "widgets/BGHUDTableView.h"
+#include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/BWPopupButton.h"
 #include "widgets/KBButton.h"
@@ -30,7 +31,8 @@ constexpr int kMonthAtGlanceWidth = 260;
 constexpr int kPaneHeight = 520;
 constexpr int kHeaderHeight = 36;
 constexpr int kBottomBarHeight = 44;
-constexpr int kCalendarHeight = 210;
+// Six rows of weeks, each tall enough for its day number and due dot.
+constexpr int kCalendarHeight = 243;
 constexpr int kSearchFieldWidth = 180;
 constexpr int kDueColumnWidth = 170;
 constexpr int kMoneyColumnWidth = 95;
@@ -98,11 +100,16 @@ QWidget* BWOverviewController::buildHeader()
     m_searchField->setFixedWidth(kSearchFieldWidth);
     // Only typing filters: a load clears the field without filtering twice.
     connect(m_searchField, &QLineEdit::textEdited, this, [this](const QString& text) { applyFilterWithString(text); });
+    connect(m_searchField, &QLineEdit::returnPressed, this, [this] { selectBillItem(); });
     layout->addWidget(m_searchField);
 
     m_airplaneButton = new QToolButton(m_headerBox);
     m_airplaneButton->setAutoRaise(true);
     m_airplaneButton->setText(QStringLiteral("\u2708"));
+    m_airplaneButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_airplaneButton->setIconSize(QSize(18, 18));
+    m_airplaneButton->setToolTip(tr("Vacation mode"));
+    connect(m_airplaneButton, &QToolButton::clicked, this, [this] { showVacationModePopover(m_airplaneButton); });
     layout->addWidget(m_airplaneButton);
     return m_headerBox;
 }
@@ -192,6 +199,7 @@ void BWOverviewController::buildMonthAtGlance()
     m_monthAtGlanceCalendar->setFixedHeight(kCalendarHeight);
     m_monthAtGlanceCalendar->setAppDelegate(this);
     layout->addWidget(m_monthAtGlanceCalendar);
+    layout->addWidget(buildSidebar(m_monthAtGlance));
     layout->addStretch(1);
     // One plain sidebar from the calendar down: the theme's glossy gradient,
     // stretched over the pane's height, would break in two below the calendar.
@@ -203,17 +211,5 @@ void BWOverviewController::buildMonthAtGlance()
     m_calendarController = new LRCalendarController(m_monthAtGlanceCalendar, nullptr, this);
     m_calendarController->setDelegate(this);
 
-    // The sidebar's figures lie below the calendar; these mark the one whose
-    // list is shown.
-    for (BGHUDBox** box : {&m_dueSoonHighlightbox, &m_dueMonthHighlightBox, &m_paidMonthHighlightBox}) {
-        *box = new BGHUDBox(m_monthAtGlance);
-        (*box)->setBoxType(BGHUDBox::Custom);
-        (*box)->hide();
-    }
 }
 
-void BWOverviewController::buildVacationPopover()
-{
-    m_vacationPopover = new QWidget(nullptr, Qt::Tool);
-    m_vacationPopover->setWindowTitle(tr("Vacation"));
-}

@@ -20,6 +20,7 @@
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDSearchField.h"
 #include "widgets/BGHUDTableView.h"
+#include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/KBButton.h"
 #include "widgets/LRCalendarAppDelegate.h"
@@ -32,7 +33,12 @@ class BWBillEditorScreen;
 class BWPopupButton;
 class LRCalendarController;
 class LRCalendarView;
-class QFrame;
+#include <QFrame>
+class QLabel;
+class QCheckBox;
+class QDateEdit;
+class QMenu;
+class BWIncomeController;
 class QMenu;
 class QTimer;
 class QToolButton;
@@ -106,7 +112,30 @@ public:
     // Rebuilds the drop-down: the fixed items, then the store's tags, keeping
     // the chosen index.
     void updateTagList();
+    // The chosen list stays chosen by its title when tags come and go; a tag
+    // that is gone leaves the drop-down on all active items.
     void updateTagListWithTags(const QStringList& tags);
+
+    // ---- Tags, search and vacation ----
+    // The tag field: the store's tags, separated by commas.
+    QLineEdit* tagList() const { return m_tagList; }
+    // Rewrites the store's tag list with the tag field's tags.
+    void saveTagChanges();
+    // Tags typed in one line: separated by commas, trimmed, each once.
+    static QStringList tagsFromText(const QString& text);
+    // Rebuilds the search field's menu of tags.
+    void setUpSearchField();
+    QMenu* searchMenu() const { return m_searchMenu; }
+    void selectSearchMenuItem(QAction* item);
+    // Opens the item whose name was typed in the search field (Enter).
+    void selectBillItem();
+    void showVacationModePopover(QWidget* anchor);
+    QCheckBox* vacationSwitch() const { return m_vacationSwitch; }
+    QDateEdit* vacationStart() const { return m_vacationStart; }
+    QDateEdit* vacationEnd() const { return m_vacationEnd; }
+    // The income sources' popover, opened from the sidebar.
+    BWIncomeController* incomeController() const { return m_incomeController; }
+    QToolButton* incomeButton() const { return m_incomeButton; }
     int selectedTagIndex() const { return m_selectedTagIndex; }
 
     // ---- The lists ----
@@ -116,6 +145,36 @@ public:
     // Shows the rows whose name holds `text`, or one of whose tags is `text`,
     // ignoring case and accents; all rows for "".
     void applyFilterWithString(const QString& text);
+
+    // ---- Sidebar of this month's figures ----
+    struct SidebarFigures
+    {
+        qlonglong dueSoonCount = 0;    // bills due soon or overdue
+        double dueSoonAmount = 0;
+        qlonglong dueMonthCount = 0;   // bills due in this month
+        double dueMonthAmount = 0;     // also what is still due this month
+        qlonglong paymentCount = 0;    // payments dated in this month
+        double paidThisMonth = 0;      // paid on bills this month
+        double income = 0;             // income items due this month plus income received
+    };
+    // The figures of `list`, computed afresh.
+    SidebarFigures sidebarFiguresForList(const QVariantList& list) const;
+    // Shows the figures of `list` and sets the badge from `allActiveItems`.
+    void updateSidebar(const QVariantList& list, const QVariantList& allActiveItems);
+    // Flips the balance between the expected and the current balance.
+    void switchView();
+    // The badge of bills due soon: a count, or "" for none.
+    QString dockBadge() const { return m_dockBadge; }
+    QLabel* dueSoonNumField() const { return m_dueSoonNumField; }
+    QLabel* dueSoonAmtField() const { return m_dueSoonAmtField; }
+    QLabel* dueMonthNumField() const { return m_dueMonthNumField; }
+    QLabel* dueMonthAmtField() const { return m_dueMonthAmtField; }
+    QLabel* stillDueThisMonthField() const { return m_stillDueThisMonthField; }
+    QLabel* paydayNumField() const { return m_paydayNumField; }
+    QLabel* paidThisMonthField() const { return m_paidThisMonthField; }
+    QLabel* incomeToDateField() const { return m_incomeToDateField; }
+    QLabel* expectedBalance() const { return m_expectedBalance; }
+    QToolButton* expectedBalanceName() const { return m_expectedBalanceName; }
 
     // ---- Table and selection ----
     QTableView* billTable() const override { return m_billTable; }
@@ -217,6 +276,8 @@ signals:
     void showBillRequested(const QString& billID);
     // A load finished while the tray menu is enabled: its bills.
     void menuBillsChanged(const QVariantList& bills);
+    // The launcher icon's badge: the number of bills due soon, or "".
+    void dockBadgeChanged(const QString& badge);
     // The context menu's commands on its row; the delegate carries them out
     // as it does the main menu's.
     void editBillRequested();
@@ -240,6 +301,19 @@ private:
     QWidget* buildBottomBar();
     void buildMonthAtGlance();
     void buildVacationPopover();
+    QWidget* buildSidebar(QWidget* parent);
+
+    // Sidebar
+    double estimatedAmountThisMonth(const QVariantMap& record) const;
+    double balanceForCaption(const SidebarFigures& figures, bool current) const;
+    bool showsCurrentBalance() const;
+    void updateDockBadge(const QVariantList& allActiveItems);
+    void vacationPopoverWillClose();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
 
     // Loading
     void loadListMode(int index);
@@ -288,7 +362,7 @@ private:
     BWOverviewTableModel* m_tableModel = nullptr;
     QPointer<BGHUDView> m_list;
     QPointer<BGHUDView> m_monthAtGlance;
-    QPointer<QWidget> m_vacationPopover;
+    QPointer<QFrame> m_vacationPopover;
     BGHUDTableView* m_billTable = nullptr;
     BackgroundView* m_headerBox = nullptr;
     BWPopupButton* m_tagDropdown = nullptr;
@@ -302,6 +376,25 @@ private:
     BGHUDBox* m_dueSoonHighlightbox = nullptr;
     BGHUDBox* m_dueMonthHighlightBox = nullptr;
     BGHUDBox* m_paidMonthHighlightBox = nullptr;
+    QLabel* m_dueSoonNumField = nullptr;
+    QLabel* m_dueSoonAmtField = nullptr;
+    QLabel* m_dueMonthNumField = nullptr;
+    QLabel* m_dueMonthAmtField = nullptr;
+    QLabel* m_stillDueThisMonthField = nullptr;
+    QLabel* m_paydayNumField = nullptr;
+    QLabel* m_paidThisMonthField = nullptr;
+    QLabel* m_incomeToDateField = nullptr;
+    QLabel* m_expectedBalance = nullptr;
+    QToolButton* m_expectedBalanceName = nullptr;
+    SidebarFigures m_sidebarFigures;
+    QLineEdit* m_tagList = nullptr;
+    QMenu* m_searchMenu = nullptr;
+    QCheckBox* m_vacationSwitch = nullptr;
+    QDateEdit* m_vacationStart = nullptr;
+    QDateEdit* m_vacationEnd = nullptr;
+    BWIncomeController* m_incomeController = nullptr;
+    QToolButton* m_incomeButton = nullptr;
+    QString m_dockBadge;
 
     BGHUDLabel* m_actionText = nullptr;
     BGHUDView* m_actionBox = nullptr;

@@ -8,6 +8,7 @@
 #include <QRect>
 
 #include "widgets/BGThemeManager.h"
+#include "widgets/BWIconFont.h"
 
 namespace {
 
@@ -150,5 +151,8 @@ QPixmap BWTableCellView::image(const QString& name, int side)
     if (QFile::exists(path))
         return QPixmap(path).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     const QColor color = dueDotColor(name);
+    const QPixmap glyph = BWIconFont::pixmap(name, side, color.isValid() ? color : controlTextColor());
+    if (!glyph.isNull())
+        return glyph;
     return color.isValid() ? dot(color, side) : QPixmap();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/SenderTag.h"
 #include "shell/BWAppDelegate.h"
+#include "shell/BWObjectController.h"
 #include "widgets/BWIconFont.h"
 
 #include <QAction>
@@ -162,9 +163,15 @@ void BWMainMenu::buildHelpMenu()
     BWAppDelegate* d = &m_delegate;
     QMenu* menu = addMenu(tr("&Help"));
     m_helpMenu = menu;
+    using Page = BWObjectController::HelpPage;
+    const auto openPage = [d](Page page) { return [d, page](QAction*) { d->objectController()->openHelpPage(page); }; };
     m_helpActions = {
-        addCommand(menu, Command::Help, tr("Orvane Support"), QKeySequence::HelpContents,
-                   [d](QAction*) { d->reportBug(); }),
+        addCommand(menu, Command::Help, tr("Orvane Manual"), QKeySequence::HelpContents, openPage(Page::OrvaneManual)),
+        addCommand(menu, Command::Help, tr("Quick Start Guide"), QKeySequence(),
+                   [d](QAction*) { d->objectController()->showQuickStartGuide(); }),
+        addCommand(menu, Command::Help, tr("What's New in Orvane"), QKeySequence(), openPage(Page::WhatsNew)),
+        addCommand(menu, Command::Help, tr("Forecast Help"), QKeySequence(), openPage(Page::ForecastHelp)),
+        addCommand(menu, Command::Help, tr("Orvane Support"), QKeySequence(), [d](QAction*) { d->reportBug(); }),
         addCommand(menu, Command::Help, tr("Write to Support…"), QKeySequence(), [d](QAction*) { d->readBlogPost(); }),
         addCommand(menu, Command::Help, tr("Sign Up for News"), QKeySequence(), [d](QAction*) { d->signUpForList(); }),
     };

@@ -1,5 +1,6 @@
 #include "shell/BWMainScreens.h"
 
+#include "platform/LauncherEntry.h"
 #include "platform/SoundPlayer.h"
 #include "screens/BWBillActionsMenu.h"
 #include "screens/BWBillDetailViewController.h"
@@ -48,6 +49,9 @@ void BWMainScreens::connectOverviewToDelegate()
     connect(overview, &BWOverviewController::switchToOverviewRequested, delegate,
             [delegate] { delegate->switchToOverview(); });
     connect(overview, &BWOverviewController::showBillRequested, delegate, &BWAppDelegate::showBillFromSearch);
+    m_launcherEntry = std::make_unique<LauncherEntry>(QDBusConnection::sessionBus());
+    connect(overview, &BWOverviewController::dockBadgeChanged, this,
+            [this](const QString& badge) { m_launcherEntry->setBadgeLabel(badge); });
     connect(overview, &BWOverviewController::editBillRequested, delegate, [delegate] { delegate->editSelectedBill(); });
     connect(overview, &BWOverviewController::deleteBillRequested, delegate,
             [delegate] { delegate->deleteSelectedBill(); });

@@ -13,6 +13,7 @@ class BWBillDetailViewController;
 class BWBillEditorController;
 class BWLogPaymentController;
 class BWOverviewController;
+class LauncherEntry;
 class SoundPlayer;
 
 // The main window's screens as the program runs them: makes the overview, the
@@ -51,6 +52,7 @@ private:
     std::shared_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<BWLogPaymentController> m_payLogger;
     std::unique_ptr<BWOverviewController> m_overview;
+    std::unique_ptr<LauncherEntry> m_launcherEntry;
     std::unique_ptr<BWBillDetailViewController> m_billView;
     std::unique_ptr<BWBillEditorController> m_billEditor;
 };

@@ -6,10 +6,14 @@
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "widgets/BWIconFont.h"
 
 #include <QAction>
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QMenu>
 #include <QPainter>
@@ -25,8 +29,8 @@ const QString OverdueDot = QStringLiteral("red5.png");
 constexpr qlonglong AutomaticPayType = 1;
 constexpr int IconSide = 64;
 
-// The plain tray icon: a bill with a folded corner and three lines of text.
-// It is dark with a light rim, so that it reads on light and dark panels.
+// The plain tray icon: the calendar glyph of the icon font, dark with a light
+// rim, so that it reads on light and dark panels.
 QImage drawPlainIcon()
 {
     QImage icon(IconSide, IconSide, QImage::Format_ARGB32_Premultiplied);
@@ -34,20 +38,23 @@ QImage drawPlainIcon()
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    QPainterPath bill;
-    bill.moveTo(14, 6);
-    bill.lineTo(40, 6);
-    bill.lineTo(52, 18);
-    bill.lineTo(52, 58);
-    bill.lineTo(14, 58);
-    bill.closeSubpath();
-    painter.setPen(QPen(QColor(255, 255, 255, 220), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(bill);
-    painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(QColor(0, 0, 0, 60));
-    painter.drawPath(bill);
-    for (int y : {24, 34, 44})
-        painter.drawLine(22, y, 44, y);
+    QFont font(BWIconFont::family());
+    font.setPixelSize(IconSide * 3 / 4);
+    QPainterPath glyph;
+    const QString text(BWIconFont::glyphForName(QStringLiteral("menulet")));
+    const QRectF bounds = QFontMetricsF(font).boundingRect(text);
+    glyph.addText((IconSide - bounds.width()) / 2 - bounds.left(), (IconSide - bounds.height()) / 2 - bounds.top(),
+                  font, text);
+    if (!BWIconFont::isAvailable()) {
+        // Without the font: a plain sheet.
+        glyph = QPainterPath();
+        glyph.addRoundedRect(QRectF(12, 8, 40, 48), 4, 4);
+    }
+    painter.setPen(QPen(QColor(255, 255, 255, 220), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(glyph);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawPath(glyph);
     return icon;
 }
 
@@ -69,14 +76,25 @@ QImage withCount(const QImage& icon, const QString& count)
     return badged;
 }
 
-QString menuText(const QString& plain)
+}  // namespace
+
+QString BWMenulet::menuText(const QString& plain, MenuHost host)
 {
-    // A single & would be taken for a mnemonic and vanish.
     QString escaped = plain;
-    return escaped.replace(u'&', QStringLiteral("&&"));
+    escaped.replace(u'&', QStringLiteral("&&"));
+    if (host == MenuHost::DBus)
+        escaped.replace(u'_', QStringLiteral("__"));
+    return escaped;
 }
 
-}  // namespace
+BWMenulet::MenuHost BWMenulet::currentMenuHost()
+{
+    // Qt hands its tray menu to a StatusNotifierItem host whenever a watcher
+    // for them runs on the session bus.
+    const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher")) ? MenuHost::DBus
+                                                                                            : MenuHost::Qt;
+}
 
 BWMenulet::BWMenulet(const BWStoreEnvironment& env, QObject* parent)
     : QObject(parent), m_env(env)
@@ -159,13 +177,14 @@ void BWMenulet::addMenuItemWithDictionary(const QVariantMap& bill)
 {
     // The due text goes in the second column, where menus show it apart
     // from the name.
-    const QString text = menuText(bill.value(BillKeys::Name).toString()) + u'\t'
-                         + menuText(bill.value(BillKeys::HumanDueDate).toString());
+    const MenuHost host = currentMenuHost();
+    const QString text = menuText(bill.value(BillKeys::Name).toString(), host) + u'\t'
+                         + menuText(bill.value(BillKeys::HumanDueDate).toString(), host);
     QAction* item = m_theMenu->addAction(text);
     const QString billID = bill.value(BillKeys::Bid).toString();
     item->setData(billID);
-    item->setIcon(QIcon(QStringLiteral(":/images/%1.png")
-                            .arg(BWBill::convertIconName(bill.value(BillKeys::Icon).toString()))));
+    item->setIcon(BWIconFont::icon(BWBill::convertIconName(bill.value(BillKeys::Icon).toString()),
+                                   m_theMenu->palette().color(QPalette::WindowText)));
     connect(item, &QAction::triggered, this, [this, billID] { emit billChosen(billID); });
 }
 

@@ -34,6 +34,15 @@ public:
     static inline const QColor OverdueColor = QColor::fromRgbF(1.0f, 0.22f, 0.20f, 1.0f);
     static inline const QColor DueSoonColor = QColor::fromRgbF(1.0f, 0.6f, 0.16f, 1.0f);
 
+    // Who draws the tray's menu: Qt itself, or a desktop panel reading it
+    // over D-Bus (a StatusNotifierItem host).
+    enum class MenuHost { Qt, DBus };
+    // A bill's name or due text as a menu item title that shows as written:
+    // Qt takes "&" for a mnemonic mark, the D-Bus menu "_" as well.
+    static QString menuText(const QString& plain, MenuHost host);
+    // The host that a tray item made now would have.
+    static MenuHost currentMenuHost();
+
     // Reads its settings from `env.defaults` and "now" from `env.clock`.
     explicit BWMenulet(const BWStoreEnvironment& env, QObject* parent = nullptr);
     ~BWMenulet() override;

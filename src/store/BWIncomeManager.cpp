@@ -8,7 +8,7 @@
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWBillsLoader.h"
+#include "store/BWDataFolder.h"
 #include "store/BWCalendarMonth.h"
 
 namespace {
@@ -83,7 +83,7 @@ QDateTime BWIncomeManager::now() const
 
 QString BWIncomeManager::incomeFilePath() const
 {
-    const QString folder = BWBillsLoader(m_env).orvaneDirectory();
+    const QString folder = BWDataFolder(m_env).path();
     return folder.isEmpty() ? QString() : QDir(folder).filePath(DataFolderFiles::IncomeIndex);
 }
 

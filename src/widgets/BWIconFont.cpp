@@ -69,11 +69,12 @@ const QHash<QString, char16_t>& glyphTable()
         {QStringLiteral("yellow5.png"), 0xf111},
         {QStringLiteral("green5.png"), 0xf111},
         {QStringLiteral("blue5.png"), 0xf111},
-        {QStringLiteral("white5"), 0xf10c},               // circle-o
+        {QStringLiteral("white5.png"), 0xf10c},           // circle-o
+        {QStringLiteral("calendarDot"), 0xf111},          // circle
         // The month calendar's buttons.
-        {QStringLiteral("left"), 0xf053},                 // chevron-left
-        {QStringLiteral("right"), 0xf054},                // chevron-right
-        {QStringLiteral("today"), 0xf192},                // dot-circle-o
+        {QStringLiteral("leftimage"), 0xf053},            // chevron-left
+        {QStringLiteral("rightimage"), 0xf054},           // chevron-right
+        {QStringLiteral("todayimage"), 0xf192},           // dot-circle-o
         // The tray item.
         {QStringLiteral("menulet"), 0xf073},              // calendar
         {QStringLiteral("menuletOverdue"), 0xf274},       // calendar-check-o

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 
 #include "platform/Log.h"
+#include "widgets/BWIconFont.h"
 
 namespace {
 
@@ -40,6 +41,8 @@ protected:
             painter.drawPixmap(rect(), image);
             return;
         }
+        if (BWIconFont::paint(painter, QRectF(rect()), QStringLiteral("calendarDot"), fallbackColor()))
+            return;
         painter.setPen(Qt::NoPen);
         painter.setBrush(fallbackColor());
         painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));

@@ -8,6 +8,8 @@
 
 #include <QFile>
 #include <QIcon>
+
+#include "widgets/BWIconFont.h"
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
@@ -111,8 +113,10 @@ QToolButton* LRCalendarView::makeNavigationButton(const QString& title, const QS
     button->setToolTip(toolTip);
     button->setAutoRaise(true);
     const QString imagePath = QStringLiteral(":/images/%1.png").arg(imageName);
-    if (QFile::exists(imagePath)) {
-        button->setIcon(QIcon(imagePath));
+    const QIcon image = QFile::exists(imagePath) ? QIcon(imagePath)
+                                                 : BWIconFont::icon(imageName, palette().color(QPalette::ButtonText));
+    if (!image.isNull()) {
+        button->setIcon(image);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
     connect(button, &QToolButton::clicked, this, [this, button] { changeDateIncrementally(button->text()); });

@@ -175,8 +175,9 @@ TEST_F(LogPaymentPanelTest, ChosenReceiptIsCopiedIntoTheDataFolder)
     openPanelFor(bill);
     click(controller.attachReceiptButton());
     EXPECT_EQ(chooserCalls, QStringList{QStringLiteral("Select Receipt|Attach")});
-    // "&" would otherwise show as a shortcut mark.
-    EXPECT_EQ(controller.attachReceiptButton()->text(), QString(chosenReceipt).replace(u'&', QStringLiteral("&&")));
+    // The file's name, with "&" not taken for a shortcut mark; the tip holds the path.
+    EXPECT_EQ(controller.attachReceiptButton()->text(), QStringLiteral("bill && stub.pdf"));
+    EXPECT_EQ(controller.attachReceiptButton()->toolTip(), chosenReceipt);
     clickFullSave();
 
     const QString receipt = lastStoredPayment(bill).value(PaymentKeys::Receipt).toString();
@@ -199,7 +200,7 @@ TEST_F(LogPaymentPanelTest, CancelledChoiceKeepsTheReceiptChosenBefore)
     click(controller.attachReceiptButton());
     chosenReceipt.clear();
     click(controller.attachReceiptButton());
-    EXPECT_EQ(controller.attachReceiptButton()->text(), first);
+    EXPECT_EQ(controller.attachReceiptButton()->toolTip(), first);
     EXPECT_EQ(chooserCalls.size(), 2);
 }
 
@@ -326,4 +327,33 @@ TEST_F(LogPaymentPanelTest, FailedWriteIsReportedAndNotClaimed)
     clickFullSave();
     EXPECT_TRUE(controller.didMakePayment());
     EXPECT_EQ(storedPayments(bill).size(), 1);
+}
+
+TEST_F(LogPaymentPanelTest, CancelAndEscapeCloseThePanelWithoutLogging)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 20), 1, 2);
+    openPanelFor(bill);
+    const QByteArray before = fileBytes(bill);
+    click(controller.cancelButton());
+    EXPECT_FALSE(controller.panel()->isVisible());
+
+    controller.showLogPaymentWindow();
+    ASSERT_TRUE(controller.panel()->isVisible());
+    QTest::keyClick(controller.amountPaidField(), Qt::Key_Escape);
+    EXPECT_FALSE(controller.panel()->isVisible());
+    EXPECT_FALSE(controller.didMakePayment());
+    EXPECT_EQ(fileBytes(bill), before);
+}
+
+TEST_F(LogPaymentPanelTest, ALongReceiptPathKeepsThePanelNarrow)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 20), 1, 2);
+    chosenReceipt = temp.write(QString(QStringLiteral("scans/") + QString(120, u'x') + QStringLiteral("/receipt.pdf")),
+                               "pdf");
+    openPanelFor(bill);
+    const int widthBefore = controller.panel()->sizeHint().width();
+    click(controller.attachReceiptButton());
+    EXPECT_LE(controller.attachReceiptButton()->width(), 280);
+    EXPECT_LE(controller.panel()->sizeHint().width(), std::max(widthBefore, 320));
+    EXPECT_EQ(controller.attachReceiptButton()->text(), QStringLiteral("receipt.pdf"));
 }

@@ -219,3 +219,32 @@ TEST_F(BWMenuletTest, TintingColoursOnlyTheIconsOwnPixels)
 }
 
 }  // namespace
+
+TEST(BWMenuletMenuText, MnemonicMarksAreEscapedForEachHost)
+{
+    struct Case
+    {
+        const char* plain;
+        BWMenulet::MenuHost host;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"Gas_Bill", BWMenulet::MenuHost::DBus, "Gas__Bill"},
+        {"Gas_Bill", BWMenulet::MenuHost::Qt, "Gas_Bill"},
+        {"Gas & Power", BWMenulet::MenuHost::DBus, "Gas && Power"},
+        {"Gas & Power", BWMenulet::MenuHost::Qt, "Gas && Power"},
+        {"_&_", BWMenulet::MenuHost::DBus, "__&&__"},
+    };
+    for (const Case& each : cases)
+        EXPECT_EQ(BWMenulet::menuText(QString::fromUtf8(each.plain), each.host), QString::fromUtf8(each.shown))
+            << each.plain;
+}
+
+TEST_F(BWMenuletTest, BillEntriesCarryTheirIcons)
+{
+    store.addBill(QStringLiteral("Rent"), 1);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+    const QAction* item = itemTitled(QStringLiteral("Rent"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_FALSE(item->icon().isNull());
+}

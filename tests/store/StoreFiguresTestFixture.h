@@ -9,11 +9,13 @@
 #include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWRegisteredDefaults.h"
 #include "store/BWStoreEnvironment.h"
 
 // Records and settings for the calculators, in New York time and US English,
-// with the clock on Tuesday 10 March 2026 at 10:00 local time. The settings
-// the calculators read start at their registered values.
+// with the clock on Tuesday 10 March 2026 at 10:00 local time. Settings start
+// at their registered values (a due-soon window of 7 days, automatic bills not
+// counted, estimates on).
 class StoreFiguresTest : public ::testing::Test
 {
 protected:
@@ -22,11 +24,8 @@ protected:
         env.defaults = &defaults;
         env.clock = &clock;
         env.defaultDataFolder = temp.file(QStringLiteral("Orvane.ovdata"));
-        defaults.registerDefaults({{BWDefaultsKeys::BWDueSoonDays, 7},
-                                   {BWDefaultsKeys::BWDontCountAuto, true},
-                                   {BWDefaultsKeys::BWUseIntelligenceEstimates, true},
-                                   {BWDefaultsKeys::BWIncludeSaveAmount, true}});
         clock.setNow(localMoment(2026, 3, 10, 10));
+        defaults.registerDefaults(BWRegisteredDefaults::table(clock));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     ~StoreFiguresTest() override { QLocale::setDefault(m_savedLocale); }

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+
+#include <functional>
+#include <optional>
+
+// A private record database shared between a user's devices. Records are
+// named property-list dictionaries of one type ("Bill", "Index"); the
+// server keeps a modification date and a change tag for each.
+//
+// Every call returns at once; its completion runs later on the thread that
+// owns the database object (the GUI thread), never inside the call.
+
+struct CloudRecord
+{
+    QString recordType;
+    QString recordName;
+    QVariantMap fields;
+    // Set by the server when the record is saved; invalid / empty for a
+    // record that was never saved.
+    QDateTime modificationDate;
+    QString changeTag;
+};
+
+struct CloudError
+{
+    enum Code {
+        None = 0,
+        NotFound,            // no record of that name
+        ServerRecordChanged, // saved over a newer server copy (change tags differ)
+        ZoneNotFound,
+        QuotaExceeded,
+        NetworkFailure,      // dropped, timed out or unreachable
+        RateLimited,         // retry after `retryAfterSeconds`
+        NotAuthenticated,    // the account is gone or its token expired
+    };
+
+    Code code = None;
+    QString message;
+    int retryAfterSeconds = 0;
+
+    bool isError() const { return code != None; }
+    static CloudError ok() { return {}; }
+};
+
+// One batch of a query; an empty cursor means the batch was the last one.
+struct CloudQueryBatch
+{
+    QList<CloudRecord> records;
+    QString cursor;
+};
+
+class CloudDatabase : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum ChangeReason { RecordCreated = 1, RecordUpdated = 2, RecordDeleted = 3 };
+
+    using FetchCompletion = std::function<void(const std::optional<CloudRecord>& record, const CloudError& error)>;
+    using SaveCompletion = std::function<void(const CloudRecord& saved, const CloudError& error)>;
+    using DeleteCompletion = std::function<void(const CloudError& error)>;
+    using QueryCompletion = std::function<void(const CloudQueryBatch& batch, const CloudError& error)>;
+
+    using QObject::QObject;
+
+    // NotFound when the record does not exist; any other error is a failure
+    // to read, never "the record is absent".
+    virtual void fetchRecord(const QString& recordName, FetchCompletion completion) = 0;
+    // Saves a record. When `record.changeTag` is set and the server's copy
+    // has another tag, fails with ServerRecordChanged; an empty tag saves a
+    // new record, or fails with ServerRecordChanged when one exists.
+    virtual void saveRecord(const CloudRecord& record, SaveCompletion completion) = 0;
+    virtual void deleteRecord(const QString& recordName, DeleteCompletion completion) = 0;
+    // Records of one type, in batches. Pass an empty cursor for the first
+    // batch, then the cursor of the previous batch.
+    virtual void queryRecords(const QString& recordType, const QString& cursor, QueryCompletion completion) = 0;
+    // Subscribes to changes of one record type under a fixed id: saving the
+    // same id again replaces the subscription instead of adding another.
+    virtual void saveSubscription(const QString& subscriptionID, const QString& recordType,
+                                  const QList<ChangeReason>& reasons, DeleteCompletion completion) = 0;
+
+signals:
+    // A change made by another device to a record type this database
+    // subscribed to.
+    void recordChanged(const QString& recordType, const QString& recordName, int reason);
+};
+
+// The user's cloud: the account and its private database.
+class CloudContainer : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum AccountStatus { CouldNotDetermine = 0, Available = 1, Restricted = 2, NoAccount = 3, TemporarilyUnavailable = 4 };
+
+    using QObject::QObject;
+
+    virtual void accountStatus(std::function<void(AccountStatus status)> completion) = 0;
+    virtual CloudDatabase* privateDatabase() = 0;
+};

@@ -1,0 +1,246 @@
+// The sidebar of this month's figures below the calendar, and the badge of
+// bills due soon.
+#include "screens/BWOverviewController.h"
+
+#include <QGridLayout>
+#include <QSet>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/UserDefaults.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWForecastViewCalculations.h"
+#include "store/BWIncomeManager.h"
+#include "store/BWIndexManager.h"
+#include "store/BWStatisticsCalculator.h"
+#include "screens/BWIncomeController.h"
+#include "store/BWTagList.h"
+#include "widgets/BGHUDBox.h"
+
+namespace {
+
+const QString ExpectedBalanceCaption = QStringLiteral("EXPECTED BALANCE");
+const QString CurrentBalanceCaption = QStringLiteral("CURRENT BALANCE");
+// The box behind the figure whose list is shown.
+const QColor HighlightFill = QColor(0, 122, 255, 40);
+const QColor HighlightBorder = QColor(0, 122, 255, 140);
+constexpr int SidebarMargin = 8;
+
+QLabel* figureLabel(QWidget* parent, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* captionLabel(const QString& text, QWidget* parent)
+{
+    QLabel* label = figureLabel(parent, Qt::AlignLeft);
+    label->setText(text);
+    QFont small = label->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    small.setBold(true);
+    label->setFont(small);
+    return label;
+}
+
+BGHUDBox* highlightBox(QWidget* parent)
+{
+    auto* box = new BGHUDBox(parent);
+    box->setBoxType(BGHUDBox::Custom);
+    box->setUseTheme(false);
+    box->setCornerRadius(5);
+    box->setColor1(HighlightFill);
+    box->setColor2(HighlightFill);
+    box->setBorderColor(HighlightBorder);
+    box->hide();
+    return box;
+}
+
+}  // namespace
+
+// ---- Building ----------------------------------------------------------------
+
+QWidget* BWOverviewController::buildSidebar(QWidget* parent)
+{
+    auto* sidebar = new QWidget(parent);
+    auto* layout = new QGridLayout(sidebar);
+    layout->setContentsMargins(SidebarMargin, SidebarMargin, SidebarMargin, SidebarMargin);
+    layout->setVerticalSpacing(2);
+    layout->setColumnStretch(0, 1);
+
+    struct FigureRow
+    {
+        const char* caption;
+        BGHUDBox** highlight;
+        QLabel** count;
+        QLabel** amount;
+    };
+    const FigureRow rows[] = {
+        {QT_TR_NOOP("DUE SOON"), &m_dueSoonHighlightbox, &m_dueSoonNumField, &m_dueSoonAmtField},
+        {QT_TR_NOOP("DUE THIS MONTH"), &m_dueMonthHighlightBox, &m_dueMonthNumField, &m_dueMonthAmtField},
+        {QT_TR_NOOP("PAID THIS MONTH"), &m_paidMonthHighlightBox, &m_paydayNumField, &m_paidThisMonthField},
+        {QT_TR_NOOP("INCOME THIS MONTH"), nullptr, nullptr, &m_incomeToDateField},
+        {QT_TR_NOOP("STILL DUE THIS MONTH"), nullptr, nullptr, &m_stillDueThisMonthField},
+    };
+    int row = 0;
+    for (const FigureRow& figure : rows) {
+        // The highlight lies behind its row's caption and figures.
+        if (figure.highlight) {
+            *figure.highlight = highlightBox(sidebar);
+            layout->addWidget(*figure.highlight, row, 0, 1, 3);
+        }
+        layout->addWidget(captionLabel(tr(figure.caption), sidebar), row, 0);
+        if (figure.count) {
+            *figure.count = figureLabel(sidebar, Qt::AlignRight);
+            layout->addWidget(*figure.count, row, 1);
+        }
+        *figure.amount = figureLabel(sidebar, Qt::AlignRight);
+        layout->addWidget(*figure.amount, row, 2);
+        ++row;
+    }
+
+    // The balance's caption is a button that flips between the two balances.
+    m_expectedBalanceName = new QToolButton(sidebar);
+    m_expectedBalanceName->setAutoRaise(true);
+    // The registered caption; before the defaults are registered, its value.
+    const QString caption = m_env.defaults->stringForKey(BWDefaultsKeys::expectedBalanceName);
+    m_expectedBalanceName->setText(caption.isEmpty() ? ExpectedBalanceCaption : caption);
+    m_expectedBalanceName->setFont(captionLabel(QString(), sidebar)->font());
+    m_expectedBalanceName->setToolTip(tr("Switch between the expected and the current balance"));
+    connect(m_expectedBalanceName, &QToolButton::clicked, this, [this] { switchView(); });
+    layout->addWidget(m_expectedBalanceName, row, 0, Qt::AlignLeft);
+    m_expectedBalance = figureLabel(sidebar, Qt::AlignRight);
+    layout->addWidget(m_expectedBalance, row, 1, 1, 2);
+    ++row;
+
+    // The income sources, whose pay days the balances count.
+    m_incomeController = new BWIncomeController(m_env, this);
+    m_incomeButton = new QToolButton(sidebar);
+    m_incomeButton->setText(tr("Income Sources…"));
+    m_incomeButton->setAutoRaise(true);
+    connect(m_incomeButton, &QToolButton::clicked, this, [this] {
+        m_incomeController->showIncomePopover(m_incomeButton);
+    });
+    layout->addWidget(m_incomeButton, row++, 0, 1, 3, Qt::AlignLeft);
+
+    layout->addWidget(captionLabel(tr("TAGS"), sidebar), row++, 0, 1, 3);
+    m_tagList = new QLineEdit(sidebar);
+    m_tagList->setPlaceholderText(tr("Tags, separated by commas"));
+    connect(m_tagList, &QLineEdit::editingFinished, this, [this] {
+        if (tagsFromText(m_tagList->text()) != BWTagList(m_env).getListOfTags().value_or(QStringList()))
+            saveTagChanges();
+    });
+    layout->addWidget(m_tagList, row, 0, 1, 3);
+    return sidebar;
+}
+
+// ---- Figures -------------------------------------------------------------------
+
+double BWOverviewController::estimatedAmountThisMonth(const QVariantMap& record) const
+{
+    const BWBillsLoader loader(m_env);
+    if (m_useIntelligence && !record.value(BillKeys::IsIncome).toBool()) {
+        const double estimate = BWForecastViewCalculations(m_env).calculateInteligentAmountForBill(record, 0);
+        if (qlonglong(estimate) != 0)
+            return estimate;
+    }
+    return loader.getEstimatedAmountDueForBill(record).toDouble();
+}
+
+BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList(const QVariantList& list) const
+{
+    SidebarFigures figures;
+    const BWBillsLoader loader(m_env);
+    const QDateTime now = m_env.clock->now();
+    double expectedIncome = 0;
+    // Further occurrences of an item share its Bid: each is money due, but
+    // the item is counted once.
+    QSet<QString> countedThisMonth;
+    for (const QVariant& entry : list) {
+        const QVariantMap record = entry.toMap();
+        if (!loader.isDueDate(record.value(BillKeys::DueDate).toDateTime(), now))
+            continue;
+        if (record.value(BillKeys::IsIncome).toBool()) {
+            expectedIncome += loader.getEstimatedAmountDueForBill(record).toDouble();
+            continue;
+        }
+        figures.dueMonthAmount += estimatedAmountThisMonth(record);
+        const QString billID = record.value(BillKeys::Bid).toString();
+        if (!countedThisMonth.contains(billID) || billID.isEmpty())
+            ++figures.dueMonthCount;
+        countedThisMonth.insert(billID);
+    }
+
+    const BWStatisticsCalculator::CountAndAmount dueSoon =
+        BWStatisticsCalculator(m_env).countAndAmountofBillsDueSoonForData(list);
+    figures.dueSoonCount = dueSoon.count;
+    figures.dueSoonAmount = dueSoon.amount;
+
+    BWIndexManager index;
+    const BWIndexManager::MonthTotals paid = index.calculateTotalPaidinArray(list, now);
+    Log::line(QStringLiteral("Income Logged: %1").arg(paid.incomeTotal));
+    figures.paymentCount = paid.paymentsCounted;
+    figures.paidThisMonth = paid.billsTotal;
+    figures.income = expectedIncome + paid.incomeTotal;
+    return figures;
+}
+
+double BWOverviewController::balanceForCaption(const SidebarFigures& figures, bool current) const
+{
+    if (current)
+        return BWIncomeManager(m_env).incomeThisMonth() - figures.paidThisMonth;
+    return figures.income - figures.paidThisMonth - figures.dueMonthAmount;
+}
+
+bool BWOverviewController::showsCurrentBalance() const
+{
+    return m_expectedBalanceName->text() == CurrentBalanceCaption;
+}
+
+void BWOverviewController::updateSidebar(const QVariantList& list, const QVariantList& allActiveItems)
+{
+    const BWBillsLoader loader(m_env);
+    m_sidebarFigures = sidebarFiguresForList(list);
+    const SidebarFigures& figures = m_sidebarFigures;
+    m_dueSoonNumField->setText(QString::number(figures.dueSoonCount));
+    m_dueSoonAmtField->setText(loader.currencyFormattedNumber(figures.dueSoonAmount));
+    m_dueMonthNumField->setText(QString::number(figures.dueMonthCount));
+    m_dueMonthAmtField->setText(loader.currencyFormattedNumber(figures.dueMonthAmount));
+    m_stillDueThisMonthField->setText(loader.currencyFormattedNumber(figures.dueMonthAmount));
+    m_paydayNumField->setText(QString::number(figures.paymentCount));
+    m_paidThisMonthField->setText(loader.currencyFormattedNumber(figures.paidThisMonth));
+    m_incomeToDateField->setText(loader.currencyFormattedNumber(figures.income));
+    // The figure follows its caption, and is computed from the numbers, never
+    // read back from a formatted text.
+    m_expectedBalance->setText(loader.currencyFormattedNumber(balanceForCaption(figures, showsCurrentBalance())));
+    updateDockBadge(allActiveItems);
+}
+
+void BWOverviewController::switchView()
+{
+    const bool toCurrent = !showsCurrentBalance();
+    m_expectedBalanceName->setText(toCurrent ? CurrentBalanceCaption : ExpectedBalanceCaption);
+    const BWIncomeManager income(m_env);
+    const double balance = toCurrent
+        ? income.incomeThisMonth() - m_sidebarFigures.paidThisMonth
+        : income.incomeThisMonthAll() - m_sidebarFigures.paidThisMonth - m_sidebarFigures.dueMonthAmount;
+    m_expectedBalance->setText(BWBillsLoader(m_env).currencyFormattedNumber(balance));
+}
+
+// The badge counts the bills due soon among all active items, whichever list
+// is shown: a tag's list would otherwise hide bills that are due.
+void BWOverviewController::updateDockBadge(const QVariantList& allActiveItems)
+{
+    qlonglong count = 0;
+    if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet))
+        count = BWStatisticsCalculator(m_env).countAndAmountofBillsDueSoonForData(allActiveItems).count;
+    m_dockBadge = count > 0 ? QString::number(count) : QString();
+    emit dockBadgeChanged(m_dockBadge);
+}

@@ -1,0 +1,94 @@
+#include "OverviewTestFixture.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
+
+#include "screens/BWIncomeController.h"
+#include "store/BWIncomeManager.h"
+
+namespace {
+
+// The popover over the overview fixture's data folder, on 8 March 2016.
+class IncomeSourcesPopoverTest : public OverviewTest
+{
+protected:
+    IncomeSourcesPopoverTest() { income.showIncomePopover(nullptr); }
+
+    QVariantList stored() const { return BWIncomeManager(env).getIncomeSources().value_or(QVariantList()); }
+    void fill(const QString& description, const QString& amount, int payDay, IncomeRepeat repeat)
+    {
+        income.descriptionField()->setText(description);
+        income.amountField()->setText(amount);
+        income.payDateField()->setCurrentIndex(payDay);
+        income.repeatsField()->setCurrentIndex(int(repeat));
+    }
+
+    BWIncomeController income{env};
+};
+
+}  // namespace
+
+TEST_F(IncomeSourcesPopoverTest, PayDayTitlesNameTheDaysOfTheMonthItOpensIn)
+{
+    EXPECT_EQ(income.payDateField()->itemText(0), QStringLiteral("Mar 1"));
+    EXPECT_EQ(income.payDateField()->itemText(27), QStringLiteral("Mar 28"));
+    EXPECT_EQ(income.payDateField()->itemText(28), QStringLiteral("Last Day of Month"));
+    income.incomePopover()->hide();
+    clock.setNow(localMoment(2016, 4, 2, 10));
+    income.showIncomePopover(nullptr);
+    EXPECT_EQ(income.payDateField()->itemText(4), QStringLiteral("Apr 5"));
+}
+
+TEST_F(IncomeSourcesPopoverTest, AWeeklySourceCarriesThreeYearsOfPayDates)
+{
+    income.createNewIncome();
+    EXPECT_TRUE(income.incomeEditorBox()->isVisibleTo(income.incomePopover()));
+    EXPECT_FALSE(income.deleteButton()->isVisibleTo(income.incomePopover()));
+    fill(QStringLiteral("Wages"), QStringLiteral("250"), 4, IncomeRepeat::Weekly);
+    ASSERT_TRUE(income.saveIncome());
+    const QVariantList sources = stored();
+    ASSERT_EQ(sources.size(), 1);
+    const QVariantList dates = sources.first().toMap().value(IncomeSourceKeys::IncomeDates).toList();
+    ASSERT_EQ(dates.size(), 157);
+    EXPECT_EQ(dates.first().toDateTime().toLocalTime().date(), QDate(2016, 3, 5));
+    EXPECT_EQ(income.tableView()->rowCount(), 1);
+    EXPECT_EQ(income.tableView()->item(0, 2)->text(), QStringLiteral("Mar 5"));
+    EXPECT_FALSE(income.incomeEditorBox()->isVisibleTo(income.incomePopover()));
+}
+
+TEST_F(IncomeSourcesPopoverTest, EditingReplacesTheSourceInPlaceAndDropsOldPayDates)
+{
+    income.createNewIncome();
+    fill(QStringLiteral("Wages"), QStringLiteral("250"), 4, IncomeRepeat::Weekly);
+    ASSERT_TRUE(income.saveIncome());
+    const QString iid = stored().first().toMap().value(IncomeSourceKeys::Iid).toString();
+
+    clock.setNow(localMoment(2016, 3, 9, 10));
+    income.editIncomeAtRow(0);
+    EXPECT_TRUE(income.deleteButton()->isVisibleTo(income.incomePopover()));
+    income.repeatsField()->setCurrentIndex(int(IncomeRepeat::Monthly));
+    ASSERT_TRUE(income.saveIncome());
+    const QVariantMap saved = stored().first().toMap();
+    EXPECT_EQ(stored().size(), 1);
+    EXPECT_EQ(saved.value(IncomeSourceKeys::Iid).toString(), iid);
+    EXPECT_FALSE(saved.contains(IncomeSourceKeys::IncomeDates));
+    EXPECT_EQ(saved.value(IncomeSourceKeys::CreationDate).toDateTime(), localMoment(2016, 3, 9, 10));
+}
+
+TEST_F(IncomeSourcesPopoverTest, BadAmountsAreRefusedAndDeleteRemovesOnlyAnEditedSource)
+{
+    income.createNewIncome();
+    fill(QStringLiteral("Gift"), QStringLiteral("lots"), 0, IncomeRepeat::OneTime);
+    EXPECT_FALSE(income.saveIncome());
+    EXPECT_TRUE(stored().isEmpty());
+    income.amountField()->setText(QStringLiteral("40"));
+    ASSERT_TRUE(income.saveIncome());
+
+    income.createNewIncome();
+    ASSERT_TRUE(income.deleteIncome());
+    EXPECT_EQ(stored().size(), 1);
+    income.editIncomeAtRow(0);
+    ASSERT_TRUE(income.deleteIncome());
+    EXPECT_TRUE(stored().isEmpty());
+}

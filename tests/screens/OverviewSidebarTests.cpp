@@ -1,0 +1,111 @@
+#include "OverviewTestFixture.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QToolButton>
+
+#include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
+
+namespace {
+
+// A month of bills on Tuesday 8 March 2016, with a due-soon window of 7 days.
+class OverviewSidebarTest : public OverviewTest
+{
+protected:
+    OverviewSidebarTest()
+    {
+        defaults.setBool(BWDefaultsKeys::BWEnableDocklet, true);
+        storeBill(QStringLiteral("Late"), -3, {{BillKeys::Tags, QVariantList{QStringLiteral("Home")}}});
+        storeBill(QStringLiteral("Soon"), 2, {{BillKeys::Amount, 80.0}});
+        storeBill(QStringLiteral("Edge"), 7, {{BillKeys::Amount, 20.0}});
+        storeBill(QStringLiteral("Later"), 8, {{BillKeys::Amount, 30.0}});
+        storeBill(QStringLiteral("Next Month"), 30, {{BillKeys::Amount, 100.0}});
+        storeBill(QStringLiteral("Varies"), 20, {{BillKeys::Amount, 0.0}, {BillKeys::Average, 44.0}});
+        storeBill(QStringLiteral("Salary"), 10, {{BillKeys::Amount, 1000.0}, {BillKeys::IsIncome, true}});
+        storeBill(QStringLiteral("Paid"), 25, {{BillKeys::PaymentList, QVariantList{payment(60.0, 1)}}});
+        storeBill(QStringLiteral("Bonus"), 40,
+                  {{BillKeys::Amount, 200.0}, {BillKeys::IsIncome, true}, {BillKeys::PaymentList,
+                                                                          QVariantList{payment(200.0, 2)}}});
+    }
+
+    QVariantMap payment(double amount, int dayOfMarch) const
+    {
+        return {{PaymentKeys::Amount, amount},
+                {PaymentKeys::Date, QDateTime(QDate(2016, 3, dayOfMarch), QTime(12, 0)).toUTC()},
+                {PaymentKeys::Note, QString()},
+                {PaymentKeys::Receipt, QString()}};
+    }
+    QString money(double amount) const { return BWBillsLoader(env).currencyFormattedNumber(amount); }
+};
+
+}  // namespace
+
+TEST_F(OverviewSidebarTest, ShowsTheMonthsFiguresOfAllActiveItems)
+{
+    QSignalSpy badges(overview.get(), &BWOverviewController::dockBadgeChanged);
+    overview->loadOverview();
+    EXPECT_EQ(overview->dueSoonNumField()->text(), QStringLiteral("3"));
+    EXPECT_EQ(overview->dueSoonAmtField()->text(), money(150));
+    EXPECT_EQ(overview->dueMonthNumField()->text(), QStringLiteral("5"));
+    EXPECT_EQ(overview->dueMonthAmtField()->text(), money(224));
+    EXPECT_EQ(overview->stillDueThisMonthField()->text(), money(224));
+    EXPECT_EQ(overview->paydayNumField()->text(), QStringLiteral("2"));
+    EXPECT_EQ(overview->paidThisMonthField()->text(), money(60));
+    EXPECT_EQ(overview->incomeToDateField()->text(), money(1200));
+    EXPECT_EQ(overview->expectedBalance()->text(), money(1200 - 60 - 224));
+    ASSERT_FALSE(badges.isEmpty());
+    EXPECT_EQ(badges.last().at(0).toString(), QStringLiteral("3"));
+
+    // The due-soon list keeps the figures of all active items.
+    chooseList(BWOverviewController::DueSoon);
+    EXPECT_EQ(overview->dueMonthNumField()->text(), QStringLiteral("5"));
+}
+
+TEST_F(OverviewSidebarTest, ATagHasItsOwnFiguresButTheBadgeCountsAllActiveBills)
+{
+    overview->loadOverview();
+    const int home = overview->tagDropdown()->findText(QStringLiteral("Home"));
+    ASSERT_GE(home, 0);
+    chooseList(home);
+    EXPECT_EQ(overview->dueSoonNumField()->text(), QStringLiteral("1"));
+    EXPECT_EQ(overview->dockBadge(), QStringLiteral("3"));
+
+    defaults.setBool(BWDefaultsKeys::BWEnableDocklet, false);
+    overview->loadOverview();
+    EXPECT_EQ(overview->dockBadge(), QString());
+}
+
+TEST_F(OverviewSidebarTest, TheBalanceFollowsItsCaptionAcrossReloads)
+{
+    overview->loadOverview();
+    overview->switchView();
+    EXPECT_EQ(overview->expectedBalanceName()->text(), QStringLiteral("CURRENT BALANCE"));
+    // No income sources: what came in from them so far, less what was paid.
+    EXPECT_EQ(overview->expectedBalance()->text(), money(-60));
+    overview->loadOverview();
+    EXPECT_EQ(overview->expectedBalanceName()->text(), QStringLiteral("CURRENT BALANCE"));
+    EXPECT_EQ(overview->expectedBalance()->text(), money(-60));
+
+    overview->switchView();
+    EXPECT_EQ(overview->expectedBalanceName()->text(), QStringLiteral("EXPECTED BALANCE"));
+    EXPECT_EQ(overview->expectedBalance()->text(), money(-60 - 224));
+}
+
+TEST(OverviewSidebarEmpty, AnEmptyListShowsZerosAndNoBadge)
+{
+    class Empty : public OverviewTest
+    {
+    public:
+        void TestBody() override {}
+        using OverviewTest::defaults;
+        using OverviewTest::overview;
+        using OverviewTest::env;
+    } empty;
+    empty.defaults.setBool(BWDefaultsKeys::BWEnableDocklet, true);
+    empty.overview->loadOverview();
+    EXPECT_EQ(empty.overview->dueSoonNumField()->text(), QStringLiteral("0"));
+    EXPECT_EQ(empty.overview->dueMonthNumField()->text(), QStringLiteral("0"));
+    EXPECT_EQ(empty.overview->dockBadge(), QString());
+    EXPECT_EQ(empty.overview->expectedBalance()->text(), BWBillsLoader(empty.env).currencyFormattedNumber(0));
+}

@@ -1,0 +1,87 @@
+#include "OverviewTestFixture.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QToolButton>
+
+#include "store/BWDefaultsKeys.h"
+#include "store/BWTagList.h"
+
+namespace {
+
+class OverviewTagsTest : public OverviewTest
+{
+protected:
+    OverviewTagsTest()
+    {
+        storeBill(QStringLiteral("Rent"), 2, {{BillKeys::Tags, QVariantList{QStringLiteral("Home")}}});
+        storeBill(QStringLiteral("Gym"), 4, {{BillKeys::Tags, QVariantList{QStringLiteral("Health")}}});
+        storeBill(QStringLiteral("Car"), 6, {{BillKeys::Tags, QVariantList{QStringLiteral("Auto")}}});
+        overview->loadOverview();
+    }
+    QStringList storedTags() const { return BWTagList(env).getListOfTags().value_or(QStringList()); }
+};
+
+}  // namespace
+
+TEST_F(OverviewTagsTest, TheChosenTagStaysChosenByItsTitleWhenAnEarlierTagGoes)
+{
+    const int home = overview->tagDropdown()->findText(QStringLiteral("Home"));
+    chooseList(home);
+    ASSERT_EQ(shownNames(), QStringList{QStringLiteral("Rent")});
+    ASSERT_TRUE(BWTagList(env).overwriteListOfTagsWithTags({QStringLiteral("Health"), QStringLiteral("Home")}));
+    overview->loadOverview();
+    EXPECT_EQ(overview->tagDropdown()->currentText(), QStringLiteral("Home"));
+    EXPECT_EQ(shownNames(), QStringList{QStringLiteral("Rent")});
+
+    // A chosen tag that is gone leaves the drop-down on all active items.
+    ASSERT_TRUE(BWTagList(env).overwriteListOfTagsWithTags({QStringLiteral("Health")}));
+    overview->updateTagList();
+    EXPECT_EQ(overview->tagDropdown()->currentIndex(), int(BWOverviewController::AllActiveItems));
+}
+
+TEST_F(OverviewTagsTest, TheTagFieldRewritesTheTagList)
+{
+    EXPECT_EQ(overview->tagList()->text(), QStringLiteral("Auto, Health, Home"));
+    overview->tagList()->setText(QStringLiteral("Home,  Travel , Home,"));
+    overview->saveTagChanges();
+    EXPECT_EQ(storedTags(), (QStringList{QStringLiteral("Home"), QStringLiteral("Travel")}));
+    EXPECT_GE(overview->tagDropdown()->findText(QStringLiteral("Travel")), 0);
+    ASSERT_NE(overview->searchMenu(), nullptr);
+    EXPECT_EQ(overview->searchMenu()->actions().size(), 2);
+}
+
+TEST_F(OverviewTagsTest, TheSearchMenuFiltersByATagAndEnterOpensTheTypedName)
+{
+    QSignalSpy opened(overview.get(), &BWOverviewController::showBillRequested);
+    QAction* health = overview->searchMenu()->actions().at(1);
+    ASSERT_EQ(health->text(), QStringLiteral("Health"));
+    health->trigger();
+    EXPECT_EQ(shownNames(), QStringList{QStringLiteral("Gym")});
+    EXPECT_EQ(overview->searchField()->text(), QStringLiteral("Health"));
+
+    overview->searchField()->setText(QStringLiteral("Car"));
+    QTest::keyClick(overview->searchField(), Qt::Key_Return);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(overview->searchField()->text(), QString());
+}
+
+TEST_F(OverviewTagsTest, ClosingTheVacationPopoverReloadsWithTheVacationShift)
+{
+    defaults.setBool(BWDefaultsKeys::ShouldAllowHolidayAdjustments, true);
+    overview->showVacationModePopover(overview->airplaneButton());
+    overview->vacationStart()->setDate(clock.today().addDays(3));
+    overview->vacationEnd()->setDate(clock.today().addDays(7));
+    overview->vacationSwitch()->setChecked(true);
+    EXPECT_TRUE(defaults.boolForKey(BWDefaultsKeys::VacationEnabled));
+    overview->vacationPopover()->close();
+    // Gym, due in 4 days (a Saturday), falls within the vacation and moves to the day before it.
+    const int gym = rowOf(QStringLiteral("Gym"));
+    ASSERT_GE(gym, 0);
+    EXPECT_EQ(overview->dataSourceFiltered().at(gym).toMap().value(BillKeys::DueDate).toDateTime().toLocalTime().date(),
+              clock.today().addDays(2));
+    EXPECT_EQ(overview->airplaneButton()->property("imageName").toString(), QStringLiteral("893-airplaneselect"));
+}
