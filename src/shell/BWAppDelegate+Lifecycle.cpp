@@ -154,6 +154,9 @@ void BWAppDelegate::applicationDidFinishLaunching()
         finishedStep(QStringLiteral("showWelcomeScreen"));
     }
 
+    checkCloudAccountAtStartUp();
+    finishedStep(QStringLiteral("cloudSync"));
+
     updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
     finishedStep(QStringLiteral("updateIncomeVisibility"));
 
