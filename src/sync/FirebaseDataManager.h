@@ -1,0 +1,160 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+
+#include <functional>
+
+#include "store/BWStoreEnvironment.h"
+
+class QNetworkAccessManager;
+class SecretStore;
+
+// The signed-in cloud account.
+struct FirebaseUser
+{
+    QString uid;
+    QString email;
+
+    bool isSignedIn() const { return !uid.isEmpty(); }
+};
+
+// Why an account or database operation failed.
+struct FirebaseError
+{
+    enum Code {
+        None = 0,
+        NotConfigured,      // no settings file, or one without key and database address
+        NotSignedIn,
+        InvalidEmail,
+        WeakPassword,       // shorter than the server accepts
+        EmailExists,        // sign-up with an address that has an account
+        WrongCredentials,   // unknown address or wrong password
+        TooManyAttempts,
+        SessionExpired,     // the refresh token was revoked or has expired
+        Network,            // unreachable, dropped or timed out
+        Server,             // 5xx or an answer that could not be read
+        Refused,            // the database refused the write (rules)
+    };
+
+    Code code = None;
+    QString message;   // the server's or the network's own words, for the log
+
+    bool isError() const { return code != None; }
+};
+
+// Keeps a copy of the bills of the signed-in cloud account in a Firebase
+// Realtime Database, one node per bill under users/<uid>/<bill id>, and brings
+// other devices' additions, changes and removals back into the data folder.
+//
+// A copy moves only when its ModificationDateForFirebase is strictly later
+// than the one it would replace. Uploads are compare-and-swap on the node's
+// ETag, so a write made meanwhile on another device is weighed, never blindly
+// overwritten. Every upload and removal is first put into a journal in the
+// data folder and leaves it only when the server confirmed it; whatever is
+// left is sent again after a reconnect or a restart. Removals leave a
+// tombstone under deletedBills/<uid>/<bill id> (outside the node whose
+// children are bills) so that a device that was offline cannot bring the
+// bill back with an older copy.
+//
+// The project comes from a settings file the user fills (firebase.json):
+//   { "apiKey": "...", "databaseURL": "https://<project>.firebaseio.com" }
+// with optional "identityURL" and "tokenURL" for the account endpoints.
+// Without it the manager is not configured and every operation fails with
+// NotConfigured. The session's refresh token is kept in the secret store;
+// without one reachable, a sign-in lasts for the run.
+//
+// Lives on the GUI thread; calls from other threads are moved there.
+class FirebaseDataManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Setup
+    {
+        QString settingsFile;                     // ~/.config/Orvane/firebase.json
+        SecretStore* secrets = nullptr;           // none: sign-ins last for the run
+        QNetworkAccessManager* network = nullptr; // none: the manager makes its own
+    };
+
+    using Done = std::function<void(const FirebaseError&)>;
+    using SignInDone = std::function<void(const FirebaseUser&, const FirebaseError&)>;
+    using LookupDone = std::function<void(bool canSignInWithPassword)>;
+
+    FirebaseDataManager(const BWStoreEnvironment& env, const Setup& setup, QObject* parent = nullptr);
+    ~FirebaseDataManager() override;
+
+    // The one instance of the process, once the shell has made it.
+    static FirebaseDataManager* sharedManager();
+    static void setSharedManager(FirebaseDataManager* manager);
+
+    // Reads the settings file and, when a session was kept, resumes it
+    // (authStateChanged follows). Logs "Firebase Configured" when it is.
+    bool configure();
+    bool isConfigured() const;
+
+    // ---- Account ----
+    // Each completion runs once, later, on the GUI thread; a success also
+    // emits authStateChanged with the signed-in user.
+    void signIn(const QString& email, const QString& password, SignInDone done);
+    void createUser(const QString& email, const QString& password, SignInDone done);
+    void sendPasswordReset(const QString& email, Done done);
+    // Stops the listeners, forgets the kept session and clears userUID;
+    // pending writes of the account stay journaled for its next sign-in.
+    void signOut();
+    FirebaseUser currentUser() const;
+    // Whether the address has an account that signs in with a password
+    // ("Trying this for: ..."); a failed lookup answers false.
+    void userIDExists(const QString& email, LookupDone done);
+
+    // ---- Bills ----
+    // Set by whoever follows the account's state (the shell); the store sends
+    // only while it is set.
+    QString userUID() const { return m_userUID; }
+    void setUserUID(const QString& uid);
+
+    // Conditional upload of a bill in Firebase form (dates as seconds since
+    // 1970). `done` reports whether the server holds a copy at least as new.
+    void saveBillToFirebase(const QVariantMap& firebaseRecord, const QString& billID, Done done = {});
+    // Removes users/<uid>/<id> and leaves a tombstone; logs "Deleted!".
+    void removeBillFromFirebase(const QString& billID, Done done = {});
+    // Sends every active bill whose copy on the server is older.
+    void uploadAllBillsToFirebaseIfNecessary();
+    // Installs the listeners on the account's node; a second call while they
+    // run does nothing.
+    void listenForChangesToBills();
+    void stopListeningForChanges();
+    bool isListening() const;
+    // Sends what the journal still holds for the signed-in account.
+    void replayPendingWrites();
+    int pendingWriteCount() const;
+
+    // A node's value as it arrived: saved locally when strictly newer.
+    bool decideIfBillShouldBeSavedLocallyAndSave(const QVariantMap& nodeValue);
+    // ModificationDateForFirebase, else SyncModificationDate, else the bill
+    // file's date, else the distant past.
+    QDateTime localModificationDateForBillID(const QString& billID) const;
+
+signals:
+    // A signed-in user, or an invalid one after sign-out or a lost session.
+    void authStateChanged(const FirebaseUser& user);
+    // Whether the change stream is connected to the database.
+    void connectedChanged(bool connected);
+    // After a remote addition or change was written locally (dates as dates).
+    void billAddedFromFirebase(const QVariantMap& bill);
+    // Declared for the delegate's sake; not sent.
+    void billChangedInFirebase(const QVariantMap& bill);
+    // After a remote removal was applied locally (the removed value).
+    void billDeletedInFirebase(const QVariantMap& bill);
+    // The journal emptied: everything written here is on the server.
+    void pendingWritesSent();
+
+private:
+    BWStoreEnvironment m_env;
+    Setup m_setup;
+    QString m_userUID;
+    FirebaseUser m_user;
+    bool m_configured = false;
+};
