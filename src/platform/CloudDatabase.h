@@ -74,7 +74,9 @@ public:
     virtual void fetchRecord(const QString& recordName, FetchCompletion completion) = 0;
     // Saves a record. When `record.changeTag` is set and the server's copy
     // has another tag, fails with ServerRecordChanged; an empty tag saves a
-    // new record, or fails with ServerRecordChanged when one exists.
+    // new record, or fails with ServerRecordChanged when one exists. On
+    // ServerRecordChanged `saved` is the server's copy; on any other error it
+    // is the record as it was passed in.
     virtual void saveRecord(const CloudRecord& record, SaveCompletion completion) = 0;
     virtual void deleteRecord(const QString& recordName, DeleteCompletion completion) = 0;
     // Records of one type, in batches. Pass an empty cursor for the first

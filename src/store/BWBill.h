@@ -134,7 +134,7 @@ public:
     static void setDueDateOfRecord(QVariantMap& record, const QDateTime& dueDate);
 
     // A payment address with a scheme: "http://" goes in front of a non-empty
-    // text that holds no "http" in any case.
+    // text that does not begin with one ("https:", "ftp:", "mailto:", any case).
     static QString getCorrectedPaymentURL(const QString& address);
     // Older icon names mapped to current ones; other names pass unchanged.
     static QString convertIconName(const QString& iconName);

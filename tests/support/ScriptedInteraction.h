@@ -12,6 +12,7 @@ struct ScriptedUser
     QStringList foldersToChoose;    // taken in order; "" or none cancels
     QList<int> buttonsToPress;      // taken in order; none dismisses (-1)
     QStringList alerts;             // messages shown
+    QStringList alertDetails;       // their informative texts
     QStringList questions;          // questions asked
     QList<QUrl> openedUrls;
 
@@ -26,7 +27,10 @@ struct ScriptedUser
         scripted.chooseFolder = [this](QWidget*, const QString&, const QString&) {
             return foldersToChoose.isEmpty() ? QString() : foldersToChoose.takeFirst();
         };
-        scripted.showAlert = [this](QWidget*, const QString& message, const QString&) { alerts.append(message); };
+        scripted.showAlert = [this](QWidget*, const QString& message, const QString& details) {
+            alerts.append(message);
+            alertDetails.append(details);
+        };
         scripted.askQuestion = [this](QWidget*, const QString& message, const QString&, const QStringList&) {
             questions.append(message);
             return buttonsToPress.isEmpty() ? -1 : buttonsToPress.takeFirst();
