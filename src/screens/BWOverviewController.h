@@ -222,6 +222,7 @@ public:
     // ---- Panes and controls ----
     QWidget* list() const override;
     QWidget* monthAtGlance() const override;
+    void addSidebarAccessory(QWidget* accessory) override;
     BWPopupButton* tagDropdown() const { return m_tagDropdown; }
     BGHUDSearchField* searchField() const override { return m_searchField; }
     BackgroundView* headerBox() const { return m_headerBox; }

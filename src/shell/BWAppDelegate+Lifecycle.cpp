@@ -156,6 +156,9 @@ void BWAppDelegate::applicationDidFinishLaunching()
         finishedStep(QStringLiteral("showWelcomeScreen"));
     }
 
+    checkCloudAccountAtStartUp();
+    finishedStep(QStringLiteral("cloudSync"));
+
     updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
     finishedStep(QStringLiteral("updateIncomeVisibility"));
 

@@ -47,8 +47,13 @@ class SleepWatcher;
 class UserActivity;
 class UserNotificationCenter;
 
+class BWLegacyKeyValueSync;
+class BWPhoneSync;
+class BWSyncControls;
 class CalendarStore;
 class Clock;
+class CloudContainer;
+class OrvaneCloudManager;
 class QAbstractButton;
 class UserDefaults;
 
@@ -466,6 +471,51 @@ private:
     std::unique_ptr<BWHistoryViewController> m_history;
     std::unique_ptr<BWReportController> m_reports;
     // (end Forecast, history and report windows)
+
+    // Cloud sync
+public:
+    // What keeps this device in step with the user's others. Set once,
+    // before applicationDidFinishLaunching(); each may stay unset.
+    struct CloudSync
+    {
+        CloudContainer* container = nullptr;
+        OrvaneCloudManager* engine = nullptr;
+        BWLegacyKeyValueSync* keyValueSync = nullptr;
+        BWPhoneSync* phoneSync = nullptr;
+    };
+    // Also listens to the container's database for changes pushed by other
+    // devices (once, however often sync is switched on).
+    void setCloudSync(const CloudSync& sync);
+    // The sync button, its progress bar and the "Last Sync" text; made on
+    // first use and placed at the foot of the overview's side bar.
+    BWSyncControls* syncControls();
+
+public slots:
+    // The record-database sync switch: on asks for the account first.
+    void enableOrDisableCloudKitSync(bool on);
+    // Listens to the engine's announcements (once).
+    void registerForRemoteNotifications();
+    // A change another device made, pushed by the database.
+    void didReceiveRemoteNotification(const QString& recordType, const QString& recordName, int reason);
+    // The engine wrote a downloaded change: `billID`, or "" for lists.
+    void updatesDownloadedFromCloudKit(const QString& billID);
+    void noUpdatesDownloadedFromCloudKit();
+    void checkForNewiCloudChanges();
+    void setUpSyncProgressIndicatorAndSyncButtonVisibility();
+    // The sync button: a full pass while record-database sync is on, else
+    // the phone sync while that is on.
+    void syncFromToolbar();
+
+private:
+    // Start-up: asks for the account when sync is on, then sets the side bar.
+    void checkCloudAccountAtStartUp();
+    void accountStatusAtStartUp(int status);
+    void switchCloudKitSyncOff(bool storeOff);
+    void showLastSyncedNow();
+    void syncDidFail(const QString& what, const QString& message);
+    CloudSync m_cloudSync;
+    QPointer<BWSyncControls> m_syncControls;
+    // (end Cloud sync)
 
     // Preferences
 public slots:
