@@ -3,6 +3,7 @@
 #include "sync/OrvaneCloudManager.h"
 
 #include <QSet>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -215,7 +216,8 @@ void OrvaneCloudManager::fetchAndUploadAllRecords()
 }
 
 void OrvaneCloudManager::queryAll(const QString& recordType, const QString& cursor, QList<CloudRecord> found,
-                                  const std::function<void(const QList<CloudRecord>&, const CloudError&)>& done)
+                                  const std::function<void(const QList<CloudRecord>&, const CloudError&)>& done,
+                                  int attempt)
 {
     CloudDatabase* db = database();
     if (!db) {
@@ -224,18 +226,28 @@ void OrvaneCloudManager::queryAll(const QString& recordType, const QString& curs
     }
     QPointer<OrvaneCloudManager> self(this);
     db->queryRecords(recordType, cursor,
-                     [self, recordType, found, done](const CloudQueryBatch& batch, const CloudError& error) mutable {
+                     [self, recordType, cursor, found, done, attempt](const CloudQueryBatch& batch,
+                                                                     const CloudError& error) mutable {
                          if (!self)
                              return;
                          if (error.isError()) {
-                             done({}, error);
+                             // The batch is asked for again; the ones read so far are kept.
+                             const std::optional<int> delay = self->retryDelay(recordType, attempt, error);
+                             if (!delay) {
+                                 done({}, error);
+                                 return;
+                             }
+                             QTimer::singleShot(*delay, self, [self, recordType, cursor, found, done, attempt] {
+                                 if (self)
+                                     self->queryAll(recordType, cursor, found, done, attempt + 1);
+                             });
                              return;
                          }
                          found += batch.records;
                          if (batch.cursor.isEmpty())
                              done(found, error);
                          else
-                             self->queryAll(recordType, batch.cursor, found, done);
+                             self->queryAll(recordType, batch.cursor, found, done, 1);
                      });
 }
 
