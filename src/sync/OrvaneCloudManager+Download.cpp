@@ -190,9 +190,10 @@ bool OrvaneCloudManager::mergeAndSaveIndexLocally(const QStringList& cloudList, 
         BWBill writer(m_env);
         for (const QString& id : newlyDeleted)
             writer.disableBillRemindersWithBillId(id);
-        written = writer.overWriteIndexFileWithDictionary(
-            {{IndexKeys::ActiveBills, active}, {IndexKeys::ArchivedBills, archived}, {IndexKeys::DeletedBills, deleted}},
-            updatingKey);
+        written = writer.overWriteIndexFileWithDictionary({{IndexKeys::ActiveBills, QVariant(active).toList()},
+                                                           {IndexKeys::ArchivedBills, QVariant(archived).toList()},
+                                                           {IndexKeys::DeletedBills, QVariant(deleted).toList()}},
+                                                          updatingKey);
         if (!written)
             Log::line(QStringLiteral("Could not save the merged %1").arg(listName));
         else if (notifyImmediately)
@@ -259,18 +260,16 @@ void OrvaneCloudManager::fullPassIndexesDone(const QList<CloudRecord>& records, 
         return;
     }
     bool changed = false;
-    QSet<QString> listsInCloud;
     for (const CloudRecord& record : records) {
         if (!recordIsAnIndexFileWithRecordName(record.recordName))
             continue;
-        listsInCloud.insert(record.recordName);
         changed = mergeAndSaveIndexLocally(bidsOf(record), record.recordName, false)
                   || changed;
     }
-    for (const QString& listName : {IndexKeys::ActiveBills, IndexKeys::DeletedBills}) {
-        if (!listsInCloud.contains(listName))
-            uploadIndexToCloud(localList(listName), listName);
-    }
+    // Lists whose upload did not get through when they changed go up now;
+    // one the cloud already holds whole is left as it is.
+    for (const QString& listName : {IndexKeys::ActiveBills, IndexKeys::DeletedBills})
+        uploadIndexToCloud(localList(listName), listName);
 
     QPointer<OrvaneCloudManager> self(this);
     queryAll(BillRecordType, QString(), {}, [self, changed](const QList<CloudRecord>& bills, const CloudError& billError) {
