@@ -54,6 +54,7 @@ bool BWBill::writeBillFromFirebase(const QVariantMap& record, bool existingBill)
     // A fresh writer, so that the id, name, tags and reminder flag all come
     // from the incoming record.
     BWBill fresh(m_env);
+    fresh.m_keepsIncomingSyncStamp = true;
     return fresh.finishWritingBillWithDictionary(record, existingBill, false);
 }
 
@@ -72,7 +73,12 @@ bool BWBill::finishWritingBillWithDictionary(QVariantMap record, bool existingBi
 
     record = storedForm(record);
     const QDateTime moment = now();
-    record.insert(BillKeys::SyncModificationDate, moment);
+    // A copy from another device keeps the moment it was made at: stamped
+    // now, it would look newer than itself to the other channels, which
+    // would send it back.
+    const QDateTime incomingStamp = record.value(BillKeys::SyncModificationDate).toDateTime();
+    record.insert(BillKeys::SyncModificationDate,
+                  m_keepsIncomingSyncStamp && incomingStamp.isValid() ? incomingStamp : moment);
     if (updateFirebase)
         record.insert(BillKeys::ModificationDateForFirebase, moment.toMSecsSinceEpoch() / 1000.0);
 
