@@ -69,7 +69,6 @@ public:
     virtual QWidget* showAllButton() const = 0;
     virtual QWidget* actionText() const = 0;
     virtual QWidget* actionBox() const = 0;
-    virtual QWidget* vacationPopover() const = 0;
 
     // The overview's hand-off activity; null before the first load.
     virtual UserActivity* activity() const = 0;

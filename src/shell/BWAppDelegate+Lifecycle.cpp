@@ -430,14 +430,6 @@ void BWAppDelegate::selectSearchField()
     bringMainWindowToFront();
 }
 
-void BWAppDelegate::closeVacationPanel()
-{
-    if (m_screens.billView)
-        m_screens.billView->setDidJustSaveItem(true);
-    if (m_screens.overview)
-        m_screens.overview->vacationPopover()->close();
-}
-
 void BWAppDelegate::signUpForList()
 {
     openSupportAddress(MailingListAddress);

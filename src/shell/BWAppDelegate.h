@@ -180,7 +180,6 @@ public slots:
     // After the right password: the tray item and the main window.
     void createMenuAfterPassword();
     void selectSearchField();
-    void closeVacationPanel();
     void signUpForList();
     void readBlogPost();
     void reportBug();
@@ -321,10 +320,15 @@ public slots:
     void updateIncomeVisibility(bool paydaysShown);
     void enableOrDisableSelectedMenusAndButtons();
     void closePopoversIfNeeded();
-    void popoverDidShow(QWidget* popover);
-    void popoverWillClose(QWidget* popover);
-    // Reloads after a payment made in the log-payment panel.
-    void windowDidResignKey(QWidget* window);
+
+    // ---- What the screens announce (connected by whoever builds them) ----
+    // A payment was stored: what shows the paid bill reloads, the overview
+    // keeping its selected row.
+    void reloadAfterPayment();
+    // An item was saved, deleted or archived, or the bill page stored a
+    // change: what shows it reloads, and a bill page whose bill was deleted
+    // gives way to the overview.
+    void reloadAfterItemChange();
 
     // The sender's tag: 0 full payment, 1 and 3 partial payment (the panel),
     // 2 quick log (no panel).
@@ -333,7 +337,6 @@ public slots:
     bool performQuickLogForBillId(const QString& billID);
     void quickLogShortcutPressed(QObject* sender = nullptr);
     void skipPaymentFromTouchbar(QObject* sender = nullptr);
-    void showSkipPaymentPopover();
     // Pay now: the log-payment panel and the bill's pay site.
     void showBillWithPayAction(QObject* sender = nullptr);
     // The bill's pay site only.
@@ -355,13 +358,11 @@ private:
     bool editorOrBeep();
     bool overviewIsShown() const { return m_visibleView == OverviewPaneSet; }
     bool billPageIsShown() const { return m_visibleView == BillPaneSet; }
-    QList<QWidget*> screenPopovers() const;
     QList<int> selectedOverviewRows() const;
     // The row commands act on; -1 for none.
     int selectedOverviewRow() const;
     std::optional<QVariantMap> selectedRecord() const;
     void selectOverviewRow(int row);
-    void reloadAfterPayment();
     void reloadBillPageAndOverview();
     void reloadOverviewAndSuggestions();
     bool billIsDeleted(const QString& billID) const;
@@ -385,8 +386,6 @@ private:
     static int positionOf(const QVariantList& list, const QVariantMap& record);
     void beep();
     void playRefusalSound();
-    void watchScreenWindows();
-    void watch(QWidget* widget, const std::function<void(QWidget*, QEvent::Type)>& handler);
 
     Screens m_screens;
     BWStoreEnvironment m_storeEnv;
@@ -395,9 +394,6 @@ private:
     QPointer<QAction> m_incomeMenuItem;
     QPointer<QAbstractButton> m_incomeToggle;
     QPointer<QWidget> m_prefWindow;
-    // Watchers of the screens' popovers and panel; they go before the
-    // screens' pointers and the window, so no late event reaches either.
-    std::vector<std::unique_ptr<QObject>> m_screenWatchers;
     // (end Navigation and bill commands)
 
     // Backup, imports and the welcome sheet

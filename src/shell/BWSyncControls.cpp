@@ -16,7 +16,7 @@ QFrame* separatorLine(QWidget* parent)
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
-    line->setStyleSheet(QStringLiteral("color: rgba(255, 255, 255, 60);"));
+    line->setStyleSheet(QStringLiteral("color: rgba(0, 0, 0, 50);"));
     return line;
 }
 

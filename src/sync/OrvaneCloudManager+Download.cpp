@@ -3,6 +3,7 @@
 #include "sync/OrvaneCloudManager.h"
 
 #include <QSet>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -189,9 +190,10 @@ bool OrvaneCloudManager::mergeAndSaveIndexLocally(const QStringList& cloudList, 
         BWBill writer(m_env);
         for (const QString& id : newlyDeleted)
             writer.disableBillRemindersWithBillId(id);
-        written = writer.overWriteIndexFileWithDictionary(
-            {{IndexKeys::ActiveBills, active}, {IndexKeys::ArchivedBills, archived}, {IndexKeys::DeletedBills, deleted}},
-            updatingKey);
+        written = writer.overWriteIndexFileWithDictionary({{IndexKeys::ActiveBills, QVariant(active).toList()},
+                                                           {IndexKeys::ArchivedBills, QVariant(archived).toList()},
+                                                           {IndexKeys::DeletedBills, QVariant(deleted).toList()}},
+                                                          updatingKey);
         if (!written)
             Log::line(QStringLiteral("Could not save the merged %1").arg(listName));
         else if (notifyImmediately)
@@ -215,7 +217,8 @@ void OrvaneCloudManager::fetchAndUploadAllRecords()
 }
 
 void OrvaneCloudManager::queryAll(const QString& recordType, const QString& cursor, QList<CloudRecord> found,
-                                  const std::function<void(const QList<CloudRecord>&, const CloudError&)>& done)
+                                  const std::function<void(const QList<CloudRecord>&, const CloudError&)>& done,
+                                  int attempt)
 {
     CloudDatabase* db = database();
     if (!db) {
@@ -224,18 +227,28 @@ void OrvaneCloudManager::queryAll(const QString& recordType, const QString& curs
     }
     QPointer<OrvaneCloudManager> self(this);
     db->queryRecords(recordType, cursor,
-                     [self, recordType, found, done](const CloudQueryBatch& batch, const CloudError& error) mutable {
+                     [self, recordType, cursor, found, done, attempt](const CloudQueryBatch& batch,
+                                                                     const CloudError& error) mutable {
                          if (!self)
                              return;
                          if (error.isError()) {
-                             done({}, error);
+                             // The batch is asked for again; the ones read so far are kept.
+                             const std::optional<int> delay = self->retryDelay(recordType, attempt, error);
+                             if (!delay) {
+                                 done({}, error);
+                                 return;
+                             }
+                             QTimer::singleShot(*delay, self, [self, recordType, cursor, found, done, attempt] {
+                                 if (self)
+                                     self->queryAll(recordType, cursor, found, done, attempt + 1);
+                             });
                              return;
                          }
                          found += batch.records;
                          if (batch.cursor.isEmpty())
                              done(found, error);
                          else
-                             self->queryAll(recordType, batch.cursor, found, done);
+                             self->queryAll(recordType, batch.cursor, found, done, 1);
                      });
 }
 
@@ -247,18 +260,16 @@ void OrvaneCloudManager::fullPassIndexesDone(const QList<CloudRecord>& records, 
         return;
     }
     bool changed = false;
-    QSet<QString> listsInCloud;
     for (const CloudRecord& record : records) {
         if (!recordIsAnIndexFileWithRecordName(record.recordName))
             continue;
-        listsInCloud.insert(record.recordName);
         changed = mergeAndSaveIndexLocally(bidsOf(record), record.recordName, false)
                   || changed;
     }
-    for (const QString& listName : {IndexKeys::ActiveBills, IndexKeys::DeletedBills}) {
-        if (!listsInCloud.contains(listName))
-            uploadIndexToCloud(localList(listName), listName);
-    }
+    // Lists whose upload did not get through when they changed go up now;
+    // one the cloud already holds whole is left as it is.
+    for (const QString& listName : {IndexKeys::ActiveBills, IndexKeys::DeletedBills})
+        uploadIndexToCloud(localList(listName), listName);
 
     QPointer<OrvaneCloudManager> self(this);
     queryAll(BillRecordType, QString(), {}, [self, changed](const QList<CloudRecord>& bills, const CloudError& billError) {

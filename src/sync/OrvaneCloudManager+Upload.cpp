@@ -65,23 +65,32 @@ void OrvaneCloudManager::uploadSucceeded(const QString& recordName, const QStrin
     endUpload(recordName);
 }
 
-void OrvaneCloudManager::retryOrReport(const QString& recordName, int attempt, const CloudError& error,
-                                       const std::function<void(int nextAttempt)>& retry)
+std::optional<int> OrvaneCloudManager::retryDelay(const QString& what, int attempt, const CloudError& error)
 {
-    Log::line(QStringLiteral("Something went wrong uploading %1: %2").arg(recordName, error.message));
+    Log::line(QStringLiteral("Something went wrong with %1: %2").arg(what, error.message));
     if (attempt >= m_retryPolicy.maxAttempts) {
-        Log::line(QStringLiteral("Giving up uploading %1 after %2 attempts").arg(recordName).arg(attempt));
-        emit syncFailed(recordName, error.message);
-        endUpload(recordName);
-        return;
+        Log::line(QStringLiteral("Giving up on %1 after %2 attempts").arg(what).arg(attempt));
+        return std::nullopt;
     }
     // Doubling from the first delay, never shorter than the server asks.
     const qint64 doubled = qint64(m_retryPolicy.firstDelayMs) << std::min(attempt - 1, 20);
     const qint64 asked = qint64(error.retryAfterSeconds) * 1000;
-    const int delay = int(std::min<qint64>(std::max(doubled, asked), std::max(m_retryPolicy.maxDelayMs, int(asked))));
-    Log::line(QStringLiteral("Error attempting to upload. Trying again in %1 ms").arg(delay));
-    emit uploadRetryScheduled(recordName, attempt + 1, delay);
-    QTimer::singleShot(delay, this, [retry, attempt] { retry(attempt + 1); });
+    const qint64 delay = std::max(std::min<qint64>(doubled, m_retryPolicy.maxDelayMs), asked);
+    Log::line(QStringLiteral("Trying %1 again in %2 ms").arg(what).arg(delay));
+    emit retryScheduled(what, attempt + 1, int(delay));
+    return int(delay);
+}
+
+void OrvaneCloudManager::retryOrReport(const QString& recordName, int attempt, const CloudError& error,
+                                       const std::function<void(int nextAttempt)>& retry)
+{
+    const std::optional<int> delay = retryDelay(recordName, attempt, error);
+    if (!delay) {
+        emit syncFailed(recordName, error.message);
+        endUpload(recordName);
+        return;
+    }
+    QTimer::singleShot(*delay, this, [retry, attempt] { retry(attempt + 1); });
 }
 
 // ---- Bills ---------------------------------------------------------------------

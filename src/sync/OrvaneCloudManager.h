@@ -118,9 +118,9 @@ signals:
     // attempt, a fetch or a full pass that failed. `what` names the record
     // or the pass.
     void syncFailed(const QString& what, const QString& message);
-    // Each retry as it is scheduled: the record, the attempt about to run
-    // (2 for the first retry) and the wait.
-    void uploadRetryScheduled(const QString& recordName, int attempt, int delayMs);
+    // Each retry as it is scheduled: the record or record type, the attempt
+    // about to run (2 for the first retry) and the wait.
+    void retryScheduled(const QString& what, int attempt, int delayMs);
 
 private:
     CloudDatabase* database() const;
@@ -136,6 +136,9 @@ private:
     void uploadIndexAttempt(const QString& listName, int attempt);
     void saveBillRecord(const QString& billID, const std::optional<CloudRecord>& fetched, int attempt);
     void saveIndexRecord(const QString& listName, const std::optional<CloudRecord>& fetched, int attempt);
+    // The wait before attempt `attempt` + 1, or nothing when the attempts
+    // are used up.
+    std::optional<int> retryDelay(const QString& what, int attempt, const CloudError& error);
     void retryOrReport(const QString& recordName, int attempt, const CloudError& error,
                        const std::function<void(int nextAttempt)>& retry);
     void uploadSucceeded(const QString& recordName, const QString& logLine);
@@ -149,8 +152,10 @@ private:
     // Writes `bill` as downloaded (keeping its date) without sending it back.
     bool writeDownloadedBill(const QVariantMap& bill);
 
+    // Reads every batch of a query, asking again for a batch that failed;
+    // `done` gets every record, or the error that outlasted the retries.
     void queryAll(const QString& recordType, const QString& cursor, QList<CloudRecord> found,
-                  const std::function<void(const QList<CloudRecord>&, const CloudError&)>& done);
+                  const std::function<void(const QList<CloudRecord>&, const CloudError&)>& done, int attempt = 1);
     void fullPassIndexesDone(const QList<CloudRecord>& records, const CloudError& error);
     void fullPassBillsDone(const QList<CloudRecord>& records, const CloudError& error, bool indexesBroughtChanges);
 
