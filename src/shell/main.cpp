@@ -17,6 +17,7 @@
 #include "shell/BWAppDelegate.h"
 #include "shell/BWCloudChannelRouter.h"
 #include "shell/BWMainScreens.h"
+#include "shell/BWObjectController.h"
 #include "shell/BWPasswordController.h"
 #include "shell/BWPreferencePanes.h"
 #include "shell/MGPreferencePanel.h"
@@ -173,6 +174,9 @@ int main(int argc, char** argv)
 
     BWAppDelegate delegate(env, CalendarStore::defaultFolder());
     delegateOfRun = &delegate;
+    // Moving the data folder moves the lock with it.
+    if (dataFolderLock.isLocked())
+        delegate.objectController()->setDataFolderLock(&dataFolderLock);
     delegate.setCloudSync({&cloudContainer, &cloudEngine, &keyValueSync, &phoneSync});
     delegate.setNotificationCenter(&notifications);
     delegate.setSleepWatcher(&sleepWatcher);
