@@ -156,6 +156,9 @@ void BWAppDelegate::applicationDidFinishLaunching()
         finishedStep(QStringLiteral("showWelcomeScreen"));
     }
 
+    checkCloudAccountAtStartUp();
+    finishedStep(QStringLiteral("cloudSync"));
+
     updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
     finishedStep(QStringLiteral("updateIncomeVisibility"));
 
@@ -425,14 +428,6 @@ void BWAppDelegate::selectSearchField()
     if (m_screens.overview)
         m_screens.overview->searchField()->setFocus();
     bringMainWindowToFront();
-}
-
-void BWAppDelegate::closeVacationPanel()
-{
-    if (m_screens.billView)
-        m_screens.billView->setDidJustSaveItem(true);
-    if (m_screens.overview)
-        m_screens.overview->vacationPopover()->close();
 }
 
 void BWAppDelegate::signUpForList()

@@ -68,7 +68,8 @@ public:
     // Stores the properties as a new or changed item; `existingBill` is true
     // when the item already has a file.
     bool writeBill(bool existingBill);
-    // Stores a record that came from Firebase without sending it back there.
+    // Stores a record that came from Firebase without sending it back there;
+    // it keeps its own SyncModificationDate when it has one.
     bool writeBillFromFirebase(const QVariantMap& record, bool existingBill);
     // The full write: the bill file, its id in ActiveBills (and out of
     // ArchivedBills), reminders, the tag list and the cloud hand-off.
@@ -168,4 +169,5 @@ private:
     void sendListToKeyValueStore(const QString& cloudKey, const QStringList& billIDs, const QString& logLine) const;
 
     BWStoreEnvironment m_env;
+    bool m_keepsIncomingSyncStamp = false;   // set for copies that came from another device
 };
