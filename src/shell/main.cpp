@@ -1,7 +1,8 @@
 #include "platform/AtomicFile.h"
 #include "platform/CalendarStore.h"
 #include "platform/Clock.h"
-#include "platform/CloudDatabase.h"
+#include "platform/BWUIDMaker.h"
+#include "platform/FolderCloudContainer.h"
 #include "platform/KeyValueStore.h"
 #include "platform/Reachability.h"
 #include "platform/DataFolderLock.h"
@@ -74,17 +75,17 @@ LoginItem makeLoginItems()
                      QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("OrvaneAgent")));
 }
 
-// The user's cloud while no record database is set up: nobody is signed in,
-// so the record-database sync stays off.
-class NoCloudAccount : public CloudContainer
+// This computer's id in the shared sync folder, made once.
+QString syncDeviceID(UserDefaults& defaults)
 {
-public:
-    void accountStatus(std::function<void(AccountStatus)> completion) override
-    {
-        QTimer::singleShot(0, this, [completion] { completion(NoAccount); });
+    QString deviceID = defaults.stringForKey(BWDefaultsKeys::BWSyncDeviceID);
+    if (!BWUIDMaker::isValidUID(deviceID)) {
+        deviceID = BWUIDMaker::makeUID();
+        if (!defaults.setObject(BWDefaultsKeys::BWSyncDeviceID, deviceID))
+            Log::line(QStringLiteral("Could not store %1").arg(BWDefaultsKeys::BWSyncDeviceID));
     }
-    CloudDatabase* privateDatabase() override { return nullptr; }
-};
+    return deviceID;
+}
 
 }  // namespace
 
@@ -160,7 +161,10 @@ int main(int argc, char** argv)
         &notifications);
     env.reminders = &reminders;
 
-    NoCloudAccount cloudContainer;
+    // The shared folder is the user's cloud; without one there is no
+    // account and the record-database sync stays off.
+    FolderCloudContainer cloudContainer(standard.stringForKey(BWDefaultsKeys::BWSharedSyncFolder),
+                                        syncDeviceID(standard));
     OrvaneCloudManager cloudEngine(cloudContainer, env);
     cloudChannels.setEngine(&cloudEngine);
     KeyValueStore keyValueStore;
@@ -199,6 +203,7 @@ int main(int argc, char** argv)
     paneServices.applyStartAtLogin = [&loginHelper, &standard] { return loginHelper.setLaunchAtLogin(standard); };
     paneServices.dataFolder = BWBillsLoader(env).orvaneDirectory();
     paneServices.showAlert = BWUserInteraction::system().showAlert;
+    paneServices.chooseFolder = BWUserInteraction::system().chooseFolder;
     paneServices.dataFolderActions = delegate.objectController();
     BWPreferencePanes preferencePanes(standard, paneServices);
     MGPreferencePanel preferences;
