@@ -27,8 +27,6 @@
 
 #include "BenchStore.h"
 #include "platform/PropertyList.h"
-#include "platform/SoundPlayer.h"
-#include "screens/BWLogPaymentController.h"
 #include "screens/BWOverviewController.h"
 #include "store/BWRegisteredDefaults.h"
 #include "store/BWBillsLoader.h"
@@ -98,10 +96,7 @@ void measureInProcess(int bills, Figures& figures)
     figures.listing = medianMs(runs, [&] { BWBillsLoader(store.env).loadBillsInGroup(IndexKeys::ActiveBills, QString()); });
     figures.loader = figures.listing;
 
-    SoundPlayer sounds{QString()};
-    BWLogPaymentController paymentPanel(store.env, sounds);
     BWOverviewController overview(store.env);
-    overview.setPaymentLogger(&paymentPanel);
     overview.list()->resize(900, 700);
     overview.list()->show();
     overview.loadOverview();

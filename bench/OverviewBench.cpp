@@ -10,8 +10,6 @@
 
 #include "BenchStore.h"
 #include "RatioReporter.h"
-#include "platform/SoundPlayer.h"
-#include "screens/BWLogPaymentController.h"
 #include "screens/BWOverviewController.h"
 #include "store/BWRegisteredDefaults.h"
 #include "store/BWBillsLoader.h"
@@ -44,15 +42,11 @@ void BM_LoaderAlone(benchmark::State& state)
         benchmark::DoNotOptimize(BWBillsLoader(env).loadBillsInGroup(IndexKeys::ActiveBills, QString()));
 }
 
-// The overview as the application runs it: shown, with the log-payment
-// controller asked about due automatic bills at each load.
+// The overview as the application runs it: shown, reloaded.
 void BM_OverviewReload(benchmark::State& state)
 {
     const BWStoreEnvironment& env = store().env;
-    SoundPlayer sounds(QString{});
-    BWLogPaymentController paymentLogger(env, sounds);
     BWOverviewController overview(env);
-    overview.setPaymentLogger(&paymentLogger);
     overview.list()->resize(900, 700);
     overview.list()->show();
     for (auto _ : state) {

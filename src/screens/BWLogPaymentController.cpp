@@ -5,15 +5,15 @@
 #include <QGridLayout>
 #include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QKeyEvent>
-#include <QSet>
+#include <QLocale>
 
 #include "platform/Clock.h"
 #include "platform/Log.h"
 #include "platform/SoundPlayer.h"
 #include "platform/UserDefaults.h"
 #include "screens/BWAmountField.h"
+#include "store/BWAutomaticPayments.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWPaymentLogger.h"
@@ -43,14 +43,6 @@ QString systemReceiptChooser(QWidget* parent, const QString& title, const QStrin
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
-}
-
-// The date a payment of a loaded record falls on: the stored one, not the
-// one moved off a weekend or holiday for display.
-QDateTime storedDueDate(const QVariantMap& record)
-{
-    const QDateTime absolute = record.value(BillKeys::AbsoluteDueDate).toDateTime();
-    return absolute.isValid() ? absolute : record.value(BillKeys::DueDate).toDateTime();
 }
 
 BGHUDLabel* plainLabel(const QString& text = QString())
@@ -304,32 +296,5 @@ void BWLogPaymentController::hideDatePopup()
 
 bool BWLogPaymentController::logSilentPaymentsForBills(const QVariantList& bills)
 {
-    const UserDefaults& defaults = *m_env.defaults;
-    if (!defaults.boolForKey(BWDefaultsKeys::BWShouldAutoLogPayments))
-        return false;
-    const BWPaymentLogger logger(m_env);
-    const bool incomeAutologging = defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
-    // A list may show one item more than once; each copy holds the record as
-    // it was before this call, so logging a second copy would overwrite the
-    // first payment.
-    QSet<QString> logged;
-    for (const QVariant& entry : bills) {
-        const QVariantMap record = entry.toMap();
-        const QString billID = record.value(BillKeys::Bid).toString();
-        if (logged.contains(billID) || !logger.checkIfBillShouldSilentlyLog(record, incomeAutologging))
-            continue;
-        // A due date that can't move on (an unreadable repeat rule) would stay
-        // due, and every later load would log the same payment once more.
-        if (!logger.calculateNextDueDateForBill(record).isValid()) {
-            Log::line(QStringLiteral("Not logging %1 automatically: its next due date is unknown").arg(billID));
-            continue;
-        }
-        const BWPayment payment{record.value(BillKeys::Amount).toDouble(), storedDueDate(record),
-                                tr("Auto-logged by Orvane"), QString()};
-        if (logger.recordPayment(payment, record))
-            logged.insert(billID);
-        else
-            Log::line(QStringLiteral("Could not log the automatic payment of %1").arg(billID));
-    }
-    return !logged.isEmpty();
+    return !BWAutomaticPayments(m_env).logDuePaymentsOnce(BWAutomaticPayments::billIDsOf(bills)).isEmpty();
 }

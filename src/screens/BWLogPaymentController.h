@@ -25,8 +25,7 @@ class BGHUDView;
 // receipt of an income item): date paid, amount, a note and an optional
 // receipt file, saved in full (the bill moves on to its next due date) or in
 // part (the due date stays). The caller shows exactly one of the two save
-// buttons. The same controller also logs due automatic items silently while
-// the overview loads.
+// buttons.
 //
 // It writes nothing itself: every payment goes through BWPaymentLogger, and
 // the panel claims a payment only once the logger stored it.
@@ -91,10 +90,8 @@ public:
     void cancel();
     KBButton* cancelButton() const { return m_cancelButton; }
 
-    // Logs every due automatic item of `bills` (and due income while income
-    // auto-logging is on) without the panel, dated on its due date, at most
-    // once per item. True when at least one payment was stored. Nothing is
-    // logged while automatic logging is off.
+    // Has the automatic-payment step (BWAutomaticPayments) log the due items
+    // of `bills`, at most once each. True when at least one payment was stored.
     bool logSilentPaymentsForBills(const QVariantList& bills);
 
 protected:

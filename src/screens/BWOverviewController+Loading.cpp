@@ -1,16 +1,13 @@
-// Loading the chosen list, silent logging of due automatic items, the list
-// drop-down and the search filter.
+// Loading the chosen list, the list drop-down and the search filter.
 #include "screens/BWOverviewController.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMap>
 #include <QTableView>
 #include <QToolButton>
 
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
-#include "screens/BWLogPaymentController.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
@@ -31,18 +28,6 @@ const QColor SubsetHeaderColor = QColor::fromRgbF(0.23f, 0.18f, 0.49f, 1.0f);
 // The airplane lights up while vacation mode is on.
 const QColor VacationOnColor = QColor(0, 122, 255);
 const QColor VacationOffColor = QColor(90, 90, 90);
-
-// Where each item is due as stored, before any display shift.
-QMap<QString, QDateTime> storedDueDates(const QVariantList& records)
-{
-    QMap<QString, QDateTime> dueDates;
-    for (const QVariant& entry : records) {
-        const QVariantMap record = entry.toMap();
-        dueDates.insert(record.value(BillKeys::Bid).toString(),
-                        record.value(BillKeys::AbsoluteDueDate).toDateTime());
-    }
-    return dueDates;
-}
 
 // Lower case without accents, so that "cafe" finds "Café".
 QString searchForm(const QString& text)
@@ -124,7 +109,7 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
     if (allItems)
         showHighlightBox(nullptr);
 
-    m_dataSource = loadListLoggingDuePayments(group, tag);
+    m_dataSource = loadList(group, tag);
     Log::line(allItems ? QStringLiteral("All Bills Loaded") : QStringLiteral("Subset of Bills Loaded"));
     // The due-soon, due-this-month and paid-this-month lists are views of the
     // figures of all active items; the archive and a tag have figures of
@@ -152,25 +137,6 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
     m_airplaneButton->setProperty("imageName", airplane);
     m_airplaneButton->setIcon(BWIconFont::icon(airplane, vacation ? VacationOnColor : VacationOffColor));
     m_airplaneButton->setToolTip(vacation ? tr("Vacation mode is on") : tr("Vacation mode is off"));
-}
-
-// Logging a due automatic item moves it on to its next due date, so the list
-// is loaded again to show that date, and logged again, until nothing is due.
-// An item whose repeat rule gives no later date would stay due and be logged
-// at every pass without end; a pass that moved no due date is the last.
-QVariantList BWOverviewController::loadListLoggingDuePayments(const QString& group, const QString& tag)
-{
-    QVariantList loaded = loadList(group, tag);
-    while (m_paymentLogger && m_paymentLogger->logSilentPaymentsForBills(loaded)) {
-        QVariantList reloaded = loadList(group, tag);
-        const bool dueDatesMoved = storedDueDates(reloaded) != storedDueDates(loaded);
-        loaded = std::move(reloaded);
-        if (!dueDatesMoved) {
-            Log::line(QStringLiteral("Silent logging moved no due date; not logging again"));
-            break;
-        }
-    }
-    return loaded;
 }
 
 QVariantList BWOverviewController::loadList(const QString& group, const QString& tag) const

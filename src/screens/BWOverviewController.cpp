@@ -4,7 +4,6 @@
 #include <QTableView>
 #include <QTimer>
 
-#include "screens/BWLogPaymentController.h"
 #include "store/BWBillRecordKeys.h"
 #include "widgets/BGHUDView.h"
 
@@ -42,11 +41,6 @@ BWOverviewController::~BWOverviewController()
     delete m_list.data();
     delete m_monthAtGlance.data();
     delete m_vacationPopover.data();
-}
-
-void BWOverviewController::setPaymentLogger(BWLogPaymentController* logger)
-{
-    m_paymentLogger = logger;
 }
 
 QWidget* BWOverviewController::list() const

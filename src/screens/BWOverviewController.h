@@ -30,7 +30,6 @@ class BackgroundView;
 class BGHUDBox;
 class BWBillActionsMenu;
 class BWBillEditorScreen;
-class BWLogPaymentController;
 class BWPopupButton;
 class LRCalendarController;
 class LRCalendarView;
@@ -50,9 +49,7 @@ class QToolButton;
 // field above it, a bottom bar that sums up the selection, and beside it a
 // month calendar that marks the selected item's due day.
 //
-// Every load reads the data folder afresh. Before it shows the list it has
-// the log-payment controller log the due automatic items silently, and loads
-// again when that logged something, so that their new due dates show.
+// Every load reads the data folder afresh and writes nothing.
 //
 // What it needs of the application delegate it asks through its signals;
 // the delegate reaches it through BWOverviewScreen.
@@ -81,8 +78,6 @@ public:
     ~BWOverviewController() override;
 
     // ---- Collaborators, set once by whoever builds the main window ----
-    // Logs the due automatic items at each load; without one nothing is logged.
-    void setPaymentLogger(BWLogPaymentController* logger);
     // Opens the edit and delete popovers and restores archived items.
     void setBillEditorController(BWBillEditorScreen* editor) { m_billEditorController = editor; }
     // The main menu's items that the delegate enables by selection.
@@ -322,9 +317,6 @@ private:
 
     // Loading
     void loadListMode(int index);
-    // The list of `group` and `tag`, loaded again after each silent logging
-    // that moved a due date.
-    QVariantList loadListLoggingDuePayments(const QString& group, const QString& tag);
     QVariantList loadList(const QString& group, const QString& tag) const;
     void removeIncomeRows();
     void reselect(const QString& previousBillID, int previousRow);
@@ -351,7 +343,6 @@ private:
     void showSeveralSelected(const QList<int>& rows);
 
     BWStoreEnvironment m_env;
-    QPointer<BWLogPaymentController> m_paymentLogger;
     BWBillEditorScreen* m_billEditorController = nullptr;
     MenuItems m_menuItems;
     Confirmation m_confirm;

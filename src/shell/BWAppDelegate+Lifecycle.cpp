@@ -16,6 +16,7 @@
 #include "shell/BWMenulet.h"
 #include "shell/BWPasswordLock.h"
 #include "shell/BWUpdateHelper.h"
+#include "store/BWAutomaticPayments.h"
 #include "store/BWBillsLoader.h"
 
 #include <QAbstractButton>
@@ -118,6 +119,7 @@ void BWAppDelegate::applicationDidFinishLaunching()
     if (!passwordSet && createMenuIfEnabled())
         finishedStep(QStringLiteral("createMenu"));
 
+    logAutomaticPayments();
     if (hasOverview()) {
         m_screens.overview->loadOverview();
         finishedStep(QStringLiteral("loadOverview"));
@@ -263,20 +265,23 @@ void BWAppDelegate::receiveWakeNote()
 {
     Log::line(QStringLiteral("Computer woke up"));
     // The night may have brought a new day: look now, not two minutes later.
-    checkForDateChange();
+    // On the same day, what fell due while asleep is logged all the same.
+    if (!checkForDateChange() && !logAutomaticPayments().isEmpty())
+        reloadAfterPayment();
     startTimer();
 }
 
 // A new day is a new calendar date: the same day-of-month number a month
 // later is a new day too.
-void BWAppDelegate::checkForDateChange()
+bool BWAppDelegate::checkForDateChange()
 {
     Log::line(QStringLiteral("Checking for Date Change"));
     const QDateTime now = m_clock.now();
     if (now.toLocalTime().date() == m_launchDate.toLocalTime().date())
-        return;
+        return false;
     Log::line(QStringLiteral("Updating Data"));
     m_launchDate = now;
+    logAutomaticPayments();
     // A failed reload must not stop the timer: the next tick tries again
     // with fresh data.
     try {
@@ -286,6 +291,12 @@ void BWAppDelegate::checkForDateChange()
     } catch (const std::exception& failure) {
         Log::line(QStringLiteral("Reloading for the new day failed: %1").arg(QString::fromUtf8(failure.what())));
     }
+    return true;
+}
+
+QStringList BWAppDelegate::logAutomaticPayments()
+{
+    return BWAutomaticPayments(m_storeEnv).logDuePayments();
 }
 
 bool BWAppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)

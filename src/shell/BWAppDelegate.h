@@ -161,8 +161,9 @@ public slots:
     // The calendar-reminders switch: turning it on asks for calendar access.
     void promptForAccessToCalendar(const QAbstractButton* sender);
 
-    // Reloads the overview when the calendar date changed since the last look.
-    void checkForDateChange();
+    // On a new calendar date since the last look: logs the automatic
+    // payments that fell due and reloads the overview. True on a new date.
+    bool checkForDateChange();
     // (Re)starts the repeating day-change timer.
     void startTimer();
     void receiveSleepNote();
@@ -189,6 +190,9 @@ private:
     std::shared_ptr<CalendarStore> m_eventStore;
 
     bool passwordIsSet() const;
+    // Runs the automatic-payment step (due automatic bills and income); the
+    // ids of the items it logged.
+    QStringList logAutomaticPayments();
     void showPasswordState(bool passwordSet);
     bool createMenuIfEnabled();
     void observeSleepAndWake();

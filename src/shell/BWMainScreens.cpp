@@ -21,9 +21,6 @@ BWMainScreens::BWMainScreens(const BWStoreEnvironment& env, BWAppDelegate& deleg
     , m_billView(std::make_unique<BWBillDetailViewController>(env))
     , m_billEditor(std::make_unique<BWBillEditorController>(env))
 {
-    // Each load first logs the due automatic items through the panel's logger.
-    m_overview->setPaymentLogger(m_payLogger.get());
-
     m_delegate.setUserInteraction(interaction);
     m_delegate.setScreens({m_overview.get(), m_billView.get(), m_billEditor.get(), m_payLogger.get()});
     connectOverviewToDelegate();

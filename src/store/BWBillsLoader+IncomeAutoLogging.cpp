@@ -1,7 +1,7 @@
-// The last two steps of every group load. Income items whose pay date has come
-// log their own payment, so the user never logs a salary by hand; and
-// repeating items that fall due again within this month show each of those
-// occurrences, as copies that live only in the loaded list.
+// The last step of every group load: repeating items that fall due again
+// within this month show each of those occurrences, as copies that live only
+// in the loaded list. Income items log their own payments through the
+// automatic-payment step, which the shell runs before it loads.
 #include "store/BWBillsLoader.h"
 
 #include <QCoreApplication>
@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
+#include "store/BWAutomaticPayments.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
@@ -30,69 +31,37 @@ QDateTime dueDateOrNow(const QVariantMap& bill, const QDateTime& now)
     return dueDate.isValid() ? dueDate : now;
 }
 
-// A pay date counts as logged once a payment stands on it. This is what keeps
-// an item whose rule doesn't move its date on (a count of 0, a damaged rule)
-// from being logged again on every load.
-bool hasPaymentOn(const QVariantMap& bill, const QDateTime& date)
-{
-    for (const QVariant& entry : bill.value(BillKeys::PaymentList).toList()) {
-        const QDateTime paid = entry.toMap().value(PaymentKeys::Date).toDateTime();
-        if (paid.isValid() && paid.toSecsSinceEpoch() == date.toSecsSinceEpoch())
-            return true;
-    }
-    return false;
-}
-
-// A rule that moves the pay date back (a negative count in a damaged record)
-// would leave the item due for ever: every load would log it again, each time
-// further in the past.
-bool ruleMovesPayDateBack(const BWPaymentLogger& logger, const QVariantMap& item)
-{
-    const QDateTime next = logger.calculateNextDueDateForBill(item);
-    return next.isValid() && next < item.value(BillKeys::AbsoluteDueDate).toDateTime();
-}
-
 }  // namespace
 
+// The automatic-payment step, for the income items of `bills`; each logged
+// item is put back as stored afterwards.
 std::pair<bool, QVariantList> BWBillsLoader::updateIncomeFromPreviousDates(const QVariantList& bills) const
 {
-    if (!m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome))
+    QVariantList incomeItems;
+    std::copy_if(bills.begin(), bills.end(), std::back_inserter(incomeItems),
+                 [](const QVariant& entry) { return billIsIncome(entry.toMap()); });
+    const QStringList logged =
+        BWAutomaticPayments(m_env).logDuePaymentsOnce(BWAutomaticPayments::billIDsOf(incomeItems));
+    if (logged.isEmpty())
         return {false, bills};
-
-    const OrLogHelper days(*m_env.clock);
-    const BWPaymentLogger logger(m_env);
-    const QString note = QCoreApplication::translate("BWBillsLoader", "Auto-logged by Orvane");
-    bool changed = false;
     QVariantList result;
     for (const QVariant& entry : bills) {
-        const QVariantMap item = entry.toMap();
-        const QDateTime payDate = dueDateOrNow(item, now());
-        // An archived item's pay dates are over, whatever date it still carries.
-        const bool due = item.value(BillKeys::IsIncome).toBool() && !item.value(BillKeys::IsArchived).toBool()
-                         && days.isDateTodayPastOrFutureForDate(payDate) != OrLogHelper::FutureDay
-                         && !hasPaymentOn(item, payDate) && !ruleMovesPayDateBack(logger, item);
-        if (!due) {
+        const QString billID = entry.toMap().value(BillKeys::Bid).toString();
+        if (!logged.contains(billID)) {
             result.append(entry);
             continue;
         }
-        const BWPayment payment{item.value(BillKeys::Amount).toDouble(), item.value(BillKeys::DueDate).toDateTime(),
-                                note, QString()};
-        if (!logger.recordPayment(payment, item)) {
-            result.append(entry);
-            continue;
-        }
-        changed = true;
-        std::optional<QVariantMap> stored = loadBillWithID(item.value(BillKeys::Bid).toString());
+        std::optional<QVariantMap> stored = loadBillWithID(billID);
         if (!stored) {
             // Its payment is stored; the next load shows the item again.
             Log::line(QStringLiteral("Income %1 could not be read back after its payment; left out of this list")
-                          .arg(item.value(BillKeys::Bid).toString()));
+                          .arg(billID));
             continue;
         }
         addNecessaryInfoToBill(*stored, false);
         result.append(*stored);
     }
-    return {changed, result};
+    return {true, result};
 }
 
 bool BWBillsLoader::listOfBillsWithExtraIncomesAdded(const QVariantList& bills) const
@@ -141,13 +110,10 @@ bool BWBillsLoader::billIsIncome(const QVariantMap& bill)
     return bill.value(BillKeys::IsIncome).toBool();
 }
 
-QVariantList BWBillsLoader::withIncomeLoggedAndExtraOccurrences(const QVariantList& bills, const QString& tag,
-                                                                bool overRideIncome) const
+QVariantList BWBillsLoader::withExtraOccurrences(const QVariantList& bills, const QString& tag,
+                                                 bool overRideIncome) const
 {
-    auto [changed, result] = updateIncomeFromPreviousDates(bills);
-    // One more round catches an item that was more than one pay date behind.
-    if (changed)
-        result = updateIncomeFromPreviousDates(result).second;
+    QVariantList result = bills;
     if (tag == PseudoTags::DueSoon || overRideIncome)
         return result;
     for (int pass = 0; pass < MaximumExtraOccurrencePasses && listOfBillsWithExtraIncomesAdded(result); ++pass)

@@ -101,7 +101,7 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
     // one tag must not stand in for it.
     if (group == IndexKeys::ActiveBills && tag.isEmpty() && !overRideIncome)
         saveDataForExtensionWithBills(result);
-    return withIncomeLoggedAndExtraOccurrences(result, tag, overRideIncome);
+    return withExtraOccurrences(result, tag, overRideIncome);
 }
 
 std::optional<QVariantMap> BWBillsLoader::loadBillWithID(const QString& billID) const

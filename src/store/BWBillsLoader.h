@@ -229,11 +229,10 @@ public:
 
     // ---- Income auto-logging and extra occurrences ---------------------------
 
-    // Logs the payment of every income item of `bills` whose pay date has
-    // come (while BW_ShouldAutoLogIncome is on) and puts the item as stored
-    // afterwards in its place. A pay date is logged once: an item that already
-    // has a payment on it, and an archived item, are left alone. Answers
-    // whether anything was logged, and the new list.
+    // Has the automatic-payment step (BWAutomaticPayments) log the income
+    // items of `bills` whose pay date has come, once each, and puts each
+    // logged item as stored afterwards in its place. Answers whether anything
+    // was logged, and the new list. Loads never call it: they only read.
     std::pair<bool, QVariantList> updateIncomeFromPreviousDates(const QVariantList& bills) const;
     // One pass that adds, for each repeating item due this month that no pass
     // has handled yet, a copy at its next due date (same Bid, HasBeenDuplicated
@@ -268,10 +267,9 @@ private:
     bool extensionShows(const QVariantMap& bill, bool loadingAllBills) const;
 
     // Income auto-logging and extra occurrences
-    // The last steps of a group load: income logging, then (unless the load is
-    // for the due-soon list or the forecast) the extra occurrences.
-    QVariantList withIncomeLoggedAndExtraOccurrences(const QVariantList& bills, const QString& tag,
-                                                     bool overRideIncome) const;
+    // The last step of a group load (unless the load is for the due-soon list
+    // or the forecast): the extra occurrences.
+    QVariantList withExtraOccurrences(const QVariantList& bills, const QString& tag, bool overRideIncome) const;
     // The list of the latest extra-occurrence pass. Loads are const; this is
     // their by-product, not state that one load hands to the next.
     mutable QVariantList m_listOfBillsBeingWithExtraIncomes;

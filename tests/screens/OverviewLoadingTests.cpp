@@ -189,95 +189,19 @@ TEST_F(OverviewTest, ReloadSelectsTheSamePlaceWhenTheSelectedBillLeftAndNothingW
     EXPECT_EQ(selectedRows(), QList<int>({1}));
 }
 
-// ---- Silent logging ------------------------------------------------------------
+// ---- Loading writes nothing ------------------------------------------------------
 
-class OverviewSilentLoggingTest : public OverviewTest
+TEST_F(OverviewTest, LoadingNeverLogsDueAutomaticItems)
 {
-protected:
-    OverviewSilentLoggingTest()
-    {
-        defaults.setBool(QStringLiteral("BWShouldAutoLogPayments"), true);
-        overview->setPaymentLogger(&logger);
-    }
-
-    static QVariantMap automatic(const QVariantMap& changes = {})
-    {
-        QVariantMap all{{BillKeys::PayType, qlonglong(1)}};
-        for (auto change = changes.begin(); change != changes.end(); ++change)
-            all.insert(change.key(), change.value());
-        return all;
-    }
-
-    SoundPlayer sounds{temp.file(QStringLiteral("sounds"))};
-    BWLogPaymentController logger{env, sounds};
-};
-
-TEST_F(OverviewSilentLoggingTest, DueAutomaticBillIsLoggedOnceAndShownWithItsNextDueDate)
-{
-    const QString phone = storeBill(QStringLiteral("Phone"), 0, automatic());
-    const QString rent = storeBill(QStringLiteral("Rent"), 0);
+    defaults.setBool(QStringLiteral("BWShouldAutoLogPayments"), true);
+    defaults.setBool(QStringLiteral("BW_ShouldAutoLogIncome"), true);
+    const QString phone = storeBill(QStringLiteral("Phone"), -1, {{BillKeys::PayType, qlonglong(1)}});
+    const QString salary = storeBill(QStringLiteral("Salary"), -1, {{BillKeys::IsIncome, true}});
+    const QByteArray phoneBefore = temp.read(QStringLiteral("data/Orvane/Orvane.ovdata/") + phone + ".plist");
+    const QByteArray salaryBefore = temp.read(QStringLiteral("data/Orvane/Orvane.ovdata/") + salary + ".plist");
 
     overview->loadOverview();
 
-    const QVariantMap stored = storedFile(phone);
-    ASSERT_EQ(stored.value(BillKeys::PaymentList).toList().size(), 1);
-    const QVariantMap payment = stored.value(BillKeys::PaymentList).toList().first().toMap();
-    EXPECT_EQ(payment.value(PaymentKeys::Date).toDateTime(), inDays(0));
-    EXPECT_EQ(payment.value(PaymentKeys::Amount).toDouble(), 50.0);
-    EXPECT_EQ(localDay(stored.value(BillKeys::DueDate).toDateTime()), QDate(2016, 4, 8));
-    EXPECT_TRUE(storedFile(rent).value(BillKeys::PaymentList).toList().isEmpty());
-    EXPECT_EQ(shownNames(), QStringList({"Rent", "Phone"}));
-    EXPECT_EQ(localDay(overview->dataSource().last().toMap().value(BillKeys::DueDate).toDateTime()),
-              QDate(2016, 4, 8));
-
-    const QByteArray fileAfterFirstLoad = temp.read(QStringLiteral("data/Orvane/Orvane.ovdata/") + phone + ".plist");
-    overview->loadOverview();
-    EXPECT_EQ(temp.read(QStringLiteral("data/Orvane/Orvane.ovdata/") + phone + ".plist"), fileAfterFirstLoad);
-}
-
-TEST_F(OverviewSilentLoggingTest, AutomaticBillOverdueByTwoMonthsCatchesUpInOneLoad)
-{
-    const QString phone = store(bill(QStringLiteral("Phone"), localMoment(2016, 1, 20, 9), automatic()));
-
-    overview->loadOverview();
-
-    const QVariantMap stored = storedFile(phone);
-    EXPECT_EQ(stored.value(BillKeys::PaymentList).toList().size(), 2);
-    EXPECT_EQ(localDay(stored.value(BillKeys::DueDate).toDateTime()), QDate(2016, 3, 20));
-}
-
-TEST_F(OverviewSilentLoggingTest, NothingIsLoggedWhileAutomaticLoggingIsOffOrWithoutAnAmount)
-{
-    const QString free = storeBill(QStringLiteral("Free"), -1, automatic({{BillKeys::Amount, 0.0}}));
-    overview->loadOverview();
-    EXPECT_TRUE(storedFile(free).value(BillKeys::PaymentList).toList().isEmpty());
-
-    defaults.setBool(QStringLiteral("BWShouldAutoLogPayments"), false);
-    const QString phone = storeBill(QStringLiteral("Phone"), -1, automatic());
-    overview->loadOverview();
-    EXPECT_TRUE(storedFile(phone).value(BillKeys::PaymentList).toList().isEmpty());
-}
-
-TEST_F(OverviewSilentLoggingTest, DueDateThatCannotAdvanceEndsTheLoad)
-{
-    const QString stuck =
-        storeBill(QStringLiteral("Stuck"), 0, automatic({{BillKeys::Repeat, QVariantList{qlonglong(0), qlonglong(2)}}}));
-
-    overview->loadOverview();
-
-    // Logged, it would stay due and every later load would log it again.
-    EXPECT_TRUE(storedFile(stuck).value(BillKeys::PaymentList).toList().isEmpty());
-    EXPECT_EQ(shownNames(), QStringList({"Stuck"}));
-}
-
-TEST_F(OverviewSilentLoggingTest, IncomeStaysWithTheCalendarAfterALoadThatLogged)
-{
-    defaults.setInteger(QStringLiteral("BWShowPaydaysOnOverview"), 0);
-    storeBill(QStringLiteral("Phone"), 0, automatic());
-    storeBill(QStringLiteral("Salary"), 3, {{BillKeys::IsIncome, true}});
-
-    overview->loadOverview();
-
-    EXPECT_EQ(shownNames(), QStringList({"Phone"}));
-    EXPECT_EQ(names(overview->dataSourceWithIncome()), QStringList({"Salary", "Phone"}));
+    EXPECT_EQ(temp.read(QStringLiteral("data/Orvane/Orvane.ovdata/") + phone + ".plist"), phoneBefore);
+    EXPECT_EQ(temp.read(QStringLiteral("data/Orvane/Orvane.ovdata/") + salary + ".plist"), salaryBefore);
 }

@@ -369,6 +369,39 @@ TEST_F(BWAppDelegateStartUpTest, TheTimerLooksForANewDay)
     EXPECT_EQ(delegate.launchDate(), store.clock.now());
 }
 
+// ---- Automatic payments ------------------------------------------------------
+
+// Start-up, a new day and a wake each run the one automatic-payment step
+// before the overview loads; between them an item is never paid twice.
+TEST_F(BWAppDelegateStartUpTest, DueAutomaticItemsAreLoggedOnceAcrossStartUpDayChangeAndWake)
+{
+    ASSERT_TRUE(store.defaults.setBool(BWShouldAutoLogPayments, true));
+    ASSERT_TRUE(store.defaults.setBool(BW_ShouldAutoLogIncome, true));
+    const QString phone = store.addBill(QStringLiteral("Phone"), 1, {{BillKeys::PayType, qlonglong(1)}});
+    const QString salary = store.addBill(QStringLiteral("Salary"), 1, {{BillKeys::IsIncome, true}});
+    const auto paymentsOf = [this](const QString& billID) {
+        return BWBillsLoader(store.env).loadBillWithID(billID)->value(BillKeys::PaymentList).toList().size();
+    };
+
+    startWithScreens();   // due tomorrow: nothing yet
+    EXPECT_EQ(paymentsOf(phone) + paymentsOf(salary), 0);
+
+    store.clock.setNow(store.daysFromNow(1));
+    delegate.checkForDateChange();
+    EXPECT_EQ(paymentsOf(phone), 1);
+    EXPECT_EQ(paymentsOf(salary), 1);
+    EXPECT_EQ(overview.dataSource().size(), 2);
+    for (const QVariant& shown : overview.dataSource())
+        EXPECT_EQ(shown.toMap().value(BillKeys::PaymentList).toList().size(), 1);
+
+    delegate.receiveSleepNote();
+    store.clock.setNow(store.clock.now().addSecs(3600));
+    delegate.receiveWakeNote();
+    delegate.checkForDateChange();
+    EXPECT_EQ(paymentsOf(phone), 1);
+    EXPECT_EQ(paymentsOf(salary), 1);
+}
+
 // ---- Sleep and wake ----------------------------------------------------------
 
 TEST_F(BWAppDelegateStartUpTest, SleepStopsTheTimerAndWakingLooksAtOnce)

@@ -1,0 +1,119 @@
+#include "store/BWAutomaticPayments.h"
+
+#include <QCoreApplication>
+#include <QSet>
+
+#include "platform/Log.h"
+#include "platform/UserDefaults.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWPayment.h"
+#include "store/BWPaymentLogger.h"
+#include "store/OrLogHelper.h"
+#include "store/RepeatUnit.h"
+
+namespace {
+
+bool hasPaymentOn(const QVariantMap& item, const QDateTime& date)
+{
+    for (const QVariant& entry : item.value(BillKeys::PaymentList).toList()) {
+        const QDateTime paid = entry.toMap().value(PaymentKeys::Date).toDateTime();
+        if (paid.isValid() && paid.toSecsSinceEpoch() == date.toSecsSinceEpoch())
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+BWAutomaticPayments::BWAutomaticPayments(const BWStoreEnvironment& env)
+    : m_env(env)
+{
+}
+
+QStringList BWAutomaticPayments::logDuePayments() const
+{
+    const BWBillsLoader loader(m_env);
+    const QStringList active = loader.trimDeletedBillsFromActiveBills(loader.loadBillIDsInGroup(IndexKeys::ActiveBills));
+    QStringList logged;
+    // Each payment moves its item's due date forward, so the passes end once
+    // every item's date lies in the future.
+    for (QStringList pass = logDuePaymentsOnce(active); !pass.isEmpty(); pass = logDuePaymentsOnce(pass)) {
+        for (const QString& billID : std::as_const(pass)) {
+            if (!logged.contains(billID))
+                logged.append(billID);
+        }
+    }
+    return logged;
+}
+
+QStringList BWAutomaticPayments::logDuePaymentsOnce(const QStringList& billIDs) const
+{
+    const BWBillsLoader loader(m_env);
+    QSet<QString> seen;
+    QStringList logged;
+    for (const QString& billID : billIDs) {
+        if (seen.contains(billID))
+            continue;
+        seen.insert(billID);
+        // A list handed in may be older than the files, or show an item more
+        // than once; the payment always goes onto the item as stored.
+        const std::optional<QVariantMap> item = loader.loadBillWithID(billID);
+        if (item && isDue(*item) && logPayment(*item))
+            logged.append(billID);
+    }
+    return logged;
+}
+
+bool BWAutomaticPayments::isDue(const QVariantMap& item) const
+{
+    if (!logsItself(item))
+        return false;
+    const QDateTime storedDueDate = item.value(BillKeys::AbsoluteDueDate).toDateTime();
+    if (OrLogHelper(*m_env.clock).isDateTodayPastOrFutureForDate(item.value(BillKeys::DueDate).toDateTime())
+        == OrLogHelper::FutureDay)
+        return false;
+    if (hasPaymentOn(item, storedDueDate))
+        return false;
+    const QDateTime next = BWPaymentLogger(m_env).calculateNextDueDateForBill(item);
+    if (!next.isValid() || next <= storedDueDate) {
+        Log::line(QStringLiteral("Not logging %1 automatically: its due date would not move on")
+                      .arg(item.value(BillKeys::Bid).toString()));
+        return false;
+    }
+    return true;
+}
+
+// An archived item's dates are over, whatever date it still carries.
+bool BWAutomaticPayments::logsItself(const QVariantMap& item) const
+{
+    if (item.value(BillKeys::IsArchived).toBool())
+        return false;
+    const UserDefaults& defaults = *m_env.defaults;
+    if (BWBillsLoader::billIsIncome(item))
+        return defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+    return defaults.boolForKey(BWDefaultsKeys::BWShouldAutoLogPayments)
+        && item.value(BillKeys::PayType).toLongLong() == AutomaticPayType
+        && item.value(BillKeys::Amount).toDouble() != 0.0;
+}
+
+// Paid on the stored due date: a date moved off a weekend or holiday is only
+// what the user sees.
+bool BWAutomaticPayments::logPayment(const QVariantMap& item) const
+{
+    const BWPayment payment{item.value(BillKeys::Amount).toDouble(), item.value(BillKeys::AbsoluteDueDate).toDateTime(),
+                            QCoreApplication::translate("BWAutomaticPayments", "Auto-logged by Orvane"), QString()};
+    if (BWPaymentLogger(m_env).recordPayment(payment, item))
+        return true;
+    Log::line(QStringLiteral("Could not log the automatic payment of %1").arg(item.value(BillKeys::Bid).toString()));
+    return false;
+}
+
+QStringList BWAutomaticPayments::billIDsOf(const QVariantList& records)
+{
+    QStringList ids;
+    for (const QVariant& record : records)
+        ids.append(record.toMap().value(BillKeys::Bid).toString());
+    return ids;
+}
