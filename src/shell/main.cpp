@@ -12,6 +12,7 @@
 #include "platform/UserNotificationCenter.h"
 #include "shell/AppHelper.h"
 #include "shell/BWAppDelegate.h"
+#include "shell/BWFirebaseCloudAccount.h"
 #include "shell/BWMainScreens.h"
 #include "shell/BWPasswordController.h"
 #include "shell/BWPreferencePanes.h"
@@ -20,6 +21,7 @@
 #include "shell/BWReminderManager.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWStoreEnvironment.h"
+#include "sync/FirebaseDataManager.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -137,12 +139,18 @@ int main(int argc, char** argv)
         &notifications);
     env.reminders = &reminders;
 
+    KeychainSecretStore secrets;
+    // The cloud account of the Firebase project the user set up in
+    // firebase.json, if they did; the sign-in is kept in the keyring.
+    FirebaseDataManager firebase(env, {QDir(defaultsFolder).filePath(QStringLiteral("firebase.json")), &secrets});
+    FirebaseDataManager::setSharedManager(&firebase);
+    BWFirebaseCloudAccount cloudAccount(firebase);
+
     BWAppDelegate delegate(env, CalendarStore::defaultFolder());
     delegateOfRun = &delegate;
     delegate.setNotificationCenter(&notifications);
     delegate.setSleepWatcher(&sleepWatcher);
-
-    KeychainSecretStore secrets;
+    delegate.setCloudAccount(&cloudAccount);
     BWPasswordController passwordController(secrets, standard, BWUserInteraction::system().showAlert);
     QObject::connect(&passwordController, &BWPasswordController::passwordAccepted, &delegate,
                      &BWAppDelegate::createMenuAfterPassword);
