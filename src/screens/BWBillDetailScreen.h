@@ -13,7 +13,8 @@ class UserActivity;
 
 // What the application shell needs of the bill page: one bill with its
 // header, note, statistics, payment history and web pane. The shell places
-// and slides its panes, shows bills on it, and reads which bill it shows.
+// and slides its panes, shows bills on it, and reads which bill it shows;
+// the page announces what it stored through its own signals.
 class BWBillDetailScreen
 {
 public:
@@ -36,9 +37,6 @@ public:
     // Index of the shown bill in the overview's full list.
     virtual int dataPosition() const = 0;
     virtual void setDataPosition(int position) = 0;
-    // True after the page saved something in one of its popovers.
-    virtual bool didJustSaveItem() const = 0;
-    virtual void setDidJustSaveItem(bool saved) = 0;
     // The page's hand-off activity, made and replaced by the shell.
     virtual UserActivity* activity() const = 0;
     virtual void setActivity(std::shared_ptr<UserActivity> activity) = 0;
@@ -52,18 +50,18 @@ public:
 
     virtual QAbstractButton* nextBillButton() const = 0;
     virtual QAbstractButton* previousBillButton() const = 0;
-    virtual QAbstractButton* skipButton() const = 0;
     virtual QAbstractButton* logPaymentButtonDetail() const = 0;
     // Anchor of the edit and delete popovers opened for the shown bill.
     virtual QWidget* actionsPopupButton() const = 0;
     // Empties the actions pop-up.
     virtual void clearActionsMenu() = 0;
 
-    // The page's popovers, each a window of its own.
-    virtual QWidget* paymentEditorPopover() const = 0;
-    virtual QWidget* stickyEditorPopover() const = 0;
-    virtual QWidget* notesEditorPopover() const = 0;
-    virtual QWidget* skipPaymentPopover() const = 0;
+    // The question whether to skip the shown bill's payment, beside `anchor`
+    // (none: beside the page's skip button).
+    virtual void showSkipPaymentPopover(QWidget* anchor) = 0;
+    // Closes the page's popovers without writing: their edits belong to the
+    // bill shown when they opened.
+    virtual void closePopovers() = 0;
 
     // The amount fields that show money in the user's currency.
     virtual QList<QLineEdit*> amountFields() const = 0;

@@ -64,12 +64,19 @@ void BWBillDetailViewController::closePopover(QWidget* popover)
         popover->hide();
 }
 
-// Marks the save for the shell, which reloads once the popover has closed.
+void BWBillDetailViewController::closePopovers()
+{
+    for (QWidget* popover : {m_paymentEditorPopover.data(), m_stickyEditorPopover.data(),
+                             m_notesEditorPopover.data(), m_skipPaymentPopover.data(), m_balancePopover.data()})
+        closePopover(popover);
+}
+
+// The popover closes before the page announces the change, so that whoever
+// reloads the page finds it without one.
 void BWBillDetailViewController::finishSave(QWidget* popover)
 {
-    m_didJustSaveItem = true;
-    emit billChanged(m_currentBillID);
     closePopover(popover);
+    emit billChanged(m_currentBillID);
 }
 
 void BWBillDetailViewController::warn(const QString& message, const QString& details)

@@ -83,8 +83,6 @@ public:
     QString currentBillID() const override { return m_currentBillID; }
     int dataPosition() const override { return m_dataPosition; }
     void setDataPosition(int position) override { m_dataPosition = position; }
-    bool didJustSaveItem() const override { return m_didJustSaveItem; }
-    void setDidJustSaveItem(bool saved) override { m_didJustSaveItem = saved; }
     UserActivity* activity() const override { return m_activity.get(); }
     void setActivity(std::shared_ptr<UserActivity> activity) override { m_activity = std::move(activity); }
 
@@ -95,15 +93,19 @@ public:
     QWidget* webViewContainer() const override;
     QAbstractButton* nextBillButton() const override;
     QAbstractButton* previousBillButton() const override;
-    QAbstractButton* skipButton() const override;
+    QAbstractButton* skipButton() const;
     QAbstractButton* logPaymentButtonDetail() const override;
     QWidget* actionsPopupButton() const override;
     void clearActionsMenu() override;
-    QWidget* paymentEditorPopover() const override;
-    QWidget* stickyEditorPopover() const override;
-    QWidget* notesEditorPopover() const override;
-    QWidget* skipPaymentPopover() const override;
+    void showSkipPaymentPopover(QWidget* anchor) override;
+    void closePopovers() override;
     QList<QLineEdit*> amountFields() const override;
+
+    // The page's popovers, each a window of its own.
+    QWidget* paymentEditorPopover() const;
+    QWidget* stickyEditorPopover() const;
+    QWidget* notesEditorPopover() const;
+    QWidget* skipPaymentPopover() const;
 
     // ---- What the page shows ----
     // The shown bill's payments, newest first: the payment table's rows.
@@ -153,7 +155,6 @@ public:
     void showStatPosition();
 
     // ---- Edits ----
-    void showSkipPaymentPopover(QWidget* anchor);
     void cancelSkipPayment();
     // Moves the due date one repeat step on without a payment; false when
     // nothing was written.
@@ -252,7 +253,6 @@ private:
     int m_dataPosition = -1;
     QVariantList m_dataSource;
     int m_currentEditingIndex = -1;
-    bool m_didJustSaveItem = false;
     std::shared_ptr<UserActivity> m_activity;
     // The receipt chosen in the payment editor; its button shows the name.
     QString m_editedReceipt;

@@ -146,7 +146,7 @@ void BWBillEditorController::showEditPopoverForBill(const QString& billID, const
     m_remindMeField->setChecked(record.value(BillKeys::RemindMe).toBool());
     m_reminderDaysField->setText(QString::number(record.value(BillKeys::ReminderDays).toLongLong()));
 
-    hideMainWindowControlsWhileEditing();
+    setMainWindowControlsAvailable(false);
     showPage(Page::BillForm, view, position, false);
 }
 
@@ -206,7 +206,6 @@ bool BWBillEditorController::saveBill()
     if (!bill.writeBill(stored.has_value()))
         return saveFailed(tr("save the bill"));
 
-    m_didJustSaveItem = true;
     closePopover();
     emit itemSaved(billID);
     return true;

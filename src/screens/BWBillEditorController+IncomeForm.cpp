@@ -78,7 +78,6 @@ bool BWBillEditorController::saveIncome()
     if (!income.writeBill(stored.has_value()))
         return saveFailed(tr("save the income item"));
 
-    m_didJustSaveItem = true;
     closePopover();
     emit itemSaved(billID);
     return true;

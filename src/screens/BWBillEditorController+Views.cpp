@@ -159,15 +159,19 @@ void BWBillEditorController::buildPopover()
     m_popover->setCornerRadius(kBubbleCornerRadius);
     m_popover->setWindowTitle(tr("Bill Editor"));
     m_popover->hide();
+    m_popover->installEventFilter(this);
 
     // Return and Escape that no control took reach the pages (eventFilter).
     m_pages->installEventFilter(this);
     connectFormActions();
 }
 
-// Return confirms the page shown, Escape leaves it unsaved.
+// The popover closing gives back the main window's controls. Return confirms
+// the page shown, Escape leaves it unsaved.
 bool BWBillEditorController::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_popover && event->type() == QEvent::Hide)
+        setMainWindowControlsAvailable(true);
     if (watched != m_pages || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();

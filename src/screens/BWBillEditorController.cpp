@@ -141,15 +141,15 @@ void BWBillEditorController::showPage(Page page, QWidget* anchorView, const QRec
     firstField->setFocus(Qt::PopupFocusReason);
 }
 
-void BWBillEditorController::hideMainWindowControlsWhileEditing()
+void BWBillEditorController::setMainWindowControlsAvailable(bool available)
 {
     for (QWidget* button : {m_nextBillButton.data(), m_prevBillButton.data()}) {
         if (button)
-            button->hide();
+            button->setVisible(available);
     }
     for (QWidget* control : {m_overviewButton.data(), m_searchField.data()}) {
         if (control)
-            control->setEnabled(false);
+            control->setEnabled(available);
     }
 }
 
@@ -209,7 +209,6 @@ bool BWBillEditorController::deleteBill()
 {
     if (!BWBill(m_env).deleteBillWithBid(m_billToDeleteID))
         return saveFailed(tr("delete the item"));
-    m_didJustSaveItem = true;
     closePopover();
     emit itemDeleted(m_billToDeleteID);
     return true;
@@ -220,7 +219,6 @@ bool BWBillEditorController::archiveBill()
 {
     if (!BWBill(m_env).archiveBillWithBid(m_billToDeleteID))
         return saveFailed(tr("archive the item"));
-    m_didJustSaveItem = true;
     closePopover();
     emit itemArchived(m_billToDeleteID);
     return true;

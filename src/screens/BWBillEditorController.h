@@ -71,15 +71,10 @@ public:
     void setListOfActiveBills(const QVariantList& bills) override { m_listOfActiveBills = bills; }
     QVariantList listOfActiveBills() const { return m_listOfActiveBills; }
 
-    bool didJustSaveItem() const override { return m_didJustSaveItem; }
-    void setDidJustSaveItem(bool saved) override { m_didJustSaveItem = saved; }
+    void closePopover() override;
 
-    QWidget* editorPopover() const override;
+    QWidget* editorPopover() const;
     QWidget* overviewNewBillButton() const override { return m_overviewNewBillButton; }
-    QWidget* nextBillButton() const override { return m_nextBillButton; }
-    QWidget* prevBillButton() const override { return m_prevBillButton; }
-    QWidget* searchField() const override { return m_searchField; }
-    QWidget* overviewButton() const override { return m_overviewButton; }
     QList<QLineEdit*> amountFields() const override;
 
     // ---- Button actions ----
@@ -212,7 +207,10 @@ private:
 
     // ---- Showing ----
     void showPage(Page page, QWidget* anchorView, const QRect& anchorRect, bool belowAnchor);
-    void hideMainWindowControlsWhileEditing();
+    // The main window's controls that make no sense while a bill is edited
+    // are hidden or disabled; the popover closing, however it closes, gives
+    // them back.
+    void setMainWindowControlsAvailable(bool available);
 
     // ---- Shared form steps ----
     struct RepeatRows
@@ -236,7 +234,6 @@ private:
     void showQuestion(Page page, BGHUDLabel* nameLabel, const QString& billID, const QRect& position, QWidget* view);
     // Shows the failure and keeps the form; false.
     bool saveFailed(const QString& what);
-    void closePopover();
     void prepareBillForm();
 
     BWStoreEnvironment m_env;
@@ -244,7 +241,6 @@ private:
 
     QVariantList m_listOfActiveBills;
     int m_numberOfCharactersInTitle = 0;
-    bool m_didJustSaveItem = false;
     QString m_billToDeleteID;
     bool m_newBill = false;
     bool m_newIncome = false;

@@ -9,7 +9,8 @@ class QLineEdit;
 class QWidget;
 
 // What the application shell needs of the bill, savings-goal and income
-// editor and its delete confirmation, which open as popovers.
+// editor and its delete confirmation, which open as popovers. The editor
+// announces what it stored through its own signals.
 class BWBillEditorScreen
 {
 public:
@@ -27,19 +28,11 @@ public:
     // The records that feed the name suggestions of a new bill.
     virtual void setListOfActiveBills(const QVariantList& bills) = 0;
 
-    // True after a save or delete in the editor.
-    virtual bool didJustSaveItem() const = 0;
-    virtual void setDidJustSaveItem(bool saved) = 0;
+    // Closes the popover without writing.
+    virtual void closePopover() = 0;
 
-    virtual QWidget* editorPopover() const = 0;
     // Anchor of the new-item popovers.
     virtual QWidget* overviewNewBillButton() const = 0;
-    // Controls of the main window that the editor hides or disables while it
-    // is open; the shell gives them back when a popover closes.
-    virtual QWidget* nextBillButton() const = 0;
-    virtual QWidget* prevBillButton() const = 0;
-    virtual QWidget* searchField() const = 0;
-    virtual QWidget* overviewButton() const = 0;
 
     // The amount fields that show money in the user's currency.
     virtual QList<QLineEdit*> amountFields() const = 0;

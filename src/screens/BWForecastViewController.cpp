@@ -262,7 +262,7 @@ void BWForecastViewController::reloadTable()
         if (identifier == NameColumn) {
             cell.setText(row.value(BillKeys::Name).toString());
             QFont font = cell.font();
-            font.setPointSize(13);
+            font.setPixelSize(13);
             font.setBold(!isSaveRow);
             cell.setFont(font);
             cell.setIcon(BWIconFont::icon(BWBill::convertIconName(row.value(BillKeys::Icon).toString()), Qt::white));

@@ -214,15 +214,7 @@ bool BWIncomeController::saveIncome()
         updated[m_dataSourceIndexNumber] = source;
     else
         updated.append(source);
-    if (!BWIncomeManager(m_env).writeUpdatedIncomeArray(updated)) {
-        m_messageLabel->setText(tr("The income sources could not be saved."));
-        m_messageLabel->show();
-        return false;
-    }
-    m_dataSource = updated;
-    reloadTable();
-    hideIncomeEditor();
-    return true;
+    return storeIncomeSources(updated);
 }
 
 bool BWIncomeController::deleteIncome()
@@ -230,12 +222,17 @@ bool BWIncomeController::deleteIncome()
     QVariantList updated = m_dataSource;
     if (m_dataSourceIndexNumber >= 0 && m_dataSourceIndexNumber < updated.size())
         updated.removeAt(m_dataSourceIndexNumber);
-    if (!BWIncomeManager(m_env).writeUpdatedIncomeArray(updated)) {
+    return storeIncomeSources(updated);
+}
+
+bool BWIncomeController::storeIncomeSources(const QVariantList& sources)
+{
+    if (!BWIncomeManager(m_env).writeUpdatedIncomeArray(sources)) {
         m_messageLabel->setText(tr("The income sources could not be saved."));
         m_messageLabel->show();
         return false;
     }
-    m_dataSource = updated;
+    m_dataSource = sources;
     reloadTable();
     hideIncomeEditor();
     return true;

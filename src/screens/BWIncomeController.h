@@ -61,6 +61,9 @@ private:
     void reloadTable();
     void showIncomeEditor();
     void hideIncomeEditor();
+    // Writes the whole list of sources; once written it is shown and the
+    // editor closes, else the editor stays open with a message.
+    bool storeIncomeSources(const QVariantList& sources);
     // The titles of the pay-day choices for the current month.
     void titlePayDates();
     QString repeatTitle(const QVariant& repeat) const;

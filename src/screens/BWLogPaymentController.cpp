@@ -160,9 +160,10 @@ void BWLogPaymentController::placeOverParentWindow()
     m_panel->move(window.center() - QPoint(m_panel->width() / 2, m_panel->height() / 2));
 }
 
-void BWLogPaymentController::showLogPaymentWindow()
+void BWLogPaymentController::showLogPaymentWindow(PaymentKind kind)
 {
-    m_didMakePayment = false;
+    m_savePaymentButton->setVisible(kind == PaymentKind::Full);
+    m_savePartialButton->setVisible(kind != PaymentKind::Full);
     m_bill = BWBillsLoader(m_env).loadBillWithID(m_bid).value_or(QVariantMap());
     m_openedAt = m_env.clock->now();
     showMessage(QString());
@@ -222,9 +223,9 @@ bool BWLogPaymentController::save(bool updateDate)
                        "Check that the data folder can be written to."));
         return false;
     }
-    m_didMakePayment = true;
     m_panel->hide();
     playSound(logger.getSpecifiedSound());
+    emit paymentLogged(billID);
     return true;
 }
 

@@ -49,16 +49,19 @@ public:
     // ---- What the shell uses ----
     QString bid() const override { return m_bid; }
     void setBid(const QString& billID) override { m_bid = billID; }
-    QWidget* panel() const override;
-    bool didMakePayment() const override { return m_didMakePayment; }
-    KBButton* savePaymentButton() const override { return m_savePaymentButton; }
-    KBButton* savePartialButton() const override { return m_savePartialButton; }
     // Loads the bill named by `bid` afresh, fills the form (today, the amount
-    // to expect, no note, no receipt) and brings the panel to the front with
-    // the amount field focused. A bill that no longer exists opens the panel
-    // with a message saying so.
-    void showLogPaymentWindow() override;
+    // to expect, no note, no receipt), shows the save button of `kind` and
+    // brings the panel to the front with the amount field focused. A bill
+    // that no longer exists opens the panel with a message saying so.
+    void showLogPaymentWindow(PaymentKind kind) override;
     BGHUDTextField* amountPaidField() const override { return m_amountPaidField; }
+
+    // The panel's window.
+    QWidget* panel() const;
+    // Full payment (moves the due date) and partial payment (keeps it); the
+    // panel shows exactly one, by the kind it was opened for.
+    KBButton* savePaymentButton() const { return m_savePaymentButton; }
+    KBButton* savePartialButton() const { return m_savePartialButton; }
 
     // ---- The form ----
     BGHUDLabel* billNameField() const { return m_billNameField; }
@@ -94,6 +97,10 @@ public:
     // of `bills`, at most once each. True when at least one payment was stored.
     bool logSilentPaymentsForBills(const QVariantList& bills);
 
+signals:
+    // A payment of `billID` was stored from the panel, which has closed.
+    void paymentLogged(const QString& billID);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -117,7 +124,6 @@ private:
     // The chosen receipt file; "" for none. The button shows it, but a button
     // title can't carry every path unchanged ("&" marks a shortcut there).
     QString m_receiptPath;
-    bool m_didMakePayment = false;
     QDateTime m_openedAt;
 
     QPointer<BGHUDView> m_panel;

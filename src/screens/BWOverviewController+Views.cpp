@@ -213,3 +213,9 @@ void BWOverviewController::buildMonthAtGlance()
 
 }
 
+void BWOverviewController::addSidebarAccessory(QWidget* accessory)
+{
+    // Below the stretch: the foot of the panel.
+    accessory->setParent(m_monthAtGlance);
+    m_monthAtGlance->layout()->addWidget(accessory);
+}

@@ -222,6 +222,7 @@ public:
     // ---- Panes and controls ----
     QWidget* list() const override;
     QWidget* monthAtGlance() const override;
+    void addSidebarAccessory(QWidget* accessory) override;
     BWPopupButton* tagDropdown() const { return m_tagDropdown; }
     BGHUDSearchField* searchField() const override { return m_searchField; }
     BackgroundView* headerBox() const { return m_headerBox; }
@@ -231,7 +232,7 @@ public:
     KBButton* overviewNewBillButton() const { return m_overviewNewBillButton; }
     // Adds an income item.
     KBButton* overviewNewIncomeButton() const { return m_overviewNewIncomeButton; }
-    QWidget* vacationPopover() const override;
+    QWidget* vacationPopover() const;
     LRCalendarView* monthAtGlanceCalendar() const { return m_monthAtGlanceCalendar; }
     LRCalendarController* calendarController() const { return m_calendarController; }
     // One of them marks the sidebar figure whose list is shown.

@@ -60,13 +60,15 @@ public:
     // The two panes: the list and the month panel.
     virtual QWidget* list() const = 0;
     virtual QWidget* monthAtGlance() const = 0;
+    // Places a widget of the shell's (the sync controls) at the foot of the
+    // month panel; a screen without room for it leaves it unplaced.
+    virtual void addSidebarAccessory(QWidget* accessory) { (void)accessory; }
 
     virtual QWidget* searchField() const = 0;
     virtual QAbstractButton* overviewButtonLog() const = 0;
     virtual QWidget* showAllButton() const = 0;
     virtual QWidget* actionText() const = 0;
     virtual QWidget* actionBox() const = 0;
-    virtual QWidget* vacationPopover() const = 0;
 
     // The overview's hand-off activity; null before the first load.
     virtual UserActivity* activity() const = 0;

@@ -18,6 +18,9 @@ BWRecordTable::BWRecordTable(const QList<Column>& columns, QWidget* parent)
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setAlternatingRowColors(true);
+    // Read-only rows chosen with the mouse: no focus frame on a current cell.
+    m_view->setFocusPolicy(Qt::NoFocus);
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->horizontalHeader()->setSectionsClickable(true);

@@ -26,6 +26,8 @@ const QString TotalColumn = QStringLiteral("Total");
 const QString NoBillSelected = QStringLiteral("No Bill Selected");
 
 constexpr int ChartSide = 372;
+// How far a selected slice moves out; the pie leaves room for it.
+constexpr double SelectedSliceOffset = 16;
 
 // Twelve soft colours that tell neighbouring slices apart.
 const QList<QColor> Palette = {
@@ -70,7 +72,9 @@ void BWReportController::buildWindow()
     m_pieChart->setFixedSize(ChartSide, ChartSide);
     m_pieChart->setDataSource(this);
     m_pieChart->setDelegate(this);
-    m_pieChart->setPieCenter(QPointF(186, 186));
+    m_pieChart->setPieCenter(QPointF(ChartSide / 2.0, ChartSide / 2.0));
+    m_pieChart->setPieRadius(ChartSide / 2.0 - SelectedSliceOffset - 2);
+    m_pieChart->setSelectedSliceOffsetRadius(SelectedSliceOffset);
     m_pieChart->setShowPercentage(false);
     m_pieChart->setTextColor(Qt::transparent);
 

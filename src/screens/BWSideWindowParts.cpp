@@ -1,21 +1,38 @@
 #include "screens/BWSideWindowParts.h"
 
 #include "store/BWTagList.h"
+#include "store/CurrencyFormatter.h"
+#include "widgets/BGThemeManager.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLocale>
+#include <QPalette>
 #include <QScreen>
 #include <QWidget>
 
 namespace BWSideWindowParts {
 
+namespace {
+
+const QColor PaneColor(38, 38, 41);
+
+}  // namespace
+
 QWidget* makeWindow(const QString& title, const QSize& size)
 {
     auto* window = new QWidget(nullptr, Qt::Window);
     window->setWindowTitle(title);
+    // The tables draw the theme's rows and text over what lies behind them,
+    // so the window is the dark pane the main window's table lies on.
+    const std::shared_ptr<const BGTheme> theme =
+        BGThemeManager::keyedManager().themeForKey(BGThemeManager::GradientThemeKey);
+    QPalette colors = window->palette();
+    colors.setColor(QPalette::Window, PaneColor);
+    colors.setColor(QPalette::WindowText, theme->textColor());
+    window->setPalette(colors);
+    window->setAutoFillBackground(true);
     window->resize(size);
     return window;
 }
@@ -44,7 +61,7 @@ void fillTagPopup(QComboBox& popup, const QString& firstTitle, const BWStoreEnvi
 
 QString currency(double amount)
 {
-    return QLocale().toCurrencyString(amount);
+    return CurrencyFormatter().stringFromNumber(amount);
 }
 
 void showCentred(QWidget& window)

@@ -37,12 +37,6 @@ void retitle(QObject* sender, const QString& title)
         button->setText(title);
 }
 
-void showOneOf(QWidget* shown, QWidget* hidden)
-{
-    shown->show();
-    hidden->hide();
-}
-
 // A bill's name as a file name: a "/" would name a folder.
 QString csvFileNameFor(const QString& billName)
 {
@@ -86,29 +80,19 @@ void BWAppDelegate::showLogPaymentPanel(QObject* sender)
     if (panel)
         panel->setBid(billID);
 
-    switch (kind) {
-    case PaymentKind::Full:
-        showOneOf(panel->savePaymentButton(), panel->savePartialButton());
-        break;
-    case PaymentKind::Partial:
-        showOneOf(panel->savePartialButton(), panel->savePaymentButton());
-        retitle(sender, tr("Log Payment"));
-        break;
-    case PaymentKind::PartialKeepingTitle:
-        showOneOf(panel->savePartialButton(), panel->savePaymentButton());
-        break;
-    case PaymentKind::QuickLog:
+    if (kind == PaymentKind::QuickLog) {
         if (billID.isEmpty())
             beep();
         else
             performQuickLogForBillId(billID);
         return;
     }
-
+    if (kind == PaymentKind::Partial)
+        retitle(sender, tr("Log Payment"));
     if (billID.isEmpty())
         beep();
     else
-        panel->showLogPaymentWindow();
+        panel->showLogPaymentWindow(kind);
 }
 
 bool BWAppDelegate::performQuickLogForBillId(const QString& billID)
@@ -160,7 +144,7 @@ void BWAppDelegate::skipPaymentFromTouchbar(QObject*)
     if (!hasOverview() || !billPageOrBeep())
         return;
     if (billPageIsShown()) {
-        showSkipPaymentPopover();
+        m_screens.billView->showSkipPaymentPopover(nullptr);
         return;
     }
     const std::optional<QVariantMap> record = selectedRecord();
@@ -170,24 +154,11 @@ void BWAppDelegate::skipPaymentFromTouchbar(QObject*)
     }
     switchToBillView();
     QTimer::singleShot(skipPopoverDelayMs, this, [this] {
-        if (billPageIsShown())
-            showSkipPaymentPopover();
+        if (billPageIsShown() && m_screens.billView)
+            m_screens.billView->showSkipPaymentPopover(nullptr);
     });
 }
 
-void BWAppDelegate::showSkipPaymentPopover()
-{
-    if (!hasOverview() || !billPageOrBeep())
-        return;
-    const BWBillDetailScreen& page = *m_screens.billView;
-    QWidget* popover = page.skipPaymentPopover();
-    const QWidget* anchor = page.skipButton();
-    // Beside the skip button's right edge, centred on it.
-    popover->adjustSize();
-    popover->move(anchor->mapToGlobal(QPoint(anchor->width(), (anchor->height() - popover->height()) / 2)));
-    popover->show();
-    popover->raise();
-}
 
 // ---- Pay site ----------------------------------------------------------------------
 

@@ -160,6 +160,9 @@ void BWAppDelegate::applicationDidFinishLaunching()
         finishedStep(QStringLiteral("showWelcomeScreen"));
     }
 
+    checkCloudAccountAtStartUp();
+    finishedStep(QStringLiteral("cloudSync"));
+
     updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
     finishedStep(QStringLiteral("updateIncomeVisibility"));
 
@@ -432,14 +435,6 @@ void BWAppDelegate::selectSearchField()
     if (m_screens.overview)
         m_screens.overview->searchField()->setFocus();
     bringMainWindowToFront();
-}
-
-void BWAppDelegate::closeVacationPanel()
-{
-    if (m_screens.billView)
-        m_screens.billView->setDidJustSaveItem(true);
-    if (m_screens.overview)
-        m_screens.overview->vacationPopover()->close();
 }
 
 void BWAppDelegate::signUpForList()

@@ -11,7 +11,6 @@
 #include "screens/BWOverviewScreen.h"
 #include "screens/BWView.h"
 #include "store/BWDefaultsKeys.h"
-#include "shell/BWEventWatcher.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
@@ -39,26 +38,11 @@ void setEnabledIfPresent(Control* control, bool enabled)
         control->setEnabled(enabled);
 }
 
-void showIfPresent(QWidget* widget)
-{
-    if (widget)
-        widget->show();
-}
-
-void closeIfPresent(QWidget* popover)
-{
-    if (popover)
-        popover->close();
-}
-
 }  // namespace
 
 void BWAppDelegate::setScreens(const Screens& screens)
 {
-    m_screenWatchers.clear();
     m_screens = screens;
-    if (hasOverview())
-        watchScreenWindows();
 }
 
 bool BWAppDelegate::billPageOrBeep()
@@ -73,42 +57,6 @@ bool BWAppDelegate::editorOrBeep()
     if (!m_screens.billEditor)
         beep();
     return m_screens.billEditor;
-}
-
-// The popovers of the screens that are there; missing screens have none.
-QList<QWidget*> BWAppDelegate::screenPopovers() const
-{
-    QList<QWidget*> popovers;
-    if (m_screens.billEditor)
-        popovers.append(m_screens.billEditor->editorPopover());
-    if (const BWBillDetailScreen* page = m_screens.billView)
-        popovers << page->paymentEditorPopover() << page->stickyEditorPopover() << page->notesEditorPopover()
-                 << page->skipPaymentPopover();
-    return popovers;
-}
-
-void BWAppDelegate::watchScreenWindows()
-{
-    const auto popoverEvents = [this](QWidget* popover, QEvent::Type type) {
-        if (type == QEvent::Show)
-            popoverDidShow(popover);
-        else if (type == QEvent::Hide)
-            popoverWillClose(popover);
-    };
-    for (QWidget* popover : screenPopovers())
-        watch(popover, popoverEvents);
-    if (m_screens.payLogger) {
-        watch(m_screens.payLogger->panel(), [this](QWidget* panel, QEvent::Type type) {
-            if (type == QEvent::WindowDeactivate)
-                windowDidResignKey(panel);
-        });
-    }
-}
-
-void BWAppDelegate::watch(QWidget* widget, const std::function<void(QWidget*, QEvent::Type)>& handler)
-{
-    if (widget)
-        m_screenWatchers.push_back(std::make_unique<BWEventWatcher>(widget, handler));
 }
 
 void BWAppDelegate::setIncomeControls(QAction* incomeMenuItem, QAbstractButton* incomeToggle)
@@ -309,10 +257,6 @@ void BWAppDelegate::switchToOverviewWithoutReloading(QObject*)
 {
     if (!hasOverview())
         return;
-    if (const BWBillDetailScreen* page = m_screens.billView) {
-        showIfPresent(page->nextBillButton());
-        showIfPresent(page->previousBillButton());
-    }
     const bool wasOnBillPage = !overviewIsShown();
     // Set first: closing the page's popovers below asks which page is shown.
     m_visibleView = OverviewPaneSet;
@@ -371,8 +315,7 @@ void BWAppDelegate::switchBills(QObject* sender)
         const QVariantMap record = bills.at(position).toMap();
         if (BWBillsLoader::billIsIncome(record))
             continue;
-        closeIfPresent(page.paymentEditorPopover());
-        closeIfPresent(page.stickyEditorPopover());
+        page.closePopovers();
         page.setDataPosition(position);
         page.loadBillWithID(billIDOf(record));
         break;
@@ -473,55 +416,26 @@ void BWAppDelegate::closePopoversIfNeeded()
 {
     if (!hasOverview())
         return;
-    for (QWidget* popover : screenPopovers())
-        closeIfPresent(popover);
-}
-
-void BWAppDelegate::popoverDidShow(QWidget*)
-{
-    if (!hasOverview())
-        return;
-    Log::line(QStringLiteral("Popover Appeared"));
     if (m_screens.billEditor)
-        m_screens.billEditor->setDidJustSaveItem(false);
+        m_screens.billEditor->closePopover();
     if (m_screens.billView)
-        m_screens.billView->setDidJustSaveItem(false);
+        m_screens.billView->closePopovers();
 }
 
-void BWAppDelegate::popoverWillClose(QWidget*)
+void BWAppDelegate::reloadAfterItemChange()
 {
     if (!hasOverview())
         return;
-    const BWBillEditorScreen* editor = m_screens.billEditor;
-    if (editor) {
-        showIfPresent(editor->nextBillButton());
-        showIfPresent(editor->prevBillButton());
-        setEnabledIfPresent(editor->searchField(), true);
-        setEnabledIfPresent(editor->overviewButton(), true);
-    }
-    const bool editorSaved = editor && editor->didJustSaveItem();
-
     if (overviewIsShown()) {
-        if (editorSaved)
-            m_screens.overview->loadOverview();
+        m_screens.overview->loadOverview();
         return;
     }
     if (!billPageIsShown() || !m_screens.billView)
         return;
-    const BWBillDetailScreen& page = *m_screens.billView;
-    if (billIsDeleted(page.currentBillID()))
+    if (billIsDeleted(m_screens.billView->currentBillID()))
         switchToOverview();
-    else if (editorSaved || page.didJustSaveItem())
+    else
         reloadBillPageAndOverview();
-}
-
-void BWAppDelegate::windowDidResignKey(QWidget* window)
-{
-    if (!hasOverview() || !m_screens.payLogger)
-        return;
-    const BWLogPaymentScreen& payLogger = *m_screens.payLogger;
-    if (window == payLogger.panel() && payLogger.didMakePayment())
-        reloadAfterPayment();
 }
 
 void BWAppDelegate::reloadAfterPayment()

@@ -10,6 +10,8 @@ void BWAppDelegate::preferenceDidChange(const QString& key)
 {
     if (key == BWReminderEvents && m_defaults.boolForKey(BWReminderEvents))
         requestAccessToCalendar();
+    if (key == iCloudSyncEnabled2)
+        enableOrDisableCloudKitSync(m_defaults.boolForKey(iCloudSyncEnabled2));
     if (key == BWShowPaydaysOnOverview)
         updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
     if (m_screens.overview && QStringList{Average, Amount, Balance, LastPaid}.contains(key))

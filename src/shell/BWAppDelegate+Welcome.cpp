@@ -127,6 +127,7 @@ void BWAppDelegate::eneableiCloudFromImportMenu(bool on)
 {
     if (!m_defaults.setBool(iCloudSyncEnabled2, on))
         Log::line(QStringLiteral("Could not store %1").arg(iCloudSyncEnabled2));
+    enableOrDisableCloudKitSync(on);
 }
 
 void BWAppDelegate::selectFolderForImport()

@@ -49,8 +49,13 @@ class SleepWatcher;
 class UserActivity;
 class UserNotificationCenter;
 
+class BWLegacyKeyValueSync;
+class BWPhoneSync;
+class BWSyncControls;
 class CalendarStore;
 class Clock;
+class CloudContainer;
+class OrvaneCloudManager;
 class QAbstractButton;
 class UserDefaults;
 
@@ -177,7 +182,6 @@ public slots:
     // After the right password: the tray item and the main window.
     void createMenuAfterPassword();
     void selectSearchField();
-    void closeVacationPanel();
     void signUpForList();
     void readBlogPost();
     void reportBug();
@@ -318,10 +322,15 @@ public slots:
     void updateIncomeVisibility(bool paydaysShown);
     void enableOrDisableSelectedMenusAndButtons();
     void closePopoversIfNeeded();
-    void popoverDidShow(QWidget* popover);
-    void popoverWillClose(QWidget* popover);
-    // Reloads after a payment made in the log-payment panel.
-    void windowDidResignKey(QWidget* window);
+
+    // ---- What the screens announce (connected by whoever builds them) ----
+    // A payment was stored: what shows the paid bill reloads, the overview
+    // keeping its selected row.
+    void reloadAfterPayment();
+    // An item was saved, deleted or archived, or the bill page stored a
+    // change: what shows it reloads, and a bill page whose bill was deleted
+    // gives way to the overview.
+    void reloadAfterItemChange();
 
     // The sender's tag: 0 full payment, 1 and 3 partial payment (the panel),
     // 2 quick log (no panel).
@@ -330,7 +339,6 @@ public slots:
     bool performQuickLogForBillId(const QString& billID);
     void quickLogShortcutPressed(QObject* sender = nullptr);
     void skipPaymentFromTouchbar(QObject* sender = nullptr);
-    void showSkipPaymentPopover();
     // Pay now: the log-payment panel and the bill's pay site.
     void showBillWithPayAction(QObject* sender = nullptr);
     // The bill's pay site only.
@@ -352,13 +360,11 @@ private:
     bool editorOrBeep();
     bool overviewIsShown() const { return m_visibleView == OverviewPaneSet; }
     bool billPageIsShown() const { return m_visibleView == BillPaneSet; }
-    QList<QWidget*> screenPopovers() const;
     QList<int> selectedOverviewRows() const;
     // The row commands act on; -1 for none.
     int selectedOverviewRow() const;
     std::optional<QVariantMap> selectedRecord() const;
     void selectOverviewRow(int row);
-    void reloadAfterPayment();
     void reloadBillPageAndOverview();
     void reloadOverviewAndSuggestions();
     bool billIsDeleted(const QString& billID) const;
@@ -382,8 +388,6 @@ private:
     static int positionOf(const QVariantList& list, const QVariantMap& record);
     void beep();
     void playRefusalSound();
-    void watchScreenWindows();
-    void watch(QWidget* widget, const std::function<void(QWidget*, QEvent::Type)>& handler);
 
     Screens m_screens;
     BWStoreEnvironment m_storeEnv;
@@ -392,9 +396,6 @@ private:
     QPointer<QAction> m_incomeMenuItem;
     QPointer<QAbstractButton> m_incomeToggle;
     QPointer<QWidget> m_prefWindow;
-    // Watchers of the screens' popovers and panel; they go before the
-    // screens' pointers and the window, so no late event reaches either.
-    std::vector<std::unique_ptr<QObject>> m_screenWatchers;
     // (end Navigation and bill commands)
 
     // Backup, imports and the welcome sheet
@@ -472,6 +473,51 @@ private:
     std::unique_ptr<BWHistoryViewController> m_history;
     std::unique_ptr<BWReportController> m_reports;
     // (end Forecast, history and report windows)
+
+    // Cloud sync
+public:
+    // What keeps this device in step with the user's others. Set once,
+    // before applicationDidFinishLaunching(); each may stay unset.
+    struct CloudSync
+    {
+        CloudContainer* container = nullptr;
+        OrvaneCloudManager* engine = nullptr;
+        BWLegacyKeyValueSync* keyValueSync = nullptr;
+        BWPhoneSync* phoneSync = nullptr;
+    };
+    // Also listens to the container's database for changes pushed by other
+    // devices (once, however often sync is switched on).
+    void setCloudSync(const CloudSync& sync);
+    // The sync button, its progress bar and the "Last Sync" text; made on
+    // first use and placed at the foot of the overview's side bar.
+    BWSyncControls* syncControls();
+
+public slots:
+    // The record-database sync switch: on asks for the account first.
+    void enableOrDisableCloudKitSync(bool on);
+    // Listens to the engine's announcements (once).
+    void registerForRemoteNotifications();
+    // A change another device made, pushed by the database.
+    void didReceiveRemoteNotification(const QString& recordType, const QString& recordName, int reason);
+    // The engine wrote a downloaded change: `billID`, or "" for lists.
+    void updatesDownloadedFromCloudKit(const QString& billID);
+    void noUpdatesDownloadedFromCloudKit();
+    void checkForNewiCloudChanges();
+    void setUpSyncProgressIndicatorAndSyncButtonVisibility();
+    // The sync button: a full pass while record-database sync is on, else
+    // the phone sync while that is on.
+    void syncFromToolbar();
+
+private:
+    // Start-up: asks for the account when sync is on, then sets the side bar.
+    void checkCloudAccountAtStartUp();
+    void accountStatusAtStartUp(int status);
+    void switchCloudKitSyncOff(bool storeOff);
+    void showLastSyncedNow();
+    void syncDidFail(const QString& what, const QString& message);
+    CloudSync m_cloudSync;
+    QPointer<BWSyncControls> m_syncControls;
+    // (end Cloud sync)
 
     // Preferences
 public slots:

@@ -27,6 +27,7 @@ BWMainScreens::BWMainScreens(const BWStoreEnvironment& env, BWAppDelegate& deleg
     connectBottomBarToDelegate();
     connectBillPageToDelegate(interaction);
     connectEditor(interaction);
+    connectAnnouncementsToDelegate();
     connect(&m_delegate, &BWAppDelegate::startUpStepDone, this, [this](const QString& step) {
         if (step == QLatin1String("createMainWindowController"))
             floatPanelOverMainWindow();
@@ -131,6 +132,21 @@ void BWMainScreens::connectEditor(const BWUserInteraction& interaction)
     });
     KBButton* newIncome = m_overview->overviewNewIncomeButton();
     connect(newIncome, &QAbstractButton::clicked, editor, [editor, newIncome] { editor->createNewIncome(newIncome); });
+}
+
+// What the user stored in a screen reaches the delegate, which reloads what
+// shows it. Restoring is a command of the delegate and the overview, which
+// reload themselves.
+void BWMainScreens::connectAnnouncementsToDelegate()
+{
+    BWAppDelegate* delegate = &m_delegate;
+    connect(m_payLogger.get(), &BWLogPaymentController::paymentLogged, delegate, &BWAppDelegate::reloadAfterPayment);
+    BWBillEditorController* editor = m_billEditor.get();
+    for (auto itemChanged : {&BWBillEditorController::itemSaved, &BWBillEditorController::itemDeleted,
+                             &BWBillEditorController::itemArchived})
+        connect(editor, itemChanged, delegate, &BWAppDelegate::reloadAfterItemChange);
+    connect(m_billView.get(), &BWBillDetailViewController::billChanged, delegate,
+            &BWAppDelegate::reloadAfterItemChange);
 }
 
 void BWMainScreens::floatPanelOverMainWindow()

@@ -45,6 +45,7 @@ private:
     // The commands both screens' actions pop-ups share.
     void connectActionsToDelegate(BWBillActionsMenu& actions);
     void connectEditor(const BWUserInteraction& interaction);
+    void connectAnnouncementsToDelegate();
     // The panel floats over the main window once start-up has made it.
     void floatPanelOverMainWindow();
 

@@ -1,6 +1,7 @@
 #include "shell/BWMenuValidation.h"
 
 #include "store/BWBillRecordKeys.h"
+#include "store/BWPaySite.h"
 
 namespace {
 
@@ -14,13 +15,12 @@ bool isArchived(const QVariantMap& record)
     return record.value(BillKeys::IsArchived).toBool();
 }
 
-// Paid online (0) or automatically (1), at an address that is more than the
-// bare scheme.
+// Paid online (0) or automatically (1), at an address that can be opened:
+// the same rule that shows the pay-now button and opens the page.
 bool hasPaySite(const QVariantMap& record)
 {
     const qlonglong payType = record.value(BillKeys::PayType).toLongLong();
-    const QString site = record.value(BillKeys::PaySite).toString().trimmed();
-    return (payType == 0 || payType == 1) && !site.isEmpty() && site != QLatin1String("http://");
+    return (payType == 0 || payType == 1) && BWPaySite::isSet(record.value(BillKeys::PaySite).toString());
 }
 
 }  // namespace

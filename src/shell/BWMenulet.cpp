@@ -25,7 +25,6 @@
 
 namespace {
 
-const QString OverdueDot = QStringLiteral("red5.png");
 constexpr qlonglong AutomaticPayType = 1;
 constexpr int IconSide = 64;
 
@@ -156,18 +155,23 @@ void BWMenulet::attachBillsToMenuWithData(const QVariantList& data)
             continue;
         addMenuItemWithDictionary(bill);
         ++count;
-        overdue |= bill.value(BillKeys::DueIcon).toString() == OverdueDot;
+        // By the due date, not the due dot: automatic bills have a dot of
+        // their own, yet an overdue one turns the icon red as well.
+        overdue |= daysToDue(bill) < 0;
     }
     setStatusTitle(count > 0 ? QString::number(count) : QString(), count, overdue);
+}
+
+qlonglong BWMenulet::daysToDue(const QVariantMap& bill) const
+{
+    return BWBillsLoader(m_env).getDaysApart(bill.value(BillKeys::DueDate).toDateTime(), m_env.clock->now());
 }
 
 bool BWMenulet::isListed(const QVariantMap& bill) const
 {
     if (bill.value(BillKeys::IsIncome).toBool())
         return false;
-    const qlonglong daysToDue
-        = BWBillsLoader(m_env).getDaysApart(bill.value(BillKeys::DueDate).toDateTime(), m_env.clock->now());
-    if (daysToDue > m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays))
+    if (daysToDue(bill) > m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays))
         return false;
     return !(m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)
              && bill.value(BillKeys::PayType).toLongLong() == AutomaticPayType);

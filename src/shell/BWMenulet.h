@@ -86,6 +86,8 @@ signals:
 
 private:
     QAction* addCommand(const QString& title, void (BWMenulet::*chosen)());
+    // Whole days from today to the bill's shown due date; negative when overdue.
+    qlonglong daysToDue(const QVariantMap& bill) const;
     bool isListed(const QVariantMap& bill) const;
     void showStatusImage(const QImage& image, const QString& toolTip);
 

@@ -134,9 +134,14 @@ QWidget* BWPreferencePanes::syncPane()
     folder->setTextFormat(Qt::PlainText);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     folder->setWordWrap(true);
+    // The switch only records the choice; the shell asks for the account
+    // and switches it back off when there is none.
+    auto* devices = makeGroup(tr("Sync Between Computers"),
+                              {{{}, m_binding.checkBox(tr("Keep my bills in step on all my computers"),
+                                                       iCloudSyncEnabled2)}});
     BWObjectController* actions = m_services.dataFolderActions;
     if (!actions)
-        return makePane({makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}})});
+        return makePane({devices, makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}})});
 
     connect(actions, &BWObjectController::dataFolderChanged, folder,
             [folder, actions] { folder->setText(actions->dataFolderPath()); });
@@ -155,7 +160,7 @@ QWidget* BWPreferencePanes::syncPane()
         connect(button, &QPushButton::clicked, actions, action);
         column->addWidget(button);
     }
-    return makePane({makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}, {QString(), buttons}})});
+    return makePane({devices, makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}, {QString(), buttons}})});
 }
 
 QWidget* BWPreferencePanes::remindersPane()

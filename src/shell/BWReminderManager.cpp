@@ -15,7 +15,6 @@
 namespace {
 
 const QString kDefaultCalendarTitle = QStringLiteral("Orvane");
-const QString kAlarmSound = QStringLiteral("Submarine");
 
 QString localized(const char* english)
 {
@@ -113,9 +112,8 @@ void BWReminderManager::checkForNotificationsToAddWithBillList(const QVariantLis
 
 QDateTime BWReminderManager::calculateAlarmDateWithBill(const QVariantMap& record) const
 {
-    const QDateTime dueDate = record.value(BillKeys::DueDate).toDateTime();
-    // The distant future is the due date of an item that is never due again.
-    if (!dueDate.isValid() || dueDate >= PropertyList::distantFuture())
+    const QDateTime dueDate = shownDueDate(record);
+    if (!dueDate.isValid())
         return {};
     // Whole calendar days and a wall-clock time, so that the alarm keeps its
     // hour when a daylight-saving change lies between it and the due day.
@@ -129,6 +127,15 @@ QDateTime BWReminderManager::calculateAlarmDateWithBill(const QVariantMap& recor
     // with the offset from before the change, which moves it past the gap.
     const int offsetBefore = alarmDay.startOfDay(Qt::LocalTime).addSecs(-1).offsetFromUtc();
     return QDateTime(alarmDay, alarmTime, Qt::UTC).addSecs(-offsetBefore);
+}
+
+QDateTime BWReminderManager::shownDueDate(const QVariantMap& record) const
+{
+    const QDateTime storedDueDate = record.value(BillKeys::DueDate).toDateTime();
+    // The distant future is the due date of an item that is never due again.
+    if (!storedDueDate.isValid() || storedDueDate >= PropertyList::distantFuture())
+        return {};
+    return BWBillsLoader(m_env).shownDueDateOfRecord(record);
 }
 
 QDateTime BWReminderManager::normalizedDate(const QDateTime& date) const
@@ -204,7 +211,7 @@ void BWReminderManager::addCalendarEvent(const QVariantMap& record, const QDateT
     const std::optional<CalendarStore::Calendar> calendar = createCalendar(orvaneCalendar(), store->calendarsForEvents());
     if (!calendar)
         return;
-    const QDate dueDay = normalizedDate(record.value(BillKeys::DueDate).toDateTime()).date();
+    const QDate dueDay = normalizedDate(shownDueDate(record)).date();
     CalendarStore::Event event;
     event.calendarIdentifier = calendar->identifier;
     event.title = reminderTitle(record.value(BillKeys::Name).toString());
@@ -212,7 +219,8 @@ void BWReminderManager::addCalendarEvent(const QVariantMap& record, const QDateT
     event.endDate = dueDay;
     event.billID = record.value(BillKeys::Bid).toString();
     event.stamp = m_env.clock->now();
-    event.alarms = {{alarmDate, kAlarmSound}};
+    // No sound of our own: the alarm rings with the calendar program's sound.
+    event.alarms = {{alarmDate, QString()}};
     QString error;
     if (!store->saveEvent(event, &error))
         Log::line(QStringLiteral("Could not save the reminder event: %1").arg(error));
@@ -220,7 +228,7 @@ void BWReminderManager::addCalendarEvent(const QVariantMap& record, const QDateT
 
 void BWReminderManager::scheduleNotification(const QVariantMap& record, const QDateTime& alarmDate)
 {
-    const QDateTime dueDate = record.value(BillKeys::DueDate).toDateTime();
+    const QDateTime dueDate = shownDueDate(record);
     UserNotification notification;
     notification.title = reminderTitle(record.value(BillKeys::Name).toString());
     notification.informativeText = QStringLiteral("%1 %2").arg(localized("Bill is due on"),

@@ -22,7 +22,9 @@ class UserNotificationCenter;
 //
 // Both kinds carry the bill's id and are found again by it alone, so two bills
 // of one name keep each other's reminders and a renamed bill leaves none
-// behind. Making a bill's reminders first removes the ones it has.
+// behind. Making a bill's reminders first removes the ones it has. Both fall
+// on the day the bill is shown due, never on the stored date a weekend,
+// holiday or vacation moved it from.
 //
 // The manager reads every setting afresh at each call, so one instance may
 // serve the whole run.
@@ -60,9 +62,14 @@ public:
     void checkForNotificationsToAddWithBillList(const QVariantList& bills);
 
     // The moment the reminders of a record go off: ReminderDays calendar days
-    // before the due day, at the hour and minute of BWReminderTime. Invalid
-    // without a due date or when the bill is never due again.
+    // before the day the bill is shown due, at the hour and minute of
+    // BWReminderTime. Invalid without a due date or when the bill is never
+    // due again.
     QDateTime calculateAlarmDateWithBill(const QVariantMap& record) const;
+    // The record's due date as the screens show it (moved off weekends,
+    // holidays and the vacation as the settings ask); invalid without a due
+    // date or when the bill is never due again.
+    QDateTime shownDueDate(const QVariantMap& record) const;
     // Midnight at the start of the date's local day.
     QDateTime normalizedDate(const QDateTime& date) const;
 

@@ -1,6 +1,9 @@
 #include "platform/AtomicFile.h"
 #include "platform/CalendarStore.h"
 #include "platform/Clock.h"
+#include "platform/CloudDatabase.h"
+#include "platform/KeyValueStore.h"
+#include "platform/Reachability.h"
 #include "platform/DataFolderLock.h"
 #include "platform/KeychainSecretStore.h"
 #include "platform/LoginItem.h"
@@ -12,6 +15,7 @@
 #include "platform/UserNotificationCenter.h"
 #include "shell/AppHelper.h"
 #include "shell/BWAppDelegate.h"
+#include "shell/BWCloudChannelRouter.h"
 #include "shell/BWFirebaseCloudAccount.h"
 #include "shell/BWMainScreens.h"
 #include "shell/BWPasswordController.h"
@@ -21,7 +25,10 @@
 #include "shell/BWReminderManager.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWStoreEnvironment.h"
+#include "sync/BWLegacyKeyValueSync.h"
+#include "sync/BWPhoneSync.h"
 #include "sync/FirebaseDataManager.h"
+#include "sync/OrvaneCloudManager.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -69,6 +76,18 @@ LoginItem makeLoginItems()
                      QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("OrvaneAgent")));
 }
 
+// The user's cloud while no record database is set up: nobody is signed in,
+// so the record-database sync stays off.
+class NoCloudAccount : public CloudContainer
+{
+public:
+    void accountStatus(std::function<void(AccountStatus)> completion) override
+    {
+        QTimer::singleShot(0, this, [completion] { completion(NoAccount); });
+    }
+    CloudDatabase* privateDatabase() override { return nullptr; }
+};
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -108,6 +127,10 @@ int main(int argc, char** argv)
     env.defaultDataFolder = QDir(env.supportFolder).filePath(QStringLiteral("Orvane.ovdata"));
     env.dropboxFolder = QDir::home().filePath(QStringLiteral("Dropbox"));
 
+    // The store hands its writes to the cloud channels; the engine behind
+    // them writes through the same environment.
+    BWCloudChannelRouter cloudChannels(standard);
+    env.cloud = &cloudChannels;
     // Without a session bus, or from another login, a second copy gets this
     // far: the data folder's lock keeps it from writing beside the first.
     const QString dataFolder = BWBillsLoader(env).orvaneDirectory();
@@ -139,15 +162,32 @@ int main(int argc, char** argv)
         &notifications);
     env.reminders = &reminders;
 
+    NoCloudAccount cloudContainer;
+    OrvaneCloudManager cloudEngine(cloudContainer, env);
+    cloudChannels.setEngine(&cloudEngine);
+    KeyValueStore keyValueStore;
+    cloudChannels.setKeyValueStore(&keyValueStore);
+    BWLegacyKeyValueSync keyValueSync(env, keyValueStore);
+    Reachability* dropboxReachability = Reachability::reachabilityWithHostName(QStringLiteral("www.dropbox.com"), &app);
+    BWPhoneSync phoneSync(env, [dropboxReachability] {
+        return dropboxReachability->currentReachabilityStatus() != Reachability::NotReachable;
+    });
+
     KeychainSecretStore secrets;
     // The cloud account of the Firebase project the user set up in
     // firebase.json, if they did; the sign-in is kept in the keyring.
     FirebaseDataManager firebase(env, {QDir(defaultsFolder).filePath(QStringLiteral("firebase.json")), &secrets});
     FirebaseDataManager::setSharedManager(&firebase);
     BWFirebaseCloudAccount cloudAccount(firebase);
+    cloudChannels.routeFirebase({[&firebase] { return firebase.userUID(); },
+                                 [&firebase](const QVariantMap& record, const QString& billID) {
+                                     firebase.saveBillToFirebase(record, billID);
+                                 },
+                                 [&firebase](const QString& billID) { firebase.removeBillFromFirebase(billID); }});
 
     BWAppDelegate delegate(env, CalendarStore::defaultFolder());
     delegateOfRun = &delegate;
+    delegate.setCloudSync({&cloudContainer, &cloudEngine, &keyValueSync, &phoneSync});
     delegate.setNotificationCenter(&notifications);
     delegate.setSleepWatcher(&sleepWatcher);
     delegate.setCloudAccount(&cloudAccount);

@@ -54,6 +54,7 @@ bool BWBill::writeBillFromFirebase(const QVariantMap& record, bool existingBill)
     // A fresh writer, so that the id, name, tags and reminder flag all come
     // from the incoming record.
     BWBill fresh(m_env);
+    fresh.m_keepsIncomingSyncStamp = true;
     return fresh.finishWritingBillWithDictionary(record, existingBill, false);
 }
 
@@ -72,14 +73,20 @@ bool BWBill::finishWritingBillWithDictionary(QVariantMap record, bool existingBi
 
     record = storedForm(record);
     const QDateTime moment = now();
-    record.insert(BillKeys::SyncModificationDate, moment);
+    // A copy from another device keeps the moment it was made at: stamped
+    // now, it would look newer than itself to the other channels, which
+    // would send it back.
+    const QDateTime incomingStamp = record.value(BillKeys::SyncModificationDate).toDateTime();
+    record.insert(BillKeys::SyncModificationDate,
+                  m_keepsIncomingSyncStamp && incomingStamp.isValid() ? incomingStamp : moment);
     if (updateFirebase)
         record.insert(BillKeys::ModificationDateForFirebase, moment.toMSecsSinceEpoch() / 1000.0);
 
     if (!writeRecordFile(*bid, record))
         return false;
+    // Only a new item sends the list out, so only it needs the list.
     QStringList activeBills;
-    if (!addToActiveBills(*bid, &activeBills))
+    if (!addToActiveBills(*bid, existingBill ? nullptr : &activeBills))
         return false;
 
     renewReminders(*bid, *name, record, *remindMe);
@@ -202,14 +209,21 @@ bool BWBill::writeRecordFile(const QString& billID, const QVariantMap& record) c
 }
 
 // Puts the id into ActiveBills (and takes it out of the older archive list),
-// creating the index when there is none; `activeBills` receives the list.
+// creating the index when there is none; `activeBills`, when given, receives
+// the list.
 bool BWBill::addToActiveBills(const QString& billID, QStringList* activeBills) const
 {
     const QString folder = dataFolder();
     if (folder.isEmpty())
         return false;
     BWBillIndex index(folder);
-    const QVariantMap before = index.dictionary();
+    // A changed item that is listed already leaves the index as it is.
+    if (index.fileExists() && index.contains(IndexKeys::ActiveBills, billID)
+        && !index.contains(IndexKeys::ArchivedBills, billID)) {
+        if (activeBills)
+            *activeBills = index.ids(IndexKeys::ActiveBills);
+        return true;
+    }
     QStringList active = index.ids(IndexKeys::ActiveBills);
     QStringList archived = index.ids(IndexKeys::ArchivedBills);
     archived.removeAll(billID);
@@ -219,10 +233,8 @@ bool BWBill::addToActiveBills(const QString& billID, QStringList* activeBills) c
     index.setIds(IndexKeys::ArchivedBills, archived);
     if (!index.fileExists())
         index.setIds(IndexKeys::DeletedBills, {});
-    *activeBills = active;
-    // A changed item that is listed already leaves the index as it is.
-    if (index.fileExists() && index.dictionary() == before)
-        return true;
+    if (activeBills)
+        *activeBills = active;
     return saveIndex(index);
 }
 

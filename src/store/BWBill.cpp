@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QHash>
+#include <QRegularExpression>
 #include <cmath>
 
 #include "platform/BWUIDMaker.h"
@@ -141,7 +142,11 @@ void BWBill::setDueDateOfRecord(QVariantMap& record, const QDateTime& dueDate)
 
 QString BWBill::getCorrectedPaymentURL(const QString& address)
 {
-    if (address.isEmpty() || address.contains(QStringLiteral("http"), Qt::CaseInsensitive))
+    // A scheme is a letter, then letters, digits, "+", "-" or ".", then ":".
+    // A colon followed by digits only is a port, so "bank.example:8443/pay"
+    // still reads as a site.
+    static const QRegularExpression leadingScheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:(?!\\d+([/?#]|$))"));
+    if (address.isEmpty() || leadingScheme.match(address).hasMatch())
         return address;
     return QStringLiteral("http://") + address;
 }

@@ -68,7 +68,8 @@ public:
     // Stores the properties as a new or changed item; `existingBill` is true
     // when the item already has a file.
     bool writeBill(bool existingBill);
-    // Stores a record that came from Firebase without sending it back there.
+    // Stores a record that came from Firebase without sending it back there;
+    // it keeps its own SyncModificationDate when it has one.
     bool writeBillFromFirebase(const QVariantMap& record, bool existingBill);
     // The full write: the bill file, its id in ActiveBills (and out of
     // ArchivedBills), reminders, the tag list and the cloud hand-off.
@@ -133,7 +134,7 @@ public:
     static void setDueDateOfRecord(QVariantMap& record, const QDateTime& dueDate);
 
     // A payment address with a scheme: "http://" goes in front of a non-empty
-    // text that holds no "http" in any case.
+    // text that does not begin with one ("https:", "ftp:", "mailto:", any case).
     static QString getCorrectedPaymentURL(const QString& address);
     // Older icon names mapped to current ones; other names pass unchanged.
     static QString convertIconName(const QString& iconName);
@@ -168,4 +169,5 @@ private:
     void sendListToKeyValueStore(const QString& cloudKey, const QStringList& billIDs, const QString& logLine) const;
 
     BWStoreEnvironment m_env;
+    bool m_keepsIncomingSyncStamp = false;   // set for copies that came from another device
 };

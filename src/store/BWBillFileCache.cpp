@@ -26,6 +26,12 @@ BWBillFileCache& BWBillFileCache::shared()
     return cache;
 }
 
+BWBillFileCache& BWBillFileCache::indexes()
+{
+    static BWBillFileCache cache;
+    return cache;
+}
+
 bool BWBillFileCache::stampOf(const QString& path, FileStamp* stamp)
 {
     struct stat status {};
@@ -60,9 +66,11 @@ QList<PropertyList::ReadResult> BWBillFileCache::read(const QStringList& paths)
     }
 
     // Reading and parsing a file has no side effects, so the changed files
-    // are parsed on the worker threads.
-    const QList<PropertyList::ReadResult> parsed = QtConcurrent::blockingMapped<QList<PropertyList::ReadResult>>(
-        toParse, [&paths](qsizetype i) { return PropertyList::read(paths.at(i)); });
+    // are parsed on the worker threads; a single one is not worth the hand-off.
+    const auto parse = [&paths](qsizetype i) { return PropertyList::read(paths.at(i)); };
+    const QList<PropertyList::ReadResult> parsed = toParse.size() == 1
+        ? QList<PropertyList::ReadResult>{parse(toParse.first())}
+        : QtConcurrent::blockingMapped<QList<PropertyList::ReadResult>>(toParse, parse);
 
     QHash<QString, Entry> kept;
     for (qsizetype j = 0; j < toParse.size(); ++j) {

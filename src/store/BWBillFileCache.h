@@ -8,9 +8,10 @@
 
 #include "platform/PropertyList.h"
 
-// The parsed bill files of this process, each kept with the identity, size
-// and times (to the nanosecond) of the file it was read from, so that a load
-// parses only the files that changed since the last one.
+// Parsed files of the data folder (the bill files, and apart from them the
+// index), each kept with the identity, size and times (to the nanosecond) of
+// the file it was read from, so that a load or a write parses only the files
+// that changed since the last one.
 //
 // Any change to a file gives it a new inode (our atomic writer, a sync
 // service replacing it) or a new change time (an edit in place, even one that
@@ -20,7 +21,11 @@
 class BWBillFileCache
 {
 public:
+    // The bill files.
     static BWBillFileCache& shared();
+    // The bill index, which each write reads: kept apart, since a read of
+    // the bill files forgets every other file.
+    static BWBillFileCache& indexes();
 
     // The contents of the files, in their order: taken from the cache where
     // a file is as it was, read again (on the worker threads) where not.

@@ -2,8 +2,11 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
+#include "store/BWBillFileCache.h"
 #include "store/BWBillRecordKeys.h"
 
 namespace {
@@ -32,7 +35,8 @@ QString BWBillIndex::pathInFolder(const QString& dataFolder)
 
 void BWBillIndex::read()
 {
-    const PropertyList::ReadResult result = PropertyList::read(m_path);
+    // Every write of a bill reads the index; unchanged, it is not parsed again.
+    const PropertyList::ReadResult result = BWBillFileCache::indexes().read({m_path}).first();
     m_exists = result.status != PropertyList::Status::NotFound;
     if (!m_exists)
         return;
@@ -58,7 +62,10 @@ QStringList BWBillIndex::ids(const QString& listKey) const
 
 bool BWBillIndex::contains(const QString& listKey, const QString& billID) const
 {
-    return ids(listKey).contains(billID);
+    const QVariantList list = m_index.value(listKey).toList();
+    return std::any_of(list.cbegin(), list.cend(), [&billID](const QVariant& id) {
+        return id.typeId() == QMetaType::QString && id.toString() == billID;
+    });
 }
 
 void BWBillIndex::setIds(const QString& listKey, const QStringList& billIDs)

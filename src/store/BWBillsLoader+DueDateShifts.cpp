@@ -65,6 +65,18 @@ void setShiftedDueDate(QVariantMap& bill, const QDateTime& dueDate, DueDateShift
 
 }  // namespace
 
+QDateTime BWBillsLoader::shownDueDateOfRecord(const QVariantMap& record) const
+{
+    QVariantMap shown = record;
+    // A loaded record's DueDate may be shifted already; shifting from the
+    // stored date again keeps a second pass from moving it twice.
+    const QVariant storedDueDate = record.value(BillKeys::AbsoluteDueDate);
+    if (storedDueDate.typeId() == QMetaType::QDateTime)
+        shown.insert(BillKeys::DueDate, storedDueDate);
+    takeDueDateAsAbsoluteAndShift(shown);
+    return shown.value(BillKeys::DueDate).toDateTime();
+}
+
 void BWBillsLoader::modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) const
 {
     if (billIsIncome(bill))

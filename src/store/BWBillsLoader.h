@@ -133,6 +133,10 @@ public:
 
     // ---- Due-date shifts and calendar helpers -------------------------------
 
+    // The day a record is shown due, whether it comes from a file or from a
+    // load: its stored date moved off weekends, holidays and the vacation as
+    // the settings ask. Reminders fall on it; writes never store it.
+    QDateTime shownDueDateOfRecord(const QVariantMap& record) const;
     // Moves the loaded copy's DueDate off a weekend, in place.
     void modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) const;
     // Moves the loaded copy's DueDate off a holiday or out of the vacation window, in place.

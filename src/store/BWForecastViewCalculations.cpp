@@ -26,6 +26,9 @@ constexpr int kRecentPaymentsForEstimate = 4;
 // two years back and its neighbours one year back.
 constexpr std::array<int, 6> kUtilitySampleMonthsBack{0, 12, 1, 11, 13, 24};
 
+// The report covers this year and the two before it.
+constexpr int kReportYears = 3;
+
 QVariantList paymentsNewestFirst(const QVariantMap& bill)
 {
     QVariantList payments = bill.value(BillKeys::PaymentList).toList();
@@ -356,22 +359,34 @@ double BWForecastViewCalculations::totalAmountPaidInHistoryData(const QVariantLi
 
 QVariantList BWForecastViewCalculations::extractReportHistoryFromData(const QVariantList& bills) const
 {
-    const int thisYear = now().toLocalTime().date().year();
+    const int firstYear = now().toLocalTime().date().year() - 2;
+    // Where each report year starts, as a moment, and where the last one
+    // ends: a payment is placed by comparing moments, without turning each
+    // of its dates into local time once per year.
+    std::array<qint64, kReportYears + 1> yearStarts{};
+    for (int index = 0; index <= kReportYears; ++index)
+        yearStarts[index] = QDateTime(QDate(firstYear + index, 1, 1), QTime(0, 0)).toMSecsSinceEpoch();
+
     QVariantList rows;
     for (QVariantMap bill : billsOncePerBid(bills)) {
-        const QVariantList payments = bill.value(BillKeys::PaymentList).toList();
-        for (int year = thisYear - 2; year <= thisYear; ++year) {
-            double total = 0;
-            qlonglong count = 0;
-            for (const QVariant& payment : payments) {
-                if (isBillDueDateInYear(payment.toMap().value(PaymentKeys::Date).toDateTime(), year)) {
-                    total += amountOf(payment);
-                    ++count;
-                }
-            }
-            bill.insert(reportTotalKey(year), total);
-            bill.insert(reportCountKey(year), count);
-            bill.insert(reportAverageKey(year), count > 0 ? total / count : 0.0);
+        std::array<Sample, kReportYears> years{};
+        for (const QVariant& payment : bill.value(BillKeys::PaymentList).toList()) {
+            const QVariantMap entry = payment.toMap();
+            const QDateTime paidOn = entry.value(PaymentKeys::Date).toDateTime();
+            if (!paidOn.isValid())
+                continue;
+            const auto after = std::upper_bound(yearStarts.begin(), yearStarts.end(), paidOn.toMSecsSinceEpoch());
+            const auto index = after - yearStarts.begin() - 1;
+            if (index < 0 || index >= kReportYears)
+                continue;
+            years[index].sum += entry.value(PaymentKeys::Amount).toDouble();
+            ++years[index].count;
+        }
+        for (int index = 0; index < kReportYears; ++index) {
+            const Sample& year = years[index];
+            bill.insert(reportTotalKey(firstYear + index), year.sum);
+            bill.insert(reportCountKey(firstYear + index), qlonglong(year.count));
+            bill.insert(reportAverageKey(firstYear + index), year.count > 0 ? year.sum / year.count : 0.0);
         }
         rows.append(bill);
     }
@@ -381,7 +396,7 @@ QVariantList BWForecastViewCalculations::extractReportHistoryFromData(const QVar
 bool BWForecastViewCalculations::wasBill(const QVariantMap& reportRow, int year) const
 {
     const int thisYear = now().toLocalTime().date().year();
-    if (year < thisYear - 2 || year > thisYear)
+    if (year <= thisYear - kReportYears || year > thisYear)
         return false;
     return reportRow.value(reportCountKey(year)).toLongLong() > 0;
 }

@@ -34,15 +34,6 @@ QDateTime newestPaymentDate(const QVariantList& payments)
     return newest;
 }
 
-void setTotalsFromPayments(QVariantMap& bill, const QVariantList& payments)
-{
-    const BWPaymentLogger::PaymentTotals totals = BWPaymentLogger::recalculateAveragePaidForData(payments);
-    bill.insert(BillKeys::TotalPaid, totals.total);
-    bill.insert(BillKeys::Average, totals.average);
-    const QDateTime newest = newestPaymentDate(payments);
-    bill.insert(BillKeys::LastPayment, newest.isValid() ? newest.toUTC() : PropertyList::distantPast());
-    Log::line(QStringLiteral("Updating Last Paid Date Complete"));
-}
 
 // What a payment takes off a loan-like balance: the payment less its escrow
 // share, less the interest share of that. A bill whose Balance is 0 or less
@@ -172,6 +163,16 @@ QVariantList BWPaymentLogger::addNewRecordToPaymentList(QVariantMap paymentRecor
     QVariantList payments = bill.value(BillKeys::PaymentList).toList();
     payments.append(paymentRecord);
     return payments;
+}
+
+void BWPaymentLogger::setTotalsFromPayments(QVariantMap& bill, const QVariantList& payments)
+{
+    const PaymentTotals totals = recalculateAveragePaidForData(payments);
+    bill.insert(BillKeys::TotalPaid, totals.total);
+    bill.insert(BillKeys::Average, totals.average);
+    const QDateTime newest = newestPaymentDate(payments);
+    bill.insert(BillKeys::LastPayment, newest.isValid() ? newest.toUTC() : PropertyList::distantPast());
+    Log::line(QStringLiteral("Updating Last Paid Date Complete"));
 }
 
 BWPaymentLogger::PaymentTotals BWPaymentLogger::recalculateAveragePaidForData(const QVariantList& payments)

@@ -42,6 +42,9 @@ public:
         double average = 0.0;   // 0 for no payments
     };
     static PaymentTotals recalculateAveragePaidForData(const QVariantList& payments);
+    // Sets TotalPaid, Average and LastPayment (the newest payment's Date, the
+    // distant past for none) of `bill` from `payments`.
+    static void setTotalsFromPayments(QVariantMap& bill, const QVariantList& payments);
     // The payments sorted by Date, newest first (equal dates keep their order).
     static QVariantList paymentsNewestFirst(QVariantList payments);
 

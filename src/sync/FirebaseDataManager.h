@@ -5,12 +5,24 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <QHash>
+#include <QSet>
+#include <QTimer>
+
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "store/BWStoreEnvironment.h"
 
 class QNetworkAccessManager;
 class SecretStore;
+class FirebaseRestClient;
+class FirebaseEventStream;
+class FirebaseChildTracker;
+struct FirebasePendingWrite;
+struct FirebaseNode;
+struct FirebaseSession;
 
 // The signed-in cloud account.
 struct FirebaseUser
@@ -77,6 +89,10 @@ public:
         QString settingsFile;                     // ~/.config/Orvane/firebase.json
         SecretStore* secrets = nullptr;           // none: sign-ins last for the run
         QNetworkAccessManager* network = nullptr; // none: the manager makes its own
+        int requestTimeoutMs = 30000;
+        int streamSilenceMs = 90000;              // keep-alives come twice a minute
+        int firstRetryDelayMs = 2000;             // doubled after each failure
+        int longestRetryDelayMs = 120000;
     };
 
     using Done = std::function<void(const FirebaseError&)>;
@@ -136,6 +152,8 @@ public:
     // ModificationDateForFirebase, else SyncModificationDate, else the bill
     // file's date, else the distant past.
     QDateTime localModificationDateForBillID(const QString& billID) const;
+    // A node's ModificationDateForFirebase; 1 January 1970 without one.
+    static QDateTime remoteDateOfNode(const QVariantMap& nodeValue);
 
 signals:
     // A signed-in user, or an invalid one after sign-out or a lost session.
@@ -152,9 +170,66 @@ signals:
     void pendingWritesSent();
 
 private:
+    // ---- Account ----
+    void signInWith(bool createAccount, const QString& email, const QString& password, SignInDone done);
+    void resumeKeptSession();
+    void keepSession(const FirebaseSession& session);
+    void forgetKeptSession();
+    void loseSession(const FirebaseError& error);
+
+    // ---- Uploads (FirebaseDataManager+Uploads.cpp) ----
+    std::optional<FirebaseError> refusalToSend(const QString& billID) const;
+    // `done` reports how the last of the writes went.
+    void journalAndSend(const QList<FirebasePendingWrite>& writes, Done done);
+    void send(const FirebasePendingWrite& write);
+    void sendSave(const FirebasePendingWrite& write, const FirebaseNode& node, int attemptsLeft);
+    void sendSaveOfMissingNode(const FirebasePendingWrite& write, const FirebaseNode& node);
+    void sendRemove(const FirebasePendingWrite& write, int attemptsLeft);
+    void finishSending(const FirebasePendingWrite& write, const FirebaseError& error);
+    void scheduleRetry();
+    QString billPath(const QString& uid, const QString& billID) const;
+    QString tombstonePath(const QString& uid, const QString& billID) const;
+    // Seconds since 1970 as the database stores moments.
+    static QDateTime momentOf(double seconds);
+    // The key of a tombstone that holds the moment of the deletion.
+    static inline const QString DeletedAtKey = QStringLiteral("DeletedAt");
+
+    // ---- Listening and local writes (FirebaseDataManager+Listening.cpp) ----
+    void openStreams();
+    void closeStreams();
+    void scheduleReconnect();
+    void setConnected(bool connected);
+    void handleBillChanges(const QString& event, const QString& path, const QVariant& data);
+    void handleTombstoneChanges(const QString& event, const QString& path, const QVariant& data);
+    void applyTombstone(const QString& billID, const QVariantMap& tombstone);
+    bool saveBillLocally(const QVariantMap& bill, bool isExistingBill);
+    bool deleteBillLocally(const QVariantMap& nodeValue);
+    bool isListedLocally(const QString& billID) const;
+
     BWStoreEnvironment m_env;
     Setup m_setup;
+    QNetworkAccessManager* m_network = nullptr;
+    std::unique_ptr<FirebaseRestClient> m_client;
     QString m_userUID;
     FirebaseUser m_user;
     bool m_configured = false;
+
+    // Writes under way, by "<uid>/<bill id>", and the completions waiting
+    // for them with the sequence they wait for.
+    QSet<QString> m_sending;
+    QHash<QString, QList<QPair<qint64, Done>>> m_completions;
+    QTimer m_retryTimer;
+    int m_retryDelayMs = 0;
+    // Bills being deleted here because the server removed them: their
+    // removal is not sent back.
+    QSet<QString> m_applyingRemoteRemoval;
+
+    QString m_listeningUID;
+    std::unique_ptr<FirebaseEventStream> m_billStream;
+    std::unique_ptr<FirebaseEventStream> m_tombstoneStream;
+    std::unique_ptr<FirebaseChildTracker> m_billChildren;
+    std::unique_ptr<FirebaseChildTracker> m_tombstoneChildren;
+    QTimer m_reconnectTimer;
+    int m_reconnectDelayMs = 0;
+    bool m_connected = false;
 };

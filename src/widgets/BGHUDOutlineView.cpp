@@ -1,27 +1,16 @@
 #include "BGHUDOutlineView.h"
 
-#include "BGHUDItemViewLook.h"
 #include "BGHUDTableHeaderView.h"
 
 BGHUDOutlineView::BGHUDOutlineView(QWidget* parent)
-    : QTreeView(parent), header_(new BGHUDTableHeaderView(Qt::Horizontal, this))
+    : QTreeView(parent)
 {
     // The HUD header replaces Qt's and keeps its font and behaviour.
-    header_->setFont(header()->font());
-    header_->setSectionsClickable(header()->sectionsClickable());
-    header_->setSectionsMovable(header()->sectionsMovable());
-    header_->setStretchLastSection(header()->stretchLastSection());
-    setHeader(header_);
-    look_ = new BGHUDItemViewLook(this, *this, header_);
-}
-
-BGHUDTableCornerView* BGHUDOutlineView::cornerView() const
-{
-    return look_->cornerView();
-}
-
-void BGHUDOutlineView::setThemeKey(const QString& key)
-{
-    BGThemeKeyed::setThemeKey(key);
-    look_->themeKeyChanged();
+    auto* hud = new BGHUDTableHeaderView(Qt::Horizontal, this);
+    hud->setFont(header()->font());
+    hud->setSectionsClickable(header()->sectionsClickable());
+    hud->setSectionsMovable(header()->sectionsMovable());
+    hud->setStretchLastSection(header()->stretchLastSection());
+    setHeader(hud);
+    takeHUDLook(this, hud);
 }

@@ -102,7 +102,6 @@ TEST_F(BillEditorTest, ANewBillIsStoredWithWhatTheFormHolds)
     ASSERT_TRUE(editor->saveBill());
 
     EXPECT_FALSE(editor->isShown());
-    EXPECT_TRUE(editor->didJustSaveItem());
     EXPECT_EQ(saved.count(), 1);
     const QVariantMap file = storedFile(billID);
     EXPECT_EQ(file.value(BillKeys::Name).toString(), QStringLiteral("Acme <b>Dues</b>"));
@@ -218,7 +217,6 @@ TEST_F(BillEditorTest, DeleteAsksThenMovesTheItemToTheDeletedList)
 
     QTest::mouseClick(editor->deleteButton(), Qt::LeftButton);
     EXPECT_TRUE(index().contains(IndexKeys::DeletedBills, billID));
-    EXPECT_TRUE(editor->didJustSaveItem());
     EXPECT_FALSE(editor->isShown());
     EXPECT_EQ(deleted.count(), 1);
 }
@@ -232,7 +230,6 @@ TEST_F(BillEditorTest, ArchivingFromTheEditorCountsAsASave)
     EXPECT_EQ(editor->billToArchiveNameField()->text(), QStringLiteral("Gym?"));
     ASSERT_TRUE(editor->archiveBill());
     EXPECT_TRUE(storedFile(billID).value(BillKeys::IsArchived).toBool());
-    EXPECT_TRUE(editor->didJustSaveItem());
     EXPECT_EQ(archived.count(), 1);
 
     EXPECT_TRUE(editor->restoreBill(billID));
@@ -242,6 +239,7 @@ TEST_F(BillEditorTest, ArchivingFromTheEditorCountsAsASave)
 // A save that can't be written says so and leaves the user's input in place.
 TEST_F(BillEditorTest, AFailedSaveKeepsTheFormOpenWithTheInput)
 {
+    QSignalSpy saved(editor.get(), &BWBillEditorController::itemSaved);
     editor->createNewBill(&anchor);
     typeName(QStringLiteral("Phone"));
     editor->billIDField()->setText(QStringLiteral("../../escape"));
@@ -249,7 +247,7 @@ TEST_F(BillEditorTest, AFailedSaveKeepsTheFormOpenWithTheInput)
     EXPECT_EQ(alerts.size(), 1);
     EXPECT_TRUE(editor->isShown());
     EXPECT_EQ(editor->billNameField()->text(), QStringLiteral("Phone"));
-    EXPECT_FALSE(editor->didJustSaveItem());
+    EXPECT_EQ(saved.count(), 0);
 
     // A data folder that can't be made.
     temp.write(QStringLiteral("blocked"), "a file, not a folder");

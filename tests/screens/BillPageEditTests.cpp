@@ -54,7 +54,6 @@ TEST_F(BillPageEditTest, SkippingMovesTheDueDateOnAndRecordsNothing)
               before.value(BillKeys::DueDate).toDateTime().toLocalTime().addMonths(1).toUTC());
     for (const QString& key : {BillKeys::LastPayment, BillKeys::TotalPaid, BillKeys::PaymentList})
         EXPECT_EQ(after.value(key), before.value(key)) << key.toStdString();
-    EXPECT_TRUE(page->didJustSaveItem());
     EXPECT_EQ(changes.size(), 1);
     EXPECT_TRUE(page->skipPaymentPopover()->isHidden());
 }

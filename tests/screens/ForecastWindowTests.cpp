@@ -75,7 +75,7 @@ TEST_F(ForecastWindowTest, RowsOfAMonthMoveBillsForwardRepeatAndSave)
     EXPECT_EQ(forecast->totalText(QStringLiteral("totalNumberOfBills")), QStringLiteral("5"));
     EXPECT_EQ(forecast->totalText(QStringLiteral("totalAmountDue")), QStringLiteral("$540.00"));
     EXPECT_EQ(forecast->totalText(QStringLiteral("totalToSave")), QStringLiteral("$20.00"));
-    EXPECT_EQ(forecast->totalText(QStringLiteral("totalfinalTotal")), QStringLiteral("($560.00)"));
+    EXPECT_EQ(forecast->totalText(QStringLiteral("totalfinalTotal")), QStringLiteral("-$560.00"));
 
     forecast->saveAmountSettingChanged(false);
     EXPECT_FALSE(names(forecast->calculatedBillsToDisplay()).contains(QStringLiteral("Insurance")));

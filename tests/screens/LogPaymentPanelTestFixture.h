@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include "support/RecordingSoundPlayer.h"
+#include <QSignalSpy>
 #include <QTest>
 #include <QStringList>
 #include <csignal>
@@ -58,12 +59,12 @@ protected:
         defaults.setInteger(BWDefaultsKeys::BRWWhichSoundEffect, choice);
     }
 
-    // Stores the bill and opens the panel for it, as the shell does.
-    void openPanelFor(const QVariantMap& bill)
+    // Stores the bill and opens the panel of `kind` for it, as the shell does.
+    void openPanelFor(const QVariantMap& bill, PaymentKind kind = PaymentKind::Full)
     {
         storeBills({bill});
         controller.setBid(bill.value(BillKeys::Bid).toString());
-        controller.showLogPaymentWindow();
+        controller.showLogPaymentWindow(kind);
     }
 
     // Replaces the field's text by typing, as the user would.
@@ -92,6 +93,8 @@ protected:
 
     RecordingSoundPlayer sounds;
     BWLogPaymentController controller{env, sounds};
+    // Each payment the panel announced, by bill id.
+    QSignalSpy announced{&controller, &BWLogPaymentController::paymentLogged};
     QStringList chooserCalls;
     QString chosenReceipt;
 };

@@ -22,7 +22,7 @@ TEST_F(LogPaymentPanelTest, OpeningFillsTheFormForTheBill)
     EXPECT_TRUE(controller.notePaidField()->text().isEmpty());
     EXPECT_EQ(controller.attachReceiptButton()->text(), QStringLiteral("Attach Receipt"));
     EXPECT_FALSE(controller.messageLabel()->isVisible());
-    EXPECT_FALSE(controller.didMakePayment());
+    EXPECT_TRUE(announced.isEmpty());
 }
 
 TEST_F(LogPaymentPanelTest, VaryingBillOpensWithItsNewestPaymentOrWithNothing)
@@ -50,7 +50,7 @@ TEST_F(LogPaymentPanelTest, ReopeningForgetsWhatWasLeftUnsaved)
     ASSERT_TRUE(controller.messageLabel()->isVisible());
 
     controller.panel()->close();
-    controller.showLogPaymentWindow();
+    controller.showLogPaymentWindow(PaymentKind::Full);
     EXPECT_EQ(controller.amountPaidField()->text(), QStringLiteral("$100.00"));
     EXPECT_TRUE(controller.notePaidField()->text().isEmpty());
     EXPECT_EQ(controller.attachReceiptButton()->text(), QStringLiteral("Attach Receipt"));
@@ -80,7 +80,8 @@ TEST_F(LogPaymentPanelTest, FullPaymentIsStoredAndMovesTheDueDate)
     EXPECT_EQ(paid.value(PaymentKeys::Note).toString(), QStringLiteral("Paid online"));
     EXPECT_EQ(paid.value(PaymentKeys::Receipt).toString(), QString());
 
-    EXPECT_TRUE(controller.didMakePayment());
+    ASSERT_EQ(announced.count(), 1);
+    EXPECT_EQ(announced.first().first().toString(), bill.value(BillKeys::Bid).toString());
     EXPECT_FALSE(controller.panel()->isVisible());
     EXPECT_EQ(sounds.played, QStringList{QStringLiteral("swell")});
 }
@@ -112,7 +113,8 @@ TEST_F(LogPaymentPanelTest, PaymentIsDatedOnTheChosenDayAtTheTimeThePanelOpened)
 TEST_F(LogPaymentPanelTest, PartialPaymentKeepsTheDueDateAndLowersAVaryingAmount)
 {
     const QVariantMap bill = with(billDue(QDate(2016, 3, 20), 1, 2), BillKeys::AmountVaries, qlonglong(1));
-    openPanelFor(bill);
+    openPanelFor(bill, PaymentKind::Partial);
+    EXPECT_TRUE(controller.savePaymentButton()->isHidden());
     typeAmount(QStringLiteral("30"));
     clickPartialSave();
 
@@ -121,11 +123,10 @@ TEST_F(LogPaymentPanelTest, PartialPaymentKeepsTheDueDateAndLowersAVaryingAmount
     EXPECT_EQ(after.value(BillKeys::Amount).toDouble(), 70.0);
     EXPECT_EQ(after.value(BillKeys::LastPayment).toDateTime(), localMoment(2016, 3, 8, 10));
     EXPECT_EQ(lastStoredPayment(bill).value(PaymentKeys::Amount).toDouble(), 30.0);
-    EXPECT_TRUE(controller.didMakePayment());
+    EXPECT_EQ(announced.count(), 1);
 
     // Paying more than is left leaves nothing due, never less.
-    controller.showLogPaymentWindow();
-    EXPECT_FALSE(controller.didMakePayment());
+    controller.showLogPaymentWindow(PaymentKind::Partial);
     typeAmount(QStringLiteral("130"));
     clickPartialSave();
     EXPECT_EQ(stored(bill).value(BillKeys::Amount).toDouble(), 0.0);
@@ -162,7 +163,7 @@ TEST_F(LogPaymentPanelTest, ClosingWithoutSavingRecordsNothing)
     typeAmount(QStringLiteral("55"));
     controller.panel()->close();
     EXPECT_EQ(fileBytes(bill), before);
-    EXPECT_FALSE(controller.didMakePayment());
+    EXPECT_TRUE(announced.isEmpty());
     EXPECT_TRUE(sounds.played.isEmpty());
 }
 
@@ -215,7 +216,7 @@ TEST_F(LogPaymentPanelTest, ReceiptThatWentAwayIsReportedAndNothingIsWritten)
     clickFullSave();
     EXPECT_TRUE(controller.messageLabel()->text().contains(chosenReceipt));
     EXPECT_EQ(fileBytes(bill), before);
-    EXPECT_FALSE(controller.didMakePayment());
+    EXPECT_TRUE(announced.isEmpty());
 }
 
 // ---- Sounds ----
@@ -227,7 +228,7 @@ TEST_F(LogPaymentPanelTest, NoSoundWhenSoundsAreOffOrTheChoiceIsNone)
     openPanelFor(bill);
     clickFullSave();
     chooseSound(5);
-    controller.showLogPaymentWindow();
+    controller.showLogPaymentWindow(PaymentKind::Full);
     clickFullSave();
     EXPECT_EQ(storedPayments(bill).size(), 2);
     EXPECT_TRUE(sounds.played.isEmpty());
@@ -256,12 +257,12 @@ TEST_P(LogPaymentPanelRefusesAmount, WithAMessageAndWritesNothing)
     const QByteArray before = fileBytes(bill);
     typeAmount(QString::fromUtf8(GetParam()));
     clickFullSave();
-    clickPartialSave();
+    controller.savePartialPayemnt();
 
     EXPECT_TRUE(controller.messageLabel()->isVisible());
     EXPECT_FALSE(controller.messageLabel()->text().isEmpty());
     EXPECT_EQ(fileBytes(bill), before);
-    EXPECT_FALSE(controller.didMakePayment());
+    EXPECT_TRUE(announced.isEmpty());
     EXPECT_TRUE(controller.panel()->isVisible());
     EXPECT_TRUE(sounds.played.isEmpty());
     EXPECT_TRUE(cloud.nothingHandedOver());
@@ -281,18 +282,18 @@ TEST_F(LogPaymentPanelTest, CorrectedAmountIsAcceptedAfterARefusal)
     clickFullSave();
     EXPECT_FALSE(controller.messageLabel()->isVisible());
     EXPECT_EQ(lastStoredPayment(bill).value(PaymentKeys::Amount).toDouble(), 0.0);
-    EXPECT_TRUE(controller.didMakePayment());
+    EXPECT_EQ(announced.count(), 1);
 }
 
 TEST_F(LogPaymentPanelTest, MissingBillIsReportedAndNothingIsWritten)
 {
     storeBills({});
     controller.setBid(BWUIDMaker::makeUID());
-    controller.showLogPaymentWindow();
+    controller.showLogPaymentWindow(PaymentKind::Full);
     EXPECT_TRUE(controller.messageLabel()->isVisible());
     typeAmount(QStringLiteral("10"));
     clickFullSave();
-    EXPECT_FALSE(controller.didMakePayment());
+    EXPECT_TRUE(announced.isEmpty());
     EXPECT_EQ(QDir(dataFolder()).entryList(QDir::Files), QStringList{QStringLiteral("billindex.plist")});
 }
 
@@ -303,7 +304,7 @@ TEST_F(LogPaymentPanelTest, BillDeletedWhileThePanelStoodOpenIsReported)
     ASSERT_TRUE(QFile::remove(billPath(bill.value(BillKeys::Bid).toString())));
     clickFullSave();
     EXPECT_TRUE(controller.messageLabel()->isVisible());
-    EXPECT_FALSE(controller.didMakePayment());
+    EXPECT_TRUE(announced.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(billPath(bill.value(BillKeys::Bid).toString())));
 }
 
@@ -318,14 +319,14 @@ TEST_F(LogPaymentPanelTest, FailedWriteIsReportedAndNotClaimed)
         clickFullSave();
     }
     EXPECT_EQ(fileBytes(bill), before);
-    EXPECT_FALSE(controller.didMakePayment());
+    EXPECT_TRUE(announced.isEmpty());
     EXPECT_TRUE(controller.panel()->isVisible());
     EXPECT_TRUE(controller.messageLabel()->text().contains(QStringLiteral("could not be saved")));
     EXPECT_TRUE(sounds.played.isEmpty());
 
     // Once the disk has room again the same form saves.
     clickFullSave();
-    EXPECT_TRUE(controller.didMakePayment());
+    EXPECT_EQ(announced.count(), 1);
     EXPECT_EQ(storedPayments(bill).size(), 1);
 }
 
@@ -337,11 +338,11 @@ TEST_F(LogPaymentPanelTest, CancelAndEscapeCloseThePanelWithoutLogging)
     click(controller.cancelButton());
     EXPECT_FALSE(controller.panel()->isVisible());
 
-    controller.showLogPaymentWindow();
+    controller.showLogPaymentWindow(PaymentKind::Full);
     ASSERT_TRUE(controller.panel()->isVisible());
     QTest::keyClick(controller.amountPaidField(), Qt::Key_Escape);
     EXPECT_FALSE(controller.panel()->isVisible());
-    EXPECT_FALSE(controller.didMakePayment());
+    EXPECT_TRUE(announced.isEmpty());
     EXPECT_EQ(fileBytes(bill), before);
 }
 

@@ -113,7 +113,7 @@ TEST_F(BWAppDelegateStartUpTest, StartsUpInItsFixedOrder)
                                   "initializeDefaults", "setDockIconVisibility", "initializeViews", "addUpdatesMenu",
                                   "createMenu", "loadOverview", "setListOfActiveBills", "overviewShown",
                                   "backupDatabase", "setNotificationCenterVisibility", "startTimer", "observeSleepAndWake",
-                                  "showMainWindow", "updateIncomeVisibility", "cloudPrompt"}));
+                                  "showMainWindow", "cloudSync", "updateIncomeVisibility", "cloudPrompt"}));
 }
 
 TEST_F(BWAppDelegateStartUpTest, LeavesTheRunningProgramReadyToUse)

@@ -5,6 +5,7 @@
 #include "screens/BWReportController.h"
 #include "shell/BWMainMenu.h"
 #include "store/BWBill.h"
+#include "store/BWPaySite.h"
 
 #include <QMenuBar>
 #include <QToolBar>
@@ -214,4 +215,26 @@ TEST_F(MainMenuTest, ForecastHistoryAndReportsOpenFromTheMenuAndTheToolbar)
     ASSERT_TRUE(delegate.reportController());
     EXPECT_TRUE(delegate.reportController()->reportWindow()->isVisible());
     EXPECT_EQ(delegate.reportController()->calculatedBillsToDisplay().size(), 0);
+}
+
+TEST(MainMenuPayNow, IsEnabledExactlyForAddressesThatCanBeOpened)
+{
+    const QList<std::pair<QString, bool>> cases = {
+        {QStringLiteral("https://landlord.example/pay"), true},
+        {QStringLiteral("myhttpbank.com"), true},
+        {QStringLiteral("http://"), false},
+        {QStringLiteral("   "), false},
+        {QStringLiteral("ftp://files.example"), false},
+        {QStringLiteral("file:///home/me/bills.html"), false},
+        {QStringLiteral("javascript:alert(1)"), false},
+    };
+    for (const auto& [site, opens] : cases) {
+        BWMenuValidation::Context onBillPage;
+        onBillPage.billPageShown = true;
+        onBillPage.record = QVariantMap{{BillKeys::PayType, qlonglong(0)}, {BillKeys::PaySite, site}};
+        EXPECT_EQ(BWMenuValidation::isEnabled(Command::PayNow, onBillPage), opens) << site.toStdString();
+        EXPECT_EQ(BWMenuValidation::isEnabled(Command::ViewWebsite, onBillPage), opens) << site.toStdString();
+        // The bill page shows its pay-now button by the same rule.
+        EXPECT_EQ(BWPaySite::isSet(site), opens) << site.toStdString();
+    }
 }

@@ -103,16 +103,37 @@ TEST_F(BWMenuletTest, IncomeIsNeverListedAndAutomaticBillsOnlyWhenCounted)
     EXPECT_EQ(menulet.statusTitle(), QStringLiteral("1"));
 }
 
-TEST_F(BWMenuletTest, AnOverdueBillAnywhereTurnsTheIconRed)
+TEST_F(BWMenuletTest, AnyListedOverdueBillTurnsTheIconRed)
 {
-    store.addBill(QStringLiteral("Soon"), 1);
-    menulet.updateMenuWithDataSource(store.loadedBills());
-    EXPECT_EQ(outlineColour(menulet.statusImage()), outlineColour(menulet.imageTintedWithColor(BWMenulet::DueSoonColor)));
-
-    store.addBill(QStringLiteral("Late"), -1);
-    menulet.updateMenuWithDataSource(store.loadedBills());
-    EXPECT_EQ(outlineColour(menulet.statusImage()), outlineColour(menulet.imageTintedWithColor(BWMenulet::OverdueColor)));
-    EXPECT_EQ(menulet.statusItem()->toolTip(), QStringLiteral("Orvane: 2 due, some overdue"));
+    const QVariantMap automatic{{BillKeys::PayType, qlonglong(1)}};
+    struct Case {
+        const char* what;
+        int lateDays;
+        QVariantMap fields;
+        bool countAutomatic;
+        QColor colour;
+        QString toolTip;
+    };
+    const QList<Case> cases = {
+        {"due in two days", 2, {}, true, BWMenulet::DueSoonColor, QStringLiteral("Orvane: 2 due")},
+        {"a day late", -1, {}, true, BWMenulet::OverdueColor, QStringLiteral("Orvane: 2 due, some overdue")},
+        {"an automatic one late", -3, automatic, true, BWMenulet::OverdueColor,
+         QStringLiteral("Orvane: 2 due, some overdue")},
+        {"an automatic one late, not counted", -3, automatic, false, BWMenulet::DueSoonColor,
+         QStringLiteral("Orvane: 1 due")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        shelltest::ShellTestStore cleanStore;
+        ASSERT_TRUE(cleanStore.defaults.setBool(BWDontCountAuto, !c.countAutomatic));
+        BWMenulet tray{cleanStore.env};
+        tray.createMenu();
+        cleanStore.addBill(QStringLiteral("Soon"), 1);
+        cleanStore.addBill(QStringLiteral("Other"), c.lateDays, c.fields);
+        tray.updateMenuWithDataSource(cleanStore.loadedBills());
+        EXPECT_EQ(outlineColour(tray.statusImage()), outlineColour(tray.imageTintedWithColor(c.colour)));
+        EXPECT_EQ(tray.statusItem()->toolTip(), c.toolTip);
+    }
 }
 
 TEST_F(BWMenuletTest, WithoutColoursTheCountStandsOnThePlainIcon)

@@ -219,7 +219,7 @@ TEST_F(BWReminderManagerTest, TheCalendarFileHoldsOneAllDayEventWithOneAlarmPerR
     EXPECT_EQ(summaries, (QStringList{QStringLiteral("Pay Rent"), QStringLiteral("Pay Water")}));
 }
 
-TEST_F(BWReminderManagerTest, TheEventFallsOnTheDueDayWithItsAlarmAndSound)
+TEST_F(BWReminderManagerTest, TheEventFallsOnTheDueDayWithItsAlarmAndTheCalendarsOwnSound)
 {
     manager.createOrvaneReminderForBill(record(rentID));
     const QList<CalendarStore::Event> events = allEvents();
@@ -231,7 +231,17 @@ TEST_F(BWReminderManagerTest, TheEventFallsOnTheDueDayWithItsAlarmAndSound)
     EXPECT_EQ(events[0].stamp, clock.now());
     ASSERT_EQ(events[0].alarms.size(), 1);
     EXPECT_EQ(events[0].alarms[0].absoluteDate, localMoment(2016, 3, 17, 9, 30));
-    EXPECT_EQ(events[0].alarms[0].soundName, QStringLiteral("Submarine"));
+    EXPECT_EQ(events[0].alarms[0].soundName, QString());
+
+    // The calendar file names no sound: iCalendar wants an address there, and
+    // calendar programs ring with their own sound without one.
+    const std::optional<CalendarStore::Calendar> calendar = store->calendarWithTitle(QStringLiteral("Orvane"));
+    ASSERT_TRUE(calendar);
+    QFile file(store->folder() + QLatin1Char('/') + calendar->identifier + QStringLiteral(".ics"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("BEGIN:VALARM"));
+    EXPECT_FALSE(text.contains("ATTACH"));
 }
 
 TEST_F(BWReminderManagerTest, TheNotificationNamesTheBillAndItsDueDate)
@@ -423,6 +433,63 @@ TEST_F(BWReminderManagerTest, AnExistingCalendarIsTakenFromTheListGiven)
     EXPECT_EQ(manager.findCalendarWithName(QStringLiteral("Bills"))->identifier, made->identifier);
 }
 
+// ---- On the day the bill is shown due ---------------------------------------------
+
+TEST_F(BWReminderManagerTest, RemindersFallOnTheDayTheBillIsShownDue)
+{
+    defaults.setObject(VacationStartDate, localMoment(2016, 4, 4));
+    defaults.setObject(VacationEndTime, localMoment(2016, 4, 10, 23, 59));
+    struct Case {
+        const char* what;
+        bool avoidWeekends;
+        bool avoidHolidays;
+        bool vacation;
+        QDateTime stored;
+        QDate shown;
+    };
+    const QList<Case> cases = {
+        {"a Sunday, weekends kept", false, false, false, localMoment(2016, 3, 20), QDate(2016, 3, 20)},
+        {"a Sunday, weekends avoided", true, false, false, localMoment(2016, 3, 20), QDate(2016, 3, 18)},
+        {"a Saturday, weekends avoided", true, false, false, localMoment(2016, 3, 19, 18, 0), QDate(2016, 3, 18)},
+        {"Memorial Day, holidays avoided", false, true, false, localMoment(2016, 5, 30), QDate(2016, 5, 29)},
+        {"Memorial Day, both avoided", true, true, false, localMoment(2016, 5, 30), QDate(2016, 5, 27)},
+        {"in the vacation", false, false, true, localMoment(2016, 4, 7), QDate(2016, 4, 3)},
+        {"after the vacation", false, false, true, localMoment(2016, 4, 11), QDate(2016, 4, 11)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        defaults.setInteger(BWAvoidWeekends, c.avoidWeekends ? 1 : 0);
+        defaults.setBool(BWAvoidHolidays, c.avoidHolidays);
+        defaults.setBool(VacationEnabled, c.vacation);
+        manager.createOrvaneReminderForBill(record(rentID, QStringLiteral("Rent"), c.stored, 0));
+
+        const QDateTime shownDay = c.shown.startOfDay();
+        EXPECT_EQ(manager.calculateAlarmDateWithBill(record(rentID, QStringLiteral("Rent"), c.stored, 0)),
+                  QDateTime(c.shown, QTime(9, 30)).toUTC());
+        const QList<CalendarStore::Event> events = allEvents();
+        ASSERT_EQ(events.size(), 1);
+        EXPECT_EQ(events[0].startDate, c.shown);
+        const QList<UserNotification> scheduled = notifications.scheduledNotifications();
+        ASSERT_EQ(scheduled.size(), 1);
+        EXPECT_EQ(scheduled[0].informativeText,
+                  QStringLiteral("Bill is due on ") + BWBillsLoader(env).createDueDateString(shownDay.toUTC()));
+        EXPECT_EQ(scheduled[0].deliveryDate, QDateTime(c.shown, QTime(9, 30)).toUTC());
+    }
+}
+
+TEST_F(BWReminderManagerTest, ALoadedRecordIsShiftedFromItsStoredDateAsTheSettingsNowAsk)
+{
+    // Loaded while the vacation was on: shown on the Sunday before it.
+    QVariantMap loaded = record(rentID, QStringLiteral("Rent"), localMoment(2016, 4, 3), 0);
+    loaded.insert(BillKeys::AbsoluteDueDate, localMoment(2016, 4, 7));
+    loaded.insert(BillKeys::DateWasModified, qlonglong(3));
+    EXPECT_EQ(localDay(manager.shownDueDate(loaded)), QDate(2016, 4, 7));
+
+    defaults.setInteger(BWAvoidWeekends, 1);
+    loaded.insert(BillKeys::AbsoluteDueDate, localMoment(2016, 4, 3));
+    EXPECT_EQ(localDay(manager.calculateAlarmDateWithBill(loaded)), QDate(2016, 4, 1));
+}
+
 // ---- Through the bill writer ----------------------------------------------------
 
 TEST_F(BWReminderManagerTest, TheWritersRenewalLeavesOneReminderOfEachKind)
@@ -439,4 +506,22 @@ TEST_F(BWReminderManagerTest, TheWritersRenewalLeavesOneReminderOfEachKind)
     ASSERT_TRUE(BWBill(env).deleteBillWithBid(rentID));
     EXPECT_TRUE(allEvents().isEmpty());
     EXPECT_TRUE(notifications.scheduledNotifications().isEmpty());
+}
+
+TEST_F(BWReminderManagerTest, TheWriterStoresTheRealDateAndRemindsOnTheShownOne)
+{
+    defaults.setInteger(BWAvoidWeekends, 1);
+    QVariantMap bill = record(rentID, QStringLiteral("Rent"), localMoment(2016, 3, 20), 0);
+    bill.insert(BillKeys::Tags, QVariantList{});
+    ASSERT_TRUE(BWBill(env).finishWritingBillWithDictionary(bill, false, false));
+
+    const PropertyList::ReadResult stored
+        = PropertyList::read(env.defaultDataFolder + QLatin1Char('/') + rentID + DataFolderFiles::BillFileExtension);
+    ASSERT_TRUE(stored.ok());
+    EXPECT_EQ(stored.value.toMap().value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 20));
+    const QList<CalendarStore::Event> events = allEvents();
+    ASSERT_EQ(events.size(), 1);
+    EXPECT_EQ(events[0].startDate, QDate(2016, 3, 18));
+    ASSERT_EQ(notifications.scheduledNotifications().size(), 1);
+    EXPECT_EQ(notifications.scheduledNotifications()[0].deliveryDate, localMoment(2016, 3, 18, 9, 30));
 }

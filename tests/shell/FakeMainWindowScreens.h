@@ -2,7 +2,9 @@
 
 // Stand-ins for the main window's screens: real widgets where the shell
 // places, shows or enables something, the store where a screen would load or
-// write, and a record of every call the shell makes.
+// write, and a record of every call the shell makes. What a real screen
+// announces through a signal a fake hands to a function, which the fixture
+// wires to the delegate as the real screens are connected.
 
 #include "platform/UserActivity.h"
 #include "screens/BWBillDetailScreen.h"
@@ -137,7 +139,6 @@ public:
     QWidget* showAllButton() const override { return m_showAllButton; }
     QWidget* actionText() const override { return m_actionText; }
     QWidget* actionBox() const override { return m_actionBox; }
-    QWidget* vacationPopover() const override { return m_vacationPopover; }
     UserActivity* activity() const override { return m_activity.get(); }
 
     QAction* menuItemNew() const override { return m_menuItemNew; }
@@ -198,7 +199,6 @@ private:
     QPushButton* m_showAllButton = m_widgets.make<QPushButton>();
     QWidget* m_actionText = m_widgets.make<QWidget>();
     QWidget* m_actionBox = m_widgets.make<QWidget>();
-    QWidget* m_vacationPopover = m_widgets.popover();
     QAction* m_menuItemNew = m_widgets.make<QAction>();
     QAction* m_importMenuItem = m_widgets.make<QAction>();
     QAction* m_import4MenuItem = m_widgets.make<QAction>();
@@ -239,8 +239,6 @@ public:
     QString currentBillID() const override { return m_currentBillID; }
     int dataPosition() const override { return m_dataPosition; }
     void setDataPosition(int position) override { m_dataPosition = position; }
-    bool didJustSaveItem() const override { return m_didJustSaveItem; }
-    void setDidJustSaveItem(bool saved) override { m_didJustSaveItem = saved; }
     UserActivity* activity() const override { return m_activity.get(); }
     void setActivity(std::shared_ptr<UserActivity> activity) override
     {
@@ -257,20 +255,32 @@ public:
     QWidget* webViewContainer() const override { return m_webViewContainer; }
     QAbstractButton* nextBillButton() const override { return m_nextBillButton; }
     QAbstractButton* previousBillButton() const override { return m_previousBillButton; }
-    QAbstractButton* skipButton() const override { return m_skipButton; }
     QAbstractButton* logPaymentButtonDetail() const override { return m_logPaymentButtonDetail; }
     QWidget* actionsPopupButton() const override { return m_actionsPopupButton; }
     void clearActionsMenu() override { ++clearActionsMenuCount; }
-    QWidget* paymentEditorPopover() const override { return m_paymentEditorPopover; }
-    QWidget* stickyEditorPopover() const override { return m_stickyEditorPopover; }
-    QWidget* notesEditorPopover() const override { return m_notesEditorPopover; }
-    QWidget* skipPaymentPopover() const override { return m_skipPaymentPopover; }
+    void showSkipPaymentPopover(QWidget*) override { m_skipPaymentPopover->show(); }
+    void closePopovers() override
+    {
+        for (QWidget* popover : popovers())
+            popover->close();
+    }
     QList<QLineEdit*> amountFields() const override { return {}; }
+
+    QWidget* paymentEditorPopover() const { return m_paymentEditorPopover; }
+    QWidget* stickyEditorPopover() const { return m_stickyEditorPopover; }
+    QWidget* notesEditorPopover() const { return m_notesEditorPopover; }
+    QWidget* skipPaymentPopover() const { return m_skipPaymentPopover; }
+    QList<QWidget*> popovers() const
+    {
+        return {m_paymentEditorPopover, m_stickyEditorPopover, m_notesEditorPopover, m_skipPaymentPopover};
+    }
+
+    // What the page announces after a save in one of its popovers.
+    std::function<void()> billChanged;
 
 private:
     QString m_currentBillID;
     int m_dataPosition = 0;
-    bool m_didJustSaveItem = false;
     std::shared_ptr<UserActivity> m_activity;
     FakeWidgets m_widgets;
     QWidget* m_stickyNote = m_widgets.make<QWidget>(QSize(250, 300));
@@ -280,7 +290,6 @@ private:
     QWidget* m_webViewContainer = m_widgets.make<QWidget>(QSize(700, 500));
     QPushButton* m_nextBillButton = m_widgets.make<QPushButton>();
     QPushButton* m_previousBillButton = m_widgets.make<QPushButton>();
-    QPushButton* m_skipButton = m_widgets.make<QPushButton>();
     QPushButton* m_logPaymentButtonDetail = m_widgets.make<QPushButton>();
     QPushButton* m_actionsPopupButton = m_widgets.make<QPushButton>();
     QWidget* m_paymentEditorPopover = m_widgets.popover();
@@ -324,61 +333,54 @@ public:
     bool restoreBill(const QString& billID) override { return BWBill(m_env).restoreBillWithBid(billID); }
     void setListOfActiveBills(const QVariantList& bills) override { listOfActiveBills = bills; }
 
+    // What the editor announces after each save, delete or archive.
+    std::function<void()> itemChanged;
     // The delete popover's Delete button.
     void confirmDelete()
     {
         BWBill(m_env).deleteBillWithBid(requests.back().billID);
-        m_didJustSaveItem = true;
         m_editorPopover->close();
+        itemChanged();
+    }
+    // A save in the edit popover.
+    void saveEdits()
+    {
+        m_editorPopover->close();
+        itemChanged();
     }
 
-    bool didJustSaveItem() const override { return m_didJustSaveItem; }
-    void setDidJustSaveItem(bool saved) override { m_didJustSaveItem = saved; }
-    QWidget* editorPopover() const override { return m_editorPopover; }
+    void closePopover() override { m_editorPopover->close(); }
+    QWidget* editorPopover() const { return m_editorPopover; }
     QWidget* overviewNewBillButton() const override { return m_overviewNewBillButton; }
-    QWidget* nextBillButton() const override { return m_nextBillButton; }
-    QWidget* prevBillButton() const override { return m_prevBillButton; }
-    QWidget* searchField() const override { return m_searchField; }
-    QWidget* overviewButton() const override { return m_overviewButton; }
     QList<QLineEdit*> amountFields() const override { return {}; }
 
 private:
     BWStoreEnvironment m_env;
-    bool m_didJustSaveItem = false;
     FakeWidgets m_widgets;
     QWidget* m_editorPopover = m_widgets.popover();
     QPushButton* m_overviewNewBillButton = m_widgets.make<QPushButton>();
-    QPushButton* m_nextBillButton = m_widgets.make<QPushButton>();
-    QPushButton* m_prevBillButton = m_widgets.make<QPushButton>();
-    QLineEdit* m_searchField = m_widgets.make<QLineEdit>();
-    QPushButton* m_overviewButton = m_widgets.make<QPushButton>();
 };
 
 class FakeLogPaymentPanel : public BWLogPaymentScreen
 {
 public:
-    // The bill of each opening of the panel.
+    // The bill and the kind of each opening of the panel.
     QStringList shownForBids;
-    bool paymentMade = false;
+    QList<PaymentKind> shownKinds;
+    // What the panel announces after a stored payment.
+    std::function<void()> paymentLogged;
 
     QString bid() const override { return m_bid; }
     void setBid(const QString& billID) override { m_bid = billID; }
-    QWidget* panel() const override { return m_panel; }
-    bool didMakePayment() const override { return paymentMade; }
-    QWidget* savePaymentButton() const override { return m_savePaymentButton; }
-    QWidget* savePartialButton() const override { return m_savePartialButton; }
-    void showLogPaymentWindow() override
+    void showLogPaymentWindow(PaymentKind kind) override
     {
-        paymentMade = false;
         shownForBids.append(m_bid);
+        shownKinds.append(kind);
     }
     QLineEdit* amountPaidField() const override { return m_amountPaidField; }
 
 private:
     QString m_bid;
     FakeWidgets m_widgets;
-    QWidget* m_panel = m_widgets.popover();
-    QPushButton* m_savePaymentButton = m_widgets.make<QPushButton>();
-    QPushButton* m_savePartialButton = m_widgets.make<QPushButton>();
     QLineEdit* m_amountPaidField = m_widgets.make<QLineEdit>();
 };

@@ -63,6 +63,10 @@ protected:
     // The same with only some of them; the fakes of the others stay unused.
     void startWith(const BWAppDelegate::Screens& screens)
     {
+        // Wired as the real screens' signals are.
+        payLogger.paymentLogged = [this] { delegate.reloadAfterPayment(); };
+        editor.itemChanged = [this] { delegate.reloadAfterItemChange(); };
+        billPage.billChanged = [this] { delegate.reloadAfterItemChange(); };
         delegate.setScreens(screens);
         delegate.createMainWindowController();
         delegate.customWindowController()->window()->resize(1000, 640);

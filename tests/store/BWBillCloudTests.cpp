@@ -97,9 +97,13 @@ TEST_P(BWBillCloudTest, ItemFromFirebaseIsNotSentBackThereAndKeepsItsStamp)
 {
     QVariantMap incoming = record(Alpha);
     incoming.insert(BillKeys::ModificationDateForFirebase, 1400000000.5);
+    incoming.insert(BillKeys::SyncModificationDate, utc(2014, 5, 13));
     ASSERT_TRUE(writer().writeBillFromFirebase(incoming, false));
     expectBillSent(Alpha, false);
     EXPECT_DOUBLE_EQ(readFile(Alpha).value(BillKeys::ModificationDateForFirebase).toDouble(), 1400000000.5);
+    // The other channels get it with its own moment, so none of them sees
+    // it as a newer change to send back.
+    EXPECT_EQ(readFile(Alpha).value(BillKeys::SyncModificationDate).toDateTime(), utc(2014, 5, 13));
     EXPECT_EQ(cloud.cloudKitIndexes, expectedActiveUpload({Alpha}));
 }
 

@@ -5,6 +5,7 @@
 #include "platform/PropertyList.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
+#include "store/BWPaySite.h"
 #include "store/OrBillEditorAssistant.h"
 
 namespace {
@@ -173,13 +174,40 @@ TEST(BWBillIds, NewIdsDifferAndCanNameFiles)
     }
 }
 
-TEST(BWBillPaymentURL, OnlyABareSiteGetsAScheme)
+TEST(BWBillPaymentURL, OnlyAnAddressWithoutASchemeGetsOne)
 {
-    EXPECT_EQ(BWBill::getCorrectedPaymentURL(QStringLiteral("example.com/pay")), QStringLiteral("http://example.com/pay"));
-    EXPECT_EQ(BWBill::getCorrectedPaymentURL(QStringLiteral("HTTP://EXAMPLE.COM")), QStringLiteral("HTTP://EXAMPLE.COM"));
-    EXPECT_EQ(BWBill::getCorrectedPaymentURL(QStringLiteral("https://bank.example")),
-              QStringLiteral("https://bank.example"));
-    EXPECT_EQ(BWBill::getCorrectedPaymentURL(QStringLiteral("mybank.com/?next=Http")),
-              QStringLiteral("mybank.com/?next=Http"));
-    EXPECT_EQ(BWBill::getCorrectedPaymentURL(QString()), QString());
+    const QList<std::pair<QString, QString>> cases = {
+        {QStringLiteral("example.com/pay"), QStringLiteral("http://example.com/pay")},
+        {QStringLiteral("myhttpbank.com"), QStringLiteral("http://myhttpbank.com")},
+        {QStringLiteral("mybank.com/?next=Http"), QStringLiteral("http://mybank.com/?next=Http")},
+        {QStringLiteral("bank.example:8443/pay"), QStringLiteral("http://bank.example:8443/pay")},
+        {QStringLiteral("localhost:8080?bill=4"), QStringLiteral("http://localhost:8080?bill=4")},
+        {QStringLiteral("mailto:bills@bank.example"), QStringLiteral("mailto:bills@bank.example")},
+        {QStringLiteral("HTTP://EXAMPLE.COM"), QStringLiteral("HTTP://EXAMPLE.COM")},
+        {QStringLiteral("https://bank.example"), QStringLiteral("https://bank.example")},
+        {QStringLiteral("ftp://files.example"), QStringLiteral("ftp://files.example")},
+        {QString(), QString()},
+    };
+    for (const auto& [address, corrected] : cases)
+        EXPECT_EQ(BWBill::getCorrectedPaymentURL(address), corrected) << address.toStdString();
+}
+
+TEST(BWPaySiteAddress, OnlyWebPagesCanBeOpened)
+{
+    const QList<std::pair<QString, QString>> cases = {
+        {QStringLiteral("myhttpbank.com"), QStringLiteral("http://myhttpbank.com")},
+        {QStringLiteral(" https://bank.example/pay "), QStringLiteral("https://bank.example/pay")},
+        {QStringLiteral("HTTP://Bank.Example"), QStringLiteral("http://bank.example")},
+        {QStringLiteral("http://"), QString()},
+        {QString(), QString()},
+        {QStringLiteral("ftp://files.example"), QString()},
+        {QStringLiteral("file:///etc/passwd"), QString()},
+        {QStringLiteral("javascript:alert(1)"), QString()},
+        {QStringLiteral("mailto:bills@bank.example"), QString()},
+    };
+    for (const auto& [site, opened] : cases) {
+        const std::optional<QUrl> url = BWPaySite::webAddress(site);
+        EXPECT_EQ(url ? url->toString() : QString(), opened) << site.toStdString();
+        EXPECT_EQ(BWPaySite::isSet(site), !opened.isEmpty()) << site.toStdString();
+    }
 }

@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QThread>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -63,4 +67,58 @@ TEST_F(BWBillsLoaderTest, EveryChangeToACachedBillFileIsSeenAtTheNextLoad)
     setModificationTime(path(inPlace), waterTime);
 
     EXPECT_EQ(names(loader().loadBills()), (QStringList{"Rent!", "Pewer", "Wader"}));
+}
+
+// Each write reads the index through the cache. Another writer's change to
+// the index between two saves (a sync service replacing the file with one of
+// the same size and time, or an edit in place within the same second) must
+// be seen, so that no id it added is lost by the next save.
+TEST_F(BWBillsLoaderTest, AnIndexChangedByAnotherWriterBetweenTwoSavesIsKept)
+{
+    const QString indexPath = QDir(dataFolder()).filePath(QStringLiteral("billindex.plist"));
+    const auto activeIds = [&] {
+        return PropertyList::read(indexPath).value.toMap().value(IndexKeys::ActiveBills).toStringList();
+    };
+    const auto replaceBySync = [&](const QByteArray& content) {
+        const timespec time = modificationTime(indexPath);
+        const QString incoming = QDir(dataFolder()).filePath(QStringLiteral("incoming"));
+        QFile file(incoming);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        ASSERT_EQ(::rename(QFile::encodeName(incoming).constData(), QFile::encodeName(indexPath).constData()), 0);
+        setModificationTime(indexPath, time);
+    };
+    const auto editInPlace = [&](const QByteArray& content) {
+        const timespec time = modificationTime(indexPath);
+        QFile file(indexPath);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.write(content);
+        file.close();
+        setModificationTime(indexPath, time);
+    };
+    const std::vector<std::pair<const char*, std::function<void(const QByteArray&)>>> otherWriters{
+        {"replaced by a sync service", replaceBySync}, {"edited in place", editInPlace}};
+
+    for (const auto& [how, otherWriter] : otherWriters) {
+        SCOPED_TRACE(how);
+        QDir(dataFolder()).removeRecursively();
+        const QVariantMap rent = with(bill(QStringLiteral("Rent"), daysFromNow(3)), BillKeys::Bid, writeBill({}));
+        const QString listedElsewhere = writeBill(bill(QStringLiteral("Power"), daysFromNow(4)));
+        const QString addedElsewhere = writeBill(bill(QStringLiteral("Water"), daysFromNow(5)));
+        writeIndex({rent.value(BillKeys::Bid).toString(), listedElsewhere});
+        // Only files left alone for a moment are kept.
+        QThread::msleep(2200);
+        ASSERT_TRUE(BWBill(env).finishWritingBillWithDictionary(rent, true, false));
+
+        // Same size, same times: one id of the list becomes another.
+        otherWriter(temp.read("data/Orvane/Orvane.ovdata/billindex.plist")
+                        .replace(listedElsewhere.toLatin1(), addedElsewhere.toLatin1()));
+        ASSERT_TRUE(BWBill(env).finishWritingBillWithDictionary(rent, true, false));
+        const QVariantMap gas = with(bill(QStringLiteral("Gas"), daysFromNow(6)), BillKeys::Bid, BWUIDMaker::makeUID());
+        ASSERT_TRUE(BWBill(env).finishWritingBillWithDictionary(gas, false, false));
+
+        EXPECT_EQ(activeIds(), (QStringList{rent.value(BillKeys::Bid).toString(), addedElsewhere,
+                                            gas.value(BillKeys::Bid).toString()}));
+    }
 }

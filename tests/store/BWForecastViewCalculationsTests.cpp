@@ -305,4 +305,19 @@ TEST_F(BWForecastViewCalculationsTest, ReportRowsSumTheLastThreeYears)
     }
 }
 
+TEST_F(BWForecastViewCalculationsTest, ReportYearsBeginAtLocalMidnight)
+{
+    const QVariantMap edges = with(bill("Edges", 0, QDate(2026, 4, 1)), BillKeys::PaymentList,
+                                   QVariantList{payment(1, localMoment(2023, 12, 31, 23, 59)),
+                                                payment(2, localMoment(2024, 1, 1, 0, 0)),
+                                                payment(4, localMoment(2025, 12, 31, 23, 59)),
+                                                payment(8, localMoment(2026, 1, 1, 0, 0)),
+                                                payment(16, localMoment(2027, 1, 1, 0, 0)),
+                                                payment(32, QDateTime())});
+    const QVariantMap row = calculations().extractReportHistoryFromData({edges}).value(0).toMap();
+    const std::pair<int, double> totals[] = {{2024, 2}, {2025, 4}, {2026, 8}};
+    for (const auto& [year, total] : totals)
+        EXPECT_DOUBLE_EQ(row.value(BWForecastViewCalculations::reportTotalKey(year)).toDouble(), total) << year;
+}
+
 }  // namespace

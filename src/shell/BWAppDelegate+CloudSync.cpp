@@ -1,0 +1,218 @@
+// Connecting the record-database sync engine to the program: the account
+// check, the switch, pushes from other devices, reloading what changed and
+// the sync controls of the side bar.
+#include "shell/BWAppDelegate.h"
+
+#include <QLabel>
+#include <QLocale>
+
+#include "platform/Clock.h"
+#include "platform/CloudDatabase.h"
+#include "platform/Log.h"
+#include "platform/UserDefaults.h"
+#include "screens/BWBillDetailScreen.h"
+#include "screens/BWBillEditorScreen.h"
+#include "screens/BWOverviewScreen.h"
+#include "shell/BWSyncControls.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWTagList.h"
+#include "sync/BWLegacyKeyValueSync.h"
+#include "sync/BWPhoneSync.h"
+#include "sync/OrvaneCloudManager.h"
+
+using namespace BWDefaultsKeys;
+
+void BWAppDelegate::setCloudSync(const CloudSync& sync)
+{
+    m_cloudSync = sync;
+    if (sync.container) {
+        if (CloudDatabase* database = sync.container->privateDatabase())
+            connect(database, &CloudDatabase::recordChanged, this, &BWAppDelegate::didReceiveRemoteNotification,
+                    Qt::UniqueConnection);
+    }
+    if (sync.engine)
+        connect(sync.engine, &OrvaneCloudManager::syncFailed, this, &BWAppDelegate::syncDidFail,
+                Qt::UniqueConnection);
+    if (sync.keyValueSync)
+        connect(sync.keyValueSync, &BWLegacyKeyValueSync::lastSyncedTextChanged, this,
+                [this](const QString& text) { syncControls()->setLastSyncedText(text); });
+}
+
+BWSyncControls* BWAppDelegate::syncControls()
+{
+    if (!m_syncControls) {
+        m_syncControls = new BWSyncControls;
+        connect(m_syncControls, &BWSyncControls::syncRequested, this, &BWAppDelegate::syncFromToolbar);
+        if (hasOverview())
+            m_screens.overview->addSidebarAccessory(m_syncControls);
+        if (!m_syncControls->parent())
+            m_syncControls->setParent(this->mainWindow());
+    }
+    return m_syncControls;
+}
+
+// ---- The account and the switch ----------------------------------------------
+
+void BWAppDelegate::checkCloudAccountAtStartUp()
+{
+    if (m_defaults.boolForKey(iCloudSyncEnabled2) && m_cloudSync.container) {
+        QPointer<BWAppDelegate> self(this);
+        m_cloudSync.container->accountStatus([self](CloudContainer::AccountStatus status) {
+            if (self)
+                self->accountStatusAtStartUp(status);
+        });
+    }
+    setUpSyncProgressIndicatorAndSyncButtonVisibility();
+}
+
+void BWAppDelegate::accountStatusAtStartUp(int status)
+{
+    if (status == CloudContainer::Available) {
+        if (!m_defaults.setBool(iCloudSyncEnabled, false))
+            Log::line(QStringLiteral("Could not store %1").arg(iCloudSyncEnabled));
+        Log::line(QStringLiteral("iCloud account available"));
+        if (m_cloudSync.engine)
+            m_cloudSync.engine->setupiCloudAndSyncCloudChangesSinceLastSync();
+        registerForRemoteNotifications();
+        if (m_cloudSync.keyValueSync)
+            m_cloudSync.keyValueSync->turnOffiCloudSync();
+    } else if (status == CloudContainer::NoAccount) {
+        Log::line(QStringLiteral("iCloud account not available, turning iCloud sync off"));
+        switchCloudKitSyncOff(true);
+    } else {
+        // An account that cannot be reached now is still the user's choice.
+        Log::line(QStringLiteral("iCloud account status unknown (%1); sync stays as chosen").arg(status));
+    }
+    setUpSyncProgressIndicatorAndSyncButtonVisibility();
+}
+
+void BWAppDelegate::enableOrDisableCloudKitSync(bool on)
+{
+    if (!on || !m_cloudSync.container) {
+        Log::line(QStringLiteral("Turning iCloud 2 Off"));
+        switchCloudKitSyncOff(!m_cloudSync.container);
+        setUpSyncProgressIndicatorAndSyncButtonVisibility();
+        return;
+    }
+    QPointer<BWAppDelegate> self(this);
+    m_cloudSync.container->accountStatus([self](CloudContainer::AccountStatus status) {
+        if (!self)
+            return;
+        if (status == CloudContainer::Available) {
+            Log::line(QStringLiteral("Turning iCloud 2 On"));
+            self->registerForRemoteNotifications();
+            if (self->m_cloudSync.engine)
+                self->m_cloudSync.engine->turnCloudSyncOn();
+        } else if (status == CloudContainer::NoAccount) {
+            Log::line(QStringLiteral("Turning iCloud 2 Off"));
+            self->switchCloudKitSyncOff(true);
+        } else {
+            Log::line(QStringLiteral("iCloud account status unknown (%1); sync stays as chosen").arg(status));
+        }
+        self->setUpSyncProgressIndicatorAndSyncButtonVisibility();
+    });
+}
+
+void BWAppDelegate::switchCloudKitSyncOff(bool storeOff)
+{
+    if (m_cloudSync.engine)
+        m_cloudSync.engine->turnCloudSyncOff();
+    if (storeOff && !m_defaults.setBool(iCloudSyncEnabled2, false))
+        Log::line(QStringLiteral("Could not store %1").arg(iCloudSyncEnabled2));
+}
+
+void BWAppDelegate::registerForRemoteNotifications()
+{
+    OrvaneCloudManager* engine = m_cloudSync.engine;
+    if (!engine)
+        return;
+    // Unique connections: switching on again adds no second reload.
+    connect(engine, &OrvaneCloudManager::iCloudChangeReceived, this, &BWAppDelegate::updatesDownloadedFromCloudKit,
+            Qt::UniqueConnection);
+    connect(engine, &OrvaneCloudManager::noiCloudChanges, this, &BWAppDelegate::noUpdatesDownloadedFromCloudKit,
+            Qt::UniqueConnection);
+    connect(engine, &OrvaneCloudManager::iCloudChangeUploaded, this, &BWAppDelegate::showLastSyncedNow,
+            Qt::UniqueConnection);
+    Log::line(QStringLiteral("Registered for remote notifications"));
+}
+
+// ---- Changes from other devices --------------------------------------------------
+
+void BWAppDelegate::didReceiveRemoteNotification(const QString& recordType, const QString& recordName, int reason)
+{
+    if (!m_defaults.setBool(BW_DidReceiveCloudKitChange, true))
+        Log::line(QStringLiteral("Could not store %1").arg(BW_DidReceiveCloudKitChange));
+    if (!m_defaults.boolForKey(iCloudSyncEnabled2)) {
+        Log::line(QStringLiteral("Disregarding notification..."));
+        return;
+    }
+    Log::line(QStringLiteral("Did receive notification"));
+    if (m_cloudSync.engine)
+        m_cloudSync.engine->receivedChangeFromiCloud(recordType, recordName, reason);
+}
+
+void BWAppDelegate::updatesDownloadedFromCloudKit(const QString& billID)
+{
+    Log::line(QStringLiteral("Got update from cloudkit"));
+    showLastSyncedNow();
+    syncControls()->stopProgress();
+    if (!hasOverview() || isLocked())
+        return;
+    // The tag list is rebuilt from every active bill, not from the list
+    // shown, which may be one tag's.
+    const BWBillsLoader loader(m_storeEnv);
+    if (const std::optional<QVariantList> bills = loader.loadBills())
+        BWTagList(m_storeEnv).updateTagListWithListOfBills(*bills);
+    reloadOverviewAndSuggestions();
+    if (billPageIsShown() && m_screens.billView && !billID.isEmpty()
+        && m_screens.billView->currentBillID() == billID)
+        m_screens.billView->loadBillWithID(billID);
+}
+
+void BWAppDelegate::noUpdatesDownloadedFromCloudKit()
+{
+    Log::line(QStringLiteral("No updates from CloudKit"));
+    showLastSyncedNow();
+    syncControls()->stopProgress();
+}
+
+void BWAppDelegate::syncDidFail(const QString& what, const QString& message)
+{
+    Log::line(QStringLiteral("Sync of %1 failed: %2").arg(what, message));
+    syncControls()->stopProgress();
+    syncControls()->setLastSyncedText(tr("Sync failed: %1").arg(message));
+}
+
+void BWAppDelegate::showLastSyncedNow()
+{
+    const QString moment = QLocale().toString(m_clock.now().toLocalTime(), QLocale::ShortFormat);
+    syncControls()->setLastSyncedText(tr("Last Sync: %1").arg(moment));
+}
+
+void BWAppDelegate::checkForNewiCloudChanges()
+{
+    Log::line(QStringLiteral("Checking for new records on timer..."));
+    if (m_cloudSync.engine)
+        m_cloudSync.engine->fetchAndUploadAllRecords();
+}
+
+// ---- Side bar --------------------------------------------------------------------
+
+void BWAppDelegate::setUpSyncProgressIndicatorAndSyncButtonVisibility()
+{
+    BWSyncControls* controls = syncControls();
+    controls->stopProgress();
+    controls->showSyncButton(m_defaults.boolForKey(iCloudSyncEnabled2)
+                             || m_defaults.boolForKey(BWDropboxPhoneSyncEnabled));
+}
+
+void BWAppDelegate::syncFromToolbar()
+{
+    if (m_defaults.boolForKey(iCloudSyncEnabled2) && m_cloudSync.engine) {
+        m_cloudSync.engine->fetchAndUploadAllRecords();
+        syncControls()->startProgress();
+    } else if (m_defaults.boolForKey(BWDropboxPhoneSyncEnabled) && m_cloudSync.phoneSync) {
+        m_cloudSync.phoneSync->didPressLink();
+    }
+}

@@ -1,0 +1,210 @@
+// The change streams of the account's bills and tombstones, and writing what
+// they bring into the data folder.
+#include "sync/FirebaseDataManager.h"
+
+#include "platform/BWUIDMaker.h"
+#include "platform/Log.h"
+#include "store/BWBill.h"
+#include "store/BWBillIndex.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWDataFolder.h"
+#include "sync/FirebaseChildTracker.h"
+#include "sync/FirebaseEventStream.h"
+#include "sync/FirebasePendingWrites.h"
+#include "sync/FirebaseRestClient.h"
+
+void FirebaseDataManager::listenForChangesToBills()
+{
+    if (!m_configured || m_userUID.isEmpty())
+        return;
+    if (m_listeningUID == m_userUID) {
+        Log::line(QStringLiteral("Already listening for changes to bills"));
+        return;
+    }
+    stopListeningForChanges();
+    m_listeningUID = m_userUID;
+    m_reconnectDelayMs = m_setup.firstRetryDelayMs;
+    openStreams();
+}
+
+void FirebaseDataManager::stopListeningForChanges()
+{
+    if (m_listeningUID.isEmpty())
+        return;
+    Log::line(QStringLiteral("Stopped listening for changes to bills"));
+    m_listeningUID.clear();
+    m_reconnectTimer.stop();
+    closeStreams();
+    m_billChildren->reset();
+    m_tombstoneChildren->reset();
+}
+
+bool FirebaseDataManager::isListening() const
+{
+    return !m_listeningUID.isEmpty();
+}
+
+void FirebaseDataManager::openStreams()
+{
+    const QString uid = m_listeningUID;
+    if (uid.isEmpty())
+        return;
+    m_client->withFreshToken([this, uid](const FirebaseError& error) {
+        if (uid != m_listeningUID)
+            return;
+        if (error.isError()) {
+            Log::line(QStringLiteral("Cannot listen for changes yet: %1").arg(error.message));
+            return scheduleReconnect();
+        }
+        m_billStream->open(m_client->streamRequest(QStringLiteral("users/") + uid));
+        m_tombstoneStream->open(m_client->streamRequest(QStringLiteral("deletedBills/") + uid));
+    });
+}
+
+void FirebaseDataManager::closeStreams()
+{
+    m_billStream->close();
+    m_tombstoneStream->close();
+    setConnected(false);
+}
+
+void FirebaseDataManager::scheduleReconnect()
+{
+    closeStreams();
+    if (m_listeningUID.isEmpty() || m_reconnectTimer.isActive())
+        return;
+    m_reconnectTimer.start(m_reconnectDelayMs);
+    m_reconnectDelayMs = std::min(m_reconnectDelayMs * 2, m_setup.longestRetryDelayMs);
+}
+
+void FirebaseDataManager::setConnected(bool connected)
+{
+    if (connected == m_connected)
+        return;
+    m_connected = connected;
+    emit connectedChanged(connected);
+    if (!connected)
+        return;
+    // Back online: what was written while away goes out now.
+    m_reconnectDelayMs = m_setup.firstRetryDelayMs;
+    m_retryDelayMs = m_setup.firstRetryDelayMs;
+    replayPendingWrites();
+}
+
+void FirebaseDataManager::handleBillChanges(const QString& event, const QString& path, const QVariant& data)
+{
+    for (const FirebaseChildTracker::Change& change : m_billChildren->apply(event, path, data)) {
+        QVariantMap value = change.value.toMap();
+        // The key names a bill file here: only real bill ids, matching
+        // the record they hold.
+        if (!BWUIDMaker::isValidUID(change.key)
+            || (change.kind != FirebaseChildTracker::Kind::Removed && value.value(BillKeys::Bid) != change.key)) {
+            Log::line(QStringLiteral("Ignoring the cloud node \"%1\": not a bill").arg(change.key));
+            continue;
+        }
+        switch (change.kind) {
+        case FirebaseChildTracker::Kind::Added:
+            decideIfBillShouldBeSavedLocallyAndSave(value);
+            Log::line(QStringLiteral("Bill Addded!, %1").arg(value.value(BillKeys::Name).toString()));
+            break;
+        case FirebaseChildTracker::Kind::Changed:
+            decideIfBillShouldBeSavedLocallyAndSave(value);
+            Log::line(QStringLiteral("Bill Changed!, %1").arg(value.value(BillKeys::Name).toString()));
+            break;
+        case FirebaseChildTracker::Kind::Removed:
+            Log::line(QStringLiteral("Bill Deleted!"));
+            value.insert(BillKeys::Bid, change.key);
+            deleteBillLocally(value);
+            break;
+        }
+    }
+}
+
+void FirebaseDataManager::handleTombstoneChanges(const QString& event, const QString& path, const QVariant& data)
+{
+    for (const FirebaseChildTracker::Change& change : m_tombstoneChildren->apply(event, path, data)) {
+        if (change.kind != FirebaseChildTracker::Kind::Removed)
+            applyTombstone(change.key, change.value.toMap());
+    }
+}
+
+// A deletion made on another device, perhaps while this one was offline:
+// applied unless the bill was changed here after it.
+void FirebaseDataManager::applyTombstone(const QString& billID, const QVariantMap& tombstone)
+{
+    if (!BWUIDMaker::isValidUID(billID) || !isListedLocally(billID))
+        return;
+    if (localModificationDateForBillID(billID) > momentOf(tombstone.value(DeletedAtKey).toDouble()))
+        return;
+    const std::optional<QVariantMap> bill = BWBillsLoader(m_env).loadBillWithID(billID);
+    QVariantMap value = bill ? BWBill::convertDatesToNumbersWithDictionary(*bill) : QVariantMap();
+    value.insert(BillKeys::Bid, billID);
+    deleteBillLocally(value);
+}
+
+bool FirebaseDataManager::decideIfBillShouldBeSavedLocallyAndSave(const QVariantMap& nodeValue)
+{
+    const QString billID = nodeValue.value(BillKeys::Bid).toString();
+    if (!BWUIDMaker::isValidUID(billID)) {
+        Log::line(QStringLiteral("Ignoring a cloud bill without a valid id"));
+        return false;
+    }
+    const QDateTime remote = remoteDateOfNode(nodeValue);
+    const std::optional<FirebasePendingWrite> pending = FirebasePendingWrites(m_env).writeFor(m_userUID, billID);
+    if (pending && pending->operation == FirebasePendingWrite::Remove
+        && momentOf(pending->deletedAt) >= remote) {
+        Log::line(QStringLiteral("Bill %1 was deleted here after this change; not saving it").arg(billID));
+        return false;
+    }
+    if (localModificationDateForBillID(billID) >= remote) {
+        Log::line(QStringLiteral("Dates are equal, or local date is newer, so no need to save Firebase bill locally."));
+        return false;
+    }
+    Log::line(QStringLiteral("Trying to save lcoally..."));
+    QVariantMap bill = BWBill::convertNumbersToDatesWithDictionary(nodeValue);
+    // The copy keeps the moment it was made at; a stamp of now would make
+    // it newer than itself on every other channel.
+    if (!nodeValue.contains(BillKeys::SyncModificationDate))
+        bill.insert(BillKeys::SyncModificationDate, remote);
+    return saveBillLocally(bill, false);
+}
+
+bool FirebaseDataManager::saveBillLocally(const QVariantMap& bill, bool isExistingBill)
+{
+    if (!BWBill(m_env).writeBillFromFirebase(bill, isExistingBill)) {
+        Log::line(QStringLiteral("Could not store the cloud copy of bill %1").arg(bill.value(BillKeys::Bid).toString()));
+        return false;
+    }
+    emit billAddedFromFirebase(bill);
+    return true;
+}
+
+bool FirebaseDataManager::deleteBillLocally(const QVariantMap& nodeValue)
+{
+    const QString billID = nodeValue.value(BillKeys::Bid).toString();
+    if (!BWUIDMaker::isValidUID(billID) || !isListedLocally(billID))
+        return false;
+    // A change made here and not yet sent decides against the deletion's
+    // tombstone when it goes out.
+    const std::optional<FirebasePendingWrite> pending = FirebasePendingWrites(m_env).writeFor(m_userUID, billID);
+    if (pending && pending->operation == FirebasePendingWrite::Save) {
+        Log::line(QStringLiteral("Bill %1 has a change waiting to be sent; the deletion waits for it").arg(billID));
+        return false;
+    }
+    m_applyingRemoteRemoval.insert(billID);
+    const bool deleted = BWBill(m_env).deleteBillWithBid(billID);
+    m_applyingRemoteRemoval.remove(billID);
+    if (deleted)
+        emit billDeletedInFirebase(nodeValue);
+    return deleted;
+}
+
+bool FirebaseDataManager::isListedLocally(const QString& billID) const
+{
+    const QString folder = BWDataFolder(m_env).path();
+    if (folder.isEmpty())
+        return false;
+    const BWBillIndex index(folder);
+    return index.contains(IndexKeys::ActiveBills, billID) || index.contains(IndexKeys::ArchivedBills, billID);
+}

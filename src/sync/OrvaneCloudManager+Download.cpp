@@ -1,0 +1,315 @@
+// Bringing changes of other devices in: single records after a push, and the
+// full pass over everything the cloud holds.
+#include "sync/OrvaneCloudManager.h"
+
+#include <QSet>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "platform/BWUIDMaker.h"
+#include "platform/Log.h"
+#include "store/BWBill.h"
+#include "store/BWBillIndex.h"
+#include "store/BWBillRecordKeys.h"
+#include "sync/BWPaymentListMerge.h"
+
+namespace {
+
+
+// Only ids that may name a file travel into the index.
+QStringList validIDs(const QStringList& ids)
+{
+    QStringList valid;
+    for (const QString& id : ids) {
+        if (BWUIDMaker::isValidUID(id))
+            valid.append(id);
+        else
+            Log::line(QStringLiteral("Ignoring the id %1 from iCloud").arg(id));
+    }
+    return valid;
+}
+
+// The synced part of a bill, for telling whether a download changes anything.
+QVariantMap syncedFields(const QVariantMap& bill, const QDateTime& date)
+{
+    return OrvaneCloudManager::convertBill(bill, date, CloudRecord()).fields;
+}
+
+}  // namespace
+
+// ---- Single records --------------------------------------------------------------
+
+void OrvaneCloudManager::downloadRecordFromCloud(const QString& recordName)
+{
+    CloudDatabase* db = database();
+    if (!db)
+        return;
+    QPointer<OrvaneCloudManager> self(this);
+    db->fetchRecord(recordName, [self, recordName](const std::optional<CloudRecord>& record, const CloudError& error) {
+        if (!self)
+            return;
+        if (error.isError() || !record) {
+            Log::line(QStringLiteral("Could not fetch %1: %2").arg(recordName, error.message));
+            if (error.code != CloudError::NotFound)
+                emit self->syncFailed(recordName, error.message);
+            return;
+        }
+        self->saveRecordLocally(*record, true);
+    });
+}
+
+void OrvaneCloudManager::downloadIndexFromCloud(const QString& recordName)
+{
+    CloudDatabase* db = database();
+    if (!db)
+        return;
+    QPointer<OrvaneCloudManager> self(this);
+    db->fetchRecord(recordName, [self, recordName](const std::optional<CloudRecord>& record, const CloudError& error) {
+        if (!self)
+            return;
+        if (error.isError() || !record) {
+            Log::line(QStringLiteral("Could not fetch %1: %2").arg(recordName, error.message));
+            if (error.code != CloudError::NotFound)
+                emit self->syncFailed(recordName, error.message);
+            return;
+        }
+        self->mergeAndSaveIndexLocally(bidsOf(*record), recordName, true);
+    });
+}
+
+bool OrvaneCloudManager::saveRecordLocally(const CloudRecord& record, bool notifyImmediately)
+{
+    Log::line(QStringLiteral("Attempting local save"));
+    const QString billID = record.recordName;
+    if (!BWUIDMaker::isValidUID(billID) || record.fields.value(BillKeys::Bid).toString() != billID) {
+        Log::line(QStringLiteral("Ignoring a record from iCloud named %1").arg(billID));
+        return false;
+    }
+    stampLastChangeDates(true);
+    if (isDeletedLocally(billID)) {
+        // A deletion wins over any copy: writing it would bring back its reminders.
+        Log::line(QStringLiteral("Bill %1 was deleted here; the copy from iCloud is not saved").arg(billID));
+        return false;
+    }
+
+    const std::optional<QVariantMap> local = storedBill(billID);
+    const QDateTime localDate = localDateOf(billID, local.value_or(QVariantMap()));
+    const QDateTime cloudDate = cloudModificationDateForBillRecord(record);
+    QVariantMap bill = convertRecordintoBill(record, dataFolder());
+    QDateTime date = cloudDate;
+    if (local) {
+        bill.insert(BillKeys::PaymentList, BWPaymentListMerge::keepLocalDetails(
+                                               bill.value(BillKeys::PaymentList).toList(),
+                                               local->value(BillKeys::PaymentList).toList()));
+        const bool cloudWins = shouldSaveRecordLocally(localDate, cloudDate);
+        const QVariantMap& winner = cloudWins ? bill : *local;
+        const QVariantMap& loser = cloudWins ? *local : bill;
+        if (const std::optional<QVariantMap> merged = BWPaymentListMerge::mergeConcurrentPayments(winner, loser)) {
+            // Both copies gained payments: the merge is newer than either and
+            // goes back up once it is stored here.
+            Log::line(QStringLiteral("Payments of both copies of %1 kept").arg(billID));
+            bill = *merged;
+            date = std::max({now(), localDate, cloudDate});
+            bill.insert(BillKeys::SyncModificationDate, date);
+            if (!writeDownloadedBill(bill))
+                return false;
+            uploadBillToCloud(bill, billID);
+            if (notifyImmediately)
+                emit iCloudChangeReceived(billID);
+            return true;
+        }
+        if (!cloudWins) {
+            Log::line(QStringLiteral("Should not save locally."));
+            return false;
+        }
+        if (syncedFields(*local, date) == syncedFields(bill, date)) {
+            Log::line(QStringLiteral("Bill %1 is the same here; not written again").arg(billID));
+            return false;
+        }
+    }
+    Log::line(QStringLiteral("YES, save locally."));
+    if (!writeDownloadedBill(bill))
+        return false;
+    if (notifyImmediately)
+        emit iCloudChangeReceived(billID);
+    return true;
+}
+
+// ---- Id lists ------------------------------------------------------------------
+
+bool OrvaneCloudManager::mergeAndSaveIndexLocally(const QStringList& cloudList, const QString& listName,
+                                                  bool notifyImmediately)
+{
+    if (listName == IndexKeys::DeletedBills && cloudList == QStringList{QString()}) {
+        Log::line(QStringLiteral("Delete Bill Fault"));
+        return false;
+    }
+    const QString folder = dataFolder();
+    const BWBillIndex index(folder);
+    if (folder.isEmpty() || index.isDamaged()) {
+        Log::line(QStringLiteral("The index cannot be read; %1 from iCloud not merged").arg(listName));
+        return false;
+    }
+    const QStringList cloudIDs = validIDs(cloudList);
+    QStringList active = index.ids(IndexKeys::ActiveBills);
+    QStringList deleted = index.ids(IndexKeys::DeletedBills);
+    const QStringList archived = index.ids(IndexKeys::ArchivedBills);
+    QString updatingKey;
+    QStringList newlyDeleted;
+
+    if (listName == IndexKeys::ActiveBills) {
+        Log::line(QStringLiteral("Processing Active Bills"));
+        for (const QString& id : cloudIDs) {
+            // A bill deleted here stays deleted, whatever list it comes in.
+            if (!active.contains(id) && !deleted.contains(id))
+                active.append(id);
+        }
+        if (active != index.ids(IndexKeys::ActiveBills)) {
+            Log::line(QStringLiteral("We do need to make changes"));
+            updatingKey = IndexKeys::ActiveBillsCloudKey;
+        }
+    } else if (listName == IndexKeys::DeletedBills) {
+        Log::line(QStringLiteral("Processing Deleted Bills"));
+        for (const QString& id : cloudIDs) {
+            if (!deleted.contains(id)) {
+                deleted.append(id);
+                newlyDeleted.append(id);
+            }
+        }
+        if (!newlyDeleted.isEmpty()) {
+            Log::line(QStringLiteral("Deleted Bills Again %1").arg(deleted.join(QLatin1Char(','))));
+            for (const QString& id : deleted)
+                active.removeAll(id);
+            updatingKey = IndexKeys::DeletedBillsCloudKey;
+        }
+    }
+
+    bool written = false;
+    if (!updatingKey.isEmpty()) {
+        BWBill writer(m_env);
+        for (const QString& id : newlyDeleted)
+            writer.disableBillRemindersWithBillId(id);
+        written = writer.overWriteIndexFileWithDictionary({{IndexKeys::ActiveBills, QVariant(active).toList()},
+                                                           {IndexKeys::ArchivedBills, QVariant(archived).toList()},
+                                                           {IndexKeys::DeletedBills, QVariant(deleted).toList()}},
+                                                          updatingKey);
+        if (!written)
+            Log::line(QStringLiteral("Could not save the merged %1").arg(listName));
+        else if (notifyImmediately)
+            emit iCloudChangeReceived(QString());
+    }
+    stampLastChangeDates(true);
+    return written;
+}
+
+// ---- Full pass -----------------------------------------------------------------
+
+void OrvaneCloudManager::fetchAndUploadAllRecords()
+{
+    // Lists first, so that bills deleted elsewhere are known as deleted
+    // before any bill record is looked at.
+    QPointer<OrvaneCloudManager> self(this);
+    queryAll(IndexRecordType, QString(), {}, [self](const QList<CloudRecord>& records, const CloudError& error) {
+        if (self)
+            self->fullPassIndexesDone(records, error);
+    });
+}
+
+void OrvaneCloudManager::queryAll(const QString& recordType, const QString& cursor, QList<CloudRecord> found,
+                                  const std::function<void(const QList<CloudRecord>&, const CloudError&)>& done,
+                                  int attempt)
+{
+    CloudDatabase* db = database();
+    if (!db) {
+        done({}, CloudError{CloudError::NotAuthenticated, QStringLiteral("No cloud database"), 0});
+        return;
+    }
+    QPointer<OrvaneCloudManager> self(this);
+    db->queryRecords(recordType, cursor,
+                     [self, recordType, cursor, found, done, attempt](const CloudQueryBatch& batch,
+                                                                     const CloudError& error) mutable {
+                         if (!self)
+                             return;
+                         if (error.isError()) {
+                             // The batch is asked for again; the ones read so far are kept.
+                             const std::optional<int> delay = self->retryDelay(recordType, attempt, error);
+                             if (!delay) {
+                                 done({}, error);
+                                 return;
+                             }
+                             QTimer::singleShot(*delay, self, [self, recordType, cursor, found, done, attempt] {
+                                 if (self)
+                                     self->queryAll(recordType, cursor, found, done, attempt + 1);
+                             });
+                             return;
+                         }
+                         found += batch.records;
+                         if (batch.cursor.isEmpty())
+                             done(found, error);
+                         else
+                             self->queryAll(recordType, batch.cursor, found, done, 1);
+                     });
+}
+
+void OrvaneCloudManager::fullPassIndexesDone(const QList<CloudRecord>& records, const CloudError& error)
+{
+    if (error.isError()) {
+        Log::line(QStringLiteral("Error fetching records: %1").arg(error.message));
+        emit syncFailed(IndexRecordType, error.message);
+        return;
+    }
+    bool changed = false;
+    for (const CloudRecord& record : records) {
+        if (!recordIsAnIndexFileWithRecordName(record.recordName))
+            continue;
+        changed = mergeAndSaveIndexLocally(bidsOf(record), record.recordName, false)
+                  || changed;
+    }
+    // Lists whose upload did not get through when they changed go up now;
+    // one the cloud already holds whole is left as it is.
+    for (const QString& listName : {IndexKeys::ActiveBills, IndexKeys::DeletedBills})
+        uploadIndexToCloud(localList(listName), listName);
+
+    QPointer<OrvaneCloudManager> self(this);
+    queryAll(BillRecordType, QString(), {}, [self, changed](const QList<CloudRecord>& bills, const CloudError& billError) {
+        if (self)
+            self->fullPassBillsDone(bills, billError, changed);
+    });
+}
+
+void OrvaneCloudManager::fullPassBillsDone(const QList<CloudRecord>& records, const CloudError& error,
+                                           bool indexesBroughtChanges)
+{
+    if (error.isError()) {
+        // The uploads compare with the cloud's copy one by one.
+        Log::line(QStringLiteral("Error fetching records: %1").arg(error.message));
+        emit syncFailed(BillRecordType, error.message);
+        uploadAllRecordsExcludingRecords({});
+        return;
+    }
+    bool changed = indexesBroughtChanges;
+    QSet<QString> billsInCloud;
+    QSet<QString> newerHere;
+    for (const CloudRecord& record : records) {
+        const QString billID = record.fields.value(BillKeys::Bid).toString();
+        billsInCloud.insert(billID);
+        if (saveRecordLocally(record, false))
+            changed = true;
+        else if (cloudModificationDateForBillRecord(record) < modificationDateForBillID(billID))
+            newerHere.insert(billID);
+    }
+    // What the cloud lacks: bills it has never seen, and newer copies whose
+    // upload did not get through when they were written.
+    uploadAllRecordsExcludingRecords(billsInCloud);
+    for (const QString& billID : newerHere) {
+        if (!isDeletedLocally(billID))
+            uploadBillToCloud({}, billID);
+    }
+    if (changed) {
+        emit iCloudChangeReceived(QString());
+    } else {
+        Log::line(QStringLiteral("No changes from iCloud"));
+        emit noiCloudChanges();
+    }
+}

@@ -1,0 +1,320 @@
+// Uploading bills and id lists, and trying failed uploads again.
+#include "sync/OrvaneCloudManager.h"
+
+#include <QDir>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "platform/BWUIDMaker.h"
+#include "platform/Log.h"
+#include "platform/PropertyList.h"
+#include "store/BWBill.h"
+#include "store/BWBillIndex.h"
+#include "store/BWBillRecordKeys.h"
+#include "sync/BWPaymentListMerge.h"
+
+namespace {
+
+const QString BidsField = QStringLiteral("Bids");
+const QString BidField = QStringLiteral("Bid");
+const QString TypeField = QStringLiteral("type");
+
+// `local` followed by every id of `cloud` it lacks, without `removed`.
+QStringList unionOf(const QStringList& local, const QStringList& cloud, const QStringList& removed)
+{
+    QStringList merged;
+    for (const QString& id : local + cloud) {
+        if (!merged.contains(id) && !removed.contains(id))
+            merged.append(id);
+    }
+    return merged;
+}
+
+}  // namespace
+
+// ---- One upload per record at a time -------------------------------------------
+
+bool OrvaneCloudManager::beginUpload(const QString& recordName)
+{
+    auto running = m_uploadsInFlight.find(recordName);
+    if (running != m_uploadsInFlight.end()) {
+        *running = true;
+        return false;
+    }
+    m_uploadsInFlight.insert(recordName, false);
+    return true;
+}
+
+void OrvaneCloudManager::endUpload(const QString& recordName)
+{
+    const bool again = m_uploadsInFlight.take(recordName);
+    if (!again)
+        return;
+    if (recordIsAnIndexFileWithRecordName(recordName))
+        uploadIndexToCloud(localList(recordName), recordName);
+    else
+        uploadBillToCloud({}, recordName);
+}
+
+void OrvaneCloudManager::uploadSucceeded(const QString& recordName, const QString& logLine)
+{
+    Log::line(logLine);
+    stampLastChangeDates(false);
+    emit iCloudChangeUploaded();
+    endUpload(recordName);
+}
+
+std::optional<int> OrvaneCloudManager::retryDelay(const QString& what, int attempt, const CloudError& error)
+{
+    Log::line(QStringLiteral("Something went wrong with %1: %2").arg(what, error.message));
+    if (attempt >= m_retryPolicy.maxAttempts) {
+        Log::line(QStringLiteral("Giving up on %1 after %2 attempts").arg(what).arg(attempt));
+        return std::nullopt;
+    }
+    // Doubling from the first delay, never shorter than the server asks.
+    const qint64 doubled = qint64(m_retryPolicy.firstDelayMs) << std::min(attempt - 1, 20);
+    const qint64 asked = qint64(error.retryAfterSeconds) * 1000;
+    const qint64 delay = std::max(std::min<qint64>(doubled, m_retryPolicy.maxDelayMs), asked);
+    Log::line(QStringLiteral("Trying %1 again in %2 ms").arg(what).arg(delay));
+    emit retryScheduled(what, attempt + 1, int(delay));
+    return int(delay);
+}
+
+void OrvaneCloudManager::retryOrReport(const QString& recordName, int attempt, const CloudError& error,
+                                       const std::function<void(int nextAttempt)>& retry)
+{
+    const std::optional<int> delay = retryDelay(recordName, attempt, error);
+    if (!delay) {
+        emit syncFailed(recordName, error.message);
+        endUpload(recordName);
+        return;
+    }
+    QTimer::singleShot(*delay, this, [retry, attempt] { retry(attempt + 1); });
+}
+
+// ---- Bills ---------------------------------------------------------------------
+
+void OrvaneCloudManager::uploadBillToCloud(const QVariantMap&, const QString& billID)
+{
+    if (!BWUIDMaker::isValidUID(billID)) {
+        Log::line(QStringLiteral("Not uploading a bill with the id %1").arg(billID));
+        return;
+    }
+    if (beginUpload(billID))
+        uploadBillAttempt(billID, 1);
+}
+
+void OrvaneCloudManager::uploadBillAttempt(const QString& billID, int attempt)
+{
+    CloudDatabase* db = database();
+    if (!db) {
+        endUpload(billID);
+        return;
+    }
+    Log::line(QStringLiteral("Starting upload attempt"));
+    QPointer<OrvaneCloudManager> self(this);
+    db->fetchRecord(billID, [self, billID, attempt](const std::optional<CloudRecord>& record, const CloudError& error) {
+        if (!self)
+            return;
+        if (error.isError() && error.code != CloudError::NotFound) {
+            // Not knowing the cloud's copy is no reason to overwrite it.
+            self->retryOrReport(billID, attempt, error, [self, billID](int next) {
+                if (self)
+                    self->uploadBillAttempt(billID, next);
+            });
+            return;
+        }
+        Log::line(record ? QStringLiteral("Record retrieved from iCloud")
+                         : QStringLiteral("Record does not exist on iCloud"));
+        self->saveBillRecord(billID, error.isError() ? std::nullopt : record, attempt);
+    });
+}
+
+void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::optional<CloudRecord>& fetched, int attempt)
+{
+    std::optional<QVariantMap> bill = storedBill(billID);
+    if (!bill) {
+        Log::line(QStringLiteral("Bill %1 cannot be read; nothing uploaded").arg(billID));
+        endUpload(billID);
+        return;
+    }
+    QDateTime localDate = localDateOf(billID, *bill);
+    CloudRecord record;
+    if (fetched) {
+        record = *fetched;
+        const QDateTime cloudDate = cloudModificationDateForBillRecord(record);
+        const QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
+        if (const std::optional<QVariantMap> merged = BWPaymentListMerge::mergeConcurrentPayments(*bill, cloudBill)) {
+            // Both copies gained payments: the merge is newer than either,
+            // and is kept here before it goes up.
+            localDate = std::max({now(), localDate, cloudDate});
+            bill = *merged;
+            bill->insert(BillKeys::SyncModificationDate, localDate);
+            if (!writeDownloadedBill(*bill)) {
+                endUpload(billID);
+                return;
+            }
+            emit iCloudChangeReceived(billID);
+        } else if (!shouldSaveRecordToCloud(localDate, cloudDate)) {
+            Log::line(QStringLiteral("Record does not need to be uploaded to iCloud"));
+            endUpload(billID);
+            return;
+        }
+    } else {
+        record.recordType = BillRecordType;
+        record.recordName = billID;
+    }
+    Log::line(QStringLiteral("Bill should be saved to iCloud"));
+    record = convertBill(*bill, localDate, record);
+
+    QPointer<OrvaneCloudManager> self(this);
+    database()->saveRecord(record, [self, billID, attempt, name = bill->value(BillKeys::Name).toString()](
+                                       const CloudRecord&, const CloudError& error) {
+        if (!self)
+            return;
+        if (error.isError()) {
+            Log::line(QStringLiteral("Attempting to upload: %1 - %2").arg(name, billID));
+            // A retry starts over: the cloud's copy is fetched and compared again.
+            self->retryOrReport(billID, attempt, error, [self, billID](int next) {
+                if (self)
+                    self->uploadBillAttempt(billID, next);
+            });
+            return;
+        }
+        self->uploadSucceeded(billID, QStringLiteral("Bill Uploaded"));
+    });
+}
+
+// ---- Id lists ------------------------------------------------------------------
+
+void OrvaneCloudManager::uploadIndexToCloud(const QStringList&, const QString& listName)
+{
+    // The list is read from the index when the record is filled, as with bills.
+    if (!recordIsAnIndexFileWithRecordName(listName)) {
+        Log::line(QStringLiteral("Not uploading a list named %1").arg(listName));
+        return;
+    }
+    if (beginUpload(listName))
+        uploadIndexAttempt(listName, 1);
+}
+
+void OrvaneCloudManager::uploadIndexAttempt(const QString& listName, int attempt)
+{
+    CloudDatabase* db = database();
+    if (!db) {
+        endUpload(listName);
+        return;
+    }
+    QPointer<OrvaneCloudManager> self(this);
+    db->fetchRecord(listName, [self, listName, attempt](const std::optional<CloudRecord>& record,
+                                                         const CloudError& error) {
+        if (!self)
+            return;
+        if (error.isError() && error.code != CloudError::NotFound) {
+            self->retryOrReport(listName, attempt, error, [self, listName](int next) {
+                if (self)
+                    self->uploadIndexAttempt(listName, next);
+            });
+            return;
+        }
+        Log::line(record ? QStringLiteral("Record retrieved from iCloud")
+                         : QStringLiteral("Index does not exist on iCloud"));
+        self->saveIndexRecord(listName, error.isError() ? std::nullopt : record, attempt);
+    });
+}
+
+void OrvaneCloudManager::saveIndexRecord(const QString& listName, const std::optional<CloudRecord>& fetched,
+                                         int attempt)
+{
+    const QString folder = dataFolder();
+    const BWBillIndex index(folder);
+    if (folder.isEmpty() || index.isDamaged() || !index.fileExists()) {
+        // No lists to speak of: sending empty ones would clear every device's.
+        Log::line(QStringLiteral("No readable index; %1 not uploaded").arg(listName));
+        endUpload(listName);
+        return;
+    }
+    CloudRecord record;
+    if (fetched) {
+        record = *fetched;
+    } else {
+        record.recordType = IndexRecordType;
+        record.recordName = listName;
+    }
+    // The cloud's list may hold ids this device has not seen yet: they are
+    // kept, so an upload never shortens the list other devices rely on.
+    const QStringList cloudIDs = bidsOf(record);
+    const QStringList removed = listName == IndexKeys::ActiveBills ? index.ids(IndexKeys::DeletedBills) : QStringList();
+    const QStringList merged = unionOf(index.ids(listName), cloudIDs, removed);
+    if (fetched && merged == cloudIDs && record.fields.value(BidField).toString() == listName) {
+        Log::line(QStringLiteral("Index on iCloud is up to date"));
+        endUpload(listName);
+        return;
+    }
+    record.fields.insert(BidsField, merged);
+    record.fields.insert(BidField, listName);
+    record.fields.insert(TypeField, 1);
+
+    QPointer<OrvaneCloudManager> self(this);
+    database()->saveRecord(record, [self, listName, attempt, cloudIDs](const CloudRecord&, const CloudError& error) {
+        if (!self)
+            return;
+        if (error.isError()) {
+            self->retryOrReport(listName, attempt, error, [self, listName](int next) {
+                if (self)
+                    self->uploadIndexAttempt(listName, next);
+            });
+            return;
+        }
+        self->uploadSucceeded(listName, QStringLiteral("Index uploaded"));
+        // Ids only the cloud knew belong here too.
+        self->mergeAndSaveIndexLocally(cloudIDs, listName, true);
+    });
+}
+
+void OrvaneCloudManager::uploadAllRecordsExcludingRecords(const QSet<QString>& billIDsInCloud)
+{
+    const QStringList deleted = localList(IndexKeys::DeletedBills);
+    for (const QString& billID : localList(IndexKeys::ActiveBills)) {
+        if (billIDsInCloud.contains(billID) || deleted.contains(billID) || !BWUIDMaker::isValidUID(billID))
+            continue;
+        const std::optional<QVariantMap> bill = storedBill(billID);
+        if (bill && !bill->value(BillKeys::IsArchived).toBool())
+            uploadBillToCloud(*bill, billID);
+    }
+}
+
+// ---- Local reads and writes -----------------------------------------------------
+
+std::optional<QVariantMap> OrvaneCloudManager::storedBill(const QString& billID) const
+{
+    const QString folder = dataFolder();
+    if (folder.isEmpty() || !BWUIDMaker::isValidUID(billID))
+        return std::nullopt;
+    const PropertyList::ReadResult file =
+        PropertyList::read(QDir(folder).filePath(billID + DataFolderFiles::BillFileExtension));
+    if (!file.ok() || file.value.typeId() != QMetaType::QVariantMap)
+        return std::nullopt;
+    return file.value.toMap();
+}
+
+QStringList OrvaneCloudManager::localList(const QString& listName) const
+{
+    const QString folder = dataFolder();
+    return folder.isEmpty() ? QStringList() : BWBillIndex(folder).ids(listName);
+}
+
+bool OrvaneCloudManager::isDeletedLocally(const QString& billID) const
+{
+    return localList(IndexKeys::DeletedBills).contains(billID);
+}
+
+bool OrvaneCloudManager::writeDownloadedBill(const QVariantMap& bill)
+{
+    BWBill writer(m_env);
+    const bool written = writer.rewriteSpecificBillWithoutUpdatingiCloud(bill);
+    if (!written)
+        Log::line(QStringLiteral("Could not write bill %1 from iCloud").arg(bill.value(BillKeys::Bid).toString()));
+    return written;
+}

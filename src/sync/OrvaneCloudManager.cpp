@@ -1,0 +1,278 @@
+// Switching, subscriptions, pushes, dates and the conversions between bills
+// and records.
+#include "sync/OrvaneCloudManager.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/BWUIDMaker.h"
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/PropertyList.h"
+#include "platform/UserDefaults.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
+
+namespace {
+
+namespace Fields {
+const QString Repeat = QStringLiteral("Repeat");
+const QString PaymentListDates = QStringLiteral("PaymentListDates");
+const QString PaymentListAmounts = QStringLiteral("PaymentListAmounts");
+const QString PaymentListNotes = QStringLiteral("PaymentListNotes");
+const QString PaymentListAttachments = QStringLiteral("PaymentListAttachments");
+const QString Rev = QStringLiteral("Rev");
+const QString Type = QStringLiteral("type");
+const QString LocalModificationDate = QStringLiteral("localModificationDate");
+const QString Bids = QStringLiteral("Bids");
+const QString Bid = QStringLiteral("Bid");
+}  // namespace Fields
+
+// Keys of a bill copied to a field of the same name, in the order they are
+// written; a key the bill lacks clears its field.
+const QStringList CopiedKeys = {BillKeys::Name,        BillKeys::Bid,        BillKeys::Icon,
+                                BillKeys::DueDate,     BillKeys::Average,    BillKeys::LastPayment,
+                                BillKeys::TotalPaid,   BillKeys::RemindMe,   BillKeys::PaySite,
+                                BillKeys::ReminderDays, BillKeys::Balance,   BillKeys::Interest,
+                                BillKeys::Notes,       BillKeys::Tags,       BillKeys::Amount,
+                                BillKeys::PayType};
+// Flags that travel as NO when the bill lacks them.
+const QStringList FlagKeys = {BillKeys::AmountVaries, BillKeys::IsArchived, BillKeys::IsIncome};
+// Keys of a bill read back from the fields of the same name.
+const QStringList ReadKeys = CopiedKeys + QStringList{BillKeys::Repeat, BillKeys::Rev} + FlagKeys;
+
+QVariantList integersOf(const QVariant& list)
+{
+    QVariantList integers;
+    for (const QVariant& element : list.toList())
+        integers.append(element.toLongLong());
+    return integers;
+}
+
+// A receipt named by another device: kept only as a file of our own data
+// folder named by an id, so that no path from the cloud reaches outside it.
+QString localReceiptPath(const QString& receipt, const QString& dataFolder)
+{
+    const QString name = receipt.section(QLatin1Char('/'), -1);
+    const QString stem = name.section(QLatin1Char('.'), 0, 0);
+    if (dataFolder.isEmpty() || !BWUIDMaker::isValidUID(stem)
+        || name.endsWith(DataFolderFiles::BillFileExtension, Qt::CaseInsensitive))
+        return QString();
+    return QDir(dataFolder).filePath(name);
+}
+
+}  // namespace
+
+OrvaneCloudManager::OrvaneCloudManager(CloudContainer& container, const BWStoreEnvironment& env, QObject* parent)
+    : QObject(parent)
+    , m_container(container)
+    , m_env(env)
+{
+}
+
+CloudDatabase* OrvaneCloudManager::database() const
+{
+    return m_container.privateDatabase();
+}
+
+QString OrvaneCloudManager::dataFolder() const
+{
+    return BWBillsLoader(m_env).orvaneDirectory();
+}
+
+QDateTime OrvaneCloudManager::now() const
+{
+    return m_env.clock ? m_env.clock->now() : QDateTime::currentDateTimeUtc();
+}
+
+void OrvaneCloudManager::stampLastChangeDates(bool downloadOnly)
+{
+    if (!m_env.defaults)
+        return;
+    const QDateTime moment = now();
+    m_env.defaults->setObject(BWDefaultsKeys::OV_LastCloudChangeDate, moment);
+    if (downloadOnly)
+        m_env.defaults->setObject(BWDefaultsKeys::OV_LastCloudChangeDateDownloadOnly, moment);
+}
+
+// ---- Switching and subscriptions ---------------------------------------------
+
+void OrvaneCloudManager::turnCloudSyncOn()
+{
+    Log::line(QStringLiteral("Turning iCloud On"));
+    registerForCloudNotifications();
+    fetchAndUploadAllRecords();
+}
+
+void OrvaneCloudManager::turnCloudSyncOff()
+{
+    // The callers stop calling; the subscriptions on the server stay.
+    Log::line(QStringLiteral("Turning iCloud Off"));
+}
+
+void OrvaneCloudManager::setupiCloudAndSyncCloudChangesSinceLastSync()
+{
+    registerForCloudNotifications();
+    fetchAndUploadAllRecords();
+}
+
+void OrvaneCloudManager::registerForCloudNotifications()
+{
+    CloudDatabase* db = database();
+    if (!db)
+        return;
+    db->saveSubscription(BillSubscriptionID, BillRecordType,
+                         {CloudDatabase::RecordCreated, CloudDatabase::RecordUpdated, CloudDatabase::RecordDeleted},
+                         [](const CloudError& error) {
+                             Log::line(error.isError()
+                                           ? QStringLiteral("Error saving bill subscription: %1").arg(error.message)
+                                           : QStringLiteral("Subscription for bills saved"));
+                         });
+    db->saveSubscription(IndexSubscriptionID, IndexRecordType,
+                         {CloudDatabase::RecordCreated, CloudDatabase::RecordUpdated},
+                         [](const CloudError& error) {
+                             Log::line(error.isError()
+                                           ? QStringLiteral("Error saving index subscription: %1").arg(error.message)
+                                           : QStringLiteral("Subscription for index saved"));
+                         });
+}
+
+void OrvaneCloudManager::receivedChangeFromiCloud(const QString& recordType, const QString& recordName, int reason)
+{
+    Log::line(QStringLiteral("Cloud message received for %1").arg(recordName));
+    if (reason == CloudDatabase::RecordDeleted) {
+        // Deletions reach other devices through the DeletedBills list only.
+        Log::line(QStringLiteral("Record was deleted on server"));
+        return;
+    }
+    Log::line(QStringLiteral("Record was created on server"));
+    if (recordType == IndexRecordType || recordIsAnIndexFileWithRecordName(recordName))
+        downloadIndexFromCloud(recordName);
+    else
+        downloadRecordFromCloud(recordName);
+}
+
+// ---- Dates -------------------------------------------------------------------
+
+bool OrvaneCloudManager::shouldSaveRecordLocally(const QDateTime& localDate, const QDateTime& cloudDate)
+{
+    return cloudDate >= localDate;
+}
+
+bool OrvaneCloudManager::shouldSaveRecordToCloud(const QDateTime& localDate, const QDateTime& cloudDate)
+{
+    return localDate >= cloudDate;
+}
+
+QDateTime OrvaneCloudManager::modificationDateForBillID(const QString& billID) const
+{
+    const std::optional<QVariantMap> bill = storedBill(billID);
+    return localDateOf(billID, bill.value_or(QVariantMap()));
+}
+
+QDateTime OrvaneCloudManager::localDateOf(const QString& billID, const QVariantMap& bill) const
+{
+    const QDateTime stamped = bill.value(BillKeys::SyncModificationDate).toDateTime();
+    if (stamped.isValid())
+        return stamped;
+    const QString folder = dataFolder();
+    if (folder.isEmpty() || !BWUIDMaker::isValidUID(billID))
+        return PropertyList::distantPast();
+    const QFileInfo file(QDir(folder).filePath(billID + DataFolderFiles::BillFileExtension));
+    const QDateTime modified = file.exists() ? file.lastModified() : QDateTime();
+    return modified.isValid() ? modified.toUTC() : PropertyList::distantPast();
+}
+
+QDateTime OrvaneCloudManager::cloudModificationDateForBillRecord(const CloudRecord& record)
+{
+    const QDateTime stamped = record.fields.value(Fields::LocalModificationDate).toDateTime();
+    return stamped.isValid() ? stamped : record.modificationDate;
+}
+
+bool OrvaneCloudManager::recordIsAnIndexFileWithRecordName(const QString& recordName)
+{
+    return recordName == IndexKeys::ActiveBills || recordName == IndexKeys::DeletedBills;
+}
+
+QStringList OrvaneCloudManager::bidsOf(const CloudRecord& record)
+{
+    QStringList ids;
+    for (const QVariant& element : record.fields.value(Fields::Bids).toList())
+        ids.append(element.toString());
+    return ids;
+}
+
+// ---- Conversions -------------------------------------------------------------
+
+CloudRecord OrvaneCloudManager::convertBill(const QVariantMap& bill, const QDateTime& localDate, CloudRecord record)
+{
+    record.recordType = BillRecordType;
+    QVariantMap& fields = record.fields;
+    fields.insert(Fields::Repeat, integersOf(bill.value(BillKeys::Repeat)));
+    for (const QString& key : CopiedKeys) {
+        if (bill.contains(key))
+            fields.insert(key, bill.value(key));
+        else
+            fields.remove(key);
+    }
+    // What is stored is the real due date, never one moved for display.
+    const QVariant absoluteDueDate = bill.value(BillKeys::AbsoluteDueDate);
+    if (absoluteDueDate.typeId() == QMetaType::QDateTime)
+        fields.insert(BillKeys::DueDate, absoluteDueDate);
+
+    QVariantList dates, amounts, notes, receipts;
+    for (const QVariant& entry : bill.value(BillKeys::PaymentList).toList()) {
+        const QVariantMap payment = entry.toMap();
+        const QDateTime date = payment.value(PaymentKeys::Date).toDateTime();
+        dates.append(date.isValid() ? date : PropertyList::distantPast());
+        amounts.append(payment.value(PaymentKeys::Amount).toDouble());
+        notes.append(payment.value(PaymentKeys::Note).toString());
+        receipts.append(payment.value(PaymentKeys::Receipt).toString());
+    }
+    fields.insert(Fields::PaymentListDates, dates);
+    fields.insert(Fields::PaymentListAmounts, amounts);
+    fields.insert(Fields::PaymentListNotes, notes);
+    fields.insert(Fields::PaymentListAttachments, receipts);
+
+    // The escrow share travels as stored; a constant would zero it on every
+    // other device.
+    fields.insert(Fields::Rev, bill.value(BillKeys::Rev, 0));
+    for (const QString& key : FlagKeys)
+        fields.insert(key, bill.value(key, false).toBool());
+    fields.insert(Fields::Type, 1);
+    fields.insert(Fields::LocalModificationDate, localDate);
+    return record;
+}
+
+QVariantMap OrvaneCloudManager::convertRecordintoBill(const CloudRecord& record, const QString& dataFolder)
+{
+    const QVariantMap& fields = record.fields;
+    QVariantMap bill;
+    for (const QString& key : ReadKeys) {
+        if (fields.contains(key))
+            bill.insert(key, fields.value(key));
+    }
+    if (fields.contains(Fields::Repeat))
+        bill.insert(BillKeys::Repeat, integersOf(fields.value(Fields::Repeat)));
+
+    // The four lists are parallel; a record whose lists differ in length
+    // gives the payments that all four describe.
+    const QVariantList dates = fields.value(Fields::PaymentListDates).toList();
+    const QVariantList amounts = fields.value(Fields::PaymentListAmounts).toList();
+    const QVariantList notes = fields.value(Fields::PaymentListNotes).toList();
+    const QVariantList receipts = fields.value(Fields::PaymentListAttachments).toList();
+    const qsizetype count = std::min({dates.size(), amounts.size(), notes.size(), receipts.size()});
+    QVariantList payments;
+    for (qsizetype i = 0; i < count; ++i) {
+        payments.append(QVariantMap{
+            {PaymentKeys::Date, dates.at(i).toDateTime()},
+            {PaymentKeys::Amount, amounts.at(i).toDouble()},
+            {PaymentKeys::Note, notes.at(i).toString()},
+            {PaymentKeys::Receipt, localReceiptPath(receipts.at(i).toString(), dataFolder)},
+        });
+    }
+    bill.insert(BillKeys::PaymentList, payments);
+    bill.insert(BillKeys::SyncModificationDate, cloudModificationDateForBillRecord(record));
+    return bill;
+}

@@ -1,0 +1,168 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+
+#include <functional>
+#include <optional>
+
+#include "platform/CloudDatabase.h"
+#include "store/BWStoreEnvironment.h"
+
+// Keeps the bills of the data folder in step with the user's private cloud
+// database: every bill is one "Bill" record named by its id, and the lists
+// ActiveBills and DeletedBills of the index are two "Index" records.
+//
+// It uploads after every local write (the store calls it through the cloud
+// channels), downloads what another device changed (the shell hands it the
+// database's change signals) and runs a full pass when sync is switched on.
+// A bill copy wins by its modification date (a tie goes to whoever is
+// writing); id lists are merged as sets, and a deletion is never undone by an
+// older copy. When both copies of a bill gained payments the other lacks,
+// the winner keeps the loser's payments too.
+//
+// Everything runs on the thread that owns the engine (the GUI thread): the
+// database answers there, and retries are timers there. Whether sync is on is
+// the callers' business; the engine never reads the switch.
+class OrvaneCloudManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    static inline const QString BillRecordType = QStringLiteral("Bill");
+    static inline const QString IndexRecordType = QStringLiteral("Index");
+    // Subscriptions are saved under fixed ids, so saving them again at every
+    // start replaces them instead of adding more.
+    static inline const QString BillSubscriptionID = QStringLiteral("OrvaneBillChanges");
+    static inline const QString IndexSubscriptionID = QStringLiteral("OrvaneIndexChanges");
+
+    // How failed uploads are tried again: after `firstDelayMs` (or the
+    // server's retry-after, when longer), doubling up to `maxDelayMs`, for at
+    // most `maxAttempts` attempts in all; then the failure is reported.
+    struct RetryPolicy
+    {
+        int firstDelayMs = 4000;
+        int maxDelayMs = 5 * 60 * 1000;
+        int maxAttempts = 6;
+    };
+
+    OrvaneCloudManager(CloudContainer& container, const BWStoreEnvironment& env, QObject* parent = nullptr);
+
+    void setRetryPolicy(const RetryPolicy& policy) { m_retryPolicy = policy; }
+    RetryPolicy retryPolicy() const { return m_retryPolicy; }
+
+    // ---- Switching ----
+    void turnCloudSyncOn();
+    void turnCloudSyncOff();
+    // Subscriptions, then a full pass.
+    void setupiCloudAndSyncCloudChangesSinceLastSync();
+    void registerForCloudNotifications();
+
+    // ---- Uploads ----
+    // Uploads the bill as its file holds it now: `bill` only names what the
+    // caller wrote; the content and its date are read from the data folder
+    // when the record is filled, so a late or repeated upload never sends
+    // stale content under a fresh date.
+    void uploadBillToCloud(const QVariantMap& bill, const QString& billID);
+    // Uploads an id list merged with the cloud's ("ActiveBills" or "DeletedBills").
+    void uploadIndexToCloud(const QStringList& billIDs, const QString& listName);
+    // Uploads every local active, not archived, not deleted bill whose id is
+    // not among `billIDsInCloud`.
+    void uploadAllRecordsExcludingRecords(const QSet<QString>& billIDsInCloud);
+
+    // ---- Downloads ----
+    // A change pushed by the database.
+    void receivedChangeFromiCloud(const QString& recordType, const QString& recordName, int reason);
+    // Reads every record of the cloud, saves what is newer locally and
+    // uploads what the cloud lacks.
+    void fetchAndUploadAllRecords();
+    void downloadRecordFromCloud(const QString& recordName);
+    void downloadIndexFromCloud(const QString& recordName);
+    // Writes a downloaded bill when the cloud copy is as new as the local
+    // one or newer; true when it wrote.
+    bool saveRecordLocally(const CloudRecord& record, bool notifyImmediately);
+    // Merges a downloaded id list into the index; true when it wrote.
+    bool mergeAndSaveIndexLocally(const QStringList& cloudIDs, const QString& listName, bool notifyImmediately);
+
+    // ---- Rules and conversions ----
+    static bool shouldSaveRecordLocally(const QDateTime& localDate, const QDateTime& cloudDate);
+    static bool shouldSaveRecordToCloud(const QDateTime& localDate, const QDateTime& cloudDate);
+    // Fills `record` from a stored bill; `localDate` becomes its
+    // localModificationDate.
+    static CloudRecord convertBill(const QVariantMap& bill, const QDateTime& localDate, CloudRecord record);
+    // The bill of a "Bill" record. Receipt paths are kept only as files of
+    // `dataFolder` named by an id; any other path becomes "".
+    static QVariantMap convertRecordintoBill(const CloudRecord& record, const QString& dataFolder);
+    // The bill's local date: its SyncModificationDate, else its file's
+    // modification date, else the distant past.
+    QDateTime modificationDateForBillID(const QString& billID) const;
+    static QDateTime cloudModificationDateForBillRecord(const CloudRecord& record);
+    static bool recordIsAnIndexFileWithRecordName(const QString& recordName);
+    // The ids of an "Index" record.
+    static QStringList bidsOf(const CloudRecord& record);
+
+signals:
+    // A downloaded change was written here: the bill's id, or "" for lists
+    // or a full pass.
+    void iCloudChangeReceived(const QString& billID);
+    void iCloudChangeUploaded();
+    // A full pass found nothing to bring back.
+    void noiCloudChanges();
+    // Something could not be brought in step: an upload that failed every
+    // attempt, a fetch or a full pass that failed. `what` names the record
+    // or the pass.
+    void syncFailed(const QString& what, const QString& message);
+    // Each retry as it is scheduled: the record or record type, the attempt
+    // about to run (2 for the first retry) and the wait.
+    void retryScheduled(const QString& what, int attempt, int delayMs);
+
+private:
+    CloudDatabase* database() const;
+    QString dataFolder() const;
+    QDateTime now() const;
+    void stampLastChangeDates(bool downloadOnly);
+
+    // One upload in flight per record; a request while one runs is run once
+    // more when it ends, so that every upload sees the newest local state.
+    bool beginUpload(const QString& recordName);
+    void endUpload(const QString& recordName);
+    void uploadBillAttempt(const QString& billID, int attempt);
+    void uploadIndexAttempt(const QString& listName, int attempt);
+    void saveBillRecord(const QString& billID, const std::optional<CloudRecord>& fetched, int attempt);
+    void saveIndexRecord(const QString& listName, const std::optional<CloudRecord>& fetched, int attempt);
+    // The wait before attempt `attempt` + 1, or nothing when the attempts
+    // are used up.
+    std::optional<int> retryDelay(const QString& what, int attempt, const CloudError& error);
+    void retryOrReport(const QString& recordName, int attempt, const CloudError& error,
+                       const std::function<void(int nextAttempt)>& retry);
+    void uploadSucceeded(const QString& recordName, const QString& logLine);
+
+    // The stored bill, read fresh from its file; nothing for an id that does
+    // not name a valid bill file.
+    std::optional<QVariantMap> storedBill(const QString& billID) const;
+    QDateTime localDateOf(const QString& billID, const QVariantMap& bill) const;
+    QStringList localList(const QString& listName) const;
+    bool isDeletedLocally(const QString& billID) const;
+    // Writes `bill` as downloaded (keeping its date) without sending it back.
+    bool writeDownloadedBill(const QVariantMap& bill);
+
+    // Reads every batch of a query, asking again for a batch that failed;
+    // `done` gets every record, or the error that outlasted the retries.
+    void queryAll(const QString& recordType, const QString& cursor, QList<CloudRecord> found,
+                  const std::function<void(const QList<CloudRecord>&, const CloudError&)>& done, int attempt = 1);
+    void fullPassIndexesDone(const QList<CloudRecord>& records, const CloudError& error);
+    void fullPassBillsDone(const QList<CloudRecord>& records, const CloudError& error, bool indexesBroughtChanges);
+
+    CloudContainer& m_container;
+    BWStoreEnvironment m_env;
+    RetryPolicy m_retryPolicy;
+    // Records with an upload in flight, and whether another was asked for
+    // meanwhile.
+    QHash<QString, bool> m_uploadsInFlight;
+};

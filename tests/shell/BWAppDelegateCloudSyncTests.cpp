@@ -1,0 +1,174 @@
+#include "MainWindowTestFixture.h"
+#include "support/ScriptedCloudContainer.h"
+
+#include "shell/BWSyncControls.h"
+#include "sync/OrvaneCloudManager.h"
+#include "widgets/BGHUDProgressIndicator.h"
+#include "widgets/KBButton.h"
+
+#include <QFrame>
+#include <QLabel>
+
+using namespace BWDefaultsKeys;
+
+namespace {
+
+class BWAppDelegateCloudSyncTest : public MainWindowTest
+{
+protected:
+    BWAppDelegateCloudSyncTest() { delegate.setCloudSync({&cloud, &engine, nullptr, nullptr}); }
+
+    // Lets queued answers of the cloud arrive.
+    static void answer() { QTest::qWait(20); }
+    bool syncButtonShown() { return !delegate.syncControls()->manualSyncButton()->isHidden(); }
+    bool editLineShown() { return !delegate.syncControls()->editLine()->isHidden(); }
+    QStringList databaseCalls() const { return cloud.database.calls; }
+    void startUpWithSyncOn()
+    {
+        ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, true));
+        ASSERT_TRUE(defaults.setBool(BW_IsFirstLaunchV8_NEW, false));
+        delegate.setScreens({&overview, &billPage, &editor, &payLogger});
+        delegate.applicationDidFinishLaunching();
+        answer();
+    }
+
+    ScriptedCloudContainer cloud;
+    OrvaneCloudManager engine{cloud, env};
+};
+
+}  // namespace
+
+TEST_F(BWAppDelegateCloudSyncTest, SwitchFollowsTheAccountStatus)
+{
+    struct Case {
+        CloudContainer::AccountStatus status;
+        bool staysOn;
+        bool syncStarted;
+    };
+    // Only "no account" turns the user's choice off; an account that cannot
+    // be reached now leaves it as it is.
+    const Case cases[] = {
+        {CloudContainer::Available, true, true},
+        {CloudContainer::NoAccount, false, false},
+        {CloudContainer::CouldNotDetermine, true, false},
+        {CloudContainer::TemporarilyUnavailable, true, false},
+    };
+    startWithScreens();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.status));
+        cloud.status = c.status;
+        cloud.database.calls.clear();
+        // As the preferences' check box does.
+        ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, true));
+        delegate.preferenceDidChange(iCloudSyncEnabled2);
+        answer();
+        EXPECT_EQ(defaults.boolForKey(iCloudSyncEnabled2), c.staysOn);
+        EXPECT_EQ(syncButtonShown(), c.staysOn);
+        EXPECT_EQ(editLineShown(), !c.staysOn);
+        EXPECT_EQ(databaseCalls().contains("query Index"), c.syncStarted);
+    }
+}
+
+TEST_F(BWAppDelegateCloudSyncTest, StartUpWithoutAnAccountTurnsSyncOff)
+{
+    cloud.status = CloudContainer::NoAccount;
+    startUpWithSyncOn();
+    EXPECT_FALSE(defaults.boolForKey(iCloudSyncEnabled2));
+    EXPECT_FALSE(syncButtonShown());
+    EXPECT_TRUE(databaseCalls().isEmpty());
+}
+
+TEST_F(BWAppDelegateCloudSyncTest, StartUpWithAnAccountSubscribesAndSyncs)
+{
+    cloud.status = CloudContainer::Available;
+    ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled, true));
+    startUpWithSyncOn();
+    EXPECT_TRUE(syncButtonShown());
+    // The older key-value sync gives way; subscriptions (under fixed ids)
+    // and a full pass follow.
+    EXPECT_FALSE(defaults.boolForKey(iCloudSyncEnabled));
+    EXPECT_TRUE(databaseCalls().contains("subscribe " + OrvaneCloudManager::BillSubscriptionID));
+    EXPECT_TRUE(databaseCalls().contains("subscribe " + OrvaneCloudManager::IndexSubscriptionID));
+    EXPECT_TRUE(databaseCalls().contains("query Bill"));
+}
+
+TEST_F(BWAppDelegateCloudSyncTest, SideBarShowsTheSyncButtonWhileAChannelIsOn)
+{
+    startWithScreens();
+    delegate.setUpSyncProgressIndicatorAndSyncButtonVisibility();
+    EXPECT_FALSE(syncButtonShown());
+    EXPECT_TRUE(editLineShown());
+
+    ASSERT_TRUE(defaults.setBool(BWDropboxPhoneSyncEnabled, true));
+    delegate.setUpSyncProgressIndicatorAndSyncButtonVisibility();
+    EXPECT_TRUE(syncButtonShown());
+    EXPECT_FALSE(delegate.syncControls()->syncLine()->isHidden());
+    EXPECT_FALSE(editLineShown());
+}
+
+TEST_F(BWAppDelegateCloudSyncTest, SyncButtonRunsAFullPassWithProgressUntilItEnds)
+{
+    startWithScreens();
+    ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, true));
+    delegate.setUpSyncProgressIndicatorAndSyncButtonVisibility();
+    delegate.registerForRemoteNotifications();
+    delegate.registerForRemoteNotifications();
+
+    QTest::mouseClick(delegate.syncControls()->manualSyncButton(), Qt::LeftButton);
+    EXPECT_FALSE(delegate.syncControls()->syncProgressIndicator()->isHidden());
+    answer();
+    // An empty cloud brings nothing back: the bar stops and the time shows.
+    EXPECT_TRUE(delegate.syncControls()->syncProgressIndicator()->isHidden());
+    EXPECT_TRUE(delegate.syncControls()->lastSyncedText()->text().startsWith("Last Sync: "));
+    EXPECT_EQ(databaseCalls().count("query Bill"), 1);
+}
+
+TEST_F(BWAppDelegateCloudSyncTest, PushIsHandedOnOnlyWhileSyncIsOn)
+{
+    startWithScreens();
+    const QString billID = BWUIDMaker::makeUID();
+    emit cloud.database.recordChanged(OrvaneCloudManager::BillRecordType, billID, CloudDatabase::RecordUpdated);
+    EXPECT_TRUE(databaseCalls().isEmpty());
+    EXPECT_TRUE(defaults.boolForKey(BW_DidReceiveCloudKitChange));
+
+    ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, true));
+    emit cloud.database.recordChanged(OrvaneCloudManager::BillRecordType, billID, CloudDatabase::RecordUpdated);
+    emit cloud.database.recordChanged(OrvaneCloudManager::IndexRecordType, IndexKeys::ActiveBills,
+                                      CloudDatabase::RecordCreated);
+    emit cloud.database.recordChanged(OrvaneCloudManager::BillRecordType, billID, CloudDatabase::RecordDeleted);
+    EXPECT_EQ(databaseCalls(), (QStringList{"fetch " + billID, "fetch ActiveBills"}));
+}
+
+TEST_F(BWAppDelegateCloudSyncTest, DownloadedChangeReloadsOverviewAndTheShownBill)
+{
+    const QString shown = addBill(bill("Rent", QDate(2016, 3, 20)));
+    const QString other = addBill(bill("Phone", QDate(2016, 3, 22)));
+    startWithScreens();
+    delegate.registerForRemoteNotifications();
+    delegate.registerForRemoteNotifications();
+    delegate.showBillFromSearch(shown);
+    settle();
+    billPage.loadedIDs.clear();
+
+    const int loadsBefore = overview.loadCount;
+    emit engine.iCloudChangeReceived(other);
+    EXPECT_EQ(overview.loadCount, loadsBefore + 1);   // once, however often registered
+    EXPECT_TRUE(billPage.loadedIDs.isEmpty());
+
+    emit engine.iCloudChangeReceived(QString());
+    EXPECT_TRUE(billPage.loadedIDs.isEmpty());
+
+    emit engine.iCloudChangeReceived(shown);
+    EXPECT_EQ(billPage.loadedIDs, QStringList{shown});
+}
+
+TEST_F(BWAppDelegateCloudSyncTest, FailedSyncIsShownAndStopsProgress)
+{
+    startWithScreens();
+    ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, true));
+    delegate.setUpSyncProgressIndicatorAndSyncButtonVisibility();
+    delegate.syncControls()->startProgress();
+    emit engine.syncFailed(QStringLiteral("Bill"), QStringLiteral("The network is down"));
+    EXPECT_TRUE(delegate.syncControls()->syncProgressIndicator()->isHidden());
+    EXPECT_EQ(delegate.syncControls()->lastSyncedText()->text(), "Sync failed: The network is down");
+}

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "platform/BWUIDMaker.h"
+#include "platform/Clock.h"
+#include "platform/CloudDatabase.h"
+#include "platform/PropertyList.h"
+#include "platform/UserDefaults.h"
+#include "store/BWBill.h"
+#include "store/BWBillIndex.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWCloudChannels.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWPayment.h"
+#include "store/BWPaymentLogger.h"
+#include "store/BWRegisteredDefaults.h"
+#include "store/BWStoreEnvironment.h"
+#include "sync/OrvaneCloudManager.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The store's hand-offs to the record-database engine, as the shell routes
+// them while sync is on.
+class EngineChannel : public BWCloudChannels
+{
+public:
+    OrvaneCloudManager* engine = nullptr;
+
+    void uploadBillToCloud(const QVariantMap& record, const QString& billID) override
+    {
+        if (engine)
+            engine->uploadBillToCloud(record, billID);
+    }
+    void uploadIndexToCloud(const QStringList& billIDs, const QString& listName) override
+    {
+        if (engine)
+            engine->uploadIndexToCloud(billIDs, listName);
+    }
+    QString userUID() const override { return {}; }
+    void saveBillToFirebase(const QVariantMap&, const QString&) override {}
+    void removeBillFromFirebase(const QString&) override {}
+    void setKeyValueStoreObject(const QVariant&, const QString&) override {}
+};
+
+// One computer of a user: its own data folder, defaults and clock, with the
+// sync engine over its own client of a shared cloud (`container`). Pushes
+// from the cloud go to the engine as the shell hands them on.
+class SyncDevice
+{
+public:
+    SyncDevice(CloudContainer& container, const QDateTime& start)
+        : m_container(container)
+    {
+        clock.setNow(start);
+        defaults.registerDefaults(BWRegisteredDefaults::table(clock));
+        EXPECT_TRUE(defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true));
+        env.defaults = &defaults;
+        env.appGroup = &appGroup;
+        env.clock = &clock;
+        env.supportFolder = temp.file(QStringLiteral("support"));
+        env.defaultDataFolder = temp.file(QStringLiteral("support/Orvane.ovdata"));
+        env.dropboxFolder = temp.file(QStringLiteral("Dropbox"));
+        env.cloud = &channel;
+        engine = std::make_unique<OrvaneCloudManager>(container, env);
+        engine->setRetryPolicy({10, 80, 4});
+        channel.engine = engine.get();
+        QObject::connect(container.privateDatabase(), &CloudDatabase::recordChanged, engine.get(),
+                         &OrvaneCloudManager::receivedChangeFromiCloud);
+    }
+
+    void advance(int seconds) { clock.setNow(clock.now().addSecs(seconds)); }
+
+    // A new monthly bill, written as the editor writes one; returns its id.
+    QString addBill(const QString& name, double amount, const QString& billID = BWUIDMaker::makeUID())
+    {
+        QVariantMap record{{BillKeys::Name, name},
+                           {BillKeys::Bid, billID},
+                           {BillKeys::Icon, QStringLiteral("GScale_Home")},
+                           {BillKeys::DueDate, clock.now().addDays(10).toUTC()},
+                           {BillKeys::Repeat, QVariantList{qlonglong(1), qlonglong(2)}},
+                           {BillKeys::Amount, amount},
+                           {BillKeys::PayType, qlonglong(0)},
+                           {BillKeys::RemindMe, false},
+                           {BillKeys::PaymentList, QVariantList{}},
+                           {BillKeys::Tags, QVariantList{}},
+                           {BillKeys::IsArchived, false},
+                           {BillKeys::IsIncome, false}};
+        EXPECT_TRUE(BWBill(env).finishWritingBillWithDictionary(record, false, true));
+        return billID;
+    }
+    bool edit(const QString& billID, const QString& key, const QVariant& value)
+    {
+        return BWBill(env).saveSpecificKey(key, value, billID);
+    }
+    bool pay(const QString& billID, double amount, const QString& note)
+    {
+        const std::optional<QVariantMap> record = BWBillsLoader(env).loadBillWithID(billID);
+        if (!record)
+            return false;
+        return BWPaymentLogger(env).recordPayment({amount, clock.now(), note, QString()}, *record, true);
+    }
+    bool remove(const QString& billID) { return BWBill(env).deleteBillWithBid(billID); }
+
+    // The bill as stored; empty when there is none.
+    QVariantMap bill(const QString& billID) const
+    {
+        return PropertyList::read(QDir(env.defaultDataFolder).filePath(billID + ".plist")).value.toMap();
+    }
+    QStringList list(const QString& listName) const { return BWBillIndex(env.defaultDataFolder).ids(listName); }
+    // The ids shown as bills: active and not deleted.
+    QStringList shownBills() const
+    {
+        QStringList shown = BWBillsLoader(env).trimDeletedBillsFromActiveBills(list(IndexKeys::ActiveBills));
+        shown.sort();
+        return shown;
+    }
+    QStringList paymentNotes(const QString& billID) const
+    {
+        QStringList notes;
+        for (const QVariant& payment : bill(billID).value(BillKeys::PaymentList).toList())
+            notes.append(payment.toMap().value(PaymentKeys::Note).toString());
+        notes.sort();
+        return notes;
+    }
+
+    TempFolder temp;
+    UserDefaults defaults{temp.file(QStringLiteral("defaults/Orvane.plist"))};
+    UserDefaults appGroup{temp.file(QStringLiteral("defaults/group.plist"))};
+    Clock clock;
+    EngineChannel channel;
+    BWStoreEnvironment env;
+    std::unique_ptr<OrvaneCloudManager> engine;
+
+private:
+    CloudContainer& m_container;
+};
+
+// Runs the event loop until `done` holds or `timeoutMs` passed; answers `done`.
+template <typename Condition>
+bool waitFor(Condition done, int timeoutMs = 3000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < timeoutMs)
+        QTest::qWait(10);
+    return done();
+}

@@ -1,0 +1,251 @@
+// Bills between the data folder and the cloud database: uploads by
+// compare-and-swap, the journal of unconfirmed writes, the change streams and
+// tombstones.
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "support/FirebaseTestDevice.h"
+#include "store/BWDefaultsKeys.h"
+
+namespace {
+
+const QString Email = QStringLiteral("kim@example.com");
+const QString Password = QStringLiteral("secret1");
+
+double seconds(const QDateTime& moment)
+{
+    return moment.toMSecsSinceEpoch() / 1000.0;
+}
+
+}  // namespace
+
+class FirebaseSyncTest : public ::testing::Test
+{
+protected:
+    FirebaseSyncTest()
+    {
+        uid = server.addAccount(Email, Password);
+        EXPECT_TRUE(device.signIn(Email, Password));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return server.openStreams() == 2; }, 5000));
+    }
+
+    QString node(const QString& billID) const { return "users/" + uid + "/" + billID; }
+    QJsonObject remote(const QString& billID) const { return server.valueAt(node(billID)).toObject(); }
+    // Signed in (again, after a restart) with nothing left to send.
+    bool settled()
+    {
+        return QTest::qWaitFor([&] { return !device.manager->userUID().isEmpty() && device.pendingWrites() == 0; }, 5000);
+    }
+
+    // A node as another device would write it.
+    QJsonObject remoteBill(const QString& billID, const QString& name, double amount, double stamp) const
+    {
+        return {{BillKeys::Bid, billID},
+                {BillKeys::Name, name},
+                {BillKeys::Amount, amount},
+                {BillKeys::DueDate, 1797325200.0},
+                {BillKeys::Repeat, QJsonArray{1, 2}},
+                {BillKeys::Tags, QJsonArray{}},
+                {BillKeys::SyncModificationDate, stamp},
+                {BillKeys::ModificationDateForFirebase, stamp}};
+    }
+    double localStamp(const QString& billID) const
+    {
+        return device.bill(billID)->value(BillKeys::ModificationDateForFirebase).toDouble();
+    }
+
+    FakeFirebaseServer server;
+    QString uid;
+    FirebaseTestDevice device{server};
+};
+
+TEST_F(FirebaseSyncTest, ALocalWriteReachesItsNodeAndNothingGoesWhileSignedOut)
+{
+    const QString id = device.addBill("Rent", 900);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(remote(id).value(BillKeys::Name).toString(), "Rent");
+    EXPECT_DOUBLE_EQ(remote(id).value(BillKeys::ModificationDateForFirebase).toDouble(), localStamp(id));
+    EXPECT_FALSE(remote(id).contains(BillKeys::HumanDueDate));
+
+    device.manager->signOut();
+    const int requests = server.requests();
+    EXPECT_FALSE(device.addBill("Phone", 40).isEmpty());
+    QTest::qWait(100);
+    EXPECT_EQ(server.requests(), requests);
+    EXPECT_EQ(device.channels.firebaseSaves, 1);
+}
+
+TEST_F(FirebaseSyncTest, CompareAndSwapKeepsAConcurrentRemoteWrite)
+{
+    // Another device writes between this device's read and its write.
+    const struct { const char* name; double offset; bool remoteKept; } cases[] = {
+        {"newer remote write", +60, true},
+        {"older remote write", -60, false},
+    };
+    for (const auto& c : cases) {
+        const QString id = device.addBill("Water", 30);
+        ASSERT_TRUE(settled()) << c.name;
+        device.clock.setNow(QDateTime::currentDateTimeUtc().addSecs(120));
+        const int conflicts = server.conflicts();
+        const double mine = seconds(device.clock.now());
+        server.writeBeforeNextPut(node(id), remoteBill(id, "Water (other device)", 35, mine + c.offset));
+        ASSERT_TRUE(device.setAmount(id, 31));
+        ASSERT_TRUE(settled()) << c.name;
+        EXPECT_EQ(server.conflicts(), conflicts + 1) << c.name;
+        const double kept = c.remoteKept ? 35 : 31;
+        EXPECT_EQ(remote(id).value(BillKeys::Amount).toDouble(), kept) << c.name;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return device.bill(id)->value(BillKeys::Amount).toDouble() == kept; }, 3000))
+            << c.name;
+        device.clock.useSystemTime();
+    }
+}
+
+TEST_F(FirebaseSyncTest, AWriteMadeOfflineIsSentAfterReconnectAndAfterARestart)
+{
+    for (const bool restart : {false, true}) {
+        server.setOffline(true);
+        QSignalSpy connection(device.manager.get(), &FirebaseDataManager::connectedChanged);
+        const QString id = device.addBill(restart ? "Gas" : "Power", 70);
+        QTest::qWait(150);
+        EXPECT_EQ(device.pendingWrites(), 1) << restart;
+        if (restart) {
+            device.quit();
+            device.start();
+        }
+        server.setOffline(false);
+        ASSERT_TRUE(settled()) << restart;
+        EXPECT_EQ(remote(id).value(BillKeys::Name).toString(), restart ? "Gas" : "Power");
+        EXPECT_FALSE(device.temp.read("data/Orvane/Orvane.ovdata/" + FirebasePendingWrites::fileName()).contains(id.toLatin1()));
+    }
+}
+
+TEST_F(FirebaseSyncTest, FailedAnswersLeaveTheWriteJournaledUntilConfirmed)
+{
+    using Fault = FakeFirebaseServer::Fault;
+    for (const Fault fault : {Fault::ServerError, Fault::Drop, Fault::Slow, Fault::ExpireTokens}) {
+        server.injectFault(fault, 2);
+        const QString id = device.addBill("Insurance", 120);
+        ASSERT_TRUE(settled()) << int(fault);
+        EXPECT_EQ(remote(id).value(BillKeys::Name).toString(), "Insurance") << int(fault);
+    }
+}
+
+TEST_F(FirebaseSyncTest, StreamEventsBecomeAddedChangedAndRemovedBills)
+{
+    QSignalSpy added(device.manager.get(), &FirebaseDataManager::billAddedFromFirebase);
+    QSignalSpy deleted(device.manager.get(), &FirebaseDataManager::billDeletedInFirebase);
+    const QString id = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
+    const double stamp = seconds(QDateTime::currentDateTimeUtc());
+
+    server.setValueAt(node(id), remoteBill(id, "Gym", 25, stamp));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device.list(IndexKeys::ActiveBills).contains(id); }, 3000));
+    EXPECT_EQ(device.bill(id)->value(BillKeys::Name).toString(), "Gym");
+    EXPECT_DOUBLE_EQ(localStamp(id), stamp);   // its own moment
+    EXPECT_EQ(added.count(), 1);
+
+    server.setValueAt(node(id) + "/Amount", 30);   // the same stamp: nothing moves
+    QTest::qWait(200);
+    EXPECT_EQ(device.bill(id)->value(BillKeys::Amount).toDouble(), 25);
+    server.setValueAt(node(id), remoteBill(id, "Gym", 32, stamp + 1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device.bill(id)->value(BillKeys::Amount).toDouble() == 32; }, 3000));
+    EXPECT_EQ(added.count(), 2);
+
+    server.setValueAt(node(id), QJsonValue::Null);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device.list(IndexKeys::DeletedBills).contains(id); }, 3000));
+    EXPECT_FALSE(device.list(IndexKeys::ActiveBills).contains(id));
+    ASSERT_EQ(deleted.count(), 1);
+    EXPECT_EQ(deleted.first().first().toMap().value(BillKeys::Bid).toString(), id);
+    // Received bills are not sent back: neither the copy nor the removal.
+    QTest::qWait(100);
+    EXPECT_EQ(device.channels.firebaseSaves, 0);
+    EXPECT_TRUE(server.valueAt("deletedBills/" + uid + "/" + id).isNull());
+    EXPECT_EQ(device.pendingWrites(), 0);
+}
+
+TEST_F(FirebaseSyncTest, NodesThatAreNotBillsNameNoFile)
+{
+    const QString id = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
+    const double stamp = seconds(QDateTime::currentDateTimeUtc());
+    server.setValueAt("users/" + uid + "/..%2Fescape", remoteBill("..%2Fescape", "Bad", 1, stamp));
+    server.setValueAt("users/" + uid + "/lowercase0123456789abcdef0123456", remoteBill("lowercase", "Bad", 1, stamp));
+    server.setValueAt(node(id), remoteBill("FEDCBA9876543210FEDCBA9876543210", "Mismatch", 1, stamp));
+    QTest::qWait(300);
+    EXPECT_TRUE(device.list(IndexKeys::ActiveBills).isEmpty());
+    EXPECT_EQ(QDir(BWDataFolder(device.env).path()).entryList({"*.plist"}), QStringList{});
+}
+
+TEST_F(FirebaseSyncTest, ListenersAreInstalledOnceAndStoppedAtSignOut)
+{
+    const int opened = server.streamsOpened();
+    device.manager->listenForChangesToBills();
+    device.manager->listenForChangesToBills();
+    QTest::qWait(100);
+    EXPECT_EQ(server.streamsOpened(), opened);
+    EXPECT_TRUE(device.manager->isListening());
+
+    device.manager->signOut();
+    EXPECT_FALSE(device.manager->isListening());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.openStreams() == 0; }, 3000));
+    const QString id = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
+    server.setValueAt(node(id), remoteBill(id, "Late", 1, seconds(QDateTime::currentDateTimeUtc())));
+    QTest::qWait(200);
+    EXPECT_FALSE(device.list(IndexKeys::ActiveBills).contains(id));
+}
+
+TEST_F(FirebaseSyncTest, AStaleOfflineCopyCannotBringBackADeletedBill)
+{
+    FirebaseTestDevice other(server);
+    ASSERT_TRUE(other.signIn(Email, Password));
+    const QString id = device.addBill("Cable", 60);
+    ASSERT_TRUE(settled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other.list(IndexKeys::ActiveBills).contains(id); }, 3000));
+
+    other.quit();   // the other computer is off while the bill is deleted here
+    ASSERT_TRUE(device.remove(id));
+    ASSERT_TRUE(settled());
+    EXPECT_TRUE(server.valueAt(node(id)).isNull());
+    EXPECT_FALSE(server.valueAt("deletedBills/" + uid + "/" + id).isNull());
+
+    other.start();   // its send-all offers the older copy
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other.list(IndexKeys::DeletedBills).contains(id); }, 5000));
+    EXPECT_FALSE(other.list(IndexKeys::ActiveBills).contains(id));
+    QTest::qWait(200);
+    EXPECT_TRUE(server.valueAt(node(id)).isNull());
+
+    // A change made after the deletion is a deliberate revival.
+    device.clock.setNow(QDateTime::currentDateTimeUtc().addSecs(60));
+    ASSERT_TRUE(BWBill(device.env).restoreDeletedBills());
+    ASSERT_TRUE(device.setAmount(id, 65));
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(remote(id).value(BillKeys::Amount).toDouble(), 65);
+    EXPECT_TRUE(server.valueAt("deletedBills/" + uid + "/" + id).isNull());
+}
+
+TEST_F(FirebaseSyncTest, SendAllSendsANeverStampedBillWithItsOwnDate)
+{
+    device.manager->signOut();
+    const QString id = device.addBill("Loan", 300);
+    QVariantMap unstamped = *device.bill(id);
+    unstamped.remove(BillKeys::ModificationDateForFirebase);
+    const QDateTime lastChanged = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 3 * 86400);
+    unstamped.insert(BillKeys::SyncModificationDate, lastChanged);
+    ASSERT_TRUE(BWBill(device.env).rewriteBill(unstamped, false, false));
+
+    ASSERT_TRUE(device.signIn(Email, Password));   // a sign-in runs the send-all
+    ASSERT_TRUE(QTest::qWaitFor([&] { return remote(id).contains(BillKeys::Name); }, 5000));
+    EXPECT_NEAR(remote(id).value(BillKeys::ModificationDateForFirebase).toDouble(), seconds(lastChanged), 0.001);
+}
+
+TEST_F(FirebaseSyncTest, AReceivedBillGoesToTheOtherChannelsWithItsOwnMoment)
+{
+    device.defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true);
+    const QString id = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
+    const double stamp = seconds(QDateTime::currentDateTimeUtc().addSecs(-30));
+    server.setValueAt(node(id), remoteBill(id, "Gym", 25, stamp));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !device.channels.cloudKitBills.isEmpty(); }, 3000));
+    const QVariantMap handedOn = device.channels.cloudKitBills.last().second;
+    EXPECT_NEAR(seconds(handedOn.value(BillKeys::SyncModificationDate).toDateTime()), stamp, 0.001);
+    EXPECT_DOUBLE_EQ(handedOn.value(BillKeys::ModificationDateForFirebase).toDouble(), stamp);
+    EXPECT_EQ(device.channels.firebaseSaves, 0);
+}

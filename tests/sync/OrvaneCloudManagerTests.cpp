@@ -1,0 +1,288 @@
+#include "support/SyncDevice.h"
+
+#include "platform/MemoryCloudContainer.h"
+#include "platform/MemoryCloudDatabase.h"
+#include "platform/MemoryCloudServer.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDateTime Start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
+
+// Two computers of one user on one cloud, each with its own data folder and
+// clock; B's clock runs an hour behind A's unless a test moves it.
+class TwoDevicesTest : public ::testing::Test
+{
+protected:
+    TwoDevicesTest()
+    {
+        a.engine->turnCloudSyncOn();
+        b.engine->turnCloudSyncOn();
+        settle();
+    }
+
+    // Runs the event loop until the cloud has been quiet for a while.
+    void settle()
+    {
+        int lastCount = -1;
+        for (int quiet = 0; quiet < 8;) {
+            QTest::qWait(25);
+            const int count = server.requestCount() + server.pushCount();
+            quiet = count == lastCount ? quiet + 1 : 0;
+            lastCount = count;
+        }
+    }
+    void setOnline(bool online)
+    {
+        containerA.memoryDatabase()->setSignedIn(online);
+        containerB.memoryDatabase()->setSignedIn(online);
+    }
+    // Both devices run a full pass, one after the other, until nothing moves.
+    void syncBoth(SyncDevice& first, SyncDevice& second)
+    {
+        first.engine->fetchAndUploadAllRecords();
+        settle();
+        second.engine->fetchAndUploadAllRecords();
+        settle();
+        first.engine->fetchAndUploadAllRecords();
+        settle();
+    }
+    // A bill both devices hold, as it came from A.
+    QString sharedBill()
+    {
+        const QString billID = a.addBill(QStringLiteral("Rent"), 900.0);
+        settle();
+        EXPECT_EQ(b.bill(billID).value(BillKeys::Name).toString(), "Rent");
+        return billID;
+    }
+
+    MemoryCloudServer server;
+    MemoryCloudContainer containerA{&server};
+    MemoryCloudContainer containerB{&server};
+    SyncDevice a{containerA, Start};
+    SyncDevice b{containerB, Start.addSecs(-3600)};
+};
+
+}  // namespace
+
+TEST_F(TwoDevicesTest, EditOnOneDeviceReachesTheOther)
+{
+    const QString billID = sharedBill();
+    EXPECT_EQ(b.shownBills(), QStringList{billID});
+
+    a.advance(60);
+    ASSERT_TRUE(a.edit(billID, BillKeys::Amount, 950.0));
+    settle();
+    EXPECT_EQ(b.bill(billID).value(BillKeys::Amount).toDouble(), 950.0);
+    // The copy keeps the moment it was made, and is not sent back.
+    EXPECT_EQ(b.bill(billID).value(BillKeys::SyncModificationDate).toDateTime(),
+              a.bill(billID).value(BillKeys::SyncModificationDate).toDateTime());
+    const int requests = server.requestCount();
+    settle();
+    EXPECT_EQ(server.requestCount(), requests);
+}
+
+TEST_F(TwoDevicesTest, ConcurrentEditsEndWithTheLaterCopyOnBoth)
+{
+    // Whichever device syncs first, the later edit wins everywhere.
+    for (const bool aSyncsFirst : {true, false}) {
+        SCOPED_TRACE(aSyncsFirst);
+        const QString billID = sharedBill();
+        setOnline(false);
+        a.advance(7200);
+        ASSERT_TRUE(a.edit(billID, BillKeys::Name, QStringLiteral("Rent (A)")));
+        b.advance(7200 + 3600 + 30);   // 30 s after A's edit
+        ASSERT_TRUE(b.edit(billID, BillKeys::Name, QStringLiteral("Rent (B)")));
+        settle();
+        setOnline(true);
+        aSyncsFirst ? syncBoth(a, b) : syncBoth(b, a);
+
+        EXPECT_EQ(a.bill(billID).value(BillKeys::Name).toString(), "Rent (B)");
+        EXPECT_EQ(b.bill(billID).value(BillKeys::Name).toString(), "Rent (B)");
+        EXPECT_EQ(server.record(billID)->fields.value(BillKeys::Name).toString(), "Rent (B)");
+    }
+}
+
+TEST_F(TwoDevicesTest, DeletionIsNotUndoneByAnotherCopy)
+{
+    struct Case {
+        const char* name;
+        bool deleterOffline;   // else the editor is offline
+        int editAfterDeletion; // seconds
+    };
+    const Case cases[] = {
+        {"older copy from an offline device", false, 0},
+        {"copy edited offline after the deletion", false, 60},
+        {"edit pushed while the deleting device was offline", true, -60},
+        {"later edit pushed while the deleting device was offline", true, 60},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString billID = sharedBill();
+        MemoryCloudDatabase* offline = (c.deleterOffline ? containerA : containerB).memoryDatabase();
+        offline->setSignedIn(false);
+        a.advance(30);
+        ASSERT_TRUE(a.remove(billID));
+        if (c.editAfterDeletion != 0) {
+            b.clock.setNow(a.clock.now().addSecs(c.editAfterDeletion));
+            ASSERT_TRUE(b.edit(billID, BillKeys::Notes, QStringLiteral("edited elsewhere")));
+        }
+        settle();
+        offline->setSignedIn(true);
+        syncBoth(a, b);
+
+        EXPECT_FALSE(a.shownBills().contains(billID));
+        EXPECT_FALSE(b.shownBills().contains(billID));
+        EXPECT_FALSE(a.list(IndexKeys::ActiveBills).contains(billID));
+        EXPECT_TRUE(server.record(IndexKeys::DeletedBills)->fields.value("Bids").toStringList().contains(billID));
+        // The deleted bill's file here is not written again (nor its
+        // reminders made again) from the other device's copy.
+        EXPECT_EQ(a.bill(billID).value(BillKeys::Notes).toString(), QString());
+        b.clock.setNow(a.clock.now().addSecs(-3600));
+    }
+}
+
+TEST_F(TwoDevicesTest, PaymentsLoggedOnBothDevicesOfflineAreAllKept)
+{
+    const QString billID = sharedBill();
+    setOnline(false);
+    a.advance(600);
+    ASSERT_TRUE(a.pay(billID, 900.0, QStringLiteral("paid on A")));
+    b.advance(3600 + 900);
+    ASSERT_TRUE(b.pay(billID, 50.0, QStringLiteral("paid on B")));
+    settle();
+    setOnline(true);
+    syncBoth(a, b);
+
+    for (SyncDevice* device : {&a, &b}) {
+        EXPECT_EQ(device->paymentNotes(billID), (QStringList{"paid on A", "paid on B"}));
+        EXPECT_EQ(device->bill(billID).value(BillKeys::TotalPaid).toDouble(), 950.0);
+    }
+    // A payment reversed later on one device stays reversed: that copy is
+    // newer and holds no payment the other lacks.
+    b.advance(600);
+    QVariantList payments = BWPaymentLogger::paymentsNewestFirst(b.bill(billID).value(BillKeys::PaymentList).toList());
+    ASSERT_TRUE(BWPaymentLogger(b.env).reverseLastPaymentForBill(billID, payments));
+    settle();
+    syncBoth(a, b);
+    EXPECT_EQ(a.paymentNotes(billID).size(), 1);
+    EXPECT_EQ(a.paymentNotes(billID), b.paymentNotes(billID));
+}
+
+TEST_F(TwoDevicesTest, IdListsConverge)
+{
+    setOnline(false);
+    const QString fromA1 = a.addBill(QStringLiteral("Water"), 30.0);
+    const QString fromA2 = a.addBill(QStringLiteral("Power"), 60.0);
+    const QString fromB = b.addBill(QStringLiteral("Phone"), 40.0);
+    settle();
+    setOnline(true);
+    syncBoth(b, a);
+
+    QStringList all{fromA1, fromA2, fromB};
+    all.sort();
+    EXPECT_EQ(a.shownBills(), all);
+    EXPECT_EQ(b.shownBills(), all);
+    QStringList inCloud = server.record(IndexKeys::ActiveBills)->fields.value("Bids").toStringList();
+    inCloud.sort();
+    EXPECT_EQ(inCloud, all);
+    // The list record names itself.
+    EXPECT_EQ(server.record(IndexKeys::ActiveBills)->fields.value("Bid").toString(), IndexKeys::ActiveBills);
+}
+
+TEST_F(TwoDevicesTest, FullPassReadsEveryBatch)
+{
+    server.setBatchSize(2);
+    containerB.memoryDatabase()->setSignedIn(false);
+    QStringList ids;
+    for (int i = 0; i < 6; ++i)
+        ids.append(a.addBill(QStringLiteral("Bill %1").arg(i), 10.0 * i));
+    settle();
+    ASSERT_EQ(server.records(OrvaneCloudManager::BillRecordType).size(), 6);
+
+    // One batch fails once on the way: it is asked for again.
+    server.failQueryBatch(1);
+    QSignalSpy retries(b.engine.get(), &OrvaneCloudManager::retryScheduled);
+    containerB.memoryDatabase()->setSignedIn(true);
+    b.engine->fetchAndUploadAllRecords();
+    settle();
+    for (const QString& billID : ids)
+        EXPECT_FALSE(b.bill(billID).isEmpty()) << billID.toStdString();
+    EXPECT_EQ(retries.count(), 1);
+}
+
+TEST_F(TwoDevicesTest, FailuresAreRetriedWithBackOffAndThenReported)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        QString failing;
+    };
+    const QString billID = sharedBill();
+    const Case cases[] = {
+        {"upload", [&] { a.edit(billID, BillKeys::Amount, 1.0); }, billID},
+        {"query", [&] { a.engine->fetchAndUploadAllRecords(); }, OrvaneCloudManager::IndexRecordType},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QSignalSpy retries(a.engine.get(), &OrvaneCloudManager::retryScheduled);
+        QSignalSpy failures(a.engine.get(), &OrvaneCloudManager::syncFailed);
+        containerA.memoryDatabase()->setSignedIn(false);
+        c.act();
+        ASSERT_TRUE(waitFor([&] { return failures.count() > 0; }));
+        containerA.memoryDatabase()->setSignedIn(true);
+
+        // Four attempts in all: three waits, each twice the one before.
+        QList<int> delays;
+        for (const QList<QVariant>& retry : retries)
+            delays.append(retry.at(2).toInt());
+        EXPECT_EQ(delays, (QList<int>{10, 20, 40}));
+        EXPECT_EQ(failures.count(), 1);
+        EXPECT_EQ(failures.at(0).at(0).toString(), c.failing);
+        settle();
+    }
+}
+
+TEST_F(TwoDevicesTest, RecordsFromTheCloudCannotNameFilesOutsideTheDataFolder)
+{
+    const QString billID = sharedBill();
+    CloudRecord hostile = *server.record(billID);
+    hostile.fields.insert("PaymentListDates", QVariantList{Start, Start});
+    hostile.fields.insert("PaymentListAmounts", QVariantList{5.0, 6.0, 7.0});
+    hostile.fields.insert("PaymentListNotes", QVariantList{"one", "two"});
+    hostile.fields.insert("PaymentListAttachments",
+                          QVariantList{"/etc/passwd", "../../" + BWUIDMaker::makeUID() + ".pdf"});
+    hostile.fields.insert("localModificationDate", Start.addDays(1));
+    EXPECT_TRUE(b.engine->saveRecordLocally(hostile, false));
+
+    const QVariantList payments = b.bill(billID).value(BillKeys::PaymentList).toList();
+    ASSERT_EQ(payments.size(), 2);   // the lists walked to the shorter
+    EXPECT_EQ(payments.at(0).toMap().value(PaymentKeys::Receipt).toString(), "");
+    EXPECT_TRUE(payments.at(1).toMap().value(PaymentKeys::Receipt).toString().startsWith(b.env.defaultDataFolder + "/"));
+
+    CloudRecord badName = hostile;
+    badName.recordName = "../billindex";
+    badName.fields.insert(BillKeys::Bid, "../billindex");
+    EXPECT_FALSE(b.engine->saveRecordLocally(badName, false));
+    EXPECT_FALSE(b.engine->mergeAndSaveIndexLocally({"../x", "not-an-id"}, IndexKeys::ActiveBills, false));
+    EXPECT_EQ(b.shownBills(), QStringList{billID});
+}
+
+TEST_F(TwoDevicesTest, UploadCarriesTheStoredDueDateAndNoDisplayKeys)
+{
+    const QString billID = sharedBill();
+    const CloudRecord record = *server.record(billID);
+    EXPECT_EQ(record.fields.value(BillKeys::DueDate).toDateTime(), a.bill(billID).value(BillKeys::DueDate).toDateTime());
+    for (const QString& key : {BillKeys::AbsoluteDueDate, BillKeys::HumanDueDate, BillKeys::SyncModificationDate,
+                               BillKeys::ModificationDateForFirebase})
+        EXPECT_FALSE(record.fields.contains(key)) << key.toStdString();
+    EXPECT_EQ(record.fields.value("localModificationDate").toDateTime(),
+              a.bill(billID).value(BillKeys::SyncModificationDate).toDateTime());
+    // The subscriptions of both devices, saved at each switch-on, stay two each.
+    a.engine->turnCloudSyncOn();
+    settle();
+    EXPECT_EQ(server.subscriptionCount(), 4);
+}
