@@ -17,6 +17,7 @@
 #include "shell/AppHelper.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWCloudChannelRouter.h"
+#include "shell/BWFirebaseCloudAccount.h"
 #include "shell/BWMainScreens.h"
 #include "shell/BWPasswordController.h"
 #include "shell/BWPreferencePanes.h"
@@ -27,6 +28,7 @@
 #include "store/BWStoreEnvironment.h"
 #include "sync/BWLegacyKeyValueSync.h"
 #include "sync/BWPhoneSync.h"
+#include "sync/FirebaseDataManager.h"
 #include "sync/OrvaneCloudManager.h"
 
 #include <QApplication>
@@ -175,13 +177,24 @@ int main(int argc, char** argv)
         return dropboxReachability->currentReachabilityStatus() != Reachability::NotReachable;
     });
 
+    KeychainSecretStore secrets;
+    // The cloud account of the Firebase project the user set up in
+    // firebase.json, if they did; the sign-in is kept in the keyring.
+    FirebaseDataManager firebase(env, {QDir(defaultsFolder).filePath(QStringLiteral("firebase.json")), &secrets});
+    FirebaseDataManager::setSharedManager(&firebase);
+    BWFirebaseCloudAccount cloudAccount(firebase);
+    cloudChannels.routeFirebase({[&firebase] { return firebase.userUID(); },
+                                 [&firebase](const QVariantMap& record, const QString& billID) {
+                                     firebase.saveBillToFirebase(record, billID);
+                                 },
+                                 [&firebase](const QString& billID) { firebase.removeBillFromFirebase(billID); }});
+
     BWAppDelegate delegate(env, CalendarStore::defaultFolder());
     delegateOfRun = &delegate;
     delegate.setCloudSync({&cloudContainer, &cloudEngine, &keyValueSync, &phoneSync});
     delegate.setNotificationCenter(&notifications);
     delegate.setSleepWatcher(&sleepWatcher);
-
-    KeychainSecretStore secrets;
+    delegate.setCloudAccount(&cloudAccount);
     BWPasswordController passwordController(secrets, standard, BWUserInteraction::system().showAlert);
     QObject::connect(&passwordController, &BWPasswordController::passwordAccepted, &delegate,
                      &BWAppDelegate::createMenuAfterPassword);
