@@ -73,6 +73,15 @@ void BWBillIndex::setIds(const QString& listKey, const QStringList& billIDs)
     m_index.insert(listKey, QVariant(billIDs).toList());
 }
 
+void BWBillIndex::setDictionary(const QVariantMap& index)
+{
+    m_index = index;
+    for (const QString& key : {IndexKeys::ActiveBills, IndexKeys::DeletedBills, IndexKeys::ArchivedBills}) {
+        if (m_index.value(key).typeId() == QMetaType::QStringList)
+            m_index.insert(key, m_index.value(key).toList());
+    }
+}
+
 bool BWBillIndex::save()
 {
     if (m_damaged) {

@@ -31,7 +31,8 @@ public:
 
     // The whole index as it will be written.
     QVariantMap dictionary() const { return m_index; }
-    void setDictionary(const QVariantMap& index) { m_index = index; }
+    // Lists given as string lists are stored as the lists they are.
+    void setDictionary(const QVariantMap& index);
 
     // Writes the index whole and atomically; false (and logged) when the
     // file on disk was damaged or the write failed.

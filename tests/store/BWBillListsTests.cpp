@@ -219,6 +219,17 @@ TEST_F(BWBillListsTest, OverwritingWithAListKeySendsThatListOut)
     EXPECT_EQ(cloud.keyValueStore.value(QStringLiteral("archivedbills")), ids({Gamma}));
 }
 
+TEST_F(BWBillListsTest, OverwritingWithStringListsStoresThemAsLists)
+{
+    const QVariantMap merged{{IndexKeys::ActiveBills, QStringList{Alpha}},
+                             {IndexKeys::DeletedBills, QStringList{Beta}},
+                             {IndexKeys::ArchivedBills, QStringList()}};
+    ASSERT_TRUE(writer().overWriteIndexFileWithDictionary(merged, QStringLiteral("activebills")));
+    EXPECT_EQ(readIndex(), (QVariantMap{{IndexKeys::ActiveBills, ids({Alpha})},
+                                        {IndexKeys::DeletedBills, ids({Beta})},
+                                        {IndexKeys::ArchivedBills, QVariantList()}}));
+}
+
 TEST_F(BWBillListsTest, OverwritingWithAllKeysSendsActiveAndDeletedOnly)
 {
     turnOnAllChannels();
