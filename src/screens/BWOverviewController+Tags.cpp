@@ -65,6 +65,16 @@ void BWOverviewController::setUpSearchField()
     }
 }
 
+void BWOverviewController::setSearchFieldShown(bool shown)
+{
+    m_searchField->setVisible(shown);
+}
+
+void BWOverviewController::focusSearchField()
+{
+    m_searchField->setFocus();
+}
+
 void BWOverviewController::selectSearchMenuItem(QAction* item)
 {
     applyFilterWithString(item->text());

@@ -224,7 +224,9 @@ public:
     QWidget* monthAtGlance() const override;
     void addSidebarAccessory(QWidget* accessory) override;
     BWPopupButton* tagDropdown() const { return m_tagDropdown; }
-    BGHUDSearchField* searchField() const override { return m_searchField; }
+    BGHUDSearchField* searchField() const { return m_searchField; }
+    void setSearchFieldShown(bool shown) override;
+    void focusSearchField() override;
     BackgroundView* headerBox() const { return m_headerBox; }
     KBButton* showAllButton() const override { return m_showAllButton; }
     QToolButton* airplaneButton() const { return m_airplaneButton; }
