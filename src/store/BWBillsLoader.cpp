@@ -116,7 +116,8 @@ std::optional<QVariantMap> BWBillsLoader::loadBillWithID(const QString& billID) 
     return displayReady(readBillFile(dataFolder, billID));
 }
 
-QList<std::optional<QVariantMap>> BWBillsLoader::loadBillsWithIDs(const QStringList& billIDs) const
+QList<std::optional<QVariantMap>> BWBillsLoader::loadBillsWithIDs(
+    const QStringList& billIDs, const std::function<bool(const QVariantMap&)>& wanted) const
 {
     QList<std::optional<QVariantMap>> bills(billIDs.size());
     const QString dataFolder = orvaneDirectory();
@@ -128,10 +129,12 @@ QList<std::optional<QVariantMap>> BWBillsLoader::loadBillsWithIDs(const QStringL
     // The files stand in the order of the valid ids among `billIDs`.
     qsizetype file = 0;
     for (qsizetype i = 0; i < billIDs.size(); ++i) {
-        if (BWUIDMaker::isValidUID(billIDs.at(i))) {
-            bills[i] = displayReady(billOfFile(paths.at(file), files.at(file)));
-            ++file;
-        }
+        if (!BWUIDMaker::isValidUID(billIDs.at(i)))
+            continue;
+        std::optional<QVariantMap> stored = billOfFile(paths.at(file), files.at(file));
+        ++file;
+        if (stored && (!wanted || wanted(*stored)))
+            bills[i] = displayReady(std::move(stored));
     }
     return bills;
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -45,8 +46,10 @@ public:
     std::optional<QVariantMap> loadBillWithID(const QString& billID) const;
     // The records of `billIDs` as loadBillWithID() gives each, in their order,
     // read together: in parallel, and from the parsed-file cache where a file
-    // is as it was.
-    QList<std::optional<QVariantMap>> loadBillsWithIDs(const QStringList& billIDs) const;
+    // is as it was. With `wanted`, a record it turns down as stored is left
+    // out (nothing), sparing its display keys.
+    QList<std::optional<QVariantMap>> loadBillsWithIDs(
+        const QStringList& billIDs, const std::function<bool(const QVariantMap&)>& wanted = {}) const;
 
     // `ids` without those that stand in the index's `DeletedBills`.
     QStringList trimDeletedBillsFromActiveBills(const QStringList& ids) const;
