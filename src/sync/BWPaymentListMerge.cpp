@@ -7,9 +7,7 @@ bool BWPaymentListMerge::samePayment(const QVariantMap& a, const QVariantMap& b)
 {
     const QDateTime dateA = a.value(PaymentKeys::Date).toDateTime();
     const QDateTime dateB = b.value(PaymentKeys::Date).toDateTime();
-    return dateA.toSecsSinceEpoch() == dateB.toSecsSinceEpoch()
-        && a.value(PaymentKeys::Amount).toDouble() == b.value(PaymentKeys::Amount).toDouble()
-        && a.value(PaymentKeys::Note).toString() == b.value(PaymentKeys::Note).toString();
+    return dateA.isValid() == dateB.isValid() && dateA.toSecsSinceEpoch() == dateB.toSecsSinceEpoch();
 }
 
 bool BWPaymentListMerge::contains(const QVariantList& payments, const QVariantMap& payment)

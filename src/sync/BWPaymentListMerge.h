@@ -13,8 +13,9 @@
 // whose payments are all in the other one (a payment reversed or deleted
 // there, or simply an older copy) is decided by date alone.
 //
-// Payments are told apart by what travels between devices: date (to the
-// second), amount and note.
+// A payment is known by its date and time (to the second): the log-payment
+// panel stamps the moment it opened, so payments logged apart differ there,
+// while editing a payment's amount or note keeps it the same payment.
 class BWPaymentListMerge
 {
 public:
