@@ -36,40 +36,39 @@ QStringList notesOf(const QVariantMap& bill)
 
 }  // namespace
 
-TEST(BWPaymentListMergeTest, MergesOnlyWhenBothCopiesGainedPayments)
+TEST(BWPaymentListMergeTest, KeepsNewPaymentsOfBothCopiesAndRemovalsOfEither)
 {
     const QVariantMap base = payment(0, 100.0, "base");
+    const QVariantMap here = payment(1, 10.0, "here");
+    const QVariantMap there = payment(2, 20.0, "there");
+    const qint64 baseMoment = Noon.toSecsSinceEpoch();
     struct Case {
         const char* name;
         QVariantList winner;
-        QVariantList loser;
-        QStringList merged;   // empty: decided by date alone
+        QVariantList other;
+        QSet<qint64> inStep;
+        QStringList expected;
     };
     const Case cases[] = {
-        {"each logged one", {base, payment(1, 10.0, "winner")}, {base, payment(2, 20.0, "loser")},
-         {"base", "winner", "loser"}},
-        {"only the winner logged one", {base, payment(1, 10.0, "winner")}, {base}, {}},
-        {"only the loser logged one (reversed on the winner)", {base}, {base, payment(2, 20.0, "loser")}, {}},
-        {"the same payments", {base}, {base}, {}},
-        {"a payment edited, and one logged on each", {payment(0, 90.0, "edited"), payment(1, 10.0, "winner")},
-         {base, payment(2, 20.0, "loser")}, {"edited", "winner", "loser"}},
-        {"only an edit", {payment(0, 90.0, "edited")}, {base}, {}},
+        {"each logged one apart", {base, here}, {base, there}, {baseMoment}, {"base", "here", "there"}},
+        {"logged elsewhere, not yet seen here", {base}, {base, there}, {baseMoment}, {"base", "there"}},
+        {"reversed elsewhere", {base, here}, {base}, {baseMoment, Noon.addDays(1).toSecsSinceEpoch()}, {"base"}},
+        {"reversed here", {base}, {base, there}, {baseMoment, Noon.addDays(2).toSecsSinceEpoch()}, {"base"}},
+        {"nothing in step yet", {here}, {there}, {}, {"here", "there"}},
+        {"an amount edited here", {payment(0, 90.0, "edited")}, {base}, {baseMoment}, {"edited"}},
+        {"an amount edited elsewhere", {base}, {payment(0, 90.0, "edited")}, {baseMoment}, {"base"}},
+        {"two logged apart in one second", {payment(5, 5.0, "one")}, {payment(5, 6.0, "two")}, {}, {"one", "two"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::optional<QVariantMap> merged =
-            BWPaymentListMerge::mergeConcurrentPayments(billWith(c.winner), billWith(c.loser));
-        if (c.merged.isEmpty()) {
-            EXPECT_FALSE(merged.has_value());
-            continue;
-        }
-        ASSERT_TRUE(merged.has_value());
-        EXPECT_EQ(notesOf(*merged), c.merged);
+        EXPECT_EQ(notesOf(billWith(BWPaymentListMerge::mergedPayments(c.winner, c.other, c.inStep))), c.expected);
     }
 
-    // The totals follow the merged list.
-    const std::optional<QVariantMap> merged = BWPaymentListMerge::mergeConcurrentPayments(
-        billWith({base, payment(1, 10.0, "winner")}), billWith({base, payment(2, 20.0, "loser")}));
+    // A winner that holds the merged payments stays as it is; otherwise its
+    // totals follow the merged list.
+    EXPECT_FALSE(BWPaymentListMerge::withPayments(billWith({base, here}), {here, base}).has_value());
+    const std::optional<QVariantMap> merged = BWPaymentListMerge::withPayments(billWith({base}), {base, here, there});
+    ASSERT_TRUE(merged.has_value());
     EXPECT_EQ(merged->value(BillKeys::TotalPaid).toDouble(), 130.0);
     EXPECT_EQ(merged->value(BillKeys::LastPayment).toDateTime(), Noon.addDays(2));
 }
