@@ -83,6 +83,10 @@ void BWAppDelegate::applicationDidFinishLaunching()
     m_launchDate = m_clock.now();
     finishedStep(QStringLiteral("launchDate"));
 
+    // Before anything else reaches the cloud account.
+    if (configureCloudAccount())
+        finishedStep(QStringLiteral("configureCloudAccount"));
+
     createMainWindowController();
     finishedStep(QStringLiteral("createMainWindowController"));
 
@@ -161,6 +165,9 @@ void BWAppDelegate::applicationDidFinishLaunching()
 
     updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
     finishedStep(QStringLiteral("updateIncomeVisibility"));
+
+    if (registerCloudAccount())
+        finishedStep(QStringLiteral("registerCloudAccount"));
 
     if (m_defaults.boolForKey(BW_ShouldDisplayOrvaneCloudPrompt)) {
         const qsizetype billCount = BWBillsLoader(m_storeEnv).loadBills().value_or(QVariantList()).size();

@@ -5,6 +5,7 @@
 #include "screens/BWHistoryViewController.h"
 #include "screens/BWReportController.h"
 #include "shell/BWMenulet.h"
+#include "shell/BWOrvaneCloudLoginController.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -14,12 +14,14 @@
 #include <initializer_list>
 #include <optional>
 #include <vector>
+#include "shell/BWCloudAccount.h"
 #include "shell/BWMenuValidation.h"
 #include "shell/BWUserInteraction.h"
 #include "shell/BWVersion7ImportWindow.h"
 #include "shell/BWWelcomeSheet.h"
 #include "store/BWStoreEnvironment.h"
 class BWForecastViewController;
+class BWOrvaneCloudLoginController;
 class BWHistoryViewController;
 class BWReportController;
 class BWBillDetailScreen;
@@ -522,4 +524,39 @@ public slots:
     // A setting was changed in the preferences: what shows it follows.
     void preferenceDidChange(const QString& key);
     // (end Preferences)
+
+    // Cloud account
+public:
+    // The cloud account of the run; set before applicationDidFinishLaunching()
+    // and must outlive the delegate. Without one, or without the user's cloud
+    // settings, nothing of the account shows.
+    void setCloudAccount(BWCloudAccount* account) { m_cloudAccount = account; }
+    BWCloudAccount* cloudAccount() const { return m_cloudAccount; }
+    // The account popover; null while the account isn't set up.
+    BWOrvaneCloudLoginController* loginController() const { return m_loginController.get(); }
+    // The toolbar button and menu item that open the popover; null likewise.
+    QAction* cloudAccountAction() const { return m_cloudAccountAction; }
+
+public slots:
+    // Opens the account popover below the toolbar button.
+    void openOrvaneCloudScreen();
+    // Another device's bill arrived or went: the overview, its tags and the
+    // bill page (when it shows that bill) read the data folder again.
+    void updateFromFirebaseChangeWithDictionary(const QVariantMap& bill);
+
+private:
+    // Start-up: reads the user's cloud settings and resumes a kept session.
+    // False without an account.
+    bool configureCloudAccount();
+    // Start-up: follows the account for the rest of the run and offers the
+    // popover. False without an account set up by the user.
+    bool registerCloudAccount();
+    void addCloudAccountCommands();
+    void followCloudUser(const BWCloudAccount::User& user);
+    BWCloudAccount* m_cloudAccount = nullptr;
+    std::unique_ptr<BWOrvaneCloudLoginController> m_loginController;
+    QPointer<QAction> m_cloudAccountAction;
+    // The account whose bills are being synced; empty while none is.
+    QString m_syncedUserUID;
+    // (end Cloud account)
 };

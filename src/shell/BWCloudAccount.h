@@ -28,6 +28,9 @@ public:
 
     using QObject::QObject;
 
+    // Reads the user's cloud project settings and resumes a kept session
+    // (authStateChanged follows). False when there are none.
+    virtual bool configure() = 0;
     // Whether the user has set up a cloud project on this computer; without
     // one nothing of the account is offered.
     virtual bool isConfigured() const = 0;

@@ -128,6 +128,33 @@ QWidget* BWPreferencePanes::generalPane()
     return pane;
 }
 
+QWidget* BWPreferencePanes::sharedFolderRow()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* folder = new QLabel(m_defaults.stringForKey(BWSharedSyncFolder));
+    folder->setTextFormat(Qt::PlainText);
+    folder->setWordWrap(true);
+    layout->addWidget(folder, 1);
+    if (m_services.chooseFolder) {
+        auto* choose = new QPushButton(tr("Choose…"), row);
+        connect(choose, &QPushButton::clicked, this, [this, row, folder] {
+            const QString chosen = m_services.chooseFolder(row->window(), tr("Shared Sync Folder"), tr("Choose"));
+            if (chosen.isEmpty())
+                return;
+            if (!m_defaults.setObject(BWSharedSyncFolder, chosen)) {
+                m_services.showAlert(row->window(), tr("The shared folder could not be stored."), QString());
+                return;
+            }
+            folder->setText(chosen);
+            emit settingChanged(BWSharedSyncFolder);
+        });
+        layout->addWidget(choose);
+    }
+    return row;
+}
+
 QWidget* BWPreferencePanes::syncPane()
 {
     auto* folder = new QLabel(m_services.dataFolder);
@@ -138,7 +165,10 @@ QWidget* BWPreferencePanes::syncPane()
     // and switches it back off when there is none.
     auto* devices = makeGroup(tr("Sync Between Computers"),
                               {{{}, m_binding.checkBox(tr("Keep my bills in step on all my computers"),
-                                                       iCloudSyncEnabled2)}});
+                                                       iCloudSyncEnabled2)},
+                               {tr("Shared folder:"), sharedFolderRow()},
+                               {{}, note(tr("A folder that Syncthing, Nextcloud or Dropbox keeps the same on each "
+                                            "computer. Takes effect the next time Orvane starts."))}});
     BWObjectController* actions = m_services.dataFolderActions;
     if (!actions)
         return makePane({devices, makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}})});

@@ -33,6 +33,9 @@ public:
         BWObjectController* dataFolderActions = nullptr;
         // Tells the user why something they set did not take.
         std::function<void(QWidget* parent, const QString& message, const QString& informativeText)> showAlert;
+        // Asks for a folder; "" when the user cancelled. Without it the
+        // shared sync folder is shown but cannot be chosen here.
+        std::function<QString(QWidget* parent, const QString& title, const QString& prompt)> chooseFolder;
     };
 
     BWPreferencePanes(UserDefaults& defaults, Services services, QObject* parent = nullptr);
@@ -49,6 +52,7 @@ signals:
 private:
     QWidget* generalPane();
     QWidget* syncPane();
+    QWidget* sharedFolderRow();
     QWidget* remindersPane();
     QWidget* loggingPane();
     QWidget* incomePane();

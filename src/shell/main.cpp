@@ -1,7 +1,8 @@
 #include "platform/AtomicFile.h"
 #include "platform/CalendarStore.h"
 #include "platform/Clock.h"
-#include "platform/CloudDatabase.h"
+#include "platform/BWUIDMaker.h"
+#include "platform/FolderCloudContainer.h"
 #include "platform/KeyValueStore.h"
 #include "platform/Reachability.h"
 #include "platform/DataFolderLock.h"
@@ -16,6 +17,7 @@
 #include "shell/AppHelper.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWCloudChannelRouter.h"
+#include "shell/BWFirebaseCloudAccount.h"
 #include "shell/BWMainScreens.h"
 #include "shell/BWPasswordController.h"
 #include "shell/BWPreferencePanes.h"
@@ -26,6 +28,7 @@
 #include "store/BWStoreEnvironment.h"
 #include "sync/BWLegacyKeyValueSync.h"
 #include "sync/BWPhoneSync.h"
+#include "sync/FirebaseDataManager.h"
 #include "sync/OrvaneCloudManager.h"
 
 #include <QApplication>
@@ -74,17 +77,17 @@ LoginItem makeLoginItems()
                      QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("OrvaneAgent")));
 }
 
-// The user's cloud while no record database is set up: nobody is signed in,
-// so the record-database sync stays off.
-class NoCloudAccount : public CloudContainer
+// This computer's id in the shared sync folder, made once.
+QString syncDeviceID(UserDefaults& defaults)
 {
-public:
-    void accountStatus(std::function<void(AccountStatus)> completion) override
-    {
-        QTimer::singleShot(0, this, [completion] { completion(NoAccount); });
+    QString deviceID = defaults.stringForKey(BWDefaultsKeys::BWSyncDeviceID);
+    if (!BWUIDMaker::isValidUID(deviceID)) {
+        deviceID = BWUIDMaker::makeUID();
+        if (!defaults.setObject(BWDefaultsKeys::BWSyncDeviceID, deviceID))
+            Log::line(QStringLiteral("Could not store %1").arg(BWDefaultsKeys::BWSyncDeviceID));
     }
-    CloudDatabase* privateDatabase() override { return nullptr; }
-};
+    return deviceID;
+}
 
 }  // namespace
 
@@ -160,7 +163,10 @@ int main(int argc, char** argv)
         &notifications);
     env.reminders = &reminders;
 
-    NoCloudAccount cloudContainer;
+    // The shared folder is the user's cloud; without one there is no
+    // account and the record-database sync stays off.
+    FolderCloudContainer cloudContainer(standard.stringForKey(BWDefaultsKeys::BWSharedSyncFolder),
+                                        syncDeviceID(standard));
     OrvaneCloudManager cloudEngine(cloudContainer, env);
     cloudChannels.setEngine(&cloudEngine);
     KeyValueStore keyValueStore;
@@ -171,13 +177,24 @@ int main(int argc, char** argv)
         return dropboxReachability->currentReachabilityStatus() != Reachability::NotReachable;
     });
 
+    KeychainSecretStore secrets;
+    // The cloud account of the Firebase project the user set up in
+    // firebase.json, if they did; the sign-in is kept in the keyring.
+    FirebaseDataManager firebase(env, {QDir(defaultsFolder).filePath(QStringLiteral("firebase.json")), &secrets});
+    FirebaseDataManager::setSharedManager(&firebase);
+    BWFirebaseCloudAccount cloudAccount(firebase);
+    cloudChannels.routeFirebase({[&firebase] { return firebase.userUID(); },
+                                 [&firebase](const QVariantMap& record, const QString& billID) {
+                                     firebase.saveBillToFirebase(record, billID);
+                                 },
+                                 [&firebase](const QString& billID) { firebase.removeBillFromFirebase(billID); }});
+
     BWAppDelegate delegate(env, CalendarStore::defaultFolder());
     delegateOfRun = &delegate;
     delegate.setCloudSync({&cloudContainer, &cloudEngine, &keyValueSync, &phoneSync});
     delegate.setNotificationCenter(&notifications);
     delegate.setSleepWatcher(&sleepWatcher);
-
-    KeychainSecretStore secrets;
+    delegate.setCloudAccount(&cloudAccount);
     BWPasswordController passwordController(secrets, standard, BWUserInteraction::system().showAlert);
     QObject::connect(&passwordController, &BWPasswordController::passwordAccepted, &delegate,
                      &BWAppDelegate::createMenuAfterPassword);
@@ -199,6 +216,7 @@ int main(int argc, char** argv)
     paneServices.applyStartAtLogin = [&loginHelper, &standard] { return loginHelper.setLaunchAtLogin(standard); };
     paneServices.dataFolder = BWBillsLoader(env).orvaneDirectory();
     paneServices.showAlert = BWUserInteraction::system().showAlert;
+    paneServices.chooseFolder = BWUserInteraction::system().chooseFolder;
     paneServices.dataFolderActions = delegate.objectController();
     BWPreferencePanes preferencePanes(standard, paneServices);
     MGPreferencePanel preferences;

@@ -50,16 +50,18 @@ QStringList BWAutomaticPayments::logDuePayments() const
 
 QStringList BWAutomaticPayments::logDuePaymentsOnce(const QStringList& billIDs) const
 {
-    const BWBillsLoader loader(m_env);
+    // A list handed in may be older than the files, or show an item more
+    // than once; the payment always goes onto the item as stored. Read all
+    // at once, the items come from the cache the overview's load then uses.
+    const QList<std::optional<QVariantMap>> items = BWBillsLoader(m_env).loadBillsWithIDs(billIDs);
     QSet<QString> seen;
     QStringList logged;
-    for (const QString& billID : billIDs) {
+    for (qsizetype i = 0; i < billIDs.size(); ++i) {
+        const QString& billID = billIDs.at(i);
         if (seen.contains(billID))
             continue;
         seen.insert(billID);
-        // A list handed in may be older than the files, or show an item more
-        // than once; the payment always goes onto the item as stored.
-        const std::optional<QVariantMap> item = loader.loadBillWithID(billID);
+        const std::optional<QVariantMap>& item = items.at(i);
         if (item && isDue(*item) && logPayment(*item))
             logged.append(billID);
     }

@@ -113,7 +113,31 @@ std::optional<QVariantMap> BWBillsLoader::loadBillWithID(const QString& billID) 
     const QString dataFolder = orvaneDirectory();
     if (dataFolder.isEmpty())
         return std::nullopt;
-    std::optional<QVariantMap> bill = readBillFile(dataFolder, billID);
+    return displayReady(readBillFile(dataFolder, billID));
+}
+
+QList<std::optional<QVariantMap>> BWBillsLoader::loadBillsWithIDs(const QStringList& billIDs) const
+{
+    QList<std::optional<QVariantMap>> bills(billIDs.size());
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty())
+        return bills;
+    const QStringList valid = validIDs(billIDs);
+    const QStringList paths = billFilePaths(dataFolder, valid);
+    const QList<PropertyList::ReadResult> files = BWBillFileCache::shared().read(paths);
+    // The files stand in the order of the valid ids among `billIDs`.
+    qsizetype file = 0;
+    for (qsizetype i = 0; i < billIDs.size(); ++i) {
+        if (BWUIDMaker::isValidUID(billIDs.at(i))) {
+            bills[i] = displayReady(billOfFile(paths.at(file), files.at(file)));
+            ++file;
+        }
+    }
+    return bills;
+}
+
+std::optional<QVariantMap> BWBillsLoader::displayReady(std::optional<QVariantMap> bill) const
+{
     if (!bill)
         return std::nullopt;
     takeDueDateAsAbsoluteAndShift(*bill);

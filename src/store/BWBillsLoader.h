@@ -43,6 +43,10 @@ public:
     // One display-ready record, or nothing when the id is not a valid id or its
     // file can't be read.
     std::optional<QVariantMap> loadBillWithID(const QString& billID) const;
+    // The records of `billIDs` as loadBillWithID() gives each, in their order,
+    // read together: in parallel, and from the parsed-file cache where a file
+    // is as it was.
+    QList<std::optional<QVariantMap>> loadBillsWithIDs(const QStringList& billIDs) const;
 
     // `ids` without those that stand in the index's `DeletedBills`.
     QStringList trimDeletedBillsFromActiveBills(const QStringList& ids) const;
@@ -263,6 +267,8 @@ private:
     static QStringList billFilePaths(const QString& dataFolder, const QStringList& billIDs);
     static std::optional<QVariantMap> billOfFile(const QString& path, const PropertyList::ReadResult& file);
     void takeDueDateAsAbsoluteAndShift(QVariantMap& bill) const;
+    // A record read by id made display-ready, as loadBillWithID() hands it out.
+    std::optional<QVariantMap> displayReady(std::optional<QVariantMap> bill) const;
     void addDueTexts(QVariantMap& bill, bool incomeWording) const;
     bool passesFilter(const QVariantMap& bill, const QString& group, const QString& tag) const;
     QStringList activeIDsOfIndex(const QString& dataFolder) const;

@@ -95,6 +95,11 @@ inline const QString BWAuthorizedForiOSSync = QStringLiteral("BWAuthorizedForiOS
 inline const QString BWDropboxPhoneSyncEnabled = QStringLiteral("BWDropboxPhoneSyncEnabled");
 inline const QString BWIsFirstPhoneSync = QStringLiteral("BWIsFirstPhoneSync");
 inline const QString BWSyncPhoneAtStart = QStringLiteral("BWSyncPhoneAtStart");
+// The folder a file-sync service shares between the user's computers, which
+// holds the records of the record-database sync ("" for none), and the id
+// under which this computer writes there.
+inline const QString BWSharedSyncFolder = QStringLiteral("BWSharedSyncFolder");
+inline const QString BWSyncDeviceID = QStringLiteral("BWSyncDeviceID");
 
 // First launches of this and earlier major versions
 inline const QString FirstLaunchSinceiCloud = QStringLiteral("FirstLaunchSinceiCloud");

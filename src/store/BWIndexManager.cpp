@@ -13,6 +13,28 @@ BWIndexManager::YearMonth localMonthOf(const QDateTime& moment)
     return {day.year(), day.month()};
 }
 
+// The moments that may fall in a local month: a local time is never more
+// than a day and a few hours off UTC, so a moment more than two days outside
+// the month's UTC days is outside its local days too. Telling those apart
+// spares the costly local-time conversion for all but the few payments near
+// the month.
+struct UtcWindow {
+    qint64 startMs = 0, endMs = 0;
+    bool contains(const QDateTime& moment) const
+    {
+        const qint64 at = moment.toMSecsSinceEpoch();
+        return at >= startMs && at < endMs;
+    }
+};
+
+UtcWindow windowAround(const BWIndexManager::YearMonth& month)
+{
+    constexpr qint64 TwoDaysMs = 2 * 24 * 3600 * 1000;
+    const QDate first(month.year, month.month, 1);
+    return {QDateTime(first, QTime(0, 0), Qt::UTC).toMSecsSinceEpoch() - TwoDaysMs,
+            QDateTime(first.addMonths(1), QTime(0, 0), Qt::UTC).toMSecsSinceEpoch() + TwoDaysMs};
+}
+
 bool hasPayments(const QVariantMap& bill)
 {
     return bill.value(BillKeys::LastPayment).toDateTime().isValid()
@@ -53,10 +75,11 @@ double BWIndexManager::parseTotalPaidThisInPaymentList(const QVariantList& payme
                                                        const YearMonth& currentComponents)
 {
     double sum = 0;
+    const UtcWindow nearMonth = windowAround(currentComponents);
     for (const QVariant& entry : paymentList) {
         const QVariantMap payment = entry.toMap();
         const QDateTime paidOn = payment.value(PaymentKeys::Date).toDateTime();
-        if (!paidOn.isValid())
+        if (!paidOn.isValid() || !nearMonth.contains(paidOn))
             continue;
         const YearMonth month = localMonthOf(paidOn);
         if (month.year != currentComponents.year || month.month != currentComponents.month)

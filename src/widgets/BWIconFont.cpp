@@ -93,6 +93,7 @@ const QHash<QString, char16_t>& glyphTable()
         {QStringLiteral("forecast"), 0xf201},             // line-chart
         {QStringLiteral("history"), 0xf1da},              // history
         {QStringLiteral("reports"), 0xf200},              // pie-chart
+        {QStringLiteral("cloudAccount"), 0xf0c2},         // cloud
         {QStringLiteral("income"), 0xf155},               // usd
         {QStringLiteral("search"), 0xf002},               // search
         // A payment's receipt.

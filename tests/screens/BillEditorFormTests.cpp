@@ -7,6 +7,8 @@
 #include <QCompleter>
 #include <QPushButton>
 
+#include <functional>
+
 namespace {
 
 struct RepeatCase
@@ -135,6 +137,31 @@ TEST_F(BillEditorTest, ASavingsGoalStartsWithItsOwnDefaults)
     EXPECT_EQ(file.value(BillKeys::Icon).toString(), BWBillEditorController::SavingsGoalIcon);
     EXPECT_EQ(file.value(BillKeys::PayType).toLongLong(), 1);
     EXPECT_FALSE(file.value(BillKeys::RemindMe).toBool());
+}
+
+// Stepping to another bill or searching while one is edited would leave the
+// form on the wrong bill; however the popover closes, they come back.
+TEST_F(BillEditorTest, WhileABillIsEditedStepAndSearchControlsAreAway)
+{
+    QWidget nextBill;
+    QWidget previousBill;
+    QWidget search;
+    editor->setBillPageButtons(&nextBill, &previousBill);
+    editor->setSearchField(&search);
+    const QString billID = store(bill(QStringLiteral("Storage"), inDays(3)));
+    for (const auto& close : std::initializer_list<std::function<void()>>{
+             [this] { editor->cancelBill(); }, [this] { editor->editorPopover()->hide(); },
+             [this] { ASSERT_TRUE(editor->saveBill()); }}) {
+        nextBill.show();
+        editor->showEditPopoverForBill(billID, &anchor);
+        EXPECT_TRUE(nextBill.isHidden());
+        EXPECT_TRUE(previousBill.isHidden());
+        EXPECT_FALSE(search.isEnabled());
+        close();
+        EXPECT_FALSE(nextBill.isHidden());
+        EXPECT_FALSE(previousBill.isHidden());
+        EXPECT_TRUE(search.isEnabled());
+    }
 }
 
 TEST_F(BillEditorTest, EditingKeepsPaymentsTotalsNotesAndArchiveState)

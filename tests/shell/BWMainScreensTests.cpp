@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 
@@ -303,3 +304,81 @@ TEST_F(BWMainScreensTest, ASaveInAPopoverOfTheBillPageReloadsItAndTheOverview)
     // The overview was loaded again: the skipped bill is due after the other one now.
     EXPECT_EQ(overview().dataSource().first().toMap().value(BillKeys::Bid).toString(), power);
 }
+
+// ---- Reloading after a payment ---------------------------------------------------------
+
+namespace {
+
+enum class PaymentRoute { Panel, QuickLog, AutomaticOnWake, AutomaticOnNewDay };
+
+// However a payment is stored, the overview loads once more and shows it.
+class PaymentReloadTest : public BWMainScreensTest, public testing::WithParamInterface<PaymentRoute>
+{
+protected:
+    // Logs one payment the given way; the id of the bill paid.
+    QString logPayment(PaymentRoute route)
+    {
+        switch (route) {
+        case PaymentRoute::Panel:
+            selectRow(0);
+            click(overview().overviewButtonLog());
+            click(screens->payLogger().savePaymentButton());
+            return rent;
+        case PaymentRoute::QuickLog:
+            selectRow(0);
+            delegate.quickLogShortcutPressed();
+            return rent;
+        case PaymentRoute::AutomaticOnWake: {
+            // Written behind the overview's back, as a synced change would be.
+            const QString phone = automaticBillDueIn(0);
+            delegate.receiveSleepNote();
+            delegate.receiveWakeNote();
+            return phone;
+        }
+        case PaymentRoute::AutomaticOnNewDay: {
+            const QString phone = automaticBillDueIn(1);
+            store.clock.setNow(store.daysFromNow(1));
+            delegate.checkForDateChange();
+            return phone;
+        }
+        }
+        return QString();
+    }
+    QString automaticBillDueIn(int days)
+    {
+        EXPECT_TRUE(store.defaults.setBool(BWDefaultsKeys::BWShouldAutoLogPayments, true));
+        return store.addBill(QStringLiteral("Phone"), days, {{BillKeys::PayType, qlonglong(1)}});
+    }
+    int paymentsOf(const QString& billID) const
+    {
+        return int(BWBillsLoader(store.env).loadBillWithID(billID)->value(BillKeys::PaymentList).toList().size());
+    }
+};
+
+std::string routeName(const testing::TestParamInfo<PaymentRoute>& route)
+{
+    const char* const names[] = {"Panel", "QuickLog", "AutomaticOnWake", "AutomaticOnNewDay"};
+    return names[int(route.param)];
+}
+
+}  // namespace
+
+TEST_P(PaymentReloadTest, TheOverviewReloadsOnceAndShowsThePayment)
+{
+    startUp();
+    // Every load of the overview sums up its figures and badge afresh.
+    QSignalSpy loads(&overview(), &BWOverviewController::dockBadgeChanged);
+    const QString paid = logPayment(GetParam());
+
+    EXPECT_EQ(paymentsOf(paid), 1);
+    EXPECT_EQ(loads.count(), 1);
+    for (const QVariant& shown : overview().dataSource()) {
+        if (shown.toMap().value(BillKeys::Bid) == paid)
+            EXPECT_EQ(shown.toMap().value(BillKeys::PaymentList).toList().size(), 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRoute, PaymentReloadTest,
+                         testing::Values(PaymentRoute::Panel, PaymentRoute::QuickLog, PaymentRoute::AutomaticOnWake,
+                                         PaymentRoute::AutomaticOnNewDay),
+                         routeName);

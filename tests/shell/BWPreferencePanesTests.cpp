@@ -15,7 +15,9 @@
 #include <QComboBox>
 #include <QDBusConnection>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 
@@ -37,6 +39,7 @@ protected:
         services.applyStartAtLogin = [this] { return loginWorks && helper.setLaunchAtLogin(defaults); };
         services.showAlert = [this](QWidget*, const QString& message, const QString&) { alerts.append(message); };
         services.dataFolder = temp.file(QStringLiteral("Orvane.ovdata"));
+        services.chooseFolder = [this](QWidget*, const QString&, const QString&) { return chosenFolder; };
         panes = std::make_unique<BWPreferencePanes>(defaults, services);
         panes->fill(panel);
         panel.awakeFromNib();
@@ -62,6 +65,7 @@ protected:
     RunningPrograms noPrograms{QDBusConnection(QStringLiteral("never-connected"))};
     AppHelper helper{loginItems, noPrograms};
     bool loginWorks = true;
+    QString chosenFolder;
     QStringList alerts;
     MGPreferencePanel panel;
     std::unique_ptr<BWPreferencePanes> panes;
@@ -149,3 +153,21 @@ TEST_F(BWPreferencePanesTest, OpeningTheWindowShowsSettingsChangedElsewhere)
 }
 
 }  // namespace
+
+TEST_F(BWPreferencePanesTest, SharedSyncFolderIsChosenOnTheSyncPane)
+{
+    QSignalSpy changes(panes.get(), &BWPreferencePanes::settingChanged);
+    auto* choose = control<QPushButton>(MGPreferencePanel::Sync, QStringLiteral("Choose…"));
+    ASSERT_NE(choose, nullptr);
+
+    choose->click();   // cancelled
+    EXPECT_EQ(defaults.stringForKey(BWSharedSyncFolder), QString());
+    EXPECT_EQ(changes.count(), 0);
+
+    chosenFolder = temp.file(QStringLiteral("Sync/Orvane"));
+    choose->click();
+    EXPECT_EQ(defaults.stringForKey(BWSharedSyncFolder), chosenFolder);
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes.at(0).at(0).toString(), BWSharedSyncFolder);
+    EXPECT_NE(control<QLabel>(MGPreferencePanel::Sync, chosenFolder), nullptr);
+}

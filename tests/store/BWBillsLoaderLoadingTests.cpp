@@ -195,6 +195,25 @@ TEST_F(BWBillsLoaderTest, LoadBillWithIDReadsOneFileWhateverTheIndexSays)
     EXPECT_FALSE(loader().loadBillWithID(QStringLiteral("../") + archived.left(29)));
 }
 
+// Read together, each id gives what it gives alone, in the order asked.
+TEST_F(BWBillsLoaderTest, LoadBillsWithIDsGivesWhatEachIdGivesAlone)
+{
+    const QString archived = writeBill(with(bill(QStringLiteral("Old"), daysFromNow(8)), BillKeys::IsArchived, true));
+    const QString rent = writeBill(bill(QStringLiteral("Rent"), daysFromNow(-2)));
+    const QString damaged = BWUIDMaker::makeUID();
+    temp.write("data/Orvane/Orvane.ovdata/" + damaged + ".plist", "<plist><dict><key>Name</key>");
+    writeIndex({rent}, {archived});
+    const QStringList ids{rent, QStringLiteral("../") + rent.left(29), archived, BWUIDMaker::makeUID(), damaged,
+                          rent.toLower(), rent};
+
+    const QList<std::optional<QVariantMap>> together = loader().loadBillsWithIDs(ids);
+    ASSERT_EQ(together.size(), ids.size());
+    for (qsizetype i = 0; i < ids.size(); ++i)
+        EXPECT_EQ(together.at(i), loader().loadBillWithID(ids.at(i))) << ids.at(i).toStdString();
+    EXPECT_TRUE(together.at(0) && together.at(2) && together.at(6));
+    EXPECT_FALSE(together.at(1) || together.at(3) || together.at(4) || together.at(5));
+}
+
 TEST_F(BWBillsLoaderTest, TrimDeletedBillsFromActiveBills)
 {
     writeIndex({QStringLiteral("A"), QStringLiteral("B")}, {QStringLiteral("B"), QStringLiteral("D")});

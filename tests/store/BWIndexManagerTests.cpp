@@ -56,14 +56,18 @@ TEST_F(BWIndexManagerTest, MonthRunsFromItsFirstToItsLastLocalSecond)
     EXPECT_DOUBLE_EQ(totals.incomeTotal, 0);
 }
 
+// The zones furthest ahead of and behind UTC, and one that moves its clocks.
 TEST(BWIndexManagerZoneTest, MonthIsTheLocalOneFarFromUtc)
 {
-    const DueDateTestZone auckland("Pacific/Auckland");
-    BWIndexManager manager;
-    const BWIndexManager::MonthTotals totals = manager.calculateTotalPaidinArray(
-        {item(QStringLiteral("A"), paymentsAroundMarch())}, localMoment(2016, 3, 1, 0));
-    EXPECT_EQ(totals.paymentsCounted, 2);
-    EXPECT_DOUBLE_EQ(totals.billsTotal, 110);
+    for (const char* zoneName : {"Pacific/Auckland", "Pacific/Kiritimati", "Pacific/Pago_Pago"}) {
+        SCOPED_TRACE(zoneName);
+        const DueDateTestZone zone(zoneName);
+        BWIndexManager manager;
+        const BWIndexManager::MonthTotals totals = manager.calculateTotalPaidinArray(
+            {item(QStringLiteral("A"), paymentsAroundMarch())}, localMoment(2016, 3, 1, 0));
+        EXPECT_EQ(totals.paymentsCounted, 2);
+        EXPECT_DOUBLE_EQ(totals.billsTotal, 110);
+    }
 }
 
 TEST_F(BWIndexManagerTest, BillsAndIncomeAreTotalledApart)

@@ -22,6 +22,13 @@ public:
     // "lookup a@b", "signIn a@b pw", "createUser a@b pw", "reset a@b".
     QStringList requests;
 
+    int configureCalls = 0;
+
+    bool configure() override
+    {
+        ++configureCalls;
+        return configured;
+    }
     bool isConfigured() const override { return configured; }
     User currentUser() const override { return user; }
     bool isConnected() const override { return connected; }

@@ -1,0 +1,101 @@
+// Two computers signed into one account, editing the same bills at random
+// while the service fails now and then, end with the same bills.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+#include <iostream>
+#include <random>
+
+#include "support/FirebaseTestDevice.h"
+
+namespace {
+
+const QString Email = QStringLiteral("kim@example.com");
+const QString Password = QStringLiteral("secret1");
+
+// The active bills of a computer and the amount of each.
+QMap<QString, double> activeAmounts(const FirebaseTestDevice& device)
+{
+    QMap<QString, double> amounts;
+    for (const QString& id : device.list(IndexKeys::ActiveBills)) {
+        if (const std::optional<QVariantMap> bill = device.bill(id))
+            amounts.insert(id, bill->value(BillKeys::Amount).toDouble());
+    }
+    return amounts;
+}
+
+QMap<QString, double> serverAmounts(const FakeFirebaseServer& server, const QString& uid)
+{
+    QMap<QString, double> amounts;
+    const QJsonObject bills = server.valueAt("users/" + uid).toObject();
+    for (auto it = bills.begin(); it != bills.end(); ++it)
+        amounts.insert(it.key(), it.value().toObject().value(BillKeys::Amount).toDouble());
+    return amounts;
+}
+
+}  // namespace
+
+TEST(FirebaseConvergenceTest, TwoComputersAgreeAfterRandomEditsUnderFailures)
+{
+    constexpr int Edits = 500;
+    FakeFirebaseServer server;
+    server.slowAnswerMs = 1100;   // just past the client's timeout: the write lands, the answer is lost
+    const QString uid = server.addAccount(Email, Password);
+    FirebaseTestDevice one(server);
+    FirebaseTestDevice two(server);
+    FirebaseTestDevice* devices[] = {&one, &two};
+    for (FirebaseTestDevice* device : devices)
+        ASSERT_TRUE(device->signIn(Email, Password));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.openStreams() == 4; }, 5000));
+
+    std::mt19937 random(20261209);
+    server.setRandomFaultRate(0.1, 7);
+    // Both computers' clocks agree and move a second per edit, so that
+    // every edit is later than the one before it.
+    const QDateTime start = QDateTime::currentDateTimeUtc();
+    QElapsedTimer editing;
+    editing.start();
+    int adds = 0, changes = 0, deletions = 0;
+    for (int step = 0; step < Edits; ++step) {
+        for (FirebaseTestDevice* device : devices)
+            device->clock.setNow(start.addSecs(step + 1));
+        FirebaseTestDevice& device = *devices[random() % 2];
+        const QStringList active = device.list(IndexKeys::ActiveBills);
+        const int choice = int(random() % 10);
+        if (active.size() < 3 || choice < 3) {
+            ASSERT_FALSE(device.addBill(QStringLiteral("Bill %1").arg(step), step).isEmpty());
+            ++adds;
+        } else if (choice < 8) {
+            ASSERT_TRUE(device.setAmount(active.at(int(random() % active.size())), step));
+            ++changes;
+        } else {
+            ASSERT_TRUE(device.remove(active.at(int(random() % active.size()))));
+            ++deletions;
+        }
+        if (step % 100 == 99)
+            server.dropStreams();   // both lose their change streams
+        QTest::qWait(int(random() % 15));
+    }
+    const qint64 editingMs = editing.elapsed();
+
+    server.setRandomFaultRate(0);
+    QElapsedTimer healing;
+    healing.start();
+    const bool converged = QTest::qWaitFor([&] {
+        if (one.pendingWrites() + two.pendingWrites() > 0)
+            return false;
+        const QMap<QString, double> remote = serverAmounts(server, uid);
+        return activeAmounts(one) == remote && activeAmounts(two) == remote;
+    }, 60000);
+    const qint64 healingMs = healing.elapsed();
+
+    std::cout << "convergence: " << Edits << " edits (" << adds << " new, " << changes << " changed, " << deletions
+              << " deleted) in " << editingMs << " ms; converged=" << converged << " " << healingMs
+              << " ms after the failures stopped; " << serverAmounts(server, uid).size() << " bills; "
+              << server.requests() << " requests, " << server.faultsInjected() << " failures injected, "
+              << server.conflicts() << " compare-and-swap conflicts, " << server.refreshes() << " token refreshes, "
+              << server.streamsOpened() << " streams opened" << std::endl;
+    ASSERT_TRUE(converged);
+    EXPECT_FALSE(serverAmounts(server, uid).isEmpty());
+}
