@@ -1,3 +1,4 @@
+# make build compiles; it never installs packages
 # make run   installs what is missing, builds, and starts Orvane on the default data folder
 # make test  installs what is missing, builds, and runs every test
 # make bench installs what is missing, builds, and runs the benchmarks
@@ -14,18 +15,22 @@ deps:
 $(BUILD)/build.ninja: CMakeLists.txt
 	cmake -S . -B $(BUILD) -G Ninja
 
-configure: deps $(BUILD)/build.ninja
+configure: $(BUILD)/build.ninja
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The packages are in place before the build starts, even under make -j.
+run: deps
+	@$(MAKE) --no-print-directory build
 	@scripts/run-orvane $(BUILD)
 
-test: build
+test: deps
+	@$(MAKE) --no-print-directory build
 	cd $(BUILD) && dbus-run-session -- ctest --output-on-failure -j $(JOBS) --timeout 300
 
-bench: build
+bench: deps
+	@$(MAKE) --no-print-directory build
 	cmake --build $(BUILD) --target benches -j $(JOBS)
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; "$$b" || exit 1; done
 

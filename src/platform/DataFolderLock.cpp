@@ -10,17 +10,27 @@
 
 namespace {
 
-// Links and relative spellings of one folder give one name.
+// Links and relative spellings of one folder give one name. A folder that is
+// not there yet is named through its nearest existing parent, so it keeps
+// its name once a move has made it.
 QString realPathOf(const QString& folder)
 {
-    const QFileInfo info(folder);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+    QString existing = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    QStringList missing;
+    while (!QFileInfo::exists(existing) && existing != QStringLiteral("/")) {
+        missing.prepend(QFileInfo(existing).fileName());
+        existing = QFileInfo(existing).absolutePath();
+    }
+    QString real = QFileInfo(existing).canonicalFilePath();
+    for (const QString& part : std::as_const(missing))
+        real += u'/' + part;
+    return QDir::cleanPath(real);
 }
 
 }  // namespace
 
 DataFolderLock::DataFolderLock(const QString& dataFolder, const QString& lockFolder)
+    : m_lockFolder(lockFolder)
 {
     const QByteArray digest =
         QCryptographicHash::hash(realPathOf(dataFolder).toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
@@ -31,11 +41,18 @@ DataFolderLock::DataFolderLock(const QString& dataFolder, const QString& lockFol
     m_lock->setStaleLockTime(0);
 }
 
+DataFolderLock::DataFolderLock(DataFolderLock&&) noexcept = default;
+DataFolderLock& DataFolderLock::operator=(DataFolderLock&&) noexcept = default;
 DataFolderLock::~DataFolderLock() = default;
 
 QString DataFolderLock::defaultLockFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
+
+DataFolderLock DataFolderLock::lockOfFolder(const QString& dataFolder) const
+{
+    return DataFolderLock(dataFolder, m_lockFolder);
 }
 
 bool DataFolderLock::tryLock()
@@ -53,4 +70,9 @@ bool DataFolderLock::tryLock()
         Log::line(QStringLiteral("Could not make the data-folder lock %1").arg(m_path));
     }
     return false;
+}
+
+bool DataFolderLock::isLocked() const
+{
+    return m_lock && m_lock->isLocked();
 }

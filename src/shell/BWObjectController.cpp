@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "platform/DataFolderLock.h"
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBillsLoader.h"
@@ -56,6 +57,26 @@ bool BWObjectController::adoptChosenFolder(const QString& folder, bool dropbox)
         && defaults.synchronize();
 }
 
+BWObjectController::Relocation BWObjectController::relocateHoldingLock(const QString& newDataFolder,
+                                                                    const std::function<bool()>& relocation)
+{
+    if (!m_dataFolderLock)
+        return relocation() ? Relocation::Done : Relocation::Failed;
+    DataFolderLock newLock = m_dataFolderLock->lockOfFolder(newDataFolder);
+    const bool sameFolder = newLock.sameFolderAs(*m_dataFolderLock);
+    if (!sameFolder && !newLock.tryLock()) {
+        tell(tr("The Data Folder Is In Use"),
+             tr("Another copy of Orvane is using the data folder %1. Quit it first; your data stays where it "
+                "was.").arg(newDataFolder));
+        return Relocation::FolderInUse;
+    }
+    if (!relocation())
+        return Relocation::Failed;
+    if (!sameFolder)
+        *m_dataFolderLock = std::move(newLock);  // gives up the old folder's lock
+    return Relocation::Done;
+}
+
 void BWObjectController::moveToNewSecurityScopedDatabaseLocation()
 {
     const QString current = BWBillsLoader(m_env).orvaneDirectory();
@@ -67,7 +88,12 @@ void BWObjectController::moveToNewSecurityScopedDatabaseLocation()
         return;
     }
     const BWDatabaseMover mover(m_env, [this, chosen](const QString&) { return adoptChosenFolder(chosen, false); });
-    if (!mover.moveDatabaseToNewLocation(chosen, current, false)) {
+    const Relocation moved = relocateHoldingLock(BWDatabaseMover::dataFolderIn(chosen), [&] {
+        return mover.moveDatabaseToNewLocation(chosen, current, false);
+    });
+    if (moved == Relocation::FolderInUse)
+        return;
+    if (moved == Relocation::Failed) {
         tell(tr("The Database Was Not Moved"),
              tr("Your data stays where it was. The chosen folder may already hold Orvane data, lie inside "
                 "the data folder, or not be writable."));
@@ -84,7 +110,11 @@ void BWObjectController::loadSecurityScopedDatabase()
         return;
     if (!BWDatabaseMover(m_env).loadDatabaseFromAnotherLocation(chosen))
         return;
-    if (!adoptChosenFolder(chosen, false)) {
+    const Relocation opened = relocateHoldingLock(BWDatabaseMover::dataFolderIn(chosen),
+                                                  [&] { return adoptChosenFolder(chosen, false); });
+    if (opened == Relocation::FolderInUse)
+        return;
+    if (opened == Relocation::Failed) {
         tell(tr("The Database Was Not Opened"), tr("Orvane could not store its settings."));
         return;
     }
@@ -105,7 +135,9 @@ void BWObjectController::resetDatabaseLocation()
             && defaults.setBool(BWAuthorizedForiOSSync, false) && defaults.setObject(BWCusomLocationTempPath, QString())
             && defaults.synchronize();
     });
-    if (current.isEmpty() || !mover.resetDatabaseFromStartLocation(current))
+    if (current.isEmpty()
+        || relocateHoldingLock(m_env.defaultDataFolder, [&] { return mover.resetDatabaseFromStartLocation(current); })
+               != Relocation::Done)
         return;
     emit dataFolderChanged();
     tell(tr("Database Reset"), tr("Your data has been moved back to the default location."));
@@ -138,10 +170,12 @@ void BWObjectController::continueSettingUpSync()
     const QString appFolder = QDir(chosen).filePath(QStringLiteral("Apps/Orvane"));
     QDir().mkpath(appFolder);
     const BWDatabaseMover mover(m_env, [this, chosen](const QString&) { return adoptChosenFolder(chosen, true); });
-    const bool done = mover.databaseExistsWithDataAtLocation(appFolder)
-        ? mover.loadDatabaseFromAnotherLocation(appFolder) && adoptChosenFolder(chosen, true)
-        : mover.moveDatabaseToNewLocation(appFolder, current, false);
-    if (!done) {
+    const Relocation synced = relocateHoldingLock(BWDatabaseMover::dataFolderIn(appFolder), [&] {
+        return mover.databaseExistsWithDataAtLocation(appFolder)
+            ? mover.loadDatabaseFromAnotherLocation(appFolder) && adoptChosenFolder(chosen, true)
+            : mover.moveDatabaseToNewLocation(appFolder, current, false);
+    });
+    if (synced != Relocation::Done) {
         Log::line(QStringLiteral("Couldn't Move Database"));
         return;
     }

@@ -6,9 +6,12 @@
 #include <QWidget>
 #include <QString>
 
+#include <functional>
+
 #include "shell/BWUserInteraction.h"
 #include "store/BWStoreEnvironment.h"
 
+class DataFolderLock;
 
 // The actions that are not tied to a bill: relocating the data folder (to a
 // chosen folder, to a data folder found elsewhere, into Dropbox, back to the
@@ -18,6 +21,10 @@
 //
 // After any change of the data folder's place or content it emits
 // dataFolderChanged(), on which the shell reloads and shows the overview.
+//
+// The lock of the data folder follows the folder: the new place's lock is
+// taken before any file work (a place another copy of Orvane uses is refused
+// with a message), and the old one is given up once the new place is in use.
 class BWObjectController : public QObject
 {
     Q_OBJECT
@@ -27,6 +34,8 @@ public:
 
     // The window dialogs are shown on.
     void setWindow(QWidget* window) { m_window = window; }
+    // The lock held on the data folder in use; none in tests that lock nothing.
+    void setDataFolderLock(DataFolderLock* lock) { m_dataFolderLock = lock; }
     // The welcome sheet's pages, turned by goToNextPage().
     void setWelcomeTabView(QTabWidget* pages) { m_welcomeTabView = pages; }
 
@@ -65,6 +74,11 @@ public slots:
     void showMigrationGuide();
 
 private:
+    enum class Relocation { Done, Failed, FolderInUse };
+    // Runs `relocation` holding the lock of `newDataFolder` as well; once it
+    // reports success, that lock is the one held. Runs nothing when another
+    // copy of Orvane holds it (and tells the user so).
+    Relocation relocateHoldingLock(const QString& newDataFolder, const std::function<bool()>& relocation);
     // Records a chosen folder as the data folder's place.
     bool adoptChosenFolder(const QString& folder, bool dropbox);
     void showGuide(const QString& title, const QString& resource);
@@ -74,4 +88,5 @@ private:
     BWUserInteraction m_interaction;
     QPointer<QWidget> m_window;
     QPointer<QTabWidget> m_welcomeTabView;
+    DataFolderLock* m_dataFolderLock = nullptr;
 };

@@ -19,6 +19,7 @@
 #include "shell/BWCloudChannelRouter.h"
 #include "shell/BWFirebaseCloudAccount.h"
 #include "shell/BWMainScreens.h"
+#include "shell/BWObjectController.h"
 #include "shell/BWPasswordController.h"
 #include "shell/BWPreferencePanes.h"
 #include "shell/MGPreferencePanel.h"
@@ -191,6 +192,9 @@ int main(int argc, char** argv)
 
     BWAppDelegate delegate(env, CalendarStore::defaultFolder());
     delegateOfRun = &delegate;
+    // Moving the data folder moves the lock with it.
+    if (dataFolderLock.isLocked())
+        delegate.objectController()->setDataFolderLock(&dataFolderLock);
     delegate.setCloudSync({&cloudContainer, &cloudEngine, &keyValueSync, &phoneSync});
     delegate.setNotificationCenter(&notifications);
     delegate.setSleepWatcher(&sleepWatcher);

@@ -38,3 +38,28 @@ TEST(DataFolderLock, LockOfAProcessThatIsGoneIsTakenOver)
                QByteArray("4194304\nOrvane\n") + QSysInfo::machineHostName().toUtf8() + "\n");
     EXPECT_TRUE(lock.tryLock());
 }
+
+// A move takes the new place's lock first and then gives up the old one; the
+// place it fills does not exist yet, but its lock is the one the folder has
+// once made, however it is reached.
+TEST(DataFolderLock, MovingALockHandsTheFolderOver)
+{
+    TempFolder temp;
+    QDir().mkpath(temp.file("old/Orvane.ovdata"));
+    QDir().mkpath(temp.file("target"));
+    ASSERT_TRUE(QFile::link(temp.file("target"), temp.file("link")));
+    const QString locks = temp.file("run");
+    DataFolderLock held(temp.file("old/Orvane.ovdata"), locks);
+    ASSERT_TRUE(held.tryLock());
+
+    DataFolderLock next = held.lockOfFolder(temp.file("link/Orvane.ovdata"));
+    ASSERT_TRUE(next.tryLock());
+    QDir().mkpath(temp.file("target/Orvane.ovdata"));
+    EXPECT_TRUE(next.sameFolderAs(DataFolderLock(temp.file("target/Orvane.ovdata"), locks)));
+    EXPECT_TRUE(held.isLocked());
+
+    held = std::move(next);
+    EXPECT_TRUE(held.isLocked());
+    EXPECT_TRUE(DataFolderLock(temp.file("old/Orvane.ovdata"), locks).tryLock());
+    EXPECT_FALSE(DataFolderLock(temp.file("target/Orvane.ovdata"), locks).tryLock());
+}

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/DataFolderLock.h"
 #include "platform/PropertyList.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWImportController.h"
@@ -67,6 +68,43 @@ TEST_F(DataFolderActionsTest, AFolderThatCannotTakeTheDataSaysSoAndChangesNothin
     EXPECT_FALSE(store.defaults.boolForKey(BWCustomLocationEnabled));
     EXPECT_EQ(billCount(), 1);
     EXPECT_EQ(reloads.count(), 0);
+}
+
+// The lock follows the data folder; a place another copy of Orvane uses is
+// refused before anything is copied.
+TEST_F(DataFolderActionsTest, TheDataFolderLockFollowsAMoveAndABusyPlaceIsRefused)
+{
+    const QString locks = store.temp.file(QStringLiteral("run"));
+    const QString original = dataFolder();
+    DataFolderLock held(original, locks);
+    ASSERT_TRUE(held.tryLock());
+    actions.setDataFolderLock(&held);
+    const auto lockIsFree = [&](const QString& folder) { return DataFolderLock(folder, locks).tryLock(); };
+
+    const QString busy = store.temp.file(QStringLiteral("busy"));
+    const QString chosen = store.temp.file(QStringLiteral("chosen"));
+    QDir().mkpath(busy);
+    QDir().mkpath(chosen);
+    DataFolderLock otherCopy(busy + "/Orvane.ovdata", locks);
+    ASSERT_TRUE(otherCopy.tryLock());
+    user.foldersToChoose = {busy, chosen};
+
+    actions.moveToNewSecurityScopedDatabaseLocation();
+    EXPECT_EQ(user.alerts, QStringList{"The Data Folder Is In Use"});
+    EXPECT_EQ(dataFolder(), original);
+    EXPECT_FALSE(QFileInfo::exists(busy + "/Orvane.ovdata"));
+    EXPECT_FALSE(lockIsFree(original));
+
+    actions.moveToNewSecurityScopedDatabaseLocation();
+    EXPECT_EQ(user.alerts.last(), "Database Moved");
+    EXPECT_TRUE(lockIsFree(original));
+    EXPECT_FALSE(lockIsFree(chosen + "/Orvane.ovdata"));
+
+    actions.resetDatabaseLocation();
+    EXPECT_EQ(dataFolder(), original);
+    EXPECT_FALSE(lockIsFree(original));
+    EXPECT_TRUE(lockIsFree(chosen + "/Orvane.ovdata"));
+    EXPECT_EQ(billCount(), 1);
 }
 
 TEST_F(DataFolderActionsTest, DropboxTakesOnlyAFolderNamedDropboxAndUsesDataFoundThere)
