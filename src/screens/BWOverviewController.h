@@ -275,6 +275,15 @@ signals:
     void switchToOverviewRequested();
     // The user asked for one bill's page.
     void showBillRequested(const QString& billID);
+    // The bottom bar's commands on the selected bill. A log request's sender
+    // carries the kind of payment as its tag.
+    void logPaymentRequested(QObject* sender);
+    void viewBillRequested();
+    void payNowRequested();
+    // The header's buttons: a new bill or income item, its popover pointing
+    // at `anchor`.
+    void newBillRequested(QWidget* anchor);
+    void newIncomeRequested(QWidget* anchor);
     // A load finished while the tray menu is enabled: its bills.
     void menuBillsChanged(const QVariantList& bills);
     // The launcher icon's badge: the number of bills due soon, or "".

@@ -6,7 +6,6 @@
 #include <memory>
 
 // Navigation, bill commands and the main window
-#include <QEvent>
 #include <QList>
 #include <QPointer>
 #include <QVariantMap>

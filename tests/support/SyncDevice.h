@@ -1,10 +1,8 @@
 #pragma once
 
 #include "platform/BWUIDMaker.h"
-#include "platform/Clock.h"
 #include "platform/CloudDatabase.h"
 #include "platform/PropertyList.h"
-#include "platform/UserDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
@@ -14,9 +12,8 @@
 #include "store/BWPayment.h"
 #include "store/BWPaymentLogger.h"
 #include "store/BWRegisteredDefaults.h"
-#include "store/BWStoreEnvironment.h"
 #include "sync/OrvaneCloudManager.h"
-#include "support/TempFolder.h"
+#include "support/TempStoreEnvironment.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -51,20 +48,16 @@ public:
 // One computer of a user: its own data folder, defaults and clock, with the
 // sync engine over its own client of a shared cloud (`container`). Pushes
 // from the cloud go to the engine as the shell hands them on.
-class SyncDevice
+class SyncDevice : public TempStoreEnvironment
 {
 public:
     SyncDevice(CloudContainer& container, const QDateTime& start)
-        : m_container(container)
+        : TempStoreEnvironment(QStringLiteral("support/Orvane.ovdata"), QStringLiteral("support"))
+        , m_container(container)
     {
         clock.setNow(start);
         defaults.registerDefaults(BWRegisteredDefaults::table(clock));
         EXPECT_TRUE(defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true));
-        env.defaults = &defaults;
-        env.appGroup = &appGroup;
-        env.clock = &clock;
-        env.supportFolder = temp.file(QStringLiteral("support"));
-        env.defaultDataFolder = temp.file(QStringLiteral("support/Orvane.ovdata"));
         env.dropboxFolder = temp.file(QStringLiteral("Dropbox"));
         env.cloud = &channel;
         engine = std::make_unique<OrvaneCloudManager>(container, env);
@@ -129,12 +122,7 @@ public:
         return notes;
     }
 
-    TempFolder temp;
-    UserDefaults defaults{temp.file(QStringLiteral("defaults/Orvane.plist"))};
-    UserDefaults appGroup{temp.file(QStringLiteral("defaults/group.plist"))};
-    Clock clock;
     EngineChannel channel;
-    BWStoreEnvironment env;
     std::unique_ptr<OrvaneCloudManager> engine;
 
 private:
