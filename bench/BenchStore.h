@@ -14,6 +14,7 @@
 #include "platform/UserDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
+#include "store/BWRegisteredDefaults.h"
 #include "store/BWStoreEnvironment.h"
 
 inline constexpr int kBills = 1000;
@@ -92,3 +93,15 @@ inline QStringList seedBills(BenchStore& store, int tagCount,
     }
     return ids;
 }
+
+// A data folder filled once with the full set of bills, with the registered
+// defaults in place for the writes. `vary`, when given, changes each bill as
+// seedBills does.
+struct SeededBenchStore : BenchStore
+{
+    explicit SeededBenchStore(int tagCount, const std::function<void(QVariantMap& record, int number)>& vary = {})
+    {
+        defaults.registerDefaults(BWRegisteredDefaults::table(clock));
+        seedBills(*this, tagCount, vary);
+    }
+};

@@ -17,7 +17,6 @@
 #include "RatioReporter.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWForecastViewCalculations.h"
-#include "store/BWRegisteredDefaults.h"
 
 namespace {
 
@@ -39,18 +38,9 @@ void varyForForecast(QVariantMap& record, int number)
         record.insert(BillKeys::Repeat, QVariantList{qlonglong(1), qlonglong(0)});
 }
 
-struct ForecastStore : BenchStore
+BenchStore& store()
 {
-    ForecastStore()
-    {
-        defaults.registerDefaults(BWRegisteredDefaults::table(clock));
-        seedBills(*this, kTags, varyForForecast);
-    }
-};
-
-ForecastStore& store()
-{
-    static ForecastStore shared;
+    static SeededBenchStore shared(kTags, varyForForecast);
     return shared;
 }
 
@@ -109,10 +99,6 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("orvane.info=false"));
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio("Forecast month / load", "BM_ForecastMonth/iterations:5", "BM_LoadDataFolder/iterations:5");
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksWithRatios(
+        argc, argv, {{"Forecast month / load", "BM_ForecastMonth/iterations:5", "BM_LoadDataFolder/iterations:5"}});
 }

@@ -11,7 +11,6 @@
 #include "BenchStore.h"
 #include "RatioReporter.h"
 #include "screens/BWOverviewController.h"
-#include "store/BWRegisteredDefaults.h"
 #include "store/BWBillsLoader.h"
 
 namespace {
@@ -19,19 +18,9 @@ namespace {
 // The bills spread over a dozen tags, so the tag list has work to do.
 constexpr int kTags = 12;
 
-// The data folder filled, with the registered defaults in place for the writes.
-struct OverviewStore : BenchStore
+BenchStore& store()
 {
-    OverviewStore()
-    {
-        defaults.registerDefaults(BWRegisteredDefaults::table(clock));
-        seedBills(*this, kTags);
-    }
-};
-
-OverviewStore& store()
-{
-    static OverviewStore shared;
+    static SeededBenchStore shared(kTags);
     return shared;
 }
 
@@ -67,11 +56,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio("Overview reload / loader alone", "BM_OverviewReload/iterations:5",
-                        "BM_LoaderAlone/iterations:5");
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksWithRatios(
+        argc, argv, {{"Overview reload / loader alone", "BM_OverviewReload/iterations:5", "BM_LoaderAlone/iterations:5"}});
 }

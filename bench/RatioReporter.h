@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -37,3 +38,23 @@ public:
 private:
     std::map<std::string, double> m_times;
 };
+
+// Two benchmarks whose times are compared after the run, as "label: ratio".
+struct BenchRatio
+{
+    const char* label;
+    std::string numerator;
+    std::string denominator;
+};
+
+// Runs the program's benchmarks and then prints each of `ratios`.
+inline int runBenchmarksWithRatios(int argc, char** argv, std::initializer_list<BenchRatio> ratios)
+{
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    for (const BenchRatio& ratio : ratios)
+        reporter.printRatio(ratio.label, ratio.numerator, ratio.denominator);
+    benchmark::Shutdown();
+    return 0;
+}

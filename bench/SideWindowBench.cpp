@@ -14,25 +14,15 @@
 #include "RatioReporter.h"
 #include "screens/BWForecastViewController.h"
 #include "screens/BWReportController.h"
-#include "store/BWRegisteredDefaults.h"
 #include "store/BWBillsLoader.h"
 
 namespace {
 
 constexpr int kTags = 12;
 
-struct SideWindowStore : BenchStore
+BenchStore& store()
 {
-    SideWindowStore()
-    {
-        defaults.registerDefaults(BWRegisteredDefaults::table(clock));
-        seedBills(*this, kTags);
-    }
-};
-
-SideWindowStore& store()
-{
-    static SideWindowStore shared;
+    static SeededBenchStore shared(kTags);
     return shared;
 }
 
@@ -78,11 +68,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("orvane.info=false"));
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio("Open forecast / plain load", "BM_OpenForecast/iterations:5", "BM_PlainLoad/iterations:5");
-    reporter.printRatio("Open report / plain load", "BM_OpenReport/iterations:5", "BM_PlainLoad/iterations:5");
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksWithRatios(
+        argc, argv,
+        {{"Open forecast / plain load", "BM_OpenForecast/iterations:5", "BM_PlainLoad/iterations:5"},
+         {"Open report / plain load", "BM_OpenReport/iterations:5", "BM_PlainLoad/iterations:5"}});
 }

@@ -65,28 +65,14 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
     if (dataFolder.isEmpty())
         return std::nullopt;
 
-    const QStringList billIDs = validIDs(activeIDsOfIndex(dataFolder));
-    const QStringList paths = billFilePaths(dataFolder, billIDs);
-    const QList<PropertyList::ReadResult> files = BWBillFileCache::shared().read(paths);
     QVariantList result;
-    for (qsizetype i = 0; i < billIDs.size(); ++i) {
-        const QString& billID = billIDs.at(i);
-        std::optional<QVariantMap> bill = billOfFile(paths.at(i), files.at(i));
-        if (!bill)
+    for (const QVariant& item : readRecordsInGroup(dataFolder, group, tag)) {
+        const QVariantMap bill = item.toMap();
+        if (billIsIncome(bill) && !showIncome)
             continue;
-        if (bill->value(BillKeys::DueDate).typeId() != QMetaType::QDateTime) {
-            Log::line(QStringLiteral("Bill %1 has no due date; left out").arg(billID));
+        if (hideAutomatic && isAutomatic(bill))
             continue;
-        }
-        takeDueDateAsAbsoluteAndShift(*bill);
-        if (!passesFilter(*bill, group, tag))
-            continue;
-        if (billIsIncome(*bill) && !showIncome)
-            continue;
-        if (hideAutomatic && isAutomatic(*bill))
-            continue;
-        addNecessaryInfoToBill(*bill, false);
-        result.append(*bill);
+        result.append(bill);
     }
 
     if (group == IndexKeys::ArchivedBills) {
@@ -102,6 +88,38 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
     if (group == IndexKeys::ActiveBills && tag.isEmpty() && !overRideIncome)
         saveDataForExtensionWithBills(result);
     return withExtraOccurrences(result, tag, overRideIncome);
+}
+
+std::optional<QVariantList> BWBillsLoader::loadListedItems() const
+{
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty())
+        return std::nullopt;
+    return readRecordsInGroup(dataFolder, IndexKeys::ActiveBills, QString());
+}
+
+QVariantList BWBillsLoader::readRecordsInGroup(const QString& dataFolder, const QString& group,
+                                               const QString& tag) const
+{
+    const QStringList billIDs = validIDs(activeIDsOfIndex(dataFolder));
+    const QStringList paths = billFilePaths(dataFolder, billIDs);
+    const QList<PropertyList::ReadResult> files = BWBillFileCache::shared().read(paths);
+    QVariantList records;
+    for (qsizetype i = 0; i < billIDs.size(); ++i) {
+        std::optional<QVariantMap> bill = billOfFile(paths.at(i), files.at(i));
+        if (!bill)
+            continue;
+        if (bill->value(BillKeys::DueDate).typeId() != QMetaType::QDateTime) {
+            Log::line(QStringLiteral("Bill %1 has no due date; left out").arg(billIDs.at(i)));
+            continue;
+        }
+        takeDueDateAsAbsoluteAndShift(*bill);
+        if (!passesFilter(*bill, group, tag))
+            continue;
+        addNecessaryInfoToBill(*bill, false);
+        records.append(*bill);
+    }
+    return records;
 }
 
 std::optional<QVariantMap> BWBillsLoader::loadBillWithID(const QString& billID) const

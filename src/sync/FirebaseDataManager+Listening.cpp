@@ -2,8 +2,11 @@
 // they bring into the data folder.
 #include "sync/FirebaseDataManager.h"
 
+#include <QJsonValue>
+
 #include "platform/BWUIDMaker.h"
 #include "platform/Log.h"
+#include "platform/PropertyList.h"
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
@@ -161,6 +164,12 @@ bool FirebaseDataManager::decideIfBillShouldBeSavedLocallyAndSave(const QVariant
         Log::line(QStringLiteral("Dates are equal, or local date is newer, so no need to save Firebase bill locally."));
         return false;
     }
+    if (holdsNothingNew(billID, nodeValue)) {
+        // Another channel restamped the bill on its way round: writing it
+        // would hand it to that channel once more.
+        Log::line(QStringLiteral("The cloud copy of %1 differs only in its moments; nothing to save").arg(billID));
+        return false;
+    }
     Log::line(QStringLiteral("Trying to save lcoally..."));
     QVariantMap bill = BWBill::convertNumbersToDatesWithDictionary(nodeValue);
     // The copy keeps the moment it was made at; a stamp of now would make
@@ -198,6 +207,25 @@ bool FirebaseDataManager::deleteBillLocally(const QVariantMap& nodeValue)
     if (deleted)
         emit billDeletedInFirebase(nodeValue);
     return deleted;
+}
+
+bool FirebaseDataManager::holdsNothingNew(const QString& billID, const QVariantMap& nodeValue) const
+{
+    const QString folder = BWDataFolder(m_env).path();
+    if (folder.isEmpty() || !isListedLocally(billID))
+        return false;
+    const PropertyList::ReadResult stored =
+        PropertyList::read(folder + QLatin1Char('/') + billID + DataFolderFiles::BillFileExtension);
+    if (!stored.ok())
+        return false;
+    // Compared as JSON, where every number is a double, as in the database.
+    const auto content = [](QVariantMap record) {
+        for (const QString& key : {BillKeys::ModificationDateForFirebase, BillKeys::SyncModificationDate,
+                                   BillKeys::DateWasModified})
+            record.remove(key);
+        return QJsonValue::fromVariant(record);
+    };
+    return content(BWBill::convertDatesToNumbersWithDictionary(stored.value.toMap())) == content(nodeValue);
 }
 
 bool FirebaseDataManager::isListedLocally(const QString& billID) const

@@ -205,6 +205,8 @@ private:
     bool saveBillLocally(const QVariantMap& bill, bool isExistingBill);
     bool deleteBillLocally(const QVariantMap& nodeValue);
     bool isListedLocally(const QString& billID) const;
+    // The stored bill and the node differ in their moments only.
+    bool holdsNothingNew(const QString& billID, const QVariantMap& nodeValue) const;
 
     BWStoreEnvironment m_env;
     Setup m_setup;

@@ -1,8 +1,6 @@
 #include "platform/BWUIDMaker.h"
 #include "platform/CalendarStore.h"
-#include "platform/Clock.h"
 #include "platform/PropertyList.h"
-#include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWRegisteredDefaults.h"
@@ -12,7 +10,7 @@
 #include "store/BWBillsLoader.h"
 
 #include "store/DueDateTestSupport.h"
-#include "support/TempFolder.h"
+#include "support/TempStoreEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,12 +25,12 @@ namespace {
 
 // Runs in New York time: spring forward on Sunday 13 March 2016, fall back on
 // Sunday 6 November 2016. The clock stands on 8 March 2016.
-class BWReminderManagerTest : public testing::Test
+class BWReminderManagerTest : public testing::Test, protected TempStoreEnvironment
 {
 protected:
     DueDateTestZone zone;
 
-    BWReminderManagerTest()
+    BWReminderManagerTest() : TempStoreEnvironment(QStringLiteral("data/Orvane.ovdata"))
     {
         clock.setNow(QDateTime(QDate(2016, 3, 8), QTime(15, 0), Qt::UTC));
         defaults.registerDefaults(BWRegisteredDefaults::table(clock));
@@ -40,16 +38,6 @@ protected:
         defaults.setBool(BWReminderEvents, true);
         env.reminders = &manager;
         store->requestAccessToEvents();
-    }
-
-    BWStoreEnvironment environment()
-    {
-        BWStoreEnvironment made;
-        made.defaults = &defaults;
-        made.appGroup = &appGroup;
-        made.clock = &clock;
-        made.defaultDataFolder = folder.file(QStringLiteral("data/Orvane.ovdata"));
-        return made;
     }
 
     static QVariantMap record(const QString& billID, const QString& name = QStringLiteral("Rent"),
@@ -93,13 +81,8 @@ protected:
         return manager.calculateAlarmDateWithBill(record(QStringLiteral("X"), QStringLiteral("X"), dueDate, reminderDays));
     }
 
-    TempFolder folder;
-    Clock clock;
-    UserDefaults defaults{UserDefaults::standardPath(folder.path())};
-    UserDefaults appGroup{UserDefaults::suitePath(folder.path(), AppGroupSuiteName)};
-    BWStoreEnvironment env = environment();
-    std::shared_ptr<CalendarStore> store = std::make_shared<CalendarStore>(folder.file(QStringLiteral("calendars")));
-    UserNotificationCenter notifications{UserNotificationCenter::schedulePath(folder.path()), clock,
+    std::shared_ptr<CalendarStore> store = std::make_shared<CalendarStore>(temp.file(QStringLiteral("calendars")));
+    UserNotificationCenter notifications{UserNotificationCenter::schedulePath(temp.path()), clock,
                                          QDBusConnection(QStringLiteral("orvane-tests-no-bus"))};
     BWReminderManager manager{env, [this] { return store; }, &notifications};
     const QString rentID = BWUIDMaker::makeUID();

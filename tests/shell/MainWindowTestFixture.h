@@ -4,18 +4,17 @@
 #include "support/RecordingSoundPlayer.h"
 
 #include "platform/BWUIDMaker.h"
-#include "platform/Clock.h"
 #include "platform/PropertyList.h"
 #include "platform/SenderTag.h"
 #include "platform/SoundPlayer.h"
-#include "platform/UserDefaults.h"
 #include "shell/BWAppDelegate.h"
 #include "store/BWDefaultsKeys.h"
 #include "shell/BWUserInteraction.h"
 #include "shell/BWWindowController.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
-#include "support/TempFolder.h"
+#include "support/TempStoreEnvironment.h"
+#include "support/TestBillRecords.h"
 
 #include <QDir>
 #include <QMainWindow>
@@ -24,10 +23,10 @@
 
 // The application delegate with its main window over fake screens, on a data
 // folder, defaults and clock of its own (Tuesday 8 March 2016, 10:00).
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public ::testing::Test, protected TempStoreEnvironment
 {
 protected:
-    MainWindowTest()
+    MainWindowTest() : TempStoreEnvironment(QStringLiteral("data/Orvane.ovdata"), QStringLiteral("data"))
     {
         clock.setNow(QDateTime(QDate(2016, 3, 8), QTime(10, 0)));
         defaults.registerDefaults({{BWDefaultsKeys::BWDueSoonDays, 7}, {BWDefaultsKeys::BWEnableIncome, true}});
@@ -45,17 +44,6 @@ protected:
         };
         interaction.sounds = sounds;
         delegate.setUserInteraction(interaction);
-    }
-
-    BWStoreEnvironment environment()
-    {
-        BWStoreEnvironment made;
-        made.defaults = &defaults;
-        made.appGroup = &appGroup;
-        made.clock = &clock;
-        made.defaultDataFolder = temp.file(QStringLiteral("data/Orvane.ovdata"));
-        made.supportFolder = temp.file(QStringLiteral("data"));
-        return made;
     }
 
     // The screens in the main window, as start-up leaves them.
@@ -85,11 +73,6 @@ protected:
                 {BillKeys::Tags, QVariantList{}},
                 {BillKeys::IsArchived, false},
                 {BillKeys::IsIncome, false}};
-    }
-    static QVariantMap with(QVariantMap record, const QString& key, const QVariant& value)
-    {
-        record.insert(key, value);
-        return record;
     }
     // Stores the record under a fresh id, listed as active; returns the id.
     QString addBill(QVariantMap record)
@@ -122,13 +105,6 @@ protected:
     }
     // Lets the one-shot timers of a pane switch fire and the slides end.
     static void settle() { QTest::qWait(600); }
-
-    TempFolder temp;
-    UserDefaults defaults{UserDefaults::standardPath(temp.file(QStringLiteral("config")))};
-    UserDefaults appGroup{UserDefaults::suitePath(temp.file(QStringLiteral("config")),
-                                                  BWDefaultsKeys::AppGroupSuiteName)};
-    Clock clock;
-    BWStoreEnvironment env = environment();
 
     std::shared_ptr<RecordingSoundPlayer> sounds = std::make_shared<RecordingSoundPlayer>();
     BWUserInteraction interaction;

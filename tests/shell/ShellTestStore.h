@@ -1,14 +1,12 @@
 #pragma once
 
-#include "platform/Clock.h"
-#include "platform/UserDefaults.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWRegisteredDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
-#include "store/BWStoreEnvironment.h"
-#include "support/TempFolder.h"
+#include "support/TempStoreEnvironment.h"
+#include "support/TestBillRecords.h"
 
 #include <QDateTime>
 #include <QVariantList>
@@ -21,16 +19,11 @@ namespace shelltest {
 // clock standing at noon on Tuesday 5 March 2024, local time. Due dates are
 // never moved off weekends or holidays here, so a bill due in n days is
 // listed as due in n days.
-class ShellTestStore
+class ShellTestStore : public TempStoreEnvironment
 {
 public:
-    ShellTestStore()
+    ShellTestStore() : TempStoreEnvironment(QStringLiteral("support/Orvane.ovdata"), QStringLiteral("support"))
     {
-        env.defaults = &defaults;
-        env.appGroup = &appGroup;
-        env.clock = &clock;
-        env.supportFolder = temp.file(QStringLiteral("support"));
-        env.defaultDataFolder = temp.file(QStringLiteral("support/Orvane.ovdata"));
         env.dropboxFolder = temp.file(QStringLiteral("Dropbox"));
         clock.setNow(QDateTime(QDate(2024, 3, 5), QTime(12, 0)));
         defaults.registerDefaults(BWRegisteredDefaults::table(clock));
@@ -48,18 +41,7 @@ public:
     QString addBill(const QString& name, int days, const QVariantMap& changes = {})
     {
         const QString billID = QStringLiteral("%1").arg(++m_lastBill, 32, 16, QLatin1Char('0')).toUpper();
-        QVariantMap record{{BillKeys::Name, name},
-                           {BillKeys::Bid, billID},
-                           {BillKeys::Icon, QStringLiteral("GScale_Home")},
-                           {BillKeys::DueDate, daysFromNow(days).toUTC()},
-                           {BillKeys::Repeat, QVariantList{qlonglong(1), qlonglong(2)}},
-                           {BillKeys::Amount, 80.0},
-                           {BillKeys::PayType, qlonglong(0)},
-                           {BillKeys::RemindMe, false},
-                           {BillKeys::PaymentList, QVariantList{}},
-                           {BillKeys::Tags, QVariantList{}},
-                           {BillKeys::IsArchived, false},
-                           {BillKeys::IsIncome, false}};
+        QVariantMap record = newMonthlyBill(name, billID, daysFromNow(days).toUTC(), 80.0);
         for (auto change = changes.begin(); change != changes.end(); ++change)
             record.insert(change.key(), change.value());
         EXPECT_TRUE(BWBill(env).finishWritingBillWithDictionary(record, false, false));
@@ -72,13 +54,6 @@ public:
         return BWBillsLoader(env).loadBillsInGroup(QStringLiteral("ActiveBills"), QString(), true)
             .value_or(QVariantList());
     }
-
-    TempFolder temp;
-    UserDefaults defaults{UserDefaults::standardPath(temp.file(QStringLiteral("config")))};
-    UserDefaults appGroup{UserDefaults::suitePath(temp.file(QStringLiteral("config")),
-                                                  BWDefaultsKeys::AppGroupSuiteName)};
-    Clock clock;
-    BWStoreEnvironment env;
 
 private:
     int m_lastBill = 0;

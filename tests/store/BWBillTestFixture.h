@@ -3,18 +3,15 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-#include "support/TempFolder.h"
+#include "support/TempStoreEnvironment.h"
 #include "DueDateTestSupport.h"
 #include "platform/BWUIDMaker.h"
-#include "platform/Clock.h"
 #include "platform/PropertyList.h"
-#include "platform/UserDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWCloudChannels.h"
 #include "store/BWReminderScheduling.h"
-#include "store/BWStoreEnvironment.h"
 
 // Records everything the writer hands to the cloud.
 class FakeCloudChannels : public BWCloudChannels
@@ -90,18 +87,14 @@ public:
 // A data folder, defaults, a clock and the two fakes; the clock stands on
 // 8 March 2016 at 10:00 UTC. The tests run in New York time, so that the
 // Sunday of a UTC noon date is a Sunday wherever the machine is.
-class BWBillTest : public ::testing::Test
+class BWBillTest : public ::testing::Test, protected TempStoreEnvironment
 {
 protected:
     DueDateTestZone zone;
-    BWBillTest()
+    BWBillTest() : TempStoreEnvironment(QStringLiteral("data/Orvane/Orvane.ovdata"))
     {
-        env.defaults = &defaults;
-        env.appGroup = &appGroup;
-        env.clock = &clock;
         env.cloud = &cloud;
         env.reminders = &reminders;
-        env.defaultDataFolder = temp.file(QStringLiteral("data/Orvane/Orvane.ovdata"));
         clock.setNow(now());
     }
 
@@ -166,11 +159,6 @@ protected:
     QVariantMap readIndex() const { return PropertyList::read(indexPath()).value.toMap(); }
     QStringList indexList(const QString& key) const { return readIndex().value(key).toStringList(); }
 
-    TempFolder temp;
-    UserDefaults defaults{UserDefaults::standardPath(temp.file(QStringLiteral("config")))};
-    UserDefaults appGroup{UserDefaults::suitePath(temp.file(QStringLiteral("config")), QStringLiteral("group"))};
-    Clock clock;
     FakeCloudChannels cloud;
     FakeReminderScheduling reminders;
-    BWStoreEnvironment env;
 };

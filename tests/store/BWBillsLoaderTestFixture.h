@@ -1,34 +1,26 @@
 #pragma once
 
 #include <QDir>
-#include <QLocale>
 #include <gtest/gtest.h>
 
-#include "support/TempFolder.h"
+#include "support/TempStoreEnvironment.h"
+#include "support/TestBillRecords.h"
+#include "support/UsEnglishLocale.h"
 #include "platform/BWUIDMaker.h"
-#include "platform/Clock.h"
 #include "platform/PropertyList.h"
-#include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
-#include "store/BWStoreEnvironment.h"
 
 // A data folder, standard defaults, an app-group suite and a clock of their
 // own, standing on Tuesday 8 March 2016 at 10:00 local time, in US English.
-class BWBillsLoaderTest : public ::testing::Test
+class BWBillsLoaderTest : public ::testing::Test, protected TempStoreEnvironment
 {
 protected:
-    BWBillsLoaderTest()
+    BWBillsLoaderTest() : TempStoreEnvironment(QStringLiteral("data/Orvane/Orvane.ovdata"))
     {
-        env.defaults = &defaults;
-        env.appGroup = &appGroup;
-        env.clock = &clock;
-        env.defaultDataFolder = temp.file(QStringLiteral("data/Orvane/Orvane.ovdata"));
         defaults.registerDefaults({{QStringLiteral("BWDueSoonDays"), 7}, {QStringLiteral("BWEnableIncome"), true}});
         clock.setNow(at(2016, 3, 8, 10));
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
-    ~BWBillsLoaderTest() override { QLocale::setDefault(m_savedLocale); }
 
     static QDateTime at(int year, int month, int day, int hour = 9)
     {
@@ -53,11 +45,6 @@ protected:
                 {BillKeys::Tags, QVariantList{}},
                 {BillKeys::IsArchived, false},
                 {BillKeys::IsIncome, false}};
-    }
-    static QVariantMap with(QVariantMap record, const QString& key, const QVariant& value)
-    {
-        record.insert(key, value);
-        return record;
     }
     // Writes the record under a fresh id and returns the id.
     QString writeBill(QVariantMap record) const
@@ -86,13 +73,5 @@ protected:
         return result;
     }
 
-    TempFolder temp;
-    UserDefaults defaults{UserDefaults::standardPath(temp.file(QStringLiteral("config")))};
-    UserDefaults appGroup{UserDefaults::suitePath(temp.file(QStringLiteral("config")),
-                                                  QStringLiteral("K4TRW8ZP2N.group.Bramwick.Orvane"))};
-    Clock clock;
-    BWStoreEnvironment env;
-
-private:
-    QLocale m_savedLocale;
+    UsEnglishLocale locale;
 };

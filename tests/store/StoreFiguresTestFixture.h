@@ -1,34 +1,29 @@
 #pragma once
 
-#include <QLocale>
 #include <gtest/gtest.h>
 
 #include "DueDateTestSupport.h"
-#include "support/TempFolder.h"
-#include "platform/Clock.h"
-#include "platform/UserDefaults.h"
+#include "support/TempStoreEnvironment.h"
+#include "support/TestBillRecords.h"
+#include "support/UsEnglishLocale.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWRegisteredDefaults.h"
-#include "store/BWStoreEnvironment.h"
 
 // Records and settings for the calculators, in New York time and US English,
 // with the clock on Tuesday 10 March 2026 at 10:00 local time. Settings start
 // at their registered values (a due-soon window of 7 days, automatic bills not
 // counted, estimates on).
-class StoreFiguresTest : public ::testing::Test
+class StoreFiguresTest : public ::testing::Test, protected TempStoreEnvironment
 {
 protected:
-    StoreFiguresTest()
+    StoreFiguresTest() : TempStoreEnvironment(QStringLiteral("Orvane.ovdata"))
     {
-        env.defaults = &defaults;
-        env.clock = &clock;
-        env.defaultDataFolder = temp.file(QStringLiteral("Orvane.ovdata"));
+        // These figures are taken without an app-group suite.
+        env.appGroup = nullptr;
         clock.setNow(localMoment(2026, 3, 10, 10));
         defaults.registerDefaults(BWRegisteredDefaults::table(clock));
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
-    ~StoreFiguresTest() override { QLocale::setDefault(m_savedLocale); }
 
     void setSetting(const QString& key, const QVariant& value) { defaults.setObject(key, value); }
 
@@ -62,11 +57,6 @@ protected:
                 {BillKeys::PaymentList, QVariantList()},
                 {BillKeys::IsIncome, false}};
     }
-    static QVariantMap with(QVariantMap record, const QString& key, const QVariant& value)
-    {
-        record.insert(key, value);
-        return record;
-    }
     // A bill whose amount varies (stored as 0), with these payments.
     static QVariantMap varyingBill(const QString& name, const QString& icon, const QDate& dueDay,
                                    const QVariantList& paymentList)
@@ -80,11 +70,5 @@ protected:
     QDate today() const { return clock.today(); }
 
     DueDateTestZone zone;
-    TempFolder temp;
-    UserDefaults defaults{UserDefaults::standardPath(temp.file(QStringLiteral("config")))};
-    Clock clock;
-    BWStoreEnvironment env;
-
-private:
-    QLocale m_savedLocale;
+    UsEnglishLocale locale;
 };

@@ -7,17 +7,14 @@
 
 #include "support/FakeFirebaseServer.h"
 #include "support/FakeSecretStore.h"
-#include "support/TempFolder.h"
+#include "support/TempStoreEnvironment.h"
 #include "platform/BWUIDMaker.h"
-#include "platform/Clock.h"
-#include "platform/UserDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWCloudChannels.h"
 #include "store/BWDataFolder.h"
-#include "store/BWStoreEnvironment.h"
 #include "sync/FirebaseDataManager.h"
 #include "sync/FirebasePendingWrites.h"
 
@@ -53,15 +50,12 @@ public:
 // One computer: a data folder, defaults, a clock, a keyring and a Firebase
 // manager that talks to the fake server. Follows the account's state the way
 // the application does: a signed-in user starts the listeners and a send-all.
-class FirebaseTestDevice
+class FirebaseTestDevice : public TempStoreEnvironment
 {
 public:
     explicit FirebaseTestDevice(const FakeFirebaseServer& server)
+        : TempStoreEnvironment(QStringLiteral("data/Orvane/Orvane.ovdata"))
     {
-        env.defaults = &defaults;
-        env.appGroup = &appGroup;
-        env.clock = &clock;
-        env.defaultDataFolder = temp.file(QStringLiteral("data/Orvane/Orvane.ovdata"));
         env.cloud = &channels;
         temp.write(QStringLiteral("config/firebase.json"), server.settingsJson());
         start();
@@ -129,11 +123,6 @@ public:
     QStringList list(const QString& name) const { return BWBillIndex(BWDataFolder(env).path()).ids(name); }
     int pendingWrites() const { return FirebasePendingWrites(env).writesOf(manager->userUID()).size(); }
 
-    TempFolder temp;
-    UserDefaults defaults{UserDefaults::standardPath(temp.file(QStringLiteral("config")))};
-    UserDefaults appGroup{UserDefaults::suitePath(temp.file(QStringLiteral("config")), QStringLiteral("group"))};
-    Clock clock;
-    BWStoreEnvironment env;
     FakeSecretStore secrets;
     FirebaseRoutingChannels channels;
     std::unique_ptr<FirebaseDataManager> manager;

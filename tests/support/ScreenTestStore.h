@@ -1,37 +1,28 @@
 #pragma once
 
 #include <QDir>
-#include <QLocale>
 #include <gtest/gtest.h>
 
 #include "platform/BWUIDMaker.h"
-#include "platform/Clock.h"
 #include "platform/PropertyList.h"
-#include "platform/UserDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWStoreEnvironment.h"
 #include "store/DueDateTestSupport.h"
-#include "support/TempFolder.h"
+#include "support/TempStoreEnvironment.h"
+#include "support/UsEnglishLocale.h"
 
 // The store behind a screen test: a data folder and settings of its own, in
 // New York time and US English, with the clock at `day` and `time` local
 // time. Items are stored
 // through the store's writer, as the screens' own editors store them.
-class ScreenTestStore : public ::testing::Test
+class ScreenTestStore : public ::testing::Test, protected TempStoreEnvironment
 {
 protected:
     ScreenTestStore(const QDate& day, const QTime& time)
+        : TempStoreEnvironment(QStringLiteral("data/Orvane/Orvane.ovdata"), QStringLiteral("data/Orvane"))
     {
-        env.defaults = &defaults;
-        env.appGroup = &appGroup;
-        env.clock = &clock;
-        env.defaultDataFolder = temp.file(QStringLiteral("data/Orvane/Orvane.ovdata"));
-        env.supportFolder = temp.file(QStringLiteral("data/Orvane"));
         clock.setNow(QDateTime(day, time));
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
-    ~ScreenTestStore() override { QLocale::setDefault(m_savedLocale); }
 
     // A monthly bill of 50.00 with every key a new record is written with;
     // `changes` replace keys.
@@ -83,12 +74,5 @@ protected:
     }
 
     DueDateTestZone zone;
-    TempFolder temp;
-    UserDefaults defaults{UserDefaults::standardPath(temp.file(QStringLiteral("config")))};
-    UserDefaults appGroup{UserDefaults::suitePath(temp.file(QStringLiteral("config")), QStringLiteral("group"))};
-    Clock clock;
-    BWStoreEnvironment env;
-
-private:
-    QLocale m_savedLocale;
+    UsEnglishLocale locale;
 };

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "platform/BWUIDMaker.h"
-#include "platform/Clock.h"
 #include "platform/CloudDatabase.h"
 #include "platform/PropertyList.h"
-#include "platform/UserDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
@@ -14,9 +12,9 @@
 #include "store/BWPayment.h"
 #include "store/BWPaymentLogger.h"
 #include "store/BWRegisteredDefaults.h"
-#include "store/BWStoreEnvironment.h"
 #include "sync/OrvaneCloudManager.h"
-#include "support/TempFolder.h"
+#include "support/TempStoreEnvironment.h"
+#include "support/TestBillRecords.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -51,20 +49,16 @@ public:
 // One computer of a user: its own data folder, defaults and clock, with the
 // sync engine over its own client of a shared cloud (`container`). Pushes
 // from the cloud go to the engine as the shell hands them on.
-class SyncDevice
+class SyncDevice : public TempStoreEnvironment
 {
 public:
     SyncDevice(CloudContainer& container, const QDateTime& start)
-        : m_container(container)
+        : TempStoreEnvironment(QStringLiteral("support/Orvane.ovdata"), QStringLiteral("support"))
+        , m_container(container)
     {
         clock.setNow(start);
         defaults.registerDefaults(BWRegisteredDefaults::table(clock));
         EXPECT_TRUE(defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true));
-        env.defaults = &defaults;
-        env.appGroup = &appGroup;
-        env.clock = &clock;
-        env.supportFolder = temp.file(QStringLiteral("support"));
-        env.defaultDataFolder = temp.file(QStringLiteral("support/Orvane.ovdata"));
         env.dropboxFolder = temp.file(QStringLiteral("Dropbox"));
         env.cloud = &channel;
         engine = std::make_unique<OrvaneCloudManager>(container, env);
@@ -79,18 +73,7 @@ public:
     // A new monthly bill, written as the editor writes one; returns its id.
     QString addBill(const QString& name, double amount, const QString& billID = BWUIDMaker::makeUID())
     {
-        QVariantMap record{{BillKeys::Name, name},
-                           {BillKeys::Bid, billID},
-                           {BillKeys::Icon, QStringLiteral("GScale_Home")},
-                           {BillKeys::DueDate, clock.now().addDays(10).toUTC()},
-                           {BillKeys::Repeat, QVariantList{qlonglong(1), qlonglong(2)}},
-                           {BillKeys::Amount, amount},
-                           {BillKeys::PayType, qlonglong(0)},
-                           {BillKeys::RemindMe, false},
-                           {BillKeys::PaymentList, QVariantList{}},
-                           {BillKeys::Tags, QVariantList{}},
-                           {BillKeys::IsArchived, false},
-                           {BillKeys::IsIncome, false}};
+        const QVariantMap record = newMonthlyBill(name, billID, clock.now().addDays(10).toUTC(), amount);
         EXPECT_TRUE(BWBill(env).finishWritingBillWithDictionary(record, false, true));
         return billID;
     }
@@ -129,12 +112,7 @@ public:
         return notes;
     }
 
-    TempFolder temp;
-    UserDefaults defaults{temp.file(QStringLiteral("defaults/Orvane.plist"))};
-    UserDefaults appGroup{temp.file(QStringLiteral("defaults/group.plist"))};
-    Clock clock;
     EngineChannel channel;
-    BWStoreEnvironment env;
     std::unique_ptr<OrvaneCloudManager> engine;
 
 private:

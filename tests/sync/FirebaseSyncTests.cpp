@@ -249,3 +249,27 @@ TEST_F(FirebaseSyncTest, AReceivedBillGoesToTheOtherChannelsWithItsOwnMoment)
     EXPECT_DOUBLE_EQ(handedOn.value(BillKeys::ModificationDateForFirebase).toDouble(), stamp);
     EXPECT_EQ(device.channels.firebaseSaves, 0);
 }
+
+TEST_F(FirebaseSyncTest, ACopyRestampedOnAnotherChannelIsNotWrittenAgain)
+{
+    device.defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true);
+    const QString id = device.addBill("Phone", 45);
+    ASSERT_TRUE(settled());
+    const int handedOn = device.channels.cloudKitBills.size();
+    QSignalSpy added(device.manager.get(), &FirebaseDataManager::billAddedFromFirebase);
+
+    // The same bill, restamped later by a computer that got it another way.
+    QJsonObject restamped = remote(id);
+    restamped.insert(BillKeys::ModificationDateForFirebase, localStamp(id) + 30);
+    server.setValueAt(node(id), restamped);
+    QTest::qWait(300);
+    EXPECT_EQ(added.count(), 0);
+    EXPECT_EQ(device.channels.cloudKitBills.size(), handedOn);
+
+    // A real change still comes in.
+    restamped.insert(BillKeys::Amount, 50);
+    restamped.insert(BillKeys::ModificationDateForFirebase, localStamp(id) + 60);
+    server.setValueAt(node(id), restamped);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return added.count() == 1; }, 3000));
+    EXPECT_EQ(device.bill(id)->value(BillKeys::Amount).toDouble(), 50);
+}
