@@ -80,6 +80,10 @@ QWidget* BWOverviewController::buildHeader()
     m_overviewNewIncomeButton = barButton(tr("+ Income"), KBButtonTypeTeal, m_headerBox);
     m_overviewNewIncomeButton->setToolTip(tr("Add an income item"));
     layout->addWidget(m_overviewNewIncomeButton);
+    connect(m_overviewNewBillButton, &QAbstractButton::clicked, this,
+            [this] { emit newBillRequested(m_overviewNewBillButton); });
+    connect(m_overviewNewIncomeButton, &QAbstractButton::clicked, this,
+            [this] { emit newIncomeRequested(m_overviewNewIncomeButton); });
 
     m_tagDropdown = new BWPopupButton(m_headerBox);
     m_tagDropdown->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -184,6 +188,10 @@ QWidget* BWOverviewController::buildBottomBar()
              m_overviewButtonLog, m_overviewLineLog, m_overviewButtonPartial, m_overviewButtonView, m_overviewLineView,
              m_payNowOverviewButton, m_overviewLinePay, m_actionsPopupButton, m_actionsAlternateButton})
         actions->addWidget(control);
+    for (KBButton* log : {m_overviewButtonLog, m_overviewButtonPartial})
+        connect(log, &QAbstractButton::clicked, this, [this, log] { emit logPaymentRequested(log); });
+    connect(m_overviewButtonView, &QAbstractButton::clicked, this, &BWOverviewController::viewBillRequested);
+    connect(m_payNowOverviewButton, &QAbstractButton::clicked, this, &BWOverviewController::payNowRequested);
     layout->addWidget(m_actionBox);
     m_actionBox->hide();
     return bar;

@@ -275,6 +275,15 @@ signals:
     void switchToOverviewRequested();
     // The user asked for one bill's page.
     void showBillRequested(const QString& billID);
+    // The bottom bar's commands on the selected bill. A log request's sender
+    // carries the kind of payment as its tag.
+    void logPaymentRequested(QObject* sender);
+    void viewBillRequested();
+    void payNowRequested();
+    // The header's buttons: a new bill or income item, its popover pointing
+    // at `anchor`.
+    void newBillRequested(QWidget* anchor);
+    void newIncomeRequested(QWidget* anchor);
     // A load finished while the tray menu is enabled: its bills.
     void menuBillsChanged(const QVariantList& bills);
     // The launcher icon's badge: the number of bills due soon, or "".
@@ -286,6 +295,9 @@ signals:
     void exportBillRequested();
     // A change to the bills was stored from the overview.
     void billChanged(const QString& billID);
+    // The vacation popover closed after the user turned the vacation on or
+    // off or moved its dates; the shown due dates follow the new setting.
+    void vacationChanged();
 
 private:
     struct ListLoad
@@ -393,6 +405,8 @@ private:
     QCheckBox* m_vacationSwitch = nullptr;
     QDateEdit* m_vacationStart = nullptr;
     QDateEdit* m_vacationEnd = nullptr;
+    // Set by a change in the vacation popover since it was opened.
+    bool m_vacationEdited = false;
     BWIncomeController* m_incomeController = nullptr;
     QToolButton* m_incomeButton = nullptr;
     QString m_dockBadge;

@@ -10,8 +10,6 @@
 #include "shell/BWAppDelegate.h"
 #include "shell/BWMenulet.h"
 
-#include <QAbstractButton>
-
 BWMainScreens::BWMainScreens(const BWStoreEnvironment& env, BWAppDelegate& delegate,
                              const BWUserInteraction& interaction)
     : m_delegate(delegate)
@@ -50,6 +48,7 @@ void BWMainScreens::connectOverviewToDelegate()
     connect(overview, &BWOverviewController::switchToOverviewRequested, delegate,
             [delegate] { delegate->switchToOverview(); });
     connect(overview, &BWOverviewController::showBillRequested, delegate, &BWAppDelegate::showBillFromSearch);
+    connect(overview, &BWOverviewController::vacationChanged, delegate, &BWAppDelegate::dueDateShiftsDidChange);
     m_launcherEntry = std::make_unique<LauncherEntry>(QDBusConnection::sessionBus());
     connect(overview, &BWOverviewController::dockBadgeChanged, this,
             [this](const QString& badge) { m_launcherEntry->setBadgeLabel(badge); });
@@ -71,16 +70,11 @@ void BWMainScreens::connectOverviewToDelegate()
 
 void BWMainScreens::connectBottomBarToDelegate()
 {
+    BWOverviewController* overview = m_overview.get();
     BWAppDelegate* delegate = &m_delegate;
-    // The log buttons carry the kind of payment as their tag.
-    for (QAbstractButton* logButton : {static_cast<QAbstractButton*>(m_overview->overviewButtonLog()),
-                                       static_cast<QAbstractButton*>(m_overview->overviewButtonPartial())}) {
-        connect(logButton, &QAbstractButton::clicked, delegate,
-                [delegate, logButton] { delegate->showLogPaymentPanel(logButton); });
-    }
-    connect(m_overview->overviewButtonView(), &QAbstractButton::clicked, delegate,
-            [delegate] { delegate->switchToBillView(); });
-    connect(m_overview->payNowOverviewButton(), &QAbstractButton::clicked, delegate,
+    connect(overview, &BWOverviewController::logPaymentRequested, delegate, &BWAppDelegate::showLogPaymentPanel);
+    connect(overview, &BWOverviewController::viewBillRequested, delegate, [delegate] { delegate->switchToBillView(); });
+    connect(overview, &BWOverviewController::payNowRequested, delegate,
             [delegate] { delegate->showBillWithPayAction(); });
 }
 
@@ -126,12 +120,10 @@ void BWMainScreens::connectEditor(const BWUserInteraction& interaction)
     editor->setBillPageButtons(m_billView->nextBillButton(), m_billView->previousBillButton());
 
     BWAppDelegate* delegate = &m_delegate;
-    KBButton* newBill = m_overview->overviewNewBillButton();
-    connect(newBill, &QAbstractButton::clicked, delegate, [delegate, newBill] {
-        delegate->createNewBillFromMenu(newBill);
-    });
-    KBButton* newIncome = m_overview->overviewNewIncomeButton();
-    connect(newIncome, &QAbstractButton::clicked, editor, [editor, newIncome] { editor->createNewIncome(newIncome); });
+    connect(m_overview.get(), &BWOverviewController::newBillRequested, delegate,
+            [delegate](QWidget* anchor) { delegate->createNewBillFromMenu(anchor); });
+    connect(m_overview.get(), &BWOverviewController::newIncomeRequested, editor,
+            [editor](QWidget* anchor) { editor->createNewIncome(anchor); });
 }
 
 // What the user stored in a screen reaches the delegate, which reloads what

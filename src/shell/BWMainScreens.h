@@ -18,8 +18,8 @@ class SoundPlayer;
 
 // The main window's screens as the program runs them: makes the overview, the
 // bill page, the log-payment panel and the bill editor, hands them to the
-// application delegate and carries what the screens ask for (their signals
-// and buttons) to the delegate.
+// application delegate and carries what the screens ask for and announce
+// (their signals) to the delegate.
 //
 // Made after the delegate and before its start-up; goes before the delegate,
 // taking the screens back from it first.
