@@ -297,6 +297,9 @@ signals:
     void exportBillRequested();
     // A change to the bills was stored from the overview.
     void billChanged(const QString& billID);
+    // The vacation popover closed after the user turned the vacation on or
+    // off or moved its dates; the shown due dates follow the new setting.
+    void vacationChanged();
 
 private:
     struct ListLoad
@@ -404,6 +407,8 @@ private:
     QCheckBox* m_vacationSwitch = nullptr;
     QDateEdit* m_vacationStart = nullptr;
     QDateEdit* m_vacationEnd = nullptr;
+    // Set by a change in the vacation popover since it was opened.
+    bool m_vacationEdited = false;
     BWIncomeController* m_incomeController = nullptr;
     QToolButton* m_incomeButton = nullptr;
     QString m_dockBadge;
