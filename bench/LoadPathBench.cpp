@@ -27,9 +27,11 @@
 
 #include "BenchStore.h"
 #include "platform/PropertyList.h"
+#include "platform/UserDefaults.h"
 #include "screens/BWOverviewController.h"
 #include "store/BWRegisteredDefaults.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
 #include "store/BWPayment.h"
 #include "store/BWPaymentLogger.h"
 
@@ -222,6 +224,15 @@ StartFigures startOnce(const VirtualScreen& screen, const QString& home)
     return figures;
 }
 
+// A returning user finished the welcome sheet at the first start; without
+// this every measured start would show it and load the overview twice.
+void dismissWelcomeSheet(const QString& home)
+{
+    UserDefaults standard(UserDefaults::standardPath(home + "/.config/Orvane"));
+    standard.setBool(BWDefaultsKeys::BW_IsFirstLaunchV8_NEW, false);
+    standard.synchronize();
+}
+
 void measureStart(const VirtualScreen& screen, int bills, Figures& figures)
 {
     QTemporaryDir home;
@@ -229,6 +240,7 @@ void measureStart(const VirtualScreen& screen, int bills, Figures& figures)
     QFile::setPermissions(home.filePath("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     seedDataFolder(home.filePath(".local/share/Orvane/Orvane.ovdata"), bills);
     startOnce(screen, home.path());  // the earlier start: settings and suite
+    dismissWelcomeSheet(home.path());
     std::vector<StartFigures> runs;
     for (int run = 0; run < 3; ++run)
         runs.push_back(startOnce(screen, home.path()));
