@@ -85,7 +85,6 @@ void BWAppDelegate::followCloudUser(const BWCloudAccount::User& user)
     m_cloudAccount->setUserUID(user.uid);
     if (!user.isSignedIn())
         return;
-    Log::line(QStringLiteral("User ID Set"));
     m_cloudAccount->listenForChangesToBills();
     m_cloudAccount->uploadAllBillsToFirebaseIfNecessary();
 }

@@ -135,7 +135,11 @@ QWidget* BWOrvaneCloudLoginController::buildSignInPage()
     m_loadingBar = new BGHUDProgressIndicator;
     m_loadingBar->setIndeterminate(true);
     m_loadingBar->setTextVisible(false);
-    layout->addLayout(row({m_loadingText, m_loadingBar}, false));
+    auto* progress = new QHBoxLayout;
+    progress->setSpacing(kSpacing);
+    progress->addWidget(m_loadingText);
+    progress->addWidget(m_loadingBar, 1);
+    layout->addLayout(progress);
 
     m_errorField = new QLabel;
     m_errorField->setTextFormat(Qt::PlainText);

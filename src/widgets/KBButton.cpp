@@ -11,6 +11,9 @@ void KBButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setFont(font());
+    // A button that can't be pressed at the moment says so by fading.
+    if (!isEnabled())
+        painter.setOpacity(DisabledOpacity);
     cell_.drawBezel(painter, rect(), isDown());
     cell_.drawTitle(painter, text(), rect(), Qt::AlignCenter);
 }

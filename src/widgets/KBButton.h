@@ -8,6 +8,9 @@
 class KBButton : public QPushButton {
     Q_OBJECT
 public:
+    // How much of its colour a disabled button keeps.
+    static constexpr qreal DisabledOpacity = 0.45;
+
     explicit KBButton(const QString& text = QString(), QWidget* parent = nullptr);
 
     KBButtonCell& cell() { return cell_; }

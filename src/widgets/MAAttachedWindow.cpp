@@ -2,6 +2,7 @@
 
 #include "BWFlippedGeometry.h"
 
+#include <QBitmap>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -76,6 +77,9 @@ void MAAttachedWindow::placeWindow()
     const QRectF frame = BWFlippedGeometry::toScreen(m_placement.windowFrame, screenFlipHeight);
     setGeometry(frame.toRect());
     m_view->setGeometry(BWFlippedGeometry::toScreen(m_placement.viewFrame, frame.height()).toRect());
+    // Without a compositor the see-through corners and the room beside the
+    // arrow would show black: only the bubble itself belongs to the window.
+    setMask(QBitmap::fromImage(bubbleImage().createAlphaMask()));
 }
 
 // Placing the window resizes it, which brings us back here; the guard keeps
@@ -162,7 +166,7 @@ void MAAttachedWindow::setHasArrow(bool hasArrow)
     if (hasArrow == m_bubble.hasArrow())
         return;
     m_bubble.setHasArrow(hasArrow);
-    update();
+    redisplay();
 }
 
 void MAAttachedWindow::setDrawsRoundCornerBesideArrow(bool round)

@@ -82,6 +82,17 @@ TEST(KBButton, PressedBezelIsTheFlatDarkerColour)
     EXPECT_TRUE(near(at(image, 40, 20), clamped(-0.12, 0.21, 0.68)));
 }
 
+TEST(KBButton, DisabledButtonFades)
+{
+    KBButton button;
+    button.resize(80, 24);
+    button.setKBButtonType(KBButtonTypeBlue);
+    const QColor enabled = at(WidgetPixels::render(button), 40, 20);
+    button.setEnabled(false);
+    const QColor disabled = at(WidgetPixels::render(button), 40, 20);
+    EXPECT_LT(disabled.alphaF(), enabled.alphaF());
+}
+
 TEST(KBButton, TypeChangeShowsAtTheNextPaintAndClicksStillWork)
 {
     KBButton button("Pay");

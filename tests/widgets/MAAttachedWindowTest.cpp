@@ -231,6 +231,24 @@ TEST(MAAttachedWindowCreation, ScreenPointPlacesTheWindowAroundTheView)
     EXPECT_EQ(window->geometry(), QRect(300, 146, 104, 54));
 }
 
+// Desktops without a compositor draw a window's see-through parts black.
+TEST(MAAttachedWindowCreation, OnlyTheBubbleBelongsToTheWindow)
+{
+    auto* view = new QWidget;
+    view->resize(100, 50);
+    std::unique_ptr<MAAttachedWindow> window(
+        MAAttachedWindow::create(view, QPointF(300, 200), nullptr, Side::Below, 0));
+    ASSERT_TRUE(window);
+    const QRegion shape = window->mask();
+    EXPECT_TRUE(shape.contains(view->geometry().center()));
+    EXPECT_TRUE(shape.contains(QPoint(52, 8)));   // inside the arrow
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));   // beside the arrow
+    EXPECT_FALSE(shape.contains(QPoint(0, 69)));  // the rounded corner
+
+    window->setPoint(QPointF(300, 200), Side::Right);
+    EXPECT_TRUE(window->mask().contains(view->geometry().center()));
+}
+
 TEST(MAAttachedWindowCreation, AutomaticSideIsChosenOnce)
 {
     auto* view = new QWidget;
