@@ -2,43 +2,58 @@
 
 #include "store/BWBillRecordKeys.h"
 #include "store/BWPaymentLogger.h"
+#include "sync/BWSyncedPayments.h"
 
-bool BWPaymentListMerge::samePayment(const QVariantMap& a, const QVariantMap& b)
+QSet<qint64> BWPaymentListMerge::momentsOf(const QVariantList& payments)
 {
-    const QDateTime dateA = a.value(PaymentKeys::Date).toDateTime();
-    const QDateTime dateB = b.value(PaymentKeys::Date).toDateTime();
-    return dateA.toSecsSinceEpoch() == dateB.toSecsSinceEpoch()
-        && a.value(PaymentKeys::Amount).toDouble() == b.value(PaymentKeys::Amount).toDouble()
-        && a.value(PaymentKeys::Note).toString() == b.value(PaymentKeys::Note).toString();
+    QSet<qint64> moments;
+    for (const QVariant& payment : payments)
+        moments.insert(BWSyncedPayments::momentOf(payment));
+    return moments;
 }
 
-bool BWPaymentListMerge::contains(const QVariantList& payments, const QVariantMap& payment)
+bool BWPaymentListMerge::holdsSamePayment(const QVariantList& payments, const QVariant& payment)
 {
+    const QVariantMap wanted = payment.toMap();
     for (const QVariant& entry : payments) {
-        if (samePayment(entry.toMap(), payment))
+        const QVariantMap held = entry.toMap();
+        if (BWSyncedPayments::momentOf(entry) == BWSyncedPayments::momentOf(payment)
+            && held.value(PaymentKeys::Amount).toDouble() == wanted.value(PaymentKeys::Amount).toDouble()
+            && held.value(PaymentKeys::Note).toString() == wanted.value(PaymentKeys::Note).toString())
             return true;
     }
     return false;
 }
 
-std::optional<QVariantMap> BWPaymentListMerge::mergeConcurrentPayments(const QVariantMap& winner,
-                                                                       const QVariantMap& loser)
+QVariantList BWPaymentListMerge::mergedPayments(const QVariantList& winner, const QVariantList& other,
+                                                const QSet<qint64>& inStep)
 {
-    const QVariantList winnerPayments = winner.value(BillKeys::PaymentList).toList();
-    const QVariantList loserPayments = loser.value(BillKeys::PaymentList).toList();
-    QVariantList loserOnly;
-    for (const QVariant& entry : loserPayments) {
-        if (!contains(winnerPayments, entry.toMap()))
-            loserOnly.append(entry);
+    const QSet<qint64> inWinner = momentsOf(winner);
+    const QSet<qint64> inOther = momentsOf(other);
+    QVariantList merged;
+    for (const QVariant& payment : winner) {
+        const qint64 moment = BWSyncedPayments::momentOf(payment);
+        if (inOther.contains(moment) || !inStep.contains(moment))
+            merged.append(payment);
     }
-    bool winnerGained = false;
-    for (const QVariant& entry : winnerPayments)
-        winnerGained = winnerGained || !contains(loserPayments, entry.toMap());
-    if (loserOnly.isEmpty() || !winnerGained)
-        return std::nullopt;
+    for (const QVariant& payment : other) {
+        const qint64 moment = BWSyncedPayments::momentOf(payment);
+        if (inStep.contains(moment))
+            continue;   // in step before: the winner's copy of it holds
+        // New on this side: kept, unless the winner holds the very same one.
+        // Two payments logged apart in one second are two payments.
+        if (!inWinner.contains(moment) || !holdsSamePayment(winner, payment))
+            merged.append(payment);
+    }
+    return merged;
+}
 
+std::optional<QVariantMap> BWPaymentListMerge::withPayments(const QVariantMap& winner, const QVariantList& payments)
+{
+    const QVariantList held = winner.value(BillKeys::PaymentList).toList();
+    if (held.size() == payments.size() && momentsOf(held) == momentsOf(payments))
+        return std::nullopt;
     QVariantMap merged = winner;
-    const QVariantList payments = winnerPayments + loserOnly;
     merged.insert(BillKeys::PaymentList, payments);
     BWPaymentLogger::setTotalsFromPayments(merged, payments);
     return merged;
@@ -49,10 +64,11 @@ QVariantList BWPaymentListMerge::keepLocalDetails(const QVariantList& incoming, 
     QVariantList result;
     for (const QVariant& entry : incoming) {
         QVariantMap payment = entry.toMap();
+        const qint64 moment = BWSyncedPayments::momentOf(entry);
         for (const QVariant& localEntry : local) {
-            const QVariantMap localPayment = localEntry.toMap();
-            if (!samePayment(payment, localPayment))
+            if (BWSyncedPayments::momentOf(localEntry) != moment)
                 continue;
+            const QVariantMap localPayment = localEntry.toMap();
             const QString receipt = payment.value(PaymentKeys::Receipt).toString();
             QVariantMap kept = localPayment;
             for (auto it = payment.cbegin(); it != payment.cend(); ++it)

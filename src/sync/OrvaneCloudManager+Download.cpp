@@ -13,6 +13,7 @@
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "sync/BWPaymentListMerge.h"
+#include "sync/BWSyncedPayments.h"
 
 namespace {
 
@@ -97,21 +98,23 @@ bool OrvaneCloudManager::saveRecordLocally(const CloudRecord& record, bool notif
     const QDateTime localDate = localDateOf(billID, local.value_or(QVariantMap()));
     const QDateTime cloudDate = cloudModificationDateForBillRecord(record);
     QVariantMap bill = convertRecordintoBill(record, dataFolder());
-    QDateTime date = cloudDate;
+    BWSyncedPayments synced(dataFolder());
     if (local) {
+        const QVariantList localPayments = local->value(BillKeys::PaymentList).toList();
         bill.insert(BillKeys::PaymentList, BWPaymentListMerge::keepLocalDetails(
-                                               bill.value(BillKeys::PaymentList).toList(),
-                                               local->value(BillKeys::PaymentList).toList()));
+                                               bill.value(BillKeys::PaymentList).toList(), localPayments));
         const bool cloudWins = shouldSaveRecordLocally(localDate, cloudDate);
         const QVariantMap& winner = cloudWins ? bill : *local;
-        const QVariantMap& loser = cloudWins ? *local : bill;
-        if (const std::optional<QVariantMap> merged = BWPaymentListMerge::mergeConcurrentPayments(winner, loser)) {
-            // Both copies gained payments: the merge is newer than either and
-            // goes back up once it is stored here.
+        const QVariantMap& other = cloudWins ? *local : bill;
+        const QVariantList payments = BWPaymentListMerge::mergedPayments(
+            winner.value(BillKeys::PaymentList).toList(), other.value(BillKeys::PaymentList).toList(),
+            synced.inStep(billID));
+        if (const std::optional<QVariantMap> merged = BWPaymentListMerge::withPayments(winner, payments)) {
+            // Each copy holds payments the other lacks: the merge is newer
+            // than either and goes back up once it is stored here.
             Log::line(QStringLiteral("Payments of both copies of %1 kept").arg(billID));
             bill = *merged;
-            date = std::max({now(), localDate, cloudDate});
-            bill.insert(BillKeys::SyncModificationDate, date);
+            bill.insert(BillKeys::SyncModificationDate, std::max({now(), localDate, cloudDate}));
             if (!writeDownloadedBill(bill))
                 return false;
             uploadBillToCloud(bill, billID);
@@ -123,14 +126,16 @@ bool OrvaneCloudManager::saveRecordLocally(const CloudRecord& record, bool notif
             Log::line(QStringLiteral("Should not save locally."));
             return false;
         }
-        if (syncedFields(*local, date) == syncedFields(bill, date)) {
+        if (syncedFields(*local, cloudDate) == syncedFields(bill, cloudDate)) {
             Log::line(QStringLiteral("Bill %1 is the same here; not written again").arg(billID));
+            synced.remember(billID, localPayments);
             return false;
         }
     }
     Log::line(QStringLiteral("YES, save locally."));
     if (!writeDownloadedBill(bill))
         return false;
+    synced.remember(billID, bill.value(BillKeys::PaymentList).toList());
     if (notifyImmediately)
         emit iCloudChangeReceived(billID);
     return true;

@@ -13,6 +13,7 @@
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "sync/BWPaymentListMerge.h"
+#include "sync/BWSyncedPayments.h"
 
 namespace {
 
@@ -145,9 +146,16 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
         record = *fetched;
         const QDateTime cloudDate = cloudModificationDateForBillRecord(record);
         const QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
-        if (const std::optional<QVariantMap> merged = BWPaymentListMerge::mergeConcurrentPayments(*bill, cloudBill)) {
-            // Both copies gained payments: the merge is newer than either,
-            // and is kept here before it goes up.
+        const bool localWins = shouldSaveRecordToCloud(localDate, cloudDate);
+        const QVariantMap& winner = localWins ? *bill : cloudBill;
+        const QVariantMap& other = localWins ? cloudBill : *bill;
+        const QVariantList payments = BWPaymentListMerge::mergedPayments(
+            winner.value(BillKeys::PaymentList).toList(), other.value(BillKeys::PaymentList).toList(),
+            BWSyncedPayments(dataFolder()).inStep(billID));
+        if (const std::optional<QVariantMap> merged =
+                BWPaymentListMerge::withPayments(winner, payments)) {
+            // Each copy holds payments the other lacks: the merge is newer
+            // than either, and is kept here before it goes up.
             localDate = std::max({now(), localDate, cloudDate});
             bill = *merged;
             bill->insert(BillKeys::SyncModificationDate, localDate);
@@ -156,7 +164,7 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
                 return;
             }
             emit iCloudChangeReceived(billID);
-        } else if (!shouldSaveRecordToCloud(localDate, cloudDate)) {
+        } else if (!localWins) {
             Log::line(QStringLiteral("Record does not need to be uploaded to iCloud"));
             endUpload(billID);
             return;
@@ -169,7 +177,8 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
     record = convertBill(*bill, localDate, record);
 
     QPointer<OrvaneCloudManager> self(this);
-    database()->saveRecord(record, [self, billID, attempt, name = bill->value(BillKeys::Name).toString()](
+    database()->saveRecord(record, [self, billID, attempt, name = bill->value(BillKeys::Name).toString(),
+                                    payments = bill->value(BillKeys::PaymentList).toList()](
                                        const CloudRecord&, const CloudError& error) {
         if (!self)
             return;
@@ -182,6 +191,7 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
             });
             return;
         }
+        BWSyncedPayments(self->dataFolder()).remember(billID, payments);
         self->uploadSucceeded(billID, QStringLiteral("Bill Uploaded"));
     });
 }

@@ -172,6 +172,24 @@ TEST_F(TwoDevicesTest, PaymentsLoggedOnBothDevicesOfflineAreAllKept)
     EXPECT_EQ(a.paymentNotes(billID), b.paymentNotes(billID));
 }
 
+TEST_F(TwoDevicesTest, PaymentIsKeptWhenTheOtherDeviceLaterChangedSomethingElse)
+{
+    const QString billID = sharedBill();
+    containerB.memoryDatabase()->setSignedIn(false);
+    a.advance(60);
+    ASSERT_TRUE(a.pay(billID, 900.0, QStringLiteral("paid on A")));
+    b.advance(3600 + 120);   // after A's payment, unaware of it
+    ASSERT_TRUE(b.edit(billID, BillKeys::Notes, QStringLiteral("landlord changed")));
+    settle();
+    containerB.memoryDatabase()->setSignedIn(true);
+    syncBoth(b, a);
+
+    for (SyncDevice* device : {&a, &b}) {
+        EXPECT_EQ(device->paymentNotes(billID), QStringList{"paid on A"});
+        EXPECT_EQ(device->bill(billID).value(BillKeys::Notes).toString(), "landlord changed");
+    }
+}
+
 TEST_F(TwoDevicesTest, IdListsConverge)
 {
     setOnline(false);
