@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QStringList>
 #include <QXmlStreamReader>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
 #include <cmath>
@@ -631,6 +632,31 @@ std::optional<QString> unescapedKey(const QByteArray& text)
     return QString::fromUtf8(plain.replace('\x01', '&'));
 }
 
+// A list this long (the app-group suite holds every item) is worth writing
+// on the worker threads.
+constexpr qsizetype LongListItems = 256;
+
+// The text of a long list as a value of a top-level dictionary, the same
+// bytes the writer gives: an item's text depends on nothing else, so the
+// items are written on the worker threads, a batch at a time to keep the
+// memory of the pieces small beside the whole.
+QByteArray longListFragment(const QVariantList& items, QString* error)
+{
+    constexpr qsizetype BatchItems = 32;
+    QByteArray out = "\t<array>\n";
+    for (qsizetype first = 0; first < items.size(); first += BatchItems) {
+        const QList<QByteArray> texts = QtConcurrent::blockingMapped<QList<QByteArray>>(
+            items.mid(first, BatchItems), [](const QVariant& item) { return Writer().fragment(item, 2, nullptr); });
+        for (const QByteArray& text : texts) {
+            if (text.isEmpty())  // refused: the writer says why
+                return Writer().fragment(items, 1, error);
+            out += text;
+        }
+    }
+    out += "\t</array>\n";
+    return out;
+}
+
 }  // namespace
 
 ReadResult parse(const QByteArray& xml)
@@ -671,6 +697,8 @@ QByteArray serialize(const QVariant& value, QString* error)
 
 QByteArray serializeDictionaryValue(const QVariant& value, QString* error)
 {
+    if (kindOf(value) == Kind::Array && value.toList().size() >= LongListItems)
+        return longListFragment(value.toList(), error);
     return Writer().fragment(value, 1, error);
 }
 

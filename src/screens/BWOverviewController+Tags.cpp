@@ -65,6 +65,16 @@ void BWOverviewController::setUpSearchField()
     }
 }
 
+void BWOverviewController::setSearchFieldShown(bool shown)
+{
+    m_searchField->setVisible(shown);
+}
+
+void BWOverviewController::focusSearchField()
+{
+    m_searchField->setFocus();
+}
+
 void BWOverviewController::selectSearchMenuItem(QAction* item)
 {
     applyFilterWithString(item->text());
@@ -128,14 +138,17 @@ void BWOverviewController::buildVacationPopover()
 
     connect(m_vacationSwitch, &QCheckBox::toggled, this, [this](bool on) {
         m_env.defaults->setBool(BWDefaultsKeys::VacationEnabled, on);
+        m_vacationEdited = true;
     });
     connect(m_vacationStart, &QDateEdit::dateChanged, this, [this](const QDate& day) {
         // A vacation can't end before it starts.
         m_vacationEnd->setMinimumDate(day);
         m_env.defaults->setObject(BWDefaultsKeys::VacationStartDate, QDateTime(day, QTime(0, 0)));
+        m_vacationEdited = true;
     });
     connect(m_vacationEnd, &QDateEdit::dateChanged, this, [this](const QDate& day) {
         m_env.defaults->setObject(BWDefaultsKeys::VacationEndTime, QDateTime(day, QTime(23, 59, 59)));
+        m_vacationEdited = true;
     });
     connect(done, &QPushButton::clicked, m_vacationPopover, &QWidget::close);
     m_vacationPopover->installEventFilter(this);
@@ -147,6 +160,7 @@ void BWOverviewController::showVacationModePopover(QWidget* anchor)
     const QSignalBlocker quietSwitch(m_vacationSwitch);
     const QSignalBlocker quietStart(m_vacationStart);
     const QSignalBlocker quietEnd(m_vacationEnd);
+    m_vacationEdited = false;
     m_vacationSwitch->setChecked(defaults.boolForKey(BWDefaultsKeys::VacationEnabled));
     const QDate today = m_env.clock->today();
     const QDateTime start = defaults.dateForKey(BWDefaultsKeys::VacationStartDate);
@@ -171,4 +185,7 @@ void BWOverviewController::showVacationModePopover(QWidget* anchor)
 void BWOverviewController::vacationPopoverWillClose()
 {
     loadOverview();
+    if (m_vacationEdited)
+        emit vacationChanged();
+    m_vacationEdited = false;
 }

@@ -224,7 +224,9 @@ public:
     QWidget* monthAtGlance() const override;
     void addSidebarAccessory(QWidget* accessory) override;
     BWPopupButton* tagDropdown() const { return m_tagDropdown; }
-    BGHUDSearchField* searchField() const override { return m_searchField; }
+    BGHUDSearchField* searchField() const { return m_searchField; }
+    void setSearchFieldShown(bool shown) override;
+    void focusSearchField() override;
     BackgroundView* headerBox() const { return m_headerBox; }
     KBButton* showAllButton() const override { return m_showAllButton; }
     QToolButton* airplaneButton() const { return m_airplaneButton; }
@@ -295,6 +297,9 @@ signals:
     void exportBillRequested();
     // A change to the bills was stored from the overview.
     void billChanged(const QString& billID);
+    // The vacation popover closed after the user turned the vacation on or
+    // off or moved its dates; the shown due dates follow the new setting.
+    void vacationChanged();
 
 private:
     struct ListLoad
@@ -402,6 +407,8 @@ private:
     QCheckBox* m_vacationSwitch = nullptr;
     QDateEdit* m_vacationStart = nullptr;
     QDateEdit* m_vacationEnd = nullptr;
+    // Set by a change in the vacation popover since it was opened.
+    bool m_vacationEdited = false;
     BWIncomeController* m_incomeController = nullptr;
     QToolButton* m_incomeButton = nullptr;
     QString m_dockBadge;

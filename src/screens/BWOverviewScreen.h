@@ -64,7 +64,10 @@ public:
     // month panel; a screen without room for it leaves it unplaced.
     virtual void addSidebarAccessory(QWidget* accessory) { (void)accessory; }
 
-    virtual QWidget* searchField() const = 0;
+    // The search field: shown or hidden as the shell decides by the window's
+    // width, and given the keyboard on the user's command.
+    virtual void setSearchFieldShown(bool shown) = 0;
+    virtual void focusSearchField() = 0;
     virtual QAbstractButton* overviewButtonLog() const = 0;
     virtual QWidget* showAllButton() const = 0;
     virtual QWidget* actionText() const = 0;

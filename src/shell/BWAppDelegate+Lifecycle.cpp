@@ -433,7 +433,7 @@ void BWAppDelegate::createMenuAfterPassword()
 void BWAppDelegate::selectSearchField()
 {
     if (m_screens.overview)
-        m_screens.overview->searchField()->setFocus();
+        m_screens.overview->focusSearchField();
     bringMainWindowToFront();
 }
 

@@ -183,7 +183,7 @@ void BWAppDelegate::updateSearchFieldVisibility()
     if (!hasOverview())
         return;
     BWOverviewScreen& overview = *m_screens.overview;
-    overview.searchField()->setVisible(
+    overview.setSearchFieldShown(
         shownAtWindowWidth(mainWindow(), searchFieldLowerBound, searchFieldUpperBound, overview.showAllButton()));
 }
 

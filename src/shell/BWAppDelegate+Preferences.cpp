@@ -2,6 +2,8 @@
 
 #include "platform/UserDefaults.h"
 #include "screens/BWOverviewScreen.h"
+#include "shell/BWReminderManager.h"
+#include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
 
 using namespace BWDefaultsKeys;
@@ -16,8 +18,18 @@ void BWAppDelegate::preferenceDidChange(const QString& key)
         updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
     if (m_screens.overview && QStringList{Average, Amount, Balance, LastPaid}.contains(key))
         m_screens.overview->updateTableColumnVisibility();
+    if (BWBillsLoader::settingMovesShownDueDates(key))
+        dueDateShiftsDidChange();
     // Due-soon days, date shifts, income and the rest show in the overview
     // and the tray menu, which a reload brings up to date.
     if (!isLocked())
         updateOverview();
+}
+
+void BWAppDelegate::dueDateShiftsDidChange()
+{
+    // Reminders are made when a bill is written; a setting that moves the day
+    // a bill is shown due writes no bill, so they are made again here.
+    if (m_reminders)
+        m_reminders->renewRemindersOfListedItems();
 }

@@ -101,6 +101,8 @@ void BWAppDelegate::startUsing()
         if (!m_defaults.setBool(key, false))
             Log::line(QStringLiteral("Could not store %1").arg(key));
     }
+    // Bills imported before this were reminded with holidays avoided.
+    dueDateShiftsDidChange();
     if (hasOverview())
         reloadOverviewAndSuggestions();
     if (!m_defaults.setBool(FirstLaunchSinceiCloud2, false))

@@ -42,6 +42,7 @@ class QWidget;
 #include <functional>
 class BWMenulet;
 class BWPasswordLock;
+class BWReminderManager;
 class QMenu;
 class QMessageBox;
 class SleepWatcher;
@@ -519,9 +520,20 @@ private:
     // (end Cloud sync)
 
     // Preferences
+public:
+    // The service that makes the bills' reminders; set it for reminders to
+    // follow settings that move due dates. It must outlive the delegate.
+    void setReminderManager(BWReminderManager* reminders) { m_reminders = reminders; }
+
 public slots:
     // A setting was changed in the preferences: what shows it follows.
     void preferenceDidChange(const QString& key);
+    // Weekend, holiday or vacation settings changed: the reminders of the
+    // listed bills move to the days the bills are now shown due.
+    void dueDateShiftsDidChange();
+
+private:
+    BWReminderManager* m_reminders = nullptr;
     // (end Preferences)
 
     // Cloud account

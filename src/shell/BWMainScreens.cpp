@@ -48,6 +48,7 @@ void BWMainScreens::connectOverviewToDelegate()
     connect(overview, &BWOverviewController::switchToOverviewRequested, delegate,
             [delegate] { delegate->switchToOverview(); });
     connect(overview, &BWOverviewController::showBillRequested, delegate, &BWAppDelegate::showBillFromSearch);
+    connect(overview, &BWOverviewController::vacationChanged, delegate, &BWAppDelegate::dueDateShiftsDidChange);
     m_launcherEntry = std::make_unique<LauncherEntry>(QDBusConnection::sessionBus());
     connect(overview, &BWOverviewController::dockBadgeChanged, this,
             [this](const QString& badge) { m_launcherEntry->setBadgeLabel(badge); });

@@ -110,6 +110,16 @@ void BWReminderManager::checkForNotificationsToAddWithBillList(const QVariantLis
     }
 }
 
+void BWReminderManager::renewRemindersOfListedItems()
+{
+    const std::optional<QVariantList> items = BWBillsLoader(m_env).loadListedItems();
+    if (!items) {
+        Log::line(QStringLiteral("No data folder: reminders left as they are"));
+        return;
+    }
+    checkForNotificationsToAddWithBillList(*items);
+}
+
 QDateTime BWReminderManager::calculateAlarmDateWithBill(const QVariantMap& record) const
 {
     const QDateTime dueDate = shownDueDate(record);

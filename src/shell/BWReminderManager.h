@@ -60,6 +60,9 @@ public:
     // For each record in order: its reminders made again when its RemindMe is
     // on, removed otherwise.
     void checkForNotificationsToAddWithBillList(const QVariantList& bills);
+    // Makes the reminders of every listed item again from its stored date,
+    // for when a setting moved the days bills are shown due. Writes no bill.
+    void renewRemindersOfListedItems();
 
     // The moment the reminders of a record go off: ReminderDays calendar days
     // before the day the bill is shown due, at the hour and minute of

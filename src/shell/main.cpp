@@ -197,6 +197,7 @@ int main(int argc, char** argv)
         delegate.objectController()->setDataFolderLock(&dataFolderLock);
     delegate.setCloudSync({&cloudContainer, &cloudEngine, &keyValueSync, &phoneSync});
     delegate.setNotificationCenter(&notifications);
+    delegate.setReminderManager(&reminders);
     delegate.setSleepWatcher(&sleepWatcher);
     delegate.setCloudAccount(&cloudAccount);
     BWPasswordController passwordController(secrets, standard, BWUserInteraction::system().showAlert);

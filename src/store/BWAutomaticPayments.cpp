@@ -53,7 +53,8 @@ QStringList BWAutomaticPayments::logDuePaymentsOnce(const QStringList& billIDs) 
     // A list handed in may be older than the files, or show an item more
     // than once; the payment always goes onto the item as stored. Read all
     // at once, the items come from the cache the overview's load then uses.
-    const QList<std::optional<QVariantMap>> items = BWBillsLoader(m_env).loadBillsWithIDs(billIDs);
+    const QList<std::optional<QVariantMap>> items =
+        BWBillsLoader(m_env).loadBillsWithIDs(billIDs, [this](const QVariantMap& stored) { return logsItself(stored); });
     QSet<QString> seen;
     QStringList logged;
     for (qsizetype i = 0; i < billIDs.size(); ++i) {

@@ -77,6 +77,14 @@ QDateTime BWBillsLoader::shownDueDateOfRecord(const QVariantMap& record) const
     return shown.value(BillKeys::DueDate).toDateTime();
 }
 
+bool BWBillsLoader::settingMovesShownDueDates(const QString& key)
+{
+    using namespace BWDefaultsKeys;
+    static const QStringList shiftSettings = {ShouldAllowHolidayAdjustments, BWAvoidWeekends, BWAvoidHolidays,
+                                              VacationEnabled, VacationStartDate, VacationEndTime};
+    return shiftSettings.contains(key);
+}
+
 void BWBillsLoader::modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) const
 {
     if (billIsIncome(bill))

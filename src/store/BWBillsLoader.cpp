@@ -65,28 +65,14 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
     if (dataFolder.isEmpty())
         return std::nullopt;
 
-    const QStringList billIDs = validIDs(activeIDsOfIndex(dataFolder));
-    const QStringList paths = billFilePaths(dataFolder, billIDs);
-    const QList<PropertyList::ReadResult> files = BWBillFileCache::shared().read(paths);
     QVariantList result;
-    for (qsizetype i = 0; i < billIDs.size(); ++i) {
-        const QString& billID = billIDs.at(i);
-        std::optional<QVariantMap> bill = billOfFile(paths.at(i), files.at(i));
-        if (!bill)
+    for (const QVariant& item : readRecordsInGroup(dataFolder, group, tag)) {
+        const QVariantMap bill = item.toMap();
+        if (billIsIncome(bill) && !showIncome)
             continue;
-        if (bill->value(BillKeys::DueDate).typeId() != QMetaType::QDateTime) {
-            Log::line(QStringLiteral("Bill %1 has no due date; left out").arg(billID));
+        if (hideAutomatic && isAutomatic(bill))
             continue;
-        }
-        takeDueDateAsAbsoluteAndShift(*bill);
-        if (!passesFilter(*bill, group, tag))
-            continue;
-        if (billIsIncome(*bill) && !showIncome)
-            continue;
-        if (hideAutomatic && isAutomatic(*bill))
-            continue;
-        addNecessaryInfoToBill(*bill, false);
-        result.append(*bill);
+        result.append(bill);
     }
 
     if (group == IndexKeys::ArchivedBills) {
@@ -104,6 +90,38 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
     return withExtraOccurrences(result, tag, overRideIncome);
 }
 
+std::optional<QVariantList> BWBillsLoader::loadListedItems() const
+{
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty())
+        return std::nullopt;
+    return readRecordsInGroup(dataFolder, IndexKeys::ActiveBills, QString());
+}
+
+QVariantList BWBillsLoader::readRecordsInGroup(const QString& dataFolder, const QString& group,
+                                               const QString& tag) const
+{
+    const QStringList billIDs = validIDs(activeIDsOfIndex(dataFolder));
+    const QStringList paths = billFilePaths(dataFolder, billIDs);
+    const QList<PropertyList::ReadResult> files = BWBillFileCache::shared().read(paths);
+    QVariantList records;
+    for (qsizetype i = 0; i < billIDs.size(); ++i) {
+        std::optional<QVariantMap> bill = billOfFile(paths.at(i), files.at(i));
+        if (!bill)
+            continue;
+        if (bill->value(BillKeys::DueDate).typeId() != QMetaType::QDateTime) {
+            Log::line(QStringLiteral("Bill %1 has no due date; left out").arg(billIDs.at(i)));
+            continue;
+        }
+        takeDueDateAsAbsoluteAndShift(*bill);
+        if (!passesFilter(*bill, group, tag))
+            continue;
+        addNecessaryInfoToBill(*bill, false);
+        records.append(*bill);
+    }
+    return records;
+}
+
 std::optional<QVariantMap> BWBillsLoader::loadBillWithID(const QString& billID) const
 {
     if (!BWUIDMaker::isValidUID(billID)) {
@@ -116,7 +134,8 @@ std::optional<QVariantMap> BWBillsLoader::loadBillWithID(const QString& billID) 
     return displayReady(readBillFile(dataFolder, billID));
 }
 
-QList<std::optional<QVariantMap>> BWBillsLoader::loadBillsWithIDs(const QStringList& billIDs) const
+QList<std::optional<QVariantMap>> BWBillsLoader::loadBillsWithIDs(
+    const QStringList& billIDs, const std::function<bool(const QVariantMap&)>& wanted) const
 {
     QList<std::optional<QVariantMap>> bills(billIDs.size());
     const QString dataFolder = orvaneDirectory();
@@ -128,10 +147,12 @@ QList<std::optional<QVariantMap>> BWBillsLoader::loadBillsWithIDs(const QStringL
     // The files stand in the order of the valid ids among `billIDs`.
     qsizetype file = 0;
     for (qsizetype i = 0; i < billIDs.size(); ++i) {
-        if (BWUIDMaker::isValidUID(billIDs.at(i))) {
-            bills[i] = displayReady(billOfFile(paths.at(file), files.at(file)));
-            ++file;
-        }
+        if (!BWUIDMaker::isValidUID(billIDs.at(i)))
+            continue;
+        std::optional<QVariantMap> stored = billOfFile(paths.at(file), files.at(file));
+        ++file;
+        if (stored && (!wanted || wanted(*stored)))
+            bills[i] = displayReady(std::move(stored));
     }
     return bills;
 }

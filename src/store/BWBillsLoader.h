@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -40,13 +41,19 @@ public:
     // when there is no data-folder path.
     std::optional<QVariantList> loadBillsInGroup(const QString& group, const QString& tag,
                                                  bool overRideIncome = false) const;
+    // Every listed item (in `ActiveBills`, not archived) once, display-ready:
+    // bills and income alike, including those the overview's settings hide.
+    // Nothing when there is no data-folder path.
+    std::optional<QVariantList> loadListedItems() const;
     // One display-ready record, or nothing when the id is not a valid id or its
     // file can't be read.
     std::optional<QVariantMap> loadBillWithID(const QString& billID) const;
     // The records of `billIDs` as loadBillWithID() gives each, in their order,
     // read together: in parallel, and from the parsed-file cache where a file
-    // is as it was.
-    QList<std::optional<QVariantMap>> loadBillsWithIDs(const QStringList& billIDs) const;
+    // is as it was. With `wanted`, a record it turns down as stored is left
+    // out (nothing), sparing its display keys.
+    QList<std::optional<QVariantMap>> loadBillsWithIDs(
+        const QStringList& billIDs, const std::function<bool(const QVariantMap&)>& wanted = {}) const;
 
     // `ids` without those that stand in the index's `DeletedBills`.
     QStringList trimDeletedBillsFromActiveBills(const QStringList& ids) const;
@@ -141,6 +148,9 @@ public:
     // load: its stored date moved off weekends, holidays and the vacation as
     // the settings ask. Reminders fall on it; writes never store it.
     QDateTime shownDueDateOfRecord(const QVariantMap& record) const;
+    // True for the settings that shownDueDateOfRecord() reads: a change to
+    // one of them may move the day a bill is shown due.
+    static bool settingMovesShownDueDates(const QString& key);
     // Moves the loaded copy's DueDate off a weekend, in place.
     void modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) const;
     // Moves the loaded copy's DueDate off a holiday or out of the vacation window, in place.
@@ -271,6 +281,9 @@ private:
     std::optional<QVariantMap> displayReady(std::optional<QVariantMap> bill) const;
     void addDueTexts(QVariantMap& bill, bool incomeWording) const;
     bool passesFilter(const QVariantMap& bill, const QString& group, const QString& tag) const;
+    // The display-ready records of the index's active list that pass
+    // passesFilter(), in the list's order.
+    QVariantList readRecordsInGroup(const QString& dataFolder, const QString& group, const QString& tag) const;
     QStringList activeIDsOfIndex(const QString& dataFolder) const;
     void copyDueSoonDaysToAppGroup() const;
     QVariantMap withExtensionTexts(const QVariantMap& exported) const;

@@ -255,8 +255,6 @@ void FirebaseDataManager::setUserUID(const QString& uid)
     if (uid != m_listeningUID)
         stopListeningForChanges();
     m_userUID = uid;
-    if (!uid.isEmpty())
-        Log::line(QStringLiteral("User ID Set"));
 }
 
 QDateTime FirebaseDataManager::localModificationDateForBillID(const QString& billID) const

@@ -436,6 +436,22 @@ TEST(PropertyListFragments, AssembledDictionaryIsTheSerializedOneAndSplitsBack)
     EXPECT_EQ(PropertyList::splitDictionary(PropertyList::serialize(QVariantMap())), PropertyList::Fragments());
 }
 
+// Long lists are written in pieces; the bytes, and a refusal, are the same.
+TEST(PropertyListFragments, ALongListIsWrittenAsTheWriterWritesIt)
+{
+    QVariantList items;
+    for (int i = 0; i < 1000; ++i)
+        items.append(QVariantMap{{"Name", QStringLiteral("Bill %1 & <co>").arg(i)}, {"Amount", 10.5 + i},
+                                 {"Payments", QVariantList{QDateTime(QDate(2026, 1, 1 + i % 28), QTime(12, 0), Qt::UTC)}}});
+    EXPECT_EQ(PropertyList::assembleDictionary({{"ActiveBills", PropertyList::serializeDictionaryValue(items)}}),
+              PropertyList::serialize(QVariantMap{{"ActiveBills", items}}));
+
+    items[700] = QVariantMap{{"Name", QVariant::fromValue(QPoint(1, 2))}};
+    QString error;
+    EXPECT_TRUE(PropertyList::serializeDictionaryValue(items, &error).isEmpty());
+    EXPECT_TRUE(error.contains("Name")) << error.toStdString();
+}
+
 TEST(PropertyListFragments, OtherLayoutsAreNotSplit)
 {
     for (const QByteArray& document :

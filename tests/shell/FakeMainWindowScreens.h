@@ -134,7 +134,9 @@ public:
 
     QWidget* list() const override { return m_list; }
     QWidget* monthAtGlance() const override { return m_month; }
-    QWidget* searchField() const override { return m_searchField; }
+    void setSearchFieldShown(bool shown) override { m_searchField->setVisible(shown); }
+    void focusSearchField() override { m_searchField->setFocus(); }
+    QWidget* searchField() const { return m_searchField; }
     QAbstractButton* overviewButtonLog() const override { return m_overviewButtonLog; }
     QWidget* showAllButton() const override { return m_showAllButton; }
     QWidget* actionText() const override { return m_actionText; }

@@ -14,6 +14,7 @@
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "support/TempStoreEnvironment.h"
+#include "support/TestBillRecords.h"
 
 #include <QDir>
 #include <QMainWindow>
@@ -72,11 +73,6 @@ protected:
                 {BillKeys::Tags, QVariantList{}},
                 {BillKeys::IsArchived, false},
                 {BillKeys::IsIncome, false}};
-    }
-    static QVariantMap with(QVariantMap record, const QString& key, const QVariant& value)
-    {
-        record.insert(key, value);
-        return record;
     }
     // Stores the record under a fresh id, listed as active; returns the id.
     QString addBill(QVariantMap record)

@@ -6,6 +6,7 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "support/TempStoreEnvironment.h"
+#include "support/TestBillRecords.h"
 
 #include <QDateTime>
 #include <QVariantList>
@@ -40,18 +41,7 @@ public:
     QString addBill(const QString& name, int days, const QVariantMap& changes = {})
     {
         const QString billID = QStringLiteral("%1").arg(++m_lastBill, 32, 16, QLatin1Char('0')).toUpper();
-        QVariantMap record{{BillKeys::Name, name},
-                           {BillKeys::Bid, billID},
-                           {BillKeys::Icon, QStringLiteral("GScale_Home")},
-                           {BillKeys::DueDate, daysFromNow(days).toUTC()},
-                           {BillKeys::Repeat, QVariantList{qlonglong(1), qlonglong(2)}},
-                           {BillKeys::Amount, 80.0},
-                           {BillKeys::PayType, qlonglong(0)},
-                           {BillKeys::RemindMe, false},
-                           {BillKeys::PaymentList, QVariantList{}},
-                           {BillKeys::Tags, QVariantList{}},
-                           {BillKeys::IsArchived, false},
-                           {BillKeys::IsIncome, false}};
+        QVariantMap record = newMonthlyBill(name, billID, daysFromNow(days).toUTC(), 80.0);
         for (auto change = changes.begin(); change != changes.end(); ++change)
             record.insert(change.key(), change.value());
         EXPECT_TRUE(BWBill(env).finishWritingBillWithDictionary(record, false, false));

@@ -212,6 +212,11 @@ TEST_F(BWBillsLoaderTest, LoadBillsWithIDsGivesWhatEachIdGivesAlone)
         EXPECT_EQ(together.at(i), loader().loadBillWithID(ids.at(i))) << ids.at(i).toStdString();
     EXPECT_TRUE(together.at(0) && together.at(2) && together.at(6));
     EXPECT_FALSE(together.at(1) || together.at(3) || together.at(4) || together.at(5));
+
+    const auto notArchived = [](const QVariantMap& stored) { return !stored.value(BillKeys::IsArchived).toBool(); };
+    const QList<std::optional<QVariantMap>> wanted = loader().loadBillsWithIDs({archived, rent}, notArchived);
+    EXPECT_FALSE(wanted.at(0));
+    EXPECT_EQ(wanted.at(1), loader().loadBillWithID(rent));
 }
 
 TEST_F(BWBillsLoaderTest, TrimDeletedBillsFromActiveBills)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/TempStoreEnvironment.h"
+#include "support/TestBillRecords.h"
 #include "support/UsEnglishLocale.h"
 #include "platform/BWUIDMaker.h"
 #include "platform/PropertyList.h"
@@ -44,11 +45,6 @@ protected:
                 {BillKeys::Tags, QVariantList{}},
                 {BillKeys::IsArchived, false},
                 {BillKeys::IsIncome, false}};
-    }
-    static QVariantMap with(QVariantMap record, const QString& key, const QVariant& value)
-    {
-        record.insert(key, value);
-        return record;
     }
     // Writes the record under a fresh id and returns the id.
     QString writeBill(QVariantMap record) const

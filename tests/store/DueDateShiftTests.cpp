@@ -1,24 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "DueDateTestSupport.h"
-#include "platform/Clock.h"
-#include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
-#include "support/TempFolder.h"
 
 namespace {
 
-
-class DueDateShiftTest : public ::testing::Test
+class DueDateShiftTest : public ::testing::Test, protected DateRuleSettings
 {
 protected:
     DueDateTestZone zone;
-    TempFolder folder;
-    UserDefaults defaults{folder.file("defaults.plist")};
-    Clock clock;
-    BWStoreEnvironment env = dateTestEnvironment(defaults, clock);
     BWBillsLoader loader{env};
 
     void avoidWeekends(bool on) { defaults.setInteger(BWDefaultsKeys::BWAvoidWeekends, on ? 1 : 0); }

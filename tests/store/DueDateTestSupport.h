@@ -6,7 +6,10 @@
 #include <QTime>
 #include <ctime>
 
+#include "platform/Clock.h"
+#include "platform/UserDefaults.h"
 #include "store/BWStoreEnvironment.h"
+#include "support/TempFolder.h"
 
 // Runs a test in a fixed local time zone and puts the previous one back
 // afterwards, so date tests don't depend on the machine they run on. New York
@@ -56,11 +59,19 @@ inline QTime localTime(const QDateTime& moment)
     return moment.toLocalTime().time();
 }
 
-// An environment with just the defaults and the clock that date rules read.
-inline BWStoreEnvironment dateTestEnvironment(UserDefaults& defaults, Clock& clock)
+// Just the defaults, in a temporary folder, and the clock that date rules
+// read, with an environment that holds nothing else.
+class DateRuleSettings
 {
+public:
+    DateRuleSettings()
+    {
+        env.defaults = &defaults;
+        env.clock = &clock;
+    }
+
+    TempFolder folder;
+    UserDefaults defaults{folder.file("defaults.plist")};
+    Clock clock;
     BWStoreEnvironment env;
-    env.defaults = &defaults;
-    env.clock = &clock;
-    return env;
-}
+};

@@ -5,6 +5,7 @@
 
 #include "BWBillTestFixture.h"
 #include "DueDateTestSupport.h"
+#include "support/TestBillRecords.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWPayment.h"
 #include "store/BWPaymentLogger.h"
@@ -27,11 +28,6 @@ protected:
         stored.insert(BillKeys::Repeat, QVariantList{count, unit});
         stored.insert(BillKeys::Amount, 100.0);
         return stored;
-    }
-    static QVariantMap with(QVariantMap record, const QString& key, const QVariant& value)
-    {
-        record.insert(key, value);
-        return record;
     }
 
     // Stores the bills' files and lists them, in this order, as the active bills.

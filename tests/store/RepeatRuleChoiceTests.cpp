@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "DueDateTestSupport.h"
-#include "platform/Clock.h"
-#include "platform/UserDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillsLoader.h"
-#include "support/TempFolder.h"
 
 namespace {
 
@@ -16,13 +13,9 @@ QVariantList pair(qlonglong count, qlonglong unit)
     return {count, unit};
 }
 
-class RepeatRuleChoiceTest : public ::testing::Test
+class RepeatRuleChoiceTest : public ::testing::Test, protected DateRuleSettings
 {
 protected:
-    TempFolder folder;
-    UserDefaults defaults{folder.file("defaults.plist")};
-    Clock clock;
-    BWStoreEnvironment env = dateTestEnvironment(defaults, clock);
     BWBillsLoader loader{env};
 
     std::optional<Selection> mac(const QVariantList& repeat) const { return loader.getRepeatFromArrayMac(repeat); }

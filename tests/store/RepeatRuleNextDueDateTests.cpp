@@ -1,25 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "DueDateTestSupport.h"
-#include "platform/Clock.h"
 #include "platform/PropertyList.h"
-#include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWPaymentLogger.h"
-#include "support/TempFolder.h"
 
 namespace {
 
 const QList<int> FirstAndFifteenth = {1, 15};
 
-class RepeatRuleNextDueDateTest : public ::testing::Test
+class RepeatRuleNextDueDateTest : public ::testing::Test, protected DateRuleSettings
 {
 protected:
     DueDateTestZone zone;
-    TempFolder folder;
-    UserDefaults defaults{folder.file("defaults.plist")};
-    Clock clock;
-    BWStoreEnvironment env = dateTestEnvironment(defaults, clock);
     BWPaymentLogger logger{env};
 
     // A loaded record: its shown DueDate may differ from the stored one.

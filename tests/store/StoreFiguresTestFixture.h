@@ -4,6 +4,7 @@
 
 #include "DueDateTestSupport.h"
 #include "support/TempStoreEnvironment.h"
+#include "support/TestBillRecords.h"
 #include "support/UsEnglishLocale.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
@@ -55,11 +56,6 @@ protected:
                 {BillKeys::PayType, qlonglong(0)},
                 {BillKeys::PaymentList, QVariantList()},
                 {BillKeys::IsIncome, false}};
-    }
-    static QVariantMap with(QVariantMap record, const QString& key, const QVariant& value)
-    {
-        record.insert(key, value);
-        return record;
     }
     // A bill whose amount varies (stored as 0), with these payments.
     static QVariantMap varyingBill(const QString& name, const QString& icon, const QDate& dueDay,

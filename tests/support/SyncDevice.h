@@ -14,6 +14,7 @@
 #include "store/BWRegisteredDefaults.h"
 #include "sync/OrvaneCloudManager.h"
 #include "support/TempStoreEnvironment.h"
+#include "support/TestBillRecords.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -72,18 +73,7 @@ public:
     // A new monthly bill, written as the editor writes one; returns its id.
     QString addBill(const QString& name, double amount, const QString& billID = BWUIDMaker::makeUID())
     {
-        QVariantMap record{{BillKeys::Name, name},
-                           {BillKeys::Bid, billID},
-                           {BillKeys::Icon, QStringLiteral("GScale_Home")},
-                           {BillKeys::DueDate, clock.now().addDays(10).toUTC()},
-                           {BillKeys::Repeat, QVariantList{qlonglong(1), qlonglong(2)}},
-                           {BillKeys::Amount, amount},
-                           {BillKeys::PayType, qlonglong(0)},
-                           {BillKeys::RemindMe, false},
-                           {BillKeys::PaymentList, QVariantList{}},
-                           {BillKeys::Tags, QVariantList{}},
-                           {BillKeys::IsArchived, false},
-                           {BillKeys::IsIncome, false}};
+        const QVariantMap record = newMonthlyBill(name, billID, clock.now().addDays(10).toUTC(), amount);
         EXPECT_TRUE(BWBill(env).finishWritingBillWithDictionary(record, false, true));
         return billID;
     }
