@@ -4,10 +4,12 @@
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 #include <QTimeZone>
 #include <QTimer>
 
@@ -117,6 +119,18 @@ QString FolderCloudDatabase::recordPath(const QString& recordName) const
     return QDir(m_folder).filePath(QStringLiteral("records/") + recordName + Extension);
 }
 
+QString FolderCloudDatabase::lockPath() const
+{
+    // Kept off the shared folder: the sync service would carry it to other
+    // machines, which cannot tell whether its owner still runs and would wait
+    // for it to go stale.
+    const QByteArray folderKey = QCryptographicHash::hash(QFileInfo(m_folder).absoluteFilePath().toUtf8(),
+                                                          QCryptographicHash::Sha1)
+                                     .toHex();
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+        .filePath(QStringLiteral("orvane-cloud-%1.lock").arg(QString::fromLatin1(folderKey)));
+}
+
 QString FolderCloudDatabase::journalFolder() const
 {
     return QDir(m_folder).filePath(QStringLiteral("journal"));
@@ -204,7 +218,7 @@ FolderCloudDatabase::SaveResult FolderCloudDatabase::writeRecord(const CloudReco
     if (!isValidRecordName(record.recordName) || record.recordType.isEmpty())
         return {record, failure(CloudError::NotFound, QStringLiteral("No record may be named %1").arg(record.recordName))};
 
-    QLockFile lock(QDir(m_folder).filePath(QStringLiteral("writer.lock")));
+    QLockFile lock(lockPath());
     if (!lock.tryLock(LockWaitMilliseconds))
         return {record, failure(CloudError::NetworkFailure, QStringLiteral("The cloud folder is busy"))};
 
@@ -237,7 +251,7 @@ FolderCloudDatabase::SaveResult FolderCloudDatabase::writeRecord(const CloudReco
 CloudError FolderCloudDatabase::removeRecord(const QString& recordName)
 {
     CloudError error;
-    QLockFile lock(QDir(m_folder).filePath(QStringLiteral("writer.lock")));
+    QLockFile lock(lockPath());
     if (!lock.tryLock(LockWaitMilliseconds))
         return failure(CloudError::NetworkFailure, QStringLiteral("The cloud folder is busy"));
     const std::optional<CloudRecord> existing = readRecord(recordName, &error);

@@ -15,9 +15,9 @@
 //   journal/<device>.plist  the changes one device made, newest last; each
 //                           device writes only its own, so the sync service
 //                           never has two writers for one file
-//   writer.lock             held while a record and its journal entry are
-//                           written, so that two programs on one machine
-//                           do not interleave
+//
+// While a record and its journal entry are written a lock file outside the
+// folder is held, so that two programs on one machine do not interleave.
 //
 // Record names are checked before they name a file: a bill id (32 upper-case
 // hexadecimal characters) or one of the two index names. A change that
@@ -65,6 +65,7 @@ private:
     CloudError unavailable() const;
     QString recordPath(const QString& recordName) const;
     QString journalFolder() const;
+    QString lockPath() const;
     QString ownJournalPath() const;
 
     std::optional<CloudRecord> readRecord(const QString& recordName, CloudError* error) const;

@@ -15,7 +15,6 @@
 #include "widgets/BGHUDCheckBox.h"
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDTextField.h"
-#include "widgets/BGThemeManager.h"
 #include "widgets/BWIconFont.h"
 #include "widgets/BWPopupButton.h"
 #include "widgets/KBButton.h"
@@ -29,8 +28,6 @@ constexpr int kIconSide = 18;
 constexpr int kFieldSpacing = 6;
 constexpr int kCountFieldWidth = 48;
 constexpr int kReminderDaysWidth = 40;
-constexpr qreal kBubbleCornerRadius = 10;
-constexpr int kBubbleFillAlpha = 245;
 // The icons sit on the light pop-up button and its menu.
 const QColor kIconColor(60, 62, 66);
 
@@ -149,14 +146,7 @@ void BWBillEditorController::buildPopover()
         m_pages->addWidget(page);
 
     m_popover = MAAttachedWindow::create(m_pages, QPointF(), nullptr, MAAttachedSide::Below);
-    const std::shared_ptr<const BGTheme> theme =
-        BGThemeManager::keyedManager().themeForKey(BGThemeManager::GradientThemeKey);
-    QColor fill = theme->darkStrokeColor();
-    fill.setAlpha(kBubbleFillAlpha);
-    m_popover->setBackgroundColor(fill);
-    m_popover->setBorderColor(theme->strokeColor());
-    m_popover->setBorderWidth(1);
-    m_popover->setCornerRadius(kBubbleCornerRadius);
+    m_popover->useHUDLook();
     m_popover->setWindowTitle(tr("Bill Editor"));
     m_popover->hide();
     m_popover->installEventFilter(this);

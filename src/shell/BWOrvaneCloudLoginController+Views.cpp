@@ -18,8 +18,6 @@ namespace {
 
 constexpr int kPageWidth = 340;
 constexpr int kSpacing = 8;
-constexpr qreal kBubbleCornerRadius = 10;
-constexpr int kBubbleFillAlpha = 245;
 constexpr qreal kTitleScale = 1.3;
 // Failures read in a soft red on the dark bubble.
 const QColor kErrorColor(255, 120, 110);
@@ -91,13 +89,7 @@ void BWOrvaneCloudLoginController::buildPopover()
     m_tabView->addWidget(m_signedInPage);
 
     m_popover = MAAttachedWindow::create(m_tabView, QPointF(), nullptr, MAAttachedSide::Below);
-    const std::shared_ptr<const BGTheme> theme = bubbleTheme();
-    QColor fill = theme->darkStrokeColor();
-    fill.setAlpha(kBubbleFillAlpha);
-    m_popover->setBackgroundColor(fill);
-    m_popover->setBorderColor(theme->strokeColor());
-    m_popover->setBorderWidth(1);
-    m_popover->setCornerRadius(kBubbleCornerRadius);
+    m_popover->useHUDLook();
     m_popover->setWindowTitle(tr("Orvane Cloud"));
     m_popover->hide();
     // Return and Escape that no control took reach the pages.

@@ -243,8 +243,9 @@ void OrvaneCloudManager::queryAll(const QString& recordType, const QString& curs
                                  done({}, error);
                                  return;
                              }
-                             QTimer::singleShot(*delay, self, [self, recordType, cursor, found, done, attempt] {
-                                 if (self)
+                             QTimer::singleShot(*delay, self, [self, recordType, cursor, found, done, attempt,
+                                                               generation = self->m_retryGeneration] {
+                                 if (self && generation == self->m_retryGeneration)
                                      self->queryAll(recordType, cursor, found, done, attempt + 1);
                              });
                              return;

@@ -91,7 +91,10 @@ void OrvaneCloudManager::retryOrReport(const QString& recordName, int attempt, c
         endUpload(recordName);
         return;
     }
-    QTimer::singleShot(*delay, this, [retry, attempt] { retry(attempt + 1); });
+    QTimer::singleShot(*delay, this, [this, retry, attempt, generation = m_retryGeneration] {
+        if (generation == m_retryGeneration)
+            retry(attempt + 1);
+    });
 }
 
 // ---- Bills ---------------------------------------------------------------------

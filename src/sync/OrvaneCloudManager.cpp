@@ -107,8 +107,11 @@ void OrvaneCloudManager::turnCloudSyncOn()
 
 void OrvaneCloudManager::turnCloudSyncOff()
 {
-    // The callers stop calling; the subscriptions on the server stay.
+    // The callers stop calling and waiting retries are dropped, so nothing
+    // more goes out; the subscriptions on the server stay.
     Log::line(QStringLiteral("Turning iCloud Off"));
+    ++m_retryGeneration;
+    m_uploadsInFlight.clear();
 }
 
 void OrvaneCloudManager::setupiCloudAndSyncCloudChangesSinceLastSync()

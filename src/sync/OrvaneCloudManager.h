@@ -165,4 +165,7 @@ private:
     // Records with an upload in flight, and whether another was asked for
     // meanwhile.
     QHash<QString, bool> m_uploadsInFlight;
+    // Bumped when sync is switched off: retries of an earlier generation
+    // are dropped when their time comes.
+    int m_retryGeneration = 0;
 };

@@ -1,5 +1,6 @@
 #include "MAAttachedWindow.h"
 
+#include "BGThemeManager.h"
 #include "BWFlippedGeometry.h"
 
 #include <QBitmap>
@@ -9,6 +10,9 @@
 #include <QScreen>
 
 namespace {
+
+constexpr qreal hudCornerRadius = 10;
+constexpr int hudFillAlpha = 245;
 
 // Screen space runs y up from y = 0, so the flip needs no screen height.
 constexpr qreal screenFlipHeight = 0;
@@ -54,6 +58,18 @@ MAAttachedWindow::MAAttachedWindow(QWidget* view, const QPointF& point, QWidget*
     // the bubble follows the parent's moves itself.
     if (window)
         window->window()->installEventFilter(this);
+}
+
+void MAAttachedWindow::useHUDLook()
+{
+    const std::shared_ptr<const BGTheme> theme =
+        BGThemeManager::keyedManager().themeForKey(BGThemeManager::GradientThemeKey);
+    QColor fill = theme->darkStrokeColor();
+    fill.setAlpha(hudFillAlpha);
+    setBackgroundColor(fill);
+    setBorderColor(theme->strokeColor());
+    setBorderWidth(1);
+    setCornerRadius(hudCornerRadius);
 }
 
 QPointF MAAttachedWindow::screenPoint() const

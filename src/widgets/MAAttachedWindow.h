@@ -52,6 +52,10 @@ public:
     bool drawsRoundCornerBesideArrow() const { return m_bubble.drawsRoundCornerBesideArrow(); }
     void setDrawsRoundCornerBesideArrow(bool round);
 
+    // The popovers' look: the dark HUD fill, nearly opaque, a thin border in
+    // the theme's stroke colour and rounded corners.
+    void useHUDLook();
+
     const MAAttachedBubble& bubble() const { return m_bubble; }
     // The current placement, y up (window frame in screen space).
     MAAttachedBubble::Placement placement() const { return m_placement; }

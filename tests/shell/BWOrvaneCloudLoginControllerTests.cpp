@@ -33,13 +33,10 @@ QStringList shownControls(const BWOrvaneCloudLoginController& popover)
     return shown;
 }
 
-class CloudLoginTest : public testing::Test
+// A popover over a fake account, with a scripted user; tables make one per
+// case.
+struct PopoverRun
 {
-protected:
-    CloudLoginTest()
-        : popover(account, user.interaction())
-    {
-    }
 
     void openSignedOut()
     {
@@ -63,9 +60,22 @@ protected:
         QTest::keyClick(popover.passwordField(), Qt::Key_Return);
     }
 
+    // Opens the popover and enters `email`; the lookup answers `canSignIn`.
+    void reachPasswordStep(const QString& email, bool canSignIn)
+    {
+        popover.openOrvaneCloudScreen();
+        popover.emailAddressField()->setText(email);
+        popover.checkIfAccountExistsForEmailAddress();
+        account.answerLookup(canSignIn);
+    }
+
     FakeCloudAccount account;
     ScriptedUser user;
-    BWOrvaneCloudLoginController popover;
+    BWOrvaneCloudLoginController popover{account, user.interaction()};
+};
+
+class CloudLoginTest : public testing::Test, public PopoverRun
+{
 };
 
 TEST_F(CloudLoginTest, LookupAnswerDecidesTheNextStep)
@@ -85,9 +95,8 @@ TEST_F(CloudLoginTest, LookupAnswerDecidesTheNextStep)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeCloudAccount account;
-        ScriptedUser user;
-        BWOrvaneCloudLoginController popover(account, user.interaction());
+        PopoverRun run;
+        auto& [account, user, popover] = run;
         popover.openOrvaneCloudScreen();
         if (c.afterAlreadyHaveAccount)
             popover.alreadyHaveAccount();
@@ -128,13 +137,9 @@ TEST_F(CloudLoginTest, SignInShowsProgressThenTheAccountOrWhatWentWrong)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeCloudAccount account;
-        ScriptedUser user;
-        BWOrvaneCloudLoginController popover(account, user.interaction());
-        popover.openOrvaneCloudScreen();
-        popover.emailAddressField()->setText(Address);
-        popover.checkIfAccountExistsForEmailAddress();
-        account.answerLookup(true);
+        PopoverRun run;
+        auto& [account, user, popover] = run;
+        run.reachPasswordStep(Address, true);
         QTest::keyClicks(popover.passwordField(), QStringLiteral("hunter22"));
         QTest::keyClick(popover.passwordField(), Qt::Key_Return);
 
@@ -181,13 +186,9 @@ TEST_F(CloudLoginTest, SignUpChecksAddressAndPasswordAndLowerCasesTheAddress)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeCloudAccount account;
-        ScriptedUser user;
-        BWOrvaneCloudLoginController popover(account, user.interaction());
-        popover.openOrvaneCloudScreen();
-        popover.emailAddressField()->setText(c.typedEmail);
-        popover.checkIfAccountExistsForEmailAddress();
-        account.answerLookup(false);
+        PopoverRun run;
+        auto& [account, user, popover] = run;
+        run.reachPasswordStep(c.typedEmail, false);
         popover.passwordField()->setText(c.password);
         popover.signUpButton()->click();
 
@@ -228,13 +229,9 @@ TEST_F(CloudLoginTest, PasswordResetReportsWhatHappened)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeCloudAccount account;
-        ScriptedUser user;
-        BWOrvaneCloudLoginController popover(account, user.interaction());
-        popover.openOrvaneCloudScreen();
-        popover.emailAddressField()->setText(QStringLiteral("SAM@example.com"));
-        popover.checkIfAccountExistsForEmailAddress();
-        account.answerLookup(true);
+        PopoverRun run;
+        auto& [account, user, popover] = run;
+        run.reachPasswordStep(QStringLiteral("SAM@example.com"), true);
         popover.forgotPasswordButton()->click();
         EXPECT_EQ(account.requests.last(), QStringLiteral("reset sam@example.com"));
         account.answer(c.error);
@@ -295,11 +292,10 @@ TEST_F(CloudLoginTest, SignOutAsksFirst)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeCloudAccount account;
+        PopoverRun run;
+        auto& [account, user, popover] = run;
         account.user = {QStringLiteral("UID1"), Address};
-        ScriptedUser user;
         user.buttonsToPress = c.buttons;
-        BWOrvaneCloudLoginController popover(account, user.interaction());
         popover.openOrvaneCloudScreen();
         popover.signOutButton()->click();
         EXPECT_EQ(user.questions, QStringList{QStringLiteral("Really Sign Out?")});

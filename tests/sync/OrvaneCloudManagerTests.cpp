@@ -264,6 +264,22 @@ TEST_F(TwoDevicesTest, FailuresAreRetriedWithBackOffAndThenReported)
     }
 }
 
+TEST_F(TwoDevicesTest, SwitchingOffDropsWaitingRetries)
+{
+    const QString billID = sharedBill();
+    a.engine->setRetryPolicy({200, 200, 4});
+    QSignalSpy retries(a.engine.get(), &OrvaneCloudManager::retryScheduled);
+    containerA.memoryDatabase()->setSignedIn(false);
+    a.advance(60);
+    ASSERT_TRUE(a.edit(billID, BillKeys::Amount, 1.0));
+    ASSERT_TRUE(waitFor([&] { return retries.count() > 0; }));
+    a.engine->turnCloudSyncOff();
+    containerA.memoryDatabase()->setSignedIn(true);
+    QTest::qWait(500);
+    EXPECT_EQ(retries.count(), 1);
+    EXPECT_EQ(server.record(billID)->fields.value(BillKeys::Amount).toDouble(), 900.0);
+}
+
 TEST_F(TwoDevicesTest, RecordsFromTheCloudCannotNameFilesOutsideTheDataFolder)
 {
     const QString billID = sharedBill();
