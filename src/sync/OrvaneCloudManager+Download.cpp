@@ -43,30 +43,26 @@ QVariantMap syncedFields(const QVariantMap& bill, const QDateTime& date)
 
 void OrvaneCloudManager::downloadRecordFromCloud(const QString& recordName)
 {
-    CloudDatabase* db = database();
-    if (!db)
-        return;
-    QPointer<OrvaneCloudManager> self(this);
-    db->fetchRecord(recordName, [self, recordName](const std::optional<CloudRecord>& record, const CloudError& error) {
-        if (!self)
-            return;
-        if (error.isError() || !record) {
-            Log::line(QStringLiteral("Could not fetch %1: %2").arg(recordName, error.message));
-            if (error.code != CloudError::NotFound)
-                emit self->syncFailed(recordName, error.message);
-            return;
-        }
-        self->saveRecordLocally(*record, true);
-    });
+    fetchForDownload(recordName, [this](const CloudRecord& record) { saveRecordLocally(record, true); });
 }
 
 void OrvaneCloudManager::downloadIndexFromCloud(const QString& recordName)
+{
+    fetchForDownload(recordName, [this, recordName](const CloudRecord& record) {
+        mergeAndSaveIndexLocally(bidsOf(record), recordName, true);
+    });
+}
+
+// A record that is gone changes nothing here; any other failed fetch is
+// reported, since the change it announced has not been taken in.
+void OrvaneCloudManager::fetchForDownload(const QString& recordName, std::function<void(const CloudRecord&)> handle)
 {
     CloudDatabase* db = database();
     if (!db)
         return;
     QPointer<OrvaneCloudManager> self(this);
-    db->fetchRecord(recordName, [self, recordName](const std::optional<CloudRecord>& record, const CloudError& error) {
+    db->fetchRecord(recordName, [self, recordName, handle](const std::optional<CloudRecord>& record,
+                                                           const CloudError& error) {
         if (!self)
             return;
         if (error.isError() || !record) {
@@ -75,7 +71,7 @@ void OrvaneCloudManager::downloadIndexFromCloud(const QString& recordName)
                 emit self->syncFailed(recordName, error.message);
             return;
         }
-        self->mergeAndSaveIndexLocally(bidsOf(*record), recordName, true);
+        handle(*record);
     });
 }
 

@@ -123,6 +123,7 @@ signals:
     void retryScheduled(const QString& what, int attempt, int delayMs);
 
 private:
+    void fetchForDownload(const QString& recordName, std::function<void(const CloudRecord&)> handle);
     CloudDatabase* database() const;
     QString dataFolder() const;
     QDateTime now() const;
