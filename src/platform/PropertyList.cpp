@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <QSet>
 #include <QStringList>
 #include <QXmlStreamReader>
 #include <QtConcurrent/QtConcurrentMap>
@@ -232,7 +233,7 @@ private:
                 fail(QStringLiteral("<%1> where a <key> belongs").arg(m_xml.name()));
                 break;
             }
-            const QString key = readText();
+            const QString key = interned(readText());
             if (!nextChild()) {
                 fail(QStringLiteral("key \"%1\" has no value").arg(key));
                 break;
@@ -243,6 +244,17 @@ private:
             dict.insert(key, value);
         }
         return dict;
+    }
+
+    // A file repeats the same few keys in every payment: they share one
+    // string each, not one allocation per dictionary.
+    QString interned(const QString& key)
+    {
+        const auto known = m_keys.constFind(key);
+        if (known != m_keys.cend())
+            return *known;
+        m_keys.insert(key);
+        return key;
     }
 
     QVariant readArray(int depth)
@@ -357,6 +369,7 @@ private:
 
     QByteArray m_bytes;
     QXmlStreamReader m_xml;
+    QSet<QString> m_keys;
 };
 
 // ---------------------------------------------------------------- writing

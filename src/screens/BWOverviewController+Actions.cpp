@@ -84,9 +84,9 @@ bool BWOverviewController::skipFromActionsButtonMenu()
     const bool written = BWBill(m_env).rewriteSpecificBill(*record);
     if (written)
         emit billChanged(billID);
-    // The skipped bill moves down the list; the load selects it again where
-    // it went, not whatever bill took its row.
-    loadOverview();
+    // The skipped bill moves down the list; the update selects it again
+    // where it went, not whatever bill took its row.
+    reloadItems({billID});
     return written;
 }
 

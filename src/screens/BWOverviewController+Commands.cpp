@@ -33,6 +33,7 @@ bool BWOverviewController::archiveBillFromOverview(int tag)
     if (rows.isEmpty())
         return true;
     bool written = true;
+    QStringList changed;
     for (int row : rows) {
         const QString billID = m_tableModel->recordAt(row).value(BillKeys::Bid).toString();
         BWBill writer(m_env);
@@ -40,8 +41,9 @@ bool BWOverviewController::archiveBillFromOverview(int tag)
             written = writer.archiveBillWithBid(billID) && written;
         else if (tag == RestoreCase)
             written = writer.restoreBillWithBid(billID) && written;
+        changed.append(billID);
     }
-    loadOverview();
+    reloadItems(changed);
     return written;
 }
 

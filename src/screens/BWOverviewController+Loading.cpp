@@ -79,12 +79,11 @@ BWOverviewController::ListLoad BWOverviewController::listLoadForMode(int index, 
 
 void BWOverviewController::loadOverview()
 {
-    const int previousRow = selectedRow();
-    const QString previousBillID = previousRow >= 0 ? billID(m_dataSourceFiltered.value(previousRow)) : QString();
+    const KeptSelection kept = selectionToKeep();
     m_useIntelligence = m_env.defaults->boolForKey(BWDefaultsKeys::BWUseIntelligenceEstimates);
     m_selectedTagIndex = m_tagDropdown->currentIndex();
     loadListMode(m_selectedTagIndex);
-    reselect(previousBillID, previousRow);
+    reselect(kept);
 }
 
 void BWOverviewController::loadListMode(int index)
@@ -94,6 +93,20 @@ void BWOverviewController::loadListMode(int index)
 }
 
 void BWOverviewController::loadOverviewForBills(const QString& group, const QString& tag)
+{
+    prepareForList(group);
+    m_shownList = {group, tag};
+    const bool allItems = group.isEmpty();
+    m_dataSourceWithIncome = loadList(group, tag);
+    Log::line(allItems ? QStringLiteral("All Bills Loaded") : QStringLiteral("Subset of Bills Loaded"));
+    m_allActiveItems = allItems ? m_dataSourceWithIncome : loadList(QString(), QString());
+    m_listLoaded = true;
+    rememberLoadOrder();
+    showLoadedList();
+    scheduleExtensionExport();
+}
+
+void BWOverviewController::prepareForList(const QString& group)
 {
     const UserDefaults& defaults = *m_env.defaults;
     if (!m_columnLayoutRestored)
@@ -108,16 +121,21 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
     emit searchFieldVisibilityNeedsUpdate();
     if (allItems)
         showHighlightBox(nullptr);
+}
 
-    m_dataSource = loadList(group, tag);
-    Log::line(allItems ? QStringLiteral("All Bills Loaded") : QStringLiteral("Subset of Bills Loaded"));
+// Everything that shows the loaded list follows it: the figures, the tray,
+// the calendar and the table.
+void BWOverviewController::showLoadedList()
+{
+    const UserDefaults& defaults = *m_env.defaults;
+    const QString& tag = m_shownList.tag;
+    m_dataSource = m_dataSourceWithIncome;
     // The due-soon, due-this-month and paid-this-month lists are views of the
     // figures of all active items; the archive and a tag have figures of
     // their own. The badge always counts all active items.
-    const QVariantList allActiveItems = allItems ? m_dataSource : loadList(QString(), QString());
     const bool pseudoTag = tag == PseudoTags::DueSoon || tag == PseudoTags::DueThisMonth
         || tag == PseudoTags::PaidThisMonth;
-    updateSidebar(allItems || pseudoTag ? allActiveItems : m_dataSource, allActiveItems);
+    updateSidebar(m_shownList.group.isEmpty() || pseudoTag ? m_allActiveItems : m_dataSource, m_allActiveItems);
     m_searchField->clear();
     m_actionBox->hide();
     updateTagList();
@@ -125,7 +143,6 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
     if (defaults.boolForKey(BWDefaultsKeys::BWEnableMenu))
         emit menuBillsChanged(m_dataSource);
 
-    m_dataSourceWithIncome = m_dataSource;
     m_calendarController->deselectAllDates();
     if (defaults.integerForKey(BWDefaultsKeys::BWShowPaydaysOnOverview) == 0)
         removeIncomeRows();
@@ -142,8 +159,12 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
 QVariantList BWOverviewController::loadList(const QString& group, const QString& tag) const
 {
     const BWBillsLoader loader(m_env);
-    QVariantList loaded =
-        (group.isEmpty() ? loader.loadBills() : loader.loadBillsInGroup(group, tag)).value_or(QVariantList());
+    // The extension's copy of all active items is written once the window
+    // shows them (scheduleExtensionExport()).
+    QVariantList loaded = (group.isEmpty() ? loader.loadBillsInGroup(IndexKeys::ActiveBills, QString(), false,
+                                                                     BWBillsLoader::ExtensionExport::ByCaller)
+                                           : loader.loadBillsInGroup(group, tag))
+                              .value_or(QVariantList());
     BWSortDescriptor::sort(loaded, m_sortDescriptors);
     return loaded;
 }
@@ -159,18 +180,24 @@ void BWOverviewController::removeIncomeRows()
     });
 }
 
-void BWOverviewController::reselect(const QString& previousBillID, int previousRow)
+BWOverviewController::KeptSelection BWOverviewController::selectionToKeep() const
 {
-    if (!previousBillID.isEmpty()) {
+    const int row = selectedRow();
+    return {row >= 0 ? billID(m_dataSourceFiltered.value(row)) : QString(), row};
+}
+
+void BWOverviewController::reselect(const KeptSelection& kept)
+{
+    if (!kept.billID.isEmpty()) {
         for (int row = 0; row < m_dataSource.size(); ++row) {
-            if (billID(m_dataSource.at(row)) == previousBillID) {
+            if (billID(m_dataSource.at(row)) == kept.billID) {
                 selectRows({row});
                 return;
             }
         }
     }
-    if (previousRow >= 0 && previousRow < m_dataSource.size())
-        selectRows({previousRow});
+    if (kept.row >= 0 && kept.row < m_dataSource.size())
+        selectRows({kept.row});
 }
 
 void BWOverviewController::tintHeader(bool allItems)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
+#include <QSet>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -101,6 +103,9 @@ public:
     // Loads `group` ("" for all active items, "ActiveBills", "ArchivedBills")
     // filtered by `tag` ("" for none, a pseudo-tag or a user tag).
     void loadOverviewForBills(const QString& group, const QString& tag) override;
+    // Reads only the items `billIDs` again and puts their rows where a full
+    // load would, leaving the others as loaded.
+    void reloadItems(const QStringList& billIDs) override;
     // Chooses a list in the drop-down and loads it.
     void showAllBills() override;
     void showListMode(int index) override { selectListMode(index); }
@@ -333,8 +338,23 @@ private:
     // Loading
     void loadListMode(int index);
     QVariantList loadList(const QString& group, const QString& tag) const;
+    void prepareForList(const QString& group);
+    void showLoadedList();
     void removeIncomeRows();
-    void reselect(const QString& previousBillID, int previousRow);
+    // The selected bill, and its row for when it leaves the list.
+    struct KeptSelection
+    {
+        QString billID;
+        int row = -1;
+    };
+    KeptSelection selectionToKeep() const;
+    void reselect(const KeptSelection& kept);
+
+    // Item updates
+    void mergeItems(QVariantList& sorted, const QSet<QString>& billIDs, const QVariantList& fresh) const;
+    void rememberLoadOrder();
+    void scheduleExtensionExport();
+    void exportForExtension() const;
     void tintHeader(bool allItems);
     void showHighlightBox(BGHUDBox* box);
     void selectListMode(int index);
@@ -367,6 +387,17 @@ private:
     QVariantList m_dataSource;
     QVariantList m_dataSourceFiltered;
     QVariantList m_dataSourceWithIncome;
+    // Every active item, whichever list is shown: the badge counts them, and
+    // the pseudo-tag lists show their figures.
+    QVariantList m_allActiveItems;
+    // The list shown, and whether one was loaded yet.
+    ListLoad m_shownList;
+    bool m_listLoaded = false;
+    // Each listed item's place in the order a load reads the items.
+    QHash<QString, qsizetype> m_loadPosition;
+    // The extension's copy of the list follows loads and item updates a
+    // moment later.
+    QTimer* m_extensionExport = nullptr;
     int m_selectedTagIndex = AllActiveItems;
     qlonglong m_whatToShowOnOverview = 0;
     bool m_useIntelligence = false;

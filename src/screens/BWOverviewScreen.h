@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
 
@@ -25,6 +26,10 @@ public:
     // again the bill that was selected before and refreshes everything that
     // shows the list. Never fails; an unreadable data folder lists nothing.
     virtual void loadOverview() = 0;
+    // The items `billIDs` were written (paid, saved, archived, deleted, or
+    // changed by a sync): their rows, the figures and the tray follow, as
+    // after loadOverview(), without reading the other items again.
+    virtual void reloadItems(const QStringList& billIDs) { (void)billIDs; loadOverview(); }
     // The same load for an explicit group ("ActiveBills", "ArchivedBills") and tag.
     virtual void loadOverviewForBills(const QString& group, const QString& tag) = 0;
     // Back to "All Active Items", reloaded.

@@ -24,20 +24,29 @@ int compareValues(const QVariant& left, const QVariant& right, const QCollator& 
 
 }  // namespace
 
-void BWSortDescriptor::sort(QVariantList& records, const QList<BWSortDescriptor>& descriptors)
+QCollator BWSortDescriptor::collator()
 {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
+    return collator;
+}
+
+int BWSortDescriptor::compare(const QVariantMap& left, const QVariantMap& right,
+                              const QList<BWSortDescriptor>& descriptors, const QCollator& collator)
+{
+    for (const BWSortDescriptor& descriptor : descriptors) {
+        const int order = compareValues(left.value(descriptor.key), right.value(descriptor.key), collator);
+        if (order != 0)
+            return descriptor.ascending ? order : -order;
+    }
+    return 0;
+}
+
+void BWSortDescriptor::sort(QVariantList& records, const QList<BWSortDescriptor>& descriptors)
+{
+    const QCollator textOrder = collator();
     std::stable_sort(records.begin(), records.end(), [&](const QVariant& left, const QVariant& right) {
-        const QVariantMap leftRecord = left.toMap();
-        const QVariantMap rightRecord = right.toMap();
-        for (const BWSortDescriptor& descriptor : descriptors) {
-            const int order = compareValues(leftRecord.value(descriptor.key), rightRecord.value(descriptor.key),
-                                            collator);
-            if (order != 0)
-                return descriptor.ascending ? order < 0 : order > 0;
-        }
-        return false;
+        return compare(left.toMap(), right.toMap(), descriptors, textOrder) < 0;
     });
 }

@@ -117,7 +117,7 @@ bool BWAppDelegate::performQuickLogForBillId(const QString& billID)
         return false;
     }
 
-    reloadAfterPayment();
+    reloadAfterPayment({billID});
     if (m_interaction.sounds)
         logger.playSpecifiedSound(*m_interaction.sounds);
     return true;

@@ -164,7 +164,7 @@ void BWAppDelegate::updatesDownloadedFromCloudKit(const QString& billID)
     const BWBillsLoader loader(m_storeEnv);
     if (const std::optional<QVariantList> bills = loader.loadBills())
         BWTagList(m_storeEnv).updateTagListWithListOfBills(*bills);
-    reloadOverviewAndSuggestions();
+    reloadOverviewAndSuggestions(billID.isEmpty() ? QStringList() : QStringList{billID});
     if (billPageIsShown() && m_screens.billView && !billID.isEmpty()
         && m_screens.billView->currentBillID() == billID)
         m_screens.billView->loadBillWithID(billID);

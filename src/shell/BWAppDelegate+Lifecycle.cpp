@@ -269,8 +269,11 @@ void BWAppDelegate::receiveWakeNote()
     Log::line(QStringLiteral("Computer woke up"));
     // The night may have brought a new day: look now, not two minutes later.
     // On the same day, what fell due while asleep is logged all the same.
-    if (!checkForDateChange() && !logAutomaticPayments().isEmpty())
-        reloadAfterPayment();
+    if (!checkForDateChange()) {
+        const QStringList logged = logAutomaticPayments();
+        if (!logged.isEmpty())
+            reloadAfterPayment(logged);
+    }
     startTimer();
 }
 

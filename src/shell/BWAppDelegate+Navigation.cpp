@@ -246,9 +246,9 @@ void BWAppDelegate::switchToOverviewAndReload(QObject* sender)
     switchToOverviewWithoutReloading(sender);
 }
 
-void BWAppDelegate::reloadOverviewAndSuggestions()
+void BWAppDelegate::reloadOverviewAndSuggestions(const QStringList& billIDs)
 {
-    m_screens.overview->loadOverview();
+    reloadOverviewItems(billIDs);
     if (m_screens.billEditor)
         m_screens.billEditor->setListOfActiveBills(m_screens.overview->dataSource());
 }
@@ -422,12 +422,13 @@ void BWAppDelegate::closePopoversIfNeeded()
         m_screens.billView->closePopovers();
 }
 
-void BWAppDelegate::reloadAfterItemChange()
+void BWAppDelegate::reloadAfterItemChange(const QString& billID)
 {
     if (!hasOverview())
         return;
+    const QStringList changed = billID.isEmpty() ? QStringList() : QStringList{billID};
     if (overviewIsShown()) {
-        m_screens.overview->loadOverview();
+        reloadOverviewItems(changed);
         return;
     }
     if (!billPageIsShown() || !m_screens.billView)
@@ -435,30 +436,38 @@ void BWAppDelegate::reloadAfterItemChange()
     if (billIsDeleted(m_screens.billView->currentBillID()))
         switchToOverview();
     else
-        reloadBillPageAndOverview();
+        reloadBillPageAndOverview(changed);
 }
 
-void BWAppDelegate::reloadAfterPayment()
+void BWAppDelegate::reloadAfterPayment(const QStringList& billIDs)
 {
     if (!hasOverview())
         return;
     if (overviewIsShown()) {
         // The same row stays selected, even where the paid bill moved away.
         const int row = selectedOverviewRow();
-        m_screens.overview->loadOverview();
+        reloadOverviewItems(billIDs);
         selectOverviewRow(row);
     } else if (billPageIsShown()) {
         if (m_screens.payLogger)
             m_screens.payLogger->setBid(QString());
-        reloadBillPageAndOverview();
+        reloadBillPageAndOverview(billIDs);
     }
 }
 
-void BWAppDelegate::reloadBillPageAndOverview()
+void BWAppDelegate::reloadBillPageAndOverview(const QStringList& billIDs)
 {
     if (m_screens.billView)
         m_screens.billView->loadBillWithID(m_screens.billView->currentBillID());
-    m_screens.overview->loadOverview();
+    reloadOverviewItems(billIDs);
+}
+
+void BWAppDelegate::reloadOverviewItems(const QStringList& billIDs)
+{
+    if (billIDs.isEmpty())
+        m_screens.overview->loadOverview();
+    else
+        m_screens.overview->reloadItems(billIDs);
 }
 
 // ---- Sounds --------------------------------------------------------------------

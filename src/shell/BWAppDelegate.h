@@ -324,13 +324,13 @@ public slots:
     void closePopoversIfNeeded();
 
     // ---- What the screens announce (connected by whoever builds them) ----
-    // A payment was stored: what shows the paid bill reloads, the overview
-    // keeping its selected row.
-    void reloadAfterPayment();
+    // Payments were stored on the items `billIDs` (none named: on any): what
+    // shows them reloads, the overview keeping its selected row.
+    void reloadAfterPayment(const QStringList& billIDs = {});
     // An item was saved, deleted or archived, or the bill page stored a
-    // change: what shows it reloads, and a bill page whose bill was deleted
-    // gives way to the overview.
-    void reloadAfterItemChange();
+    // change (to `billID`; none named: to any): what shows it reloads, and a
+    // bill page whose bill was deleted gives way to the overview.
+    void reloadAfterItemChange(const QString& billID = QString());
 
     // The sender's tag: 0 full payment, 1 and 3 partial payment (the panel),
     // 2 quick log (no panel).
@@ -365,8 +365,12 @@ private:
     int selectedOverviewRow() const;
     std::optional<QVariantMap> selectedRecord() const;
     void selectOverviewRow(int row);
-    void reloadBillPageAndOverview();
-    void reloadOverviewAndSuggestions();
+    void reloadBillPageAndOverview(const QStringList& billIDs = {});
+    // The overview's rows of `billIDs`, or the whole list when none are named.
+    void reloadOverviewItems(const QStringList& billIDs);
+    // The overview (only the rows of `billIDs` when some are named) and the
+    // editor's name suggestions.
+    void reloadOverviewAndSuggestions(const QStringList& billIDs = {});
     bool billIsDeleted(const QString& billID) const;
     void openNewItemEditor(void (BWBillEditorScreen::*create)(QWidget*), QObject* sender);
     void moveToBillPage();

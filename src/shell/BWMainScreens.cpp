@@ -132,7 +132,8 @@ void BWMainScreens::connectEditor(const BWUserInteraction& interaction)
 void BWMainScreens::connectAnnouncementsToDelegate()
 {
     BWAppDelegate* delegate = &m_delegate;
-    connect(m_payLogger.get(), &BWLogPaymentController::paymentLogged, delegate, &BWAppDelegate::reloadAfterPayment);
+    connect(m_payLogger.get(), &BWLogPaymentController::paymentLogged, delegate,
+            [delegate](const QString& billID) { delegate->reloadAfterPayment({billID}); });
     BWBillEditorController* editor = m_billEditor.get();
     for (auto itemChanged : {&BWBillEditorController::itemSaved, &BWBillEditorController::itemDeleted,
                              &BWBillEditorController::itemArchived})

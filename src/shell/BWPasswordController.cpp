@@ -117,11 +117,12 @@ void BWPasswordController::buildWindow()
     });
 }
 
+// The lock flag is the lock's own record of a password: start-up asks it
+// without waiting for the keyring, which is read only to check what the user
+// types.
 bool BWPasswordController::passwordIsSetForServiceName(const QString&) const
 {
-    if (m_defaults.boolForKey(BWDefaultsKeys::BWPasswordLockIsOn))
-        return true;
-    return m_keychain.passwordForService(ServiceName, AccountName).has_value();
+    return m_defaults.boolForKey(BWDefaultsKeys::BWPasswordLockIsOn);
 }
 
 QAbstractButton* BWPasswordController::enableDisablePasswordButton() const
@@ -215,9 +216,14 @@ void BWPasswordController::savePassword()
                  "then try again."));
         return;
     }
-    // The keyring holds the password now; a flag that could not be stored
-    // only loses the fail-closed guard for an unreadable keyring.
-    storeLockFlag(true);
+    // Without the flag the next start would not ask for the password: the
+    // password is taken back out rather than left to lock nothing.
+    if (!storeLockFlag(true)) {
+        m_keychain.deletePassword(ServiceName, AccountName);
+        alert(tr("Password Not Saved"), tr("The password protection could not be turned on, as the settings "
+                                           "could not be saved. Please try again."));
+        return;
+    }
     showLockState(true);
     closeWindow();
 }

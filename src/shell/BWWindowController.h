@@ -57,6 +57,11 @@ public slots:
     void quickLogBillFromTouchBar();
     void skipPaymentFromTouchbar();
 
+signals:
+    // The window's first pixels reached the screen: what start-up can leave
+    // until the user sees the window runs from here.
+    void firstPainted();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -68,10 +73,12 @@ private:
     void notifyDelegate(const char* method);
     void logPayment(PaymentKind kind);
     void refuseZoomIfDelegateSaysSo(Qt::WindowStates oldState);
+    void watchForFirstPaint();
 
     std::unique_ptr<QMainWindow> m_window;
     BWView* m_contentView = nullptr;
     QPointer<QObject> m_delegate;
     QTimer m_liveResizeEnd;
     bool m_touchBarCustomizationEnabled = false;
+    bool m_painted = false;
 };

@@ -49,7 +49,7 @@ bool BWBillFileCache::settled(const FileStamp& stamp)
     return nanoseconds(now) - stamp.changedNs > SettledAfterNs && nanoseconds(now) - stamp.modifiedNs > SettledAfterNs;
 }
 
-QList<PropertyList::ReadResult> BWBillFileCache::read(const QStringList& paths)
+QList<PropertyList::ReadResult> BWBillFileCache::read(const QStringList& paths, Scope scope)
 {
     QMutexLocker lock(&m_mutex);
     QList<PropertyList::ReadResult> results(paths.size());
@@ -73,6 +73,11 @@ QList<PropertyList::ReadResult> BWBillFileCache::read(const QStringList& paths)
         : QtConcurrent::blockingMapped<QList<PropertyList::ReadResult>>(toParse, parse);
 
     QHash<QString, Entry> kept;
+    if (scope == Scope::Some) {
+        kept = m_entries;
+        for (const QString& path : paths)
+            kept.remove(path);
+    }
     for (qsizetype j = 0; j < toParse.size(); ++j) {
         const qsizetype i = toParse.at(j);
         results[i] = parsed.at(j);

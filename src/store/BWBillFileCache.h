@@ -27,10 +27,13 @@ public:
     // the bill files forgets every other file.
     static BWBillFileCache& indexes();
 
+    // Whether a read names every file the cache is to keep (the others are
+    // dropped: a file that left the index is not held on to), or only some.
+    enum class Scope { AllKept, Some };
+
     // The contents of the files, in their order: taken from the cache where
     // a file is as it was, read again (on the worker threads) where not.
-    // Entries of files not asked for are dropped.
-    QList<PropertyList::ReadResult> read(const QStringList& paths);
+    QList<PropertyList::ReadResult> read(const QStringList& paths, Scope scope = Scope::AllKept);
 
 private:
     struct FileStamp {

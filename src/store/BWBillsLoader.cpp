@@ -54,26 +54,17 @@ std::optional<QVariantList> BWBillsLoader::loadBills() const
 // so every group is read from the active list; the group only decides the
 // archive filter and whether the older archive list is added.
 std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group, const QString& tag,
-                                                            bool overRideIncome) const
+                                                            bool overRideIncome,
+                                                            ExtensionExport extensionExport) const
 {
     Log::line(QStringLiteral("Loading bills in group: %1 with tag: %2").arg(group, tag));
     copyDueSoonDaysToAppGroup();
-    const bool hideAutomatic = m_env.defaults->boolForKey(BWDefaultsKeys::BWHideAutoMaticBillsInOverview);
-    const bool showIncome = overRideIncome || m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableIncome);
-
     const QString dataFolder = orvaneDirectory();
     if (dataFolder.isEmpty())
         return std::nullopt;
 
-    QVariantList result;
-    for (const QVariant& item : readRecordsInGroup(dataFolder, group, tag)) {
-        const QVariantMap bill = item.toMap();
-        if (billIsIncome(bill) && !showIncome)
-            continue;
-        if (hideAutomatic && isAutomatic(bill))
-            continue;
-        result.append(bill);
-    }
+    QVariantList result =
+        shownRecords(readRecordsInGroup(dataFolder, validIDs(activeIDsOfIndex(dataFolder)), group, tag), overRideIncome);
 
     if (group == IndexKeys::ArchivedBills) {
         Log::line(QStringLiteral("Checking Archived Bills"));
@@ -85,9 +76,47 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
 
     // Only the whole active list is what the extension shows; the archive or
     // one tag must not stand in for it.
-    if (group == IndexKeys::ActiveBills && tag.isEmpty() && !overRideIncome)
+    if (group == IndexKeys::ActiveBills && tag.isEmpty() && !overRideIncome
+        && extensionExport == ExtensionExport::WithLoad)
         saveDataForExtensionWithBills(result);
     return withExtraOccurrences(result, tag, overRideIncome);
+}
+
+std::optional<QVariantList> BWBillsLoader::loadItemsInGroup(const QStringList& billIDs, const QString& group,
+                                                            const QString& tag) const
+{
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty())
+        return std::nullopt;
+    const QSet<QString> asked(billIDs.cbegin(), billIDs.cend());
+    QStringList listed = validIDs(activeIDsOfIndex(dataFolder));
+    listed.removeIf([&asked](const QString& billID) { return !asked.contains(billID); });
+    const QVariantList records = readRecordsInGroup(dataFolder, listed, group, tag, BWBillFileCache::Scope::Some);
+    return withExtraOccurrences(shownRecords(records, false), tag, false);
+}
+
+QStringList BWBillsLoader::loadOrderOfItems() const
+{
+    const QString dataFolder = orvaneDirectory();
+    return dataFolder.isEmpty() ? QStringList() : validIDs(activeIDsOfIndex(dataFolder));
+}
+
+// Income unless it is enabled or asked for, and automatic bills when the
+// overview hides them, are left out.
+QVariantList BWBillsLoader::shownRecords(const QVariantList& records, bool overRideIncome) const
+{
+    const bool hideAutomatic = m_env.defaults->boolForKey(BWDefaultsKeys::BWHideAutoMaticBillsInOverview);
+    const bool showIncome = overRideIncome || m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableIncome);
+    QVariantList shown;
+    for (const QVariant& item : records) {
+        const QVariantMap bill = item.toMap();
+        if (billIsIncome(bill) && !showIncome)
+            continue;
+        if (hideAutomatic && isAutomatic(bill))
+            continue;
+        shown.append(item);
+    }
+    return shown;
 }
 
 std::optional<QVariantList> BWBillsLoader::loadListedItems() const
@@ -95,15 +124,15 @@ std::optional<QVariantList> BWBillsLoader::loadListedItems() const
     const QString dataFolder = orvaneDirectory();
     if (dataFolder.isEmpty())
         return std::nullopt;
-    return readRecordsInGroup(dataFolder, IndexKeys::ActiveBills, QString());
+    return readRecordsInGroup(dataFolder, validIDs(activeIDsOfIndex(dataFolder)), IndexKeys::ActiveBills, QString());
 }
 
-QVariantList BWBillsLoader::readRecordsInGroup(const QString& dataFolder, const QString& group,
-                                               const QString& tag) const
+QVariantList BWBillsLoader::readRecordsInGroup(const QString& dataFolder, const QStringList& billIDs,
+                                               const QString& group, const QString& tag,
+                                               BWBillFileCache::Scope scope) const
 {
-    const QStringList billIDs = validIDs(activeIDsOfIndex(dataFolder));
     const QStringList paths = billFilePaths(dataFolder, billIDs);
-    const QList<PropertyList::ReadResult> files = BWBillFileCache::shared().read(paths);
+    const QList<PropertyList::ReadResult> files = BWBillFileCache::shared().read(paths, scope);
     QVariantList records;
     for (qsizetype i = 0; i < billIDs.size(); ++i) {
         std::optional<QVariantMap> bill = billOfFile(paths.at(i), files.at(i));
@@ -143,7 +172,7 @@ QList<std::optional<QVariantMap>> BWBillsLoader::loadBillsWithIDs(
         return bills;
     const QStringList valid = validIDs(billIDs);
     const QStringList paths = billFilePaths(dataFolder, valid);
-    const QList<PropertyList::ReadResult> files = BWBillFileCache::shared().read(paths);
+    const QList<PropertyList::ReadResult> files = BWBillFileCache::shared().read(paths, BWBillFileCache::Scope::Some);
     // The files stand in the order of the valid ids among `billIDs`.
     qsizetype file = 0;
     for (qsizetype i = 0; i < billIDs.size(); ++i) {

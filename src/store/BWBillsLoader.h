@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/PropertyList.h"
+#include "store/BWBillFileCache.h"
 #include "store/BWStoreEnvironment.h"
 
 // The reader of the store. It knows where the data folder is, reads the index
@@ -39,12 +40,26 @@ public:
     // filtered by `tag` ("" for none, a user tag or a pseudo-tag). Income items
     // are included when income is enabled or `overRideIncome` is set. Nothing
     // when there is no data-folder path.
+    //
+    // A load of the whole active list mirrors it into the app-group suite for
+    // the extension, unless the caller, who keeps the list, writes it later
+    // through saveDataForExtensionWithBills().
+    enum class ExtensionExport { WithLoad, ByCaller };
     std::optional<QVariantList> loadBillsInGroup(const QString& group, const QString& tag,
-                                                 bool overRideIncome = false) const;
+                                                 bool overRideIncome = false,
+                                                 ExtensionExport extensionExport = ExtensionExport::WithLoad) const;
     // Every listed item (in `ActiveBills`, not archived) once, display-ready:
     // bills and income alike, including those the overview's settings hide.
     // Nothing when there is no data-folder path.
     std::optional<QVariantList> loadListedItems() const;
+    // The records that loadBillsInGroup() lists for the items `billIDs`, as
+    // it lists them (their further occurrences included), in the order of
+    // the index. Nothing when there is no data-folder path. The export for
+    // the extension is left to the whole loads.
+    std::optional<QVariantList> loadItemsInGroup(const QStringList& billIDs, const QString& group,
+                                                 const QString& tag) const;
+    // The ids of the listed items in the order a load reads them.
+    QStringList loadOrderOfItems() const;
     // One display-ready record, or nothing when the id is not a valid id or its
     // file can't be read.
     std::optional<QVariantMap> loadBillWithID(const QString& billID) const;
@@ -281,9 +296,12 @@ private:
     std::optional<QVariantMap> displayReady(std::optional<QVariantMap> bill) const;
     void addDueTexts(QVariantMap& bill, bool incomeWording) const;
     bool passesFilter(const QVariantMap& bill, const QString& group, const QString& tag) const;
-    // The display-ready records of the index's active list that pass
-    // passesFilter(), in the list's order.
-    QVariantList readRecordsInGroup(const QString& dataFolder, const QString& group, const QString& tag) const;
+    // The display-ready records of the items `billIDs` that pass
+    // passesFilter(), in the order of `billIDs`.
+    QVariantList readRecordsInGroup(const QString& dataFolder, const QStringList& billIDs, const QString& group,
+                                    const QString& tag,
+                                    BWBillFileCache::Scope scope = BWBillFileCache::Scope::AllKept) const;
+    QVariantList shownRecords(const QVariantList& records, bool overRideIncome) const;
     QStringList activeIDsOfIndex(const QString& dataFolder) const;
     void copyDueSoonDaysToAppGroup() const;
     QVariantMap withExtensionTexts(const QVariantMap& exported) const;

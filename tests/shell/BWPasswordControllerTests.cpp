@@ -114,7 +114,7 @@ TEST_F(BWPasswordControllerTest, ChangingThePasswordOverwritesInPlaceAndAFailedW
     EXPECT_EQ(secrets.removals, 0);
 }
 
-TEST_F(BWPasswordControllerTest, APasswordCountsAsSetByTheKeyringOrByTheLockFlag)
+TEST_F(BWPasswordControllerTest, APasswordCountsAsSetByTheLockFlagAloneWithoutAskingTheKeyring)
 {
     struct Case
     {
@@ -126,7 +126,7 @@ TEST_F(BWPasswordControllerTest, APasswordCountsAsSetByTheKeyringOrByTheLockFlag
     };
     const Case cases[] = {
         {"nothing anywhere", false, "", false, false},
-        {"keyring item", false, "secret", false, true},
+        {"keyring item without the flag", false, "secret", false, false},
         {"flag, keyring unreachable", true, "secret", true, true},
         {"flag, keyring item gone", true, "", false, true},
         {"no flag, keyring unreachable", false, "", true, false},
@@ -139,7 +139,9 @@ TEST_F(BWPasswordControllerTest, APasswordCountsAsSetByTheKeyringOrByTheLockFlag
         secrets.unavailable = c.unavailable;
         ASSERT_TRUE(c.flag ? defaults.setBool(BWDefaultsKeys::BWPasswordLockIsOn, true)
                            : defaults.removeObject(BWDefaultsKeys::BWPasswordLockIsOn));
+        const int readsBefore = secrets.reads;
         EXPECT_EQ(lock.passwordIsSetForServiceName(QStringLiteral("Orvane")), c.expected);
+        EXPECT_EQ(secrets.reads, readsBefore);
     }
 }
 

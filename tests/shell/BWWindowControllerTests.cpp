@@ -3,6 +3,7 @@
 #include "shell/BWWindowController.h"
 
 #include <QMainWindow>
+#include <QDeadlineTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -142,15 +143,21 @@ TEST_F(BWWindowControllerTest, ResizingTellsTheDelegateAndThenThatTheResizeEnded
 
 TEST_F(BWWindowControllerTest, ZoomingIsUndoneWhenTheDelegateRefusesIt)
 {
+    // The refusal undoes the zoom from the event loop, once the state change is over.
+    const auto settlesAt = [this](bool maximized) {
+        const QDeadlineTimer deadline(10000);
+        while (controller.window()->isMaximized() != maximized && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    };
     controller.window()->show();
     delegate.zoomAnswer = false;
     controller.window()->setWindowState(Qt::WindowMaximized);
-    QTest::qWait(20);
+    settlesAt(false);
     EXPECT_FALSE(controller.window()->isMaximized());
 
     delegate.zoomAnswer = true;
     controller.window()->setWindowState(Qt::WindowMaximized);
-    QTest::qWait(20);
+    settlesAt(true);
     EXPECT_TRUE(controller.window()->isMaximized());
 }
 

@@ -19,11 +19,13 @@ public:
     bool failWrites = false;
     bool failRemovals = false;
     bool answerLater = false;
+    int reads = 0;
     int writes = 0;
     int removals = 0;
 
     void readSecret(const QString& service, const QString& account, Done done) override
     {
+        ++reads;
         Result result = answer(false);
         if (result.ok()) {
             const auto found = secrets.constFind({service, account});

@@ -1,0 +1,201 @@
+#include "OverviewTestFixture.h"
+
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QSignalSpy>
+
+#include "platform/UserDefaults.h"
+
+#include "store/BWBillsLoader.h"
+#include "store/BWPayment.h"
+#include "store/BWPaymentLogger.h"
+
+namespace {
+
+// All a user sees of the overview: each row's cell texts in order, the side
+// bar's figures, the badge and the tray's list.
+struct ShownOverview
+{
+    QStringList rows;
+    QStringList sidebar;
+    QString badge;
+    QVariantList trayBills;
+    QVariantList records;
+
+    bool operator==(const ShownOverview&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const ShownOverview& shown)
+{
+    return out << shown.rows.join(QStringLiteral("\n")).toStdString() << "\n--\n"
+               << shown.sidebar.join(QStringLiteral(" | ")).toStdString() << " badge " << shown.badge.toStdString();
+}
+
+// A change to what is stored, and the items it changed.
+struct ItemUpdateCase
+{
+    const char* name;
+    int listMode;
+    std::function<QStringList(class OverviewItemUpdateTest&, const QStringList& ids)> change;
+};
+
+class OverviewItemUpdateTest : public OverviewTest, public testing::WithParamInterface<ItemUpdateCase>
+{
+protected:
+    OverviewItemUpdateTest() { defaults.setBool(QStringLiteral("BWEnableMenu"), true); }
+
+    ShownOverview shown(BWOverviewController& screen, const QSignalSpy& tray) const
+    {
+        ShownOverview result;
+        const BWOverviewTableModel& model = *screen.tableModel();
+        for (int row = 0; row < model.rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < model.columnCount(); ++column) {
+                const QModelIndex index = model.index(row, column);
+                cells << index.data(Qt::DisplayRole).toString()
+                      << index.data(BWOverviewTableModel::DetailTextRole).toString();
+            }
+            result.rows.append(cells.join(QStringLiteral(" / ")));
+        }
+        for (QLabel* figure : {screen.dueSoonNumField(), screen.dueSoonAmtField(), screen.dueMonthNumField(),
+                               screen.dueMonthAmtField(), screen.stillDueThisMonthField(), screen.paydayNumField(),
+                               screen.paidThisMonthField(), screen.incomeToDateField(), screen.expectedBalance()})
+            result.sidebar.append(figure->text());
+        result.badge = screen.dockBadge();
+        result.trayBills = tray.isEmpty() ? QVariantList() : tray.last().first().toList();
+        result.records = screen.dataSourceFiltered();
+        return result;
+    }
+
+    // A second overview, loaded whole from what is stored now.
+    ShownOverview fullReload(int listMode) const
+    {
+        BWOverviewController reference(env);
+        QSignalSpy tray(&reference, &BWOverviewController::menuBillsChanged);
+        reference.list()->resize(900, 700);
+        reference.list()->show();
+        reference.loadOverview();
+        reference.showListMode(listMode);
+        return shown(reference, tray);
+    }
+
+public:
+    // What the cases change the store with.
+    using ScreenTestStore::bill;
+    using ScreenTestStore::store;
+    using ScreenTestStore::storedFile;
+    using OverviewTest::inDays;
+    using TempStoreEnvironment::clock;
+    using TempStoreEnvironment::env;
+
+    void pay(const QString& billID, double amount) const
+    {
+        BWPayment payment;
+        payment.amount = amount;
+        payment.date = clock.now();
+        payment.note = QStringLiteral("paid");
+        ASSERT_TRUE(BWPaymentLogger(env).recordPayment(payment, *BWBillsLoader(env).loadBillWithID(billID)));
+    }
+};
+
+const QVariantMap Tagged{{BillKeys::Tags, QVariantList{QStringLiteral("Home")}}};
+
+// Bills due the same day stand in the store's order, which an update keeps.
+TEST_P(OverviewItemUpdateTest, ShowsWhatAFullReloadShows)
+{
+    const ItemUpdateCase& c = GetParam();
+    QStringList ids;
+    ids << storeBill(QStringLiteral("Rent"), 3, Tagged) << storeBill(QStringLiteral("Power"), 3)
+        << storeBill(QStringLiteral("Water"), 3, Tagged) << storeBill(QStringLiteral("Phone"), -2)
+        << storeBill(QStringLiteral("Gym"), 10, Tagged)
+        << storeBill(QStringLiteral("Salary"), 5, {{BillKeys::IsIncome, true}});
+    QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
+    overview->loadOverview();
+    overview->showListMode(c.listMode);
+
+    overview->reloadItems(c.change(*this, ids));
+    EXPECT_EQ(shown(*overview, tray), fullReload(c.listMode));
+}
+
+// The extension's copy follows the loads and updates a moment later, and is
+// then what the store's own load of all active items would write.
+TEST_P(OverviewItemUpdateTest, TheExtensionGetsWhatAFullLoadExports)
+{
+    const ItemUpdateCase& c = GetParam();
+    QStringList ids;
+    ids << storeBill(QStringLiteral("Rent"), 3, Tagged) << storeBill(QStringLiteral("Power"), 3)
+        << storeBill(QStringLiteral("Water"), 3, Tagged) << storeBill(QStringLiteral("Phone"), -2)
+        << storeBill(QStringLiteral("Gym"), 10, Tagged)
+        << storeBill(QStringLiteral("Salary"), 5, {{BillKeys::IsIncome, true}});
+    overview->loadOverview();
+    overview->showListMode(c.listMode);
+    overview->reloadItems(c.change(*this, ids));
+
+    // What the store's load writes, written into a suite of its own.
+    UserDefaults expectedSuite(temp.file(QStringLiteral("expected.plist")));
+    BWStoreEnvironment expectedEnv = env;
+    expectedEnv.appGroup = &expectedSuite;
+    BWBillsLoader(expectedEnv).loadBills();
+    const QVariantList expected = expectedSuite.arrayForKey(AppGroupKeys::ActiveBills);
+    ASSERT_FALSE(expected.isEmpty());
+
+    const auto exported = [this] { return UserDefaults(appGroup.path()).arrayForKey(AppGroupKeys::ActiveBills); };
+    const QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired() && !PropertyList::sameValue(exported(), expected))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_TRUE(PropertyList::sameValue(exported(), expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ItemUpdates, OverviewItemUpdateTest,
+    testing::Values(
+        ItemUpdateCase{"PaymentMovesTheBillOn", BWOverviewController::AllActiveItems,
+                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                           test.pay(ids.at(1), 50);
+                           return QStringList{ids.at(1)};
+                       }},
+        ItemUpdateCase{"PartialPaymentKeepsTheDueDate", BWOverviewController::AllActiveItems,
+                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                           BWPayment payment;
+                           payment.amount = 20;
+                           payment.date = test.clock.now();
+                           EXPECT_TRUE(BWPaymentLogger(test.env).recordPayment(
+                               payment, *BWBillsLoader(test.env).loadBillWithID(ids.at(3)), false));
+                           return QStringList{ids.at(3)};
+                       }},
+        ItemUpdateCase{"ItemSavedAmongOthersDueTheSameDay", BWOverviewController::AllActiveItems,
+                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                           QVariantMap record = test.storedFile(ids.at(2));
+                           record.insert(BillKeys::Name, QStringLiteral("Water and sewer"));
+                           record.insert(BillKeys::Amount, 75.5);
+                           EXPECT_TRUE(BWBill(test.env).finishWritingBillWithDictionary(record, true, false));
+                           return QStringList{ids.at(2)};
+                       }},
+        ItemUpdateCase{"ItemSavedWithANewDueDateShownByTag", BWOverviewController::FirstTag,
+                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                           QVariantMap record = test.storedFile(ids.at(0));
+                           BWBill::setDueDateOfRecord(record, test.inDays(1));
+                           EXPECT_TRUE(BWBill(test.env).finishWritingBillWithDictionary(record, true, false));
+                           return QStringList{ids.at(0)};
+                       }},
+        ItemUpdateCase{"ItemArchivedShownDueThisMonth", BWOverviewController::DueThisMonth,
+                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                           EXPECT_TRUE(BWBill(test.env).archiveBillWithBid(ids.at(4)));
+                           return QStringList{ids.at(4)};
+                       }},
+        ItemUpdateCase{"ItemDeleted", BWOverviewController::AllActiveItems,
+                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                           EXPECT_TRUE(BWBill(test.env).deleteBillWithBid(ids.at(1)));
+                           return QStringList{ids.at(1)};
+                       }},
+        ItemUpdateCase{"SyncBringsAChangedItemAndANewOne", BWOverviewController::AllActiveItems,
+                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                           QVariantMap changed = test.storedFile(ids.at(5));
+                           changed.insert(BillKeys::Amount, 12.0);
+                           EXPECT_TRUE(BWBill(test.env).rewriteSpecificBillWithoutUpdatingiCloud(changed));
+                           const QString arrived = test.store(test.bill(QStringLiteral("Arrived"), test.inDays(3), Tagged));
+                           return QStringList{ids.at(5), arrived};
+                       }}),
+    [](const testing::TestParamInfo<ItemUpdateCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
