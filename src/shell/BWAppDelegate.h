@@ -197,6 +197,10 @@ private:
     // Runs the automatic-payment step (due automatic bills and income); the
     // ids of the items it logged.
     QStringList logAutomaticPayments();
+    // Tidies what moves and backups cut short left outside the data folder
+    // in use; a big leftover takes a while to remove, so this waits until
+    // the main window has been painted.
+    void tidyInterruptedCopiesOnceShown();
     void showPasswordState(bool passwordSet);
     bool createMenuIfEnabled();
     void observeSleepAndWake();
