@@ -349,6 +349,11 @@ QStringList BWAppDelegate::logAutomaticPayments()
     return BWAutomaticPayments(m_storeEnv).logDuePayments();
 }
 
+void BWAppDelegate::logAutomaticPaymentsSoon()
+{
+    m_automaticPaymentsSoon.start();
+}
+
 bool BWAppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)
 {
     Log::line(QStringLiteral("Handling reopen"));

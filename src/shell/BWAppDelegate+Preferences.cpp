@@ -20,6 +20,9 @@ void BWAppDelegate::preferenceDidChange(const QString& key)
         m_screens.overview->updateTableColumnVisibility();
     if (BWBillsLoader::settingMovesShownDueDates(key))
         dueDateShiftsDidChange();
+    // Turned on, automatic logging catches up with what is due at once.
+    if ((key == BWShouldAutoLogPayments || key == BW_ShouldAutoLogIncome) && m_defaults.boolForKey(key))
+        logAutomaticPayments();
     // Due-soon days, date shifts, income and the rest show in the overview
     // and the tray menu, which a reload brings up to date.
     if (!isLocked())
