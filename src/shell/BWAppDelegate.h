@@ -544,6 +544,9 @@ public slots:
     // Weekend, holiday or vacation settings changed: the reminders of the
     // listed bills move to the days the bills are now shown due.
     void dueDateShiftsDidChange();
+    // The reminders of the listed bills made again under the settings of the
+    // moment; those of bills no longer listed removed.
+    void renewReminders();
 
 private:
     BWReminderManager* m_reminders = nullptr;
