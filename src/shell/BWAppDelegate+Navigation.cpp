@@ -439,6 +439,14 @@ void BWAppDelegate::reloadAfterItemChange(const QString& billID)
         reloadBillPageAndOverview(changed);
 }
 
+void BWAppDelegate::reloadAfterItemSaved(const QString& billID)
+{
+    // Other items the automatic step logged on the way show as well: the
+    // whole list is read again then.
+    const QStringList logged = logAutomaticPayments();
+    reloadAfterItemChange(logged.isEmpty() || logged == QStringList{billID} ? billID : QString());
+}
+
 void BWAppDelegate::reloadAfterPayment(const QStringList& billIDs)
 {
     if (!hasOverview())

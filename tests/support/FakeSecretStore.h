@@ -6,6 +6,8 @@
 #include <QPair>
 #include <QTimer>
 
+#include <functional>
+
 // Secrets kept in memory. A test can make the store unreachable, make writes
 // or removals fail, and have answers arrive later from the event loop as the
 // desktop's secret service answers.
@@ -22,10 +24,14 @@ public:
     int reads = 0;
     int writes = 0;
     int removals = 0;
+    // Runs while a read is answered, as the prompt of a locked keyring would.
+    std::function<void()> whileReading;
 
     void readSecret(const QString& service, const QString& account, Done done) override
     {
         ++reads;
+        if (whileReading)
+            whileReading();
         Result result = answer(false);
         if (result.ok()) {
             const auto found = secrets.constFind({service, account});
