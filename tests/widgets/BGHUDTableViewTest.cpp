@@ -196,3 +196,43 @@ TEST(BGHUDTableCornerView, UnknownKeyDrawsWithTheGradientTheme)
     EXPECT_TRUE(near(at(image, 0, 12), theme->tableHeaderCellBorderColor()));
     EXPECT_TRUE(near(at(image, 8, 1), theme->tableHeaderCellNormalFill().stops().first().second, 12));
 }
+
+// A source-list table fills selected rows with the theme's gradients through
+// the highlight brush (the highlight gradient while its window is active, the
+// normal one otherwise) and underlines them in the stroke colour; a regular
+// table uses the cell highlight colour and draws no line.
+TEST(BGHUDTableView, SourceListHighlightIsAGradientWithABottomLine)
+{
+    using Style = BGHUDTableView::SelectionHighlightStyle;
+    const auto theme = gradientTheme();
+    for (const Style style : {Style::Regular, Style::SourceList}) {
+        const bool sourceList = style == Style::SourceList;
+        SCOPED_TRACE(sourceList ? "source list" : "regular");
+        BGHUDTableView table;
+        auto model = billsModel(4);
+        table.setModel(model.get());
+        table.setSelectionBehavior(QAbstractItemView::SelectRows);
+        table.setSelectionHighlightStyle(style);
+        EXPECT_EQ(table.selectionHighlightStyle(), style);
+        table.resize(240, 160);
+        table.selectRow(1);
+
+        const QImage image = WidgetPixels::render(*table.viewport());
+        const QPalette palette = table.palette();
+        const QRect row = table.visualRect(model->index(1, 0));
+        const QColor underline = at(image, 40, row.bottom());
+        if (sourceList) {
+            EXPECT_EQ(palette.brush(QPalette::Active, QPalette::Highlight).gradient()->stops(),
+                      theme->highlightGradient().stops());
+            EXPECT_EQ(palette.brush(QPalette::Inactive, QPalette::Highlight).gradient()->stops(),
+                      theme->normalGradient().stops());
+            EXPECT_TRUE(near(underline, theme->strokeColor().toRgb(), 3));
+        } else {
+            EXPECT_EQ(palette.color(QPalette::Highlight), theme->cellHighlightColor());
+            EXPECT_FALSE(near(underline, theme->strokeColor().toRgb(), 3));
+        }
+        // Rows that are not selected get no line.
+        const QRect other = table.visualRect(model->index(2, 0));
+        EXPECT_FALSE(near(at(image, 40, other.bottom()), theme->strokeColor().toRgb(), 3));
+    }
+}
