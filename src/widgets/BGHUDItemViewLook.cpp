@@ -62,10 +62,13 @@ QPalette BGHUDItemViewLook::viewPalette(const QPalette& base, bool alternating) 
     if (sourceListHighlight_) {
         palette.setBrush(QPalette::Active, QPalette::Highlight, rowGradientBrush(theme->highlightGradient()));
         palette.setBrush(QPalette::Inactive, QPalette::Highlight, rowGradientBrush(theme->normalGradient()));
+        // The selected text colour is made for the light cell highlight; on
+        // the dark gradients it would not be read.
+        palette.setColor(QPalette::HighlightedText, theme->textColor());
     } else {
         palette.setColor(QPalette::Highlight, theme->cellHighlightColor());
+        palette.setColor(QPalette::HighlightedText, theme->cellSelectedTextColor());
     }
-    palette.setColor(QPalette::HighlightedText, theme->cellSelectedTextColor());
     return palette;
 }
 

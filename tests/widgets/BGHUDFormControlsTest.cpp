@@ -120,9 +120,19 @@ TEST(BGHUDTabView, TabsAreSegmentsAndClicksSwitchPages)
 
 namespace {
 
-class RedLabelTheme : public BGGradientTheme {
+class RedLabelTheme : public BGTheme {
 public:
     QColor textColor() const override { return Qt::red; }
+};
+
+// Lends the "flatTheme" key a red-labelled theme for one test.
+class RedFlatTheme : public ::testing::Test {
+protected:
+    RedFlatTheme() { BGThemeManager::keyedManager().setTheme(std::make_shared<RedLabelTheme>(), BGThemeManager::FlatThemeKey); }
+    ~RedFlatTheme() override
+    {
+        BGThemeManager::keyedManager().setTheme(std::make_shared<BGTheme>(), BGThemeManager::FlatThemeKey);
+    }
 };
 
 int redPixelsIn(const QImage& image, const QRect& area)
@@ -140,13 +150,12 @@ int redPixelsIn(const QImage& image, const QRect& area)
 
 // Each tab's label takes the colour of its own item's theme, and follows
 // the item's label.
-TEST(BGHUDTabView, TabsShowTheirItemsLabelsInTheItemsColour)
+TEST_F(RedFlatTheme, TabsShowTheirItemsLabelsInTheItemsColour)
 {
-    BGThemeManager::keyedManager().setTheme(std::make_shared<RedLabelTheme>(), "redLabelTheme");
     BGHUDTabView tabs;
     BGHUDTabViewItem* plain = tabs.addItem("General", new QLabel("General page"));
     auto* red = new BGHUDTabViewItem("Sync");
-    red->setThemeKey("redLabelTheme");
+    red->setThemeKey(BGThemeManager::FlatThemeKey);
     tabs.addTabViewItem(red);
     tabs.resize(300, 200);
     tabs.show();

@@ -1,4 +1,5 @@
 #include "widgets/PieChart.h"
+#include "WidgetPixels.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -99,9 +100,7 @@ TEST_F(PieChartTest, PieRadiusRoundsThePieBackground)
 {
     chart.setPieBackgroundColor(Qt::red);
     chart.setPieRadius(100);
-    QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    chart.render(&image);
+    const QImage image = WidgetPixels::render(chart);
     EXPECT_EQ(image.pixelColor(2, 2).alpha(), 0) << "the corner is cut away";
     EXPECT_EQ(image.pixelColor(150, 2), QColor(Qt::red)) << "the edge's middle is filled";
 }

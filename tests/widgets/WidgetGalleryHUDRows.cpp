@@ -146,6 +146,8 @@ BGHUDTableView* billTable(BGHUDTableView::SelectionHighlightStyle style)
     table->horizontalHeader()->setSortIndicatorShown(true);
     table->horizontalHeader()->setSortIndicator(1, Qt::AscendingOrder);
     table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->resizeSection(0, 100);
+    table->horizontalHeader()->resizeSection(1, 80);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionHighlightStyle(style);
     table->selectRow(1);
