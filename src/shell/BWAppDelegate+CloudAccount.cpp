@@ -96,6 +96,10 @@ void BWAppDelegate::updateFromFirebaseChangeWithDictionary(const QVariantMap& bi
     Log::line(QStringLiteral("Got update from Firebase"));
     if (!hasOverview())
         return;
+    if (isLocked()) {
+        m_reloadWhenUnlocked = true;
+        return;
+    }
     const QString billID = bill.value(BillKeys::Bid).toString();
     const bool showsThisBill = billPageIsShown() && m_screens.billView && !billID.isEmpty()
                                && m_screens.billView->currentBillID() == billID;

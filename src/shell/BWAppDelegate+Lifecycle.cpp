@@ -29,6 +29,7 @@
 #include <QUrl>
 
 #include <exception>
+#include <utility>
 
 using namespace BWDefaultsKeys;
 
@@ -424,6 +425,8 @@ void BWAppDelegate::updateOverview()
 void BWAppDelegate::createMenuAfterPassword()
 {
     m_locked = false;
+    if (std::exchange(m_reloadWhenUnlocked, false) && hasOverview())
+        reloadOverviewAndSuggestions();
     // The tray item follows its setting here as at start-up.
     if (createMenuIfEnabled() && m_screens.overview)
         m_menulet->updateMenuWithDataSource(m_screens.overview->dataSource());
