@@ -16,6 +16,8 @@
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWPaySite.h"
+#include "store/BWSecondaryActionKeys.h"
+#include "screens/BWBillActionsMenu.h"
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDView.h"
@@ -160,7 +162,11 @@ void BWOverviewController::updateBottomText()
 
 void BWOverviewController::showNoSelection()
 {
-    m_actionText->setText(tr("Select a bill to view available actions."));
+    // Someone who has no bills yet learns where the first one comes from.
+    const bool nothingStored = m_selectedTagIndex == AllActiveItems && m_dataSource.isEmpty();
+    m_actionText->setText(nothingStored
+                              ? tr("No bills yet: click \u201C+ New Bill\u201D above (or press Ctrl+N) to add your first bill.")
+                              : tr("Select a bill to view available actions."));
     m_actionText->show();
     m_actionBox->hide();
     m_payNowOverviewButton->hide();
@@ -186,13 +192,22 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
         m_overviewLineView->show();
     } else {
         setShown(m_overviewButtonLog, true);
-        // An income row selected before hid it.
-        setShown(m_overviewButtonPartial, true);
+        // An income row selected before disabled it.
+        m_overviewButtonPartial->setEnabled(true);
+        showPartialButtonUnlessOffered();
         setShown(m_overviewButtonView, true);
         for (QWidget* part : std::initializer_list<QWidget*>{m_payNowOverviewButton, m_overviewLineLog,
                                                              m_overviewLineView, m_overviewLinePay})
             part->show();
     }
+}
+
+// The alternate button may already offer a partial payment: the bar then
+// shows it once. Only a bill's bar has the partial button at all.
+void BWOverviewController::showPartialButtonUnlessOffered()
+{
+    if (m_overviewButtonPartial->isEnabled())
+        m_overviewButtonPartial->setVisible(m_actionsMenu->alternateTitle() != BillActionTitle::LogPartial);
 }
 
 // What the selected bills come to: bills count as money going out, income as

@@ -150,7 +150,11 @@ TEST_F(BillPageEditTest, ReceiptsAreCopiedOnceAndAFailedCopyKeepsTheOldOne)
 
     chosenReceipt = chosen;
     page->editClickedPayment(0);
+    // It opens on the amount, its date's calendar closed.
+    EXPECT_EQ(page->paymentEditorPopover()->focusWidget(), page->revAmtPaid());
+    EXPECT_FALSE(page->removeReceiptButton()->isEnabled());
     page->attachReceipt();
+    EXPECT_TRUE(page->removeReceiptButton()->isEnabled());
     ASSERT_TRUE(page->saveClickedPayment());
     const QString copy = storedFile(billID).value(BillKeys::PaymentList).toList().first().toMap()
                              .value(PaymentKeys::Receipt).toString();
@@ -174,10 +178,12 @@ TEST_F(BillPageEditTest, ReceiptsAreCopiedOnceAndAFailedCopyKeepsTheOldOne)
               copy);
     EXPECT_EQ(warnings.size(), 1);
 
-    // Removing the receipt removes its copy too.
+    // Removing the receipt removes its copy too; then there is none left to remove.
     show(billID);
     page->editClickedPayment(0);
+    EXPECT_TRUE(page->removeReceiptButton()->isEnabled());
     page->removeReceipt();
+    EXPECT_FALSE(page->removeReceiptButton()->isEnabled());
     ASSERT_TRUE(page->saveClickedPayment());
     EXPECT_TRUE(storedFile(billID).value(BillKeys::PaymentList).toList().first().toMap()
                     .value(PaymentKeys::Receipt).toString().isEmpty());
