@@ -18,6 +18,7 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWPaymentLogger.h"
+#include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/KBButton.h"
@@ -103,6 +104,8 @@ bool BWBillDetailViewController::saveKeys(const QStringList& keys, const QVarian
 
 void BWBillDetailViewController::showSkipPaymentPopover(QWidget* anchor)
 {
+    m_skipQuestion->setText(tr("Skip this payment of \u201C%1\u201D? The due date moves on without a payment.")
+                                .arg(m_titleHeaderField->text()));
     openPopover(m_skipPaymentPopover, anchor ? anchor : static_cast<QWidget*>(m_skipButton));
 }
 

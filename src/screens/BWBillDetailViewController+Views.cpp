@@ -428,8 +428,8 @@ void BWBillDetailViewController::buildPopovers()
     m_skipPaymentPopover = popoverWindow(tr("Skip Payment"), owner);
     {
         auto* layout = new QVBoxLayout(m_skipPaymentPopover);
-        layout->addWidget(hudLabel(tr("Skip this payment? The due date moves on without a payment."),
-                                   m_skipPaymentPopover));
+        m_skipQuestion = hudLabel(QString(), m_skipPaymentPopover);
+        layout->addWidget(m_skipQuestion);
         auto* cancel = new BGHUDButton(tr("Cancel"), m_skipPaymentPopover);
         auto* confirm = colouredButton(tr("Skip Payment"), KBButtonTypeOrange, m_skipPaymentPopover);
         layout->addLayout(buttonRow({cancel, confirm}));

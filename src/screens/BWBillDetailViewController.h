@@ -342,6 +342,7 @@ private:
     BGHUDTextField* m_revNotePaid = nullptr;
     QPushButton* m_revReceipt = nullptr;
     QPushButton* m_removeReceiptButton = nullptr;
+    QLabel* m_skipQuestion = nullptr;
     QTabWidget* m_revisionTabView = nullptr;
     KNPopUpDatePicker* m_revisedStickyDate = nullptr;
     BGHUDTextField* m_revisedStickyAmount = nullptr;

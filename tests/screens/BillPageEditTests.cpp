@@ -1,9 +1,12 @@
 #include "BillPageTestFixture.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+
+#include <algorithm>
 
 #include "platform/PropertyList.h"
 #include "store/BWDefaultsKeys.h"
@@ -48,6 +51,10 @@ TEST_F(BillPageEditTest, SkippingMovesTheDueDateOnAndRecordsNothing)
     const QVariantMap before = storedFile(billID);
     QSignalSpy changes(page.get(), &BWBillDetailViewController::billChanged);
     page->showSkipPaymentPopover(nullptr);
+    // The question names the bill it skips.
+    const QList<QLabel*> texts = page->skipPaymentPopover()->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                            [](const QLabel* text) { return text->text().contains(QStringLiteral("\u201CRent\u201D")); }));
     ASSERT_TRUE(page->skipPayment());
     const QVariantMap after = storedFile(billID);
     EXPECT_EQ(after.value(BillKeys::DueDate).toDateTime(),
