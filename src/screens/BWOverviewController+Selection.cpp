@@ -12,6 +12,7 @@
 
 #include "platform/Clock.h"
 #include "platform/UserDefaults.h"
+#include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
@@ -180,8 +181,11 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
     m_adBox->hide();
     m_actionBox->show();
     m_actionText->setText(record.value(BillKeys::Name).toString());
-    // Only a site that can be opened makes the button do something.
-    setShown(m_payNowOverviewButton, true, BWPaySite::isSet(record.value(BillKeys::PaySite).toString()));
+    // Only a site that can be opened makes the button do something; an
+    // archived bill takes no payments.
+    const bool takesPayments = BWBillCommands::takesPayments(record);
+    setShown(m_payNowOverviewButton, true,
+             takesPayments && BWPaySite::isSet(record.value(BillKeys::PaySite).toString()));
     if (BWBillsLoader::billIsIncome(record)) {
         setShown(m_overviewButtonLog, false, false);
         setShown(m_overviewButtonPartial, false, false);
@@ -191,9 +195,12 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
         m_overviewLinePay->hide();
         m_overviewLineView->show();
     } else {
-        setShown(m_overviewButtonLog, true);
-        // An income row selected before disabled it.
-        m_overviewButtonPartial->setEnabled(true);
+        const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+        setShown(m_overviewButtonLog, true,
+                 BWBillCommands::offers(BWBillCommands::Command::LogPayment, record, incomeLogsItself));
+        m_overviewButtonPartial->setEnabled(
+            BWBillCommands::offers(BWBillCommands::Command::LogPartial, record, incomeLogsItself));
+        // An income row selected before hid it.
         showPartialButtonUnlessOffered();
         setShown(m_overviewButtonView, true);
         for (QWidget* part : std::initializer_list<QWidget*>{m_payNowOverviewButton, m_overviewLineLog,
@@ -203,10 +210,11 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
 }
 
 // The alternate button may already offer a partial payment: the bar then
-// shows it once. Only a bill's bar has the partial button at all.
+// shows it once. Only a bill's bar, the one with a log button, has the
+// partial button at all.
 void BWOverviewController::showPartialButtonUnlessOffered()
 {
-    if (m_overviewButtonPartial->isEnabled())
+    if (!m_overviewButtonLog->isHidden())
         m_overviewButtonPartial->setVisible(m_actionsMenu->alternateTitle() != BillActionTitle::LogPartial);
 }
 
