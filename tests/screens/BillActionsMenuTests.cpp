@@ -194,7 +194,7 @@ TEST_F(BillPageTest, AnArchivedBillOffersNoPaymentCommandAnywhere)
              page->logPaymentButtonDetail(), page->logPartialPopUp(), page->skipButton(), page->payNowButton()})
         EXPECT_FALSE(control->isEnabled()) << control->metaObject()->className();
 
-    overview->setConfirmation([](QWidget*, const QString&, const QString&) { return true; });
+    overview->setConfirmation([](QWidget*, const QString&, const QString&, const QString&) { return true; });
     EXPECT_FALSE(overview->skipFromActionsButtonMenu());
     EXPECT_FALSE(page->skipPayment());
     EXPECT_EQ(storedFile(billID), before);
