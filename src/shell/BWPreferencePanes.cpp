@@ -174,7 +174,7 @@ QWidget* BWPreferencePanes::syncPane()
         groups.append(other);
     BWObjectController* actions = m_services.dataFolderActions;
     if (!actions)
-        return makePane(groups << makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}}));
+        return makePane(groups << makeGroup(tr("Database"), {{tr("Your bills are kept in:"), folder}}));
 
     connect(actions, &BWObjectController::dataFolderChanged, folder,
             [folder, actions] { folder->setText(actions->dataFolderPath()); });
@@ -182,9 +182,9 @@ QWidget* BWPreferencePanes::syncPane()
     auto* column = new QVBoxLayout(buttons);
     column->setContentsMargins(0, 0, 0, 0);
     const std::pair<QString, void (BWObjectController::*)()> choices[] = {
-        {tr("Move Data Folder…"), &BWObjectController::moveToNewSecurityScopedDatabaseLocation},
-        {tr("Use Data Folder Elsewhere…"), &BWObjectController::loadSecurityScopedDatabase},
-        {tr("Keep Data Folder in Dropbox…"), &BWObjectController::startSync},
+        {tr("Move Database…"), &BWObjectController::moveToNewSecurityScopedDatabaseLocation},
+        {tr("Open Database Elsewhere…"), &BWObjectController::loadSecurityScopedDatabase},
+        {tr("Keep Database in Dropbox…"), &BWObjectController::startSync},
         {tr("Get a Dropbox Account…"), &BWObjectController::getAccount},
         {tr("Move Back to the Usual Place"), &BWObjectController::resetDatabaseLocation},
         {tr("Restore Yesterday's Backup…"), &BWObjectController::restoreDatabase},
@@ -194,7 +194,7 @@ QWidget* BWPreferencePanes::syncPane()
         connect(button, &QPushButton::clicked, actions, action);
         column->addWidget(button);
     }
-    return makePane(groups << makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}, {QString(), buttons}}));
+    return makePane(groups << makeGroup(tr("Database"), {{tr("Your bills are kept in:"), folder}, {QString(), buttons}}));
 }
 
 QGroupBox* BWPreferencePanes::otherSyncGroup()

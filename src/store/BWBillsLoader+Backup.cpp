@@ -77,7 +77,8 @@ bool BWBillsLoader::restoreDatabase() const
         return false;
     QString error;
     const bool restored = FolderOps::replaceFolderWithCopy(backupFolder, dataFolder, &error);
-    Log::line(QStringLiteral("Error: %1").arg(error));
+    if (!restored)
+        Log::line(QStringLiteral("Error: %1").arg(error));
     return restored;
 }
 
