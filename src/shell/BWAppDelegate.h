@@ -502,6 +502,10 @@ public slots:
     // The engine wrote a downloaded change: `billID`, or "" for lists.
     void updatesDownloadedFromCloudKit(const QString& billID);
     void noUpdatesDownloadedFromCloudKit();
+    // A full pass while sync is on, so that no change waits for the sync
+    // button: run every few minutes, on wake and at start-up. A folder or
+    // account that was not there when sync started is subscribed to as
+    // soon as it is.
     void checkForNewiCloudChanges();
     void setUpSyncProgressIndicatorAndSyncButtonVisibility();
     // The sync button: a full pass while record-database sync is on, else
@@ -515,7 +519,12 @@ private:
     void switchCloudKitSyncOff(bool storeOff);
     void showLastSyncedNow();
     void syncDidFail(const QString& what, const QString& message);
+    // Subscriptions and a full pass, once the account answers.
+    void startCloudSyncEngine();
     CloudSync m_cloudSync;
+    // Whether the engine subscribed to the database since sync was last on.
+    bool m_cloudSyncStarted = false;
+    QTimer m_cloudCheckTimer;
     QPointer<BWSyncControls> m_syncControls;
     // (end Cloud sync)
 

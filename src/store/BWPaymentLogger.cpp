@@ -13,6 +13,7 @@
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBill.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDataFolder.h"
@@ -233,6 +234,7 @@ bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantL
     }
     restored.insert(BillKeys::PaymentList, remaining);
     setTotalsFromPayments(restored, remaining);
+    BWBillMerge::markRemovedPayments(restored, payments, remaining);
 
     if (!BWBill(m_env).rewriteSpecificBill(restored))
         return false;
@@ -267,6 +269,7 @@ bool BWPaymentLogger::savePaymentList(const QVariantList& payments, const QStrin
     QVariantMap edited = *bill;
     edited.insert(BillKeys::PaymentList, payments);
     setTotalsFromPayments(edited, payments);
+    BWBillMerge::markRemovedPayments(edited, bill->value(BillKeys::PaymentList).toList(), payments);
     if (!BWBill(m_env).rewriteSpecificBill(edited))
         return false;
     removeUnusedReceiptCopies(bill->value(BillKeys::PaymentList).toList(), payments);

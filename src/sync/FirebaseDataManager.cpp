@@ -284,3 +284,8 @@ QDateTime FirebaseDataManager::momentOf(double seconds)
 {
     return QDateTime::fromMSecsSinceEpoch(qRound64(seconds * 1000), QTimeZone::utc());
 }
+
+double FirebaseDataManager::secondsOf(const QDateTime& moment)
+{
+    return moment.toMSecsSinceEpoch() / 1000.0;
+}

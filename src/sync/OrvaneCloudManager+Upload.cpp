@@ -11,9 +11,8 @@
 #include "platform/PropertyList.h"
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
-#include "sync/BWPaymentListMerge.h"
-#include "sync/BWSyncedPayments.h"
 
 namespace {
 
@@ -147,27 +146,25 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
     CloudRecord record;
     if (fetched) {
         record = *fetched;
-        const QDateTime cloudDate = cloudModificationDateForBillRecord(record);
-        const QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
-        const bool localWins = shouldSaveRecordToCloud(localDate, cloudDate);
-        const QVariantMap& winner = localWins ? *bill : cloudBill;
-        const QVariantMap& other = localWins ? cloudBill : *bill;
-        const QVariantList payments = BWPaymentListMerge::mergedPayments(
-            winner.value(BillKeys::PaymentList).toList(), other.value(BillKeys::PaymentList).toList(),
-            BWSyncedPayments(dataFolder()).inStep(billID));
-        if (const std::optional<QVariantMap> merged =
-                BWPaymentListMerge::withPayments(winner, payments)) {
-            // Each copy holds payments the other lacks: the merge is newer
-            // than either, and is kept here before it goes up.
-            localDate = std::max({now(), localDate, cloudDate});
-            bill = *merged;
-            bill->insert(BillKeys::SyncModificationDate, localDate);
+        QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
+        cloudBill.insert(BillKeys::PaymentList, BWBillMerge::keepLocalDetails(
+                                                    cloudBill.value(BillKeys::PaymentList).toList(),
+                                                    bill->value(BillKeys::PaymentList).toList()));
+        const BWBillMerge::Copy merged =
+            BWBillMerge::merged({*bill, localDate}, {cloudBill, cloudModificationDateForBillRecord(record)});
+        if (!BWBillMerge::sameContent(merged.bill, *bill)) {
+            // The cloud's copy brought something this one lacks: kept here
+            // before the merge goes up.
+            bill = merged.bill;
+            bill->insert(BillKeys::SyncModificationDate, merged.date);
             if (!writeDownloadedBill(*bill)) {
                 endUpload(billID);
                 return;
             }
             emit iCloudChangeReceived(billID);
-        } else if (!localWins) {
+        }
+        localDate = merged.date;
+        if (BWBillMerge::sameContent(merged.bill, cloudBill)) {
             Log::line(QStringLiteral("Record does not need to be uploaded to iCloud"));
             endUpload(billID);
             return;
@@ -180,8 +177,9 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
     record = convertBill(*bill, localDate, record);
 
     QPointer<OrvaneCloudManager> self(this);
-    database()->saveRecord(record, [self, billID, attempt, name = bill->value(BillKeys::Name).toString(),
-                                    payments = bill->value(BillKeys::PaymentList).toList()](
+    // Saved against the change tag it was merged with: a copy saved
+    // meanwhile by another device fails it, and the retry merges that too.
+    database()->saveRecord(record, [self, billID, attempt, name = bill->value(BillKeys::Name).toString()](
                                        const CloudRecord&, const CloudError& error) {
         if (!self)
             return;
@@ -194,7 +192,6 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
             });
             return;
         }
-        BWSyncedPayments(self->dataFolder()).remember(billID, payments);
         self->uploadSucceeded(billID, QStringLiteral("Bill Uploaded"));
     });
 }

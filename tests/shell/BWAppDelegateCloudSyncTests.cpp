@@ -172,3 +172,29 @@ TEST_F(BWAppDelegateCloudSyncTest, FailedSyncIsShownAndStopsProgress)
     EXPECT_TRUE(delegate.syncControls()->syncProgressIndicator()->isHidden());
     EXPECT_EQ(delegate.syncControls()->lastSyncedText()->text(), "Sync failed: The network is down");
 }
+
+TEST_F(BWAppDelegateCloudSyncTest, ChangesAreCheckedForWithoutTheSyncButton)
+{
+    // The shared folder is not mounted yet at start-up.
+    cloud.status = CloudContainer::TemporarilyUnavailable;
+    startUpWithSyncOn();
+    EXPECT_TRUE(databaseCalls().isEmpty());
+    const auto checks = [&] { return databaseCalls().filter("query Index").size(); };
+
+    // It comes: the next check subscribes and runs a full pass.
+    cloud.status = CloudContainer::Available;
+    delegate.checkForNewiCloudChanges();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return checks() == 1; }, 5000));
+    EXPECT_TRUE(databaseCalls().contains("subscribe " + OrvaneCloudManager::BillSubscriptionID));
+    // Waking the computer looks again.
+    delegate.receiveWakeNote();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return databaseCalls().filter("query Bill").size() == 2; }, 5000));
+
+    // Nothing is looked for while sync is off.
+    ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, false));
+    cloud.database.calls.clear();
+    delegate.checkForNewiCloudChanges();
+    delegate.receiveWakeNote();
+    answer();
+    EXPECT_TRUE(databaseCalls().isEmpty());
+}

@@ -7,6 +7,7 @@
 
 #include "support/FirebaseTestDevice.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWPaymentLogger.h"
 
 namespace {
 
@@ -220,6 +221,30 @@ TEST_F(FirebaseSyncTest, AStaleOfflineCopyCannotBringBackADeletedBill)
     ASSERT_TRUE(settled());
     EXPECT_EQ(remote(id).value(BillKeys::Amount).toDouble(), 65);
     EXPECT_TRUE(server.valueAt("deletedBills/" + uid + "/" + id).isNull());
+}
+
+TEST_F(FirebaseSyncTest, APaymentLoggedOfflineSurvivesANewerCopyFromAnotherComputer)
+{
+    const QString id = device.addBill("Rent", 900);
+    ASSERT_TRUE(settled());
+    server.setOffline(true);
+    const QDateTime paidAt = QDateTime::currentDateTimeUtc().addSecs(60);
+    device.clock.setNow(paidAt);
+    ASSERT_TRUE(BWPaymentLogger(device.env).recordPayment({900.0, paidAt, "paid offline", QString()}, *device.bill(id)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device.pendingWrites() == 1; }, 3000));
+    // Meanwhile the other computer, unaware of the payment, changed the amount.
+    server.setValueAt(node(id), remoteBill(id, "Rent", 950, seconds(paidAt) + 120));
+
+    server.setOffline(false);
+    ASSERT_TRUE(settled());
+    const auto hasBoth = [&] {
+        const QVariantList payments = device.bill(id)->value(BillKeys::PaymentList).toList();
+        return device.bill(id)->value(BillKeys::Amount).toDouble() == 950 && payments.size() == 1
+            && remote(id).value(BillKeys::PaymentList).toArray().size() == 1
+            && remote(id).value(BillKeys::Amount).toDouble() == 950;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(hasBoth, 5000));
+    device.clock.useSystemTime();
 }
 
 TEST_F(FirebaseSyncTest, SendAllSendsANeverStampedBillWithItsOwnDate)

@@ -190,6 +190,25 @@ TEST_F(TwoDevicesTest, PaymentIsKeptWhenTheOtherDeviceLaterChangedSomethingElse)
     }
 }
 
+TEST_F(TwoDevicesTest, AnOlderCopyArrivingLateChangesNothing)
+{
+    const QString billID = sharedBill();
+    const CloudRecord before = *server.record(billID);
+    a.advance(60);
+    ASSERT_TRUE(a.pay(billID, 900.0, QStringLiteral("paid on A")));
+    settle();
+    ASSERT_EQ(b.paymentNotes(billID), QStringList{"paid on A"});
+
+    // The answer to a fetch made before the payment, arriving after it.
+    for (SyncDevice* device : {&a, &b})
+        EXPECT_FALSE(device->engine->saveRecordLocally(before, true));
+    settle();
+    syncBoth(a, b);
+    for (SyncDevice* device : {&a, &b})
+        EXPECT_EQ(device->paymentNotes(billID), QStringList{"paid on A"});
+    EXPECT_EQ(server.record(billID)->fields.value("PaymentListNotes").toStringList(), QStringList{"paid on A"});
+}
+
 TEST_F(TwoDevicesTest, IdListsConverge)
 {
     setOnline(false);
