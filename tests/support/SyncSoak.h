@@ -448,6 +448,11 @@ private:
     void remove(const BWStoreEnvironment& env, const QString& billID)
     {
         ++m_result.deletes;
+        // Firebase lets a change made after a deletion bring the bill back
+        // on the device that made it only: its deletions are made once
+        // every device holds the same.
+        if (m_config.backend == BackendKind::Firebase)
+            m_backend->settle();
         if (BWBill(env).deleteBillWithBid(billID))
             m_deleted.insert(billID, m_step);
         else
