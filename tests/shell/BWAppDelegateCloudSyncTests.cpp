@@ -18,8 +18,8 @@ class BWAppDelegateCloudSyncTest : public MainWindowTest
 protected:
     BWAppDelegateCloudSyncTest() { delegate.setCloudSync({&cloud, &engine, nullptr, nullptr}); }
 
-    // Lets queued answers of the cloud arrive.
-    static void answer() { QTest::qWait(20); }
+    // Lets the cloud's answers arrive, and those to the calls they lead to.
+    void answer() { ASSERT_TRUE(QTest::qWaitFor([this] { return cloud.answeredAll(); }, 10000)); }
     bool syncButtonShown() { return !delegate.syncControls()->manualSyncButton()->isHidden(); }
     bool editLineShown() { return !delegate.syncControls()->editLine()->isHidden(); }
     QStringList databaseCalls() const { return cloud.database.calls; }

@@ -57,6 +57,11 @@ public:
     }
     ~FakeFirebaseServer()
     {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopping = true;
+        }
+        m_stopped.notify_all();
         dropStreams();
         m_server.stop();
         if (m_thread.joinable())
@@ -199,6 +204,13 @@ private:
         answer(response, 400, QJsonObject{{"error", QJsonObject{{"code", 400}, {"message", message}}}});
     }
 
+    // A slow answer leaves slowAnswerMs late, or at once when the server stops.
+    void holdAnswer()
+    {
+        std::unique_lock lock(m_mutex);
+        m_stopped.wait_for(lock, std::chrono::milliseconds(slowAnswerMs), [this] { return m_stopping; });
+    }
+
     // Picks the fault for a request, if any; true when the request was
     // answered by it.
     bool meetFault(httplib::Response& response)
@@ -228,7 +240,7 @@ private:
             response.set_content_provider(64, "application/json", [](size_t, size_t, httplib::DataSink&) { return false; });
             return true;
         case Fault::Slow:
-            std::this_thread::sleep_for(std::chrono::milliseconds(slowAnswerMs));
+            holdAnswer();
             return false;   // answered, but late
         case Fault::ExpireTokens:
             expireIdTokens();
@@ -452,6 +464,8 @@ private:
     int m_port = 0;
     std::thread m_thread;
     mutable std::mutex m_mutex;
+    std::condition_variable m_stopped;
+    bool m_stopping = false;
     int m_counter = 0;
     QMap<QString, Account> m_accounts;
     QMap<QString, QString> m_idTokens;       // token -> uid

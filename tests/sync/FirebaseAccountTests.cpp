@@ -179,8 +179,15 @@ TEST_F(FirebaseAccountTest, TheSessionOutlivesARestartOnlyWithAKeyring)
         ASSERT_TRUE(device.signIn("kim@example.com", "secret1"));
         device.quit();
         device.start();
-        QTest::qWait(50);
-        EXPECT_EQ(device.manager->currentUser().email, keyring ? "kim@example.com" : "") << keyring;
+        const QString kept = keyring ? "kim@example.com" : "";
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return device.manager->currentUser().email == kept
+                       && device.manager->userUID().isEmpty() == !keyring;
+            },
+            5000))
+            << keyring;
+        EXPECT_EQ(device.manager->currentUser().email, kept) << keyring;
         EXPECT_EQ(device.manager->userUID().isEmpty(), !keyring) << keyring;
         device.manager->signOut();
     }

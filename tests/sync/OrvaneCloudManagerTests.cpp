@@ -5,6 +5,7 @@
 #include "platform/MemoryCloudServer.h"
 
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -25,16 +26,7 @@ protected:
     }
 
     // Runs the event loop until the cloud has been quiet for a while.
-    void settle()
-    {
-        int lastCount = -1;
-        for (int quiet = 0; quiet < 8;) {
-            QTest::qWait(25);
-            const int count = server.requestCount() + server.pushCount();
-            quiet = count == lastCount ? quiet + 1 : 0;
-            lastCount = count;
-        }
-    }
+    void settle() { ASSERT_TRUE(waitUntilQuiet(server, 200)); }
     void setOnline(bool online)
     {
         containerA.memoryDatabase()->setSignedIn(online);
@@ -275,7 +267,13 @@ TEST_F(TwoDevicesTest, SwitchingOffDropsWaitingRetries)
     ASSERT_TRUE(waitFor([&] { return retries.count() > 0; }));
     a.engine->turnCloudSyncOff();
     containerA.memoryDatabase()->setSignedIn(true);
-    QTest::qWait(500);
+    // Started after the dropped retry and running longer than its wait:
+    // once it fires, the retry would have run.
+    QTimer pastTheRetry;
+    pastTheRetry.setSingleShot(true);
+    QSignalSpy past(&pastTheRetry, &QTimer::timeout);
+    pastTheRetry.start(2 * a.engine->retryPolicy().firstDelayMs);
+    ASSERT_TRUE(past.wait(10000));
     EXPECT_EQ(retries.count(), 1);
     EXPECT_EQ(server.record(billID)->fields.value(BillKeys::Amount).toDouble(), 900.0);
 }
