@@ -318,3 +318,40 @@ TEST_F(TwoDevicesTest, UploadCarriesTheStoredDueDateAndNoDisplayKeys)
     settle();
     EXPECT_EQ(server.subscriptionCount(), 4);
 }
+
+// Switched off at any point of a pass, B sends nothing more: no further
+// batch is asked for and its own bill, which the pass would upload at its
+// end, never leaves.
+TEST(SwitchingSyncOffTest, StopsThePassUnderWay)
+{
+    for (const int sentBeforeOff : {1, 4, 8}) {
+        SCOPED_TRACE(sentBeforeOff);
+        MemoryCloudServer server;
+        server.setBatchSize(1);
+        {
+            // A puts its bills in the cloud and leaves.
+            MemoryCloudContainer containerA{&server};
+            SyncDevice a{containerA, Start};
+            a.engine->turnCloudSyncOn();
+            for (int i = 0; i < 3; ++i)
+                a.addBill(QStringLiteral("Bill %1").arg(i), 10.0 + i);
+            ASSERT_TRUE(waitUntilQuiet(server, 200));
+        }
+        MemoryCloudContainer containerB{&server};
+        SyncDevice b{containerB, Start.addSecs(60)};
+        ASSERT_TRUE(b.defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, false));
+        const QString onlyOnB = b.addBill(QStringLiteral("Phone"), 40.0);
+
+        // Every answer comes late, so that the switch falls between two.
+        server.setDelayMilliseconds(40);
+        server.injectFault(MemoryCloudServer::Fault::Delay, MemoryCloudServer::Operation::Any, 1000);
+        const int before = server.requestCount();
+        b.engine->turnCloudSyncOn();
+        ASSERT_TRUE(waitFor([&] { return server.requestCount() >= before + sentBeforeOff; }, 10000));
+        b.engine->turnCloudSyncOff();
+        const int sentAtOff = server.requestCount();
+        ASSERT_TRUE(waitUntilQuiet(server, 300));
+        EXPECT_EQ(server.requestCount(), sentAtOff);
+        EXPECT_FALSE(server.record(onlyOnB).has_value());
+    }
+}
