@@ -11,6 +11,7 @@
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBill.h"
+#include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
@@ -123,14 +124,31 @@ bool BWImportManager::importDataFromPreviousVersionAtPath(const QString& folder,
     if (!hasData)
         return false;
     Log::line(QStringLiteral("URL of Folder to Import From: %1").arg(folder));
-    if (eraseFirst && !BWBill(m_env).deleteAllBills()) {
-        Log::line(QStringLiteral("Could not empty the index before the import"));
+    if (eraseFirst && !eraseAllBills())
         return false;
-    }
     const QFileInfoList entries = QDir(dataPath).entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     const int imported = performImportWithBills(entries, dataPath);
     // Bills were there but none could be stored: the import failed.
     return imported > 0 || entries.isEmpty();
+}
+
+// The erased bills are deleted on every cloud channel too: left there, the
+// next pass would bring them back.
+bool BWImportManager::eraseAllBills() const
+{
+    const QString folder = BWBillsLoader(m_env).orvaneDirectory();
+    if (folder.isEmpty())
+        return false;
+    const BWBillIndex before(folder);
+    if (!BWBill(m_env).deleteAllBills()) {
+        Log::line(QStringLiteral("Could not empty the index before the import"));
+        return false;
+    }
+    if (!BWBill(m_env).handReplacedListsToChannels(before)) {
+        Log::line(QStringLiteral("Could not hand the erased bills to sync"));
+        return false;
+    }
+    return true;
 }
 
 int BWImportManager::performImportWithBills(const QFileInfoList& entries, const QString& dataPath) const

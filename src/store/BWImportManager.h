@@ -54,6 +54,9 @@ public:
     static QDateTime placeholderPaymentDate();
 
 private:
+    // Empties the lists before an import, and has every cloud channel that
+    // is on delete what they held.
+    bool eraseAllBills() const;
     bool importBillFile(const QFileInfo& entry, const QString& dataPath) const;
     QString receiptForAttachment(const QVariant& attachment, const QString& receiptsFolder) const;
 

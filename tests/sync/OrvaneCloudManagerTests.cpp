@@ -3,6 +3,8 @@
 #include "platform/MemoryCloudContainer.h"
 #include "platform/MemoryCloudDatabase.h"
 #include "platform/MemoryCloudServer.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWImportManager.h"
 
 #include <QSignalSpy>
 #include <QTimer>
@@ -276,6 +278,40 @@ TEST_F(TwoDevicesTest, SwitchingOffDropsWaitingRetries)
     ASSERT_TRUE(past.wait(10000));
     EXPECT_EQ(retries.count(), 1);
     EXPECT_EQ(server.record(billID)->fields.value(BillKeys::Amount).toDouble(), 900.0);
+}
+
+// A restored backup and an erase before an import reach the other device,
+// and the next passes neither bring erased bills back nor put newer cloud
+// copies over restored ones.
+TEST_F(TwoDevicesTest, RestoreAndEraseReachTheOtherDeviceAndStay)
+{
+    const QString kept = sharedBill();
+    ASSERT_TRUE(BWBillsLoader(a.env).backupDatabase());
+    a.advance(60);
+    ASSERT_TRUE(a.edit(kept, BillKeys::Amount, 950.0));
+    const QString later = a.addBill(QStringLiteral("Phone"), 40.0);
+    settle();
+    ASSERT_EQ(b.shownBills().size(), 2);
+
+    a.advance(60);
+    ASSERT_TRUE(BWBillsLoader(a.env).restoreDatabase());
+    settle();
+    syncBoth(a, b);
+    for (SyncDevice* device : {&a, &b}) {
+        EXPECT_EQ(device->shownBills(), QStringList{kept});
+        EXPECT_EQ(device->bill(kept).value(BillKeys::Amount).toDouble(), 900.0);
+        EXPECT_TRUE(device->list(IndexKeys::DeletedBills).contains(later));
+    }
+
+    // Erase & Import with nothing to import leaves no bill anywhere.
+    TempFolder older;
+    QDir().mkpath(older.file(QStringLiteral("Orvane/Data")));
+    b.advance(60);
+    ASSERT_TRUE(BWImportManager(b.env).importDataFromPreviousVersionAtPath(older.file(QStringLiteral("Orvane")), true));
+    settle();
+    syncBoth(b, a);
+    EXPECT_TRUE(a.shownBills().isEmpty());
+    EXPECT_TRUE(b.shownBills().isEmpty());
 }
 
 TEST_F(TwoDevicesTest, RecordsFromTheCloudCannotNameFilesOutsideTheDataFolder)
