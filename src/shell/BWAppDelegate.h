@@ -19,6 +19,7 @@
 #include "shell/BWVersion7ImportWindow.h"
 #include "shell/BWWelcomeSheet.h"
 #include "store/BWStoreEnvironment.h"
+#include "store/PaymentKind.h"
 class BWForecastViewController;
 class BWOrvaneCloudLoginController;
 class BWHistoryViewController;
@@ -200,6 +201,15 @@ private:
     // Runs the automatic-payment step (due automatic bills and income); the
     // ids of the items it logged.
     QStringList logAutomaticPayments();
+    // Runs the automatic-payment step from the event loop, once for a burst
+    // of calls, and reloads what shows a payment it stored: a synced change
+    // arrives from inside the sync engine's own work, which must be over
+    // before anything is written.
+    void logAutomaticPaymentsSoon();
+    // Tidies what moves and backups cut short left outside the data folder
+    // in use; a big leftover takes a while to remove, so this waits until
+    // the main window has been painted.
+    void tidyInterruptedCopiesOnceShown();
     void showPasswordState(bool passwordSet);
     bool createMenuIfEnabled();
     void observeSleepAndWake();
@@ -210,6 +220,7 @@ private:
 
     QDateTime m_launchDate;
     QTimer m_updateTimer;
+    QTimer m_automaticPaymentsSoon;
     ActivationPolicy m_activationPolicy = ActivationPolicy::Regular;
     std::unique_ptr<BWMenulet> m_menulet;
     BWPasswordLock* m_passwordController = nullptr;
@@ -334,6 +345,9 @@ public slots:
     // change: what shows it reloads, and a bill page whose bill was deleted
     // gives way to the overview.
     void reloadAfterItemChange();
+    // The editor saved an item: an automatic bill or income item whose due
+    // date has passed is logged at once, then what shows it reloads.
+    void reloadAfterItemSaved();
 
     // The sender's tag: 0 full payment, 1 and 3 partial payment (the panel),
     // 2 quick log (no panel).
@@ -379,6 +393,8 @@ private:
     void focusMainView();
     // The record of the bill the user is looking at, fresh from the store.
     std::optional<QVariantMap> recordOfCurrentBill() const;
+    bool incomeLogsItself() const;
+    bool offersPaymentKind(const QString& billID, PaymentKind kind) const;
     // Shows the current bill's pay site in the bill page's own browser through
     // `showInPage`, or else in the desktop's after `beforeDesktopBrowser` ran.
     void showPaySiteOfCurrentBill(void (BWBillDetailScreen::*showInPage)(),
@@ -536,6 +552,9 @@ public slots:
     // Weekend, holiday or vacation settings changed: the reminders of the
     // listed bills move to the days the bills are now shown due.
     void dueDateShiftsDidChange();
+    // The reminders of the listed bills made again under the settings of the
+    // moment; those of bills no longer listed removed.
+    void renewReminders();
 
 private:
     BWReminderManager* m_reminders = nullptr;

@@ -303,15 +303,21 @@ TEST_F(TwoDevicesTest, RestoreAndEraseReachTheOtherDeviceAndStay)
         EXPECT_TRUE(device->list(IndexKeys::DeletedBills).contains(later));
     }
 
-    // Erase & Import with nothing to import leaves no bill anywhere.
+    // Erase & Import on B: only the imported bill is left anywhere.
     TempFolder older;
     QDir().mkpath(older.file(QStringLiteral("Orvane/Data")));
+    ASSERT_TRUE(PropertyList::write(older.file(QStringLiteral("Orvane/Data/Water.plist")),
+                                    QVariantMap{{"Repeat_a", 1}, {"Repeat_b", "Months"},
+                                                {"Next_Due", Start.addDays(20)}, {"Is_Active", true}}));
     b.advance(60);
-    ASSERT_TRUE(BWImportManager(b.env).importDataFromPreviousVersionAtPath(older.file(QStringLiteral("Orvane")), true));
+    ASSERT_TRUE(BWImportManager(b.env)
+                    .importDataFromPreviousVersionAtPath(older.file(QStringLiteral("Orvane")), true)
+                    .complete());
     settle();
     syncBoth(b, a);
-    EXPECT_TRUE(a.shownBills().isEmpty());
-    EXPECT_TRUE(b.shownBills().isEmpty());
+    ASSERT_EQ(b.shownBills().size(), 1);
+    EXPECT_EQ(b.bill(b.shownBills().first()).value(BillKeys::Name).toString(), "Water");
+    EXPECT_EQ(a.shownBills(), b.shownBills());
 }
 
 TEST_F(TwoDevicesTest, RecordsFromTheCloudCannotNameFilesOutsideTheDataFolder)
