@@ -190,7 +190,7 @@ QWidget* BWPreferencePanes::syncPane()
                                             "computer. Takes effect the next time Orvane starts."))}});
     BWObjectController* actions = m_services.dataFolderActions;
     if (!actions)
-        return makePane({devices, makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}})});
+        return makePane({devices, makeGroup(tr("Database"), {{tr("Your bills are kept in:"), folder}})});
 
     connect(actions, &BWObjectController::dataFolderChanged, folder,
             [folder, actions] { folder->setText(actions->dataFolderPath()); });
@@ -198,9 +198,9 @@ QWidget* BWPreferencePanes::syncPane()
     auto* column = new QVBoxLayout(buttons);
     column->setContentsMargins(0, 0, 0, 0);
     const std::pair<QString, void (BWObjectController::*)()> choices[] = {
-        {tr("Move Data Folder…"), &BWObjectController::moveToNewSecurityScopedDatabaseLocation},
-        {tr("Use Data Folder Elsewhere…"), &BWObjectController::loadSecurityScopedDatabase},
-        {tr("Keep Data Folder in Dropbox…"), &BWObjectController::startSync},
+        {tr("Move Database…"), &BWObjectController::moveToNewSecurityScopedDatabaseLocation},
+        {tr("Open Database Elsewhere…"), &BWObjectController::loadSecurityScopedDatabase},
+        {tr("Keep Database in Dropbox…"), &BWObjectController::startSync},
         {tr("Move Back to the Usual Place"), &BWObjectController::resetDatabaseLocation},
         {tr("Restore Yesterday's Backup…"), &BWObjectController::restoreDatabase},
     };
@@ -209,7 +209,7 @@ QWidget* BWPreferencePanes::syncPane()
         connect(button, &QPushButton::clicked, actions, action);
         column->addWidget(button);
     }
-    return makePane({devices, makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}, {QString(), buttons}})});
+    return makePane({devices, makeGroup(tr("Database"), {{tr("Your bills are kept in:"), folder}, {QString(), buttons}})});
 }
 
 QWidget* BWPreferencePanes::remindersPane()

@@ -80,7 +80,8 @@ bool BWBillsLoader::restoreDatabase() const
     const BWBillIndex before(dataFolder);
     QString error;
     const bool restored = FolderOps::replaceFolderWithCopy(backupFolder, dataFolder, &error);
-    Log::line(QStringLiteral("Error: %1").arg(error));
+    if (!restored)
+        Log::line(QStringLiteral("Error: %1").arg(error));
     // The restore stands; sync catching up with it is retried by the next pass.
     if (restored && !BWBill(m_env).handReplacedListsToChannels(before))
         Log::line(QStringLiteral("The restored bills could not all be handed to sync"));

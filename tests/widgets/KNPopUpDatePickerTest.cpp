@@ -1,5 +1,7 @@
 #include "widgets/KNPopUpDatePicker.h"
+#include "widgets/LRCalendarView.h"
 #include "widgets/MAAttachedWindow.h"
+#include "platform/DateTemplate.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -184,3 +186,12 @@ TEST_F(KNPopUpDatePickerTest, DestroyingAnOpenPickerTakesTheBubbleAlong)
 }
 
 }  // namespace
+
+// The field writes its day as the lists do, and its calendar's weeks start
+// where the overview's month calendar starts them.
+TEST(KNPopUpDatePickerLook, ShowsTheListsFormAndTheSideCalendarsWeeks)
+{
+    KNPopUpDatePicker picker;
+    EXPECT_EQ(picker.displayFormat(), DateTemplate::displayFormat(QStringLiteral("EEEMMMdyyyy")));
+    EXPECT_EQ(picker.graphicalPicker()->firstDayOfWeek(), LRCalendarView::FirstDayOfWeek);
+}
