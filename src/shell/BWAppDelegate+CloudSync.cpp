@@ -92,7 +92,7 @@ void BWAppDelegate::accountStatusAtStartUp(int status)
             m_cloudSync.keyValueSync->turnOffiCloudSync();
     } else if (status == CloudContainer::NoAccount) {
         Log::line(QStringLiteral("iCloud account not available, turning iCloud sync off"));
-        switchCloudKitSyncOff(true);
+        refuseCloudKitSync(false);
     } else {
         // An account that cannot be reached now is still the user's choice,
         // and is looked for again soon.
@@ -114,7 +114,10 @@ void BWAppDelegate::enableOrDisableCloudKitSync(bool on)
 {
     if (!on || !m_cloudSync.container) {
         Log::line(QStringLiteral("Turning iCloud 2 Off"));
-        switchCloudKitSyncOff(!m_cloudSync.container);
+        if (on)
+            refuseCloudKitSync(true);
+        else
+            switchCloudKitSyncOff(false);
         setUpSyncProgressIndicatorAndSyncButtonVisibility();
         return;
     }
@@ -130,12 +133,21 @@ void BWAppDelegate::enableOrDisableCloudKitSync(bool on)
                 self->m_cloudSync.engine->turnCloudSyncOn();
         } else if (status == CloudContainer::NoAccount) {
             Log::line(QStringLiteral("Turning iCloud 2 Off"));
-            self->switchCloudKitSyncOff(true);
+            self->refuseCloudKitSync(false);
         } else {
             Log::line(QStringLiteral("iCloud account status unknown (%1); sync stays as chosen").arg(status));
         }
         self->setUpSyncProgressIndicatorAndSyncButtonVisibility();
     });
+}
+
+// The stored setting goes back off, and whoever shows it hears why.
+void BWAppDelegate::refuseCloudKitSync(bool noSyncHere)
+{
+    switchCloudKitSyncOff(true);
+    emit cloudSyncSwitchedOff(noSyncHere ? tr("Sync is not available in this copy of Orvane.")
+                                         : tr("No shared folder is in use: choose one below, then start Orvane "
+                                              "again."));
 }
 
 void BWAppDelegate::switchCloudKitSyncOff(bool storeOff)

@@ -162,6 +162,9 @@ public:
 
 signals:
     void startUpStepDone(const QString& step);
+    // Sync was switched back off because it cannot run here; `reason` is
+    // one line for the user.
+    void cloudSyncSwitchedOff(const QString& reason);
 
 public slots:
     // The calendar-reminders switch: turning it on asks for calendar access.
@@ -533,6 +536,8 @@ private:
     void checkCloudAccountAtStartUp();
     void accountStatusAtStartUp(int status);
     void switchCloudKitSyncOff(bool storeOff);
+    // Sync cannot run: no sync service at all, or no folder or account.
+    void refuseCloudKitSync(bool noSyncHere);
     void showLastSyncedNow();
     void syncDidFail(const QString& what, const QString& message);
     // Subscriptions and a full pass, once the account answers.

@@ -98,7 +98,10 @@ public:
 
     using Done = std::function<void(const FirebaseError&)>;
     using SignInDone = std::function<void(const FirebaseUser&, const FirebaseError&)>;
-    using LookupDone = std::function<void(bool canSignInWithPassword)>;
+    // Whether the address can sign in with a password; nothing when the
+    // lookup cannot tell (it failed, or the project hides which addresses
+    // have accounts and answers no methods for any).
+    using LookupDone = std::function<void(std::optional<bool> canSignInWithPassword)>;
 
     FirebaseDataManager(const BWStoreEnvironment& env, const Setup& setup, QObject* parent = nullptr);
     ~FirebaseDataManager() override;

@@ -202,9 +202,10 @@ void OrvaneCloudManager::queryAll(const QString& recordType, const QString& curs
     }
     QPointer<OrvaneCloudManager> self(this);
     db->queryRecords(recordType, cursor,
-                     [self, recordType, cursor, found, done, attempt](const CloudQueryBatch& batch,
-                                                                     const CloudError& error) mutable {
-                         if (!self)
+                     [self, recordType, cursor, found, done, attempt, generation = m_generation](
+                         const CloudQueryBatch& batch, const CloudError& error) mutable {
+                         // A pass that sync was switched off under ends here.
+                         if (!self || !self->isCurrent(generation))
                              return;
                          if (error.isError()) {
                              // The batch is asked for again; the ones read so far are kept.
@@ -214,8 +215,8 @@ void OrvaneCloudManager::queryAll(const QString& recordType, const QString& curs
                                  return;
                              }
                              QTimer::singleShot(*delay, self, [self, recordType, cursor, found, done, attempt,
-                                                               generation = self->m_retryGeneration] {
-                                 if (self && generation == self->m_retryGeneration)
+                                                               generation] {
+                                 if (self && self->isCurrent(generation))
                                      self->queryAll(recordType, cursor, found, done, attempt + 1);
                              });
                              return;

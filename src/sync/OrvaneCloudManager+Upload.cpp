@@ -90,8 +90,8 @@ void OrvaneCloudManager::retryOrReport(const QString& recordName, int attempt, c
         endUpload(recordName);
         return;
     }
-    QTimer::singleShot(*delay, this, [this, retry, attempt, generation = m_retryGeneration] {
-        if (generation == m_retryGeneration)
+    QTimer::singleShot(*delay, this, [this, retry, attempt, generation = m_generation] {
+        if (isCurrent(generation))
             retry(attempt + 1);
     });
 }
@@ -117,8 +117,9 @@ void OrvaneCloudManager::uploadBillAttempt(const QString& billID, int attempt)
     }
     Log::line(QStringLiteral("Starting upload attempt"));
     QPointer<OrvaneCloudManager> self(this);
-    db->fetchRecord(billID, [self, billID, attempt](const std::optional<CloudRecord>& record, const CloudError& error) {
-        if (!self)
+    db->fetchRecord(billID, [self, billID, attempt, generation = m_generation](const std::optional<CloudRecord>& record,
+                                                                             const CloudError& error) {
+        if (!self || !self->isCurrent(generation))
             return;
         if (error.isError() && error.code != CloudError::NotFound) {
             // Not knowing the cloud's copy is no reason to overwrite it.
@@ -217,9 +218,9 @@ void OrvaneCloudManager::uploadIndexAttempt(const QString& listName, int attempt
         return;
     }
     QPointer<OrvaneCloudManager> self(this);
-    db->fetchRecord(listName, [self, listName, attempt](const std::optional<CloudRecord>& record,
-                                                         const CloudError& error) {
-        if (!self)
+    db->fetchRecord(listName, [self, listName, attempt, generation = m_generation](
+                                  const std::optional<CloudRecord>& record, const CloudError& error) {
+        if (!self || !self->isCurrent(generation))
             return;
         if (error.isError() && error.code != CloudError::NotFound) {
             self->retryOrReport(listName, attempt, error, [self, listName](int next) {

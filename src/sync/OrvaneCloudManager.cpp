@@ -111,10 +111,11 @@ void OrvaneCloudManager::turnCloudSyncOn()
 
 void OrvaneCloudManager::turnCloudSyncOff()
 {
-    // The callers stop calling and waiting retries are dropped, so nothing
-    // more goes out; the subscriptions on the server stay.
+    // The callers stop calling; a pass, uploads and retries under way stop
+    // at their next answer, so nothing more goes out. The subscriptions on
+    // the server stay.
     Log::line(QStringLiteral("Turning iCloud Off"));
-    ++m_retryGeneration;
+    ++m_generation;
     m_uploadsInFlight.clear();
 }
 

@@ -162,6 +162,9 @@ private:
     // `done` gets every record, or the error that outlasted the retries.
     void queryAll(const QString& recordType, const QString& cursor, QList<CloudRecord> found,
                   const std::function<void(const QList<CloudRecord>&, const CloudError&)>& done, int attempt = 1);
+    // Whether work begun in `generation` may go on: sync was not switched
+    // off since.
+    bool isCurrent(int generation) const { return generation == m_generation; }
     void fullPassIndexesDone(const QList<CloudRecord>& records, const CloudError& error);
     void fullPassBillsDone(const QList<CloudRecord>& records, const CloudError& error, bool indexesBroughtChanges);
 
@@ -171,7 +174,7 @@ private:
     // Records with an upload in flight, and whether another was asked for
     // meanwhile.
     QHash<QString, bool> m_uploadsInFlight;
-    // Bumped when sync is switched off: retries of an earlier generation
-    // are dropped when their time comes.
-    int m_retryGeneration = 0;
+    // Bumped when sync is switched off: passes, uploads and retries begun
+    // before stop at their next answer, so nothing more goes out.
+    int m_generation = 0;
 };
