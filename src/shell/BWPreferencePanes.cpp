@@ -87,6 +87,15 @@ void BWPreferencePanes::fill(MGPreferencePanel& panel)
     panel.window()->installEventFilter(this);
 }
 
+void BWPreferencePanes::showCloudSyncSwitchedOff(const QString& reason)
+{
+    m_binding.refresh();
+    if (!m_syncOffReason)
+        return;
+    m_syncOffReason->setText(reason);
+    m_syncOffReason->show();
+}
+
 bool BWPreferencePanes::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Show)
@@ -162,10 +171,20 @@ QWidget* BWPreferencePanes::syncPane()
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     folder->setWordWrap(true);
     // The switch only records the choice; the shell asks for the account
-    // and switches it back off when there is none.
+    // and switches it back off when there is none, saying why below it.
+    m_syncOffReason = new QLabel;
+    m_syncOffReason->setTextFormat(Qt::PlainText);
+    m_syncOffReason->setWordWrap(true);
+    m_syncOffReason->hide();
+    connect(&m_binding, &BWDefaultsBinding::settingChanged, m_syncOffReason,
+            [reason = m_syncOffReason](const QString& key) {
+                if (key == iCloudSyncEnabled2)
+                    reason->hide();
+            });
     auto* devices = makeGroup(tr("Sync Between Computers"),
                               {{{}, m_binding.checkBox(tr("Keep my bills in step on all my computers"),
                                                        iCloudSyncEnabled2)},
+                               {{}, m_syncOffReason},
                                {tr("Shared folder:"), sharedFolderRow()},
                                {{}, note(tr("A folder that Syncthing, Nextcloud or Dropbox keeps the same on each "
                                             "computer. Takes effect the next time Orvane starts."))}});

@@ -10,6 +10,7 @@ class BWObjectController;
 class QGroupBox;
 class BWPasswordLock;
 class MGPreferencePanel;
+class QLabel;
 class QWidget;
 class UserDefaults;
 
@@ -50,6 +51,10 @@ public:
     // Builds the six panes into the panel.
     void fill(MGPreferencePanel& panel);
 
+public slots:
+    // Sync went back off: the switch shows it, and the line below it why.
+    void showCloudSyncSwitchedOff(const QString& reason);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -72,4 +77,5 @@ private:
     UserDefaults& m_defaults;
     Services m_services;
     BWDefaultsBinding m_binding;
+    QLabel* m_syncOffReason = nullptr;
 };

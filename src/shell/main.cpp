@@ -244,6 +244,8 @@ int main(int argc, char** argv)
     preferences.awakeFromNib();
     QObject::connect(&preferencePanes, &BWPreferencePanes::settingChanged, &delegate,
                      &BWAppDelegate::preferenceDidChange);
+    QObject::connect(&delegate, &BWAppDelegate::cloudSyncSwitchedOff, &preferencePanes,
+                     &BWPreferencePanes::showCloudSyncSwitchedOff);
     delegate.setPrefWindow(preferences.window());
 
     delegate.awakeFromNib();

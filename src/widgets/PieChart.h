@@ -109,6 +109,8 @@ public:
     void setSliceSelectedAtIndex(qsizetype index);
     void setSliceDeselectedAtIndex(qsizetype index);
     qsizetype selectedSliceIndex() const { return selectedSliceIndex_; }
+    // A slice chosen while another moved back waits for its turn.
+    bool isSelectionWaiting() const { return pendingSelection_.isActive(); }
 
     // The point at `angle` on a circle, in widget coordinates.
     static QPointF pointOnCircle(const QPointF& center, double radius, double angle);

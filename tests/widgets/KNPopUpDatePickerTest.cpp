@@ -182,7 +182,7 @@ TEST_F(KNPopUpDatePickerTest, DestroyingAnOpenPickerTakesTheBubbleAlong)
     delete picker;
     EXPECT_TRUE(bubble.isNull());
     form.resize(420, 170);  // the window no longer reports to the picker
-    QTest::qWait(20);
+    QCoreApplication::processEvents();
 }
 
 }  // namespace
