@@ -34,6 +34,7 @@
 
 #include <exception>
 #include <functional>
+#include <utility>
 
 using namespace BWDefaultsKeys;
 
@@ -322,6 +323,8 @@ void BWAppDelegate::receiveWakeNote()
             reloadAfterPayment(logged);
     }
     startTimer();
+    // What other devices changed overnight comes in now.
+    checkForNewiCloudChanges();
 }
 
 // A new day is a new calendar date: the same day-of-month number a month
@@ -479,6 +482,8 @@ void BWAppDelegate::updateOverview()
 void BWAppDelegate::createMenuAfterPassword()
 {
     m_locked = false;
+    if (std::exchange(m_reloadWhenUnlocked, false) && hasOverview())
+        reloadOverviewAndSuggestions();
     // The tray item follows its setting here as at start-up.
     if (createMenuIfEnabled() && m_screens.overview)
         m_menulet->updateMenuWithDataSource(m_screens.overview->dataSource());

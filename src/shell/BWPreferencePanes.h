@@ -7,8 +7,10 @@
 #include <functional>
 
 class BWObjectController;
+class QGroupBox;
 class BWPasswordLock;
 class MGPreferencePanel;
+class QLabel;
 class QWidget;
 class UserDefaults;
 
@@ -36,12 +38,22 @@ public:
         // Asks for a folder; "" when the user cancelled. Without it the
         // shared sync folder is shown but cannot be chosen here.
         std::function<QString(QWidget* parent, const QString& title, const QString& prompt)> chooseFolder;
+        // Asks, then clears the older key-value channel's store; may be null.
+        std::function<void(QWidget* parent)> deleteKeyValueData;
+        // Plays the payment sound chosen now, once; may be null.
+        std::function<void()> playSampleSound;
+        // Starts the phone sync, or ends its link when it is on; may be null.
+        std::function<void()> togglePhoneSync;
     };
 
     BWPreferencePanes(UserDefaults& defaults, Services services, QObject* parent = nullptr);
 
     // Builds the six panes into the panel.
     void fill(MGPreferencePanel& panel);
+
+public slots:
+    // Sync went back off: the switch shows it, and the line below it why.
+    void showCloudSyncSwitchedOff(const QString& reason);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,6 +64,9 @@ signals:
 private:
     QWidget* generalPane();
     QWidget* syncPane();
+    // The phone sync's switch and the older channel's clean-up; null when
+    // neither is offered.
+    QGroupBox* otherSyncGroup();
     QWidget* sharedFolderRow();
     QWidget* remindersPane();
     QWidget* loggingPane();
@@ -62,4 +77,5 @@ private:
     UserDefaults& m_defaults;
     Services m_services;
     BWDefaultsBinding m_binding;
+    QLabel* m_syncOffReason = nullptr;
 };

@@ -2,12 +2,15 @@
 #include "support/ScriptedCloudContainer.h"
 
 #include "shell/BWSyncControls.h"
+#include "sync/BWPhoneSync.h"
 #include "sync/OrvaneCloudManager.h"
 #include "widgets/BGHUDProgressIndicator.h"
 #include "widgets/KBButton.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
 
 using namespace BWDefaultsKeys;
 
@@ -18,8 +21,8 @@ class BWAppDelegateCloudSyncTest : public MainWindowTest
 protected:
     BWAppDelegateCloudSyncTest() { delegate.setCloudSync({&cloud, &engine, nullptr, nullptr}); }
 
-    // Lets queued answers of the cloud arrive.
-    static void answer() { QTest::qWait(20); }
+    // Lets the cloud's answers arrive, and those to the calls they lead to.
+    void answer() { ASSERT_TRUE(QTest::qWaitFor([this] { return cloud.answeredAll(); }, 10000)); }
     bool syncButtonShown() { return !delegate.syncControls()->manualSyncButton()->isHidden(); }
     bool editLineShown() { return !delegate.syncControls()->editLine()->isHidden(); }
     QStringList databaseCalls() const { return cloud.database.calls; }
@@ -45,8 +48,8 @@ TEST_F(BWAppDelegateCloudSyncTest, SwitchFollowsTheAccountStatus)
         bool staysOn;
         bool syncStarted;
     };
-    // Only "no account" turns the user's choice off; an account that cannot
-    // be reached now leaves it as it is.
+    // Only "no account" turns the user's choice off, and says why; an
+    // account that cannot be reached now leaves it as it is.
     const Case cases[] = {
         {CloudContainer::Available, true, true},
         {CloudContainer::NoAccount, false, false},
@@ -58,11 +61,16 @@ TEST_F(BWAppDelegateCloudSyncTest, SwitchFollowsTheAccountStatus)
         SCOPED_TRACE(int(c.status));
         cloud.status = c.status;
         cloud.database.calls.clear();
+        QSignalSpy switchedOff(&delegate, &BWAppDelegate::cloudSyncSwitchedOff);
         // As the preferences' check box does.
         ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, true));
         delegate.preferenceDidChange(iCloudSyncEnabled2);
         answer();
         EXPECT_EQ(defaults.boolForKey(iCloudSyncEnabled2), c.staysOn);
+        ASSERT_EQ(switchedOff.count(), c.staysOn ? 0 : 1);
+        if (!c.staysOn)
+            EXPECT_EQ(switchedOff.first().first().toString(),
+                      "No shared folder is in use: choose one below, then start Orvane again.");
         EXPECT_EQ(syncButtonShown(), c.staysOn);
         EXPECT_EQ(editLineShown(), !c.staysOn);
         EXPECT_EQ(databaseCalls().contains("query Index"), c.syncStarted);
@@ -89,7 +97,8 @@ TEST_F(BWAppDelegateCloudSyncTest, StartUpWithAnAccountSubscribesAndSyncs)
     EXPECT_FALSE(defaults.boolForKey(iCloudSyncEnabled));
     EXPECT_TRUE(databaseCalls().contains("subscribe " + OrvaneCloudManager::BillSubscriptionID));
     EXPECT_TRUE(databaseCalls().contains("subscribe " + OrvaneCloudManager::IndexSubscriptionID));
-    EXPECT_TRUE(databaseCalls().contains("query Bill"));
+    // The full pass starts once the queued answers have arrived.
+    QTRY_VERIFY_WITH_TIMEOUT(databaseCalls().contains("query Bill"), 20000);
 }
 
 TEST_F(BWAppDelegateCloudSyncTest, SideBarShowsTheSyncButtonWhileAChannelIsOn)
@@ -171,4 +180,62 @@ TEST_F(BWAppDelegateCloudSyncTest, FailedSyncIsShownAndStopsProgress)
     emit engine.syncFailed(QStringLiteral("Bill"), QStringLiteral("The network is down"));
     EXPECT_TRUE(delegate.syncControls()->syncProgressIndicator()->isHidden());
     EXPECT_EQ(delegate.syncControls()->lastSyncedText()->text(), "Sync failed: The network is down");
+}
+
+// The phone sync runs under its sheet from the sync button; when the run
+// ends the sheet goes, the overview shows and the switch reads "Turn Off
+// Sync"; the switch then ends the link.
+TEST_F(BWAppDelegateCloudSyncTest, PhoneSyncRunsUnderItsSheetAndEndsOnTheOverview)
+{
+    BWPhoneSync phone(env, [] { return true; });
+    delegate.setCloudSync({&cloud, &engine, nullptr, &phone});
+    addBill(bill(QStringLiteral("Rent"), QDate(2016, 3, 10)));
+    startWithScreens();
+    ASSERT_TRUE(defaults.setBool(BWDropboxPhoneSyncEnabled, true));
+    delegate.setUpSyncProgressIndicatorAndSyncButtonVisibility();
+    overview.selectRows({0});
+    delegate.switchToBillView();
+    ASSERT_EQ(delegate.visibleView(), BWAppDelegate::BillPaneSet);
+
+    QTest::mouseClick(delegate.syncControls()->manualSyncButton(), Qt::LeftButton);
+    ASSERT_TRUE(phone.isCurrentlyProcessing());
+    EXPECT_TRUE(delegate.syncProgressWindow()->isVisible());
+    EXPECT_EQ(delegate.syncProgressWindow()->progressBar()->value(), 0);
+
+    phone.closeWithoutError();  // the exchange reports its end
+    QTRY_VERIFY_WITH_TIMEOUT(!delegate.syncProgressWindow()->isVisible(), 20000);
+    EXPECT_EQ(delegate.visibleView(), BWAppDelegate::OverviewPaneSet);
+    EXPECT_EQ(defaults.stringForKey(BWTurnSyncOffButtonTitle), QStringLiteral("Turn Off Sync"));
+    EXPECT_TRUE(syncButtonShown());
+
+    delegate.togglePhoneSync();
+    EXPECT_FALSE(defaults.boolForKey(BWDropboxPhoneSyncEnabled));
+    EXPECT_EQ(defaults.stringForKey(BWTurnSyncOffButtonTitle), QStringLiteral("Turn On Sync"));
+    EXPECT_FALSE(syncButtonShown());
+}
+
+TEST_F(BWAppDelegateCloudSyncTest, ChangesAreCheckedForWithoutTheSyncButton)
+{
+    // The shared folder is not mounted yet at start-up.
+    cloud.status = CloudContainer::TemporarilyUnavailable;
+    startUpWithSyncOn();
+    EXPECT_TRUE(databaseCalls().isEmpty());
+    const auto checks = [&] { return databaseCalls().filter("query Index").size(); };
+
+    // It comes: the next check subscribes and runs a full pass.
+    cloud.status = CloudContainer::Available;
+    delegate.checkForNewiCloudChanges();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return checks() == 1; }, 5000));
+    EXPECT_TRUE(databaseCalls().contains("subscribe " + OrvaneCloudManager::BillSubscriptionID));
+    // Waking the computer looks again.
+    delegate.receiveWakeNote();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return databaseCalls().filter("query Bill").size() == 2; }, 5000));
+
+    // Nothing is looked for while sync is off.
+    ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, false));
+    cloud.database.calls.clear();
+    delegate.checkForNewiCloudChanges();
+    delegate.receiveWakeNote();
+    answer();
+    EXPECT_TRUE(databaseCalls().isEmpty());
 }

@@ -2,9 +2,11 @@
 
 #include "platform/UserActivity.h"
 #include "screens/BWView.h"
+#include "shell/BWMainMenu.h"
 #include "widgets/BWAnimatingView.h"
 
 #include <QCheckBox>
+#include <QToolBar>
 
 namespace {
 
@@ -297,6 +299,32 @@ TEST_F(NavigationTest, APaymentInThePanelReloadsTheBillPage)
 
 // ---- Menus, paydays and new items --------------------------------------------------------
 
+// The items the shell enables are the main menu's own, never nothing.
+TEST_F(NavigationTest, OverviewGetsTheMainMenusItemsToEnable)
+{
+    startWithScreens();
+    using Command = BWMenuValidation::Command;
+    BWMainMenu& menu = *delegate.mainMenu();
+    const BWOverviewScreen::MenuItems& items = overview.handedMenuItems;
+    const std::pair<QAction*, QAction*> expected[] = {
+        {items.menuItemNew, menu.action(Command::NewBill)},
+        {items.closeMenuItem, menu.action(Command::CloseWindow)},
+        {items.editBillMenu, menu.action(Command::EditBill)},
+        {items.deleteBillMenu, menu.action(Command::DeleteBill)},
+        {items.archiveBillMenu, menu.action(Command::ArchiveOrRestore)},
+    };
+    for (const auto& [handed, own] : expected) {
+        ASSERT_NE(handed, nullptr);
+        EXPECT_EQ(handed, own);
+    }
+    for (QAction* import : {items.importMenuItem, items.import4MenuItem, items.import4MenuCustom}) {
+        ASSERT_NE(import, nullptr);
+        EXPECT_TRUE(import->text().startsWith(QStringLiteral("Orvane"))) << import->text().toStdString();
+    }
+    ASSERT_NE(items.editBillButton, nullptr);
+    EXPECT_EQ(items.editBillButton, menu.toolbar()->widgetForAction(menu.action(Command::EditBill)));
+}
+
 TEST_F(NavigationTest, BillCommandsAreEnabledOnlyWithSomethingToActOn)
 {
     addBillsInDueOrder({"Rent", "Power"});
@@ -357,7 +385,7 @@ TEST_F(NavigationTest, NewItemsOpenOnTheOverview)
     delegate.createNewSavingsGoalFromMenu();
     EXPECT_EQ(delegate.visibleView(), QStringLiteral("overview"));
     EXPECT_EQ(editor.requests.size(), 1u);   // waits for the overview to slide in
-    QTest::qWait(650);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return editor.requests.size() >= 2u; }, 10000));
     ASSERT_EQ(editor.requests.size(), 2u);
     EXPECT_EQ(editor.requests.back().kind, QStringLiteral("savings goal"));
 }

@@ -16,6 +16,9 @@
 #include "widgets/BGHUDTextField.h"
 #include "widgets/KNPopUpDatePicker.h"
 #include "shell/BWAppDelegate.h"
+#include "shell/BWObjectController.h"
+#include "store/BWDefaultsKeys.h"
+#include "widgets/BGHUDBox.h"
 #include "shell/BWPreferencePanes.h"
 #include "shell/MGPreferencePanel.h"
 
@@ -197,7 +200,7 @@ TEST_F(BWMainScreensTest, GoingAwayTakesTheScreensBackFromTheDelegate)
     delegate.updateSearchFieldVisibility();
 }
 
-TEST_F(BWMainScreensTest, EveryAmountFieldSharesOneCurrencyFormatter)
+TEST_F(BWMainScreensTest, EveryAmountFieldSharesOneCurrencyFormatterAndFitsAHouseholdsAmounts)
 {
     startUp();
     BWBillEditorController& editor = screens->billEditor();
@@ -205,6 +208,16 @@ TEST_F(BWMainScreensTest, EveryAmountFieldSharesOneCurrencyFormatter)
     ASSERT_NE(shared, nullptr);
     for (QLineEdit* field : editor.amountFields())
         EXPECT_EQ(BWAmountField::formatterOf(field), shared);
+
+    // Each amount field of the editor, once laid out, shows a seven-digit amount whole.
+    click(overview().overviewNewBillButton());
+    ASSERT_TRUE(editor.isShown());
+    for (QLineEdit* field : {editor.amountDueField(), editor.balanceField()}) {
+        BWAmountField::setAmount(field, 1234567.89);
+        const int needed = field->fontMetrics().horizontalAdvance(field->text());
+        EXPECT_GE(field->width(), needed + field->textMargins().left() + field->textMargins().right());
+        EXPECT_GE(field->width(), BWAmountField::widthForAmounts(*field, *shared));
+    }
 }
 
 // The road a new user takes: the overview's button, the form, Save, and the
@@ -375,8 +388,9 @@ TEST_P(PaymentReloadTest, TheOverviewReloadsOnceAndShowsThePayment)
     EXPECT_EQ(paymentsOf(paid), 1);
     EXPECT_EQ(loads.count(), 1);
     for (const QVariant& shown : overview().dataSource()) {
-        if (shown.toMap().value(BillKeys::Bid) == paid)
+        if (shown.toMap().value(BillKeys::Bid) == paid) {
             EXPECT_EQ(shown.toMap().value(BillKeys::PaymentList).toList().size(), 1);
+        }
     }
 }
 
@@ -384,6 +398,36 @@ INSTANTIATE_TEST_SUITE_P(EveryRoute, PaymentReloadTest,
                          testing::Values(PaymentRoute::Panel, PaymentRoute::QuickLog, PaymentRoute::AutomaticOnWake,
                                          PaymentRoute::AutomaticOnNewDay),
                          routeName);
+
+// The overview's notice and tip: each hides for good, the notice's other
+// button opens the phone edition's page.
+TEST_F(BWMainScreensTest, TheNoticeAndTheTipHideForGood)
+{
+    startUp();
+    struct Case {
+        const char* button;
+        QString key;
+    };
+    const Case cases[] = {{"hideAdvert", BWDefaultsKeys::BWHideAd}, {"hideTip", BWDefaultsKeys::BWHideTip}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        auto* hide = overview().list()->findChild<QAbstractButton*>(c.button);
+        if (!hide)
+            hide = overview().monthAtGlance()->findChild<QAbstractButton*>(c.button);
+        ASSERT_NE(hide, nullptr);
+        EXPECT_FALSE(store.defaults.boolForKey(c.key));
+        hide->click();
+        EXPECT_TRUE(store.defaults.boolForKey(c.key));
+        EXPECT_TRUE(hide->parentWidget()->isHidden());
+    }
+    QAbstractButton* learnMore = nullptr;
+    for (QAbstractButton* button : overview().adBox()->findChildren<QAbstractButton*>())
+        learnMore = button->text() == QStringLiteral("Learn More") ? button : learnMore;
+    ASSERT_NE(learnMore, nullptr);
+    learnMore->click();
+    ASSERT_EQ(openedUrls.size(), 1);
+    EXPECT_EQ(openedUrls.first(), QUrl(BWObjectController::addressOf(BWObjectController::HelpPage::PhoneEditionSignUp)));
+}
 
 // ---- The automatic-payment step beyond start-up ----------------------------------------
 

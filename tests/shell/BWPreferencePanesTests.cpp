@@ -40,6 +40,13 @@ protected:
         services.showAlert = [this](QWidget*, const QString& message, const QString&) { alerts.append(message); };
         services.dataFolder = temp.file(QStringLiteral("Orvane.ovdata"));
         services.chooseFolder = [this](QWidget*, const QString&, const QString&) { return chosenFolder; };
+        services.playSampleSound = [this] { used.append(QStringLiteral("playSampleSound")); };
+        services.deleteKeyValueData = [this](QWidget*) { used.append(QStringLiteral("deleteKeyValueData")); };
+        // As the phone sync's link ends or a run completes, the title flips.
+        services.togglePhoneSync = [this] {
+            used.append(QStringLiteral("phoneSync"));
+            defaults.setObject(BWTurnSyncOffButtonTitle, QStringLiteral("Turn Off Sync"));
+        };
         panes = std::make_unique<BWPreferencePanes>(defaults, services);
         panes->fill(panel);
         panel.awakeFromNib();
@@ -67,6 +74,7 @@ protected:
     bool loginWorks = true;
     QString chosenFolder;
     QStringList alerts;
+    QStringList used;
     MGPreferencePanel panel;
     std::unique_ptr<BWPreferencePanes> panes;
 };
@@ -154,6 +162,28 @@ TEST_F(BWPreferencePanesTest, OpeningTheWindowShowsSettingsChangedElsewhere)
 
 }  // namespace
 
+TEST_F(BWPreferencePanesTest, TheSyncSwitchShowsTheStoredSettingAndWhyItWentOff)
+{
+    auto* sync =
+        control<QCheckBox>(MGPreferencePanel::Sync, QStringLiteral("Keep my bills in step on all my computers"));
+    ASSERT_NE(sync, nullptr);
+    sync->click();
+    EXPECT_TRUE(defaults.boolForKey(iCloudSyncEnabled2));
+
+    // The shell finds no shared folder and stores the switch off again.
+    ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, false));
+    const QString why = QStringLiteral("No shared folder is in use: choose one below, then start Orvane again.");
+    panes->showCloudSyncSwitchedOff(why);
+    EXPECT_FALSE(sync->isChecked());
+    QLabel* reason = control<QLabel>(MGPreferencePanel::Sync, why);
+    ASSERT_NE(reason, nullptr);
+    EXPECT_FALSE(reason->isHidden());
+
+    sync->click();   // trying again clears the old reason
+    EXPECT_TRUE(reason->isHidden());
+    EXPECT_TRUE(defaults.boolForKey(iCloudSyncEnabled2));
+}
+
 TEST_F(BWPreferencePanesTest, SharedSyncFolderIsChosenOnTheSyncPane)
 {
     QSignalSpy changes(panes.get(), &BWPreferencePanes::settingChanged);
@@ -170,4 +200,25 @@ TEST_F(BWPreferencePanesTest, SharedSyncFolderIsChosenOnTheSyncPane)
     ASSERT_EQ(changes.count(), 1);
     EXPECT_EQ(changes.at(0).at(0).toString(), BWSharedSyncFolder);
     EXPECT_NE(control<QLabel>(MGPreferencePanel::Sync, chosenFolder), nullptr);
+}
+
+// The buttons that only hand their command to the program.
+TEST_F(BWPreferencePanesTest, CommandButtonsReachTheirServices)
+{
+    const struct {
+        MGPreferencePanel::Pane pane;
+        const char* name;
+    } buttons[] = {{MGPreferencePanel::Logging, "playSampleSound"},
+                   {MGPreferencePanel::Sync, "deleteKeyValueData"},
+                   {MGPreferencePanel::Sync, "phoneSync"}};
+    for (const auto& b : buttons) {
+        SCOPED_TRACE(b.name);
+        auto* button = panel.pane(b.pane)->findChild<QPushButton*>(QString::fromLatin1(b.name));
+        ASSERT_NE(button, nullptr);
+        button->click();
+        EXPECT_EQ(used.last(), QString::fromLatin1(b.name));
+    }
+    EXPECT_EQ(used.size(), 3);
+    EXPECT_EQ(panel.pane(MGPreferencePanel::Sync)->findChild<QPushButton*>("phoneSync")->text(),
+              QStringLiteral("Turn Off Sync"));
 }
