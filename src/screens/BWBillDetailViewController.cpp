@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -170,7 +171,7 @@ void BWBillDetailViewController::loadBillWithDictionary(const QVariantMap& recor
     m_humanRepeatField->setText(record.value(BillKeys::HumanRepeat).toString());
     showAmountDue(record);
     if (!income)
-        setPayNowButtonVisibility(record.value(BillKeys::PayType), record.value(BillKeys::PaySite).toString());
+        setPayNowButtonVisibility(record);
     showPayments(record);
     showStatistics(record);
 
@@ -248,9 +249,9 @@ QString BWBillDetailViewController::getLargeBillIconWithSmallIcon(const QString&
     return coloured.contains(imageName) ? imageName : QStringLiteral("white5.png");
 }
 
-void BWBillDetailViewController::setPayNowButtonVisibility(const QVariant& payType, const QString& url)
+void BWBillDetailViewController::setPayNowButtonVisibility(const QVariantMap& record)
 {
-    m_payNowButton->setVisible(payType.toInt() == 0 && BWPaySite::isSet(url));
+    m_payNowButton->setVisible(BWPaySite::billHasPaySite(record));
 }
 
 // ---- Payment history ----------------------------------------------------------------
@@ -419,5 +420,9 @@ bool BWBillDetailViewController::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_notesViewField && event->type() == QEvent::FocusOut)
         saveNotesInPlace();
+    // The amount says it can be clicked, and does what "Change Amount" does.
+    if (watched == m_amountDueField && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        quickEdit(AmountTab, m_amountDueField);
     return QObject::eventFilter(watched, event);
 }

@@ -175,7 +175,7 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
     m_actionBox->show();
     m_actionText->setText(record.value(BillKeys::Name).toString());
     // Only a site that can be opened makes the button do something.
-    setShown(m_payNowOverviewButton, true, BWPaySite::isSet(record.value(BillKeys::PaySite).toString()));
+    setShown(m_payNowOverviewButton, true, BWPaySite::billHasPaySite(record));
     if (BWBillsLoader::billIsIncome(record)) {
         setShown(m_overviewButtonLog, false, false);
         setShown(m_overviewButtonPartial, false, false);

@@ -15,14 +15,6 @@ bool isArchived(const QVariantMap& record)
     return record.value(BillKeys::IsArchived).toBool();
 }
 
-// Paid online (0) or automatically (1), at an address that can be opened:
-// the same rule that shows the pay-now button and opens the page.
-bool hasPaySite(const QVariantMap& record)
-{
-    const qlonglong payType = record.value(BillKeys::PayType).toLongLong();
-    return (payType == 0 || payType == 1) && BWPaySite::isSet(record.value(BillKeys::PaySite).toString());
-}
-
 }  // namespace
 
 bool BWMenuValidation::anyBill(const Context& context)
@@ -53,9 +45,9 @@ bool BWMenuValidation::isEnabled(Command command, const Context& context)
     case Command::SkipPayment:
         return payableBill;
     case Command::PayNow:
-        return payable && hasPaySite(*context.record);
+        return payable && BWPaySite::billHasPaySite(*context.record);
     case Command::ViewWebsite:
-        return one && hasPaySite(*context.record);
+        return one && BWPaySite::billHasPaySite(*context.record);
     case Command::EditBill:
     case Command::DeleteBill:
         return one;
