@@ -54,6 +54,8 @@ public:
     QComboBox* repeatsField() const { return m_repeatsField; }
     QPushButton* deleteButton() const { return m_deleteButton; }
     QLabel* messageLabel() const { return m_messageLabel; }
+    // Says what a source is while there is none.
+    QLabel* emptyNote() const { return m_emptyNote; }
     QVariantList dataSource() const { return m_dataSource; }
 
 private:
@@ -84,4 +86,5 @@ private:
     QComboBox* m_repeatsField = nullptr;
     QPushButton* m_deleteButton = nullptr;
     QLabel* m_messageLabel = nullptr;
+    QLabel* m_emptyNote = nullptr;
 };
