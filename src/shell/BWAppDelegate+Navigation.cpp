@@ -168,6 +168,7 @@ void BWAppDelegate::switchToBillView(QObject*)
         moveToBillPage();
     m_visibleView = BillPaneSet;
     publishBillActivity(*record);
+    enableOrDisableSelectedMenusAndButtons();
     focusMainView();
 }
 
@@ -246,6 +247,8 @@ void BWAppDelegate::switchToOverviewAndReload(QObject* sender)
     switchToOverviewWithoutReloading(sender);
 }
 
+// The editor completes new names from the list just loaded, so that a bill
+// saved a moment ago is offered at once.
 void BWAppDelegate::reloadOverviewAndSuggestions()
 {
     m_screens.overview->loadOverview();
@@ -318,6 +321,7 @@ void BWAppDelegate::switchBills(QObject* sender)
         page.closePopovers();
         page.setDataPosition(position);
         page.loadBillWithID(billIDOf(record));
+        enableOrDisableSelectedMenusAndButtons();
         break;
     }
     focusMainView();
@@ -427,7 +431,7 @@ void BWAppDelegate::reloadAfterItemChange()
     if (!hasOverview())
         return;
     if (overviewIsShown()) {
-        m_screens.overview->loadOverview();
+        reloadOverviewAndSuggestions();
         return;
     }
     if (!billPageIsShown() || !m_screens.billView)
@@ -458,7 +462,7 @@ void BWAppDelegate::reloadBillPageAndOverview()
 {
     if (m_screens.billView)
         m_screens.billView->loadBillWithID(m_screens.billView->currentBillID());
-    m_screens.overview->loadOverview();
+    reloadOverviewAndSuggestions();
 }
 
 // ---- Sounds --------------------------------------------------------------------

@@ -39,6 +39,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 
@@ -199,6 +200,7 @@ int main(int argc, char** argv)
     delegate.setNotificationCenter(&notifications);
     delegate.setReminderManager(&reminders);
     delegate.setSleepWatcher(&sleepWatcher);
+    delegate.setTrayAvailability([] { return QSystemTrayIcon::isSystemTrayAvailable(); });
     delegate.setCloudAccount(&cloudAccount);
     BWPasswordController passwordController(secrets, standard, BWUserInteraction::system().showAlert);
     QObject::connect(&passwordController, &BWPasswordController::passwordAccepted, &delegate,
