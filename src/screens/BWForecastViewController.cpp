@@ -258,7 +258,7 @@ void BWForecastViewController::reloadTable()
     const BWForecastViewCalculations calculations(m_env);
     const int monthIndex = m_monthPopup->currentIndex();
     m_table->reload(m_rows, [&](QStandardItem& cell, const QString& identifier, const QVariantMap& row) {
-        const bool isSaveRow = row.value(ForecastKeys::IsFutureBill).toInt() == 1;
+        const bool isSaveRow = BWForecastViewCalculations::isSaveRow(row);
         if (identifier == NameColumn) {
             cell.setText(row.value(BillKeys::Name).toString());
             QFont font = cell.font();
@@ -270,9 +270,11 @@ void BWForecastViewController::reloadTable()
             cell.setText(row.value(BillKeys::DueString).toString());
         } else if (identifier == AmountColumn) {
             // The estimate is shown, not stored: the row keeps its own Amount.
+            // A save row has nothing due in the month to estimate.
             const double amount = row.value(BillKeys::Amount).toDouble();
-            const double estimate =
-                m_useIntelligence ? calculations.calculateInteligentAmountForBill(row, monthIndex) : 0.0;
+            const double estimate = m_useIntelligence && !isSaveRow
+                                        ? calculations.calculateInteligentAmountForBill(row, monthIndex)
+                                        : 0.0;
             cell.setText(BWSideWindowParts::currency(estimate != 0 ? estimate : amount));
             if (row.value(BillKeys::IsIncome).toBool())
                 cell.setForeground(IncomeColor);

@@ -264,6 +264,8 @@ bool BWAppDelegate::archiveSelectedBill(QObject* sender)
         if (tag == Archive)
             return overview.archiveBillFromOverview(Archive);
         const bool restored = overview.restoreBillFromOverview();
+        if (restored)
+            logAutomaticPayments();
         overview.loadOverviewForBills(IndexKeys::ArchivedBills, QString());
         return restored;
     }
@@ -274,6 +276,9 @@ bool BWAppDelegate::archiveSelectedBill(QObject* sender)
     const QString billID = m_screens.billView->currentBillID();
     const bool written = tag == Archive ? BWBill(m_storeEnv).archiveBillWithBid(billID)
                                         : m_screens.billEditor->restoreBill(billID);
+    // A restored item may have fallen due while it was archived.
+    if (written && tag == Restore)
+        logAutomaticPayments();
     reloadBillPageAndOverview();
     return written;
 }

@@ -94,6 +94,8 @@ void BWAppDelegate::followCloudUser(const BWCloudAccount::User& user)
 void BWAppDelegate::updateFromFirebaseChangeWithDictionary(const QVariantMap& bill)
 {
     Log::line(QStringLiteral("Got update from Firebase"));
+    // The change may be an automatic item that is due here.
+    logAutomaticPaymentsSoon();
     if (!hasOverview())
         return;
     const QString billID = bill.value(BillKeys::Bid).toString();

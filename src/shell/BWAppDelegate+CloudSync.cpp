@@ -157,6 +157,8 @@ void BWAppDelegate::updatesDownloadedFromCloudKit(const QString& billID)
     Log::line(QStringLiteral("Got update from cloudkit"));
     showLastSyncedNow();
     syncControls()->stopProgress();
+    // The change may be an automatic item that is due here.
+    logAutomaticPaymentsSoon();
     if (!hasOverview() || isLocked())
         return;
     // The tag list is rebuilt from every active bill, not from the list

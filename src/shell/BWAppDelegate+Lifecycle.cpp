@@ -18,17 +18,22 @@
 #include "shell/BWUpdateHelper.h"
 #include "store/BWAutomaticPayments.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWInterruptedCopies.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 #include <exception>
+#include <functional>
 
 using namespace BWDefaultsKeys;
 
@@ -44,6 +49,33 @@ constexpr qlonglong MenuBarOnly = 1;
 constexpr qlonglong DockOnly = 2;
 // Enough active bills to have found one's way around without the cloud.
 constexpr qsizetype BillsBeforeCloudPromptEnds = 3;
+
+// Runs a piece of work, from the event loop, once the watched widget has
+// been painted for the first time; then goes away.
+class AfterFirstPaint : public QObject
+{
+public:
+    AfterFirstPaint(QWidget* watched, QObject* context, std::function<void()> work)
+        : QObject(watched), m_context(context), m_work(std::move(work))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && m_work) {
+            QTimer::singleShot(0, m_context, std::move(m_work));
+            m_work = nullptr;
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPointer<QObject> m_context;
+    std::function<void()> m_work;
+};
 
 }  // namespace
 
@@ -179,6 +211,21 @@ void BWAppDelegate::applicationDidFinishLaunching()
             Log::line(QStringLiteral("Could not store %1").arg(BW_ShouldDisplayOrvaneCloudPrompt));
         finishedStep(QStringLiteral("cloudPrompt"));
     }
+
+    tidyInterruptedCopiesOnceShown();
+}
+
+void BWAppDelegate::tidyInterruptedCopiesOnceShown()
+{
+    const auto tidy = [this] {
+        BWInterruptedCopies(m_storeEnv).tidy();
+        finishedStep(QStringLiteral("tidyInterruptedCopies"));
+    };
+    QWidget* window = mainWindow();
+    if (window && window->isVisible() && !window->isMinimized())
+        window->installEventFilter(new AfterFirstPaint(window, this, tidy));
+    else
+        QTimer::singleShot(0, this, tidy);
 }
 
 void BWAppDelegate::finishedStep(const QString& step)
@@ -304,6 +351,11 @@ bool BWAppDelegate::checkForDateChange()
 QStringList BWAppDelegate::logAutomaticPayments()
 {
     return BWAutomaticPayments(m_storeEnv).logDuePayments();
+}
+
+void BWAppDelegate::logAutomaticPaymentsSoon()
+{
+    m_automaticPaymentsSoon.start();
 }
 
 bool BWAppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)

@@ -442,6 +442,12 @@ void BWAppDelegate::reloadAfterItemChange()
         reloadBillPageAndOverview();
 }
 
+void BWAppDelegate::reloadAfterItemSaved()
+{
+    logAutomaticPayments();
+    reloadAfterItemChange();
+}
+
 void BWAppDelegate::reloadAfterPayment()
 {
     if (!hasOverview())

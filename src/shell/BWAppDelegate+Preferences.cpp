@@ -8,6 +8,18 @@
 
 using namespace BWDefaultsKeys;
 
+namespace {
+
+// Settings that change how reminders are made rather than when bills are due.
+bool settingShapesReminders(const QString& key)
+{
+    static const QStringList reminderSettings = {BWEnableNotificationCenter, BWReminderEvents, BWReminderCalendarName,
+                                                 BWReminderTime};
+    return reminderSettings.contains(key);
+}
+
+}  // namespace
+
 void BWAppDelegate::preferenceDidChange(const QString& key)
 {
     if (key == BWReminderEvents && m_defaults.boolForKey(BWReminderEvents))
@@ -18,8 +30,12 @@ void BWAppDelegate::preferenceDidChange(const QString& key)
         updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
     if (m_screens.overview && QStringList{Average, Amount, Balance, LastPaid}.contains(key))
         m_screens.overview->updateTableColumnVisibility();
-    if (BWBillsLoader::settingMovesShownDueDates(key))
-        dueDateShiftsDidChange();
+    // After the calendar access above: events need the calendar store.
+    if (BWBillsLoader::settingMovesShownDueDates(key) || settingShapesReminders(key))
+        renewReminders();
+    // Turned on, automatic logging catches up with what is due at once.
+    if ((key == BWShouldAutoLogPayments || key == BW_ShouldAutoLogIncome) && m_defaults.boolForKey(key))
+        logAutomaticPayments();
     // Due-soon days, date shifts, income and the rest show in the overview
     // and the tray menu, which a reload brings up to date.
     if (!isLocked())
@@ -28,8 +44,13 @@ void BWAppDelegate::preferenceDidChange(const QString& key)
 
 void BWAppDelegate::dueDateShiftsDidChange()
 {
-    // Reminders are made when a bill is written; a setting that moves the day
-    // a bill is shown due writes no bill, so they are made again here.
+    renewReminders();
+}
+
+// Reminders are made when a bill is written; a change of settings or of the
+// whole data folder writes no bill, so they are made again here.
+void BWAppDelegate::renewReminders()
+{
     if (m_reminders)
         m_reminders->renewRemindersOfListedItems();
 }

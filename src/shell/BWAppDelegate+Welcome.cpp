@@ -44,8 +44,12 @@ BWObjectController* BWAppDelegate::objectController()
 {
     if (!m_objectController) {
         m_objectController = new BWObjectController(m_storeEnv, m_interaction, this);
-        connect(m_objectController, &BWObjectController::dataFolderChanged, this,
-                [this] { switchToOverviewAndReload(m_objectController); });
+        // Another data folder, or the same one restored, has bills of its own
+        // to be reminded of.
+        connect(m_objectController, &BWObjectController::dataFolderChanged, this, [this] {
+            renewReminders();
+            switchToOverviewAndReload(m_objectController);
+        });
     }
     // The main window may have come since the actions were made.
     m_objectController->setWindow(mainWindow());

@@ -25,6 +25,12 @@ BWAppDelegate::BWAppDelegate(const BWStoreEnvironment& env, const QString& calen
     setStoreEnvironment(env);
     m_updateTimer.setInterval(DateCheckIntervalSeconds * 1000);
     connect(&m_updateTimer, &QTimer::timeout, this, &BWAppDelegate::checkForDateChange);
+    m_automaticPaymentsSoon.setSingleShot(true);
+    m_automaticPaymentsSoon.setInterval(0);
+    connect(&m_automaticPaymentsSoon, &QTimer::timeout, this, [this] {
+        if (!logAutomaticPayments().isEmpty() && !isLocked())
+            reloadAfterPayment();
+    });
     if (QCoreApplication* application = QCoreApplication::instance())
         connect(application, &QCoreApplication::aboutToQuit, this, &BWAppDelegate::applicationWillTerminate);
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {

@@ -199,6 +199,15 @@ private:
     // Runs the automatic-payment step (due automatic bills and income); the
     // ids of the items it logged.
     QStringList logAutomaticPayments();
+    // Runs the automatic-payment step from the event loop, once for a burst
+    // of calls, and reloads what shows a payment it stored: a synced change
+    // arrives from inside the sync engine's own work, which must be over
+    // before anything is written.
+    void logAutomaticPaymentsSoon();
+    // Tidies what moves and backups cut short left outside the data folder
+    // in use; a big leftover takes a while to remove, so this waits until
+    // the main window has been painted.
+    void tidyInterruptedCopiesOnceShown();
     void showPasswordState(bool passwordSet);
     bool createMenuIfEnabled();
     void observeSleepAndWake();
@@ -216,6 +225,7 @@ private:
 
     QDateTime m_launchDate;
     QTimer m_updateTimer;
+    QTimer m_automaticPaymentsSoon;
     ActivationPolicy m_activationPolicy = ActivationPolicy::Regular;
     std::unique_ptr<BWMenulet> m_menulet;
     BWPasswordLock* m_passwordController = nullptr;
@@ -346,6 +356,9 @@ public slots:
     // change: what shows it reloads, and a bill page whose bill was deleted
     // gives way to the overview.
     void reloadAfterItemChange();
+    // The editor saved an item: an automatic bill or income item whose due
+    // date has passed is logged at once, then what shows it reloads.
+    void reloadAfterItemSaved();
 
     // The sender's tag: 0 full payment, 1 and 3 partial payment (the panel),
     // 2 quick log (no panel).
@@ -546,6 +559,9 @@ public slots:
     // Weekend, holiday or vacation settings changed: the reminders of the
     // listed bills move to the days the bills are now shown due.
     void dueDateShiftsDidChange();
+    // The reminders of the listed bills made again under the settings of the
+    // moment; those of bills no longer listed removed.
+    void renewReminders();
 
 private:
     BWReminderManager* m_reminders = nullptr;

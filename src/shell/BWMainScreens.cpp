@@ -137,8 +137,8 @@ void BWMainScreens::connectAnnouncementsToDelegate()
     BWAppDelegate* delegate = &m_delegate;
     connect(m_payLogger.get(), &BWLogPaymentController::paymentLogged, delegate, &BWAppDelegate::reloadAfterPayment);
     BWBillEditorController* editor = m_billEditor.get();
-    for (auto itemChanged : {&BWBillEditorController::itemSaved, &BWBillEditorController::itemDeleted,
-                             &BWBillEditorController::itemArchived})
+    connect(editor, &BWBillEditorController::itemSaved, delegate, &BWAppDelegate::reloadAfterItemSaved);
+    for (auto itemChanged : {&BWBillEditorController::itemDeleted, &BWBillEditorController::itemArchived})
         connect(editor, itemChanged, delegate, &BWAppDelegate::reloadAfterItemChange);
     connect(m_billView.get(), &BWBillDetailViewController::billChanged, delegate,
             &BWAppDelegate::reloadAfterItemChange);

@@ -253,6 +253,9 @@ void BWPasswordController::enterPassword()
 
 bool BWPasswordController::typedPasswordIsStored()
 {
+    // Taken before the keyring is asked: a keyring that has to be unlocked
+    // first takes the focus with its prompt, which empties the field.
+    const QString typed = m_enterPasswordField->text();
     TVKeychain::Error error;
     const std::optional<QString> stored = m_keychain.passwordForService(ServiceName, AccountName, &error);
     if (!stored) {
@@ -262,7 +265,7 @@ bool BWPasswordController::typedPasswordIsStored()
                  "unlocked, then try again."));
         return false;
     }
-    if (m_enterPasswordField->text() != *stored) {
+    if (typed != *stored) {
         alert(tr("Incorrect Password"), tr("Incorrect password. Please try again."));
         return false;
     }

@@ -12,6 +12,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
 const QString kDefaultCalendarTitle = QStringLiteral("Orvane");
@@ -44,6 +46,11 @@ void BWReminderManager::removeRemindersForBill(const QString& billID, const QStr
 
 void BWReminderManager::createOrvaneReminderForBill(const QVariantMap& record)
 {
+    makeReminders(record, PastAlarm::Notify);
+}
+
+void BWReminderManager::makeReminders(const QVariantMap& record, PastAlarm pastAlarm)
+{
     Log::line(QStringLiteral("Updating Reminder"));
     const QString billID = record.value(BillKeys::Bid).toString();
     if (!BWUIDMaker::isValidUID(billID)) {
@@ -63,7 +70,8 @@ void BWReminderManager::createOrvaneReminderForBill(const QVariantMap& record)
     }
     if (shouldAddEvents() && eventsRemoved)
         addCalendarEvent(record, alarmDate);
-    if (shouldAddNotifications() && notificationsRemoved)
+    if (shouldAddNotifications() && notificationsRemoved
+        && (pastAlarm == PastAlarm::Notify || alarmDate > m_env.clock->now()))
         scheduleNotification(record, alarmDate);
 }
 
@@ -110,6 +118,8 @@ void BWReminderManager::checkForNotificationsToAddWithBillList(const QVariantLis
     }
 }
 
+// Bills that left the list (a restored backup or another data folder has
+// other bills) lose their reminders; every listed one gets them afresh.
 void BWReminderManager::renewRemindersOfListedItems()
 {
     const std::optional<QVariantList> items = BWBillsLoader(m_env).loadListedItems();
@@ -117,7 +127,51 @@ void BWReminderManager::renewRemindersOfListedItems()
         Log::line(QStringLiteral("No data folder: reminders left as they are"));
         return;
     }
-    checkForNotificationsToAddWithBillList(*items);
+    QSet<QString> listed;
+    for (const QVariant& item : *items)
+        listed.insert(item.toMap().value(BillKeys::Bid).toString());
+    for (const QString& billID : billIDsWithReminders()) {
+        if (!listed.contains(billID))
+            removeRemindersForBill(billID, QString());
+    }
+    for (const QVariant& item : *items) {
+        const QVariantMap record = item.toMap();
+        const QString billID = record.value(BillKeys::Bid).toString();
+        if (!record.value(BillKeys::RemindMe).toBool()) {
+            removeRemindersForBill(billID, record.value(BillKeys::Name).toString());
+            continue;
+        }
+        // A notification whose moment has passed was shown already, unless
+        // one still waits in the schedule (its time moved into the past).
+        makeReminders(record, hasWaitingNotification(billID) ? PastAlarm::Notify : PastAlarm::Skip);
+    }
+}
+
+QSet<QString> BWReminderManager::billIDsWithReminders() const
+{
+    QSet<QString> billIDs;
+    if (m_notifications) {
+        for (const UserNotification& notification : m_notifications->scheduledNotifications())
+            billIDs.insert(notification.userInfo.value(BillKeys::Bid).toString());
+    }
+    if (const std::shared_ptr<CalendarStore> store = accessibleStore()) {
+        for (const CalendarStore::Calendar& calendar : store->calendarsForEvents()) {
+            for (const CalendarStore::Event& event : store->eventsInCalendar(calendar))
+                billIDs.insert(event.billID);
+        }
+    }
+    billIDs.remove(QString());
+    return billIDs;
+}
+
+bool BWReminderManager::hasWaitingNotification(const QString& billID) const
+{
+    if (!m_notifications)
+        return false;
+    const QList<UserNotification> scheduled = m_notifications->scheduledNotifications();
+    return std::any_of(scheduled.begin(), scheduled.end(), [&](const UserNotification& notification) {
+        return notification.userInfo.value(BillKeys::Bid).toString() == billID;
+    });
 }
 
 QDateTime BWReminderManager::calculateAlarmDateWithBill(const QVariantMap& record) const

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QVariantList>
 #include <QVariantMap>
@@ -60,8 +61,12 @@ public:
     // For each record in order: its reminders made again when its RemindMe is
     // on, removed otherwise.
     void checkForNotificationsToAddWithBillList(const QVariantList& bills);
-    // Makes the reminders of every listed item again from its stored date,
-    // for when a setting moved the days bills are shown due. Writes no bill.
+    // Makes the reminders of every listed item again from its stored date
+    // and the reminder settings of the moment, and removes those of bills no
+    // longer listed: for when a setting moved the days bills are shown due or
+    // changed how reminders are made, or the data folder was replaced.
+    // Writes no bill. A notification whose moment has passed is not made
+    // again unless the bill's one had not been shown yet.
     void renewRemindersOfListedItems();
 
     // The moment the reminders of a record go off: ReminderDays calendar days
@@ -110,6 +115,13 @@ public:
     static QString reminderTitle(const QString& billName);
 
 private:
+    // Whether a notification of the past is made, or left as already shown.
+    enum class PastAlarm { Notify, Skip };
+    void makeReminders(const QVariantMap& record, PastAlarm pastAlarm);
+    // The bills that have a scheduled notification or a calendar event.
+    QSet<QString> billIDsWithReminders() const;
+    // Whether a notification of the bill is scheduled and not shown yet.
+    bool hasWaitingNotification(const QString& billID) const;
     void addCalendarEvent(const QVariantMap& record, const QDateTime& alarmDate);
     void scheduleNotification(const QVariantMap& record, const QDateTime& alarmDate);
     std::shared_ptr<CalendarStore> accessibleStore() const;

@@ -5,6 +5,7 @@
 
 #include "platform/FolderOps.h"
 #include "platform/Log.h"
+#include "store/BWInterruptedCopies.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ bool BWDatabaseMover::relocate(const QString& target, const QString& currentData
         Log::line(QStringLiteral("%1 already exists").arg(target));
         return false;
     }
+    const BWInterruptedCopies::MoveInProgress inProgress(m_env, currentDataFolder, target);
     QString error;
     if (!FolderOps::replaceFolderWithCopy(currentDataFolder, target, &error)) {
         Log::line(error);

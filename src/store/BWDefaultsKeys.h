@@ -117,6 +117,9 @@ inline const QString BW_IsFirstLaunchV8_NEW = QStringLiteral("BW_IsFirstLaunchV8
 inline const QString BWCusomLocationTempPath = QStringLiteral("BWCusomLocationTempPath");  // sic: stored under this spelling
 inline const QString BWCustomLocationEnabled = QStringLiteral("BWCustomLocationEnabled");
 inline const QString BWCustomLocationBookmark = QStringLiteral("BWCustomLocationBookmark");
+// While the data folder is moved: the two data-folder paths of the move, so
+// that the next start can tidy what a move cut short left at either end.
+inline const QString BWUnfinishedDataFolderMove = QStringLiteral("BWUnfinishedDataFolderMove");
 inline const QString BWHideAutoMaticBillsInOverview = QStringLiteral("BWHideAutoMaticBillsInOverview");
 inline const QString BWTurnSyncOffButtonTitle = QStringLiteral("BWTurnSyncOffButtonTitle");
 // Automatic bills (and, with BW_ShouldAutoLogIncome, income) log themselves

@@ -174,6 +174,11 @@ bool BWForecastViewCalculations::doesBillRepeatLessOftenThanOncePerMonth(const Q
            || (rule.unit == qlonglong(RepeatUnit::Months) && rule.count >= 2);
 }
 
+bool BWForecastViewCalculations::isSaveRow(const QVariantMap& row)
+{
+    return row.value(ForecastKeys::IsFutureBill).toLongLong() == 1;
+}
+
 bool BWForecastViewCalculations::doesBillRepeatMultipleTimesInOneMonth(const QVariantMap& bill)
 {
     const qlonglong unit = repeatOf(bill).unit;
@@ -253,7 +258,7 @@ BWForecastViewCalculations::MonthTotals BWForecastViewCalculations::totalDueAndT
         const bool income = bill.value(BillKeys::IsIncome).toBool();
         (income ? totals.income : totals.due) += amount;
         totals.toSave += bill.value(ForecastKeys::SaveAmount).toDouble();
-        if (!income && bill.value(ForecastKeys::IsFutureBill).toLongLong() != 1)
+        if (!income && !isSaveRow(bill))
             ++totals.count;
     }
     totals.dueAndToSave = totals.due + totals.toSave;
@@ -263,6 +268,9 @@ BWForecastViewCalculations::MonthTotals BWForecastViewCalculations::totalDueAndT
 
 double BWForecastViewCalculations::amountForMonth(const QVariantMap& bill, int monthIndex, bool useEstimates) const
 {
+    // Nothing of a save row falls due in the month; only its share counts.
+    if (isSaveRow(bill))
+        return 0.0;
     if (useEstimates) {
         const double estimate = calculateInteligentAmountForBill(bill, monthIndex);
         if (std::trunc(estimate) != 0)

@@ -44,6 +44,9 @@ public:
 
     // True for bills due every two or more months, or on the estimated-tax dates.
     static bool doesBillRepeatLessOftenThanOncePerMonth(const QVariantMap& bill);
+    // True for a row listed only for its share to save (IsFutureBill 1):
+    // nothing of it falls due in the month, estimate or not.
+    static bool isSaveRow(const QVariantMap& row);
     // True for bills due by weeks, twice a month or by days (and for a record
     // without a repeat rule, which reads as weeks).
     static bool doesBillRepeatMultipleTimesInOneMonth(const QVariantMap& bill);
@@ -64,7 +67,7 @@ public:
 
     // The six figures of a forecast month. A record counts with this month's
     // estimate when BWUseIntelligenceEstimates is on and there is one,
-    // otherwise with its Amount.
+    // otherwise with its Amount; a save row counts with its share alone.
     struct MonthTotals {
         double due = 0;           // bills
         double toSave = 0;        // SaveAmount of every record

@@ -1,6 +1,7 @@
 // Runs one whole-data-folder operation on a prepared sandbox, so a script can
 // kill it at a random moment and then check that one whole data folder is
-// left where the settings point:
+// left where the settings point, and that the next start leaves no half copy
+// anywhere:
 //   DataFolderKillDriver SANDBOX setup|backup|restore|move|check
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include "store/BWBillsLoader.h"
 #include "store/BWDatabaseMover.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWInterruptedCopies.h"
 #include "store/BWStoreEnvironment.h"
 
 using namespace BWDefaultsKeys;
@@ -101,6 +103,22 @@ bool dataFolderIsWhole(Sandbox& box)
     return checked > BillCount;
 }
 
+// What the next start does about interrupted work leaves nothing behind of
+// it, in the data folder's places and the backups alike.
+bool noLeftoversAfterTidying(Sandbox& box)
+{
+    BWInterruptedCopies(box.env).tidy();
+    QDirIterator entries(box.root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString path = entries.next();
+        if (path.endsWith(".partial") || path.endsWith(".replaced") || path.endsWith(".removing")) {
+            std::fprintf(stderr, "%s was left behind\n", qPrintable(path));
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -120,7 +138,7 @@ int main(int argc, char** argv)
     else if (operation == "move")
         done = moveBackOrForth(box);
     else if (operation == "check")
-        done = dataFolderIsWhole(box);
+        done = dataFolderIsWhole(box) && noLeftoversAfterTidying(box) && dataFolderIsWhole(box);
     else
         return 2;
     return done ? 0 : 1;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Kills a backup, a restore and a move at random moments and checks after each
-# kill that the data folder the settings point to still holds every bill whole.
+# kill that the data folder the settings point to still holds every bill whole,
+# and that what the next start tidies leaves no half copy anywhere.
 #   datafolder-kill-test.sh DRIVER [KILLS_PER_OPERATION]
 set -u
 driver=$1
@@ -33,7 +34,7 @@ for op in backup restore move; do
         wait "$pid" 2>/dev/null
         "$driver" "$sandbox" check >/dev/null 2>&1 || broken=$((broken + 1))
     done
-    echo "$op: $kills runs, $killed killed part-way, $finished finished first, $broken left a damaged data folder"
+    echo "$op: $kills runs, $killed killed part-way, $finished finished first, $broken left a damaged data folder or a half copy"
     failures=$((failures + broken))
 done
 echo "$((3 * kills - failures)) passed, $failures failed"

@@ -95,3 +95,23 @@ TEST_F(ForecastWindowTest, ShownEstimatesLeaveTheRowsAmountAlone)
     EXPECT_EQ(forecast->billTable().textAt(0, QStringLiteral("Amount")), QStringLiteral("$50.00"));
     EXPECT_DOUBLE_EQ(forecast->calculatedBillsToDisplay().first().toMap().value(BillKeys::Amount).toDouble(), 0);
 }
+
+TEST_F(ForecastWindowTest, AVaryingBillNotDueInTheMonthAddsOnlyItsShareToSave)
+{
+    const QVariantList everyThreeMonths{qlonglong(3), qlonglong(2)};
+    store(bill(QStringLiteral("Water"), localMoment(2016, 3, 20, 9), everyThreeMonths, 0,
+               {{BillKeys::AmountVaries, qlonglong(1)},
+                {BillKeys::PaymentList, QVariantList{payment(120, localMoment(2015, 12, 20, 9)),
+                                                     payment(150, localMoment(2015, 9, 20, 9))}}}));
+    store(bill(QStringLiteral("Rent"), localMoment(2016, 3, 15, 9), Monthly, 500));
+    defaults.setBool(BWDefaultsKeys::BWUseIntelligenceEstimates, true);
+    open();
+
+    ASSERT_EQ(names(forecast->calculatedBillsToDisplay()), QStringList({"Rent", "Water"}));
+    EXPECT_EQ(forecast->billTable().textAt(1, QStringLiteral("Amount")), QStringLiteral("$0.00"));
+    EXPECT_EQ(forecast->billTable().textAt(1, QStringLiteral("Save")), QStringLiteral("$45.00"));
+    EXPECT_EQ(forecast->totalText(QStringLiteral("totalNumberOfBills")), QStringLiteral("1"));
+    EXPECT_EQ(forecast->totalText(QStringLiteral("totalAmountDue")), QStringLiteral("$500.00"));
+    EXPECT_EQ(forecast->totalText(QStringLiteral("totalToSave")), QStringLiteral("$45.00"));
+    EXPECT_EQ(forecast->totalText(QStringLiteral("totalfinalTotal")), QStringLiteral("-$545.00"));
+}

@@ -3,6 +3,7 @@
 #include "FakeMainWindowScreens.h"
 #include "ShellTestStore.h"
 
+#include "platform/BWUIDMaker.h"
 #include "platform/SleepWatcher.h"
 #include "platform/UserActivity.h"
 #include "platform/UserNotificationCenter.h"
@@ -15,6 +16,8 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -449,6 +452,30 @@ TEST_F(BWAppDelegateStartUpTest, DueAutomaticItemsAreLoggedOnceAcrossStartUpDayC
     delegate.checkForDateChange();
     EXPECT_EQ(paymentsOf(phone), 1);
     EXPECT_EQ(paymentsOf(salary), 1);
+}
+
+// ---- Interrupted work ----------------------------------------------------------
+
+// A move to a chosen folder and a backup, both cut short, left half copies
+// outside the data folder in use; the next start removes them, once the main
+// window has been painted.
+TEST_F(BWAppDelegateStartUpTest, HalfCopiesLeftOutsideTheDataFolderGoOnceTheWindowHasShown)
+{
+    const QString chosen = store.temp.file(QStringLiteral("chosen/Orvane.ovdata"));
+    ASSERT_TRUE(store.defaults.setObject(BWUnfinishedDataFolderMove, QStringList{store.env.defaultDataFolder, chosen}));
+    const QStringList halfCopies{chosen + ".partial",
+                                 QDir(store.env.supportFolder).filePath(BWUIDMaker::makeUID() + ".partial")};
+    for (const QString& halfCopy : halfCopies)
+        store.temp.write(QDir(store.temp.path()).relativeFilePath(halfCopy) + "/receipt.pdf", "half");
+
+    startWithScreens();
+    for (const QString& halfCopy : halfCopies)
+        EXPECT_TRUE(QFileInfo::exists(halfCopy)) << "removed before the window showed";
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
+    for (const QString& halfCopy : halfCopies)
+        EXPECT_FALSE(QFileInfo::exists(halfCopy)) << halfCopy.toStdString();
+    EXPECT_GT(stepIndex("tidyInterruptedCopies"), stepIndex("showMainWindow"));
 }
 
 // ---- Sleep and wake ----------------------------------------------------------

@@ -3,6 +3,7 @@
 
 #include "ShellTestStore.h"
 
+#include "platform/SenderTag.h"
 #include "platform/SoundPlayer.h"
 #include "screens/BWAmountField.h"
 #include "screens/BWBillEditorController.h"
@@ -13,6 +14,7 @@
 #include "screens/BWOverviewController.h"
 #include "screens/BWView.h"
 #include "widgets/BGHUDTextField.h"
+#include "widgets/KNPopUpDatePicker.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWMainMenu.h"
 #include "shell/BWMenulet.h"
@@ -531,3 +533,129 @@ INSTANTIATE_TEST_SUITE_P(EveryRoute, PaymentReloadTest,
                          testing::Values(PaymentRoute::Panel, PaymentRoute::QuickLog, PaymentRoute::AutomaticOnWake,
                                          PaymentRoute::AutomaticOnNewDay),
                          routeName);
+
+// ---- The automatic-payment step beyond start-up ----------------------------------------
+
+namespace {
+
+enum class DueRoute { AutoLogBillsTicked, AutoLogIncomeTicked, SavedPastDue, Restored, CloudChange, FirebaseChange };
+
+// Whatever makes an automatic item due, the one automatic step logs it at
+// once (not at the next day or wake) and the overview shows the payment.
+class AutomaticStepTest : public BWMainScreensTest, public testing::WithParamInterface<DueRoute>
+{
+protected:
+    // Makes an automatic bill or income item due the given way; its id.
+    QString makeDue(DueRoute route)
+    {
+        switch (route) {
+        case DueRoute::AutoLogBillsTicked: {
+            const QString phone = automaticBill(-2);
+            startUp();
+            tickPreference("Log automatic bills when they fall due");
+            return phone;
+        }
+        case DueRoute::AutoLogIncomeTicked: {
+            EXPECT_TRUE(store.defaults.setBool(BWDefaultsKeys::BW_ShouldAutoLogIncome, false));
+            const QString salary = store.addBill(QStringLiteral("Salary"), -2, {{BillKeys::IsIncome, true}});
+            startUp();
+            tickPreference("Log income automatically when it is due");
+            return salary;
+        }
+        case DueRoute::SavedPastDue: {
+            autoLogOn();
+            const QString phone = automaticBill(5);
+            startUp();
+            BWBillEditorController& editor = screens->billEditor();
+            editor.showEditPopoverForBill(phone, overview().overviewNewBillButton());
+            editor.dueDateField()->setDate(store.daysFromNow(-1).date());
+            EXPECT_TRUE(editor.saveBill());
+            return phone;
+        }
+        case DueRoute::Restored: {
+            // Archived overdue, before automatic logging was turned on.
+            const QString phone = automaticBill(-1);
+            EXPECT_TRUE(BWBill(store.env).archiveBillWithBid(phone));
+            EXPECT_TRUE(BWBill(store.env).saveSpecificKey(BillKeys::DueDate, store.daysFromNow(-1).toUTC(), phone));
+            autoLogOn();
+            startUp();
+            overview().loadOverviewForBills(IndexKeys::ArchivedBills, QString());
+            selectRow(0);
+            QObject restore;
+            SenderTag::set(&restore, 1);
+            EXPECT_TRUE(delegate.archiveSelectedBill(&restore));
+            return phone;
+        }
+        case DueRoute::CloudChange:
+        case DueRoute::FirebaseChange: {
+            autoLogOn();
+            startUp();
+            // Written by the sync engine, which then announces it.
+            const QString phone = automaticBill(-1);
+            if (route == DueRoute::CloudChange)
+                delegate.updatesDownloadedFromCloudKit(phone);
+            else
+                delegate.updateFromFirebaseChangeWithDictionary(*BWBillsLoader(store.env).loadBillWithID(phone));
+            return phone;
+        }
+        }
+        return QString();
+    }
+    void autoLogOn() { EXPECT_TRUE(store.defaults.setBool(BWDefaultsKeys::BWShouldAutoLogPayments, true)); }
+    QString automaticBill(int days)
+    {
+        return store.addBill(QStringLiteral("Phone"), days, {{BillKeys::PayType, qlonglong(1)}});
+    }
+    void tickPreference(const char* title)
+    {
+        panes.fill(panel);
+        QObject::connect(&panes, &BWPreferencePanes::settingChanged, &delegate, &BWAppDelegate::preferenceDidChange);
+        for (QCheckBox* box : panel.window()->findChildren<QCheckBox*>()) {
+            if (box->text() == QString::fromUtf8(title)) {
+                EXPECT_FALSE(box->isChecked());
+                return box->click();
+            }
+        }
+        ADD_FAILURE() << "no switch " << title;
+    }
+    int paymentsOf(const QString& billID) const
+    {
+        return int(BWBillsLoader(store.env).loadBillWithID(billID)->value(BillKeys::PaymentList).toList().size());
+    }
+    int shownPaymentsOf(const QString& billID) const
+    {
+        for (const QVariant& shown : overview().dataSource()) {
+            if (shown.toMap().value(BillKeys::Bid) == billID)
+                return int(shown.toMap().value(BillKeys::PaymentList).toList().size());
+        }
+        return -1;
+    }
+
+    BWPreferencePanes panes{store.defaults, BWPreferencePanes::Services{}};
+    MGPreferencePanel panel;
+};
+
+std::string dueRouteName(const testing::TestParamInfo<DueRoute>& route)
+{
+    const char* const names[] = {"AutoLogBillsTicked", "AutoLogIncomeTicked", "SavedPastDue",
+                                 "Restored", "CloudChange", "FirebaseChange"};
+    return names[int(route.param)];
+}
+
+}  // namespace
+
+TEST_P(AutomaticStepTest, TheDueItemIsLoggedAtOnceAndShown)
+{
+    const QString due = makeDue(GetParam());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return paymentsOf(due) == 1; }, 30000));
+    // Restoring keeps the archive's list in view; elsewhere the item shows.
+    if (GetParam() != DueRoute::Restored)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shownPaymentsOf(due) == 1; }, 30000));
+    EXPECT_EQ(paymentsOf(due), 1) << "logged once";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRoute, AutomaticStepTest,
+                         testing::Values(DueRoute::AutoLogBillsTicked, DueRoute::AutoLogIncomeTicked,
+                                         DueRoute::SavedPastDue, DueRoute::Restored, DueRoute::CloudChange,
+                                         DueRoute::FirebaseChange),
+                         dueRouteName);

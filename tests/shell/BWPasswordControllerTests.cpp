@@ -6,7 +6,9 @@
 #include "support/FakeSecretStore.h"
 #include "support/TempFolder.h"
 
+#include <QCoreApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +16,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -238,3 +242,35 @@ TEST_F(BWPasswordControllerTest, EachFormShowsItsOwnButtons)
 }
 
 }  // namespace
+
+TEST_F(BWPasswordControllerTest, AKeyringPromptThatTakesTheFocusDoesNotLoseWhatWasTyped)
+{
+    givenPassword("secret");
+    // The keyring's unlock prompt comes up as the password is read, and the
+    // lock window, no longer active, empties its fields.
+    secrets.whileReading = [this] {
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(lock.passwordWindow(), &deactivate);
+    };
+    struct Case
+    {
+        const char* form;
+        std::function<bool()> confirmWithRightPassword;
+    };
+    const Case cases[] = {
+        {"unlock", [this] { return unlockWith("secret"); }},
+        {"remove",
+         [this] {
+             lock.enableDisablePasswordButton()->click();
+             lock.enterPasswordField()->setText("secret");
+             lock.confirmButton()->click();
+             return !secrets.secrets.contains(LockItem);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.form);
+        alerts.clear();
+        EXPECT_TRUE(c.confirmWithRightPassword());
+        EXPECT_TRUE(alerts.isEmpty()) << alerts.join(", ").toStdString();
+    }
+}

@@ -2,6 +2,7 @@
 #include "support/RecordingSoundPlayer.h"
 
 #include "platform/CalendarStore.h"
+#include "platform/FolderOps.h"
 #include "platform/UserNotificationCenter.h"
 #include "screens/BWOverviewController.h"
 #include "shell/BWAppDelegate.h"
@@ -9,12 +10,15 @@
 #include "shell/BWPreferencePanes.h"
 #include "shell/BWReminderManager.h"
 #include "shell/MGPreferencePanel.h"
+#include "shell/BWObjectController.h"
 #include "store/RepeatUnit.h"
 
 #include <QCheckBox>
 #include <QDBusConnection>
 #include <QDateEdit>
 #include <QFile>
+#include <QLineEdit>
+#include <QTimeEdit>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -60,6 +64,11 @@ public:
         delegate->setReminderManager(&reminders);
         BWUserInteraction interaction;
         interaction.sounds = std::make_shared<RecordingSoundPlayer>();
+        // The user answers every question with its first button, picks
+        // folderToChoose and reads every message away.
+        interaction.askQuestion = [](QWidget*, const QString&, const QString&, const QStringList&) { return 0; };
+        interaction.chooseFolder = [this](QWidget*, const QString&, const QString&) { return folderToChoose; };
+        interaction.showAlert = [](QWidget*, const QString&, const QString&) {};
         screens = std::make_unique<BWMainScreens>(store.env, *delegate, interaction);
         panes = std::make_unique<BWPreferencePanes>(store.defaults, BWPreferencePanes::Services{});
         panes->fill(panel);
@@ -111,6 +120,50 @@ public:
         return days;
     }
 
+    // The local times of day at which the bill's notifications and event
+    // alarms go off.
+    QList<QTime> alarmTimes(const QString& billID) const
+    {
+        QList<QTime> times;
+        for (const UserNotification& notification : notifications.scheduledNotifications()) {
+            if (notification.userInfo.value(BillKeys::Bid).toString() == billID)
+                times.append(notification.deliveryDate.toLocalTime().time());
+        }
+        for (const CalendarStore::Calendar& calendar : calendars->calendarsForEvents()) {
+            for (const CalendarStore::Event& event : calendars->eventsInCalendar(calendar)) {
+                for (const CalendarStore::Alarm& alarm : event.alarms) {
+                    if (event.billID == billID)
+                        times.append(alarm.absoluteDate.toLocalTime().time());
+                }
+            }
+        }
+        return times;
+    }
+    // The titles of the calendars that hold an event of the bill, as the
+    // calendar files on disk have them.
+    QStringList calendarsOnDiskWithEventsOf(const QString& billID) const
+    {
+        CalendarStore onDisk(store.temp.file(QStringLiteral("reminder-calendars")));
+        onDisk.requestAccessToEvents();
+        QStringList titles;
+        for (const CalendarStore::Calendar& calendar : onDisk.calendarsForEvents()) {
+            for (const CalendarStore::Event& event : onDisk.eventsInCalendar(calendar)) {
+                if (event.billID == billID)
+                    titles.append(calendar.title);
+            }
+        }
+        return titles;
+    }
+    QWidget* remindersPane() const { return panel.pane(MGPreferencePanel::Reminders); }
+    void clickReminderSwitch(const QString& title)
+    {
+        for (QCheckBox* box : remindersPane()->findChildren<QCheckBox*>()) {
+            if (box->text() == title)
+                return box->click();
+        }
+        ADD_FAILURE() << "no switch " << title.toStdString();
+    }
+
     QByteArray billFile(const QString& billID) const
     {
         QFile file(store.env.defaultDataFolder + QLatin1Char('/') + billID + DataFolderFiles::BillFileExtension);
@@ -131,6 +184,7 @@ public:
     QString rent;
     QString insurance;
     QString gym;
+    QString folderToChoose;
 };
 
 }  // namespace
@@ -214,4 +268,134 @@ TEST(ReminderRenewalTest, SettingsThatMoveNoDueDateLeaveTheRemindersAlone)
     overview.showVacationModePopover(overview.airplaneButton());
     overview.vacationPopover()->close();
     EXPECT_EQ(rig.eventDays(rig.rent), QList<QDate>{kSunday.addDays(-2)});
+}
+
+TEST(ReminderRenewalTest, ChangingHowRemindersAreMadeRenewsThoseOfTheExistingBillsOnce)
+{
+    struct Case
+    {
+        const char* what;
+        QVariantMap settings;
+        std::function<void(RenewalRig&)> change;
+        std::function<void(RenewalRig&)> check;
+    };
+    const QStringList bothKinds{QStringLiteral("Orvane"), QStringLiteral("Orvane")};
+    const QList<Case> cases = {
+        {"remind me at",
+         {},
+         [](RenewalRig& rig) { rig.remindersPane()->findChild<QTimeEdit*>()->setTime(QTime(7, 45)); },
+         [](RenewalRig& rig) {
+             for (const QString& billID : {rig.rent, rig.insurance})
+                 EXPECT_EQ(rig.alarmTimes(billID), QList<QTime>({QTime(7, 45), QTime(7, 45)}));
+         }},
+        {"notifications turned off",
+         {},
+         [](RenewalRig& rig) { rig.clickReminderSwitch(QStringLiteral("Show reminders as desktop notifications")); },
+         [](RenewalRig& rig) {
+             EXPECT_TRUE(rig.notifiedDueDays(rig.rent).isEmpty());
+             EXPECT_EQ(rig.eventDays(rig.rent), QList<QDate>{kSunday});
+         }},
+        {"notifications turned on",
+         {{BWEnableNotificationCenter, false}},
+         [](RenewalRig& rig) { rig.clickReminderSwitch(QStringLiteral("Show reminders as desktop notifications")); },
+         [](RenewalRig& rig) {
+             for (const QString& billID : {rig.rent, rig.insurance})
+                 EXPECT_EQ(rig.notifiedDueDays(billID), QList<QDate>{kSunday});
+             EXPECT_TRUE(rig.notifiedDueDays(rig.gym).isEmpty());
+         }},
+        {"calendar events turned on",
+         {{BWReminderEvents, false}},
+         [](RenewalRig& rig) { rig.clickReminderSwitch(QStringLiteral("Also add reminders to my calendar")); },
+         [](RenewalRig& rig) {
+             for (const QString& billID : {rig.rent, rig.insurance})
+                 EXPECT_EQ(rig.calendarsOnDiskWithEventsOf(billID), QStringList{QStringLiteral("Orvane")});
+             EXPECT_TRUE(rig.calendarsOnDiskWithEventsOf(rig.gym).isEmpty());
+         }},
+        {"calendar events turned off",
+         {},
+         [](RenewalRig& rig) { rig.clickReminderSwitch(QStringLiteral("Also add reminders to my calendar")); },
+         [](RenewalRig& rig) {
+             EXPECT_TRUE(rig.calendarsOnDiskWithEventsOf(rig.rent).isEmpty());
+             EXPECT_EQ(rig.notifiedDueDays(rig.rent), QList<QDate>{kSunday});
+         }},
+        {"calendar renamed",
+         {},
+         [](RenewalRig& rig) {
+             QLineEdit* name = rig.remindersPane()->findChild<QLineEdit*>();
+             name->setText(QStringLiteral("Household"));
+             emit name->editingFinished();
+         },
+         [](RenewalRig& rig) {
+             for (const QString& billID : {rig.rent, rig.insurance})
+                 EXPECT_EQ(rig.calendarsOnDiskWithEventsOf(billID), QStringList{QStringLiteral("Household")});
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RenewalRig rig(c.settings);
+        const QByteArray rentFile = rig.billFile(rig.rent);
+        c.change(rig);
+        c.check(rig);
+        EXPECT_EQ(rig.billFile(rig.rent), rentFile) << "bill file rewritten";
+    }
+}
+
+// A restored backup, or a data folder opened elsewhere, holds the bills as
+// they were: their reminders come back with them, and a bill it lacks keeps none.
+TEST(ReminderRenewalTest, AReplacedDataFolderBringsTheRemindersOfItsOwnBills)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(RenewalRig&)> replace;
+    };
+    const QList<Case> cases = {
+        {"backup restored", [](RenewalRig& rig) { rig.delegate->objectController()->restoreDatabase(); }},
+        {"other data folder opened",
+         [](RenewalRig& rig) { rig.delegate->objectController()->loadSecurityScopedDatabase(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RenewalRig rig({});
+        rig.folderToChoose = rig.store.temp.file(QStringLiteral("elsewhere"));
+        ASSERT_TRUE(FolderOps::copyFolder(rig.store.env.defaultDataFolder, rig.folderToChoose + "/Orvane.ovdata"));
+        // Changed since the backup (taken at start-up) and the copy.
+        const QString phone = rig.store.addBill(QStringLiteral("Phone"), 3,
+                                                {{BillKeys::RemindMe, true}, {BillKeys::ReminderDays, kLeadDays}});
+        ASSERT_TRUE(BWBill(rig.store.env).saveSpecificKey(BillKeys::DueDate, QDateTime(kSunday.addDays(5), QTime(12, 0)),
+                                                          rig.rent));
+        ASSERT_EQ(rig.eventDays(rig.rent), QList<QDate>{kSunday.addDays(5)});
+
+        c.replace(rig);
+
+        EXPECT_EQ(rig.eventDays(rig.rent), QList<QDate>{kSunday});
+        EXPECT_EQ(rig.notifiedDueDays(rig.rent), QList<QDate>{kSunday});
+        EXPECT_TRUE(rig.eventDays(phone).isEmpty());
+        EXPECT_TRUE(rig.notifiedDueDays(phone).isEmpty());
+    }
+}
+
+// A notification whose moment has passed was shown when it came; renewing
+// the reminders shows it no second time, while one still waiting whose time
+// moved into the past is shown.
+TEST(ReminderRenewalTest, RenewingShowsNoPastNotificationAgain)
+{
+    RenewalRig rig({});
+    const QString phone = rig.store.addBill(QStringLiteral("Phone"), 1,
+                                            {{BillKeys::RemindMe, true}, {BillKeys::ReminderDays, kLeadDays}});
+    ASSERT_EQ(rig.alarmTimes(phone).size(), 2);
+    ASSERT_TRUE(rig.notifications.deliverDueNotifications());
+    ASSERT_TRUE(rig.notifiedDueDays(phone).isEmpty()) << "shown and off the schedule";
+    // Waiting till this evening.
+    ASSERT_TRUE(rig.store.defaults.setObject(BWReminderTime, QDateTime(kToday, QTime(18, 0))));
+    const QString water = rig.store.addBill(QStringLiteral("Water"), 0, {{BillKeys::RemindMe, true}});
+    ASSERT_EQ(rig.notifiedDueDays(water).size(), 1);
+
+    rig.clickPreference(QStringLiteral("Avoid weekends"));
+    rig.remindersPane()->findChild<QTimeEdit*>()->setTime(QTime(9, 0));
+
+    EXPECT_TRUE(rig.notifiedDueDays(phone).isEmpty());
+    EXPECT_EQ(rig.eventDays(phone).size(), 1) << "the calendar keeps its event";
+    ASSERT_EQ(rig.notifiedDueDays(water).size(), 1);
+    EXPECT_EQ(rig.alarmTimes(water).first(), QTime(9, 0));
 }

@@ -9,6 +9,7 @@
 
 #include "platform/FolderOps.h"
 #include "store/BWDatabaseMover.h"
+#include "store/BWInterruptedCopies.h"
 #include "store/BWDefaultsKeys.h"
 
 using namespace BWDefaultsKeys;
@@ -128,6 +129,44 @@ TEST_F(DataFolderSafetyTest, AnInterruptedSwapIsUndoneAtTheNextLook)
     EXPECT_FALSE(QFileInfo::exists(dataFolder() + ".partial"));
 }
 
+TEST_F(DataFolderSafetyTest, TheNextStartTidiesWhatCutShortWorkLeftInEveryPlace)
+{
+    // The data folder lives in a chosen folder; a move from there to another
+    // one, a move back to the default place and a backup were all cut short.
+    const QString chosen = temp.file("chosen/Orvane.ovdata");
+    const QString other = temp.file("other/Orvane.ovdata");
+    ASSERT_TRUE(FolderOps::copyFolder(dataFolder(), chosen));
+    ASSERT_TRUE(defaults.setBool(BWCustomLocationEnabled, true));
+    ASSERT_TRUE(defaults.setObject(BWCustomLocationBookmark, temp.file("chosen")));
+    ASSERT_TRUE(defaults.setObject(BWUnfinishedDataFolderMove, QStringList{chosen, other}));
+    const QString backupID = BWUIDMaker::makeUID();
+    const QString backup = QDir(env.supportFolder).filePath(backupID);
+    ASSERT_TRUE(FolderOps::copyFolder(dataFolder(), backup));
+    const auto inUse = snapshot(chosen);
+
+    struct Leftover { QString path; bool removed; };
+    const Leftover leftovers[] = {
+        {other + ".partial", true},                            // the recorded move's half copy
+        {dataFolder() + ".partial", true},                     // a move back to the default place
+        {dataFolder() + ".removing", true},                    // a data folder half removed
+        {backup + ".partial", true},                           // yesterday's backup, done again today
+        {QDir(env.supportFolder).filePath(BWUIDMaker::makeUID() + ".partial"), true},
+        {QDir(env.supportFolder).filePath("notes.partial"), false},   // not named by a backup id
+        {temp.file("elsewhere/Orvane.ovdata.partial"), false},        // no move of Orvane's went there
+    };
+    for (const Leftover& leftover : leftovers)
+        temp.write(QDir(temp.path()).relativeFilePath(leftover.path) + "/receipt.pdf", "half");
+
+    BWInterruptedCopies(env).tidy();
+
+    for (const Leftover& leftover : leftovers)
+        EXPECT_EQ(QFileInfo::exists(leftover.path), !leftover.removed) << leftover.path.toStdString();
+    EXPECT_EQ(snapshot(chosen), inUse);
+    EXPECT_TRUE(QFileInfo(backup).isDir());
+    EXPECT_TRUE(QFileInfo(dataFolder()).isDir());
+    EXPECT_TRUE(BWInterruptedCopies(env).foldersOfUnfinishedMove().isEmpty());
+}
+
 class DatabaseMoverTest : public DataFolderSafetyTest
 {
 protected:
@@ -209,4 +248,22 @@ TEST_F(DatabaseMoverTest, TellsAFolderWithDataFromOneWithAnEmptyDataFolder)
     EXPECT_TRUE(mover().loadDatabaseFromAnotherLocation(temp.file("empty")));
     EXPECT_TRUE(mover().databaseExistsWithDataAtLocation(QFileInfo(dataFolder()).absolutePath()));
     EXPECT_FALSE(mover().loadDatabaseFromAnotherLocation(temp.file("nothing")));
+}
+
+TEST_F(DatabaseMoverTest, AMoveIsRecordedUntilItEndsSoThatAnInterruptedOneIsFoundAgain)
+{
+    const QString target = temp.file("chosen/Orvane.ovdata");
+    QStringList recordedWhileMoving;
+    const BWDatabaseMover recording(env, [&](const QString&) {
+        recordedWhileMoving = BWInterruptedCopies(env).foldersOfUnfinishedMove();
+        return adoptionSucceeds;
+    });
+    for (const bool adopts : {false, true}) {
+        SCOPED_TRACE(adopts ? "moved" : "not taken into use");
+        adoptionSucceeds = adopts;
+        recordedWhileMoving.clear();
+        EXPECT_EQ(recording.moveDatabaseToNewLocation(temp.file("chosen"), dataFolder(), false), adopts);
+        EXPECT_EQ(recordedWhileMoving, (QStringList{dataFolder(), target}));
+        EXPECT_TRUE(BWInterruptedCopies(env).foldersOfUnfinishedMove().isEmpty());
+    }
 }

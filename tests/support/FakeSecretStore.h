@@ -6,6 +6,8 @@
 #include <QPair>
 #include <QTimer>
 
+#include <functional>
+
 // Secrets kept in memory. A test can make the store unreachable, make writes
 // or removals fail, and have answers arrive later from the event loop as the
 // desktop's secret service answers.
@@ -21,9 +23,13 @@ public:
     bool answerLater = false;
     int writes = 0;
     int removals = 0;
+    // Runs while a read is answered, as the prompt of a locked keyring would.
+    std::function<void()> whileReading;
 
     void readSecret(const QString& service, const QString& account, Done done) override
     {
+        if (whileReading)
+            whileReading();
         Result result = answer(false);
         if (result.ok()) {
             const auto found = secrets.constFind({service, account});
