@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QHash>
+#include <QStandardItemModel>
 #include <QWidget>
 
 #include "platform/SenderTag.h"
 #include "platform/UserDefaults.h"
+#include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
@@ -65,8 +68,47 @@ void BWBillActionsMenu::setupActionButtonMenuForBill(const QVariantMap& record)
     }
     addItem(income ? BillActionTitle::EditIncome : BillActionTitle::EditBill, QKeySequence(Qt::CTRL | Qt::Key_E));
     m_popup->setCurrentIndex(0);
+    disableWhatTheBillDoesNotOffer(record);
 
     showOnAlternateButton(BWBillsLoader(m_env).defaultSecondaryActionForBill(m_billID, availableActions()));
+}
+
+// An archived bill shows its payment commands greyed, as the main menu does.
+void BWBillActionsMenu::disableWhatTheBillDoesNotOffer(const QVariantMap& record)
+{
+    const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+    auto* entries = qobject_cast<QStandardItemModel*>(m_popup->model());
+    for (int index = 0; index < m_popup->count(); ++index) {
+        auto* item = qobject_cast<QAction*>(m_popup->itemData(index).value<QObject*>());
+        const std::optional<BWBillCommands::Command> command = item ? commandTitled(item->text()) : std::nullopt;
+        if (!command || BWBillCommands::offers(*command, record, incomeLogsItself))
+            continue;
+        item->setEnabled(false);
+        if (entries)
+            entries->item(index)->setEnabled(false);
+    }
+}
+
+std::optional<BWBillCommands::Command> BWBillActionsMenu::commandTitled(const QString& title)
+{
+    using Command = BWBillCommands::Command;
+    static const QHash<QString, Command> commands{
+        {BillActionTitle::LogIncome, Command::LogPayment},    {BillActionTitle::LogPartial, Command::LogPartial},
+        {BillActionTitle::QuickLog, Command::QuickLog},       {BillActionTitle::SkipPayment, Command::SkipPayment},
+        {BillActionTitle::ViewWebsite, Command::ViewWebsite}, {BillActionTitle::PayNow, Command::PayNow},
+        {BillActionTitle::EditIncome, Command::Edit},         {BillActionTitle::EditBill, Command::Edit},
+    };
+    const auto found = commands.constFind(title);
+    return found == commands.constEnd() ? std::nullopt : std::optional(*found);
+}
+
+bool BWBillActionsMenu::offers(const QString& title) const
+{
+    for (const QAction* item : m_items) {
+        if (!item->isSeparator() && item->text() == title)
+            return item->isEnabled();
+    }
+    return false;
 }
 
 QAction* BWBillActionsMenu::addItem(const QString& title, const QKeySequence& key, int tag)
@@ -95,7 +137,7 @@ QStringList BWBillActionsMenu::availableActions() const
 {
     QStringList titles;
     for (const QAction* item : m_items) {
-        if (!item->isSeparator() && !item->text().isEmpty())
+        if (!item->isSeparator() && !item->text().isEmpty() && item->isEnabled())
             titles.append(item->text());
     }
     return titles;
@@ -112,7 +154,7 @@ void BWBillActionsMenu::popupActivated(int index)
 
 void BWBillActionsMenu::choose(QAction* item)
 {
-    if (!item || !m_items.contains(item))
+    if (!item || !m_items.contains(item) || !item->isEnabled())
         return;
     if (m_env.defaults->integerForKey(BWDefaultsKeys::BWSecondaryActionSetting) == RememberPerBill)
         rememberForBill(item->text());
@@ -151,6 +193,8 @@ void BWBillActionsMenu::showOnAlternateButton(const QString& title)
 
 void BWBillActionsMenu::perform(const QString& title, QObject* sender)
 {
+    if (!offers(title))
+        return;
     if (title == BillActionTitle::LogIncome || title == BillActionTitle::LogPartial
         || title == BillActionTitle::QuickLog)
         emit logRequested(sender);

@@ -6,7 +6,9 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
+#include <optional>
 
+#include "store/BWBillCommands.h"
 #include "store/BWStoreEnvironment.h"
 
 class BWPopupButton;
@@ -43,7 +45,9 @@ public:
     // The pop-up's items in menu order, separators included, without the
     // pop-up's own empty title item.
     QList<QAction*> items() const { return m_items; }
-    // The titles of the commands on offer, in menu order.
+    // The titles of the commands on offer, in menu order; a command the bill
+    // does not offer (a payment of an archived bill) is shown greyed and is
+    // not among them.
     QStringList availableActions() const;
     QString billID() const { return m_billID; }
     // The title the alternate button shows and acts on; "" when unwired.
@@ -63,6 +67,9 @@ signals:
 private:
     QAction* addItem(const QString& title, const QKeySequence& key, int tag = -1);
     void addSeparator();
+    void disableWhatTheBillDoesNotOffer(const QVariantMap& record);
+    static std::optional<BWBillCommands::Command> commandTitled(const QString& title);
+    bool offers(const QString& title) const;
     void perform(const QString& title, QObject* sender);
     void rememberForBill(const QString& title);
     void showOnAlternateButton(const QString& title);

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -15,6 +16,7 @@
 #include "platform/Log.h"
 #include "screens/BWAmountField.h"
 #include "store/BWBill.h"
+#include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWPaymentLogger.h"
@@ -112,12 +114,14 @@ void BWBillDetailViewController::cancelSkipPayment()
 bool BWBillDetailViewController::skipPayment()
 {
     std::optional<QVariantMap> record = loadShownBill();
-    const QDateTime next = record ? BWPaymentLogger(m_env).calculateNextDueDateForBill(*record) : QDateTime();
-    if (!next.isValid()) {
+    if (record && !BWBillCommands::takesPayments(*record)) {
+        warn(tr("The Payment Was Not Skipped"), tr("An archived bill has no payment to skip until it is restored."));
+        return false;
+    }
+    if (!record || !BWPaymentLogger(m_env).moveDueDateOfBill(*record)) {
         warn(tr("The Payment Was Not Skipped"), tr("The bill's next due date could not be worked out."));
         return false;
     }
-    BWBill::setDueDateOfRecord(*record, next);
     if (!BWBill(m_env).rewriteSpecificBill(*record)) {
         warn(tr("The Payment Was Not Skipped"), tr("The bill could not be written; it is unchanged."));
         return false;
@@ -237,8 +241,7 @@ bool BWBillDetailViewController::saveClickedPayment()
                   dayAtTimeOf(m_revDatePaid->dateValue(), edited.value(PaymentKeys::Date).toDateTime()));
     edited.insert(PaymentKeys::Note, m_revNotePaid->text());
     edited.insert(PaymentKeys::Receipt, *receipt);
-    (*payments)[m_currentEditingIndex] = edited;
-    if (!BWPaymentLogger(m_env).savePaymentList(BWPaymentLogger::paymentsNewestFirst(*payments), m_currentBillID)) {
+    if (!BWPaymentLogger(m_env).saveEditedPayment(*payments, m_currentEditingIndex, edited, m_currentBillID)) {
         warn(tr("The Payment Was Not Changed"), tr("The bill could not be written; it is unchanged."));
         return false;
     }
@@ -351,9 +354,20 @@ void BWBillDetailViewController::cancelQuickEditNotes()
 bool BWBillDetailViewController::saveNotesInPlace()
 {
     const std::optional<QVariantMap> record = loadShownBill();
-    if (!record || record->value(BillKeys::Notes).toString() == m_notesViewField->toPlainText())
+    if (!record)
         return true;
-    return saveKeys({BillKeys::Notes}, {m_notesViewField->toPlainText()});
+    if (record->value(BillKeys::Notes).toString() != m_notesViewField->toPlainText()
+        && !saveKeys({BillKeys::Notes}, {m_notesViewField->toPlainText()}))
+        return false;
+    m_notesViewField->document()->setModified(false);
+    return true;
+}
+
+std::optional<QString> BWBillDetailViewController::savePendingNotes()
+{
+    if (m_currentBillID.isEmpty() || !m_notesViewField->document()->isModified() || !saveNotesInPlace())
+        return std::nullopt;
+    return m_notesViewField->toPlainText();
 }
 
 // ---- Balance, interest and escrow --------------------------------------------------------

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,7 @@
 #include "screens/BWBillActionsMenu.h"
 #include "screens/BWGraphViewController.h"
 #include "screens/BWTableCellView.h"
+#include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
@@ -152,10 +154,19 @@ void BWBillDetailViewController::loadBillWithID(const QString& billID)
     loadBillWithDictionary(BWBillsLoader(m_env).loadBillWithID(billID).value_or(QVariantMap()));
 }
 
-void BWBillDetailViewController::loadBillWithDictionary(const QVariantMap& record)
+void BWBillDetailViewController::loadBillWithDictionary(const QVariantMap& given)
 {
+    QVariantMap record = given;
+    // Notes typed for the bill shown so far are stored before the field shows
+    // another record's; they are newer than a record of the same bill that
+    // was loaded before they were stored.
+    if (const std::optional<QString> notes = savePendingNotes();
+        notes && record.value(BillKeys::Bid).toString() == m_currentBillID)
+        record.insert(BillKeys::Notes, *notes);
+
     const bool income = BWBillsLoader::billIsIncome(record);
     showMode(income, m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome));
+    enableCommandsOffered(record);
 
     m_currentBillID = record.value(BillKeys::Bid).toString();
     m_titleHeaderField->setText(record.value(BillKeys::Name).toString());
@@ -176,6 +187,7 @@ void BWBillDetailViewController::loadBillWithDictionary(const QVariantMap& recor
     showStatistics(record);
 
     m_notesViewField->setPlainText(record.value(BillKeys::Notes).toString());
+    m_notesViewField->document()->setModified(false);
     m_billTagsList->setText(record.value(BillKeys::Tags).toStringList().join(QStringLiteral(", ")));
     setVisibleStats(income);
     m_graphViewController->setBill(record);
@@ -198,6 +210,20 @@ void BWBillDetailViewController::showMode(bool income, bool autoLogIncome)
         billOnly->setVisible(!income);
     m_paymentHistoryHeader->setText(income ? tr("Income History") : tr("Payment History"));
     m_totalPaidBalanceTitle->setText(income ? tr("Total Income") : tr("Total Paid"));
+}
+
+// The payment controls of an item that takes no payments (an archived bill)
+// stay in place, greyed.
+void BWBillDetailViewController::enableCommandsOffered(const QVariantMap& record)
+{
+    using BWBillCommands::Command;
+    const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+    const QList<std::pair<QWidget*, Command>> controls{{m_logPaymentButtonDetail, Command::LogPayment},
+                                                       {m_logPartialPopUp, Command::LogPartial},
+                                                       {m_skipButton, Command::SkipPayment},
+                                                       {m_payNowButton, Command::PayNow}};
+    for (const auto& [control, command] : controls)
+        control->setEnabled(BWBillCommands::offers(command, record, incomeLogsItself));
 }
 
 void BWBillDetailViewController::showDateNotice(const QVariantMap& record)

@@ -185,6 +185,9 @@ public:
     bool saveBalanceChanges();
     // Stores the notes typed in place.
     bool saveNotesInPlace();
+    // Stores notes typed in place that are not stored yet (the field keeps
+    // them while it has the focus); the notes stored, or nothing.
+    std::optional<QString> savePendingNotes();
 
     // The popovers' fields.
     KNPopUpDatePicker* revDatePaid() const { return m_revDatePaid; }
@@ -230,6 +233,7 @@ private:
 
     // Loading
     void showMode(bool income, bool autoLogIncome);
+    void enableCommandsOffered(const QVariantMap& record);
     void showDateNotice(const QVariantMap& record);
     void showAmountDue(const QVariantMap& record);
     void showPayments(const QVariantMap& record);

@@ -160,6 +160,16 @@ void BWBillEditorController::keepWhatTheFormDoesNotShow(BWBill& item, const QVar
     item.notes = stored.value(BillKeys::Notes).toString();
     item.paymentList = stored.value(BillKeys::PaymentList).toList();
     item.rev = stored.value(BillKeys::Rev);
+    // What archiving replaced, for a restore.
+    if (const QDateTime beforeArchive = stored.value(BillKeys::DueDateBeforeArchive).toDateTime(); beforeArchive.isValid())
+        item.dueDateBeforeArchive = beforeArchive;
+    if (stored.contains(BillKeys::RemindMeBeforeArchive))
+        item.remindMeBeforeArchive = stored.value(BillKeys::RemindMeBeforeArchive).toBool();
+    // A due date left as it was keeps the day of the month a shorter month clipped.
+    const QDateTime storedDueDate = stored.value(BillKeys::AbsoluteDueDate).toDateTime();
+    if (stored.contains(BillKeys::DueDayOfMonth) && item.dueDate && storedDueDate.isValid()
+        && item.dueDate->toLocalTime().date() == storedDueDate.toLocalTime().date())
+        item.dueDayOfMonth = stored.value(BillKeys::DueDayOfMonth).toLongLong();
 }
 
 void BWBillEditorController::startWithoutPayments(BWBill& item, const QDateTime& lastPayment)

@@ -232,7 +232,9 @@ private:
     void showDueDate(KNPopUpDatePicker* field, const QDateTime& date);
     QDateTime enteredDate(const KNPopUpDatePicker* field) const;
     // An edited item keeps its payments, totals and notes from the stored
-    // one; a new one starts without.
+    // one, and what archiving replaced and the day of the month a shorter
+    // month clipped; a new one starts without. Call it once the item has
+    // its entered due date.
     static void keepWhatTheFormDoesNotShow(BWBill& item, const QVariantMap& stored);
     static void startWithoutPayments(BWBill& item, const QDateTime& lastPayment);
     void showQuestion(Page page, BGHUDLabel* nameLabel, const QString& billID, const QRect& position, QWidget* view);

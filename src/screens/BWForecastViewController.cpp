@@ -237,12 +237,10 @@ bool BWForecastViewController::moveIntoMonth(QVariantMap& item, int monthIndex) 
     QDateTime due = item.value(BillKeys::DueDate).toDateTime();
     bool landed = false;
     for (int step = 0; step < MaximumSteps && due.isValid() && monthNumber(due) < chosenMonth; ++step) {
-        const QDateTime next = logger.calculateNextDueDateForBill(item, 1);
         // A rule that does not move the date on would never reach the month.
-        if (!next.isValid() || next <= due)
+        if (!logger.moveDueDateOfBill(item) || item.value(BillKeys::DueDate).toDateTime() <= due)
             break;
-        item.insert(BillKeys::DueDate, next);
-        item.insert(BillKeys::AbsoluteDueDate, next);
+        const QDateTime next = item.value(BillKeys::DueDate).toDateTime();
         item.insert(ForecastKeys::SaveAmount, 0.0);
         item.insert(ForecastKeys::IsFutureBill, 0);
         item.insert(BillKeys::DueString, loader.createDueDateString(next));

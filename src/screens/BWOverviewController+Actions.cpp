@@ -12,6 +12,7 @@
 #include "platform/SenderTag.h"
 #include "screens/BWBillActionsMenu.h"
 #include "store/BWBill.h"
+#include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWPaymentLogger.h"
@@ -75,12 +76,10 @@ bool BWOverviewController::skipFromActionsButtonMenu()
                    tr("Skip Payment")))
         return false;
     std::optional<QVariantMap> record = BWBillsLoader(m_env).loadBillWithID(billID);
-    const QDateTime next = record ? BWPaymentLogger(m_env).calculateNextDueDateForBill(*record) : QDateTime();
-    if (!next.isValid()) {
+    if (!record || !BWBillCommands::takesPayments(*record) || !BWPaymentLogger(m_env).moveDueDateOfBill(*record)) {
         Log::line(QStringLiteral("No next due date to skip to for %1").arg(billID));
         return false;
     }
-    BWBill::setDueDateOfRecord(*record, next);
     const bool written = BWBill(m_env).rewriteSpecificBill(*record);
     if (written)
         emit billChanged(billID);

@@ -12,6 +12,7 @@
 
 #include "platform/Clock.h"
 #include "platform/UserDefaults.h"
+#include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
@@ -174,8 +175,10 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
     m_adBox->hide();
     m_actionBox->show();
     m_actionText->setText(record.value(BillKeys::Name).toString());
-    // Only a site that can be opened makes the button do something.
-    setShown(m_payNowOverviewButton, true, BWPaySite::billHasPaySite(record));
+    // Only a site that can be opened makes the button do something; an
+    // archived bill takes no payments.
+    const bool takesPayments = BWBillCommands::takesPayments(record);
+    setShown(m_payNowOverviewButton, true, takesPayments && BWPaySite::billHasPaySite(record));
     if (BWBillsLoader::billIsIncome(record)) {
         setShown(m_overviewButtonLog, false, false);
         setShown(m_overviewButtonPartial, false, false);
@@ -185,9 +188,12 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
         m_overviewLinePay->hide();
         m_overviewLineView->show();
     } else {
-        setShown(m_overviewButtonLog, true);
+        const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+        setShown(m_overviewButtonLog, true,
+                 BWBillCommands::offers(BWBillCommands::Command::LogPayment, record, incomeLogsItself));
         // An income row selected before hid it.
-        setShown(m_overviewButtonPartial, true);
+        setShown(m_overviewButtonPartial, true,
+                 BWBillCommands::offers(BWBillCommands::Command::LogPartial, record, incomeLogsItself));
         setShown(m_overviewButtonView, true);
         for (QWidget* part : std::initializer_list<QWidget*>{m_payNowOverviewButton, m_overviewLineLog,
                                                              m_overviewLineView, m_overviewLinePay})

@@ -10,6 +10,7 @@
 #include "screens/BWOverviewScreen.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWBill.h"
+#include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWPaySite.h"
@@ -77,6 +78,10 @@ void BWAppDelegate::showLogPaymentPanel(QObject* sender)
     } else if (billPageIsShown() && m_screens.billView) {
         billID = m_screens.billView->currentBillID();
     }
+    if (!billID.isEmpty() && !offersPaymentKind(billID, kind)) {
+        beep();
+        return;
+    }
     if (panel)
         panel->setBid(billID);
 
@@ -95,12 +100,35 @@ void BWAppDelegate::showLogPaymentPanel(QObject* sender)
         panel->showLogPaymentWindow(kind);
 }
 
+bool BWAppDelegate::incomeLogsItself() const
+{
+    return m_defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+}
+
+// Whatever sent it, a log command acts only on a bill that offers it.
+bool BWAppDelegate::offersPaymentKind(const QString& billID, PaymentKind kind) const
+{
+    const std::optional<QVariantMap> record = BWBillsLoader(m_storeEnv).loadBillWithID(billID);
+    if (!record)
+        return false;
+    using BWBillCommands::Command;
+    const Command command = kind == PaymentKind::Full       ? Command::LogPayment
+                            : kind == PaymentKind::QuickLog ? Command::QuickLog
+                                                            : Command::LogPartial;
+    return BWBillCommands::offers(command, *record, incomeLogsItself());
+}
+
 bool BWAppDelegate::performQuickLogForBillId(const QString& billID)
 {
     Log::line(QStringLiteral("Performing Quick Log"));
     const std::optional<QVariantMap> record = BWBillsLoader(m_storeEnv).loadBillWithID(billID);
     if (!record) {
         Log::line(QStringLiteral("Quick Log: no bill with id %1").arg(billID));
+        beep();
+        return false;
+    }
+    if (!BWBillCommands::offers(BWBillCommands::Command::QuickLog, *record, incomeLogsItself())) {
+        Log::line(QStringLiteral("Quick Log: %1 takes no payments").arg(billID));
         beep();
         return false;
     }

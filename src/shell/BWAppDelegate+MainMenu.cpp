@@ -36,7 +36,7 @@ BWMenuValidation::Context BWAppDelegate::commandContext() const
     context.billPageShown = billPageIsShown() && m_screens.billView;
     context.selectedRows = int(selectedOverviewRows().size());
     context.record = recordOfCurrentBill();
-    context.incomeLogsItself = m_defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+    context.incomeLogsItself = incomeLogsItself();
     return context;
 }
 

@@ -19,6 +19,7 @@
 #include "shell/BWVersion7ImportWindow.h"
 #include "shell/BWWelcomeSheet.h"
 #include "store/BWStoreEnvironment.h"
+#include "store/PaymentKind.h"
 class BWForecastViewController;
 class BWOrvaneCloudLoginController;
 class BWHistoryViewController;
@@ -404,6 +405,8 @@ private:
     void focusMainView();
     // The record of the bill the user is looking at, fresh from the store.
     std::optional<QVariantMap> recordOfCurrentBill() const;
+    bool incomeLogsItself() const;
+    bool offersPaymentKind(const QString& billID, PaymentKind kind) const;
     // Shows the current bill's pay site in the bill page's own browser through
     // `showInPage`, or else in the desktop's after `beforeDesktopBrowser` ran.
     void showPaySiteOfCurrentBill(void (BWBillDetailScreen::*showInPage)(),

@@ -62,15 +62,13 @@ void BWImportController::alertDidEnd(int returnCode)
         return;
     }
     Log::line(QStringLiteral("No custom path detected, proceeding to import from default location"));
-    if (!BWImportManager(m_env).importDataFromPreviousVersion(true))
-        tellImportFailed();
+    tellOutcome(BWImportManager(m_env).importDataFromPreviousVersion(true));
     emit importFinished();
 }
 
 void BWImportController::manuallyImportDefaultData()
 {
-    if (!BWImportManager(m_env).importDataInDefaultLocation(true))
-        tellImportFailed();
+    tellOutcome(BWImportManager(m_env).importDataInDefaultLocation(true));
 }
 
 void BWImportController::selectDatabaseForImport()
@@ -85,11 +83,8 @@ void BWImportController::selectDatabaseForImport()
                                    "Orvane. Please try again."));
         return;
     }
-    if (!BWImportManager(m_env).importDataFromPreviousVersionAtPath(folder, true)) {
-        tellImportFailed();
-        return;
-    }
-    skipImport();
+    if (tellOutcome(BWImportManager(m_env).importDataFromPreviousVersionAtPath(folder, true)))
+        skipImport();
 }
 
 void BWImportController::skipImport()
@@ -150,8 +145,22 @@ QDialog* BWImportController::importWindow()
     return m_importWindow;
 }
 
-void BWImportController::tellImportFailed()
+// An import that left bills out says which; one that stored nothing says so
+// too. True when anything was imported.
+bool BWImportController::tellOutcome(const BWImportManager::ImportReport& report)
 {
-    m_interaction.showAlert(m_window, tr("Import Failed"),
-                            tr("No older Orvane data could be imported from there."));
+    const QString leftOut = report.notImported.isEmpty()
+        ? QString()
+        : tr("These bills could not be read: %1.").arg(report.notImported.join(QStringLiteral(", ")));
+    if (report.imported == 0) {
+        QString text = tr("No older Orvane data could be imported from there.");
+        if (!leftOut.isEmpty())
+            text += QStringLiteral("\n\n") + leftOut;
+        m_interaction.showAlert(m_window, tr("Import Failed"), text);
+        return false;
+    }
+    if (!leftOut.isEmpty())
+        m_interaction.showAlert(m_window, tr("Some Bills Were Not Imported"),
+                                tr("%n bill(s) were imported. ", nullptr, report.imported) + leftOut);
+    return true;
 }

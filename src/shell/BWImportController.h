@@ -5,13 +5,14 @@
 #include <QPointer>
 
 #include "shell/BWUserInteraction.h"
+#include "store/BWImportManager.h"
 #include "store/BWStoreEnvironment.h"
 
 // The import of the fourth version's bills: the warning before the current
 // items are replaced, and the window that offers the older data's default
 // place or a folder of the user's choice. The current items are replaced only
-// once the chosen source has proved to be older data; a failed import is
-// shown to the user.
+// once bills of the chosen source have been read; an import that failed or
+// left bills out is shown to the user, with the bills it left out.
 class BWImportController : public QObject
 {
     Q_OBJECT
@@ -48,7 +49,7 @@ public slots:
 
 private:
     void showImportWindow();
-    void tellImportFailed();
+    bool tellOutcome(const BWImportManager::ImportReport& report);
 
     BWStoreEnvironment m_env;
     BWUserInteraction m_interaction;

@@ -1,21 +1,7 @@
 #include "shell/BWMenuValidation.h"
 
+#include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWPaySite.h"
-
-namespace {
-
-bool isIncome(const QVariantMap& record)
-{
-    return record.value(BillKeys::IsIncome).toBool();
-}
-
-bool isArchived(const QVariantMap& record)
-{
-    return record.value(BillKeys::IsArchived).toBool();
-}
-
-}  // namespace
 
 bool BWMenuValidation::anyBill(const Context& context)
 {
@@ -29,28 +15,30 @@ bool BWMenuValidation::oneBill(const Context& context)
 
 bool BWMenuValidation::restores(const Context& context)
 {
-    return context.record && isArchived(*context.record);
+    return context.record && context.record->value(BillKeys::IsArchived).toBool();
 }
 
 bool BWMenuValidation::isEnabled(Command command, const Context& context)
 {
-    const bool one = oneBill(context);
-    const bool payable = one && !isArchived(*context.record);
-    const bool payableBill = payable && !isIncome(*context.record);
+    const auto offered = [&context](BWBillCommands::Command billCommand) {
+        return oneBill(context) && BWBillCommands::offers(billCommand, *context.record, context.incomeLogsItself);
+    };
     switch (command) {
     case Command::LogPayment:
-        return payable && !(isIncome(*context.record) && context.incomeLogsItself);
+        return offered(BWBillCommands::Command::LogPayment);
     case Command::LogPartial:
+        return offered(BWBillCommands::Command::LogPartial);
     case Command::QuickLog:
+        return offered(BWBillCommands::Command::QuickLog);
     case Command::SkipPayment:
-        return payableBill;
+        return offered(BWBillCommands::Command::SkipPayment);
     case Command::PayNow:
-        return payable && BWPaySite::billHasPaySite(*context.record);
+        return offered(BWBillCommands::Command::PayNow);
     case Command::ViewWebsite:
-        return one && BWPaySite::billHasPaySite(*context.record);
+        return offered(BWBillCommands::Command::ViewWebsite);
     case Command::EditBill:
     case Command::DeleteBill:
-        return one;
+        return oneBill(context);
     case Command::ArchiveOrRestore:
         return anyBill(context);
     case Command::NextBill:

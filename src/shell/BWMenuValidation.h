@@ -7,9 +7,8 @@
 // Which of the main menu's commands can act at a given moment. The commands
 // on a bill act on the overview's selected row while the overview is shown
 // and on the bill page's bill while that is shown; those that need one bill
-// want exactly one row selected. An archived bill can be looked at, edited,
-// restored, deleted and exported, but takes no payments until restored: its
-// due date lies in the far future.
+// want exactly one row selected; what one bill offers is the rule of
+// BWBillCommands, the same wherever a command is offered.
 class BWMenuValidation
 {
 public:

@@ -20,7 +20,8 @@ class DataFolderLock;
 // defaults, where the loader resolves it; the file work is the mover's.
 //
 // After any change of the data folder's place or content it emits
-// dataFolderChanged(), on which the shell reloads and shows the overview.
+// dataFolderChanged(), on which the shell renews the reminders and reloads and
+// shows the overview.
 //
 // The lock of the data folder follows the folder: the new place's lock is
 // taken before any file work (a place another copy of Orvane uses is refused

@@ -17,7 +17,9 @@
 // never when a payment already stands on that date, and never when its rule
 // would not move the due date forward (it would stay due and be logged again
 // at every look). Made for each use; the shell runs it before it loads at
-// start-up, on a new day and after a wake.
+// start-up, on a new day and after a wake, and whenever something may have
+// made an item due: automatic logging turned on, an item saved or restored,
+// a change from another device. Never from inside a load.
 class BWAutomaticPayments
 {
 public:

@@ -153,9 +153,11 @@ bool BWBill::saveSpecificKeys(const QStringList& keys, const QVariantList& value
     for (qsizetype i = 0; i < keys.size(); ++i) {
         if (keys.indexOf(keys.at(i)) != i)
             continue;   // a key named again keeps the value of its first occurrence
-        if (keys.at(i) == BillKeys::DueDate)
+        if (keys.at(i) == BillKeys::DueDate) {
+            // A date the user sets is due on its own day from then on.
             setDueDateOfRecord(*record, values.at(i).toDateTime());
-        else
+            record->remove(BillKeys::DueDayOfMonth);
+        } else
             record->insert(keys.at(i), values.at(i));
     }
     record->insert(BillKeys::SyncModificationDate, now());
@@ -170,6 +172,7 @@ bool BWBill::archiveBillWithBid(const QString& billID)
     std::optional<QVariantMap> record = loadRecord(billID);
     if (!record)
         return false;
+    keepWhatArchivingReplaces(*record);
     record->insert(BillKeys::RemindMe, false);
     record->insert(BillKeys::IsArchived, true);
     setDueDateOfRecord(*record, PropertyList::distantFuture());
@@ -184,8 +187,39 @@ bool BWBill::restoreBillWithBid(const QString& billID)
     std::optional<QVariantMap> record = loadRecord(billID);
     if (!record)
         return false;
+    giveBackWhatArchivingReplaced(*record);
     record->insert(BillKeys::IsArchived, false);
     return rewriteSpecificBill(*record);
+}
+
+// An item archived already keeps what it had before its first archive: its
+// due date and reminder flag are archiving's own by now.
+void BWBill::keepWhatArchivingReplaces(QVariantMap& record)
+{
+    if (record.value(BillKeys::IsArchived).toBool())
+        return;
+    record.insert(BillKeys::RemindMeBeforeArchive, record.value(BillKeys::RemindMe).toBool());
+    const QDateTime dueDate = record.value(BillKeys::AbsoluteDueDate, record.value(BillKeys::DueDate)).toDateTime();
+    if (dueDate.isValid() && dueDate != PropertyList::distantFuture())
+        record.insert(BillKeys::DueDateBeforeArchive, dueDate.toUTC());
+    else
+        record.remove(BillKeys::DueDateBeforeArchive);
+}
+
+// A due date the user set while the item was archived stands; so do
+// reminders the user turned on.
+void BWBill::giveBackWhatArchivingReplaced(QVariantMap& record)
+{
+    const QDateTime dueDate = record.value(BillKeys::DueDateBeforeArchive).toDateTime();
+    const QDateTime current = record.value(BillKeys::AbsoluteDueDate, record.value(BillKeys::DueDate)).toDateTime();
+    if (record.value(BillKeys::IsArchived).toBool()) {
+        if (dueDate.isValid() && current == PropertyList::distantFuture())
+            setDueDateOfRecord(record, dueDate);
+        if (record.value(BillKeys::RemindMeBeforeArchive).toBool())
+            record.insert(BillKeys::RemindMe, true);
+    }
+    record.remove(BillKeys::DueDateBeforeArchive);
+    record.remove(BillKeys::RemindMeBeforeArchive);
 }
 
 bool BWBill::writeRecordFile(const QString& billID, const QVariantMap& record) const

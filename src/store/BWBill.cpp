@@ -58,6 +58,8 @@ QVariantMap convertDates(const QVariantMap& record, Convert convert, bool fillMi
     QVariantMap result = record;
     for (const QString& key : {BillKeys::DueDate, BillKeys::LastPayment, BillKeys::SyncModificationDate})
         result.insert(key, convert(record.value(key)));
+    if (record.contains(BillKeys::DueDateBeforeArchive))
+        result.insert(BillKeys::DueDateBeforeArchive, convert(record.value(BillKeys::DueDateBeforeArchive)));
     if (!record.contains(BillKeys::PaymentList))
         return result;
     QVariantList payments;
@@ -120,6 +122,10 @@ QVariantMap BWBill::convertBillToDictionary() const
     put(BillKeys::AmountVaries, amountVaries);
     put(BillKeys::IsArchived, isArchived);
     put(BillKeys::IsIncome, isIncome);
+    put(BillKeys::DueDateBeforeArchive,
+        dueDateBeforeArchive ? std::optional(dueDateBeforeArchive->toUTC()) : std::nullopt);
+    put(BillKeys::RemindMeBeforeArchive, remindMeBeforeArchive);
+    put(BillKeys::DueDayOfMonth, dueDayOfMonth);
     record.insert(BillKeys::DateWasModified, qlonglong(0));
     return record;
 }

@@ -63,6 +63,10 @@ public:
     std::optional<bool> isArchived;
     std::optional<bool> isIncome;
     std::optional<QDateTime> modificationDate; // carried by no record
+    // Kept from the stored record by an edit that does not show them.
+    std::optional<QDateTime> dueDateBeforeArchive;
+    std::optional<bool> remindMeBeforeArchive;
+    std::optional<qlonglong> dueDayOfMonth;
 
     // ---- Writing items ----
     // Stores the properties as a new or changed item; `existingBill` is true
@@ -91,9 +95,11 @@ public:
     // deleted lists and removes the Firebase copy.
     bool deleteBillWithBid(const QString& billID);
     // Marks the item archived, due never and without reminders; its id stays
-    // in ActiveBills.
+    // in ActiveBills. The due date and reminder flag it replaces stay in the
+    // record (DueDateBeforeArchive, RemindMeBeforeArchive).
     bool archiveBillWithBid(const QString& billID);
-    // Undoes an archive of either form.
+    // Undoes an archive of either form, giving back the due date and the
+    // reminders that archiving replaced.
     bool restoreBillWithBid(const QString& billID);
     bool moveBill(const QString& billID, const QString& fromIndex, const QString& toIndex,
                   const QString& notUsingIndex, bool disableBill);
@@ -122,8 +128,9 @@ public:
     // ---- Records and conversions ----
     // The record of the set properties, with DateWasModified 0.
     QVariantMap convertBillToDictionary() const;
-    // A copy in Firebase form: DueDate, LastPayment, SyncModificationDate and
-    // each payment's Date (and DueDateBeforePayment, where it has one) as
+    // A copy in Firebase form: DueDate, LastPayment, SyncModificationDate
+    // (and DueDateBeforeArchive, where there is one), and each payment's Date
+    // (and DueDateBeforePayment, where it has one) as
     // seconds since 1970 (a missing date is 0), and Amount 0 in a payment
     // that has none.
     static QVariantMap convertDatesToNumbersWithDictionary(const QVariantMap& record);
@@ -158,6 +165,8 @@ private:
     void renewReminders(const QString& billID, const QString& billName, const QVariantMap& record,
                         bool remind) const;
     void sendToFirebase(const QVariantMap& record, const QString& billID) const;
+    static void keepWhatArchivingReplaces(QVariantMap& record);
+    static void giveBackWhatArchivingReplaced(QVariantMap& record);
     bool addToActiveBills(const QString& billID, QStringList* activeBills) const;
     // Writes `index` as the data folder's index; the saved file, or nothing
     // when there is no data folder or the write failed.

@@ -32,6 +32,17 @@ inline const QString AmountVaries = QStringLiteral("AmountVaries");
 inline const QString IsArchived = QStringLiteral("IsArchived");
 inline const QString IsIncome = QStringLiteral("IsIncome");
 
+// What archiving replaced, kept so that a restore can give it back: the
+// unshifted due date (absent when the item was due never) and whether
+// reminders were wanted. Readers that don't know these keys pass them on.
+inline const QString DueDateBeforeArchive = QStringLiteral("DueDateBeforeArchive");
+inline const QString RemindMeBeforeArchive = QStringLiteral("RemindMeBeforeArchive");
+// The day of the month a monthly item was due on before a shorter month
+// moved it to that month's last day (31 while it is due on 28 February);
+// present only while the due date is so clipped. A reader that doesn't know
+// it steps on from the clipped day, as that day is a valid due date.
+inline const QString DueDayOfMonth = QStringLiteral("DueDayOfMonth");
+
 // Stamped on every write.
 inline const QString SyncModificationDate = QStringLiteral("SyncModificationDate");
 inline const QString ModificationDateForFirebase = QStringLiteral("ModificationDateForFirebase");

@@ -83,11 +83,11 @@ bool BWBillsLoader::listOfBillsWithExtraIncomesAdded(const QVariantList& bills) 
         result.append(item);
         processed = true;
         // A rule that gives no later date would only repeat the item itself.
-        const QDateTime next = logger.calculateNextDueDateForBill(item);
-        if (next.isValid() && next > item.value(BillKeys::AbsoluteDueDate).toDateTime()
+        QVariantMap occurrence = item;
+        const bool moved = logger.moveDueDateOfBill(occurrence);
+        const QDateTime next = occurrence.value(BillKeys::AbsoluteDueDate).toDateTime();
+        if (moved && next > item.value(BillKeys::AbsoluteDueDate).toDateTime()
             && (alwaysShowNext || isDueDate(next, current))) {
-            QVariantMap occurrence = item;
-            BWBill::setDueDateOfRecord(occurrence, next);
             occurrence.remove(BillKeys::DateWasModified);   // the copy's date is not shifted
             occurrence.insert(BillKeys::HasBeenDuplicated, false);
             addNecessaryInfoToBill(occurrence, false);

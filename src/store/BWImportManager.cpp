@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTimeZone>
+#include <vector>
 
 #include "platform/BWUIDMaker.h"
 #include "platform/Log.h"
@@ -63,6 +64,19 @@ QVariant numberOrText(const QVariant& value)
     return value;
 }
 
+std::optional<QDateTime> dateOrNothing(const QVariant& value)
+{
+    if (value.typeId() != QMetaType::QDateTime || !value.toDateTime().isValid())
+        return std::nullopt;
+    return value.toDateTime();
+}
+
+// A payment's date; a missing one or a text stands for the placeholder date.
+QDateTime paymentDate(const QVariant& value)
+{
+    return dateOrNothing(value).value_or(BWImportManager::placeholderPaymentDate());
+}
+
 // A name that may stand for a folder inside the receipts folder: no hidden
 // entry and nothing that could climb out of it.
 bool isPlainEntryName(const QString& name)
@@ -83,7 +97,7 @@ bool BWImportManager::isOlderDataFolder(const QString& folder)
     return info.fileName() == OlderFolderName && QFileInfo(QDir(folder).filePath(DataSubfolder)).isDir();
 }
 
-bool BWImportManager::importDataFromPreviousVersion(bool eraseFirst) const
+BWImportManager::ImportReport BWImportManager::importDataFromPreviousVersion(bool eraseFirst) const
 {
     Log::line(QStringLiteral("Starting Import"));
     QString folder = BWBillsLoader(m_env).orvaneDirectory();
@@ -92,7 +106,7 @@ bool BWImportManager::importDataFromPreviousVersion(bool eraseFirst) const
     Log::line(QStringLiteral("Default Location Path: %1").arg(folder));
     if (!isOlderDataFolder(folder)) {
         Log::line(QStringLiteral("No older data at %1").arg(folder));
-        return false;
+        return {};
     }
     // Imported items land in the default data folder: switch before anything
     // is emptied or written, so a chosen location's data is never touched.
@@ -101,76 +115,100 @@ bool BWImportManager::importDataFromPreviousVersion(bool eraseFirst) const
     return importDataFromPreviousVersionAtPath(folder, eraseFirst);
 }
 
-bool BWImportManager::importDataInDefaultLocation(bool eraseFirst) const
+BWImportManager::ImportReport BWImportManager::importDataInDefaultLocation(bool eraseFirst) const
 {
     const QString folder = QDir(m_env.supportFolder).absolutePath();
     if (!isOlderDataFolder(folder)) {
         Log::line(QStringLiteral("No older data at %1").arg(folder));
-        return false;
+        return {};
     }
     m_env.defaults->setBool(BWDefaultsKeys::BWCustomLocationEnabled, false);
     m_env.defaults->setObject(BWDefaultsKeys::BWCusomLocationTempPath, QString());
     return importDataFromPreviousVersionAtPath(folder, eraseFirst);
 }
 
-bool BWImportManager::importDataFromPreviousVersionAtPath(const QString& folder, bool eraseFirst) const
+BWImportManager::ImportReport BWImportManager::importDataFromPreviousVersionAtPath(const QString& folder,
+                                                                                  bool eraseFirst) const
 {
     if (QFileInfo(folder).fileName() != OlderFolderName)
-        return false;
+        return {};
     const QString dataPath = QDir(folder).filePath(DataSubfolder);
     const bool hasData = QFileInfo(dataPath).isDir();
     Log::line(QStringLiteral("Data Folder Exists at Selected Location: %1").arg(hasData ? 1 : 0));
     if (!hasData)
-        return false;
+        return {};
     Log::line(QStringLiteral("URL of Folder to Import From: %1").arg(folder));
+    const QFileInfoList entries = QDir(dataPath).entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    return performImportWithBills(entries, dataPath, eraseFirst);
+}
+
+BWImportManager::ImportReport BWImportManager::performImportWithBills(const QFileInfoList& entries,
+                                                                      const QString& dataPath, bool eraseFirst) const
+{
+    ImportReport report;
+    report.fromOlderData = true;
+    std::vector<ReadBill> bills;
+    for (const QFileInfo& entry : entries) {
+        if (std::optional<ReadBill> read = readBillFile(entry, dataPath, report.notImported))
+            bills.push_back(std::move(*read));
+    }
+    // With nothing to put in their place, the current items stay.
+    if (bills.empty())
+        return report;
     if (eraseFirst && !BWBill(m_env).deleteAllBills()) {
         Log::line(QStringLiteral("Could not empty the index before the import"));
-        return false;
+        for (const ReadBill& read : bills)
+            report.notImported.append(*read.bill.name);
+        return report;
     }
-    const QFileInfoList entries = QDir(dataPath).entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-    const int imported = performImportWithBills(entries, dataPath);
-    // Bills were there but none could be stored: the import failed.
-    return imported > 0 || entries.isEmpty();
+    for (ReadBill& read : bills) {
+        if (storeBill(read))
+            ++report.imported;
+        else
+            report.notImported.append(*read.bill.name);
+    }
+    return report;
 }
 
-int BWImportManager::performImportWithBills(const QFileInfoList& entries, const QString& dataPath) const
-{
-    int imported = 0;
-    for (const QFileInfo& entry : entries) {
-        if (importBillFile(entry, dataPath))
-            ++imported;
-    }
-    return imported;
-}
-
-bool BWImportManager::importBillFile(const QFileInfo& entry, const QString& dataPath) const
+std::optional<BWImportManager::ReadBill> BWImportManager::readBillFile(const QFileInfo& entry,
+                                                                       const QString& dataPath,
+                                                                       QStringList& unreadable) const
 {
     if (!entry.isFile() || entry.isSymLink() || entry.fileName().startsWith(u'.')) {
         Log::line(QStringLiteral("Skipping %1: not a bill file").arg(entry.fileName()));
-        return false;
+        return std::nullopt;
     }
+    const QString name = entry.fileName().remove(QStringLiteral(".plist"));
+    const auto skip = [&](const QString& why) {
+        Log::line(QStringLiteral("Skipping %1: %2").arg(entry.fileName(), why));
+        unreadable.append(name);
+        return std::nullopt;
+    };
     const PropertyList::ReadResult read = PropertyList::read(entry.absoluteFilePath());
-    if (!read.ok() || read.value.typeId() != QMetaType::QVariantMap) {
-        Log::line(QStringLiteral("Skipping %1: %2").arg(entry.fileName(), read.ok() ? QStringLiteral("not a dictionary") : read.error));
-        return false;
-    }
+    if (!read.ok() || read.value.typeId() != QMetaType::QVariantMap)
+        return skip(read.ok() ? QStringLiteral("not a dictionary") : read.error);
     const QVariantMap legacy = read.value.toMap();
-    if (!legacy.contains(Legacy::RepeatCount)) {
-        Log::line(QStringLiteral("Skipping %1: it has no repeat rule").arg(entry.fileName()));
-        return false;
-    }
+    if (!legacy.contains(Legacy::RepeatCount))
+        return skip(QStringLiteral("it has no repeat rule"));
+    // A paid item that never repeats is due never; any other needs its date.
+    const qlonglong unit = calculateRepeatBWithString(legacy.value(Legacy::RepeatUnit).toString());
+    const bool paidOnce = !legacy.value(Legacy::PayAmounts).toList().isEmpty() && unit == qlonglong(RepeatUnit::Never);
+    const std::optional<QDateTime> dueDate =
+        paidOnce ? PropertyList::distantFuture() : dateOrNothing(legacy.value(Legacy::NextDue));
+    if (!dueDate)
+        return skip(QStringLiteral("it has no due date"));
 
-    BWBill bill(m_env);
-    bill.name = entry.fileName().remove(QStringLiteral(".plist"));
+    ReadBill result{BWBill(m_env), !legacy.value(Legacy::IsActive).toBool()};
+    BWBill& bill = result.bill;
+    bill.name = name;
     Log::line(QStringLiteral("Name: %1").arg(*bill.name));
     bill.bid = BWUIDMaker::makeUID();
     bill.icon = convertIconWithIcon(legacy.value(Legacy::Icon).toString());
-    bill.dueDate = legacy.value(Legacy::NextDue).toDateTime();
-    const qlonglong unit = calculateRepeatBWithString(legacy.value(Legacy::RepeatUnit).toString());
+    bill.dueDate = dueDate;
     bill.repeat = QVariantList{legacy.value(Legacy::RepeatCount).toLongLong(), unit};
     bill.average = numberOrText(legacy.value(Legacy::AveragePaid, 0.0));
     const QVariantList payDates = legacy.value(Legacy::PayDates).toList();
-    bill.lastPayment = payDates.isEmpty() ? PropertyList::distantPast() : payDates.first().toDateTime();
+    bill.lastPayment = payDates.isEmpty() ? PropertyList::distantPast() : paymentDate(payDates.first());
     bill.totalPaid = calculateTotalPaidWithPayments(legacy.value(Legacy::PayAmounts).toList());
     bill.paymentList = createListOfPaymentsForDictionary(legacy, dataPath);
     bill.remindMe = legacy.value(Legacy::AlarmOn).toBool();
@@ -183,15 +221,18 @@ bool BWImportManager::importBillFile(const QFileInfo& entry, const QString& data
     bill.tags = legacy.value(Legacy::Tags).toStringList();
     bill.rev = 0.0;
     bill.amount = numberOrText(legacy.value(Legacy::AmountDue, 0.0));
-    if (!bill.paymentList->isEmpty() && unit == qlonglong(RepeatUnit::Never))
-        bill.dueDate = PropertyList::distantFuture();
+    return result;
+}
 
+bool BWImportManager::storeBill(ReadBill& read) const
+{
+    BWBill& bill = read.bill;
     Log::line(QStringLiteral("Imported Bill: %1").arg(*bill.bid));
     if (!bill.writeBill(false)) {
         Log::line(QStringLiteral("Could not store the imported bill %1").arg(*bill.name));
         return false;
     }
-    if (!legacy.value(Legacy::IsActive).toBool() && !BWBill(m_env).archiveBillWithBid(*bill.bid))
+    if (read.archived && !BWBill(m_env).archiveBillWithBid(*bill.bid))
         Log::line(QStringLiteral("Could not archive the imported bill %1").arg(*bill.name));
     return true;
 }
@@ -291,10 +332,8 @@ QVariantList BWImportManager::createListOfPaymentsForDictionary(const QVariantMa
             if (!parsed)
                 amount = 0.0;
         }
-        const QVariant rawDate = dates.value(i);
-        const QDateTime date = rawDate.typeId() == QMetaType::QDateTime ? rawDate.toDateTime() : placeholderPaymentDate();
         const QVariantMap payment{{PaymentKeys::Amount, amount},
-                                  {PaymentKeys::Date, date},
+                                  {PaymentKeys::Date, paymentDate(dates.value(i))},
                                   {PaymentKeys::Note, notes.value(i).toString()},
                                   {PaymentKeys::Receipt, receiptForAttachment(attachments.value(i), receiptsFolder)}};
         payments = BWPaymentLogger::addNewRecordToPaymentList(payment, {{BillKeys::PaymentList, payments}});

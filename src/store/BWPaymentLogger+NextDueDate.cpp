@@ -6,11 +6,16 @@
 // Dates are local: a step of days, weeks or months keeps the wall-clock time
 // across daylight-saving changes, and the calendar rules (twice a month, same
 // weekday of the month, estimated-tax dates) give the start of their day.
+//
+// A monthly item due on the 29th, 30th or 31st is due on the last day of a
+// month that lacks that day, and on that day again once a month has it: the
+// record keeps the day (DueDayOfMonth) while its due date is so clipped.
 
 #include "store/BWPaymentLogger.h"
 
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
+#include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/OvModernDateCalculations.h"
 #include "store/RepeatUnit.h"
@@ -47,6 +52,30 @@ bool readTwoDays(const QList<int>& days, int& first, int& second)
     first = days.at(0);
     second = days.at(1);
     return true;
+}
+
+// The day of the month a monthly step aims at: the base's own day, unless the
+// base is the last day of a month that was too short for the day the item
+// was due on before.
+int scheduledDayOfMonth(const QVariantMap& bill, const QDate& base)
+{
+    const int kept = bill.value(BillKeys::DueDayOfMonth).toInt();
+    if (kept > base.day() && kept <= 31 && base.day() == base.daysInMonth())
+        return kept;
+    return base.day();
+}
+
+QDateTime addMonthsOnDay(const QDateTime& local, int months, int day)
+{
+    QDateTime moved = local.addMonths(months);
+    const QDate month = moved.date();
+    moved.setDate(clippedDay(month.year(), month.month(), day));
+    return moved.toUTC();
+}
+
+bool isMonthly(const QVariantMap& bill)
+{
+    return bill.value(BillKeys::Repeat).toList().value(1).toLongLong() == qlonglong(RepeatUnit::Months);
 }
 
 int estimatedTaxMonth(int month, int modifier)
@@ -96,7 +125,7 @@ QDateTime BWPaymentLogger::calculateNextDueDateForBill(const QVariantMap& bill, 
         return modifier == 1 ? calculateSpecialNextDueDateTwicePerMonthForDate(base, FirstAndFifteenth)
                              : calculateSpecialNextDueDateTwicePerMonthForDateBackwards(base, FirstAndFifteenth);
     case RepeatUnit::Months:
-        return local.addMonths(int(step)).toUTC();
+        return addMonthsOnDay(local, int(step), scheduledDayOfMonth(bill, local.date()));
     case RepeatUnit::Days:
         return local.addDays(step).toUTC();
     case RepeatUnit::SameWeekdayOfMonth:
@@ -107,6 +136,21 @@ QDateTime BWPaymentLogger::calculateNextDueDateForBill(const QVariantMap& bill, 
         break;
     }
     return {};
+}
+
+bool BWPaymentLogger::moveDueDateOfBill(QVariantMap& bill, int modifier) const
+{
+    const QDateTime moved = calculateNextDueDateForBill(bill, modifier);
+    if (!moved.isValid())
+        return false;
+    const QDateTime base = bill.value(BillKeys::AbsoluteDueDate).toDateTime();
+    const int day = isMonthly(bill) && base.isValid() ? scheduledDayOfMonth(bill, base.toLocalTime().date()) : 0;
+    BWBill::setDueDateOfRecord(bill, moved);
+    if (day > moved.toLocalTime().date().day())
+        bill.insert(BillKeys::DueDayOfMonth, day);
+    else
+        bill.remove(BillKeys::DueDayOfMonth);
+    return true;
 }
 
 QDateTime BWPaymentLogger::calculateSpecialNextDueDateTwicePerMonthForDate(const QDateTime& date,

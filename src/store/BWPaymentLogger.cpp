@@ -56,6 +56,15 @@ double balanceToGiveBack(const QVariantMap& reversed, const QVariantMap& bill)
     return balanceTakenBy(reversed.value(PaymentKeys::Amount).toDouble(), bill);
 }
 
+// Whether the payment took its share off the balance: an entry logged here
+// says; for one from older data, whether the bill keeps a balance now.
+bool tookFromBalance(const QVariantMap& payment, const QVariantMap& bill)
+{
+    if (payment.contains(PaymentKeys::BalanceReduction))
+        return payment.value(PaymentKeys::BalanceReduction).toDouble() != 0.0;
+    return bill.value(BillKeys::Balance).toDouble() > 0.0;
+}
+
 // A payment from older data says nothing, and every such payment was a full one.
 bool paymentMovedDueDate(const QVariantMap& payment)
 {
@@ -104,13 +113,8 @@ bool BWPaymentLogger::recordPayment(const BWPayment& payment, const QVariantMap&
     }
     QVariantMap paid = bill;
     bool movedDueDate = false;
-    if (updateDate) {
-        const QDateTime next = calculateNextDueDateForBill(bill);
-        if (next.isValid()) {
-            BWBill::setDueDateOfRecord(paid, next);
-            movedDueDate = true;
-        }
-    }
+    if (updateDate)
+        movedDueDate = moveDueDateOfBill(paid);
 
     const std::optional<QString> receipt = copyAttachment(payment.attachment);
     if (!receipt)
@@ -212,11 +216,8 @@ bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantL
     const QVariantMap reversed = payments.first().toMap();
     const QVariantList remaining = payments.mid(1);
     QVariantMap restored = *bill;
-    if (paymentMovedDueDate(reversed)) {
-        const QDateTime previous = dueDateBeforePayment(reversed, *bill);
-        if (previous.isValid())
-            BWBill::setDueDateOfRecord(restored, previous);
-    }
+    if (paymentMovedDueDate(reversed))
+        moveDueDateBackBefore(reversed, restored);
     const double giveBack = balanceToGiveBack(reversed, *bill);
     if (giveBack != 0.0)
         restored.insert(BillKeys::Balance, bill->value(BillKeys::Balance).toDouble() + giveBack);
@@ -241,22 +242,26 @@ bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantL
     return true;
 }
 
-// A step back by the rule doesn't always undo a step on: 31 March goes on to
-// 30 April but back only to 30 March, and a one-time item never comes back
-// from the distant future. The date the payment moved from is exact, as long
-// as the bill is still due on the date that payment moved it to; otherwise
-// (a payment logged later but dated earlier, an edited due date, an entry
-// from older data) the rule steps back from where the bill is now.
-QDateTime BWPaymentLogger::dueDateBeforePayment(const QVariantMap& reversed, const QVariantMap& bill) const
+// A step back by the rule doesn't always undo a step on: a one-time item
+// never comes back from the distant future. The date the payment moved from
+// is exact, as long as the bill is still due on the date that payment moved
+// it to; otherwise (a payment logged later but dated earlier, an edited due
+// date, an entry from older data, a date that a shorter month had clipped)
+// the rule steps back from where the bill is now.
+void BWPaymentLogger::moveDueDateBackBefore(const QVariantMap& reversed, QVariantMap& bill) const
 {
     const QDateTime recorded = reversed.value(PaymentKeys::DueDateBeforePayment).toDateTime();
     if (recorded.isValid()) {
         QVariantMap beforePayment = bill;
         beforePayment.insert(BillKeys::AbsoluteDueDate, recorded);
-        if (calculateNextDueDateForBill(beforePayment) == bill.value(BillKeys::AbsoluteDueDate).toDateTime())
-            return recorded;
+        beforePayment.remove(BillKeys::DueDayOfMonth);
+        if (calculateNextDueDateForBill(beforePayment) == bill.value(BillKeys::AbsoluteDueDate).toDateTime()) {
+            BWBill::setDueDateOfRecord(bill, recorded);
+            bill.remove(BillKeys::DueDayOfMonth);
+            return;
+        }
     }
-    return calculateNextDueDateForBill(bill, -1);
+    moveDueDateOfBill(bill, -1);
 }
 
 bool BWPaymentLogger::savePaymentList(const QVariantList& payments, const QString& billID) const
@@ -264,12 +269,37 @@ bool BWPaymentLogger::savePaymentList(const QVariantList& payments, const QStrin
     const std::optional<QVariantMap> bill = BWBillsLoader(m_env).loadBillWithID(billID);
     if (!bill)
         return false;
-    QVariantMap edited = *bill;
-    edited.insert(BillKeys::PaymentList, payments);
-    setTotalsFromPayments(edited, payments);
-    if (!BWBill(m_env).rewriteSpecificBill(edited))
+    return storePaymentList(*bill, *bill, payments);
+}
+
+bool BWPaymentLogger::saveEditedPayment(QVariantList payments, qsizetype index, QVariantMap edited,
+                                        const QString& billID) const
+{
+    const std::optional<QVariantMap> bill = BWBillsLoader(m_env).loadBillWithID(billID);
+    if (!bill || index < 0 || index >= payments.size())
         return false;
-    removeUnusedReceiptCopies(bill->value(BillKeys::PaymentList).toList(), payments);
+    QVariantMap changed = *bill;
+    const QVariantMap before = payments.at(index).toMap();
+    if (tookFromBalance(before, *bill)) {
+        // Escrow is the same share of any amount, so only the change of the
+        // amount, less its interest share, moves the balance.
+        const double change = (edited.value(PaymentKeys::Amount).toDouble() - before.value(PaymentKeys::Amount).toDouble())
+            * (1.0 - bill->value(BillKeys::Interest).toDouble());
+        changed.insert(BillKeys::Balance, bill->value(BillKeys::Balance).toDouble() - change);
+        edited.insert(PaymentKeys::BalanceReduction, balanceToGiveBack(before, *bill) + change);
+    }
+    payments[index] = edited;
+    return storePaymentList(*bill, changed, paymentsNewestFirst(payments));
+}
+
+// Stores `changed` (the loaded `bill`, changed) with `payments` as its list.
+bool BWPaymentLogger::storePaymentList(const QVariantMap& bill, QVariantMap changed, const QVariantList& payments) const
+{
+    changed.insert(BillKeys::PaymentList, payments);
+    setTotalsFromPayments(changed, payments);
+    if (!BWBill(m_env).rewriteSpecificBill(changed))
+        return false;
+    removeUnusedReceiptCopies(bill.value(BillKeys::PaymentList).toList(), payments);
     return true;
 }
 

@@ -61,6 +61,10 @@ public:
     // LastPayment recomputed from it, and removes the receipt copies that no
     // payment refers to any more.
     bool savePaymentList(const QVariantList& payments, const QString& billID) const;
+    // Stores the list (newest first) with the entry at `index` replaced by
+    // `edited`. A payment that took its share off the balance takes the share
+    // of its new amount instead, so Balance follows the edit.
+    bool saveEditedPayment(QVariantList payments, qsizetype index, QVariantMap edited, const QString& billID) const;
 
     // The amount to pre-fill: Amount when above 0, else the newest payment's
     // amount, else 0.
@@ -104,6 +108,10 @@ public:
     // one-time item gets the distant future. No date for a record without
     // AbsoluteDueDate, an unreadable Repeat pair or an unknown unit.
     QDateTime calculateNextDueDateForBill(const QVariantMap& bill, int modifier) const;
+    // Moves the record's DueDate (and AbsoluteDueDate) one step forward (1) or
+    // back (-1), keeping the day of the month of a monthly item that a shorter
+    // month clipped. False, and the record unchanged, when the rule gives no date.
+    bool moveDueDateOfBill(QVariantMap& bill, int modifier = 1) const;
     // The next of the two days of the month `days` ([first, second]) after
     // `date`; past the 25th the second day of the next month.
     static QDateTime calculateSpecialNextDueDateTwicePerMonthForDate(const QDateTime& date, const QList<int>& days);
@@ -118,8 +126,10 @@ public:
     static QDateTime calculateSpecialNextDueDateForEstimatedTaxInterval(const QDateTime& date, int modifier);
 
 private:
-    QDateTime dueDateBeforePayment(const QVariantMap& reversed, const QVariantMap& bill) const;
+    // Gives the bill back the due date that the reversed payment moved it from.
+    void moveDueDateBackBefore(const QVariantMap& reversed, QVariantMap& bill) const;
     bool isDueAsStored(const QVariantMap& bill) const;
+    bool storePaymentList(const QVariantMap& bill, QVariantMap changed, const QVariantList& payments) const;
     QString dataFolder() const;
     // Only a file that the logger itself copied into the data folder (named by
     // an id) is a receipt copy; any other path counts as no receipt at all.

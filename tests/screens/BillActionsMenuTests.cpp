@@ -1,8 +1,10 @@
 #include "BillPageTestFixture.h"
 
 #include <QMenu>
+#include <QStandardItemModel>
 
 #include "platform/SenderTag.h"
+#include "store/BWBill.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
 #include "widgets/KBButton.h"
@@ -137,6 +139,71 @@ TEST_F(BillPageTest, TheAlternateButtonRepeatsItsCommandWithTheKindOfPayment)
     ASSERT_EQ(logs.size(), 1);
     EXPECT_EQ(SenderTag::of(logs.at(0).at(0).value<QObject*>()), BWBillActionsMenu::QuickLogTag);
     // A click repeats; it remembers nothing new.
+    EXPECT_EQ(page->actionsMenu()->alternateTitle(), QStringLiteral("Quick Log"));
+}
+
+// An archived bill's payment commands are greyed wherever they are offered:
+// in both actions menus, the table's context menu, the bottom bar and the
+// bill page; nothing that offers them can still log or skip.
+TEST_F(BillPageTest, AnArchivedBillOffersNoPaymentCommandAnywhere)
+{
+    const QString site = QStringLiteral("https://bank.example/pay");
+    const QString billID = storeBill(QStringLiteral("Rent"), 3, {{BillKeys::PaySite, site}});
+    ASSERT_TRUE(BWBill(env).archiveBillWithBid(billID));
+    BWBillsLoader(env).setDefaultAction(QStringLiteral("Quick Log"), billID);
+    const QVariantMap before = storedFile(billID);
+    const QStringList refused{QStringLiteral("Log Partial"), QStringLiteral("Skip Payment"), QStringLiteral("Quick Log"),
+                              QStringLiteral("Pay Now")};
+
+    show(billID);
+    chooseList(BWOverviewController::ArchivedItems);
+    ASSERT_EQ(shownNames(), QStringList{QStringLiteral("Rent")});
+    clickRow(0);
+    const std::unique_ptr<QMenu> contextMenu = overview->contextMenuForRow(0);
+    ASSERT_TRUE(contextMenu);
+    for (BWBillActionsMenu* menu : {page->actionsMenu(), overview->actionsMenu()}) {
+        EXPECT_EQ(menu->availableActions(), (QStringList{QStringLiteral("View Website"), QStringLiteral("Edit Bill")}));
+        EXPECT_EQ(menu->alternateTitle(), QStringLiteral("View Website"));
+        QSignalSpy logs(menu, &BWBillActionsMenu::logRequested);
+        QSignalSpy skips(menu, &BWBillActionsMenu::skipRequested);
+        for (QAction* item : menu->items()) {
+            if (item->isSeparator())
+                continue;
+            SCOPED_TRACE(item->text().toStdString());
+            EXPECT_EQ(item->isEnabled(), !refused.contains(item->text()));
+            if (refused.contains(item->text()))
+                menu->choose(item);
+        }
+        EXPECT_TRUE(logs.isEmpty());
+        EXPECT_TRUE(skips.isEmpty());
+    }
+    for (const QAction* item : contextMenu->actions()) {
+        if (refused.contains(item->text())) {
+            EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
+        }
+    }
+    const auto* popupEntries = qobject_cast<QStandardItemModel*>(overview->actionsPopupButton()->model());
+    ASSERT_TRUE(popupEntries);
+    for (int row = 1; row < overview->actionsPopupButton()->count(); ++row) {
+        if (refused.contains(overview->actionsPopupButton()->itemText(row))) {
+            EXPECT_FALSE(popupEntries->item(row)->isEnabled()) << row;
+        }
+    }
+    for (const QWidget* control : std::initializer_list<const QWidget*>{
+             overview->overviewButtonLog(), overview->overviewButtonPartial(), overview->payNowOverviewButton(),
+             page->logPaymentButtonDetail(), page->logPartialPopUp(), page->skipButton(), page->payNowButton()})
+        EXPECT_FALSE(control->isEnabled()) << control->metaObject()->className();
+
+    overview->setConfirmation([](QWidget*, const QString&, const QString&) { return true; });
+    EXPECT_FALSE(overview->skipFromActionsButtonMenu());
+    EXPECT_FALSE(page->skipPayment());
+    EXPECT_EQ(storedFile(billID), before);
+
+    // Restored, it takes payments again.
+    ASSERT_TRUE(BWBill(env).restoreBillWithBid(billID));
+    show(billID);
+    EXPECT_TRUE(page->logPaymentButtonDetail()->isEnabled());
+    EXPECT_TRUE(page->skipButton()->isEnabled());
     EXPECT_EQ(page->actionsMenu()->alternateTitle(), QStringLiteral("Quick Log"));
 }
 

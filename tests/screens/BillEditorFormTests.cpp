@@ -178,7 +178,9 @@ TEST_F(BillEditorTest, EditingKeepsPaymentsTotalsNotesAndArchiveState)
                                        {BillKeys::Notes, QStringLiteral("gate code 1234")},
                                        {BillKeys::Interest, 0.05},
                                        {BillKeys::Rev, 2.5},
-                                       {BillKeys::IsArchived, true}}));
+                                       {BillKeys::IsArchived, true},
+                                       {BillKeys::DueDateBeforeArchive, inDays(12)},
+                                       {BillKeys::RemindMeBeforeArchive, true}}));
     edit(billID);
     EXPECT_FALSE(editor->isNewBill());
     EXPECT_EQ(editor->dueDateField()->date(), PropertyList::distantFuture().toLocalTime().date())
@@ -198,6 +200,27 @@ TEST_F(BillEditorTest, EditingKeepsPaymentsTotalsNotesAndArchiveState)
     EXPECT_DOUBLE_EQ(file.value(BillKeys::Rev).toDouble(), 2.5);
     EXPECT_TRUE(file.value(BillKeys::IsArchived).toBool());
     EXPECT_EQ(file.value(BillKeys::DueDate).toDateTime(), PropertyList::distantFuture());
+    // A restore still finds what archiving replaced.
+    EXPECT_EQ(file.value(BillKeys::DueDateBeforeArchive).toDateTime(), inDays(12));
+    EXPECT_EQ(file.value(BillKeys::RemindMeBeforeArchive), QVariant(true));
+}
+
+// A monthly bill clipped to a short month's last day keeps the day it came
+// from through an edit that leaves the due date alone, and not through one
+// that sets another.
+TEST_F(BillEditorTest, EditingKeepsTheClippedDayOfTheMonthOnlyWithTheSameDueDate)
+{
+    const QDateTime clipped(QDate(2024, 4, 30), QTime(9, 0));
+    for (const bool changeDate : {false, true}) {
+        SCOPED_TRACE(changeDate);
+        const QString billID = store(bill(QStringLiteral("Rent"), clipped.toUTC(), {{BillKeys::DueDayOfMonth, 31}}));
+        edit(billID);
+        editor->amountDueField()->setText(QStringLiteral("$60.00"));
+        if (changeDate)
+            editor->dueDateField()->setDate(QDate(2024, 4, 29));
+        ASSERT_TRUE(editor->saveBill());
+        EXPECT_EQ(storedFile(billID).contains(BillKeys::DueDayOfMonth), !changeDate);
+    }
 }
 
 TEST_F(BillEditorTest, AFarAwayDueDateOfAnActiveBillOpensAsToday)

@@ -4,8 +4,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
+#include <functional>
 
 #include "platform/PropertyList.h"
+#include "store/BWBill.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDTextField.h"
@@ -76,6 +79,55 @@ TEST_F(BillPageEditTest, EditingAPaymentKeepsLastPaymentAndTotalsOnTheNewestPaym
     EXPECT_EQ(stored.value(BillKeys::LastPayment).toDateTime(), page->dataSource().at(1).toMap().value(PaymentKeys::Date));
     EXPECT_EQ(payments.size(), 3);
     EXPECT_TRUE(page->paymentEditorPopover()->isHidden());
+}
+
+// An edited amount takes its share off the balance instead of the old one's,
+// and undoing the payment afterwards gives back exactly what it took.
+TEST_F(BillPageEditTest, EditingAPaymentsAmountMovesTheBalance)
+{
+    struct Case {
+        const char* what;
+        double balance, interest, escrow;
+        bool olderEntry;   // logged without saying what it took off the balance
+        double paid;
+        QString editedAmount;
+        double balanceAfterEdit;
+    };
+    const QList<Case> cases{
+        {"plain balance", 2550.0, 0.0, 0.0, false, 200.0, QStringLiteral("250"), 2300.0},
+        {"interest and escrow", 1000.0, 0.25, 20.0, false, 100.0, QStringLiteral("120"), 925.0},
+        {"a lower amount", 2550.0, 0.0, 0.0, false, 200.0, QStringLiteral("150"), 2400.0},
+        {"no balance kept", 0.0, 0.0, 0.0, false, 200.0, QStringLiteral("250"), 0.0},
+        {"an entry from older data", 500.0, 0.0, 0.0, true, 50.0, QStringLiteral("70"), 430.0},
+        {"the same amount", 2550.0, 0.0, 0.0, false, 200.0, QStringLiteral("200"), 2350.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString billID = storeBill(QStringLiteral("Loan"), 3,
+                                         {{BillKeys::Balance, c.balance},
+                                          {BillKeys::Interest, c.interest},
+                                          {BillKeys::Rev, c.escrow}});
+        const QVariantMap bill = *BWBillsLoader(env).loadBillWithID(billID);
+        ASSERT_TRUE(BWPaymentLogger(env).recordPayment(
+            {c.paid, bill.value(BillKeys::AbsoluteDueDate).toDateTime(), QString(), QString()}, bill));
+        if (c.olderEntry) {
+            QVariantMap stored = storedFile(billID);
+            QVariantMap entry = stored.value(BillKeys::PaymentList).toList().first().toMap();
+            entry.remove(PaymentKeys::BalanceReduction);
+            stored.insert(BillKeys::PaymentList, QVariantList{entry});
+            ASSERT_TRUE(PropertyList::write(QDir(env.defaultDataFolder).filePath(billID + ".plist"), stored));
+        }
+        show(billID);
+        page->editClickedPayment(0);
+        page->revAmtPaid()->setText(c.editedAmount);
+        ASSERT_TRUE(page->saveClickedPayment());
+        EXPECT_DOUBLE_EQ(storedFile(billID).value(BillKeys::Balance).toDouble(), c.balanceAfterEdit);
+
+        show(billID);
+        page->editClickedPayment(0);
+        ASSERT_TRUE(page->deleteClickedPayment());
+        EXPECT_DOUBLE_EQ(storedFile(billID).value(BillKeys::Balance).toDouble(), c.balance);
+    }
 }
 
 TEST_F(BillPageEditTest, RemovingPaymentsFollowsTheNewestRemainingPayment)
@@ -220,6 +272,46 @@ TEST_F(BillPageEditTest, QuickEditsChangeOnlyTheirKey)
     page->revisedStickyAmount()->setText(QStringLiteral("lots"));
     EXPECT_FALSE(page->saveQuickEdits());
     EXPECT_EQ(warnings.size(), 1);
+}
+
+// Notes typed in place are stored before the page shows another record,
+// whatever loads it: the next bill, or the same bill read again (a sync, a
+// reload). Notes that nobody typed never overwrite what the store holds.
+TEST_F(BillPageEditTest, NotesTypedInPlaceSurviveAReloadOfThePage)
+{
+    const QString rent = storeBill(QStringLiteral("Rent"), 3, {{BillKeys::Notes, QStringLiteral("Account 1")}});
+    const QString water = storeBill(QStringLiteral("Water"), 5);
+    struct Case {
+        const char* what;
+        std::function<void()> reload;
+    };
+    const QList<Case> cases{
+        {"the next bill by id", [&] { page->loadBillWithID(water); }},
+        {"the same bill by id", [&] { page->loadBillWithID(rent); }},
+        {"a record of the same bill read before the notes were stored",
+         [&] { page->loadBillWithDictionary(*BWBillsLoader(env).loadBillWithID(rent)); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        show(rent);
+        page->notesViewField()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(page->notesViewField(), QStringLiteral(", gate 4"));
+        const QString typed = page->notesViewField()->toPlainText();
+        c.reload();
+        EXPECT_EQ(storedFile(rent).value(BillKeys::Notes).toString(), typed);
+        if (page->currentBillID() == rent) {
+            EXPECT_EQ(page->notesViewField()->toPlainText(), typed);
+        }
+        ASSERT_TRUE(BWBill(env).saveSpecificKey(BillKeys::Notes, QStringLiteral("Account 1"), rent));
+    }
+
+    // Changed elsewhere while the page shows the bill: the page's untouched
+    // text is not written back over it.
+    show(rent);
+    ASSERT_TRUE(BWBill(env).saveSpecificKey(BillKeys::Notes, QStringLiteral("from the phone"), rent));
+    page->loadBillWithID(rent);
+    EXPECT_EQ(storedFile(rent).value(BillKeys::Notes).toString(), QStringLiteral("from the phone"));
+    EXPECT_EQ(page->notesViewField()->toPlainText(), QStringLiteral("from the phone"));
 }
 
 TEST_F(BillPageEditTest, NotesAndBalanceAreSaved)

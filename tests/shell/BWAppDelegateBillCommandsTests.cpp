@@ -1,5 +1,6 @@
 #include "MainWindowTestFixture.h"
 
+#include "store/BWBill.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
 
@@ -80,6 +81,25 @@ TEST_F(BillCommandsTest, QuickLogOfABillThatCannotBeReadLogsNothing)
     EXPECT_FALSE(delegate.performQuickLogForBillId(QStringLiteral("0123456789ABCDEF0123456789ABCDEF")));
     EXPECT_FALSE(delegate.performQuickLogForBillId(QStringLiteral("../../etc/passwd")));
     EXPECT_EQ(sounds->played, QStringList({QStringLiteral("bell"), QStringLiteral("bell")}));
+}
+
+// Whatever offers it, a log command refuses an archived bill: its due date
+// lies in the far future and a payment would be dated there.
+TEST_F(BillCommandsTest, AnArchivedBillTakesNoPaymentFromAnyCommand)
+{
+    ASSERT_TRUE(BWBill(env).archiveBillWithBid(rent));
+    delegate.showBillFromSearch(rent);
+    ASSERT_EQ(delegate.visibleView(), QStringLiteral("bill"));
+    for (const int tag : {0, 1, 2, 3}) {
+        SCOPED_TRACE(tag);
+        const auto log = taggedAction(tag);
+        delegate.showLogPaymentPanel(log.get());
+    }
+    delegate.quickLogShortcutPressed();
+    EXPECT_FALSE(delegate.performQuickLogForBillId(rent));
+    EXPECT_TRUE(payments(rent).isEmpty());
+    EXPECT_TRUE(payLogger.shownForBids.isEmpty());
+    EXPECT_EQ(storedBill(rent).value(BillKeys::DueDate).toDateTime(), PropertyList::distantFuture());
 }
 
 TEST_F(BillCommandsTest, QuickLogShortcutNeedsExactlyOneBill)

@@ -188,6 +188,36 @@ TEST_F(DataFolderActionsTest, AnImportFromNoOlderDataKeepsTheBillsAndSaysSo)
     EXPECT_EQ(billCount(), 1);
 }
 
+// Erase & Import from a folder of unreadable bill files keeps the bills and
+// names the files; one that imports only part says which bills it left out.
+TEST_F(DataFolderActionsTest, EraseAndImportKeepsTheBillsUntilABillWasReadAndNamesTheOnesLeftOut)
+{
+    const QString older = store.temp.file(QStringLiteral("older/Orvane"));
+    store.temp.write(QStringLiteral("older/Orvane/Data/Phone.plist"), "<plist><dict><key>");
+    BWImportController importer(store.env, user.interaction());
+    QSignalSpy finished(&importer, &BWImportController::importFinished);
+    user.buttonsToPress = {0};
+    user.foldersToChoose = {older, older};
+    importer.manuallyImportCustomData();
+    importer.selectDatabaseForImport();
+    EXPECT_EQ(user.alerts, QStringList{"Import Failed"});
+    EXPECT_TRUE(user.alertDetails.last().contains("Phone"));
+    EXPECT_EQ(billCount(), 1);
+    EXPECT_EQ(finished.count(), 0);
+
+    ASSERT_TRUE(PropertyList::write(older + "/Data/Water.plist",
+                                    QVariantMap{{"Repeat_a", 1}, {"Repeat_b", "Months"},
+                                                {"Next_Due", QDateTime(QDate(2024, 4, 1), QTime(9, 0))},
+                                                {"Is_Active", true}}));
+    importer.selectDatabaseForImport();
+    EXPECT_EQ(user.alerts.last(), "Some Bills Were Not Imported");
+    EXPECT_TRUE(user.alertDetails.last().contains("Phone"));
+    EXPECT_EQ(finished.count(), 1);
+    const QVariantList bills = BWBillsLoader(store.env).loadBills().value_or(QVariantList());
+    ASSERT_EQ(bills.size(), 1);
+    EXPECT_EQ(bills.first().toMap().value(BillKeys::Name).toString(), "Water");
+}
+
 class WelcomeSheetTest : public testing::Test
 {
 protected:

@@ -1,4 +1,5 @@
 #include "BWBillTestFixture.h"
+#include "support/TestBillRecords.h"
 
 namespace {
 
@@ -46,18 +47,72 @@ TEST_F(BWBillListsTest, ArchivingAnUnknownBillWritesNothing)
     EXPECT_FALSE(QFileInfo::exists(billPath(Alpha)));
 }
 
-TEST_F(BWBillListsTest, RestoringUndoesTheArchiveFlagButKeepsDateAndReminderSetting)
+// What archiving replaced comes back on restore, unless the user changed it
+// in the meantime; an item archived by an earlier version (which kept
+// nothing) stays due never and without reminders.
+TEST_F(BWBillListsTest, RestoringGivesBackTheDueDateAndRemindersThatArchivingReplaced)
+{
+    const QDateTime due = utc(2016, 3, 20);
+    const QDateTime never = PropertyList::distantFuture();
+    struct Case {
+        const char* what;
+        bool remindMe;
+        int archives;
+        std::optional<QDateTime> dueDateSetWhileArchived;
+        bool archivedByEarlierVersion;
+        QDateTime restoredDueDate;
+        bool restoredRemindMe;
+    };
+    const QList<Case> cases{
+        {"due date and reminders come back", true, 1, {}, false, due, true},
+        {"reminders stay off when they were off", false, 1, {}, false, due, false},
+        {"a second archive keeps the first one's values", true, 2, {}, false, due, true},
+        {"a date set while archived stands", true, 1, utc(2016, 5, 2), false, utc(2016, 5, 2), true},
+        {"an earlier version's archive kept nothing", true, 1, {}, true, never, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        storeFile(with(record(Alpha), BillKeys::RemindMe, c.remindMe));
+        storeIndex({Alpha});
+        for (int i = 0; i < c.archives; ++i)
+            ASSERT_TRUE(writer().archiveBillWithBid(Alpha));
+        EXPECT_EQ(readFile(Alpha).value(BillKeys::DueDate).toDateTime(), never);
+        if (c.dueDateSetWhileArchived) {
+            ASSERT_TRUE(writer().saveSpecificKey(BillKeys::DueDate, *c.dueDateSetWhileArchived, Alpha));
+        }
+        if (c.archivedByEarlierVersion) {
+            QVariantMap archived = readFile(Alpha);
+            archived.remove(BillKeys::DueDateBeforeArchive);
+            archived.remove(BillKeys::RemindMeBeforeArchive);
+            storeFile(archived);
+        }
+        reminders.calls.clear();
+        ASSERT_TRUE(writer().restoreBillWithBid(Alpha));
+
+        EXPECT_EQ(indexList(IndexKeys::ActiveBills), QStringList{Alpha});
+        const QVariantMap stored = readFile(Alpha);
+        EXPECT_EQ(stored.value(BillKeys::IsArchived), QVariant(false));
+        EXPECT_EQ(stored.value(BillKeys::DueDate).toDateTime(), c.restoredDueDate);
+        EXPECT_EQ(stored.value(BillKeys::RemindMe), QVariant(c.restoredRemindMe));
+        EXPECT_EQ(reminders.calls.contains("create " + Alpha), c.restoredRemindMe);
+        EXPECT_FALSE(stored.contains(BillKeys::DueDateBeforeArchive));
+        EXPECT_FALSE(stored.contains(BillKeys::RemindMeBeforeArchive));
+    }
+}
+
+TEST_F(BWBillListsTest, TheDueDateKeptByAnArchiveTravelsThroughFirebaseAsANumber)
 {
     storeFile(record(Alpha));
     storeIndex({Alpha});
     ASSERT_TRUE(writer().archiveBillWithBid(Alpha));
-    ASSERT_TRUE(writer().restoreBillWithBid(Alpha));
+    const QVariantMap archived = readFile(Alpha);
+    EXPECT_EQ(archived.value(BillKeys::DueDateBeforeArchive).toDateTime(), utc(2016, 3, 20));
 
-    EXPECT_EQ(indexList(IndexKeys::ActiveBills), QStringList{Alpha});
-    const QVariantMap stored = readFile(Alpha);
-    EXPECT_EQ(stored.value(BillKeys::IsArchived), QVariant(false));
-    EXPECT_EQ(stored.value(BillKeys::RemindMe), QVariant(false));
-    EXPECT_EQ(stored.value(BillKeys::DueDate).toDateTime(), PropertyList::distantFuture());
+    const QVariantMap firebase = BWBill::convertDatesToNumbersWithDictionary(archived);
+    EXPECT_EQ(firebase.value(BillKeys::DueDateBeforeArchive).typeId(), QMetaType::Double);
+    EXPECT_EQ(BWBill::convertNumbersToDatesWithDictionary(firebase).value(BillKeys::DueDateBeforeArchive),
+              archived.value(BillKeys::DueDateBeforeArchive));
+    EXPECT_FALSE(BWBill::convertDatesToNumbersWithDictionary(record(Alpha)).contains(BillKeys::DueDateBeforeArchive));
 }
 
 TEST_F(BWBillListsTest, RestoringFromTheOlderArchiveListMovesTheIdToActive)

@@ -79,7 +79,7 @@ TEST_F(ImportTest, BillFilesBecomeItemsWithNewIdsAndTheirPayments)
     once.remove("Is_Active");  // missing counts as inactive
     writeLegacy("a.plist.plist", once);
 
-    ASSERT_TRUE(BWImportManager(env).importDataFromPreviousVersionAtPath(olderFolder()));
+    ASSERT_TRUE(BWImportManager(env).importDataFromPreviousVersionAtPath(olderFolder()).complete());
     const auto bills = storedByName();
     ASSERT_EQ(bills.keys(), (QStringList{"Rent", "a"}));
 
@@ -102,7 +102,7 @@ TEST_F(ImportTest, BillFilesBecomeItemsWithNewIdsAndTheirPayments)
     EXPECT_EQ(bills["a"].value(BillKeys::DueDate).toDateTime(), PropertyList::distantFuture());
 
     // A second import makes a second set of items.
-    ASSERT_TRUE(BWImportManager(env).importDataFromPreviousVersionAtPath(olderFolder()));
+    ASSERT_TRUE(BWImportManager(env).importDataFromPreviousVersionAtPath(olderFolder()).complete());
     EXPECT_EQ(activeIDs().size(), 4);
 }
 
@@ -121,7 +121,10 @@ TEST_F(ImportTest, AHostileFolderImportsOnlyItsGoodEntries)
     temp.write("older/Orvane/receipts/.hidden/x.pdf", "x");
     temp.write("older/Orvane/receipts/scan/.dot", "hidden file");
 
-    ASSERT_TRUE(BWImportManager(env).importDataFromPreviousVersionAtPath(olderFolder()));
+    const BWImportManager::ImportReport report = BWImportManager(env).importDataFromPreviousVersionAtPath(olderFolder());
+    EXPECT_EQ(report.imported, 1);
+    // Hidden entries and folders are no bills; the rest are named.
+    EXPECT_EQ(report.notImported, (QStringList{"Broken", "List", "NoRepeat"}));
     const auto bills = storedByName();
     ASSERT_EQ(bills.keys(), QStringList{"Good"});
     for (const QVariant& payment : bills["Good"].value(BillKeys::PaymentList).toList())
@@ -133,12 +136,81 @@ TEST_F(ImportTest, ASourceIsCheckedBeforeTheIndexIsEmptied)
     writeIndex({writeBill(bill("Mine", at(2016, 3, 20)))});
     temp.write("older/NotOrvane/Data/x.plist", "");
     for (const QString& folder : {temp.file("older/NotOrvane"), temp.file("nothing/Orvane"), olderFolder()}) {
-        EXPECT_FALSE(BWImportManager(env).importDataFromPreviousVersionAtPath(folder, true));
+        EXPECT_EQ(BWImportManager(env).importDataFromPreviousVersionAtPath(folder, true).imported, 0);
         EXPECT_EQ(activeIDs().size(), 1);
     }
     writeLegacy("Rent.plist", legacyBill());
-    ASSERT_TRUE(BWImportManager(env).importDataFromPreviousVersionAtPath(olderFolder(), true));
+    ASSERT_TRUE(BWImportManager(env).importDataFromPreviousVersionAtPath(olderFolder(), true).complete());
     EXPECT_EQ(storedByName().keys(), QStringList{"Rent"});
+}
+
+// The current items are replaced only by bills that were read: a source of
+// unreadable files leaves them, and every bill left out is named.
+TEST_F(ImportTest, ErasingWaitsForABillThatWasReadAndEveryBillLeftOutIsNamed)
+{
+    writeIndex({writeBill(bill("Mine", at(2016, 3, 20)))});
+    QVariantMap noDueDate = legacyBill();
+    noDueDate.remove("Next_Due");
+    writeLegacy("Phone.plist", noDueDate);
+    writeLegacy("Notes.plist", {{"Repeat_b", "Months"}});
+    temp.write("older/Orvane/Data/Broken.plist", "<plist><dict><key>");
+    const BWImportManager::ImportReport nothingRead =
+        BWImportManager(env).importDataFromPreviousVersionAtPath(olderFolder(), true);
+    EXPECT_TRUE(nothingRead.fromOlderData);
+    EXPECT_EQ(nothingRead.imported, 0);
+    EXPECT_EQ(nothingRead.notImported, (QStringList{"Broken", "Notes", "Phone"}));
+    EXPECT_EQ(storedByName().keys(), QStringList{"Mine"});
+
+    writeLegacy("Rent.plist", legacyBill());
+    const BWImportManager::ImportReport partial =
+        BWImportManager(env).importDataFromPreviousVersionAtPath(olderFolder(), true);
+    EXPECT_EQ(partial.imported, 1);
+    EXPECT_FALSE(partial.complete());
+    EXPECT_EQ(partial.notImported, (QStringList{"Broken", "Notes", "Phone"}));
+    EXPECT_EQ(storedByName().keys(), QStringList{"Rent"});
+}
+
+// A text where a date belongs stands for the placeholder date; a bill that
+// has no due date at all can't be imported, unless it is paid and due never.
+TEST_F(ImportTest, TextPayDatesTakeThePlaceholderAndABillWithoutDueDateIsLeftOut)
+{
+    struct Case {
+        const char* file;
+        QVariantMap legacy;
+        bool imported;
+        QDateTime lastPayment;
+    };
+    QVariantMap textFirst = legacyBill();
+    textFirst.insert("Pay_Amounts", QVariantList{20, 30});
+    textFirst.insert("Pay_Dates", QVariantList{"3/1/2016", at(2016, 2, 1)});
+    QVariantMap textDue = legacyBill();
+    textDue.insert("Next_Due", "April 1");
+    QVariantMap paidOnce = legacyBill("Never");
+    paidOnce.remove("Next_Due");
+    paidOnce.insert("Pay_Amounts", QVariantList{5});
+    paidOnce.insert("Pay_Dates", QVariantList{at(2016, 2, 1)});
+    const QList<Case> cases{
+        {"TextPayDate.plist", textFirst, true, BWImportManager::placeholderPaymentDate()},
+        {"TextDueDate.plist", textDue, false, {}},
+        {"PaidOnce.plist", paidOnce, true, at(2016, 2, 1)},
+    };
+    for (const Case& c : cases)
+        writeLegacy(c.file, c.legacy);
+
+    const BWImportManager::ImportReport report = BWImportManager(env).importDataFromPreviousVersionAtPath(olderFolder());
+    EXPECT_EQ(report.notImported, QStringList{"TextDueDate"});
+    const auto bills = storedByName();
+    for (const Case& c : cases) {
+        const QString name = QString::fromLatin1(c.file).remove(".plist");
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_EQ(bills.contains(name), c.imported);
+        if (!c.imported)
+            continue;
+        EXPECT_EQ(bills[name].value(BillKeys::LastPayment).toDateTime(), c.lastPayment);
+        EXPECT_EQ(bills[name].value(BillKeys::PaymentList).toList().size(), c.legacy.value("Pay_Amounts").toList().size());
+    }
+    EXPECT_EQ(bills["TextPayDate"].value(BillKeys::DueDate).toDateTime(), at(2016, 4, 1));
+    EXPECT_EQ(bills["PaidOnce"].value(BillKeys::DueDate).toDateTime(), PropertyList::distantFuture());
 }
 
 TEST_F(ImportTest, ImportingFromAChosenLocationEmptiesOnlyTheDefaultIndex)
@@ -153,7 +225,7 @@ TEST_F(ImportTest, ImportingFromAChosenLocationEmptiesOnlyTheDefaultIndex)
     defaults.setBool(BWDefaultsKeys::BWCustomLocationEnabled, true);
     defaults.setObject(BWDefaultsKeys::BWCustomLocationBookmark, olderFolder());
 
-    ASSERT_TRUE(BWImportManager(env).importDataFromPreviousVersion(true));
+    ASSERT_TRUE(BWImportManager(env).importDataFromPreviousVersion(true).complete());
     EXPECT_FALSE(defaults.boolForKey(BWDefaultsKeys::BWCustomLocationEnabled));
     EXPECT_EQ(storedByName().keys(), QStringList{"Rent"});
     EXPECT_EQ(temp.read("older/Orvane/Orvane.ovdata/billindex.plist"), chosenIndex);

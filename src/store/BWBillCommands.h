@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QVariantMap>
+
+// Which of the commands on one item it offers. Every place that offers such
+// a command (the main menu, the actions pop-up and its alternate button, the
+// table's context menu, the bottom bar and the bill page) asks here, and the
+// commands themselves refuse what is not offered.
+//
+// An archived item can be looked at, edited, restored, deleted and exported,
+// but takes no payments and no skips until it is restored: its due date lies
+// in the far future.
+namespace BWBillCommands {
+
+enum class Command { LogPayment, LogPartial, QuickLog, SkipPayment, PayNow, ViewWebsite, Edit };
+
+// Whether the item takes payments at all.
+bool takesPayments(const QVariantMap& record);
+// Whether the item offers the command; `incomeLogsItself` is the setting
+// under which income is logged by itself and offers no log command.
+bool offers(Command command, const QVariantMap& record, bool incomeLogsItself);
+
+}  // namespace BWBillCommands
