@@ -66,6 +66,8 @@ public:
     using SaveCompletion = std::function<void(const CloudRecord& saved, const CloudError& error)>;
     using DeleteCompletion = std::function<void(const CloudError& error)>;
     using QueryCompletion = std::function<void(const CloudQueryBatch& batch, const CloudError& error)>;
+    // Makes one record of two versions of it written apart.
+    using RecordMerger = std::function<CloudRecord(const CloudRecord& first, const CloudRecord& second)>;
 
     using QObject::QObject;
 
@@ -86,6 +88,10 @@ public:
     // same id again replaces the subscription instead of adding another.
     virtual void saveSubscription(const QString& subscriptionID, const QString& recordType,
                                   const QList<ChangeReason>& reasons, DeleteCompletion completion) = 0;
+    // A database that keeps several versions of one record (one per device)
+    // shows them merged by `merger`; one that keeps a single copy has no use
+    // for it. Without a merger the later version wins whole.
+    virtual void setRecordMerger(RecordMerger merger) {}
 
 signals:
     // A change made by another device to a record type this database

@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 #include <memory>
 #include <unicode/dtptngen.h>
 #include <unicode/smpdtfmt.h>
@@ -39,6 +41,47 @@ icu::SimpleDateFormat* formatterFor(const QString& skeleton)
 }
 
 }  // namespace
+
+QString DateTemplate::displayFormat(const QString& skeleton)
+{
+    const icu::SimpleDateFormat* formatter = formatterFor(skeleton);
+    if (!formatter)
+        return QStringLiteral("ddd, MMM d, yyyy");
+    icu::UnicodeString pattern;
+    formatter->toPattern(pattern);
+    return qtFormatOfIcuPattern(IcuText::fromIcu(pattern));
+}
+
+QString DateTemplate::qtFormatOfIcuPattern(const QString& pattern)
+{
+    QString qt;
+    for (qsizetype at = 0; at < pattern.size();) {
+        const QChar letter = pattern.at(at);
+        if (letter == u'\'') {
+            // Quoted text is written the same way in both.
+            const qsizetype end = pattern.indexOf(u'\'', at + 1);
+            const qsizetype stop = end < 0 ? pattern.size() : end + 1;
+            qt += pattern.mid(at, stop - at);
+            at = stop;
+            continue;
+        }
+        qsizetype run = 1;
+        while (at + run < pattern.size() && pattern.at(at + run) == letter)
+            ++run;
+        at += run;
+        switch (letter.unicode()) {
+        case u'E': case u'c': case u'e': qt += run >= 4 ? QStringLiteral("dddd") : QStringLiteral("ddd"); break;
+        case u'y': qt += run == 2 ? QStringLiteral("yy") : QStringLiteral("yyyy"); break;
+        case u'M': case u'L': qt += QString(std::min<qsizetype>(run, 4), u'M'); break;
+        case u'd': qt += QString(std::min<qsizetype>(run, 2), u'd'); break;
+        default:
+            if (!letter.isLetter())
+                qt += QString(run, letter);
+            break;
+        }
+    }
+    return qt.trimmed();
+}
 
 QString DateTemplate::format(const QDateTime& date, const QString& skeleton)
 {

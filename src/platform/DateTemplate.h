@@ -13,4 +13,13 @@ public:
     // The local day and time of `date` in the current locale's pattern for
     // `skeleton`; "" for an invalid date.
     static QString format(const QDateTime& date, const QString& skeleton);
+
+    // The same pattern as a display format of Qt's date fields, so that a
+    // field shows its date in the form the lists use: "ddd, MMM d, yyyy" for
+    // "EEEMMMdyyyy" in US English. Fields ICU writes that Qt's fields can't
+    // show (an era, say) are left out.
+    static QString displayFormat(const QString& skeleton);
+
+    // An ICU date pattern written in Qt's format letters.
+    static QString qtFormatOfIcuPattern(const QString& pattern);
 };

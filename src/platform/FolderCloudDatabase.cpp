@@ -9,9 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTimeZone>
 #include <QTimer>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -20,6 +24,8 @@ const QString RecordNameKey = QStringLiteral("RecordName");
 const QString ModificationDateKey = QStringLiteral("ModificationDate");
 const QString ChangeTagKey = QStringLiteral("ChangeTag");
 const QString FieldsKey = QStringLiteral("Fields");
+const QString DeletedKey = QStringLiteral("Deleted");
+const QString MadeFromKey = QStringLiteral("MadeFrom");
 
 const QString EntriesKey = QStringLiteral("Entries");
 const QString SequenceKey = QStringLiteral("Sequence");
@@ -30,10 +36,30 @@ const QString Extension = QStringLiteral(".plist");
 // A journal only has to reach the other devices; older entries go.
 constexpr int JournalLength = 500;
 constexpr int LockWaitMilliseconds = 5000;
+// File events come in bursts (a sync service writes a temporary file and
+// renames it); the records they touch are read once the burst is over.
+constexpr int ReadDelayMilliseconds = 20;
 
 CloudError failure(CloudError::Code code, const QString& message)
 {
     return {code, message, 0};
+}
+
+// Property lists keep dates to the second; so does what a save reports.
+QDateTime wholeSeconds(const QDateTime& moment)
+{
+    return QDateTime::fromSecsSinceEpoch(moment.toSecsSinceEpoch(), QTimeZone::utc());
+}
+
+// A cleared field is one that is not stored.
+QVariantMap storableFields(const QVariantMap& fields)
+{
+    QVariantMap stored;
+    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it) {
+        if (it.value().isValid())
+            stored.insert(it.key(), it.value());
+    }
+    return stored;
 }
 
 // The entries of a journal file, or nothing while it cannot be read whole
@@ -56,21 +82,13 @@ qlonglong newestSequence(const QVariantList& entries)
     return newest;
 }
 
-// Property lists keep dates to the second; so does what a save reports.
-QDateTime wholeSeconds(const QDateTime& moment)
+// The name of a record file ("<name>.plist"), or "" for any other file.
+QString recordNameOfFile(const QString& fileName)
 {
-    return QDateTime::fromSecsSinceEpoch(moment.toSecsSinceEpoch(), QTimeZone::utc());
-}
-
-// A cleared field is one that is not stored.
-QVariantMap storableFields(const QVariantMap& fields)
-{
-    QVariantMap stored;
-    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it) {
-        if (it.value().isValid())
-            stored.insert(it.key(), it.value());
-    }
-    return stored;
+    if (!fileName.endsWith(Extension))
+        return {};
+    const QString name = fileName.chopped(Extension.size());
+    return FolderCloudDatabase::isValidRecordName(name) ? name : QString();
 }
 
 }  // namespace
@@ -89,8 +107,21 @@ FolderCloudDatabase::FolderCloudDatabase(const QString& folder, const QString& d
         if (device != m_deviceID && BWUIDMaker::isValidUID(device))
             m_seenSequence.insert(device, newestSequence(journalEntries(journals.filePath(file)).value_or(QVariantList())));
     }
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FolderCloudDatabase::readJournals);
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &FolderCloudDatabase::readJournals);
+    for (const QString& name : recordNames()) {
+        CloudError error;
+        if (const std::optional<View> view = viewOf(name, &error)) {
+            m_knownTags.insert(name, view->tag);
+            if (view->record)
+                m_knownTypes.insert(name, view->record->recordType);
+        }
+    }
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this](const QString& path) {
+        if (QDir(path) == QDir(journalFolder()))
+            scheduleRead(JournalsRead);
+        else
+            scheduleRead(QDir(path) == QDir(recordsFolder()) ? AllRecordsRead : QFileInfo(path).fileName());
+    });
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { scheduleRead(JournalsRead); });
     watch();
 }
 
@@ -100,13 +131,36 @@ bool FolderCloudDatabase::isValidRecordName(const QString& recordName)
         || recordName == QLatin1String("DeletedBills");
 }
 
+QString FolderCloudDatabase::conflictCopyOriginal(const QString& fileName)
+{
+    static const QRegularExpression patterns[] = {
+        // Syncthing: <name>.sync-conflict-20261209-101530-ABCDEF7.<ext>
+        QRegularExpression(QStringLiteral(R"(^(.+)\.sync-conflict-\d{8}-\d{6}-[A-Z0-9]+(\.[^.]+)$)")),
+        // Nextcloud: <name> (conflicted copy 2026-12-09 101530).<ext>
+        QRegularExpression(QStringLiteral(R"(^(.+) \(conflicted copy [^()]*\)(\.[^.]+)$)")),
+        // Dropbox: <name> (Kim's conflicted copy 2026-12-09).<ext>
+        QRegularExpression(QStringLiteral(R"(^(.+) \([^()]*'s conflicted copy [^()]*\)(\.[^.]+)$)")),
+    };
+    for (const QRegularExpression& pattern : patterns) {
+        const QRegularExpressionMatch match = pattern.match(fileName);
+        if (match.hasMatch())
+            return match.captured(1) + match.captured(2);
+    }
+    return {};
+}
+
+bool FolderCloudDatabase::View::hasLeftovers() const
+{
+    return std::any_of(versions.cbegin(), versions.cend(), [](const Version& version) { return version.leftover; });
+}
+
 bool FolderCloudDatabase::makeSubfolders() const
 {
     // The folder itself is the user's (or the sync service's) to make: one
     // that is missing may be a drive not mounted yet.
     if (m_folder.isEmpty() || !QFileInfo(m_folder).isDir())
         return false;
-    return QDir().mkpath(journalFolder()) && QDir().mkpath(QDir(m_folder).filePath(QStringLiteral("records")));
+    return QDir().mkpath(journalFolder()) && QDir().mkpath(recordsFolder());
 }
 
 CloudError FolderCloudDatabase::unavailable() const
@@ -114,9 +168,24 @@ CloudError FolderCloudDatabase::unavailable() const
     return failure(CloudError::NetworkFailure, QStringLiteral("The cloud folder %1 is not available").arg(m_folder));
 }
 
-QString FolderCloudDatabase::recordPath(const QString& recordName) const
+QString FolderCloudDatabase::recordsFolder() const
 {
-    return QDir(m_folder).filePath(QStringLiteral("records/") + recordName + Extension);
+    return QDir(m_folder).filePath(QStringLiteral("records"));
+}
+
+QString FolderCloudDatabase::journalFolder() const
+{
+    return QDir(m_folder).filePath(QStringLiteral("journal"));
+}
+
+QString FolderCloudDatabase::ownJournalPath() const
+{
+    return QDir(journalFolder()).filePath(m_deviceID + Extension);
+}
+
+QString FolderCloudDatabase::ownVersionSource(const QString& recordName) const
+{
+    return recordName + QLatin1Char('/') + m_deviceID + Extension;
 }
 
 QString FolderCloudDatabase::lockPath() const
@@ -131,27 +200,23 @@ QString FolderCloudDatabase::lockPath() const
         .filePath(QStringLiteral("orvane-cloud-%1.lock").arg(QString::fromLatin1(folderKey)));
 }
 
-QString FolderCloudDatabase::journalFolder() const
-{
-    return QDir(m_folder).filePath(QStringLiteral("journal"));
-}
-
-QString FolderCloudDatabase::ownJournalPath() const
-{
-    return QDir(journalFolder()).filePath(m_deviceID + Extension);
-}
-
 void FolderCloudDatabase::later(std::function<void()> completion)
 {
     QTimer::singleShot(0, this, std::move(completion));
 }
 
+// ---- Calls -----------------------------------------------------------------------
+
 void FolderCloudDatabase::fetchRecord(const QString& recordName, FetchCompletion completion)
 {
-    CloudError error = unavailable();
+    CloudError error;
     std::optional<CloudRecord> record;
-    if (makeSubfolders())
-        record = readRecord(recordName, &error);
+    if (!makeSubfolders())
+        error = unavailable();
+    else if (!isValidRecordName(recordName))
+        error = failure(CloudError::NotFound, QStringLiteral("No record may be named %1").arg(recordName));
+    else if (const std::optional<View> view = viewOf(recordName, &error); view && !(record = view->record))
+        error = failure(CloudError::NotFound, QStringLiteral("No record named %1").arg(recordName));
     later([completion, record, error] { completion(record, error); });
 }
 
@@ -180,38 +245,155 @@ void FolderCloudDatabase::saveSubscription(const QString& subscriptionID, const 
                                            const QList<ChangeReason>& reasons, DeleteCompletion completion)
 {
     m_subscriptions.insert(subscriptionID, {recordType, reasons});
-    // The folder may have come since this object was made.
+    // The folder may have come since this object was made, and what others
+    // left in it meanwhile is taken in now.
     if (makeSubfolders())
-        watch();
+        later([this] { readChanges(); });
     later([completion] { completion(CloudError::ok()); });
 }
 
-std::optional<CloudRecord> FolderCloudDatabase::readRecord(const QString& recordName, CloudError* error) const
+// ---- Versions --------------------------------------------------------------------
+
+QStringList FolderCloudDatabase::recordNames() const
 {
-    if (!isValidRecordName(recordName)) {
-        *error = failure(CloudError::NotFound, QStringLiteral("No record may be named %1").arg(recordName));
-        return std::nullopt;
+    QSet<QString> names;
+    const QDir records(recordsFolder());
+    for (const QString& entry : records.entryList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot)) {
+        if (QFileInfo(records.filePath(entry)).isDir()) {
+            if (isValidRecordName(entry))
+                names.insert(entry);
+            continue;
+        }
+        const QString conflicted = conflictCopyOriginal(entry);
+        const QString name = recordNameOfFile(conflicted.isEmpty() ? entry : conflicted);
+        if (!name.isEmpty())
+            names.insert(name);
     }
-    const PropertyList::ReadResult read = PropertyList::read(recordPath(recordName));
-    if (read.status == PropertyList::Status::NotFound) {
-        *error = failure(CloudError::NotFound, QStringLiteral("No record named %1").arg(recordName));
-        return std::nullopt;
+    QStringList sorted(names.cbegin(), names.cend());
+    sorted.sort();
+    return sorted;
+}
+
+// The files that hold versions of a record: each device's, the conflict
+// copies of them, and the record file of the earlier layout with its
+// conflict copies.
+QStringList FolderCloudDatabase::versionSources(const QString& recordName) const
+{
+    QStringList sources;
+    const QDir versions(QDir(recordsFolder()).filePath(recordName));
+    for (const QString& file : versions.entryList(QDir::Files)) {
+        const QString conflicted = conflictCopyOriginal(file);
+        const QString device = recordNameOfFile(conflicted.isEmpty() ? file : conflicted);
+        if (BWUIDMaker::isValidUID(device))
+            sources.append(recordName + QLatin1Char('/') + file);
     }
+    const QDir records(recordsFolder());
+    for (const QString& file : records.entryList(QDir::Files)) {
+        const QString conflicted = conflictCopyOriginal(file);
+        if (recordNameOfFile(conflicted.isEmpty() ? file : conflicted) == recordName)
+            sources.append(file);
+    }
+    sources.sort();
+    return sources;
+}
+
+std::optional<FolderCloudDatabase::Version> FolderCloudDatabase::readVersion(const QString& source,
+                                                                             const QString& recordName,
+                                                                             CloudError* error) const
+{
+    const PropertyList::ReadResult read = PropertyList::read(QDir(recordsFolder()).filePath(source));
+    if (read.status == PropertyList::Status::NotFound)
+        return std::nullopt;   // gone since the folder was listed
     const QVariantMap stored = read.value.toMap();
     if (!read.ok() || stored.value(RecordNameKey).toString() != recordName) {
+        // Perhaps being replaced by the sync service: its arrival brings us back.
         *error = failure(CloudError::NetworkFailure,
-                         QStringLiteral("The record %1 could not be read: %2").arg(recordName, read.error));
+                         QStringLiteral("The record %1 could not be read: %2").arg(source, read.error));
         return std::nullopt;
     }
-    *error = CloudError::ok();
-    CloudRecord record;
-    record.recordType = stored.value(RecordTypeKey).toString();
-    record.recordName = recordName;
-    record.fields = stored.value(FieldsKey).toMap();
-    record.modificationDate = stored.value(ModificationDateKey).toDateTime();
-    record.changeTag = stored.value(ChangeTagKey).toString();
-    return record;
+    Version version;
+    version.source = source;
+    version.record.recordType = stored.value(RecordTypeKey).toString();
+    version.record.recordName = recordName;
+    version.record.fields = stored.value(FieldsKey).toMap();
+    version.record.modificationDate = stored.value(ModificationDateKey).toDateTime();
+    version.record.changeTag = stored.value(ChangeTagKey).toString();
+    version.deleted = stored.value(DeletedKey).toBool();
+    version.madeFrom = stored.value(MadeFromKey).toMap();
+    version.leftover = source != ownVersionSource(recordName)
+                       && (!source.contains(QLatin1Char('/')) || !conflictCopyOriginal(source.section(QLatin1Char('/'), 1)).isEmpty());
+    return version;
 }
+
+std::optional<FolderCloudDatabase::View> FolderCloudDatabase::viewOf(const QString& recordName, CloudError* error) const
+{
+    View view;
+    QStringList tags;
+    for (const QString& source : versionSources(recordName)) {
+        CloudError readError;
+        const std::optional<Version> version = readVersion(source, recordName, &readError);
+        if (readError.isError()) {
+            *error = readError;
+            return std::nullopt;
+        }
+        if (version) {
+            view.versions.append(*version);
+            tags.append(source + QLatin1Char('=') + version->record.changeTag);
+        }
+    }
+    *error = CloudError::ok();
+    if (view.versions.isEmpty())
+        return view;
+    view.tag = QString::fromLatin1(
+        QCryptographicHash::hash(tags.join(QLatin1Char('\n')).toUtf8(), QCryptographicHash::Sha1).toHex());
+
+    // A version another one was made from is held by it already.
+    QList<Version> live;
+    for (const Version& version : std::as_const(view.versions)) {
+        const bool superseded = std::any_of(view.versions.cbegin(), view.versions.cend(), [&](const Version& other) {
+            return other.madeFrom.value(version.source).toString() == version.record.changeTag;
+        });
+        if (!superseded)
+            live.append(version);
+    }
+    QList<Version> edits;
+    QDateTime newestDeletion;
+    for (const Version& version : std::as_const(live)) {
+        if (version.deleted)
+            newestDeletion = std::max(newestDeletion, version.record.modificationDate);
+        else
+            edits.append(version);
+    }
+    if (edits.isEmpty())
+        return view;
+    CloudRecord record = mergedRecord(edits);
+    // A deletion beats the versions older than it.
+    if (newestDeletion.isValid() && newestDeletion >= record.modificationDate)
+        return view;
+    record.changeTag = view.tag;
+    view.record = record;
+    return view;
+}
+
+CloudRecord FolderCloudDatabase::mergedRecord(QList<Version> live) const
+{
+    // In one order on every device, so that all merge alike.
+    std::sort(live.begin(), live.end(), [](const Version& a, const Version& b) {
+        if (a.record.modificationDate != b.record.modificationDate)
+            return a.record.modificationDate < b.record.modificationDate;
+        return a.source < b.source;
+    });
+    CloudRecord merged = live.constFirst().record;
+    for (qsizetype i = 1; i < live.size(); ++i) {
+        const CloudRecord& next = live.at(i).record;
+        merged = m_merger ? m_merger(merged, next) : next;
+        merged.modificationDate = std::max(merged.modificationDate, next.modificationDate);
+    }
+    merged.recordName = live.constFirst().record.recordName;
+    return merged;
+}
+
+// ---- Writing ---------------------------------------------------------------------
 
 FolderCloudDatabase::SaveResult FolderCloudDatabase::writeRecord(const CloudRecord& record)
 {
@@ -223,44 +405,108 @@ FolderCloudDatabase::SaveResult FolderCloudDatabase::writeRecord(const CloudReco
         return {record, failure(CloudError::NetworkFailure, QStringLiteral("The cloud folder is busy"))};
 
     CloudError readError;
-    const std::optional<CloudRecord> existing = readRecord(record.recordName, &readError);
-    if (!existing && readError.code != CloudError::NotFound)
+    const std::optional<View> view = viewOf(record.recordName, &readError);
+    if (!view)
         return {record, readError};
-    if (existing && existing->changeTag != record.changeTag)
-        return {*existing, failure(CloudError::ServerRecordChanged, QStringLiteral("The record changed in the cloud"))};
-    if (!existing && !record.changeTag.isEmpty())
-        return {record, readError};
-
-    CloudRecord stored = record;
-    stored.fields = storableFields(record.fields);
-    stored.modificationDate = wholeSeconds(m_clock());
-    stored.changeTag = BWUIDMaker::makeUID();
-    const QVariantMap file = {{RecordTypeKey, stored.recordType},
-                              {RecordNameKey, stored.recordName},
-                              {ModificationDateKey, stored.modificationDate},
-                              {ChangeTagKey, stored.changeTag},
-                              {FieldsKey, stored.fields}};
-    QString writeError;
-    if (!PropertyList::write(recordPath(stored.recordName), file, &writeError))
-        return {record, failure(CloudError::NetworkFailure,
-                                QStringLiteral("The record %1 could not be written: %2").arg(stored.recordName, writeError))};
-    appendToJournal(stored.recordType, stored.recordName, existing ? RecordUpdated : RecordCreated);
-    return {stored, CloudError::ok()};
+    if (view->record && view->record->changeTag != record.changeTag)
+        return {*view->record, failure(CloudError::ServerRecordChanged, QStringLiteral("The record changed in the cloud"))};
+    if (!view->record && !record.changeTag.isEmpty() && record.changeTag != view->tag)
+        return {record, failure(CloudError::NotFound, QStringLiteral("No record named %1").arg(record.recordName))};
+    return writeOwnVersion(record.recordName, record, false, *view);
 }
 
 CloudError FolderCloudDatabase::removeRecord(const QString& recordName)
 {
-    CloudError error;
+    if (!isValidRecordName(recordName))
+        return failure(CloudError::NotFound, QStringLiteral("No record may be named %1").arg(recordName));
     QLockFile lock(lockPath());
     if (!lock.tryLock(LockWaitMilliseconds))
         return failure(CloudError::NetworkFailure, QStringLiteral("The cloud folder is busy"));
-    const std::optional<CloudRecord> existing = readRecord(recordName, &error);
-    if (!existing)
+    CloudError error;
+    const std::optional<View> view = viewOf(recordName, &error);
+    if (!view)
         return error;
-    if (!QFile::remove(recordPath(recordName)))
-        return failure(CloudError::NetworkFailure, QStringLiteral("The record %1 could not be removed").arg(recordName));
-    appendToJournal(existing->recordType, recordName, RecordDeleted);
-    return CloudError::ok();
+    if (!view->record)
+        return failure(CloudError::NotFound, QStringLiteral("No record named %1").arg(recordName));
+    CloudRecord deletion;
+    deletion.recordType = view->record->recordType;
+    deletion.recordName = recordName;
+    return writeOwnVersion(recordName, deletion, true, *view).error;
+}
+
+FolderCloudDatabase::SaveResult FolderCloudDatabase::writeOwnVersion(const QString& recordName,
+                                                                     const CloudRecord& record, bool deleted,
+                                                                     const View& view)
+{
+    QVariantMap madeFrom;
+    for (const Version& version : view.versions)
+        madeFrom.insert(version.source, version.record.changeTag);
+    const QDateTime moment = wholeSeconds(m_clock());
+    const QVariantMap file = {{RecordTypeKey, record.recordType},
+                              {RecordNameKey, recordName},
+                              {ModificationDateKey, moment},
+                              {ChangeTagKey, BWUIDMaker::makeUID()},
+                              {FieldsKey, storableFields(record.fields)},
+                              {DeletedKey, deleted},
+                              {MadeFromKey, madeFrom}};
+    const QDir records(recordsFolder());
+    QString writeError;
+    if (!records.mkpath(recordName)
+        || !PropertyList::write(records.filePath(ownVersionSource(recordName)), file, &writeError))
+        return {record, failure(CloudError::NetworkFailure,
+                                QStringLiteral("The record %1 could not be written: %2").arg(recordName, writeError))};
+    appendToJournal(record.recordType, recordName,
+                    deleted ? RecordDeleted : (view.record ? RecordUpdated : RecordCreated));
+    // What the sync service or the earlier layout left is held by the new
+    // version now.
+    for (const Version& version : view.versions) {
+        if (version.leftover && !QFile::remove(records.filePath(version.source)))
+            Log::line(QStringLiteral("Could not remove the cloud file %1").arg(version.source));
+    }
+    CloudError error;
+    const std::optional<View> written = viewOf(recordName, &error);
+    if (written) {
+        m_knownTags.insert(recordName, written->tag);
+        m_knownTypes.insert(recordName, record.recordType);
+    }
+    if (written && written->record)
+        return {*written->record, CloudError::ok()};
+    CloudRecord saved = record;
+    saved.modificationDate = moment;
+    saved.changeTag = written ? written->tag : QString();
+    return {saved, error};
+}
+
+CloudQueryBatch FolderCloudDatabase::queryBatch(const QString& recordType, const QString& cursor,
+                                                CloudError* error) const
+{
+    // The cursor is the name of the last record read: batches go on after it
+    // in name order, whatever changed in the meantime.
+    *error = CloudError::ok();
+    if (!cursor.isEmpty() && !isValidRecordName(cursor)) {
+        *error = failure(CloudError::NotFound, QStringLiteral("Unknown query cursor"));
+        return {};
+    }
+    CloudQueryBatch batch;
+    for (const QString& name : recordNames()) {
+        if (!cursor.isEmpty() && name <= cursor)
+            continue;
+        CloudError readError;
+        const std::optional<View> view = viewOf(name, &readError);
+        if (!view) {
+            Log::line(QStringLiteral("Skipping an unreadable cloud record: %1").arg(readError.message));
+            continue;
+        }
+        if (!view->record || view->record->recordType != recordType)
+            continue;
+        // One more record of the type exists: the batch ends before it.
+        if (batch.records.size() == m_batchSize) {
+            batch.cursor = batch.records.constLast().recordName;
+            break;
+        }
+        batch.records.append(*view->record);
+    }
+    return batch;
 }
 
 bool FolderCloudDatabase::appendToJournal(const QString& recordType, const QString& recordName, ChangeReason reason)
@@ -279,49 +525,26 @@ bool FolderCloudDatabase::appendToJournal(const QString& recordType, const QStri
     QString error;
     if (PropertyList::write(ownJournalPath(), QVariantMap{{EntriesKey, entries}}, &error))
         return true;
-    // The record itself is saved; other devices find it on their next full pass.
+    // The version itself is saved; other devices find it when it arrives.
     Log::line(QStringLiteral("Could not write the cloud journal: %1").arg(error));
     return false;
 }
 
-CloudQueryBatch FolderCloudDatabase::queryBatch(const QString& recordType, const QString& cursor,
-                                                CloudError* error) const
+// ---- Arrivals --------------------------------------------------------------------
+
+void FolderCloudDatabase::readChanges()
 {
-    // The cursor is the name of the last record read: batches go on after it
-    // in name order, whatever changed in the meantime.
-    *error = CloudError::ok();
-    if (!cursor.isEmpty() && !isValidRecordName(cursor)) {
-        *error = failure(CloudError::NotFound, QStringLiteral("Unknown query cursor"));
-        return {};
-    }
-    QStringList names;
-    const QDir records(QDir(m_folder).filePath(QStringLiteral("records")));
-    for (const QString& file : records.entryList({QLatin1Char('*') + Extension}, QDir::Files, QDir::Name)) {
-        const QString name = QFileInfo(file).completeBaseName();
-        if (isValidRecordName(name) && (cursor.isEmpty() || name > cursor))
-            names.append(name);
-    }
-    CloudQueryBatch batch;
-    for (const QString& name : std::as_const(names)) {
-        CloudError readError;
-        const std::optional<CloudRecord> record = readRecord(name, &readError);
-        if (!record) {
-            if (readError.code != CloudError::NotFound)
-                Log::line(QStringLiteral("Skipping an unreadable cloud record: %1").arg(readError.message));
-            continue;
-        }
-        if (record->recordType != recordType)
-            continue;
-        // One more record of the type exists: the batch ends before it.
-        if (batch.records.size() == m_batchSize) {
-            batch.cursor = batch.records.constLast().recordName;
-            break;
-        }
-        batch.records.append(*record);
-    }
-    return batch;
+    if (!makeSubfolders())
+        return;
+    readJournals();
+    for (const QString& name : recordNames())
+        readRecordChanges(name);
+    watch();
 }
 
+// Each change another device's journal tells of is announced as it was
+// made; the record as it reads now is known from then on, so that its
+// versions arriving later are announced once more, and only then.
 void FolderCloudDatabase::readJournals()
 {
     const QDir journals(journalFolder());
@@ -341,11 +564,85 @@ void FolderCloudDatabase::readJournals()
             seen = sequence;
             const QString recordName = entry.value(RecordNameKey).toString();
             const int reason = entry.value(ReasonKey).toInt();
-            if (isValidRecordName(recordName) && reason >= RecordCreated && reason <= RecordDeleted)
-                announce(entry.value(RecordTypeKey).toString(), recordName, reason);
+            if (!isValidRecordName(recordName) || reason < RecordCreated || reason > RecordDeleted)
+                continue;
+            CloudError error;
+            if (const std::optional<View> view = viewOf(recordName, &error))
+                m_knownTags.insert(recordName, view->tag);
+            announce(entry.value(RecordTypeKey).toString(), recordName, reason);
         }
     }
+}
+
+void FolderCloudDatabase::scheduleRead(const QString& recordName)
+{
+    if (m_pendingReads.isEmpty())
+        QTimer::singleShot(ReadDelayMilliseconds, this, &FolderCloudDatabase::readScheduled);
+    m_pendingReads.insert(recordName);
+}
+
+void FolderCloudDatabase::readScheduled()
+{
+    const QSet<QString> pending = std::exchange(m_pendingReads, {});
+    // The records folder itself changed: a record new here, a file of the
+    // earlier layout or a conflict copy of one.
+    if (pending.contains(AllRecordsRead))
+        return readChanges();
+    if (pending.contains(JournalsRead))
+        readJournals();
+    for (const QString& name : pending) {
+        if (isValidRecordName(name))
+            readRecordChanges(name);
+    }
     watch();
+}
+
+void FolderCloudDatabase::readRecordChanges(const QString& recordName)
+{
+    CloudError error;
+    std::optional<View> view = viewOf(recordName, &error);
+    if (!view)
+        return;   // being replaced: its arrival brings us back
+    if (view->hasLeftovers()) {
+        takeOverLeftovers(recordName);
+        view = viewOf(recordName, &error);
+        if (!view)
+            return;
+    }
+    const QString known = m_knownTags.value(recordName);
+    if (view->tag == known)
+        return;
+    m_knownTags.insert(recordName, view->tag);
+    if (view->record) {
+        m_knownTypes.insert(recordName, view->record->recordType);
+        announce(view->record->recordType, recordName, known.isEmpty() ? RecordCreated : RecordUpdated);
+    } else if (m_knownTypes.contains(recordName)) {
+        announce(m_knownTypes.value(recordName), recordName, RecordDeleted);
+    }
+}
+
+// Conflict copies and the earlier layout's file become part of a version of
+// this device, and go.
+void FolderCloudDatabase::takeOverLeftovers(const QString& recordName)
+{
+    QLockFile lock(lockPath());
+    if (!lock.tryLock(LockWaitMilliseconds))
+        return;
+    CloudError error;
+    const std::optional<View> view = viewOf(recordName, &error);
+    if (!view || !view->hasLeftovers())
+        return;
+    const QString known = m_knownTags.value(recordName);
+    if (view->record) {
+        writeOwnVersion(recordName, *view->record, false, *view);
+    } else {
+        CloudRecord deletion;
+        deletion.recordType = m_knownTypes.value(recordName, view->versions.constFirst().record.recordType);
+        deletion.recordName = recordName;
+        writeOwnVersion(recordName, deletion, true, *view);
+    }
+    // The record reads as before: what changed is still to be announced.
+    m_knownTags.insert(recordName, known);
 }
 
 void FolderCloudDatabase::announce(const QString& recordType, const QString& recordName, int reason)
@@ -358,18 +655,24 @@ void FolderCloudDatabase::announce(const QString& recordType, const QString& rec
 
 void FolderCloudDatabase::watch()
 {
-    // A sync service may replace a journal whole or write into it: the
-    // folder and every journal in it are watched.
-    if (!QFileInfo(journalFolder()).isDir())
+    // A sync service adds, replaces, renames and writes into files: the
+    // journal folder and every other device's journal, the records folder
+    // and every record's folder in it are watched.
+    if (!QFileInfo(recordsFolder()).isDir() || !QFileInfo(journalFolder()).isDir())
         return;
-    QStringList paths = {journalFolder()};
+    QStringList paths = {journalFolder(), recordsFolder()};
     const QDir journals(journalFolder());
     for (const QString& file : journals.entryList({QLatin1Char('*') + Extension}, QDir::Files)) {
         if (QFileInfo(file).completeBaseName() != m_deviceID)
             paths.append(journals.filePath(file));
     }
-    QStringList missing;
+    const QDir records(recordsFolder());
+    for (const QString& entry : records.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (isValidRecordName(entry))
+            paths.append(records.filePath(entry));
+    }
     const QStringList watched = m_watcher.files() + m_watcher.directories();
+    QStringList missing;
     for (const QString& path : paths) {
         if (!watched.contains(path))
             missing.append(path);

@@ -5,30 +5,44 @@
 #include <QFileSystemWatcher>
 #include <QHash>
 #include <QMap>
+#include <QSet>
 
 #include <functional>
 
 // A cloud database kept in a folder that a file-sync service (Syncthing,
 // Nextcloud, Dropbox...) holds in step between the user's machines.
 //
-//   records/<name>.plist    one record each: type, name, fields, date, tag
-//   journal/<device>.plist  the changes one device made, newest last; each
-//                           device writes only its own, so the sync service
-//                           never has two writers for one file
+//   records/<name>/<device>.plist   one device's version of a record: type,
+//                                   name, fields, date, tag, whether it is a
+//                                   deletion, and the versions it was made from
+//   journal/<device>.plist          the changes one device made, newest last
 //
-// While a record and its journal entry are written a lock file outside the
-// folder is held, so that two programs on one machine do not interleave.
+// Each device writes only its own version files, so the sync service never
+// has two writers of one file and never has to settle a conflict. A record
+// is the merge (by the database's record merger) of every device's version,
+// leaving out those that a later version was made from; a deletion beats the
+// versions older than it. Files a sync service leaves anyway are versions
+// too: its conflict copies (Syncthing "<name>.sync-conflict-<date>-<time>-
+// <device>.<ext>", Nextcloud "<name> (conflicted copy <date> <time>).<ext>",
+// Dropbox "<name> (<device>'s conflicted copy <date>).<ext>") and the one
+// records/<name>.plist of every device of the earlier layout. Once a version
+// of this device holds them, they are removed.
+//
+// While a version is written a lock file outside the folder is held, so that
+// two programs on one machine do not interleave.
 //
 // Record names are checked before they name a file: a bill id (32 upper-case
-// hexadecimal characters) or one of the two index names. A change that
-// another device's journal announces is told through recordChanged to the
-// subscriptions of this object.
+// hexadecimal characters) or one of the two index names. A change another
+// device's journal tells of is announced through recordChanged to the
+// subscriptions of this object; since a sync service may bring the journal
+// before the version it tells of, every file that arrives in records/ leads
+// to a read of its record too, announced when it reads differently.
 class FolderCloudDatabase : public CloudDatabase
 {
     Q_OBJECT
 
 public:
-    // `deviceID` names this device's journal (a bill-style id).
+    // `deviceID` names this device's version files (a bill-style id).
     FolderCloudDatabase(const QString& folder, const QString& deviceID, QObject* parent = nullptr);
 
     void fetchRecord(const QString& recordName, FetchCompletion completion) override;
@@ -37,6 +51,7 @@ public:
     void queryRecords(const QString& recordType, const QString& cursor, QueryCompletion completion) override;
     void saveSubscription(const QString& subscriptionID, const QString& recordType,
                           const QList<ChangeReason>& reasons, DeleteCompletion completion) override;
+    void setRecordMerger(RecordMerger merger) override { m_merger = std::move(merger); }
 
     // Modification dates are taken from here (the system clock by default).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
@@ -44,10 +59,14 @@ public:
 
     // True for the names a record may have here.
     static bool isValidRecordName(const QString& recordName);
+    // The file a sync service's conflict copy named `fileName` stands for;
+    // empty when the name is no conflict copy.
+    static QString conflictCopyOriginal(const QString& fileName);
 
-    // Reads the other devices' journals and announces what is new in them.
-    // The folder watcher calls it; tests may too.
-    void readJournals();
+    // Reads every record again, announces those another device changed, and
+    // takes over what a sync service or the earlier layout left. The folder
+    // watcher reads single records as their files arrive; tests may call it.
+    void readChanges();
 
 private:
     struct Subscription
@@ -60,20 +79,52 @@ private:
         CloudRecord record;
         CloudError error;
     };
+    // One file's version of a record.
+    struct Version
+    {
+        QString source;   // the file's path under records/
+        CloudRecord record;
+        bool deleted = false;
+        QVariantMap madeFrom;   // source -> change tag of the versions it merged
+        bool leftover = false;  // a conflict copy or a file of the earlier layout
+    };
+    // A record as every version makes it: none when it has no versions or
+    // was deleted; the tag changes whenever any version does.
+    struct View
+    {
+        std::optional<CloudRecord> record;
+        QString tag;
+        QList<Version> versions;
+        bool hasLeftovers() const;
+    };
 
     bool makeSubfolders() const;
     CloudError unavailable() const;
-    QString recordPath(const QString& recordName) const;
+    QString recordsFolder() const;
     QString journalFolder() const;
-    QString lockPath() const;
     QString ownJournalPath() const;
+    QString lockPath() const;
+    QString ownVersionSource(const QString& recordName) const;
 
-    std::optional<CloudRecord> readRecord(const QString& recordName, CloudError* error) const;
+    QStringList recordNames() const;
+    QStringList versionSources(const QString& recordName) const;
+    std::optional<Version> readVersion(const QString& source, const QString& recordName, CloudError* error) const;
+    std::optional<View> viewOf(const QString& recordName, CloudError* error) const;
+    CloudRecord mergedRecord(QList<Version> live) const;
+
     SaveResult writeRecord(const CloudRecord& record);
     CloudError removeRecord(const QString& recordName);
+    // Writes this device's version over `view` and removes the leftovers it
+    // now holds; the record as it reads afterwards.
+    SaveResult writeOwnVersion(const QString& recordName, const CloudRecord& record, bool deleted, const View& view);
     bool appendToJournal(const QString& recordType, const QString& recordName, ChangeReason reason);
     CloudQueryBatch queryBatch(const QString& recordType, const QString& cursor, CloudError* error) const;
 
+    void readJournals();
+    void readRecordChanges(const QString& recordName);
+    void takeOverLeftovers(const QString& recordName);
+    void scheduleRead(const QString& recordName);
+    void readScheduled();
     void announce(const QString& recordType, const QString& recordName, int reason);
     void watch();
     void later(std::function<void()> completion);
@@ -81,10 +132,19 @@ private:
     QString m_folder;
     QString m_deviceID;
     std::function<QDateTime()> m_clock;
+    RecordMerger m_merger;
     int m_batchSize = 200;
     QMap<QString, Subscription> m_subscriptions;
+    // The tag of each record as last read or written here, and its type.
+    QHash<QString, QString> m_knownTags;
+    QHash<QString, QString> m_knownTypes;
     // The newest journal entry of each other device already looked at.
     QHash<QString, qlonglong> m_seenSequence;
     qlonglong m_ownSequence = 0;
+    // What changed, read together once the events settle: record names, or
+    // the two below.
+    QSet<QString> m_pendingReads;
+    static inline const QString AllRecordsRead = QStringLiteral("records");
+    static inline const QString JournalsRead = QStringLiteral("journal");
     QFileSystemWatcher m_watcher;
 };

@@ -1,6 +1,15 @@
 #include "screens/BWAmountField.h"
 
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace {
+
+// The largest amount a household writes: seven digits before the decimals.
+constexpr double WidestHouseholdAmount = 8888888.88;
+
+}  // namespace
 
 BWAmountField::BWAmountField(QLineEdit* field, std::shared_ptr<const CurrencyFormatter> formatter)
     : QObject(field), m_field(field), m_formatter(std::move(formatter))
@@ -13,7 +22,21 @@ void BWAmountField::attach(QLineEdit* field, std::shared_ptr<const CurrencyForma
     if (!field || !formatter)
         return;
     delete field->findChild<BWAmountField*>(QString(), Qt::FindDirectChildrenOnly);
+    field->setMinimumWidth(widthForAmounts(*field, *formatter));
     new BWAmountField(field, std::move(formatter));
+}
+
+int BWAmountField::widthForAmounts(const QLineEdit& field, const CurrencyFormatter& formatter)
+{
+    const QString widest = formatter.stringFromNumber(WidestHouseholdAmount);
+    const QMargins text = field.textMargins();
+    QStyleOptionFrame frame;
+    frame.initFrom(&field);
+    frame.lineWidth = field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &field) : 0;
+    // The line edit's own inner margin of 2 on each side, as QLineEdit sizes itself.
+    const QSize content(field.fontMetrics().horizontalAdvance(widest) + text.left() + text.right() + 4,
+                        field.fontMetrics().height());
+    return field.style()->sizeFromContents(QStyle::CT_LineEdit, &frame, content, &field).width();
 }
 
 std::shared_ptr<const CurrencyFormatter> BWAmountField::formatterOf(const QLineEdit* field)

@@ -27,6 +27,11 @@ public:
     // The amount typed; nothing for an empty field or text that is no amount.
     static std::optional<double> amount(const QLineEdit* field);
 
+    // How wide `field` must be to show a household's largest amount (seven
+    // digits, with separators) whole, as `formatter` writes it. Attaching
+    // makes every amount field at least this wide.
+    static int widthForAmounts(const QLineEdit& field, const CurrencyFormatter& formatter);
+
 private:
     BWAmountField(QLineEdit* field, std::shared_ptr<const CurrencyFormatter> formatter);
     static const CurrencyFormatter& formatterFor(const QLineEdit* field);

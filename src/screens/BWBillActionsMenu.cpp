@@ -180,6 +180,7 @@ void BWBillActionsMenu::showOnAlternateButton(const QString& title)
         return;
     m_alternateTitle = title;
     m_alternate->setText(title);
+    emit alternateTitleChanged(title);
     QPalette colors = m_alternate->palette();
     colors.setColor(QPalette::ButtonText, Qt::black);
     m_alternate->setPalette(colors);

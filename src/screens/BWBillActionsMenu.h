@@ -63,6 +63,8 @@ signals:
     void payNowRequested();
     void websiteRequested();
     void editRequested();
+    // The alternate button now offers `title`.
+    void alternateTitleChanged(const QString& title);
 
 private:
     QAction* addItem(const QString& title, const QKeySequence& key, int tag = -1);

@@ -20,6 +20,7 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWPaymentLogger.h"
+#include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/KBButton.h"
@@ -103,6 +104,8 @@ bool BWBillDetailViewController::saveKeys(const QStringList& keys, const QVarian
 
 void BWBillDetailViewController::showSkipPaymentPopover(QWidget* anchor)
 {
+    m_skipQuestion->setText(tr("Skip this payment of \u201C%1\u201D? The due date moves on without a payment.")
+                                .arg(m_titleHeaderField->text()));
     openPopover(m_skipPaymentPopover, anchor ? anchor : static_cast<QWidget*>(m_skipButton));
 }
 
@@ -141,9 +144,12 @@ void BWBillDetailViewController::editClickedPayment(int row)
     m_revDatePaid->setDateValue(payment.value(PaymentKeys::Date).toDateTime().toLocalTime().date());
     m_revAmtPaid->setText(BWBillsLoader(m_env).currencyFormattedNumber(payment.value(PaymentKeys::Amount).toDouble()));
     m_revNotePaid->setText(payment.value(PaymentKeys::Note).toString());
-    m_editedReceipt = BWPaymentLogger::cleanReceiptTitle(payment.value(PaymentKeys::Receipt).toString());
-    m_revReceipt->setText(receiptButtonTitle(m_editedReceipt));
+    showEditedReceipt(BWPaymentLogger::cleanReceiptTitle(payment.value(PaymentKeys::Receipt).toString()));
 
+    // The editor opens on the amount: a date field with the focus opens its
+    // calendar bubble, which would cover the page before anyone asked for it.
+    m_revAmtPaid->setFocus(Qt::OtherFocusReason);
+    m_revAmtPaid->selectAll();
     openPopover(m_paymentEditorPopover, m_paymentTable->viewport(),
                 m_paymentTable->visualRect(m_paymentTable->model()->index(row, 0)));
 }
@@ -153,14 +159,20 @@ void BWBillDetailViewController::attachReceipt()
     const QString chosen = m_chooseReceipt ? m_chooseReceipt(m_paymentEditorPopover) : QString();
     if (chosen.isEmpty())
         return;
-    m_editedReceipt = chosen;
-    m_revReceipt->setText(receiptButtonTitle(chosen));
+    showEditedReceipt(chosen);
 }
 
 void BWBillDetailViewController::removeReceipt()
 {
-    m_editedReceipt.clear();
-    m_revReceipt->setText(BWPaymentLogger::resetTitleForReceiptButton(2));
+    showEditedReceipt(QString());
+}
+
+// Only a payment that has a receipt has one to remove.
+void BWBillDetailViewController::showEditedReceipt(const QString& receipt)
+{
+    m_editedReceipt = receipt;
+    m_revReceipt->setText(receiptButtonTitle(receipt));
+    m_removeReceiptButton->setEnabled(!receipt.isEmpty());
 }
 
 void BWBillDetailViewController::viewReceipt()

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTabWidget>
@@ -297,21 +298,35 @@ void BWBillDetailViewController::buildPaymentHistory()
     layout->addWidget(m_splitView, 1);
 }
 
-QWidget* BWBillDetailViewController::buildStatBox(const QString& title,
-                                                  const QList<std::pair<QString, QString>>& fields)
+QWidget* BWBillDetailViewController::buildStatBox(const QString& title, const QList<StatLine>& lines,
+                                                  QWidget* titleButton)
 {
     auto* box = new BGHUDBox;
     box->setBoxType(BGHUDBox::Custom);
     box->setFixedSize(StatBoxWidth, StatBoxHeight);
     auto* layout = new QGridLayout(box);
     layout->setContentsMargins(10, 8, 10, 8);
-    layout->addWidget(hudLabel(title, box, 1.0, true), 0, 0, 1, 2);
+    layout->addWidget(hudLabel(title, box, 1.0, true), 0, 0);
+    if (titleButton) {
+        titleButton->setParent(box);
+        layout->addWidget(titleButton, 0, 1, Qt::AlignRight);
+    }
     int row = 1;
-    for (const auto& [name, caption] : fields) {
+    for (const StatLine& line : lines) {
         BGHUDLabel* value = hudLabel(QString(), box);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_statFields.insert(name, value);
-        layout->addWidget(hudLabel(caption, box, 0.9), row, 0);
+        m_statFields.insert(line.field, value);
+        auto* caption = new QHBoxLayout;
+        caption->setSpacing(4);
+        caption->addWidget(hudLabel(line.caption, box, 0.9));
+        // A caption's own figure (the year of a total) stays on its line.
+        if (!line.captionField.isEmpty()) {
+            BGHUDLabel* captionValue = hudLabel(QString(), box, 0.9);
+            m_statFields.insert(line.captionField, captionValue);
+            caption->addWidget(captionValue);
+        }
+        caption->addStretch(1);
+        layout->addLayout(caption, row, 0);
         layout->addWidget(value, row, 1);
         ++row;
     }
@@ -339,18 +354,28 @@ void BWBillDetailViewController::buildStatistics()
     // The strip moves box by box with the arrows beside it.
     auto* back = colouredButton(QStringLiteral("\u2039"), KBButtonTypeNearBlack, m_statisticsView);
     auto* forward = colouredButton(QStringLiteral("\u203A"), KBButtonTypeNearBlack, m_statisticsView);
-    for (KBButton* arrow : {back, forward})
+    for (KBButton* arrow : {back, forward}) {
         arrow->setFixedWidth(24);
+        m_statArrows.append(arrow);
+    }
     back->setToolTip(tr("Previous Figures"));
     forward->setToolTip(tr("Next Figures"));
-    m_statsScrollView = new QScrollArea(m_statisticsView);
+    // The strip's host: the strip takes the part of it that whole boxes fill.
+    m_statsHost = new QWidget(m_statisticsView);
+    auto* hostLayout = new QHBoxLayout(m_statsHost);
+    hostLayout->setContentsMargins(0, 0, 0, 0);
+    m_statsScrollView = new QScrollArea(m_statsHost);
+    hostLayout->addWidget(m_statsScrollView, 0, Qt::AlignHCenter);
     m_statsScrollView->setFrameShape(QFrame::NoFrame);
     m_statsScrollView->setWidgetResizable(false);
     m_statsScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_statsScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     BWHUDTableStyle::applyToScrollArea(*m_statsScrollView);
+    m_statsHost->installEventFilter(this);
+    connect(m_statsScrollView->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &BWBillDetailViewController::showOnlyWholeStatBoxes);
     layout->addWidget(back);
-    layout->addWidget(m_statsScrollView, 1);
+    layout->addWidget(m_statsHost, 1);
     layout->addWidget(forward);
     connect(back, &QPushButton::clicked, this, &BWBillDetailViewController::switchStatPositionBack);
     connect(forward, &QPushButton::clicked, this, &BWBillDetailViewController::switchStatPositionForward);
@@ -361,13 +386,17 @@ void BWBillDetailViewController::buildStatistics()
                                                      {QStringLiteral("lowestPaymentAmt"), tr("Lowest")},
                                                      {QStringLiteral("lowestPaymentDate"), QString()}});
     m_statsYearBox = buildStatBox(tr("Totals"), {{QStringLiteral("totalAll"), tr("All Time")},
-                                                 {QStringLiteral("thisYearDate"), QString()},
-                                                 {QStringLiteral("totalThis"), tr("This Year")},
-                                                 {QStringLiteral("lastYearDate"), QString()},
-                                                 {QStringLiteral("totalLast"), tr("Last Year")}});
-    m_statBalanceBox = buildStatBox(tr("Balance"), {{QStringLiteral("balanceDisplayField"), tr("Balance")},
-                                                    {QStringLiteral("escrowDisplayField"), tr("Escrow")},
-                                                    {QStringLiteral("interestDisplayField"), tr("Interest")}});
+                                                 {QStringLiteral("totalThis"), tr("This Year"),
+                                                  QStringLiteral("thisYearDate")},
+                                                 {QStringLiteral("totalLast"), tr("Last Year"),
+                                                  QStringLiteral("lastYearDate")}});
+    KBButton* editBalance = colouredButton(tr("Edit"), KBButtonTypeNearBlack, nullptr);
+    editBalance->setFixedHeight(20);
+    m_statBalanceBox = buildStatBox(tr("Balance"),
+                                    {{QStringLiteral("balanceDisplayField"), tr("Balance")},
+                                     {QStringLiteral("escrowDisplayField"), tr("Escrow")},
+                                     {QStringLiteral("interestDisplayField"), tr("Interest")}},
+                                    editBalance);
     m_statSeasonsBox = buildStatBox(tr("Seasons"), {{QStringLiteral("seasonWinter"), tr("Winter")},
                                                     {QStringLiteral("seasonSpring"), tr("Spring")},
                                                     {QStringLiteral("seasonSummer"), tr("Summer")},
@@ -381,8 +410,6 @@ void BWBillDetailViewController::buildStatistics()
     m_lastYearGraph->setGeometry(StatBoxWidth - 46, 165, 14, 0);
     m_thisYearGraph->setGeometry(StatBoxWidth - 26, 165, 14, 0);
     m_balanceGraph->setGeometry(18, 150, 0, 12);
-    auto* editBalance = new BGHUDButton(tr("Edit"), m_statBalanceBox);
-    editBalance->move(StatBoxWidth - 60, 6);
     connect(editBalance, &QPushButton::clicked, this, [this, editBalance] { this->editBalance(editBalance); });
 }
 
@@ -402,8 +429,8 @@ void BWBillDetailViewController::buildPopovers()
     m_skipPaymentPopover = popoverWindow(tr("Skip Payment"), owner);
     {
         auto* layout = new QVBoxLayout(m_skipPaymentPopover);
-        layout->addWidget(hudLabel(tr("Skip this payment? The due date moves on without a payment."),
-                                   m_skipPaymentPopover));
+        m_skipQuestion = hudLabel(QString(), m_skipPaymentPopover);
+        layout->addWidget(m_skipQuestion);
         auto* cancel = new BGHUDButton(tr("Cancel"), m_skipPaymentPopover);
         auto* confirm = colouredButton(tr("Skip Payment"), KBButtonTypeOrange, m_skipPaymentPopover);
         layout->addLayout(buttonRow({cancel, confirm}));
@@ -418,7 +445,7 @@ void BWBillDetailViewController::buildPopovers()
         m_revAmtPaid = new BGHUDTextField(m_paymentEditorPopover);
         m_revNotePaid = new BGHUDTextField(m_paymentEditorPopover);
         m_revReceipt = new BGHUDButton(QString(), m_paymentEditorPopover);
-        auto* removeReceipt = new BGHUDButton(tr("Remove Receipt"), m_paymentEditorPopover);
+        m_removeReceiptButton = new BGHUDButton(tr("Remove Receipt"), m_paymentEditorPopover);
         auto* remove = colouredButton(tr("Delete Payment"), KBButtonTypeRed, m_paymentEditorPopover);
         auto* cancel = new BGHUDButton(tr("Cancel"), m_paymentEditorPopover);
         auto* save = colouredButton(tr("Save"), KBButtonTypeGreen, m_paymentEditorPopover);
@@ -427,13 +454,13 @@ void BWBillDetailViewController::buildPopovers()
         form->addRow(hudLabel(tr("Note:"), m_paymentEditorPopover), m_revNotePaid);
         auto* receiptRow = new QHBoxLayout;
         receiptRow->addWidget(m_revReceipt, 1);
-        receiptRow->addWidget(removeReceipt);
+        receiptRow->addWidget(m_removeReceiptButton);
         form->addRow(hudLabel(tr("Receipt:"), m_paymentEditorPopover), receiptRow);
         auto* buttons = buttonRow({cancel, save});
         buttons->insertWidget(0, remove);
         form->addRow(buttons);
         connect(m_revReceipt, &QPushButton::clicked, this, &BWBillDetailViewController::attachReceipt);
-        connect(removeReceipt, &QPushButton::clicked, this, &BWBillDetailViewController::removeReceipt);
+        connect(m_removeReceiptButton, &QPushButton::clicked, this, &BWBillDetailViewController::removeReceipt);
         connect(remove, &QPushButton::clicked, this, &BWBillDetailViewController::askToDeleteClickedPayment);
         connect(cancel, &QPushButton::clicked, this, [this] { closePopover(m_paymentEditorPopover); });
         connect(save, &QPushButton::clicked, this, &BWBillDetailViewController::saveClickedPayment);

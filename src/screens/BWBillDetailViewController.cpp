@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,6 +31,7 @@
 #include "store/BWPaySite.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDLabel.h"
+#include "widgets/BWMessageBox.h"
 #include "widgets/BWIconFont.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
@@ -55,6 +55,10 @@ constexpr int StatBoxX[] = {16, 276, 536, 796};
 constexpr int BillStripWidth = 1059;
 constexpr int IncomeStripWidth = 539;
 constexpr int StripHeight = 200;
+// From one box's left edge to the next one's, and the room a box leaves free
+// between two boxes.
+constexpr int StatBoxPitch = StatBoxX[1] - StatBoxX[0];
+constexpr int StatBoxGap = 10;
 // The widest paid part of the balance bar, and the tallest year bar.
 constexpr int BalanceBarWidth = 213;
 constexpr int YearBarMaxHeight = 100;
@@ -77,9 +81,8 @@ QString systemReceiptChooser(QWidget* parent)
 
 void systemWarning(QWidget* parent, const QString& message, const QString& details)
 {
-    QMessageBox box(QMessageBox::Warning, message, message, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setInformativeText(details);
+    BWMessageBox box(QMessageBox::Warning, message, details, parent);
+    box.addButton(QMessageBox::Ok);
     box.exec();
 }
 
@@ -398,7 +401,37 @@ void BWBillDetailViewController::setVisibleStats(bool income)
     }
     m_statsScrollView->setWidget(strip);
     delete old;
+    fitStatisticsToWholeBoxes();
     showStatPosition();
+}
+
+// A box cut by the strip's edge shows captions without their figures; the
+// strip shows as many whole boxes as fit, centred, and the arrows bring in
+// the others.
+void BWBillDetailViewController::fitStatisticsToWholeBoxes()
+{
+    const QWidget* strip = m_statsScrollView->widget();
+    if (!strip)
+        return;
+    const int boxes = int(shownStatBoxes().size());
+    const int available = m_statsHost->width();
+    const int margin = StatBoxX[0];
+    const int fitting = std::clamp((available - 2 * margin + StatBoxGap) / StatBoxPitch, 1, boxes);
+    const int shown = fitting == boxes ? std::min(available, strip->width()) : margin + fitting * StatBoxPitch;
+    m_statsScrollView->setFixedWidth(shown);
+    for (QWidget* arrow : std::as_const(m_statArrows))
+        arrow->setEnabled(fitting < boxes);
+    showOnlyWholeStatBoxes();
+}
+
+// A box the strip's edge would cut (the end of the one before, at a box's
+// position) is left out rather than shown in part.
+void BWBillDetailViewController::showOnlyWholeStatBoxes()
+{
+    const int offset = m_statsScrollView->horizontalScrollBar()->value();
+    const QRect shown(offset, 0, m_statsScrollView->width(), StripHeight);
+    for (QWidget* box : shownStatBoxes())
+        box->setVisible(shown.contains(box->geometry()));
 }
 
 void BWBillDetailViewController::switchStatPositionBack()
@@ -446,6 +479,8 @@ bool BWBillDetailViewController::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_notesViewField && event->type() == QEvent::FocusOut)
         saveNotesInPlace();
+    if (watched == m_statsHost && event->type() == QEvent::Resize)
+        fitStatisticsToWholeBoxes();
     // The amount says it can be clicked, and does what "Change Amount" does.
     if (watched == m_amountDueField && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)

@@ -143,6 +143,10 @@ public:
     // The statistics strip: its document width, and the shown figures.
     QScrollArea* statsScrollView() const { return m_statsScrollView; }
     QList<QWidget*> shownStatBoxes() const;
+    // The strip shows only whole boxes, as many as its width holds; done on
+    // every resize of the strip.
+    void fitStatisticsToWholeBoxes();
+    void showOnlyWholeStatBoxes();
     // The figure fields by name ("averagePaymentAmt", "totalThis", ...).
     BGHUDLabel* statField(const QString& name) const;
     QLabel* balanceGraph() const { return m_balanceGraph; }
@@ -194,6 +198,7 @@ public:
     BGHUDTextField* revAmtPaid() const { return m_revAmtPaid; }
     BGHUDTextField* revNotePaid() const { return m_revNotePaid; }
     QPushButton* revReceipt() const { return m_revReceipt; }
+    QPushButton* removeReceiptButton() const { return m_removeReceiptButton; }
     QTabWidget* revisionTabView() const { return m_revisionTabView; }
     KNPopUpDatePicker* revisedStickyDate() const { return m_revisedStickyDate; }
     BGHUDTextField* revisedStickyAmount() const { return m_revisedStickyAmount; }
@@ -229,7 +234,14 @@ private:
     void buildStatistics();
     void buildPopovers();
     void buildWebViewContainer();
-    QWidget* buildStatBox(const QString& title, const QList<std::pair<QString, QString>>& fields);
+    // One line of a statistics box: the field `field` under `caption`, and
+    // beside the caption the field `captionField` when there is one.
+    struct StatLine {
+        QString field;
+        QString caption;
+        QString captionField = {};
+    };
+    QWidget* buildStatBox(const QString& title, const QList<StatLine>& lines, QWidget* titleButton = nullptr);
 
     // Loading
     void showMode(bool income, bool autoLogIncome);
@@ -244,6 +256,7 @@ private:
 
     // Edits
     void openPopover(QWidget* popover, QWidget* anchor, const QRect& area = QRect());
+    void showEditedReceipt(const QString& receipt);
     void closePopover(QWidget* popover);
     void finishSave(QWidget* popover);
     void warn(const QString& message, const QString& details);
@@ -282,6 +295,8 @@ private:
     QPointer<BGHUDView> m_stickyNote;
     QPointer<BGHUDView> m_paymentHistory;
     QPointer<BGHUDView> m_statisticsView;
+    QList<QWidget*> m_statArrows;
+    QPointer<QWidget> m_statsHost;
     QPointer<BGHUDView> m_webViewContainer;
 
     // Header
@@ -340,6 +355,8 @@ private:
     BGHUDTextField* m_revAmtPaid = nullptr;
     BGHUDTextField* m_revNotePaid = nullptr;
     QPushButton* m_revReceipt = nullptr;
+    QPushButton* m_removeReceiptButton = nullptr;
+    QLabel* m_skipQuestion = nullptr;
     QTabWidget* m_revisionTabView = nullptr;
     KNPopUpDatePicker* m_revisedStickyDate = nullptr;
     BGHUDTextField* m_revisedStickyAmount = nullptr;

@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int kFormWidth = 400;
+constexpr int kFormWidth = 460;
 constexpr int kIconSide = 18;
 constexpr int kFieldSpacing = 6;
 constexpr int kCountFieldWidth = 48;
@@ -54,11 +54,11 @@ const QStringList& repeatTitles()
     return titles;
 }
 
-// The payment methods, by PayType; their names are the same in every language.
+// The payment methods, by PayType.
 const QStringList& paymentMethodTitles()
 {
-    static const QStringList titles = {QStringLiteral("Online"), QStringLiteral("Automatic"), QStringLiteral("Mail"),
-                                       QStringLiteral("Phone")};
+    static const QStringList titles = {QObject::tr("Online"), QObject::tr("Automatic"), QObject::tr("Mail"),
+                                       QObject::tr("Phone")};
     return titles;
 }
 
@@ -72,7 +72,7 @@ void fillUnitSelector(BWPopupButton* unit)
     unit->insertSeparator(3);
     unit->addItem(QString());
     unit->insertSeparator(5);
-    unit->addItem(QStringLiteral("Quarterly tax dates"));
+    unit->addItem(QObject::tr("Quarterly tax dates"));
 }
 
 BGHUDLabel* caption(const QString& text)

@@ -1,6 +1,5 @@
 #include "screens/BWBillEditorController.h"
 
-#include <QMessageBox>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QGuiApplication>
@@ -19,6 +18,7 @@
 #include "widgets/BGHUDCheckBox.h"
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDTextField.h"
+#include "widgets/BWMessageBox.h"
 #include "widgets/BWPopupButton.h"
 #include "widgets/KBButton.h"
 #include "widgets/KNPopUpDatePicker.h"
@@ -32,9 +32,27 @@ constexpr int MonthlyRepeatIndex = 2;
 constexpr int FirstUnitWithoutCount = 4;
 constexpr int SameWeekdayUnitIndex = 4;
 
+// Beside an anchor the bubble is centred on it, unless that would take it
+// past the top or the bottom of the screen: then it runs down, or up, from
+// the anchor, so the form's first and last lines stay on the screen.
+MAAttachedSide sideRightOfPointWithRoom(const QPoint& point, int height)
+{
+    const QScreen* screen = QGuiApplication::screenAt(point);
+    if (!screen)
+        return MAAttachedSide::Right;
+    const QRect room = screen->availableGeometry();
+    if (point.y() - height / 2 < room.top())
+        return MAAttachedSide::RightDownwards;
+    if (point.y() + height / 2 > room.bottom())
+        return MAAttachedSide::RightUpwards;
+    return MAAttachedSide::Right;
+}
+
 void messageBoxAlert(QWidget* parent, const QString& title, const QString& text)
 {
-    QMessageBox::warning(parent, title, text);
+    BWMessageBox box(QMessageBox::Warning, title, text, parent);
+    box.addButton(QMessageBox::Ok);
+    box.exec();
 }
 
 }  // namespace
@@ -86,6 +104,12 @@ BWBillEditorController::Page BWBillEditorController::shownPage() const
 
 // ---- Showing ----------------------------------------------------------------------
 
+// The page shown, in its bubble's border.
+int BWBillEditorController::bubbleHeight() const
+{
+    return m_pages->height() + int(2 * m_popover->borderWidth());
+}
+
 void BWBillEditorController::showPage(Page page, QWidget* anchorView, const QRect& anchorRect, bool belowAnchor)
 {
     // A popover that is open closes first, so whoever watches it sees the
@@ -99,6 +123,8 @@ void BWBillEditorController::showPage(Page page, QWidget* anchorView, const QRec
                                                           : m_billForm;
     m_pages->setCurrentWidget(pageWidget);
     m_pages->setFixedHeight(pageWidget->sizeHint().height());
+    // The bubble is a window of its own: its title says what it edits.
+    m_popover->setWindowTitle(page == Page::IncomeForm ? tr("Income Editor") : tr("Bill Editor"));
 
     QPoint point;
     if (anchorView) {
@@ -109,7 +135,8 @@ void BWBillEditorController::showPage(Page page, QWidget* anchorView, const QRec
         point = screen->availableGeometry().center();
     }
     // The new-item buttons sit at the window's left edge, so that bubble runs rightwards.
-    const MAAttachedSide side = belowAnchor ? MAAttachedSide::BelowRightwards : MAAttachedSide::Right;
+    const MAAttachedSide side = belowAnchor ? MAAttachedSide::BelowRightwards
+                                            : sideRightOfPointWithRoom(point, bubbleHeight());
     m_popover->setPoint(point, side);
     m_popover->show();
     m_popover->raise();

@@ -260,6 +260,7 @@ private:
     QDateTime m_shownDueDate;
 
     QPointer<MAAttachedWindow> m_popover;
+    int bubbleHeight() const;
     QStackedWidget* m_pages = nullptr;
     QWidget* m_billForm = nullptr;
     QWidget* m_incomeForm = nullptr;

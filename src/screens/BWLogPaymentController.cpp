@@ -88,7 +88,6 @@ void BWLogPaymentController::buildPanel(QWidget* parentWindow)
     // A plain dark date field: its calendar bubble opens while it has focus,
     // so it needs no spin arrows.
     m_datePaidField->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    m_datePaidField->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
     QPalette dateColours = m_datePaidField->palette();
     dateColours.setColor(QPalette::Base, QColor(57, 57, 57));
     dateColours.setColor(QPalette::Text, Qt::white);

@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 
@@ -17,17 +16,18 @@
 #include "store/BWBillsLoader.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDView.h"
+#include "widgets/BWMessageBox.h"
 #include "widgets/BWPopupButton.h"
 #include "widgets/KBButton.h"
 
 namespace {
 
-bool systemConfirmation(QWidget* parent, const QString& question, const QString& confirmTitle)
+bool systemConfirmation(QWidget* parent, const QString& question, const QString& subject, const QString& confirmTitle)
 {
-    QMessageBox box(QMessageBox::Question, question, question, QMessageBox::NoButton, parent);
-    box.setTextFormat(Qt::PlainText);
+    BWMessageBox box(QMessageBox::Question, question, subject, parent);
     QPushButton* confirm = box.addButton(confirmTitle, QMessageBox::AcceptRole);
-    box.addButton(QMessageBox::Cancel);
+    // A titled button: the stock one carries a stop sign, too loud for "leave it as it is".
+    box.addButton(QObject::tr("Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(confirm);
     box.exec();
     return box.clickedButton() == confirm;
@@ -40,6 +40,8 @@ void BWOverviewController::buildActions()
     m_confirm = systemConfirmation;
     m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, this);
     connect(m_actionsMenu, &BWBillActionsMenu::skipRequested, this, [this] { skipFromActionsButtonMenu(); });
+    connect(m_actionsMenu, &BWBillActionsMenu::alternateTitleChanged, this,
+            [this] { showPartialButtonUnlessOffered(); });
 
     m_archiveContextMenuItem = new QAction(this);
     connect(m_archiveContextMenuItem, &QAction::triggered, this,
@@ -71,9 +73,10 @@ bool BWOverviewController::skipFromActionsButtonMenu()
     const int row = selectedRow();
     if (row < 0)
         return false;
-    const QString billID = m_dataSourceFiltered.value(row).toMap().value(BillKeys::Bid).toString();
+    const QVariantMap selected = m_dataSourceFiltered.value(row).toMap();
+    const QString billID = selected.value(BillKeys::Bid).toString();
     if (!m_confirm(m_list->window(), tr("Are you sure you want to skip the next payment for this bill?"),
-                   tr("Skip Payment")))
+                   selected.value(BillKeys::Name).toString(), tr("Skip Payment")))
         return false;
     std::optional<QVariantMap> record = BWBillsLoader(m_env).loadBillWithID(billID);
     if (!record || !BWBillCommands::takesPayments(*record) || !BWPaymentLogger(m_env).moveDueDateOfBill(*record)) {

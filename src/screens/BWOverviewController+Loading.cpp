@@ -243,8 +243,7 @@ void BWOverviewController::updateTagListWithTags(const QStringList& tags)
     m_tagDropdown->clear();
     m_tagDropdown->addItems({tr("All Active Items"), tr("Archived Bills")});
     m_tagDropdown->insertSeparator(m_tagDropdown->count());
-    m_tagDropdown->addItems({QStringLiteral("Due Soon"), QStringLiteral("Due This Month"),
-                             QStringLiteral("Paid This Month")});
+    m_tagDropdown->addItems({tr("Due Soon"), tr("Due This Month"), tr("Paid This Month")});
     m_tagDropdown->insertSeparator(m_tagDropdown->count());
     m_tagDropdown->addItems(tags);
     if (m_selectedTagIndex >= FirstTag) {

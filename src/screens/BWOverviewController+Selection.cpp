@@ -17,6 +17,8 @@
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWPaySite.h"
+#include "store/BWSecondaryActionKeys.h"
+#include "screens/BWBillActionsMenu.h"
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDView.h"
@@ -161,7 +163,11 @@ void BWOverviewController::updateBottomText()
 
 void BWOverviewController::showNoSelection()
 {
-    m_actionText->setText(tr("Select a bill to view available actions."));
+    // Someone who has no bills yet learns where the first one comes from.
+    const bool nothingStored = m_selectedTagIndex == AllActiveItems && m_dataSource.isEmpty();
+    m_actionText->setText(nothingStored
+                              ? tr("No bills yet: click \u201C+ New Bill\u201D above (or press Ctrl+N) to add your first bill.")
+                              : tr("Select a bill to view available actions."));
     m_actionText->show();
     m_actionBox->hide();
     m_payNowOverviewButton->hide();
@@ -191,14 +197,24 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
         const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
         setShown(m_overviewButtonLog, true,
                  BWBillCommands::offers(BWBillCommands::Command::LogPayment, record, incomeLogsItself));
+        m_overviewButtonPartial->setEnabled(
+            BWBillCommands::offers(BWBillCommands::Command::LogPartial, record, incomeLogsItself));
         // An income row selected before hid it.
-        setShown(m_overviewButtonPartial, true,
-                 BWBillCommands::offers(BWBillCommands::Command::LogPartial, record, incomeLogsItself));
+        showPartialButtonUnlessOffered();
         setShown(m_overviewButtonView, true);
         for (QWidget* part : std::initializer_list<QWidget*>{m_payNowOverviewButton, m_overviewLineLog,
                                                              m_overviewLineView, m_overviewLinePay})
             part->show();
     }
+}
+
+// The alternate button may already offer a partial payment: the bar then
+// shows it once. Only a bill's bar, the one with a log button, has the
+// partial button at all.
+void BWOverviewController::showPartialButtonUnlessOffered()
+{
+    if (!m_overviewButtonLog->isHidden())
+        m_overviewButtonPartial->setVisible(m_actionsMenu->alternateTitle() != BillActionTitle::LogPartial);
 }
 
 // What the selected bills come to: bills count as money going out, income as

@@ -2,6 +2,7 @@
 #include "screens/BWOverviewController.h"
 
 #include <QCheckBox>
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -17,7 +18,9 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWTagList.h"
+#include "platform/DateTemplate.h"
 #include "widgets/BGHUDSearchField.h"
+#include "widgets/LRCalendarView.h"
 
 namespace {
 
@@ -128,7 +131,8 @@ void BWOverviewController::buildVacationPopover()
     m_vacationEnd = new QDateEdit(m_vacationPopover);
     for (QDateEdit* field : {m_vacationStart, m_vacationEnd}) {
         field->setCalendarPopup(true);
-        field->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+        field->setDisplayFormat(DateTemplate::displayFormat(QStringLiteral("EEEMMMdyyyy")));
+        field->calendarWidget()->setFirstDayOfWeek(LRCalendarView::FirstDayOfWeek);
     }
     layout->addRow(tr("From:"), m_vacationStart);
     layout->addRow(tr("Until:"), m_vacationEnd);

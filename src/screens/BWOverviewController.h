@@ -70,9 +70,10 @@ public:
     // items and restore archived ones.
     enum ArchiveMenuCase { ArchiveCase = 0, RestoreCase = 1 };
 
-    // Asks the user to confirm; true for yes. Tests answer in place of the user.
-    using Confirmation =
-        std::function<bool(QWidget* parent, const QString& question, const QString& confirmTitle)>;
+    // Asks the user to confirm a question about the item named `subject`;
+    // true for yes. Tests answer in place of the user.
+    using Confirmation = std::function<bool(QWidget* parent, const QString& question, const QString& subject,
+                                            const QString& confirmTitle)>;
 
     explicit BWOverviewController(const BWStoreEnvironment& env, QObject* parent = nullptr);
     ~BWOverviewController() override;
@@ -359,6 +360,7 @@ private:
     // Bottom bar
     void showNoSelection();
     void showSingleSelection(const QVariantMap& record);
+    void showPartialButtonUnlessOffered();
     void showSeveralSelected(const QList<int>& rows);
 
     BWStoreEnvironment m_env;

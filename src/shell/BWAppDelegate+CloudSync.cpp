@@ -54,8 +54,22 @@ BWSyncControls* BWAppDelegate::syncControls()
 
 // ---- The account and the switch ----------------------------------------------
 
+namespace {
+
+// How often a full pass runs while sync is on, and how soon an account or
+// folder that was not there is looked for again.
+constexpr int CloudCheckIntervalMs = 5 * 60 * 1000;
+constexpr int CloudRetryIntervalMs = 30 * 1000;
+
+}  // namespace
+
 void BWAppDelegate::checkCloudAccountAtStartUp()
 {
+    if (!m_cloudCheckTimer.isActive()) {
+        connect(&m_cloudCheckTimer, &QTimer::timeout, this, &BWAppDelegate::checkForNewiCloudChanges,
+                Qt::UniqueConnection);
+        m_cloudCheckTimer.start(CloudCheckIntervalMs);
+    }
     if (m_defaults.boolForKey(iCloudSyncEnabled2) && m_cloudSync.container) {
         QPointer<BWAppDelegate> self(this);
         m_cloudSync.container->accountStatus([self](CloudContainer::AccountStatus status) {
@@ -72,26 +86,38 @@ void BWAppDelegate::accountStatusAtStartUp(int status)
         if (!m_defaults.setBool(iCloudSyncEnabled, false))
             Log::line(QStringLiteral("Could not store %1").arg(iCloudSyncEnabled));
         Log::line(QStringLiteral("iCloud account available"));
-        if (m_cloudSync.engine)
-            m_cloudSync.engine->setupiCloudAndSyncCloudChangesSinceLastSync();
+        startCloudSyncEngine();
         registerForRemoteNotifications();
         if (m_cloudSync.keyValueSync)
             m_cloudSync.keyValueSync->turnOffiCloudSync();
     } else if (status == CloudContainer::NoAccount) {
         Log::line(QStringLiteral("iCloud account not available, turning iCloud sync off"));
-        switchCloudKitSyncOff(true);
+        refuseCloudKitSync(false);
     } else {
-        // An account that cannot be reached now is still the user's choice.
+        // An account that cannot be reached now is still the user's choice,
+        // and is looked for again soon.
         Log::line(QStringLiteral("iCloud account status unknown (%1); sync stays as chosen").arg(status));
+        m_cloudCheckTimer.start(CloudRetryIntervalMs);
     }
     setUpSyncProgressIndicatorAndSyncButtonVisibility();
+}
+
+void BWAppDelegate::startCloudSyncEngine()
+{
+    m_cloudSyncStarted = true;
+    m_cloudCheckTimer.start(CloudCheckIntervalMs);
+    if (m_cloudSync.engine)
+        m_cloudSync.engine->setupiCloudAndSyncCloudChangesSinceLastSync();
 }
 
 void BWAppDelegate::enableOrDisableCloudKitSync(bool on)
 {
     if (!on || !m_cloudSync.container) {
         Log::line(QStringLiteral("Turning iCloud 2 Off"));
-        switchCloudKitSyncOff(!m_cloudSync.container);
+        if (on)
+            refuseCloudKitSync(true);
+        else
+            switchCloudKitSyncOff(false);
         setUpSyncProgressIndicatorAndSyncButtonVisibility();
         return;
     }
@@ -102,11 +128,12 @@ void BWAppDelegate::enableOrDisableCloudKitSync(bool on)
         if (status == CloudContainer::Available) {
             Log::line(QStringLiteral("Turning iCloud 2 On"));
             self->registerForRemoteNotifications();
+            self->m_cloudSyncStarted = true;
             if (self->m_cloudSync.engine)
                 self->m_cloudSync.engine->turnCloudSyncOn();
         } else if (status == CloudContainer::NoAccount) {
             Log::line(QStringLiteral("Turning iCloud 2 Off"));
-            self->switchCloudKitSyncOff(true);
+            self->refuseCloudKitSync(false);
         } else {
             Log::line(QStringLiteral("iCloud account status unknown (%1); sync stays as chosen").arg(status));
         }
@@ -114,8 +141,18 @@ void BWAppDelegate::enableOrDisableCloudKitSync(bool on)
     });
 }
 
+// The stored setting goes back off, and whoever shows it hears why.
+void BWAppDelegate::refuseCloudKitSync(bool noSyncHere)
+{
+    switchCloudKitSyncOff(true);
+    emit cloudSyncSwitchedOff(noSyncHere ? tr("Sync is not available in this copy of Orvane.")
+                                         : tr("No shared folder is in use: choose one below, then start Orvane "
+                                              "again."));
+}
+
 void BWAppDelegate::switchCloudKitSyncOff(bool storeOff)
 {
+    m_cloudSyncStarted = false;
     if (m_cloudSync.engine)
         m_cloudSync.engine->turnCloudSyncOff();
     if (storeOff && !m_defaults.setBool(iCloudSyncEnabled2, false))
@@ -194,9 +231,24 @@ void BWAppDelegate::showLastSyncedNow()
 
 void BWAppDelegate::checkForNewiCloudChanges()
 {
+    if (!m_defaults.boolForKey(iCloudSyncEnabled2) || !m_cloudSync.container || !m_cloudSync.engine)
+        return;
     Log::line(QStringLiteral("Checking for new records on timer..."));
-    if (m_cloudSync.engine)
-        m_cloudSync.engine->fetchAndUploadAllRecords();
+    QPointer<BWAppDelegate> self(this);
+    m_cloudSync.container->accountStatus([self](CloudContainer::AccountStatus status) {
+        if (!self || !self->m_defaults.boolForKey(iCloudSyncEnabled2))
+            return;
+        if (status != CloudContainer::Available) {
+            Log::line(QStringLiteral("iCloud account status unknown (%1); looking again soon").arg(status));
+            self->m_cloudCheckTimer.start(CloudRetryIntervalMs);
+        } else if (!self->m_cloudSyncStarted) {
+            Log::line(QStringLiteral("iCloud account available"));
+            self->registerForRemoteNotifications();
+            self->startCloudSyncEngine();
+        } else {
+            self->m_cloudSync.engine->fetchAndUploadAllRecords();
+        }
+    });
 }
 
 // ---- Side bar --------------------------------------------------------------------

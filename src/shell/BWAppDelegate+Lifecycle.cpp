@@ -323,6 +323,8 @@ void BWAppDelegate::receiveWakeNote()
     if (!checkForDateChange() && !logAutomaticPayments().isEmpty())
         reloadAfterPayment();
     startTimer();
+    // What other devices changed overnight comes in now.
+    checkForNewiCloudChanges();
 }
 
 // A new day is a new calendar date: the same day-of-month number a month

@@ -189,15 +189,15 @@ QAction* addItem(QMenu* menu, const QString& title, QObject* receiver, const std
 void BWAppDelegate::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
 {
     BWObjectController* actions = objectController();
-    auto* data = new QMenu(tr("Data Folder"), mainMenu.fileMenu());
+    auto* data = new QMenu(tr("Database"), mainMenu.fileMenu());
     data->addAction(lastBackedUpMenuItem());
     addItem(data, tr("Restore Backup…"), actions, [actions] { actions->restoreDatabase(); });
     data->addSeparator();
-    addItem(data, tr("Show Data Folder"), actions, [actions] { actions->revealDataFolder(); });
-    addItem(data, tr("Move Data Folder…"), actions, [actions] { actions->moveToNewSecurityScopedDatabaseLocation(); });
-    addItem(data, tr("Use Data Folder Elsewhere…"), actions, [actions] { actions->loadSecurityScopedDatabase(); });
-    addItem(data, tr("Keep Data Folder in Dropbox…"), actions, [actions] { actions->startSync(); });
-    QAction* reset = addItem(data, tr("Move Data Folder Back to Its Usual Place"), actions,
+    addItem(data, tr("Show Database Folder"), actions, [actions] { actions->revealDataFolder(); });
+    addItem(data, tr("Move Database…"), actions, [actions] { actions->moveToNewSecurityScopedDatabaseLocation(); });
+    addItem(data, tr("Open Database Elsewhere…"), actions, [actions] { actions->loadSecurityScopedDatabase(); });
+    addItem(data, tr("Keep Database in Dropbox…"), actions, [actions] { actions->startSync(); });
+    QAction* reset = addItem(data, tr("Move Database Back to Its Usual Place"), actions,
                              [actions] { actions->resetDatabaseLocation(); });
     connect(data, &QMenu::aboutToShow, reset, [this, reset] {
         reset->setEnabled(m_defaults.boolForKey(BWCustomLocationEnabled));

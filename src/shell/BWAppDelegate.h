@@ -164,6 +164,9 @@ public:
 
 signals:
     void startUpStepDone(const QString& step);
+    // Sync was switched back off because it cannot run here; `reason` is
+    // one line for the user.
+    void cloudSyncSwitchedOff(const QString& reason);
 
 public slots:
     // The calendar-reminders switch: turning it on asks for calendar access.
@@ -533,6 +536,10 @@ public slots:
     // The engine wrote a downloaded change: `billID`, or "" for lists.
     void updatesDownloadedFromCloudKit(const QString& billID);
     void noUpdatesDownloadedFromCloudKit();
+    // A full pass while sync is on, so that no change waits for the sync
+    // button: run every few minutes, on wake and at start-up. A folder or
+    // account that was not there when sync started is subscribed to as
+    // soon as it is.
     void checkForNewiCloudChanges();
     void setUpSyncProgressIndicatorAndSyncButtonVisibility();
     // The sync button: a full pass while record-database sync is on, else
@@ -544,9 +551,16 @@ private:
     void checkCloudAccountAtStartUp();
     void accountStatusAtStartUp(int status);
     void switchCloudKitSyncOff(bool storeOff);
+    // Sync cannot run: no sync service at all, or no folder or account.
+    void refuseCloudKitSync(bool noSyncHere);
     void showLastSyncedNow();
     void syncDidFail(const QString& what, const QString& message);
+    // Subscriptions and a full pass, once the account answers.
+    void startCloudSyncEngine();
     CloudSync m_cloudSync;
+    // Whether the engine subscribed to the database since sync was last on.
+    bool m_cloudSyncStarted = false;
+    QTimer m_cloudCheckTimer;
     QPointer<BWSyncControls> m_syncControls;
     // (end Cloud sync)
 

@@ -5,6 +5,7 @@
 #include <QVariantMap>
 
 #include <functional>
+#include <optional>
 
 // The cloud account ("Orvane Cloud") and the bill sync that runs while it is
 // signed in, as the application delegate and the account popover use them.
@@ -24,7 +25,12 @@ public:
 
     // Receives the failure's words for the user; empty on success.
     using Done = std::function<void(const QString& error)>;
-    using LookupDone = std::function<void(bool canSignInWithPassword)>;
+    // As Done; `wrongPasswordOrNoAccount` when the server refused the
+    // address and password together, which it does alike for a wrong
+    // password and for an address without an account.
+    using SignInDone = std::function<void(const QString& error, bool wrongPasswordOrNoAccount)>;
+    // Nothing when the lookup cannot tell whether the address has an account.
+    using LookupDone = std::function<void(std::optional<bool> canSignInWithPassword)>;
 
     using QObject::QObject;
 
@@ -40,7 +46,7 @@ public:
 
     // ---- Account ----
     virtual void userIDExists(const QString& email, LookupDone done) = 0;
-    virtual void signIn(const QString& email, const QString& password, Done done) = 0;
+    virtual void signIn(const QString& email, const QString& password, SignInDone done) = 0;
     virtual void createUser(const QString& email, const QString& password, Done done) = 0;
     virtual void sendPasswordReset(const QString& email, Done done) = 0;
     virtual void signOut() = 0;

@@ -78,10 +78,12 @@ void BWFirebaseCloudAccount::userIDExists(const QString& email, LookupDone done)
     m_manager.userIDExists(email, std::move(done));
 }
 
-void BWFirebaseCloudAccount::signIn(const QString& email, const QString& password, Done done)
+void BWFirebaseCloudAccount::signIn(const QString& email, const QString& password, SignInDone done)
 {
     m_manager.signIn(email, password, [done = std::move(done)](const FirebaseUser&, const FirebaseError& error) {
-        report(QStringLiteral("Sign-in"), error, done);
+        const bool wrongPasswordOrNoAccount = error.code == FirebaseError::WrongCredentials;
+        report(QStringLiteral("Sign-in"), error,
+               [&done, wrongPasswordOrNoAccount](const QString& message) { done(message, wrongPasswordOrNoAccount); });
     });
 }
 

@@ -24,7 +24,7 @@ public:
     bool isConnected() const override { return m_connected; }
 
     void userIDExists(const QString& email, LookupDone done) override;
-    void signIn(const QString& email, const QString& password, Done done) override;
+    void signIn(const QString& email, const QString& password, SignInDone done) override;
     void createUser(const QString& email, const QString& password, Done done) override;
     void sendPasswordReset(const QString& email, Done done) override;
     void signOut() override;

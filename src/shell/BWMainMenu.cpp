@@ -25,9 +25,9 @@ constexpr int NextBillTag = 1;
 constexpr int ArchiveTag = 0;
 constexpr int RestoreTag = 1;
 
-QKeySequence ctrl(int key)
+QKeySequence ctrl(QKeyCombination key)
 {
-    return QKeySequence(Qt::CTRL | key);
+    return QKeySequence(QKeyCombination(key.keyboardModifiers() | Qt::ControlModifier, key.key()));
 }
 
 }  // namespace
@@ -139,11 +139,11 @@ void BWMainMenu::buildViewMenu()
     addCommand(menu, Command::ShowOverview, tr("Show Overview"), ctrl(Qt::Key_0),
                [d](QAction* item) { d->showOverviewFromMenu(item); });
     menu->addSeparator();
-    const QString titles[] = {tr("All Active Items"), tr("Archived Bills"), QStringLiteral("Due Soon"),
-                              QStringLiteral("Due This Month"), QStringLiteral("Paid This Month")};
+    const QString titles[] = {tr("All Active Items"), tr("Archived Bills"), tr("Due Soon"),
+                              tr("Due This Month"), tr("Paid This Month")};
     for (int position = 0; position < int(std::size(ListModeIndexes)); ++position) {
         const int index = ListModeIndexes[position];
-        m_listModeActions.append(addCommand(menu, Command::ListMode, titles[position], ctrl(Qt::Key_1 + position),
+        m_listModeActions.append(addCommand(menu, Command::ListMode, titles[position], ctrl(Qt::Key(Qt::Key_1 + position)),
                                             [d, index](QAction*) { d->showListMode(index); }));
     }
     menu->addSeparator();

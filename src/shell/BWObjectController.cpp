@@ -66,8 +66,8 @@ BWObjectController::Relocation BWObjectController::relocateHoldingLock(const QSt
     DataFolderLock newLock = m_dataFolderLock->lockOfFolder(newDataFolder);
     const bool sameFolder = newLock.sameFolderAs(*m_dataFolderLock);
     if (!sameFolder && !newLock.tryLock()) {
-        tell(tr("The Data Folder Is In Use"),
-             tr("Another copy of Orvane is using the data folder %1. Quit it first; your data stays where it "
+        tell(tr("The Database Is In Use"),
+             tr("Another copy of Orvane is using the database %1. Quit it first; your data stays where it "
                 "was.").arg(newDataFolder));
         return Relocation::FolderInUse;
     }
@@ -230,7 +230,7 @@ void BWObjectController::revealDataFolder()
 {
     const QString folder = BWBillsLoader(m_env).orvaneDirectory();
     if (folder.isEmpty() || !m_interaction.openUrl(QUrl::fromLocalFile(folder)))
-        tell(tr("The Data Folder Could Not Be Shown"), folder);
+        tell(tr("The Database Folder Could Not Be Shown"), folder);
 }
 
 void BWObjectController::reloadOverviewFromPrefs()

@@ -308,12 +308,24 @@ void BWOrvaneCloudLoginController::checkIfAccountExistsForEmailAddress()
         return;
     }
     startProgress(tr("Looking up your account…"));
-    m_account.userIDExists(email, [self = QPointer(this)](bool canSignIn) {
+    m_account.userIDExists(email, [self = QPointer(this)](std::optional<bool> canSignIn) {
         if (self) {
             self->updateUIWhileLoggingIn(false);
-            self->canSignIn(canSignIn);
+            self->accountLookedUp(canSignIn);
         }
     });
+}
+
+// Projects that hide which addresses have accounts answer every lookup
+// alike: then only a sign-in tells, and its refusal offers the rest.
+void BWOrvaneCloudLoginController::accountLookedUp(std::optional<bool> canSignInWithPassword)
+{
+    if (canSignInWithPassword) {
+        canSignIn(*canSignInWithPassword);
+        return;
+    }
+    Log::line(QStringLiteral("The lookup cannot tell; asking for the password"));
+    showPasswordFor(m_signInButton);
 }
 
 void BWOrvaneCloudLoginController::canSignIn(bool canSignIn)
@@ -356,17 +368,34 @@ void BWOrvaneCloudLoginController::showPasswordFor(QPushButton* step)
 void BWOrvaneCloudLoginController::signInWithEnteredAccount()
 {
     startProgress(tr("Signing In…"));
-    m_account.signIn(enteredEmail(), m_passwordField->text(), [self = QPointer(this)](const QString& error) {
-        if (!self)
-            return;
-        if (!error.isEmpty()) {
-            self->updateUIWhileLoggingIn(false);
-            self->showError(tr("Sign In Failed"), error);
-            self->focusPasswordField();
-            return;
-        }
-        self->startSyncAfterSignIn();
-    });
+    m_account.signIn(enteredEmail(), m_passwordField->text(),
+                     [self = QPointer(this)](const QString& error, bool wrongPasswordOrNoAccount) {
+                         if (!self)
+                             return;
+                         if (!error.isEmpty()) {
+                             self->updateUIWhileLoggingIn(false);
+                             if (wrongPasswordOrNoAccount)
+                                 self->offerNewAccountOrReset();
+                             else
+                                 self->showError(tr("Sign In Failed"), error);
+                             self->focusPasswordField();
+                             return;
+                         }
+                         self->startSyncAfterSignIn();
+                     });
+}
+
+void BWOrvaneCloudLoginController::offerNewAccountOrReset()
+{
+    const bool mayCreate = m_shouldAllowCreationOfNewFirebaseAccount;
+    m_signUpButton->setVisible(mayCreate);
+    m_forgotPasswordButton->setVisible(true);
+    m_alreadyHaveAccountButton->setVisible(false);
+    showError(tr("Sign In Failed"),
+              mayCreate ? tr("The password is wrong, or this address has no account yet: try again, create the "
+                             "account, or have a reset link mailed.")
+                        : tr("The password is wrong, or this address has no account: try again, or have a reset "
+                             "link mailed."));
 }
 
 void BWOrvaneCloudLoginController::signUp()

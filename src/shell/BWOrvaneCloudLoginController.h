@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
 #include "shell/BWCloudAccount.h"
 #include "shell/BWUserInteraction.h"
 
@@ -85,7 +87,8 @@ public slots:
     void openOrvaneCloudScreen(QWidget* sender = nullptr);
     void closeOrvaneCloudScreen();
 
-    // Next: asks whether the entered address has an account (canSignIn()).
+    // Next: asks whether the entered address has an account (canSignIn()
+    // when the lookup can tell; else the password, to try a sign-in).
     void checkIfAccountExistsForEmailAddress();
     // The answer: the password for a sign-in, the password for a sign-up when
     // new accounts are allowed, else "Account Not Found".
@@ -122,6 +125,10 @@ private:
     QWidget* buildSignedInPage();
     void connectActions();
     void followUser(const BWCloudAccount::User& user);
+    void accountLookedUp(std::optional<bool> canSignInWithPassword);
+    // After a sign-in the server refused: a new account and a reset mail are
+    // offered beside trying again.
+    void offerNewAccountOrReset();
     void showConnectionState(bool connected);
     void selectTab(Tab tab);
     void fitPopover();

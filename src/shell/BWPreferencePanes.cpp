@@ -87,6 +87,15 @@ void BWPreferencePanes::fill(MGPreferencePanel& panel)
     panel.window()->installEventFilter(this);
 }
 
+void BWPreferencePanes::showCloudSyncSwitchedOff(const QString& reason)
+{
+    m_binding.refresh();
+    if (!m_syncOffReason)
+        return;
+    m_syncOffReason->setText(reason);
+    m_syncOffReason->show();
+}
+
 bool BWPreferencePanes::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Show)
@@ -162,16 +171,26 @@ QWidget* BWPreferencePanes::syncPane()
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     folder->setWordWrap(true);
     // The switch only records the choice; the shell asks for the account
-    // and switches it back off when there is none.
+    // and switches it back off when there is none, saying why below it.
+    m_syncOffReason = new QLabel;
+    m_syncOffReason->setTextFormat(Qt::PlainText);
+    m_syncOffReason->setWordWrap(true);
+    m_syncOffReason->hide();
+    connect(&m_binding, &BWDefaultsBinding::settingChanged, m_syncOffReason,
+            [reason = m_syncOffReason](const QString& key) {
+                if (key == iCloudSyncEnabled2)
+                    reason->hide();
+            });
     auto* devices = makeGroup(tr("Sync Between Computers"),
                               {{{}, m_binding.checkBox(tr("Keep my bills in step on all my computers"),
                                                        iCloudSyncEnabled2)},
+                               {{}, m_syncOffReason},
                                {tr("Shared folder:"), sharedFolderRow()},
                                {{}, note(tr("A folder that Syncthing, Nextcloud or Dropbox keeps the same on each "
                                             "computer. Takes effect the next time Orvane starts."))}});
     BWObjectController* actions = m_services.dataFolderActions;
     if (!actions)
-        return makePane({devices, makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}})});
+        return makePane({devices, makeGroup(tr("Database"), {{tr("Your bills are kept in:"), folder}})});
 
     connect(actions, &BWObjectController::dataFolderChanged, folder,
             [folder, actions] { folder->setText(actions->dataFolderPath()); });
@@ -179,9 +198,9 @@ QWidget* BWPreferencePanes::syncPane()
     auto* column = new QVBoxLayout(buttons);
     column->setContentsMargins(0, 0, 0, 0);
     const std::pair<QString, void (BWObjectController::*)()> choices[] = {
-        {tr("Move Data Folder…"), &BWObjectController::moveToNewSecurityScopedDatabaseLocation},
-        {tr("Use Data Folder Elsewhere…"), &BWObjectController::loadSecurityScopedDatabase},
-        {tr("Keep Data Folder in Dropbox…"), &BWObjectController::startSync},
+        {tr("Move Database…"), &BWObjectController::moveToNewSecurityScopedDatabaseLocation},
+        {tr("Open Database Elsewhere…"), &BWObjectController::loadSecurityScopedDatabase},
+        {tr("Keep Database in Dropbox…"), &BWObjectController::startSync},
         {tr("Move Back to the Usual Place"), &BWObjectController::resetDatabaseLocation},
         {tr("Restore Yesterday's Backup…"), &BWObjectController::restoreDatabase},
     };
@@ -190,7 +209,7 @@ QWidget* BWPreferencePanes::syncPane()
         connect(button, &QPushButton::clicked, actions, action);
         column->addWidget(button);
     }
-    return makePane({devices, makeGroup(tr("Data Folder"), {{tr("Your bills are kept in:"), folder}, {QString(), buttons}})});
+    return makePane({devices, makeGroup(tr("Database"), {{tr("Your bills are kept in:"), folder}, {QString(), buttons}})});
 }
 
 QWidget* BWPreferencePanes::remindersPane()

@@ -9,6 +9,7 @@
 class BWObjectController;
 class BWPasswordLock;
 class MGPreferencePanel;
+class QLabel;
 class QWidget;
 class UserDefaults;
 
@@ -43,6 +44,10 @@ public:
     // Builds the six panes into the panel.
     void fill(MGPreferencePanel& panel);
 
+public slots:
+    // Sync went back off: the switch shows it, and the line below it why.
+    void showCloudSyncSwitchedOff(const QString& reason);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -62,4 +67,5 @@ private:
     UserDefaults& m_defaults;
     Services m_services;
     BWDefaultsBinding m_binding;
+    QLabel* m_syncOffReason = nullptr;
 };

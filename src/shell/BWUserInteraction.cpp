@@ -4,18 +4,18 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QProcess>
+
+#include "widgets/BWMessageBox.h"
 
 BWUserInteraction BWUserInteraction::system()
 {
     BWUserInteraction interaction;
     interaction.openUrl = [](const QUrl& url) {
         return openInDesktopBrowser(url, [](const QString& message, const QString& details) {
-            QMessageBox box(QMessageBox::Warning, message, message);
-            box.setTextFormat(Qt::PlainText);
-            box.setInformativeText(details);
+            BWMessageBox box(QMessageBox::Warning, message, details);
+            box.addButton(QMessageBox::Ok);
             box.exec();
         });
     };
@@ -31,21 +31,13 @@ BWUserInteraction BWUserInteraction::system()
                                                                                       : QString();
     };
     interaction.showAlert = [](QWidget* parent, const QString& message, const QString& informativeText) {
-        QMessageBox box(parent);
-        box.setIcon(QMessageBox::Warning);
-        // Messages may quote names the user typed: never read them as markup.
-        box.setTextFormat(Qt::PlainText);
-        box.setText(message);
-        box.setInformativeText(informativeText);
+        BWMessageBox box(QMessageBox::Warning, message, informativeText, parent);
+        box.addButton(QMessageBox::Ok);
         box.exec();
     };
     interaction.askQuestion = [](QWidget* parent, const QString& message, const QString& informativeText,
                                  const QStringList& buttons) {
-        QMessageBox box(parent);
-        box.setIcon(QMessageBox::Question);
-        box.setTextFormat(Qt::PlainText);
-        box.setText(message);
-        box.setInformativeText(informativeText);
+        BWMessageBox box(QMessageBox::Question, message, informativeText, parent);
         QList<QAbstractButton*> added;
         // "&" would mark a shortcut key ("Erase & Import").
         for (const QString& title : buttons)

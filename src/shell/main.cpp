@@ -10,6 +10,7 @@
 #include "platform/LoginItem.h"
 #include "platform/RunningPrograms.h"
 #include "platform/Log.h"
+#include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 #include "platform/SleepWatcher.h"
 #include "platform/UserDefaults.h"
@@ -25,6 +26,7 @@
 #include "shell/MGPreferencePanel.h"
 #include "store/BWDefaultsKeys.h"
 #include "shell/BWReminderManager.h"
+#include "widgets/BWMessageBox.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWStoreEnvironment.h"
 #include "sync/BWLegacyKeyValueSync.h"
@@ -37,7 +39,6 @@
 #include <QDir>
 #include <QFile>
 #include <QIcon>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -60,11 +61,8 @@ void tellUser(const QString& message, const QString& detail)
     const QString platform = QGuiApplication::platformName();
     if (platform == u"offscreen" || platform == u"minimal")
         return;
-    QMessageBox box;
-    box.setIcon(QMessageBox::Warning);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(message);
-    box.setInformativeText(detail);
+    BWMessageBox box(QMessageBox::Warning, message, detail);
+    box.addButton(QMessageBox::Ok);
     box.exec();
 }
 
@@ -102,6 +100,10 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     // Outside a desktop that names its icon theme, icons come from Adwaita.
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    // Docks and task bars match the windows to the desktop entry by this
+    // name, and draw the due-count badge on its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orvane"), QIcon(QStringLiteral(":/orvane.svg"))));
 
     SingleInstance instance(QDBusConnection::sessionBus());
     switch (instance.claim()) {
@@ -141,7 +143,7 @@ int main(int argc, char** argv)
     if (!dataFolder.isEmpty()) {
         if (!dataFolderLock.tryLock()) {
             tellUser(QApplication::translate("main", "Orvane is already running."),
-                     QApplication::translate("main", "Another copy of Orvane is using the data folder %1. "
+                     QApplication::translate("main", "Another copy of Orvane is using the database %1. "
                                                      "Quit it before starting Orvane again.")
                          .arg(dataFolder));
             return 1;
@@ -231,9 +233,13 @@ int main(int argc, char** argv)
     preferences.awakeFromNib();
     QObject::connect(&preferencePanes, &BWPreferencePanes::settingChanged, &delegate,
                      &BWAppDelegate::preferenceDidChange);
+    QObject::connect(&delegate, &BWAppDelegate::cloudSyncSwitchedOff, &preferencePanes,
+                     &BWPreferencePanes::showCloudSyncSwitchedOff);
     delegate.setPrefWindow(preferences.window());
 
     delegate.awakeFromNib();
+    // Ctrl+C or a session's stop ends Orvane the way its Quit command does.
+    QuitSignals stopSignals;
     // Start-up ends inside the event loop, which quitting needs.
     const QStringList arguments = QApplication::arguments();
     QTimer::singleShot(0, &delegate, [&delegate, arguments] {

@@ -3,12 +3,15 @@
 #include "store/BWBill.h"
 #include "store/BWDefaultsKeys.h"
 
+#include "platform/BWUIDMaker.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWCloudChannels.h"
 #include "store/BWStoreObserver.h"
+
+#include <QSet>
 
 namespace {
 
@@ -74,8 +77,7 @@ bool BWBill::deleteBillWithBid(const QString& billID)
         uploadActiveBillsToiCloud(after.ids(IndexKeys::ActiveBills));
         uploadDeletedBillsToiCloud(after.ids(IndexKeys::DeletedBills));
     }
-    if (m_env.cloud && !m_env.cloud->userUID().isEmpty())
-        m_env.cloud->removeBillFromFirebase(billID);
+    removeBillsFromFirebase({billID});
     if (m_env.observer)
         m_env.observer->billDeleted(billID);
     return true;
@@ -105,6 +107,68 @@ bool BWBill::restoreDeletedBills()
     index.setIds(IndexKeys::DeletedBills, {});
     Log::line(QStringLiteral("Index after Purging Deleted Bills: %1").arg(describe(index.dictionary())));
     return saveIndex(index);
+}
+
+bool BWBill::handReplacedListsToChannels(const BWBillIndex& before)
+{
+    // Without sync the lists stay exactly as replaced.
+    if (!anyCloudChannelIsOn())
+        return true;
+    const QString folder = dataFolder();
+    if (folder.isEmpty())
+        return false;
+    BWBillIndex index(folder);
+    if (index.isDamaged())
+        return false;
+    const QStringList active = index.ids(IndexKeys::ActiveBills);
+    const QStringList listed = active + index.ids(IndexKeys::ArchivedBills);
+    QStringList deleted = index.ids(IndexKeys::DeletedBills);
+    QStringList removed;  // listed before, gone now
+    for (const QString& list : {IndexKeys::ActiveBills, IndexKeys::ArchivedBills, IndexKeys::DeletedBills}) {
+        for (const QString& billID : before.ids(list)) {
+            if (listed.contains(billID) || deleted.contains(billID) || !BWUIDMaker::isValidUID(billID))
+                continue;
+            deleted.append(billID);
+            if (list != IndexKeys::DeletedBills)
+                removed.append(billID);
+        }
+    }
+    if (deleted != index.ids(IndexKeys::DeletedBills)) {
+        index.setIds(IndexKeys::DeletedBills, deleted);
+        if (!saveIndex(index))
+            return false;
+    }
+    Log::line(QStringLiteral("Lists replaced: %1 bills gone, %2 listed").arg(removed.size()).arg(listed.size()));
+
+    bool rewritten = true;
+    QSet<QString> done;
+    for (const QString& billID : listed) {
+        if (deleted.contains(billID) || done.contains(billID))
+            continue;
+        done.insert(billID);
+        const std::optional<QVariantMap> record = loadRecord(billID);
+        if (!record || !rewriteSpecificBill(*record))
+            rewritten = false;
+    }
+    uploadActiveBillsToiCloud(active);
+    uploadDeletedBillsToiCloud(deleted);
+    removeBillsFromFirebase(removed);
+    return rewritten;
+}
+
+void BWBill::removeBillsFromFirebase(const QStringList& billIDs)
+{
+    if (!m_env.cloud || m_env.cloud->userUID().isEmpty())
+        return;
+    for (const QString& billID : billIDs)
+        m_env.cloud->removeBillFromFirebase(billID);
+}
+
+bool BWBill::anyCloudChannelIsOn() const
+{
+    return m_env.cloud
+           && (defaultsFlag(BWDefaultsKeys::iCloudSyncEnabled2) || defaultsFlag(BWDefaultsKeys::iCloudSyncEnabled)
+               || !m_env.cloud->userUID().isEmpty());
 }
 
 bool BWBill::saveIndex(BWBillIndex& index, IndexSaving saving) const

@@ -107,6 +107,15 @@ public:
     bool deleteAllBills();
     // Empties DeletedBills.
     bool restoreDeletedBills();
+    // After the lists were replaced wholesale (a restored backup, an erase
+    // before an import) the cloud channels that are on follow. Every bill
+    // `before` knew that is no longer listed goes into DeletedBills, the
+    // tombstone other devices go by, and is removed from Firebase; every
+    // bill listed now is written again with a new modification date and
+    // handed on, so that the next pass keeps it over an older copy in the
+    // cloud. With no channel on nothing changes. False when the index or a
+    // bill could not be written.
+    bool handReplacedListsToChannels(const BWBillIndex& before);
     // Stores an index that the sync engines merged, then sends the list named
     // by `updatingKey` ("activebills", "deletedbills", "archivedbills") out again.
     bool overWriteIndexFileWithDictionary(const QVariantMap& index, const QString& updatingKey);
@@ -119,6 +128,8 @@ public:
     void uploadBillToiCloudWithBid(const QString& billID, const QVariantMap& record);
     void uploadActiveBillsToiCloud(const QStringList& billIDs);
     void uploadDeletedBillsToiCloud(const QStringList& billIDs);
+    // While an account is signed in; each removal leaves a tombstone there.
+    void removeBillsFromFirebase(const QStringList& billIDs);
     void uploadArchivedBillsToiCloud(const QStringList& billIDs);
 
     // ---- Reminders ----
@@ -175,6 +186,7 @@ private:
     bool saveIndex(BWBillIndex& index, IndexSaving saving = KeepDamagedIndex) const;
     std::optional<BWBillIndex> storeIndex(const QVariantMap& index) const;
     bool defaultsFlag(const QString& key) const;
+    bool anyCloudChannelIsOn() const;
     void sendListToKeyValueStore(const QString& cloudKey, const QStringList& billIDs, const QString& logLine) const;
 
     BWStoreEnvironment m_env;

@@ -9,6 +9,8 @@
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWBillIndex.h"
+#include "store/BWBill.h"
 
 using namespace BWDefaultsKeys;
 
@@ -75,9 +77,14 @@ bool BWBillsLoader::restoreDatabase() const
     const QString dataFolder = orvaneDirectory();
     if (dataFolder.isEmpty())
         return false;
+    const BWBillIndex before(dataFolder);
     QString error;
     const bool restored = FolderOps::replaceFolderWithCopy(backupFolder, dataFolder, &error);
-    Log::line(QStringLiteral("Error: %1").arg(error));
+    if (!restored)
+        Log::line(QStringLiteral("Error: %1").arg(error));
+    // The restore stands; sync catching up with it is retried by the next pass.
+    if (restored && !BWBill(m_env).handReplacedListsToChannels(before))
+        Log::line(QStringLiteral("The restored bills could not all be handed to sync"));
     return restored;
 }
 

@@ -36,11 +36,13 @@ bool BWBillsLoader::compactDatabase() const
     }
 
     QStringList active = index.ids(IndexKeys::ActiveBills);
+    QStringList takenOut;
     qlonglong uselessDeleted = 0;
     for (const QString& deletedID : index.ids(IndexKeys::DeletedBills)) {
         if (active.contains(deletedID)) {
             Log::line(QStringLiteral("Found a deleted bill to remove from active bills"));
             active.removeAll(deletedID);
+            takenOut.append(deletedID);
         } else {
             ++uselessDeleted;
         }
@@ -50,5 +52,11 @@ bool BWBillsLoader::compactDatabase() const
     const QVariantMap compacted{{IndexKeys::ActiveBills, QVariant(active).toList()},
                                 {IndexKeys::ArchivedBills, QVariant(index.ids(IndexKeys::ArchivedBills)).toList()},
                                 {IndexKeys::DeletedBills, QVariantList()}};
-    return BWBill(m_env).overWriteIndexFileWithDictionary(compacted, true);
+    BWBill writer(m_env);
+    if (!writer.overWriteIndexFileWithDictionary(compacted, true))
+        return false;
+    // The cloud's lists keep their tombstones; Firebase is told again of
+    // the bills taken out here.
+    writer.removeBillsFromFirebase(takenOut);
+    return true;
 }

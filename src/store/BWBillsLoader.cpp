@@ -229,7 +229,12 @@ std::optional<QVariantMap> BWBillsLoader::readBillFile(const QString& dataFolder
     if (validIDs({billID}).isEmpty())
         return std::nullopt;
     const QString path = billFilePaths(dataFolder, {billID}).constFirst();
-    return billOfFile(path, PropertyList::read(path));
+    const PropertyList::ReadResult file = PropertyList::read(path);
+    // Asking for an id that has no file yet is how a save learns that its
+    // item is new: nothing worth a log line.
+    if (file.status == PropertyList::Status::NotFound)
+        return std::nullopt;
+    return billOfFile(path, file);
 }
 
 QStringList BWBillsLoader::validIDs(const QStringList& billIDs)

@@ -12,6 +12,7 @@
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBill.h"
+#include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
@@ -155,8 +156,7 @@ BWImportManager::ImportReport BWImportManager::performImportWithBills(const QFil
     // With nothing to put in their place, the current items stay.
     if (bills.empty())
         return report;
-    if (eraseFirst && !BWBill(m_env).deleteAllBills()) {
-        Log::line(QStringLiteral("Could not empty the index before the import"));
+    if (eraseFirst && !eraseAllBills()) {
         for (const ReadBill& read : bills)
             report.notImported.append(*read.bill.name);
         return report;
@@ -168,6 +168,25 @@ BWImportManager::ImportReport BWImportManager::performImportWithBills(const QFil
             report.notImported.append(*read.bill.name);
     }
     return report;
+}
+
+// The erased bills are deleted on every cloud channel too: left there, the
+// next pass would bring them back.
+bool BWImportManager::eraseAllBills() const
+{
+    const QString folder = BWBillsLoader(m_env).orvaneDirectory();
+    if (folder.isEmpty())
+        return false;
+    const BWBillIndex before(folder);
+    if (!BWBill(m_env).deleteAllBills()) {
+        Log::line(QStringLiteral("Could not empty the index before the import"));
+        return false;
+    }
+    if (!BWBill(m_env).handReplacedListsToChannels(before)) {
+        Log::line(QStringLiteral("Could not hand the erased bills to sync"));
+        return false;
+    }
+    return true;
 }
 
 std::optional<BWImportManager::ReadBill> BWImportManager::readBillFile(const QFileInfo& entry,

@@ -77,6 +77,9 @@ private:
     std::optional<ReadBill> readBillFile(const QFileInfo& entry, const QString& dataPath,
                                          QStringList& unreadable) const;
     bool storeBill(ReadBill& read) const;
+    // Empties the lists before an import, and has every cloud channel that
+    // is on delete what they held.
+    bool eraseAllBills() const;
     QString receiptForAttachment(const QVariant& attachment, const QString& receiptsFolder) const;
 
     BWStoreEnvironment m_env;

@@ -13,6 +13,7 @@
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBill.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDataFolder.h"
@@ -234,6 +235,7 @@ bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantL
     }
     restored.insert(BillKeys::PaymentList, remaining);
     setTotalsFromPayments(restored, remaining);
+    BWBillMerge::markRemovedPayments(restored, payments, remaining);
 
     if (!BWBill(m_env).rewriteSpecificBill(restored))
         return false;
@@ -297,6 +299,7 @@ bool BWPaymentLogger::storePaymentList(const QVariantMap& bill, QVariantMap chan
 {
     changed.insert(BillKeys::PaymentList, payments);
     setTotalsFromPayments(changed, payments);
+    BWBillMerge::markRemovedPayments(changed, bill.value(BillKeys::PaymentList).toList(), payments);
     if (!BWBill(m_env).rewriteSpecificBill(changed))
         return false;
     removeUnusedReceiptCopies(bill.value(BillKeys::PaymentList).toList(), payments);

@@ -2,13 +2,12 @@
 // they bring into the data folder.
 #include "sync/FirebaseDataManager.h"
 
-#include <QJsonValue>
-
 #include "platform/BWUIDMaker.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDataFolder.h"
@@ -160,23 +159,48 @@ bool FirebaseDataManager::decideIfBillShouldBeSavedLocallyAndSave(const QVariant
         Log::line(QStringLiteral("Bill %1 was deleted here after this change; not saving it").arg(billID));
         return false;
     }
-    if (localModificationDateForBillID(billID) >= remote) {
+    QVariantMap incoming = BWBill::convertNumbersToDatesWithDictionary(nodeValue);
+    // The copy keeps the moment it was made at; a stamp of now would make
+    // it newer than itself on every other channel.
+    if (!incoming.contains(BillKeys::SyncModificationDate))
+        incoming.insert(BillKeys::SyncModificationDate, remote);
+    const std::optional<QVariantMap> local = storedBill(billID);
+    if (!local) {
+        Log::line(QStringLiteral("Trying to save lcoally..."));
+        return saveBillLocally(incoming, false);
+    }
+    incoming.insert(BillKeys::PaymentList,
+                    BWBillMerge::keepLocalDetails(incoming.value(BillKeys::PaymentList).toList(),
+                                                  local->value(BillKeys::PaymentList).toList()));
+    // The database keeps moments to the millisecond: a copy of the same
+    // moment is the same write, and the one here holds.
+    const QDateTime localDate = localModificationDateForBillID(billID);
+    const BWBillMerge::Copy merged =
+        BWBillMerge::merged({*local, localDate}, {incoming, remote == localDate ? remote.addMSecs(-1) : remote});
+    QVariantMap bill = merged.bill;
+    bill.insert(BillKeys::ModificationDateForFirebase, secondsOf(merged.date));
+    // Payments only this device holds go up, whether or not anything comes
+    // down; its own later changes went up when they were made.
+    if (!BWBillMerge::samePayments(bill, incoming))
+        sendMerged(billID, bill);
+    if (BWBillMerge::sameContent(bill, *local)) {
+        // Also a copy another channel restamped on its way round: writing it
+        // would hand it to that channel once more.
         Log::line(QStringLiteral("Dates are equal, or local date is newer, so no need to save Firebase bill locally."));
         return false;
     }
-    if (holdsNothingNew(billID, nodeValue)) {
-        // Another channel restamped the bill on its way round: writing it
-        // would hand it to that channel once more.
-        Log::line(QStringLiteral("The cloud copy of %1 differs only in its moments; nothing to save").arg(billID));
-        return false;
-    }
     Log::line(QStringLiteral("Trying to save lcoally..."));
-    QVariantMap bill = BWBill::convertNumbersToDatesWithDictionary(nodeValue);
-    // The copy keeps the moment it was made at; a stamp of now would make
-    // it newer than itself on every other channel.
-    if (!nodeValue.contains(BillKeys::SyncModificationDate))
-        bill.insert(BillKeys::SyncModificationDate, remote);
     return saveBillLocally(bill, false);
+}
+
+void FirebaseDataManager::sendMerged(const QString& billID, const QVariantMap& bill)
+{
+    FirebasePendingWrite write;
+    write.operation = FirebasePendingWrite::Save;
+    write.uid = m_userUID;
+    write.billID = billID;
+    write.record = BWBill::convertDatesToNumbersWithDictionary(bill);
+    journalAndSend({write}, {});
 }
 
 bool FirebaseDataManager::saveBillLocally(const QVariantMap& bill, bool isExistingBill)
@@ -209,23 +233,16 @@ bool FirebaseDataManager::deleteBillLocally(const QVariantMap& nodeValue)
     return deleted;
 }
 
-bool FirebaseDataManager::holdsNothingNew(const QString& billID, const QVariantMap& nodeValue) const
+std::optional<QVariantMap> FirebaseDataManager::storedBill(const QString& billID) const
 {
     const QString folder = BWDataFolder(m_env).path();
     if (folder.isEmpty() || !isListedLocally(billID))
-        return false;
+        return std::nullopt;
     const PropertyList::ReadResult stored =
         PropertyList::read(folder + QLatin1Char('/') + billID + DataFolderFiles::BillFileExtension);
-    if (!stored.ok())
-        return false;
-    // Compared as JSON, where every number is a double, as in the database.
-    const auto content = [](QVariantMap record) {
-        for (const QString& key : {BillKeys::ModificationDateForFirebase, BillKeys::SyncModificationDate,
-                                   BillKeys::DateWasModified})
-            record.remove(key);
-        return QJsonValue::fromVariant(record);
-    };
-    return content(BWBill::convertDatesToNumbersWithDictionary(stored.value.toMap())) == content(nodeValue);
+    if (!stored.ok() || stored.value.typeId() != QMetaType::QVariantMap)
+        return std::nullopt;
+    return stored.value.toMap();
 }
 
 bool FirebaseDataManager::isListedLocally(const QString& billID) const

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/Log.h"
 #include "store/BWBill.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "sync/FirebasePendingWrites.h"
@@ -22,11 +23,6 @@ constexpr int SwapAttempts = 5;
 QString keyOf(const FirebasePendingWrite& write)
 {
     return write.uid + QLatin1Char('/') + write.billID;
-}
-
-double dateToSeconds(const QDateTime& date)
-{
-    return date.toMSecsSinceEpoch() / 1000.0;
 }
 
 }  // namespace
@@ -95,7 +91,7 @@ void FirebaseDataManager::removeBillFromFirebase(const QString& billID, Done don
     write.operation = FirebasePendingWrite::Remove;
     write.uid = m_userUID;
     write.billID = billID;
-    write.deletedAt = dateToSeconds(m_env.clock->now());
+    write.deletedAt = secondsOf(m_env.clock->now());
     journalAndSend({write}, std::move(done));
 }
 
@@ -124,7 +120,7 @@ void FirebaseDataManager::uploadAllBillsToFirebaseIfNecessary()
             // stamp of now would beat every newer copy on other devices.
             Log::line(QStringLiteral("Modification Date Didn't exist...stamping it with its own modification date"));
             bill->insert(BillKeys::ModificationDateForFirebase,
-                         dateToSeconds(localModificationDateForBillID(billID)));
+                         secondsOf(localModificationDateForBillID(billID)));
         }
         FirebasePendingWrite write;
         write.uid = m_userUID;
@@ -185,24 +181,36 @@ void FirebaseDataManager::sendSave(const FirebasePendingWrite& write, const Fire
     if (!node.exists())
         return sendSaveOfMissingNode(write, node);
     const QVariantMap remote = node.value.toMap();
-    // The record's own stamp: the journal may hold an older write than the
-    // data folder, and it must not replace a newer copy either.
-    const QDateTime local = remoteDateOfNode(write.record);
-    if (remoteDateOfNode(remote) >= local) {
+    const QVariantMap remoteBill = BWBill::convertNumbersToDatesWithDictionary(remote);
+    // The journal may hold an older write than the data folder: it is
+    // merged with the node like any other copy, by its own stamp.
+    // A copy of the same moment is the same write: the server's holds.
+    const QDateTime writeDate = remoteDateOfNode(write.record);
+    const QDateTime remoteDate = remoteDateOfNode(remote);
+    const BWBillMerge::Copy merged =
+        BWBillMerge::merged({BWBill::convertNumbersToDatesWithDictionary(write.record),
+                             writeDate == remoteDate ? writeDate.addMSecs(-1) : writeDate},
+                            {remoteBill, remoteDate});
+    if (BWBillMerge::sameContent(merged.bill, remoteBill)) {
         Log::line(QStringLiteral("Cloud date is newer or equal, NOT saving to Firebase!"));
-        // A newer copy written meanwhile on another device is kept and
-        // brought here instead.
+        // What the server holds is brought here instead.
         decideIfBillShouldBeSavedLocallyAndSave(remote);
         return finishSending(write, {});
     }
-    m_client->putNode(billPath(write.uid, write.billID), write.record, node.etag,
-                      [this, write, attemptsLeft](const FirebaseRestClient::NodeReply& reply) {
+    QVariantMap record = BWBill::convertDatesToNumbersWithDictionary(merged.bill);
+    record.insert(BillKeys::ModificationDateForFirebase, secondsOf(merged.date));
+    m_client->putNode(billPath(write.uid, write.billID), record, node.etag,
+                      [this, write, record, attemptsLeft](const FirebaseRestClient::NodeReply& reply) {
+                          // Changed meanwhile: merged again with what is there now.
                           if (reply.conflict && attemptsLeft > 1)
                               return sendSave(write, reply.node, attemptsLeft - 1);
                           if (reply.conflict)
                               return finishSending(write, {FirebaseError::Server, QStringLiteral("The bill kept changing")});
-                          if (!reply.error.isError())
+                          if (!reply.error.isError()) {
                               Log::line(QStringLiteral("Local date is newer, saving to Firebase!"));
+                              // The node's payments this device lacked come here too.
+                              decideIfBillShouldBeSavedLocallyAndSave(record);
+                          }
                           finishSending(write, reply.error);
                       });
 }

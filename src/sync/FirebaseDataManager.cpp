@@ -159,12 +159,17 @@ void FirebaseDataManager::userIDExists(const QString& email, LookupDone done)
 {
     Log::line(QStringLiteral("Trying this for: %1").arg(email));
     if (!m_configured) {
-        QTimer::singleShot(0, this, [done] { done(false); });
+        QTimer::singleShot(0, this, [done] { done(std::nullopt); });
         return;
     }
     m_client->fetchSignInMethods(email, [done](const QStringList& methods, const FirebaseError& error) {
         if (error.isError())
             Log::line(QStringLiteral("Error %1").arg(error.message));
+        if (methods.isEmpty()) {
+            Log::line(QStringLiteral("The lookup named no sign-in methods"));
+            done(std::nullopt);
+            return;
+        }
         const bool canSignIn = methods.contains(QStringLiteral("password"));
         Log::line(canSignIn ? QStringLiteral("Can Sign In with Email!") : QStringLiteral("No account found here!"));
         done(canSignIn);
@@ -283,4 +288,9 @@ QDateTime FirebaseDataManager::remoteDateOfNode(const QVariantMap& nodeValue)
 QDateTime FirebaseDataManager::momentOf(double seconds)
 {
     return QDateTime::fromMSecsSinceEpoch(qRound64(seconds * 1000), QTimeZone::utc());
+}
+
+double FirebaseDataManager::secondsOf(const QDateTime& moment)
+{
+    return moment.toMSecsSinceEpoch() / 1000.0;
 }

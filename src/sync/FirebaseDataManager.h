@@ -61,10 +61,11 @@ struct FirebaseError
 // Realtime Database, one node per bill under users/<uid>/<bill id>, and brings
 // other devices' additions, changes and removals back into the data folder.
 //
-// A copy moves only when its ModificationDateForFirebase is strictly later
-// than the one it would replace. Uploads are compare-and-swap on the node's
-// ETag, so a write made meanwhile on another device is weighed, never blindly
-// overwritten. Every upload and removal is first put into a journal in the
+// A copy is merged with the one it would replace by BWBillMerge (fields of
+// the later ModificationDateForFirebase, every payment either holds unless a
+// device removed it). Uploads write the merge compare-and-swap on the ETag of
+// the node it was merged with; when the node changed meanwhile, it is merged
+// again and the write tried again. Every upload and removal is first put into a journal in the
 // data folder and leaves it only when the server confirmed it; whatever is
 // left is sent again after a reconnect or a restart. Removals leave a
 // tombstone under deletedBills/<uid>/<bill id> (outside the node whose
@@ -97,7 +98,10 @@ public:
 
     using Done = std::function<void(const FirebaseError&)>;
     using SignInDone = std::function<void(const FirebaseUser&, const FirebaseError&)>;
-    using LookupDone = std::function<void(bool canSignInWithPassword)>;
+    // Whether the address can sign in with a password; nothing when the
+    // lookup cannot tell (it failed, or the project hides which addresses
+    // have accounts and answers no methods for any).
+    using LookupDone = std::function<void(std::optional<bool> canSignInWithPassword)>;
 
     FirebaseDataManager(const BWStoreEnvironment& env, const Setup& setup, QObject* parent = nullptr);
     ~FirebaseDataManager() override;
@@ -147,7 +151,9 @@ public:
     void replayPendingWrites();
     int pendingWriteCount() const;
 
-    // A node's value as it arrived: saved locally when strictly newer.
+    // A node's value as it arrived, merged with the local copy by
+    // BWBillMerge: the merge is saved locally when it differs from the local
+    // copy, and sent when it differs from the node.
     bool decideIfBillShouldBeSavedLocallyAndSave(const QVariantMap& nodeValue);
     // ModificationDateForFirebase, else SyncModificationDate, else the bill
     // file's date, else the distant past.
@@ -189,8 +195,9 @@ private:
     void scheduleRetry();
     QString billPath(const QString& uid, const QString& billID) const;
     QString tombstonePath(const QString& uid, const QString& billID) const;
-    // Seconds since 1970 as the database stores moments.
+    // Seconds since 1970 as the database stores moments, and back.
     static QDateTime momentOf(double seconds);
+    static double secondsOf(const QDateTime& moment);
     // The key of a tombstone that holds the moment of the deletion.
     static inline const QString DeletedAtKey = QStringLiteral("DeletedAt");
 
@@ -205,8 +212,10 @@ private:
     bool saveBillLocally(const QVariantMap& bill, bool isExistingBill);
     bool deleteBillLocally(const QVariantMap& nodeValue);
     bool isListedLocally(const QString& billID) const;
-    // The stored bill and the node differ in their moments only.
-    bool holdsNothingNew(const QString& billID, const QVariantMap& nodeValue) const;
+    // The bill file of a listed bill, as stored.
+    std::optional<QVariantMap> storedBill(const QString& billID) const;
+    // Journals and sends a merge that holds what the server's copy lacks.
+    void sendMerged(const QString& billID, const QVariantMap& bill);
 
     BWStoreEnvironment m_env;
     Setup m_setup;

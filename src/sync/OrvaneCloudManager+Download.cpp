@@ -12,8 +12,7 @@
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
-#include "sync/BWPaymentListMerge.h"
-#include "sync/BWSyncedPayments.h"
+#include "store/BWBillMerge.h"
 
 namespace {
 
@@ -29,12 +28,6 @@ QStringList validIDs(const QStringList& ids)
             Log::line(QStringLiteral("Ignoring the id %1 from iCloud").arg(id));
     }
     return valid;
-}
-
-// The synced part of a bill, for telling whether a download changes anything.
-QVariantMap syncedFields(const QVariantMap& bill, const QDateTime& date)
-{
-    return OrvaneCloudManager::convertBill(bill, date, CloudRecord()).fields;
 }
 
 }  // namespace
@@ -91,47 +84,28 @@ bool OrvaneCloudManager::saveRecordLocally(const CloudRecord& record, bool notif
     }
 
     const std::optional<QVariantMap> local = storedBill(billID);
-    const QDateTime localDate = localDateOf(billID, local.value_or(QVariantMap()));
-    const QDateTime cloudDate = cloudModificationDateForBillRecord(record);
-    QVariantMap bill = convertRecordintoBill(record, dataFolder());
-    BWSyncedPayments synced(dataFolder());
+    QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
+    QVariantMap bill = cloudBill;
     if (local) {
-        const QVariantList localPayments = local->value(BillKeys::PaymentList).toList();
-        bill.insert(BillKeys::PaymentList, BWPaymentListMerge::keepLocalDetails(
-                                               bill.value(BillKeys::PaymentList).toList(), localPayments));
-        const bool cloudWins = shouldSaveRecordLocally(localDate, cloudDate);
-        const QVariantMap& winner = cloudWins ? bill : *local;
-        const QVariantMap& other = cloudWins ? *local : bill;
-        const QVariantList payments = BWPaymentListMerge::mergedPayments(
-            winner.value(BillKeys::PaymentList).toList(), other.value(BillKeys::PaymentList).toList(),
-            synced.inStep(billID));
-        if (const std::optional<QVariantMap> merged = BWPaymentListMerge::withPayments(winner, payments)) {
-            // Each copy holds payments the other lacks: the merge is newer
-            // than either and goes back up once it is stored here.
-            Log::line(QStringLiteral("Payments of both copies of %1 kept").arg(billID));
-            bill = *merged;
-            bill.insert(BillKeys::SyncModificationDate, std::max({now(), localDate, cloudDate}));
-            if (!writeDownloadedBill(bill))
-                return false;
+        cloudBill.insert(BillKeys::PaymentList, BWBillMerge::keepLocalDetails(
+                                                    cloudBill.value(BillKeys::PaymentList).toList(),
+                                                    local->value(BillKeys::PaymentList).toList()));
+        const BWBillMerge::Copy merged = BWBillMerge::merged({*local, localDateOf(billID, *local)},
+                                                             {cloudBill, cloudModificationDateForBillRecord(record)});
+        bill = merged.bill;
+        bill.insert(BillKeys::SyncModificationDate, merged.date);
+        // What only this device holds goes up, whether or not anything
+        // comes down.
+        if (!BWBillMerge::sameContent(bill, cloudBill))
             uploadBillToCloud(bill, billID);
-            if (notifyImmediately)
-                emit iCloudChangeReceived(billID);
-            return true;
-        }
-        if (!cloudWins) {
-            Log::line(QStringLiteral("Should not save locally."));
-            return false;
-        }
-        if (syncedFields(*local, cloudDate) == syncedFields(bill, cloudDate)) {
+        if (BWBillMerge::sameContent(bill, *local)) {
             Log::line(QStringLiteral("Bill %1 is the same here; not written again").arg(billID));
-            synced.remember(billID, localPayments);
             return false;
         }
     }
     Log::line(QStringLiteral("YES, save locally."));
     if (!writeDownloadedBill(bill))
         return false;
-    synced.remember(billID, bill.value(BillKeys::PaymentList).toList());
     if (notifyImmediately)
         emit iCloudChangeReceived(billID);
     return true;
@@ -228,9 +202,10 @@ void OrvaneCloudManager::queryAll(const QString& recordType, const QString& curs
     }
     QPointer<OrvaneCloudManager> self(this);
     db->queryRecords(recordType, cursor,
-                     [self, recordType, cursor, found, done, attempt](const CloudQueryBatch& batch,
-                                                                     const CloudError& error) mutable {
-                         if (!self)
+                     [self, recordType, cursor, found, done, attempt, generation = m_generation](
+                         const CloudQueryBatch& batch, const CloudError& error) mutable {
+                         // A pass that sync was switched off under ends here.
+                         if (!self || !self->isCurrent(generation))
                              return;
                          if (error.isError()) {
                              // The batch is asked for again; the ones read so far are kept.
@@ -240,8 +215,8 @@ void OrvaneCloudManager::queryAll(const QString& recordType, const QString& curs
                                  return;
                              }
                              QTimer::singleShot(*delay, self, [self, recordType, cursor, found, done, attempt,
-                                                               generation = self->m_retryGeneration] {
-                                 if (self && generation == self->m_retryGeneration)
+                                                               generation] {
+                                 if (self && self->isCurrent(generation))
                                      self->queryAll(recordType, cursor, found, done, attempt + 1);
                              });
                              return;
@@ -290,24 +265,16 @@ void OrvaneCloudManager::fullPassBillsDone(const QList<CloudRecord>& records, co
         uploadAllRecordsExcludingRecords({});
         return;
     }
+    // Each bill the cloud holds is merged with the copy here, and what the
+    // cloud lacks of it goes up; then the bills it has never seen.
     bool changed = indexesBroughtChanges;
     QSet<QString> billsInCloud;
-    QSet<QString> newerHere;
     for (const CloudRecord& record : records) {
-        const QString billID = record.fields.value(BillKeys::Bid).toString();
-        billsInCloud.insert(billID);
+        billsInCloud.insert(record.fields.value(BillKeys::Bid).toString());
         if (saveRecordLocally(record, false))
             changed = true;
-        else if (cloudModificationDateForBillRecord(record) < modificationDateForBillID(billID))
-            newerHere.insert(billID);
     }
-    // What the cloud lacks: bills it has never seen, and newer copies whose
-    // upload did not get through when they were written.
     uploadAllRecordsExcludingRecords(billsInCloud);
-    for (const QString& billID : newerHere) {
-        if (!isDeletedLocally(billID))
-            uploadBillToCloud({}, billID);
-    }
     if (changed) {
         emit iCloudChangeReceived(QString());
     } else {

@@ -11,9 +11,8 @@
 #include "platform/PropertyList.h"
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
-#include "sync/BWPaymentListMerge.h"
-#include "sync/BWSyncedPayments.h"
 
 namespace {
 
@@ -91,8 +90,8 @@ void OrvaneCloudManager::retryOrReport(const QString& recordName, int attempt, c
         endUpload(recordName);
         return;
     }
-    QTimer::singleShot(*delay, this, [this, retry, attempt, generation = m_retryGeneration] {
-        if (generation == m_retryGeneration)
+    QTimer::singleShot(*delay, this, [this, retry, attempt, generation = m_generation] {
+        if (isCurrent(generation))
             retry(attempt + 1);
     });
 }
@@ -118,8 +117,9 @@ void OrvaneCloudManager::uploadBillAttempt(const QString& billID, int attempt)
     }
     Log::line(QStringLiteral("Starting upload attempt"));
     QPointer<OrvaneCloudManager> self(this);
-    db->fetchRecord(billID, [self, billID, attempt](const std::optional<CloudRecord>& record, const CloudError& error) {
-        if (!self)
+    db->fetchRecord(billID, [self, billID, attempt, generation = m_generation](const std::optional<CloudRecord>& record,
+                                                                             const CloudError& error) {
+        if (!self || !self->isCurrent(generation))
             return;
         if (error.isError() && error.code != CloudError::NotFound) {
             // Not knowing the cloud's copy is no reason to overwrite it.
@@ -147,27 +147,25 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
     CloudRecord record;
     if (fetched) {
         record = *fetched;
-        const QDateTime cloudDate = cloudModificationDateForBillRecord(record);
-        const QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
-        const bool localWins = shouldSaveRecordToCloud(localDate, cloudDate);
-        const QVariantMap& winner = localWins ? *bill : cloudBill;
-        const QVariantMap& other = localWins ? cloudBill : *bill;
-        const QVariantList payments = BWPaymentListMerge::mergedPayments(
-            winner.value(BillKeys::PaymentList).toList(), other.value(BillKeys::PaymentList).toList(),
-            BWSyncedPayments(dataFolder()).inStep(billID));
-        if (const std::optional<QVariantMap> merged =
-                BWPaymentListMerge::withPayments(winner, payments)) {
-            // Each copy holds payments the other lacks: the merge is newer
-            // than either, and is kept here before it goes up.
-            localDate = std::max({now(), localDate, cloudDate});
-            bill = *merged;
-            bill->insert(BillKeys::SyncModificationDate, localDate);
+        QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
+        cloudBill.insert(BillKeys::PaymentList, BWBillMerge::keepLocalDetails(
+                                                    cloudBill.value(BillKeys::PaymentList).toList(),
+                                                    bill->value(BillKeys::PaymentList).toList()));
+        const BWBillMerge::Copy merged =
+            BWBillMerge::merged({*bill, localDate}, {cloudBill, cloudModificationDateForBillRecord(record)});
+        if (!BWBillMerge::sameContent(merged.bill, *bill)) {
+            // The cloud's copy brought something this one lacks: kept here
+            // before the merge goes up.
+            bill = merged.bill;
+            bill->insert(BillKeys::SyncModificationDate, merged.date);
             if (!writeDownloadedBill(*bill)) {
                 endUpload(billID);
                 return;
             }
             emit iCloudChangeReceived(billID);
-        } else if (!localWins) {
+        }
+        localDate = merged.date;
+        if (BWBillMerge::sameContent(merged.bill, cloudBill)) {
             Log::line(QStringLiteral("Record does not need to be uploaded to iCloud"));
             endUpload(billID);
             return;
@@ -180,8 +178,9 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
     record = convertBill(*bill, localDate, record);
 
     QPointer<OrvaneCloudManager> self(this);
-    database()->saveRecord(record, [self, billID, attempt, name = bill->value(BillKeys::Name).toString(),
-                                    payments = bill->value(BillKeys::PaymentList).toList()](
+    // Saved against the change tag it was merged with: a copy saved
+    // meanwhile by another device fails it, and the retry merges that too.
+    database()->saveRecord(record, [self, billID, attempt, name = bill->value(BillKeys::Name).toString()](
                                        const CloudRecord&, const CloudError& error) {
         if (!self)
             return;
@@ -194,7 +193,6 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
             });
             return;
         }
-        BWSyncedPayments(self->dataFolder()).remember(billID, payments);
         self->uploadSucceeded(billID, QStringLiteral("Bill Uploaded"));
     });
 }
@@ -220,9 +218,9 @@ void OrvaneCloudManager::uploadIndexAttempt(const QString& listName, int attempt
         return;
     }
     QPointer<OrvaneCloudManager> self(this);
-    db->fetchRecord(listName, [self, listName, attempt](const std::optional<CloudRecord>& record,
-                                                         const CloudError& error) {
-        if (!self)
+    db->fetchRecord(listName, [self, listName, attempt, generation = m_generation](
+                                  const std::optional<CloudRecord>& record, const CloudError& error) {
+        if (!self || !self->isCurrent(generation))
             return;
         if (error.isError() && error.code != CloudError::NotFound) {
             self->retryOrReport(listName, attempt, error, [self, listName](int next) {

@@ -10,6 +10,7 @@
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
@@ -36,7 +37,7 @@ const QStringList CopiedKeys = {BillKeys::Name,        BillKeys::Bid,        Bil
                                 BillKeys::TotalPaid,   BillKeys::RemindMe,   BillKeys::PaySite,
                                 BillKeys::ReminderDays, BillKeys::Balance,   BillKeys::Interest,
                                 BillKeys::Notes,       BillKeys::Tags,       BillKeys::Amount,
-                                BillKeys::PayType};
+                                BillKeys::PayType,     BWBillMerge::RemovedPaymentsKey};
 // Flags that travel as NO when the bill lacks them.
 const QStringList FlagKeys = {BillKeys::AmountVaries, BillKeys::IsArchived, BillKeys::IsIncome};
 // Keys of a bill read back from the fields of the same name.
@@ -69,6 +70,9 @@ OrvaneCloudManager::OrvaneCloudManager(CloudContainer& container, const BWStoreE
     , m_container(container)
     , m_env(env)
 {
+    // Databases that keep one version per device merge them as this engine does.
+    if (CloudDatabase* db = container.privateDatabase())
+        db->setRecordMerger(&OrvaneCloudManager::mergedRecords);
 }
 
 CloudDatabase* OrvaneCloudManager::database() const
@@ -107,10 +111,11 @@ void OrvaneCloudManager::turnCloudSyncOn()
 
 void OrvaneCloudManager::turnCloudSyncOff()
 {
-    // The callers stop calling and waiting retries are dropped, so nothing
-    // more goes out; the subscriptions on the server stay.
+    // The callers stop calling; a pass, uploads and retries under way stop
+    // at their next answer, so nothing more goes out. The subscriptions on
+    // the server stay.
     Log::line(QStringLiteral("Turning iCloud Off"));
-    ++m_retryGeneration;
+    ++m_generation;
     m_uploadsInFlight.clear();
 }
 
@@ -204,6 +209,46 @@ QStringList OrvaneCloudManager::bidsOf(const CloudRecord& record)
     for (const QVariant& element : record.fields.value(Fields::Bids).toList())
         ids.append(element.toString());
     return ids;
+}
+
+CloudRecord OrvaneCloudManager::mergedRecords(const CloudRecord& first, const CloudRecord& second)
+{
+    const bool secondIsNewer = second.modificationDate >= first.modificationDate;
+    if (first.recordType != BillRecordType || second.recordType != BillRecordType) {
+        // Id lists: every id of either.
+        CloudRecord merged = secondIsNewer ? second : first;
+        QStringList ids = bidsOf(first);
+        for (const QString& id : bidsOf(second)) {
+            if (!ids.contains(id))
+                ids.append(id);
+        }
+        merged.fields.insert(Fields::Bids, ids);
+        return merged;
+    }
+    const BWBillMerge::Copy merged =
+        BWBillMerge::merged({convertRecordintoBill(first, QString()), cloudModificationDateForBillRecord(first)},
+                            {convertRecordintoBill(second, QString()), cloudModificationDateForBillRecord(second)});
+    CloudRecord record = convertBill(merged.bill, merged.date, secondIsNewer ? second : first);
+    record.modificationDate = std::max(first.modificationDate, second.modificationDate);
+    // Receipts keep the names the devices gave them.
+    QHash<QString, QVariant> receipts;
+    for (const CloudRecord* source : {&first, &second}) {
+        const QVariantList dates = source->fields.value(Fields::PaymentListDates).toList();
+        const QVariantList amounts = source->fields.value(Fields::PaymentListAmounts).toList();
+        const QVariantList notes = source->fields.value(Fields::PaymentListNotes).toList();
+        const QVariantList attachments = source->fields.value(Fields::PaymentListAttachments).toList();
+        for (qsizetype i = 0; i < std::min({dates.size(), amounts.size(), notes.size(), attachments.size()}); ++i) {
+            const QVariantMap payment{{PaymentKeys::Date, dates.at(i)},
+                                      {PaymentKeys::Amount, amounts.at(i)},
+                                      {PaymentKeys::Note, notes.at(i)}};
+            receipts.insert(BWBillMerge::identityOf(payment), attachments.at(i));
+        }
+    }
+    QVariantList attachments;
+    for (const QVariant& payment : merged.bill.value(BillKeys::PaymentList).toList())
+        attachments.append(receipts.value(BWBillMerge::identityOf(payment), QString()));
+    record.fields.insert(Fields::PaymentListAttachments, attachments);
+    return record;
 }
 
 // ---- Conversions -------------------------------------------------------------

@@ -22,10 +22,10 @@
 // It uploads after every local write (the store calls it through the cloud
 // channels), downloads what another device changed (the shell hands it the
 // database's change signals) and runs a full pass when sync is switched on.
-// A bill copy wins by its modification date (a tie goes to whoever is
-// writing); id lists are merged as sets, and a deletion is never undone by an
-// older copy. When both copies of a bill gained payments the other lacks,
-// the winner keeps the loser's payments too.
+// Two copies of a bill are merged by BWBillMerge (fields of the later copy,
+// every payment either holds unless a device removed it), and the merge is
+// saved against the change tag of the copy it was merged with; id lists are
+// merged as sets, and a deletion is never undone by another copy.
 //
 // Everything runs on the thread that owns the engine (the GUI thread): the
 // database answers there, and retries are timers there. Whether sync is on is
@@ -84,8 +84,9 @@ public:
     void fetchAndUploadAllRecords();
     void downloadRecordFromCloud(const QString& recordName);
     void downloadIndexFromCloud(const QString& recordName);
-    // Writes a downloaded bill when the cloud copy is as new as the local
-    // one or newer; true when it wrote.
+    // Merges a downloaded bill with the local copy and writes the merge when
+    // it differs from the local copy; true when it wrote. What the cloud's
+    // copy lacks goes up.
     bool saveRecordLocally(const CloudRecord& record, bool notifyImmediately);
     // Merges a downloaded id list into the index; true when it wrote.
     bool mergeAndSaveIndexLocally(const QStringList& cloudIDs, const QString& listName, bool notifyImmediately);
@@ -106,6 +107,10 @@ public:
     static bool recordIsAnIndexFileWithRecordName(const QString& recordName);
     // The ids of an "Index" record.
     static QStringList bidsOf(const CloudRecord& record);
+    // One record of two versions written apart: bills by BWBillMerge, id
+    // lists as the union of their ids. Given to databases that keep a
+    // version per device.
+    static CloudRecord mergedRecords(const CloudRecord& first, const CloudRecord& second);
 
 signals:
     // A downloaded change was written here: the bill's id, or "" for lists
@@ -157,6 +162,9 @@ private:
     // `done` gets every record, or the error that outlasted the retries.
     void queryAll(const QString& recordType, const QString& cursor, QList<CloudRecord> found,
                   const std::function<void(const QList<CloudRecord>&, const CloudError&)>& done, int attempt = 1);
+    // Whether work begun in `generation` may go on: sync was not switched
+    // off since.
+    bool isCurrent(int generation) const { return generation == m_generation; }
     void fullPassIndexesDone(const QList<CloudRecord>& records, const CloudError& error);
     void fullPassBillsDone(const QList<CloudRecord>& records, const CloudError& error, bool indexesBroughtChanges);
 
@@ -166,7 +174,7 @@ private:
     // Records with an upload in flight, and whether another was asked for
     // meanwhile.
     QHash<QString, bool> m_uploadsInFlight;
-    // Bumped when sync is switched off: retries of an earlier generation
-    // are dropped when their time comes.
-    int m_retryGeneration = 0;
+    // Bumped when sync is switched off: passes, uploads and retries begun
+    // before stop at their next answer, so nothing more goes out.
+    int m_generation = 0;
 };

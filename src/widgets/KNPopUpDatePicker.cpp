@@ -1,6 +1,8 @@
 #include "KNPopUpDatePicker.h"
 
 #include "MAAttachedWindow.h"
+#include "LRCalendarView.h"
+#include "platform/DateTemplate.h"
 
 #include <QCalendarWidget>
 #include <QEvent>
@@ -15,6 +17,9 @@ const QString valueBinding = QStringLiteral("value");
 KNPopUpDatePicker::KNPopUpDatePicker(QWidget* parent)
     : QDateEdit(parent)
 {
+    // The form the lists write a day in, so that a date reads the same in
+    // the field as in the row it came from.
+    setDisplayFormat(DateTemplate::displayFormat(QStringLiteral("EEEMMMdyyyy")));
     connect(this, &QDateEdit::dateChanged, this, [this](const QDate& date) {
         if (m_graphicalPicker)
             m_graphicalPicker->setSelectedDate(date);
@@ -41,6 +46,8 @@ MAAttachedWindow* KNPopUpDatePicker::attachedWindow()
     auto* calendar = new QCalendarWidget;
     calendar->setGridVisible(false);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Its weeks run as the overview's month calendar's do.
+    calendar->setFirstDayOfWeek(LRCalendarView::FirstDayOfWeek);
     calendar->setSelectedDate(date());
     calendar->resize(calendar->sizeHint());
     connect(calendar, &QCalendarWidget::clicked, this, &KNPopUpDatePicker::graphicalDatePickerdDidChooseDate);

@@ -37,6 +37,9 @@ class LRCalendarView : public QWidget
 public:
     enum ViewMode { MonthlyView = 1, WeeklyView = 2 };
     static constexpr int cellCount = 42;
+    // Every week of this calendar starts on a Sunday; the date fields' pop-up
+    // calendars follow it, so both show the same weeks.
+    static constexpr Qt::DayOfWeek FirstDayOfWeek = Qt::Sunday;
 
     explicit LRCalendarView(const Clock& clock, QWidget* parent = nullptr);
 

@@ -105,6 +105,8 @@ public:
     void setSliceSelectedAtIndex(qsizetype index);
     void setSliceDeselectedAtIndex(qsizetype index);
     qsizetype selectedSliceIndex() const { return selectedSliceIndex_; }
+    // A slice chosen while another moved back waits for its turn.
+    bool isSelectionWaiting() const { return pendingSelection_.isActive(); }
 
     // The slices in drawing order of the data source.
     qsizetype sliceCount() const { return qsizetype(slices_.size()); }

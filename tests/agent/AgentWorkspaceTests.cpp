@@ -3,6 +3,7 @@
 
 #include <QDBusConnection>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -57,6 +58,22 @@ TEST(AgentWorkspace, OrvanesDesktopEntryHandlesTheLaunchURL)
     // %u hands the URL over as one argument.
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("^Exec=.* %u$"),
                                                  QRegularExpression::MultilineOption)));
+}
+
+// Docks and menus draw Orvane's own icon for both entries; the icon named
+// there is installed from the resources and is a picture Qt can read.
+TEST(AgentWorkspace, BothDesktopEntriesNameOrvanesIcon)
+{
+    for (const char* name : {"orvane.desktop", "OrvaneAgent.desktop"}) {
+        SCOPED_TRACE(name);
+        QFile entry(QStringLiteral(ORVANE_SOURCE_DIR "/resources/") + QLatin1String(name));
+        ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+        const QRegularExpression iconLine(QStringLiteral("^Icon=(.*)$"), QRegularExpression::MultilineOption);
+        const QString icon = iconLine.match(QString::fromUtf8(entry.readAll())).captured(1);
+        ASSERT_FALSE(icon.isEmpty());
+        const QImage picture(QStringLiteral(ORVANE_SOURCE_DIR "/resources/") + icon + QStringLiteral(".svg"));
+        EXPECT_FALSE(picture.isNull());
+    }
 }
 
 }  // namespace

@@ -138,7 +138,7 @@ int main(int argc, char** argv)
     else if (operation == "move")
         done = moveBackOrForth(box);
     else if (operation == "check")
-        done = dataFolderIsWhole(box) && noLeftoversAfterTidying(box) && dataFolderIsWhole(box);
+        done = dataFolderIsWhole(box) && noLeftoversAfterTidying(box);
     else
         return 2;
     return done ? 0 : 1;

@@ -68,6 +68,38 @@ TEST_F(DateTemplateTest, TheCLocaleWritesAsUsEnglish)
     EXPECT_EQ(DateTemplate::format(lateOn(2016, 3, 8), QStringLiteral("MMMdyyyy")), "Mar 8, 2016");
 }
 
+// A date field shows its date exactly as the lists write it.
+TEST_F(DateTemplateTest, DateFieldsWriteTheTemplateAsTheListsDo)
+{
+    const struct {
+        QLocale::Language language;
+        QLocale::Territory territory;
+        const char* fieldFormat;
+    } cases[] = {
+        {QLocale::English, QLocale::UnitedStates, "ddd, MMM d, yyyy"},
+        {QLocale::English, QLocale::UnitedKingdom, "ddd, d MMM yyyy"},
+        {QLocale::German, QLocale::Germany, "ddd, d. MMM yyyy"},
+        {QLocale::French, QLocale::France, "ddd d MMM yyyy"},
+    };
+    for (const auto& c : cases) {
+        useLocale(c.language, c.territory);
+        SCOPED_TRACE(QLocale().name().toStdString());
+        const QString format = DateTemplate::displayFormat(QStringLiteral("EEEMMMdyyyy"));
+        EXPECT_EQ(format, QLatin1String(c.fieldFormat));
+        const QDateTime day = lateOn(2026, 12, 31);
+        EXPECT_EQ(QLocale().toString(day.toLocalTime().date(), format),
+                  DateTemplate::format(day, QStringLiteral("EEEMMMdyyyy")));
+    }
+}
+
+TEST(DateTemplateFormats, QuotedTextAndUnshownFieldsOfAnIcuPattern)
+{
+    EXPECT_EQ(DateTemplate::qtFormatOfIcuPattern(QStringLiteral("EEEE d 'de' MMMM 'de' y")),
+              QStringLiteral("dddd d 'de' MMMM 'de' yyyy"));
+    EXPECT_EQ(DateTemplate::qtFormatOfIcuPattern(QStringLiteral("G y-MM-dd")), QStringLiteral("yyyy-MM-dd"));
+    EXPECT_EQ(DateTemplate::qtFormatOfIcuPattern(QStringLiteral("LLL d, yy")), QStringLiteral("MMM d, yy"));
+}
+
 TEST(IcuText, TextSurvivesTheTripThroughIcuWhole)
 {
     const QString text = QString::fromUtf8("Caf\u00e9 \U0001F4B8 bill");

@@ -105,24 +105,120 @@ TEST_F(FolderCloudTest, StrayFilesOfTheSyncServiceAreIgnored)
     ASSERT_FALSE(save(&first, billRecord(billName(1), "Rent")).error.isError());
     ASSERT_TRUE(QTest::qWaitFor([&] { return heard.size() == 1; }, 5000));
 
-    const QByteArray record = folder.read("records/" + billName(1) + ".plist");
+    const QString own = "records/" + billName(1) + "/" + FirstDevice + ".plist";
+    const QByteArray record = folder.read(own);
+    ASSERT_FALSE(record.isEmpty());
+    // Files under names no device, record or conflict copy has.
     folder.write("records/" + billName(1) + ".sync-conflict-20261109-1.plist", record);
-    const auto entry = [](const QString& name, qlonglong sequence) {
-        return QVariantMap{{"Sequence", sequence}, {"RecordName", name}, {"RecordType", "Bill"}, {"Reason", 1}};
-    };
-    // A journal under a name that is no device id, and entries naming no
-    // record a file may have.
-    PropertyList::write(folder.file("journal/evil.plist"),
-                        QVariantMap{{"Entries", QVariantList{entry(billName(3), 1)}}});
-    PropertyList::write(folder.file("journal/" + billName(0xD3) + ".plist"),
-                        QVariantMap{{"Entries", QVariantList{entry("../x", 1), entry("ArchivedBills", 2)}}});
-    second.readJournals();
-    QTest::qWait(200);
+    folder.write("records/" + billName(1) + "/evil.plist", record);
+    folder.write("records/ArchivedBills/" + FirstDevice + ".plist", record);
+    folder.write("records/evil/" + FirstDevice + ".plist", record);
+    second.readChanges();
+    // One more bill: once it is heard, the watch has read the stray files too.
+    ASSERT_FALSE(save(&first, billRecord(billName(2), "Power")).error.isError());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return heard.size() >= 2; }, 5000));
 
-    EXPECT_EQ(heard.size(), 1);
+    EXPECT_EQ(heard.size(), 2);
+    EXPECT_EQ(heard.last().recordName, billName(2));
     const auto [batch, error] = query(&second, "Bill", {});
     EXPECT_FALSE(error.isError());
-    EXPECT_EQ(batch.records.size(), 1);
+    EXPECT_EQ(batch.records.size(), 2);
+}
+
+// Merges as the sync engine does, in small: the "Notes" of both versions.
+CloudRecord notesOfBoth(const CloudRecord& first, const CloudRecord& second)
+{
+    CloudRecord merged = second;
+    QStringList notes = first.fields.value("Notes").toStringList() + second.fields.value("Notes").toStringList();
+    notes.sort();
+    notes.removeDuplicates();
+    merged.fields.insert("Notes", notes);
+    return merged;
+}
+
+TEST_F(FolderCloudTest, EachDeviceWritesOnlyItsOwnVersionAndReadsTheMergeOfAll)
+{
+    first.setRecordMerger(notesOfBoth);
+    second.setRecordMerger(notesOfBoth);
+    CloudRecord fromFirst = billRecord(billName(1), "Rent");
+    fromFirst.fields.insert("Notes", QStringList{"first"});
+    ASSERT_FALSE(save(&first, fromFirst).error.isError());
+    // The second device saves without having seen the first's version, as
+    // when the sync service had not brought it yet.
+    CloudRecord fromSecond = fromFirst;
+    fromSecond.fields.insert("Notes", QStringList{"second"});
+    const QString firstFile = "records/" + billName(1) + "/" + FirstDevice + ".plist";
+    const QByteArray firstVersion = folder.read(firstFile);
+    QFile::remove(folder.file(firstFile));
+    ASSERT_FALSE(save(&second, fromSecond).error.isError());
+    folder.write(firstFile, firstVersion);
+
+    EXPECT_EQ(QDir(folder.file("records/" + billName(1))).entryList(QDir::Files),
+              QStringList({FirstDevice + ".plist", SecondDevice + ".plist"}));
+    for (FolderCloudDatabase* device : {&first, &second})
+        EXPECT_EQ(fetch(device, billName(1)).first->fields.value("Notes").toStringList(),
+                  QStringList({"first", "second"}));
+}
+
+TEST_F(FolderCloudTest, ConflictCopiesAndTheEarlierLayoutAreMergedAndRemoved)
+{
+    first.setRecordMerger(notesOfBoth);
+    second.setRecordMerger(notesOfBoth);
+    QList<Change> heard;
+    QObject::connect(&second, &CloudDatabase::recordChanged, [&](const QString&, const QString& name, int reason) {
+        heard.append({name, reason});
+    });
+    ASSERT_FALSE(subscribe(&second, "bills", "Bill", AllReasons).isError());
+    const auto versionFile = [](const QString& note) {
+        return QVariantMap{{"RecordType", "Bill"},
+                           {"RecordName", billName(1)},
+                           {"ModificationDate", QDateTime(QDate(2026, 12, 9), QTime(10, 0), QTimeZone::utc())},
+                           {"ChangeTag", note},
+                           {"Fields", QVariantMap{{"Name", "Rent"}, {"Notes", QStringList{note}}}}};
+    };
+    const QString dir = "records/" + billName(1) + "/";
+    const QStringList leftovers = {
+        "records/" + billName(1) + ".plist",   // every device's one file before
+        "records/" + billName(1) + ".sync-conflict-20261209-101530-ABCDEF7.plist",
+        dir + FirstDevice + ".sync-conflict-20261209-101531-ABCDEF7.plist",
+        dir + FirstDevice + " (conflicted copy 2026-12-09 101532).plist",
+        dir + FirstDevice + " (Kim's conflicted copy 2026-12-09).plist",
+    };
+    QStringList expected = {"own"};
+    ASSERT_TRUE(QDir().mkpath(folder.file(dir)));
+    ASSERT_TRUE(PropertyList::write(folder.file(dir + FirstDevice + ".plist"), versionFile("own")));
+    for (const QString& leftover : leftovers) {
+        const QString note = QFileInfo(leftover).fileName();
+        ASSERT_TRUE(PropertyList::write(folder.file(leftover), versionFile(note)));
+        expected.append(note);
+    }
+    expected.sort();
+    const auto notes = [&] { return fetch(&second, billName(1)).first->fields.value("Notes").toStringList(); };
+    EXPECT_EQ(notes(), expected);
+
+    // Their arrival is a change, and this device takes them over.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !heard.isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(folder.file(leftovers.first())); }, 5000));
+    for (const QString& leftover : leftovers)
+        EXPECT_FALSE(QFileInfo::exists(folder.file(leftover))) << qPrintable(leftover);
+    // Taken over by whichever device read them first.
+    for (const QString& file : QDir(folder.file(dir)).entryList(QDir::Files))
+        EXPECT_TRUE(file == FirstDevice + ".plist" || file == SecondDevice + ".plist") << qPrintable(file);
+    EXPECT_EQ(notes(), expected);
+}
+
+TEST(FolderCloudConflictNames, EachServicesNamingIsRecognised)
+{
+    const struct { QString name; QString original; } cases[] = {
+        {"A.sync-conflict-20261209-101530-ABCDEF7.plist", "A.plist"},
+        {"A (conflicted copy 2026-12-09 101530).plist", "A.plist"},
+        {"A (Kim's conflicted copy 2026-12-09).plist", "A.plist"},
+        {"A.plist", ""},
+        {"A.sync-conflict-x.plist", ""},
+        {"A (copy).plist", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FolderCloudDatabase::conflictCopyOriginal(c.name), c.original) << qPrintable(c.name);
 }
 
 TEST_F(FolderCloudTest, DatesComeFromTheClock)

@@ -4,11 +4,10 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDeadlineTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -52,15 +51,13 @@ public:
         m_daemon.write("test-login");
         m_daemon.waitForBytesWritten(5000);
         m_daemon.closeWriteChannel();
-        const QDeadlineTimer deadline(10000);
-        while (!QDBusConnection::sessionBus().interface()->isServiceRegistered(SecretsBusName)) {
-            if (deadline.hasExpired() || m_daemon.state() == QProcess::NotRunning) {
-                m_whyNot = "gnome-keyring-daemon did not take the secret service's name: "
-                           + m_daemon.readAllStandardError().toStdString();
-                return;
-            }
-            QThread::msleep(50);
-        }
+        const auto nameTakenOrDaemonGone = [this] {
+            return QDBusConnection::sessionBus().interface()->isServiceRegistered(SecretsBusName)
+                   || m_daemon.state() == QProcess::NotRunning;
+        };
+        if (!QTest::qWaitFor(nameTakenOrDaemonGone, 10000) || m_daemon.state() == QProcess::NotRunning)
+            m_whyNot = "gnome-keyring-daemon did not take the secret service's name: "
+                       + m_daemon.readAllStandardError().toStdString();
     }
 
     ~KeyringDaemon()

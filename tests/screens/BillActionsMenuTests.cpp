@@ -194,7 +194,7 @@ TEST_F(BillPageTest, AnArchivedBillOffersNoPaymentCommandAnywhere)
              page->logPaymentButtonDetail(), page->logPartialPopUp(), page->skipButton(), page->payNowButton()})
         EXPECT_FALSE(control->isEnabled()) << control->metaObject()->className();
 
-    overview->setConfirmation([](QWidget*, const QString&, const QString&) { return true; });
+    overview->setConfirmation([](QWidget*, const QString&, const QString&, const QString&) { return true; });
     EXPECT_FALSE(overview->skipFromActionsButtonMenu());
     EXPECT_FALSE(page->skipPayment());
     EXPECT_EQ(storedFile(billID), before);
@@ -218,11 +218,16 @@ TEST_F(BillPageTest, SkippingFromTheOverviewKeepsTheSkippedBillSelected)
     clickRow(rowOf(QStringLiteral("Rent")));
     const QDateTime due = storedFile(rent).value(BillKeys::DueDate).toDateTime();
 
-    overview->setConfirmation([](QWidget*, const QString&, const QString&) { return false; });
+    QString askedAbout;
+    overview->setConfirmation([&askedAbout](QWidget*, const QString&, const QString& subject, const QString&) {
+        askedAbout = subject;
+        return false;
+    });
     EXPECT_FALSE(overview->skipFromActionsButtonMenu());
+    EXPECT_EQ(askedAbout, QStringLiteral("Rent"));
     EXPECT_EQ(storedFile(rent).value(BillKeys::DueDate).toDateTime(), due);
 
-    overview->setConfirmation([](QWidget*, const QString&, const QString&) { return true; });
+    overview->setConfirmation([](QWidget*, const QString&, const QString&, const QString&) { return true; });
     EXPECT_TRUE(overview->skipFromActionsButtonMenu());
     EXPECT_EQ(storedFile(rent).value(BillKeys::DueDate).toDateTime(), due.toLocalTime().addMonths(1).toUTC());
     EXPECT_TRUE(storedFile(rent).value(BillKeys::PaymentList).toList().isEmpty());

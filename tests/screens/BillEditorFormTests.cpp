@@ -249,10 +249,12 @@ TEST_F(BillEditorTest, EditingHidesTheBillPageControlsAndOpensIncomeInItsOwnForm
     EXPECT_TRUE(previous.isHidden());
     EXPECT_FALSE(search.isEnabled());
     EXPECT_EQ(editor->shownPage(), BWBillEditorController::Page::BillForm);
+    EXPECT_EQ(editor->incomeNameField()->window()->windowTitle(), QStringLiteral("Bill Editor"));
 
     edit(store(bill(QStringLiteral("Salary"), inDays(3), {{BillKeys::IsIncome, true}})));
     EXPECT_EQ(editor->shownPage(), BWBillEditorController::Page::IncomeForm);
     EXPECT_EQ(editor->incomeNameField()->text(), QStringLiteral("Salary"));
+    EXPECT_EQ(editor->incomeNameField()->window()->windowTitle(), QStringLiteral("Income Editor"));
 }
 
 TEST_F(BillEditorTest, DeleteAsksThenMovesTheItemToTheDeletedList)

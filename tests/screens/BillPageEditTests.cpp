@@ -1,11 +1,14 @@
 #include "BillPageTestFixture.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <functional>
+
+#include <algorithm>
 
 #include "platform/PropertyList.h"
 #include "store/BWBill.h"
@@ -51,6 +54,10 @@ TEST_F(BillPageEditTest, SkippingMovesTheDueDateOnAndRecordsNothing)
     const QVariantMap before = storedFile(billID);
     QSignalSpy changes(page.get(), &BWBillDetailViewController::billChanged);
     page->showSkipPaymentPopover(nullptr);
+    // The question names the bill it skips.
+    const QList<QLabel*> texts = page->skipPaymentPopover()->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                            [](const QLabel* text) { return text->text().contains(QStringLiteral("\u201CRent\u201D")); }));
     ASSERT_TRUE(page->skipPayment());
     const QVariantMap after = storedFile(billID);
     EXPECT_EQ(after.value(BillKeys::DueDate).toDateTime(),
@@ -202,7 +209,11 @@ TEST_F(BillPageEditTest, ReceiptsAreCopiedOnceAndAFailedCopyKeepsTheOldOne)
 
     chosenReceipt = chosen;
     page->editClickedPayment(0);
+    // It opens on the amount, its date's calendar closed.
+    EXPECT_EQ(page->paymentEditorPopover()->focusWidget(), page->revAmtPaid());
+    EXPECT_FALSE(page->removeReceiptButton()->isEnabled());
     page->attachReceipt();
+    EXPECT_TRUE(page->removeReceiptButton()->isEnabled());
     ASSERT_TRUE(page->saveClickedPayment());
     const QString copy = storedFile(billID).value(BillKeys::PaymentList).toList().first().toMap()
                              .value(PaymentKeys::Receipt).toString();
@@ -226,10 +237,12 @@ TEST_F(BillPageEditTest, ReceiptsAreCopiedOnceAndAFailedCopyKeepsTheOldOne)
               copy);
     EXPECT_EQ(warnings.size(), 1);
 
-    // Removing the receipt removes its copy too.
+    // Removing the receipt removes its copy too; then there is none left to remove.
     show(billID);
     page->editClickedPayment(0);
+    EXPECT_TRUE(page->removeReceiptButton()->isEnabled());
     page->removeReceipt();
+    EXPECT_FALSE(page->removeReceiptButton()->isEnabled());
     ASSERT_TRUE(page->saveClickedPayment());
     EXPECT_TRUE(storedFile(billID).value(BillKeys::PaymentList).toList().first().toMap()
                     .value(PaymentKeys::Receipt).toString().isEmpty());

@@ -77,8 +77,9 @@ TEST_F(BillPageTest, TheHeaderSaysWhyTheDateMovedOrThatTheBillIsArchived)
         record.insert(BillKeys::IsArchived, notice.archived);
         page->loadBillWithDictionary(record);
         EXPECT_EQ(page->weekendAdjustmentNotice()->isHidden(), notice.notice.isEmpty());
-        if (!notice.notice.isEmpty())
+        if (!notice.notice.isEmpty()) {
             EXPECT_EQ(page->weekendAdjustmentNotice()->text(), notice.notice);
+        }
     }
 }
 
@@ -182,6 +183,36 @@ TEST_F(BillPageTest, TheStatisticsPositionStaysBetweenOneAndFour)
     EXPECT_EQ(page->statsScrollView()->horizontalScrollBar()->value(), 520);
     show(storeBill(QStringLiteral("Salary"), 3, {{BillKeys::IsIncome, true}}));
     EXPECT_EQ(page->statsScrollView()->horizontalScrollBar()->value(), 260);
+}
+
+// However wide the strip, no box is cut by its edge: it shows the boxes that
+// fit whole, and the arrows matter only while some are out of sight.
+TEST_F(BillPageTest, TheStatisticsStripShowsWholeBoxesOnly)
+{
+    const struct {
+        bool income;
+        int stripWidth;
+        int viewportWidth;
+        int wholeBoxes;
+        bool arrows;
+    } cases[] = {
+        {false, 300, 276, 1, true},    {false, 700, 536, 2, true}, {false, 900, 796, 3, true},
+        {false, 1200, 1059, 4, false}, {true, 300, 276, 1, true},  {true, 700, 539, 2, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stripWidth);
+        show(storeBill(c.income ? QStringLiteral("Salary") : QStringLiteral("Rent"), 3,
+                       {{BillKeys::IsIncome, c.income}}));
+        page->statsScrollView()->parentWidget()->resize(c.stripWidth, 220);
+        page->fitStatisticsToWholeBoxes();
+        EXPECT_EQ(page->statsScrollView()->width(), c.viewportWidth);
+        const QList<QWidget*> boxes = page->shownStatBoxes();
+        EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(),
+                                [this](QWidget* box) { return box->isVisibleTo(page->statsScrollView()); }),
+                  c.wholeBoxes);
+        for (QPushButton* arrow : page->statisticsView()->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+            EXPECT_EQ(arrow->isEnabled(), c.arrows);
+    }
 }
 
 TEST_F(BillPageTest, OnlyWebPagesOpenAsPaySites)

@@ -37,6 +37,11 @@ TEST_F(OverviewTest, EmptyDataFolderListsNothing)
 
     EXPECT_TRUE(overview->dataSource().isEmpty());
     EXPECT_EQ(overview->tableModel()->rowCount(), 0);
+    // A new user learns where the first bill comes from; with one stored,
+    // the bar asks for a selection.
+    EXPECT_TRUE(overview->actionText()->text().contains(QStringLiteral("\u201C+ New Bill\u201D")));
+    storeBill(QStringLiteral("Rent"), 1);
+    overview->loadOverview();
     EXPECT_EQ(overview->actionText()->text(), QStringLiteral("Select a bill to view available actions."));
 }
 

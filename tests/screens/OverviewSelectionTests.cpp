@@ -3,6 +3,7 @@
 
 #include <QSignalSpy>
 
+#include "store/BWDefaultsKeys.h"
 #include "widgets/BGHUDBox.h"
 #include "widgets/LRCalendarView.h"
 
@@ -67,6 +68,25 @@ TEST_F(OverviewTest, FilteringAwayTheSelectionResetsTheBottomBar)
 }
 
 // ---- Bottom bar --------------------------------------------------------------------
+
+// The bar offers a partial payment once: on the alternate button when that
+// is what it repeats, else on its own button.
+TEST_F(OverviewTest, ThePartialPaymentIsOfferedOnceInTheBottomBar)
+{
+    storeBill(QStringLiteral("Rent"), 1);
+    const struct {
+        qlonglong setting;
+        bool ownButtonShown;
+    } cases[] = {{2, false}, {3, true}};  // alternate: "Log Partial", "Skip Payment"
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.setting);
+        defaults.setInteger(BWDefaultsKeys::BWSecondaryActionSetting, c.setting);
+        overview->loadOverview();
+        clickRow(0);
+        EXPECT_EQ(overview->actionsAlternateButton()->text() == QStringLiteral("Log Partial"), !c.ownButtonShown);
+        EXPECT_EQ(overview->overviewButtonPartial()->isHidden(), !c.ownButtonShown);
+    }
+}
 
 TEST_F(OverviewTest, OneSelectedBillShowsItsActions)
 {

@@ -201,8 +201,12 @@ TEST_F(OverviewTest, ColumnWidthsOutliveTheOverview)
 {
     overview->loadOverview();
     const int average = overview->tableModel()->columnOf(QStringLiteral("Average"));
-    overview->billTable()->horizontalHeader()->resizeSection(average, 173);
-    QTest::qWait(700);
+    QHeaderView* header = overview->billTable()->horizontalHeader();
+    header->resizeSection(average, 173);
+    // The layout is saved a moment after the last change.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return defaults.objectForKey(BWDefaultsKeys::BWBillTableColumns).toByteArray() == header->saveState(); },
+        10000));
 
     BWOverviewController another(env);
     another.loadOverview();

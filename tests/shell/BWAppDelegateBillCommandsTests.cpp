@@ -391,8 +391,7 @@ TEST_F(BillCommandsTest, SkipFromTheOverviewOpensTheBillAndThenItsSkipPopover)
     EXPECT_EQ(delegate.visibleView(), QStringLiteral("bill"));
     EXPECT_EQ(billPage.currentBillID(), power);
     EXPECT_FALSE(billPage.skipPaymentPopover()->isVisible());
-    QTest::qWait(300);
-    EXPECT_TRUE(billPage.skipPaymentPopover()->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return billPage.skipPaymentPopover()->isVisible(); }, 10000));
 }
 
 TEST_F(BillCommandsTest, SkipNeedsOneBillThatIsNotIncome)

@@ -8,6 +8,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QSignalSpy>
 
 using namespace BWDefaultsKeys;
 
@@ -18,8 +19,8 @@ class BWAppDelegateCloudSyncTest : public MainWindowTest
 protected:
     BWAppDelegateCloudSyncTest() { delegate.setCloudSync({&cloud, &engine, nullptr, nullptr}); }
 
-    // Lets queued answers of the cloud arrive.
-    static void answer() { QTest::qWait(20); }
+    // Lets the cloud's answers arrive, and those to the calls they lead to.
+    void answer() { ASSERT_TRUE(QTest::qWaitFor([this] { return cloud.answeredAll(); }, 10000)); }
     bool syncButtonShown() { return !delegate.syncControls()->manualSyncButton()->isHidden(); }
     bool editLineShown() { return !delegate.syncControls()->editLine()->isHidden(); }
     QStringList databaseCalls() const { return cloud.database.calls; }
@@ -45,8 +46,8 @@ TEST_F(BWAppDelegateCloudSyncTest, SwitchFollowsTheAccountStatus)
         bool staysOn;
         bool syncStarted;
     };
-    // Only "no account" turns the user's choice off; an account that cannot
-    // be reached now leaves it as it is.
+    // Only "no account" turns the user's choice off, and says why; an
+    // account that cannot be reached now leaves it as it is.
     const Case cases[] = {
         {CloudContainer::Available, true, true},
         {CloudContainer::NoAccount, false, false},
@@ -58,11 +59,16 @@ TEST_F(BWAppDelegateCloudSyncTest, SwitchFollowsTheAccountStatus)
         SCOPED_TRACE(int(c.status));
         cloud.status = c.status;
         cloud.database.calls.clear();
+        QSignalSpy switchedOff(&delegate, &BWAppDelegate::cloudSyncSwitchedOff);
         // As the preferences' check box does.
         ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, true));
         delegate.preferenceDidChange(iCloudSyncEnabled2);
         answer();
         EXPECT_EQ(defaults.boolForKey(iCloudSyncEnabled2), c.staysOn);
+        ASSERT_EQ(switchedOff.count(), c.staysOn ? 0 : 1);
+        if (!c.staysOn)
+            EXPECT_EQ(switchedOff.first().first().toString(),
+                      "No shared folder is in use: choose one below, then start Orvane again.");
         EXPECT_EQ(syncButtonShown(), c.staysOn);
         EXPECT_EQ(editLineShown(), !c.staysOn);
         EXPECT_EQ(databaseCalls().contains("query Index"), c.syncStarted);
@@ -171,4 +177,30 @@ TEST_F(BWAppDelegateCloudSyncTest, FailedSyncIsShownAndStopsProgress)
     emit engine.syncFailed(QStringLiteral("Bill"), QStringLiteral("The network is down"));
     EXPECT_TRUE(delegate.syncControls()->syncProgressIndicator()->isHidden());
     EXPECT_EQ(delegate.syncControls()->lastSyncedText()->text(), "Sync failed: The network is down");
+}
+
+TEST_F(BWAppDelegateCloudSyncTest, ChangesAreCheckedForWithoutTheSyncButton)
+{
+    // The shared folder is not mounted yet at start-up.
+    cloud.status = CloudContainer::TemporarilyUnavailable;
+    startUpWithSyncOn();
+    EXPECT_TRUE(databaseCalls().isEmpty());
+    const auto checks = [&] { return databaseCalls().filter("query Index").size(); };
+
+    // It comes: the next check subscribes and runs a full pass.
+    cloud.status = CloudContainer::Available;
+    delegate.checkForNewiCloudChanges();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return checks() == 1; }, 5000));
+    EXPECT_TRUE(databaseCalls().contains("subscribe " + OrvaneCloudManager::BillSubscriptionID));
+    // Waking the computer looks again.
+    delegate.receiveWakeNote();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return databaseCalls().filter("query Bill").size() == 2; }, 5000));
+
+    // Nothing is looked for while sync is off.
+    ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, false));
+    cloud.database.calls.clear();
+    delegate.checkForNewiCloudChanges();
+    delegate.receiveWakeNote();
+    answer();
+    EXPECT_TRUE(databaseCalls().isEmpty());
 }

@@ -66,8 +66,8 @@ TEST_F(MainWindowLayoutTest, TheListTakesTheKeyboardFirst)
     QMainWindow* window = delegate.customWindowController()->window();
     window->show();
     window->activateWindow();
-    QTest::qWait(20);
-    EXPECT_TRUE(overview.list()->hasFocus() || window->focusWidget() == overview.list());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return overview.list()->hasFocus() || window->focusWidget() == overview.list(); }, 10000));
 }
 
 TEST_F(MainWindowLayoutTest, PanesFollowTheWindowWhenItIsResized)
@@ -83,7 +83,7 @@ TEST_F(MainWindowLayoutTest, PanesFollowTheWindowWhenItIsResized)
     EXPECT_EQ(overview.list()->height(), area.height());
     EXPECT_EQ(billPage.billHeader()->width(), area.width());
     EXPECT_GT(billPage.graphResizingCount, 0);
-    QTest::qWait(BWWindowController::liveResizeEndDelayMs + 150);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return billPage.graphHeightCount > 0; }, 10000));
     EXPECT_EQ(billPage.graphHeightCount, 1);
 }
 

@@ -357,7 +357,7 @@ TEST_F(NavigationTest, NewItemsOpenOnTheOverview)
     delegate.createNewSavingsGoalFromMenu();
     EXPECT_EQ(delegate.visibleView(), QStringLiteral("overview"));
     EXPECT_EQ(editor.requests.size(), 1u);   // waits for the overview to slide in
-    QTest::qWait(650);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return editor.requests.size() >= 2u; }, 10000));
     ASSERT_EQ(editor.requests.size(), 2u);
     EXPECT_EQ(editor.requests.back().kind, QStringLiteral("savings goal"));
 }

@@ -117,8 +117,9 @@ TEST_F(BWEmailManagerTest, OnlyMessagesWithinFifteenDaysArePosted)
         const bool sent = sendOrSave(queuedMessage(QStringLiteral("Rent"), c.alarmMinutes));
         EXPECT_EQ(sent, c.posted);
         EXPECT_EQ(service.bodies().size(), postsBefore + (c.posted ? 1 : 0));
-        if (c.posted)
+        if (c.posted) {
             EXPECT_EQ(fieldsOfPost(int(postsBefore)).last().second, c.offset);
+        }
         EXPECT_EQ(manager.getPendingMessages().contains(QStringLiteral("Rent")), !c.posted);
     }
 }

@@ -36,10 +36,11 @@ TEST(BWFirebaseCloudAccountTest, WithoutSettingsNothingWorksAndTheUserIsToldWhy)
 
     QString error;
     bool answered = false;
-    account.signIn(QStringLiteral("sam@example.com"), QStringLiteral("hunter22"), [&](const QString& message) {
-        error = message;
-        answered = true;
-    });
+    account.signIn(QStringLiteral("sam@example.com"), QStringLiteral("hunter22"),
+                   [&](const QString& message, bool wrongPasswordOrNoAccount) {
+                       error = message;
+                       answered = !wrongPasswordOrNoAccount;
+                   });
     EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }));
     EXPECT_EQ(error, QStringLiteral("Orvane Cloud is not set up on this computer."));
 }

@@ -200,7 +200,7 @@ TEST_F(BWMainScreensTest, GoingAwayTakesTheScreensBackFromTheDelegate)
     delegate.updateSearchFieldVisibility();
 }
 
-TEST_F(BWMainScreensTest, EveryAmountFieldSharesOneCurrencyFormatter)
+TEST_F(BWMainScreensTest, EveryAmountFieldSharesOneCurrencyFormatterAndFitsAHouseholdsAmounts)
 {
     startUp();
     BWBillEditorController& editor = screens->billEditor();
@@ -208,6 +208,16 @@ TEST_F(BWMainScreensTest, EveryAmountFieldSharesOneCurrencyFormatter)
     ASSERT_NE(shared, nullptr);
     for (QLineEdit* field : editor.amountFields())
         EXPECT_EQ(BWAmountField::formatterOf(field), shared);
+
+    // Each amount field of the editor, once laid out, shows a seven-digit amount whole.
+    click(overview().overviewNewBillButton());
+    ASSERT_TRUE(editor.isShown());
+    for (QLineEdit* field : {editor.amountDueField(), editor.balanceField()}) {
+        BWAmountField::setAmount(field, 1234567.89);
+        const int needed = field->fontMetrics().horizontalAdvance(field->text());
+        EXPECT_GE(field->width(), needed + field->textMargins().left() + field->textMargins().right());
+        EXPECT_GE(field->width(), BWAmountField::widthForAmounts(*field, *shared));
+    }
 }
 
 // The road a new user takes: the overview's button, the form, Save, and the
@@ -524,8 +534,9 @@ TEST_P(PaymentReloadTest, TheOverviewReloadsOnceAndShowsThePayment)
     EXPECT_EQ(paymentsOf(paid), 1);
     EXPECT_EQ(loads.count(), 1);
     for (const QVariant& shown : overview().dataSource()) {
-        if (shown.toMap().value(BillKeys::Bid) == paid)
+        if (shown.toMap().value(BillKeys::Bid) == paid) {
             EXPECT_EQ(shown.toMap().value(BillKeys::PaymentList).toList().size(), 1);
+        }
     }
 }
 

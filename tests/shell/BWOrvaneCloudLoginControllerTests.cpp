@@ -46,7 +46,7 @@ struct PopoverRun
     }
 
     // Types the address, presses Return and has the lookup answered.
-    void lookUp(const QString& typed, bool canSignIn)
+    void lookUp(const QString& typed, std::optional<bool> canSignIn)
     {
         QTest::keyClicks(popover.emailAddressField(), typed);
         QTest::keyClick(popover.emailAddressField(), Qt::Key_Return);
@@ -61,7 +61,7 @@ struct PopoverRun
     }
 
     // Opens the popover and enters `email`; the lookup answers `canSignIn`.
-    void reachPasswordStep(const QString& email, bool canSignIn)
+    void reachPasswordStep(const QString& email, std::optional<bool> canSignIn)
     {
         popover.openOrvaneCloudScreen();
         popover.emailAddressField()->setText(email);
@@ -83,7 +83,7 @@ TEST_F(CloudLoginTest, LookupAnswerDecidesTheNextStep)
     struct Case
     {
         const char* name;
-        bool canSignIn;
+        std::optional<bool> canSignIn;
         bool afterAlreadyHaveAccount;
         QStringList shown;
         QStringList alerts;
@@ -92,6 +92,9 @@ TEST_F(CloudLoginTest, LookupAnswerDecidesTheNextStep)
         {"account found", true, false, {"password", "signIn", "forgot"}, {}},
         {"new address", false, false, {"password", "signUp", "already"}, {}},
         {"new address, sign-up refused", false, true, {"next"}, {"Account Not Found"}},
+        // A project that hides which addresses have accounts: a sign-in tells.
+        {"lookup cannot tell", std::nullopt, false, {"password", "signIn", "forgot"}, {}},
+        {"lookup cannot tell, sign-up refused", std::nullopt, true, {"password", "signIn", "forgot"}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -107,6 +110,44 @@ TEST_F(CloudLoginTest, LookupAnswerDecidesTheNextStep)
 
         EXPECT_EQ(shownControls(popover), c.shown);
         EXPECT_EQ(user.alerts, c.alerts);
+    }
+}
+
+TEST_F(CloudLoginTest, ARefusedSignInOffersANewAccountAndAResetMail)
+{
+    struct Case
+    {
+        const char* name;
+        bool afterAlreadyHaveAccount;
+        QStringList offered;
+        QString then;   // the request the offered step sends
+    };
+    const Case cases[] = {
+        {"new accounts allowed", false, {"password", "signIn", "signUp", "forgot", "error"},
+         "createUser sam@example.com hunter22"},
+        {"after already having an account", true, {"password", "signIn", "forgot", "error"}, "reset sam@example.com"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PopoverRun run;
+        auto& [account, user, popover] = run;
+        popover.openOrvaneCloudScreen();
+        if (c.afterAlreadyHaveAccount)
+            popover.alreadyHaveAccount();
+        run.lookUp(Address, std::nullopt);
+        run.typePasswordAndReturn(QStringLiteral("hunter22"));
+        EXPECT_EQ(account.requests.last(), QStringLiteral("signIn sam@example.com hunter22"));
+        account.refuseCredentials();
+
+        EXPECT_EQ(shownControls(popover), c.offered);
+        EXPECT_EQ(user.alerts, QStringList{QStringLiteral("Sign In Failed")});
+        EXPECT_TRUE(popover.errorField()->text().startsWith(QStringLiteral("The password is wrong, or this address")));
+        // Return tries the sign-in again; the offered steps are a click away.
+        QTest::keyClick(popover.passwordField(), Qt::Key_Return);
+        EXPECT_EQ(account.requests.last(), QStringLiteral("signIn sam@example.com hunter22"));
+        account.refuseCredentials();
+        (c.afterAlreadyHaveAccount ? popover.forgotPasswordButton() : popover.signUpButton())->click();
+        EXPECT_EQ(account.requests.last(), c.then);
     }
 }
 

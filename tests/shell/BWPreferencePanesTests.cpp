@@ -167,6 +167,28 @@ TEST_F(BWPreferencePanesTest, OpeningTheWindowShowsSettingsChangedElsewhere)
 
 }  // namespace
 
+TEST_F(BWPreferencePanesTest, TheSyncSwitchShowsTheStoredSettingAndWhyItWentOff)
+{
+    auto* sync =
+        control<QCheckBox>(MGPreferencePanel::Sync, QStringLiteral("Keep my bills in step on all my computers"));
+    ASSERT_NE(sync, nullptr);
+    sync->click();
+    EXPECT_TRUE(defaults.boolForKey(iCloudSyncEnabled2));
+
+    // The shell finds no shared folder and stores the switch off again.
+    ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, false));
+    const QString why = QStringLiteral("No shared folder is in use: choose one below, then start Orvane again.");
+    panes->showCloudSyncSwitchedOff(why);
+    EXPECT_FALSE(sync->isChecked());
+    QLabel* reason = control<QLabel>(MGPreferencePanel::Sync, why);
+    ASSERT_NE(reason, nullptr);
+    EXPECT_FALSE(reason->isHidden());
+
+    sync->click();   // trying again clears the old reason
+    EXPECT_TRUE(reason->isHidden());
+    EXPECT_TRUE(defaults.boolForKey(iCloudSyncEnabled2));
+}
+
 TEST_F(BWPreferencePanesTest, SharedSyncFolderIsChosenOnTheSyncPane)
 {
     QSignalSpy changes(panes.get(), &BWPreferencePanes::settingChanged);

@@ -30,7 +30,11 @@ public slots:
     }
     void windowDidResize(QWidget*) { calls.append(QStringLiteral("windowDidResize")); }
     void windowDidEndLiveResize(QWidget*) { calls.append(QStringLiteral("windowDidEndLiveResize")); }
-    bool windowShouldZoom(QWidget*, const QRect&) { return zoomAnswer; }
+    bool windowShouldZoom(QWidget*, const QRect&)
+    {
+        calls.append(QStringLiteral("windowShouldZoom"));
+        return zoomAnswer;
+    }
 
 private:
     void note(const char* call, QObject* sender)
@@ -130,13 +134,14 @@ TEST_F(BWWindowControllerTest, WithoutADelegateTheBarDoesNothing)
 TEST_F(BWWindowControllerTest, ResizingTellsTheDelegateAndThenThatTheResizeEnded)
 {
     controller.window()->show();
-    QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(controller.window()));
     delegate.calls.clear();
     controller.window()->resize(900, 600);
     QCoreApplication::processEvents();
     EXPECT_TRUE(delegate.calls.contains(QStringLiteral("windowDidResize")));
     EXPECT_FALSE(delegate.calls.contains(QStringLiteral("windowDidEndLiveResize")));
-    QTest::qWait(BWWindowController::liveResizeEndDelayMs + 150);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return delegate.calls.contains(QStringLiteral("windowDidEndLiveResize")); },
+                                10000));
     EXPECT_EQ(delegate.calls.count(QStringLiteral("windowDidEndLiveResize")), 1);
 }
 
@@ -145,12 +150,13 @@ TEST_F(BWWindowControllerTest, ZoomingIsUndoneWhenTheDelegateRefusesIt)
     controller.window()->show();
     delegate.zoomAnswer = false;
     controller.window()->setWindowState(Qt::WindowMaximized);
-    QTest::qWait(20);
-    EXPECT_FALSE(controller.window()->isMaximized());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !controller.window()->isMaximized(); }, 10000));
 
+    delegate.calls.clear();
     delegate.zoomAnswer = true;
     controller.window()->setWindowState(Qt::WindowMaximized);
-    QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return delegate.calls.contains(QStringLiteral("windowShouldZoom")); }, 10000));
+    QCoreApplication::processEvents();   // where a refusal would be carried out
     EXPECT_TRUE(controller.window()->isMaximized());
 }
 

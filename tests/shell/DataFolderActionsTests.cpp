@@ -90,7 +90,7 @@ TEST_F(DataFolderActionsTest, TheDataFolderLockFollowsAMoveAndABusyPlaceIsRefuse
     user.foldersToChoose = {busy, chosen};
 
     actions.moveToNewSecurityScopedDatabaseLocation();
-    EXPECT_EQ(user.alerts, QStringList{"The Data Folder Is In Use"});
+    EXPECT_EQ(user.alerts, QStringList{"The Database Is In Use"});
     EXPECT_EQ(dataFolder(), original);
     EXPECT_FALSE(QFileInfo::exists(busy + "/Orvane.ovdata"));
     EXPECT_FALSE(lockIsFree(original));
@@ -283,7 +283,7 @@ TEST_F(DataFolderActionsTest, TheSyncPaneOffersTheActionsAndFollowsAMove)
     panes.fill(panel);
     QPushButton* move = nullptr;
     for (QPushButton* button : panel.pane(MGPreferencePanel::Sync)->findChildren<QPushButton*>())
-        move = button->text() == "Move Data Folder…" ? button : move;
+        move = button->text() == "Move Database…" ? button : move;
     ASSERT_NE(move, nullptr);
 
     const QString chosen = store.temp.file(QStringLiteral("chosen"));

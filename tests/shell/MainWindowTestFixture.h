@@ -7,10 +7,12 @@
 #include "platform/PropertyList.h"
 #include "platform/SenderTag.h"
 #include "platform/SoundPlayer.h"
+#include "screens/BWView.h"
 #include "shell/BWAppDelegate.h"
 #include "store/BWDefaultsKeys.h"
 #include "shell/BWUserInteraction.h"
 #include "shell/BWWindowController.h"
+#include "widgets/BWAnimatingView.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "support/TempStoreEnvironment.h"
@@ -103,8 +105,27 @@ protected:
         SenderTag::set(action.get(), tag);
         return action;
     }
-    // Lets the one-shot timers of a pane switch fire and the slides end.
-    static void settle() { QTest::qWait(600); }
+    // Waits until the pane set shown has slid into the window and nothing
+    // slides any more.
+    void settle()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return shownPanesInSight() && !anyPaneSliding(); }, 10000));
+    }
+    bool shownPanesInSight()
+    {
+        const QWidget* pane = delegate.visibleView() == BWAppDelegate::OverviewPaneSet
+                                  ? static_cast<const QWidget*>(overview.list())
+                                  : billPage.billHeader();
+        if (pane->parentWidget() != delegate.mainView())
+            return true;   // a screen that is not in the window
+        return !pane->isHidden() && delegate.mainView()->rect().intersects(pane->geometry());
+    }
+    bool anyPaneSliding()
+    {
+        const QList<QWidget*> panes = delegate.mainView()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        return std::any_of(panes.begin(), panes.end(),
+                           [](const QWidget* pane) { return BWAnimatingView::runningAnimation(pane) != nullptr; });
+    }
 
     std::shared_ptr<RecordingSoundPlayer> sounds = std::make_shared<RecordingSoundPlayer>();
     BWUserInteraction interaction;

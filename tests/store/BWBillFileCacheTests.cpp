@@ -2,9 +2,11 @@
 
 #include "store/BWBill.h"
 
+#include <QDir>
 #include <QFile>
-#include <QThread>
+#include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -27,6 +29,26 @@ void setModificationTime(const QString& path, timespec time)
     ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
 }
 
+qint64 nanoseconds(timespec time)
+{
+    return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+// Whether no file of `folder` changed within the moment the cache waits
+// before it keeps a file (two seconds, with a margin).
+bool leftAloneForAMoment(const QString& folder)
+{
+    timespec now {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files);
+    return std::all_of(files.begin(), files.end(), [&now](const QFileInfo& file) {
+        struct stat status {};
+        return ::stat(QFile::encodeName(file.filePath()).constData(), &status) == 0
+               && nanoseconds(now) - nanoseconds(status.st_ctim) > 2'100'000'000
+               && nanoseconds(now) - nanoseconds(status.st_mtim) > 2'100'000'000;
+    });
+}
+
 }  // namespace
 
 // Loads keep parsed files between them; whatever way a file changes, the
@@ -39,7 +61,7 @@ TEST_F(BWBillsLoaderTest, EveryChangeToACachedBillFileIsSeenAtTheNextLoad)
     writeIndex({byWriter, bySync, inPlace});
     const auto path = [this](const QString& id) { return QDir(dataFolder()).filePath(id + ".plist"); };
     // Only files left alone for a moment are kept.
-    QThread::msleep(2200);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return leftAloneForAMoment(dataFolder()); }, 20000));
     ASSERT_EQ(names(loader().loadBills()), (QStringList{"Rent", "Power", "Water"}));
     ASSERT_EQ(names(loader().loadBills()), (QStringList{"Rent", "Power", "Water"}));
 
@@ -108,7 +130,7 @@ TEST_F(BWBillsLoaderTest, AnIndexChangedByAnotherWriterBetweenTwoSavesIsKept)
         const QString addedElsewhere = writeBill(bill(QStringLiteral("Water"), daysFromNow(5)));
         writeIndex({rent.value(BillKeys::Bid).toString(), listedElsewhere});
         // Only files left alone for a moment are kept.
-        QThread::msleep(2200);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return leftAloneForAMoment(dataFolder()); }, 20000));
         ASSERT_TRUE(BWBill(env).finishWritingBillWithDictionary(rent, true, false));
 
         // Same size, same times: one id of the list becomes another.

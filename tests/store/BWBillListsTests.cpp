@@ -1,6 +1,8 @@
 #include "BWBillTestFixture.h"
 #include "support/TestBillRecords.h"
 
+#include "store/BWBillIndex.h"
+
 namespace {
 
 const QString Alpha = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
@@ -237,6 +239,47 @@ TEST_F(BWBillListsTest, DeleteAllBillsEmptiesTheListsAndSendsNothing)
     for (const QString& key : {IndexKeys::ActiveBills, IndexKeys::DeletedBills, IndexKeys::ArchivedBills})
         EXPECT_EQ(index.value(key), QVariantList()) << key.toStdString();
     EXPECT_TRUE(cloud.nothingHandedOver());
+}
+
+// Lists replaced wholesale (a restore, an erase): what is gone is deleted on
+// the channels with a tombstone, what is listed goes out again, newly dated.
+TEST_F(BWBillListsTest, ReplacedListsGoToEveryChannelThatIsOn)
+{
+    struct Case
+    {
+        const char* name;
+        bool channelsOn;
+    };
+    for (const Case c : {Case{"channels on", true}, Case{"channels off", false}}) {
+        SCOPED_TRACE(c.name);
+        FakeCloudChannels fresh;
+        cloud = fresh;
+        defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled, c.channelsOn);
+        defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, c.channelsOn);
+        cloud.uid = c.channelsOn ? QStringLiteral("user-1") : QString();
+        storeFile(record(Alpha));
+        storeIndex({Alpha, Beta}, {Gamma});
+        const BWBillIndex before(dataFolder());
+        storeIndex({Alpha});   // as a restored backup lists them
+
+        clock.setNow(QDateTime(QDate(2030, 1, 2), QTime(12, 0), QTimeZone::utc()));
+        ASSERT_TRUE(writer().handReplacedListsToChannels(before));
+
+        // Gone here: a tombstone, kept with the older ones; without sync the
+        // lists stay as replaced.
+        EXPECT_EQ(indexList(IndexKeys::ActiveBills), QStringList{Alpha});
+        EXPECT_EQ(indexList(IndexKeys::DeletedBills), c.channelsOn ? (QStringList{Beta, Gamma}) : QStringList());
+        EXPECT_EQ(cloud.firebaseRemovals, c.channelsOn ? QStringList{Beta} : QStringList());
+        // Listed: written again with this moment, and handed on.
+        const QDateTime stamp = readFile(Alpha).value(BillKeys::SyncModificationDate).toDateTime();
+        EXPECT_EQ(stamp == clock.now(), c.channelsOn);
+        EXPECT_EQ(cloud.cloudKitBills.size(), c.channelsOn ? 1 : 0);
+        EXPECT_EQ(cloud.firebaseSaves.size(), c.channelsOn ? 1 : 0);
+        if (c.channelsOn) {
+            ASSERT_EQ(cloud.cloudKitIndexes.size(), 2);
+            EXPECT_EQ(cloud.cloudKitIndexes.at(1).listName, IndexKeys::DeletedBills);
+        }
+    }
 }
 
 TEST_F(BWBillListsTest, DeleteAllBillsReplacesAnUnreadableIndex)

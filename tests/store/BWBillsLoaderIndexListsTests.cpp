@@ -4,6 +4,7 @@
 
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
+#include "support/LogCapture.h"
 
 namespace {
 
@@ -12,24 +13,6 @@ const QString B = QStringLiteral("BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBB");
 const QString C = QStringLiteral("CCCCCCCCCCCCCCCCCCCCCCCCCCCCCCCC");
 const QString D = QStringLiteral("DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD");
 const QString E = QStringLiteral("EEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEE");
-
-// Collects the program's log lines while it lives.
-class LogCapture
-{
-public:
-    LogCapture()
-    {
-        s_lines.clear();
-        m_previous = qInstallMessageHandler(&LogCapture::collect);
-    }
-    ~LogCapture() { qInstallMessageHandler(m_previous); }
-    QStringList lines() const { return s_lines; }
-
-private:
-    static void collect(QtMsgType, const QMessageLogContext&, const QString& message) { s_lines.append(message); }
-    static inline QStringList s_lines;
-    QtMessageHandler m_previous = nullptr;
-};
 
 }  // namespace
 

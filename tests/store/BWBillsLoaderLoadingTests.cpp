@@ -1,5 +1,7 @@
 #include "BWBillsLoaderTestFixture.h"
 
+#include "support/LogCapture.h"
+
 namespace {
 
 QVariantMap tagged(QVariantMap record, const QStringList& tags)
@@ -193,6 +195,24 @@ TEST_F(BWBillsLoaderTest, LoadBillWithIDReadsOneFileWhateverTheIndexSays)
     EXPECT_FALSE(loader().loadBillWithID(BWUIDMaker::makeUID()));
     EXPECT_FALSE(loader().loadBillWithID(archived.toLower()));
     EXPECT_FALSE(loader().loadBillWithID(QStringLiteral("../") + archived.left(29)));
+}
+
+// A save asks for its item before writing it: a new item has no file yet,
+// which is no fault to log; a damaged file still is.
+TEST_F(BWBillsLoaderTest, OnlyAnUnreadableBillFileIsLoggedWhenLoadingOne)
+{
+    const QString garbled = writeBill(bill(QStringLiteral("Garbled"), daysFromNow(1)));
+    temp.write(QStringLiteral("data/Orvane/Orvane.ovdata/") + garbled + QStringLiteral(".plist"), "<plist><dict><key>");
+    const struct {
+        QString billID;
+        bool logged;
+    } cases[] = {{BWUIDMaker::makeUID(), false}, {garbled, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.billID.toStdString());
+        LogCapture log;
+        EXPECT_FALSE(loader().loadBillWithID(c.billID));
+        EXPECT_EQ(log.hasLineStartingWith(QStringLiteral("Skipping bill file")), c.logged);
+    }
 }
 
 // Read together, each id gives what it gives alone, in the order asked.

@@ -11,6 +11,7 @@
 #include "store/BWDatabaseMover.h"
 #include "store/BWInterruptedCopies.h"
 #include "store/BWDefaultsKeys.h"
+#include "support/LogCapture.h"
 
 using namespace BWDefaultsKeys;
 
@@ -106,11 +107,17 @@ TEST_F(DataFolderSafetyTest, RestorePutsTheBackupBackOrLeavesTheDataAsItWas)
     const auto changed = snapshot(dataFolder());
 
     putUncopyableEntry(backupFolder());
-    EXPECT_FALSE(loader().restoreDatabase());
+    {
+        LogCapture log;
+        EXPECT_FALSE(loader().restoreDatabase());
+        EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error: ")));
+    }
     EXPECT_EQ(snapshot(dataFolder()), changed);
 
     QFile::remove(QDir(backupFolder()).filePath("zz-pipe"));
+    LogCapture log;
     ASSERT_TRUE(loader().restoreDatabase());
+    EXPECT_FALSE(log.hasLineStartingWith(QStringLiteral("Error")));
     EXPECT_EQ(snapshot(dataFolder()), backedUp);
     EXPECT_TRUE(QFileInfo(backupFolder()).isDir());  // a second restore stays possible
 }

@@ -7,6 +7,7 @@
 
 #include "PaymentLoggerTestFixture.h"
 #include "platform/SoundPlayer.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
 
@@ -215,8 +216,11 @@ TEST_F(PaymentReversalTest, ReversalStoresTheShownListAndTakesLastPaymentFromThe
     pay(bill, 20, localMoment(2016, 3, 1));
     pay(bill, 30, localMoment(2016, 3, 5));
     QVariantList payments = newestFirst(bill);
+    const QString reversed = BWBillMerge::identityOf(payments.first());
     ASSERT_TRUE(reverse(bill, payments));
     const QVariantMap after = stored(bill);
+    // Marked removed, so that no other device's copy brings it back.
+    EXPECT_EQ(after.value(BWBillMerge::RemovedPaymentsKey).toStringList(), QStringList{reversed});
     EXPECT_EQ(after.value(BillKeys::LastPayment).toDateTime(), localMoment(2016, 3, 1));
     EXPECT_EQ(after.value(BillKeys::TotalPaid).toDouble(), 30.0);
     EXPECT_EQ(after.value(BillKeys::Average).toDouble(), 15.0);
@@ -258,6 +262,7 @@ TEST_F(PaymentReversalTest, EditedListIsStoredWithTotalsFromIt)
     pay(bill, 10, localMoment(2016, 2, 1));
     pay(bill, 20, localMoment(2016, 3, 1));
     QVariantList payments = newestFirst(bill);
+    const QString replaced = BWBillMerge::identityOf(payments.at(1));
     QVariantMap edited = payments.at(1).toMap();
     edited.insert(PaymentKeys::Amount, 70.0);
     edited.insert(PaymentKeys::Date, localMoment(2016, 3, 4));
@@ -269,6 +274,7 @@ TEST_F(PaymentReversalTest, EditedListIsStoredWithTotalsFromIt)
     EXPECT_EQ(after.value(BillKeys::TotalPaid).toDouble(), 90.0);
     EXPECT_EQ(after.value(BillKeys::Average).toDouble(), 45.0);
     EXPECT_EQ(after.value(BillKeys::LastPayment).toDateTime(), localMoment(2016, 3, 4));
+    EXPECT_EQ(after.value(BWBillMerge::RemovedPaymentsKey).toStringList(), QStringList{replaced});
 }
 
 TEST_F(PaymentReversalTest, ReceiptIsCopiedIntoTheDataFolderUnderANewId)

@@ -38,9 +38,11 @@ public:
         requests << QStringLiteral("lookup %1").arg(email);
         m_lookup = std::move(done);
     }
-    void signIn(const QString& email, const QString& password, Done done) override
+    void signIn(const QString& email, const QString& password, SignInDone done) override
     {
-        request(QStringLiteral("signIn"), email, password, std::move(done));
+        request(QStringLiteral("signIn"), email, password, [this, done = std::move(done)](const QString& error) {
+            done(error, m_refusingCredentials);
+        });
     }
     void createUser(const QString& email, const QString& password, Done done) override
     {
@@ -64,10 +66,19 @@ public:
     void uploadAllBillsToFirebaseIfNecessary() override { ++uploadAllCalls; }
 
     bool hasPendingRequest() const { return bool(m_pending) || bool(m_lookup); }
-    void answerLookup(bool canSignIn)
+    // Nothing: the lookup cannot tell.
+    void answerLookup(std::optional<bool> canSignIn)
     {
         auto done = std::exchange(m_lookup, LookupDone());
         done(canSignIn);
+    }
+    // Ends the pending sign-in as the server refuses a wrong password or an
+    // address without an account: alike.
+    void refuseCredentials()
+    {
+        m_refusingCredentials = true;
+        answer(QStringLiteral("The email address or the password is wrong."));
+        m_refusingCredentials = false;
     }
     // Ends the pending sign-in, sign-up or reset; "" succeeds.
     void answer(const QString& error = QString())
@@ -93,5 +104,6 @@ private:
 
     LookupDone m_lookup;
     Done m_pending;
+    bool m_refusingCredentials = false;
     QString m_pendingEmail;
 };

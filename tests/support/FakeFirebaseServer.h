@@ -32,6 +32,13 @@
 //
 // Faults a test can inject: expired id tokens (401), 5xx answers, dropped
 // connections, slow answers, an offline server, and any of them at random.
+//
+// With email-enumeration protection on, as projects made since late 2023
+// have it, no answer tells whether an address has an account: the lookup
+// names no methods, a refused sign-in says INVALID_LOGIN_CREDENTIALS for a
+// wrong password and an unknown address alike, and a reset mail to an
+// unknown address is "sent". Without it, as older projects answer, they say
+// EMAIL_NOT_FOUND and INVALID_PASSWORD.
 class FakeFirebaseServer
 {
 public:
@@ -57,6 +64,11 @@ public:
     }
     ~FakeFirebaseServer()
     {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopping = true;
+        }
+        m_stopped.notify_all();
         dropStreams();
         m_server.stop();
         if (m_thread.joinable())
@@ -79,6 +91,11 @@ public:
         const QString uid = QStringLiteral("uid%1").arg(++m_counter);
         m_accounts.insert(email, {password, uid, provider});
         return uid;
+    }
+    void setEnumerationProtection(bool on)
+    {
+        std::lock_guard lock(m_mutex);
+        m_enumerationProtection = on;
     }
     QStringList resetMails() const
     {
@@ -199,6 +216,13 @@ private:
         answer(response, 400, QJsonObject{{"error", QJsonObject{{"code", 400}, {"message", message}}}});
     }
 
+    // A slow answer leaves slowAnswerMs late, or at once when the server stops.
+    void holdAnswer()
+    {
+        std::unique_lock lock(m_mutex);
+        m_stopped.wait_for(lock, std::chrono::milliseconds(slowAnswerMs), [this] { return m_stopping; });
+    }
+
     // Picks the fault for a request, if any; true when the request was
     // answered by it.
     bool meetFault(httplib::Response& response)
@@ -228,7 +252,7 @@ private:
             response.set_content_provider(64, "application/json", [](size_t, size_t, httplib::DataSink&) { return false; });
             return true;
         case Fault::Slow:
-            std::this_thread::sleep_for(std::chrono::milliseconds(slowAnswerMs));
+            holdAnswer();
             return false;   // answered, but late
         case Fault::ExpireTokens:
             expireIdTokens();
@@ -278,9 +302,12 @@ private:
     void signIn(const QJsonObject& body, httplib::Response& response)
     {
         const auto account = m_accounts.constFind(body["email"].toString());
-        if (account == m_accounts.cend() || account->password != body["password"].toString()
-            || account->provider != "password")
-            return identityError(response, "INVALID_LOGIN_CREDENTIALS");
+        const bool known = account != m_accounts.cend() && account->provider == "password";
+        if (!known || account->password != body["password"].toString()) {
+            if (m_enumerationProtection)
+                return identityError(response, "INVALID_LOGIN_CREDENTIALS");
+            return identityError(response, known ? "INVALID_PASSWORD" : "EMAIL_NOT_FOUND");
+        }
         QJsonObject tokens = issueTokens(account->uid);
         tokens.insert("email", account.key());
         answer(response, 200, tokens);
@@ -289,13 +316,17 @@ private:
     {
         if (body["requestType"].toString() != "PASSWORD_RESET")
             return identityError(response, "INVALID_REQ_TYPE");
-        if (!m_accounts.contains(body["email"].toString()))
+        const bool known = m_accounts.contains(body["email"].toString());
+        if (!known && !m_enumerationProtection)
             return identityError(response, "EMAIL_NOT_FOUND");
-        m_resetMails.append(body["email"].toString());
+        if (known)
+            m_resetMails.append(body["email"].toString());
         answer(response, 200, QJsonObject{{"email", body["email"]}});
     }
     void methods(const QJsonObject& body, httplib::Response& response)
     {
+        if (m_enumerationProtection)
+            return answer(response, 200, QJsonObject{{"kind", "identitytoolkit#CreateAuthUriResponse"}});
         const auto account = m_accounts.constFind(body["identifier"].toString());
         QJsonArray methods;
         if (account != m_accounts.cend())
@@ -452,6 +483,9 @@ private:
     int m_port = 0;
     std::thread m_thread;
     mutable std::mutex m_mutex;
+    std::condition_variable m_stopped;
+    bool m_stopping = false;
+    bool m_enumerationProtection = false;
     int m_counter = 0;
     QMap<QString, Account> m_accounts;
     QMap<QString, QString> m_idTokens;       // token -> uid

@@ -11,6 +11,7 @@ class ScriptedCloudDatabase : public CloudDatabase
 {
 public:
     QStringList calls;
+    int unanswered = 0;
 
     void fetchRecord(const QString& recordName, FetchCompletion completion) override
     {
@@ -40,7 +41,14 @@ public:
     }
 
 private:
-    void later(std::function<void()> answer) { QTimer::singleShot(0, this, std::move(answer)); }
+    void later(std::function<void()> answer)
+    {
+        ++unanswered;
+        QTimer::singleShot(0, this, [this, answer = std::move(answer)] {
+            answer();
+            --unanswered;
+        });
+    }
 };
 
 class ScriptedCloudContainer : public CloudContainer
@@ -51,7 +59,17 @@ public:
 
     void accountStatus(std::function<void(AccountStatus)> completion) override
     {
-        QTimer::singleShot(0, this, [this, completion] { completion(status); });
+        ++m_unansweredStatus;
+        QTimer::singleShot(0, this, [this, completion] {
+            completion(status);
+            --m_unansweredStatus;
+        });
     }
     CloudDatabase* privateDatabase() override { return &database; }
+
+    // No call waits for its answer, including calls made by answers.
+    bool answeredAll() const { return m_unansweredStatus == 0 && database.unanswered == 0; }
+
+private:
+    int m_unansweredStatus = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/BWUIDMaker.h"
 #include "platform/CloudDatabase.h"
+#include "platform/MemoryCloudServer.h"
 #include "platform/PropertyList.h"
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
@@ -123,9 +124,25 @@ private:
 template <typename Condition>
 bool waitFor(Condition done, int timeoutMs = 3000)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < timeoutMs)
-        QTest::qWait(10);
-    return done();
+    return QTest::qWaitFor(done, timeoutMs);
+}
+
+// Runs the event loop until the cloud has heard no message (request or
+// push) for `quietMs`: retries wait on timers of their own, so a pause
+// longer than the longest retry wait is what quiet means here.
+inline bool waitUntilQuiet(const MemoryCloudServer& server, int quietMs)
+{
+    int last = -1;
+    QElapsedTimer still;
+    still.start();
+    return QTest::qWaitFor(
+        [&] {
+            const int seen = server.requestCount() + server.pushCount();
+            if (seen != last) {
+                last = seen;
+                still.restart();
+            }
+            return still.elapsed() >= quietMs;
+        },
+        120000);
 }

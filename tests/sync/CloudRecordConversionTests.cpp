@@ -1,8 +1,8 @@
-#include "sync/BWPaymentListMerge.h"
 #include "sync/OrvaneCloudManager.h"
 
 #include "platform/BWUIDMaker.h"
 #include "platform/PropertyList.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 
 #include <QTimeZone>
@@ -13,78 +13,7 @@ namespace {
 
 const QDateTime Noon(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
 
-QVariantMap payment(int day, double amount, const QString& note)
-{
-    return {{PaymentKeys::Date, Noon.addDays(day)},
-            {PaymentKeys::Amount, amount},
-            {PaymentKeys::Note, note},
-            {PaymentKeys::Receipt, QString()}};
-}
-
-QVariantMap billWith(const QVariantList& payments)
-{
-    return {{BillKeys::Name, QStringLiteral("Rent")}, {BillKeys::PaymentList, payments}};
-}
-
-QStringList notesOf(const QVariantMap& bill)
-{
-    QStringList notes;
-    for (const QVariant& entry : bill.value(BillKeys::PaymentList).toList())
-        notes.append(entry.toMap().value(PaymentKeys::Note).toString());
-    return notes;
-}
-
 }  // namespace
-
-TEST(BWPaymentListMergeTest, KeepsNewPaymentsOfBothCopiesAndRemovalsOfEither)
-{
-    const QVariantMap base = payment(0, 100.0, "base");
-    const QVariantMap here = payment(1, 10.0, "here");
-    const QVariantMap there = payment(2, 20.0, "there");
-    const qint64 baseMoment = Noon.toSecsSinceEpoch();
-    struct Case {
-        const char* name;
-        QVariantList winner;
-        QVariantList other;
-        QSet<qint64> inStep;
-        QStringList expected;
-    };
-    const Case cases[] = {
-        {"each logged one apart", {base, here}, {base, there}, {baseMoment}, {"base", "here", "there"}},
-        {"logged elsewhere, not yet seen here", {base}, {base, there}, {baseMoment}, {"base", "there"}},
-        {"reversed elsewhere", {base, here}, {base}, {baseMoment, Noon.addDays(1).toSecsSinceEpoch()}, {"base"}},
-        {"reversed here", {base}, {base, there}, {baseMoment, Noon.addDays(2).toSecsSinceEpoch()}, {"base"}},
-        {"nothing in step yet", {here}, {there}, {}, {"here", "there"}},
-        {"an amount edited here", {payment(0, 90.0, "edited")}, {base}, {baseMoment}, {"edited"}},
-        {"an amount edited elsewhere", {base}, {payment(0, 90.0, "edited")}, {baseMoment}, {"base"}},
-        {"two logged apart in one second", {payment(5, 5.0, "one")}, {payment(5, 6.0, "two")}, {}, {"one", "two"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(notesOf(billWith(BWPaymentListMerge::mergedPayments(c.winner, c.other, c.inStep))), c.expected);
-    }
-
-    // A winner that holds the merged payments stays as it is; otherwise its
-    // totals follow the merged list.
-    EXPECT_FALSE(BWPaymentListMerge::withPayments(billWith({base, here}), {here, base}).has_value());
-    const std::optional<QVariantMap> merged = BWPaymentListMerge::withPayments(billWith({base}), {base, here, there});
-    ASSERT_TRUE(merged.has_value());
-    EXPECT_EQ(merged->value(BillKeys::TotalPaid).toDouble(), 130.0);
-    EXPECT_EQ(merged->value(BillKeys::LastPayment).toDateTime(), Noon.addDays(2));
-}
-
-TEST(BWPaymentListMergeTest, IncomingPaymentsKeepWhatOnlyThisDeviceKnows)
-{
-    QVariantMap local = payment(0, 100.0, "rent");
-    local.insert(PaymentKeys::Receipt, QStringLiteral("/data/receipt.pdf"));
-    local.insert(PaymentKeys::MovedDueDate, true);
-    const QVariantList kept =
-        BWPaymentListMerge::keepLocalDetails({payment(0, 100.0, "rent"), payment(1, 5.0, "new")}, {local});
-    ASSERT_EQ(kept.size(), 2);
-    EXPECT_EQ(kept.at(0).toMap().value(PaymentKeys::Receipt).toString(), "/data/receipt.pdf");
-    EXPECT_TRUE(kept.at(0).toMap().value(PaymentKeys::MovedDueDate).toBool());
-    EXPECT_FALSE(kept.at(1).toMap().contains(PaymentKeys::MovedDueDate));
-}
 
 TEST(CloudRecordConversionTest, BillBecomesARecordAndBack)
 {
@@ -97,6 +26,7 @@ TEST(CloudRecordConversionTest, BillBecomesARecordAndBack)
                            {BillKeys::Repeat, QVariantList{1, 2}},
                            {BillKeys::Rev, 25.0},
                            {BillKeys::PaymentList, QVariantList{QVariantMap{{PaymentKeys::Date, Noon}}}},
+                           {BWBillMerge::RemovedPaymentsKey, QStringList{QStringLiteral("1709640000 5 old")}},
                            {BillKeys::SyncModificationDate, Noon},
                            {BillKeys::ModificationDateForFirebase, 1.0}};
     const CloudRecord record = OrvaneCloudManager::convertBill(bill, Noon, CloudRecord());
@@ -119,6 +49,7 @@ TEST(CloudRecordConversionTest, BillBecomesARecordAndBack)
     EXPECT_EQ(back.value(BillKeys::Rev).toDouble(), 25.0);
     EXPECT_EQ(back.value(BillKeys::SyncModificationDate).toDateTime(), Noon);
     EXPECT_EQ(back.value(BillKeys::PaymentList).toList().size(), 1);
+    EXPECT_EQ(back.value(BWBillMerge::RemovedPaymentsKey).toStringList(), QStringList{"1709640000 5 old"});
 
     // Without its own date, a record is as new as the server says.
     CloudRecord unstamped = record;

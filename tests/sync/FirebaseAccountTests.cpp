@@ -17,9 +17,14 @@ struct AccountAnswer
 
 }  // namespace
 
-class FirebaseAccountTest : public ::testing::Test
+// Every account test runs against a project with email-enumeration
+// protection on and against one without.
+class FirebaseAccountTest : public ::testing::TestWithParam<bool>
 {
 protected:
+    FirebaseAccountTest() { server.setEnumerationProtection(enumerationProtection()); }
+    static bool enumerationProtection() { return GetParam(); }
+
     AccountAnswer run(const std::function<void(FirebaseDataManager::SignInDone)>& call)
     {
         AccountAnswer answer;
@@ -36,12 +41,13 @@ protected:
                })
             .error;
     }
-    bool canSignIn(const QString& email)
+    // Nothing when the lookup cannot tell.
+    std::optional<bool> canSignIn(const QString& email)
     {
-        std::optional<bool> answer;
-        device.manager->userIDExists(email, [&](bool yes) { answer = yes; });
+        std::optional<std::optional<bool>> answer;
+        device.manager->userIDExists(email, [&](std::optional<bool> yes) { answer = yes; });
         EXPECT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 5000));
-        return answer.value_or(false);
+        return answer.value_or(std::nullopt);
     }
 
     FakeFirebaseServer server;
@@ -88,7 +94,7 @@ TEST(FirebaseNotConfiguredTest, EveryOperationSaysSoAndNothingIsSent)
     EXPECT_EQ(answer->code, FirebaseError::NotConfigured);
 }
 
-TEST_F(FirebaseAccountTest, SignUpAndSignInAnswerByTheServersRules)
+TEST_P(FirebaseAccountTest, SignUpAndSignInAnswerByTheServersRules)
 {
     server.addAccount("kim@example.com", "correct horse");
     const struct { bool create; const char* email; const char* password; FirebaseError::Code expected; } cases[] = {
@@ -117,25 +123,29 @@ TEST_F(FirebaseAccountTest, SignUpAndSignInAnswerByTheServersRules)
     }
 }
 
-TEST_F(FirebaseAccountTest, ResetMailAndLookupReportTheirOutcome)
+TEST_P(FirebaseAccountTest, ResetMailAndLookupReportTheirOutcome)
 {
     server.addAccount("kim@example.com", "secret1");
     server.addAccount("lee@example.com", "", "google.com");
     EXPECT_FALSE(reset("kim@example.com").isError());
     EXPECT_EQ(server.resetMails(), QStringList{"kim@example.com"});
-    // A failed reset is reported, never passed off as sent.
-    EXPECT_TRUE(reset("nobody@example.com").isError());
+    // A failed reset is reported, never passed off as sent; a protected
+    // project answers alike for every address.
+    EXPECT_EQ(reset("nobody@example.com").isError(), !enumerationProtection());
+    EXPECT_EQ(server.resetMails(), QStringList{"kim@example.com"});
     server.injectFault(FakeFirebaseServer::Fault::Drop);
     EXPECT_EQ(reset("kim@example.com").code, FirebaseError::Network);
 
-    EXPECT_TRUE(canSignIn("kim@example.com"));
-    EXPECT_FALSE(canSignIn("lee@example.com"));   // only another provider
-    EXPECT_FALSE(canSignIn("nobody@example.com"));
+    // Only a lookup that names methods decides; an empty one cannot tell.
+    const std::optional<bool> unknown;
+    EXPECT_EQ(canSignIn("kim@example.com"), enumerationProtection() ? unknown : true);
+    EXPECT_EQ(canSignIn("lee@example.com"), enumerationProtection() ? unknown : false);   // only another provider
+    EXPECT_EQ(canSignIn("nobody@example.com"), unknown);
     server.injectFault(FakeFirebaseServer::Fault::ServerError);
-    EXPECT_FALSE(canSignIn("kim@example.com"));
+    EXPECT_EQ(canSignIn("kim@example.com"), unknown);
 }
 
-TEST_F(FirebaseAccountTest, AnExpiredTokenIsRefreshedAndTheCallMadeAgain)
+TEST_P(FirebaseAccountTest, AnExpiredTokenIsRefreshedAndTheCallMadeAgain)
 {
     server.addAccount("kim@example.com", "secret1");
     ASSERT_TRUE(device.signIn("kim@example.com", "secret1"));
@@ -152,7 +162,7 @@ TEST_F(FirebaseAccountTest, AnExpiredTokenIsRefreshedAndTheCallMadeAgain)
     EXPECT_TRUE(server.valueAt("users/" + device.manager->userUID() + "/" + id).isNull());
 }
 
-TEST_F(FirebaseAccountTest, ARevokedSessionSignsOut)
+TEST_P(FirebaseAccountTest, ARevokedSessionSignsOut)
 {
     server.addAccount("kim@example.com", "secret1");
     ASSERT_TRUE(device.signIn("kim@example.com", "secret1"));
@@ -171,7 +181,7 @@ TEST_F(FirebaseAccountTest, ARevokedSessionSignsOut)
     EXPECT_TRUE(device.secrets.secrets.isEmpty());
 }
 
-TEST_F(FirebaseAccountTest, TheSessionOutlivesARestartOnlyWithAKeyring)
+TEST_P(FirebaseAccountTest, TheSessionOutlivesARestartOnlyWithAKeyring)
 {
     server.addAccount("kim@example.com", "secret1");
     for (const bool keyring : {true, false}) {
@@ -179,12 +189,24 @@ TEST_F(FirebaseAccountTest, TheSessionOutlivesARestartOnlyWithAKeyring)
         ASSERT_TRUE(device.signIn("kim@example.com", "secret1"));
         device.quit();
         device.start();
-        QTest::qWait(50);
-        EXPECT_EQ(device.manager->currentUser().email, keyring ? "kim@example.com" : "") << keyring;
+        const QString kept = keyring ? "kim@example.com" : "";
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return device.manager->currentUser().email == kept
+                       && device.manager->userUID().isEmpty() == !keyring;
+            },
+            5000))
+            << keyring;
+        EXPECT_EQ(device.manager->currentUser().email, kept) << keyring;
         EXPECT_EQ(device.manager->userUID().isEmpty(), !keyring) << keyring;
         device.manager->signOut();
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Projects, FirebaseAccountTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "EnumerationProtected" : "Open");
+                         });
 
 TEST(FirebaseChildTrackerTest, StreamEventsBecomeChildChanges)
 {

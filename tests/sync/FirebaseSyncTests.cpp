@@ -5,8 +5,11 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 #include "support/FirebaseTestDevice.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWPaymentLogger.h"
 
 namespace {
 
@@ -54,6 +57,21 @@ protected:
     {
         return device.bill(billID)->value(BillKeys::ModificationDateForFirebase).toDouble();
     }
+    // Another device adds a bill; once it is here, every change the stream
+    // carried before it has been handled.
+    QString streamMarker()
+    {
+        const QString id = BWUIDMaker::makeUID();
+        server.setValueAt(node(id), remoteBill(id, "Marker", 1, seconds(QDateTime::currentDateTimeUtc())));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return device.list(IndexKeys::ActiveBills).contains(id); }, 5000));
+        return id;
+    }
+    static int signalsFor(const QSignalSpy& spy, const QString& billID)
+    {
+        return int(std::count_if(spy.begin(), spy.end(), [&](const QList<QVariant>& arguments) {
+            return arguments.first().toMap().value(BillKeys::Bid).toString() == billID;
+        }));
+    }
 
     FakeFirebaseServer server;
     QString uid;
@@ -71,8 +89,11 @@ TEST_F(FirebaseSyncTest, ALocalWriteReachesItsNodeAndNothingGoesWhileSignedOut)
     device.manager->signOut();
     const int requests = server.requests();
     EXPECT_FALSE(device.addBill("Phone", 40).isEmpty());
-    QTest::qWait(100);
-    EXPECT_EQ(server.requests(), requests);
+    // A reset mail asked for afterwards is the one request that reaches the server.
+    bool resetSent = false;
+    device.manager->sendPasswordReset(Email, [&](const FirebaseError&) { resetSent = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return resetSent; }, 5000));
+    EXPECT_EQ(server.requests(), requests + 1);
     EXPECT_EQ(device.channels.firebaseSaves, 1);
 }
 
@@ -106,8 +127,10 @@ TEST_F(FirebaseSyncTest, AWriteMadeOfflineIsSentAfterReconnectAndAfterARestart)
     for (const bool restart : {false, true}) {
         server.setOffline(true);
         QSignalSpy connection(device.manager.get(), &FirebaseDataManager::connectedChanged);
+        const int requests = server.requests();
         const QString id = device.addBill(restart ? "Gas" : "Power", 70);
-        QTest::qWait(150);
+        // Tried, failed and tried again: the first failure has been handled.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return server.requests() >= requests + 2; }, 5000)) << restart;
         EXPECT_EQ(device.pendingWrites(), 1) << restart;
         if (restart) {
             device.quit();
@@ -145,11 +168,11 @@ TEST_F(FirebaseSyncTest, StreamEventsBecomeAddedChangedAndRemovedBills)
     EXPECT_EQ(added.count(), 1);
 
     server.setValueAt(node(id) + "/Amount", 30);   // the same stamp: nothing moves
-    QTest::qWait(200);
+    streamMarker();
     EXPECT_EQ(device.bill(id)->value(BillKeys::Amount).toDouble(), 25);
     server.setValueAt(node(id), remoteBill(id, "Gym", 32, stamp + 1));
     ASSERT_TRUE(QTest::qWaitFor([&] { return device.bill(id)->value(BillKeys::Amount).toDouble() == 32; }, 3000));
-    EXPECT_EQ(added.count(), 2);
+    EXPECT_EQ(signalsFor(added, id), 2);
 
     server.setValueAt(node(id), QJsonValue::Null);
     ASSERT_TRUE(QTest::qWaitFor([&] { return device.list(IndexKeys::DeletedBills).contains(id); }, 3000));
@@ -157,7 +180,7 @@ TEST_F(FirebaseSyncTest, StreamEventsBecomeAddedChangedAndRemovedBills)
     ASSERT_EQ(deleted.count(), 1);
     EXPECT_EQ(deleted.first().first().toMap().value(BillKeys::Bid).toString(), id);
     // Received bills are not sent back: neither the copy nor the removal.
-    QTest::qWait(100);
+    streamMarker();
     EXPECT_EQ(device.channels.firebaseSaves, 0);
     EXPECT_TRUE(server.valueAt("deletedBills/" + uid + "/" + id).isNull());
     EXPECT_EQ(device.pendingWrites(), 0);
@@ -170,9 +193,12 @@ TEST_F(FirebaseSyncTest, NodesThatAreNotBillsNameNoFile)
     server.setValueAt("users/" + uid + "/..%2Fescape", remoteBill("..%2Fescape", "Bad", 1, stamp));
     server.setValueAt("users/" + uid + "/lowercase0123456789abcdef0123456", remoteBill("lowercase", "Bad", 1, stamp));
     server.setValueAt(node(id), remoteBill("FEDCBA9876543210FEDCBA9876543210", "Mismatch", 1, stamp));
-    QTest::qWait(300);
-    EXPECT_TRUE(device.list(IndexKeys::ActiveBills).isEmpty());
-    EXPECT_EQ(QDir(BWDataFolder(device.env).path()).entryList({"*.plist"}), QStringList{});
+    const QString marker = streamMarker();
+    EXPECT_EQ(device.list(IndexKeys::ActiveBills), QStringList{marker});
+    QStringList billFiles = QDir(BWDataFolder(device.env).path()).entryList({"*.plist"});
+    billFiles.removeAll(QStringLiteral("billindex.plist"));
+    billFiles.removeAll(QStringLiteral("tagindex.plist"));
+    EXPECT_EQ(billFiles, QStringList{marker + ".plist"});
 }
 
 TEST_F(FirebaseSyncTest, ListenersAreInstalledOnceAndStoppedAtSignOut)
@@ -180,7 +206,10 @@ TEST_F(FirebaseSyncTest, ListenersAreInstalledOnceAndStoppedAtSignOut)
     const int opened = server.streamsOpened();
     device.manager->listenForChangesToBills();
     device.manager->listenForChangesToBills();
-    QTest::qWait(100);
+    // A write sent afterwards and confirmed: a stream asked for before it
+    // would have been opened by now.
+    EXPECT_FALSE(device.addBill("Phone", 40).isEmpty());
+    ASSERT_TRUE(settled());
     EXPECT_EQ(server.streamsOpened(), opened);
     EXPECT_TRUE(device.manager->isListening());
 
@@ -189,7 +218,8 @@ TEST_F(FirebaseSyncTest, ListenersAreInstalledOnceAndStoppedAtSignOut)
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.openStreams() == 0; }, 3000));
     const QString id = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
     server.setValueAt(node(id), remoteBill(id, "Late", 1, seconds(QDateTime::currentDateTimeUtc())));
-    QTest::qWait(200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(server.openStreams(), 0);
     EXPECT_FALSE(device.list(IndexKeys::ActiveBills).contains(id));
 }
 
@@ -210,7 +240,7 @@ TEST_F(FirebaseSyncTest, AStaleOfflineCopyCannotBringBackADeletedBill)
     other.start();   // its send-all offers the older copy
     ASSERT_TRUE(QTest::qWaitFor([&] { return other.list(IndexKeys::DeletedBills).contains(id); }, 5000));
     EXPECT_FALSE(other.list(IndexKeys::ActiveBills).contains(id));
-    QTest::qWait(200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other.pendingWrites() == 0; }, 5000));
     EXPECT_TRUE(server.valueAt(node(id)).isNull());
 
     // A change made after the deletion is a deliberate revival.
@@ -220,6 +250,30 @@ TEST_F(FirebaseSyncTest, AStaleOfflineCopyCannotBringBackADeletedBill)
     ASSERT_TRUE(settled());
     EXPECT_EQ(remote(id).value(BillKeys::Amount).toDouble(), 65);
     EXPECT_TRUE(server.valueAt("deletedBills/" + uid + "/" + id).isNull());
+}
+
+TEST_F(FirebaseSyncTest, APaymentLoggedOfflineSurvivesANewerCopyFromAnotherComputer)
+{
+    const QString id = device.addBill("Rent", 900);
+    ASSERT_TRUE(settled());
+    server.setOffline(true);
+    const QDateTime paidAt = QDateTime::currentDateTimeUtc().addSecs(60);
+    device.clock.setNow(paidAt);
+    ASSERT_TRUE(BWPaymentLogger(device.env).recordPayment({900.0, paidAt, "paid offline", QString()}, *device.bill(id)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device.pendingWrites() == 1; }, 3000));
+    // Meanwhile the other computer, unaware of the payment, changed the amount.
+    server.setValueAt(node(id), remoteBill(id, "Rent", 950, seconds(paidAt) + 120));
+
+    server.setOffline(false);
+    ASSERT_TRUE(settled());
+    const auto hasBoth = [&] {
+        const QVariantList payments = device.bill(id)->value(BillKeys::PaymentList).toList();
+        return device.bill(id)->value(BillKeys::Amount).toDouble() == 950 && payments.size() == 1
+            && remote(id).value(BillKeys::PaymentList).toArray().size() == 1
+            && remote(id).value(BillKeys::Amount).toDouble() == 950;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(hasBoth, 5000));
+    device.clock.useSystemTime();
 }
 
 TEST_F(FirebaseSyncTest, SendAllSendsANeverStampedBillWithItsOwnDate)
@@ -262,14 +316,13 @@ TEST_F(FirebaseSyncTest, ACopyRestampedOnAnotherChannelIsNotWrittenAgain)
     QJsonObject restamped = remote(id);
     restamped.insert(BillKeys::ModificationDateForFirebase, localStamp(id) + 30);
     server.setValueAt(node(id), restamped);
-    QTest::qWait(300);
-    EXPECT_EQ(added.count(), 0);
-    EXPECT_EQ(device.channels.cloudKitBills.size(), handedOn);
 
-    // A real change still comes in.
+    // A real change still comes in; the restamped copy before it brought nothing.
     restamped.insert(BillKeys::Amount, 50);
     restamped.insert(BillKeys::ModificationDateForFirebase, localStamp(id) + 60);
     server.setValueAt(node(id), restamped);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return added.count() == 1; }, 3000));
-    EXPECT_EQ(device.bill(id)->value(BillKeys::Amount).toDouble(), 50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device.bill(id)->value(BillKeys::Amount).toDouble() == 50; }, 3000));
+    EXPECT_EQ(added.count(), 1);
+    for (qsizetype i = handedOn; i < device.channels.cloudKitBills.size(); ++i)
+        EXPECT_EQ(device.channels.cloudKitBills.at(i).second.value(BillKeys::Amount).toDouble(), 50);
 }

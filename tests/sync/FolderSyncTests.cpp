@@ -1,6 +1,9 @@
 #include "support/SyncDevice.h"
 
 #include "platform/FolderCloudContainer.h"
+#include "support/SimulatedFileSync.h"
+
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -15,9 +18,12 @@ TEST(FolderSyncTest, ComputersOnOneSharedFolderSeeEachOthersNewBills)
     const QDateTime start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
     SyncDevice a(cloudA, start);
     SyncDevice b(cloudB, start.addSecs(5));
+    // Both first passes over the empty folder end with nothing to bring back.
+    QSignalSpy aPassed(a.engine.get(), &OrvaneCloudManager::noiCloudChanges);
+    QSignalSpy bPassed(b.engine.get(), &OrvaneCloudManager::noiCloudChanges);
     a.engine->turnCloudSyncOn();
     b.engine->turnCloudSyncOn();
-    QTest::qWait(200);
+    ASSERT_TRUE(waitFor([&] { return !aPassed.isEmpty() && !bPassed.isEmpty(); }, 5000));
 
     const QString fromA = a.addBill(QStringLiteral("Rent"), 900.0);
     EXPECT_TRUE(waitFor([&] { return b.shownBills().contains(fromA); }, 5000));
@@ -29,3 +35,110 @@ TEST(FolderSyncTest, ComputersOnOneSharedFolderSeeEachOthersNewBills)
     ASSERT_TRUE(b.pay(fromA, 900.0, QStringLiteral("paid on B")));
     EXPECT_TRUE(waitFor([&] { return a.paymentNotes(fromA) == QStringList{"paid on B"}; }, 5000));
 }
+
+namespace {
+
+const QDateTime Start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
+
+// Two computers, each on its own copy of the shared folder, which a
+// file-sync service keeps in step late and out of order.
+class FolderCopiesTest : public ::testing::TestWithParam<SimulatedFileSync::Service>
+{
+protected:
+    FolderCopiesTest()
+    {
+        for (const QString& copy : {copyA, copyB})
+            QDir().mkpath(copy);
+        a.engine->turnCloudSyncOn();
+        b.engine->turnCloudSyncOn();
+        service.start(2);
+        settle();
+    }
+
+    // Until the service carried everything and nothing moved for a while.
+    void settle()
+    {
+        int carried = -1;
+        int quietRounds = 0;
+        ASSERT_TRUE(waitFor([&] {
+            const bool still = service.isIdle() && service.filesCarried() == carried;
+            carried = service.filesCarried();
+            quietRounds = still ? quietRounds + 1 : 0;
+            return quietRounds >= 20;
+        }, 20000));
+    }
+
+    TempFolder copies;
+    const QString copyA = copies.file("A");
+    const QString copyB = copies.file("B");
+    SimulatedFileSync service{{copyA, copyB}, GetParam(), 7};
+    FolderCloudContainer cloudA{copyA, BWUIDMaker::makeUID()};
+    FolderCloudContainer cloudB{copyB, BWUIDMaker::makeUID()};
+    SyncDevice a{cloudA, Start};
+    SyncDevice b{cloudB, Start.addSecs(5)};
+};
+
+}  // namespace
+
+TEST_P(FolderCopiesTest, PaymentsAndBillsOfBothSidesWhileApartAreAllKeptWithoutSyncNow)
+{
+    const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
+    settle();
+    ASSERT_TRUE(b.shownBills().contains(rent));
+
+    service.setPaused(true);
+    a.advance(60);
+    b.advance(60);
+    ASSERT_TRUE(a.pay(rent, 900.0, QStringLiteral("paid on A")));
+    ASSERT_TRUE(b.pay(rent, 50.0, QStringLiteral("paid on B")));
+    const QString water = a.addBill(QStringLiteral("Water"), 30.0);
+    const QString phone = b.addBill(QStringLiteral("Phone"), 40.0);
+    service.setPaused(false);
+    settle();
+
+    const QStringList allBills = QStringList({rent, water, phone});
+    for (SyncDevice* device : {&a, &b}) {
+        QStringList expected = allBills;
+        expected.sort();
+        EXPECT_EQ(device->shownBills(), expected);
+        EXPECT_EQ(device->paymentNotes(rent), (QStringList{"paid on A", "paid on B"}));
+    }
+}
+
+TEST_P(FolderCopiesTest, AFolderOfTheEarlierLayoutWithConflictCopiesIsTakenOverWithoutLoss)
+{
+    const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
+    settle();
+    // As the earlier layout left it: one file per record that every device
+    // wrote, and the copy the service kept of the side that lost.
+    const QString own = copyB + "/records/" + rent + "/";
+    const QString versionFile = QDir(own).entryList(QDir::Files).value(0);
+    ASSERT_FALSE(versionFile.isEmpty());
+    QVariantMap version = PropertyList::read(own + versionFile).value.toMap();
+    service.setPaused(true);
+    for (const QString& copy : {copyA, copyB})
+        QDir(copy + "/records/" + rent).removeRecursively();
+    QVariantMap fields = version.value("Fields").toMap();
+    fields.insert("PaymentListDates", QVariantList{Start.addDays(1)});
+    fields.insert("PaymentListAmounts", QVariantList{900.0});
+    fields.insert("PaymentListNotes", QVariantList{"kept by the service"});
+    fields.insert("PaymentListAttachments", QVariantList{""});
+    version.insert("Fields", fields);
+    version.remove("MadeFrom");
+    ASSERT_TRUE(PropertyList::write(copyA + "/records/" + rent + ".plist", version));
+    fields.insert("PaymentListNotes", QVariantList{"in the conflict copy"});
+    fields.insert("PaymentListDates", QVariantList{Start.addDays(2)});
+    version.insert("Fields", fields);
+    ASSERT_TRUE(PropertyList::write(
+        copyA + "/records/" + SimulatedFileSync::conflictName(GetParam(), rent + ".plist", 1), version));
+    service.setPaused(false);
+    settle();
+
+    for (SyncDevice* device : {&a, &b})
+        EXPECT_EQ(device->paymentNotes(rent), (QStringList{"in the conflict copy", "kept by the service"}));
+    EXPECT_TRUE(QDir(copyA + "/records").entryList(QDir::Files).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Services, FolderCopiesTest,
+                         ::testing::Values(SimulatedFileSync::Service::Syncthing, SimulatedFileSync::Service::Nextcloud,
+                                           SimulatedFileSync::Service::Dropbox));

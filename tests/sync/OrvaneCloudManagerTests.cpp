@@ -3,8 +3,11 @@
 #include "platform/MemoryCloudContainer.h"
 #include "platform/MemoryCloudDatabase.h"
 #include "platform/MemoryCloudServer.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWImportManager.h"
 
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -25,16 +28,7 @@ protected:
     }
 
     // Runs the event loop until the cloud has been quiet for a while.
-    void settle()
-    {
-        int lastCount = -1;
-        for (int quiet = 0; quiet < 8;) {
-            QTest::qWait(25);
-            const int count = server.requestCount() + server.pushCount();
-            quiet = count == lastCount ? quiet + 1 : 0;
-            lastCount = count;
-        }
-    }
+    void settle() { ASSERT_TRUE(waitUntilQuiet(server, 200)); }
     void setOnline(bool online)
     {
         containerA.memoryDatabase()->setSignedIn(online);
@@ -190,6 +184,25 @@ TEST_F(TwoDevicesTest, PaymentIsKeptWhenTheOtherDeviceLaterChangedSomethingElse)
     }
 }
 
+TEST_F(TwoDevicesTest, AnOlderCopyArrivingLateChangesNothing)
+{
+    const QString billID = sharedBill();
+    const CloudRecord before = *server.record(billID);
+    a.advance(60);
+    ASSERT_TRUE(a.pay(billID, 900.0, QStringLiteral("paid on A")));
+    settle();
+    ASSERT_EQ(b.paymentNotes(billID), QStringList{"paid on A"});
+
+    // The answer to a fetch made before the payment, arriving after it.
+    for (SyncDevice* device : {&a, &b})
+        EXPECT_FALSE(device->engine->saveRecordLocally(before, true));
+    settle();
+    syncBoth(a, b);
+    for (SyncDevice* device : {&a, &b})
+        EXPECT_EQ(device->paymentNotes(billID), QStringList{"paid on A"});
+    EXPECT_EQ(server.record(billID)->fields.value("PaymentListNotes").toStringList(), QStringList{"paid on A"});
+}
+
 TEST_F(TwoDevicesTest, IdListsConverge)
 {
     setOnline(false);
@@ -275,9 +288,55 @@ TEST_F(TwoDevicesTest, SwitchingOffDropsWaitingRetries)
     ASSERT_TRUE(waitFor([&] { return retries.count() > 0; }));
     a.engine->turnCloudSyncOff();
     containerA.memoryDatabase()->setSignedIn(true);
-    QTest::qWait(500);
+    // Started after the dropped retry and running longer than its wait:
+    // once it fires, the retry would have run.
+    QTimer pastTheRetry;
+    pastTheRetry.setSingleShot(true);
+    QSignalSpy past(&pastTheRetry, &QTimer::timeout);
+    pastTheRetry.start(2 * a.engine->retryPolicy().firstDelayMs);
+    ASSERT_TRUE(past.wait(10000));
     EXPECT_EQ(retries.count(), 1);
     EXPECT_EQ(server.record(billID)->fields.value(BillKeys::Amount).toDouble(), 900.0);
+}
+
+// A restored backup and an erase before an import reach the other device,
+// and the next passes neither bring erased bills back nor put newer cloud
+// copies over restored ones.
+TEST_F(TwoDevicesTest, RestoreAndEraseReachTheOtherDeviceAndStay)
+{
+    const QString kept = sharedBill();
+    ASSERT_TRUE(BWBillsLoader(a.env).backupDatabase());
+    a.advance(60);
+    ASSERT_TRUE(a.edit(kept, BillKeys::Amount, 950.0));
+    const QString later = a.addBill(QStringLiteral("Phone"), 40.0);
+    settle();
+    ASSERT_EQ(b.shownBills().size(), 2);
+
+    a.advance(60);
+    ASSERT_TRUE(BWBillsLoader(a.env).restoreDatabase());
+    settle();
+    syncBoth(a, b);
+    for (SyncDevice* device : {&a, &b}) {
+        EXPECT_EQ(device->shownBills(), QStringList{kept});
+        EXPECT_EQ(device->bill(kept).value(BillKeys::Amount).toDouble(), 900.0);
+        EXPECT_TRUE(device->list(IndexKeys::DeletedBills).contains(later));
+    }
+
+    // Erase & Import on B: only the imported bill is left anywhere.
+    TempFolder older;
+    QDir().mkpath(older.file(QStringLiteral("Orvane/Data")));
+    ASSERT_TRUE(PropertyList::write(older.file(QStringLiteral("Orvane/Data/Water.plist")),
+                                    QVariantMap{{"Repeat_a", 1}, {"Repeat_b", "Months"},
+                                                {"Next_Due", Start.addDays(20)}, {"Is_Active", true}}));
+    b.advance(60);
+    ASSERT_TRUE(BWImportManager(b.env)
+                    .importDataFromPreviousVersionAtPath(older.file(QStringLiteral("Orvane")), true)
+                    .complete());
+    settle();
+    syncBoth(b, a);
+    ASSERT_EQ(b.shownBills().size(), 1);
+    EXPECT_EQ(b.bill(b.shownBills().first()).value(BillKeys::Name).toString(), "Water");
+    EXPECT_EQ(a.shownBills(), b.shownBills());
 }
 
 TEST_F(TwoDevicesTest, RecordsFromTheCloudCannotNameFilesOutsideTheDataFolder)
@@ -319,4 +378,41 @@ TEST_F(TwoDevicesTest, UploadCarriesTheStoredDueDateAndNoDisplayKeys)
     a.engine->turnCloudSyncOn();
     settle();
     EXPECT_EQ(server.subscriptionCount(), 4);
+}
+
+// Switched off at any point of a pass, B sends nothing more: no further
+// batch is asked for and its own bill, which the pass would upload at its
+// end, never leaves.
+TEST(SwitchingSyncOffTest, StopsThePassUnderWay)
+{
+    for (const int sentBeforeOff : {1, 4, 8}) {
+        SCOPED_TRACE(sentBeforeOff);
+        MemoryCloudServer server;
+        server.setBatchSize(1);
+        {
+            // A puts its bills in the cloud and leaves.
+            MemoryCloudContainer containerA{&server};
+            SyncDevice a{containerA, Start};
+            a.engine->turnCloudSyncOn();
+            for (int i = 0; i < 3; ++i)
+                a.addBill(QStringLiteral("Bill %1").arg(i), 10.0 + i);
+            ASSERT_TRUE(waitUntilQuiet(server, 200));
+        }
+        MemoryCloudContainer containerB{&server};
+        SyncDevice b{containerB, Start.addSecs(60)};
+        ASSERT_TRUE(b.defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, false));
+        const QString onlyOnB = b.addBill(QStringLiteral("Phone"), 40.0);
+
+        // Every answer comes late, so that the switch falls between two.
+        server.setDelayMilliseconds(40);
+        server.injectFault(MemoryCloudServer::Fault::Delay, MemoryCloudServer::Operation::Any, 1000);
+        const int before = server.requestCount();
+        b.engine->turnCloudSyncOn();
+        ASSERT_TRUE(waitFor([&] { return server.requestCount() >= before + sentBeforeOff; }, 10000));
+        b.engine->turnCloudSyncOff();
+        const int sentAtOff = server.requestCount();
+        ASSERT_TRUE(waitUntilQuiet(server, 300));
+        EXPECT_EQ(server.requestCount(), sentAtOff);
+        EXPECT_FALSE(server.record(onlyOnB).has_value());
+    }
 }

@@ -182,9 +182,10 @@ TEST(BGHUDTableView, CornerSitsBesideTheHeaderOnlyWhileTheTableScrolls)
     EXPECT_FALSE(inTable(corner).intersects(inTable(table.verticalScrollBar())));
 
     model->removeRows(2, 38);
-    QTest::qWait(50);  // the view lays itself out again on a timer
+    // The view lays itself out again on a timer.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !table.verticalScrollBar()->isVisible(); }, 10000));
     EXPECT_FALSE(table.verticalScrollBar()->isVisible());
-    EXPECT_FALSE(corner->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !corner->isVisible(); }, 10000));
 }
 
 TEST(BGHUDTableCornerView, UnknownKeyDrawsWithTheGradientTheme)

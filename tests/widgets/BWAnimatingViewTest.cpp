@@ -1,5 +1,6 @@
 #include "widgets/BWAnimatingView.h"
 
+#include <QPointer>
 #include <QPropertyAnimation>
 #include <QTest>
 #include <QWidget>
@@ -24,6 +25,10 @@ protected:
     bool waitForSlideToEnd()
     {
         return QTest::qWaitFor([this] { return runningAnimation(view) == nullptr; }, 3000);
+    }
+    static bool stopped(const QPointer<QPropertyAnimation>& slide)
+    {
+        return slide.isNull() || slide->state() != QAbstractAnimation::Running;
     }
 
     QWidget parent;
@@ -129,10 +134,11 @@ TEST_F(BWAnimatingViewTest, AnimatedPlacementShowsAHiddenViewFirst)
 TEST_F(BWAnimatingViewTest, ASecondPlacementCancelsTheFirstSlidesEnd)
 {
     setLocationOffScreenBottomAnimated(view, true);
-    QTest::qWait(50);
+    const QPointer<QPropertyAnimation> first = runningAnimation(view);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !first.isNull() && first->currentTime() > 0; }, 3000));
     setLocationFlushTopAnimated(view, true);
+    EXPECT_TRUE(stopped(first));   // its end, which hides the view, never comes
     ASSERT_TRUE(waitForSlideToEnd());
-    QTest::qWait(100);
     EXPECT_TRUE(view->isVisible());
     EXPECT_EQ(frame(view), QRectF(0, 250, 100, 50));
 }
@@ -140,9 +146,11 @@ TEST_F(BWAnimatingViewTest, ASecondPlacementCancelsTheFirstSlidesEnd)
 TEST_F(BWAnimatingViewTest, AnImmediatePlacementAlsoStopsARunningSlide)
 {
     setLocationOffScreenRightAnimated(view, true);
+    const QPointer<QPropertyAnimation> slide = runningAnimation(view);
     setLocationBottomLeftAnimated(view, false);
     EXPECT_EQ(runningAnimation(view), nullptr);
-    QTest::qWait(500);
+    EXPECT_TRUE(stopped(slide));   // nothing moves or hides the view later
+    QCoreApplication::processEvents();
     EXPECT_TRUE(view->isVisible());
     EXPECT_EQ(frame(view).topLeft(), QPointF(0, 0));
 }

@@ -1,5 +1,7 @@
 #include "widgets/KNPopUpDatePicker.h"
+#include "widgets/LRCalendarView.h"
 #include "widgets/MAAttachedWindow.h"
+#include "platform/DateTemplate.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -180,7 +182,16 @@ TEST_F(KNPopUpDatePickerTest, DestroyingAnOpenPickerTakesTheBubbleAlong)
     delete picker;
     EXPECT_TRUE(bubble.isNull());
     form.resize(420, 170);  // the window no longer reports to the picker
-    QTest::qWait(20);
+    QCoreApplication::processEvents();
 }
 
 }  // namespace
+
+// The field writes its day as the lists do, and its calendar's weeks start
+// where the overview's month calendar starts them.
+TEST(KNPopUpDatePickerLook, ShowsTheListsFormAndTheSideCalendarsWeeks)
+{
+    KNPopUpDatePicker picker;
+    EXPECT_EQ(picker.displayFormat(), DateTemplate::displayFormat(QStringLiteral("EEEMMMdyyyy")));
+    EXPECT_EQ(picker.graphicalPicker()->firstDayOfWeek(), LRCalendarView::FirstDayOfWeek);
+}
