@@ -1,8 +1,38 @@
 #include "platform/Reachability.h"
 
+#include <QHostAddress>
 #include <QNetworkInformation>
 
 #include "platform/Log.h"
+
+namespace {
+
+bool isOnTheLocalLink(const QString& target)
+{
+    const QHostAddress address(target);
+    return address.isLinkLocal() || address.isLoopback();
+}
+
+Reachability::NetworkState stateOf(QNetworkInformation::Reachability reachability)
+{
+    using Net = QNetworkInformation::Reachability;
+    using State = Reachability::NetworkState;
+    switch (reachability) {
+    case Net::Online:
+        return State::Online;
+    case Net::Site:
+        return State::Site;
+    case Net::Local:
+        return State::Local;
+    case Net::Disconnected:
+        return State::Disconnected;
+    case Net::Unknown:
+        break;
+    }
+    return State::Unknown;
+}
+
+}  // namespace
 
 Reachability::Reachability(const QString& target, bool localWiFi, QObject* parent)
     : QObject(parent), m_target(target), m_localWiFiRef(localWiFi)
@@ -14,14 +44,23 @@ Reachability* Reachability::reachabilityWithHostName(const QString& hostName, QO
     return hostName.isEmpty() ? nullptr : new Reachability(hostName, false, parent);
 }
 
+Reachability* Reachability::reachabilityWithAddress(const QString& address, QObject* parent)
+{
+    const QHostAddress parsed(address);
+    return parsed.isNull() ? nullptr : new Reachability(parsed.toString(), false, parent);
+}
+
+// The default route: the internet at large.
 Reachability* Reachability::reachabilityForInternetConnection(QObject* parent)
 {
-    return new Reachability(QStringLiteral("0.0.0.0"), false, parent);
+    return reachabilityWithAddress(QStringLiteral("0.0.0.0"), parent);
 }
 
 Reachability* Reachability::reachabilityForLocalWiFi(QObject* parent)
 {
-    return new Reachability(QStringLiteral("169.254.0.0"), true, parent);
+    Reachability* linkLocal = reachabilityWithAddress(QStringLiteral("169.254.0.0"), parent);
+    linkLocal->m_localWiFiRef = true;
+    return linkLocal;
 }
 
 std::optional<unsigned> Reachability::systemFlags(const QString& target)
@@ -33,18 +72,26 @@ std::optional<unsigned> Reachability::systemFlags(const QString& target)
         Log::line(QStringLiteral("No network information here; counting %1 as reachable").arg(target));
         return Reachable | IsDirect;
     }
-    switch (info->reachability()) {
-    case QNetworkInformation::Reachability::Online:
-    case QNetworkInformation::Reachability::Site:
+    const NetworkState state = stateOf(info->reachability());
+    if (state == NetworkState::Unknown)
+        Log::line(QStringLiteral("The network state is unknown; counting %1 as reachable").arg(target));
+    return flagsForNetwork(state, target);
+}
+
+unsigned Reachability::flagsForNetwork(NetworkState network, const QString& target)
+{
+    switch (network) {
+    case NetworkState::Online:
+    case NetworkState::Site:
         return Reachable | IsDirect;
-    case QNetworkInformation::Reachability::Local:
-        return Reachable | IsDirect | IsLocalAddress;
-    case QNetworkInformation::Reachability::Disconnected:
+    case NetworkState::Local:
+        return isOnTheLocalLink(target) ? Reachable | IsDirect | IsLocalAddress : 0u;
+    case NetworkState::Disconnected:
         return 0u;
-    case QNetworkInformation::Reachability::Unknown:
+    case NetworkState::Unknown:
         break;
     }
-    Log::line(QStringLiteral("The network state is unknown; counting %1 as reachable").arg(target));
+    // Refusing to try would be worse than a failed attempt.
     return Reachable | IsDirect;
 }
 

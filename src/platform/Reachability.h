@@ -32,7 +32,10 @@ public:
     // The current flags of a target; nothing when they cannot be read.
     using FlagsSource = std::function<std::optional<unsigned>(const QString& target)>;
 
+    // Null for an empty name.
     static Reachability* reachabilityWithHostName(const QString& hostName, QObject* parent = nullptr);
+    // `address` is a numeric IPv4 or IPv6 address; null for anything else.
+    static Reachability* reachabilityWithAddress(const QString& address, QObject* parent = nullptr);
     static Reachability* reachabilityForInternetConnection(QObject* parent = nullptr);
     static Reachability* reachabilityForLocalWiFi(QObject* parent = nullptr);
 
@@ -49,8 +52,13 @@ public:
     // "Reachability Flag Status: R- c------ networkStatusForFlags" and the like.
     static QString flagStatus(unsigned flags, const char* askingMethod);
 
-    // The flags the desktop's network information gives for the network.
+    // The flags the desktop's network information gives for a target.
     static std::optional<unsigned> systemFlags(const QString& target);
+    // The flags of a target on a network in the given state: a network that
+    // only reaches the local link reaches link-local and loopback targets,
+    // not a host elsewhere nor the internet.
+    enum class NetworkState { Unknown, Disconnected, Local, Site, Online };
+    static unsigned flagsForNetwork(NetworkState network, const QString& target);
 
 signals:
     void reachabilityChanged(Reachability* reachability);

@@ -22,6 +22,7 @@
 #include "screens/BWBarGraphView.h"
 #include "screens/BWHUDTableStyle.h"
 #include "widgets/BGHUDBox.h"
+#include "widgets/BWLimitedSplitView.h"
 #include "widgets/BGHUDButton.h"
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDTextField.h"
@@ -287,11 +288,14 @@ void BWBillDetailViewController::buildPaymentHistory()
             &BWBillDetailViewController::paymentSelectionChanged);
     connect(m_viewReceiptButton, &QPushButton::clicked, this, &BWBillDetailViewController::viewReceipt);
 
-    // The table and the graph share the pane; the graph may be collapsed.
-    m_splitView = new QSplitter(Qt::Vertical, m_paymentHistory);
+    // The table and the graph share the pane. The divider keeps 300 points
+    // of table and 200 of graph, or collapses either; a double click on it
+    // folds the graph away.
+    m_splitView = new BWLimitedSplitView(Qt::Vertical, m_paymentHistory);
     m_splitView->addWidget(m_paymentTable);
     m_splitView->addWidget(m_graphViewController->view());
-    m_splitView->setCollapsible(0, false);
+    m_splitView->setDividerLimits(300, 200);
+    m_splitView->setCollapsible(0, true);
     m_splitView->setCollapsible(1, true);
     m_splitView->setStretchFactor(0, 3);
     m_splitView->setStretchFactor(1, 2);

@@ -31,7 +31,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
-class QSplitter;
+class BWLimitedSplitView;
 class QStandardItemModel;
 class QTabWidget;
 class QTableView;
@@ -328,7 +328,7 @@ private:
     // Payment history
     QTableView* m_paymentTable = nullptr;
     QStandardItemModel* m_paymentModel = nullptr;
-    QSplitter* m_splitView = nullptr;
+    BWLimitedSplitView* m_splitView = nullptr;
     BGHUDLabel* m_paymentHistoryHeader = nullptr;
     BGHUDLabel* m_totalPaidBalanceTitle = nullptr;
     BGHUDLabel* m_totalPaidField = nullptr;

@@ -7,7 +7,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QVariantAnimation>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -26,6 +29,8 @@ const QString Columns[] = {IncomeSourceKeys::Description, IncomeSourceKeys::Amou
 constexpr int TableWidth = 322;
 constexpr int TallTableHeight = 208;
 constexpr int ShortTableHeight = 121;
+// How long the table takes to make room for the editor, and to take it back.
+constexpr int FrameAnimationMs = 100;
 
 }  // namespace
 
@@ -82,6 +87,11 @@ void BWIncomeController::buildPopover()
     m_tableView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tableView->setFixedSize(TableWidth, TallTableHeight);
     connect(m_tableView, &QTableWidget::cellDoubleClicked, this, [this](int row) { editIncomeAtRow(row); });
+    m_tableView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_tableView, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        if (const std::unique_ptr<QMenu> menu = contextMenuForRow(m_tableView->rowAt(position.y())))
+            menu->exec(m_tableView->viewport()->mapToGlobal(position));
+    });
     layout->addWidget(m_tableView);
 
     m_addIncomeButton = new QPushButton(tr("Add Income Source"), m_incomePopover);
@@ -121,6 +131,29 @@ void BWIncomeController::buildPopover()
     connect(save, &QPushButton::clicked, this, &BWIncomeController::saveIncome);
     layout->addWidget(m_incomeEditorBox);
     m_incomeEditorBox->hide();
+
+    m_frameAnimation = new QVariantAnimation(this);
+    m_frameAnimation->setDuration(FrameAnimationMs);
+    connect(m_frameAnimation, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant& height) { m_tableView->setFixedHeight(height.toInt()); });
+}
+
+std::unique_ptr<QMenu> BWIncomeController::contextMenuForRow(int row)
+{
+    if (row < 0 || row >= m_dataSource.size())
+        return nullptr;
+    auto menu = std::make_unique<QMenu>(m_tableView);
+    connect(menu->addAction(tr("Edit…")), &QAction::triggered, this, [this, row] { editIncomeAtRow(row); });
+    connect(menu->addAction(tr("Delete")), &QAction::triggered, this, [this, row] { deleteIncomeAtRow(row); });
+    return menu;
+}
+
+bool BWIncomeController::deleteIncomeAtRow(int row)
+{
+    if (row < 0 || row >= m_dataSource.size())
+        return false;
+    m_dataSourceIndexNumber = row;
+    return deleteIncome();
 }
 
 // The day titles name this month's days, so they are made again at every
@@ -137,14 +170,29 @@ void BWIncomeController::showIncomePopover(QWidget* anchor)
     titlePayDates();
     m_dataSource = BWIncomeManager(m_env).getIncomeSources().value_or(QVariantList());
     reloadTable();
-    hideIncomeEditor();
+    hideIncomeEditor(false);
     m_incomePopover->adjustSize();
     if (anchor) {
-        // Above the control that opened it.
-        const QPoint top = anchor->mapToGlobal(QPoint(anchor->width() / 2, 0));
-        m_incomePopover->move(top - QPoint(m_incomePopover->width() / 2, m_incomePopover->height()));
+        const QRect anchorFrame(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
+        const QScreen* screen = anchor->screen();
+        m_incomePopover->move(popoverPosition(anchorFrame, m_incomePopover->size(),
+                                              screen ? screen->availableGeometry() : QRect()));
     }
     m_incomePopover->show();
+}
+
+QPoint BWIncomeController::popoverPosition(const QRect& anchor, const QSize& popover, const QRect& available)
+{
+    // Centred above the control that opened it; below it when there is no
+    // room above; always inside the screen.
+    QPoint place(anchor.center().x() - popover.width() / 2, anchor.top() - popover.height());
+    if (available.isEmpty())
+        return place;
+    if (place.y() < available.top())
+        place.setY(anchor.bottom() + 1);
+    place.setX(std::clamp(place.x(), available.left(), std::max(available.left(), available.right() + 1 - popover.width())));
+    place.setY(std::clamp(place.y(), available.top(), std::max(available.top(), available.bottom() + 1 - popover.height())));
+    return place;
 }
 
 QString BWIncomeController::repeatTitle(const QVariant& repeat) const
@@ -248,28 +296,51 @@ bool BWIncomeController::storeIncomeSources(const QVariantList& sources)
     }
     m_dataSource = sources;
     reloadTable();
-    hideIncomeEditor();
+    hideIncomeEditor(true);
     return true;
 }
 
 void BWIncomeController::cancelIncome()
 {
-    hideIncomeEditor();
+    hideIncomeEditor(true);
 }
 
+// The table shortens first; the editor shows once there is room for it.
 void BWIncomeController::showIncomeEditor()
 {
     m_messageLabel->hide();
     m_addIncomeButton->hide();
-    m_tableView->setFixedHeight(ShortTableHeight);
-    m_incomeEditorBox->show();
-    m_incomePopover->adjustSize();
+    animateTableHeight(ShortTableHeight, [this] {
+        m_incomeEditorBox->show();
+        m_incomePopover->adjustSize();
+    });
 }
 
-void BWIncomeController::hideIncomeEditor()
+void BWIncomeController::hideIncomeEditor(bool animated)
 {
     m_incomeEditorBox->hide();
+    const auto done = [this] {
+        m_addIncomeButton->show();
+        m_incomePopover->adjustSize();
+    };
+    if (animated) {
+        animateTableHeight(TallTableHeight, done);
+        return;
+    }
+    m_frameAnimation->stop();
+    disconnect(m_afterAnimation);
     m_tableView->setFixedHeight(TallTableHeight);
-    m_addIncomeButton->show();
-    m_incomePopover->adjustSize();
+    done();
+}
+
+// A change of mind mid-way starts from the height shown; the step that was
+// to follow the interrupted change is dropped.
+void BWIncomeController::animateTableHeight(int height, const std::function<void()>& then)
+{
+    m_frameAnimation->stop();
+    disconnect(m_afterAnimation);
+    m_frameAnimation->setStartValue(m_tableView->height());
+    m_frameAnimation->setEndValue(height);
+    m_afterAnimation = connect(m_frameAnimation, &QVariantAnimation::finished, this, then);
+    m_frameAnimation->start();
 }

@@ -2,7 +2,11 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QVariantList>
+
+#include <functional>
+#include <memory>
 
 #include "store/BWStoreEnvironment.h"
 
@@ -10,6 +14,8 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QVariantAnimation;
 class QPushButton;
 class QTableWidget;
 class QWidget;
@@ -30,7 +36,8 @@ public:
     explicit BWIncomeController(const BWStoreEnvironment& env, QObject* parent = nullptr);
     ~BWIncomeController() override;
 
-    // Opens the popover below `anchor` with the editor closed.
+    // Opens the popover above `anchor` (below it when the screen has no room
+    // above), kept on the screen, with the editor closed.
     void showIncomePopover(QWidget* anchor);
     // Opens the editor for a new monthly source paid on the 1st.
     void createNewIncome();
@@ -42,7 +49,16 @@ public:
     bool saveIncome();
     // Removes the edited source; nothing is removed for a new one.
     bool deleteIncome();
+    // The context menu's delete: removes the source in that row.
+    bool deleteIncomeAtRow(int row);
     void cancelIncome();
+    // The table's context menu for a row: edit and delete; none outside the
+    // rows.
+    std::unique_ptr<QMenu> contextMenuForRow(int row);
+
+    // Where a popover of `popover`'s size goes for a control at `anchor`,
+    // on a screen whose free area is `available` (empty: unknown).
+    static QPoint popoverPosition(const QRect& anchor, const QSize& popover, const QRect& available);
 
     QWidget* incomePopover() const;
     QTableWidget* tableView() const { return m_tableView; }
@@ -62,7 +78,8 @@ private:
     void buildPopover();
     void reloadTable();
     void showIncomeEditor();
-    void hideIncomeEditor();
+    void hideIncomeEditor(bool animated);
+    void animateTableHeight(int height, const std::function<void()>& then);
     // Writes the whole list of sources; once written it is shown and the
     // editor closes, else the editor stays open with a message.
     bool storeIncomeSources(const QVariantList& sources);
@@ -87,4 +104,6 @@ private:
     QPushButton* m_deleteButton = nullptr;
     QLabel* m_messageLabel = nullptr;
     QLabel* m_emptyNote = nullptr;
+    QVariantAnimation* m_frameAnimation = nullptr;
+    QMetaObject::Connection m_afterAnimation;
 };

@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 
 #include "platform/SenderTag.h"
+#include "platform/UserDefaults.h"
+#include "store/BWDefaultsKeys.h"
 #include "store/PaymentKind.h"
 #include "screens/BWBillTableDelegate.h"
 #include "widgets/BackgroundView.h"
@@ -164,9 +166,7 @@ QWidget* BWOverviewController::buildBottomBar()
 
     m_actionText = new BGHUDLabel(QString(), bar);
     layout->addWidget(m_actionText, 1);
-    m_adBox = new BGHUDBox(bar);
-    m_adBox->setBoxType(BGHUDBox::Custom);
-    layout->addWidget(m_adBox);
+    layout->addWidget(buildAdBox(bar));
 
     m_actionBox = new BGHUDView(bar);
     auto* actions = new QHBoxLayout(m_actionBox);
@@ -197,6 +197,48 @@ QWidget* BWOverviewController::buildBottomBar()
     return bar;
 }
 
+// A word about the phone edition, shown while nothing is selected until the
+// user hides it for good.
+QWidget* BWOverviewController::buildAdBox(QWidget* bar)
+{
+    m_adBox = new BGHUDBox(bar);
+    m_adBox->setBoxType(BGHUDBox::Custom);
+    auto* layout = new QHBoxLayout(m_adBox);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new BGHUDLabel(tr("Orvane for phones keeps your bills with you."), m_adBox));
+    auto* learnMore = barButton(tr("Learn More"), KBButtonTypeBlue, m_adBox);
+    auto* hide = barButton(tr("Hide"), KBButtonTypeLightGrey, m_adBox);
+    hide->setObjectName(QStringLiteral("hideAdvert"));
+    layout->addWidget(learnMore);
+    layout->addWidget(hide);
+    connect(learnMore, &QAbstractButton::clicked, this, &BWOverviewController::phoneEditionRequested);
+    connect(hide, &QAbstractButton::clicked, this, &BWOverviewController::hideAdvertRequested);
+    m_adBox->setVisible(!m_env.defaults->boolForKey(BWDefaultsKeys::BWHideAd));
+    return m_adBox;
+}
+
+// A tip under the month figures until the user dismisses it for good.
+QWidget* BWOverviewController::buildTip(QWidget* parent)
+{
+    m_tip = new BGHUDView(parent);
+    auto* layout = new QVBoxLayout(m_tip);
+    layout->setContentsMargins(10, 6, 10, 6);
+    auto* text = new BGHUDLabel(tr("Tip: double-click a bill to open its page, or right-click it for more "
+                                   "commands."),
+                                m_tip);
+    text->setWordWrap(true);
+    auto* dismiss = barButton(tr("Hide Tip"), KBButtonTypeLightGrey, m_tip);
+    dismiss->setObjectName(QStringLiteral("hideTip"));
+    layout->addWidget(text);
+    layout->addWidget(dismiss, 0, Qt::AlignRight);
+    connect(dismiss, &QAbstractButton::clicked, this, [this] {
+        m_tip->hide();
+        emit tipDismissed();
+    });
+    m_tip->setVisible(!m_env.defaults->boolForKey(BWDefaultsKeys::BWHideTip));
+    return m_tip;
+}
+
 void BWOverviewController::buildMonthAtGlance()
 {
     m_monthAtGlance = new BGHUDView;
@@ -208,6 +250,7 @@ void BWOverviewController::buildMonthAtGlance()
     m_monthAtGlanceCalendar->setAppDelegate(this);
     layout->addWidget(m_monthAtGlanceCalendar);
     layout->addWidget(buildSidebar(m_monthAtGlance));
+    layout->addWidget(buildTip(m_monthAtGlance));
     layout->addStretch(1);
     // One plain sidebar from the calendar down: the theme's glossy gradient,
     // stretched over the pane's height, would break in two below the calendar.

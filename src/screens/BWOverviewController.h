@@ -81,19 +81,7 @@ public:
     // ---- Collaborators, set once by whoever builds the main window ----
     // Opens the edit and delete popovers and restores archived items.
     void setBillEditorController(BWBillEditorScreen* editor) { m_billEditorController = editor; }
-    // The main menu's items that the delegate enables by selection.
-    struct MenuItems
-    {
-        QAction* menuItemNew = nullptr;
-        QAction* importMenuItem = nullptr;
-        QAction* import4MenuItem = nullptr;
-        QAction* import4MenuCustom = nullptr;
-        QAction* closeMenuItem = nullptr;
-        QAction* editBillMenu = nullptr;
-        QAction* deleteBillMenu = nullptr;
-        QAction* archiveBillMenu = nullptr;
-    };
-    void setMenuItems(const MenuItems& items) { m_menuItems = items; }
+    void setMenuItems(const MenuItems& items) override { m_menuItems = items; }
 
     // ---- Loading ----
     // Reloads the list chosen in the drop-down and selects again the bill that
@@ -266,7 +254,7 @@ public:
     QAction* import4MenuItem() const override { return m_menuItems.import4MenuItem; }
     QAction* import4MenuCustom() const override { return m_menuItems.import4MenuCustom; }
     QAction* closeMenuItem() const override { return m_menuItems.closeMenuItem; }
-    QAbstractButton* editBillButton() const override { return nullptr; }
+    QAbstractButton* editBillButton() const override { return m_menuItems.editBillButton; }
     QAction* editBillMenu() const override { return m_menuItems.editBillMenu; }
     QAction* deleteBillMenu() const override { return m_menuItems.deleteBillMenu; }
     QAction* archiveBillMenu() const override { return m_menuItems.archiveBillMenu; }
@@ -300,6 +288,12 @@ signals:
     void editBillRequested();
     void deleteBillRequested();
     void exportBillRequested();
+    // The advertising box's buttons: the phone edition's page, and hiding
+    // the box for good.
+    void phoneEditionRequested();
+    void hideAdvertRequested();
+    // The user dismissed the tip for good (the tip is hidden already).
+    void tipDismissed();
     // A change to the bills was stored from the overview.
     void billChanged(const QString& billID);
     // The vacation popover closed after the user turned the vacation on or
@@ -319,6 +313,8 @@ private:
     QWidget* buildHeader();
     void buildTable();
     QWidget* buildBottomBar();
+    QWidget* buildAdBox(QWidget* bar);
+    QWidget* buildTip(QWidget* parent);
     void buildMonthAtGlance();
     void buildVacationPopover();
     QWidget* buildSidebar(QWidget* parent);
@@ -423,6 +419,7 @@ private:
     BGHUDLabel* m_actionText = nullptr;
     BGHUDView* m_actionBox = nullptr;
     BGHUDBox* m_adBox = nullptr;
+    BGHUDView* m_tip = nullptr;
     KBButton* m_overviewButtonLog = nullptr;
     KBButton* m_overviewButtonPartial = nullptr;
     KBButton* m_overviewButtonView = nullptr;

@@ -76,7 +76,22 @@ public:
     // The overview's hand-off activity; null before the first load.
     virtual UserActivity* activity() const = 0;
 
-    // Menu items and the button enabled or disabled by the shell.
+    // Menu items and the button enabled or disabled by the shell: the main
+    // menu's own items and the toolbar's edit button, handed over once the
+    // menu is built.
+    struct MenuItems
+    {
+        QAction* menuItemNew = nullptr;
+        QAction* importMenuItem = nullptr;
+        QAction* import4MenuItem = nullptr;
+        QAction* import4MenuCustom = nullptr;
+        QAction* closeMenuItem = nullptr;
+        QAbstractButton* editBillButton = nullptr;
+        QAction* editBillMenu = nullptr;
+        QAction* deleteBillMenu = nullptr;
+        QAction* archiveBillMenu = nullptr;
+    };
+    virtual void setMenuItems(const MenuItems& items) = 0;
     virtual QAction* menuItemNew() const = 0;
     virtual QAction* importMenuItem() const = 0;
     virtual QAction* import4MenuItem() const = 0;

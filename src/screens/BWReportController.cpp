@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numbers>
 
 namespace {
 
@@ -77,6 +78,8 @@ void BWReportController::buildWindow()
     m_pieChart->setSelectedSliceOffsetRadius(SelectedSliceOffset);
     m_pieChart->setShowPercentage(false);
     m_pieChart->setTextColor(Qt::transparent);
+    // The report's pie starts at 9 o'clock, as a laid-out chart does.
+    m_pieChart->setStartPieAngle(std::numbers::pi);
 
     auto* figures = new QGridLayout;
     m_statTitle = new QLabel;

@@ -98,6 +98,10 @@ void BWAppDelegate::updateFromFirebaseChangeWithDictionary(const QVariantMap& bi
     logAutomaticPaymentsSoon();
     if (!hasOverview())
         return;
+    if (isLocked()) {
+        m_reloadWhenUnlocked = true;
+        return;
+    }
     const QString billID = bill.value(BillKeys::Bid).toString();
     const bool showsThisBill = billPageIsShown() && m_screens.billView && !billID.isEmpty()
                                && m_screens.billView->currentBillID() == billID;

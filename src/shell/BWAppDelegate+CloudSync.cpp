@@ -18,6 +18,7 @@
 #include "store/BWDefaultsKeys.h"
 #include "store/BWTagList.h"
 #include "sync/BWLegacyKeyValueSync.h"
+#include "shell/BWReminderManager.h"
 #include "sync/BWPhoneSync.h"
 #include "sync/OrvaneCloudManager.h"
 
@@ -37,6 +38,34 @@ void BWAppDelegate::setCloudSync(const CloudSync& sync)
     if (sync.keyValueSync)
         connect(sync.keyValueSync, &BWLegacyKeyValueSync::lastSyncedTextChanged, this,
                 [this](const QString& text) { syncControls()->setLastSyncedText(text); });
+    if (sync.phoneSync) {
+        // Once, however often the channels are handed over.
+        disconnect(sync.phoneSync, nullptr, this, nullptr);
+        connect(sync.phoneSync, &BWPhoneSync::progressSheetShown, this, [this] { syncProgressWindow()->beginSheet(); });
+        connect(sync.phoneSync, &BWPhoneSync::progressChanged, this,
+                [this](double fraction) { syncProgressWindow()->setProgress(fraction); });
+        connect(sync.phoneSync, &BWPhoneSync::syncProgressControllerDidComplete, this,
+                [this] { syncProgressWindow()->endSheet(); });
+    }
+}
+
+BWSyncProgressController* BWAppDelegate::syncProgressWindow()
+{
+    if (!m_syncProgressWindow) {
+        m_syncProgressWindow = new BWSyncProgressController(mainWindow());
+        m_syncProgressWindow->setDelegate(this);
+    }
+    return m_syncProgressWindow;
+}
+
+void BWAppDelegate::syncProgressControllerDidComplete()
+{
+    if (!hasOverview())
+        return;
+    switchToOverview();
+    if (m_reminders)
+        m_reminders->checkForNotificationsToAddWithBillList(m_screens.overview->dataSource());
+    setUpSyncProgressIndicatorAndSyncButtonVisibility();
 }
 
 BWSyncControls* BWAppDelegate::syncControls()
@@ -196,8 +225,12 @@ void BWAppDelegate::updatesDownloadedFromCloudKit(const QString& billID)
     syncControls()->stopProgress();
     // The change may be an automatic item that is due here.
     logAutomaticPaymentsSoon();
-    if (!hasOverview() || isLocked())
+    if (!hasOverview())
         return;
+    if (isLocked()) {
+        m_reloadWhenUnlocked = true;
+        return;
+    }
     // The tag list is rebuilt from every active bill, not from the list
     // shown, which may be one tag's.
     const BWBillsLoader loader(m_storeEnv);
@@ -259,6 +292,18 @@ void BWAppDelegate::setUpSyncProgressIndicatorAndSyncButtonVisibility()
     controls->stopProgress();
     controls->showSyncButton(m_defaults.boolForKey(iCloudSyncEnabled2)
                              || m_defaults.boolForKey(BWDropboxPhoneSyncEnabled));
+}
+
+void BWAppDelegate::togglePhoneSync()
+{
+    if (!m_cloudSync.phoneSync)
+        return;
+    if (!m_defaults.boolForKey(BWDropboxPhoneSyncEnabled)) {
+        m_cloudSync.phoneSync->didPressLink();
+        return;
+    }
+    m_cloudSync.phoneSync->endLink();
+    setUpSyncProgressIndicatorAndSyncButtonVisibility();
 }
 
 void BWAppDelegate::syncFromToolbar()

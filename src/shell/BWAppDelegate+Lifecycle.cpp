@@ -34,6 +34,7 @@
 
 #include <exception>
 #include <functional>
+#include <utility>
 
 using namespace BWDefaultsKeys;
 
@@ -507,6 +508,8 @@ void BWAppDelegate::updateOverview()
 void BWAppDelegate::createMenuAfterPassword()
 {
     m_locked = false;
+    if (std::exchange(m_reloadWhenUnlocked, false) && hasOverview())
+        reloadOverviewAndSuggestions();
     // The tray item follows its setting here as at start-up.
     if (createMenuIfEnabled() && m_screens.overview)
         m_menulet->updateMenuWithDataSource(m_screens.overview->dataSource());

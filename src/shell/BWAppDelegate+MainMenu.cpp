@@ -7,6 +7,7 @@
 #include "shell/BWWindowController.h"
 #include "store/BWDefaultsKeys.h"
 
+#include <QAbstractButton>
 #include <QMainWindow>
 #include <QToolBar>
 
@@ -21,6 +22,26 @@ void BWAppDelegate::createMainMenu()
     if (!m_incomeMenuItem)
         m_incomeMenuItem = menu->action(BWMenuValidation::Command::TogglePaydays);
     addDataFolderAndHelpItems(*menu);
+    handMenuItemsToOverview();
+}
+
+void BWAppDelegate::handMenuItemsToOverview()
+{
+    BWMainMenu* menu = m_mainMenu;
+    if (!menu || !hasOverview())
+        return;
+    using Command = BWMenuValidation::Command;
+    BWOverviewScreen::MenuItems items;
+    items.menuItemNew = menu->action(Command::NewBill);
+    items.importMenuItem = m_previousVersionImportItem;
+    items.import4MenuItem = m_version4ImportItem;
+    items.import4MenuCustom = m_version4FolderImportItem;
+    items.closeMenuItem = menu->action(Command::CloseWindow);
+    items.editBillButton = qobject_cast<QAbstractButton*>(menu->toolbar()->widgetForAction(menu->action(Command::EditBill)));
+    items.editBillMenu = menu->action(Command::EditBill);
+    items.deleteBillMenu = menu->action(Command::DeleteBill);
+    items.archiveBillMenu = menu->action(Command::ArchiveOrRestore);
+    m_screens.overview->setMenuItems(items);
 }
 
 BWMainMenu* BWAppDelegate::mainMenu() const

@@ -43,6 +43,7 @@ void setEnabledIfPresent(Control* control, bool enabled)
 void BWAppDelegate::setScreens(const Screens& screens)
 {
     m_screens = screens;
+    handMenuItemsToOverview();
 }
 
 bool BWAppDelegate::billPageOrBeep()

@@ -14,6 +14,7 @@
 #include "shell/BWObjectController.h"
 #include "shell/BWVersion7ImportWindow.h"
 #include "shell/BWWelcomeSheet.h"
+#include "sync/BWPhoneSync.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWPreviousVersionImporter.h"
@@ -73,14 +74,19 @@ void BWAppDelegate::showWelcomeScreen()
 {
     if (!m_defaults.boolForKey(BW_IsFirstLaunchV8_NEW))
         return;
-    if (hasOverview()) {
+    if (hasOverview())
         m_screens.overview->updateTableColumnVisibility();
+    // A phone link from before starts over with this version.
+    if (m_cloudSync.phoneSync)
+        m_cloudSync.phoneSync->endLink();
+    if (hasOverview())
         m_screens.overview->loadOverview();
-    }
     if (!m_welcomeScreen) {
         m_welcomeScreen = new BWWelcomeSheet(mainWindow());
         objectController()->setWelcomeTabView(m_welcomeScreen->welcomeTabView());
         connect(m_welcomeScreen, &BWWelcomeSheet::nextPageRequested, objectController(), &BWObjectController::goToNextPage);
+        connect(m_welcomeScreen, &BWWelcomeSheet::signUpAndContinueRequested, objectController(),
+                &BWObjectController::signUpAndContinue);
         connect(m_welcomeScreen, &BWWelcomeSheet::importVersion7DataRequested, this, &BWAppDelegate::importVersion7Data);
         connect(m_welcomeScreen, &BWWelcomeSheet::importOptionsRequested, this, &BWAppDelegate::showOrvane7ImportOptions);
         connect(m_welcomeScreen, &BWWelcomeSheet::startUsingRequested, this, &BWAppDelegate::startUsing);
@@ -111,6 +117,7 @@ void BWAppDelegate::startUsing()
         reloadOverviewAndSuggestions();
     if (!m_defaults.setBool(FirstLaunchSinceiCloud2, false))
         Log::line(QStringLiteral("Could not store %1").arg(FirstLaunchSinceiCloud2));
+    setUpSyncProgressIndicatorAndSyncButtonVisibility();
 }
 
 void BWAppDelegate::showOrvane7ImportOptions()
@@ -119,11 +126,12 @@ void BWAppDelegate::showOrvane7ImportOptions()
         m_importOrvane7Window = new BWVersion7ImportWindow(mainWindow());
         connect(m_importOrvane7Window, &BWVersion7ImportWindow::selectFolderRequested, this,
                 &BWAppDelegate::selectFolderForImport);
-        connect(m_importOrvane7Window, &BWVersion7ImportWindow::iCloudSyncToggled, this,
+        connect(m_importOrvane7Window, &BWVersion7ImportWindow::syncToggled, this,
                 &BWAppDelegate::eneableiCloudFromImportMenu);
         connect(m_importOrvane7Window, &BWVersion7ImportWindow::reimportRequested, this,
                 &BWAppDelegate::reimportFromOrvane7);
     }
+    m_importOrvane7Window->showSyncState(m_defaults.boolForKey(iCloudSyncEnabled2));
     m_importOrvane7Window->show();
     m_importOrvane7Window->raise();
     m_importOrvane7Window->activateWindow();
@@ -134,6 +142,9 @@ void BWAppDelegate::eneableiCloudFromImportMenu(bool on)
     if (!m_defaults.setBool(iCloudSyncEnabled2, on))
         Log::line(QStringLiteral("Could not store %1").arg(iCloudSyncEnabled2));
     enableOrDisableCloudKitSync(on);
+    // Without an account the switch went back off.
+    if (m_importOrvane7Window)
+        m_importOrvane7Window->showSyncState(m_defaults.boolForKey(iCloudSyncEnabled2));
 }
 
 void BWAppDelegate::selectFolderForImport()
@@ -207,9 +218,11 @@ void BWAppDelegate::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
     addItem(data, tr("Rebuild Tag List"), actions, [actions] { actions->rebuildTagList(); });
     data->addSeparator();
     QMenu* imports = data->addMenu(tr("Import"));
-    addItem(imports, tr("Orvane 4 Data…"), this, [this] { importer()->manuallyImportData(); });
-    addItem(imports, tr("Orvane 4 Data from a Folder…"), this, [this] { importer()->manuallyImportCustomData(); });
-    addItem(imports, tr("Orvane 7 Import Options…"), this, [this] { showOrvane7ImportOptions(); });
+    m_version4ImportItem = addItem(imports, tr("Orvane 4 Data…"), this, [this] { importer()->manuallyImportData(); });
+    m_version4FolderImportItem = addItem(imports, tr("Orvane 4 Data from a Folder…"), this,
+                                         [this] { importer()->manuallyImportCustomData(); });
+    m_previousVersionImportItem = addItem(imports, tr("Orvane 7 Import Options…"), this,
+                                          [this] { showOrvane7ImportOptions(); });
 
     QMenu* file = mainMenu.fileMenu();
     QAction* close = mainMenu.action(BWMenuValidation::Command::CloseWindow);
@@ -231,6 +244,7 @@ void BWAppDelegate::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
         // Reminder e-mails are not sent yet (their menu is hidden too).
         item->setVisible(page != Page::EmailSite);
     }
+    addItem(pages, tr("Support Site"), actions, [actions] { actions->visitSupportSite(); });
     pages->addSeparator();
     addItem(pages, tr("Quick Start Guide"), actions, [actions] { actions->showQuickStartGuide(); });
     addItem(pages, tr("Migration Guide"), actions, [actions] { actions->showMigrationGuide(); });

@@ -15,6 +15,7 @@
 #include <vector>
 #include "shell/BWCloudAccount.h"
 #include "shell/BWMenuValidation.h"
+#include "shell/BWSyncProgressController.h"
 #include "shell/BWUserInteraction.h"
 #include "shell/BWVersion7ImportWindow.h"
 #include "shell/BWWelcomeSheet.h"
@@ -61,7 +62,7 @@ class QAbstractButton;
 class UserDefaults;
 
 // The application's delegate: lives for the whole run and performs start-up.
-class BWAppDelegate : public QObject
+class BWAppDelegate : public QObject, public SyncProgressControllerDelegate
 {
     Q_OBJECT
 
@@ -241,6 +242,8 @@ private:
     // Set while quitting, when the main window closes for good.
     bool m_terminating = false;
     bool m_locked = false;
+    // A synced change arrived while locked: the screens read it at unlock.
+    bool m_reloadWhenUnlocked = false;
 
     // Each block below opens with its own access label, so members may be
     // added to one block without touching the others.
@@ -463,6 +466,12 @@ private:
     void backupDatabaseAndShowDate();
     // The data-folder and import items of the File menu, and the help pages.
     void addDataFolderAndHelpItems(BWMainMenu& menu);
+    // Gives the overview the main menu's items and the toolbar's edit button
+    // that the shell enables; once both the menu and the overview exist.
+    void handMenuItemsToOverview();
+    QAction* m_previousVersionImportItem = nullptr;
+    QAction* m_version4ImportItem = nullptr;
+    QAction* m_version4FolderImportItem = nullptr;
     QAction* m_lastBackedUpMenuItem = nullptr;
     BWObjectController* m_objectController = nullptr;
     BWImportController* m_importer = nullptr;
@@ -525,6 +534,10 @@ public:
     // The sync button, its progress bar and the "Last Sync" text; made on
     // first use and placed at the foot of the overview's side bar.
     BWSyncControls* syncControls();
+    // The phone sync's progress sheet; made on first use.
+    BWSyncProgressController* syncProgressWindow();
+    // The progress sheet ended: the overview shows and reminders are renewed.
+    void syncProgressControllerDidComplete() override;
 
 public slots:
     // The record-database sync switch: on asks for the account first.
@@ -545,6 +558,9 @@ public slots:
     // The sync button: a full pass while record-database sync is on, else
     // the phone sync while that is on.
     void syncFromToolbar();
+    // The phone sync's switch: starts a run while the phone sync is off (a
+    // completed run turns it on), ends its link while it is on.
+    void togglePhoneSync();
 
 private:
     // Start-up: asks for the account when sync is on, then sets the side bar.
@@ -562,6 +578,7 @@ private:
     bool m_cloudSyncStarted = false;
     QTimer m_cloudCheckTimer;
     QPointer<BWSyncControls> m_syncControls;
+    QPointer<BWSyncProgressController> m_syncProgressWindow;
     // (end Cloud sync)
 
     // Preferences
@@ -600,7 +617,8 @@ public slots:
     // Opens the account popover below the toolbar button.
     void openOrvaneCloudScreen();
     // Another device's bill arrived or went: the overview, its tags and the
-    // bill page (when it shows that bill) read the data folder again.
+    // bill page (when it shows that bill) read the data folder again; while
+    // locked, only once the password is given.
     void updateFromFirebaseChangeWithDictionary(const QVariantMap& bill);
 
 private:

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QPushButton>
 #include <QTimeEdit>
 
 BWDefaultsBinding::BWDefaultsBinding(UserDefaults& defaults, QObject* parent) : QObject(parent), m_defaults(defaults) {}
@@ -82,6 +83,17 @@ QTimeEdit* BWDefaultsBinding::timeEdit(const QString& key)
     });
     m_refreshers.last()();
     return edit;
+}
+
+QPushButton* BWDefaultsBinding::titledButton(const QString& titleKey, const QString& fallback)
+{
+    auto* button = new QPushButton;
+    m_refreshers.append([this, button, titleKey, fallback] {
+        const QString title = m_defaults.stringForKey(titleKey);
+        button->setText(title.isEmpty() ? fallback : title);
+    });
+    m_refreshers.last()();
+    return button;
 }
 
 void BWDefaultsBinding::refresh()

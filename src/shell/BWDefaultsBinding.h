@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 class QTimeEdit;
 class UserDefaults;
@@ -30,6 +31,10 @@ public:
     QLineEdit* lineEdit(const QString& key);
     // The hour and minute of a date setting, stored as today at that time.
     QTimeEdit* timeEdit(const QString& key);
+
+    // A button titled by a stored string (`fallback` while none is stored);
+    // what it does is the caller's.
+    QPushButton* titledButton(const QString& titleKey, const QString& fallback);
 
     // Shows every control's stored value again.
     void refresh();

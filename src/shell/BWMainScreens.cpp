@@ -9,6 +9,8 @@
 #include "screens/BWOverviewController.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWMenulet.h"
+#include "shell/BWObjectController.h"
+#include "widgets/BGHUDBox.h"
 
 BWMainScreens::BWMainScreens(const BWStoreEnvironment& env, BWAppDelegate& delegate,
                              const BWUserInteraction& interaction)
@@ -61,6 +63,12 @@ void BWMainScreens::connectOverviewToDelegate()
     connectActionsToDelegate(actions);
     connect(&actions, &BWBillActionsMenu::payNowRequested, delegate, [delegate] { delegate->showBillWithPayAction(); });
     connect(&actions, &BWBillActionsMenu::websiteRequested, delegate, &BWAppDelegate::showBillWithWebsiteAction);
+    BWObjectController* helpActions = delegate->objectController();
+    helpActions->setAdBox(overview->adBox());
+    connect(overview, &BWOverviewController::hideAdvertRequested, helpActions, &BWObjectController::hideAdvert);
+    connect(overview, &BWOverviewController::phoneEditionRequested, helpActions,
+            &BWObjectController::learnAboutiPhoneVersion);
+    connect(overview, &BWOverviewController::tipDismissed, helpActions, &BWObjectController::disableTip);
     // The tray item exists only while it is enabled, and only after start-up made it.
     connect(overview, &BWOverviewController::menuBillsChanged, delegate, [delegate](const QVariantList& bills) {
         if (BWMenulet* menulet = delegate->menulet())

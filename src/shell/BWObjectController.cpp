@@ -136,10 +136,17 @@ void BWObjectController::resetDatabaseLocation()
             && defaults.setBool(BWAuthorizedForiOSSync, false) && defaults.setObject(BWCusomLocationTempPath, QString())
             && defaults.synchronize();
     });
-    if (current.isEmpty()
-        || relocateHoldingLock(m_env.defaultDataFolder, [&] { return mover.resetDatabaseFromStartLocation(current); })
-               != Relocation::Done)
+    const Relocation reset = current.isEmpty()
+        ? Relocation::Failed
+        : relocateHoldingLock(m_env.defaultDataFolder, [&] { return mover.resetDatabaseFromStartLocation(current); });
+    if (reset == Relocation::FolderInUse)
         return;
+    if (reset == Relocation::Failed) {
+        tell(tr("The Database Was Not Moved Back"),
+             tr("Your data stays where it was. The usual place may already hold Orvane data, or one of the two "
+                "folders may not be writable."));
+        return;
+    }
     emit dataFolderChanged();
     tell(tr("Database Reset"), tr("Your data has been moved back to the default location."));
 }
@@ -229,8 +236,13 @@ void BWObjectController::rebuildTagList()
 void BWObjectController::revealDataFolder()
 {
     const QString folder = BWBillsLoader(m_env).orvaneDirectory();
-    if (folder.isEmpty() || !m_interaction.openUrl(QUrl::fromLocalFile(folder)))
+    if (folder.isEmpty()) {
         tell(tr("The Database Folder Could Not Be Shown"), folder);
+        return;
+    }
+    // The opener tells the user itself when nothing could show the folder.
+    if (!m_interaction.openUrl(QUrl::fromLocalFile(folder)))
+        Log::line(QStringLiteral("Could not show the data folder %1").arg(folder));
 }
 
 void BWObjectController::reloadOverviewFromPrefs()
@@ -240,12 +252,16 @@ void BWObjectController::reloadOverviewFromPrefs()
 
 void BWObjectController::disableTip()
 {
-    m_env.defaults->setBool(BWHideTip, true);
+    if (!m_env.defaults->setBool(BWHideTip, true))
+        Log::line(QStringLiteral("Could not store %1").arg(BWHideTip));
 }
 
 void BWObjectController::hideAdvert()
 {
-    m_env.defaults->setBool(BWHideAd, true);
+    if (!m_env.defaults->setBool(BWHideAd, true))
+        Log::line(QStringLiteral("Could not store %1").arg(BWHideAd));
+    if (m_adBox)
+        m_adBox->hide();
 }
 
 // ---- Welcome sheet and help ------------------------------------------------------------
@@ -258,14 +274,15 @@ void BWObjectController::goToNextPage()
 
 void BWObjectController::signUpAndContinue()
 {
-    openHelpPage(HelpPage::PhoneEditionSignUp);
+    learnAboutiPhoneVersion();
     goToNextPage();
 }
 
 void BWObjectController::openHelpPage(HelpPage page)
 {
+    // The opener tells the user itself when no browser could be started.
     if (!m_interaction.openUrl(QUrl(addressOf(page))))
-        tell(tr("No Web Browser Could Be Opened"), addressOf(page));
+        Log::line(QStringLiteral("Could not open %1").arg(addressOf(page)));
 }
 
 void BWObjectController::showQuickStartGuide()

@@ -37,6 +37,8 @@ public:
     void setWindow(QWidget* window) { m_window = window; }
     // The lock held on the data folder in use; none in tests that lock nothing.
     void setDataFolderLock(DataFolderLock* lock) { m_dataFolderLock = lock; }
+    // The overview's advertising box, hidden by hideAdvert().
+    void setAdBox(QWidget* adBox) { m_adBox = adBox; }
     // The welcome sheet's pages, turned by goToNextPage().
     void setWelcomeTabView(QTabWidget* pages) { m_welcomeTabView = pages; }
 
@@ -69,7 +71,11 @@ public slots:
     void disableTip();
     void hideAdvert();
     void goToNextPage();
+    // Opens the phone edition's sign-up page and turns the welcome page.
     void signUpAndContinue();
+    void learnAboutiPhoneVersion() { openHelpPage(HelpPage::PhoneEditionSignUp); }
+    void getAccount() { openHelpPage(HelpPage::GetDropboxAccount); }
+    void visitSupportSite() { openHelpPage(HelpPage::SupportSite); }
     void openHelpPage(BWObjectController::HelpPage page);
     void showQuickStartGuide();
     void showMigrationGuide();
@@ -89,5 +95,6 @@ private:
     BWUserInteraction m_interaction;
     QPointer<QWidget> m_window;
     QPointer<QTabWidget> m_welcomeTabView;
+    QPointer<QWidget> m_adBox;
     DataFolderLock* m_dataFolderLock = nullptr;
 };

@@ -29,7 +29,7 @@ constexpr int MaxDueSoonDays = 60;
 constexpr int MaxReminderDays = 60;
 
 // A pane: a column of groups with room around them.
-QWidget* makePane(std::initializer_list<QWidget*> groups)
+QWidget* makePane(const QList<QWidget*>& groups)
 {
     auto* pane = new QWidget;
     auto* layout = new QVBoxLayout(pane);
@@ -47,7 +47,7 @@ struct Row
     QWidget* control;
 };
 
-QGroupBox* makeGroup(const QString& title, std::initializer_list<Row> rows)
+QGroupBox* makeGroup(const QString& title, const QList<Row>& rows)
 {
     auto* group = new QGroupBox(title);
     auto* form = new QFormLayout(group);
@@ -188,9 +188,12 @@ QWidget* BWPreferencePanes::syncPane()
                                {tr("Shared folder:"), sharedFolderRow()},
                                {{}, note(tr("A folder that Syncthing, Nextcloud or Dropbox keeps the same on each "
                                             "computer. Takes effect the next time Orvane starts."))}});
+    QList<QWidget*> groups{devices};
+    if (QGroupBox* other = otherSyncGroup())
+        groups.append(other);
     BWObjectController* actions = m_services.dataFolderActions;
     if (!actions)
-        return makePane({devices, makeGroup(tr("Database"), {{tr("Your bills are kept in:"), folder}})});
+        return makePane(groups << makeGroup(tr("Database"), {{tr("Your bills are kept in:"), folder}}));
 
     connect(actions, &BWObjectController::dataFolderChanged, folder,
             [folder, actions] { folder->setText(actions->dataFolderPath()); });
@@ -201,6 +204,7 @@ QWidget* BWPreferencePanes::syncPane()
         {tr("Move Database…"), &BWObjectController::moveToNewSecurityScopedDatabaseLocation},
         {tr("Open Database Elsewhere…"), &BWObjectController::loadSecurityScopedDatabase},
         {tr("Keep Database in Dropbox…"), &BWObjectController::startSync},
+        {tr("Get a Dropbox Account…"), &BWObjectController::getAccount},
         {tr("Move Back to the Usual Place"), &BWObjectController::resetDatabaseLocation},
         {tr("Restore Yesterday's Backup…"), &BWObjectController::restoreDatabase},
     };
@@ -209,7 +213,30 @@ QWidget* BWPreferencePanes::syncPane()
         connect(button, &QPushButton::clicked, actions, action);
         column->addWidget(button);
     }
-    return makePane({devices, makeGroup(tr("Database"), {{tr("Your bills are kept in:"), folder}, {QString(), buttons}})});
+    return makePane(groups << makeGroup(tr("Database"), {{tr("Your bills are kept in:"), folder}, {QString(), buttons}}));
+}
+
+QGroupBox* BWPreferencePanes::otherSyncGroup()
+{
+    QList<Row> rows;
+    if (m_services.togglePhoneSync) {
+        QPushButton* phone = m_binding.titledButton(BWTurnSyncOffButtonTitle, tr("Turn On Sync"));
+        phone->setObjectName(QStringLiteral("phoneSync"));
+        connect(phone, &QPushButton::clicked, this, [this] {
+            m_services.togglePhoneSync();
+            m_binding.refresh();
+        });
+        rows.append(Row{tr("Orvane for phones:"), phone});
+        rows.append(Row{QString(), note(tr("Orvane for phones cannot exchange bills with this computer yet: the sync runs, "
+                                 "but nothing is sent or received."))});
+    }
+    if (m_services.deleteKeyValueData) {
+        auto* clear = new QPushButton(tr("Delete iCloud Data…"));
+        clear->setObjectName(QStringLiteral("deleteKeyValueData"));
+        connect(clear, &QPushButton::clicked, this, [this, clear] { m_services.deleteKeyValueData(clear->window()); });
+        rows.append(Row{tr("Older sync:"), clear});
+    }
+    return rows.isEmpty() ? nullptr : makeGroup(tr("Other Sync"), rows);
 }
 
 QWidget* BWPreferencePanes::remindersPane()
@@ -236,11 +263,25 @@ QWidget* BWPreferencePanes::remindersPane()
 
 QWidget* BWPreferencePanes::loggingPane()
 {
+    QWidget* sound = m_binding.comboBox(BRWWhichSoundEffect,
+                                        {tr("Trumpet"), tr("Rings"), tr("Swell"), tr("Cheers"), tr("A random cheer")});
+    if (m_services.playSampleSound) {
+        // The chosen sound is stored as soon as it is chosen, so the preview
+        // plays what a payment would.
+        auto* row = new QWidget;
+        auto* layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto* play = new QPushButton(tr("Play"), row);
+        play->setObjectName(QStringLiteral("playSampleSound"));
+        connect(play, &QPushButton::clicked, this, [this] { m_services.playSampleSound(); });
+        layout->addWidget(sound, 1);
+        layout->addWidget(play);
+        sound = row;
+    }
     auto* sounds = makeGroup(
         tr("Sounds"),
         {{{}, m_binding.checkBox(tr("Play a sound after a payment is logged"), BRWPlayInterfaceSounds)},
-         {tr("Sound:"), m_binding.comboBox(BRWWhichSoundEffect,
-                                           {tr("Trumpet"), tr("Rings"), tr("Swell"), tr("Cheers"), tr("A random cheer")})}});
+         {tr("Sound:"), sound}});
     auto* logging = makeGroup(
         tr("Payments"),
         {{{}, m_binding.checkBox(tr("Log automatic bills when they fall due"), BWShouldAutoLogPayments)},
@@ -272,6 +313,13 @@ QWidget* BWPreferencePanes::advancedPane()
          {{}, m_binding.checkBox(tr("Estimate amounts that vary"), BWUseIntelligenceEstimates)},
          {{}, m_binding.checkBox(tr("Include savings goals in the forecast"), BWIncludeSaveAmount)},
          {{}, m_binding.checkBox(tr("Suggest bill names while editing"), BWShouldSuggestBills)}});
+    if (BWObjectController* actions = m_services.dataFolderActions) {
+        // Shows the settings above on the overview at once.
+        auto* reload = new QPushButton(tr("Reload Overview"));
+        reload->setObjectName(QStringLiteral("reloadOverview"));
+        connect(reload, &QPushButton::clicked, actions, &BWObjectController::reloadOverviewFromPrefs);
+        return makePane({dates, estimates, makeGroup(tr("Overview"), {{QString(), reload}})});
+    }
     return makePane({dates, estimates});
 }
 

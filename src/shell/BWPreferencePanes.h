@@ -7,6 +7,7 @@
 #include <functional>
 
 class BWObjectController;
+class QGroupBox;
 class BWPasswordLock;
 class MGPreferencePanel;
 class QLabel;
@@ -37,6 +38,12 @@ public:
         // Asks for a folder; "" when the user cancelled. Without it the
         // shared sync folder is shown but cannot be chosen here.
         std::function<QString(QWidget* parent, const QString& title, const QString& prompt)> chooseFolder;
+        // Asks, then clears the older key-value channel's store; may be null.
+        std::function<void(QWidget* parent)> deleteKeyValueData;
+        // Plays the payment sound chosen now, once; may be null.
+        std::function<void()> playSampleSound;
+        // Starts the phone sync, or ends its link when it is on; may be null.
+        std::function<void()> togglePhoneSync;
     };
 
     BWPreferencePanes(UserDefaults& defaults, Services services, QObject* parent = nullptr);
@@ -57,6 +64,9 @@ signals:
 private:
     QWidget* generalPane();
     QWidget* syncPane();
+    // The phone sync's switch and the older channel's clean-up; null when
+    // neither is offered.
+    QGroupBox* otherSyncGroup();
     QWidget* sharedFolderRow();
     QWidget* remindersPane();
     QWidget* loggingPane();

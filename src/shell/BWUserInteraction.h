@@ -15,7 +15,8 @@ class SoundPlayer;
 // user something and making a sound. Tests hand in their own.
 struct BWUserInteraction
 {
-    // Opens the address in the default browser; false when it could not.
+    // Opens the address in the default browser; false when it could not, in
+    // which case it has told the user already (callers only log).
     std::function<bool(const QUrl& url)> openUrl;
     // Asks where to save a file; "" when the user cancelled.
     std::function<QString(QWidget* parent, const QString& title, const QString& suggestedFileName)> chooseSaveFile;

@@ -37,6 +37,7 @@ BWWelcomeSheet::BWWelcomeSheet(QWidget* parent)
     m_pages = new QTabWidget(this);
     m_pages->tabBar()->hide();  // pages are turned by their buttons
     m_pages->addTab(welcomePage(), QString());
+    m_pages->addTab(phonePage(), QString());
     m_pages->addTab(importPage(), QString());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
@@ -61,6 +62,26 @@ QWidget* BWWelcomeSheet::welcomePage()
     auto* next = button(tr("Continue"), QStringLiteral("next"), page);
     connect(next, &QPushButton::clicked, this, &BWWelcomeSheet::nextPageRequested);
     layout->addWidget(next, 0, Qt::AlignRight);
+    return page;
+}
+
+QWidget* BWWelcomeSheet::phonePage()
+{
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(paragraph(tr("Orvane for phones is on its way. Sign up to hear when you can keep your bills with "
+                                   "you."),
+                                page));
+    layout->addStretch();
+    auto* buttons = new QHBoxLayout;
+    auto* signUp = button(tr("Sign Up and Continue"), QStringLiteral("signUpAndContinue"), page);
+    auto* next = button(tr("Not Now"), QStringLiteral("next"), page);
+    connect(signUp, &QPushButton::clicked, this, &BWWelcomeSheet::signUpAndContinueRequested);
+    connect(next, &QPushButton::clicked, this, &BWWelcomeSheet::nextPageRequested);
+    buttons->addStretch();
+    buttons->addWidget(next);
+    buttons->addWidget(signUp);
+    layout->addLayout(buttons);
     return page;
 }
 

@@ -5,8 +5,8 @@
 class QTabWidget;
 
 // The sheet that greets the user at the first start of this version: a page
-// of welcome, then a page that offers to take over the previous version's
-// bills. It only reports which button was pressed.
+// of welcome, a page about the phone edition, then a page that offers to take
+// over the previous version's bills. It only reports which button was pressed.
 class BWWelcomeSheet : public QDialog
 {
     Q_OBJECT
@@ -18,12 +18,14 @@ public:
 
 signals:
     void nextPageRequested();
+    void signUpAndContinueRequested();
     void importVersion7DataRequested();
     void importOptionsRequested();
     void startUsingRequested();
 
 private:
     QWidget* welcomePage();
+    QWidget* phonePage();
     QWidget* importPage();
 
     QTabWidget* m_pages = nullptr;

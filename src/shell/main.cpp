@@ -19,6 +19,7 @@
 #include "shell/BWAppDelegate.h"
 #include "shell/BWCloudChannelRouter.h"
 #include "shell/BWFirebaseCloudAccount.h"
+#include "screens/BWLogPaymentController.h"
 #include "shell/BWMainScreens.h"
 #include "shell/BWObjectController.h"
 #include "shell/BWPasswordController.h"
@@ -173,7 +174,12 @@ int main(int argc, char** argv)
                                         syncDeviceID(standard));
     OrvaneCloudManager cloudEngine(cloudContainer, env);
     cloudChannels.setEngine(&cloudEngine);
-    KeyValueStore keyValueStore;
+    // The older key-value channel keeps its values in a file: in the shared
+    // folder when there is one, which carries it between computers, else
+    // beside the settings.
+    const QString sharedFolder = standard.stringForKey(BWDefaultsKeys::BWSharedSyncFolder);
+    KeyValueStore keyValueStore(
+        QDir(sharedFolder.isEmpty() ? defaultsFolder : sharedFolder).filePath(QStringLiteral("keyvaluestore.plist")));
     cloudChannels.setKeyValueStore(&keyValueStore);
     BWLegacyKeyValueSync keyValueSync(env, keyValueStore);
     Reachability* dropboxReachability = Reachability::reachabilityWithHostName(QStringLiteral("www.dropbox.com"), &app);
@@ -227,6 +233,13 @@ int main(int argc, char** argv)
     paneServices.showAlert = BWUserInteraction::system().showAlert;
     paneServices.chooseFolder = BWUserInteraction::system().chooseFolder;
     paneServices.dataFolderActions = delegate.objectController();
+    paneServices.deleteKeyValueData = [&keyValueSync](QWidget* parent) {
+        keyValueSync.deleteiCloudData([parent](const QString& message, const QString& details, const QStringList& buttons) {
+            return BWUserInteraction::system().askQuestion(parent, message, details, buttons);
+        });
+    };
+    paneServices.togglePhoneSync = [&delegate] { delegate.togglePhoneSync(); };
+    paneServices.playSampleSound = [&screens] { screens.payLogger().playSampleSound(); };
     BWPreferencePanes preferencePanes(standard, paneServices);
     MGPreferencePanel preferences;
     preferencePanes.fill(preferences);

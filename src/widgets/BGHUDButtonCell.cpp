@@ -18,14 +18,18 @@ QRectF xywh(qreal x, qreal y, qreal w, qreal h)
 
 void BGHUDButtonCell::mouseEntered()
 {
-    if (bezelStyle_ == Recessed)
-        isMouseIn_ = true;
+    if (bezelStyle_ != Recessed)
+        return;
+    isMouseIn_ = true;
+    isHighlighted_ = true;
 }
 
 void BGHUDButtonCell::mouseExited()
 {
-    if (bezelStyle_ == Recessed)
-        isMouseIn_ = false;
+    if (bezelStyle_ != Recessed)
+        return;
+    isMouseIn_ = false;
+    isHighlighted_ = false;
 }
 
 QRectF BGHUDButtonCell::texturedRoundedFrame(const QRectF& f, BGControlSize size)
@@ -202,8 +206,10 @@ BGGradient BGHUDButtonCell::familyGradient(const State& state, bool complex) con
     return complex ? theme->normalComplexGradient() : theme->normalGradient();
 }
 
-void BGHUDButtonCell::draw(QPainter& painter, const QRectF& frame, const State& state)
+void BGHUDButtonCell::draw(QPainter& painter, const QRectF& frame, const State& hostState)
 {
+    State state = hostState;
+    state.highlighted = hostState.highlighted || isHighlighted_;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (isCheckOrRadio()) {

@@ -61,8 +61,12 @@ public:
     QPixmap alternateImage() const { return alternateImage_; }
     void setAlternateImage(const QPixmap& image) { alternateImage_ = image; }
 
-    // Hover of a recessed button; other styles ignore the pointer.
+    // Hover of a recessed button; other styles ignore the pointer. The hover
+    // also highlights the cell, which draws then as if the mouse button
+    // were down on it.
     bool isMouseIn() const { return isMouseIn_; }
+    bool isHighlighted() const { return isHighlighted_; }
+    void setHighlighted(bool highlighted) { isHighlighted_ = highlighted; }
     void mouseEntered();
     void mouseExited();
 
@@ -102,6 +106,7 @@ private:
     BGGradient familyGradient(const State& state, bool complex) const;
 
     bool isMouseIn_ = false;
+    bool isHighlighted_ = false;
     int buttonType_ = MomentaryLight;
     int bezelStyle_ = Rounded;
     BGControlSize controlSize_ = BGControlSize::Regular;

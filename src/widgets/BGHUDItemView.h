@@ -20,6 +20,7 @@ public:
     void setThemeKey(const QString& key);
 
 protected:
+    BGHUDItemViewLook& lookToChange() { return *look_; }
     // Gives `view` (this object itself) the HUD look over its HUD header.
     void takeHUDLook(QAbstractItemView* view, BGHUDTableHeaderView* header);
 

@@ -6,6 +6,21 @@
 
 #include <QAbstractItemView>
 #include <QChildEvent>
+#include <QItemSelectionModel>
+#include <QMap>
+#include <QPainter>
+
+namespace {
+
+// A gradient brush laid over whatever rectangle it fills, top to bottom.
+QBrush rowGradientBrush(const BGGradient& gradient)
+{
+    QLinearGradient ramp = gradient.linearGradient(QRectF(0, 0, 1, 1), 90);
+    ramp.setCoordinateMode(QGradient::ObjectMode);
+    return QBrush(ramp);
+}
+
+}  // namespace
 
 BGHUDItemViewLook::BGHUDItemViewLook(QAbstractItemView* view, const BGThemeKeyed& keyed,
                                      BGHUDTableHeaderView* header)
@@ -44,8 +59,16 @@ QPalette BGHUDItemViewLook::viewPalette(const QPalette& base, bool alternating) 
     palette.setColor(QPalette::Window, theme->tableBackgroundColor());
     palette.setColor(QPalette::Text, theme->textColor());
     palette.setColor(QPalette::WindowText, theme->textColor());
-    palette.setColor(QPalette::Highlight, theme->cellHighlightColor());
-    palette.setColor(QPalette::HighlightedText, theme->cellSelectedTextColor());
+    if (sourceListHighlight_) {
+        palette.setBrush(QPalette::Active, QPalette::Highlight, rowGradientBrush(theme->highlightGradient()));
+        palette.setBrush(QPalette::Inactive, QPalette::Highlight, rowGradientBrush(theme->normalGradient()));
+        // The selected text colour is made for the light cell highlight; on
+        // the dark gradients it would not be read.
+        palette.setColor(QPalette::HighlightedText, theme->textColor());
+    } else {
+        palette.setColor(QPalette::Highlight, theme->cellHighlightColor());
+        palette.setColor(QPalette::HighlightedText, theme->cellSelectedTextColor());
+    }
     return palette;
 }
 
@@ -56,6 +79,31 @@ QPalette BGHUDItemViewLook::editorPalette(const QPalette& base) const
     palette.setColor(QPalette::Base, theme->cellEditingFillColor());
     palette.setColor(QPalette::Text, theme->textColor());
     return palette;
+}
+
+void BGHUDItemViewLook::setSourceListHighlight(bool on)
+{
+    sourceListHighlight_ = on;
+    applyViewPalette();
+    view_->viewport()->update();
+}
+
+void BGHUDItemViewLook::drawSourceListLines(QPainter& painter) const
+{
+    if (!sourceListHighlight_ || !view_->selectionModel())
+        return;
+    // One line a selected row, along the bottom of the row's cells.
+    QMap<int, QRect> rows;
+    for (const QModelIndex& index : view_->selectionModel()->selectedIndexes())
+        rows[index.row()] = rows.value(index.row()).united(view_->visualRect(index));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(keyed_.theme()->strokeColor(), 1));
+    for (const QRect& row : std::as_const(rows)) {
+        const QRectF inset = QRectF(row).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter.drawLine(QPointF(inset.left(), inset.bottom()), QPointF(inset.right(), inset.bottom()));
+    }
+    painter.restore();
 }
 
 // Only set when it differs: a palette change schedules another repaint.

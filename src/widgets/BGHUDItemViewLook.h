@@ -7,6 +7,7 @@ class BGHUDTableCornerView;
 class BGHUDTableHeaderView;
 class BGThemeKeyed;
 class QAbstractItemView;
+class QPainter;
 
 // What the HUD table and outline views share: rows, selection and text in
 // the theme's colours, editors with the theme's editing fill, and a corner
@@ -23,6 +24,15 @@ public:
     // Passes a new key on to the header and corner and repaints.
     void themeKeyChanged();
 
+    // Source-list selection: selected rows are filled with the theme's
+    // highlight gradient (its normal gradient while the window is inactive)
+    // and underlined in its stroke colour, instead of the cell highlight.
+    bool sourceListHighlight() const { return sourceListHighlight_; }
+    void setSourceListHighlight(bool on);
+    // Draws the line under each selected row; the view calls it after its
+    // own painting.
+    void drawSourceListLines(QPainter& painter) const;
+
     QPalette viewPalette(const QPalette& base, bool alternating) const;
     QPalette editorPalette(const QPalette& base) const;
 
@@ -37,4 +47,5 @@ private:
     const BGThemeKeyed& keyed_;
     BGHUDTableHeaderView* header_;
     BGHUDTableCornerView* corner_;
+    bool sourceListHighlight_ = false;
 };

@@ -169,7 +169,7 @@ void BGHUDSegmentedCell::drawInterior(QPainter& painter, int index, const QRectF
     }
     if (!label.isEmpty()) {
         painter.setFont(shown);
-        painter.setPen(enabled ? theme->textColor() : theme->disabledTextColor());
+        painter.setPen(enabled ? segment.labelColor.value_or(theme->textColor()) : theme->disabledTextColor());
         painter.drawText(placed.label, Qt::AlignLeft | Qt::AlignVCenter, label);
     }
 }

@@ -3,6 +3,7 @@
 #include "BGControlSize.h"
 #include "BGThemeKeyed.h"
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QList>
@@ -26,6 +27,8 @@ public:
         std::optional<QString> label;  // none, or a label (possibly empty)
         QImage image;
         int imageScaling = ProportionallyDown;
+        // The enabled label's colour; none: the theme's text colour.
+        std::optional<QColor> labelColor;
     };
     struct Interior {
         QRectF image;

@@ -25,8 +25,8 @@ void BGHUDSlider::syncCellWithSlider()
 
 QRectF BGHUDSlider::knobFrame() const
 {
-    const int span = maximum() - minimum();
-    const qreal fraction = span > 0 ? qreal(sliderPosition() - minimum()) / span : 0.0;
+    const qint64 span = qint64(maximum()) - minimum();
+    const qreal fraction = span > 0 ? qreal(qint64(sliderPosition()) - minimum()) / span : 0.0;
     return cell_.knobFrame(rect(), invertedAppearance() ? 1 - fraction : fraction);
 }
 
@@ -51,14 +51,34 @@ void BGHUDSlider::paintEvent(QPaintEvent*)
     cell_.drawKnob(painter, knobFrame(), state);
 }
 
+QList<int> BGHUDSlider::tickValues(int minimum, int maximum, int interval, int maximumCount)
+{
+    QList<int> values;
+    if (maximum <= minimum || maximumCount < 1)
+        return values;
+    // Steps are counted in 64 bits: a tick near INT_MAX must not wrap back
+    // to the start, and a range far wider than the slider is thinned to one
+    // tick a pixel instead of one pass a step.
+    const qint64 span = qint64(maximum) - minimum;
+    qint64 step = std::max(1, interval);
+    const qint64 steps = span / step + 1;
+    if (steps > maximumCount)
+        step = (span + maximumCount - 1) / maximumCount;
+    for (qint64 value = minimum; value <= maximum; value += step)
+        values.append(int(value));
+    return values;
+}
+
 void BGHUDSlider::drawTickMarks(QPainter& painter) const
 {
-    if (!cell_.hasTickMarks() || maximum() <= minimum())
+    if (!cell_.hasTickMarks())
         return;
     const int interval = tickInterval() > 0 ? tickInterval() : pageStep();
+    const int length = orientation() == Qt::Horizontal ? width() : height();
+    const qreal span = qreal(qint64(maximum()) - minimum());
     painter.setPen(QPen(cell_.theme()->strokeColor(), 1.0));
-    for (int value = minimum(); value <= maximum(); value += std::max(1, interval)) {
-        const qreal fraction = qreal(value - minimum()) / (maximum() - minimum());
+    for (const int value : tickValues(minimum(), maximum(), interval, std::max(1, length))) {
+        const qreal fraction = qreal(qint64(value) - minimum()) / span;
         const QPointF centre = cell_.knobFrame(rect(), fraction).center();
         if (orientation() == Qt::Horizontal) {
             const qreal y = cell_.ticksLeading() ? 0.5 : height() - 0.5 - TickLength;
@@ -74,7 +94,7 @@ void BGHUDSlider::moveKnobTo(const QPointF& position)
 {
     const qreal fraction = cell_.fractionAt(rect(), position);
     const qreal along = invertedAppearance() ? 1 - fraction : fraction;
-    setSliderPosition(minimum() + qRound(along * (maximum() - minimum())));
+    setSliderPosition(int(minimum() + qRound64(along * (qint64(maximum()) - minimum()))));
 }
 
 void BGHUDSlider::mousePressEvent(QMouseEvent* event)

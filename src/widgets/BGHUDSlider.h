@@ -19,6 +19,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
+    // The values that get a tick mark: every interval from the minimum, at
+    // most maximumCount of them (wider ranges are spread evenly).
+    static QList<int> tickValues(int minimum, int maximum, int interval, int maximumCount);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,7 +1,10 @@
 #include "BGHUDTabBar.h"
 
+#include "BGHUDTabViewItem.h"
+
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTabWidget>
 
 namespace {
 
@@ -30,6 +33,14 @@ QSize BGHUDTabBar::tabSizeHint(int) const
     return {widest + TabPadding, TabHeight};
 }
 
+// The tab view item behind a tab, when the bar belongs to a tab view whose
+// page there is one.
+const BGHUDTabViewItem* BGHUDTabBar::itemAt(int index) const
+{
+    const auto* view = qobject_cast<const QTabWidget*>(parentWidget());
+    return view ? qobject_cast<const BGHUDTabViewItem*>(view->widget(index)) : nullptr;
+}
+
 void BGHUDTabBar::syncCellWithTabs()
 {
     QList<BGHUDSegmentedCell::Segment>& segments = cell_.segments();
@@ -37,6 +48,8 @@ void BGHUDTabBar::syncCellWithTabs()
     for (int index = 0; index < count(); ++index) {
         BGHUDSegmentedCell::Segment segment;
         segment.label = tabText(index);
+        if (const BGHUDTabViewItem* item = itemAt(index))
+            segment.labelColor = item->labelColor();
         const QIcon icon = tabIcon(index);
         if (!icon.isNull())
             segment.image = icon.pixmap(iconSize(), devicePixelRatioF()).toImage();

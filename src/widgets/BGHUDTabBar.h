@@ -4,6 +4,8 @@
 
 #include <QTabBar>
 
+class BGHUDTabViewItem;
+
 // The tab strip of a HUD tab view, drawn as a rounded HUD segmented control
 // with one segment per tab. Selecting, keys and accessibility stay Qt's.
 class BGHUDTabBar : public QTabBar {
@@ -19,6 +21,7 @@ protected:
 
 private:
     void syncCellWithTabs();
+    const BGHUDTabViewItem* itemAt(int index) const;
 
     BGHUDSegmentedCell cell_;
 };

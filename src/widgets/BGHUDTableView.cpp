@@ -1,6 +1,9 @@
 #include "BGHUDTableView.h"
 
+#include "BGHUDItemViewLook.h"
 #include "BGHUDTableHeaderView.h"
+
+#include <QPainter>
 
 BGHUDTableView::BGHUDTableView(QWidget* parent)
     : QTableView(parent)
@@ -11,4 +14,21 @@ BGHUDTableView::BGHUDTableView(QWidget* parent)
     hud->setSectionsClickable(horizontalHeader()->sectionsClickable());
     setHorizontalHeader(hud);
     takeHUDLook(this, hud);
+}
+
+BGHUDTableView::SelectionHighlightStyle BGHUDTableView::selectionHighlightStyle() const
+{
+    return look().sourceListHighlight() ? SelectionHighlightStyle::SourceList : SelectionHighlightStyle::Regular;
+}
+
+void BGHUDTableView::setSelectionHighlightStyle(SelectionHighlightStyle style)
+{
+    lookToChange().setSourceListHighlight(style == SelectionHighlightStyle::SourceList);
+}
+
+void BGHUDTableView::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    QPainter painter(viewport());
+    look().drawSourceListLines(painter);
 }

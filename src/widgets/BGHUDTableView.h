@@ -11,4 +11,11 @@ class BGHUDTableView : public QTableView, public BGHUDItemView {
     Q_OBJECT
 public:
     explicit BGHUDTableView(QWidget* parent = nullptr);
+
+    enum class SelectionHighlightStyle { Regular, SourceList };
+    SelectionHighlightStyle selectionHighlightStyle() const;
+    void setSelectionHighlightStyle(SelectionHighlightStyle style);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };

@@ -15,6 +15,10 @@ public:
     // An invalid colour clears the background.
     void setBackgroundColor(const QColor& color);
 
+    // Rounds the background's corners; 0 fills the whole rectangle.
+    qreal cornerRadius() const { return cornerRadius_; }
+    void setCornerRadius(qreal radius);
+
     QPointF center() const { return center_; }
     void setCenter(const QPointF& center) { center_ = center; }
 
@@ -24,4 +28,5 @@ protected:
 private:
     QColor backgroundColor_;
     QPointF center_;
+    qreal cornerRadius_ = 0;
 };

@@ -10,7 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QRegularExpression>
+#include "widgets/BWColorConversion.h"
 
 #include "platform/Log.h"
 #include "widgets/BWIconFont.h"
@@ -204,19 +204,7 @@ QString LRCalendarDayCell::dotImageName() const
 
 QColor LRCalendarDayCell::createColor(const QString& text)
 {
-    if (text.isNull())
-        return {};
-    // The colour space's name fills the first 25 characters; a shorter text
-    // simply has no components.
-    constexpr int componentsStart = 25;
-    static const QRegularExpression number(QStringLiteral("[-+]?(\\d+\\.?\\d*|\\.\\d+)([eE][-+]?\\d+)?"));
-    double components[4] = {0, 0, 0, 1};
-    int found = 0;
-    auto match = number.globalMatch(text.mid(componentsStart));
-    while (found < 4 && match.hasNext())
-        components[found++] = match.next().captured().toDouble();
-    return QColor::fromRgbF(float(components[0]), float(components[1]), float(components[2]),
-                            float(components[3]));
+    return BWColorConversion::colorFromDescription(text);
 }
 
 Qt::DropAction LRCalendarDayCell::dropOperationFor(int proposedRow, bool aboveRow)

@@ -26,11 +26,6 @@ double drawableValue(double value)
     return std::isfinite(value) && value > 0 ? value : 0.0;
 }
 
-QPointF onCircle(const QPointF& center, double radius, double angle)
-{
-    return center + QPointF(radius * std::cos(angle), radius * std::sin(angle));
-}
-
 }  // namespace
 
 // The view the slices are drawn in; it lets every click through to the chart.
@@ -94,6 +89,19 @@ void PieChart::setPieCenter(const QPointF& point)
 {
     pieView_->setCenter(point);
     pieCenter_ = QPointF(pieView_->width() * 0.5, pieView_->height() * 0.5);
+    update();
+}
+
+QPointF PieChart::pointOnCircle(const QPointF& center, double radius, double angle)
+{
+    // Screen y grows downwards; the chart's angles turn as on paper.
+    return center + QPointF(radius * std::cos(angle), -radius * std::sin(angle));
+}
+
+void PieChart::setPieRadius(double radius)
+{
+    pieRadius_ = radius;
+    pieView_->setCornerRadius(radius);
     update();
 }
 
@@ -262,11 +270,11 @@ void PieChart::updateTimerFired()
         const double end = layer->presentationAngle(ArcKey::End, now).value_or(layer->endAngle());
         QPainterPath path(pieCenter_);
         const QRectF circle(pieCenter_.x() - pieRadius_, pieCenter_.y() - pieRadius_, 2 * pieRadius_, 2 * pieRadius_);
-        // Qt counts degrees the other way round on a screen whose y grows down.
-        path.arcTo(circle, -start * 180 / std::numbers::pi, -(end - start) * 180 / std::numbers::pi);
+        // Qt's arc degrees, like the chart's angles, turn counter-clockwise.
+        path.arcTo(circle, start * 180 / std::numbers::pi, (end - start) * 180 / std::numbers::pi);
         path.closeSubpath();
         layer->path = path;
-        layer->label.position = onCircle(pieCenter_, textRadius_, (start + end) / 2);
+        layer->label.position = pointOnCircle(pieCenter_, textRadius_, (start + end) / 2);
         moving = moving || layer->isAnimating(now);
     }
     if (!moving)
@@ -410,7 +418,7 @@ void PieChart::setSliceSelectedAtIndex(qsizetype index)
     if (layer.selected)
         return;
     const double middle = (layer.startAngle() + layer.endAngle()) / 2;
-    layer.position = onCircle(layer.position, selectedSliceOffsetRadius_, middle);
+    layer.position = pointOnCircle(layer.position, selectedSliceOffsetRadius_, middle);
     layer.selected = true;
     pieView_->update();
 }

@@ -53,7 +53,8 @@ class PieChart : public BackgroundView
 
 public:
     // A chart filling `frame`: the pie centred, 10 points inside the shorter
-    // side, starting at the top, labelled with white percentages.
+    // side, its first slice starting at the bottom (6 o'clock) and the
+    // slices following counter-clockwise, labelled with white percentages.
     explicit PieChart(const QRect& frame, QWidget* parent = nullptr);
     PieChart(const QRect& frame, const QPointF& center, double radius, QWidget* parent = nullptr);
     ~PieChart() override;
@@ -61,6 +62,8 @@ public:
     void setDataSource(PieChartDataSource* dataSource) { dataSource_ = dataSource; }
     void setDelegate(PieChartDelegate* delegate) { delegate_ = delegate; }
 
+    // Radians; 0 is 3 o'clock and angles grow counter-clockwise, so slices
+    // follow each other counter-clockwise from the start angle.
     double startPieAngle() const { return startPieAngle_; }
     void setStartPieAngle(double radians) { startPieAngle_ = radians; }
     double animationSpeed() const { return animationSpeed_; }   // seconds
@@ -71,7 +74,8 @@ public:
     QPointF pieCenter() const { return pieCenter_; }
     void setPieCenter(const QPointF& point);
     double pieRadius() const { return pieRadius_; }
-    void setPieRadius(double radius) { pieRadius_ = radius; update(); }
+    // Also rounds the pie view's background to the radius.
+    void setPieRadius(double radius);
     void setPieBackgroundColor(const QColor& color);
 
     bool isShowText() const { return showText_; }
@@ -107,6 +111,9 @@ public:
     qsizetype selectedSliceIndex() const { return selectedSliceIndex_; }
     // A slice chosen while another moved back waits for its turn.
     bool isSelectionWaiting() const { return pendingSelection_.isActive(); }
+
+    // The point at `angle` on a circle, in widget coordinates.
+    static QPointF pointOnCircle(const QPointF& center, double radius, double angle);
 
     // The slices in drawing order of the data source.
     qsizetype sliceCount() const { return qsizetype(slices_.size()); }

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTableWidget>
 
 #include "screens/BWIncomeController.h"
@@ -43,7 +44,7 @@ TEST_F(IncomeSourcesPopoverTest, PayDayTitlesNameTheDaysOfTheMonthItOpensIn)
 TEST_F(IncomeSourcesPopoverTest, AWeeklySourceCarriesThreeYearsOfPayDates)
 {
     income.createNewIncome();
-    EXPECT_TRUE(income.incomeEditorBox()->isVisibleTo(income.incomePopover()));
+    QTRY_VERIFY(income.incomeEditorBox()->isVisibleTo(income.incomePopover()));
     EXPECT_FALSE(income.deleteButton()->isVisibleTo(income.incomePopover()));
     fill(QStringLiteral("Wages"), QStringLiteral("250"), 4, IncomeRepeat::Weekly);
     ASSERT_TRUE(income.saveIncome());
@@ -66,7 +67,7 @@ TEST_F(IncomeSourcesPopoverTest, EditingReplacesTheSourceInPlaceAndDropsOldPayDa
 
     clock.setNow(localMoment(2016, 3, 9, 10));
     income.editIncomeAtRow(0);
-    EXPECT_TRUE(income.deleteButton()->isVisibleTo(income.incomePopover()));
+    QTRY_VERIFY(income.deleteButton()->isVisibleTo(income.incomePopover()));
     income.repeatsField()->setCurrentIndex(int(IncomeRepeat::Monthly));
     ASSERT_TRUE(income.saveIncome());
     const QVariantMap saved = stored().first().toMap();
@@ -113,4 +114,59 @@ TEST_F(IncomeSourcesPopoverTest, TheEmptyListSaysWhatASourceIsAndHowToAddOne)
     income.editIncomeAtRow(0);
     ASSERT_TRUE(income.deleteIncome());
     EXPECT_TRUE(income.emptyNote()->isVisibleTo(popover));
+}
+
+// The editor waits for the table to make room; the add button waits for the
+// table to take the room back.
+TEST_F(IncomeSourcesPopoverTest, TheTableMakesRoomForTheEditorFirst)
+{
+    income.createNewIncome();
+    EXPECT_FALSE(income.incomeEditorBox()->isVisibleTo(income.incomePopover()));
+    EXPECT_FALSE(income.addIncomeButton()->isVisibleTo(income.incomePopover()));
+    QTRY_VERIFY(income.incomeEditorBox()->isVisibleTo(income.incomePopover()));
+    EXPECT_EQ(income.tableView()->height(), 121);
+    income.cancelIncome();
+    EXPECT_FALSE(income.incomeEditorBox()->isVisibleTo(income.incomePopover()));
+    QTRY_VERIFY(income.addIncomeButton()->isVisibleTo(income.incomePopover()));
+    EXPECT_EQ(income.tableView()->height(), 208);
+}
+
+TEST_F(IncomeSourcesPopoverTest, TheContextMenuEditsAndDeletesItsRow)
+{
+    for (const QString& name : {QStringLiteral("Wages"), QStringLiteral("Rent In")}) {
+        income.createNewIncome();
+        fill(name, QStringLiteral("100"), 0, IncomeRepeat::Monthly);
+        ASSERT_TRUE(income.saveIncome());
+    }
+    EXPECT_EQ(income.contextMenuForRow(-1), nullptr);
+    EXPECT_EQ(income.contextMenuForRow(2), nullptr);
+    std::unique_ptr<QMenu> menu = income.contextMenuForRow(1);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 2);
+    menu->actions().at(0)->trigger();   // Edit
+    EXPECT_EQ(income.descriptionField()->text(), QStringLiteral("Rent In"));
+    income.cancelIncome();
+    income.contextMenuForRow(0)->actions().at(1)->trigger();   // Delete
+    ASSERT_EQ(stored().size(), 1);
+    EXPECT_EQ(stored().first().toMap().value(IncomeSourceKeys::Description).toString(), QStringLiteral("Rent In"));
+}
+
+TEST(IncomeSourcesPopoverPlace, StaysOnTheScreen)
+{
+    const QRect screen(0, 0, 1000, 800);
+    const QSize popover(360, 300);
+    const struct {
+        const char* name;
+        QRect anchor;
+        QPoint expected;
+    } cases[] = {
+        {"above, centred", QRect(400, 500, 100, 20), QPoint(269, 200)},
+        {"below when no room above", QRect(400, 100, 100, 20), QPoint(269, 120)},
+        {"pushed in from the left", QRect(0, 500, 40, 20), QPoint(0, 200)},
+        {"pushed in from the right", QRect(960, 500, 40, 20), QPoint(640, 200)},
+        {"above, near the bottom", QRect(400, 790, 100, 10), QPoint(269, 490)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BWIncomeController::popoverPosition(c.anchor, popover, screen), c.expected) << c.name;
+    EXPECT_EQ(BWIncomeController::popoverPosition(QRect(400, 100, 100, 20), popover, QRect()), QPoint(269, -200));
 }

@@ -102,7 +102,7 @@ TEST_F(ReportWindowTest, ClickingASliceShowsThatBill)
     QTRY_VERIFY(!chart.isAnimating());
     const SliceLayer& middle = chart.slice(1);
     const double angle = (middle.startAngle() + middle.endAngle()) / 2;
-    const QPointF at = chart.pieCenter() + QPointF(std::cos(angle), std::sin(angle)) * chart.pieRadius() * 0.6;
+    const QPointF at = PieChart::pointOnCircle(chart.pieCenter(), chart.pieRadius() * 0.6, angle);
     QTest::mouseClick(&chart, Qt::LeftButton, {}, at.toPoint());
     EXPECT_EQ(figure("selectedBillTitle"), QStringLiteral("Middle"));
     EXPECT_EQ(figure("totalPaid"), QStringLiteral("$200.00"));

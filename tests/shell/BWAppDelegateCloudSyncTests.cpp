@@ -2,12 +2,14 @@
 #include "support/ScriptedCloudContainer.h"
 
 #include "shell/BWSyncControls.h"
+#include "sync/BWPhoneSync.h"
 #include "sync/OrvaneCloudManager.h"
 #include "widgets/BGHUDProgressIndicator.h"
 #include "widgets/KBButton.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QProgressBar>
 #include <QSignalSpy>
 
 using namespace BWDefaultsKeys;
@@ -95,7 +97,8 @@ TEST_F(BWAppDelegateCloudSyncTest, StartUpWithAnAccountSubscribesAndSyncs)
     EXPECT_FALSE(defaults.boolForKey(iCloudSyncEnabled));
     EXPECT_TRUE(databaseCalls().contains("subscribe " + OrvaneCloudManager::BillSubscriptionID));
     EXPECT_TRUE(databaseCalls().contains("subscribe " + OrvaneCloudManager::IndexSubscriptionID));
-    EXPECT_TRUE(databaseCalls().contains("query Bill"));
+    // The full pass starts once the queued answers have arrived.
+    QTRY_VERIFY_WITH_TIMEOUT(databaseCalls().contains("query Bill"), 20000);
 }
 
 TEST_F(BWAppDelegateCloudSyncTest, SideBarShowsTheSyncButtonWhileAChannelIsOn)
@@ -177,6 +180,38 @@ TEST_F(BWAppDelegateCloudSyncTest, FailedSyncIsShownAndStopsProgress)
     emit engine.syncFailed(QStringLiteral("Bill"), QStringLiteral("The network is down"));
     EXPECT_TRUE(delegate.syncControls()->syncProgressIndicator()->isHidden());
     EXPECT_EQ(delegate.syncControls()->lastSyncedText()->text(), "Sync failed: The network is down");
+}
+
+// The phone sync runs under its sheet from the sync button; when the run
+// ends the sheet goes, the overview shows and the switch reads "Turn Off
+// Sync"; the switch then ends the link.
+TEST_F(BWAppDelegateCloudSyncTest, PhoneSyncRunsUnderItsSheetAndEndsOnTheOverview)
+{
+    BWPhoneSync phone(env, [] { return true; });
+    delegate.setCloudSync({&cloud, &engine, nullptr, &phone});
+    addBill(bill(QStringLiteral("Rent"), QDate(2016, 3, 10)));
+    startWithScreens();
+    ASSERT_TRUE(defaults.setBool(BWDropboxPhoneSyncEnabled, true));
+    delegate.setUpSyncProgressIndicatorAndSyncButtonVisibility();
+    overview.selectRows({0});
+    delegate.switchToBillView();
+    ASSERT_EQ(delegate.visibleView(), BWAppDelegate::BillPaneSet);
+
+    QTest::mouseClick(delegate.syncControls()->manualSyncButton(), Qt::LeftButton);
+    ASSERT_TRUE(phone.isCurrentlyProcessing());
+    EXPECT_TRUE(delegate.syncProgressWindow()->isVisible());
+    EXPECT_EQ(delegate.syncProgressWindow()->progressBar()->value(), 0);
+
+    phone.closeWithoutError();  // the exchange reports its end
+    QTRY_VERIFY_WITH_TIMEOUT(!delegate.syncProgressWindow()->isVisible(), 20000);
+    EXPECT_EQ(delegate.visibleView(), BWAppDelegate::OverviewPaneSet);
+    EXPECT_EQ(defaults.stringForKey(BWTurnSyncOffButtonTitle), QStringLiteral("Turn Off Sync"));
+    EXPECT_TRUE(syncButtonShown());
+
+    delegate.togglePhoneSync();
+    EXPECT_FALSE(defaults.boolForKey(BWDropboxPhoneSyncEnabled));
+    EXPECT_EQ(defaults.stringForKey(BWTurnSyncOffButtonTitle), QStringLiteral("Turn On Sync"));
+    EXPECT_FALSE(syncButtonShown());
 }
 
 TEST_F(BWAppDelegateCloudSyncTest, ChangesAreCheckedForWithoutTheSyncButton)

@@ -2,9 +2,11 @@
 
 #include "platform/UserActivity.h"
 #include "screens/BWView.h"
+#include "shell/BWMainMenu.h"
 #include "widgets/BWAnimatingView.h"
 
 #include <QCheckBox>
+#include <QToolBar>
 
 namespace {
 
@@ -296,6 +298,32 @@ TEST_F(NavigationTest, APaymentInThePanelReloadsTheBillPage)
 }
 
 // ---- Menus, paydays and new items --------------------------------------------------------
+
+// The items the shell enables are the main menu's own, never nothing.
+TEST_F(NavigationTest, OverviewGetsTheMainMenusItemsToEnable)
+{
+    startWithScreens();
+    using Command = BWMenuValidation::Command;
+    BWMainMenu& menu = *delegate.mainMenu();
+    const BWOverviewScreen::MenuItems& items = overview.handedMenuItems;
+    const std::pair<QAction*, QAction*> expected[] = {
+        {items.menuItemNew, menu.action(Command::NewBill)},
+        {items.closeMenuItem, menu.action(Command::CloseWindow)},
+        {items.editBillMenu, menu.action(Command::EditBill)},
+        {items.deleteBillMenu, menu.action(Command::DeleteBill)},
+        {items.archiveBillMenu, menu.action(Command::ArchiveOrRestore)},
+    };
+    for (const auto& [handed, own] : expected) {
+        ASSERT_NE(handed, nullptr);
+        EXPECT_EQ(handed, own);
+    }
+    for (QAction* import : {items.importMenuItem, items.import4MenuItem, items.import4MenuCustom}) {
+        ASSERT_NE(import, nullptr);
+        EXPECT_TRUE(import->text().startsWith(QStringLiteral("Orvane"))) << import->text().toStdString();
+    }
+    ASSERT_NE(items.editBillButton, nullptr);
+    EXPECT_EQ(items.editBillButton, menu.toolbar()->widgetForAction(menu.action(Command::EditBill)));
+}
 
 TEST_F(NavigationTest, BillCommandsAreEnabledOnlyWithSomethingToActOn)
 {

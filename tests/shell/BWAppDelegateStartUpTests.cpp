@@ -286,6 +286,25 @@ TEST_F(BWAppDelegateLockedStartUpTest, TheRightPasswordBringsTheTrayItemAndTheWi
     EXPECT_TRUE(items.at(2)->text().startsWith(QStringLiteral("Rent")));
 }
 
+// Nothing shows a synced change behind the lock; the password brings it.
+TEST_F(BWAppDelegateLockedStartUpTest, SyncedChangesShowOnlyAfterThePassword)
+{
+    const QString id = store.addBill(QStringLiteral("Rent"), 2);
+    startAfterFirstLaunch(0);
+    const std::function<void()> arrivals[] = {
+        [&] { delegate.updateFromFirebaseChangeWithDictionary({{BillKeys::Bid, id}}); },
+        [&] { delegate.updatesDownloadedFromCloudKit(id); },
+    };
+    const int loads = overview.loadCount;
+    for (const auto& arrive : arrivals)
+        arrive();
+    EXPECT_EQ(overview.loadCount, loads);
+    delegate.createMenuAfterPassword();
+    EXPECT_EQ(overview.loadCount, loads + 1);
+    delegate.createMenuAfterPassword();
+    EXPECT_EQ(overview.loadCount, loads + 1) << "one reload for what arrived";
+}
+
 TEST_F(BWAppDelegateLockedStartUpTest, ALockedProgramKeepsItsDockIcon)
 {
     startAfterFirstLaunch(1);

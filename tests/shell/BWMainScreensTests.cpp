@@ -18,6 +18,9 @@
 #include "shell/BWAppDelegate.h"
 #include "shell/BWMainMenu.h"
 #include "shell/BWMenulet.h"
+#include "shell/BWObjectController.h"
+#include "store/BWDefaultsKeys.h"
+#include "widgets/BGHUDBox.h"
 #include "shell/BWPreferencePanes.h"
 #include "shell/MGPreferencePanel.h"
 
@@ -544,6 +547,36 @@ INSTANTIATE_TEST_SUITE_P(EveryRoute, PaymentReloadTest,
                          testing::Values(PaymentRoute::Panel, PaymentRoute::QuickLog, PaymentRoute::AutomaticOnWake,
                                          PaymentRoute::AutomaticOnNewDay),
                          routeName);
+
+// The overview's notice and tip: each hides for good, the notice's other
+// button opens the phone edition's page.
+TEST_F(BWMainScreensTest, TheNoticeAndTheTipHideForGood)
+{
+    startUp();
+    struct Case {
+        const char* button;
+        QString key;
+    };
+    const Case cases[] = {{"hideAdvert", BWDefaultsKeys::BWHideAd}, {"hideTip", BWDefaultsKeys::BWHideTip}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        auto* hide = overview().list()->findChild<QAbstractButton*>(c.button);
+        if (!hide)
+            hide = overview().monthAtGlance()->findChild<QAbstractButton*>(c.button);
+        ASSERT_NE(hide, nullptr);
+        EXPECT_FALSE(store.defaults.boolForKey(c.key));
+        hide->click();
+        EXPECT_TRUE(store.defaults.boolForKey(c.key));
+        EXPECT_TRUE(hide->parentWidget()->isHidden());
+    }
+    QAbstractButton* learnMore = nullptr;
+    for (QAbstractButton* button : overview().adBox()->findChildren<QAbstractButton*>())
+        learnMore = button->text() == QStringLiteral("Learn More") ? button : learnMore;
+    ASSERT_NE(learnMore, nullptr);
+    learnMore->click();
+    ASSERT_EQ(openedUrls.size(), 1);
+    EXPECT_EQ(openedUrls.first(), QUrl(BWObjectController::addressOf(BWObjectController::HelpPage::PhoneEditionSignUp)));
+}
 
 // ---- The automatic-payment step beyond start-up ----------------------------------------
 

@@ -40,6 +40,13 @@ protected:
         services.showAlert = [this](QWidget*, const QString& message, const QString&) { alerts.append(message); };
         services.dataFolder = temp.file(QStringLiteral("Orvane.ovdata"));
         services.chooseFolder = [this](QWidget*, const QString&, const QString&) { return chosenFolder; };
+        services.playSampleSound = [this] { used.append(QStringLiteral("playSampleSound")); };
+        services.deleteKeyValueData = [this](QWidget*) { used.append(QStringLiteral("deleteKeyValueData")); };
+        // As the phone sync's link ends or a run completes, the title flips.
+        services.togglePhoneSync = [this] {
+            used.append(QStringLiteral("phoneSync"));
+            defaults.setObject(BWTurnSyncOffButtonTitle, QStringLiteral("Turn Off Sync"));
+        };
         panes = std::make_unique<BWPreferencePanes>(defaults, services);
         panes->fill(panel);
         panel.awakeFromNib();
@@ -67,6 +74,7 @@ protected:
     bool loginWorks = true;
     QString chosenFolder;
     QStringList alerts;
+    QStringList used;
     MGPreferencePanel panel;
     std::unique_ptr<BWPreferencePanes> panes;
 };
@@ -205,4 +213,25 @@ TEST_F(BWPreferencePanesTest, SharedSyncFolderIsChosenOnTheSyncPane)
     ASSERT_EQ(changes.count(), 1);
     EXPECT_EQ(changes.at(0).at(0).toString(), BWSharedSyncFolder);
     EXPECT_NE(control<QLabel>(MGPreferencePanel::Sync, chosenFolder), nullptr);
+}
+
+// The buttons that only hand their command to the program.
+TEST_F(BWPreferencePanesTest, CommandButtonsReachTheirServices)
+{
+    const struct {
+        MGPreferencePanel::Pane pane;
+        const char* name;
+    } buttons[] = {{MGPreferencePanel::Logging, "playSampleSound"},
+                   {MGPreferencePanel::Sync, "deleteKeyValueData"},
+                   {MGPreferencePanel::Sync, "phoneSync"}};
+    for (const auto& b : buttons) {
+        SCOPED_TRACE(b.name);
+        auto* button = panel.pane(b.pane)->findChild<QPushButton*>(QString::fromLatin1(b.name));
+        ASSERT_NE(button, nullptr);
+        button->click();
+        EXPECT_EQ(used.last(), QString::fromLatin1(b.name));
+    }
+    EXPECT_EQ(used.size(), 3);
+    EXPECT_EQ(panel.pane(MGPreferencePanel::Sync)->findChild<QPushButton*>("phoneSync")->text(),
+              QStringLiteral("Turn Off Sync"));
 }

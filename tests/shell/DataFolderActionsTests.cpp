@@ -4,6 +4,10 @@
 #include "FakeMainWindowScreens.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -19,7 +23,10 @@
 #include "shell/BWObjectController.h"
 #include "shell/BWPreferencePanes.h"
 #include "shell/MGPreferencePanel.h"
+#include "shell/BWSyncControls.h"
 #include "shell/BWWelcomeSheet.h"
+#include "sync/BWPhoneSync.h"
+#include "widgets/KBButton.h"
 #include "support/ScriptedInteraction.h"
 
 using namespace BWDefaultsKeys;
@@ -127,6 +134,44 @@ TEST_F(DataFolderActionsTest, DropboxTakesOnlyAFolderNamedDropboxAndUsesDataFoun
     EXPECT_EQ(billCount(), 0);                          // the data found there
     EXPECT_TRUE(QFileInfo(before + "/billindex.plist").exists());  // the local data stays
     EXPECT_EQ(reloads.count(), 1);
+}
+
+TEST_F(DataFolderActionsTest, AFailedMoveBackSaysSoAndKeepsTheChosenPlace)
+{
+    const QString chosen = store.temp.file(QStringLiteral("chosen"));
+    QDir().mkpath(chosen);
+    user.foldersToChoose = {chosen};
+    actions.moveToNewSecurityScopedDatabaseLocation();
+    ASSERT_EQ(dataFolder(), chosen + "/Orvane.ovdata");
+    // The usual place can't be made: a file stands where its folder was.
+    const QString usualParent = QFileInfo(store.env.defaultDataFolder).absolutePath();
+    ASSERT_TRUE(QDir(usualParent).removeRecursively());
+    QFile blocker(usualParent);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    actions.resetDatabaseLocation();
+    EXPECT_EQ(user.alerts.last(), "The Database Was Not Moved Back");
+    EXPECT_EQ(dataFolder(), chosen + "/Orvane.ovdata");
+    EXPECT_TRUE(store.defaults.boolForKey(BWCustomLocationEnabled));
+    EXPECT_EQ(billCount(), 1);
+    EXPECT_EQ(reloads.count(), 1) << "only the move reloaded";
+}
+
+// An opener that fails has told the user already: no second alert.
+TEST_F(DataFolderActionsTest, NoBrowserGivesOneAlert)
+{
+    BWUserInteraction failing = user.interaction();
+    int openerAlerts = 0;
+    failing.openUrl = [&openerAlerts](const QUrl&) {
+        ++openerAlerts;
+        return false;
+    };
+    BWObjectController withoutBrowser(store.env, failing);
+    withoutBrowser.openHelpPage(BWObjectController::HelpPage::SupportSite);
+    withoutBrowser.revealDataFolder();
+    EXPECT_EQ(openerAlerts, 2);
+    EXPECT_EQ(user.alerts, QStringList());
 }
 
 TEST_F(DataFolderActionsTest, RestoreAsksFirstAndReloadsWhateverTheOutcome)
@@ -253,6 +298,52 @@ TEST_F(WelcomeSheetTest, TheFirstStartOfThisVersionGreetsAndStartUsingSettlesIt)
         EXPECT_FALSE(store.defaults.boolForKey(key)) << key.toStdString();
 }
 
+// The sheet starts the phone link over; its phone page signs up and turns
+// on; starting to use Orvane settles the sync controls.
+TEST_F(WelcomeSheetTest, TheSheetResetsThePhoneLinkAndItsPhonePageSignsUp)
+{
+    BWPhoneSync phone(store.env, [] { return true; });
+    delegate.setCloudSync({nullptr, nullptr, nullptr, &phone});
+    ASSERT_TRUE(store.defaults.setBool(BW_IsFirstLaunchV8_NEW, true));
+    ASSERT_TRUE(store.defaults.setBool(BWDropboxPhoneSyncEnabled, true));
+    ASSERT_TRUE(store.defaults.setObject(BWTurnSyncOffButtonTitle, QStringLiteral("Turn Off Sync")));
+    delegate.applicationDidFinishLaunching();
+    EXPECT_FALSE(store.defaults.boolForKey(BWDropboxPhoneSyncEnabled));
+    EXPECT_TRUE(store.defaults.boolForKey(BWIsFirstPhoneSync));
+    EXPECT_EQ(store.defaults.stringForKey(BWTurnSyncOffButtonTitle), QStringLiteral("Turn On Sync"));
+
+    QTabWidget* pages = delegate.welcomeScreen()->welcomeTabView();
+    delegate.objectController()->goToNextPage();
+    auto* signUp = pages->currentWidget()->findChild<QPushButton*>(QStringLiteral("signUpAndContinue"));
+    ASSERT_NE(signUp, nullptr);
+    signUp->click();
+    ASSERT_EQ(user.openedUrls.size(), 1);
+    EXPECT_EQ(user.openedUrls.first(),
+              QUrl(BWObjectController::addressOf(BWObjectController::HelpPage::PhoneEditionSignUp)));
+    EXPECT_EQ(pages->currentIndex(), 2);
+
+    ASSERT_TRUE(store.defaults.setBool(iCloudSyncEnabled2, true));
+    delegate.startUsing();
+    EXPECT_FALSE(delegate.syncControls()->manualSyncButton()->isHidden());
+}
+
+// The import window's sync switch shows what is stored, in Orvane's words.
+TEST_F(WelcomeSheetTest, TheImportWindowShowsTheStoredSyncSwitch)
+{
+    for (const bool on : {true, false}) {
+        ASSERT_TRUE(store.defaults.setBool(iCloudSyncEnabled2, on));
+        delegate.showOrvane7ImportOptions();
+        QCheckBox* sync = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* box = window->findChild<QCheckBox*>(QStringLiteral("sync")); box && window->isVisible())
+                sync = box;
+        ASSERT_NE(sync, nullptr);
+        EXPECT_EQ(sync->isChecked(), on);
+        EXPECT_FALSE(sync->text().contains(QStringLiteral("iCloud")));
+        EXPECT_EQ(store.defaults.boolForKey(iCloudSyncEnabled2), on) << "showing it changes nothing";
+    }
+}
+
 TEST_F(WelcomeSheetTest, AReturningUserSeesNoSheet)
 {
     delegate.applicationDidFinishLaunching();
@@ -294,4 +385,30 @@ TEST_F(DataFolderActionsTest, TheSyncPaneOffersTheActionsAndFollowsAMove)
     for (QLabel* label : panel.pane(MGPreferencePanel::Sync)->findChildren<QLabel*>())
         shown.append(label->text());
     EXPECT_TRUE(shown.contains(chosen + "/Orvane.ovdata"));
+}
+
+// The preference buttons that reach the help and reload actions.
+TEST_F(DataFolderActionsTest, PreferenceButtonsOpenTheAccountPageAndReloadTheOverview)
+{
+    BWPreferencePanes::Services services;
+    services.dataFolder = dataFolder();
+    services.dataFolderActions = &actions;
+    BWPreferencePanes panes(store.defaults, services);
+    MGPreferencePanel panel;
+    panes.fill(panel);
+    const auto button = [&panel](MGPreferencePanel::Pane pane, const QString& text) -> QPushButton* {
+        for (QPushButton* found : panel.pane(pane)->findChildren<QPushButton*>())
+            if (found->text() == text)
+                return found;
+        return nullptr;
+    };
+    QPushButton* account = button(MGPreferencePanel::Sync, "Get a Dropbox Account…");
+    QPushButton* reload = button(MGPreferencePanel::Advanced, "Reload Overview");
+    ASSERT_TRUE(account && reload);
+    account->click();
+    ASSERT_EQ(user.openedUrls.size(), 1);
+    EXPECT_EQ(user.openedUrls.first(),
+              QUrl(BWObjectController::addressOf(BWObjectController::HelpPage::GetDropboxAccount)));
+    reload->click();
+    EXPECT_EQ(reloads.count(), 1);
 }

@@ -78,6 +78,7 @@ public:
     int deleteCount = 0;
     int clearActionsMenuCount = 0;
     std::optional<QVariantMap> actionMenuRecord;
+    MenuItems handedMenuItems;
 
     void loadOverview() override { loadOverviewForBills(IndexKeys::ActiveBills, QString()); }
     void loadOverviewForBills(const QString& group, const QString& tag) override
@@ -143,6 +144,9 @@ public:
     QWidget* actionBox() const override { return m_actionBox; }
     UserActivity* activity() const override { return m_activity.get(); }
 
+    // The fake keeps its own items for the enabling tests and records what
+    // the shell hands over.
+    void setMenuItems(const MenuItems& items) override { handedMenuItems = items; }
     QAction* menuItemNew() const override { return m_menuItemNew; }
     QAction* importMenuItem() const override { return m_importMenuItem; }
     QAction* import4MenuItem() const override { return m_import4MenuItem; }

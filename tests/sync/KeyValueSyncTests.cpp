@@ -40,6 +40,52 @@ TEST(ReachabilityTest, FlagsGiveTheStatusByTheirRules)
     EXPECT_EQ(R::reachabilityWithHostName(""), nullptr);
 }
 
+// A network that reaches only the local link reaches neither a host
+// elsewhere nor the internet, but does reach the link-local network.
+TEST(ReachabilityTest, TheNetworkStateGivesEachTargetItsFlags)
+{
+    using R = Reachability;
+    using State = R::NetworkState;
+    const unsigned online = R::Reachable | R::IsDirect;
+    const unsigned onTheLink = R::Reachable | R::IsDirect | R::IsLocalAddress;
+    const struct { State state; const char* target; unsigned flags; } cases[] = {
+        {State::Online, "www.dropbox.com", online},
+        {State::Site, "www.dropbox.com", online},
+        {State::Local, "www.dropbox.com", 0},
+        {State::Local, "0.0.0.0", 0},
+        {State::Local, "169.254.0.0", onTheLink},
+        {State::Local, "::1", onTheLink},
+        {State::Disconnected, "169.254.0.0", 0},
+        {State::Unknown, "www.dropbox.com", online},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(R::flagsForNetwork(c.state, c.target), c.flags) << int(c.state) << " " << c.target;
+}
+
+TEST(ReachabilityTest, AddressTargetsMustBeNumeric)
+{
+    using R = Reachability;
+    for (const char* address : {"", "dropbox.com", "300.1.1.1"})
+        EXPECT_EQ(R::reachabilityWithAddress(address), nullptr) << address;
+    std::unique_ptr<R> internet(R::reachabilityForInternetConnection());
+    std::unique_ptr<R> wifi(R::reachabilityForLocalWiFi());
+    ASSERT_TRUE(internet && wifi);
+    // Reachable but not direct: the internet counts it, the link-local rule does not.
+    for (R* target : {internet.get(), wifi.get()})
+        target->setFlagsSource([](const QString&) { return unsigned(R::Reachable); });
+    EXPECT_EQ(internet->currentReachabilityStatus(), R::ReachableViaWiFi);
+    EXPECT_EQ(wifi->currentReachabilityStatus(), R::NotReachable);
+    std::unique_ptr<R> address(R::reachabilityWithAddress("fe80::1"));
+    ASSERT_NE(address, nullptr);
+    QString asked;
+    address->setFlagsSource([&asked](const QString& target) {
+        asked = target;
+        return std::optional<unsigned>(R::flagsForNetwork(R::NetworkState::Local, target));
+    });
+    EXPECT_EQ(address->currentReachabilityStatus(), R::ReachableViaWiFi);
+    EXPECT_EQ(asked, "fe80::1");
+}
+
 TEST(KeyValueStoreTest, AChangeMadeThroughTheSharedFileIsAnnouncedByKey)
 {
     TempFolder temp;

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -257,6 +258,43 @@ TEST(BGHUDButton, RecessedHoverShowsTheHighlightFill)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(widget.get(), &leave);
     EXPECT_FALSE(widget->cell().isMouseIn());
+}
+
+TEST(BGHUDButton, HoverHighlightsOnlyARecessedCell)
+{
+    for (const int style : {int(Cell::Recessed), int(Cell::Rounded), int(Cell::TexturedRounded),
+                            int(Cell::RoundRect), int(Cell::SmallSquare)}) {
+        SCOPED_TRACE(style);
+        auto widget = button(style);
+        QEnterEvent enter(QPointF(50, 14), QPointF(50, 14), QPointF(50, 14));
+        QApplication::sendEvent(widget.get(), &enter);
+        EXPECT_EQ(widget->cell().isHighlighted(), style == Cell::Recessed);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(widget.get(), &leave);
+        EXPECT_FALSE(widget->cell().isHighlighted());
+    }
+}
+
+// A highlighted cell draws as a pressed one: the hover of a momentary-change
+// button shows its alternate title as a press would.
+TEST(BGHUDButtonCell, HighlightedCellDrawsAsPressed)
+{
+    auto drawn = [](bool highlightedCell, const Cell::State& state) {
+        Cell cell;
+        cell.setBezelStyle(Cell::TexturedRounded);
+        cell.setShowsStateBy(0);
+        cell.setHighlightsBy(Cell::ContentsMask);
+        cell.setTitle(QStringLiteral("Pay"));
+        cell.setAlternateTitle(QStringLiteral("Paid!"));
+        cell.setHighlighted(highlightedCell);
+        QImage image(100, 32, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        cell.draw(painter, Frame, state);
+        return image;
+    };
+    EXPECT_EQ(drawn(true, Cell::State()), drawn(false, pressed()));
+    EXPECT_NE(drawn(true, Cell::State()), drawn(false, Cell::State()));
 }
 
 TEST(BGHUDButton, RecessedOnStateShowsPushedAndForgetsTheHover)

@@ -1,3 +1,4 @@
+#include "widgets/BGGradientTheme.h"
 #include "widgets/BGHUDColorWell.h"
 #include "widgets/BGHUDComboBox.h"
 #include "widgets/BGHUDComboBoxCell.h"
@@ -6,6 +7,7 @@
 #include "widgets/BGHUDSecureTextField.h"
 #include "widgets/BGHUDTabBar.h"
 #include "widgets/BGHUDTabView.h"
+#include "widgets/BGHUDTabViewItem.h"
 #include "widgets/BGHUDTableCornerView.h"
 #include "widgets/BGHUDTableHeaderView.h"
 #include "widgets/BGThemeManager.h"
@@ -114,6 +116,69 @@ TEST(BGHUDTabView, TabsAreSegmentsAndClicksSwitchPages)
     EXPECT_EQ(bar->cell().selectedSegment(), 1);
     ASSERT_EQ(bar->cell().segments().size(), 2);
     EXPECT_EQ(bar->cell().segments()[1].label, QString("Sync"));
+}
+
+namespace {
+
+class RedLabelTheme : public BGTheme {
+public:
+    QColor textColor() const override { return Qt::red; }
+};
+
+// Lends the "flatTheme" key a red-labelled theme for one test.
+class RedFlatTheme : public ::testing::Test {
+protected:
+    RedFlatTheme() { BGThemeManager::keyedManager().setTheme(std::make_shared<RedLabelTheme>(), BGThemeManager::FlatThemeKey); }
+    ~RedFlatTheme() override
+    {
+        BGThemeManager::keyedManager().setTheme(std::make_shared<BGTheme>(), BGThemeManager::FlatThemeKey);
+    }
+};
+
+int redPixelsIn(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+        }
+    return count;
+}
+
+}  // namespace
+
+// Each tab's label takes the colour of its own item's theme, and follows
+// the item's label.
+TEST_F(RedFlatTheme, TabsShowTheirItemsLabelsInTheItemsColour)
+{
+    BGHUDTabView tabs;
+    BGHUDTabViewItem* plain = tabs.addItem("General", new QLabel("General page"));
+    auto* red = new BGHUDTabViewItem("Sync");
+    red->setThemeKey(BGThemeManager::FlatThemeKey);
+    tabs.addTabViewItem(red);
+    tabs.resize(300, 200);
+    tabs.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tabs));
+
+    EXPECT_EQ(tabs.tabViewItem(0), plain);
+    EXPECT_EQ(tabs.tabViewItem(1), red);
+    EXPECT_EQ(tabs.tabViewItem(2), nullptr);
+    EXPECT_EQ(plain->view()->parentWidget(), plain);
+
+    red->setLabel("Cloud");
+    EXPECT_EQ(tabs.tabText(1), QString("Cloud"));
+
+    BGHUDTabBar* bar = tabs.hudTabBar();
+    QImage image(bar->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    bar->render(&image);
+    ASSERT_EQ(bar->cell().segments().size(), 2);
+    EXPECT_EQ(bar->cell().segments()[0].labelColor, gradientTheme()->textColor());
+    EXPECT_EQ(bar->cell().segments()[1].labelColor, QColor(Qt::red));
+    EXPECT_EQ(bar->cell().segments()[1].label, QString("Cloud"));
+    EXPECT_EQ(redPixelsIn(image, bar->tabRect(0)), 0);
+    EXPECT_GT(redPixelsIn(image, bar->tabRect(1)), 0);
 }
 
 TEST(BGHUDColorWell, WellInsetAndTransparentFill)

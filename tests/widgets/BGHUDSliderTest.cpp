@@ -2,6 +2,8 @@
 #include "widgets/BGHUDSliderCell.h"
 #include "WidgetPixels.h"
 
+#include <algorithm>
+#include <limits>
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -149,4 +151,49 @@ TEST(BGHUDSlider, PressAndDragMoveTheKnob)
     EXPECT_EQ(slider.value(), 100);
     EXPECT_FALSE(slider.isSliderDown());
     EXPECT_EQ(slider.knobFrame().x(), 200);
+}
+
+TEST(BGHUDSlider, TickValuesStayInRangeAndBounded)
+{
+    constexpr int Max = std::numeric_limits<int>::max();
+    constexpr int Min = std::numeric_limits<int>::min();
+    struct Case {
+        const char* name;
+        int minimum, maximum, interval, maximumCount;
+        qsizetype count;
+        int first, last;
+    };
+    const Case cases[] = {
+        {"every interval", 0, 100, 25, 200, 5, 0, 100},
+        {"zero interval steps by one", 0, 4, 0, 200, 5, 0, 4},
+        {"range ending at the top", Max - 10, Max, 5, 200, 3, Max - 10, Max},
+        {"whole int range thinned", Min, Max, 1, 300, 300, Min, Max - 14316453},
+        {"huge range thinned to the pixels", 0, 1'000'000'000, 1, 120, 120, 0, 991'666'746},
+        {"empty range", 5, 5, 1, 200, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QList<int> values = BGHUDSlider::tickValues(c.minimum, c.maximum, c.interval, c.maximumCount);
+        ASSERT_EQ(values.size(), c.count);
+        if (values.isEmpty())
+            continue;
+        EXPECT_EQ(values.first(), c.first);
+        EXPECT_EQ(values.last(), c.last);
+        EXPECT_TRUE(std::is_sorted(values.begin(), values.end()));
+    }
+}
+
+TEST(BGHUDSlider, FullIntRangePaintsAndTracks)
+{
+    BGHUDSlider slider;
+    slider.setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    slider.setTickPosition(QSlider::TicksBelow);
+    slider.setTickInterval(1);
+    slider.resize(221, 30);
+    slider.setValue(0);
+    EXPECT_NEAR(slider.knobFrame().x(), 100, 1);
+    QImage image(slider.size(), QImage::Format_ARGB32_Premultiplied);
+    slider.render(&image);
+    QTest::mouseClick(&slider, Qt::LeftButton, {}, QPoint(210, 10));
+    EXPECT_GT(slider.value(), 2'000'000'000) << "near the top, not wrapped round";
 }

@@ -197,3 +197,55 @@ TEST(BGHUDTableCornerView, UnknownKeyDrawsWithTheGradientTheme)
     EXPECT_TRUE(near(at(image, 0, 12), theme->tableHeaderCellBorderColor()));
     EXPECT_TRUE(near(at(image, 8, 1), theme->tableHeaderCellNormalFill().stops().first().second, 12));
 }
+
+QList<QRgb> colours(const QGradientStops& stops)
+{
+    QList<QRgb> rgba;
+    for (const QGradientStop& stop : stops)
+        rgba.append(stop.second.rgba());
+    return rgba;
+}
+QList<QRgb> colours(const BGGradient& gradient) { return colours(gradient.stops()); }
+QList<QRgb> colours(const QBrush& brush) { return brush.gradient() ? colours(brush.gradient()->stops()) : QList<QRgb>(); }
+
+// A source-list table fills selected rows with the theme's gradients through
+// the highlight brush (the highlight gradient while its window is active, the
+// normal one otherwise) and underlines them in the stroke colour; a regular
+// table uses the cell highlight colour and draws no line.
+TEST(BGHUDTableView, SourceListHighlightIsAGradientWithABottomLine)
+{
+    using Style = BGHUDTableView::SelectionHighlightStyle;
+    const auto theme = gradientTheme();
+    for (const Style style : {Style::Regular, Style::SourceList}) {
+        const bool sourceList = style == Style::SourceList;
+        SCOPED_TRACE(sourceList ? "source list" : "regular");
+        BGHUDTableView table;
+        auto model = billsModel(4);
+        table.setModel(model.get());
+        table.setSelectionBehavior(QAbstractItemView::SelectRows);
+        table.setSelectionHighlightStyle(style);
+        EXPECT_EQ(table.selectionHighlightStyle(), style);
+        table.resize(240, 160);
+        table.selectRow(1);
+
+        const QImage image = WidgetPixels::render(*table.viewport());
+        const QPalette palette = table.palette();
+        const QRect row = table.visualRect(model->index(1, 0));
+        const QColor underline = at(image, 40, row.bottom());
+        const QColor fillAbove = at(image, 40, row.bottom() - 1);
+        if (sourceList) {
+            EXPECT_EQ(colours(palette.brush(QPalette::Active, QPalette::Highlight)),
+                      colours(theme->highlightGradient()));
+            EXPECT_EQ(colours(palette.brush(QPalette::Inactive, QPalette::Highlight)), colours(theme->normalGradient()));
+            EXPECT_EQ(palette.color(QPalette::HighlightedText), theme->textColor()) << "readable on the gradient";
+            // The light stroke over the dark gradient.
+            EXPECT_GT(underline.lightness(), fillAbove.lightness() + 40);
+        } else {
+            EXPECT_EQ(palette.color(QPalette::Highlight), theme->cellHighlightColor());
+            EXPECT_EQ(underline, fillAbove);
+        }
+        // Rows that are not selected get no line.
+        const QRect other = table.visualRect(model->index(2, 0));
+        EXPECT_EQ(at(image, 40, other.bottom()), at(image, 40, other.bottom() - 1));
+    }
+}

@@ -471,6 +471,10 @@ TEST(LRCalendarDayCellRules, ColourTextsSkipTheColourSpaceName)
     EXPECT_FLOAT_EQ(noAlpha.blueF(), 1.0f);
     const QColor shortText = LRCalendarDayCell::createColor(QStringLiteral("short"));
     EXPECT_EQ(shortText, QColor::fromRgbF(0, 0, 0, 1));
+    // Out-of-range components are clamped, not handed to QColor as invalid.
+    const QColor outOfRange = LRCalendarDayCell::createColor(QStringLiteral("NSCalibratedRGBColorSpace 2 -1 0.5 7"));
+    EXPECT_TRUE(outOfRange.isValid());
+    EXPECT_EQ(outOfRange, QColor::fromRgbF(1, 0, 0.5f, 1));
 }
 
 }  // namespace

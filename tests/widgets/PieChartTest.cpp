@@ -1,4 +1,5 @@
 #include "widgets/PieChart.h"
+#include "WidgetPixels.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -55,9 +56,7 @@ protected:
     {
         const SliceLayer& slice = chart.slice(index);
         const double middle = (slice.startAngle() + slice.endAngle()) / 2;
-        const QPointF c = chart.pieCenter();
-        const double r = chart.pieRadius() * 0.6;
-        return QPointF(c.x() + r * std::cos(middle), c.y() + r * std::sin(middle)).toPoint();
+        return PieChart::pointOnCircle(chart.pieCenter(), chart.pieRadius() * 0.6, middle).toPoint();
     }
 
     void click(const QPoint& point) { QTest::mouseClick(&chart, Qt::LeftButton, {}, point); }
@@ -67,6 +66,44 @@ protected:
 };
 
 }  // namespace
+
+// A quarter and three quarters: the small slice lies in the quadrant that
+// follows the start angle counter-clockwise.
+TEST_F(PieChartTest, SlicesRunCounterClockwiseFromTheStartAngle)
+{
+    struct Case {
+        const char* name;
+        double startAngle;
+        QPointF quarterSliceOffset;   // from the centre, screen coordinates
+    };
+    const Case cases[] = {
+        {"from 6 o'clock", 3 * Pi / 2, {60, 60}},   // bottom to 3 o'clock: lower right
+        {"from 9 o'clock", Pi, {-60, 60}},         // left to bottom: lower left
+        {"from 3 o'clock", 0, {60, -60}},          // right to top: upper right
+        {"from 12 o'clock", Pi / 2, {-60, -60}},   // top to left: upper left
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PieChart fresh(QRect(0, 0, 300, 300));
+        fresh.setAnimationSpeed(0);
+        fresh.setStartPieAngle(c.startAngle);
+        fresh.setDataSource(&source);
+        source.values = {1, 3};
+        fresh.reloadData();
+        fresh.updateTimerFired();
+        EXPECT_EQ(fresh.getCurrentSelectedOnLocation(fresh.pieCenter() + c.quarterSliceOffset), 0);
+        EXPECT_EQ(fresh.getCurrentSelectedOnLocation(fresh.pieCenter() - c.quarterSliceOffset), 1);
+    }
+}
+
+TEST_F(PieChartTest, PieRadiusRoundsThePieBackground)
+{
+    chart.setPieBackgroundColor(Qt::red);
+    chart.setPieRadius(100);
+    const QImage image = WidgetPixels::render(chart);
+    EXPECT_EQ(image.pixelColor(2, 2).alpha(), 0) << "the corner is cut away";
+    EXPECT_EQ(image.pixelColor(150, 2), QColor(Qt::red)) << "the edge's middle is filled";
+}
 
 TEST_F(PieChartTest, AnglesAndSharesFollowTheValuesFromTheStartAngle)
 {

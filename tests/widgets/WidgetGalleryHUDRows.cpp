@@ -126,9 +126,9 @@ BGHUDProgressIndicator* progress(BGControlSize size, int height, double value, b
 
 }  // namespace
 
-void addTableRows(WidgetGallery& gallery)
+BGHUDTableView* billTable(BGHUDTableView::SelectionHighlightStyle style)
 {
-    auto* table = sized(new BGHUDTableView, 360, 110);
+    auto* table = sized(new BGHUDTableView, 300, 110);
     auto* model = new QStandardItemModel(8, 3, table);
     model->setHorizontalHeaderLabels({"Name", "Next Due", "Amount"});
     const char* names[] = {"Rent", "Electricity", "Phone", "Water", "Insurance", "Internet", "Gym", "Car"};
@@ -146,9 +146,19 @@ void addTableRows(WidgetGallery& gallery)
     table->horizontalHeader()->setSortIndicatorShown(true);
     table->horizontalHeader()->setSortIndicator(1, Qt::AscendingOrder);
     table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->resizeSection(0, 100);
+    table->horizontalHeader()->resizeSection(1, 80);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionHighlightStyle(style);
     table->selectRow(1);
-    gallery.addGalleryRow("BGHUDTableView / header / corner", table);
+    return table;
+}
+
+void addTableRows(WidgetGallery& gallery)
+{
+    using Style = BGHUDTableView::SelectionHighlightStyle;
+    gallery.addGalleryRow("BGHUDTableView / header / corner; source list",
+                          {billTable(Style::Regular), billTable(Style::SourceList)});
 }
 
 void addSearchRows(WidgetGallery& gallery)
@@ -243,9 +253,9 @@ void addFormRows(WidgetGallery& gallery)
     gallery.addGalleryRow("BGHUDColorWell", {colorWell(QColor(40, 140, 230), false), colorWell(QColor(230, 60, 40), true)});
 
     auto* tabs = new BGHUDTabView;
-    tabs->addTab(new QLabel("Reminders"), "Reminders");
-    tabs->addTab(new QLabel("Sync"), "Sync");
-    tabs->addTab(new QLabel("Backup"), "Backup");
+    tabs->addItem("Reminders", new QLabel("Reminders"));
+    tabs->addItem("Sync", new QLabel("Sync"));
+    tabs->addItem("Backup", new QLabel("Backup"));
     tabs->setCurrentIndex(1);
     tabs->setFixedSize(300, 70);
     auto* outline = new BGHUDOutlineView;
