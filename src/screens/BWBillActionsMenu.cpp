@@ -21,10 +21,6 @@ namespace {
 // The setting's value under which each bill remembers its own last command.
 constexpr qlonglong RememberPerBill = 0;
 
-// Pay types whose bills are paid on a web site.
-constexpr qlonglong OnlinePayment = 0;
-constexpr qlonglong AutomaticPayment = 1;
-
 }  // namespace
 
 BWBillActionsMenu::BWBillActionsMenu(const BWStoreEnvironment& env, BWPopupButton* popup, QAbstractButton* alternate,
@@ -52,7 +48,6 @@ void BWBillActionsMenu::setupActionButtonMenuForBill(const QVariantMap& record)
     clear();
     m_billID = record.value(BillKeys::Bid).toString();
     const bool income = BWBillsLoader::billIsIncome(record);
-    const qlonglong payType = record.value(BillKeys::PayType).toLongLong();
 
     // The pop-up's face: a title item that is no command.
     m_popup->addItem(tr("Actions"));
@@ -66,8 +61,7 @@ void BWBillActionsMenu::setupActionButtonMenuForBill(const QVariantMap& record)
         addItem(BillActionTitle::QuickLog, QKeySequence(Qt::CTRL | Qt::Key_T), QuickLogTag);
     }
     addSeparator();
-    if ((payType == OnlinePayment || payType == AutomaticPayment)
-        && BWPaySite::isSet(record.value(BillKeys::PaySite).toString())) {
+    if (BWPaySite::billHasPaySite(record)) {
         addItem(BillActionTitle::ViewWebsite, QKeySequence(Qt::CTRL | Qt::Key_S));
         addItem(BillActionTitle::PayNow, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
         addSeparator();

@@ -28,8 +28,6 @@
 
 namespace {
 
-enum QuickEditTab { DueDateTab = 0, AmountTab = 1 };
-
 // The chosen day at the time of day the entry had, so that editing the date
 // of a payment keeps its place among the payments of the same day.
 QDateTime dayAtTimeOf(const QDate& day, const QDateTime& original)
@@ -262,6 +260,23 @@ bool BWBillDetailViewController::saveClickedPayment()
     m_paymentTable->clearSelection();
     finishSave(m_paymentEditorPopover);
     return true;
+}
+
+bool BWBillDetailViewController::askToDeleteClickedPayment()
+{
+    if (m_currentEditingIndex < 0 || m_currentEditingIndex >= m_dataSource.size() || !m_ask)
+        return false;
+    const QVariantMap payment = m_dataSource.at(m_currentEditingIndex).toMap();
+    const BWBillsLoader loader(m_env);
+    QString details = tr("The payment of %1 on %2 is taken out of the bill's history and totals.")
+                          .arg(loader.currencyFormattedNumber(payment.value(PaymentKeys::Amount).toDouble()),
+                               loader.createDueDateString(payment.value(PaymentKeys::Date).toDateTime()));
+    // The newest payment is undone whole (see deleteClickedPayment).
+    if (m_currentEditingIndex == 0)
+        details += u' ' + tr("The due date moves back to where it was before this payment.");
+    const int answer = m_ask(m_paymentEditorPopover, tr("Delete This Payment?"), details,
+                             {tr("Cancel"), tr("Delete Payment")});
+    return answer == 1 && deleteClickedPayment();
 }
 
 bool BWBillDetailViewController::deleteClickedPayment()

@@ -178,6 +178,7 @@ void BWBillDetailViewController::buildStickyNote()
     m_amountDueField = stickyLabel(paper, 1.6, true);
     m_amountDueField->setCursor(Qt::PointingHandCursor);
     m_amountDueField->setToolTip(tr("Click to change the amount"));
+    m_amountDueField->installEventFilter(this);
     m_incomeAutologText = stickyLabel(paper, 0.85);
     m_incomeAutologText->setText(tr("This income is logged automatically on its pay day."));
     auto* changeDate = new QPushButton(tr("Change Date"), paper);
@@ -464,7 +465,7 @@ void BWBillDetailViewController::buildPopovers()
         form->addRow(buttons);
         connect(m_revReceipt, &QPushButton::clicked, this, &BWBillDetailViewController::attachReceipt);
         connect(m_removeReceiptButton, &QPushButton::clicked, this, &BWBillDetailViewController::removeReceipt);
-        connect(remove, &QPushButton::clicked, this, &BWBillDetailViewController::deleteClickedPayment);
+        connect(remove, &QPushButton::clicked, this, &BWBillDetailViewController::askToDeleteClickedPayment);
         connect(cancel, &QPushButton::clicked, this, [this] { closePopover(m_paymentEditorPopover); });
         connect(save, &QPushButton::clicked, this, &BWBillDetailViewController::saveClickedPayment);
     }

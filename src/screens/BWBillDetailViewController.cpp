@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -184,7 +185,7 @@ void BWBillDetailViewController::loadBillWithDictionary(const QVariantMap& given
     m_humanRepeatField->setText(record.value(BillKeys::HumanRepeat).toString());
     showAmountDue(record);
     if (!income)
-        setPayNowButtonVisibility(record.value(BillKeys::PayType), record.value(BillKeys::PaySite).toString());
+        setPayNowButtonVisibility(record);
     showPayments(record);
     showStatistics(record);
 
@@ -277,9 +278,9 @@ QString BWBillDetailViewController::getLargeBillIconWithSmallIcon(const QString&
     return coloured.contains(imageName) ? imageName : QStringLiteral("white5.png");
 }
 
-void BWBillDetailViewController::setPayNowButtonVisibility(const QVariant& payType, const QString& url)
+void BWBillDetailViewController::setPayNowButtonVisibility(const QVariantMap& record)
 {
-    m_payNowButton->setVisible(payType.toInt() == 0 && BWPaySite::isSet(url));
+    m_payNowButton->setVisible(BWPaySite::billHasPaySite(record));
 }
 
 // ---- Payment history ----------------------------------------------------------------
@@ -480,5 +481,9 @@ bool BWBillDetailViewController::eventFilter(QObject* watched, QEvent* event)
         saveNotesInPlace();
     if (watched == m_statsHost && event->type() == QEvent::Resize)
         fitStatisticsToWholeBoxes();
+    // The amount says it can be clicked, and does what "Change Amount" does.
+    if (watched == m_amountDueField && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        quickEdit(AmountTab, m_amountDueField);
     return QObject::eventFilter(watched, event);
 }

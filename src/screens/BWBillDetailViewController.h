@@ -62,6 +62,10 @@ public:
     using ReceiptChooser = std::function<QString(QWidget* parent)>;
     // Tells the user something went wrong.
     using Warning = std::function<void(QWidget* parent, const QString& message, const QString& details)>;
+    // Asks the user a question with buttons (the first is the default);
+    // answers the index of the button clicked, -1 when dismissed.
+    using Question = std::function<int(QWidget* parent, const QString& message, const QString& details,
+                                       const QStringList& buttons)>;
 
     explicit BWBillDetailViewController(const BWStoreEnvironment& env, QObject* parent = nullptr);
     ~BWBillDetailViewController() override;
@@ -71,6 +75,7 @@ public:
     void setFileOpener(FileOpener opener) { m_openFile = std::move(opener); }
     void setReceiptChooser(ReceiptChooser chooser) { m_chooseReceipt = std::move(chooser); }
     void setWarning(Warning warning) { m_warn = std::move(warning); }
+    void setQuestion(Question question) { m_ask = std::move(question); }
 
     // ---- BWBillDetailScreen ----
     void loadBillWithID(const QString& billID) override;
@@ -150,7 +155,7 @@ public:
 
     // Image name of the large due image for a small due dot.
     static QString getLargeBillIconWithSmallIcon(const QString& imageName);
-    void setPayNowButtonVisibility(const QVariant& payType, const QString& url);
+    void setPayNowButtonVisibility(const QVariantMap& record);
     void setVisibleStats(bool income);
     void switchStatPositionBack();
     void switchStatPositionForward();
@@ -166,11 +171,15 @@ public:
     // Opens the payment editor for a row of the payment table.
     void editClickedPayment(int row);
     bool saveClickedPayment();
+    // Removes the payment being edited once the user said so; false when
+    // nothing was removed.
+    bool askToDeleteClickedPayment();
     bool deleteClickedPayment();
     void attachReceipt();
     void removeReceipt();
     void viewReceipt();
     // Opens the due-date (tab 0) or amount (tab 1) editor.
+    enum QuickEditTab { DueDateTab = 0, AmountTab = 1 };
     void quickEdit(int tab, QWidget* anchor);
     bool saveQuickEdits();
     void quickEditNotes();
@@ -265,6 +274,7 @@ private:
     FileOpener m_openFile;
     ReceiptChooser m_chooseReceipt;
     Warning m_warn;
+    Question m_ask;
 
     QString m_currentBillID;
     int m_dataPosition = -1;

@@ -186,6 +186,10 @@ void BWBillEditorController::startWithoutPayments(BWBill& item, const QDateTime&
 bool BWBillEditorController::saveBill()
 {
     hideDatePopUp();
+    const std::optional<double> amount = enteredAmount(m_amountDueField);
+    const std::optional<double> balance = amount ? enteredAmount(m_balanceField) : std::nullopt;
+    if (!amount || !balance)
+        return false;
     const BWBillsLoader loader(m_env);
     BWBill bill(m_env);
     const QString billID = m_billIDField->text();
@@ -194,9 +198,9 @@ bool BWBillEditorController::saveBill()
     bill.icon = m_billIconPicker->currentData().toString();
     bill.dueDate = enteredDate(m_dueDateField);
     bill.repeat = enteredRepeat(billRepeatRows());
-    bill.amount = BWAmountField::amount(m_amountDueField).value_or(0.0);
+    bill.amount = *amount;
     bill.amountVaries = m_amountVariesToggle->isChecked() ? 1 : 0;
-    bill.balance = BWAmountField::amount(m_balanceField).value_or(0.0);
+    bill.balance = *balance;
     bill.payType = m_paymentMethodSelector->currentIndex();
     bill.paySite = BWBill::getCorrectedPaymentURL(m_paymentURLField->text().trimmed());
     bill.tags = m_tagsListField->tags();

@@ -3,7 +3,6 @@
 
 #include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
-#include "screens/BWAmountField.h"
 #include "screens/BWTagTokenField.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
@@ -44,6 +43,9 @@ void BWBillEditorController::createNewIncome(QWidget* anchor)
 bool BWBillEditorController::saveIncome()
 {
     hideDatePopUp();
+    const std::optional<double> amount = enteredAmount(m_incomeAmountField);
+    if (!amount)
+        return false;
     const BWBillsLoader loader(m_env);
     BWBill income(m_env);
     const QString billID = m_incomeIDField->text();
@@ -53,7 +55,7 @@ bool BWBillEditorController::saveIncome()
     income.name = m_incomeNameField->text();
     income.icon = IncomeIcon;
     income.repeat = repeat;
-    income.amount = BWAmountField::amount(m_incomeAmountField).value_or(0.0);
+    income.amount = *amount;
     income.amountVaries = m_incomeAmountVariesToggle->isChecked() ? 1 : 0;
     income.balance = 0.0;
     income.payType = 0;

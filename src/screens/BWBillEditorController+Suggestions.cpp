@@ -31,20 +31,33 @@ int BWBillEditorController::iconIndexForImageName(const QString& imageName) cons
     return m_billIconPicker->findData(imageName);
 }
 
+// An icon whose words hold the typed word whole wins over one that holds it
+// in part: "Rent" is a home's, not the "Rental" of an appliance. Among equal
+// matches the last in the menu wins; case counts.
+int BWBillEditorController::iconIndexForTypedWord(const QString& word) const
+{
+    int wholeMatch = -1;
+    int partMatch = -1;
+    for (int index = 0; index < m_billIconPicker->count(); ++index) {
+        if (m_billIconPicker->itemData(index).toString().isEmpty())
+            continue;
+        const QString words = m_billIconPicker->itemData(index, Qt::ToolTipRole).toString();
+        if (words.split(u' ').contains(word))
+            wholeMatch = index;
+        else if (words.contains(word))
+            partMatch = index;
+    }
+    return wholeMatch >= 0 ? wholeMatch : partMatch;
+}
+
 void BWBillEditorController::controlTextDidChange(QLineEdit* field)
 {
     if (m_newBill && field == m_billNameField) {
         const QString name = m_billNameField->text();
         const QString lastWord = name.section(u' ', -1);
         if (lastWord.size() >= kShortestSuggestingWord) {
-            // Every icon whose words hold the last word is chosen in turn, so
-            // the last of them stays.
-            for (int index = 0; index < m_billIconPicker->count(); ++index) {
-                const QString words = m_billIconPicker->itemData(index, Qt::ToolTipRole).toString();
-                if (words.contains(lastWord, Qt::CaseSensitive) && !m_billIconPicker->itemData(index).toString().isEmpty()
-                    && !m_changed.icon)
-                    m_billIconPicker->setCurrentIndex(index);
-            }
+            if (const int icon = iconIndexForTypedWord(lastWord); icon >= 0 && !m_changed.icon)
+                m_billIconPicker->setCurrentIndex(icon);
             const bool nameGrew = m_numberOfCharactersInTitle < name.size();
             if (!nameGrew) {
                 m_numberOfCharactersInTitle = int(name.size());

@@ -7,6 +7,8 @@
 
 #include "platform/Clock.h"
 #include "platform/Log.h"
+#include "platform/TextFolding.h"
+#include "screens/BWAmountField.h"
 #include "screens/BWTagTokenField.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
@@ -51,21 +53,6 @@ void messageBoxAlert(QWidget* parent, const QString& title, const QString& text)
     BWMessageBox box(QMessageBox::Warning, title, text, parent);
     box.addButton(QMessageBox::Ok);
     box.exec();
-}
-
-// Text compared the way people expect tags to match: without regard to case
-// or accents ("cafe" finds "Café").
-QString folded(const QString& text)
-{
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
-    QString bare;
-    bare.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing && c.category() != QChar::Mark_Enclosing
-            && c.category() != QChar::Mark_SpacingCombining)
-            bare.append(c);
-    }
-    return bare.toCaseFolded();
 }
 
 }  // namespace
@@ -198,6 +185,19 @@ void BWBillEditorController::hideDatePopUp()
         if (field->hasFocus())
             field->clearFocus();
     }
+}
+
+std::optional<double> BWBillEditorController::enteredAmount(QLineEdit* field)
+{
+    const QString text = field->text().trimmed();
+    if (text.isEmpty())
+        return 0.0;
+    if (const std::optional<double> amount = BWAmountField::amount(field))
+        return amount;
+    m_alert(m_popover, tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(text));
+    field->setFocus();
+    field->selectAll();
+    return std::nullopt;
 }
 
 bool BWBillEditorController::saveFailed(const QString& what)
@@ -391,10 +391,10 @@ void BWBillEditorController::clearFieldColors()
 
 QStringList BWBillEditorController::tagCompletions(const QString& substring) const
 {
-    const QString typed = folded(substring);
+    const QString typed = TextFolding::folded(substring);
     QStringList offered;
     for (const QString& tag : BWTagList(m_env).getListOfTags().value_or(QStringList())) {
-        if (folded(tag).startsWith(typed))
+        if (TextFolding::folded(tag).startsWith(typed))
             offered.append(tag);
     }
     return offered;

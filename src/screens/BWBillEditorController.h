@@ -7,6 +7,7 @@
 #include <QVariantMap>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "screens/BWBillEditorScreen.h"
 #include "store/BWStoreEnvironment.h"
@@ -175,6 +176,9 @@ public:
     void unfillSelectedData();
     // The icon menu's entry for an image name; -1 for none.
     int iconIndexForImageName(const QString& imageName) const;
+    // The icon menu's entry that a word typed in a new bill's name picks; -1
+    // for none.
+    int iconIndexForTypedWord(const QString& word) const;
 
     // The tint of the fields a suggestion filled.
     static QColor suggestionTint();
@@ -236,6 +240,9 @@ private:
     void showQuestion(Page page, BGHUDLabel* nameLabel, const QString& billID, const QRect& position, QWidget* view);
     // Shows the failure and keeps the form; false.
     bool saveFailed(const QString& what);
+    // The amount typed in the field, 0 for an empty one. Text that is no
+    // amount is refused with an alert and left in the field to correct.
+    std::optional<double> enteredAmount(QLineEdit* field);
     void prepareBillForm();
 
     BWStoreEnvironment m_env;

@@ -62,6 +62,19 @@ void BWIncomeController::buildPopover()
     title->setFont(bold);
     layout->addWidget(title);
 
+    // Sources are easily taken for the income items of the overview's
+    // "+ Income" button; the empty list says what they are instead.
+    m_emptyNote = new QLabel(
+        tr("No income sources yet. A source is money that comes in regularly, such as a salary or a pension: "
+           "Orvane counts it in this month's income and expected balance. Click \"Add Income Source\" to add "
+           "one.\n\nIncome items made with \"+ Income\" on the overview are kept with your bills and are not "
+           "listed here."),
+        m_incomePopover);
+    m_emptyNote->setTextFormat(Qt::PlainText);
+    m_emptyNote->setWordWrap(true);
+    m_emptyNote->setFixedWidth(TableWidth);
+    layout->addWidget(m_emptyNote);
+
     m_tableView = new QTableWidget(0, int(std::size(Columns)), m_incomePopover);
     m_tableView->setHorizontalHeaderLabels({tr("Description"), tr("Amount"), tr("Pay Day"), tr("Repeats")});
     m_tableView->verticalHeader()->hide();
@@ -193,6 +206,7 @@ void BWIncomeController::reloadTable()
     const BWIncomeManager income(m_env);
     const BWBillsLoader loader(m_env);
     m_tableView->setRowCount(int(m_dataSource.size()));
+    m_emptyNote->setVisible(m_dataSource.isEmpty());
     for (int row = 0; row < m_dataSource.size(); ++row) {
         const QVariantMap source = m_dataSource.at(row).toMap();
         const QString texts[] = {source.value(IncomeSourceKeys::Description).toString(),

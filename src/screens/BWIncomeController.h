@@ -70,6 +70,8 @@ public:
     QComboBox* repeatsField() const { return m_repeatsField; }
     QPushButton* deleteButton() const { return m_deleteButton; }
     QLabel* messageLabel() const { return m_messageLabel; }
+    // Says what a source is while there is none.
+    QLabel* emptyNote() const { return m_emptyNote; }
     QVariantList dataSource() const { return m_dataSource; }
 
 private:
@@ -101,6 +103,7 @@ private:
     QComboBox* m_repeatsField = nullptr;
     QPushButton* m_deleteButton = nullptr;
     QLabel* m_messageLabel = nullptr;
+    QLabel* m_emptyNote = nullptr;
     QVariantAnimation* m_frameAnimation = nullptr;
     QMetaObject::Connection m_afterAnimation;
 };

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "platform/Log.h"
+#include "platform/TextFolding.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
@@ -29,25 +30,13 @@ const QColor SubsetHeaderColor = QColor::fromRgbF(0.23f, 0.18f, 0.49f, 1.0f);
 const QColor VacationOnColor = QColor(0, 122, 255);
 const QColor VacationOffColor = QColor(90, 90, 90);
 
-// Lower case without accents, so that "cafe" finds "Café".
-QString searchForm(const QString& text)
-{
-    const QString decomposed = text.normalized(QString::NormalizationForm_D);
-    QString folded;
-    folded.reserve(decomposed.size());
-    for (const QChar character : decomposed) {
-        if (character.category() != QChar::Mark_NonSpacing)
-            folded.append(character);
-    }
-    return folded.toCaseFolded();
-}
-
 bool matchesSearch(const QVariantMap& record, const QString& foldedText)
 {
-    if (searchForm(record.value(BillKeys::Name).toString()).contains(foldedText))
+    if (TextFolding::folded(record.value(BillKeys::Name).toString()).contains(foldedText))
         return true;
     const QStringList tags = record.value(BillKeys::Tags).toStringList();
-    return std::any_of(tags.begin(), tags.end(), [&](const QString& tag) { return searchForm(tag) == foldedText; });
+    return std::any_of(tags.begin(), tags.end(),
+                       [&](const QString& tag) { return TextFolding::folded(tag) == foldedText; });
 }
 
 QString billID(const QVariant& record)
@@ -132,7 +121,7 @@ void BWOverviewController::showLoadedList()
     m_dataSource = m_dataSourceWithIncome;
     // The due-soon, due-this-month and paid-this-month lists are views of the
     // figures of all active items; the archive and a tag have figures of
-    // their own. The badge always counts all active items.
+    // their own. The badge and the tray always count all active items.
     const bool pseudoTag = tag == PseudoTags::DueSoon || tag == PseudoTags::DueThisMonth
         || tag == PseudoTags::PaidThisMonth;
     updateSidebar(m_shownList.group.isEmpty() || pseudoTag ? m_allActiveItems : m_dataSource, m_allActiveItems);
@@ -141,7 +130,7 @@ void BWOverviewController::showLoadedList()
     updateTagList();
     setUpSearchField();
     if (defaults.boolForKey(BWDefaultsKeys::BWEnableMenu))
-        emit menuBillsChanged(m_dataSource);
+        emit menuBillsChanged(m_allActiveItems);
 
     m_calendarController->deselectAllDates();
     if (defaults.integerForKey(BWDefaultsKeys::BWShowPaydaysOnOverview) == 0)
@@ -300,7 +289,7 @@ void BWOverviewController::applyFilterWithString(const QString& text)
     if (text.isEmpty()) {
         m_dataSourceFiltered = m_dataSource;
     } else {
-        const QString folded = searchForm(text);
+        const QString folded = TextFolding::folded(text);
         m_dataSourceFiltered.clear();
         for (const QVariant& record : std::as_const(m_dataSource)) {
             if (matchesSearch(record.toMap(), folded))

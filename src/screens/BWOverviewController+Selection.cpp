@@ -184,8 +184,7 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
     // Only a site that can be opened makes the button do something; an
     // archived bill takes no payments.
     const bool takesPayments = BWBillCommands::takesPayments(record);
-    setShown(m_payNowOverviewButton, true,
-             takesPayments && BWPaySite::isSet(record.value(BillKeys::PaySite).toString()));
+    setShown(m_payNowOverviewButton, true, takesPayments && BWPaySite::billHasPaySite(record));
     if (BWBillsLoader::billIsIncome(record)) {
         setShown(m_overviewButtonLog, false, false);
         setShown(m_overviewButtonPartial, false, false);

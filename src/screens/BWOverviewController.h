@@ -136,6 +136,9 @@ public:
     QVariantList dataSource() const override { return m_dataSource; }
     QVariantList dataSourceFiltered() const override { return m_dataSourceFiltered; }
     QVariantList dataSourceWithIncome() const override { return m_dataSourceWithIncome; }
+    // All active items as of the last load, income included, whichever list
+    // is shown: what the tray menu and the badge count.
+    QVariantList activeItems() const { return m_allActiveItems; }
     // Shows the rows whose name holds `text`, or one of whose tags is `text`,
     // ignoring case and accents; all rows for "".
     void applyFilterWithString(const QString& text);
@@ -280,7 +283,8 @@ signals:
     // at `anchor`.
     void newBillRequested(QWidget* anchor);
     void newIncomeRequested(QWidget* anchor);
-    // A load finished while the tray menu is enabled: its bills.
+    // A load finished while the tray menu is enabled: all active items,
+    // whichever list the overview shows.
     void menuBillsChanged(const QVariantList& bills);
     // The launcher icon's badge: the number of bills due soon, or "".
     void dockBadgeChanged(const QString& badge);

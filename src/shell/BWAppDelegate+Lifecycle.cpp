@@ -185,8 +185,12 @@ void BWAppDelegate::applicationDidFinishLaunching()
         finishedStep(QStringLiteral("showPasswordWindow"));
     }
     // In menu-bar-only mode the window stays closed until asked for.
-    if (m_defaults.integerForKey(OrvaneVisibility) != MenuBarOnly && bringMainWindowToFront())
+    if (!runsInTrayOnly() && bringMainWindowToFront())
         finishedStep(QStringLiteral("showMainWindow"));
+    if (m_defaults.integerForKey(OrvaneVisibility) == MenuBarOnly && !m_trayAvailable())
+        explainReachableWindowOnce(tr("This Desktop Shows No Tray"),
+                                   tr("Orvane is set to show in the tray only, but this desktop has no tray. Its "
+                                      "window stays open instead, and closing it minimises it to the taskbar."));
 
     if (m_defaults.boolForKey(BW_IsFirstLaunchV8_NEW)) {
         showWelcomeScreen();
@@ -254,7 +258,7 @@ bool BWAppDelegate::setDockIconVisibility()
     Log::line(QStringLiteral("Password: %1").arg(passwordSet ? 1 : 0));
     Log::line(QStringLiteral("First: %1").arg(firstLaunch ? 1 : 0));
 
-    const bool menuBarOnly = visibility == MenuBarOnly && !firstLaunch && !passwordSet;
+    const bool menuBarOnly = runsInTrayOnly() && !firstLaunch && !passwordSet;
     m_activationPolicy = menuBarOnly ? ActivationPolicy::Accessory : ActivationPolicy::Regular;
     if (menuBarOnly)
         Log::line(QStringLiteral("Going to menu-only mode"));
@@ -418,10 +422,33 @@ bool BWAppDelegate::bringMainWindowToFront()
     QWidget* window = mainWindow();
     if (m_locked || !window)
         return false;
+    // A window minimised for want of a tray comes back up as well.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
     return true;
+}
+
+bool BWAppDelegate::runsInTrayOnly() const
+{
+    return m_defaults.integerForKey(OrvaneVisibility) == MenuBarOnly && m_trayAvailable();
+}
+
+bool BWAppDelegate::trayItemIsShown() const
+{
+    return m_menulet && m_menulet->statusItem() && m_trayAvailable();
+}
+
+void BWAppDelegate::explainReachableWindowOnce(const QString& message, const QString& details)
+{
+    if (m_defaults.boolForKey(BWToldWindowStaysReachable))
+        return;
+    Log::line(message);
+    if (!m_defaults.setBool(BWToldWindowStaysReachable, true))
+        Log::line(QStringLiteral("Could not store %1").arg(BWToldWindowStaysReachable));
+    if (m_interaction.showAlert)
+        m_interaction.showAlert(mainWindow(), message, details);
 }
 
 bool BWAppDelegate::mainWindowIsVisible() const
@@ -434,7 +461,7 @@ bool BWAppDelegate::mainWindowIsVisible() const
 
 bool BWAppDelegate::applicationShouldTerminate()
 {
-    if (m_defaults.integerForKey(OrvaneVisibility) != MenuBarOnly || !mainWindowIsVisible())
+    if (!runsInTrayOnly() || !mainWindowIsVisible())
         return true;
 
     QMessageBox question(mainWindow());
@@ -455,8 +482,10 @@ bool BWAppDelegate::applicationShouldTerminate()
 
 void BWAppDelegate::terminate()
 {
-    if (applicationShouldTerminate())
-        QCoreApplication::quit();
+    if (!applicationShouldTerminate())
+        return;
+    m_terminating = true;
+    QCoreApplication::quit();
 }
 
 // A chosen data folder is reached by its path, with no access grant to give

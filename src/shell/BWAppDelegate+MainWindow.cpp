@@ -178,6 +178,18 @@ bool BWAppDelegate::windowShouldZoom(QWidget*, const QRect&)
     return false;
 }
 
+bool BWAppDelegate::windowShouldClose(QWidget* window)
+{
+    if (m_terminating || trayItemIsShown() || !window)
+        return true;
+    window->showMinimized();
+    explainReachableWindowOnce(tr("Orvane Keeps Running"),
+                               tr("With no tray icon to open it again from, Orvane's window is minimised to the "
+                                  "taskbar instead of closed, and reminders keep coming. Choose Quit to end "
+                                  "Orvane."));
+    return false;
+}
+
 void BWAppDelegate::updateSearchFieldVisibility()
 {
     if (!hasOverview())

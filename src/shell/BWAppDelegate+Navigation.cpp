@@ -169,6 +169,7 @@ void BWAppDelegate::switchToBillView(QObject*)
         moveToBillPage();
     m_visibleView = BillPaneSet;
     publishBillActivity(*record);
+    enableOrDisableSelectedMenusAndButtons();
     focusMainView();
 }
 
@@ -247,6 +248,8 @@ void BWAppDelegate::switchToOverviewAndReload(QObject* sender)
     switchToOverviewWithoutReloading(sender);
 }
 
+// The editor completes new names from the list just loaded, so that a bill
+// saved a moment ago is offered at once.
 void BWAppDelegate::reloadOverviewAndSuggestions(const QStringList& billIDs)
 {
     reloadOverviewItems(billIDs);
@@ -319,6 +322,7 @@ void BWAppDelegate::switchBills(QObject* sender)
         page.closePopovers();
         page.setDataPosition(position);
         page.loadBillWithID(billIDOf(record));
+        enableOrDisableSelectedMenusAndButtons();
         break;
     }
     focusMainView();
@@ -429,7 +433,7 @@ void BWAppDelegate::reloadAfterItemChange(const QString& billID)
         return;
     const QStringList changed = billID.isEmpty() ? QStringList() : QStringList{billID};
     if (overviewIsShown()) {
-        reloadOverviewItems(changed);
+        reloadOverviewAndSuggestions(changed);
         return;
     }
     if (!billPageIsShown() || !m_screens.billView)
@@ -468,7 +472,7 @@ void BWAppDelegate::reloadBillPageAndOverview(const QStringList& billIDs)
 {
     if (m_screens.billView)
         m_screens.billView->loadBillWithID(m_screens.billView->currentBillID());
-    reloadOverviewItems(billIDs);
+    reloadOverviewAndSuggestions(billIDs);
 }
 
 void BWAppDelegate::reloadOverviewItems(const QStringList& billIDs)

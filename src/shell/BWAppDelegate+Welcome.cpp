@@ -239,8 +239,11 @@ void BWAppDelegate::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
         {tr("Sync Help"), Page::SyncHelp},           {tr("E-mail Reminders"), Page::EmailSite},
         {tr("Orvane for Phones"), Page::PhoneEdition}, {tr("Report a Bug"), Page::ReportBug},
     };
-    for (const auto& [title, page] : webPages)
-        addItem(pages, title, actions, [actions, page = page] { actions->openHelpPage(page); });
+    for (const auto& [title, page] : webPages) {
+        QAction* item = addItem(pages, title, actions, [actions, page = page] { actions->openHelpPage(page); });
+        // Reminder e-mails are not sent yet (their menu is hidden too).
+        item->setVisible(page != Page::EmailSite);
+    }
     addItem(pages, tr("Support Site"), actions, [actions] { actions->visitSupportSite(); });
     pages->addSeparator();
     addItem(pages, tr("Quick Start Guide"), actions, [actions] { actions->showQuickStartGuide(); });

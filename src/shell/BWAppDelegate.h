@@ -110,6 +110,8 @@ public:
     // The application menu, which receives the update-check item.
     void setAppMenu(QMenu* appMenu);
     void setQuitQuestion(QuitQuestion question) { m_quitQuestion = std::move(question); }
+    // Whether the desktop shows tray icons; taken for yes until set.
+    void setTrayAvailability(std::function<bool()> available) { m_trayAvailable = std::move(available); }
 
     // Start-up, part one: gives the screens' amount fields the shared
     // currency formatter and wires the overview's table to open a bill on a
@@ -217,6 +219,13 @@ private:
     void setNotificationCenterVisibility();
     void finishedStep(const QString& step);
     bool mainWindowIsVisible() const;
+    // Tray-only mode as it takes effect: on a desktop without a tray the
+    // window stays the program's handle.
+    bool runsInTrayOnly() const;
+    // Whether a tray icon is there to bring the window back.
+    bool trayItemIsShown() const;
+    // Tells the user, once ever, why the window stays within reach.
+    void explainReachableWindowOnce(const QString& message, const QString& details);
     void openSupportAddress(const QString& address);
 
     QDateTime m_launchDate;
@@ -229,6 +238,9 @@ private:
     SleepWatcher* m_sleepWatcher = nullptr;
     QPointer<QMenu> m_appMenu;
     QuitQuestion m_quitQuestion;
+    std::function<bool()> m_trayAvailable = [] { return true; };
+    // Set while quitting, when the main window closes for good.
+    bool m_terminating = false;
     bool m_locked = false;
     // A synced change arrived while locked: the screens read it at unlock.
     bool m_reloadWhenUnlocked = false;
@@ -257,6 +269,9 @@ public slots:
     void windowDidEndLiveResize(QWidget* window);
     // The main window is never zoomed.
     bool windowShouldZoom(QWidget* window, const QRect& frame);
+    // Closing the main window hides it while a tray icon can bring it back;
+    // without one it is minimised instead, so that the taskbar keeps it.
+    bool windowShouldClose(QWidget* window);
     void updateSearchFieldVisibility();
     void updateoverViewBottomTextVisibility();
 

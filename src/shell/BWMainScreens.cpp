@@ -92,14 +92,16 @@ void BWMainScreens::connectBillPageToDelegate(const BWUserInteraction& interacti
     BWAppDelegate* delegate = &m_delegate;
     page->setUrlOpener(interaction.openUrl);
     page->setWarning(interaction.showAlert);
+    page->setQuestion(interaction.askQuestion);
     connect(page, &BWBillDetailViewController::logPaymentRequested, delegate, &BWAppDelegate::showLogPaymentPanel);
     connect(page, &BWBillDetailViewController::editBillRequested, delegate, [delegate] { delegate->editSelectedBill(); });
     connect(page, &BWBillDetailViewController::overviewRequested, delegate, [delegate] { delegate->switchToOverview(); });
     connect(page, &BWBillDetailViewController::switchBillsRequested, delegate, &BWAppDelegate::switchBills);
-    // The tray item exists only while it is enabled, and only after start-up made it.
-    connect(page, &BWBillDetailViewController::billLoaded, delegate, [delegate] {
+    // The tray item exists only while it is enabled, and only after start-up
+    // made it. It counts all active items, whichever list the overview shows.
+    connect(page, &BWBillDetailViewController::billLoaded, delegate, [this, delegate] {
         if (BWMenulet* menulet = delegate->menulet())
-            menulet->updateMenuWithDataSource(delegate->getBills());
+            menulet->updateMenuWithDataSource(m_overview->activeItems());
     });
 
     BWBillActionsMenu& actions = *page->actionsMenu();
@@ -125,6 +127,7 @@ void BWMainScreens::connectEditor(const BWUserInteraction& interaction)
     m_overview->setBillEditorController(editor);
     editor->setOverviewNewBillButton(m_overview->overviewNewBillButton());
     editor->setSearchField(m_overview->searchField());
+    editor->setOverviewButton(m_billView->overviewButton());
     editor->setBillPageButtons(m_billView->nextBillButton(), m_billView->previousBillButton());
 
     BWAppDelegate* delegate = &m_delegate;

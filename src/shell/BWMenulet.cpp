@@ -80,9 +80,15 @@ QImage withCount(const QImage& icon, const QString& count)
 QString BWMenulet::menuText(const QString& plain, MenuHost host)
 {
     QString escaped = plain;
-    escaped.replace(u'&', QStringLiteral("&&"));
-    if (host == MenuHost::DBus)
-        escaped.replace(u'_', QStringLiteral("__"));
+    if (host == MenuHost::Qt)
+        return escaped.replace(u'&', QStringLiteral("&&"));
+    // Qt hands a D-Bus menu's label on with only its first "&" turned into
+    // the host's mnemonic mark "_", the others as they are. Doubled, that
+    // first one becomes a marked "&", which the host shows as written.
+    escaped.replace(u'_', QStringLiteral("__"));
+    const qsizetype firstAmpersand = escaped.indexOf(u'&');
+    if (firstAmpersand >= 0)
+        escaped.insert(firstAmpersand, u'&');
     return escaped;
 }
 
@@ -179,17 +185,17 @@ bool BWMenulet::isListed(const QVariantMap& bill) const
 
 void BWMenulet::addMenuItemWithDictionary(const QVariantMap& bill)
 {
-    // The due text goes in the second column, where menus show it apart
-    // from the name.
-    const MenuHost host = currentMenuHost();
-    const QString text = menuText(bill.value(BillKeys::Name).toString(), host) + u'\t'
-                         + menuText(bill.value(BillKeys::HumanDueDate).toString(), host);
-    QAction* item = m_theMenu->addAction(text);
+    QAction* item = m_theMenu->addAction(menuText(billTitle(bill), currentMenuHost()));
     const QString billID = bill.value(BillKeys::Bid).toString();
     item->setData(billID);
     item->setIcon(BWIconFont::icon(BWBill::convertIconName(bill.value(BillKeys::Icon).toString()),
                                    m_theMenu->palette().color(QPalette::WindowText)));
     connect(item, &QAction::triggered, this, [this, billID] { emit billChosen(billID); });
+}
+
+QString BWMenulet::billTitle(const QVariantMap& bill)
+{
+    return bill.value(BillKeys::Name).toString() + QStringLiteral(" — ") + bill.value(BillKeys::HumanDueDate).toString();
 }
 
 void BWMenulet::attachQuitItemToMenu()

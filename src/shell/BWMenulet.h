@@ -37,8 +37,8 @@ public:
     // Who draws the tray's menu: Qt itself, or a desktop panel reading it
     // over D-Bus (a StatusNotifierItem host).
     enum class MenuHost { Qt, DBus };
-    // A bill's name or due text as a menu item title that shows as written:
-    // Qt takes "&" for a mnemonic mark, the D-Bus menu "_" as well.
+    // A text as a menu item title that the host shows as written: Qt takes
+    // "&" for a mnemonic mark, the D-Bus menu "_" as well.
     static QString menuText(const QString& plain, MenuHost host);
     // The host that a tray item made now would have.
     static MenuHost currentMenuHost();
@@ -85,6 +85,9 @@ signals:
     void menuWillOpen();
 
 private:
+    // A listed bill's title as the user reads it: its name and due text on
+    // one line, since tray hosts show neither a second line nor a column.
+    static QString billTitle(const QVariantMap& bill);
     QAction* addCommand(const QString& title, void (BWMenulet::*chosen)());
     // Whole days from today to the bill's shown due date; negative when overdue.
     qlonglong daysToDue(const QVariantMap& bill) const;

@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "platform/BWUIDMaker.h"
 #include "platform/DataFolderLock.h"
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
@@ -193,20 +194,28 @@ void BWObjectController::continueSettingUpSync()
 
 void BWObjectController::restoreDatabase()
 {
+    const BWBillsLoader loader(m_env);
+    // The backup is made once a day; its day tells the user which one it is.
+    const bool backedUp = BWUIDMaker::isValidUID(m_env.defaults->stringForKey(BWLastBackupUID));
+    const QString backupDay = backedUp ? loader.lastBackedUpNaturalDate() : QString();
+    const QString question =
+        backedUp ? tr("Your data will be replaced by the backup Orvane made on %1. Everything entered since then "
+                      "is lost, and this cannot be undone.").arg(backupDay)
+                 : tr("Orvane has no record of a backup yet. Your current data stays as it is unless one is found.");
     const int answer = m_interaction.askQuestion(
-        m_window, tr("Restore Database"),
-        tr("Are you sure you want to restore your database from the backup? This will overwrite your current "
-           "data, and cannot be undone."),
+        m_window, backedUp ? tr("Restore the Backup of %1?").arg(backupDay) : tr("Restore Database"), question,
         {tr("Restore"), tr("Cancel")});
     if (answer != 0)
         return;
-    const bool restored = BWBillsLoader(m_env).restoreDatabase();
+    const bool restored = loader.restoreDatabase();
     emit dataFolderChanged();
-    if (restored)
+    if (restored) {
         Log::line(QStringLiteral("Restore Success"));
-    else
+        tell(tr("Backup Restored"), tr("Your data is back as it was on %1.").arg(backupDay));
+    } else {
         tell(tr("The Database Was Not Restored"),
              tr("There is no usable backup, or it could not be copied. Your data is as it was."));
+    }
 }
 
 void BWObjectController::compactDatabase()

@@ -255,6 +255,9 @@ QWidget* BWPreferencePanes::remindersPane()
     QLineEdit* address = m_binding.lineEdit(LEMAddress);
     address->setPlaceholderText(tr("name@example.com"));
     auto* mail = makeGroup(tr("E-mail"), {{tr("E-mail address for reminders:"), address}});
+    // Nothing sends reminder e-mails yet: the field stays hidden, as the
+    // e-mail menu does, until something does.
+    mail->hide();
     return makePane({how, newBills, mail});
 }
 

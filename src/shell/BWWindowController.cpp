@@ -173,6 +173,12 @@ bool BWWindowController::eventFilter(QObject* watched, QEvent* event)
     case QEvent::WindowStateChange:
         refuseZoomIfDelegateSaysSo(static_cast<QWindowStateChangeEvent*>(event)->oldState());
         break;
+    case QEvent::Close:
+        if (!delegateLetsWindowClose()) {
+            event->ignore();
+            return true;
+        }
+        break;
     default:
         break;
     }
@@ -184,6 +190,16 @@ void BWWindowController::watchForFirstPaint()
 {
     if (!m_painted && m_window->windowHandle())
         m_window->windowHandle()->installEventFilter(this);
+}
+
+bool BWWindowController::delegateLetsWindowClose()
+{
+    if (!respondsTo(m_delegate, "windowShouldClose(QWidget*)"))
+        return true;
+    bool shouldClose = true;
+    QMetaObject::invokeMethod(m_delegate, "windowShouldClose", Qt::DirectConnection, Q_RETURN_ARG(bool, shouldClose),
+                              Q_ARG(QWidget*, m_window.get()));
+    return shouldClose;
 }
 
 void BWWindowController::refuseZoomIfDelegateSaysSo(Qt::WindowStates oldState)

@@ -16,7 +16,8 @@ class QMainWindow;
 // Builds and keeps the main window. The window's delegate (the application
 // delegate) receives, by name, the touch bar's bill commands and the window's
 // notifications: windowDidResize(QWidget*), windowDidEndLiveResize(QWidget*),
-// windowShouldZoom(QWidget*, QRect) -> bool and windowDidResignKey(QWidget*).
+// windowShouldZoom(QWidget*, QRect) -> bool, windowShouldClose(QWidget*) -> bool
+// and windowDidResignKey(QWidget*).
 // A delegate that lacks one of them simply doesn't hear of it.
 class BWWindowController : public QObject
 {
@@ -74,6 +75,8 @@ private:
     void logPayment(PaymentKind kind);
     void refuseZoomIfDelegateSaysSo(Qt::WindowStates oldState);
     void watchForFirstPaint();
+    // Asks the delegate's windowShouldClose(QWidget*) -> bool; yes without one.
+    bool delegateLetsWindowClose();
 
     std::unique_ptr<QMainWindow> m_window;
     BWView* m_contentView = nullptr;

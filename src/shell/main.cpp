@@ -41,6 +41,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 
@@ -207,6 +208,7 @@ int main(int argc, char** argv)
     delegate.setNotificationCenter(&notifications);
     delegate.setReminderManager(&reminders);
     delegate.setSleepWatcher(&sleepWatcher);
+    delegate.setTrayAvailability([] { return QSystemTrayIcon::isSystemTrayAvailable(); });
     delegate.setCloudAccount(&cloudAccount);
     BWPasswordController passwordController(secrets, standard, BWUserInteraction::system().showAlert);
     QObject::connect(&passwordController, &BWPasswordController::passwordAccepted, &delegate,

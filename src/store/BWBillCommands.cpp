@@ -10,13 +10,6 @@ bool isIncome(const QVariantMap& record)
     return record.value(BillKeys::IsIncome).toBool();
 }
 
-// Paid online (0) or automatically (1), at an address that can be opened.
-bool hasPaySite(const QVariantMap& record)
-{
-    const qlonglong payType = record.value(BillKeys::PayType).toLongLong();
-    return (payType == 0 || payType == 1) && BWPaySite::isSet(record.value(BillKeys::PaySite).toString());
-}
-
 }  // namespace
 
 namespace BWBillCommands {
@@ -36,9 +29,9 @@ bool offers(Command command, const QVariantMap& record, bool incomeLogsItself)
     case Command::SkipPayment:
         return takesPayments(record) && !isIncome(record);
     case Command::PayNow:
-        return takesPayments(record) && hasPaySite(record);
+        return takesPayments(record) && BWPaySite::billHasPaySite(record);
     case Command::ViewWebsite:
-        return hasPaySite(record);
+        return BWPaySite::billHasPaySite(record);
     case Command::Edit:
         return true;
     }

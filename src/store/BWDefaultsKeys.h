@@ -46,6 +46,8 @@ inline const QString BWHideAd = QStringLiteral("BWHideAd");
 
 // Dock, menu-bar item and login item
 inline const QString OrvaneVisibility = QStringLiteral("OrvaneVisibility");
+// Set once the user was told why the main window stays within reach (no tray).
+inline const QString BWToldWindowStaysReachable = QStringLiteral("BWToldWindowStaysReachable");
 inline const QString BWEnableDocklet = QStringLiteral("BWEnableDocklet");
 inline const QString BWEnableMenu = QStringLiteral("BWEnableMenu");
 inline const QString BWShouldDisplayStatusTitle = QStringLiteral("BWShouldDisplayStatusTitle");

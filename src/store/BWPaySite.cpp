@@ -1,6 +1,14 @@
 #include "store/BWPaySite.h"
 
 #include "store/BWBill.h"
+#include "store/BWBillRecordKeys.h"
+
+namespace {
+
+constexpr qlonglong OnlinePayment = 0;
+constexpr qlonglong AutomaticPayment = 1;
+
+}  // namespace
 
 std::optional<QUrl> BWPaySite::webAddress(const QString& paySite)
 {
@@ -12,4 +20,11 @@ std::optional<QUrl> BWPaySite::webAddress(const QString& paySite)
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty())
         return std::nullopt;
     return url;
+}
+
+bool BWPaySite::billHasPaySite(const QVariantMap& record)
+{
+    const qlonglong payType = record.value(BillKeys::PayType).toLongLong();
+    return (payType == OnlinePayment || payType == AutomaticPayment)
+        && isSet(record.value(BillKeys::PaySite).toString());
 }

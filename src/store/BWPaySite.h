@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <QVariantMap>
 
 #include <optional>
 
@@ -20,5 +21,10 @@ inline bool isSet(const QString& paySite)
 {
     return webAddress(paySite).has_value();
 }
+
+// Whether a bill offers paying at its site: one paid online or automatically
+// (PayType 0 or 1) whose pay site can be opened. The pay-now buttons, the
+// actions pop-ups and the menus all ask this.
+bool billHasPaySite(const QVariantMap& record);
 
 }  // namespace BWPaySite

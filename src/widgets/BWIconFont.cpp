@@ -64,6 +64,8 @@ const QHash<QString, char16_t>& glyphTable()
         {QStringLiteral("GScale_PostOffice"), 0xf0e0},    // envelope
         {QStringLiteral("Savings"), 0xf19c},              // bank
         {QStringLiteral("GScale_Taxes"), 0xf1ec},         // calculator
+        // Every income item's.
+        {QStringLiteral("GScale_Loan"), 0xf155},          // usd
         // Due dots and the income marker.
         {QStringLiteral("red5.png"), 0xf111},             // circle
         {QStringLiteral("yellow5.png"), 0xf111},

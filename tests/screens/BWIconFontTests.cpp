@@ -1,7 +1,9 @@
+#include "screens/BWBillEditorController.h"
 #include "store/OrBillEditorAssistant.h"
 #include "widgets/BWIconFont.h"
 
 #include <QImage>
+#include <QWidget>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -28,6 +30,9 @@ TEST(BWIconFont, EveryCatalogueIconHasAGlyphOfItsOwn)
         glyphs.insert(glyph);
     }
     EXPECT_EQ(glyphs.size(), catalogue.size());
+    // The editor gives every income item an icon of its own.
+    EXPECT_FALSE(BWIconFont::glyphForName(BWBillEditorController::IncomeIcon).isNull());
+    EXPECT_FALSE(glyphs.contains(BWIconFont::glyphForName(BWBillEditorController::IncomeIcon)));
 }
 
 TEST(BWIconFont, DrawsKnownNamesAndNothingForOthers)

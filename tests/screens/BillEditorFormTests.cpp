@@ -369,3 +369,56 @@ TEST_F(BillEditorTest, TabWalksTheFormInOrder)
                                       editor->billIconPicker(),    editor->cancelButton()};
     EXPECT_EQ(walked, expected);
 }
+
+// Text that is no amount is refused, as the bill page and the payment panel
+// refuse it, and stays in the form to correct; an empty field counts as 0.
+TEST_F(BillEditorTest, AnAmountOrBalanceThatIsNoNumberIsRefused)
+{
+    enum class Form { Bill, Income };
+    struct Case
+    {
+        Form form;
+        BGHUDTextField* (BWBillEditorController::*field)() const;
+        const char* typed;
+        bool saved;
+        double stored;
+    };
+    const Case cases[] = {
+        {Form::Bill, &BWBillEditorController::amountDueField, "lots", false, 0},
+        {Form::Bill, &BWBillEditorController::balanceField, "12x", false, 0},
+        {Form::Bill, &BWBillEditorController::amountDueField, "", true, 0},
+        {Form::Bill, &BWBillEditorController::balanceField, "$40.10", true, 40.10},
+        {Form::Income, &BWBillEditorController::incomeAmountField, "a lot", false, 0},
+        {Form::Income, &BWBillEditorController::incomeAmountField, "1,200", true, 1200},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.typed);
+        alerts.clear();
+        QSignalSpy saved(editor.get(), &BWBillEditorController::itemSaved);
+        const bool bill = each.form == Form::Bill;
+        if (bill) {
+            editor->createNewBill(&anchor);
+            typeName(QStringLiteral("Phone"));
+        } else {
+            editor->createNewIncome(&anchor);
+            editor->incomeNameField()->setText(QStringLiteral("Wages"));
+        }
+        BGHUDTextField* field = (editor.get()->*each.field)();
+        field->setText(QString::fromUtf8(each.typed));
+        const QString billID = bill ? editor->billIDField()->text() : editor->incomeIDField()->text();
+
+        EXPECT_EQ(bill ? editor->saveBill() : editor->saveIncome(), each.saved);
+        EXPECT_EQ(saved.count(), each.saved ? 1 : 0);
+        EXPECT_EQ(editor->isShown(), !each.saved);
+        if (each.saved) {
+            const QVariantMap file = storedFile(billID);
+            const QString key = field == editor->balanceField() ? BillKeys::Balance : BillKeys::Amount;
+            EXPECT_DOUBLE_EQ(file.value(key).toDouble(), each.stored);
+            EXPECT_TRUE(alerts.isEmpty());
+        } else {
+            EXPECT_EQ(alerts, QStringList{QStringLiteral("Enter an Amount")});
+            EXPECT_EQ(field->text(), QString::fromUtf8(each.typed));
+            editor->cancelBill();
+        }
+    }
+}

@@ -50,6 +50,28 @@ TEST_F(BillSuggestionTest, TypingCompletesTheNameAndFillsTheFormFromTheLastMatch
     EXPECT_EQ(editor->repeatSelector()->currentIndex(), 6) << "the suggested custom repeat counts as chosen";
 }
 
+TEST_F(BillSuggestionTest, TheLastWordPicksTheIconThatHoldsItWholeBeforeOneThatHoldsItInPart)
+{
+    struct Case
+    {
+        const char* typed;
+        const char* icon;
+    };
+    const Case cases[] = {
+        {"Rent", "GScale_Home"},          // not the appliance's "Rental"
+        {"Car Rental", "GScale_Appliance"},
+        {"Student Loan", "GScale_Wallet"}, // several hold it whole: the last
+        {"Broadb", "GScale_Internet"},     // in part only
+        {"Utility", "GScale_Water"},
+    };
+    for (const Case& each : cases) {
+        editor->createNewBill(&anchor);
+        typeName(QString::fromUtf8(each.typed));
+        EXPECT_EQ(editor->billIconPicker()->currentData().toString(), QString::fromUtf8(each.icon)) << each.typed;
+        editor->cancelBill();
+    }
+}
+
 TEST_F(BillSuggestionTest, SuggestionsNeedTheSameCaseThreeCharactersAndABill)
 {
     struct Case

@@ -350,3 +350,51 @@ TEST_F(BillPageEditTest, NotesAndBalanceAreSaved)
     EXPECT_EQ(stored.value(BillKeys::Interest).toDouble(), 0.035);
     EXPECT_EQ(stored.value(BillKeys::Rev).toDouble(), 250.0);
 }
+
+// "Delete Payment" in the payment editor asks first; only "Delete Payment"
+// removes the payment, and the question names it.
+TEST_F(BillPageEditTest, DeletingAPaymentAsksFirst)
+{
+    struct Case
+    {
+        int answer;
+        int paymentsLeft;
+    };
+    const Case cases[] = {{-1, 3}, {0, 3}, {1, 2}};
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.answer);
+        const QString billID = rentWithPayments();
+        show(billID);
+        QStringList asked;
+        page->setQuestion([&](QWidget*, const QString& message, const QString& details, const QStringList& buttons) {
+            asked << message << details << buttons;
+            return each.answer;
+        });
+        page->editClickedPayment(1);
+        QPushButton* remove = nullptr;
+        for (QPushButton* button : page->paymentEditorPopover()->findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Delete Payment"))
+                remove = button;
+        }
+        ASSERT_NE(remove, nullptr);
+        QTest::mouseClick(remove, Qt::LeftButton);
+
+        ASSERT_EQ(asked.size(), 4);
+        EXPECT_EQ(asked.at(0), QStringLiteral("Delete This Payment?"));
+        EXPECT_TRUE(asked.at(1).contains(QStringLiteral("$60.00"))) << asked.at(1).toStdString();
+        EXPECT_EQ(asked.mid(2), (QStringList{"Cancel", "Delete Payment"}));
+        EXPECT_EQ(storedFile(billID).value(BillKeys::PaymentList).toList().size(), each.paymentsLeft);
+    }
+}
+
+// The amount on the sticky note opens the amount editor, as "Change Amount" does.
+TEST_F(BillPageEditTest, ClickingTheAmountOpensTheAmountEditor)
+{
+    const QString billID = store(bill(QStringLiteral("Rent"), inDays(3), {{BillKeys::Amount, 62.25}}));
+    show(billID);
+    page->revisionTabView()->setCurrentIndex(BWBillDetailViewController::DueDateTab);
+    QTest::mouseClick(page->amountDueField(), Qt::LeftButton);
+    EXPECT_TRUE(page->stickyEditorPopover()->isVisible());
+    EXPECT_EQ(page->revisionTabView()->currentIndex(), BWBillDetailViewController::AmountTab);
+    EXPECT_EQ(page->revisedStickyAmount()->text(), QStringLiteral("$62.25"));
+}

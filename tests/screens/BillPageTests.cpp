@@ -131,7 +131,10 @@ TEST_F(BillPageTest, DueImagesAndThePayNowButtonFollowTheRecord)
     for (const PayNowCase& payNow : {PayNowCase{0, QStringLiteral("https://bank.example"), true},
                                      PayNowCase{0, QStringLiteral("http://"), false},
                                      PayNowCase{0, QString(), false},
-                                     PayNowCase{1, QStringLiteral("https://bank.example"), false}}) {
+                                     // Paid automatically, yet payable at its site
+                                     // early, as the actions menu and the menu offer.
+                                     PayNowCase{1, QStringLiteral("https://bank.example"), true},
+                                     PayNowCase{2, QStringLiteral("https://bank.example"), false}}) {
         SCOPED_TRACE(payNow.site.toStdString());
         show(storeBill(QStringLiteral("Rent"), 3, {{BillKeys::PayType, payNow.payType}, {BillKeys::PaySite, payNow.site}}));
         EXPECT_EQ(page->payNowButton()->isHidden(), !payNow.shown);

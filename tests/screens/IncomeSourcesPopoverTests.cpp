@@ -94,6 +94,28 @@ TEST_F(IncomeSourcesPopoverTest, BadAmountsAreRefusedAndDeleteRemovesOnlyAnEdite
     EXPECT_TRUE(stored().isEmpty());
 }
 
+// An empty list says what a source is and how to add one, and goes once
+// there is a source.
+TEST_F(IncomeSourcesPopoverTest, TheEmptyListSaysWhatASourceIsAndHowToAddOne)
+{
+    QWidget* popover = income.incomePopover();
+    ASSERT_TRUE(income.emptyNote()->isVisibleTo(popover));
+    EXPECT_TRUE(income.emptyNote()->text().contains(QStringLiteral("Add Income Source")));
+    EXPECT_TRUE(income.emptyNote()->text().contains(QStringLiteral("+ Income")));
+
+    income.createNewIncome();
+    fill(QStringLiteral("Wages"), QStringLiteral("250"), 4, IncomeRepeat::Monthly);
+    ASSERT_TRUE(income.saveIncome());
+    EXPECT_FALSE(income.emptyNote()->isVisibleTo(popover));
+
+    income.incomePopover()->hide();
+    income.showIncomePopover(nullptr);
+    EXPECT_FALSE(income.emptyNote()->isVisibleTo(popover));
+    income.editIncomeAtRow(0);
+    ASSERT_TRUE(income.deleteIncome());
+    EXPECT_TRUE(income.emptyNote()->isVisibleTo(popover));
+}
+
 // The editor waits for the table to make room; the add button waits for the
 // table to take the room back.
 TEST_F(IncomeSourcesPopoverTest, TheTableMakesRoomForTheEditorFirst)

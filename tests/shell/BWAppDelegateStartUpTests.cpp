@@ -11,6 +11,7 @@
 #include "shell/BWMenulet.h"
 #include "shell/BWPasswordController.h"
 #include "shell/BWPasswordLock.h"
+#include "shell/BWUserInteraction.h"
 #include "support/FakeSecretStore.h"
 
 #include <QDBusConnection>
@@ -191,6 +192,54 @@ TEST_F(BWAppDelegateStartUpTest, DockOnlyModeMakesNoTrayItem)
     EXPECT_EQ(stepIndex(QStringLiteral("createMenu")), -1);
     EXPECT_FALSE(UserDefaults(store.defaults.path()).boolForKey(BWEnableMenu));
     EXPECT_TRUE(windowIsVisible());
+}
+
+// Whatever the chosen mode, a running Orvane keeps something to click: the
+// tray icon where the desktop shows one, otherwise the window, which closing
+// then minimises to the taskbar. The user hears why, once.
+TEST_F(BWAppDelegateStartUpTest, WithoutATrayIconTheWindowStaysWithinReach)
+{
+    struct Case
+    {
+        qlonglong visibility;
+        bool trayAvailable;
+        bool shownAtStart;
+        bool closesToTray;
+    };
+    const Case cases[] = {
+        {0, true, true, true},    {1, true, false, true},  {2, true, true, false},
+        {0, false, true, false},  {1, false, true, false}, {2, false, true, false},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(testing::Message() << "visibility " << each.visibility << ", tray " << each.trayAvailable);
+        shelltest::ShellTestStore runStore;
+        ASSERT_TRUE(runStore.defaults.setBool(FirstLaunchSinceiCloud2, false));
+        ASSERT_TRUE(runStore.defaults.setInteger(OrvaneVisibility, each.visibility));
+        BWAppDelegate run(runStore.env, runStore.temp.file(QStringLiteral("calendars")));
+        QStringList alerts;
+        BWUserInteraction interaction;
+        interaction.showAlert = [&alerts](QWidget*, const QString& message, const QString&) { alerts.append(message); };
+        run.setUserInteraction(interaction);
+        run.setTrayAvailability([&each] { return each.trayAvailable; });
+        run.applicationDidFinishLaunching();
+        QWidget* window = run.mainWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->isVisible(), each.shownAtStart);
+        EXPECT_EQ(run.activationPolicy() == BWAppDelegate::ActivationPolicy::Accessory,
+                  each.visibility == 1 && each.trayAvailable);
+
+        run.bringMainWindowToFront();
+        window->close();
+        EXPECT_EQ(window->isVisible(), !each.closesToTray);
+        EXPECT_EQ(window->isMinimized(), !each.closesToTray);
+        window->close();
+        // Told once, at start or at the first close, and never again.
+        EXPECT_EQ(alerts.size(), each.closesToTray ? 0 : 1) << alerts.join(u',').toStdString();
+        EXPECT_EQ(runStore.defaults.boolForKey(BWToldWindowStaysReachable), !each.closesToTray);
+        run.applicationShouldHandleReopen(false);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_FALSE(window->isMinimized());
+    }
 }
 
 // ---- Password lock -----------------------------------------------------------

@@ -16,6 +16,8 @@
 #include "widgets/BGHUDTextField.h"
 #include "widgets/KNPopUpDatePicker.h"
 #include "shell/BWAppDelegate.h"
+#include "shell/BWMainMenu.h"
+#include "shell/BWMenulet.h"
 #include "shell/BWObjectController.h"
 #include "store/BWDefaultsKeys.h"
 #include "widgets/BGHUDBox.h"
@@ -26,6 +28,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -318,6 +321,152 @@ TEST_F(BWMainScreensTest, ASaveInAPopoverOfTheBillPageReloadsItAndTheOverview)
     EXPECT_NE(page.dueDateField()->text(), dueBefore);
     // The overview was loaded again: the skipped bill is due after the other one now.
     EXPECT_EQ(overview().dataSource().first().toMap().value(BillKeys::Bid).toString(), power);
+}
+
+// A name saved a moment ago is completed at once, without going to a bill
+// and back.
+TEST_F(BWMainScreensTest, ABillSavedAMomentAgoIsOfferedByNameCompletion)
+{
+    startUp();
+    BWBillEditorController& editor = screens->billEditor();
+    click(overview().overviewNewBillButton());
+    QTest::keyClicks(editor.billNameField(), QStringLiteral("Electric Co"));
+    QTest::keyClick(editor.billNameField(), Qt::Key_Return);
+    ASSERT_FALSE(editor.isShown());
+
+    click(overview().overviewNewBillButton());
+    QTest::keyClicks(editor.billNameField(), QStringLiteral("Ele"));
+    EXPECT_EQ(editor.billNameField()->text(), QStringLiteral("Electric Co"));
+}
+
+// Whichever list the overview shows, the tray lists the bills due among all
+// active items, after a load of the overview and of the bill page alike.
+TEST_F(BWMainScreensTest, TheTrayCountsTheActiveBillsWhileTheArchiveIsShown)
+{
+    startUp();
+    BWMenulet* menulet = delegate.menulet();
+    ASSERT_NE(menulet, nullptr);
+    const auto listedBills = [menulet] {
+        QStringList billIDs;
+        for (const QAction* item : menulet->theMenu()->actions()) {
+            if (!item->data().toString().isEmpty())
+                billIDs.append(item->data().toString());
+        }
+        return billIDs;
+    };
+    ASSERT_EQ(listedBills(), (QStringList{rent, power}));
+
+    delegate.showListMode(BWOverviewController::ArchivedItems);
+    ASSERT_TRUE(overview().dataSource().isEmpty());
+    EXPECT_EQ(listedBills(), (QStringList{rent, power}));
+    EXPECT_EQ(menulet->statusTitle(), QStringLiteral("2"));
+
+    delegate.showBillFromSearch(power);
+    EXPECT_EQ(listedBills(), (QStringList{rent, power}));
+    EXPECT_EQ(menulet->statusTitle(), QStringLiteral("2"));
+}
+
+TEST_F(BWMainScreensTest, WhileTheEditorIsOpenTheBillPageCannotGoToTheOverview)
+{
+    startUp();
+    delegate.showBillFromSearch(rent);
+    QAbstractButton* toOverview = screens->billView().overviewButton();
+    EXPECT_TRUE(toOverview->isEnabled());
+    delegate.editSelectedBill();
+    ASSERT_TRUE(screens->billEditor().isShown());
+    EXPECT_FALSE(toOverview->isEnabled());
+    QTest::keyClick(screens->billEditor().billNameField(), Qt::Key_Escape);
+    EXPECT_TRUE(toOverview->isEnabled());
+}
+
+// The menu's states follow the shown bill at once, not only when a menu opens.
+TEST_F(BWMainScreensTest, OpeningOrSteppingToABillValidatesTheMenuAtOnce)
+{
+    using Command = BWMenuValidation::Command;
+    startUp();
+    BWMainMenu* menu = delegate.mainMenu();
+    ASSERT_NE(menu, nullptr);
+    QAction* nextBill = menu->action(Command::NextBill);
+    QAction* website = menu->action(Command::ViewWebsite);
+    EXPECT_FALSE(nextBill->isEnabled());
+
+    QTableView* table = overview().billTable();
+    selectRow(0);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(0, 0)).center());
+    ASSERT_EQ(screens->billView().currentBillID(), rent);
+    EXPECT_TRUE(nextBill->isEnabled());
+    EXPECT_TRUE(website->isEnabled());
+
+    nextBill->trigger();
+    ASSERT_EQ(screens->billView().currentBillID(), power);
+    EXPECT_FALSE(website->isEnabled());  // Power has no pay site
+    menu->action(Command::PreviousBill)->trigger();
+    EXPECT_EQ(screens->billView().currentBillID(), rent);
+    EXPECT_TRUE(website->isEnabled());
+}
+
+// Whether a bill can be paid at its site is one answer everywhere: the
+// overview's and the bill page's buttons, both actions pop-ups and the menu.
+TEST_F(BWMainScreensTest, EveryScreenAgreesOnWhetherABillHasAPaySite)
+{
+    struct Case
+    {
+        qlonglong payType;
+        const char* site;
+        bool payable;
+    };
+    const Case cases[] = {
+        {0, "https://water.example", true}, {1, "water.example", true}, {2, "https://water.example", false},
+        {3, "https://water.example", false}, {0, "", false},                  {0, "http://", false},
+    };
+    startUp();
+    QAction* payNowItem = delegate.mainMenu()->action(BWMenuValidation::Command::PayNow);
+    const auto offersPayNow = [](BWBillActionsMenu* menu) {
+        const QList<QAction*> items = menu->items();
+        return std::any_of(items.begin(), items.end(),
+                           [](const QAction* item) { return item->text() == QStringLiteral("Pay Now"); });
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(testing::Message() << each.payType << " " << each.site);
+        const QString water = store.addBill(QStringLiteral("Water"), 1,
+                                            {{BillKeys::PayType, each.payType},
+                                             {BillKeys::PaySite, QString::fromUtf8(each.site)}});
+        delegate.switchToOverviewAndReload();
+        const QVariantList rows = overview().dataSourceFiltered();
+        const auto row = std::find_if(rows.begin(), rows.end(), [&](const QVariant& shown) {
+            return shown.toMap().value(BillKeys::Bid).toString() == water;
+        });
+        ASSERT_NE(row, rows.end());
+        selectRow(int(row - rows.begin()));
+        EXPECT_EQ(overview().payNowOverviewButton()->isEnabled(), each.payable);
+        EXPECT_EQ(offersPayNow(overview().actionsMenu()), each.payable);
+        EXPECT_EQ(payNowItem->isEnabled(), each.payable);
+
+        delegate.showBillFromSearch(water);
+        BWBillDetailViewController& page = screens->billView();
+        EXPECT_EQ(page.payNowButton()->isVisibleTo(page.payNowButton()->parentWidget()), each.payable);
+        EXPECT_EQ(offersPayNow(page.actionsMenu()), each.payable);
+        EXPECT_EQ(payNowItem->isEnabled(), each.payable);
+    }
+}
+
+// The help pages offered are those of services that run.
+TEST_F(BWMainScreensTest, TheHelpMenuOffersNoPageOnReminderEmails)
+{
+    startUp();
+    QStringList offered;
+    QList<QMenu*> menus{delegate.mainMenu()->helpMenu()};
+    while (!menus.isEmpty()) {
+        for (QAction* item : menus.takeFirst()->actions()) {
+            if (!item->isVisible())
+                continue;
+            offered.append(item->text());
+            if (item->menu())
+                menus.append(item->menu());
+        }
+    }
+    EXPECT_TRUE(offered.contains(QStringLiteral("Sync Help"))) << offered.join(u',').toStdString();
+    EXPECT_FALSE(offered.contains(QStringLiteral("E-mail Reminders")));
 }
 
 // ---- Reloading after a payment ---------------------------------------------------------

@@ -26,13 +26,13 @@ protected:
     {
         QStringList titles;
         for (const QAction* item : menulet.theMenu()->actions())
-            titles.append(item->isSeparator() ? Separator : item->text().section(u'\t', 0, 0));
+            titles.append(item->isSeparator() ? Separator : item->text().section(QStringLiteral(" — "), 0, 0));
         return titles;
     }
     QAction* itemTitled(const QString& title) const
     {
         for (QAction* item : menulet.theMenu()->actions()) {
-            if (item->text().section(u'\t', 0, 0) == title)
+            if (item->text().section(QStringLiteral(" — "), 0, 0) == title)
                 return item;
         }
         return nullptr;
@@ -83,8 +83,8 @@ TEST_F(BWMenuletTest, ListsBillsByDueDateWithTheirDueTexts)
     menulet.updateMenuWithDataSource(store.loadedBills());
 
     EXPECT_EQ(menuTitles(), (QStringList{"Show Orvane", Separator, "Power", "Gym", "Phone", Separator, "Quit Orvane"}));
-    EXPECT_EQ(itemTitled(QStringLiteral("Power"))->text(), QStringLiteral("Power\tOverdue by 2 days"));
-    EXPECT_EQ(itemTitled(QStringLiteral("Gym"))->text(), QStringLiteral("Gym\tDue today"));
+    EXPECT_EQ(itemTitled(QStringLiteral("Power"))->text(), QStringLiteral("Power — Overdue by 2 days"));
+    EXPECT_EQ(itemTitled(QStringLiteral("Gym"))->text(), QStringLiteral("Gym — Due today"));
     EXPECT_EQ(menulet.statusTitle(), QStringLiteral("3"));
 }
 
@@ -259,6 +259,53 @@ TEST(BWMenuletMenuText, MnemonicMarksAreEscapedForEachHost)
     for (const Case& each : cases)
         EXPECT_EQ(BWMenulet::menuText(QString::fromUtf8(each.plain), each.host), QString::fromUtf8(each.shown))
             << each.plain;
+}
+
+namespace {
+
+// What each host shows for an item title: Qt draws "&&" as "&" and takes a
+// single "&" for the mnemonic mark. For a D-Bus host, Qt turns the first "&"
+// that does not end the label into "_" and the host draws "__" as "_" and
+// takes the first single "_" for the mnemonic mark.
+QString shownByHost(const QString& title, BWMenulet::MenuHost host)
+{
+    QString label = title;
+    QChar mark = u'&';
+    if (host == BWMenulet::MenuHost::DBus) {
+        mark = u'_';
+        const qsizetype first = label.indexOf(u'&');
+        if (first >= 0 && first < label.size() - 1)
+            label[first] = u'_';
+    }
+    QString shown;
+    bool markUsed = false;
+    for (qsizetype i = 0; i < label.size(); ++i) {
+        if (label.at(i) != mark || i + 1 == label.size()) {
+            shown.append(label.at(i));
+        } else if (label.at(i + 1) == mark) {
+            shown.append(mark);
+            ++i;
+        } else if (markUsed) {
+            shown.append(label.at(i));
+        } else {
+            markUsed = true;
+        }
+    }
+    return shown;
+}
+
+}  // namespace
+
+TEST(BWMenuletMenuText, EveryHostShowsTheTextAsWritten)
+{
+    const char* const texts[] = {"Tom & Jerry & Co", "Gas_Bill & Co", "A&", "&&", "_&_", "R&D_Lab_", "Plain"};
+    for (const BWMenulet::MenuHost host : {BWMenulet::MenuHost::Qt, BWMenulet::MenuHost::DBus}) {
+        for (const char* text : texts) {
+            const QString plain = QString::fromUtf8(text);
+            const QString title = BWMenulet::menuText(plain, host);
+            EXPECT_EQ(shownByHost(title, host), plain) << text << " as " << title.toStdString();
+        }
+    }
 }
 
 TEST_F(BWMenuletTest, BillEntriesCarryTheirIcons)

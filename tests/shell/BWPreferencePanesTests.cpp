@@ -132,6 +132,19 @@ TEST_F(BWPreferencePanesTest, NumbersChoicesAndTextsAreStoredAsTheirSettings)
     EXPECT_EQ(defaults.stringForKey(LEMAddress), "me@example.org");
 }
 
+// Nothing sends reminder e-mails, so the address for them is not asked for.
+TEST_F(BWPreferencePanesTest, TheReminderEmailAddressIsNotOffered)
+{
+    QWidget* pane = panel.pane(MGPreferencePanel::Reminders);
+    for (QWidget* control : pane->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(control);
+        const auto* field = qobject_cast<QLineEdit*>(control);
+        const bool aboutEmail = (label && label->text().contains(QStringLiteral("E-mail")))
+            || (field && field->placeholderText() == QStringLiteral("name@example.com"));
+        EXPECT_FALSE(aboutEmail && control->isVisibleTo(pane)) << control->metaObject()->className();
+    }
+}
+
 TEST_F(BWPreferencePanesTest, StartAtLoginWritesTheAutostartEntryOrStaysOff)
 {
     QCheckBox* startAtLogin = control<QCheckBox>(MGPreferencePanel::General, "Start Orvane when I log in");

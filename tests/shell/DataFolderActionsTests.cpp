@@ -185,6 +185,25 @@ TEST_F(DataFolderActionsTest, RestoreAsksFirstAndReloadsWhateverTheOutcome)
     EXPECT_EQ(billCount(), 1);
 }
 
+// The question names the backup by its day, and the user hears that it
+// was put back.
+TEST_F(DataFolderActionsTest, RestoreNamesTheBackupAndSaysWhenItIsBack)
+{
+    ASSERT_TRUE(BWBillsLoader(store.env).backupDatabase());
+    store.addBill(QStringLiteral("Power"), 5);
+    ASSERT_EQ(billCount(), 2);
+    const QString backupDay = BWBillsLoader(store.env).lastBackedUpNaturalDate();
+    ASSERT_FALSE(backupDay.isEmpty());
+
+    user.buttonsToPress = {0};
+    actions.restoreDatabase();
+    EXPECT_EQ(user.questions, QStringList{QStringLiteral("Restore the Backup of %1?").arg(backupDay)});
+    EXPECT_EQ(user.alerts, QStringList{"Backup Restored"});
+    EXPECT_TRUE(user.alertDetails.value(0).contains(backupDay)) << user.alertDetails.value(0).toStdString();
+    EXPECT_EQ(billCount(), 1);
+    EXPECT_EQ(reloads.count(), 1);
+}
+
 TEST_F(DataFolderActionsTest, HelpPagesOpenOnlyWebAddresses)
 {
     for (int page = 0; page <= int(BWObjectController::HelpPage::PhoneEdition); ++page)
