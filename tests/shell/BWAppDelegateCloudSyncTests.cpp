@@ -68,9 +68,10 @@ TEST_F(BWAppDelegateCloudSyncTest, SwitchFollowsTheAccountStatus)
         answer();
         EXPECT_EQ(defaults.boolForKey(iCloudSyncEnabled2), c.staysOn);
         ASSERT_EQ(switchedOff.count(), c.staysOn ? 0 : 1);
-        if (!c.staysOn)
+        if (!c.staysOn) {
             EXPECT_EQ(switchedOff.first().first().toString(),
                       "No shared folder is in use: choose one below, then start Orvane again.");
+        }
         EXPECT_EQ(syncButtonShown(), c.staysOn);
         EXPECT_EQ(editLineShown(), !c.staysOn);
         EXPECT_EQ(databaseCalls().contains("query Index"), c.syncStarted);

@@ -693,8 +693,9 @@ TEST_P(AutomaticStepTest, TheDueItemIsLoggedAtOnceAndShown)
     const QString due = makeDue(GetParam());
     EXPECT_TRUE(QTest::qWaitFor([&] { return paymentsOf(due) == 1; }, 30000));
     // Restoring keeps the archive's list in view; elsewhere the item shows.
-    if (GetParam() != DueRoute::Restored)
+    if (GetParam() != DueRoute::Restored) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return shownPaymentsOf(due) == 1; }, 30000));
+    }
     EXPECT_EQ(paymentsOf(due), 1) << "logged once";
 }
 

@@ -78,7 +78,7 @@ TEST(FirebaseConvergenceTest, TwoComputersAgreeAfterRandomEditsUnderFailures)
         // Now and then the server hears this edit before the next one comes.
         const int heard = server.requests();
         if (random() % 3 == 0)
-            QTest::qWaitFor([&] { return server.requests() > heard; }, 5000);
+            (void)QTest::qWaitFor([&] { return server.requests() > heard; }, 5000);
         else
             QCoreApplication::processEvents();
     }
