@@ -239,7 +239,10 @@ public:
         m_keyring.setProcessEnvironment(environment);
         m_keyring.start("gnome-keyring-daemon", {"--foreground", "--unlock", "--components=secrets"});
         m_keyring.waitForStarted();
-        m_keyring.write("desktop");   // the login keyring's password, then the end of input
+        // The login keyring's password, then the end of input. The pipe only
+        // closes once the password is out, and this waits with no event loop.
+        m_keyring.write("desktop");
+        m_keyring.waitForBytesWritten();
         m_keyring.closeWriteChannel();
         m_notifications.setProcessEnvironment(environment);
         m_notifications.start("dunst", {});
