@@ -39,6 +39,8 @@ struct ItemUpdateCase
     std::function<QStringList(class OverviewItemUpdateTest&, const QStringList& ids)> change;
 };
 
+const QVariantMap Tagged{{BillKeys::Tags, QVariantList{QStringLiteral("Home")}}};
+
 class OverviewItemUpdateTest : public OverviewTest, public testing::WithParamInterface<ItemUpdateCase>
 {
 protected:
@@ -89,6 +91,16 @@ public:
     using TempStoreEnvironment::env;
     using OverviewTest::overview;
 
+    // Six items, some tagged, due on different days, three of them the same
+    // day; ids in the order stored.
+    QStringList storeHousehold()
+    {
+        return {storeBill(QStringLiteral("Rent"), 3, Tagged),  storeBill(QStringLiteral("Power"), 3),
+                storeBill(QStringLiteral("Water"), 3, Tagged), storeBill(QStringLiteral("Phone"), -2),
+                storeBill(QStringLiteral("Gym"), 10, Tagged),
+                storeBill(QStringLiteral("Salary"), 5, {{BillKeys::IsIncome, true}})};
+    }
+
     void pay(const QString& billID, double amount) const
     {
         BWPayment payment;
@@ -99,17 +111,11 @@ public:
     }
 };
 
-const QVariantMap Tagged{{BillKeys::Tags, QVariantList{QStringLiteral("Home")}}};
-
 // Bills due the same day stand in the store's order, which an update keeps.
 TEST_P(OverviewItemUpdateTest, ShowsWhatAFullReloadShows)
 {
     const ItemUpdateCase& c = GetParam();
-    QStringList ids;
-    ids << storeBill(QStringLiteral("Rent"), 3, Tagged) << storeBill(QStringLiteral("Power"), 3)
-        << storeBill(QStringLiteral("Water"), 3, Tagged) << storeBill(QStringLiteral("Phone"), -2)
-        << storeBill(QStringLiteral("Gym"), 10, Tagged)
-        << storeBill(QStringLiteral("Salary"), 5, {{BillKeys::IsIncome, true}});
+    const QStringList ids = storeHousehold();
     QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
     overview->loadOverview();
     overview->showListMode(c.listMode);
@@ -123,11 +129,7 @@ TEST_P(OverviewItemUpdateTest, ShowsWhatAFullReloadShows)
 TEST_P(OverviewItemUpdateTest, TheExtensionGetsWhatAFullLoadExports)
 {
     const ItemUpdateCase& c = GetParam();
-    QStringList ids;
-    ids << storeBill(QStringLiteral("Rent"), 3, Tagged) << storeBill(QStringLiteral("Power"), 3)
-        << storeBill(QStringLiteral("Water"), 3, Tagged) << storeBill(QStringLiteral("Phone"), -2)
-        << storeBill(QStringLiteral("Gym"), 10, Tagged)
-        << storeBill(QStringLiteral("Salary"), 5, {{BillKeys::IsIncome, true}});
+    const QStringList ids = storeHousehold();
     overview->loadOverview();
     overview->showListMode(c.listMode);
     overview->reloadItems(c.change(*this, ids));
