@@ -17,7 +17,10 @@
 //   takes it out: a copy that merely lacks a payment (an older copy, or one
 //   that never saw it) takes nothing out;
 // - the merged copy is as new as the newer of the two, so an older copy that
-//   arrives late changes nothing.
+//   arrives late changes nothing;
+// - a deletion leaves a tombstone with its moment, which beats every copy
+//   changed at or before it; a copy changed later (on a device that had not
+//   heard of the deletion yet) brings the bill back on every device.
 //
 // A payment is known by its moment (to the second, which every channel
 // keeps), its amount and its note: two payments logged apart in one second
@@ -39,6 +42,10 @@ public:
     // The copy both should become; its date is the newer of the two.
     // TotalPaid, Average and LastPayment follow the merged payments.
     static Copy merged(const Copy& first, const Copy& second);
+
+    // Whether a bill deleted at `deletedAt` stays deleted over a copy
+    // changed at `changedAt`.
+    static bool deletionHolds(const QDateTime& deletedAt, const QDateTime& changedAt) { return changedAt <= deletedAt; }
 
     // Whether two copies hold the same edited fields, payments and removals
     // (payments in any order), whatever channel's form they come in.

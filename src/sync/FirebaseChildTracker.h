@@ -22,6 +22,8 @@ public:
 
     QList<Change> apply(const QString& event, const QString& path, const QVariant& data);
     void reset() { m_children.clear(); }
+    // The last value known of a child; nothing for one not (or no longer) there.
+    QVariant valueOf(const QString& key) const { return m_children.value(key); }
 
 private:
     void setChild(const QString& key, const QVariant& value, QList<Change>& changes);

@@ -137,7 +137,8 @@ void FirebaseDataManager::applyTombstone(const QString& billID, const QVariantMa
 {
     if (!BWUIDMaker::isValidUID(billID) || !isListedLocally(billID))
         return;
-    if (localModificationDateForBillID(billID) > momentOf(tombstone.value(DeletedAtKey).toDouble()))
+    if (!BWBillMerge::deletionHolds(momentOf(tombstone.value(DeletedAtKey).toDouble()),
+                                    localModificationDateForBillID(billID)))
         return;
     const std::optional<QVariantMap> bill = BWBillsLoader(m_env).loadBillWithID(billID);
     QVariantMap value = bill ? BWBill::convertDatesToNumbersWithDictionary(*bill) : QVariantMap();
@@ -155,10 +156,12 @@ bool FirebaseDataManager::decideIfBillShouldBeSavedLocallyAndSave(const QVariant
     const QDateTime remote = remoteDateOfNode(nodeValue);
     const std::optional<FirebasePendingWrite> pending = FirebasePendingWrites(m_env).writeFor(m_userUID, billID);
     if (pending && pending->operation == FirebasePendingWrite::Remove
-        && momentOf(pending->deletedAt) >= remote) {
+        && BWBillMerge::deletionHolds(momentOf(pending->deletedAt), remote)) {
         Log::line(QStringLiteral("Bill %1 was deleted here after this change; not saving it").arg(billID));
         return false;
     }
+    if (isDeletedLocally(billID) && !reviveDeletedBill(billID, remote))
+        return false;
     QVariantMap incoming = BWBill::convertNumbersToDatesWithDictionary(nodeValue);
     // The copy keeps the moment it was made at; a stamp of now would make
     // it newer than itself on every other channel.
@@ -191,6 +194,24 @@ bool FirebaseDataManager::decideIfBillShouldBeSavedLocallyAndSave(const QVariant
     }
     Log::line(QStringLiteral("Trying to save lcoally..."));
     return saveBillLocally(bill, false);
+}
+
+// A bill deleted here comes back with a copy changed after the deletion,
+// as it does on every other device. The deletion's moment is its tombstone's;
+// with none left (the device that changed the bill later took it away) it is
+// no earlier than the last change known here.
+bool FirebaseDataManager::reviveDeletedBill(const QString& billID, const QDateTime& changedAt)
+{
+    const QVariantMap tombstone = m_tombstoneChildren->valueOf(billID).toMap();
+    const QDateTime deletedAt = tombstone.contains(DeletedAtKey) ? momentOf(tombstone.value(DeletedAtKey).toDouble())
+                                                                 : localModificationDateForBillID(billID);
+    if (BWBillMerge::deletionHolds(deletedAt, changedAt)) {
+        Log::line(QStringLiteral("Bill %1 was deleted after this change; not saving it").arg(billID));
+        return false;
+    }
+    Log::line(QStringLiteral("Bill %1 was changed on another device after it was deleted; it is back").arg(billID));
+    return BWBill(m_env).moveBill(billID, IndexKeys::DeletedBills, IndexKeys::ActiveBills, IndexKeys::ArchivedBills,
+                                  false);
 }
 
 void FirebaseDataManager::sendMerged(const QString& billID, const QVariantMap& bill)
@@ -243,6 +264,12 @@ std::optional<QVariantMap> FirebaseDataManager::storedBill(const QString& billID
     if (!stored.ok() || stored.value.typeId() != QMetaType::QVariantMap)
         return std::nullopt;
     return stored.value.toMap();
+}
+
+bool FirebaseDataManager::isDeletedLocally(const QString& billID) const
+{
+    const QString folder = BWDataFolder(m_env).path();
+    return !folder.isEmpty() && BWBillIndex(folder).contains(IndexKeys::DeletedBills, billID);
 }
 
 bool FirebaseDataManager::isListedLocally(const QString& billID) const

@@ -225,7 +225,8 @@ void FirebaseDataManager::sendSaveOfMissingNode(const FirebasePendingWrite& writ
             return finishSending(write, found.error);
         const QVariantMap deletion = found.node.value.toMap();
         if (found.node.exists()
-            && momentOf(deletion.value(DeletedAtKey).toDouble()) >= remoteDateOfNode(write.record)) {
+            && BWBillMerge::deletionHolds(momentOf(deletion.value(DeletedAtKey).toDouble()),
+                                          remoteDateOfNode(write.record))) {
             Log::line(QStringLiteral("Bill %1 was deleted on another device after this change").arg(write.billID));
             // Settled before the deletion is applied, which a waiting
             // change would hold up.
@@ -257,7 +258,7 @@ void FirebaseDataManager::sendRemove(const FirebasePendingWrite& write, int atte
         if (current.error.isError())
             return finishSending(write, current.error);
         const QVariantMap remote = current.node.value.toMap();
-        if (current.node.exists() && remoteDateOfNode(remote) > momentOf(write.deletedAt)) {
+        if (current.node.exists() && !BWBillMerge::deletionHolds(momentOf(write.deletedAt), remoteDateOfNode(remote))) {
             Log::line(QStringLiteral("Bill %1 was changed on another device after it was deleted here; keeping it")
                           .arg(write.billID));
             decideIfBillShouldBeSavedLocallyAndSave(remote);

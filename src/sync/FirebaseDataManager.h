@@ -212,6 +212,10 @@ private:
     bool saveBillLocally(const QVariantMap& bill, bool isExistingBill);
     bool deleteBillLocally(const QVariantMap& nodeValue);
     bool isListedLocally(const QString& billID) const;
+    bool isDeletedLocally(const QString& billID) const;
+    // Takes a bill deleted here out of DeletedBills when `changedAt` is later
+    // than its deletion.
+    bool reviveDeletedBill(const QString& billID, const QDateTime& changedAt);
     // The bill file of a listed bill, as stored.
     std::optional<QVariantMap> storedBill(const QString& billID) const;
     // Journals and sends a merge that holds what the server's copy lacks.

@@ -106,11 +106,13 @@ inline QStringList paymentNotes(const BWStoreEnvironment& env, const QString& bi
 }
 
 // What a device holds, one line per list and per shown bill, so that two
-// devices compare line by line.
-inline QStringList holdings(const BWStoreEnvironment& env)
+// devices compare line by line. The list of deleted bills is compared where
+// the back-end carries it; Firebase carries each deletion to the devices that
+// hold the bill only.
+inline QStringList holdings(const BWStoreEnvironment& env, bool withDeletedList)
 {
     const QStringList shown = shownBills(env);
-    QStringList deleted = listOf(env, IndexKeys::DeletedBills);
+    QStringList deleted = withDeletedList ? listOf(env, IndexKeys::DeletedBills) : QStringList();
     deleted.sort();
     deleted.removeDuplicates();
     QStringList lines = {QStringLiteral("shown ") + shown.join(QLatin1Char(' ')),
@@ -448,11 +450,6 @@ private:
     void remove(const BWStoreEnvironment& env, const QString& billID)
     {
         ++m_result.deletes;
-        // Firebase lets a change made after a deletion bring the bill back
-        // on the device that made it only: its deletions are made once
-        // every device holds the same.
-        if (m_config.backend == BackendKind::Firebase)
-            m_backend->settle();
         if (BWBill(env).deleteBillWithBid(billID))
             m_deleted.insert(billID, m_step);
         else
@@ -483,7 +480,7 @@ private:
     {
         QList<QStringList> all;
         for (int i = 0; i < m_config.devices; ++i)
-            all.append(holdings(m_backend->env(i)));
+            all.append(holdings(m_backend->env(i), m_config.backend != BackendKind::Firebase));
         return all;
     }
 
@@ -507,7 +504,12 @@ private:
             // A change made after a deletion (by a device that had not
             // heard of it yet) may bring the bill back; nothing else may.
             for (auto it = m_deleted.cbegin(); it != m_deleted.cend(); ++it)
-                m_result.undoneDeletes += live.contains(it.key()) && m_lastTouched.value(it.key()) <= it.value() ? 1 : 0;
+            {
+                const bool undone = live.contains(it.key()) && m_lastTouched.value(it.key()) <= it.value();
+                m_result.undoneDeletes += undone ? 1 : 0;
+                if (undone)
+                    m_result.lost.append(QStringLiteral("undone %1 on device %2").arg(it.key()).arg(i + 1));
+            }
             for (const auto& saved : std::as_const(m_saved)) {
                 // A reversal is made by a device that holds the payment; a
                 // deletion takes the bill's payments with it, even when a

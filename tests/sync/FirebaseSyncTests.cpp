@@ -252,6 +252,35 @@ TEST_F(FirebaseSyncTest, AStaleOfflineCopyCannotBringBackADeletedBill)
     EXPECT_TRUE(server.valueAt("deletedBills/" + uid + "/" + id).isNull());
 }
 
+TEST_F(FirebaseSyncTest, AChangeMadeAfterADeletionByAComputerUnawareOfItBringsTheBillBackEverywhere)
+{
+    FirebaseTestDevice other(server);
+    ASSERT_TRUE(other.signIn(Email, Password));
+    const QDateTime start = QDateTime::currentDateTimeUtc();
+    device.clock.setNow(start);
+    other.clock.setNow(start);
+    const QString id = device.addBill("Cable", 60);
+    ASSERT_TRUE(settled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other.list(IndexKeys::ActiveBills).contains(id); }, 3000));
+
+    other.quit();   // off while the bill is deleted here, and changed there later
+    device.clock.setNow(start.addSecs(60));
+    ASSERT_TRUE(device.remove(id));
+    ASSERT_TRUE(settled());
+    other.clock.setNow(start.addSecs(120));
+    ASSERT_TRUE(other.setAmount(id, 75));
+    other.start();
+
+    const auto shownOn = [&](const FirebaseTestDevice& computer) {
+        return BWBillsLoader(computer.env).trimDeletedBillsFromActiveBills(computer.list(IndexKeys::ActiveBills)).contains(id);
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other.pendingWrites() == 0 && shownOn(device); }, 5000));
+    EXPECT_TRUE(shownOn(other));
+    EXPECT_EQ(device.bill(id)->value(BillKeys::Amount).toDouble(), 75);
+    EXPECT_EQ(remote(id).value(BillKeys::Amount).toDouble(), 75);
+    device.clock.useSystemTime();
+}
+
 TEST_F(FirebaseSyncTest, APaymentLoggedOfflineSurvivesANewerCopyFromAnotherComputer)
 {
     const QString id = device.addBill("Rent", 900);
