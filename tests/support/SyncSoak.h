@@ -193,7 +193,7 @@ public:
     void settle() override
     {
         Unchanged traffic;
-        runUntilQuiet([&] { return traffic(m_server.requestCount() + m_server.pushCount()); }, 300);
+        runUntilQuiet([&] { return traffic(m_server.requestCount() + m_server.pushCount()); }, 150);
     }
     void catchUp() override
     {
@@ -247,7 +247,7 @@ public:
     {
         m_sync->setPaused(false);
         Unchanged carried;
-        runUntilQuiet([&] { return carried(m_sync->filesCarried()) && m_sync->isIdle(); }, 300);
+        runUntilQuiet([&] { return carried(m_sync->filesCarried()) && m_sync->isIdle(); }, 150);
     }
     void catchUp() override
     {
@@ -299,7 +299,7 @@ public:
             const bool sent = std::all_of(m_devices.begin(), m_devices.end(),
                                           [](const auto& device) { return device->pendingWrites() == 0; });
             return requests(m_server.requests()) && sent && m_server.openStreams() == 2 * int(m_devices.size());
-        }, 400, 60000);
+        }, 250, 60000);
     }
     void catchUp() override
     {
