@@ -32,20 +32,32 @@ constexpr int MonthlyRepeatIndex = 2;
 constexpr int FirstUnitWithoutCount = 4;
 constexpr int SameWeekdayUnitIndex = 4;
 
-// Beside an anchor the bubble is centred on it, unless that would take it
-// past the top or the bottom of the screen: then it runs down, or up, from
-// the anchor, so the form's first and last lines stay on the screen.
-MAAttachedSide sideRightOfPointWithRoom(const QPoint& point, int height)
+// Where a bubble points, and which way it runs from there.
+struct Placement
 {
-    const QScreen* screen = QGuiApplication::screenAt(point);
+    QPoint point;
+    MAAttachedSide side;
+};
+
+// Beside an anchor the bubble lies right of it, or left of it where the
+// screen has no room on the right (an anchor at the right edge of a wide
+// window). It is centred on the anchor, unless that would take it past the
+// top or the bottom of the screen: then it runs down, or up, from the
+// anchor, so the form's first and last lines stay on the screen.
+Placement besideAnchorWithRoom(const QRect& anchor, const QSize& bubble)
+{
+    const QPoint right(anchor.right(), anchor.center().y());
+    const QScreen* screen = QGuiApplication::screenAt(right);
     if (!screen)
-        return MAAttachedSide::Right;
+        return {right, MAAttachedSide::Right};
     const QRect room = screen->availableGeometry();
-    if (point.y() - height / 2 < room.top())
-        return MAAttachedSide::RightDownwards;
-    if (point.y() + height / 2 > room.bottom())
-        return MAAttachedSide::RightUpwards;
-    return MAAttachedSide::Right;
+    const bool onLeft = right.x() + bubble.width() > room.right() && anchor.left() - bubble.width() >= room.left();
+    const QPoint point = onLeft ? QPoint(anchor.left(), right.y()) : right;
+    if (point.y() - bubble.height() / 2 < room.top())
+        return {point, onLeft ? MAAttachedSide::LeftDownwards : MAAttachedSide::RightDownwards};
+    if (point.y() + bubble.height() / 2 > room.bottom())
+        return {point, onLeft ? MAAttachedSide::LeftUpwards : MAAttachedSide::RightUpwards};
+    return {point, onLeft ? MAAttachedSide::Left : MAAttachedSide::Right};
 }
 
 void messageBoxAlert(QWidget* parent, const QString& title, const QString& text)
@@ -104,10 +116,11 @@ BWBillEditorController::Page BWBillEditorController::shownPage() const
 
 // ---- Showing ----------------------------------------------------------------------
 
-// The page shown, in its bubble's border.
-int BWBillEditorController::bubbleHeight() const
+// The page shown, in its bubble's border, with the arrow beside it.
+QSize BWBillEditorController::bubbleSize() const
 {
-    return m_pages->height() + int(2 * m_popover->borderWidth());
+    const int border = int(2 * m_popover->borderWidth());
+    return {m_pages->sizeHint().width() + border + int(m_popover->arrowHeight()), m_pages->height() + border};
 }
 
 void BWBillEditorController::showPage(Page page, QWidget* anchorView, const QRect& anchorRect, bool belowAnchor)
@@ -127,16 +140,19 @@ void BWBillEditorController::showPage(Page page, QWidget* anchorView, const QRec
     m_popover->setWindowTitle(page == Page::IncomeForm ? tr("Income Editor") : tr("Bill Editor"));
 
     QPoint point;
+    MAAttachedSide side = MAAttachedSide::Right;
     if (anchorView) {
         const QRect rect = anchorRect.isValid() ? anchorRect : anchorView->rect();
-        point = anchorView->mapToGlobal(belowAnchor ? QPoint(rect.center().x(), rect.bottom())
-                                                    : QPoint(rect.right(), rect.center().y()));
+        const QRect anchor(anchorView->mapToGlobal(rect.topLeft()), rect.size());
+        // The new-item buttons sit at the window's left edge, so that bubble runs rightwards.
+        const Placement placed = belowAnchor
+            ? Placement{QPoint(anchor.center().x(), anchor.bottom()), MAAttachedSide::BelowRightwards}
+            : besideAnchorWithRoom(anchor, bubbleSize());
+        point = placed.point;
+        side = placed.side;
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         point = screen->availableGeometry().center();
     }
-    // The new-item buttons sit at the window's left edge, so that bubble runs rightwards.
-    const MAAttachedSide side = belowAnchor ? MAAttachedSide::BelowRightwards
-                                            : sideRightOfPointWithRoom(point, bubbleHeight());
     m_popover->setPoint(point, side);
     m_popover->show();
     m_popover->raise();

@@ -260,7 +260,7 @@ private:
     QDateTime m_shownDueDate;
 
     QPointer<MAAttachedWindow> m_popover;
-    int bubbleHeight() const;
+    QSize bubbleSize() const;
     QStackedWidget* m_pages = nullptr;
     QWidget* m_billForm = nullptr;
     QWidget* m_incomeForm = nullptr;

@@ -47,6 +47,7 @@ void BWOverviewController::reloadItems(const QStringList& billIDs)
     rememberLoadOrder();
 
     const QSet<QString> changed(billIDs.cbegin(), billIDs.cend());
+    m_figureCache.forget(changed);
     const auto freshRecords = [&](const QString& group, const QString& tag) {
         return loader.loadItemsInGroup(billIDs, group.isEmpty() ? IndexKeys::ActiveBills : group, tag)
             .value_or(QVariantList());

@@ -85,6 +85,8 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
 {
     prepareForList(group);
     m_shownList = {group, tag};
+    // What is read afresh is figured afresh.
+    m_figureCache.clear();
     const bool allItems = group.isEmpty();
     m_dataSourceWithIncome = loadList(group, tag);
     Log::line(allItems ? QStringLiteral("All Bills Loaded") : QStringLiteral("Subset of Bills Loaded"));

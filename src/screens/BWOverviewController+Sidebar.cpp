@@ -154,37 +154,70 @@ double BWOverviewController::estimatedAmountThisMonth(const QVariantMap& record)
     return loader.getEstimatedAmountDueForBill(record).toDouble();
 }
 
-BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList(const QVariantList& list) const
+BWSidebarFigureCache::RecordFigures BWOverviewController::recordFigures(const QVariantMap& record) const
 {
-    SidebarFigures figures;
     const BWBillsLoader loader(m_env);
     const QDateTime now = m_env.clock->now();
+    const QVariantList alone{record};
+    BWSidebarFigureCache::RecordFigures figures;
+    figures.isIncome = record.value(BillKeys::IsIncome).toBool();
+    figures.dueThisMonth = loader.isDueDate(record.value(BillKeys::DueDate).toDateTime(), now);
+    if (figures.dueThisMonth)
+        figures.amountThisMonth = figures.isIncome ? loader.getEstimatedAmountDueForBill(record).toDouble()
+                                                   : estimatedAmountThisMonth(record);
+    const BWStatisticsCalculator::CountAndAmount dueSoon =
+        BWStatisticsCalculator(m_env).countAndAmountofBillsDueSoonForData(alone);
+    figures.dueSoon = dueSoon.count > 0;
+    figures.dueSoonAmount = dueSoon.amount;
+    BWIndexManager index;
+    const BWIndexManager::MonthTotals paid = index.calculateTotalPaidinArray(alone, now);
+    figures.paidThisMonth = figures.isIncome ? paid.incomeTotal : paid.billsTotal;
+    figures.paymentsThisMonth = paid.paymentsCounted;
+    return figures;
+}
+
+BWSidebarFigureCache::RecordFigures BWOverviewController::cachedRecordFigures(const QVariantMap& record)
+{
+    const BWSidebarFigureCache::Conditions conditions{
+        m_env.clock->now().toLocalTime().date(), m_useIntelligence,
+        m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays),
+        m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)};
+    m_figureCache.keepFor(conditions);
+    return m_figureCache.figuresOf(record, [this](const QVariantMap& each) { return recordFigures(each); });
+}
+
+// The sums run in the order of the list, as a computation afresh adds them.
+BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList(const QVariantList& list)
+{
+    SidebarFigures figures;
     double expectedIncome = 0;
+    BWIndexManager::MonthTotals paid;
     // Further occurrences of an item share its Bid: each is money due, but
-    // the item is counted once.
+    // the item is counted once, and its payments are counted once.
     QSet<QString> countedThisMonth;
+    QSet<QString> paymentsCounted;
     for (const QVariant& entry : list) {
         const QVariantMap record = entry.toMap();
-        if (!loader.isDueDate(record.value(BillKeys::DueDate).toDateTime(), now))
-            continue;
-        if (record.value(BillKeys::IsIncome).toBool()) {
-            expectedIncome += loader.getEstimatedAmountDueForBill(record).toDouble();
-            continue;
-        }
-        figures.dueMonthAmount += estimatedAmountThisMonth(record);
+        const BWSidebarFigureCache::RecordFigures each = cachedRecordFigures(record);
         const QString billID = record.value(BillKeys::Bid).toString();
-        if (!countedThisMonth.contains(billID) || billID.isEmpty())
-            ++figures.dueMonthCount;
-        countedThisMonth.insert(billID);
+        if (each.dueThisMonth && each.isIncome) {
+            expectedIncome += each.amountThisMonth;
+        } else if (each.dueThisMonth) {
+            figures.dueMonthAmount += each.amountThisMonth;
+            if (!countedThisMonth.contains(billID) || billID.isEmpty())
+                ++figures.dueMonthCount;
+            countedThisMonth.insert(billID);
+        }
+        if (each.dueSoon) {
+            ++figures.dueSoonCount;
+            figures.dueSoonAmount += each.dueSoonAmount;
+        }
+        if (billID.isEmpty() || !paymentsCounted.contains(billID)) {
+            paymentsCounted.insert(billID);
+            (each.isIncome ? paid.incomeTotal : paid.billsTotal) += each.paidThisMonth;
+            paid.paymentsCounted += each.paymentsThisMonth;
+        }
     }
-
-    const BWStatisticsCalculator::CountAndAmount dueSoon =
-        BWStatisticsCalculator(m_env).countAndAmountofBillsDueSoonForData(list);
-    figures.dueSoonCount = dueSoon.count;
-    figures.dueSoonAmount = dueSoon.amount;
-
-    BWIndexManager index;
-    const BWIndexManager::MonthTotals paid = index.calculateTotalPaidinArray(list, now);
     Log::line(QStringLiteral("Income Logged: %1").arg(paid.incomeTotal));
     figures.paymentCount = paid.paymentsCounted;
     figures.paidThisMonth = paid.billsTotal;
@@ -239,8 +272,10 @@ void BWOverviewController::switchView()
 void BWOverviewController::updateDockBadge(const QVariantList& allActiveItems)
 {
     qlonglong count = 0;
-    if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet))
-        count = BWStatisticsCalculator(m_env).countAndAmountofBillsDueSoonForData(allActiveItems).count;
+    if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet)) {
+        for (const QVariant& entry : allActiveItems)
+            count += cachedRecordFigures(entry.toMap()).dueSoon ? 1 : 0;
+    }
     m_dockBadge = count > 0 ? QString::number(count) : QString();
     emit dockBadgeChanged(m_dockBadge);
 }

@@ -164,9 +164,12 @@ QWidget* BWOverviewController::buildBottomBar()
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(8, 4, 8, 4);
 
+    // The bar's text shares the row with the phone notice at the default
+    // window width: both wrap onto a second line rather than being cut off.
     m_actionText = new BGHUDLabel(QString(), bar);
+    m_actionText->setWordWrap(true);
     layout->addWidget(m_actionText, 1);
-    layout->addWidget(buildAdBox(bar));
+    layout->addWidget(buildAdBox(bar), 1);
 
     m_actionBox = new BGHUDView(bar);
     auto* actions = new QHBoxLayout(m_actionBox);
@@ -205,7 +208,9 @@ QWidget* BWOverviewController::buildAdBox(QWidget* bar)
     m_adBox->setBoxType(BGHUDBox::Custom);
     auto* layout = new QHBoxLayout(m_adBox);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new BGHUDLabel(tr("Orvane for phones keeps your bills with you."), m_adBox));
+    auto* notice = new BGHUDLabel(tr("Orvane for phones keeps your bills with you."), m_adBox);
+    notice->setWordWrap(true);
+    layout->addWidget(notice, 1);
     auto* learnMore = barButton(tr("Learn More"), KBButtonTypeBlue, m_adBox);
     auto* hide = barButton(tr("Hide"), KBButtonTypeLightGrey, m_adBox);
     hide->setObjectName(QStringLiteral("hideAdvert"));

@@ -17,6 +17,7 @@
 
 #include "screens/BWOverviewScreen.h"
 #include "screens/BWOverviewTableModel.h"
+#include "screens/BWSidebarFigureCache.h"
 #include "screens/BWSortDescriptor.h"
 #include "store/BWStoreEnvironment.h"
 #include "widgets/BGHUDLabel.h"
@@ -154,8 +155,9 @@ public:
         double paidThisMonth = 0;      // paid on bills this month
         double income = 0;             // income items due this month plus income received
     };
-    // The figures of `list`, computed afresh.
-    SidebarFigures sidebarFiguresForList(const QVariantList& list) const;
+    // The figures of `list`: those of the items an update did not change are
+    // kept from before.
+    SidebarFigures sidebarFiguresForList(const QVariantList& list);
     // Shows the figures of `list` and sets the badge from `allActiveItems`.
     void updateSidebar(const QVariantList& list, const QVariantList& allActiveItems);
     // Flips the balance between the expected and the current balance.
@@ -326,6 +328,8 @@ private:
 
     // Sidebar
     double estimatedAmountThisMonth(const QVariantMap& record) const;
+    BWSidebarFigureCache::RecordFigures recordFigures(const QVariantMap& record) const;
+    BWSidebarFigureCache::RecordFigures cachedRecordFigures(const QVariantMap& record);
     double balanceForCaption(const SidebarFigures& figures, bool current) const;
     bool showsCurrentBalance() const;
     void updateDockBadge(const QVariantList& allActiveItems);
@@ -435,6 +439,7 @@ private:
     QLabel* m_expectedBalance = nullptr;
     QToolButton* m_expectedBalanceName = nullptr;
     SidebarFigures m_sidebarFigures;
+    BWSidebarFigureCache m_figureCache;
     QLineEdit* m_tagList = nullptr;
     QMenu* m_searchMenu = nullptr;
     QCheckBox* m_vacationSwitch = nullptr;

@@ -130,14 +130,87 @@ void BWMenulet::updateMenuWithDataSource(const QVariantList& dataSource)
 {
     if (!m_theMenu || !m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableMenu))
         return;
-    attachDefaultItemsToMenu(dataSource.size());
-    attachBillsToMenuWithData(dataSource);
+    Status status;
+    const QList<BillEntry> entries = listedEntries(dataSource, &status);
+    const MenuFrame frame = frameFor(dataSource);
+    if (frame != m_shownFrame || !replaceChangedEntries(entries, frame.host))
+        rebuildMenu(frame, entries);
+    // The tray redraws its icon on every change, however small.
+    if (status != m_shownStatus) {
+        setStatusTitle(status.title, status.count, status.overdue);
+        m_shownStatus = status;
+    }
+}
+
+BWMenulet::MenuFrame BWMenulet::frameFor(const QVariantList& dataSource) const
+{
+    return {m_env.defaults->integerForKey(BWDefaultsKeys::OrvaneVisibility) == 1, !dataSource.isEmpty(),
+            currentMenuHost()};
+}
+
+void BWMenulet::rebuildMenu(const MenuFrame& frame, const QList<BillEntry>& entries)
+{
+    attachDefaultItemsToMenu(frame.separator ? 1 : 0);
+    for (const BillEntry& entry : entries) {
+        QAction* item = billAction(entry, frame.host);
+        m_theMenu->addAction(item);
+        m_shownEntries.append({entry, item});
+    }
     attachQuitItemToMenu();
+    m_shownFrame = frame;
+}
+
+bool BWMenulet::replaceChangedEntries(const QList<BillEntry>& entries, MenuHost host)
+{
+    const auto key = [](const BillEntry& entry) {
+        return entry.title + QChar(0) + entry.billID + QChar(0) + entry.iconName;
+    };
+    const bool intact = m_quitSeparator && std::all_of(m_shownEntries.cbegin(), m_shownEntries.cend(),
+                                                       [](const auto& shown) { return !shown.second.isNull(); });
+    if (!intact)
+        return false;
+    // The entries that stay keep their actions; the others go.
+    QHash<QString, int> wanted;
+    for (const BillEntry& entry : entries)
+        ++wanted[key(entry)];
+    QList<std::pair<BillEntry, QPointer<QAction>>> kept;
+    QHash<QString, int> keptAhead;
+    for (const auto& shown : std::as_const(m_shownEntries)) {
+        int& stillWanted = wanted[key(shown.first)];
+        if (stillWanted > 0) {
+            --stillWanted;
+            kept.append(shown);
+            ++keptAhead[key(shown.first)];
+        } else {
+            delete shown.second.data();
+        }
+    }
+    m_shownEntries = kept;
+    // New entries go between the kept ones, which keep their order.
+    QList<std::pair<BillEntry, QPointer<QAction>>> shown;
+    qsizetype next = 0;
+    for (const BillEntry& entry : entries) {
+        const QString entryKey = key(entry);
+        if (next < kept.size() && key(kept.at(next).first) == entryKey) {
+            --keptAhead[entryKey];
+            shown.append(kept.at(next++));
+            continue;
+        }
+        if (keptAhead.value(entryKey) > 0)
+            return false;
+        QAction* item = billAction(entry, host);
+        m_theMenu->insertAction(next < kept.size() ? kept.at(next).second.data() : m_quitSeparator.data(), item);
+        shown.append({entry, item});
+    }
+    m_shownEntries = shown;
+    return true;
 }
 
 void BWMenulet::attachDefaultItemsToMenu(qlonglong count)
 {
     m_theMenu->clear();
+    m_shownFrame.reset();
+    m_shownEntries.clear();
     addCommand(tr("Show Orvane"), &BWMenulet::showOrvaneChosen);
     if (m_env.defaults->integerForKey(BWDefaultsKeys::OrvaneVisibility) == 1)
         addCommand(tr("Preferences"), &BWMenulet::preferencesChosen);
@@ -147,25 +220,53 @@ void BWMenulet::attachDefaultItemsToMenu(qlonglong count)
 
 void BWMenulet::attachBillsToMenuWithData(const QVariantList& data)
 {
-    QVariantList sorted = data;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const QVariant& a, const QVariant& b) {
-        return a.toMap().value(BillKeys::SortableDueDate).toLongLong()
-               < b.toMap().value(BillKeys::SortableDueDate).toLongLong();
-    });
+    Status status;
+    const MenuHost host = currentMenuHost();
+    for (const BillEntry& entry : listedEntries(data, &status))
+        m_theMenu->addAction(billAction(entry, host));
+    setStatusTitle(status.title, status.count, status.overdue);
+    m_shownStatus.reset();
+}
 
-    qlonglong count = 0;
-    bool overdue = false;
-    for (const QVariant& entry : sorted) {
+QList<BWMenulet::BillEntry> BWMenulet::listedEntries(const QVariantList& data, Status* status) const
+{
+    // Bills due at the same moment are due the same number of days ahead.
+    QHash<qint64, qlonglong> daysAhead;
+    const auto daysOf = [&](const QVariantMap& bill) {
+        const qint64 moment = bill.value(BillKeys::DueDate).toDateTime().toMSecsSinceEpoch();
+        auto days = daysAhead.constFind(moment);
+        if (days == daysAhead.cend())
+            days = daysAhead.insert(moment, daysToDue(bill));
+        return *days;
+    };
+    struct Listed
+    {
+        qlonglong sortable;
+        QVariantMap bill;
+    };
+    QList<Listed> listed;
+    for (const QVariant& entry : data) {
         const QVariantMap bill = entry.toMap();
-        if (!isListed(bill))
+        if (bill.value(BillKeys::IsIncome).toBool() || !isListed(bill, daysOf(bill)))
             continue;
-        addMenuItemWithDictionary(bill);
-        ++count;
+        listed.append({bill.value(BillKeys::SortableDueDate).toLongLong(), bill});
         // By the due date, not the due dot: automatic bills have a dot of
         // their own, yet an overdue one turns the icon red as well.
-        overdue |= daysToDue(bill) < 0;
+        status->overdue |= daysOf(bill) < 0;
     }
-    setStatusTitle(count > 0 ? QString::number(count) : QString(), count, overdue);
+    // Sorting the listed bills alone puts them in the order a sort of all
+    // of them would: the sort is stable.
+    std::stable_sort(listed.begin(), listed.end(),
+                     [](const Listed& a, const Listed& b) { return a.sortable < b.sortable; });
+    QList<BillEntry> entries;
+    entries.reserve(listed.size());
+    for (const Listed& each : std::as_const(listed))
+        entries.append(entryOf(each.bill));
+    status->count = listed.size();
+    status->title = status->count > 0 ? QString::number(status->count) : QString();
+    status->shown = m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldDisplayStatusTitle);
+    status->coloured = m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldDisplayStatusColors);
+    return entries;
 }
 
 qlonglong BWMenulet::daysToDue(const QVariantMap& bill) const
@@ -173,24 +274,40 @@ qlonglong BWMenulet::daysToDue(const QVariantMap& bill) const
     return BWBillsLoader(m_env).getDaysApart(bill.value(BillKeys::DueDate).toDateTime(), m_env.clock->now());
 }
 
-bool BWMenulet::isListed(const QVariantMap& bill) const
+bool BWMenulet::isListed(const QVariantMap& bill, qlonglong daysToDue) const
 {
     if (bill.value(BillKeys::IsIncome).toBool())
         return false;
-    if (daysToDue(bill) > m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays))
+    if (daysToDue > m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays))
         return false;
     return !(m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)
              && bill.value(BillKeys::PayType).toLongLong() == AutomaticPayType);
 }
 
+BWMenulet::BillEntry BWMenulet::entryOf(const QVariantMap& bill) const
+{
+    return {billTitle(bill), bill.value(BillKeys::Bid).toString(),
+            BWBill::convertIconName(bill.value(BillKeys::Icon).toString())};
+}
+
 void BWMenulet::addMenuItemWithDictionary(const QVariantMap& bill)
 {
-    QAction* item = m_theMenu->addAction(menuText(billTitle(bill), currentMenuHost()));
-    const QString billID = bill.value(BillKeys::Bid).toString();
-    item->setData(billID);
-    item->setIcon(BWIconFont::icon(BWBill::convertIconName(bill.value(BillKeys::Icon).toString()),
-                                   m_theMenu->palette().color(QPalette::WindowText)));
+    m_theMenu->addAction(billAction(entryOf(bill), currentMenuHost()));
+}
+
+QAction* BWMenulet::billAction(const BillEntry& entry, MenuHost host)
+{
+    auto* item = new QAction(menuText(entry.title, host), m_theMenu.get());
+    item->setData(entry.billID);
+    const QColor color = m_theMenu->palette().color(QPalette::WindowText);
+    const QString iconKey = entry.iconName + QChar(0) + color.name(QColor::HexArgb);
+    auto icon = m_icons.constFind(iconKey);
+    if (icon == m_icons.cend())
+        icon = m_icons.insert(iconKey, BWIconFont::icon(entry.iconName, color));
+    item->setIcon(*icon);
+    const QString billID = entry.billID;
     connect(item, &QAction::triggered, this, [this, billID] { emit billChosen(billID); });
+    return item;
 }
 
 QString BWMenulet::billTitle(const QVariantMap& bill)
@@ -200,7 +317,7 @@ QString BWMenulet::billTitle(const QVariantMap& bill)
 
 void BWMenulet::attachQuitItemToMenu()
 {
-    m_theMenu->addSeparator();
+    m_quitSeparator = m_theMenu->addSeparator();
     addCommand(tr("Quit Orvane"), &BWMenulet::quitChosen);
 }
 

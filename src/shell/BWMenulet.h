@@ -1,13 +1,19 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
+#include <QIcon>
+#include <QList>
 #include <QImage>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QVariantList>
 #include <QVariantMap>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "store/BWStoreEnvironment.h"
 
@@ -17,8 +23,9 @@ class QSystemTrayIcon;
 
 // The tray item: lists the bills due soon (and overdue ones) with their due
 // texts, and offers the main window, the preferences (in menu-bar-only mode)
-// and quitting. It keeps no bill data of its own; every refresh rebuilds the
-// menu from the records it is handed.
+// and quitting. It keeps no bill data of its own; every refresh brings the
+// menu in line with the records it is handed, replacing only the entries
+// that changed.
 //
 // Tray hosts show no text beside an icon, so the count of listed bills is
 // drawn into the icon and repeated in the tool tip, and the icon takes the
@@ -51,9 +58,9 @@ public:
     // run makes it; a later call leaves the existing item alone.
     void createMenu();
 
-    // Rebuilds the menu and the count from the records (bills and income as
-    // loaded for display) while BWEnableMenu is on; otherwise, and before
-    // createMenu(), nothing changes.
+    // Brings the menu and the count in line with the records (bills and
+    // income as loaded for display) while BWEnableMenu is on; otherwise, and
+    // before createMenu(), nothing changes.
     void updateMenuWithDataSource(const QVariantList& dataSource);
 
     // The building steps of a refresh.
@@ -85,13 +92,48 @@ signals:
     void menuWillOpen();
 
 private:
+    // One listed bill's entry as the menu shows it.
+    struct BillEntry
+    {
+        QString title;
+        QString billID;
+        QString iconName;
+        bool operator==(const BillEntry&) const = default;
+    };
+    // What the refresh shows besides the entries.
+    struct MenuFrame
+    {
+        bool preferences = false;
+        bool separator = false;   // any records at all
+        MenuHost host = MenuHost::Qt;
+        bool operator==(const MenuFrame&) const = default;
+    };
+    struct Status
+    {
+        QString title;
+        qlonglong count = 0;
+        bool overdue = false;
+        bool shown = false;     // the settings that draw them
+        bool coloured = false;
+        bool operator==(const Status&) const = default;
+    };
+
+    // The listed bills in menu order, and the count and colour they show.
+    QList<BillEntry> listedEntries(const QVariantList& data, Status* status) const;
+    BillEntry entryOf(const QVariantMap& bill) const;
+    QAction* billAction(const BillEntry& entry, MenuHost host);
+    void rebuildMenu(const MenuFrame& frame, const QList<BillEntry>& entries);
+    // Puts `entries` in place of the shown ones, keeping the actions of
+    // entries that stay; false when the kept ones would have to change places.
+    bool replaceChangedEntries(const QList<BillEntry>& entries, MenuHost host);
+    MenuFrame frameFor(const QVariantList& dataSource) const;
     // A listed bill's title as the user reads it: its name and due text on
     // one line, since tray hosts show neither a second line nor a column.
     static QString billTitle(const QVariantMap& bill);
     QAction* addCommand(const QString& title, void (BWMenulet::*chosen)());
     // Whole days from today to the bill's shown due date; negative when overdue.
     qlonglong daysToDue(const QVariantMap& bill) const;
-    bool isListed(const QVariantMap& bill) const;
+    bool isListed(const QVariantMap& bill, qlonglong daysToDue) const;
     void showStatusImage(const QImage& image, const QString& toolTip);
 
     BWStoreEnvironment m_env;
@@ -100,4 +142,12 @@ private:
     QImage m_menuIcon;
     QImage m_statusImage;
     QString m_statusTitle;
+    // What the last refresh showed: the frame, each entry with its action
+    // (in menu order), the separator above Quit and the count and colour.
+    std::optional<MenuFrame> m_shownFrame;
+    QList<std::pair<BillEntry, QPointer<QAction>>> m_shownEntries;
+    QPointer<QAction> m_quitSeparator;
+    std::optional<Status> m_shownStatus;
+    // Drawn icons by name: the same few icons stand beside most entries.
+    QHash<QString, QIcon> m_icons;
 };

@@ -282,18 +282,60 @@ void LRCalendarView::colorCells()
     markBills();
 }
 
+// Every layout pass marks the bills again; the marks are gathered once for
+// each list the delegate hands out.
 void LRCalendarView::markBills()
 {
     if (!m_appDelegate)
         return;
-    const QVariantList bills = m_appDelegate->getBills();
+    const QHash<QDate, DayMarks>& marks = marksOfBills(m_appDelegate->getBills());
+    for (LRCalendarDayCell* cell : cellsInUse()) {
+        const auto day = marks.constFind(cell->date());
+        if (day != marks.cend())
+            markDay(cell, *day);
+    }
+}
+
+const QHash<QDate, LRCalendarView::DayMarks>& LRCalendarView::marksOfBills(const QVariantList& bills)
+{
+    // A changed list has storage of its own: the kept copy holds on to the old one.
+    if (bills.constData() == m_markedBills.constData() && bills.size() == m_markedBills.size())
+        return m_marks;
+    m_markedBills = bills;
+    m_marks.clear();
+    // Items are mostly due at a few moments; each is turned into a local day once.
+    QHash<qint64, QDate> localDays;
     for (const QVariant& bill : bills) {
         const QVariantMap record = bill.toMap();
         const QDateTime due = record.value(LRCalendarRecordKeys::DueDate).toDateTime();
-        highlightDateDue(due.isValid() ? due.toLocalTime().date() : QDate(),
-                         record.value(LRCalendarRecordKeys::Name).toString(), dotImageFor(record),
-                         record.value(LRCalendarRecordKeys::Bid).toString());
+        if (!due.isValid())
+            continue;
+        const qint64 moment = due.toMSecsSinceEpoch();
+        auto localDay = localDays.constFind(moment);
+        if (localDay == localDays.cend())
+            localDay = localDays.insert(moment, due.toLocalTime().date());
+        DayMarks& day = m_marks[*localDay];
+        day.tips.append(record.value(LRCalendarRecordKeys::Name).toString());
+        day.iconName = dotImageFor(record);
+        day.billId = record.value(LRCalendarRecordKeys::Bid).toString();
     }
+    return m_marks;
+}
+
+// As highlightDateDue() leaves a cleared day after each of its bills in
+// turn: a day outside the focused month only takes the last bill's name and
+// id; one inside it lists the names latest first under the last one's dot.
+void LRCalendarView::markDay(LRCalendarDayCell* cell, const DayMarks& marks)
+{
+    cell->setBid(marks.billId);
+    if (cell->tag() == 0) {
+        cell->setToolTip(marks.tips.constLast());
+        return;
+    }
+    QStringList latestFirst(marks.tips.crbegin(), marks.tips.crend());
+    cell->setToolTip(latestFirst.join(QStringLiteral(", ")));
+    QString smallIcon = marks.iconName;
+    cell->showDot(smallIcon.replace(QLatin1String("32x32"), QLatin1String("16x16")));
 }
 
 void LRCalendarView::highlightDateDue(const QDate& dueDay, const QString& tip, const QString& iconName,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QVariant>
@@ -127,7 +128,17 @@ private:
     void layoutHeader(qreal columnWidth, qreal shift);
     void layoutGrid(qreal columnWidth, qreal shift);
     void setYUpGeometry(QWidget* widget, const QRectF& yUpFrame);
+    // What the bills due on one day show there: every name, in the order of
+    // the list, and the last bill's dot and id.
+    struct DayMarks
+    {
+        QStringList tips;
+        QString iconName;
+        QString billId;
+    };
     void markBills();
+    const QHash<QDate, DayMarks>& marksOfBills(const QVariantList& bills);
+    static void markDay(LRCalendarDayCell* cell, const DayMarks& marks);
     void deselectEveryDayTable();
     QList<LRCalendarDayCell*> cellsInUse() const;
 
@@ -149,4 +160,8 @@ private:
     std::array<QLabel*, 7> m_weekdayFields{};
     LRCalendarViewDelegate* m_delegate = nullptr;
     LRCalendarAppDelegate* m_appDelegate = nullptr;
+    // The delegate's list the marks were gathered from, kept so that an
+    // unchanged list is known by its shared storage.
+    QVariantList m_markedBills;
+    QHash<QDate, DayMarks> m_marks;
 };

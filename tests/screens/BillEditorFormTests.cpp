@@ -5,7 +5,9 @@
 
 #include <QAbstractSpinBox>
 #include <QCompleter>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 
 #include <functional>
 
@@ -161,6 +163,23 @@ TEST_F(BillEditorTest, WhileABillIsEditedStepAndSearchControlsAreAway)
         EXPECT_FALSE(nextBill.isHidden());
         EXPECT_FALSE(previousBill.isHidden());
         EXPECT_TRUE(search.isEnabled());
+    }
+}
+
+// The form opens beside the button that asked for it wherever that stands,
+// whole on the screen: at the right edge of a wide window, to its left.
+TEST_F(BillEditorTest, TheFormOpensBesideItsAnchorWhollyOnTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QString billID = store(bill(QStringLiteral("Storage"), inDays(3)));
+    for (const int anchorX : {screen.left() + 10, screen.right() - anchor.width() - 10}) {
+        anchor.move(anchorX, screen.center().y());
+        editor->showEditPopoverForBill(billID, &anchor);
+        const QRect bubble = editor->editorPopover()->frameGeometry();
+        const QRect button(anchor.mapToGlobal(QPoint(0, 0)), anchor.size());
+        EXPECT_TRUE(screen.contains(bubble)) << "anchor at " << anchorX;
+        EXPECT_FALSE(bubble.intersects(button.adjusted(2, 2, -2, -2))) << "anchor at " << anchorX;
+        editor->cancelBill();
     }
 }
 

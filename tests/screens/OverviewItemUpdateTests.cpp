@@ -89,6 +89,7 @@ public:
     using OverviewTest::inDays;
     using TempStoreEnvironment::clock;
     using TempStoreEnvironment::env;
+    using OverviewTest::overview;
 
     // Six items, some tagged, due on different days, three of them the same
     // day; ids in the order stored.
@@ -155,6 +156,23 @@ INSTANTIATE_TEST_SUITE_P(
                        [](OverviewItemUpdateTest& test, const QStringList& ids) {
                            test.pay(ids.at(1), 50);
                            return QStringList{ids.at(1)};
+                       }},
+        ItemUpdateCase{"IncomeReceived", BWOverviewController::AllActiveItems,
+                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                           test.pay(ids.at(5), 900);
+                           return QStringList{ids.at(5)};
+                       }},
+        ItemUpdateCase{"PaymentShownByTag", BWOverviewController::FirstTag,
+                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                           test.pay(ids.at(2), 30);
+                           return QStringList{ids.at(2)};
+                       }},
+        ItemUpdateCase{"PaymentsOnTwoItemsOneAfterTheOther", BWOverviewController::DueSoon,
+                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                           test.pay(ids.at(3), 40);
+                           test.overview->reloadItems({ids.at(3)});
+                           test.pay(ids.at(0), 60);
+                           return QStringList{ids.at(0)};
                        }},
         ItemUpdateCase{"PartialPaymentKeepsTheDueDate", BWOverviewController::AllActiveItems,
                        [](OverviewItemUpdateTest& test, const QStringList& ids) {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace BWDefaultsKeys;
 
 namespace {
@@ -316,3 +318,84 @@ TEST_F(BWMenuletTest, BillEntriesCarryTheirIcons)
     ASSERT_NE(item, nullptr);
     EXPECT_FALSE(item->icon().isNull());
 }
+
+// ---- Refreshes after a change ------------------------------------------------
+
+// A change to the stored bills between two refreshes.
+struct MenuChangeCase
+{
+    const char* name;
+    std::function<void(class BWMenuletRefreshTest& test, const QStringList& ids)> change;
+};
+
+class BWMenuletRefreshTest : public BWMenuletTest, public testing::WithParamInterface<MenuChangeCase>
+{
+protected:
+    // Everything the menu and the tray show, entry by entry.
+    static QStringList shown(const BWMenulet& tray)
+    {
+        QStringList lines;
+        for (const QAction* item : tray.theMenu()->actions())
+            lines.append(item->isSeparator() ? Separator
+                                             : item->text() + " | " + item->data().toString()
+                                                   + (item->icon().isNull() ? " | no icon" : QString()));
+        lines << tray.statusTitle() << tray.statusItem()->toolTip();
+        return lines;
+    }
+
+    void rewrite(const QString& billID, const QVariantMap& changes)
+    {
+        QVariantMap record = *BWBillsLoader(store.env).loadBillWithID(billID);
+        for (auto change = changes.begin(); change != changes.end(); ++change)
+            record.insert(change.key(), change.value());
+        ASSERT_TRUE(BWBill(store.env).finishWritingBillWithDictionary(record, false, false));
+    }
+
+public:
+    using BWMenuletTest::store;
+    void moveDue(const QString& billID, int days)
+    {
+        rewrite(billID, {{BillKeys::DueDate, store.daysFromNow(days).toUTC()}});
+    }
+    void rename(const QString& billID, const QString& name) { rewrite(billID, {{BillKeys::Name, name}}); }
+};
+
+// The menu after an earlier refresh shows what a first refresh shows.
+TEST_P(BWMenuletRefreshTest, ShowsWhatAFreshMenuShows)
+{
+    const QStringList ids{store.addBill(QStringLiteral("Power"), -2), store.addBill(QStringLiteral("Gym"), 1),
+                          store.addBill(QStringLiteral("Phone"), 3), store.addBill(QStringLiteral("Rent"), 3),
+                          store.addBill(QStringLiteral("Water"), 20)};
+    menulet.updateMenuWithDataSource(store.loadedBills());
+    GetParam().change(*this, ids);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+
+    BWMenulet fresh(store.env);
+    fresh.createMenu();
+    fresh.updateMenuWithDataSource(store.loadedBills());
+    EXPECT_EQ(shown(menulet), shown(fresh));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, BWMenuletRefreshTest,
+    testing::Values(
+        MenuChangeCase{"NothingChanged", [](BWMenuletRefreshTest&, const QStringList&) {}},
+        MenuChangeCase{"OverdueBillPaidLeavesTheList",
+                       [](BWMenuletRefreshTest& test, const QStringList& ids) { test.moveDue(ids.at(0), 28); }},
+        MenuChangeCase{"BillMovesToTheTop",
+                       [](BWMenuletRefreshTest& test, const QStringList& ids) { test.moveDue(ids.at(3), -5); }},
+        MenuChangeCase{"BillComesDue",
+                       [](BWMenuletRefreshTest& test, const QStringList& ids) { test.moveDue(ids.at(4), 2); }},
+        MenuChangeCase{"NothingLeftDue",
+                       [](BWMenuletRefreshTest& test, const QStringList& ids) {
+                           for (const QString& billID : ids.mid(0, 4))
+                               test.moveDue(billID, 25);
+                       }},
+        MenuChangeCase{"NewBillAmongOthers",
+                       [](BWMenuletRefreshTest& test, const QStringList&) {
+                           test.store.addBill(QStringLiteral("Insurance"), 3);
+                       }},
+        MenuChangeCase{"Renamed", [](BWMenuletRefreshTest& test, const QStringList& ids) {
+                           test.rename(ids.at(1), QStringLiteral("Gym & Pool"));
+                       }}),
+    [](const testing::TestParamInfo<MenuChangeCase>& info) { return std::string(info.param.name); });

@@ -256,6 +256,37 @@ TEST_F(LRCalendarViewTest, MarkersFollowTheBillListOnEveryLayoutPass)
     EXPECT_EQ(cellFor(QDate(2026, 2, 6))->toolTip(), QString());
 }
 
+TEST_F(LRCalendarViewTest, ABillChangedInTheListIsMarkedOnItsNewDay)
+{
+    application.bills = {bill("R", "Rent", QDate(2026, 2, 6), "red5.png"),
+                         bill("G", "Gym", QDate(2026, 2, 9), "green5.png")};
+    focusMonth(2026, 2);
+    application.bills[0] = bill("R", "Rent", QDate(2026, 2, 10), "blue5.png");
+    view->drawCalendar();
+    EXPECT_FALSE(cellFor(QDate(2026, 2, 6))->hasDot());
+    EXPECT_EQ(cellFor(QDate(2026, 2, 6))->bid(), QString());
+    EXPECT_EQ(cellFor(QDate(2026, 2, 10))->dotImageName(), QStringLiteral("bluedot16"));
+    EXPECT_EQ(cellFor(QDate(2026, 2, 10))->toolTip(), QStringLiteral("Rent"));
+    EXPECT_EQ(cellFor(QDate(2026, 2, 9))->toolTip(), QStringLiteral("Gym"));
+}
+
+TEST_F(LRCalendarViewTest, ThreeBillsOnOneDayAreNamedLatestFirst)
+{
+    application.bills = {bill("A", "Rent", QDate(2026, 3, 6), "red5.png"),
+                         bill("B", "Gym", QDate(2026, 3, 6), "green5.png"),
+                         bill("C", "Phone", QDate(2026, 3, 6), "yellow5.png"),
+                         bill("D", "Water", QDate(2026, 4, 2), "red5.png"),
+                         bill("E", "Power", QDate(2026, 4, 2), "red5.png")};
+    focusMonth(2026, 3);
+    EXPECT_EQ(cellFor(QDate(2026, 3, 6))->toolTip(), QStringLiteral("Phone, Gym, Rent"));
+    EXPECT_EQ(cellFor(QDate(2026, 3, 6))->dotImageName(), QStringLiteral("orangedot16"));
+    // A day of the next month shows only the last of its bills.
+    LRCalendarDayCell* nextMonth = cellFor(QDate(2026, 4, 2));
+    ASSERT_TRUE(nextMonth);
+    EXPECT_EQ(nextMonth->toolTip(), QStringLiteral("Power"));
+    EXPECT_EQ(nextMonth->bid(), QStringLiteral("E"));
+}
+
 TEST_F(LRCalendarViewTest, TwoBillsOnOneDayShowTheLaterBillAndNameBoth)
 {
     application.bills = {bill("EARLY", "Rent", QDate(2026, 2, 6), "red5.png"),

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDate>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QVariantMap>
+
+#include <functional>
+
+// What one listed record adds to this month's figures, kept between loads
+// so that an update works out only the records of the items it changed.
+//
+// A record is known by its item's id and its due date: a repeating item's
+// further occurrences share the id. Records without an id are never kept.
+// Everything is forgotten when the conditions the figures were worked out
+// under change (the day, the settings they read).
+class BWSidebarFigureCache
+{
+public:
+    struct RecordFigures
+    {
+        bool isIncome = false;
+        bool dueThisMonth = false;
+        double amountThisMonth = 0;   // what it is expected to come to, when due this month
+        bool dueSoon = false;         // due soon or overdue, as the badge counts
+        double dueSoonAmount = 0;
+        double paidThisMonth = 0;     // its payments dated in this month
+        qlonglong paymentsThisMonth = 0;
+    };
+
+    // The day and the settings the figures depend on.
+    struct Conditions
+    {
+        QDate day;
+        bool useIntelligence = false;
+        qlonglong dueSoonDays = 0;
+        bool leaveOutAutomatic = false;
+        bool operator==(const Conditions&) const = default;
+    };
+
+    using Compute = std::function<RecordFigures(const QVariantMap& record)>;
+
+    // Forgets everything unless `conditions` are those of the kept figures.
+    void keepFor(const Conditions& conditions);
+    void clear() { m_figures.clear(); }
+    void forget(const QSet<QString>& billIDs);
+    // The figures of `record`: kept ones, or those `compute` works out.
+    RecordFigures figuresOf(const QVariantMap& record, const Compute& compute);
+
+private:
+    struct Key
+    {
+        QString billID;
+        qint64 dueMs = 0;
+        bool operator==(const Key&) const = default;
+    };
+    friend size_t qHash(const Key& key, size_t seed) { return qHashMulti(seed, key.billID, key.dueMs); }
+
+    Conditions m_conditions;
+    QHash<Key, RecordFigures> m_figures;
+};
