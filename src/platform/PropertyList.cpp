@@ -1,6 +1,7 @@
 #include "PropertyList.h"
 
 #include "AtomicFile.h"
+#include "PropertyListQuickReader.h"
 
 #include <QFile>
 #include <QLocale>
@@ -20,19 +21,12 @@ namespace PropertyList {
 
 namespace {
 
-// Deeper trees than this are refused on both sides: reading a hostile file
-// must not exhaust the stack, and anything we write must read back.
-constexpr int MaxDepth = 512;
+using Quick::isXmlCharacter;
+using Quick::MaxDepth;
 
 QDateTime utcDateTime(int year, int month, int day, int hour, int minute, int second, int msec = 0)
 {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second, msec), Qt::UTC);
-}
-
-bool isXmlCharacter(char32_t c)
-{
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
-           || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
 // ---------------------------------------------------------------- reading
@@ -305,57 +299,19 @@ private:
     QVariant readDate()
     {
         const QString text = readText().trimmed();
-        const QDateTime date = dateOfText(text);
+        // Other characters than Latin-1 become "?", which no date holds.
+        const QDateTime date = Quick::dateOfText(text.toLatin1());
         if (!date.isValid())
             fail(QStringLiteral("\"%1\" is not a date").arg(text.left(40)));
         return date;
     }
 
-    // "YYYY-MM-DDTHH:MM:SSZ", optionally with up to nine digits of a second
-    // after a point. Read by hand: loads parse tens of thousands of dates.
-    static QDateTime dateOfText(QStringView text)
-    {
-        const auto digits = [&text](qsizetype from, qsizetype count) {
-            int value = 0;
-            for (qsizetype i = from; i < from + count; ++i) {
-                if (i >= text.size() || !text[i].isDigit() || text[i].unicode() > '9')
-                    return -1;
-                value = value * 10 + (text[i].unicode() - '0');
-            }
-            return value;
-        };
-        const auto at = [&text](qsizetype i, char c) { return i < text.size() && text[i] == QLatin1Char(c); };
-        if (!at(4, '-') || !at(7, '-') || !at(10, 'T') || !at(13, ':') || !at(16, ':'))
-            return {};
-        const int fields[] = {digits(0, 4), digits(5, 2), digits(8, 2), digits(11, 2), digits(14, 2), digits(17, 2)};
-        if (std::any_of(std::begin(fields), std::end(fields), [](int field) { return field < 0; }))
-            return {};
-        qsizetype end = 19;
-        int msec = 0;
-        if (at(end, '.')) {
-            qsizetype fraction = 0;
-            while (digits(end + 1 + fraction, 1) >= 0)
-                ++fraction;
-            if (fraction < 1 || fraction > 9)
-                return {};
-            for (qsizetype i = 0; i < 3; ++i)
-                msec = msec * 10 + (i < fraction ? digits(end + 1 + i, 1) : 0);
-            end += 1 + fraction;
-        }
-        if (!at(end, 'Z') || end + 1 != text.size())
-            return {};
-        return utcDateTime(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], msec);
-    }
-
     QVariant readData()
     {
-        QByteArray base64 = readText().toLatin1();
-        base64.replace(' ', "").replace('\t', "").replace('\n', "").replace('\r', "");
-        const auto decoded = QByteArray::fromBase64Encoding(
-            base64, QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
+        const std::optional<QByteArray> decoded = Quick::dataOfText(readText().toLatin1());
         if (!decoded)
             fail(QStringLiteral("<data> is not valid base64"));
-        return *decoded;
+        return decoded.value_or(QByteArray());
     }
 
     // UTF-16 and UTF-32 show themselves by a byte-order mark or by a zero
@@ -672,8 +628,15 @@ QByteArray longListFragment(const QVariantList& items, QString* error)
 
 }  // namespace
 
+// Files as writers lay them out are read over their bytes; the XML reader
+// takes whatever else there is, and says what is wrong with it.
 ReadResult parse(const QByteArray& xml)
 {
+    if (std::optional<QVariant> value = Quick::read(xml)) {
+        ReadResult result;
+        result.value = std::move(*value);
+        return result;
+    }
     return Parser(xml).run();
 }
 

@@ -1,0 +1,129 @@
+#include "platform/PropertyList.h"
+#include "platform/PropertyListQuickReader.h"
+
+#include <QDateTime>
+#include <gtest/gtest.h>
+
+// The reader over the bytes must give what the XML reader gives, or leave
+// the document to it. The XML reader alone reads a document whose prolog
+// holds a comment, which the reader over the bytes never takes.
+namespace {
+
+const QByteArray Head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                        "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                        "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n";
+
+PropertyList::ReadResult readByXmlReader(const QByteArray& document)
+{
+    const qsizetype root = document.indexOf("<plist");
+    if (root < 0)
+        return PropertyList::parse("<!-- -->" + document);
+    return PropertyList::parse(document.left(root) + "<!-- -->" + document.sliced(root));
+}
+
+// Both readers agree on the outcome and on the value.
+void expectSameAsXmlReader(const QByteArray& document)
+{
+    const PropertyList::ReadResult quick = PropertyList::parse(document);
+    const PropertyList::ReadResult full = readByXmlReader(document);
+    ASSERT_EQ(quick.status, full.status) << document.toStdString();
+    if (quick.ok())
+        EXPECT_TRUE(PropertyList::sameValue(quick.value, full.value)) << document.toStdString();
+    EXPECT_EQ(quick.value.typeId(), full.value.typeId()) << document.toStdString();
+}
+
+QVariantMap billRecord()
+{
+    QVariantList payments;
+    for (int p = 0; p < 3; ++p)
+        payments.append(QVariantMap{{"Amount", 100.25 + p},
+                                    {"Date", QDateTime(QDate(2021, 7 + p, 1), QTime(12, 0), Qt::UTC)},
+                                    {"Note", QStringLiteral("Payment %1 & <co> \"q\" 'a' \u00E9\u263A\U0001F600").arg(p)},
+                                    {"Receipt", QString()}});
+    return {{"Name", QStringLiteral("Water > Gas")}, {"Bid", QStringLiteral("0123456789ABCDEF0123456789ABCDEF")},
+            {"PaymentList", payments}, {"Repeat", QVariantList{1, 2}}, {"Amount", -0.5}, {"Big", qlonglong(1) << 62},
+            {"RemindMe", false}, {"IsIncome", true}, {"Receipt", QByteArray("\x00\x01\xFF", 3)},
+            {"Tags", QVariantList()}, {"Empty", QVariantMap()}, {"Tab\tKey", QStringLiteral("line\nbreak\ttab")}};
+}
+
+}  // namespace
+
+TEST(PropertyListQuickReader, ReadsWhatOurWriterWritesAsTheXmlReaderDoes)
+{
+    const QByteArray document = PropertyList::serialize(billRecord());
+    ASSERT_TRUE(PropertyList::Quick::read(document).has_value());
+    EXPECT_EQ(PropertyList::parse(document).value, QVariant(billRecord()));
+    expectSameAsXmlReader(document);
+}
+
+TEST(PropertyListQuickReader, OddInputsReadAsTheXmlReaderReadsThem)
+{
+    const QList<QByteArray> bodies{
+        "<string>a &amp; b &lt;c&gt; &#x263A; &#65; &quot;q&quot; &apos;</string>",
+        "<string>carriage&#13;return</string>", "<string>raw\rreturn</string>", "<string>crlf\r\nline</string>",
+        "<string>&#0;</string>", "<string>&#xD800;</string>", "<string>&#xFFFE;</string>", "<string>&bogus;</string>",
+        "<string>&amp</string>", "<string>a]]>b</string>", "<string>a]b>c</string>", "<string><![CDATA[x<y]]></string>",
+        "<string>\xED\xA0\x80</string>", "<string>\xEF\xBF\xBE</string>", "<string>\xEF\xBF\xBD</string>",
+        "<string>a\xFF</string>", "<string>\xC3\xA9\xF0\x9F\x98\x80</string>", "<string>bell\x07</string>",
+        "<string>a<!-- c -->b</string>", "<string/>", "<string></string>", "<string >x</string>",
+        "<integer> -17 </integer>", "<integer>+5</integer>", "<integer>007</integer>", "<integer>1 2</integer>",
+        "<integer>9223372036854775808</integer>", "<integer>0x10</integer>", "<integer>\xC2\xA0" "5</integer>",
+        "<integer></integer>", "<integer/>", "<real>3</real>", "<real>1E-300</real>", "<real>.5</real>",
+        "<real>5.</real>", "<real>1e999</real>", "<real>1e-400</real>", "<real>4.9e-324</real>", "<real>NaN</real>",
+        "<real>-infinity</real>", "<real>1,5</real>", "<real>0x1p3</real>", "<real>-0</real>",
+        "<date>2020-02-29T23:59:59.5Z</date>", "<date>2020-02-30T00:00:00Z</date>", "<date> 2020-01-01T00:00:00Z </date>",
+        "<date>0001-01-01T00:00:00Z</date>", "<date>2020-01-01T24:00:00Z</date>", "<data>\n AAEC\n /w==\n</data>",
+        "<data>!!!!</data>", "<data></data>", "<true/>", "<true></true>", "<true> </true>", "<true>yes</true>",
+        "<false/>", "<dict><key>a</key><integer>1</integer><key>a</key><integer>2</integer></dict>",
+        "<dict><key>b</key><true/><key>a</key><false/></dict>", "<dict><key/><true/></dict>",
+        "<dict><key>a&amp;b</key><true/></dict>", "<dict><key>a</key></dict>", "<dict><string>a</string></dict>",
+        "<dict>\r\n<key>a</key>\r\n<true/>\r\n</dict>", "<array>text<true/></array>", "<array/>",
+        "<array><array><string>x</string></array></array>", "<number>1</number>", "<plist/>"};
+    for (const QByteArray& body : bodies) {
+        expectSameAsXmlReader(Head + "<plist version=\"1.0\">\n" + body + "\n</plist>\n");
+        expectSameAsXmlReader("<plist>" + body + "</plist>");
+    }
+}
+
+TEST(PropertyListQuickReader, PrologsAndTailsReadAsTheXmlReaderReadsThem)
+{
+    for (const QByteArray& document : QList<QByteArray>{
+             "<?xml version=\"1.0\"?><plist><true/></plist>", "\xEF\xBB\xBF<plist><true/></plist>",
+             "  <plist><true/></plist>", "<plist><true/></plist>  \n", "<plist><true/></plist>trailing",
+             "<plist><true/></plist><!-- c -->", "<plist><true/><true/></plist>", "<plist version=\"2\"><true/></plist>",
+             Head + "<plist version=\"1.0\"><true/></plist>", "<plist>", "", "<plist></plist>"})
+        expectSameAsXmlReader(document);
+}
+
+TEST(PropertyListQuickReader, EveryCutAndEveryChangedByteReadsAsTheXmlReaderReadsIt)
+{
+    const QByteArray document = PropertyList::serialize(billRecord());
+    for (qsizetype length = 0; length <= document.size(); ++length)
+        expectSameAsXmlReader(document.left(length));
+    for (qsizetype at = 0; at < document.size(); ++at) {
+        for (const char replacement : {'<', '>', '&', '/', ' ', '\r', 'x', '9', '\x80'}) {
+            QByteArray changed = document;
+            changed[at] = replacement;
+            expectSameAsXmlReader(changed);
+        }
+    }
+}
+
+TEST(PropertyListQuickReader, DeepNestingIsLeftToTheXmlReader)
+{
+    QByteArray deep = "<plist>";
+    for (int i = 0; i < 600; ++i)
+        deep += "<array>";
+    for (int i = 0; i < 600; ++i)
+        deep += "</array>";
+    EXPECT_FALSE(PropertyList::Quick::read(deep + "</plist>").has_value());
+    EXPECT_EQ(PropertyList::parse(deep + "</plist>").status, PropertyList::Status::Malformed);
+}
+
+TEST(PropertyListQuickReader, RecordsShareTheStringsOfTheirKeys)
+{
+    const QByteArray document = PropertyList::serialize(QVariantList{QVariantMap{{"Amount", 1}}, QVariantMap{{"Amount", 2}}});
+    const QVariantList read = PropertyList::parse(document).value.toList();
+    ASSERT_EQ(read.size(), 2);
+    EXPECT_TRUE(read.at(0).toMap().firstKey().isSharedWith(read.at(1).toMap().firstKey()));
+}
