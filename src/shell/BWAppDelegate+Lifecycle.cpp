@@ -168,9 +168,6 @@ void BWAppDelegate::applicationDidFinishLaunching()
     updateToolbar();
     finishedStep(QStringLiteral("overviewShown"));
 
-    backupDatabaseAndShowDate();
-    finishedStep(QStringLiteral("backupDatabase"));
-
     setNotificationCenterVisibility();
     finishedStep(QStringLiteral("setNotificationCenterVisibility"));
 
@@ -197,36 +194,40 @@ void BWAppDelegate::applicationDidFinishLaunching()
         finishedStep(QStringLiteral("showWelcomeScreen"));
     }
 
-    checkCloudAccountAtStartUp();
-    finishedStep(QStringLiteral("cloudSync"));
-
     updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
     finishedStep(QStringLiteral("updateIncomeVisibility"));
 
     if (registerCloudAccount())
         finishedStep(QStringLiteral("registerCloudAccount"));
 
-    if (m_defaults.boolForKey(BW_ShouldDisplayOrvaneCloudPrompt)) {
-        const qsizetype billCount = BWBillsLoader(m_storeEnv).loadBills().value_or(QVariantList()).size();
-        if (billCount >= BillsBeforeCloudPromptEnds && !m_defaults.setBool(BW_ShouldDisplayOrvaneCloudPrompt, false))
-            Log::line(QStringLiteral("Could not store %1").arg(BW_ShouldDisplayOrvaneCloudPrompt));
-        finishedStep(QStringLiteral("cloudPrompt"));
-    }
-
-    tidyInterruptedCopiesOnceShown();
+    finishStartUpOnceShown();
 }
 
-void BWAppDelegate::tidyInterruptedCopiesOnceShown()
+// The window's first pixels wait for none of this: the backup copies the
+// data folder, the cloud's account check goes out to the network, and the
+// cloud prompt counts the bills by a load of its own.
+void BWAppDelegate::finishStartUpOnceShown()
 {
-    const auto tidy = [this] {
+    const auto finish = [this] {
+        backupDatabaseAndShowDate();
+        finishedStep(QStringLiteral("backupDatabase"));
+        checkCloudAccountAtStartUp();
+        finishedStep(QStringLiteral("cloudSync"));
+        if (m_defaults.boolForKey(BW_ShouldDisplayOrvaneCloudPrompt)) {
+            const qsizetype billCount = BWBillsLoader(m_storeEnv).loadBills().value_or(QVariantList()).size();
+            if (billCount >= BillsBeforeCloudPromptEnds
+                && !m_defaults.setBool(BW_ShouldDisplayOrvaneCloudPrompt, false))
+                Log::line(QStringLiteral("Could not store %1").arg(BW_ShouldDisplayOrvaneCloudPrompt));
+            finishedStep(QStringLiteral("cloudPrompt"));
+        }
         BWInterruptedCopies(m_storeEnv).tidy();
         finishedStep(QStringLiteral("tidyInterruptedCopies"));
     };
     QWidget* window = mainWindow();
     if (window && window->isVisible() && !window->isMinimized())
-        window->installEventFilter(new AfterFirstPaint(window, this, tidy));
+        window->installEventFilter(new AfterFirstPaint(window, this, finish));
     else
-        QTimer::singleShot(0, this, tidy);
+        QTimer::singleShot(0, this, finish);
 }
 
 void BWAppDelegate::finishedStep(const QString& step)

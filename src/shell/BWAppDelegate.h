@@ -209,10 +209,11 @@ private:
     // arrives from inside the sync engine's own work, which must be over
     // before anything is written.
     void logAutomaticPaymentsSoon();
-    // Tidies what moves and backups cut short left outside the data folder
-    // in use; a big leftover takes a while to remove, so this waits until
-    // the main window has been painted.
-    void tidyInterruptedCopiesOnceShown();
+    // The rest of start-up, once the main window has been painted (at once
+    // when it does not show): the daily backup, the cloud's account check,
+    // the cloud prompt's count, and tidying what moves and backups cut short
+    // left outside the data folder in use.
+    void finishStartUpOnceShown();
     void showPasswordState(bool passwordSet);
     bool createMenuIfEnabled();
     void observeSleepAndWake();

@@ -1,4 +1,5 @@
 #include "MainWindowTestFixture.h"
+#include "StartUpCompletion.h"
 #include "support/ScriptedCloudContainer.h"
 
 #include "shell/BWSyncControls.h"
@@ -31,7 +32,7 @@ protected:
         ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, true));
         ASSERT_TRUE(defaults.setBool(BW_IsFirstLaunchV8_NEW, false));
         delegate.setScreens({&overview, &billPage, &editor, &payLogger});
-        delegate.applicationDidFinishLaunching();
+        ASSERT_TRUE(shelltest::startUpCompletely(delegate));
         answer();
     }
 

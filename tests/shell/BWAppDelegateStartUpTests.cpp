@@ -110,14 +110,35 @@ protected:
 
 // ---- Start-up order ----------------------------------------------------------
 
+// The backup, the cloud's account check and the cloud prompt's count come
+// once the window has been painted.
 TEST_F(BWAppDelegateStartUpTest, StartsUpInItsFixedOrder)
 {
+    const QStringList beforeThePaint{"launchDate", "createMainWindowController", "mainViewButtons", "passwordState",
+                                     "initializeDefaults", "setDockIconVisibility", "initializeViews", "addUpdatesMenu",
+                                     "createMenu", "loadOverview", "setListOfActiveBills", "overviewShown",
+                                     "setNotificationCenterVisibility", "startTimer", "observeSleepAndWake",
+                                     "showMainWindow", "updateIncomeVisibility"};
     startWithScreens();
-    EXPECT_EQ(steps, (QStringList{"launchDate", "createMainWindowController", "mainViewButtons", "passwordState",
-                                  "initializeDefaults", "setDockIconVisibility", "initializeViews", "addUpdatesMenu",
-                                  "createMenu", "loadOverview", "setListOfActiveBills", "overviewShown",
-                                  "backupDatabase", "setNotificationCenterVisibility", "startTimer", "observeSleepAndWake",
-                                  "showMainWindow", "cloudSync", "updateIncomeVisibility", "cloudPrompt"}));
+    EXPECT_EQ(steps, beforeThePaint);
+    EXPECT_TRUE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
+    EXPECT_EQ(steps, beforeThePaint + QStringList{"backupDatabase", "cloudSync", "cloudPrompt", "tidyInterruptedCopies"});
+    EXPECT_FALSE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
+    EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().endsWith(BWBillsLoader(store.env).lastBackedUpNaturalDate()));
+}
+
+// A program that starts in the tray only has no window to paint: the rest
+// of start-up follows at once from the event loop.
+TEST_F(BWAppDelegateStartUpTest, WithoutAWindowTheRestOfStartUpFollowsAtOnce)
+{
+    startAfterFirstLaunch(1);
+    ASSERT_FALSE(windowIsVisible());
+    EXPECT_EQ(stepIndex("backupDatabase"), -1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
+    EXPECT_GT(stepIndex("backupDatabase"), stepIndex("updateIncomeVisibility"));
+    EXPECT_FALSE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
 }
 
 TEST_F(BWAppDelegateStartUpTest, LeavesTheRunningProgramReadyToUse)

@@ -317,6 +317,7 @@ TEST_F(WelcomeSheetTest, TheFirstStartOfThisVersionGreetsAndStartUsingSettlesIt)
     EXPECT_GT(steps.indexOf("showWelcomeScreen"), steps.indexOf("showMainWindow"));
     ASSERT_NE(delegate.welcomeScreen(), nullptr);
     EXPECT_TRUE(delegate.welcomeScreen()->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return steps.contains("backupDatabase"); }, 30000));
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().startsWith("Last Backed Up: Tue, Mar 5, 2024"));
 
     delegate.objectController()->goToNextPage();

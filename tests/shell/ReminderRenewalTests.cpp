@@ -1,4 +1,5 @@
 #include "ShellTestStore.h"
+#include "StartUpCompletion.h"
 #include "support/RecordingSoundPlayer.h"
 
 #include "platform/CalendarStore.h"
@@ -75,7 +76,7 @@ public:
         QObject::connect(panes.get(), &BWPreferencePanes::settingChanged, delegate.get(),
                          &BWAppDelegate::preferenceDidChange);
         delegate->awakeFromNib();
-        delegate->applicationDidFinishLaunching();
+        EXPECT_TRUE(shelltest::startUpCompletely(*delegate));
     }
 
     void clickPreference(const QString& title)
