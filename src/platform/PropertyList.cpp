@@ -11,6 +11,7 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -605,25 +606,35 @@ std::optional<QString> unescapedKey(const QByteArray& text)
 // on the worker threads.
 constexpr qsizetype LongListItems = 256;
 
-// The text of a long list as a value of a top-level dictionary, the same
-// bytes the writer gives: an item's text depends on nothing else, so the
-// items are written on the worker threads, a batch at a time to keep the
-// memory of the pieces small beside the whole.
-QByteArray longListFragment(const QVariantList& items, QString* error)
+// Hands the text of `value` as a value of a top-level dictionary to `take`
+// in pieces, in order: the same bytes the writer gives. An item of a long
+// list does not depend on the others, so long lists are written on the
+// worker threads, a batch of items at a time, which keeps the memory of the
+// pieces small beside the whole. Stops when `take` answers false. False
+// when the value cannot be written (`error` says why) or `take` stopped.
+bool serializeInPieces(const QVariant& value, const std::function<bool(QByteArrayView)>& take, QString* error)
 {
+    if (kindOf(value) != Kind::Array || value.toList().size() < LongListItems) {
+        const QByteArray text = Writer().fragment(value, 1, error);
+        return !text.isEmpty() && take(text);
+    }
     constexpr qsizetype BatchItems = 32;
-    QByteArray out = "\t<array>\n";
+    const QVariantList items = value.toList();
+    if (!take("\t<array>\n"))
+        return false;
     for (qsizetype first = 0; first < items.size(); first += BatchItems) {
         const QList<QByteArray> texts = QtConcurrent::blockingMapped<QList<QByteArray>>(
             items.mid(first, BatchItems), [](const QVariant& item) { return Writer().fragment(item, 2, nullptr); });
         for (const QByteArray& text : texts) {
-            if (text.isEmpty())  // refused: the writer says why
-                return Writer().fragment(items, 1, error);
-            out += text;
+            if (text.isEmpty()) {  // refused: the writer says why
+                Writer().fragment(items, 1, error);
+                return false;
+            }
+            if (!take(text))
+                return false;
         }
     }
-    out += "\t</array>\n";
-    return out;
+    return take("\t</array>\n");
 }
 
 }  // namespace
@@ -673,9 +684,24 @@ QByteArray serialize(const QVariant& value, QString* error)
 
 QByteArray serializeDictionaryValue(const QVariant& value, QString* error)
 {
-    if (kindOf(value) == Kind::Array && value.toList().size() >= LongListItems)
-        return longListFragment(value.toList(), error);
-    return Writer().fragment(value, 1, error);
+    QByteArray text;
+    const auto append = [&text](QByteArrayView piece) {
+        text += piece;
+        return true;
+    };
+    return serializeInPieces(value, append, error) ? text : QByteArray();
+}
+
+bool isSerializedDictionaryValue(const QVariant& value, QByteArrayView text)
+{
+    qsizetype compared = 0;
+    const auto compare = [&text, &compared](QByteArrayView piece) {
+        if (text.size() - compared < piece.size() || text.sliced(compared, piece.size()) != piece)
+            return false;
+        compared += piece.size();
+        return true;
+    };
+    return serializeInPieces(value, compare, nullptr) && compared == text.size();
 }
 
 QByteArray assembleDictionary(const Fragments& fragments)
@@ -702,36 +728,47 @@ QByteArray assembleDictionary(const Fragments& fragments)
 // every nested line deeper; a "<" inside text is always escaped. So in a
 // document of our own layout, "\n\t<key>" marks exactly the next top-level
 // key, and the value's text runs up to it.
-std::optional<Fragments> splitDictionary(const QByteArray& document)
+std::optional<QList<FragmentSpan>> dictionarySpans(QByteArrayView document)
 {
     if (document == DocumentHead + EmptyDictionary + DocumentTail)
-        return Fragments();
+        return QList<FragmentSpan>();
     const QByteArray head = DocumentHead + DictionaryHead;
     const QByteArray tail = DictionaryTail + DocumentTail;
     if (!document.startsWith(head) || !document.endsWith(tail) || document.size() < head.size() + tail.size())
         return std::nullopt;
-    const QByteArrayView body = QByteArrayView(document).sliced(head.size(), document.size() - head.size() - tail.size());
+    const qsizetype bodyEnd = document.size() - tail.size();
     const QByteArray nextKey = '\n' + TopLevelKeyHead;
-    Fragments fragments;
-    qsizetype position = 0;
-    while (position < body.size()) {
-        if (!body.sliced(position).startsWith(TopLevelKeyHead))
+    QList<FragmentSpan> spans;
+    qsizetype position = head.size();
+    while (position < bodyEnd) {
+        if (!document.sliced(position).startsWith(TopLevelKeyHead))
             return std::nullopt;
         const qsizetype keyStart = position + TopLevelKeyHead.size();
-        const qsizetype keyEnd = body.indexOf(KeyTail, keyStart);
-        if (keyEnd < 0)
+        const qsizetype keyEnd = document.indexOf(KeyTail, keyStart);
+        if (keyEnd < 0 || keyEnd >= bodyEnd)
             return std::nullopt;
-        const std::optional<QString> key = unescapedKey(body.sliced(keyStart, keyEnd - keyStart).toByteArray());
+        const std::optional<QString> key = unescapedKey(document.sliced(keyStart, keyEnd - keyStart).toByteArray());
         if (!key || key->contains(u'\n'))
             return std::nullopt;
         const qsizetype valueStart = keyEnd + KeyTail.size();
-        const qsizetype next = body.indexOf(nextKey, valueStart);
-        const qsizetype valueEnd = next < 0 ? body.size() : next + 1;
+        const qsizetype next = document.first(bodyEnd).indexOf(nextKey, valueStart);
+        const qsizetype valueEnd = next < 0 ? bodyEnd : next + 1;
         if (valueEnd <= valueStart)
             return std::nullopt;
-        fragments.insert(*key, body.sliced(valueStart, valueEnd - valueStart).toByteArray());
+        spans.append({*key, valueStart, valueEnd - valueStart});
         position = valueEnd;
     }
+    return spans;
+}
+
+std::optional<Fragments> splitDictionary(const QByteArray& document)
+{
+    const std::optional<QList<FragmentSpan>> spans = dictionarySpans(document);
+    if (!spans)
+        return std::nullopt;
+    Fragments fragments;
+    for (const FragmentSpan& span : *spans)
+        fragments.insert(span.key, document.sliced(span.start, span.length));
     return fragments;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 #include <QDateTime>
 #include <QMap>
 #include <QString>
@@ -51,9 +53,19 @@ QByteArray serializeDictionaryValue(const QVariant& value, QString* error = null
 // The document of the dictionary whose values have these texts: the same
 // bytes that serialize() gives for the dictionary itself.
 QByteArray assembleDictionary(const Fragments& fragments);
+// Whether `text` is the text serializeDictionaryValue() gives for `value`;
+// compared a piece at a time, without the whole text of the value.
+bool isSerializedDictionaryValue(const QVariant& value, QByteArrayView text);
 // The text of each top-level value of a dictionary document laid out as our
 // writer lays it out; nothing for any other document (parse it instead).
 std::optional<Fragments> splitDictionary(const QByteArray& document);
+// The same as where each value's text stands in the document, in order.
+struct FragmentSpan {
+    QString key;
+    qsizetype start = 0;
+    qsizetype length = 0;
+};
+std::optional<QList<FragmentSpan>> dictionarySpans(QByteArrayView document);
 // Parses the text of one value of a top-level dictionary.
 ReadResult parseDictionaryValue(const QByteArray& fragment);
 

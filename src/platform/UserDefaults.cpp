@@ -12,6 +12,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -92,10 +93,9 @@ UserDefaults::FileState UserDefaults::readFile(QMap<QString, Slot>* found) const
     QFile file(m_path);
     if (!file.exists())
         return FileState::Missing;
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (const std::optional<PropertyList::Fragments> fragments = PropertyList::splitDictionary(bytes)) {
-        for (auto it = fragments->cbegin(); it != fragments->cend(); ++it)
-            found->insert(it.key(), Slot{it.value(), QVariant(), false});
+    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (const std::optional<QList<PropertyList::FragmentSpan>> spans = PropertyList::dictionarySpans(bytes)) {
+        takeTexts(std::move(bytes), *spans, found);
         return FileState::Readable;
     }
     const PropertyList::ReadResult result = PropertyList::parse(bytes);
@@ -108,6 +108,26 @@ UserDefaults::FileState UserDefaults::readFile(QMap<QString, Slot>* found) const
     Log::line(QStringLiteral("Defaults file %1 is unreadable (%2); leaving it untouched")
                   .arg(m_path, result.ok() ? QStringLiteral("not a dictionary") : result.error));
     return FileState::Unreadable;
+}
+
+// The longest text (the app-group suite's bills, many megabytes) keeps the
+// buffer the file was read into, cut down to it; the others are copied out.
+void UserDefaults::takeTexts(QByteArray file, const QList<PropertyList::FragmentSpan>& spans,
+                             QMap<QString, Slot>* found)
+{
+    const auto byLength = [](const PropertyList::FragmentSpan& a, const PropertyList::FragmentSpan& b) {
+        return a.length < b.length;
+    };
+    const auto longest = std::max_element(spans.cbegin(), spans.cend(), byLength);
+    for (auto span = spans.cbegin(); span != spans.cend(); ++span) {
+        if (span != longest)
+            found->insert(span->key, Slot{file.sliced(span->start, span->length), QVariant(), false});
+    }
+    if (longest == spans.cend())
+        return;
+    file.truncate(longest->start + longest->length);
+    file.remove(0, longest->start);  // moves the start of the data, copies nothing
+    found->insert(longest->key, Slot{std::move(file), QVariant(), false});
 }
 
 void UserDefaults::ensureLoaded() const
@@ -240,8 +260,9 @@ bool UserDefaults::hasStoredValue(const QString& key) const
 
 // A value equal to the saved one is not written again. Values known to this
 // process are compared as values, kind by kind; one only read from the file
-// as text is compared by that text, which our writer makes the same for equal
-// values, and is known as a value from then on.
+// as text is compared with that text, which our writer makes the same for
+// equal values, a piece at a time (the app-group suite's bills run to many
+// megabytes), and is known as a value from then on.
 bool UserDefaults::setObject(const QString& key, const QVariant& value)
 {
     if (!value.isValid())
@@ -251,6 +272,10 @@ bool UserDefaults::setObject(const QString& key, const QVariant& value)
     const bool saved = stored != m_slots.end() && !m_changed.contains(key);
     if (saved && stored->parsed && PropertyList::sameValue(stored->value, value))
         return true;
+    if (saved && !stored->parsed && PropertyList::isSerializedDictionaryValue(value, stored->text)) {
+        keepAsValue(*stored, value);
+        return true;
+    }
     // A value the file cannot hold is refused up front; kept in memory it
     // would make every later write of this file fail.
     QString error;
@@ -259,14 +284,20 @@ bool UserDefaults::setObject(const QString& key, const QVariant& value)
         Log::line(QStringLiteral("Default \"%1\" not stored: %2").arg(key, error));
         return false;
     }
-    if (saved && !stored->parsed && stored->text == text) {
-        stored->value = value;
-        stored->parsed = true;
-        return true;
-    }
     m_slots.insert(key, Slot{text, value, true});
     m_changed.insert(key);
     return save();
+}
+
+// A stored text found equal to a value is known as that value from then on;
+// a long one is let go, since a save can write it again from the value.
+void UserDefaults::keepAsValue(Slot& slot, const QVariant& value)
+{
+    constexpr qsizetype LongTextBytes = 256 * 1024;
+    slot.value = value;
+    slot.parsed = true;
+    if (slot.text.size() >= LongTextBytes)
+        slot.text = QByteArray();
 }
 
 bool UserDefaults::setBool(const QString& key, bool value)

@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include "PropertyList.h"
+
 // User defaults: values the program stored, over a registered domain that is
 // kept in memory only. A read looks in the stored values first and then in the
 // registered ones.
@@ -84,6 +86,8 @@ private:
 
     static FileStamp stampOf(const QString& path);
     FileState readFile(QMap<QString, Slot>* found) const;
+    static void takeTexts(QByteArray file, const QList<PropertyList::FragmentSpan>& spans, QMap<QString, Slot>* found);
+    static void keepAsValue(Slot& slot, const QVariant& value);
     void ensureLoaded() const;
     const QVariant& parsedValue(const QString& key, Slot& slot) const;
     bool takeInChangesOnDisk();

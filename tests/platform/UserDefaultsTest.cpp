@@ -289,3 +289,37 @@ TEST(UserDefaultsSharing, ValuesOfAnotherLayoutAreComparedAsValues)
     EXPECT_TRUE(defaults.setDouble("N", 7));
     EXPECT_EQ(storedIn(path), (QVariantMap{{"N", 7.0}, {"Other", "kept"}}));
 }
+
+// The app-group suite holds every bill: its list is compared with the file a
+// piece at a time, an equal one is not written again, and a later write of
+// another key keeps it as it was.
+TEST(UserDefaultsSharing, ALongListIsComparedWithTheFileAndKeptByLaterWrites)
+{
+    QVariantList bills;
+    for (int i = 0; i < 2000; ++i)
+        bills.append(QVariantMap{{"Name", QStringLiteral("Bill %1 & co").arg(i)}, {"Amount", 10.5 + i},
+                                 {"Notes", QString(200, QChar(u'x'))}});
+    TempFolder temp;
+    const QString path = temp.file("suite.plist");
+    ASSERT_TRUE(UserDefaults(path).setObject("ActiveBills", bills));
+    ASSERT_TRUE(UserDefaults(path).setInteger("BWDueSoonDays", 5));
+    const QByteArray written = temp.read("suite.plist");
+
+    QVariantList changedLast = bills;
+    changedLast.last() = QVariantMap{{"Name", "Bill 1999 & co"}, {"Amount", 10.5}};
+    QVariantList shorter = bills.mid(0, 1999);
+    for (const QVariant& different : {QVariant(changedLast), QVariant(shorter), QVariant(bills + QVariantList{1})})
+        EXPECT_FALSE(PropertyList::isSerializedDictionaryValue(different, PropertyList::serializeDictionaryValue(bills)));
+
+    UserDefaults suite(path);
+    EXPECT_EQ(suite.integerForKey("BWDueSoonDays"), 5);
+    EXPECT_TRUE(suite.setObject("ActiveBills", bills));
+    EXPECT_EQ(temp.read("suite.plist"), written);
+    EXPECT_EQ(suite.arrayForKey("ActiveBills"), bills);
+    ASSERT_TRUE(suite.setInteger("BWDueSoonDays", 7));
+    EXPECT_EQ(temp.read("suite.plist"), PropertyList::serialize(QVariantMap{{"ActiveBills", bills}, {"BWDueSoonDays", 7}}));
+
+    EXPECT_TRUE(suite.setObject("ActiveBills", changedLast));
+    EXPECT_EQ(UserDefaults(path).arrayForKey("ActiveBills"), changedLast);
+    EXPECT_EQ(UserDefaults(path).integerForKey("BWDueSoonDays"), 7);
+}
