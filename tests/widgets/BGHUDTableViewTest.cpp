@@ -188,6 +188,26 @@ TEST(BGHUDTableView, CornerSitsBesideTheHeaderOnlyWhileTheTableScrolls)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !corner->isVisible(); }, 10000));
 }
 
+// The scroll bar beside the dark rows is dark too, its knob lighter than its
+// track: the desktop's light one read as a white stripe.
+TEST(BGHUDTableView, TheScrollBarIsDarkWithALighterKnob)
+{
+    BGHUDTableView table;
+    auto model = billsModel(40);
+    table.setModel(model.get());
+    table.resize(300, 200);
+    table.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
+    QScrollBar* bar = table.verticalScrollBar();
+    ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); }, 10000));
+
+    const QImage image = WidgetPixels::render(*bar);
+    const QColor knob = at(image, image.width() / 2, 12);
+    const QColor track = at(image, image.width() / 2, image.height() - 4);
+    EXPECT_LT(track.lightness(), 60) << track.name().toStdString();
+    EXPECT_GT(knob.lightness(), track.lightness() + 40);
+}
+
 TEST(BGHUDTableCornerView, UnknownKeyDrawsWithTheGradientTheme)
 {
     BGHUDTableCornerView corner("no such theme");
