@@ -17,14 +17,26 @@ QLabel* paragraph(const QString& text, QWidget* parent)
     return label;
 }
 
-QPushButton* button(const QString& title, const QString& name, QWidget* parent)
+// A page's button, named for the tests; a click asks the sheet's owner for
+// what `requested` says.
+QPushButton* button(const QString& title, const QString& name, QWidget* page, BWWelcomeSheet* sheet,
+                    void (BWWelcomeSheet::*requested)())
 {
-    auto* pushButton = new QPushButton(title, parent);
+    auto* pushButton = new QPushButton(title, page);
     pushButton->setObjectName(name);
     // The sheet may stay open while the user types elsewhere: Return must
     // never press one of its buttons by surprise.
     pushButton->setAutoDefault(false);
+    QObject::connect(pushButton, &QPushButton::clicked, sheet, requested);
     return pushButton;
+}
+
+// The layout of a page that opens with the paragraph `text`.
+QVBoxLayout* pageOpeningWith(const QString& text, QWidget* page)
+{
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(paragraph(text, page));
+    return layout;
 }
 
 }  // namespace
@@ -59,28 +71,22 @@ QWidget* BWWelcomeSheet::welcomePage()
                                    "up your data every day."),
                                 page));
     layout->addStretch();
-    auto* next = button(tr("Continue"), QStringLiteral("next"), page);
-    connect(next, &QPushButton::clicked, this, &BWWelcomeSheet::nextPageRequested);
-    layout->addWidget(next, 0, Qt::AlignRight);
+    layout->addWidget(button(tr("Continue"), QStringLiteral("next"), page, this, &BWWelcomeSheet::nextPageRequested),
+                      0, Qt::AlignRight);
     return page;
 }
 
 QWidget* BWWelcomeSheet::phonePage()
 {
     auto* page = new QWidget(this);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(paragraph(tr("Orvane for phones is on its way. Sign up to hear when you can keep your bills with "
-                                   "you."),
-                                page));
+    auto* layout = pageOpeningWith(
+        tr("Orvane for phones is on its way. Sign up to hear when you can keep your bills with you."), page);
     layout->addStretch();
     auto* buttons = new QHBoxLayout;
-    auto* signUp = button(tr("Sign Up and Continue"), QStringLiteral("signUpAndContinue"), page);
-    auto* next = button(tr("Not Now"), QStringLiteral("next"), page);
-    connect(signUp, &QPushButton::clicked, this, &BWWelcomeSheet::signUpAndContinueRequested);
-    connect(next, &QPushButton::clicked, this, &BWWelcomeSheet::nextPageRequested);
     buttons->addStretch();
-    buttons->addWidget(next);
-    buttons->addWidget(signUp);
+    buttons->addWidget(button(tr("Not Now"), QStringLiteral("next"), page, this, &BWWelcomeSheet::nextPageRequested));
+    buttons->addWidget(button(tr("Sign Up and Continue"), QStringLiteral("signUpAndContinue"), page, this,
+                              &BWWelcomeSheet::signUpAndContinueRequested));
     layout->addLayout(buttons);
     return page;
 }
@@ -88,19 +94,15 @@ QWidget* BWWelcomeSheet::phonePage()
 QWidget* BWWelcomeSheet::importPage()
 {
     auto* page = new QWidget(this);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(paragraph(tr("Used Orvane 7 before? Orvane can take over its bills, with their payments and "
-                                   "reminders."),
-                                page));
-    auto* importBills = button(tr("Import Orvane 7 Bills"), QStringLiteral("importVersion7"), page);
-    auto* options = button(tr("More Import Options…"), QStringLiteral("importOptions"), page);
-    connect(importBills, &QPushButton::clicked, this, &BWWelcomeSheet::importVersion7DataRequested);
-    connect(options, &QPushButton::clicked, this, &BWWelcomeSheet::importOptionsRequested);
-    layout->addWidget(importBills);
-    layout->addWidget(options);
+    auto* layout = pageOpeningWith(
+        tr("Used Orvane 7 before? Orvane can take over its bills, with their payments and reminders."), page);
+    layout->addWidget(button(tr("Import Orvane 7 Bills"), QStringLiteral("importVersion7"), page, this,
+                             &BWWelcomeSheet::importVersion7DataRequested));
+    layout->addWidget(button(tr("More Import Options…"), QStringLiteral("importOptions"), page, this,
+                             &BWWelcomeSheet::importOptionsRequested));
     layout->addStretch();
-    auto* start = button(tr("Start Using Orvane"), QStringLiteral("startUsing"), page);
-    connect(start, &QPushButton::clicked, this, &BWWelcomeSheet::startUsingRequested);
-    layout->addWidget(start, 0, Qt::AlignRight);
+    layout->addWidget(button(tr("Start Using Orvane"), QStringLiteral("startUsing"), page, this,
+                             &BWWelcomeSheet::startUsingRequested),
+                      0, Qt::AlignRight);
     return page;
 }

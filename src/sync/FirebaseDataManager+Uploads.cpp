@@ -184,14 +184,16 @@ void FirebaseDataManager::sendSave(const FirebasePendingWrite& write, const Fire
     const QVariantMap remoteBill = BWBill::convertNumbersToDatesWithDictionary(remote);
     // The journal may hold an older write than the data folder: it is
     // merged with the node like any other copy, by its own stamp.
-    // A copy of the same moment is the same write: the server's holds.
-    const QDateTime writeDate = remoteDateOfNode(write.record);
+    const QVariantMap writeBill = BWBill::convertNumbersToDatesWithDictionary(write.record);
     const QDateTime remoteDate = remoteDateOfNode(remote);
-    const BWBillMerge::Copy merged =
-        BWBillMerge::merged({BWBill::convertNumbersToDatesWithDictionary(write.record),
-                             writeDate == remoteDate ? writeDate.addMSecs(-1) : writeDate},
-                            {remoteBill, remoteDate});
-    if (BWBillMerge::sameContent(merged.bill, remoteBill)) {
+    BWBillMerge::Copy merged = BWBillMerge::merged({writeBill, remoteDateOfNode(write.record)}, {remoteBill, remoteDate});
+    // Two different copies of one moment: a device holding either takes a
+    // copy of that moment for the one it holds, so the merge goes up a
+    // moment later, for every device to take.
+    const bool sameMoment = remoteDateOfNode(write.record) == remoteDate;
+    if (sameMoment && !BWBillMerge::sameContent(writeBill, remoteBill)) {
+        merged.date = remoteDate.addMSecs(1);
+    } else if (BWBillMerge::sameContent(merged.bill, remoteBill)) {
         Log::line(QStringLiteral("Cloud date is newer or equal, NOT saving to Firebase!"));
         // What the server holds is brought here instead.
         decideIfBillShouldBeSavedLocallyAndSave(remote);

@@ -17,8 +17,30 @@ BWMessageBox::BWMessageBox(Icon icon, const QString& text, const QString& inform
 {
     // Set before the texts, so that a name the user typed is never read as markup.
     setTextFormat(Qt::PlainText);
-    setText(text);
-    setInformativeText(informativeText);
+    setText(withPathsOnLinesOfTheirOwn(text));
+    setInformativeText(withPathsOnLinesOfTheirOwn(informativeText));
+}
+
+// The line breaker may split a path or an address at any '/' or '-' to fill
+// the line it starts on; starting a line of its own, in a box as wide as it,
+// it stays whole.
+QString BWMessageBox::withPathsOnLinesOfTheirOwn(const QString& text)
+{
+    static const QRegularExpression run(QStringLiteral("\\S+"));
+    static const QRegularExpression pathOrAddress(QStringLiteral("^[\"(\u201C]?(?:[A-Za-z][A-Za-z0-9+.-]*://|~?/)"));
+    QString result;
+    qsizetype end = 0;
+    bool afterPath = false;
+    for (const QRegularExpressionMatch& word : run.globalMatch(text)) {
+        const bool isPath = pathOrAddress.match(word.captured()).hasMatch();
+        QString gap = text.mid(end, word.capturedStart() - end);
+        if ((isPath || afterPath) && end > 0 && !gap.contains(u'\n'))
+            gap = QStringLiteral("\n");
+        result += gap + word.captured();
+        end = word.capturedEnd();
+        afterPath = isPath;
+    }
+    return result + text.mid(end);
 }
 
 int BWMessageBox::longestRunWidth(const QStringList& texts, const QFont& font)

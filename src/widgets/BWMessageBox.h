@@ -19,6 +19,9 @@ public:
     // narrower than this has to break that run.
     static int longestRunWidth(const QStringList& texts, const QFont& font);
 
+    // `text` with each path or web address it quotes on a line of its own.
+    static QString withPathsOnLinesOfTheirOwn(const QString& text);
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -31,6 +31,27 @@
 
 using namespace BWDefaultsKeys;
 
+// The preferences window with its panes, as the program fills it.
+struct PreferencesWindow
+{
+    PreferencesWindow(UserDefaults& defaults, BWPreferencePanes::Services services)
+        : panes(defaults, std::move(services))
+    {
+        panes.fill(panel);
+    }
+
+    QPushButton* button(MGPreferencePanel::Pane pane, const QString& text) const
+    {
+        for (QPushButton* found : panel.pane(pane)->findChildren<QPushButton*>())
+            if (found->text() == text)
+                return found;
+        return nullptr;
+    }
+
+    BWPreferencePanes panes;
+    MGPreferencePanel panel;
+};
+
 class DataFolderActionsTest : public testing::Test
 {
 protected:
@@ -38,6 +59,14 @@ protected:
 
     QString dataFolder() { return BWBillsLoader(store.env).orvaneDirectory(); }
     qsizetype billCount() { return BWBillsLoader(store.env).loadBills().value_or(QVariantList()).size(); }
+    // The panes reach this test's data folder and its actions.
+    BWPreferencePanes::Services preferenceServices()
+    {
+        BWPreferencePanes::Services services;
+        services.dataFolder = dataFolder();
+        services.dataFolderActions = &actions;
+        return services;
+    }
 
     shelltest::ShellTestStore store;
     ScriptedUser user;
@@ -366,15 +395,9 @@ TEST_F(WelcomeSheetTest, ReturnPressesNoButtonOfTheSheet)
 
 TEST_F(DataFolderActionsTest, TheSyncPaneOffersTheActionsAndFollowsAMove)
 {
-    BWPreferencePanes::Services services;
-    services.dataFolder = dataFolder();
-    services.dataFolderActions = &actions;
-    BWPreferencePanes panes(store.defaults, services);
-    MGPreferencePanel panel;
-    panes.fill(panel);
-    QPushButton* move = nullptr;
-    for (QPushButton* button : panel.pane(MGPreferencePanel::Sync)->findChildren<QPushButton*>())
-        move = button->text() == "Move Database…" ? button : move;
+    const PreferencesWindow preferences(store.defaults, preferenceServices());
+    const MGPreferencePanel& panel = preferences.panel;
+    QPushButton* move = preferences.button(MGPreferencePanel::Sync, "Move Database…");
     ASSERT_NE(move, nullptr);
 
     const QString chosen = store.temp.file(QStringLiteral("chosen"));
@@ -390,20 +413,9 @@ TEST_F(DataFolderActionsTest, TheSyncPaneOffersTheActionsAndFollowsAMove)
 // The preference buttons that reach the help and reload actions.
 TEST_F(DataFolderActionsTest, PreferenceButtonsOpenTheAccountPageAndReloadTheOverview)
 {
-    BWPreferencePanes::Services services;
-    services.dataFolder = dataFolder();
-    services.dataFolderActions = &actions;
-    BWPreferencePanes panes(store.defaults, services);
-    MGPreferencePanel panel;
-    panes.fill(panel);
-    const auto button = [&panel](MGPreferencePanel::Pane pane, const QString& text) -> QPushButton* {
-        for (QPushButton* found : panel.pane(pane)->findChildren<QPushButton*>())
-            if (found->text() == text)
-                return found;
-        return nullptr;
-    };
-    QPushButton* account = button(MGPreferencePanel::Sync, "Get a Dropbox Account…");
-    QPushButton* reload = button(MGPreferencePanel::Advanced, "Reload Overview");
+    const PreferencesWindow preferences(store.defaults, preferenceServices());
+    QPushButton* account = preferences.button(MGPreferencePanel::Sync, "Get a Dropbox Account…");
+    QPushButton* reload = preferences.button(MGPreferencePanel::Advanced, "Reload Overview");
     ASSERT_TRUE(account && reload);
     account->click();
     ASSERT_EQ(user.openedUrls.size(), 1);

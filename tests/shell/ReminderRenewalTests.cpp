@@ -280,6 +280,21 @@ TEST(ReminderRenewalTest, ChangingHowRemindersAreMadeRenewsThoseOfTheExistingBil
         std::function<void(RenewalRig&)> check;
     };
     const QStringList bothKinds{QStringLiteral("Orvane"), QStringLiteral("Orvane")};
+    const auto clicking = [](const char* switchTitle) {
+        return [switchTitle](RenewalRig& rig) { rig.clickReminderSwitch(QString::fromUtf8(switchTitle)); };
+    };
+    const char* notificationsSwitch = "Show reminders as desktop notifications";
+    const char* calendarSwitch = "Also add reminders to my calendar";
+    // Turning one way of reminding off takes the rent out of it, and leaves
+    // its reminder for Sunday in the other way.
+    const auto turnedOff = [clicking](const char* what, const char* switchTitle,
+                                      std::function<bool(RenewalRig&)> rentIsGone,
+                                      std::function<QList<QDate>(RenewalRig&)> rentDaysInTheOtherWay) {
+        return Case{what, {}, clicking(switchTitle), [rentIsGone, rentDaysInTheOtherWay](RenewalRig& rig) {
+                        EXPECT_TRUE(rentIsGone(rig));
+                        EXPECT_EQ(rentDaysInTheOtherWay(rig), QList<QDate>{kSunday});
+                    }};
+    };
     const QList<Case> cases = {
         {"remind me at",
          {},
@@ -288,16 +303,12 @@ TEST(ReminderRenewalTest, ChangingHowRemindersAreMadeRenewsThoseOfTheExistingBil
              for (const QString& billID : {rig.rent, rig.insurance})
                  EXPECT_EQ(rig.alarmTimes(billID), QList<QTime>({QTime(7, 45), QTime(7, 45)}));
          }},
-        {"notifications turned off",
-         {},
-         [](RenewalRig& rig) { rig.clickReminderSwitch(QStringLiteral("Show reminders as desktop notifications")); },
-         [](RenewalRig& rig) {
-             EXPECT_TRUE(rig.notifiedDueDays(rig.rent).isEmpty());
-             EXPECT_EQ(rig.eventDays(rig.rent), QList<QDate>{kSunday});
-         }},
+        turnedOff("notifications turned off", notificationsSwitch,
+                  [](RenewalRig& rig) { return rig.notifiedDueDays(rig.rent).isEmpty(); },
+                  [](RenewalRig& rig) { return rig.eventDays(rig.rent); }),
         {"notifications turned on",
          {{BWEnableNotificationCenter, false}},
-         [](RenewalRig& rig) { rig.clickReminderSwitch(QStringLiteral("Show reminders as desktop notifications")); },
+         clicking(notificationsSwitch),
          [](RenewalRig& rig) {
              for (const QString& billID : {rig.rent, rig.insurance})
                  EXPECT_EQ(rig.notifiedDueDays(billID), QList<QDate>{kSunday});
@@ -305,19 +316,15 @@ TEST(ReminderRenewalTest, ChangingHowRemindersAreMadeRenewsThoseOfTheExistingBil
          }},
         {"calendar events turned on",
          {{BWReminderEvents, false}},
-         [](RenewalRig& rig) { rig.clickReminderSwitch(QStringLiteral("Also add reminders to my calendar")); },
+         clicking(calendarSwitch),
          [](RenewalRig& rig) {
              for (const QString& billID : {rig.rent, rig.insurance})
                  EXPECT_EQ(rig.calendarsOnDiskWithEventsOf(billID), QStringList{QStringLiteral("Orvane")});
              EXPECT_TRUE(rig.calendarsOnDiskWithEventsOf(rig.gym).isEmpty());
          }},
-        {"calendar events turned off",
-         {},
-         [](RenewalRig& rig) { rig.clickReminderSwitch(QStringLiteral("Also add reminders to my calendar")); },
-         [](RenewalRig& rig) {
-             EXPECT_TRUE(rig.calendarsOnDiskWithEventsOf(rig.rent).isEmpty());
-             EXPECT_EQ(rig.notifiedDueDays(rig.rent), QList<QDate>{kSunday});
-         }},
+        turnedOff("calendar events turned off", calendarSwitch,
+                  [](RenewalRig& rig) { return rig.calendarsOnDiskWithEventsOf(rig.rent).isEmpty(); },
+                  [](RenewalRig& rig) { return rig.notifiedDueDays(rig.rent); }),
         {"calendar renamed",
          {},
          [](RenewalRig& rig) {

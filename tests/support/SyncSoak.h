@@ -193,7 +193,7 @@ public:
     void settle() override
     {
         Unchanged traffic;
-        runUntilQuiet([&] { return traffic(m_server.requestCount() + m_server.pushCount()); }, 300);
+        runUntilQuiet([&] { return traffic(m_server.requestCount() + m_server.pushCount()); }, 150);
     }
     void catchUp() override
     {
@@ -224,14 +224,14 @@ class SharedFolderBackend : public Backend
 public:
     SharedFolderBackend(const Config& config, const QDateTime& start)
     {
-        QStringList folders;
-        for (int i = 0; i < config.devices; ++i)
-            folders.append(m_copies.file(QStringLiteral("device%1").arg(i)));
-        for (const QString& folder : folders)
-            QDir().mkpath(folder);
-        m_sync = std::make_unique<SimulatedFileSync>(folders, config.service, config.seed);
         for (int i = 0; i < config.devices; ++i) {
-            m_containers.push_back(std::make_unique<FolderCloudContainer>(folders.at(i), BWUIDMaker::makeUID()));
+            m_folders.append(m_copies.file(QStringLiteral("device%1").arg(i)));
+            m_deviceIDs.append(BWUIDMaker::makeUID());
+            QDir().mkpath(m_folders.last());
+        }
+        m_sync = std::make_unique<SimulatedFileSync>(m_folders, config.service, config.seed);
+        for (int i = 0; i < config.devices; ++i) {
+            m_containers.push_back(std::make_unique<FolderCloudContainer>(m_folders.at(i), m_deviceIDs.at(i)));
             m_devices.push_back(std::make_unique<SyncDevice>(*m_containers.back(), start));
             m_devices.back()->engine->turnCloudSyncOn();
         }
@@ -247,7 +247,7 @@ public:
     {
         m_sync->setPaused(false);
         Unchanged carried;
-        runUntilQuiet([&] { return carried(m_sync->filesCarried()) && m_sync->isIdle(); }, 300);
+        runUntilQuiet([&] { return carried(m_sync->filesCarried()) && m_sync->isIdle(); }, 150);
     }
     void catchUp() override
     {
@@ -260,6 +260,27 @@ public:
         if (m_faults)
             m_sync->setPaused(random.bounded(10u) == 0);
     }
+    // Now and then two computers still running the earlier version save a
+    // bill at once, each its own copy of it into the one file of the earlier
+    // layout, records/<id>.plist: the service keeps one and makes the other
+    // a conflict copy, and both must be read, merged and removed.
+    void saveInTheEarlierLayoutNowAndThen(QRandomGenerator& random, const QString& billID)
+    {
+        if (!m_faults || random.bounded(4u) != 0 || m_folders.size() < 2)
+            return;
+        const int first = int(random.bounded(quint32(m_folders.size())));
+        const int second = (first + 1 + int(random.bounded(quint32(m_folders.size() - 1)))) % int(m_folders.size());
+        for (const int device : {first, second}) {
+            const QString records = QDir(m_folders.at(device)).filePath(QStringLiteral("records/"));
+            QVariantMap version =
+                PropertyList::read(records + billID + QLatin1Char('/') + m_deviceIDs.at(device) + QStringLiteral(".plist"))
+                    .value.toMap();
+            if (version.isEmpty())
+                continue;
+            version.remove(QStringLiteral("MadeFrom"));   // the earlier layout kept no history
+            PropertyList::write(records + billID + QStringLiteral(".plist"), version);
+        }
+    }
     QString traffic() const override
     {
         return QStringLiteral("%1 files carried, %2 conflict copies made")
@@ -268,6 +289,8 @@ public:
 
 private:
     TempFolder m_copies;
+    QStringList m_folders;
+    QStringList m_deviceIDs;
     std::unique_ptr<SimulatedFileSync> m_sync;
     std::vector<std::unique_ptr<FolderCloudContainer>> m_containers;
     std::vector<std::unique_ptr<SyncDevice>> m_devices;
@@ -299,7 +322,7 @@ public:
             const bool sent = std::all_of(m_devices.begin(), m_devices.end(),
                                           [](const auto& device) { return device->pendingWrites() == 0; });
             return requests(m_server.requests()) && sent && m_server.openStreams() == 2 * int(m_devices.size());
-        }, 400, 60000);
+        }, 250, 60000);
     }
     void catchUp() override
     {
@@ -376,8 +399,12 @@ private:
 
     void disturb()
     {
-        if (auto* folder = dynamic_cast<SharedFolderBackend*>(m_backend.get()))
+        if (auto* folder = dynamic_cast<SharedFolderBackend*>(m_backend.get())) {
             folder->pauseNowAndThen(m_random);
+            const QStringList live = shownBills(m_backend->env(0));
+            if (!live.isEmpty())
+                folder->saveInTheEarlierLayoutNowAndThen(m_random, live.at(int(m_random.bounded(quint32(live.size())))));
+        }
         if (auto* firebase = dynamic_cast<FirebaseBackend*>(m_backend.get()))
             firebase->dropStreamsNowAndThen(m_random);
     }

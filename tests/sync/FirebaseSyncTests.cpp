@@ -281,6 +281,34 @@ TEST_F(FirebaseSyncTest, AChangeMadeAfterADeletionByAComputerUnawareOfItBringsTh
     device.clock.useSystemTime();
 }
 
+TEST_F(FirebaseSyncTest, TwoComputersChangingABillAtTheSameMomentEndWithTheSameCopy)
+{
+    FirebaseTestDevice other(server);
+    ASSERT_TRUE(other.signIn(Email, Password));
+    const QDateTime start = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), QTimeZone::utc());
+    device.clock.setNow(start);
+    const QString id = device.addBill("Cable", 60);
+    ASSERT_TRUE(settled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other.list(IndexKeys::ActiveBills).contains(id); }, 3000));
+
+    other.quit();
+    device.clock.setNow(start.addSecs(60));
+    other.clock.setNow(start.addSecs(60));
+    ASSERT_TRUE(device.setAmount(id, 70));
+    ASSERT_TRUE(settled());
+    ASSERT_TRUE(other.setAmount(id, 80));
+    other.start();
+
+    const auto amountOn = [&](const FirebaseTestDevice& computer) {
+        return computer.bill(id)->value(BillKeys::Amount).toDouble();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return other.pendingWrites() == 0 && device.pendingWrites() == 0 && amountOn(device) == amountOn(other)
+            && remote(id).value(BillKeys::Amount).toDouble() == amountOn(device);
+    }, 5000)) << amountOn(device) << " here, " << amountOn(other) << " there";
+    device.clock.useSystemTime();
+}
+
 TEST_F(FirebaseSyncTest, APaymentLoggedOfflineSurvivesANewerCopyFromAnotherComputer)
 {
     const QString id = device.addBill("Rent", 900);
