@@ -27,8 +27,9 @@ void expectSameAsXmlReader(const QByteArray& document)
     const PropertyList::ReadResult quick = PropertyList::parse(document);
     const PropertyList::ReadResult full = readByXmlReader(document);
     ASSERT_EQ(quick.status, full.status) << document.toStdString();
-    if (quick.ok())
+    if (quick.ok()) {
         EXPECT_TRUE(PropertyList::sameValue(quick.value, full.value)) << document.toStdString();
+    }
     EXPECT_EQ(quick.value.typeId(), full.value.typeId()) << document.toStdString();
 }
 
