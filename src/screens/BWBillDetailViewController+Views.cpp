@@ -1,10 +1,12 @@
 // The bill page's panes and popovers, built once by the constructor.
 #include "screens/BWBillDetailViewController.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -90,6 +92,38 @@ BGHUDView* popoverWindow(const QString& title, QWidget* owner)
     popover->setWindowTitle(title);
     popover->hide();
     return popover;
+}
+
+// Presses a popover's Cancel when Escape, which none of its fields takes,
+// reaches the popover.
+class EscapeCancels : public QObject
+{
+public:
+    explicit EscapeCancels(QAbstractButton* cancel)
+        : QObject(cancel)
+        , m_cancel(cancel)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        m_cancel->click();
+        return true;
+    }
+
+private:
+    QAbstractButton* m_cancel;
+};
+
+// A popover's Cancel, which Escape presses too, as in the other editors.
+BGHUDButton* cancelButton(QWidget* popover)
+{
+    auto* cancel = new BGHUDButton(QCoreApplication::translate("BWBillDetailViewController", "Cancel"), popover);
+    popover->installEventFilter(new EscapeCancels(cancel));
+    return cancel;
 }
 
 QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons)
@@ -435,7 +469,7 @@ void BWBillDetailViewController::buildPopovers()
         auto* layout = new QVBoxLayout(m_skipPaymentPopover);
         m_skipQuestion = hudLabel(QString(), m_skipPaymentPopover);
         layout->addWidget(m_skipQuestion);
-        auto* cancel = new BGHUDButton(tr("Cancel"), m_skipPaymentPopover);
+        auto* cancel = cancelButton(m_skipPaymentPopover);
         auto* confirm = colouredButton(tr("Skip Payment"), KBButtonTypeOrange, m_skipPaymentPopover);
         layout->addLayout(buttonRow({cancel, confirm}));
         connect(cancel, &QPushButton::clicked, this, &BWBillDetailViewController::cancelSkipPayment);
@@ -451,7 +485,7 @@ void BWBillDetailViewController::buildPopovers()
         m_revReceipt = new BGHUDButton(QString(), m_paymentEditorPopover);
         m_removeReceiptButton = new BGHUDButton(tr("Remove Receipt"), m_paymentEditorPopover);
         auto* remove = colouredButton(tr("Delete Payment"), KBButtonTypeRed, m_paymentEditorPopover);
-        auto* cancel = new BGHUDButton(tr("Cancel"), m_paymentEditorPopover);
+        auto* cancel = cancelButton(m_paymentEditorPopover);
         auto* save = colouredButton(tr("Save"), KBButtonTypeGreen, m_paymentEditorPopover);
         form->addRow(hudLabel(tr("Date Paid:"), m_paymentEditorPopover), m_revDatePaid);
         form->addRow(hudLabel(tr("Amount:"), m_paymentEditorPopover), m_revAmtPaid);
@@ -478,7 +512,7 @@ void BWBillDetailViewController::buildPopovers()
         m_revisedStickyAmount = new BGHUDTextField;
         m_revisionTabView->addTab(m_revisedStickyDate, tr("Due Date"));
         m_revisionTabView->addTab(m_revisedStickyAmount, tr("Amount"));
-        auto* cancel = new BGHUDButton(tr("Cancel"), m_stickyEditorPopover);
+        auto* cancel = cancelButton(m_stickyEditorPopover);
         auto* save = colouredButton(tr("Save"), KBButtonTypeGreen, m_stickyEditorPopover);
         layout->addWidget(m_revisionTabView);
         layout->addLayout(buttonRow({cancel, save}));
@@ -490,7 +524,7 @@ void BWBillDetailViewController::buildPopovers()
     {
         auto* layout = new QVBoxLayout(m_notesEditorPopover);
         m_notesEditField = new QPlainTextEdit(m_notesEditorPopover);
-        auto* cancel = new BGHUDButton(tr("Cancel"), m_notesEditorPopover);
+        auto* cancel = cancelButton(m_notesEditorPopover);
         auto* save = colouredButton(tr("Save"), KBButtonTypeGreen, m_notesEditorPopover);
         layout->addWidget(m_notesEditField);
         layout->addLayout(buttonRow({cancel, save}));
@@ -504,7 +538,7 @@ void BWBillDetailViewController::buildPopovers()
         m_balanceEditField = new BGHUDTextField(m_balancePopover);
         m_interestRateField = new BGHUDTextField(m_balancePopover);
         m_escrowEditField = new BGHUDTextField(m_balancePopover);
-        auto* cancel = new BGHUDButton(tr("Cancel"), m_balancePopover);
+        auto* cancel = cancelButton(m_balancePopover);
         auto* save = colouredButton(tr("Save"), KBButtonTypeGreen, m_balancePopover);
         form->addRow(hudLabel(tr("Balance:"), m_balancePopover), m_balanceEditField);
         form->addRow(hudLabel(tr("Interest Rate:"), m_balancePopover), m_interestRateField);

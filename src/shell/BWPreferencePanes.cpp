@@ -45,6 +45,7 @@ struct Row
 {
     QString label;   // may be empty: the control lines up with the others
     QWidget* control;
+    bool wholeWidth = false;   // the control takes the label's room too
 };
 
 QGroupBox* makeGroup(const QString& title, const QList<Row>& rows)
@@ -52,7 +53,10 @@ QGroupBox* makeGroup(const QString& title, const QList<Row>& rows)
     auto* group = new QGroupBox(title);
     auto* form = new QFormLayout(group);
     for (const Row& row : rows) {
-        form->addRow(row.label, row.control);
+        if (row.wholeWidth)
+            form->addRow(row.control);
+        else
+            form->addRow(row.label, row.control);
     }
     return group;
 }
@@ -191,9 +195,11 @@ QWidget* BWPreferencePanes::syncPane()
     QList<QWidget*> groups{devices};
     if (QGroupBox* other = otherSyncGroup())
         groups.append(other);
+    // A path reads best on a line of its own, as wide as the group.
+    const QList<Row> folderRows{{{}, new QLabel(tr("Your bills are kept in:")), true}, {{}, folder, true}};
     BWObjectController* actions = m_services.dataFolderActions;
     if (!actions)
-        return makePane(groups << makeGroup(tr("Database"), {{tr("Your bills are kept in:"), folder}}));
+        return makePane(groups << makeGroup(tr("Database"), folderRows));
 
     connect(actions, &BWObjectController::dataFolderChanged, folder,
             [folder, actions] { folder->setText(actions->dataFolderPath()); });
@@ -213,7 +219,7 @@ QWidget* BWPreferencePanes::syncPane()
         connect(button, &QPushButton::clicked, actions, action);
         column->addWidget(button);
     }
-    return makePane(groups << makeGroup(tr("Database"), {{tr("Your bills are kept in:"), folder}, {QString(), buttons}}));
+    return makePane(groups << makeGroup(tr("Database"), folderRows + QList<Row>{{QString(), buttons}}));
 }
 
 QGroupBox* BWPreferencePanes::otherSyncGroup()

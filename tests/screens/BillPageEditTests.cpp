@@ -398,3 +398,30 @@ TEST_F(BillPageEditTest, ClickingTheAmountOpensTheAmountEditor)
     EXPECT_EQ(page->revisionTabView()->currentIndex(), BWBillDetailViewController::AmountTab);
     EXPECT_EQ(page->revisedStickyAmount()->text(), QStringLiteral("$62.25"));
 }
+
+// Escape closes each of the page's popovers as their Cancel does, storing
+// nothing.
+TEST_F(BillPageEditTest, EscapeClosesEachPopoverWithoutStoring)
+{
+    const QString billID = rentWithPayments();
+    show(billID);
+    const QVariantMap before = storedFile(billID);
+    const std::pair<const char*, std::function<QWidget*()>> popovers[] = {
+        {"skip", [this] { page->showSkipPaymentPopover(nullptr); return page->skipPaymentPopover(); }},
+        {"payment", [this] { page->editClickedPayment(0); return page->paymentEditorPopover(); }},
+        {"amount", [this] {
+             QTest::mouseClick(page->amountDueField(), Qt::LeftButton);
+             return page->stickyEditorPopover();
+         }},
+        {"notes", [this] { page->quickEditNotes(); return page->notesEditorPopover(); }},
+        {"balance", [this] { page->editBalance(nullptr); return page->balancePopover(); }},
+    };
+    for (const auto& [name, open] : popovers) {
+        SCOPED_TRACE(name);
+        QWidget* popover = open();
+        ASSERT_TRUE(popover->isVisible());
+        QTest::keyClick(popover->focusWidget() ? popover->focusWidget() : popover, Qt::Key_Escape);
+        EXPECT_TRUE(popover->isHidden());
+    }
+    EXPECT_EQ(storedFile(billID), before);
+}

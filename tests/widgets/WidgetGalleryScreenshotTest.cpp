@@ -19,7 +19,6 @@
 #include <QButtonGroup>
 #include <QFileInfo>
 #include <QImage>
-#include <QCalendarWidget>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -172,19 +171,13 @@ void addCalendarRows(WidgetGallery& gallery, const Clock& clock, GalleryBills& b
     calendar->drawCalendar();
     gallery.addGalleryRow("LRCalendarView", calendar);
 
-    auto* picker = sized(new KNPopUpDatePicker, 120, 22);
+    auto* picker = sized(new KNPopUpDatePicker, 150, 22);
     picker->setDate(QDate(2026, 2, 10));
-    // The picker's bubble is a window of its own; its picture joins the row.
-    auto* month = new QCalendarWidget;
-    month->setSelectedDate(picker->date());
-    month->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    month->resize(month->sizeHint());
-    std::unique_ptr<MAAttachedWindow> bubble(
-        MAAttachedWindow::create(month, QPointF(0, 0), nullptr, MAAttachedSide::Right, 0));
-    bubble->setBackgroundColor(Qt::white);
+    // The picker's own bubble is a window of its own; its picture joins the
+    // row once the picker is in the gallery's window.
     auto* bubbleImage = new QLabel;
-    bubbleImage->setPixmap(bubble->grab());
     gallery.addGalleryRow("KNPopUpDatePicker / MAAttachedWindow", {picker, bubbleImage});
+    bubbleImage->setPixmap(picker->attachedWindow()->grab());
 }
 
 }  // namespace
