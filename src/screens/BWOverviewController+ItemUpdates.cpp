@@ -24,13 +24,24 @@ QString billIDOf(const QVariant& record)
     return record.toMap().value(BillKeys::Bid).toString();
 }
 
-// A further occurrence of a repeating item, which lives only in loaded lists.
-bool isFurtherOccurrence(const QVariantMap& record)
-{
-    return record.contains(BillKeys::HasBeenDuplicated) && !record.value(BillKeys::HasBeenDuplicated).toBool();
-}
-
 }  // namespace
+
+// Further occurrences copy their item with a later due date, and are
+// copied again in turn: the item's own record is its earliest.
+QHash<QString, qsizetype> BWOverviewController::ownRecordPlaces(const QVariantList& items)
+{
+    QHash<QString, qsizetype> places;
+    for (qsizetype place = 0; place < items.size(); ++place) {
+        const QVariantMap record = items.at(place).toMap();
+        const QString item = record.value(BillKeys::Bid).toString();
+        const auto earlier = places.constFind(item);
+        if (earlier == places.cend()
+            || record.value(BillKeys::AbsoluteDueDate).toDateTime()
+                < items.at(*earlier).toMap().value(BillKeys::AbsoluteDueDate).toDateTime())
+            places.insert(item, place);
+    }
+    return places;
+}
 
 void BWOverviewController::reloadItems(const QStringList& billIDs)
 {
@@ -44,9 +55,13 @@ void BWOverviewController::reloadItems(const QStringList& billIDs)
     prepareForList(m_shownList.group);
 
     const BWBillsLoader loader(m_env);
-    rememberLoadOrder();
-
     const QSet<QString> changed(billIDs.cbegin(), billIDs.cend());
+    // Writes add items to the index, never reorder it: the order is read
+    // again only for an item it did not list before.
+    if (std::any_of(changed.cbegin(), changed.cend(),
+                    [this](const QString& billID) { return !m_loadPosition.contains(billID); }))
+        rememberLoadOrder();
+
     m_figureCache.forget(changed);
     const auto freshRecords = [&](const QString& group, const QString& tag) {
         return loader.loadItemsInGroup(billIDs, group.isEmpty() ? IndexKeys::ActiveBills : group, tag)
@@ -114,10 +129,12 @@ void BWOverviewController::scheduleExtensionExport()
 // their further occurrences, in the order the load reads them.
 void BWOverviewController::exportForExtension() const
 {
+    const QHash<QString, qsizetype> ownRecords = ownRecordPlaces(m_allActiveItems);
     QVariantList items;
-    for (const QVariant& entry : m_allActiveItems) {
-        if (!isFurtherOccurrence(entry.toMap()))
-            items.append(entry);
+    for (qsizetype place = 0; place < m_allActiveItems.size(); ++place) {
+        const QString item = billIDOf(m_allActiveItems.at(place));
+        if (item.isEmpty() || ownRecords.value(item) == place)
+            items.append(m_allActiveItems.at(place));
     }
     std::stable_sort(items.begin(), items.end(), [this](const QVariant& left, const QVariant& right) {
         return m_loadPosition.value(billIDOf(left)) < m_loadPosition.value(billIDOf(right));

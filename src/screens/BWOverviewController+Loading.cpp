@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "platform/Clock.h"
 #include "platform/Log.h"
 #include "platform/TextFolding.h"
 #include "platform/UserDefaults.h"
@@ -92,6 +93,8 @@ void BWOverviewController::loadOverviewForBills(const QString& group, const QStr
     Log::line(allItems ? QStringLiteral("All Bills Loaded") : QStringLiteral("Subset of Bills Loaded"));
     m_allActiveItems = allItems ? m_dataSourceWithIncome : loadList(QString(), QString());
     m_listLoaded = true;
+    m_loadedDay = m_env.clock->now().toLocalTime().date();
+    m_loadedSortDescriptors = m_sortDescriptors;
     rememberLoadOrder();
     showLoadedList();
     scheduleExtensionExport();
@@ -204,14 +207,68 @@ void BWOverviewController::showHighlightBox(BGHUDBox* box)
 
 // ---- List drop-down ----------------------------------------------------------
 
+// The lists of active items are parts of all active items as the last load
+// left them: choosing one filters those again instead of reading every file.
+bool BWOverviewController::showListOfLoadedItems(const ListLoad& load)
+{
+    if (!m_listLoaded || load.group == IndexKeys::ArchivedBills || m_loadedSortDescriptors != m_sortDescriptors
+        || m_loadedDay != m_env.clock->now().toLocalTime().date())
+        return false;
+    const bool listed = std::none_of(m_allActiveItems.cbegin(), m_allActiveItems.cend(),
+                                     [](const QVariant& record) { return billID(record).isEmpty(); });
+    if (!listed)
+        return false;
+    prepareForList(load.group);
+    m_shownList = load;
+    m_dataSourceWithIncome = load.group.isEmpty() ? m_allActiveItems : loadedItemsInList(load.tag);
+    showLoadedList();
+    return true;
+}
+
+// What a load of the list would give: the items whose own record passes the
+// list's filter, with the further occurrences that repeat them, in the order
+// of all active items (a stable sort keeps a part of a list in order).
+QVariantList BWOverviewController::loadedItemsInList(const QString& tag) const
+{
+    const BWBillsLoader loader(m_env);
+    const QHash<QString, qsizetype> ownRecords = ownRecordPlaces(m_allActiveItems);
+    QSet<QString> inList;
+    for (auto place = ownRecords.cbegin(); place != ownRecords.cend(); ++place) {
+        if (loader.passesFilter(m_allActiveItems.at(*place).toMap(), IndexKeys::ActiveBills, tag))
+            inList.insert(place.key());
+    }
+    // The due-soon list is loaded without further occurrences, so its items
+    // are not marked as repeated either.
+    const bool withOccurrences = tag != PseudoTags::DueSoon;
+    QVariantList items;
+    for (qsizetype place = 0; place < m_allActiveItems.size(); ++place) {
+        const QString item = billID(m_allActiveItems.at(place));
+        if (!inList.contains(item)) {
+            continue;
+        } else if (withOccurrences) {
+            items.append(m_allActiveItems.at(place));
+        } else if (ownRecords.value(item) == place) {
+            QVariantMap record = m_allActiveItems.at(place).toMap();
+            record.remove(BillKeys::HasBeenDuplicated);
+            items.append(record);
+        }
+    }
+    return items;
+}
+
 void BWOverviewController::tagListItemSelected()
 {
     const int index = m_tagDropdown->currentIndex();
     m_selectedTagIndex = index;
+    const ListLoad load = listLoadForMode(index, m_tagDropdown->itemText(index));
     if (index == AllActiveItems) {
-        loadOverview();
-    } else {
-        const ListLoad load = listLoadForMode(index, m_tagDropdown->itemText(index));
+        const KeptSelection kept = selectionToKeep();
+        m_useIntelligence = m_env.defaults->boolForKey(BWDefaultsKeys::BWUseIntelligenceEstimates);
+        if (showListOfLoadedItems(load))
+            reselect(kept);
+        else
+            loadOverview();
+    } else if (!showListOfLoadedItems(load)) {
         loadOverviewForBills(load.group, load.tag);
     }
     switch (index) {

@@ -253,7 +253,9 @@ void BWOverviewController::updateSidebar(const QVariantList& list, const QVarian
     // The figure follows its caption, and is computed from the numbers, never
     // read back from a formatted text.
     m_expectedBalance->setText(loader.currencyFormattedNumber(balanceForCaption(figures, showsCurrentBalance())));
-    updateDockBadge(allActiveItems);
+    // Shown for all active items, the figures hold the badge's count already.
+    const bool allItemsShown = list.constData() == allActiveItems.constData() && list.size() == allActiveItems.size();
+    updateDockBadge(allItemsShown ? std::optional<qlonglong>(figures.dueSoonCount) : std::nullopt, allActiveItems);
 }
 
 void BWOverviewController::switchView()
@@ -269,10 +271,12 @@ void BWOverviewController::switchView()
 
 // The badge counts the bills due soon among all active items, whichever list
 // is shown: a tag's list would otherwise hide bills that are due.
-void BWOverviewController::updateDockBadge(const QVariantList& allActiveItems)
+void BWOverviewController::updateDockBadge(std::optional<qlonglong> dueSoonCount, const QVariantList& allActiveItems)
 {
     qlonglong count = 0;
-    if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet)) {
+    if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet) && dueSoonCount) {
+        count = *dueSoonCount;
+    } else if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet)) {
         for (const QVariant& entry : allActiveItems)
             count += cachedRecordFigures(entry.toMap()).dueSoon ? 1 : 0;
     }

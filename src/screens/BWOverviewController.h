@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "screens/BWOverviewScreen.h"
 #include "screens/BWOverviewTableModel.h"
@@ -332,7 +333,9 @@ private:
     BWSidebarFigureCache::RecordFigures cachedRecordFigures(const QVariantMap& record);
     double balanceForCaption(const SidebarFigures& figures, bool current) const;
     bool showsCurrentBalance() const;
-    void updateDockBadge(const QVariantList& allActiveItems);
+    // The badge counts the bills due soon among all active items: `dueSoonCount`
+    // when known already.
+    void updateDockBadge(std::optional<qlonglong> dueSoonCount, const QVariantList& allActiveItems);
     void vacationPopoverWillClose();
 
 protected:
@@ -342,6 +345,8 @@ private:
 
     // Loading
     void loadListMode(int index);
+    bool showListOfLoadedItems(const ListLoad& load);
+    QVariantList loadedItemsInList(const QString& tag) const;
     QVariantList loadList(const QString& group, const QString& tag) const;
     void prepareForList(const QString& group);
     void showLoadedList();
@@ -356,6 +361,9 @@ private:
     void reselect(const KeptSelection& kept);
 
     // Item updates
+    // Where each item's own record stands in `items`, by the item's id: a
+    // repeating item's further occurrences live only in loaded lists.
+    static QHash<QString, qsizetype> ownRecordPlaces(const QVariantList& items);
     void mergeItems(QVariantList& sorted, const QSet<QString>& billIDs, const QVariantList& fresh) const;
     void rememberLoadOrder();
     void scheduleExtensionExport();
@@ -399,6 +407,11 @@ private:
     // The list shown, and whether one was loaded yet.
     ListLoad m_shownList;
     bool m_listLoaded = false;
+    // The day of the last read of the data folder and the order it was
+    // sorted in: until either changes, a list of active items is taken from
+    // all active items as loaded.
+    QDate m_loadedDay;
+    QList<BWSortDescriptor> m_loadedSortDescriptors;
     // Each listed item's place in the order a load reads the items.
     QHash<QString, qsizetype> m_loadPosition;
     // The extension's copy of the list follows loads and item updates a

@@ -247,12 +247,13 @@ QList<BWMenulet::BillEntry> BWMenulet::listedEntries(const QVariantList& data, S
     QList<Listed> listed;
     for (const QVariant& entry : data) {
         const QVariantMap bill = entry.toMap();
-        if (bill.value(BillKeys::IsIncome).toBool() || !isListed(bill, daysOf(bill)))
+        const qlonglong days = daysOf(bill);
+        if (!isListed(bill, days))
             continue;
         listed.append({bill.value(BillKeys::SortableDueDate).toLongLong(), bill});
         // By the due date, not the due dot: automatic bills have a dot of
         // their own, yet an overdue one turns the icon red as well.
-        status->overdue |= daysOf(bill) < 0;
+        status->overdue |= days < 0;
     }
     // Sorting the listed bills alone puts them in the order a sort of all
     // of them would: the sort is stable.

@@ -279,6 +279,9 @@ public:
     static bool billDoesRepeat(const QVariantMap& bill);
     // True for an income item, false for a bill.
     static bool billIsIncome(const QVariantMap& bill);
+    // Whether a loaded item belongs in `group` filtered by `tag` ("" for none,
+    // a pseudo-tag or a user tag).
+    bool passesFilter(const QVariantMap& bill, const QString& group, const QString& tag) const;
 
 private:
     QDateTime now() const;
@@ -295,7 +298,6 @@ private:
     // A record read by id made display-ready, as loadBillWithID() hands it out.
     std::optional<QVariantMap> displayReady(std::optional<QVariantMap> bill) const;
     void addDueTexts(QVariantMap& bill, bool incomeWording) const;
-    bool passesFilter(const QVariantMap& bill, const QString& group, const QString& tag) const;
     // The display-ready records of the items `billIDs` that pass
     // passesFilter(), in the order of `billIDs`.
     QVariantList readRecordsInGroup(const QString& dataFolder, const QStringList& billIDs, const QString& group,

@@ -31,20 +31,13 @@ std::ostream& operator<<(std::ostream& out, const ShownOverview& shown)
                << shown.sidebar.join(QStringLiteral(" | ")).toStdString() << " badge " << shown.badge.toStdString();
 }
 
-// A change to what is stored, and the items it changed.
-struct ItemUpdateCase
-{
-    const char* name;
-    int listMode;
-    std::function<QStringList(class OverviewItemUpdateTest&, const QStringList& ids)> change;
-};
-
 const QVariantMap Tagged{{BillKeys::Tags, QVariantList{QStringLiteral("Home")}}};
 
-class OverviewItemUpdateTest : public OverviewTest, public testing::WithParamInterface<ItemUpdateCase>
+// An overview whose updates are compared with a full reload.
+class OverviewUpdateTest : public OverviewTest
 {
 protected:
-    OverviewItemUpdateTest() { defaults.setBool(QStringLiteral("BWEnableMenu"), true); }
+    OverviewUpdateTest() { defaults.setBool(QStringLiteral("BWEnableMenu"), true); }
 
     ShownOverview shown(BWOverviewController& screen, const QSignalSpy& tray) const
     {
@@ -69,7 +62,7 @@ protected:
         return result;
     }
 
-    // A second overview, loaded whole from what is stored now.
+    // A second overview, whose list is read whole from what is stored now.
     ShownOverview fullReload(int listMode) const
     {
         BWOverviewController reference(env);
@@ -78,6 +71,7 @@ protected:
         reference.list()->show();
         reference.loadOverview();
         reference.showListMode(listMode);
+        reference.loadOverview();
         return shown(reference, tray);
     }
 
@@ -90,6 +84,7 @@ public:
     using TempStoreEnvironment::clock;
     using TempStoreEnvironment::env;
     using OverviewTest::overview;
+    using OverviewTest::storeBill;
 
     // Six items, some tagged, due on different days, three of them the same
     // day; ids in the order stored.
@@ -109,6 +104,18 @@ public:
         payment.note = QStringLiteral("paid");
         ASSERT_TRUE(BWPaymentLogger(env).recordPayment(payment, *BWBillsLoader(env).loadBillWithID(billID)));
     }
+};
+
+// A change to what is stored, and the items it changed.
+struct ItemUpdateCase
+{
+    const char* name;
+    int listMode;
+    std::function<QStringList(OverviewUpdateTest&, const QStringList& ids)> change;
+};
+
+class OverviewItemUpdateTest : public OverviewUpdateTest, public testing::WithParamInterface<ItemUpdateCase>
+{
 };
 
 // Bills due the same day stand in the store's order, which an update keeps.
@@ -153,29 +160,35 @@ INSTANTIATE_TEST_SUITE_P(
     ItemUpdates, OverviewItemUpdateTest,
     testing::Values(
         ItemUpdateCase{"PaymentMovesTheBillOn", BWOverviewController::AllActiveItems,
-                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                       [](OverviewUpdateTest& test, const QStringList& ids) {
                            test.pay(ids.at(1), 50);
                            return QStringList{ids.at(1)};
                        }},
         ItemUpdateCase{"IncomeReceived", BWOverviewController::AllActiveItems,
-                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                       [](OverviewUpdateTest& test, const QStringList& ids) {
                            test.pay(ids.at(5), 900);
                            return QStringList{ids.at(5)};
                        }},
         ItemUpdateCase{"PaymentShownByTag", BWOverviewController::FirstTag,
-                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                       [](OverviewUpdateTest& test, const QStringList& ids) {
                            test.pay(ids.at(2), 30);
                            return QStringList{ids.at(2)};
                        }},
         ItemUpdateCase{"PaymentsOnTwoItemsOneAfterTheOther", BWOverviewController::DueSoon,
-                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                       [](OverviewUpdateTest& test, const QStringList& ids) {
                            test.pay(ids.at(3), 40);
                            test.overview->reloadItems({ids.at(3)});
                            test.pay(ids.at(0), 60);
                            return QStringList{ids.at(0)};
                        }},
+        ItemUpdateCase{"WeeklyItemAddedWithItsFurtherOccurrences", BWOverviewController::AllActiveItems,
+                       [](OverviewUpdateTest& test, const QStringList&) {
+                           return QStringList{test.storeBill(
+                               QStringLiteral("Cleaner"), 1,
+                               {{BillKeys::Repeat, QVariantList{qlonglong(1), qlonglong(0)}}})};
+                       }},
         ItemUpdateCase{"PartialPaymentKeepsTheDueDate", BWOverviewController::AllActiveItems,
-                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                       [](OverviewUpdateTest& test, const QStringList& ids) {
                            BWPayment payment;
                            payment.amount = 20;
                            payment.date = test.clock.now();
@@ -184,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
                            return QStringList{ids.at(3)};
                        }},
         ItemUpdateCase{"ItemSavedAmongOthersDueTheSameDay", BWOverviewController::AllActiveItems,
-                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                       [](OverviewUpdateTest& test, const QStringList& ids) {
                            QVariantMap record = test.storedFile(ids.at(2));
                            record.insert(BillKeys::Name, QStringLiteral("Water and sewer"));
                            record.insert(BillKeys::Amount, 75.5);
@@ -192,24 +205,24 @@ INSTANTIATE_TEST_SUITE_P(
                            return QStringList{ids.at(2)};
                        }},
         ItemUpdateCase{"ItemSavedWithANewDueDateShownByTag", BWOverviewController::FirstTag,
-                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                       [](OverviewUpdateTest& test, const QStringList& ids) {
                            QVariantMap record = test.storedFile(ids.at(0));
                            BWBill::setDueDateOfRecord(record, test.inDays(1));
                            EXPECT_TRUE(BWBill(test.env).finishWritingBillWithDictionary(record, true, false));
                            return QStringList{ids.at(0)};
                        }},
         ItemUpdateCase{"ItemArchivedShownDueThisMonth", BWOverviewController::DueThisMonth,
-                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                       [](OverviewUpdateTest& test, const QStringList& ids) {
                            EXPECT_TRUE(BWBill(test.env).archiveBillWithBid(ids.at(4)));
                            return QStringList{ids.at(4)};
                        }},
         ItemUpdateCase{"ItemDeleted", BWOverviewController::AllActiveItems,
-                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                       [](OverviewUpdateTest& test, const QStringList& ids) {
                            EXPECT_TRUE(BWBill(test.env).deleteBillWithBid(ids.at(1)));
                            return QStringList{ids.at(1)};
                        }},
         ItemUpdateCase{"SyncBringsAChangedItemAndANewOne", BWOverviewController::AllActiveItems,
-                       [](OverviewItemUpdateTest& test, const QStringList& ids) {
+                       [](OverviewUpdateTest& test, const QStringList& ids) {
                            QVariantMap changed = test.storedFile(ids.at(5));
                            changed.insert(BillKeys::Amount, 12.0);
                            EXPECT_TRUE(BWBill(test.env).rewriteSpecificBillWithoutUpdatingiCloud(changed));
@@ -217,5 +230,74 @@ INSTANTIATE_TEST_SUITE_P(
                            return QStringList{ids.at(5), arrived};
                        }}),
     [](const testing::TestParamInfo<ItemUpdateCase>& info) { return std::string(info.param.name); });
+
+// ---- Choosing another list ------------------------------------------------------
+
+// The list shown first, what is changed and updated while it shows, and the
+// list chosen then.
+struct ListChoiceCase
+{
+    const char* name;
+    int from;
+    int to;
+    std::function<void(OverviewUpdateTest&, const QStringList& ids)> change;
+};
+
+class OverviewListChoiceTest : public OverviewUpdateTest, public testing::WithParamInterface<ListChoiceCase>
+{
+};
+
+// A list chosen from the drop-down is taken from the items loaded before;
+// it shows what reading that list afresh shows.
+TEST_P(OverviewListChoiceTest, ShowsWhatReadingTheListShows)
+{
+    const ListChoiceCase& c = GetParam();
+    const QVariantMap weekly{{BillKeys::Tags, QVariantList{QStringLiteral("Home")}},
+                             {BillKeys::Repeat, QVariantList{qlonglong(1), qlonglong(0)}}};
+    const QVariantMap paidYesterday{
+        {BillKeys::LastPayment, inDays(-1)},
+        {BillKeys::PaymentList, QVariantList{QVariantMap{{PaymentKeys::Amount, 30.0}, {PaymentKeys::Date, inDays(-1)}}}}};
+    QStringList ids;
+    ids << storeBill(QStringLiteral("Rent"), 3, Tagged) << storeBill(QStringLiteral("Power"), 3)
+        << storeBill(QStringLiteral("Water"), 3, Tagged) << storeBill(QStringLiteral("Phone"), -2)
+        << storeBill(QStringLiteral("Gym"), 2, weekly) << storeBill(QStringLiteral("Insurance"), 20, paidYesterday)
+        << storeBill(QStringLiteral("Salary"), 5, {{BillKeys::IsIncome, true}})
+        << storeBill(QStringLiteral("Old lease"), 4, {{BillKeys::IsArchived, true}});
+    QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
+    overview->loadOverview();
+    overview->showListMode(c.from);
+    if (c.change)
+        c.change(*this, ids);
+
+    overview->showListMode(c.to);
+    EXPECT_EQ(shown(*overview, tray), fullReload(c.to));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ListChoices, OverviewListChoiceTest,
+    testing::Values(
+        ListChoiceCase{"AllItemsToATag", BWOverviewController::AllActiveItems, BWOverviewController::FirstTag},
+        ListChoiceCase{"AllItemsToDueSoon", BWOverviewController::AllActiveItems, BWOverviewController::DueSoon},
+        ListChoiceCase{"AllItemsToDueThisMonth", BWOverviewController::AllActiveItems,
+                       BWOverviewController::DueThisMonth},
+        ListChoiceCase{"AllItemsToPaidThisMonth", BWOverviewController::AllActiveItems,
+                       BWOverviewController::PaidThisMonth},
+        ListChoiceCase{"TagToAllItems", BWOverviewController::FirstTag, BWOverviewController::AllActiveItems},
+        ListChoiceCase{"DueSoonToATag", BWOverviewController::DueSoon, BWOverviewController::FirstTag},
+        ListChoiceCase{"ArchiveToAllItems", BWOverviewController::ArchivedItems,
+                       BWOverviewController::AllActiveItems},
+        ListChoiceCase{"AllItemsToTheArchive", BWOverviewController::AllActiveItems,
+                       BWOverviewController::ArchivedItems},
+        ListChoiceCase{"AfterAPaymentToDueSoon", BWOverviewController::AllActiveItems, BWOverviewController::DueSoon,
+                       [](OverviewUpdateTest& test, const QStringList& ids) {
+                           test.pay(ids.at(3), 45);
+                           test.overview->reloadItems({ids.at(3)});
+                       }},
+        ListChoiceCase{"AfterANewItemToATag", BWOverviewController::DueThisMonth, BWOverviewController::FirstTag,
+                       [](OverviewUpdateTest& test, const QStringList&) {
+                           const QString arrived = test.storeBill(QStringLiteral("Arrived"), 1, Tagged);
+                           test.overview->reloadItems({arrived});
+                       }}),
+    [](const testing::TestParamInfo<ListChoiceCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
