@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include "widgets/BGHUDItemViewLook.h"
 #include "widgets/BGThemeManager.h"
 
 void BWHUDTableStyle::apply(QAbstractItemView& table)
@@ -24,6 +25,7 @@ void BWHUDTableStyle::apply(QAbstractItemView& table)
     table.setPalette(colors);
     if (auto* grid = qobject_cast<QTableView*>(&table))
         grid->horizontalHeader()->setPalette(colors);
+    BGHUDItemViewLook::giveScrollBarsHUDLook(table, *theme);
 }
 
 void BWHUDTableStyle::applyToScrollArea(QAbstractScrollArea& area)
@@ -36,4 +38,5 @@ void BWHUDTableStyle::applyToScrollArea(QAbstractScrollArea& area)
     colors.setColor(QPalette::WindowText, theme->textColor());
     area.setPalette(colors);
     area.viewport()->setPalette(colors);
+    BGHUDItemViewLook::giveScrollBarsHUDLook(area, *theme);
 }

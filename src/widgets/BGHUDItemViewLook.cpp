@@ -9,6 +9,7 @@
 #include <QItemSelectionModel>
 #include <QMap>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace {
 
@@ -43,6 +44,7 @@ void BGHUDItemViewLook::themeKeyChanged()
     header_->cell().setThemeKey(keyed_.themeKey());
     corner_->setThemeKey(keyed_.themeKey());
     applyViewPalette();
+    giveScrollBarsHUDLook(*view_, *keyed_.theme());
     fitCornerToHeader();
     header_->viewport()->update();
     corner_->update();
@@ -112,6 +114,25 @@ void BGHUDItemViewLook::applyViewPalette()
     const QPalette wanted = viewPalette(view_->palette(), view_->alternatingRowColors());
     if (wanted != view_->palette())
         view_->setPalette(wanted);
+}
+
+void BGHUDItemViewLook::giveScrollBarsHUDLook(QAbstractScrollArea& area, const BGTheme& theme)
+{
+    // Opaque: the track's own colour is meant to be laid over a dark window.
+    const QColor track = theme.scrollerTrackGradient().stops().constFirst().second.rgb();
+    const QColor knob = theme.scrollerKnobGradient().stops().constLast().second;
+    const QString look = QStringLiteral(
+        "QScrollBar { background: %1; border: none; }"
+        "QScrollBar:vertical { width: 12px; }"
+        "QScrollBar:horizontal { height: 12px; }"
+        "QScrollBar::handle { background: %2; border-radius: 4px; margin: 2px; }"
+        "QScrollBar::handle:vertical { min-height: 24px; }"
+        "QScrollBar::handle:horizontal { min-width: 24px; }"
+        "QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; }"
+        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+                             .arg(track.name(), knob.name());
+    for (QScrollBar* bar : {area.verticalScrollBar(), area.horizontalScrollBar()})
+        bar->setStyleSheet(look);
 }
 
 void BGHUDItemViewLook::fitCornerToHeader()

@@ -4,6 +4,8 @@
 #include <QPalette>
 
 class BGHUDTableCornerView;
+class BGTheme;
+class QAbstractScrollArea;
 class BGHUDTableHeaderView;
 class BGThemeKeyed;
 class QAbstractItemView;
@@ -32,6 +34,10 @@ public:
     // Draws the line under each selected row; the view calls it after its
     // own painting.
     void drawSourceListLines(QPainter& painter) const;
+
+    // The desktop's scroll bars are light: beside dark rows they take the
+    // theme's look, a dark track and a grey knob, without arrows.
+    static void giveScrollBarsHUDLook(QAbstractScrollArea& area, const BGTheme& theme);
 
     QPalette viewPalette(const QPalette& base, bool alternating) const;
     QPalette editorPalette(const QPalette& base) const;

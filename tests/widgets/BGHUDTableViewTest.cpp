@@ -44,6 +44,21 @@ std::unique_ptr<QStandardItemModel> billsModel(int rows)
     return model;
 }
 
+// A table of `rows` bills, 300 by 200 pixels, on the screen.
+struct ShownTable
+{
+    explicit ShownTable(int rows)
+        : model(billsModel(rows))
+    {
+        table.setModel(model.get());
+        table.resize(300, 200);
+        table.show();
+    }
+
+    BGHUDTableView table;
+    std::unique_ptr<QStandardItemModel> model;
+};
+
 }  // namespace
 
 TEST(BGHUDTableViewHeaderCell, Geometry)
@@ -162,11 +177,8 @@ TEST(BGHUDTableView, ThemeColoursForRowsSelectionAndEditors)
 
 TEST(BGHUDTableView, CornerSitsBesideTheHeaderOnlyWhileTheTableScrolls)
 {
-    BGHUDTableView table;
-    auto model = billsModel(40);
-    table.setModel(model.get());
-    table.resize(300, 200);
-    table.show();
+    ShownTable shown(40);
+    auto& [table, model] = shown;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
     QApplication::processEvents();
 
@@ -186,6 +198,22 @@ TEST(BGHUDTableView, CornerSitsBesideTheHeaderOnlyWhileTheTableScrolls)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !table.verticalScrollBar()->isVisible(); }, 10000));
     EXPECT_FALSE(table.verticalScrollBar()->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !corner->isVisible(); }, 10000));
+}
+
+// The scroll bar beside the dark rows is dark too, its knob lighter than its
+// track: the desktop's light one read as a white stripe.
+TEST(BGHUDTableView, TheScrollBarIsDarkWithALighterKnob)
+{
+    ShownTable shown(40);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown.table));
+    QScrollBar* bar = shown.table.verticalScrollBar();
+    ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); }, 10000));
+
+    const QImage image = WidgetPixels::render(*bar);
+    const QColor knob = at(image, image.width() / 2, 12);
+    const QColor track = at(image, image.width() / 2, image.height() - 4);
+    EXPECT_LT(track.lightness(), 60) << track.name().toStdString();
+    EXPECT_GT(knob.lightness(), track.lightness() + 40);
 }
 
 TEST(BGHUDTableCornerView, UnknownKeyDrawsWithTheGradientTheme)
