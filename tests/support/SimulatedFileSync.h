@@ -69,7 +69,7 @@ public:
         return true;
     }
 
-    int conflictCopiesMade() const { return m_conflicts; }
+    int conflictCopiesMade() const { return int(m_conflictCopies.size()); }
     int filesCarried() const { return m_carried; }
 
     static QString conflictName(Service service, const QString& fileName, int number)
@@ -207,10 +207,13 @@ private:
         if (!incoming.content || !local || *local == *incoming.content)
             return;   // removed on one side and changed on the other: the change stays
         // Changed on both sides. Every device keeps the same one of the two
-        // (as a service keeps the newer) and holds the other as a copy.
-        const QString copy = QDir::cleanPath(QFileInfo(transfer.path).dir().filePath(
-            conflictName(m_service, QFileInfo(transfer.path).fileName(), ++m_conflicts)));
+        // (as a service keeps the newer) and holds the other as a copy, named
+        // after the version that lost so that both sides make the same one.
         const bool incomingWins = *incoming.content > *local;
+        const int loser = incomingWins ? here : transfer.version;
+        const QString copy = QDir::cleanPath(QFileInfo(transfer.path).dir().filePath(
+            conflictName(m_service, QFileInfo(transfer.path).fileName(), loser)));
+        m_conflictCopies.insert(copy);
         write(transfer.to, copy, incomingWins ? *local : *incoming.content);
         if (incomingWins)
             apply(transfer.to, transfer.path, transfer.version);
@@ -252,7 +255,7 @@ private:
     int m_lastVersion = 0;
     QList<Transfer> m_inFlight;
     qint64 m_round = 0;
-    int m_conflicts = 0;
+    QSet<QString> m_conflictCopies;
     int m_carried = 0;
     bool m_paused = false;
     QTimer m_timer;

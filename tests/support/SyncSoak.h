@@ -390,11 +390,14 @@ public:
     }
 
 private:
-    // Every device's clock moves on together, each a little off the others.
+    // Every device's clock moves on together, each a little off the others
+    // but none showing a moment another shows at any step, so that the order
+    // of two operations' moments is the order of their steps, by which a
+    // deletion is judged undone or not.
     void setTime(int step)
     {
         for (int i = 0; i < m_config.devices; ++i)
-            m_backend->clock(i).setNow(m_start.addSecs(step * 2 + qint64(i) % 3));
+            m_backend->clock(i).setNow(m_start.addMSecs(step * 2000 + (qint64(i) % 3) * 700));
     }
 
     void disturb()

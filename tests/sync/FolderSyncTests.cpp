@@ -1,6 +1,7 @@
 #include "support/SyncDevice.h"
 
 #include "platform/FolderCloudContainer.h"
+#include "platform/FolderCloudDatabase.h"
 #include "support/SimulatedFileSync.h"
 
 #include <QSignalSpy>
@@ -142,3 +143,30 @@ TEST_P(FolderCopiesTest, AFolderOfTheEarlierLayoutWithConflictCopiesIsTakenOverW
 INSTANTIATE_TEST_SUITE_P(Services, FolderCopiesTest,
                          ::testing::Values(SimulatedFileSync::Service::Syncthing, SimulatedFileSync::Service::Nextcloud,
                                            SimulatedFileSync::Service::Dropbox));
+
+// The file-sync service of the tests settles a file changed on both sides
+// the way the real services do: both folders end with the same version and a
+// conflict copy of the other, named so that the folder database knows it.
+TEST_P(FolderCopiesTest, TheServiceKeepsOneVersionOfAFileChangedOnBothSidesAndACopyOfTheOther)
+{
+    service.setPaused(true);
+    for (const auto& [copy, text] : {std::pair{copyA, QByteArray("saved on A")}, std::pair{copyB, QByteArray("saved on B")}}) {
+        QDir().mkpath(copy + "/shared");
+        QFile file(copy + "/shared/notes.txt");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    }
+    service.setPaused(false);
+    settle();
+
+    EXPECT_EQ(service.conflictCopiesMade(), 1);
+    for (const QString& copy : {copyA, copyB}) {
+        const QStringList files = QDir(copy + "/shared").entryList(QDir::Files, QDir::Name);
+        ASSERT_EQ(files.size(), 2) << files.join(", ").toStdString();
+        const QString conflictCopy = files.first() == "notes.txt" ? files.last() : files.first();
+        EXPECT_EQ(FolderCloudDatabase::conflictCopyOriginal(conflictCopy), "notes.txt") << conflictCopy.toStdString();
+        QFile kept(copy + "/shared/notes.txt"), other(copy + "/shared/" + conflictCopy);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly) && other.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QSet<QByteArray>({kept.readAll(), other.readAll()}),
+                  QSet<QByteArray>({"saved on A", "saved on B"}));
+    }
+}
