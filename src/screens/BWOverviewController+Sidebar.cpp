@@ -176,13 +176,15 @@ BWSidebarFigureCache::RecordFigures BWOverviewController::recordFigures(const QV
     return figures;
 }
 
+void BWOverviewController::keepRecordFiguresOfNow()
+{
+    m_figureCache.keepFor({m_env.clock->now().toLocalTime().date(), m_useIntelligence,
+                           m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays),
+                           m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)});
+}
+
 BWSidebarFigureCache::RecordFigures BWOverviewController::cachedRecordFigures(const QVariantMap& record)
 {
-    const BWSidebarFigureCache::Conditions conditions{
-        m_env.clock->now().toLocalTime().date(), m_useIntelligence,
-        m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays),
-        m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)};
-    m_figureCache.keepFor(conditions);
     return m_figureCache.figuresOf(record, [this](const QVariantMap& each) { return recordFigures(each); });
 }
 
@@ -196,6 +198,7 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
     // the item is counted once, and its payments are counted once.
     QSet<QString> countedThisMonth;
     QSet<QString> paymentsCounted;
+    keepRecordFiguresOfNow();
     for (const QVariant& entry : list) {
         const QVariantMap record = entry.toMap();
         const BWSidebarFigureCache::RecordFigures each = cachedRecordFigures(record);
@@ -277,6 +280,7 @@ void BWOverviewController::updateDockBadge(std::optional<qlonglong> dueSoonCount
     if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet) && dueSoonCount) {
         count = *dueSoonCount;
     } else if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet)) {
+        keepRecordFiguresOfNow();
         for (const QVariant& entry : allActiveItems)
             count += cachedRecordFigures(entry.toMap()).dueSoon ? 1 : 0;
     }

@@ -330,6 +330,9 @@ private:
     // Sidebar
     double estimatedAmountThisMonth(const QVariantMap& record) const;
     BWSidebarFigureCache::RecordFigures recordFigures(const QVariantMap& record) const;
+    // Keeps the cached record figures while the day and the settings they
+    // depend on stay as they were.
+    void keepRecordFiguresOfNow();
     BWSidebarFigureCache::RecordFigures cachedRecordFigures(const QVariantMap& record);
     double balanceForCaption(const SidebarFigures& figures, bool current) const;
     bool showsCurrentBalance() const;

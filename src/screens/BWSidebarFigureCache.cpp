@@ -14,7 +14,8 @@ void BWSidebarFigureCache::keepFor(const Conditions& conditions)
 
 void BWSidebarFigureCache::forget(const QSet<QString>& billIDs)
 {
-    m_figures.removeIf([&billIDs](const auto& entry) { return billIDs.contains(entry.key().billID); });
+    for (const QString& billID : billIDs)
+        m_figures.remove(billID);
 }
 
 BWSidebarFigureCache::RecordFigures BWSidebarFigureCache::figuresOf(const QVariantMap& record, const Compute& compute)
@@ -22,9 +23,10 @@ BWSidebarFigureCache::RecordFigures BWSidebarFigureCache::figuresOf(const QVaria
     const QString billID = record.value(BillKeys::Bid).toString();
     if (billID.isEmpty())
         return compute(record);
-    const Key key{billID, record.value(BillKeys::DueDate).toDateTime().toMSecsSinceEpoch()};
-    const auto kept = m_figures.constFind(key);
-    if (kept != m_figures.cend())
+    QHash<qint64, RecordFigures>& records = m_figures[billID];
+    const qint64 due = record.value(BillKeys::DueDate).toDateTime().toMSecsSinceEpoch();
+    const auto kept = records.constFind(due);
+    if (kept != records.cend())
         return *kept;
-    return *m_figures.insert(key, compute(record));
+    return *records.insert(due, compute(record));
 }

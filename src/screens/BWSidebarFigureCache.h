@@ -49,14 +49,7 @@ public:
     RecordFigures figuresOf(const QVariantMap& record, const Compute& compute);
 
 private:
-    struct Key
-    {
-        QString billID;
-        qint64 dueMs = 0;
-        bool operator==(const Key&) const = default;
-    };
-    friend size_t qHash(const Key& key, size_t seed) { return qHashMulti(seed, key.billID, key.dueMs); }
-
     Conditions m_conditions;
-    QHash<Key, RecordFigures> m_figures;
+    // By item, then by the due date of the record (in ms since the epoch).
+    QHash<QString, QHash<qint64, RecordFigures>> m_figures;
 };

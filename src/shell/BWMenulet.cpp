@@ -162,48 +162,70 @@ void BWMenulet::rebuildMenu(const MenuFrame& frame, const QList<BillEntry>& entr
 
 bool BWMenulet::replaceChangedEntries(const QList<BillEntry>& entries, MenuHost host)
 {
-    const auto key = [](const BillEntry& entry) {
-        return entry.title + QChar(0) + entry.billID + QChar(0) + entry.iconName;
-    };
     const bool intact = m_quitSeparator && std::all_of(m_shownEntries.cbegin(), m_shownEntries.cend(),
                                                        [](const auto& shown) { return !shown.second.isNull(); });
     if (!intact)
         return false;
-    // The entries that stay keep their actions; the others go.
-    QHash<QString, int> wanted;
+    // An update changes a few entries: those before the first change and
+    // after the last one stand as they are.
+    qsizetype first = 0;
+    while (first < entries.size() && first < m_shownEntries.size() && entries.at(first) == m_shownEntries.at(first).first)
+        ++first;
+    qsizetype shownEnd = m_shownEntries.size();
+    qsizetype wantedEnd = entries.size();
+    while (shownEnd > first && wantedEnd > first && entries.at(wantedEnd - 1) == m_shownEntries.at(shownEnd - 1).first) {
+        --shownEnd;
+        --wantedEnd;
+    }
+    const QList<std::pair<BillEntry, QPointer<QAction>>> before = m_shownEntries.mid(0, first);
+    const QList<std::pair<BillEntry, QPointer<QAction>>> after = m_shownEntries.mid(shownEnd);
+    QAction* end = after.isEmpty() ? m_quitSeparator.data() : after.first().second.data();
+    const std::optional<QList<std::pair<BillEntry, QPointer<QAction>>>> between =
+        replaceEntriesBefore(end, m_shownEntries.mid(first, shownEnd - first), entries.mid(first, wantedEnd - first), host);
+    if (!between) {
+        m_shownEntries.clear();
+        return false;
+    }
+    m_shownEntries = before + *between + after;
+    return true;
+}
+
+// The entries that stay keep their actions; the others go, and new ones are
+// put between the kept ones, which keep their order.
+std::optional<QList<std::pair<BWMenulet::BillEntry, QPointer<QAction>>>> BWMenulet::replaceEntriesBefore(
+    QAction* end, const QList<std::pair<BillEntry, QPointer<QAction>>>& shownEntries,
+    const QList<BillEntry>& entries, MenuHost host)
+{
+    QHash<BillEntry, int> wanted;
     for (const BillEntry& entry : entries)
-        ++wanted[key(entry)];
+        ++wanted[entry];
     QList<std::pair<BillEntry, QPointer<QAction>>> kept;
-    QHash<QString, int> keptAhead;
-    for (const auto& shown : std::as_const(m_shownEntries)) {
-        int& stillWanted = wanted[key(shown.first)];
+    QHash<BillEntry, int> keptAhead;
+    for (const auto& shown : shownEntries) {
+        int& stillWanted = wanted[shown.first];
         if (stillWanted > 0) {
             --stillWanted;
             kept.append(shown);
-            ++keptAhead[key(shown.first)];
+            ++keptAhead[shown.first];
         } else {
             delete shown.second.data();
         }
     }
-    m_shownEntries = kept;
-    // New entries go between the kept ones, which keep their order.
     QList<std::pair<BillEntry, QPointer<QAction>>> shown;
     qsizetype next = 0;
     for (const BillEntry& entry : entries) {
-        const QString entryKey = key(entry);
-        if (next < kept.size() && key(kept.at(next).first) == entryKey) {
-            --keptAhead[entryKey];
+        if (next < kept.size() && kept.at(next).first == entry) {
+            --keptAhead[entry];
             shown.append(kept.at(next++));
             continue;
         }
-        if (keptAhead.value(entryKey) > 0)
-            return false;
+        if (keptAhead.value(entry) > 0)
+            return std::nullopt;
         QAction* item = billAction(entry, host);
-        m_theMenu->insertAction(next < kept.size() ? kept.at(next).second.data() : m_quitSeparator.data(), item);
+        m_theMenu->insertAction(next < kept.size() ? kept.at(next).second.data() : end, item);
         shown.append({entry, item});
     }
-    m_shownEntries = shown;
-    return true;
+    return shown;
 }
 
 void BWMenulet::attachDefaultItemsToMenu(qlonglong count)
@@ -244,11 +266,16 @@ QList<BWMenulet::BillEntry> BWMenulet::listedEntries(const QVariantList& data, S
         qlonglong sortable;
         QVariantMap bill;
     };
+    // Bills due soon or overdue, without income, and without automatic bills
+    // when those are not counted.
+    const qlonglong dueSoonDays = m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays);
+    const bool leaveOutAutomatic = m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto);
     QList<Listed> listed;
     for (const QVariant& entry : data) {
         const QVariantMap bill = entry.toMap();
         const qlonglong days = daysOf(bill);
-        if (!isListed(bill, days))
+        if (days > dueSoonDays || bill.value(BillKeys::IsIncome).toBool()
+            || (leaveOutAutomatic && bill.value(BillKeys::PayType).toLongLong() == AutomaticPayType))
             continue;
         listed.append({bill.value(BillKeys::SortableDueDate).toLongLong(), bill});
         // By the due date, not the due dot: automatic bills have a dot of
@@ -273,16 +300,6 @@ QList<BWMenulet::BillEntry> BWMenulet::listedEntries(const QVariantList& data, S
 qlonglong BWMenulet::daysToDue(const QVariantMap& bill) const
 {
     return BWBillsLoader(m_env).getDaysApart(bill.value(BillKeys::DueDate).toDateTime(), m_env.clock->now());
-}
-
-bool BWMenulet::isListed(const QVariantMap& bill, qlonglong daysToDue) const
-{
-    if (bill.value(BillKeys::IsIncome).toBool())
-        return false;
-    if (daysToDue > m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays))
-        return false;
-    return !(m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)
-             && bill.value(BillKeys::PayType).toLongLong() == AutomaticPayType);
 }
 
 BWMenulet::BillEntry BWMenulet::entryOf(const QVariantMap& bill) const

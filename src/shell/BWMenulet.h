@@ -99,6 +99,10 @@ private:
         QString billID;
         QString iconName;
         bool operator==(const BillEntry&) const = default;
+        friend size_t qHash(const BillEntry& entry, size_t seed)
+        {
+            return qHashMulti(seed, entry.title, entry.billID, entry.iconName);
+        }
     };
     // What the refresh shows besides the entries.
     struct MenuFrame
@@ -126,6 +130,11 @@ private:
     // Puts `entries` in place of the shown ones, keeping the actions of
     // entries that stay; false when the kept ones would have to change places.
     bool replaceChangedEntries(const QList<BillEntry>& entries, MenuHost host);
+    // Puts `entries` in place of `shownEntries`, which stand before `end`;
+    // none when the kept ones would have to change places.
+    std::optional<QList<std::pair<BillEntry, QPointer<QAction>>>> replaceEntriesBefore(
+        QAction* end, const QList<std::pair<BillEntry, QPointer<QAction>>>& shownEntries,
+        const QList<BillEntry>& entries, MenuHost host);
     MenuFrame frameFor(const QVariantList& dataSource) const;
     // A listed bill's title as the user reads it: its name and due text on
     // one line, since tray hosts show neither a second line nor a column.
@@ -133,7 +142,6 @@ private:
     QAction* addCommand(const QString& title, void (BWMenulet::*chosen)());
     // Whole days from today to the bill's shown due date; negative when overdue.
     qlonglong daysToDue(const QVariantMap& bill) const;
-    bool isListed(const QVariantMap& bill, qlonglong daysToDue) const;
     void showStatusImage(const QImage& image, const QString& toolTip);
 
     BWStoreEnvironment m_env;

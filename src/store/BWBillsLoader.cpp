@@ -89,9 +89,10 @@ std::optional<QVariantList> BWBillsLoader::loadItemsInGroup(const QStringList& b
     if (dataFolder.isEmpty())
         return std::nullopt;
     const QSet<QString> asked(billIDs.cbegin(), billIDs.cend());
-    QStringList listed = validIDs(activeIDsOfIndex(dataFolder));
+    QStringList listed = activeIDsOfIndex(dataFolder);
     listed.removeIf([&asked](const QString& billID) { return !asked.contains(billID); });
-    const QVariantList records = readRecordsInGroup(dataFolder, listed, group, tag, BWBillFileCache::Scope::Some);
+    const QVariantList records =
+        readRecordsInGroup(dataFolder, validIDs(listed), group, tag, BWBillFileCache::Scope::Some);
     return withExtraOccurrences(shownRecords(records, false), tag, false);
 }
 

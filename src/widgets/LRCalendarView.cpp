@@ -288,32 +288,47 @@ void LRCalendarView::markBills()
 {
     if (!m_appDelegate)
         return;
-    const QHash<QDate, DayMarks>& marks = marksOfBills(m_appDelegate->getBills());
-    for (LRCalendarDayCell* cell : cellsInUse()) {
+    const QList<LRCalendarDayCell*> cells = cellsInUse();
+    if (cells.isEmpty())
+        return;
+    const QHash<QDate, DayMarks>& marks =
+        marksOfBills(m_appDelegate->getBills(), cells.constFirst()->date(), cells.constLast()->date());
+    for (LRCalendarDayCell* cell : cells) {
         const auto day = marks.constFind(cell->date());
         if (day != marks.cend())
             markDay(cell, *day);
     }
 }
 
-const QHash<QDate, LRCalendarView::DayMarks>& LRCalendarView::marksOfBills(const QVariantList& bills)
+const QHash<QDate, LRCalendarView::DayMarks>& LRCalendarView::marksOfBills(const QVariantList& bills,
+                                                                         const QDate& firstDay, const QDate& lastDay)
 {
     // A changed list has storage of its own: the kept copy holds on to the old one.
-    if (bills.constData() == m_markedBills.constData() && bills.size() == m_markedBills.size())
+    if (bills.constData() == m_markedBills.constData() && bills.size() == m_markedBills.size()
+        && firstDay == m_markedFirstDay && lastDay == m_markedLastDay)
         return m_marks;
     m_markedBills = bills;
+    m_markedFirstDay = firstDay;
+    m_markedLastDay = lastDay;
     m_marks.clear();
+    // A local day is never more than a day off its UTC day, so moments
+    // further off the shown days are passed over without a local day.
+    constexpr qint64 DayMs = 24 * 3600 * 1000;
+    const qint64 earliest = firstDay.startOfDay(Qt::UTC).toMSecsSinceEpoch() - DayMs;
+    const qint64 latest = lastDay.startOfDay(Qt::UTC).toMSecsSinceEpoch() + 2 * DayMs;
     // Items are mostly due at a few moments; each is turned into a local day once.
     QHash<qint64, QDate> localDays;
     for (const QVariant& bill : bills) {
         const QVariantMap record = bill.toMap();
         const QDateTime due = record.value(LRCalendarRecordKeys::DueDate).toDateTime();
-        if (!due.isValid())
+        const qint64 moment = due.isValid() ? due.toMSecsSinceEpoch() : earliest - 1;
+        if (moment < earliest || moment >= latest)
             continue;
-        const qint64 moment = due.toMSecsSinceEpoch();
         auto localDay = localDays.constFind(moment);
         if (localDay == localDays.cend())
             localDay = localDays.insert(moment, due.toLocalTime().date());
+        if (*localDay < firstDay || *localDay > lastDay)
+            continue;
         DayMarks& day = m_marks[*localDay];
         day.tips.append(record.value(LRCalendarRecordKeys::Name).toString());
         day.iconName = dotImageFor(record);

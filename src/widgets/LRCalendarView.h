@@ -137,7 +137,8 @@ private:
         QString billId;
     };
     void markBills();
-    const QHash<QDate, DayMarks>& marksOfBills(const QVariantList& bills);
+    // The marks of the days from `firstDay` to `lastDay`.
+    const QHash<QDate, DayMarks>& marksOfBills(const QVariantList& bills, const QDate& firstDay, const QDate& lastDay);
     static void markDay(LRCalendarDayCell* cell, const DayMarks& marks);
     void deselectEveryDayTable();
     QList<LRCalendarDayCell*> cellsInUse() const;
@@ -163,5 +164,7 @@ private:
     // The delegate's list the marks were gathered from, kept so that an
     // unchanged list is known by its shared storage.
     QVariantList m_markedBills;
+    QDate m_markedFirstDay;
+    QDate m_markedLastDay;
     QHash<QDate, DayMarks> m_marks;
 };

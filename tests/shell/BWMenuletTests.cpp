@@ -397,5 +397,14 @@ INSTANTIATE_TEST_SUITE_P(
                        }},
         MenuChangeCase{"Renamed", [](BWMenuletRefreshTest& test, const QStringList& ids) {
                            test.rename(ids.at(1), QStringLiteral("Gym & Pool"));
+                       }},
+        MenuChangeCase{"FirstAndLastRenamed",
+                       [](BWMenuletRefreshTest& test, const QStringList& ids) {
+                           test.rename(ids.at(0), QStringLiteral("Power and light"));
+                           test.rename(ids.at(3), QStringLiteral("Rent and parking"));
+                       }},
+        MenuChangeCase{"TwoBillsSwapPlaces", [](BWMenuletRefreshTest& test, const QStringList& ids) {
+                           test.moveDue(ids.at(0), 2);
+                           test.moveDue(ids.at(2), -3);
                        }}),
     [](const testing::TestParamInfo<MenuChangeCase>& info) { return std::string(info.param.name); });

@@ -270,6 +270,17 @@ TEST_F(LRCalendarViewTest, ABillChangedInTheListIsMarkedOnItsNewDay)
     EXPECT_EQ(cellFor(QDate(2026, 2, 9))->toolTip(), QStringLiteral("Gym"));
 }
 
+TEST_F(LRCalendarViewTest, TheSameListMarksEachMonthSteppedTo)
+{
+    application.bills = {bill("F", "Rent", QDate(2026, 2, 6), "red5.png"),
+                         bill("M", "Gym", QDate(2026, 3, 18), "green5.png")};
+    focusMonth(2026, 2);
+    EXPECT_TRUE(cellFor(QDate(2026, 2, 6))->hasDot());
+    view->changeDateIncrementally(QStringLiteral(">"));
+    EXPECT_EQ(cellFor(QDate(2026, 3, 18))->toolTip(), QStringLiteral("Gym"));
+    EXPECT_EQ(cellFor(QDate(2026, 3, 18))->dotImageName(), QStringLiteral("greendot16"));
+}
+
 TEST_F(LRCalendarViewTest, ThreeBillsOnOneDayAreNamedLatestFirst)
 {
     application.bills = {bill("A", "Rent", QDate(2026, 3, 6), "red5.png"),
