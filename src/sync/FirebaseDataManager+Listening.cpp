@@ -160,6 +160,15 @@ bool FirebaseDataManager::decideIfBillShouldBeSavedLocallyAndSave(const QVariant
         Log::line(QStringLiteral("Bill %1 was deleted here after this change; not saving it").arg(billID));
         return false;
     }
+    // A copy that a deletion elsewhere beats (one written late, after the
+    // deletion had removed its node) is not saved; the deletion is.
+    const QVariantMap tombstone = m_tombstoneChildren->valueOf(billID).toMap();
+    if (tombstone.contains(DeletedAtKey) && !isDeletedLocally(billID)
+        && BWBillMerge::deletionHolds(momentOf(tombstone.value(DeletedAtKey).toDouble()), remote)) {
+        Log::line(QStringLiteral("Bill %1 was deleted on another device after this change; not saving it").arg(billID));
+        applyTombstone(billID, tombstone);
+        return false;
+    }
     if (isDeletedLocally(billID) && !reviveDeletedBill(billID, remote))
         return false;
     QVariantMap incoming = BWBill::convertNumbersToDatesWithDictionary(nodeValue);

@@ -11,6 +11,7 @@
 #include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "sync/FirebaseChildTracker.h"
 #include "sync/FirebasePendingWrites.h"
 #include "sync/FirebaseRestClient.h"
 
@@ -255,8 +256,7 @@ void FirebaseDataManager::sendSaveOfMissingNode(const FirebasePendingWrite& writ
 
 void FirebaseDataManager::sendRemove(const FirebasePendingWrite& write, int attemptsLeft)
 {
-    const QString path = billPath(write.uid, write.billID);
-    m_client->getNode(path, [=, this](const FirebaseRestClient::NodeReply& current) {
+    m_client->getNode(billPath(write.uid, write.billID), [=, this](const FirebaseRestClient::NodeReply& current) {
         if (current.error.isError())
             return finishSending(write, current.error);
         const QVariantMap remote = current.node.value.toMap();
@@ -266,24 +266,45 @@ void FirebaseDataManager::sendRemove(const FirebasePendingWrite& write, int atte
             decideIfBillShouldBeSavedLocallyAndSave(remote);
             return finishSending(write, {});
         }
-        const QVariantMap deletion{{BillKeys::Bid, write.billID}, {DeletedAtKey, write.deletedAt}};
-        m_client->putNode(tombstonePath(write.uid, write.billID), deletion, {},
-                          [=, this](const FirebaseRestClient::NodeReply& marked) {
-                              if (marked.error.isError() || !current.node.exists())
-                                  return finishSending(write, marked.error);
-                              m_client->deleteNode(path, current.node.etag,
-                                                   [=, this](const FirebaseRestClient::NodeReply& removed) {
-                                                       if (removed.conflict && attemptsLeft > 1)
-                                                           return sendRemove(write, attemptsLeft - 1);
-                                                       if (!removed.error.isError() && !removed.conflict)
-                                                           Log::line(QStringLiteral("Deleted!"));
-                                                       finishSending(write, removed.conflict
-                                                                                ? FirebaseError{FirebaseError::Server,
-                                                                                                QStringLiteral("The bill kept changing")}
-                                                                                : removed.error);
-                                                   });
-                          });
+        markDeleted(write, current.node, attemptsLeft);
     });
+}
+
+// The tombstone keeps the moment of the latest deletion: an earlier deletion
+// that arrives late must not let a change made between the two bring the
+// bill back.
+void FirebaseDataManager::markDeleted(const FirebasePendingWrite& write, const FirebaseNode& bill, int attemptsLeft)
+{
+    const QString tombstone = tombstonePath(write.uid, write.billID);
+    m_client->getNode(tombstone, [=, this](const FirebaseRestClient::NodeReply& found) {
+        if (found.error.isError())
+            return finishSending(write, found.error);
+        const double recorded = found.node.value.toMap().value(DeletedAtKey).toDouble();
+        const QVariantMap deletion{{BillKeys::Bid, write.billID}, {DeletedAtKey, std::max(recorded, write.deletedAt)}};
+        m_client->putNode(tombstone, deletion, found.node.etag, [=, this](const FirebaseRestClient::NodeReply& marked) {
+            if (marked.conflict && attemptsLeft > 1)
+                return sendRemove(write, attemptsLeft - 1);
+            if (marked.conflict)
+                return finishSending(write, {FirebaseError::Server, QStringLiteral("The deletion kept changing")});
+            if (marked.error.isError() || !bill.exists())
+                return finishSending(write, marked.error);
+            removeNode(write, bill, attemptsLeft);
+        });
+    });
+}
+
+void FirebaseDataManager::removeNode(const FirebasePendingWrite& write, const FirebaseNode& bill, int attemptsLeft)
+{
+    m_client->deleteNode(billPath(write.uid, write.billID), bill.etag,
+                         [=, this](const FirebaseRestClient::NodeReply& removed) {
+                             if (removed.conflict && attemptsLeft > 1)
+                                 return sendRemove(write, attemptsLeft - 1);
+                             if (!removed.error.isError() && !removed.conflict)
+                                 Log::line(QStringLiteral("Deleted!"));
+                             finishSending(write, removed.conflict ? FirebaseError{FirebaseError::Server,
+                                                                                   QStringLiteral("The bill kept changing")}
+                                                                   : removed.error);
+                         });
 }
 
 void FirebaseDataManager::finishSending(const FirebasePendingWrite& write, const FirebaseError& error)
@@ -311,6 +332,11 @@ void FirebaseDataManager::finishSending(const FirebasePendingWrite& write, const
         m_completions.insert(key, waiting);
     if (error.isError())
         return;
+    // A deletion from elsewhere that waited for this change applies now,
+    // unless the change was made after it.
+    const QVariant tombstone = m_tombstoneChildren->valueOf(write.billID);
+    if (write.operation == FirebasePendingWrite::Save && tombstone.isValid())
+        applyTombstone(write.billID, tombstone.toMap());
 
     // A newer write of the same bill was journaled meanwhile.
     const std::optional<FirebasePendingWrite> next = FirebasePendingWrites(m_env).writeFor(write.uid, write.billID);

@@ -191,6 +191,8 @@ private:
     void sendSave(const FirebasePendingWrite& write, const FirebaseNode& node, int attemptsLeft);
     void sendSaveOfMissingNode(const FirebasePendingWrite& write, const FirebaseNode& node);
     void sendRemove(const FirebasePendingWrite& write, int attemptsLeft);
+    void markDeleted(const FirebasePendingWrite& write, const FirebaseNode& bill, int attemptsLeft);
+    void removeNode(const FirebasePendingWrite& write, const FirebaseNode& bill, int attemptsLeft);
     void finishSending(const FirebasePendingWrite& write, const FirebaseError& error);
     void scheduleRetry();
     QString billPath(const QString& uid, const QString& billID) const;

@@ -309,6 +309,41 @@ TEST_F(FirebaseSyncTest, TwoComputersChangingABillAtTheSameMomentEndWithTheSameC
     device.clock.useSystemTime();
 }
 
+TEST_F(FirebaseSyncTest, AnEarlierDeletionArrivingLateLeavesTheLaterDeletionsMoment)
+{
+    const QString id = device.addBill("Cable", 60);
+    ASSERT_TRUE(settled());
+    const QDateTime deletedHere = QDateTime::currentDateTimeUtc().addSecs(60);
+    const QString tombstone = "deletedBills/" + uid + "/" + id;
+
+    server.setOffline(true);
+    device.clock.setNow(deletedHere);
+    ASSERT_TRUE(device.remove(id));
+    // Meanwhile another computer, which had seen a later change, deleted it too.
+    server.setValueAt(node(id), QJsonValue::Null);
+    server.setValueAt(tombstone, QJsonObject{{BillKeys::Bid, id}, {"DeletedAt", seconds(deletedHere) + 120}});
+    server.setOffline(false);
+
+    ASSERT_TRUE(settled());
+    EXPECT_DOUBLE_EQ(server.valueAt(tombstone).toObject().value("DeletedAt").toDouble(), seconds(deletedHere) + 120);
+    device.clock.useSystemTime();
+}
+
+TEST_F(FirebaseSyncTest, ACopyWrittenLateAfterItsBillWasDeletedDoesNotBringItBack)
+{
+    const QString id = BWUIDMaker::makeUID();
+    const double deletedAt = seconds(QDateTime::currentDateTimeUtc());
+    server.setValueAt("deletedBills/" + uid + "/" + id, QJsonObject{{BillKeys::Bid, id}, {"DeletedAt", deletedAt}});
+    streamMarker();
+    // A write of an older copy, held up on its way, lands after the deletion.
+    server.setValueAt(node(id), remoteBill(id, "Cable", 60, deletedAt - 30));
+    streamMarker();
+
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return !BWBillsLoader(device.env).trimDeletedBillsFromActiveBills(device.list(IndexKeys::ActiveBills)).contains(id);
+    }, 3000));
+}
+
 TEST_F(FirebaseSyncTest, APaymentLoggedOfflineSurvivesANewerCopyFromAnotherComputer)
 {
     const QString id = device.addBill("Rent", 900);
