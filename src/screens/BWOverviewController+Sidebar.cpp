@@ -198,6 +198,7 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
     // the item is counted once, and its payments are counted once.
     QSet<QString> countedThisMonth;
     QSet<QString> paymentsCounted;
+    paymentsCounted.reserve(list.size());
     keepRecordFiguresOfNow();
     for (const QVariant& entry : list) {
         const QVariantMap record = entry.toMap();

@@ -23,10 +23,12 @@ BWSidebarFigureCache::RecordFigures BWSidebarFigureCache::figuresOf(const QVaria
     const QString billID = record.value(BillKeys::Bid).toString();
     if (billID.isEmpty())
         return compute(record);
-    QHash<qint64, RecordFigures>& records = m_figures[billID];
+    QList<std::pair<qint64, RecordFigures>>& records = m_figures[billID];
     const qint64 due = record.value(BillKeys::DueDate).toDateTime().toMSecsSinceEpoch();
-    const auto kept = records.constFind(due);
-    if (kept != records.cend())
-        return *kept;
-    return *records.insert(due, compute(record));
+    for (const auto& [keptDue, figures] : std::as_const(records)) {
+        if (keptDue == due)
+            return figures;
+    }
+    records.append({due, compute(record)});
+    return records.constLast().second;
 }

@@ -2,11 +2,13 @@
 
 #include <QDate>
 #include <QHash>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QVariantMap>
 
 #include <functional>
+#include <utility>
 
 // What one listed record adds to this month's figures, kept between loads
 // so that an update works out only the records of the items it changed.
@@ -50,6 +52,7 @@ public:
 
 private:
     Conditions m_conditions;
-    // By item, then by the due date of the record (in ms since the epoch).
-    QHash<QString, QHash<qint64, RecordFigures>> m_figures;
+    // By item, then by the due date of the record (in ms since the epoch):
+    // an item has a record or a few.
+    QHash<QString, QList<std::pair<qint64, RecordFigures>>> m_figures;
 };
