@@ -240,7 +240,7 @@ struct ListChoiceCase
     const char* name;
     int from;
     int to;
-    std::function<void(OverviewUpdateTest&, const QStringList& ids)> change;
+    std::function<void(OverviewUpdateTest&, const QStringList& ids)> change = {};
 };
 
 class OverviewListChoiceTest : public OverviewUpdateTest, public testing::WithParamInterface<ListChoiceCase>

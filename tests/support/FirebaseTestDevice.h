@@ -53,8 +53,9 @@ public:
 class FirebaseTestDevice : public TempStoreEnvironment
 {
 public:
-    explicit FirebaseTestDevice(const FakeFirebaseServer& server)
-        : TempStoreEnvironment(QStringLiteral("data/Orvane/Orvane.ovdata"))
+    // `requestTimeoutMs`: how long the manager waits for an answer.
+    explicit FirebaseTestDevice(const FakeFirebaseServer& server, int requestTimeoutMs = 1000)
+        : TempStoreEnvironment(QStringLiteral("data/Orvane/Orvane.ovdata")), m_requestTimeoutMs(requestTimeoutMs)
     {
         env.cloud = &channels;
         temp.write(QStringLiteral("config/firebase.json"), server.settingsJson());
@@ -66,7 +67,7 @@ public:
         FirebaseDataManager::Setup setup;
         setup.settingsFile = temp.file(QStringLiteral("config/firebase.json"));
         setup.secrets = const_cast<FakeSecretStore*>(&secrets);
-        setup.requestTimeoutMs = 1000;
+        setup.requestTimeoutMs = m_requestTimeoutMs;
         setup.streamSilenceMs = 3000;
         setup.firstRetryDelayMs = 50;
         setup.longestRetryDelayMs = 400;
@@ -126,4 +127,7 @@ public:
     FakeSecretStore secrets;
     FirebaseRoutingChannels channels;
     std::unique_ptr<FirebaseDataManager> manager;
+
+private:
+    int m_requestTimeoutMs;
 };

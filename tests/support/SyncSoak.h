@@ -303,10 +303,12 @@ class FirebaseBackend : public Backend
 public:
     FirebaseBackend(const Config& config, const QDateTime& start) : m_config(config)
     {
-        m_server.slowAnswerMs = 1100;   // past the client's timeout: the write lands, the answer is lost
+        // Past the client's time-out: the write lands, the answer is lost.
+        // Both short, so that a lost answer costs the soak little time.
+        m_server.slowAnswerMs = 500;
         m_server.addAccount(QStringLiteral("soak@example.com"), QStringLiteral("secret1"));
         for (int i = 0; i < config.devices; ++i) {
-            m_devices.push_back(std::make_unique<FirebaseTestDevice>(m_server));
+            m_devices.push_back(std::make_unique<FirebaseTestDevice>(m_server, 400));
             m_devices.back()->clock.setNow(start);
             EXPECT_TRUE(m_devices.back()->signIn(QStringLiteral("soak@example.com"), QStringLiteral("secret1")));
         }
