@@ -13,6 +13,8 @@
 //
 // `--bills N` measures one size only; `--updates-only` leaves out the
 // starts, for comparing changes to the update paths on a busy machine.
+// `--seed-home DIR N` only prepares DIR as such a user's home with N bills,
+// for profiling a start by hand (HOME=DIR ./Orvane).
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -371,15 +373,22 @@ void dismissWelcomeSheet(const QString& home)
     standard.synchronize();
 }
 
+// A returning user's home with `bills` bills: data, settings and suite from
+// an earlier start, the welcome sheet finished.
+void seedHome(const VirtualScreen& screen, const QString& home, int bills, const QString& busAddress)
+{
+    QDir().mkpath(home + "/run");
+    QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    seedDataFolder(home + "/.local/share/Orvane/Orvane.ovdata", bills);
+    startOnce(screen, home, busAddress);
+    dismissWelcomeSheet(home);
+}
+
 // The median start of three and the highest peak among them.
 StartFigures measureStart(const VirtualScreen& screen, int bills, const QString& busAddress)
 {
     QTemporaryDir home;
-    QDir().mkpath(home.filePath("run"));
-    QFile::setPermissions(home.filePath("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    seedDataFolder(home.filePath(".local/share/Orvane/Orvane.ovdata"), bills);
-    startOnce(screen, home.path(), busAddress);  // the earlier start: settings and suite
-    dismissWelcomeSheet(home.path());
+    seedHome(screen, home.path(), bills, busAddress);
     std::vector<StartFigures> runs;
     for (int run = 0; run < 3; ++run)
         runs.push_back(startOnce(screen, home.path(), busAddress));
@@ -424,6 +433,12 @@ int main(int argc, char** argv)
     std::signal(SIGPIPE, SIG_IGN);
 
     const QStringList arguments = app.arguments();
+    const qsizetype seedArgument = arguments.indexOf(QStringLiteral("--seed-home"));
+    if (seedArgument > 0) {
+        seedHome(VirtualScreen(), arguments.value(seedArgument + 1), arguments.value(seedArgument + 2).toInt(),
+                 QString());
+        return 0;
+    }
     const bool updatesOnly = arguments.contains(QStringLiteral("--updates-only"));
     const qsizetype billsArgument = arguments.indexOf(QStringLiteral("--bills"));
     const std::vector<int> sizes = billsArgument > 0 ? std::vector<int>{arguments.value(billsArgument + 1).toInt()}

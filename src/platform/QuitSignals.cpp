@@ -62,5 +62,8 @@ void QuitSignals::takeSignal()
         return;
     Log::line(QStringLiteral("Stopping on signal %1").arg(int(number)));
     emit quitRequested(int(number));
-    QCoreApplication::quit();
+    // exit, not quit: quit asks the windows first, and a main window that
+    // only minimises on close (no tray to reopen it from) would refuse, so
+    // the program would outlive the session that asked it to stop.
+    QCoreApplication::exit(0);
 }
