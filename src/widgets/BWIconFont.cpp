@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QPainter>
 
+#include "widgets/BWGlyphIconEngine.h"
+
 namespace {
 
 // Where Debian installs the font.
@@ -166,11 +168,7 @@ QPixmap BWIconFont::pixmap(const QString& imageName, int side, const QColor& col
 
 QIcon BWIconFont::icon(const QString& imageName, const QColor& color)
 {
-    QIcon made;
-    for (const int side : {16, 24, 32, 48}) {
-        const QPixmap picture = pixmap(imageName, side, color);
-        if (!picture.isNull())
-            made.addPixmap(picture);
-    }
-    return made;
+    if (glyphForName(imageName).isNull() || !isAvailable())
+        return {};
+    return QIcon(new BWGlyphIconEngine(imageName, color));
 }

@@ -93,9 +93,23 @@ void MAAttachedWindow::placeWindow()
     const QRectF frame = BWFlippedGeometry::toScreen(m_placement.windowFrame, screenFlipHeight);
     setGeometry(frame.toRect());
     m_view->setGeometry(BWFlippedGeometry::toScreen(m_placement.viewFrame, frame.height()).toRect());
-    // Without a compositor the see-through corners and the room beside the
-    // arrow would show black: only the bubble itself belongs to the window.
+    // A hidden bubble (most are, most of the time) takes its shape when it
+    // shows; drawing it for each change of a hidden one slowed the start.
+    if (isVisible())
+        updateShape();
+}
+
+// Without a compositor the see-through corners and the room beside the
+// arrow would show black: only the bubble itself belongs to the window.
+void MAAttachedWindow::updateShape()
+{
     setMask(QBitmap::fromImage(bubbleImage().createAlphaMask()));
+}
+
+void MAAttachedWindow::showEvent(QShowEvent* event)
+{
+    updateShape();
+    QWidget::showEvent(event);
 }
 
 // Placing the window resizes it, which brings us back here; the guard keeps

@@ -67,6 +67,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -74,6 +75,7 @@ private:
 
     MAAttachedSide bestSideForAutomaticPosition() const;
     void placeWindow();
+    void updateShape();
     void redisplay();
 
     MAAttachedBubble m_bubble;

@@ -47,3 +47,20 @@ TEST(BWIconFont, DrawsKnownNamesAndNothingForOthers)
     EXPECT_TRUE(BWIconFont::pixmap(QStringLiteral("no such image"), 24, Qt::black).isNull());
     EXPECT_TRUE(BWIconFont::pixmap(QStringLiteral("GScale_Home"), 0, Qt::black).isNull());
 }
+
+// Icons are drawn when asked for, at the size asked for, in the looks the
+// style gives other icons.
+TEST(BWIconFont, IconsDrawTheGlyphAtEachSizeAndLook)
+{
+    if (!BWIconFont::isAvailable())
+        GTEST_SKIP() << "the icon font is not installed";
+    const QIcon icon = BWIconFont::icon(QStringLiteral("GScale_Home"), Qt::black);
+    ASSERT_FALSE(icon.isNull());
+    for (const int side : {16, 20, 48}) {
+        const QPixmap normal = icon.pixmap(side, side);
+        EXPECT_EQ(normal.size(), QSize(side, side));
+        EXPECT_TRUE(hasInk(normal)) << side;
+        EXPECT_NE(icon.pixmap(side, side, QIcon::Disabled).toImage(), normal.toImage()) << side;
+    }
+    EXPECT_TRUE(BWIconFont::icon(QStringLiteral("no such image"), Qt::black).isNull());
+}

@@ -232,6 +232,7 @@ TEST(MAAttachedWindowCreation, ScreenPointPlacesTheWindowAroundTheView)
 }
 
 // Desktops without a compositor draw a window's see-through parts black.
+// The shape is there as the bubble shows, and follows it while it shows.
 TEST(MAAttachedWindowCreation, OnlyTheBubbleBelongsToTheWindow)
 {
     auto* view = new QWidget;
@@ -239,6 +240,7 @@ TEST(MAAttachedWindowCreation, OnlyTheBubbleBelongsToTheWindow)
     std::unique_ptr<MAAttachedWindow> window(
         MAAttachedWindow::create(view, QPointF(300, 200), nullptr, Side::Below, 0));
     ASSERT_TRUE(window);
+    window->show();
     const QRegion shape = window->mask();
     EXPECT_TRUE(shape.contains(view->geometry().center()));
     EXPECT_TRUE(shape.contains(QPoint(52, 8)));   // inside the arrow
