@@ -39,7 +39,7 @@ bool syncFolderOf(const QString& path, QString* error)
 
 }  // namespace
 
-bool write(const QString& path, const QByteArray& bytes, QString* error)
+bool write(const QString& path, const QByteArray& bytes, QString* error, struct stat* written)
 {
     // QSaveFile writes beside the target, syncs the data to disk and renames
     // it over the target on commit(); on any failure the temporary file is
@@ -49,10 +49,13 @@ bool write(const QString& path, const QByteArray& bytes, QString* error)
     // would then put a truncated file in place of the old one.
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-                         && file.write(bytes) == bytes.size()
-                         && file.commit();
-    if (!written) {
+    // The rename keeps the device, inode, size and modification time that
+    // fstat() gives before it.
+    const bool complete = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                          && file.write(bytes) == bytes.size()
+                          && (!written || ::fstat(file.handle(), written) == 0)
+                          && file.commit();
+    if (!complete) {
         if (error)
             *error = QStringLiteral("Could not write %1: %2").arg(path, file.errorString());
         return false;

@@ -637,6 +637,25 @@ bool serializeInPieces(const QVariant& value, const std::function<bool(QByteArra
     return take("\t</array>\n");
 }
 
+// Whether the text of `value` is the `length` stored bytes that `nextStored`
+// hands out in order, as many at a time as it is asked for; nothing from it
+// means they could not be read.
+bool matchesInPieces(const QVariant& value, qsizetype length,
+                     const std::function<std::optional<QByteArrayView>(qsizetype)>& nextStored)
+{
+    qsizetype compared = 0;
+    const auto compare = [&](QByteArrayView piece) {
+        if (length - compared < piece.size())
+            return false;
+        const std::optional<QByteArrayView> stored = nextStored(piece.size());
+        if (!stored || *stored != piece)
+            return false;
+        compared += piece.size();
+        return true;
+    };
+    return serializeInPieces(value, compare, nullptr) && compared == length;
+}
+
 }  // namespace
 
 // Files as writers lay them out are read over their bytes; the XML reader
@@ -728,17 +747,30 @@ QByteArray serializeDictionaryValue(const QVariant& value, QString* error)
 bool isSerializedDictionaryValue(const QVariant& value, QByteArrayView text)
 {
     qsizetype compared = 0;
-    const auto compare = [&text, &compared](QByteArrayView piece) {
-        if (text.size() - compared < piece.size() || text.sliced(compared, piece.size()) != piece)
-            return false;
-        compared += piece.size();
-        return true;
+    const auto nextStored = [&text, &compared](qsizetype size) {
+        const QByteArrayView stored = text.sliced(compared, size);
+        compared += size;
+        return std::optional<QByteArrayView>(stored);
     };
-    return serializeInPieces(value, compare, nullptr) && compared == text.size();
+    return matchesInPieces(value, text.size(), nextStored);
 }
 
-QByteArray assembleDictionary(const Fragments& fragments)
+bool isSerializedDictionaryValue(const QVariant& value, QIODevice& device, qsizetype length)
 {
+    QByteArray buffer;
+    const auto nextStored = [&device, &buffer](qsizetype size) -> std::optional<QByteArrayView> {
+        buffer.resize(size);
+        if (device.read(buffer.data(), size) != size)
+            return std::nullopt;
+        return QByteArrayView(buffer);
+    };
+    return matchesInPieces(value, length, nextStored);
+}
+
+QByteArray assembleDictionary(const Fragments& fragments, QList<FragmentSpan>* spans)
+{
+    if (spans)
+        spans->clear();
     if (fragments.isEmpty())
         return DocumentHead + EmptyDictionary + DocumentTail;
     qsizetype size = DocumentHead.size() + DictionaryHead.size() + DictionaryTail.size() + DocumentTail.size();
@@ -750,6 +782,8 @@ QByteArray assembleDictionary(const Fragments& fragments)
     out += DictionaryHead;
     for (auto it = fragments.cbegin(); it != fragments.cend(); ++it) {
         out += topLevelKeyLine(it.key());
+        if (spans)
+            spans->append({it.key(), out.size(), it.value().size()});
         out += it.value();
     }
     out += DictionaryTail;

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QDateTime>
+#include <QIODevice>
 #include <QMap>
 #include <QString>
 #include <QVariant>
@@ -50,21 +51,26 @@ QByteArray serialize(const QVariant& value, QString* error = nullptr);
 using Fragments = QMap<QString, QByteArray>;
 // The text of `value` as a value of a top-level dictionary; empty on error.
 QByteArray serializeDictionaryValue(const QVariant& value, QString* error = nullptr);
-// The document of the dictionary whose values have these texts: the same
-// bytes that serialize() gives for the dictionary itself.
-QByteArray assembleDictionary(const Fragments& fragments);
-// Whether `text` is the text serializeDictionaryValue() gives for `value`;
-// compared a piece at a time, without the whole text of the value.
-bool isSerializedDictionaryValue(const QVariant& value, QByteArrayView text);
-// The text of each top-level value of a dictionary document laid out as our
-// writer lays it out; nothing for any other document (parse it instead).
-std::optional<Fragments> splitDictionary(const QByteArray& document);
-// The same as where each value's text stands in the document, in order.
+// Where the text of one top-level value stands in a dictionary document.
 struct FragmentSpan {
     QString key;
     qsizetype start = 0;
     qsizetype length = 0;
 };
+// The document of the dictionary whose values have these texts: the same
+// bytes that serialize() gives for the dictionary itself. `spans`, when
+// given, is told where each value's text stands in it, in key order.
+QByteArray assembleDictionary(const Fragments& fragments, QList<FragmentSpan>* spans = nullptr);
+// Whether `text` is the text serializeDictionaryValue() gives for `value`;
+// compared a piece at a time, without the whole text of the value.
+bool isSerializedDictionaryValue(const QVariant& value, QByteArrayView text);
+// The same for the `length` bytes that `device` reads from where it stands,
+// read a piece at a time, never the whole text at once.
+bool isSerializedDictionaryValue(const QVariant& value, QIODevice& device, qsizetype length);
+// The text of each top-level value of a dictionary document laid out as our
+// writer lays it out; nothing for any other document (parse it instead).
+std::optional<Fragments> splitDictionary(const QByteArray& document);
+// The same as where each value's text stands in the document, in order.
 std::optional<QList<FragmentSpan>> dictionarySpans(QByteArrayView document);
 // Parses the text of one value of a top-level dictionary.
 ReadResult parseDictionaryValue(const QByteArray& fragment);

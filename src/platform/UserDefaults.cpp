@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QStandardPaths>
 
 #include <sys/stat.h>
@@ -81,53 +82,115 @@ UserDefaults::FileStamp UserDefaults::stampOf(const QString& path)
     struct stat status {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return {};
+    return stampOf(status);
+}
+
+UserDefaults::FileStamp UserDefaults::stampOf(const struct stat& status)
+{
     return {true, qint64(status.st_dev), qint64(status.st_ino), qint64(status.st_size),
             qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
 }
 
+void UserDefaults::startLoading()
+{
+    if (!m_loaded && !m_loading.isValid())
+        m_loading = QtConcurrent::run(&UserDefaults::readFile, m_path);
+}
+
+// The file is mapped, not copied: the app-group suite runs to tens of
+// megabytes, and its pages stop counting once it is unmapped.
+UserDefaults::FileContents UserDefaults::readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    struct stat status {};
+    if (!file.open(QIODevice::ReadOnly) || ::fstat(file.handle(), &status) != 0)
+        return {FileState::Unreadable, stampOf(path), {}, file.errorString()};
+    uchar* mapped = status.st_size > 0 ? file.map(0, status.st_size) : nullptr;
+    if (status.st_size > 0 && !mapped)
+        return {FileState::Unreadable, stampOf(status), {}, file.errorString()};
+    FileContents contents =
+        contentsOf(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), status.st_size), stampOf(status));
+    file.unmap(mapped);
+    return contents;
+}
+
 // Files of our own layout are only split into the texts of their values;
 // anything else is parsed whole.
-UserDefaults::FileState UserDefaults::readFile(QMap<QString, Slot>* found) const
+UserDefaults::FileContents UserDefaults::contentsOf(const QByteArray& bytes, const FileStamp& stamp)
 {
-    found->clear();
-    QFile file(m_path);
-    if (!file.exists())
-        return FileState::Missing;
-    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    FileContents contents{FileState::Readable, stamp, {}, {}};
     if (const std::optional<QList<PropertyList::FragmentSpan>> spans = PropertyList::dictionarySpans(bytes)) {
-        takeTexts(std::move(bytes), *spans, found);
-        return FileState::Readable;
+        takeTexts(bytes, stamp, *spans, &contents.stored);
+        return contents;
     }
     const PropertyList::ReadResult result = PropertyList::parse(bytes);
     if (result.ok() && result.value.typeId() == QMetaType::QVariantMap) {
         const QVariantMap stored = result.value.toMap();
         for (auto it = stored.cbegin(); it != stored.cend(); ++it)
-            found->insert(it.key(), Slot{QByteArray(), it.value(), true});
-        return FileState::Readable;
+            contents.stored.insert(it.key(), Slot{QByteArray(), std::nullopt, it.value(), true});
+        return contents;
     }
-    Log::line(QStringLiteral("Defaults file %1 is unreadable (%2); leaving it untouched")
-                  .arg(m_path, result.ok() ? QStringLiteral("not a dictionary") : result.error));
-    return FileState::Unreadable;
+    contents.state = FileState::Unreadable;
+    contents.problem = result.ok() ? QStringLiteral("not a dictionary") : result.error;
+    return contents;
 }
 
-// The longest text (the app-group suite's bills, many megabytes) keeps the
-// buffer the file was read into, cut down to it; the others are copied out.
-void UserDefaults::takeTexts(QByteArray file, const QList<PropertyList::FragmentSpan>& spans,
-                             QMap<QString, Slot>* found)
+// Short texts are copied out of the file; long ones (the app-group suite's
+// bills) are left where they stand in it.
+void UserDefaults::takeTexts(QByteArrayView file, const FileStamp& stamp,
+                             const QList<PropertyList::FragmentSpan>& spans, QMap<QString, Slot>* found)
 {
-    const auto byLength = [](const PropertyList::FragmentSpan& a, const PropertyList::FragmentSpan& b) {
-        return a.length < b.length;
-    };
-    const auto longest = std::max_element(spans.cbegin(), spans.cend(), byLength);
-    for (auto span = spans.cbegin(); span != spans.cend(); ++span) {
-        if (span != longest)
-            found->insert(span->key, Slot{file.sliced(span->start, span->length), QVariant(), false});
+    for (const PropertyList::FragmentSpan& span : spans) {
+        Slot slot;
+        if (span.length >= LongTextBytes)
+            slot.inFile = FileSpan{stamp, span.start, span.length};
+        else
+            slot.text = file.sliced(span.start, span.length).toByteArray();
+        found->insert(span.key, slot);
     }
-    if (longest == spans.cend())
-        return;
-    file.truncate(longest->start + longest->length);
-    file.remove(0, longest->start);  // moves the start of the data, copies nothing
-    found->insert(longest->key, Slot{std::move(file), QVariant(), false});
+}
+
+void UserDefaults::logUnreadable(const FileContents& contents) const
+{
+    if (contents.state == FileState::Unreadable)
+        Log::line(QStringLiteral("Defaults file %1 is unreadable (%2); leaving it untouched").arg(m_path, contents.problem));
+}
+
+// Opens the file at the text of `span`, if it is still the file the span
+// was found in: one put in its place since holds other bytes there.
+bool UserDefaults::openAtSpan(QFile& file, const FileSpan& span) const
+{
+    struct stat status {};
+    return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) && ::fstat(file.handle(), &status) == 0
+           && stampOf(status) == span.stamp && file.seek(span.start);
+}
+
+std::optional<QByteArray> UserDefaults::textInFile(const FileSpan& span) const
+{
+    QFile file(m_path);
+    if (!openAtSpan(file, span))
+        return std::nullopt;
+    QByteArray text = file.read(span.length);
+    if (text.size() != span.length)
+        return std::nullopt;
+    return text;
+}
+
+// A text left in the file is compared with the file a piece at a time; a
+// file replaced since holds no text of this process to compare with.
+bool UserDefaults::isStoredText(const Slot& slot, const QVariant& value) const
+{
+    if (!slot.inFile)
+        return PropertyList::isSerializedDictionaryValue(value, slot.text);
+    QFile file(m_path);
+    return openAtSpan(file, *slot.inFile) && PropertyList::isSerializedDictionaryValue(value, file, slot.inFile->length);
+}
+
+bool UserDefaults::isLeftInReplacedFile(const Slot& slot) const
+{
+    return slot.inFile && stampOf(m_path) != slot.inFile->stamp;
 }
 
 void UserDefaults::ensureLoaded() const
@@ -135,8 +198,12 @@ void UserDefaults::ensureLoaded() const
     if (m_loaded)
         return;
     m_loaded = true;
-    m_stamp = stampOf(m_path);
-    m_fileUnreadable = readFile(&m_slots) == FileState::Unreadable;
+    FileContents contents = m_loading.isValid() ? m_loading.takeResult() : readFile(m_path);
+    m_loading = {};
+    logUnreadable(contents);
+    m_stamp = contents.stamp;
+    m_fileUnreadable = contents.state == FileState::Unreadable;
+    m_slots = std::move(contents.stored);
 }
 
 const QVariant& UserDefaults::parsedValue(const QString& key, Slot& slot) const
@@ -144,7 +211,14 @@ const QVariant& UserDefaults::parsedValue(const QString& key, Slot& slot) const
     if (slot.parsed)
         return slot.value;
     slot.parsed = true;
-    const PropertyList::ReadResult result = PropertyList::parseDictionaryValue(slot.text);
+    const std::optional<QByteArray> text = slot.inFile ? textInFile(*slot.inFile) : slot.text;
+    PropertyList::ReadResult result;
+    if (text) {
+        result = PropertyList::parseDictionaryValue(*text);
+    } else {
+        result.status = PropertyList::Status::Unreadable;
+        result.error = QStringLiteral("the file changed under it");
+    }
     if (result.ok()) {
         slot.value = result.value;
     } else {
@@ -162,11 +236,22 @@ void UserDefaults::registerDefaults(const QVariantMap& registered)
         m_registered.insert(it.key(), it.value());
 }
 
-QVariant UserDefaults::objectForKey(const QString& key) const
+// Another process may have rewritten the file since a long text was found
+// in it: the text then stands elsewhere in the new file, if anywhere.
+UserDefaults::Slot* UserDefaults::storedSlot(const QString& key) const
 {
     ensureLoaded();
-    const auto stored = m_slots.find(key);
-    if (stored != m_slots.end())
+    auto stored = m_slots.find(key);
+    if (stored != m_slots.end() && !stored->parsed && isLeftInReplacedFile(*stored)) {
+        takeInChangesOnDisk();
+        stored = m_slots.find(key);
+    }
+    return stored != m_slots.end() ? &*stored : nullptr;
+}
+
+QVariant UserDefaults::objectForKey(const QString& key) const
+{
+    if (Slot* stored = storedSlot(key))
         return parsedValue(key, *stored);
     return m_registered.value(key);
 }
@@ -262,18 +347,19 @@ bool UserDefaults::hasStoredValue(const QString& key) const
 // process are compared as values, kind by kind; one only read from the file
 // as text is compared with that text, which our writer makes the same for
 // equal values, a piece at a time (the app-group suite's bills run to many
-// megabytes), and is known as a value from then on.
+// megabytes, compared with the file itself), and is known as a value from
+// then on.
 bool UserDefaults::setObject(const QString& key, const QVariant& value)
 {
     if (!value.isValid())
         return removeObject(key);
-    ensureLoaded();
-    const auto stored = m_slots.find(key);
-    const bool saved = stored != m_slots.end() && !m_changed.contains(key);
+    Slot* const stored = storedSlot(key);
+    const bool saved = stored && !m_changed.contains(key);
     if (saved && stored->parsed && PropertyList::sameValue(stored->value, value))
         return true;
-    if (saved && !stored->parsed && PropertyList::isSerializedDictionaryValue(value, stored->text)) {
-        keepAsValue(*stored, value);
+    if (saved && !stored->parsed && isStoredText(*stored, value)) {
+        stored->value = value;
+        stored->parsed = true;
         return true;
     }
     // A value the file cannot hold is refused up front; kept in memory it
@@ -284,20 +370,9 @@ bool UserDefaults::setObject(const QString& key, const QVariant& value)
         Log::line(QStringLiteral("Default \"%1\" not stored: %2").arg(key, error));
         return false;
     }
-    m_slots.insert(key, Slot{text, value, true});
+    m_slots.insert(key, Slot{text, std::nullopt, value, true});
     m_changed.insert(key);
     return save();
-}
-
-// A stored text found equal to a value is known as that value from then on;
-// a long one is let go, since a save can write it again from the value.
-void UserDefaults::keepAsValue(Slot& slot, const QVariant& value)
-{
-    constexpr qsizetype LongTextBytes = 256 * 1024;
-    slot.value = value;
-    slot.parsed = true;
-    if (slot.text.size() >= LongTextBytes)
-        slot.text = QByteArray();
 }
 
 bool UserDefaults::setBool(const QString& key, bool value)
@@ -334,28 +409,58 @@ bool UserDefaults::synchronize()
 // What another process saved since this one last read or wrote the file is
 // taken in under this process's own changes. False while the file on disk
 // cannot be read.
-bool UserDefaults::takeInChangesOnDisk()
+bool UserDefaults::takeInChangesOnDisk() const
 {
-    const FileStamp onDisk = stampOf(m_path);
-    if (onDisk == m_stamp)
+    if (stampOf(m_path) == m_stamp)
         return !m_fileUnreadable;
-    QMap<QString, Slot> merged;
-    if (readFile(&merged) == FileState::Unreadable) {
-        m_stamp = onDisk;
+    FileContents found = readFile(m_path);
+    m_stamp = found.stamp;
+    if (found.state == FileState::Unreadable) {
+        logUnreadable(found);
         m_fileUnreadable = true;
         return false;
     }
     for (const QString& key : std::as_const(m_changed)) {
         const auto mine = m_slots.constFind(key);
         if (mine == m_slots.cend())
-            merged.remove(key);
+            found.stored.remove(key);
         else
-            merged.insert(key, *mine);
+            found.stored.insert(key, *mine);
     }
-    m_slots = merged;
-    m_stamp = onDisk;
+    m_slots = std::move(found.stored);
     m_fileUnreadable = false;
     return true;
+}
+
+// The document of all stored values; long texts left in the file are read
+// from it again. Nothing when one of them cannot be.
+std::optional<QByteArray> UserDefaults::documentToSave(QList<PropertyList::FragmentSpan>* spans)
+{
+    PropertyList::Fragments fragments;
+    for (auto it = m_slots.begin(); it != m_slots.end(); ++it) {
+        if (!it->inFile && it->text.isEmpty())
+            it->text = PropertyList::serializeDictionaryValue(it->value);
+        const std::optional<QByteArray> text = it->inFile ? textInFile(*it->inFile) : it->text;
+        if (!text) {
+            Log::line(QStringLiteral("Default \"%1\" could not be read back from %2; not overwriting it")
+                          .arg(it.key(), m_path));
+            return std::nullopt;
+        }
+        fragments.insert(it.key(), *text);
+    }
+    return PropertyList::assembleDictionary(fragments, spans);
+}
+
+// Once written, long texts are let go again: they stand in the new file.
+void UserDefaults::leaveLongTextsIn(const FileStamp& stamp, const QList<PropertyList::FragmentSpan>& spans)
+{
+    for (const PropertyList::FragmentSpan& span : spans) {
+        if (span.length < LongTextBytes)
+            continue;
+        Slot& slot = m_slots[span.key];
+        slot.text = QByteArray();
+        slot.inFile = FileSpan{stamp, span.start, span.length};
+    }
 }
 
 bool UserDefaults::save()
@@ -364,21 +469,21 @@ bool UserDefaults::save()
         Log::line(QStringLiteral("Defaults file %1 is still unreadable; not overwriting it").arg(m_path));
         return false;
     }
-    PropertyList::Fragments fragments;
-    for (auto it = m_slots.begin(); it != m_slots.end(); ++it) {
-        if (it->text.isEmpty())
-            it->text = PropertyList::serializeDictionaryValue(it->value);
-        fragments.insert(it.key(), it->text);
-    }
+    QList<PropertyList::FragmentSpan> spans;
+    const std::optional<QByteArray> document = documentToSave(&spans);
+    if (!document)
+        return false;
     QString error;
-    const bool written = QDir().mkpath(QFileInfo(m_path).absolutePath())
-                         && AtomicFile::write(m_path, PropertyList::assembleDictionary(fragments), &error);
-    if (!written) {
+    struct stat written {};
+    const bool saved = QDir().mkpath(QFileInfo(m_path).absolutePath())
+                       && AtomicFile::write(m_path, *document, &error, &written);
+    if (!saved) {
         Log::line(QStringLiteral("Defaults not saved to %1: %2")
                       .arg(m_path, error.isEmpty() ? QStringLiteral("cannot create its folder") : error));
         return false;
     }
     m_changed.clear();
-    m_stamp = stampOf(m_path);
+    m_stamp = stampOf(written);
+    leaveLongTextsIn(m_stamp, spans);
     return true;
 }

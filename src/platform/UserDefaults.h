@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFuture>
 #include <QMap>
 #include <QSet>
 #include <QString>
@@ -9,6 +10,11 @@
 #include <QVariantMap>
 
 #include "PropertyList.h"
+
+#include <optional>
+
+class QFile;
+struct stat;
 
 // User defaults: values the program stored, over a registered domain that is
 // kept in memory only. A read looks in the stored values first and then in the
@@ -23,9 +29,11 @@
 // save re-reads it when it changed on disk and writes only the keys this
 // process set or removed since its last save over what it finds there. A
 // value equal to the stored one (integers, reals and booleans kept apart) is
-// not written again. The file is read at the first use, and each value is
-// parsed only when it is read: the app-group suite holds megabytes of bills
-// that start-up never looks at.
+// not written again. The file is read at the first use, or on a worker from
+// startLoading() on, and each value is parsed only when it is read: the
+// app-group suite holds megabytes of bills that start-up never looks at.
+// Long values are not even kept as text: they are read again from the file
+// they stand in when they are parsed, compared or written again.
 //
 // Typed reads convert as callers expect: a boolean reads from a number or a
 // "YES"/"true" string, a missing key reads as false, 0, an empty string, an
@@ -44,6 +52,9 @@ public:
     explicit UserDefaults(const QString& path);
 
     QString path() const { return m_path; }
+
+    // Starts reading the file on a worker thread; the first use waits for it.
+    void startLoading();
 
     void registerDefaults(const QVariantMap& registered);
     QVariantMap registeredDefaults() const { return m_registered; }
@@ -70,31 +81,61 @@ public:
     bool synchronize();
 
 private:
-    // One stored value: its text in the file, its parsed value, or both.
-    struct Slot {
-        QByteArray text;
-        QVariant value;
-        bool parsed = false;
-    };
     // When and as what the file was last read or written.
     struct FileStamp {
         bool exists = false;
         qint64 device = 0, inode = 0, size = 0, modifiedNs = 0;
         bool operator==(const FileStamp&) const = default;
     };
+    // Where a long value's text stands in the file it was read from or
+    // written to.
+    struct FileSpan {
+        FileStamp stamp;
+        qsizetype start = 0, length = 0;
+    };
+    // One stored value: its text (or where it stands in the file), its
+    // parsed value, or both.
+    struct Slot {
+        QByteArray text;
+        std::optional<FileSpan> inFile;
+        QVariant value;
+        bool parsed = false;
+    };
     enum class FileState { Missing, Readable, Unreadable };
+    // What one read of the file found. Made by a pure function, so that it
+    // can run on a worker.
+    struct FileContents {
+        FileState state = FileState::Missing;
+        FileStamp stamp;
+        QMap<QString, Slot> stored;
+        QString problem;  // why the file is unreadable
+    };
 
     static FileStamp stampOf(const QString& path);
-    FileState readFile(QMap<QString, Slot>* found) const;
-    static void takeTexts(QByteArray file, const QList<PropertyList::FragmentSpan>& spans, QMap<QString, Slot>* found);
-    static void keepAsValue(Slot& slot, const QVariant& value);
+    static FileStamp stampOf(const struct stat& status);
+    static FileContents readFile(const QString& path);
+    static FileContents contentsOf(const QByteArray& bytes, const FileStamp& stamp);
+    static void takeTexts(QByteArrayView file, const FileStamp& stamp,
+                          const QList<PropertyList::FragmentSpan>& spans, QMap<QString, Slot>* found);
+    void logUnreadable(const FileContents& contents) const;
+    bool openAtSpan(QFile& file, const FileSpan& span) const;
+    std::optional<QByteArray> textInFile(const FileSpan& span) const;
+    bool isStoredText(const Slot& slot, const QVariant& value) const;
+    bool isLeftInReplacedFile(const Slot& slot) const;
     void ensureLoaded() const;
+    Slot* storedSlot(const QString& key) const;
     const QVariant& parsedValue(const QString& key, Slot& slot) const;
-    bool takeInChangesOnDisk();
+    bool takeInChangesOnDisk() const;
+    std::optional<QByteArray> documentToSave(QList<PropertyList::FragmentSpan>* spans);
+    void leaveLongTextsIn(const FileStamp& stamp, const QList<PropertyList::FragmentSpan>& spans);
     bool save();
+
+    // A text this long stays in the file; only its place is kept.
+    static constexpr qsizetype LongTextBytes = 256 * 1024;
 
     QString m_path;
     QVariantMap m_registered;
+    mutable QFuture<FileContents> m_loading;
     mutable QMap<QString, Slot> m_slots;
     mutable bool m_loaded = false;
     // Set while the file on disk could not be read: writing then would

@@ -121,6 +121,9 @@ int main(int argc, char** argv)
     const QString defaultsFolder = UserDefaults::defaultFolder();
     UserDefaults standard(UserDefaults::standardPath(defaultsFolder));
     UserDefaults appGroup(UserDefaults::suitePath(defaultsFolder, BWDefaultsKeys::AppGroupSuiteName));
+    // The suite holds every bill for the companion extension: tens of
+    // megabytes, read while the window is being built.
+    appGroup.startLoading();
     Clock clock;
     UserNotificationCenter notifications(UserNotificationCenter::schedulePath(defaultsFolder), clock);
     SleepWatcher sleepWatcher(QDBusConnection::systemBus());

@@ -2,6 +2,7 @@
 
 #include "support/TempFolder.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPoint>
 #include <QTimeZone>
@@ -447,9 +448,18 @@ TEST(PropertyListFragments, AssembledDictionaryIsTheSerializedOneAndSplitsBack)
     for (auto it = dict.cbegin(); it != dict.cend(); ++it)
         fragments.insert(it.key(), PropertyList::serializeDictionaryValue(it.value()));
 
-    const QByteArray document = PropertyList::assembleDictionary(fragments);
+    QList<PropertyList::FragmentSpan> spans;
+    const QByteArray document = PropertyList::assembleDictionary(fragments, &spans);
     EXPECT_EQ(document, PropertyList::serialize(dict));
     EXPECT_EQ(PropertyList::splitDictionary(document), fragments);
+    // The places it tells are the places a reader finds.
+    const QList<PropertyList::FragmentSpan> found = PropertyList::dictionarySpans(document).value();
+    ASSERT_EQ(spans.size(), found.size());
+    for (qsizetype i = 0; i < spans.size(); ++i) {
+        EXPECT_EQ(spans[i].key, found[i].key);
+        EXPECT_EQ(spans[i].start, found[i].start);
+        EXPECT_EQ(spans[i].length, found[i].length);
+    }
     for (auto it = fragments.cbegin(); it != fragments.cend(); ++it)
         EXPECT_TRUE(PropertyList::sameValue(PropertyList::parseDictionaryValue(it.value()).value, dict.value(it.key())));
 
@@ -471,6 +481,32 @@ TEST(PropertyListFragments, ALongListIsWrittenAsTheWriterWritesIt)
     QString error;
     EXPECT_TRUE(PropertyList::serializeDictionaryValue(items, &error).isEmpty());
     EXPECT_TRUE(error.contains("Name")) << error.toStdString();
+}
+
+// A stored text is compared with what a device reads, a piece at a time.
+TEST(PropertyListFragments, ATextIsComparedWithWhatADeviceReads)
+{
+    QVariantList items;
+    for (int i = 0; i < 600; ++i)
+        items.append(QVariantMap{{"Name", QStringLiteral("Bill %1").arg(i)}, {"Amount", 1.5 + i}});
+    const QByteArray text = PropertyList::serializeDictionaryValue(items);
+    QVariantList changed = items;
+    changed[599] = QVariantMap{{"Name", "Bill 599"}, {"Amount", 1.5}};
+    const QList<std::tuple<const char*, QVariant, QByteArray, bool>> cases{
+        {"equal", items, text, true},
+        {"one item differs", changed, text, false},
+        {"stored text is longer", items.mid(0, 599), text, false},
+        {"stored text is cut short", items, text.first(text.size() - 1), false},
+        {"another kind", QVariant(qlonglong(1)), text, false},
+    };
+    for (const auto& [name, value, stored, equal] : cases) {
+        QByteArray framed = "head" + stored + "tail";
+        QBuffer device(&framed);
+        ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(device.seek(4));
+        EXPECT_EQ(PropertyList::isSerializedDictionaryValue(value, device, stored.size()), equal) << name;
+        EXPECT_EQ(PropertyList::isSerializedDictionaryValue(value, stored), equal) << name;
+    }
 }
 
 TEST(PropertyListFragments, OtherLayoutsAreNotSplit)

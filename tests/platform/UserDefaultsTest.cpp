@@ -1,6 +1,7 @@
 #include "platform/UserDefaults.h"
 
 #include "platform/PropertyList.h"
+#include "support/LogCapture.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <functional>
 #include <limits>
 #include <sys/stat.h>
 
@@ -322,4 +325,179 @@ TEST(UserDefaultsSharing, ALongListIsComparedWithTheFileAndKeptByLaterWrites)
     EXPECT_TRUE(suite.setObject("ActiveBills", changedLast));
     EXPECT_EQ(UserDefaults(path).arrayForKey("ActiveBills"), changedLast);
     EXPECT_EQ(UserDefaults(path).integerForKey("BWDueSoonDays"), 7);
+}
+
+namespace {
+
+// Bills enough for a text that the suite leaves in its file.
+QVariantList longBills(const QString& name)
+{
+    QVariantList bills;
+    for (int i = 0; i < 1200; ++i)
+        bills.append(QVariantMap{{"Name", QStringLiteral("%1 %2 & co").arg(name).arg(i)}, {"Amount", 10.5 + i},
+                                 {"Notes", QString(200, QChar(u'n'))}});
+    return bills;
+}
+
+// A suite file as the program writes it, with the bills and one short value.
+QString writeSuite(const TempFolder& temp, const QVariantList& bills)
+{
+    const QString path = temp.file("suite.plist");
+    EXPECT_TRUE(PropertyList::write(path, QVariantMap{{"ActiveBills", bills}, {"BWDueSoonDays", qlonglong(5)}}));
+    return path;
+}
+
+// The suite as main() opens it: read on a worker, then used.
+void startUsing(UserDefaults& suite)
+{
+    suite.startLoading();
+    EXPECT_EQ(suite.integerForKey("BWDueSoonDays"), 5);
+}
+
+}  // namespace
+
+// The bills are read from the file only when asked for; by then another
+// process or program may have rewritten it.
+TEST(UserDefaultsLongValues, AreReadBackFromTheFileAsItIsNow)
+{
+    const QVariantList bills = longBills("Bill");
+    const QVariantList others = longBills("Other");
+    const QList<std::tuple<const char*, std::function<void(const QString&)>, QVariantList>> cases{
+        {"rewritten by another process",
+         [&](const QString& path) { ASSERT_TRUE(UserDefaults(path).setObject("ActiveBills", others)); }, others},
+        {"moved by a key written before it",
+         [](const QString& path) { ASSERT_TRUE(UserDefaults(path).setObject("AAA", QString(999, QChar(u'a')))); },
+         bills},
+        {"rewritten in place by another program",
+         [&](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write(PropertyList::serialize(QVariantMap{{"ActiveBills", others}, {"BWDueSoonDays", 5}, {"X", 1}}));
+         },
+         others},
+        {"removed", [](const QString& path) { ASSERT_TRUE(QFile::remove(path)); }, QVariantList()},
+    };
+    for (const auto& [name, change, expected] : cases) {
+        TempFolder temp;
+        const QString path = writeSuite(temp, bills);
+        UserDefaults suite(path);
+        startUsing(suite);
+        change(path);
+        EXPECT_EQ(suite.arrayForKey("ActiveBills"), expected) << name;
+        ASSERT_TRUE(suite.setInteger("BWDueSoonDays", 6)) << name;
+        EXPECT_EQ(storedIn(path).value("ActiveBills").toList(), expected) << name;
+    }
+}
+
+// An equal value is found equal to its text in the file, and not written.
+TEST(UserDefaultsLongValues, AreComparedWithTheFile)
+{
+    const QVariantList bills = longBills("Bill");
+    QVariantList changedLast = bills;
+    changedLast.last() = QVariantMap{{"Name", "Bill 1199 & co"}, {"Amount", 10.5}};
+    const auto none = [](const QString&) {};
+    const auto otherKeyRewritten = [](const QString& path) { ASSERT_TRUE(UserDefaults(path).setInteger("Other", 1)); };
+    const QList<std::tuple<const char*, std::function<void(const QString&)>, QVariant, bool>> cases{
+        {"equal", none, longBills("Bill"), false},
+        {"equal, after another process rewrote the file", otherKeyRewritten, bills, false},
+        {"last bill changed", none, changedLast, true},
+        {"one bill fewer", none, bills.mid(0, bills.size() - 1), true},
+        {"one item more", none, bills + QVariantList{1}, true},
+        {"not a list", none, QVariantMap{{"Name", "x"}}, true},
+    };
+    for (const auto& [name, before, value, written] : cases) {
+        TempFolder temp;
+        const QString path = writeSuite(temp, bills);
+        UserDefaults suite(path);
+        startUsing(suite);
+        before(path);
+        const quint64 inode = TempFolder::inodeOf(path);
+        ASSERT_TRUE(suite.setObject("ActiveBills", value)) << name;
+        EXPECT_EQ(TempFolder::inodeOf(path) != inode, written) << name;
+        EXPECT_TRUE(PropertyList::sameValue(storedIn(path).value("ActiveBills"), value)) << name;
+        EXPECT_TRUE(PropertyList::sameValue(suite.objectForKey("ActiveBills"), value)) << name;
+    }
+}
+
+// A save writes a long value left in the file again as it stands there, and
+// finds it in the new file afterwards.
+TEST(UserDefaultsLongValues, AreWrittenAgainFromTheFile)
+{
+    const QVariantList bills = longBills("Bill");
+    const QVariantList others = longBills("Other");
+    const QList<std::tuple<const char*, std::function<bool(UserDefaults&)>, QVariantMap>> cases{
+        {"another key set", [](UserDefaults& suite) { return suite.setInteger("BWDueSoonDays", 7); },
+         {{"ActiveBills", bills}, {"BWDueSoonDays", 7}}},
+        {"another key removed", [](UserDefaults& suite) { return suite.removeObject("BWDueSoonDays"); },
+         {{"ActiveBills", bills}}},
+        {"after it was read",
+         [](UserDefaults& suite) {
+             return suite.arrayForKey("ActiveBills").size() == 1200 && suite.setInteger("BWDueSoonDays", 7);
+         },
+         {{"ActiveBills", bills}, {"BWDueSoonDays", 7}}},
+        {"after it was found equal",
+         [&](UserDefaults& suite) { return suite.setObject("ActiveBills", bills) && suite.setInteger("BWDueSoonDays", 7); },
+         {{"ActiveBills", bills}, {"BWDueSoonDays", 7}}},
+        {"set anew",
+         [&](UserDefaults& suite) { return suite.setObject("ActiveBills", others) && suite.setInteger("BWDueSoonDays", 7); },
+         {{"ActiveBills", others}, {"BWDueSoonDays", 7}}},
+    };
+    for (auto [name, write, expected] : cases) {
+        TempFolder temp;
+        const QString path = writeSuite(temp, bills);
+        UserDefaults suite(path);
+        startUsing(suite);
+        ASSERT_TRUE(write(suite)) << name;
+        EXPECT_EQ(temp.read("suite.plist"), PropertyList::serialize(expected)) << name;
+        // Again, now from the file this process wrote.
+        ASSERT_TRUE(suite.setInteger("Later", 1)) << name;
+        expected.insert("Later", 1);
+        EXPECT_EQ(temp.read("suite.plist"), PropertyList::serialize(expected)) << name;
+        EXPECT_EQ(suite.arrayForKey("ActiveBills"), expected.value("ActiveBills").toList()) << name;
+    }
+}
+
+// A file spoiled under a long value is left as it is, like any unreadable file.
+TEST(UserDefaultsLongValues, AFileSpoiledUnderThemIsNeverOverwritten)
+{
+    const QList<std::tuple<const char*, std::function<void(const QString&)>>> cases{
+        {"cut short in place",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+             ASSERT_TRUE(file.resize(file.size() / 2));
+         }},
+        {"replaced by other bytes",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write("garbage");
+         }},
+        {"damaged in place, keeping its size and time",
+         [](const QString& path) {
+             struct stat before {};
+             ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &before), 0);
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+             ASSERT_TRUE(file.seek(file.size() / 2));
+             file.write(QByteArray(64, '<'));
+             file.close();
+             const struct timespec times[2] = {before.st_atim, before.st_mtim};
+             ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+         }},
+    };
+    for (const auto& [name, spoil] : cases) {
+        TempFolder temp;
+        const QString path = writeSuite(temp, longBills("Bill"));
+        UserDefaults suite(path);
+        startUsing(suite);
+        spoil(path);
+        const QByteArray spoiled = temp.read("suite.plist");
+        LogCapture log;
+        EXPECT_TRUE(suite.arrayForKey("ActiveBills").isEmpty()) << name;
+        EXPECT_FALSE(log.lines().isEmpty()) << name;
+        EXPECT_FALSE(suite.setInteger("BWDueSoonDays", 6)) << name;
+        EXPECT_FALSE(suite.synchronize()) << name;
+        EXPECT_EQ(temp.read("suite.plist"), spoiled) << name;
+    }
 }
