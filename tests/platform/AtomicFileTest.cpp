@@ -3,6 +3,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -49,6 +50,24 @@ TEST(AtomicFile, ReplacesTheWholeFile)
     ASSERT_TRUE(AtomicFile::write(path, "new"));
     EXPECT_EQ(temp.read("f.plist"), QByteArray("new"));
     EXPECT_EQ(entries(temp), QStringList{"f.plist"});
+}
+
+// A writer that keeps the status of what it wrote knows the file as its own
+// until another writer replaces it; a stat() after the write could already
+// see the other writer's file.
+TEST(AtomicFile, TellsTheStatusOfTheFileItPutInPlace)
+{
+    TempFolder temp;
+    const QString path = temp.write("f.plist", "old");
+    struct stat told {};
+    ASSERT_TRUE(AtomicFile::write(path, "ours", nullptr, &told));
+    struct stat now {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &now), 0);
+    EXPECT_EQ(told.st_dev, now.st_dev);
+    EXPECT_EQ(told.st_ino, now.st_ino);
+    EXPECT_EQ(told.st_size, 4);
+    EXPECT_EQ(told.st_mtim.tv_sec, now.st_mtim.tv_sec);
+    EXPECT_EQ(told.st_mtim.tv_nsec, now.st_mtim.tv_nsec);
 }
 
 TEST(AtomicFile, WriteCutOffBeforeTheRenameLeavesTheOldFile)
