@@ -670,6 +670,36 @@ ReadResult parse(const QByteArray& xml)
     return Parser(xml).run();
 }
 
+namespace {
+
+// Each thread reads its files into one buffer of its own, kept from file to
+// file: no copy through a device buffer, and no fresh allocation per file.
+// A buffer grown by an unusually large file is given back after it.
+constexpr qsizetype KeptBufferBytes = 1 << 20;
+thread_local QByteArray fileBuffer;
+
+// The whole file into fileBuffer, read until its end even if it grew since
+// its size was taken.
+bool readWhole(QFile& file)
+{
+    qsizetype filled = 0;
+    fileBuffer.resize(std::max<qsizetype>(file.size() + 1, 4096));
+    for (;;) {
+        if (filled == fileBuffer.size())
+            fileBuffer.resize(fileBuffer.size() * 2);
+        const qint64 count = file.read(fileBuffer.data() + filled, fileBuffer.size() - filled);
+        if (count < 0)
+            return false;
+        if (count == 0)
+            break;
+        filled += count;
+    }
+    fileBuffer.truncate(filled);
+    return true;
+}
+
+}  // namespace
+
 ReadResult read(const QString& path)
 {
     ReadResult result;
@@ -679,20 +709,23 @@ ReadResult read(const QString& path)
         result.error = QStringLiteral("%1 does not exist").arg(path);
         return result;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         result.status = Status::Unreadable;
         result.error = QStringLiteral("Could not open %1: %2").arg(path, file.errorString());
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    if (!readWhole(file)) {
         result.status = Status::Unreadable;
         result.error = QStringLiteral("Could not read %1: %2").arg(path, file.errorString());
-        return result;
+    } else if (std::optional<QVariant> value = Quick::read(fileBuffer)) {
+        result.value = std::move(*value);
+    } else {
+        result = Parser(QByteArray(fileBuffer.constData(), fileBuffer.size())).run();
+        if (!result.ok())
+            result.error = QStringLiteral("%1: %2").arg(path, result.error);
     }
-    result = parse(bytes);
-    if (!result.ok())
-        result.error = QStringLiteral("%1: %2").arg(path, result.error);
+    if (fileBuffer.capacity() > KeptBufferBytes)
+        fileBuffer = QByteArray();
     return result;
 }
 

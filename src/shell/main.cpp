@@ -160,6 +160,9 @@ int main(int argc, char** argv)
                      QApplication::translate("main", "The folder %1 cannot be read. Check its permissions; until "
                                                      "then Orvane shows no bills and saves no changes.")
                          .arg(dataFolder));
+        // The folder is put right and ours: its bills are read on the worker
+        // threads while the windows are built, for the first load to take.
+        BWBillsLoader(env).readAheadListedItems(dataFolderLock);
     }
 
     // The reminder service reads the delegate's calendar store of the

@@ -1,24 +1,9 @@
 #include "store/BWBillFileCache.h"
 
-#include <QFile>
 #include <QMutexLocker>
-#include <QSet>
-#include <QtConcurrent/QtConcurrentMap>
 
-#include <sys/stat.h>
-#include <time.h>
-
-namespace {
-
-// Well beyond the tick of any file-system clock.
-constexpr qint64 SettledAfterNs = 2'000'000'000;
-
-qint64 nanoseconds(const timespec& time)
-{
-    return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
-}
-
-}  // namespace
+#include <algorithm>
+#include <optional>
 
 BWBillFileCache& BWBillFileCache::shared()
 {
@@ -32,61 +17,93 @@ BWBillFileCache& BWBillFileCache::indexes()
     return cache;
 }
 
-bool BWBillFileCache::stampOf(const QString& path, FileStamp* stamp)
+void BWBillFileCache::readAhead(const QStringList& paths)
 {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return false;
-    *stamp = {qint64(status.st_dev), qint64(status.st_ino), qint64(status.st_size), nanoseconds(status.st_mtim),
-              nanoseconds(status.st_ctim)};
-    return true;
+    QMutexLocker lock(&m_mutex);
+    m_ahead = BWBillFileBatch::start(paths, BWBillFileBatch::workersFor(paths.size()));
+    m_aheadPaths = QSet<QString>(paths.cbegin(), paths.cend());
+    m_readEarly.clear();
+    m_filesRead += paths.size();
 }
 
-bool BWBillFileCache::settled(const FileStamp& stamp)
+qsizetype BWBillFileCache::filesRead() const
 {
-    timespec now {};
-    clock_gettime(CLOCK_REALTIME, &now);
-    return nanoseconds(now) - stamp.changedNs > SettledAfterNs && nanoseconds(now) - stamp.modifiedNs > SettledAfterNs;
+    QMutexLocker lock(&m_mutex);
+    return m_filesRead;
+}
+
+// A read that asks for a file being read ahead waits for the whole read
+// ahead; what it read stays until asked for. A file whose stamp was not yet
+// settled is left out: a change made after its read, within the same tick,
+// would go unseen.
+void BWBillFileCache::joinReadAhead(const QStringList& paths)
+{
+    if (!m_ahead || std::none_of(paths.cbegin(), paths.cend(), [this](const QString& path) {
+            return m_aheadPaths.contains(path);
+        }))
+        return;
+    m_ahead->finish();
+    for (qsizetype i = 0; i < m_ahead->paths().size(); ++i) {
+        const BWBillFileBatch::File& file = m_ahead->files().at(i);
+        if (file.settledWhenRead && file.standsFor(file.before))
+            m_readEarly.insert(m_ahead->paths().at(i), Entry{*file.after, file.result});
+    }
+    m_ahead.reset();
+    m_aheadPaths.clear();
 }
 
 QList<PropertyList::ReadResult> BWBillFileCache::read(const QStringList& paths, Scope scope)
 {
     QMutexLocker lock(&m_mutex);
+    joinReadAhead(paths);
     QList<PropertyList::ReadResult> results(paths.size());
-    QList<FileStamp> stamps(paths.size());
-    QList<bool> stamped(paths.size());
-    QList<qsizetype> toParse;
+    QList<std::optional<BWFileStamp>> stamps(paths.size());
+    // The files read for this call, early or now, with the stamp each was
+    // read with: kept when the stamp was settled by then.
+    QList<std::pair<qsizetype, BWFileStamp>> fresh;
+    QList<qsizetype> toRead;
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        stamped[i] = stampOf(paths.at(i), &stamps[i]);
+        stamps[i] = BWFileStamp::of(paths.at(i));
         const auto cached = m_entries.constFind(paths.at(i));
-        if (stamped[i] && cached != m_entries.cend() && cached->stamp == stamps.at(i))
+        const std::optional<Entry> early =
+            m_readEarly.contains(paths.at(i)) ? std::optional(m_readEarly.take(paths.at(i))) : std::nullopt;
+        if (cached != m_entries.cend() && cached->stamp == stamps.at(i)) {
             results[i] = cached->result;
-        else
-            toParse.append(i);
+        } else if (early && early->stamp == stamps.at(i)) {
+            results[i] = early->result;
+            fresh.append({i, early->stamp});
+        } else {
+            toRead.append(i);
+        }
     }
 
     // Reading and parsing a file has no side effects, so the changed files
-    // are parsed on the worker threads; a single one is not worth the hand-off.
-    const auto parse = [&paths](qsizetype i) { return PropertyList::read(paths.at(i)); };
-    const QList<PropertyList::ReadResult> parsed = toParse.size() == 1
-        ? QList<PropertyList::ReadResult>{parse(toParse.first())}
-        : QtConcurrent::blockingMapped<QList<PropertyList::ReadResult>>(toParse, parse);
+    // are read on the worker threads; a few are not worth the hand-off.
+    QStringList changedPaths;
+    for (const qsizetype i : std::as_const(toRead))
+        changedPaths.append(paths.at(i));
+    const auto batch = BWBillFileBatch::start(changedPaths, BWBillFileBatch::workersFor(changedPaths.size()));
+    batch->finish();
+    m_filesRead += changedPaths.size();
+    for (qsizetype j = 0; j < toRead.size(); ++j) {
+        const qsizetype i = toRead.at(j);
+        const BWBillFileBatch::File& file = batch->files().at(j);
+        results[i] = file.result;
+        if (file.settledWhenRead && file.standsFor(stamps.at(i)))
+            fresh.append({i, *stamps.at(i)});
+    }
 
     QHash<QString, Entry> kept;
     if (scope == Scope::Some) {
         kept = m_entries;
         for (const QString& path : paths)
             kept.remove(path);
+    } else {
+        m_readEarly.clear();
     }
-    for (qsizetype j = 0; j < toParse.size(); ++j) {
-        const qsizetype i = toParse.at(j);
-        results[i] = parsed.at(j);
-        // The stamp taken before the read still has to match after it: a
-        // file replaced in between is read again next time.
-        FileStamp after;
-        if (stamped.at(i) && results.at(i).ok() && stampOf(paths.at(i), &after) && after == stamps.at(i)
-            && settled(after))
-            kept.insert(paths.at(i), Entry{after, results.at(i)});
+    for (const auto& [i, stamp] : std::as_const(fresh)) {
+        if (results.at(i).ok())
+            kept.insert(paths.at(i), Entry{stamp, results.at(i)});
     }
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const auto cached = m_entries.constFind(paths.at(i));

@@ -3,21 +3,20 @@
 #include <QHash>
 #include <QList>
 #include <QMutex>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 #include "platform/PropertyList.h"
+#include "store/BWBillFileBatch.h"
+#include "store/BWFileStamp.h"
 
 // Parsed files of the data folder (the bill files, and apart from them the
-// index), each kept with the identity, size and times (to the nanosecond) of
-// the file it was read from, so that a load or a write parses only the files
-// that changed since the last one.
-//
-// Any change to a file gives it a new inode (our atomic writer, a sync
-// service replacing it) or a new change time (an edit in place, even one that
-// restores the old modification time). A file changed within the last
-// moments is never kept: an edit in the same tick of the file-system clock
-// could leave every time as it was.
+// index), each kept with the stamp of the file it was read from (see
+// BWFileStamp), so that a load or a write parses only the files that changed
+// since the last one. A file changed within the last moments is never kept.
 class BWBillFileCache
 {
 public:
@@ -35,19 +34,28 @@ public:
     // a file is as it was, read again (on the worker threads) where not.
     QList<PropertyList::ReadResult> read(const QStringList& paths, Scope scope = Scope::AllKept);
 
+    // Starts reading the files on the worker threads and returns at once;
+    // the first read() that asks for any of them waits for them instead of
+    // reading them itself. A file that changes in between is read again.
+    void readAhead(const QStringList& paths);
+
+    // How many files this cache has read from disk so far, read ahead or not.
+    qsizetype filesRead() const;
+
 private:
-    struct FileStamp {
-        qint64 device = 0, inode = 0, size = 0, modifiedNs = 0, changedNs = 0;
-        bool operator==(const FileStamp&) const = default;
-    };
     struct Entry {
-        FileStamp stamp;
+        BWFileStamp stamp;
         PropertyList::ReadResult result;
     };
 
-    static bool stampOf(const QString& path, FileStamp* stamp);
-    static bool settled(const FileStamp& stamp);
+    void joinReadAhead(const QStringList& paths);
 
-    QMutex m_mutex;
+    mutable QMutex m_mutex;
+    qsizetype m_filesRead = 0;
     QHash<QString, Entry> m_entries;
+    // The read ahead while it runs, and the files it read that are still to
+    // be asked for (failed ones among them, which the cache does not keep).
+    std::shared_ptr<BWBillFileBatch> m_ahead;
+    QSet<QString> m_aheadPaths;
+    QHash<QString, Entry> m_readEarly;
 };

@@ -6,6 +6,7 @@
 
 #include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
+#include "platform/DataFolderLock.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
@@ -43,6 +44,19 @@ bool isAutomatic(const QVariantMap& bill)
 BWBillsLoader::BWBillsLoader(const BWStoreEnvironment& env)
     : m_env(env)
 {
+}
+
+qsizetype BWBillsLoader::readAheadListedItems(const DataFolderLock& lock) const
+{
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty() || !lock.isLocked() || !lock.sameFolderAs(lock.lockOfFolder(dataFolder)))
+        return 0;
+    // The load logs the malformed ids; here they are only passed over.
+    QStringList listed = activeIDsOfIndex(dataFolder);
+    listed.removeIf([](const QString& billID) { return !BWUIDMaker::isValidUID(billID); });
+    const QStringList paths = billFilePaths(dataFolder, listed);
+    BWBillFileCache::shared().readAhead(paths);
+    return paths.size();
 }
 
 std::optional<QVariantList> BWBillsLoader::loadBills() const

@@ -15,6 +15,8 @@
 #include "store/BWBillFileCache.h"
 #include "store/BWStoreEnvironment.h"
 
+class DataFolderLock;
+
 // The reader of the store. It knows where the data folder is, reads the index
 // and the bill files, and hands out display-ready records: the stored keys plus
 // the derived display keys (due text, sortable due date, due dot, ...), with
@@ -36,6 +38,11 @@ public:
     QString orvaneDirectory() const;
     // With a chosen location: that folder, resolved afresh; otherwise "".
     QString orvaneDropboxFolder() const;
+
+    // Starts reading the files of the listed items on the worker threads, so
+    // that the first load finds them read; only in the data folder `lock`
+    // holds for this process. Returns how many files it started reading.
+    qsizetype readAheadListedItems(const DataFolderLock& lock) const;
 
     // The items of `ActiveBills` that are not archived.
     std::optional<QVariantList> loadBills() const;

@@ -12,6 +12,8 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -319,6 +321,25 @@ TEST(PropertyListMalformedFile, NotFoundUnreadableAndMalformedFiles)
     const PropertyList::ReadResult result = PropertyList::read(broken);
     EXPECT_EQ(result.status, PropertyList::Status::Malformed);
     EXPECT_TRUE(result.error.contains(broken));
+}
+
+// Files are read into a buffer each thread keeps from file to file: no file
+// may show through in the next one, whatever their sizes.
+TEST(PropertyListMalformedFile, EachFileReadsAsItsOwnBytesWhateverWasReadBefore)
+{
+    TempFolder temp;
+    const QByteArray large = PropertyList::serialize(QVariantMap{{"text", QString(3 << 20, u'x')}});
+    const QByteArray small = PropertyList::serialize(QVariantMap{{"name", "Rent"}, {"amount", 12.5}});
+    const std::vector<std::pair<const char*, QByteArray>> files{
+        {"large.plist", large}, {"small.plist", small}, {"empty.plist", ""},
+        {"large-again.plist", large}, {"truncated.plist", small.left(small.size() / 2)}, {"small-again.plist", small}};
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        const PropertyList::ReadResult expected = PropertyList::parse(bytes);
+        const PropertyList::ReadResult read = PropertyList::read(temp.write(name, bytes));
+        EXPECT_EQ(read.status, expected.status);
+        EXPECT_EQ(read.value, expected.value);
+    }
 }
 
 TEST(PropertyListMalformedFile, FileWithoutReadPermissionIsUnreadable)

@@ -1,6 +1,9 @@
 #include "BWBillsLoaderTestFixture.h"
 
+#include "platform/DataFolderLock.h"
 #include "store/BWBill.h"
+#include "store/BWBillFileCache.h"
+#include "support/LogCapture.h"
 
 #include <QDir>
 #include <QFile>
@@ -142,5 +145,112 @@ TEST_F(BWBillsLoaderTest, AnIndexChangedByAnotherWriterBetweenTwoSavesIsKept)
 
         EXPECT_EQ(activeIds(), (QStringList{rent.value(BillKeys::Bid).toString(), addedElsewhere,
                                             gas.value(BillKeys::Bid).toString()}));
+    }
+}
+
+// While the program starts, the files of the listed items are read ahead on
+// the worker threads. The first load takes what was read, reads again every
+// file that changed since, and tells of a file that failed to parse as a
+// load always does.
+TEST_F(BWBillsLoaderTest, TheFirstLoadTakesTheFilesReadAheadAndReadsAgainThoseChangedSince)
+{
+    const auto path = [this](const QString& id) { return QDir(dataFolder()).filePath(id + ".plist"); };
+    const auto replaceBySync = [&](const QString& id, const QByteArray& content) {
+        const timespec time = modificationTime(path(id));
+        const QString incoming = temp.write("data/Orvane/Orvane.ovdata/incoming", content);
+        ASSERT_EQ(::rename(QFile::encodeName(incoming).constData(), QFile::encodeName(path(id)).constData()), 0);
+        setModificationTime(path(id), time);
+    };
+    const auto editInPlace = [&](const QString& id, const QByteArray& content) {
+        const timespec time = modificationTime(path(id));
+        QFile file(path(id));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.write(content);
+        file.close();
+        setModificationTime(path(id), time);
+    };
+    struct Case {
+        const char* name;
+        std::function<void(const QString& id, const QByteArray& content)> change;
+        const char* nameAtLoad;
+    };
+    const std::vector<Case> cases{{"Rent", nullptr, "Rent"},
+                                  {"Power", replaceBySync, "Pewer"},
+                                  {"Water", editInPlace, "Wader"}};
+    QStringList ids;
+    for (const Case& item : cases)
+        ids.append(writeBill(bill(QString::fromLatin1(item.name), daysFromNow(3))));
+    const QString malformed = BWUIDMaker::makeUID();
+    temp.write("data/Orvane/Orvane.ovdata/" + malformed + ".plist", "<plist><dict><key>Name</key>");
+    writeIndex(QStringList(ids) << malformed << QStringLiteral("../not-an-id"));
+    // Only files left alone for a moment are taken from the read ahead.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return leftAloneForAMoment(dataFolder()); }, 20000));
+    DataFolderLock lock(dataFolder(), temp.file(QStringLiteral("locks")));
+    ASSERT_TRUE(lock.tryLock());
+    BWBillFileCache& cache = BWBillFileCache::shared();
+    const qsizetype readBefore = cache.filesRead();
+
+    ASSERT_EQ(loader().readAheadListedItems(lock), 4);
+    // Waits for the read ahead, taking one file of it.
+    ASSERT_TRUE(cache.read({path(ids.first())}, BWBillFileCache::Scope::Some).first().ok());
+    for (qsizetype i = 0; i < qsizetype(cases.size()); ++i) {
+        if (cases.at(i).change)
+            cases.at(i).change(ids.at(i), temp.read("data/Orvane/Orvane.ovdata/" + ids.at(i) + ".plist")
+                                              .replace(cases.at(i).name, cases.at(i).nameAtLoad));
+    }
+    const QString malformedLine = QStringLiteral("Skipping bill file %1: %2")
+                                      .arg(path(malformed), PropertyList::read(path(malformed)).error);
+    {
+        LogCapture log;
+        EXPECT_EQ(names(loader().loadBills()), (QStringList{"Rent", "Pewer", "Wader"}));
+        EXPECT_TRUE(log.lines().contains(malformedLine)) << log.lines().join('\n').toStdString();
+    }
+    // Read once each, and the two changed files again.
+    EXPECT_EQ(cache.filesRead() - readBefore, 4 + 2);
+
+    // As after any load: the file that failed is read again, and so are the
+    // two changed a moment ago; the one left alone is kept.
+    LogCapture log;
+    EXPECT_EQ(names(loader().loadBills()), (QStringList{"Rent", "Pewer", "Wader"}));
+    EXPECT_TRUE(log.lines().contains(malformedLine));
+    EXPECT_EQ(cache.filesRead() - readBefore, 4 + 2 + 3);
+}
+
+// Only a data folder this process holds is read ahead: not one another copy
+// of the program holds, not the one a lock held before a move, and nothing
+// when the chosen location is gone.
+TEST_F(BWBillsLoaderTest, NoFolderIsReadAheadButTheOneThisProcessHolds)
+{
+    writeIndex({writeBill(bill(QStringLiteral("Rent"), daysFromNow(3))),
+                writeBill(bill(QStringLiteral("Power"), daysFromNow(4)))});
+    const QString locks = temp.file(QStringLiteral("locks"));
+    DataFolderLock otherCopy(dataFolder(), locks);
+    ASSERT_TRUE(otherCopy.tryLock());
+    struct Case {
+        const char* what;
+        std::function<DataFolderLock()> lock;
+        qsizetype filesReadAhead;
+    };
+    const auto taken = [&locks](const QString& folder) {
+        DataFolderLock lock(folder, locks);
+        lock.tryLock();
+        return lock;
+    };
+    const std::vector<Case> cases{
+        {"held by another copy", [&] { return taken(dataFolder()); }, 0},
+        {"the folder before a move", [&] { return taken(temp.file(QStringLiteral("before/Orvane.ovdata"))); }, 0},
+        {"held by this process", [&] { return std::move(otherCopy); }, 2},
+        {"a chosen location that is gone",
+         [&] {
+             defaults.setBool(QStringLiteral("BWCustomLocationEnabled"), true);
+             defaults.setObject(QStringLiteral("BWCustomLocationBookmark"), temp.file(QStringLiteral("gone")));
+             return taken(dataFolder());
+         },
+         0},
+    };
+    for (const Case& item : cases) {
+        SCOPED_TRACE(item.what);
+        const DataFolderLock lock = item.lock();
+        EXPECT_EQ(loader().readAheadListedItems(lock), item.filesReadAhead);
     }
 }

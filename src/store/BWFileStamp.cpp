@@ -1,0 +1,34 @@
+#include "store/BWFileStamp.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+#include <time.h>
+
+namespace {
+
+// Well beyond the tick of any file-system clock.
+constexpr qint64 SettledAfterNs = 2'000'000'000;
+
+qint64 nanoseconds(const timespec& time)
+{
+    return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+}  // namespace
+
+std::optional<BWFileStamp> BWFileStamp::of(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return BWFileStamp{qint64(status.st_dev), qint64(status.st_ino), qint64(status.st_size),
+                       nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
+}
+
+bool BWFileStamp::settled() const
+{
+    timespec now {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return nanoseconds(now) - changedNs > SettledAfterNs && nanoseconds(now) - modifiedNs > SettledAfterNs;
+}
