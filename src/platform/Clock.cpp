@@ -2,7 +2,9 @@
 
 QDateTime Clock::now() const
 {
-    return m_fixed.isValid() ? m_fixed : QDateTime::currentDateTime();
+    if (m_fixed.isValid())
+        return m_fixed;
+    return m_held.isValid() ? m_held : QDateTime::currentDateTime();
 }
 
 QDate Clock::today() const
@@ -18,4 +20,18 @@ void Clock::setNow(const QDateTime& moment)
 void Clock::useSystemTime()
 {
     m_fixed = QDateTime();
+}
+
+Clock::Hold::Hold(Clock& clock)
+    : m_clock(clock)
+    , m_outermost(!clock.m_held.isValid())
+{
+    if (m_outermost)
+        m_clock.m_held = QDateTime::currentDateTime();
+}
+
+Clock::Hold::~Hold()
+{
+    if (m_outermost)
+        m_clock.m_held = QDateTime();
 }

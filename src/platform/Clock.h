@@ -15,6 +15,24 @@ public:
     void setNow(const QDateTime& moment);
     void useSystemTime();
 
+    // Keeps now() at one reading of the system clock while it lives, so that
+    // work asking for now() per record (a load, the side bar's figures) reads
+    // the clock once and figures every record against the same moment. A
+    // fixed moment set meanwhile still counts; holds may nest.
+    class Hold
+    {
+    public:
+        explicit Hold(Clock& clock);
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        Clock& m_clock;
+        bool m_outermost;
+    };
+
 private:
     QDateTime m_fixed;
+    QDateTime m_held;
 };

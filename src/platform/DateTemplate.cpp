@@ -13,16 +13,27 @@
 
 namespace {
 
+// A locale's formatter for a template, and the days it has written: a load
+// writes the same few hundred days for thousands of records.
+struct Template
+{
+    std::shared_ptr<icu::SimpleDateFormat> formatter;
+    QHash<QDate, QString> days;
+};
+
+// Enough for the days of several years; beyond it the written days start afresh.
+constexpr qsizetype MaxKeptDays = 4096;
+
 // Finding the pattern costs far more than formatting, and a load or a table
 // formats a date per record, so each locale and template keeps its formatter.
 // The formatter works in UTC on the local wall-clock time, so that it and Qt
 // agree on the time zone.
-icu::SimpleDateFormat* formatterFor(const QString& skeleton)
+Template* templateFor(const QString& skeleton)
 {
-    thread_local QHash<QString, std::shared_ptr<icu::SimpleDateFormat>> formatters;
+    thread_local QHash<QString, std::shared_ptr<Template>> templates;
     const QByteArray localeName = IcuText::currentLocaleName();
     const QString key = QString::fromLatin1(localeName) + u'/' + skeleton;
-    if (const auto found = formatters.constFind(key); found != formatters.constEnd())
+    if (const auto found = templates.constFind(key); found != templates.constEnd())
         return found->get();
 
     UErrorCode status = U_ZERO_ERROR;
@@ -36,8 +47,15 @@ icu::SimpleDateFormat* formatterFor(const QString& skeleton)
     if (U_FAILURE(status))
         return nullptr;
     formatter->adoptTimeZone(icu::TimeZone::createTimeZone(icu::UnicodeString(u"UTC")));
-    formatters.insert(key, formatter);
-    return formatter.get();
+    auto made = std::make_shared<Template>(Template{formatter, {}});
+    templates.insert(key, made);
+    return made.get();
+}
+
+icu::SimpleDateFormat* formatterFor(const QString& skeleton)
+{
+    Template* found = templateFor(skeleton);
+    return found ? found->formatter.get() : nullptr;
 }
 
 }  // namespace
@@ -83,14 +101,39 @@ QString DateTemplate::qtFormatOfIcuPattern(const QString& pattern)
     return qt.trimmed();
 }
 
-QString DateTemplate::format(const QDateTime& date, const QString& skeleton)
+namespace {
+
+QString formatWallClock(const QDate& day, const QTime& time, const QString& skeleton)
 {
-    icu::SimpleDateFormat* formatter = date.isValid() ? formatterFor(skeleton) : nullptr;
+    icu::SimpleDateFormat* formatter = day.isValid() ? formatterFor(skeleton) : nullptr;
     if (!formatter)
         return {};
-    const QDateTime local = date.toLocalTime();
-    const QDateTime wallClock(local.date(), local.time(), Qt::UTC);
+    const QDateTime wallClock(day, time, Qt::UTC);
     icu::UnicodeString text;
     formatter->format(static_cast<UDate>(wallClock.toMSecsSinceEpoch()), text);
     return IcuText::fromIcu(text);
+}
+
+}  // namespace
+
+QString DateTemplate::format(const QDateTime& date, const QString& skeleton)
+{
+    if (!date.isValid())
+        return {};
+    const QDateTime local = date.toLocalTime();
+    return formatWallClock(local.date(), local.time(), skeleton);
+}
+
+QString DateTemplate::formatDay(const QDate& day, const QString& skeleton)
+{
+    Template* kept = day.isValid() ? templateFor(skeleton) : nullptr;
+    if (!kept)
+        return {};
+    if (const auto written = kept->days.constFind(day); written != kept->days.constEnd())
+        return *written;
+    if (kept->days.size() >= MaxKeptDays)
+        kept->days.clear();
+    const QString text = formatWallClock(day, QTime(0, 0), skeleton);
+    kept->days.insert(day, text);
+    return text;
 }

@@ -13,6 +13,9 @@ public:
     // The local day and time of `date` in the current locale's pattern for
     // `skeleton`; "" for an invalid date.
     static QString format(const QDateTime& date, const QString& skeleton);
+    // The same for a local calendar day and a template of date fields only
+    // ("EEEMMMdyyyy", not "jmm").
+    static QString formatDay(const QDate& day, const QString& skeleton);
 
     // The same pattern as a display format of Qt's date fields, so that a
     // field shows its date in the form the lists use: "ddd, MMM d, yyyy" for

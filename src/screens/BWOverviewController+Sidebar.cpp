@@ -143,20 +143,37 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
 
 // ---- Figures -------------------------------------------------------------------
 
-double BWOverviewController::estimatedAmountThisMonth(const QVariantMap& record) const
+// One loader and calculator for all the records of a list: each reads the
+// time zone once, and the clock is held at one reading while they work.
+struct BWOverviewController::FigureSources
 {
-    const BWBillsLoader loader(m_env);
+    explicit FigureSources(const BWStoreEnvironment& env)
+        : loader(env)
+        , statistics(env)
+        , forecast(env)
+    {
+    }
+
+    BWBillsLoader loader;
+    BWStatisticsCalculator statistics;
+    BWForecastViewCalculations forecast;
+    mutable BWIndexManager index;
+};
+
+double BWOverviewController::estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources) const
+{
     if (m_useIntelligence && !record.value(BillKeys::IsIncome).toBool()) {
-        const double estimate = BWForecastViewCalculations(m_env).calculateInteligentAmountForBill(record, 0);
+        const double estimate = sources.forecast.calculateInteligentAmountForBill(record, 0);
         if (qlonglong(estimate) != 0)
             return estimate;
     }
-    return loader.getEstimatedAmountDueForBill(record).toDouble();
+    return sources.loader.getEstimatedAmountDueForBill(record).toDouble();
 }
 
-BWSidebarFigureCache::RecordFigures BWOverviewController::recordFigures(const QVariantMap& record) const
+BWSidebarFigureCache::RecordFigures BWOverviewController::recordFigures(const QVariantMap& record,
+                                                                        const FigureSources& sources) const
 {
-    const BWBillsLoader loader(m_env);
+    const BWBillsLoader& loader = sources.loader;
     const QDateTime now = m_env.clock->now();
     const QVariantList alone{record};
     BWSidebarFigureCache::RecordFigures figures;
@@ -164,13 +181,11 @@ BWSidebarFigureCache::RecordFigures BWOverviewController::recordFigures(const QV
     figures.dueThisMonth = loader.isDueDate(record.value(BillKeys::DueDate).toDateTime(), now);
     if (figures.dueThisMonth)
         figures.amountThisMonth = figures.isIncome ? loader.getEstimatedAmountDueForBill(record).toDouble()
-                                                   : estimatedAmountThisMonth(record);
-    const BWStatisticsCalculator::CountAndAmount dueSoon =
-        BWStatisticsCalculator(m_env).countAndAmountofBillsDueSoonForData(alone);
+                                                   : estimatedAmountThisMonth(record, sources);
+    const BWStatisticsCalculator::CountAndAmount dueSoon = sources.statistics.countAndAmountofBillsDueSoonForData(alone);
     figures.dueSoon = dueSoon.count > 0;
     figures.dueSoonAmount = dueSoon.amount;
-    BWIndexManager index;
-    const BWIndexManager::MonthTotals paid = index.calculateTotalPaidinArray(alone, now);
+    const BWIndexManager::MonthTotals paid = sources.index.calculateTotalPaidinArray(alone, now);
     figures.paidThisMonth = figures.isIncome ? paid.incomeTotal : paid.billsTotal;
     figures.paymentsThisMonth = paid.paymentsCounted;
     return figures;
@@ -183,9 +198,11 @@ void BWOverviewController::keepRecordFiguresOfNow()
                            m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)});
 }
 
-BWSidebarFigureCache::RecordFigures BWOverviewController::cachedRecordFigures(const QVariantMap& record)
+BWSidebarFigureCache::RecordFigures BWOverviewController::cachedRecordFigures(const QVariantMap& record,
+                                                                              const FigureSources& sources)
 {
-    return m_figureCache.figuresOf(record, [this](const QVariantMap& each) { return recordFigures(each); });
+    return m_figureCache.figuresOf(record,
+                                   [this, &sources](const QVariantMap& each) { return recordFigures(each, sources); });
 }
 
 // The sums run in the order of the list, as a computation afresh adds them.
@@ -199,10 +216,12 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
     QSet<QString> countedThisMonth;
     QSet<QString> paymentsCounted;
     paymentsCounted.reserve(list.size());
+    const Clock::Hold sameMoment(*m_env.clock);
+    const FigureSources sources(m_env);
     keepRecordFiguresOfNow();
     for (const QVariant& entry : list) {
         const QVariantMap record = entry.toMap();
-        const BWSidebarFigureCache::RecordFigures each = cachedRecordFigures(record);
+        const BWSidebarFigureCache::RecordFigures each = cachedRecordFigures(record, sources);
         const QString billID = record.value(BillKeys::Bid).toString();
         if (each.dueThisMonth && each.isIncome) {
             expectedIncome += each.amountThisMonth;
@@ -281,9 +300,11 @@ void BWOverviewController::updateDockBadge(std::optional<qlonglong> dueSoonCount
     if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet) && dueSoonCount) {
         count = *dueSoonCount;
     } else if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet)) {
+        const Clock::Hold sameMoment(*m_env.clock);
+        const FigureSources sources(m_env);
         keepRecordFiguresOfNow();
         for (const QVariant& entry : allActiveItems)
-            count += cachedRecordFigures(entry.toMap()).dueSoon ? 1 : 0;
+            count += cachedRecordFigures(entry.toMap(), sources).dueSoon ? 1 : 0;
     }
     m_dockBadge = count > 0 ? QString::number(count) : QString();
     emit dockBadgeChanged(m_dockBadge);

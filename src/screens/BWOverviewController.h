@@ -328,12 +328,14 @@ private:
     QWidget* buildSidebar(QWidget* parent);
 
     // Sidebar
-    double estimatedAmountThisMonth(const QVariantMap& record) const;
-    BWSidebarFigureCache::RecordFigures recordFigures(const QVariantMap& record) const;
+    // What working out the figures of records takes, made once for a list.
+    struct FigureSources;
+    double estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources) const;
+    BWSidebarFigureCache::RecordFigures recordFigures(const QVariantMap& record, const FigureSources& sources) const;
     // Keeps the cached record figures while the day and the settings they
     // depend on stay as they were.
     void keepRecordFiguresOfNow();
-    BWSidebarFigureCache::RecordFigures cachedRecordFigures(const QVariantMap& record);
+    BWSidebarFigureCache::RecordFigures cachedRecordFigures(const QVariantMap& record, const FigureSources& sources);
     double balanceForCaption(const SidebarFigures& figures, bool current) const;
     bool showsCurrentBalance() const;
     // The badge counts the bills due soon among all active items: `dueSoonCount`

@@ -59,7 +59,7 @@ QString daysAheadText(qlonglong days, const AheadPhrases& phrases)
 
 QDateTime BWBillsLoader::normalizedDate(const QDateTime& date) const
 {
-    return date.toLocalTime().date().startOfDay();
+    return localDates().dateOf(date).startOfDay();
 }
 
 // Counted in calendar days between the two local dates, so a day that is 23
@@ -68,7 +68,7 @@ qlonglong BWBillsLoader::getDaysApart(const QDateTime& date, const QDateTime& cu
 {
     if (!date.isValid() || !currentDate.isValid())
         return 0;
-    return currentDate.toLocalTime().date().daysTo(date.toLocalTime().date());
+    return localDates().daysFromTo(currentDate, date);
 }
 
 qlonglong BWBillsLoader::daysApart(const QDateTime& currentDate, const QDateTime& dueDate) const
@@ -170,7 +170,7 @@ QString BWBillsLoader::dateString(const QDateTime& date, const QString& skeleton
 {
     if (qAbs(getDaysApart(date, now())) > kFarAwayDays)
         return fallback;
-    return DateTemplate::format(date, skeleton);
+    return DateTemplate::formatDay(localDates().dateOf(date), skeleton);
 }
 
 QString BWBillsLoader::createDueDateString(const QDateTime& date) const
@@ -230,8 +230,8 @@ QString BWBillsLoader::calculateIcon(qlonglong dueDateNumber) const
 
 bool BWBillsLoader::isDueDate(const QDateTime& date, const QDateTime& currentDate) const
 {
-    const QDate day = date.toLocalTime().date();
-    const QDate today = currentDate.toLocalTime().date();
+    const QDate day = localDates().dateOf(date);
+    const QDate today = localDates().dateOf(currentDate);
     return day.year() == today.year() && day.month() == today.month();
 }
 
@@ -326,6 +326,13 @@ qlonglong BWBillsLoader::returnBillsToDisplay(qlonglong index) const
 QDateTime BWBillsLoader::now() const
 {
     return m_env.clock->now();
+}
+
+const LocalDates& BWBillsLoader::localDates() const
+{
+    if (!m_localDates)
+        m_localDates.emplace();
+    return *m_localDates;
 }
 
 qlonglong BWBillsLoader::dueSoonDays() const

@@ -42,9 +42,9 @@ const QList<QDate>& holidays()
     return days;
 }
 
-bool isWeekendDay(const QDateTime& date)
+bool isWeekendDay(const QDate& day)
 {
-    return date.toLocalTime().date().dayOfWeek() >= Qt::Saturday;
+    return day.dayOfWeek() >= Qt::Saturday;
 }
 
 // Automatic twice-monthly bills are drawn by the bank on a working day, so
@@ -103,8 +103,10 @@ void BWBillsLoader::modifyDateForHolidayAndVacationIfNecessaryForBill(QVariantMa
     if (!defaults.boolForKey(BWDefaultsKeys::ShouldAllowHolidayAdjustments) || billIsIncome(bill))
         return;
 
-    if (defaults.boolForKey(BWDefaultsKeys::BWAvoidHolidays) && !isAutomaticTwiceMonthly(bill)) {
-        QDateTime day = normalizedDate(bill.value(BillKeys::DueDate).toDateTime());
+    const QDateTime dueDate = bill.value(BillKeys::DueDate).toDateTime();
+    if (defaults.boolForKey(BWDefaultsKeys::BWAvoidHolidays) && !isAutomaticTwiceMonthly(bill)
+        && holidays().contains(localDates().dateOf(dueDate))) {
+        QDateTime day = normalizedDate(dueDate);
         // Each step moves at least one day back, so the table's length bounds
         // the walk even if holidays were ever listed back to back.
         for (qsizetype step = 0; step < holidays().size() && holidays().contains(day.date()); ++step) {
@@ -128,10 +130,10 @@ void BWBillsLoader::modifyDateForHolidayAndVacationIfNecessaryForBill(QVariantMa
 
 QDateTime BWBillsLoader::modifyDueDateToAvoidWeekends(const QDateTime& date, qlonglong amount) const
 {
-    if (!date.isValid() || !isWeekendDay(date))
+    if (!date.isValid() || !isWeekendDay(localDates().dateOf(date)))
         return {};
     QDateTime moved = date.toLocalTime().addDays(amount);
-    if (isWeekendDay(moved))
+    if (isWeekendDay(moved.date()))
         moved = moved.addDays(amount);
     return moved.toUTC();
 }

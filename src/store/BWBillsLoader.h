@@ -10,6 +10,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/LocalDates.h"
 #include "platform/PropertyList.h"
 #include "store/BWBillFileCache.h"
 #include "store/BWStoreEnvironment.h"
@@ -22,7 +23,9 @@ class DataFolderLock;
 // the due date moved off weekends, holidays and the vacation window.
 //
 // A loader is made for each use and keeps nothing between uses; every load
-// reads the data folder again. "Now" always comes from the environment's clock.
+// reads the data folder again. "Now" always comes from the environment's clock
+// (held at one reading for the length of a load); local days come from the
+// time zone as it was at the loader's first date conversion.
 class BWBillsLoader
 {
 public:
@@ -295,6 +298,8 @@ private:
     qlonglong dueSoonDays() const;
     qlonglong appGroupDueSoonDays() const;
     QString dateString(const QDateTime& date, const QString& skeleton, const QString& fallback) const;
+    // The zone read once for this loader's conversions.
+    const LocalDates& localDates() const;
 
     std::optional<QVariantMap> readBillFile(const QString& dataFolder, const QString& billID) const;
     // Only a well-formed id may name a file.
@@ -325,4 +330,5 @@ private:
     mutable QVariantList m_listOfBillsBeingWithExtraIncomes;
 
     BWStoreEnvironment m_env;   // a copy: a few pointers and paths
+    mutable std::optional<LocalDates> m_localDates;
 };

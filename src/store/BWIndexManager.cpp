@@ -7,12 +7,6 @@
 
 namespace {
 
-BWIndexManager::YearMonth localMonthOf(const QDateTime& moment)
-{
-    const QDate day = moment.toLocalTime().date();
-    return {day.year(), day.month()};
-}
-
 // The moments that may fall in a local month: a local time is never more
 // than a day and a few hours off UTC, so a moment more than two days outside
 // the month's UTC days is outside its local days too. Telling those apart
@@ -88,4 +82,10 @@ double BWIndexManager::parseTotalPaidThisInPaymentList(const QVariantList& payme
         ++totalPaymentsThisMonth;
     }
     return sum;
+}
+
+BWIndexManager::YearMonth BWIndexManager::localMonthOf(const QDateTime& moment) const
+{
+    const QDate day = m_localDates.dateOf(moment);
+    return {day.year(), day.month()};
 }

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QVariantList>
 
+#include "platform/LocalDates.h"
+
 // Totals the payments of one calendar month over a list of loaded records,
 // for the overview's side bar. Made for each use.
 class BWIndexManager
@@ -28,4 +30,9 @@ public:
 
     // Payments counted since the last calculateTotalPaidinArray() began.
     qlonglong totalPaymentsThisMonth = 0;
+
+private:
+    YearMonth localMonthOf(const QDateTime& moment) const;
+
+    LocalDates m_localDates;
 };

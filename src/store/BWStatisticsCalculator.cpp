@@ -36,6 +36,7 @@ double amountOf(const QVariantMap& payment)
 
 BWStatisticsCalculator::BWStatisticsCalculator(const BWStoreEnvironment& env)
     : m_env(env)
+    , m_loader(env)
 {
 }
 
@@ -94,12 +95,11 @@ bool BWStatisticsCalculator::inWindow(const QDateTime& dueDate, Window window) c
 {
     if (!dueDate.isValid())
         return false;
-    const BWBillsLoader loader(m_env);
-    const qlonglong days = loader.getDaysApart(dueDate, now());
+    const qlonglong days = m_loader.getDaysApart(dueDate, now());
     const qlonglong dueSoonDays = m_env.defaults ? m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays) : 0;
     switch (window) {
     case Window::DueSoon: return days <= dueSoonDays;
-    case Window::DueThisMonth: return loader.isDueDate(dueDate, now());
+    case Window::DueThisMonth: return m_loader.isDueDate(dueDate, now());
     case Window::DueSoonNotOverdue: return days >= 0 && days <= dueSoonDays;
     case Window::Overdue: break;
     }
@@ -113,7 +113,7 @@ double BWStatisticsCalculator::amountExpected(const QVariantMap& bill, bool mayE
         if (std::trunc(estimate) != 0)
             return estimate;
     }
-    return BWBillsLoader(m_env).getEstimatedAmountDueForBill(bill).toDouble();
+    return m_loader.getEstimatedAmountDueForBill(bill).toDouble();
 }
 
 // ---- One bill ----

@@ -6,6 +6,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include "store/BWBillsLoader.h"
 #include "store/BWStoreEnvironment.h"
 
 // The figures of the overview's due-soon box and of the bill page: how many
@@ -101,4 +102,6 @@ private:
     QDateTime now() const;
 
     BWStoreEnvironment m_env;
+    // Its day counts, with the time zone read once for this calculator.
+    BWBillsLoader m_loader;
 };

@@ -30,3 +30,27 @@ TEST(Clock, TodayIsTheLocalDateOfAUtcMoment)
     clock.setNow(utcMoment);
     EXPECT_EQ(clock.today(), utcMoment.toLocalTime().date());
 }
+
+TEST(Clock, HoldKeepsOneReadingWhileItLives)
+{
+    Clock clock;
+    QDateTime held;
+    {
+        const Clock::Hold hold(clock);
+        held = clock.now();
+        {
+            const Clock::Hold inner(clock);
+            EXPECT_EQ(clock.now(), held);
+        }
+        // The inner hold's end leaves the outer one's reading.
+        while (QDateTime::currentDateTime() == held) {
+        }
+        EXPECT_EQ(clock.now(), held);
+        const QDateTime moment(QDate(2030, 12, 31), QTime(23, 59, 59));
+        clock.setNow(moment);
+        EXPECT_EQ(clock.now(), moment);
+        clock.useSystemTime();
+        EXPECT_EQ(clock.now(), held);
+    }
+    EXPECT_GT(clock.now(), held);
+}

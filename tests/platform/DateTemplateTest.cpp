@@ -108,3 +108,33 @@ TEST(IcuText, TextSurvivesTheTripThroughIcuWhole)
     EXPECT_EQ(IcuText::fromIcu(unicode), text);
     EXPECT_EQ(IcuText::fromIcu(IcuText::toIcu(QString())), QString());
 }
+
+// A day written from its kept text reads as the day written afresh, in each
+// locale in turn: a text kept for one locale never stands in for another's.
+TEST_F(DateTemplateTest, KeptDayTextsFollowTheLocale)
+{
+    struct Case
+    {
+        QLocale::Language language;
+        QLocale::Territory territory;
+        const char* skeleton;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {QLocale::English, QLocale::UnitedStates, "EEEMMMdyyyy", "Tue, Mar 8, 2016"},
+        {QLocale::German, QLocale::Germany, "EEEMMMdyyyy", "Di., 8. März 2016"},
+        {QLocale::English, QLocale::UnitedStates, "EEEMMMdyyyy", "Tue, Mar 8, 2016"},
+        {QLocale::English, QLocale::UnitedKingdom, "MMMd", "8 Mar"},
+        {QLocale::English, QLocale::UnitedStates, "EEEE", "Tuesday"},
+    };
+    for (const Case& each : cases) {
+        useLocale(each.language, each.territory);
+        const QString skeleton = QString::fromLatin1(each.skeleton);
+        for (int pass = 0; pass < 2; ++pass) {
+            EXPECT_EQ(DateTemplate::formatDay(QDate(2016, 3, 8), skeleton), QString::fromUtf8(each.expected));
+            EXPECT_EQ(DateTemplate::formatDay(QDate(2016, 3, 8), skeleton),
+                      DateTemplate::format(lateOn(2016, 3, 8), skeleton));
+        }
+    }
+    EXPECT_EQ(DateTemplate::formatDay(QDate(), QStringLiteral("EEEE")), QString());
+}
