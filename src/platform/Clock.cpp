@@ -22,16 +22,16 @@ void Clock::useSystemTime()
     m_fixed = QDateTime();
 }
 
-Clock::Hold::Hold(Clock& clock)
+Clock::Hold::Hold(Clock* clock)
     : m_clock(clock)
-    , m_outermost(!clock.m_held.isValid())
+    , m_outermost(clock && !clock->m_held.isValid())
 {
     if (m_outermost)
-        m_clock.m_held = QDateTime::currentDateTime();
+        m_clock->m_held = QDateTime::currentDateTime();
 }
 
 Clock::Hold::~Hold()
 {
     if (m_outermost)
-        m_clock.m_held = QDateTime();
+        m_clock->m_held = QDateTime();
 }

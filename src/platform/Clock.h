@@ -18,17 +18,18 @@ public:
     // Keeps now() at one reading of the system clock while it lives, so that
     // work asking for now() per record (a load, the side bar's figures) reads
     // the clock once and figures every record against the same moment. A
-    // fixed moment set meanwhile still counts; holds may nest.
+    // fixed moment set meanwhile still counts; holds may nest. Holding no
+    // clock does nothing.
     class Hold
     {
     public:
-        explicit Hold(Clock& clock);
+        explicit Hold(Clock* clock);
         ~Hold();
         Hold(const Hold&) = delete;
         Hold& operator=(const Hold&) = delete;
 
     private:
-        Clock& m_clock;
+        Clock* m_clock;
         bool m_outermost;
     };
 

@@ -216,7 +216,7 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
     QSet<QString> countedThisMonth;
     QSet<QString> paymentsCounted;
     paymentsCounted.reserve(list.size());
-    const Clock::Hold sameMoment(*m_env.clock);
+    const Clock::Hold sameMoment(m_env.clock);
     const FigureSources sources(m_env);
     keepRecordFiguresOfNow();
     for (const QVariant& entry : list) {
@@ -300,7 +300,7 @@ void BWOverviewController::updateDockBadge(std::optional<qlonglong> dueSoonCount
     if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet) && dueSoonCount) {
         count = *dueSoonCount;
     } else if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet)) {
-        const Clock::Hold sameMoment(*m_env.clock);
+        const Clock::Hold sameMoment(m_env.clock);
         const FigureSources sources(m_env);
         keepRecordFiguresOfNow();
         for (const QVariant& entry : allActiveItems)

@@ -72,7 +72,7 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
                                                             ExtensionExport extensionExport) const
 {
     Log::line(QStringLiteral("Loading bills in group: %1 with tag: %2").arg(group, tag));
-    const Clock::Hold sameMoment(*m_env.clock);
+    const Clock::Hold sameMoment(m_env.clock);
     copyDueSoonDaysToAppGroup();
     const QString dataFolder = orvaneDirectory();
     if (dataFolder.isEmpty())
@@ -103,7 +103,7 @@ std::optional<QVariantList> BWBillsLoader::loadItemsInGroup(const QStringList& b
     const QString dataFolder = orvaneDirectory();
     if (dataFolder.isEmpty())
         return std::nullopt;
-    const Clock::Hold sameMoment(*m_env.clock);
+    const Clock::Hold sameMoment(m_env.clock);
     const QSet<QString> asked(billIDs.cbegin(), billIDs.cend());
     QStringList listed = activeIDsOfIndex(dataFolder);
     listed.removeIf([&asked](const QString& billID) { return !asked.contains(billID); });
@@ -141,7 +141,7 @@ std::optional<QVariantList> BWBillsLoader::loadListedItems() const
     const QString dataFolder = orvaneDirectory();
     if (dataFolder.isEmpty())
         return std::nullopt;
-    const Clock::Hold sameMoment(*m_env.clock);
+    const Clock::Hold sameMoment(m_env.clock);
     return readRecordsInGroup(dataFolder, validIDs(activeIDsOfIndex(dataFolder)), IndexKeys::ActiveBills, QString());
 }
 
@@ -188,7 +188,7 @@ QList<std::optional<QVariantMap>> BWBillsLoader::loadBillsWithIDs(
     const QString dataFolder = orvaneDirectory();
     if (dataFolder.isEmpty())
         return bills;
-    const Clock::Hold sameMoment(*m_env.clock);
+    const Clock::Hold sameMoment(m_env.clock);
     const QStringList valid = validIDs(billIDs);
     const QStringList paths = billFilePaths(dataFolder, valid);
     const QList<PropertyList::ReadResult> files = BWBillFileCache::shared().read(paths, BWBillFileCache::Scope::Some);

@@ -36,10 +36,10 @@ TEST(Clock, HoldKeepsOneReadingWhileItLives)
     Clock clock;
     QDateTime held;
     {
-        const Clock::Hold hold(clock);
+        const Clock::Hold hold(&clock);
         held = clock.now();
         {
-            const Clock::Hold inner(clock);
+            const Clock::Hold inner(&clock);
             EXPECT_EQ(clock.now(), held);
         }
         // The inner hold's end leaves the outer one's reading.
@@ -53,4 +53,5 @@ TEST(Clock, HoldKeepsOneReadingWhileItLives)
         EXPECT_EQ(clock.now(), held);
     }
     EXPECT_GT(clock.now(), held);
+    const Clock::Hold nothingHeld(nullptr);
 }
