@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
+#include <iterator>
+#include <vector>
 
 namespace PropertyList::Quick {
 
@@ -50,6 +53,9 @@ private:
 };
 
 thread_local KeyStrings keyStrings;
+// One buffer per depth of nested arrays (a deque, so that the buffer of an
+// outer array stays in place while an inner one adds a depth).
+thread_local std::deque<std::vector<QVariant>> arrayItems;
 
 void appendUtf8(QByteArray& out, char32_t c)
 {
@@ -149,19 +155,27 @@ private:
         }
     }
 
+    // The elements gather in this thread's buffer for the depth, so that the
+    // list is allocated once, at its size, instead of growing step by step.
     std::optional<QVariant> array(int depth, bool empty)
     {
-        QVariantList list;
         if (empty)
-            return list;
+            return QVariantList();
+        if (qsizetype(arrayItems.size()) <= depth)
+            arrayItems.resize(depth + 1);
+        std::vector<QVariant>& items = arrayItems[depth];
+        items.clear();
         for (;;) {
             skipSpace();
-            if (take("</array>"))
+            if (take("</array>")) {
+                QVariantList list(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
+                items.clear();
                 return list;
+            }
             std::optional<QVariant> value = valueAt(depth + 1);
             if (!value)
                 return std::nullopt;
-            list.append(std::move(*value));
+            items.push_back(std::move(*value));
         }
     }
 

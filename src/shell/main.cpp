@@ -8,6 +8,7 @@
 #include "platform/DataFolderLock.h"
 #include "platform/KeychainSecretStore.h"
 #include "platform/LoginItem.h"
+#include "platform/MemoryArenas.h"
 #include "platform/RunningPrograms.h"
 #include "platform/Log.h"
 #include "platform/QuitSignals.h"
@@ -94,6 +95,9 @@ QString syncDeviceID(UserDefaults& defaults)
 
 int main(int argc, char** argv)
 {
+    // Before the first worker thread: the bill files are parsed on several.
+    if (!MemoryArenas::growInLargeSteps())
+        Log::line(QStringLiteral("The allocator keeps growing its memory a page at a time"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     // Closing the main window leaves Orvane running (in the tray, or until

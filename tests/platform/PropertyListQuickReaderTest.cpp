@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 // The reader over the bytes must give what the XML reader gives, or leave
 // the document to it. The XML reader alone reads a document whose prolog
 // holds a comment, which the reader over the bytes never takes.
@@ -106,6 +108,33 @@ TEST(PropertyListQuickReader, EveryCutAndEveryChangedByteReadsAsTheXmlReaderRead
             QByteArray changed = document;
             changed[at] = replacement;
             expectSameAsXmlReader(changed);
+        }
+    }
+}
+
+// The elements of each list gather in buffers the thread keeps between
+// documents: lists side by side, nested, or read after a document that
+// broke off inside a list still hold their own elements and no others.
+TEST(PropertyListQuickReader, EveryListHoldsItsOwnElementsWhateverWasReadBefore)
+{
+    QVariantList numbers;
+    for (int i = 0; i < 1000; ++i)
+        numbers.append(qlonglong(i));
+    const QVariantList nested{QVariantList{1.5, QVariantList{}, QVariantList{"a", "b"}}, QVariantList{true}, "c"};
+    const std::vector<QVariant> values{
+        QVariantList{},
+        numbers,
+        QVariantMap{{"first", nested}, {"second", QVariantList{QVariantMap{{"inner", numbers}}, "d"}}},
+        QVariantList{QVariantList{}, QVariantList{QVariantList{}}},
+        QVariant(billRecord()),
+    };
+    for (const QVariant& value : values) {
+        const QByteArray document = PropertyList::serialize(value);
+        for (const QByteArray& before : {QByteArray(), document.left(document.size() * 2 / 3)}) {
+            PropertyList::Quick::read(before);
+            const std::optional<QVariant> read = PropertyList::Quick::read(document);
+            ASSERT_TRUE(read.has_value()) << document.toStdString();
+            EXPECT_TRUE(PropertyList::sameValue(*read, value)) << document.toStdString();
         }
     }
 }
