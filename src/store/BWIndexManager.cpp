@@ -29,6 +29,23 @@ UtcWindow windowAround(const BWIndexManager::YearMonth& month)
             QDateTime(first.addMonths(1), QTime(0, 0), Qt::UTC).toMSecsSinceEpoch() + TwoDaysMs};
 }
 
+// The date of a payment, read where it stands when it is stored as a date in
+// a dictionary, as files hold it: the side bar reads the date of every
+// payment of every item, and copying each payment first costs more than the
+// test itself.
+QDateTime paymentDate(const QVariant& payment)
+{
+    if (payment.typeId() == QMetaType::QVariantMap) {
+        const QVariantMap& fields = *static_cast<const QVariantMap*>(payment.constData());
+        const auto date = fields.constFind(PaymentKeys::Date);
+        if (date == fields.constEnd())
+            return {};
+        if (date->typeId() == QMetaType::QDateTime)
+            return *static_cast<const QDateTime*>(date->constData());
+    }
+    return payment.toMap().value(PaymentKeys::Date).toDateTime();
+}
+
 bool hasPayments(const QVariantMap& bill)
 {
     return bill.value(BillKeys::LastPayment).toDateTime().isValid()
@@ -71,14 +88,13 @@ double BWIndexManager::parseTotalPaidThisInPaymentList(const QVariantList& payme
     double sum = 0;
     const UtcWindow nearMonth = windowAround(currentComponents);
     for (const QVariant& entry : paymentList) {
-        const QVariantMap payment = entry.toMap();
-        const QDateTime paidOn = payment.value(PaymentKeys::Date).toDateTime();
+        const QDateTime paidOn = paymentDate(entry);
         if (!paidOn.isValid() || !nearMonth.contains(paidOn))
             continue;
         const YearMonth month = localMonthOf(paidOn);
         if (month.year != currentComponents.year || month.month != currentComponents.month)
             continue;
-        sum += payment.value(PaymentKeys::Amount).toDouble();
+        sum += entry.toMap().value(PaymentKeys::Amount).toDouble();
         ++totalPaymentsThisMonth;
     }
     return sum;

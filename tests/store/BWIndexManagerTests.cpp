@@ -118,6 +118,34 @@ TEST_F(BWIndexManagerTest, PaymentsWithoutADateAreSkipped)
     EXPECT_DOUBLE_EQ(manager.calculateTotalPaidinArray({bill}, midMarch).billsTotal, 4);
 }
 
+// Payments as files hold them are read in place; other forms a record may
+// carry are converted as before and count the same.
+TEST_F(BWIndexManagerTest, PaymentsInOtherFormsCountAsTheirDates)
+{
+    const QVariantMap stored = payment(5, midMarch);
+    QVariantMap textDate = stored;
+    textDate.insert(PaymentKeys::Date, midMarch.toString(Qt::ISODateWithMs));
+    QVariantMap invalidDate = stored;
+    invalidDate.insert(PaymentKeys::Date, QDateTime());
+    const struct {
+        const char* form;
+        QVariant payment;
+        qlonglong counted;
+    } cases[] = {
+        {"stored", stored, 1},
+        {"date as text", textDate, 1},
+        {"hash", QVariant(QVariantHash{{PaymentKeys::Amount, 5.0}, {PaymentKeys::Date, midMarch}}), 1},
+        {"invalid date", invalidDate, 0},
+        {"not a dictionary", QVariant(5.0), 0},
+    };
+    for (const auto& each : cases) {
+        manager.totalPaymentsThisMonth = 0;
+        const double sum = manager.parseTotalPaidThisInPaymentList({each.payment}, {2016, 3});
+        EXPECT_EQ(manager.totalPaymentsThisMonth, each.counted) << each.form;
+        EXPECT_DOUBLE_EQ(sum, 5.0 * double(each.counted)) << each.form;
+    }
+}
+
 TEST_F(BWIndexManagerTest, EachTotalStartsTheCountAgain)
 {
     const QVariantList items{item(QStringLiteral("A"), {payment(1, midMarch)})};
