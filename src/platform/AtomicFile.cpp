@@ -3,6 +3,7 @@
 #include "Log.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -68,10 +69,17 @@ QStringList removeStaleTemporaryFiles(const QString& folder)
     // The temporary name is the target's name with a dot and six letters or
     // digits added; every file we write has an extension of its own.
     static const QRegularExpression temporaryName(QStringLiteral(R"(^.+\.[A-Za-z0-9]+\.[A-Za-z0-9]{6}$)"));
+    constexpr qsizetype SuffixLength = 7;  // the dot and six letters or digits
     QStringList removed;
     const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        if (!temporaryName.match(name).hasMatch())
+    // The data folder holds thousands of bill files: they are walked as the
+    // folder lists them, unsorted, and most are told apart by one character.
+    QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (files.hasNext()) {
+        files.next();
+        const QString name = files.fileName();
+        if (name.size() <= SuffixLength || name.at(name.size() - SuffixLength) != u'.'
+            || !temporaryName.match(name).hasMatch())
             continue;
         if (QFile::remove(dir.filePath(name))) {
             removed.append(name);

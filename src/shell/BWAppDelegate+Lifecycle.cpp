@@ -209,6 +209,7 @@ void BWAppDelegate::applicationDidFinishLaunching()
 void BWAppDelegate::finishStartUpOnceShown()
 {
     const auto finish = [this] {
+        finishedStep(QStringLiteral("mainWindowShown"));
         backupDatabaseAndShowDate();
         finishedStep(QStringLiteral("backupDatabase"));
         checkCloudAccountAtStartUp();

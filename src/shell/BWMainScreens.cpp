@@ -28,10 +28,7 @@ BWMainScreens::BWMainScreens(const BWStoreEnvironment& env, BWAppDelegate& deleg
     connectBillPageToDelegate(interaction);
     connectEditor(interaction);
     connectAnnouncementsToDelegate();
-    connect(&m_delegate, &BWAppDelegate::startUpStepDone, this, [this](const QString& step) {
-        if (step == QLatin1String("createMainWindowController"))
-            floatPanelOverMainWindow();
-    });
+    connect(&m_delegate, &BWAppDelegate::startUpStepDone, this, &BWMainScreens::startUpStepDone);
 }
 
 BWMainScreens::~BWMainScreens()
@@ -69,11 +66,31 @@ void BWMainScreens::connectOverviewToDelegate()
     connect(overview, &BWOverviewController::phoneEditionRequested, helpActions,
             &BWObjectController::learnAboutiPhoneVersion);
     connect(overview, &BWOverviewController::tipDismissed, helpActions, &BWObjectController::disableTip);
+    connect(overview, &BWOverviewController::menuBillsChanged, this, &BWMainScreens::showBillsInTray);
+}
+
+// At thousands of bills, making the tray's menu would hold back the main
+// window's first pixels, so at start-up it waits for them.
+void BWMainScreens::showBillsInTray(const QVariantList& bills)
+{
+    if (!m_mainWindowShown) {
+        m_billsForTray = bills;
+        return;
+    }
     // The tray item exists only while it is enabled, and only after start-up made it.
-    connect(overview, &BWOverviewController::menuBillsChanged, delegate, [delegate](const QVariantList& bills) {
-        if (BWMenulet* menulet = delegate->menulet())
-            menulet->updateMenuWithDataSource(bills);
-    });
+    if (BWMenulet* menulet = m_delegate.menulet())
+        menulet->updateMenuWithDataSource(bills);
+}
+
+void BWMainScreens::startUpStepDone(const QString& step)
+{
+    if (step == QLatin1String("createMainWindowController")) {
+        floatPanelOverMainWindow();
+    } else if (step == QLatin1String("mainWindowShown")) {
+        m_mainWindowShown = true;
+        if (m_billsForTray)
+            showBillsInTray(*std::exchange(m_billsForTray, std::nullopt));
+    }
 }
 
 void BWMainScreens::connectBottomBarToDelegate()

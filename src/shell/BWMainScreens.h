@@ -2,7 +2,10 @@
 
 #include <QObject>
 
+#include <QVariantList>
+
 #include <memory>
+#include <optional>
 
 #include "shell/BWUserInteraction.h"
 #include "store/BWStoreEnvironment.h"
@@ -48,6 +51,8 @@ private:
     void connectAnnouncementsToDelegate();
     // The panel floats over the main window once start-up has made it.
     void floatPanelOverMainWindow();
+    void showBillsInTray(const QVariantList& bills);
+    void startUpStepDone(const QString& step);
 
     BWAppDelegate& m_delegate;
     std::shared_ptr<SoundPlayer> m_sounds;
@@ -56,4 +61,8 @@ private:
     std::unique_ptr<LauncherEntry> m_launcherEntry;
     std::unique_ptr<BWBillDetailViewController> m_billView;
     std::unique_ptr<BWBillEditorController> m_billEditor;
+    // The tray's menu is filled once the main window has shown at start-up;
+    // until then the latest bills for it wait here.
+    bool m_mainWindowShown = false;
+    std::optional<QVariantList> m_billsForTray;
 };

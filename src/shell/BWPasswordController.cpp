@@ -75,10 +75,7 @@ void BWPasswordController::buildWindow()
     m_passwordWindow = new QDialog;
     m_passwordWindow->setWindowTitle(QStringLiteral("Orvane"));
     m_appIconView = new QLabel(m_passwordWindow);
-    m_appIconView->setPixmap(
-        QIcon::fromTheme(QStringLiteral("application-certificate"),
-                         m_passwordWindow->style()->standardIcon(QStyle::SP_MessageBoxQuestion))
-            .pixmap(IconSide, IconSide));
+    m_appIconView->setFixedSize(IconSide, IconSide);
     m_enterPasswordField = new QLineEdit(m_passwordWindow);
     m_reEnterPasswordField = new QLineEdit(m_passwordWindow);
     for (QLineEdit* field : {m_enterPasswordField, m_reEnterPasswordField})
@@ -115,6 +112,17 @@ void BWPasswordController::buildWindow()
         if (m_shownType == EnterPassword)
             emit quitRequested();
     });
+}
+
+// Loaded when the window first shows: most starts never show it, and the
+// theme's picture is read from disk.
+void BWPasswordController::showIcon()
+{
+    if (!m_appIconView->pixmap().isNull())
+        return;
+    m_appIconView->setPixmap(QIcon::fromTheme(QStringLiteral("application-certificate"),
+                                              m_passwordWindow->style()->standardIcon(QStyle::SP_MessageBoxQuestion))
+                                 .pixmap(IconSide, IconSide));
 }
 
 // The lock flag is the lock's own record of a password: start-up asks it
@@ -157,6 +165,7 @@ void BWPasswordController::showPasswordWindowForType(int type)
         return;
     }
     m_shownType = type;
+    showIcon();
     m_confirmButton->setText(form.confirmTitle);
     SenderTag::set(m_confirmButton, type);
     m_reEnterPasswordField->setVisible(form.reEnter);

@@ -66,6 +66,7 @@ public slots:
 
 private:
     void buildWindow();
+    void showIcon();
     void savePassword();
     void removePassword();
     void enterPassword();

@@ -124,7 +124,7 @@ TEST_F(BWAppDelegateStartUpTest, StartsUpInItsFixedOrder)
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().isEmpty());
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
-    const QStringList onceShown{"backupDatabase", "cloudSync", "cloudPrompt", "tidyInterruptedCopies"};
+    const QStringList onceShown{"mainWindowShown", "backupDatabase", "cloudSync", "cloudPrompt", "tidyInterruptedCopies"};
     EXPECT_EQ(steps, beforeThePaint + onceShown);
     EXPECT_FALSE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().endsWith(BWBillsLoader(store.env).lastBackedUpNaturalDate()));

@@ -354,7 +354,8 @@ TEST_F(BWMainScreensTest, TheTrayCountsTheActiveBillsWhileTheArchiveIsShown)
         }
         return billIDs;
     };
-    ASSERT_EQ(listedBills(), (QStringList{rent, power}));
+    // The menu is made once the main window has shown.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listedBills() == QStringList{rent, power}; }, 30000));
 
     delegate.showListMode(BWOverviewController::ArchivedItems);
     ASSERT_TRUE(overview().dataSource().isEmpty());
