@@ -252,13 +252,17 @@ void BWMenulet::attachBillsToMenuWithData(const QVariantList& data)
 
 QList<BWMenulet::BillEntry> BWMenulet::listedEntries(const QVariantList& data, Status* status) const
 {
-    // Bills due at the same moment are due the same number of days ahead.
+    // Bills due at the same moment are due the same number of days ahead,
+    // counted by one loader (which reads the time zone once) from one now.
+    const BWBillsLoader loader(m_env);
+    const QDateTime current = m_env.clock->now();
     QHash<qint64, qlonglong> daysAhead;
     const auto daysOf = [&](const QVariantMap& bill) {
-        const qint64 moment = bill.value(BillKeys::DueDate).toDateTime().toMSecsSinceEpoch();
+        const QDateTime dueDate = bill.value(BillKeys::DueDate).toDateTime();
+        const qint64 moment = dueDate.toMSecsSinceEpoch();
         auto days = daysAhead.constFind(moment);
         if (days == daysAhead.cend())
-            days = daysAhead.insert(moment, daysToDue(bill));
+            days = daysAhead.insert(moment, loader.getDaysApart(dueDate, current));
         return *days;
     };
     struct Listed
@@ -295,11 +299,6 @@ QList<BWMenulet::BillEntry> BWMenulet::listedEntries(const QVariantList& data, S
     status->shown = m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldDisplayStatusTitle);
     status->coloured = m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldDisplayStatusColors);
     return entries;
-}
-
-qlonglong BWMenulet::daysToDue(const QVariantMap& bill) const
-{
-    return BWBillsLoader(m_env).getDaysApart(bill.value(BillKeys::DueDate).toDateTime(), m_env.clock->now());
 }
 
 BWMenulet::BillEntry BWMenulet::entryOf(const QVariantMap& bill) const

@@ -140,8 +140,6 @@ private:
     // one line, since tray hosts show neither a second line nor a column.
     static QString billTitle(const QVariantMap& bill);
     QAction* addCommand(const QString& title, void (BWMenulet::*chosen)());
-    // Whole days from today to the bill's shown due date; negative when overdue.
-    qlonglong daysToDue(const QVariantMap& bill) const;
     void showStatusImage(const QImage& image, const QString& toolTip);
 
     BWStoreEnvironment m_env;
