@@ -77,20 +77,6 @@ UserDefaults::UserDefaults(const QString& path) : m_path(path)
 {
 }
 
-UserDefaults::FileStamp UserDefaults::stampOf(const QString& path)
-{
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return {};
-    return stampOf(status);
-}
-
-UserDefaults::FileStamp UserDefaults::stampOf(const struct stat& status)
-{
-    return {true, qint64(status.st_dev), qint64(status.st_ino), qint64(status.st_size),
-            qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
-}
-
 void UserDefaults::startLoading()
 {
     if (!m_loaded && !m_loading.isValid())
@@ -106,19 +92,19 @@ UserDefaults::FileContents UserDefaults::readFile(const QString& path)
         return {};
     struct stat status {};
     if (!file.open(QIODevice::ReadOnly) || ::fstat(file.handle(), &status) != 0)
-        return {FileState::Unreadable, stampOf(path), {}, file.errorString()};
+        return {FileState::Unreadable, FileStamp::of(path), {}, file.errorString()};
     uchar* mapped = status.st_size > 0 ? file.map(0, status.st_size) : nullptr;
     if (status.st_size > 0 && !mapped)
-        return {FileState::Unreadable, stampOf(status), {}, file.errorString()};
+        return {FileState::Unreadable, FileStamp::of(status), {}, file.errorString()};
     FileContents contents =
-        contentsOf(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), status.st_size), stampOf(status));
+        contentsOf(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), status.st_size), FileStamp::of(status));
     file.unmap(mapped);
     return contents;
 }
 
 // Files of our own layout are only split into the texts of their values;
 // anything else is parsed whole.
-UserDefaults::FileContents UserDefaults::contentsOf(const QByteArray& bytes, const FileStamp& stamp)
+UserDefaults::FileContents UserDefaults::contentsOf(const QByteArray& bytes, const Stamp& stamp)
 {
     FileContents contents{FileState::Readable, stamp, {}, {}};
     if (const std::optional<QList<PropertyList::FragmentSpan>> spans = PropertyList::dictionarySpans(bytes)) {
@@ -139,7 +125,7 @@ UserDefaults::FileContents UserDefaults::contentsOf(const QByteArray& bytes, con
 
 // Short texts are copied out of the file; long ones (the app-group suite's
 // bills) are left where they stand in it.
-void UserDefaults::takeTexts(QByteArrayView file, const FileStamp& stamp,
+void UserDefaults::takeTexts(QByteArrayView file, const Stamp& stamp,
                              const QList<PropertyList::FragmentSpan>& spans, QMap<QString, Slot>* found)
 {
     for (const PropertyList::FragmentSpan& span : spans) {
@@ -164,7 +150,7 @@ bool UserDefaults::openAtSpan(QFile& file, const FileSpan& span) const
 {
     struct stat status {};
     return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) && ::fstat(file.handle(), &status) == 0
-           && stampOf(status) == span.stamp && file.seek(span.start);
+           && FileStamp::of(status) == span.stamp && file.seek(span.start);
 }
 
 std::optional<QByteArray> UserDefaults::textInFile(const FileSpan& span) const
@@ -190,7 +176,7 @@ bool UserDefaults::isStoredText(const Slot& slot, const QVariant& value) const
 
 bool UserDefaults::isLeftInReplacedFile(const Slot& slot) const
 {
-    return slot.inFile && stampOf(m_path) != slot.inFile->stamp;
+    return slot.inFile && FileStamp::of(m_path) != slot.inFile->stamp;
 }
 
 void UserDefaults::ensureLoaded() const
@@ -411,7 +397,7 @@ bool UserDefaults::synchronize()
 // cannot be read.
 bool UserDefaults::takeInChangesOnDisk() const
 {
-    if (stampOf(m_path) == m_stamp)
+    if (FileStamp::of(m_path) == m_stamp)
         return !m_fileUnreadable;
     FileContents found = readFile(m_path);
     m_stamp = found.stamp;
@@ -452,7 +438,7 @@ std::optional<QByteArray> UserDefaults::documentToSave(QList<PropertyList::Fragm
 }
 
 // Once written, long texts are let go again: they stand in the new file.
-void UserDefaults::leaveLongTextsIn(const FileStamp& stamp, const QList<PropertyList::FragmentSpan>& spans)
+void UserDefaults::leaveLongTextsIn(const Stamp& stamp, const QList<PropertyList::FragmentSpan>& spans)
 {
     for (const PropertyList::FragmentSpan& span : spans) {
         if (span.length < LongTextBytes)
@@ -483,7 +469,7 @@ bool UserDefaults::save()
         return false;
     }
     m_changed.clear();
-    m_stamp = stampOf(written);
+    m_stamp = FileStamp::of(written);
     leaveLongTextsIn(m_stamp, spans);
     return true;
 }

@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include "FileStamp.h"
 #include "PropertyList.h"
 
 #include <optional>
@@ -81,16 +82,13 @@ public:
     bool synchronize();
 
 private:
-    // When and as what the file was last read or written.
-    struct FileStamp {
-        bool exists = false;
-        qint64 device = 0, inode = 0, size = 0, modifiedNs = 0;
-        bool operator==(const FileStamp&) const = default;
-    };
+    // When and as what the file was last read or written; nothing while
+    // there is no file.
+    using Stamp = std::optional<FileStamp>;
     // Where a long value's text stands in the file it was read from or
     // written to.
     struct FileSpan {
-        FileStamp stamp;
+        Stamp stamp;
         qsizetype start = 0, length = 0;
     };
     // One stored value: its text (or where it stands in the file), its
@@ -106,16 +104,14 @@ private:
     // can run on a worker.
     struct FileContents {
         FileState state = FileState::Missing;
-        FileStamp stamp;
+        Stamp stamp;
         QMap<QString, Slot> stored;
         QString problem;  // why the file is unreadable
     };
 
-    static FileStamp stampOf(const QString& path);
-    static FileStamp stampOf(const struct stat& status);
     static FileContents readFile(const QString& path);
-    static FileContents contentsOf(const QByteArray& bytes, const FileStamp& stamp);
-    static void takeTexts(QByteArrayView file, const FileStamp& stamp,
+    static FileContents contentsOf(const QByteArray& bytes, const Stamp& stamp);
+    static void takeTexts(QByteArrayView file, const Stamp& stamp,
                           const QList<PropertyList::FragmentSpan>& spans, QMap<QString, Slot>* found);
     void logUnreadable(const FileContents& contents) const;
     bool openAtSpan(QFile& file, const FileSpan& span) const;
@@ -127,7 +123,7 @@ private:
     const QVariant& parsedValue(const QString& key, Slot& slot) const;
     bool takeInChangesOnDisk() const;
     std::optional<QByteArray> documentToSave(QList<PropertyList::FragmentSpan>* spans);
-    void leaveLongTextsIn(const FileStamp& stamp, const QList<PropertyList::FragmentSpan>& spans);
+    void leaveLongTextsIn(const Stamp& stamp, const QList<PropertyList::FragmentSpan>& spans);
     bool save();
 
     // A text this long stays in the file; only its place is kept.
@@ -141,7 +137,7 @@ private:
     // Set while the file on disk could not be read: writing then would
     // replace the user's settings with the few values of this run.
     mutable bool m_fileUnreadable = false;
-    mutable FileStamp m_stamp;
+    mutable Stamp m_stamp;
     // Keys set or removed by this process and not yet saved.
     QSet<QString> m_changed;
 };

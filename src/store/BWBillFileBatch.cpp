@@ -46,9 +46,9 @@ void BWBillFileBatch::readRemaining()
 {
     for (qsizetype i = m_next++; i < m_paths.size(); i = m_next++) {
         File& file = m_files[i];
-        file.before = BWFileStamp::of(m_paths.at(i));
+        file.before = FileStamp::of(m_paths.at(i));
         file.result = PropertyList::read(m_paths.at(i));
-        file.after = BWFileStamp::of(m_paths.at(i));
+        file.after = FileStamp::of(m_paths.at(i));
         file.settledWhenRead = file.after && file.after->settled();
     }
 }

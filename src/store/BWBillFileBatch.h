@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/FileStamp.h"
 #include "platform/PropertyList.h"
-#include "store/BWFileStamp.h"
 
 // A list of files read and parsed on the worker threads, each file by
 // whichever thread comes to it first. The thread that waits for the batch
@@ -22,13 +22,13 @@ public:
     // One file as read, with its stamp just before and just after the read:
     // when they differ, the file changed while it was read.
     struct File {
-        std::optional<BWFileStamp> before, after;
+        std::optional<FileStamp> before, after;
         // Whether the stamp was settled when the read ended: a later change
         // is then bound to change it.
         bool settledWhenRead = false;
         PropertyList::ReadResult result;
         // Whether the result is the file as it stood with this stamp.
-        bool standsFor(const std::optional<BWFileStamp>& stamp) const
+        bool standsFor(const std::optional<FileStamp>& stamp) const
         {
             return stamp && before == stamp && after == stamp;
         }

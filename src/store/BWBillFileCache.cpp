@@ -57,13 +57,13 @@ QList<PropertyList::ReadResult> BWBillFileCache::read(const QStringList& paths, 
     QMutexLocker lock(&m_mutex);
     joinReadAhead(paths);
     QList<PropertyList::ReadResult> results(paths.size());
-    QList<std::optional<BWFileStamp>> stamps(paths.size());
+    QList<std::optional<FileStamp>> stamps(paths.size());
     // The files read for this call, early or now, with the stamp each was
     // read with: kept when the stamp was settled by then.
-    QList<std::pair<qsizetype, BWFileStamp>> fresh;
+    QList<std::pair<qsizetype, FileStamp>> fresh;
     QList<qsizetype> toRead;
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        stamps[i] = BWFileStamp::of(paths.at(i));
+        stamps[i] = FileStamp::of(paths.at(i));
         const auto cached = m_entries.constFind(paths.at(i));
         const std::optional<Entry> early =
             m_readEarly.contains(paths.at(i)) ? std::optional(m_readEarly.take(paths.at(i))) : std::nullopt;

@@ -9,13 +9,13 @@
 
 #include <memory>
 
+#include "platform/FileStamp.h"
 #include "platform/PropertyList.h"
 #include "store/BWBillFileBatch.h"
-#include "store/BWFileStamp.h"
 
 // Parsed files of the data folder (the bill files, and apart from them the
 // index), each kept with the stamp of the file it was read from (see
-// BWFileStamp), so that a load or a write parses only the files that changed
+// FileStamp), so that a load or a write parses only the files that changed
 // since the last one. A file changed within the last moments is never kept.
 class BWBillFileCache
 {
@@ -44,7 +44,7 @@ public:
 
 private:
     struct Entry {
-        BWFileStamp stamp;
+        FileStamp stamp;
         PropertyList::ReadResult result;
     };
 

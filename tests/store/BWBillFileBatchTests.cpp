@@ -33,7 +33,7 @@ TEST(BWBillFileBatchTest, EveryFileIsReadIntoItsOwnPlaceByAnyNumberOfWorkers)
             const PropertyList::ReadResult expected = PropertyList::read(some.at(i));
             EXPECT_EQ(file.result.status, expected.status) << some.at(i).toStdString();
             EXPECT_EQ(file.result.value, expected.value) << some.at(i).toStdString();
-            EXPECT_EQ(file.standsFor(BWFileStamp::of(some.at(i))), expected.status != PropertyList::Status::NotFound);
+            EXPECT_EQ(file.standsFor(FileStamp::of(some.at(i))), expected.status != PropertyList::Status::NotFound);
         }
     }
 }

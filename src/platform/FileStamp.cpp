@@ -1,4 +1,4 @@
-#include "store/BWFileStamp.h"
+#include "platform/FileStamp.h"
 
 #include <QFile>
 
@@ -17,16 +17,23 @@ qint64 nanoseconds(const timespec& time)
 
 }  // namespace
 
-std::optional<BWFileStamp> BWFileStamp::of(const QString& path)
+std::optional<FileStamp> FileStamp::of(const QString& path)
 {
     struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return std::nullopt;
-    return BWFileStamp{qint64(status.st_dev), qint64(status.st_ino), qint64(status.st_size),
+    return of(status);
+}
+
+std::optional<FileStamp> FileStamp::of(const struct stat& status)
+{
+    if (!S_ISREG(status.st_mode))
+        return std::nullopt;
+    return FileStamp{qint64(status.st_dev), qint64(status.st_ino), qint64(status.st_size),
                        nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
 }
 
-bool BWFileStamp::settled() const
+bool FileStamp::settled() const
 {
     timespec now {};
     clock_gettime(CLOCK_REALTIME, &now);

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+struct stat;
+
 // The identity, size and times (to the nanosecond) of a file as it stands.
 //
 // Any change to a file gives it a new inode (our atomic writer, a sync
@@ -12,13 +14,16 @@
 // restores the old modification time). Only a stamp taken well after the
 // last change can be trusted to move with the next change: an edit in the
 // same tick of the file-system clock could leave every time as it was.
-struct BWFileStamp
+struct FileStamp
 {
     qint64 device = 0, inode = 0, size = 0, modifiedNs = 0, changedNs = 0;
-    bool operator==(const BWFileStamp&) const = default;
+    bool operator==(const FileStamp&) const = default;
 
     // The stamp of the regular file at `path`; nothing for anything else.
-    static std::optional<BWFileStamp> of(const QString& path);
+    static std::optional<FileStamp> of(const QString& path);
+    // The stamp of the file `status` was taken of; nothing unless it is a
+    // regular file.
+    static std::optional<FileStamp> of(const struct stat& status);
     // Whether the file was last changed long enough ago for any later change
     // to give it another stamp.
     bool settled() const;
