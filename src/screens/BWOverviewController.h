@@ -138,6 +138,7 @@ public:
     QVariantList dataSource() const override { return m_dataSource; }
     QVariantList dataSourceFiltered() const override { return m_dataSourceFiltered; }
     QVariantList dataSourceWithIncome() const override { return m_dataSourceWithIncome; }
+    QVariantList allActiveItems() const override { return m_allActiveItems; }
     // All active items as of the last load, income included, whichever list
     // is shown: what the tray menu and the badge count.
     QVariantList activeItems() const { return m_allActiveItems; }

@@ -221,7 +221,7 @@ void BWAppDelegate::didReceiveRemoteNotification(const QString& recordType, cons
         m_cloudSync.engine->receivedChangeFromiCloud(recordType, recordName, reason);
 }
 
-void BWAppDelegate::updatesDownloadedFromCloudKit(const QString& billID)
+void BWAppDelegate::updatesDownloadedFromCloudKit(const QString& billID, const QStringList& changedBills)
 {
     Log::line(QStringLiteral("Got update from cloudkit"));
     showLastSyncedNow();
@@ -234,12 +234,11 @@ void BWAppDelegate::updatesDownloadedFromCloudKit(const QString& billID)
         m_reloadWhenUnlocked = true;
         return;
     }
+    // Only the rows of what changed are read again, when that is known.
+    reloadOverviewAndSuggestions(billID.isEmpty() ? changedBills : QStringList{billID});
     // The tag list is rebuilt from every active bill, not from the list
-    // shown, which may be one tag's.
-    const BWBillsLoader loader(m_storeEnv);
-    if (const std::optional<QVariantList> bills = loader.loadBills())
-        BWTagList(m_storeEnv).updateTagListWithListOfBills(*bills);
-    reloadOverviewAndSuggestions(billID.isEmpty() ? QStringList() : QStringList{billID});
+    // shown, which may be one tag's: the overview holds them all, updated.
+    BWTagList(m_storeEnv).updateTagListWithListOfBills(m_screens.overview->allActiveItems());
     if (billPageIsShown() && m_screens.billView && !billID.isEmpty()
         && m_screens.billView->currentBillID() == billID)
         m_screens.billView->loadBillWithID(billID);

@@ -553,7 +553,9 @@ public slots:
     // A change another device made, pushed by the database.
     void didReceiveRemoteNotification(const QString& recordType, const QString& recordName, int reason);
     // The engine wrote a downloaded change: `billID`, or "" for lists.
-    void updatesDownloadedFromCloudKit(const QString& billID);
+    // A downloaded change was written: one bill, or (`billID` empty) the
+    // bills of `changedBills`, or, with neither, anything.
+    void updatesDownloadedFromCloudKit(const QString& billID, const QStringList& changedBills = {});
     void noUpdatesDownloadedFromCloudKit();
     // A full pass while sync is on, so that no change waits for the sync
     // button: run every few minutes, on wake and at start-up. A folder or

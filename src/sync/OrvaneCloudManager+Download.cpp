@@ -13,6 +13,7 @@
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillMerge.h"
+#include "sync/OrvaneCloudPass.h"
 
 namespace {
 
@@ -83,32 +84,42 @@ bool OrvaneCloudManager::saveRecordLocally(const CloudRecord& record, bool notif
         return false;
     }
 
-    const std::optional<QVariantMap> local = storedBill(billID);
-    QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
-    QVariantMap bill = cloudBill;
-    if (local) {
-        cloudBill.insert(BillKeys::PaymentList, BWBillMerge::keepLocalDetails(
-                                                    cloudBill.value(BillKeys::PaymentList).toList(),
-                                                    local->value(BillKeys::PaymentList).toList()));
-        const BWBillMerge::Copy merged = BWBillMerge::merged({*local, localDateOf(billID, *local)},
-                                                             {cloudBill, cloudModificationDateForBillRecord(record)});
-        bill = merged.bill;
-        bill.insert(BillKeys::SyncModificationDate, merged.date);
-        // What only this device holds goes up, whether or not anything
-        // comes down.
-        if (!BWBillMerge::sameContent(bill, cloudBill))
-            uploadBillToCloud(bill, billID);
-        if (BWBillMerge::sameContent(bill, *local)) {
-            Log::line(QStringLiteral("Bill %1 is the same here; not written again").arg(billID));
-            return false;
-        }
+    const QString folder = dataFolder();
+    const LocalBill local = readLocalBill(folder, billID);
+    const DownloadedBill merged = mergeDownloaded(record, local.bill, folder);
+    // What only this device holds goes up, whether or not anything comes
+    // down.
+    if (merged.cloudLacks)
+        uploadBillToCloud(merged.bill, billID);
+    if (!merged.changesLocal) {
+        Log::line(QStringLiteral("Bill %1 is the same here; not written again").arg(billID));
+        if (!merged.cloudLacks)
+            noteInStep(billID, record.changeTag, local.steady ? local.stamp : std::nullopt);
+        return false;
     }
     Log::line(QStringLiteral("YES, save locally."));
-    if (!writeDownloadedBill(bill))
+    if (!writeDownloadedBill(merged.bill))
         return false;
     if (notifyImmediately)
         emit iCloudChangeReceived(billID);
     return true;
+}
+
+OrvaneCloudManager::DownloadedBill OrvaneCloudManager::mergeDownloaded(const CloudRecord& record,
+                                                                       const std::optional<QVariantMap>& local,
+                                                                       const QString& dataFolder)
+{
+    QVariantMap cloudBill = convertRecordintoBill(record, dataFolder);
+    if (!local)
+        return {cloudBill, true, false};
+    cloudBill.insert(BillKeys::PaymentList,
+                     BWBillMerge::keepLocalDetails(cloudBill.value(BillKeys::PaymentList).toList(),
+                                                   local->value(BillKeys::PaymentList).toList()));
+    const BWBillMerge::Copy merged = BWBillMerge::merged({*local, localDateIn(dataFolder, record.recordName, *local)},
+                                                         {cloudBill, cloudModificationDateForBillRecord(record)});
+    QVariantMap bill = merged.bill;
+    bill.insert(BillKeys::SyncModificationDate, merged.date);
+    return {bill, !BWBillMerge::sameContent(bill, *local), !BWBillMerge::sameContent(bill, cloudBill)};
 }
 
 // ---- Id lists ------------------------------------------------------------------
@@ -116,15 +127,23 @@ bool OrvaneCloudManager::saveRecordLocally(const CloudRecord& record, bool notif
 bool OrvaneCloudManager::mergeAndSaveIndexLocally(const QStringList& cloudList, const QString& listName,
                                                   bool notifyImmediately)
 {
+    const std::optional<QStringList> changed = mergeIndexLocally(cloudList, listName);
+    if (changed && notifyImmediately)
+        emit iCloudChangeReceived(QString(), *changed);
+    return changed.has_value();
+}
+
+std::optional<QStringList> OrvaneCloudManager::mergeIndexLocally(const QStringList& cloudList, const QString& listName)
+{
     if (listName == IndexKeys::DeletedBills && cloudList == QStringList{QString()}) {
         Log::line(QStringLiteral("Delete Bill Fault"));
-        return false;
+        return std::nullopt;
     }
     const QString folder = dataFolder();
     const BWBillIndex index(folder);
     if (folder.isEmpty() || index.isDamaged()) {
         Log::line(QStringLiteral("The index cannot be read; %1 from iCloud not merged").arg(listName));
-        return false;
+        return std::nullopt;
     }
     const QStringList cloudIDs = validIDs(cloudList);
     QStringList active = index.ids(IndexKeys::ActiveBills);
@@ -132,13 +151,16 @@ bool OrvaneCloudManager::mergeAndSaveIndexLocally(const QStringList& cloudList, 
     const QStringList archived = index.ids(IndexKeys::ArchivedBills);
     QString updatingKey;
     QStringList newlyDeleted;
+    QStringList newlyActive;
 
     if (listName == IndexKeys::ActiveBills) {
         Log::line(QStringLiteral("Processing Active Bills"));
         for (const QString& id : cloudIDs) {
             // A bill deleted here stays deleted, whatever list it comes in.
-            if (!active.contains(id) && !deleted.contains(id))
+            if (!active.contains(id) && !deleted.contains(id)) {
                 active.append(id);
+                newlyActive.append(id);
+            }
         }
         if (active != index.ids(IndexKeys::ActiveBills)) {
             Log::line(QStringLiteral("We do need to make changes"));
@@ -171,17 +193,28 @@ bool OrvaneCloudManager::mergeAndSaveIndexLocally(const QStringList& cloudList, 
                                                           updatingKey);
         if (!written)
             Log::line(QStringLiteral("Could not save the merged %1").arg(listName));
-        else if (notifyImmediately)
-            emit iCloudChangeReceived(QString());
     }
     stampLastChangeDates(true);
-    return written;
+    if (!written)
+        return std::nullopt;
+    return newlyActive + newlyDeleted;
 }
 
 // ---- Full pass -----------------------------------------------------------------
 
+bool OrvaneCloudManager::isIdle() const
+{
+    return !m_passing && m_uploadsInFlight.isEmpty();
+}
+
 void OrvaneCloudManager::fetchAndUploadAllRecords()
 {
+    // One pass at a time; one asked for meanwhile runs once it is over.
+    if (m_passing) {
+        m_passAgain = true;
+        return;
+    }
+    m_passing = true;
     // Lists first, so that bills deleted elsewhere are known as deleted
     // before any bill record is looked at.
     QPointer<OrvaneCloudManager> self(this);
@@ -234,51 +267,38 @@ void OrvaneCloudManager::fullPassIndexesDone(const QList<CloudRecord>& records, 
     if (error.isError()) {
         Log::line(QStringLiteral("Error fetching records: %1").arg(error.message));
         emit syncFailed(IndexRecordType, error.message);
+        fullPassDone({}, true);
         return;
     }
-    bool changed = false;
+    QStringList changed;
     for (const CloudRecord& record : records) {
         if (!recordIsAnIndexFileWithRecordName(record.recordName))
             continue;
-        changed = mergeAndSaveIndexLocally(bidsOf(record), record.recordName, false)
-                  || changed;
+        changed += mergeIndexLocally(bidsOf(record), record.recordName).value_or(QStringList());
     }
     // Lists whose upload did not get through when they changed go up now;
     // one the cloud already holds whole is left as it is.
     for (const QString& listName : {IndexKeys::ActiveBills, IndexKeys::DeletedBills})
         uploadIndexToCloud(localList(listName), listName);
 
-    QPointer<OrvaneCloudManager> self(this);
-    queryAll(BillRecordType, QString(), {}, [self, changed](const QList<CloudRecord>& bills, const CloudError& billError) {
-        if (self)
-            self->fullPassBillsDone(bills, billError, changed);
-    });
-}
-
-void OrvaneCloudManager::fullPassBillsDone(const QList<CloudRecord>& records, const CloudError& error,
-                                           bool indexesBroughtChanges)
-{
-    if (error.isError()) {
-        // The uploads compare with the cloud's copy one by one.
-        Log::line(QStringLiteral("Error fetching records: %1").arg(error.message));
-        emit syncFailed(BillRecordType, error.message);
-        uploadAllRecordsExcludingRecords({});
-        return;
-    }
     // Each bill the cloud holds is merged with the copy here, and what the
     // cloud lacks of it goes up; then the bills it has never seen.
-    bool changed = indexesBroughtChanges;
-    QSet<QString> billsInCloud;
-    for (const CloudRecord& record : records) {
-        billsInCloud.insert(record.fields.value(BillKeys::Bid).toString());
-        if (saveRecordLocally(record, false))
-            changed = true;
-    }
-    uploadAllRecordsExcludingRecords(billsInCloud);
-    if (changed) {
-        emit iCloudChangeReceived(QString());
-    } else {
+    m_pass = new OrvaneCloudPass(*this, changed);
+    m_pass->start();
+}
+
+void OrvaneCloudManager::fullPassDone(const QStringList& changedBills, bool failed)
+{
+    if (m_pass)
+        m_pass->deleteLater();
+    m_pass = nullptr;
+    m_passing = false;
+    if (!failed && !changedBills.isEmpty()) {
+        emit iCloudChangeReceived(QString(), changedBills);
+    } else if (!failed) {
         Log::line(QStringLiteral("No changes from iCloud"));
         emit noiCloudChanges();
     }
+    if (std::exchange(m_passAgain, false))
+        fetchAndUploadAllRecords();
 }

@@ -14,6 +14,7 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
+#include "sync/OrvaneCloudPass.h"
 
 namespace {
 
@@ -117,6 +118,11 @@ void OrvaneCloudManager::turnCloudSyncOff()
     Log::line(QStringLiteral("Turning iCloud Off"));
     ++m_generation;
     m_uploadsInFlight.clear();
+    if (m_pass)
+        m_pass->deleteLater();
+    m_pass = nullptr;
+    m_passing = false;
+    m_passAgain = false;
 }
 
 void OrvaneCloudManager::setupiCloudAndSyncCloudChangesSinceLastSync()
@@ -181,10 +187,14 @@ QDateTime OrvaneCloudManager::modificationDateForBillID(const QString& billID) c
 
 QDateTime OrvaneCloudManager::localDateOf(const QString& billID, const QVariantMap& bill) const
 {
+    return localDateIn(dataFolder(), billID, bill);
+}
+
+QDateTime OrvaneCloudManager::localDateIn(const QString& folder, const QString& billID, const QVariantMap& bill)
+{
     const QDateTime stamped = bill.value(BillKeys::SyncModificationDate).toDateTime();
     if (stamped.isValid())
         return stamped;
-    const QString folder = dataFolder();
     if (folder.isEmpty() || !BWUIDMaker::isValidUID(billID))
         return PropertyList::distantPast();
     const QFileInfo file(QDir(folder).filePath(billID + DataFolderFiles::BillFileExtension));

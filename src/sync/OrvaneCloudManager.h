@@ -13,7 +13,10 @@
 #include <optional>
 
 #include "platform/CloudDatabase.h"
+#include "platform/FileStamp.h"
 #include "store/BWStoreEnvironment.h"
+
+class OrvaneCloudPass;
 
 // Keeps the bills of the data folder in step with the user's private cloud
 // database: every bill is one "Bill" record named by its id, and the lists
@@ -27,9 +30,11 @@
 // saved against the change tag of the copy it was merged with; id lists are
 // merged as sets, and a deletion is never undone by another copy.
 //
-// Everything runs on the thread that owns the engine (the GUI thread): the
-// database answers there, and retries are timers there. Whether sync is on is
-// the callers' business; the engine never reads the switch.
+// The engine runs on the thread that owns it (the GUI thread): the database
+// answers there, retries are timers there, and every write to the store is
+// made there. Only the full pass's merging of the bills the cloud holds with
+// the local files runs on worker threads (OrvaneCloudPass). Whether sync is
+// on is the callers' business; the engine never reads the switch.
 class OrvaneCloudManager : public QObject
 {
     Q_OBJECT
@@ -72,9 +77,6 @@ public:
     void uploadBillToCloud(const QVariantMap& bill, const QString& billID);
     // Uploads an id list merged with the cloud's ("ActiveBills" or "DeletedBills").
     void uploadIndexToCloud(const QStringList& billIDs, const QString& listName);
-    // Uploads every local active, not archived, not deleted bill whose id is
-    // not among `billIDsInCloud`.
-    void uploadAllRecordsExcludingRecords(const QSet<QString>& billIDsInCloud);
 
     // ---- Downloads ----
     // A change pushed by the database.
@@ -90,6 +92,8 @@ public:
     bool saveRecordLocally(const CloudRecord& record, bool notifyImmediately);
     // Merges a downloaded id list into the index; true when it wrote.
     bool mergeAndSaveIndexLocally(const QStringList& cloudIDs, const QString& listName, bool notifyImmediately);
+    // No pass under way and no upload in flight.
+    bool isIdle() const;
 
     // ---- Rules and conversions ----
     static bool shouldSaveRecordLocally(const QDateTime& localDate, const QDateTime& cloudDate);
@@ -105,6 +109,29 @@ public:
     QDateTime modificationDateForBillID(const QString& billID) const;
     static QDateTime cloudModificationDateForBillRecord(const CloudRecord& record);
     static bool recordIsAnIndexFileWithRecordName(const QString& recordName);
+
+    // A bill's file as read, with its stamp before the reading; `steady`
+    // when it stood still all through it, with a stamp the next change is
+    // bound to move.
+    struct LocalBill
+    {
+        std::optional<QVariantMap> bill;
+        std::optional<FileStamp> stamp;
+        bool steady = false;
+    };
+    static LocalBill readLocalBill(const QString& dataFolder, const QString& billID);
+    // A downloaded bill merged with the local copy (none: the bill is new
+    // here): the bill to keep, whether it differs from the local copy, and
+    // whether the cloud's copy lacks something of it. Touches nothing, so
+    // any thread may merge.
+    struct DownloadedBill
+    {
+        QVariantMap bill;
+        bool changesLocal = true;
+        bool cloudLacks = false;
+    };
+    static DownloadedBill mergeDownloaded(const CloudRecord& record, const std::optional<QVariantMap>& local,
+                                          const QString& dataFolder);
     // The ids of an "Index" record.
     static QStringList bidsOf(const CloudRecord& record);
     // One record of two versions written apart: bills by BWBillMerge, id
@@ -114,8 +141,8 @@ public:
 
 signals:
     // A downloaded change was written here: the bill's id, or "" for lists
-    // or a full pass.
-    void iCloudChangeReceived(const QString& billID);
+    // or a full pass, with the bills they changed when known.
+    void iCloudChangeReceived(const QString& billID, const QStringList& changedBills = {});
     void iCloudChangeUploaded();
     // A full pass found nothing to bring back.
     void noiCloudChanges();
@@ -126,8 +153,13 @@ signals:
     // Each retry as it is scheduled: the record or record type, the attempt
     // about to run (2 for the first retry) and the wait.
     void retryScheduled(const QString& what, int attempt, int delayMs);
+    // A batch of a full pass came back merged from the worker threads; none
+    // of it is written yet.
+    void passBatchMerged(int bills);
 
 private:
+    friend class OrvaneCloudPass;
+
     void fetchForDownload(const QString& recordName, std::function<void(const CloudRecord&)> handle);
     CloudDatabase* database() const;
     QString dataFolder() const;
@@ -152,7 +184,11 @@ private:
     // The stored bill, read fresh from its file; nothing for an id that does
     // not name a valid bill file.
     std::optional<QVariantMap> storedBill(const QString& billID) const;
+    static QDateTime localDateIn(const QString& dataFolder, const QString& billID, const QVariantMap& bill);
     QDateTime localDateOf(const QString& billID, const QVariantMap& bill) const;
+    // Notes that the cloud's record with `cloudTag` and the bill's file
+    // with `stamp` are in step (or forgets it when either is unknown).
+    void noteInStep(const QString& billID, const QString& cloudTag, const std::optional<FileStamp>& stamp);
     QStringList localList(const QString& listName) const;
     bool isDeletedLocally(const QString& billID) const;
     // Writes `bill` as downloaded (keeping its date) without sending it back.
@@ -166,7 +202,11 @@ private:
     // off since.
     bool isCurrent(int generation) const { return generation == m_generation; }
     void fullPassIndexesDone(const QList<CloudRecord>& records, const CloudError& error);
-    void fullPassBillsDone(const QList<CloudRecord>& records, const CloudError& error, bool indexesBroughtChanges);
+    // The pass is over: what it brought is announced, unless it failed.
+    void fullPassDone(const QStringList& changedBills, bool failed);
+    // Merges a downloaded id list into the index; the bills whose place in
+    // the lists changed when it wrote.
+    std::optional<QStringList> mergeIndexLocally(const QStringList& cloudList, const QString& listName);
 
     CloudContainer& m_container;
     BWStoreEnvironment m_env;
@@ -177,4 +217,18 @@ private:
     // Bumped when sync is switched off: passes, uploads and retries begun
     // before stop at their next answer, so nothing more goes out.
     int m_generation = 0;
+    // The bills known to be in step with the cloud: the tag of the cloud's
+    // record and the stamp of the file when they were. A pass reads only
+    // what moved since.
+    struct InStep
+    {
+        QString cloudTag;
+        FileStamp localStamp;
+    };
+    QHash<QString, InStep> m_inStep;
+    // Whether a full pass is under way, its part over the bills, and whether
+    // another was asked for meanwhile.
+    bool m_passing = false;
+    OrvaneCloudPass* m_pass = nullptr;
+    bool m_passAgain = false;
 };

@@ -22,8 +22,12 @@ class BWAppDelegateCloudSyncTest : public MainWindowTest
 protected:
     BWAppDelegateCloudSyncTest() { delegate.setCloudSync({&cloud, &engine, nullptr, nullptr}); }
 
-    // Lets the cloud's answers arrive, and those to the calls they lead to.
-    void answer() { ASSERT_TRUE(QTest::qWaitFor([this] { return cloud.answeredAll(); }, 10000)); }
+    // Lets the cloud's answers arrive, and those to the calls they lead to,
+    // and the engine finish what they set off (a pass merges on workers).
+    void answer()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return cloud.answeredAll() && engine.isIdle(); }, 10000));
+    }
     bool syncButtonShown() { return !delegate.syncControls()->manualSyncButton()->isHidden(); }
     bool editLineShown() { return !delegate.syncControls()->editLine()->isHidden(); }
     QStringList databaseCalls() const { return cloud.database.calls; }

@@ -67,7 +67,7 @@ TEST(FolderSyncTest, AnUnreadableCopyBlocksNoChangeAndIsSetAsideOnce)
     const QString water = a.addBill(QStringLiteral("Water"), 30.0);
     const QString old = a.addBill(QStringLiteral("Old"), 5.0);
     ASSERT_TRUE(a.remove(old));
-    ASSERT_TRUE(waitFor([&] { return b.shownBills() == sorted({rent, water}); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return b.shownBills() == sorted({rent, water}); }, 20000));
     const QString third = BWUIDMaker::makeUID();
     for (const QString& record : {rent, IndexKeys::DeletedBills, IndexKeys::ActiveBills}) {
         ASSERT_TRUE(QDir().mkpath(shared.file("records/" + record)));
@@ -79,9 +79,9 @@ TEST(FolderSyncTest, AnUnreadableCopyBlocksNoChangeAndIsSetAsideOnce)
     ASSERT_TRUE(b.edit(rent, BillKeys::Name, QStringLiteral("Rent, new flat")));
     ASSERT_TRUE(a.remove(water));
     const QString phone = b.addBill(QStringLiteral("Phone"), 40.0);
-    EXPECT_TRUE(waitFor([&] { return a.bill(rent).value(BillKeys::Name) == "Rent, new flat"; }, 5000));
-    EXPECT_TRUE(waitFor([&] { return b.shownBills() == sorted({rent, phone}); }, 5000));
-    EXPECT_TRUE(waitFor([&] { return a.shownBills() == sorted({rent, phone}); }, 5000));
+    EXPECT_TRUE(waitFor([&] { return a.bill(rent).value(BillKeys::Name) == "Rent, new flat"; }, 20000));
+    EXPECT_TRUE(waitFor([&] { return b.shownBills() == sorted({rent, phone}); }, 20000));
+    EXPECT_TRUE(waitFor([&] { return a.shownBills() == sorted({rent, phone}); }, 20000));
     EXPECT_TRUE(setAside.isEmpty());
 
     a.advance(10 * 60);
@@ -90,7 +90,7 @@ TEST(FolderSyncTest, AnUnreadableCopyBlocksNoChangeAndIsSetAsideOnce)
         QSignalSpy passed(device->engine.get(), &OrvaneCloudManager::noiCloudChanges);
         QSignalSpy changed(device->engine.get(), &OrvaneCloudManager::iCloudChangeReceived);
         device->engine->fetchAndUploadAllRecords();
-        ASSERT_TRUE(waitFor([&] { return !passed.isEmpty() || !changed.isEmpty(); }, 5000));
+        ASSERT_TRUE(waitFor([&] { return !passed.isEmpty() || !changed.isEmpty(); }, 20000));
     }
     QStringList expected = {rent, IndexKeys::ActiveBills, IndexKeys::DeletedBills};
     expected.sort();
@@ -126,7 +126,9 @@ protected:
         int carried = -1;
         int quietRounds = 0;
         ASSERT_TRUE(waitFor([&] {
-            const bool still = service.isIdle() && service.filesCarried() == carried;
+            const bool still = service.isIdle() && service.filesCarried() == carried && a.engine->isIdle()
+                               && b.engine->isIdle() && cloudA.folderDatabase()->isIdle()
+                               && cloudB.folderDatabase()->isIdle();
             carried = service.filesCarried();
             quietRounds = still ? quietRounds + 1 : 0;
             return quietRounds >= 20;
