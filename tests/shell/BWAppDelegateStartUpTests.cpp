@@ -123,8 +123,9 @@ TEST_F(BWAppDelegateStartUpTest, StartsUpInItsFixedOrder)
     EXPECT_EQ(steps, beforeThePaint);
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().isEmpty());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
-    const QStringList onceShown{"mainWindowShown", "backupDatabase", "cloudSync", "cloudPrompt", "tidyInterruptedCopies"};
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("backupDatabase") >= 0; }, 30000));
+    const QStringList onceShown{"mainWindowShown", "tidyInterruptedCopies", "cloudSync", "cloudPrompt",
+                                "backupDatabase"};
     EXPECT_EQ(steps, beforeThePaint + onceShown);
     EXPECT_FALSE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().endsWith(BWBillsLoader(store.env).lastBackedUpNaturalDate()));
@@ -137,7 +138,7 @@ TEST_F(BWAppDelegateStartUpTest, WithoutAWindowTheRestOfStartUpFollowsAtOnce)
     startAfterFirstLaunch(1);
     ASSERT_FALSE(windowIsVisible());
     EXPECT_EQ(stepIndex("backupDatabase"), -1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("backupDatabase") >= 0; }, 30000));
     EXPECT_GT(stepIndex("backupDatabase"), stepIndex("updateIncomeVisibility"));
     EXPECT_FALSE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
 }
