@@ -92,7 +92,8 @@ public:
     // was selected (or, when it left the list, the row at the same place).
     void loadOverview() override;
     // Loads `group` ("" for all active items, "ActiveBills", "ArchivedBills")
-    // filtered by `tag` ("" for none, a pseudo-tag or a user tag).
+    // filtered by `tag` ("" for none, a pseudo-tag or a user tag), with the
+    // search cleared: another list is searched afresh.
     void loadOverviewForBills(const QString& group, const QString& tag) override;
     // Reads only the items `billIDs` again and puts their rows where a full
     // load would, leaving the others as loaded.
@@ -208,9 +209,7 @@ public:
     // The actions pop-up and alternate button of the single selected row.
     BWBillActionsMenu* actionsMenu() const { return m_actionsMenu; }
     void setConfirmation(Confirmation confirm) { m_confirm = std::move(confirm); }
-    // After a confirmation, moves the selected bill's due date one repeat step
-    // on without a payment; false when nothing was written.
-    bool skipFromActionsButtonMenu();
+    bool skipFromActionsButtonMenu() override;
     // Retitles and retags the context menu's archive item for the list shown.
     void setMenuItemsForCase(ArchiveMenuCase menuCase);
     // The table's context menu for a row: a row outside the selection becomes
@@ -350,6 +349,8 @@ private:
 
     // Loading
     void loadListMode(int index);
+    // Reads the list again, keeping the search that filters it.
+    void readListOfBills(const QString& group, const QString& tag);
     bool showListOfLoadedItems(const ListLoad& load);
     QVariantList loadedItemsInList(const QString& tag) const;
     QVariantList loadList(const QString& group, const QString& tag) const;
@@ -456,6 +457,8 @@ private:
     QLabel* m_incomeToDateField = nullptr;
     QLabel* m_expectedBalance = nullptr;
     QToolButton* m_expectedBalanceName = nullptr;
+    // Names the month the figures are of.
+    QLabel* m_figuresMonth = nullptr;
     SidebarFigures m_sidebarFigures;
     BWSidebarFigureCache m_figureCache;
     QLineEdit* m_tagList = nullptr;

@@ -129,6 +129,13 @@ public:
         const QStringList ids = selectedBillIDs();
         return !ids.isEmpty() && BWBill(m_env).restoreBillWithBid(ids.last());
     }
+    // The skips asked for, by the selected bill's id.
+    QStringList skippedBills;
+    bool skipFromActionsButtonMenu() override
+    {
+        skippedBills += selectedBillIDs();
+        return true;
+    }
     void setupActionButtonMenuForBill(const QVariantMap& record) override { actionMenuRecord = record; }
     void clearActionsMenu() override { ++clearActionsMenuCount; }
     void updateTableColumnVisibility() override {}
