@@ -6,7 +6,7 @@
 #include <QSet>
 #include <QLabel>
 #include <QLocale>
-#include <QToolButton>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "platform/Clock.h"
@@ -51,15 +51,16 @@ QLabel* captionLabel(const QString& text, QWidget* parent)
     return label;
 }
 
-// A caption that can be clicked: it lines up with the plain captions (a tool
-// button's frame would indent it) and is underlined under the pointer.
-QToolButton* captionButton(const QString& text, QWidget* parent)
+// A caption that can be clicked: it lines up with the plain captions (a
+// button's frame and centred title would indent it) and is underlined under
+// the pointer.
+QPushButton* captionButton(const QString& text, QWidget* parent)
 {
-    auto* button = new QToolButton(parent);
-    button->setText(text);
+    auto* button = new QPushButton(text, parent);
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0px; margin: 0px; }"
-                                         "QToolButton:hover { text-decoration: underline; }"));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; padding: 0px; margin: 0px; text-align: left; background: none; }"
+                       "QPushButton:hover { text-decoration: underline; }"));
     return button;
 }
 
@@ -130,7 +131,7 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
     m_expectedBalanceName = captionButton(caption.isEmpty() ? ExpectedBalanceCaption : caption, sidebar);
     m_expectedBalanceName->setFont(captionLabel(QString(), sidebar)->font());
     m_expectedBalanceName->setToolTip(tr("Switch between the expected and the current balance"));
-    connect(m_expectedBalanceName, &QToolButton::clicked, this, [this] { switchView(); });
+    connect(m_expectedBalanceName, &QAbstractButton::clicked, this, [this] { switchView(); });
     layout->addWidget(m_expectedBalanceName, row, 0, Qt::AlignLeft);
     m_expectedBalance = figureLabel(sidebar, Qt::AlignRight);
     layout->addWidget(m_expectedBalance, row, 1, 1, 2);
@@ -139,7 +140,7 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
     // The income sources, whose pay days the balances count.
     m_incomeController = new BWIncomeController(m_env, this);
     m_incomeButton = captionButton(tr("Income Sources…"), sidebar);
-    connect(m_incomeButton, &QToolButton::clicked, this, [this] {
+    connect(m_incomeButton, &QAbstractButton::clicked, this, [this] {
         m_incomeController->showIncomePopover(m_incomeButton);
     });
     layout->addWidget(m_incomeButton, row++, 0, 1, 3, Qt::AlignLeft);

@@ -132,7 +132,7 @@ public:
     QDateEdit* vacationEnd() const { return m_vacationEnd; }
     // The income sources' popover, opened from the sidebar.
     BWIncomeController* incomeController() const { return m_incomeController; }
-    QToolButton* incomeButton() const { return m_incomeButton; }
+    QAbstractButton* incomeButton() const { return m_incomeButton; }
     int selectedTagIndex() const { return m_selectedTagIndex; }
 
     // ---- The lists ----
@@ -175,7 +175,7 @@ public:
     QLabel* paidThisMonthField() const { return m_paidThisMonthField; }
     QLabel* incomeToDateField() const { return m_incomeToDateField; }
     QLabel* expectedBalance() const { return m_expectedBalance; }
-    QToolButton* expectedBalanceName() const { return m_expectedBalanceName; }
+    QAbstractButton* expectedBalanceName() const { return m_expectedBalanceName; }
 
     // ---- Table and selection ----
     QTableView* billTable() const override { return m_billTable; }
@@ -456,7 +456,7 @@ private:
     QLabel* m_paidThisMonthField = nullptr;
     QLabel* m_incomeToDateField = nullptr;
     QLabel* m_expectedBalance = nullptr;
-    QToolButton* m_expectedBalanceName = nullptr;
+    QAbstractButton* m_expectedBalanceName = nullptr;
     // Names the month the figures are of.
     QLabel* m_figuresMonth = nullptr;
     SidebarFigures m_sidebarFigures;
@@ -469,7 +469,7 @@ private:
     // Set by a change in the vacation popover since it was opened.
     bool m_vacationEdited = false;
     BWIncomeController* m_incomeController = nullptr;
-    QToolButton* m_incomeButton = nullptr;
+    QAbstractButton* m_incomeButton = nullptr;
     QString m_dockBadge;
 
     BGHUDLabel* m_actionText = nullptr;
