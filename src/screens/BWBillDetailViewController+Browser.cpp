@@ -89,6 +89,13 @@ void BWBillDetailViewController::openInDesktopBrowser(const QUrl& url)
 // stays at the window's bottom edge, so no part of the site is out of sight.
 void BWBillDetailViewController::slideWebViewUp(const QUrl& url)
 {
+    // The engine's first start takes a moment: before the slide, so that it
+    // plays smoothly. Without an engine the pane says why, and the site
+    // opens in the desktop's browser at once.
+    const bool engineStarted = m_webPane->start();
+    if (!engineStarted)
+        openInDesktopBrowser(url);
+
     QWidget* container = m_webViewContainer;
     BWAnimatingView::maximizeItemHeightAnimated(container, false, 0);
     BWAnimatingView::maximizeItemWidthAnimated(container, false, 0);
@@ -106,11 +113,6 @@ void BWBillDetailViewController::slideWebViewUp(const QUrl& url)
     const QList<QWidget*> panels{m_paymentHistory, m_statisticsView, m_stickyNote};
     for (QWidget* panel : panels)
         panel->hide();
-    // Without an engine the pane says why, and the site opens in the
-    // desktop's browser at once.
-    const bool engineStarted = m_webPane->start();
-    if (!engineStarted)
-        openInDesktopBrowser(url);
     connect(BWAnimatingView::runningAnimation(container), &QPropertyAnimation::finished, this,
             [this, panels, url, engineStarted] {
                 // Whatever showed them meanwhile, they stay under the pane.

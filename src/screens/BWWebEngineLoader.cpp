@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QOpenGLContext>
@@ -54,8 +55,12 @@ BWWebEngine* BWWebEngineLoader::engine()
 {
     if (!m_tried) {
         m_tried = true;
+        QElapsedTimer starting;
+        starting.start();
         m_engine.reset(start());
-        if (!m_engine)
+        if (m_engine)
+            Log::line(QStringLiteral("The web engine started in %1 ms").arg(starting.elapsed()));
+        else
             Log::line(QStringLiteral("The web engine could not start: %1").arg(m_error));
     }
     return m_engine.get();
