@@ -31,6 +31,7 @@
 #include "store/BWPaySite.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDLabel.h"
+#include "widgets/BWPlainText.h"
 #include "widgets/BWMessageBox.h"
 #include "widgets/BWIconFont.h"
 #include "widgets/BGHUDTextField.h"
@@ -299,7 +300,8 @@ void BWBillDetailViewController::showPayments(const QVariantMap& record)
         auto* receipt = new QStandardItem;
         if (rowHasReceipt(row)) {
             receipt->setIcon(BWIconFont::icon(QStringLiteral("770-paper-clip-toolbar"), ReceiptClipColor));
-            receipt->setToolTip(QFileInfo(payment.value(PaymentKeys::Receipt).toString()).fileName());
+            receipt->setToolTip(
+                BWPlainText::toolTip(QFileInfo(payment.value(PaymentKeys::Receipt).toString()).fileName()));
         }
         m_paymentModel->appendRow({date, amount, note, receipt});
     }

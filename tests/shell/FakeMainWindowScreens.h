@@ -118,16 +118,18 @@ public:
     void deleteBillFromOverview() override { ++deleteCount; }
     bool archiveBillFromOverview(int tag) override
     {
-        bool written = true;
+        bool written = tag == 0;
         for (const QString& billID : selectedBillIDs())
-            written = (tag == 0 ? BWBill(m_env).archiveBillWithBid(billID) : BWBill(m_env).restoreBillWithBid(billID))
-                && written;
+            written = tag == 0 && BWBill(m_env).archiveBillWithBid(billID) && written;
         return written;
     }
     bool restoreBillFromOverview() override
     {
         const QStringList ids = selectedBillIDs();
-        return !ids.isEmpty() && BWBill(m_env).restoreBillWithBid(ids.last());
+        bool written = !ids.isEmpty();
+        for (const QString& billID : ids)
+            written = BWBill(m_env).restoreBillWithBid(billID) && written;
+        return written;
     }
     void setupActionButtonMenuForBill(const QVariantMap& record) override { actionMenuRecord = record; }
     void clearActionsMenu() override { ++clearActionsMenuCount; }
