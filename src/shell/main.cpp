@@ -20,7 +20,9 @@
 #include "shell/BWAppDelegate.h"
 #include "shell/BWCloudChannelRouter.h"
 #include "shell/BWFirebaseCloudAccount.h"
+#include "screens/BWBillDetailViewController.h"
 #include "screens/BWLogPaymentController.h"
+#include "screens/BWWebEngineLoader.h"
 #include "shell/BWMainScreens.h"
 #include "shell/BWObjectController.h"
 #include "shell/BWPasswordController.h"
@@ -254,7 +256,15 @@ int main(int argc, char** argv)
     QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
                      [&delegate] { delegate.applicationShouldHandleReopen(false); });
 
+    // The pay-site browser's engine, started when the bill page first shows
+    // a pay site; its profile is Orvane's own, downloads go to Downloads.
+    BWWebEngineLoader webEngine(
+        BWWebEngineLoader::defaultModulePath(),
+        BWWebEngineLoader::settingsFor(QDir(supportFolder()).filePath(QStringLiteral("web")),
+                                       QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+                                       BWUserInteraction::system().askQuestion));
     BWMainScreens screens(env, delegate, BWUserInteraction::system());
+    screens.billView().setWebEngineLoader(&webEngine);
 
     LoginItem loginItems = makeLoginItems();
     RunningPrograms runningPrograms(QDBusConnection::sessionBus());

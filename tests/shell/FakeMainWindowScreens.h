@@ -225,6 +225,7 @@ public:
     QStringList loadedIDs;
     int showWebViewCount = 0;
     int finishShowingWebsiteCount = 0;
+    int hideWebViewCount = 0;
     int graphResizingCount = 0;
     int graphHeightCount = 0;
     int clearActionsMenuCount = 0;
@@ -241,6 +242,7 @@ public:
     }
     void showWebView() override { ++showWebViewCount; }
     void finishShowingWebsite() override { ++finishShowingWebsiteCount; }
+    void hideWebView() override { ++hideWebViewCount; }
     void setGraphResizing() override { ++graphResizingCount; }
     void setGraphHeight() override { ++graphHeightCount; }
 
