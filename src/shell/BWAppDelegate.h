@@ -519,7 +519,7 @@ public:
     BWReportController* reportController() const { return m_reports.get(); }
 
 private:
-    // Ctrl+W and Escape close the window, Ctrl+Q quits.
+    // Ctrl+W and Escape close the window (Ctrl+Q quits from every window).
     void addSideWindowKeys(QWidget* window);
     template <typename Controller>
     Controller& madeOnce(std::unique_ptr<Controller>& controller, QWidget* (Controller::*window)() const);
