@@ -96,11 +96,13 @@ public:
     // event could not be added (see saveEvent()); the rest is done all the
     // same. Nothing is done without access.
     bool changeEvents(const EventsChange& change, QString* error = nullptr);
+    // The file that holds the calendar `identifier`, for a calendar program
+    // to subscribe to.
+    QString calendarPath(const QString& identifier) const;
 
 private:
     // The names of the folder's files named as calendars, in order.
     QStringList calendarFiles() const;
-    QString calendarPath(const QString& identifier) const;
     std::optional<Calendar> readCalendar(const QString& identifier) const;
     std::unique_ptr<icalcomponent_impl, void (*)(icalcomponent_impl*)> openForChange(const QString& identifier,
                                                                                    QString* error) const;

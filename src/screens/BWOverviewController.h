@@ -94,7 +94,8 @@ public:
     // was selected (or, when it left the list, the row at the same place).
     void loadOverview() override;
     // Loads `group` ("" for all active items, "ActiveBills", "ArchivedBills")
-    // filtered by `tag` ("" for none, a pseudo-tag or a user tag).
+    // filtered by `tag` ("" for none, a pseudo-tag or a user tag), with the
+    // search cleared: another list is searched afresh.
     void loadOverviewForBills(const QString& group, const QString& tag) override;
     // Reads only the items `billIDs` again and puts their rows where a full
     // load would, leaving the others as loaded.
@@ -126,7 +127,8 @@ public:
     QLineEdit* tagList() const { return m_tagList; }
     // Rewrites the store's tag list with the tag field's tags.
     void saveTagChanges();
-    // Tags typed in one line: separated by commas, trimmed, each once.
+    // Tags typed in one line (BWTagText): separated by commas, trimmed, each
+    // once.
     static QStringList tagsFromText(const QString& text);
     // Rebuilds the search field's menu of tags.
     void setUpSearchField();
@@ -140,7 +142,7 @@ public:
     QDateEdit* vacationEnd() const { return m_vacationEnd; }
     // The income sources' popover, opened from the sidebar.
     BWIncomeController* incomeController() const { return m_incomeController; }
-    QToolButton* incomeButton() const { return m_incomeButton; }
+    QAbstractButton* incomeButton() const { return m_incomeButton; }
     int selectedTagIndex() const { return m_selectedTagIndex; }
 
     // ---- The lists ----
@@ -164,6 +166,7 @@ public:
         qlonglong paymentCount = 0;    // payments dated in this month
         double paidThisMonth = 0;      // paid on bills this month
         double income = 0;             // income items due this month plus income received
+        double incomeReceived = 0;     // income received this month
     };
     // The figures of `list`: those of the items an update did not change are
     // kept from before.
@@ -183,7 +186,7 @@ public:
     QLabel* paidThisMonthField() const { return m_paidThisMonthField; }
     QLabel* incomeToDateField() const { return m_incomeToDateField; }
     QLabel* expectedBalance() const { return m_expectedBalance; }
-    QToolButton* expectedBalanceName() const { return m_expectedBalanceName; }
+    QAbstractButton* expectedBalanceName() const { return m_expectedBalanceName; }
 
     // ---- Table and selection ----
     QTableView* billTable() const override { return m_billTable; }
@@ -217,9 +220,7 @@ public:
     // The actions pop-up and alternate button of the single selected row.
     BWBillActionsMenu* actionsMenu() const { return m_actionsMenu; }
     void setConfirmation(Confirmation confirm) { m_confirm = std::move(confirm); }
-    // After a confirmation, moves the selected bill's due date one repeat step
-    // on without a payment; false when nothing was written.
-    bool skipFromActionsButtonMenu();
+    bool skipFromActionsButtonMenu() override;
     // Retitles and retags the context menu's archive item for the list shown.
     void setMenuItemsForCase(ArchiveMenuCase menuCase);
     // The table's context menu for a row: a row outside the selection becomes
@@ -304,6 +305,9 @@ signals:
     // as it does the main menu's.
     void editBillRequested();
     void deleteBillRequested();
+    // Restore chosen for the selected rows, by `sender` (tagged 1): the shell
+    // restores them as its Bill menu's Restore does.
+    void restoreBillRequested(QObject* sender);
     void exportBillRequested();
     // The advertising box's buttons: the phone edition's page, and hiding
     // the box for good.
@@ -364,6 +368,8 @@ private:
 
     // Loading
     void loadListMode(int index);
+    // Reads the list again, keeping the search that filters it.
+    void readListOfBills(const QString& group, const QString& tag);
     bool showListOfLoadedItems(const ListLoad& load);
     QVariantList loadedItemsInList(const QString& tag) const;
     static QVariantList loadList(const BWStoreEnvironment& env, const QString& group, const QString& tag,
@@ -399,6 +405,7 @@ private:
     void sortDescriptorsDidChange(int column, Qt::SortOrder order);
     void tableViewSelectionDidChange();
     QList<int> selectedRows() const;
+    QStringList selectedBillIDs() const;
     void selectRows(const QList<int>& rows);
     void showRows(const QVariantList& rows);
     void restoreColumnLayout();
@@ -474,7 +481,9 @@ private:
     QLabel* m_paidThisMonthField = nullptr;
     QLabel* m_incomeToDateField = nullptr;
     QLabel* m_expectedBalance = nullptr;
-    QToolButton* m_expectedBalanceName = nullptr;
+    QAbstractButton* m_expectedBalanceName = nullptr;
+    // Names the month the figures are of.
+    QLabel* m_figuresMonth = nullptr;
     SidebarFigures m_sidebarFigures;
     BWSidebarFigureCache m_figureCache;
     QLineEdit* m_tagList = nullptr;
@@ -485,7 +494,7 @@ private:
     // Set by a change in the vacation popover since it was opened.
     bool m_vacationEdited = false;
     BWIncomeController* m_incomeController = nullptr;
-    QToolButton* m_incomeButton = nullptr;
+    QAbstractButton* m_incomeButton = nullptr;
     QString m_dockBadge;
     // The load on the worker, while it runs; loads and updates of the list
     // on this thread, counted.

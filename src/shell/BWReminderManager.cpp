@@ -235,6 +235,14 @@ QString BWReminderManager::orvaneCalendar() const
     return fromDefaults.isEmpty() ? kDefaultCalendarTitle : fromDefaults;
 }
 
+QString BWReminderManager::reminderCalendarFile() const
+{
+    const std::shared_ptr<CalendarStore> store = accessibleStore();
+    const std::optional<CalendarStore::Calendar> calendar
+        = store ? store->calendarWithTitle(orvaneCalendar()) : std::nullopt;
+    return calendar ? store->calendarPath(calendar->identifier) : QString();
+}
+
 std::shared_ptr<CalendarStore> BWReminderManager::accessibleStore() const
 {
     std::shared_ptr<CalendarStore> store = m_eventStore ? m_eventStore() : nullptr;
