@@ -15,12 +15,14 @@
 
 #include "platform/Log.h"
 #include "screens/BWAmountField.h"
+#include "screens/BWBillActionsMenu.h"
 #include "store/BWBill.h"
 #include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDLabel.h"
+#include "widgets/BWPlainText.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/KBButton.h"
@@ -38,7 +40,8 @@ QDateTime dayAtTimeOf(const QDate& day, const QDateTime& original)
 
 QString receiptButtonTitle(const QString& receipt)
 {
-    return receipt.isEmpty() ? BWPaymentLogger::resetTitleForReceiptButton(2) : QFileInfo(receipt).fileName();
+    return receipt.isEmpty() ? BWPaymentLogger::resetTitleForReceiptButton(2)
+                             : BWPlainText::mnemonicFree(QFileInfo(receipt).fileName());
 }
 
 }  // namespace
@@ -104,8 +107,7 @@ bool BWBillDetailViewController::saveKeys(const QStringList& keys, const QVarian
 
 void BWBillDetailViewController::showSkipPaymentPopover(QWidget* anchor)
 {
-    m_skipQuestion->setText(tr("Skip this payment of \u201C%1\u201D? The due date moves on without a payment.")
-                                .arg(m_titleHeaderField->text()));
+    m_skipQuestion->setText(BWBillActionsMenu::skipQuestion() + u'\n' + m_titleHeaderField->text());
     openPopover(m_skipPaymentPopover, anchor ? anchor : static_cast<QWidget*>(m_skipButton));
 }
 
@@ -271,9 +273,13 @@ bool BWBillDetailViewController::askToDeleteClickedPayment()
     QString details = tr("The payment of %1 on %2 is taken out of the bill's history and totals.")
                           .arg(loader.currencyFormattedNumber(payment.value(PaymentKeys::Amount).toDouble()),
                                loader.createDueDateString(payment.value(PaymentKeys::Date).toDateTime()));
-    // The newest payment is undone whole (see deleteClickedPayment).
+    // The newest payment is undone whole (see deleteClickedPayment): the due
+    // date goes back only when the payment moved it on.
     if (m_currentEditingIndex == 0)
-        details += u' ' + tr("The due date moves back to where it was before this payment.");
+        details += u' '
+                   + (BWPaymentLogger::paymentMovedDueDate(payment)
+                          ? tr("The due date moves back to where it was before this payment.")
+                          : tr("The due date stays as it is: this partial payment did not move it."));
     const int answer = m_ask(m_paymentEditorPopover, tr("Delete This Payment?"), details,
                              {tr("Cancel"), tr("Delete Payment")});
     return answer == 1 && deleteClickedPayment();

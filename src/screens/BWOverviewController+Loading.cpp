@@ -10,6 +10,7 @@
 #include "platform/Log.h"
 #include "platform/TextFolding.h"
 #include "platform/UserDefaults.h"
+#include "screens/BWTagText.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
@@ -79,19 +80,28 @@ void BWOverviewController::loadOverview()
 void BWOverviewController::loadListMode(int index)
 {
     const ListLoad load = listLoadForMode(index, m_tagDropdown->itemText(index));
-    loadOverviewForBills(load.group, load.tag);
+    readListOfBills(load.group, load.tag);
 }
 
+// Another list: what was searched for in the last one is not looked for here.
 void BWOverviewController::loadOverviewForBills(const QString& group, const QString& tag)
+{
+    m_searchField->clear();
+    readListOfBills(group, tag);
+}
+
+void BWOverviewController::readListOfBills(const QString& group, const QString& tag)
 {
     prepareForList(group);
     m_shownList = {group, tag};
     // What is read afresh is figured afresh.
     m_figureCache.clear();
     const bool allItems = group.isEmpty();
-    m_dataSourceWithIncome = loadList(group, tag);
+    ++m_listChanges;
+    ++m_fullLoads;
+    m_dataSourceWithIncome = loadList(m_env, group, tag, m_sortDescriptors);
     Log::line(allItems ? QStringLiteral("All Bills Loaded") : QStringLiteral("Subset of Bills Loaded"));
-    m_allActiveItems = allItems ? m_dataSourceWithIncome : loadList(QString(), QString());
+    m_allActiveItems = allItems ? m_dataSourceWithIncome : loadList(m_env, QString(), QString(), m_sortDescriptors);
     m_listLoaded = true;
     m_loadedDay = m_env.clock->now().toLocalTime().date();
     m_loadedSortDescriptors = m_sortDescriptors;
@@ -118,7 +128,8 @@ void BWOverviewController::prepareForList(const QString& group)
 }
 
 // Everything that shows the loaded list follows it: the figures, the tray,
-// the calendar and the table.
+// the calendar and the table. A search typed into the field still filters the
+// list read again after a save or a payment.
 void BWOverviewController::showLoadedList()
 {
     const UserDefaults& defaults = *m_env.defaults;
@@ -130,7 +141,6 @@ void BWOverviewController::showLoadedList()
     const bool pseudoTag = tag == PseudoTags::DueSoon || tag == PseudoTags::DueThisMonth
         || tag == PseudoTags::PaidThisMonth;
     updateSidebar(m_shownList.group.isEmpty() || pseudoTag ? m_allActiveItems : m_dataSource, m_allActiveItems);
-    m_searchField->clear();
     m_actionBox->hide();
     updateTagList();
     setUpSearchField();
@@ -140,7 +150,7 @@ void BWOverviewController::showLoadedList()
     m_calendarController->deselectAllDates();
     if (defaults.integerForKey(BWDefaultsKeys::BWShowPaydaysOnOverview) == 0)
         removeIncomeRows();
-    applyFilterWithString(QString());
+    applyFilterWithString(m_searchField->text());
     updateBottomText();
 
     const bool vacation = defaults.boolForKey(BWDefaultsKeys::VacationEnabled);
@@ -150,16 +160,17 @@ void BWOverviewController::showLoadedList()
     m_airplaneButton->setToolTip(vacation ? tr("Vacation mode is on") : tr("Vacation mode is off"));
 }
 
-QVariantList BWOverviewController::loadList(const QString& group, const QString& tag) const
+QVariantList BWOverviewController::loadList(const BWStoreEnvironment& env, const QString& group, const QString& tag,
+                                            const QList<BWSortDescriptor>& sortDescriptors)
 {
-    const BWBillsLoader loader(m_env);
+    const BWBillsLoader loader(env);
     // The extension's copy of all active items is written once the window
     // shows them (scheduleExtensionExport()).
     QVariantList loaded = (group.isEmpty() ? loader.loadBillsInGroup(IndexKeys::ActiveBills, QString(), false,
                                                                      BWBillsLoader::ExtensionExport::ByCaller)
                                            : loader.loadBillsInGroup(group, tag))
                               .value_or(QVariantList());
-    BWSortDescriptor::sort(loaded, m_sortDescriptors);
+    BWSortDescriptor::sort(loaded, sortDescriptors);
     return loaded;
 }
 
@@ -180,17 +191,18 @@ BWOverviewController::KeptSelection BWOverviewController::selectionToKeep() cons
     return {row >= 0 ? billID(m_dataSourceFiltered.value(row)) : QString(), row};
 }
 
+// Rows are those shown, which a search may have filtered.
 void BWOverviewController::reselect(const KeptSelection& kept)
 {
     if (!kept.billID.isEmpty()) {
-        for (int row = 0; row < m_dataSource.size(); ++row) {
-            if (billID(m_dataSource.at(row)) == kept.billID) {
+        for (int row = 0; row < m_dataSourceFiltered.size(); ++row) {
+            if (billID(m_dataSourceFiltered.at(row)) == kept.billID) {
                 selectRows({row});
                 return;
             }
         }
     }
-    if (kept.row >= 0 && kept.row < m_dataSource.size())
+    if (kept.row >= 0 && kept.row < m_dataSourceFiltered.size())
         selectRows({kept.row});
 }
 
@@ -219,6 +231,7 @@ bool BWOverviewController::showListOfLoadedItems(const ListLoad& load)
     if (!listed)
         return false;
     prepareForList(load.group);
+    ++m_listChanges;
     m_shownList = load;
     m_dataSourceWithIncome = load.group.isEmpty() ? m_allActiveItems : loadedItemsInList(load.tag);
     showLoadedList();
@@ -258,6 +271,8 @@ QVariantList BWOverviewController::loadedItemsInList(const QString& tag) const
 
 void BWOverviewController::tagListItemSelected()
 {
+    // Another list: what was searched for in the last one is not looked for here.
+    m_searchField->clear();
     const int index = m_tagDropdown->currentIndex();
     m_selectedTagIndex = index;
     const ListLoad load = listLoadForMode(index, m_tagDropdown->itemText(index));
@@ -337,8 +352,11 @@ void BWOverviewController::updateTagListWithTags(const QStringList& tags)
         m_selectedTagIndex = position >= 0 ? FirstTag + int(position) : AllActiveItems;
     }
     m_tagDropdown->setCurrentIndex(m_selectedTagIndex);
-    if (m_tagList && !m_tagList->hasFocus())
-        m_tagList->setText(tags.join(QStringLiteral(", ")));
+    if (m_tagList && !m_tagList->hasFocus()) {
+        m_tagList->setText(BWTagText::join(tags));
+        // The list reads from its first tag, not scrolled to its end.
+        m_tagList->setCursorPosition(0);
+    }
 }
 
 // ---- Search ------------------------------------------------------------------

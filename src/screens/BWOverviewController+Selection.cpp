@@ -16,7 +16,6 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
-#include "store/BWPaySite.h"
 #include "store/BWSecondaryActionKeys.h"
 #include "screens/BWBillActionsMenu.h"
 #include "widgets/BGHUDBox.h"
@@ -108,7 +107,16 @@ void BWOverviewController::sortDescriptorsDidChange(int column, Qt::SortOrder or
                                   order == Qt::AscendingOrder};
     m_sortDescriptors.removeIf([&](const BWSortDescriptor& earlier) { return earlier.key == chosen.key; });
     m_sortDescriptors.prepend(chosen);
-    BWSortDescriptor::sort(m_dataSourceFiltered, m_sortDescriptors);
+    // Every list the rows are taken from follows the new order, so that an
+    // update of some items, or a list made from the loaded items, keeps it.
+    const bool allItemsShown = m_allActiveItems.constData() == m_dataSourceWithIncome.constData();
+    for (QVariantList* records : {&m_dataSourceWithIncome, &m_dataSource, &m_dataSourceFiltered})
+        BWSortDescriptor::sort(*records, m_sortDescriptors);
+    if (allItemsShown)
+        m_allActiveItems = m_dataSourceWithIncome;
+    else
+        BWSortDescriptor::sort(m_allActiveItems, m_sortDescriptors);
+    m_loadedSortDescriptors = m_sortDescriptors;
     showRows(m_dataSourceFiltered);
 }
 
@@ -181,10 +189,11 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
     m_adBox->hide();
     m_actionBox->show();
     m_actionText->setText(record.value(BillKeys::Name).toString());
-    // Only a site that can be opened makes the button do something; an
-    // archived bill takes no payments.
-    const bool takesPayments = BWBillCommands::takesPayments(record);
-    setShown(m_payNowOverviewButton, true, takesPayments && BWPaySite::billHasPaySite(record));
+    const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+    // Enabled as the menu's Pay Now is: only a bill with a site that can be
+    // opened, and not archived, has something to pay.
+    setShown(m_payNowOverviewButton, true,
+             BWBillCommands::offers(BWBillCommands::Command::PayNow, record, incomeLogsItself));
     if (BWBillsLoader::billIsIncome(record)) {
         setShown(m_overviewButtonLog, false, false);
         setShown(m_overviewButtonPartial, false, false);
@@ -194,7 +203,6 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
         m_overviewLinePay->hide();
         m_overviewLineView->show();
     } else {
-        const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
         setShown(m_overviewButtonLog, true,
                  BWBillCommands::offers(BWBillCommands::Command::LogPayment, record, incomeLogsItself));
         m_overviewButtonPartial->setEnabled(

@@ -5,7 +5,8 @@
 #include <QGridLayout>
 #include <QSet>
 #include <QLabel>
-#include <QToolButton>
+#include <QLocale>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "platform/Clock.h"
@@ -50,6 +51,19 @@ QLabel* captionLabel(const QString& text, QWidget* parent)
     return label;
 }
 
+// A caption that can be clicked: it lines up with the plain captions (a
+// button's frame and centred title would indent it) and is underlined under
+// the pointer.
+QPushButton* captionButton(const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; padding: 0px; margin: 0px; text-align: left; background: none; }"
+                       "QPushButton:hover { text-decoration: underline; }"));
+    return button;
+}
+
 BGHUDBox* highlightBox(QWidget* parent)
 {
     auto* box = new BGHUDBox(parent);
@@ -61,6 +75,19 @@ BGHUDBox* highlightBox(QWidget* parent)
     box->setBorderColor(HighlightBorder);
     box->hide();
     return box;
+}
+
+// Whether `billID` is met for the first time in `met`. Further occurrences of
+// an item share its Bid, and the item counts once; a record without an id
+// counts on its own.
+bool firstOfItem(QSet<QString>& met, const QString& billID)
+{
+    if (billID.isEmpty())
+        return true;
+    if (met.contains(billID))
+        return false;
+    met.insert(billID);
+    return true;
 }
 
 }  // namespace
@@ -90,6 +117,11 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
         {QT_TR_NOOP("STILL DUE THIS MONTH"), nullptr, nullptr, &m_stillDueThisMonthField},
     };
     int row = 0;
+    // The calendar above follows the selected bill's month; the figures stay
+    // on this month, which their heading names.
+    m_figuresMonth = captionLabel(QString(), sidebar);
+    m_figuresMonth->setObjectName(QStringLiteral("figuresMonth"));
+    layout->addWidget(m_figuresMonth, row++, 0, 1, 3);
     for (const FigureRow& figure : rows) {
         // The highlight lies behind its row's caption and figures.
         if (figure.highlight) {
@@ -107,14 +139,12 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
     }
 
     // The balance's caption is a button that flips between the two balances.
-    m_expectedBalanceName = new QToolButton(sidebar);
-    m_expectedBalanceName->setAutoRaise(true);
     // The registered caption; before the defaults are registered, its value.
     const QString caption = m_env.defaults->stringForKey(BWDefaultsKeys::expectedBalanceName);
-    m_expectedBalanceName->setText(caption.isEmpty() ? ExpectedBalanceCaption : caption);
+    m_expectedBalanceName = captionButton(caption.isEmpty() ? ExpectedBalanceCaption : caption, sidebar);
     m_expectedBalanceName->setFont(captionLabel(QString(), sidebar)->font());
     m_expectedBalanceName->setToolTip(tr("Switch between the expected and the current balance"));
-    connect(m_expectedBalanceName, &QToolButton::clicked, this, [this] { switchView(); });
+    connect(m_expectedBalanceName, &QAbstractButton::clicked, this, [this] { switchView(); });
     layout->addWidget(m_expectedBalanceName, row, 0, Qt::AlignLeft);
     m_expectedBalance = figureLabel(sidebar, Qt::AlignRight);
     layout->addWidget(m_expectedBalance, row, 1, 1, 2);
@@ -122,10 +152,8 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
 
     // The income sources, whose pay days the balances count.
     m_incomeController = new BWIncomeController(m_env, this);
-    m_incomeButton = new QToolButton(sidebar);
-    m_incomeButton->setText(tr("Income Sources…"));
-    m_incomeButton->setAutoRaise(true);
-    connect(m_incomeButton, &QToolButton::clicked, this, [this] {
+    m_incomeButton = captionButton(tr("Income Sources…"), sidebar);
+    connect(m_incomeButton, &QAbstractButton::clicked, this, [this] {
         m_incomeController->showIncomePopover(m_incomeButton);
     });
     layout->addWidget(m_incomeButton, row++, 0, 1, 3, Qt::AlignLeft);
@@ -147,10 +175,12 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
 // time zone once, and the clock is held at one reading while they work.
 struct BWOverviewController::FigureSources
 {
-    explicit FigureSources(const BWStoreEnvironment& env)
+    FigureSources(const BWStoreEnvironment& env, bool intelligence)
         : loader(env)
         , statistics(env)
         , forecast(env)
+        , now(env.clock->now())
+        , useIntelligence(intelligence)
     {
     }
 
@@ -158,11 +188,13 @@ struct BWOverviewController::FigureSources
     BWStatisticsCalculator statistics;
     BWForecastViewCalculations forecast;
     mutable BWIndexManager index;
+    QDateTime now;
+    bool useIntelligence;
 };
 
-double BWOverviewController::estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources) const
+double BWOverviewController::estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources)
 {
-    if (m_useIntelligence && !record.value(BillKeys::IsIncome).toBool()) {
+    if (sources.useIntelligence && !record.value(BillKeys::IsIncome).toBool()) {
         const double estimate = sources.forecast.calculateInteligentAmountForBill(record, 0);
         if (qlonglong(estimate) != 0)
             return estimate;
@@ -171,10 +203,10 @@ double BWOverviewController::estimatedAmountThisMonth(const QVariantMap& record,
 }
 
 BWSidebarFigureCache::RecordFigures BWOverviewController::recordFigures(const QVariantMap& record,
-                                                                        const FigureSources& sources) const
+                                                                        const FigureSources& sources)
 {
     const BWBillsLoader& loader = sources.loader;
-    const QDateTime now = m_env.clock->now();
+    const QDateTime& now = sources.now;
     const QVariantList alone{record};
     BWSidebarFigureCache::RecordFigures figures;
     figures.isIncome = record.value(BillKeys::IsIncome).toBool();
@@ -191,18 +223,35 @@ BWSidebarFigureCache::RecordFigures BWOverviewController::recordFigures(const QV
     return figures;
 }
 
+BWSidebarFigureCache::Conditions BWOverviewController::figureConditions(const BWStoreEnvironment& env,
+                                                                        bool useIntelligence)
+{
+    return {env.clock->now().toLocalTime().date(), useIntelligence,
+            env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays),
+            env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)};
+}
+
+BWSidebarFigureCache BWOverviewController::figuresOfRecords(const BWStoreEnvironment& env, bool useIntelligence,
+                                                            const QVariantList& records)
+{
+    BWSidebarFigureCache figures;
+    figures.keepFor(figureConditions(env, useIntelligence));
+    const FigureSources sources(env, useIntelligence);
+    for (const QVariant& record : records)
+        figures.figuresOf(record.toMap(), [&sources](const QVariantMap& each) { return recordFigures(each, sources); });
+    return figures;
+}
+
 void BWOverviewController::keepRecordFiguresOfNow()
 {
-    m_figureCache.keepFor({m_env.clock->now().toLocalTime().date(), m_useIntelligence,
-                           m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays),
-                           m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)});
+    m_figureCache.keepFor(figureConditions(m_env, m_useIntelligence));
 }
 
 BWSidebarFigureCache::RecordFigures BWOverviewController::cachedRecordFigures(const QVariantMap& record,
                                                                               const FigureSources& sources)
 {
     return m_figureCache.figuresOf(record,
-                                   [this, &sources](const QVariantMap& each) { return recordFigures(each, sources); });
+                                   [&sources](const QVariantMap& each) { return recordFigures(each, sources); });
 }
 
 // The sums run in the order of the list, as a computation afresh adds them.
@@ -214,10 +263,11 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
     // Further occurrences of an item share its Bid: each is money due, but
     // the item is counted once, and its payments are counted once.
     QSet<QString> countedThisMonth;
+    QSet<QString> countedDueSoon;
     QSet<QString> paymentsCounted;
     paymentsCounted.reserve(list.size());
     const Clock::Hold sameMoment(m_env.clock);
-    const FigureSources sources(m_env);
+    const FigureSources sources(m_env, m_useIntelligence);
     keepRecordFiguresOfNow();
     for (const QVariant& entry : list) {
         const QVariantMap record = entry.toMap();
@@ -227,16 +277,15 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
             expectedIncome += each.amountThisMonth;
         } else if (each.dueThisMonth) {
             figures.dueMonthAmount += each.amountThisMonth;
-            if (!countedThisMonth.contains(billID) || billID.isEmpty())
+            if (firstOfItem(countedThisMonth, billID))
                 ++figures.dueMonthCount;
-            countedThisMonth.insert(billID);
         }
         if (each.dueSoon) {
-            ++figures.dueSoonCount;
+            if (firstOfItem(countedDueSoon, billID))
+                ++figures.dueSoonCount;
             figures.dueSoonAmount += each.dueSoonAmount;
         }
-        if (billID.isEmpty() || !paymentsCounted.contains(billID)) {
-            paymentsCounted.insert(billID);
+        if (firstOfItem(paymentsCounted, billID)) {
             (each.isIncome ? paid.incomeTotal : paid.billsTotal) += each.paidThisMonth;
             paid.paymentsCounted += each.paymentsThisMonth;
         }
@@ -244,15 +293,21 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
     Log::line(QStringLiteral("Income Logged: %1").arg(paid.incomeTotal));
     figures.paymentCount = paid.paymentsCounted;
     figures.paidThisMonth = paid.billsTotal;
+    figures.incomeReceived = paid.incomeTotal;
     figures.income = expectedIncome + paid.incomeTotal;
     return figures;
 }
 
+// One rule under both captions, counting the income items and the income
+// sources alike: the current balance is what came in so far less what was
+// paid; the expected one adds the income still to come this month and takes
+// off what is still due.
 double BWOverviewController::balanceForCaption(const SidebarFigures& figures, bool current) const
 {
+    const BWIncomeManager sources(m_env);
     if (current)
-        return BWIncomeManager(m_env).incomeThisMonth() - figures.paidThisMonth;
-    return figures.income - figures.paidThisMonth - figures.dueMonthAmount;
+        return figures.incomeReceived + sources.incomeThisMonth() - figures.paidThisMonth;
+    return figures.income + sources.incomeThisMonthAll() - figures.paidThisMonth - figures.dueMonthAmount;
 }
 
 bool BWOverviewController::showsCurrentBalance() const
@@ -265,6 +320,9 @@ void BWOverviewController::updateSidebar(const QVariantList& list, const QVarian
     const BWBillsLoader loader(m_env);
     m_sidebarFigures = sidebarFiguresForList(list);
     const SidebarFigures& figures = m_sidebarFigures;
+    m_figuresMonth->setText(
+        tr("THIS MONTH: %1")
+            .arg(QLocale().toString(m_env.clock->now().toLocalTime().date(), QStringLiteral("MMMM yyyy")).toUpper()));
     m_dueSoonNumField->setText(QString::number(figures.dueSoonCount));
     m_dueSoonAmtField->setText(loader.currencyFormattedNumber(figures.dueSoonAmount));
     m_dueMonthNumField->setText(QString::number(figures.dueMonthCount));
@@ -283,13 +341,9 @@ void BWOverviewController::updateSidebar(const QVariantList& list, const QVarian
 
 void BWOverviewController::switchView()
 {
-    const bool toCurrent = !showsCurrentBalance();
-    m_expectedBalanceName->setText(toCurrent ? CurrentBalanceCaption : ExpectedBalanceCaption);
-    const BWIncomeManager income(m_env);
-    const double balance = toCurrent
-        ? income.incomeThisMonth() - m_sidebarFigures.paidThisMonth
-        : income.incomeThisMonthAll() - m_sidebarFigures.paidThisMonth - m_sidebarFigures.dueMonthAmount;
-    m_expectedBalance->setText(BWBillsLoader(m_env).currencyFormattedNumber(balance));
+    m_expectedBalanceName->setText(showsCurrentBalance() ? ExpectedBalanceCaption : CurrentBalanceCaption);
+    m_expectedBalance->setText(
+        BWBillsLoader(m_env).currencyFormattedNumber(balanceForCaption(m_sidebarFigures, showsCurrentBalance())));
 }
 
 // The badge counts the bills due soon among all active items, whichever list
@@ -301,10 +355,15 @@ void BWOverviewController::updateDockBadge(std::optional<qlonglong> dueSoonCount
         count = *dueSoonCount;
     } else if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet)) {
         const Clock::Hold sameMoment(m_env.clock);
-        const FigureSources sources(m_env);
+        const FigureSources sources(m_env, m_useIntelligence);
         keepRecordFiguresOfNow();
-        for (const QVariant& entry : allActiveItems)
-            count += cachedRecordFigures(entry.toMap(), sources).dueSoon ? 1 : 0;
+        QSet<QString> counted;
+        for (const QVariant& entry : allActiveItems) {
+            const QVariantMap record = entry.toMap();
+            if (cachedRecordFigures(record, sources).dueSoon
+                && firstOfItem(counted, record.value(BillKeys::Bid).toString()))
+                ++count;
+        }
     }
     m_dockBadge = count > 0 ? QString::number(count) : QString();
     emit dockBadgeChanged(m_dockBadge);

@@ -34,6 +34,8 @@ class BackgroundView;
 class BGHUDBox;
 class BWBillActionsMenu;
 class BWBillEditorScreen;
+class BWExtensionExport;
+class SerialWorker;
 class BWPopupButton;
 class LRCalendarController;
 class LRCalendarView;
@@ -92,13 +94,21 @@ public:
     // was selected (or, when it left the list, the row at the same place).
     void loadOverview() override;
     // Loads `group` ("" for all active items, "ActiveBills", "ArchivedBills")
-    // filtered by `tag` ("" for none, a pseudo-tag or a user tag).
+    // filtered by `tag` ("" for none, a pseudo-tag or a user tag), with the
+    // search cleared: another list is searched afresh.
     void loadOverviewForBills(const QString& group, const QString& tag) override;
     // Reads only the items `billIDs` again and puts their rows where a full
     // load would, leaving the others as loaded.
     void reloadItems(const QStringList& billIDs) override;
     // Chooses a list in the drop-down and loads it.
     void showAllBills() override;
+    // The same, with the reading and the work per record (due texts, the
+    // order, the side bar's figures) on a worker: for a new day, which
+    // changes every record's texts. The list shows once they are back; a
+    // load made meanwhile stands, and an update made meanwhile has the
+    // worker start again.
+    void showAllBillsForNewDay() override;
+    bool isLoadingInBackground() const { return m_backgroundLoad != nullptr; }
     void showListMode(int index) override { selectListMode(index); }
     void showBillsDueSoon();
     void showBillsDueThisMonth();
@@ -117,7 +127,8 @@ public:
     QLineEdit* tagList() const { return m_tagList; }
     // Rewrites the store's tag list with the tag field's tags.
     void saveTagChanges();
-    // Tags typed in one line: separated by commas, trimmed, each once.
+    // Tags typed in one line (BWTagText): separated by commas, trimmed, each
+    // once.
     static QStringList tagsFromText(const QString& text);
     // Rebuilds the search field's menu of tags.
     void setUpSearchField();
@@ -131,7 +142,7 @@ public:
     QDateEdit* vacationEnd() const { return m_vacationEnd; }
     // The income sources' popover, opened from the sidebar.
     BWIncomeController* incomeController() const { return m_incomeController; }
-    QToolButton* incomeButton() const { return m_incomeButton; }
+    QAbstractButton* incomeButton() const { return m_incomeButton; }
     int selectedTagIndex() const { return m_selectedTagIndex; }
 
     // ---- The lists ----
@@ -155,6 +166,7 @@ public:
         qlonglong paymentCount = 0;    // payments dated in this month
         double paidThisMonth = 0;      // paid on bills this month
         double income = 0;             // income items due this month plus income received
+        double incomeReceived = 0;     // income received this month
     };
     // The figures of `list`: those of the items an update did not change are
     // kept from before.
@@ -174,7 +186,7 @@ public:
     QLabel* paidThisMonthField() const { return m_paidThisMonthField; }
     QLabel* incomeToDateField() const { return m_incomeToDateField; }
     QLabel* expectedBalance() const { return m_expectedBalance; }
-    QToolButton* expectedBalanceName() const { return m_expectedBalanceName; }
+    QAbstractButton* expectedBalanceName() const { return m_expectedBalanceName; }
 
     // ---- Table and selection ----
     QTableView* billTable() const override { return m_billTable; }
@@ -208,9 +220,7 @@ public:
     // The actions pop-up and alternate button of the single selected row.
     BWBillActionsMenu* actionsMenu() const { return m_actionsMenu; }
     void setConfirmation(Confirmation confirm) { m_confirm = std::move(confirm); }
-    // After a confirmation, moves the selected bill's due date one repeat step
-    // on without a payment; false when nothing was written.
-    bool skipFromActionsButtonMenu();
+    bool skipFromActionsButtonMenu() override;
     // Retitles and retags the context menu's archive item for the list shown.
     void setMenuItemsForCase(ArchiveMenuCase menuCase);
     // The table's context menu for a row: a row outside the selection becomes
@@ -295,6 +305,9 @@ signals:
     // as it does the main menu's.
     void editBillRequested();
     void deleteBillRequested();
+    // Restore chosen for the selected rows, by `sender` (tagged 1): the shell
+    // restores them as its Bill menu's Restore does.
+    void restoreBillRequested(QObject* sender);
     void exportBillRequested();
     // The advertising box's buttons: the phone edition's page, and hiding
     // the box for good.
@@ -330,8 +343,13 @@ private:
     // Sidebar
     // What working out the figures of records takes, made once for a list.
     struct FigureSources;
-    double estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources) const;
-    BWSidebarFigureCache::RecordFigures recordFigures(const QVariantMap& record, const FigureSources& sources) const;
+    static double estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources);
+    static BWSidebarFigureCache::RecordFigures recordFigures(const QVariantMap& record, const FigureSources& sources);
+    // The day and the settings the record figures depend on.
+    static BWSidebarFigureCache::Conditions figureConditions(const BWStoreEnvironment& env, bool useIntelligence);
+    // A cache that holds the figures of every one of `records`.
+    static BWSidebarFigureCache figuresOfRecords(const BWStoreEnvironment& env, bool useIntelligence,
+                                                 const QVariantList& records);
     // Keeps the cached record figures while the day and the settings they
     // depend on stay as they were.
     void keepRecordFiguresOfNow();
@@ -350,9 +368,12 @@ private:
 
     // Loading
     void loadListMode(int index);
+    // Reads the list again, keeping the search that filters it.
+    void readListOfBills(const QString& group, const QString& tag);
     bool showListOfLoadedItems(const ListLoad& load);
     QVariantList loadedItemsInList(const QString& tag) const;
-    QVariantList loadList(const QString& group, const QString& tag) const;
+    static QVariantList loadList(const BWStoreEnvironment& env, const QString& group, const QString& tag,
+                                 const QList<BWSortDescriptor>& sortDescriptors);
     void prepareForList(const QString& group);
     void showLoadedList();
     void removeIncomeRows();
@@ -369,6 +390,9 @@ private:
     // Where each item's own record stands in `items`, by the item's id: a
     // repeating item's further occurrences live only in loaded lists.
     static QHash<QString, qsizetype> ownRecordPlaces(const QVariantList& items);
+    // What the load of all active items hands the extension.
+    static QVariantList extensionItems(const QVariantList& allActiveItems,
+                                       const QHash<QString, qsizetype>& loadPosition);
     void mergeItems(QVariantList& sorted, const QSet<QString>& billIDs, const QVariantList& fresh) const;
     void rememberLoadOrder();
     void scheduleExtensionExport();
@@ -381,6 +405,7 @@ private:
     void sortDescriptorsDidChange(int column, Qt::SortOrder order);
     void tableViewSelectionDidChange();
     QList<int> selectedRows() const;
+    QStringList selectedBillIDs() const;
     void selectRows(const QList<int>& rows);
     void showRows(const QVariantList& rows);
     void restoreColumnLayout();
@@ -420,8 +445,9 @@ private:
     // Each listed item's place in the order a load reads the items.
     QHash<QString, qsizetype> m_loadPosition;
     // The extension's copy of the list follows loads and item updates a
-    // moment later.
+    // moment later, made and written on a worker.
     QTimer* m_extensionExport = nullptr;
+    std::unique_ptr<BWExtensionExport> m_extensionWriter;
     int m_selectedTagIndex = AllActiveItems;
     qlonglong m_whatToShowOnOverview = 0;
     bool m_useIntelligence = false;
@@ -455,7 +481,9 @@ private:
     QLabel* m_paidThisMonthField = nullptr;
     QLabel* m_incomeToDateField = nullptr;
     QLabel* m_expectedBalance = nullptr;
-    QToolButton* m_expectedBalanceName = nullptr;
+    QAbstractButton* m_expectedBalanceName = nullptr;
+    // Names the month the figures are of.
+    QLabel* m_figuresMonth = nullptr;
     SidebarFigures m_sidebarFigures;
     BWSidebarFigureCache m_figureCache;
     QLineEdit* m_tagList = nullptr;
@@ -466,8 +494,17 @@ private:
     // Set by a change in the vacation popover since it was opened.
     bool m_vacationEdited = false;
     BWIncomeController* m_incomeController = nullptr;
-    QToolButton* m_incomeButton = nullptr;
+    QAbstractButton* m_incomeButton = nullptr;
     QString m_dockBadge;
+    // The load on the worker, while it runs; loads and updates of the list
+    // on this thread, counted.
+    struct BackgroundLoad;
+    void startBackgroundLoad();
+    void showBackgroundLoad(BackgroundLoad& load);
+    std::shared_ptr<BackgroundLoad> m_backgroundLoad;
+    quint64 m_listChanges = 0;
+    quint64 m_fullLoads = 0;
+    std::unique_ptr<SerialWorker> m_backgroundLoader;
 
     BGHUDLabel* m_actionText = nullptr;
     BGHUDView* m_actionBox = nullptr;
