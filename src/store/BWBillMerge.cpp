@@ -293,7 +293,7 @@ bool BWBillMerge::sameState(const QVariantMap& first, const QVariantMap& second)
 
 bool BWBillMerge::samePaymentContent(const QVariantMap& first, const QVariantMap& second)
 {
-    QVariantMap a = comparablePayment(first), b = comparablePayment(second);
+    QVariantMap a = first, b = second;
     for (QVariantMap* payment : {&a, &b}) {
         payment->remove(PaymentKeys::LoggedStamp);
         payment->remove(PaymentKeys::EditedStamp);
