@@ -51,12 +51,19 @@ protected:
     bool unlockWith(const QString& typed)
     {
         QSignalSpy accepted(&lock, &BWPasswordController::passwordAccepted);
-        QTimer::singleShot(0, [this, typed] {
+        // Acts once the window shows: the keyring may be asked first, in an
+        // event loop of its own.
+        QTimer whenShown;
+        QObject::connect(&whenShown, &QTimer::timeout, [this, typed, &whenShown] {
+            if (!lock.passwordWindow()->isVisible())
+                return;
+            whenShown.stop();
             lock.enterPasswordField()->setText(typed);
             lock.confirmButton()->click();
             if (lock.passwordWindow()->isVisible())
                 lock.quitButton()->click();
         });
+        whenShown.start(0);
         lock.showPasswordWindowForType(BWPasswordLock::EnterPassword);
         return accepted.count() == 1;
     }
@@ -173,7 +180,8 @@ TEST_F(BWPasswordControllerTest, OnlyTheExactStoredPasswordUnlocks)
     }
 }
 
-TEST_F(BWPasswordControllerTest, AKeyringThatCannotGiveThePasswordNeverUnlocks)
+// A keyring that can't be reached keeps the lock shut; Quit still ends it.
+TEST_F(BWPasswordControllerTest, AKeyringThatCannotBeReachedNeverUnlocks)
 {
     givenPassword("secret");
     secrets.unavailable = true;
@@ -181,12 +189,59 @@ TEST_F(BWPasswordControllerTest, AKeyringThatCannotGiveThePasswordNeverUnlocks)
     EXPECT_FALSE(unlockWith("secret"));
     EXPECT_EQ(alerts, QStringList{"Password Unavailable"});
     EXPECT_EQ(quit.count(), 1);
+    EXPECT_TRUE(lockFlag());
+    EXPECT_TRUE(lock.passwordIsSetForServiceName(QStringLiteral("Orvane")));
+}
 
-    // The flag says locked, but the item is gone: nothing typed matches.
-    secrets.unavailable = false;
+// The keyring answers that it holds no password (a new keyring, a home
+// folder copied without it), or an empty one: no password could ever open
+// the lock, so the program starts unlocked, says so once, and the lock is
+// off from then on.
+TEST_F(BWPasswordControllerTest, ALockWhosePasswordTheKeyringLacksStartsUnlockedAndSaysSoOnce)
+{
+    for (const QByteArray& stored : {QByteArray(), QByteArray("")}) {
+        SCOPED_TRACE(stored.isNull() ? "no item" : "an empty item");
+        givenPassword("secret");
+        secrets.secrets.remove(LockItem);
+        if (!stored.isNull())
+            secrets.secrets.insert(LockItem, stored);
+        alerts.clear();
+        QSignalSpy accepted(&lock, &BWPasswordController::passwordAccepted);
+        QSignalSpy quit(&lock, &BWPasswordController::quitRequested);
+        // Were the lock window to open, Quit leaves it.
+        QTimer quitIfShown;
+        quitIfShown.setSingleShot(true);
+        QObject::connect(&quitIfShown, &QTimer::timeout, [this] {
+            if (lock.passwordWindow()->isVisible())
+                lock.quitButton()->click();
+        });
+        quitIfShown.start(0);
+
+        lock.showPasswordWindowForType(BWPasswordLock::EnterPassword);
+        EXPECT_EQ(accepted.count(), 1);
+        EXPECT_EQ(quit.count(), 0);
+        EXPECT_FALSE(lock.passwordWindow()->isVisible());
+        EXPECT_EQ(alerts, QStringList{"Password Not Found"});
+        EXPECT_FALSE(lockFlag());
+        EXPECT_FALSE(lock.passwordIsSetForServiceName(QStringLiteral("Orvane")));
+        EXPECT_EQ(lock.passwordStatus()->text(), "Disabled");
+        EXPECT_EQ(SenderTag::of(lock.enableDisablePasswordButton()), 0);
+    }
+}
+
+// Once unlocked, the item going missing lets the lock be turned off, which
+// no password could do otherwise.
+TEST_F(BWPasswordControllerTest, TheLockTurnsOffWhenItsPasswordIsGoneFromTheKeyring)
+{
+    givenPassword("secret");
     secrets.secrets.clear();
-    EXPECT_FALSE(unlockWith(""));
-    EXPECT_FALSE(unlockWith("secret"));
+    lock.enableDisablePasswordButton()->click();  // the remove form
+    lock.enterPasswordField()->setText(QStringLiteral("whatever"));
+    lock.confirmButton()->click();
+    EXPECT_EQ(alerts, QStringList{"Password Not Found"});
+    EXPECT_FALSE(lockFlag());
+    EXPECT_EQ(lock.passwordStatus()->text(), "Disabled");
+    EXPECT_FALSE(lock.passwordWindow()->isVisible());
 }
 
 TEST_F(BWPasswordControllerTest, RemovingThePasswordAsksForItFirst)
