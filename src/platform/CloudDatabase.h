@@ -97,6 +97,9 @@ signals:
     // A change made by another device to a record type this database
     // subscribed to.
     void recordChanged(const QString& recordType, const QString& recordName, int reason);
+    // A copy of a record that stayed unreadable was moved out of the way to
+    // `where`; the record is read from its other copies.
+    void unreadableCopySetAside(const QString& recordName, const QString& where);
 };
 
 // The user's cloud: the account and its private database.

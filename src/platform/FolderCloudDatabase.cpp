@@ -104,8 +104,11 @@ FolderCloudDatabase::FolderCloudDatabase(const QString& folder, const QString& d
     const QDir journals(journalFolder());
     for (const QString& file : journals.entryList({QLatin1Char('*') + Extension}, QDir::Files)) {
         const QString device = QFileInfo(file).completeBaseName();
-        if (device != m_deviceID && BWUIDMaker::isValidUID(device))
-            m_seenSequence.insert(device, newestSequence(journalEntries(journals.filePath(file)).value_or(QVariantList())));
+        if (device == m_deviceID || !BWUIDMaker::isValidUID(device))
+            continue;
+        const QVariantList entries = journalEntries(journals.filePath(file)).value_or(QVariantList());
+        m_seenSequence.insert(device, newestSequence(entries));
+        noteLastWrite(device, entries);
     }
     for (const QString& name : recordNames()) {
         CloudError error;
@@ -186,6 +189,11 @@ QString FolderCloudDatabase::ownJournalPath() const
 QString FolderCloudDatabase::ownVersionSource(const QString& recordName) const
 {
     return recordName + QLatin1Char('/') + m_deviceID + Extension;
+}
+
+QString FolderCloudDatabase::conflictsFolder() const
+{
+    return QDir(m_folder).filePath(QStringLiteral("conflicts"));
 }
 
 QString FolderCloudDatabase::lockPath() const
@@ -306,7 +314,6 @@ std::optional<FolderCloudDatabase::Version> FolderCloudDatabase::readVersion(con
         return std::nullopt;   // gone since the folder was listed
     const QVariantMap stored = read.value.toMap();
     if (!read.ok() || stored.value(RecordNameKey).toString() != recordName) {
-        // Perhaps being replaced by the sync service: its arrival brings us back.
         *error = failure(CloudError::NetworkFailure,
                          QStringLiteral("The record %1 could not be read: %2").arg(source, read.error));
         return std::nullopt;
@@ -329,19 +336,26 @@ std::optional<FolderCloudDatabase::View> FolderCloudDatabase::viewOf(const QStri
 {
     View view;
     QStringList tags;
+    CloudError readError;
     for (const QString& source : versionSources(recordName)) {
-        CloudError readError;
-        const std::optional<Version> version = readVersion(source, recordName, &readError);
-        if (readError.isError()) {
-            *error = readError;
-            return std::nullopt;
-        }
-        if (version) {
+        CloudError versionError;
+        const std::optional<Version> version = readVersion(source, recordName, &versionError);
+        if (versionError.isError()) {
+            // Left out: perhaps being replaced by the sync service, whose
+            // arrival brings us back.
+            noteUnreadable(source);
+            view.unreadable.append(source);
+            readError = versionError;
+        } else if (version) {
+            m_unreadable.remove(source);
             view.versions.append(*version);
             tags.append(source + QLatin1Char('=') + version->record.changeTag);
         }
     }
-    *error = CloudError::ok();
+    // With no version to read, the record is not known to be absent.
+    *error = view.versions.isEmpty() ? readError : CloudError::ok();
+    if (error->isError())
+        return std::nullopt;
     if (view.versions.isEmpty())
         return view;
     view.tag = QString::fromLatin1(
@@ -457,10 +471,14 @@ FolderCloudDatabase::SaveResult FolderCloudDatabase::writeOwnVersion(const QStri
                                 QStringLiteral("The record %1 could not be written: %2").arg(recordName, writeError))};
     appendToJournal(record.recordType, recordName,
                     deleted ? RecordDeleted : (view.record ? RecordUpdated : RecordCreated));
-    // What the sync service or the earlier layout left is held by the new
-    // version now.
+    // What the sync service or the earlier layout left, and the versions of
+    // silent devices, are held by the new version now.
+    const QList<Version> silent = silentVersions(view, false) + silentVersions(view, true);
     for (const Version& version : view.versions) {
-        if (version.leftover && !QFile::remove(records.filePath(version.source)))
+        const bool held = version.leftover || std::any_of(silent.cbegin(), silent.cend(), [&](const Version& old) {
+                              return old.source == version.source;
+                          });
+        if (held && !QFile::remove(records.filePath(version.source)))
             Log::line(QStringLiteral("Could not remove the cloud file %1").arg(version.source));
     }
     CloudError error;
@@ -477,8 +495,7 @@ FolderCloudDatabase::SaveResult FolderCloudDatabase::writeOwnVersion(const QStri
     return {saved, error};
 }
 
-CloudQueryBatch FolderCloudDatabase::queryBatch(const QString& recordType, const QString& cursor,
-                                                CloudError* error) const
+CloudQueryBatch FolderCloudDatabase::queryBatch(const QString& recordType, const QString& cursor, CloudError* error)
 {
     // The cursor is the name of the last record read: batches go on after it
     // in name order, whatever changed in the meantime.
@@ -492,7 +509,7 @@ CloudQueryBatch FolderCloudDatabase::queryBatch(const QString& recordType, const
         if (!cursor.isEmpty() && name <= cursor)
             continue;
         CloudError readError;
-        const std::optional<View> view = viewOf(name, &readError);
+        const std::optional<View> view = tidiedViewOf(name, &readError);
         if (!view) {
             Log::line(QStringLiteral("Skipping an unreadable cloud record: %1").arg(readError.message));
             continue;
@@ -555,6 +572,7 @@ void FolderCloudDatabase::readJournals()
         const std::optional<QVariantList> entries = journalEntries(journals.filePath(file));
         if (!entries)
             continue;  // being replaced; its next change brings us back
+        noteLastWrite(device, *entries);
         qlonglong& seen = m_seenSequence[device];
         for (const QVariant& value : *entries) {
             const QVariantMap entry = value.toMap();
@@ -600,15 +618,9 @@ void FolderCloudDatabase::readScheduled()
 void FolderCloudDatabase::readRecordChanges(const QString& recordName)
 {
     CloudError error;
-    std::optional<View> view = viewOf(recordName, &error);
+    const std::optional<View> view = tidiedViewOf(recordName, &error);
     if (!view)
-        return;   // being replaced: its arrival brings us back
-    if (view->hasLeftovers()) {
-        takeOverLeftovers(recordName);
-        view = viewOf(recordName, &error);
-        if (!view)
-            return;
-    }
+        return;  // being replaced: its arrival brings us back
     const QString known = m_knownTags.value(recordName);
     if (view->tag == known)
         return;
@@ -621,16 +633,66 @@ void FolderCloudDatabase::readRecordChanges(const QString& recordName)
     }
 }
 
-// Conflict copies and the earlier layout's file become part of a version of
-// this device, and go.
-void FolderCloudDatabase::takeOverLeftovers(const QString& recordName)
+// ---- Upkeep ----------------------------------------------------------------------
+
+// A pass is when the upkeep of the folder is done.
+std::optional<FolderCloudDatabase::View> FolderCloudDatabase::tidiedViewOf(const QString& recordName, CloudError* error)
+{
+    const std::optional<View> view = viewOf(recordName, error);
+    // A record none of whose versions can be read has nothing else to tidy.
+    const bool changed = view ? tidy(recordName, *view) : setAsideLongUnreadable(recordName, unreadableOf(recordName));
+    return changed ? viewOf(recordName, error) : view;
+}
+
+QStringList FolderCloudDatabase::unreadableOf(const QString& recordName) const
+{
+    QStringList sources;
+    for (auto it = m_unreadable.cbegin(); it != m_unreadable.cend(); ++it) {
+        const QString& source = it.key();
+        const QString conflicted = conflictCopyOriginal(source);
+        const QString owner = source.contains(QLatin1Char('/'))
+                                  ? source.section(QLatin1Char('/'), 0, 0)
+                                  : recordNameOfFile(conflicted.isEmpty() ? source : conflicted);
+        if (owner == recordName)
+            sources.append(source);
+    }
+    sources.sort();
+    return sources;
+}
+
+bool FolderCloudDatabase::tidy(const QString& recordName, const View& view)
+{
+    bool changed = setAsideLongUnreadable(recordName, view.unreadable);
+    const auto needsOwnVersion
+        = [this](const View& now) { return now.hasLeftovers() || !silentVersions(now, false).isEmpty(); };
+    if (needsOwnVersion(view)) {
+        takeOver(recordName, needsOwnVersion);
+        return true;
+    }
+    if (!silentVersions(view, true).isEmpty()) {
+        // Another device's version holds them already.
+        QLockFile lock(lockPath());
+        CloudError error;
+        const std::optional<View> now = lock.tryLock(LockWaitMilliseconds) ? viewOf(recordName, &error) : std::nullopt;
+        for (const Version& version : now ? silentVersions(*now, true) : QList<Version>()) {
+            if (!QFile::remove(QDir(recordsFolder()).filePath(version.source)))
+                Log::line(QStringLiteral("Could not remove the cloud file %1").arg(version.source));
+        }
+        changed = true;
+    }
+    return changed;
+}
+
+// Conflict copies, the earlier layout's file and the versions of silent
+// devices become part of a version of this device, and go.
+void FolderCloudDatabase::takeOver(const QString& recordName, const std::function<bool(const View&)>& stillNeeded)
 {
     QLockFile lock(lockPath());
     if (!lock.tryLock(LockWaitMilliseconds))
         return;
     CloudError error;
     const std::optional<View> view = viewOf(recordName, &error);
-    if (!view || !view->hasLeftovers())
+    if (!view || view->versions.isEmpty() || !stillNeeded(*view))
         return;
     const QString known = m_knownTags.value(recordName);
     if (view->record) {
@@ -643,6 +705,100 @@ void FolderCloudDatabase::takeOverLeftovers(const QString& recordName)
     }
     // The record reads as before: what changed is still to be announced.
     m_knownTags.insert(recordName, known);
+}
+
+void FolderCloudDatabase::noteUnreadable(const QString& source) const
+{
+    const std::optional<FileStamp> stamp = FileStamp::of(QDir(recordsFolder()).filePath(source));
+    const auto known = m_unreadable.constFind(source);
+    // A file that changed since is given the time to arrive whole again.
+    if (known == m_unreadable.cend() || known->stamp != stamp)
+        m_unreadable.insert(source, {stamp, m_clock()});
+}
+
+// A version the sync service had ample time to finish is no longer on its
+// way: kept in conflicts/ for the user, out of the records it would block.
+bool FolderCloudDatabase::setAsideLongUnreadable(const QString& recordName, const QStringList& sources)
+{
+    bool setAside = false;
+    const QDir records(recordsFolder());
+    for (const QString& source : sources) {
+        const auto unreadable = m_unreadable.constFind(source);
+        if (unreadable == m_unreadable.cend() || unreadable->since.secsTo(m_clock()) < UnreadableGraceSeconds)
+            continue;
+        QLockFile lock(lockPath());
+        if (!lock.tryLock(LockWaitMilliseconds))
+            return setAside;
+        CloudError error;
+        if (FileStamp::of(records.filePath(source)) != unreadable->stamp || readVersion(source, recordName, &error)
+            || !error.isError())
+            continue;  // changed, or readable after all: read with the others
+        const QString target = freeConflictPath(source);
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::rename(records.filePath(source), target)) {
+            Log::line(QStringLiteral("Could not move the unreadable cloud file %1 to %2").arg(source, target));
+            continue;
+        }
+        Log::line(
+            QStringLiteral("The cloud file %1 stayed unreadable; moved to %3 (%2)").arg(source, error.message, target));
+        m_unreadable.remove(source);
+        // A record folder left empty goes too (rmdir keeps one that is not).
+        if (source.contains(QLatin1Char('/')))
+            records.rmdir(source.section(QLatin1Char('/'), 0, 0));
+        setAside = true;
+        emit unreadableCopySetAside(recordName, target);
+    }
+    return setAside;
+}
+
+// `source`'s place under conflicts/, under a name no file there has yet.
+QString FolderCloudDatabase::freeConflictPath(const QString& source) const
+{
+    const QString wanted = QDir(conflictsFolder()).filePath(source);
+    QString path = wanted;
+    for (int number = 2; QFileInfo::exists(path); ++number)
+        path = wanted.chopped(Extension.size()) + QStringLiteral(" %1").arg(number) + Extension;
+    return path;
+}
+
+// A device's version is silent when neither the device's journal nor the
+// version itself tells of a write in the last SilentDeviceDays.
+QList<FolderCloudDatabase::Version> FolderCloudDatabase::silentVersions(const View& view, bool held) const
+{
+    const QDateTime silentBefore = m_clock().addDays(-SilentDeviceDays);
+    const auto isSilent = [&](const Version& version) {
+        const QString device = deviceOfSource(version.source);
+        if (version.leftover || device.isEmpty() || device == m_deviceID)
+            return false;
+        return std::max(m_lastWrites.value(device), version.record.modificationDate) < silentBefore;
+    };
+    QList<Version> silent;
+    for (const Version& version : view.versions) {
+        if (!isSilent(version))
+            continue;
+        const bool isHeld = std::any_of(view.versions.cbegin(), view.versions.cend(), [&](const Version& other) {
+            return !other.leftover && !isSilent(other)
+                   && other.madeFrom.value(version.source).toString() == version.record.changeTag;
+        });
+        if (isHeld == held)
+            silent.append(version);
+    }
+    return silent;
+}
+
+QString FolderCloudDatabase::deviceOfSource(const QString& source)
+{
+    const QString file = source.section(QLatin1Char('/'), 1);
+    if (!file.endsWith(Extension))
+        return {};
+    const QString device = file.chopped(Extension.size());
+    return BWUIDMaker::isValidUID(device) ? device : QString();
+}
+
+void FolderCloudDatabase::noteLastWrite(const QString& device, const QVariantList& entries)
+{
+    QDateTime& last = m_lastWrites[device];
+    for (const QVariant& entry : entries)
+        last = std::max(last, entry.toMap().value(DateKey).toDateTime());
 }
 
 void FolderCloudDatabase::announce(const QString& recordType, const QString& recordName, int reason)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CloudDatabase.h"
+#include "platform/FileStamp.h"
 
 #include <QFileSystemWatcher>
 #include <QHash>
@@ -30,6 +31,13 @@
 //
 // While a version is written a lock file outside the folder is held, so that
 // two programs on one machine do not interleave.
+//
+// A version that cannot be read is left out: the record is the merge of
+// the others (a sync service may be replacing the file). One still
+// unreadable ten minutes later is moved to conflicts/ beside records/.
+// Versions of a device that has not written for 90 days are folded into
+// this device's version and removed, so that the folder does not grow with
+// every computer ever used.
 //
 // Record names are checked before they name a file: a bill id (32 upper-case
 // hexadecimal characters) or one of the two index names. A change another
@@ -68,6 +76,11 @@ public:
     // watcher reads single records as their files arrive; tests may call it.
     void readChanges();
 
+    // How long a version may stay unreadable before it is set aside, and how
+    // long a device may stay silent before its versions are folded in.
+    static constexpr qint64 UnreadableGraceSeconds = 10 * 60;
+    static constexpr qint64 SilentDeviceDays = 90;
+
 private:
     struct Subscription
     {
@@ -95,7 +108,15 @@ private:
         std::optional<CloudRecord> record;
         QString tag;
         QList<Version> versions;
+        // Sources of the versions that could not be read.
+        QStringList unreadable;
         bool hasLeftovers() const;
+    };
+    // A version file that could not be read: since when, as which file.
+    struct Unreadable
+    {
+        std::optional<FileStamp> stamp;
+        QDateTime since;
     };
 
     bool makeSubfolders() const;
@@ -105,6 +126,7 @@ private:
     QString ownJournalPath() const;
     QString lockPath() const;
     QString ownVersionSource(const QString& recordName) const;
+    QString conflictsFolder() const;
 
     QStringList recordNames() const;
     QStringList versionSources(const QString& recordName) const;
@@ -118,11 +140,30 @@ private:
     // now holds; the record as it reads afterwards.
     SaveResult writeOwnVersion(const QString& recordName, const CloudRecord& record, bool deleted, const View& view);
     bool appendToJournal(const QString& recordType, const QString& recordName, ChangeReason reason);
-    CloudQueryBatch queryBatch(const QString& recordType, const QString& cursor, CloudError* error) const;
+    CloudQueryBatch queryBatch(const QString& recordType, const QString& cursor, CloudError* error);
 
     void readJournals();
     void readRecordChanges(const QString& recordName);
-    void takeOverLeftovers(const QString& recordName);
+    // Writes this device's version over every version of the record, so
+    // that the others may go; the record reads as before.
+    void takeOver(const QString& recordName, const std::function<bool(const View&)>& stillNeeded);
+    // The record as it reads after its upkeep.
+    std::optional<View> tidiedViewOf(const QString& recordName, CloudError* error);
+    // The sources of the record's versions last found unreadable.
+    QStringList unreadableOf(const QString& recordName) const;
+    // The upkeep of a record read by a pass: leftovers taken over, versions
+    // unreadable for too long set aside, silent devices' versions folded in.
+    // True when it changed the record's files.
+    bool tidy(const QString& recordName, const View& view);
+    void noteUnreadable(const QString& source) const;
+    bool setAsideLongUnreadable(const QString& recordName, const QStringList& sources);
+    QString freeConflictPath(const QString& source) const;
+    // The device whose own version `source` is; "" for any other file.
+    static QString deviceOfSource(const QString& source);
+    // Versions of devices silent for too long that no version of a device
+    // still writing holds yet, or (`held`) that one already holds.
+    QList<Version> silentVersions(const View& view, bool held) const;
+    void noteLastWrite(const QString& device, const QVariantList& entries);
     void scheduleRead(const QString& recordName);
     void readScheduled();
     void announce(const QString& recordType, const QString& recordName, int reason);
@@ -138,8 +179,12 @@ private:
     // The tag of each record as last read or written here, and its type.
     QHash<QString, QString> m_knownTags;
     QHash<QString, QString> m_knownTypes;
-    // The newest journal entry of each other device already looked at.
+    // The newest journal entry of each other device already looked at, and
+    // the moment of its newest write.
     QHash<QString, qlonglong> m_seenSequence;
+    QHash<QString, QDateTime> m_lastWrites;
+    // Version files found unreadable, by source.
+    mutable QHash<QString, Unreadable> m_unreadable;
     qlonglong m_ownSequence = 0;
     // What changed, read together once the events settle: record names, or
     // the two below.

@@ -21,6 +21,7 @@
 #include "store/BWBillsLoader.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDLabel.h"
+#include "widgets/BWPlainText.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/KBButton.h"
@@ -38,7 +39,8 @@ QDateTime dayAtTimeOf(const QDate& day, const QDateTime& original)
 
 QString receiptButtonTitle(const QString& receipt)
 {
-    return receipt.isEmpty() ? BWPaymentLogger::resetTitleForReceiptButton(2) : QFileInfo(receipt).fileName();
+    return receipt.isEmpty() ? BWPaymentLogger::resetTitleForReceiptButton(2)
+                             : BWPlainText::mnemonicFree(QFileInfo(receipt).fileName());
 }
 
 }  // namespace

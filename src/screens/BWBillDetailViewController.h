@@ -33,6 +33,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class BWLimitedSplitView;
+class BWWebEngineLoader;
+class BWWebPane;
 class QStandardItemModel;
 class QTabWidget;
 class QTableView;
@@ -77,12 +79,18 @@ public:
     void setReceiptChooser(ReceiptChooser chooser) { m_chooseReceipt = std::move(chooser); }
     void setWarning(Warning warning) { m_warn = std::move(warning); }
     void setQuestion(Question question) { m_ask = std::move(question); }
+    // Where the browser pane's web engine comes from; without one, pay sites
+    // open in the desktop's browser.
+    void setWebEngineLoader(BWWebEngineLoader* loader);
 
     // ---- BWBillDetailScreen ----
     void loadBillWithID(const QString& billID) override;
     void loadBillWithDictionary(const QVariantMap& record) override;
     void showWebView() override;
     void finishShowingWebsite() override;
+    void hideWebView() override;
+    // Opens the shown bill's pay site in the desktop's browser and hides the pane.
+    void openWebsiteInBrowser();
     void setGraphResizing() override;
     void setGraphHeight() override;
 
@@ -97,6 +105,7 @@ public:
     QWidget* statisticsView() const override;
     QWidget* paymentHistory() const override;
     QWidget* webViewContainer() const override;
+    BWWebPane* webPane() const { return m_webPane; }
     QAbstractButton* nextBillButton() const override;
     QAbstractButton* previousBillButton() const override;
     QAbstractButton* skipButton() const;
@@ -255,6 +264,14 @@ private:
     void paymentSelectionChanged();
     bool rowHasReceipt(int row) const;
 
+    // Pay site
+    std::optional<QUrl> shownPaySite() const;
+    void openInDesktopBrowser(const QUrl& url);
+    void slideWebViewUp(const QUrl& url);
+    bool webViewIsShown() const;
+    // The pane, once up, covers the window below the header.
+    void fitWebViewToWindow();
+
     // Edits
     void openPopover(QWidget* popover, QWidget* anchor, const QRect& area = QRect());
     void showEditedReceipt(const QString& receipt);
@@ -301,6 +318,7 @@ private:
     QList<QWidget*> m_statArrows;
     QPointer<QWidget> m_statsHost;
     QPointer<BGHUDView> m_webViewContainer;
+    BWWebPane* m_webPane = nullptr;
 
     // Header
     BGHUDLabel* m_titleHeaderField = nullptr;

@@ -19,6 +19,7 @@
 #include "store/BWPaymentLogger.h"
 #include "store/BWDefaultsKeys.h"
 #include "widgets/BGHUDView.h"
+#include "widgets/BWPlainText.h"
 
 namespace {
 
@@ -272,11 +273,9 @@ void BWLogPaymentController::setReceiptPath(const QString& path)
 {
     m_receiptPath = path;
     const QFontMetrics metrics(m_attachReceiptButton->font());
-    QString title = metrics.elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, ReceiptTitleWidth);
-    // "&" would mark a shortcut.
-    title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    m_attachReceiptButton->setText(path.isEmpty() ? noReceiptTitle() : title);
-    m_attachReceiptButton->setToolTip(path);
+    const QString title = metrics.elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, ReceiptTitleWidth);
+    m_attachReceiptButton->setText(path.isEmpty() ? noReceiptTitle() : BWPlainText::mnemonicFree(title));
+    m_attachReceiptButton->setToolTip(BWPlainText::toolTip(path));
 }
 
 void BWLogPaymentController::attachReceipt()

@@ -44,8 +44,12 @@ void BWOverviewController::buildActions()
             [this] { showPartialButtonUnlessOffered(); });
 
     m_archiveContextMenuItem = new QAction(this);
-    connect(m_archiveContextMenuItem, &QAction::triggered, this,
-            [this] { archiveBillFromOverview(SenderTag::of(m_archiveContextMenuItem)); });
+    connect(m_archiveContextMenuItem, &QAction::triggered, this, [this] {
+        if (SenderTag::of(m_archiveContextMenuItem) == RestoreCase)
+            emit restoreBillRequested(m_archiveContextMenuItem);
+        else
+            archiveBillFromOverview(ArchiveCase);
+    });
     setMenuItemsForCase(ArchiveCase);
 
     m_billTable->setContextMenuPolicy(Qt::CustomContextMenu);

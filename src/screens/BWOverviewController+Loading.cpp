@@ -10,6 +10,7 @@
 #include "platform/Log.h"
 #include "platform/TextFolding.h"
 #include "platform/UserDefaults.h"
+#include "screens/BWTagText.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
@@ -338,7 +339,7 @@ void BWOverviewController::updateTagListWithTags(const QStringList& tags)
     }
     m_tagDropdown->setCurrentIndex(m_selectedTagIndex);
     if (m_tagList && !m_tagList->hasFocus())
-        m_tagList->setText(tags.join(QStringLiteral(", ")));
+        m_tagList->setText(BWTagText::join(tags));
 }
 
 // ---- Search ------------------------------------------------------------------

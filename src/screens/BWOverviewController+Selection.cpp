@@ -108,7 +108,16 @@ void BWOverviewController::sortDescriptorsDidChange(int column, Qt::SortOrder or
                                   order == Qt::AscendingOrder};
     m_sortDescriptors.removeIf([&](const BWSortDescriptor& earlier) { return earlier.key == chosen.key; });
     m_sortDescriptors.prepend(chosen);
-    BWSortDescriptor::sort(m_dataSourceFiltered, m_sortDescriptors);
+    // Every list the rows are taken from follows the new order, so that an
+    // update of some items, or a list made from the loaded items, keeps it.
+    const bool allItemsShown = m_allActiveItems.constData() == m_dataSourceWithIncome.constData();
+    for (QVariantList* records : {&m_dataSourceWithIncome, &m_dataSource, &m_dataSourceFiltered})
+        BWSortDescriptor::sort(*records, m_sortDescriptors);
+    if (allItemsShown)
+        m_allActiveItems = m_dataSourceWithIncome;
+    else
+        BWSortDescriptor::sort(m_allActiveItems, m_sortDescriptors);
+    m_loadedSortDescriptors = m_sortDescriptors;
     showRows(m_dataSourceFiltered);
 }
 

@@ -63,6 +63,19 @@ BGHUDBox* highlightBox(QWidget* parent)
     return box;
 }
 
+// Whether `billID` is met for the first time in `met`. Further occurrences of
+// an item share its Bid, and the item counts once; a record without an id
+// counts on its own.
+bool firstOfItem(QSet<QString>& met, const QString& billID)
+{
+    if (billID.isEmpty())
+        return true;
+    if (met.contains(billID))
+        return false;
+    met.insert(billID);
+    return true;
+}
+
 }  // namespace
 
 // ---- Building ----------------------------------------------------------------
@@ -214,6 +227,7 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
     // Further occurrences of an item share its Bid: each is money due, but
     // the item is counted once, and its payments are counted once.
     QSet<QString> countedThisMonth;
+    QSet<QString> countedDueSoon;
     QSet<QString> paymentsCounted;
     paymentsCounted.reserve(list.size());
     const Clock::Hold sameMoment(m_env.clock);
@@ -227,16 +241,15 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
             expectedIncome += each.amountThisMonth;
         } else if (each.dueThisMonth) {
             figures.dueMonthAmount += each.amountThisMonth;
-            if (!countedThisMonth.contains(billID) || billID.isEmpty())
+            if (firstOfItem(countedThisMonth, billID))
                 ++figures.dueMonthCount;
-            countedThisMonth.insert(billID);
         }
         if (each.dueSoon) {
-            ++figures.dueSoonCount;
+            if (firstOfItem(countedDueSoon, billID))
+                ++figures.dueSoonCount;
             figures.dueSoonAmount += each.dueSoonAmount;
         }
-        if (billID.isEmpty() || !paymentsCounted.contains(billID)) {
-            paymentsCounted.insert(billID);
+        if (firstOfItem(paymentsCounted, billID)) {
             (each.isIncome ? paid.incomeTotal : paid.billsTotal) += each.paidThisMonth;
             paid.paymentsCounted += each.paymentsThisMonth;
         }
@@ -244,15 +257,21 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
     Log::line(QStringLiteral("Income Logged: %1").arg(paid.incomeTotal));
     figures.paymentCount = paid.paymentsCounted;
     figures.paidThisMonth = paid.billsTotal;
+    figures.incomeReceived = paid.incomeTotal;
     figures.income = expectedIncome + paid.incomeTotal;
     return figures;
 }
 
+// One rule under both captions, counting the income items and the income
+// sources alike: the current balance is what came in so far less what was
+// paid; the expected one adds the income still to come this month and takes
+// off what is still due.
 double BWOverviewController::balanceForCaption(const SidebarFigures& figures, bool current) const
 {
+    const BWIncomeManager sources(m_env);
     if (current)
-        return BWIncomeManager(m_env).incomeThisMonth() - figures.paidThisMonth;
-    return figures.income - figures.paidThisMonth - figures.dueMonthAmount;
+        return figures.incomeReceived + sources.incomeThisMonth() - figures.paidThisMonth;
+    return figures.income + sources.incomeThisMonthAll() - figures.paidThisMonth - figures.dueMonthAmount;
 }
 
 bool BWOverviewController::showsCurrentBalance() const
@@ -283,13 +302,9 @@ void BWOverviewController::updateSidebar(const QVariantList& list, const QVarian
 
 void BWOverviewController::switchView()
 {
-    const bool toCurrent = !showsCurrentBalance();
-    m_expectedBalanceName->setText(toCurrent ? CurrentBalanceCaption : ExpectedBalanceCaption);
-    const BWIncomeManager income(m_env);
-    const double balance = toCurrent
-        ? income.incomeThisMonth() - m_sidebarFigures.paidThisMonth
-        : income.incomeThisMonthAll() - m_sidebarFigures.paidThisMonth - m_sidebarFigures.dueMonthAmount;
-    m_expectedBalance->setText(BWBillsLoader(m_env).currencyFormattedNumber(balance));
+    m_expectedBalanceName->setText(showsCurrentBalance() ? ExpectedBalanceCaption : CurrentBalanceCaption);
+    m_expectedBalance->setText(
+        BWBillsLoader(m_env).currencyFormattedNumber(balanceForCaption(m_sidebarFigures, showsCurrentBalance())));
 }
 
 // The badge counts the bills due soon among all active items, whichever list
@@ -303,8 +318,13 @@ void BWOverviewController::updateDockBadge(std::optional<qlonglong> dueSoonCount
         const Clock::Hold sameMoment(m_env.clock);
         const FigureSources sources(m_env);
         keepRecordFiguresOfNow();
-        for (const QVariant& entry : allActiveItems)
-            count += cachedRecordFigures(entry.toMap(), sources).dueSoon ? 1 : 0;
+        QSet<QString> counted;
+        for (const QVariant& entry : allActiveItems) {
+            const QVariantMap record = entry.toMap();
+            if (cachedRecordFigures(record, sources).dueSoon
+                && firstOfItem(counted, record.value(BillKeys::Bid).toString()))
+                ++count;
+        }
     }
     m_dockBadge = count > 0 ? QString::number(count) : QString();
     emit dockBadgeChanged(m_dockBadge);

@@ -18,25 +18,16 @@
 #include "store/BWTagList.h"
 #include "platform/DateTemplate.h"
 #include "widgets/BGHUDSearchField.h"
+#include "screens/BWTagText.h"
 #include "widgets/BWDateField.h"
-
-namespace {
-
-// Tags as the field shows them: one line, separated by commas.
-const QString TagSeparator = QStringLiteral(", ");
-
-}  // namespace
+#include "widgets/BWPlainText.h"
 
 // ---- Tag field -----------------------------------------------------------------
 
 QStringList BWOverviewController::tagsFromText(const QString& text)
 {
-    QStringList tags;
-    for (const QString& part : text.split(u',')) {
-        const QString tag = part.simplified();
-        if (!tag.isEmpty() && !tags.contains(tag))
-            tags.append(tag);
-    }
+    QStringList tags = BWTagText::split(text);
+    tags.removeDuplicates();
     return tags;
 }
 
@@ -61,7 +52,8 @@ void BWOverviewController::setUpSearchField()
     }
     m_searchMenu->clear();
     for (const QString& tag : BWTagList(m_env).getListOfTags().value_or(QStringList())) {
-        QAction* item = m_searchMenu->addAction(tag);
+        QAction* item = m_searchMenu->addAction(BWPlainText::mnemonicFree(tag));
+        item->setData(tag);
         connect(item, &QAction::triggered, this, [this, item] { selectSearchMenuItem(item); });
     }
 }
@@ -78,8 +70,10 @@ void BWOverviewController::focusSearchField()
 
 void BWOverviewController::selectSearchMenuItem(QAction* item)
 {
-    applyFilterWithString(item->text());
-    m_searchField->setText(item->text());
+    // The tag as stored; the item's title is made for the menu.
+    const QString tag = item->data().toString();
+    applyFilterWithString(tag);
+    m_searchField->setText(tag);
 }
 
 void BWOverviewController::selectBillItem()

@@ -117,7 +117,8 @@ public:
     QLineEdit* tagList() const { return m_tagList; }
     // Rewrites the store's tag list with the tag field's tags.
     void saveTagChanges();
-    // Tags typed in one line: separated by commas, trimmed, each once.
+    // Tags typed in one line (BWTagText): separated by commas, trimmed, each
+    // once.
     static QStringList tagsFromText(const QString& text);
     // Rebuilds the search field's menu of tags.
     void setUpSearchField();
@@ -155,6 +156,7 @@ public:
         qlonglong paymentCount = 0;    // payments dated in this month
         double paidThisMonth = 0;      // paid on bills this month
         double income = 0;             // income items due this month plus income received
+        double incomeReceived = 0;     // income received this month
     };
     // The figures of `list`: those of the items an update did not change are
     // kept from before.
@@ -295,6 +297,9 @@ signals:
     // as it does the main menu's.
     void editBillRequested();
     void deleteBillRequested();
+    // Restore chosen for the selected rows, by `sender` (tagged 1): the shell
+    // restores them as its Bill menu's Restore does.
+    void restoreBillRequested(QObject* sender);
     void exportBillRequested();
     // The advertising box's buttons: the phone edition's page, and hiding
     // the box for good.
@@ -384,6 +389,7 @@ private:
     void sortDescriptorsDidChange(int column, Qt::SortOrder order);
     void tableViewSelectionDidChange();
     QList<int> selectedRows() const;
+    QStringList selectedBillIDs() const;
     void selectRows(const QList<int>& rows);
     void showRows(const QVariantList& rows);
     void restoreColumnLayout();

@@ -50,9 +50,12 @@ public:
     // Commands on the selected rows; nothing without a selection.
     virtual void editBillFromOverview() = 0;
     virtual void deleteBillFromOverview() = 0;
-    // Tag 0 archives every selected bill, tag 1 restores it. False when a
-    // write failed.
+    // Tag 0 archives every selected bill; any other tag does nothing, as
+    // restoring goes through restoreBillFromOverview(). False when a write
+    // failed.
     virtual bool archiveBillFromOverview(int tag) = 0;
+    // Restores every selected item through the editor; the shell follows
+    // every restore with its automatic step. False when a write failed.
     virtual bool restoreBillFromOverview() = 0;
 
     // Rebuilds the actions pop-up for the record.

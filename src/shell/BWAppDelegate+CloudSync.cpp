@@ -28,9 +28,12 @@ void BWAppDelegate::setCloudSync(const CloudSync& sync)
 {
     m_cloudSync = sync;
     if (sync.container) {
-        if (CloudDatabase* database = sync.container->privateDatabase())
+        if (CloudDatabase* database = sync.container->privateDatabase()) {
             connect(database, &CloudDatabase::recordChanged, this, &BWAppDelegate::didReceiveRemoteNotification,
                     Qt::UniqueConnection);
+            connect(database, &CloudDatabase::unreadableCopySetAside, this, &BWAppDelegate::syncSetAsideUnreadableCopy,
+                    Qt::UniqueConnection);
+        }
     }
     if (sync.engine)
         connect(sync.engine, &OrvaneCloudManager::syncFailed, this, &BWAppDelegate::syncDidFail,
@@ -254,6 +257,13 @@ void BWAppDelegate::syncDidFail(const QString& what, const QString& message)
     Log::line(QStringLiteral("Sync of %1 failed: %2").arg(what, message));
     syncControls()->stopProgress();
     syncControls()->setLastSyncedText(tr("Sync failed: %1").arg(message));
+}
+
+// Said once, when the file is moved: the user may want what it held.
+void BWAppDelegate::syncSetAsideUnreadableCopy(const QString& recordName, const QString& where)
+{
+    Log::line(QStringLiteral("An unreadable copy of %1 was moved to %2").arg(recordName, where));
+    syncControls()->setLastSyncedText(tr("A sync file that could not be read was moved to %1").arg(where));
 }
 
 void BWAppDelegate::showLastSyncedNow()

@@ -51,29 +51,51 @@ constexpr qlonglong DockOnly = 2;
 // Enough active bills to have found one's way around without the cloud.
 constexpr qsizetype BillsBeforeCloudPromptEnds = 3;
 
-// Runs a piece of work, from the event loop, once the watched widget has
-// been painted for the first time; then goes away.
+// How long a shown window may take to draw before the work that waits for
+// its first paint runs anyway.
+constexpr int FirstPaintPatienceMs = 2000;
+
+// Runs a piece of work once, from the event loop: after the watched window's
+// first paint, once it is hidden or minimised, or a while after it was
+// shown, whichever comes first. A window the window manager minimises, or
+// one closed to the tray before it draws, may never paint. Then goes away.
 class AfterFirstPaint : public QObject
 {
 public:
     AfterFirstPaint(QWidget* watched, QObject* context, std::function<void()> work)
-        : QObject(watched), m_context(context), m_work(std::move(work))
+        : QObject(watched)
+        , m_watched(watched)
+        , m_context(context)
+        , m_work(std::move(work))
     {
+        watched->installEventFilter(this);
+        QTimer::singleShot(FirstPaintPatienceMs, this, [this] { runWork(); });
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && m_work) {
-            QTimer::singleShot(0, m_context, std::move(m_work));
-            m_work = nullptr;
-            watched->removeEventFilter(this);
-            deleteLater();
-        }
+        const bool minimised = event->type() == QEvent::WindowStateChange && m_watched->isMinimized();
+        if (event->type() == QEvent::Paint || event->type() == QEvent::Hide || minimised)
+            runWork();
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    void runWork()
+    {
+        if (!m_work)
+            return;
+        // Without its context (gone with its delegate) the work has no one
+        // to run for; a timer without a context would run it regardless.
+        if (m_context)
+            QTimer::singleShot(0, m_context, std::move(m_work));
+        m_work = nullptr;
+        m_watched->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QWidget* m_watched;
     QPointer<QObject> m_context;
     std::function<void()> m_work;
 };
@@ -226,7 +248,7 @@ void BWAppDelegate::finishStartUpOnceShown()
     };
     QWidget* window = mainWindow();
     if (window && window->isVisible() && !window->isMinimized())
-        window->installEventFilter(new AfterFirstPaint(window, this, finish));
+        new AfterFirstPaint(window, this, finish);
     else
         QTimer::singleShot(0, this, finish);
 }

@@ -265,6 +265,9 @@ void BWAppDelegate::switchToOverviewWithoutReloading(QObject*)
     // Set first: closing the page's popovers below asks which page is shown.
     m_visibleView = OverviewPaneSet;
     if (wasOnBillPage) {
+        // The overview leaves the pay site the page's pane showed.
+        if (m_screens.billView)
+            m_screens.billView->hideWebView();
         placeBillPagePanesOutOfSight(true);
         closePopoversIfNeeded();
         QTimer::singleShot(paneSwitchDelayMs, this, &BWAppDelegate::showOverviewOnTimer);

@@ -577,6 +577,7 @@ private:
     void refuseCloudKitSync(bool noSyncHere);
     void showLastSyncedNow();
     void syncDidFail(const QString& what, const QString& message);
+    void syncSetAsideUnreadableCopy(const QString& recordName, const QString& where);
     // Subscriptions and a full pass, once the account answers.
     void startCloudSyncEngine();
     CloudSync m_cloudSync;

@@ -54,6 +54,7 @@ void BWMainScreens::connectOverviewToDelegate()
     connect(overview, &BWOverviewController::editBillRequested, delegate, [delegate] { delegate->editSelectedBill(); });
     connect(overview, &BWOverviewController::deleteBillRequested, delegate,
             [delegate] { delegate->deleteSelectedBill(); });
+    connect(overview, &BWOverviewController::restoreBillRequested, delegate, &BWAppDelegate::archiveSelectedBill);
     connect(overview, &BWOverviewController::exportBillRequested, delegate,
             [delegate] { delegate->exportSelectedBillToCSV(); });
     BWBillActionsMenu& actions = *overview->actionsMenu();

@@ -126,7 +126,9 @@ QWidget* BWPreferencePanes::generalPane()
                                 {{}, m_binding.checkBox(tr("Amount"), Amount)},
                                 {{}, m_binding.checkBox(tr("Balance"), Balance)},
                                 {{}, m_binding.checkBox(tr("Last Paid"), LastPaid)}});
-    QWidget* pane = makePane({visibility, overview});
+    auto* paySites = makeGroup(
+        tr("Pay Sites"), {{{}, m_binding.checkBox(tr("Open pay sites inside Orvane"), BWPayWithInternalBrowser)}});
+    QWidget* pane = makePane({visibility, overview, paySites});
     if (m_services.lock) {
         auto* lockRow = new QWidget;
         auto* row = new QHBoxLayout(lockRow);

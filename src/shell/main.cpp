@@ -20,7 +20,9 @@
 #include "shell/BWAppDelegate.h"
 #include "shell/BWCloudChannelRouter.h"
 #include "shell/BWFirebaseCloudAccount.h"
+#include "screens/BWBillDetailViewController.h"
 #include "screens/BWLogPaymentController.h"
+#include "screens/BWWebEngineLoader.h"
 #include "shell/BWMainScreens.h"
 #include "shell/BWObjectController.h"
 #include "shell/BWPasswordController.h"
@@ -30,6 +32,7 @@
 #include "shell/BWReminderManager.h"
 #include "widgets/BWMessageBox.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWDataFolder.h"
 #include "store/BWStoreEnvironment.h"
 #include "sync/BWLegacyKeyValueSync.h"
 #include "sync/BWPhoneSync.h"
@@ -110,6 +113,13 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orvane"), QIcon(QStringLiteral(":/orvane.svg"))));
 
+    // Ctrl+C or a session's stop ends Orvane the way its Quit command does.
+    // Set up before the first message box: a stop while one is up closes it,
+    // and the run ends there instead of going on to start.
+    QuitSignals stopSignals;
+    bool stopRequested = false;
+    QObject::connect(&stopSignals, &QuitSignals::quitRequested, [&stopRequested] { stopRequested = true; });
+
     SingleInstance instance(QDBusConnection::sessionBus());
     switch (instance.claim()) {
     case SingleInstance::Claim::AskedOtherToShow:
@@ -144,9 +154,21 @@ int main(int argc, char** argv)
     // them writes through the same environment.
     BWCloudChannelRouter cloudChannels(standard);
     env.cloud = &cloudChannels;
+    // The folder is resolved once, afresh, before anything uses it: the path
+    // the previous run cached may name a folder that is gone (a drive
+    // unplugged). The alert, the lock and the Sync pane all take this one.
+    const QString dataFolder = BWDataFolder(env).resolveAfresh();
+    if (dataFolder.isEmpty()) {
+        tellUser(QApplication::translate("main", "Orvane cannot find its data folder."),
+                 QApplication::translate("main", "The folder %1 chosen for Orvane's database cannot be found. Until "
+                                                 "it is back, or another place is chosen, Orvane shows no bills and "
+                                                 "saves no changes.")
+                     .arg(BWDataFolder(env).chosenLocationAsStored()));
+        if (stopRequested)
+            return 0;
+    }
     // Without a session bus, or from another login, a second copy gets this
     // far: the data folder's lock keeps it from writing beside the first.
-    const QString dataFolder = BWBillsLoader(env).orvaneDirectory();
     DataFolderLock dataFolderLock(dataFolder);
     if (!dataFolder.isEmpty()) {
         if (!dataFolderLock.tryLock()) {
@@ -159,11 +181,14 @@ int main(int argc, char** argv)
         AtomicFile::removeStaleTemporaryFiles(dataFolder);
         // Unreadable, the folder would look like one without bills; every
         // write into it is refused.
-        if (!QDir(dataFolder).isReadable())
+        if (!QDir(dataFolder).isReadable()) {
             tellUser(QApplication::translate("main", "Orvane cannot read its data folder."),
                      QApplication::translate("main", "The folder %1 cannot be read. Check its permissions; until "
                                                      "then Orvane shows no bills and saves no changes.")
                          .arg(dataFolder));
+            if (stopRequested)
+                return 0;
+        }
         // The folder is put right and ours: its bills are read on the worker
         // threads while the windows are built, for the first load to take.
         BWBillsLoader(env).readAheadListedItems(dataFolderLock);
@@ -231,7 +256,15 @@ int main(int argc, char** argv)
     QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
                      [&delegate] { delegate.applicationShouldHandleReopen(false); });
 
+    // The pay-site browser's engine, started when the bill page first shows
+    // a pay site; its profile is Orvane's own, downloads go to Downloads.
+    BWWebEngineLoader webEngine(
+        BWWebEngineLoader::defaultModulePath(),
+        BWWebEngineLoader::settingsFor(QDir(supportFolder()).filePath(QStringLiteral("web")),
+                                       QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+                                       BWUserInteraction::system().askQuestion));
     BWMainScreens screens(env, delegate, BWUserInteraction::system());
+    screens.billView().setWebEngineLoader(&webEngine);
 
     LoginItem loginItems = makeLoginItems();
     RunningPrograms runningPrograms(QDBusConnection::sessionBus());
@@ -239,7 +272,7 @@ int main(int argc, char** argv)
     BWPreferencePanes::Services paneServices;
     paneServices.lock = &passwordController;
     paneServices.applyStartAtLogin = [&loginHelper, &standard] { return loginHelper.setLaunchAtLogin(standard); };
-    paneServices.dataFolder = BWBillsLoader(env).orvaneDirectory();
+    paneServices.dataFolder = dataFolder;
     paneServices.showAlert = BWUserInteraction::system().showAlert;
     paneServices.chooseFolder = BWUserInteraction::system().chooseFolder;
     paneServices.dataFolderActions = delegate.objectController();
@@ -261,8 +294,6 @@ int main(int argc, char** argv)
     delegate.setPrefWindow(preferences.window());
 
     delegate.awakeFromNib();
-    // Ctrl+C or a session's stop ends Orvane the way its Quit command does.
-    QuitSignals stopSignals;
     // Start-up ends inside the event loop, which quitting needs.
     const QStringList arguments = QApplication::arguments();
     QTimer::singleShot(0, &delegate, [&delegate, arguments] {

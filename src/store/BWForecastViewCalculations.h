@@ -44,6 +44,9 @@ public:
 
     // True for bills due every two or more months, or on the estimated-tax dates.
     static bool doesBillRepeatLessOftenThanOncePerMonth(const QVariantMap& bill);
+    // True for the records that have a monthly share put aside: bills (never
+    // income) due less often than once a month.
+    static bool setsMoneyAside(const QVariantMap& record);
     // True for a row listed only for its share to save (IsFutureBill 1):
     // nothing of it falls due in the month, estimate or not.
     static bool isSaveRow(const QVariantMap& row);
@@ -65,12 +68,18 @@ public:
     // there are none. A rule that does not move the date on adds nothing.
     QVariantList getBillsThatRepeatAgainInCurrentMonthWithOriginalListOfBills(const QVariantList& bills) const;
 
-    // The six figures of a forecast month. A record counts with this month's
-    // estimate when BWUseIntelligenceEstimates is on and there is one,
-    // otherwise with its Amount; a save row counts with its share alone.
+    // What a record counts with in the month `monthIndex` months from now:
+    // with `useEstimates`, its estimate for that month when it has one whose
+    // whole part is not 0, otherwise its Amount; 0 for a save row, of which
+    // nothing falls due. The forecast shows and sums this one figure.
+    double amountForMonth(const QVariantMap& record, int monthIndex, bool useEstimates) const;
+
+    // The six figures of a forecast month. A record counts with its
+    // amountForMonth(), with estimates when BWUseIntelligenceEstimates is on;
+    // a save row counts with its share alone.
     struct MonthTotals {
         double due = 0;           // bills
-        double toSave = 0;        // SaveAmount of every record
+        double toSave = 0;        // SaveAmount of every bill
         double dueAndToSave = 0;
         qlonglong count = 0;      // bills that fall due in the month (not IsFutureBill)
         double income = 0;
@@ -121,7 +130,6 @@ public:
 
 private:
     QDateTime now() const;
-    double amountForMonth(const QVariantMap& bill, int monthIndex, bool useEstimates) const;
     // The bill's further due dates in the month of its DueDate.
     QList<QDateTime> furtherDueDatesInMonth(const QVariantMap& bill) const;
 

@@ -9,12 +9,27 @@
 #include <QFileInfo>
 #include <QTimeZone>
 
+#include <functional>
+
 using namespace CloudCalls;
 
 namespace {
 
 const QString FirstDevice = billName(0xD1);
 const QString SecondDevice = billName(0xD2);
+const QString ThirdDevice = billName(0xD3);
+const QByteArray Truncated = "<plist><dict><key>Recor";
+
+// Merges as the sync engine does, in small: the "Notes" of both versions.
+CloudRecord notesOfBoth(const CloudRecord& first, const CloudRecord& second)
+{
+    CloudRecord merged = second;
+    QStringList notes = first.fields.value("Notes").toStringList() + second.fields.value("Notes").toStringList();
+    notes.sort();
+    notes.removeDuplicates();
+    merged.fields.insert("Notes", notes);
+    return merged;
+}
 
 class FolderCloudTest : public ::testing::Test
 {
@@ -78,21 +93,166 @@ TEST_F(FolderCloudTest, NamesAreCheckedBeforeTheyNameAFile)
     EXPECT_FALSE(QFileInfo::exists(folder.file("outside.plist")));
 }
 
-TEST_F(FolderCloudTest, AnUnreadableRecordIsAFailureNotAnAbsence)
+// A version that cannot be read (a sync service still writing it, or a
+// file damaged for good) is left out of its record.
+TEST_F(FolderCloudTest, AnUnreadableVersionIsLeftOutAndARecordOfNoneReadableIsAFailure)
 {
     ASSERT_FALSE(save(&first, billRecord(billName(1), "Rent")).error.isError());
     ASSERT_FALSE(save(&first, billRecord(billName(2), "Gas")).error.isError());
-    folder.write("records/" + billName(1) + ".plist", "<plist><dict><key>Recor");
+    ASSERT_FALSE(save(&first, indexRecord("DeletedBills", {billName(5)})).error.isError());
+    for (const QString& record : {billName(1), QString("DeletedBills"), billName(3)})
+        folder.write("records/" + record + "/" + ThirdDevice + ".plist", Truncated);
+    folder.write("records/" + billName(2) + ".plist", Truncated);  // the earlier layout's file
 
-    EXPECT_EQ(fetch(&second, billName(1)).second.code, CloudError::NetworkFailure);
-    // Neither taken for a new record nor overwritten unseen.
-    EXPECT_EQ(save(&second, billRecord(billName(1), "Rent")).error.code, CloudError::NetworkFailure);
-    EXPECT_EQ(remove(&second, billName(1)).code, CloudError::NetworkFailure);
+    // Read from the versions that can be read, and saved over them.
+    for (const QString& name : {billName(1), billName(2)}) {
+        const auto [record, error] = fetch(&second, name);
+        ASSERT_TRUE(record.has_value()) << qPrintable(error.message);
+        const SaveOutcome renamed = save(&second, billRecord(name, "Renamed", record->changeTag));
+        EXPECT_FALSE(renamed.error.isError()) << qPrintable(renamed.error.message);
+        EXPECT_EQ(fetch(&first, name).first.value_or(CloudRecord()).fields.value("Name"), "Renamed");
+    }
+    const auto [deleted, listError] = fetch(&second, "DeletedBills");
+    ASSERT_TRUE(deleted.has_value()) << qPrintable(listError.message);
+    const SaveOutcome longer = save(&second, indexRecord("DeletedBills", {billName(5), billName(6)}));
+    EXPECT_EQ(longer.error.code, CloudError::ServerRecordChanged);  // saved against its tag, as every save
+    CloudRecord list = indexRecord("DeletedBills", {billName(5), billName(6)});
+    list.changeTag = deleted->changeTag;
+    EXPECT_FALSE(save(&second, list).error.isError());
+    EXPECT_EQ(fetch(&first, "DeletedBills").first.value_or(CloudRecord()).fields.value("Bids").toStringList(),
+              QStringList({billName(5), billName(6)}));
+
+    // A record none of whose versions can be read is neither taken for a
+    // new record nor overwritten unseen.
+    EXPECT_EQ(fetch(&second, billName(3)).second.code, CloudError::NetworkFailure);
+    EXPECT_EQ(save(&second, billRecord(billName(3), "Water")).error.code, CloudError::NetworkFailure);
+    EXPECT_EQ(remove(&second, billName(3)).code, CloudError::NetworkFailure);
     // A query goes on with the records it can read.
     const auto [batch, error] = query(&second, "Bill", {});
     EXPECT_FALSE(error.isError());
-    ASSERT_EQ(batch.records.size(), 1);
-    EXPECT_EQ(batch.records.constFirst().recordName, billName(2));
+    QStringList names;
+    for (const CloudRecord& record : batch.records)
+        names.append(record.recordName);
+    EXPECT_EQ(names, QStringList({billName(1), billName(2)}));
+}
+
+// The sync service had ample time to finish a version still unreadable ten
+// minutes after it was first seen: it is moved to conflicts/, and said once.
+TEST_F(FolderCloudTest, AVersionUnreadableForTenMinutesIsSetAsideOnce)
+{
+    QDateTime now(QDate(2026, 12, 9), QTime(10, 0), QTimeZone::utc());
+    second.setClock([&now] { return now; });
+    QStringList setAside;
+    QObject::connect(&second, &CloudDatabase::unreadableCopySetAside,
+                     [&](const QString& name, const QString& where) { setAside.append(name + " " + where); });
+    ASSERT_FALSE(save(&first, billRecord(billName(1), "Rent")).error.isError());
+    ASSERT_FALSE(save(&first, indexRecord("ActiveBills", {billName(1)})).error.isError());
+    const QString damaged = "records/" + billName(1) + "/" + ThirdDevice + ".plist";
+    const QString damagedList = "records/ActiveBills/" + ThirdDevice + ".plist";
+    const QString arriving = "records/" + billName(1) + "/" + billName(0xD4) + ".plist";
+    const QString rewritten = "records/ActiveBills/" + billName(0xD4) + ".plist";
+    const QString alone = "records/" + billName(3) + "/" + ThirdDevice + ".plist";  // no other version
+    for (const QString& file : {damaged, damagedList, arriving, rewritten, alone})
+        folder.write(file, Truncated);
+    second.readChanges();
+
+    struct Step
+    {
+        int minutes;
+        std::function<void()> meanwhile;
+        QStringList left;  // the files still in records/
+    };
+    const QStringList all = {damaged, damagedList, arriving, rewritten, alone};
+    const Step steps[] = {
+        {9, [] {}, all},
+        // Meanwhile one arrived whole, and one was written again, still
+        // unreadable, which gives it ten minutes from now on.
+        {1,
+         [&] {
+             folder.write(arriving, folder.read("records/" + billName(1) + "/" + FirstDevice + ".plist"));
+             folder.write(rewritten, Truncated + "<");
+         },
+         {arriving, rewritten}},
+        {9, [] {}, {arriving, rewritten}},
+        {1, [] {}, {arriving}},
+    };
+    for (const Step& step : steps) {
+        step.meanwhile();
+        now = now.addSecs(60 * step.minutes);
+        SCOPED_TRACE(now.toString(Qt::ISODate).toStdString());
+        // Whichever pass comes first: a full read or a query.
+        second.readChanges();
+        query(&second, "Bill", {});
+        for (const QString& file : all)
+            EXPECT_EQ(QFileInfo::exists(folder.file(file)), step.left.contains(file)) << qPrintable(file);
+    }
+    EXPECT_EQ(setAside, QStringList({billName(1) + " " + folder.file("conflicts/" + damaged.mid(8)),
+                                     billName(3) + " " + folder.file("conflicts/" + alone.mid(8)),
+                                     "ActiveBills " + folder.file("conflicts/" + damagedList.mid(8)),
+                                     "ActiveBills " + folder.file("conflicts/" + rewritten.mid(8))}));
+    EXPECT_EQ(folder.read("conflicts/" + damaged.mid(8)), Truncated);
+    EXPECT_EQ(folder.read("conflicts/" + rewritten.mid(8)), Truncated + "<");
+    EXPECT_EQ(fetch(&first, "ActiveBills").first.value_or(CloudRecord()).fields.value("Bids").toStringList(),
+              QStringList{billName(1)});
+    EXPECT_EQ(fetch(&first, billName(3)).second.code, CloudError::NotFound);
+}
+
+// A computer not used for 90 days leaves no versions behind: each is
+// folded into a version of a device still writing, and removed.
+TEST_F(FolderCloudTest, VersionsOfDevicesSilentFor90DaysAreFoldedInAndRemoved)
+{
+    const QDateTime start(QDate(2026, 1, 5), QTime(10, 0), QTimeZone::utc());
+    FolderCloudDatabase third{folder.path(), ThirdDevice};
+    QDateTime secondNow = start;
+    third.setClock([start] { return start; });
+    first.setClock([start] { return start.addDays(30); });
+    second.setClock([&secondNow] { return secondNow; });
+    for (FolderCloudDatabase* device : {&first, &second, &third})
+        device->setRecordMerger(notesOfBoth);
+    CloudRecord fromThird = billRecord(billName(1), "Rent");
+    fromThird.fields.insert("Notes", QStringList{"third"});
+    for (const QString& name : {billName(1), billName(2)}) {
+        fromThird.recordName = name;
+        ASSERT_FALSE(save(&third, fromThird).error.isError());
+    }
+    ASSERT_FALSE(save(&third, indexRecord("ActiveBills", {billName(1), billName(2)})).error.isError());
+    // A device still writing made its version of the first bill over the
+    // silent device's.
+    CloudRecord fromFirst = *fetch(&first, billName(1)).first;
+    fromFirst.fields.insert("Notes", QStringList{"first"});
+    ASSERT_FALSE(save(&first, fromFirst).error.isError());
+
+    const auto readAll = [&](CloudDatabase* device) {
+        QStringList read;
+        for (const QString& name : {billName(1), billName(2), QString("ActiveBills")}) {
+            const CloudRecord record = fetch(device, name).first.value_or(CloudRecord());
+            read.append(record.fields.value("Notes").toStringList().join("+")
+                        + record.fields.value("Bids").toStringList().join("+"));
+        }
+        return read;
+    };
+    const QStringList before = readAll(&first);
+    const auto versionsOf
+        = [&](const QString& name) { return QDir(folder.file("records/" + name)).entryList(QDir::Files); };
+    const struct
+    {
+        int days;
+        QStringList rent, gas, list;
+    } steps[] = {
+        {89, {FirstDevice + ".plist", ThirdDevice + ".plist"}, {ThirdDevice + ".plist"}, {ThirdDevice + ".plist"}},
+        // Held by the first device's version already: only removed. Held by
+        // none: folded into this device's version first.
+        {91, {FirstDevice + ".plist"}, {SecondDevice + ".plist"}, {SecondDevice + ".plist"}},
+    };
+    for (const auto& step : steps) {
+        secondNow = start.addDays(step.days);
+        second.readChanges();
+        EXPECT_EQ(versionsOf(billName(1)), step.rent) << step.days;
+        EXPECT_EQ(versionsOf(billName(2)), step.gas) << step.days;
+        EXPECT_EQ(versionsOf("ActiveBills"), step.list) << step.days;
+        EXPECT_EQ(readAll(&first), before) << step.days;
+        EXPECT_EQ(readAll(&second), before) << step.days;
+    }
 }
 
 TEST_F(FolderCloudTest, StrayFilesOfTheSyncServiceAreIgnored)
@@ -123,17 +283,6 @@ TEST_F(FolderCloudTest, StrayFilesOfTheSyncServiceAreIgnored)
     const auto [batch, error] = query(&second, "Bill", {});
     EXPECT_FALSE(error.isError());
     EXPECT_EQ(batch.records.size(), 2);
-}
-
-// Merges as the sync engine does, in small: the "Notes" of both versions.
-CloudRecord notesOfBoth(const CloudRecord& first, const CloudRecord& second)
-{
-    CloudRecord merged = second;
-    QStringList notes = first.fields.value("Notes").toStringList() + second.fields.value("Notes").toStringList();
-    notes.sort();
-    notes.removeDuplicates();
-    merged.fields.insert("Notes", notes);
-    return merged;
 }
 
 TEST_F(FolderCloudTest, EachDeviceWritesOnlyItsOwnVersionAndReadsTheMergeOfAll)

@@ -348,6 +348,27 @@ TEST_F(BillEditorTest, TagCompletionsIgnoreCaseAndAccentsInStoredOrder)
     EXPECT_EQ(tags->tags(), QStringList({QStringLiteral("Car"), QStringLiteral("elevator")}));
 }
 
+// A tag holding a comma (from a file or from sync) stays one tag through an
+// edit, in the bill form and in the income form, and through a completion.
+TEST_F(BillEditorTest, ATagHoldingACommaSurvivesASave)
+{
+    const QVariantList tags{QStringLiteral("Food, Drink"), QStringLiteral("Home"), QStringLiteral("12\" pipe")};
+    for (const bool income : {false, true}) {
+        SCOPED_TRACE(income ? "income" : "bill");
+        const QString billID = store(
+            bill(QStringLiteral("Groceries"), inDays(5), {{BillKeys::Tags, tags}, {BillKeys::IsIncome, income}}));
+        edit(billID);
+        BWTagTokenField* field = income ? editor->incomeTagsField() : editor->tagsListField();
+        EXPECT_EQ(field->tags(), QStringList({"Food, Drink", "Home", "12\" pipe"}));
+        ASSERT_TRUE(income ? editor->saveIncome() : editor->saveBill());
+        EXPECT_EQ(storedFile(billID).value(BillKeys::Tags).toList(), tags);
+    }
+    BWTagTokenField* field = editor->tagsListField();
+    field->setTags({QStringLiteral("Food, Drink"), QStringLiteral("ele")});
+    emit field->completer()->activated(QStringLiteral("elevator"));
+    EXPECT_EQ(field->tags(), QStringList({QStringLiteral("Food, Drink"), QStringLiteral("elevator")}));
+}
+
 TEST_F(BillEditorTest, ReturnSavesAndEscapeCancels)
 {
     editor->createNewBill(&anchor);

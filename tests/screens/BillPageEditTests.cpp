@@ -16,6 +16,7 @@
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/KNPopUpDatePicker.h"
+#include "support/ShownText.h"
 
 namespace {
 
@@ -250,6 +251,34 @@ TEST_F(BillPageEditTest, ReceiptsAreCopiedOnceAndAFailedCopyKeepsTheOldOne)
 
     // The page opens only receipts in the data folder.
     EXPECT_TRUE(openedFiles.isEmpty());
+}
+
+// A receipt's file name is shown as it is: on the payment editor's button
+// its "&" is no shortcut mark, and in the payments' tool tips no markup.
+TEST_F(BillPageEditTest, AReceiptsFileNameIsShownAsItIs)
+{
+    const QString billID = rentWithPayments();
+    show(billID);
+    chosenReceipt = temp.file(QStringLiteral("bill & stub.pdf"));
+    QFile file(chosenReceipt);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    page->editClickedPayment(0);
+    page->attachReceipt();
+    EXPECT_EQ(shown::title(page->revReceipt()->text()), QStringLiteral("bill & stub.pdf"));
+    EXPECT_TRUE(shown::marksNoShortcut(page->revReceipt()->text()));
+
+    // A receipt path that came by sync, named like markup.
+    QVariantMap record = storedFile(billID);
+    QVariantList payments = record.value(BillKeys::PaymentList).toList();
+    QVariantMap newest = payments.last().toMap();
+    newest.insert(PaymentKeys::Receipt, QDir(env.defaultDataFolder).filePath(QStringLiteral("<b>Rent & co.pdf")));
+    payments.last() = newest;
+    ASSERT_TRUE(BWBill(env).saveSpecificKey(BillKeys::PaymentList, payments, billID));
+    show(billID);
+    const QAbstractItemModel* rows = page->paymentTable()->model();
+    EXPECT_EQ(shown::toolTip(rows->index(0, 3).data(Qt::ToolTipRole).toString()),
+              QStringLiteral("<b>Rent & co.pdf"));
 }
 
 TEST_F(BillPageEditTest, QuickEditsChangeOnlyTheirKey)

@@ -1,6 +1,7 @@
 #include "OverviewTestFixture.h"
 
 #include <QDeadlineTimer>
+#include <QHeaderView>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -62,17 +63,26 @@ protected:
         return result;
     }
 
-    // A second overview, whose list is read whole from what is stored now.
-    ShownOverview fullReload(int listMode) const
+    // A second overview, whose list is read whole from what is stored now;
+    // sorted by name when `byName`.
+    ShownOverview fullReload(int listMode, bool byName = false) const
     {
         BWOverviewController reference(env);
         QSignalSpy tray(&reference, &BWOverviewController::menuBillsChanged);
         reference.list()->resize(900, 700);
         reference.list()->show();
         reference.loadOverview();
+        if (byName)
+            sortByName(reference);
         reference.showListMode(listMode);
         reference.loadOverview();
         return shown(reference, tray);
+    }
+    // As a click on the Name column's header sorts.
+    static void sortByName(BWOverviewController& screen)
+    {
+        screen.billTable()->horizontalHeader()->setSortIndicator(screen.tableModel()->columnOf(QStringLiteral("Name")),
+                                                                 Qt::AscendingOrder);
     }
 
 public:
@@ -129,6 +139,25 @@ TEST_P(OverviewItemUpdateTest, ShowsWhatAFullReloadShows)
 
     overview->reloadItems(c.change(*this, ids));
     EXPECT_EQ(shown(*overview, tray), fullReload(c.listMode));
+}
+
+// A column the user sorted by keeps its order through the updates of a
+// payment, an edit or a sync arrival.
+TEST_P(OverviewItemUpdateTest, KeepsTheColumnOrderTheUserChose)
+{
+    const ItemUpdateCase& c = GetParam();
+    const QStringList ids = storeHousehold();
+    QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
+    overview->loadOverview();
+    overview->showListMode(c.listMode);
+    sortByName(*overview);
+
+    overview->reloadItems(c.change(*this, ids));
+    const ShownOverview updated = shown(*overview, tray);
+    EXPECT_EQ(updated, fullReload(c.listMode, true));
+    // And a list chosen from the loaded items afterwards keeps it too.
+    overview->showListMode(BWOverviewController::FirstTag);
+    EXPECT_EQ(shown(*overview, tray), fullReload(BWOverviewController::FirstTag, true));
 }
 
 // The extension's copy follows the loads and updates a moment later, and is

@@ -10,6 +10,7 @@
 
 #include "store/BWDefaultsKeys.h"
 #include "store/BWTagList.h"
+#include "support/ShownText.h"
 #include "widgets/BWDateField.h"
 
 namespace {
@@ -94,6 +95,50 @@ TEST_F(OverviewTagsTest, ClosingTheVacationPopoverReloadsWithTheVacationShift)
     EXPECT_EQ(overview->dataSourceFiltered().at(gym).toMap().value(BillKeys::DueDate).toDateTime().toLocalTime().date(),
               clock.today().addDays(2));
     EXPECT_EQ(overview->airplaneButton()->property("imageName").toString(), QStringLiteral("893-airplaneselect"));
+}
+
+// Tags from a file or from sync may hold what a typed list would split or
+// Qt would read as a shortcut mark: the tag field, the search menu and the
+// drop-down keep each tag as it is.
+TEST_F(OverviewTagsTest, TagsWithCommasAndAmpersandsStayAsTheyAre)
+{
+    const QStringList tags{QStringLiteral("Food, Drink"), QStringLiteral("Health"), QStringLiteral("Home & Car")};
+    storeBill(QStringLiteral("Groceries"), 3, {{BillKeys::Tags, QVariantList{tags.first()}}});
+    ASSERT_TRUE(BWTagList(env).overwriteListOfTagsWithTags(tags));
+    overview->loadOverview();
+
+    // Enter in the side bar's tag field leaves the list as it is.
+    overview->tagList()->setFocus();
+    QTest::keyClick(overview->tagList(), Qt::Key_Return);
+    EXPECT_EQ(storedTags(), tags);
+    overview->saveTagChanges();
+    EXPECT_EQ(storedTags(), tags);
+
+    ASSERT_NE(overview->searchMenu(), nullptr);
+    const QList<QAction*> items = overview->searchMenu()->actions();
+    ASSERT_EQ(items.size(), tags.size());
+    for (int at = 0; at < items.size(); ++at) {
+        EXPECT_EQ(shown::title(items.at(at)->text()), tags.at(at));
+        EXPECT_TRUE(shown::marksNoShortcut(items.at(at)->text()));
+    }
+    items.first()->trigger();
+    EXPECT_EQ(overview->searchField()->text(), tags.first());
+    EXPECT_EQ(shownNames(), QStringList{QStringLiteral("Groceries")});
+
+    EXPECT_GE(overview->tagDropdown()->findText(tags.at(2)), 0);
+}
+
+// The detail under a name may list the tags; its tool tip shows them as typed.
+TEST_F(OverviewTagsTest, TheTagsToolTipShowsTagsAsTyped)
+{
+    defaults.setInteger(QStringLiteral("BW_WhatToShowOnOverview"), 2);
+    storeBill(QStringLiteral("Water <Acme>"), 1,
+              {{BillKeys::Tags, QVariantList{QStringLiteral("<i>Home</i>"), QStringLiteral("Car & <b>Co</b>")}}});
+    overview->loadOverview();
+    const int row = rowOf(QStringLiteral("Water <Acme>"));
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(shown::toolTip(cell(row, QStringLiteral("Name")).data(Qt::ToolTipRole).toString()),
+              QStringLiteral("<i>Home</i>, Car & <b>Co</b>"));
 }
 
 // Switching the vacation on and pressing Done stores the days the popover

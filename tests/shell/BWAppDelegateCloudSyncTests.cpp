@@ -184,6 +184,15 @@ TEST_F(BWAppDelegateCloudSyncTest, FailedSyncIsShownAndStopsProgress)
     EXPECT_EQ(delegate.syncControls()->lastSyncedText()->text(), "Sync failed: The network is down");
 }
 
+TEST_F(BWAppDelegateCloudSyncTest, AnUnreadableCopySetAsideIsSaidInTheStatusLine)
+{
+    startWithScreens();
+    emit cloud.database.unreadableCopySetAside(QStringLiteral("ActiveBills"),
+                                               QStringLiteral("/shared/conflicts/x.plist"));
+    EXPECT_EQ(delegate.syncControls()->lastSyncedText()->text(),
+              "A sync file that could not be read was moved to /shared/conflicts/x.plist");
+}
+
 // The phone sync runs under its sheet from the sync button; when the run
 // ends the sheet goes, the overview shows and the switch reads "Turn Off
 // Sync"; the switch then ends the link.

@@ -28,6 +28,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace BWDefaultsKeys;
@@ -140,6 +142,45 @@ TEST_F(BWAppDelegateStartUpTest, WithoutAWindowTheRestOfStartUpFollowsAtOnce)
     ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
     EXPECT_GT(stepIndex("backupDatabase"), stepIndex("updateIncomeVisibility"));
     EXPECT_FALSE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
+}
+
+// A window that does not get to draw (minimised by the window manager,
+// closed to the tray at once, or kept from painting) still gets the backup,
+// the sync check, the tray's list and the tidy-up, once.
+TEST_F(BWAppDelegateStartUpTest, TheRestOfStartUpDoesNotWaitForAPaintThatNeverComes)
+{
+    // Takes the window's paint events before anything else sees them.
+    struct NoPaint : QObject
+    {
+        using QObject::QObject;
+        bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Paint; }
+    };
+    const struct
+    {
+        const char* what;
+        std::function<void(QWidget&)> window;
+    } rows[] = {
+        {"hidden before it draws", [](QWidget& window) { window.hide(); }},
+        {"minimised before it draws", [](QWidget& window) { window.showMinimized(); }},
+        {"never painted", [](QWidget& window) { window.installEventFilter(new NoPaint(&window)); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        shelltest::ShellTestStore runStore;
+        BWAppDelegate run{runStore.env, runStore.temp.file(QStringLiteral("calendars"))};
+        QStringList runSteps;
+        QObject::connect(&run, &BWAppDelegate::startUpStepDone,
+                         [&runSteps](const QString& step) { runSteps.append(step); });
+        run.applicationDidFinishLaunching();
+        ASSERT_NE(run.mainWindow(), nullptr);
+        ASSERT_TRUE(run.mainWindow()->isVisible());
+        ASSERT_FALSE(runSteps.contains(QStringLiteral("backupDatabase")));
+        row.window(*run.mainWindow());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return runSteps.contains(QStringLiteral("tidyInterruptedCopies")); }, 30000));
+        EXPECT_EQ(runSteps.count(QStringLiteral("mainWindowShown")), 1);
+        EXPECT_EQ(runSteps.count(QStringLiteral("backupDatabase")), 1);
+        EXPECT_FALSE(BWBillsLoader(runStore.env).lastBackedUpNaturalDate().isEmpty());
+    }
 }
 
 TEST_F(BWAppDelegateStartUpTest, LeavesTheRunningProgramReadyToUse)

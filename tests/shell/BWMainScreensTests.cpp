@@ -583,7 +583,15 @@ TEST_F(BWMainScreensTest, TheNoticeAndTheTipHideForGood)
 
 namespace {
 
-enum class DueRoute { AutoLogBillsTicked, AutoLogIncomeTicked, SavedPastDue, Restored, CloudChange, FirebaseChange };
+enum class DueRoute {
+    AutoLogBillsTicked,
+    AutoLogIncomeTicked,
+    SavedPastDue,
+    Restored,
+    RestoredFromContextMenu,
+    CloudChange,
+    FirebaseChange
+};
 
 // Whatever makes an automatic item due, the one automatic step logs it at
 // once (not at the next day or wake) and the overview shows the payment.
@@ -617,7 +625,8 @@ protected:
             EXPECT_TRUE(editor.saveBill());
             return phone;
         }
-        case DueRoute::Restored: {
+        case DueRoute::Restored:
+        case DueRoute::RestoredFromContextMenu: {
             // Archived overdue, before automatic logging was turned on.
             const QString phone = automaticBill(-1);
             EXPECT_TRUE(BWBill(store.env).archiveBillWithBid(phone));
@@ -626,6 +635,13 @@ protected:
             startUp();
             overview().loadOverviewForBills(IndexKeys::ArchivedBills, QString());
             selectRow(0);
+            if (route == DueRoute::RestoredFromContextMenu) {
+                const std::unique_ptr<QMenu> menu = overview().contextMenuForRow(0);
+                EXPECT_TRUE(menu && menu->actions().contains(overview().archiveContextMenuItem()));
+                EXPECT_EQ(overview().archiveContextMenuItem()->text(), QStringLiteral("Restore"));
+                overview().archiveContextMenuItem()->trigger();
+                return phone;
+            }
             QObject restore;
             SenderTag::set(&restore, 1);
             EXPECT_TRUE(delegate.archiveSelectedBill(&restore));
@@ -682,8 +698,8 @@ protected:
 
 std::string dueRouteName(const testing::TestParamInfo<DueRoute>& route)
 {
-    const char* const names[] = {"AutoLogBillsTicked", "AutoLogIncomeTicked", "SavedPastDue",
-                                 "Restored", "CloudChange", "FirebaseChange"};
+    const char* const names[] = {"AutoLogBillsTicked",      "AutoLogIncomeTicked", "SavedPastDue",  "Restored",
+                                 "RestoredFromContextMenu", "CloudChange",         "FirebaseChange"};
     return names[int(route.param)];
 }
 
@@ -694,7 +710,7 @@ TEST_P(AutomaticStepTest, TheDueItemIsLoggedAtOnceAndShown)
     const QString due = makeDue(GetParam());
     EXPECT_TRUE(QTest::qWaitFor([&] { return paymentsOf(due) == 1; }, 30000));
     // Restoring keeps the archive's list in view; elsewhere the item shows.
-    if (GetParam() != DueRoute::Restored) {
+    if (GetParam() != DueRoute::Restored && GetParam() != DueRoute::RestoredFromContextMenu) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return shownPaymentsOf(due) == 1; }, 30000));
     }
     EXPECT_EQ(paymentsOf(due), 1) << "logged once";
@@ -702,6 +718,6 @@ TEST_P(AutomaticStepTest, TheDueItemIsLoggedAtOnceAndShown)
 
 INSTANTIATE_TEST_SUITE_P(EveryRoute, AutomaticStepTest,
                          testing::Values(DueRoute::AutoLogBillsTicked, DueRoute::AutoLogIncomeTicked,
-                                         DueRoute::SavedPastDue, DueRoute::Restored, DueRoute::CloudChange,
-                                         DueRoute::FirebaseChange),
+                                         DueRoute::SavedPastDue, DueRoute::Restored, DueRoute::RestoredFromContextMenu,
+                                         DueRoute::CloudChange, DueRoute::FirebaseChange),
                          dueRouteName);

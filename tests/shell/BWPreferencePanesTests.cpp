@@ -91,6 +91,7 @@ TEST_F(BWPreferencePanesTest, SwitchesShowAndStoreTheirSettings)
     const Case cases[] = {
         {MGPreferencePanel::General, "Balance", Balance, false},
         {MGPreferencePanel::General, "Average", Average, true},
+        {MGPreferencePanel::General, "Open pay sites inside Orvane", BWPayWithInternalBrowser, true},
         {MGPreferencePanel::Reminders, "Also add reminders to my calendar", BWReminderEvents, false},
         {MGPreferencePanel::Logging, "Play a sound after a payment is logged", BRWPlayInterfaceSounds, true},
         {MGPreferencePanel::Income, "Show paydays on the overview", BWShowPaydaysOnOverview, true},

@@ -118,16 +118,18 @@ public:
     void deleteBillFromOverview() override { ++deleteCount; }
     bool archiveBillFromOverview(int tag) override
     {
-        bool written = true;
+        bool written = tag == 0;
         for (const QString& billID : selectedBillIDs())
-            written = (tag == 0 ? BWBill(m_env).archiveBillWithBid(billID) : BWBill(m_env).restoreBillWithBid(billID))
-                && written;
+            written = tag == 0 && BWBill(m_env).archiveBillWithBid(billID) && written;
         return written;
     }
     bool restoreBillFromOverview() override
     {
         const QStringList ids = selectedBillIDs();
-        return !ids.isEmpty() && BWBill(m_env).restoreBillWithBid(ids.last());
+        bool written = !ids.isEmpty();
+        for (const QString& billID : ids)
+            written = BWBill(m_env).restoreBillWithBid(billID) && written;
+        return written;
     }
     void setupActionButtonMenuForBill(const QVariantMap& record) override { actionMenuRecord = record; }
     void clearActionsMenu() override { ++clearActionsMenuCount; }
@@ -223,6 +225,7 @@ public:
     QStringList loadedIDs;
     int showWebViewCount = 0;
     int finishShowingWebsiteCount = 0;
+    int hideWebViewCount = 0;
     int graphResizingCount = 0;
     int graphHeightCount = 0;
     int clearActionsMenuCount = 0;
@@ -239,6 +242,7 @@ public:
     }
     void showWebView() override { ++showWebViewCount; }
     void finishShowingWebsite() override { ++finishShowingWebsiteCount; }
+    void hideWebView() override { ++hideWebViewCount; }
     void setGraphResizing() override { ++graphResizingCount; }
     void setGraphHeight() override { ++graphHeightCount; }
 

@@ -37,6 +37,70 @@ TEST(FolderSyncTest, ComputersOnOneSharedFolderSeeEachOthersNewBills)
     EXPECT_TRUE(waitFor([&] { return a.paymentNotes(fromA) == QStringList{"paid on B"}; }, 5000));
 }
 
+static QStringList sorted(QStringList ids)
+{
+    ids.sort();
+    return ids;
+}
+
+// A version another computer left unreadable (damaged, or a sync service
+// that never finished it) holds no bill and no list hostage: edits and
+// deletions keep travelling, and ten minutes on it is set aside, said once.
+TEST(FolderSyncTest, AnUnreadableCopyBlocksNoChangeAndIsSetAsideOnce)
+{
+    TempFolder shared;
+    FolderCloudContainer cloudA(shared.path(), BWUIDMaker::makeUID());
+    FolderCloudContainer cloudB(shared.path(), BWUIDMaker::makeUID());
+    const QDateTime start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
+    SyncDevice a(cloudA, start);
+    SyncDevice b(cloudB, start.addSecs(5));
+    cloudA.folderDatabase()->setClock([&a] { return a.clock.now(); });
+    cloudB.folderDatabase()->setClock([&b] { return b.clock.now(); });
+    QStringList setAside;
+    for (FolderCloudContainer* cloud : {&cloudA, &cloudB}) {
+        QObject::connect(cloud->folderDatabase(), &CloudDatabase::unreadableCopySetAside,
+                         [&setAside](const QString& name, const QString&) { setAside.append(name); });
+    }
+    a.engine->turnCloudSyncOn();
+    b.engine->turnCloudSyncOn();
+    const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
+    const QString water = a.addBill(QStringLiteral("Water"), 30.0);
+    const QString old = a.addBill(QStringLiteral("Old"), 5.0);
+    ASSERT_TRUE(a.remove(old));
+    ASSERT_TRUE(waitFor([&] { return b.shownBills() == sorted({rent, water}); }, 5000));
+    const QString third = BWUIDMaker::makeUID();
+    for (const QString& record : {rent, IndexKeys::DeletedBills, IndexKeys::ActiveBills}) {
+        ASSERT_TRUE(QDir().mkpath(shared.file("records/" + record)));
+        QFile damaged(shared.file("records/" + record + "/" + third + ".plist"));
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("<plist><dict><key>Recor") > 0);
+    }
+
+    b.advance(60);
+    ASSERT_TRUE(b.edit(rent, BillKeys::Name, QStringLiteral("Rent, new flat")));
+    ASSERT_TRUE(a.remove(water));
+    const QString phone = b.addBill(QStringLiteral("Phone"), 40.0);
+    EXPECT_TRUE(waitFor([&] { return a.bill(rent).value(BillKeys::Name) == "Rent, new flat"; }, 5000));
+    EXPECT_TRUE(waitFor([&] { return b.shownBills() == sorted({rent, phone}); }, 5000));
+    EXPECT_TRUE(waitFor([&] { return a.shownBills() == sorted({rent, phone}); }, 5000));
+    EXPECT_TRUE(setAside.isEmpty());
+
+    a.advance(10 * 60);
+    b.advance(10 * 60);
+    for (SyncDevice* device : {&a, &b}) {
+        QSignalSpy passed(device->engine.get(), &OrvaneCloudManager::noiCloudChanges);
+        QSignalSpy changed(device->engine.get(), &OrvaneCloudManager::iCloudChangeReceived);
+        device->engine->fetchAndUploadAllRecords();
+        ASSERT_TRUE(waitFor([&] { return !passed.isEmpty() || !changed.isEmpty(); }, 5000));
+    }
+    QStringList expected = {rent, IndexKeys::ActiveBills, IndexKeys::DeletedBills};
+    expected.sort();
+    setAside.sort();
+    EXPECT_EQ(setAside, expected);
+    EXPECT_EQ(QDir(shared.file("conflicts")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 3);
+    for (SyncDevice* device : {&a, &b})
+        EXPECT_EQ(device->shownBills(), sorted({rent, phone}));
+}
+
 namespace {
 
 const QDateTime Start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());

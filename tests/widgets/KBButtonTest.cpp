@@ -119,6 +119,22 @@ TEST(BWPopupButton, DrawsTheColouredBezelAndTheCurrentTitle)
     EXPECT_TRUE(whiteArrow);
 }
 
+// The title is an item's text as typed, often a tag: its "&" is drawn, never
+// taken for a shortcut mark ("Home & Car" would read "Home  Car").
+TEST(BWPopupButton, TheTitleShowsAnAmpersandAsTyped)
+{
+    const auto rendered = [](const QString& title) {
+        BWPopupButton popup;
+        popup.addItem(title);
+        popup.resize(140, 24);
+        popup.setKBButtonType(KBButtonTypeNearBlack);
+        return WidgetPixels::render(popup);
+    };
+    EXPECT_NE(rendered(QStringLiteral("Home & Car")), rendered(QStringLiteral("Home  Car")));
+    EXPECT_NE(rendered(QStringLiteral("&Car")), rendered(QStringLiteral("Car")));
+    EXPECT_EQ(rendered(QStringLiteral("Car")), rendered(QStringLiteral("Car")));
+}
+
 TEST(BWPopupButton, KeyboardChoosesItemsAsAComboBox)
 {
     BWPopupButton popup;
