@@ -78,8 +78,11 @@ public:
     // at once. True when the file no longer holds it (also when it never did).
     bool removeEvent(const Event& event, QString* error = nullptr);
 
-private:
+    // The file that holds the calendar `identifier`, for a calendar program
+    // to subscribe to.
     QString calendarPath(const QString& identifier) const;
+
+private:
     std::optional<Calendar> readCalendar(const QString& identifier) const;
     std::unique_ptr<icalcomponent_impl, void (*)(icalcomponent_impl*)> openForChange(const QString& identifier,
                                                                                    QString* error) const;

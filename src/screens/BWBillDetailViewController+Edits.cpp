@@ -15,6 +15,7 @@
 
 #include "platform/Log.h"
 #include "screens/BWAmountField.h"
+#include "screens/BWBillActionsMenu.h"
 #include "store/BWBill.h"
 #include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
@@ -114,8 +115,7 @@ bool BWBillDetailViewController::saveKeys(const QStringList& keys, const QVarian
 
 void BWBillDetailViewController::showSkipPaymentPopover(QWidget* anchor)
 {
-    m_skipQuestion->setText(tr("Skip this payment of \u201C%1\u201D? The due date moves on without a payment.")
-                                .arg(m_titleHeaderField->text()));
+    m_skipQuestion->setText(BWBillActionsMenu::skipQuestion() + u'\n' + m_titleHeaderField->text());
     openPopover(m_skipPaymentPopover, anchor ? anchor : static_cast<QWidget*>(m_skipButton));
 }
 
@@ -283,9 +283,13 @@ bool BWBillDetailViewController::askToDeleteClickedPayment()
     QString details = tr("The payment of %1 on %2 is taken out of the bill's history and totals.")
                           .arg(loader.currencyFormattedNumber(payment.value(PaymentKeys::Amount).toDouble()),
                                loader.createDueDateString(payment.value(PaymentKeys::Date).toDateTime()));
-    // The newest payment is undone whole (see deleteClickedPayment).
+    // The newest payment is undone whole (see deleteClickedPayment): the due
+    // date goes back only when the payment moved it on.
     if (m_currentEditingIndex == 0)
-        details += u' ' + tr("The due date moves back to where it was before this payment.");
+        details += u' '
+                   + (BWPaymentLogger::paymentMovedDueDate(payment)
+                          ? tr("The due date moves back to where it was before this payment.")
+                          : tr("The due date stays as it is: this partial payment did not move it."));
     const int answer = m_ask(m_paymentEditorPopover, tr("Delete This Payment?"), details,
                              {tr("Cancel"), tr("Delete Payment")});
     return answer == 1 && deleteClickedPayment();

@@ -79,8 +79,8 @@ bool BWOverviewController::skipFromActionsButtonMenu()
         return false;
     const QVariantMap selected = m_dataSourceFiltered.value(row).toMap();
     const QString billID = selected.value(BillKeys::Bid).toString();
-    if (!m_confirm(m_list->window(), tr("Are you sure you want to skip the next payment for this bill?"),
-                   selected.value(BillKeys::Name).toString(), tr("Skip Payment")))
+    if (!m_confirm(m_list->window(), BWBillActionsMenu::skipQuestion(), selected.value(BillKeys::Name).toString(),
+                   tr("Skip Payment")))
         return false;
     std::optional<QVariantMap> record = BWBillsLoader(m_env).loadBillWithID(billID);
     if (!record || !BWBillCommands::takesPayments(*record) || !BWPaymentLogger(m_env).moveDueDateOfBill(*record)) {

@@ -80,10 +80,17 @@ void BWOverviewController::loadOverview()
 void BWOverviewController::loadListMode(int index)
 {
     const ListLoad load = listLoadForMode(index, m_tagDropdown->itemText(index));
-    loadOverviewForBills(load.group, load.tag);
+    readListOfBills(load.group, load.tag);
 }
 
+// Another list: what was searched for in the last one is not looked for here.
 void BWOverviewController::loadOverviewForBills(const QString& group, const QString& tag)
+{
+    m_searchField->clear();
+    readListOfBills(group, tag);
+}
+
+void BWOverviewController::readListOfBills(const QString& group, const QString& tag)
 {
     prepareForList(group);
     m_shownList = {group, tag};
@@ -119,7 +126,8 @@ void BWOverviewController::prepareForList(const QString& group)
 }
 
 // Everything that shows the loaded list follows it: the figures, the tray,
-// the calendar and the table.
+// the calendar and the table. A search typed into the field still filters the
+// list read again after a save or a payment.
 void BWOverviewController::showLoadedList()
 {
     const UserDefaults& defaults = *m_env.defaults;
@@ -131,7 +139,6 @@ void BWOverviewController::showLoadedList()
     const bool pseudoTag = tag == PseudoTags::DueSoon || tag == PseudoTags::DueThisMonth
         || tag == PseudoTags::PaidThisMonth;
     updateSidebar(m_shownList.group.isEmpty() || pseudoTag ? m_allActiveItems : m_dataSource, m_allActiveItems);
-    m_searchField->clear();
     m_actionBox->hide();
     updateTagList();
     setUpSearchField();
@@ -141,7 +148,7 @@ void BWOverviewController::showLoadedList()
     m_calendarController->deselectAllDates();
     if (defaults.integerForKey(BWDefaultsKeys::BWShowPaydaysOnOverview) == 0)
         removeIncomeRows();
-    applyFilterWithString(QString());
+    applyFilterWithString(m_searchField->text());
     updateBottomText();
 
     const bool vacation = defaults.boolForKey(BWDefaultsKeys::VacationEnabled);
@@ -181,17 +188,18 @@ BWOverviewController::KeptSelection BWOverviewController::selectionToKeep() cons
     return {row >= 0 ? billID(m_dataSourceFiltered.value(row)) : QString(), row};
 }
 
+// Rows are those shown, which a search may have filtered.
 void BWOverviewController::reselect(const KeptSelection& kept)
 {
     if (!kept.billID.isEmpty()) {
-        for (int row = 0; row < m_dataSource.size(); ++row) {
-            if (billID(m_dataSource.at(row)) == kept.billID) {
+        for (int row = 0; row < m_dataSourceFiltered.size(); ++row) {
+            if (billID(m_dataSourceFiltered.at(row)) == kept.billID) {
                 selectRows({row});
                 return;
             }
         }
     }
-    if (kept.row >= 0 && kept.row < m_dataSource.size())
+    if (kept.row >= 0 && kept.row < m_dataSourceFiltered.size())
         selectRows({kept.row});
 }
 
@@ -259,6 +267,8 @@ QVariantList BWOverviewController::loadedItemsInList(const QString& tag) const
 
 void BWOverviewController::tagListItemSelected()
 {
+    // Another list: what was searched for in the last one is not looked for here.
+    m_searchField->clear();
     const int index = m_tagDropdown->currentIndex();
     m_selectedTagIndex = index;
     const ListLoad load = listLoadForMode(index, m_tagDropdown->itemText(index));
@@ -338,8 +348,11 @@ void BWOverviewController::updateTagListWithTags(const QStringList& tags)
         m_selectedTagIndex = position >= 0 ? FirstTag + int(position) : AllActiveItems;
     }
     m_tagDropdown->setCurrentIndex(m_selectedTagIndex);
-    if (m_tagList && !m_tagList->hasFocus())
+    if (m_tagList && !m_tagList->hasFocus()) {
         m_tagList->setText(BWTagText::join(tags));
+        // The list reads from its first tag, not scrolled to its end.
+        m_tagList->setCursorPosition(0);
+    }
 }
 
 // ---- Search ------------------------------------------------------------------

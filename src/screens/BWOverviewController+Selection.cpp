@@ -16,7 +16,6 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
-#include "store/BWPaySite.h"
 #include "store/BWSecondaryActionKeys.h"
 #include "screens/BWBillActionsMenu.h"
 #include "widgets/BGHUDBox.h"
@@ -190,10 +189,11 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
     m_adBox->hide();
     m_actionBox->show();
     m_actionText->setText(record.value(BillKeys::Name).toString());
-    // Only a site that can be opened makes the button do something; an
-    // archived bill takes no payments.
-    const bool takesPayments = BWBillCommands::takesPayments(record);
-    setShown(m_payNowOverviewButton, true, takesPayments && BWPaySite::billHasPaySite(record));
+    const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+    // Enabled as the menu's Pay Now is: only a bill with a site that can be
+    // opened, and not archived, has something to pay.
+    setShown(m_payNowOverviewButton, true,
+             BWBillCommands::offers(BWBillCommands::Command::PayNow, record, incomeLogsItself));
     if (BWBillsLoader::billIsIncome(record)) {
         setShown(m_overviewButtonLog, false, false);
         setShown(m_overviewButtonPartial, false, false);
@@ -203,7 +203,6 @@ void BWOverviewController::showSingleSelection(const QVariantMap& record)
         m_overviewLinePay->hide();
         m_overviewLineView->show();
     } else {
-        const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
         setShown(m_overviewButtonLog, true,
                  BWBillCommands::offers(BWBillCommands::Command::LogPayment, record, incomeLogsItself));
         m_overviewButtonPartial->setEnabled(

@@ -5,7 +5,8 @@
 #include <QGridLayout>
 #include <QSet>
 #include <QLabel>
-#include <QToolButton>
+#include <QLocale>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "platform/Clock.h"
@@ -48,6 +49,19 @@ QLabel* captionLabel(const QString& text, QWidget* parent)
     small.setBold(true);
     label->setFont(small);
     return label;
+}
+
+// A caption that can be clicked: it lines up with the plain captions (a
+// button's frame and centred title would indent it) and is underlined under
+// the pointer.
+QPushButton* captionButton(const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; padding: 0px; margin: 0px; text-align: left; background: none; }"
+                       "QPushButton:hover { text-decoration: underline; }"));
+    return button;
 }
 
 BGHUDBox* highlightBox(QWidget* parent)
@@ -103,6 +117,11 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
         {QT_TR_NOOP("STILL DUE THIS MONTH"), nullptr, nullptr, &m_stillDueThisMonthField},
     };
     int row = 0;
+    // The calendar above follows the selected bill's month; the figures stay
+    // on this month, which their heading names.
+    m_figuresMonth = captionLabel(QString(), sidebar);
+    m_figuresMonth->setObjectName(QStringLiteral("figuresMonth"));
+    layout->addWidget(m_figuresMonth, row++, 0, 1, 3);
     for (const FigureRow& figure : rows) {
         // The highlight lies behind its row's caption and figures.
         if (figure.highlight) {
@@ -120,14 +139,12 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
     }
 
     // The balance's caption is a button that flips between the two balances.
-    m_expectedBalanceName = new QToolButton(sidebar);
-    m_expectedBalanceName->setAutoRaise(true);
     // The registered caption; before the defaults are registered, its value.
     const QString caption = m_env.defaults->stringForKey(BWDefaultsKeys::expectedBalanceName);
-    m_expectedBalanceName->setText(caption.isEmpty() ? ExpectedBalanceCaption : caption);
+    m_expectedBalanceName = captionButton(caption.isEmpty() ? ExpectedBalanceCaption : caption, sidebar);
     m_expectedBalanceName->setFont(captionLabel(QString(), sidebar)->font());
     m_expectedBalanceName->setToolTip(tr("Switch between the expected and the current balance"));
-    connect(m_expectedBalanceName, &QToolButton::clicked, this, [this] { switchView(); });
+    connect(m_expectedBalanceName, &QAbstractButton::clicked, this, [this] { switchView(); });
     layout->addWidget(m_expectedBalanceName, row, 0, Qt::AlignLeft);
     m_expectedBalance = figureLabel(sidebar, Qt::AlignRight);
     layout->addWidget(m_expectedBalance, row, 1, 1, 2);
@@ -135,10 +152,8 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
 
     // The income sources, whose pay days the balances count.
     m_incomeController = new BWIncomeController(m_env, this);
-    m_incomeButton = new QToolButton(sidebar);
-    m_incomeButton->setText(tr("Income Sources…"));
-    m_incomeButton->setAutoRaise(true);
-    connect(m_incomeButton, &QToolButton::clicked, this, [this] {
+    m_incomeButton = captionButton(tr("Income Sources…"), sidebar);
+    connect(m_incomeButton, &QAbstractButton::clicked, this, [this] {
         m_incomeController->showIncomePopover(m_incomeButton);
     });
     layout->addWidget(m_incomeButton, row++, 0, 1, 3, Qt::AlignLeft);
@@ -284,6 +299,9 @@ void BWOverviewController::updateSidebar(const QVariantList& list, const QVarian
     const BWBillsLoader loader(m_env);
     m_sidebarFigures = sidebarFiguresForList(list);
     const SidebarFigures& figures = m_sidebarFigures;
+    m_figuresMonth->setText(
+        tr("THIS MONTH: %1")
+            .arg(QLocale().toString(m_env.clock->now().toLocalTime().date(), QStringLiteral("MMMM yyyy")).toUpper()));
     m_dueSoonNumField->setText(QString::number(figures.dueSoonCount));
     m_dueSoonAmtField->setText(loader.currencyFormattedNumber(figures.dueSoonAmount));
     m_dueMonthNumField->setText(QString::number(figures.dueMonthCount));

@@ -208,7 +208,8 @@ QWidget* BWOverviewController::buildAdBox(QWidget* bar)
     m_adBox->setBoxType(BGHUDBox::Custom);
     auto* layout = new QHBoxLayout(m_adBox);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* notice = new BGHUDLabel(tr("Orvane for phones keeps your bills with you."), m_adBox);
+    // Says what this program does with the phone edition: nothing, yet.
+    auto* notice = new BGHUDLabel(tr("Orvane for phones cannot sync with this computer yet."), m_adBox);
     notice->setWordWrap(true);
     layout->addWidget(notice, 1);
     auto* learnMore = barButton(tr("Learn More"), KBButtonTypeBlue, m_adBox);

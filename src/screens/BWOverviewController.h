@@ -92,7 +92,8 @@ public:
     // was selected (or, when it left the list, the row at the same place).
     void loadOverview() override;
     // Loads `group` ("" for all active items, "ActiveBills", "ArchivedBills")
-    // filtered by `tag` ("" for none, a pseudo-tag or a user tag).
+    // filtered by `tag` ("" for none, a pseudo-tag or a user tag), with the
+    // search cleared: another list is searched afresh.
     void loadOverviewForBills(const QString& group, const QString& tag) override;
     // Reads only the items `billIDs` again and puts their rows where a full
     // load would, leaving the others as loaded.
@@ -132,7 +133,7 @@ public:
     BWDateField* vacationEnd() const { return m_vacationEnd; }
     // The income sources' popover, opened from the sidebar.
     BWIncomeController* incomeController() const { return m_incomeController; }
-    QToolButton* incomeButton() const { return m_incomeButton; }
+    QAbstractButton* incomeButton() const { return m_incomeButton; }
     int selectedTagIndex() const { return m_selectedTagIndex; }
 
     // ---- The lists ----
@@ -176,7 +177,7 @@ public:
     QLabel* paidThisMonthField() const { return m_paidThisMonthField; }
     QLabel* incomeToDateField() const { return m_incomeToDateField; }
     QLabel* expectedBalance() const { return m_expectedBalance; }
-    QToolButton* expectedBalanceName() const { return m_expectedBalanceName; }
+    QAbstractButton* expectedBalanceName() const { return m_expectedBalanceName; }
 
     // ---- Table and selection ----
     QTableView* billTable() const override { return m_billTable; }
@@ -210,9 +211,7 @@ public:
     // The actions pop-up and alternate button of the single selected row.
     BWBillActionsMenu* actionsMenu() const { return m_actionsMenu; }
     void setConfirmation(Confirmation confirm) { m_confirm = std::move(confirm); }
-    // After a confirmation, moves the selected bill's due date one repeat step
-    // on without a payment; false when nothing was written.
-    bool skipFromActionsButtonMenu();
+    bool skipFromActionsButtonMenu() override;
     // Retitles and retags the context menu's archive item for the list shown.
     void setMenuItemsForCase(ArchiveMenuCase menuCase);
     // The table's context menu for a row: a row outside the selection becomes
@@ -358,6 +357,8 @@ private:
 
     // Loading
     void loadListMode(int index);
+    // Reads the list again, keeping the search that filters it.
+    void readListOfBills(const QString& group, const QString& tag);
     bool showListOfLoadedItems(const ListLoad& load);
     QVariantList loadedItemsInList(const QString& tag) const;
     QVariantList loadList(const QString& group, const QString& tag) const;
@@ -464,7 +465,9 @@ private:
     QLabel* m_paidThisMonthField = nullptr;
     QLabel* m_incomeToDateField = nullptr;
     QLabel* m_expectedBalance = nullptr;
-    QToolButton* m_expectedBalanceName = nullptr;
+    QAbstractButton* m_expectedBalanceName = nullptr;
+    // Names the month the figures are of.
+    QLabel* m_figuresMonth = nullptr;
     SidebarFigures m_sidebarFigures;
     BWSidebarFigureCache m_figureCache;
     QLineEdit* m_tagList = nullptr;
@@ -475,7 +478,7 @@ private:
     // Set by a change in the vacation popover since it was opened.
     bool m_vacationEdited = false;
     BWIncomeController* m_incomeController = nullptr;
-    QToolButton* m_incomeButton = nullptr;
+    QAbstractButton* m_incomeButton = nullptr;
     QString m_dockBadge;
 
     BGHUDLabel* m_actionText = nullptr;

@@ -24,7 +24,8 @@ public:
 
     // Reloads the list chosen in the tag drop-down through the store, selects
     // again the bill that was selected before and refreshes everything that
-    // shows the list. Never fails; an unreadable data folder lists nothing.
+    // shows the list; a search typed in still filters it. Never fails; an
+    // unreadable data folder lists nothing.
     virtual void loadOverview() = 0;
     // The items `billIDs` were written (paid, saved, archived, deleted, or
     // changed by a sync): their rows, the figures and the tray follow, as
@@ -57,6 +58,10 @@ public:
     // Restores every selected item through the editor; the shell follows
     // every restore with its automatic step. False when a write failed.
     virtual bool restoreBillFromOverview() = 0;
+    // After asking the user, there in the overview, moves the selected bill's
+    // due date one repeat step on without a payment; false when nothing was
+    // written.
+    virtual bool skipFromActionsButtonMenu() = 0;
 
     // Rebuilds the actions pop-up for the record.
     virtual void setupActionButtonMenuForBill(const QVariantMap& record) = 0;

@@ -15,6 +15,7 @@
 #include "store/BWDefaultsKeys.h"
 #include "shell/BWMenulet.h"
 #include "shell/BWPasswordLock.h"
+#include "shell/BWTaskbarPresence.h"
 #include "shell/BWUpdateHelper.h"
 #include "store/BWAutomaticPayments.h"
 #include "store/BWBillsLoader.h"
@@ -286,6 +287,9 @@ bool BWAppDelegate::setDockIconVisibility()
     m_activationPolicy = menuBarOnly ? ActivationPolicy::Accessory : ActivationPolicy::Regular;
     if (menuBarOnly)
         Log::line(QStringLiteral("Going to menu-only mode"));
+    // Without a Dock icon the window is the tray's, not the task bar's.
+    if (QWidget* window = mainWindow())
+        BWTaskbarPresence::setSkipsTaskbar(*window, menuBarOnly);
 
     bool written = m_defaults.setBool(BWEnableMenu, visibility != DockOnly);
     // Menu-bar-only mode leaves the Dock switch as the user last had it.
@@ -443,8 +447,13 @@ void BWAppDelegate::applicationDidResignActive()
 
 bool BWAppDelegate::bringMainWindowToFront()
 {
+    if (m_locked) {
+        if (m_passwordController)
+            m_passwordController->raisePasswordWindow();
+        return false;
+    }
     QWidget* window = mainWindow();
-    if (m_locked || !window)
+    if (!window)
         return false;
     // A window minimised for want of a tray comes back up as well.
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);

@@ -52,6 +52,7 @@ BWMainMenu* BWAppDelegate::mainMenu() const
 BWMenuValidation::Context BWAppDelegate::commandContext() const
 {
     BWMenuValidation::Context context;
+    context.dataFolderElsewhere = m_defaults.boolForKey(BWDefaultsKeys::BWCustomLocationEnabled);
     if (!hasOverview())
         return context;
     context.billPageShown = billPageIsShown() && m_screens.billView;

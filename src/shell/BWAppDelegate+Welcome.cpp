@@ -214,7 +214,7 @@ void BWAppDelegate::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
     QAction* reset = addItem(data, tr("Move Database Back to Its Usual Place"), actions,
                              [actions] { actions->resetDatabaseLocation(); });
     connect(data, &QMenu::aboutToShow, reset, [this, reset] {
-        reset->setEnabled(m_defaults.boolForKey(BWCustomLocationEnabled));
+        reset->setEnabled(BWMenuValidation::isEnabled(BWMenuValidation::Command::MoveDatabaseBack, commandContext()));
     });
     data->addSeparator();
     addItem(data, tr("Compact Database"), actions, [actions] { actions->compactDatabase(); });

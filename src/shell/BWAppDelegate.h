@@ -153,8 +153,8 @@ public:
     // True from the enter-password window at start-up until the right
     // password was given; nothing shows the main window meanwhile.
     bool isLocked() const { return m_locked; }
-    // Brings the main window to the front, unless the lock is up. False when
-    // nothing was shown.
+    // Brings the main window to the front; while the lock is up, the lock's
+    // window instead. False when the main window was not shown.
     bool bringMainWindowToFront();
 
     QDateTime launchDate() const { return m_launchDate; }
@@ -320,7 +320,8 @@ public:
     void setUserInteraction(const BWUserInteraction& interaction) { m_interaction = interaction; }
     // The menu item and check box that show or hide paydays on the overview.
     void setIncomeControls(QAction* incomeMenuItem, QAbstractButton* incomeToggle);
-    void setPrefWindow(QWidget* prefWindow) { m_prefWindow = prefWindow; }
+    // The preferences window; it answers the side windows' keys from then on.
+    void setPrefWindow(QWidget* prefWindow);
 
     // OverviewPaneSet or BillPaneSet: which pane set the main window shows.
     QString visibleView() const { return m_visibleView; }
@@ -518,6 +519,10 @@ public:
     BWReportController* reportController() const { return m_reports.get(); }
 
 private:
+    // Ctrl+W and Escape close the window, Ctrl+Q quits.
+    void addSideWindowKeys(QWidget* window);
+    template <typename Controller>
+    Controller& madeOnce(std::unique_ptr<Controller>& controller, QWidget* (Controller::*window)() const);
     std::unique_ptr<BWForecastViewController> m_forecast;
     std::unique_ptr<BWHistoryViewController> m_history;
     std::unique_ptr<BWReportController> m_reports;

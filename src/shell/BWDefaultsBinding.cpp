@@ -53,6 +53,21 @@ QComboBox* BWDefaultsBinding::comboBox(const QString& key, const QStringList& ch
     return box;
 }
 
+QComboBox* BWDefaultsBinding::comboBox(const QString& key, const QList<Choice>& choices)
+{
+    auto* box = new QComboBox;
+    for (const Choice& choice : choices)
+        box->addItem(choice.title, choice.value);
+    m_refreshers.append([this, box, key] {
+        const QSignalBlocker quiet(box);
+        box->setCurrentIndex(box->findData(m_defaults.integerForKey(key)));
+    });
+    connect(box, &QComboBox::activated, this,
+            [this, box, key](int row) { store(key, box->itemData(row).toLongLong()); });
+    m_refreshers.last()();
+    return box;
+}
+
 QLineEdit* BWDefaultsBinding::lineEdit(const QString& key)
 {
     auto* field = new QLineEdit;

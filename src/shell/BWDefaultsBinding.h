@@ -27,6 +27,14 @@ public:
     QSpinBox* spinBox(const QString& key, int minimum, int maximum);
     // The chosen row is the stored integer.
     QComboBox* comboBox(const QString& key, const QStringList& choices);
+    // Each row stands for its own stored integer; a stored value that no row
+    // stands for shows no row.
+    struct Choice
+    {
+        QString title;
+        qlonglong value;
+    };
+    QComboBox* comboBox(const QString& key, const QList<Choice>& choices);
     // Stored when editing ends.
     QLineEdit* lineEdit(const QString& key);
     // The hour and minute of a date setting, stored as today at that time.

@@ -44,6 +44,8 @@ bool BWMenuValidation::isEnabled(Command command, const Context& context)
     case Command::NextBill:
     case Command::PreviousBill:
         return context.billPageShown;
+    case Command::MoveDatabaseBack:
+        return context.dataFolderElsewhere;
     case Command::NewBill:
     case Command::NewSavingsGoal:
     // Without a selection the export says so in an alert.

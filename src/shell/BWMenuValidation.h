@@ -39,6 +39,8 @@ public:
         ShowForecast,
         ShowHistory,
         ShowReports,
+        // The data folder back to its usual place (File menu, Preferences).
+        MoveDatabaseBack,
     };
 
     // What the commands depend on.
@@ -51,6 +53,9 @@ public:
         std::optional<QVariantMap> record;
         // Income is logged by itself (BW_ShouldAutoLogIncome).
         bool incomeLogsItself = false;
+        // The data folder is kept elsewhere than its usual place
+        // (BWCustomLocationEnabled).
+        bool dataFolderElsewhere = false;
     };
 
     static bool isEnabled(Command command, const Context& context);

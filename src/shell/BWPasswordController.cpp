@@ -197,6 +197,15 @@ void BWPasswordController::showPasswordWindowForType(int type)
     m_passwordWindow->activateWindow();
 }
 
+void BWPasswordController::raisePasswordWindow()
+{
+    if (!m_passwordWindow->isVisible())
+        return;
+    m_passwordWindow->setWindowState(m_passwordWindow->windowState() & ~Qt::WindowMinimized);
+    m_passwordWindow->raise();
+    m_passwordWindow->activateWindow();
+}
+
 void BWPasswordController::enableOrDisablePassword()
 {
     showPasswordWindowForType(SenderTag::of(m_enableDisablePasswordButton));

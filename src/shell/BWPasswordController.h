@@ -42,6 +42,7 @@ public:
     // The enter-password form runs modally and returns once the right
     // password was given or the user chose to quit.
     void showPasswordWindowForType(int type) override;
+    void raisePasswordWindow() override;
     QAbstractButton* enableDisablePasswordButton() const override;
     QLabel* passwordStatus() const override;
 

@@ -267,6 +267,14 @@ QString BWReminderManager::orvaneCalendar() const
     return fromDefaults.isEmpty() ? kDefaultCalendarTitle : fromDefaults;
 }
 
+QString BWReminderManager::reminderCalendarFile() const
+{
+    const std::shared_ptr<CalendarStore> store = accessibleStore();
+    const std::optional<CalendarStore::Calendar> calendar
+        = store ? store->calendarWithTitle(orvaneCalendar()) : std::nullopt;
+    return calendar ? store->calendarPath(calendar->identifier) : QString();
+}
+
 void BWReminderManager::addCalendarEvent(const QVariantMap& record, const QDateTime& alarmDate)
 {
     const std::shared_ptr<CalendarStore> store = accessibleStore();

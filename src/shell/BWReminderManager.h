@@ -111,6 +111,10 @@ public:
     QString reminderCalendar() const { return m_reminderCalendar; }
     void setReminderCalendar(const QString& title) { m_reminderCalendar = title; }
 
+    // The file of the calendar that receives the events; "" while there is
+    // none in the store of the moment (or no store).
+    QString reminderCalendarFile() const;
+
     // "Pay " and the bill's name.
     static QString reminderTitle(const QString& billName);
 

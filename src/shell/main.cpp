@@ -47,7 +47,7 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
-
+#include <QUrl>
 
 namespace {
 
@@ -282,6 +282,16 @@ int main(int argc, char** argv)
         });
     };
     paneServices.togglePhoneSync = [&delegate] { delegate.togglePhoneSync(); };
+    paneServices.commandIsEnabled = [&delegate](BWMenuValidation::Command command) {
+        return BWMenuValidation::isEnabled(command, delegate.commandContext());
+    };
+    paneServices.calendarFolder = CalendarStore::defaultFolder();
+    paneServices.calendarFile = [&reminders] { return reminders.reminderCalendarFile(); };
+    paneServices.openFolder = [](const QString& folder) {
+        // Before the first calendar reminder the folder is not there yet.
+        if (!QDir().mkpath(folder) || !BWUserInteraction::system().openUrl(QUrl::fromLocalFile(folder)))
+            Log::line(QStringLiteral("Could not open %1").arg(folder));
+    };
     paneServices.playSampleSound = [&screens] { screens.payLogger().playSampleSound(); };
     BWPreferencePanes preferencePanes(standard, paneServices);
     MGPreferencePanel preferences;

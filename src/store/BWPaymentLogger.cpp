@@ -66,12 +66,6 @@ bool tookFromBalance(const QVariantMap& payment, const QVariantMap& bill)
     return bill.value(BillKeys::Balance).toDouble() > 0.0;
 }
 
-// A payment from older data says nothing, and every such payment was a full one.
-bool paymentMovedDueDate(const QVariantMap& payment)
-{
-    return payment.value(PaymentKeys::MovedDueDate, true).toBool();
-}
-
 // Whether two payment lists hold the same entries, in whatever order.
 bool sameEntries(const QVariantList& payments, QVariantList others)
 {
@@ -196,6 +190,12 @@ QVariantList BWPaymentLogger::paymentsNewestFirst(QVariantList payments)
         return left.toMap().value(PaymentKeys::Date).toDateTime() > right.toMap().value(PaymentKeys::Date).toDateTime();
     });
     return payments;
+}
+
+// A payment from older data says nothing, and every such payment was a full one.
+bool BWPaymentLogger::paymentMovedDueDate(const QVariantMap& payment)
+{
+    return payment.value(PaymentKeys::MovedDueDate, true).toBool();
 }
 
 bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantList& payments) const

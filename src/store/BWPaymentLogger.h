@@ -57,6 +57,10 @@ public:
     // entry; false for an empty list, an unknown bill, a list that no longer
     // holds exactly the stored payments, or a failed write.
     bool reverseLastPaymentForBill(const QString& billID, QVariantList& payments) const;
+    // Whether the payment moved the bill's due date on, so that undoing it
+    // moves the date back: a full payment did, a partial one did not. An
+    // entry from older data, which does not say, is taken for a full one.
+    static bool paymentMovedDueDate(const QVariantMap& payment);
     // Stores an edited payment list (newest first) with TotalPaid, Average and
     // LastPayment recomputed from it, and removes the receipt copies that no
     // payment refers to any more.

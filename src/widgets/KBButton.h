@@ -8,7 +8,7 @@
 class KBButton : public QPushButton {
     Q_OBJECT
 public:
-    // How much of its colour a disabled button keeps.
+    // A disabled button is drawn light grey, faded to this opacity.
     static constexpr qreal DisabledOpacity = 0.45;
 
     explicit KBButton(const QString& text = QString(), QWidget* parent = nullptr);

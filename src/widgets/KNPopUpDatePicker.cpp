@@ -8,9 +8,13 @@
 #include <QEvent>
 #include <QFocusEvent>
 
+#include <algorithm>
+
 namespace {
 
 const QString valueBinding = QStringLiteral("value");
+// How far from the field's left end the arrow points down at it.
+constexpr qreal ArrowOffset = 24.0;
 
 }  // namespace
 
@@ -64,8 +68,7 @@ MAAttachedWindow* KNPopUpDatePicker::attachedWindow()
     connect(calendar, &QCalendarWidget::clicked, this, &KNPopUpDatePicker::graphicalDatePickerdDidChooseDate);
     connect(calendar, &QCalendarWidget::activated, this, &KNPopUpDatePicker::graphicalDatePickerdDidChooseDate);
     m_graphicalPicker = calendar;
-    m_attachedWindow = MAAttachedWindow::create(calendar, anchorPoint(), window(),
-                                                MAAttachedSide::RightDownwards, 0.0);
+    m_attachedWindow = MAAttachedWindow::create(calendar, anchorPoint(), window(), BubbleSide, 0.0);
     m_attachedWindow->setBackgroundColor(Qt::white);
     // The keyboard stays in the field: a window manager that gave the bubble
     // the focus would take Tab and Return away from the field's form.
@@ -80,7 +83,7 @@ bool KNPopUpDatePicker::isBubbleOpen() const
 
 QPointF KNPopUpDatePicker::anchorPoint() const
 {
-    return mapTo(window(), QPointF(width(), height() * 0.5));
+    return mapTo(window(), QPointF(std::min<qreal>(width(), ArrowOffset), height()));
 }
 
 void KNPopUpDatePicker::focusInEvent(QFocusEvent* event)
@@ -102,7 +105,7 @@ void KNPopUpDatePicker::focusOutEvent(QFocusEvent* event)
 void KNPopUpDatePicker::openBubble()
 {
     MAAttachedWindow* bubble = attachedWindow();
-    bubble->setPoint(anchorPoint(), MAAttachedSide::Right);
+    bubble->setPoint(anchorPoint(), BubbleSide);
     m_graphicalPicker->setSelectedDate(date());
     bubble->show();
     bubble->raise();
@@ -123,7 +126,7 @@ void KNPopUpDatePicker::closeBubble()
 bool KNPopUpDatePicker::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize && watched == window() && isBubbleOpen())
-        m_attachedWindow->setPoint(anchorPoint(), MAAttachedSide::AboveRightwards);
+        m_attachedWindow->setPoint(anchorPoint(), BubbleSide);
     return BWDateField::eventFilter(watched, event);
 }
 

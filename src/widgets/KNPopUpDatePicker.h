@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+#include "MAAttachedSide.h"
+
 class MAAttachedWindow;
 class QCalendarWidget;
 
@@ -35,8 +37,13 @@ public:
     void bind(const QString& binding, QObject* object, const QString& keyPath);
     void unbind(const QString& binding);
 
-    // The middle of the field's right edge, in its window's coordinates.
+    // Where the calendar's arrow points: the field's bottom edge near its
+    // left end, in its window's coordinates. The calendar drops down from
+    // there over the field's own form, as a date field's calendar does;
+    // beside the form it would cover what lies next to it (the overview's
+    // search field and month calendar beside the bill editor).
     QPointF anchorPoint() const;
+    static constexpr MAAttachedSide BubbleSide = MAAttachedSide::BelowRightwards;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

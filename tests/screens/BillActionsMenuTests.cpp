@@ -1,5 +1,6 @@
 #include "BillPageTestFixture.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QStandardItemModel>
 
@@ -234,6 +235,29 @@ TEST_F(BillPageTest, SkippingFromTheOverviewKeepsTheSkippedBillSelected)
     // Rent moved to the bottom of the list and is still the one selected.
     EXPECT_EQ(rowOf(QStringLiteral("Rent")), 2);
     EXPECT_EQ(selectedRows(), QList<int>{2});
+}
+
+// The overview's question and the bill page's skip popover ask alike.
+TEST_F(BillPageTest, BothSkipsAskTheSameQuestionAboutTheBill)
+{
+    const QString rent = storeBill(QStringLiteral("Rent"), 2);
+    overview->loadOverview();
+    clickRow(rowOf(QStringLiteral("Rent")));
+    QString overviewQuestion;
+    overview->setConfirmation(
+        [&overviewQuestion](QWidget*, const QString& question, const QString& subject, const QString&) {
+            overviewQuestion = question + u'\n' + subject;
+            return false;
+        });
+    overview->skipFromActionsButtonMenu();
+
+    page->loadBillWithID(rent);
+    page->showSkipPaymentPopover(nullptr);
+    QStringList popoverTexts;
+    for (const QLabel* label : page->skipPaymentPopover()->findChildren<QLabel*>())
+        popoverTexts.append(label->text());
+    EXPECT_EQ(overviewQuestion, QStringLiteral("Are you sure you want to skip the next payment for this bill?\nRent"));
+    EXPECT_TRUE(popoverTexts.contains(overviewQuestion)) << popoverTexts.join(u'|').toStdString();
 }
 
 TEST_F(BillPageTest, TheContextMenuActsOnTheClickedRowOrTheSelectionItLiesIn)

@@ -57,8 +57,8 @@ TEST_F(BillPageEditTest, SkippingMovesTheDueDateOnAndRecordsNothing)
     page->showSkipPaymentPopover(nullptr);
     // The question names the bill it skips.
     const QList<QLabel*> texts = page->skipPaymentPopover()->findChildren<QLabel*>();
-    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                            [](const QLabel* text) { return text->text().contains(QStringLiteral("\u201CRent\u201D")); }));
+    EXPECT_TRUE(
+        std::any_of(texts.begin(), texts.end(), [](const QLabel* text) { return text->text().endsWith(u"\nRent"); }));
     ASSERT_TRUE(page->skipPayment());
     const QVariantMap after = storedFile(billID);
     EXPECT_EQ(after.value(BillKeys::DueDate).toDateTime(),
@@ -414,6 +414,41 @@ TEST_F(BillPageEditTest, DeletingAPaymentAsksFirst)
         EXPECT_TRUE(asked.at(1).contains(QStringLiteral("$60.00"))) << asked.at(1).toStdString();
         EXPECT_EQ(asked.mid(2), (QStringList{"Cancel", "Delete Payment"}));
         EXPECT_EQ(storedFile(billID).value(BillKeys::PaymentList).toList().size(), each.paymentsLeft);
+    }
+}
+
+// Deleting the newest payment undoes it; the question says whether that
+// moves the due date back, which only a full payment had moved on.
+TEST_F(BillPageEditTest, DeletingTheNewestPaymentSaysWhatHappensToTheDueDate)
+{
+    struct Case
+    {
+        const char* kind;
+        bool full;
+        const char* saysAboutDueDate;
+    };
+    const Case cases[] = {
+        {"full", true, "The due date moves back to where it was before this payment."},
+        {"partial", false, "The due date stays as it is: this partial payment did not move it."},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.kind);
+        const QString billID = rentWithPayments();
+        const QDateTime dueBefore = storedFile(billID).value(BillKeys::DueDate).toDateTime();
+        const QVariantMap bill = *BWBillsLoader(env).loadBillWithID(billID);
+        ASSERT_TRUE(BWPaymentLogger(env).recordPayment(
+            {20.0, bill.value(BillKeys::AbsoluteDueDate).toDateTime(), QString(), QString()}, bill, each.full));
+        show(billID);
+        QString details;
+        page->setQuestion([&details](QWidget*, const QString&, const QString& text, const QStringList&) {
+            details = text;
+            return 1;
+        });
+        page->editClickedPayment(0);
+        ASSERT_TRUE(page->askToDeleteClickedPayment());
+
+        EXPECT_TRUE(details.endsWith(QLatin1String(each.saysAboutDueDate))) << details.toStdString();
+        EXPECT_EQ(storedFile(billID).value(BillKeys::DueDate).toDateTime(), dueBefore);
     }
 }
 

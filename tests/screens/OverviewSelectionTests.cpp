@@ -1,7 +1,10 @@
 // Search, the selection's bottom bar and the month calendar beside the list.
 #include "OverviewTestFixture.h"
 
+#include <QLabel>
 #include <QSignalSpy>
+
+#include <functional>
 
 #include "store/BWDefaultsKeys.h"
 #include "widgets/BGHUDBox.h"
@@ -37,18 +40,34 @@ TEST_F(OverviewTest, SearchFindsAWholeTagButNotPartOfOne)
     EXPECT_TRUE(shownNames().isEmpty());
 }
 
-TEST_F(OverviewTest, ALoadClearsTheSearch)
+// A save or a payment reads the list again: the search still filters it, and
+// the bill found stays selected. Only another list starts a new search.
+TEST_F(OverviewTest, AReloadKeepsTheSearchAndAnotherListClearsIt)
 {
     storeBill(QStringLiteral("Rent"), 1);
-    storeBill(QStringLiteral("Phone"), 2);
+    const QString phone = storeBill(QStringLiteral("Phone"), 2);
+    storeBill(QStringLiteral("Photo club"), 3);
     overview->loadOverview();
     QTest::keyClicks(overview->searchField(), QStringLiteral("pho"));
-    ASSERT_EQ(shownNames(), QStringList({"Phone"}));
+    ASSERT_EQ(shownNames(), QStringList({"Phone", "Photo club"}));
+    clickRow(1);
 
-    overview->loadOverview();
+    const std::pair<const char*, std::function<void()>> reloads[] = {
+        {"whole list", [this] { overview->loadOverview(); }},
+        {"saved item", [this, phone] { overview->reloadItems({phone}); }},
+    };
+    for (const auto& [name, reload] : reloads) {
+        SCOPED_TRACE(name);
+        reload();
+        EXPECT_EQ(overview->searchField()->text(), QStringLiteral("pho"));
+        EXPECT_EQ(shownNames(), QStringList({"Phone", "Photo club"}));
+        EXPECT_EQ(selectedRows(), QList<int>{1});
+    }
 
+    overview->showBillsDueSoon();
     EXPECT_TRUE(overview->searchField()->text().isEmpty());
-    EXPECT_EQ(shownNames().size(), 2);
+    overview->showAllBills();
+    EXPECT_EQ(shownNames().size(), 3);
 }
 
 TEST_F(OverviewTest, FilteringAwayTheSelectionResetsTheBottomBar)
@@ -181,6 +200,10 @@ TEST_F(OverviewTest, SelectingABillMarksItsDueDayInTheCalendar)
     EXPECT_EQ(calendar->focusDate(), QDate(2016, 3, 20));
     clickRow(1);
     EXPECT_EQ(calendar->focusDate(), QDate(2016, 4, 17));
+    // The figures below stay on this month, and their heading says which.
+    const auto* figuresMonth = overview->monthAtGlance()->findChild<QLabel*>(QStringLiteral("figuresMonth"));
+    ASSERT_NE(figuresMonth, nullptr);
+    EXPECT_EQ(figuresMonth->text(), QStringLiteral("THIS MONTH: MARCH 2016"));
 
     overview->billTable()->clearSelection();
     EXPECT_EQ(calendar->focusDate(), QDate(2016, 3, 8));

@@ -57,6 +57,7 @@ TEST_F(OverviewTagsTest, TheChosenTagStaysChosenByItsTitleWhenAnEarlierTagGoes)
 TEST_F(OverviewTagsTest, TheTagFieldRewritesTheTagList)
 {
     EXPECT_EQ(overview->tagList()->text(), QStringLiteral("Auto, Health, Home"));
+    EXPECT_EQ(overview->tagList()->cursorPosition(), 0) << "read from the first tag";
     overview->tagList()->setText(QStringLiteral("Home,  Travel , Home,"));
     overview->saveTagChanges();
     EXPECT_EQ(storedTags(), (QStringList{QStringLiteral("Home"), QStringLiteral("Travel")}));

@@ -8,9 +8,13 @@
 #include "platform/UserActivity.h"
 #include "platform/UserNotificationCenter.h"
 #include "screens/BWView.h"
+#include "screens/BWForecastViewController.h"
+#include "screens/BWHistoryViewController.h"
+#include "screens/BWReportController.h"
 #include "shell/BWMenulet.h"
 #include "shell/BWPasswordController.h"
 #include "shell/BWPasswordLock.h"
+#include "shell/BWTaskbarPresence.h"
 #include "shell/BWUserInteraction.h"
 #include "support/FakeSecretStore.h"
 
@@ -47,10 +51,12 @@ public:
         return m_passwordSet && serviceName == QStringLiteral("Orvane");
     }
     void showPasswordWindowForType(int type) override { shownWindows.append(type); }
+    void raisePasswordWindow() override { ++raised; }
     QAbstractButton* enableDisablePasswordButton() const override { return &m_button; }
     QLabel* passwordStatus() const override { return &m_status; }
 
     QList<int> shownWindows;
+    int raised = 0;
 
 private:
     bool m_passwordSet;
@@ -244,6 +250,7 @@ TEST_F(BWAppDelegateStartUpTest, MenuBarOnlyModeWaitsForTheFirstLaunchToPass)
     startWithScreens();  // FirstLaunchSinceiCloud2 is still on
 
     EXPECT_EQ(delegate.activationPolicy(), BWAppDelegate::ActivationPolicy::Regular);
+    EXPECT_FALSE(BWTaskbarPresence::skipsTaskbar(*delegate.mainWindow()));
     EXPECT_TRUE(store.defaults.boolForKey(BWEnableDocklet));
     EXPECT_FALSE(windowIsVisible());  // the window still follows the chosen mode
 }
@@ -290,6 +297,8 @@ TEST_F(BWAppDelegateStartUpTest, WithoutATrayIconTheWindowStaysWithinReach)
         EXPECT_EQ(window->isVisible(), each.shownAtStart);
         EXPECT_EQ(run.activationPolicy() == BWAppDelegate::ActivationPolicy::Accessory,
                   each.visibility == 1 && each.trayAvailable);
+        // The tray's window stays out of the task bar.
+        EXPECT_EQ(BWTaskbarPresence::skipsTaskbar(*window), each.visibility == 1 && each.trayAvailable);
 
         run.bringMainWindowToFront();
         window->close();
@@ -333,6 +342,19 @@ TEST_F(BWAppDelegateLockedStartUpTest, NothingShowsTheWindowWhileLocked)
     delegate.applicationShouldHandleReopen(false);
     delegate.showOrvane();
     EXPECT_FALSE(windowIsVisible());
+}
+
+// Starting Orvane again while it is locked asks for it: the lock comes forward.
+TEST_F(BWAppDelegateLockedStartUpTest, ReopeningWhileLockedRaisesTheLockWindow)
+{
+    startAfterFirstLaunch(0);
+    const int raisedAtStart = lock.raised;
+    delegate.applicationShouldHandleReopen(false);
+    EXPECT_EQ(lock.raised, raisedAtStart + 1);
+    delegate.createMenuAfterPassword();
+    delegate.applicationShouldHandleReopen(false);
+    EXPECT_EQ(lock.raised, raisedAtStart + 1) << "unlocked, the main window comes instead";
+    EXPECT_TRUE(windowIsVisible());
 }
 
 TEST_F(BWAppDelegateLockedStartUpTest, TheRightPasswordBringsTheTrayItemAndTheWindow)
@@ -654,6 +676,60 @@ TEST_F(BWAppDelegateStartUpTest, DismissingTheQuestionJustClosesTheWindow)
     answer = QString();  // no button: the question was closed
     EXPECT_FALSE(delegate.applicationShouldTerminate());
     EXPECT_FALSE(windowIsVisible());
+}
+
+// ---- The side windows' keys ----------------------------------------------------
+
+// The windows that open beside the main one, each active in turn.
+QList<QWidget*> sideWindowsOf(BWAppDelegate& delegate, QWidget& preferences)
+{
+    delegate.setPrefWindow(&preferences);
+    delegate.showForecast();
+    delegate.showHistory();
+    delegate.showReports();
+    return {&preferences, delegate.forecastController()->forecastWindow(),
+            delegate.historyController()->historyWindow(), delegate.reportController()->reportWindow()};
+}
+
+bool showActive(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+TEST_F(BWAppDelegateStartUpTest, CtrlWAndEscapeCloseEverySideWindow)
+{
+    startWithScreens();
+    QWidget preferences;
+    for (QWidget* window : sideWindowsOf(delegate, preferences)) {
+        for (const QKeyCombination key :
+             {QKeyCombination(Qt::ControlModifier, Qt::Key_W), QKeyCombination(Qt::Key_Escape)}) {
+            SCOPED_TRACE((window->windowTitle() + u' ' + QKeySequence(key).toString()).toStdString());
+            ASSERT_TRUE(showActive(window));
+            QTest::keyClick(window, key.key(), key.keyboardModifiers());
+            EXPECT_FALSE(window->isVisible());
+        }
+    }
+    EXPECT_TRUE(windowIsVisible()) << "the main window stays";
+}
+
+// Ctrl+Q in a side window is the Quit command: in tray-only mode with the
+// main window open it asks first.
+TEST_F(BWAppDelegateStartUpTest, CtrlQInASideWindowQuitsThroughTheQuitQuestion)
+{
+    startAfterFirstLaunch(1);
+    QWidget preferences;
+    answer = QStringLiteral("Close the Main Window");
+    for (QWidget* window : sideWindowsOf(delegate, preferences)) {
+        SCOPED_TRACE(window->windowTitle().toStdString());
+        askedQuestions.clear();
+        delegate.showOrvane();
+        ASSERT_TRUE(showActive(window));
+        QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_EQ(askedQuestions, QStringList{"Really Quit Orvane?"});
+        EXPECT_FALSE(windowIsVisible());
+    }
 }
 
 // ---- Reopen, reminders and the tray's commands ---------------------------------

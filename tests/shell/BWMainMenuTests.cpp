@@ -217,6 +217,31 @@ TEST_F(MainMenuTest, ForecastHistoryAndReportsOpenFromTheMenuAndTheToolbar)
     EXPECT_EQ(delegate.reportController()->calculatedBillsToDisplay().size(), 0);
 }
 
+// The File menu and the Sync pane ask one rule (the pane through
+// commandContext()): moving back needs the data to be elsewhere.
+TEST_F(MainMenuTest, MoveBackIsOfferedOnlyWhileTheDataIsElsewhere)
+{
+    QMenu* database = nullptr;
+    for (QMenu* submenu : menu().fileMenu()->findChildren<QMenu*>()) {
+        if (submenu->title() == QStringLiteral("Database"))
+            database = submenu;
+    }
+    ASSERT_NE(database, nullptr);
+    QAction* moveBack = nullptr;
+    for (QAction* item : database->actions()) {
+        if (item->text() == QStringLiteral("Move Database Back to Its Usual Place"))
+            moveBack = item;
+    }
+    ASSERT_NE(moveBack, nullptr);
+    for (const bool elsewhere : {true, false}) {
+        SCOPED_TRACE(elsewhere);
+        ASSERT_TRUE(defaults.setBool(BWDefaultsKeys::BWCustomLocationEnabled, elsewhere));
+        emit database->aboutToShow();
+        EXPECT_EQ(moveBack->isEnabled(), elsewhere);
+        EXPECT_EQ(BWMenuValidation::isEnabled(Command::MoveDatabaseBack, delegate.commandContext()), elsewhere);
+    }
+}
+
 TEST(MainMenuPayNow, IsEnabledExactlyForAddressesThatCanBeOpened)
 {
     const QList<std::pair<QString, bool>> cases = {

@@ -298,6 +298,25 @@ TEST_F(BWPasswordControllerTest, EachFormShowsItsOwnButtons)
     }
 }
 
+// A second start of Orvane while it waits for the password brings the lock
+// window back from under other windows, or up from the task bar.
+TEST_F(BWPasswordControllerTest, RaisingBringsBackAMinimisedLockWindowAndNeverOpensOne)
+{
+    givenPassword("secret");
+    lock.raisePasswordWindow();
+    EXPECT_FALSE(lock.passwordWindow()->isVisible()) << "no lock window to raise";
+
+    bool raisedWhileShown = false;
+    QTimer::singleShot(0, [this, &raisedWhileShown] {
+        lock.passwordWindow()->showMinimized();
+        lock.raisePasswordWindow();
+        raisedWhileShown = lock.passwordWindow()->isVisible() && !lock.passwordWindow()->isMinimized();
+        lock.quitButton()->click();
+    });
+    lock.showPasswordWindowForType(BWPasswordLock::EnterPassword);
+    EXPECT_TRUE(raisedWhileShown);
+}
+
 }  // namespace
 
 TEST_F(BWPasswordControllerTest, AKeyringPromptThatTakesTheFocusDoesNotLoseWhatWasTyped)

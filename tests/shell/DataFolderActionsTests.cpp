@@ -454,6 +454,56 @@ TEST_F(DataFolderActionsTest, TheSyncPaneOffersTheActionsAndFollowsAMove)
     EXPECT_TRUE(shown.contains(chosen + "/Orvane.ovdata"));
 }
 
+// "Move Back to the Usual Place" is offered as the File menu offers it: only
+// while the data is elsewhere, following each move.
+TEST_F(DataFolderActionsTest, MoveBackIsOfferedOnlyWhileTheDataIsElsewhere)
+{
+    BWPreferencePanes::Services services = preferenceServices();
+    services.commandIsEnabled = [this](BWMenuValidation::Command command) {
+        BWMenuValidation::Context context;
+        context.dataFolderElsewhere = store.defaults.boolForKey(BWCustomLocationEnabled);
+        return BWMenuValidation::isEnabled(command, context);
+    };
+    const PreferencesWindow preferences(store.defaults, services);
+    QPushButton* moveBack = preferences.button(MGPreferencePanel::Sync, "Move Back to the Usual Place");
+    ASSERT_NE(moveBack, nullptr);
+    EXPECT_FALSE(moveBack->isEnabled());
+
+    const QString chosen = store.temp.file(QStringLiteral("chosen"));
+    QDir().mkpath(chosen);
+    user.foldersToChoose = {chosen};
+    preferences.button(MGPreferencePanel::Sync, "Move Database…")->click();
+    EXPECT_TRUE(moveBack->isEnabled());
+    moveBack->click();
+    EXPECT_EQ(dataFolder(), store.env.defaultDataFolder);
+    EXPECT_FALSE(moveBack->isEnabled());
+}
+
+// A 1366x768 screen keeps about 700 points for a window below its title bar
+// and above a panel: every pane fits there, the Sync pane with all it offers.
+// The tests' headless fonts and buttons are smaller than a desktop's: 600
+// points here come to about 690 there.
+TEST_F(DataFolderActionsTest, EveryPreferencePaneFitsASmallScreen)
+{
+    constexpr int RoomOnASmallScreen = 600;
+    BWPreferencePanes::Services services = preferenceServices();
+    services.chooseFolder = [](QWidget*, const QString&, const QString&) { return QString(); };
+    services.togglePhoneSync = [] {};
+    services.deleteKeyValueData = [](QWidget*) {};
+    services.playSampleSound = [] {};
+    services.calendarFolder = store.temp.file(QStringLiteral("calendars"));
+    services.calendarFile = [] { return QString(); };
+    services.openFolder = [](const QString&) {};
+    PreferencesWindow preferences(store.defaults, services);
+    MGPreferencePanel& panel = preferences.panel;
+    panel.awakeFromNib();
+    for (int pane = 0; pane < MGPreferencePanel::PaneCount; ++pane) {
+        SCOPED_TRACE(pane);
+        panel.changePanes(panel.toolbarItems().at(pane));
+        EXPECT_LE(panel.window()->height(), RoomOnASmallScreen);
+    }
+}
+
 // The preference buttons that reach the help and reload actions.
 TEST_F(DataFolderActionsTest, PreferenceButtonsOpenTheAccountPageAndReloadTheOverview)
 {

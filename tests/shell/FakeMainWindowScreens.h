@@ -131,6 +131,13 @@ public:
             written = BWBill(m_env).restoreBillWithBid(billID) && written;
         return written;
     }
+    // The skips asked for, by the selected bill's id.
+    QStringList skippedBills;
+    bool skipFromActionsButtonMenu() override
+    {
+        skippedBills += selectedBillIDs();
+        return true;
+    }
     void setupActionButtonMenuForBill(const QVariantMap& record) override { actionMenuRecord = record; }
     void clearActionsMenu() override { ++clearActionsMenuCount; }
     void updateTableColumnVisibility() override {}

@@ -82,15 +82,22 @@ TEST(KBButton, PressedBezelIsTheFlatDarkerColour)
     EXPECT_TRUE(near(at(image, 40, 20), clamped(-0.12, 0.21, 0.68)));
 }
 
-TEST(KBButton, DisabledButtonFades)
+// Greyed as a menu item is: faded and without its colour.
+TEST(KBButton, DisabledButtonFadesToGrey)
 {
-    KBButton button;
-    button.resize(80, 24);
-    button.setKBButtonType(KBButtonTypeBlue);
-    const QColor enabled = at(WidgetPixels::render(button), 40, 20);
-    button.setEnabled(false);
-    const QColor disabled = at(WidgetPixels::render(button), 40, 20);
-    EXPECT_LT(disabled.alphaF(), enabled.alphaF());
+    for (const KBButtonType type : {KBButtonTypeBlue, KBButtonTypeOrange}) {
+        SCOPED_TRACE(type);
+        KBButton button;
+        button.resize(80, 24);
+        button.setKBButtonType(type);
+        const QColor enabled = at(WidgetPixels::render(button), 40, 20);
+        EXPECT_GT(enabled.hsvSaturationF(), 0.5);
+        button.setEnabled(false);
+        const QColor disabled = at(WidgetPixels::render(button), 40, 20);
+        EXPECT_LT(disabled.alphaF(), enabled.alphaF());
+        EXPECT_LT(disabled.hsvSaturationF(), 0.05);
+        EXPECT_EQ(button.cell().kbButtonType(), type) << "its own colour comes back when enabled";
+    }
 }
 
 TEST(KBButton, TypeChangeShowsAtTheNextPaintAndClicksStillWork)
