@@ -10,7 +10,7 @@ class MAAttachedWindow;
 class QCalendarWidget;
 
 // A date field that, while it has the keyboard focus, shows a month
-// calendar in a bubble beside it. A day picked there becomes the field's
+// calendar in a bubble below it. A day picked there becomes the field's
 // date and, when the field's "value" is bound to an object, that object's
 // property too; a date typed into the field moves the calendar to it.
 class KNPopUpDatePicker : public BWDateField
