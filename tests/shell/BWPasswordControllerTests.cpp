@@ -46,25 +46,32 @@ protected:
         lock.confirmButton()->click();
     }
 
+    // Runs the modal enter-password form and `act` once it shows: the
+    // keyring is asked first, in an event loop of its own.
+    void runLockWindow(const std::function<void()>& act)
+    {
+        QTimer whenShown;
+        QObject::connect(&whenShown, &QTimer::timeout, [this, &act, &whenShown] {
+            if (!lock.passwordWindow()->isVisible())
+                return;
+            whenShown.stop();
+            act();
+        });
+        whenShown.start(0);
+        lock.showPasswordWindowForType(BWPasswordLock::EnterPassword);
+    }
+
     // Runs the modal enter-password form, typing `typed` and clicking
     // Continue once; the form is left by quitting if that did not unlock.
     bool unlockWith(const QString& typed)
     {
         QSignalSpy accepted(&lock, &BWPasswordController::passwordAccepted);
-        // Acts once the window shows: the keyring may be asked first, in an
-        // event loop of its own.
-        QTimer whenShown;
-        QObject::connect(&whenShown, &QTimer::timeout, [this, typed, &whenShown] {
-            if (!lock.passwordWindow()->isVisible())
-                return;
-            whenShown.stop();
+        runLockWindow([this, typed] {
             lock.enterPasswordField()->setText(typed);
             lock.confirmButton()->click();
             if (lock.passwordWindow()->isVisible())
                 lock.quitButton()->click();
         });
-        whenShown.start(0);
-        lock.showPasswordWindowForType(BWPasswordLock::EnterPassword);
         return accepted.count() == 1;
     }
 
@@ -307,13 +314,12 @@ TEST_F(BWPasswordControllerTest, RaisingBringsBackAMinimisedLockWindowAndNeverOp
     EXPECT_FALSE(lock.passwordWindow()->isVisible()) << "no lock window to raise";
 
     bool raisedWhileShown = false;
-    QTimer::singleShot(0, [this, &raisedWhileShown] {
+    runLockWindow([this, &raisedWhileShown] {
         lock.passwordWindow()->showMinimized();
         lock.raisePasswordWindow();
         raisedWhileShown = lock.passwordWindow()->isVisible() && !lock.passwordWindow()->isMinimized();
         lock.quitButton()->click();
     });
-    lock.showPasswordWindowForType(BWPasswordLock::EnterPassword);
     EXPECT_TRUE(raisedWhileShown);
 }
 
