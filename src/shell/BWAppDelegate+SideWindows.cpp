@@ -25,7 +25,7 @@ Controller& BWAppDelegate::madeOnce(std::unique_ptr<Controller>& controller, QWi
 void BWAppDelegate::addSideWindowKeys(QWidget* window)
 {
     if (window)
-        BWWindowKeys::install(*window, [this] { quitOrvane(); });
+        BWWindowKeys::addCloseKeys(*window);
 }
 
 void BWAppDelegate::setPrefWindow(QWidget* prefWindow)

@@ -27,6 +27,7 @@ class BWHistoryViewController;
 class BWReportController;
 class BWBillDetailScreen;
 class BWImportController;
+class BWDailyBackup;
 class BWObjectController;
 class BWMainMenu;
 class BWBillEditorScreen;
@@ -469,8 +470,11 @@ public slots:
     void reimportFromOrvane7();
 
 private:
-    // The once-a-day backup and its menu item.
+    // Starts the once-a-day backup, which copies on a worker, and shows its
+    // day in the menu item once it is made; the start-up step
+    // "backupDatabase" is done then.
     void backupDatabaseAndShowDate();
+    void showLastBackup();
     // The data-folder and import items of the File menu, and the help pages.
     void addDataFolderAndHelpItems(BWMainMenu& menu);
     // Gives the overview the main menu's items and the toolbar's edit button
@@ -480,6 +484,7 @@ private:
     QAction* m_version4ImportItem = nullptr;
     QAction* m_version4FolderImportItem = nullptr;
     QAction* m_lastBackedUpMenuItem = nullptr;
+    BWDailyBackup* m_dailyBackup = nullptr;
     BWObjectController* m_objectController = nullptr;
     BWImportController* m_importer = nullptr;
     QPointer<BWWelcomeSheet> m_welcomeScreen;
@@ -519,7 +524,7 @@ public:
     BWReportController* reportController() const { return m_reports.get(); }
 
 private:
-    // Ctrl+W and Escape close the window, Ctrl+Q quits.
+    // Ctrl+W and Escape close the window (Ctrl+Q quits from every window).
     void addSideWindowKeys(QWidget* window);
     template <typename Controller>
     Controller& madeOnce(std::unique_ptr<Controller>& controller, QWidget* (Controller::*window)() const);

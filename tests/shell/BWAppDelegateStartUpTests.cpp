@@ -20,6 +20,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -131,8 +132,9 @@ TEST_F(BWAppDelegateStartUpTest, StartsUpInItsFixedOrder)
     EXPECT_EQ(steps, beforeThePaint);
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().isEmpty());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
-    const QStringList onceShown{"mainWindowShown", "backupDatabase", "cloudSync", "cloudPrompt", "tidyInterruptedCopies"};
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("backupDatabase") >= 0; }, 30000));
+    const QStringList onceShown{"mainWindowShown", "tidyInterruptedCopies", "cloudSync", "cloudPrompt",
+                                "backupDatabase"};
     EXPECT_EQ(steps, beforeThePaint + onceShown);
     EXPECT_FALSE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().endsWith(BWBillsLoader(store.env).lastBackedUpNaturalDate()));
@@ -145,7 +147,7 @@ TEST_F(BWAppDelegateStartUpTest, WithoutAWindowTheRestOfStartUpFollowsAtOnce)
     startAfterFirstLaunch(1);
     ASSERT_FALSE(windowIsVisible());
     EXPECT_EQ(stepIndex("backupDatabase"), -1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("backupDatabase") >= 0; }, 30000));
     EXPECT_GT(stepIndex("backupDatabase"), stepIndex("updateIncomeVisibility"));
     EXPECT_FALSE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
 }
@@ -182,7 +184,7 @@ TEST_F(BWAppDelegateStartUpTest, TheRestOfStartUpDoesNotWaitForAPaintThatNeverCo
         ASSERT_TRUE(run.mainWindow()->isVisible());
         ASSERT_FALSE(runSteps.contains(QStringLiteral("backupDatabase")));
         row.window(*run.mainWindow());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return runSteps.contains(QStringLiteral("tidyInterruptedCopies")); }, 30000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return runSteps.contains(QStringLiteral("backupDatabase")); }, 30000));
         EXPECT_EQ(runSteps.count(QStringLiteral("mainWindowShown")), 1);
         EXPECT_EQ(runSteps.count(QStringLiteral("backupDatabase")), 1);
         EXPECT_FALSE(BWBillsLoader(runStore.env).lastBackedUpNaturalDate().isEmpty());
@@ -714,22 +716,44 @@ TEST_F(BWAppDelegateStartUpTest, CtrlWAndEscapeCloseEverySideWindow)
     EXPECT_TRUE(windowIsVisible()) << "the main window stays";
 }
 
-// Ctrl+Q in a side window is the Quit command: in tray-only mode with the
-// main window open it asks first.
-TEST_F(BWAppDelegateStartUpTest, CtrlQInASideWindowQuitsThroughTheQuitQuestion)
+// Ctrl+Q in any other window (a side window, a popover, a panel) is the Quit
+// command: in tray-only mode with the main window open it asks first.
+TEST_F(BWAppDelegateStartUpTest, CtrlQInAnyWindowQuitsThroughTheQuitQuestion)
 {
     startAfterFirstLaunch(1);
     QWidget preferences;
+    QWidget popover(nullptr, Qt::Window);
+    QLineEdit typing(&popover);
     answer = QStringLiteral("Close the Main Window");
-    for (QWidget* window : sideWindowsOf(delegate, preferences)) {
+    const QList<QWidget*> windows = sideWindowsOf(delegate, preferences) << &popover;
+    for (QWidget* window : windows) {
         SCOPED_TRACE(window->windowTitle().toStdString());
         askedQuestions.clear();
         delegate.showOrvane();
         ASSERT_TRUE(showActive(window));
-        QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Q, Qt::ControlModifier);
         EXPECT_EQ(askedQuestions, QStringList{"Really Quit Orvane?"});
         EXPECT_FALSE(windowIsVisible());
     }
+    // The main window's own Quit item answers there, once.
+    askedQuestions.clear();
+    delegate.showOrvane();
+    ASSERT_TRUE(showActive(delegate.mainWindow()));
+    QTest::keyClick(delegate.mainWindow(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(askedQuestions, QStringList{"Really Quit Orvane?"});
+}
+
+// A modal question is answered first: Ctrl+Q there quits nothing.
+TEST_F(BWAppDelegateStartUpTest, CtrlQInAModalQuestionDoesNothing)
+{
+    startAfterFirstLaunch(1);
+    delegate.showOrvane();
+    QDialog question;
+    question.setModal(true);
+    ASSERT_TRUE(showActive(&question));
+    QTest::keyClick(&question, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(askedQuestions.isEmpty());
+    EXPECT_TRUE(windowIsVisible());
 }
 
 // ---- Reopen, reminders and the tray's commands ---------------------------------
