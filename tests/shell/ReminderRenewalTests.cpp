@@ -440,6 +440,7 @@ TEST(ReminderRenewalTest, RenewingShowsNoPastNotificationAgain)
 TEST(ReminderRenewalTest, EraseAndImportTakesTheRemindersOfTheErasedBills)
 {
     RenewalRig rig({});
+    rig.settle();
     ASSERT_FALSE(rig.eventDays(rig.rent).isEmpty());
     ASSERT_FALSE(rig.notifiedDueDays(rig.insurance).isEmpty());
     const QString older = rig.store.temp.file(QStringLiteral("older/Orvane"));
@@ -452,6 +453,7 @@ TEST(ReminderRenewalTest, EraseAndImportTakesTheRemindersOfTheErasedBills)
     rig.folderToChoose = older;
     rig.delegate->importer()->manuallyImportCustomData();
     rig.delegate->importer()->selectDatabaseForImport();
+    rig.settle();
 
     ASSERT_EQ(BWBillsLoader(rig.store.env).loadBills().value_or(QVariantList()).size(), 1);
     for (const QString& erased : {rig.rent, rig.insurance, rig.gym}) {
