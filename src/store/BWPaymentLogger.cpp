@@ -253,6 +253,19 @@ bool BWPaymentLogger::savePaymentList(const QVariantList& payments, const QStrin
     return storePaymentList(*bill, *bill, payments);
 }
 
+double BWPaymentLogger::interestShareOf(const QVariantMap& bill)
+{
+    const double stored = bill.value(BillKeys::Interest).toDouble();
+    if (stored >= 0.0 && stored <= 1.0)
+        return stored;
+    if (stored > 1.0 && stored <= 100.0)
+        return stored / 100.0;
+    Log::line(QStringLiteral("Interest %1 of %2 is no rate; taken as 0")
+                  .arg(stored)
+                  .arg(bill.value(BillKeys::Bid).toString()));
+    return 0.0;
+}
+
 bool BWPaymentLogger::saveEditedPayment(QVariantList payments, qsizetype index, QVariantMap edited,
                                         const QString& billID) const
 {
@@ -269,8 +282,9 @@ bool BWPaymentLogger::saveEditedPayment(QVariantList payments, qsizetype index, 
     if (taken != 0.0) {
         // Escrow is the same share of any amount, so only the change of the
         // amount, less its interest share, changes what it takes off.
-        const double change = (edited.value(PaymentKeys::Amount).toDouble() - before.value(PaymentKeys::Amount).toDouble())
-            * (1.0 - bill->value(BillKeys::Interest).toDouble());
+        const double change
+            = (edited.value(PaymentKeys::Amount).toDouble() - before.value(PaymentKeys::Amount).toDouble())
+              * (1.0 - interestShareOf(*bill));
         edited.insert(PaymentKeys::BalanceReduction, taken + change);
     }
     payments[index] = edited;
@@ -339,7 +353,7 @@ double BWPaymentLogger::balanceTakenBy(double amount, const QVariantMap& bill)
     if (bill.value(BillKeys::Balance).toDouble() <= 0.0)
         return 0.0;
     const double principal = amount - bill.value(BillKeys::Rev).toDouble();
-    return principal - bill.value(BillKeys::Interest).toDouble() * principal;
+    return principal - interestShareOf(bill) * principal;
 }
 
 bool BWPaymentLogger::shouldUpdateLastPaidDate(const QDateTime& currentDate, const QDateTime& newDate)
