@@ -11,10 +11,11 @@
 // the 50 ms target.
 //
 // `--bills N` measures one size only; `--steps a,b` only the named steps
-// (the names printed in brackets).
+// (the names printed in brackets). With PERF_CONTROL naming the control
+// fifo of `perf record --control=fifo:...` started with `--delay=-1`, only
+// the steps themselves are recorded.
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTest>
 #include <QTimeEdit>
@@ -26,6 +27,7 @@
 #include "BenchStore.h"
 #include "GuiThreadWatchdog.h"
 #include "platform/CalendarStore.h"
+#include "platform/FileStamp.h"
 #include "platform/UserNotificationCenter.h"
 #include "screens/BWOverviewController.h"
 #include "shell/BWAppDelegate.h"
@@ -36,6 +38,7 @@
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWDailyBackup.h"
 #include "store/BWDefaultsKeys.h"
 
 using namespace BWDefaultsKeys;
@@ -64,6 +67,7 @@ public:
         store.defaults.setBool(BRWPlayInterfaceSounds, false);
         ids = seedDataFolder(store.env.defaultDataFolder, bills, kTags, remindedBill);
         store.env.reminders = &reminders;
+        QObject::connect(&reminders, &BWReminderManager::remindersRenewed, [this] { ++renewals; });
 
         delegate = std::make_unique<BWAppDelegate>(store.env, store.root.filePath("calendars"));
         delegate->setNotificationCenter(&notifications);
@@ -85,9 +89,10 @@ public:
             std::printf("Start-up did not finish\n");
     }
 
-    // Whether the reminders asked for so far are all made and written: the
-    // reminder service makes them before it returns.
-    bool remindersSettled() const { return true; }
+    // Whether the reminders asked for so far are all made and written.
+    bool remindersSettled() const { return reminders.isIdle(); }
+    // Whether a renewal came after `before` renewals, and all is written.
+    bool renewedSince(int before) const { return renewals > before && remindersSettled(); }
 
     QCheckBox* reminderSwitch(const QString& title) const
     {
@@ -99,10 +104,10 @@ public:
     }
     QTimeEdit* remindMeAt() const { return panel.pane(MGPreferencePanel::Reminders)->findChild<QTimeEdit*>(); }
 
-    // Whether the extension's copy was written since `since`.
-    bool extensionWrittenSince(const QDateTime& since) const
+    // Whether the extension's copy was written since `before` was taken.
+    bool extensionWrittenSince(const std::optional<FileStamp>& before) const
     {
-        return QFileInfo(store.appGroup.path()).lastModified() > since;
+        return FileStamp::of(store.appGroup.path()) != before;
     }
 
     BenchStore store;
@@ -115,6 +120,8 @@ public:
     MGPreferencePanel panel;
     std::unique_ptr<BWPreferencePanes> panes;
     QStringList ids;
+    int renewals = 0;
+    std::unique_ptr<BWDailyBackup> backup;
 };
 
 struct Step
@@ -132,18 +139,19 @@ struct Step
 QList<Step> steps()
 {
     const auto settled = [](Program& program) { return program.remindersSettled(); };
-    static QDateTime exportBefore;
+    // "Remind me at" renews once the user stops changing it.
+    static int renewalsBefore = 0;
+    const auto countRenewals = [](Program& program) { renewalsBefore = program.renewals; };
+    const auto renewed = [](Program& program) { return program.renewedSince(renewalsBefore); };
+    static std::optional<FileStamp> exportBefore;
     const auto exported = [](Program& program) { return program.extensionWrittenSince(exportBefore); };
     return {
-        {"remind-at", "\"Remind me at\" changed, notifications",
-         [](Program&) {},
-         [](Program& program) { program.remindMeAt()->setTime(QTime(10, 15)); }, settled},
-        {"calendar-on", "\"Also add reminders to my calendar\" ticked",
-         [](Program&) {},
+        {"remind-at", "\"Remind me at\" changed, notifications", countRenewals,
+         [](Program& program) { program.remindMeAt()->setTime(QTime(10, 15)); }, renewed},
+        {"calendar-on", "\"Also add reminders to my calendar\" ticked", [](Program&) {},
          [](Program& program) { program.reminderSwitch("Also add reminders to my calendar")->click(); }, settled},
-        {"remind-at-calendar", "\"Remind me at\" changed, notifications and calendar",
-         [](Program&) {},
-         [](Program& program) { program.remindMeAt()->setTime(QTime(11, 30)); }, settled},
+        {"remind-at-calendar", "\"Remind me at\" changed, notifications and calendar", countRenewals,
+         [](Program& program) { program.remindMeAt()->setTime(QTime(11, 30)); }, renewed},
         {"import", "renewal after Erase & Import, notifications and calendar",
          [](Program& program) {
              // Every bill is replaced by a new one of another id.
@@ -155,17 +163,21 @@ QList<Step> steps()
         {"backup", "the daily backup",
          [](Program& program) {
              program.store.defaults.setObject(BWLastBackup, program.store.clock.now().addDays(-1));
+             program.backup = std::make_unique<BWDailyBackup>(program.store.env);
          },
-         [](Program& program) { BWBillsLoader(program.store.env).backupDatabase(); },
-         [](Program&) { return true; }},
+         [](Program& program) { program.backup->start(); },
+         [](Program& program) { return !program.backup->isRunning(); }},
         {"day-change", "the day-change step (reload, automatic payments)",
          [](Program& program) { program.store.clock.setNow(program.store.clock.now().addDays(1)); },
-         [](Program& program) { program.delegate->checkForDateChange(); }, settled},
+         [](Program& program) { program.delegate->checkForDateChange(); },
+         [](Program& program) {
+             return !program.screens->overview().isLoadingInBackground() && program.remindersSettled();
+         }},
         {"payment", "a payment logged (quick log), extension's copy written",
-         [](Program&) { exportBefore = QDateTime::currentDateTime(); },
+         [](Program& program) { exportBefore = FileStamp::of(program.store.appGroup.path()); },
          [](Program& program) { program.delegate->performQuickLogForBillId(program.ids.value(7)); }, exported},
         {"item-saved", "an item saved, extension's copy written",
-         [](Program&) { exportBefore = QDateTime::currentDateTime(); },
+         [](Program& program) { exportBefore = FileStamp::of(program.store.appGroup.path()); },
          [](Program& program) {
              const QString billID = program.ids.value(11);
              QVariantMap stored = *BWBillsLoader(program.store.env).loadBillWithID(billID);
@@ -177,18 +189,31 @@ QList<Step> steps()
     };
 }
 
+// Turns the recording of `perf record` on or off, when one listens.
+void profile(const char* command)
+{
+    static const QByteArray fifo = qgetenv("PERF_CONTROL");
+    if (fifo.isEmpty())
+        return;
+    QFile control(QString::fromLocal8Bit(fifo));
+    if (control.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        control.write(QByteArray(command) + '\n');
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     GuiThreadWatchdog::Application app(argc, argv);
-    QLoggingCategory::setFilterRules(QStringLiteral("orvane.info=false"));
+    // BENCH_LOG=1 keeps the program's log, for seeing where a step's time goes.
+    if (qEnvironmentVariableIsEmpty("BENCH_LOG"))
+        QLoggingCategory::setFilterRules(QStringLiteral("orvane.info=false"));
 
     const QStringList arguments = app.arguments();
     const qsizetype billsArgument = arguments.indexOf(QStringLiteral("--bills"));
-    const QList<int> sizes = billsArgument > 0 ? QList<int>{arguments.value(billsArgument + 1).toInt()}
-                                               : QList<int>{1000, 5000};
+    const QList<int> sizes
+        = billsArgument > 0 ? QList<int>{arguments.value(billsArgument + 1).toInt()} : QList<int>{1000, 5000};
     const qsizetype stepsArgument = arguments.indexOf(QStringLiteral("--steps"));
     const QStringList chosen = stepsArgument > 0 ? arguments.value(stepsArgument + 1).split(',') : QStringList();
 
@@ -205,10 +230,11 @@ int main(int argc, char** argv)
             if (!chosen.isEmpty() && !chosen.contains(QString::fromLatin1(step.name)))
                 continue;
             step.prepare(program);
+            profile("enable");
             GuiThreadWatchdog watchdog;
-            const GuiThreadWatchdog::Figures figures = watchdog.measure([&] { step.start(program); },
-                                                                        [&] { return step.finished(program); },
-                                                                        step.settleMs);
+            const GuiThreadWatchdog::Figures figures
+                = watchdog.measure([&] { step.start(program); }, [&] { return step.finished(program); }, step.settleMs);
+            profile("disable");
             GuiThreadWatchdog::printRow(QStringLiteral("%1 [%2]").arg(step.title, step.name).toUtf8().constData(),
                                         bills, figures, kTargetMs);
         }

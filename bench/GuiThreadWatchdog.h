@@ -128,15 +128,12 @@ public:
     {
         std::printf("  %-58s %6d %9.1f %9.1f   (< %3.0f) %s\n", step, bills, figures.longestBlockMs, figures.busyMs,
                     limitMs,
-                    !figures.finished                 ? "DID NOT FINISH"
+                    !figures.finished                  ? "DID NOT FINISH"
                     : figures.longestBlockMs < limitMs ? "met"
                                                        : "MISSED");
         std::fflush(stdout);
     }
-    static void printHeader()
-    {
-        std::printf("  %-58s %6s %9s %9s\n", "step", "bills", "block ms", "busy ms");
-    }
+    static void printHeader() { std::printf("  %-58s %6s %9s %9s\n", "step", "bills", "block ms", "busy ms"); }
 
 private:
     static constexpr int TickMs = 1;

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QStandardPaths>
 
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 
 namespace {
 
@@ -323,6 +326,19 @@ QVariantMap UserDefaults::dictionaryForKey(const QString& key) const
     return value.typeId() == QMetaType::QVariantMap ? value.toMap() : QVariantMap();
 }
 
+UserDefaults UserDefaults::detachedCopy() const
+{
+    UserDefaults copy{QString()};
+    copy.m_registered = m_registered;
+    copy.m_loaded = true;
+    // Unreadable, it writes nothing; the values read stay as they are.
+    copy.m_fileUnreadable = true;
+    ensureLoaded();
+    for (auto slot = m_slots.begin(); slot != m_slots.end(); ++slot)
+        copy.m_slots.insert(slot.key(), Slot{QByteArray(), std::nullopt, parsedValue(slot.key(), *slot), true});
+    return copy;
+}
+
 bool UserDefaults::hasStoredValue(const QString& key) const
 {
     ensureLoaded();
@@ -449,8 +465,21 @@ void UserDefaults::leaveLongTextsIn(const Stamp& stamp, const QList<PropertyList
     }
 }
 
+// Two objects of one file may live in one process, on different threads
+// (the app-group suite's export is written on a worker): their saves take
+// turns, so that neither writes over what the other has just saved without
+// reading it first.
+QMutex& UserDefaults::saveTurnOf(const QString& path)
+{
+    static QMutex turns;
+    static std::map<QString, QMutex> ofPath;
+    const QMutexLocker lock(&turns);
+    return ofPath[QFileInfo(path).absoluteFilePath()];
+}
+
 bool UserDefaults::save()
 {
+    const QMutexLocker turn(&saveTurnOf(m_path));
     if (!takeInChangesOnDisk()) {
         Log::line(QStringLiteral("Defaults file %1 is still unreadable; not overwriting it").arg(m_path));
         return false;

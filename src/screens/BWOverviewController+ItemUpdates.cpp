@@ -11,6 +11,7 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWExtensionExport.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ void BWOverviewController::reloadItems(const QStringList& billIDs)
     const KeptSelection kept = selectionToKeep();
     m_useIntelligence = m_env.defaults->boolForKey(BWDefaultsKeys::BWUseIntelligenceEstimates);
     prepareForList(m_shownList.group);
+    ++m_listChanges;
 
     const BWBillsLoader loader(m_env);
     const QSet<QString> changed(billIDs.cbegin(), billIDs.cend());
@@ -125,19 +127,27 @@ void BWOverviewController::scheduleExtensionExport()
     m_extensionExport->start();
 }
 
-// What the load of all active items hands the extension: the items without
-// their further occurrences, in the order the load reads them.
+// The items are made on the worker, from the lists as they stand now.
 void BWOverviewController::exportForExtension() const
 {
-    const QHash<QString, qsizetype> ownRecords = ownRecordPlaces(m_allActiveItems);
+    m_extensionWriter->write(
+        [items = m_allActiveItems, positions = m_loadPosition] { return extensionItems(items, positions); });
+}
+
+// What the load of all active items hands the extension: the items without
+// their further occurrences, in the order the load reads them.
+QVariantList BWOverviewController::extensionItems(const QVariantList& allActiveItems,
+                                                  const QHash<QString, qsizetype>& loadPosition)
+{
+    const QHash<QString, qsizetype> ownRecords = ownRecordPlaces(allActiveItems);
     QVariantList items;
-    for (qsizetype place = 0; place < m_allActiveItems.size(); ++place) {
-        const QString item = billIDOf(m_allActiveItems.at(place));
+    for (qsizetype place = 0; place < allActiveItems.size(); ++place) {
+        const QString item = billIDOf(allActiveItems.at(place));
         if (item.isEmpty() || ownRecords.value(item) == place)
-            items.append(m_allActiveItems.at(place));
+            items.append(allActiveItems.at(place));
     }
-    std::stable_sort(items.begin(), items.end(), [this](const QVariant& left, const QVariant& right) {
-        return m_loadPosition.value(billIDOf(left)) < m_loadPosition.value(billIDOf(right));
+    std::stable_sort(items.begin(), items.end(), [&loadPosition](const QVariant& left, const QVariant& right) {
+        return loadPosition.value(billIDOf(left)) < loadPosition.value(billIDOf(right));
     });
-    BWBillsLoader(m_env).saveDataForExtensionWithBills(items);
+    return items;
 }

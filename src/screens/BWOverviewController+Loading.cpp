@@ -97,9 +97,11 @@ void BWOverviewController::readListOfBills(const QString& group, const QString& 
     // What is read afresh is figured afresh.
     m_figureCache.clear();
     const bool allItems = group.isEmpty();
-    m_dataSourceWithIncome = loadList(group, tag);
+    ++m_listChanges;
+    ++m_fullLoads;
+    m_dataSourceWithIncome = loadList(m_env, group, tag, m_sortDescriptors);
     Log::line(allItems ? QStringLiteral("All Bills Loaded") : QStringLiteral("Subset of Bills Loaded"));
-    m_allActiveItems = allItems ? m_dataSourceWithIncome : loadList(QString(), QString());
+    m_allActiveItems = allItems ? m_dataSourceWithIncome : loadList(m_env, QString(), QString(), m_sortDescriptors);
     m_listLoaded = true;
     m_loadedDay = m_env.clock->now().toLocalTime().date();
     m_loadedSortDescriptors = m_sortDescriptors;
@@ -158,16 +160,17 @@ void BWOverviewController::showLoadedList()
     m_airplaneButton->setToolTip(vacation ? tr("Vacation mode is on") : tr("Vacation mode is off"));
 }
 
-QVariantList BWOverviewController::loadList(const QString& group, const QString& tag) const
+QVariantList BWOverviewController::loadList(const BWStoreEnvironment& env, const QString& group, const QString& tag,
+                                            const QList<BWSortDescriptor>& sortDescriptors)
 {
-    const BWBillsLoader loader(m_env);
+    const BWBillsLoader loader(env);
     // The extension's copy of all active items is written once the window
     // shows them (scheduleExtensionExport()).
     QVariantList loaded = (group.isEmpty() ? loader.loadBillsInGroup(IndexKeys::ActiveBills, QString(), false,
                                                                      BWBillsLoader::ExtensionExport::ByCaller)
                                            : loader.loadBillsInGroup(group, tag))
                               .value_or(QVariantList());
-    BWSortDescriptor::sort(loaded, m_sortDescriptors);
+    BWSortDescriptor::sort(loaded, sortDescriptors);
     return loaded;
 }
 
@@ -228,6 +231,7 @@ bool BWOverviewController::showListOfLoadedItems(const ListLoad& load)
     if (!listed)
         return false;
     prepareForList(load.group);
+    ++m_listChanges;
     m_shownList = load;
     m_dataSourceWithIncome = load.group.isEmpty() ? m_allActiveItems : loadedItemsInList(load.tag);
     showLoadedList();

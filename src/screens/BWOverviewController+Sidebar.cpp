@@ -175,10 +175,12 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
 // time zone once, and the clock is held at one reading while they work.
 struct BWOverviewController::FigureSources
 {
-    explicit FigureSources(const BWStoreEnvironment& env)
+    FigureSources(const BWStoreEnvironment& env, bool intelligence)
         : loader(env)
         , statistics(env)
         , forecast(env)
+        , now(env.clock->now())
+        , useIntelligence(intelligence)
     {
     }
 
@@ -186,11 +188,13 @@ struct BWOverviewController::FigureSources
     BWStatisticsCalculator statistics;
     BWForecastViewCalculations forecast;
     mutable BWIndexManager index;
+    QDateTime now;
+    bool useIntelligence;
 };
 
-double BWOverviewController::estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources) const
+double BWOverviewController::estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources)
 {
-    if (m_useIntelligence && !record.value(BillKeys::IsIncome).toBool()) {
+    if (sources.useIntelligence && !record.value(BillKeys::IsIncome).toBool()) {
         const double estimate = sources.forecast.calculateInteligentAmountForBill(record, 0);
         if (qlonglong(estimate) != 0)
             return estimate;
@@ -199,10 +203,10 @@ double BWOverviewController::estimatedAmountThisMonth(const QVariantMap& record,
 }
 
 BWSidebarFigureCache::RecordFigures BWOverviewController::recordFigures(const QVariantMap& record,
-                                                                        const FigureSources& sources) const
+                                                                        const FigureSources& sources)
 {
     const BWBillsLoader& loader = sources.loader;
-    const QDateTime now = m_env.clock->now();
+    const QDateTime& now = sources.now;
     const QVariantList alone{record};
     BWSidebarFigureCache::RecordFigures figures;
     figures.isIncome = record.value(BillKeys::IsIncome).toBool();
@@ -219,18 +223,35 @@ BWSidebarFigureCache::RecordFigures BWOverviewController::recordFigures(const QV
     return figures;
 }
 
+BWSidebarFigureCache::Conditions BWOverviewController::figureConditions(const BWStoreEnvironment& env,
+                                                                        bool useIntelligence)
+{
+    return {env.clock->now().toLocalTime().date(), useIntelligence,
+            env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays),
+            env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)};
+}
+
+BWSidebarFigureCache BWOverviewController::figuresOfRecords(const BWStoreEnvironment& env, bool useIntelligence,
+                                                            const QVariantList& records)
+{
+    BWSidebarFigureCache figures;
+    figures.keepFor(figureConditions(env, useIntelligence));
+    const FigureSources sources(env, useIntelligence);
+    for (const QVariant& record : records)
+        figures.figuresOf(record.toMap(), [&sources](const QVariantMap& each) { return recordFigures(each, sources); });
+    return figures;
+}
+
 void BWOverviewController::keepRecordFiguresOfNow()
 {
-    m_figureCache.keepFor({m_env.clock->now().toLocalTime().date(), m_useIntelligence,
-                           m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays),
-                           m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)});
+    m_figureCache.keepFor(figureConditions(m_env, m_useIntelligence));
 }
 
 BWSidebarFigureCache::RecordFigures BWOverviewController::cachedRecordFigures(const QVariantMap& record,
                                                                               const FigureSources& sources)
 {
     return m_figureCache.figuresOf(record,
-                                   [this, &sources](const QVariantMap& each) { return recordFigures(each, sources); });
+                                   [&sources](const QVariantMap& each) { return recordFigures(each, sources); });
 }
 
 // The sums run in the order of the list, as a computation afresh adds them.
@@ -246,7 +267,7 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
     QSet<QString> paymentsCounted;
     paymentsCounted.reserve(list.size());
     const Clock::Hold sameMoment(m_env.clock);
-    const FigureSources sources(m_env);
+    const FigureSources sources(m_env, m_useIntelligence);
     keepRecordFiguresOfNow();
     for (const QVariant& entry : list) {
         const QVariantMap record = entry.toMap();
@@ -334,7 +355,7 @@ void BWOverviewController::updateDockBadge(std::optional<qlonglong> dueSoonCount
         count = *dueSoonCount;
     } else if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet)) {
         const Clock::Hold sameMoment(m_env.clock);
-        const FigureSources sources(m_env);
+        const FigureSources sources(m_env, m_useIntelligence);
         keepRecordFiguresOfNow();
         QSet<QString> counted;
         for (const QVariant& entry : allActiveItems) {

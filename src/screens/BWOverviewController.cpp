@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "store/BWBillRecordKeys.h"
+#include "store/BWExtensionExport.h"
 #include "widgets/BGHUDView.h"
 
 namespace {
@@ -21,6 +22,7 @@ BWOverviewController::BWOverviewController(const BWStoreEnvironment& env, QObjec
       m_sortDescriptors{{BillKeys::SortableDueDate, true}},
       m_tableModel(new BWOverviewTableModel(env, this))
 {
+    m_extensionWriter = std::make_unique<BWExtensionExport>(env);
     m_columnLayoutSaver = new QTimer(this);
     m_columnLayoutSaver->setSingleShot(true);
     m_columnLayoutSaver->setInterval(kColumnLayoutSaveDelayMs);

@@ -34,13 +34,15 @@ class BackgroundView;
 class BGHUDBox;
 class BWBillActionsMenu;
 class BWBillEditorScreen;
+class BWExtensionExport;
+class SerialWorker;
 class BWPopupButton;
 class LRCalendarController;
 class LRCalendarView;
 #include <QFrame>
 class QLabel;
 class QCheckBox;
-class QDateEdit;
+class BWDateField;
 class QMenu;
 class BWIncomeController;
 class QMenu;
@@ -100,6 +102,13 @@ public:
     void reloadItems(const QStringList& billIDs) override;
     // Chooses a list in the drop-down and loads it.
     void showAllBills() override;
+    // The same, with the reading and the work per record (due texts, the
+    // order, the side bar's figures) on a worker: for a new day, which
+    // changes every record's texts. The list shows once they are back; a
+    // load made meanwhile stands, and an update made meanwhile has the
+    // worker start again.
+    void showAllBillsForNewDay() override;
+    bool isLoadingInBackground() const { return m_backgroundLoad != nullptr; }
     void showListMode(int index) override { selectListMode(index); }
     void showBillsDueSoon();
     void showBillsDueThisMonth();
@@ -129,8 +138,8 @@ public:
     void selectBillItem();
     void showVacationModePopover(QWidget* anchor);
     QCheckBox* vacationSwitch() const { return m_vacationSwitch; }
-    QDateEdit* vacationStart() const { return m_vacationStart; }
-    QDateEdit* vacationEnd() const { return m_vacationEnd; }
+    BWDateField* vacationStart() const { return m_vacationStart; }
+    BWDateField* vacationEnd() const { return m_vacationEnd; }
     // The income sources' popover, opened from the sidebar.
     BWIncomeController* incomeController() const { return m_incomeController; }
     QAbstractButton* incomeButton() const { return m_incomeButton; }
@@ -334,8 +343,13 @@ private:
     // Sidebar
     // What working out the figures of records takes, made once for a list.
     struct FigureSources;
-    double estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources) const;
-    BWSidebarFigureCache::RecordFigures recordFigures(const QVariantMap& record, const FigureSources& sources) const;
+    static double estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources);
+    static BWSidebarFigureCache::RecordFigures recordFigures(const QVariantMap& record, const FigureSources& sources);
+    // The day and the settings the record figures depend on.
+    static BWSidebarFigureCache::Conditions figureConditions(const BWStoreEnvironment& env, bool useIntelligence);
+    // A cache that holds the figures of every one of `records`.
+    static BWSidebarFigureCache figuresOfRecords(const BWStoreEnvironment& env, bool useIntelligence,
+                                                 const QVariantList& records);
     // Keeps the cached record figures while the day and the settings they
     // depend on stay as they were.
     void keepRecordFiguresOfNow();
@@ -346,6 +360,9 @@ private:
     // when known already.
     void updateDockBadge(std::optional<qlonglong> dueSoonCount, const QVariantList& allActiveItems);
     void vacationPopoverWillClose();
+    // Stores the vacation as the popover shows it, switch and days alike.
+    void storeShownVacation();
+    void closeVacationPopover();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -358,7 +375,8 @@ private:
     void readListOfBills(const QString& group, const QString& tag);
     bool showListOfLoadedItems(const ListLoad& load);
     QVariantList loadedItemsInList(const QString& tag) const;
-    QVariantList loadList(const QString& group, const QString& tag) const;
+    static QVariantList loadList(const BWStoreEnvironment& env, const QString& group, const QString& tag,
+                                 const QList<BWSortDescriptor>& sortDescriptors);
     void prepareForList(const QString& group);
     void showLoadedList();
     void removeIncomeRows();
@@ -375,6 +393,9 @@ private:
     // Where each item's own record stands in `items`, by the item's id: a
     // repeating item's further occurrences live only in loaded lists.
     static QHash<QString, qsizetype> ownRecordPlaces(const QVariantList& items);
+    // What the load of all active items hands the extension.
+    static QVariantList extensionItems(const QVariantList& allActiveItems,
+                                       const QHash<QString, qsizetype>& loadPosition);
     void mergeItems(QVariantList& sorted, const QSet<QString>& billIDs, const QVariantList& fresh) const;
     void rememberLoadOrder();
     void scheduleExtensionExport();
@@ -427,8 +448,9 @@ private:
     // Each listed item's place in the order a load reads the items.
     QHash<QString, qsizetype> m_loadPosition;
     // The extension's copy of the list follows loads and item updates a
-    // moment later.
+    // moment later, made and written on a worker.
     QTimer* m_extensionExport = nullptr;
+    std::unique_ptr<BWExtensionExport> m_extensionWriter;
     int m_selectedTagIndex = AllActiveItems;
     qlonglong m_whatToShowOnOverview = 0;
     bool m_useIntelligence = false;
@@ -470,13 +492,22 @@ private:
     QLineEdit* m_tagList = nullptr;
     QMenu* m_searchMenu = nullptr;
     QCheckBox* m_vacationSwitch = nullptr;
-    QDateEdit* m_vacationStart = nullptr;
-    QDateEdit* m_vacationEnd = nullptr;
+    BWDateField* m_vacationStart = nullptr;
+    BWDateField* m_vacationEnd = nullptr;
     // Set by a change in the vacation popover since it was opened.
     bool m_vacationEdited = false;
     BWIncomeController* m_incomeController = nullptr;
     QAbstractButton* m_incomeButton = nullptr;
     QString m_dockBadge;
+    // The load on the worker, while it runs; loads and updates of the list
+    // on this thread, counted.
+    struct BackgroundLoad;
+    void startBackgroundLoad();
+    void showBackgroundLoad(BackgroundLoad& load);
+    std::shared_ptr<BackgroundLoad> m_backgroundLoad;
+    quint64 m_listChanges = 0;
+    quint64 m_fullLoads = 0;
+    std::unique_ptr<SerialWorker> m_backgroundLoader;
 
     BGHUDLabel* m_actionText = nullptr;
     BGHUDView* m_actionBox = nullptr;

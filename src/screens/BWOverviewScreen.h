@@ -35,6 +35,8 @@ public:
     virtual void loadOverviewForBills(const QString& group, const QString& tag) = 0;
     // Back to "All Active Items", reloaded.
     virtual void showAllBills() = 0;
+    // The same for a new day: the screen may load in the background.
+    virtual void showAllBillsForNewDay() { showAllBills(); }
     // Chooses the list drop-down's item at `index` (a list or a tag) and loads it.
     virtual void showListMode(int index) = 0;
 

@@ -226,15 +226,17 @@ void BWAppDelegate::applicationDidFinishLaunching()
     finishStartUpOnceShown();
 }
 
-// The window's first pixels wait for none of this: the backup copies the
-// data folder, the cloud's account check goes out to the network, and the
-// cloud prompt counts the bills by a load of its own.
+// The window's first pixels wait for none of this: the cloud's account
+// check goes out to the network, the cloud prompt counts the bills by a load
+// of its own, and the backup copies the data folder (on a worker, after what
+// interrupted copies left was put right; its step comes last, once the copy
+// is done).
 void BWAppDelegate::finishStartUpOnceShown()
 {
     const auto finish = [this] {
         finishedStep(QStringLiteral("mainWindowShown"));
-        backupDatabaseAndShowDate();
-        finishedStep(QStringLiteral("backupDatabase"));
+        BWInterruptedCopies(m_storeEnv).tidy();
+        finishedStep(QStringLiteral("tidyInterruptedCopies"));
         checkCloudAccountAtStartUp();
         finishedStep(QStringLiteral("cloudSync"));
         if (m_defaults.boolForKey(BW_ShouldDisplayOrvaneCloudPrompt)) {
@@ -244,8 +246,7 @@ void BWAppDelegate::finishStartUpOnceShown()
                 Log::line(QStringLiteral("Could not store %1").arg(BW_ShouldDisplayOrvaneCloudPrompt));
             finishedStep(QStringLiteral("cloudPrompt"));
         }
-        BWInterruptedCopies(m_storeEnv).tidy();
-        finishedStep(QStringLiteral("tidyInterruptedCopies"));
+        backupDatabaseAndShowDate();
     };
     QWidget* window = mainWindow();
     if (window && window->isVisible() && !window->isMinimized())
@@ -371,11 +372,13 @@ bool BWAppDelegate::checkForDateChange()
     m_launchDate = now;
     logAutomaticPayments();
     // A failed reload must not stop the timer: the next tick tries again
-    // with fresh data.
+    // with fresh data. The overview reads every item again, which it may do
+    // on a worker: the panes need not wait for it.
     try {
         if (m_screens.overview)
-            m_screens.overview->showAllBills();
-        switchToOverview(this);
+            m_screens.overview->showAllBillsForNewDay();
+        if (!overviewIsShown())
+            switchToOverviewWithoutReloading(this);
     } catch (const std::exception& failure) {
         Log::line(QStringLiteral("Reloading for the new day failed: %1").arg(QString::fromUtf8(failure.what())));
     }

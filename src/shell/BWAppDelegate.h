@@ -27,6 +27,7 @@ class BWHistoryViewController;
 class BWReportController;
 class BWBillDetailScreen;
 class BWImportController;
+class BWDailyBackup;
 class BWObjectController;
 class BWMainMenu;
 class BWBillEditorScreen;
@@ -469,8 +470,11 @@ public slots:
     void reimportFromOrvane7();
 
 private:
-    // The once-a-day backup and its menu item.
+    // Starts the once-a-day backup, which copies on a worker, and shows its
+    // day in the menu item once it is made; the start-up step
+    // "backupDatabase" is done then.
     void backupDatabaseAndShowDate();
+    void showLastBackup();
     // The data-folder and import items of the File menu, and the help pages.
     void addDataFolderAndHelpItems(BWMainMenu& menu);
     // Gives the overview the main menu's items and the toolbar's edit button
@@ -480,6 +484,7 @@ private:
     QAction* m_version4ImportItem = nullptr;
     QAction* m_version4FolderImportItem = nullptr;
     QAction* m_lastBackedUpMenuItem = nullptr;
+    BWDailyBackup* m_dailyBackup = nullptr;
     BWObjectController* m_objectController = nullptr;
     BWImportController* m_importer = nullptr;
     QPointer<BWWelcomeSheet> m_welcomeScreen;

@@ -38,7 +38,11 @@ public:
     // Stored when editing ends.
     QLineEdit* lineEdit(const QString& key);
     // The hour and minute of a date setting, stored as today at that time.
+    // Stepping through times stores each, but announces the change only
+    // once the user stops: `SettledAfterMs` after the last step, or as soon
+    // as the field is left or hidden.
     QTimeEdit* timeEdit(const QString& key);
+    static constexpr int SettledAfterMs = 500;
 
     // A button titled by a stored string (`fallback` while none is stored);
     // what it does is the caller's.
@@ -53,7 +57,10 @@ signals:
     void settingChanged(const QString& key);
 
 private:
+    // Stores the value and announces the change.
     void store(const QString& key, const QVariant& value);
+    // Stores the value; the change is announced by the caller.
+    void keep(const QString& key, const QVariant& value);
 
     UserDefaults& m_defaults;
     QList<std::function<void()>> m_refreshers;

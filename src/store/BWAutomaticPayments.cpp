@@ -81,9 +81,14 @@ bool BWAutomaticPayments::isDue(const QVariantMap& item, Switches switches) cons
     if (!logsItself(item, switches))
         return false;
     const QDateTime storedDueDate = item.value(BillKeys::AbsoluteDueDate).toDateTime();
-    if (OrLogHelper(*m_env.clock).isDateTodayPastOrFutureForDate(item.value(BillKeys::DueDate).toDateTime())
-        == OrLogHelper::FutureDay)
-        return false;
+    // The payment is dated on the stored due date, which a weekend, holiday
+    // or vacation may have moved the shown one away from: the item logs
+    // itself once both have come, never for a day still ahead.
+    const OrLogHelper days(*m_env.clock);
+    for (const QDateTime& date : {item.value(BillKeys::DueDate).toDateTime(), storedDueDate}) {
+        if (days.isDateTodayPastOrFutureForDate(date) == OrLogHelper::FutureDay)
+            return false;
+    }
     if (hasPaymentOn(item, storedDueDate))
         return false;
     const QDateTime next = BWPaymentLogger(m_env).calculateNextDueDateForBill(item);

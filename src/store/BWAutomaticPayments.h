@@ -9,9 +9,10 @@
 
 // The one place where payments are logged without the user: automatic bills
 // (while BWShouldAutoLogPayments is on) and income items (while
-// BW_ShouldAutoLogIncome is on) whose shown due date has come are paid on
-// their stored due date with the note "Auto-logged by Orvane", and move on
-// to their next due date.
+// BW_ShouldAutoLogIncome is on) whose shown and stored due dates have both
+// come are paid on their stored due date with the note "Auto-logged by
+// Orvane", and move on to their next due date. No payment is ever dated
+// after today, so the passes log at most the occurrences that fell due.
 //
 // Guards, the same for both kinds: an item is logged at most once per pass,
 // never when a payment already stands on that date, and never when its rule

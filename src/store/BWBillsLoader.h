@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -103,6 +104,20 @@ public:
     // False when no backup was made: the day then does not count as backed
     // up and the previous backup stays.
     bool backupDatabase() const;
+    // The same in steps, for a copy on a worker thread (BWDailyBackup): what
+    // to copy where (nothing when today's backup is made or there is no data
+    // folder), the copy itself, which touches nothing but the folders, and
+    // the record of the new backup, which answers the previous one's folder
+    // for its removal ("" for none; nothing when it could not be recorded).
+    struct BackupPlan
+    {
+        QString dataFolder;
+        QString backupFolder;
+        QString backupID;
+    };
+    std::optional<BackupPlan> planBackup() const;
+    static bool copyForBackup(const BackupPlan& plan, const std::atomic<bool>& stop);
+    std::optional<QString> recordBackup(const BackupPlan& plan) const;
     // Puts the last backup in place of the data folder. The backup is copied
     // beside the data folder first and swapped in only when whole, so a
     // failure leaves the data folder as it was. False when there is no usable
@@ -214,6 +229,9 @@ public:
     std::optional<QStringList> getListOfBills(const QString& group) const;
     // The same with an empty list for anything missing.
     QStringList loadBillIDsInGroup(const QString& group) const;
+    // Whether the item may be paid: listed as active, neither deleted nor
+    // archived.
+    bool billTakesPayments(const QVariantMap& bill) const;
     // Takes the deleted ids out of ActiveBills and empties DeletedBills
     // (the deleted items' files stay); the lists go to the cloud as after any
     // index write. False when there is no data folder, the index can't be read

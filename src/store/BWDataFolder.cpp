@@ -21,6 +21,8 @@ BWDataFolder::BWDataFolder(const BWStoreEnvironment& env)
 
 QString BWDataFolder::path() const
 {
+    if (!m_env.foundDataFolder.isEmpty())
+        return m_env.foundDataFolder;
     UserDefaults& defaults = *m_env.defaults;
     if (!defaults.boolForKey(BWDefaultsKeys::BWCustomLocationEnabled)) {
         // Before the folder is created: a restore or move cut short may have

@@ -21,6 +21,10 @@ struct BWStoreEnvironment
     QString defaultDataFolder;   // ~/.local/share/Orvane/Orvane.ovdata
     QString supportFolder;       // ~/.local/share/Orvane: backups live here
     QString dropboxFolder;       // ~/Dropbox
+    // The data folder as found beforehand, taken as it is: for loads on a
+    // worker thread, which must not look for it (that may put an
+    // interrupted move right) beside the GUI thread. "" to look for it.
+    QString foundDataFolder;
 
     BWCloudChannels* cloud = nullptr;            // none: nothing is handed to the cloud
     BWReminderScheduling* reminders = nullptr;   // none: no reminders are made

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "platform/UserDefaults.h"
 
@@ -330,3 +331,53 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ListChoiceCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+// ---- A new day, loaded on a worker --------------------------------------------
+
+// The list a new day brings, read and figured on a worker, shows what a full
+// load shows; until it is back, the old list stays.
+TEST_F(OverviewUpdateTest, ANewDayLoadedOnAWorkerShowsWhatAFullLoadShows)
+{
+    storeHousehold();
+    QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
+    overview->loadOverview();
+    overview->showListMode(BWOverviewController::FirstTag);
+    const QVariantList yesterdays = overview->dataSource();
+    clock.setNow(clock.now().addDays(2));
+
+    overview->showAllBillsForNewDay();
+    EXPECT_TRUE(overview->isLoadingInBackground());
+    EXPECT_EQ(overview->dataSource(), yesterdays);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !overview->isLoadingInBackground(); }, 30000));
+    EXPECT_EQ(shown(*overview, tray), fullReload(BWOverviewController::AllActiveItems));
+}
+
+// What this thread did to the list while the worker read stands: an update
+// has the worker read again, a full load wins over the worker's.
+TEST_F(OverviewUpdateTest, AnUpdateWhileTheWorkerReadsIsNotUndone)
+{
+    const QStringList ids = storeHousehold();
+    QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
+    overview->loadOverview();
+    clock.setNow(clock.now().addDays(1));
+    overview->showAllBillsForNewDay();
+    pay(ids.at(1), 50);
+    overview->reloadItems({ids.at(1)});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !overview->isLoadingInBackground(); }, 30000));
+    EXPECT_EQ(shown(*overview, tray), fullReload(BWOverviewController::AllActiveItems));
+}
+
+TEST_F(OverviewUpdateTest, AFullLoadWhileTheWorkerReadsStands)
+{
+    const QStringList ids = storeHousehold();
+    QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
+    overview->loadOverview();
+    clock.setNow(clock.now().addDays(1));
+    overview->showAllBillsForNewDay();
+    pay(ids.at(2), 70);
+    overview->loadOverview();
+    const int loadsShown = int(tray.count());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !overview->isLoadingInBackground(); }, 30000));
+    EXPECT_EQ(tray.count(), loadsShown) << "the worker's older list is not shown";
+    EXPECT_EQ(shown(*overview, tray), fullReload(BWOverviewController::AllActiveItems));
+}

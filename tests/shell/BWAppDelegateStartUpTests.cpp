@@ -132,8 +132,9 @@ TEST_F(BWAppDelegateStartUpTest, StartsUpInItsFixedOrder)
     EXPECT_EQ(steps, beforeThePaint);
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().isEmpty());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
-    const QStringList onceShown{"mainWindowShown", "backupDatabase", "cloudSync", "cloudPrompt", "tidyInterruptedCopies"};
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("backupDatabase") >= 0; }, 30000));
+    const QStringList onceShown{"mainWindowShown", "tidyInterruptedCopies", "cloudSync", "cloudPrompt",
+                                "backupDatabase"};
     EXPECT_EQ(steps, beforeThePaint + onceShown);
     EXPECT_FALSE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().endsWith(BWBillsLoader(store.env).lastBackedUpNaturalDate()));
@@ -146,7 +147,7 @@ TEST_F(BWAppDelegateStartUpTest, WithoutAWindowTheRestOfStartUpFollowsAtOnce)
     startAfterFirstLaunch(1);
     ASSERT_FALSE(windowIsVisible());
     EXPECT_EQ(stepIndex("backupDatabase"), -1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("backupDatabase") >= 0; }, 30000));
     EXPECT_GT(stepIndex("backupDatabase"), stepIndex("updateIncomeVisibility"));
     EXPECT_FALSE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
 }
@@ -183,7 +184,7 @@ TEST_F(BWAppDelegateStartUpTest, TheRestOfStartUpDoesNotWaitForAPaintThatNeverCo
         ASSERT_TRUE(run.mainWindow()->isVisible());
         ASSERT_FALSE(runSteps.contains(QStringLiteral("backupDatabase")));
         row.window(*run.mainWindow());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return runSteps.contains(QStringLiteral("tidyInterruptedCopies")); }, 30000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return runSteps.contains(QStringLiteral("backupDatabase")); }, 30000));
         EXPECT_EQ(runSteps.count(QStringLiteral("mainWindowShown")), 1);
         EXPECT_EQ(runSteps.count(QStringLiteral("backupDatabase")), 1);
         EXPECT_FALSE(BWBillsLoader(runStore.env).lastBackedUpNaturalDate().isEmpty());

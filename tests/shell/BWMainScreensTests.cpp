@@ -456,6 +456,8 @@ protected:
             const QString phone = automaticBillDueIn(1);
             store.clock.setNow(store.daysFromNow(1));
             delegate.checkForDateChange();
+            // A new day's list is read on a worker.
+            EXPECT_TRUE(QTest::qWaitFor([this] { return !overview().isLoadingInBackground(); }, 30000));
             return phone;
         }
         }

@@ -116,16 +116,61 @@ TEST_F(AutomaticPaymentsTest, ItemsThatDontLogThemselvesAreLeftAlone)
     }
 }
 
-TEST_F(AutomaticPaymentsTest, WeekendShiftedBillIsLoggedOnTheShownDayButPaidOnItsStoredDate)
+// A bill shown due on the Friday before its Sunday is paid on the Sunday,
+// once that has come: no payment is dated after today.
+TEST_F(AutomaticPaymentsTest, WeekendShiftedBillIsLoggedOnceItsStoredDateHasComeAndPaidOnIt)
 {
     defaults.setInteger(BWDefaultsKeys::BWAvoidWeekends, 1);
     clock.setNow(localMoment(2016, 3, 4, 10));   // Friday; the bill is shown due today
     const QVariantMap phone = automaticDue(QDate(2016, 3, 6));   // Sunday
     storeBills({phone});
+    EXPECT_TRUE(step().logDuePayments().isEmpty());
+    EXPECT_TRUE(paidDays(phone).isEmpty());
 
+    clock.setNow(localMoment(2016, 3, 6, 10));
     EXPECT_EQ(step().logDuePayments(), QStringList({idOf(phone)}));
     EXPECT_EQ(paidDays(phone), QList<QDate>({QDate(2016, 3, 6)}));
     EXPECT_EQ(storedDueDay(phone), QDate(2016, 4, 6));
+}
+
+// A vacation shows every bill due within it on the day before it starts.
+// The step logs only what fell due by its stored date, never a payment
+// dated after today, however far the vacation runs.
+TEST_F(AutomaticPaymentsTest, AVacationLogsNoPaymentOfADayStillAhead)
+{
+    struct Case
+    {
+        const char* name;
+        QDate vacationStart, vacationEnd;
+        QVariantMap item;
+        QList<QDate> paid;
+    };
+    const QDate today(2016, 3, 8);
+    const QList<Case> cases = {
+        {"monthly bill due within a three-month vacation",
+         today,
+         today.addMonths(3),
+         automaticDue(today.addDays(5)),
+         {}},
+        {"weekly income within a six-week vacation", today, today.addDays(42), incomeDue(today.addDays(2), 1, 0), {}},
+        {"bill due yesterday, before the vacation",
+         today,
+         today.addMonths(3),
+         automaticDue(today.addDays(-1)),
+         {today.addDays(-1)}},
+        {"bill due today, within the vacation", today, today.addDays(10), automaticDue(today), {today}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        defaults.setBool(BWDefaultsKeys::ShouldAllowHolidayAdjustments, true);
+        defaults.setBool(BWDefaultsKeys::VacationEnabled, true);
+        defaults.setObject(BWDefaultsKeys::VacationStartDate, c.vacationStart.startOfDay());
+        defaults.setObject(BWDefaultsKeys::VacationEndTime, QDateTime(c.vacationEnd, QTime(23, 59, 59)));
+        storeBills({c.item});
+        step().logDuePayments();
+        EXPECT_EQ(paidDays(c.item), c.paid);
+        EXPECT_GT(storedDueDay(c.item), today);
+    }
 }
 
 // A list may be older than the files and show an item more than once (its
