@@ -53,8 +53,8 @@ QStringList BWAutomaticPayments::logDuePaymentsOnce(const QStringList& billIDs) 
     // A list handed in may be older than the files, or show an item more
     // than once; the payment always goes onto the item as stored. Read all
     // at once, the items come from the cache the overview's load then uses.
-    const QList<std::optional<QVariantMap>> items =
-        BWBillsLoader(m_env).loadBillsWithIDs(billIDs, [this](const QVariantMap& stored) { return logsItself(stored); });
+    const QList<std::optional<QVariantMap>> items = BWBillsLoader(m_env).loadBillsWithIDs(
+        billIDs, [switches = switchesInDefaults()](const QVariantMap& stored) { return logsItself(stored, switches); });
     QSet<QString> seen;
     QStringList logged;
     for (qsizetype i = 0; i < billIDs.size(); ++i) {
@@ -69,9 +69,16 @@ QStringList BWAutomaticPayments::logDuePaymentsOnce(const QStringList& billIDs) 
     return logged;
 }
 
-bool BWAutomaticPayments::isDue(const QVariantMap& item) const
+BWAutomaticPayments::Switches BWAutomaticPayments::switchesInDefaults() const
 {
-    if (!logsItself(item))
+    const UserDefaults& defaults = *m_env.defaults;
+    return {defaults.boolForKey(BWDefaultsKeys::BWShouldAutoLogPayments),
+            defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome)};
+}
+
+bool BWAutomaticPayments::isDue(const QVariantMap& item, Switches switches) const
+{
+    if (!logsItself(item, switches))
         return false;
     const QDateTime storedDueDate = item.value(BillKeys::AbsoluteDueDate).toDateTime();
     // The payment is dated on the stored due date, which a weekend, holiday
@@ -93,17 +100,18 @@ bool BWAutomaticPayments::isDue(const QVariantMap& item) const
     return true;
 }
 
-// An archived item's dates are over, whatever date it still carries.
-bool BWAutomaticPayments::logsItself(const QVariantMap& item) const
+// An archived item's dates are over, whatever date it still carries. An
+// income item logs itself whatever its amount: while its switch is on no
+// command offers to log it by hand (BWBillCommands), so one left unlogged
+// would stay overdue for good.
+bool BWAutomaticPayments::logsItself(const QVariantMap& item, Switches switches)
 {
     if (item.value(BillKeys::IsArchived).toBool())
         return false;
-    const UserDefaults& defaults = *m_env.defaults;
     if (BWBillsLoader::billIsIncome(item))
-        return defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
-    return defaults.boolForKey(BWDefaultsKeys::BWShouldAutoLogPayments)
-        && item.value(BillKeys::PayType).toLongLong() == AutomaticPayType
-        && item.value(BillKeys::Amount).toDouble() != 0.0;
+        return switches.income;
+    return switches.automaticBills && item.value(BillKeys::PayType).toLongLong() == AutomaticPayType
+           && item.value(BillKeys::Amount).toDouble() != 0.0;
 }
 
 // Paid on the stored due date: a date moved off a weekend or holiday is only

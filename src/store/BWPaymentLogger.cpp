@@ -12,13 +12,13 @@
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
+#include "store/BWAutomaticPayments.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDataFolder.h"
 #include "store/BWStoreObserver.h"
 #include "store/BWDefaultsKeys.h"
-#include "store/OrLogHelper.h"
 #include "store/RepeatUnit.h"
 
 namespace {
@@ -319,19 +319,8 @@ double BWPaymentLogger::amountPrefilValueForBill(const QVariantMap& bill)
 
 bool BWPaymentLogger::checkIfBillShouldSilentlyLog(const QVariantMap& bill, bool incomeAutologging) const
 {
-    const bool automatic = bill.value(BillKeys::PayType).toLongLong() == AutomaticPayType;
-    const bool autoLoggedIncome = bill.value(BillKeys::IsIncome).toBool() && incomeAutologging;
-    if (!automatic && !autoLoggedIncome)
-        return false;
-    if (bill.value(BillKeys::Amount).toDouble() == 0.0)
-        return false;
-    // Logging a bill whose due date can't move on (an unknown rule, a count of
-    // 0 or less) leaves it due, and every later check would log it once more.
-    const QDateTime next = calculateNextDueDateForBill(bill);
-    if (!next.isValid() || next <= bill.value(BillKeys::AbsoluteDueDate).toDateTime())
-        return false;
-    const int day = OrLogHelper(*m_env.clock).isDateTodayPastOrFutureForDate(bill.value(BillKeys::DueDate).toDateTime());
-    return day != OrLogHelper::FutureDay && isDueAsStored(bill);
+    return isDueAsStored(bill)
+           && BWAutomaticPayments(m_env).isDue(bill, {.automaticBills = true, .income = incomeAutologging});
 }
 
 // A list can show a bill more than once (the further occurrences of this

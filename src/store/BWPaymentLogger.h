@@ -84,10 +84,11 @@ public:
     // earlier rate field stored as typed, and any other value is no rate (0),
     // so that no payment ever raises the balance.
     static double interestShareOf(const QVariantMap& bill);
-    // Whether the bill logs itself without asking: an automatic bill, or an
-    // income item while income auto-logging is on, with an amount, due today
-    // or earlier, whose repeat rule moves the due date on; never a further
-    // occurrence of the bill nor a record whose due date has moved on since.
+    // Whether the bill logs itself without asking: the rule of
+    // BWAutomaticPayments::isDue, with automatic bills switched on (the
+    // caller asks BWShouldAutoLogPayments) and income as `incomeAutologging`
+    // says; never a further occurrence of the bill nor a record whose due
+    // date has moved on since.
     bool checkIfBillShouldSilentlyLog(const QVariantMap& bill, bool incomeAutologging) const;
 
     // The payment sound the user chose, or "" for none.

@@ -186,3 +186,51 @@ TEST_F(AutomaticPaymentsTest, OnePassLogsEachItemOnceFromItsStoredRecord)
     EXPECT_EQ(paidDays(phone), (QList<QDate>{QDate(2016, 1, 20), QDate(2016, 2, 20)}));
     EXPECT_TRUE(step().logDuePaymentsOnce({idOf(phone)}).isEmpty());
 }
+
+// Logging without the user has one rule; the payment logger's test of a
+// listed record and the step that logs follow it for every kind of item under
+// every setting of the two switches.
+TEST_F(AutomaticPaymentsTest, EveryPlaceThatLogsWithoutTheUserFollowsOneRule)
+{
+    struct Case
+    {
+        const char* item;
+        QVariantMap stored;
+        bool ripe;  // due date come, rule moving on, no payment on the date
+    };
+    const QList<Case> cases = {
+        {"automatic bill", automaticDue(QDate(2016, 3, 1)), true},
+        {"automatic bill without an amount", with(automaticDue(QDate(2016, 3, 1)), BillKeys::Amount, 0.0), true},
+        {"bill paid online", billDue(QDate(2016, 3, 1), 1, 2), true},
+        {"income", incomeDue(QDate(2016, 3, 1)), true},
+        {"income without an amount", with(incomeDue(QDate(2016, 3, 1)), BillKeys::Amount, 0.0), true},
+        {"income due tomorrow", incomeDue(QDate(2016, 3, 9)), false},
+        {"automatic bill every 0 months", automaticDue(QDate(2016, 3, 1), 0, 2), false},
+    };
+    // The model: which items log themselves at all, then whether one is ripe.
+    const auto logs = [](const QVariantMap& item, BWAutomaticPayments::Switches switches) {
+        if (item.value(BillKeys::IsIncome).toBool())
+            return switches.income;
+        return switches.automaticBills && item.value(BillKeys::PayType).toLongLong() == AutomaticPayType
+               && item.value(BillKeys::Amount).toDouble() != 0.0;
+    };
+    for (const Case& c : cases) {
+        for (const bool bills : {false, true}) {
+            for (const bool income : {false, true}) {
+                const BWAutomaticPayments::Switches switches{bills, income};
+                const bool expected = c.ripe && logs(c.stored, switches);
+                const QString what = QStringLiteral("%1, bills %2, income %3").arg(c.item).arg(bills).arg(income);
+                const QVariantMap loaded = storeAndLoad(c.stored);
+
+                EXPECT_EQ(step().isDue(loaded, switches), expected) << qPrintable(what);
+                if (bills) {
+                    EXPECT_EQ(logger().checkIfBillShouldSilentlyLog(loaded, income), expected) << qPrintable(what);
+                }
+                defaults.setBool(BWDefaultsKeys::BWShouldAutoLogPayments, bills);
+                defaults.setBool(BWDefaultsKeys::BW_ShouldAutoLogIncome, income);
+                EXPECT_EQ(step().isDue(loaded), expected) << qPrintable(what);
+                EXPECT_EQ(!step().logDuePaymentsOnce({idOf(c.stored)}).isEmpty(), expected) << qPrintable(what);
+            }
+        }
+    }
+}
