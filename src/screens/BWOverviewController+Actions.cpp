@@ -90,8 +90,6 @@ bool BWOverviewController::skipFromActionsButtonMenu()
         return false;
     }
     const bool written = BWBill(m_env).rewriteSpecificBill(*record);
-    if (written)
-        emit billChanged(billID);
     // The skipped bill moves down the list; the update selects it again
     // where it went, not whatever bill took its row.
     reloadItems({billID});

@@ -140,9 +140,6 @@ public:
     QCheckBox* vacationSwitch() const { return m_vacationSwitch; }
     BWDateField* vacationStart() const { return m_vacationStart; }
     BWDateField* vacationEnd() const { return m_vacationEnd; }
-    // The income sources' popover, opened from the sidebar.
-    BWIncomeController* incomeController() const { return m_incomeController; }
-    QAbstractButton* incomeButton() const { return m_incomeButton; }
     int selectedTagIndex() const { return m_selectedTagIndex; }
 
     // ---- The lists ----
@@ -315,8 +312,6 @@ signals:
     void hideAdvertRequested();
     // The user dismissed the tip for good (the tip is hidden already).
     void tipDismissed();
-    // A change to the bills was stored from the overview.
-    void billChanged(const QString& billID);
     // The vacation popover closed after the user turned the vacation on or
     // off or moved its dates; the shown due dates follow the new setting.
     void vacationChanged();

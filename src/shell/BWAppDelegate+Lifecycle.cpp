@@ -77,6 +77,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         const bool minimised = event->type() == QEvent::WindowStateChange && m_watched->isMinimized();
+        if (event->type() == QEvent::Paint && m_work)
+            Log::line(QStringLiteral("Main window painted"));
         if (event->type() == QEvent::Paint || event->type() == QEvent::Hide || minimised)
             runWork();
         return QObject::eventFilter(watched, event);

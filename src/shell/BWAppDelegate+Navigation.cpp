@@ -10,6 +10,7 @@
 #include "screens/BWLogPaymentScreen.h"
 #include "screens/BWOverviewScreen.h"
 #include "screens/BWView.h"
+#include "shell/BWMainMenu.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
@@ -58,12 +59,6 @@ bool BWAppDelegate::editorOrBeep()
     if (!m_screens.billEditor)
         beep();
     return m_screens.billEditor;
-}
-
-void BWAppDelegate::setIncomeControls(QAction* incomeMenuItem, QAbstractButton* incomeToggle)
-{
-    m_incomeMenuItem = incomeMenuItem;
-    m_incomeToggle = incomeToggle;
 }
 
 // ---- The current bill ---------------------------------------------------------
@@ -380,10 +375,9 @@ bool BWAppDelegate::toggleIncomeVisibility(QObject*)
 
 void BWAppDelegate::updateIncomeVisibility(bool paydaysShown)
 {
-    if (m_incomeMenuItem)
-        m_incomeMenuItem->setText(paydaysShown ? tr("Hide Paydays on Overview") : tr("Show Paydays on Overview"));
-    if (m_incomeToggle)
-        m_incomeToggle->setChecked(paydaysShown);
+    if (BWMainMenu* menu = m_mainMenu)
+        menu->action(BWMenuValidation::Command::TogglePaydays)
+            ->setText(paydaysShown ? tr("Hide Paydays on Overview") : tr("Show Paydays on Overview"));
 }
 
 void BWAppDelegate::enableOrDisableSelectedMenusAndButtons()

@@ -319,8 +319,6 @@ public:
     const Screens& screens() const { return m_screens; }
     void setStoreEnvironment(const BWStoreEnvironment& env) { m_storeEnv = env; }
     void setUserInteraction(const BWUserInteraction& interaction) { m_interaction = interaction; }
-    // The menu item and check box that show or hide paydays on the overview.
-    void setIncomeControls(QAction* incomeMenuItem, QAbstractButton* incomeToggle);
     // The preferences window; it answers the side windows' keys from then on.
     void setPrefWindow(QWidget* prefWindow);
 
@@ -438,8 +436,6 @@ private:
     BWStoreEnvironment m_storeEnv;
     BWUserInteraction m_interaction = BWUserInteraction::system();
     QString m_visibleView = OverviewPaneSet;
-    QPointer<QAction> m_incomeMenuItem;
-    QPointer<QAbstractButton> m_incomeToggle;
     QPointer<QWidget> m_prefWindow;
     // (end Navigation and bill commands)
 

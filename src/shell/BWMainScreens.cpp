@@ -168,8 +168,7 @@ void BWMainScreens::connectAnnouncementsToDelegate()
             [delegate](const QString& billID) { delegate->reloadAfterPayment({billID}); });
     BWBillEditorController* editor = m_billEditor.get();
     connect(editor, &BWBillEditorController::itemSaved, delegate, &BWAppDelegate::reloadAfterItemSaved);
-    for (auto itemChanged : {&BWBillEditorController::itemDeleted, &BWBillEditorController::itemArchived})
-        connect(editor, itemChanged, delegate, &BWAppDelegate::reloadAfterItemChange);
+    connect(editor, &BWBillEditorController::itemDeleted, delegate, &BWAppDelegate::reloadAfterItemChange);
     connect(m_billView.get(), &BWBillDetailViewController::billChanged, delegate,
             &BWAppDelegate::reloadAfterItemChange);
 }
