@@ -90,6 +90,14 @@ void BWBillDetailViewController::warn(const QString& message, const QString& det
         m_warn(m_billHeader ? m_billHeader->window() : nullptr, message, details);
 }
 
+bool BWBillDetailViewController::acceptTypedDate(BWDateField* field)
+{
+    if (field->acceptTypedDate())
+        return true;
+    warn(tr("Enter a Date"), field->refusal());
+    return false;
+}
+
 std::optional<QVariantMap> BWBillDetailViewController::loadShownBill() const
 {
     return BWBillsLoader(m_env).loadBillWithID(m_currentBillID);
@@ -238,6 +246,8 @@ std::optional<QString> BWBillDetailViewController::receiptForSave()
 
 bool BWBillDetailViewController::saveClickedPayment()
 {
+    if (!acceptTypedDate(m_revDatePaid))
+        return false;
     const std::optional<double> amount = BWAmountField::amount(m_revAmtPaid);
     if (!amount) {
         warn(tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(m_revAmtPaid->text()));
@@ -337,6 +347,8 @@ bool BWBillDetailViewController::saveQuickEdits()
         if (!saveKeys({BillKeys::Amount}, {*amount}))
             return false;
     } else if (m_revisionTabView->currentIndex() == DueDateTab) {
+        if (!acceptTypedDate(m_revisedStickyDate))
+            return false;
         const QDate chosen = m_revisedStickyDate->dateValue();
         if (chosen != m_quickEditDueDate.toLocalTime().date()
             && !saveKeys({BillKeys::DueDate}, {dayAtTimeOf(chosen, m_quickEditDueDate)}))
@@ -397,13 +409,15 @@ void BWBillDetailViewController::editBalance(QWidget* anchor)
         return;
     const BWBillsLoader loader(m_env);
     BWAmountField::setAmount(m_balanceEditField, record->value(BillKeys::Balance).toDouble());
-    m_interestRateField->setText(loader.numberFormattedNumber(record->value(BillKeys::Interest).toDouble()));
+    m_interestRateField->setText(loader.numberFormattedNumber(100.0 * BWPaymentLogger::interestShareOf(*record)));
     BWAmountField::setAmount(m_escrowEditField, record->value(BillKeys::Rev).toDouble());
     openPopover(m_balancePopover, anchor);
 }
 
 bool BWBillDetailViewController::saveBalanceChanges()
 {
+    // The rate is typed as a percent, with its sign or without.
+    m_interestRateField->setText(m_interestRateField->text().remove(u'%').trimmed());
     QVariantList values;
     for (BGHUDTextField* field : {m_balanceEditField, m_interestRateField, m_escrowEditField}) {
         const std::optional<double> value = BWAmountField::amount(field);
@@ -413,6 +427,14 @@ bool BWBillDetailViewController::saveBalanceChanges()
         }
         values.append(*value);
     }
+    // The share of a payment that is interest lies between none and all of it.
+    const double percent = values.at(1).toDouble();
+    if (!(percent >= 0.0 && percent <= 100.0)) {
+        warn(tr("Enter an Interest Rate"), tr("%1 % is no interest rate. Enter the rate as a percent from 0 to 100.")
+                                               .arg(m_interestRateField->text()));
+        return false;
+    }
+    values[1] = percent / 100.0;
     if (!saveKeys({BillKeys::Balance, BillKeys::Interest, BillKeys::Rev}, values))
         return false;
     finishSave(m_balancePopover);

@@ -552,7 +552,7 @@ void BWBillDetailViewController::buildPopovers()
         auto* cancel = cancelButton(m_balancePopover);
         auto* save = colouredButton(tr("Save"), KBButtonTypeGreen, m_balancePopover);
         form->addRow(hudLabel(tr("Balance:"), m_balancePopover), m_balanceEditField);
-        form->addRow(hudLabel(tr("Interest Rate:"), m_balancePopover), m_interestRateField);
+        form->addRow(hudLabel(tr("Interest Rate (%):"), m_balancePopover), m_interestRateField);
         form->addRow(hudLabel(tr("Escrow:"), m_balancePopover), m_escrowEditField);
         form->addRow(buttonRow({cancel, save}));
         connect(cancel, &QPushButton::clicked, this, [this] { closePopover(m_balancePopover); });

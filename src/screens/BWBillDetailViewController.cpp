@@ -364,7 +364,8 @@ void BWBillDetailViewController::showStatistics(const QVariantMap& record)
 
     show(QStringLiteral("balanceDisplayField"), money(record.value(BillKeys::Balance).toDouble()));
     show(QStringLiteral("escrowDisplayField"), money(record.value(BillKeys::Rev).toDouble()));
-    show(QStringLiteral("interestDisplayField"), loader.numberFormattedNumber(record.value(BillKeys::Interest).toDouble()));
+    show(QStringLiteral("interestDisplayField"),
+         tr("%1 %").arg(loader.numberFormattedNumber(100.0 * BWPaymentLogger::interestShareOf(record))));
 
     const double paidWidth = BWStatisticsCalculator::balanceGraphSizeWithMaxWidth(
         BalanceBarWidth, record.value(BillKeys::TotalPaid).toDouble(), record.value(BillKeys::Balance).toDouble());

@@ -23,6 +23,7 @@ class BGHUDLabel;
 class BGHUDTextField;
 class BGHUDView;
 class BWBillActionsMenu;
+class BWDateField;
 class BWGraphViewController;
 class BWPopupButton;
 class KBButton;
@@ -277,6 +278,8 @@ private:
     void closePopover(QWidget* popover);
     void finishSave(QWidget* popover);
     void warn(const QString& message, const QString& details);
+    // Takes the date typed into the field, or says why it can't.
+    bool acceptTypedDate(BWDateField* field);
     bool saveKeys(const QStringList& keys, const QVariantList& values);
     std::optional<QVariantMap> loadShownBill() const;
     // The stored payments, checked against the page's list: nothing when the

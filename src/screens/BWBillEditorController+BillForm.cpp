@@ -186,9 +186,10 @@ void BWBillEditorController::startWithoutPayments(BWBill& item, const QDateTime&
 bool BWBillEditorController::saveBill()
 {
     hideDatePopUp();
-    const std::optional<double> amount = enteredAmount(m_amountDueField);
+    const std::optional<QDateTime> dueDate = enteredDate(m_dueDateField);
+    const std::optional<double> amount = dueDate ? enteredAmount(m_amountDueField) : std::nullopt;
     const std::optional<double> balance = amount ? enteredAmount(m_balanceField) : std::nullopt;
-    if (!amount || !balance)
+    if (!balance)
         return false;
     const BWBillsLoader loader(m_env);
     BWBill bill(m_env);
@@ -196,7 +197,7 @@ bool BWBillEditorController::saveBill()
     bill.bid = billID;
     bill.name = m_billNameField->text();
     bill.icon = m_billIconPicker->currentData().toString();
-    bill.dueDate = enteredDate(m_dueDateField);
+    bill.dueDate = *dueDate;
     bill.repeat = enteredRepeat(billRepeatRows());
     bill.amount = *amount;
     bill.amountVaries = m_amountVariesToggle->isChecked() ? 1 : 0;

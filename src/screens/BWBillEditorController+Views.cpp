@@ -365,7 +365,7 @@ void BWBillEditorController::connectFormActions()
     for (BWPopupButton* unit : {m_customRepeatBSelector, m_incomeCustomRepeatBSelector})
         connect(unit, &QComboBox::activated, this, [this, unit] { customRepeatBMenuChanged(unit); });
     for (KNPopUpDatePicker* date : {m_dueDateField, m_incomeDateField})
-        connect(date, &QDateEdit::dateChanged, this, &BWBillEditorController::selectedDateChanged);
+        connect(date, &BWDateField::dateChanged, this, &BWBillEditorController::selectedDateChanged);
     connect(m_paymentMethodSelector, &QComboBox::activated, this, &BWBillEditorController::togglePayMethod);
     connect(m_billIconPicker, &QComboBox::activated, this, &BWBillEditorController::toggleIcon);
 

@@ -373,8 +373,14 @@ void BWBillEditorController::showDueDate(KNPopUpDatePicker* field, const QDateTi
     updateMenuItemOnCustomRepeatSelectorWithDate(field->date());
 }
 
-QDateTime BWBillEditorController::enteredDate(const KNPopUpDatePicker* field) const
+std::optional<QDateTime> BWBillEditorController::enteredDate(KNPopUpDatePicker* field)
 {
+    if (!field->acceptTypedDate()) {
+        m_alert(m_popover, tr("Enter a Date"), field->refusal());
+        field->setFocus();
+        field->selectAll();
+        return std::nullopt;
+    }
     const QDateTime shown = m_shownDueDate.toLocalTime();
     if (field->date() == shown.date())
         return m_shownDueDate;

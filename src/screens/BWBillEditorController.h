@@ -230,7 +230,8 @@ private:
     void showRepeat(const RepeatRows& rows, const QVariantList& repeat, const BWBillsLoader& loader);
     QVariantList enteredRepeat(const RepeatRows& rows) const;
     void showDueDate(KNPopUpDatePicker* field, const QDateTime& date);
-    QDateTime enteredDate(const KNPopUpDatePicker* field) const;
+    // Nothing, after telling the user why, for typed text that names no date.
+    std::optional<QDateTime> enteredDate(KNPopUpDatePicker* field);
     // An edited item keeps its payments, totals and notes from the stored
     // one, and what archiving replaced and the day of the month a shorter
     // month clipped; a new one starts without. Call it once the item has

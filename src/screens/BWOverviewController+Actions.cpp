@@ -9,11 +9,13 @@
 
 #include "platform/Log.h"
 #include "platform/SenderTag.h"
+#include "platform/UserDefaults.h"
 #include "screens/BWBillActionsMenu.h"
 #include "store/BWBill.h"
 #include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/BWMessageBox.h"
@@ -112,16 +114,24 @@ std::unique_ptr<QMenu> BWOverviewController::contextMenuForRow(int row)
     // The row the user clicked is the one edit, delete and export act on.
     m_billTable->selectionModel()->setCurrentIndex(m_tableModel->index(row, 0), QItemSelectionModel::NoUpdate);
 
-    // One bill offers its actions, edit among them; several offer edit for
-    // the clicked one.
+    // One bill offers its actions, edit among them; several offer what acts
+    // on the clicked one or on them all, as the main menu does.
+    const int selected = int(selectedRows().size());
+    const QVariantMap clicked = m_dataSourceFiltered.value(row).toMap();
+    const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+    const auto offered = [&](BWBillCommands::Command command) {
+        return BWBillCommands::offers(command, clicked, selected, incomeLogsItself);
+    };
     auto menu = std::make_unique<QMenu>(m_billTable);
-    if (selectedRows().size() == 1)
+    if (selected == 1)
         menu->addActions(m_actionsMenu->items());
-    else
+    else if (offered(BWBillCommands::Command::Edit))
         connect(menu->addAction(tr("Edit…")), &QAction::triggered, this, &BWOverviewController::editBillRequested);
     menu->addSeparator();
-    connect(menu->addAction(tr("Delete…")), &QAction::triggered, this, &BWOverviewController::deleteBillRequested);
-    menu->addAction(m_archiveContextMenuItem);
+    if (offered(BWBillCommands::Command::Delete))
+        connect(menu->addAction(tr("Delete…")), &QAction::triggered, this, &BWOverviewController::deleteBillRequested);
+    if (offered(BWBillCommands::Command::ArchiveOrRestore))
+        menu->addAction(m_archiveContextMenuItem);
     menu->addSeparator();
     connect(menu->addAction(tr("Export as CSV…")), &QAction::triggered, this,
             &BWOverviewController::exportBillRequested);

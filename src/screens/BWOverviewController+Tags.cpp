@@ -2,8 +2,6 @@
 #include "screens/BWOverviewController.h"
 
 #include <QCheckBox>
-#include <QCalendarWidget>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,8 +19,8 @@
 #include "platform/DateTemplate.h"
 #include "widgets/BGHUDSearchField.h"
 #include "screens/BWTagText.h"
+#include "widgets/BWDateField.h"
 #include "widgets/BWPlainText.h"
-#include "widgets/LRCalendarView.h"
 
 // ---- Tag field -----------------------------------------------------------------
 
@@ -121,12 +119,11 @@ void BWOverviewController::buildVacationPopover()
     m_vacationSwitch = new QCheckBox(tr("Vacation mode"), m_vacationPopover);
     m_vacationSwitch->setToolTip(tr("Due dates within your vacation move to the day before it starts."));
     layout->addRow(m_vacationSwitch);
-    m_vacationStart = new QDateEdit(m_vacationPopover);
-    m_vacationEnd = new QDateEdit(m_vacationPopover);
-    for (QDateEdit* field : {m_vacationStart, m_vacationEnd}) {
+    m_vacationStart = new BWDateField(m_vacationPopover);
+    m_vacationEnd = new BWDateField(m_vacationPopover);
+    for (BWDateField* field : {m_vacationStart, m_vacationEnd}) {
         field->setCalendarPopup(true);
         field->setDisplayFormat(DateTemplate::displayFormat(QStringLiteral("EEEMMMdyyyy")));
-        field->calendarWidget()->setFirstDayOfWeek(LRCalendarView::FirstDayOfWeek);
     }
     layout->addRow(tr("From:"), m_vacationStart);
     layout->addRow(tr("Until:"), m_vacationEnd);
@@ -134,21 +131,14 @@ void BWOverviewController::buildVacationPopover()
     done->setDefault(true);
     layout->addRow(done);
 
-    connect(m_vacationSwitch, &QCheckBox::toggled, this, [this](bool on) {
-        m_env.defaults->setBool(BWDefaultsKeys::VacationEnabled, on);
-        m_vacationEdited = true;
-    });
-    connect(m_vacationStart, &QDateEdit::dateChanged, this, [this](const QDate& day) {
+    connect(m_vacationSwitch, &QCheckBox::toggled, this, &BWOverviewController::storeShownVacation);
+    connect(m_vacationStart, &BWDateField::dateChanged, this, [this](const QDate& day) {
         // A vacation can't end before it starts.
         m_vacationEnd->setMinimumDate(day);
-        m_env.defaults->setObject(BWDefaultsKeys::VacationStartDate, QDateTime(day, QTime(0, 0)));
-        m_vacationEdited = true;
+        storeShownVacation();
     });
-    connect(m_vacationEnd, &QDateEdit::dateChanged, this, [this](const QDate& day) {
-        m_env.defaults->setObject(BWDefaultsKeys::VacationEndTime, QDateTime(day, QTime(23, 59, 59)));
-        m_vacationEdited = true;
-    });
-    connect(done, &QPushButton::clicked, m_vacationPopover, &QWidget::close);
+    connect(m_vacationEnd, &BWDateField::dateChanged, this, &BWOverviewController::storeShownVacation);
+    connect(done, &QPushButton::clicked, this, &BWOverviewController::closeVacationPopover);
     m_vacationPopover->installEventFilter(this);
 }
 
@@ -176,6 +166,34 @@ void BWOverviewController::showVacationModePopover(QWidget* anchor)
     const QPoint below = anchor->mapToGlobal(QPoint(anchor->width() / 2, anchor->height()));
     m_vacationPopover->move(below - QPoint(m_vacationPopover->width() / 2, 0));
     m_vacationPopover->show();
+}
+
+// The days shown are stored with the switch: a vacation switched on without
+// touching the days is the one shown, from today until today, not the
+// registered window that runs from the launch on for good.
+void BWOverviewController::storeShownVacation()
+{
+    UserDefaults& defaults = *m_env.defaults;
+    const bool stored
+        = defaults.setBool(BWDefaultsKeys::VacationEnabled, m_vacationSwitch->isChecked())
+          && defaults.setObject(BWDefaultsKeys::VacationStartDate, m_vacationStart->date().startOfDay())
+          && defaults.setObject(BWDefaultsKeys::VacationEndTime, QDateTime(m_vacationEnd->date(), QTime(23, 59, 59)));
+    if (!stored)
+        Log::line(QStringLiteral("Could not store the vacation"));
+    m_vacationEdited = true;
+}
+
+// Done takes the days typed, and stays open for a day it can't read.
+void BWOverviewController::closeVacationPopover()
+{
+    for (BWDateField* field : {m_vacationStart, m_vacationEnd}) {
+        if (!field->acceptTypedDateOrTellWhy()) {
+            field->setFocus();
+            field->selectAll();
+            return;
+        }
+    }
+    m_vacationPopover->close();
 }
 
 // The store shifts due dates by the vacation while it loads: the list and

@@ -42,7 +42,7 @@ class LRCalendarView;
 #include <QFrame>
 class QLabel;
 class QCheckBox;
-class QDateEdit;
+class BWDateField;
 class QMenu;
 class BWIncomeController;
 class QMenu;
@@ -138,8 +138,8 @@ public:
     void selectBillItem();
     void showVacationModePopover(QWidget* anchor);
     QCheckBox* vacationSwitch() const { return m_vacationSwitch; }
-    QDateEdit* vacationStart() const { return m_vacationStart; }
-    QDateEdit* vacationEnd() const { return m_vacationEnd; }
+    BWDateField* vacationStart() const { return m_vacationStart; }
+    BWDateField* vacationEnd() const { return m_vacationEnd; }
     // The income sources' popover, opened from the sidebar.
     BWIncomeController* incomeController() const { return m_incomeController; }
     QAbstractButton* incomeButton() const { return m_incomeButton; }
@@ -363,6 +363,9 @@ private:
     // when known already.
     void updateDockBadge(std::optional<qlonglong> dueSoonCount, const QVariantList& allActiveItems);
     void vacationPopoverWillClose();
+    // Stores the vacation as the popover shows it, switch and days alike.
+    void storeShownVacation();
+    void closeVacationPopover();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -493,8 +496,8 @@ private:
     QLineEdit* m_tagList = nullptr;
     QMenu* m_searchMenu = nullptr;
     QCheckBox* m_vacationSwitch = nullptr;
-    QDateEdit* m_vacationStart = nullptr;
-    QDateEdit* m_vacationEnd = nullptr;
+    BWDateField* m_vacationStart = nullptr;
+    BWDateField* m_vacationEnd = nullptr;
     // Set by a change in the vacation popover since it was opened.
     bool m_vacationEdited = false;
     BWIncomeController* m_incomeController = nullptr;

@@ -396,20 +396,23 @@ void BWAppDelegate::enableOrDisableSelectedMenusAndButtons()
                           overview.import4MenuCustom(), overview.closeMenuItem()})
         setEnabledIfPresent(item, true);
 
-    bool billCommandsEnabled = billPageIsShown();
     if (overviewIsShown()) {
         if (m_screens.billView)
             m_screens.billView->clearActionsMenu();
-        const QList<int> rows = selectedOverviewRows();
-        billCommandsEnabled = !rows.isEmpty();
-        if (rows.size() == 1) {
+        if (selectedOverviewRows().size() == 1) {
             if (const std::optional<QVariantMap> record = selectedRecord())
                 overview.setupActionButtonMenuForBill(*record);
         }
     }
-    setEnabledIfPresent(overview.editBillButton(), billCommandsEnabled);
-    for (QAction* item : {overview.editBillMenu(), overview.deleteBillMenu(), overview.archiveBillMenu()})
-        setEnabledIfPresent(item, billCommandsEnabled);
+    // The bill commands (the toolbar's edit button among them) follow the
+    // one rule of the main menu.
+    using Command = BWMenuValidation::Command;
+    const BWMenuValidation::Context context = commandContext();
+    const auto enabled = [&context](Command command) { return BWMenuValidation::isEnabled(command, context); };
+    setEnabledIfPresent(overview.editBillButton(), enabled(Command::EditBill));
+    setEnabledIfPresent(overview.editBillMenu(), enabled(Command::EditBill));
+    setEnabledIfPresent(overview.deleteBillMenu(), enabled(Command::DeleteBill));
+    setEnabledIfPresent(overview.archiveBillMenu(), enabled(Command::ArchiveOrRestore));
     validateMainMenu();
 }
 

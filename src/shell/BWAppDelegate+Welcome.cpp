@@ -75,8 +75,11 @@ BWImportController* BWAppDelegate::importer()
 {
     if (!m_importer) {
         m_importer = new BWImportController(m_storeEnv, m_interaction, this);
-        connect(m_importer, &BWImportController::importFinished, this,
-                [this] { switchToOverviewAndReload(m_importer); });
+        // The erased items' reminders go with them.
+        connect(m_importer, &BWImportController::importFinished, this, [this] {
+            renewReminders();
+            switchToOverviewAndReload(m_importer);
+        });
     }
     m_importer->setWindow(mainWindow());
     return m_importer;

@@ -33,7 +33,8 @@ public:
     bool checkForCustomPath() const;
 
 signals:
-    // The items changed: the shell reloads and shows the overview.
+    // An import changed the items: the shell renews the reminders and
+    // reloads and shows the overview.
     void importFinished();
 
 public slots:

@@ -115,9 +115,12 @@ void BWMainScreens::connectBillPageToDelegate(const BWUserInteraction& interacti
     connect(page, &BWBillDetailViewController::editBillRequested, delegate, [delegate] { delegate->editSelectedBill(); });
     connect(page, &BWBillDetailViewController::overviewRequested, delegate, [delegate] { delegate->switchToOverview(); });
     connect(page, &BWBillDetailViewController::switchBillsRequested, delegate, &BWAppDelegate::switchBills);
+    // A reload may change what the bill offers (a pay site arrived from
+    // another device); the overview's rows announce their selection anew.
     // The tray item exists only while it is enabled, and only after start-up
     // made it. It counts all active items, whichever list the overview shows.
     connect(page, &BWBillDetailViewController::billLoaded, delegate, [this, delegate] {
+        delegate->validateMainMenu();
         if (BWMenulet* menulet = delegate->menulet())
             menulet->updateMenuWithDataSource(m_overview->activeItems());
     });

@@ -60,8 +60,8 @@ QStringList BWAutomaticPayments::logDuePaymentsOnce(const QStringList& billIDs) 
     // A list handed in may be older than the files, or show an item more
     // than once; the payment always goes onto the item as stored. Read all
     // at once, the items come from the cache the overview's load then uses.
-    const QList<std::optional<QVariantMap>> items =
-        BWBillsLoader(m_env).loadBillsWithIDs(billIDs, [this](const QVariantMap& stored) { return logsItself(stored); });
+    const QList<std::optional<QVariantMap>> items = BWBillsLoader(m_env).loadBillsWithIDs(
+        billIDs, [switches = switchesInDefaults()](const QVariantMap& stored) { return logsItself(stored, switches); });
     QSet<QString> seen;
     QStringList logged;
     for (qsizetype i = 0; i < billIDs.size(); ++i) {
@@ -82,14 +82,15 @@ void BWAutomaticPayments::findDueItems(const BWStoreEnvironment& env, QObject* c
     auto worker = std::make_shared<BWWorkerEnvironment>(env);
     QThreadPool::globalInstance()->start([worker, context = QPointer<QObject>(context), found = std::move(found)] {
         const BWAutomaticPayments payments(worker->env);
+        const Switches switches = payments.switchesInDefaults();
         const BWBillsLoader loader(worker->env);
         const QStringList active
             = loader.trimDeletedBillsFromActiveBills(loader.loadBillIDsInGroup(IndexKeys::ActiveBills));
         const QList<std::optional<QVariantMap>> items = loader.loadBillsWithIDs(
-            active, [&payments](const QVariantMap& stored) { return payments.logsItself(stored); });
+            active, [switches](const QVariantMap& stored) { return logsItself(stored, switches); });
         QStringList due;
         for (qsizetype i = 0; i < active.size(); ++i) {
-            if (items.at(i) && payments.isDue(*items.at(i)) && !due.contains(active.at(i)))
+            if (items.at(i) && payments.isDue(*items.at(i), switches) && !due.contains(active.at(i)))
                 due.append(active.at(i));
         }
         // The context is looked at on its own thread, where it may go.
@@ -100,14 +101,26 @@ void BWAutomaticPayments::findDueItems(const BWStoreEnvironment& env, QObject* c
     });
 }
 
-bool BWAutomaticPayments::isDue(const QVariantMap& item) const
+BWAutomaticPayments::Switches BWAutomaticPayments::switchesInDefaults() const
 {
-    if (!logsItself(item))
+    const UserDefaults& defaults = *m_env.defaults;
+    return {defaults.boolForKey(BWDefaultsKeys::BWShouldAutoLogPayments),
+            defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome)};
+}
+
+bool BWAutomaticPayments::isDue(const QVariantMap& item, Switches switches) const
+{
+    if (!logsItself(item, switches))
         return false;
     const QDateTime storedDueDate = item.value(BillKeys::AbsoluteDueDate).toDateTime();
-    if (OrLogHelper(*m_env.clock).isDateTodayPastOrFutureForDate(item.value(BillKeys::DueDate).toDateTime())
-        == OrLogHelper::FutureDay)
-        return false;
+    // The payment is dated on the stored due date, which a weekend, holiday
+    // or vacation may have moved the shown one away from: the item logs
+    // itself once both have come, never for a day still ahead.
+    const OrLogHelper days(*m_env.clock);
+    for (const QDateTime& date : {item.value(BillKeys::DueDate).toDateTime(), storedDueDate}) {
+        if (days.isDateTodayPastOrFutureForDate(date) == OrLogHelper::FutureDay)
+            return false;
+    }
     if (hasPaymentOn(item, storedDueDate))
         return false;
     const QDateTime next = BWPaymentLogger(m_env).calculateNextDueDateForBill(item);
@@ -119,17 +132,18 @@ bool BWAutomaticPayments::isDue(const QVariantMap& item) const
     return true;
 }
 
-// An archived item's dates are over, whatever date it still carries.
-bool BWAutomaticPayments::logsItself(const QVariantMap& item) const
+// An archived item's dates are over, whatever date it still carries. An
+// income item logs itself whatever its amount: while its switch is on no
+// command offers to log it by hand (BWBillCommands), so one left unlogged
+// would stay overdue for good.
+bool BWAutomaticPayments::logsItself(const QVariantMap& item, Switches switches)
 {
     if (item.value(BillKeys::IsArchived).toBool())
         return false;
-    const UserDefaults& defaults = *m_env.defaults;
     if (BWBillsLoader::billIsIncome(item))
-        return defaults.boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
-    return defaults.boolForKey(BWDefaultsKeys::BWShouldAutoLogPayments)
-        && item.value(BillKeys::PayType).toLongLong() == AutomaticPayType
-        && item.value(BillKeys::Amount).toDouble() != 0.0;
+        return switches.income;
+    return switches.automaticBills && item.value(BillKeys::PayType).toLongLong() == AutomaticPayType
+           && item.value(BillKeys::Amount).toDouble() != 0.0;
 }
 
 // Paid on the stored due date: a date moved off a weekend or holiday is only

@@ -12,9 +12,10 @@
 
 // The one place where payments are logged without the user: automatic bills
 // (while BWShouldAutoLogPayments is on) and income items (while
-// BW_ShouldAutoLogIncome is on) whose shown due date has come are paid on
-// their stored due date with the note "Auto-logged by Orvane", and move on
-// to their next due date.
+// BW_ShouldAutoLogIncome is on) whose shown and stored due dates have both
+// come are paid on their stored due date with the note "Auto-logged by
+// Orvane", and move on to their next due date. No payment is ever dated
+// after today, so the passes log at most the occurrences that fell due.
 //
 // Guards, the same for both kinds: an item is logged at most once per pass,
 // never when a payment already stands on that date, and never when its rule
@@ -43,13 +44,27 @@ public:
     // The ids logged.
     QStringList logDuePaymentsOnce(const QStringList& billIDs) const;
 
-    // Whether the item, as loaded, logs itself now.
-    bool isDue(const QVariantMap& item) const;
+    // Which kinds of item log themselves.
+    struct Switches
+    {
+        bool automaticBills = false;  // BWShouldAutoLogPayments
+        bool income = false;          // BW_ShouldAutoLogIncome
+    };
+    // The switches as the user set them.
+    Switches switchesInDefaults() const;
+
+    // Whether the item, as loaded, logs itself now under the user's switches.
+    bool isDue(const QVariantMap& item) const { return isDue(item, switchesInDefaults()); }
+    // The one rule of logging without the user, for every caller: the item
+    // logs itself (an automatic bill with an amount, or any income item, of
+    // a kind switched on, not archived), its due date has come, no payment
+    // stands on that date yet and its repeat rule moves the date on.
+    bool isDue(const QVariantMap& item, Switches switches) const;
 
     static QStringList billIDsOf(const QVariantList& records);
 
 private:
-    bool logsItself(const QVariantMap& item) const;
+    static bool logsItself(const QVariantMap& item, Switches switches);
     bool logPayment(const QVariantMap& item) const;
 
     BWStoreEnvironment m_env;

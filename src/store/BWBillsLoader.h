@@ -229,6 +229,9 @@ public:
     std::optional<QStringList> getListOfBills(const QString& group) const;
     // The same with an empty list for anything missing.
     QStringList loadBillIDsInGroup(const QString& group) const;
+    // Whether the item may be paid: listed as active, neither deleted nor
+    // archived.
+    bool billTakesPayments(const QVariantMap& bill) const;
     // Takes the deleted ids out of ActiveBills and empties DeletedBills
     // (the deleted items' files stay); the lists go to the cloud as after any
     // index write. False when there is no data folder, the index can't be read

@@ -12,6 +12,7 @@
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
+#include "store/BWAutomaticPayments.h"
 #include "store/BWBill.h"
 #include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
@@ -19,7 +20,6 @@
 #include "store/BWDataFolder.h"
 #include "store/BWStoreObserver.h"
 #include "store/BWDefaultsKeys.h"
-#include "store/OrLogHelper.h"
 #include "store/RepeatUnit.h"
 
 namespace {
@@ -44,7 +44,7 @@ double balanceTakenBy(double amount, const QVariantMap& bill)
     if (bill.value(BillKeys::Balance).toDouble() <= 0.0)
         return 0.0;
     const double principal = amount - bill.value(BillKeys::Rev).toDouble();
-    return principal - bill.value(BillKeys::Interest).toDouble() * principal;
+    return principal - BWPaymentLogger::interestShareOf(bill) * principal;
 }
 
 // An entry logged here knows what it took; for an entry from older data the
@@ -274,6 +274,19 @@ bool BWPaymentLogger::savePaymentList(const QVariantList& payments, const QStrin
     return storePaymentList(*bill, *bill, payments);
 }
 
+double BWPaymentLogger::interestShareOf(const QVariantMap& bill)
+{
+    const double stored = bill.value(BillKeys::Interest).toDouble();
+    if (stored >= 0.0 && stored <= 1.0)
+        return stored;
+    if (stored > 1.0 && stored <= 100.0)
+        return stored / 100.0;
+    Log::line(QStringLiteral("Interest %1 of %2 is no rate; taken as 0")
+                  .arg(stored)
+                  .arg(bill.value(BillKeys::Bid).toString()));
+    return 0.0;
+}
+
 bool BWPaymentLogger::saveEditedPayment(QVariantList payments, qsizetype index, QVariantMap edited,
                                         const QString& billID) const
 {
@@ -285,8 +298,9 @@ bool BWPaymentLogger::saveEditedPayment(QVariantList payments, qsizetype index, 
     if (tookFromBalance(before, *bill)) {
         // Escrow is the same share of any amount, so only the change of the
         // amount, less its interest share, moves the balance.
-        const double change = (edited.value(PaymentKeys::Amount).toDouble() - before.value(PaymentKeys::Amount).toDouble())
-            * (1.0 - bill->value(BillKeys::Interest).toDouble());
+        const double change
+            = (edited.value(PaymentKeys::Amount).toDouble() - before.value(PaymentKeys::Amount).toDouble())
+              * (1.0 - interestShareOf(*bill));
         changed.insert(BillKeys::Balance, bill->value(BillKeys::Balance).toDouble() - change);
         edited.insert(PaymentKeys::BalanceReduction, balanceToGiveBack(before, *bill) + change);
     }
@@ -323,19 +337,8 @@ double BWPaymentLogger::amountPrefilValueForBill(const QVariantMap& bill)
 
 bool BWPaymentLogger::checkIfBillShouldSilentlyLog(const QVariantMap& bill, bool incomeAutologging) const
 {
-    const bool automatic = bill.value(BillKeys::PayType).toLongLong() == AutomaticPayType;
-    const bool autoLoggedIncome = bill.value(BillKeys::IsIncome).toBool() && incomeAutologging;
-    if (!automatic && !autoLoggedIncome)
-        return false;
-    if (bill.value(BillKeys::Amount).toDouble() == 0.0)
-        return false;
-    // Logging a bill whose due date can't move on (an unknown rule, a count of
-    // 0 or less) leaves it due, and every later check would log it once more.
-    const QDateTime next = calculateNextDueDateForBill(bill);
-    if (!next.isValid() || next <= bill.value(BillKeys::AbsoluteDueDate).toDateTime())
-        return false;
-    const int day = OrLogHelper(*m_env.clock).isDateTodayPastOrFutureForDate(bill.value(BillKeys::DueDate).toDateTime());
-    return day != OrLogHelper::FutureDay && isDueAsStored(bill);
+    return isDueAsStored(bill)
+           && BWAutomaticPayments(m_env).isDue(bill, {.automaticBills = true, .income = incomeAutologging});
 }
 
 // A list can show a bill more than once (the further occurrences of this

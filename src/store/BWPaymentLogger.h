@@ -73,10 +73,16 @@ public:
     // The amount to pre-fill: Amount when above 0, else the newest payment's
     // amount, else 0.
     static double amountPrefilValueForBill(const QVariantMap& bill);
-    // Whether the bill logs itself without asking: an automatic bill, or an
-    // income item while income auto-logging is on, with an amount, due today
-    // or earlier, whose repeat rule moves the due date on; never a further
-    // occurrence of the bill nor a record whose due date has moved on since.
+    // The share of each payment that is interest, from 0 to 1. Interest is
+    // stored as that fraction; a value above 1 up to 100 is a percent that an
+    // earlier rate field stored as typed, and any other value is no rate (0),
+    // so that no payment ever raises the balance.
+    static double interestShareOf(const QVariantMap& bill);
+    // Whether the bill logs itself without asking: the rule of
+    // BWAutomaticPayments::isDue, with automatic bills switched on (the
+    // caller asks BWShouldAutoLogPayments) and income as `incomeAutologging`
+    // says; never a further occurrence of the bill nor a record whose due
+    // date has moved on since.
     bool checkIfBillShouldSilentlyLog(const QVariantMap& bill, bool incomeAutologging) const;
 
     // The payment sound the user chose, or "" for none.

@@ -19,15 +19,26 @@ constexpr qreal ArrowOffset = 24.0;
 }  // namespace
 
 KNPopUpDatePicker::KNPopUpDatePicker(QWidget* parent)
-    : QDateEdit(parent)
+    : BWDateField(parent)
 {
     // The form the lists write a day in, so that a date reads the same in
     // the field as in the row it came from.
     setDisplayFormat(DateTemplate::displayFormat(QStringLiteral("EEEMMMdyyyy")));
-    connect(this, &QDateEdit::dateChanged, this, [this](const QDate& date) {
+    connect(this, &BWDateField::dateChanged, this, [this](const QDate& date) {
         if (m_graphicalPicker)
             m_graphicalPicker->setSelectedDate(date);
     });
+    connect(this, &QLineEdit::textEdited, this, &KNPopUpDatePicker::showTypedDateInCalendar);
+}
+
+// The calendar follows a date as it is typed; the field takes it only once
+// the typing ends.
+void KNPopUpDatePicker::showTypedDateInCalendar()
+{
+    if (!m_graphicalPicker)
+        return;
+    if (const std::optional<QDate> typed = typedDate())
+        m_graphicalPicker->setSelectedDate(*typed);
 }
 
 // The bubble belongs to the top-level window, not to the field, so it goes
@@ -77,7 +88,7 @@ QPointF KNPopUpDatePicker::anchorPoint() const
 
 void KNPopUpDatePicker::focusInEvent(QFocusEvent* event)
 {
-    QDateEdit::focusInEvent(event);
+    BWDateField::focusInEvent(event);
     openBubble();
 }
 
@@ -86,14 +97,9 @@ void KNPopUpDatePicker::focusInEvent(QFocusEvent* event)
 // within the window closes it.
 void KNPopUpDatePicker::focusOutEvent(QFocusEvent* event)
 {
-    QDateEdit::focusOutEvent(event);
+    BWDateField::focusOutEvent(event);
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
         closeBubble();
-}
-
-bool KNPopUpDatePicker::focusNextPrevChild(bool next)
-{
-    return QWidget::focusNextPrevChild(next);
 }
 
 void KNPopUpDatePicker::openBubble()
@@ -121,7 +127,7 @@ bool KNPopUpDatePicker::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize && watched == window() && isBubbleOpen())
         m_attachedWindow->setPoint(anchorPoint(), BubbleSide);
-    return QDateEdit::eventFilter(watched, event);
+    return BWDateField::eventFilter(watched, event);
 }
 
 void KNPopUpDatePicker::graphicalDatePickerdDidChooseDate(const QDate& date)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDateEdit>
+#include "BWDateField.h"
+
 #include <QPointer>
 
 #include "MAAttachedSide.h"
@@ -8,11 +9,11 @@
 class MAAttachedWindow;
 class QCalendarWidget;
 
-// A text-style date field that, while it has the keyboard focus, shows a
-// month calendar in a bubble beside it. A day picked there becomes the
-// field's date and, when the field's "value" is bound to an object, that
-// object's property too.
-class KNPopUpDatePicker : public QDateEdit
+// A date field that, while it has the keyboard focus, shows a month
+// calendar in a bubble below it. A day picked there becomes the field's
+// date and, when the field's "value" is bound to an object, that object's
+// property too; a date typed into the field moves the calendar to it.
+class KNPopUpDatePicker : public BWDateField
 {
     Q_OBJECT
 
@@ -47,9 +48,6 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    // Tab leaves the field as it leaves any other; the arrow keys move
-    // between day, month and year.
-    bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -57,6 +55,7 @@ private:
     void closeBubble();
     void graphicalDatePickerdDidChooseDate(const QDate& date);
     void writeBoundValue();
+    void showTypedDateInCalendar();
 
     QPointer<MAAttachedWindow> m_attachedWindow;
     QPointer<QCalendarWidget> m_graphicalPicker;

@@ -194,6 +194,51 @@ TEST(UserDefaultsCorruptFile, IsNeverOverwritten)
     EXPECT_EQ(defaults.integerForKey("New"), 1);  // still usable in memory
 }
 
+// A file edited by hand (a nested dictionary whose keys are indented by one
+// tab), or holding a key our writer would write otherwise, is read as the
+// XML reader reads it, and a save keeps every setting where it was. In one
+// the XML reader can't read, a setting reads as nothing (never as another
+// value), and the file is left untouched.
+TEST(UserDefaultsHandEditedFile, IsReadAsTheXmlReaderReadsItAndSavedWhole)
+{
+    const QByteArray written = PropertyList::serialize(
+        QVariantMap{{"A", qlonglong(1)}, {"Nested", QVariantMap{{"x", "1"}, {"y", "2"}}}, {"Z", "last"}});
+    const struct
+    {
+        const char* name;
+        QByteArray document;
+    } cases[] = {
+        {"nested keys indented by one tab", QByteArray(written).replace("\t\t<key>", "\t<key>")},
+        {"nested dictionary at depth 1", QByteArray(written).replace("\t\t", "\t")},
+        {"key of bytes that are not UTF-8", QByteArray(written).replace("<key>Z</key>", "<key>Z\xFF</key>")},
+        {"key holding markup", QByteArray(written).replace("<key>Z</key>", "<key>Z<b/></key>")},
+        {"key written with an entity", QByteArray(written).replace("<key>Z</key>", "<key>&#90;</key>")},
+        {"a time that does not exist",
+         QByteArray(written).replace("<string>last</string>", "<date>2020-01-01T24:00:00Z</date>")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder temp;
+        const QString path = temp.write("d.plist", c.document);
+        const PropertyList::ReadResult asXml = PropertyList::parse(c.document);
+        UserDefaults defaults(path);
+        if (!asXml.ok()) {
+            // A value read as nothing keeps the whole file as it is.
+            for (const char* key : {"A", "Nested", "Z"})
+                defaults.objectForKey(key);
+            EXPECT_FALSE(defaults.setInteger("Added", 2));
+            EXPECT_EQ(temp.read("d.plist"), c.document);
+            continue;
+        }
+        QVariantMap expected = asXml.value.toMap();
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+            EXPECT_TRUE(PropertyList::sameValue(defaults.objectForKey(it.key()), it.value())) << it.key().toStdString();
+        ASSERT_TRUE(defaults.setInteger("Added", 2));
+        expected.insert("Added", qlonglong(2));
+        EXPECT_TRUE(PropertyList::sameValue(storedIn(path), expected)) << temp.read("d.plist").toStdString();
+    }
+}
+
 TEST(UserDefaultsCorruptFile, ANonDictionaryRootCountsAsCorrupt)
 {
     TempFolder temp;

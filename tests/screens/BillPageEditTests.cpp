@@ -371,7 +371,8 @@ TEST_F(BillPageEditTest, NotesAndBalanceAreSaved)
 
     page->editBalance(nullptr);
     page->balanceEditField()->setText(QStringLiteral("$120,000.00"));
-    page->interestRateField()->setText(QStringLiteral("0.035"));
+    EXPECT_EQ(page->interestRateField()->text(), QStringLiteral("0"));
+    page->interestRateField()->setText(QStringLiteral("3.5"));
     page->escrowEditField()->setText(QStringLiteral("250"));
     ASSERT_TRUE(page->saveBalanceChanges());
     const QVariantMap stored = storedFile(billID);
@@ -488,4 +489,36 @@ TEST_F(BillPageEditTest, EscapeClosesEachPopoverWithoutStoring)
         EXPECT_TRUE(popover->isHidden());
     }
     EXPECT_EQ(storedFile(billID), before);
+}
+
+// The rate is shown and typed as a percent, and stored as the fraction of
+// each payment that is interest; what no rate can be is refused.
+TEST_F(BillPageEditTest, TheInterestRateIsTypedAsAPercentAndStoredAsAFraction)
+{
+    const QString billID = storeBill(QStringLiteral("Loan"), 3);
+    ASSERT_TRUE(BWBill(env).saveSpecificKeys({BillKeys::Balance, BillKeys::Interest}, {1000.0, 0.05}, billID));
+    show(billID);
+    page->editBalance(nullptr);
+    EXPECT_EQ(page->interestRateField()->text(), QStringLiteral("5"));
+    const struct
+    {
+        const char* typed;
+        double stored;  // negative: refused
+    } cases[] = {
+        {"7.5", 0.075}, {"5%", 0.05}, {"0", 0.0}, {"100", 1.0}, {"-1", -1}, {"101", -1}, {"500", -1}, {"a lot", -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        warnings.clear();
+        page->editBalance(nullptr);
+        const QVariant before = storedFile(billID).value(BillKeys::Interest);
+        page->interestRateField()->setText(QString::fromLatin1(c.typed));
+        EXPECT_EQ(page->saveBalanceChanges(), c.stored >= 0);
+        if (c.stored >= 0) {
+            EXPECT_DOUBLE_EQ(storedFile(billID).value(BillKeys::Interest).toDouble(), c.stored);
+        } else {
+            EXPECT_EQ(storedFile(billID).value(BillKeys::Interest), before);
+            EXPECT_EQ(warnings.size(), 1);
+        }
+    }
 }

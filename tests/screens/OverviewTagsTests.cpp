@@ -1,7 +1,8 @@
 #include "OverviewTestFixture.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
@@ -10,6 +11,7 @@
 #include "store/BWDefaultsKeys.h"
 #include "store/BWTagList.h"
 #include "support/ShownText.h"
+#include "widgets/BWDateField.h"
 
 namespace {
 
@@ -24,6 +26,14 @@ protected:
         overview->loadOverview();
     }
     QStringList storedTags() const { return BWTagList(env).getListOfTags().value_or(QStringList()); }
+    QPushButton* vacationDoneButton() const
+    {
+        for (QPushButton* button : overview->vacationPopover()->findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Done"))
+                return button;
+        }
+        return nullptr;
+    }
 };
 
 }  // namespace
@@ -130,4 +140,40 @@ TEST_F(OverviewTagsTest, TheTagsToolTipShowsTagsAsTyped)
     ASSERT_GE(row, 0);
     EXPECT_EQ(shown::toolTip(cell(row, QStringLiteral("Name")).data(Qt::ToolTipRole).toString()),
               QStringLiteral("<i>Home</i>, Car & <b>Co</b>"));
+}
+
+// Switching the vacation on and pressing Done stores the days the popover
+// shows, from today until today, not a window from the launch on for good.
+TEST_F(OverviewTagsTest, DoneStoresTheVacationThePopoverShows)
+{
+    defaults.registerDefaults({{BWDefaultsKeys::VacationStartDate, clock.now().addSecs(-3600)},
+                               {BWDefaultsKeys::VacationEndTime, PropertyList::distantFuture()}});
+    overview->showVacationModePopover(overview->airplaneButton());
+    QTest::mouseClick(overview->vacationSwitch(), Qt::LeftButton);
+    ASSERT_TRUE(vacationDoneButton());
+    QTest::mouseClick(vacationDoneButton(), Qt::LeftButton);
+    EXPECT_FALSE(overview->vacationPopover()->isVisible());
+    EXPECT_TRUE(defaults.boolForKey(BWDefaultsKeys::VacationEnabled));
+    EXPECT_EQ(defaults.dateForKey(BWDefaultsKeys::VacationStartDate), clock.today().startOfDay());
+    EXPECT_EQ(defaults.dateForKey(BWDefaultsKeys::VacationEndTime), QDateTime(clock.today(), QTime(23, 59, 59)));
+}
+
+// A day typed into the popover is taken by Done; text that names no day
+// keeps the popover open and stores nothing of it.
+TEST_F(OverviewTagsTest, DoneTakesTypedDaysAndRefusesTextThatNamesNone)
+{
+    overview->showVacationModePopover(overview->airplaneButton());
+    overview->vacationSwitch()->setChecked(true);
+    const QDateTime storedEnd = defaults.dateForKey(BWDefaultsKeys::VacationEndTime);
+    overview->vacationEnd()->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(overview->vacationEnd(), QStringLiteral("someday"));
+    QTest::mouseClick(vacationDoneButton(), Qt::LeftButton);
+    EXPECT_TRUE(overview->vacationPopover()->isVisible());
+    EXPECT_EQ(defaults.dateForKey(BWDefaultsKeys::VacationEndTime), storedEnd);
+
+    const QDate end = clock.today().addDays(9);
+    overview->vacationEnd()->setText(QLocale().toString(end, QStringLiteral("M/d/yy")));
+    QTest::mouseClick(vacationDoneButton(), Qt::LeftButton);
+    EXPECT_FALSE(overview->vacationPopover()->isVisible());
+    EXPECT_EQ(defaults.dateForKey(BWDefaultsKeys::VacationEndTime), QDateTime(end, QTime(23, 59, 59)));
 }

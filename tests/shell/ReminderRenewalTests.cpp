@@ -5,9 +5,11 @@
 
 #include "platform/CalendarStore.h"
 #include "platform/FolderOps.h"
+#include "platform/PropertyList.h"
 #include "platform/UserNotificationCenter.h"
 #include "screens/BWOverviewController.h"
 #include "shell/BWAppDelegate.h"
+#include "shell/BWImportController.h"
 #include "shell/BWMainScreens.h"
 #include "shell/BWPreferencePanes.h"
 #include "shell/BWReminderManager.h"
@@ -17,7 +19,7 @@
 
 #include <QCheckBox>
 #include <QDBusConnection>
-#include <QDateEdit>
+#include "widgets/BWDateField.h"
 #include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -431,6 +433,33 @@ TEST(ReminderRenewalTest, RenewingShowsNoPastNotificationAgain)
     EXPECT_EQ(rig.eventDays(phone).size(), 1) << "the calendar keeps its event";
     ASSERT_EQ(rig.notifiedDueDays(water).size(), 1);
     EXPECT_EQ(rig.alarmTimes(water).first(), QTime(9, 0));
+}
+
+// Erase & Import replaces every item: the erased ones take their
+// notifications and calendar events along, whichever way the import ran.
+TEST(ReminderRenewalTest, EraseAndImportTakesTheRemindersOfTheErasedBills)
+{
+    RenewalRig rig({});
+    rig.settle();
+    ASSERT_FALSE(rig.eventDays(rig.rent).isEmpty());
+    ASSERT_FALSE(rig.notifiedDueDays(rig.insurance).isEmpty());
+    const QString older = rig.store.temp.file(QStringLiteral("older/Orvane"));
+    QDir().mkpath(older + "/Data");
+    ASSERT_TRUE(PropertyList::write(older + "/Data/Phone.plist",
+                                    QVariantMap{{"Repeat_a", 1},
+                                                {"Repeat_b", "Months"},
+                                                {"Next_Due", QDateTime(kSunday.addDays(3), QTime(12, 0))},
+                                                {"Is_Active", true}}));
+    rig.folderToChoose = older;
+    rig.delegate->importer()->manuallyImportCustomData();
+    rig.delegate->importer()->selectDatabaseForImport();
+    rig.settle();
+
+    ASSERT_EQ(BWBillsLoader(rig.store.env).loadBills().value_or(QVariantList()).size(), 1);
+    for (const QString& erased : {rig.rent, rig.insurance, rig.gym}) {
+        EXPECT_TRUE(rig.eventDays(erased).isEmpty());
+        EXPECT_TRUE(rig.notifiedDueDays(erased).isEmpty());
+    }
 }
 
 // However many bills it renews, a renewal writes the schedule once and each

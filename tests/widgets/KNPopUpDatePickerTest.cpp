@@ -2,6 +2,7 @@
 #include "widgets/LRCalendarView.h"
 #include "widgets/MAAttachedWindow.h"
 #include "platform/DateTemplate.h"
+#include "support/UsEnglishLocale.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -15,6 +16,9 @@ namespace {
 class KNPopUpDatePickerTest : public ::testing::Test
 {
 protected:
+    // Month and day are typed in US order.
+    UsEnglishLocale english;
+
     KNPopUpDatePickerTest()
     {
         auto* layout = new QVBoxLayout(&form);
@@ -91,13 +95,23 @@ TEST_F(KNPopUpDatePickerTest, MovingTheFocusOnClosesTheBubble)
     EXPECT_TRUE(QTest::qWaitFor([this] { return !picker->isBubbleOpen(); }, 2000));
 }
 
+// A date typed into the field moves the calendar to it at once; the field
+// takes it when the typing ends.
 TEST_F(KNPopUpDatePickerTest, EditingTheFieldMovesTheCalendar)
 {
     openByFocus();
-    picker->setCurrentSection(QDateTimeEdit::DaySection);
     QTest::keyClick(picker, Qt::Key_Up);
     EXPECT_EQ(picker->dateValue(), QDate(2026, 2, 11));
     EXPECT_EQ(picker->graphicalPicker()->selectedDate(), QDate(2026, 2, 11));
+
+    picker->selectAll();
+    QTest::keyClicks(picker, QStringLiteral("2/2"));
+    EXPECT_EQ(picker->graphicalPicker()->selectedDate(), QDate(2026, 2, 2));
+    EXPECT_EQ(picker->dateValue(), QDate(2026, 2, 11));
+    QTest::keyClicks(picker, QStringLiteral("4"));
+    EXPECT_EQ(picker->graphicalPicker()->selectedDate(), QDate(2026, 2, 24));
+    QTest::keyClick(picker, Qt::Key_Return);
+    EXPECT_EQ(picker->dateValue(), QDate(2026, 2, 24));
 }
 
 TEST_F(KNPopUpDatePickerTest, SettingTheDateWhileClosedShowsOnNextOpening)
