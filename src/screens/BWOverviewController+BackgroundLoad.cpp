@@ -27,7 +27,7 @@ struct BWOverviewController::BackgroundLoad
     {
         items = loadList(worker.env, QString(), QString(), sortDescriptors);
         order = BWBillsLoader(worker.env).loadOrderOfItems();
-        figures = figuresOfRecords(worker.env, useIntelligence, items);
+        sidebar = sidebarFiguresWith(worker.env, useIntelligence, figures, items);
     }
 
     BWWorkerEnvironment worker;
@@ -40,6 +40,7 @@ struct BWOverviewController::BackgroundLoad
     QVariantList items;
     QStringList order;
     BWSidebarFigureCache figures;
+    SidebarFigures sidebar;
 };
 
 void BWOverviewController::showAllBillsForNewDay()
@@ -97,7 +98,8 @@ void BWOverviewController::showBackgroundLoad(BackgroundLoad& load)
     // on the worker.
     std::swap(m_figureCache, load.figures);
     m_backgroundLoader->post([old = std::move(load.figures)] {});
-    showLoadedList();
+    // All active items are shown: the side bar shows their figures.
+    showLoadedList(load.sidebar);
     scheduleExtensionExport();
     reselect(kept);
 }

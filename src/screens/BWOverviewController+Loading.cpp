@@ -130,7 +130,7 @@ void BWOverviewController::prepareForList(const QString& group)
 // Everything that shows the loaded list follows it: the figures, the tray,
 // the calendar and the table. A search typed into the field still filters the
 // list read again after a save or a payment.
-void BWOverviewController::showLoadedList()
+void BWOverviewController::showLoadedList(const std::optional<SidebarFigures>& sidebar)
 {
     const UserDefaults& defaults = *m_env.defaults;
     const QString& tag = m_shownList.tag;
@@ -140,7 +140,8 @@ void BWOverviewController::showLoadedList()
     // their own. The badge and the tray always count all active items.
     const bool pseudoTag = tag == PseudoTags::DueSoon || tag == PseudoTags::DueThisMonth
         || tag == PseudoTags::PaidThisMonth;
-    updateSidebar(m_shownList.group.isEmpty() || pseudoTag ? m_allActiveItems : m_dataSource, m_allActiveItems);
+    updateSidebar(m_shownList.group.isEmpty() || pseudoTag ? m_allActiveItems : m_dataSource, m_allActiveItems,
+                  sidebar);
     m_actionBox->hide();
     updateTagList();
     setUpSearchField();

@@ -231,17 +231,6 @@ BWSidebarFigureCache::Conditions BWOverviewController::figureConditions(const BW
             env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)};
 }
 
-BWSidebarFigureCache BWOverviewController::figuresOfRecords(const BWStoreEnvironment& env, bool useIntelligence,
-                                                            const QVariantList& records)
-{
-    BWSidebarFigureCache figures;
-    figures.keepFor(figureConditions(env, useIntelligence));
-    const FigureSources sources(env, useIntelligence);
-    for (const QVariant& record : records)
-        figures.figuresOf(record.toMap(), [&sources](const QVariantMap& each) { return recordFigures(each, sources); });
-    return figures;
-}
-
 void BWOverviewController::keepRecordFiguresOfNow()
 {
     m_figureCache.keepFor(figureConditions(m_env, m_useIntelligence));
@@ -254,8 +243,16 @@ BWSidebarFigureCache::RecordFigures BWOverviewController::cachedRecordFigures(co
                                    [&sources](const QVariantMap& each) { return recordFigures(each, sources); });
 }
 
-// The sums run in the order of the list, as a computation afresh adds them.
 BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList(const QVariantList& list)
+{
+    return sidebarFiguresWith(m_env, m_useIntelligence, m_figureCache, list);
+}
+
+// The sums run in the order of the list, as a computation afresh adds them.
+BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresWith(const BWStoreEnvironment& env,
+                                                                              bool useIntelligence,
+                                                                              BWSidebarFigureCache& cache,
+                                                                              const QVariantList& list)
 {
     SidebarFigures figures;
     double expectedIncome = 0;
@@ -266,12 +263,13 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
     QSet<QString> countedDueSoon;
     QSet<QString> paymentsCounted;
     paymentsCounted.reserve(list.size());
-    const Clock::Hold sameMoment(m_env.clock);
-    const FigureSources sources(m_env, m_useIntelligence);
-    keepRecordFiguresOfNow();
+    const Clock::Hold sameMoment(env.clock);
+    const FigureSources sources(env, useIntelligence);
+    cache.keepFor(figureConditions(env, useIntelligence));
     for (const QVariant& entry : list) {
         const QVariantMap record = entry.toMap();
-        const BWSidebarFigureCache::RecordFigures each = cachedRecordFigures(record, sources);
+        const BWSidebarFigureCache::RecordFigures each
+            = cache.figuresOf(record, [&sources](const QVariantMap& one) { return recordFigures(one, sources); });
         const QString billID = record.value(BillKeys::Bid).toString();
         if (each.dueThisMonth && each.isIncome) {
             expectedIncome += each.amountThisMonth;
@@ -315,10 +313,11 @@ bool BWOverviewController::showsCurrentBalance() const
     return m_expectedBalanceName->text() == CurrentBalanceCaption;
 }
 
-void BWOverviewController::updateSidebar(const QVariantList& list, const QVariantList& allActiveItems)
+void BWOverviewController::updateSidebar(const QVariantList& list, const QVariantList& allActiveItems,
+                                         const std::optional<SidebarFigures>& known)
 {
     const BWBillsLoader loader(m_env);
-    m_sidebarFigures = sidebarFiguresForList(list);
+    m_sidebarFigures = known ? *known : sidebarFiguresForList(list);
     const SidebarFigures& figures = m_sidebarFigures;
     m_figuresMonth->setText(
         tr("THIS MONTH: %1")

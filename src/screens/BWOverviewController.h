@@ -168,8 +168,10 @@ public:
     // The figures of `list`: those of the items an update did not change are
     // kept from before.
     SidebarFigures sidebarFiguresForList(const QVariantList& list);
-    // Shows the figures of `list` and sets the badge from `allActiveItems`.
-    void updateSidebar(const QVariantList& list, const QVariantList& allActiveItems);
+    // Shows the figures of `list` (`known` when worked out already) and sets
+    // the badge from `allActiveItems`.
+    void updateSidebar(const QVariantList& list, const QVariantList& allActiveItems,
+                       const std::optional<SidebarFigures>& known = std::nullopt);
     // Flips the balance between the expected and the current balance.
     void switchView();
     // The badge of bills due soon: a count, or "" for none.
@@ -342,9 +344,10 @@ private:
     static BWSidebarFigureCache::RecordFigures recordFigures(const QVariantMap& record, const FigureSources& sources);
     // The day and the settings the record figures depend on.
     static BWSidebarFigureCache::Conditions figureConditions(const BWStoreEnvironment& env, bool useIntelligence);
-    // A cache that holds the figures of every one of `records`.
-    static BWSidebarFigureCache figuresOfRecords(const BWStoreEnvironment& env, bool useIntelligence,
-                                                 const QVariantList& records);
+    // The figures of `list`, with the record figures taken from and kept
+    // in `cache`.
+    static SidebarFigures sidebarFiguresWith(const BWStoreEnvironment& env, bool useIntelligence,
+                                             BWSidebarFigureCache& cache, const QVariantList& list);
     // Keeps the cached record figures while the day and the settings they
     // depend on stay as they were.
     void keepRecordFiguresOfNow();
@@ -373,7 +376,8 @@ private:
     static QVariantList loadList(const BWStoreEnvironment& env, const QString& group, const QString& tag,
                                  const QList<BWSortDescriptor>& sortDescriptors);
     void prepareForList(const QString& group);
-    void showLoadedList();
+    // `sidebar`: the figures of the list, when worked out already.
+    void showLoadedList(const std::optional<SidebarFigures>& sidebar = std::nullopt);
     void removeIncomeRows();
     // The selected bill, and its row for when it leaves the list.
     struct KeptSelection

@@ -14,6 +14,7 @@
 #include "store/BWDefaultsKeys.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
+#include "store/BWAutomaticPayments.h"
 #include "store/BWBillsLoader.h"
 #include "widgets/BWAnimatingView.h"
 
@@ -446,9 +447,11 @@ void BWAppDelegate::reloadAfterItemChange(const QString& billID)
 
 void BWAppDelegate::reloadAfterItemSaved(const QString& billID)
 {
+    // Saving an item can make only that item due; without one, any may be.
     // Other items the automatic step logged on the way show as well: the
     // whole list is read again then.
-    const QStringList logged = logAutomaticPayments();
+    const QStringList logged
+        = billID.isEmpty() ? logAutomaticPayments() : BWAutomaticPayments(m_storeEnv).logDuePayments({billID});
     reloadAfterItemChange(logged.isEmpty() || logged == QStringList{billID} ? billID : QString());
 }
 

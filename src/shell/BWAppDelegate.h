@@ -205,6 +205,8 @@ private:
     // Runs the automatic-payment step (due automatic bills and income); the
     // ids of the items it logged.
     QStringList logAutomaticPayments();
+    // The overview's list of all items, read again for a new day.
+    void showNewDay();
     // Runs the automatic-payment step from the event loop, once for a burst
     // of calls, and reloads what shows a payment it stored: a synced change
     // arrives from inside the sync engine's own work, which must be over

@@ -144,10 +144,11 @@ private:
                                 const std::optional<CalendarStore::Event>& event);
     void changeCalendarsOfBill(const std::shared_ptr<CalendarStore>& store, const QString& billID,
                                const std::optional<CalendarStore::Event>& event);
+    static QString billIDOf(const UserNotification& notification);
     // Withdraws the bills' notifications shown on the desktop.
     void withdrawDeliveredNotifications(const std::function<bool(const QString& billID)>& ofBill);
     // The renewal's notifications, where no bill's own write came since.
-    void takeRenewedNotifications(const Renewal& renewal);
+    void takeRenewedNotifications(Renewal& renewal);
     // Runs `job` on the worker, then `done` on the GUI thread.
     void runOnWorker(std::function<void()> job, std::function<void()> done);
     std::shared_ptr<CalendarStore> accessibleStore() const;

@@ -456,7 +456,9 @@ protected:
             const QString phone = automaticBillDueIn(1);
             store.clock.setNow(store.daysFromNow(1));
             delegate.checkForDateChange();
-            // A new day's list is read on a worker.
+            // What logs itself is looked for, and a new day's list read, on
+            // workers.
+            EXPECT_TRUE(QTest::qWaitFor([this, phone] { return paymentsOf(phone) == 1; }, 30000));
             EXPECT_TRUE(QTest::qWaitFor([this] { return !overview().isLoadingInBackground(); }, 30000));
             return phone;
         }
