@@ -76,7 +76,8 @@ public:
         interaction.askQuestion = [](QWidget*, const QString&, const QString&, const QStringList&) { return 0; };
         interaction.showAlert = [](QWidget*, const QString&, const QString&) {};
         screens = std::make_unique<BWMainScreens>(store.env, *delegate, interaction);
-        QObject::connect(&screens->overview(), &BWOverviewController::dockBadgeChanged, [this] { ++listsShown; });
+        QObject::connect(&screens->overview().sidebar(), &BWOverviewSidebar::dockBadgeChanged,
+                         [this] { ++listsShown; });
         panes = std::make_unique<BWPreferencePanes>(store.defaults, BWPreferencePanes::Services{});
         panes->fill(panel);
         QObject::connect(panes.get(), &BWPreferencePanes::settingChanged, delegate.get(),

@@ -386,8 +386,9 @@ void BWAppDelegate::enableOrDisableSelectedMenusAndButtons()
     if (!hasOverview())
         return;
     BWOverviewScreen& overview = *m_screens.overview;
-    for (QAction* item : {overview.menuItemNew(), overview.importMenuItem(), overview.import4MenuItem(),
-                          overview.import4MenuCustom(), overview.closeMenuItem()})
+    const BWOverviewScreen::MenuItems items = overview.menuItems();
+    for (QAction* item :
+         {items.menuItemNew, items.importMenuItem, items.import4MenuItem, items.import4MenuCustom, items.closeMenuItem})
         setEnabledIfPresent(item, true);
 
     if (overviewIsShown()) {
@@ -403,10 +404,10 @@ void BWAppDelegate::enableOrDisableSelectedMenusAndButtons()
     using Command = BWMenuValidation::Command;
     const BWMenuValidation::Context context = commandContext();
     const auto enabled = [&context](Command command) { return BWMenuValidation::isEnabled(command, context); };
-    setEnabledIfPresent(overview.editBillButton(), enabled(Command::EditBill));
-    setEnabledIfPresent(overview.editBillMenu(), enabled(Command::EditBill));
-    setEnabledIfPresent(overview.deleteBillMenu(), enabled(Command::DeleteBill));
-    setEnabledIfPresent(overview.archiveBillMenu(), enabled(Command::ArchiveOrRestore));
+    setEnabledIfPresent(items.editBillButton, enabled(Command::EditBill));
+    setEnabledIfPresent(items.editBillMenu, enabled(Command::EditBill));
+    setEnabledIfPresent(items.deleteBillMenu, enabled(Command::DeleteBill));
+    setEnabledIfPresent(items.archiveBillMenu, enabled(Command::ArchiveOrRestore));
     validateMainMenu();
 }
 
