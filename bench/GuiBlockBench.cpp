@@ -76,6 +76,8 @@ public:
         interaction.askQuestion = [](QWidget*, const QString&, const QString&, const QStringList&) { return 0; };
         interaction.showAlert = [](QWidget*, const QString&, const QString&) {};
         screens = std::make_unique<BWMainScreens>(store.env, *delegate, interaction);
+        QObject::connect(&screens->overview().sidebar(), &BWOverviewSidebar::dockBadgeChanged,
+                         [this] { ++listsShown; });
         panes = std::make_unique<BWPreferencePanes>(store.defaults, BWPreferencePanes::Services{});
         panes->fill(panel);
         QObject::connect(panes.get(), &BWPreferencePanes::settingChanged, delegate.get(),
@@ -121,6 +123,7 @@ public:
     std::unique_ptr<BWPreferencePanes> panes;
     QStringList ids;
     int renewals = 0;
+    int listsShown = 0;
     std::unique_ptr<BWDailyBackup> backup;
 };
 
@@ -144,6 +147,8 @@ QList<Step> steps()
     const auto countRenewals = [](Program& program) { renewalsBefore = program.renewals; };
     const auto renewed = [](Program& program) { return program.renewedSince(renewalsBefore); };
     static std::optional<FileStamp> exportBefore;
+    // The new day's list is shown when the work on the workers is done.
+    static int listsBefore = 0;
     const auto exported = [](Program& program) { return program.extensionWrittenSince(exportBefore); };
     return {
         {"remind-at", "\"Remind me at\" changed, notifications", countRenewals,
@@ -168,11 +173,12 @@ QList<Step> steps()
          [](Program& program) { program.backup->start(); },
          [](Program& program) { return !program.backup->isRunning(); }},
         {"day-change", "the day-change step (reload, automatic payments)",
-         [](Program& program) { program.store.clock.setNow(program.store.clock.now().addDays(1)); },
-         [](Program& program) { program.delegate->checkForDateChange(); },
          [](Program& program) {
-             return !program.screens->overview().isLoadingInBackground() && program.remindersSettled();
-         }},
+             program.store.clock.setNow(program.store.clock.now().addDays(1));
+             listsBefore = program.listsShown;
+         },
+         [](Program& program) { program.delegate->checkForDateChange(); },
+         [](Program& program) { return program.listsShown > listsBefore && program.remindersSettled(); }},
         {"payment", "a payment logged (quick log), extension's copy written",
          [](Program& program) { exportBefore = FileStamp::of(program.store.appGroup.path()); },
          [](Program& program) { program.delegate->performQuickLogForBillId(program.ids.value(7)); }, exported},

@@ -39,6 +39,7 @@
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "screens/BWOverviewController.h"
+#include "widgets/BGHUDSearchField.h"
 #include "shell/BWMenulet.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
@@ -158,14 +159,14 @@ void measureInProcess(int bills, Figures& figures)
     // Typing "Bill 12" into the search field, a key at a time.
     const QString typed = QStringLiteral("Bill 12");
     figures.searchKey = medianMs(runs, handled([&] {
-                            overview.searchField()->clear();
-                            for (const QChar key : typed) {
-                                QTest::keyClick(overview.searchField(), key.toLatin1());
-                                QApplication::processEvents();
-                            }
-                        }))
-        / double(typed.size());
-    overview.searchField()->clear();
+                                     overview.header().searchField()->clear();
+                                     for (const QChar key : typed) {
+                                         QTest::keyClick(overview.header().searchField(), key.toLatin1());
+                                         QApplication::processEvents();
+                                     }
+                                 }))
+                        / double(typed.size());
+    overview.header().searchField()->clear();
 
     const QVariantMap stored = PropertyList::read(folder + "/" + ids.value(bills / 2) + ".plist").value.toMap();
     figures.billWrite = medianMs(runs, [&] {

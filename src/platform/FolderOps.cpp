@@ -146,13 +146,6 @@ void removeLeftover(const QString& path)
 
 }  // namespace
 
-bool copyFolderWhole(const QString& source, const QString& destination, QString* error)
-{
-    if (existsOrDangles(destination))
-        return report(error, QStringLiteral("%1 already exists").arg(destination));
-    return replaceFolderWithCopy(source, destination, error);
-}
-
 QStringList entriesOf(const QString& folder)
 {
     QStringList entries;

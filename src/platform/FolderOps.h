@@ -20,16 +20,15 @@ bool removeFolder(const QString& path);
 // so finishInterruptedWork() can tell at the next start how far it got and
 // leave exactly one whole folder behind.
 
-// Copies `source` into `<destination>.partial` and only then renames it to
-// `destination`, so `destination` either does not exist or is whole.
-bool copyFolderWhole(const QString& source, const QString& destination, QString* error = nullptr);
 // The entries of `folder` (files, links and folders, hidden ones too) as
 // paths relative to it, each folder before what it holds; none for a
 // folder that cannot be read.
 QStringList entriesOf(const QString& folder);
-// The same as copyFolderWhole() for the entries listed (as entriesOf() gives
-// them): a copy of the folder as it stood when it was listed, each file
-// copied whole as it stands when its turn comes; an entry gone by then is
+// Copies the entries listed (as entriesOf() gives them) of `source` into
+// `<destination>.partial` and only then renames it to `destination`, so
+// `destination` either does not exist or is whole: a copy of the folder as it
+// stood when it was listed, each file copied whole as it stands when its turn
+// comes; an entry gone by then is
 // left out. When `stop` turns true meanwhile, the copy ends, the partial
 // copy is removed and false returned.
 bool copyEntriesWhole(const QString& source, const QStringList& entries, const QString& destination,

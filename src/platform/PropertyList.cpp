@@ -882,17 +882,6 @@ std::optional<QList<FragmentSpan>> dictionarySpans(QByteArrayView document)
     return spans;
 }
 
-std::optional<Fragments> splitDictionary(const QByteArray& document)
-{
-    const std::optional<QList<FragmentSpan>> spans = dictionarySpans(document);
-    if (!spans)
-        return std::nullopt;
-    Fragments fragments;
-    for (const FragmentSpan& span : *spans)
-        fragments.insert(span.key, document.sliced(span.start, span.length));
-    return fragments;
-}
-
 ReadResult parseDictionaryValue(const QByteArray& fragment)
 {
     return parse("<plist>" + fragment + "</plist>");

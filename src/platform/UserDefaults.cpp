@@ -281,19 +281,6 @@ qlonglong UserDefaults::integerForKey(const QString& key) const
     return 0;
 }
 
-double UserDefaults::doubleForKey(const QString& key) const
-{
-    const QVariant value = objectForKey(key);
-    if (value.typeId() == QMetaType::Bool || isInteger(value) || isReal(value))
-        return value.toDouble();
-    if (value.typeId() == QMetaType::QString) {
-        bool ok = false;
-        const double real = value.toString().trimmed().toDouble(&ok);
-        return ok ? real : 0.0;
-    }
-    return 0.0;
-}
-
 QString UserDefaults::stringForKey(const QString& key) const
 {
     const QVariant value = objectForKey(key);
@@ -318,12 +305,6 @@ QVariantList UserDefaults::arrayForKey(const QString& key) const
     if (value.typeId() == QMetaType::QVariantList || value.typeId() == QMetaType::QStringList)
         return value.toList();
     return {};
-}
-
-QVariantMap UserDefaults::dictionaryForKey(const QString& key) const
-{
-    const QVariant value = objectForKey(key);
-    return value.typeId() == QMetaType::QVariantMap ? value.toMap() : QVariantMap();
 }
 
 UserDefaults UserDefaults::detachedCopy() const
@@ -383,11 +364,6 @@ bool UserDefaults::setBool(const QString& key, bool value)
 }
 
 bool UserDefaults::setInteger(const QString& key, qlonglong value)
-{
-    return setObject(key, value);
-}
-
-bool UserDefaults::setDouble(const QString& key, double value)
 {
     return setObject(key, value);
 }

@@ -66,11 +66,9 @@ public:
     QVariant objectForKey(const QString& key) const;
     bool boolForKey(const QString& key) const;
     qlonglong integerForKey(const QString& key) const;
-    double doubleForKey(const QString& key) const;
     QString stringForKey(const QString& key) const;
     QDateTime dateForKey(const QString& key) const;
     QVariantList arrayForKey(const QString& key) const;
-    QVariantMap dictionaryForKey(const QString& key) const;
     bool hasStoredValue(const QString& key) const;
 
     // Every value as it reads now, stored and registered, in an object of
@@ -85,7 +83,6 @@ public:
     bool setObject(const QString& key, const QVariant& value);
     bool setBool(const QString& key, bool value);
     bool setInteger(const QString& key, qlonglong value);
-    bool setDouble(const QString& key, double value);
     bool removeObject(const QString& key);
     // Writes the stored values again; false when the write failed.
     bool synchronize();

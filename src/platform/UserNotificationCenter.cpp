@@ -197,6 +197,19 @@ void UserNotificationCenter::changeSchedule(const std::function<bool(const UserN
     saveSchedule();
 }
 
+void UserNotificationCenter::replaceSchedule(QList<UserNotification> schedule)
+{
+    for (UserNotification& notification : schedule) {
+        if (notification.identifier.isEmpty())
+            notification.identifier = BWUIDMaker::makeUID();
+    }
+    QList<UserNotification> old = std::exchange(m_scheduled, std::move(schedule));
+    armTimer();
+    saveSchedule();
+    // Thousands of notifications go on the worker.
+    m_writer.post([old = std::move(old)] {});
+}
+
 void UserNotificationCenter::waitForWrites()
 {
     m_writer.waitForDone();
@@ -239,7 +252,9 @@ void UserNotificationCenter::removeDeliveredNotification(const UserNotification&
 
 void UserNotificationCenter::deliverDueNotifications()
 {
-    const QDateTime now = m_clock.now();
+    // In UTC, as the delivery dates are: comparing a local time converts it
+    // again for every notification.
+    const QDateTime now = m_clock.now().toUTC();
     QList<UserNotification> due;
     for (const UserNotification& notification : std::as_const(m_scheduled)) {
         if (notification.deliveryDate <= now)

@@ -77,6 +77,9 @@ public:
     // file: for many changes at once.
     void changeSchedule(const std::function<bool(const UserNotification&)>& removes,
                         const QList<UserNotification>& added);
+    // Puts `schedule` in the place of the whole schedule, with one write of
+    // the file: for a schedule made anew. Those without an identifier get one.
+    void replaceSchedule(QList<UserNotification> schedule);
     // Waits until the schedule file holds the schedule as it stands.
     void waitForWrites();
 

@@ -40,10 +40,8 @@ bool systemConfirmation(QWidget* parent, const QString& question, const QString&
 void BWOverviewController::buildActions()
 {
     m_confirm = systemConfirmation;
-    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, this);
-    connect(m_actionsMenu, &BWBillActionsMenu::skipRequested, this, [this] { skipFromActionsButtonMenu(); });
-    connect(m_actionsMenu, &BWBillActionsMenu::alternateTitleChanged, this,
-            [this] { showPartialButtonUnlessOffered(); });
+    connect(m_bottomBar->actionsMenu(), &BWBillActionsMenu::skipRequested, this,
+            [this] { skipFromActionsButtonMenu(); });
 
     m_archiveContextMenuItem = new QAction(this);
     connect(m_archiveContextMenuItem, &QAction::triggered, this, [this] {
@@ -60,18 +58,7 @@ void BWOverviewController::buildActions()
 
 void BWOverviewController::setupActionButtonMenuForBill(const QVariantMap& record)
 {
-    m_actionsMenu->setupActionButtonMenuForBill(record);
-    m_actionsPopupButton->show();
-    m_actionsAlternateButton->show();
-}
-
-// An empty pop-up and an untitled alternate button would only take room in
-// the bottom bar; they show again once there are actions to offer.
-void BWOverviewController::clearActionsMenu()
-{
-    m_actionsMenu->clear();
-    m_actionsPopupButton->hide();
-    m_actionsAlternateButton->hide();
+    m_bottomBar->setupActionButtonMenuForBill(record);
 }
 
 bool BWOverviewController::skipFromActionsButtonMenu()
@@ -79,7 +66,7 @@ bool BWOverviewController::skipFromActionsButtonMenu()
     const int row = selectedRow();
     if (row < 0)
         return false;
-    const QVariantMap selected = m_dataSourceFiltered.value(row).toMap();
+    const QVariantMap selected = m_lists.filtered.value(row).toMap();
     const QString billID = selected.value(BillKeys::Bid).toString();
     if (!m_confirm(m_list->window(), BWBillActionsMenu::skipQuestion(), selected.value(BillKeys::Name).toString(),
                    tr("Skip Payment")))
@@ -90,8 +77,6 @@ bool BWOverviewController::skipFromActionsButtonMenu()
         return false;
     }
     const bool written = BWBill(m_env).rewriteSpecificBill(*record);
-    if (written)
-        emit billChanged(billID);
     // The skipped bill moves down the list; the update selects it again
     // where it went, not whatever bill took its row.
     reloadItems({billID});
@@ -107,24 +92,24 @@ void BWOverviewController::setMenuItemsForCase(ArchiveMenuCase menuCase)
 
 std::unique_ptr<QMenu> BWOverviewController::contextMenuForRow(int row)
 {
-    if (row < 0 || row >= m_dataSourceFiltered.size())
+    if (row < 0 || row >= m_lists.filtered.size())
         return nullptr;
-    if (!selectedRows().contains(row))
-        selectRows({row});
+    if (!m_selection->selectedRows().contains(row))
+        m_selection->selectRows({row});
     // The row the user clicked is the one edit, delete and export act on.
     m_billTable->selectionModel()->setCurrentIndex(m_tableModel->index(row, 0), QItemSelectionModel::NoUpdate);
 
     // One bill offers its actions, edit among them; several offer what acts
     // on the clicked one or on them all, as the main menu does.
-    const int selected = int(selectedRows().size());
-    const QVariantMap clicked = m_dataSourceFiltered.value(row).toMap();
+    const int selected = int(m_selection->selectedRows().size());
+    const QVariantMap clicked = m_lists.filtered.value(row).toMap();
     const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
     const auto offered = [&](BWBillCommands::Command command) {
         return BWBillCommands::offers(command, clicked, selected, incomeLogsItself);
     };
     auto menu = std::make_unique<QMenu>(m_billTable);
     if (selected == 1)
-        menu->addActions(m_actionsMenu->items());
+        menu->addActions(m_bottomBar->actionsMenu()->items());
     else if (offered(BWBillCommands::Command::Edit))
         connect(menu->addAction(tr("Edit…")), &QAction::triggered, this, &BWOverviewController::editBillRequested);
     menu->addSeparator();

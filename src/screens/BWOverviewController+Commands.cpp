@@ -7,6 +7,18 @@
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 
+namespace {
+
+QStringList billIDsAt(const QList<int>& rows, const QVariantList& records)
+{
+    QStringList billIDs;
+    for (int row : rows)
+        billIDs.append(records.value(row).toMap().value(BillKeys::Bid).toString());
+    return billIDs;
+}
+
+}  // namespace
+
 void BWOverviewController::editBillFromOverview()
 {
     const int row = selectedRow();
@@ -31,7 +43,7 @@ void BWOverviewController::deleteBillFromOverview()
 // follows with its automatic step: a restored item may have fallen due.
 bool BWOverviewController::archiveBillFromOverview(int tag)
 {
-    const QStringList billIDs = selectedBillIDs();
+    const QStringList billIDs = billIDsAt(m_selection->selectedRows(), m_lists.filtered);
     if (tag != ArchiveCase || billIDs.isEmpty())
         return tag == ArchiveCase;
     bool written = true;
@@ -43,19 +55,11 @@ bool BWOverviewController::archiveBillFromOverview(int tag)
 
 bool BWOverviewController::restoreBillFromOverview()
 {
-    const QStringList billIDs = selectedBillIDs();
+    const QStringList billIDs = billIDsAt(m_selection->selectedRows(), m_lists.filtered);
     if (billIDs.isEmpty() || !m_billEditorController)
         return false;
     bool written = true;
     for (const QString& billID : billIDs)
         written = m_billEditorController->restoreBill(billID) && written;
     return written;
-}
-
-QStringList BWOverviewController::selectedBillIDs() const
-{
-    QStringList billIDs;
-    for (int row : selectedRows())
-        billIDs.append(m_tableModel->recordAt(row).value(BillKeys::Bid).toString());
-    return billIDs;
 }

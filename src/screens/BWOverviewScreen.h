@@ -107,15 +107,7 @@ public:
         QAction* archiveBillMenu = nullptr;
     };
     virtual void setMenuItems(const MenuItems& items) = 0;
-    virtual QAction* menuItemNew() const = 0;
-    virtual QAction* importMenuItem() const = 0;
-    virtual QAction* import4MenuItem() const = 0;
-    virtual QAction* import4MenuCustom() const = 0;
-    virtual QAction* closeMenuItem() const = 0;
-    virtual QAbstractButton* editBillButton() const = 0;
-    virtual QAction* editBillMenu() const = 0;
-    virtual QAction* deleteBillMenu() const = 0;
-    virtual QAction* archiveBillMenu() const = 0;
+    virtual MenuItems menuItems() const = 0;
 
     // The amount fields that show money in the user's currency.
     virtual QList<QLineEdit*> amountFields() const = 0;

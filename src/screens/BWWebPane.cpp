@@ -94,14 +94,6 @@ BWWebPane::BWWebPane(QWidget* parent)
 
 BWWebPane::~BWWebPane() = default;
 
-QAbstractButton* BWWebPane::backButton() const
-{
-    return m_back;
-}
-QAbstractButton* BWWebPane::forwardButton() const
-{
-    return m_forward;
-}
 QAbstractButton* BWWebPane::reloadButton() const
 {
     return m_reload;

@@ -46,8 +46,6 @@ public:
 
     BGHUDTextField* addressField() const { return m_address; }
     BGHUDProgressIndicator* loadingIndicator() const { return m_indicator; }
-    QAbstractButton* backButton() const;
-    QAbstractButton* forwardButton() const;
     QAbstractButton* reloadButton() const;
     QAbstractButton* openInBrowserButton() const;
     QAbstractButton* closeButton() const;

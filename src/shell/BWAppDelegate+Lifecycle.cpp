@@ -77,6 +77,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         const bool minimised = event->type() == QEvent::WindowStateChange && m_watched->isMinimized();
+        if (event->type() == QEvent::Paint && m_work)
+            Log::line(QStringLiteral("Main window painted"));
         if (event->type() == QEvent::Paint || event->type() == QEvent::Hide || minimised)
             runWork();
         return QObject::eventFilter(watched, event);
@@ -370,19 +372,29 @@ bool BWAppDelegate::checkForDateChange()
         return false;
     Log::line(QStringLiteral("Updating Data"));
     m_launchDate = now;
-    logAutomaticPayments();
+    // Reading every item to see which log themselves would hold the window:
+    // they are looked for on a worker, what is due is logged here, and then
+    // the list is read again.
+    BWAutomaticPayments::findDueItems(m_storeEnv, this, [this](const QStringList& due) {
+        BWAutomaticPayments(m_storeEnv).logDuePayments(due);
+        showNewDay();
+    });
+    if (hasOverview() && !overviewIsShown())
+        switchToOverviewWithoutReloading(this);
+    return true;
+}
+
+void BWAppDelegate::showNewDay()
+{
     // A failed reload must not stop the timer: the next tick tries again
     // with fresh data. The overview reads every item again, which it may do
-    // on a worker: the panes need not wait for it.
+    // on a worker.
     try {
         if (m_screens.overview)
             m_screens.overview->showAllBillsForNewDay();
-        if (!overviewIsShown())
-            switchToOverviewWithoutReloading(this);
     } catch (const std::exception& failure) {
         Log::line(QStringLiteral("Reloading for the new day failed: %1").arg(QString::fromUtf8(failure.what())));
     }
-    return true;
 }
 
 QStringList BWAppDelegate::logAutomaticPayments()

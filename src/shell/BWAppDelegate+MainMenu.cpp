@@ -16,11 +16,9 @@ void BWAppDelegate::createMainMenu()
     QMainWindow* window = m_customWindowController->window();
     auto* menu = new BWMainMenu(*this, *window);
     m_mainMenu = menu;
-    // Whoever set up the application menu or the paydays item keeps it.
+    // Whoever set up the application menu keeps it.
     if (!m_appMenu)
         setAppMenu(menu->fileMenu());
-    if (!m_incomeMenuItem)
-        m_incomeMenuItem = menu->action(BWMenuValidation::Command::TogglePaydays);
     addDataFolderAndHelpItems(*menu);
     handMenuItemsToOverview();
 }

@@ -205,6 +205,8 @@ private:
     // Runs the automatic-payment step (due automatic bills and income); the
     // ids of the items it logged.
     QStringList logAutomaticPayments();
+    // The overview's list of all items, read again for a new day.
+    void showNewDay();
     // Runs the automatic-payment step from the event loop, once for a burst
     // of calls, and reloads what shows a payment it stored: a synced change
     // arrives from inside the sync engine's own work, which must be over
@@ -319,8 +321,6 @@ public:
     const Screens& screens() const { return m_screens; }
     void setStoreEnvironment(const BWStoreEnvironment& env) { m_storeEnv = env; }
     void setUserInteraction(const BWUserInteraction& interaction) { m_interaction = interaction; }
-    // The menu item and check box that show or hide paydays on the overview.
-    void setIncomeControls(QAction* incomeMenuItem, QAbstractButton* incomeToggle);
     // The preferences window; it answers the side windows' keys from then on.
     void setPrefWindow(QWidget* prefWindow);
 
@@ -438,8 +438,6 @@ private:
     BWStoreEnvironment m_storeEnv;
     BWUserInteraction m_interaction = BWUserInteraction::system();
     QString m_visibleView = OverviewPaneSet;
-    QPointer<QAction> m_incomeMenuItem;
-    QPointer<QAbstractButton> m_incomeToggle;
     QPointer<QWidget> m_prefWindow;
     // (end Navigation and bill commands)
 

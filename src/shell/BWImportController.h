@@ -46,6 +46,7 @@ public slots:
     void selectDatabaseForImport();
     void skipImport();
     // The unattended variant: imports when there is no data yet.
+    // No caller in the program; BWImportManager::shouldImportData(), then the import steps the window runs.
     void checkForPriorDataAndImport();
 
 private:

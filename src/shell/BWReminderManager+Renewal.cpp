@@ -4,6 +4,7 @@
 // once, and the notifications handed back to the GUI thread's schedule.
 #include "shell/BWReminderManager.h"
 
+#include "platform/BWUIDMaker.h"
 #include "platform/Log.h"
 #include "platform/UserNotificationCenter.h"
 #include "shell/BWReminderMaker.h"
@@ -36,8 +37,10 @@ struct BWReminderManager::Renewal
             const QDateTime alarmDate = maker.alarmDate(record);
             if (!alarmDate.isValid())
                 continue;
-            if (makesNotifications)
+            if (makesNotifications) {
                 notifications.append(maker.notification(record, alarmDate));
+                notifications.last().identifier = BWUIDMaker::makeUID();
+            }
             if (makesEvents)
                 calendarChange.added.append(maker.event(record, alarmDate));
         }
@@ -83,27 +86,38 @@ void BWReminderManager::renewRemindersOfListedItems()
                 });
 }
 
-void BWReminderManager::takeRenewedNotifications(const Renewal& renewal)
+void BWReminderManager::takeRenewedNotifications(Renewal& renewal)
 {
     if (!m_notifications)
         return;
     const auto renewed = [&](const QString& billID) {
         return !billID.isEmpty() && m_changedAt.value(billID, 0) <= renewal.startedAfterChange;
     };
-    QSet<QString> waiting;
-    for (const UserNotification& scheduled : m_notifications->scheduledNotifications())
-        waiting.insert(scheduled.userInfo.value(BillKeys::Bid).toString());
     // A notification whose moment has passed was shown when it came, unless
     // one still waits in the schedule (its time moved into the past).
-    const QDateTime now = m_env.clock->now();
-    QList<UserNotification> added;
-    for (const UserNotification& notification : renewal.notifications) {
-        const QString billID = notification.userInfo.value(BillKeys::Bid).toString();
+    // In UTC, as the alarms are: comparing a local time converts it again
+    // for every notification.
+    const QDateTime now = m_env.clock->now().toUTC();
+    QSet<QString> past;
+    for (const UserNotification& notification : std::as_const(renewal.notifications)) {
+        if (notification.deliveryDate <= now)
+            past.insert(billIDOf(notification));
+    }
+    QList<UserNotification> schedule;
+    schedule.reserve(m_notifications->scheduledNotifications().size() + renewal.notifications.size());
+    QSet<QString> waiting;
+    for (const UserNotification& scheduled : m_notifications->scheduledNotifications()) {
+        const QString billID = billIDOf(scheduled);
+        if (!renewed(billID))
+            schedule.append(scheduled);
+        else if (past.contains(billID))
+            waiting.insert(billID);
+    }
+    for (UserNotification& notification : renewal.notifications) {
+        const QString billID = billIDOf(notification);
         if (renewed(billID) && (notification.deliveryDate > now || waiting.contains(billID)))
-            added.append(notification);
+            schedule.append(std::move(notification));
     }
     withdrawDeliveredNotifications(renewed);
-    m_notifications->changeSchedule(
-        [&](const UserNotification& scheduled) { return renewed(scheduled.userInfo.value(BillKeys::Bid).toString()); },
-        added);
+    m_notifications->replaceSchedule(std::move(schedule));
 }

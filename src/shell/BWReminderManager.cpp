@@ -16,12 +16,12 @@ namespace {
 
 const QString kDefaultCalendarTitle = QStringLiteral("Orvane");
 
-QString billIDOf(const UserNotification& notification)
+}  // namespace
+
+QString BWReminderManager::billIDOf(const UserNotification& notification)
 {
     return notification.userInfo.value(BillKeys::Bid).toString();
 }
-
-}  // namespace
 
 // Each bill's latest event (or none), by bill. The worker takes the batch
 // whole; a change that finds it taken starts the next one.

@@ -84,6 +84,7 @@ public:
     void waitUntilIdle();
 
     // The moment the reminders of a record go off (BWReminderMaker).
+    // No caller in the program; the rule of BWReminderMaker::alarmDate().
     QDateTime calculateAlarmDateWithBill(const QVariantMap& record) const;
     // The record's due date as the screens show it (BWReminderMaker).
     QDateTime shownDueDate(const QVariantMap& record) const;
@@ -96,6 +97,7 @@ public:
     std::optional<CalendarStore::Calendar> createCalendar(const QString& title,
                                                           const QList<CalendarStore::Calendar>& calendars);
     // The first calendar of the store titled `title`.
+    // No caller in the program; CalendarStore::calendarWithTitle().
     std::optional<CalendarStore::Calendar> findCalendarWithName(const QString& title) const;
 
     // The defaults switch BWReminderEvents.
@@ -106,8 +108,10 @@ public:
     bool shouldAddTasks() const { return false; }
     bool shouldAddEmails() const { return false; }
     // Nothing to register: notifications need no permission on the desktop.
+    // No caller in the program; nothing to do.
     void registerForNotifications() {}
     // Tasks are never made, so there are none to remove.
+    // No caller in the program; nothing to do.
     void removeExistingTasksFromCalendar(const CalendarStore::Calendar&, const QString&) {}
 
     // The title of the calendar that receives the events: set explicitly, or
@@ -115,6 +119,7 @@ public:
     QString orvaneCalendar() const;
     void setOrvaneCalendar(const QString& title) { m_orvaneCalendar = title; }
     QString reminderCalendar() const { return m_reminderCalendar; }
+    // No caller in the program; tasks are never made (shouldAddTasks()).
     void setReminderCalendar(const QString& title) { m_reminderCalendar = title; }
 
     // The file of the calendar that receives the events; "" while there is
@@ -139,10 +144,11 @@ private:
                                 const std::optional<CalendarStore::Event>& event);
     void changeCalendarsOfBill(const std::shared_ptr<CalendarStore>& store, const QString& billID,
                                const std::optional<CalendarStore::Event>& event);
+    static QString billIDOf(const UserNotification& notification);
     // Withdraws the bills' notifications shown on the desktop.
     void withdrawDeliveredNotifications(const std::function<bool(const QString& billID)>& ofBill);
     // The renewal's notifications, where no bill's own write came since.
-    void takeRenewedNotifications(const Renewal& renewal);
+    void takeRenewedNotifications(Renewal& renewal);
     // Runs `job` on the worker, then `done` on the GUI thread.
     void runOnWorker(std::function<void()> job, std::function<void()> done);
     std::shared_ptr<CalendarStore> accessibleStore() const;

@@ -1,7 +1,9 @@
 #include "store/BWAutomaticPayments.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QSet>
+#include <QThreadPool>
 
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
@@ -10,6 +12,7 @@
 #include "store/BWDefaultsKeys.h"
 #include "store/BWPayment.h"
 #include "store/BWPaymentLogger.h"
+#include "store/BWWorkerEnvironment.h"
 #include "store/OrLogHelper.h"
 #include "store/RepeatUnit.h"
 
@@ -35,11 +38,15 @@ BWAutomaticPayments::BWAutomaticPayments(const BWStoreEnvironment& env)
 QStringList BWAutomaticPayments::logDuePayments() const
 {
     const BWBillsLoader loader(m_env);
-    const QStringList active = loader.trimDeletedBillsFromActiveBills(loader.loadBillIDsInGroup(IndexKeys::ActiveBills));
+    return logDuePayments(loader.trimDeletedBillsFromActiveBills(loader.loadBillIDsInGroup(IndexKeys::ActiveBills)));
+}
+
+QStringList BWAutomaticPayments::logDuePayments(const QStringList& candidates) const
+{
     QStringList logged;
     // Each payment moves its item's due date forward, so the passes end once
     // every item's date lies in the future.
-    for (QStringList pass = logDuePaymentsOnce(active); !pass.isEmpty(); pass = logDuePaymentsOnce(pass)) {
+    for (QStringList pass = logDuePaymentsOnce(candidates); !pass.isEmpty(); pass = logDuePaymentsOnce(pass)) {
         for (const QString& billID : std::as_const(pass)) {
             if (!logged.contains(billID))
                 logged.append(billID);
@@ -67,6 +74,31 @@ QStringList BWAutomaticPayments::logDuePaymentsOnce(const QStringList& billIDs) 
             logged.append(billID);
     }
     return logged;
+}
+
+void BWAutomaticPayments::findDueItems(const BWStoreEnvironment& env, QObject* context,
+                                       std::function<void(const QStringList& due)> found)
+{
+    auto worker = std::make_shared<BWWorkerEnvironment>(env);
+    QThreadPool::globalInstance()->start([worker, context = QPointer<QObject>(context), found = std::move(found)] {
+        const BWAutomaticPayments payments(worker->env);
+        const Switches switches = payments.switchesInDefaults();
+        const BWBillsLoader loader(worker->env);
+        const QStringList active
+            = loader.trimDeletedBillsFromActiveBills(loader.loadBillIDsInGroup(IndexKeys::ActiveBills));
+        const QList<std::optional<QVariantMap>> items = loader.loadBillsWithIDs(
+            active, [switches](const QVariantMap& stored) { return logsItself(stored, switches); });
+        QStringList due;
+        for (qsizetype i = 0; i < active.size(); ++i) {
+            if (items.at(i) && payments.isDue(*items.at(i), switches) && !due.contains(active.at(i)))
+                due.append(active.at(i));
+        }
+        // The context is looked at on its own thread, where it may go.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [context, found, due] {
+            if (context)
+                found(due);
+        });
+    });
 }
 
 BWAutomaticPayments::Switches BWAutomaticPayments::switchesInDefaults() const

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
+
+#include <functional>
 
 #include "store/BWStoreEnvironment.h"
 
@@ -29,6 +32,14 @@ public:
     // Passes over the active items until none is due any more, so an item
     // several dates behind catches up. The ids logged, each once.
     QStringList logDuePayments() const;
+    // The same over `candidates` only: the items that alone may have come
+    // due (the one just saved, those found due by findDueItems()).
+    QStringList logDuePayments(const QStringList& candidates) const;
+    // Looks on a worker thread, through a copy of the settings, for the
+    // active items that log themselves now, and hands their ids to `found`
+    // on the thread of `context` (nothing when `context` has gone).
+    static void findDueItems(const BWStoreEnvironment& env, QObject* context,
+                             std::function<void(const QStringList& due)> found);
     // One pass over the items of `billIDs`, each read afresh from its file.
     // The ids logged.
     QStringList logDuePaymentsOnce(const QStringList& billIDs) const;

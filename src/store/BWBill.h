@@ -116,6 +116,7 @@ public:
 
     // Loads the bill, sets the keys and rewrites it. A key named twice takes
     // the value of its first occurrence; keys and values must pair up.
+    // No caller in the program; saveSpecificKeys() with one key.
     bool saveSpecificKey(const QString& key, const QVariant& value, const QString& billID);
     bool saveSpecificKeys(const QStringList& keys, const QVariantList& values, const QString& billID);
 
@@ -136,6 +137,7 @@ public:
     bool deleteAllBills();
     // Empties DeletedBills: the bills come back, stamped anew so that they
     // stay over their deletion on every computer.
+    // No caller in the program.
     bool restoreDeletedBills();
     // After the lists were replaced wholesale (a restored backup, an erase
     // before an import) the cloud channels that are on follow. Every bill
@@ -168,6 +170,7 @@ public:
 
     // ---- Reminders ----
     void disableBillRemindersWithBillId(const QString& billID);
+    // No caller in the program; BWReminderScheduling::snoozeReminderForBill().
     void snoozeReminderForBillID(const QString& billID, const QDateTime& fireDate, int snoozeType);
 
     // ---- Records and conversions ----

@@ -31,6 +31,7 @@ public:
     bool moveDatabaseToNewLocation(const QString& targetFolder, const QString& currentDataFolder,
                                    bool overwrite) const;
     // The same, keeping the folder at its old place.
+    // No caller in the program; relocate() without removing the old folder.
     bool copyDatabaseToNewLocation(const QString& targetFolder, const QString& currentDataFolder,
                                    bool overwrite) const;
     // True when the chosen folder holds a data folder (or is one).

@@ -304,11 +304,6 @@ bool BWForecastViewCalculations::isBillDueDateInCurrentHistoryMonthDropdown(cons
     return isBillDueDateInCurrentMonthDropdown(date, -monthIndex);
 }
 
-bool BWForecastViewCalculations::isBillDueDateInYear(const QDateTime& date, int year)
-{
-    return date.isValid() && date.toLocalTime().date().year() == year;
-}
-
 QStringList BWForecastViewCalculations::getNextTwelveMonthsStartingWithDate(const QDateTime& date)
 {
     const QDate day = date.toLocalTime().date();

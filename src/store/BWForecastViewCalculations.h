@@ -38,6 +38,7 @@ public:
     // True for the icons of power, gas, trash and water bills (after
     // BWBill::convertIconName).
     static bool isUtility(const QString& iconName);
+    // No caller in the program; compares the icon name as isUtility() does.
     static bool isCreditCard(const QString& iconName);
 
     // ---- Forecast of a month ----
@@ -95,8 +96,6 @@ public:
     bool isBillDueDateInCurrentMonthDropdown(const QDateTime& date, int monthIndex) const;
     // True when the date lies in the month `monthIndex` months before now.
     bool isBillDueDateInCurrentHistoryMonthDropdown(const QDateTime& date, int monthIndex) const;
-    // True when the date lies in the year.
-    static bool isBillDueDateInYear(const QDateTime& date, int year);
     // "January" to "December"; empty outside 1 to 12. Not translated.
     static QString monthStringForMonthInteger(int month);
     // "March 2026", "April 2026", ...: the date's month and the 12 after it,

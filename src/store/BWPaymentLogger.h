@@ -89,6 +89,7 @@ public:
     // caller asks BWShouldAutoLogPayments) and income as `incomeAutologging`
     // says; never a further occurrence of the bill nor a record whose due
     // date has moved on since.
+    // No caller in the program; BWAutomaticPayments logs by the same rule.
     bool checkIfBillShouldSilentlyLog(const QVariantMap& bill, bool incomeAutologging) const;
 
     // The payment sound the user chose, or "" for none.
@@ -102,6 +103,7 @@ public:
     // The receipt button's titles mean "no receipt": they become "".
     static QString cleanReceiptTitle(const QString& title);
     // "" becomes the button title "Attach"; a receipt path passes unchanged.
+    // No caller in the program; undoes cleanReceiptTitle().
     static QString reverseCleanReceiptTitleWithString(const QString& receipt);
     // 1: "Attach Receipt", 2: "Attach", anything else "".
     static QString resetTitleForReceiptButton(int kind);
@@ -116,6 +118,7 @@ public:
     static double balanceTakenBy(double amount, const QVariantMap& bill);
 
     // True when `newDate` lies at least one whole second after `currentDate`.
+    // No caller in the program; setTotalsFromPayments() takes the newest payment's date.
     static bool shouldUpdateLastPaidDate(const QDateTime& currentDate, const QDateTime& newDate);
 
     // ---- Next due date ----

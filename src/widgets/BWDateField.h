@@ -29,8 +29,6 @@ public:
     void setDate(const QDate& date);
     void setDateRange(const QDate& minimum, const QDate& maximum);
     void setMinimumDate(const QDate& minimum);
-    QDate minimumDate() const { return m_minimum; }
-    QDate maximumDate() const { return m_maximum; }
     QString displayFormat() const { return m_displayFormat; }
     void setDisplayFormat(const QString& format);
 

@@ -7,6 +7,12 @@ KBButton::KBButton(const QString& text, QWidget* parent)
 {
 }
 
+KBButton::KBButton(const QString& text, std::int32_t type, QWidget* parent)
+    : QPushButton(text, parent)
+{
+    setKBButtonType(type);
+}
+
 void KBButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

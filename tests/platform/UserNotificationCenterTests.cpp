@@ -207,6 +207,28 @@ TEST_F(UserNotificationCenterScheduleTest, ManyChangesAtOnceAreOneWriteOfTheSche
     EXPECT_EQ(billIDs, (QStringList{QStringLiteral("Old2"), QStringLiteral("New1"), QStringLiteral("New2")}));
 }
 
+TEST_F(UserNotificationCenterScheduleTest, AScheduleMadeAnewTakesThePlaceOfTheWholeOneInOneWrite)
+{
+    auto center = start();
+    center->scheduleNotification(reminder(QStringLiteral("Old"), kNow.addDays(1)));
+    center->waitForWrites();
+    FileWriteCounter counter(folder.path());
+    UserNotification kept = reminder(QStringLiteral("New1"), kNow.addDays(2));
+    kept.identifier = QStringLiteral("N1");
+    center->replaceSchedule({kept, reminder(QStringLiteral("New2"), kNow.addSecs(1))});
+    center->waitForWrites();
+
+    EXPECT_EQ(counter.writes().value(QStringLiteral("ScheduledNotifications.plist")), 1);
+    const QList<UserNotification> later = start()->scheduledNotifications();
+    ASSERT_EQ(later.size(), 2);
+    EXPECT_EQ(later[0].identifier, QStringLiteral("N1"));
+    EXPECT_FALSE(later[1].identifier.isEmpty());
+    EXPECT_EQ(later[1].userInfo.value(QStringLiteral("Bid")), QStringLiteral("New2"));
+    // The earliest is delivered when its time comes.
+    clock.setNow(kNow.addSecs(2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return center->scheduledNotifications().size() == 1; }, 70000));
+}
+
 TEST_F(UserNotificationCenterScheduleTest, WithoutASessionBusNothingIsDelivered)
 {
     auto center = start();

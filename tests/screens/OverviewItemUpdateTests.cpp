@@ -54,11 +54,13 @@ protected:
             }
             result.rows.append(cells.join(QStringLiteral(" / ")));
         }
-        for (QLabel* figure : {screen.dueSoonNumField(), screen.dueSoonAmtField(), screen.dueMonthNumField(),
-                               screen.dueMonthAmtField(), screen.stillDueThisMonthField(), screen.paydayNumField(),
-                               screen.paidThisMonthField(), screen.incomeToDateField(), screen.expectedBalance()})
+        for (QLabel* figure : {screen.sidebar().dueSoonNumField(), screen.sidebar().dueSoonAmtField(),
+                               screen.sidebar().dueMonthNumField(), screen.sidebar().dueMonthAmtField(),
+                               screen.sidebar().stillDueThisMonthField(), screen.sidebar().paydayNumField(),
+                               screen.sidebar().paidThisMonthField(), screen.sidebar().incomeToDateField(),
+                               screen.sidebar().expectedBalance()})
             result.sidebar.append(figure->text());
-        result.badge = screen.dockBadge();
+        result.badge = screen.sidebar().dockBadge();
         result.trayBills = tray.isEmpty() ? QVariantList() : tray.last().first().toList();
         result.records = screen.dataSourceFiltered();
         return result;

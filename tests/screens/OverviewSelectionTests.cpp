@@ -18,7 +18,7 @@ TEST_F(OverviewTest, SearchFindsNamesIgnoringCaseAndAccents)
     storeBill(QStringLiteral("Rent"), 2);
     overview->loadOverview();
 
-    QTest::keyClicks(overview->searchField(), QStringLiteral("CAFE"));
+    QTest::keyClicks(overview->header().searchField(), QStringLiteral("CAFE"));
     EXPECT_EQ(shownNames(), QStringList({"Café Latte Club"}));
     EXPECT_EQ(names(overview->dataSource()).size(), 2);
 
@@ -48,7 +48,7 @@ TEST_F(OverviewTest, AReloadKeepsTheSearchAndAnotherListClearsIt)
     const QString phone = storeBill(QStringLiteral("Phone"), 2);
     storeBill(QStringLiteral("Photo club"), 3);
     overview->loadOverview();
-    QTest::keyClicks(overview->searchField(), QStringLiteral("pho"));
+    QTest::keyClicks(overview->header().searchField(), QStringLiteral("pho"));
     ASSERT_EQ(shownNames(), QStringList({"Phone", "Photo club"}));
     clickRow(1);
 
@@ -59,13 +59,13 @@ TEST_F(OverviewTest, AReloadKeepsTheSearchAndAnotherListClearsIt)
     for (const auto& [name, reload] : reloads) {
         SCOPED_TRACE(name);
         reload();
-        EXPECT_EQ(overview->searchField()->text(), QStringLiteral("pho"));
+        EXPECT_EQ(overview->header().searchField()->text(), QStringLiteral("pho"));
         EXPECT_EQ(shownNames(), QStringList({"Phone", "Photo club"}));
         EXPECT_EQ(selectedRows(), QList<int>{1});
     }
 
     overview->showBillsDueSoon();
-    EXPECT_TRUE(overview->searchField()->text().isEmpty());
+    EXPECT_TRUE(overview->header().searchField()->text().isEmpty());
     overview->showAllBills();
     EXPECT_EQ(shownNames().size(), 3);
 }
@@ -82,7 +82,7 @@ TEST_F(OverviewTest, FilteringAwayTheSelectionResetsTheBottomBar)
     overview->applyFilterWithString(QStringLiteral("pho"));
 
     EXPECT_TRUE(overview->actionBox()->isHidden());
-    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("Select a bill to view available actions."));
+    EXPECT_EQ(overview->bottomBar().actionText()->text(), QStringLiteral("Select a bill to view available actions."));
     EXPECT_EQ(selectionChanges.count(), 1);
 }
 
@@ -102,8 +102,9 @@ TEST_F(OverviewTest, ThePartialPaymentIsOfferedOnceInTheBottomBar)
         defaults.setInteger(BWDefaultsKeys::BWSecondaryActionSetting, c.setting);
         overview->loadOverview();
         clickRow(0);
-        EXPECT_EQ(overview->actionsAlternateButton()->text() == QStringLiteral("Log Partial"), !c.ownButtonShown);
-        EXPECT_EQ(overview->overviewButtonPartial()->isHidden(), !c.ownButtonShown);
+        EXPECT_EQ(overview->bottomBar().actionsAlternateButton()->text() == QStringLiteral("Log Partial"),
+                  !c.ownButtonShown);
+        EXPECT_EQ(overview->bottomBar().overviewButtonPartial()->isHidden(), !c.ownButtonShown);
     }
 }
 
@@ -116,16 +117,16 @@ TEST_F(OverviewTest, OneSelectedBillShowsItsActions)
 
     clickRow(0);
     EXPECT_EQ(selectionChanges.count(), 1);
-    EXPECT_TRUE(overview->actionText()->isHidden());
-    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("Rent"));
+    EXPECT_TRUE(overview->bottomBar().actionText()->isHidden());
+    EXPECT_EQ(overview->bottomBar().actionText()->text(), QStringLiteral("Rent"));
     EXPECT_FALSE(overview->actionBox()->isHidden());
-    EXPECT_TRUE(overview->adBox()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().adBox()->isHidden());
     EXPECT_FALSE(overview->overviewButtonLog()->isHidden());
-    EXPECT_TRUE(overview->payNowOverviewButton()->isEnabled());
-    EXPECT_FALSE(overview->payNowOverviewButton()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().payNowOverviewButton()->isEnabled());
+    EXPECT_FALSE(overview->bottomBar().payNowOverviewButton()->isHidden());
 
     clickRow(1);
-    EXPECT_FALSE(overview->payNowOverviewButton()->isEnabled());
+    EXPECT_FALSE(overview->bottomBar().payNowOverviewButton()->isEnabled());
 }
 
 TEST_F(OverviewTest, OneSelectedBillOffersItsActionsAndAClearedMenuTakesNoRoom)
@@ -133,14 +134,14 @@ TEST_F(OverviewTest, OneSelectedBillOffersItsActionsAndAClearedMenuTakesNoRoom)
     storeBill(QStringLiteral("Rent"), 1);
     overview->loadOverview();
     clickRow(0);
-    EXPECT_GT(overview->actionsPopupButton()->count(), 1);
-    EXPECT_FALSE(overview->actionsPopupButton()->isHidden());
-    EXPECT_EQ(overview->actionsAlternateButton()->text(), QStringLiteral("Log Partial"));
+    EXPECT_GT(overview->bottomBar().actionsPopupButton()->count(), 1);
+    EXPECT_FALSE(overview->bottomBar().actionsPopupButton()->isHidden());
+    EXPECT_EQ(overview->bottomBar().actionsAlternateButton()->text(), QStringLiteral("Log Partial"));
 
     overview->clearActionsMenu();
-    EXPECT_EQ(overview->actionsPopupButton()->count(), 0);
-    EXPECT_TRUE(overview->actionsPopupButton()->isHidden());
-    EXPECT_TRUE(overview->actionsAlternateButton()->isHidden());
+    EXPECT_EQ(overview->bottomBar().actionsPopupButton()->count(), 0);
+    EXPECT_TRUE(overview->bottomBar().actionsPopupButton()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().actionsAlternateButton()->isHidden());
 }
 
 TEST_F(OverviewTest, OneSelectedIncomeItemOffersOnlyItsPage)
@@ -152,11 +153,11 @@ TEST_F(OverviewTest, OneSelectedIncomeItemOffersOnlyItsPage)
 
     EXPECT_TRUE(overview->overviewButtonLog()->isHidden());
     EXPECT_FALSE(overview->overviewButtonLog()->isEnabled());
-    EXPECT_TRUE(overview->overviewButtonPartial()->isHidden());
-    EXPECT_TRUE(overview->payNowOverviewButton()->isHidden());
-    EXPECT_FALSE(overview->overviewButtonView()->isHidden());
-    EXPECT_TRUE(overview->overviewLineLog()->isHidden());
-    EXPECT_FALSE(overview->overviewLineView()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().overviewButtonPartial()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().payNowOverviewButton()->isHidden());
+    EXPECT_FALSE(overview->bottomBar().overviewButtonView()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().overviewLineLog()->isHidden());
+    EXPECT_FALSE(overview->bottomBar().overviewLineView()->isHidden());
 }
 
 TEST_F(OverviewTest, SeveralSelectedBillsSumTheirAmountsDue)
@@ -168,22 +169,24 @@ TEST_F(OverviewTest, SeveralSelectedBillsSumTheirAmountsDue)
 
     clickRow(0);
     clickRow(1, true);
-    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("2 bills selected. Estimated amount due: $975.50"));
+    EXPECT_EQ(overview->bottomBar().actionText()->text(),
+              QStringLiteral("2 bills selected. Estimated amount due: $975.50"));
     EXPECT_TRUE(overview->actionBox()->isHidden());
 
     clickRow(2, true);
-    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("3 items selected. Estimated balance: $1,024.50"));
+    EXPECT_EQ(overview->bottomBar().actionText()->text(),
+              QStringLiteral("3 items selected. Estimated balance: $1,024.50"));
 }
 
 TEST_F(OverviewTest, NoSelectionShowsTheHintAndTheAdUnlessItIsHidden)
 {
     overview->loadOverview();
-    EXPECT_FALSE(overview->actionText()->isHidden());
-    EXPECT_FALSE(overview->adBox()->isHidden());
+    EXPECT_FALSE(overview->bottomBar().actionText()->isHidden());
+    EXPECT_FALSE(overview->bottomBar().adBox()->isHidden());
 
     defaults.setBool(QStringLiteral("BWHideAd"), true);
     overview->loadOverview();
-    EXPECT_TRUE(overview->adBox()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().adBox()->isHidden());
 }
 
 // ---- Month calendar ------------------------------------------------------------------

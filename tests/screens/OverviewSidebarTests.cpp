@@ -44,53 +44,53 @@ protected:
 
 TEST_F(OverviewSidebarTest, ShowsTheMonthsFiguresOfAllActiveItems)
 {
-    QSignalSpy badges(overview.get(), &BWOverviewController::dockBadgeChanged);
+    QSignalSpy badges(&overview->sidebar(), &BWOverviewSidebar::dockBadgeChanged);
     overview->loadOverview();
-    EXPECT_EQ(overview->dueSoonNumField()->text(), QStringLiteral("3"));
-    EXPECT_EQ(overview->dueSoonAmtField()->text(), money(150));
-    EXPECT_EQ(overview->dueMonthNumField()->text(), QStringLiteral("5"));
-    EXPECT_EQ(overview->dueMonthAmtField()->text(), money(224));
-    EXPECT_EQ(overview->stillDueThisMonthField()->text(), money(224));
-    EXPECT_EQ(overview->paydayNumField()->text(), QStringLiteral("2"));
-    EXPECT_EQ(overview->paidThisMonthField()->text(), money(60));
-    EXPECT_EQ(overview->incomeToDateField()->text(), money(1200));
-    EXPECT_EQ(overview->expectedBalance()->text(), money(1200 - 60 - 224));
+    EXPECT_EQ(overview->sidebar().dueSoonNumField()->text(), QStringLiteral("3"));
+    EXPECT_EQ(overview->sidebar().dueSoonAmtField()->text(), money(150));
+    EXPECT_EQ(overview->sidebar().dueMonthNumField()->text(), QStringLiteral("5"));
+    EXPECT_EQ(overview->sidebar().dueMonthAmtField()->text(), money(224));
+    EXPECT_EQ(overview->sidebar().stillDueThisMonthField()->text(), money(224));
+    EXPECT_EQ(overview->sidebar().paydayNumField()->text(), QStringLiteral("2"));
+    EXPECT_EQ(overview->sidebar().paidThisMonthField()->text(), money(60));
+    EXPECT_EQ(overview->sidebar().incomeToDateField()->text(), money(1200));
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), money(1200 - 60 - 224));
     ASSERT_FALSE(badges.isEmpty());
     EXPECT_EQ(badges.last().at(0).toString(), QStringLiteral("3"));
 
     // The due-soon list keeps the figures of all active items.
     chooseList(BWOverviewController::DueSoon);
-    EXPECT_EQ(overview->dueMonthNumField()->text(), QStringLiteral("5"));
+    EXPECT_EQ(overview->sidebar().dueMonthNumField()->text(), QStringLiteral("5"));
 }
 
 TEST_F(OverviewSidebarTest, ATagHasItsOwnFiguresButTheBadgeCountsAllActiveBills)
 {
     overview->loadOverview();
-    const int home = overview->tagDropdown()->findText(QStringLiteral("Home"));
+    const int home = overview->header().tagDropdown()->findText(QStringLiteral("Home"));
     ASSERT_GE(home, 0);
     chooseList(home);
-    EXPECT_EQ(overview->dueSoonNumField()->text(), QStringLiteral("1"));
-    EXPECT_EQ(overview->dockBadge(), QStringLiteral("3"));
+    EXPECT_EQ(overview->sidebar().dueSoonNumField()->text(), QStringLiteral("1"));
+    EXPECT_EQ(overview->sidebar().dockBadge(), QStringLiteral("3"));
 
     defaults.setBool(BWDefaultsKeys::BWEnableDocklet, false);
     overview->loadOverview();
-    EXPECT_EQ(overview->dockBadge(), QString());
+    EXPECT_EQ(overview->sidebar().dockBadge(), QString());
 }
 
 TEST_F(OverviewSidebarTest, TheBalanceFollowsItsCaptionAcrossReloads)
 {
     overview->loadOverview();
     overview->switchView();
-    EXPECT_EQ(overview->expectedBalanceName()->text(), QStringLiteral("CURRENT BALANCE"));
+    EXPECT_EQ(overview->sidebar().expectedBalanceName()->text(), QStringLiteral("CURRENT BALANCE"));
     // No income sources: the income received (the bonus), less what was paid.
-    EXPECT_EQ(overview->expectedBalance()->text(), money(200 - 60));
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), money(200 - 60));
     overview->loadOverview();
-    EXPECT_EQ(overview->expectedBalanceName()->text(), QStringLiteral("CURRENT BALANCE"));
-    EXPECT_EQ(overview->expectedBalance()->text(), money(200 - 60));
+    EXPECT_EQ(overview->sidebar().expectedBalanceName()->text(), QStringLiteral("CURRENT BALANCE"));
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), money(200 - 60));
 
     overview->switchView();
-    EXPECT_EQ(overview->expectedBalanceName()->text(), QStringLiteral("EXPECTED BALANCE"));
-    EXPECT_EQ(overview->expectedBalance()->text(), money(1200 - 60 - 224));
+    EXPECT_EQ(overview->sidebar().expectedBalanceName()->text(), QStringLiteral("EXPECTED BALANCE"));
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), money(1200 - 60 - 224));
 }
 
 // One rule under each caption, whether the figure comes from a load or from
@@ -114,14 +114,14 @@ TEST_F(OverviewSidebarTest, EachBalanceHasOneFormulaCountingIncomeItemsAndSource
     const QString current = money(200 + 300 - 60);
 
     overview->loadOverview();
-    EXPECT_EQ(overview->expectedBalance()->text(), expected);
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), expected);
     overview->switchView();
-    EXPECT_EQ(overview->expectedBalance()->text(), current);
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), current);
     overview->loadOverview();
-    EXPECT_EQ(overview->expectedBalance()->text(), current);
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), current);
     overview->switchView();
-    EXPECT_EQ(overview->expectedBalanceName()->text(), QStringLiteral("EXPECTED BALANCE"));
-    EXPECT_EQ(overview->expectedBalance()->text(), expected);
+    EXPECT_EQ(overview->sidebar().expectedBalanceName()->text(), QStringLiteral("EXPECTED BALANCE"));
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), expected);
 }
 
 // Further occurrences of a repeating bill share its Bid: the due-soon figure
@@ -149,15 +149,15 @@ TEST_F(OverviewSidebarTest, ABillDueSoonMoreThanOnceCountsOnce)
             overview->dataSource().cbegin(), overview->dataSource().cend(),
             [&billID](const QVariant& record) { return record.toMap().value(BillKeys::Bid) == billID; });
         ASSERT_GE(occurrences, 2) << "the load shows the bill's further occurrences";
-        EXPECT_EQ(overview->dueSoonNumField()->text(), QStringLiteral("4"));
-        EXPECT_EQ(overview->dockBadge(), QStringLiteral("4"));
+        EXPECT_EQ(overview->sidebar().dueSoonNumField()->text(), QStringLiteral("4"));
+        EXPECT_EQ(overview->sidebar().dockBadge(), QStringLiteral("4"));
 
         chooseList(BWOverviewController::DueSoon);
         EXPECT_EQ(shownNames().size(), 4);
-        EXPECT_EQ(overview->dueSoonNumField()->text(), QStringLiteral("4"));
+        EXPECT_EQ(overview->sidebar().dueSoonNumField()->text(), QStringLiteral("4"));
         // A tag's list counts the badge from all active items on their own.
-        chooseList(overview->tagDropdown()->findText(QStringLiteral("Home")));
-        EXPECT_EQ(overview->dockBadge(), QStringLiteral("4"));
+        chooseList(overview->header().tagDropdown()->findText(QStringLiteral("Home")));
+        EXPECT_EQ(overview->sidebar().dockBadge(), QStringLiteral("4"));
         ASSERT_TRUE(BWBill(env).deleteBillWithBid(billID));
     }
 }
@@ -174,8 +174,8 @@ TEST(OverviewSidebarEmpty, AnEmptyListShowsZerosAndNoBadge)
     } empty;
     empty.defaults.setBool(BWDefaultsKeys::BWEnableDocklet, true);
     empty.overview->loadOverview();
-    EXPECT_EQ(empty.overview->dueSoonNumField()->text(), QStringLiteral("0"));
-    EXPECT_EQ(empty.overview->dueMonthNumField()->text(), QStringLiteral("0"));
-    EXPECT_EQ(empty.overview->dockBadge(), QString());
-    EXPECT_EQ(empty.overview->expectedBalance()->text(), BWBillsLoader(empty.env).currencyFormattedNumber(0));
+    EXPECT_EQ(empty.overview->sidebar().dueSoonNumField()->text(), QStringLiteral("0"));
+    EXPECT_EQ(empty.overview->sidebar().dueMonthNumField()->text(), QStringLiteral("0"));
+    EXPECT_EQ(empty.overview->sidebar().dockBadge(), QString());
+    EXPECT_EQ(empty.overview->sidebar().expectedBalance()->text(), BWBillsLoader(empty.env).currencyFormattedNumber(0));
 }

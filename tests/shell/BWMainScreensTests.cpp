@@ -68,12 +68,12 @@ TEST_F(BWMainScreensTest, BottomBarLogButtonsOpenThePanelForTheSelectedBill)
     EXPECT_TRUE(screens->payLogger().savePartialButton()->isHidden());
 
     panel->hide();
-    click(overview().overviewButtonPartial());
+    click(overview().bottomBar().overviewButtonPartial());
     EXPECT_TRUE(panel->isVisible());
     EXPECT_TRUE(screens->payLogger().savePaymentButton()->isHidden());
     EXPECT_FALSE(screens->payLogger().savePartialButton()->isHidden());
     // Both buttons still say what they do.
-    EXPECT_EQ(overview().overviewButtonPartial()->text(), QStringLiteral("Log Partial"));
+    EXPECT_EQ(overview().bottomBar().overviewButtonPartial()->text(), QStringLiteral("Log Partial"));
     EXPECT_EQ(overview().overviewButtonLog()->text(), QStringLiteral("Log Payment"));
 }
 
@@ -82,7 +82,7 @@ TEST_F(BWMainScreensTest, PayNowOpensThePanelAndThePaySite)
     store.defaults.setBool(BWDefaultsKeys::BWPayWithInternalBrowser, true);
     startUp();
     selectRow(0);
-    click(overview().payNowOverviewButton());
+    click(overview().bottomBar().payNowOverviewButton());
     EXPECT_TRUE(screens->payLogger().panel()->isVisible());
     EXPECT_EQ(openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://landlord.example/pay"))});
 }
@@ -99,7 +99,7 @@ TEST_F(BWMainScreensTest, ViewButtonAndDoubleClickOpenTheBillPage)
     click(screens->billView().overviewButton());
     EXPECT_EQ(delegate.visibleView(), BWAppDelegate::OverviewPaneSet);
     selectRow(1);
-    click(overview().overviewButtonView());
+    click(overview().bottomBar().overviewButtonView());
     EXPECT_EQ(delegate.visibleView(), BWAppDelegate::BillPaneSet);
     EXPECT_EQ(screens->billView().currentBillID(), power);
     EXPECT_TRUE(sounds->played.isEmpty());
@@ -165,7 +165,7 @@ TEST_F(BWMainScreensTest, EveryAmountFieldSharesOneCurrencyFormatterAndFitsAHous
         EXPECT_EQ(BWAmountField::formatterOf(field), shared);
 
     // Each amount field of the editor, once laid out, shows a seven-digit amount whole.
-    click(overview().overviewNewBillButton());
+    click(overview().header().overviewNewBillButton());
     ASSERT_TRUE(editor.isShown());
     for (QLineEdit* field : {editor.amountDueField(), editor.balanceField()}) {
         BWAmountField::setAmount(field, 1234567.89);
@@ -181,7 +181,7 @@ TEST_F(BWMainScreensTest, TheNewBillButtonAddsABillThatTheOverviewShows)
 {
     startUp();
     BWBillEditorController& editor = screens->billEditor();
-    click(overview().overviewNewBillButton());
+    click(overview().header().overviewNewBillButton());
     ASSERT_TRUE(editor.isShown());
     EXPECT_EQ(editor.shownPage(), BWBillEditorController::Page::BillForm);
 
@@ -212,7 +212,7 @@ TEST_F(BWMainScreensTest, TheNewBillButtonAddsABillThatTheOverviewShows)
 TEST_F(BWMainScreensTest, TheIncomeButtonOpensTheIncomeForm)
 {
     startUp();
-    click(overview().overviewNewIncomeButton());
+    click(overview().header().overviewNewIncomeButton());
     EXPECT_EQ(screens->billEditor().shownPage(), BWBillEditorController::Page::IncomeForm);
     EXPECT_TRUE(screens->billEditor().isShown());
 }
@@ -281,12 +281,12 @@ TEST_F(BWMainScreensTest, ABillSavedAMomentAgoIsOfferedByNameCompletion)
 {
     startUp();
     BWBillEditorController& editor = screens->billEditor();
-    click(overview().overviewNewBillButton());
+    click(overview().header().overviewNewBillButton());
     QTest::keyClicks(editor.billNameField(), QStringLiteral("Electric Co"));
     QTest::keyClick(editor.billNameField(), Qt::Key_Return);
     ASSERT_FALSE(editor.isShown());
 
-    click(overview().overviewNewBillButton());
+    click(overview().header().overviewNewBillButton());
     QTest::keyClicks(editor.billNameField(), QStringLiteral("Ele"));
     EXPECT_EQ(editor.billNameField()->text(), QStringLiteral("Electric Co"));
 }
@@ -391,8 +391,8 @@ TEST_F(BWMainScreensTest, EveryScreenAgreesOnWhetherABillHasAPaySite)
         });
         ASSERT_NE(row, rows.end());
         selectRow(int(row - rows.begin()));
-        EXPECT_EQ(overview().payNowOverviewButton()->isEnabled(), each.payable);
-        EXPECT_EQ(offersPayNow(overview().actionsMenu()), each.payable);
+        EXPECT_EQ(overview().bottomBar().payNowOverviewButton()->isEnabled(), each.payable);
+        EXPECT_EQ(offersPayNow(overview().bottomBar().actionsMenu()), each.payable);
         EXPECT_EQ(payNowItem->isEnabled(), each.payable);
 
         delegate.showBillFromSearch(water);
@@ -456,7 +456,9 @@ protected:
             const QString phone = automaticBillDueIn(1);
             store.clock.setNow(store.daysFromNow(1));
             delegate.checkForDateChange();
-            // A new day's list is read on a worker.
+            // What logs itself is looked for, and a new day's list read, on
+            // workers.
+            EXPECT_TRUE(QTest::qWaitFor([this, phone] { return paymentsOf(phone) == 1; }, 30000));
             EXPECT_TRUE(QTest::qWaitFor([this] { return !overview().isLoadingInBackground(); }, 30000));
             return phone;
         }
@@ -486,7 +488,7 @@ TEST_P(PaymentReloadTest, TheOverviewReloadsOnceAndShowsThePayment)
 {
     startUp();
     // Every load of the overview sums up its figures and badge afresh.
-    QSignalSpy loads(&overview(), &BWOverviewController::dockBadgeChanged);
+    QSignalSpy loads(&overview().sidebar(), &BWOverviewSidebar::dockBadgeChanged);
     const QString paid = logPayment(GetParam());
 
     EXPECT_EQ(paymentsOf(paid), 1);
@@ -525,7 +527,7 @@ TEST_F(BWMainScreensTest, TheNoticeAndTheTipHideForGood)
         EXPECT_TRUE(hide->parentWidget()->isHidden());
     }
     QAbstractButton* learnMore = nullptr;
-    for (QAbstractButton* button : overview().adBox()->findChildren<QAbstractButton*>())
+    for (QAbstractButton* button : overview().bottomBar().adBox()->findChildren<QAbstractButton*>())
         learnMore = button->text() == QStringLiteral("Learn More") ? button : learnMore;
     ASSERT_NE(learnMore, nullptr);
     learnMore->click();
@@ -574,7 +576,7 @@ protected:
             const QString phone = automaticBill(5);
             startUp();
             BWBillEditorController& editor = screens->billEditor();
-            editor.showEditPopoverForBill(phone, overview().overviewNewBillButton());
+            editor.showEditPopoverForBill(phone, overview().header().overviewNewBillButton());
             editor.dueDateField()->setDate(store.daysFromNow(-1).date());
             EXPECT_TRUE(editor.saveBill());
             return phone;

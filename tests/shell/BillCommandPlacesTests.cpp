@@ -80,7 +80,7 @@ protected:
         };
         if (usable(o.overviewButtonLog()))
             offered.append(Command::LogPayment);
-        if (usable(o.payNowOverviewButton()))
+        if (usable(o.bottomBar().payNowOverviewButton()))
             offered.append(Command::PayNow);
         return offered;
     }
@@ -163,7 +163,7 @@ TEST_F(BillCommandPlacesTest, AReloadThatGivesTheSelectedBillAPaySiteEnablesPayN
     EXPECT_EQ(delegate.currentBillID(), power);
     EXPECT_TRUE(payNow->isEnabled());
     EXPECT_TRUE(menu().toolbar()->widgetForAction(payNow)->isEnabled());
-    EXPECT_TRUE(overview().payNowOverviewButton()->isEnabled());
+    EXPECT_TRUE(overview().bottomBar().payNowOverviewButton()->isEnabled());
 
     // The same on the bill page, opened with nothing selected in the overview.
     overview().billTable()->clearSelection();

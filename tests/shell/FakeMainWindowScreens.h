@@ -156,15 +156,20 @@ public:
     // The fake keeps its own items for the enabling tests and records what
     // the shell hands over.
     void setMenuItems(const MenuItems& items) override { handedMenuItems = items; }
-    QAction* menuItemNew() const override { return m_menuItemNew; }
-    QAction* importMenuItem() const override { return m_importMenuItem; }
-    QAction* import4MenuItem() const override { return m_import4MenuItem; }
-    QAction* import4MenuCustom() const override { return m_import4MenuCustom; }
-    QAction* closeMenuItem() const override { return m_closeMenuItem; }
-    QAbstractButton* editBillButton() const override { return m_editBillButton; }
-    QAction* editBillMenu() const override { return m_editBillMenu; }
-    QAction* deleteBillMenu() const override { return m_deleteBillMenu; }
-    QAction* archiveBillMenu() const override { return m_archiveBillMenu; }
+    MenuItems menuItems() const override
+    {
+        return {m_menuItemNew,    m_importMenuItem, m_import4MenuItem, m_import4MenuCustom, m_closeMenuItem,
+                m_editBillButton, m_editBillMenu,   m_deleteBillMenu,  m_archiveBillMenu};
+    }
+    QAction* menuItemNew() const { return m_menuItemNew; }
+    QAction* importMenuItem() const { return m_importMenuItem; }
+    QAction* import4MenuItem() const { return m_import4MenuItem; }
+    QAction* import4MenuCustom() const { return m_import4MenuCustom; }
+    QAction* closeMenuItem() const { return m_closeMenuItem; }
+    QAbstractButton* editBillButton() const { return m_editBillButton; }
+    QAction* editBillMenu() const { return m_editBillMenu; }
+    QAction* deleteBillMenu() const { return m_deleteBillMenu; }
+    QAction* archiveBillMenu() const { return m_archiveBillMenu; }
     QList<QLineEdit*> amountFields() const override { return {m_amountField}; }
 
     // Selects the shown rows, as a click (and shift-clicks) would.

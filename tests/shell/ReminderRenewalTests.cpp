@@ -110,11 +110,11 @@ public:
     void chooseVacation(bool on, const QDate& start, const QDate& end)
     {
         BWOverviewController& overview = screens->overview();
-        overview.showVacationModePopover(overview.airplaneButton());
-        overview.vacationStart()->setDate(start);
-        overview.vacationEnd()->setDate(end);
-        overview.vacationSwitch()->setChecked(on);
-        overview.vacationPopover()->close();
+        overview.showVacationModePopover(overview.header().airplaneButton());
+        overview.vacationPopover().vacationStart()->setDate(start);
+        overview.vacationPopover().vacationEnd()->setDate(end);
+        overview.vacationPopover().vacationSwitch()->setChecked(on);
+        overview.vacationPopover().popover()->close();
     }
 
     // The days of the bill's calendar events, and those of its notifications
@@ -286,8 +286,8 @@ TEST(ReminderRenewalTest, SettingsThatMoveNoDueDateLeaveTheRemindersAlone)
         }
     }
     BWOverviewController& overview = rig.screens->overview();
-    overview.showVacationModePopover(overview.airplaneButton());
-    overview.vacationPopover()->close();
+    overview.showVacationModePopover(overview.header().airplaneButton());
+    overview.vacationPopover().popover()->close();
     rig.settle();
     EXPECT_EQ(rig.eventDays(rig.rent), QList<QDate>{kSunday.addDays(-2)});
 }

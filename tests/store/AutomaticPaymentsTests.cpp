@@ -4,6 +4,10 @@
 #include "store/BWAutomaticPayments.h"
 #include "store/RepeatUnit.h"
 
+#include <QTest>
+
+#include <optional>
+
 namespace {
 
 const QString AutoLoggedNote = QStringLiteral("Auto-logged by Orvane");
@@ -185,6 +189,29 @@ TEST_F(AutomaticPaymentsTest, OnePassLogsEachItemOnceFromItsStoredRecord)
     EXPECT_EQ(step().logDuePaymentsOnce({idOf(phone)}), QStringList({idOf(phone)}));
     EXPECT_EQ(paidDays(phone), (QList<QDate>{QDate(2016, 1, 20), QDate(2016, 2, 20)}));
     EXPECT_TRUE(step().logDuePaymentsOnce({idOf(phone)}).isEmpty());
+}
+
+// The items due are found on a worker, which logs nothing; logging only the
+// candidates found, or the one item just saved, leaves the others as they are.
+TEST_F(AutomaticPaymentsTest, DueItemsFoundOnAWorkerAreTheOnesALookLogs)
+{
+    const QVariantMap phone = automaticDue(QDate(2016, 1, 20));
+    const QVariantMap salary = incomeDue(QDate(2016, 3, 8));
+    const QVariantMap water = automaticDue(QDate(2016, 3, 9));  // tomorrow
+    const QVariantMap rent = billDue(QDate(2016, 3, 1), 1, 2);  // paid by hand
+    storeBills({phone, salary, water, rent});
+
+    QObject context;
+    std::optional<QStringList> found;
+    BWAutomaticPayments::findDueItems(env, &context, [&found](const QStringList& due) { found = due; });
+    ASSERT_TRUE(QTest::qWaitFor([&found] { return found.has_value(); }, 30000));
+    EXPECT_EQ(*found, QStringList({idOf(phone), idOf(salary)}));
+    EXPECT_TRUE(storedPayments(phone).isEmpty()) << "looking logs nothing";
+
+    EXPECT_EQ(step().logDuePayments({idOf(phone)}), QStringList{idOf(phone)});
+    EXPECT_EQ(paidDays(phone), (QList<QDate>{QDate(2016, 1, 20), QDate(2016, 2, 20)})) << "caught up";
+    EXPECT_TRUE(storedPayments(salary).isEmpty());
+    EXPECT_EQ(step().logDuePayments({idOf(water), idOf(rent)}), QStringList());
 }
 
 // Logging without the user has one rule; the payment logger's test of a

@@ -245,8 +245,6 @@ TEST_F(BWForecastViewCalculationsTest, MonthsAndYearsToChooseFrom)
         EXPECT_EQ(c.isBillDueDateInCurrentHistoryMonthDropdown(row.date, row.index), row.back)
             << row.date.toString().toStdString();
     }
-    EXPECT_TRUE(BWForecastViewCalculations::isBillDueDateInYear(localMoment(2025, 12, 31, 23), 2025));
-    EXPECT_FALSE(BWForecastViewCalculations::isBillDueDateInYear(localMoment(2026, 1, 1), 2025));
 }
 
 TEST_F(BWForecastViewCalculationsTest, PaymentHistoryRowsTakeEachBillOnce)

@@ -1,10 +1,8 @@
-// The sidebar of this month's figures below the calendar, and the badge of
-// bills due soon.
-#include "screens/BWOverviewController.h"
+#include "screens/BWOverviewSidebar.h"
 
 #include <QGridLayout>
-#include <QSet>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,6 +10,8 @@
 #include "platform/Clock.h"
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
+#include "screens/BWIncomeController.h"
+#include "screens/BWTagText.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
@@ -19,9 +19,11 @@
 #include "store/BWIncomeManager.h"
 #include "store/BWIndexManager.h"
 #include "store/BWStatisticsCalculator.h"
-#include "screens/BWIncomeController.h"
 #include "store/BWTagList.h"
 #include "widgets/BGHUDBox.h"
+#include "widgets/BGHUDLabel.h"
+#include "widgets/BGHUDView.h"
+#include "widgets/KBButton.h"
 
 namespace {
 
@@ -94,14 +96,24 @@ bool firstOfItem(QSet<QString>& met, const QString& billID)
 
 // ---- Building ----------------------------------------------------------------
 
-QWidget* BWOverviewController::buildSidebar(QWidget* parent)
+BWOverviewSidebar::BWOverviewSidebar(const BWStoreEnvironment& env, QWidget* panelParent, QObject* parent)
+    : QObject(parent)
+    , m_env(env)
+    , m_panel(new QWidget(panelParent))
 {
-    auto* sidebar = new QWidget(parent);
-    auto* layout = new QGridLayout(sidebar);
+    auto* layout = new QGridLayout(m_panel);
     layout->setContentsMargins(SidebarMargin, SidebarMargin, SidebarMargin, SidebarMargin);
     layout->setVerticalSpacing(2);
     layout->setColumnStretch(0, 1);
+    buildFigureRows();
+    buildBalanceAndIncome();
+    buildTagField();
+    buildTip(panelParent);
+}
 
+void BWOverviewSidebar::buildFigureRows()
+{
+    auto* layout = static_cast<QGridLayout*>(m_panel->layout());
     struct FigureRow
     {
         const char* caption;
@@ -116,64 +128,116 @@ QWidget* BWOverviewController::buildSidebar(QWidget* parent)
         {QT_TR_NOOP("INCOME THIS MONTH"), nullptr, nullptr, &m_incomeToDateField},
         {QT_TR_NOOP("STILL DUE THIS MONTH"), nullptr, nullptr, &m_stillDueThisMonthField},
     };
-    int row = 0;
     // The calendar above follows the selected bill's month; the figures stay
     // on this month, which their heading names.
-    m_figuresMonth = captionLabel(QString(), sidebar);
+    m_figuresMonth = captionLabel(QString(), m_panel);
     m_figuresMonth->setObjectName(QStringLiteral("figuresMonth"));
-    layout->addWidget(m_figuresMonth, row++, 0, 1, 3);
+    layout->addWidget(m_figuresMonth, m_rows++, 0, 1, 3);
     for (const FigureRow& figure : rows) {
         // The highlight lies behind its row's caption and figures.
         if (figure.highlight) {
-            *figure.highlight = highlightBox(sidebar);
-            layout->addWidget(*figure.highlight, row, 0, 1, 3);
+            *figure.highlight = highlightBox(m_panel);
+            layout->addWidget(*figure.highlight, m_rows, 0, 1, 3);
         }
-        layout->addWidget(captionLabel(tr(figure.caption), sidebar), row, 0);
+        layout->addWidget(captionLabel(tr(figure.caption), m_panel), m_rows, 0);
         if (figure.count) {
-            *figure.count = figureLabel(sidebar, Qt::AlignRight);
-            layout->addWidget(*figure.count, row, 1);
+            *figure.count = figureLabel(m_panel, Qt::AlignRight);
+            layout->addWidget(*figure.count, m_rows, 1);
         }
-        *figure.amount = figureLabel(sidebar, Qt::AlignRight);
-        layout->addWidget(*figure.amount, row, 2);
-        ++row;
+        *figure.amount = figureLabel(m_panel, Qt::AlignRight);
+        layout->addWidget(*figure.amount, m_rows, 2);
+        ++m_rows;
     }
+}
 
+void BWOverviewSidebar::buildBalanceAndIncome()
+{
+    auto* layout = static_cast<QGridLayout*>(m_panel->layout());
     // The balance's caption is a button that flips between the two balances.
     // The registered caption; before the defaults are registered, its value.
     const QString caption = m_env.defaults->stringForKey(BWDefaultsKeys::expectedBalanceName);
-    m_expectedBalanceName = captionButton(caption.isEmpty() ? ExpectedBalanceCaption : caption, sidebar);
-    m_expectedBalanceName->setFont(captionLabel(QString(), sidebar)->font());
+    m_expectedBalanceName = captionButton(caption.isEmpty() ? ExpectedBalanceCaption : caption, m_panel);
+    m_expectedBalanceName->setFont(captionLabel(QString(), m_panel)->font());
     m_expectedBalanceName->setToolTip(tr("Switch between the expected and the current balance"));
     connect(m_expectedBalanceName, &QAbstractButton::clicked, this, [this] { switchView(); });
-    layout->addWidget(m_expectedBalanceName, row, 0, Qt::AlignLeft);
-    m_expectedBalance = figureLabel(sidebar, Qt::AlignRight);
-    layout->addWidget(m_expectedBalance, row, 1, 1, 2);
-    ++row;
+    layout->addWidget(m_expectedBalanceName, m_rows, 0, Qt::AlignLeft);
+    m_expectedBalance = figureLabel(m_panel, Qt::AlignRight);
+    layout->addWidget(m_expectedBalance, m_rows++, 1, 1, 2);
 
     // The income sources, whose pay days the balances count.
     m_incomeController = new BWIncomeController(m_env, this);
-    m_incomeButton = captionButton(tr("Income Sources…"), sidebar);
-    connect(m_incomeButton, &QAbstractButton::clicked, this, [this] {
-        m_incomeController->showIncomePopover(m_incomeButton);
-    });
-    layout->addWidget(m_incomeButton, row++, 0, 1, 3, Qt::AlignLeft);
+    m_incomeButton = captionButton(tr("Income Sources…"), m_panel);
+    connect(m_incomeButton, &QAbstractButton::clicked, this,
+            [this] { m_incomeController->showIncomePopover(m_incomeButton); });
+    layout->addWidget(m_incomeButton, m_rows++, 0, 1, 3, Qt::AlignLeft);
+}
 
-    layout->addWidget(captionLabel(tr("TAGS"), sidebar), row++, 0, 1, 3);
-    m_tagList = new QLineEdit(sidebar);
+void BWOverviewSidebar::buildTagField()
+{
+    auto* layout = static_cast<QGridLayout*>(m_panel->layout());
+    layout->addWidget(captionLabel(tr("TAGS"), m_panel), m_rows++, 0, 1, 3);
+    m_tagList = new QLineEdit(m_panel);
     m_tagList->setPlaceholderText(tr("Tags, separated by commas"));
     connect(m_tagList, &QLineEdit::editingFinished, this, [this] {
-        if (tagsFromText(m_tagList->text()) != BWTagList(m_env).getListOfTags().value_or(QStringList()))
-            saveTagChanges();
+        if (tagsTyped() != BWTagList(m_env).getListOfTags().value_or(QStringList()))
+            emit tagsEdited();
     });
-    layout->addWidget(m_tagList, row, 0, 1, 3);
-    return sidebar;
+    layout->addWidget(m_tagList, m_rows++, 0, 1, 3);
+}
+
+// A tip under the month figures until the user dismisses it for good.
+void BWOverviewSidebar::buildTip(QWidget* parent)
+{
+    m_tip = new BGHUDView(parent);
+    auto* layout = new QVBoxLayout(m_tip);
+    layout->setContentsMargins(10, 6, 10, 6);
+    auto* text = new BGHUDLabel(tr("Tip: double-click a bill to open its page, or right-click it for more "
+                                   "commands."),
+                                m_tip);
+    text->setWordWrap(true);
+    auto* dismiss = new KBButton(tr("Hide Tip"), KBButtonTypeLightGrey, m_tip);
+    dismiss->setObjectName(QStringLiteral("hideTip"));
+    layout->addWidget(text);
+    layout->addWidget(dismiss, 0, Qt::AlignRight);
+    connect(dismiss, &QAbstractButton::clicked, this, [this] {
+        m_tip->hide();
+        emit tipDismissed();
+    });
+    m_tip->setVisible(!m_env.defaults->boolForKey(BWDefaultsKeys::BWHideTip));
+}
+
+QWidget* BWOverviewSidebar::tip() const
+{
+    return m_tip;
+}
+
+QStringList BWOverviewSidebar::tagsTyped() const
+{
+    QStringList tags = BWTagText::split(m_tagList->text());
+    tags.removeDuplicates();
+    return tags;
+}
+
+void BWOverviewSidebar::showTags(const QStringList& tags)
+{
+    if (m_tagList->hasFocus())
+        return;
+    m_tagList->setText(BWTagText::join(tags));
+    // The list reads from its first tag, not scrolled to its end.
+    m_tagList->setCursorPosition(0);
+}
+
+void BWOverviewSidebar::highlight(BGHUDBox* box)
+{
+    for (BGHUDBox* each : {m_dueSoonHighlightbox, m_dueMonthHighlightBox, m_paidMonthHighlightBox})
+        each->setVisible(each == box);
 }
 
 // ---- Figures -------------------------------------------------------------------
 
 // One loader and calculator for all the records of a list: each reads the
 // time zone once, and the clock is held at one reading while they work.
-struct BWOverviewController::FigureSources
+struct BWOverviewSidebar::FigureSources
 {
     FigureSources(const BWStoreEnvironment& env, bool intelligence)
         : loader(env)
@@ -192,7 +256,7 @@ struct BWOverviewController::FigureSources
     bool useIntelligence;
 };
 
-double BWOverviewController::estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources)
+double BWOverviewSidebar::estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources)
 {
     if (sources.useIntelligence && !record.value(BillKeys::IsIncome).toBool()) {
         const double estimate = sources.forecast.calculateInteligentAmountForBill(record, 0);
@@ -202,8 +266,8 @@ double BWOverviewController::estimatedAmountThisMonth(const QVariantMap& record,
     return sources.loader.getEstimatedAmountDueForBill(record).toDouble();
 }
 
-BWSidebarFigureCache::RecordFigures BWOverviewController::recordFigures(const QVariantMap& record,
-                                                                        const FigureSources& sources)
+BWSidebarFigureCache::RecordFigures BWOverviewSidebar::recordFigures(const QVariantMap& record,
+                                                                     const FigureSources& sources)
 {
     const BWBillsLoader& loader = sources.loader;
     const QDateTime& now = sources.now;
@@ -214,7 +278,8 @@ BWSidebarFigureCache::RecordFigures BWOverviewController::recordFigures(const QV
     if (figures.dueThisMonth)
         figures.amountThisMonth = figures.isIncome ? loader.getEstimatedAmountDueForBill(record).toDouble()
                                                    : estimatedAmountThisMonth(record, sources);
-    const BWStatisticsCalculator::CountAndAmount dueSoon = sources.statistics.countAndAmountofBillsDueSoonForData(alone);
+    const BWStatisticsCalculator::CountAndAmount dueSoon
+        = sources.statistics.countAndAmountofBillsDueSoonForData(alone);
     figures.dueSoon = dueSoon.count > 0;
     figures.dueSoonAmount = dueSoon.amount;
     const BWIndexManager::MonthTotals paid = sources.index.calculateTotalPaidinArray(alone, now);
@@ -223,41 +288,39 @@ BWSidebarFigureCache::RecordFigures BWOverviewController::recordFigures(const QV
     return figures;
 }
 
-BWSidebarFigureCache::Conditions BWOverviewController::figureConditions(const BWStoreEnvironment& env,
-                                                                        bool useIntelligence)
+BWSidebarFigureCache::Conditions BWOverviewSidebar::figureConditions(const BWStoreEnvironment& env,
+                                                                     bool useIntelligence)
 {
     return {env.clock->now().toLocalTime().date(), useIntelligence,
             env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays),
             env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto)};
 }
 
-BWSidebarFigureCache BWOverviewController::figuresOfRecords(const BWStoreEnvironment& env, bool useIntelligence,
-                                                            const QVariantList& records)
+void BWOverviewSidebar::forgetFigures()
 {
-    BWSidebarFigureCache figures;
-    figures.keepFor(figureConditions(env, useIntelligence));
-    const FigureSources sources(env, useIntelligence);
-    for (const QVariant& record : records)
-        figures.figuresOf(record.toMap(), [&sources](const QVariantMap& each) { return recordFigures(each, sources); });
-    return figures;
+    m_figureCache.clear();
 }
 
-void BWOverviewController::keepRecordFiguresOfNow()
+void BWOverviewSidebar::forgetFiguresOf(const QSet<QString>& billIDs)
 {
-    m_figureCache.keepFor(figureConditions(m_env, m_useIntelligence));
+    m_figureCache.forget(billIDs);
 }
 
-BWSidebarFigureCache::RecordFigures BWOverviewController::cachedRecordFigures(const QVariantMap& record,
-                                                                              const FigureSources& sources)
+void BWOverviewSidebar::takeFigures(BWSidebarFigureCache& figures)
 {
-    return m_figureCache.figuresOf(record,
-                                   [&sources](const QVariantMap& each) { return recordFigures(each, sources); });
+    std::swap(m_figureCache, figures);
+}
+
+BWOverviewSidebar::Figures BWOverviewSidebar::figuresForList(const QVariantList& list, bool useIntelligence)
+{
+    return figuresWith(m_env, useIntelligence, m_figureCache, list);
 }
 
 // The sums run in the order of the list, as a computation afresh adds them.
-BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList(const QVariantList& list)
+BWOverviewSidebar::Figures BWOverviewSidebar::figuresWith(const BWStoreEnvironment& env, bool useIntelligence,
+                                                          BWSidebarFigureCache& cache, const QVariantList& list)
 {
-    SidebarFigures figures;
+    Figures figures;
     double expectedIncome = 0;
     BWIndexManager::MonthTotals paid;
     // Further occurrences of an item share its Bid: each is money due, but
@@ -266,12 +329,13 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
     QSet<QString> countedDueSoon;
     QSet<QString> paymentsCounted;
     paymentsCounted.reserve(list.size());
-    const Clock::Hold sameMoment(m_env.clock);
-    const FigureSources sources(m_env, m_useIntelligence);
-    keepRecordFiguresOfNow();
+    const Clock::Hold sameMoment(env.clock);
+    const FigureSources sources(env, useIntelligence);
+    cache.keepFor(figureConditions(env, useIntelligence));
     for (const QVariant& entry : list) {
         const QVariantMap record = entry.toMap();
-        const BWSidebarFigureCache::RecordFigures each = cachedRecordFigures(record, sources);
+        const BWSidebarFigureCache::RecordFigures each
+            = cache.figuresOf(record, [&sources](const QVariantMap& one) { return recordFigures(one, sources); });
         const QString billID = record.value(BillKeys::Bid).toString();
         if (each.dueThisMonth && each.isIncome) {
             expectedIncome += each.amountThisMonth;
@@ -302,7 +366,7 @@ BWOverviewController::SidebarFigures BWOverviewController::sidebarFiguresForList
 // sources alike: the current balance is what came in so far less what was
 // paid; the expected one adds the income still to come this month and takes
 // off what is still due.
-double BWOverviewController::balanceForCaption(const SidebarFigures& figures, bool current) const
+double BWOverviewSidebar::balanceForCaption(const Figures& figures, bool current) const
 {
     const BWIncomeManager sources(m_env);
     if (current)
@@ -310,16 +374,18 @@ double BWOverviewController::balanceForCaption(const SidebarFigures& figures, bo
     return figures.income + sources.incomeThisMonthAll() - figures.paidThisMonth - figures.dueMonthAmount;
 }
 
-bool BWOverviewController::showsCurrentBalance() const
+bool BWOverviewSidebar::showsCurrentBalance() const
 {
     return m_expectedBalanceName->text() == CurrentBalanceCaption;
 }
 
-void BWOverviewController::updateSidebar(const QVariantList& list, const QVariantList& allActiveItems)
+void BWOverviewSidebar::show(const QVariantList& list, const QVariantList& allActiveItems, bool useIntelligence,
+                             const std::optional<Figures>& known)
 {
     const BWBillsLoader loader(m_env);
-    m_sidebarFigures = sidebarFiguresForList(list);
-    const SidebarFigures& figures = m_sidebarFigures;
+    m_useIntelligence = useIntelligence;
+    m_figures = known ? *known : figuresForList(list, useIntelligence);
+    const Figures& figures = m_figures;
     m_figuresMonth->setText(
         tr("THIS MONTH: %1")
             .arg(QLocale().toString(m_env.clock->now().toLocalTime().date(), QStringLiteral("MMMM yyyy")).toUpper()));
@@ -339,16 +405,16 @@ void BWOverviewController::updateSidebar(const QVariantList& list, const QVarian
     updateDockBadge(allItemsShown ? std::optional<qlonglong>(figures.dueSoonCount) : std::nullopt, allActiveItems);
 }
 
-void BWOverviewController::switchView()
+void BWOverviewSidebar::switchView()
 {
     m_expectedBalanceName->setText(showsCurrentBalance() ? ExpectedBalanceCaption : CurrentBalanceCaption);
     m_expectedBalance->setText(
-        BWBillsLoader(m_env).currencyFormattedNumber(balanceForCaption(m_sidebarFigures, showsCurrentBalance())));
+        BWBillsLoader(m_env).currencyFormattedNumber(balanceForCaption(m_figures, showsCurrentBalance())));
 }
 
 // The badge counts the bills due soon among all active items, whichever list
 // is shown: a tag's list would otherwise hide bills that are due.
-void BWOverviewController::updateDockBadge(std::optional<qlonglong> dueSoonCount, const QVariantList& allActiveItems)
+void BWOverviewSidebar::updateDockBadge(std::optional<qlonglong> dueSoonCount, const QVariantList& allActiveItems)
 {
     qlonglong count = 0;
     if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet) && dueSoonCount) {
@@ -356,12 +422,15 @@ void BWOverviewController::updateDockBadge(std::optional<qlonglong> dueSoonCount
     } else if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableDocklet)) {
         const Clock::Hold sameMoment(m_env.clock);
         const FigureSources sources(m_env, m_useIntelligence);
-        keepRecordFiguresOfNow();
+        m_figureCache.keepFor(figureConditions(m_env, m_useIntelligence));
         QSet<QString> counted;
         for (const QVariant& entry : allActiveItems) {
             const QVariantMap record = entry.toMap();
-            if (cachedRecordFigures(record, sources).dueSoon
-                && firstOfItem(counted, record.value(BillKeys::Bid).toString()))
+            const bool dueSoon
+                = m_figureCache
+                      .figuresOf(record, [&sources](const QVariantMap& each) { return recordFigures(each, sources); })
+                      .dueSoon;
+            if (dueSoon && firstOfItem(counted, record.value(BillKeys::Bid).toString()))
                 ++count;
         }
     }
