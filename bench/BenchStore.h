@@ -11,6 +11,7 @@
 
 #include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
+#include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
@@ -105,3 +106,29 @@ struct SeededBenchStore : BenchStore
         seedBills(*this, tagCount, vary);
     }
 };
+
+// Bill files, index and tag list written straight into `dataFolder`, as an
+// earlier run of the writer leaves them: `bills` bills with `tagCount` tags,
+// each changed by `vary` when given. Returns the ids in index order.
+inline QStringList seedDataFolder(const QString& dataFolder, int bills, int tagCount,
+                                  const std::function<void(QVariantMap& record, int number)>& vary = {})
+{
+    QDir().mkpath(dataFolder);
+    QStringList ids;
+    QVariantList tags;
+    for (int number = 0; number < bills; ++number) {
+        QVariantMap record = benchRecord(number, tagCount);
+        if (vary)
+            vary(record, number);
+        ids.append(record.value(BillKeys::Bid).toString());
+        PropertyList::write(QDir(dataFolder).filePath(ids.last() + ".plist"), record);
+    }
+    for (int tag = 0; tag < tagCount; ++tag)
+        tags.append(QStringLiteral("Tag %1").arg(tag));
+    PropertyList::write(QDir(dataFolder).filePath("billindex.plist"),
+                        QVariantMap{{IndexKeys::ActiveBills, QVariant(ids).toList()},
+                                    {IndexKeys::DeletedBills, QVariantList()},
+                                    {IndexKeys::ArchivedBills, QVariantList()}});
+    PropertyList::write(QDir(dataFolder).filePath("tagindex.plist"), tags);
+    return ids;
+}

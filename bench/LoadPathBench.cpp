@@ -39,6 +39,7 @@
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "screens/BWOverviewController.h"
+#include "widgets/BGHUDSearchField.h"
 #include "shell/BWMenulet.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
@@ -65,28 +66,6 @@ double medianMs(int runs, const std::function<void()>& work)
     return times.at(times.size() / 2);
 }
 
-// Bill files, index and tag list written straight into `dataFolder`, as an
-// earlier run of the writer leaves them. Returns the ids in index order.
-QStringList seedDataFolder(const QString& dataFolder, int bills)
-{
-    QDir().mkpath(dataFolder);
-    QStringList ids;
-    QVariantList tags;
-    for (int number = 0; number < bills; ++number) {
-        const QVariantMap record = benchRecord(number, kTags);
-        ids.append(record.value(BillKeys::Bid).toString());
-        PropertyList::write(QDir(dataFolder).filePath(ids.last() + ".plist"), record);
-    }
-    for (int tag = 0; tag < kTags; ++tag)
-        tags.append(QStringLiteral("Tag %1").arg(tag));
-    PropertyList::write(QDir(dataFolder).filePath("billindex.plist"),
-                        QVariantMap{{IndexKeys::ActiveBills, QVariant(ids).toList()},
-                                    {IndexKeys::DeletedBills, QVariantList()},
-                                    {IndexKeys::ArchivedBills, QVariantList()}});
-    PropertyList::write(QDir(dataFolder).filePath("tagindex.plist"), tags);
-    return ids;
-}
-
 // The time to the first paint and the peak memory of one start.
 struct StartFigures
 {
@@ -108,7 +87,7 @@ void measureInProcess(int bills, Figures& figures)
     BenchStore store;
     store.defaults.registerDefaults(BWRegisteredDefaults::table(store.clock));
     store.defaults.setBool(BWDefaultsKeys::BWEnableMenu, true);
-    const QStringList ids = seedDataFolder(store.env.defaultDataFolder, bills);
+    const QStringList ids = seedDataFolder(store.env.defaultDataFolder, bills, kTags);
     const int runs = bills >= 5000 ? 3 : 5;
     const QString folder = store.env.defaultDataFolder;
 
@@ -180,14 +159,14 @@ void measureInProcess(int bills, Figures& figures)
     // Typing "Bill 12" into the search field, a key at a time.
     const QString typed = QStringLiteral("Bill 12");
     figures.searchKey = medianMs(runs, handled([&] {
-                            overview.searchField()->clear();
-                            for (const QChar key : typed) {
-                                QTest::keyClick(overview.searchField(), key.toLatin1());
-                                QApplication::processEvents();
-                            }
-                        }))
-        / double(typed.size());
-    overview.searchField()->clear();
+                                     overview.header().searchField()->clear();
+                                     for (const QChar key : typed) {
+                                         QTest::keyClick(overview.header().searchField(), key.toLatin1());
+                                         QApplication::processEvents();
+                                     }
+                                 }))
+                        / double(typed.size());
+    overview.header().searchField()->clear();
 
     const QVariantMap stored = PropertyList::read(folder + "/" + ids.value(bills / 2) + ".plist").value.toMap();
     figures.billWrite = medianMs(runs, [&] {
@@ -379,7 +358,7 @@ void seedHome(const VirtualScreen& screen, const QString& home, int bills, const
 {
     QDir().mkpath(home + "/run");
     QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    seedDataFolder(home + "/.local/share/Orvane/Orvane.ovdata", bills);
+    seedDataFolder(home + "/.local/share/Orvane/Orvane.ovdata", bills, kTags);
     startOnce(screen, home, busAddress);
     dismissWelcomeSheet(home);
 }

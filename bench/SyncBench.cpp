@@ -100,7 +100,7 @@ public:
         seed.folder = shared.path();
         seed.seedFrom(store.env.defaultDataFolder, ids, seedDate);
         const QVariantMap local = PropertyList::read(QDir(store.env.defaultDataFolder).filePath(ids.value(0) + ".plist")).value.toMap();
-        if (!BWBillMerge::sameContent(local, OrvaneCloudManager::convertRecordintoBill(
+        if (!BWBillMerge::sameState(local, OrvaneCloudManager::convertRecordintoBill(
                                                  OrvaneCloudManager::convertBill(local, seedDate, CloudRecord()), {})))
             std::printf("The seeded bills are not in step with the cloud's\n");
         store.env.reminders = &reminders;

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -206,6 +207,13 @@ bool removeEventsWithIdentifier(icalcomponent* calendar, const QString& identifi
     return !matching.isEmpty();
 }
 
+QString titleOf(icalcomponent* calendar)
+{
+    icalproperty* name = icalcomponent_get_first_property(calendar, ICAL_NAME_PROPERTY);
+    const char* title = name ? icalproperty_get_name(name) : nullptr;
+    return QString::fromUtf8(title ? title : "");
+}
+
 Component readCalendarFile(const QString& path)
 {
     QFile file(path);
@@ -244,12 +252,8 @@ QList<CalendarStore::Calendar> CalendarStore::calendarsForEvents() const
     QList<Calendar> calendars;
     if (!m_hasAccess)
         return calendars;
-    const QStringList files = QDir(m_folder).entryList({QLatin1Char('*') + kExtension},
-                                                       QDir::Files | QDir::CaseSensitive, QDir::Name);
-    for (const QString& file : files) {
+    for (const QString& file : calendarFiles()) {
         const QString identifier = file.chopped(kExtension.size());
-        if (!BWUIDMaker::isValidUID(identifier))
-            continue;
         if (const std::optional<Calendar> calendar = readCalendar(identifier))
             calendars.append(*calendar);
     }
@@ -293,9 +297,7 @@ std::optional<CalendarStore::Calendar> CalendarStore::readCalendar(const QString
     const Component component = readCalendarFile(calendarPath(identifier));
     if (!component)
         return std::nullopt;
-    icalproperty* name = icalcomponent_get_first_property(component.get(), ICAL_NAME_PROPERTY);
-    const char* title = name ? icalproperty_get_name(name) : nullptr;
-    return Calendar{identifier, QString::fromUtf8(title ? title : "")};
+    return Calendar{identifier, titleOf(component.get())};
 }
 
 QList<CalendarStore::Event> CalendarStore::eventsInCalendar(const Calendar& calendar) const
@@ -341,6 +343,79 @@ bool CalendarStore::removeEvent(const Event& event, QString* error)
     if (!removeEventsWithIdentifier(calendar.get(), event.identifier))
         return true;
     return AtomicFile::write(calendarPath(event.calendarIdentifier), asBytes(calendar.get()), error);
+}
+
+bool CalendarStore::changeEvents(const EventsChange& change, QString* error)
+{
+    if (!m_hasAccess)
+        return fail(error, QStringLiteral("No access to calendars"));
+    struct Opened
+    {
+        Calendar calendar;
+        Component component;
+        bool changed = false;
+    };
+    std::vector<Opened> opened;
+    for (const QString& file : calendarFiles()) {
+        const QString identifier = file.chopped(kExtension.size());
+        Component component = readCalendarFile(calendarPath(identifier));
+        if (component)
+            opened.push_back({{identifier, titleOf(component.get())}, std::move(component)});
+    }
+    for (Opened& calendar : opened) {
+        QList<icalcomponent*> leaving;
+        for (icalcomponent* event = icalcomponent_get_first_component(calendar.component.get(), ICAL_VEVENT_COMPONENT);
+             event; event = icalcomponent_get_next_component(calendar.component.get(), ICAL_VEVENT_COMPONENT)) {
+            if (change.removes && change.removes(parseEvent(event, calendar.calendar.identifier)))
+                leaving.append(event);
+        }
+        for (icalcomponent* event : leaving) {
+            icalcomponent_remove_component(calendar.component.get(), event);
+            icalcomponent_free(event);
+        }
+        calendar.changed = !leaving.isEmpty();
+    }
+
+    bool done = true;
+    auto target = std::find_if(opened.begin(), opened.end(),
+                               [&](const Opened& o) { return o.calendar.title == change.calendarTitle; });
+    if (!change.added.isEmpty() && target == opened.end()) {
+        if (QDir().mkpath(m_folder)) {
+            const Calendar made{BWUIDMaker::makeUID(), change.calendarTitle};
+            opened.push_back({made, parseCalendar(serializeCalendar(made.title))});
+            target = opened.end() - 1;
+        } else {
+            done = fail(error, QStringLiteral("Could not create the folder %1").arg(m_folder));
+        }
+    }
+    if (target != opened.end()) {
+        for (Event event : change.added) {
+            if (!hasWritableDates(event)) {
+                done = fail(error, QStringLiteral("The event's dates cannot be written to a calendar file"));
+                continue;
+            }
+            event.calendarIdentifier = target->calendar.identifier;
+            if (event.identifier.isEmpty())
+                event.identifier = BWUIDMaker::makeUID();
+            removeEventsWithIdentifier(target->component.get(), event.identifier);
+            icalcomponent_add_component(target->component.get(), newEvent(event));
+            target->changed = true;
+        }
+    }
+    for (const Opened& calendar : opened) {
+        if (calendar.changed)
+            done &= AtomicFile::write(calendarPath(calendar.calendar.identifier), asBytes(calendar.component.get()),
+                                      error);
+    }
+    return done;
+}
+
+QStringList CalendarStore::calendarFiles() const
+{
+    QStringList files
+        = QDir(m_folder).entryList({QLatin1Char('*') + kExtension}, QDir::Files | QDir::CaseSensitive, QDir::Name);
+    files.removeIf([](const QString& file) { return !BWUIDMaker::isValidUID(file.chopped(kExtension.size())); });
+    return files;
 }
 
 // The parsed file of a calendar that is about to change; null (with `error`

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -78,8 +79,30 @@ public:
     // at once. True when the file no longer holds it (also when it never did).
     bool removeEvent(const Event& event, QString* error = nullptr);
 
-private:
+    // Many events taken out and added at once.
+    struct EventsChange
+    {
+        // Picks the events to take out, in every calendar.
+        std::function<bool(const Event&)> removes;
+        // Events for the first calendar titled `calendarTitle`, which is
+        // made when there is none. Their calendar identifiers are set, and
+        // identifiers made where empty.
+        QString calendarTitle;
+        QList<Event> added;
+    };
+    // Carries out the change with each calendar's file read once and written
+    // at most once, and only when its events change. False (with `error`)
+    // when a file could not be written, which is then left as it was, or an
+    // event could not be added (see saveEvent()); the rest is done all the
+    // same. Nothing is done without access.
+    bool changeEvents(const EventsChange& change, QString* error = nullptr);
+    // The file that holds the calendar `identifier`, for a calendar program
+    // to subscribe to.
     QString calendarPath(const QString& identifier) const;
+
+private:
+    // The names of the folder's files named as calendars, in order.
+    QStringList calendarFiles() const;
     std::optional<Calendar> readCalendar(const QString& identifier) const;
     std::unique_ptr<icalcomponent_impl, void (*)(icalcomponent_impl*)> openForChange(const QString& identifier,
                                                                                    QString* error) const;

@@ -17,9 +17,14 @@ QString realPathOf(const QString& folder)
 {
     QString existing = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     QStringList missing;
-    while (!QFileInfo::exists(existing) && existing != QStringLiteral("/")) {
+    while (!QFileInfo::exists(existing)) {
+        // The root, or no path at all (a chosen folder that no longer
+        // resolves): nothing further up to name it by.
+        const QString parent = QFileInfo(existing).absolutePath();
+        if (parent == existing || existing.isEmpty())
+            break;
         missing.prepend(QFileInfo(existing).fileName());
-        existing = QFileInfo(existing).absolutePath();
+        existing = parent;
     }
     QString real = QFileInfo(existing).canonicalFilePath();
     for (const QString& part : std::as_const(missing))

@@ -146,11 +146,49 @@ void removeLeftover(const QString& path)
 
 }  // namespace
 
-bool copyFolderWhole(const QString& source, const QString& destination, QString* error)
+QStringList entriesOf(const QString& folder)
+{
+    QStringList entries;
+    const fs::path root = toPath(folder);
+    std::error_code failure;
+    // Links are listed, not followed: they are copied as links.
+    for (fs::recursive_directory_iterator it(root, failure), end; !failure && it != end; it.increment(failure))
+        entries.append(QFile::decodeName(QByteArray::fromStdString(it->path().lexically_relative(root).string())));
+    if (failure)
+        Log::line(QStringLiteral("Could not list %1: %2").arg(folder, QString::fromStdString(failure.message())));
+    return entries;
+}
+
+bool copyEntriesWhole(const QString& source, const QStringList& entries, const QString& destination,
+                      const std::atomic<bool>& stop, QString* error)
 {
     if (existsOrDangles(destination))
         return report(error, QStringLiteral("%1 already exists").arg(destination));
-    return replaceFolderWithCopy(source, destination, error);
+    const QString partial = destination + PartialSuffix;
+    removeLeftover(partial);
+    std::error_code failure;
+    fs::create_directories(toPath(partial), failure);
+    for (qsizetype i = 0; i < entries.size() && !failure && !stop; ++i) {
+        const fs::path from = toPath(source + u'/' + entries.at(i));
+        const fs::path to = toPath(partial + u'/' + entries.at(i));
+        const fs::file_status status = fs::symlink_status(from, failure);
+        if (failure || !fs::exists(status)) {
+            failure.clear();  // gone since the listing
+            continue;
+        }
+        if (fs::is_directory(status))
+            fs::create_directory(to, failure);
+        else
+            fs::copy(from, to, fs::copy_options::copy_symlinks, failure);
+    }
+    if (stop && !failure)
+        failure = std::make_error_code(std::errc::operation_canceled);
+    if (!failure && renamePath(partial, destination, error))
+        return true;
+    removeFolder(partial);
+    return failure ? report(error, QStringLiteral("Could not copy %1 to %2: %3")
+                                       .arg(source, destination, QString::fromStdString(failure.message())))
+                   : false;
 }
 
 bool replaceFolderWithCopy(const QString& source, const QString& target, QString* error)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <atomic>
 
 // Copying and moving whole folders. Both refuse a destination that already
 // exists, and both work across file systems (a move falls back to copy and
@@ -17,9 +20,19 @@ bool removeFolder(const QString& path);
 // so finishInterruptedWork() can tell at the next start how far it got and
 // leave exactly one whole folder behind.
 
-// Copies `source` into `<destination>.partial` and only then renames it to
-// `destination`, so `destination` either does not exist or is whole.
-bool copyFolderWhole(const QString& source, const QString& destination, QString* error = nullptr);
+// The entries of `folder` (files, links and folders, hidden ones too) as
+// paths relative to it, each folder before what it holds; none for a
+// folder that cannot be read.
+QStringList entriesOf(const QString& folder);
+// Copies the entries listed (as entriesOf() gives them) of `source` into
+// `<destination>.partial` and only then renames it to `destination`, so
+// `destination` either does not exist or is whole: a copy of the folder as it
+// stood when it was listed, each file copied whole as it stands when its turn
+// comes; an entry gone by then is
+// left out. When `stop` turns true meanwhile, the copy ends, the partial
+// copy is removed and false returned.
+bool copyEntriesWhole(const QString& source, const QStringList& entries, const QString& destination,
+                      const std::atomic<bool>& stop, QString* error = nullptr);
 // Copies `source` into `<target>.partial`, then puts that whole copy in the
 // place of `target`: the old target is set aside, the copy renamed in, the old
 // one removed. Without a target the copy is simply renamed into place.

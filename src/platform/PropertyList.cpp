@@ -791,10 +791,60 @@ QByteArray assembleDictionary(const Fragments& fragments, QList<FragmentSpan>* s
     return out;
 }
 
+namespace {
+
+// Whether a comment, a CDATA section, a document type or a processing
+// instruction stands in the text: our writer writes none, and their content
+// could look like lines of our layout.
+bool holdsMarkupDeclaration(QByteArrayView text)
+{
+    for (qsizetype at = text.indexOf('<'); at >= 0 && at + 1 < text.size(); at = text.indexOf('<', at + 1)) {
+        if (text[at + 1] == '!' || text[at + 1] == '?')
+            return true;
+    }
+    return false;
+}
+
+// Whether `text`, running from a top-level value's first line up to where
+// the next line at depth 1 begins, is exactly one value as our writer lays
+// it out: a container opened and closed on lines of their own with every
+// line between deeper, or an element on one line whose text holds no "<"
+// (our writer escapes every one).
+qsizetype oneTopLevelValueLength(QByteArrayView rest)
+{
+    const qsizetype next = rest.indexOf("\n\t<");
+    for (const QByteArrayView container : {QByteArrayView("dict"), QByteArrayView("array")}) {
+        const QByteArray open = "\t<" + container.toByteArray() + ">\n";
+        if (!rest.startsWith(open))
+            continue;
+        const QByteArray close = "\n\t</" + container.toByteArray() + ">\n";
+        if (next < 0 || !rest.sliced(next).startsWith(close))
+            return -1;
+        const QByteArrayView value = rest.first(next + close.size());
+        return holdsMarkupDeclaration(value) ? -1 : value.size();
+    }
+    const QByteArrayView value = rest.first(next < 0 ? rest.size() : next + 1);
+    if (!value.startsWith("\t<") || !value.endsWith(">\n"))
+        return -1;
+    const QByteArrayView element = value.sliced(1, value.size() - 2);
+    const qsizetype tagEnd = element.indexOf('>');
+    if (element.endsWith("/>"))
+        return tagEnd == element.size() - 1 ? value.size() : -1;
+    const QByteArray closing = "</" + element.sliced(1, tagEnd - 1).toByteArray() + '>';
+    if (closing.contains(' ') || !element.endsWith(closing) || element.size() < tagEnd + 1 + closing.size())
+        return -1;
+    const QByteArrayView text = element.sliced(tagEnd + 1, element.size() - tagEnd - 1 - closing.size());
+    return text.contains('<') ? -1 : value.size();
+}
+
+}  // namespace
+
 // Our writer puts each top-level key on a line that starts with one tab and
-// every nested line deeper; a "<" inside text is always escaped. So in a
-// document of our own layout, "\n\t<key>" marks exactly the next top-level
-// key, and the value's text runs up to it.
+// every nested line deeper, escapes every "<" inside text and writes no
+// comment or other declaration. A document that keeps to that layout is cut
+// into its values at the lines of depth 1; any other (a hand edit that
+// indents a nested key by one tab, a key our writer would write otherwise)
+// is left to the XML reader, which reads it as it reads any document.
 std::optional<QList<FragmentSpan>> dictionarySpans(QByteArrayView document)
 {
     if (document == DocumentHead + EmptyDictionary + DocumentTail)
@@ -803,40 +853,33 @@ std::optional<QList<FragmentSpan>> dictionarySpans(QByteArrayView document)
     const QByteArray tail = DictionaryTail + DocumentTail;
     if (!document.startsWith(head) || !document.endsWith(tail) || document.size() < head.size() + tail.size())
         return std::nullopt;
-    const qsizetype bodyEnd = document.size() - tail.size();
-    const QByteArray nextKey = '\n' + TopLevelKeyHead;
+    const QByteArrayView body = document.first(document.size() - tail.size());
     QList<FragmentSpan> spans;
+    QSet<QString> keys;
     qsizetype position = head.size();
-    while (position < bodyEnd) {
-        if (!document.sliced(position).startsWith(TopLevelKeyHead))
+    while (position < body.size()) {
+        if (!body.sliced(position).startsWith(TopLevelKeyHead))
             return std::nullopt;
         const qsizetype keyStart = position + TopLevelKeyHead.size();
-        const qsizetype keyEnd = document.indexOf(KeyTail, keyStart);
-        if (keyEnd < 0 || keyEnd >= bodyEnd)
-            return std::nullopt;
-        const std::optional<QString> key = unescapedKey(document.sliced(keyStart, keyEnd - keyStart).toByteArray());
-        if (!key || key->contains(u'\n'))
+        const qsizetype keyEnd = body.indexOf(KeyTail, keyStart);
+        if (keyEnd < 0)
             return std::nullopt;
         const qsizetype valueStart = keyEnd + KeyTail.size();
-        const qsizetype next = document.first(bodyEnd).indexOf(nextKey, valueStart);
-        const qsizetype valueEnd = next < 0 ? bodyEnd : next + 1;
-        if (valueEnd <= valueStart)
+        const std::optional<QString> key = unescapedKey(body.sliced(keyStart, keyEnd - keyStart).toByteArray());
+        // The key line must be the very bytes our writer makes of the key:
+        // bytes that are not UTF-8, or markup, would be renamed on the next save.
+        if (!key || key->contains(u'\n')
+            || QByteArrayView(topLevelKeyLine(*key)) != body.sliced(position, valueStart - position)
+            || keys.contains(*key))
             return std::nullopt;
-        spans.append({*key, valueStart, valueEnd - valueStart});
-        position = valueEnd;
+        keys.insert(*key);
+        const qsizetype valueLength = oneTopLevelValueLength(body.sliced(valueStart));
+        if (valueLength <= 0)
+            return std::nullopt;
+        spans.append({*key, valueStart, valueLength});
+        position = valueStart + valueLength;
     }
     return spans;
-}
-
-std::optional<Fragments> splitDictionary(const QByteArray& document)
-{
-    const std::optional<QList<FragmentSpan>> spans = dictionarySpans(document);
-    if (!spans)
-        return std::nullopt;
-    Fragments fragments;
-    for (const FragmentSpan& span : *spans)
-        fragments.insert(span.key, document.sliced(span.start, span.length));
-    return fragments;
 }
 
 ReadResult parseDictionaryValue(const QByteArray& fragment)

@@ -67,10 +67,9 @@ bool isSerializedDictionaryValue(const QVariant& value, QByteArrayView text);
 // The same for the `length` bytes that `device` reads from where it stands,
 // read a piece at a time, never the whole text at once.
 bool isSerializedDictionaryValue(const QVariant& value, QIODevice& device, qsizetype length);
-// The text of each top-level value of a dictionary document laid out as our
-// writer lays it out; nothing for any other document (parse it instead).
-std::optional<Fragments> splitDictionary(const QByteArray& document);
-// The same as where each value's text stands in the document, in order.
+// Where the text of each top-level value of a dictionary document laid out
+// as our writer lays it out stands, in order; nothing for any other document
+// (parse it instead).
 std::optional<QList<FragmentSpan>> dictionarySpans(QByteArrayView document);
 // Parses the text of one value of a top-level dictionary.
 ReadResult parseDictionaryValue(const QByteArray& fragment);

@@ -385,6 +385,10 @@ QDateTime dateOfText(QByteArrayView text)
     }
     if (!at(end, 'Z') || end + 1 != text.size())
         return {};
+    // A day or a time that does not exist ("T24:00:00Z") is no date: Qt
+    // would read an invalid time as midnight.
+    if (!QDate::isValid(fields[0], fields[1], fields[2]) || !QTime::isValid(fields[3], fields[4], fields[5], msec))
+        return {};
     return QDateTime(QDate(fields[0], fields[1], fields[2]), QTime(fields[3], fields[4], fields[5], msec), Qt::UTC);
 }
 

@@ -36,15 +36,20 @@ public:
     static Reachability* reachabilityWithHostName(const QString& hostName, QObject* parent = nullptr);
     // `address` is a numeric IPv4 or IPv6 address; null for anything else.
     static Reachability* reachabilityWithAddress(const QString& address, QObject* parent = nullptr);
+    // No caller in the program; reachabilityWithAddress() of 0.0.0.0.
     static Reachability* reachabilityForInternetConnection(QObject* parent = nullptr);
+    // No caller in the program; reachabilityWithAddress() of the link-local 169.254.0.0.
     static Reachability* reachabilityForLocalWiFi(QObject* parent = nullptr);
 
     // Tests give the flags; by default the desktop's network information.
     void setFlagsSource(FlagsSource source) { m_flags = std::move(source); }
 
+    // No caller in the program; reachabilityChanged() then follows the desktop's network information.
     bool startNotifier();
+    // No caller in the program; undoes startNotifier().
     void stopNotifier();
     NetworkStatus currentReachabilityStatus() const;
+    // No caller in the program; reads the flags as currentReachabilityStatus() does.
     bool connectionRequired() const;
 
     static NetworkStatus networkStatusForFlags(unsigned flags);

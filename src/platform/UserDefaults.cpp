@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QStandardPaths>
 
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 
 namespace {
 
@@ -278,19 +281,6 @@ qlonglong UserDefaults::integerForKey(const QString& key) const
     return 0;
 }
 
-double UserDefaults::doubleForKey(const QString& key) const
-{
-    const QVariant value = objectForKey(key);
-    if (value.typeId() == QMetaType::Bool || isInteger(value) || isReal(value))
-        return value.toDouble();
-    if (value.typeId() == QMetaType::QString) {
-        bool ok = false;
-        const double real = value.toString().trimmed().toDouble(&ok);
-        return ok ? real : 0.0;
-    }
-    return 0.0;
-}
-
 QString UserDefaults::stringForKey(const QString& key) const
 {
     const QVariant value = objectForKey(key);
@@ -317,10 +307,17 @@ QVariantList UserDefaults::arrayForKey(const QString& key) const
     return {};
 }
 
-QVariantMap UserDefaults::dictionaryForKey(const QString& key) const
+UserDefaults UserDefaults::detachedCopy() const
 {
-    const QVariant value = objectForKey(key);
-    return value.typeId() == QMetaType::QVariantMap ? value.toMap() : QVariantMap();
+    UserDefaults copy{QString()};
+    copy.m_registered = m_registered;
+    copy.m_loaded = true;
+    // Unreadable, it writes nothing; the values read stay as they are.
+    copy.m_fileUnreadable = true;
+    ensureLoaded();
+    for (auto slot = m_slots.begin(); slot != m_slots.end(); ++slot)
+        copy.m_slots.insert(slot.key(), Slot{QByteArray(), std::nullopt, parsedValue(slot.key(), *slot), true});
+    return copy;
 }
 
 bool UserDefaults::hasStoredValue(const QString& key) const
@@ -367,11 +364,6 @@ bool UserDefaults::setBool(const QString& key, bool value)
 }
 
 bool UserDefaults::setInteger(const QString& key, qlonglong value)
-{
-    return setObject(key, value);
-}
-
-bool UserDefaults::setDouble(const QString& key, double value)
 {
     return setObject(key, value);
 }
@@ -449,8 +441,21 @@ void UserDefaults::leaveLongTextsIn(const Stamp& stamp, const QList<PropertyList
     }
 }
 
+// Two objects of one file may live in one process, on different threads
+// (the app-group suite's export is written on a worker): their saves take
+// turns, so that neither writes over what the other has just saved without
+// reading it first.
+QMutex& UserDefaults::saveTurnOf(const QString& path)
+{
+    static QMutex turns;
+    static std::map<QString, QMutex> ofPath;
+    const QMutexLocker lock(&turns);
+    return ofPath[QFileInfo(path).absoluteFilePath()];
+}
+
 bool UserDefaults::save()
 {
+    const QMutexLocker turn(&saveTurnOf(m_path));
     if (!takeInChangesOnDisk()) {
         Log::line(QStringLiteral("Defaults file %1 is still unreadable; not overwriting it").arg(m_path));
         return false;

@@ -15,6 +15,7 @@
 #include <optional>
 
 class QFile;
+class QMutex;
 struct stat;
 
 // User defaults: values the program stored, over a registered domain that is
@@ -28,7 +29,9 @@ struct stat;
 //
 // Other processes (the agent, a second login) may write the same file, so a
 // save re-reads it when it changed on disk and writes only the keys this
-// process set or removed since its last save over what it finds there. A
+// process set or removed since its last save over what it finds there. An
+// object is used on one thread; two objects of one file in this process
+// (one on a worker) save in turns and see each other as another process. A
 // value equal to the stored one (integers, reals and booleans kept apart) is
 // not written again. The file is read at the first use, or on a worker from
 // startLoading() on, and each value is parsed only when it is read: the
@@ -63,12 +66,16 @@ public:
     QVariant objectForKey(const QString& key) const;
     bool boolForKey(const QString& key) const;
     qlonglong integerForKey(const QString& key) const;
-    double doubleForKey(const QString& key) const;
     QString stringForKey(const QString& key) const;
     QDateTime dateForKey(const QString& key) const;
     QVariantList arrayForKey(const QString& key) const;
-    QVariantMap dictionaryForKey(const QString& key) const;
     bool hasStoredValue(const QString& key) const;
+
+    // Every value as it reads now, stored and registered, in an object of
+    // its own that no file stands behind: for work on another thread, which
+    // must not share this object. Its setters keep values in memory only
+    // and return false.
+    UserDefaults detachedCopy() const;
 
     // Each setter stores the value and writes the file at once. It returns
     // false when the file could not be written; the value is then kept in
@@ -76,7 +83,6 @@ public:
     bool setObject(const QString& key, const QVariant& value);
     bool setBool(const QString& key, bool value);
     bool setInteger(const QString& key, qlonglong value);
-    bool setDouble(const QString& key, double value);
     bool removeObject(const QString& key);
     // Writes the stored values again; false when the write failed.
     bool synchronize();
@@ -125,6 +131,7 @@ private:
     std::optional<QByteArray> documentToSave(QList<PropertyList::FragmentSpan>* spans);
     void leaveLongTextsIn(const Stamp& stamp, const QList<PropertyList::FragmentSpan>& spans);
     bool save();
+    static QMutex& saveTurnOf(const QString& path);
 
     // A text this long stays in the file; only its place is kept.
     static constexpr qsizetype LongTextBytes = 256 * 1024;

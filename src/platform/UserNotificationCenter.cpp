@@ -8,8 +8,11 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QMutex>
+#include <QMutexLocker>
 
 #include <algorithm>
+#include <optional>
 
 const QString UserNotification::defaultSoundName = QStringLiteral("message-new-instant");
 
@@ -93,6 +96,39 @@ QVariantMap hintsOf(const UserNotification& notification)
 
 }  // namespace
 
+// The latest schedule handed to the worker and how far the file has come:
+// each write takes the latest schedule, so a write that finds a later one
+// already written has nothing left to do.
+struct UserNotificationCenter::ScheduleFile
+{
+    QString path;
+    QMutex mutex;
+    QList<UserNotification> latest;
+    quint64 latestVersion = 0;
+    quint64 writtenVersion = 0;
+
+    // On the worker. The error of a failed write; nothing when the file
+    // holds the latest schedule.
+    std::optional<QString> writeLatest()
+    {
+        QMutexLocker lock(&mutex);
+        if (writtenVersion == latestVersion)
+            return std::nullopt;
+        const QList<UserNotification> schedule = latest;
+        writtenVersion = latestVersion;
+        lock.unlock();
+        QVariantList entries;
+        entries.reserve(schedule.size());
+        for (const UserNotification& notification : schedule)
+            entries.append(toDictionary(notification));
+        QString error;
+        if (PropertyList::write(path, entries, &error))
+            return std::nullopt;
+        Log::line(QStringLiteral("Could not save the scheduled notifications: %1").arg(error));
+        return error;
+    }
+};
+
 QString UserNotificationCenter::schedulePath(const QString& defaultsFolder)
 {
     return defaultsFolder + QLatin1Char('/') + kScheduleFileName;
@@ -104,7 +140,9 @@ UserNotificationCenter::UserNotificationCenter(const QString& schedulePath, cons
     , m_schedulePath(schedulePath)
     , m_clock(clock)
     , m_bus(bus)
+    , m_file(std::make_shared<ScheduleFile>())
 {
+    m_file->path = schedulePath;
     m_bus.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
                   SLOT(actionInvoked(uint, QString)));
     m_bus.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
@@ -127,7 +165,7 @@ QList<UserNotification> UserNotificationCenter::deliveredNotifications() const
     return shown;
 }
 
-bool UserNotificationCenter::scheduleNotification(const UserNotification& notification)
+void UserNotificationCenter::scheduleNotification(const UserNotification& notification)
 {
     UserNotification scheduled = notification;
     if (scheduled.identifier.isEmpty())
@@ -135,15 +173,46 @@ bool UserNotificationCenter::scheduleNotification(const UserNotification& notifi
     m_scheduled.removeIf([&](const UserNotification& n) { return n.identifier == scheduled.identifier; });
     m_scheduled.append(scheduled);
     armTimer();
-    return saveSchedule();
+    saveSchedule();
 }
 
-bool UserNotificationCenter::removeScheduledNotification(const UserNotification& notification)
+void UserNotificationCenter::removeScheduledNotification(const UserNotification& notification)
 {
     if (!m_scheduled.removeIf([&](const UserNotification& n) { return n.identifier == notification.identifier; }))
-        return true;
+        return;
     armTimer();
-    return saveSchedule();
+    saveSchedule();
+}
+
+void UserNotificationCenter::changeSchedule(const std::function<bool(const UserNotification&)>& removes,
+                                            const QList<UserNotification>& added)
+{
+    m_scheduled.removeIf(removes);
+    for (UserNotification notification : added) {
+        if (notification.identifier.isEmpty())
+            notification.identifier = BWUIDMaker::makeUID();
+        m_scheduled.append(notification);
+    }
+    armTimer();
+    saveSchedule();
+}
+
+void UserNotificationCenter::replaceSchedule(QList<UserNotification> schedule)
+{
+    for (UserNotification& notification : schedule) {
+        if (notification.identifier.isEmpty())
+            notification.identifier = BWUIDMaker::makeUID();
+    }
+    QList<UserNotification> old = std::exchange(m_scheduled, std::move(schedule));
+    armTimer();
+    saveSchedule();
+    // Thousands of notifications go on the worker.
+    m_writer.post([old = std::move(old)] {});
+}
+
+void UserNotificationCenter::waitForWrites()
+{
+    m_writer.waitForDone();
 }
 
 void UserNotificationCenter::deliverNotification(const UserNotification& notification)
@@ -181,9 +250,11 @@ void UserNotificationCenter::removeDeliveredNotification(const UserNotification&
     m_delivered.removeAt(index);
 }
 
-bool UserNotificationCenter::deliverDueNotifications()
+void UserNotificationCenter::deliverDueNotifications()
 {
-    const QDateTime now = m_clock.now();
+    // In UTC, as the delivery dates are: comparing a local time converts it
+    // again for every notification.
+    const QDateTime now = m_clock.now().toUTC();
     QList<UserNotification> due;
     for (const UserNotification& notification : std::as_const(m_scheduled)) {
         if (notification.deliveryDate <= now)
@@ -191,19 +262,22 @@ bool UserNotificationCenter::deliverDueNotifications()
     }
     if (due.isEmpty()) {
         armTimer();
-        return true;
+        return;
     }
-    // Off the schedule before it is shown: a crash in between loses one
-    // reminder rather than showing it at every start.
     m_scheduled.removeIf([&](const UserNotification& n) { return n.deliveryDate <= now; });
-    const bool saved = saveSchedule();
+    armTimer();
+    saveSchedule();
     std::stable_sort(due.begin(), due.end(), [](const UserNotification& a, const UserNotification& b) {
         return a.deliveryDate < b.deliveryDate;
     });
-    for (const UserNotification& notification : std::as_const(due))
-        deliverNotification(notification);
-    armTimer();
-    return saved;
+    // Shown once the file no longer holds them: a crash in between loses
+    // one reminder rather than showing it at every start.
+    m_writer.post([this, due] {
+        QMetaObject::invokeMethod(this, [this, due] {
+            for (const UserNotification& notification : due)
+                deliverNotification(notification);
+        });
+    });
 }
 
 void UserNotificationCenter::actionInvoked(uint serverID, const QString& actionKey)
@@ -243,16 +317,17 @@ void UserNotificationCenter::loadSchedule()
     }
 }
 
-bool UserNotificationCenter::saveSchedule() const
+void UserNotificationCenter::saveSchedule()
 {
-    QVariantList entries;
-    for (const UserNotification& notification : m_scheduled)
-        entries.append(toDictionary(notification));
-    QString error;
-    if (PropertyList::write(m_schedulePath, entries, &error))
-        return true;
-    Log::line(QStringLiteral("Could not save the scheduled notifications: %1").arg(error));
-    return false;
+    {
+        const QMutexLocker lock(&m_file->mutex);
+        m_file->latest = m_scheduled;
+        ++m_file->latestVersion;
+    }
+    m_writer.post([this, file = m_file] {
+        if (const std::optional<QString> error = file->writeLatest())
+            QMetaObject::invokeMethod(this, [this, error] { emit scheduleNotSaved(*error); });
+    });
 }
 
 void UserNotificationCenter::armTimer()

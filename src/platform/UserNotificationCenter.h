@@ -8,6 +8,11 @@
 #include <QTimer>
 #include <QVariantMap>
 
+#include <functional>
+#include <memory>
+
+#include "platform/SerialWorker.h"
+
 class Clock;
 class QDBusPendingCallWatcher;
 
@@ -36,6 +41,11 @@ struct UserNotification
 // was closed is delivered soon after the next start. A delivered notification
 // leaves the schedule for good, so it is never shown twice.
 //
+// The schedule in memory is the one that counts while the program runs; the
+// file follows it on a worker thread, written whole after each change (a
+// change that comes while a write waits joins that write). A schedule that
+// cannot be saved holds for this run and is reported by scheduleNotSaved().
+//
 // Delivered notifications are those shown in this run that the server still
 // holds. A click on one (its body or its action button) comes back as
 // didActivateNotification with the notification's user info.
@@ -58,25 +68,35 @@ public:
     QList<UserNotification> deliveredNotifications() const;
 
     // Adds the notification to the schedule (in place of one with the same
-    // identifier). False when the schedule file could not be written; the
-    // notification is then still delivered if the program runs at its time.
-    bool scheduleNotification(const UserNotification& notification);
-    // Takes the notification with the same identifier off the schedule. False
-    // when the schedule file could not be written.
-    bool removeScheduledNotification(const UserNotification& notification);
+    // identifier).
+    void scheduleNotification(const UserNotification& notification);
+    // Takes the notification with the same identifier off the schedule.
+    void removeScheduledNotification(const UserNotification& notification);
+    // Takes the notifications `removes` picks off the schedule and adds
+    // `added` (those without an identifier get one), with one write of the
+    // file: for many changes at once.
+    void changeSchedule(const std::function<bool(const UserNotification&)>& removes,
+                        const QList<UserNotification>& added);
+    // Puts `schedule` in the place of the whole schedule, with one write of
+    // the file: for a schedule made anew. Those without an identifier get one.
+    void replaceSchedule(QList<UserNotification> schedule);
+    // Waits until the schedule file holds the schedule as it stands.
+    void waitForWrites();
 
     // Shows the notification now.
     void deliverNotification(const UserNotification& notification);
     // Withdraws a delivered notification from the desktop.
     void removeDeliveredNotification(const UserNotification& notification);
 
-    // Delivers every scheduled notification whose delivery date has come and
-    // takes it off the schedule. False when the schedule file could not be
-    // written (the notifications are delivered all the same).
-    bool deliverDueNotifications();
+    // Takes every scheduled notification whose delivery date has come off
+    // the schedule and delivers it once the file no longer holds it (or
+    // could not be written: it is delivered all the same).
+    void deliverDueNotifications();
 
 signals:
     void didActivateNotification(const QVariantMap& userInfo);
+    // The schedule file could not be written; the schedule holds for this run.
+    void scheduleNotSaved(const QString& error);
 
 private slots:
     void actionInvoked(uint serverID, const QString& actionKey);
@@ -93,8 +113,12 @@ private:
         bool withdrawn = false;
     };
 
+    // The file's side of the schedule, shared with the writes on the worker.
+    struct ScheduleFile;
+
     void loadSchedule();
-    bool saveSchedule() const;
+    // Has the worker write the schedule as it stands now.
+    void saveSchedule();
     void armTimer();
     void notifyAnswered(QDBusPendingCallWatcher* watcher, quint64 request);
     void closeOnServer(uint serverID);
@@ -108,4 +132,8 @@ private:
     QList<Delivered> m_delivered;
     quint64 m_lastRequest = 0;
     QTimer m_timer;
+    std::shared_ptr<ScheduleFile> m_file;
+    // Last, so that it goes first: the writes still queued finish while the
+    // rest of the centre is there.
+    SerialWorker m_writer;
 };

@@ -16,13 +16,6 @@
 #include "store/BWSecondaryActionKeys.h"
 #include "widgets/BWPopupButton.h"
 
-namespace {
-
-// The setting's value under which each bill remembers its own last command.
-constexpr qlonglong RememberPerBill = 0;
-
-}  // namespace
-
 BWBillActionsMenu::BWBillActionsMenu(const BWStoreEnvironment& env, BWPopupButton* popup, QAbstractButton* alternate,
                                      QObject* parent)
     : QObject(parent), m_env(env), m_popup(popup), m_alternate(alternate)
@@ -156,9 +149,14 @@ void BWBillActionsMenu::choose(QAction* item)
 {
     if (!item || !m_items.contains(item) || !item->isEnabled())
         return;
-    if (m_env.defaults->integerForKey(BWDefaultsKeys::BWSecondaryActionSetting) == RememberPerBill)
+    if (m_env.defaults->integerForKey(BWDefaultsKeys::BWSecondaryActionSetting) == SecondaryActionKeys::OwnChoice)
         rememberForBill(item->text());
     perform(item->text(), item);
+}
+
+QString BWBillActionsMenu::skipQuestion()
+{
+    return tr("Are you sure you want to skip the next payment for this bill?");
 }
 
 void BWBillActionsMenu::rememberForBill(const QString& title)

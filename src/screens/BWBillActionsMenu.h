@@ -56,6 +56,10 @@ public:
     // Carries out the pop-up's item as if the user chose it.
     void choose(QAction* item);
 
+    // What the user is asked before a payment is skipped, wherever the skip
+    // is offered; the bill's name goes with it.
+    static QString skipQuestion();
+
 signals:
     // The sender carries the kind of payment as its tag (LogTag).
     void logRequested(QObject* sender);

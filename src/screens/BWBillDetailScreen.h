@@ -28,6 +28,9 @@ public:
     virtual void showWebView() = 0;
     // Shows the current bill's pay site, in the page's web pane or the browser.
     virtual void finishShowingWebsite() = 0;
+    // Leaves the pay site and slides the web pane away, showing the page's
+    // panels and the previous and next buttons again.
+    virtual void hideWebView() = 0;
     // The payment graph: a live resize is going on, or it ended.
     virtual void setGraphResizing() = 0;
     virtual void setGraphHeight() = 0;

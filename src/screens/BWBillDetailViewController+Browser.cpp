@@ -1,18 +1,28 @@
-// The shown bill's pay site. Pay sites open in the desktop's browser, and only
+// The shown bill's pay site: in the page's browser pane, which slides up over
+// the page's panels, or, with the setting off, in the desktop's browser. Only
 // web pages are opened (the store's one rule for pay sites).
 #include "screens/BWBillDetailViewController.h"
 
 #include <QAction>
+#include <QPropertyAnimation>
 
 #include "platform/Log.h"
 #include "platform/SenderTag.h"
+#include "platform/UserDefaults.h"
+#include "screens/BWWebPane.h"
 #include "store/BWBillRecordKeys.h"
+#include "store/BWDefaultsKeys.h"
 #include "store/BWPaySite.h"
+#include "widgets/BGHUDView.h"
+#include "widgets/BWAnimatingView.h"
+#include "widgets/KBButton.h"
 
 namespace {
 
 // The log-payment panel's kind for a full payment.
 constexpr int FullPaymentTag = 0;
+// How long the pane takes to slide up over the page.
+constexpr int PaneSlideMs = 200;
 
 }  // namespace
 
@@ -26,14 +36,98 @@ void BWBillDetailViewController::showWebView()
 
 void BWBillDetailViewController::finishShowingWebsite()
 {
+    const std::optional<QUrl> url = shownPaySite();
+    if (!url)
+        return;
+    if (m_env.defaults->boolForKey(BWDefaultsKeys::BWPayWithInternalBrowser))
+        slideWebViewUp(*url);
+    else
+        openInDesktopBrowser(*url);
+}
+
+void BWBillDetailViewController::openWebsiteInBrowser()
+{
+    if (const std::optional<QUrl> url = shownPaySite())
+        openInDesktopBrowser(*url);
+    hideWebView();
+}
+
+void BWBillDetailViewController::hideWebView()
+{
+    m_webPane->leaveSite();
+    for (QWidget* shown : {static_cast<QWidget*>(m_nextBillButton), static_cast<QWidget*>(m_previousBillButton),
+                           static_cast<QWidget*>(m_paymentHistory), static_cast<QWidget*>(m_statisticsView),
+                           static_cast<QWidget*>(m_stickyNote)})
+        shown->show();
+    BWAnimatingView::setLocationOffScreenBottomAnimated(m_webViewContainer, true);
+}
+
+bool BWBillDetailViewController::webViewIsShown() const
+{
+    return m_webViewContainer && !m_webViewContainer->isHidden();
+}
+
+std::optional<QUrl> BWBillDetailViewController::shownPaySite() const
+{
     const std::optional<QVariantMap> record = loadShownBill();
     const QString site = record ? record->value(BillKeys::PaySite).toString() : QString();
     const std::optional<QUrl> url = BWPaySite::webAddress(site);
-    if (!url) {
+    if (!url)
         Log::line(QStringLiteral("No web address to open for the pay site of %1").arg(m_currentBillID));
-        return;
-    }
+    return url;
+}
+
+void BWBillDetailViewController::openInDesktopBrowser(const QUrl& url)
+{
     // The opener tells the user itself when no browser could be started.
-    if (!m_openUrl || !m_openUrl(*url))
+    if (!m_openUrl || !m_openUrl(url))
         Log::line(QStringLiteral("Could not open the pay site"));
+}
+
+// The pane enters from below the window, stretched to the window's size, and
+// comes to rest under the header, covering the page's other panels. Its foot
+// stays at the window's bottom edge, so no part of the site is out of sight.
+void BWBillDetailViewController::slideWebViewUp(const QUrl& url)
+{
+    // The engine's first start takes a moment: before the slide, so that it
+    // plays smoothly. Without an engine the pane says why, and the site
+    // opens in the desktop's browser at once.
+    const bool engineStarted = m_webPane->start();
+    if (!engineStarted)
+        openInDesktopBrowser(url);
+
+    QWidget* container = m_webViewContainer;
+    BWAnimatingView::maximizeItemHeightAnimated(container, false, 0);
+    BWAnimatingView::maximizeItemWidthAnimated(container, false, 0);
+    BWAnimatingView::setLocationOffScreenBottomAnimated(container, false);
+    m_nextBillButton->hide();
+    m_previousBillButton->hide();
+    container->show();
+    container->raise();
+
+    const QRectF target(0, 0, container->width(), container->height() - m_billHeader->height());
+    BWAnimatingView::setFrameAnimated(container, target, false, PaneSlideMs);
+    // It follows the window's size while it shows.
+    if (QWidget* window = container->parentWidget())
+        window->installEventFilter(this);
+    const QList<QWidget*> panels{m_paymentHistory, m_statisticsView, m_stickyNote};
+    for (QWidget* panel : panels)
+        panel->hide();
+    connect(BWAnimatingView::runningAnimation(container), &QPropertyAnimation::finished, this,
+            [this, panels, url, engineStarted] {
+                // Whatever showed them meanwhile, they stay under the pane.
+                for (QWidget* panel : panels)
+                    panel->hide();
+                if (engineStarted)
+                    m_webPane->load(url);
+            });
+}
+
+void BWBillDetailViewController::fitWebViewToWindow()
+{
+    const QWidget* window = m_webViewContainer->parentWidget();
+    if (!window || !webViewIsShown() || BWAnimatingView::runningAnimation(m_webViewContainer))
+        return;
+    const int headerHeight = m_billHeader->height();
+    m_webViewContainer->setGeometry(0, headerHeight, window->width(), window->height() - headerHeight);
 }

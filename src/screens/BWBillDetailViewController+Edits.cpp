@@ -15,12 +15,14 @@
 
 #include "platform/Log.h"
 #include "screens/BWAmountField.h"
+#include "screens/BWBillActionsMenu.h"
 #include "store/BWBill.h"
 #include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDLabel.h"
+#include "widgets/BWPlainText.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/KBButton.h"
@@ -38,7 +40,8 @@ QDateTime dayAtTimeOf(const QDate& day, const QDateTime& original)
 
 QString receiptButtonTitle(const QString& receipt)
 {
-    return receipt.isEmpty() ? BWPaymentLogger::resetTitleForReceiptButton(2) : QFileInfo(receipt).fileName();
+    return receipt.isEmpty() ? BWPaymentLogger::resetTitleForReceiptButton(2)
+                             : BWPlainText::mnemonicFree(QFileInfo(receipt).fileName());
 }
 
 }  // namespace
@@ -87,6 +90,14 @@ void BWBillDetailViewController::warn(const QString& message, const QString& det
         m_warn(m_billHeader ? m_billHeader->window() : nullptr, message, details);
 }
 
+bool BWBillDetailViewController::acceptTypedDate(BWDateField* field)
+{
+    if (field->acceptTypedDate())
+        return true;
+    warn(tr("Enter a Date"), field->refusal());
+    return false;
+}
+
 std::optional<QVariantMap> BWBillDetailViewController::loadShownBill() const
 {
     return BWBillsLoader(m_env).loadBillWithID(m_currentBillID);
@@ -104,8 +115,7 @@ bool BWBillDetailViewController::saveKeys(const QStringList& keys, const QVarian
 
 void BWBillDetailViewController::showSkipPaymentPopover(QWidget* anchor)
 {
-    m_skipQuestion->setText(tr("Skip this payment of \u201C%1\u201D? The due date moves on without a payment.")
-                                .arg(m_titleHeaderField->text()));
+    m_skipQuestion->setText(BWBillActionsMenu::skipQuestion() + u'\n' + m_titleHeaderField->text());
     openPopover(m_skipPaymentPopover, anchor ? anchor : static_cast<QWidget*>(m_skipButton));
 }
 
@@ -236,6 +246,8 @@ std::optional<QString> BWBillDetailViewController::receiptForSave()
 
 bool BWBillDetailViewController::saveClickedPayment()
 {
+    if (!acceptTypedDate(m_revDatePaid))
+        return false;
     const std::optional<double> amount = BWAmountField::amount(m_revAmtPaid);
     if (!amount) {
         warn(tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(m_revAmtPaid->text()));
@@ -271,9 +283,13 @@ bool BWBillDetailViewController::askToDeleteClickedPayment()
     QString details = tr("The payment of %1 on %2 is taken out of the bill's history and totals.")
                           .arg(loader.currencyFormattedNumber(payment.value(PaymentKeys::Amount).toDouble()),
                                loader.createDueDateString(payment.value(PaymentKeys::Date).toDateTime()));
-    // The newest payment is undone whole (see deleteClickedPayment).
+    // The newest payment is undone whole (see deleteClickedPayment): the due
+    // date goes back only when the payment moved it on.
     if (m_currentEditingIndex == 0)
-        details += u' ' + tr("The due date moves back to where it was before this payment.");
+        details += u' '
+                   + (BWPaymentLogger::paymentMovedDueDate(payment)
+                          ? tr("The due date moves back to where it was before this payment.")
+                          : tr("The due date stays as it is: this partial payment did not move it."));
     const int answer = m_ask(m_paymentEditorPopover, tr("Delete This Payment?"), details,
                              {tr("Cancel"), tr("Delete Payment")});
     return answer == 1 && deleteClickedPayment();
@@ -331,6 +347,8 @@ bool BWBillDetailViewController::saveQuickEdits()
         if (!saveKeys({BillKeys::Amount}, {*amount}))
             return false;
     } else if (m_revisionTabView->currentIndex() == DueDateTab) {
+        if (!acceptTypedDate(m_revisedStickyDate))
+            return false;
         const QDate chosen = m_revisedStickyDate->dateValue();
         if (chosen != m_quickEditDueDate.toLocalTime().date()
             && !saveKeys({BillKeys::DueDate}, {dayAtTimeOf(chosen, m_quickEditDueDate)}))
@@ -391,13 +409,15 @@ void BWBillDetailViewController::editBalance(QWidget* anchor)
         return;
     const BWBillsLoader loader(m_env);
     BWAmountField::setAmount(m_balanceEditField, record->value(BillKeys::Balance).toDouble());
-    m_interestRateField->setText(loader.numberFormattedNumber(record->value(BillKeys::Interest).toDouble()));
+    m_interestRateField->setText(loader.numberFormattedNumber(100.0 * BWPaymentLogger::interestShareOf(*record)));
     BWAmountField::setAmount(m_escrowEditField, record->value(BillKeys::Rev).toDouble());
     openPopover(m_balancePopover, anchor);
 }
 
 bool BWBillDetailViewController::saveBalanceChanges()
 {
+    // The rate is typed as a percent, with its sign or without.
+    m_interestRateField->setText(m_interestRateField->text().remove(u'%').trimmed());
     QVariantList values;
     for (BGHUDTextField* field : {m_balanceEditField, m_interestRateField, m_escrowEditField}) {
         const std::optional<double> value = BWAmountField::amount(field);
@@ -407,6 +427,14 @@ bool BWBillDetailViewController::saveBalanceChanges()
         }
         values.append(*value);
     }
+    // The share of a payment that is interest lies between none and all of it.
+    const double percent = values.at(1).toDouble();
+    if (!(percent >= 0.0 && percent <= 100.0)) {
+        warn(tr("Enter an Interest Rate"), tr("%1 % is no interest rate. Enter the rate as a percent from 0 to 100.")
+                                               .arg(m_interestRateField->text()));
+        return false;
+    }
+    values[1] = percent / 100.0;
     if (!saveKeys({BillKeys::Balance, BillKeys::Interest, BillKeys::Rev}, values))
         return false;
     finishSave(m_balancePopover);

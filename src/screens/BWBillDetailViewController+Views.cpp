@@ -23,6 +23,7 @@
 #include "screens/BWGraphViewController.h"
 #include "screens/BWBarGraphView.h"
 #include "screens/BWHUDTableStyle.h"
+#include "screens/BWWebPane.h"
 #include "widgets/BGHUDBox.h"
 #include "widgets/BWLimitedSplitView.h"
 #include "widgets/BGHUDButton.h"
@@ -451,13 +452,23 @@ void BWBillDetailViewController::buildStatistics()
     connect(editBalance, &QPushButton::clicked, this, [this, editBalance] { this->editBalance(editBalance); });
 }
 
-// The pane an embedded browser would fill; this build opens pay sites in the
-// desktop's browser, so the pane stays empty and out of sight.
+// The browser pane, which slides up over the page for a pay site. It starts
+// the web engine only when it first shows a site.
 void BWBillDetailViewController::buildWebViewContainer()
 {
     m_webViewContainer = new BGHUDView;
     m_webViewContainer->resize(1000, 580);
+    auto* layout = new QVBoxLayout(m_webViewContainer);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_webPane = new BWWebPane(m_webViewContainer);
+    layout->addWidget(m_webPane);
     m_webViewContainer->hide();
+    connect(m_webPane, &BWWebPane::closeRequested, this, &BWBillDetailViewController::hideWebView);
+    connect(m_webPane, &BWWebPane::openInBrowserRequested, this, &BWBillDetailViewController::openWebsiteInBrowser);
+    connect(m_webPane, &BWWebPane::engineFailed, this, [this] {
+        if (const std::optional<QUrl> url = shownPaySite())
+            openInDesktopBrowser(*url);
+    });
 }
 
 void BWBillDetailViewController::buildPopovers()
@@ -541,7 +552,7 @@ void BWBillDetailViewController::buildPopovers()
         auto* cancel = cancelButton(m_balancePopover);
         auto* save = colouredButton(tr("Save"), KBButtonTypeGreen, m_balancePopover);
         form->addRow(hudLabel(tr("Balance:"), m_balancePopover), m_balanceEditField);
-        form->addRow(hudLabel(tr("Interest Rate:"), m_balancePopover), m_interestRateField);
+        form->addRow(hudLabel(tr("Interest Rate (%):"), m_balancePopover), m_interestRateField);
         form->addRow(hudLabel(tr("Escrow:"), m_balancePopover), m_escrowEditField);
         form->addRow(buttonRow({cancel, save}));
         connect(cancel, &QPushButton::clicked, this, [this] { closePopover(m_balancePopover); });

@@ -22,6 +22,7 @@
 #include "screens/BWBillActionsMenu.h"
 #include "screens/BWGraphViewController.h"
 #include "screens/BWTableCellView.h"
+#include "screens/BWWebPane.h"
 #include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
@@ -31,6 +32,7 @@
 #include "store/BWPaySite.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDLabel.h"
+#include "widgets/BWPlainText.h"
 #include "widgets/BWMessageBox.h"
 #include "widgets/BWIconFont.h"
 #include "widgets/BGHUDTextField.h"
@@ -124,6 +126,11 @@ QWidget* BWBillDetailViewController::billHeader() const { return m_billHeader; }
 QWidget* BWBillDetailViewController::statisticsView() const { return m_statisticsView; }
 QWidget* BWBillDetailViewController::paymentHistory() const { return m_paymentHistory; }
 QWidget* BWBillDetailViewController::webViewContainer() const { return m_webViewContainer; }
+
+void BWBillDetailViewController::setWebEngineLoader(BWWebEngineLoader* loader)
+{
+    m_webPane->setEngineLoader(loader);
+}
 QAbstractButton* BWBillDetailViewController::nextBillButton() const { return m_nextBillButton; }
 QAbstractButton* BWBillDetailViewController::previousBillButton() const { return m_previousBillButton; }
 QAbstractButton* BWBillDetailViewController::skipButton() const { return m_skipButton; }
@@ -171,6 +178,9 @@ void BWBillDetailViewController::loadBillWithDictionary(const QVariantMap& given
     showMode(income, m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome));
     enableCommandsOffered(record);
 
+    // Another bill leaves the pay site of the one shown so far.
+    if (record.value(BillKeys::Bid).toString() != m_currentBillID && webViewIsShown())
+        hideWebView();
     m_currentBillID = record.value(BillKeys::Bid).toString();
     m_titleHeaderField->setText(record.value(BillKeys::Name).toString());
     showDateNotice(record);
@@ -299,7 +309,8 @@ void BWBillDetailViewController::showPayments(const QVariantMap& record)
         auto* receipt = new QStandardItem;
         if (rowHasReceipt(row)) {
             receipt->setIcon(BWIconFont::icon(QStringLiteral("770-paper-clip-toolbar"), ReceiptClipColor));
-            receipt->setToolTip(QFileInfo(payment.value(PaymentKeys::Receipt).toString()).fileName());
+            receipt->setToolTip(
+                BWPlainText::toolTip(QFileInfo(payment.value(PaymentKeys::Receipt).toString()).fileName()));
         }
         m_paymentModel->appendRow({date, amount, note, receipt});
     }
@@ -353,7 +364,8 @@ void BWBillDetailViewController::showStatistics(const QVariantMap& record)
 
     show(QStringLiteral("balanceDisplayField"), money(record.value(BillKeys::Balance).toDouble()));
     show(QStringLiteral("escrowDisplayField"), money(record.value(BillKeys::Rev).toDouble()));
-    show(QStringLiteral("interestDisplayField"), loader.numberFormattedNumber(record.value(BillKeys::Interest).toDouble()));
+    show(QStringLiteral("interestDisplayField"),
+         tr("%1 %").arg(loader.numberFormattedNumber(100.0 * BWPaymentLogger::interestShareOf(record))));
 
     const double paidWidth = BWStatisticsCalculator::balanceGraphSizeWithMaxWidth(
         BalanceBarWidth, record.value(BillKeys::TotalPaid).toDouble(), record.value(BillKeys::Balance).toDouble());
@@ -481,6 +493,8 @@ bool BWBillDetailViewController::eventFilter(QObject* watched, QEvent* event)
         saveNotesInPlace();
     if (watched == m_statsHost && event->type() == QEvent::Resize)
         fitStatisticsToWholeBoxes();
+    if (m_webViewContainer && watched == m_webViewContainer->parentWidget() && event->type() == QEvent::Resize)
+        fitWebViewToWindow();
     // The amount says it can be clicked, and does what "Change Amount" does.
     if (watched == m_amountDueField && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)

@@ -23,6 +23,7 @@ class BGHUDLabel;
 class BGHUDTextField;
 class BGHUDView;
 class BWBillActionsMenu;
+class BWDateField;
 class BWGraphViewController;
 class BWPopupButton;
 class KBButton;
@@ -32,6 +33,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class BWLimitedSplitView;
+class BWWebEngineLoader;
+class BWWebPane;
 class QStandardItemModel;
 class QTabWidget;
 class QTableView;
@@ -76,12 +79,18 @@ public:
     void setReceiptChooser(ReceiptChooser chooser) { m_chooseReceipt = std::move(chooser); }
     void setWarning(Warning warning) { m_warn = std::move(warning); }
     void setQuestion(Question question) { m_ask = std::move(question); }
+    // Where the browser pane's web engine comes from; without one, pay sites
+    // open in the desktop's browser.
+    void setWebEngineLoader(BWWebEngineLoader* loader);
 
     // ---- BWBillDetailScreen ----
     void loadBillWithID(const QString& billID) override;
     void loadBillWithDictionary(const QVariantMap& record) override;
     void showWebView() override;
     void finishShowingWebsite() override;
+    void hideWebView() override;
+    // Opens the shown bill's pay site in the desktop's browser and hides the pane.
+    void openWebsiteInBrowser();
     void setGraphResizing() override;
     void setGraphHeight() override;
 
@@ -96,6 +105,7 @@ public:
     QWidget* statisticsView() const override;
     QWidget* paymentHistory() const override;
     QWidget* webViewContainer() const override;
+    BWWebPane* webPane() const { return m_webPane; }
     QAbstractButton* nextBillButton() const override;
     QAbstractButton* previousBillButton() const override;
     QAbstractButton* skipButton() const;
@@ -254,12 +264,22 @@ private:
     void paymentSelectionChanged();
     bool rowHasReceipt(int row) const;
 
+    // Pay site
+    std::optional<QUrl> shownPaySite() const;
+    void openInDesktopBrowser(const QUrl& url);
+    void slideWebViewUp(const QUrl& url);
+    bool webViewIsShown() const;
+    // The pane, once up, covers the window below the header.
+    void fitWebViewToWindow();
+
     // Edits
     void openPopover(QWidget* popover, QWidget* anchor, const QRect& area = QRect());
     void showEditedReceipt(const QString& receipt);
     void closePopover(QWidget* popover);
     void finishSave(QWidget* popover);
     void warn(const QString& message, const QString& details);
+    // Takes the date typed into the field, or says why it can't.
+    bool acceptTypedDate(BWDateField* field);
     bool saveKeys(const QStringList& keys, const QVariantList& values);
     std::optional<QVariantMap> loadShownBill() const;
     // The stored payments, checked against the page's list: nothing when the
@@ -298,6 +318,7 @@ private:
     QList<QWidget*> m_statArrows;
     QPointer<QWidget> m_statsHost;
     QPointer<BGHUDView> m_webViewContainer;
+    BWWebPane* m_webPane = nullptr;
 
     // Header
     BGHUDLabel* m_titleHeaderField = nullptr;

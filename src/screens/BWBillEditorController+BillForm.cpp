@@ -1,6 +1,8 @@
 // The bill form: a new bill or savings goal, editing a bill, and saving it.
 #include "screens/BWBillEditorController.h"
 
+#include <cmath>
+
 #include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
 #include "platform/Log.h"
@@ -152,6 +154,15 @@ void BWBillEditorController::showEditPopoverForBill(const QString& billID, const
 
 void BWBillEditorController::keepWhatTheFormDoesNotShow(BWBill& item, const QVariantMap& stored)
 {
+    // Every stored key the form has no field for stays as it is: those of
+    // sync (the removed payments, the stamps) and of newer versions.
+    item.otherStoredKeys = stored;
+    // The balance shown to the cent is the stored one: only a balance the
+    // user typed in is one the user set.
+    const double storedBalance = stored.value(BillKeys::Balance).toDouble();
+    if (item.balance.isValid() && stored.contains(BillKeys::Balance)
+        && std::abs(item.balance.toDouble() - storedBalance) < 0.005)
+        item.balance = stored.value(BillKeys::Balance);
     item.average = stored.value(BillKeys::Average);
     if (const QDateTime lastPayment = stored.value(BillKeys::LastPayment).toDateTime(); lastPayment.isValid())
         item.lastPayment = lastPayment;
@@ -186,9 +197,10 @@ void BWBillEditorController::startWithoutPayments(BWBill& item, const QDateTime&
 bool BWBillEditorController::saveBill()
 {
     hideDatePopUp();
-    const std::optional<double> amount = enteredAmount(m_amountDueField);
+    const std::optional<QDateTime> dueDate = enteredDate(m_dueDateField);
+    const std::optional<double> amount = dueDate ? enteredAmount(m_amountDueField) : std::nullopt;
     const std::optional<double> balance = amount ? enteredAmount(m_balanceField) : std::nullopt;
-    if (!amount || !balance)
+    if (!balance)
         return false;
     const BWBillsLoader loader(m_env);
     BWBill bill(m_env);
@@ -196,7 +208,7 @@ bool BWBillEditorController::saveBill()
     bill.bid = billID;
     bill.name = m_billNameField->text();
     bill.icon = m_billIconPicker->currentData().toString();
-    bill.dueDate = enteredDate(m_dueDateField);
+    bill.dueDate = *dueDate;
     bill.repeat = enteredRepeat(billRepeatRows());
     bill.amount = *amount;
     bill.amountVaries = m_amountVariesToggle->isChecked() ? 1 : 0;

@@ -43,14 +43,15 @@ void BWBillEditorController::createNewIncome(QWidget* anchor)
 bool BWBillEditorController::saveIncome()
 {
     hideDatePopUp();
-    const std::optional<double> amount = enteredAmount(m_incomeAmountField);
+    const std::optional<QDateTime> entered = enteredDate(m_incomeDateField);
+    const std::optional<double> amount = entered ? enteredAmount(m_incomeAmountField) : std::nullopt;
     if (!amount)
         return false;
     const BWBillsLoader loader(m_env);
     BWBill income(m_env);
     const QString billID = m_incomeIDField->text();
     const QVariantList repeat = enteredRepeat(incomeRepeatRows());
-    QDateTime date = enteredDate(m_incomeDateField);
+    QDateTime date = *entered;
     income.bid = billID;
     income.name = m_incomeNameField->text();
     income.icon = IncomeIcon;

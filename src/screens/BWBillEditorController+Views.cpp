@@ -140,9 +140,7 @@ void BWBillEditorController::buildPopover()
     m_incomeForm = buildIncomeForm();
     m_deleteQuestion = buildQuestion(tr("Do you really want to delete"), tr("Delete"), &m_billToDeleteNameField,
                                      &m_deleteButton, KBButtonTypeRed);
-    m_archiveQuestion = buildQuestion(tr("Do you really want to archive"), tr("Archive"), &m_billToArchiveNameField,
-                                      &m_archiveButton, KBButtonTypeOrange);
-    for (QWidget* page : {m_billForm, m_incomeForm, m_deleteQuestion, m_archiveQuestion})
+    for (QWidget* page : {m_billForm, m_incomeForm, m_deleteQuestion})
         m_pages->addWidget(page);
 
     m_popover = MAAttachedWindow::create(m_pages, QPointF(), nullptr, MAAttachedSide::Below);
@@ -174,8 +172,9 @@ bool BWBillEditorController::eventFilter(QObject* watched, QEvent* event)
     switch (shownPage()) {
     case Page::BillForm: saveBill(); break;
     case Page::IncomeForm: saveIncome(); break;
-    case Page::DeleteQuestion: deleteBill(); break;
-    case Page::ArchiveQuestion: archiveBill(); break;
+    case Page::DeleteQuestion:
+        deleteBill();
+        break;
     }
     return true;
 }
@@ -358,14 +357,13 @@ void BWBillEditorController::connectFormActions()
     connect(m_saveIncomeButton, &QPushButton::clicked, this, &BWBillEditorController::saveIncome);
     connect(m_cancelIncomeButton, &QPushButton::clicked, this, &BWBillEditorController::cancelBill);
     connect(m_deleteButton, &QPushButton::clicked, this, &BWBillEditorController::deleteBill);
-    connect(m_archiveButton, &QPushButton::clicked, this, &BWBillEditorController::archiveBill);
 
     for (BWPopupButton* selector : {m_repeatSelector, m_incomeRepeatSelector})
         connect(selector, &QComboBox::activated, this, [this, selector] { toggleRepeat(selector); });
     for (BWPopupButton* unit : {m_customRepeatBSelector, m_incomeCustomRepeatBSelector})
         connect(unit, &QComboBox::activated, this, [this, unit] { customRepeatBMenuChanged(unit); });
     for (KNPopUpDatePicker* date : {m_dueDateField, m_incomeDateField})
-        connect(date, &QDateEdit::dateChanged, this, &BWBillEditorController::selectedDateChanged);
+        connect(date, &BWDateField::dateChanged, this, &BWBillEditorController::selectedDateChanged);
     connect(m_paymentMethodSelector, &QComboBox::activated, this, &BWBillEditorController::togglePayMethod);
     connect(m_billIconPicker, &QComboBox::activated, this, &BWBillEditorController::toggleIcon);
 

@@ -109,8 +109,6 @@ BWBillEditorController::Page BWBillEditorController::shownPage() const
         return Page::IncomeForm;
     if (page == m_deleteQuestion)
         return Page::DeleteQuestion;
-    if (page == m_archiveQuestion)
-        return Page::ArchiveQuestion;
     return Page::BillForm;
 }
 
@@ -130,10 +128,9 @@ void BWBillEditorController::showPage(Page page, QWidget* anchorView, const QRec
     if (isShown())
         closePopover();
 
-    QWidget* pageWidget = page == Page::IncomeForm        ? m_incomeForm
-                          : page == Page::DeleteQuestion  ? m_deleteQuestion
-                          : page == Page::ArchiveQuestion ? m_archiveQuestion
-                                                          : m_billForm;
+    QWidget* pageWidget = page == Page::IncomeForm       ? m_incomeForm
+                          : page == Page::DeleteQuestion ? m_deleteQuestion
+                                                         : m_billForm;
     m_pages->setCurrentWidget(pageWidget);
     m_pages->setFixedHeight(pageWidget->sizeHint().height());
     // The bubble is a window of its own: its title says what it edits.
@@ -166,8 +163,7 @@ void BWBillEditorController::showPage(Page page, QWidget* anchorView, const QRec
 
     QWidget* firstField = page == Page::BillForm     ? static_cast<QWidget*>(m_billNameField)
                           : page == Page::IncomeForm ? static_cast<QWidget*>(m_incomeNameField)
-                          : page == Page::DeleteQuestion ? static_cast<QWidget*>(m_deleteButton)
-                                                         : static_cast<QWidget*>(m_archiveButton);
+                                                     : static_cast<QWidget*>(m_deleteButton);
     firstField->setFocus(Qt::PopupFocusReason);
 }
 
@@ -226,26 +222,15 @@ bool BWBillEditorController::saveFailed(const QString& what)
     return false;
 }
 
-// ---- Delete, archive, restore --------------------------------------------------------
-
-void BWBillEditorController::showDeletePopoverForBill(const QString& billID, const QRect& position, QWidget* view)
-{
-    showQuestion(Page::DeleteQuestion, m_billToDeleteNameField, billID, position, view);
-}
-
-void BWBillEditorController::showArchivePopoverForBill(const QString& billID, const QRect& position, QWidget* view)
-{
-    showQuestion(Page::ArchiveQuestion, m_billToArchiveNameField, billID, position, view);
-}
+// ---- Delete and restore --------------------------------------------------------
 
 // The question names the item: its name followed by "?".
-void BWBillEditorController::showQuestion(Page page, BGHUDLabel* nameLabel, const QString& billID,
-                                          const QRect& position, QWidget* view)
+void BWBillEditorController::showDeletePopoverForBill(const QString& billID, const QRect& position, QWidget* view)
 {
     m_billToDeleteID = billID;
     const std::optional<QVariantMap> record = BWBillsLoader(m_env).loadBillWithID(billID);
-    nameLabel->setText(record.value_or(QVariantMap()).value(BillKeys::Name).toString() + u'?');
-    showPage(page, view, position, false);
+    m_billToDeleteNameField->setText(record.value_or(QVariantMap()).value(BillKeys::Name).toString() + u'?');
+    showPage(Page::DeleteQuestion, view, position, false);
 }
 
 bool BWBillEditorController::deleteBill()
@@ -257,22 +242,9 @@ bool BWBillEditorController::deleteBill()
     return true;
 }
 
-// An archived item leaves the overview's list, so it reloads as after any save.
-bool BWBillEditorController::archiveBill()
-{
-    if (!BWBill(m_env).archiveBillWithBid(m_billToDeleteID))
-        return saveFailed(tr("archive the item"));
-    closePopover();
-    emit itemArchived(m_billToDeleteID);
-    return true;
-}
-
 bool BWBillEditorController::restoreBill(const QString& billID)
 {
-    if (!BWBill(m_env).restoreBillWithBid(billID))
-        return false;
-    emit itemRestored(billID);
-    return true;
+    return BWBill(m_env).restoreBillWithBid(billID);
 }
 
 // ---- Repeat rows ------------------------------------------------------------------------
@@ -373,8 +345,14 @@ void BWBillEditorController::showDueDate(KNPopUpDatePicker* field, const QDateTi
     updateMenuItemOnCustomRepeatSelectorWithDate(field->date());
 }
 
-QDateTime BWBillEditorController::enteredDate(const KNPopUpDatePicker* field) const
+std::optional<QDateTime> BWBillEditorController::enteredDate(KNPopUpDatePicker* field)
 {
+    if (!field->acceptTypedDate()) {
+        m_alert(m_popover, tr("Enter a Date"), field->refusal());
+        field->setFocus();
+        field->selectAll();
+        return std::nullopt;
+    }
     const QDateTime shown = m_shownDueDate.toLocalTime();
     if (field->date() == shown.date())
         return m_shownDueDate;

@@ -44,7 +44,7 @@ class BWBillEditorController : public QObject, public BWBillEditorScreen
 
 public:
     // The pages of the popover.
-    enum class Page { BillForm, IncomeForm, DeleteQuestion, ArchiveQuestion };
+    enum class Page { BillForm, IncomeForm, DeleteQuestion };
     // Shows a failed save to the user; tests record it instead.
     using Alert = std::function<void(QWidget* parent, const QString& title, const QString& text)>;
 
@@ -67,7 +67,6 @@ public:
     // The same, pointing at the whole of `anchor`.
     void showEditPopoverForBill(const QString& billID, QWidget* anchor);
     void showDeletePopoverForBill(const QString& billID, const QRect& position, QWidget* view) override;
-    void showArchivePopoverForBill(const QString& billID, const QRect& position, QWidget* view);
     bool restoreBill(const QString& billID) override;
     void setListOfActiveBills(const QVariantList& bills) override { m_listOfActiveBills = bills; }
     QVariantList listOfActiveBills() const { return m_listOfActiveBills; }
@@ -83,7 +82,6 @@ public:
     bool saveBill();
     bool saveIncome();
     bool deleteBill();
-    bool archiveBill();
     // Closes the popover without writing.
     void cancelBill();
     void hideDatePopUp();
@@ -146,9 +144,7 @@ public:
 
     // ---- Questions ----
     BGHUDLabel* billToDeleteNameField() const { return m_billToDeleteNameField; }
-    BGHUDLabel* billToArchiveNameField() const { return m_billToArchiveNameField; }
     KBButton* deleteButton() const { return m_deleteButton; }
-    KBButton* archiveButton() const { return m_archiveButton; }
 
     // ---- Menu and field actions ----
     // The repeat selector of either form: choosing "Custom" shows the custom rows.
@@ -191,8 +187,6 @@ signals:
     // A bill or income item was written from the form.
     void itemSaved(const QString& billID);
     void itemDeleted(const QString& billID);
-    void itemArchived(const QString& billID);
-    void itemRestored(const QString& billID);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -230,14 +224,14 @@ private:
     void showRepeat(const RepeatRows& rows, const QVariantList& repeat, const BWBillsLoader& loader);
     QVariantList enteredRepeat(const RepeatRows& rows) const;
     void showDueDate(KNPopUpDatePicker* field, const QDateTime& date);
-    QDateTime enteredDate(const KNPopUpDatePicker* field) const;
+    // Nothing, after telling the user why, for typed text that names no date.
+    std::optional<QDateTime> enteredDate(KNPopUpDatePicker* field);
     // An edited item keeps its payments, totals and notes from the stored
     // one, and what archiving replaced and the day of the month a shorter
     // month clipped; a new one starts without. Call it once the item has
     // its entered due date.
     static void keepWhatTheFormDoesNotShow(BWBill& item, const QVariantMap& stored);
     static void startWithoutPayments(BWBill& item, const QDateTime& lastPayment);
-    void showQuestion(Page page, BGHUDLabel* nameLabel, const QString& billID, const QRect& position, QWidget* view);
     // Shows the failure and keeps the form; false.
     bool saveFailed(const QString& what);
     // The amount typed in the field, 0 for an empty one. Text that is no
@@ -265,7 +259,6 @@ private:
     QWidget* m_billForm = nullptr;
     QWidget* m_incomeForm = nullptr;
     QWidget* m_deleteQuestion = nullptr;
-    QWidget* m_archiveQuestion = nullptr;
 
     QPointer<QWidget> m_overviewNewBillButton;
     QPointer<QWidget> m_nextBillButton;
@@ -308,7 +301,5 @@ private:
     KBButton* m_cancelIncomeButton = nullptr;
 
     BGHUDLabel* m_billToDeleteNameField = nullptr;
-    BGHUDLabel* m_billToArchiveNameField = nullptr;
     KBButton* m_deleteButton = nullptr;
-    KBButton* m_archiveButton = nullptr;
 };

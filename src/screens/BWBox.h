@@ -14,6 +14,7 @@ public:
     explicit BWBox(QWidget* parent = nullptr);
 
     bool isMouseOver() const { return m_isMouseOver; }
+    // No caller in the program; the box draws by isMouseOver().
     void setIsMouseOver(bool over);
     // The fill the next drawing uses.
     QColor fillColor() const;

@@ -199,7 +199,7 @@ void BWForecastViewController::setUpTableForMonthIndex(int monthIndex)
         QVariantMap item = entry.toMap();
         const bool dueIn = calculations.isBillDueDateInCurrentMonthDropdown(item.value(BillKeys::DueDate).toDateTime(),
                                                                             monthIndex);
-        const bool lessOften = BWForecastViewCalculations::doesBillRepeatLessOftenThanOncePerMonth(item);
+        const bool setsMoneyAside = BWForecastViewCalculations::setsMoneyAside(item);
         item.insert(ForecastKeys::OriginalDueDate, item.value(BillKeys::DueDate));
         if (dueIn) {
             item.insert(ForecastKeys::SaveAmount, 0.0);
@@ -209,7 +209,7 @@ void BWForecastViewController::setUpTableForMonthIndex(int monthIndex)
             Log::line(QStringLiteral("Adding Reg Bill: %1").arg(item.value(BillKeys::Name).toString()));
             m_rows.append(item);
         }
-        if (includeSaveAmounts && lessOften) {
+        if (includeSaveAmounts && setsMoneyAside) {
             const bool dueNow = calculations.isBillDueDateInCurrentMonthDropdown(
                 item.value(BillKeys::DueDate).toDateTime(), monthIndex);
             if (!dueNow) {
@@ -267,16 +267,13 @@ void BWForecastViewController::reloadTable()
         } else if (identifier == NextColumn) {
             cell.setText(row.value(BillKeys::DueString).toString());
         } else if (identifier == AmountColumn) {
-            // The estimate is shown, not stored: the row keeps its own Amount.
-            // A save row has nothing due in the month to estimate.
-            const double amount = row.value(BillKeys::Amount).toDouble();
-            const double estimate = m_useIntelligence && !isSaveRow
-                                        ? calculations.calculateInteligentAmountForBill(row, monthIndex)
-                                        : 0.0;
-            cell.setText(BWSideWindowParts::currency(estimate != 0 ? estimate : amount));
+            // The figure the totals sum; an estimate is shown, not stored, and
+            // one that differs from the row's own Amount is shown quieter.
+            const double shown = calculations.amountForMonth(row, monthIndex, m_useIntelligence);
+            cell.setText(BWSideWindowParts::currency(shown));
             if (row.value(BillKeys::IsIncome).toBool())
                 cell.setForeground(IncomeColor);
-            else if (estimate != 0 && estimate != amount)
+            else if (!isSaveRow && shown != row.value(BillKeys::Amount).toDouble())
                 cell.setForeground(SecondaryTextColor);
         } else if (identifier == SaveColumn) {
             cell.setText(BWSideWindowParts::currency(row.value(ForecastKeys::SaveAmount).toDouble()));

@@ -80,15 +80,6 @@ void BWGraphViewController::buildView()
     layout->addWidget(m_graphScrollView, 1);
 }
 
-BWGraphCellView* BWGraphViewController::cellForColumn(const QString& identifier) const
-{
-    for (BWGraphCellView* cell : m_cells) {
-        if (cell->identifier() == identifier)
-            return cell;
-    }
-    return nullptr;
-}
-
 void BWGraphViewController::prepareGraph()
 {
     const BWMonthlyGraphManager manager(m_env);

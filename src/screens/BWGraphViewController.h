@@ -34,8 +34,6 @@ public:
     QScrollArea* graphScrollView() const { return m_graphScrollView; }
     BWTransparentView* graphTableView() const { return m_graphTableView; }
     BWPopupButton* graphTypePopup() const { return m_graphTypePopup; }
-    // The column cell named "M01" .. "M24".
-    BWGraphCellView* cellForColumn(const QString& identifier) const;
 
     void setBill(const QVariantMap& bill) { m_bill = bill; }
     QVariantMap bill() const { return m_bill; }

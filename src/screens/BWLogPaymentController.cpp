@@ -19,6 +19,7 @@
 #include "store/BWPaymentLogger.h"
 #include "store/BWDefaultsKeys.h"
 #include "widgets/BGHUDView.h"
+#include "widgets/BWPlainText.h"
 
 namespace {
 
@@ -85,9 +86,7 @@ void BWLogPaymentController::buildPanel(QWidget* parentWindow)
     nameFont.setBold(true);
     m_billNameField->setFont(nameFont);
     m_datePaidField = new KNPopUpDatePicker;
-    // A plain dark date field: its calendar bubble opens while it has focus,
-    // so it needs no spin arrows.
-    m_datePaidField->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    // A plain dark date field: its calendar bubble opens while it has focus.
     QPalette dateColours = m_datePaidField->palette();
     dateColours.setColor(QPalette::Base, QColor(57, 57, 57));
     dateColours.setColor(QPalette::Text, Qt::white);
@@ -197,6 +196,10 @@ bool BWLogPaymentController::savePartialPayemnt()
 bool BWLogPaymentController::save(bool updateDate)
 {
     showMessage(QString());
+    if (!m_datePaidField->acceptTypedDate()) {
+        showMessage(m_datePaidField->refusal());
+        return false;
+    }
     const std::optional<double> amount = enteredAmount();
     if (!amount)
         return false;
@@ -204,10 +207,16 @@ bool BWLogPaymentController::save(bool updateDate)
     // edited or deleted since the panel opened: the payment goes onto the
     // bill as it is stored now, so that those edits are not written over.
     const QString billID = m_bill.value(BillKeys::Bid).toString();
-    const std::optional<QVariantMap> current =
-        billID.isEmpty() ? std::nullopt : BWBillsLoader(m_env).loadBillWithID(billID);
+    const BWBillsLoader loader(m_env);
+    const std::optional<QVariantMap> current = billID.isEmpty() ? std::nullopt : loader.loadBillWithID(billID);
     if (!current) {
         showMessage(tr("This item no longer exists, so no payment can be logged for it."));
+        return false;
+    }
+    // The panel stays open beside the main window, where the item may have
+    // been archived or deleted meanwhile: those take no payments.
+    if (!loader.billTakesPayments(*current)) {
+        showMessage(tr("This item was archived or deleted, so no payment can be logged for it."));
         return false;
     }
     if (!m_receiptPath.isEmpty() && !QFileInfo(m_receiptPath).isFile()) {
@@ -264,11 +273,9 @@ void BWLogPaymentController::setReceiptPath(const QString& path)
 {
     m_receiptPath = path;
     const QFontMetrics metrics(m_attachReceiptButton->font());
-    QString title = metrics.elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, ReceiptTitleWidth);
-    // "&" would mark a shortcut.
-    title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    m_attachReceiptButton->setText(path.isEmpty() ? noReceiptTitle() : title);
-    m_attachReceiptButton->setToolTip(path);
+    const QString title = metrics.elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, ReceiptTitleWidth);
+    m_attachReceiptButton->setText(path.isEmpty() ? noReceiptTitle() : BWPlainText::mnemonicFree(title));
+    m_attachReceiptButton->setToolTip(BWPlainText::toolTip(path));
 }
 
 void BWLogPaymentController::attachReceipt()

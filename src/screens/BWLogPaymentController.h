@@ -95,6 +95,7 @@ public:
 
     // Has the automatic-payment step (BWAutomaticPayments) log the due items
     // of `bills`, at most once each. True when at least one payment was stored.
+    // No caller in the program; the shell runs BWAutomaticPayments itself.
     bool logSilentPaymentsForBills(const QVariantList& bills);
 
 signals:

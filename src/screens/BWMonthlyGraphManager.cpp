@@ -24,6 +24,13 @@ QDate paymentDay(const QVariant& payment)
     return payment.toMap().value(PaymentKeys::Date).toDateTime().toLocalTime().date();
 }
 
+// A label that opens a year names it, "Jan ’16", so that the months on either
+// side of a year boundary are told apart.
+QString withYear(const QString& label, int year)
+{
+    return QStringLiteral("%1 \u2019%2").arg(label).arg(year % 100, 2, 10, QLatin1Char('0'));
+}
+
 }  // namespace
 
 BWMonthlyGraphManager::BWMonthlyGraphManager(const BWStoreEnvironment& env) : m_env(env) {}
@@ -51,8 +58,11 @@ BWMonthlyGraphManager::GraphRow BWMonthlyGraphManager::listOfPaymentsByPaymentFo
 QStringList BWMonthlyGraphManager::months() const
 {
     QStringList labels;
-    for (int index = 0; index < ColumnCount; ++index)
-        labels.append(QLocale().monthName(monthOffset(index).month(), QLocale::ShortFormat));
+    for (int index = 0; index < ColumnCount; ++index) {
+        const QDate month = monthOffset(index);
+        const QString name = QLocale().monthName(month.month(), QLocale::ShortFormat);
+        labels.append(month.month() == 1 ? withYear(name, month.year()) : name);
+    }
     return labels;
 }
 
@@ -87,12 +97,18 @@ QList<double> BWMonthlyGraphManager::paymentAmountsByMonthForList(const QVariant
 QStringList BWMonthlyGraphManager::datesForPayments(const QVariantList& paymentsNewestFirst) const
 {
     QStringList labels;
+    // The newest payment of each year names it, when that is not this year.
+    int newerYear = monthOffset(0).year();
     for (const QVariant& payment : paymentsNewestFirst.mid(0, PaymentColumns)) {
         const QDate day = paymentDay(payment);
-        labels.append(day.isValid() ? QStringLiteral("%1 %2")
-                                          .arg(QLocale().monthName(day.month(), QLocale::NarrowFormat))
-                                          .arg(day.day())
-                                    : QString());
+        if (!day.isValid()) {
+            labels.append(QString());
+            continue;
+        }
+        const QString label
+            = QStringLiteral("%1 %2").arg(QLocale().monthName(day.month(), QLocale::NarrowFormat)).arg(day.day());
+        labels.append(day.year() != newerYear ? withYear(label, day.year()) : label);
+        newerYear = day.year();
     }
     while (labels.size() < ColumnCount)
         labels.append(QString());

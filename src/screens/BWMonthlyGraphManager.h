@@ -20,7 +20,7 @@ public:
     // The graph's row: four lists of ColumnCount entries, index 0 the newest.
     struct GraphRow
     {
-        QStringList labels;     // month names or payment dates
+        QStringList labels;     // month names or payment dates, with the year where one begins
         QStringList amounts;    // the amounts in the user's currency
         QList<double> heights;  // 0..1 of the tallest bar
         QStringList images;     // the bar's look by the column's calendar month

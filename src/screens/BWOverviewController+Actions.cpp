@@ -9,11 +9,13 @@
 
 #include "platform/Log.h"
 #include "platform/SenderTag.h"
+#include "platform/UserDefaults.h"
 #include "screens/BWBillActionsMenu.h"
 #include "store/BWBill.h"
 #include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/BWMessageBox.h"
@@ -38,14 +40,16 @@ bool systemConfirmation(QWidget* parent, const QString& question, const QString&
 void BWOverviewController::buildActions()
 {
     m_confirm = systemConfirmation;
-    m_actionsMenu = new BWBillActionsMenu(m_env, m_actionsPopupButton, m_actionsAlternateButton, this);
-    connect(m_actionsMenu, &BWBillActionsMenu::skipRequested, this, [this] { skipFromActionsButtonMenu(); });
-    connect(m_actionsMenu, &BWBillActionsMenu::alternateTitleChanged, this,
-            [this] { showPartialButtonUnlessOffered(); });
+    connect(m_bottomBar->actionsMenu(), &BWBillActionsMenu::skipRequested, this,
+            [this] { skipFromActionsButtonMenu(); });
 
     m_archiveContextMenuItem = new QAction(this);
-    connect(m_archiveContextMenuItem, &QAction::triggered, this,
-            [this] { archiveBillFromOverview(SenderTag::of(m_archiveContextMenuItem)); });
+    connect(m_archiveContextMenuItem, &QAction::triggered, this, [this] {
+        if (SenderTag::of(m_archiveContextMenuItem) == RestoreCase)
+            emit restoreBillRequested(m_archiveContextMenuItem);
+        else
+            archiveBillFromOverview(ArchiveCase);
+    });
     setMenuItemsForCase(ArchiveCase);
 
     m_billTable->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -54,18 +58,7 @@ void BWOverviewController::buildActions()
 
 void BWOverviewController::setupActionButtonMenuForBill(const QVariantMap& record)
 {
-    m_actionsMenu->setupActionButtonMenuForBill(record);
-    m_actionsPopupButton->show();
-    m_actionsAlternateButton->show();
-}
-
-// An empty pop-up and an untitled alternate button would only take room in
-// the bottom bar; they show again once there are actions to offer.
-void BWOverviewController::clearActionsMenu()
-{
-    m_actionsMenu->clear();
-    m_actionsPopupButton->hide();
-    m_actionsAlternateButton->hide();
+    m_bottomBar->setupActionButtonMenuForBill(record);
 }
 
 bool BWOverviewController::skipFromActionsButtonMenu()
@@ -73,10 +66,10 @@ bool BWOverviewController::skipFromActionsButtonMenu()
     const int row = selectedRow();
     if (row < 0)
         return false;
-    const QVariantMap selected = m_dataSourceFiltered.value(row).toMap();
+    const QVariantMap selected = m_lists.filtered.value(row).toMap();
     const QString billID = selected.value(BillKeys::Bid).toString();
-    if (!m_confirm(m_list->window(), tr("Are you sure you want to skip the next payment for this bill?"),
-                   selected.value(BillKeys::Name).toString(), tr("Skip Payment")))
+    if (!m_confirm(m_list->window(), BWBillActionsMenu::skipQuestion(), selected.value(BillKeys::Name).toString(),
+                   tr("Skip Payment")))
         return false;
     std::optional<QVariantMap> record = BWBillsLoader(m_env).loadBillWithID(billID);
     if (!record || !BWBillCommands::takesPayments(*record) || !BWPaymentLogger(m_env).moveDueDateOfBill(*record)) {
@@ -84,8 +77,6 @@ bool BWOverviewController::skipFromActionsButtonMenu()
         return false;
     }
     const bool written = BWBill(m_env).rewriteSpecificBill(*record);
-    if (written)
-        emit billChanged(billID);
     // The skipped bill moves down the list; the update selects it again
     // where it went, not whatever bill took its row.
     reloadItems({billID});
@@ -101,23 +92,31 @@ void BWOverviewController::setMenuItemsForCase(ArchiveMenuCase menuCase)
 
 std::unique_ptr<QMenu> BWOverviewController::contextMenuForRow(int row)
 {
-    if (row < 0 || row >= m_dataSourceFiltered.size())
+    if (row < 0 || row >= m_lists.filtered.size())
         return nullptr;
-    if (!selectedRows().contains(row))
-        selectRows({row});
+    if (!m_selection->selectedRows().contains(row))
+        m_selection->selectRows({row});
     // The row the user clicked is the one edit, delete and export act on.
     m_billTable->selectionModel()->setCurrentIndex(m_tableModel->index(row, 0), QItemSelectionModel::NoUpdate);
 
-    // One bill offers its actions, edit among them; several offer edit for
-    // the clicked one.
+    // One bill offers its actions, edit among them; several offer what acts
+    // on the clicked one or on them all, as the main menu does.
+    const int selected = int(m_selection->selectedRows().size());
+    const QVariantMap clicked = m_lists.filtered.value(row).toMap();
+    const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+    const auto offered = [&](BWBillCommands::Command command) {
+        return BWBillCommands::offers(command, clicked, selected, incomeLogsItself);
+    };
     auto menu = std::make_unique<QMenu>(m_billTable);
-    if (selectedRows().size() == 1)
-        menu->addActions(m_actionsMenu->items());
-    else
+    if (selected == 1)
+        menu->addActions(m_bottomBar->actionsMenu()->items());
+    else if (offered(BWBillCommands::Command::Edit))
         connect(menu->addAction(tr("Edit…")), &QAction::triggered, this, &BWOverviewController::editBillRequested);
     menu->addSeparator();
-    connect(menu->addAction(tr("Delete…")), &QAction::triggered, this, &BWOverviewController::deleteBillRequested);
-    menu->addAction(m_archiveContextMenuItem);
+    if (offered(BWBillCommands::Command::Delete))
+        connect(menu->addAction(tr("Delete…")), &QAction::triggered, this, &BWOverviewController::deleteBillRequested);
+    if (offered(BWBillCommands::Command::ArchiveOrRestore))
+        menu->addAction(m_archiveContextMenuItem);
     menu->addSeparator();
     connect(menu->addAction(tr("Export as CSV…")), &QAction::triggered, this,
             &BWOverviewController::exportBillRequested);

@@ -7,6 +7,18 @@
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 
+namespace {
+
+QStringList billIDsAt(const QList<int>& rows, const QVariantList& records)
+{
+    QStringList billIDs;
+    for (int row : rows)
+        billIDs.append(records.value(row).toMap().value(BillKeys::Bid).toString());
+    return billIDs;
+}
+
+}  // namespace
+
 void BWOverviewController::editBillFromOverview()
 {
     const int row = selectedRow();
@@ -27,30 +39,27 @@ void BWOverviewController::deleteBillFromOverview()
                                                      m_billTable->viewport());
 }
 
+// Restoring has one path, restoreBillFromOverview(), which the shell
+// follows with its automatic step: a restored item may have fallen due.
 bool BWOverviewController::archiveBillFromOverview(int tag)
 {
-    const QList<int> rows = selectedRows();
-    if (rows.isEmpty())
-        return true;
+    const QStringList billIDs = billIDsAt(m_selection->selectedRows(), m_lists.filtered);
+    if (tag != ArchiveCase || billIDs.isEmpty())
+        return tag == ArchiveCase;
     bool written = true;
-    QStringList changed;
-    for (int row : rows) {
-        const QString billID = m_tableModel->recordAt(row).value(BillKeys::Bid).toString();
-        BWBill writer(m_env);
-        if (tag == ArchiveCase)
-            written = writer.archiveBillWithBid(billID) && written;
-        else if (tag == RestoreCase)
-            written = writer.restoreBillWithBid(billID) && written;
-        changed.append(billID);
-    }
-    reloadItems(changed);
+    for (const QString& billID : billIDs)
+        written = BWBill(m_env).archiveBillWithBid(billID) && written;
+    reloadItems(billIDs);
     return written;
 }
 
 bool BWOverviewController::restoreBillFromOverview()
 {
-    const int row = selectedRow();
-    if (row < 0 || !m_billEditorController)
+    const QStringList billIDs = billIDsAt(m_selection->selectedRows(), m_lists.filtered);
+    if (billIDs.isEmpty() || !m_billEditorController)
         return false;
-    return m_billEditorController->restoreBill(m_tableModel->recordAt(row).value(BillKeys::Bid).toString());
+    bool written = true;
+    for (const QString& billID : billIDs)
+        written = m_billEditorController->restoreBill(billID) && written;
+    return written;
 }

@@ -1,143 +1,72 @@
 // Updating the rows of the items that were written, without loading the
-// others again: the rows, figures and tray end as a full load leaves them.
+// others again, and showing what a load on the worker read: the rows,
+// figures and tray end as a full load leaves them.
 #include "screens/BWOverviewController.h"
-
-#include <QCollator>
-#include <QTimer>
 
 #include <algorithm>
 
+#include "platform/Log.h"
 #include "platform/UserDefaults.h"
+#include "screens/BWExtensionCopySchedule.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
 
-namespace {
-
-// The extension's copy is written a moment after the last of a row of
-// loads and updates: not on the way to the window's first paint, and not
-// once per payment.
-constexpr int ExtensionExportDelayMs = 1000;
-
-QString billIDOf(const QVariant& record)
-{
-    return record.toMap().value(BillKeys::Bid).toString();
-}
-
-}  // namespace
-
-// Further occurrences copy their item with a later due date, and are
-// copied again in turn: the item's own record is its earliest.
-QHash<QString, qsizetype> BWOverviewController::ownRecordPlaces(const QVariantList& items)
-{
-    QHash<QString, qsizetype> places;
-    for (qsizetype place = 0; place < items.size(); ++place) {
-        const QVariantMap record = items.at(place).toMap();
-        const QString item = record.value(BillKeys::Bid).toString();
-        const auto earlier = places.constFind(item);
-        if (earlier == places.cend()
-            || record.value(BillKeys::AbsoluteDueDate).toDateTime()
-                < items.at(*earlier).toMap().value(BillKeys::AbsoluteDueDate).toDateTime())
-            places.insert(item, place);
-    }
-    return places;
-}
-
 void BWOverviewController::reloadItems(const QStringList& billIDs)
 {
     // The older archive list is only read whole.
-    if (!m_listLoaded || m_shownList.group == IndexKeys::ArchivedBills) {
+    if (!m_lists.loaded || m_lists.shown.group == IndexKeys::ArchivedBills) {
         loadOverview();
         return;
     }
-    const KeptSelection kept = selectionToKeep();
+    const BWTableSelection::Kept kept = m_selection->keep(m_lists.filtered);
     m_useIntelligence = m_env.defaults->boolForKey(BWDefaultsKeys::BWUseIntelligenceEstimates);
-    prepareForList(m_shownList.group);
+    prepareForList(m_lists.shown.group);
+    m_backgroundLoad->listUpdated();
 
     const BWBillsLoader loader(m_env);
     const QSet<QString> changed(billIDs.cbegin(), billIDs.cend());
     // Writes add items to the index, never reorder it: the order is read
     // again only for an item it did not list before.
     if (std::any_of(changed.cbegin(), changed.cend(),
-                    [this](const QString& billID) { return !m_loadPosition.contains(billID); }))
-        rememberLoadOrder();
+                    [this](const QString& billID) { return !m_lists.order.knows(billID); }))
+        m_lists.order.readFrom(m_env);
 
-    m_figureCache.forget(changed);
+    m_sidebar->forgetFiguresOf(changed);
     const auto freshRecords = [&](const QString& group, const QString& tag) {
         return loader.loadItemsInGroup(billIDs, group.isEmpty() ? IndexKeys::ActiveBills : group, tag)
             .value_or(QVariantList());
     };
-    mergeItems(m_dataSourceWithIncome, changed, freshRecords(m_shownList.group, m_shownList.tag));
-    if (m_shownList.group.isEmpty())
-        m_allActiveItems = m_dataSourceWithIncome;
+    m_lists.order.mergeItems(m_lists.withIncome, changed, freshRecords(m_lists.shown.group, m_lists.shown.tag),
+                             m_sortDescriptors);
+    if (m_lists.shown.group.isEmpty())
+        m_lists.allActiveItems = m_lists.withIncome;
     else
-        mergeItems(m_allActiveItems, changed, freshRecords(QString(), QString()));
+        m_lists.order.mergeItems(m_lists.allActiveItems, changed, freshRecords(QString(), QString()),
+                                 m_sortDescriptors);
     showLoadedList();
-    reselect(kept);
-    scheduleExtensionExport();
+    m_selection->reselect(kept, m_lists.filtered);
+    m_extensionCopy->schedule();
 }
 
-// Rows that sort alike stand as a load reads them: by their item's place in
-// the index, an item before its further occurrences (whose due dates are
-// later).
-void BWOverviewController::mergeItems(QVariantList& sorted, const QSet<QString>& billIDs,
-                                      const QVariantList& fresh) const
+void BWOverviewController::showBackgroundLoad(BWOverviewBackgroundLoad::Result& load)
 {
-    sorted.removeIf([&billIDs](const QVariant& record) { return billIDs.contains(billIDOf(record)); });
-    const QCollator collator = BWSortDescriptor::collator();
-    const auto before = [&](const QVariantMap& left, const QVariantMap& right) {
-        const int order = BWSortDescriptor::compare(left, right, m_sortDescriptors, collator);
-        if (order != 0)
-            return order < 0;
-        const qsizetype leftPosition = m_loadPosition.value(left.value(BillKeys::Bid).toString());
-        const qsizetype rightPosition = m_loadPosition.value(right.value(BillKeys::Bid).toString());
-        if (leftPosition != rightPosition)
-            return leftPosition < rightPosition;
-        return left.value(BillKeys::AbsoluteDueDate).toDateTime() < right.value(BillKeys::AbsoluteDueDate).toDateTime();
-    };
-    for (const QVariant& entry : fresh) {
-        const QVariantMap record = entry.toMap();
-        const auto place = std::upper_bound(sorted.begin(), sorted.end(), record,
-                                            [&](const QVariantMap& value, const QVariant& element) {
-                                                return before(value, element.toMap());
-                                            });
-        sorted.insert(place, entry);
-    }
-}
-
-void BWOverviewController::rememberLoadOrder()
-{
-    const QStringList order = BWBillsLoader(m_env).loadOrderOfItems();
-    m_loadPosition.clear();
-    m_loadPosition.reserve(order.size());
-    for (qsizetype position = 0; position < order.size(); ++position)
-        m_loadPosition.insert(order.at(position), position);
-}
-
-void BWOverviewController::scheduleExtensionExport()
-{
-    if (!m_extensionExport) {
-        m_extensionExport = new QTimer(this);
-        m_extensionExport->setSingleShot(true);
-        m_extensionExport->setInterval(ExtensionExportDelayMs);
-        connect(m_extensionExport, &QTimer::timeout, this, [this] { exportForExtension(); });
-    }
-    m_extensionExport->start();
-}
-
-// What the load of all active items hands the extension: the items without
-// their further occurrences, in the order the load reads them.
-void BWOverviewController::exportForExtension() const
-{
-    const QHash<QString, qsizetype> ownRecords = ownRecordPlaces(m_allActiveItems);
-    QVariantList items;
-    for (qsizetype place = 0; place < m_allActiveItems.size(); ++place) {
-        const QString item = billIDOf(m_allActiveItems.at(place));
-        if (item.isEmpty() || ownRecords.value(item) == place)
-            items.append(m_allActiveItems.at(place));
-    }
-    std::stable_sort(items.begin(), items.end(), [this](const QVariant& left, const QVariant& right) {
-        return m_loadPosition.value(billIDOf(left)) < m_loadPosition.value(billIDOf(right));
-    });
-    BWBillsLoader(m_env).saveDataForExtensionWithBills(items);
+    const BWTableSelection::Kept kept = m_selection->keep(m_lists.filtered);
+    prepareForList(QString());
+    m_lists.shown = {};
+    m_lists.withIncome = load.items;
+    m_lists.allActiveItems = load.items;
+    Log::line(QStringLiteral("All Bills Loaded"));
+    m_lists.loaded = true;
+    m_lists.loadedDay = load.day;
+    m_lists.loadedSortDescriptors = load.sortDescriptors;
+    m_lists.order.set(load.order);
+    // The figures of thousands of records change hands, and the old ones go
+    // on the worker.
+    m_sidebar->takeFigures(load.figures);
+    m_backgroundLoad->dispose(std::move(load.figures));
+    // All active items are shown: the side bar shows their figures.
+    showLoadedList(load.sidebar);
+    m_extensionCopy->schedule();
+    m_selection->reselect(kept, m_lists.filtered);
 }

@@ -10,6 +10,9 @@
 #include "platform/Log.h"
 #include "platform/TextFolding.h"
 #include "platform/UserDefaults.h"
+#include "screens/BWExtensionCopySchedule.h"
+#include "screens/BWTableColumnLayout.h"
+#include "screens/BWTagText.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
@@ -23,277 +26,158 @@
 #include "widgets/KBButton.h"
 #include "widgets/LRCalendarController.h"
 
-namespace {
-
-const QColor AllItemsHeaderColor = QColor::fromRgbF(0.82f, 0.82f, 0.82f, 1.0f);
-const QColor SubsetHeaderColor = QColor::fromRgbF(0.23f, 0.18f, 0.49f, 1.0f);
-// The airplane lights up while vacation mode is on.
-const QColor VacationOnColor = QColor(0, 122, 255);
-const QColor VacationOffColor = QColor(90, 90, 90);
-
-bool matchesSearch(const QVariantMap& record, const QString& foldedText)
-{
-    if (TextFolding::folded(record.value(BillKeys::Name).toString()).contains(foldedText))
-        return true;
-    const QStringList tags = record.value(BillKeys::Tags).toStringList();
-    return std::any_of(tags.begin(), tags.end(),
-                       [&](const QString& tag) { return TextFolding::folded(tag) == foldedText; });
-}
-
-QString billID(const QVariant& record)
-{
-    return record.toMap().value(BillKeys::Bid).toString();
-}
-
-}  // namespace
-
 // ---- Loading -----------------------------------------------------------------
-
-BWOverviewController::ListLoad BWOverviewController::listLoadForMode(int index, const QString& title)
-{
-    switch (index) {
-    case AllActiveItems:
-        return {};
-    case ArchivedItems:
-        return {IndexKeys::ArchivedBills, QString()};
-    case DueSoon:
-        return {IndexKeys::ActiveBills, PseudoTags::DueSoon};
-    case DueThisMonth:
-        return {IndexKeys::ActiveBills, PseudoTags::DueThisMonth};
-    case PaidThisMonth:
-        return {IndexKeys::ActiveBills, PseudoTags::PaidThisMonth};
-    default:
-        return {IndexKeys::ActiveBills, title};
-    }
-}
 
 void BWOverviewController::loadOverview()
 {
-    const KeptSelection kept = selectionToKeep();
+    const BWTableSelection::Kept kept = m_selection->keep(m_lists.filtered);
     m_useIntelligence = m_env.defaults->boolForKey(BWDefaultsKeys::BWUseIntelligenceEstimates);
-    m_selectedTagIndex = m_tagDropdown->currentIndex();
-    loadListMode(m_selectedTagIndex);
-    reselect(kept);
+    m_selectedTagIndex = m_header->tagDropdown()->currentIndex();
+    const BWOverviewLists::Choice load
+        = BWOverviewLists::choiceForMode(m_selectedTagIndex, m_header->tagDropdown()->itemText(m_selectedTagIndex));
+    readListOfBills(load.group, load.tag);
+    m_selection->reselect(kept, m_lists.filtered);
 }
 
-void BWOverviewController::loadListMode(int index)
-{
-    const ListLoad load = listLoadForMode(index, m_tagDropdown->itemText(index));
-    loadOverviewForBills(load.group, load.tag);
-}
-
+// Another list: what was searched for in the last one is not looked for here.
 void BWOverviewController::loadOverviewForBills(const QString& group, const QString& tag)
 {
+    m_header->searchField()->clear();
+    readListOfBills(group, tag);
+}
+
+void BWOverviewController::readListOfBills(const QString& group, const QString& tag)
+{
     prepareForList(group);
-    m_shownList = {group, tag};
+    m_lists.shown = {group, tag};
     // What is read afresh is figured afresh.
-    m_figureCache.clear();
+    m_sidebar->forgetFigures();
     const bool allItems = group.isEmpty();
-    m_dataSourceWithIncome = loadList(group, tag);
+    m_backgroundLoad->listLoaded();
+    m_lists.withIncome = BWOverviewLists::load(m_env, {group, tag}, m_sortDescriptors);
     Log::line(allItems ? QStringLiteral("All Bills Loaded") : QStringLiteral("Subset of Bills Loaded"));
-    m_allActiveItems = allItems ? m_dataSourceWithIncome : loadList(QString(), QString());
-    m_listLoaded = true;
-    m_loadedDay = m_env.clock->now().toLocalTime().date();
-    m_loadedSortDescriptors = m_sortDescriptors;
-    rememberLoadOrder();
+    m_lists.allActiveItems = allItems ? m_lists.withIncome : BWOverviewLists::load(m_env, {}, m_sortDescriptors);
+    m_lists.loaded = true;
+    m_lists.loadedDay = m_env.clock->now().toLocalTime().date();
+    m_lists.loadedSortDescriptors = m_sortDescriptors;
+    m_lists.order.readFrom(m_env);
     showLoadedList();
-    scheduleExtensionExport();
+    m_extensionCopy->schedule();
 }
 
 void BWOverviewController::prepareForList(const QString& group)
 {
     const UserDefaults& defaults = *m_env.defaults;
-    if (!m_columnLayoutRestored)
+    if (!m_columnLayout->isRestored())
         updateTableColumnVisibility();
-    m_whatToShowOnOverview = defaults.integerForKey(BWDefaultsKeys::BW_WhatToShowOnOverview);
-    m_tableModel->setDisplayOptions({m_whatToShowOnOverview, m_useIntelligence});
+    m_tableModel->setDisplayOptions(
+        {defaults.integerForKey(BWDefaultsKeys::BW_WhatToShowOnOverview), m_useIntelligence});
 
     const bool allItems = group.isEmpty();
     setMenuItemsForCase(group == IndexKeys::ArchivedBills ? RestoreCase : ArchiveCase);
-    m_showAllButton->setVisible(!allItems);
-    tintHeader(allItems);
+    m_header->showListOfAllItems(allItems);
     emit searchFieldVisibilityNeedsUpdate();
     if (allItems)
-        showHighlightBox(nullptr);
+        m_sidebar->highlight(nullptr);
+}
+
+void BWOverviewController::updateSidebar(const QVariantList& list, const QVariantList& allActiveItems)
+{
+    m_sidebar->show(list, allActiveItems, m_useIntelligence);
 }
 
 // Everything that shows the loaded list follows it: the figures, the tray,
-// the calendar and the table.
-void BWOverviewController::showLoadedList()
+// the calendar and the table. A search typed into the field still filters the
+// list read again after a save or a payment.
+void BWOverviewController::showLoadedList(const std::optional<BWOverviewSidebar::Figures>& figures)
 {
     const UserDefaults& defaults = *m_env.defaults;
-    const QString& tag = m_shownList.tag;
-    m_dataSource = m_dataSourceWithIncome;
+    const QString& tag = m_lists.shown.tag;
+    m_lists.dataSource = m_lists.withIncome;
     // The due-soon, due-this-month and paid-this-month lists are views of the
     // figures of all active items; the archive and a tag have figures of
     // their own. The badge and the tray always count all active items.
     const bool pseudoTag = tag == PseudoTags::DueSoon || tag == PseudoTags::DueThisMonth
         || tag == PseudoTags::PaidThisMonth;
-    updateSidebar(m_shownList.group.isEmpty() || pseudoTag ? m_allActiveItems : m_dataSource, m_allActiveItems);
-    m_searchField->clear();
-    m_actionBox->hide();
+    m_sidebar->show(m_lists.shown.group.isEmpty() || pseudoTag ? m_lists.allActiveItems : m_lists.dataSource,
+                    m_lists.allActiveItems, m_useIntelligence, figures);
+    m_bottomBar->hideActions();
     updateTagList();
     setUpSearchField();
     if (defaults.boolForKey(BWDefaultsKeys::BWEnableMenu))
-        emit menuBillsChanged(m_allActiveItems);
+        emit menuBillsChanged(m_lists.allActiveItems);
 
     m_calendarController->deselectAllDates();
     if (defaults.integerForKey(BWDefaultsKeys::BWShowPaydaysOnOverview) == 0)
-        removeIncomeRows();
-    applyFilterWithString(QString());
+        m_lists.removeIncomeRows();
+    applyFilterWithString(m_header->searchField()->text());
     updateBottomText();
-
-    const bool vacation = defaults.boolForKey(BWDefaultsKeys::VacationEnabled);
-    const QString airplane = vacation ? QStringLiteral("893-airplaneselect") : QStringLiteral("893-airplane");
-    m_airplaneButton->setProperty("imageName", airplane);
-    m_airplaneButton->setIcon(BWIconFont::icon(airplane, vacation ? VacationOnColor : VacationOffColor));
-    m_airplaneButton->setToolTip(vacation ? tr("Vacation mode is on") : tr("Vacation mode is off"));
-}
-
-QVariantList BWOverviewController::loadList(const QString& group, const QString& tag) const
-{
-    const BWBillsLoader loader(m_env);
-    // The extension's copy of all active items is written once the window
-    // shows them (scheduleExtensionExport()).
-    QVariantList loaded = (group.isEmpty() ? loader.loadBillsInGroup(IndexKeys::ActiveBills, QString(), false,
-                                                                     BWBillsLoader::ExtensionExport::ByCaller)
-                                           : loader.loadBillsInGroup(group, tag))
-                              .value_or(QVariantList());
-    BWSortDescriptor::sort(loaded, m_sortDescriptors);
-    return loaded;
-}
-
-void BWOverviewController::removeIncomeRows()
-{
-    m_dataSource.removeIf([](const QVariant& entry) {
-        const QVariantMap record = entry.toMap();
-        if (!record.value(BillKeys::IsIncome).toBool())
-            return false;
-        Log::line(QStringLiteral("Matching income to remove: %1").arg(record.value(BillKeys::Name).toString()));
-        return true;
-    });
-}
-
-BWOverviewController::KeptSelection BWOverviewController::selectionToKeep() const
-{
-    const int row = selectedRow();
-    return {row >= 0 ? billID(m_dataSourceFiltered.value(row)) : QString(), row};
-}
-
-void BWOverviewController::reselect(const KeptSelection& kept)
-{
-    if (!kept.billID.isEmpty()) {
-        for (int row = 0; row < m_dataSource.size(); ++row) {
-            if (billID(m_dataSource.at(row)) == kept.billID) {
-                selectRows({row});
-                return;
-            }
-        }
-    }
-    if (kept.row >= 0 && kept.row < m_dataSource.size())
-        selectRows({kept.row});
-}
-
-void BWOverviewController::tintHeader(bool allItems)
-{
-    m_headerBox->setBackgroundColor(allItems ? AllItemsHeaderColor : SubsetHeaderColor);
-}
-
-void BWOverviewController::showHighlightBox(BGHUDBox* box)
-{
-    for (BGHUDBox* each : {m_dueSoonHighlightbox, m_dueMonthHighlightBox, m_paidMonthHighlightBox})
-        each->setVisible(each == box);
+    m_header->showVacation(defaults.boolForKey(BWDefaultsKeys::VacationEnabled));
 }
 
 // ---- List drop-down ----------------------------------------------------------
 
 // The lists of active items are parts of all active items as the last load
 // left them: choosing one filters those again instead of reading every file.
-bool BWOverviewController::showListOfLoadedItems(const ListLoad& load)
+bool BWOverviewController::showListOfLoadedItems(const BWOverviewLists::Choice& load)
 {
-    if (!m_listLoaded || load.group == IndexKeys::ArchivedBills || m_loadedSortDescriptors != m_sortDescriptors
-        || m_loadedDay != m_env.clock->now().toLocalTime().date())
-        return false;
-    const bool listed = std::none_of(m_allActiveItems.cbegin(), m_allActiveItems.cend(),
-                                     [](const QVariant& record) { return billID(record).isEmpty(); });
-    if (!listed)
+    if (!m_lists.canTakeFromLoaded(load, m_sortDescriptors, m_env.clock->now().toLocalTime().date()))
         return false;
     prepareForList(load.group);
-    m_shownList = load;
-    m_dataSourceWithIncome = load.group.isEmpty() ? m_allActiveItems : loadedItemsInList(load.tag);
+    m_backgroundLoad->listUpdated();
+    m_lists.shown = load;
+    m_lists.withIncome = load.group.isEmpty() ? m_lists.allActiveItems : m_lists.itemsInList(m_env, load.tag);
     showLoadedList();
     return true;
 }
 
-// What a load of the list would give: the items whose own record passes the
-// list's filter, with the further occurrences that repeat them, in the order
-// of all active items (a stable sort keeps a part of a list in order).
-QVariantList BWOverviewController::loadedItemsInList(const QString& tag) const
-{
-    const BWBillsLoader loader(m_env);
-    const QHash<QString, qsizetype> ownRecords = ownRecordPlaces(m_allActiveItems);
-    QSet<QString> inList;
-    for (auto place = ownRecords.cbegin(); place != ownRecords.cend(); ++place) {
-        if (loader.passesFilter(m_allActiveItems.at(*place).toMap(), IndexKeys::ActiveBills, tag))
-            inList.insert(place.key());
-    }
-    // The due-soon list is loaded without further occurrences, so its items
-    // are not marked as repeated either.
-    const bool withOccurrences = tag != PseudoTags::DueSoon;
-    QVariantList items;
-    for (qsizetype place = 0; place < m_allActiveItems.size(); ++place) {
-        const QString item = billID(m_allActiveItems.at(place));
-        if (!inList.contains(item)) {
-            continue;
-        } else if (withOccurrences) {
-            items.append(m_allActiveItems.at(place));
-        } else if (ownRecords.value(item) == place) {
-            QVariantMap record = m_allActiveItems.at(place).toMap();
-            record.remove(BillKeys::HasBeenDuplicated);
-            items.append(record);
-        }
-    }
-    return items;
-}
-
 void BWOverviewController::tagListItemSelected()
 {
-    const int index = m_tagDropdown->currentIndex();
+    // Another list: what was searched for in the last one is not looked for here.
+    m_header->searchField()->clear();
+    const int index = m_header->tagDropdown()->currentIndex();
     m_selectedTagIndex = index;
-    const ListLoad load = listLoadForMode(index, m_tagDropdown->itemText(index));
+    const BWOverviewLists::Choice load
+        = BWOverviewLists::choiceForMode(index, m_header->tagDropdown()->itemText(index));
     if (index == AllActiveItems) {
-        const KeptSelection kept = selectionToKeep();
+        const BWTableSelection::Kept kept = m_selection->keep(m_lists.filtered);
         m_useIntelligence = m_env.defaults->boolForKey(BWDefaultsKeys::BWUseIntelligenceEstimates);
         if (showListOfLoadedItems(load))
-            reselect(kept);
+            m_selection->reselect(kept, m_lists.filtered);
         else
             loadOverview();
     } else if (!showListOfLoadedItems(load)) {
         loadOverviewForBills(load.group, load.tag);
     }
+    highlightFigureOfList(index);
+    emit switchToOverviewRequested();
+}
+
+// The figure whose list is shown lights up in the side bar.
+void BWOverviewController::highlightFigureOfList(int index)
+{
     switch (index) {
     case DueSoon:
         Log::line(QStringLiteral("Selected Due Soon"));
-        showHighlightBox(m_dueSoonHighlightbox);
+        m_sidebar->highlight(m_sidebar->dueSoonHighlightbox());
         break;
     case DueThisMonth:
         Log::line(QStringLiteral("Selected Due This Month"));
-        showHighlightBox(m_dueMonthHighlightBox);
+        m_sidebar->highlight(m_sidebar->dueMonthHighlightBox());
         break;
     case PaidThisMonth:
         Log::line(QStringLiteral("Paid This Month"));
-        showHighlightBox(m_paidMonthHighlightBox);
+        m_sidebar->highlight(m_sidebar->paidMonthHighlightBox());
         break;
     default:
-        showHighlightBox(nullptr);
+        m_sidebar->highlight(nullptr);
         break;
     }
-    emit switchToOverviewRequested();
 }
 
 void BWOverviewController::selectListMode(int index)
 {
-    m_tagDropdown->setCurrentIndex(index);
+    m_header->tagDropdown()->setCurrentIndex(index);
     tagListItemSelected();
 }
 
@@ -302,58 +186,25 @@ void BWOverviewController::showAllBills()
     selectListMode(AllActiveItems);
 }
 
-void BWOverviewController::showBillsDueSoon()
+// Showing all items for a new day reads on the worker; the caller shows the
+// overview's panes (asked for here, they would reload the list at once).
+void BWOverviewController::showAllBillsForNewDay()
 {
-    selectListMode(DueSoon);
+    m_header->tagDropdown()->setCurrentIndex(AllActiveItems);
+    m_selectedTagIndex = AllActiveItems;
+    m_sidebar->highlight(nullptr);
+    m_backgroundLoad->start();
 }
 
-void BWOverviewController::showBillsDueThisMonth()
+bool BWOverviewController::isLoadingInBackground() const
 {
-    selectListMode(DueThisMonth);
-}
-
-void BWOverviewController::showBillsPaidThisMonth()
-{
-    selectListMode(PaidThisMonth);
-}
-
-void BWOverviewController::updateTagList()
-{
-    updateTagListWithTags(BWTagList(m_env).getListOfTags().value_or(QStringList()));
-}
-
-void BWOverviewController::updateTagListWithTags(const QStringList& tags)
-{
-    const QSignalBlocker quiet(m_tagDropdown);
-    const QString chosenTitle = m_tagDropdown->itemText(m_selectedTagIndex);
-    m_tagDropdown->clear();
-    m_tagDropdown->addItems({tr("All Active Items"), tr("Archived Bills")});
-    m_tagDropdown->insertSeparator(m_tagDropdown->count());
-    m_tagDropdown->addItems({tr("Due Soon"), tr("Due This Month"), tr("Paid This Month")});
-    m_tagDropdown->insertSeparator(m_tagDropdown->count());
-    m_tagDropdown->addItems(tags);
-    if (m_selectedTagIndex >= FirstTag) {
-        const qsizetype position = tags.indexOf(chosenTitle);
-        m_selectedTagIndex = position >= 0 ? FirstTag + int(position) : AllActiveItems;
-    }
-    m_tagDropdown->setCurrentIndex(m_selectedTagIndex);
-    if (m_tagList && !m_tagList->hasFocus())
-        m_tagList->setText(tags.join(QStringLiteral(", ")));
+    return m_backgroundLoad->isRunning();
 }
 
 // ---- Search ------------------------------------------------------------------
 
 void BWOverviewController::applyFilterWithString(const QString& text)
 {
-    if (text.isEmpty()) {
-        m_dataSourceFiltered = m_dataSource;
-    } else {
-        const QString folded = TextFolding::folded(text);
-        m_dataSourceFiltered.clear();
-        for (const QVariant& record : std::as_const(m_dataSource)) {
-            if (matchesSearch(record.toMap(), folded))
-                m_dataSourceFiltered.append(record);
-        }
-    }
-    showRows(m_dataSourceFiltered);
+    m_lists.filter(text);
+    showRows(m_lists.filtered);
 }

@@ -16,9 +16,9 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
-#include "store/BWPaySite.h"
 #include "store/BWSecondaryActionKeys.h"
 #include "screens/BWBillActionsMenu.h"
+#include "screens/BWTableColumnLayout.h"
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDView.h"
@@ -30,49 +30,13 @@ namespace {
 // Archived items are due in the distant future; the calendar can't show them.
 constexpr qlonglong kFarFutureDays = 18000;
 
-void setShown(QWidget* widget, bool shown, bool enabled = true)
-{
-    widget->setEnabled(enabled);
-    widget->setVisible(shown);
-}
-
 }  // namespace
 
 // ---- Selection ---------------------------------------------------------------
 
 int BWOverviewController::selectedRow() const
 {
-    const QItemSelectionModel* selection = m_billTable->selectionModel();
-    const QModelIndex current = selection->currentIndex();
-    if (current.isValid() && selection->isRowSelected(current.row(), QModelIndex()))
-        return current.row();
-    const QList<int> rows = selectedRows();
-    return rows.isEmpty() ? -1 : rows.last();
-}
-
-QList<int> BWOverviewController::selectedRows() const
-{
-    QList<int> rows;
-    for (const QModelIndex& index : m_billTable->selectionModel()->selectedRows())
-        rows.append(index.row());
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-// Replaces the selection with `rows`, the last of them current.
-void BWOverviewController::selectRows(const QList<int>& rows)
-{
-    QItemSelectionModel* selection = m_billTable->selectionModel();
-    if (rows.isEmpty()) {
-        selection->clearSelection();
-        return;
-    }
-    QItemSelection chosen;
-    const int lastColumn = m_tableModel->columnCount() - 1;
-    for (int row : rows)
-        chosen.select(m_tableModel->index(row, 0), m_tableModel->index(row, lastColumn));
-    selection->setCurrentIndex(m_tableModel->index(rows.last(), 0), QItemSelectionModel::NoUpdate);
-    selection->select(chosen, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    return m_selection->selectedRow();
 }
 
 // A new set of rows drops the selection without a word from the selection
@@ -94,7 +58,7 @@ void BWOverviewController::tableViewSelectionDidChange()
         m_calendarController->deselectAllDates();
         return;
     }
-    const QDateTime dueDate = m_dataSourceFiltered.value(row).toMap().value(BillKeys::DueDate).toDateTime();
+    const QDateTime dueDate = m_lists.filtered.value(row).toMap().value(BillKeys::DueDate).toDateTime();
     if (BWBillsLoader(m_env).getDaysApart(dueDate, m_env.clock->now()) < kFarFutureDays)
         m_calendarController->highlightDate(dueDate);
 }
@@ -108,141 +72,31 @@ void BWOverviewController::sortDescriptorsDidChange(int column, Qt::SortOrder or
                                   order == Qt::AscendingOrder};
     m_sortDescriptors.removeIf([&](const BWSortDescriptor& earlier) { return earlier.key == chosen.key; });
     m_sortDescriptors.prepend(chosen);
-    BWSortDescriptor::sort(m_dataSourceFiltered, m_sortDescriptors);
-    showRows(m_dataSourceFiltered);
+    m_lists.sort(m_sortDescriptors);
+    showRows(m_lists.filtered);
 }
 
 // ---- Optional columns ----------------------------------------------------------
 
 void BWOverviewController::updateTableColumnVisibility()
 {
-    if (!m_columnLayoutRestored) {
-        restoreColumnLayout();
-        m_columnLayoutRestored = true;
-        QHeaderView* header = m_billTable->horizontalHeader();
-        connect(header, &QHeaderView::sectionResized, m_columnLayoutSaver, qOverload<>(&QTimer::start));
-        connect(header, &QHeaderView::sectionMoved, m_columnLayoutSaver, qOverload<>(&QTimer::start));
-    }
+    m_columnLayout->restoreOnce();
     for (const QString& column : {BWDefaultsKeys::Average, BWDefaultsKeys::Amount,
                                   BWDefaultsKeys::Balance, BWDefaultsKeys::LastPaid})
         m_billTable->setColumnHidden(m_tableModel->columnOf(column), !m_env.defaults->boolForKey(column));
 }
 
-// Widths and order come back as the user left them; the sort order and the
-// hidden columns follow the settings of this run instead.
-void BWOverviewController::restoreColumnLayout()
-{
-    QHeaderView* header = m_billTable->horizontalHeader();
-    const QByteArray saved = m_env.defaults->objectForKey(BWDefaultsKeys::BWBillTableColumns).toByteArray();
-    if (saved.isEmpty())
-        return;
-    const int sortColumn = header->sortIndicatorSection();
-    const Qt::SortOrder sortOrder = header->sortIndicatorOrder();
-    const QSignalBlocker quiet(header);
-    header->restoreState(saved);
-    header->setSortIndicator(sortColumn, sortOrder);
-}
-
-void BWOverviewController::saveColumnLayout()
-{
-    m_env.defaults->setObject(BWDefaultsKeys::BWBillTableColumns, m_billTable->horizontalHeader()->saveState());
-}
-
 // ---- Bottom bar ----------------------------------------------------------------
 
+// Someone who has no bills yet learns where the first one comes from.
 void BWOverviewController::updateBottomText()
 {
-    const QList<int> rows = selectedRows();
-    if (rows.isEmpty())
-        showNoSelection();
-    else if (rows.size() == 1)
-        showSingleSelection(m_dataSourceFiltered.value(rows.first()).toMap());
-    else
-        showSeveralSelected(rows);
-}
-
-void BWOverviewController::showNoSelection()
-{
-    // Someone who has no bills yet learns where the first one comes from.
-    const bool nothingStored = m_selectedTagIndex == AllActiveItems && m_dataSource.isEmpty();
-    m_actionText->setText(nothingStored
-                              ? tr("No bills yet: click \u201C+ New Bill\u201D above (or press Ctrl+N) to add your first bill.")
-                              : tr("Select a bill to view available actions."));
-    m_actionText->show();
-    m_actionBox->hide();
-    m_payNowOverviewButton->hide();
-    m_adBox->setVisible(!m_env.defaults->boolForKey(BWDefaultsKeys::BWHideAd));
-}
-
-void BWOverviewController::showSingleSelection(const QVariantMap& record)
-{
-    m_actionText->hide();
-    setupActionButtonMenuForBill(record);
-    m_adBox->hide();
-    m_actionBox->show();
-    m_actionText->setText(record.value(BillKeys::Name).toString());
-    // Only a site that can be opened makes the button do something; an
-    // archived bill takes no payments.
-    const bool takesPayments = BWBillCommands::takesPayments(record);
-    setShown(m_payNowOverviewButton, true, takesPayments && BWPaySite::billHasPaySite(record));
-    if (BWBillsLoader::billIsIncome(record)) {
-        setShown(m_overviewButtonLog, false, false);
-        setShown(m_overviewButtonPartial, false, false);
-        setShown(m_overviewButtonView, true);
-        m_payNowOverviewButton->hide();
-        m_overviewLineLog->hide();
-        m_overviewLinePay->hide();
-        m_overviewLineView->show();
-    } else {
-        const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
-        setShown(m_overviewButtonLog, true,
-                 BWBillCommands::offers(BWBillCommands::Command::LogPayment, record, incomeLogsItself));
-        m_overviewButtonPartial->setEnabled(
-            BWBillCommands::offers(BWBillCommands::Command::LogPartial, record, incomeLogsItself));
-        // An income row selected before hid it.
-        showPartialButtonUnlessOffered();
-        setShown(m_overviewButtonView, true);
-        for (QWidget* part : std::initializer_list<QWidget*>{m_payNowOverviewButton, m_overviewLineLog,
-                                                             m_overviewLineView, m_overviewLinePay})
-            part->show();
-    }
-}
-
-// The alternate button may already offer a partial payment: the bar then
-// shows it once. Only a bill's bar, the one with a log button, has the
-// partial button at all.
-void BWOverviewController::showPartialButtonUnlessOffered()
-{
-    if (!m_overviewButtonLog->isHidden())
-        m_overviewButtonPartial->setVisible(m_actionsMenu->alternateTitle() != BillActionTitle::LogPartial);
-}
-
-// What the selected bills come to: bills count as money going out, income as
-// money coming in; once income is among them the sum reads as a balance.
-void BWOverviewController::showSeveralSelected(const QList<int>& rows)
-{
-    m_actionText->show();
-    m_actionBox->hide();
-    double total = 0.0;
-    bool incomeSelected = false;
-    for (int row : rows) {
-        const QVariantMap record = m_dataSourceFiltered.value(row).toMap();
-        double value = record.value(BillKeys::Amount).toDouble();
-        if (m_useIntelligence) {
-            const double estimate = m_tableModel->estimatedAmount(record);
-            if (std::trunc(estimate) != 0.0)
-                value = estimate;
-        }
-        incomeSelected |= BWBillsLoader::billIsIncome(record);
-        total += BWBillsLoader::billIsIncome(record) ? -value : value;
-    }
-    if (incomeSelected)
-        total = -total;
-    const QString label = incomeSelected ? tr("items selected. Estimated balance:")
-                                         : tr("bills selected. Estimated amount due:");
-    m_actionText->setText(QStringLiteral("%1 %2 %3")
-                              .arg(rows.size())
-                              .arg(label, BWBillsLoader(m_env).currencyFormattedNumber(total)));
+    BWOverviewBottomBar::Selection selection;
+    for (int row : m_selection->selectedRows())
+        selection.records.append(m_lists.filtered.value(row).toMap());
+    selection.nothingStored = m_selectedTagIndex == AllActiveItems && m_lists.dataSource.isEmpty();
+    selection.useIntelligence = m_useIntelligence;
+    m_bottomBar->showSelection(selection);
 }
 
 // ---- Month calendar --------------------------------------------------------------
@@ -256,15 +110,15 @@ void BWOverviewController::scrollToRowWithDate(const QDate& day, int row)
 {
     const BWBillsLoader loader(m_env);
     const auto dueDay = [&](int index) {
-        return loader.normalizedDate(m_dataSourceFiltered.value(index).toMap().value(BillKeys::DueDate).toDateTime())
+        return loader.normalizedDate(m_lists.filtered.value(index).toMap().value(BillKeys::DueDate).toDateTime())
             .date();
     };
     if (row >= 0 && dueDay(row) == day)
         return;
     QList<int> dueThatDay;
-    for (int index = 0; index < m_dataSourceFiltered.size(); ++index) {
+    for (int index = 0; index < m_lists.filtered.size(); ++index) {
         if (dueDay(index) == day)
             dueThatDay.append(index);
     }
-    selectRows(dueThatDay);
+    m_selection->selectRows(dueThatDay);
 }

@@ -1,51 +1,42 @@
-// The tag field, the search field's menu and Enter, and the vacation popover.
+// The list drop-down's tags, the tag field, the search field's menu and
+// Enter, and what follows the vacation popover.
 #include "screens/BWOverviewController.h"
 
-#include <QCheckBox>
-#include <QCalendarWidget>
-#include <QDateEdit>
-#include <QFormLayout>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QToolButton>
-#include <QVBoxLayout>
+#include <QAction>
 
-#include "platform/Clock.h"
 #include "platform/Log.h"
-#include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWDefaultsKeys.h"
 #include "store/BWTagList.h"
-#include "platform/DateTemplate.h"
 #include "widgets/BGHUDSearchField.h"
-#include "widgets/LRCalendarView.h"
+#include "widgets/BWPopupButton.h"
 
-namespace {
-
-// Tags as the field shows them: one line, separated by commas.
-const QString TagSeparator = QStringLiteral(", ");
-
-}  // namespace
-
-// ---- Tag field -----------------------------------------------------------------
-
-QStringList BWOverviewController::tagsFromText(const QString& text)
+void BWOverviewController::updateTagList()
 {
-    QStringList tags;
-    for (const QString& part : text.split(u',')) {
-        const QString tag = part.simplified();
-        if (!tag.isEmpty() && !tags.contains(tag))
-            tags.append(tag);
+    updateTagListWithTags(BWTagList(m_env).getListOfTags().value_or(QStringList()));
+}
+
+void BWOverviewController::updateTagListWithTags(const QStringList& tags)
+{
+    BWPopupButton* dropdown = m_header->tagDropdown();
+    const QSignalBlocker quiet(dropdown);
+    const QString chosenTitle = dropdown->itemText(m_selectedTagIndex);
+    dropdown->clear();
+    dropdown->addItems({tr("All Active Items"), tr("Archived Bills")});
+    dropdown->insertSeparator(dropdown->count());
+    dropdown->addItems({tr("Due Soon"), tr("Due This Month"), tr("Paid This Month")});
+    dropdown->insertSeparator(dropdown->count());
+    dropdown->addItems(tags);
+    if (m_selectedTagIndex >= FirstTag) {
+        const qsizetype position = tags.indexOf(chosenTitle);
+        m_selectedTagIndex = position >= 0 ? FirstTag + int(position) : AllActiveItems;
     }
-    return tags;
+    dropdown->setCurrentIndex(m_selectedTagIndex);
+    m_sidebar->showTags(tags);
 }
 
 void BWOverviewController::saveTagChanges()
 {
-    const QStringList tags = tagsFromText(m_tagList->text());
-    if (!BWTagList(m_env).overwriteListOfTagsWithTags(tags)) {
+    if (!BWTagList(m_env).overwriteListOfTagsWithTags(m_sidebar->tagsTyped())) {
         Log::line(QStringLiteral("Could not save the tag list"));
         return;
     }
@@ -53,42 +44,25 @@ void BWOverviewController::saveTagChanges()
     setUpSearchField();
 }
 
-// ---- Search field ----------------------------------------------------------------
-
 void BWOverviewController::setUpSearchField()
 {
-    if (!m_searchMenu) {
-        m_searchMenu = new QMenu(QStringLiteral("Search Menu"), m_searchField);
-        m_searchField->installEventFilter(this);
-    }
-    m_searchMenu->clear();
-    for (const QString& tag : BWTagList(m_env).getListOfTags().value_or(QStringList())) {
-        QAction* item = m_searchMenu->addAction(tag);
-        connect(item, &QAction::triggered, this, [this, item] { selectSearchMenuItem(item); });
-    }
-}
-
-void BWOverviewController::setSearchFieldShown(bool shown)
-{
-    m_searchField->setVisible(shown);
-}
-
-void BWOverviewController::focusSearchField()
-{
-    m_searchField->setFocus();
+    m_header->setSearchTags(BWTagList(m_env).getListOfTags().value_or(QStringList()));
 }
 
 void BWOverviewController::selectSearchMenuItem(QAction* item)
 {
-    applyFilterWithString(item->text());
-    m_searchField->setText(item->text());
+    // The tag as stored; the item's title is made for the menu.
+    const QString tag = item->data().toString();
+    applyFilterWithString(tag);
+    m_header->searchField()->setText(tag);
 }
 
 void BWOverviewController::selectBillItem()
 {
-    const QString text = m_searchField->text();
-    m_searchField->clear();
-    const QVariantList records = m_dataSource;
+    BGHUDSearchField* field = m_header->searchField();
+    const QString text = field->text();
+    field->clear();
+    const QVariantList records = m_lists.dataSource;
     for (const QVariant& entry : records) {
         const QVariantMap record = entry.toMap();
         if (record.value(BillKeys::Name).toString() == text)
@@ -96,100 +70,11 @@ void BWOverviewController::selectBillItem()
     }
 }
 
-bool BWOverviewController::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_searchField && event->type() == QEvent::MouseButtonPress && m_searchMenu) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        const QRectF bounds = m_searchField->rect();
-        // A click on the magnifier opens the menu of tags.
-        if (m_searchField->cell().searchButtonRect(bounds).contains(press->position())
-            && !m_searchMenu->isEmpty()) {
-            m_searchMenu->popup(m_searchField->mapToGlobal(QPoint(0, m_searchField->height())));
-            return true;
-        }
-    }
-    if (watched == m_searchField && event->type() == QEvent::FocusIn)
-        emit switchToOverviewRequested();
-    if (watched == m_vacationPopover && event->type() == QEvent::Hide)
-        vacationPopoverWillClose();
-    return QObject::eventFilter(watched, event);
-}
-
-// ---- Vacation popover ------------------------------------------------------------
-
-void BWOverviewController::buildVacationPopover()
-{
-    m_vacationPopover = new QFrame(nullptr, Qt::Popup);
-    m_vacationPopover->setWindowTitle(tr("Vacation"));
-    m_vacationPopover->setFrameShape(QFrame::StyledPanel);
-    auto* layout = new QFormLayout(m_vacationPopover);
-
-    m_vacationSwitch = new QCheckBox(tr("Vacation mode"), m_vacationPopover);
-    m_vacationSwitch->setToolTip(tr("Due dates within your vacation move to the day before it starts."));
-    layout->addRow(m_vacationSwitch);
-    m_vacationStart = new QDateEdit(m_vacationPopover);
-    m_vacationEnd = new QDateEdit(m_vacationPopover);
-    for (QDateEdit* field : {m_vacationStart, m_vacationEnd}) {
-        field->setCalendarPopup(true);
-        field->setDisplayFormat(DateTemplate::displayFormat(QStringLiteral("EEEMMMdyyyy")));
-        field->calendarWidget()->setFirstDayOfWeek(LRCalendarView::FirstDayOfWeek);
-    }
-    layout->addRow(tr("From:"), m_vacationStart);
-    layout->addRow(tr("Until:"), m_vacationEnd);
-    auto* done = new QPushButton(tr("Done"), m_vacationPopover);
-    done->setDefault(true);
-    layout->addRow(done);
-
-    connect(m_vacationSwitch, &QCheckBox::toggled, this, [this](bool on) {
-        m_env.defaults->setBool(BWDefaultsKeys::VacationEnabled, on);
-        m_vacationEdited = true;
-    });
-    connect(m_vacationStart, &QDateEdit::dateChanged, this, [this](const QDate& day) {
-        // A vacation can't end before it starts.
-        m_vacationEnd->setMinimumDate(day);
-        m_env.defaults->setObject(BWDefaultsKeys::VacationStartDate, QDateTime(day, QTime(0, 0)));
-        m_vacationEdited = true;
-    });
-    connect(m_vacationEnd, &QDateEdit::dateChanged, this, [this](const QDate& day) {
-        m_env.defaults->setObject(BWDefaultsKeys::VacationEndTime, QDateTime(day, QTime(23, 59, 59)));
-        m_vacationEdited = true;
-    });
-    connect(done, &QPushButton::clicked, m_vacationPopover, &QWidget::close);
-    m_vacationPopover->installEventFilter(this);
-}
-
-void BWOverviewController::showVacationModePopover(QWidget* anchor)
-{
-    const UserDefaults& defaults = *m_env.defaults;
-    const QSignalBlocker quietSwitch(m_vacationSwitch);
-    const QSignalBlocker quietStart(m_vacationStart);
-    const QSignalBlocker quietEnd(m_vacationEnd);
-    m_vacationEdited = false;
-    m_vacationSwitch->setChecked(defaults.boolForKey(BWDefaultsKeys::VacationEnabled));
-    const QDate today = m_env.clock->today();
-    const QDateTime start = defaults.dateForKey(BWDefaultsKeys::VacationStartDate);
-    const QDateTime end = defaults.dateForKey(BWDefaultsKeys::VacationEndTime);
-    // An unset end (the far future) shows as the start.
-    const QDate shownStart = start.isValid() ? start.toLocalTime().date() : today;
-    m_vacationStart->setDate(shownStart);
-    m_vacationEnd->setMinimumDate(shownStart);
-    const QDate shownEnd = end.isValid() && end.toLocalTime().date().year() < 4000 ? end.toLocalTime().date()
-                                                                                   : shownStart;
-    m_vacationEnd->setDate(shownEnd);
-
-    m_vacationPopover->adjustSize();
-    // Below the button, as a popover opens from its lower edge.
-    const QPoint below = anchor->mapToGlobal(QPoint(anchor->width() / 2, anchor->height()));
-    m_vacationPopover->move(below - QPoint(m_vacationPopover->width() / 2, 0));
-    m_vacationPopover->show();
-}
-
 // The store shifts due dates by the vacation while it loads: the list and
 // the airplane follow what was chosen.
-void BWOverviewController::vacationPopoverWillClose()
+void BWOverviewController::vacationPopoverWillClose(bool edited)
 {
     loadOverview();
-    if (m_vacationEdited)
+    if (edited)
         emit vacationChanged();
-    m_vacationEdited = false;
 }

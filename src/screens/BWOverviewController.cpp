@@ -1,35 +1,44 @@
 #include "screens/BWOverviewController.h"
 
-#include <QHeaderView>
 #include <QTableView>
-#include <QTimer>
 
+#include "screens/BWExtensionCopySchedule.h"
+#include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
+#include "store/BWDefaultsKeys.h"
+#include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDView.h"
-
-namespace {
-
-// Column resizes come in bursts while the user drags; the layout is stored
-// once the burst is over.
-constexpr int kColumnLayoutSaveDelayMs = 500;
-
-}  // namespace
+#include "widgets/KBButton.h"
 
 BWOverviewController::BWOverviewController(const BWStoreEnvironment& env, QObject* parent)
-    : QObject(parent),
-      m_env(env),
-      m_sortDescriptors{{BillKeys::SortableDueDate, true}},
-      m_tableModel(new BWOverviewTableModel(env, this))
+    : QObject(parent)
+    , m_env(env)
+    , m_sortDescriptors{{BillKeys::SortableDueDate, true}}
+    , m_tableModel(new BWOverviewTableModel(env, this))
+    , m_vacation(new BWVacationPopover(env, this))
 {
-    m_columnLayoutSaver = new QTimer(this);
-    m_columnLayoutSaver->setSingleShot(true);
-    m_columnLayoutSaver->setInterval(kColumnLayoutSaveDelayMs);
-    connect(m_columnLayoutSaver, &QTimer::timeout, this, [this] { saveColumnLayout(); });
-
     buildList();
     buildActions();
     buildMonthAtGlance();
-    buildVacationPopover();
+    connectBars();
+    // The extension's copy is made from the lists as they stand when it is due.
+    m_extensionCopy = new BWExtensionCopySchedule(
+        m_env,
+        [this]() -> BWExtensionCopySchedule::Items {
+            return [items = m_lists.allActiveItems, positions = m_lists.order.positions()] {
+                return BWOverviewItemOrder::extensionItems(items, positions);
+            };
+        },
+        this);
+    m_backgroundLoad = new BWOverviewBackgroundLoad(
+        [](const BWStoreEnvironment& env, const QList<BWSortDescriptor>& sorting) {
+            return BWOverviewLists::load(env, {}, sorting);
+        },
+        [this] {
+            m_useIntelligence = m_env.defaults->boolForKey(BWDefaultsKeys::BWUseIntelligenceEstimates);
+            return BWOverviewBackgroundLoad::Request{m_env, m_sortDescriptors, m_useIntelligence};
+        },
+        [this](BWOverviewBackgroundLoad::Result& load) { showBackgroundLoad(load); }, this);
     updateTagListWithTags({});
     updateBottomText();
 }
@@ -40,7 +49,6 @@ BWOverviewController::~BWOverviewController()
 {
     delete m_list.data();
     delete m_monthAtGlance.data();
-    delete m_vacationPopover.data();
 }
 
 QWidget* BWOverviewController::list() const
@@ -53,7 +61,22 @@ QWidget* BWOverviewController::monthAtGlance() const
     return m_monthAtGlance;
 }
 
-QWidget* BWOverviewController::vacationPopover() const
+QWidget* BWOverviewController::showAllButton() const
 {
-    return m_vacationPopover;
+    return m_header->showAllButton();
+}
+
+QWidget* BWOverviewController::actionText() const
+{
+    return m_bottomBar->actionText();
+}
+
+QWidget* BWOverviewController::actionBox() const
+{
+    return m_bottomBar->actionBox();
+}
+
+QAbstractButton* BWOverviewController::overviewButtonLog() const
+{
+    return m_bottomBar->overviewButtonLog();
 }

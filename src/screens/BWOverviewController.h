@@ -1,62 +1,42 @@
 #pragma once
 
-#include <QDate>
-#include <QHash>
-#include <QSet>
-#include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QString>
-#include <QStringList>
 #include <QTableView>
-#include <QVariantList>
-#include <QVariantMap>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
+#include "screens/BWOverviewBackgroundLoad.h"
+#include "screens/BWOverviewBottomBar.h"
+#include "screens/BWOverviewHeader.h"
+#include "screens/BWOverviewLists.h"
 #include "screens/BWOverviewScreen.h"
+#include "screens/BWOverviewSidebar.h"
 #include "screens/BWOverviewTableModel.h"
-#include "screens/BWSidebarFigureCache.h"
-#include "screens/BWSortDescriptor.h"
-#include "store/BWStoreEnvironment.h"
-#include "widgets/BGHUDLabel.h"
-#include "widgets/BGHUDSearchField.h"
-#include "widgets/BGHUDTableView.h"
-#include "widgets/BGHUDTextField.h"
-#include "widgets/BGHUDView.h"
-#include "widgets/KBButton.h"
+#include "screens/BWTableSelection.h"
+#include "screens/BWVacationPopover.h"
 #include "widgets/LRCalendarAppDelegate.h"
 #include "widgets/LRCalendarControllerDelegate.h"
 
-class BackgroundView;
-class BGHUDBox;
-class BWBillActionsMenu;
+class BGHUDView;
 class BWBillEditorScreen;
-class BWPopupButton;
+class BWExtensionCopySchedule;
+class BWTableColumnLayout;
 class LRCalendarController;
 class LRCalendarView;
-#include <QFrame>
-class QLabel;
-class QCheckBox;
-class QDateEdit;
 class QMenu;
-class BWIncomeController;
-class QMenu;
-class QTimer;
-class QToolButton;
 
 // The main window's list page: the items of one list (all active items, the
 // archive, the due-soon, due-this-month or paid-this-month items, or one
-// tag) in a table ordered by due date, with the list drop-down and search
-// field above it, a bottom bar that sums up the selection, and beside it a
-// month calendar that marks the selected item's due day.
+// tag) in a table ordered by due date, with the header bar above it
+// (BWOverviewHeader), the bottom bar that sums up the selection
+// (BWOverviewBottomBar), and beside it a month calendar that marks the
+// selected item's due day over this month's figures (BWOverviewSidebar).
 //
-// Every load reads the data folder afresh and writes nothing.
-//
-// What it needs of the application delegate it asks through its signals;
-// the delegate reaches it through BWOverviewScreen.
+// Every load reads the data folder afresh and writes nothing. What it needs
+// of the application delegate it asks through its signals and those of its
+// bars; the delegate reaches it through BWOverviewScreen.
 class BWOverviewController : public QObject,
                              public BWOverviewScreen,
                              public LRCalendarAppDelegate,
@@ -67,13 +47,17 @@ class BWOverviewController : public QObject,
 public:
     // Indexes of the list drop-down's fixed items; the user's tags follow
     // from FirstTag on. The separators (2 and 6) can't be chosen.
-    enum ListMode { AllActiveItems = 0, ArchivedItems = 1, DueSoon = 3, DueThisMonth = 4, PaidThisMonth = 5,
-                    FirstTag = 7 };
-
+    enum ListMode {
+        AllActiveItems = 0,
+        ArchivedItems = 1,
+        DueSoon = 3,
+        DueThisMonth = 4,
+        PaidThisMonth = 5,
+        FirstTag = 7
+    };
     // Titles and tags of the archive items: the same items archive active
     // items and restore archived ones.
     enum ArchiveMenuCase { ArchiveCase = 0, RestoreCase = 1 };
-
     // Asks the user to confirm a question about the item named `subject`;
     // true for yes. Tests answer in place of the user.
     using Confirmation = std::function<bool(QWidget* parent, const QString& question, const QString& subject,
@@ -82,102 +66,67 @@ public:
     explicit BWOverviewController(const BWStoreEnvironment& env, QObject* parent = nullptr);
     ~BWOverviewController() override;
 
-    // ---- Collaborators, set once by whoever builds the main window ----
-    // Opens the edit and delete popovers and restores archived items.
+    // Opens the edit and delete popovers and restores archived items; set
+    // once by whoever builds the main window.
     void setBillEditorController(BWBillEditorScreen* editor) { m_billEditorController = editor; }
     void setMenuItems(const MenuItems& items) override { m_menuItems = items; }
+    MenuItems menuItems() const override { return m_menuItems; }
 
-    // ---- Loading ----
-    // Reloads the list chosen in the drop-down and selects again the bill that
-    // was selected (or, when it left the list, the row at the same place).
+    BWOverviewHeader& header() const { return *m_header; }
+    BWOverviewSidebar& sidebar() const { return *m_sidebar; }
+    BWOverviewBottomBar& bottomBar() const { return *m_bottomBar; }
+    BWVacationPopover& vacationPopover() const { return *m_vacation; }
+
+    // ---- Loading (BWOverviewController+Loading.cpp) ----
     void loadOverview() override;
-    // Loads `group` ("" for all active items, "ActiveBills", "ArchivedBills")
-    // filtered by `tag` ("" for none, a pseudo-tag or a user tag).
     void loadOverviewForBills(const QString& group, const QString& tag) override;
-    // Reads only the items `billIDs` again and puts their rows where a full
-    // load would, leaving the others as loaded.
     void reloadItems(const QStringList& billIDs) override;
-    // Chooses a list in the drop-down and loads it.
     void showAllBills() override;
+    // The same, with the reading and the work per record on a worker
+    // (BWOverviewBackgroundLoad): a new day changes every record's texts.
+    void showAllBillsForNewDay() override;
+    bool isLoadingInBackground() const;
     void showListMode(int index) override { selectListMode(index); }
-    void showBillsDueSoon();
-    void showBillsDueThisMonth();
-    void showBillsPaidThisMonth();
+    // No caller in the program; selectListMode(), as the main menu's list
+    // items do through showListMode().
+    void showBillsDueSoon() { selectListMode(DueSoon); }
+    void showBillsDueThisMonth() { selectListMode(DueThisMonth); }
+    void showBillsPaidThisMonth() { selectListMode(PaidThisMonth); }
     // Loads the list of the drop-down's current item.
     void tagListItemSelected();
-    // Rebuilds the drop-down: the fixed items, then the store's tags, keeping
-    // the chosen index.
-    void updateTagList();
-    // The chosen list stays chosen by its title when tags come and go; a tag
-    // that is gone leaves the drop-down on all active items.
-    void updateTagListWithTags(const QStringList& tags);
+    int selectedTagIndex() const { return m_selectedTagIndex; }
 
-    // ---- Tags, search and vacation ----
-    // The tag field: the store's tags, separated by commas.
-    QLineEdit* tagList() const { return m_tagList; }
+    // ---- Tags, search and vacation (BWOverviewController+Tags.cpp) ----
+    // Rebuilds the drop-down: the fixed items, then the store's tags. The
+    // chosen list stays chosen by its title; a tag that is gone leaves the
+    // drop-down on all active items.
+    void updateTagList();
+    void updateTagListWithTags(const QStringList& tags);
     // Rewrites the store's tag list with the tag field's tags.
     void saveTagChanges();
-    // Tags typed in one line: separated by commas, trimmed, each once.
-    static QStringList tagsFromText(const QString& text);
     // Rebuilds the search field's menu of tags.
     void setUpSearchField();
-    QMenu* searchMenu() const { return m_searchMenu; }
     void selectSearchMenuItem(QAction* item);
     // Opens the item whose name was typed in the search field (Enter).
     void selectBillItem();
-    void showVacationModePopover(QWidget* anchor);
-    QCheckBox* vacationSwitch() const { return m_vacationSwitch; }
-    QDateEdit* vacationStart() const { return m_vacationStart; }
-    QDateEdit* vacationEnd() const { return m_vacationEnd; }
-    // The income sources' popover, opened from the sidebar.
-    BWIncomeController* incomeController() const { return m_incomeController; }
-    QToolButton* incomeButton() const { return m_incomeButton; }
-    int selectedTagIndex() const { return m_selectedTagIndex; }
+    void showVacationModePopover(QWidget* anchor) { m_vacation->showBelow(anchor); }
 
     // ---- The lists ----
-    QVariantList dataSource() const override { return m_dataSource; }
-    QVariantList dataSourceFiltered() const override { return m_dataSourceFiltered; }
-    QVariantList dataSourceWithIncome() const override { return m_dataSourceWithIncome; }
-    QVariantList allActiveItems() const override { return m_allActiveItems; }
+    QVariantList dataSource() const override { return m_lists.dataSource; }
+    QVariantList dataSourceFiltered() const override { return m_lists.filtered; }
+    QVariantList dataSourceWithIncome() const override { return m_lists.withIncome; }
+    QVariantList allActiveItems() const override { return m_lists.allActiveItems; }
     // All active items as of the last load, income included, whichever list
     // is shown: what the tray menu and the badge count.
-    QVariantList activeItems() const { return m_allActiveItems; }
+    QVariantList activeItems() const { return m_lists.allActiveItems; }
     // Shows the rows whose name holds `text`, or one of whose tags is `text`,
     // ignoring case and accents; all rows for "".
     void applyFilterWithString(const QString& text);
-
-    // ---- Sidebar of this month's figures ----
-    struct SidebarFigures
-    {
-        qlonglong dueSoonCount = 0;    // bills due soon or overdue
-        double dueSoonAmount = 0;
-        qlonglong dueMonthCount = 0;   // bills due in this month
-        double dueMonthAmount = 0;     // also what is still due this month
-        qlonglong paymentCount = 0;    // payments dated in this month
-        double paidThisMonth = 0;      // paid on bills this month
-        double income = 0;             // income items due this month plus income received
-    };
-    // The figures of `list`: those of the items an update did not change are
-    // kept from before.
-    SidebarFigures sidebarFiguresForList(const QVariantList& list);
-    // Shows the figures of `list` and sets the badge from `allActiveItems`.
+    // The figures, by the side bar.
     void updateSidebar(const QVariantList& list, const QVariantList& allActiveItems);
-    // Flips the balance between the expected and the current balance.
-    void switchView();
-    // The badge of bills due soon: a count, or "" for none.
-    QString dockBadge() const { return m_dockBadge; }
-    QLabel* dueSoonNumField() const { return m_dueSoonNumField; }
-    QLabel* dueSoonAmtField() const { return m_dueSoonAmtField; }
-    QLabel* dueMonthNumField() const { return m_dueMonthNumField; }
-    QLabel* dueMonthAmtField() const { return m_dueMonthAmtField; }
-    QLabel* stillDueThisMonthField() const { return m_stillDueThisMonthField; }
-    QLabel* paydayNumField() const { return m_paydayNumField; }
-    QLabel* paidThisMonthField() const { return m_paidThisMonthField; }
-    QLabel* incomeToDateField() const { return m_incomeToDateField; }
-    QLabel* expectedBalance() const { return m_expectedBalance; }
-    QToolButton* expectedBalanceName() const { return m_expectedBalanceName; }
+    void switchView() { m_sidebar->switchView(); }
 
-    // ---- Table and selection ----
+    // ---- Table and selection (BWOverviewController+Selection.cpp) ----
     QTableView* billTable() const override { return m_billTable; }
     BWOverviewTableModel* tableModel() const { return m_tableModel; }
     // The sort order, first key first; by SortableDueDate ascending until the
@@ -188,30 +137,24 @@ public:
     void updateTableColumnVisibility() override;
     // Sums up the selection in the bottom bar.
     void updateBottomText();
-
-    // ---- Month calendar ----
     // Selects the rows due on the day the calendar focused.
     void calendarDateSelected(const QDate& day) override;
     // Leaves the selection alone when `row` is due on `day`; otherwise selects
     // every row due that day (none when no row is).
     void scrollToRowWithDate(const QDate& day, int row);
     // The calendar marks the loaded items, income included.
-    QVariantList getBills() override { return m_dataSourceWithIncome; }
+    QVariantList getBills() override { return m_lists.withIncome; }
     void showBillFromSearch(const QString& billID) override { emit showBillRequested(billID); }
 
-    // ---- Commands on the selection ----
+    // ---- Commands on the selection (+Commands.cpp, +Actions.cpp) ----
     void editBillFromOverview() override;
     void deleteBillFromOverview() override;
     bool archiveBillFromOverview(int tag) override;
     bool restoreBillFromOverview() override;
     void setupActionButtonMenuForBill(const QVariantMap& record) override;
-    void clearActionsMenu() override;
-    // The actions pop-up and alternate button of the single selected row.
-    BWBillActionsMenu* actionsMenu() const { return m_actionsMenu; }
+    void clearActionsMenu() override { m_bottomBar->clearActionsMenu(); }
     void setConfirmation(Confirmation confirm) { m_confirm = std::move(confirm); }
-    // After a confirmation, moves the selected bill's due date one repeat step
-    // on without a payment; false when nothing was written.
-    bool skipFromActionsButtonMenu();
+    bool skipFromActionsButtonMenu() override;
     // Retitles and retags the context menu's archive item for the list shown.
     void setMenuItemsForCase(ArchiveMenuCase menuCase);
     // The table's context menu for a row: a row outside the selection becomes
@@ -220,53 +163,19 @@ public:
     std::unique_ptr<QMenu> contextMenuForRow(int row);
     QAction* archiveContextMenuItem() const { return m_archiveContextMenuItem; }
 
-    // ---- Panes and controls ----
+    // ---- Panes (+Views.cpp) ----
     QWidget* list() const override;
     QWidget* monthAtGlance() const override;
     void addSidebarAccessory(QWidget* accessory) override;
-    BWPopupButton* tagDropdown() const { return m_tagDropdown; }
-    BGHUDSearchField* searchField() const { return m_searchField; }
     void setSearchFieldShown(bool shown) override;
     void focusSearchField() override;
-    BackgroundView* headerBox() const { return m_headerBox; }
-    KBButton* showAllButton() const override { return m_showAllButton; }
-    QToolButton* airplaneButton() const { return m_airplaneButton; }
-    // Adds a bill; the editor's popover for the new bill points at it.
-    KBButton* overviewNewBillButton() const { return m_overviewNewBillButton; }
-    // Adds an income item.
-    KBButton* overviewNewIncomeButton() const { return m_overviewNewIncomeButton; }
-    QWidget* vacationPopover() const;
+    QWidget* showAllButton() const override;
     LRCalendarView* monthAtGlanceCalendar() const { return m_monthAtGlanceCalendar; }
     LRCalendarController* calendarController() const { return m_calendarController; }
-    // One of them marks the sidebar figure whose list is shown.
-    BGHUDBox* dueSoonHighlightbox() const { return m_dueSoonHighlightbox; }
-    BGHUDBox* dueMonthHighlightBox() const { return m_dueMonthHighlightBox; }
-    BGHUDBox* paidMonthHighlightBox() const { return m_paidMonthHighlightBox; }
-
-    // The bottom bar.
-    BGHUDLabel* actionText() const override { return m_actionText; }
-    BGHUDView* actionBox() const override { return m_actionBox; }
-    BGHUDBox* adBox() const { return m_adBox; }
-    KBButton* overviewButtonLog() const override { return m_overviewButtonLog; }
-    KBButton* overviewButtonPartial() const { return m_overviewButtonPartial; }
-    KBButton* overviewButtonView() const { return m_overviewButtonView; }
-    KBButton* payNowOverviewButton() const { return m_payNowOverviewButton; }
-    QFrame* overviewLineLog() const { return m_overviewLineLog; }
-    QFrame* overviewLineView() const { return m_overviewLineView; }
-    QFrame* overviewLinePay() const { return m_overviewLinePay; }
-    BWPopupButton* actionsPopupButton() const { return m_actionsPopupButton; }
-    KBButton* actionsAlternateButton() const { return m_actionsAlternateButton; }
-
+    QWidget* actionText() const override;
+    QWidget* actionBox() const override;
+    QAbstractButton* overviewButtonLog() const override;
     UserActivity* activity() const override { return nullptr; }
-    QAction* menuItemNew() const override { return m_menuItems.menuItemNew; }
-    QAction* importMenuItem() const override { return m_menuItems.importMenuItem; }
-    QAction* import4MenuItem() const override { return m_menuItems.import4MenuItem; }
-    QAction* import4MenuCustom() const override { return m_menuItems.import4MenuCustom; }
-    QAction* closeMenuItem() const override { return m_menuItems.closeMenuItem; }
-    QAbstractButton* editBillButton() const override { return m_menuItems.editBillButton; }
-    QAction* editBillMenu() const override { return m_menuItems.editBillMenu; }
-    QAction* deleteBillMenu() const override { return m_menuItems.deleteBillMenu; }
-    QAction* archiveBillMenu() const override { return m_menuItems.archiveBillMenu; }
     QList<QLineEdit*> amountFields() const override { return {}; }
 
 signals:
@@ -278,209 +187,64 @@ signals:
     void switchToOverviewRequested();
     // The user asked for one bill's page.
     void showBillRequested(const QString& billID);
-    // The bottom bar's commands on the selected bill. A log request's sender
-    // carries the kind of payment as its tag.
-    void logPaymentRequested(QObject* sender);
-    void viewBillRequested();
-    void payNowRequested();
-    // The header's buttons: a new bill or income item, its popover pointing
-    // at `anchor`.
-    void newBillRequested(QWidget* anchor);
-    void newIncomeRequested(QWidget* anchor);
     // A load finished while the tray menu is enabled: all active items,
     // whichever list the overview shows.
     void menuBillsChanged(const QVariantList& bills);
-    // The launcher icon's badge: the number of bills due soon, or "".
-    void dockBadgeChanged(const QString& badge);
     // The context menu's commands on its row; the delegate carries them out
-    // as it does the main menu's.
+    // as it does the main menu's. Restore comes with its sender (tagged 1).
     void editBillRequested();
     void deleteBillRequested();
+    void restoreBillRequested(QObject* sender);
     void exportBillRequested();
-    // The advertising box's buttons: the phone edition's page, and hiding
-    // the box for good.
-    void phoneEditionRequested();
-    void hideAdvertRequested();
-    // The user dismissed the tip for good (the tip is hidden already).
-    void tipDismissed();
-    // A change to the bills was stored from the overview.
-    void billChanged(const QString& billID);
     // The vacation popover closed after the user turned the vacation on or
     // off or moved its dates; the shown due dates follow the new setting.
     void vacationChanged();
 
 private:
-    struct ListLoad
-    {
-        QString group;
-        QString tag;
-    };
-    static ListLoad listLoadForMode(int index, const QString& title);
-
-    // Views
     void buildList();
-    QWidget* buildHeader();
     void buildTable();
-    QWidget* buildBottomBar();
-    QWidget* buildAdBox(QWidget* bar);
-    QWidget* buildTip(QWidget* parent);
     void buildMonthAtGlance();
-    void buildVacationPopover();
-    QWidget* buildSidebar(QWidget* parent);
-
-    // Sidebar
-    // What working out the figures of records takes, made once for a list.
-    struct FigureSources;
-    double estimatedAmountThisMonth(const QVariantMap& record, const FigureSources& sources) const;
-    BWSidebarFigureCache::RecordFigures recordFigures(const QVariantMap& record, const FigureSources& sources) const;
-    // Keeps the cached record figures while the day and the settings they
-    // depend on stay as they were.
-    void keepRecordFiguresOfNow();
-    BWSidebarFigureCache::RecordFigures cachedRecordFigures(const QVariantMap& record, const FigureSources& sources);
-    double balanceForCaption(const SidebarFigures& figures, bool current) const;
-    bool showsCurrentBalance() const;
-    // The badge counts the bills due soon among all active items: `dueSoonCount`
-    // when known already.
-    void updateDockBadge(std::optional<qlonglong> dueSoonCount, const QVariantList& allActiveItems);
-    void vacationPopoverWillClose();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-
-    // Loading
-    void loadListMode(int index);
-    bool showListOfLoadedItems(const ListLoad& load);
-    QVariantList loadedItemsInList(const QString& tag) const;
-    QVariantList loadList(const QString& group, const QString& tag) const;
+    void connectBars();
+    // Reads the list again, keeping the search that filters it.
+    void readListOfBills(const QString& group, const QString& tag);
+    // A list of active items taken from all of them as loaded.
+    bool showListOfLoadedItems(const BWOverviewLists::Choice& load);
     void prepareForList(const QString& group);
-    void showLoadedList();
-    void removeIncomeRows();
-    // The selected bill, and its row for when it leaves the list.
-    struct KeptSelection
-    {
-        QString billID;
-        int row = -1;
-    };
-    KeptSelection selectionToKeep() const;
-    void reselect(const KeptSelection& kept);
-
-    // Item updates
-    // Where each item's own record stands in `items`, by the item's id: a
-    // repeating item's further occurrences live only in loaded lists.
-    static QHash<QString, qsizetype> ownRecordPlaces(const QVariantList& items);
-    void mergeItems(QVariantList& sorted, const QSet<QString>& billIDs, const QVariantList& fresh) const;
-    void rememberLoadOrder();
-    void scheduleExtensionExport();
-    void exportForExtension() const;
-    void tintHeader(bool allItems);
-    void showHighlightBox(BGHUDBox* box);
+    // `figures`: those of the list, when worked out already.
+    void showLoadedList(const std::optional<BWOverviewSidebar::Figures>& figures = std::nullopt);
+    void showBackgroundLoad(BWOverviewBackgroundLoad::Result& load);
     void selectListMode(int index);
-
-    // Table
+    void highlightFigureOfList(int index);
     void sortDescriptorsDidChange(int column, Qt::SortOrder order);
     void tableViewSelectionDidChange();
-    QList<int> selectedRows() const;
-    void selectRows(const QList<int>& rows);
     void showRows(const QVariantList& rows);
-    void restoreColumnLayout();
-    void saveColumnLayout();
-
-    // Actions
     void buildActions();
     void showContextMenu(const QPoint& position);
-
-    // Bottom bar
-    void showNoSelection();
-    void showSingleSelection(const QVariantMap& record);
-    void showPartialButtonUnlessOffered();
-    void showSeveralSelected(const QList<int>& rows);
+    void vacationPopoverWillClose(bool edited);
 
     BWStoreEnvironment m_env;
     BWBillEditorScreen* m_billEditorController = nullptr;
     MenuItems m_menuItems;
     Confirmation m_confirm;
-    BWBillActionsMenu* m_actionsMenu = nullptr;
     QAction* m_archiveContextMenuItem = nullptr;
 
-    QVariantList m_dataSource;
-    QVariantList m_dataSourceFiltered;
-    QVariantList m_dataSourceWithIncome;
-    // Every active item, whichever list is shown: the badge counts them, and
-    // the pseudo-tag lists show their figures.
-    QVariantList m_allActiveItems;
-    // The list shown, and whether one was loaded yet.
-    ListLoad m_shownList;
-    bool m_listLoaded = false;
-    // The day of the last read of the data folder and the order it was
-    // sorted in: until either changes, a list of active items is taken from
-    // all active items as loaded.
-    QDate m_loadedDay;
-    QList<BWSortDescriptor> m_loadedSortDescriptors;
-    // Each listed item's place in the order a load reads the items.
-    QHash<QString, qsizetype> m_loadPosition;
-    // The extension's copy of the list follows loads and item updates a
-    // moment later.
-    QTimer* m_extensionExport = nullptr;
+    BWOverviewLists m_lists;
     int m_selectedTagIndex = AllActiveItems;
-    qlonglong m_whatToShowOnOverview = 0;
     bool m_useIntelligence = false;
     QList<BWSortDescriptor> m_sortDescriptors;
-    bool m_columnLayoutRestored = false;
-    QTimer* m_columnLayoutSaver = nullptr;
 
     BWOverviewTableModel* m_tableModel = nullptr;
     QPointer<BGHUDView> m_list;
     QPointer<BGHUDView> m_monthAtGlance;
-    QPointer<QFrame> m_vacationPopover;
-    BGHUDTableView* m_billTable = nullptr;
-    BackgroundView* m_headerBox = nullptr;
-    BWPopupButton* m_tagDropdown = nullptr;
-    BGHUDSearchField* m_searchField = nullptr;
-    KBButton* m_showAllButton = nullptr;
-    QToolButton* m_airplaneButton = nullptr;
-    KBButton* m_overviewNewBillButton = nullptr;
-    KBButton* m_overviewNewIncomeButton = nullptr;
+    QTableView* m_billTable = nullptr;
+    std::unique_ptr<BWTableSelection> m_selection;
     LRCalendarView* m_monthAtGlanceCalendar = nullptr;
     LRCalendarController* m_calendarController = nullptr;
-    BGHUDBox* m_dueSoonHighlightbox = nullptr;
-    BGHUDBox* m_dueMonthHighlightBox = nullptr;
-    BGHUDBox* m_paidMonthHighlightBox = nullptr;
-    QLabel* m_dueSoonNumField = nullptr;
-    QLabel* m_dueSoonAmtField = nullptr;
-    QLabel* m_dueMonthNumField = nullptr;
-    QLabel* m_dueMonthAmtField = nullptr;
-    QLabel* m_stillDueThisMonthField = nullptr;
-    QLabel* m_paydayNumField = nullptr;
-    QLabel* m_paidThisMonthField = nullptr;
-    QLabel* m_incomeToDateField = nullptr;
-    QLabel* m_expectedBalance = nullptr;
-    QToolButton* m_expectedBalanceName = nullptr;
-    SidebarFigures m_sidebarFigures;
-    BWSidebarFigureCache m_figureCache;
-    QLineEdit* m_tagList = nullptr;
-    QMenu* m_searchMenu = nullptr;
-    QCheckBox* m_vacationSwitch = nullptr;
-    QDateEdit* m_vacationStart = nullptr;
-    QDateEdit* m_vacationEnd = nullptr;
-    // Set by a change in the vacation popover since it was opened.
-    bool m_vacationEdited = false;
-    BWIncomeController* m_incomeController = nullptr;
-    QToolButton* m_incomeButton = nullptr;
-    QString m_dockBadge;
-
-    BGHUDLabel* m_actionText = nullptr;
-    BGHUDView* m_actionBox = nullptr;
-    BGHUDBox* m_adBox = nullptr;
-    BGHUDView* m_tip = nullptr;
-    KBButton* m_overviewButtonLog = nullptr;
-    KBButton* m_overviewButtonPartial = nullptr;
-    KBButton* m_overviewButtonView = nullptr;
-    KBButton* m_payNowOverviewButton = nullptr;
-    QFrame* m_overviewLineLog = nullptr;
-    QFrame* m_overviewLineView = nullptr;
-    QFrame* m_overviewLinePay = nullptr;
-    BWPopupButton* m_actionsPopupButton = nullptr;
-    KBButton* m_actionsAlternateButton = nullptr;
+    BWOverviewHeader* m_header = nullptr;
+    BWOverviewSidebar* m_sidebar = nullptr;
+    BWOverviewBottomBar* m_bottomBar = nullptr;
+    BWVacationPopover* m_vacation = nullptr;
+    BWTableColumnLayout* m_columnLayout = nullptr;
+    BWOverviewBackgroundLoad* m_backgroundLoad = nullptr;
+    BWExtensionCopySchedule* m_extensionCopy = nullptr;
 };

@@ -24,7 +24,8 @@ public:
 
     // Reloads the list chosen in the tag drop-down through the store, selects
     // again the bill that was selected before and refreshes everything that
-    // shows the list. Never fails; an unreadable data folder lists nothing.
+    // shows the list; a search typed in still filters it. Never fails; an
+    // unreadable data folder lists nothing.
     virtual void loadOverview() = 0;
     // The items `billIDs` were written (paid, saved, archived, deleted, or
     // changed by a sync): their rows, the figures and the tray follow, as
@@ -34,6 +35,8 @@ public:
     virtual void loadOverviewForBills(const QString& group, const QString& tag) = 0;
     // Back to "All Active Items", reloaded.
     virtual void showAllBills() = 0;
+    // The same for a new day: the screen may load in the background.
+    virtual void showAllBillsForNewDay() { showAllBills(); }
     // Chooses the list drop-down's item at `index` (a list or a tag) and loads it.
     virtual void showListMode(int index) = 0;
 
@@ -52,10 +55,17 @@ public:
     // Commands on the selected rows; nothing without a selection.
     virtual void editBillFromOverview() = 0;
     virtual void deleteBillFromOverview() = 0;
-    // Tag 0 archives every selected bill, tag 1 restores it. False when a
-    // write failed.
+    // Tag 0 archives every selected bill; any other tag does nothing, as
+    // restoring goes through restoreBillFromOverview(). False when a write
+    // failed.
     virtual bool archiveBillFromOverview(int tag) = 0;
+    // Restores every selected item through the editor; the shell follows
+    // every restore with its automatic step. False when a write failed.
     virtual bool restoreBillFromOverview() = 0;
+    // After asking the user, there in the overview, moves the selected bill's
+    // due date one repeat step on without a payment; false when nothing was
+    // written.
+    virtual bool skipFromActionsButtonMenu() = 0;
 
     // Rebuilds the actions pop-up for the record.
     virtual void setupActionButtonMenuForBill(const QVariantMap& record) = 0;
@@ -99,15 +109,7 @@ public:
         QAction* archiveBillMenu = nullptr;
     };
     virtual void setMenuItems(const MenuItems& items) = 0;
-    virtual QAction* menuItemNew() const = 0;
-    virtual QAction* importMenuItem() const = 0;
-    virtual QAction* import4MenuItem() const = 0;
-    virtual QAction* import4MenuCustom() const = 0;
-    virtual QAction* closeMenuItem() const = 0;
-    virtual QAbstractButton* editBillButton() const = 0;
-    virtual QAction* editBillMenu() const = 0;
-    virtual QAction* deleteBillMenu() const = 0;
-    virtual QAction* archiveBillMenu() const = 0;
+    virtual MenuItems menuItems() const = 0;
 
     // The amount fields that show money in the user's currency.
     virtual QList<QLineEdit*> amountFields() const = 0;

@@ -11,6 +11,7 @@
 #include "store/BWBillsLoader.h"
 #include "store/BWForecastViewCalculations.h"
 #include "store/DueDateShift.h"
+#include "widgets/BWPlainText.h"
 
 namespace {
 
@@ -233,6 +234,7 @@ QVariant BWOverviewTableModel::data(const QModelIndex& index, int role) const
     case Qt::ForegroundRole:
         return cellView(index).textField.textColor;
     case Qt::ToolTipRole:
+        return BWPlainText::toolTip(cellView(index).detailTextField.text);
     case DetailTextRole:
         return cellView(index).detailTextField.text;
     case ImageNameRole:

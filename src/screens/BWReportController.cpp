@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QStandardItem>
 #include <QVBoxLayout>
@@ -111,6 +112,12 @@ void BWReportController::buildWindow()
         m_table->sortRows(m_rows, BillKeys::Name);
         reloadTable();
     });
+    // A bill chosen in the table shows its figures as one chosen on the pie does.
+    connect(m_table->view()->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && current.row() < m_rows.size())
+                    showFiguresOfBill(m_rows.at(current.row()).toMap());
+            });
 }
 
 void BWReportController::setupReportView()
@@ -266,7 +273,11 @@ std::optional<QColor> BWReportController::colorForSliceAtIndex(PieChart*, unsign
 
 void BWReportController::didSelectSliceAtIndex(PieChart*, unsigned index)
 {
-    const QVariantMap row = m_pieChartData.value(index).toMap();
+    showFiguresOfBill(m_pieChartData.value(index).toMap());
+}
+
+void BWReportController::showFiguresOfBill(const QVariantMap& row)
+{
     m_selectedBillTitle->setText(row.value(BillKeys::Name).toString());
     m_totalPaid->setText(BWSideWindowParts::currency(row.value(key(QStringLiteral("Total"))).toDouble()));
     m_averagePaid->setText(BWSideWindowParts::currency(row.value(key(QStringLiteral("Average"))).toDouble()));

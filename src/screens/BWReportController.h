@@ -62,6 +62,8 @@ private:
     void setupChart();
     void setupStats();
     void reloadTable();
+    // The figures of one bill beside the summary.
+    void showFiguresOfBill(const QVariantMap& row);
     int selectedYear() const;
     QString key(const QString& prefix) const;
 

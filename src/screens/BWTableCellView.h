@@ -40,7 +40,6 @@ public:
     // selected one included, so that they stay quieter than the main text;
     // only the main text follows the selection.
     void setBackgroundStyle(BackgroundStyle style);
-    BackgroundStyle backgroundStyle() const { return m_backgroundStyle; }
     // The main text's colour as drawn in the current style.
     QColor drawnTextColor() const;
 

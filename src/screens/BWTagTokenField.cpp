@@ -4,6 +4,8 @@
 #include <QCompleter>
 #include <QStringListModel>
 
+#include "screens/BWTagText.h"
+
 namespace {
 
 const QString tokenSeparator = QStringLiteral(", ");
@@ -26,23 +28,17 @@ BWTagTokenField::BWTagTokenField(QWidget* parent)
 
 QStringList BWTagTokenField::tags() const
 {
-    QStringList result;
-    for (const QString& token : text().split(u',')) {
-        const QString tag = token.trimmed();
-        if (!tag.isEmpty())
-            result.append(tag);
-    }
-    return result;
+    return BWTagText::split(text());
 }
 
 void BWTagTokenField::setTags(const QStringList& tags)
 {
-    setText(tags.join(tokenSeparator));
+    setText(BWTagText::join(tags));
 }
 
 QString BWTagTokenField::currentToken() const
 {
-    return text().section(u',', -1).trimmed();
+    return BWTagText::parts(text()).constLast();
 }
 
 void BWTagTokenField::offerCompletions(const QString&)

@@ -29,12 +29,14 @@ public:
     bool enableAppIDasLoginItem(const QString& bundleID);
     bool disableAppIDasLoginItem(const QString& bundleID);
     // Disables and then enables again; false when either step failed.
+    // No caller in the program; disableAppIDasLoginItem(), then enableAppIDasLoginItem().
     bool restartLoginItemWithAppID(const QString& bundleID);
     // Whether the first login item with that id starts at login.
     bool bundleIDExistsAsLoginItem(const QString& bundleID) const;
     bool isAppIDRunning(const QString& bundleID) const;
 
     // Run the task with the program's id whenever any program ends or starts.
+    // No caller in the program; the program watch of observePrograms().
     std::unique_ptr<CommReceptionist> observeAppsTermination(ProgramTask task);
     std::unique_ptr<CommReceptionist> observeAppsLaunching(ProgramTask task);
 

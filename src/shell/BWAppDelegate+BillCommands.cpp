@@ -20,15 +20,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QTimer>
 
 namespace {
 
 // Kinds of the archive command.
 enum ArchiveTag { Archive = 0, Restore = 1 };
-
-// Time for the bill page to slide in before the skip popover opens on it.
-constexpr int skipPopoverDelayMs = 200;
 
 void retitle(QObject* sender, const QString& title)
 {
@@ -166,25 +162,22 @@ void BWAppDelegate::quickLogShortcutPressed(QObject*)
 
 // ---- Skipping --------------------------------------------------------------------
 
+// The user is asked where they are: on the bill page by its skip popover, in
+// the overview by the overview, which stays in sight.
 void BWAppDelegate::skipPaymentFromTouchbar(QObject*)
 {
-    // The skip popover belongs to the bill page.
-    if (!hasOverview() || !billPageOrBeep())
+    if (!hasOverview())
         return;
     if (billPageIsShown()) {
-        m_screens.billView->showSkipPaymentPopover(nullptr);
+        if (billPageOrBeep())
+            m_screens.billView->showSkipPaymentPopover(nullptr);
         return;
     }
-    const std::optional<QVariantMap> record = selectedRecord();
-    if (selectedOverviewRows().size() != 1 || !record || BWBillsLoader::billIsIncome(*record)) {
+    if (!BWMenuValidation::isEnabled(BWMenuValidation::Command::SkipPayment, commandContext())) {
         beep();
         return;
     }
-    switchToBillView();
-    QTimer::singleShot(skipPopoverDelayMs, this, [this] {
-        if (billPageIsShown() && m_screens.billView)
-            m_screens.billView->showSkipPaymentPopover(nullptr);
-    });
+    m_screens.overview->skipFromActionsButtonMenu();
 }
 
 

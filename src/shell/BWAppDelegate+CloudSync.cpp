@@ -68,6 +68,11 @@ void BWAppDelegate::syncProgressControllerDidComplete()
     switchToOverview();
     if (m_reminders)
         m_reminders->checkForNotificationsToAddWithBillList(m_screens.overview->dataSource());
+    // Phones exchange nothing yet: no link is left on, and the user hears why.
+    if (m_cloudSync.phoneSync) {
+        m_cloudSync.phoneSync->endLink();
+        m_interaction.showAlert(mainWindow(), BWPhoneSync::nothingExchangedNotice(), QString());
+    }
     setUpSyncProgressIndicatorAndSyncButtonVisibility();
 }
 

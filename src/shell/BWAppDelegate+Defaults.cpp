@@ -25,10 +25,9 @@ bool BWAppDelegate::initializeDefaults()
     m_defaults.registerDefaults(BWRegisteredDefaults::table(m_clock));
 
     bool allWritten = true;
-    // A user-chosen data folder is resolved from its bookmark again at every
-    // start; a path cached by an earlier run may no longer be valid.
-    allWritten &= reportIfFailed(m_defaults.setObject(BWCusomLocationTempPath, QStringLiteral("")),
-                                 BWCusomLocationTempPath);
+    // The data-folder path cached now is the one this run resolved afresh
+    // before anything used it (BWDataFolder::resolveAfresh): forgetting it
+    // here would have the folder resolved a second time, perhaps otherwise.
     allWritten &= reportIfFailed(m_defaults.setInteger(BWHowMuchIncomeToShow, 0), BWHowMuchIncomeToShow);
     // The companion extension reads the due-soon window from the shared suite.
     allWritten &= reportIfFailed(m_appGroup.setInteger(BWDueSoonDays, m_defaults.integerForKey(BWDueSoonDays)),

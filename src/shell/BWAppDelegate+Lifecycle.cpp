@@ -15,6 +15,7 @@
 #include "store/BWDefaultsKeys.h"
 #include "shell/BWMenulet.h"
 #include "shell/BWPasswordLock.h"
+#include "shell/BWTaskbarPresence.h"
 #include "shell/BWUpdateHelper.h"
 #include "store/BWAutomaticPayments.h"
 #include "store/BWBillsLoader.h"
@@ -51,29 +52,53 @@ constexpr qlonglong DockOnly = 2;
 // Enough active bills to have found one's way around without the cloud.
 constexpr qsizetype BillsBeforeCloudPromptEnds = 3;
 
-// Runs a piece of work, from the event loop, once the watched widget has
-// been painted for the first time; then goes away.
+// How long a shown window may take to draw before the work that waits for
+// its first paint runs anyway.
+constexpr int FirstPaintPatienceMs = 2000;
+
+// Runs a piece of work once, from the event loop: after the watched window's
+// first paint, once it is hidden or minimised, or a while after it was
+// shown, whichever comes first. A window the window manager minimises, or
+// one closed to the tray before it draws, may never paint. Then goes away.
 class AfterFirstPaint : public QObject
 {
 public:
     AfterFirstPaint(QWidget* watched, QObject* context, std::function<void()> work)
-        : QObject(watched), m_context(context), m_work(std::move(work))
+        : QObject(watched)
+        , m_watched(watched)
+        , m_context(context)
+        , m_work(std::move(work))
     {
+        watched->installEventFilter(this);
+        QTimer::singleShot(FirstPaintPatienceMs, this, [this] { runWork(); });
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && m_work) {
-            QTimer::singleShot(0, m_context, std::move(m_work));
-            m_work = nullptr;
-            watched->removeEventFilter(this);
-            deleteLater();
-        }
+        const bool minimised = event->type() == QEvent::WindowStateChange && m_watched->isMinimized();
+        if (event->type() == QEvent::Paint && m_work)
+            Log::line(QStringLiteral("Main window painted"));
+        if (event->type() == QEvent::Paint || event->type() == QEvent::Hide || minimised)
+            runWork();
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    void runWork()
+    {
+        if (!m_work)
+            return;
+        // Without its context (gone with its delegate) the work has no one
+        // to run for; a timer without a context would run it regardless.
+        if (m_context)
+            QTimer::singleShot(0, m_context, std::move(m_work));
+        m_work = nullptr;
+        m_watched->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QWidget* m_watched;
     QPointer<QObject> m_context;
     std::function<void()> m_work;
 };
@@ -203,15 +228,17 @@ void BWAppDelegate::applicationDidFinishLaunching()
     finishStartUpOnceShown();
 }
 
-// The window's first pixels wait for none of this: the backup copies the
-// data folder, the cloud's account check goes out to the network, and the
-// cloud prompt counts the bills by a load of its own.
+// The window's first pixels wait for none of this: the cloud's account
+// check goes out to the network, the cloud prompt counts the bills by a load
+// of its own, and the backup copies the data folder (on a worker, after what
+// interrupted copies left was put right; its step comes last, once the copy
+// is done).
 void BWAppDelegate::finishStartUpOnceShown()
 {
     const auto finish = [this] {
         finishedStep(QStringLiteral("mainWindowShown"));
-        backupDatabaseAndShowDate();
-        finishedStep(QStringLiteral("backupDatabase"));
+        BWInterruptedCopies(m_storeEnv).tidy();
+        finishedStep(QStringLiteral("tidyInterruptedCopies"));
         checkCloudAccountAtStartUp();
         finishedStep(QStringLiteral("cloudSync"));
         if (m_defaults.boolForKey(BW_ShouldDisplayOrvaneCloudPrompt)) {
@@ -221,12 +248,11 @@ void BWAppDelegate::finishStartUpOnceShown()
                 Log::line(QStringLiteral("Could not store %1").arg(BW_ShouldDisplayOrvaneCloudPrompt));
             finishedStep(QStringLiteral("cloudPrompt"));
         }
-        BWInterruptedCopies(m_storeEnv).tidy();
-        finishedStep(QStringLiteral("tidyInterruptedCopies"));
+        backupDatabaseAndShowDate();
     };
     QWidget* window = mainWindow();
     if (window && window->isVisible() && !window->isMinimized())
-        window->installEventFilter(new AfterFirstPaint(window, this, finish));
+        new AfterFirstPaint(window, this, finish);
     else
         QTimer::singleShot(0, this, finish);
 }
@@ -264,6 +290,9 @@ bool BWAppDelegate::setDockIconVisibility()
     m_activationPolicy = menuBarOnly ? ActivationPolicy::Accessory : ActivationPolicy::Regular;
     if (menuBarOnly)
         Log::line(QStringLiteral("Going to menu-only mode"));
+    // Without a Dock icon the window is the tray's, not the task bar's.
+    if (QWidget* window = mainWindow())
+        BWTaskbarPresence::setSkipsTaskbar(*window, menuBarOnly);
 
     bool written = m_defaults.setBool(BWEnableMenu, visibility != DockOnly);
     // Menu-bar-only mode leaves the Dock switch as the user last had it.
@@ -343,17 +372,29 @@ bool BWAppDelegate::checkForDateChange()
         return false;
     Log::line(QStringLiteral("Updating Data"));
     m_launchDate = now;
-    logAutomaticPayments();
+    // Reading every item to see which log themselves would hold the window:
+    // they are looked for on a worker, what is due is logged here, and then
+    // the list is read again.
+    BWAutomaticPayments::findDueItems(m_storeEnv, this, [this](const QStringList& due) {
+        BWAutomaticPayments(m_storeEnv).logDuePayments(due);
+        showNewDay();
+    });
+    if (hasOverview() && !overviewIsShown())
+        switchToOverviewWithoutReloading(this);
+    return true;
+}
+
+void BWAppDelegate::showNewDay()
+{
     // A failed reload must not stop the timer: the next tick tries again
-    // with fresh data.
+    // with fresh data. The overview reads every item again, which it may do
+    // on a worker.
     try {
         if (m_screens.overview)
-            m_screens.overview->showAllBills();
-        switchToOverview(this);
+            m_screens.overview->showAllBillsForNewDay();
     } catch (const std::exception& failure) {
         Log::line(QStringLiteral("Reloading for the new day failed: %1").arg(QString::fromUtf8(failure.what())));
     }
-    return true;
 }
 
 QStringList BWAppDelegate::logAutomaticPayments()
@@ -421,8 +462,13 @@ void BWAppDelegate::applicationDidResignActive()
 
 bool BWAppDelegate::bringMainWindowToFront()
 {
+    if (m_locked) {
+        if (m_passwordController)
+            m_passwordController->raisePasswordWindow();
+        return false;
+    }
     QWidget* window = mainWindow();
-    if (m_locked || !window)
+    if (!window)
         return false;
     // A window minimised for want of a tray comes back up as well.
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);

@@ -16,11 +16,9 @@ void BWAppDelegate::createMainMenu()
     QMainWindow* window = m_customWindowController->window();
     auto* menu = new BWMainMenu(*this, *window);
     m_mainMenu = menu;
-    // Whoever set up the application menu or the paydays item keeps it.
+    // Whoever set up the application menu keeps it.
     if (!m_appMenu)
         setAppMenu(menu->fileMenu());
-    if (!m_incomeMenuItem)
-        m_incomeMenuItem = menu->action(BWMenuValidation::Command::TogglePaydays);
     addDataFolderAndHelpItems(*menu);
     handMenuItemsToOverview();
 }
@@ -52,6 +50,7 @@ BWMainMenu* BWAppDelegate::mainMenu() const
 BWMenuValidation::Context BWAppDelegate::commandContext() const
 {
     BWMenuValidation::Context context;
+    context.dataFolderElsewhere = m_defaults.boolForKey(BWDefaultsKeys::BWCustomLocationEnabled);
     if (!hasOverview())
         return context;
     context.billPageShown = billPageIsShown() && m_screens.billView;

@@ -10,9 +10,11 @@
 #include "screens/BWLogPaymentScreen.h"
 #include "screens/BWOverviewScreen.h"
 #include "screens/BWView.h"
+#include "shell/BWMainMenu.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
+#include "store/BWAutomaticPayments.h"
 #include "store/BWBillsLoader.h"
 #include "widgets/BWAnimatingView.h"
 
@@ -58,12 +60,6 @@ bool BWAppDelegate::editorOrBeep()
     if (!m_screens.billEditor)
         beep();
     return m_screens.billEditor;
-}
-
-void BWAppDelegate::setIncomeControls(QAction* incomeMenuItem, QAbstractButton* incomeToggle)
-{
-    m_incomeMenuItem = incomeMenuItem;
-    m_incomeToggle = incomeToggle;
 }
 
 // ---- The current bill ---------------------------------------------------------
@@ -265,6 +261,9 @@ void BWAppDelegate::switchToOverviewWithoutReloading(QObject*)
     // Set first: closing the page's popovers below asks which page is shown.
     m_visibleView = OverviewPaneSet;
     if (wasOnBillPage) {
+        // The overview leaves the pay site the page's pane showed.
+        if (m_screens.billView)
+            m_screens.billView->hideWebView();
         placeBillPagePanesOutOfSight(true);
         closePopoversIfNeeded();
         QTimer::singleShot(paneSwitchDelayMs, this, &BWAppDelegate::showOverviewOnTimer);
@@ -377,10 +376,9 @@ bool BWAppDelegate::toggleIncomeVisibility(QObject*)
 
 void BWAppDelegate::updateIncomeVisibility(bool paydaysShown)
 {
-    if (m_incomeMenuItem)
-        m_incomeMenuItem->setText(paydaysShown ? tr("Hide Paydays on Overview") : tr("Show Paydays on Overview"));
-    if (m_incomeToggle)
-        m_incomeToggle->setChecked(paydaysShown);
+    if (BWMainMenu* menu = m_mainMenu)
+        menu->action(BWMenuValidation::Command::TogglePaydays)
+            ->setText(paydaysShown ? tr("Hide Paydays on Overview") : tr("Show Paydays on Overview"));
 }
 
 void BWAppDelegate::enableOrDisableSelectedMenusAndButtons()
@@ -388,24 +386,28 @@ void BWAppDelegate::enableOrDisableSelectedMenusAndButtons()
     if (!hasOverview())
         return;
     BWOverviewScreen& overview = *m_screens.overview;
-    for (QAction* item : {overview.menuItemNew(), overview.importMenuItem(), overview.import4MenuItem(),
-                          overview.import4MenuCustom(), overview.closeMenuItem()})
+    const BWOverviewScreen::MenuItems items = overview.menuItems();
+    for (QAction* item :
+         {items.menuItemNew, items.importMenuItem, items.import4MenuItem, items.import4MenuCustom, items.closeMenuItem})
         setEnabledIfPresent(item, true);
 
-    bool billCommandsEnabled = billPageIsShown();
     if (overviewIsShown()) {
         if (m_screens.billView)
             m_screens.billView->clearActionsMenu();
-        const QList<int> rows = selectedOverviewRows();
-        billCommandsEnabled = !rows.isEmpty();
-        if (rows.size() == 1) {
+        if (selectedOverviewRows().size() == 1) {
             if (const std::optional<QVariantMap> record = selectedRecord())
                 overview.setupActionButtonMenuForBill(*record);
         }
     }
-    setEnabledIfPresent(overview.editBillButton(), billCommandsEnabled);
-    for (QAction* item : {overview.editBillMenu(), overview.deleteBillMenu(), overview.archiveBillMenu()})
-        setEnabledIfPresent(item, billCommandsEnabled);
+    // The bill commands (the toolbar's edit button among them) follow the
+    // one rule of the main menu.
+    using Command = BWMenuValidation::Command;
+    const BWMenuValidation::Context context = commandContext();
+    const auto enabled = [&context](Command command) { return BWMenuValidation::isEnabled(command, context); };
+    setEnabledIfPresent(items.editBillButton, enabled(Command::EditBill));
+    setEnabledIfPresent(items.editBillMenu, enabled(Command::EditBill));
+    setEnabledIfPresent(items.deleteBillMenu, enabled(Command::DeleteBill));
+    setEnabledIfPresent(items.archiveBillMenu, enabled(Command::ArchiveOrRestore));
     validateMainMenu();
 }
 
@@ -446,9 +448,11 @@ void BWAppDelegate::reloadAfterItemChange(const QString& billID)
 
 void BWAppDelegate::reloadAfterItemSaved(const QString& billID)
 {
+    // Saving an item can make only that item due; without one, any may be.
     // Other items the automatic step logged on the way show as well: the
     // whole list is read again then.
-    const QStringList logged = logAutomaticPayments();
+    const QStringList logged
+        = billID.isEmpty() ? logAutomaticPayments() : BWAutomaticPayments(m_storeEnv).logDuePayments({billID});
     reloadAfterItemChange(logged.isEmpty() || logged == QStringList{billID} ? billID : QString());
 }
 

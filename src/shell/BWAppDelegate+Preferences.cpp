@@ -37,8 +37,9 @@ void BWAppDelegate::preferenceDidChange(const QString& key)
     if ((key == BWShouldAutoLogPayments || key == BW_ShouldAutoLogIncome) && m_defaults.boolForKey(key))
         logAutomaticPayments();
     // Due-soon days, date shifts, income and the rest show in the overview
-    // and the tray menu, which a reload brings up to date.
-    if (!isLocked())
+    // and the tray menu, which a reload brings up to date; how reminders are
+    // made shows in neither.
+    if (!isLocked() && !settingShapesReminders(key))
         updateOverview();
 }
 

@@ -16,6 +16,7 @@
 #include "shell/BWWelcomeSheet.h"
 #include "sync/BWPhoneSync.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWDailyBackup.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWPreviousVersionImporter.h"
 
@@ -34,9 +35,22 @@ QAction* BWAppDelegate::lastBackedUpMenuItem()
 
 void BWAppDelegate::backupDatabaseAndShowDate()
 {
-    const BWBillsLoader loader(m_storeEnv);
-    loader.backupDatabase();
-    lastBackedUpMenuItem()->setText(tr("Last Backed Up: ") + loader.lastBackedUpNaturalDate());
+    if (!m_dailyBackup) {
+        m_dailyBackup = new BWDailyBackup(m_storeEnv, this);
+        connect(m_dailyBackup, &BWDailyBackup::finished, this, [this] {
+            showLastBackup();
+            finishedStep(QStringLiteral("backupDatabase"));
+        });
+    }
+    if (!m_dailyBackup->start()) {
+        showLastBackup();
+        finishedStep(QStringLiteral("backupDatabase"));
+    }
+}
+
+void BWAppDelegate::showLastBackup()
+{
+    lastBackedUpMenuItem()->setText(tr("Last Backed Up: ") + BWBillsLoader(m_storeEnv).lastBackedUpNaturalDate());
 }
 
 // ---- Data-folder actions and the older version's import --------------------------------
@@ -61,8 +75,11 @@ BWImportController* BWAppDelegate::importer()
 {
     if (!m_importer) {
         m_importer = new BWImportController(m_storeEnv, m_interaction, this);
-        connect(m_importer, &BWImportController::importFinished, this,
-                [this] { switchToOverviewAndReload(m_importer); });
+        // The erased items' reminders go with them.
+        connect(m_importer, &BWImportController::importFinished, this, [this] {
+            renewReminders();
+            switchToOverviewAndReload(m_importer);
+        });
     }
     m_importer->setWindow(mainWindow());
     return m_importer;
@@ -211,7 +228,7 @@ void BWAppDelegate::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
     QAction* reset = addItem(data, tr("Move Database Back to Its Usual Place"), actions,
                              [actions] { actions->resetDatabaseLocation(); });
     connect(data, &QMenu::aboutToShow, reset, [this, reset] {
-        reset->setEnabled(m_defaults.boolForKey(BWCustomLocationEnabled));
+        reset->setEnabled(BWMenuValidation::isEnabled(BWMenuValidation::Command::MoveDatabaseBack, commandContext()));
     });
     data->addSeparator();
     addItem(data, tr("Compact Database"), actions, [actions] { actions->compactDatabase(); });

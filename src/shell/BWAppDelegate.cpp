@@ -6,6 +6,7 @@
 #include "screens/BWReportController.h"
 #include "shell/BWMenulet.h"
 #include "shell/BWOrvaneCloudLoginController.h"
+#include "shell/BWWindowKeys.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -33,6 +34,8 @@ BWAppDelegate::BWAppDelegate(const BWStoreEnvironment& env, const QString& calen
     });
     if (QCoreApplication* application = QCoreApplication::instance())
         connect(application, &QCoreApplication::aboutToQuit, this, &BWAppDelegate::applicationWillTerminate);
+    // Ctrl+Q quits from every window, as the main window's Quit item does.
+    new BWWindowKeys([this] { quitOrvane(); }, this);
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(application, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
             if (state != Qt::ApplicationActive)

@@ -27,6 +27,7 @@ class BWHistoryViewController;
 class BWReportController;
 class BWBillDetailScreen;
 class BWImportController;
+class BWDailyBackup;
 class BWObjectController;
 class BWMainMenu;
 class BWBillEditorScreen;
@@ -153,8 +154,8 @@ public:
     // True from the enter-password window at start-up until the right
     // password was given; nothing shows the main window meanwhile.
     bool isLocked() const { return m_locked; }
-    // Brings the main window to the front, unless the lock is up. False when
-    // nothing was shown.
+    // Brings the main window to the front; while the lock is up, the lock's
+    // window instead. False when the main window was not shown.
     bool bringMainWindowToFront();
 
     QDateTime launchDate() const { return m_launchDate; }
@@ -204,6 +205,8 @@ private:
     // Runs the automatic-payment step (due automatic bills and income); the
     // ids of the items it logged.
     QStringList logAutomaticPayments();
+    // The overview's list of all items, read again for a new day.
+    void showNewDay();
     // Runs the automatic-payment step from the event loop, once for a burst
     // of calls, and reloads what shows a payment it stored: a synced change
     // arrives from inside the sync engine's own work, which must be over
@@ -318,9 +321,8 @@ public:
     const Screens& screens() const { return m_screens; }
     void setStoreEnvironment(const BWStoreEnvironment& env) { m_storeEnv = env; }
     void setUserInteraction(const BWUserInteraction& interaction) { m_interaction = interaction; }
-    // The menu item and check box that show or hide paydays on the overview.
-    void setIncomeControls(QAction* incomeMenuItem, QAbstractButton* incomeToggle);
-    void setPrefWindow(QWidget* prefWindow) { m_prefWindow = prefWindow; }
+    // The preferences window; it answers the side windows' keys from then on.
+    void setPrefWindow(QWidget* prefWindow);
 
     // OverviewPaneSet or BillPaneSet: which pane set the main window shows.
     QString visibleView() const { return m_visibleView; }
@@ -436,8 +438,6 @@ private:
     BWStoreEnvironment m_storeEnv;
     BWUserInteraction m_interaction = BWUserInteraction::system();
     QString m_visibleView = OverviewPaneSet;
-    QPointer<QAction> m_incomeMenuItem;
-    QPointer<QAbstractButton> m_incomeToggle;
     QPointer<QWidget> m_prefWindow;
     // (end Navigation and bill commands)
 
@@ -468,8 +468,11 @@ public slots:
     void reimportFromOrvane7();
 
 private:
-    // The once-a-day backup and its menu item.
+    // Starts the once-a-day backup, which copies on a worker, and shows its
+    // day in the menu item once it is made; the start-up step
+    // "backupDatabase" is done then.
     void backupDatabaseAndShowDate();
+    void showLastBackup();
     // The data-folder and import items of the File menu, and the help pages.
     void addDataFolderAndHelpItems(BWMainMenu& menu);
     // Gives the overview the main menu's items and the toolbar's edit button
@@ -479,6 +482,7 @@ private:
     QAction* m_version4ImportItem = nullptr;
     QAction* m_version4FolderImportItem = nullptr;
     QAction* m_lastBackedUpMenuItem = nullptr;
+    BWDailyBackup* m_dailyBackup = nullptr;
     BWObjectController* m_objectController = nullptr;
     BWImportController* m_importer = nullptr;
     QPointer<BWWelcomeSheet> m_welcomeScreen;
@@ -518,6 +522,10 @@ public:
     BWReportController* reportController() const { return m_reports.get(); }
 
 private:
+    // Ctrl+W and Escape close the window (Ctrl+Q quits from every window).
+    void addSideWindowKeys(QWidget* window);
+    template <typename Controller>
+    Controller& madeOnce(std::unique_ptr<Controller>& controller, QWidget* (Controller::*window)() const);
     std::unique_ptr<BWForecastViewController> m_forecast;
     std::unique_ptr<BWHistoryViewController> m_history;
     std::unique_ptr<BWReportController> m_reports;

@@ -6,11 +6,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
+#include <QEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QPushButton>
 #include <QTimeEdit>
+#include <QTimer>
+
+#include <functional>
 
 BWDefaultsBinding::BWDefaultsBinding(UserDefaults& defaults, QObject* parent) : QObject(parent), m_defaults(defaults) {}
 
@@ -53,6 +57,21 @@ QComboBox* BWDefaultsBinding::comboBox(const QString& key, const QStringList& ch
     return box;
 }
 
+QComboBox* BWDefaultsBinding::comboBox(const QString& key, const QList<Choice>& choices)
+{
+    auto* box = new QComboBox;
+    for (const Choice& choice : choices)
+        box->addItem(choice.title, choice.value);
+    m_refreshers.append([this, box, key] {
+        const QSignalBlocker quiet(box);
+        box->setCurrentIndex(box->findData(m_defaults.integerForKey(key)));
+    });
+    connect(box, &QComboBox::activated, this,
+            [this, box, key](int row) { store(key, box->itemData(row).toLongLong()); });
+    m_refreshers.last()();
+    return box;
+}
+
 QLineEdit* BWDefaultsBinding::lineEdit(const QString& key)
 {
     auto* field = new QLineEdit;
@@ -65,6 +84,49 @@ QLineEdit* BWDefaultsBinding::lineEdit(const QString& key)
     return field;
 }
 
+namespace {
+
+// Runs `announce` once the field has been left alone for a while, and at
+// once when it is left or hidden with a change still unannounced.
+class SettledAnnouncer : public QObject
+{
+public:
+    SettledAnnouncer(QTimeEdit* edit, std::function<void()> announce)
+        : QObject(edit)
+        , m_announce(std::move(announce))
+    {
+        m_quiet.setSingleShot(true);
+        m_quiet.setInterval(BWDefaultsBinding::SettledAfterMs);
+        connect(&m_quiet, &QTimer::timeout, this, [this] { m_announce(); });
+        connect(edit, &QTimeEdit::editingFinished, this, &SettledAnnouncer::announceNow);
+        edit->installEventFilter(this);
+    }
+
+    void changed() { m_quiet.start(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide)
+            announceNow();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void announceNow()
+    {
+        if (!m_quiet.isActive())
+            return;
+        m_quiet.stop();
+        m_announce();
+    }
+
+    std::function<void()> m_announce;
+    QTimer m_quiet;
+};
+
+}  // namespace
+
 QTimeEdit* BWDefaultsBinding::timeEdit(const QString& key)
 {
     auto* edit = new QTimeEdit;
@@ -73,13 +135,17 @@ QTimeEdit* BWDefaultsBinding::timeEdit(const QString& key)
         const QSignalBlocker quiet(edit);
         edit->setTime(m_defaults.dateForKey(key).toLocalTime().time());
     });
-    connect(edit, &QTimeEdit::timeChanged, this, [this, key](QTime time) {
+    // What follows a change of the time (reminders made again for every
+    // bill) is done once per change the user meant, not once per step.
+    auto* announcer = new SettledAnnouncer(edit, [this, key] { emit settingChanged(key); });
+    connect(edit, &QTimeEdit::timeChanged, this, [this, key, announcer](QTime time) {
         // Only the hour and minute are read; the day stays the stored one.
         QDateTime moment = m_defaults.dateForKey(key).toLocalTime();
         if (!moment.isValid())
             moment = QDateTime(QDate(2001, 1, 1), QTime(0, 0));
         moment.setTime(QTime(time.hour(), time.minute()));
-        store(key, moment.toUTC());
+        keep(key, moment.toUTC());
+        announcer->changed();
     });
     m_refreshers.last()();
     return edit;
@@ -104,7 +170,12 @@ void BWDefaultsBinding::refresh()
 
 void BWDefaultsBinding::store(const QString& key, const QVariant& value)
 {
+    keep(key, value);
+    emit settingChanged(key);
+}
+
+void BWDefaultsBinding::keep(const QString& key, const QVariant& value)
+{
     if (!m_defaults.setObject(key, value))
         Log::line(QStringLiteral("Could not store %1; it holds until Orvane quits").arg(key));
-    emit settingChanged(key);
 }

@@ -53,11 +53,15 @@ public:
 
     // Composes a reminder and queues it; never posts. False when the queue
     // could not be written.
+    // No caller in the program; reminders make no e-mails (BWReminderManager::shouldAddEmails()); it queues
+    // through saveMessage().
     bool createMessageWithTitle(const QString& title, const QDateTime& alarmDate, const QDateTime& dueDate);
     // Composes the test message and posts it at once.
+    // No caller in the program; posts through sendMessage().
     void sendTestMessage();
     // Posts a queued message when its alarm is near enough, else queues it
     // again (and says so at once through postFinished()).
+    // No caller in the program; sendMessage() or saveMessage(), by getTimeOffset().
     void sendOrSaveMessageWithDictionary(const QVariantMap& message);
     // Posts the current message; the answer arrives as postFinished().
     void sendMessage();
@@ -75,8 +79,10 @@ public:
     // cannot be read.
     std::optional<QVariantMap> getMailIndex() const;
     QStringList getPendingMessages() const;
+    // No caller in the program; reads getMailIndex().
     std::optional<QVariantMap> dictionaryForBill(const QString& title) const;
     // Replaces the list of pending titles; writes only an existing queue.
+    // No caller in the program; writes through writeQueue().
     bool updateIndexWithNewPendingMessagesItem(const QStringList& titles);
     // Takes a message off the queue once the service accepted it.
     bool removeMessageFromQueue(const QString& title);

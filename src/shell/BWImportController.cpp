@@ -68,7 +68,10 @@ void BWImportController::alertDidEnd(int returnCode)
 
 void BWImportController::manuallyImportDefaultData()
 {
-    tellOutcome(BWImportManager(m_env).importDataInDefaultLocation(true));
+    const BWImportManager::ImportReport report = BWImportManager(m_env).importDataInDefaultLocation(true);
+    tellOutcome(report);
+    if (report.changedItems())
+        emit importFinished();
 }
 
 void BWImportController::selectDatabaseForImport()
@@ -83,8 +86,12 @@ void BWImportController::selectDatabaseForImport()
                                    "Orvane. Please try again."));
         return;
     }
-    if (tellOutcome(BWImportManager(m_env).importDataFromPreviousVersionAtPath(folder, true)))
+    const BWImportManager::ImportReport report
+        = BWImportManager(m_env).importDataFromPreviousVersionAtPath(folder, true);
+    if (tellOutcome(report))
         skipImport();
+    else if (report.changedItems())
+        emit importFinished();  // erased, though nothing could be stored in their place
 }
 
 void BWImportController::skipImport()

@@ -33,7 +33,8 @@ public:
     bool checkForCustomPath() const;
 
 signals:
-    // The items changed: the shell reloads and shows the overview.
+    // An import changed the items: the shell renews the reminders and
+    // reloads and shows the overview.
     void importFinished();
 
 public slots:
@@ -45,6 +46,7 @@ public slots:
     void selectDatabaseForImport();
     void skipImport();
     // The unattended variant: imports when there is no data yet.
+    // No caller in the program; BWImportManager::shouldImportData(), then the import steps the window runs.
     void checkForPriorDataAndImport();
 
 private:

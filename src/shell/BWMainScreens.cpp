@@ -7,6 +7,7 @@
 #include "screens/BWBillEditorController.h"
 #include "screens/BWLogPaymentController.h"
 #include "screens/BWOverviewController.h"
+#include "widgets/BGHUDSearchField.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWMenulet.h"
 #include "shell/BWObjectController.h"
@@ -49,23 +50,25 @@ void BWMainScreens::connectOverviewToDelegate()
     connect(overview, &BWOverviewController::showBillRequested, delegate, &BWAppDelegate::showBillFromSearch);
     connect(overview, &BWOverviewController::vacationChanged, delegate, &BWAppDelegate::dueDateShiftsDidChange);
     m_launcherEntry = std::make_unique<LauncherEntry>(QDBusConnection::sessionBus());
-    connect(overview, &BWOverviewController::dockBadgeChanged, this,
+    connect(&overview->sidebar(), &BWOverviewSidebar::dockBadgeChanged, this,
             [this](const QString& badge) { m_launcherEntry->setBadgeLabel(badge); });
     connect(overview, &BWOverviewController::editBillRequested, delegate, [delegate] { delegate->editSelectedBill(); });
     connect(overview, &BWOverviewController::deleteBillRequested, delegate,
             [delegate] { delegate->deleteSelectedBill(); });
+    connect(overview, &BWOverviewController::restoreBillRequested, delegate, &BWAppDelegate::archiveSelectedBill);
     connect(overview, &BWOverviewController::exportBillRequested, delegate,
             [delegate] { delegate->exportSelectedBillToCSV(); });
-    BWBillActionsMenu& actions = *overview->actionsMenu();
+    BWBillActionsMenu& actions = *overview->bottomBar().actionsMenu();
     connectActionsToDelegate(actions);
     connect(&actions, &BWBillActionsMenu::payNowRequested, delegate, [delegate] { delegate->showBillWithPayAction(); });
     connect(&actions, &BWBillActionsMenu::websiteRequested, delegate, &BWAppDelegate::showBillWithWebsiteAction);
     BWObjectController* helpActions = delegate->objectController();
-    helpActions->setAdBox(overview->adBox());
-    connect(overview, &BWOverviewController::hideAdvertRequested, helpActions, &BWObjectController::hideAdvert);
-    connect(overview, &BWOverviewController::phoneEditionRequested, helpActions,
+    helpActions->setAdBox(overview->bottomBar().adBox());
+    connect(&overview->bottomBar(), &BWOverviewBottomBar::hideAdvertRequested, helpActions,
+            &BWObjectController::hideAdvert);
+    connect(&overview->bottomBar(), &BWOverviewBottomBar::phoneEditionRequested, helpActions,
             &BWObjectController::learnAboutiPhoneVersion);
-    connect(overview, &BWOverviewController::tipDismissed, helpActions, &BWObjectController::disableTip);
+    connect(&overview->sidebar(), &BWOverviewSidebar::tipDismissed, helpActions, &BWObjectController::disableTip);
     connect(overview, &BWOverviewController::menuBillsChanged, this, &BWMainScreens::showBillsInTray);
 }
 
@@ -97,9 +100,11 @@ void BWMainScreens::connectBottomBarToDelegate()
 {
     BWOverviewController* overview = m_overview.get();
     BWAppDelegate* delegate = &m_delegate;
-    connect(overview, &BWOverviewController::logPaymentRequested, delegate, &BWAppDelegate::showLogPaymentPanel);
-    connect(overview, &BWOverviewController::viewBillRequested, delegate, [delegate] { delegate->switchToBillView(); });
-    connect(overview, &BWOverviewController::payNowRequested, delegate,
+    connect(&overview->bottomBar(), &BWOverviewBottomBar::logPaymentRequested, delegate,
+            &BWAppDelegate::showLogPaymentPanel);
+    connect(&overview->bottomBar(), &BWOverviewBottomBar::viewBillRequested, delegate,
+            [delegate] { delegate->switchToBillView(); });
+    connect(&overview->bottomBar(), &BWOverviewBottomBar::payNowRequested, delegate,
             [delegate] { delegate->showBillWithPayAction(); });
 }
 
@@ -114,9 +119,12 @@ void BWMainScreens::connectBillPageToDelegate(const BWUserInteraction& interacti
     connect(page, &BWBillDetailViewController::editBillRequested, delegate, [delegate] { delegate->editSelectedBill(); });
     connect(page, &BWBillDetailViewController::overviewRequested, delegate, [delegate] { delegate->switchToOverview(); });
     connect(page, &BWBillDetailViewController::switchBillsRequested, delegate, &BWAppDelegate::switchBills);
+    // A reload may change what the bill offers (a pay site arrived from
+    // another device); the overview's rows announce their selection anew.
     // The tray item exists only while it is enabled, and only after start-up
     // made it. It counts all active items, whichever list the overview shows.
     connect(page, &BWBillDetailViewController::billLoaded, delegate, [this, delegate] {
+        delegate->validateMainMenu();
         if (BWMenulet* menulet = delegate->menulet())
             menulet->updateMenuWithDataSource(m_overview->activeItems());
     });
@@ -142,15 +150,15 @@ void BWMainScreens::connectEditor(const BWUserInteraction& interaction)
     if (interaction.showAlert)
         editor->setAlert(interaction.showAlert);
     m_overview->setBillEditorController(editor);
-    editor->setOverviewNewBillButton(m_overview->overviewNewBillButton());
-    editor->setSearchField(m_overview->searchField());
+    editor->setOverviewNewBillButton(m_overview->header().overviewNewBillButton());
+    editor->setSearchField(m_overview->header().searchField());
     editor->setOverviewButton(m_billView->overviewButton());
     editor->setBillPageButtons(m_billView->nextBillButton(), m_billView->previousBillButton());
 
     BWAppDelegate* delegate = &m_delegate;
-    connect(m_overview.get(), &BWOverviewController::newBillRequested, delegate,
+    connect(&m_overview->header(), &BWOverviewHeader::newBillRequested, delegate,
             [delegate](QWidget* anchor) { delegate->createNewBillFromMenu(anchor); });
-    connect(m_overview.get(), &BWOverviewController::newIncomeRequested, editor,
+    connect(&m_overview->header(), &BWOverviewHeader::newIncomeRequested, editor,
             [editor](QWidget* anchor) { editor->createNewIncome(anchor); });
 }
 
@@ -164,8 +172,7 @@ void BWMainScreens::connectAnnouncementsToDelegate()
             [delegate](const QString& billID) { delegate->reloadAfterPayment({billID}); });
     BWBillEditorController* editor = m_billEditor.get();
     connect(editor, &BWBillEditorController::itemSaved, delegate, &BWAppDelegate::reloadAfterItemSaved);
-    for (auto itemChanged : {&BWBillEditorController::itemDeleted, &BWBillEditorController::itemArchived})
-        connect(editor, itemChanged, delegate, &BWAppDelegate::reloadAfterItemChange);
+    connect(editor, &BWBillEditorController::itemDeleted, delegate, &BWAppDelegate::reloadAfterItemChange);
     connect(m_billView.get(), &BWBillDetailViewController::billChanged, delegate,
             &BWAppDelegate::reloadAfterItemChange);
 }

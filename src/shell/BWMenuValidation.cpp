@@ -3,14 +3,9 @@
 #include "store/BWBillCommands.h"
 #include "store/BWBillRecordKeys.h"
 
-bool BWMenuValidation::anyBill(const Context& context)
+int BWMenuValidation::selectedItems(const Context& context)
 {
-    return context.record.has_value() && (context.billPageShown || context.selectedRows >= 1);
-}
-
-bool BWMenuValidation::oneBill(const Context& context)
-{
-    return context.record.has_value() && (context.billPageShown || context.selectedRows == 1);
+    return context.billPageShown ? 1 : context.selectedRows;
 }
 
 bool BWMenuValidation::restores(const Context& context)
@@ -21,7 +16,7 @@ bool BWMenuValidation::restores(const Context& context)
 bool BWMenuValidation::isEnabled(Command command, const Context& context)
 {
     const auto offered = [&context](BWBillCommands::Command billCommand) {
-        return oneBill(context) && BWBillCommands::offers(billCommand, *context.record, context.incomeLogsItself);
+        return BWBillCommands::offers(billCommand, context.record, selectedItems(context), context.incomeLogsItself);
     };
     switch (command) {
     case Command::LogPayment:
@@ -37,13 +32,16 @@ bool BWMenuValidation::isEnabled(Command command, const Context& context)
     case Command::ViewWebsite:
         return offered(BWBillCommands::Command::ViewWebsite);
     case Command::EditBill:
+        return offered(BWBillCommands::Command::Edit);
     case Command::DeleteBill:
-        return oneBill(context);
+        return offered(BWBillCommands::Command::Delete);
     case Command::ArchiveOrRestore:
-        return anyBill(context);
+        return offered(BWBillCommands::Command::ArchiveOrRestore);
     case Command::NextBill:
     case Command::PreviousBill:
         return context.billPageShown;
+    case Command::MoveDatabaseBack:
+        return context.dataFolderElsewhere;
     case Command::NewBill:
     case Command::NewSavingsGoal:
     // Without a selection the export says so in an alert.

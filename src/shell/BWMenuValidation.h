@@ -6,9 +6,9 @@
 
 // Which of the main menu's commands can act at a given moment. The commands
 // on a bill act on the overview's selected row while the overview is shown
-// and on the bill page's bill while that is shown; those that need one bill
-// want exactly one row selected; what one bill offers is the rule of
-// BWBillCommands, the same wherever a command is offered.
+// and on the bill page's bill while that is shown; what the bill and the
+// number of selected rows offer is the rule of BWBillCommands, the same
+// wherever a command is offered.
 class BWMenuValidation
 {
 public:
@@ -39,6 +39,8 @@ public:
         ShowForecast,
         ShowHistory,
         ShowReports,
+        // The data folder back to its usual place (File menu, Preferences).
+        MoveDatabaseBack,
     };
 
     // What the commands depend on.
@@ -51,6 +53,9 @@ public:
         std::optional<QVariantMap> record;
         // Income is logged by itself (BW_ShouldAutoLogIncome).
         bool incomeLogsItself = false;
+        // The data folder is kept elsewhere than its usual place
+        // (BWCustomLocationEnabled).
+        bool dataFolderElsewhere = false;
     };
 
     static bool isEnabled(Command command, const Context& context);
@@ -59,6 +64,6 @@ public:
     static bool restores(const Context& context);
 
 private:
-    static bool oneBill(const Context& context);
-    static bool anyBill(const Context& context);
+    // The bill page counts as one selected item.
+    static int selectedItems(const Context& context);
 };

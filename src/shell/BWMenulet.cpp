@@ -7,6 +7,7 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "widgets/BWIconFont.h"
+#include "widgets/BWPlainText.h"
 
 #include <QAction>
 #include <QCursor>
@@ -79,9 +80,9 @@ QImage withCount(const QImage& icon, const QString& count)
 
 QString BWMenulet::menuText(const QString& plain, MenuHost host)
 {
-    QString escaped = plain;
     if (host == MenuHost::Qt)
-        return escaped.replace(u'&', QStringLiteral("&&"));
+        return BWPlainText::mnemonicFree(plain);
+    QString escaped = plain;
     // Qt hands a D-Bus menu's label on with only its first "&" turned into
     // the host's mnemonic mark "_", the others as they are. Doubled, that
     // first one becomes a marked "&", which the host shows as written.

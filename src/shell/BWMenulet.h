@@ -65,7 +65,9 @@ public:
 
     // The building steps of a refresh.
     void attachDefaultItemsToMenu(qlonglong count);
+    // No caller in the program; the bill entries that updateMenuWithDataSource() lists (listedEntries()).
     void attachBillsToMenuWithData(const QVariantList& data);
+    // No caller in the program; one entry as billAction() makes it.
     void addMenuItemWithDictionary(const QVariantMap& bill);
     void attachQuitItemToMenu();
 

@@ -136,19 +136,33 @@ void BWObjectController::resetDatabaseLocation()
             && defaults.setBool(BWAuthorizedForiOSSync, false) && defaults.setObject(BWCusomLocationTempPath, QString())
             && defaults.synchronize();
     });
-    const Relocation reset = current.isEmpty()
-        ? Relocation::Failed
-        : relocateHoldingLock(m_env.defaultDataFolder, [&] { return mover.resetDatabaseFromStartLocation(current); });
+    // Bills at the usual place are not the ones in use (another data folder
+    // was opened instead of moved): they go nowhere without the user's word.
+    if (!current.isEmpty() && mover.defaultPlaceHoldsBills()) {
+        const int answer = m_interaction.askQuestion(
+            m_window, tr("The Usual Place Holds Other Bills"),
+            tr("The usual place already holds Orvane data that is not the data you use now. Orvane can keep "
+               "that data aside in a folder beside it, where \"Open Database Elsewhere…\" finds it again, and "
+               "move your data back."),
+            {tr("Keep It Aside and Move Back"), tr("Cancel")});
+        if (answer != 0)
+            return;
+    }
+    QString keptAside;
+    const Relocation reset = current.isEmpty() ? Relocation::Failed : relocateHoldingLock(m_env.defaultDataFolder, [&] {
+        return mover.resetDatabaseFromStartLocation(current, &keptAside);
+    });
     if (reset == Relocation::FolderInUse)
         return;
     if (reset == Relocation::Failed) {
         tell(tr("The Database Was Not Moved Back"),
-             tr("Your data stays where it was. The usual place may already hold Orvane data, or one of the two "
-                "folders may not be writable."));
+             tr("Your data stays where it was. One of the two folders may not be writable."));
         return;
     }
     emit dataFolderChanged();
-    tell(tr("Database Reset"), tr("Your data has been moved back to the default location."));
+    const QString moved = tr("Your data has been moved back to the default location.");
+    tell(tr("Database Reset"),
+         keptAside.isEmpty() ? moved : moved + u' ' + tr("The data that was there is kept in %1.").arg(keptAside));
 }
 
 void BWObjectController::startSync()

@@ -177,6 +177,15 @@ void BWPasswordController::showPasswordWindowForType(int type)
     m_enterPasswordField->setFocus();
 
     if (type == EnterPassword) {
+        // A lock whose password the keyring says it does not hold has
+        // nothing to check against; one the keyring can't be asked about
+        // stays shut.
+        if (readStoredPassword().state == StoredPassword::Missing) {
+            m_shownType = -1;
+            turnOffLockWithoutPassword();
+            emit passwordAccepted();
+            return;
+        }
         m_passwordWindow->setWindowModality(Qt::ApplicationModal);
         m_passwordWindow->exec();
         m_shownType = -1;
@@ -184,6 +193,15 @@ void BWPasswordController::showPasswordWindowForType(int type)
     }
     m_passwordWindow->setWindowModality(Qt::NonModal);
     m_passwordWindow->show();
+    m_passwordWindow->raise();
+    m_passwordWindow->activateWindow();
+}
+
+void BWPasswordController::raisePasswordWindow()
+{
+    if (!m_passwordWindow->isVisible())
+        return;
+    m_passwordWindow->setWindowState(m_passwordWindow->windowState() & ~Qt::WindowMinimized);
     m_passwordWindow->raise();
     m_passwordWindow->activateWindow();
 }
@@ -271,20 +289,50 @@ bool BWPasswordController::typedPasswordIsStored()
     // Taken before the keyring is asked: a keyring that has to be unlocked
     // first takes the focus with its prompt, which empties the field.
     const QString typed = m_enterPasswordField->text();
-    TVKeychain::Error error;
-    const std::optional<QString> stored = m_keychain.passwordForService(ServiceName, AccountName, &error);
-    if (!stored) {
-        // No password, or none that can be read: nothing typed can match it.
+    const Reading stored = readStoredPassword();
+    switch (stored.state) {
+    case StoredPassword::Missing:
+        turnOffLockWithoutPassword();
+        return true;
+    case StoredPassword::Unreachable:
+        // Nothing typed can be checked, so nothing typed unlocks.
         alert(tr("Password Unavailable"),
               tr("The password could not be read from the keyring. Make sure the keyring is running and "
                  "unlocked, then try again."));
         return false;
+    case StoredPassword::Found:
+        break;
     }
-    if (typed != *stored) {
+    if (typed != stored.password) {
         alert(tr("Incorrect Password"), tr("Incorrect password. Please try again."));
         return false;
     }
     return true;
+}
+
+// An item with no password in it counts as none: no password can be typed
+// that matches it.
+BWPasswordController::Reading BWPasswordController::readStoredPassword() const
+{
+    TVKeychain::Error error;
+    const std::optional<QString> stored = m_keychain.passwordForService(ServiceName, AccountName, &error);
+    if (stored)
+        return {StoredPassword::Found, *stored};
+    // The keychain sets an error only for a store that failed to answer.
+    return {error.code == 0 ? StoredPassword::Missing : StoredPassword::Unreachable, QString()};
+}
+
+// The keyring lost the item (a new keyring, a home folder copied without
+// it): the lock stops asking for a password nobody can give, and says so
+// this once, as the flag goes with it.
+void BWPasswordController::turnOffLockWithoutPassword()
+{
+    Log::line(QStringLiteral("The lock's password is not in the keyring; turning the lock off"));
+    storeLockFlag(false);
+    showLockState(false);
+    alert(tr("Password Not Found"),
+          tr("The password that protected Orvane was not found in the keyring, so password protection is now "
+             "off. You can set a new password in the Preferences."));
 }
 
 bool BWPasswordController::storeLockFlag(bool on)

@@ -20,9 +20,10 @@ class UserDefaults;
 // lock window in its three forms (set, remove, enter at start-up).
 //
 // The lock fails closed. Besides the keyring item, a setting records that a
-// password exists; while it says so, a keyring that is missing or can't be
-// read keeps the program locked, and an empty or unreadable password never
-// unlocks.
+// password exists; while it says so, a keyring that can't be reached keeps
+// the program locked (Quit still works). A keyring that answers it holds no
+// password (or an empty one) turns the lock off instead, saying so once:
+// no password could ever open it.
 class BWPasswordController : public QObject, public BWPasswordLock
 {
     Q_OBJECT
@@ -41,6 +42,7 @@ public:
     // The enter-password form runs modally and returns once the right
     // password was given or the user chose to quit.
     void showPasswordWindowForType(int type) override;
+    void raisePasswordWindow() override;
     QAbstractButton* enableDisablePasswordButton() const override;
     QLabel* passwordStatus() const override;
 
@@ -71,7 +73,16 @@ private:
     void removePassword();
     void enterPassword();
     // Whether the typed text is the stored password; tells the user why not.
+    // With no password stored, the lock is turned off and anything passes.
     bool typedPasswordIsStored();
+    enum class StoredPassword { Found, Missing, Unreachable };
+    struct Reading
+    {
+        StoredPassword state;
+        QString password;
+    };
+    Reading readStoredPassword() const;
+    void turnOffLockWithoutPassword();
     bool storeLockFlag(bool on);
     void closeWindow();
     void alert(const QString& message, const QString& informativeText);

@@ -19,6 +19,9 @@ public:
 
     virtual bool passwordIsSetForServiceName(const QString& serviceName) const = 0;
     virtual void showPasswordWindowForType(int type) = 0;
+    // Brings the lock's window, while it shows, in front of the others: the
+    // user asked for Orvane and the lock stands before it.
+    virtual void raisePasswordWindow() = 0;
 
     // The preferences' switch that turns protection on or off (its tag says
     // which), and the label beside it.

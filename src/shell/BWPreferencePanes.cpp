@@ -5,12 +5,15 @@
 #include "shell/BWPasswordLock.h"
 #include "shell/MGPreferencePanel.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWSecondaryActionKeys.h"
+#include "sync/BWPhoneSync.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -102,9 +105,24 @@ void BWPreferencePanes::showCloudSyncSwitchedOff(const QString& reason)
 
 bool BWPreferencePanes::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Show)
+    if (event->type() == QEvent::Show) {
         m_binding.refresh();
+        refreshState();
+    }
     return QObject::eventFilter(watched, event);
+}
+
+void BWPreferencePanes::refreshState()
+{
+    // The File menu's rule: moving back needs the data to be elsewhere.
+    if (m_moveBackButton && m_services.commandIsEnabled)
+        m_moveBackButton->setEnabled(m_services.commandIsEnabled(BWMenuValidation::Command::MoveDatabaseBack));
+    if (m_calendarFile) {
+        const QString file = m_services.calendarFile ? m_services.calendarFile() : QString();
+        m_calendarFile->setText(
+            file.isEmpty() ? tr("%1 (the file is made with the first calendar reminder)").arg(m_services.calendarFolder)
+                           : file);
+    }
 }
 
 QWidget* BWPreferencePanes::generalPane()
@@ -126,7 +144,9 @@ QWidget* BWPreferencePanes::generalPane()
                                 {{}, m_binding.checkBox(tr("Amount"), Amount)},
                                 {{}, m_binding.checkBox(tr("Balance"), Balance)},
                                 {{}, m_binding.checkBox(tr("Last Paid"), LastPaid)}});
-    QWidget* pane = makePane({visibility, overview});
+    auto* paySites = makeGroup(
+        tr("Pay Sites"), {{{}, m_binding.checkBox(tr("Open pay sites inside Orvane"), BWPayWithInternalBrowser)}});
+    QWidget* pane = makePane({visibility, overview, paySites});
     if (m_services.lock) {
         auto* lockRow = new QWidget;
         auto* row = new QHBoxLayout(lockRow);
@@ -201,11 +221,14 @@ QWidget* BWPreferencePanes::syncPane()
     if (!actions)
         return makePane(groups << makeGroup(tr("Database"), folderRows));
 
-    connect(actions, &BWObjectController::dataFolderChanged, folder,
-            [folder, actions] { folder->setText(actions->dataFolderPath()); });
+    connect(actions, &BWObjectController::dataFolderChanged, folder, [this, folder, actions] {
+        folder->setText(actions->dataFolderPath());
+        refreshState();
+    });
+    // Two columns of buttons keep the pane within a small screen's height.
     auto* buttons = new QWidget;
-    auto* column = new QVBoxLayout(buttons);
-    column->setContentsMargins(0, 0, 0, 0);
+    auto* grid = new QGridLayout(buttons);
+    grid->setContentsMargins(0, 0, 0, 0);
     const std::pair<QString, void (BWObjectController::*)()> choices[] = {
         {tr("Move Database…"), &BWObjectController::moveToNewSecurityScopedDatabaseLocation},
         {tr("Open Database Elsewhere…"), &BWObjectController::loadSecurityScopedDatabase},
@@ -214,12 +237,19 @@ QWidget* BWPreferencePanes::syncPane()
         {tr("Move Back to the Usual Place"), &BWObjectController::resetDatabaseLocation},
         {tr("Restore Yesterday's Backup…"), &BWObjectController::restoreDatabase},
     };
+    int place = 0;
     for (const auto& [title, action] : choices) {
         auto* button = new QPushButton(title, buttons);
         connect(button, &QPushButton::clicked, actions, action);
-        column->addWidget(button);
+        grid->addWidget(button, place / 2, place % 2);
+        ++place;
+        if (action == &BWObjectController::resetDatabaseLocation) {
+            button->setObjectName(QStringLiteral("moveDatabaseBack"));
+            m_moveBackButton = button;
+        }
     }
-    return makePane(groups << makeGroup(tr("Database"), folderRows + QList<Row>{{QString(), buttons}}));
+    refreshState();
+    return makePane(groups << makeGroup(tr("Database"), folderRows + QList<Row>{{QString(), buttons, true}}));
 }
 
 QGroupBox* BWPreferencePanes::otherSyncGroup()
@@ -233,8 +263,7 @@ QGroupBox* BWPreferencePanes::otherSyncGroup()
             m_binding.refresh();
         });
         rows.append(Row{tr("Orvane for phones:"), phone});
-        rows.append(Row{QString(), note(tr("Orvane for phones cannot exchange bills with this computer yet: the sync runs, "
-                                 "but nothing is sent or received."))});
+        rows.append(Row{QString(), note(BWPhoneSync::nothingExchangedNotice())});
     }
     if (m_services.deleteKeyValueData) {
         auto* clear = new QPushButton(tr("Delete iCloud Data…"));
@@ -264,7 +293,39 @@ QWidget* BWPreferencePanes::remindersPane()
     // Nothing sends reminder e-mails yet: the field stays hidden, as the
     // e-mail menu does, until something does.
     mail->hide();
-    return makePane({how, newBills, mail});
+    QList<QWidget*> groups{how, newBills, mail};
+    if (QGroupBox* calendarFile = calendarFileGroup())
+        groups.insert(1, calendarFile);
+    return makePane(groups);
+}
+
+QGroupBox* BWPreferencePanes::calendarFileGroup()
+{
+    if (m_services.calendarFolder.isEmpty())
+        return nullptr;
+    m_calendarFile = new QLabel;
+    m_calendarFile->setObjectName(QStringLiteral("calendarFile"));
+    m_calendarFile->setTextFormat(Qt::PlainText);
+    m_calendarFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_calendarFile->setWordWrap(true);
+    QList<Row> rows{{{}, m_calendarFile, true}};
+    if (m_services.openFolder) {
+        auto* row = new QWidget;
+        auto* layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto* open = new QPushButton(tr("Open Folder"), row);
+        open->setObjectName(QStringLiteral("openCalendarFolder"));
+        connect(open, &QPushButton::clicked, this, [this] { m_services.openFolder(m_services.calendarFolder); });
+        layout->addWidget(open);
+        layout->addStretch();
+        rows.append(Row{{}, row, true});
+    }
+    rows.append(Row{{},
+                    note(tr("To see these reminders in a calendar program, subscribe to this file there "
+                            "(in Thunderbird: New Calendar, On the Network, the file's location).")),
+                    true});
+    refreshState();
+    return makeGroup(tr("Calendar File"), rows);
 }
 
 QWidget* BWPreferencePanes::loggingPane()
@@ -316,6 +377,8 @@ QWidget* BWPreferencePanes::advancedPane()
         tr("Overview and Forecast"),
         {{tr("Under each bill's name:"),
           m_binding.comboBox(BW_WhatToShowOnOverview, {tr("Repeat"), tr("Payment method"), tr("Tags"), tr("Nothing")})},
+         {tr("Button beside the actions menu:"), secondaryActionChoice()},
+         {{}, m_binding.checkBox(tr("Hide bills paid automatically"), BWHideAutoMaticBillsInOverview)},
          {{}, m_binding.checkBox(tr("Estimate amounts that vary"), BWUseIntelligenceEstimates)},
          {{}, m_binding.checkBox(tr("Include savings goals in the forecast"), BWIncludeSaveAmount)},
          {{}, m_binding.checkBox(tr("Suggest bill names while editing"), BWShouldSuggestBills)}});
@@ -327,6 +390,23 @@ QWidget* BWPreferencePanes::advancedPane()
         return makePane({dates, estimates, makeGroup(tr("Overview"), {{QString(), reload}})});
     }
     return makePane({dates, estimates});
+}
+
+// The action names are those of the actions menu, which are not translated.
+QWidget* BWPreferencePanes::secondaryActionChoice()
+{
+    using namespace SecondaryActionKeys;
+    return m_binding.comboBox(
+        BWSecondaryActionSetting,
+        QList<BWDefaultsBinding::Choice>{
+            {tr("The bill's last action"), OwnChoice},
+            {BillActionTitle::LogPartial, LogPartial},
+            {BillActionTitle::SkipPayment, SkipPayment},
+            {BillActionTitle::QuickLog, QuickLog},
+            {BillActionTitle::ViewWebsite, ViewWebsite},
+            {BillActionTitle::PayNow, PayNow},
+            {BillActionTitle::EditBill + QStringLiteral(" / ") + BillActionTitle::EditIncome, EditItem},
+        });
 }
 
 // A login item that could not be written leaves the switch as it was, so

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/BWDefaultsBinding.h"
+#include "shell/BWMenuValidation.h"
 
 #include <QObject>
 
@@ -44,6 +45,16 @@ public:
         std::function<void()> playSampleSound;
         // Starts the phone sync, or ends its link when it is on; may be null.
         std::function<void()> togglePhoneSync;
+        // Whether a command can act now, as the main menu has it; without it
+        // every command offered here can.
+        std::function<bool(BWMenuValidation::Command)> commandIsEnabled;
+        // The folder of the calendar files that reminders are written to, and
+        // the file of the reminders' calendar ("" until the first reminder
+        // event made it); the Reminders pane shows them when set.
+        QString calendarFolder;
+        std::function<QString()> calendarFile;
+        // Opens a folder in the file manager; may be null.
+        std::function<void(const QString& folder)> openFolder;
     };
 
     BWPreferencePanes(UserDefaults& defaults, Services services, QObject* parent = nullptr);
@@ -69,13 +80,22 @@ private:
     QGroupBox* otherSyncGroup();
     QWidget* sharedFolderRow();
     QWidget* remindersPane();
+    // Where calendar reminders are written, for a calendar program to
+    // subscribe to; null without a calendar folder.
+    QGroupBox* calendarFileGroup();
     QWidget* loggingPane();
     QWidget* incomePane();
     QWidget* advancedPane();
+    // The secondary-action setting: each bill's own, or one for all.
+    QWidget* secondaryActionChoice();
     void startAtLoginChanged(QWidget* pane);
+    // What the panes show besides the settings, brought up to date.
+    void refreshState();
 
     UserDefaults& m_defaults;
     Services m_services;
     BWDefaultsBinding m_binding;
     QLabel* m_syncOffReason = nullptr;
+    QWidget* m_moveBackButton = nullptr;
+    QLabel* m_calendarFile = nullptr;
 };

@@ -1,55 +1,91 @@
 #include "shell/BWReminderManager.h"
 
 #include "platform/BWUIDMaker.h"
-#include "platform/Clock.h"
 #include "platform/Log.h"
-#include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
-#include "store/BWDefaultsKeys.h"
+#include "shell/BWReminderMaker.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
 
 #include <QCoreApplication>
-
-#include <algorithm>
+#include <QMutex>
+#include <QMutexLocker>
 
 namespace {
 
 const QString kDefaultCalendarTitle = QStringLiteral("Orvane");
 
-QString localized(const char* english)
-{
-    return QCoreApplication::translate("BWReminderManager", english);
-}
-
 }  // namespace
 
+QString BWReminderManager::billIDOf(const UserNotification& notification)
+{
+    return notification.userInfo.value(BillKeys::Bid).toString();
+}
+
+// Each bill's latest event (or none), by bill. The worker takes the batch
+// whole; a change that finds it taken starts the next one.
+struct BWReminderManager::CalendarBatch
+{
+    std::shared_ptr<CalendarStore> store;
+    QMutex mutex;
+    bool taken = false;
+    QString calendarTitle;
+    QHash<QString, std::optional<CalendarStore::Event>> events;
+
+    // False when the worker has taken the batch already.
+    bool add(const QString& title, const QString& billID, const std::optional<CalendarStore::Event>& event)
+    {
+        const QMutexLocker lock(&mutex);
+        if (taken)
+            return false;
+        calendarTitle = title;
+        events.insert(billID, event);
+        return true;
+    }
+
+    // On the worker.
+    void write()
+    {
+        QMutexLocker lock(&mutex);
+        taken = true;
+        CalendarStore::EventsChange change;
+        change.calendarTitle = calendarTitle;
+        for (const std::optional<CalendarStore::Event>& event : std::as_const(events)) {
+            if (event)
+                change.added.append(*event);
+        }
+        const QSet<QString> billIDs(events.keyBegin(), events.keyEnd());
+        lock.unlock();
+        change.removes = [&billIDs](const CalendarStore::Event& event) { return billIDs.contains(event.billID); };
+        QString error;
+        if (!store->changeEvents(change, &error))
+            Log::line(QStringLiteral("Could not change the reminder events: %1").arg(error));
+    }
+};
+
 BWReminderManager::BWReminderManager(const BWStoreEnvironment& env, EventStoreSource eventStore,
-                                     UserNotificationCenter* notifications)
-    : m_env(env)
+                                     UserNotificationCenter* notifications, QObject* parent)
+    : QObject(parent)
+    , m_env(env)
     , m_eventStore(std::move(eventStore))
     , m_notifications(notifications)
 {
 }
 
+BWReminderManager::~BWReminderManager() = default;
+
 QString BWReminderManager::reminderTitle(const QString& billName)
 {
-    return localized("Pay ") + billName;
+    return BWReminderMaker::reminderTitle(billName);
 }
 
 void BWReminderManager::removeRemindersForBill(const QString& billID, const QString& /*billName*/)
 {
-    removeOrvaneRemindersForBid(billID);
-    removeNotificationCenterRemindersForBid(billID);
+    replaceRemindersOfBill(billID, std::nullopt, std::nullopt);
 }
 
 void BWReminderManager::createOrvaneReminderForBill(const QVariantMap& record)
-{
-    makeReminders(record, PastAlarm::Notify);
-}
-
-void BWReminderManager::makeReminders(const QVariantMap& record, PastAlarm pastAlarm)
 {
     Log::line(QStringLiteral("Updating Reminder"));
     const QString billID = record.value(BillKeys::Bid).toString();
@@ -58,53 +94,58 @@ void BWReminderManager::makeReminders(const QVariantMap& record, PastAlarm pastA
         Log::line(QStringLiteral("No reminders for a bill without a valid id: %1").arg(billID));
         return;
     }
-    // A removal that failed leaves the old reminders in place; adding new ones
-    // beside them would show the bill twice.
-    const bool eventsRemoved = removeOrvaneRemindersForBid(billID);
-    const bool notificationsRemoved = removeNotificationCenterRemindersForBid(billID);
-
-    const QDateTime alarmDate = calculateAlarmDateWithBill(record);
+    const BWReminderMaker maker(m_env);
+    const QDateTime alarmDate = maker.alarmDate(record);
+    std::optional<UserNotification> notification;
+    std::optional<CalendarStore::Event> event;
     if (!alarmDate.isValid()) {
         Log::line(QStringLiteral("No reminders for a bill without a due date: %1").arg(billID));
-        return;
+    } else {
+        if (shouldAddNotifications())
+            notification = maker.notification(record, alarmDate);
+        if (shouldAddEvents())
+            event = maker.event(record, alarmDate);
     }
-    if (shouldAddEvents() && eventsRemoved)
-        addCalendarEvent(record, alarmDate);
-    if (shouldAddNotifications() && notificationsRemoved
-        && (pastAlarm == PastAlarm::Notify || alarmDate > m_env.clock->now()))
-        scheduleNotification(record, alarmDate);
+    replaceRemindersOfBill(billID, notification, event);
 }
 
-bool BWReminderManager::removeOrvaneRemindersForBid(const QString& billID)
+void BWReminderManager::replaceRemindersOfBill(const QString& billID,
+                                               const std::optional<UserNotification>& notification,
+                                               const std::optional<CalendarStore::Event>& event)
 {
-    const std::shared_ptr<CalendarStore> store = accessibleStore();
-    if (!store)
-        return true;
-    // Every calendar of the store is the program's own; looking in all of
-    // them also clears a calendar the user has since stopped using.
-    bool removed = true;
-    for (const CalendarStore::Calendar& calendar : store->calendarsForEvents())
-        removed &= removeExistingCalendarEventsFromCalendar(calendar, billID);
-    return removed;
+    // Without an id, the reminders of no bill are meant.
+    if (billID.isEmpty())
+        return;
+    ++m_changes;
+    if (m_renewalsUnderWay > 0)
+        m_changedAt.insert(billID, m_changes);
+    if (m_notifications) {
+        withdrawDeliveredNotifications([&billID](const QString& shownFor) { return shownFor == billID; });
+        m_notifications->changeSchedule(
+            [&billID](const UserNotification& scheduled) { return billIDOf(scheduled) == billID; },
+            notification ? QList<UserNotification>{*notification} : QList<UserNotification>());
+    }
+    if (const std::shared_ptr<CalendarStore> store = accessibleStore())
+        changeCalendarsOfBill(store, billID, event);
 }
 
-bool BWReminderManager::removeNotificationCenterRemindersForBid(const QString& billID)
+void BWReminderManager::changeCalendarsOfBill(const std::shared_ptr<CalendarStore>& store, const QString& billID,
+                                              const std::optional<CalendarStore::Event>& event)
 {
-    if (!m_notifications)
-        return true;
-    const auto isTheBills = [&](const UserNotification& notification) {
-        return notification.userInfo.value(BillKeys::Bid).toString() == billID;
-    };
+    if (m_openBatch && m_openBatch->store == store && m_openBatch->add(orvaneCalendar(), billID, event))
+        return;
+    m_openBatch = std::make_shared<CalendarBatch>();
+    m_openBatch->store = store;
+    m_openBatch->add(orvaneCalendar(), billID, event);
+    runOnWorker([batch = m_openBatch] { batch->write(); }, [] {});
+}
+
+void BWReminderManager::withdrawDeliveredNotifications(const std::function<bool(const QString& billID)>& ofBill)
+{
     for (const UserNotification& notification : m_notifications->deliveredNotifications()) {
-        if (isTheBills(notification))
+        if (ofBill(billIDOf(notification)))
             m_notifications->removeDeliveredNotification(notification);
     }
-    bool removed = true;
-    for (const UserNotification& notification : m_notifications->scheduledNotifications()) {
-        if (isTheBills(notification))
-            removed &= m_notifications->removeScheduledNotification(notification);
-    }
-    return removed;
 }
 
 void BWReminderManager::checkForNotificationsToAddWithBillList(const QVariantList& bills)
@@ -118,93 +159,39 @@ void BWReminderManager::checkForNotificationsToAddWithBillList(const QVariantLis
     }
 }
 
-// Bills that left the list (a restored backup or another data folder has
-// other bills) lose their reminders; every listed one gets them afresh.
-void BWReminderManager::renewRemindersOfListedItems()
+void BWReminderManager::runOnWorker(std::function<void()> job, std::function<void()> done)
 {
-    const std::optional<QVariantList> items = BWBillsLoader(m_env).loadListedItems();
-    if (!items) {
-        Log::line(QStringLiteral("No data folder: reminders left as they are"));
-        return;
-    }
-    QSet<QString> listed;
-    for (const QVariant& item : *items)
-        listed.insert(item.toMap().value(BillKeys::Bid).toString());
-    for (const QString& billID : billIDsWithReminders()) {
-        if (!listed.contains(billID))
-            removeRemindersForBill(billID, QString());
-    }
-    for (const QVariant& item : *items) {
-        const QVariantMap record = item.toMap();
-        const QString billID = record.value(BillKeys::Bid).toString();
-        if (!record.value(BillKeys::RemindMe).toBool()) {
-            removeRemindersForBill(billID, record.value(BillKeys::Name).toString());
-            continue;
-        }
-        // A notification whose moment has passed was shown already, unless
-        // one still waits in the schedule (its time moved into the past).
-        makeReminders(record, hasWaitingNotification(billID) ? PastAlarm::Notify : PastAlarm::Skip);
-    }
-}
-
-QSet<QString> BWReminderManager::billIDsWithReminders() const
-{
-    QSet<QString> billIDs;
-    if (m_notifications) {
-        for (const UserNotification& notification : m_notifications->scheduledNotifications())
-            billIDs.insert(notification.userInfo.value(BillKeys::Bid).toString());
-    }
-    if (const std::shared_ptr<CalendarStore> store = accessibleStore()) {
-        for (const CalendarStore::Calendar& calendar : store->calendarsForEvents()) {
-            for (const CalendarStore::Event& event : store->eventsInCalendar(calendar))
-                billIDs.insert(event.billID);
-        }
-    }
-    billIDs.remove(QString());
-    return billIDs;
-}
-
-bool BWReminderManager::hasWaitingNotification(const QString& billID) const
-{
-    if (!m_notifications)
-        return false;
-    const QList<UserNotification> scheduled = m_notifications->scheduledNotifications();
-    return std::any_of(scheduled.begin(), scheduled.end(), [&](const UserNotification& notification) {
-        return notification.userInfo.value(BillKeys::Bid).toString() == billID;
+    ++m_jobsUnderWay;
+    m_worker.post([this, job = std::move(job), done = std::move(done)] {
+        job();
+        QMetaObject::invokeMethod(this, [this, done] {
+            --m_jobsUnderWay;
+            done();
+        });
     });
+}
+
+void BWReminderManager::waitUntilIdle()
+{
+    while (!isIdle()) {
+        m_worker.waitForDone();
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    }
 }
 
 QDateTime BWReminderManager::calculateAlarmDateWithBill(const QVariantMap& record) const
 {
-    const QDateTime dueDate = shownDueDate(record);
-    if (!dueDate.isValid())
-        return {};
-    // Whole calendar days and a wall-clock time, so that the alarm keeps its
-    // hour when a daylight-saving change lies between it and the due day.
-    const QDate alarmDay = normalizedDate(dueDate).date().addDays(-record.value(BillKeys::ReminderDays).toLongLong());
-    const QTime reminderTime = m_env.defaults->dateForKey(BWDefaultsKeys::BWReminderTime).toLocalTime().time();
-    const QTime alarmTime = reminderTime.isValid() ? QTime(reminderTime.hour(), reminderTime.minute()) : QTime(0, 0);
-    const QDateTime alarm(alarmDay, alarmTime, Qt::LocalTime);
-    if (alarm.isValid())
-        return alarm.toUTC();
-    // The time lies in the hour skipped by a change to summer time: read it
-    // with the offset from before the change, which moves it past the gap.
-    const int offsetBefore = alarmDay.startOfDay(Qt::LocalTime).addSecs(-1).offsetFromUtc();
-    return QDateTime(alarmDay, alarmTime, Qt::UTC).addSecs(-offsetBefore);
+    return BWReminderMaker(m_env).alarmDate(record);
 }
 
 QDateTime BWReminderManager::shownDueDate(const QVariantMap& record) const
 {
-    const QDateTime storedDueDate = record.value(BillKeys::DueDate).toDateTime();
-    // The distant future is the due date of an item that is never due again.
-    if (!storedDueDate.isValid() || storedDueDate >= PropertyList::distantFuture())
-        return {};
-    return BWBillsLoader(m_env).shownDueDateOfRecord(record);
+    return BWReminderMaker(m_env).shownDueDate(record);
 }
 
 QDateTime BWReminderManager::normalizedDate(const QDateTime& date) const
 {
-    return date.toLocalTime().date().startOfDay(Qt::LocalTime);
+    return BWReminderMaker::normalizedDate(date);
 }
 
 std::optional<CalendarStore::Calendar> BWReminderManager::createCalendar(
@@ -230,25 +217,6 @@ std::optional<CalendarStore::Calendar> BWReminderManager::findCalendarWithName(c
     return store ? store->calendarWithTitle(title) : std::nullopt;
 }
 
-bool BWReminderManager::removeExistingCalendarEventsFromCalendar(const CalendarStore::Calendar& calendar,
-                                                                 const QString& billID)
-{
-    const std::shared_ptr<CalendarStore> store = accessibleStore();
-    if (!store || billID.isEmpty())
-        return true;
-    bool removed = true;
-    for (const CalendarStore::Event& event : store->eventsInCalendar(calendar)) {
-        if (event.billID != billID)
-            continue;
-        QString error;
-        if (!store->removeEvent(event, &error)) {
-            Log::line(QStringLiteral("Could not remove a reminder event: %1").arg(error));
-            removed = false;
-        }
-    }
-    return removed;
-}
-
 bool BWReminderManager::shouldAddEvents() const
 {
     return m_env.defaults->boolForKey(BWDefaultsKeys::BWReminderEvents);
@@ -267,43 +235,12 @@ QString BWReminderManager::orvaneCalendar() const
     return fromDefaults.isEmpty() ? kDefaultCalendarTitle : fromDefaults;
 }
 
-void BWReminderManager::addCalendarEvent(const QVariantMap& record, const QDateTime& alarmDate)
+QString BWReminderManager::reminderCalendarFile() const
 {
     const std::shared_ptr<CalendarStore> store = accessibleStore();
-    if (!store)
-        return;
-    const std::optional<CalendarStore::Calendar> calendar = createCalendar(orvaneCalendar(), store->calendarsForEvents());
-    if (!calendar)
-        return;
-    const QDate dueDay = normalizedDate(shownDueDate(record)).date();
-    CalendarStore::Event event;
-    event.calendarIdentifier = calendar->identifier;
-    event.title = reminderTitle(record.value(BillKeys::Name).toString());
-    event.startDate = dueDay;
-    event.endDate = dueDay;
-    event.billID = record.value(BillKeys::Bid).toString();
-    event.stamp = m_env.clock->now();
-    // No sound of our own: the alarm rings with the calendar program's sound.
-    event.alarms = {{alarmDate, QString()}};
-    QString error;
-    if (!store->saveEvent(event, &error))
-        Log::line(QStringLiteral("Could not save the reminder event: %1").arg(error));
-}
-
-void BWReminderManager::scheduleNotification(const QVariantMap& record, const QDateTime& alarmDate)
-{
-    const QDateTime dueDate = shownDueDate(record);
-    UserNotification notification;
-    notification.title = reminderTitle(record.value(BillKeys::Name).toString());
-    notification.informativeText = QStringLiteral("%1 %2").arg(localized("Bill is due on"),
-                                                               BWBillsLoader(m_env).createDueDateString(dueDate));
-    notification.hasActionButton = true;
-    notification.actionButtonTitle = localized("View");
-    notification.userInfo = {{BillKeys::Bid, record.value(BillKeys::Bid).toString()}};
-    notification.soundName = UserNotification::defaultSoundName;
-    notification.deliveryDate = alarmDate;
-    if (!m_notifications->scheduleNotification(notification))
-        Log::line(QStringLiteral("The reminder notification is kept for this run only"));
+    const std::optional<CalendarStore::Calendar> calendar
+        = store ? store->calendarWithTitle(orvaneCalendar()) : std::nullopt;
+    return calendar ? store->calendarPath(calendar->identifier) : QString();
 }
 
 std::shared_ptr<CalendarStore> BWReminderManager::accessibleStore() const

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/CalendarStore.h"
+#include "platform/SerialWorker.h"
 #include "store/BWReminderScheduling.h"
 #include "store/BWStoreEnvironment.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
-#include <QSet>
+#include <QObject>
 #include <QString>
 #include <QVariantList>
 #include <QVariantMap>
@@ -16,21 +18,30 @@
 #include <optional>
 
 class UserNotificationCenter;
+struct UserNotification;
 
 // Turns a bill's reminder settings into what reminds the user: a scheduled
 // desktop notification and, when the user asks for it, an all-day event with
-// an alarm in a calendar of the program's own.
+// an alarm in a calendar of the program's own (see BWReminderMaker).
 //
 // Both kinds carry the bill's id and are found again by it alone, so two bills
 // of one name keep each other's reminders and a renamed bill leaves none
-// behind. Making a bill's reminders first removes the ones it has. Both fall
-// on the day the bill is shown due, never on the stored date a weekend,
-// holiday or vacation moved it from.
+// behind. Making a bill's reminders first removes the ones it has.
 //
-// The manager reads every setting afresh at each call, so one instance may
-// serve the whole run.
-class BWReminderManager : public BWReminderScheduling
+// The notification schedule changes at once, in memory (the centre writes
+// its file on a worker). The calendar files are read and written on a worker
+// of the manager's own, in the order the changes were asked for; changes
+// that come while others wait are written together, each file once. A
+// renewal of every bill's reminders reads the bills on that worker too, and
+// hands the notifications back to the GUI thread; a bill written meanwhile
+// keeps the reminders its write made.
+//
+// The manager reads every setting afresh at each call; one instance serves
+// the whole run, and its destruction waits for the calendar writes.
+class BWReminderManager : public QObject, public BWReminderScheduling
 {
+    Q_OBJECT
+
 public:
     // Hands out the application delegate's calendar store of the moment; null
     // while calendar access was not requested in this run.
@@ -38,8 +49,9 @@ public:
 
     // `env` gives the defaults, the clock and the due-date texts; without
     // `notifications` the desktop has no notifications and none are made.
-    BWReminderManager(const BWStoreEnvironment& env, EventStoreSource eventStore,
-                      UserNotificationCenter* notifications);
+    BWReminderManager(const BWStoreEnvironment& env, EventStoreSource eventStore, UserNotificationCenter* notifications,
+                      QObject* parent = nullptr);
+    ~BWReminderManager() override;
 
     // Removes the bill's notifications and calendar events, found by its id;
     // the name is not needed for that.
@@ -52,12 +64,6 @@ public:
     // Puts nothing off: reminders are not snoozed.
     void snoozeReminderForBill(const QVariantMap&, const QDateTime&, int) override {}
 
-    // Removes the bill's events from every calendar of the store. False when
-    // one could not be removed.
-    bool removeOrvaneRemindersForBid(const QString& billID);
-    // Withdraws the bill's delivered notifications and unschedules its
-    // scheduled ones. False when the schedule could not be saved.
-    bool removeNotificationCenterRemindersForBid(const QString& billID);
     // For each record in order: its reminders made again when its RemindMe is
     // on, removed otherwise.
     void checkForNotificationsToAddWithBillList(const QVariantList& bills);
@@ -65,18 +71,22 @@ public:
     // and the reminder settings of the moment, and removes those of bills no
     // longer listed: for when a setting moved the days bills are shown due or
     // changed how reminders are made, or the data folder was replaced.
-    // Writes no bill. A notification whose moment has passed is not made
-    // again unless the bill's one had not been shown yet.
+    // Writes no bill, the schedule once and each calendar file once. A
+    // notification whose moment has passed is not made again unless the
+    // bill's one had not been shown yet. Returns at once; remindersRenewed()
+    // tells when it is done.
     void renewRemindersOfListedItems();
 
-    // The moment the reminders of a record go off: ReminderDays calendar days
-    // before the day the bill is shown due, at the hour and minute of
-    // BWReminderTime. Invalid without a due date or when the bill is never
-    // due again.
+    // Whether every change asked for so far is made and its calendar files
+    // written.
+    bool isIdle() const { return m_jobsUnderWay == 0; }
+    // Blocks until it is: for tests, which look at the files.
+    void waitUntilIdle();
+
+    // The moment the reminders of a record go off (BWReminderMaker).
+    // No caller in the program; the rule of BWReminderMaker::alarmDate().
     QDateTime calculateAlarmDateWithBill(const QVariantMap& record) const;
-    // The record's due date as the screens show it (moved off weekends,
-    // holidays and the vacation as the settings ask); invalid without a due
-    // date or when the bill is never due again.
+    // The record's due date as the screens show it (BWReminderMaker).
     QDateTime shownDueDate(const QVariantMap& record) const;
     // Midnight at the start of the date's local day.
     QDateTime normalizedDate(const QDateTime& date) const;
@@ -87,10 +97,8 @@ public:
     std::optional<CalendarStore::Calendar> createCalendar(const QString& title,
                                                           const QList<CalendarStore::Calendar>& calendars);
     // The first calendar of the store titled `title`.
+    // No caller in the program; CalendarStore::calendarWithTitle().
     std::optional<CalendarStore::Calendar> findCalendarWithName(const QString& title) const;
-    // Removes the bill's events from one calendar. False when one could not
-    // be removed.
-    bool removeExistingCalendarEventsFromCalendar(const CalendarStore::Calendar& calendar, const QString& billID);
 
     // The defaults switch BWReminderEvents.
     bool shouldAddEvents() const;
@@ -100,8 +108,10 @@ public:
     bool shouldAddTasks() const { return false; }
     bool shouldAddEmails() const { return false; }
     // Nothing to register: notifications need no permission on the desktop.
+    // No caller in the program; nothing to do.
     void registerForNotifications() {}
     // Tasks are never made, so there are none to remove.
+    // No caller in the program; nothing to do.
     void removeExistingTasksFromCalendar(const CalendarStore::Calendar&, const QString&) {}
 
     // The title of the calendar that receives the events: set explicitly, or
@@ -109,21 +119,38 @@ public:
     QString orvaneCalendar() const;
     void setOrvaneCalendar(const QString& title) { m_orvaneCalendar = title; }
     QString reminderCalendar() const { return m_reminderCalendar; }
+    // No caller in the program; tasks are never made (shouldAddTasks()).
     void setReminderCalendar(const QString& title) { m_reminderCalendar = title; }
+
+    // The file of the calendar that receives the events; "" while there is
+    // none in the store of the moment (or no store).
+    QString reminderCalendarFile() const;
 
     // "Pay " and the bill's name.
     static QString reminderTitle(const QString& billName);
 
+signals:
+    // A renewal of every listed item's reminders is done.
+    void remindersRenewed();
+
 private:
-    // Whether a notification of the past is made, or left as already shown.
-    enum class PastAlarm { Notify, Skip };
-    void makeReminders(const QVariantMap& record, PastAlarm pastAlarm);
-    // The bills that have a scheduled notification or a calendar event.
-    QSet<QString> billIDsWithReminders() const;
-    // Whether a notification of the bill is scheduled and not shown yet.
-    bool hasWaitingNotification(const QString& billID) const;
-    void addCalendarEvent(const QVariantMap& record, const QDateTime& alarmDate);
-    void scheduleNotification(const QVariantMap& record, const QDateTime& alarmDate);
+    // Calendar changes of single bills waiting for the worker.
+    struct CalendarBatch;
+    // What one renewal started from, and what it made.
+    struct Renewal;
+
+    // Puts the given reminders (none: nothing) in the place of the bill's.
+    void replaceRemindersOfBill(const QString& billID, const std::optional<UserNotification>& notification,
+                                const std::optional<CalendarStore::Event>& event);
+    void changeCalendarsOfBill(const std::shared_ptr<CalendarStore>& store, const QString& billID,
+                               const std::optional<CalendarStore::Event>& event);
+    static QString billIDOf(const UserNotification& notification);
+    // Withdraws the bills' notifications shown on the desktop.
+    void withdrawDeliveredNotifications(const std::function<bool(const QString& billID)>& ofBill);
+    // The renewal's notifications, where no bill's own write came since.
+    void takeRenewedNotifications(Renewal& renewal);
+    // Runs `job` on the worker, then `done` on the GUI thread.
+    void runOnWorker(std::function<void()> job, std::function<void()> done);
     std::shared_ptr<CalendarStore> accessibleStore() const;
 
     BWStoreEnvironment m_env;
@@ -131,4 +158,16 @@ private:
     UserNotificationCenter* m_notifications;
     QString m_orvaneCalendar;
     QString m_reminderCalendar = QStringLiteral("Reminders");
+    // The batch later changes join, until the worker takes it or a renewal
+    // is asked for (changes after a renewal are written after it).
+    std::shared_ptr<CalendarBatch> m_openBatch;
+    int m_jobsUnderWay = 0;
+    int m_renewalsUnderWay = 0;
+    // Bills' own changes, counted; while a renewal is under way, the count
+    // at each bill's latest change.
+    quint64 m_changes = 0;
+    QHash<QString, quint64> m_changedAt;
+    // Last, so that it goes first: the jobs still queued finish while the
+    // rest of the manager is there.
+    SerialWorker m_worker;
 };

@@ -8,6 +8,7 @@
 #include <QProcess>
 
 #include "widgets/BWMessageBox.h"
+#include "widgets/BWPlainText.h"
 
 BWUserInteraction BWUserInteraction::system()
 {
@@ -39,9 +40,9 @@ BWUserInteraction BWUserInteraction::system()
                                  const QStringList& buttons) {
         BWMessageBox box(QMessageBox::Question, message, informativeText, parent);
         QList<QAbstractButton*> added;
-        // "&" would mark a shortcut key ("Erase & Import").
+        // "Erase & Import" keeps its "&".
         for (const QString& title : buttons)
-            added.append(box.addButton(QString(title).replace(u'&', QStringLiteral("&&")),
+            added.append(box.addButton(BWPlainText::mnemonicFree(title),
                                        added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
         if (!added.isEmpty())
             box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));

@@ -1,13 +1,11 @@
 #include "shell/BWWindowController.h"
 
-#include "platform/Log.h"
 #include "platform/SenderTag.h"
 #include "store/PaymentKind.h"
 #include "screens/BWView.h"
 
 #include <QEvent>
 #include <QMainWindow>
-#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 namespace {
@@ -147,22 +145,9 @@ void BWWindowController::notifyDelegate(const char* method)
 
 bool BWWindowController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_painted && event->type() == QEvent::Expose && watched == m_window->windowHandle()
-        && m_window->windowHandle()->isExposed()) {
-        // The window paints and flushes while handling its first exposure;
-        // what is queued now runs once the pixels are out.
-        m_painted = true;
-        QTimer::singleShot(0, this, [this] {
-            Log::line(QStringLiteral("Main window painted"));
-            emit firstPainted();
-        });
-    }
     if (watched != m_window.get())
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::Show:
-        watchForFirstPaint();
-        break;
     case QEvent::Resize:
         notifyDelegate("windowDidResize");
         m_liveResizeEnd.start();
@@ -183,13 +168,6 @@ bool BWWindowController::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QObject::eventFilter(watched, event);
-}
-
-// The native window exists from the first show on.
-void BWWindowController::watchForFirstPaint()
-{
-    if (!m_painted && m_window->windowHandle())
-        m_window->windowHandle()->installEventFilter(this);
 }
 
 bool BWWindowController::delegateLetsWindowClose()

@@ -41,13 +41,14 @@ public:
     QMainWindow* window() const { return m_window.get(); }
     BWView* contentView() const { return m_contentView; }
 
-    QObject* windowDelegate() const { return m_delegate; }
     void setWindowDelegate(QObject* delegate) { m_delegate = delegate; }
 
     // Whether the application offers the item that customises the touch bar.
     bool isTouchBarCustomizationEnabled() const { return m_touchBarCustomizationEnabled; }
+    // No caller in the program; the desktop has no touch bar; the toolbar carries these commands.
     BWTouchBar makeTouchBar() const;
     // The item for a known identifier; nothing for any other.
+    // No caller in the program; the desktop has no touch bar; the items' actions are the toolbar's.
     std::optional<BWTouchBarItem> makeItemForIdentifier(const QString& identifier);
 
 public slots:
@@ -57,11 +58,6 @@ public slots:
     void logPaymentFromTouchBar();
     void quickLogBillFromTouchBar();
     void skipPaymentFromTouchbar();
-
-signals:
-    // The window's first pixels reached the screen: what start-up can leave
-    // until the user sees the window runs from here.
-    void firstPainted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,7 +70,6 @@ private:
     void notifyDelegate(const char* method);
     void logPayment(PaymentKind kind);
     void refuseZoomIfDelegateSaysSo(Qt::WindowStates oldState);
-    void watchForFirstPaint();
     // Asks the delegate's windowShouldClose(QWidget*) -> bool; yes without one.
     bool delegateLetsWindowClose();
 
@@ -83,5 +78,4 @@ private:
     QPointer<QObject> m_delegate;
     QTimer m_liveResizeEnd;
     bool m_touchBarCustomizationEnabled = false;
-    bool m_painted = false;
 };

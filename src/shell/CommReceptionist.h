@@ -31,8 +31,10 @@ public:
     static inline const QString SubjectKey = QStringLiteral("subject");
 
     // Nullptr when the object has no such property or it announces no changes.
+    // No caller in the program; follows the property's notify signal.
     static std::unique_ptr<CommReceptionist> receptionistForKeyPath(const QString& keyPath,
                                                                     QObject* object, Task task);
+    // No caller in the program; disconnects what receptionistForKeyPath() connected.
     void removeReceptionistForKeyPath();
 
     // `sender` limits the task to notifications about that subject; empty

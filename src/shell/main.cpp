@@ -10,17 +10,21 @@
 #include "platform/LoginItem.h"
 #include "platform/MemoryArenas.h"
 #include "platform/RunningPrograms.h"
+#include "platform/HybridLogicalClock.h"
 #include "platform/Log.h"
 #include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 #include "platform/SleepWatcher.h"
+#include "platform/SyncDeviceIdentity.h"
 #include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
 #include "shell/AppHelper.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWCloudChannelRouter.h"
 #include "shell/BWFirebaseCloudAccount.h"
+#include "screens/BWBillDetailViewController.h"
 #include "screens/BWLogPaymentController.h"
+#include "screens/BWWebEngineLoader.h"
 #include "shell/BWMainScreens.h"
 #include "shell/BWObjectController.h"
 #include "shell/BWPasswordController.h"
@@ -30,6 +34,7 @@
 #include "shell/BWReminderManager.h"
 #include "widgets/BWMessageBox.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWDataFolder.h"
 #include "store/BWStoreEnvironment.h"
 #include "sync/BWLegacyKeyValueSync.h"
 #include "sync/BWPhoneSync.h"
@@ -44,7 +49,7 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
-
+#include <QUrl>
 
 namespace {
 
@@ -79,18 +84,6 @@ LoginItem makeLoginItems()
                      QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("OrvaneAgent")));
 }
 
-// This computer's id in the shared sync folder, made once.
-QString syncDeviceID(UserDefaults& defaults)
-{
-    QString deviceID = defaults.stringForKey(BWDefaultsKeys::BWSyncDeviceID);
-    if (!BWUIDMaker::isValidUID(deviceID)) {
-        deviceID = BWUIDMaker::makeUID();
-        if (!defaults.setObject(BWDefaultsKeys::BWSyncDeviceID, deviceID))
-            Log::line(QStringLiteral("Could not store %1").arg(BWDefaultsKeys::BWSyncDeviceID));
-    }
-    return deviceID;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -109,6 +102,13 @@ int main(int argc, char** argv)
     // name, and draw the due-count badge on its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orvane"), QIcon(QStringLiteral(":/orvane.svg"))));
+
+    // Ctrl+C or a session's stop ends Orvane the way its Quit command does.
+    // Set up before the first message box: a stop while one is up closes it,
+    // and the run ends there instead of going on to start.
+    QuitSignals stopSignals;
+    bool stopRequested = false;
+    QObject::connect(&stopSignals, &QuitSignals::quitRequested, [&stopRequested] { stopRequested = true; });
 
     SingleInstance instance(QDBusConnection::sessionBus());
     switch (instance.claim()) {
@@ -132,10 +132,16 @@ int main(int argc, char** argv)
     UserNotificationCenter notifications(UserNotificationCenter::schedulePath(defaultsFolder), clock);
     SleepWatcher sleepWatcher(QDBusConnection::systemBus());
 
+    // This computer's id in sync: it stamps the changes made here and names
+    // this computer's files in the shared sync folder.
+    const QString syncDeviceID = SyncDeviceIdentity::deviceID(standard, BWDefaultsKeys::BWSyncDeviceID);
+    HybridLogicalClock stamps(syncDeviceID);
+
     BWStoreEnvironment env;
     env.defaults = &standard;
     env.appGroup = &appGroup;
     env.clock = &clock;
+    env.stamps = &stamps;
     env.supportFolder = supportFolder();
     env.defaultDataFolder = QDir(env.supportFolder).filePath(QStringLiteral("Orvane.ovdata"));
     env.dropboxFolder = QDir::home().filePath(QStringLiteral("Dropbox"));
@@ -144,9 +150,21 @@ int main(int argc, char** argv)
     // them writes through the same environment.
     BWCloudChannelRouter cloudChannels(standard);
     env.cloud = &cloudChannels;
+    // The folder is resolved once, afresh, before anything uses it: the path
+    // the previous run cached may name a folder that is gone (a drive
+    // unplugged). The alert, the lock and the Sync pane all take this one.
+    const QString dataFolder = BWDataFolder(env).resolveAfresh();
+    if (dataFolder.isEmpty()) {
+        tellUser(QApplication::translate("main", "Orvane cannot find its data folder."),
+                 QApplication::translate("main", "The folder %1 chosen for Orvane's database cannot be found. Until "
+                                                 "it is back, or another place is chosen, Orvane shows no bills and "
+                                                 "saves no changes.")
+                     .arg(BWDataFolder(env).chosenLocationAsStored()));
+        if (stopRequested)
+            return 0;
+    }
     // Without a session bus, or from another login, a second copy gets this
     // far: the data folder's lock keeps it from writing beside the first.
-    const QString dataFolder = BWBillsLoader(env).orvaneDirectory();
     DataFolderLock dataFolderLock(dataFolder);
     if (!dataFolder.isEmpty()) {
         if (!dataFolderLock.tryLock()) {
@@ -159,11 +177,14 @@ int main(int argc, char** argv)
         AtomicFile::removeStaleTemporaryFiles(dataFolder);
         // Unreadable, the folder would look like one without bills; every
         // write into it is refused.
-        if (!QDir(dataFolder).isReadable())
+        if (!QDir(dataFolder).isReadable()) {
             tellUser(QApplication::translate("main", "Orvane cannot read its data folder."),
                      QApplication::translate("main", "The folder %1 cannot be read. Check its permissions; until "
                                                      "then Orvane shows no bills and saves no changes.")
                          .arg(dataFolder));
+            if (stopRequested)
+                return 0;
+        }
         // The folder is put right and ours: its bills are read on the worker
         // threads while the windows are built, for the first load to take.
         BWBillsLoader(env).readAheadListedItems(dataFolderLock);
@@ -180,8 +201,7 @@ int main(int argc, char** argv)
 
     // The shared folder is the user's cloud; without one there is no
     // account and the record-database sync stays off.
-    FolderCloudContainer cloudContainer(standard.stringForKey(BWDefaultsKeys::BWSharedSyncFolder),
-                                        syncDeviceID(standard));
+    FolderCloudContainer cloudContainer(standard.stringForKey(BWDefaultsKeys::BWSharedSyncFolder), syncDeviceID);
     OrvaneCloudManager cloudEngine(cloudContainer, env);
     cloudChannels.setEngine(&cloudEngine);
     // The older key-value channel keeps its values in a file: in the shared
@@ -231,7 +251,15 @@ int main(int argc, char** argv)
     QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
                      [&delegate] { delegate.applicationShouldHandleReopen(false); });
 
+    // The pay-site browser's engine, started when the bill page first shows
+    // a pay site; its profile is Orvane's own, downloads go to Downloads.
+    BWWebEngineLoader webEngine(
+        BWWebEngineLoader::defaultModulePath(),
+        BWWebEngineLoader::settingsFor(QDir(supportFolder()).filePath(QStringLiteral("web")),
+                                       QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+                                       BWUserInteraction::system().askQuestion));
     BWMainScreens screens(env, delegate, BWUserInteraction::system());
+    screens.billView().setWebEngineLoader(&webEngine);
 
     LoginItem loginItems = makeLoginItems();
     RunningPrograms runningPrograms(QDBusConnection::sessionBus());
@@ -239,7 +267,7 @@ int main(int argc, char** argv)
     BWPreferencePanes::Services paneServices;
     paneServices.lock = &passwordController;
     paneServices.applyStartAtLogin = [&loginHelper, &standard] { return loginHelper.setLaunchAtLogin(standard); };
-    paneServices.dataFolder = BWBillsLoader(env).orvaneDirectory();
+    paneServices.dataFolder = dataFolder;
     paneServices.showAlert = BWUserInteraction::system().showAlert;
     paneServices.chooseFolder = BWUserInteraction::system().chooseFolder;
     paneServices.dataFolderActions = delegate.objectController();
@@ -249,6 +277,16 @@ int main(int argc, char** argv)
         });
     };
     paneServices.togglePhoneSync = [&delegate] { delegate.togglePhoneSync(); };
+    paneServices.commandIsEnabled = [&delegate](BWMenuValidation::Command command) {
+        return BWMenuValidation::isEnabled(command, delegate.commandContext());
+    };
+    paneServices.calendarFolder = CalendarStore::defaultFolder();
+    paneServices.calendarFile = [&reminders] { return reminders.reminderCalendarFile(); };
+    paneServices.openFolder = [](const QString& folder) {
+        // Before the first calendar reminder the folder is not there yet.
+        if (!QDir().mkpath(folder) || !BWUserInteraction::system().openUrl(QUrl::fromLocalFile(folder)))
+            Log::line(QStringLiteral("Could not open %1").arg(folder));
+    };
     paneServices.playSampleSound = [&screens] { screens.payLogger().playSampleSound(); };
     BWPreferencePanes preferencePanes(standard, paneServices);
     MGPreferencePanel preferences;
@@ -261,8 +299,6 @@ int main(int argc, char** argv)
     delegate.setPrefWindow(preferences.window());
 
     delegate.awakeFromNib();
-    // Ctrl+C or a session's stop ends Orvane the way its Quit command does.
-    QuitSignals stopSignals;
     // Start-up ends inside the event loop, which quitting needs.
     const QStringList arguments = QApplication::arguments();
     QTimer::singleShot(0, &delegate, [&delegate, arguments] {

@@ -33,9 +33,34 @@ bool offers(Command command, const QVariantMap& record, bool incomeLogsItself)
     case Command::ViewWebsite:
         return BWPaySite::billHasPaySite(record);
     case Command::Edit:
+    case Command::Delete:
+    case Command::ArchiveOrRestore:
         return true;
     }
     return false;
+}
+
+bool offersForSelection(Command command, int selectedItems)
+{
+    switch (command) {
+    case Command::Edit:
+    case Command::Delete:
+    case Command::ArchiveOrRestore:
+        return selectedItems >= 1;
+    case Command::LogPayment:
+    case Command::LogPartial:
+    case Command::QuickLog:
+    case Command::SkipPayment:
+    case Command::PayNow:
+    case Command::ViewWebsite:
+        return selectedItems == 1;
+    }
+    return false;
+}
+
+bool offers(Command command, const std::optional<QVariantMap>& current, int selectedItems, bool incomeLogsItself)
+{
+    return current && offersForSelection(command, selectedItems) && offers(command, *current, incomeLogsItself);
 }
 
 }  // namespace BWBillCommands

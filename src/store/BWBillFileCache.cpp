@@ -62,6 +62,7 @@ QList<PropertyList::ReadResult> BWBillFileCache::read(const QStringList& paths, 
     // read with: kept when the stamp was settled by then.
     QList<std::pair<qsizetype, FileStamp>> fresh;
     QList<qsizetype> toRead;
+    qsizetype hits = 0;
     for (qsizetype i = 0; i < paths.size(); ++i) {
         stamps[i] = FileStamp::of(paths.at(i));
         const auto cached = m_entries.constFind(paths.at(i));
@@ -69,6 +70,7 @@ QList<PropertyList::ReadResult> BWBillFileCache::read(const QStringList& paths, 
             m_readEarly.contains(paths.at(i)) ? std::optional(m_readEarly.take(paths.at(i))) : std::nullopt;
         if (cached != m_entries.cend() && cached->stamp == stamps.at(i)) {
             results[i] = cached->result;
+            ++hits;
         } else if (early && early->stamp == stamps.at(i)) {
             results[i] = early->result;
             fresh.append({i, early->stamp});
@@ -93,6 +95,13 @@ QList<PropertyList::ReadResult> BWBillFileCache::read(const QStringList& paths, 
             fresh.append({i, *stamps.at(i)});
     }
 
+    // Every file as kept, and none kept beyond them: the cache stays as it
+    // is, without a copy of thousands of entries.
+    if (hits == paths.size() && (scope == Scope::Some || m_entries.size() == paths.size())) {
+        if (scope == Scope::AllKept)
+            m_readEarly.clear();
+        return results;
+    }
     QHash<QString, Entry> kept;
     if (scope == Scope::Some) {
         kept = m_entries;

@@ -10,6 +10,7 @@
 #include "platform/UserDefaults.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWBillIndex.h"
+#include "store/BWBillRecordKeys.h"
 #include "store/BWBill.h"
 
 using namespace BWDefaultsKeys;
@@ -29,38 +30,62 @@ QString BWBillsLoader::orvaneBackupPath() const
 
 bool BWBillsLoader::backupDatabase() const
 {
-    Log::line(QStringLiteral("Starting Backup"));
-    UserDefaults& defaults = *m_env.defaults;
-    if (normalizedDate(defaults.dateForKey(BWLastBackup)) == normalizedDate(now())) {
-        Log::line(QStringLiteral("Database already backed Up today"));
-        return true;
-    }
+    const std::optional<BackupPlan> plan = planBackup();
+    if (!plan)
+        return normalizedDate(m_env.defaults->dateForKey(BWLastBackup)) == normalizedDate(now());
+    const std::atomic<bool> neverStop{false};
+    if (!copyForBackup(*plan, neverStop))
+        return false;
+    const std::optional<QString> previous = recordBackup(*plan);
+    if (previous && !previous->isEmpty())
+        FolderOps::removeFolder(*previous);
+    return previous.has_value();
+}
 
+std::optional<BWBillsLoader::BackupPlan> BWBillsLoader::planBackup() const
+{
+    Log::line(QStringLiteral("Starting Backup"));
+    if (normalizedDate(m_env.defaults->dateForKey(BWLastBackup)) == normalizedDate(now())) {
+        Log::line(QStringLiteral("Database already backed Up today"));
+        return std::nullopt;
+    }
     const QString dataFolder = orvaneDirectory();
     if (dataFolder.isEmpty() || !QFileInfo(dataFolder).isDir()) {
         Log::line(QStringLiteral("No data folder to back up"));
-        return false;
+        return std::nullopt;
     }
-    const QString backupRoot = orvaneBackupPath();
-    const QString newID = BWUIDMaker::makeUID();
+    const QString backupID = BWUIDMaker::makeUID();
+    return BackupPlan{dataFolder, QDir(orvaneBackupPath()).filePath(backupID), backupID};
+}
+
+// The files are listed first and then copied one by one: the store, which
+// may write meanwhile, replaces each file whole, so each copy is whole.
+bool BWBillsLoader::copyForBackup(const BackupPlan& plan, const std::atomic<bool>& stop)
+{
     QString error;
-    if (!FolderOps::copyFolderWhole(dataFolder, QDir(backupRoot).filePath(newID), &error)) {
+    if (!FolderOps::copyEntriesWhole(plan.dataFolder, FolderOps::entriesOf(plan.dataFolder), plan.backupFolder, stop,
+                                     &error)) {
         Log::line(QStringLiteral("Backup failed, the previous backup is kept: %1").arg(error));
         return false;
     }
     Log::line(QStringLiteral("Database backed up."));
+    return true;
+}
 
+std::optional<QString> BWBillsLoader::recordBackup(const BackupPlan& plan) const
+{
+    UserDefaults& defaults = *m_env.defaults;
     const QString oldID = defaults.stringForKey(BWLastBackupUID);
-    if (!defaults.setObject(BWLastBackup, now()) || !defaults.setObject(BWLastBackupUID, newID)) {
+    if (!defaults.setObject(BWLastBackup, now()) || !defaults.setObject(BWLastBackupUID, plan.backupID)) {
         // The new copy is whole but not recorded; keep the recorded one too.
-        Log::line(QStringLiteral("Could not record the backup %1").arg(newID));
-        return false;
+        Log::line(QStringLiteral("Could not record the backup %1").arg(plan.backupID));
+        return std::nullopt;
     }
     // The backup root also holds the data folder: only a folder named by a
     // real id is ever removed here.
-    if (BWUIDMaker::isValidUID(oldID) && oldID != newID)
-        FolderOps::removeFolder(QDir(backupRoot).filePath(oldID));
-    return true;
+    if (BWUIDMaker::isValidUID(oldID) && oldID != plan.backupID)
+        return QDir(QFileInfo(plan.backupFolder).absolutePath()).filePath(oldID);
+    return QString();
 }
 
 bool BWBillsLoader::restoreDatabase() const
@@ -78,12 +103,20 @@ bool BWBillsLoader::restoreDatabase() const
     if (dataFolder.isEmpty())
         return false;
     const BWBillIndex before(dataFolder);
+    // The bills as they are now go with the folder the backup replaces; with
+    // sync on, what the restore brings back is merged with them and stamped
+    // after them, so that it stays and no payment made since is lost.
+    QMap<QString, QVariantMap> recordsBefore;
+    if (BWBill(m_env).anyCloudChannelIsOn())
+        recordsBefore
+            = BWBill(m_env).storedCopies(before.ids(IndexKeys::ActiveBills) + before.ids(IndexKeys::ArchivedBills)
+                                         + before.ids(IndexKeys::DeletedBills));
     QString error;
     const bool restored = FolderOps::replaceFolderWithCopy(backupFolder, dataFolder, &error);
     if (!restored)
         Log::line(QStringLiteral("Error: %1").arg(error));
     // The restore stands; sync catching up with it is retried by the next pass.
-    if (restored && !BWBill(m_env).handReplacedListsToChannels(before))
+    if (restored && !BWBill(m_env).handReplacedListsToChannels(before, recordsBefore))
         Log::line(QStringLiteral("The restored bills could not all be handed to sync"));
     return restored;
 }

@@ -4,18 +4,12 @@
 // automatic-payment step, which the shell runs before it loads.
 #include "store/BWBillsLoader.h"
 
-#include <QCoreApplication>
-
 #include "platform/Clock.h"
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
-#include "store/BWAutomaticPayments.h"
-#include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
-#include "store/BWPayment.h"
 #include "store/BWPaymentLogger.h"
-#include "store/OrLogHelper.h"
 #include "store/RepeatUnit.h"
 
 namespace {
@@ -32,37 +26,6 @@ QDateTime dueDateOrNow(const QVariantMap& bill, const QDateTime& now)
 }
 
 }  // namespace
-
-// The automatic-payment step, for the income items of `bills`; each logged
-// item is put back as stored afterwards.
-std::pair<bool, QVariantList> BWBillsLoader::updateIncomeFromPreviousDates(const QVariantList& bills) const
-{
-    QVariantList incomeItems;
-    std::copy_if(bills.begin(), bills.end(), std::back_inserter(incomeItems),
-                 [](const QVariant& entry) { return billIsIncome(entry.toMap()); });
-    const QStringList logged =
-        BWAutomaticPayments(m_env).logDuePaymentsOnce(BWAutomaticPayments::billIDsOf(incomeItems));
-    if (logged.isEmpty())
-        return {false, bills};
-    QVariantList result;
-    for (const QVariant& entry : bills) {
-        const QString billID = entry.toMap().value(BillKeys::Bid).toString();
-        if (!logged.contains(billID)) {
-            result.append(entry);
-            continue;
-        }
-        std::optional<QVariantMap> stored = loadBillWithID(billID);
-        if (!stored) {
-            // Its payment is stored; the next load shows the item again.
-            Log::line(QStringLiteral("Income %1 could not be read back after its payment; left out of this list")
-                          .arg(billID));
-            continue;
-        }
-        addNecessaryInfoToBill(*stored, false);
-        result.append(*stored);
-    }
-    return {true, result};
-}
 
 bool BWBillsLoader::listOfBillsWithExtraIncomesAdded(const QVariantList& bills) const
 {

@@ -22,6 +22,16 @@ QStringList BWBillsLoader::loadBillIDsInGroup(const QString& group) const
     return getListOfBills(group).value_or(QStringList());
 }
 
+bool BWBillsLoader::billTakesPayments(const QVariantMap& bill) const
+{
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty() || bill.value(BillKeys::IsArchived).toBool())
+        return false;
+    const BWBillIndex index(dataFolder);
+    const QString billID = bill.value(BillKeys::Bid).toString();
+    return index.ids(IndexKeys::ActiveBills).contains(billID) && !index.ids(IndexKeys::DeletedBills).contains(billID);
+}
+
 bool BWBillsLoader::compactDatabase() const
 {
     const QString dataFolder = orvaneDirectory();

@@ -9,16 +9,7 @@
 
 namespace {
 
-// Values of the BWSecondaryActionSetting default.
-enum SecondaryActionSetting : qlonglong {
-    OwnChoice = 0,
-    LogPartial = 2,
-    SkipPayment = 3,
-    QuickLog = 4,
-    ViewWebsite = 6,
-    PayNow = 7,
-    EditItem = 9,
-};
+using namespace SecondaryActionKeys;
 
 QString offeredOrFirst(const QString& action, const QStringList& availableActions)
 {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -37,6 +38,7 @@ public:
     // The default place is created (with intermediate folders) on every call.
     QString orvaneDirectory() const;
     // With a chosen location: that folder, resolved afresh; otherwise "".
+    // No caller in the program; BWDataFolder::chosenLocation().
     QString orvaneDropboxFolder() const;
 
     // Starts reading the files of the listed items on the worker threads, so
@@ -94,6 +96,7 @@ public:
     bool saveDataForExtensionWithBills(const QVariantList& bills) const;
     // The app-group export read back with fresh texts, as the extension shows it:
     // with `loadingAllBills` every bill, otherwise the due-soon and overdue ones.
+    // No caller in the program; the app-group export with withExtensionTexts().
     QVariantList loadBillsForExtension(bool loadingAllBills = false) const;
 
     // ---- Daily backup and restore --------------------------------------------
@@ -103,6 +106,20 @@ public:
     // False when no backup was made: the day then does not count as backed
     // up and the previous backup stays.
     bool backupDatabase() const;
+    // The same in steps, for a copy on a worker thread (BWDailyBackup): what
+    // to copy where (nothing when today's backup is made or there is no data
+    // folder), the copy itself, which touches nothing but the folders, and
+    // the record of the new backup, which answers the previous one's folder
+    // for its removal ("" for none; nothing when it could not be recorded).
+    struct BackupPlan
+    {
+        QString dataFolder;
+        QString backupFolder;
+        QString backupID;
+    };
+    std::optional<BackupPlan> planBackup() const;
+    static bool copyForBackup(const BackupPlan& plan, const std::atomic<bool>& stop);
+    std::optional<QString> recordBackup(const BackupPlan& plan) const;
     // Puts the last backup in place of the data folder. The backup is copied
     // beside the data folder first and swapped in only when whole, so a
     // failure leaves the data folder as it was. False when there is no usable
@@ -139,8 +156,10 @@ public:
 
     QString createDueDateString(const QDateTime& date) const;             // "Tue, Mar 8, 2016"
     QString createMediumDueDateString(const QDateTime& date) const;       // "Tue, Mar 8"
+    // No caller in the program; dateString() as every date text.
     QString createShortDueDateString(const QDateTime& dueDate) const;     // "Mar 8"
     QString createVeryShortDueDateString(const QDateTime& dueDate) const; // "03/08/2016"
+    // No caller in the program; dateString() as every date text.
     QString createDayString(const QDateTime& date) const;                 // "Tuesday"
 
     // Image name of the due dot for a sort key and payment type.
@@ -148,6 +167,7 @@ public:
     // The same with the due-soon window of the app-group suite.
     QString createDueIconForExtension(qlonglong sortNumber, qlonglong paymentType) const;
     // Older three-colour choice from the seconds until due.
+    // No caller in the program; the overview's dot is createDueIcon().
     QString calculateIcon(qlonglong dueDateNumber) const;
 
     // True when both dates lie in the same calendar month of the same year.
@@ -157,14 +177,19 @@ public:
     bool isBillDueSoonOrOverdue(const QDateTime& dueDate) const;
 
     // The overview's grouped table: always 3 sections.
+    // No caller in the program; the three sections of rowsPerSection().
     qlonglong sectionCount(const QVariantList& data) const;
     // [overdue, due soon, due later] counts of the records.
     QList<qlonglong> rowsPerSection(const QVariantList& data) const;
     // Section counts, flags and titles of the records (keys "RowsInOverdue", ...).
+    // No caller in the program; counts by rowsPerSection().
     QVariantMap dataSourceDetails(const QVariantList& dataSource) const;
     // Bills (not income) overdue or due soon; automatic ones only with the flag.
+    // No caller in the program; the overview, the badge and the tray count by
+    // BWStatisticsCalculator::countAndAmountofBillsDueSoonForData().
     qlonglong dueSoonBillsCountingAutomatic(bool countingAutomatic, const QVariantList& data) const;
     // Days to show for a choice index: 5, 14, 30, else 10000.
+    // No caller in the program; a fixed table.
     qlonglong returnBillsToDisplay(qlonglong index) const;
 
     // ---- Due-date shifts and calendar helpers -------------------------------
@@ -200,9 +225,11 @@ public:
     // The same by an older table that no screen uses any more: [2, 0] and
     // [2, 2] have choices of their own, and units 5 to 7 select the custom
     // entries 0, 4 and 6.
+    // No caller in the program; the editor reads getRepeatFromArrayMac().
     std::optional<QList<int>> getRepeatFromArray(const QVariantList& repeat) const;
     // Name of the choice whose repeat index is the selection's first element
     // ("Weekly", "Twice Per Month", ...); "Monthly" for any other index.
+    // No caller in the program; names the choices of getRepeatFromArray().
     QString repeatStringFromRepeatArray(const QList<int>& selection) const;
 
     // ---- Index lists ---------------------------------------------------------
@@ -214,6 +241,9 @@ public:
     std::optional<QStringList> getListOfBills(const QString& group) const;
     // The same with an empty list for anything missing.
     QStringList loadBillIDsInGroup(const QString& group) const;
+    // Whether the item may be paid: listed as active, neither deleted nor
+    // archived.
+    bool billTakesPayments(const QVariantMap& bill) const;
     // Takes the deleted ids out of ActiveBills and empties DeletedBills
     // (the deleted items' files stay); the lists go to the cloud as after any
     // index write. False when there is no data folder, the index can't be read
@@ -236,22 +266,28 @@ public:
     // Number texts in the current locale: "$1,234.50", "$1,234" (halves
     // rounded to even) and "1,234.5" (grouped, up to three decimals).
     QString currencyFormattedNumber(double number) const;
+    // No caller in the program; the formatter of currencyFormattedNumber() without decimals.
     QString currencyFormattedNumberNoDecimals(double number) const;
     QString numberFormattedNumber(double number) const;
 
     // "Paid 1 time", "Paid 3 times".
+    // No caller in the program; counts the payments.
     QString formattedTimesPaidWithPayments(const QVariantList& payments) const;
     // "$45.00 due on\nTue, Dec 8." for a fixed amount, else "Due on Tue, Dec 8.".
+    // No caller in the program; createMediumDueDateString() and currencyFormattedNumber().
     QString billSummaryForBill(const QVariantMap& bill) const;
     // The first tag in list order that begins with `text`, ignoring case;
     // nothing for an empty text or when no tag does.
+    // No caller in the program; the tag field completes through BWTagText.
     std::optional<QString> findMatchingTagsForString(const QString& text, const QStringList& tags) const;
     // "Online", "Automatic", "Mail", "Phone", or "Other" for any other PayType.
     static QString getPaymentTypeStringWithPaymentTypeNumber(const QVariant& payType);
     // Icon names need no conversion any more; loaded records keep theirs.
+    // No caller in the program; loaded records keep their names.
     QString newImageNameForImageNamed(const QString& imageName) const;
     // Position of an icon file of the oldest numbered form (0 to 11); 0 for
     // any other name.
+    // No caller in the program; BWBill::getIconFromInteger() read backwards.
     int getIndexForIcon(const QString& iconFileName) const;
     // Position and title of a catalogue icon; nothing for other names.
     std::optional<IconTitle> getTitleForIcon(const QString& iconName) const;
@@ -272,11 +308,6 @@ public:
 
     // ---- Income auto-logging and extra occurrences ---------------------------
 
-    // Has the automatic-payment step (BWAutomaticPayments) log the income
-    // items of `bills` whose pay date has come, once each, and puts each
-    // logged item as stored afterwards in its place. Answers whether anything
-    // was logged, and the new list. Loads never call it: they only read.
-    std::pair<bool, QVariantList> updateIncomeFromPreviousDates(const QVariantList& bills) const;
     // One pass that adds, for each repeating item due this month that no pass
     // has handled yet, a copy at its next due date (same Bid, HasBeenDuplicated
     // NO): always while BWHowMuchIncomeToShow is 1, otherwise when that date

@@ -21,6 +21,8 @@ BWDataFolder::BWDataFolder(const BWStoreEnvironment& env)
 
 QString BWDataFolder::path() const
 {
+    if (!m_env.foundDataFolder.isEmpty())
+        return m_env.foundDataFolder;
     UserDefaults& defaults = *m_env.defaults;
     if (!defaults.boolForKey(BWDefaultsKeys::BWCustomLocationEnabled)) {
         // Before the folder is created: a restore or move cut short may have
@@ -45,6 +47,14 @@ QString BWDataFolder::path() const
     return dataFolder;
 }
 
+QString BWDataFolder::resolveAfresh() const
+{
+    if (m_env.defaults->boolForKey(BWDefaultsKeys::BWCustomLocationEnabled)
+        && !m_env.defaults->setObject(BWDefaultsKeys::BWCusomLocationTempPath, QString()))
+        Log::line(QStringLiteral("Could not forget the cached data-folder path"));
+    return path();
+}
+
 QString BWDataFolder::chosenLocation() const
 {
     if (!m_env.defaults->boolForKey(BWDefaultsKeys::BWCustomLocationEnabled))
@@ -60,15 +70,21 @@ QString BWDataFolder::chosenLocation() const
 // existing folder resolves to nothing.
 QString BWDataFolder::chosenFolder() const
 {
-    const QVariant bookmark = m_env.defaults->objectForKey(BWDefaultsKeys::BWCustomLocationBookmark);
-    const QString path = bookmark.typeId() == QMetaType::QByteArray ? QString::fromUtf8(bookmark.toByteArray())
-                                                                     : bookmark.toString();
+    const QString path = chosenLocationAsStored();
     const QFileInfo folder(path);
     if (path.isEmpty() || !folder.isAbsolute() || !folder.isDir()) {
         Log::line(QStringLiteral("The chosen data-folder location \"%1\" does not resolve").arg(path));
         return QString();
     }
     return QDir::cleanPath(folder.absoluteFilePath());
+}
+
+QString BWDataFolder::chosenLocationAsStored() const
+{
+    if (!m_env.defaults->boolForKey(BWDefaultsKeys::BWCustomLocationEnabled))
+        return QString();
+    const QVariant bookmark = m_env.defaults->objectForKey(BWDefaultsKeys::BWCustomLocationBookmark);
+    return bookmark.typeId() == QMetaType::QByteArray ? QString::fromUtf8(bookmark.toByteArray()) : bookmark.toString();
 }
 
 QString BWDataFolder::dataFolderInChosenFolder(const QString& chosen) const

@@ -16,8 +16,15 @@ public:
     // resolves. The default place is created (with intermediate folders) on
     // every call.
     QString path() const;
+    // path(), with the chosen location resolved again whatever an earlier
+    // run cached: a run asks this once, before anything uses the folder,
+    // since the cached path may name a folder that is gone.
+    QString resolveAfresh() const;
     // With a chosen location: that folder, resolved afresh; otherwise "".
     QString chosenLocation() const;
+    // The chosen location as stored, whether or not it resolves; "" without
+    // one.
+    QString chosenLocationAsStored() const;
 
 private:
     QString chosenFolder() const;

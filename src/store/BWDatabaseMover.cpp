@@ -1,8 +1,13 @@
 #include "store/BWDatabaseMover.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
+#include "platform/BWUIDMaker.h"
+#include "platform/Clock.h"
 #include "platform/FolderOps.h"
 #include "platform/Log.h"
 #include "store/BWInterruptedCopies.h"
@@ -97,14 +102,59 @@ bool BWDatabaseMover::loadDatabaseFromAnotherLocation(const QString& folder) con
     return QFileInfo::exists(dataFolderIn(folder));
 }
 
-bool BWDatabaseMover::resetDatabaseFromStartLocation(const QString& customDataFolder) const
+bool BWDatabaseMover::resetDatabaseFromStartLocation(const QString& customDataFolder, QString* keptAside) const
 {
     const QString defaultFolder = m_env.defaultDataFolder;
     if (resolved(customDataFolder) == resolved(defaultFolder)) {
         Log::line(QStringLiteral("The data folder is already at the default place"));
         return false;
     }
-    return relocate(defaultFolder, customDataFolder, true, true);
+    const std::optional<QString> aside = keepDefaultPlaceAside();
+    if (!aside)
+        return false;
+    if (!relocate(defaultFolder, customDataFolder, false, true)) {
+        if (aside->isEmpty())
+            return false;
+        if (FolderOps::moveFolder(QDir(*aside).filePath(DataFolderName), defaultFolder))
+            QDir().rmdir(*aside);
+        else
+            Log::line(QStringLiteral("The data kept aside stays in %1").arg(*aside));
+        return false;
+    }
+    if (keptAside)
+        *keptAside = *aside;
+    return true;
+}
+
+// A crash after this step leaves the data in use where it was and the
+// default place's data in the folder beside it: nothing is lost either way.
+std::optional<QString> BWDatabaseMover::keepDefaultPlaceAside() const
+{
+    const QString defaultFolder = m_env.defaultDataFolder;
+    if (!QFileInfo::exists(defaultFolder) && !QFileInfo(defaultFolder).isSymLink())
+        return QString();
+    const QDir parent = QFileInfo(defaultFolder).dir();
+    const QString stamp = (m_env.clock ? m_env.clock->now() : QDateTime::currentDateTime())
+                              .toLocalTime()
+                              .toString(QStringLiteral("yyyy-MM-dd hh.mm.ss"));
+    QString aside = parent.filePath(QStringLiteral("Kept aside %1").arg(stamp));
+    for (int count = 2; QFileInfo::exists(aside); ++count)
+        aside = parent.filePath(QStringLiteral("Kept aside %1 (%2)").arg(stamp).arg(count));
+    QString error;
+    if (!QDir().mkpath(aside) || !FolderOps::moveFolder(defaultFolder, QDir(aside).filePath(DataFolderName), &error)) {
+        Log::line(QStringLiteral("Could not keep %1 aside: %2").arg(defaultFolder, error));
+        QDir().rmdir(aside);
+        return std::nullopt;
+    }
+    Log::line(QStringLiteral("Kept the data at the default place aside in %1").arg(aside));
+    return aside;
+}
+
+bool BWDatabaseMover::defaultPlaceHoldsBills() const
+{
+    const QStringList files = QDir(m_env.defaultDataFolder).entryList({QStringLiteral("*.plist")}, QDir::Files);
+    return std::any_of(files.cbegin(), files.cend(),
+                       [](const QString& name) { return BWUIDMaker::isValidUID(QFileInfo(name).completeBaseName()); });
 }
 
 bool BWDatabaseMover::databaseExistsWithDataAtLocation(const QString& folder) const

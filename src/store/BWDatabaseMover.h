@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 #include "store/BWStoreEnvironment.h"
 
@@ -30,14 +31,20 @@ public:
     bool moveDatabaseToNewLocation(const QString& targetFolder, const QString& currentDataFolder,
                                    bool overwrite) const;
     // The same, keeping the folder at its old place.
+    // No caller in the program; relocate() without removing the old folder.
     bool copyDatabaseToNewLocation(const QString& targetFolder, const QString& currentDataFolder,
                                    bool overwrite) const;
     // True when the chosen folder holds a data folder (or is one).
     bool loadDatabaseFromAnotherLocation(const QString& folder) const;
-    // Moves the data folder at `customDataFolder` back to the default place,
-    // replacing what is there. A data folder already at the default place
-    // stays as it is (false).
-    bool resetDatabaseFromStartLocation(const QString& customDataFolder) const;
+    // Moves the data folder at `customDataFolder` back to the default place.
+    // A data folder found there is never removed: it is kept aside, as the
+    // "Orvane.ovdata" of a new folder beside it (`keptAside` is told which),
+    // where "Open Database Elsewhere…" finds it again; a failed move puts it
+    // back. A data folder already at the default place stays as it is
+    // (false).
+    bool resetDatabaseFromStartLocation(const QString& customDataFolder, QString* keptAside = nullptr) const;
+    // True when the data folder at the default place holds items of its own.
+    bool defaultPlaceHoldsBills() const;
     // True when folder/"Orvane.ovdata"/"billindex.plist" exists.
     bool databaseExistsWithDataAtLocation(const QString& folder) const;
 
@@ -47,6 +54,9 @@ public:
 private:
     bool relocate(const QString& target, const QString& currentDataFolder, bool overwrite,
                   bool removeOld) const;
+    // Moves the default place's data folder into a new folder beside it; the
+    // folder that now holds it, "" when there was none, nothing on failure.
+    std::optional<QString> keepDefaultPlaceAside() const;
 
     BWStoreEnvironment m_env;
     Adoption m_adopt;

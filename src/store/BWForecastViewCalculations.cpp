@@ -174,6 +174,11 @@ bool BWForecastViewCalculations::doesBillRepeatLessOftenThanOncePerMonth(const Q
            || (rule.unit == qlonglong(RepeatUnit::Months) && rule.count >= 2);
 }
 
+bool BWForecastViewCalculations::setsMoneyAside(const QVariantMap& record)
+{
+    return !record.value(BillKeys::IsIncome).toBool() && doesBillRepeatLessOftenThanOncePerMonth(record);
+}
+
 bool BWForecastViewCalculations::isSaveRow(const QVariantMap& row)
 {
     return row.value(ForecastKeys::IsFutureBill).toLongLong() == 1;
@@ -257,8 +262,10 @@ BWForecastViewCalculations::MonthTotals BWForecastViewCalculations::totalDueAndT
         const double amount = amountForMonth(bill, monthIndex, useEstimates);
         const bool income = bill.value(BillKeys::IsIncome).toBool();
         (income ? totals.income : totals.due) += amount;
+        if (income)
+            continue;
         totals.toSave += bill.value(ForecastKeys::SaveAmount).toDouble();
-        if (!income && !isSaveRow(bill))
+        if (!isSaveRow(bill))
             ++totals.count;
     }
     totals.dueAndToSave = totals.due + totals.toSave;
@@ -295,11 +302,6 @@ bool BWForecastViewCalculations::isBillDueDateInCurrentHistoryMonthDropdown(cons
                                                                             int monthIndex) const
 {
     return isBillDueDateInCurrentMonthDropdown(date, -monthIndex);
-}
-
-bool BWForecastViewCalculations::isBillDueDateInYear(const QDateTime& date, int year)
-{
-    return date.isValid() && date.toLocalTime().date().year() == year;
 }
 
 QStringList BWForecastViewCalculations::getNextTwelveMonthsStartingWithDate(const QDateTime& date)

@@ -38,12 +38,16 @@ public:
     // True for the icons of power, gas, trash and water bills (after
     // BWBill::convertIconName).
     static bool isUtility(const QString& iconName);
+    // No caller in the program; compares the icon name as isUtility() does.
     static bool isCreditCard(const QString& iconName);
 
     // ---- Forecast of a month ----
 
     // True for bills due every two or more months, or on the estimated-tax dates.
     static bool doesBillRepeatLessOftenThanOncePerMonth(const QVariantMap& bill);
+    // True for the records that have a monthly share put aside: bills (never
+    // income) due less often than once a month.
+    static bool setsMoneyAside(const QVariantMap& record);
     // True for a row listed only for its share to save (IsFutureBill 1):
     // nothing of it falls due in the month, estimate or not.
     static bool isSaveRow(const QVariantMap& row);
@@ -65,12 +69,18 @@ public:
     // there are none. A rule that does not move the date on adds nothing.
     QVariantList getBillsThatRepeatAgainInCurrentMonthWithOriginalListOfBills(const QVariantList& bills) const;
 
-    // The six figures of a forecast month. A record counts with this month's
-    // estimate when BWUseIntelligenceEstimates is on and there is one,
-    // otherwise with its Amount; a save row counts with its share alone.
+    // What a record counts with in the month `monthIndex` months from now:
+    // with `useEstimates`, its estimate for that month when it has one whose
+    // whole part is not 0, otherwise its Amount; 0 for a save row, of which
+    // nothing falls due. The forecast shows and sums this one figure.
+    double amountForMonth(const QVariantMap& record, int monthIndex, bool useEstimates) const;
+
+    // The six figures of a forecast month. A record counts with its
+    // amountForMonth(), with estimates when BWUseIntelligenceEstimates is on;
+    // a save row counts with its share alone.
     struct MonthTotals {
         double due = 0;           // bills
-        double toSave = 0;        // SaveAmount of every record
+        double toSave = 0;        // SaveAmount of every bill
         double dueAndToSave = 0;
         qlonglong count = 0;      // bills that fall due in the month (not IsFutureBill)
         double income = 0;
@@ -86,8 +96,6 @@ public:
     bool isBillDueDateInCurrentMonthDropdown(const QDateTime& date, int monthIndex) const;
     // True when the date lies in the month `monthIndex` months before now.
     bool isBillDueDateInCurrentHistoryMonthDropdown(const QDateTime& date, int monthIndex) const;
-    // True when the date lies in the year.
-    static bool isBillDueDateInYear(const QDateTime& date, int year);
     // "January" to "December"; empty outside 1 to 12. Not translated.
     static QString monthStringForMonthInteger(int month);
     // "March 2026", "April 2026", ...: the date's month and the 12 after it,
@@ -121,7 +129,6 @@ public:
 
 private:
     QDateTime now() const;
-    double amountForMonth(const QVariantMap& bill, int monthIndex, bool useEstimates) const;
     // The bill's further due dates in the month of its DueDate.
     QList<QDateTime> furtherDueDatesInMonth(const QVariantMap& bill) const;
 

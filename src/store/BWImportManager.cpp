@@ -161,6 +161,7 @@ BWImportManager::ImportReport BWImportManager::performImportWithBills(const QFil
             report.notImported.append(*read.bill.name);
         return report;
     }
+    report.erased = eraseFirst;
     for (ReadBill& read : bills) {
         if (storeBill(read))
             ++report.imported;

@@ -27,9 +27,12 @@ public:
     struct ImportReport {
         bool fromOlderData = false;   // the source was an older data folder
         int imported = 0;             // items stored
+        bool erased = false;          // the current items were erased first
         QStringList notImported;      // bills of the source that could not be imported, by name
         // Only a source with bills that all went in was imported whole.
         bool complete() const { return imported > 0 && notImported.isEmpty(); }
+        // Whether the items differ from before the import.
+        bool changedItems() const { return erased || imported > 0; }
     };
 
     explicit BWImportManager(const BWStoreEnvironment& env);

@@ -58,6 +58,7 @@ public:
     // What the sources pay this month in all.
     double incomeThisMonthAll() const;
     // This month's pay dates of all sources, source by source.
+    // No caller in the program; payDatesThisMonth() of each source.
     QList<QDateTime> incomeDatesThisMonth() const;
 
     // The next pay date of a source as the sources' table shows it: "Mar 5".
@@ -65,6 +66,7 @@ public:
     // This month's day of a pay day index: "Mar 5", "Apr 30" for index 28.
     QString displayDateFromIndex(int payDayIndex) const;
     // Number of days of the current month.
+    // No caller in the program; the days of this month by the clock.
     int lastDayOfMonth() const;
     // The pay dates of a new or saved source: the pay day of this month, then
     // 78 more every two weeks or 156 more every week; the first alone for a

@@ -9,6 +9,18 @@ namespace SecondaryActionKeys {
 inline const QString BillID = QStringLiteral("billID");
 inline const QString ActionString = QStringLiteral("actionString");
 
+// Values of the BWSecondaryActionSetting default: the bill's own remembered
+// action, or one action for every bill (when the bill offers it).
+enum SecondaryActionSetting : qlonglong {
+    OwnChoice = 0,
+    LogPartial = 2,
+    SkipPayment = 3,
+    QuickLog = 4,
+    ViewWebsite = 6,
+    PayNow = 7,
+    EditItem = 9,
+};
+
 }  // namespace SecondaryActionKeys
 
 // Titles of the actions a bill's action menu offers.

@@ -37,10 +37,13 @@ public:
     // d <= w, overdue bills included.
     CountAndAmount countAndAmountofBillsDueSoonForData(const QVariantList& bills) const;
     // Due in the current calendar month.
+    // No caller in the program; countAndAmountInWindow(), as every count here.
     CountAndAmount countAndAmountofBillsDueLaterForData(const QVariantList& bills) const;
     // 0 <= d <= w.
+    // No caller in the program; countAndAmountInWindow(), as every count here.
     CountAndAmount countAndAmountofBillsDueExcludingOverdueSoonForData(const QVariantList& bills) const;
     // d < 0.
+    // No caller in the program; countAndAmountInWindow(), as every count here.
     CountAndAmount countAndAmountofBillsOverdueSoonForData(const QVariantList& bills) const;
 
     // ---- One bill ----
@@ -91,6 +94,7 @@ public:
     static bool isEqualToWinter(int month);
     static bool isEqualToSpring(int month);
     static bool isEqualToSummer(int month);
+    // No caller in the program; the seasons of the other three.
     static bool isEqualToFall(int month);
 
 private:

@@ -3,6 +3,7 @@
 #include <QString>
 
 class Clock;
+class HybridLogicalClock;
 class UserDefaults;
 class BWCloudChannels;
 class BWReminderScheduling;
@@ -17,10 +18,17 @@ struct BWStoreEnvironment
     UserDefaults* defaults = nullptr;         // the user's standard defaults
     UserDefaults* appGroup = nullptr;         // the app-group suite an extension reads
     Clock* clock = nullptr;
+    // Stamps this computer's changes for sync; none: a clock of the process
+    // under an id of its own stands in.
+    HybridLogicalClock* stamps = nullptr;
 
     QString defaultDataFolder;   // ~/.local/share/Orvane/Orvane.ovdata
     QString supportFolder;       // ~/.local/share/Orvane: backups live here
     QString dropboxFolder;       // ~/Dropbox
+    // The data folder as found beforehand, taken as it is: for loads on a
+    // worker thread, which must not look for it (that may put an
+    // interrupted move right) beside the GUI thread. "" to look for it.
+    QString foundDataFolder;
 
     BWCloudChannels* cloud = nullptr;            // none: nothing is handed to the cloud
     BWReminderScheduling* reminders = nullptr;   // none: no reminders are made

@@ -33,5 +33,6 @@ public:
     // wholly one number and for a number that isn't finite.
     std::optional<double> numberFromString(const QString& text) const;
     // The rounding of the current locale's currency.
+    // No caller in the program; the scale of currencyFormat().
     RoundingBehavior roundingBehavior() const;
 };

@@ -13,5 +13,6 @@ public:
     // The icons in the order the editor shows them; an icon is chosen by its
     // position in this list.
     static QList<IconItem> listOfIcons();
+    // No caller in the program; BWUIDMaker::makeUID().
     static QString newUniqueID();
 };

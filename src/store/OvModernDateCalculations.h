@@ -24,6 +24,7 @@ public:
     // The components of the date's local calendar day.
     static DateComponents extractDateComponentsFromDate(const QDateTime& date);
     // Calendar days between today and the date's local day, never negative.
+    // No caller in the program; the clock's calendar days.
     static qlonglong numberOfDaysBetweenNowAndDateAbsolute(const QDateTime& date, const Clock& clock);
     // "2nd Tuesday": the ordinal word, a blank and the weekday name; a value
     // out of range leaves its part empty.

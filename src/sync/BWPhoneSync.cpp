@@ -31,9 +31,9 @@ void BWPhoneSync::didPressLink()
         Log::line(QStringLiteral("Sync Failed"));
         return;
     }
-    // One run at a time; a second press must not touch the safety copy the
-    // running one made.
-    if (m_isCurrentlyProcessing)
+    // One run at a time, until its timer has ended it; a second press must
+    // not touch the safety copy the running one made.
+    if (m_isCurrentlyProcessing || m_timer.isActive())
         return;
     Log::line(QStringLiteral("Starting Sync…"));
     if (!makeSafetyCopyOfIndex()) {
@@ -105,7 +105,15 @@ bool BWPhoneSync::doRoutineSync()
 {
     const QString remoteIndex = RemoteFolder + DataFolderFiles::BillIndex;
     Log::line(QStringLiteral("Sync: exchanging %1").arg(remoteIndex));
+    // Nothing to wait for: the run ends at the timer's next tick instead of
+    // running into its time-out.
+    closeWithoutError();
     return true;
+}
+
+QString BWPhoneSync::nothingExchangedNotice()
+{
+    return tr("Orvane for phones exchanges no bills with this computer yet.");
 }
 
 void BWPhoneSync::parseActiveBills()

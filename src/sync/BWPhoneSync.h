@@ -9,8 +9,8 @@
 
 // The frame of the exchange with the phone edition's data in Dropbox: the
 // network test, a safety copy of the index, one run at a time, the progress
-// count and a time-out. The exchange itself is a step that reports success
-// without transferring anything; doRoutineSync() is where one would go.
+// count and a time-out. The exchange itself is a step that transfers nothing
+// and reports its end at once; doRoutineSync() is where one would go.
 //
 // A run that times out is an error: it ends the run and leaves the phone-sync
 // switch as it was.
@@ -30,13 +30,18 @@ public:
     QString forceString() const { return m_forceString; }
     double progress() const { return m_billsToCheck > 0 ? double(m_currentNumber) / m_billsToCheck : 0.0; }
 
+    // What a run does for now, in one line for the user.
+    static QString nothingExchangedNotice();
+
 public slots:
     // Starts a run (the manual sync button).
     void didPressLink();
     // One tick of the run's timer.
     void finishedSync();
-    // The exchange; reports success.
-    bool doRoutineSync();
+    // The exchange: transfers nothing, and says so by ending the run's work
+    // at once. Reports success. An exchange that reports its end later
+    // (closeWithoutError(), closeWithError()) takes its place.
+    virtual bool doRoutineSync();
     // Counts the items of the active list for the progress bar.
     void parseActiveBills();
     void incrementCounter();

@@ -12,7 +12,6 @@
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWBillMerge.h"
 #include "sync/OrvaneCloudPass.h"
 
 namespace {
@@ -78,59 +77,47 @@ bool OrvaneCloudManager::saveRecordLocally(const CloudRecord& record, bool notif
         return false;
     }
     stampLastChangeDates(true);
-    if (isDeletedLocally(billID)) {
-        // A deletion wins over any copy: writing it would bring back its reminders.
-        Log::line(QStringLiteral("Bill %1 was deleted here; the copy from iCloud is not saved").arg(billID));
-        return false;
-    }
-
-    const QString folder = dataFolder();
-    const LocalBill local = readLocalBill(folder, billID);
-    const DownloadedBill merged = mergeDownloaded(record, local.bill, folder);
-    // What only this device holds goes up, whether or not anything comes
-    // down.
-    if (merged.cloudLacks)
-        uploadBillToCloud(merged.bill, billID);
-    if (!merged.changesLocal) {
-        Log::line(QStringLiteral("Bill %1 is the same here; not written again").arg(billID));
-        if (!merged.cloudLacks)
+    const LocalBill local = readLocalBill(dataFolder(), billID);
+    const QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
+    const bool cloudLacks = local.bill && shouldSaveRecordToCloud(*local.bill, cloudBill);
+    // What only this device holds goes up, whether or not anything comes down.
+    if (cloudLacks)
+        uploadBillToCloud({}, billID);
+    if (!shouldSaveRecordLocally(local.bill, cloudBill)) {
+        Log::line(QStringLiteral("Should not save locally."));
+        if (!cloudLacks)
             noteInStep(billID, record.changeTag, local.steady ? local.stamp : std::nullopt);
         return false;
     }
     Log::line(QStringLiteral("YES, save locally."));
-    if (!writeDownloadedBill(merged.bill))
+    if (!writeDownloadedBill(cloudBill))
         return false;
     if (notifyImmediately)
         emit iCloudChangeReceived(billID);
     return true;
 }
 
-OrvaneCloudManager::DownloadedBill OrvaneCloudManager::mergeDownloaded(const CloudRecord& record,
-                                                                       const std::optional<QVariantMap>& local,
-                                                                       const QString& dataFolder)
-{
-    QVariantMap cloudBill = convertRecordintoBill(record, dataFolder);
-    if (!local)
-        return {cloudBill, true, false};
-    cloudBill.insert(BillKeys::PaymentList,
-                     BWBillMerge::keepLocalDetails(cloudBill.value(BillKeys::PaymentList).toList(),
-                                                   local->value(BillKeys::PaymentList).toList()));
-    const BWBillMerge::Copy merged = BWBillMerge::merged({*local, localDateIn(dataFolder, record.recordName, *local)},
-                                                         {cloudBill, cloudModificationDateForBillRecord(record)});
-    QVariantMap bill = merged.bill;
-    bill.insert(BillKeys::SyncModificationDate, merged.date);
-    return {bill, !BWBillMerge::sameContent(bill, *local), !BWBillMerge::sameContent(bill, cloudBill)};
-}
-
 // ---- Id lists ------------------------------------------------------------------
 
+// The lists tell which bills exist: an id this device has never heard of is
+// listed as the cloud lists it, and its record follows. Whether a bill known
+// here is deleted is its record's business (the deletion rule), never a list's.
 bool OrvaneCloudManager::mergeAndSaveIndexLocally(const QStringList& cloudList, const QString& listName,
                                                   bool notifyImmediately)
 {
-    const std::optional<QStringList> changed = mergeIndexLocally(cloudList, listName);
-    if (changed && notifyImmediately)
-        emit iCloudChangeReceived(QString(), *changed);
-    return changed.has_value();
+    const std::optional<QStringList> added = mergeIndexLocally(cloudList, listName);
+    if (!added)
+        return false;
+    if (notifyImmediately) {
+        emit iCloudChangeReceived(QString(), *added);
+        // Their records say whether they are bills or deletions; a full pass
+        // reads them next anyway.
+        if (listName == IndexKeys::ActiveBills) {
+            for (const QString& id : *added)
+                downloadRecordFromCloud(id);
+        }
+    }
+    return true;
 }
 
 std::optional<QStringList> OrvaneCloudManager::mergeIndexLocally(const QStringList& cloudList, const QString& listName)
@@ -145,59 +132,35 @@ std::optional<QStringList> OrvaneCloudManager::mergeIndexLocally(const QStringLi
         Log::line(QStringLiteral("The index cannot be read; %1 from iCloud not merged").arg(listName));
         return std::nullopt;
     }
-    const QStringList cloudIDs = validIDs(cloudList);
+    if (!recordIsAnIndexFileWithRecordName(listName))
+        return std::nullopt;
+    Log::line(QStringLiteral("Processing %1").arg(listName));
     QStringList active = index.ids(IndexKeys::ActiveBills);
     QStringList deleted = index.ids(IndexKeys::DeletedBills);
     const QStringList archived = index.ids(IndexKeys::ArchivedBills);
-    QString updatingKey;
-    QStringList newlyDeleted;
-    QStringList newlyActive;
-
-    if (listName == IndexKeys::ActiveBills) {
-        Log::line(QStringLiteral("Processing Active Bills"));
-        for (const QString& id : cloudIDs) {
-            // A bill deleted here stays deleted, whatever list it comes in.
-            if (!active.contains(id) && !deleted.contains(id)) {
-                active.append(id);
-                newlyActive.append(id);
-            }
-        }
-        if (active != index.ids(IndexKeys::ActiveBills)) {
-            Log::line(QStringLiteral("We do need to make changes"));
-            updatingKey = IndexKeys::ActiveBillsCloudKey;
-        }
-    } else if (listName == IndexKeys::DeletedBills) {
-        Log::line(QStringLiteral("Processing Deleted Bills"));
-        for (const QString& id : cloudIDs) {
-            if (!deleted.contains(id)) {
-                deleted.append(id);
-                newlyDeleted.append(id);
-            }
-        }
-        if (!newlyDeleted.isEmpty()) {
-            Log::line(QStringLiteral("Deleted Bills Again %1").arg(deleted.join(QLatin1Char(','))));
-            for (const QString& id : deleted)
-                active.removeAll(id);
-            updatingKey = IndexKeys::DeletedBillsCloudKey;
+    QStringList& target = listName == IndexKeys::ActiveBills ? active : deleted;
+    QStringList added;
+    for (const QString& id : validIDs(cloudList)) {
+        if (!active.contains(id) && !deleted.contains(id) && !archived.contains(id) && !storedBill(id)) {
+            target.append(id);
+            added.append(id);
         }
     }
-
     bool written = false;
-    if (!updatingKey.isEmpty()) {
-        BWBill writer(m_env);
-        for (const QString& id : newlyDeleted)
-            writer.disableBillRemindersWithBillId(id);
-        written = writer.overWriteIndexFileWithDictionary({{IndexKeys::ActiveBills, QVariant(active).toList()},
-                                                           {IndexKeys::ArchivedBills, QVariant(archived).toList()},
-                                                           {IndexKeys::DeletedBills, QVariant(deleted).toList()}},
-                                                          updatingKey);
+    if (!added.isEmpty()) {
+        Log::line(QStringLiteral("We do need to make changes"));
+        written = BWBill(m_env).overWriteIndexFileWithDictionary(
+            {{IndexKeys::ActiveBills, QVariant(active).toList()},
+             {IndexKeys::ArchivedBills, QVariant(archived).toList()},
+             {IndexKeys::DeletedBills, QVariant(deleted).toList()}},
+            listName == IndexKeys::ActiveBills ? IndexKeys::ActiveBillsCloudKey : IndexKeys::DeletedBillsCloudKey);
         if (!written)
             Log::line(QStringLiteral("Could not save the merged %1").arg(listName));
     }
     stampLastChangeDates(true);
     if (!written)
         return std::nullopt;
-    return newlyActive + newlyDeleted;
+    return added;
 }
 
 // ---- Full pass -----------------------------------------------------------------

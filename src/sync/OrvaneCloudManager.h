@@ -25,10 +25,12 @@ class OrvaneCloudPass;
 // It uploads after every local write (the store calls it through the cloud
 // channels), downloads what another device changed (the shell hands it the
 // database's change signals) and runs a full pass when sync is switched on.
-// Two copies of a bill are merged by BWBillMerge (fields of the later copy,
-// every payment either holds unless a device removed it), and the merge is
-// saved against the change tag of the copy it was merged with; id lists are
-// merged as sets, and a deletion is never undone by another copy.
+// Two copies of a bill are merged by BWBillMerge (each field of the copy
+// that changed it last, every payment either holds unless a device removed
+// it, the deletion rule), and the merge is saved against the change tag of
+// the copy it was merged with. A deletion travels in the bill's record as
+// its stamped tombstone; the id lists tell which bills exist, for devices
+// that have not seen them yet and for earlier versions.
 //
 // The engine runs on the thread that owns it (the GUI thread): the database
 // answers there, retries are timers there, and every write to the store is
@@ -96,42 +98,36 @@ public:
     bool isIdle() const;
 
     // ---- Rules and conversions ----
-    static bool shouldSaveRecordLocally(const QDateTime& localDate, const QDateTime& cloudDate);
-    static bool shouldSaveRecordToCloud(const QDateTime& localDate, const QDateTime& cloudDate);
+    // Both by the one merge rule (BWBillMerge): the cloud's copy is saved
+    // here when the merge of the two holds anything the local one lacks (or
+    // there is no local one), and the local one goes up when the merge holds
+    // anything the cloud's lacks (or the cloud has none).
+    static bool shouldSaveRecordLocally(const std::optional<QVariantMap>& local, const QVariantMap& cloud);
+    static bool shouldSaveRecordToCloud(const QVariantMap& local, const std::optional<QVariantMap>& cloud);
     // Fills `record` from a stored bill; `localDate` becomes its
     // localModificationDate.
     static CloudRecord convertBill(const QVariantMap& bill, const QDateTime& localDate, CloudRecord record);
     // The bill of a "Bill" record. Receipt paths are kept only as files of
     // `dataFolder` named by an id; any other path becomes "".
     static QVariantMap convertRecordintoBill(const CloudRecord& record, const QString& dataFolder);
-    // The bill's local date: its SyncModificationDate, else its file's
-    // modification date, else the distant past.
+    // The moment of the bill's latest change or deletion, else the distant past.
     QDateTime modificationDateForBillID(const QString& billID) const;
     static QDateTime cloudModificationDateForBillRecord(const CloudRecord& record);
     static bool recordIsAnIndexFileWithRecordName(const QString& recordName);
 
-    // A bill's file as read, with its stamp before the reading; `steady`
-    // when it stood still all through it, with a stamp the next change is
-    // bound to move.
+    // A bill's stored copy as sync merges it (BWBill::storedCopy), with its
+    // file's stamp before the reading; `steady` when the file stood still
+    // all through it, with a stamp the next change is bound to move.
+    // Touches nothing, so any thread may read. `listedAsDeleted`: whether
+    // the index lists the bill as deleted; unknown, the index is read.
     struct LocalBill
     {
         std::optional<QVariantMap> bill;
         std::optional<FileStamp> stamp;
         bool steady = false;
     };
-    static LocalBill readLocalBill(const QString& dataFolder, const QString& billID);
-    // A downloaded bill merged with the local copy (none: the bill is new
-    // here): the bill to keep, whether it differs from the local copy, and
-    // whether the cloud's copy lacks something of it. Touches nothing, so
-    // any thread may merge.
-    struct DownloadedBill
-    {
-        QVariantMap bill;
-        bool changesLocal = true;
-        bool cloudLacks = false;
-    };
-    static DownloadedBill mergeDownloaded(const CloudRecord& record, const std::optional<QVariantMap>& local,
-                                          const QString& dataFolder);
+    static LocalBill readLocalBill(const QString& dataFolder, const QString& billID,
+                                   std::optional<bool> listedAsDeleted = std::nullopt);
     // The ids of an "Index" record.
     static QStringList bidsOf(const CloudRecord& record);
     // One record of two versions written apart: bills by BWBillMerge, id
@@ -181,17 +177,14 @@ private:
                        const std::function<void(int nextAttempt)>& retry);
     void uploadSucceeded(const QString& recordName, const QString& logLine);
 
-    // The stored bill, read fresh from its file; nothing for an id that does
-    // not name a valid bill file.
+    // The stored bill as sync merges it (BWBill::storedCopy).
     std::optional<QVariantMap> storedBill(const QString& billID) const;
-    static QDateTime localDateIn(const QString& dataFolder, const QString& billID, const QVariantMap& bill);
-    QDateTime localDateOf(const QString& billID, const QVariantMap& bill) const;
     // Notes that the cloud's record with `cloudTag` and the bill's file
     // with `stamp` are in step (or forgets it when either is unknown).
     void noteInStep(const QString& billID, const QString& cloudTag, const std::optional<FileStamp>& stamp);
     QStringList localList(const QString& listName) const;
-    bool isDeletedLocally(const QString& billID) const;
-    // Writes `bill` as downloaded (keeping its date) without sending it back.
+    // Stores a merge with the cloud's copy without sending it back; true
+    // when anything was stored.
     bool writeDownloadedBill(const QVariantMap& bill);
 
     // Reads every batch of a query, asking again for a batch that failed;

@@ -34,20 +34,18 @@ QList<OrvaneCloudPass::Outcome> OrvaneCloudPass::mergeBatch(const Batch& batch, 
             Log::line(QStringLiteral("Ignoring a record from iCloud named %1").arg(billID));
             continue;
         }
-        // A deletion wins over any copy.
-        if (deleted.contains(billID))
-            continue;
-        const OrvaneCloudManager::LocalBill local = OrvaneCloudManager::readLocalBill(batch.dataFolder, billID);
-        const OrvaneCloudManager::DownloadedBill merged
-            = OrvaneCloudManager::mergeDownloaded(record, local.bill, batch.dataFolder);
+        const OrvaneCloudManager::LocalBill local
+            = OrvaneCloudManager::readLocalBill(batch.dataFolder, billID, deleted.contains(billID));
+        const QVariantMap cloudBill = OrvaneCloudManager::convertRecordintoBill(record, batch.dataFolder);
         Outcome outcome{Outcome::NoteInStep, billID, record};
         outcome.mergedWith = local.stamp;
         outcome.steady = local.steady;
-        if (merged.changesLocal) {
+        const bool cloudLacks = local.bill && OrvaneCloudManager::shouldSaveRecordToCloud(*local.bill, cloudBill);
+        if (OrvaneCloudManager::shouldSaveRecordLocally(local.bill, cloudBill)) {
             outcome.action = Outcome::Write;
-            outcome.bill = merged.bill;
-            outcome.uploadAfterWrite = merged.cloudLacks;
-        } else if (merged.cloudLacks) {
+            outcome.bill = cloudBill;
+            outcome.uploadAfterWrite = cloudLacks;
+        } else if (cloudLacks) {
             outcome.action = Outcome::Upload;
         }
         outcomes.append(outcome);
@@ -57,7 +55,7 @@ QList<OrvaneCloudPass::Outcome> OrvaneCloudPass::mergeBatch(const Batch& batch, 
     for (const QString& billID : batch.unchanged) {
         if (cancelled)
             return outcomes;
-        if (deleted.contains(billID) || !BWUIDMaker::isValidUID(billID))
+        if (!BWUIDMaker::isValidUID(billID))
             continue;
         const auto inStep = batch.stampsInStep.constFind(billID);
         const std::optional<FileStamp> stamp
@@ -81,7 +79,7 @@ QStringList OrvaneCloudPass::billsToUpload(const QString& dataFolder, const QSet
             return {};
         if (inCloud.contains(billID) || deleted.contains(billID) || !BWUIDMaker::isValidUID(billID))
             continue;
-        const std::optional<QVariantMap> bill = OrvaneCloudManager::readLocalBill(dataFolder, billID).bill;
+        const std::optional<QVariantMap> bill = OrvaneCloudManager::readLocalBill(dataFolder, billID, false).bill;
         if (bill && !bill->value(BillKeys::IsArchived).toBool())
             toUpload.append(billID);
     }

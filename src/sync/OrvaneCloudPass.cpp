@@ -121,11 +121,8 @@ void OrvaneCloudPass::applySome()
         return;
     QElapsedTimer budget;
     budget.start();
-    // A bill deleted here since it was merged is not written back.
-    const QStringList deletedList = m_engine.localList(IndexKeys::DeletedBills);
-    const QSet<QString> deleted(deletedList.cbegin(), deletedList.cend());
     while (m_applied < m_outcomes.size()) {
-        apply(m_outcomes.at(m_applied++), deleted);
+        apply(m_outcomes.at(m_applied++));
         // Whatever a write set off may have switched sync off.
         if (!isCurrent())
             return;
@@ -142,7 +139,7 @@ void OrvaneCloudPass::applySome()
         uploadAllRecordsExcludingRecords();
 }
 
-void OrvaneCloudPass::apply(const Outcome& outcome, const QSet<QString>& deleted)
+void OrvaneCloudPass::apply(const Outcome& outcome)
 {
     const QString& billID = outcome.billID;
     switch (outcome.action) {
@@ -155,22 +152,14 @@ void OrvaneCloudPass::apply(const Outcome& outcome, const QSet<QString>& deleted
     case Outcome::Write:
         break;
     }
-    if (deleted.contains(billID))
-        return;
-    const QString path = QDir(m_dataFolder).filePath(billID + DataFolderFiles::BillFileExtension);
-    if (!outcome.steady || FileStamp::of(path) != outcome.mergedWith) {
-        // Changed since it was merged (an edit of the user's, a change that
-        // arrived meanwhile): merged again with the file as it stands.
-        if (m_engine.saveRecordLocally(outcome.record, false))
-            m_changed.append(billID);
-        return;
-    }
+    // The store merges the cloud's copy with the bill as it stands when it
+    // writes, so an edit made since the worker read the file is kept.
     Log::line(QStringLiteral("YES, save locally."));
     m_engine.stampLastChangeDates(true);
+    if (outcome.uploadAfterWrite)
+        m_engine.uploadBillToCloud({}, billID);
     if (m_engine.writeDownloadedBill(outcome.bill))
         m_changed.append(billID);
-    if (outcome.uploadAfterWrite)
-        m_engine.uploadBillToCloud(outcome.bill, billID);
 }
 
 void OrvaneCloudPass::uploadAllRecordsExcludingRecords()

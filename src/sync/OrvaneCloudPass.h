@@ -23,9 +23,8 @@ class OrvaneCloudManager;
 // changed since they were last in step here; each batch is merged with the
 // bill files on a worker thread, and what is to be written is written on
 // the engine's thread through the store, a few bills at a time, so that the
-// window is never held up. A bill file that changed since it was merged is
-// merged again as it now stands before anything is written, so an edit made
-// meanwhile is kept. Then the bills the cloud has never seen go up.
+// window is never held up. The store merges the cloud's copy with the bill
+// as it stands when it writes, so an edit made meanwhile is kept. Then the bills the cloud has never seen go up.
 //
 // Switching sync off deletes the pass: the merging under way stops at its
 // next bill, and nothing of it is written.
@@ -41,7 +40,7 @@ public:
         Action action = NoteInStep;
         QString billID;
         CloudRecord record;  // the cloud's copy, when it came whole
-        QVariantMap bill;    // the merge, to write
+        QVariantMap bill;    // the cloud's copy as a bill, to merge in
         bool uploadAfterWrite = false;
         // The bill file's stamp the merge was made with, and whether it
         // stood still while it was read.
@@ -79,7 +78,7 @@ private:
     void batchMerged();
     // Applies outcomes for a few milliseconds, then lets the window breathe.
     void applySome();
-    void apply(const Outcome& outcome, const QSet<QString>& deleted);
+    void apply(const Outcome& outcome);
     // Every local active bill the cloud does not hold goes up.
     void uploadAllRecordsExcludingRecords();
     void finish();

@@ -17,7 +17,6 @@ void BGHUDColorWell::setColor(const QColor& color)
         return;
     color_ = color;
     update();
-    emit colorChanged(color_);
 }
 
 void BGHUDColorWell::setBordered(bool bordered)

@@ -29,9 +29,6 @@ public:
 
     QSize sizeHint() const override { return {44, 23}; }
 
-signals:
-    void colorChanged(const QColor& color);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,8 +1,12 @@
 #include "BGHUDLabel.h"
 
 BGHUDLabel::BGHUDLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent)
+    : QLabel(parent)
 {
+    // Set before the text: labels show names and notes as the user typed
+    // them, never read as markup.
+    setTextFormat(Qt::PlainText);
+    setText(text);
     setTextInteractionFlags(Qt::NoTextInteraction);
 }
 

@@ -21,7 +21,6 @@ public:
     double maximum() const { return maximum_; }
     void setRange(double minimum, double maximum);
     double increment() const { return increment_; }
-    void setIncrement(double increment) { increment_ = increment; }
     // Stepping past one end continues at the other.
     bool valueWraps() const { return valueWraps_; }
     void setValueWraps(bool wraps) { valueWraps_ = wraps; }

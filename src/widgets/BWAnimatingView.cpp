@@ -184,13 +184,13 @@ void maximizeItemWidthAnimated(QWidget* view, bool animated, qreal padding)
     place(view, target, animated);
 }
 
-void setFrameAnimated(QWidget* view, const QRectF& yUpFrame, bool remove)
+void setFrameAnimated(QWidget* view, const QRectF& yUpFrame, bool remove, int durationMs)
 {
     stopRunningAnimation(view);
     view->setHidden(false);
     auto* slide = new QPropertyAnimation(view, QByteArrayLiteral("geometry"), view);
     slide->setObjectName(animationName);
-    slide->setDuration(animationDurationMs);
+    slide->setDuration(durationMs);
     slide->setStartValue(view->geometry());
     slide->setEndValue(toParentGeometry(view, yUpFrame));
     QObject::connect(slide, &QPropertyAnimation::finished, view, [view, slide, remove] {

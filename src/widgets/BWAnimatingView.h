@@ -52,9 +52,9 @@ void setLocationOffScreenRightAnimated(QWidget* view, bool animated);
 void maximizeItemHeightAnimated(QWidget* view, bool animated, qreal padding);
 void maximizeItemWidthAnimated(QWidget* view, bool animated, qreal padding);
 
-// Shows the view and slides it to `yUpFrame`; hides it at the end when
-// `remove` is set.
-void setFrameAnimated(QWidget* view, const QRectF& yUpFrame, bool remove);
+// Shows the view and slides it to `yUpFrame` over `durationMs`; hides it at
+// the end when `remove` is set.
+void setFrameAnimated(QWidget* view, const QRectF& yUpFrame, bool remove, int durationMs = animationDurationMs);
 
 // The slide the view is running, or null.
 QPropertyAnimation* runningAnimation(const QWidget* view);

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSpacerItem>
 
@@ -19,6 +20,10 @@ BWMessageBox::BWMessageBox(Icon icon, const QString& text, const QString& inform
     setTextFormat(Qt::PlainText);
     setText(withPathsOnLinesOfTheirOwn(text));
     setInformativeText(withPathsOnLinesOfTheirOwn(informativeText));
+    // The informative text has a label of its own, which QMessageBox leaves
+    // reading markup whatever the box's text format.
+    if (auto* informative = findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        informative->setTextFormat(Qt::PlainText);
 }
 
 // The line breaker may split a path or an address at any '/' or '-' to fill

@@ -1,5 +1,7 @@
 #include "BWPopupButton.h"
 
+#include "widgets/BWPlainText.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -45,7 +47,9 @@ void BWPopupButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setFont(font());
     cell_.drawBezel(painter, rect(), menuShown_);
-    cell_.drawTitle(painter, currentText(), titleFrame(rect()), Qt::AlignLeft);
+    // The title is an item's text, often a tag the user typed: its "&" is
+    // drawn, not taken as a shortcut mark.
+    cell_.drawTitle(painter, BWPlainText::mnemonicFree(currentText()), titleFrame(rect()), Qt::AlignLeft);
     drawArrows(painter, arrowsFrame(rect()));
 }
 

@@ -8,22 +8,37 @@
 #include <QEvent>
 #include <QFocusEvent>
 
+#include <algorithm>
+
 namespace {
 
 const QString valueBinding = QStringLiteral("value");
+// How far from the field's left end the arrow points down at it.
+constexpr qreal ArrowOffset = 24.0;
 
 }  // namespace
 
 KNPopUpDatePicker::KNPopUpDatePicker(QWidget* parent)
-    : QDateEdit(parent)
+    : BWDateField(parent)
 {
     // The form the lists write a day in, so that a date reads the same in
     // the field as in the row it came from.
     setDisplayFormat(DateTemplate::displayFormat(QStringLiteral("EEEMMMdyyyy")));
-    connect(this, &QDateEdit::dateChanged, this, [this](const QDate& date) {
+    connect(this, &BWDateField::dateChanged, this, [this](const QDate& date) {
         if (m_graphicalPicker)
             m_graphicalPicker->setSelectedDate(date);
     });
+    connect(this, &QLineEdit::textEdited, this, &KNPopUpDatePicker::showTypedDateInCalendar);
+}
+
+// The calendar follows a date as it is typed; the field takes it only once
+// the typing ends.
+void KNPopUpDatePicker::showTypedDateInCalendar()
+{
+    if (!m_graphicalPicker)
+        return;
+    if (const std::optional<QDate> typed = typedDate())
+        m_graphicalPicker->setSelectedDate(*typed);
 }
 
 // The bubble belongs to the top-level window, not to the field, so it goes
@@ -53,8 +68,7 @@ MAAttachedWindow* KNPopUpDatePicker::attachedWindow()
     connect(calendar, &QCalendarWidget::clicked, this, &KNPopUpDatePicker::graphicalDatePickerdDidChooseDate);
     connect(calendar, &QCalendarWidget::activated, this, &KNPopUpDatePicker::graphicalDatePickerdDidChooseDate);
     m_graphicalPicker = calendar;
-    m_attachedWindow = MAAttachedWindow::create(calendar, anchorPoint(), window(),
-                                                MAAttachedSide::RightDownwards, 0.0);
+    m_attachedWindow = MAAttachedWindow::create(calendar, anchorPoint(), window(), BubbleSide, 0.0);
     m_attachedWindow->setBackgroundColor(Qt::white);
     // The keyboard stays in the field: a window manager that gave the bubble
     // the focus would take Tab and Return away from the field's form.
@@ -69,12 +83,12 @@ bool KNPopUpDatePicker::isBubbleOpen() const
 
 QPointF KNPopUpDatePicker::anchorPoint() const
 {
-    return mapTo(window(), QPointF(width(), height() * 0.5));
+    return mapTo(window(), QPointF(std::min<qreal>(width(), ArrowOffset), height()));
 }
 
 void KNPopUpDatePicker::focusInEvent(QFocusEvent* event)
 {
-    QDateEdit::focusInEvent(event);
+    BWDateField::focusInEvent(event);
     openBubble();
 }
 
@@ -83,20 +97,15 @@ void KNPopUpDatePicker::focusInEvent(QFocusEvent* event)
 // within the window closes it.
 void KNPopUpDatePicker::focusOutEvent(QFocusEvent* event)
 {
-    QDateEdit::focusOutEvent(event);
+    BWDateField::focusOutEvent(event);
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
         closeBubble();
-}
-
-bool KNPopUpDatePicker::focusNextPrevChild(bool next)
-{
-    return QWidget::focusNextPrevChild(next);
 }
 
 void KNPopUpDatePicker::openBubble()
 {
     MAAttachedWindow* bubble = attachedWindow();
-    bubble->setPoint(anchorPoint(), MAAttachedSide::Right);
+    bubble->setPoint(anchorPoint(), BubbleSide);
     m_graphicalPicker->setSelectedDate(date());
     bubble->show();
     bubble->raise();
@@ -117,8 +126,8 @@ void KNPopUpDatePicker::closeBubble()
 bool KNPopUpDatePicker::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize && watched == window() && isBubbleOpen())
-        m_attachedWindow->setPoint(anchorPoint(), MAAttachedSide::AboveRightwards);
-    return QDateEdit::eventFilter(watched, event);
+        m_attachedWindow->setPoint(anchorPoint(), BubbleSide);
+    return BWDateField::eventFilter(watched, event);
 }
 
 void KNPopUpDatePicker::graphicalDatePickerdDidChooseDate(const QDate& date)

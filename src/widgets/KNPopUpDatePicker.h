@@ -1,16 +1,19 @@
 #pragma once
 
-#include <QDateEdit>
+#include "BWDateField.h"
+
 #include <QPointer>
+
+#include "MAAttachedSide.h"
 
 class MAAttachedWindow;
 class QCalendarWidget;
 
-// A text-style date field that, while it has the keyboard focus, shows a
-// month calendar in a bubble beside it. A day picked there becomes the
-// field's date and, when the field's "value" is bound to an object, that
-// object's property too.
-class KNPopUpDatePicker : public QDateEdit
+// A date field that, while it has the keyboard focus, shows a month
+// calendar in a bubble below it. A day picked there becomes the field's
+// date and, when the field's "value" is bound to an object, that object's
+// property too; a date typed into the field moves the calendar to it.
+class KNPopUpDatePicker : public BWDateField
 {
     Q_OBJECT
 
@@ -34,15 +37,17 @@ public:
     void bind(const QString& binding, QObject* object, const QString& keyPath);
     void unbind(const QString& binding);
 
-    // The middle of the field's right edge, in its window's coordinates.
+    // Where the calendar's arrow points: the field's bottom edge near its
+    // left end, in its window's coordinates. The calendar drops down from
+    // there over the field's own form, as a date field's calendar does;
+    // beside the form it would cover what lies next to it (the overview's
+    // search field and month calendar beside the bill editor).
     QPointF anchorPoint() const;
+    static constexpr MAAttachedSide BubbleSide = MAAttachedSide::BelowRightwards;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    // Tab leaves the field as it leaves any other; the arrow keys move
-    // between day, month and year.
-    bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -50,6 +55,7 @@ private:
     void closeBubble();
     void graphicalDatePickerdDidChooseDate(const QDate& date);
     void writeBoundValue();
+    void showTypedDateInCalendar();
 
     QPointer<MAAttachedWindow> m_attachedWindow;
     QPointer<QCalendarWidget> m_graphicalPicker;

@@ -14,6 +14,7 @@
 
 #include "platform/Log.h"
 #include "widgets/BWIconFont.h"
+#include "widgets/BWPlainText.h"
 
 namespace {
 
@@ -93,6 +94,13 @@ LRCalendarDayCell::LRCalendarDayCell(LRCalendarView* superView)
     setDefaultDropAction(Qt::CopyAction);
     setDayRowHeight(m_rowHeight);
     connect(this, &QTableWidget::itemSelectionChanged, this, &LRCalendarDayCell::onSelectionChanged);
+}
+
+// Bill names come from the user or from sync: shown as typed, never as markup.
+void LRCalendarDayCell::setTip(const QString& tip)
+{
+    m_tip = tip;
+    setToolTip(BWPlainText::toolTip(tip));
 }
 
 void LRCalendarDayCell::setBackgroundColor(const QColor& color)

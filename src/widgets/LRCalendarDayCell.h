@@ -28,6 +28,9 @@ public:
     void setSuperView(LRCalendarView* view) { m_superView = view; }
     QString bid() const { return m_bid; }
     void setBid(const QString& billId) { m_bid = billId; }
+    // The names of the day's bills as its tool tip shows them, as typed.
+    QString tip() const { return m_tip; }
+    void setTip(const QString& tip);
     // 1 when the day takes bill dots, 0 for a neighbouring month's day in
     // the monthly view.
     int tag() const { return m_tag; }
@@ -80,6 +83,7 @@ private:
     QDate m_date;
     LRCalendarView* m_superView;
     QString m_bid;
+    QString m_tip;
     int m_tag = 1;
     bool m_dayEnabled = true;
     QColor m_background;

@@ -275,7 +275,7 @@ void LRCalendarView::colorCells()
                                      : day == m_focusDate ? focusDayColor()
                                                           : calendarBackgroundColor());
         }
-        cell->setToolTip(QString());
+        cell->setTip(QString());
         cell->setBid(QString());
         cell->removeDot();
     }
@@ -344,11 +344,11 @@ void LRCalendarView::markDay(LRCalendarDayCell* cell, const DayMarks& marks)
 {
     cell->setBid(marks.billId);
     if (cell->tag() == 0) {
-        cell->setToolTip(marks.tips.constLast());
+        cell->setTip(marks.tips.constLast());
         return;
     }
     QStringList latestFirst(marks.tips.crbegin(), marks.tips.crend());
-    cell->setToolTip(latestFirst.join(QStringLiteral(", ")));
+    cell->setTip(latestFirst.join(QStringLiteral(", ")));
     QString smallIcon = marks.iconName;
     cell->showDot(smallIcon.replace(QLatin1String("32x32"), QLatin1String("16x16")));
 }
@@ -365,14 +365,14 @@ void LRCalendarView::highlightDateDue(const QDate& dueDay, const QString& tip, c
     for (LRCalendarDayCell* cell : cellsInUse()) {
         if (cell->date() != dueDay)
             continue;
-        const QString previousTip = cell->toolTip();
+        const QString previousTip = cell->tip();
         cell->setBid(billId);
-        cell->setToolTip(tip);
+        cell->setTip(tip);
         if (cell->tag() == 0)
             continue;
         if (cell->hasDot()) {
             cell->removeDot();
-            cell->setToolTip(tip + QStringLiteral(", ") + previousTip);
+            cell->setTip(tip + QStringLiteral(", ") + previousTip);
         }
         cell->showDot(smallIcon);
     }

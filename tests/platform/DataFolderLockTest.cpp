@@ -63,3 +63,18 @@ TEST(DataFolderLock, MovingALockHandsTheFolderOver)
     EXPECT_TRUE(DataFolderLock(temp.file("old/Orvane.ovdata"), locks).tryLock());
     EXPECT_FALSE(DataFolderLock(temp.file("target/Orvane.ovdata"), locks).tryLock());
 }
+
+// A chosen data folder that no longer resolves leaves no path: its lock is
+// still made (and never taken), and a folder that is gone is named through
+// the nearest parent that is there.
+TEST(DataFolderLock, NoPathOrAMissingFolderStillGivesALock)
+{
+    TempFolder temp;
+    const QString locks = temp.file("run");
+    DataFolderLock none(QString(), locks);
+    EXPECT_TRUE(none.lockFilePath().startsWith(locks + u'/'));
+
+    DataFolderLock missing(temp.file("gone/deeper/Orvane.ovdata"), locks);
+    QDir().mkpath(temp.file("gone/deeper/Orvane.ovdata"));
+    EXPECT_EQ(DataFolderLock(temp.file("gone/deeper/Orvane.ovdata"), locks).lockFilePath(), missing.lockFilePath());
+}

@@ -171,3 +171,51 @@ TEST(FolderOpsRemove, RemovesTreesButNotWhatLinksPointTo)
     EXPECT_TRUE(FolderOps::removeFolder(temp.file("src")));  // already gone
     EXPECT_FALSE(FolderOps::removeFolder(QString()));
 }
+
+// ---- A copy of a listing ------------------------------------------------------
+
+TEST(FolderOpsCopyEntries, CopiesTheTreeAsListedEachFileAsItStandsWhenCopied)
+{
+    TempFolder temp;
+    makeTree(temp, "src");
+    ASSERT_TRUE(QFile::link(temp.file("src/receipts"), temp.file("src/link")));
+    const QStringList entries = FolderOps::entriesOf(temp.file("src"));
+    EXPECT_EQ(entries.size(), 7);
+    EXPECT_LT(entries.indexOf("receipts/A"), entries.indexOf("receipts/A/scan.pdf")) << "a folder before its files";
+    // After the listing: one file comes, one goes, one changes.
+    temp.write("src/later.plist", "came after the listing");
+    QFile::remove(temp.file("src/.hidden"));
+    temp.write("src/billindex.plist", "index, rewritten");
+
+    const std::atomic<bool> stop{false};
+    QString error;
+    ASSERT_TRUE(FolderOps::copyEntriesWhole(temp.file("src"), entries, temp.file("dst"), stop, &error))
+        << error.toStdString();
+    QMap<QString, QByteArray> expected = snapshot(temp.file("src"));
+    expected.remove("later.plist");
+    expected.remove("link");
+    QMap<QString, QByteArray> copied = snapshot(temp.file("dst"));
+    copied.remove("link");
+    EXPECT_EQ(copied, expected);
+    EXPECT_TRUE(QFileInfo(temp.file("dst/link")).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(temp.file("dst.partial")));
+    EXPECT_FALSE(FolderOps::copyEntriesWhole(temp.file("src"), entries, temp.file("dst"), stop))
+        << "an existing destination is refused";
+}
+
+TEST(FolderOpsCopyEntries, AStoppedOrFailedCopyLeavesNothingBehind)
+{
+    TempFolder temp;
+    makeTree(temp, "src");
+    const std::atomic<bool> stopped{true};
+    EXPECT_FALSE(FolderOps::copyEntriesWhole(temp.file("src"), FolderOps::entriesOf(temp.file("src")), temp.file("dst"),
+                                             stopped));
+    ASSERT_EQ(mkfifo(QFile::encodeName(temp.file("src/receipts/zz-pipe")).constData(), 0600), 0);
+    const std::atomic<bool> goingOn{false};
+    QString error;
+    EXPECT_FALSE(FolderOps::copyEntriesWhole(temp.file("src"), FolderOps::entriesOf(temp.file("src")), temp.file("dst"),
+                                             goingOn, &error));
+    EXPECT_FALSE(error.isEmpty());
+    for (const char* left : {"dst", "dst.partial"})
+        EXPECT_FALSE(QFileInfo::exists(temp.file(left))) << left;
+}

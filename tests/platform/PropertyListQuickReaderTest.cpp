@@ -1,5 +1,6 @@
 #include "platform/PropertyList.h"
 #include "platform/PropertyListQuickReader.h"
+#include "support/XmlReaderOracle.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
@@ -14,14 +15,6 @@ namespace {
 const QByteArray Head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                         "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
                         "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n";
-
-PropertyList::ReadResult readByXmlReader(const QByteArray& document)
-{
-    const qsizetype root = document.indexOf("<plist");
-    if (root < 0)
-        return PropertyList::parse("<!-- -->" + document);
-    return PropertyList::parse(document.left(root) + "<!-- -->" + document.sliced(root));
-}
 
 // Both readers agree on the outcome and on the value.
 void expectSameAsXmlReader(const QByteArray& document)
@@ -86,6 +79,23 @@ TEST(PropertyListQuickReader, OddInputsReadAsTheXmlReaderReadsThem)
         expectSameAsXmlReader(Head + "<plist version=\"1.0\">\n" + body + "\n</plist>\n");
         expectSameAsXmlReader("<plist>" + body + "</plist>");
     }
+}
+
+// A day or a time of day that does not exist is no date, for either
+// reader: a time of 24 or 99 hours is not read as midnight.
+TEST(PropertyListQuickReader, DatesThatDoNotExistAreRefused)
+{
+    for (const QByteArray& text : QList<QByteArray>{
+             "2020-01-01T24:00:00Z", "2020-01-01T99:99:99Z", "2020-01-01T23:60:00Z", "2020-01-01T23:59:60Z",
+             "2020-02-30T00:00:00Z", "2021-02-29T12:00:00Z", "2020-13-01T00:00:00Z", "2020-00-10T00:00:00Z"}) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_FALSE(PropertyList::Quick::dateOfText(text).isValid());
+        const QByteArray document = "<plist><date>" + text + "</date></plist>";
+        EXPECT_FALSE(PropertyList::parse(document).ok());
+        EXPECT_FALSE(readByXmlReader(document).ok());
+    }
+    EXPECT_EQ(PropertyList::Quick::dateOfText("2020-02-29T23:59:59Z"),
+              QDateTime(QDate(2020, 2, 29), QTime(23, 59, 59), Qt::UTC));
 }
 
 TEST(PropertyListQuickReader, PrologsAndTailsReadAsTheXmlReaderReadsThem)

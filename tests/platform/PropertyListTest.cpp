@@ -1,6 +1,7 @@
 #include "platform/PropertyList.h"
 
 #include "support/TempFolder.h"
+#include "support/XmlReaderOracle.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -451,20 +452,20 @@ TEST(PropertyListFragments, AssembledDictionaryIsTheSerializedOneAndSplitsBack)
     QList<PropertyList::FragmentSpan> spans;
     const QByteArray document = PropertyList::assembleDictionary(fragments, &spans);
     EXPECT_EQ(document, PropertyList::serialize(dict));
-    EXPECT_EQ(PropertyList::splitDictionary(document), fragments);
-    // The places it tells are the places a reader finds.
+    // The places it tells are the places a reader finds, each holding its text.
     const QList<PropertyList::FragmentSpan> found = PropertyList::dictionarySpans(document).value();
     ASSERT_EQ(spans.size(), found.size());
     for (qsizetype i = 0; i < spans.size(); ++i) {
         EXPECT_EQ(spans[i].key, found[i].key);
         EXPECT_EQ(spans[i].start, found[i].start);
         EXPECT_EQ(spans[i].length, found[i].length);
+        EXPECT_EQ(document.sliced(found[i].start, found[i].length), fragments.value(found[i].key));
     }
     for (auto it = fragments.cbegin(); it != fragments.cend(); ++it)
         EXPECT_TRUE(PropertyList::sameValue(PropertyList::parseDictionaryValue(it.value()).value, dict.value(it.key())));
 
     EXPECT_EQ(PropertyList::assembleDictionary({}), PropertyList::serialize(QVariantMap()));
-    EXPECT_EQ(PropertyList::splitDictionary(PropertyList::serialize(QVariantMap())), PropertyList::Fragments());
+    EXPECT_TRUE(PropertyList::dictionarySpans(PropertyList::serialize(QVariantMap())).value().isEmpty());
 }
 
 // Long lists are written in pieces; the bytes, and a refusal, are the same.
@@ -514,7 +515,86 @@ TEST(PropertyListFragments, OtherLayoutsAreNotSplit)
     for (const QByteArray& document :
          {QByteArray("<plist><dict><key>a</key><true/></dict></plist>"), PropertyList::serialize(QVariantList{1}),
           PropertyList::serialize(QVariantMap{{"a", 1}}).replace("\t<key>", "  <key>"), QByteArray()})
-        EXPECT_FALSE(PropertyList::splitDictionary(document).has_value()) << document.toStdString();
+        EXPECT_FALSE(PropertyList::dictionarySpans(document).has_value()) << document.toStdString();
+}
+
+namespace {
+
+// A settings document split into the texts of its values must read, value
+// by value, as the XML reader reads it whole, and read the same once put
+// together again from those texts. Of a document the XML reader refuses,
+// some value's text must be refused too, which leaves the file untouched.
+void expectSplitAsTheXmlReaderReads(const QByteArray& document)
+{
+    const std::optional<QList<PropertyList::FragmentSpan>> spans = PropertyList::dictionarySpans(document);
+    if (!spans)
+        return;
+    QVariantMap read;
+    PropertyList::Fragments texts;
+    bool everyValueRead = true;
+    for (const PropertyList::FragmentSpan& span : *spans) {
+        const QByteArray text = document.sliced(span.start, span.length);
+        const PropertyList::ReadResult value = PropertyList::parseDictionaryValue(text);
+        everyValueRead = everyValueRead && value.ok();
+        read.insert(span.key, value.value);
+        texts.insert(span.key, text);
+    }
+    const PropertyList::ReadResult whole = readByXmlReader(document);
+    if (!whole.ok()) {
+        EXPECT_FALSE(everyValueRead) << document.toStdString();
+        return;
+    }
+    ASSERT_TRUE(everyValueRead) << document.toStdString();
+    EXPECT_TRUE(PropertyList::sameValue(read, whole.value)) << document.toStdString();
+    const PropertyList::ReadResult saved = readByXmlReader(PropertyList::assembleDictionary(texts));
+    EXPECT_TRUE(saved.ok() && PropertyList::sameValue(saved.value, whole.value)) << document.toStdString();
+}
+
+QByteArray settingsDocument()
+{
+    return PropertyList::serialize(QVariantMap{
+        {"A", qlonglong(1)},
+        {"Nested", QVariantMap{{"x", "1"}, {"y", QVariantMap{{"z", QVariantList{1, 2}}}}}},
+        {"List", QVariantList{QStringLiteral("a & <b>"), QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC)}},
+        {"Text", QStringLiteral("line\nbreak\t<key>Q</key>")},
+        {"Z", "last"},
+    });
+}
+
+}  // namespace
+
+// Hand edits and damage of every kind, one at a time: a changed byte, a
+// line taken back to depth 1, a line of markup our writer never writes.
+TEST(PropertyListFragments, EveryEditedDocumentIsSplitOnlyAsTheXmlReaderReadsIt)
+{
+    const QByteArray document = settingsDocument();
+    expectSplitAsTheXmlReaderReads(document);
+    ASSERT_TRUE(PropertyList::dictionarySpans(document).has_value());
+    for (qsizetype at = 0; at < document.size(); ++at) {
+        for (const char replacement : {'<', '>', '&', '/', ' ', '\t', '\n', 'x', '\x80'}) {
+            QByteArray changed = document;
+            changed[at] = replacement;
+            expectSplitAsTheXmlReaderReads(changed);
+        }
+    }
+    const QList<QByteArray> lines = document.split('\n');
+    const QList<QByteArray> insertions{"\t<!-- \n\t<key>C</key>\n\t<true/>\n\t-->",
+                                       "\t<key>Z</key>",
+                                       "\t<key>New</key>\n\t<string><![CDATA[\n\t<key>Q</key>\n]]></string>",
+                                       "\t<key>K\xC3</key>\n\t<true/>",
+                                       "\t<key>K<b/></key>\n\t<true/>",
+                                       "\t<key>K&#65;</key>\n\t<true/>"};
+    for (qsizetype line = 0; line < lines.size(); ++line) {
+        QList<QByteArray> outdented = lines;
+        while (outdented[line].startsWith("\t\t"))
+            outdented[line].remove(0, 1);
+        expectSplitAsTheXmlReaderReads(outdented.join('\n'));
+        for (const QByteArray& insertion : insertions) {
+            QList<QByteArray> inserted = lines;
+            inserted.insert(line, insertion);
+            expectSplitAsTheXmlReaderReads(inserted.join('\n'));
+        }
+    }
 }
 
 TEST(PropertyListSameValue, KindsStayApart)

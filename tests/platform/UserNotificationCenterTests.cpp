@@ -2,6 +2,7 @@
 #include "platform/PropertyList.h"
 #include "platform/UserNotificationCenter.h"
 
+#include "support/FileWriteCounter.h"
 #include "support/TempFolder.h"
 
 #include <QDBusConnection>
@@ -63,7 +64,7 @@ TEST_F(UserNotificationCenterScheduleTest, AScheduledNotificationOutlivesTheProg
 {
     {
         auto center = start();
-        ASSERT_TRUE(center->scheduleNotification(reminder(QStringLiteral("A1"), kNow.addDays(2))));
+        center->scheduleNotification(reminder(QStringLiteral("A1"), kNow.addDays(2)));
     }
     auto center = start();
     const QList<UserNotification> scheduled = center->scheduledNotifications();
@@ -83,9 +84,9 @@ TEST_F(UserNotificationCenterScheduleTest, SchedulingTheSameNotificationAgainRep
     auto center = start();
     UserNotification notification = reminder(QStringLiteral("A1"), kNow.addDays(2));
     notification.identifier = QStringLiteral("N1");
-    ASSERT_TRUE(center->scheduleNotification(notification));
+    center->scheduleNotification(notification);
     notification.deliveryDate = kNow.addDays(3);
-    ASSERT_TRUE(center->scheduleNotification(notification));
+    center->scheduleNotification(notification);
     ASSERT_EQ(center->scheduledNotifications().size(), 1);
     EXPECT_EQ(center->scheduledNotifications()[0].deliveryDate, kNow.addDays(3));
 }
@@ -94,9 +95,9 @@ TEST_F(UserNotificationCenterScheduleTest, AnUnscheduledNotificationStaysGoneAft
 {
     {
         auto center = start();
-        ASSERT_TRUE(center->scheduleNotification(reminder(QStringLiteral("A1"), kNow.addDays(2))));
-        ASSERT_TRUE(center->scheduleNotification(reminder(QStringLiteral("B2"), kNow.addDays(2))));
-        ASSERT_TRUE(center->removeScheduledNotification(center->scheduledNotifications()[0]));
+        center->scheduleNotification(reminder(QStringLiteral("A1"), kNow.addDays(2)));
+        center->scheduleNotification(reminder(QStringLiteral("B2"), kNow.addDays(2)));
+        center->removeScheduledNotification(center->scheduledNotifications()[0]);
     }
     auto center = start();
     ASSERT_EQ(center->scheduledNotifications().size(), 1);
@@ -107,8 +108,8 @@ TEST_F(UserNotificationCenterScheduleTest, ANotificationMissedWhileClosedLeavesT
 {
     {
         auto center = start();
-        ASSERT_TRUE(center->scheduleNotification(reminder(QStringLiteral("A1"), kNow.addSecs(3600))));
-        ASSERT_TRUE(center->scheduleNotification(reminder(QStringLiteral("B2"), kNow.addDays(5))));
+        center->scheduleNotification(reminder(QStringLiteral("A1"), kNow.addSecs(3600)));
+        center->scheduleNotification(reminder(QStringLiteral("B2"), kNow.addDays(5)));
     }
     clock.setNow(kNow.addDays(1));
     {
@@ -124,13 +125,14 @@ TEST_F(UserNotificationCenterScheduleTest, ANotificationMissedWhileClosedLeavesT
 TEST_F(UserNotificationCenterScheduleTest, OnlyNotificationsWhoseTimeHasComeLeaveTheSchedule)
 {
     auto center = start();
-    ASSERT_TRUE(center->scheduleNotification(reminder(QStringLiteral("Late"), kNow.addSecs(1))));
-    ASSERT_TRUE(center->scheduleNotification(reminder(QStringLiteral("Exact"), kNow)));
-    ASSERT_TRUE(center->scheduleNotification(reminder(QStringLiteral("Past"), kNow.addSecs(-1))));
-    ASSERT_TRUE(center->deliverDueNotifications());
+    center->scheduleNotification(reminder(QStringLiteral("Late"), kNow.addSecs(1)));
+    center->scheduleNotification(reminder(QStringLiteral("Exact"), kNow));
+    center->scheduleNotification(reminder(QStringLiteral("Past"), kNow.addSecs(-1)));
+    center->deliverDueNotifications();
 
     ASSERT_EQ(center->scheduledNotifications().size(), 1);
     EXPECT_EQ(center->scheduledNotifications()[0].userInfo.value(QStringLiteral("Bid")), QStringLiteral("Late"));
+    center->waitForWrites();
     EXPECT_EQ(start()->scheduledNotifications().size(), 1);
 }
 
@@ -138,10 +140,10 @@ TEST_F(UserNotificationCenterScheduleTest, ANotificationLeavesTheScheduleAtItsTi
 {
     clock.useSystemTime();
     auto center = start();
-    ASSERT_TRUE(center->scheduleNotification(
-        reminder(QStringLiteral("A1"), QDateTime::currentDateTimeUtc().addMSecs(300))));
+    center->scheduleNotification(reminder(QStringLiteral("A1"), QDateTime::currentDateTimeUtc().addMSecs(300)));
     EXPECT_EQ(center->scheduledNotifications().size(), 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return center->scheduledNotifications().isEmpty(); }));
+    center->waitForWrites();
     EXPECT_TRUE(start()->scheduledNotifications().isEmpty());
 }
 
@@ -150,7 +152,8 @@ TEST_F(UserNotificationCenterScheduleTest, AnUnreadableScheduleStartsEmptyAndIsR
     folder.write(QStringLiteral("ScheduledNotifications.plist"), "not a property list");
     auto center = start();
     EXPECT_TRUE(center->scheduledNotifications().isEmpty());
-    ASSERT_TRUE(center->scheduleNotification(reminder(QStringLiteral("A1"), kNow.addDays(1))));
+    center->scheduleNotification(reminder(QStringLiteral("A1"), kNow.addDays(1)));
+    center->waitForWrites();
     EXPECT_EQ(start()->scheduledNotifications().size(), 1);
 }
 
@@ -173,8 +176,57 @@ TEST_F(UserNotificationCenterScheduleTest, AScheduleThatCannotBeSavedIsReportedB
     folder.write(QStringLiteral("blocker"), "a file where the folder should be");
     UserNotificationCenter center(UserNotificationCenter::schedulePath(folder.file(QStringLiteral("blocker"))), clock,
                                   noBus());
-    EXPECT_FALSE(center.scheduleNotification(reminder(QStringLiteral("A1"), kNow.addDays(1))));
+    QSignalSpy notSaved(&center, &UserNotificationCenter::scheduleNotSaved);
+    center.scheduleNotification(reminder(QStringLiteral("A1"), kNow.addDays(1)));
     EXPECT_EQ(center.scheduledNotifications().size(), 1);
+    ASSERT_TRUE(notSaved.wait(10000));
+    EXPECT_EQ(center.scheduledNotifications().size(), 1);
+}
+
+TEST_F(UserNotificationCenterScheduleTest, ManyChangesAtOnceAreOneWriteOfTheSchedule)
+{
+    auto center = start();
+    for (const char* billID : {"Old1", "Old2", "Old3"})
+        center->scheduleNotification(reminder(QString::fromLatin1(billID), kNow.addDays(1)));
+    center->waitForWrites();
+    FileWriteCounter counter(folder.path());
+    ASSERT_TRUE(counter.watching());
+
+    center->changeSchedule(
+        [](const UserNotification& n) { return n.userInfo.value(QStringLiteral("Bid")) != QStringLiteral("Old2"); },
+        {reminder(QStringLiteral("New1"), kNow.addDays(2)), reminder(QStringLiteral("New2"), kNow.addDays(3))});
+    center->waitForWrites();
+
+    EXPECT_EQ(counter.writes().value(QStringLiteral("ScheduledNotifications.plist")), 1)
+        << counter.describe().toStdString();
+    QStringList billIDs;
+    for (const UserNotification& notification : start()->scheduledNotifications()) {
+        EXPECT_FALSE(notification.identifier.isEmpty());
+        billIDs.append(notification.userInfo.value(QStringLiteral("Bid")).toString());
+    }
+    EXPECT_EQ(billIDs, (QStringList{QStringLiteral("Old2"), QStringLiteral("New1"), QStringLiteral("New2")}));
+}
+
+TEST_F(UserNotificationCenterScheduleTest, AScheduleMadeAnewTakesThePlaceOfTheWholeOneInOneWrite)
+{
+    auto center = start();
+    center->scheduleNotification(reminder(QStringLiteral("Old"), kNow.addDays(1)));
+    center->waitForWrites();
+    FileWriteCounter counter(folder.path());
+    UserNotification kept = reminder(QStringLiteral("New1"), kNow.addDays(2));
+    kept.identifier = QStringLiteral("N1");
+    center->replaceSchedule({kept, reminder(QStringLiteral("New2"), kNow.addSecs(1))});
+    center->waitForWrites();
+
+    EXPECT_EQ(counter.writes().value(QStringLiteral("ScheduledNotifications.plist")), 1);
+    const QList<UserNotification> later = start()->scheduledNotifications();
+    ASSERT_EQ(later.size(), 2);
+    EXPECT_EQ(later[0].identifier, QStringLiteral("N1"));
+    EXPECT_FALSE(later[1].identifier.isEmpty());
+    EXPECT_EQ(later[1].userInfo.value(QStringLiteral("Bid")), QStringLiteral("New2"));
+    // The earliest is delivered when its time comes.
+    clock.setNow(kNow.addSecs(2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return center->scheduledNotifications().size() == 1; }, 70000));
 }
 
 TEST_F(UserNotificationCenterScheduleTest, WithoutASessionBusNothingIsDelivered)
@@ -347,9 +399,9 @@ TEST_F(UserNotificationCenterServerTest, AMissedNotificationIsShownOnceAtTheNext
     clock.setNow(kNow.addDays(-2));
     {
         UserNotificationCenter earlierRun(path, clock);
-        ASSERT_TRUE(earlierRun.scheduleNotification(reminder(QStringLiteral("Second"), kNow.addSecs(-60))));
-        ASSERT_TRUE(earlierRun.scheduleNotification(reminder(QStringLiteral("First"), kNow.addDays(-1))));
-        ASSERT_TRUE(earlierRun.scheduleNotification(reminder(QStringLiteral("Later"), kNow.addDays(1))));
+        earlierRun.scheduleNotification(reminder(QStringLiteral("Second"), kNow.addSecs(-60)));
+        earlierRun.scheduleNotification(reminder(QStringLiteral("First"), kNow.addDays(-1)));
+        earlierRun.scheduleNotification(reminder(QStringLiteral("Later"), kNow.addDays(1)));
     }
     clock.setNow(kNow);
 
@@ -364,7 +416,7 @@ TEST_F(UserNotificationCenterServerTest, AMissedNotificationIsShownOnceAtTheNext
     center = std::make_unique<UserNotificationCenter>(path, clock);
     // One due now goes out with whatever else is due: once it is shown,
     // nothing else came.
-    ASSERT_TRUE(center->scheduleNotification(reminder(QStringLiteral("Marker"), kNow)));
+    center->scheduleNotification(reminder(QStringLiteral("Marker"), kNow));
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.notifications.size() >= 3; }));
     EXPECT_EQ(server.notifications.size(), 3);
     ASSERT_EQ(center->scheduledNotifications().size(), 1);

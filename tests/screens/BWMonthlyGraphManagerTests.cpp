@@ -36,6 +36,10 @@ TEST_F(OverviewTest, TheGraphSumsEachOfTheLast24CalendarMonths)
     EXPECT_EQ(row.heights.at(3), 0.0);   // never below the axis
     EXPECT_EQ(row.labels.at(0), QStringLiteral("Mar"));
     EXPECT_EQ(row.labels.at(23), QStringLiteral("Apr"));
+    // Each January names its year.
+    EXPECT_EQ(row.labels.at(2), QStringLiteral("Jan \u201916"));
+    EXPECT_EQ(row.labels.at(3), QStringLiteral("Dec"));
+    EXPECT_EQ(row.labels.at(14), QStringLiteral("Jan \u201915"));
     EXPECT_EQ(row.amounts.at(1), QStringLiteral("$80.00"));
     EXPECT_EQ(row.images.at(0), QStringLiteral("orchidbar.png"));
     EXPECT_EQ(row.images.at(3), QStringLiteral("blackbar.png"));
@@ -62,6 +66,11 @@ TEST_F(OverviewTest, ByPaymentTheGraphShowsThe23NewestAndLeavesTheOldestColumnEm
     EXPECT_EQ(row.amounts.at(0), QStringLiteral("$10.00"));
     EXPECT_EQ(row.amounts.at(22), QStringLiteral("$32.00"));
     EXPECT_EQ(row.labels.at(0), QStringLiteral("M 8"));
+    // Thirty weeks back from 8 March 2016: the newest payment of 2015 names
+    // its year, the older ones of that year do not.
+    EXPECT_EQ(row.labels.at(10), QStringLiteral("D 29 \u201915"));
+    EXPECT_EQ(row.labels.at(11), QStringLiteral("D 22"));
+    EXPECT_EQ(row.labels.at(9), QStringLiteral("J 5"));
     EXPECT_TRUE(row.labels.at(23).isEmpty());
     EXPECT_EQ(row.heights.at(23), 0.0);
     EXPECT_EQ(row.heights.at(22), 1.0);

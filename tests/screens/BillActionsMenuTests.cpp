@@ -1,5 +1,6 @@
 #include "BillPageTestFixture.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QStandardItemModel>
 
@@ -56,12 +57,12 @@ TEST_F(BillPageTest, TheActionsMenuOffersWhatFitsTheItem)
         const QVariantMap record = show(billID);
         overview->setupActionButtonMenuForBill(record);
         EXPECT_EQ(titles(page->actionsMenu()->items()), menuCase.expected);
-        EXPECT_EQ(titles(overview->actionsMenu()->items()), menuCase.expected);
+        EXPECT_EQ(titles(overview->bottomBar().actionsMenu()->items()), menuCase.expected);
         for (const QAction* item : page->actionsMenu()->items())
             EXPECT_TRUE(item->isSeparator() || item->isEnabled());
         // The pop-up shows its face item first, which is no command.
-        EXPECT_EQ(page->actionsMenu()->items().size() + 1, overview->actionsPopupButton()->count());
-        EXPECT_FALSE(overview->actionsPopupButton()->itemData(0).isValid());
+        EXPECT_EQ(page->actionsMenu()->items().size() + 1, overview->bottomBar().actionsPopupButton()->count());
+        EXPECT_FALSE(overview->bottomBar().actionsPopupButton()->itemData(0).isValid());
     }
 }
 
@@ -161,7 +162,7 @@ TEST_F(BillPageTest, AnArchivedBillOffersNoPaymentCommandAnywhere)
     clickRow(0);
     const std::unique_ptr<QMenu> contextMenu = overview->contextMenuForRow(0);
     ASSERT_TRUE(contextMenu);
-    for (BWBillActionsMenu* menu : {page->actionsMenu(), overview->actionsMenu()}) {
+    for (BWBillActionsMenu* menu : {page->actionsMenu(), overview->bottomBar().actionsMenu()}) {
         EXPECT_EQ(menu->availableActions(), (QStringList{QStringLiteral("View Website"), QStringLiteral("Edit Bill")}));
         EXPECT_EQ(menu->alternateTitle(), QStringLiteral("View Website"));
         QSignalSpy logs(menu, &BWBillActionsMenu::logRequested);
@@ -182,16 +183,17 @@ TEST_F(BillPageTest, AnArchivedBillOffersNoPaymentCommandAnywhere)
             EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
         }
     }
-    const auto* popupEntries = qobject_cast<QStandardItemModel*>(overview->actionsPopupButton()->model());
+    const auto* popupEntries = qobject_cast<QStandardItemModel*>(overview->bottomBar().actionsPopupButton()->model());
     ASSERT_TRUE(popupEntries);
-    for (int row = 1; row < overview->actionsPopupButton()->count(); ++row) {
-        if (refused.contains(overview->actionsPopupButton()->itemText(row))) {
+    for (int row = 1; row < overview->bottomBar().actionsPopupButton()->count(); ++row) {
+        if (refused.contains(overview->bottomBar().actionsPopupButton()->itemText(row))) {
             EXPECT_FALSE(popupEntries->item(row)->isEnabled()) << row;
         }
     }
     for (const QWidget* control : std::initializer_list<const QWidget*>{
-             overview->overviewButtonLog(), overview->overviewButtonPartial(), overview->payNowOverviewButton(),
-             page->logPaymentButtonDetail(), page->logPartialPopUp(), page->skipButton(), page->payNowButton()})
+             overview->overviewButtonLog(), overview->bottomBar().overviewButtonPartial(),
+             overview->bottomBar().payNowOverviewButton(), page->logPaymentButtonDetail(), page->logPartialPopUp(),
+             page->skipButton(), page->payNowButton()})
         EXPECT_FALSE(control->isEnabled()) << control->metaObject()->className();
 
     overview->setConfirmation([](QWidget*, const QString&, const QString&, const QString&) { return true; });
@@ -234,6 +236,29 @@ TEST_F(BillPageTest, SkippingFromTheOverviewKeepsTheSkippedBillSelected)
     // Rent moved to the bottom of the list and is still the one selected.
     EXPECT_EQ(rowOf(QStringLiteral("Rent")), 2);
     EXPECT_EQ(selectedRows(), QList<int>{2});
+}
+
+// The overview's question and the bill page's skip popover ask alike.
+TEST_F(BillPageTest, BothSkipsAskTheSameQuestionAboutTheBill)
+{
+    const QString rent = storeBill(QStringLiteral("Rent"), 2);
+    overview->loadOverview();
+    clickRow(rowOf(QStringLiteral("Rent")));
+    QString overviewQuestion;
+    overview->setConfirmation(
+        [&overviewQuestion](QWidget*, const QString& question, const QString& subject, const QString&) {
+            overviewQuestion = question + u'\n' + subject;
+            return false;
+        });
+    overview->skipFromActionsButtonMenu();
+
+    page->loadBillWithID(rent);
+    page->showSkipPaymentPopover(nullptr);
+    QStringList popoverTexts;
+    for (const QLabel* label : page->skipPaymentPopover()->findChildren<QLabel*>())
+        popoverTexts.append(label->text());
+    EXPECT_EQ(overviewQuestion, QStringLiteral("Are you sure you want to skip the next payment for this bill?\nRent"));
+    EXPECT_TRUE(popoverTexts.contains(overviewQuestion)) << popoverTexts.join(u'|').toStdString();
 }
 
 TEST_F(BillPageTest, TheContextMenuActsOnTheClickedRowOrTheSelectionItLiesIn)

@@ -16,6 +16,7 @@
 #include "store/BWPaymentLogger.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/KNPopUpDatePicker.h"
+#include "support/ShownText.h"
 
 namespace {
 
@@ -56,8 +57,8 @@ TEST_F(BillPageEditTest, SkippingMovesTheDueDateOnAndRecordsNothing)
     page->showSkipPaymentPopover(nullptr);
     // The question names the bill it skips.
     const QList<QLabel*> texts = page->skipPaymentPopover()->findChildren<QLabel*>();
-    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                            [](const QLabel* text) { return text->text().contains(QStringLiteral("\u201CRent\u201D")); }));
+    EXPECT_TRUE(
+        std::any_of(texts.begin(), texts.end(), [](const QLabel* text) { return text->text().endsWith(u"\nRent"); }));
     ASSERT_TRUE(page->skipPayment());
     const QVariantMap after = storedFile(billID);
     EXPECT_EQ(after.value(BillKeys::DueDate).toDateTime(),
@@ -252,6 +253,34 @@ TEST_F(BillPageEditTest, ReceiptsAreCopiedOnceAndAFailedCopyKeepsTheOldOne)
     EXPECT_TRUE(openedFiles.isEmpty());
 }
 
+// A receipt's file name is shown as it is: on the payment editor's button
+// its "&" is no shortcut mark, and in the payments' tool tips no markup.
+TEST_F(BillPageEditTest, AReceiptsFileNameIsShownAsItIs)
+{
+    const QString billID = rentWithPayments();
+    show(billID);
+    chosenReceipt = temp.file(QStringLiteral("bill & stub.pdf"));
+    QFile file(chosenReceipt);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    page->editClickedPayment(0);
+    page->attachReceipt();
+    EXPECT_EQ(shown::title(page->revReceipt()->text()), QStringLiteral("bill & stub.pdf"));
+    EXPECT_TRUE(shown::marksNoShortcut(page->revReceipt()->text()));
+
+    // A receipt path that came by sync, named like markup.
+    QVariantMap record = storedFile(billID);
+    QVariantList payments = record.value(BillKeys::PaymentList).toList();
+    QVariantMap newest = payments.last().toMap();
+    newest.insert(PaymentKeys::Receipt, QDir(env.defaultDataFolder).filePath(QStringLiteral("<b>Rent & co.pdf")));
+    payments.last() = newest;
+    ASSERT_TRUE(BWBill(env).saveSpecificKey(BillKeys::PaymentList, payments, billID));
+    show(billID);
+    const QAbstractItemModel* rows = page->paymentTable()->model();
+    EXPECT_EQ(shown::toolTip(rows->index(0, 3).data(Qt::ToolTipRole).toString()),
+              QStringLiteral("<b>Rent & co.pdf"));
+}
+
 TEST_F(BillPageEditTest, QuickEditsChangeOnlyTheirKey)
 {
     // Due on a Sunday, shown on the Friday before.
@@ -342,7 +371,8 @@ TEST_F(BillPageEditTest, NotesAndBalanceAreSaved)
 
     page->editBalance(nullptr);
     page->balanceEditField()->setText(QStringLiteral("$120,000.00"));
-    page->interestRateField()->setText(QStringLiteral("0.035"));
+    EXPECT_EQ(page->interestRateField()->text(), QStringLiteral("0"));
+    page->interestRateField()->setText(QStringLiteral("3.5"));
     page->escrowEditField()->setText(QStringLiteral("250"));
     ASSERT_TRUE(page->saveBalanceChanges());
     const QVariantMap stored = storedFile(billID);
@@ -387,6 +417,41 @@ TEST_F(BillPageEditTest, DeletingAPaymentAsksFirst)
     }
 }
 
+// Deleting the newest payment undoes it; the question says whether that
+// moves the due date back, which only a full payment had moved on.
+TEST_F(BillPageEditTest, DeletingTheNewestPaymentSaysWhatHappensToTheDueDate)
+{
+    struct Case
+    {
+        const char* kind;
+        bool full;
+        const char* saysAboutDueDate;
+    };
+    const Case cases[] = {
+        {"full", true, "The due date moves back to where it was before this payment."},
+        {"partial", false, "The due date stays as it is: this partial payment did not move it."},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.kind);
+        const QString billID = rentWithPayments();
+        const QDateTime dueBefore = storedFile(billID).value(BillKeys::DueDate).toDateTime();
+        const QVariantMap bill = *BWBillsLoader(env).loadBillWithID(billID);
+        ASSERT_TRUE(BWPaymentLogger(env).recordPayment(
+            {20.0, bill.value(BillKeys::AbsoluteDueDate).toDateTime(), QString(), QString()}, bill, each.full));
+        show(billID);
+        QString details;
+        page->setQuestion([&details](QWidget*, const QString&, const QString& text, const QStringList&) {
+            details = text;
+            return 1;
+        });
+        page->editClickedPayment(0);
+        ASSERT_TRUE(page->askToDeleteClickedPayment());
+
+        EXPECT_TRUE(details.endsWith(QLatin1String(each.saysAboutDueDate))) << details.toStdString();
+        EXPECT_EQ(storedFile(billID).value(BillKeys::DueDate).toDateTime(), dueBefore);
+    }
+}
+
 // The amount on the sticky note opens the amount editor, as "Change Amount" does.
 TEST_F(BillPageEditTest, ClickingTheAmountOpensTheAmountEditor)
 {
@@ -424,4 +489,36 @@ TEST_F(BillPageEditTest, EscapeClosesEachPopoverWithoutStoring)
         EXPECT_TRUE(popover->isHidden());
     }
     EXPECT_EQ(storedFile(billID), before);
+}
+
+// The rate is shown and typed as a percent, and stored as the fraction of
+// each payment that is interest; what no rate can be is refused.
+TEST_F(BillPageEditTest, TheInterestRateIsTypedAsAPercentAndStoredAsAFraction)
+{
+    const QString billID = storeBill(QStringLiteral("Loan"), 3);
+    ASSERT_TRUE(BWBill(env).saveSpecificKeys({BillKeys::Balance, BillKeys::Interest}, {1000.0, 0.05}, billID));
+    show(billID);
+    page->editBalance(nullptr);
+    EXPECT_EQ(page->interestRateField()->text(), QStringLiteral("5"));
+    const struct
+    {
+        const char* typed;
+        double stored;  // negative: refused
+    } cases[] = {
+        {"7.5", 0.075}, {"5%", 0.05}, {"0", 0.0}, {"100", 1.0}, {"-1", -1}, {"101", -1}, {"500", -1}, {"a lot", -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        warnings.clear();
+        page->editBalance(nullptr);
+        const QVariant before = storedFile(billID).value(BillKeys::Interest);
+        page->interestRateField()->setText(QString::fromLatin1(c.typed));
+        EXPECT_EQ(page->saveBalanceChanges(), c.stored >= 0);
+        if (c.stored >= 0) {
+            EXPECT_DOUBLE_EQ(storedFile(billID).value(BillKeys::Interest).toDouble(), c.stored);
+        } else {
+            EXPECT_EQ(storedFile(billID).value(BillKeys::Interest), before);
+            EXPECT_EQ(warnings.size(), 1);
+        }
+    }
 }

@@ -115,3 +115,55 @@ TEST_F(ForecastWindowTest, AVaryingBillNotDueInTheMonthAddsOnlyItsShareToSave)
     EXPECT_EQ(forecast->totalText(QStringLiteral("totalToSave")), QStringLiteral("$45.00"));
     EXPECT_EQ(forecast->totalText(QStringLiteral("totalfinalTotal")), QStringLiteral("-$545.00"));
 }
+
+// Save rows are for bills: an income that comes every three months puts
+// nothing aside in the months it does not come, and counts in full in its own.
+TEST_F(ForecastWindowTest, IncomeHasNoMoneySetAsideForIt)
+{
+    const QVariantList everyThreeMonths{qlonglong(3), qlonglong(2)};
+    store(bill(QStringLiteral("Dividend"), localMoment(2016, 3, 20, 9), everyThreeMonths, 3000,
+               {{BillKeys::IsIncome, true}}));
+    store(bill(QStringLiteral("Rent"), localMoment(2016, 3, 15, 9), Monthly, 500));
+    open();
+    EXPECT_EQ(names(forecast->calculatedBillsToDisplay()), QStringList{QStringLiteral("Rent")});
+    EXPECT_EQ(forecast->totalText(QStringLiteral("totalToSave")), QStringLiteral("$0.00"));
+    EXPECT_EQ(forecast->totalText(QStringLiteral("totalfinalTotal")), QStringLiteral("-$500.00"));
+
+    forecast->monthPopupButton()->setCurrentIndex(3);  // June, when it comes
+    emit forecast->monthPopupButton()->activated(3);
+    EXPECT_EQ(names(forecast->calculatedBillsToDisplay()), QStringList({"Rent", "Dividend"}));
+    EXPECT_EQ(forecast->totalText(QStringLiteral("totalIncomeTotal")), QStringLiteral("$3,000.00"));
+    EXPECT_EQ(forecast->totalText(QStringLiteral("totalToSave")), QStringLiteral("$0.00"));
+    EXPECT_EQ(forecast->totalText(QStringLiteral("totalfinalTotal")), QStringLiteral("$2,500.00"));
+}
+
+// The amount a row shows is the amount the month's total sums, whatever
+// the estimate: one rule for both.
+TEST_F(ForecastWindowTest, TheTableShowsTheAmountsTheTotalSums)
+{
+    const struct
+    {
+        const char* what;
+        double stored;
+        QVariantList payments;
+    } rows[] = {
+        {"an estimate under one",
+         0,
+         {payment(0.40, localMoment(2016, 2, 10, 9)), payment(0.60, localMoment(2016, 1, 10, 9))}},
+        {"an estimate", 0, {payment(40, localMoment(2016, 2, 10, 9)), payment(60, localMoment(2016, 1, 10, 9))}},
+        {"a stored amount and an estimate", 30, {payment(40, localMoment(2016, 2, 10, 9))}},
+        {"no payments", 25, {}},
+    };
+    defaults.setBool(BWDefaultsKeys::BWUseIntelligenceEstimates, true);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QString billID
+            = store(bill(QStringLiteral("Phone"), localMoment(2016, 4, 10, 9), Monthly, row.stored,
+                         {{BillKeys::AmountVaries, qlonglong(1)}, {BillKeys::PaymentList, row.payments}}));
+        open();
+        ASSERT_EQ(forecast->billTable().rowCount(), 1);
+        EXPECT_EQ(forecast->billTable().textAt(0, QStringLiteral("Amount")),
+                  forecast->totalText(QStringLiteral("totalAmountDue")));
+        ASSERT_TRUE(BWBill(env).deleteBillWithBid(billID));
+    }
+}

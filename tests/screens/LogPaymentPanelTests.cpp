@@ -1,7 +1,6 @@
 // The log-payment panel driven as the user drives it: opening, full and
 // partial payments checked in the bill's file, receipts, sounds and the input
 // it refuses.
-#include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
 
@@ -101,13 +100,61 @@ TEST_F(LogPaymentPanelTest, PaymentIsDatedOnTheChosenDayAtTheTimeThePanelOpened)
     openPanelFor(bill);
     KNPopUpDatePicker* dateField = controller.datePaidField();
     dateField->setFocus();
-    dateField->setCurrentSection(QDateTimeEdit::DaySection);
     QTest::keyClick(dateField, Qt::Key_Down);
     QTest::keyClick(dateField, Qt::Key_Down);
     controller.hideDatePopup();
     EXPECT_FALSE(dateField->isBubbleOpen());
     clickFullSave();
     EXPECT_EQ(lastStoredPayment(bill).value(PaymentKeys::Date).toDateTime(), localMoment(2016, 3, 6, 10));
+}
+
+// The day paid is typed as people write it; text that names no day is
+// refused and logs nothing.
+TEST_F(LogPaymentPanelTest, ATypedDayPaidIsTheDayOfThePayment)
+{
+    const struct
+    {
+        const char* typed;
+        QDateTime paid;  // invalid: refused
+    } cases[] = {
+        {"6", localMoment(2016, 3, 6, 10)},
+        {"Feb 29", localMoment(2016, 2, 29, 10)},
+        {"1 Feb 2016", localMoment(2016, 2, 1, 10)},
+        {"yesterday", QDateTime()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const QVariantMap bill = billDue(QDate(2016, 3, 20), 1, 2);
+        openPanelFor(bill);
+        typeInto(controller.datePaidField(), QString::fromLatin1(c.typed));
+        clickFullSave();
+        if (c.paid.isValid()) {
+            EXPECT_EQ(lastStoredPayment(bill).value(PaymentKeys::Date).toDateTime(), c.paid);
+        } else {
+            EXPECT_TRUE(storedPayments(bill).isEmpty());
+            EXPECT_TRUE(controller.messageLabel()->text().contains(QStringLiteral("yesterday")));
+        }
+    }
+}
+
+// The panel floats beside the main window: an item archived or deleted
+// there while it is open takes no payment, and its due date stays.
+TEST_F(LogPaymentPanelTest, AnItemArchivedOrDeletedMeanwhileTakesNoPayment)
+{
+    for (const bool archive : {true, false}) {
+        SCOPED_TRACE(archive ? "archived" : "deleted");
+        const QVariantMap bill = billDue(QDate(2016, 3, 20), 1, 2);
+        openPanelFor(bill);
+        const QString billID = bill.value(BillKeys::Bid).toString();
+        ASSERT_TRUE(archive ? BWBill(env).archiveBillWithBid(billID) : BWBill(env).deleteBillWithBid(billID));
+        const QVariantMap before = stored(bill);
+        clickFullSave();
+        EXPECT_TRUE(controller.panel()->isVisible());
+        EXPECT_FALSE(controller.messageLabel()->text().isEmpty());
+        EXPECT_EQ(stored(bill), before);
+        EXPECT_TRUE(storedPayments(bill).isEmpty());
+        EXPECT_EQ(announced.count(), 0);
+    }
 }
 
 TEST_F(LogPaymentPanelTest, PartialPaymentKeepsTheDueDateAndLowersAVaryingAmount)

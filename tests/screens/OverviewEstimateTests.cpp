@@ -25,7 +25,8 @@ TEST_F(OverviewTest, VaryingBillsShowThisMonthsEstimateUnderTheDefaultSetting)
 
     clickRow(rowOf(QStringLiteral("Rent")));
     clickRow(rowOf(QStringLiteral("Phone")), true);
-    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("2 bills selected. Estimated amount due: $955.00"));
+    EXPECT_EQ(overview->bottomBar().actionText()->text(),
+              QStringLiteral("2 bills selected. Estimated amount due: $955.00"));
 
     defaults.setBool(BWDefaultsKeys::BWUseIntelligenceEstimates, false);
     overview->loadOverview();

@@ -1,8 +1,10 @@
 #include "OverviewTestFixture.h"
 
 #include <QDeadlineTimer>
+#include <QHeaderView>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "platform/UserDefaults.h"
 
@@ -52,27 +54,38 @@ protected:
             }
             result.rows.append(cells.join(QStringLiteral(" / ")));
         }
-        for (QLabel* figure : {screen.dueSoonNumField(), screen.dueSoonAmtField(), screen.dueMonthNumField(),
-                               screen.dueMonthAmtField(), screen.stillDueThisMonthField(), screen.paydayNumField(),
-                               screen.paidThisMonthField(), screen.incomeToDateField(), screen.expectedBalance()})
+        for (QLabel* figure : {screen.sidebar().dueSoonNumField(), screen.sidebar().dueSoonAmtField(),
+                               screen.sidebar().dueMonthNumField(), screen.sidebar().dueMonthAmtField(),
+                               screen.sidebar().stillDueThisMonthField(), screen.sidebar().paydayNumField(),
+                               screen.sidebar().paidThisMonthField(), screen.sidebar().incomeToDateField(),
+                               screen.sidebar().expectedBalance()})
             result.sidebar.append(figure->text());
-        result.badge = screen.dockBadge();
+        result.badge = screen.sidebar().dockBadge();
         result.trayBills = tray.isEmpty() ? QVariantList() : tray.last().first().toList();
         result.records = screen.dataSourceFiltered();
         return result;
     }
 
-    // A second overview, whose list is read whole from what is stored now.
-    ShownOverview fullReload(int listMode) const
+    // A second overview, whose list is read whole from what is stored now;
+    // sorted by name when `byName`.
+    ShownOverview fullReload(int listMode, bool byName = false) const
     {
         BWOverviewController reference(env);
         QSignalSpy tray(&reference, &BWOverviewController::menuBillsChanged);
         reference.list()->resize(900, 700);
         reference.list()->show();
         reference.loadOverview();
+        if (byName)
+            sortByName(reference);
         reference.showListMode(listMode);
         reference.loadOverview();
         return shown(reference, tray);
+    }
+    // As a click on the Name column's header sorts.
+    static void sortByName(BWOverviewController& screen)
+    {
+        screen.billTable()->horizontalHeader()->setSortIndicator(screen.tableModel()->columnOf(QStringLiteral("Name")),
+                                                                 Qt::AscendingOrder);
     }
 
 public:
@@ -129,6 +142,25 @@ TEST_P(OverviewItemUpdateTest, ShowsWhatAFullReloadShows)
 
     overview->reloadItems(c.change(*this, ids));
     EXPECT_EQ(shown(*overview, tray), fullReload(c.listMode));
+}
+
+// A column the user sorted by keeps its order through the updates of a
+// payment, an edit or a sync arrival.
+TEST_P(OverviewItemUpdateTest, KeepsTheColumnOrderTheUserChose)
+{
+    const ItemUpdateCase& c = GetParam();
+    const QStringList ids = storeHousehold();
+    QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
+    overview->loadOverview();
+    overview->showListMode(c.listMode);
+    sortByName(*overview);
+
+    overview->reloadItems(c.change(*this, ids));
+    const ShownOverview updated = shown(*overview, tray);
+    EXPECT_EQ(updated, fullReload(c.listMode, true));
+    // And a list chosen from the loaded items afterwards keeps it too.
+    overview->showListMode(BWOverviewController::FirstTag);
+    EXPECT_EQ(shown(*overview, tray), fullReload(BWOverviewController::FirstTag, true));
 }
 
 // The extension's copy follows the loads and updates a moment later, and is
@@ -301,3 +333,53 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ListChoiceCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+// ---- A new day, loaded on a worker --------------------------------------------
+
+// The list a new day brings, read and figured on a worker, shows what a full
+// load shows; until it is back, the old list stays.
+TEST_F(OverviewUpdateTest, ANewDayLoadedOnAWorkerShowsWhatAFullLoadShows)
+{
+    storeHousehold();
+    QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
+    overview->loadOverview();
+    overview->showListMode(BWOverviewController::FirstTag);
+    const QVariantList yesterdays = overview->dataSource();
+    clock.setNow(clock.now().addDays(2));
+
+    overview->showAllBillsForNewDay();
+    EXPECT_TRUE(overview->isLoadingInBackground());
+    EXPECT_EQ(overview->dataSource(), yesterdays);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !overview->isLoadingInBackground(); }, 30000));
+    EXPECT_EQ(shown(*overview, tray), fullReload(BWOverviewController::AllActiveItems));
+}
+
+// What this thread did to the list while the worker read stands: an update
+// has the worker read again, a full load wins over the worker's.
+TEST_F(OverviewUpdateTest, AnUpdateWhileTheWorkerReadsIsNotUndone)
+{
+    const QStringList ids = storeHousehold();
+    QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
+    overview->loadOverview();
+    clock.setNow(clock.now().addDays(1));
+    overview->showAllBillsForNewDay();
+    pay(ids.at(1), 50);
+    overview->reloadItems({ids.at(1)});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !overview->isLoadingInBackground(); }, 30000));
+    EXPECT_EQ(shown(*overview, tray), fullReload(BWOverviewController::AllActiveItems));
+}
+
+TEST_F(OverviewUpdateTest, AFullLoadWhileTheWorkerReadsStands)
+{
+    const QStringList ids = storeHousehold();
+    QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
+    overview->loadOverview();
+    clock.setNow(clock.now().addDays(1));
+    overview->showAllBillsForNewDay();
+    pay(ids.at(2), 70);
+    overview->loadOverview();
+    const int loadsShown = int(tray.count());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !overview->isLoadingInBackground(); }, 30000));
+    EXPECT_EQ(tray.count(), loadsShown) << "the worker's older list is not shown";
+    EXPECT_EQ(shown(*overview, tray), fullReload(BWOverviewController::AllActiveItems));
+}

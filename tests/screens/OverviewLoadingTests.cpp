@@ -27,7 +27,7 @@ TEST_F(OverviewTest, AllActiveItemsAreOrderedByDueDateOverdueFirst)
     EXPECT_EQ(shownNames(), QStringList({"Overdue", "Today", "Soon", "Later"}));
     EXPECT_EQ(names(overview->dataSource()), shownNames());
     EXPECT_EQ(overview->tableModel()->rowCount(), 4);
-    EXPECT_EQ(overview->headerBox()->backgroundColor(), Grey);
+    EXPECT_EQ(overview->header().headerBox()->backgroundColor(), Grey);
     EXPECT_TRUE(overview->showAllButton()->isHidden());
 }
 
@@ -39,10 +39,10 @@ TEST_F(OverviewTest, EmptyDataFolderListsNothing)
     EXPECT_EQ(overview->tableModel()->rowCount(), 0);
     // A new user learns where the first bill comes from; with one stored,
     // the bar asks for a selection.
-    EXPECT_TRUE(overview->actionText()->text().contains(QStringLiteral("\u201C+ New Bill\u201D")));
+    EXPECT_TRUE(overview->bottomBar().actionText()->text().contains(QStringLiteral("\u201C+ New Bill\u201D")));
     storeBill(QStringLiteral("Rent"), 1);
     overview->loadOverview();
-    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("Select a bill to view available actions."));
+    EXPECT_EQ(overview->bottomBar().actionText()->text(), QStringLiteral("Select a bill to view available actions."));
 }
 
 TEST_F(OverviewTest, ArchiveListShowsOnlyArchivedItemsUnderAPurpleHeader)
@@ -56,7 +56,7 @@ TEST_F(OverviewTest, ArchiveListShowsOnlyArchivedItemsUnderAPurpleHeader)
 
     chooseList(BWOverviewController::ArchivedItems);
     EXPECT_EQ(shownNames(), QStringList({"Gym"}));
-    EXPECT_EQ(overview->headerBox()->backgroundColor(), Purple);
+    EXPECT_EQ(overview->header().headerBox()->backgroundColor(), Purple);
     EXPECT_FALSE(overview->showAllButton()->isHidden());
 }
 
@@ -70,10 +70,10 @@ TEST_F(OverviewTest, DueSoonListKeepsOverdueItemsAndThoseWithinTheWindow)
     chooseList(BWOverviewController::DueSoon);
 
     EXPECT_EQ(shownNames(), QStringList({"Overdue", "Edge"}));
-    EXPECT_FALSE(overview->dueSoonHighlightbox()->isHidden());
-    EXPECT_TRUE(overview->dueMonthHighlightBox()->isHidden());
-    EXPECT_TRUE(overview->paidMonthHighlightBox()->isHidden());
-    EXPECT_EQ(overview->headerBox()->backgroundColor(), Purple);
+    EXPECT_FALSE(overview->sidebar().dueSoonHighlightbox()->isHidden());
+    EXPECT_TRUE(overview->sidebar().dueMonthHighlightBox()->isHidden());
+    EXPECT_TRUE(overview->sidebar().paidMonthHighlightBox()->isHidden());
+    EXPECT_EQ(overview->header().headerBox()->backgroundColor(), Purple);
     EXPECT_EQ(switchRequests.count(), 1);
 }
 
@@ -86,16 +86,16 @@ TEST_F(OverviewTest, MonthListsFollowTheCalendarMonth)
 
     overview->showBillsDueThisMonth();
     EXPECT_EQ(shownNames(), QStringList({"Paid", "Paid in February", "March"}));
-    EXPECT_FALSE(overview->dueMonthHighlightBox()->isHidden());
+    EXPECT_FALSE(overview->sidebar().dueMonthHighlightBox()->isHidden());
 
     overview->showBillsPaidThisMonth();
     EXPECT_EQ(shownNames(), QStringList({"Paid"}));
-    EXPECT_FALSE(overview->paidMonthHighlightBox()->isHidden());
-    EXPECT_TRUE(overview->dueMonthHighlightBox()->isHidden());
+    EXPECT_FALSE(overview->sidebar().paidMonthHighlightBox()->isHidden());
+    EXPECT_TRUE(overview->sidebar().dueMonthHighlightBox()->isHidden());
 
     overview->showAllBills();
     EXPECT_EQ(shownNames().size(), 4);
-    EXPECT_TRUE(overview->paidMonthHighlightBox()->isHidden());
+    EXPECT_TRUE(overview->sidebar().paidMonthHighlightBox()->isHidden());
 }
 
 TEST_F(OverviewTest, DropDownOffersTheFixedListsThenTheTagsAndATagListsItsItems)
@@ -105,7 +105,7 @@ TEST_F(OverviewTest, DropDownOffersTheFixedListsThenTheTagsAndATagListsItsItems)
     storeBill(QStringLiteral("Power"), 7, {{BillKeys::Tags, QVariantList{"Home", "Utilities"}}});
     overview->loadOverview();
 
-    QComboBox* dropDown = overview->tagDropdown();
+    QComboBox* dropDown = overview->header().tagDropdown();
     ASSERT_EQ(dropDown->count(), 10);
     EXPECT_EQ(dropDown->itemText(0), QStringLiteral("All Active Items"));
     EXPECT_EQ(dropDown->itemText(5), QStringLiteral("Paid This Month"));
@@ -144,11 +144,12 @@ TEST_F(OverviewTest, HiddenPaydaysLeaveTheTableButReachTheCalendarAndMenu)
 TEST_F(OverviewTest, AirplaneButtonShowsWhetherVacationModeIsOn)
 {
     overview->loadOverview();
-    EXPECT_EQ(overview->airplaneButton()->property("imageName").toString(), QStringLiteral("893-airplane"));
+    EXPECT_EQ(overview->header().airplaneButton()->property("imageName").toString(), QStringLiteral("893-airplane"));
 
     defaults.setBool(QStringLiteral("VacationEnabled"), true);
     overview->loadOverview();
-    EXPECT_EQ(overview->airplaneButton()->property("imageName").toString(), QStringLiteral("893-airplaneselect"));
+    EXPECT_EQ(overview->header().airplaneButton()->property("imageName").toString(),
+              QStringLiteral("893-airplaneselect"));
 }
 
 TEST_F(OverviewTest, TrayMenuIsNotFedWhileItIsOff)

@@ -1,7 +1,10 @@
 // Search, the selection's bottom bar and the month calendar beside the list.
 #include "OverviewTestFixture.h"
 
+#include <QLabel>
 #include <QSignalSpy>
+
+#include <functional>
 
 #include "store/BWDefaultsKeys.h"
 #include "widgets/BGHUDBox.h"
@@ -15,7 +18,7 @@ TEST_F(OverviewTest, SearchFindsNamesIgnoringCaseAndAccents)
     storeBill(QStringLiteral("Rent"), 2);
     overview->loadOverview();
 
-    QTest::keyClicks(overview->searchField(), QStringLiteral("CAFE"));
+    QTest::keyClicks(overview->header().searchField(), QStringLiteral("CAFE"));
     EXPECT_EQ(shownNames(), QStringList({"Café Latte Club"}));
     EXPECT_EQ(names(overview->dataSource()).size(), 2);
 
@@ -37,18 +40,34 @@ TEST_F(OverviewTest, SearchFindsAWholeTagButNotPartOfOne)
     EXPECT_TRUE(shownNames().isEmpty());
 }
 
-TEST_F(OverviewTest, ALoadClearsTheSearch)
+// A save or a payment reads the list again: the search still filters it, and
+// the bill found stays selected. Only another list starts a new search.
+TEST_F(OverviewTest, AReloadKeepsTheSearchAndAnotherListClearsIt)
 {
     storeBill(QStringLiteral("Rent"), 1);
-    storeBill(QStringLiteral("Phone"), 2);
+    const QString phone = storeBill(QStringLiteral("Phone"), 2);
+    storeBill(QStringLiteral("Photo club"), 3);
     overview->loadOverview();
-    QTest::keyClicks(overview->searchField(), QStringLiteral("pho"));
-    ASSERT_EQ(shownNames(), QStringList({"Phone"}));
+    QTest::keyClicks(overview->header().searchField(), QStringLiteral("pho"));
+    ASSERT_EQ(shownNames(), QStringList({"Phone", "Photo club"}));
+    clickRow(1);
 
-    overview->loadOverview();
+    const std::pair<const char*, std::function<void()>> reloads[] = {
+        {"whole list", [this] { overview->loadOverview(); }},
+        {"saved item", [this, phone] { overview->reloadItems({phone}); }},
+    };
+    for (const auto& [name, reload] : reloads) {
+        SCOPED_TRACE(name);
+        reload();
+        EXPECT_EQ(overview->header().searchField()->text(), QStringLiteral("pho"));
+        EXPECT_EQ(shownNames(), QStringList({"Phone", "Photo club"}));
+        EXPECT_EQ(selectedRows(), QList<int>{1});
+    }
 
-    EXPECT_TRUE(overview->searchField()->text().isEmpty());
-    EXPECT_EQ(shownNames().size(), 2);
+    overview->showBillsDueSoon();
+    EXPECT_TRUE(overview->header().searchField()->text().isEmpty());
+    overview->showAllBills();
+    EXPECT_EQ(shownNames().size(), 3);
 }
 
 TEST_F(OverviewTest, FilteringAwayTheSelectionResetsTheBottomBar)
@@ -63,7 +82,7 @@ TEST_F(OverviewTest, FilteringAwayTheSelectionResetsTheBottomBar)
     overview->applyFilterWithString(QStringLiteral("pho"));
 
     EXPECT_TRUE(overview->actionBox()->isHidden());
-    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("Select a bill to view available actions."));
+    EXPECT_EQ(overview->bottomBar().actionText()->text(), QStringLiteral("Select a bill to view available actions."));
     EXPECT_EQ(selectionChanges.count(), 1);
 }
 
@@ -83,8 +102,9 @@ TEST_F(OverviewTest, ThePartialPaymentIsOfferedOnceInTheBottomBar)
         defaults.setInteger(BWDefaultsKeys::BWSecondaryActionSetting, c.setting);
         overview->loadOverview();
         clickRow(0);
-        EXPECT_EQ(overview->actionsAlternateButton()->text() == QStringLiteral("Log Partial"), !c.ownButtonShown);
-        EXPECT_EQ(overview->overviewButtonPartial()->isHidden(), !c.ownButtonShown);
+        EXPECT_EQ(overview->bottomBar().actionsAlternateButton()->text() == QStringLiteral("Log Partial"),
+                  !c.ownButtonShown);
+        EXPECT_EQ(overview->bottomBar().overviewButtonPartial()->isHidden(), !c.ownButtonShown);
     }
 }
 
@@ -97,16 +117,16 @@ TEST_F(OverviewTest, OneSelectedBillShowsItsActions)
 
     clickRow(0);
     EXPECT_EQ(selectionChanges.count(), 1);
-    EXPECT_TRUE(overview->actionText()->isHidden());
-    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("Rent"));
+    EXPECT_TRUE(overview->bottomBar().actionText()->isHidden());
+    EXPECT_EQ(overview->bottomBar().actionText()->text(), QStringLiteral("Rent"));
     EXPECT_FALSE(overview->actionBox()->isHidden());
-    EXPECT_TRUE(overview->adBox()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().adBox()->isHidden());
     EXPECT_FALSE(overview->overviewButtonLog()->isHidden());
-    EXPECT_TRUE(overview->payNowOverviewButton()->isEnabled());
-    EXPECT_FALSE(overview->payNowOverviewButton()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().payNowOverviewButton()->isEnabled());
+    EXPECT_FALSE(overview->bottomBar().payNowOverviewButton()->isHidden());
 
     clickRow(1);
-    EXPECT_FALSE(overview->payNowOverviewButton()->isEnabled());
+    EXPECT_FALSE(overview->bottomBar().payNowOverviewButton()->isEnabled());
 }
 
 TEST_F(OverviewTest, OneSelectedBillOffersItsActionsAndAClearedMenuTakesNoRoom)
@@ -114,14 +134,14 @@ TEST_F(OverviewTest, OneSelectedBillOffersItsActionsAndAClearedMenuTakesNoRoom)
     storeBill(QStringLiteral("Rent"), 1);
     overview->loadOverview();
     clickRow(0);
-    EXPECT_GT(overview->actionsPopupButton()->count(), 1);
-    EXPECT_FALSE(overview->actionsPopupButton()->isHidden());
-    EXPECT_EQ(overview->actionsAlternateButton()->text(), QStringLiteral("Log Partial"));
+    EXPECT_GT(overview->bottomBar().actionsPopupButton()->count(), 1);
+    EXPECT_FALSE(overview->bottomBar().actionsPopupButton()->isHidden());
+    EXPECT_EQ(overview->bottomBar().actionsAlternateButton()->text(), QStringLiteral("Log Partial"));
 
     overview->clearActionsMenu();
-    EXPECT_EQ(overview->actionsPopupButton()->count(), 0);
-    EXPECT_TRUE(overview->actionsPopupButton()->isHidden());
-    EXPECT_TRUE(overview->actionsAlternateButton()->isHidden());
+    EXPECT_EQ(overview->bottomBar().actionsPopupButton()->count(), 0);
+    EXPECT_TRUE(overview->bottomBar().actionsPopupButton()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().actionsAlternateButton()->isHidden());
 }
 
 TEST_F(OverviewTest, OneSelectedIncomeItemOffersOnlyItsPage)
@@ -133,11 +153,11 @@ TEST_F(OverviewTest, OneSelectedIncomeItemOffersOnlyItsPage)
 
     EXPECT_TRUE(overview->overviewButtonLog()->isHidden());
     EXPECT_FALSE(overview->overviewButtonLog()->isEnabled());
-    EXPECT_TRUE(overview->overviewButtonPartial()->isHidden());
-    EXPECT_TRUE(overview->payNowOverviewButton()->isHidden());
-    EXPECT_FALSE(overview->overviewButtonView()->isHidden());
-    EXPECT_TRUE(overview->overviewLineLog()->isHidden());
-    EXPECT_FALSE(overview->overviewLineView()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().overviewButtonPartial()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().payNowOverviewButton()->isHidden());
+    EXPECT_FALSE(overview->bottomBar().overviewButtonView()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().overviewLineLog()->isHidden());
+    EXPECT_FALSE(overview->bottomBar().overviewLineView()->isHidden());
 }
 
 TEST_F(OverviewTest, SeveralSelectedBillsSumTheirAmountsDue)
@@ -149,22 +169,24 @@ TEST_F(OverviewTest, SeveralSelectedBillsSumTheirAmountsDue)
 
     clickRow(0);
     clickRow(1, true);
-    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("2 bills selected. Estimated amount due: $975.50"));
+    EXPECT_EQ(overview->bottomBar().actionText()->text(),
+              QStringLiteral("2 bills selected. Estimated amount due: $975.50"));
     EXPECT_TRUE(overview->actionBox()->isHidden());
 
     clickRow(2, true);
-    EXPECT_EQ(overview->actionText()->text(), QStringLiteral("3 items selected. Estimated balance: $1,024.50"));
+    EXPECT_EQ(overview->bottomBar().actionText()->text(),
+              QStringLiteral("3 items selected. Estimated balance: $1,024.50"));
 }
 
 TEST_F(OverviewTest, NoSelectionShowsTheHintAndTheAdUnlessItIsHidden)
 {
     overview->loadOverview();
-    EXPECT_FALSE(overview->actionText()->isHidden());
-    EXPECT_FALSE(overview->adBox()->isHidden());
+    EXPECT_FALSE(overview->bottomBar().actionText()->isHidden());
+    EXPECT_FALSE(overview->bottomBar().adBox()->isHidden());
 
     defaults.setBool(QStringLiteral("BWHideAd"), true);
     overview->loadOverview();
-    EXPECT_TRUE(overview->adBox()->isHidden());
+    EXPECT_TRUE(overview->bottomBar().adBox()->isHidden());
 }
 
 // ---- Month calendar ------------------------------------------------------------------
@@ -181,6 +203,10 @@ TEST_F(OverviewTest, SelectingABillMarksItsDueDayInTheCalendar)
     EXPECT_EQ(calendar->focusDate(), QDate(2016, 3, 20));
     clickRow(1);
     EXPECT_EQ(calendar->focusDate(), QDate(2016, 4, 17));
+    // The figures below stay on this month, and their heading says which.
+    const auto* figuresMonth = overview->monthAtGlance()->findChild<QLabel*>(QStringLiteral("figuresMonth"));
+    ASSERT_NE(figuresMonth, nullptr);
+    EXPECT_EQ(figuresMonth->text(), QStringLiteral("THIS MONTH: MARCH 2016"));
 
     overview->billTable()->clearSelection();
     EXPECT_EQ(calendar->focusDate(), QDate(2016, 3, 8));

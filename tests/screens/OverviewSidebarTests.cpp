@@ -6,6 +6,7 @@
 
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWIncomeManager.h"
 
 namespace {
 
@@ -43,53 +44,122 @@ protected:
 
 TEST_F(OverviewSidebarTest, ShowsTheMonthsFiguresOfAllActiveItems)
 {
-    QSignalSpy badges(overview.get(), &BWOverviewController::dockBadgeChanged);
+    QSignalSpy badges(&overview->sidebar(), &BWOverviewSidebar::dockBadgeChanged);
     overview->loadOverview();
-    EXPECT_EQ(overview->dueSoonNumField()->text(), QStringLiteral("3"));
-    EXPECT_EQ(overview->dueSoonAmtField()->text(), money(150));
-    EXPECT_EQ(overview->dueMonthNumField()->text(), QStringLiteral("5"));
-    EXPECT_EQ(overview->dueMonthAmtField()->text(), money(224));
-    EXPECT_EQ(overview->stillDueThisMonthField()->text(), money(224));
-    EXPECT_EQ(overview->paydayNumField()->text(), QStringLiteral("2"));
-    EXPECT_EQ(overview->paidThisMonthField()->text(), money(60));
-    EXPECT_EQ(overview->incomeToDateField()->text(), money(1200));
-    EXPECT_EQ(overview->expectedBalance()->text(), money(1200 - 60 - 224));
+    EXPECT_EQ(overview->sidebar().dueSoonNumField()->text(), QStringLiteral("3"));
+    EXPECT_EQ(overview->sidebar().dueSoonAmtField()->text(), money(150));
+    EXPECT_EQ(overview->sidebar().dueMonthNumField()->text(), QStringLiteral("5"));
+    EXPECT_EQ(overview->sidebar().dueMonthAmtField()->text(), money(224));
+    EXPECT_EQ(overview->sidebar().stillDueThisMonthField()->text(), money(224));
+    EXPECT_EQ(overview->sidebar().paydayNumField()->text(), QStringLiteral("2"));
+    EXPECT_EQ(overview->sidebar().paidThisMonthField()->text(), money(60));
+    EXPECT_EQ(overview->sidebar().incomeToDateField()->text(), money(1200));
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), money(1200 - 60 - 224));
     ASSERT_FALSE(badges.isEmpty());
     EXPECT_EQ(badges.last().at(0).toString(), QStringLiteral("3"));
 
     // The due-soon list keeps the figures of all active items.
     chooseList(BWOverviewController::DueSoon);
-    EXPECT_EQ(overview->dueMonthNumField()->text(), QStringLiteral("5"));
+    EXPECT_EQ(overview->sidebar().dueMonthNumField()->text(), QStringLiteral("5"));
 }
 
 TEST_F(OverviewSidebarTest, ATagHasItsOwnFiguresButTheBadgeCountsAllActiveBills)
 {
     overview->loadOverview();
-    const int home = overview->tagDropdown()->findText(QStringLiteral("Home"));
+    const int home = overview->header().tagDropdown()->findText(QStringLiteral("Home"));
     ASSERT_GE(home, 0);
     chooseList(home);
-    EXPECT_EQ(overview->dueSoonNumField()->text(), QStringLiteral("1"));
-    EXPECT_EQ(overview->dockBadge(), QStringLiteral("3"));
+    EXPECT_EQ(overview->sidebar().dueSoonNumField()->text(), QStringLiteral("1"));
+    EXPECT_EQ(overview->sidebar().dockBadge(), QStringLiteral("3"));
 
     defaults.setBool(BWDefaultsKeys::BWEnableDocklet, false);
     overview->loadOverview();
-    EXPECT_EQ(overview->dockBadge(), QString());
+    EXPECT_EQ(overview->sidebar().dockBadge(), QString());
 }
 
 TEST_F(OverviewSidebarTest, TheBalanceFollowsItsCaptionAcrossReloads)
 {
     overview->loadOverview();
     overview->switchView();
-    EXPECT_EQ(overview->expectedBalanceName()->text(), QStringLiteral("CURRENT BALANCE"));
-    // No income sources: what came in from them so far, less what was paid.
-    EXPECT_EQ(overview->expectedBalance()->text(), money(-60));
+    EXPECT_EQ(overview->sidebar().expectedBalanceName()->text(), QStringLiteral("CURRENT BALANCE"));
+    // No income sources: the income received (the bonus), less what was paid.
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), money(200 - 60));
     overview->loadOverview();
-    EXPECT_EQ(overview->expectedBalanceName()->text(), QStringLiteral("CURRENT BALANCE"));
-    EXPECT_EQ(overview->expectedBalance()->text(), money(-60));
+    EXPECT_EQ(overview->sidebar().expectedBalanceName()->text(), QStringLiteral("CURRENT BALANCE"));
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), money(200 - 60));
 
     overview->switchView();
-    EXPECT_EQ(overview->expectedBalanceName()->text(), QStringLiteral("EXPECTED BALANCE"));
-    EXPECT_EQ(overview->expectedBalance()->text(), money(-60 - 224));
+    EXPECT_EQ(overview->sidebar().expectedBalanceName()->text(), QStringLiteral("EXPECTED BALANCE"));
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), money(1200 - 60 - 224));
+}
+
+// One rule under each caption, whether the figure comes from a load or from
+// clicks on the caption: the income items and the income sources both
+// count, what came in so far for the current balance, the month's in all
+// for the expected one.
+TEST_F(OverviewSidebarTest, EachBalanceHasOneFormulaCountingIncomeItemsAndSources)
+{
+    const auto monthly = [this](const QString& name, double amount, int payDayIndex) {
+        return QVariantMap{{IncomeSourceKeys::Iid, name.toUpper().leftJustified(32, u'0').left(32)},
+                           {IncomeSourceKeys::Description, name},
+                           {IncomeSourceKeys::Amount, amount},
+                           {IncomeSourceKeys::PayDate, qlonglong(payDayIndex)},
+                           {IncomeSourceKeys::Repeat, qlonglong(IncomeRepeat::Monthly)},
+                           {IncomeSourceKeys::CreationDate, clock.now().toUTC()}};
+    };
+    // Paid on the 1st (already in) and on the 20th (still to come).
+    ASSERT_TRUE(BWIncomeManager(env).writeUpdatedIncomeArray(
+        {monthly(QStringLiteral("Rental"), 300, 0), monthly(QStringLiteral("Wages"), 500, 19)}));
+    const QString expected = money(1200 + 800 - 60 - 224);
+    const QString current = money(200 + 300 - 60);
+
+    overview->loadOverview();
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), expected);
+    overview->switchView();
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), current);
+    overview->loadOverview();
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), current);
+    overview->switchView();
+    EXPECT_EQ(overview->sidebar().expectedBalanceName()->text(), QStringLiteral("EXPECTED BALANCE"));
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), expected);
+}
+
+// Further occurrences of a repeating bill share its Bid: the due-soon figure
+// and the badge count the bill once, as the Due Soon list shows it once.
+TEST_F(OverviewSidebarTest, ABillDueSoonMoreThanOnceCountsOnce)
+{
+    const struct
+    {
+        const char* rule;
+        int dueInDays;
+        qlonglong count;
+        qlonglong unit;
+    } rows[] = {
+        {"weekly, overdue", -3, 1, 0},  // the 5th and the 12th
+        {"every three days", 1, 3, 3},  // the 9th, 12th and 15th
+        {"twice a month", -7, 1, 1},    // the 1st and the 15th
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.rule);
+        const QString billID = storeBill(QStringLiteral("Repeats"), row.dueInDays,
+                                         {{BillKeys::Repeat, QVariantList{row.count, row.unit}}});
+        chooseList(BWOverviewController::AllActiveItems);
+        overview->loadOverview();
+        const auto occurrences = std::count_if(
+            overview->dataSource().cbegin(), overview->dataSource().cend(),
+            [&billID](const QVariant& record) { return record.toMap().value(BillKeys::Bid) == billID; });
+        ASSERT_GE(occurrences, 2) << "the load shows the bill's further occurrences";
+        EXPECT_EQ(overview->sidebar().dueSoonNumField()->text(), QStringLiteral("4"));
+        EXPECT_EQ(overview->sidebar().dockBadge(), QStringLiteral("4"));
+
+        chooseList(BWOverviewController::DueSoon);
+        EXPECT_EQ(shownNames().size(), 4);
+        EXPECT_EQ(overview->sidebar().dueSoonNumField()->text(), QStringLiteral("4"));
+        // A tag's list counts the badge from all active items on their own.
+        chooseList(overview->header().tagDropdown()->findText(QStringLiteral("Home")));
+        EXPECT_EQ(overview->sidebar().dockBadge(), QStringLiteral("4"));
+        ASSERT_TRUE(BWBill(env).deleteBillWithBid(billID));
+    }
 }
 
 TEST(OverviewSidebarEmpty, AnEmptyListShowsZerosAndNoBadge)
@@ -104,8 +174,8 @@ TEST(OverviewSidebarEmpty, AnEmptyListShowsZerosAndNoBadge)
     } empty;
     empty.defaults.setBool(BWDefaultsKeys::BWEnableDocklet, true);
     empty.overview->loadOverview();
-    EXPECT_EQ(empty.overview->dueSoonNumField()->text(), QStringLiteral("0"));
-    EXPECT_EQ(empty.overview->dueMonthNumField()->text(), QStringLiteral("0"));
-    EXPECT_EQ(empty.overview->dockBadge(), QString());
-    EXPECT_EQ(empty.overview->expectedBalance()->text(), BWBillsLoader(empty.env).currencyFormattedNumber(0));
+    EXPECT_EQ(empty.overview->sidebar().dueSoonNumField()->text(), QStringLiteral("0"));
+    EXPECT_EQ(empty.overview->sidebar().dueMonthNumField()->text(), QStringLiteral("0"));
+    EXPECT_EQ(empty.overview->sidebar().dockBadge(), QString());
+    EXPECT_EQ(empty.overview->sidebar().expectedBalance()->text(), BWBillsLoader(empty.env).currencyFormattedNumber(0));
 }

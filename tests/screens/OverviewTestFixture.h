@@ -6,6 +6,8 @@
 #include "platform/SoundPlayer.h"
 #include "screens/BWLogPaymentController.h"
 #include "screens/BWOverviewController.h"
+#include "widgets/BGHUDLabel.h"
+#include "widgets/BGHUDSearchField.h"
 #include "widgets/BWPopupButton.h"
 #include "support/ScreenTestStore.h"
 
@@ -57,7 +59,7 @@ protected:
     }
     void chooseList(int index) const
     {
-        overview->tagDropdown()->setCurrentIndex(index);
+        overview->header().tagDropdown()->setCurrentIndex(index);
         overview->tagListItemSelected();
     }
     QModelIndex cell(int row, const QString& column) const

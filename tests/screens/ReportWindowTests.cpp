@@ -110,3 +110,24 @@ TEST_F(ReportWindowTest, ClickingASliceShowsThatBill)
     EXPECT_EQ(figure("selectedBillTitle"), QStringLiteral("No Bill Selected"));
     EXPECT_EQ(figure("totalPaid"), QString());
 }
+
+// A bill chosen in the table shows its figures too, by a click or the keys.
+TEST_F(ReportWindowTest, ChoosingARowShowsThatBill)
+{
+    for (const auto& [name, amount] : {std::pair{"Big", 300.0}, {"Middle", 200.0}, {"Small", 100.0}})
+        store(bill(QLatin1String(name), localMoment(2016, 4, 1), Monthly, 1,
+                   {{BillKeys::PaymentList, QVariantList{payment(amount, localMoment(2016, 1, 5)),
+                                                         payment(amount, localMoment(2016, 2, 5))}}}));
+    open();
+    BGHUDTableView& table = *report->billTable().view();
+    ASSERT_EQ(report->billTable().textAt(1, QStringLiteral("Name")), QStringLiteral("Middle"));
+    const QRect middleRow = table.visualRect(table.model()->index(1, 0));
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, middleRow.center());
+    EXPECT_EQ(figure("selectedBillTitle"), QStringLiteral("Middle"));
+    EXPECT_EQ(figure("totalPaid"), QStringLiteral("$400.00"));
+    EXPECT_EQ(figure("averagePaid"), QStringLiteral("$200.00"));
+
+    QTest::keyClick(&table, Qt::Key_Down);
+    EXPECT_EQ(figure("selectedBillTitle"), QStringLiteral("Small"));
+    EXPECT_EQ(figure("totalPaid"), QStringLiteral("$200.00"));
+}

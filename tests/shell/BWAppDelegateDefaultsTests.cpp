@@ -53,12 +53,13 @@ TEST_F(BWAppDelegateDefaultsTest, RegistersTheTableBeforeAnythingReadsIt)
     EXPECT_EQ(standard.stringForKey(BWReminderCalendarName), QStringLiteral("Orvane"));
 }
 
-TEST_F(BWAppDelegateDefaultsTest, ForgetsTheCachedDataFolderPathSoItIsResolvedAgain)
+// The run resolved its data folder afresh before start-up; start-up keeps
+// that one rather than resolving it again.
+TEST_F(BWAppDelegateDefaultsTest, KeepsTheDataFolderTheRunResolved)
 {
     ASSERT_TRUE(standard.setObject(BWCusomLocationTempPath, QStringLiteral("/media/usb/Orvane.ovdata")));
     ASSERT_TRUE(delegate.initializeDefaults());
-    EXPECT_EQ(storedStandard().stringForKey(BWCusomLocationTempPath), QString());
-    EXPECT_TRUE(storedStandard().hasStoredValue(BWCusomLocationTempPath));
+    EXPECT_EQ(storedStandard().stringForKey(BWCusomLocationTempPath), QStringLiteral("/media/usb/Orvane.ovdata"));
 }
 
 TEST_F(BWAppDelegateDefaultsTest, ResetsHowMuchIncomeToShowAsAnInteger)

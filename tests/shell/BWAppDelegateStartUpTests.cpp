@@ -8,14 +8,19 @@
 #include "platform/UserActivity.h"
 #include "platform/UserNotificationCenter.h"
 #include "screens/BWView.h"
+#include "screens/BWForecastViewController.h"
+#include "screens/BWHistoryViewController.h"
+#include "screens/BWReportController.h"
 #include "shell/BWMenulet.h"
 #include "shell/BWPasswordController.h"
 #include "shell/BWPasswordLock.h"
+#include "shell/BWTaskbarPresence.h"
 #include "shell/BWUserInteraction.h"
 #include "support/FakeSecretStore.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -27,6 +32,8 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -45,10 +52,12 @@ public:
         return m_passwordSet && serviceName == QStringLiteral("Orvane");
     }
     void showPasswordWindowForType(int type) override { shownWindows.append(type); }
+    void raisePasswordWindow() override { ++raised; }
     QAbstractButton* enableDisablePasswordButton() const override { return &m_button; }
     QLabel* passwordStatus() const override { return &m_status; }
 
     QList<int> shownWindows;
+    int raised = 0;
 
 private:
     bool m_passwordSet;
@@ -123,8 +132,9 @@ TEST_F(BWAppDelegateStartUpTest, StartsUpInItsFixedOrder)
     EXPECT_EQ(steps, beforeThePaint);
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().isEmpty());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
-    const QStringList onceShown{"mainWindowShown", "backupDatabase", "cloudSync", "cloudPrompt", "tidyInterruptedCopies"};
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("backupDatabase") >= 0; }, 30000));
+    const QStringList onceShown{"mainWindowShown", "tidyInterruptedCopies", "cloudSync", "cloudPrompt",
+                                "backupDatabase"};
     EXPECT_EQ(steps, beforeThePaint + onceShown);
     EXPECT_FALSE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().endsWith(BWBillsLoader(store.env).lastBackedUpNaturalDate()));
@@ -137,9 +147,48 @@ TEST_F(BWAppDelegateStartUpTest, WithoutAWindowTheRestOfStartUpFollowsAtOnce)
     startAfterFirstLaunch(1);
     ASSERT_FALSE(windowIsVisible());
     EXPECT_EQ(stepIndex("backupDatabase"), -1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("tidyInterruptedCopies") >= 0; }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stepIndex("backupDatabase") >= 0; }, 30000));
     EXPECT_GT(stepIndex("backupDatabase"), stepIndex("updateIncomeVisibility"));
     EXPECT_FALSE(BWBillsLoader(store.env).lastBackedUpNaturalDate().isEmpty());
+}
+
+// A window that does not get to draw (minimised by the window manager,
+// closed to the tray at once, or kept from painting) still gets the backup,
+// the sync check, the tray's list and the tidy-up, once.
+TEST_F(BWAppDelegateStartUpTest, TheRestOfStartUpDoesNotWaitForAPaintThatNeverComes)
+{
+    // Takes the window's paint events before anything else sees them.
+    struct NoPaint : QObject
+    {
+        using QObject::QObject;
+        bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Paint; }
+    };
+    const struct
+    {
+        const char* what;
+        std::function<void(QWidget&)> window;
+    } rows[] = {
+        {"hidden before it draws", [](QWidget& window) { window.hide(); }},
+        {"minimised before it draws", [](QWidget& window) { window.showMinimized(); }},
+        {"never painted", [](QWidget& window) { window.installEventFilter(new NoPaint(&window)); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        shelltest::ShellTestStore runStore;
+        BWAppDelegate run{runStore.env, runStore.temp.file(QStringLiteral("calendars"))};
+        QStringList runSteps;
+        QObject::connect(&run, &BWAppDelegate::startUpStepDone,
+                         [&runSteps](const QString& step) { runSteps.append(step); });
+        run.applicationDidFinishLaunching();
+        ASSERT_NE(run.mainWindow(), nullptr);
+        ASSERT_TRUE(run.mainWindow()->isVisible());
+        ASSERT_FALSE(runSteps.contains(QStringLiteral("backupDatabase")));
+        row.window(*run.mainWindow());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return runSteps.contains(QStringLiteral("backupDatabase")); }, 30000));
+        EXPECT_EQ(runSteps.count(QStringLiteral("mainWindowShown")), 1);
+        EXPECT_EQ(runSteps.count(QStringLiteral("backupDatabase")), 1);
+        EXPECT_FALSE(BWBillsLoader(runStore.env).lastBackedUpNaturalDate().isEmpty());
+    }
 }
 
 TEST_F(BWAppDelegateStartUpTest, LeavesTheRunningProgramReadyToUse)
@@ -203,6 +252,7 @@ TEST_F(BWAppDelegateStartUpTest, MenuBarOnlyModeWaitsForTheFirstLaunchToPass)
     startWithScreens();  // FirstLaunchSinceiCloud2 is still on
 
     EXPECT_EQ(delegate.activationPolicy(), BWAppDelegate::ActivationPolicy::Regular);
+    EXPECT_FALSE(BWTaskbarPresence::skipsTaskbar(*delegate.mainWindow()));
     EXPECT_TRUE(store.defaults.boolForKey(BWEnableDocklet));
     EXPECT_FALSE(windowIsVisible());  // the window still follows the chosen mode
 }
@@ -249,6 +299,8 @@ TEST_F(BWAppDelegateStartUpTest, WithoutATrayIconTheWindowStaysWithinReach)
         EXPECT_EQ(window->isVisible(), each.shownAtStart);
         EXPECT_EQ(run.activationPolicy() == BWAppDelegate::ActivationPolicy::Accessory,
                   each.visibility == 1 && each.trayAvailable);
+        // The tray's window stays out of the task bar.
+        EXPECT_EQ(BWTaskbarPresence::skipsTaskbar(*window), each.visibility == 1 && each.trayAvailable);
 
         run.bringMainWindowToFront();
         window->close();
@@ -292,6 +344,19 @@ TEST_F(BWAppDelegateLockedStartUpTest, NothingShowsTheWindowWhileLocked)
     delegate.applicationShouldHandleReopen(false);
     delegate.showOrvane();
     EXPECT_FALSE(windowIsVisible());
+}
+
+// Starting Orvane again while it is locked asks for it: the lock comes forward.
+TEST_F(BWAppDelegateLockedStartUpTest, ReopeningWhileLockedRaisesTheLockWindow)
+{
+    startAfterFirstLaunch(0);
+    const int raisedAtStart = lock.raised;
+    delegate.applicationShouldHandleReopen(false);
+    EXPECT_EQ(lock.raised, raisedAtStart + 1);
+    delegate.createMenuAfterPassword();
+    delegate.applicationShouldHandleReopen(false);
+    EXPECT_EQ(lock.raised, raisedAtStart + 1) << "unlocked, the main window comes instead";
+    EXPECT_TRUE(windowIsVisible());
 }
 
 TEST_F(BWAppDelegateLockedStartUpTest, TheRightPasswordBringsTheTrayItemAndTheWindow)
@@ -417,10 +482,11 @@ TEST_F(BWAppDelegateStartUpTest, TheFirstLookAfterMidnightReloads)
 {
     startWithScreens();
     store.clock.setNow(QDateTime(QDate(2024, 3, 6), QTime(0, 1)));
-    delegate.checkForDateChange();
-    EXPECT_EQ(overview.loadCount, 2);
+    EXPECT_TRUE(delegate.checkForDateChange());
     EXPECT_EQ(delegate.launchDate(), store.clock.now());
-    delegate.checkForDateChange();
+    // Once what logs itself was looked for on a worker.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return overview.loadCount == 2; }));
+    EXPECT_FALSE(delegate.checkForDateChange());
     EXPECT_EQ(overview.loadCount, 2);
 }
 
@@ -429,7 +495,7 @@ TEST_F(BWAppDelegateStartUpTest, TheSameDayOfTheMonthAMonthLaterIsANewDay)
     startWithScreens();
     store.clock.setNow(QDateTime(QDate(2024, 4, 5), QTime(12, 0)));
     delegate.checkForDateChange();
-    EXPECT_EQ(overview.loadCount, 2);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return overview.loadCount == 2; }));
     EXPECT_EQ(delegate.launchDate(), store.clock.now());
 }
 
@@ -481,6 +547,7 @@ TEST_F(BWAppDelegateStartUpTest, DueAutomaticItemsAreLoggedOnceAcrossStartUpDayC
 
     store.clock.setNow(store.daysFromNow(1));
     delegate.checkForDateChange();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return overview.loadCount == 2; }));
     EXPECT_EQ(paymentsOf(phone), 1);
     EXPECT_EQ(paymentsOf(salary), 1);
     EXPECT_EQ(overview.dataSource().size(), 2);
@@ -530,7 +597,7 @@ TEST_F(BWAppDelegateStartUpTest, SleepStopsTheTimerAndWakingLooksAtOnce)
     store.clock.setNow(store.daysFromNow(1));
     delegate.receiveWakeNote();
     EXPECT_TRUE(delegate.updateTimer().isActive());
-    EXPECT_EQ(overview.loadCount, 2);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return overview.loadCount == 2; }));
 }
 
 TEST_F(BWAppDelegateStartUpTest, HearsLogindAnnounceSleepAndWake)
@@ -615,6 +682,82 @@ TEST_F(BWAppDelegateStartUpTest, DismissingTheQuestionJustClosesTheWindow)
     EXPECT_FALSE(windowIsVisible());
 }
 
+// ---- The side windows' keys ----------------------------------------------------
+
+// The windows that open beside the main one, each active in turn.
+QList<QWidget*> sideWindowsOf(BWAppDelegate& delegate, QWidget& preferences)
+{
+    delegate.setPrefWindow(&preferences);
+    delegate.showForecast();
+    delegate.showHistory();
+    delegate.showReports();
+    return {&preferences, delegate.forecastController()->forecastWindow(),
+            delegate.historyController()->historyWindow(), delegate.reportController()->reportWindow()};
+}
+
+bool showActive(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+TEST_F(BWAppDelegateStartUpTest, CtrlWAndEscapeCloseEverySideWindow)
+{
+    startWithScreens();
+    QWidget preferences;
+    for (QWidget* window : sideWindowsOf(delegate, preferences)) {
+        for (const QKeyCombination key :
+             {QKeyCombination(Qt::ControlModifier, Qt::Key_W), QKeyCombination(Qt::Key_Escape)}) {
+            SCOPED_TRACE((window->windowTitle() + u' ' + QKeySequence(key).toString()).toStdString());
+            ASSERT_TRUE(showActive(window));
+            QTest::keyClick(window, key.key(), key.keyboardModifiers());
+            EXPECT_FALSE(window->isVisible());
+        }
+    }
+    EXPECT_TRUE(windowIsVisible()) << "the main window stays";
+}
+
+// Ctrl+Q in any other window (a side window, a popover, a panel) is the Quit
+// command: in tray-only mode with the main window open it asks first.
+TEST_F(BWAppDelegateStartUpTest, CtrlQInAnyWindowQuitsThroughTheQuitQuestion)
+{
+    startAfterFirstLaunch(1);
+    QWidget preferences;
+    QWidget popover(nullptr, Qt::Window);
+    QLineEdit typing(&popover);
+    answer = QStringLiteral("Close the Main Window");
+    const QList<QWidget*> windows = sideWindowsOf(delegate, preferences) << &popover;
+    for (QWidget* window : windows) {
+        SCOPED_TRACE(window->windowTitle().toStdString());
+        askedQuestions.clear();
+        delegate.showOrvane();
+        ASSERT_TRUE(showActive(window));
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_EQ(askedQuestions, QStringList{"Really Quit Orvane?"});
+        EXPECT_FALSE(windowIsVisible());
+    }
+    // The main window's own Quit item answers there, once.
+    askedQuestions.clear();
+    delegate.showOrvane();
+    ASSERT_TRUE(showActive(delegate.mainWindow()));
+    QTest::keyClick(delegate.mainWindow(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(askedQuestions, QStringList{"Really Quit Orvane?"});
+}
+
+// A modal question is answered first: Ctrl+Q there quits nothing.
+TEST_F(BWAppDelegateStartUpTest, CtrlQInAModalQuestionDoesNothing)
+{
+    startAfterFirstLaunch(1);
+    delegate.showOrvane();
+    QDialog question;
+    question.setModal(true);
+    ASSERT_TRUE(showActive(&question));
+    QTest::keyClick(&question, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(askedQuestions.isEmpty());
+    EXPECT_TRUE(windowIsVisible());
+}
+
 // ---- Reopen, reminders and the tray's commands ---------------------------------
 
 TEST_F(BWAppDelegateStartUpTest, ReopeningBringsBackAClosedWindow)
@@ -630,7 +773,7 @@ TEST_F(BWAppDelegateStartUpTest, ReopeningLooksForANewDay)
     startWithScreens();
     store.clock.setNow(store.daysFromNow(1));
     delegate.applicationShouldHandleReopen(true);
-    EXPECT_EQ(overview.loadCount, 2);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return overview.loadCount == 2; }));
 }
 
 TEST_F(BWAppDelegateStartUpTest, AClickedReminderOpensItsBill)

@@ -84,13 +84,14 @@ TEST_F(MainMenuTest, EveryItemIsEnabledAsTheSelectionAllows)
                                         Command::EditBill,   Command::ArchiveOrRestore, Command::DeleteBill};
     const std::vector<ValidationCase> cases = {
         {"no selection", [this] { select({}); }, {}, QStringLiteral("Archive")},
-        {"a bill with a pay site", [this] { select({rent}); }, payableBill,
-         QStringLiteral("Archive")},
-        {"a bill without a pay site", [this] { select({power}); },
+        {"a bill with a pay site", [this] { select({rent}); }, payableBill, QStringLiteral("Archive")},
+        {"a bill without a pay site",
+         [this] { select({power}); },
          {Command::LogPayment, Command::LogPartial, Command::QuickLog, Command::SkipPayment, Command::EditBill,
           Command::ArchiveOrRestore, Command::DeleteBill},
          QStringLiteral("Archive")},
-        {"an income item", [this] { select({salary}); },
+        {"an income item",
+         [this] { select({salary}); },
          {Command::LogPayment, Command::EditBill, Command::ArchiveOrRestore, Command::DeleteBill},
          QStringLiteral("Archive")},
         {"an income item that logs itself",
@@ -98,7 +99,8 @@ TEST_F(MainMenuTest, EveryItemIsEnabledAsTheSelectionAllows)
              defaults.setBool(BWDefaultsKeys::BW_ShouldAutoLogIncome, true);
              select({salary});
          },
-         {Command::EditBill, Command::ArchiveOrRestore, Command::DeleteBill}, QStringLiteral("Archive")},
+         {Command::EditBill, Command::ArchiveOrRestore, Command::DeleteBill},
+         QStringLiteral("Archive")},
         {"an archived bill",
          [this] {
              ASSERT_TRUE(BWBill(env).archiveBillWithBid(rent));
@@ -107,7 +109,12 @@ TEST_F(MainMenuTest, EveryItemIsEnabledAsTheSelectionAllows)
          },
          {Command::ViewWebsite, Command::EditBill, Command::ArchiveOrRestore, Command::DeleteBill},
          QStringLiteral("Restore")},
-        {"two bills", [this] { select({rent, power}); }, {Command::ArchiveOrRestore},
+        // Edit and delete act on the row touched last, archive on both.
+        {"two bills",
+         [this] {
+             select({rent, power});
+         },
+         {Command::EditBill, Command::ArchiveOrRestore, Command::DeleteBill},
          QStringLiteral("Archive")},
         {"the bill page",
          [this] {
@@ -215,6 +222,31 @@ TEST_F(MainMenuTest, ForecastHistoryAndReportsOpenFromTheMenuAndTheToolbar)
     ASSERT_TRUE(delegate.reportController());
     EXPECT_TRUE(delegate.reportController()->reportWindow()->isVisible());
     EXPECT_EQ(delegate.reportController()->calculatedBillsToDisplay().size(), 0);
+}
+
+// The File menu and the Sync pane ask one rule (the pane through
+// commandContext()): moving back needs the data to be elsewhere.
+TEST_F(MainMenuTest, MoveBackIsOfferedOnlyWhileTheDataIsElsewhere)
+{
+    QMenu* database = nullptr;
+    for (QMenu* submenu : menu().fileMenu()->findChildren<QMenu*>()) {
+        if (submenu->title() == QStringLiteral("Database"))
+            database = submenu;
+    }
+    ASSERT_NE(database, nullptr);
+    QAction* moveBack = nullptr;
+    for (QAction* item : database->actions()) {
+        if (item->text() == QStringLiteral("Move Database Back to Its Usual Place"))
+            moveBack = item;
+    }
+    ASSERT_NE(moveBack, nullptr);
+    for (const bool elsewhere : {true, false}) {
+        SCOPED_TRACE(elsewhere);
+        ASSERT_TRUE(defaults.setBool(BWDefaultsKeys::BWCustomLocationEnabled, elsewhere));
+        emit database->aboutToShow();
+        EXPECT_EQ(moveBack->isEnabled(), elsewhere);
+        EXPECT_EQ(BWMenuValidation::isEnabled(Command::MoveDatabaseBack, delegate.commandContext()), elsewhere);
+    }
 }
 
 TEST(MainMenuPayNow, IsEnabledExactlyForAddressesThatCanBeOpened)

@@ -1,7 +1,4 @@
-#include "shell/BWMainScreens.h"
-#include "support/RecordingSoundPlayer.h"
-
-#include "ShellTestStore.h"
+#include "MainScreensTestFixture.h"
 
 #include "platform/SenderTag.h"
 #include "platform/SoundPlayer.h"
@@ -34,51 +31,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// The real overview and log-payment panel over a store of their own, wired
-// to a delegate that has gone through start-up.
-class BWMainScreensTest : public testing::Test
-{
-protected:
-    BWMainScreensTest()
-    {
-        rent = store.addBill(QStringLiteral("Rent"), 2,
-                             {{BillKeys::PaySite, QStringLiteral("https://landlord.example/pay")}});
-        power = store.addBill(QStringLiteral("Power"), 5);
-        interaction.openUrl = [this](const QUrl& url) {
-            openedUrls.append(url);
-            return true;
-        };
-        interaction.sounds = sounds;
-    }
-
-    void startUp()
-    {
-        screens = std::make_unique<BWMainScreens>(store.env, delegate, interaction);
-        delegate.awakeFromNib();
-        delegate.applicationDidFinishLaunching();
-    }
-    BWOverviewController& overview() const { return screens->overview(); }
-    void selectRow(int row) const
-    {
-        QTableView* table = overview().billTable();
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row, 0)).center());
-    }
-    static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-    shelltest::ShellTestStore store;
-    std::shared_ptr<RecordingSoundPlayer> sounds = std::make_shared<RecordingSoundPlayer>();
-    BWUserInteraction interaction;
-    QList<QUrl> openedUrls;
-    BWAppDelegate delegate{store.env, store.temp.file(QStringLiteral("calendars"))};
-    std::unique_ptr<BWMainScreens> screens;
-    QString rent;
-    QString power;
-};
-
-}  // namespace
 
 TEST_F(BWMainScreensTest, TheDelegateGetsEveryScreen)
 {
@@ -116,12 +68,12 @@ TEST_F(BWMainScreensTest, BottomBarLogButtonsOpenThePanelForTheSelectedBill)
     EXPECT_TRUE(screens->payLogger().savePartialButton()->isHidden());
 
     panel->hide();
-    click(overview().overviewButtonPartial());
+    click(overview().bottomBar().overviewButtonPartial());
     EXPECT_TRUE(panel->isVisible());
     EXPECT_TRUE(screens->payLogger().savePaymentButton()->isHidden());
     EXPECT_FALSE(screens->payLogger().savePartialButton()->isHidden());
     // Both buttons still say what they do.
-    EXPECT_EQ(overview().overviewButtonPartial()->text(), QStringLiteral("Log Partial"));
+    EXPECT_EQ(overview().bottomBar().overviewButtonPartial()->text(), QStringLiteral("Log Partial"));
     EXPECT_EQ(overview().overviewButtonLog()->text(), QStringLiteral("Log Payment"));
 }
 
@@ -130,7 +82,7 @@ TEST_F(BWMainScreensTest, PayNowOpensThePanelAndThePaySite)
     store.defaults.setBool(BWDefaultsKeys::BWPayWithInternalBrowser, true);
     startUp();
     selectRow(0);
-    click(overview().payNowOverviewButton());
+    click(overview().bottomBar().payNowOverviewButton());
     EXPECT_TRUE(screens->payLogger().panel()->isVisible());
     EXPECT_EQ(openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://landlord.example/pay"))});
 }
@@ -147,7 +99,7 @@ TEST_F(BWMainScreensTest, ViewButtonAndDoubleClickOpenTheBillPage)
     click(screens->billView().overviewButton());
     EXPECT_EQ(delegate.visibleView(), BWAppDelegate::OverviewPaneSet);
     selectRow(1);
-    click(overview().overviewButtonView());
+    click(overview().bottomBar().overviewButtonView());
     EXPECT_EQ(delegate.visibleView(), BWAppDelegate::BillPaneSet);
     EXPECT_EQ(screens->billView().currentBillID(), power);
     EXPECT_TRUE(sounds->played.isEmpty());
@@ -213,7 +165,7 @@ TEST_F(BWMainScreensTest, EveryAmountFieldSharesOneCurrencyFormatterAndFitsAHous
         EXPECT_EQ(BWAmountField::formatterOf(field), shared);
 
     // Each amount field of the editor, once laid out, shows a seven-digit amount whole.
-    click(overview().overviewNewBillButton());
+    click(overview().header().overviewNewBillButton());
     ASSERT_TRUE(editor.isShown());
     for (QLineEdit* field : {editor.amountDueField(), editor.balanceField()}) {
         BWAmountField::setAmount(field, 1234567.89);
@@ -229,7 +181,7 @@ TEST_F(BWMainScreensTest, TheNewBillButtonAddsABillThatTheOverviewShows)
 {
     startUp();
     BWBillEditorController& editor = screens->billEditor();
-    click(overview().overviewNewBillButton());
+    click(overview().header().overviewNewBillButton());
     ASSERT_TRUE(editor.isShown());
     EXPECT_EQ(editor.shownPage(), BWBillEditorController::Page::BillForm);
 
@@ -260,7 +212,7 @@ TEST_F(BWMainScreensTest, TheNewBillButtonAddsABillThatTheOverviewShows)
 TEST_F(BWMainScreensTest, TheIncomeButtonOpensTheIncomeForm)
 {
     startUp();
-    click(overview().overviewNewIncomeButton());
+    click(overview().header().overviewNewIncomeButton());
     EXPECT_EQ(screens->billEditor().shownPage(), BWBillEditorController::Page::IncomeForm);
     EXPECT_TRUE(screens->billEditor().isShown());
 }
@@ -329,12 +281,12 @@ TEST_F(BWMainScreensTest, ABillSavedAMomentAgoIsOfferedByNameCompletion)
 {
     startUp();
     BWBillEditorController& editor = screens->billEditor();
-    click(overview().overviewNewBillButton());
+    click(overview().header().overviewNewBillButton());
     QTest::keyClicks(editor.billNameField(), QStringLiteral("Electric Co"));
     QTest::keyClick(editor.billNameField(), Qt::Key_Return);
     ASSERT_FALSE(editor.isShown());
 
-    click(overview().overviewNewBillButton());
+    click(overview().header().overviewNewBillButton());
     QTest::keyClicks(editor.billNameField(), QStringLiteral("Ele"));
     EXPECT_EQ(editor.billNameField()->text(), QStringLiteral("Electric Co"));
 }
@@ -439,8 +391,8 @@ TEST_F(BWMainScreensTest, EveryScreenAgreesOnWhetherABillHasAPaySite)
         });
         ASSERT_NE(row, rows.end());
         selectRow(int(row - rows.begin()));
-        EXPECT_EQ(overview().payNowOverviewButton()->isEnabled(), each.payable);
-        EXPECT_EQ(offersPayNow(overview().actionsMenu()), each.payable);
+        EXPECT_EQ(overview().bottomBar().payNowOverviewButton()->isEnabled(), each.payable);
+        EXPECT_EQ(offersPayNow(overview().bottomBar().actionsMenu()), each.payable);
         EXPECT_EQ(payNowItem->isEnabled(), each.payable);
 
         delegate.showBillFromSearch(water);
@@ -504,6 +456,10 @@ protected:
             const QString phone = automaticBillDueIn(1);
             store.clock.setNow(store.daysFromNow(1));
             delegate.checkForDateChange();
+            // What logs itself is looked for, and a new day's list read, on
+            // workers.
+            EXPECT_TRUE(QTest::qWaitFor([this, phone] { return paymentsOf(phone) == 1; }, 30000));
+            EXPECT_TRUE(QTest::qWaitFor([this] { return !overview().isLoadingInBackground(); }, 30000));
             return phone;
         }
         }
@@ -532,7 +488,7 @@ TEST_P(PaymentReloadTest, TheOverviewReloadsOnceAndShowsThePayment)
 {
     startUp();
     // Every load of the overview sums up its figures and badge afresh.
-    QSignalSpy loads(&overview(), &BWOverviewController::dockBadgeChanged);
+    QSignalSpy loads(&overview().sidebar(), &BWOverviewSidebar::dockBadgeChanged);
     const QString paid = logPayment(GetParam());
 
     EXPECT_EQ(paymentsOf(paid), 1);
@@ -571,7 +527,7 @@ TEST_F(BWMainScreensTest, TheNoticeAndTheTipHideForGood)
         EXPECT_TRUE(hide->parentWidget()->isHidden());
     }
     QAbstractButton* learnMore = nullptr;
-    for (QAbstractButton* button : overview().adBox()->findChildren<QAbstractButton*>())
+    for (QAbstractButton* button : overview().bottomBar().adBox()->findChildren<QAbstractButton*>())
         learnMore = button->text() == QStringLiteral("Learn More") ? button : learnMore;
     ASSERT_NE(learnMore, nullptr);
     learnMore->click();
@@ -583,7 +539,15 @@ TEST_F(BWMainScreensTest, TheNoticeAndTheTipHideForGood)
 
 namespace {
 
-enum class DueRoute { AutoLogBillsTicked, AutoLogIncomeTicked, SavedPastDue, Restored, CloudChange, FirebaseChange };
+enum class DueRoute {
+    AutoLogBillsTicked,
+    AutoLogIncomeTicked,
+    SavedPastDue,
+    Restored,
+    RestoredFromContextMenu,
+    CloudChange,
+    FirebaseChange
+};
 
 // Whatever makes an automatic item due, the one automatic step logs it at
 // once (not at the next day or wake) and the overview shows the payment.
@@ -612,12 +576,13 @@ protected:
             const QString phone = automaticBill(5);
             startUp();
             BWBillEditorController& editor = screens->billEditor();
-            editor.showEditPopoverForBill(phone, overview().overviewNewBillButton());
+            editor.showEditPopoverForBill(phone, overview().header().overviewNewBillButton());
             editor.dueDateField()->setDate(store.daysFromNow(-1).date());
             EXPECT_TRUE(editor.saveBill());
             return phone;
         }
-        case DueRoute::Restored: {
+        case DueRoute::Restored:
+        case DueRoute::RestoredFromContextMenu: {
             // Archived overdue, before automatic logging was turned on.
             const QString phone = automaticBill(-1);
             EXPECT_TRUE(BWBill(store.env).archiveBillWithBid(phone));
@@ -626,6 +591,13 @@ protected:
             startUp();
             overview().loadOverviewForBills(IndexKeys::ArchivedBills, QString());
             selectRow(0);
+            if (route == DueRoute::RestoredFromContextMenu) {
+                const std::unique_ptr<QMenu> menu = overview().contextMenuForRow(0);
+                EXPECT_TRUE(menu && menu->actions().contains(overview().archiveContextMenuItem()));
+                EXPECT_EQ(overview().archiveContextMenuItem()->text(), QStringLiteral("Restore"));
+                overview().archiveContextMenuItem()->trigger();
+                return phone;
+            }
             QObject restore;
             SenderTag::set(&restore, 1);
             EXPECT_TRUE(delegate.archiveSelectedBill(&restore));
@@ -682,8 +654,8 @@ protected:
 
 std::string dueRouteName(const testing::TestParamInfo<DueRoute>& route)
 {
-    const char* const names[] = {"AutoLogBillsTicked", "AutoLogIncomeTicked", "SavedPastDue",
-                                 "Restored", "CloudChange", "FirebaseChange"};
+    const char* const names[] = {"AutoLogBillsTicked",      "AutoLogIncomeTicked", "SavedPastDue",  "Restored",
+                                 "RestoredFromContextMenu", "CloudChange",         "FirebaseChange"};
     return names[int(route.param)];
 }
 
@@ -694,7 +666,7 @@ TEST_P(AutomaticStepTest, TheDueItemIsLoggedAtOnceAndShown)
     const QString due = makeDue(GetParam());
     EXPECT_TRUE(QTest::qWaitFor([&] { return paymentsOf(due) == 1; }, 30000));
     // Restoring keeps the archive's list in view; elsewhere the item shows.
-    if (GetParam() != DueRoute::Restored) {
+    if (GetParam() != DueRoute::Restored && GetParam() != DueRoute::RestoredFromContextMenu) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return shownPaymentsOf(due) == 1; }, 30000));
     }
     EXPECT_EQ(paymentsOf(due), 1) << "logged once";
@@ -702,6 +674,6 @@ TEST_P(AutomaticStepTest, TheDueItemIsLoggedAtOnceAndShown)
 
 INSTANTIATE_TEST_SUITE_P(EveryRoute, AutomaticStepTest,
                          testing::Values(DueRoute::AutoLogBillsTicked, DueRoute::AutoLogIncomeTicked,
-                                         DueRoute::SavedPastDue, DueRoute::Restored, DueRoute::CloudChange,
-                                         DueRoute::FirebaseChange),
+                                         DueRoute::SavedPastDue, DueRoute::Restored, DueRoute::RestoredFromContextMenu,
+                                         DueRoute::CloudChange, DueRoute::FirebaseChange),
                          dueRouteName);

@@ -46,18 +46,32 @@ protected:
         lock.confirmButton()->click();
     }
 
+    // Runs the modal enter-password form and `act` once it shows: the
+    // keyring is asked first, in an event loop of its own.
+    void runLockWindow(const std::function<void()>& act)
+    {
+        QTimer whenShown;
+        QObject::connect(&whenShown, &QTimer::timeout, [this, &act, &whenShown] {
+            if (!lock.passwordWindow()->isVisible())
+                return;
+            whenShown.stop();
+            act();
+        });
+        whenShown.start(0);
+        lock.showPasswordWindowForType(BWPasswordLock::EnterPassword);
+    }
+
     // Runs the modal enter-password form, typing `typed` and clicking
     // Continue once; the form is left by quitting if that did not unlock.
     bool unlockWith(const QString& typed)
     {
         QSignalSpy accepted(&lock, &BWPasswordController::passwordAccepted);
-        QTimer::singleShot(0, [this, typed] {
+        runLockWindow([this, typed] {
             lock.enterPasswordField()->setText(typed);
             lock.confirmButton()->click();
             if (lock.passwordWindow()->isVisible())
                 lock.quitButton()->click();
         });
-        lock.showPasswordWindowForType(BWPasswordLock::EnterPassword);
         return accepted.count() == 1;
     }
 
@@ -173,7 +187,8 @@ TEST_F(BWPasswordControllerTest, OnlyTheExactStoredPasswordUnlocks)
     }
 }
 
-TEST_F(BWPasswordControllerTest, AKeyringThatCannotGiveThePasswordNeverUnlocks)
+// A keyring that can't be reached keeps the lock shut; Quit still ends it.
+TEST_F(BWPasswordControllerTest, AKeyringThatCannotBeReachedNeverUnlocks)
 {
     givenPassword("secret");
     secrets.unavailable = true;
@@ -181,12 +196,59 @@ TEST_F(BWPasswordControllerTest, AKeyringThatCannotGiveThePasswordNeverUnlocks)
     EXPECT_FALSE(unlockWith("secret"));
     EXPECT_EQ(alerts, QStringList{"Password Unavailable"});
     EXPECT_EQ(quit.count(), 1);
+    EXPECT_TRUE(lockFlag());
+    EXPECT_TRUE(lock.passwordIsSetForServiceName(QStringLiteral("Orvane")));
+}
 
-    // The flag says locked, but the item is gone: nothing typed matches.
-    secrets.unavailable = false;
+// The keyring answers that it holds no password (a new keyring, a home
+// folder copied without it), or an empty one: no password could ever open
+// the lock, so the program starts unlocked, says so once, and the lock is
+// off from then on.
+TEST_F(BWPasswordControllerTest, ALockWhosePasswordTheKeyringLacksStartsUnlockedAndSaysSoOnce)
+{
+    for (const QByteArray& stored : {QByteArray(), QByteArray("")}) {
+        SCOPED_TRACE(stored.isNull() ? "no item" : "an empty item");
+        givenPassword("secret");
+        secrets.secrets.remove(LockItem);
+        if (!stored.isNull())
+            secrets.secrets.insert(LockItem, stored);
+        alerts.clear();
+        QSignalSpy accepted(&lock, &BWPasswordController::passwordAccepted);
+        QSignalSpy quit(&lock, &BWPasswordController::quitRequested);
+        // Were the lock window to open, Quit leaves it.
+        QTimer quitIfShown;
+        quitIfShown.setSingleShot(true);
+        QObject::connect(&quitIfShown, &QTimer::timeout, [this] {
+            if (lock.passwordWindow()->isVisible())
+                lock.quitButton()->click();
+        });
+        quitIfShown.start(0);
+
+        lock.showPasswordWindowForType(BWPasswordLock::EnterPassword);
+        EXPECT_EQ(accepted.count(), 1);
+        EXPECT_EQ(quit.count(), 0);
+        EXPECT_FALSE(lock.passwordWindow()->isVisible());
+        EXPECT_EQ(alerts, QStringList{"Password Not Found"});
+        EXPECT_FALSE(lockFlag());
+        EXPECT_FALSE(lock.passwordIsSetForServiceName(QStringLiteral("Orvane")));
+        EXPECT_EQ(lock.passwordStatus()->text(), "Disabled");
+        EXPECT_EQ(SenderTag::of(lock.enableDisablePasswordButton()), 0);
+    }
+}
+
+// Once unlocked, the item going missing lets the lock be turned off, which
+// no password could do otherwise.
+TEST_F(BWPasswordControllerTest, TheLockTurnsOffWhenItsPasswordIsGoneFromTheKeyring)
+{
+    givenPassword("secret");
     secrets.secrets.clear();
-    EXPECT_FALSE(unlockWith(""));
-    EXPECT_FALSE(unlockWith("secret"));
+    lock.enableDisablePasswordButton()->click();  // the remove form
+    lock.enterPasswordField()->setText(QStringLiteral("whatever"));
+    lock.confirmButton()->click();
+    EXPECT_EQ(alerts, QStringList{"Password Not Found"});
+    EXPECT_FALSE(lockFlag());
+    EXPECT_EQ(lock.passwordStatus()->text(), "Disabled");
+    EXPECT_FALSE(lock.passwordWindow()->isVisible());
 }
 
 TEST_F(BWPasswordControllerTest, RemovingThePasswordAsksForItFirst)
@@ -241,6 +303,24 @@ TEST_F(BWPasswordControllerTest, EachFormShowsItsOwnButtons)
         lock.cancelButton()->click();
         EXPECT_FALSE(lock.passwordWindow()->isVisible());
     }
+}
+
+// A second start of Orvane while it waits for the password brings the lock
+// window back from under other windows, or up from the task bar.
+TEST_F(BWPasswordControllerTest, RaisingBringsBackAMinimisedLockWindowAndNeverOpensOne)
+{
+    givenPassword("secret");
+    lock.raisePasswordWindow();
+    EXPECT_FALSE(lock.passwordWindow()->isVisible()) << "no lock window to raise";
+
+    bool raisedWhileShown = false;
+    runLockWindow([this, &raisedWhileShown] {
+        lock.passwordWindow()->showMinimized();
+        lock.raisePasswordWindow();
+        raisedWhileShown = lock.passwordWindow()->isVisible() && !lock.passwordWindow()->isMinimized();
+        lock.quitButton()->click();
+    });
+    EXPECT_TRUE(raisedWhileShown);
 }
 
 }  // namespace

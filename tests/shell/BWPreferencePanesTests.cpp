@@ -47,6 +47,9 @@ protected:
             used.append(QStringLiteral("phoneSync"));
             defaults.setObject(BWTurnSyncOffButtonTitle, QStringLiteral("Turn Off Sync"));
         };
+        services.calendarFolder = temp.file(QStringLiteral("calendars"));
+        services.calendarFile = [this] { return calendarFile; };
+        services.openFolder = [this](const QString& folder) { used.append(QStringLiteral("open ") + folder); };
         panes = std::make_unique<BWPreferencePanes>(defaults, services);
         panes->fill(panel);
         panel.awakeFromNib();
@@ -73,6 +76,7 @@ protected:
     AppHelper helper{loginItems, noPrograms};
     bool loginWorks = true;
     QString chosenFolder;
+    QString calendarFile;
     QStringList alerts;
     QStringList used;
     MGPreferencePanel panel;
@@ -91,10 +95,12 @@ TEST_F(BWPreferencePanesTest, SwitchesShowAndStoreTheirSettings)
     const Case cases[] = {
         {MGPreferencePanel::General, "Balance", Balance, false},
         {MGPreferencePanel::General, "Average", Average, true},
+        {MGPreferencePanel::General, "Open pay sites inside Orvane", BWPayWithInternalBrowser, true},
         {MGPreferencePanel::Reminders, "Also add reminders to my calendar", BWReminderEvents, false},
         {MGPreferencePanel::Logging, "Play a sound after a payment is logged", BRWPlayInterfaceSounds, true},
         {MGPreferencePanel::Income, "Show paydays on the overview", BWShowPaydaysOnOverview, true},
         {MGPreferencePanel::Advanced, "Avoid weekends", BWAvoidWeekends, false},
+        {MGPreferencePanel::Advanced, "Hide bills paid automatically", BWHideAutoMaticBillsInOverview, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title.toStdString());
@@ -163,6 +169,66 @@ TEST_F(BWPreferencePanesTest, StartAtLoginWritesTheAutostartEntryOrStaysOff)
     EXPECT_TRUE(QFile::exists(entry));
     startAtLogin->click();
     EXPECT_FALSE(QFile::exists(entry));
+}
+
+// The button beside the actions menu: each bill's own last action, or one
+// action for all, stored as the setting's value for it.
+TEST_F(BWPreferencePanesTest, TheSecondaryActionIsChosenByName)
+{
+    QComboBox* choice = nullptr;
+    for (QComboBox* box : panel.pane(MGPreferencePanel::Advanced)->findChildren<QComboBox*>()) {
+        if (box->findText(QStringLiteral("Quick Log")) >= 0)
+            choice = box;
+    }
+    ASSERT_NE(choice, nullptr);
+    EXPECT_EQ(choice->currentText(), QStringLiteral("The bill's last action"));
+    const std::pair<QString, qlonglong> choices[] = {
+        {"Log Partial", 2},
+        {"Skip Payment", 3},
+        {"Quick Log", 4},
+        {"View Website", 6},
+        {"Pay Now", 7},
+        {"Edit Bill / Edit Income", 9},
+        {"The bill's last action", 0},
+    };
+    for (const auto& [title, value] : choices) {
+        SCOPED_TRACE(title.toStdString());
+        const int row = choice->findText(title);
+        ASSERT_GE(row, 0);
+        choice->setCurrentIndex(row);
+        emit choice->activated(row);
+        EXPECT_EQ(defaults.integerForKey(BWSecondaryActionSetting), value);
+    }
+    // A value no choice stands for (any other one shows the menu's first
+    // action) is shown as no choice.
+    ASSERT_TRUE(defaults.setInteger(BWSecondaryActionSetting, 5));
+    panel.window()->hide();
+    panel.window()->show();
+    EXPECT_EQ(choice->currentIndex(), -1);
+}
+
+// Calendar reminders go to a file a calendar program subscribes to: the pane
+// names it (or its folder, before the first reminder made it) and opens the
+// folder.
+TEST_F(BWPreferencePanesTest, TheRemindersPaneShowsTheCalendarFile)
+{
+    QWidget* pane = panel.pane(MGPreferencePanel::Reminders);
+    auto* file = pane->findChild<QLabel*>(QStringLiteral("calendarFile"));
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(file->text().startsWith(temp.file(QStringLiteral("calendars"))));
+    EXPECT_TRUE(file->text().contains(QStringLiteral("first calendar reminder")));
+
+    calendarFile = temp.file(QStringLiteral("calendars/ABC.ics"));
+    panel.window()->hide();
+    panel.window()->show();
+    EXPECT_EQ(file->text(), calendarFile);
+
+    pane->findChild<QPushButton*>(QStringLiteral("openCalendarFolder"))->click();
+    EXPECT_EQ(used, QStringList{"open " + temp.file(QStringLiteral("calendars"))});
+    EXPECT_NE(control<QLabel>(MGPreferencePanel::Reminders,
+                              "To see these reminders in a calendar program, subscribe to this file there "
+                              "(in Thunderbird: New Calendar, On the Network, the file's location)."),
+              nullptr);
 }
 
 TEST_F(BWPreferencePanesTest, OpeningTheWindowShowsSettingsChangedElsewhere)

@@ -50,15 +50,17 @@ protected:
                 {BillKeys::ReminderDays, reminderDays}};
     }
 
-    QList<CalendarStore::Event> allEvents() const
+    // The events in the calendar files, once the manager has written them.
+    QList<CalendarStore::Event> allEvents()
     {
+        manager.waitUntilIdle();
         QList<CalendarStore::Event> events;
         for (const CalendarStore::Calendar& calendar : store->calendarsForEvents())
             events += store->eventsInCalendar(calendar);
         return events;
     }
 
-    QStringList eventTitles() const
+    QStringList eventTitles()
     {
         QStringList titles;
         for (const CalendarStore::Event& event : allEvents())
@@ -182,6 +184,7 @@ TEST_F(BWReminderManagerTest, TheCalendarFileHoldsOneAllDayEventWithOneAlarmPerR
     manager.createOrvaneReminderForBill(record(rentID));
     manager.createOrvaneReminderForBill(record(waterID, QStringLiteral("Water"), localMoment(2016, 4, 2), 0));
     manager.createOrvaneReminderForBill(record(rentID));   // again: replaces, never adds
+    manager.waitUntilIdle();
 
     const std::optional<CalendarStore::Calendar> calendar = store->calendarWithTitle(QStringLiteral("Orvane"));
     ASSERT_TRUE(calendar);
@@ -341,6 +344,7 @@ TEST_F(BWReminderManagerTest, ANewAccountMakesNotificationsButNoCalendarEvents)
     EXPECT_FALSE(manager.shouldAddEmails());
 
     manager.createOrvaneReminderForBill(record(rentID));
+    manager.waitUntilIdle();
     EXPECT_EQ(notifications.scheduledNotifications().size(), 1);
     EXPECT_TRUE(store->calendarsForEvents().isEmpty());
 }
@@ -360,6 +364,7 @@ TEST_F(BWReminderManagerTest, WithoutDesktopNotificationsOnlyTheCalendarEventIsM
     EXPECT_FALSE(withoutNotifications.shouldAddNotifications());
     withoutNotifications.createOrvaneReminderForBill(record(rentID));
     withoutNotifications.removeRemindersForBill(waterID, QStringLiteral("Water"));
+    withoutNotifications.waitUntilIdle();
     EXPECT_EQ(allEvents().size(), 1);
 }
 
@@ -386,6 +391,7 @@ TEST_F(BWReminderManagerTest, TheCalendarIsNamedByTheSettingAndAnEmptyNameMeansO
     defaults.setObject(BWReminderCalendarName, QString());
     EXPECT_EQ(manager.orvaneCalendar(), QStringLiteral("Orvane"));
     manager.createOrvaneReminderForBill(record(rentID));
+    manager.waitUntilIdle();
     ASSERT_EQ(store->calendarsForEvents().size(), 1);
     EXPECT_EQ(store->calendarsForEvents()[0].title, QStringLiteral("Orvane"));
 
@@ -393,6 +399,7 @@ TEST_F(BWReminderManagerTest, TheCalendarIsNamedByTheSettingAndAnEmptyNameMeansO
     EXPECT_EQ(manager.orvaneCalendar(), QStringLiteral("Bills"));
     manager.createOrvaneReminderForBill(record(waterID));
     manager.createOrvaneReminderForBill(record(rentID));
+    manager.waitUntilIdle();
     EXPECT_EQ(store->calendarsForEvents().size(), 2);
     EXPECT_EQ(store->eventsInCalendar(*manager.findCalendarWithName(QStringLiteral("Bills"))).size(), 2);
 

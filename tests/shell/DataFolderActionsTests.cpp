@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -163,6 +164,48 @@ TEST_F(DataFolderActionsTest, DropboxTakesOnlyAFolderNamedDropboxAndUsesDataFoun
     EXPECT_EQ(billCount(), 0);                          // the data found there
     EXPECT_TRUE(QFileInfo(before + "/billindex.plist").exists());  // the local data stays
     EXPECT_EQ(reloads.count(), 1);
+}
+
+// After another data folder was opened, the usual place still holds the
+// bills used before: moving back asks, and keeps them aside instead of
+// writing over them.
+TEST_F(DataFolderActionsTest, MovingBackOverOtherBillsAsksAndKeepsThemAside)
+{
+    const QString usual = dataFolder();
+    const QString elsewhere = store.temp.file(QStringLiteral("elsewhere"));
+    QDir().mkpath(elsewhere + "/Orvane.ovdata");
+    ASSERT_TRUE(PropertyList::write(elsewhere + "/Orvane.ovdata/billindex.plist",
+                                    QVariantMap{{IndexKeys::ActiveBills, QVariantList{}}}));
+    const QString rentFile
+        = QDir(usual).entryList({QStringLiteral("*.plist")}).filter(QRegularExpression("^[0-9A-F]{32}")).value(0);
+    ASSERT_FALSE(rentFile.isEmpty());
+    user.foldersToChoose = {elsewhere};
+    actions.loadSecurityScopedDatabase();
+    ASSERT_EQ(dataFolder(), elsewhere + "/Orvane.ovdata");
+
+    user.buttonsToPress = {1};  // Cancel
+    actions.resetDatabaseLocation();
+    EXPECT_EQ(user.questions, QStringList{"The Usual Place Holds Other Bills"});
+    EXPECT_EQ(dataFolder(), elsewhere + "/Orvane.ovdata");
+    EXPECT_TRUE(QFileInfo::exists(usual + "/" + rentFile));
+
+    user.buttonsToPress = {0};  // keep them aside and move back
+    actions.resetDatabaseLocation();
+    EXPECT_EQ(user.alerts.last(), "Database Reset");
+    EXPECT_EQ(dataFolder(), usual);
+    EXPECT_EQ(billCount(), 0);
+    EXPECT_FALSE(QFileInfo::exists(usual + "/" + rentFile));
+    const QStringList keptAside
+        = QDir(QFileInfo(usual).absolutePath()).entryList({QStringLiteral("Kept aside*")}, QDir::Dirs);
+    ASSERT_EQ(keptAside.size(), 1);
+    const QString keptFolder = QFileInfo(usual).absolutePath() + "/" + keptAside.first();
+    EXPECT_TRUE(user.alertDetails.last().contains(keptFolder));
+    EXPECT_TRUE(QFileInfo::exists(keptFolder + "/Orvane.ovdata/" + rentFile));
+
+    // The bills kept aside open again as any data folder elsewhere.
+    user.foldersToChoose = {keptFolder};
+    actions.loadSecurityScopedDatabase();
+    EXPECT_EQ(billCount(), 1);
 }
 
 TEST_F(DataFolderActionsTest, AFailedMoveBackSaysSoAndKeepsTheChosenPlace)
@@ -409,6 +452,56 @@ TEST_F(DataFolderActionsTest, TheSyncPaneOffersTheActionsAndFollowsAMove)
     for (QLabel* label : panel.pane(MGPreferencePanel::Sync)->findChildren<QLabel*>())
         shown.append(label->text());
     EXPECT_TRUE(shown.contains(chosen + "/Orvane.ovdata"));
+}
+
+// "Move Back to the Usual Place" is offered as the File menu offers it: only
+// while the data is elsewhere, following each move.
+TEST_F(DataFolderActionsTest, MoveBackIsOfferedOnlyWhileTheDataIsElsewhere)
+{
+    BWPreferencePanes::Services services = preferenceServices();
+    services.commandIsEnabled = [this](BWMenuValidation::Command command) {
+        BWMenuValidation::Context context;
+        context.dataFolderElsewhere = store.defaults.boolForKey(BWCustomLocationEnabled);
+        return BWMenuValidation::isEnabled(command, context);
+    };
+    const PreferencesWindow preferences(store.defaults, services);
+    QPushButton* moveBack = preferences.button(MGPreferencePanel::Sync, "Move Back to the Usual Place");
+    ASSERT_NE(moveBack, nullptr);
+    EXPECT_FALSE(moveBack->isEnabled());
+
+    const QString chosen = store.temp.file(QStringLiteral("chosen"));
+    QDir().mkpath(chosen);
+    user.foldersToChoose = {chosen};
+    preferences.button(MGPreferencePanel::Sync, "Move Database…")->click();
+    EXPECT_TRUE(moveBack->isEnabled());
+    moveBack->click();
+    EXPECT_EQ(dataFolder(), store.env.defaultDataFolder);
+    EXPECT_FALSE(moveBack->isEnabled());
+}
+
+// A 1366x768 screen keeps about 700 points for a window below its title bar
+// and above a panel: every pane fits there, the Sync pane with all it offers.
+// The tests' headless fonts and buttons are smaller than a desktop's: 600
+// points here come to about 690 there.
+TEST_F(DataFolderActionsTest, EveryPreferencePaneFitsASmallScreen)
+{
+    constexpr int RoomOnASmallScreen = 600;
+    BWPreferencePanes::Services services = preferenceServices();
+    services.chooseFolder = [](QWidget*, const QString&, const QString&) { return QString(); };
+    services.togglePhoneSync = [] {};
+    services.deleteKeyValueData = [](QWidget*) {};
+    services.playSampleSound = [] {};
+    services.calendarFolder = store.temp.file(QStringLiteral("calendars"));
+    services.calendarFile = [] { return QString(); };
+    services.openFolder = [](const QString&) {};
+    PreferencesWindow preferences(store.defaults, services);
+    MGPreferencePanel& panel = preferences.panel;
+    panel.awakeFromNib();
+    for (int pane = 0; pane < MGPreferencePanel::PaneCount; ++pane) {
+        SCOPED_TRACE(pane);
+        panel.changePanes(panel.toolbarItems().at(pane));
+        EXPECT_LE(panel.window()->height(), RoomOnASmallScreen);
+    }
 }
 
 // The preference buttons that reach the help and reload actions.

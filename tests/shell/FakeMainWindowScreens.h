@@ -118,16 +118,25 @@ public:
     void deleteBillFromOverview() override { ++deleteCount; }
     bool archiveBillFromOverview(int tag) override
     {
-        bool written = true;
+        bool written = tag == 0;
         for (const QString& billID : selectedBillIDs())
-            written = (tag == 0 ? BWBill(m_env).archiveBillWithBid(billID) : BWBill(m_env).restoreBillWithBid(billID))
-                && written;
+            written = tag == 0 && BWBill(m_env).archiveBillWithBid(billID) && written;
         return written;
     }
     bool restoreBillFromOverview() override
     {
         const QStringList ids = selectedBillIDs();
-        return !ids.isEmpty() && BWBill(m_env).restoreBillWithBid(ids.last());
+        bool written = !ids.isEmpty();
+        for (const QString& billID : ids)
+            written = BWBill(m_env).restoreBillWithBid(billID) && written;
+        return written;
+    }
+    // The skips asked for, by the selected bill's id.
+    QStringList skippedBills;
+    bool skipFromActionsButtonMenu() override
+    {
+        skippedBills += selectedBillIDs();
+        return true;
     }
     void setupActionButtonMenuForBill(const QVariantMap& record) override { actionMenuRecord = record; }
     void clearActionsMenu() override { ++clearActionsMenuCount; }
@@ -147,15 +156,20 @@ public:
     // The fake keeps its own items for the enabling tests and records what
     // the shell hands over.
     void setMenuItems(const MenuItems& items) override { handedMenuItems = items; }
-    QAction* menuItemNew() const override { return m_menuItemNew; }
-    QAction* importMenuItem() const override { return m_importMenuItem; }
-    QAction* import4MenuItem() const override { return m_import4MenuItem; }
-    QAction* import4MenuCustom() const override { return m_import4MenuCustom; }
-    QAction* closeMenuItem() const override { return m_closeMenuItem; }
-    QAbstractButton* editBillButton() const override { return m_editBillButton; }
-    QAction* editBillMenu() const override { return m_editBillMenu; }
-    QAction* deleteBillMenu() const override { return m_deleteBillMenu; }
-    QAction* archiveBillMenu() const override { return m_archiveBillMenu; }
+    MenuItems menuItems() const override
+    {
+        return {m_menuItemNew,    m_importMenuItem, m_import4MenuItem, m_import4MenuCustom, m_closeMenuItem,
+                m_editBillButton, m_editBillMenu,   m_deleteBillMenu,  m_archiveBillMenu};
+    }
+    QAction* menuItemNew() const { return m_menuItemNew; }
+    QAction* importMenuItem() const { return m_importMenuItem; }
+    QAction* import4MenuItem() const { return m_import4MenuItem; }
+    QAction* import4MenuCustom() const { return m_import4MenuCustom; }
+    QAction* closeMenuItem() const { return m_closeMenuItem; }
+    QAbstractButton* editBillButton() const { return m_editBillButton; }
+    QAction* editBillMenu() const { return m_editBillMenu; }
+    QAction* deleteBillMenu() const { return m_deleteBillMenu; }
+    QAction* archiveBillMenu() const { return m_archiveBillMenu; }
     QList<QLineEdit*> amountFields() const override { return {m_amountField}; }
 
     // Selects the shown rows, as a click (and shift-clicks) would.
@@ -223,6 +237,7 @@ public:
     QStringList loadedIDs;
     int showWebViewCount = 0;
     int finishShowingWebsiteCount = 0;
+    int hideWebViewCount = 0;
     int graphResizingCount = 0;
     int graphHeightCount = 0;
     int clearActionsMenuCount = 0;
@@ -239,6 +254,7 @@ public:
     }
     void showWebView() override { ++showWebViewCount; }
     void finishShowingWebsite() override { ++finishShowingWebsiteCount; }
+    void hideWebView() override { ++hideWebViewCount; }
     void setGraphResizing() override { ++graphResizingCount; }
     void setGraphHeight() override { ++graphHeightCount; }
 

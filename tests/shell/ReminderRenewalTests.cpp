@@ -1,12 +1,15 @@
 #include "ShellTestStore.h"
 #include "StartUpCompletion.h"
+#include "support/FileWriteCounter.h"
 #include "support/RecordingSoundPlayer.h"
 
 #include "platform/CalendarStore.h"
 #include "platform/FolderOps.h"
+#include "platform/PropertyList.h"
 #include "platform/UserNotificationCenter.h"
 #include "screens/BWOverviewController.h"
 #include "shell/BWAppDelegate.h"
+#include "shell/BWImportController.h"
 #include "shell/BWMainScreens.h"
 #include "shell/BWPreferencePanes.h"
 #include "shell/BWReminderManager.h"
@@ -16,9 +19,11 @@
 
 #include <QCheckBox>
 #include <QDBusConnection>
-#include <QDateEdit>
+#include "widgets/BWDateField.h"
 #include <QFile>
 #include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTimeEdit>
 #include <QToolButton>
 
@@ -77,6 +82,7 @@ public:
                          &BWAppDelegate::preferenceDidChange);
         delegate->awakeFromNib();
         EXPECT_TRUE(shelltest::startUpCompletely(*delegate));
+        settle();
     }
 
     void clickPreference(const QString& title)
@@ -88,14 +94,27 @@ public:
         ADD_FAILURE() << "no switch " << title.toStdString();
     }
 
+    // Waits until the reminders asked for so far are made and written.
+    void settle() { reminders.waitUntilIdle(); }
+    // Sets "Remind me at" and leaves the field, which renews at once, and
+    // waits for the renewal.
+    void setReminderTime(const QTime& time)
+    {
+        settle();
+        QTimeEdit* edit = remindersPane()->findChild<QTimeEdit*>();
+        edit->setTime(time);
+        emit edit->editingFinished();
+        settle();
+    }
+
     void chooseVacation(bool on, const QDate& start, const QDate& end)
     {
         BWOverviewController& overview = screens->overview();
-        overview.showVacationModePopover(overview.airplaneButton());
-        overview.vacationStart()->setDate(start);
-        overview.vacationEnd()->setDate(end);
-        overview.vacationSwitch()->setChecked(on);
-        overview.vacationPopover()->close();
+        overview.showVacationModePopover(overview.header().airplaneButton());
+        overview.vacationPopover().vacationStart()->setDate(start);
+        overview.vacationPopover().vacationEnd()->setDate(end);
+        overview.vacationPopover().vacationSwitch()->setChecked(on);
+        overview.vacationPopover().popover()->close();
     }
 
     // The days of the bill's calendar events, and those of its notifications
@@ -241,6 +260,7 @@ TEST(ReminderRenewalTest, ASettingThatMovesDueDatesMovesTheRemindersWithoutWriti
             filesBefore.append(rig.billFile(billID));
 
         c.change(rig);
+        rig.settle();
 
         for (const QString& billID : {rig.rent, rig.insurance}) {
             EXPECT_EQ(rig.eventDays(billID), QList<QDate>{c.shownAfter});
@@ -266,8 +286,9 @@ TEST(ReminderRenewalTest, SettingsThatMoveNoDueDateLeaveTheRemindersAlone)
         }
     }
     BWOverviewController& overview = rig.screens->overview();
-    overview.showVacationModePopover(overview.airplaneButton());
-    overview.vacationPopover()->close();
+    overview.showVacationModePopover(overview.header().airplaneButton());
+    overview.vacationPopover().popover()->close();
+    rig.settle();
     EXPECT_EQ(rig.eventDays(rig.rent), QList<QDate>{kSunday.addDays(-2)});
 }
 
@@ -299,14 +320,15 @@ TEST(ReminderRenewalTest, ChangingHowRemindersAreMadeRenewsThoseOfTheExistingBil
     const QList<Case> cases = {
         {"remind me at",
          {},
-         [](RenewalRig& rig) { rig.remindersPane()->findChild<QTimeEdit*>()->setTime(QTime(7, 45)); },
+         [](RenewalRig& rig) { rig.setReminderTime(QTime(7, 45)); },
          [](RenewalRig& rig) {
              for (const QString& billID : {rig.rent, rig.insurance})
                  EXPECT_EQ(rig.alarmTimes(billID), QList<QTime>({QTime(7, 45), QTime(7, 45)}));
          }},
-        turnedOff("notifications turned off", notificationsSwitch,
-                  [](RenewalRig& rig) { return rig.notifiedDueDays(rig.rent).isEmpty(); },
-                  [](RenewalRig& rig) { return rig.eventDays(rig.rent); }),
+        turnedOff(
+            "notifications turned off", notificationsSwitch,
+            [](RenewalRig& rig) { return rig.notifiedDueDays(rig.rent).isEmpty(); },
+            [](RenewalRig& rig) { return rig.eventDays(rig.rent); }),
         {"notifications turned on",
          {{BWEnableNotificationCenter, false}},
          clicking(notificationsSwitch),
@@ -323,9 +345,10 @@ TEST(ReminderRenewalTest, ChangingHowRemindersAreMadeRenewsThoseOfTheExistingBil
                  EXPECT_EQ(rig.calendarsOnDiskWithEventsOf(billID), QStringList{QStringLiteral("Orvane")});
              EXPECT_TRUE(rig.calendarsOnDiskWithEventsOf(rig.gym).isEmpty());
          }},
-        turnedOff("calendar events turned off", calendarSwitch,
-                  [](RenewalRig& rig) { return rig.calendarsOnDiskWithEventsOf(rig.rent).isEmpty(); },
-                  [](RenewalRig& rig) { return rig.notifiedDueDays(rig.rent); }),
+        turnedOff(
+            "calendar events turned off", calendarSwitch,
+            [](RenewalRig& rig) { return rig.calendarsOnDiskWithEventsOf(rig.rent).isEmpty(); },
+            [](RenewalRig& rig) { return rig.notifiedDueDays(rig.rent); }),
         {"calendar renamed",
          {},
          [](RenewalRig& rig) {
@@ -343,6 +366,7 @@ TEST(ReminderRenewalTest, ChangingHowRemindersAreMadeRenewsThoseOfTheExistingBil
         RenewalRig rig(c.settings);
         const QByteArray rentFile = rig.billFile(rig.rent);
         c.change(rig);
+        rig.settle();
         c.check(rig);
         EXPECT_EQ(rig.billFile(rig.rent), rentFile) << "bill file rewritten";
     }
@@ -372,9 +396,11 @@ TEST(ReminderRenewalTest, AReplacedDataFolderBringsTheRemindersOfItsOwnBills)
                                                 {{BillKeys::RemindMe, true}, {BillKeys::ReminderDays, kLeadDays}});
         ASSERT_TRUE(BWBill(rig.store.env).saveSpecificKey(BillKeys::DueDate, QDateTime(kSunday.addDays(5), QTime(12, 0)),
                                                           rig.rent));
+        rig.settle();
         ASSERT_EQ(rig.eventDays(rig.rent), QList<QDate>{kSunday.addDays(5)});
 
         c.replace(rig);
+        rig.settle();
 
         EXPECT_EQ(rig.eventDays(rig.rent), QList<QDate>{kSunday});
         EXPECT_EQ(rig.notifiedDueDays(rig.rent), QList<QDate>{kSunday});
@@ -391,8 +417,9 @@ TEST(ReminderRenewalTest, RenewingShowsNoPastNotificationAgain)
     RenewalRig rig({});
     const QString phone = rig.store.addBill(QStringLiteral("Phone"), 1,
                                             {{BillKeys::RemindMe, true}, {BillKeys::ReminderDays, kLeadDays}});
+    rig.settle();
     ASSERT_EQ(rig.alarmTimes(phone).size(), 2);
-    ASSERT_TRUE(rig.notifications.deliverDueNotifications());
+    rig.notifications.deliverDueNotifications();
     ASSERT_TRUE(rig.notifiedDueDays(phone).isEmpty()) << "shown and off the schedule";
     // Waiting till this evening.
     ASSERT_TRUE(rig.store.defaults.setObject(BWReminderTime, QDateTime(kToday, QTime(18, 0))));
@@ -400,10 +427,120 @@ TEST(ReminderRenewalTest, RenewingShowsNoPastNotificationAgain)
     ASSERT_EQ(rig.notifiedDueDays(water).size(), 1);
 
     rig.clickPreference(QStringLiteral("Avoid weekends"));
-    rig.remindersPane()->findChild<QTimeEdit*>()->setTime(QTime(9, 0));
+    rig.setReminderTime(QTime(9, 0));
 
     EXPECT_TRUE(rig.notifiedDueDays(phone).isEmpty());
     EXPECT_EQ(rig.eventDays(phone).size(), 1) << "the calendar keeps its event";
     ASSERT_EQ(rig.notifiedDueDays(water).size(), 1);
     EXPECT_EQ(rig.alarmTimes(water).first(), QTime(9, 0));
+}
+
+// Erase & Import replaces every item: the erased ones take their
+// notifications and calendar events along, whichever way the import ran.
+TEST(ReminderRenewalTest, EraseAndImportTakesTheRemindersOfTheErasedBills)
+{
+    RenewalRig rig({});
+    rig.settle();
+    ASSERT_FALSE(rig.eventDays(rig.rent).isEmpty());
+    ASSERT_FALSE(rig.notifiedDueDays(rig.insurance).isEmpty());
+    const QString older = rig.store.temp.file(QStringLiteral("older/Orvane"));
+    QDir().mkpath(older + "/Data");
+    ASSERT_TRUE(PropertyList::write(older + "/Data/Phone.plist",
+                                    QVariantMap{{"Repeat_a", 1},
+                                                {"Repeat_b", "Months"},
+                                                {"Next_Due", QDateTime(kSunday.addDays(3), QTime(12, 0))},
+                                                {"Is_Active", true}}));
+    rig.folderToChoose = older;
+    rig.delegate->importer()->manuallyImportCustomData();
+    rig.delegate->importer()->selectDatabaseForImport();
+    rig.settle();
+
+    ASSERT_EQ(BWBillsLoader(rig.store.env).loadBills().value_or(QVariantList()).size(), 1);
+    for (const QString& erased : {rig.rent, rig.insurance, rig.gym}) {
+        EXPECT_TRUE(rig.eventDays(erased).isEmpty());
+        EXPECT_TRUE(rig.notifiedDueDays(erased).isEmpty());
+    }
+}
+
+// However many bills it renews, a renewal writes the schedule once and each
+// calendar file it changes once: here the events move from the calendar of
+// the old name to one of the new.
+TEST(ReminderRenewalTest, ARenewalWritesTheScheduleAndEachCalendarFileOnce)
+{
+    RenewalRig rig({});
+    for (int bill = 0; bill < 20; ++bill)
+        rig.store.addBill(QStringLiteral("Bill %1").arg(bill), bill % 9 + 3,
+                          {{BillKeys::RemindMe, true}, {BillKeys::ReminderDays, kLeadDays}});
+    rig.settle();
+    rig.notifications.waitForWrites();
+    FileWriteCounter calendarWrites(rig.calendars->folder());
+    FileWriteCounter scheduleWrites(rig.store.temp.path());
+    ASSERT_TRUE(calendarWrites.watching() && scheduleWrites.watching());
+
+    QLineEdit* name = rig.remindersPane()->findChild<QLineEdit*>();
+    name->setText(QStringLiteral("Household"));
+    emit name->editingFinished();
+    rig.settle();
+    rig.notifications.waitForWrites();
+
+    const QHash<QString, int> written = calendarWrites.writes();
+    EXPECT_EQ(written.size(), 2) << calendarWrites.describe().toStdString();
+    for (const int times : written)
+        EXPECT_EQ(times, 1) << calendarWrites.describe().toStdString();
+    EXPECT_EQ(scheduleWrites.writes().value(QStringLiteral("ScheduledNotifications.plist")), 1);
+    EXPECT_EQ(rig.calendarsOnDiskWithEventsOf(rig.rent), QStringList{QStringLiteral("Household")});
+    EXPECT_EQ(rig.notifications.scheduledNotifications().size(), 22);
+}
+
+// Stepping through times renews once the user stops, for the last time set;
+// leaving the pane renews at once.
+TEST(ReminderRenewalTest, RemindMeAtRenewsOnceTheUserStopsChangingIt)
+{
+    RenewalRig rig({});
+    QTimeEdit* time = rig.remindersPane()->findChild<QTimeEdit*>();
+    QSignalSpy renewed(&rig.reminders, &BWReminderManager::remindersRenewed);
+    for (int hour = 6; hour <= 9; ++hour)
+        time->setTime(QTime(hour, 15));
+    EXPECT_TRUE(rig.reminders.isIdle()) << "nothing renewed while the user is still changing it";
+    ASSERT_TRUE(renewed.wait(30000));
+    rig.settle();
+    EXPECT_EQ(renewed.count(), 1);
+    EXPECT_EQ(rig.alarmTimes(rig.rent), QList<QTime>({QTime(9, 15), QTime(9, 15)}));
+
+    rig.panel.awakeFromNib();
+    rig.panel.window()->show();
+    rig.panel.changePanes(rig.panel.toolbarItems().value(MGPreferencePanel::Reminders));
+    time->setTime(QTime(7, 5));
+    EXPECT_TRUE(rig.reminders.isIdle());
+    rig.panel.window()->hide();
+    EXPECT_FALSE(rig.reminders.isIdle()) << "renewing as the pane closed";
+    rig.settle();
+    EXPECT_EQ(renewed.count(), 2);
+    EXPECT_EQ(rig.alarmTimes(rig.rent), QList<QTime>({QTime(7, 5), QTime(7, 5)}));
+}
+
+// A bill written or deleted while a renewal is under way keeps what its own
+// write made, whichever of the two finishes last.
+TEST(ReminderRenewalTest, ABillWrittenDuringARenewalKeepsItsOwnReminders)
+{
+    RenewalRig rig({});
+    rig.reminders.renewRemindersOfListedItems();
+    QVariantMap rent = *BWBillsLoader(rig.store.env).loadBillWithID(rig.rent);
+    rent.insert(BillKeys::Name, QStringLiteral("Flat"));
+    ASSERT_TRUE(BWBill(rig.store.env).finishWritingBillWithDictionary(rent, true, false));
+    ASSERT_TRUE(BWBill(rig.store.env).deleteBillWithBid(rig.insurance));
+    ASSERT_FALSE(rig.reminders.isIdle());
+    rig.settle();
+
+    QStringList notified;
+    for (const UserNotification& notification : rig.notifications.scheduledNotifications())
+        notified.append(notification.title);
+    EXPECT_EQ(notified, QStringList{QStringLiteral("Pay Flat")});
+    EXPECT_TRUE(rig.eventDays(rig.insurance).isEmpty());
+    QStringList events;
+    for (const CalendarStore::Calendar& calendar : rig.calendars->calendarsForEvents()) {
+        for (const CalendarStore::Event& event : rig.calendars->eventsInCalendar(calendar))
+            events.append(event.title);
+    }
+    EXPECT_EQ(events, QStringList{QStringLiteral("Pay Flat")});
 }

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "store/BWDataFolder.h"
+
 namespace {
 
 const QString kEnabled = QStringLiteral("BWCustomLocationEnabled");
@@ -67,6 +69,30 @@ TEST_F(BWBillsLoaderDataFolderTest, CachedPathIsUsedUntilItIsEmptied)
 
     defaults.setObject(kCachedPath, QString());
     EXPECT_EQ(loader().orvaneDirectory(), second + QStringLiteral("/Orvane.ovdata"));
+}
+
+// At the start of a run the path an earlier run cached is not trusted: the
+// chosen folder is resolved again, whether it moved on or is gone.
+TEST_F(BWBillsLoaderDataFolderTest, AFreshResolutionIgnoresThePathAnEarlierRunCached)
+{
+    const QString first = choose(QStringLiteral("First"));
+    EXPECT_EQ(loader().orvaneDirectory(), first + QStringLiteral("/Orvane.ovdata"));
+    const QString second = choose(QStringLiteral("Second"));
+    defaults.setObject(kCachedPath, first + QStringLiteral("/Orvane.ovdata"));
+    EXPECT_EQ(BWDataFolder(env).resolveAfresh(), second + QStringLiteral("/Orvane.ovdata"));
+    EXPECT_EQ(defaults.stringForKey(kCachedPath), second + QStringLiteral("/Orvane.ovdata"));
+    EXPECT_EQ(BWDataFolder(env).chosenLocationAsStored(), second);
+
+    // Unplugged: no path, and no stale one kept.
+    QDir(second).removeRecursively();
+    EXPECT_EQ(BWDataFolder(env).resolveAfresh(), QString());
+    EXPECT_EQ(defaults.stringForKey(kCachedPath), QString());
+    EXPECT_EQ(BWDataFolder(env).chosenLocationAsStored(), second);
+
+    // The default place needs no resolving.
+    defaults.setBool(kEnabled, false);
+    EXPECT_EQ(BWDataFolder(env).resolveAfresh(), dataFolder());
+    EXPECT_EQ(BWDataFolder(env).chosenLocationAsStored(), QString());
 }
 
 TEST_F(BWBillsLoaderDataFolderTest, ChosenFolderThatIsGoneOrRelativeGivesNoPath)

@@ -118,6 +118,9 @@ TEST_F(BWForecastViewCalculationsTest, RepeatRulesSortedByHowOftenTheyFallDue)
             << row.repeat.toList().value(0).toInt() << "/" << row.repeat.toList().value(1).toInt();
         EXPECT_EQ(BWForecastViewCalculations::doesBillRepeatMultipleTimesInOneMonth(record), row.severalTimesAMonth)
             << row.repeat.toList().value(0).toInt() << "/" << row.repeat.toList().value(1).toInt();
+        // Money is set aside for bills, never for income.
+        EXPECT_EQ(BWForecastViewCalculations::setsMoneyAside(record), row.lessOftenThanMonthly);
+        EXPECT_FALSE(BWForecastViewCalculations::setsMoneyAside(with(record, BillKeys::IsIncome, true)));
     }
 }
 
@@ -192,6 +195,10 @@ TEST_F(BWForecastViewCalculationsTest, MonthTotals)
         {"a varying bill's estimate", QVariantList{varying}, true, {40, 0, 40, 1, 0, -40}},
         {"estimates off", QVariantList{varying}, false, {0, 0, 0, 1, 0, 0}},
         {"nothing", QVariantList{}, true, {0, 0, 0, 0, 0, 0}},
+        {"income with a share",
+         QVariantList{with(with(futureOnly, BillKeys::IsIncome, true), BillKeys::Amount, 0.0)},
+         true,
+         {0, 0, 0, 0, 0, 0}},
     };
     for (const Row& row : rows) {
         setSetting(BWDefaultsKeys::BWUseIntelligenceEstimates, row.estimates);
@@ -238,8 +245,6 @@ TEST_F(BWForecastViewCalculationsTest, MonthsAndYearsToChooseFrom)
         EXPECT_EQ(c.isBillDueDateInCurrentHistoryMonthDropdown(row.date, row.index), row.back)
             << row.date.toString().toStdString();
     }
-    EXPECT_TRUE(BWForecastViewCalculations::isBillDueDateInYear(localMoment(2025, 12, 31, 23), 2025));
-    EXPECT_FALSE(BWForecastViewCalculations::isBillDueDateInYear(localMoment(2026, 1, 1), 2025));
 }
 
 TEST_F(BWForecastViewCalculationsTest, PaymentHistoryRowsTakeEachBillOnce)

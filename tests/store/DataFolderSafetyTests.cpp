@@ -236,16 +236,41 @@ TEST_F(DatabaseMoverTest, AFailedAdoptionKeepsTheOldFolderInUse)
     EXPECT_FALSE(QFileInfo::exists(temp.file("chosen/Orvane.ovdata")));
 }
 
-TEST_F(DatabaseMoverTest, ResetMovesBackReplacingTheDefaultPlaceButNeverOntoItself)
+// Whatever stood at the default place is kept aside, whole, beside it, as
+// a data folder that can be opened again; never removed.
+TEST_F(DatabaseMoverTest, ResetMovesBackKeepingTheDefaultPlaceAsideButNeverOntoItself)
 {
     EXPECT_FALSE(mover().resetDatabaseFromStartLocation(dataFolder()));
     const auto before = snapshot(dataFolder());
     ASSERT_TRUE(mover().moveDatabaseToNewLocation(temp.file("chosen"), dataFolder(), false));
-    temp.write("data/Orvane/Orvane.ovdata/stale.plist", "old");
+    EXPECT_FALSE(mover().defaultPlaceHoldsBills());
+    QString keptAside;
+    ASSERT_TRUE(mover().resetDatabaseFromStartLocation(temp.file("chosen/Orvane.ovdata"), &keptAside));
+    EXPECT_TRUE(keptAside.isEmpty()) << "nothing was there";
 
-    ASSERT_TRUE(mover().resetDatabaseFromStartLocation(temp.file("chosen/Orvane.ovdata")));
+    ASSERT_TRUE(mover().moveDatabaseToNewLocation(temp.file("chosen"), dataFolder(), false));
+    temp.write("data/Orvane/Orvane.ovdata/0123456789ABCDEF0123456789ABCDEF.plist", "other bill");
+    EXPECT_TRUE(mover().defaultPlaceHoldsBills());
+    ASSERT_TRUE(mover().resetDatabaseFromStartLocation(temp.file("chosen/Orvane.ovdata"), &keptAside));
     EXPECT_EQ(snapshot(dataFolder()), before);
     EXPECT_FALSE(QFileInfo::exists(temp.file("chosen/Orvane.ovdata")));
+    EXPECT_EQ(QFileInfo(keptAside).absolutePath(), QFileInfo(dataFolder()).absolutePath());
+    EXPECT_TRUE(mover().loadDatabaseFromAnotherLocation(keptAside));
+    QFile other(keptAside + "/Orvane.ovdata/0123456789ABCDEF0123456789ABCDEF.plist");
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+    EXPECT_EQ(other.readAll(), "other bill");
+}
+
+// A move back that fails puts the folder kept aside back in its place.
+TEST_F(DatabaseMoverTest, AFailedResetLeavesTheDefaultPlaceAsItWas)
+{
+    const auto before = snapshot(dataFolder());
+    temp.write("chosen/Orvane.ovdata/mine.txt", "custom");
+    adoptionSucceeds = false;
+    EXPECT_FALSE(mover().resetDatabaseFromStartLocation(temp.file("chosen/Orvane.ovdata")));
+    EXPECT_EQ(snapshot(dataFolder()), before);
+    EXPECT_EQ(temp.read("chosen/Orvane.ovdata/mine.txt"), "custom");
+    EXPECT_EQ(QDir(QFileInfo(dataFolder()).absolutePath()).entryList({"Kept aside*"}, QDir::Dirs), QStringList());
 }
 
 TEST_F(DatabaseMoverTest, TellsAFolderWithDataFromOneWithAnEmptyDataFolder)

@@ -70,23 +70,6 @@ TEST_F(IncomeAutoLoggingTest, LoadsShowIncomeAsLoggedBeforeAndNeverLogIt)
     EXPECT_EQ(stored(salary).value(BillKeys::TotalPaid).toDouble(), 2500.0);
 }
 
-TEST_F(IncomeAutoLoggingTest, ReportsWhetherAnythingWasLogged)
-{
-    const QVariantMap salary = incomeDue(QDate(2016, 3, 7), 1, 2);
-    const QVariantMap rent = billDue(QDate(2016, 3, 20), 1, 2);
-    storeBills({salary, rent});
-    const BWBillsLoader l = loader();
-    const QVariantList list{l.loadBillWithID(salary.value(BillKeys::Bid).toString()).value(),
-                            l.loadBillWithID(rent.value(BillKeys::Bid).toString()).value()};
-
-    const auto [changed, updated] = l.updateIncomeFromPreviousDates(list);
-    EXPECT_TRUE(changed);
-    ASSERT_EQ(updated.size(), 2);
-    EXPECT_EQ(updated.at(1), list.at(1));   // the bill is handed back untouched
-    EXPECT_EQ(localDay(updated.at(0).toMap().value(BillKeys::DueDate).toDateTime()), QDate(2016, 4, 7));
-    EXPECT_FALSE(l.updateIncomeFromPreviousDates(updated).first);
-}
-
 class ExtraOccurrencesTest : public IncomeAutoLoggingTest
 {
 protected:

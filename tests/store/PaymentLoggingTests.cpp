@@ -148,6 +148,30 @@ TEST_F(PaymentLoggerTest, BalanceLosesThePaymentLessEscrowAndInterest)
     EXPECT_EQ(stored(bill).value(BillKeys::Balance).toDouble(), 940.0);
 }
 
+// The stored rate is the share of each payment that is interest. A rate an
+// earlier rate field stored as the percent typed (5 for 5 %) is read as that
+// percent, and no stored value ever makes a payment raise the balance.
+TEST_F(PaymentLoggerTest, APaymentNeverRaisesTheBalanceWhateverRateIsStored)
+{
+    const struct
+    {
+        QVariant interest;
+        double balanceAfter;
+    } cases[] = {
+        {0.05, 905.0}, {5.0, 905.0},  {qlonglong(5), 905.0}, {100.0, 1000.0},
+        {1.0, 1000.0}, {-0.5, 900.0}, {250.0, 900.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.interest.toString().toStdString());
+        QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+        bill.insert(BillKeys::Balance, 1000.0);
+        bill.insert(BillKeys::Interest, c.interest);
+        ASSERT_TRUE(logger().recordPayment(payment(100, clock.now()), storeAndLoad(bill)));
+        EXPECT_DOUBLE_EQ(stored(bill).value(BillKeys::Balance).toDouble(), c.balanceAfter);
+        EXPECT_EQ(stored(bill).value(BillKeys::Interest), c.interest) << "the stored rate stays as it was";
+    }
+}
+
 TEST_F(PaymentLoggerTest, BalanceOfZeroStaysAndAnOverpaymentGoesBelowZero)
 {
     const QVariantMap noBalance = with(billDue(QDate(2016, 3, 8), 1, 2), BillKeys::Balance, 0.0);

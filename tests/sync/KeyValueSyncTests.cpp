@@ -191,12 +191,39 @@ TEST_F(KeyValueSyncTest, DeletingTheSharedDataAsksFirst)
     EXPECT_EQ(defaults.integerForKey(iCloudSyncStatus), 1);
 }
 
+// An exchange that reports its end later, or never.
+class WaitingPhoneSync : public BWPhoneSync
+{
+public:
+    using BWPhoneSync::BWPhoneSync;
+    bool doRoutineSync() override { return true; }
+};
+
 class PhoneSyncTest : public KeyValueSyncTest
 {
 protected:
     bool online = true;
-    BWPhoneSync phone{env, [this] { return online; }};
+    WaitingPhoneSync phone{env, [this] { return online; }};
 };
+
+// The exchange of today transfers nothing: the run ends at the timer's
+// first tick, completed, and a press meanwhile starts nothing.
+TEST_F(PhoneSyncTest, TheRunOfTodaysExchangeEndsAtTheFirstTick)
+{
+    BWPhoneSync today(env, [] { return true; });
+    QSignalSpy completed(&today, &BWPhoneSync::syncProgressControllerDidComplete);
+    today.didPressLink();
+    const QByteArray copy = temp.read("data/Orvane/Orvane.ovdata/oldindex.plist");
+    writeIndex({one});
+    today.didPressLink();
+    EXPECT_EQ(temp.read("data/Orvane/Orvane.ovdata/oldindex.plist"), copy);
+
+    today.finishedSync();
+    EXPECT_EQ(completed.count(), 1);
+    EXPECT_FALSE(today.didFinishWithAccountError());
+    EXPECT_EQ(today.timerCount(), 0);
+    EXPECT_FALSE(BWPhoneSync::nothingExchangedNotice().isEmpty());
+}
 
 TEST_F(PhoneSyncTest, ARunCopiesTheIndexOnceAndATimeOutLeavesTheSwitchAlone)
 {

@@ -201,6 +201,16 @@ TEST(BGHUDTextField, TypingKeepsTheThemeTextColour)
     EXPECT_EQ(edit.palette().color(QPalette::Active, QPalette::Text), QColor(Qt::white));
 }
 
+// Labels show names and notes as typed: never read as markup.
+TEST(BGHUDLabel, ShowsItsTextAsPlainText)
+{
+    BGHUDLabel label(QStringLiteral("Water <Acme>"));
+    EXPECT_EQ(label.textFormat(), Qt::PlainText);
+    BGHUDLabel later;
+    later.setText(QStringLiteral("<b>Rent</b>"));
+    EXPECT_EQ(later.textFormat(), Qt::PlainText);
+}
+
 TEST(BGHUDLabel, DisabledLabelIsDimmedAndRestoredWhenEnabled)
 {
     BGHUDLabel label(QString(6, QChar(0x2588)));

@@ -68,3 +68,17 @@ TEST(BWMessageBox, OnlyPathsAndAddressesGetALineOfTheirOwn)
     EXPECT_EQ(BWMessageBox::withPathsOnLinesOfTheirOwn(QStringLiteral("/tmp/a is gone")),
               QStringLiteral("/tmp/a\nis gone"));
 }
+
+// Both texts may quote a name the user typed: neither is read as markup.
+TEST(BWMessageBox, ShowsBothTextsAsPlainText)
+{
+    BWMessageBox box(QMessageBox::Warning, QStringLiteral("Delete <b>Rent</b>?"),
+                     QStringLiteral("The bill \u201CWater <Acme>\u201D goes."));
+    box.show();
+    for (const char* name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
+        SCOPED_TRACE(name);
+        const auto* label = box.findChild<QLabel*>(QString::fromLatin1(name));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    }
+}

@@ -82,15 +82,22 @@ TEST(KBButton, PressedBezelIsTheFlatDarkerColour)
     EXPECT_TRUE(near(at(image, 40, 20), clamped(-0.12, 0.21, 0.68)));
 }
 
-TEST(KBButton, DisabledButtonFades)
+// Greyed as a menu item is: faded and without its colour.
+TEST(KBButton, DisabledButtonFadesToGrey)
 {
-    KBButton button;
-    button.resize(80, 24);
-    button.setKBButtonType(KBButtonTypeBlue);
-    const QColor enabled = at(WidgetPixels::render(button), 40, 20);
-    button.setEnabled(false);
-    const QColor disabled = at(WidgetPixels::render(button), 40, 20);
-    EXPECT_LT(disabled.alphaF(), enabled.alphaF());
+    for (const KBButtonType type : {KBButtonTypeBlue, KBButtonTypeOrange}) {
+        SCOPED_TRACE(type);
+        KBButton button;
+        button.resize(80, 24);
+        button.setKBButtonType(type);
+        const QColor enabled = at(WidgetPixels::render(button), 40, 20);
+        EXPECT_GT(enabled.hsvSaturationF(), 0.5);
+        button.setEnabled(false);
+        const QColor disabled = at(WidgetPixels::render(button), 40, 20);
+        EXPECT_LT(disabled.alphaF(), enabled.alphaF());
+        EXPECT_LT(disabled.hsvSaturationF(), 0.05);
+        EXPECT_EQ(button.cell().kbButtonType(), type) << "its own colour comes back when enabled";
+    }
 }
 
 TEST(KBButton, TypeChangeShowsAtTheNextPaintAndClicksStillWork)
@@ -117,6 +124,22 @@ TEST(BWPopupButton, DrawsTheColouredBezelAndTheCurrentTitle)
     for (int y = 0; y < 24 && !whiteArrow; ++y)
         whiteArrow = near(at(image, int(arrows.center().x()), y), QColor(Qt::white), 10);
     EXPECT_TRUE(whiteArrow);
+}
+
+// The title is an item's text as typed, often a tag: its "&" is drawn, never
+// taken for a shortcut mark ("Home & Car" would read "Home  Car").
+TEST(BWPopupButton, TheTitleShowsAnAmpersandAsTyped)
+{
+    const auto rendered = [](const QString& title) {
+        BWPopupButton popup;
+        popup.addItem(title);
+        popup.resize(140, 24);
+        popup.setKBButtonType(KBButtonTypeNearBlack);
+        return WidgetPixels::render(popup);
+    };
+    EXPECT_NE(rendered(QStringLiteral("Home & Car")), rendered(QStringLiteral("Home  Car")));
+    EXPECT_NE(rendered(QStringLiteral("&Car")), rendered(QStringLiteral("Car")));
+    EXPECT_EQ(rendered(QStringLiteral("Car")), rendered(QStringLiteral("Car")));
 }
 
 TEST(BWPopupButton, KeyboardChoosesItemsAsAComboBox)

@@ -2,6 +2,7 @@
 #include "widgets/LRCalendarView.h"
 #include "widgets/MAAttachedWindow.h"
 #include "platform/DateTemplate.h"
+#include "support/UsEnglishLocale.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -15,6 +16,9 @@ namespace {
 class KNPopUpDatePickerTest : public ::testing::Test
 {
 protected:
+    // Month and day are typed in US order.
+    UsEnglishLocale english;
+
     KNPopUpDatePickerTest()
     {
         auto* layout = new QVBoxLayout(&form);
@@ -57,20 +61,24 @@ protected:
     QLineEdit* other = nullptr;
 };
 
-TEST_F(KNPopUpDatePickerTest, FocusOpensTheCalendarBesideTheField)
+// The calendar drops down below the field, over the field's own form: beside
+// it, it would cover what lies next to the form.
+TEST_F(KNPopUpDatePickerTest, FocusOpensTheCalendarBelowTheField)
 {
     EXPECT_FALSE(picker->isBubbleOpen());
     openByFocus();
     MAAttachedWindow* bubble = picker->attachedWindow();
-    EXPECT_EQ(bubble->side(), MAAttachedSide::Right);
+    EXPECT_EQ(bubble->side(), MAAttachedSide::BelowRightwards);
     EXPECT_EQ(bubble->point(), picker->anchorPoint());
     EXPECT_EQ(bubble->windowBackgroundColor(), QColor(Qt::white));
     EXPECT_EQ(picker->graphicalPicker()->selectedDate(), QDate(2026, 2, 10));
     EXPECT_TRUE(picker->hasFocus());
-    // The arrow's tip touches the middle of the field's right edge.
-    const QPoint anchor = form.mapToGlobal(picker->anchorPoint().toPoint());
-    EXPECT_EQ(bubble->geometry().left(), anchor.x());
-    EXPECT_NEAR(bubble->geometry().center().y(), anchor.y(), 1);
+    // The arrow's tip touches the field's bottom edge; the bubble lies below
+    // it and within the field's width at its left.
+    const QRect field(form.mapToGlobal(picker->pos()), picker->size());
+    EXPECT_EQ(bubble->geometry().top(), field.bottom() + 1);
+    EXPECT_GE(bubble->geometry().left(), field.left());
+    EXPECT_LT(bubble->geometry().left(), field.left() + 24);
 }
 
 TEST_F(KNPopUpDatePickerTest, APickedDaySetsTheFieldsDate)
@@ -87,13 +95,23 @@ TEST_F(KNPopUpDatePickerTest, MovingTheFocusOnClosesTheBubble)
     EXPECT_TRUE(QTest::qWaitFor([this] { return !picker->isBubbleOpen(); }, 2000));
 }
 
+// A date typed into the field moves the calendar to it at once; the field
+// takes it when the typing ends.
 TEST_F(KNPopUpDatePickerTest, EditingTheFieldMovesTheCalendar)
 {
     openByFocus();
-    picker->setCurrentSection(QDateTimeEdit::DaySection);
     QTest::keyClick(picker, Qt::Key_Up);
     EXPECT_EQ(picker->dateValue(), QDate(2026, 2, 11));
     EXPECT_EQ(picker->graphicalPicker()->selectedDate(), QDate(2026, 2, 11));
+
+    picker->selectAll();
+    QTest::keyClicks(picker, QStringLiteral("2/2"));
+    EXPECT_EQ(picker->graphicalPicker()->selectedDate(), QDate(2026, 2, 2));
+    EXPECT_EQ(picker->dateValue(), QDate(2026, 2, 11));
+    QTest::keyClicks(picker, QStringLiteral("4"));
+    EXPECT_EQ(picker->graphicalPicker()->selectedDate(), QDate(2026, 2, 24));
+    QTest::keyClick(picker, Qt::Key_Return);
+    EXPECT_EQ(picker->dateValue(), QDate(2026, 2, 24));
 }
 
 TEST_F(KNPopUpDatePickerTest, SettingTheDateWhileClosedShowsOnNextOpening)
@@ -106,19 +124,20 @@ TEST_F(KNPopUpDatePickerTest, SettingTheDateWhileClosedShowsOnNextOpening)
     EXPECT_EQ(picker->graphicalPicker()->selectedDate(), QDate(2027, 1, 5));
 }
 
-TEST_F(KNPopUpDatePickerTest, ResizingTheFieldsWindowMovesTheBubbleAbove)
+TEST_F(KNPopUpDatePickerTest, ResizingTheFieldsWindowKeepsTheBubbleAtTheField)
 {
     openByFocus();
+    const QPointF before = picker->attachedWindow()->point();
     QWidget elsewhere;
     elsewhere.resize(100, 100);
     elsewhere.show();
     elsewhere.resize(150, 150);
-    EXPECT_EQ(picker->attachedWindow()->side(), MAAttachedSide::Right);
+    EXPECT_EQ(picker->attachedWindow()->point(), before);
 
-    form.resize(400, 160);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [this] { return picker->attachedWindow()->side() == MAAttachedSide::AboveRightwards; }, 2000));
+    form.resize(400, 200);
+    EXPECT_TRUE(QTest::qWaitFor([this, before] { return picker->attachedWindow()->point() != before; }, 2000));
     EXPECT_EQ(picker->attachedWindow()->point(), picker->anchorPoint());
+    EXPECT_EQ(picker->attachedWindow()->side(), MAAttachedSide::BelowRightwards);
 }
 
 TEST_F(KNPopUpDatePickerTest, ValueBindingFollowsATwoPartKeyPath)

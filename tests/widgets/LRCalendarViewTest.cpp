@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Clock.h"
+#include "support/ShownText.h"
 
 namespace {
 
@@ -244,6 +245,29 @@ TEST_F(LRCalendarViewTest, BillsAreMarkedWithTheirDueStateDot)
     EXPECT_EQ(cellFor(QDate(2026, 2, 6))->bid(), QStringLiteral("R"));
     EXPECT_FALSE(cellFor(QDate(2026, 2, 7))->hasDot());
     EXPECT_EQ(cellFor(QDate(2026, 2, 7))->bid(), QString());
+}
+
+// Names come from the user or from sync: a tool tip shows them as typed,
+// never as markup (an "<img>" would load a file).
+TEST_F(LRCalendarViewTest, ToolTipsShowBillNamesAsTyped)
+{
+    const QString acme = QStringLiteral("Water <Acme>");
+    const QString image = QStringLiteral("<img src=\"/etc/orvane.png\">Gas");
+    const QString bold = QStringLiteral("<b>Rent</b> & more");
+    application.bills
+        = {bill("A", acme, QDate(2026, 3, 6), "red5.png"), bill("B", image, QDate(2026, 3, 9), "green5.png"),
+           bill("C", bold, QDate(2026, 3, 9), "green5.png"), bill("D", acme, QDate(2026, 4, 2), "red5.png")};
+    focusMonth(2026, 3);
+    EXPECT_EQ(shown::toolTip(cellFor(QDate(2026, 3, 6))->toolTip()), acme);
+    EXPECT_EQ(shown::toolTip(cellFor(QDate(2026, 3, 9))->toolTip()), bold + QStringLiteral(", ") + image);
+    EXPECT_EQ(cellFor(QDate(2026, 3, 9))->tip(), bold + QStringLiteral(", ") + image);
+    // A day of the next month takes its tip another way.
+    ASSERT_NE(cellFor(QDate(2026, 4, 2)), nullptr);
+    EXPECT_EQ(shown::toolTip(cellFor(QDate(2026, 4, 2))->toolTip()), acme);
+    // Through the controller's marking of one day at a time as well.
+    view->highlightDateDue(QDate(2026, 3, 10), image, QStringLiteral("red5.png"), QStringLiteral("E"));
+    view->highlightDateDue(QDate(2026, 3, 10), acme, QStringLiteral("red5.png"), QStringLiteral("F"));
+    EXPECT_EQ(shown::toolTip(cellFor(QDate(2026, 3, 10))->toolTip()), acme + QStringLiteral(", ") + image);
 }
 
 TEST_F(LRCalendarViewTest, MarkersFollowTheBillListOnEveryLayoutPass)

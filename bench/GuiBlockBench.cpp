@@ -1,0 +1,249 @@
+// How long the GUI thread is kept from its window, at 1,000 and 5,000 bills
+// of 60 payments each, all with reminders on, for what the program does
+// beside the user's own clicks: renewing the reminders (a step of "Remind me
+// at", turning calendar events on, the bills replaced by an import), the
+// daily backup, the day-change step, logging a payment and saving an item.
+//
+// Each step runs in a program built as the real one is (the delegate, its
+// screens and the preferences) from the event loop, and is watched by
+// GuiThreadWatchdog until the work it started has finished: the longest
+// single block of the GUI thread and its busy time, in milliseconds, against
+// the 50 ms target.
+//
+// `--bills N` measures one size only; `--steps a,b` only the named steps
+// (the names printed in brackets). With PERF_CONTROL naming the control
+// fifo of `perf record --control=fifo:...` started with `--delay=-1`, only
+// the steps themselves are recorded.
+
+#include <QCheckBox>
+#include <QLoggingCategory>
+#include <QTest>
+#include <QTimeEdit>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+#include "BenchStore.h"
+#include "GuiThreadWatchdog.h"
+#include "platform/CalendarStore.h"
+#include "platform/FileStamp.h"
+#include "platform/UserNotificationCenter.h"
+#include "screens/BWOverviewController.h"
+#include "shell/BWAppDelegate.h"
+#include "shell/BWMainScreens.h"
+#include "shell/BWPreferencePanes.h"
+#include "shell/BWReminderManager.h"
+#include "shell/MGPreferencePanel.h"
+#include "store/BWBill.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWDailyBackup.h"
+#include "store/BWDefaultsKeys.h"
+
+using namespace BWDefaultsKeys;
+
+namespace {
+
+constexpr int kTags = 12;
+constexpr double kTargetMs = 50;
+
+// Every bill reminds three days ahead of a due day in the coming two months.
+void remindedBill(QVariantMap& record, int number)
+{
+    record.insert(BillKeys::RemindMe, true);
+    record.insert(BillKeys::DueDate, QDateTime(QDate(2026, 6, 20).addDays(number % 60), QTime(12, 0), Qt::UTC));
+}
+
+// The program as main() wires it, on a data folder of `bills` bills, started
+// up and past the work that follows the first paint.
+class Program
+{
+public:
+    explicit Program(int bills)
+    {
+        store.defaults.registerDefaults(BWRegisteredDefaults::table(store.clock));
+        store.defaults.setBool(BW_IsFirstLaunchV8_NEW, false);
+        store.defaults.setBool(BRWPlayInterfaceSounds, false);
+        ids = seedDataFolder(store.env.defaultDataFolder, bills, kTags, remindedBill);
+        store.env.reminders = &reminders;
+        QObject::connect(&reminders, &BWReminderManager::remindersRenewed, [this] { ++renewals; });
+
+        delegate = std::make_unique<BWAppDelegate>(store.env, store.root.filePath("calendars"));
+        delegate->setNotificationCenter(&notifications);
+        delegate->setReminderManager(&reminders);
+        BWUserInteraction interaction;
+        interaction.askQuestion = [](QWidget*, const QString&, const QString&, const QStringList&) { return 0; };
+        interaction.showAlert = [](QWidget*, const QString&, const QString&) {};
+        screens = std::make_unique<BWMainScreens>(store.env, *delegate, interaction);
+        QObject::connect(&screens->overview().sidebar(), &BWOverviewSidebar::dockBadgeChanged,
+                         [this] { ++listsShown; });
+        panes = std::make_unique<BWPreferencePanes>(store.defaults, BWPreferencePanes::Services{});
+        panes->fill(panel);
+        QObject::connect(panes.get(), &BWPreferencePanes::settingChanged, delegate.get(),
+                         &BWAppDelegate::preferenceDidChange);
+        delegate->awakeFromNib();
+        bool started = false;
+        QObject::connect(delegate.get(), &BWAppDelegate::startUpStepDone,
+                         [&started](const QString& step) { started = started || step == "tidyInterruptedCopies"; });
+        delegate->applicationDidFinishLaunching();
+        if (!QTest::qWaitFor([&started] { return started; }, 600000))
+            std::printf("Start-up did not finish\n");
+    }
+
+    // Whether the reminders asked for so far are all made and written.
+    bool remindersSettled() const { return reminders.isIdle(); }
+    // Whether a renewal came after `before` renewals, and all is written.
+    bool renewedSince(int before) const { return renewals > before && remindersSettled(); }
+
+    QCheckBox* reminderSwitch(const QString& title) const
+    {
+        for (QCheckBox* box : panel.pane(MGPreferencePanel::Reminders)->findChildren<QCheckBox*>()) {
+            if (box->text() == title)
+                return box;
+        }
+        return nullptr;
+    }
+    QTimeEdit* remindMeAt() const { return panel.pane(MGPreferencePanel::Reminders)->findChild<QTimeEdit*>(); }
+
+    // Whether the extension's copy was written since `before` was taken.
+    bool extensionWrittenSince(const std::optional<FileStamp>& before) const
+    {
+        return FileStamp::of(store.appGroup.path()) != before;
+    }
+
+    BenchStore store;
+    UserNotificationCenter notifications{UserNotificationCenter::schedulePath(store.root.path()), store.clock,
+                                         QDBusConnection(QStringLiteral("bench-no-bus"))};
+    BWReminderManager reminders{store.env, [this] { return delegate ? delegate->currentEventStore() : nullptr; },
+                                &notifications};
+    std::unique_ptr<BWAppDelegate> delegate;
+    std::unique_ptr<BWMainScreens> screens;
+    MGPreferencePanel panel;
+    std::unique_ptr<BWPreferencePanes> panes;
+    QStringList ids;
+    int renewals = 0;
+    int listsShown = 0;
+    std::unique_ptr<BWDailyBackup> backup;
+};
+
+struct Step
+{
+    const char* name;   // for --steps
+    const char* title;  // for the table
+    // Readies the program (not watched), then the step itself and the
+    // condition of its end.
+    std::function<void(Program&)> prepare;
+    std::function<void(Program&)> start;
+    std::function<bool(Program&)> finished;
+    int settleMs = 100;
+};
+
+QList<Step> steps()
+{
+    const auto settled = [](Program& program) { return program.remindersSettled(); };
+    // "Remind me at" renews once the user stops changing it.
+    static int renewalsBefore = 0;
+    const auto countRenewals = [](Program& program) { renewalsBefore = program.renewals; };
+    const auto renewed = [](Program& program) { return program.renewedSince(renewalsBefore); };
+    static std::optional<FileStamp> exportBefore;
+    // The new day's list is shown when the work on the workers is done.
+    static int listsBefore = 0;
+    const auto exported = [](Program& program) { return program.extensionWrittenSince(exportBefore); };
+    return {
+        {"remind-at", "\"Remind me at\" changed, notifications", countRenewals,
+         [](Program& program) { program.remindMeAt()->setTime(QTime(10, 15)); }, renewed},
+        {"calendar-on", "\"Also add reminders to my calendar\" ticked", [](Program&) {},
+         [](Program& program) { program.reminderSwitch("Also add reminders to my calendar")->click(); }, settled},
+        {"remind-at-calendar", "\"Remind me at\" changed, notifications and calendar", countRenewals,
+         [](Program& program) { program.remindMeAt()->setTime(QTime(11, 30)); }, renewed},
+        {"import", "renewal after Erase & Import, notifications and calendar",
+         [](Program& program) {
+             // Every bill is replaced by a new one of another id.
+             const QString folder = program.store.env.defaultDataFolder;
+             QDir(folder).removeRecursively();
+             program.ids = seedDataFolder(folder, int(program.ids.size()), kTags, remindedBill);
+         },
+         [](Program& program) { program.reminders.renewRemindersOfListedItems(); }, settled},
+        {"backup", "the daily backup",
+         [](Program& program) {
+             program.store.defaults.setObject(BWLastBackup, program.store.clock.now().addDays(-1));
+             program.backup = std::make_unique<BWDailyBackup>(program.store.env);
+         },
+         [](Program& program) { program.backup->start(); },
+         [](Program& program) { return !program.backup->isRunning(); }},
+        {"day-change", "the day-change step (reload, automatic payments)",
+         [](Program& program) {
+             program.store.clock.setNow(program.store.clock.now().addDays(1));
+             listsBefore = program.listsShown;
+         },
+         [](Program& program) { program.delegate->checkForDateChange(); },
+         [](Program& program) { return program.listsShown > listsBefore && program.remindersSettled(); }},
+        {"payment", "a payment logged (quick log), extension's copy written",
+         [](Program& program) { exportBefore = FileStamp::of(program.store.appGroup.path()); },
+         [](Program& program) { program.delegate->performQuickLogForBillId(program.ids.value(7)); }, exported},
+        {"item-saved", "an item saved, extension's copy written",
+         [](Program& program) { exportBefore = FileStamp::of(program.store.appGroup.path()); },
+         [](Program& program) {
+             const QString billID = program.ids.value(11);
+             QVariantMap stored = *BWBillsLoader(program.store.env).loadBillWithID(billID);
+             stored.insert(BillKeys::Name, QStringLiteral("Renamed"));
+             BWBill(program.store.env).finishWritingBillWithDictionary(stored, true, false);
+             program.delegate->reloadAfterItemSaved(billID);
+         },
+         exported},
+    };
+}
+
+// Turns the recording of `perf record` on or off, when one listens.
+void profile(const char* command)
+{
+    static const QByteArray fifo = qgetenv("PERF_CONTROL");
+    if (fifo.isEmpty())
+        return;
+    QFile control(QString::fromLocal8Bit(fifo));
+    if (control.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        control.write(QByteArray(command) + '\n');
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    GuiThreadWatchdog::Application app(argc, argv);
+    // BENCH_LOG=1 keeps the program's log, for seeing where a step's time goes.
+    if (qEnvironmentVariableIsEmpty("BENCH_LOG"))
+        QLoggingCategory::setFilterRules(QStringLiteral("orvane.info=false"));
+
+    const QStringList arguments = app.arguments();
+    const qsizetype billsArgument = arguments.indexOf(QStringLiteral("--bills"));
+    const QList<int> sizes
+        = billsArgument > 0 ? QList<int>{arguments.value(billsArgument + 1).toInt()} : QList<int>{1000, 5000};
+    const qsizetype stepsArgument = arguments.indexOf(QStringLiteral("--steps"));
+    const QStringList chosen = stepsArgument > 0 ? arguments.value(stepsArgument + 1).split(',') : QStringList();
+
+    std::printf("The GUI thread's longest block and busy time per step, in ms (target: no block over %.0f ms).\n",
+                kTargetMs);
+    GuiThreadWatchdog::printHeader();
+    for (int bills : sizes) {
+        Program program(bills);
+        // The reminders as an earlier run left them.
+        program.reminders.renewRemindersOfListedItems();
+        if (!QTest::qWaitFor([&program] { return program.remindersSettled(); }, 3600000))
+            std::printf("The first reminders were not made within the hour\n");
+        for (const Step& step : steps()) {
+            if (!chosen.isEmpty() && !chosen.contains(QString::fromLatin1(step.name)))
+                continue;
+            step.prepare(program);
+            profile("enable");
+            GuiThreadWatchdog watchdog;
+            const GuiThreadWatchdog::Figures figures
+                = watchdog.measure([&] { step.start(program); }, [&] { return step.finished(program); }, step.settleMs);
+            profile("disable");
+            GuiThreadWatchdog::printRow(QStringLiteral("%1 [%2]").arg(step.title, step.name).toUtf8().constData(),
+                                        bills, figures, kTargetMs);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,153 @@
+#pragma once
+
+// Watches the GUI thread while a step runs, as the user would feel it.
+//
+// A timer ticks on the GUI thread every millisecond; the gap between two
+// ticks is time in which the window could neither paint nor answer, so the
+// longest gap is the step's longest block. The thread's busy time is the
+// time it spent handing out events (timers, queued calls, input, paints),
+// summed: the program's application object, a GuiThreadWatchdog::Application,
+// times each one (the ticks themselves cost a few microseconds each).
+//
+//     GuiThreadWatchdog::Application app(argc, argv);
+//     ...
+//     GuiThreadWatchdog watchdog;
+//     const GuiThreadWatchdog::Figures figures = watchdog.measure(
+//         [&] { reminders.renewRemindersOfListedItems(); },
+//         [&] { return reminders.isIdle(); });
+//
+// The step starts from the event loop, as a user's action would, and the
+// loop runs until `finished` holds and then for `settleMs` more, so that
+// what the step leaves for later (queued results, short timers) is counted.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QObject>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+class GuiThreadWatchdog : public QObject
+{
+public:
+    // Times every event the GUI thread hands out. Events sent from inside
+    // an event's handling count as part of it.
+    class Application : public QApplication
+    {
+    public:
+        using QApplication::QApplication;
+
+        bool notify(QObject* receiver, QEvent* event) override
+        {
+            if (QThread::currentThread() != thread() || s_depth > 0)
+                return QApplication::notify(receiver, event);
+            ++s_depth;
+            QElapsedTimer handling;
+            handling.start();
+            const bool handled = QApplication::notify(receiver, event);
+            s_busyNs += handling.nsecsElapsed();
+            --s_depth;
+            return handled;
+        }
+
+        // The time spent handing out events on the GUI thread so far.
+        static qint64 busyNs() { return s_busyNs; }
+
+    private:
+        static inline int s_depth = 0;
+        static inline qint64 s_busyNs = 0;
+    };
+
+    struct Figures
+    {
+        double longestBlockMs = 0;  // the longest time between two ticks
+        double busyMs = 0;          // the time the thread was awake
+        double elapsedMs = 0;       // from the start until `finished` held
+        bool finished = false;      // false when the time ran out first
+    };
+
+    // Runs `start` from the event loop and watches until `finished` holds
+    // (asked at every tick) and `settleMs` have passed since; gives up after
+    // `timeoutMs`.
+    Figures measure(const std::function<void()>& start, const std::function<bool()>& finished, int settleMs = 100,
+                    int timeoutMs = 10 * 60 * 1000)
+    {
+        QEventLoop loop;
+        startWatching();
+        QTimer::singleShot(0, this, start);
+        qint64 finishedAt = -1;
+        QTimer poll;
+        poll.setTimerType(Qt::PreciseTimer);
+        poll.setInterval(TickMs);
+        connect(&poll, &QTimer::timeout, &loop, [&] {
+            const qint64 now = m_clock.elapsed();
+            if (finishedAt < 0 && finished())
+                finishedAt = now;
+            if ((finishedAt >= 0 && now - finishedAt >= settleMs) || now >= timeoutMs)
+                loop.quit();
+        });
+        poll.start();
+        loop.exec();
+        Figures figures = stopWatching();
+        figures.finished = finishedAt >= 0;
+        figures.elapsedMs = figures.finished ? double(finishedAt) : double(m_clock.elapsed());
+        return figures;
+    }
+
+    // The same as two calls, for a step that is driven from outside.
+    void startWatching()
+    {
+        m_longestGapNs = 0;
+        m_busyAtStartNs = Application::busyNs();
+        m_clock.start();
+        m_lastTickNs = 0;
+        m_tick.setTimerType(Qt::PreciseTimer);
+        m_tick.setInterval(TickMs);
+        connect(&m_tick, &QTimer::timeout, this, &GuiThreadWatchdog::tick, Qt::UniqueConnection);
+        m_tick.start();
+    }
+
+    Figures stopWatching()
+    {
+        tick();
+        m_tick.stop();
+        Figures figures;
+        figures.longestBlockMs = double(m_longestGapNs) / 1e6;
+        figures.busyMs = double(Application::busyNs() - m_busyAtStartNs) / 1e6;
+        figures.elapsedMs = double(m_clock.elapsed());
+        return figures;
+    }
+
+    // One line of a table: the step, its longest block and busy time, and
+    // whether the block stays under `limitMs`.
+    static void printRow(const char* step, int bills, const Figures& figures, double limitMs = 50)
+    {
+        std::printf("  %-58s %6d %9.1f %9.1f   (< %3.0f) %s\n", step, bills, figures.longestBlockMs, figures.busyMs,
+                    limitMs,
+                    !figures.finished                  ? "DID NOT FINISH"
+                    : figures.longestBlockMs < limitMs ? "met"
+                                                       : "MISSED");
+        std::fflush(stdout);
+    }
+    static void printHeader() { std::printf("  %-58s %6s %9s %9s\n", "step", "bills", "block ms", "busy ms"); }
+
+private:
+    static constexpr int TickMs = 1;
+
+    void tick()
+    {
+        const qint64 now = m_clock.nsecsElapsed();
+        m_longestGapNs = std::max(m_longestGapNs, now - m_lastTickNs);
+        m_lastTickNs = now;
+    }
+
+    QTimer m_tick;
+    QElapsedTimer m_clock;
+    qint64 m_lastTickNs = 0;
+    qint64 m_longestGapNs = 0;
+    qint64 m_busyAtStartNs = 0;
+};
