@@ -121,9 +121,9 @@ public:
         });
 
         delegate = std::make_unique<BWAppDelegate>(store.env, store.root.filePath("calendars"));
-        delegate->setNotificationCenter(&notifications);
-        delegate->setReminderManager(&reminders);
-        delegate->setCloudSync({container.get(), engine.get(), nullptr, nullptr});
+        delegate->startup().setNotificationCenter(&notifications);
+        delegate->startup().setReminderManager(&reminders);
+        delegate->cloudSync().setChannels({container.get(), engine.get(), nullptr, nullptr});
         BWUserInteraction interaction;
         interaction.askQuestion = [](QWidget*, const QString&, const QString&, const QStringList&) { return 0; };
         interaction.showAlert = [](QWidget*, const QString&, const QString&) {};
@@ -255,7 +255,7 @@ QList<Step> steps()
              QVariantMap stored = *BWBillsLoader(program.store.env).loadBillWithID(billID);
              stored.insert(BillKeys::Name, QStringLiteral("Renamed"));
              BWBill(program.store.env).finishWritingBillWithDictionary(stored, true, false);
-             program.delegate->reloadAfterItemSaved(billID);
+             program.delegate->commands().reloadAfterItemSaved(billID);
          },
          [](SyncProgram& program) { return program.uploadedSince(program.ids.value(11), versionBefore); }},
     };
