@@ -115,6 +115,9 @@ private:
     // A change arrived: false while there is nothing to reload now (no
     // overview, or the lock is up and it waits for the password).
     bool readyToReload();
+    // The overview, the tag list and the bill page read again what was
+    // downloaded since they last did.
+    void reloadDownloaded();
 
     BWAppDelegate& m_delegate;
     Channels m_channels;
@@ -128,4 +131,7 @@ private:
     QPointer<QAction> m_cloudAccountAction;
     // The account whose bills are being synced; empty while none is.
     QString m_syncedUserUID;
+    QStringList m_downloaded;
+    bool m_downloadedAnything = false;
+    QTimer m_reloadDownloaded;
 };

@@ -2,7 +2,9 @@
 // full pass over everything the cloud holds.
 #include "sync/OrvaneCloudManager.h"
 
+#include <QFutureWatcher>
 #include <QSet>
+#include <QtConcurrent>
 #include <QTimer>
 
 #include <algorithm>
@@ -36,7 +38,35 @@ QStringList validIDs(const QStringList& ids)
 
 void OrvaneCloudManager::downloadRecordFromCloud(const QString& recordName)
 {
-    fetchForDownload(recordName, [this](const CloudRecord& record) { saveRecordLocally(record, true); });
+    fetchForDownload(recordName, [this, generation = m_generation](const CloudRecord& record) {
+        mergeArrivalOnWorker(record, generation);
+    });
+}
+
+// The bill file is read and merged with the arrival on a worker; what is to
+// be written is written here, through the store, once it is back. Switched
+// off meanwhile, nothing is.
+void OrvaneCloudManager::mergeArrivalOnWorker(const CloudRecord& record, int generation)
+{
+    using Outcomes = QList<OrvaneCloudPass::Outcome>;
+    const OrvaneCloudPass::Batch batch{{record}, {}, {}, dataFolder()};
+    auto* merging = new QFutureWatcher<Outcomes>(this);
+    ++m_arrivalsMerging;
+    connect(merging, &QFutureWatcher<Outcomes>::finished, this, [this, merging, generation] {
+        merging->deleteLater();
+        --m_arrivalsMerging;
+        if (!isCurrent(generation))
+            return;
+        stampLastChangeDates(true);
+        for (const OrvaneCloudPass::Outcome& outcome : merging->result()) {
+            if (OrvaneCloudPass::apply(*this, outcome))
+                emit iCloudChangeReceived(outcome.billID);
+        }
+    });
+    merging->setFuture(QtConcurrent::run([batch] {
+        const std::atomic<bool> carryOn{false};
+        return OrvaneCloudPass::mergeBatch(batch, carryOn);
+    }));
 }
 
 void OrvaneCloudManager::downloadIndexFromCloud(const QString& recordName)
@@ -54,9 +84,10 @@ void OrvaneCloudManager::fetchForDownload(const QString& recordName, std::functi
     if (!db)
         return;
     QPointer<OrvaneCloudManager> self(this);
-    db->fetchRecord(recordName, [self, recordName, handle](const std::optional<CloudRecord>& record,
-                                                           const CloudError& error) {
-        if (!self)
+    db->fetchRecord(recordName, [self, recordName, handle, generation = m_generation](
+                                    const std::optional<CloudRecord>& record, const CloudError& error) {
+        // A download that sync was switched off under ends here.
+        if (!self || !self->isCurrent(generation))
             return;
         if (error.isError() || !record) {
             Log::line(QStringLiteral("Could not fetch %1: %2").arg(recordName, error.message));
@@ -139,9 +170,14 @@ std::optional<QStringList> OrvaneCloudManager::mergeIndexLocally(const QStringLi
     QStringList deleted = index.ids(IndexKeys::DeletedBills);
     const QStringList archived = index.ids(IndexKeys::ArchivedBills);
     QStringList& target = listName == IndexKeys::ActiveBills ? active : deleted;
+    // A set: lists of thousands of ids are compared in linear time.
+    QSet<QString> known(active.cbegin(), active.cend());
+    known.unite(QSet<QString>(deleted.cbegin(), deleted.cend()));
+    known.unite(QSet<QString>(archived.cbegin(), archived.cend()));
     QStringList added;
     for (const QString& id : validIDs(cloudList)) {
-        if (!active.contains(id) && !deleted.contains(id) && !archived.contains(id) && !storedBill(id)) {
+        if (!known.contains(id) && !storedBill(id)) {
+            known.insert(id);
             target.append(id);
             added.append(id);
         }
@@ -167,7 +203,7 @@ std::optional<QStringList> OrvaneCloudManager::mergeIndexLocally(const QStringLi
 
 bool OrvaneCloudManager::isIdle() const
 {
-    return !m_passing && m_uploadsInFlight.isEmpty();
+    return !m_passing && m_uploadsInFlight.isEmpty() && m_arrivalsMerging == 0;
 }
 
 void OrvaneCloudManager::fetchAndUploadAllRecords()

@@ -2,6 +2,7 @@
 #include "sync/OrvaneCloudManager.h"
 
 #include <QDir>
+#include <QSet>
 #include <QTimer>
 
 #include <algorithm>
@@ -24,10 +25,16 @@ const QString TypeField = QStringLiteral("type");
 // `local` followed by every id of `cloud` it lacks, without `removed`.
 QStringList unionOf(const QStringList& local, const QStringList& cloud, const QStringList& removed)
 {
+    // Sets: lists of thousands of ids are merged in linear time.
+    QSet<QString> seen(removed.cbegin(), removed.cend());
     QStringList merged;
-    for (const QString& id : local + cloud) {
-        if (!merged.contains(id) && !removed.contains(id))
-            merged.append(id);
+    for (const QStringList* list : {&local, &cloud}) {
+        for (const QString& id : *list) {
+            if (!seen.contains(id)) {
+                seen.insert(id);
+                merged.append(id);
+            }
+        }
     }
     return merged;
 }

@@ -94,7 +94,7 @@ public:
     bool saveRecordLocally(const CloudRecord& record, bool notifyImmediately);
     // Merges a downloaded id list into the index; true when it wrote.
     bool mergeAndSaveIndexLocally(const QStringList& cloudIDs, const QString& listName, bool notifyImmediately);
-    // No pass under way and no upload in flight.
+    // No pass under way, no arrival being merged and no upload in flight.
     bool isIdle() const;
 
     // ---- Rules and conversions ----
@@ -157,6 +157,8 @@ private:
     friend class OrvaneCloudPass;
 
     void fetchForDownload(const QString& recordName, std::function<void(const CloudRecord&)> handle);
+    // `generation`: the one the download was asked for in.
+    void mergeArrivalOnWorker(const CloudRecord& record, int generation);
     CloudDatabase* database() const;
     QString dataFolder() const;
     QDateTime now() const;
@@ -224,4 +226,6 @@ private:
     bool m_passing = false;
     OrvaneCloudPass* m_pass = nullptr;
     bool m_passAgain = false;
+    // Single arrivals being merged on workers.
+    int m_arrivalsMerging = 0;
 };

@@ -122,7 +122,9 @@ void OrvaneCloudPass::applySome()
     QElapsedTimer budget;
     budget.start();
     while (m_applied < m_outcomes.size()) {
-        apply(m_outcomes.at(m_applied++));
+        const Outcome& outcome = m_outcomes.at(m_applied++);
+        if (apply(m_engine, outcome))
+            m_changed.append(outcome.billID);
         // Whatever a write set off may have switched sync off.
         if (!isCurrent())
             return;
@@ -139,27 +141,26 @@ void OrvaneCloudPass::applySome()
         uploadAllRecordsExcludingRecords();
 }
 
-void OrvaneCloudPass::apply(const Outcome& outcome)
+bool OrvaneCloudPass::apply(OrvaneCloudManager& engine, const Outcome& outcome)
 {
     const QString& billID = outcome.billID;
     switch (outcome.action) {
     case Outcome::NoteInStep:
-        m_engine.noteInStep(billID, outcome.record.changeTag, outcome.steady ? outcome.mergedWith : std::nullopt);
-        return;
+        engine.noteInStep(billID, outcome.record.changeTag, outcome.steady ? outcome.mergedWith : std::nullopt);
+        return false;
     case Outcome::Upload:
-        m_engine.uploadBillToCloud({}, billID);
-        return;
+        engine.uploadBillToCloud({}, billID);
+        return false;
     case Outcome::Write:
         break;
     }
     // The store merges the cloud's copy with the bill as it stands when it
     // writes, so an edit made since the worker read the file is kept.
     Log::line(QStringLiteral("YES, save locally."));
-    m_engine.stampLastChangeDates(true);
+    engine.stampLastChangeDates(true);
     if (outcome.uploadAfterWrite)
-        m_engine.uploadBillToCloud({}, billID);
-    if (m_engine.writeDownloadedBill(outcome.bill))
-        m_changed.append(billID);
+        engine.uploadBillToCloud({}, billID);
+    return engine.writeDownloadedBill(outcome.bill);
 }
 
 void OrvaneCloudPass::uploadAllRecordsExcludingRecords()

@@ -66,6 +66,9 @@ public:
     // Merges a batch with the bill files; touches nothing, so that it runs
     // on any thread. Ends early once `cancelled` is set.
     static QList<Outcome> mergeBatch(const Batch& batch, const std::atomic<bool>& cancelled);
+    // Carries out an outcome through the engine and the store, on the
+    // engine's thread; true when a bill was written.
+    static bool apply(OrvaneCloudManager& engine, const Outcome& outcome);
     // The bills of the active list the cloud does not hold that are to go
     // up: neither deleted nor archived.
     static QStringList billsToUpload(const QString& dataFolder, const QSet<QString>& inCloud,
@@ -78,7 +81,6 @@ private:
     void batchMerged();
     // Applies outcomes for a few milliseconds, then lets the window breathe.
     void applySome();
-    void apply(const Outcome& outcome);
     // Every local active bill the cloud does not hold goes up.
     void uploadAllRecordsExcludingRecords();
     void finish();

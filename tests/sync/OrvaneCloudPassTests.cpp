@@ -154,3 +154,33 @@ TEST_F(FullPassTest, APassOverBillsInStepMergesNothing)
     passOnB();
     EXPECT_EQ(merged, QList<int>{0});
 }
+
+// A change pushed by another device is merged on a worker and written here;
+// one whose download began before sync was switched off writes nothing, and
+// nothing goes to the cloud.
+TEST_F(FullPassTest, AnArrivalIsMergedAndWrittenUnlessSyncWasSwitchedOffMeanwhile)
+{
+    const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
+    settle();
+    passOnB();
+    a.advance(60);
+    ASSERT_TRUE(a.pay(rent, 100.0, QStringLiteral("paid on A")));
+    settle();
+
+    RecordingStoreObserver writes;
+    b.env.observer = &writes;
+    const int sentBefore = server.requestCount();
+    b.engine->downloadRecordFromCloud(rent);
+    b.engine->turnCloudSyncOff();
+    settle();
+    EXPECT_EQ(writes.calls, QStringList());
+    EXPECT_EQ(server.requestCount(), sentBefore + 1);  // the fetch alone
+    EXPECT_EQ(b.paymentNotes(rent), QStringList());
+
+    QSignalSpy arrived(b.engine.get(), &OrvaneCloudManager::iCloudChangeReceived);
+    b.engine->downloadRecordFromCloud(rent);
+    settle();
+    ASSERT_EQ(arrived.count(), 1);
+    EXPECT_EQ(arrived.first().first().toString(), rent);
+    EXPECT_EQ(b.paymentNotes(rent), QStringList{"paid on A"});
+}
