@@ -23,15 +23,15 @@
 #include <vector>
 
 #include "platform/FolderCloudContainer.h"
-#include "platform/MemoryCloudContainer.h"
-#include "platform/MemoryCloudDatabase.h"
-#include "platform/MemoryCloudServer.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDataFolder.h"
-#include "sync/OrvaneCloudManager.h"
 #include "support/FirebaseTestDevice.h"
+#include "support/MemoryCloudContainer.h"
+#include "support/MemoryCloudDatabase.h"
+#include "support/MemoryCloudServer.h"
 #include "support/SimulatedFileSync.h"
 #include "support/SyncDevice.h"
+#include "sync/OrvaneCloudManager.h"
 
 namespace SyncSoak {
 
