@@ -70,8 +70,8 @@ public:
         QObject::connect(&reminders, &BWReminderManager::remindersRenewed, [this] { ++renewals; });
 
         delegate = std::make_unique<BWAppDelegate>(store.env, store.root.filePath("calendars"));
-        delegate->setNotificationCenter(&notifications);
-        delegate->setReminderManager(&reminders);
+        delegate->startup().setNotificationCenter(&notifications);
+        delegate->startup().setReminderManager(&reminders);
         BWUserInteraction interaction;
         interaction.askQuestion = [](QWidget*, const QString&, const QString&, const QStringList&) { return 0; };
         interaction.showAlert = [](QWidget*, const QString&, const QString&) {};
@@ -80,8 +80,8 @@ public:
                          [this] { ++listsShown; });
         panes = std::make_unique<BWPreferencePanes>(store.defaults, BWPreferencePanes::Services{});
         panes->fill(panel);
-        QObject::connect(panes.get(), &BWPreferencePanes::settingChanged, delegate.get(),
-                         &BWAppDelegate::preferenceDidChange);
+        QObject::connect(panes.get(), &BWPreferencePanes::settingChanged, &delegate->startup(),
+                         &BWStartup::preferenceDidChange);
         delegate->awakeFromNib();
         bool started = false;
         QObject::connect(delegate.get(), &BWAppDelegate::startUpStepDone,
@@ -189,7 +189,7 @@ QList<Step> steps()
              QVariantMap stored = *BWBillsLoader(program.store.env).loadBillWithID(billID);
              stored.insert(BillKeys::Name, QStringLiteral("Renamed"));
              BWBill(program.store.env).finishWritingBillWithDictionary(stored, true, false);
-             program.delegate->reloadAfterItemSaved(billID);
+             program.delegate->commands().reloadAfterItemSaved(billID);
          },
          exported},
     };

@@ -1,39 +1,21 @@
 #include "shell/BWAppDelegate.h"
 
 #include "platform/CalendarStore.h"
-#include "screens/BWForecastViewController.h"
-#include "screens/BWHistoryViewController.h"
-#include "screens/BWReportController.h"
-#include "shell/BWMenulet.h"
-#include "shell/BWOrvaneCloudLoginController.h"
 #include "shell/BWWindowKeys.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
 
 BWAppDelegate::BWAppDelegate(const BWStoreEnvironment& env, const QString& calendarFolder, QObject* parent)
     : QObject(parent)
-    , m_defaults(*env.defaults)
-    , m_appGroup(*env.appGroup)
-    , m_clock(*env.clock)
-    , m_calendarFolder(calendarFolder)
-    , m_quitQuestion([](QMessageBox& question) {
-        question.exec();
-        return question.clickedButton();
-    })
+    , m_storeEnv(env)
 {
-    setStoreEnvironment(env);
-    m_updateTimer.setInterval(DateCheckIntervalSeconds * 1000);
-    connect(&m_updateTimer, &QTimer::timeout, this, &BWAppDelegate::checkForDateChange);
-    m_automaticPaymentsSoon.setSingleShot(true);
-    m_automaticPaymentsSoon.setInterval(0);
-    connect(&m_automaticPaymentsSoon, &QTimer::timeout, this, [this] {
-        if (!logAutomaticPayments().isEmpty() && !isLocked())
-            reloadAfterPayment();
-    });
-    if (QCoreApplication* application = QCoreApplication::instance())
-        connect(application, &QCoreApplication::aboutToQuit, this, &BWAppDelegate::applicationWillTerminate);
+    m_startup = new BWStartup(*this, calendarFolder);
+    m_mainWindow = new BWMainWindow(*this);
+    m_commands = new BWBillCommandRunner(*this);
+    m_welcome = new BWWelcomeFlow(*this);
+    m_sideWindows = new BWSideWindows(*this);
+    m_cloudSync = new BWCloudSyncGlue(*this);
     // Ctrl+Q quits from every window, as the main window's Quit item does.
     new BWWindowKeys([this] { quitOrvane(); }, this);
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -44,4 +26,20 @@ BWAppDelegate::BWAppDelegate(const BWStoreEnvironment& env, const QString& calen
     }
 }
 
-BWAppDelegate::~BWAppDelegate() = default;
+// The concerns reach each other through the delegate: they go while it is
+// whole, the last made first.
+BWAppDelegate::~BWAppDelegate()
+{
+    delete m_cloudSync;
+    delete m_sideWindows;
+    delete m_welcome;
+    delete m_commands;
+    delete m_mainWindow;
+    delete m_startup;
+}
+
+void BWAppDelegate::setScreens(const Screens& screens)
+{
+    m_screens = screens;
+    m_mainWindow->handMenuItemsToOverview();
+}

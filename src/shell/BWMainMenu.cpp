@@ -50,7 +50,7 @@ QMenu* BWMainMenu::addMenu(const QString& title)
     QMenu* menu = m_window.menuBar()->addMenu(title);
     // What can be chosen may have changed since the last look (a reload, a
     // write elsewhere), so each opening asks again.
-    connect(menu, &QMenu::aboutToShow, this, [this] { validate(m_delegate.commandContext()); });
+    connect(menu, &QMenu::aboutToShow, this, [this] { validate(m_delegate.commands().commandContext()); });
     return menu;
 }
 
@@ -64,7 +64,7 @@ QAction* BWMainMenu::addCommand(QMenu* menu, Command command, const QString& tit
     // The shortcut of an item still enabled from an older look may fire after
     // the selection changed: the command is checked again before it runs.
     connect(item, &QAction::triggered, this, [this, item, command, run = std::move(run)] {
-        if (BWMenuValidation::isEnabled(command, m_delegate.commandContext()))
+        if (BWMenuValidation::isEnabled(command, m_delegate.commands().commandContext()))
             run(item);
         else
             QApplication::beep();
@@ -88,7 +88,7 @@ void BWMainMenu::buildFileMenu()
                [d](QAction* item) { d->exportSelectedBillToCSV(item); });
     m_fileMenu->addSeparator();
     addCommand(m_fileMenu, Command::CloseWindow, tr("Close Window"), ctrl(Qt::Key_W),
-               [d](QAction*) { d->closeMainWindow(); });
+               [d](QAction*) { d->window().closeMainWindow(); });
     addCommand(m_fileMenu, Command::Quit, tr("Quit Orvane"), ctrl(Qt::Key_Q), [d](QAction*) { d->quitOrvane(); });
 }
 
@@ -143,19 +143,20 @@ void BWMainMenu::buildViewMenu()
                               tr("Due This Month"), tr("Paid This Month")};
     for (int position = 0; position < int(std::size(ListModeIndexes)); ++position) {
         const int index = ListModeIndexes[position];
-        m_listModeActions.append(addCommand(menu, Command::ListMode, titles[position], ctrl(Qt::Key(Qt::Key_1 + position)),
-                                            [d, index](QAction*) { d->showListMode(index); }));
+        m_listModeActions.append(addCommand(menu, Command::ListMode, titles[position],
+                                            ctrl(Qt::Key(Qt::Key_1 + position)),
+                                            [d, index](QAction*) { d->window().showListMode(index); }));
     }
     menu->addSeparator();
     addCommand(menu, Command::TogglePaydays, tr("Show Paydays on Overview"), QKeySequence(),
                [d](QAction* item) { d->toggleIncomeVisibility(item); });
     menu->addSeparator();
     addCommand(menu, Command::ShowForecast, tr("Forecast"), ctrl(Qt::ALT | Qt::Key_F),
-               [d](QAction*) { d->showForecast(); });
+               [d](QAction*) { d->sideWindows().showForecast(); });
     addCommand(menu, Command::ShowHistory, tr("History"), ctrl(Qt::ALT | Qt::Key_H),
-               [d](QAction*) { d->showHistory(); });
+               [d](QAction*) { d->sideWindows().showHistory(); });
     addCommand(menu, Command::ShowReports, tr("Reports"), ctrl(Qt::ALT | Qt::Key_R),
-               [d](QAction*) { d->showReports(); });
+               [d](QAction*) { d->sideWindows().showReports(); });
 }
 
 void BWMainMenu::buildHelpMenu()
@@ -164,11 +165,12 @@ void BWMainMenu::buildHelpMenu()
     QMenu* menu = addMenu(tr("&Help"));
     m_helpMenu = menu;
     using Page = BWObjectController::HelpPage;
-    const auto openPage = [d](Page page) { return [d, page](QAction*) { d->objectController()->openHelpPage(page); }; };
+    const auto openPage
+        = [d](Page page) { return [d, page](QAction*) { d->welcome().objectController()->openHelpPage(page); }; };
     m_helpActions = {
         addCommand(menu, Command::Help, tr("Orvane Manual"), QKeySequence::HelpContents, openPage(Page::OrvaneManual)),
         addCommand(menu, Command::Help, tr("Quick Start Guide"), QKeySequence(),
-                   [d](QAction*) { d->objectController()->showQuickStartGuide(); }),
+                   [d](QAction*) { d->welcome().objectController()->showQuickStartGuide(); }),
         addCommand(menu, Command::Help, tr("What's New in Orvane"), QKeySequence(), openPage(Page::WhatsNew)),
         addCommand(menu, Command::Help, tr("Forecast Help"), QKeySequence(), openPage(Page::ForecastHelp)),
         addCommand(menu, Command::Help, tr("Orvane Support"), QKeySequence(), [d](QAction*) { d->reportBug(); }),

@@ -48,7 +48,7 @@ void BWMainScreens::connectOverviewToDelegate()
     connect(overview, &BWOverviewController::switchToOverviewRequested, delegate,
             [delegate] { delegate->switchToOverview(); });
     connect(overview, &BWOverviewController::showBillRequested, delegate, &BWAppDelegate::showBillFromSearch);
-    connect(overview, &BWOverviewController::vacationChanged, delegate, &BWAppDelegate::dueDateShiftsDidChange);
+    connect(overview, &BWOverviewController::vacationChanged, &delegate->startup(), &BWStartup::dueDateShiftsDidChange);
     m_launcherEntry = std::make_unique<LauncherEntry>(QDBusConnection::sessionBus());
     connect(&overview->sidebar(), &BWOverviewSidebar::dockBadgeChanged, this,
             [this](const QString& badge) { m_launcherEntry->setBadgeLabel(badge); });
@@ -62,7 +62,7 @@ void BWMainScreens::connectOverviewToDelegate()
     connectActionsToDelegate(actions);
     connect(&actions, &BWBillActionsMenu::payNowRequested, delegate, [delegate] { delegate->showBillWithPayAction(); });
     connect(&actions, &BWBillActionsMenu::websiteRequested, delegate, &BWAppDelegate::showBillWithWebsiteAction);
-    BWObjectController* helpActions = delegate->objectController();
+    BWObjectController* helpActions = delegate->welcome().objectController();
     helpActions->setAdBox(overview->bottomBar().adBox());
     connect(&overview->bottomBar(), &BWOverviewBottomBar::hideAdvertRequested, helpActions,
             &BWObjectController::hideAdvert);
@@ -124,7 +124,7 @@ void BWMainScreens::connectBillPageToDelegate(const BWUserInteraction& interacti
     // The tray item exists only while it is enabled, and only after start-up
     // made it. It counts all active items, whichever list the overview shows.
     connect(page, &BWBillDetailViewController::billLoaded, delegate, [this, delegate] {
-        delegate->validateMainMenu();
+        delegate->window().validateMainMenu();
         if (BWMenulet* menulet = delegate->menulet())
             menulet->updateMenuWithDataSource(m_overview->activeItems());
     });
@@ -169,17 +169,18 @@ void BWMainScreens::connectAnnouncementsToDelegate()
 {
     BWAppDelegate* delegate = &m_delegate;
     connect(m_payLogger.get(), &BWLogPaymentController::paymentLogged, delegate,
-            [delegate](const QString& billID) { delegate->reloadAfterPayment({billID}); });
+            [delegate](const QString& billID) { delegate->commands().reloadAfterPayment({billID}); });
+    BWBillCommandRunner* commands = &delegate->commands();
     BWBillEditorController* editor = m_billEditor.get();
-    connect(editor, &BWBillEditorController::itemSaved, delegate, &BWAppDelegate::reloadAfterItemSaved);
-    connect(editor, &BWBillEditorController::itemDeleted, delegate, &BWAppDelegate::reloadAfterItemChange);
-    connect(m_billView.get(), &BWBillDetailViewController::billChanged, delegate,
-            &BWAppDelegate::reloadAfterItemChange);
+    connect(editor, &BWBillEditorController::itemSaved, commands, &BWBillCommandRunner::reloadAfterItemSaved);
+    connect(editor, &BWBillEditorController::itemDeleted, commands, &BWBillCommandRunner::reloadAfterItemChange);
+    connect(m_billView.get(), &BWBillDetailViewController::billChanged, commands,
+            &BWBillCommandRunner::reloadAfterItemChange);
 }
 
 void BWMainScreens::floatPanelOverMainWindow()
 {
     QWidget* panel = m_payLogger->panel();
-    if (panel && m_delegate.mainWindow())
-        panel->setParent(m_delegate.mainWindow(), panel->windowFlags());
+    if (panel && m_delegate.window().mainWindow())
+        panel->setParent(m_delegate.window().mainWindow(), panel->windowFlags());
 }

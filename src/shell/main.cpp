@@ -233,18 +233,18 @@ int main(int argc, char** argv)
     delegateOfRun = &delegate;
     // Moving the data folder moves the lock with it.
     if (dataFolderLock.isLocked())
-        delegate.objectController()->setDataFolderLock(&dataFolderLock);
-    delegate.setCloudSync({&cloudContainer, &cloudEngine, &keyValueSync, &phoneSync});
-    delegate.setNotificationCenter(&notifications);
-    delegate.setReminderManager(&reminders);
-    delegate.setSleepWatcher(&sleepWatcher);
-    delegate.setTrayAvailability([] { return QSystemTrayIcon::isSystemTrayAvailable(); });
-    delegate.setCloudAccount(&cloudAccount);
+        delegate.welcome().objectController()->setDataFolderLock(&dataFolderLock);
+    delegate.cloudSync().setChannels({&cloudContainer, &cloudEngine, &keyValueSync, &phoneSync});
+    delegate.startup().setNotificationCenter(&notifications);
+    delegate.startup().setReminderManager(&reminders);
+    delegate.startup().setSleepWatcher(&sleepWatcher);
+    delegate.startup().setTrayAvailability([] { return QSystemTrayIcon::isSystemTrayAvailable(); });
+    delegate.cloudSync().setCloudAccount(&cloudAccount);
     BWPasswordController passwordController(secrets, standard, BWUserInteraction::system().showAlert);
     QObject::connect(&passwordController, &BWPasswordController::passwordAccepted, &delegate,
                      &BWAppDelegate::createMenuAfterPassword);
     QObject::connect(&passwordController, &BWPasswordController::quitRequested, &app, [] { QApplication::exit(0); });
-    delegate.setPasswordController(&passwordController);
+    delegate.startup().setPasswordController(&passwordController);
 
     // Starting Orvane again asks for its main window, whatever else shows
     // (a panel, a popover) and whether or not a tray holds its item.
@@ -270,15 +270,15 @@ int main(int argc, char** argv)
     paneServices.dataFolder = dataFolder;
     paneServices.showAlert = BWUserInteraction::system().showAlert;
     paneServices.chooseFolder = BWUserInteraction::system().chooseFolder;
-    paneServices.dataFolderActions = delegate.objectController();
+    paneServices.dataFolderActions = delegate.welcome().objectController();
     paneServices.deleteKeyValueData = [&keyValueSync](QWidget* parent) {
         keyValueSync.deleteiCloudData([parent](const QString& message, const QString& details, const QStringList& buttons) {
             return BWUserInteraction::system().askQuestion(parent, message, details, buttons);
         });
     };
-    paneServices.togglePhoneSync = [&delegate] { delegate.togglePhoneSync(); };
+    paneServices.togglePhoneSync = [&delegate] { delegate.cloudSync().togglePhoneSync(); };
     paneServices.commandIsEnabled = [&delegate](BWMenuValidation::Command command) {
-        return BWMenuValidation::isEnabled(command, delegate.commandContext());
+        return BWMenuValidation::isEnabled(command, delegate.commands().commandContext());
     };
     paneServices.calendarFolder = CalendarStore::defaultFolder();
     paneServices.calendarFile = [&reminders] { return reminders.reminderCalendarFile(); };
@@ -292,11 +292,11 @@ int main(int argc, char** argv)
     MGPreferencePanel preferences;
     preferencePanes.fill(preferences);
     preferences.awakeFromNib();
-    QObject::connect(&preferencePanes, &BWPreferencePanes::settingChanged, &delegate,
-                     &BWAppDelegate::preferenceDidChange);
+    QObject::connect(&preferencePanes, &BWPreferencePanes::settingChanged, &delegate.startup(),
+                     &BWStartup::preferenceDidChange);
     QObject::connect(&delegate, &BWAppDelegate::cloudSyncSwitchedOff, &preferencePanes,
                      &BWPreferencePanes::showCloudSyncSwitchedOff);
-    delegate.setPrefWindow(preferences.window());
+    delegate.sideWindows().setPrefWindow(preferences.window());
 
     delegate.awakeFromNib();
     // Start-up ends inside the event loop, which quitting needs.

@@ -26,7 +26,7 @@ struct CloudAccountRun
     void start(BWCloudAccount* cloudAccount)
     {
         delegate.setUserInteraction(user.interaction());
-        delegate.setCloudAccount(cloudAccount);
+        delegate.cloudSync().setCloudAccount(cloudAccount);
         delegate.setScreens({&overview, &billPage, &editor, &payLogger});
         delegate.awakeFromNib();
         delegate.applicationDidFinishLaunching();
@@ -66,12 +66,12 @@ TEST_F(CloudAccountGlueTest, AccountIsOfferedOnlyWhenTheUserSetItUp)
         const bool offered = c.hasAccount && c.configured;
         EXPECT_EQ(fixture.account.configureCalls, c.hasAccount ? 1 : 0);
         EXPECT_EQ(delegate.loginController() != nullptr, offered);
-        QAction* item = delegate.cloudAccountAction();
+        QAction* item = delegate.cloudSync().cloudAccountAction();
         ASSERT_EQ(item != nullptr, offered);
         if (!offered)
             continue;
-        EXPECT_TRUE(delegate.mainMenu()->fileMenu()->actions().contains(item));
-        EXPECT_TRUE(delegate.mainMenu()->toolbar()->actions().contains(item));
+        EXPECT_TRUE(delegate.window().mainMenu()->fileMenu()->actions().contains(item));
+        EXPECT_TRUE(delegate.window().mainMenu()->toolbar()->actions().contains(item));
         item->trigger();
         EXPECT_TRUE(delegate.loginController()->isShown());
     }

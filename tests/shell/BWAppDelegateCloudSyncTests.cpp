@@ -22,12 +22,12 @@ namespace {
 class BWAppDelegateCloudSyncTest : public MainWindowTest
 {
 protected:
-    BWAppDelegateCloudSyncTest() { delegate.setCloudSync({&cloud, &engine, nullptr, nullptr}); }
+    BWAppDelegateCloudSyncTest() { delegate.cloudSync().setChannels({&cloud, &engine, nullptr, nullptr}); }
 
     // Lets the cloud's answers arrive, and those to the calls they lead to.
     void answer() { ASSERT_TRUE(QTest::qWaitFor([this] { return cloud.answeredAll(); }, 10000)); }
-    bool syncButtonShown() { return !delegate.syncControls()->manualSyncButton()->isHidden(); }
-    bool editLineShown() { return !delegate.syncControls()->editLine()->isHidden(); }
+    bool syncButtonShown() { return !delegate.cloudSync().syncControls()->manualSyncButton()->isHidden(); }
+    bool editLineShown() { return !delegate.cloudSync().syncControls()->editLine()->isHidden(); }
     QStringList databaseCalls() const { return cloud.database.calls; }
     void startUpWithSyncOn()
     {
@@ -67,7 +67,7 @@ TEST_F(BWAppDelegateCloudSyncTest, SwitchFollowsTheAccountStatus)
         QSignalSpy switchedOff(&delegate, &BWAppDelegate::cloudSyncSwitchedOff);
         // As the preferences' check box does.
         ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, true));
-        delegate.preferenceDidChange(iCloudSyncEnabled2);
+        delegate.startup().preferenceDidChange(iCloudSyncEnabled2);
         answer();
         EXPECT_EQ(defaults.boolForKey(iCloudSyncEnabled2), c.staysOn);
         ASSERT_EQ(switchedOff.count(), c.staysOn ? 0 : 1);
@@ -115,7 +115,7 @@ TEST_F(BWAppDelegateCloudSyncTest, SideBarShowsTheSyncButtonWhileAChannelIsOn)
     ASSERT_TRUE(defaults.setBool(BWDropboxPhoneSyncEnabled, true));
     delegate.setUpSyncProgressIndicatorAndSyncButtonVisibility();
     EXPECT_TRUE(syncButtonShown());
-    EXPECT_FALSE(delegate.syncControls()->syncLine()->isHidden());
+    EXPECT_FALSE(delegate.cloudSync().syncControls()->syncLine()->isHidden());
     EXPECT_FALSE(editLineShown());
 }
 
@@ -127,12 +127,12 @@ TEST_F(BWAppDelegateCloudSyncTest, SyncButtonRunsAFullPassWithProgressUntilItEnd
     delegate.registerForRemoteNotifications();
     delegate.registerForRemoteNotifications();
 
-    QTest::mouseClick(delegate.syncControls()->manualSyncButton(), Qt::LeftButton);
-    EXPECT_FALSE(delegate.syncControls()->syncProgressIndicator()->isHidden());
+    QTest::mouseClick(delegate.cloudSync().syncControls()->manualSyncButton(), Qt::LeftButton);
+    EXPECT_FALSE(delegate.cloudSync().syncControls()->syncProgressIndicator()->isHidden());
     answer();
     // An empty cloud brings nothing back: the bar stops and the time shows.
-    EXPECT_TRUE(delegate.syncControls()->syncProgressIndicator()->isHidden());
-    EXPECT_TRUE(delegate.syncControls()->lastSyncedText()->text().startsWith("Last Sync: "));
+    EXPECT_TRUE(delegate.cloudSync().syncControls()->syncProgressIndicator()->isHidden());
+    EXPECT_TRUE(delegate.cloudSync().syncControls()->lastSyncedText()->text().startsWith("Last Sync: "));
     EXPECT_EQ(databaseCalls().count("query Bill"), 1);
 }
 
@@ -180,10 +180,10 @@ TEST_F(BWAppDelegateCloudSyncTest, FailedSyncIsShownAndStopsProgress)
     startWithScreens();
     ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, true));
     delegate.setUpSyncProgressIndicatorAndSyncButtonVisibility();
-    delegate.syncControls()->startProgress();
+    delegate.cloudSync().syncControls()->startProgress();
     emit engine.syncFailed(QStringLiteral("Bill"), QStringLiteral("The network is down"));
-    EXPECT_TRUE(delegate.syncControls()->syncProgressIndicator()->isHidden());
-    EXPECT_EQ(delegate.syncControls()->lastSyncedText()->text(), "Sync failed: The network is down");
+    EXPECT_TRUE(delegate.cloudSync().syncControls()->syncProgressIndicator()->isHidden());
+    EXPECT_EQ(delegate.cloudSync().syncControls()->lastSyncedText()->text(), "Sync failed: The network is down");
 }
 
 TEST_F(BWAppDelegateCloudSyncTest, AnUnreadableCopySetAsideIsSaidInTheStatusLine)
@@ -191,7 +191,7 @@ TEST_F(BWAppDelegateCloudSyncTest, AnUnreadableCopySetAsideIsSaidInTheStatusLine
     startWithScreens();
     emit cloud.database.unreadableCopySetAside(QStringLiteral("ActiveBills"),
                                                QStringLiteral("/shared/conflicts/x.plist"));
-    EXPECT_EQ(delegate.syncControls()->lastSyncedText()->text(),
+    EXPECT_EQ(delegate.cloudSync().syncControls()->lastSyncedText()->text(),
               "A sync file that could not be read was moved to /shared/conflicts/x.plist");
 }
 
@@ -202,14 +202,15 @@ TEST_F(BWAppDelegateCloudSyncTest, AnUnreadableCopySetAsideIsSaidInTheStatusLine
 TEST_F(BWAppDelegateCloudSyncTest, PhoneSyncEndsAtOnceSayingPhonesExchangeNothing)
 {
     BWPhoneSync phone(env, [] { return true; });
-    delegate.setCloudSync({&cloud, &engine, nullptr, &phone});
+    delegate.cloudSync().setChannels({&cloud, &engine, nullptr, &phone});
     addBill(bill(QStringLiteral("Rent"), QDate(2016, 3, 10)));
     startWithScreens();
     ASSERT_TRUE(defaults.setBool(BWDropboxPhoneSyncEnabled, true));
     delegate.setUpSyncProgressIndicatorAndSyncButtonVisibility();
     const std::pair<const char*, std::function<void()>> starts[] = {
-        {"sync button", [this] { QTest::mouseClick(delegate.syncControls()->manualSyncButton(), Qt::LeftButton); }},
-        {"Turn On Sync", [this] { delegate.togglePhoneSync(); }},
+        {"sync button",
+         [this] { QTest::mouseClick(delegate.cloudSync().syncControls()->manualSyncButton(), Qt::LeftButton); }},
+        {"Turn On Sync", [this] { delegate.cloudSync().togglePhoneSync(); }},
     };
     for (const auto& [name, start] : starts) {
         SCOPED_TRACE(name);

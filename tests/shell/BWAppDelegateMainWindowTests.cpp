@@ -125,12 +125,12 @@ TEST_F(MainWindowLayoutTest, ActionTextGivesWayToTheActionBoxOnNarrowWindows)
 TEST_F(MainWindowLayoutTest, TheMainWindowIsNeverZoomed)
 {
     startWithScreens();
-    EXPECT_FALSE(delegate.windowShouldZoom(delegate.mainWindow(), QRect(0, 0, 2000, 1200)));
+    EXPECT_FALSE(delegate.windowShouldZoom(delegate.window().mainWindow(), QRect(0, 0, 2000, 1200)));
 }
 
 TEST_F(MainWindowLayoutTest, WithoutScreensTheWindowStillResizesQuietly)
 {
-    delegate.createMainWindowController();
+    delegate.window().createMainWindowController();
     QMainWindow* window = delegate.customWindowController()->window();
     window->show();
     window->resize(900, 600);

@@ -71,8 +71,8 @@ TEST_F(MissingScreensTest, TheOverviewFillsTheWindowAndFollowsItsSize)
 {
     startWithOverviewAndPanel();
     delegate.customWindowController()->window()->resize(1200, 700);
-    delegate.windowDidResize(delegate.mainWindow());
-    delegate.windowDidEndLiveResize(delegate.mainWindow());
+    delegate.windowDidResize(delegate.window().mainWindow());
+    delegate.windowDidEndLiveResize(delegate.window().mainWindow());
 
     const QSize area = delegate.mainView()->size();
     const int monthWidth = overview.monthAtGlance()->width();
@@ -221,7 +221,7 @@ TEST_F(MissingScreensTest, WithoutThePanelOnlyQuickLogWorks)
 TEST_F(MissingScreensTest, WithoutTheOverviewCommandsDoNothing)
 {
     delegate.setScreens({nullptr, &billPage, &editor, &payLogger});
-    delegate.createMainWindowController();
+    delegate.window().createMainWindowController();
     const auto full = taggedAction(0);
     delegate.showLogPaymentPanel(full.get());
     delegate.showBillFromSearch(rent);

@@ -303,7 +303,7 @@ TEST_F(NavigationTest, OverviewGetsTheMainMenusItemsToEnable)
 {
     startWithScreens();
     using Command = BWMenuValidation::Command;
-    BWMainMenu& menu = *delegate.mainMenu();
+    BWMainMenu& menu = *delegate.window().mainMenu();
     const BWOverviewScreen::MenuItems& items = overview.handedMenuItems;
     const std::pair<QAction*, QAction*> expected[] = {
         {items.menuItemNew, menu.action(Command::NewBill)},
@@ -355,7 +355,7 @@ TEST_F(NavigationTest, TogglingPaydaysStoresTheChoiceAndRetitlesItsMenuItem)
 {
     addBillsInDueOrder({"Rent"});
     startWithScreens();
-    const QAction* menuItem = delegate.mainMenu()->action(BWMenuValidation::Command::TogglePaydays);
+    const QAction* menuItem = delegate.window().mainMenu()->action(BWMenuValidation::Command::TogglePaydays);
     const int loads = overview.loadCount;
 
     ASSERT_TRUE(delegate.toggleIncomeVisibility());
@@ -390,13 +390,13 @@ TEST_F(NavigationTest, ATrayBillOpensInTheMainWindow)
     addBillsInDueOrder({"Rent", "Power"});
     startWithScreens();
     delegate.menuItemSelected(ids["Power"]);
-    EXPECT_TRUE(delegate.mainWindow()->isVisible());
+    EXPECT_TRUE(delegate.window().mainWindow()->isVisible());
     EXPECT_EQ(shownName(), QStringLiteral("Power"));
 }
 
 TEST_F(NavigationTest, CommandsWaitForTheScreens)
 {
-    delegate.createMainWindowController();
+    delegate.window().createMainWindowController();
     delegate.enableOrDisableSelectedMenusAndButtons();
     delegate.showBillFromSearch(QStringLiteral("0123456789ABCDEF0123456789ABCDEF"));
     delegate.switchToOverviewAndReload();

@@ -74,7 +74,7 @@ protected:
     BWAppDelegateStartUpTest()
     {
         QObject::connect(&delegate, &BWAppDelegate::startUpStepDone, [this](const QString& step) { steps.append(step); });
-        delegate.setQuitQuestion([this](QMessageBox& question) -> QAbstractButton* {
+        delegate.startup().setQuitQuestion([this](QMessageBox& question) -> QAbstractButton* {
             askedQuestions.append(question.text());
             askedTexts.append(question.informativeText());
             QAbstractButton* chosen = nullptr;
@@ -99,7 +99,10 @@ protected:
         ASSERT_TRUE(store.defaults.setInteger(OrvaneVisibility, visibility));
         startWithScreens();
     }
-    bool windowIsVisible() const { return delegate.mainWindow() && delegate.mainWindow()->isVisible(); }
+    bool windowIsVisible() const
+    {
+        return delegate.window().mainWindow() && delegate.window().mainWindow()->isVisible();
+    }
     // Where the steps stand in the order of the run; -1 for a step left out.
     qsizetype stepIndex(const QString& step) const { return steps.indexOf(step); }
 
@@ -180,10 +183,10 @@ TEST_F(BWAppDelegateStartUpTest, TheRestOfStartUpDoesNotWaitForAPaintThatNeverCo
         QObject::connect(&run, &BWAppDelegate::startUpStepDone,
                          [&runSteps](const QString& step) { runSteps.append(step); });
         run.applicationDidFinishLaunching();
-        ASSERT_NE(run.mainWindow(), nullptr);
-        ASSERT_TRUE(run.mainWindow()->isVisible());
+        ASSERT_NE(run.window().mainWindow(), nullptr);
+        ASSERT_TRUE(run.window().mainWindow()->isVisible());
         ASSERT_FALSE(runSteps.contains(QStringLiteral("backupDatabase")));
-        row.window(*run.mainWindow());
+        row.window(*run.window().mainWindow());
         EXPECT_TRUE(QTest::qWaitFor([&] { return runSteps.contains(QStringLiteral("backupDatabase")); }, 30000));
         EXPECT_EQ(runSteps.count(QStringLiteral("mainWindowShown")), 1);
         EXPECT_EQ(runSteps.count(QStringLiteral("backupDatabase")), 1);
@@ -207,7 +210,7 @@ TEST_F(BWAppDelegateStartUpTest, LeavesTheRunningProgramReadyToUse)
     EXPECT_NE(delegate.menulet()->statusItem(), nullptr);
     EXPECT_TRUE(delegate.updateTimer().isActive());
     EXPECT_EQ(delegate.updateTimer().interval(), 120 * 1000);
-    EXPECT_EQ(delegate.activationPolicy(), BWAppDelegate::ActivationPolicy::Regular);
+    EXPECT_EQ(delegate.startup().activationPolicy(), BWAppDelegate::ActivationPolicy::Regular);
     EXPECT_EQ(delegate.getBills().size(), 1);
 }
 
@@ -238,7 +241,7 @@ TEST_F(BWAppDelegateStartUpTest, MenuBarOnlyModeKeepsTheWindowClosed)
     ASSERT_TRUE(store.defaults.setBool(BWEnableDocklet, false));
     startAfterFirstLaunch(1);
 
-    EXPECT_EQ(delegate.activationPolicy(), BWAppDelegate::ActivationPolicy::Accessory);
+    EXPECT_EQ(delegate.startup().activationPolicy(), BWAppDelegate::ActivationPolicy::Accessory);
     EXPECT_FALSE(windowIsVisible());
     EXPECT_NE(delegate.menulet(), nullptr);
     EXPECT_TRUE(store.defaults.boolForKey(BWEnableMenu));
@@ -251,8 +254,8 @@ TEST_F(BWAppDelegateStartUpTest, MenuBarOnlyModeWaitsForTheFirstLaunchToPass)
     ASSERT_TRUE(store.defaults.setInteger(OrvaneVisibility, 1));
     startWithScreens();  // FirstLaunchSinceiCloud2 is still on
 
-    EXPECT_EQ(delegate.activationPolicy(), BWAppDelegate::ActivationPolicy::Regular);
-    EXPECT_FALSE(BWTaskbarPresence::skipsTaskbar(*delegate.mainWindow()));
+    EXPECT_EQ(delegate.startup().activationPolicy(), BWAppDelegate::ActivationPolicy::Regular);
+    EXPECT_FALSE(BWTaskbarPresence::skipsTaskbar(*delegate.window().mainWindow()));
     EXPECT_TRUE(store.defaults.boolForKey(BWEnableDocklet));
     EXPECT_FALSE(windowIsVisible());  // the window still follows the chosen mode
 }
@@ -292,17 +295,17 @@ TEST_F(BWAppDelegateStartUpTest, WithoutATrayIconTheWindowStaysWithinReach)
         BWUserInteraction interaction;
         interaction.showAlert = [&alerts](QWidget*, const QString& message, const QString&) { alerts.append(message); };
         run.setUserInteraction(interaction);
-        run.setTrayAvailability([&each] { return each.trayAvailable; });
+        run.startup().setTrayAvailability([&each] { return each.trayAvailable; });
         run.applicationDidFinishLaunching();
-        QWidget* window = run.mainWindow();
+        QWidget* window = run.window().mainWindow();
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->isVisible(), each.shownAtStart);
-        EXPECT_EQ(run.activationPolicy() == BWAppDelegate::ActivationPolicy::Accessory,
+        EXPECT_EQ(run.startup().activationPolicy() == BWAppDelegate::ActivationPolicy::Accessory,
                   each.visibility == 1 && each.trayAvailable);
         // The tray's window stays out of the task bar.
         EXPECT_EQ(BWTaskbarPresence::skipsTaskbar(*window), each.visibility == 1 && each.trayAvailable);
 
-        run.bringMainWindowToFront();
+        run.startup().bringMainWindowToFront();
         window->close();
         EXPECT_EQ(window->isVisible(), !each.closesToTray);
         EXPECT_EQ(window->isMinimized(), !each.closesToTray);
@@ -321,7 +324,7 @@ TEST_F(BWAppDelegateStartUpTest, WithoutATrayIconTheWindowStaysWithinReach)
 class BWAppDelegateLockedStartUpTest : public BWAppDelegateStartUpTest
 {
 protected:
-    BWAppDelegateLockedStartUpTest() { delegate.setPasswordController(&lock); }
+    BWAppDelegateLockedStartUpTest() { delegate.startup().setPasswordController(&lock); }
     FakePasswordLock lock{true};
 };
 
@@ -330,7 +333,7 @@ TEST_F(BWAppDelegateLockedStartUpTest, AskForThePasswordBeforeShowingAnything)
     startAfterFirstLaunch(0);
 
     EXPECT_EQ(lock.shownWindows, QList<int>{BWPasswordLock::EnterPassword});
-    EXPECT_TRUE(delegate.isLocked());
+    EXPECT_TRUE(delegate.startup().isLocked());
     EXPECT_EQ(delegate.menulet(), nullptr);
     EXPECT_FALSE(windowIsVisible());
     EXPECT_EQ(lock.enableDisablePasswordButton()->text(), QStringLiteral("Disable Password Protection"));
@@ -365,7 +368,7 @@ TEST_F(BWAppDelegateLockedStartUpTest, TheRightPasswordBringsTheTrayItemAndTheWi
     startAfterFirstLaunch(0);
     delegate.createMenuAfterPassword();
 
-    EXPECT_FALSE(delegate.isLocked());
+    EXPECT_FALSE(delegate.startup().isLocked());
     EXPECT_TRUE(windowIsVisible());
     ASSERT_NE(delegate.menulet(), nullptr);
     const QList<QAction*> items = delegate.menulet()->theMenu()->actions();
@@ -395,7 +398,7 @@ TEST_F(BWAppDelegateLockedStartUpTest, SyncedChangesShowOnlyAfterThePassword)
 TEST_F(BWAppDelegateLockedStartUpTest, ALockedProgramKeepsItsDockIcon)
 {
     startAfterFirstLaunch(1);
-    EXPECT_EQ(delegate.activationPolicy(), BWAppDelegate::ActivationPolicy::Regular);
+    EXPECT_EQ(delegate.startup().activationPolicy(), BWAppDelegate::ActivationPolicy::Regular);
 }
 
 TEST_F(BWAppDelegateLockedStartUpTest, TheTrayItemFollowsItsSwitchAfterThePasswordToo)
@@ -421,7 +424,7 @@ TEST_F(BWAppDelegateStartUpTest, APasswordSetInOneRunIsAskedForAtTheNextStart)
     BWPasswordController lock(secrets, store.defaults, noAlerts);
     QObject::connect(&lock, &BWPasswordController::passwordAccepted, &delegate,
                      &BWAppDelegate::createMenuAfterPassword);
-    delegate.setPasswordController(&lock);
+    delegate.startup().setPasswordController(&lock);
     bool askedBeforeTheWindowShowed = false;
     QTimer::singleShot(0, [&] {
         askedBeforeTheWindowShowed = lock.passwordWindow()->isVisible() && !windowIsVisible();
@@ -431,7 +434,7 @@ TEST_F(BWAppDelegateStartUpTest, APasswordSetInOneRunIsAskedForAtTheNextStart)
     startAfterFirstLaunch(0);
 
     EXPECT_TRUE(askedBeforeTheWindowShowed);
-    EXPECT_FALSE(delegate.isLocked());
+    EXPECT_FALSE(delegate.startup().isLocked());
     EXPECT_TRUE(windowIsVisible());
     EXPECT_NE(delegate.menulet(), nullptr);
 }
@@ -439,10 +442,10 @@ TEST_F(BWAppDelegateStartUpTest, APasswordSetInOneRunIsAskedForAtTheNextStart)
 TEST_F(BWAppDelegateStartUpTest, WithoutAPasswordTheLockShowsItsOffState)
 {
     FakePasswordLock lock(false);
-    delegate.setPasswordController(&lock);
+    delegate.startup().setPasswordController(&lock);
     startWithScreens();
     EXPECT_TRUE(lock.shownWindows.isEmpty());
-    EXPECT_FALSE(delegate.isLocked());
+    EXPECT_FALSE(delegate.startup().isLocked());
     EXPECT_EQ(lock.enableDisablePasswordButton()->text(), QStringLiteral("Enable Password Protection"));
     EXPECT_EQ(lock.enableDisablePasswordButton()->property("tag").toInt(), 0);
     EXPECT_EQ(lock.passwordStatus()->text(), QStringLiteral("Disabled"));
@@ -607,7 +610,7 @@ TEST_F(BWAppDelegateStartUpTest, HearsLogindAnnounceSleepAndWake)
     QDBusConnection logind = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("logind"));
     ASSERT_TRUE(logind.registerService(SleepWatcher::LogindService));
     SleepWatcher watcher(QDBusConnection::sessionBus());
-    delegate.setSleepWatcher(&watcher);
+    delegate.startup().setSleepWatcher(&watcher);
     startWithScreens();
     const auto announce = [&logind](bool sleeping) {
         QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
@@ -687,12 +690,13 @@ TEST_F(BWAppDelegateStartUpTest, DismissingTheQuestionJustClosesTheWindow)
 // The windows that open beside the main one, each active in turn.
 QList<QWidget*> sideWindowsOf(BWAppDelegate& delegate, QWidget& preferences)
 {
-    delegate.setPrefWindow(&preferences);
-    delegate.showForecast();
-    delegate.showHistory();
-    delegate.showReports();
-    return {&preferences, delegate.forecastController()->forecastWindow(),
-            delegate.historyController()->historyWindow(), delegate.reportController()->reportWindow()};
+    delegate.sideWindows().setPrefWindow(&preferences);
+    delegate.sideWindows().showForecast();
+    delegate.sideWindows().showHistory();
+    delegate.sideWindows().showReports();
+    return {&preferences, delegate.sideWindows().forecastController()->forecastWindow(),
+            delegate.sideWindows().historyController()->historyWindow(),
+            delegate.sideWindows().reportController()->reportWindow()};
 }
 
 bool showActive(QWidget* window)
@@ -740,8 +744,8 @@ TEST_F(BWAppDelegateStartUpTest, CtrlQInAnyWindowQuitsThroughTheQuitQuestion)
     // The main window's own Quit item answers there, once.
     askedQuestions.clear();
     delegate.showOrvane();
-    ASSERT_TRUE(showActive(delegate.mainWindow()));
-    QTest::keyClick(delegate.mainWindow(), Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_TRUE(showActive(delegate.window().mainWindow()));
+    QTest::keyClick(delegate.window().mainWindow(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(askedQuestions, QStringList{"Really Quit Orvane?"});
 }
 
@@ -781,7 +785,7 @@ TEST_F(BWAppDelegateStartUpTest, AClickedReminderOpensItsBill)
     const QString billID = store.addBill(QStringLiteral("Rent"), 2);
     UserNotificationCenter notifications(store.temp.file(QStringLiteral("schedule.plist")), store.clock,
                                          QDBusConnection(QStringLiteral("never-connected")));
-    delegate.setNotificationCenter(&notifications);
+    delegate.startup().setNotificationCenter(&notifications);
     startAfterFirstLaunch(1);
 
     emit notifications.didActivateNotification({{QStringLiteral("Bid"), billID}});

@@ -39,7 +39,7 @@ protected:
         startWithScreens();
     }
 
-    BWMainMenu& menu() { return *delegate.mainMenu(); }
+    BWMainMenu& menu() { return *delegate.window().mainMenu(); }
 
     void select(const QStringList& billIDs)
     {
@@ -49,7 +49,7 @@ protected:
                 rows.append(row);
         }
         overview.selectRows(rows);
-        delegate.validateMainMenu();
+        delegate.window().validateMainMenu();
     }
 
     QList<Command> enabledBillCommands()
@@ -213,15 +213,15 @@ TEST_F(MainMenuTest, ForecastHistoryAndReportsOpenFromTheMenuAndTheToolbar)
         EXPECT_TRUE(toolbarItems.contains(menu().action(command)));
 
     menu().action(Command::ShowForecast)->trigger();
-    ASSERT_TRUE(delegate.forecastController());
-    EXPECT_TRUE(delegate.forecastController()->forecastWindow()->isVisible());
+    ASSERT_TRUE(delegate.sideWindows().forecastController());
+    EXPECT_TRUE(delegate.sideWindows().forecastController()->forecastWindow()->isVisible());
     menu().action(Command::ShowHistory)->trigger();
-    ASSERT_TRUE(delegate.historyController());
-    EXPECT_TRUE(delegate.historyController()->historyWindow()->isVisible());
+    ASSERT_TRUE(delegate.sideWindows().historyController());
+    EXPECT_TRUE(delegate.sideWindows().historyController()->historyWindow()->isVisible());
     menu().action(Command::ShowReports)->trigger();
-    ASSERT_TRUE(delegate.reportController());
-    EXPECT_TRUE(delegate.reportController()->reportWindow()->isVisible());
-    EXPECT_EQ(delegate.reportController()->calculatedBillsToDisplay().size(), 0);
+    ASSERT_TRUE(delegate.sideWindows().reportController());
+    EXPECT_TRUE(delegate.sideWindows().reportController()->reportWindow()->isVisible());
+    EXPECT_EQ(delegate.sideWindows().reportController()->calculatedBillsToDisplay().size(), 0);
 }
 
 // The File menu and the Sync pane ask one rule (the pane through
@@ -245,7 +245,8 @@ TEST_F(MainMenuTest, MoveBackIsOfferedOnlyWhileTheDataIsElsewhere)
         ASSERT_TRUE(defaults.setBool(BWDefaultsKeys::BWCustomLocationEnabled, elsewhere));
         emit database->aboutToShow();
         EXPECT_EQ(moveBack->isEnabled(), elsewhere);
-        EXPECT_EQ(BWMenuValidation::isEnabled(Command::MoveDatabaseBack, delegate.commandContext()), elsewhere);
+        EXPECT_EQ(BWMenuValidation::isEnabled(Command::MoveDatabaseBack, delegate.commands().commandContext()),
+                  elsewhere);
     }
 }
 

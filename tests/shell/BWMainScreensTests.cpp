@@ -51,7 +51,7 @@ TEST_F(BWMainScreensTest, ThePanelFloatsOverTheMainWindow)
 {
     startUp();
     QWidget* panel = screens->payLogger().panel();
-    EXPECT_EQ(panel->parentWidget(), delegate.mainWindow());
+    EXPECT_EQ(panel->parentWidget(), delegate.window().mainWindow());
     EXPECT_TRUE(panel->isWindow());
 }
 
@@ -225,7 +225,7 @@ TEST_F(BWMainScreensTest, AColumnTurnedOnInThePreferencesShowsInTheOverview)
     BWPreferencePanes panes(store.defaults, {});
     MGPreferencePanel panel;
     panes.fill(panel);
-    QObject::connect(&panes, &BWPreferencePanes::settingChanged, &delegate, &BWAppDelegate::preferenceDidChange);
+    QObject::connect(&panes, &BWPreferencePanes::settingChanged, &delegate.startup(), &BWStartup::preferenceDidChange);
     QTableView* table = overview().billTable();
     const auto hiddenColumns = [table] {
         int hidden = 0;
@@ -309,7 +309,7 @@ TEST_F(BWMainScreensTest, TheTrayCountsTheActiveBillsWhileTheArchiveIsShown)
     // The menu is made once the main window has shown.
     ASSERT_TRUE(QTest::qWaitFor([&] { return listedBills() == QStringList{rent, power}; }, 30000));
 
-    delegate.showListMode(BWOverviewController::ArchivedItems);
+    delegate.window().showListMode(BWOverviewController::ArchivedItems);
     ASSERT_TRUE(overview().dataSource().isEmpty());
     EXPECT_EQ(listedBills(), (QStringList{rent, power}));
     EXPECT_EQ(menulet->statusTitle(), QStringLiteral("2"));
@@ -337,7 +337,7 @@ TEST_F(BWMainScreensTest, OpeningOrSteppingToABillValidatesTheMenuAtOnce)
 {
     using Command = BWMenuValidation::Command;
     startUp();
-    BWMainMenu* menu = delegate.mainMenu();
+    BWMainMenu* menu = delegate.window().mainMenu();
     ASSERT_NE(menu, nullptr);
     QAction* nextBill = menu->action(Command::NextBill);
     QAction* website = menu->action(Command::ViewWebsite);
@@ -373,7 +373,7 @@ TEST_F(BWMainScreensTest, EveryScreenAgreesOnWhetherABillHasAPaySite)
         {3, "https://water.example", false}, {0, "", false},                  {0, "http://", false},
     };
     startUp();
-    QAction* payNowItem = delegate.mainMenu()->action(BWMenuValidation::Command::PayNow);
+    QAction* payNowItem = delegate.window().mainMenu()->action(BWMenuValidation::Command::PayNow);
     const auto offersPayNow = [](BWBillActionsMenu* menu) {
         const QList<QAction*> items = menu->items();
         return std::any_of(items.begin(), items.end(),
@@ -408,7 +408,7 @@ TEST_F(BWMainScreensTest, TheHelpMenuOffersNoPageOnReminderEmails)
 {
     startUp();
     QStringList offered;
-    QList<QMenu*> menus{delegate.mainMenu()->helpMenu()};
+    QList<QMenu*> menus{delegate.window().mainMenu()->helpMenu()};
     while (!menus.isEmpty()) {
         for (QAction* item : menus.takeFirst()->actions()) {
             if (!item->isVisible())
@@ -626,7 +626,8 @@ protected:
     void tickPreference(const char* title)
     {
         panes.fill(panel);
-        QObject::connect(&panes, &BWPreferencePanes::settingChanged, &delegate, &BWAppDelegate::preferenceDidChange);
+        QObject::connect(&panes, &BWPreferencePanes::settingChanged, &delegate.startup(),
+                         &BWStartup::preferenceDidChange);
         for (QCheckBox* box : panel.window()->findChildren<QCheckBox*>()) {
             if (box->text() == QString::fromUtf8(title)) {
                 EXPECT_FALSE(box->isChecked());

@@ -25,7 +25,7 @@ const QList<Command> placedCommands
 class BillCommandPlacesTest : public BWMainScreensTest
 {
 protected:
-    BWMainMenu& menu() const { return *delegate.mainMenu(); }
+    BWMainMenu& menu() const { return *delegate.window().mainMenu(); }
 
     QList<Command> enabledInMenu() const
     {

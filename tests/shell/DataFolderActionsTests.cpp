@@ -363,7 +363,7 @@ TEST_F(WelcomeSheetTest, TheFirstStartOfThisVersionGreetsAndStartUsingSettlesIt)
     ASSERT_TRUE(QTest::qWaitFor([this] { return steps.contains("backupDatabase"); }, 30000));
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().startsWith("Last Backed Up: Tue, Mar 5, 2024"));
 
-    delegate.objectController()->goToNextPage();
+    delegate.welcome().objectController()->goToNextPage();
     EXPECT_EQ(delegate.welcomeScreen()->welcomeTabView()->currentIndex(), 1);
     delegate.startUsing();
     EXPECT_FALSE(delegate.welcomeScreen()->isVisible());
@@ -376,7 +376,7 @@ TEST_F(WelcomeSheetTest, TheFirstStartOfThisVersionGreetsAndStartUsingSettlesIt)
 TEST_F(WelcomeSheetTest, TheSheetResetsThePhoneLinkAndItsPhonePageSignsUp)
 {
     BWPhoneSync phone(store.env, [] { return true; });
-    delegate.setCloudSync({nullptr, nullptr, nullptr, &phone});
+    delegate.cloudSync().setChannels({nullptr, nullptr, nullptr, &phone});
     ASSERT_TRUE(store.defaults.setBool(BW_IsFirstLaunchV8_NEW, true));
     ASSERT_TRUE(store.defaults.setBool(BWDropboxPhoneSyncEnabled, true));
     ASSERT_TRUE(store.defaults.setObject(BWTurnSyncOffButtonTitle, QStringLiteral("Turn Off Sync")));
@@ -386,7 +386,7 @@ TEST_F(WelcomeSheetTest, TheSheetResetsThePhoneLinkAndItsPhonePageSignsUp)
     EXPECT_EQ(store.defaults.stringForKey(BWTurnSyncOffButtonTitle), QStringLiteral("Turn On Sync"));
 
     QTabWidget* pages = delegate.welcomeScreen()->welcomeTabView();
-    delegate.objectController()->goToNextPage();
+    delegate.welcome().objectController()->goToNextPage();
     auto* signUp = pages->currentWidget()->findChild<QPushButton*>(QStringLiteral("signUpAndContinue"));
     ASSERT_NE(signUp, nullptr);
     signUp->click();
@@ -397,7 +397,7 @@ TEST_F(WelcomeSheetTest, TheSheetResetsThePhoneLinkAndItsPhonePageSignsUp)
 
     ASSERT_TRUE(store.defaults.setBool(iCloudSyncEnabled2, true));
     delegate.startUsing();
-    EXPECT_FALSE(delegate.syncControls()->manualSyncButton()->isHidden());
+    EXPECT_FALSE(delegate.cloudSync().syncControls()->manualSyncButton()->isHidden());
 }
 
 // The import window's sync switch shows what is stored, in Orvane's words.
@@ -431,7 +431,7 @@ TEST_F(WelcomeSheetTest, ReturnPressesNoButtonOfTheSheet)
     for (int page = 0; page < 2; ++page) {
         QTest::keyClick(delegate.welcomeScreen(), Qt::Key_Return);
         EXPECT_EQ(delegate.welcomeScreen()->welcomeTabView()->currentIndex(), page);
-        delegate.objectController()->goToNextPage();
+        delegate.welcome().objectController()->goToNextPage();
     }
     EXPECT_TRUE(delegate.welcomeScreen()->isVisible());
     EXPECT_TRUE(store.defaults.boolForKey(BW_IsFirstLaunchV8_NEW));

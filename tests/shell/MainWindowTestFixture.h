@@ -54,11 +54,11 @@ protected:
     void startWith(const BWAppDelegate::Screens& screens)
     {
         // Wired as the real screens' signals are.
-        payLogger.paymentLogged = [this] { delegate.reloadAfterPayment(); };
-        editor.itemChanged = [this] { delegate.reloadAfterItemChange(); };
-        billPage.billChanged = [this] { delegate.reloadAfterItemChange(); };
+        payLogger.paymentLogged = [this] { delegate.commands().reloadAfterPayment(); };
+        editor.itemChanged = [this] { delegate.commands().reloadAfterItemChange(); };
+        billPage.billChanged = [this] { delegate.commands().reloadAfterItemChange(); };
         delegate.setScreens(screens);
-        delegate.createMainWindowController();
+        delegate.window().createMainWindowController();
         delegate.customWindowController()->window()->resize(1000, 640);
         delegate.initializeViews();
         overview.loadOverview();

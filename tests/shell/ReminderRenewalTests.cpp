@@ -67,7 +67,7 @@ public:
         gym = store.addBill(QStringLiteral("Gym"), toSunday);
 
         delegate = std::make_unique<BWAppDelegate>(store.env, store.temp.file(QStringLiteral("calendars")));
-        delegate->setReminderManager(&reminders);
+        delegate->startup().setReminderManager(&reminders);
         BWUserInteraction interaction;
         interaction.sounds = std::make_shared<RecordingSoundPlayer>();
         // The user answers every question with its first button, picks
@@ -78,8 +78,8 @@ public:
         screens = std::make_unique<BWMainScreens>(store.env, *delegate, interaction);
         panes = std::make_unique<BWPreferencePanes>(store.defaults, BWPreferencePanes::Services{});
         panes->fill(panel);
-        QObject::connect(panes.get(), &BWPreferencePanes::settingChanged, delegate.get(),
-                         &BWAppDelegate::preferenceDidChange);
+        QObject::connect(panes.get(), &BWPreferencePanes::settingChanged, &delegate->startup(),
+                         &BWStartup::preferenceDidChange);
         delegate->awakeFromNib();
         EXPECT_TRUE(shelltest::startUpCompletely(*delegate));
         settle();
@@ -382,9 +382,9 @@ TEST(ReminderRenewalTest, AReplacedDataFolderBringsTheRemindersOfItsOwnBills)
         std::function<void(RenewalRig&)> replace;
     };
     const QList<Case> cases = {
-        {"backup restored", [](RenewalRig& rig) { rig.delegate->objectController()->restoreDatabase(); }},
+        {"backup restored", [](RenewalRig& rig) { rig.delegate->welcome().objectController()->restoreDatabase(); }},
         {"other data folder opened",
-         [](RenewalRig& rig) { rig.delegate->objectController()->loadSecurityScopedDatabase(); }},
+         [](RenewalRig& rig) { rig.delegate->welcome().objectController()->loadSecurityScopedDatabase(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,4 +1,10 @@
+#include "shell/BWWelcomeFlow.h"
+
 #include "shell/BWAppDelegate.h"
+#include "shell/BWBillCommandRunner.h"
+#include "shell/BWCloudSyncGlue.h"
+#include "shell/BWMainWindow.h"
+#include "shell/BWStartup.h"
 
 #include <QAction>
 #include <QMenu>
@@ -22,9 +28,15 @@
 
 using namespace BWDefaultsKeys;
 
+BWWelcomeFlow::BWWelcomeFlow(BWAppDelegate& delegate)
+    : QObject(&delegate)
+    , m_delegate(delegate)
+{
+}
+
 // ---- Backup ------------------------------------------------------------------------
 
-QAction* BWAppDelegate::lastBackedUpMenuItem()
+QAction* BWWelcomeFlow::lastBackedUpMenuItem()
 {
     if (!m_lastBackedUpMenuItem) {
         m_lastBackedUpMenuItem = new QAction(this);
@@ -33,172 +45,179 @@ QAction* BWAppDelegate::lastBackedUpMenuItem()
     return m_lastBackedUpMenuItem;
 }
 
-void BWAppDelegate::backupDatabaseAndShowDate()
+void BWWelcomeFlow::backupDatabaseAndShowDate()
 {
     if (!m_dailyBackup) {
-        m_dailyBackup = new BWDailyBackup(m_storeEnv, this);
+        m_dailyBackup = new BWDailyBackup(m_delegate.storeEnvironment(), this);
         connect(m_dailyBackup, &BWDailyBackup::finished, this, [this] {
             showLastBackup();
-            finishedStep(QStringLiteral("backupDatabase"));
+            emit m_delegate.startUpStepDone(QStringLiteral("backupDatabase"));
         });
     }
     if (!m_dailyBackup->start()) {
         showLastBackup();
-        finishedStep(QStringLiteral("backupDatabase"));
+        emit m_delegate.startUpStepDone(QStringLiteral("backupDatabase"));
     }
 }
 
-void BWAppDelegate::showLastBackup()
+void BWWelcomeFlow::showLastBackup()
 {
-    lastBackedUpMenuItem()->setText(tr("Last Backed Up: ") + BWBillsLoader(m_storeEnv).lastBackedUpNaturalDate());
+    lastBackedUpMenuItem()->setText(tr("Last Backed Up: ")
+                                    + BWBillsLoader(m_delegate.storeEnvironment()).lastBackedUpNaturalDate());
 }
 
 // ---- Data-folder actions and the older version's import --------------------------------
 
-BWObjectController* BWAppDelegate::objectController()
+BWObjectController* BWWelcomeFlow::objectController()
 {
     if (!m_objectController) {
-        m_objectController = new BWObjectController(m_storeEnv, m_interaction, this);
+        m_objectController = new BWObjectController(m_delegate.storeEnvironment(), m_delegate.interaction(), this);
         // Another data folder, or the same one restored, has bills of its own
         // to be reminded of.
         connect(m_objectController, &BWObjectController::dataFolderChanged, this, [this] {
-            renewReminders();
-            switchToOverviewAndReload(m_objectController);
+            m_delegate.startup().renewReminders();
+            m_delegate.commands().switchToOverviewAndReload(m_objectController);
         });
     }
     // The main window may have come since the actions were made.
-    m_objectController->setWindow(mainWindow());
+    m_objectController->setWindow(m_delegate.window().mainWindow());
     return m_objectController;
 }
 
-BWImportController* BWAppDelegate::importer()
+BWImportController* BWWelcomeFlow::importer()
 {
     if (!m_importer) {
-        m_importer = new BWImportController(m_storeEnv, m_interaction, this);
+        m_importer = new BWImportController(m_delegate.storeEnvironment(), m_delegate.interaction(), this);
         // The erased items' reminders go with them.
         connect(m_importer, &BWImportController::importFinished, this, [this] {
-            renewReminders();
-            switchToOverviewAndReload(m_importer);
+            m_delegate.startup().renewReminders();
+            m_delegate.commands().switchToOverviewAndReload(m_importer);
         });
     }
-    m_importer->setWindow(mainWindow());
+    m_importer->setWindow(m_delegate.window().mainWindow());
     return m_importer;
 }
 
 // ---- Welcome sheet and the previous version's data -----------------------------------
 
-void BWAppDelegate::showWelcomeScreen()
+void BWWelcomeFlow::showWelcomeScreen()
 {
-    if (!m_defaults.boolForKey(BW_IsFirstLaunchV8_NEW))
+    if (!m_delegate.storeEnvironment().defaults->boolForKey(BW_IsFirstLaunchV8_NEW))
         return;
-    if (hasOverview())
-        m_screens.overview->updateTableColumnVisibility();
+    if (m_delegate.screens().overview)
+        m_delegate.screens().overview->updateTableColumnVisibility();
     // A phone link from before starts over with this version.
-    if (m_cloudSync.phoneSync)
-        m_cloudSync.phoneSync->endLink();
-    if (hasOverview())
-        m_screens.overview->loadOverview();
+    if (BWPhoneSync* phoneSync = m_delegate.cloudSync().channels().phoneSync)
+        phoneSync->endLink();
+    if (m_delegate.screens().overview)
+        m_delegate.screens().overview->loadOverview();
     if (!m_welcomeScreen) {
-        m_welcomeScreen = new BWWelcomeSheet(mainWindow());
+        m_welcomeScreen = new BWWelcomeSheet(m_delegate.window().mainWindow());
         objectController()->setWelcomeTabView(m_welcomeScreen->welcomeTabView());
-        connect(m_welcomeScreen, &BWWelcomeSheet::nextPageRequested, objectController(), &BWObjectController::goToNextPage);
+        connect(m_welcomeScreen, &BWWelcomeSheet::nextPageRequested, objectController(),
+                &BWObjectController::goToNextPage);
         connect(m_welcomeScreen, &BWWelcomeSheet::signUpAndContinueRequested, objectController(),
                 &BWObjectController::signUpAndContinue);
-        connect(m_welcomeScreen, &BWWelcomeSheet::importVersion7DataRequested, this, &BWAppDelegate::importVersion7Data);
-        connect(m_welcomeScreen, &BWWelcomeSheet::importOptionsRequested, this, &BWAppDelegate::showOrvane7ImportOptions);
-        connect(m_welcomeScreen, &BWWelcomeSheet::startUsingRequested, this, &BWAppDelegate::startUsing);
+        connect(m_welcomeScreen, &BWWelcomeSheet::importVersion7DataRequested, this, [this] { importVersion7Data(); });
+        connect(m_welcomeScreen, &BWWelcomeSheet::importOptionsRequested, this,
+                &BWWelcomeFlow::showOrvane7ImportOptions);
+        connect(m_welcomeScreen, &BWWelcomeSheet::startUsingRequested, this, &BWWelcomeFlow::startUsing);
     }
     m_welcomeScreen->open();
 }
 
-int BWAppDelegate::importVersion7Data()
+int BWWelcomeFlow::importVersion7Data()
 {
-    const int stored = BWPreviousVersionImporter(m_storeEnv).importVersion7Data();
+    const int stored = BWPreviousVersionImporter(m_delegate.storeEnvironment()).importVersion7Data();
     if (stored == 0)
-        m_interaction.showAlert(m_welcomeScreen ? static_cast<QWidget*>(m_welcomeScreen) : mainWindow(),
-                                tr("Nothing to Import"), tr("No Orvane 7 bills were found."));
+        m_delegate.interaction().showAlert(m_welcomeScreen ? static_cast<QWidget*>(m_welcomeScreen)
+                                                           : m_delegate.window().mainWindow(),
+                                           tr("Nothing to Import"), tr("No Orvane 7 bills were found."));
     return stored;
 }
 
-void BWAppDelegate::startUsing()
+void BWWelcomeFlow::startUsing()
 {
     if (m_welcomeScreen)
         m_welcomeScreen->close();
     for (const QString& key : {BW_IsFirstLaunchV8_NEW, BWAvoidHolidays, VacationEnabled}) {
-        if (!m_defaults.setBool(key, false))
+        if (!m_delegate.storeEnvironment().defaults->setBool(key, false))
             Log::line(QStringLiteral("Could not store %1").arg(key));
     }
     // Bills imported before this were reminded with holidays avoided.
-    dueDateShiftsDidChange();
-    if (hasOverview())
-        reloadOverviewAndSuggestions();
-    if (!m_defaults.setBool(FirstLaunchSinceiCloud2, false))
+    m_delegate.startup().dueDateShiftsDidChange();
+    if (m_delegate.screens().overview)
+        m_delegate.commands().reloadOverviewAndSuggestions();
+    if (!m_delegate.storeEnvironment().defaults->setBool(FirstLaunchSinceiCloud2, false))
         Log::line(QStringLiteral("Could not store %1").arg(FirstLaunchSinceiCloud2));
-    setUpSyncProgressIndicatorAndSyncButtonVisibility();
+    m_delegate.cloudSync().setUpSyncProgressIndicatorAndSyncButtonVisibility();
 }
 
-void BWAppDelegate::showOrvane7ImportOptions()
+void BWWelcomeFlow::showOrvane7ImportOptions()
 {
     if (!m_importOrvane7Window) {
-        m_importOrvane7Window = new BWVersion7ImportWindow(mainWindow());
+        m_importOrvane7Window = new BWVersion7ImportWindow(m_delegate.window().mainWindow());
         connect(m_importOrvane7Window, &BWVersion7ImportWindow::selectFolderRequested, this,
-                &BWAppDelegate::selectFolderForImport);
+                &BWWelcomeFlow::selectFolderForImport);
         connect(m_importOrvane7Window, &BWVersion7ImportWindow::syncToggled, this,
-                &BWAppDelegate::eneableiCloudFromImportMenu);
+                &BWWelcomeFlow::eneableiCloudFromImportMenu);
         connect(m_importOrvane7Window, &BWVersion7ImportWindow::reimportRequested, this,
-                &BWAppDelegate::reimportFromOrvane7);
+                &BWWelcomeFlow::reimportFromOrvane7);
     }
-    m_importOrvane7Window->showSyncState(m_defaults.boolForKey(iCloudSyncEnabled2));
+    m_importOrvane7Window->showSyncState(m_delegate.storeEnvironment().defaults->boolForKey(iCloudSyncEnabled2));
     m_importOrvane7Window->show();
     m_importOrvane7Window->raise();
     m_importOrvane7Window->activateWindow();
 }
 
-void BWAppDelegate::eneableiCloudFromImportMenu(bool on)
+void BWWelcomeFlow::eneableiCloudFromImportMenu(bool on)
 {
-    if (!m_defaults.setBool(iCloudSyncEnabled2, on))
+    if (!m_delegate.storeEnvironment().defaults->setBool(iCloudSyncEnabled2, on))
         Log::line(QStringLiteral("Could not store %1").arg(iCloudSyncEnabled2));
-    enableOrDisableCloudKitSync(on);
+    m_delegate.cloudSync().enableOrDisableCloudKitSync(on);
     // Without an account the switch went back off.
     if (m_importOrvane7Window)
-        m_importOrvane7Window->showSyncState(m_defaults.boolForKey(iCloudSyncEnabled2));
+        m_importOrvane7Window->showSyncState(m_delegate.storeEnvironment().defaults->boolForKey(iCloudSyncEnabled2));
 }
 
-void BWAppDelegate::selectFolderForImport()
+void BWWelcomeFlow::selectFolderForImport()
 {
-    QWidget* window = m_importOrvane7Window ? static_cast<QWidget*>(m_importOrvane7Window) : mainWindow();
-    m_interaction.showAlert(window, QStringLiteral("In order to access your Orvane 7 data, Orvane needs you to "
-                                                   "manually select your home folder. Click the OK button below "
-                                                   "and then select the folder with the house icon on the sidebar."),
-                            QString());
-    const QString home = m_interaction.chooseFolder(window, tr("Select Home Folder"), tr("Import"));
+    QWidget* window
+        = m_importOrvane7Window ? static_cast<QWidget*>(m_importOrvane7Window) : m_delegate.window().mainWindow();
+    m_delegate.interaction().showAlert(window,
+                                       QStringLiteral("In order to access your Orvane 7 data, Orvane needs you to "
+                                                      "manually select your home folder. Click the OK button below "
+                                                      "and then select the folder with the house icon on the sidebar."),
+                                       QString());
+    const QString home = m_delegate.interaction().chooseFolder(window, tr("Select Home Folder"), tr("Import"));
     if (home.isEmpty())
         return;
     Log::line(QStringLiteral("Path: %1").arg(home));
-    const std::optional<int> stored = BWPreviousVersionImporter(m_storeEnv).importFromContainer(home);
+    const std::optional<int> stored
+        = BWPreviousVersionImporter(m_delegate.storeEnvironment()).importFromContainer(home);
     if (!stored) {
-        m_interaction.showAlert(window, tr("No Orvane 7 Data Found"),
-                                tr("This home folder holds no Orvane 7 data folder."));
+        m_delegate.interaction().showAlert(window, tr("No Orvane 7 Data Found"),
+                                           tr("This home folder holds no Orvane 7 data folder."));
         return;
     }
-    if (hasOverview())
-        reloadOverviewAndSuggestions();
+    if (m_delegate.screens().overview)
+        m_delegate.commands().reloadOverviewAndSuggestions();
 }
 
-void BWAppDelegate::reimportFromOrvane7()
+void BWWelcomeFlow::reimportFromOrvane7()
 {
-    const int answer = m_interaction.askQuestion(
-        mainWindow(), QStringLiteral("WARNING: Are You Sure?"),
+    const int answer = m_delegate.interaction().askQuestion(
+        m_delegate.window().mainWindow(), QStringLiteral("WARNING: Are You Sure?"),
         QStringLiteral("If you continue, your active bills will be overwritten by the active bills in Orvane 7. "
                        "To re-import, first quit Orvane 8, then relaunch Orvane 7. Finally, relaunch Orvane 8."),
         {tr("Cancel"), QStringLiteral("Quit Orvane & Re-Import Active Bills")});
     if (answer != 1)
         return;
-    if (!m_defaults.setBool(BW_IsFirstLaunchV8_NEW, true)) {
+    if (!m_delegate.storeEnvironment().defaults->setBool(BW_IsFirstLaunchV8_NEW, true)) {
         Log::line(QStringLiteral("Could not store %1").arg(BW_IsFirstLaunchV8_NEW));
         return;
     }
-    terminate();
+    m_delegate.startup().terminate();
 }
 
 // ---- Menu items ------------------------------------------------------------------------
@@ -214,7 +233,7 @@ QAction* addItem(QMenu* menu, const QString& title, QObject* receiver, const std
 
 }  // namespace
 
-void BWAppDelegate::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
+void BWWelcomeFlow::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
 {
     BWObjectController* actions = objectController();
     auto* data = new QMenu(tr("Database"), mainMenu.fileMenu());
@@ -228,7 +247,8 @@ void BWAppDelegate::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
     QAction* reset = addItem(data, tr("Move Database Back to Its Usual Place"), actions,
                              [actions] { actions->resetDatabaseLocation(); });
     connect(data, &QMenu::aboutToShow, reset, [this, reset] {
-        reset->setEnabled(BWMenuValidation::isEnabled(BWMenuValidation::Command::MoveDatabaseBack, commandContext()));
+        reset->setEnabled(BWMenuValidation::isEnabled(BWMenuValidation::Command::MoveDatabaseBack,
+                                                      m_delegate.commands().commandContext()));
     });
     data->addSeparator();
     addItem(data, tr("Compact Database"), actions, [actions] { actions->compactDatabase(); });
@@ -238,8 +258,8 @@ void BWAppDelegate::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
     m_version4ImportItem = addItem(imports, tr("Orvane 4 Data…"), this, [this] { importer()->manuallyImportData(); });
     m_version4FolderImportItem = addItem(imports, tr("Orvane 4 Data from a Folder…"), this,
                                          [this] { importer()->manuallyImportCustomData(); });
-    m_previousVersionImportItem = addItem(imports, tr("Orvane 7 Import Options…"), this,
-                                          [this] { showOrvane7ImportOptions(); });
+    m_previousVersionImportItem
+        = addItem(imports, tr("Orvane 7 Import Options…"), this, [this] { showOrvane7ImportOptions(); });
 
     QMenu* file = mainMenu.fileMenu();
     QAction* close = mainMenu.action(BWMenuValidation::Command::CloseWindow);
@@ -251,10 +271,14 @@ void BWAppDelegate::addDataFolderAndHelpItems(BWMainMenu& mainMenu)
     QAction* about = mainMenu.action(BWMenuValidation::Command::About);
     auto* pages = new QMenu(tr("Guides and Help Pages"), help);
     const std::pair<QString, Page> webPages[] = {
-        {tr("Orvane Manual"), Page::OrvaneManual},   {tr("User Manual"), Page::UserManual},
-        {tr("What's New"), Page::WhatsNew},          {tr("Forecast Help"), Page::ForecastHelp},
-        {tr("Sync Help"), Page::SyncHelp},           {tr("E-mail Reminders"), Page::EmailSite},
-        {tr("Orvane for Phones"), Page::PhoneEdition}, {tr("Report a Bug"), Page::ReportBug},
+        {tr("Orvane Manual"), Page::OrvaneManual},
+        {tr("User Manual"), Page::UserManual},
+        {tr("What's New"), Page::WhatsNew},
+        {tr("Forecast Help"), Page::ForecastHelp},
+        {tr("Sync Help"), Page::SyncHelp},
+        {tr("E-mail Reminders"), Page::EmailSite},
+        {tr("Orvane for Phones"), Page::PhoneEdition},
+        {tr("Report a Bug"), Page::ReportBug},
     };
     for (const auto& [title, page] : webPages) {
         QAction* item = addItem(pages, title, actions, [actions, page = page] { actions->openHelpPage(page); });

@@ -1,4 +1,9 @@
+#include "shell/BWStartup.h"
+
 #include "shell/BWAppDelegate.h"
+#include "platform/CalendarStore.h"
+#include "shell/BWReminderManager.h"
+#include "store/BWRegisteredDefaults.h"
 
 #include "platform/Clock.h"
 #include "platform/Log.h"
@@ -103,55 +108,99 @@ private:
     std::function<void()> m_work;
 };
 
+bool reportIfFailed(bool written, const QString& what)
+{
+    if (!written)
+        Log::line(QStringLiteral("Could not store %1").arg(what));
+    return written;
+}
+
+// Settings that change how reminders are made rather than when bills are due.
+bool settingShapesReminders(const QString& key)
+{
+    static const QStringList reminderSettings
+        = {BWEnableNotificationCenter, BWReminderEvents, BWReminderCalendarName, BWReminderTime};
+    return reminderSettings.contains(key);
+}
+
 }  // namespace
 
 // ---- Start-up ----------------------------------------------------------------
 
-void BWAppDelegate::setAppMenu(QMenu* appMenu)
+BWStartup::BWStartup(BWAppDelegate& delegate, const QString& calendarFolder)
+    : QObject(&delegate)
+    , m_delegate(delegate)
+    , m_defaults(*delegate.storeEnvironment().defaults)
+    , m_calendarFolder(calendarFolder)
+    , m_quitQuestion([](QMessageBox& question) {
+        question.exec();
+        return question.clickedButton();
+    })
 {
-    m_appMenu = appMenu;
+    m_updateTimer.setInterval(BWAppDelegate::DateCheckIntervalSeconds * 1000);
+    connect(&m_updateTimer, &QTimer::timeout, this, &BWStartup::checkForDateChange);
+    m_automaticPaymentsSoon.setSingleShot(true);
+    m_automaticPaymentsSoon.setInterval(0);
+    connect(&m_automaticPaymentsSoon, &QTimer::timeout, this, [this] {
+        if (!logAutomaticPayments().isEmpty() && !isLocked())
+            m_delegate.commands().reloadAfterPayment();
+    });
+    if (QCoreApplication* application = QCoreApplication::instance())
+        connect(application, &QCoreApplication::aboutToQuit, this, &BWStartup::applicationWillTerminate);
 }
 
-void BWAppDelegate::awakeFromNib()
+BWStartup::~BWStartup() = default;
+
+const BWStoreEnvironment& BWStartup::env() const
+{
+    return m_delegate.storeEnvironment();
+}
+
+const BWAppScreens& BWStartup::screens() const
+{
+    return m_delegate.screens();
+}
+
+void BWStartup::awakeFromNib()
 {
     addNumberFormatters();
-    if (hasOverview())
-        connect(m_screens.overview->billTable(), &QAbstractItemView::doubleClicked, this,
-                [this] { switchToBillView(this); });
+    if ((screens().overview != nullptr))
+        connect(screens().overview->billTable(), &QAbstractItemView::doubleClicked, this,
+                [this] { m_delegate.commands().switchToBillView(this); });
 }
 
-void BWAppDelegate::addNumberFormatters()
+void BWStartup::addNumberFormatters()
 {
     QList<QLineEdit*> fields;
-    if (m_screens.billView)
-        fields << m_screens.billView->amountFields();
-    if (m_screens.overview)
-        fields << m_screens.overview->amountFields();
-    if (m_screens.billEditor)
-        fields << m_screens.billEditor->amountFields();
-    if (m_screens.payLogger)
-        fields << m_screens.payLogger->amountPaidField();
+    if (screens().billView)
+        fields << screens().billView->amountFields();
+    if (screens().overview)
+        fields << screens().overview->amountFields();
+    if (screens().billEditor)
+        fields << screens().billEditor->amountFields();
+    if (screens().payLogger)
+        fields << screens().payLogger->amountPaidField();
     const auto formatter = std::make_shared<const CurrencyFormatter>();
     for (QLineEdit* field : fields)
         BWAmountField::attach(field, formatter);
 }
 
-void BWAppDelegate::applicationDidFinishLaunching()
+void BWStartup::applicationDidFinishLaunching()
 {
-    m_launchDate = m_clock.now();
+    m_launchDate = env().clock->now();
     finishedStep(QStringLiteral("launchDate"));
 
     // Before anything else reaches the cloud account.
-    if (configureCloudAccount())
+    if (m_delegate.cloudSync().configureCloudAccount())
         finishedStep(QStringLiteral("configureCloudAccount"));
 
-    createMainWindowController();
+    m_delegate.window().createMainWindowController();
     finishedStep(QStringLiteral("createMainWindowController"));
 
-    if (hasOverview()) {
-        mainView()->setOverviewbutton(m_screens.overview->overviewButtonLog());
-        if (m_screens.billView)
-            mainView()->setButton(m_screens.billView->logPaymentButtonDetail());
+    if ((screens().overview != nullptr)) {
+        m_delegate.window().mainView()->setOverviewbutton(screens().overview->overviewButtonLog());
+        if (screens().billView)
+            m_delegate.window().mainView()->setButton(screens().billView->logPaymentButtonDetail());
         finishedStep(QStringLiteral("mainViewButtons"));
     }
 
@@ -166,8 +215,8 @@ void BWAppDelegate::applicationDidFinishLaunching()
     setDockIconVisibility();
     finishedStep(QStringLiteral("setDockIconVisibility"));
 
-    if (hasOverview()) {
-        initializeViews();
+    if ((screens().overview != nullptr)) {
+        m_delegate.window().initializeViews();
         finishedStep(QStringLiteral("initializeViews"));
     }
     BWUpdateHelper::addUpdatesMenu(m_appMenu);
@@ -178,19 +227,18 @@ void BWAppDelegate::applicationDidFinishLaunching()
         finishedStep(QStringLiteral("createMenu"));
 
     logAutomaticPayments();
-    if (hasOverview()) {
-        m_screens.overview->loadOverview();
+    if ((screens().overview != nullptr)) {
+        screens().overview->loadOverview();
         finishedStep(QStringLiteral("loadOverview"));
-        if (m_screens.billEditor) {
-            m_screens.billEditor->setListOfActiveBills(m_screens.overview->dataSource());
+        if (screens().billEditor) {
+            screens().billEditor->setListOfActiveBills(screens().overview->dataSource());
             finishedStep(QStringLiteral("setListOfActiveBills"));
         }
     }
 
-    m_visibleView = OverviewPaneSet;
-    enableOrDisableSelectedMenusAndButtons();
+    m_delegate.commands().showOverviewPaneSet();
     Log::line(QStringLiteral("Orvane Overview OK at Startup"));
-    updateToolbar();
+    m_delegate.window().updateToolbar();
     finishedStep(QStringLiteral("overviewShown"));
 
     setNotificationCenterVisibility();
@@ -215,14 +263,14 @@ void BWAppDelegate::applicationDidFinishLaunching()
                                       "window stays open instead, and closing it minimises it to the taskbar."));
 
     if (m_defaults.boolForKey(BW_IsFirstLaunchV8_NEW)) {
-        showWelcomeScreen();
+        m_delegate.welcome().showWelcomeScreen();
         finishedStep(QStringLiteral("showWelcomeScreen"));
     }
 
-    updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
+    m_delegate.commands().updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
     finishedStep(QStringLiteral("updateIncomeVisibility"));
 
-    if (registerCloudAccount())
+    if (m_delegate.cloudSync().registerCloudAccount())
         finishedStep(QStringLiteral("registerCloudAccount"));
 
     finishStartUpOnceShown();
@@ -233,41 +281,42 @@ void BWAppDelegate::applicationDidFinishLaunching()
 // of its own, and the backup copies the data folder (on a worker, after what
 // interrupted copies left was put right; its step comes last, once the copy
 // is done).
-void BWAppDelegate::finishStartUpOnceShown()
+void BWStartup::finishStartUpOnceShown()
 {
     const auto finish = [this] {
         finishedStep(QStringLiteral("mainWindowShown"));
-        BWInterruptedCopies(m_storeEnv).tidy();
+        BWInterruptedCopies(env()).tidy();
         finishedStep(QStringLiteral("tidyInterruptedCopies"));
-        checkCloudAccountAtStartUp();
+        m_delegate.cloudSync().checkCloudAccountAtStartUp();
         finishedStep(QStringLiteral("cloudSync"));
         if (m_defaults.boolForKey(BW_ShouldDisplayOrvaneCloudPrompt)) {
-            const qsizetype billCount = BWBillsLoader(m_storeEnv).loadBills().value_or(QVariantList()).size();
+            const qsizetype billCount = BWBillsLoader(env()).loadBills().value_or(QVariantList()).size();
             if (billCount >= BillsBeforeCloudPromptEnds
                 && !m_defaults.setBool(BW_ShouldDisplayOrvaneCloudPrompt, false))
                 Log::line(QStringLiteral("Could not store %1").arg(BW_ShouldDisplayOrvaneCloudPrompt));
             finishedStep(QStringLiteral("cloudPrompt"));
         }
-        backupDatabaseAndShowDate();
+        m_delegate.welcome().backupDatabaseAndShowDate();
     };
-    QWidget* window = mainWindow();
+    QWidget* window = m_delegate.window().mainWindow();
     if (window && window->isVisible() && !window->isMinimized())
         new AfterFirstPaint(window, this, finish);
     else
         QTimer::singleShot(0, this, finish);
 }
 
-void BWAppDelegate::finishedStep(const QString& step)
+void BWStartup::finishedStep(const QString& step)
 {
-    emit startUpStepDone(step);
+    emit m_delegate.startUpStepDone(step);
 }
 
-bool BWAppDelegate::passwordIsSet() const
+bool BWStartup::passwordIsSet() const
 {
-    return m_passwordController && m_passwordController->passwordIsSetForServiceName(PasswordServiceName);
+    return m_passwordController
+           && m_passwordController->passwordIsSetForServiceName(BWAppDelegate::PasswordServiceName);
 }
 
-void BWAppDelegate::showPasswordState(bool passwordSet)
+void BWStartup::showPasswordState(bool passwordSet)
 {
     if (m_passwordController)
         m_passwordController->showLockState(passwordSet);
@@ -277,7 +326,7 @@ void BWAppDelegate::showPasswordState(bool passwordSet)
 // takes effect only once the user has started using this version and only
 // without a password: a locked program always keeps its Dock icon, so that it
 // can be found to unlock.
-bool BWAppDelegate::setDockIconVisibility()
+bool BWStartup::setDockIconVisibility()
 {
     const bool passwordSet = passwordIsSet();
     const bool firstLaunch = m_defaults.boolForKey(FirstLaunchSinceiCloud2);
@@ -291,7 +340,7 @@ bool BWAppDelegate::setDockIconVisibility()
     if (menuBarOnly)
         Log::line(QStringLiteral("Going to menu-only mode"));
     // Without a Dock icon the window is the tray's, not the task bar's.
-    if (QWidget* window = mainWindow())
+    if (QWidget* window = m_delegate.window().mainWindow())
         BWTaskbarPresence::setSkipsTaskbar(*window, menuBarOnly);
 
     bool written = m_defaults.setBool(BWEnableMenu, visibility != DockOnly);
@@ -303,51 +352,52 @@ bool BWAppDelegate::setDockIconVisibility()
     return written;
 }
 
-bool BWAppDelegate::createMenuIfEnabled()
+bool BWStartup::createMenuIfEnabled()
 {
     if (!m_defaults.boolForKey(BWEnableMenu))
         return false;
     if (!m_menulet) {
-        m_menulet = std::make_unique<BWMenulet>(m_storeEnv);
-        connect(m_menulet.get(), &BWMenulet::showOrvaneChosen, this, &BWAppDelegate::showOrvane);
-        connect(m_menulet.get(), &BWMenulet::preferencesChosen, this, &BWAppDelegate::showPreferences);
-        connect(m_menulet.get(), &BWMenulet::quitChosen, this, &BWAppDelegate::quitOrvane);
-        connect(m_menulet.get(), &BWMenulet::billChosen, this, &BWAppDelegate::menuItemSelected);
-        connect(m_menulet.get(), &BWMenulet::menuWillOpen, this, &BWAppDelegate::checkForDateChange);
+        m_menulet = std::make_unique<BWMenulet>(env());
+        BWAppDelegate* delegate = &m_delegate;
+        connect(m_menulet.get(), &BWMenulet::showOrvaneChosen, delegate, &BWAppDelegate::showOrvane);
+        connect(m_menulet.get(), &BWMenulet::preferencesChosen, delegate, &BWAppDelegate::showPreferences);
+        connect(m_menulet.get(), &BWMenulet::quitChosen, delegate, &BWAppDelegate::quitOrvane);
+        connect(m_menulet.get(), &BWMenulet::billChosen, delegate, &BWAppDelegate::menuItemSelected);
+        connect(m_menulet.get(), &BWMenulet::menuWillOpen, delegate, &BWAppDelegate::checkForDateChange);
     }
     m_menulet->createMenu();
     return true;
 }
 
-void BWAppDelegate::setNotificationCenterVisibility()
+void BWStartup::setNotificationCenterVisibility()
 {
     if (m_notificationCenter)
-        connect(m_notificationCenter, &UserNotificationCenter::didActivateNotification, this,
+        connect(m_notificationCenter, &UserNotificationCenter::didActivateNotification, &m_delegate,
                 &BWAppDelegate::userNotificationCenterDidActivateNotification, Qt::UniqueConnection);
 }
 
-void BWAppDelegate::observeSleepAndWake()
+void BWStartup::observeSleepAndWake()
 {
     if (!m_sleepWatcher)
         return;
-    connect(m_sleepWatcher, &SleepWatcher::willSleep, this, &BWAppDelegate::receiveSleepNote, Qt::UniqueConnection);
-    connect(m_sleepWatcher, &SleepWatcher::didWake, this, &BWAppDelegate::receiveWakeNote, Qt::UniqueConnection);
+    connect(m_sleepWatcher, &SleepWatcher::willSleep, this, &BWStartup::receiveSleepNote, Qt::UniqueConnection);
+    connect(m_sleepWatcher, &SleepWatcher::didWake, this, &BWStartup::receiveWakeNote, Qt::UniqueConnection);
 }
 
 // ---- Main loop ---------------------------------------------------------------
 
-void BWAppDelegate::startTimer()
+void BWStartup::startTimer()
 {
     m_updateTimer.start();
 }
 
-void BWAppDelegate::receiveSleepNote()
+void BWStartup::receiveSleepNote()
 {
     Log::line(QStringLiteral("Going to sleep"));
     m_updateTimer.stop();
 }
 
-void BWAppDelegate::receiveWakeNote()
+void BWStartup::receiveWakeNote()
 {
     Log::line(QStringLiteral("Computer woke up"));
     // The night may have brought a new day: look now, not two minutes later.
@@ -355,19 +405,19 @@ void BWAppDelegate::receiveWakeNote()
     if (!checkForDateChange()) {
         const QStringList logged = logAutomaticPayments();
         if (!logged.isEmpty())
-            reloadAfterPayment(logged);
+            m_delegate.commands().reloadAfterPayment(logged);
     }
     startTimer();
     // What other devices changed overnight comes in now.
-    checkForNewiCloudChanges();
+    m_delegate.cloudSync().checkForNewiCloudChanges();
 }
 
 // A new day is a new calendar date: the same day-of-month number a month
 // later is a new day too.
-bool BWAppDelegate::checkForDateChange()
+bool BWStartup::checkForDateChange()
 {
     Log::line(QStringLiteral("Checking for Date Change"));
-    const QDateTime now = m_clock.now();
+    const QDateTime now = env().clock->now();
     if (now.toLocalTime().date() == m_launchDate.toLocalTime().date())
         return false;
     Log::line(QStringLiteral("Updating Data"));
@@ -375,39 +425,39 @@ bool BWAppDelegate::checkForDateChange()
     // Reading every item to see which log themselves would hold the window:
     // they are looked for on a worker, what is due is logged here, and then
     // the list is read again.
-    BWAutomaticPayments::findDueItems(m_storeEnv, this, [this](const QStringList& due) {
-        BWAutomaticPayments(m_storeEnv).logDuePayments(due);
+    BWAutomaticPayments::findDueItems(env(), this, [this](const QStringList& due) {
+        BWAutomaticPayments(env()).logDuePayments(due);
         showNewDay();
     });
-    if (hasOverview() && !overviewIsShown())
-        switchToOverviewWithoutReloading(this);
+    if ((screens().overview != nullptr) && !m_delegate.commands().overviewIsShown())
+        m_delegate.commands().switchToOverviewWithoutReloading(this);
     return true;
 }
 
-void BWAppDelegate::showNewDay()
+void BWStartup::showNewDay()
 {
     // A failed reload must not stop the timer: the next tick tries again
     // with fresh data. The overview reads every item again, which it may do
     // on a worker.
     try {
-        if (m_screens.overview)
-            m_screens.overview->showAllBillsForNewDay();
+        if (screens().overview)
+            screens().overview->showAllBillsForNewDay();
     } catch (const std::exception& failure) {
         Log::line(QStringLiteral("Reloading for the new day failed: %1").arg(QString::fromUtf8(failure.what())));
     }
 }
 
-QStringList BWAppDelegate::logAutomaticPayments()
+QStringList BWStartup::logAutomaticPayments()
 {
-    return BWAutomaticPayments(m_storeEnv).logDuePayments();
+    return BWAutomaticPayments(env()).logDuePayments();
 }
 
-void BWAppDelegate::logAutomaticPaymentsSoon()
+void BWStartup::logAutomaticPaymentsSoon()
 {
     m_automaticPaymentsSoon.start();
 }
 
-bool BWAppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)
+bool BWStartup::applicationShouldHandleReopen(bool hasVisibleWindows)
 {
     Log::line(QStringLiteral("Handling reopen"));
     checkForDateChange();
@@ -418,15 +468,15 @@ bool BWAppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)
     return true;
 }
 
-void BWAppDelegate::userNotificationCenterDidActivateNotification(const QVariantMap& userInfo)
+void BWStartup::userNotificationCenterDidActivateNotification(const QVariantMap& userInfo)
 {
-    showBillFromSearch(userInfo.value(QStringLiteral("Bid")).toString());
+    m_delegate.commands().showBillFromSearch(userInfo.value(QStringLiteral("Bid")).toString());
     // A click on a reminder is a request for the program: the bill it opened
     // has to be seen.
     bringMainWindowToFront();
 }
 
-void BWAppDelegate::getUrl(const QString& url)
+void BWStartup::getUrl(const QString& url)
 {
     // The login agent's address only starts the program; there is nothing
     // more to do with it.
@@ -436,38 +486,38 @@ void BWAppDelegate::getUrl(const QString& url)
         Log::line(QStringLiteral("Ignoring the unknown address %1").arg(url));
 }
 
-bool BWAppDelegate::continueUserActivity(const UserActivity& activity)
+bool BWStartup::continueUserActivity(const UserActivity& activity)
 {
     Log::line(QStringLiteral("Type %1").arg(activity.activityType()));
     Log::line(QStringLiteral("Title %1").arg(activity.title()));
-    if (activity.activityType() == AllBillsActivityType) {
-        switchToOverview(this);
+    if (activity.activityType() == BWAppDelegate::AllBillsActivityType) {
+        m_delegate.commands().switchToOverview(this);
     } else {
         const QString billID = activity.userInfo().value(QStringLiteral("Bid")).toString();
         Log::line(QStringLiteral("Attempting to Restore: %1").arg(billID));
-        showBillFromSearch(billID);
+        m_delegate.commands().showBillFromSearch(billID);
     }
     bringMainWindowToFront();
     return true;
 }
 
-void BWAppDelegate::applicationDidResignActive()
+void BWStartup::applicationDidResignActive()
 {
-    for (UserActivity* activity : {m_screens.overview ? m_screens.overview->activity() : nullptr,
-                                   m_screens.billView ? m_screens.billView->activity() : nullptr}) {
+    for (UserActivity* activity : {screens().overview ? screens().overview->activity() : nullptr,
+                                   screens().billView ? screens().billView->activity() : nullptr}) {
         if (activity)
             activity->invalidate();
     }
 }
 
-bool BWAppDelegate::bringMainWindowToFront()
+bool BWStartup::bringMainWindowToFront()
 {
     if (m_locked) {
         if (m_passwordController)
             m_passwordController->raisePasswordWindow();
         return false;
     }
-    QWidget* window = mainWindow();
+    QWidget* window = m_delegate.window().mainWindow();
     if (!window)
         return false;
     // A window minimised for want of a tray comes back up as well.
@@ -478,41 +528,41 @@ bool BWAppDelegate::bringMainWindowToFront()
     return true;
 }
 
-bool BWAppDelegate::runsInTrayOnly() const
+bool BWStartup::runsInTrayOnly() const
 {
     return m_defaults.integerForKey(OrvaneVisibility) == MenuBarOnly && m_trayAvailable();
 }
 
-bool BWAppDelegate::trayItemIsShown() const
+bool BWStartup::trayItemIsShown() const
 {
     return m_menulet && m_menulet->statusItem() && m_trayAvailable();
 }
 
-void BWAppDelegate::explainReachableWindowOnce(const QString& message, const QString& details)
+void BWStartup::explainReachableWindowOnce(const QString& message, const QString& details)
 {
     if (m_defaults.boolForKey(BWToldWindowStaysReachable))
         return;
     Log::line(message);
     if (!m_defaults.setBool(BWToldWindowStaysReachable, true))
         Log::line(QStringLiteral("Could not store %1").arg(BWToldWindowStaysReachable));
-    if (m_interaction.showAlert)
-        m_interaction.showAlert(mainWindow(), message, details);
+    if (m_delegate.interaction().showAlert)
+        m_delegate.interaction().showAlert(m_delegate.window().mainWindow(), message, details);
 }
 
-bool BWAppDelegate::mainWindowIsVisible() const
+bool BWStartup::mainWindowIsVisible() const
 {
-    const QWidget* window = mainWindow();
+    const QWidget* window = m_delegate.window().mainWindow();
     return window && window->isVisible();
 }
 
 // ---- Shut-down ---------------------------------------------------------------
 
-bool BWAppDelegate::applicationShouldTerminate()
+bool BWStartup::applicationShouldTerminate()
 {
     if (!runsInTrayOnly() || !mainWindowIsVisible())
         return true;
 
-    QMessageBox question(mainWindow());
+    QMessageBox question(m_delegate.window().mainWindow());
     question.setIcon(QMessageBox::Question);
     question.setText(tr("Really Quit Orvane?"));
     question.setInformativeText(
@@ -524,11 +574,11 @@ bool BWAppDelegate::applicationShouldTerminate()
 
     if (m_quitQuestion(question) == quit)
         return true;
-    mainWindow()->close();
+    m_delegate.window().mainWindow()->close();
     return false;
 }
 
-void BWAppDelegate::terminate()
+void BWStartup::terminate()
 {
     if (!applicationShouldTerminate())
         return;
@@ -538,59 +588,130 @@ void BWAppDelegate::terminate()
 
 // A chosen data folder is reached by its path, with no access grant to give
 // back; what is left is the timer.
-void BWAppDelegate::applicationWillTerminate()
+void BWStartup::applicationWillTerminate()
 {
     m_updateTimer.stop();
 }
 
 // ---- Small actions -----------------------------------------------------------
 
-QVariantList BWAppDelegate::getBills() const
+QVariantList BWStartup::getBills() const
 {
-    return m_screens.overview ? m_screens.overview->dataSourceWithIncome() : QVariantList();
+    return screens().overview ? screens().overview->dataSourceWithIncome() : QVariantList();
 }
 
-void BWAppDelegate::updateOverview()
+void BWStartup::updateOverview()
 {
-    if (m_screens.overview)
-        m_screens.overview->loadOverview();
+    if (screens().overview)
+        screens().overview->loadOverview();
 }
 
-void BWAppDelegate::createMenuAfterPassword()
+void BWStartup::createMenuAfterPassword()
 {
     m_locked = false;
-    if (std::exchange(m_reloadWhenUnlocked, false) && hasOverview())
-        reloadOverviewAndSuggestions();
+    if (std::exchange(m_reloadWhenUnlocked, false) && (screens().overview != nullptr))
+        m_delegate.commands().reloadOverviewAndSuggestions();
     // The tray item follows its setting here as at start-up.
-    if (createMenuIfEnabled() && m_screens.overview)
-        m_menulet->updateMenuWithDataSource(m_screens.overview->dataSource());
+    if (createMenuIfEnabled() && screens().overview)
+        m_menulet->updateMenuWithDataSource(screens().overview->dataSource());
     bringMainWindowToFront();
 }
 
-void BWAppDelegate::selectSearchField()
+void BWStartup::selectSearchField()
 {
-    if (m_screens.overview)
-        m_screens.overview->focusSearchField();
+    if (screens().overview)
+        screens().overview->focusSearchField();
     bringMainWindowToFront();
 }
 
-void BWAppDelegate::signUpForList()
+void BWStartup::signUpForList()
 {
     openSupportAddress(MailingListAddress);
 }
 
-void BWAppDelegate::readBlogPost()
+void BWStartup::readBlogPost()
 {
     openSupportAddress(SupportMailAddress);
 }
 
-void BWAppDelegate::reportBug()
+void BWStartup::reportBug()
 {
     openSupportAddress(SupportPageAddress);
 }
 
-void BWAppDelegate::openSupportAddress(const QString& address)
+void BWStartup::openSupportAddress(const QString& address)
 {
-    if (!m_interaction.openUrl(QUrl(address)))
+    if (!m_delegate.interaction().openUrl(QUrl(address)))
         Log::line(QStringLiteral("Could not open %1").arg(address));
+}
+
+// ---- Defaults and calendar access ------------------------------------------------
+
+bool BWStartup::initializeDefaults()
+{
+    using namespace BWDefaultsKeys;
+    m_defaults.registerDefaults(BWRegisteredDefaults::table(*env().clock));
+
+    bool allWritten = true;
+    // The data-folder path cached now is the one this run resolved afresh
+    // before anything used it (BWDataFolder::resolveAfresh): forgetting it
+    // here would have the folder resolved a second time, perhaps otherwise.
+    allWritten &= reportIfFailed(m_defaults.setInteger(BWHowMuchIncomeToShow, 0), BWHowMuchIncomeToShow);
+    // The companion extension reads the due-soon window from the shared suite.
+    allWritten &= reportIfFailed(env().appGroup->setInteger(BWDueSoonDays, m_defaults.integerForKey(BWDueSoonDays)),
+                                 BWDueSoonDays + QStringLiteral(" in the app-group suite"));
+
+    if (m_defaults.boolForKey(BWReminderEvents))
+        requestAccessToCalendar();
+    return allWritten;
+}
+
+void BWStartup::requestAccessToCalendar()
+{
+    m_eventStore = std::make_shared<CalendarStore>(m_calendarFolder);
+    m_eventStore->requestAccessToEvents();
+}
+
+void BWStartup::promptForAccessToCalendar(const QAbstractButton* sender)
+{
+    if (sender && sender->isChecked())
+        requestAccessToCalendar();
+}
+
+// ---- Settings -----------------------------------------------------------------
+
+void BWStartup::preferenceDidChange(const QString& key)
+{
+    if (key == BWReminderEvents && m_defaults.boolForKey(BWReminderEvents))
+        requestAccessToCalendar();
+    if (key == iCloudSyncEnabled2)
+        m_delegate.cloudSync().enableOrDisableCloudKitSync(m_defaults.boolForKey(iCloudSyncEnabled2));
+    if (key == BWShowPaydaysOnOverview)
+        m_delegate.commands().updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
+    if (screens().overview && QStringList{Average, Amount, Balance, LastPaid}.contains(key))
+        screens().overview->updateTableColumnVisibility();
+    // After the calendar access above: events need the calendar store.
+    if (BWBillsLoader::settingMovesShownDueDates(key) || settingShapesReminders(key))
+        renewReminders();
+    // Turned on, automatic logging catches up with what is due at once.
+    if ((key == BWShouldAutoLogPayments || key == BW_ShouldAutoLogIncome) && m_defaults.boolForKey(key))
+        logAutomaticPayments();
+    // Due-soon days, date shifts, income and the rest show in the overview
+    // and the tray menu, which a reload brings up to date; how reminders are
+    // made shows in neither.
+    if (!isLocked() && !settingShapesReminders(key))
+        m_delegate.updateOverview();
+}
+
+void BWStartup::dueDateShiftsDidChange()
+{
+    renewReminders();
+}
+
+// Reminders are made when a bill is written; a change of settings or of the
+// whole data folder writes no bill, so they are made again here.
+void BWStartup::renewReminders()
+{
+    if (m_reminders)
+        m_reminders->renewRemindersOfListedItems();
 }

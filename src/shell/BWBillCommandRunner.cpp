@@ -1,0 +1,827 @@
+#include "shell/BWBillCommandRunner.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/Log.h"
+#include "platform/SenderTag.h"
+#include "platform/SoundPlayer.h"
+#include "platform/UserActivity.h"
+#include "platform/UserDefaults.h"
+#include "screens/BWBillDetailScreen.h"
+#include "screens/BWBillEditorScreen.h"
+#include "screens/BWLogPaymentScreen.h"
+#include "screens/BWOverviewScreen.h"
+#include "screens/BWTableSelection.h"
+#include "screens/BWView.h"
+#include "shell/BWAppDelegate.h"
+#include "shell/BWMainMenu.h"
+#include "shell/BWMainWindow.h"
+#include "shell/BWSideWindows.h"
+#include "shell/BWStartup.h"
+#include "store/BWAutomaticPayments.h"
+#include "store/BWBill.h"
+#include "store/BWBillCommands.h"
+#include "store/BWBillIndex.h"
+#include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
+#include "store/BWPaySite.h"
+#include "store/BWPayment.h"
+#include "store/BWPaymentLogger.h"
+#include "widgets/BWAnimatingView.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// One-shot delays that let one pane set slide out before the next slides in,
+// and let the bill page arrive before a popover opens on it.
+constexpr int paneSwitchDelayMs = 100;
+constexpr int newItemDelayMs = 500;
+
+template <typename Control> void setEnabledIfPresent(Control* control, bool enabled)
+{
+    if (control)
+        control->setEnabled(enabled);
+}
+
+// Kinds of the archive command.
+enum ArchiveTag { Archive = 0, Restore = 1 };
+
+void retitle(QObject* sender, const QString& title)
+{
+    if (auto* action = qobject_cast<QAction*>(sender))
+        action->setText(title);
+    else if (auto* button = qobject_cast<QAbstractButton*>(sender))
+        button->setText(title);
+}
+
+// A bill's name as a file name: a "/" would name a folder.
+QString csvFileNameFor(const QString& billName)
+{
+    QString name = billName;
+    name.replace(u'/', u'-');
+    return QStringLiteral("%1.csv").arg(name);
+}
+
+}  // namespace
+
+BWBillCommandRunner::BWBillCommandRunner(BWAppDelegate& delegate)
+    : QObject(&delegate)
+    , m_delegate(delegate)
+    , m_visibleView(BWAppDelegate::OverviewPaneSet)
+{
+}
+
+const BWAppScreens& BWBillCommandRunner::screens() const
+{
+    return m_delegate.screens();
+}
+
+const BWStoreEnvironment& BWBillCommandRunner::env() const
+{
+    return m_delegate.storeEnvironment();
+}
+
+bool BWBillCommandRunner::overviewIsShown() const
+{
+    return m_visibleView == BWAppDelegate::OverviewPaneSet;
+}
+
+bool BWBillCommandRunner::billPageIsShown() const
+{
+    return m_visibleView == BWAppDelegate::BillPaneSet;
+}
+
+void BWBillCommandRunner::showOverviewPaneSet()
+{
+    m_visibleView = BWAppDelegate::OverviewPaneSet;
+    enableOrDisableSelectedMenusAndButtons();
+}
+
+bool BWBillCommandRunner::billPageOrBeep()
+{
+    if (!screens().billView)
+        beep();
+    return screens().billView;
+}
+
+bool BWBillCommandRunner::editorOrBeep()
+{
+    if (!screens().billEditor)
+        beep();
+    return screens().billEditor;
+}
+
+// ---- The current bill ---------------------------------------------------------
+
+QString BWBillCommandRunner::billIDOf(const QVariantMap& record)
+{
+    return record.value(BillKeys::Bid).toString();
+}
+
+int BWBillCommandRunner::positionOf(const QVariantList& list, const QVariantMap& record)
+{
+    const int exact = list.indexOf(QVariant(record));
+    if (exact >= 0)
+        return exact;
+    const QString billID = billIDOf(record);
+    const auto entry = std::find_if(list.begin(), list.end(),
+                                    [&billID](const QVariant& item) { return billIDOf(item.toMap()) == billID; });
+    return entry == list.end() ? -1 : int(entry - list.begin());
+}
+
+QString BWBillCommandRunner::currentBillID() const
+{
+    if (!(screens().overview != nullptr))
+        return QString();
+    if (billPageIsShown() && screens().billView)
+        return screens().billView->currentBillID();
+    const std::optional<QVariantMap> record = selectedRecord();
+    return record ? billIDOf(*record) : QString();
+}
+
+// The one rule of which row the commands act on: the overview's own.
+BWTableSelection BWBillCommandRunner::overviewSelection() const
+{
+    return BWTableSelection(*screens().overview->billTable());
+}
+
+std::optional<QVariantMap> BWBillCommandRunner::selectedRecord() const
+{
+    const int row = overviewSelection().selectedRow();
+    const QVariantList shownRows = screens().overview->dataSourceFiltered();
+    if (row < 0 || row >= shownRows.size())
+        return std::nullopt;
+    return shownRows.at(row).toMap();
+}
+
+std::optional<QVariantMap> BWBillCommandRunner::recordOfCurrentBill() const
+{
+    if (billPageIsShown() && screens().billView)
+        return BWBillsLoader(env()).loadBillWithID(screens().billView->currentBillID());
+    return selectedRecord();
+}
+
+bool BWBillCommandRunner::billIsDeleted(const QString& billID) const
+{
+    const QString dataFolder = BWBillsLoader(env()).orvaneDirectory();
+    return !dataFolder.isEmpty() && BWBillIndex(dataFolder).contains(IndexKeys::DeletedBills, billID);
+}
+
+// ---- Moving between the overview and a bill ----------------------------------
+
+void BWBillCommandRunner::switchToBillView(QObject*)
+{
+    if (!(screens().overview != nullptr))
+        return;
+    const std::optional<QVariantMap> record = selectedRecord();
+    if (!record || !billPageOrBeep())
+        return;
+    if (UserActivity* activity = screens().overview->activity())
+        activity->invalidate();
+
+    BWBillDetailScreen& page = *screens().billView;
+    page.setDataPosition(positionOf(screens().overview->dataSource(), *record));
+    page.loadBillWithDictionary(*record);
+    if (!billPageIsShown())
+        moveToBillPage();
+    m_visibleView = BWAppDelegate::BillPaneSet;
+    publishBillActivity(*record);
+    enableOrDisableSelectedMenusAndButtons();
+    focusMainView();
+}
+
+void BWBillCommandRunner::showBillFromSearch(const QString& billID)
+{
+    if (!(screens().overview != nullptr) || !billPageOrBeep())
+        return;
+    // A reminder or hand-off may name a bill that is gone; an empty bill page
+    // would help nobody.
+    if (!BWBillsLoader(env()).loadBillWithID(billID)) {
+        Log::line(QStringLiteral("No bill to show for id %1").arg(billID));
+        return;
+    }
+    BWBillDetailScreen& page = *screens().billView;
+    page.loadBillWithID(billID);
+    QVariantMap byID;
+    byID.insert(BillKeys::Bid, billID);
+    const int position = positionOf(screens().overview->dataSource(), byID);
+    if (position >= 0)
+        page.setDataPosition(position);
+    if (!billPageIsShown())
+        moveToBillPage();
+    m_visibleView = BWAppDelegate::BillPaneSet;
+    enableOrDisableSelectedMenusAndButtons();
+    focusMainView();
+}
+
+void BWBillCommandRunner::moveToBillPage()
+{
+    m_delegate.window().placeOverviewPanesOutOfSight(true);
+    BWAnimatingView::setLocationOffScreenBottomAnimated(screens().billView->webViewContainer(), false);
+    QTimer::singleShot(paneSwitchDelayMs, this, [this] { showBillViewOnTimer(); });
+}
+
+void BWBillCommandRunner::showBillViewOnTimer()
+{
+    // A switch back within the delay wins.
+    if (!billPageIsShown())
+        return;
+    screens().overview->clearActionsMenu();
+    m_delegate.window().placeBillPagePanesInSight(true);
+}
+
+void BWBillCommandRunner::publishBillActivity(const QVariantMap& record)
+{
+    BWBillDetailScreen& page = *screens().billView;
+    if (UserActivity* previous = page.activity())
+        previous->invalidate();
+    const QString billID = billIDOf(record);
+    auto activity = std::make_shared<UserActivity>(BWAppDelegate::ViewBillActivityType);
+    activity->setTitle(record.value(BillKeys::Name).toString());
+    activity->setUserInfo({{BillKeys::Bid, billID}});
+    activity->setNeedsSave(true);
+    activity->becomeCurrent();
+    page.setActivity(activity);
+    Log::line(QStringLiteral("Activity: %1").arg(billID));
+}
+
+void BWBillCommandRunner::switchToOverview(QObject* sender)
+{
+    if (!(screens().overview != nullptr))
+        return;
+    if (overviewIsShown())
+        return;
+    Log::line(QStringLiteral("Switching to Overview"));
+    reloadOverviewAndSuggestions();
+    switchToOverviewWithoutReloading(sender);
+}
+
+void BWBillCommandRunner::switchToOverviewAndReload(QObject* sender)
+{
+    if (!(screens().overview != nullptr))
+        return;
+    Log::line(QStringLiteral("Switching to Overview With Reload"));
+    reloadOverviewAndSuggestions();
+    switchToOverviewWithoutReloading(sender);
+}
+
+// The editor completes new names from the list just loaded, so that a bill
+// saved a moment ago is offered at once.
+void BWBillCommandRunner::reloadOverviewAndSuggestions(const QStringList& billIDs)
+{
+    reloadOverviewItems(billIDs);
+    if (screens().billEditor)
+        screens().billEditor->setListOfActiveBills(screens().overview->dataSource());
+}
+
+void BWBillCommandRunner::switchToOverviewWithoutReloading(QObject*)
+{
+    if (!(screens().overview != nullptr))
+        return;
+    const bool wasOnBillPage = !overviewIsShown();
+    // Set first: closing the page's popovers below asks which page is shown.
+    m_visibleView = BWAppDelegate::OverviewPaneSet;
+    if (wasOnBillPage) {
+        // The overview leaves the pay site the page's pane showed.
+        if (screens().billView)
+            screens().billView->hideWebView();
+        m_delegate.window().placeBillPagePanesOutOfSight(true);
+        closePopoversIfNeeded();
+        QTimer::singleShot(paneSwitchDelayMs, this, [this] { showOverviewOnTimer(); });
+    }
+    enableOrDisableSelectedMenusAndButtons();
+}
+
+void BWBillCommandRunner::showOverviewOnTimer()
+{
+    if (overviewIsShown())
+        m_delegate.window().placeOverviewPanesInSight(true);
+}
+
+void BWBillCommandRunner::showOverviewFromMenu(QObject* sender)
+{
+    switchToOverviewAndReload(sender);
+    showOrvane();
+}
+
+void BWBillCommandRunner::showOrvane()
+{
+    switchToOverview();
+    m_delegate.startup().bringMainWindowToFront();
+}
+
+void BWBillCommandRunner::switchBills(QObject* sender)
+{
+    if (!(screens().overview != nullptr) || !billPageOrBeep())
+        return;
+    const int step = SenderTag::of(sender);
+    Log::line(QStringLiteral("Direction %1").arg(step));
+    BWBillDetailScreen& page = *screens().billView;
+    const QVariantList bills = screens().overview->dataSource();
+    // Income rows are stepped over; with no bill beyond them nothing moves.
+    for (int position = page.dataPosition() + step; step != 0 && position >= 0 && position < bills.size();
+         position += step) {
+        const QVariantMap record = bills.at(position).toMap();
+        if (BWBillsLoader::billIsIncome(record))
+            continue;
+        page.closePopovers();
+        page.setDataPosition(position);
+        page.loadBillWithID(billIDOf(record));
+        enableOrDisableSelectedMenusAndButtons();
+        break;
+    }
+    focusMainView();
+}
+
+void BWBillCommandRunner::menuItemSelected(const QString& billID)
+{
+    m_delegate.startup().bringMainWindowToFront();
+    showBillFromSearch(billID);
+}
+
+void BWBillCommandRunner::createNewBillFromMenu(QObject* sender)
+{
+    openNewItemEditor(&BWBillEditorScreen::createNewBill, sender);
+}
+
+void BWBillCommandRunner::createNewSavingsGoalFromMenu(QObject* sender)
+{
+    openNewItemEditor(&BWBillEditorScreen::createNewSavingsGoal, sender);
+}
+
+void BWBillCommandRunner::openNewItemEditor(void (BWBillEditorScreen::*create)(QWidget*), QObject* sender)
+{
+    if (!(screens().overview != nullptr) || !editorOrBeep())
+        return;
+    BWBillEditorScreen& editor = *screens().billEditor;
+    if (overviewIsShown()) {
+        (editor.*create)(editor.overviewNewBillButton());
+        return;
+    }
+    // The popover opens on the overview, once it has slid in.
+    switchToOverview(sender);
+    QTimer::singleShot(newItemDelayMs, this, [this, create] {
+        if (overviewIsShown())
+            (screens().billEditor->*create)(screens().billEditor->overviewNewBillButton());
+    });
+}
+
+bool BWBillCommandRunner::toggleIncomeVisibility(QObject*)
+{
+    if (!(screens().overview != nullptr))
+        return false;
+    const bool paydaysShown = !env().defaults->boolForKey(BWDefaultsKeys::BWShowPaydaysOnOverview);
+    if (!env().defaults->setBool(BWDefaultsKeys::BWShowPaydaysOnOverview, paydaysShown)) {
+        Log::line(QStringLiteral("Could not store whether paydays show on the overview"));
+        return false;
+    }
+    screens().overview->loadOverview();
+    updateIncomeVisibility(paydaysShown);
+    return true;
+}
+
+void BWBillCommandRunner::updateIncomeVisibility(bool paydaysShown)
+{
+    if (BWMainMenu* menu = m_delegate.window().mainMenu())
+        menu->action(BWMenuValidation::Command::TogglePaydays)
+            ->setText(paydaysShown ? tr("Hide Paydays on Overview") : tr("Show Paydays on Overview"));
+}
+
+void BWBillCommandRunner::enableOrDisableSelectedMenusAndButtons()
+{
+    if (!(screens().overview != nullptr))
+        return;
+    BWOverviewScreen& overview = *screens().overview;
+    const BWOverviewScreen::MenuItems items = overview.menuItems();
+    for (QAction* item :
+         {items.menuItemNew, items.importMenuItem, items.import4MenuItem, items.import4MenuCustom, items.closeMenuItem})
+        setEnabledIfPresent(item, true);
+
+    if (overviewIsShown()) {
+        if (screens().billView)
+            screens().billView->clearActionsMenu();
+        if (overviewSelection().selectedRows().size() == 1) {
+            if (const std::optional<QVariantMap> record = selectedRecord())
+                overview.setupActionButtonMenuForBill(*record);
+        }
+    }
+    // The bill commands (the toolbar's edit button among them) follow the
+    // one rule of the main menu.
+    using Command = BWMenuValidation::Command;
+    const BWMenuValidation::Context context = commandContext();
+    const auto enabled = [&context](Command command) { return BWMenuValidation::isEnabled(command, context); };
+    setEnabledIfPresent(items.editBillButton, enabled(Command::EditBill));
+    setEnabledIfPresent(items.editBillMenu, enabled(Command::EditBill));
+    setEnabledIfPresent(items.deleteBillMenu, enabled(Command::DeleteBill));
+    setEnabledIfPresent(items.archiveBillMenu, enabled(Command::ArchiveOrRestore));
+    m_delegate.window().validateMainMenu();
+}
+
+void BWBillCommandRunner::focusMainView()
+{
+    if (BWView* view = m_delegate.window().mainView())
+        view->setFocus();
+}
+
+// ---- Popovers and the log-payment panel -----------------------------------------
+
+void BWBillCommandRunner::closePopoversIfNeeded()
+{
+    if (!(screens().overview != nullptr))
+        return;
+    if (screens().billEditor)
+        screens().billEditor->closePopover();
+    if (screens().billView)
+        screens().billView->closePopovers();
+}
+
+void BWBillCommandRunner::reloadAfterItemChange(const QString& billID)
+{
+    if (!(screens().overview != nullptr))
+        return;
+    const QStringList changed = billID.isEmpty() ? QStringList() : QStringList{billID};
+    if (overviewIsShown()) {
+        reloadOverviewAndSuggestions(changed);
+        return;
+    }
+    if (!billPageIsShown() || !screens().billView)
+        return;
+    if (billIsDeleted(screens().billView->currentBillID()))
+        switchToOverview();
+    else
+        reloadBillPageAndOverview(changed);
+}
+
+void BWBillCommandRunner::reloadAfterItemSaved(const QString& billID)
+{
+    // Saving an item can make only that item due; without one, any may be.
+    // Other items the automatic step logged on the way show as well: the
+    // whole list is read again then.
+    const QStringList logged = billID.isEmpty() ? m_delegate.startup().logAutomaticPayments()
+                                                : BWAutomaticPayments(env()).logDuePayments({billID});
+    reloadAfterItemChange(logged.isEmpty() || logged == QStringList{billID} ? billID : QString());
+}
+
+void BWBillCommandRunner::reloadAfterPayment(const QStringList& billIDs)
+{
+    if (!(screens().overview != nullptr))
+        return;
+    if (overviewIsShown()) {
+        // The same row stays selected, even where the paid bill moved away.
+        const int row = overviewSelection().selectedRow();
+        reloadOverviewItems(billIDs);
+        if (row >= 0 && row < screens().overview->dataSourceFiltered().size())
+            overviewSelection().selectRows({row});
+    } else if (billPageIsShown()) {
+        if (screens().payLogger)
+            screens().payLogger->setBid(QString());
+        reloadBillPageAndOverview(billIDs);
+    }
+}
+
+void BWBillCommandRunner::reloadBillPageAndOverview(const QStringList& billIDs)
+{
+    if (screens().billView)
+        screens().billView->loadBillWithID(screens().billView->currentBillID());
+    reloadOverviewAndSuggestions(billIDs);
+}
+
+void BWBillCommandRunner::reloadOverviewItems(const QStringList& billIDs)
+{
+    if (billIDs.isEmpty())
+        screens().overview->loadOverview();
+    else
+        screens().overview->reloadItems(billIDs);
+}
+
+// ---- Sounds --------------------------------------------------------------------
+
+void BWBillCommandRunner::beep()
+{
+    if (m_delegate.interaction().sounds)
+        m_delegate.interaction().sounds->playEventSound(QStringLiteral("bell"));
+}
+
+void BWBillCommandRunner::playRefusalSound()
+{
+    if (m_delegate.interaction().sounds)
+        m_delegate.interaction().sounds->playEventSound(QStringLiteral("dialog-error"));
+}
+
+// ---- Menu validation ------------------------------------------------------------
+
+BWMenuValidation::Context BWBillCommandRunner::commandContext() const
+{
+    BWMenuValidation::Context context;
+    context.dataFolderElsewhere = env().defaults->boolForKey(BWDefaultsKeys::BWCustomLocationEnabled);
+    if (!(screens().overview != nullptr))
+        return context;
+    context.billPageShown = billPageIsShown() && m_delegate.screens().billView;
+    context.selectedRows = int(overviewSelection().selectedRows().size());
+    context.record = recordOfCurrentBill();
+    context.incomeLogsItself = incomeLogsItself();
+    return context;
+}
+
+// ---- Logging payments ------------------------------------------------------------
+
+void BWBillCommandRunner::showLogPaymentPanel(QObject* sender)
+{
+    if (!(screens().overview != nullptr))
+        return;
+    // Quick logging needs no panel; every other kind does.
+    const int tag = SenderTag::of(sender);
+    if (!isPaymentKind(tag))
+        return;
+    const PaymentKind kind = PaymentKind(tag);
+    if (kind != PaymentKind::QuickLog && !screens().payLogger) {
+        beep();
+        return;
+    }
+    BWLogPaymentScreen* panel = screens().payLogger;
+    if (panel)
+        panel->setBid(QString());
+
+    QString billID;
+    if (overviewIsShown()) {
+        if (const std::optional<QVariantMap> record = selectedRecord()) {
+            // Such income logs itself when it falls due.
+            if (BWBillsLoader::billIsIncome(*record)
+                && env().defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome))
+                return;
+            billID = billIDOf(*record);
+        }
+    } else if (billPageIsShown() && screens().billView) {
+        billID = screens().billView->currentBillID();
+    }
+    if (!billID.isEmpty() && !offersPaymentKind(billID, kind)) {
+        beep();
+        return;
+    }
+    if (panel)
+        panel->setBid(billID);
+
+    if (kind == PaymentKind::QuickLog) {
+        if (billID.isEmpty())
+            beep();
+        else
+            performQuickLogForBillId(billID);
+        return;
+    }
+    if (kind == PaymentKind::Partial)
+        retitle(sender, tr("Log Payment"));
+    if (billID.isEmpty())
+        beep();
+    else
+        panel->showLogPaymentWindow(kind);
+}
+
+bool BWBillCommandRunner::incomeLogsItself() const
+{
+    return env().defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
+}
+
+// Whatever sent it, a log command acts only on a bill that offers it.
+bool BWBillCommandRunner::offersPaymentKind(const QString& billID, PaymentKind kind) const
+{
+    const std::optional<QVariantMap> record = BWBillsLoader(env()).loadBillWithID(billID);
+    if (!record)
+        return false;
+    using BWBillCommands::Command;
+    const Command command = kind == PaymentKind::Full       ? Command::LogPayment
+                            : kind == PaymentKind::QuickLog ? Command::QuickLog
+                                                            : Command::LogPartial;
+    return BWBillCommands::offers(command, *record, incomeLogsItself());
+}
+
+bool BWBillCommandRunner::performQuickLogForBillId(const QString& billID)
+{
+    Log::line(QStringLiteral("Performing Quick Log"));
+    const std::optional<QVariantMap> record = BWBillsLoader(env()).loadBillWithID(billID);
+    if (!record) {
+        Log::line(QStringLiteral("Quick Log: no bill with id %1").arg(billID));
+        beep();
+        return false;
+    }
+    if (!BWBillCommands::offers(BWBillCommands::Command::QuickLog, *record, incomeLogsItself())) {
+        Log::line(QStringLiteral("Quick Log: %1 takes no payments").arg(billID));
+        beep();
+        return false;
+    }
+
+    BWPayment payment;
+    payment.amount = record->value(BillKeys::Amount).toDouble();
+    payment.date = record->value(BillKeys::DueDate).toDateTime();
+    payment.note = tr("Quick Logged");
+    payment.attachment = QString();
+    const BWPaymentLogger logger(env());
+    if (!logger.recordPayment(payment, *record)) {
+        m_delegate.interaction().showAlert(
+            m_delegate.window().mainWindow(), tr("The Payment Was Not Logged"),
+            tr("The bill could not be saved, so its payments and due date are unchanged."));
+        return false;
+    }
+
+    reloadAfterPayment({billID});
+    if (m_delegate.interaction().sounds)
+        logger.playSpecifiedSound(*m_delegate.interaction().sounds);
+    return true;
+}
+
+void BWBillCommandRunner::quickLogShortcutPressed(QObject*)
+{
+    if (!(screens().overview != nullptr))
+        return;
+    if (overviewIsShown() && overviewSelection().selectedRows().size() != 1) {
+        playRefusalSound();
+        return;
+    }
+    const std::optional<QVariantMap> record = recordOfCurrentBill();
+    if (record && !BWBillsLoader::billIsIncome(*record))
+        performQuickLogForBillId(billIDOf(*record));
+}
+
+// ---- Skipping --------------------------------------------------------------------
+
+// The user is asked where they are: on the bill page by its skip popover, in
+// the overview by the overview, which stays in sight.
+void BWBillCommandRunner::skipPaymentFromTouchbar(QObject*)
+{
+    if (!(screens().overview != nullptr))
+        return;
+    if (billPageIsShown()) {
+        if (billPageOrBeep())
+            screens().billView->showSkipPaymentPopover(nullptr);
+        return;
+    }
+    if (!BWMenuValidation::isEnabled(BWMenuValidation::Command::SkipPayment, commandContext())) {
+        beep();
+        return;
+    }
+    screens().overview->skipFromActionsButtonMenu();
+}
+
+// ---- Pay site ----------------------------------------------------------------------
+
+void BWBillCommandRunner::showBillWithPayAction(QObject*)
+{
+    showPaySiteOfCurrentBill(&BWBillDetailScreen::showWebView, [this] {
+        QAction logPayment;
+        SenderTag::set(&logPayment, int(PaymentKind::Full));
+        showLogPaymentPanel(&logPayment);
+    });
+}
+
+void BWBillCommandRunner::showBillWithWebsiteAction()
+{
+    showPaySiteOfCurrentBill(&BWBillDetailScreen::finishShowingWebsite, {});
+}
+
+void BWBillCommandRunner::showPaySiteOfCurrentBill(void (BWBillDetailScreen::*showInPage)(),
+                                                   const std::function<void()>& beforeDesktopBrowser)
+{
+    if (!(screens().overview != nullptr))
+        return;
+    const std::optional<QVariantMap> record = recordOfCurrentBill();
+    if (!record)
+        return;
+    if (paysInInternalBrowser()) {
+        if (overviewIsShown())
+            switchToBillView();
+        (screens().billView->*showInPage)();
+        return;
+    }
+    if (beforeDesktopBrowser)
+        beforeDesktopBrowser();
+    openPaySite(*record);
+}
+
+// The internal browser is a pane of the bill page; without the page the pay
+// site opens in the desktop's browser instead.
+bool BWBillCommandRunner::paysInInternalBrowser() const
+{
+    return screens().billView && env().defaults->boolForKey(BWDefaultsKeys::BWPayWithInternalBrowser);
+}
+
+void BWBillCommandRunner::openPaySite(const QVariantMap& record)
+{
+    const QString site = record.value(BillKeys::PaySite).toString();
+    const std::optional<QUrl> url = BWPaySite::webAddress(site);
+    if (!url) {
+        // Without a site there is nothing to open; a site that is not a web
+        // page is refused.
+        const bool noSite = site.trimmed().isEmpty() || site.trimmed() == QLatin1String("http://");
+        Log::line(noSite ? QStringLiteral("The bill has no pay site")
+                         : QStringLiteral("Refused to open a pay site that is not a web address"));
+        if (!noSite)
+            beep();
+        return;
+    }
+    // The desktop tells the user itself when no browser could be started.
+    if (!m_delegate.interaction().openUrl(*url))
+        Log::line(QStringLiteral("Could not open the pay site"));
+}
+
+// ---- Edit, delete, archive ------------------------------------------------------------
+
+void BWBillCommandRunner::editSelectedBill(QObject*)
+{
+    if (!(screens().overview != nullptr) || !editorOrBeep())
+        return;
+    if (overviewIsShown()) {
+        screens().overview->editBillFromOverview();
+    } else if (billPageIsShown() && screens().billView) {
+        QWidget* anchor = screens().billView->actionsPopupButton();
+        screens().billEditor->showEditPopoverForBill(screens().billView->currentBillID(), anchor->rect(), anchor);
+    }
+}
+
+// Deleting is confirmed in the editor's popover, so it needs the editor too.
+void BWBillCommandRunner::deleteSelectedBill(QObject*)
+{
+    if (!(screens().overview != nullptr) || !editorOrBeep())
+        return;
+    if (overviewIsShown()) {
+        screens().overview->deleteBillFromOverview();
+    } else if (billPageIsShown() && screens().billView) {
+        QWidget* anchor = screens().billView->actionsPopupButton();
+        screens().billEditor->showDeletePopoverForBill(screens().billView->currentBillID(), anchor->rect(), anchor);
+    }
+}
+
+bool BWBillCommandRunner::archiveSelectedBill(QObject* sender)
+{
+    if (!(screens().overview != nullptr))
+        return false;
+    const int tag = SenderTag::of(sender);
+    if (tag != Archive && tag != Restore)
+        return false;
+    BWOverviewScreen& overview = *screens().overview;
+
+    // Restoring goes through the editor, which puts the item back in its lists.
+    if (tag == Restore && !editorOrBeep())
+        return false;
+    if (overviewIsShown()) {
+        if (tag == Archive)
+            return overview.archiveBillFromOverview(Archive);
+        const bool restored = overview.restoreBillFromOverview();
+        if (restored)
+            m_delegate.startup().logAutomaticPayments();
+        overview.loadOverviewForBills(IndexKeys::ArchivedBills, QString());
+        return restored;
+    }
+    if (!billPageIsShown() || !screens().billView)
+        return false;
+
+    // The bill page's own bill, whichever row the overview has selected.
+    const QString billID = screens().billView->currentBillID();
+    const bool written
+        = tag == Archive ? BWBill(env()).archiveBillWithBid(billID) : screens().billEditor->restoreBill(billID);
+    // A restored item may have fallen due while it was archived.
+    if (written && tag == Restore)
+        m_delegate.startup().logAutomaticPayments();
+    reloadBillPageAndOverview();
+    return written;
+}
+
+// ---- Export -------------------------------------------------------------------------------
+
+bool BWBillCommandRunner::exportSelectedBillToCSV(QObject*)
+{
+    if (!(screens().overview != nullptr))
+        return false;
+    const QString billID = currentBillID();
+    if (billID.isEmpty()) {
+        Log::line(QStringLiteral("No Bill Selected"));
+        m_delegate.interaction().showAlert(m_delegate.window().mainWindow(), tr("No Bill Selected"),
+                                           tr("Select a bill before trying to export it as a CSV file."));
+        return false;
+    }
+    const BWBillsLoader loader(env());
+    const std::optional<QVariantMap> record = loader.loadBillWithID(billID);
+    if (!record) {
+        m_delegate.interaction().showAlert(m_delegate.window().mainWindow(), tr("Export Failed"),
+                                           tr("The bill could not be read."));
+        return false;
+    }
+    const QString path
+        = m_delegate.interaction().chooseSaveFile(m_delegate.window().mainWindow(), tr("Export Bill As CSV"),
+                                                  csvFileNameFor(record->value(BillKeys::Name).toString()));
+    if (path.isEmpty())
+        return false;
+
+    QString error;
+    if (!AtomicFile::write(path, loader.exportPaymentsToCSVFromBillDict(*record).toUtf8(), &error)) {
+        Log::line(QStringLiteral("CSV export to %1 failed: %2").arg(path, error));
+        m_delegate.interaction().showAlert(m_delegate.window().mainWindow(), tr("Export Failed"),
+                                           tr("The payments could not be saved to \"%1\".").arg(path));
+        return false;
+    }
+    return true;
+}
