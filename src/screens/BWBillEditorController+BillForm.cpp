@@ -1,6 +1,8 @@
 // The bill form: a new bill or savings goal, editing a bill, and saving it.
 #include "screens/BWBillEditorController.h"
 
+#include <cmath>
+
 #include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
 #include "platform/Log.h"
@@ -152,6 +154,15 @@ void BWBillEditorController::showEditPopoverForBill(const QString& billID, const
 
 void BWBillEditorController::keepWhatTheFormDoesNotShow(BWBill& item, const QVariantMap& stored)
 {
+    // Every stored key the form has no field for stays as it is: those of
+    // sync (the removed payments, the stamps) and of newer versions.
+    item.otherStoredKeys = stored;
+    // The balance shown to the cent is the stored one: only a balance the
+    // user typed in is one the user set.
+    const double storedBalance = stored.value(BillKeys::Balance).toDouble();
+    if (item.balance.isValid() && stored.contains(BillKeys::Balance)
+        && std::abs(item.balance.toDouble() - storedBalance) < 0.005)
+        item.balance = stored.value(BillKeys::Balance);
     item.average = stored.value(BillKeys::Average);
     if (const QDateTime lastPayment = stored.value(BillKeys::LastPayment).toDateTime(); lastPayment.isValid())
         item.lastPayment = lastPayment;

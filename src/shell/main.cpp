@@ -10,10 +10,12 @@
 #include "platform/LoginItem.h"
 #include "platform/MemoryArenas.h"
 #include "platform/RunningPrograms.h"
+#include "platform/HybridLogicalClock.h"
 #include "platform/Log.h"
 #include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 #include "platform/SleepWatcher.h"
+#include "platform/SyncDeviceIdentity.h"
 #include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
 #include "shell/AppHelper.h"
@@ -82,18 +84,6 @@ LoginItem makeLoginItems()
                      QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("OrvaneAgent")));
 }
 
-// This computer's id in the shared sync folder, made once.
-QString syncDeviceID(UserDefaults& defaults)
-{
-    QString deviceID = defaults.stringForKey(BWDefaultsKeys::BWSyncDeviceID);
-    if (!BWUIDMaker::isValidUID(deviceID)) {
-        deviceID = BWUIDMaker::makeUID();
-        if (!defaults.setObject(BWDefaultsKeys::BWSyncDeviceID, deviceID))
-            Log::line(QStringLiteral("Could not store %1").arg(BWDefaultsKeys::BWSyncDeviceID));
-    }
-    return deviceID;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -142,10 +132,16 @@ int main(int argc, char** argv)
     UserNotificationCenter notifications(UserNotificationCenter::schedulePath(defaultsFolder), clock);
     SleepWatcher sleepWatcher(QDBusConnection::systemBus());
 
+    // This computer's id in sync: it stamps the changes made here and names
+    // this computer's files in the shared sync folder.
+    const QString syncDeviceID = SyncDeviceIdentity::deviceID(standard, BWDefaultsKeys::BWSyncDeviceID);
+    HybridLogicalClock stamps(syncDeviceID);
+
     BWStoreEnvironment env;
     env.defaults = &standard;
     env.appGroup = &appGroup;
     env.clock = &clock;
+    env.stamps = &stamps;
     env.supportFolder = supportFolder();
     env.defaultDataFolder = QDir(env.supportFolder).filePath(QStringLiteral("Orvane.ovdata"));
     env.dropboxFolder = QDir::home().filePath(QStringLiteral("Dropbox"));
@@ -205,8 +201,7 @@ int main(int argc, char** argv)
 
     // The shared folder is the user's cloud; without one there is no
     // account and the record-database sync stays off.
-    FolderCloudContainer cloudContainer(standard.stringForKey(BWDefaultsKeys::BWSharedSyncFolder),
-                                        syncDeviceID(standard));
+    FolderCloudContainer cloudContainer(standard.stringForKey(BWDefaultsKeys::BWSharedSyncFolder), syncDeviceID);
     OrvaneCloudManager cloudEngine(cloudContainer, env);
     cloudChannels.setEngine(&cloudEngine);
     // The older key-value channel keeps its values in a file: in the shared

@@ -4,9 +4,11 @@
 #include "store/BWDefaultsKeys.h"
 
 #include "platform/BWUIDMaker.h"
+#include "platform/HybridLogicalClock.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "store/BWBillIndex.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWCloudChannels.h"
 #include "store/BWStoreObserver.h"
@@ -57,30 +59,130 @@ bool BWBill::deleteBillWithBid(const QString& billID)
     const QString folder = dataFolder();
     if (folder.isEmpty())
         return false;
-    const BWBillIndex before(folder);
     // The lists are uploaded below whatever moved; an unreadable index would
     // send empty lists to every other device.
-    if (before.isDamaged())
+    if (BWBillIndex(folder).isDamaged())
         return false;
-    bool moved = true;
-    if (before.contains(IndexKeys::ActiveBills, billID))
-        moved = moveBill(billID, IndexKeys::ActiveBills, IndexKeys::DeletedBills, IndexKeys::ArchivedBills, true);
-    else if (before.contains(IndexKeys::ArchivedBills, billID))
-        moved = moveBill(billID, IndexKeys::ArchivedBills, IndexKeys::DeletedBills, IndexKeys::ActiveBills, true);
-    if (!moved)
+    // The file stays, with the deletion's stamp: the tombstone every channel
+    // carries to the other computers.
+    const std::optional<QVariantMap> stored = storedCopy(billID);
+    const BWBillIndex index(folder);
+    const bool listed = index.contains(IndexKeys::ActiveBills, billID)
+                        || index.contains(IndexKeys::ArchivedBills, billID)
+                        || index.contains(IndexKeys::DeletedBills, billID);
+    if (!stored && !listed)
+        return deleteUnknownBill(billID);
+    const QString stamp = nextStamp(stored);
+    const QVariantMap deleted = stored ? BWBillMerge::deleted(*stored, stamp) : BWBillMerge::tombstone(billID, stamp);
+    if (!writeRecordFile(billID, deleted) || !listAsDeleted(billID))
         return false;
+    uploadBillToiCloudWithBid(billID, deleted);
+    removeBillsFromFirebase({billID});
+    return true;
+}
 
+// A bill known here by nothing but its id (a view older than the data)
+// changes nothing here; the channels hear of it all the same.
+bool BWBill::deleteUnknownBill(const QString& billID)
+{
     // Without any index there are no lists to send; empty ones would clear
     // the lists of every other device.
-    const BWBillIndex after(folder);
-    if (after.fileExists()) {
-        uploadActiveBillsToiCloud(after.ids(IndexKeys::ActiveBills));
-        uploadDeletedBillsToiCloud(after.ids(IndexKeys::DeletedBills));
+    const BWBillIndex index(dataFolder());
+    if (index.fileExists()) {
+        uploadActiveBillsToiCloud(index.ids(IndexKeys::ActiveBills));
+        uploadDeletedBillsToiCloud(index.ids(IndexKeys::DeletedBills));
     }
     removeBillsFromFirebase({billID});
     if (m_env.observer)
         m_env.observer->billDeleted(billID);
     return true;
+}
+
+bool BWBill::listAsDeleted(const QString& billID)
+{
+    const QString folder = dataFolder();
+    if (folder.isEmpty())
+        return false;
+    BWBillIndex index(folder);
+    if (index.isDamaged())
+        return false;
+    const bool wasListed
+        = index.contains(IndexKeys::ActiveBills, billID) || index.contains(IndexKeys::ArchivedBills, billID);
+    if (wasListed || !index.contains(IndexKeys::DeletedBills, billID)) {
+        QStringList active = index.ids(IndexKeys::ActiveBills), archived = index.ids(IndexKeys::ArchivedBills),
+                    deleted = index.ids(IndexKeys::DeletedBills);
+        active.removeAll(billID);
+        archived.removeAll(billID);
+        if (!deleted.contains(billID))
+            deleted.append(billID);
+        index.setIds(IndexKeys::ActiveBills, active);
+        index.setIds(IndexKeys::ArchivedBills, archived);
+        index.setIds(IndexKeys::DeletedBills, deleted);
+        if (!saveIndex(index))
+            return false;
+        uploadActiveBillsToiCloud(active);
+        uploadDeletedBillsToiCloud(deleted);
+    }
+    if (wasListed)
+        disableBillRemindersWithBillId(billID);
+    if (m_env.observer)
+        m_env.observer->billDeleted(billID);
+    return true;
+}
+
+bool BWBill::listAsLive(const QString& billID)
+{
+    const QString folder = dataFolder();
+    if (folder.isEmpty())
+        return false;
+    BWBillIndex index(folder);
+    if (index.isDamaged())
+        return false;
+    QStringList active = index.ids(IndexKeys::ActiveBills), archived = index.ids(IndexKeys::ArchivedBills),
+                deleted = index.ids(IndexKeys::DeletedBills);
+    const bool wasDeleted = deleted.removeAll(billID) > 0;
+    const bool wasArchivedOnly = archived.removeAll(billID) > 0 && !active.contains(billID);
+    if (!wasDeleted && !wasArchivedOnly && active.contains(billID) && index.fileExists())
+        return true;
+    if (!active.contains(billID))
+        active.append(billID);
+    index.setIds(IndexKeys::ActiveBills, active);
+    index.setIds(IndexKeys::ArchivedBills, archived);
+    index.setIds(IndexKeys::DeletedBills, deleted);
+    if (!saveIndex(index))
+        return false;
+    uploadActiveBillsToiCloud(active);
+    if (wasDeleted)
+        uploadDeletedBillsToiCloud(deleted);
+    return true;
+}
+
+bool BWBill::bringBack(const QString& billID, const std::optional<QVariantMap>& earlier)
+{
+    const std::optional<QVariantMap> stored = storedCopy(billID);
+    if (!stored)
+        return false;
+    if (earlier)
+        stampClock().observe(BWBillMerge::latestStamp(*earlier));
+    QVariantMap back = BWBillMerge::broughtBack(*stored, nextStamp(stored));
+    if (earlier)
+        back = BWBillMerge::merged(*earlier, back);
+    if (!writeRecordFile(billID, back))
+        return false;
+    renewReminders(billID, back.value(BillKeys::Name).toString(), back, back.value(BillKeys::RemindMe).toBool());
+    uploadBillToiCloudWithBid(billID, back);
+    sendToFirebase(back, billID);
+    return true;
+}
+
+QMap<QString, QVariantMap> BWBill::storedCopies(const QStringList& billIDs) const
+{
+    QMap<QString, QVariantMap> records;
+    for (const QString& billID : billIDs) {
+        if (const std::optional<QVariantMap> stored = storedCopy(billID))
+            records.insert(billID, *stored);
+    }
+    return records;
 }
 
 bool BWBill::deleteAllBills()
@@ -102,14 +204,35 @@ bool BWBill::restoreDeletedBills()
         return false;
     BWBillIndex index(folder);
     Log::line(QStringLiteral("Original Index: %1").arg(describe(index.dictionary())));
+    const QStringList deleted = index.ids(IndexKeys::DeletedBills);
     index.setIds(IndexKeys::ActiveBills, index.ids(IndexKeys::ActiveBills));
     index.setIds(IndexKeys::ArchivedBills, index.ids(IndexKeys::ArchivedBills));
     index.setIds(IndexKeys::DeletedBills, {});
     Log::line(QStringLiteral("Index after Purging Deleted Bills: %1").arg(describe(index.dictionary())));
-    return saveIndex(index);
+    // Stamped before the index no longer lists them as deleted, so that
+    // those deleted before deletions had stamps come back over that too.
+    QList<QVariantMap> back;
+    for (const QString& billID : deleted) {
+        if (const std::optional<QVariantMap> stored
+            = BWUIDMaker::isValidUID(billID) ? storedCopy(billID) : std::nullopt)
+            back.append(BWBillMerge::broughtBack(*stored, nextStamp(stored)));
+    }
+    if (!saveIndex(index))
+        return false;
+    bool written = true;
+    for (const QVariantMap& record : std::as_const(back)) {
+        const QString billID = record.value(BillKeys::Bid).toString();
+        if (!writeRecordFile(billID, record)) {
+            written = false;
+            continue;
+        }
+        uploadBillToiCloudWithBid(billID, record);
+        sendToFirebase(record, billID);
+    }
+    return written;
 }
 
-bool BWBill::handReplacedListsToChannels(const BWBillIndex& before)
+bool BWBill::handReplacedListsToChannels(const BWBillIndex& before, const QMap<QString, QVariantMap>& recordsBefore)
 {
     // Without sync the lists stay exactly as replaced.
     if (!anyCloudChannelIsOn())
@@ -140,20 +263,31 @@ bool BWBill::handReplacedListsToChannels(const BWBillIndex& before)
     }
     Log::line(QStringLiteral("Lists replaced: %1 bills gone, %2 listed").arg(removed.size()).arg(listed.size()));
 
-    bool rewritten = true;
+    bool written = true;
+    for (const QString& billID : std::as_const(removed)) {
+        std::optional<QVariantMap> stored = storedCopy(billID);
+        if (!stored && recordsBefore.contains(billID))
+            stored = recordsBefore.value(billID);
+        const QString stamp = nextStamp(stored);
+        const QVariantMap gone = stored ? BWBillMerge::deleted(*stored, stamp) : BWBillMerge::tombstone(billID, stamp);
+        if (!writeRecordFile(billID, gone))
+            written = false;
+        else
+            uploadBillToiCloudWithBid(billID, gone);
+    }
     QSet<QString> done;
     for (const QString& billID : listed) {
         if (deleted.contains(billID) || done.contains(billID))
             continue;
         done.insert(billID);
-        const std::optional<QVariantMap> record = loadRecord(billID);
-        if (!record || !rewriteSpecificBill(*record))
-            rewritten = false;
+        const auto earlier = recordsBefore.constFind(billID);
+        if (!bringBack(billID, earlier == recordsBefore.cend() ? std::nullopt : std::optional(*earlier)))
+            written = false;
     }
     uploadActiveBillsToiCloud(active);
     uploadDeletedBillsToiCloud(deleted);
     removeBillsFromFirebase(removed);
-    return rewritten;
+    return written;
 }
 
 void BWBill::removeBillsFromFirebase(const QStringList& billIDs)
@@ -225,7 +359,8 @@ void BWBill::uploadBillToiCloudWithBid(const QString& billID, const QVariantMap&
 {
     if (!m_env.cloud || !acceptsBillID(billID, "Uploading bill"))
         return;
-    if (defaultsFlag(BWDefaultsKeys::iCloudSyncEnabled)) {
+    // The older key-value channel knows deletions by its list alone.
+    if (defaultsFlag(BWDefaultsKeys::iCloudSyncEnabled) && !BWBillMerge::isDeleted(record)) {
         m_env.cloud->setKeyValueStoreObject(record, billID);
         Log::line(QStringLiteral("Added or Updated Bill to iCloud"));
     }

@@ -1,9 +1,12 @@
 // Writing and rewriting bill files.
 #include "store/BWBill.h"
 
+#include "platform/BWUIDMaker.h"
+#include "platform/HybridLogicalClock.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "store/BWBillIndex.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWCloudChannels.h"
 #include "store/BWReminderScheduling.h"
@@ -19,9 +22,7 @@ QVariantMap storedForm(QVariantMap record)
     const QVariant absoluteDueDate = record.value(BillKeys::AbsoluteDueDate);
     if (absoluteDueDate.typeId() == QMetaType::QDateTime)
         record.insert(BillKeys::DueDate, absoluteDueDate);
-    for (const QString& key : {BillKeys::AbsoluteDueDate, BillKeys::DateWasModified, BillKeys::HumanRepeat,
-                               BillKeys::HumanDueDate, BillKeys::SortableDueDate, BillKeys::DueIcon,
-                               BillKeys::DueString, BillKeys::SortableLastPaid, BillKeys::HasBeenDuplicated})
+    for (const QString& key : BillKeys::DisplayKeys)
         record.remove(key);
     return record;
 }
@@ -49,13 +50,9 @@ bool BWBill::writeBill(bool existingBill)
     return finishWritingBillWithDictionary(convertBillToDictionary(), existingBill, true);
 }
 
-bool BWBill::writeBillFromFirebase(const QVariantMap& record, bool existingBill)
+bool BWBill::writeBillFromFirebase(const QVariantMap& record, bool)
 {
-    // A fresh writer, so that the id, name, tags and reminder flag all come
-    // from the incoming record.
-    BWBill fresh(m_env);
-    fresh.m_keepsIncomingSyncStamp = true;
-    return fresh.finishWritingBillWithDictionary(record, existingBill, false);
+    return storeIncomingCopy(record, CopySource::Firebase);
 }
 
 bool BWBill::finishWritingBillWithDictionary(QVariantMap record, bool existingBill, bool updateFirebase)
@@ -66,34 +63,30 @@ bool BWBill::finishWritingBillWithDictionary(QVariantMap record, bool existingBi
         name = record.value(BillKeys::Name).toString();
     if (!tags)
         tags = stringsOf(record.value(BillKeys::Tags));
-    if (!remindMe)
-        remindMe = record.value(BillKeys::RemindMe).toBool();
     if (!acceptsBillID(*bid, "Writing bill"))
         return false;
+    record.insert(BillKeys::Bid, *bid);
 
-    record = storedForm(record);
-    const QDateTime moment = now();
-    // A copy from another device keeps the moment it was made at: stamped
-    // now, it would look newer than itself to the other channels, which
-    // would send it back.
-    const QDateTime incomingStamp = record.value(BillKeys::SyncModificationDate).toDateTime();
-    record.insert(BillKeys::SyncModificationDate,
-                  m_keepsIncomingSyncStamp && incomingStamp.isValid() ? incomingStamp : moment);
-    if (updateFirebase)
-        record.insert(BillKeys::ModificationDateForFirebase, moment.toMSecsSinceEpoch() / 1000.0);
-
-    if (!writeRecordFile(*bid, record))
+    const std::optional<QVariantMap> stored = storedCopy(*bid);
+    const std::optional<QVariantMap> changed = stampedChange(stored, record);
+    if (!changed) {
+        // Nothing to store; the item is listed all the same.
+        return addToActiveBills(*bid, nullptr);
+    }
+    if (!writeRecordFile(*bid, *changed))
         return false;
     // Only a new item sends the list out, so only it needs the list.
     QStringList activeBills;
     if (!addToActiveBills(*bid, existingBill ? nullptr : &activeBills))
         return false;
+    if (stored && BWBillMerge::isDeleted(*stored) && !listAsLive(*bid))
+        return false;
 
-    renewReminders(*bid, *name, record, *remindMe);
+    renewReminders(*bid, *name, *changed, changed->value(BillKeys::RemindMe).toBool());
     const bool tagsSaved = BWTagList(m_env).saveListOfTagsWithTags(*tags);
-    uploadBillToiCloudWithBid(*bid, record);
+    uploadBillToiCloudWithBid(*bid, *changed);
     if (updateFirebase)
-        sendToFirebase(record, *bid);
+        sendToFirebase(*changed, *bid);
     if (!existingBill)
         uploadActiveBillsToiCloud(activeBills);
     return tagsSaved;
@@ -106,31 +99,130 @@ bool BWBill::rewriteSpecificBill(const QVariantMap& record)
 
 bool BWBill::rewriteSpecificBillWithoutUpdatingiCloud(const QVariantMap& record)
 {
-    return rewriteBill(record, false, true);
+    return storeIncomingCopy(record, CopySource::CloudDatabase);
 }
 
 bool BWBill::rewriteBill(const QVariantMap& record, bool updateiCloud, bool updateFirebase)
 {
+    bool written = false;
+    return storeLocalChange(record, updateiCloud, updateFirebase, &written);
+}
+
+bool BWBill::storeLocalChange(const QVariantMap& record, bool updateiCloud, bool updateFirebase, bool* written)
+{
+    *written = false;
     const QString billID = record.value(BillKeys::Bid).toString();
-    const QString billName = record.value(BillKeys::Name).toString();
     if (!acceptsBillID(billID, "Rewriting bill"))
         return false;
-
-    QVariantMap stored = storedForm(record);
-    const QDateTime moment = now();
-    if (updateiCloud)
-        stored.insert(BillKeys::SyncModificationDate, moment);
-    if (updateFirebase)
-        stored.insert(BillKeys::ModificationDateForFirebase, moment.toMSecsSinceEpoch() / 1000.0);
-
-    if (!writeRecordFile(billID, stored))
+    const std::optional<QVariantMap> stored = storedCopy(billID);
+    const std::optional<QVariantMap> changed = stampedChange(stored, record);
+    if (!changed)
+        return true;
+    *written = true;
+    if (!writeRecordFile(billID, *changed))
         return false;
-    renewReminders(billID, billName, stored, stored.value(BillKeys::RemindMe).toBool());
+    // A change to a bill that was deleted meanwhile (elsewhere) brings it back.
+    if (stored && BWBillMerge::isDeleted(*stored) && !listAsLive(billID))
+        return false;
+    renewReminders(billID, changed->value(BillKeys::Name).toString(), *changed,
+                   changed->value(BillKeys::RemindMe).toBool());
     if (updateiCloud)
-        uploadBillToiCloudWithBid(billID, stored);
+        uploadBillToiCloudWithBid(billID, *changed);
     if (updateFirebase)
-        sendToFirebase(stored, billID);
+        sendToFirebase(*changed, billID);
     return true;
+}
+
+std::optional<QVariantMap> BWBill::stampedChange(const std::optional<QVariantMap>& stored,
+                                                 const QVariantMap& record) const
+{
+    const std::optional<QVariantMap> changed
+        = BWBillMerge::changed(stored.value_or(QVariantMap()), storedForm(record), [&] { return nextStamp(stored); });
+    if (!changed)
+        Log::line(QStringLiteral("Bill %1 is unchanged; nothing written").arg(record.value(BillKeys::Bid).toString()));
+    return changed;
+}
+
+QString BWBill::nextStamp(const std::optional<QVariantMap>& stored) const
+{
+    HybridLogicalClock& stamps = stampClock();
+    if (stored)
+        stamps.observe(BWBillMerge::latestStamp(*stored));
+    return stamps.next(now());
+}
+
+HybridLogicalClock& BWBill::stampClock() const
+{
+    if (m_env.stamps)
+        return *m_env.stamps;
+    static HybridLogicalClock ofThisProcess(BWUIDMaker::makeUID());
+    return ofThisProcess;
+}
+
+bool BWBill::isListed(const QString& billID) const
+{
+    const BWBillIndex index(dataFolder());
+    return index.contains(IndexKeys::ActiveBills, billID) || index.contains(IndexKeys::ArchivedBills, billID);
+}
+
+std::optional<QVariantMap> BWBill::storedCopy(const QString& billID) const
+{
+    const QString folder = dataFolder();
+    if (folder.isEmpty() || !BWUIDMaker::isValidUID(billID))
+        return std::nullopt;
+    const PropertyList::ReadResult file = PropertyList::read(billFilePath(folder, billID));
+    if (!file.ok() || file.value.typeId() != QMetaType::QVariantMap)
+        return std::nullopt;
+    QVariantMap record = BWBillMerge::takenOver(file.value.toMap());
+    if (BWBillIndex(folder).contains(IndexKeys::DeletedBills, billID))
+        BWBillMerge::markDeletedWithoutStamp(record);
+    BWBillMerge::completeDerivedKeys(record);
+    return record;
+}
+
+bool BWBill::storeIncomingCopy(const QVariantMap& incoming, CopySource source, bool* written)
+{
+    if (written)
+        *written = false;
+    const QString billID = incoming.value(BillKeys::Bid).toString();
+    if (!acceptsBillID(billID, "Storing a copy from another computer"))
+        return false;
+    const std::optional<QVariantMap> stored = storedCopy(billID);
+    const QVariantMap copy = storedForm(incoming);
+    if (!stored && BWBillMerge::isDeleted(copy) && !isListed(billID))
+        return true;  // the deletion of a bill this computer never had
+    const QVariantMap merged = BWBillMerge::merged(stored.value_or(copy), copy);
+    stampClock().observe(BWBillMerge::latestStamp(merged));
+    if (stored && BWBillMerge::sameState(merged, *stored))
+        return true;
+    if (!writeRecordFile(billID, merged))
+        return false;
+    if (written)
+        *written = true;
+
+    const bool deleted = BWBillMerge::isDeleted(merged);
+    bool listed = true;
+    if (deleted) {
+        listed = listAsDeleted(billID);
+    } else {
+        listed = listAsLive(billID);
+        renewReminders(billID, merged.value(BillKeys::Name).toString(), merged,
+                       merged.value(BillKeys::RemindMe).toBool());
+        // The shell rebuilds the tag list after a change from the cloud
+        // database; one from Firebase brings its tags in here.
+        if (source == CopySource::Firebase)
+            BWTagList(m_env).saveListOfTagsWithTags(stringsOf(merged.value(BillKeys::Tags)));
+    }
+    // On to the other channels, never back to the one it came from.
+    if (source != CopySource::CloudDatabase)
+        uploadBillToiCloudWithBid(billID, merged);
+    if (source != CopySource::Firebase) {
+        if (deleted)
+            removeBillsFromFirebase({billID});
+        else
+            sendToFirebase(merged, billID);
+    }
+    return listed;
 }
 
 bool BWBill::saveSpecificKey(const QString& key, const QVariant& value, const QString& billID)
@@ -160,7 +252,6 @@ bool BWBill::saveSpecificKeys(const QStringList& keys, const QVariantList& value
         } else
             record->insert(keys.at(i), values.at(i));
     }
-    record->insert(BillKeys::SyncModificationDate, now());
     return rewriteSpecificBill(*record);
 }
 
@@ -189,7 +280,14 @@ bool BWBill::restoreBillWithBid(const QString& billID)
         return false;
     giveBackWhatArchivingReplaced(*record);
     record->insert(BillKeys::IsArchived, false);
-    return rewriteSpecificBill(*record);
+    bool written = false;
+    if (!storeLocalChange(*record, true, true, &written))
+        return false;
+    // Out of the older archive list it wants its reminders again, changed or not.
+    if (!written)
+        renewReminders(billID, record->value(BillKeys::Name).toString(), *record,
+                       record->value(BillKeys::RemindMe).toBool());
+    return true;
 }
 
 // An item archived already keeps what it had before its first archive: its
@@ -286,7 +384,19 @@ void BWBill::sendToFirebase(const QVariantMap& record, const QString& billID) co
 {
     if (!m_env.cloud || m_env.cloud->userUID().isEmpty())
         return;
-    m_env.cloud->saveBillToFirebase(convertDatesToNumbersWithDictionary(record), billID);
+    m_env.cloud->saveBillToFirebase(firebaseFormOf(record), billID);
+}
+
+QVariantMap BWBill::firebaseFormOf(const QVariantMap& record)
+{
+    const QVariantMap stored = storedForm(record);
+    QVariantMap node = convertDatesToNumbersWithDictionary(stored);
+    // A date the bill lacks stays out, so that it does not come back as 1970.
+    for (const QString& key : {BillKeys::DueDate, BillKeys::LastPayment, BillKeys::SyncModificationDate}) {
+        if (!stored.contains(key))
+            node.remove(key);
+    }
+    return node;
 }
 
 void BWBill::disableBillRemindersWithBillId(const QString& billID)

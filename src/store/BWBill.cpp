@@ -88,9 +88,43 @@ BWBill::BWBill(const BWStoreEnvironment& env)
 {
 }
 
+const QStringList& BWBill::propertyKeys()
+{
+    static const QStringList keys = {BillKeys::Name,
+                                     BillKeys::Bid,
+                                     BillKeys::Icon,
+                                     BillKeys::DueDate,
+                                     BillKeys::Repeat,
+                                     BillKeys::Average,
+                                     BillKeys::LastPayment,
+                                     BillKeys::TotalPaid,
+                                     BillKeys::RemindMe,
+                                     BillKeys::PaySite,
+                                     BillKeys::PaymentList,
+                                     BillKeys::ReminderDays,
+                                     BillKeys::Balance,
+                                     BillKeys::Interest,
+                                     BillKeys::Notes,
+                                     BillKeys::Tags,
+                                     BillKeys::Amount,
+                                     BillKeys::PayType,
+                                     BillKeys::Rev,
+                                     BillKeys::AmountVaries,
+                                     BillKeys::IsArchived,
+                                     BillKeys::IsIncome,
+                                     BillKeys::DueDateBeforeArchive,
+                                     BillKeys::RemindMeBeforeArchive,
+                                     BillKeys::DueDayOfMonth};
+    return keys;
+}
+
 QVariantMap BWBill::convertBillToDictionary() const
 {
     QVariantMap record;
+    for (auto it = otherStoredKeys.cbegin(); it != otherStoredKeys.cend(); ++it) {
+        if (!propertyKeys().contains(it.key()) && !BillKeys::DisplayKeys.contains(it.key()))
+            record.insert(it.key(), it.value());
+    }
     auto put = [&record](const QString& key, const auto& property) {
         if (property)
             record.insert(key, QVariant::fromValue(*property));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -11,6 +12,7 @@
 #include "store/BWStoreEnvironment.h"
 
 class BWBillIndex;
+class HybridLogicalClock;
 
 // The writer of bill records: the only code that writes bill files and moves
 // bill ids between the lists of the index. It stores an edited item built from
@@ -67,23 +69,50 @@ public:
     std::optional<QDateTime> dueDateBeforeArchive;
     std::optional<bool> remindMeBeforeArchive;
     std::optional<qlonglong> dueDayOfMonth;
+    // Every other stored key of the record being rebuilt (those of sync, of
+    // newer versions), kept as it is: a property set above takes precedence.
+    QVariantMap otherStoredKeys;
+    // The keys the properties above stand for.
+    static const QStringList& propertyKeys();
 
     // ---- Writing items ----
+    // A change made on this computer is stamped where it differs from the
+    // stored record (BWBillMerge::changed): each field, payment and removal,
+    // and Balance when the caller changed it (a balance the user set). A
+    // write that changes nothing stores nothing, stamps nothing and sends
+    // nothing. A copy from another computer is merged with the stored one.
+
     // Stores the properties as a new or changed item; `existingBill` is true
     // when the item already has a file.
     bool writeBill(bool existingBill);
-    // Stores a record that came from Firebase without sending it back there;
-    // it keeps its own SyncModificationDate when it has one.
+    // Merges a copy that came from Firebase into the stored one
+    // (storeIncomingCopy); `existingBill` is not used.
     bool writeBillFromFirebase(const QVariantMap& record, bool existingBill);
     // The full write: the bill file, its id in ActiveBills (and out of
-    // ArchivedBills), reminders, the tag list and the cloud hand-off.
+    // ArchivedBills), reminders, the tag list and the cloud hand-off
+    // (Firebase only with `updateFirebase`).
     bool finishWritingBillWithDictionary(QVariantMap record, bool existingBill, bool updateFirebase);
 
-    // Rewrites a changed record; index and tag list are not touched.
+    // Rewrites a changed record; index and tag list are not touched (unless
+    // the change brings back a bill deleted meanwhile).
     bool rewriteSpecificBill(const QVariantMap& record);
-    // The same for a change that came from iCloud: no iCloud stamp or upload.
+    // Merges a copy that came from the cloud database (storeIncomingCopy).
     bool rewriteSpecificBillWithoutUpdatingiCloud(const QVariantMap& record);
+    // A change of this computer, handed to the channels chosen.
     bool rewriteBill(const QVariantMap& record, bool updateiCloud, bool updateFirebase = true);
+
+    // Where a copy from another computer came from: it is handed on to the
+    // other channels, never back.
+    enum class CopySource { CloudDatabase, Firebase };
+    // Merges the copy into the stored bill (BWBillMerge) and stores the
+    // merge when it holds anything the stored one lacks: written, listed as
+    // deleted or as active by the deletion rule, with its reminders, and
+    // handed on. `written` tells whether anything was stored.
+    bool storeIncomingCopy(const QVariantMap& incoming, CopySource source, bool* written = nullptr);
+    // The stored record as sync merges it: taken over from an earlier
+    // version's form, and deleted when the index lists it so. Nothing for a
+    // bill without a readable file.
+    std::optional<QVariantMap> storedCopy(const QString& billID) const;
 
     // Loads the bill, sets the keys and rewrites it. A key named twice takes
     // the value of its first occurrence; keys and values must pair up.
@@ -106,18 +135,22 @@ public:
                   const QString& notUsingIndex, bool disableBill);
     // Empties all three lists (before an import); also replaces an unreadable index.
     bool deleteAllBills();
-    // Empties DeletedBills.
-    // No caller in the program; rewrites the index through saveIndex().
+    // Empties DeletedBills: the bills come back, stamped anew so that they
+    // stay over their deletion on every computer.
+    // No caller in the program.
     bool restoreDeletedBills();
     // After the lists were replaced wholesale (a restored backup, an erase
     // before an import) the cloud channels that are on follow. Every bill
-    // `before` knew that is no longer listed goes into DeletedBills, the
-    // tombstone other devices go by, and is removed from Firebase; every
-    // bill listed now is written again with a new modification date and
-    // handed on, so that the next pass keeps it over an older copy in the
-    // cloud. With no channel on nothing changes. False when the index or a
-    // bill could not be written.
-    bool handReplacedListsToChannels(const BWBillIndex& before);
+    // `before` knew that is no longer listed is deleted (its deletion
+    // stamped now) and removed from Firebase; every bill listed now has
+    // every field stamped anew and is handed on, so that it stays over the
+    // deletions and the older copies in the cloud. `recordsBefore` are the
+    // bills as they were before the folder was replaced: no payment logged
+    // or removed since is lost with them. With no channel on nothing
+    // changes. False when the index or a bill could not be written.
+    bool handReplacedListsToChannels(const BWBillIndex& before, const QMap<QString, QVariantMap>& recordsBefore = {});
+    // The stored records of the bills, as storedCopy() reads them.
+    QMap<QString, QVariantMap> storedCopies(const QStringList& billIDs) const;
     // Stores an index that the sync engines merged, then sends the list named
     // by `updatingKey` ("activebills", "deletedbills", "archivedbills") out again.
     bool overWriteIndexFileWithDictionary(const QVariantMap& index, const QString& updatingKey);
@@ -127,6 +160,7 @@ public:
     bool overWriteIndexFileWithDictionary(const QVariantMap& index, bool updatingAllKeys);
 
     // ---- Cloud hand-off (each channel while its defaults flag is on) ----
+    bool anyCloudChannelIsOn() const;
     void uploadBillToiCloudWithBid(const QString& billID, const QVariantMap& record);
     void uploadActiveBillsToiCloud(const QStringList& billIDs);
     void uploadDeletedBillsToiCloud(const QStringList& billIDs);
@@ -148,6 +182,9 @@ public:
     // seconds since 1970 (a missing date is 0), and Amount 0 in a payment
     // that has none.
     static QVariantMap convertDatesToNumbersWithDictionary(const QVariantMap& record);
+    // The copy a sync channel's node holds: as stored (no display keys, the
+    // real due date), its dates as above, and no date the record lacks.
+    static QVariantMap firebaseFormOf(const QVariantMap& record);
     // The reverse; a missing number reads as 1 January 1970.
     static QVariantMap convertNumbersToDatesWithDictionary(const QVariantMap& firebaseRecord);
     // Sets the due date of a loaded record together with the unshifted date
@@ -182,6 +219,24 @@ private:
     static void keepWhatArchivingReplaces(QVariantMap& record);
     static void giveBackWhatArchivingReplaced(QVariantMap& record);
     bool addToActiveBills(const QString& billID, QStringList* activeBills) const;
+    // Lists the bill as the deletion rule has it: in ActiveBills (out of the
+    // other lists), or in DeletedBills with its reminders removed; the
+    // channels get the lists that changed.
+    bool listAsLive(const QString& billID);
+    bool listAsDeleted(const QString& billID);
+    bool deleteUnknownBill(const QString& billID);
+    // Whether the index lists the bill as active or archived.
+    bool isListed(const QString& billID) const;
+    // A change of this computer; `written` tells whether it changed anything.
+    bool storeLocalChange(const QVariantMap& record, bool updateiCloud, bool updateFirebase, bool* written);
+    // Writes the bill brought back (every field stamped now, merged with
+    // `earlier` when given) and hands it on.
+    bool bringBack(const QString& billID, const std::optional<QVariantMap>& earlier = std::nullopt);
+    // ---- Stamps ----
+    std::optional<QVariantMap> stampedChange(const std::optional<QVariantMap>& stored, const QVariantMap& record) const;
+    // A stamp later than every one of `stored` and every one seen here.
+    QString nextStamp(const std::optional<QVariantMap>& stored) const;
+    HybridLogicalClock& stampClock() const;
     // Writes `index` as the data folder's index; the saved file, or nothing
     // when there is no data folder or the write failed.
     enum IndexSaving { KeepDamagedIndex, ReplaceDamagedIndex };
@@ -189,9 +244,7 @@ private:
     bool saveIndex(BWBillIndex& index, IndexSaving saving = KeepDamagedIndex) const;
     std::optional<BWBillIndex> storeIndex(const QVariantMap& index) const;
     bool defaultsFlag(const QString& key) const;
-    bool anyCloudChannelIsOn() const;
     void sendListToKeyValueStore(const QString& cloudKey, const QStringList& billIDs, const QString& logLine) const;
 
     BWStoreEnvironment m_env;
-    bool m_keepsIncomingSyncStamp = false;   // set for copies that came from another device
 };

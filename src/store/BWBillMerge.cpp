@@ -1,165 +1,369 @@
+// Merging two copies of a bill, and what follows from one.
 #include "store/BWBillMerge.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QSet>
+#include <QTimeZone>
 
 #include <algorithm>
-#include <limits>
 
+#include "platform/BWUIDMaker.h"
+#include "platform/HybridLogicalClock.h"
+#include "platform/PropertyList.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWPaymentLogger.h"
 
 namespace {
 
-qint64 momentOf(const QVariant& payment)
+bool isNumber(const QVariant& value)
 {
-    const QDateTime date = payment.toMap().value(PaymentKeys::Date).toDateTime();
-    return date.isValid() ? date.toSecsSinceEpoch() : std::numeric_limits<qint64>::min();
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Bool:
+        return true;
+    default:
+        return false;
+    }
 }
-
-// The fields a user edits, as every channel carries them; ties between
-// copies of one moment are settled on these alone, so that a device decides
-// the same whichever channel's form of the copies it holds.
-const QStringList EditedKeys = {BillKeys::Name,     BillKeys::Icon,        BillKeys::DueDate,  BillKeys::Repeat,
-                                BillKeys::RemindMe, BillKeys::PaySite,     BillKeys::ReminderDays,
-                                BillKeys::Balance,  BillKeys::Interest,    BillKeys::Notes,    BillKeys::Tags,
-                                BillKeys::Amount,   BillKeys::PayType,     BillKeys::AmountVaries,
-                                BillKeys::IsArchived, BillKeys::IsIncome, BillKeys::Rev};
 
 QJsonValue comparable(const QVariant& value)
 {
-    if (value.typeId() == QMetaType::QDateTime)
+    switch (value.typeId()) {
+    case QMetaType::QDateTime:
         return double(value.toDateTime().toSecsSinceEpoch());
-    return QJsonValue::fromVariant(value);
+    case QMetaType::QVariantMap: {
+        QJsonObject object;
+        const QVariantMap map = value.toMap();
+        for (auto it = map.cbegin(); it != map.cend(); ++it)
+            object.insert(it.key(), comparable(it.value()));
+        return object;
+    }
+    case QMetaType::QVariantList:
+    case QMetaType::QStringList: {
+        QJsonArray array;
+        for (const QVariant& element : value.toList())
+            array.append(comparable(element));
+        return array;
+    }
+    default:
+        return isNumber(value) ? QJsonValue(value.toDouble()) : QJsonValue::fromVariant(value);
+    }
+}
+
+const QString& later(const QString& first, const QString& second)
+{
+    return first >= second ? first : second;
 }
 
 }  // namespace
 
-QString BWBillMerge::identityOf(const QVariant& payment)
-{
-    const QVariantMap entry = payment.toMap();
-    return QStringLiteral("%1 %2 %3")
-        .arg(momentOf(payment))
-        .arg(QString::number(entry.value(PaymentKeys::Amount).toDouble(), 'g', 17),
-             entry.value(PaymentKeys::Note).toString());
-}
+// ---- Values and stamps ------------------------------------------------------------
 
-QStringList BWBillMerge::removedOf(const QVariantMap& bill)
+bool BWBillMerge::sameValue(const QVariant& first, const QVariant& second)
 {
-    return bill.value(RemovedPaymentsKey).toStringList();
-}
-
-QStringList BWBillMerge::sortedIdentities(const QVariantList& payments)
-{
-    QStringList identities;
-    for (const QVariant& payment : payments)
-        identities.append(identityOf(payment));
-    identities.sort();
-    return identities;
-}
-
-QByteArray BWBillMerge::fieldsFingerprint(const QVariantMap& bill)
-{
-    QJsonObject fields;
-    for (const QString& key : EditedKeys) {
-        if (bill.contains(key))
-            fields.insert(key, comparable(bill.value(key)));
+    if (first.typeId() == QMetaType::QDateTime || second.typeId() == QMetaType::QDateTime) {
+        const QDateTime a = first.toDateTime(), b = second.toDateTime();
+        return a.isValid() == b.isValid() && a.toSecsSinceEpoch() == b.toSecsSinceEpoch();
     }
-    return QJsonDocument(fields).toJson(QJsonDocument::Compact);
+    if (isNumber(first) && isNumber(second))
+        return first.toDouble() == second.toDouble();
+    const bool firstIsMap = first.typeId() == QMetaType::QVariantMap;
+    if (firstIsMap || second.typeId() == QMetaType::QVariantMap) {
+        const QVariantMap a = first.toMap(), b = second.toMap();
+        if (!firstIsMap || second.typeId() != QMetaType::QVariantMap || a.size() != b.size())
+            return false;
+        for (auto l = a.cbegin(), r = b.cbegin(); l != a.cend(); ++l, ++r) {
+            if (l.key() != r.key() || !sameValue(l.value(), r.value()))
+                return false;
+        }
+        return true;
+    }
+    if (first.canConvert<QVariantList>() && second.canConvert<QVariantList>() && first.typeId() != QMetaType::QString
+        && second.typeId() != QMetaType::QString) {
+        const QVariantList a = first.toList(), b = second.toList();
+        return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(), sameValue);
+    }
+    return first == second;
 }
 
-bool BWBillMerge::fieldsWin(const Copy& first, const Copy& second)
+QByteArray BWBillMerge::fingerprint(const QVariant& value)
 {
-    if (first.date != second.date)
-        return first.date > second.date;
-    return fieldsFingerprint(first.bill) >= fieldsFingerprint(second.bill);
+    return QJsonDocument(QJsonArray{comparable(value)}).toJson(QJsonDocument::Compact);
 }
 
-BWBillMerge::Copy BWBillMerge::merged(const Copy& first, const Copy& second)
+bool BWBillMerge::isStampedField(const QString& key)
 {
-    const bool firstWins = fieldsWin(first, second);
-    const Copy& winner = firstWins ? first : second;
-    const Copy& other = firstWins ? second : first;
+    // The id, the payments and removals (merged as sets), the deletion and
+    // what is worked out of the rest are no fields of their own.
+    static const QSet<QString> notFields = {BillKeys::Bid,
+                                            BillKeys::PaymentList,
+                                            BillKeys::RemovedPaymentIDs,
+                                            BillKeys::RemovedPayments,
+                                            BillKeys::FieldStamps,
+                                            BillKeys::DeletionStamp,
+                                            BillKeys::ModificationStamp,
+                                            BillKeys::Balance,
+                                            BillKeys::SyncModificationDate,
+                                            BillKeys::ModificationDateForFirebase};
+    return !notFields.contains(key) && !BillKeys::DisplayKeys.contains(key);
+}
 
-    QStringList removed = removedOf(winner.bill) + removedOf(other.bill);
-    removed.sort();
-    removed.removeDuplicates();
+QStringList BWBillMerge::fieldKeys(const QVariantMap& record)
+{
+    QStringList keys = record.value(BillKeys::FieldStamps).toMap().keys();
+    for (auto it = record.cbegin(); it != record.cend(); ++it) {
+        if (isStampedField(it.key()) && !keys.contains(it.key()))
+            keys.append(it.key());
+    }
+    return keys;
+}
 
-    // Of a payment both hold, the winner's entry: it may carry details the
-    // other copy's channel does not.
-    QMap<QString, QVariant> payments;
-    for (const QVariant& payment : other.bill.value(BillKeys::PaymentList).toList())
-        payments.insert(identityOf(payment), payment);
-    for (const QVariant& payment : winner.bill.value(BillKeys::PaymentList).toList())
-        payments.insert(identityOf(payment), payment);
+QString BWBillMerge::stampOf(const QVariantMap& record, const QString& key)
+{
+    return record.value(BillKeys::FieldStamps).toMap().value(key).toString();
+}
+
+QString BWBillMerge::paymentStamp(const QVariantMap& payment)
+{
+    return later(payment.value(PaymentKeys::LoggedStamp).toString(),
+                 payment.value(PaymentKeys::EditedStamp).toString());
+}
+
+QString BWBillMerge::contentStamp(const QVariantMap& record)
+{
+    QString latest;
+    const QVariantMap stamps = record.value(BillKeys::FieldStamps).toMap();
+    for (const QVariant& stamp : stamps)
+        latest = later(latest, stamp.toString());
+    for (const QVariant& payment : record.value(BillKeys::PaymentList).toList())
+        latest = later(latest, paymentStamp(payment.toMap()));
+    const QVariantMap removed = record.value(BillKeys::RemovedPaymentIDs).toMap();
+    for (const QVariant& stamp : removed)
+        latest = later(latest, stamp.toString());
+    return latest;
+}
+
+QString BWBillMerge::latestStamp(const QVariantMap& record)
+{
+    const QVariantMap current = takenOver(record);
+    return later(contentStamp(current), current.value(BillKeys::DeletionStamp).toString());
+}
+
+QDateTime BWBillMerge::modificationDate(const QVariantMap& record)
+{
+    return HybridLogicalClock::wallTimeOf(latestStamp(record));
+}
+
+bool BWBillMerge::isDeleted(const QVariantMap& record)
+{
+    const QVariantMap current = takenOver(record);
+    return current.value(BillKeys::DeletionStamp).toString() > contentStamp(current);
+}
+
+// ---- Merging -------------------------------------------------------------------------
+
+QVariantMap BWBillMerge::merged(const QVariantMap& first, const QVariantMap& second)
+{
+    const QVariantMap a = takenOver(first), b = takenOver(second);
+    QVariantMap result;
+    const QString billID = a.value(BillKeys::Bid, b.value(BillKeys::Bid)).toString();
+    if (!billID.isEmpty())
+        result.insert(BillKeys::Bid, billID);
+    mergeFields(a, b, result);
+    mergePayments(a, b, result);
+    const QString deletion
+        = later(a.value(BillKeys::DeletionStamp).toString(), b.value(BillKeys::DeletionStamp).toString());
+    if (!deletion.isEmpty())
+        result.insert(BillKeys::DeletionStamp, deletion);
+    completeDerivedKeys(result);
+    return result;
+}
+
+void BWBillMerge::mergeFields(const QVariantMap& first, const QVariantMap& second, QVariantMap& result)
+{
+    QVariantMap stamps;
+    QStringList keys = fieldKeys(first);
+    for (const QString& key : fieldKeys(second)) {
+        if (!keys.contains(key))
+            keys.append(key);
+    }
+    for (const QString& key : std::as_const(keys)) {
+        const QString stampA = stampOf(first, key), stampB = stampOf(second, key);
+        // Two copies of one change agree; should they not, every computer
+        // still picks the same of the two.
+        const bool firstWins = stampA != stampB
+                                   ? stampA > stampB
+                                   : (first.contains(key) != second.contains(key)
+                                          ? first.contains(key)
+                                          : fingerprint(first.value(key)) >= fingerprint(second.value(key)));
+        const QVariantMap& winner = firstWins ? first : second;
+        if (winner.contains(key))
+            result.insert(key, winner.value(key));
+        const QString& stamp = later(stampA, stampB);
+        if (!stamp.isEmpty())
+            stamps.insert(key, stamp);
+    }
+    result.insert(BillKeys::FieldStamps, stamps);
+}
+
+QVariantMap BWBillMerge::paymentsByID(const QVariantMap& record, bool comparable)
+{
+    QVariantMap byID;
+    for (const QVariant& entry : record.value(BillKeys::PaymentList).toList()) {
+        const QVariantMap payment = entry.toMap();
+        byID.insert(payment.value(PaymentKeys::PaymentID).toString(),
+                    comparable ? comparablePayment(payment) : payment);
+    }
+    return byID;
+}
+
+void BWBillMerge::mergePayments(const QVariantMap& first, const QVariantMap& second, QVariantMap& result)
+{
+    QVariantMap removed = first.value(BillKeys::RemovedPaymentIDs).toMap();
+    const QVariantMap removedSecond = second.value(BillKeys::RemovedPaymentIDs).toMap();
+    for (auto it = removedSecond.cbegin(); it != removedSecond.cend(); ++it)
+        removed.insert(it.key(), later(removed.value(it.key()).toString(), it.value().toString()));
+    QStringList identitiesRemoved = first.value(BillKeys::RemovedPayments).toStringList()
+                                    + second.value(BillKeys::RemovedPayments).toStringList();
+    identitiesRemoved.sort();
+    identitiesRemoved.removeDuplicates();
+
+    QVariantMap payments = paymentsByID(first);
+    const QVariantMap secondPayments = paymentsByID(second);
+    for (auto it = secondPayments.cbegin(); it != secondPayments.cend(); ++it) {
+        const auto held = payments.constFind(it.key());
+        if (held == payments.cend()) {
+            payments.insert(it.key(), it.value());
+            continue;
+        }
+        const QString stampA = paymentStamp(held->toMap()), stampB = paymentStamp(it->toMap());
+        if (stampB > stampA
+            || (stampB == stampA
+                && fingerprint(comparablePayment(it->toMap())) > fingerprint(comparablePayment(held->toMap()))))
+            payments.insert(it.key(), it.value());
+    }
     QVariantList kept;
     for (auto it = payments.cbegin(); it != payments.cend(); ++it) {
-        if (!std::binary_search(removed.cbegin(), removed.cend(), it.key()))
+        const bool removedByID = removed.contains(it.key());
+        const bool removedByIdentity
+            = isDerivedPaymentID(it.key())
+              && std::binary_search(identitiesRemoved.cbegin(), identitiesRemoved.cend(), identityOf(it.value()));
+        if (!removedByID && !removedByIdentity)
             kept.append(it.value());
     }
-    std::stable_sort(kept.begin(), kept.end(),
-                     [](const QVariant& a, const QVariant& b) { return momentOf(a) < momentOf(b); });
-
-    Copy result{winner.bill, std::max(first.date, second.date)};
-    result.bill.insert(BillKeys::PaymentList, kept);
-    if (removed.isEmpty())
-        result.bill.remove(RemovedPaymentsKey);
-    else
-        result.bill.insert(RemovedPaymentsKey, removed);
-    if (!samePayments(result.bill, winner.bill))
-        BWPaymentLogger::setTotalsFromPayments(result.bill, kept);
-    return result;
-}
-
-bool BWBillMerge::sameContent(const QVariantMap& first, const QVariantMap& second)
-{
-    return samePayments(first, second) && fieldsFingerprint(first) == fieldsFingerprint(second);
-}
-
-bool BWBillMerge::samePayments(const QVariantMap& first, const QVariantMap& second)
-{
-    QStringList removedFirst = removedOf(first), removedSecond = removedOf(second);
-    removedFirst.sort();
-    removedSecond.sort();
-    return removedFirst == removedSecond
-        && sortedIdentities(first.value(BillKeys::PaymentList).toList())
-               == sortedIdentities(second.value(BillKeys::PaymentList).toList());
-}
-
-void BWBillMerge::markRemovedPayments(QVariantMap& bill, const QVariantList& before, const QVariantList& after)
-{
-    const QStringList remaining = sortedIdentities(after);
-    QStringList removed = removedOf(bill);
-    for (const QVariant& payment : before) {
-        const QString identity = identityOf(payment);
-        if (!remaining.contains(identity) && !removed.contains(identity))
-            removed.append(identity);
-    }
+    // In one order on every computer: by date, then by id.
+    std::stable_sort(kept.begin(), kept.end(), [](const QVariant& a, const QVariant& b) {
+        return a.toMap().value(PaymentKeys::Date).toDateTime() < b.toMap().value(PaymentKeys::Date).toDateTime();
+    });
+    result.insert(BillKeys::PaymentList, kept);
     if (!removed.isEmpty())
-        bill.insert(RemovedPaymentsKey, removed);
+        result.insert(BillKeys::RemovedPaymentIDs, removed);
+    if (!identitiesRemoved.isEmpty())
+        result.insert(BillKeys::RemovedPayments, identitiesRemoved);
 }
 
-QVariantList BWBillMerge::keepLocalDetails(const QVariantList& incoming, const QVariantList& local)
+bool BWBillMerge::sameState(const QVariantMap& first, const QVariantMap& second)
 {
-    QVariantList result;
-    for (const QVariant& entry : incoming) {
-        QVariantMap payment = entry.toMap();
-        const QString identity = identityOf(entry);
-        for (const QVariant& localEntry : local) {
-            if (identityOf(localEntry) != identity)
-                continue;
-            const QVariantMap localPayment = localEntry.toMap();
-            const QString receipt = payment.value(PaymentKeys::Receipt).toString();
-            QVariantMap kept = localPayment;
-            for (auto it = payment.cbegin(); it != payment.cend(); ++it)
-                kept.insert(it.key(), it.value());
-            if (receipt.isEmpty())
-                kept.insert(PaymentKeys::Receipt, localPayment.value(PaymentKeys::Receipt));
-            payment = kept;
-            break;
-        }
-        result.append(payment);
+    const QVariantMap a = takenOver(first), b = takenOver(second);
+    if (a.value(BillKeys::Bid).toString() != b.value(BillKeys::Bid).toString()
+        || a.value(BillKeys::DeletionStamp).toString() != b.value(BillKeys::DeletionStamp).toString()
+        || !sameValue(a.value(BillKeys::FieldStamps).toMap(), b.value(BillKeys::FieldStamps).toMap())
+        || !sameValue(a.value(BillKeys::RemovedPaymentIDs).toMap(), b.value(BillKeys::RemovedPaymentIDs).toMap()))
+        return false;
+    QStringList identitiesA = a.value(BillKeys::RemovedPayments).toStringList();
+    QStringList identitiesB = b.value(BillKeys::RemovedPayments).toStringList();
+    identitiesA.sort();
+    identitiesB.sort();
+    if (identitiesA != identitiesB || !sameValue(paymentsByID(a, true), paymentsByID(b, true)))
+        return false;
+    for (const QString& key : fieldKeys(a)) {
+        if (a.contains(key) != b.contains(key) || !sameValue(a.value(key), b.value(key)))
+            return false;
     }
-    return result;
+    return fieldKeys(a).size() == fieldKeys(b).size();
+}
+
+bool BWBillMerge::samePaymentContent(const QVariantMap& first, const QVariantMap& second)
+{
+    QVariantMap a = first, b = second;
+    for (QVariantMap* payment : {&a, &b}) {
+        payment->remove(PaymentKeys::LoggedStamp);
+        payment->remove(PaymentKeys::EditedStamp);
+    }
+    return sameValue(a, b);
+}
+
+QString BWBillMerge::receiptName(const QString& receipt)
+{
+    const QString name = receipt.section(QLatin1Char('/'), -1);
+    const QString stem = name.section(QLatin1Char('.'), 0, 0);
+    if (!BWUIDMaker::isValidUID(stem) || name.endsWith(DataFolderFiles::BillFileExtension, Qt::CaseInsensitive))
+        return QString();
+    return name;
+}
+
+// A receipt is the same copy in every computer's data folder, wherever that is.
+QVariantMap BWBillMerge::comparablePayment(QVariantMap payment)
+{
+    if (payment.contains(PaymentKeys::Receipt))
+        payment.insert(PaymentKeys::Receipt, receiptName(payment.value(PaymentKeys::Receipt).toString()));
+    return payment;
+}
+
+// ---- Derived keys ------------------------------------------------------------------
+
+double BWBillMerge::balanceOf(const QVariantMap& record)
+{
+    if (!record.contains(BillKeys::BalanceSet))
+        return record.value(BillKeys::Balance).toDouble();
+    return record.value(BillKeys::BalanceSet).toDouble() - takenOffAfter(record, stampOf(record, BillKeys::BalanceSet));
+}
+
+double BWBillMerge::takenOffAfter(const QVariantMap& record, const QString& setAt)
+{
+    // Summed in the order of the ids, the same on every computer.
+    double taken = 0.0;
+    const QVariantMap payments = paymentsByID(record);
+    for (const QVariant& entry : payments) {
+        const QVariantMap payment = entry.toMap();
+        if (payment.value(PaymentKeys::LoggedStamp).toString() > setAt)
+            taken += payment.value(PaymentKeys::BalanceReduction).toDouble();
+    }
+    return taken;
+}
+
+void BWBillMerge::completeDerivedKeys(QVariantMap& record)
+{
+    // A value that is right already keeps its form (an integer stays one).
+    const auto derive = [&record](const QString& key, const QVariant& value) {
+        if (!record.contains(key) || !sameValue(record.value(key), value))
+            record.insert(key, value);
+    };
+    if (record.contains(BillKeys::BalanceSet))
+        derive(BillKeys::Balance, balanceOf(record));
+    // Without payments the totals stay as they were set (a new or imported bill).
+    const QVariantList payments = record.value(BillKeys::PaymentList).toList();
+    if (!payments.isEmpty()) {
+        QVariantMap totals;
+        BWPaymentLogger::setTotalsFromPayments(totals, payments);
+        for (auto it = totals.cbegin(); it != totals.cend(); ++it)
+            derive(it.key(), it.value());
+    }
+    const QString latest = later(contentStamp(record), record.value(BillKeys::DeletionStamp).toString());
+    const QDateTime wall = HybridLogicalClock::wallTimeOf(latest);
+    if (!wall.isValid())
+        return;
+    // Whole seconds: the dates keep no more through a property list.
+    const QDateTime date = QDateTime::fromSecsSinceEpoch(wall.toSecsSinceEpoch(), QTimeZone::utc());
+    record.insert(BillKeys::ModificationStamp, latest);
+    record.insert(BillKeys::SyncModificationDate, date);
+    record.insert(BillKeys::ModificationDateForFirebase, double(date.toSecsSinceEpoch()));
 }

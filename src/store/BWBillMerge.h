@@ -2,72 +2,120 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 #include <QVariantList>
 #include <QVariantMap>
 
-// Two copies of one bill that were changed apart, made one. Every sync
-// channel merges by this rule, so that copies merged in any order, any number
-// of times, end the same on every device:
-// - the fields (name, amount, due date...) are those of the copy changed
-//   last; at the same moment those that sort higher, so that every device
-//   picks the same;
-// - the payments are every payment either copy holds, less those a device
-//   removed. Removing a payment (reversing it, deleting or editing it in the
-//   history) leaves its identity in the bill's RemovedPayments, and only that
-//   takes it out: a copy that merely lacks a payment (an older copy, or one
-//   that never saw it) takes nothing out;
-// - the merged copy is as new as the newer of the two, so an older copy that
-//   arrives late changes nothing;
-// - a deletion leaves a tombstone with its moment, which beats every copy
-//   changed at or before it; a copy changed later (on a device that had not
-//   heard of the deletion yet) brings the bill back on every device.
+#include <functional>
+#include <optional>
+
+// The one rule by which every sync channel makes one bill of the copies that
+// computers changed apart. Every change made on a computer carries a stamp
+// of its hybrid logical clock (HybridLogicalClock): a computer that saw a
+// change always stamps its own later, whatever its clock says.
 //
-// A payment is known by its moment (to the second, which every channel
-// keeps), its amount and its note: two payments logged apart in one second
-// are two payments, and an edited payment is the old one removed and a new
-// one added.
+// - Fields: each stored field carries the stamp of its last change
+//   (FieldStamps); the merge takes each field from the copy that changed it
+//   last. A field a change took out stays out the same way.
+// - Payments: each has its own id. The merge keeps every payment either
+//   copy holds, less those some computer removed (RemovedPaymentIDs, with
+//   the stamp of the removal): a computer can only remove a payment it had.
+//   Of two copies of one payment, the one edited last. A payment logged
+//   again is another payment, with another id.
+// - Balance: a payment keeps what it took off the balance
+//   (BalanceReduction). Balance is the balance a user last set (or the
+//   opening one, BalanceSet) less what the payments logged after that took
+//   off, so that payments logged apart all count.
+// - TotalPaid, Average and LastPayment follow the merged payments.
+// - Deletion: a deletion is a stamp of its own (DeletionStamp). The bill is
+//   deleted while that is later than every change in it: an older copy
+//   never brings it back, and a change stamped after it (made on a computer
+//   that had not heard of it) brings it back everywhere.
+//
+// The merge is commutative, associative and idempotent, so copies merged in
+// any order and any number of times end the same on every computer. Records
+// written by earlier versions (no stamps, payments without ids, removals by
+// identity) are taken over on the way in (takenOver), the same way on every
+// computer.
 class BWBillMerge
 {
 public:
-    // The bill key that lists the identities of the payments removed on some
-    // device, so that a copy still holding one cannot bring it back.
-    static inline const QString RemovedPaymentsKey = QStringLiteral("RemovedPayments");
+    // ---- Merging ----
+    // The copy both copies become, with its derived keys.
+    static QVariantMap merged(const QVariantMap& first, const QVariantMap& second);
+    // Whether two copies hold the same fields, payments, removals and
+    // deletion with the same stamps, whatever channel's form they come in.
+    static bool sameState(const QVariantMap& first, const QVariantMap& second);
+    static bool isDeleted(const QVariantMap& record);
+    // The latest stamp of the record: of its changes, or of its deletion.
+    static QString latestStamp(const QVariantMap& record);
+    // The wall time of that stamp; invalid for a record without any.
+    static QDateTime modificationDate(const QVariantMap& record);
 
-    struct Copy
-    {
-        QVariantMap bill;
-        QDateTime date;   // when the copy was last changed
-    };
+    // ---- Changes made on this computer ----
+    using StampMaker = std::function<QString()>;
+    // `edited` (a copy of `stored` as a caller changed it) with what changed
+    // stamped by one stamp of `makeStamp`: each field whose value differs,
+    // each payment that is new or changed, each payment that it no longer
+    // holds (removed), and Balance when it differs (the user set it).
+    // Nothing, and no stamp made, when nothing differs. An empty `stored`
+    // is a new bill: everything is new.
+    static std::optional<QVariantMap> changed(const QVariantMap& stored, const QVariantMap& edited,
+                                              const StampMaker& makeStamp);
+    // Every field of the record stamped anew, the balance it shows taken as
+    // set then: a bill brought back (from a backup, or out of the deleted
+    // ones) stays over its deletion and over the copies changed before.
+    static QVariantMap broughtBack(const QVariantMap& record, const QString& stamp);
+    static QVariantMap deleted(const QVariantMap& record, const QString& stamp);
+    // A deletion of a bill of which nothing else is known here.
+    static QVariantMap tombstone(const QString& billID, const QString& stamp);
 
-    // The copy both should become; its date is the newer of the two.
-    // TotalPaid, Average and LastPayment follow the merged payments.
-    static Copy merged(const Copy& first, const Copy& second);
+    // ---- Records of earlier versions ----
+    // The record with what this version keeps: a stamp on each field (the
+    // date of its last change), an id on each payment (from its content and
+    // place), what each payment took off the balance and the balance that
+    // makes. Records that have all of it come back as they are.
+    static QVariantMap takenOver(const QVariantMap& record);
+    // A record the index lists as deleted from before deletions had stamps:
+    // deleted just after its last change.
+    static void markDeletedWithoutStamp(QVariantMap& record);
 
-    // Whether a bill deleted at `deletedAt` stays deleted over a copy
-    // changed at `changedAt`.
-    static bool deletionHolds(const QDateTime& deletedAt, const QDateTime& changedAt) { return changedAt <= deletedAt; }
+    // ---- Derived keys ----
+    // Sets Balance, the totals and LastPayment, ModificationStamp and the two
+    // dates of it from the rest of the record.
+    static void completeDerivedKeys(QVariantMap& record);
+    // The balance set less what the payments logged after it took off.
+    static double balanceOf(const QVariantMap& record);
 
-    // Whether two copies hold the same edited fields, payments and removals
-    // (payments in any order), whatever channel's form they come in.
-    static bool sameContent(const QVariantMap& first, const QVariantMap& second);
-
-    // Whether two copies hold the same payments and removals, in any order.
-    static bool samePayments(const QVariantMap& first, const QVariantMap& second);
-
-    // The identity a payment is known by across devices.
+    // ---- Payments ----
+    // What a payment of an earlier version was known by: its second, amount and note.
     static QString identityOf(const QVariant& payment);
-    // Marks in `bill` the payments of `before` that `after` no longer holds
-    // as removed on this device.
-    static void markRemovedPayments(QVariantMap& bill, const QVariantList& before, const QVariantList& after);
+    // The id of the `position`-th payment (from 0) of that identity in a list.
+    static QString derivedPaymentID(const QString& identity, int position);
+    static bool isDerivedPaymentID(const QString& paymentID);
+    // The name of a payment's receipt copy (a file named by an id), which is
+    // the same on every computer; "" for no receipt or any other path.
+    static QString receiptName(const QString& receipt);
 
-    // `incoming` payments with what only this device keeps of the same
-    // payment in `local` (the details that undo it, its own receipt copy).
-    static QVariantList keepLocalDetails(const QVariantList& incoming, const QVariantList& local);
+    // Whether two values are the same as stored: numbers by value, dates to
+    // the second, lists and dictionaries element by element.
+    static bool sameValue(const QVariant& first, const QVariant& second);
 
 private:
-    // Whether `first`'s fields win over `second`'s.
-    static bool fieldsWin(const Copy& first, const Copy& second);
-    static QByteArray fieldsFingerprint(const QVariantMap& bill);
-    static QStringList removedOf(const QVariantMap& bill);
-    static QStringList sortedIdentities(const QVariantList& payments);
+    static bool isStampedField(const QString& key);
+    static QStringList fieldKeys(const QVariantMap& record);
+    static QString stampOf(const QVariantMap& record, const QString& key);
+    static QString contentStamp(const QVariantMap& record);
+    static QString paymentStamp(const QVariantMap& payment);
+    static QByteArray fingerprint(const QVariant& value);
+    static void mergeFields(const QVariantMap& first, const QVariantMap& second, QVariantMap& result);
+    static void mergePayments(const QVariantMap& first, const QVariantMap& second, QVariantMap& result);
+    static QVariantMap paymentsByID(const QVariantMap& record, bool comparable = false);
+    static QVariantMap comparablePayment(QVariantMap payment);
+    // What the payments logged after `setAt` took off the balance.
+    static double takenOffAfter(const QVariantMap& record, const QString& setAt);
+    static bool samePaymentContent(const QVariantMap& first, const QVariantMap& second);
+    static bool isTakenOver(const QVariantMap& record);
+    static QString legacyStampOf(const QVariantMap& record);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The names the data folder is made of: the keys of a bill record and of its
 // payment entries, the lists of the index file, the file names, and the keys
@@ -43,7 +44,28 @@ inline const QString RemindMeBeforeArchive = QStringLiteral("RemindMeBeforeArchi
 // it steps on from the clipped day, as that day is a valid due date.
 inline const QString DueDayOfMonth = QStringLiteral("DueDayOfMonth");
 
-// Stamped on every write.
+// Sync bookkeeping (see BWBillMerge). Each change made on a computer carries
+// a stamp of its hybrid logical clock (HybridLogicalClock), a text.
+// The stamp of each field's last change: field key -> stamp. A key stamped
+// here but absent from the record was taken out by that change.
+inline const QString FieldStamps = QStringLiteral("FieldStamps");
+// The balance as a user last set it (or as it opened): Balance is this less
+// what the payments logged after it took off (their BalanceReduction).
+inline const QString BalanceSet = QStringLiteral("BalanceSet");
+// The payments removed (reversed, deleted, taken out of the history):
+// payment id -> stamp of the removal.
+inline const QString RemovedPaymentIDs = QStringLiteral("RemovedPaymentIDs");
+// The payments that older versions removed, by identity ("<second> <amount>
+// <note>"); they hold only for payments of those versions' days.
+inline const QString RemovedPayments = QStringLiteral("RemovedPayments");
+// The stamp of the bill's deletion, when it was deleted on some computer; it
+// stays deleted unless something in it changed later.
+inline const QString DeletionStamp = QStringLiteral("DeletionStamp");
+// The latest stamp of the record, deletion included.
+inline const QString ModificationStamp = QStringLiteral("ModificationStamp");
+
+// The date of the latest stamp, for versions that know no stamps: as a date,
+// and in seconds since 1970 in the Firebase copy.
 inline const QString SyncModificationDate = QStringLiteral("SyncModificationDate");
 inline const QString ModificationDateForFirebase = QStringLiteral("ModificationDateForFirebase");
 
@@ -57,6 +79,12 @@ inline const QString DueIcon = QStringLiteral("DueIcon");
 inline const QString DueString = QStringLiteral("DueString");
 inline const QString SortableLastPaid = QStringLiteral("SortableLastPaid");
 inline const QString HasBeenDuplicated = QStringLiteral("HasBeenDuplicated");
+
+// Every key above that loading adds for display: never stored, never sent
+// to another computer. Every other key of a record is stored and travels.
+inline const QStringList DisplayKeys
+    = {AbsoluteDueDate, DateWasModified, HumanRepeat,      HumanDueDate,     SortableDueDate,
+       DueIcon,         DueString,       SortableLastPaid, HasBeenDuplicated};
 
 }  // namespace BillKeys
 
@@ -81,6 +109,14 @@ inline const QString Date = QStringLiteral("Date");
 inline const QString Note = QStringLiteral("Note");
 inline const QString Receipt = QStringLiteral("Receipt");   // path of the receipt copy, or ""
 
+// The payment's own id (32 upper-case hexadecimal digits), made when it is
+// logged; a payment of an older record gets one made from its content and
+// its place among payments of equal content (see BWBillMerge).
+inline const QString PaymentID = QStringLiteral("PaymentID");
+// The stamp of the moment it was logged, which orders it against the
+// balance a user set; and of its last edit, when it was edited.
+inline const QString LoggedStamp = QStringLiteral("LoggedStamp");
+inline const QString EditedStamp = QStringLiteral("EditedStamp");
 
 // What a logged payment changed besides the payment list, kept in its payment
 // entry so that undoing the payment can give exactly that back. Entries from

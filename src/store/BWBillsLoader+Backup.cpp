@@ -10,6 +10,7 @@
 #include "platform/UserDefaults.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWBillIndex.h"
+#include "store/BWBillRecordKeys.h"
 #include "store/BWBill.h"
 
 using namespace BWDefaultsKeys;
@@ -102,12 +103,20 @@ bool BWBillsLoader::restoreDatabase() const
     if (dataFolder.isEmpty())
         return false;
     const BWBillIndex before(dataFolder);
+    // The bills as they are now go with the folder the backup replaces; with
+    // sync on, what the restore brings back is merged with them and stamped
+    // after them, so that it stays and no payment made since is lost.
+    QMap<QString, QVariantMap> recordsBefore;
+    if (BWBill(m_env).anyCloudChannelIsOn())
+        recordsBefore
+            = BWBill(m_env).storedCopies(before.ids(IndexKeys::ActiveBills) + before.ids(IndexKeys::ArchivedBills)
+                                         + before.ids(IndexKeys::DeletedBills));
     QString error;
     const bool restored = FolderOps::replaceFolderWithCopy(backupFolder, dataFolder, &error);
     if (!restored)
         Log::line(QStringLiteral("Error: %1").arg(error));
     // The restore stands; sync catching up with it is retried by the next pass.
-    if (restored && !BWBill(m_env).handReplacedListsToChannels(before))
+    if (restored && !BWBill(m_env).handReplacedListsToChannels(before, recordsBefore))
         Log::line(QStringLiteral("The restored bills could not all be handed to sync"));
     return restored;
 }

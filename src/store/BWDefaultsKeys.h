@@ -98,8 +98,9 @@ inline const QString BWDropboxPhoneSyncEnabled = QStringLiteral("BWDropboxPhoneS
 inline const QString BWIsFirstPhoneSync = QStringLiteral("BWIsFirstPhoneSync");
 inline const QString BWSyncPhoneAtStart = QStringLiteral("BWSyncPhoneAtStart");
 // The folder a file-sync service shares between the user's computers, which
-// holds the records of the record-database sync ("" for none), and the id
-// under which this computer writes there.
+// holds the records of the record-database sync ("" for none), and the
+// random part of this computer's sync id, which the machine's own id
+// completes (SyncDeviceIdentity).
 inline const QString BWSharedSyncFolder = QStringLiteral("BWSharedSyncFolder");
 inline const QString BWSyncDeviceID = QStringLiteral("BWSyncDeviceID");
 

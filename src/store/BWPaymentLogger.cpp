@@ -14,7 +14,6 @@
 #include "platform/UserDefaults.h"
 #include "store/BWAutomaticPayments.h"
 #include "store/BWBill.h"
-#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDataFolder.h"
@@ -35,35 +34,14 @@ QDateTime newestPaymentDate(const QVariantList& payments)
     return newest;
 }
 
-
-// What a payment takes off a loan-like balance: the payment less its escrow
-// share, less the interest share of that. A bill whose Balance is 0 or less
-// keeps no balance.
-double balanceTakenBy(double amount, const QVariantMap& bill)
-{
-    if (bill.value(BillKeys::Balance).toDouble() <= 0.0)
-        return 0.0;
-    const double principal = amount - bill.value(BillKeys::Rev).toDouble();
-    return principal - BWPaymentLogger::interestShareOf(bill) * principal;
-}
-
 // An entry logged here knows what it took; for an entry from older data the
 // share is worked out again from the bill's current escrow and interest,
 // which is right as long as the balance is still kept.
-double balanceToGiveBack(const QVariantMap& reversed, const QVariantMap& bill)
-{
-    if (reversed.contains(PaymentKeys::BalanceReduction))
-        return reversed.value(PaymentKeys::BalanceReduction).toDouble();
-    return balanceTakenBy(reversed.value(PaymentKeys::Amount).toDouble(), bill);
-}
-
-// Whether the payment took its share off the balance: an entry logged here
-// says; for one from older data, whether the bill keeps a balance now.
-bool tookFromBalance(const QVariantMap& payment, const QVariantMap& bill)
+double balanceTakenByEntry(const QVariantMap& payment, const QVariantMap& bill)
 {
     if (payment.contains(PaymentKeys::BalanceReduction))
-        return payment.value(PaymentKeys::BalanceReduction).toDouble() != 0.0;
-    return bill.value(BillKeys::Balance).toDouble() > 0.0;
+        return payment.value(PaymentKeys::BalanceReduction).toDouble();
+    return BWPaymentLogger::balanceTakenBy(payment.value(PaymentKeys::Amount).toDouble(), bill);
 }
 
 // Whether two payment lists hold the same entries, in whatever order.
@@ -117,7 +95,9 @@ bool BWPaymentLogger::recordPayment(const BWPayment& payment, const QVariantMap&
     const double balanceReduction = balanceTakenBy(payment.amount, bill);
     adjustVaryingAmount(paid, payment.amount, updateDate);
     const double amountReduction = bill.value(BillKeys::Amount).toDouble() - paid.value(BillKeys::Amount).toDouble();
-    QVariantMap entry{{PaymentKeys::Amount, payment.amount},
+    // Logged again, the same amount on the same day is another payment.
+    QVariantMap entry{{PaymentKeys::PaymentID, BWUIDMaker::makeUID()},
+                      {PaymentKeys::Amount, payment.amount},
                       {PaymentKeys::Date, payment.date.toUTC()},
                       {PaymentKeys::Note, payment.note},
                       {PaymentKeys::Receipt, *receipt},
@@ -138,8 +118,7 @@ bool BWPaymentLogger::recordPayment(const BWPayment& payment, const QVariantMap&
     const QVariantList payments = addNewRecordToPaymentList(entry, paid);
     paid.insert(BillKeys::PaymentList, payments);
     setTotalsFromPayments(paid, payments);
-    if (balanceReduction != 0.0)
-        paid.insert(BillKeys::Balance, bill.value(BillKeys::Balance).toDouble() - balanceReduction);
+    // Balance follows from BalanceReduction when the bill is written.
     if (archives) {
         paid.insert(BillKeys::RemindMe, false);
         paid.insert(BillKeys::IsArchived, true);
@@ -219,9 +198,8 @@ bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantL
     QVariantMap restored = *bill;
     if (paymentMovedDueDate(reversed))
         moveDueDateBackBefore(reversed, restored);
-    const double giveBack = balanceToGiveBack(reversed, *bill);
-    if (giveBack != 0.0)
-        restored.insert(BillKeys::Balance, bill->value(BillKeys::Balance).toDouble() + giveBack);
+    // What it took off Balance comes back as the payment goes, when the bill
+    // is written.
     // An entry from older data doesn't say what it took off a varying amount,
     // and an amount that is fixed by now stays as the user set it.
     const double amountBack = reversed.value(PaymentKeys::AmountReduction).toDouble();
@@ -235,12 +213,13 @@ bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantL
     }
     restored.insert(BillKeys::PaymentList, remaining);
     setTotalsFromPayments(restored, remaining);
-    BWBillMerge::markRemovedPayments(restored, payments, remaining);
 
     if (!BWBill(m_env).rewriteSpecificBill(restored))
         return false;
     removeUnusedReceiptCopies(bill->value(BillKeys::PaymentList).toList() + payments, remaining);
-    payments = remaining;
+    // As stored now, which names every payment by its id.
+    const std::optional<QVariantMap> stored = BWBillsLoader(m_env).loadBillWithID(billID);
+    payments = stored ? paymentsNewestFirst(stored->value(BillKeys::PaymentList).toList()) : remaining;
     return true;
 }
 
@@ -293,19 +272,23 @@ bool BWPaymentLogger::saveEditedPayment(QVariantList payments, qsizetype index, 
     const std::optional<QVariantMap> bill = BWBillsLoader(m_env).loadBillWithID(billID);
     if (!bill || index < 0 || index >= payments.size())
         return false;
-    QVariantMap changed = *bill;
     const QVariantMap before = payments.at(index).toMap();
-    if (tookFromBalance(before, *bill)) {
+    // The same payment, edited: what else its entry knows stays with it.
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (!edited.contains(it.key()))
+            edited.insert(it.key(), it.value());
+    }
+    const double taken = balanceTakenByEntry(before, *bill);
+    if (taken != 0.0) {
         // Escrow is the same share of any amount, so only the change of the
-        // amount, less its interest share, moves the balance.
+        // amount, less its interest share, changes what it takes off.
         const double change
             = (edited.value(PaymentKeys::Amount).toDouble() - before.value(PaymentKeys::Amount).toDouble())
               * (1.0 - interestShareOf(*bill));
-        changed.insert(BillKeys::Balance, bill->value(BillKeys::Balance).toDouble() - change);
-        edited.insert(PaymentKeys::BalanceReduction, balanceToGiveBack(before, *bill) + change);
+        edited.insert(PaymentKeys::BalanceReduction, taken + change);
     }
     payments[index] = edited;
-    return storePaymentList(*bill, changed, paymentsNewestFirst(payments));
+    return storePaymentList(*bill, *bill, paymentsNewestFirst(payments));
 }
 
 // Stores `changed` (the loaded `bill`, changed) with `payments` as its list.
@@ -313,7 +296,6 @@ bool BWPaymentLogger::storePaymentList(const QVariantMap& bill, QVariantMap chan
 {
     changed.insert(BillKeys::PaymentList, payments);
     setTotalsFromPayments(changed, payments);
-    BWBillMerge::markRemovedPayments(changed, bill.value(BillKeys::PaymentList).toList(), payments);
     if (!BWBill(m_env).rewriteSpecificBill(changed))
         return false;
     removeUnusedReceiptCopies(bill.value(BillKeys::PaymentList).toList(), payments);
@@ -353,6 +335,14 @@ bool BWPaymentLogger::isDueAsStored(const QVariantMap& bill) const
     const std::optional<QVariantMap> stored = BWBillsLoader(m_env).loadBillWithID(billID);
     const QDateTime dueDate = bill.value(BillKeys::AbsoluteDueDate).toDateTime();
     return !stored || stored->value(BillKeys::AbsoluteDueDate).toDateTime() == dueDate;
+}
+
+double BWPaymentLogger::balanceTakenBy(double amount, const QVariantMap& bill)
+{
+    if (bill.value(BillKeys::Balance).toDouble() <= 0.0)
+        return 0.0;
+    const double principal = amount - bill.value(BillKeys::Rev).toDouble();
+    return principal - interestShareOf(bill) * principal;
 }
 
 bool BWPaymentLogger::shouldUpdateLastPaidDate(const QDateTime& currentDate, const QDateTime& newDate)

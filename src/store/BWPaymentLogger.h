@@ -27,8 +27,10 @@ public:
     // Every operation that stores returns true only when everything it had
     // to write was written; after a failed write nothing else is changed.
 
-    // Appends the payment to a loaded record's PaymentList, recomputes
-    // TotalPaid, Average, Balance and LastPayment, copies the receipt into the
+    // Appends the payment, with an id of its own, to a loaded record's
+    // PaymentList, recomputes TotalPaid, Average and LastPayment, keeps in
+    // the entry what it takes off Balance (which the write takes off), copies
+    // the receipt into the
     // data folder and stores the record. A full payment (`updateDate`) moves
     // the due date on by the repeat rule, sets a varying amount to 0 and
     // archives a paid one-time item when the user wants that; a partial one
@@ -50,11 +52,13 @@ public:
 
     // Undoes the first payment of `payments` (the bill's list, newest first):
     // the due date goes back to where that payment moved it from (or one step
-    // back by the rule when that is no longer known), Balance and a varying
-    // Amount get back what the payment took, and TotalPaid, Average and
+    // back by the rule when that is no longer known), a varying Amount gets
+    // back what the payment took (and Balance, as every payment that goes
+    // gives back its share), and TotalPaid, Average and
     // LastPayment are recomputed from the rest, which becomes the stored list.
-    // Its receipt copy is removed. On success `payments` loses its first
-    // entry; false for an empty list, an unknown bill, a list that no longer
+    // Its receipt copy is removed. On success `payments` becomes the stored
+    // list, newest first, without it; false for an empty list, an unknown
+    // bill, a list that no longer
     // holds exactly the stored payments, or a failed write.
     bool reverseLastPaymentForBill(const QString& billID, QVariantList& payments) const;
     // Whether the payment moved the bill's due date on, so that undoing it
@@ -63,11 +67,13 @@ public:
     static bool paymentMovedDueDate(const QVariantMap& payment);
     // Stores an edited payment list (newest first) with TotalPaid, Average and
     // LastPayment recomputed from it, and removes the receipt copies that no
-    // payment refers to any more.
+    // payment refers to any more. A payment left out is removed: its share
+    // of Balance comes back.
     bool savePaymentList(const QVariantList& payments, const QString& billID) const;
     // Stores the list (newest first) with the entry at `index` replaced by
-    // `edited`. A payment that took its share off the balance takes the share
-    // of its new amount instead, so Balance follows the edit.
+    // `edited`, the same payment. A payment that took its share off the
+    // balance takes the share of its new amount instead, so Balance follows
+    // the edit.
     bool saveEditedPayment(QVariantList payments, qsizetype index, QVariantMap edited, const QString& billID) const;
 
     // The amount to pre-fill: Amount when above 0, else the newest payment's
@@ -105,6 +111,11 @@ public:
     // the file's extension) and returns the copy's path. A receipt button
     // title comes back unchanged. Nothing when the copy failed.
     std::optional<QString> copyAttachment(const QString& attachment) const;
+
+    // What a payment takes off a loan-like balance: the payment less its
+    // escrow share, less the interest share of that. A bill whose Balance is
+    // 0 or less keeps no balance.
+    static double balanceTakenBy(double amount, const QVariantMap& bill);
 
     // True when `newDate` lies at least one whole second after `currentDate`.
     // No caller in the program; setTotalsFromPayments() takes the newest payment's date.

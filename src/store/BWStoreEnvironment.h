@@ -3,6 +3,7 @@
 #include <QString>
 
 class Clock;
+class HybridLogicalClock;
 class UserDefaults;
 class BWCloudChannels;
 class BWReminderScheduling;
@@ -17,6 +18,9 @@ struct BWStoreEnvironment
     UserDefaults* defaults = nullptr;         // the user's standard defaults
     UserDefaults* appGroup = nullptr;         // the app-group suite an extension reads
     Clock* clock = nullptr;
+    // Stamps this computer's changes for sync; none: a clock of the process
+    // under an id of its own stands in.
+    HybridLogicalClock* stamps = nullptr;
 
     QString defaultDataFolder;   // ~/.local/share/Orvane/Orvane.ovdata
     QString supportFolder;       // ~/.local/share/Orvane: backups live here

@@ -3,6 +3,7 @@
 #include "sync/FirebaseDataManager.h"
 
 #include "platform/BWUIDMaker.h"
+#include "platform/HybridLogicalClock.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "store/BWBill.h"
@@ -116,8 +117,7 @@ void FirebaseDataManager::handleBillChanges(const QString& event, const QString&
             break;
         case FirebaseChildTracker::Kind::Removed:
             Log::line(QStringLiteral("Bill Deleted!"));
-            value.insert(BillKeys::Bid, change.key);
-            deleteBillLocally(value);
+            removedFromServer(change.key, value);
             break;
         }
     }
@@ -132,18 +132,26 @@ void FirebaseDataManager::handleTombstoneChanges(const QString& event, const QSt
 }
 
 // A deletion made on another device, perhaps while this one was offline:
-// applied unless the bill was changed here after it.
+// applied unless the bill was changed after it (the deletion rule).
 void FirebaseDataManager::applyTombstone(const QString& billID, const QVariantMap& tombstone)
 {
     if (!BWUIDMaker::isValidUID(billID) || !isListedLocally(billID))
         return;
-    if (!BWBillMerge::deletionHolds(momentOf(tombstone.value(DeletedAtKey).toDouble()),
-                                    localModificationDateForBillID(billID)))
+    storeFromFirebase(tombstoneBill(billID, tombstone));
+}
+
+// A node removed without a tombstone (by an earlier version) is a deletion
+// just after the node's last change: a change made here since still stands.
+void FirebaseDataManager::removedFromServer(const QString& billID, const QVariantMap& lastValue)
+{
+    const QVariant tombstone = m_tombstoneChildren->valueOf(billID);
+    if (tombstone.isValid())
+        return applyTombstone(billID, tombstone.toMap());
+    if (!BWUIDMaker::isValidUID(billID) || !isListedLocally(billID))
         return;
-    const std::optional<QVariantMap> bill = BWBillsLoader(m_env).loadBillWithID(billID);
-    QVariantMap value = bill ? BWBill::convertDatesToNumbersWithDictionary(*bill) : QVariantMap();
-    value.insert(BillKeys::Bid, billID);
-    deleteBillLocally(value);
+    QVariantMap last = billOfNode(lastValue);
+    last.insert(BillKeys::Bid, billID);
+    storeFromFirebase(BWBillMerge::deleted(last, HybridLogicalClock::successorOf(BWBillMerge::latestStamp(last))));
 }
 
 bool FirebaseDataManager::decideIfBillShouldBeSavedLocallyAndSave(const QVariantMap& nodeValue)
@@ -153,74 +161,31 @@ bool FirebaseDataManager::decideIfBillShouldBeSavedLocallyAndSave(const QVariant
         Log::line(QStringLiteral("Ignoring a cloud bill without a valid id"));
         return false;
     }
-    const QDateTime remote = remoteDateOfNode(nodeValue);
-    const std::optional<FirebasePendingWrite> pending = FirebasePendingWrites(m_env).writeFor(m_userUID, billID);
-    if (pending && pending->operation == FirebasePendingWrite::Remove
-        && BWBillMerge::deletionHolds(momentOf(pending->deletedAt), remote)) {
-        Log::line(QStringLiteral("Bill %1 was deleted here after this change; not saving it").arg(billID));
-        return false;
-    }
-    // A copy that a deletion elsewhere beats (one written late, after the
-    // deletion had removed its node) is not saved; the deletion is.
-    const QVariantMap tombstone = m_tombstoneChildren->valueOf(billID).toMap();
-    if (tombstone.contains(DeletedAtKey) && !isDeletedLocally(billID)
-        && BWBillMerge::deletionHolds(momentOf(tombstone.value(DeletedAtKey).toDouble()), remote)) {
-        Log::line(QStringLiteral("Bill %1 was deleted on another device after this change; not saving it").arg(billID));
-        applyTombstone(billID, tombstone);
-        return false;
-    }
-    if (isDeletedLocally(billID) && !reviveDeletedBill(billID, remote))
-        return false;
-    QVariantMap incoming = BWBill::convertNumbersToDatesWithDictionary(nodeValue);
-    // The copy keeps the moment it was made at; a stamp of now would make
-    // it newer than itself on every other channel.
-    if (!incoming.contains(BillKeys::SyncModificationDate))
-        incoming.insert(BillKeys::SyncModificationDate, remote);
-    const std::optional<QVariantMap> local = storedBill(billID);
-    if (!local) {
-        Log::line(QStringLiteral("Trying to save lcoally..."));
-        return saveBillLocally(incoming, false);
-    }
-    incoming.insert(BillKeys::PaymentList,
-                    BWBillMerge::keepLocalDetails(incoming.value(BillKeys::PaymentList).toList(),
-                                                  local->value(BillKeys::PaymentList).toList()));
-    // The database keeps moments to the millisecond: a copy of the same
-    // moment is the same write, and the one here holds.
-    const QDateTime localDate = localModificationDateForBillID(billID);
-    const BWBillMerge::Copy merged =
-        BWBillMerge::merged({*local, localDate}, {incoming, remote == localDate ? remote.addMSecs(-1) : remote});
-    QVariantMap bill = merged.bill;
-    bill.insert(BillKeys::ModificationDateForFirebase, secondsOf(merged.date));
-    // Payments only this device holds go up, whether or not anything comes
+    const QVariantMap incoming = billOfNode(nodeValue);
+    QVariantMap merged = incoming;
+    // A deletion elsewhere that the node's writer had not seen.
+    const QVariant tombstone = m_tombstoneChildren->valueOf(billID);
+    if (tombstone.isValid())
+        merged = BWBillMerge::merged(merged, tombstoneBill(billID, tombstone.toMap()));
+    const std::optional<QVariantMap> local = BWBill(m_env).storedCopy(billID);
+    if (local)
+        merged = BWBillMerge::merged(*local, merged);
+    // What only this device holds goes up, whether or not anything comes
     // down; its own later changes went up when they were made.
-    if (!BWBillMerge::samePayments(bill, incoming))
-        sendMerged(billID, bill);
-    if (BWBillMerge::sameContent(bill, *local)) {
-        // Also a copy another channel restamped on its way round: writing it
-        // would hand it to that channel once more.
-        Log::line(QStringLiteral("Dates are equal, or local date is newer, so no need to save Firebase bill locally."));
+    if (local && !BWBillMerge::sameState(merged, incoming)) {
+        if (BWBillMerge::isDeleted(merged))
+            removeBillFromFirebase(billID);
+        else
+            sendMerged(billID, merged);
+    }
+    if (local && BWBillMerge::sameState(merged, *local)) {
+        Log::line(QStringLiteral("The copy here (changed %1) holds all of the cloud's (changed %2); not saved locally.")
+                      .arg(localModificationDateForBillID(billID).toString(Qt::ISODate),
+                           remoteDateOfNode(nodeValue).toString(Qt::ISODate)));
         return false;
     }
     Log::line(QStringLiteral("Trying to save lcoally..."));
-    return saveBillLocally(bill, false);
-}
-
-// A bill deleted here comes back with a copy changed after the deletion,
-// as it does on every other device. The deletion's moment is its tombstone's;
-// with none left (the device that changed the bill later took it away) it is
-// no earlier than the last change known here.
-bool FirebaseDataManager::reviveDeletedBill(const QString& billID, const QDateTime& changedAt)
-{
-    const QVariantMap tombstone = m_tombstoneChildren->valueOf(billID).toMap();
-    const QDateTime deletedAt = tombstone.contains(DeletedAtKey) ? momentOf(tombstone.value(DeletedAtKey).toDouble())
-                                                                 : localModificationDateForBillID(billID);
-    if (BWBillMerge::deletionHolds(deletedAt, changedAt)) {
-        Log::line(QStringLiteral("Bill %1 was deleted after this change; not saving it").arg(billID));
-        return false;
-    }
-    Log::line(QStringLiteral("Bill %1 was changed on another device after it was deleted; it is back").arg(billID));
-    return BWBill(m_env).moveBill(billID, IndexKeys::DeletedBills, IndexKeys::ActiveBills, IndexKeys::ArchivedBills,
-                                  false);
+    return storeFromFirebase(merged);
 }
 
 void FirebaseDataManager::sendMerged(const QString& billID, const QVariantMap& bill)
@@ -229,56 +194,56 @@ void FirebaseDataManager::sendMerged(const QString& billID, const QVariantMap& b
     write.operation = FirebasePendingWrite::Save;
     write.uid = m_userUID;
     write.billID = billID;
-    write.record = BWBill::convertDatesToNumbersWithDictionary(bill);
+    write.record = firebaseForm(bill);
     journalAndSend({write}, {});
 }
 
-bool FirebaseDataManager::saveBillLocally(const QVariantMap& bill, bool isExistingBill)
+// Merged into the stored bill; the shell hears of a bill that came or changed,
+// or that went.
+bool FirebaseDataManager::storeFromFirebase(const QVariantMap& bill)
 {
-    if (!BWBill(m_env).writeBillFromFirebase(bill, isExistingBill)) {
-        Log::line(QStringLiteral("Could not store the cloud copy of bill %1").arg(bill.value(BillKeys::Bid).toString()));
+    const QString billID = bill.value(BillKeys::Bid).toString();
+    const bool wasDeleted = !isListedLocally(billID);
+    bool written = false;
+    if (!BWBill(m_env).storeIncomingCopy(bill, BWBill::CopySource::Firebase, &written) || !written) {
+        if (!written)
+            Log::line(QStringLiteral("Nothing of the cloud copy of bill %1 to store").arg(billID));
         return false;
     }
-    emit billAddedFromFirebase(bill);
+    const std::optional<QVariantMap> stored = BWBill(m_env).storedCopy(billID);
+    if (stored && BWBillMerge::isDeleted(*stored)) {
+        if (!wasDeleted)
+            emit billDeletedInFirebase(firebaseForm(*stored));
+    } else if (stored) {
+        emit billAddedFromFirebase(*stored);
+    }
     return true;
 }
 
-bool FirebaseDataManager::deleteBillLocally(const QVariantMap& nodeValue)
+// A node's value as a bill: dates as dates, and no date the node lacked.
+QVariantMap FirebaseDataManager::billOfNode(const QVariantMap& nodeValue)
 {
-    const QString billID = nodeValue.value(BillKeys::Bid).toString();
-    if (!BWUIDMaker::isValidUID(billID) || !isListedLocally(billID))
-        return false;
-    // A change made here and not yet sent decides against the deletion's
-    // tombstone when it goes out.
-    const std::optional<FirebasePendingWrite> pending = FirebasePendingWrites(m_env).writeFor(m_userUID, billID);
-    if (pending && pending->operation == FirebasePendingWrite::Save) {
-        Log::line(QStringLiteral("Bill %1 has a change waiting to be sent; the deletion waits for it").arg(billID));
-        return false;
+    QVariantMap bill = BWBill::convertNumbersToDatesWithDictionary(nodeValue);
+    for (const QString& key : {BillKeys::DueDate, BillKeys::LastPayment, BillKeys::SyncModificationDate}) {
+        if (!nodeValue.contains(key))
+            bill.remove(key);
     }
-    m_applyingRemoteRemoval.insert(billID);
-    const bool deleted = BWBill(m_env).deleteBillWithBid(billID);
-    m_applyingRemoteRemoval.remove(billID);
-    if (deleted)
-        emit billDeletedInFirebase(nodeValue);
-    return deleted;
+    return bill;
 }
 
-std::optional<QVariantMap> FirebaseDataManager::storedBill(const QString& billID) const
+// A tombstone as a bill of which only the deletion is known; one left by an
+// earlier version has only the date of the deletion.
+QVariantMap FirebaseDataManager::tombstoneBill(const QString& billID, const QVariantMap& tombstone)
 {
-    const QString folder = BWDataFolder(m_env).path();
-    if (folder.isEmpty() || !isListedLocally(billID))
-        return std::nullopt;
-    const PropertyList::ReadResult stored =
-        PropertyList::read(folder + QLatin1Char('/') + billID + DataFolderFiles::BillFileExtension);
-    if (!stored.ok() || stored.value.typeId() != QMetaType::QVariantMap)
-        return std::nullopt;
-    return stored.value.toMap();
+    QString stamp = tombstone.value(BillKeys::DeletionStamp).toString();
+    if (!HybridLogicalClock::isStamp(stamp))
+        stamp = HybridLogicalClock::stampOfDate(momentOf(tombstone.value(DeletedAtKey).toDouble()));
+    return BWBillMerge::tombstone(billID, stamp);
 }
 
-bool FirebaseDataManager::isDeletedLocally(const QString& billID) const
+QVariantMap FirebaseDataManager::firebaseForm(const QVariantMap& bill)
 {
-    const QString folder = BWDataFolder(m_env).path();
-    return !folder.isEmpty() && BWBillIndex(folder).contains(IndexKeys::DeletedBills, billID);
+    return BWBill::firebaseFormOf(bill);
 }
 
 bool FirebaseDataManager::isListedLocally(const QString& billID) const

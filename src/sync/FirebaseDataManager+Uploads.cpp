@@ -11,6 +11,8 @@
 #include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+
+#include <algorithm>
 #include "sync/FirebaseChildTracker.h"
 #include "sync/FirebasePendingWrites.h"
 #include "sync/FirebaseRestClient.h"
@@ -78,11 +80,7 @@ void FirebaseDataManager::removeBillFromFirebase(const QString& billID, Done don
         QMetaObject::invokeMethod(this, [=, this] { removeBillFromFirebase(billID, done); });
         return;
     }
-    std::optional<FirebaseError> refusal = refusalToSend(billID);
-    if (!refusal && m_applyingRemoteRemoval.contains(billID)) {
-        Log::line(QStringLiteral("Bill %1 was removed in the cloud; nothing to send back").arg(billID));
-        refusal = FirebaseError();
-    }
+    const std::optional<FirebaseError> refusal = refusalToSend(billID);
     if (refusal) {
         if (done)
             QTimer::singleShot(0, this, [done, error = *refusal] { done(error); });
@@ -93,6 +91,10 @@ void FirebaseDataManager::removeBillFromFirebase(const QString& billID, Done don
     write.uid = m_userUID;
     write.billID = billID;
     write.deletedAt = secondsOf(m_env.clock->now());
+    // The deleted bill with its deletion's stamp, which decides against the
+    // copies on the server.
+    if (const std::optional<QVariantMap> deleted = BWBill(m_env).storedCopy(billID))
+        write.record = firebaseForm(*deleted);
     journalAndSend({write}, std::move(done));
 }
 
@@ -103,30 +105,21 @@ void FirebaseDataManager::uploadAllBillsToFirebaseIfNecessary()
     const BWBillsLoader loader(m_env);
     const QStringList active = loader.getListOfBills(IndexKeys::ActiveBills).value_or(QStringList());
     QList<FirebasePendingWrite> writes;
+    const BWBill store(m_env);
     for (const QString& billID : active) {
-        std::optional<QVariantMap> bill = loader.loadBillWithID(billID);
-        if (!bill || refusalToSend(billID))
+        if (refusalToSend(billID))
             continue;
-        // The stored due date, never the one moved off a weekend for display.
-        const QVariant absoluteDueDate = bill->value(BillKeys::AbsoluteDueDate);
-        if (absoluteDueDate.typeId() == QMetaType::QDateTime)
-            bill->insert(BillKeys::DueDate, absoluteDueDate);
-        for (const QString& key : {BillKeys::HumanRepeat, BillKeys::HumanDueDate, BillKeys::SortableDueDate,
-                                   BillKeys::AbsoluteDueDate, BillKeys::DueIcon, BillKeys::DueString})
-            bill->remove(key);
-        if (bill->contains(BillKeys::ModificationDateForFirebase)) {
-            Log::line(QStringLiteral("Modification Date Exists...saving to Firebase Maybe"));
-        } else {
-            // Stamped with the moment it was last changed here, not now: a
-            // stamp of now would beat every newer copy on other devices.
-            Log::line(QStringLiteral("Modification Date Didn't exist...stamping it with its own modification date"));
-            bill->insert(BillKeys::ModificationDateForFirebase,
-                         secondsOf(localModificationDateForBillID(billID)));
-        }
+        // As stored: the real due date, never one moved off a weekend for
+        // display; a record of an earlier version is stamped with the moment
+        // it was last changed here, not now, which would beat newer copies.
+        const std::optional<QVariantMap> bill = store.storedCopy(billID);
+        if (!bill || BWBillMerge::isDeleted(*bill))
+            continue;
+        Log::line(QStringLiteral("Saving bill %1 to Firebase when the copy there lacks anything").arg(billID));
         FirebasePendingWrite write;
         write.uid = m_userUID;
         write.billID = billID;
-        write.record = BWBill::convertDatesToNumbersWithDictionary(*bill);
+        write.record = firebaseForm(*bill);
         writes.append(write);
     }
     if (!writes.isEmpty())
@@ -177,31 +170,33 @@ void FirebaseDataManager::send(const FirebasePendingWrite& write)
     });
 }
 
+// What this device holds of the bill: the journaled copy merged with the
+// stored one, which may have changed since.
+QVariantMap FirebaseDataManager::localCopy(const FirebasePendingWrite& write) const
+{
+    QVariantMap journaled = write.record.isEmpty() ? QVariantMap() : billOfNode(write.record);
+    if (write.operation == FirebasePendingWrite::Remove && !journaled.contains(BillKeys::DeletionStamp))
+        journaled = BWBillMerge::merged(journaled, tombstoneBill(write.billID, {{DeletedAtKey, write.deletedAt}}));
+    journaled.insert(BillKeys::Bid, write.billID);
+    const std::optional<QVariantMap> stored = BWBill(m_env).storedCopy(write.billID);
+    return stored ? BWBillMerge::merged(*stored, journaled) : BWBillMerge::merged(journaled, journaled);
+}
+
 void FirebaseDataManager::sendSave(const FirebasePendingWrite& write, const FirebaseNode& node, int attemptsLeft)
 {
     if (!node.exists())
         return sendSaveOfMissingNode(write, node);
-    const QVariantMap remote = node.value.toMap();
-    const QVariantMap remoteBill = BWBill::convertNumbersToDatesWithDictionary(remote);
-    // The journal may hold an older write than the data folder: it is
-    // merged with the node like any other copy, by its own stamp.
-    const QVariantMap writeBill = BWBill::convertNumbersToDatesWithDictionary(write.record);
-    const QDateTime remoteDate = remoteDateOfNode(remote);
-    BWBillMerge::Copy merged = BWBillMerge::merged({writeBill, remoteDateOfNode(write.record)}, {remoteBill, remoteDate});
-    // Two different copies of one moment: a device holding either takes a
-    // copy of that moment for the one it holds, so the merge goes up a
-    // moment later, for every device to take.
-    const bool sameMoment = remoteDateOfNode(write.record) == remoteDate;
-    if (sameMoment && !BWBillMerge::sameContent(writeBill, remoteBill)) {
-        merged.date = remoteDate.addMSecs(1);
-    } else if (BWBillMerge::sameContent(merged.bill, remoteBill)) {
-        Log::line(QStringLiteral("Cloud date is newer or equal, NOT saving to Firebase!"));
+    const QVariantMap remote = billOfNode(node.value.toMap());
+    const QVariantMap merged = BWBillMerge::merged(localCopy(write), remote);
+    if (BWBillMerge::sameState(merged, remote)) {
+        Log::line(QStringLiteral("Cloud copy holds everything, NOT saving to Firebase!"));
         // What the server holds is brought here instead.
-        decideIfBillShouldBeSavedLocallyAndSave(remote);
+        storeFromFirebase(remote);
         return finishSending(write, {});
     }
-    QVariantMap record = BWBill::convertDatesToNumbersWithDictionary(merged.bill);
-    record.insert(BillKeys::ModificationDateForFirebase, secondsOf(merged.date));
+    if (BWBillMerge::isDeleted(merged))
+        return sendRemove(write, attemptsLeft);
+    const QVariantMap record = firebaseForm(merged);
     m_client->putNode(billPath(write.uid, write.billID), record, node.etag,
                       [this, write, record, attemptsLeft](const FirebaseRestClient::NodeReply& reply) {
                           // Changed meanwhile: merged again with what is there now.
@@ -210,34 +205,34 @@ void FirebaseDataManager::sendSave(const FirebasePendingWrite& write, const Fire
                           if (reply.conflict)
                               return finishSending(write, {FirebaseError::Server, QStringLiteral("The bill kept changing")});
                           if (!reply.error.isError()) {
-                              Log::line(QStringLiteral("Local date is newer, saving to Firebase!"));
+                              Log::line(QStringLiteral("Local copy holds more, saving to Firebase!"));
                               // The node's payments this device lacked come here too.
-                              decideIfBillShouldBeSavedLocallyAndSave(record);
+                              storeFromFirebase(billOfNode(record));
                           }
                           finishSending(write, reply.error);
                       });
 }
 
-// No node: unless a tombstone says the bill was deleted after this copy was
-// made, the copy is written and the older tombstone goes.
+// No node: unless the tombstone there says the bill was deleted after
+// everything in this copy, the copy is written and the tombstone goes.
 void FirebaseDataManager::sendSaveOfMissingNode(const FirebasePendingWrite& write, const FirebaseNode& node)
 {
     const QString tombstone = tombstonePath(write.uid, write.billID);
     m_client->getNode(tombstone, [=, this](const FirebaseRestClient::NodeReply& found) {
         if (found.error.isError())
             return finishSending(write, found.error);
-        const QVariantMap deletion = found.node.value.toMap();
-        if (found.node.exists()
-            && BWBillMerge::deletionHolds(momentOf(deletion.value(DeletedAtKey).toDouble()),
-                                          remoteDateOfNode(write.record))) {
-            Log::line(QStringLiteral("Bill %1 was deleted on another device after this change").arg(write.billID));
+        QVariantMap merged = localCopy(write);
+        if (found.node.exists())
+            merged = BWBillMerge::merged(merged, tombstoneBill(write.billID, found.node.value.toMap()));
+        if (BWBillMerge::isDeleted(merged)) {
+            Log::line(QStringLiteral("Bill %1 was deleted after every change of this copy").arg(write.billID));
             // Settled before the deletion is applied, which a waiting
             // change would hold up.
             FirebasePendingWrites(m_env).confirm(write);
-            applyTombstone(write.billID, deletion);
+            storeFromFirebase(merged);
             return finishSending(write, {});
         }
-        m_client->putNode(billPath(write.uid, write.billID), write.record, node.etag,
+        m_client->putNode(billPath(write.uid, write.billID), firebaseForm(merged), node.etag,
                           [=, this](const FirebaseRestClient::NodeReply& reply) {
                               if (reply.conflict)
                                   return sendSave(write, reply.node, SwapAttempts - 1);
@@ -246,8 +241,8 @@ void FirebaseDataManager::sendSaveOfMissingNode(const FirebasePendingWrite& writ
                               Log::line(QStringLiteral("Bill didn't exist on Firebase, saving to Firebase!"));
                               if (!found.node.exists())
                                   return finishSending(write, {});
-                              // An older tombstone left behind misleads nobody:
-                              // the bill's own date is later.
+                              // An older tombstone left behind misleads nobody,
+                              // but the bill is back: it goes.
                               m_client->deleteNode(tombstone, found.node.etag,
                                                    [=, this](const auto&) { finishSending(write, {}); });
                           });
@@ -259,28 +254,37 @@ void FirebaseDataManager::sendRemove(const FirebasePendingWrite& write, int atte
     m_client->getNode(billPath(write.uid, write.billID), [=, this](const FirebaseRestClient::NodeReply& current) {
         if (current.error.isError())
             return finishSending(write, current.error);
-        const QVariantMap remote = current.node.value.toMap();
-        if (current.node.exists() && !BWBillMerge::deletionHolds(momentOf(write.deletedAt), remoteDateOfNode(remote))) {
+        const QVariantMap remote = current.node.exists() ? billOfNode(current.node.value.toMap()) : QVariantMap();
+        const QVariantMap merged
+            = current.node.exists() ? BWBillMerge::merged(localCopy(write), remote) : localCopy(write);
+        if (!BWBillMerge::isDeleted(merged)) {
             Log::line(QStringLiteral("Bill %1 was changed on another device after it was deleted here; keeping it")
                           .arg(write.billID));
-            decideIfBillShouldBeSavedLocallyAndSave(remote);
-            return finishSending(write, {});
+            storeFromFirebase(merged);
+            finishSending(write, {});
+            // The node may lack what this copy holds.
+            if (!BWBillMerge::sameState(merged, remote))
+                sendMerged(write.billID, merged);
+            return;
         }
-        markDeleted(write, current.node, attemptsLeft);
+        markDeleted(write, current.node, merged.value(BillKeys::DeletionStamp).toString(), attemptsLeft);
     });
 }
 
-// The tombstone keeps the moment of the latest deletion: an earlier deletion
-// that arrives late must not let a change made between the two bring the
-// bill back.
-void FirebaseDataManager::markDeleted(const FirebasePendingWrite& write, const FirebaseNode& bill, int attemptsLeft)
+// The tombstone keeps the latest deletion: an earlier deletion that arrives
+// late must not let a change made between the two bring the bill back.
+void FirebaseDataManager::markDeleted(const FirebasePendingWrite& write, const FirebaseNode& bill,
+                                      const QString& deletionStamp, int attemptsLeft)
 {
     const QString tombstone = tombstonePath(write.uid, write.billID);
     m_client->getNode(tombstone, [=, this](const FirebaseRestClient::NodeReply& found) {
         if (found.error.isError())
             return finishSending(write, found.error);
-        const double recorded = found.node.value.toMap().value(DeletedAtKey).toDouble();
-        const QVariantMap deletion{{BillKeys::Bid, write.billID}, {DeletedAtKey, std::max(recorded, write.deletedAt)}};
+        const QVariantMap recorded = found.node.value.toMap();
+        const QString stamp = std::max(recorded.value(BillKeys::DeletionStamp).toString(), deletionStamp);
+        const QVariantMap deletion{{BillKeys::Bid, write.billID},
+                                   {DeletedAtKey, std::max(recorded.value(DeletedAtKey).toDouble(), write.deletedAt)},
+                                   {BillKeys::DeletionStamp, stamp}};
         m_client->putNode(tombstone, deletion, found.node.etag, [=, this](const FirebaseRestClient::NodeReply& marked) {
             if (marked.conflict && attemptsLeft > 1)
                 return sendRemove(write, attemptsLeft - 1);

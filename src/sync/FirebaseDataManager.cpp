@@ -11,6 +11,8 @@
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "platform/SecretStore.h"
+#include "store/BWBill.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDataFolder.h"
@@ -264,25 +266,15 @@ void FirebaseDataManager::setUserUID(const QString& uid)
 
 QDateTime FirebaseDataManager::localModificationDateForBillID(const QString& billID) const
 {
-    const std::optional<QVariantMap> bill = BWBillsLoader(m_env).loadBillWithID(billID);
-    if (bill) {
-        const QVariant stamp = bill->value(BillKeys::ModificationDateForFirebase);
-        if (stamp.isValid())
-            return momentOf(stamp.toDouble());
-        const QDateTime synced = bill->value(BillKeys::SyncModificationDate).toDateTime();
-        if (synced.isValid())
-            return synced;
-    }
-    const QString folder = BWDataFolder(m_env).path();
-    const QFileInfo file(folder + QLatin1Char('/') + billID + DataFolderFiles::BillFileExtension);
-    if (!folder.isEmpty() && file.exists() && file.lastModified().isValid())
-        return file.lastModified();
-    return PropertyList::distantPast();
+    const std::optional<QVariantMap> bill = BWBill(m_env).storedCopy(billID);
+    const QDateTime changed = bill ? BWBillMerge::modificationDate(*bill) : QDateTime();
+    return changed.isValid() ? changed : PropertyList::distantPast();
 }
 
 QDateTime FirebaseDataManager::remoteDateOfNode(const QVariantMap& nodeValue)
 {
-    return momentOf(nodeValue.value(BillKeys::ModificationDateForFirebase).toDouble());
+    const QDateTime changed = BWBillMerge::modificationDate(billOfNode(nodeValue));
+    return changed.isValid() ? changed : momentOf(0);
 }
 
 QDateTime FirebaseDataManager::momentOf(double seconds)

@@ -61,16 +61,18 @@ struct FirebaseError
 // Realtime Database, one node per bill under users/<uid>/<bill id>, and brings
 // other devices' additions, changes and removals back into the data folder.
 //
-// A copy is merged with the one it would replace by BWBillMerge (fields of
-// the later ModificationDateForFirebase, every payment either holds unless a
-// device removed it). Uploads write the merge compare-and-swap on the ETag of
+// A copy is merged with the one it would replace by BWBillMerge (each field
+// of the copy that changed it last, every payment either holds unless a
+// device removed it, the deletion rule). Uploads write the merge
+// compare-and-swap on the ETag of
 // the node it was merged with; when the node changed meanwhile, it is merged
 // again and the write tried again. Every upload and removal is first put into a journal in the
 // data folder and leaves it only when the server confirmed it; whatever is
 // left is sent again after a reconnect or a restart. Removals leave a
-// tombstone under deletedBills/<uid>/<bill id> (outside the node whose
-// children are bills) so that a device that was offline cannot bring the
-// bill back with an older copy.
+// tombstone with the deletion's stamp under deletedBills/<uid>/<bill id>
+// (outside the node whose children are bills), which decides against every
+// copy by the deletion rule. Each node keeps ModificationDateForFirebase
+// (seconds since 1970) for earlier versions, with its stamp beside it.
 //
 // The project comes from a settings file the user fills (firebase.json):
 //   { "apiKey": "...", "databaseURL": "https://<project>.firebaseio.com" }
@@ -155,10 +157,10 @@ public:
     // BWBillMerge: the merge is saved locally when it differs from the local
     // copy, and sent when it differs from the node.
     bool decideIfBillShouldBeSavedLocallyAndSave(const QVariantMap& nodeValue);
-    // ModificationDateForFirebase, else SyncModificationDate, else the bill
-    // file's date, else the distant past.
+    // The moment of the latest change of the stored bill (by the merge
+    // rule's stamps), else the distant past.
     QDateTime localModificationDateForBillID(const QString& billID) const;
-    // A node's ModificationDateForFirebase; 1 January 1970 without one.
+    // The same of a node; 1 January 1970 for a node without any.
     static QDateTime remoteDateOfNode(const QVariantMap& nodeValue);
 
 signals:
@@ -191,7 +193,10 @@ private:
     void sendSave(const FirebasePendingWrite& write, const FirebaseNode& node, int attemptsLeft);
     void sendSaveOfMissingNode(const FirebasePendingWrite& write, const FirebaseNode& node);
     void sendRemove(const FirebasePendingWrite& write, int attemptsLeft);
-    void markDeleted(const FirebasePendingWrite& write, const FirebaseNode& bill, int attemptsLeft);
+    void markDeleted(const FirebasePendingWrite& write, const FirebaseNode& bill, const QString& deletionStamp,
+                     int attemptsLeft);
+    // What this device holds of the bill a write is about.
+    QVariantMap localCopy(const FirebasePendingWrite& write) const;
     void removeNode(const FirebasePendingWrite& write, const FirebaseNode& bill, int attemptsLeft);
     void finishSending(const FirebasePendingWrite& write, const FirebaseError& error);
     void scheduleRetry();
@@ -211,17 +216,18 @@ private:
     void handleBillChanges(const QString& event, const QString& path, const QVariant& data);
     void handleTombstoneChanges(const QString& event, const QString& path, const QVariant& data);
     void applyTombstone(const QString& billID, const QVariantMap& tombstone);
-    bool saveBillLocally(const QVariantMap& bill, bool isExistingBill);
-    bool deleteBillLocally(const QVariantMap& nodeValue);
+    void removedFromServer(const QString& billID, const QVariantMap& lastValue);
+    // Merges a copy from the server into the stored bill and tells the shell;
+    // true when anything was stored.
+    bool storeFromFirebase(const QVariantMap& bill);
     bool isListedLocally(const QString& billID) const;
-    bool isDeletedLocally(const QString& billID) const;
-    // Takes a bill deleted here out of DeletedBills when `changedAt` is later
-    // than its deletion.
-    bool reviveDeletedBill(const QString& billID, const QDateTime& changedAt);
-    // The bill file of a listed bill, as stored.
-    std::optional<QVariantMap> storedBill(const QString& billID) const;
     // Journals and sends a merge that holds what the server's copy lacks.
     void sendMerged(const QString& billID, const QVariantMap& bill);
+    // A node's value as a bill, and a bill as a node's value.
+    static QVariantMap billOfNode(const QVariantMap& nodeValue);
+    static QVariantMap firebaseForm(const QVariantMap& bill);
+    // A tombstone node as a bill of which only the deletion is known.
+    static QVariantMap tombstoneBill(const QString& billID, const QVariantMap& tombstone);
 
     BWStoreEnvironment m_env;
     Setup m_setup;
@@ -237,9 +243,6 @@ private:
     QHash<QString, QList<QPair<qint64, Done>>> m_completions;
     QTimer m_retryTimer;
     int m_retryDelayMs = 0;
-    // Bills being deleted here because the server removed them: their
-    // removal is not sent back.
-    QSet<QString> m_applyingRemoteRemoval;
 
     QString m_listeningUID;
     std::unique_ptr<FirebaseEventStream> m_billStream;

@@ -12,7 +12,6 @@
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWBillMerge.h"
 
 namespace {
 
@@ -77,34 +76,17 @@ bool OrvaneCloudManager::saveRecordLocally(const CloudRecord& record, bool notif
         return false;
     }
     stampLastChangeDates(true);
-    if (isDeletedLocally(billID)) {
-        // A deletion wins over any copy: writing it would bring back its reminders.
-        Log::line(QStringLiteral("Bill %1 was deleted here; the copy from iCloud is not saved").arg(billID));
+    const std::optional<QVariantMap> local = storedBill(billID);
+    const QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
+    // What only this device holds goes up, whether or not anything comes down.
+    if (local && shouldSaveRecordToCloud(*local, cloudBill))
+        uploadBillToCloud({}, billID);
+    if (!shouldSaveRecordLocally(local, cloudBill)) {
+        Log::line(QStringLiteral("Should not save locally."));
         return false;
     }
-
-    const std::optional<QVariantMap> local = storedBill(billID);
-    QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
-    QVariantMap bill = cloudBill;
-    if (local) {
-        cloudBill.insert(BillKeys::PaymentList, BWBillMerge::keepLocalDetails(
-                                                    cloudBill.value(BillKeys::PaymentList).toList(),
-                                                    local->value(BillKeys::PaymentList).toList()));
-        const BWBillMerge::Copy merged = BWBillMerge::merged({*local, localDateOf(billID, *local)},
-                                                             {cloudBill, cloudModificationDateForBillRecord(record)});
-        bill = merged.bill;
-        bill.insert(BillKeys::SyncModificationDate, merged.date);
-        // What only this device holds goes up, whether or not anything
-        // comes down.
-        if (!BWBillMerge::sameContent(bill, cloudBill))
-            uploadBillToCloud(bill, billID);
-        if (BWBillMerge::sameContent(bill, *local)) {
-            Log::line(QStringLiteral("Bill %1 is the same here; not written again").arg(billID));
-            return false;
-        }
-    }
     Log::line(QStringLiteral("YES, save locally."));
-    if (!writeDownloadedBill(bill))
+    if (!writeDownloadedBill(cloudBill))
         return false;
     if (notifyImmediately)
         emit iCloudChangeReceived(billID);
@@ -113,6 +95,9 @@ bool OrvaneCloudManager::saveRecordLocally(const CloudRecord& record, bool notif
 
 // ---- Id lists ------------------------------------------------------------------
 
+// The lists tell which bills exist: an id this device has never heard of is
+// listed as the cloud lists it, and its record follows. Whether a bill known
+// here is deleted is its record's business (the deletion rule), never a list's.
 bool OrvaneCloudManager::mergeAndSaveIndexLocally(const QStringList& cloudList, const QString& listName,
                                                   bool notifyImmediately)
 {
@@ -126,53 +111,40 @@ bool OrvaneCloudManager::mergeAndSaveIndexLocally(const QStringList& cloudList, 
         Log::line(QStringLiteral("The index cannot be read; %1 from iCloud not merged").arg(listName));
         return false;
     }
-    const QStringList cloudIDs = validIDs(cloudList);
+    if (!recordIsAnIndexFileWithRecordName(listName))
+        return false;
+    Log::line(QStringLiteral("Processing %1").arg(listName));
     QStringList active = index.ids(IndexKeys::ActiveBills);
     QStringList deleted = index.ids(IndexKeys::DeletedBills);
     const QStringList archived = index.ids(IndexKeys::ArchivedBills);
-    QString updatingKey;
-    QStringList newlyDeleted;
-
-    if (listName == IndexKeys::ActiveBills) {
-        Log::line(QStringLiteral("Processing Active Bills"));
-        for (const QString& id : cloudIDs) {
-            // A bill deleted here stays deleted, whatever list it comes in.
-            if (!active.contains(id) && !deleted.contains(id))
-                active.append(id);
-        }
-        if (active != index.ids(IndexKeys::ActiveBills)) {
-            Log::line(QStringLiteral("We do need to make changes"));
-            updatingKey = IndexKeys::ActiveBillsCloudKey;
-        }
-    } else if (listName == IndexKeys::DeletedBills) {
-        Log::line(QStringLiteral("Processing Deleted Bills"));
-        for (const QString& id : cloudIDs) {
-            if (!deleted.contains(id)) {
-                deleted.append(id);
-                newlyDeleted.append(id);
-            }
-        }
-        if (!newlyDeleted.isEmpty()) {
-            Log::line(QStringLiteral("Deleted Bills Again %1").arg(deleted.join(QLatin1Char(','))));
-            for (const QString& id : deleted)
-                active.removeAll(id);
-            updatingKey = IndexKeys::DeletedBillsCloudKey;
+    QStringList& target = listName == IndexKeys::ActiveBills ? active : deleted;
+    QStringList added;
+    for (const QString& id : validIDs(cloudList)) {
+        if (!active.contains(id) && !deleted.contains(id) && !archived.contains(id) && !storedBill(id)) {
+            target.append(id);
+            added.append(id);
         }
     }
+    const bool changed = !added.isEmpty();
 
     bool written = false;
-    if (!updatingKey.isEmpty()) {
-        BWBill writer(m_env);
-        for (const QString& id : newlyDeleted)
-            writer.disableBillRemindersWithBillId(id);
-        written = writer.overWriteIndexFileWithDictionary({{IndexKeys::ActiveBills, QVariant(active).toList()},
-                                                           {IndexKeys::ArchivedBills, QVariant(archived).toList()},
-                                                           {IndexKeys::DeletedBills, QVariant(deleted).toList()}},
-                                                          updatingKey);
+    if (changed) {
+        Log::line(QStringLiteral("We do need to make changes"));
+        written = BWBill(m_env).overWriteIndexFileWithDictionary(
+            {{IndexKeys::ActiveBills, QVariant(active).toList()},
+             {IndexKeys::ArchivedBills, QVariant(archived).toList()},
+             {IndexKeys::DeletedBills, QVariant(deleted).toList()}},
+            listName == IndexKeys::ActiveBills ? IndexKeys::ActiveBillsCloudKey : IndexKeys::DeletedBillsCloudKey);
         if (!written)
             Log::line(QStringLiteral("Could not save the merged %1").arg(listName));
         else if (notifyImmediately)
             emit iCloudChangeReceived(QString());
+        // Their records say whether they are bills or deletions; a full pass
+        // reads them next anyway.
+        if (written && notifyImmediately && listName == IndexKeys::ActiveBills) {
+            for (const QString& id : std::as_const(added))
+                downloadRecordFromCloud(id);
+        }
     }
     stampLastChangeDates(true);
     return written;

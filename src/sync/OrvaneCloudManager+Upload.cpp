@@ -143,29 +143,20 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
         endUpload(billID);
         return;
     }
-    QDateTime localDate = localDateOf(billID, *bill);
     CloudRecord record;
     if (fetched) {
         record = *fetched;
-        QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
-        cloudBill.insert(BillKeys::PaymentList, BWBillMerge::keepLocalDetails(
-                                                    cloudBill.value(BillKeys::PaymentList).toList(),
-                                                    bill->value(BillKeys::PaymentList).toList()));
-        const BWBillMerge::Copy merged =
-            BWBillMerge::merged({*bill, localDate}, {cloudBill, cloudModificationDateForBillRecord(record)});
-        if (!BWBillMerge::sameContent(merged.bill, *bill)) {
+        const QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
+        if (shouldSaveRecordLocally(bill, cloudBill)) {
             // The cloud's copy brought something this one lacks: kept here
             // before the merge goes up.
-            bill = merged.bill;
-            bill->insert(BillKeys::SyncModificationDate, merged.date);
-            if (!writeDownloadedBill(*bill)) {
+            if (!writeDownloadedBill(cloudBill) || !(bill = storedBill(billID))) {
                 endUpload(billID);
                 return;
             }
             emit iCloudChangeReceived(billID);
         }
-        localDate = merged.date;
-        if (BWBillMerge::sameContent(merged.bill, cloudBill)) {
+        if (!shouldSaveRecordToCloud(*bill, cloudBill)) {
             Log::line(QStringLiteral("Record does not need to be uploaded to iCloud"));
             endUpload(billID);
             return;
@@ -175,7 +166,7 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
         record.recordName = billID;
     }
     Log::line(QStringLiteral("Bill should be saved to iCloud"));
-    record = convertBill(*bill, localDate, record);
+    record = convertBill(*bill, BWBillMerge::modificationDate(*bill), record);
 
     QPointer<OrvaneCloudManager> self(this);
     // Saved against the change tag it was merged with: a copy saved
@@ -254,9 +245,12 @@ void OrvaneCloudManager::saveIndexRecord(const QString& listName, const std::opt
         record.recordName = listName;
     }
     // The cloud's list may hold ids this device has not seen yet: they are
-    // kept, so an upload never shortens the list other devices rely on.
+    // kept, so an upload never shortens the list other devices rely on. The
+    // bills this device knows go where their records put them here.
     const QStringList cloudIDs = bidsOf(record);
-    const QStringList removed = listName == IndexKeys::ActiveBills ? index.ids(IndexKeys::DeletedBills) : QStringList();
+    const QStringList removed = listName == IndexKeys::ActiveBills
+                                    ? index.ids(IndexKeys::DeletedBills)
+                                    : index.ids(IndexKeys::ActiveBills) + index.ids(IndexKeys::ArchivedBills);
     const QStringList merged = unionOf(index.ids(listName), cloudIDs, removed);
     if (fetched && merged == cloudIDs && record.fields.value(BidField).toString() == listName) {
         Log::line(QStringLiteral("Index on iCloud is up to date"));
@@ -300,14 +294,7 @@ void OrvaneCloudManager::uploadAllRecordsExcludingRecords(const QSet<QString>& b
 
 std::optional<QVariantMap> OrvaneCloudManager::storedBill(const QString& billID) const
 {
-    const QString folder = dataFolder();
-    if (folder.isEmpty() || !BWUIDMaker::isValidUID(billID))
-        return std::nullopt;
-    const PropertyList::ReadResult file =
-        PropertyList::read(QDir(folder).filePath(billID + DataFolderFiles::BillFileExtension));
-    if (!file.ok() || file.value.typeId() != QMetaType::QVariantMap)
-        return std::nullopt;
-    return file.value.toMap();
+    return BWBill(m_env).storedCopy(billID);
 }
 
 QStringList OrvaneCloudManager::localList(const QString& listName) const
@@ -316,16 +303,10 @@ QStringList OrvaneCloudManager::localList(const QString& listName) const
     return folder.isEmpty() ? QStringList() : BWBillIndex(folder).ids(listName);
 }
 
-bool OrvaneCloudManager::isDeletedLocally(const QString& billID) const
-{
-    return localList(IndexKeys::DeletedBills).contains(billID);
-}
-
 bool OrvaneCloudManager::writeDownloadedBill(const QVariantMap& bill)
 {
-    BWBill writer(m_env);
-    const bool written = writer.rewriteSpecificBillWithoutUpdatingiCloud(bill);
-    if (!written)
+    bool written = false;
+    if (!BWBill(m_env).storeIncomingCopy(bill, BWBill::CopySource::CloudDatabase, &written))
         Log::line(QStringLiteral("Could not write bill %1 from iCloud").arg(bill.value(BillKeys::Bid).toString()));
     return written;
 }

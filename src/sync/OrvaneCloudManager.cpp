@@ -30,18 +30,13 @@ const QString Bids = QStringLiteral("Bids");
 const QString Bid = QStringLiteral("Bid");
 }  // namespace Fields
 
-// Keys of a bill copied to a field of the same name, in the order they are
-// written; a key the bill lacks clears its field.
-const QStringList CopiedKeys = {BillKeys::Name,        BillKeys::Bid,        BillKeys::Icon,
-                                BillKeys::DueDate,     BillKeys::Average,    BillKeys::LastPayment,
-                                BillKeys::TotalPaid,   BillKeys::RemindMe,   BillKeys::PaySite,
-                                BillKeys::ReminderDays, BillKeys::Balance,   BillKeys::Interest,
-                                BillKeys::Notes,       BillKeys::Tags,       BillKeys::Amount,
-                                BillKeys::PayType,     BWBillMerge::RemovedPaymentsKey};
-// Flags that travel as NO when the bill lacks them.
+// Fields of a "Bill" record that are no key of a bill: the payments as
+// parallel lists, for versions that know no other form, and the record's own.
+const QStringList PaymentListFields
+    = {Fields::PaymentListDates, Fields::PaymentListAmounts, Fields::PaymentListNotes, Fields::PaymentListAttachments};
+const QStringList RecordOnlyFields = PaymentListFields + QStringList{Fields::Type, Fields::LocalModificationDate};
+// Flags that travel as NO when the bill lacks them, for versions that need them.
 const QStringList FlagKeys = {BillKeys::AmountVaries, BillKeys::IsArchived, BillKeys::IsIncome};
-// Keys of a bill read back from the fields of the same name.
-const QStringList ReadKeys = CopiedKeys + QStringList{BillKeys::Repeat, BillKeys::Rev} + FlagKeys;
 
 QVariantList integersOf(const QVariant& list)
 {
@@ -53,14 +48,25 @@ QVariantList integersOf(const QVariant& list)
 
 // A receipt named by another device: kept only as a file of our own data
 // folder named by an id, so that no path from the cloud reaches outside it.
+// Without a folder (records merged in the cloud) it keeps its name.
 QString localReceiptPath(const QString& receipt, const QString& dataFolder)
 {
-    const QString name = receipt.section(QLatin1Char('/'), -1);
-    const QString stem = name.section(QLatin1Char('.'), 0, 0);
-    if (dataFolder.isEmpty() || !BWUIDMaker::isValidUID(stem)
-        || name.endsWith(DataFolderFiles::BillFileExtension, Qt::CaseInsensitive))
-        return QString();
+    const QString name = BWBillMerge::receiptName(receipt);
+    if (dataFolder.isEmpty() || name.isEmpty())
+        return name;
     return QDir(dataFolder).filePath(name);
+}
+
+QVariantList paymentsWithReceipts(const QVariantList& payments, const QString& dataFolder)
+{
+    QVariantList result;
+    for (const QVariant& entry : payments) {
+        QVariantMap payment = entry.toMap();
+        payment.insert(PaymentKeys::Receipt,
+                       localReceiptPath(payment.value(PaymentKeys::Receipt).toString(), dataFolder));
+        result.append(payment);
+    }
+    return result;
 }
 
 }  // namespace
@@ -163,33 +169,21 @@ void OrvaneCloudManager::receivedChangeFromiCloud(const QString& recordType, con
 
 // ---- Dates -------------------------------------------------------------------
 
-bool OrvaneCloudManager::shouldSaveRecordLocally(const QDateTime& localDate, const QDateTime& cloudDate)
+bool OrvaneCloudManager::shouldSaveRecordLocally(const std::optional<QVariantMap>& local, const QVariantMap& cloud)
 {
-    return cloudDate >= localDate;
+    return !local || !BWBillMerge::sameState(BWBillMerge::merged(*local, cloud), *local);
 }
 
-bool OrvaneCloudManager::shouldSaveRecordToCloud(const QDateTime& localDate, const QDateTime& cloudDate)
+bool OrvaneCloudManager::shouldSaveRecordToCloud(const QVariantMap& local, const std::optional<QVariantMap>& cloud)
 {
-    return localDate >= cloudDate;
+    return !cloud || !BWBillMerge::sameState(BWBillMerge::merged(local, *cloud), *cloud);
 }
 
 QDateTime OrvaneCloudManager::modificationDateForBillID(const QString& billID) const
 {
     const std::optional<QVariantMap> bill = storedBill(billID);
-    return localDateOf(billID, bill.value_or(QVariantMap()));
-}
-
-QDateTime OrvaneCloudManager::localDateOf(const QString& billID, const QVariantMap& bill) const
-{
-    const QDateTime stamped = bill.value(BillKeys::SyncModificationDate).toDateTime();
-    if (stamped.isValid())
-        return stamped;
-    const QString folder = dataFolder();
-    if (folder.isEmpty() || !BWUIDMaker::isValidUID(billID))
-        return PropertyList::distantPast();
-    const QFileInfo file(QDir(folder).filePath(billID + DataFolderFiles::BillFileExtension));
-    const QDateTime modified = file.exists() ? file.lastModified() : QDateTime();
-    return modified.isValid() ? modified.toUTC() : PropertyList::distantPast();
+    const QDateTime stamped = bill ? BWBillMerge::modificationDate(*bill) : QDateTime();
+    return stamped.isValid() ? stamped : PropertyList::distantPast();
 }
 
 QDateTime OrvaneCloudManager::cloudModificationDateForBillRecord(const CloudRecord& record)
@@ -225,29 +219,11 @@ CloudRecord OrvaneCloudManager::mergedRecords(const CloudRecord& first, const Cl
         merged.fields.insert(Fields::Bids, ids);
         return merged;
     }
-    const BWBillMerge::Copy merged =
-        BWBillMerge::merged({convertRecordintoBill(first, QString()), cloudModificationDateForBillRecord(first)},
-                            {convertRecordintoBill(second, QString()), cloudModificationDateForBillRecord(second)});
-    CloudRecord record = convertBill(merged.bill, merged.date, secondIsNewer ? second : first);
+    // Without a data folder the receipts keep the names the devices gave them.
+    const QVariantMap merged
+        = BWBillMerge::merged(convertRecordintoBill(first, QString()), convertRecordintoBill(second, QString()));
+    CloudRecord record = convertBill(merged, BWBillMerge::modificationDate(merged), secondIsNewer ? second : first);
     record.modificationDate = std::max(first.modificationDate, second.modificationDate);
-    // Receipts keep the names the devices gave them.
-    QHash<QString, QVariant> receipts;
-    for (const CloudRecord* source : {&first, &second}) {
-        const QVariantList dates = source->fields.value(Fields::PaymentListDates).toList();
-        const QVariantList amounts = source->fields.value(Fields::PaymentListAmounts).toList();
-        const QVariantList notes = source->fields.value(Fields::PaymentListNotes).toList();
-        const QVariantList attachments = source->fields.value(Fields::PaymentListAttachments).toList();
-        for (qsizetype i = 0; i < std::min({dates.size(), amounts.size(), notes.size(), attachments.size()}); ++i) {
-            const QVariantMap payment{{PaymentKeys::Date, dates.at(i)},
-                                      {PaymentKeys::Amount, amounts.at(i)},
-                                      {PaymentKeys::Note, notes.at(i)}};
-            receipts.insert(BWBillMerge::identityOf(payment), attachments.at(i));
-        }
-    }
-    QVariantList attachments;
-    for (const QVariant& payment : merged.bill.value(BillKeys::PaymentList).toList())
-        attachments.append(receipts.value(BWBillMerge::identityOf(payment), QString()));
-    record.fields.insert(Fields::PaymentListAttachments, attachments);
     return record;
 }
 
@@ -256,21 +232,26 @@ CloudRecord OrvaneCloudManager::mergedRecords(const CloudRecord& first, const Cl
 CloudRecord OrvaneCloudManager::convertBill(const QVariantMap& bill, const QDateTime& localDate, CloudRecord record)
 {
     record.recordType = BillRecordType;
-    QVariantMap& fields = record.fields;
-    fields.insert(Fields::Repeat, integersOf(bill.value(BillKeys::Repeat)));
-    for (const QString& key : CopiedKeys) {
-        if (bill.contains(key))
-            fields.insert(key, bill.value(key));
-        else
-            fields.remove(key);
+    // Every stored key travels under its own name; the fields a copy of
+    // another version brought are its keys too, so none is lost.
+    QVariantMap fields;
+    for (auto it = bill.cbegin(); it != bill.cend(); ++it) {
+        if (!BillKeys::DisplayKeys.contains(it.key()) && !RecordOnlyFields.contains(it.key()))
+            fields.insert(it.key(), it.value());
     }
     // What is stored is the real due date, never one moved for display.
     const QVariant absoluteDueDate = bill.value(BillKeys::AbsoluteDueDate);
     if (absoluteDueDate.typeId() == QMetaType::QDateTime)
         fields.insert(BillKeys::DueDate, absoluteDueDate);
+    fields.insert(Fields::Repeat, integersOf(bill.value(BillKeys::Repeat)));
+    // Receipts by the name of their copy, which every data folder shares.
+    const QVariantList payments = paymentsWithReceipts(bill.value(BillKeys::PaymentList).toList(), QString());
+    fields.insert(BillKeys::PaymentList, payments);
 
+    // The payments once more as the four parallel lists that earlier
+    // versions read.
     QVariantList dates, amounts, notes, receipts;
-    for (const QVariant& entry : bill.value(BillKeys::PaymentList).toList()) {
+    for (const QVariant& entry : payments) {
         const QVariantMap payment = entry.toMap();
         const QDateTime date = payment.value(PaymentKeys::Date).toDateTime();
         dates.append(date.isValid() ? date : PropertyList::distantPast());
@@ -290,6 +271,7 @@ CloudRecord OrvaneCloudManager::convertBill(const QVariantMap& bill, const QDate
         fields.insert(key, bill.value(key, false).toBool());
     fields.insert(Fields::Type, 1);
     fields.insert(Fields::LocalModificationDate, localDate);
+    record.fields = fields;
     return record;
 }
 
@@ -297,30 +279,37 @@ QVariantMap OrvaneCloudManager::convertRecordintoBill(const CloudRecord& record,
 {
     const QVariantMap& fields = record.fields;
     QVariantMap bill;
-    for (const QString& key : ReadKeys) {
-        if (fields.contains(key))
-            bill.insert(key, fields.value(key));
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+        if (!RecordOnlyFields.contains(it.key()) && !BillKeys::DisplayKeys.contains(it.key()))
+            bill.insert(it.key(), it.value());
     }
     if (fields.contains(Fields::Repeat))
         bill.insert(BillKeys::Repeat, integersOf(fields.value(Fields::Repeat)));
 
-    // The four lists are parallel; a record whose lists differ in length
-    // gives the payments that all four describe.
-    const QVariantList dates = fields.value(Fields::PaymentListDates).toList();
-    const QVariantList amounts = fields.value(Fields::PaymentListAmounts).toList();
-    const QVariantList notes = fields.value(Fields::PaymentListNotes).toList();
-    const QVariantList receipts = fields.value(Fields::PaymentListAttachments).toList();
-    const qsizetype count = std::min({dates.size(), amounts.size(), notes.size(), receipts.size()});
     QVariantList payments;
-    for (qsizetype i = 0; i < count; ++i) {
-        payments.append(QVariantMap{
-            {PaymentKeys::Date, dates.at(i).toDateTime()},
-            {PaymentKeys::Amount, amounts.at(i).toDouble()},
-            {PaymentKeys::Note, notes.at(i).toString()},
-            {PaymentKeys::Receipt, localReceiptPath(receipts.at(i).toString(), dataFolder)},
-        });
+    if (fields.contains(BillKeys::PaymentList)) {
+        payments = paymentsWithReceipts(fields.value(BillKeys::PaymentList).toList(), dataFolder);
+    } else {
+        // An earlier version's record: the four lists are parallel, and a
+        // record whose lists differ in length gives the payments that all
+        // four describe.
+        const QVariantList dates = fields.value(Fields::PaymentListDates).toList();
+        const QVariantList amounts = fields.value(Fields::PaymentListAmounts).toList();
+        const QVariantList notes = fields.value(Fields::PaymentListNotes).toList();
+        const QVariantList receipts = fields.value(Fields::PaymentListAttachments).toList();
+        const qsizetype count = std::min({dates.size(), amounts.size(), notes.size(), receipts.size()});
+        for (qsizetype i = 0; i < count; ++i) {
+            payments.append(QVariantMap{
+                {PaymentKeys::Date, dates.at(i).toDateTime()},
+                {PaymentKeys::Amount, amounts.at(i).toDouble()},
+                {PaymentKeys::Note, notes.at(i).toString()},
+                {PaymentKeys::Receipt, localReceiptPath(receipts.at(i).toString(), dataFolder)},
+            });
+        }
     }
     bill.insert(BillKeys::PaymentList, payments);
-    bill.insert(BillKeys::SyncModificationDate, cloudModificationDateForBillRecord(record));
+    // An earlier version's record is as new as its cloud date.
+    if (!bill.contains(BillKeys::SyncModificationDate))
+        bill.insert(BillKeys::SyncModificationDate, cloudModificationDateForBillRecord(record));
     return bill;
 }

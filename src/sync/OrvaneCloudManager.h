@@ -22,10 +22,12 @@
 // It uploads after every local write (the store calls it through the cloud
 // channels), downloads what another device changed (the shell hands it the
 // database's change signals) and runs a full pass when sync is switched on.
-// Two copies of a bill are merged by BWBillMerge (fields of the later copy,
-// every payment either holds unless a device removed it), and the merge is
-// saved against the change tag of the copy it was merged with; id lists are
-// merged as sets, and a deletion is never undone by another copy.
+// Two copies of a bill are merged by BWBillMerge (each field of the copy
+// that changed it last, every payment either holds unless a device removed
+// it, the deletion rule), and the merge is saved against the change tag of
+// the copy it was merged with. A deletion travels in the bill's record as
+// its stamped tombstone; the id lists tell which bills exist, for devices
+// that have not seen them yet and for earlier versions.
 //
 // Everything runs on the thread that owns the engine (the GUI thread): the
 // database answers there, and retries are timers there. Whether sync is on is
@@ -92,16 +94,19 @@ public:
     bool mergeAndSaveIndexLocally(const QStringList& cloudIDs, const QString& listName, bool notifyImmediately);
 
     // ---- Rules and conversions ----
-    static bool shouldSaveRecordLocally(const QDateTime& localDate, const QDateTime& cloudDate);
-    static bool shouldSaveRecordToCloud(const QDateTime& localDate, const QDateTime& cloudDate);
+    // Both by the one merge rule (BWBillMerge): the cloud's copy is saved
+    // here when the merge of the two holds anything the local one lacks (or
+    // there is no local one), and the local one goes up when the merge holds
+    // anything the cloud's lacks (or the cloud has none).
+    static bool shouldSaveRecordLocally(const std::optional<QVariantMap>& local, const QVariantMap& cloud);
+    static bool shouldSaveRecordToCloud(const QVariantMap& local, const std::optional<QVariantMap>& cloud);
     // Fills `record` from a stored bill; `localDate` becomes its
     // localModificationDate.
     static CloudRecord convertBill(const QVariantMap& bill, const QDateTime& localDate, CloudRecord record);
     // The bill of a "Bill" record. Receipt paths are kept only as files of
     // `dataFolder` named by an id; any other path becomes "".
     static QVariantMap convertRecordintoBill(const CloudRecord& record, const QString& dataFolder);
-    // The bill's local date: its SyncModificationDate, else its file's
-    // modification date, else the distant past.
+    // The moment of the bill's latest change or deletion, else the distant past.
     QDateTime modificationDateForBillID(const QString& billID) const;
     static QDateTime cloudModificationDateForBillRecord(const CloudRecord& record);
     static bool recordIsAnIndexFileWithRecordName(const QString& recordName);
@@ -149,13 +154,11 @@ private:
                        const std::function<void(int nextAttempt)>& retry);
     void uploadSucceeded(const QString& recordName, const QString& logLine);
 
-    // The stored bill, read fresh from its file; nothing for an id that does
-    // not name a valid bill file.
+    // The stored bill as sync merges it (BWBill::storedCopy).
     std::optional<QVariantMap> storedBill(const QString& billID) const;
-    QDateTime localDateOf(const QString& billID, const QVariantMap& bill) const;
     QStringList localList(const QString& listName) const;
-    bool isDeletedLocally(const QString& billID) const;
-    // Writes `bill` as downloaded (keeping its date) without sending it back.
+    // Stores a merge with the cloud's copy without sending it back; true
+    // when anything was stored.
     bool writeDownloadedBill(const QVariantMap& bill);
 
     // Reads every batch of a query, asking again for a batch that failed;

@@ -1,5 +1,7 @@
 #include "BillEditorTestFixture.h"
 
+#include <QJsonValue>
+
 #include "store/BWBill.h"
 #include "store/BWTagList.h"
 #include "widgets/KBButton.h"
@@ -453,6 +455,25 @@ TEST_F(BillEditorTest, AnAmountOrBalanceThatIsNoNumberIsRefused)
             editor->cancelBill();
         }
     }
+}
+
+// What the form has no field for stays: the payments removed elsewhere (so
+// that a copy still holding one cannot bring it back), the stamps of sync,
+// and keys a newer version wrote.
+TEST_F(BillEditorTest, EditingKeepsEveryStoredKeyTheFormDoesNotShow)
+{
+    const QVariantMap kept{{BillKeys::RemovedPayments, QStringList{QStringLiteral("1709640000 5 old")}},
+                           {BillKeys::RemovedPaymentIDs, QVariantMap{{BWUIDMaker::makeUID(), QStringLiteral("stamp")}}},
+                           {QStringLiteral("KeyOfANewerVersion"), QStringLiteral("kept")}};
+    const QString billID = store(bill(QStringLiteral("Storage"), inDays(10), kept));
+    edit(billID);
+    editor->billNameField()->setText(QStringLiteral("Storage Unit"));
+    ASSERT_TRUE(editor->saveBill());
+    const QVariantMap file = storedFile(billID);
+    EXPECT_EQ(file.value(BillKeys::Name).toString(), QStringLiteral("Storage Unit"));
+    for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+        EXPECT_EQ(QJsonValue::fromVariant(file.value(it.key())), QJsonValue::fromVariant(it.value()))
+            << it.key().toStdString();
 }
 
 namespace {

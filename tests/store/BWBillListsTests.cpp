@@ -273,7 +273,8 @@ TEST_F(BWBillListsTest, ReplacedListsGoToEveryChannelThatIsOn)
         // Listed: written again with this moment, and handed on.
         const QDateTime stamp = readFile(Alpha).value(BillKeys::SyncModificationDate).toDateTime();
         EXPECT_EQ(stamp == clock.now(), c.channelsOn);
-        EXPECT_EQ(cloud.cloudKitBills.size(), c.channelsOn ? 1 : 0);
+        // Alpha brought back, and the tombstone of Beta.
+        EXPECT_EQ(cloud.cloudKitBills.size(), c.channelsOn ? 2 : 0);
         EXPECT_EQ(cloud.firebaseSaves.size(), c.channelsOn ? 1 : 0);
         if (c.channelsOn) {
             ASSERT_EQ(cloud.cloudKitIndexes.size(), 2);

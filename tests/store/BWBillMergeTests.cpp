@@ -1,7 +1,10 @@
 #include "store/BWBillMerge.h"
 
+#include "platform/BWUIDMaker.h"
+#include "platform/HybridLogicalClock.h"
 #include "store/BWBillRecordKeys.h"
 
+#include <QRandomGenerator>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
@@ -9,122 +12,311 @@
 namespace {
 
 const QDateTime Noon(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
+const QString BillID = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
 
-QVariantMap payment(int day, double amount, const QString& note)
+// Three computers, each with its own clock of stamps.
+struct Computer
 {
-    return {{PaymentKeys::Date, Noon.addDays(day)},
+    explicit Computer(qint64 offsetMs = 0)
+        : offset(offsetMs)
+    {
+    }
+    QString stamp(int second) { return clock.next(Noon.addSecs(second).addMSecs(offset)); }
+    qint64 offset;
+    HybridLogicalClock clock{BWUIDMaker::makeUID()};
+};
+
+QVariantMap payment(const QString& id, int day, double amount, const QString& note, const QString& logged,
+                    double reduction = 0.0)
+{
+    return {{PaymentKeys::PaymentID, id},
+            {PaymentKeys::Date, Noon.addDays(day)},
             {PaymentKeys::Amount, amount},
             {PaymentKeys::Note, note},
-            {PaymentKeys::Receipt, QString()}};
+            {PaymentKeys::Receipt, QString()},
+            {PaymentKeys::LoggedStamp, logged},
+            {PaymentKeys::BalanceReduction, reduction}};
 }
 
-QVariantMap billWith(const QVariantList& payments, const QVariantList& removed = {},
-                     const QString& notes = QStringLiteral("rent"))
+// A bill of this version: every field stamped.
+QVariantMap bill(const QVariantMap& fields, const QString& stamp, const QVariantList& payments = {})
 {
-    QVariantMap bill{{BillKeys::Name, QStringLiteral("Rent")},
-                     {BillKeys::Notes, notes},
-                     {BillKeys::PaymentList, payments}};
-    QStringList identities;
-    for (const QVariant& entry : removed)
-        identities.append(BWBillMerge::identityOf(entry));
-    if (!identities.isEmpty())
-        bill.insert(BWBillMerge::RemovedPaymentsKey, identities);
-    return bill;
+    QVariantMap record = fields;
+    record.insert(BillKeys::Bid, BillID);
+    record.insert(BillKeys::PaymentList, payments);
+    if (fields.contains(BillKeys::Balance))
+        record.insert(BillKeys::BalanceSet, fields.value(BillKeys::Balance));
+    QVariantMap stamps;
+    for (auto it = record.cbegin(); it != record.cend(); ++it) {
+        if (it.key() != BillKeys::Bid && it.key() != BillKeys::PaymentList && it.key() != BillKeys::Balance)
+            stamps.insert(it.key(), stamp);
+    }
+    record.insert(BillKeys::FieldStamps, stamps);
+    BWBillMerge::completeDerivedKeys(record);
+    return record;
 }
 
-QStringList notesOf(const QVariantMap& bill)
+// `record` with one field changed on a computer, as the store stamps it.
+QVariantMap changedField(const QVariantMap& record, const QString& key, const QVariant& value, const QString& stamp)
+{
+    QVariantMap edited = record;
+    edited.insert(key, value);
+    return BWBillMerge::changed(record, edited, [&] { return stamp; }).value();
+}
+
+QVariantMap withPayment(const QVariantMap& record, const QVariantMap& entry, const QString& stamp)
+{
+    QVariantMap edited = record;
+    QVariantList payments = record.value(BillKeys::PaymentList).toList();
+    payments.append(entry);
+    edited.insert(BillKeys::PaymentList, payments);
+    return BWBillMerge::changed(record, edited, [&] { return stamp; }).value();
+}
+
+QVariantMap withoutPayment(const QVariantMap& record, const QString& paymentID, const QString& stamp)
+{
+    QVariantMap edited = record;
+    QVariantList payments;
+    for (const QVariant& entry : record.value(BillKeys::PaymentList).toList()) {
+        if (entry.toMap().value(PaymentKeys::PaymentID) != paymentID)
+            payments.append(entry);
+    }
+    edited.insert(BillKeys::PaymentList, payments);
+    return BWBillMerge::changed(record, edited, [&] { return stamp; }).value();
+}
+
+QStringList notesOf(const QVariantMap& record)
 {
     QStringList notes;
-    for (const QVariant& entry : bill.value(BillKeys::PaymentList).toList())
+    for (const QVariant& entry : record.value(BillKeys::PaymentList).toList())
         notes.append(entry.toMap().value(PaymentKeys::Note).toString());
     notes.sort();
     return notes;
 }
 
+// Merging in any order, and again, ends the same.
+void expectAJoin(const QVariantMap& a, const QVariantMap& b, const QVariantMap& c)
+{
+    const QVariantMap ab = BWBillMerge::merged(a, b);
+    EXPECT_TRUE(BWBillMerge::sameState(ab, BWBillMerge::merged(b, a)));
+    EXPECT_TRUE(BWBillMerge::sameState(ab, BWBillMerge::merged(ab, a)));
+    EXPECT_TRUE(BWBillMerge::sameState(ab, BWBillMerge::merged(b, ab)));
+    EXPECT_TRUE(BWBillMerge::sameState(BWBillMerge::merged(ab, c), BWBillMerge::merged(a, BWBillMerge::merged(b, c))));
+    EXPECT_EQ(BWBillMerge::merged(ab, c).value(BillKeys::Balance).toDouble(),
+              BWBillMerge::merged(c, BWBillMerge::merged(b, a)).value(BillKeys::Balance).toDouble());
+}
+
 }  // namespace
 
-TEST(BWBillMergeTest, PaymentsAreEveryCopysLessThoseADeviceRemoved)
+TEST(BWBillMergeTest, EachFieldComesFromTheCopyThatChangedItLast)
 {
-    const QVariantMap base = payment(0, 100.0, "base");
-    const QVariantMap here = payment(1, 10.0, "here");
-    const QVariantMap there = payment(2, 20.0, "there");
-    QVariantMap baseEdited = base;
-    baseEdited.insert(PaymentKeys::Amount, 90.0);
-    baseEdited.insert(PaymentKeys::Note, "base edited");
-    struct Case {
-        const char* name;
-        QVariantMap newer;
-        QVariantMap older;
-        QStringList expected;
-    };
-    const Case cases[] = {
-        {"each copy's new payment is kept", billWith({base, here}), billWith({base, there}),
-         {"base", "here", "there"}},
-        {"an older copy lacking a payment removes nothing", billWith({base, here}), billWith({base}),
-         {"base", "here"}},
-        {"a newer copy lacking a payment removes nothing", billWith({base}), billWith({base, here}),
-         {"base", "here"}},
-        {"a device that had the payment removed it", billWith({base}, {here}), billWith({base, here}), {"base"}},
-        {"an older copy's removal holds too", billWith({base, here, there}), billWith({base}, {here}),
-         {"base", "there"}},
-        {"two payments of one second are two", billWith({payment(0, 10.0, "a")}), billWith({payment(0, 20.0, "b")}),
-         {"a", "b"}},
-        {"an edited payment replaces the old one", billWith({baseEdited}, {base}), billWith({base, here}),
-         {"base edited", "here"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const BWBillMerge::Copy newer{c.newer, Noon.addSecs(60)};
-        const BWBillMerge::Copy older{c.older, Noon};
-        const BWBillMerge::Copy merged = BWBillMerge::merged(newer, older);
-        EXPECT_EQ(notesOf(merged.bill), c.expected);
-        EXPECT_EQ(merged.date, Noon.addSecs(60));
-        // The order of merging, and merging again, change nothing.
-        EXPECT_TRUE(BWBillMerge::sameContent(BWBillMerge::merged(older, newer).bill, merged.bill));
-        EXPECT_TRUE(BWBillMerge::sameContent(BWBillMerge::merged(merged, older).bill, merged.bill));
-        EXPECT_TRUE(BWBillMerge::sameContent(BWBillMerge::merged(newer, merged).bill, merged.bill));
+    Computer a, b(3600 * 1000), c(-40 * 60 * 1000);  // b an hour ahead, c 40 minutes behind
+    const QVariantMap base
+        = bill({{BillKeys::Name, "Rent"}, {BillKeys::Notes, "n"}, {BillKeys::Amount, 5.0}}, a.stamp(0));
+    b.clock.observe(BWBillMerge::latestStamp(base));
+    c.clock.observe(BWBillMerge::latestStamp(base));
+    const QVariantMap onA = changedField(base, BillKeys::Notes, "from a", a.stamp(10));
+    const QVariantMap onB = changedField(base, BillKeys::Amount, 222.0, b.stamp(20));
+    const QVariantMap merged = BWBillMerge::merged(onA, onB);
+    EXPECT_EQ(merged.value(BillKeys::Notes).toString(), "from a");
+    EXPECT_EQ(merged.value(BillKeys::Amount).toDouble(), 222.0);
+
+    // c, 40 minutes behind, saw b's change: its own later change wins all the same.
+    c.clock.observe(BWBillMerge::latestStamp(merged));
+    const QVariantMap onC = changedField(merged, BillKeys::Amount, 333.0, c.stamp(30));
+    EXPECT_EQ(BWBillMerge::merged(onC, onB).value(BillKeys::Amount).toDouble(), 333.0);
+    EXPECT_EQ(BWBillMerge::merged(onB, onC).value(BillKeys::Amount).toDouble(), 333.0);
+    expectAJoin(onA, onB, onC);
+
+    // A field taken out stays out over an older copy that has it.
+    QVariantMap cleared = merged;
+    cleared.remove(BillKeys::Notes);
+    cleared = BWBillMerge::changed(merged, cleared, [&] { return a.stamp(40); }).value();
+    EXPECT_FALSE(BWBillMerge::merged(onA, cleared).contains(BillKeys::Notes));
+}
+
+TEST(BWBillMergeTest, PaymentsAreEveryCopysLessThoseRemovedByID)
+{
+    Computer a, b;
+    const QVariantMap base = bill({{BillKeys::Name, "Rent"}}, a.stamp(0));
+    const QString first = BWUIDMaker::makeUID(), second = BWUIDMaker::makeUID(), again = BWUIDMaker::makeUID();
+    const QVariantMap paidOnA = withPayment(base, payment(first, 0, 50.0, "Quick Logged", {}), a.stamp(1));
+    const QVariantMap paidOnB = withPayment(base, payment(second, 1, 20.0, "b", {}), b.stamp(2));
+    EXPECT_EQ(notesOf(BWBillMerge::merged(paidOnA, paidOnB)), QStringList({"Quick Logged", "b"}));
+    // An older copy lacking a payment removes nothing; a removal does.
+    const QVariantMap undoneOnA = withoutPayment(paidOnA, first, a.stamp(3));
+    EXPECT_EQ(notesOf(BWBillMerge::merged(undoneOnA, paidOnA)), QStringList());
+    // The same payment logged again is another payment: no removal hides it.
+    const QVariantMap loggedAgain = withPayment(undoneOnA, payment(again, 0, 50.0, "Quick Logged", {}), a.stamp(4));
+    EXPECT_EQ(notesOf(BWBillMerge::merged(loggedAgain, paidOnA)), QStringList{"Quick Logged"});
+    expectAJoin(loggedAgain, paidOnB, paidOnA);
+
+    // Edited back and forth it is the same payment, the last edit's.
+    QVariantMap edited = paidOnA;
+    for (const double amount : {60.0, 50.0}) {
+        QVariantMap entry = edited.value(BillKeys::PaymentList).toList().first().toMap();
+        entry.insert(PaymentKeys::Amount, amount);
+        QVariantMap next = edited;
+        next.insert(BillKeys::PaymentList, QVariantList{entry});
+        edited = BWBillMerge::changed(edited, next, [&] { return a.stamp(int(amount)); }).value();
     }
+    const QVariantMap withEdits = BWBillMerge::merged(paidOnA, edited);
+    ASSERT_EQ(withEdits.value(BillKeys::PaymentList).toList().size(), 1);
+    EXPECT_EQ(withEdits.value(BillKeys::PaymentList).toList().first().toMap().value(PaymentKeys::Amount), 50.0);
+    EXPECT_EQ(withEdits.value(BillKeys::TotalPaid).toDouble(), 50.0);
 }
 
-TEST(BWBillMergeTest, FieldsComeFromTheLaterCopyAndTotalsFollowThePayments)
+TEST(BWBillMergeTest, BalanceIsTheOneSetLessWhatLaterPaymentsTookOff)
 {
-    const QVariantMap later = billWith({payment(0, 100.0, "base")}, {}, "later notes");
-    const QVariantMap earlier = billWith({payment(0, 100.0, "base"), payment(2, 30.0, "new")}, {}, "earlier notes");
-    const BWBillMerge::Copy merged = BWBillMerge::merged({earlier, Noon}, {later, Noon.addSecs(1)});
-    EXPECT_EQ(merged.bill.value(BillKeys::Notes).toString(), "later notes");
-    EXPECT_EQ(merged.bill.value(BillKeys::TotalPaid).toDouble(), 130.0);
-    EXPECT_EQ(merged.bill.value(BillKeys::LastPayment).toDateTime(), Noon.addDays(2));
+    Computer a, b;
+    const QVariantMap loan = bill({{BillKeys::Name, "Loan"}, {BillKeys::Balance, 1000.0}}, a.stamp(0));
+    ASSERT_EQ(loan.value(BillKeys::BalanceSet).toDouble(), 1000.0);
+    const QVariantMap onA = withPayment(loan, payment(BWUIDMaker::makeUID(), 0, 100.0, "a", {}, 100.0), a.stamp(1));
+    const QVariantMap onB = withPayment(loan, payment(BWUIDMaker::makeUID(), 0, 50.0, "b", {}, 50.0), b.stamp(1));
+    EXPECT_EQ(onA.value(BillKeys::Balance).toDouble(), 900.0);
+    const QVariantMap both = BWBillMerge::merged(onA, onB);
+    EXPECT_EQ(both.value(BillKeys::Balance).toDouble(), 850.0);
 
-    // Copies of one moment: every device picks the same fields.
-    const BWBillMerge::Copy one = BWBillMerge::merged({earlier, Noon}, {later, Noon});
-    const BWBillMerge::Copy other = BWBillMerge::merged({later, Noon}, {earlier, Noon});
-    EXPECT_EQ(one.bill.value(BillKeys::Notes), other.bill.value(BillKeys::Notes));
-    EXPECT_FALSE(BWBillMerge::sameContent(later, earlier));
+    // A balance the user sets counts from then on; payments before it are in it.
+    const QVariantMap set = changedField(both, BillKeys::Balance, 700.0, a.stamp(5));
+    const QVariantMap paidAfter = withPayment(set, payment(BWUIDMaker::makeUID(), 1, 10.0, "c", {}, 10.0), b.stamp(6));
+    EXPECT_EQ(BWBillMerge::merged(set, paidAfter).value(BillKeys::Balance).toDouble(), 690.0);
+
+    // Any payment that goes gives back what it took, the newest or not.
+    const QString older
+        = onA.value(BillKeys::PaymentList).toList().first().toMap().value(PaymentKeys::PaymentID).toString();
+    const QVariantMap removed = withoutPayment(both, older, a.stamp(7));
+    EXPECT_EQ(removed.value(BillKeys::Balance).toDouble(), 950.0);
+    expectAJoin(onA, onB, removed);
 }
 
-TEST(BWBillMergeTest, RemovalsAreMarkedByIdentity)
+TEST(BWBillMergeTest, ADeletionHoldsOverOlderCopiesAndALaterChangeBringsTheBillBack)
 {
-    const QVariantMap kept = payment(0, 100.0, "kept");
-    const QVariantMap dropped = payment(1, 10.0, "dropped");
-    QVariantMap bill = billWith({kept});
-    BWBillMerge::markRemovedPayments(bill, {kept, dropped}, {kept});
-    BWBillMerge::markRemovedPayments(bill, {kept, dropped}, {kept});
-    EXPECT_EQ(bill.value(BWBillMerge::RemovedPaymentsKey).toStringList(), QStringList{BWBillMerge::identityOf(dropped)});
-    // Known by moment, amount and note, to the second.
-    QVariantMap sameLater = dropped;
-    sameLater.insert(PaymentKeys::Date, Noon.addDays(1).addMSecs(400));
-    EXPECT_EQ(BWBillMerge::identityOf(sameLater), BWBillMerge::identityOf(dropped));
+    Computer a, b;
+    const QVariantMap base = bill({{BillKeys::Name, "Gym"}, {BillKeys::Amount, 5.0}}, a.stamp(0));
+    const QVariantMap editedOnB = changedField(base, BillKeys::Amount, 7.0, b.stamp(2));
+    const QVariantMap deletedOnA = BWBillMerge::deleted(base, a.stamp(1));
+    EXPECT_TRUE(BWBillMerge::isDeleted(deletedOnA));
+    EXPECT_TRUE(BWBillMerge::isDeleted(BWBillMerge::merged(deletedOnA, base)));
+    // B changed it after the deletion, not having seen it: it is back, with the change.
+    const QVariantMap back = BWBillMerge::merged(deletedOnA, editedOnB);
+    EXPECT_FALSE(BWBillMerge::isDeleted(back));
+    EXPECT_EQ(back.value(BillKeys::Amount).toDouble(), 7.0);
+    // Deleted after every change, it stays deleted whatever comes late.
+    const QVariantMap deletedAgain = BWBillMerge::deleted(back, a.stamp(3));
+    EXPECT_TRUE(BWBillMerge::isDeleted(BWBillMerge::merged(editedOnB, deletedAgain)));
+    // Brought back (a restore): every field stamped after the deletion.
+    const QVariantMap restored = BWBillMerge::broughtBack(base, a.stamp(4));
+    EXPECT_FALSE(BWBillMerge::isDeleted(BWBillMerge::merged(deletedAgain, restored)));
+    EXPECT_EQ(BWBillMerge::merged(deletedAgain, restored).value(BillKeys::Amount).toDouble(), 5.0);
+    // A deletion alone, of a bill never seen, is one too.
+    EXPECT_TRUE(BWBillMerge::isDeleted(BWBillMerge::merged(BWBillMerge::tombstone(BillID, a.stamp(5)), editedOnB)));
+    expectAJoin(deletedOnA, editedOnB, deletedAgain);
 }
 
-TEST(BWBillMergeTest, IncomingPaymentsKeepWhatOnlyThisDeviceKnows)
+TEST(BWBillMergeTest, ASaveThatChangesNothingStampsNothing)
 {
-    QVariantMap local = payment(0, 100.0, "rent");
-    local.insert(PaymentKeys::Receipt, QStringLiteral("/data/receipt.pdf"));
-    local.insert(PaymentKeys::MovedDueDate, true);
-    const QVariantList kept =
-        BWBillMerge::keepLocalDetails({payment(0, 100.0, "rent"), payment(1, 5.0, "new")}, {local});
-    ASSERT_EQ(kept.size(), 2);
-    EXPECT_EQ(kept.at(0).toMap().value(PaymentKeys::Receipt).toString(), "/data/receipt.pdf");
-    EXPECT_TRUE(kept.at(0).toMap().value(PaymentKeys::MovedDueDate).toBool());
-    EXPECT_FALSE(kept.at(1).toMap().contains(PaymentKeys::MovedDueDate));
+    Computer a;
+    const QVariantMap base = bill({{BillKeys::Name, "Rent"}, {BillKeys::Balance, 10.0}}, a.stamp(0),
+                                  {payment(BWUIDMaker::makeUID(), 0, 5.0, "x", a.stamp(0))});
+    int stamps = 0;
+    const auto count = [&] {
+        ++stamps;
+        return a.stamp(9);
+    };
+    // Numbers by value and dates to the second, as every channel keeps them.
+    QVariantMap same = base;
+    same.insert(BillKeys::Balance, qlonglong(10));
+    EXPECT_FALSE(BWBillMerge::changed(base, same, count));
+    EXPECT_EQ(stamps, 0);
+    const QVariantMap renamed = changedField(base, BillKeys::Name, "Rent 2", a.stamp(1));
+    EXPECT_EQ(renamed.value(BillKeys::FieldStamps).toMap().value(BillKeys::Name), BWBillMerge::latestStamp(renamed));
+    EXPECT_NE(renamed.value(BillKeys::FieldStamps).toMap().value(BillKeys::Balance), BWBillMerge::latestStamp(renamed));
+}
+
+TEST(BWBillMergeTest, RecordsOfEarlierVersionsAreTakenOverAlikeOnEveryComputer)
+{
+    const QVariantMap paid{{PaymentKeys::Date, Noon}, {PaymentKeys::Amount, 100.0}, {PaymentKeys::Note, "Paid"}};
+    const QVariantMap reversed{
+        {PaymentKeys::Date, Noon.addDays(1)}, {PaymentKeys::Amount, 9.0}, {PaymentKeys::Note, "x"}};
+    const QVariantMap old{{BillKeys::Bid, BillID},
+                          {BillKeys::Name, "Loan"},
+                          {BillKeys::Balance, 800.0},
+                          {BillKeys::PaymentList, QVariantList{paid, paid, reversed}},
+                          {BillKeys::RemovedPayments, QStringList{BWBillMerge::identityOf(reversed)}},
+                          {BillKeys::SyncModificationDate, Noon.addDays(2)}};
+    const QVariantMap taken = BWBillMerge::takenOver(old);
+    EXPECT_TRUE(BWBillMerge::sameState(taken, BWBillMerge::takenOver(old)));
+    const QVariantList payments = taken.value(BillKeys::PaymentList).toList();
+    ASSERT_EQ(payments.size(), 2);  // the one removed by identity stays out
+    const QString firstID = payments.at(0).toMap().value(PaymentKeys::PaymentID).toString();
+    EXPECT_TRUE(BWBillMerge::isDerivedPaymentID(firstID));
+    EXPECT_NE(firstID, payments.at(1).toMap().value(PaymentKeys::PaymentID).toString());
+    EXPECT_FALSE(BWBillMerge::isDerivedPaymentID(BWUIDMaker::makeUID()));
+    // Stamped with the date of the last change; the balance opened before the payments.
+    EXPECT_EQ(BWBillMerge::modificationDate(taken), Noon.addDays(2));
+    EXPECT_EQ(taken.value(BillKeys::BalanceSet).toDouble(), 1000.0);
+    BWBillMerge::completeDerivedKeys(const_cast<QVariantMap&>(taken));
+    EXPECT_EQ(taken.value(BillKeys::Balance).toDouble(), 800.0);
+
+    // A payment of the same content logged now is another one: the old
+    // removal by identity does not hide it.
+    Computer a;
+    QVariantMap again = reversed;
+    again.insert(PaymentKeys::PaymentID, BWUIDMaker::makeUID());
+    again.insert(PaymentKeys::BalanceReduction, 0.0);
+    const QVariantMap paidAgain = withPayment(taken, again, a.stamp(3 * 24 * 3600));
+    EXPECT_EQ(notesOf(BWBillMerge::merged(old, paidAgain)), QStringList({"Paid", "Paid", "x"}));
+    // Deleted before deletions had stamps: just after its last change.
+    QVariantMap deleted = old;
+    BWBillMerge::markDeletedWithoutStamp(deleted);
+    EXPECT_TRUE(BWBillMerge::isDeleted(deleted));
+    EXPECT_TRUE(BWBillMerge::isDeleted(BWBillMerge::merged(deleted, old)));
+    EXPECT_FALSE(BWBillMerge::isDeleted(BWBillMerge::merged(deleted, paidAgain)));
+}
+
+// Random changes on three computers that see each other's now and then: any
+// order of merging gives the same bill.
+TEST(BWBillMergeTest, MergingInAnyOrderEndsTheSame)
+{
+    QRandomGenerator random(7);
+    for (int round = 0; round < 20; ++round) {
+        Computer computers[3] = {Computer(0), Computer(3600 * 1000), Computer(-40 * 60 * 1000)};
+        QVariantMap copies[3];
+        copies[0] = bill({{BillKeys::Name, "Loan"}, {BillKeys::Balance, 1000.0}, {BillKeys::Notes, ""}},
+                         computers[0].stamp(0));
+        copies[1] = copies[2] = copies[0];
+        for (int step = 1; step < 40; ++step) {
+            const int i = int(random.bounded(3u));
+            Computer& computer = computers[i];
+            computer.clock.observe(BWBillMerge::latestStamp(copies[i]));
+            const QString stamp = computer.stamp(step);
+            const QVariantList payments = copies[i].value(BillKeys::PaymentList).toList();
+            switch (random.bounded(6u)) {
+            case 0:
+                copies[i] = changedField(copies[i], BillKeys::Notes, QString::number(step), stamp);
+                break;
+            case 1:
+                copies[i] = changedField(copies[i], BillKeys::Balance, 500.0 + step, stamp);
+                break;
+            case 2:
+                copies[i] = withPayment(copies[i], payment(BWUIDMaker::makeUID(), step, step, "p", {}, step), stamp);
+                break;
+            case 3:
+                if (!payments.isEmpty())
+                    copies[i] = withoutPayment(copies[i],
+                                               payments.at(0).toMap().value(PaymentKeys::PaymentID).toString(), stamp);
+                break;
+            case 4:
+                copies[i] = BWBillMerge::deleted(copies[i], stamp);
+                break;
+            default: {
+                const int other = int(random.bounded(3u));
+                copies[i] = BWBillMerge::merged(copies[i], copies[other]);
+            }
+            }
+        }
+        expectAJoin(copies[0], copies[1], copies[2]);
+        expectAJoin(copies[2], copies[0], copies[1]);
+    }
 }

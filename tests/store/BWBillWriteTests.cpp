@@ -84,14 +84,17 @@ TEST_F(BWBillWriteTest, WrittenItemReadsBackWithEveryKeyAndNumberForm)
     EXPECT_EQ(stored.value(BillKeys::Bid), Alpha);
     EXPECT_EQ(stored.value(BillKeys::Icon), QStringLiteral("GScale_Home"));
     EXPECT_EQ(stored.value(BillKeys::DueDate).toDateTime(), PropertyList::distantFuture());
-    EXPECT_EQ(stored.value(BillKeys::LastPayment).toDateTime(), PropertyList::distantPast());
+    // The totals and the last payment follow the payments.
+    EXPECT_EQ(stored.value(BillKeys::LastPayment).toDateTime(), utc(2016, 2, 1));
+    EXPECT_DOUBLE_EQ(stored.value(BillKeys::TotalPaid).toDouble(), 52.5);
+    EXPECT_DOUBLE_EQ(stored.value(BillKeys::Average).toDouble(), 26.25);
     EXPECT_EQ(stored.value(BillKeys::Repeat), (QVariantList{qlonglong(1), qlonglong(2)}));
     EXPECT_EQ(stored.value(BillKeys::Tags), (QVariantList{QStringLiteral("Home")}));
     EXPECT_EQ(stored.value(BillKeys::PaySite), QStringLiteral("http://example.com"));
     EXPECT_EQ(stored.value(BillKeys::Notes), QString());
 
     // A new item's zeros are integers, computed money is real.
-    for (const QString& key : {BillKeys::Average, BillKeys::TotalPaid, BillKeys::Interest}) {
+    for (const QString& key : {BillKeys::Interest}) {
         EXPECT_EQ(stored.value(key).typeId(), QMetaType::LongLong) << key.toStdString();
         EXPECT_EQ(stored.value(key).toLongLong(), 0);
     }
@@ -261,7 +264,7 @@ TEST_F(BWBillWriteTest, RewriteTouchesNeitherIndexNorTagList)
     EXPECT_FALSE(QFileInfo::exists(QDir(dataFolder()).filePath(QStringLiteral("tagindex.plist"))));
 }
 
-TEST_F(BWBillWriteTest, RewriteWithoutICloudKeepsTheSyncStampButStampsFirebase)
+TEST_F(BWBillWriteTest, ACopyFromTheCloudKeepsItsMomentOnEveryChannel)
 {
     QVariantMap changed = record(Alpha);
     changed.insert(BillKeys::SyncModificationDate, utc(2015, 1, 1));
@@ -269,7 +272,35 @@ TEST_F(BWBillWriteTest, RewriteWithoutICloudKeepsTheSyncStampButStampsFirebase)
     const QVariantMap stored = readFile(Alpha);
     EXPECT_EQ(stored.value(BillKeys::SyncModificationDate).toDateTime(), utc(2015, 1, 1));
     EXPECT_DOUBLE_EQ(stored.value(BillKeys::ModificationDateForFirebase).toDouble(),
-                     now().toMSecsSinceEpoch() / 1000.0);
+                     utc(2015, 1, 1).toSecsSinceEpoch());
+}
+
+// A change is stamped where it differs, and only there; a write that
+// changes nothing writes nothing.
+TEST_F(BWBillWriteTest, OnlyWhatChangedIsStampedAndNothingElseIsWritten)
+{
+    ASSERT_TRUE(writer().finishWritingBillWithDictionary(record(Alpha), false, true));
+    const QVariantMap first = readFile(Alpha);
+    const QVariantMap firstStamps = first.value(BillKeys::FieldStamps).toMap();
+    ASSERT_EQ(firstStamps.value(BillKeys::Name), first.value(BillKeys::ModificationStamp));
+    cloud = FakeCloudChannels();
+    reminders.calls.clear();
+    const QDateTime firstWrite = QFileInfo(billPath(Alpha)).lastModified();
+
+    clock.setNow(now().addSecs(60));
+    QVariantMap same = BWBillsLoader(env).loadBillWithID(Alpha).value();
+    same.insert(BillKeys::Amount, qlonglong(950.5 * 2) / 2.0);  // the same number
+    ASSERT_TRUE(writer().rewriteSpecificBill(same));
+    EXPECT_EQ(readFile(Alpha), first);
+    EXPECT_EQ(QFileInfo(billPath(Alpha)).lastModified(), firstWrite);
+    EXPECT_TRUE(cloud.nothingHandedOver());
+    EXPECT_TRUE(reminders.calls.isEmpty());
+
+    ASSERT_TRUE(writer().saveSpecificKey(BillKeys::Notes, QStringLiteral("note"), Alpha));
+    const QVariantMap stamps = readFile(Alpha).value(BillKeys::FieldStamps).toMap();
+    EXPECT_GT(stamps.value(BillKeys::Notes).toString(), firstStamps.value(BillKeys::Notes).toString());
+    EXPECT_EQ(stamps.value(BillKeys::Name), firstStamps.value(BillKeys::Name));
+    EXPECT_EQ(readFile(Alpha).value(BillKeys::SyncModificationDate).toDateTime(), now().addSecs(60));
 }
 
 // ---- Single keys ----

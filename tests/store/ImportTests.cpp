@@ -189,8 +189,9 @@ TEST_F(ImportTest, TextPayDatesTakeThePlaceholderAndABillWithoutDueDateIsLeftOut
     paidOnce.remove("Next_Due");
     paidOnce.insert("Pay_Amounts", QVariantList{5});
     paidOnce.insert("Pay_Dates", QVariantList{at(2016, 2, 1)});
+    // The last payment is the newest of the payments brought in.
     const QList<Case> cases{
-        {"TextPayDate.plist", textFirst, true, BWImportManager::placeholderPaymentDate()},
+        {"TextPayDate.plist", textFirst, true, at(2016, 2, 1)},
         {"TextDueDate.plist", textDue, false, {}},
         {"PaidOnce.plist", paidOnce, true, at(2016, 2, 1)},
     };

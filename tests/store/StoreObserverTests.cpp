@@ -26,12 +26,16 @@ TEST_F(StoreObserverTest, EachSuccessfulWriteIsAnnounced)
         QStringList expected;
     };
     const QList<Case> cases = {
-        {"new bill", [&] { return writer().finishWritingBillWithDictionary(unlisted, false, true); },
+        {"new bill",
+         [&] { return writer().finishWritingBillWithDictionary(unlisted, false, true); },
          {"saved " + unlistedID, "index"}},
-        {"full payment", [&] { return logger().recordPayment({40.0, now(), "", ""}, storeAndLoad(bill)); },
+        {"full payment",
+         [&] {
+             return logger().recordPayment({40.0, now(), "", ""}, storeAndLoad(bill));
+         },
          {"saved " + id, "paid " + id}},
         {"edit of one key", [&] { return writer().saveSpecificKey(BillKeys::Notes, "note", id); }, {"saved " + id}},
-        {"delete", [&] { return writer().deleteBillWithBid(id); }, {"index", "deleted " + id}},
+        {"delete", [&] { return writer().deleteBillWithBid(id); }, {"saved " + id, "index", "deleted " + id}},
     };
     for (const Case& c : cases) {
         storeBills({bill});

@@ -53,10 +53,14 @@ public:
 class SyncDevice : public TempStoreEnvironment
 {
 public:
-    SyncDevice(CloudContainer& container, const QDateTime& start)
+    // `deviceID`: the id this computer's changes are stamped under; "" for
+    // one of its own.
+    SyncDevice(CloudContainer& container, const QDateTime& start, const QString& deviceID = QString())
         : TempStoreEnvironment(QStringLiteral("support/Orvane.ovdata"), QStringLiteral("support"))
         , m_container(container)
     {
+        if (!deviceID.isEmpty())
+            becomeDevice(deviceID);
         clock.setNow(start);
         defaults.registerDefaults(BWRegisteredDefaults::table(clock));
         EXPECT_TRUE(defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true));

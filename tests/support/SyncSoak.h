@@ -1,15 +1,19 @@
 #pragma once
 
-// Three devices, each with its own data folder and clock, keep their bills
-// in step through one back-end that misbehaves: the in-memory record server
-// losing, delaying and reordering messages; shared folders kept in step by a
-// file-sync service that delivers files late, in any order and with
-// conflict copies; or the Firebase fake failing requests and dropping its
-// change streams. The devices make random new bills, edits, payments,
-// reversals and deletes; then the faults stop and every device catches up
-// until nothing changes any more. The result says whether all devices hold
-// the same bills, and whether a payment reported as saved went missing
-// without a device that had seen it reversing it.
+// Three computers, each with its own data folder and clock (one an hour
+// ahead, one 40 minutes behind), keep their bills in step through one
+// back-end that misbehaves: the in-memory record server losing, delaying and
+// reordering messages; shared folders kept in step by a file-sync service
+// that delivers files late, in any order and with conflict copies; or the
+// Firebase fake failing requests and dropping its change streams. In some
+// runs two computers start from one copied settings file. The computers make
+// random new bills, edits, payments, reversals, payment edits back and forth,
+// Quick Log-undo-Quick Log, archives and restores, deletions, restores from
+// a backup, erase-and-imports and saves that change nothing; each operation's
+// changes are taken down in a model (SyncModel) that says what the bills
+// must come to. Then the faults stop and every computer catches up until
+// nothing changes any more. The result says whether every computer holds
+// what the model holds, and, for the shared folder, whether it came to rest.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,14 +27,18 @@
 #include <vector>
 
 #include "platform/FolderCloudContainer.h"
+#include "platform/SyncDeviceIdentity.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDataFolder.h"
+#include "store/BWImportManager.h"
 #include "support/FirebaseTestDevice.h"
 #include "support/MemoryCloudContainer.h"
 #include "support/MemoryCloudDatabase.h"
 #include "support/MemoryCloudServer.h"
 #include "support/SimulatedFileSync.h"
 #include "support/SyncDevice.h"
+#include "support/SyncModel.h"
 #include "sync/OrvaneCloudManager.h"
 
 namespace SyncSoak {
@@ -57,20 +65,45 @@ struct Config
     int maxPasses = 12;
     // For the shared folder: how the file-sync service names conflict copies.
     SimulatedFileSync::Service service = SimulatedFileSync::Service::Syncthing;
+    // The second computer starts from a copy of the first one's settings.
+    bool copiedSettings = false;
 };
 
 struct Result
 {
-    int creates = 0, changes = 0, payments = 0, reversals = 0, deletes = 0, refusedEdits = 0;
+    int creates = 0, changes = 0, payments = 0, reversals = 0, paymentEdits = 0, quickLogs = 0, archives = 0,
+        deletes = 0, backupRestores = 0, eraseImports = 0, emptySaves = 0, refusedEdits = 0;
     int passes = 0;
     bool converged = false;
-    int paymentsOnLiveBills = 0, lostPayments = 0, undoneDeletes = 0;
+    bool distinctDeviceIDs = true;
+    bool folderAtRest = true;  // no file written for a minute after catching up
+    int billsChecked = 0, paymentsChecked = 0, modelDifferences = 0, stampProblems = 0;
     int finalBills = 0;
     qint64 editMs = 0, convergeMs = 0;
     QString traffic;   // what the back-end carried and the faults it made
     QString firstDifference;
-    QStringList lost;  // "<bill id> <payment note>" of each payment lost
+    QStringList problems;  // each difference from the model, each wrong stamp
 };
+
+// The sync ids of the computers, each made as a computer makes its own: from
+// its machine id and the random part its settings keep. With copied settings
+// the second starts from the first one's.
+inline QStringList deviceIDsFor(const Config& config, const TempFolder& folder)
+{
+    QStringList ids;
+    QString firstRandomPart;
+    for (int i = 0; i < config.devices; ++i) {
+        const QString machineID = folder.write(QStringLiteral("machine%1/machine-id").arg(i),
+                                               QByteArray::number(config.seed * 7919u + i, 16).rightJustified(32, '0'));
+        UserDefaults settings(UserDefaults::standardPath(folder.file(QStringLiteral("settings%1").arg(i))));
+        if (i == 1 && config.copiedSettings)
+            settings.setObject(BWDefaultsKeys::BWSyncDeviceID, firstRandomPart);
+        ids.append(SyncDeviceIdentity::deviceID(settings, BWDefaultsKeys::BWSyncDeviceID, machineID));
+        if (i == 0)
+            firstRandomPart = settings.stringForKey(BWDefaultsKeys::BWSyncDeviceID);
+    }
+    return ids;
+}
 
 // ---- One device's store, whatever syncs it ---------------------------------------
 
@@ -177,12 +210,13 @@ public:
 class MemoryServerBackend : public Backend
 {
 public:
-    MemoryServerBackend(const Config& config, const QDateTime& start) : m_config(config)
+    MemoryServerBackend(const Config& config, const QDateTime& start, const QStringList& deviceIDs)
+        : m_config(config)
     {
         m_server.setDelayMilliseconds(10);
         for (int i = 0; i < config.devices; ++i) {
             m_containers.push_back(std::make_unique<MemoryCloudContainer>(&m_server));
-            m_devices.push_back(std::make_unique<SyncDevice>(*m_containers.back(), start));
+            m_devices.push_back(std::make_unique<SyncDevice>(*m_containers.back(), start, deviceIDs.at(i)));
             m_devices.back()->engine->turnCloudSyncOn();
         }
         settle();
@@ -222,17 +256,17 @@ private:
 class SharedFolderBackend : public Backend
 {
 public:
-    SharedFolderBackend(const Config& config, const QDateTime& start)
+    SharedFolderBackend(const Config& config, const QDateTime& start, const QStringList& deviceIDs)
+        : m_deviceIDs(deviceIDs)
     {
         for (int i = 0; i < config.devices; ++i) {
             m_folders.append(m_copies.file(QStringLiteral("device%1").arg(i)));
-            m_deviceIDs.append(BWUIDMaker::makeUID());
             QDir().mkpath(m_folders.last());
         }
         m_sync = std::make_unique<SimulatedFileSync>(m_folders, config.service, config.seed);
         for (int i = 0; i < config.devices; ++i) {
             m_containers.push_back(std::make_unique<FolderCloudContainer>(m_folders.at(i), m_deviceIDs.at(i)));
-            m_devices.push_back(std::make_unique<SyncDevice>(*m_containers.back(), start));
+            m_devices.push_back(std::make_unique<SyncDevice>(*m_containers.back(), start, m_deviceIDs.at(i)));
             m_devices.back()->engine->turnCloudSyncOn();
         }
         m_sync->start(2);
@@ -286,6 +320,35 @@ public:
         return QStringLiteral("%1 files carried, %2 conflict copies made")
             .arg(m_sync->filesCarried()).arg(m_sync->conflictCopiesMade());
     }
+    // Every file of every computer's copy of the folder, with its size and time.
+    QStringList folderState() const
+    {
+        QStringList files;
+        for (const QString& folder : m_folders) {
+            QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                it.next();
+                files.append(QStringLiteral("%1 %2 %3")
+                                 .arg(it.filePath())
+                                 .arg(it.fileInfo().size())
+                                 .arg(it.fileInfo().lastModified().toMSecsSinceEpoch()));
+            }
+        }
+        files.sort();
+        return files;
+    }
+    // Whether no file is written or carried while the computers' clocks
+    // move on by a minute and the service runs on.
+    bool staysAtRest(const std::function<void(int seconds)>& advanceClocks)
+    {
+        const QStringList before = folderState();
+        const int carried = m_sync->filesCarried();
+        for (int second = 0; second < 60; second += 5) {
+            advanceClocks(5);
+            runUntilQuiet([] { return true; }, 20);
+        }
+        return folderState() == before && m_sync->filesCarried() == carried;
+    }
 
 private:
     TempFolder m_copies;
@@ -301,7 +364,8 @@ private:
 class FirebaseBackend : public Backend
 {
 public:
-    FirebaseBackend(const Config& config, const QDateTime& start) : m_config(config)
+    FirebaseBackend(const Config& config, const QDateTime& start, const QStringList& deviceIDs)
+        : m_config(config)
     {
         // Past the client's time-out: the write lands, the answer is lost.
         // Both short, so that a lost answer costs the soak little time.
@@ -309,6 +373,12 @@ public:
         m_server.addAccount(QStringLiteral("soak@example.com"), QStringLiteral("secret1"));
         for (int i = 0; i < config.devices; ++i) {
             m_devices.push_back(std::make_unique<FirebaseTestDevice>(m_server, 400));
+            FirebaseTestDevice& device = *m_devices.back();
+            // Started again as this computer, with a place for its backups.
+            device.quit();
+            device.becomeDevice(deviceIDs.at(i));
+            device.env.supportFolder = device.temp.file(QStringLiteral("support"));
+            device.start();
             m_devices.back()->clock.setNow(start);
             EXPECT_TRUE(m_devices.back()->signIn(QStringLiteral("soak@example.com"), QStringLiteral("secret1")));
         }
@@ -357,15 +427,17 @@ class Soak
 public:
     explicit Soak(const Config& config) : m_config(config), m_random(config.seed)
     {
+        const QStringList deviceIDs = deviceIDsFor(config, m_machines);
+        m_result.distinctDeviceIDs = QSet<QString>(deviceIDs.cbegin(), deviceIDs.cend()).size() == deviceIDs.size();
         switch (config.backend) {
         case BackendKind::MemoryServer:
-            m_backend = std::make_unique<MemoryServerBackend>(config, m_start);
+            m_backend = std::make_unique<MemoryServerBackend>(config, m_start, deviceIDs);
             break;
         case BackendKind::SharedFolder:
-            m_backend = std::make_unique<SharedFolderBackend>(config, m_start);
+            m_backend = std::make_unique<SharedFolderBackend>(config, m_start, deviceIDs);
             break;
         case BackendKind::Firebase:
-            m_backend = std::make_unique<FirebaseBackend>(config, m_start);
+            m_backend = std::make_unique<FirebaseBackend>(config, m_start, deviceIDs);
             break;
         }
     }
@@ -377,7 +449,7 @@ public:
         m_backend->setFaults(true);
         for (int step = 1; step <= m_config.edits; ++step) {
             setTime(step);
-            edit(int(m_random.bounded(quint32(m_config.devices))));
+            operate(int(m_random.bounded(quint32(m_config.devices))));
             disturb();
             QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
         }
@@ -387,19 +459,24 @@ public:
         converge();
         m_result.convergeMs = timer.elapsed();
         m_result.traffic = m_backend->traffic();
-        checkPaymentsAndDeletes();
+        compareWithModel();
+        if (auto* folder = dynamic_cast<SharedFolderBackend*>(m_backend.get())) {
+            m_result.folderAtRest = folder->staysAtRest([this](int seconds) {
+                for (int i = 0; i < m_config.devices; ++i)
+                    m_backend->clock(i).setNow(m_backend->clock(i).now().addSecs(seconds));
+            });
+        }
         return m_result;
     }
 
 private:
-    // Every device's clock moves on together, each a little off the others
-    // but none showing a moment another shows at any step, so that the order
-    // of two operations' moments is the order of their steps, by which a
-    // deletion is judged undone or not.
+    // One computer's clock an hour ahead, another's 40 minutes behind; each
+    // moves on with the steps.
     void setTime(int step)
     {
+        static const qint64 offsetsMs[] = {0, 3600 * 1000, -40 * 60 * 1000};
         for (int i = 0; i < m_config.devices; ++i)
-            m_backend->clock(i).setNow(m_start.addMSecs(step * 2000 + (qint64(i) % 3) * 700));
+            m_backend->clock(i).setNow(m_start.addMSecs(step * 2000 + offsetsMs[i % 3] + (i / 3) * 700));
     }
 
     void disturb()
@@ -414,79 +491,241 @@ private:
             firebase->dropStreamsNowAndThen(m_random);
     }
 
-    void edit(int device)
+    // ---- Operations, each taken down in the model --------------------------
+
+    // Every bill file of a computer, as stored.
+    QMap<QString, QVariantMap> billFiles(const BWStoreEnvironment& env) const
+    {
+        QMap<QString, QVariantMap> files;
+        const QDir folder(dataFolderOf(env));
+        for (const QString& name : folder.entryList({QStringLiteral("*.plist")}, QDir::Files)) {
+            const QString id = name.chopped(6);
+            if (BWUIDMaker::isValidUID(id))
+                files.insert(id, PropertyList::read(folder.filePath(name)).value.toMap());
+        }
+        return files;
+    }
+
+    void operate(int device)
     {
         const BWStoreEnvironment& env = m_backend->env(device);
+        const QMap<QString, QVariantMap> before = billFiles(env);
+        const bool changing = perform(env);
+        const QMap<QString, QVariantMap> after = billFiles(env);
+        QStringList ids = before.keys() + after.keys();
+        ids.removeDuplicates();
+        for (const QString& id : std::as_const(ids)) {
+            const QString problem = m_model.takeChange(id, before.value(id), after.value(id));
+            if (!problem.isEmpty()) {
+                ++m_result.stampProblems;
+                m_result.problems.append(problem);
+            }
+        }
+        // A save that changes nothing writes nothing.
+        if (!changing && before != after) {
+            ++m_result.stampProblems;
+            m_result.problems.append(
+                QStringLiteral("a save that changed nothing wrote on computer %1").arg(device + 1));
+        }
+    }
+
+    // One random operation; false for one that must change nothing.
+    bool perform(const BWStoreEnvironment& env)
+    {
         const QStringList live = shownBills(env);
+        // The rare ones, that change every bill: one in a hundred a restore
+        // from the last backup, one in three hundred an erase and import.
+        const quint32 rare = m_random.bounded(300u);
+        if (rare < 3)
+            return restoreFromBackup(env);
+        if (rare == 3)
+            return eraseAndImport(env);
         const quint32 roll = m_random.bounded(100u);
-        if (live.isEmpty() || roll < 12)
+        if (live.isEmpty() || roll < 10)
             return create(env);
         const QString billID = live.at(int(m_random.bounded(quint32(live.size()))));
-        m_lastTouched.insert(billID, ++m_step);
-        if (roll < 45)
+        const std::optional<QVariantMap> bill = BWBillsLoader(env).loadBillWithID(billID);
+        if (!bill)
+            return ++m_result.refusedEdits, true;
+        if (roll < 34)
             return change(env, billID);
-        if (roll < 85)
-            return pay(env, billID);
-        if (roll < 94)
+        if (roll < 56)
+            return pay(env, *bill, QStringLiteral("payment %1").arg(++m_result.payments), true);
+        if (roll < 64)
             return reverse(env, billID);
-        remove(env, billID);
+        if (roll < 71)
+            return editPaymentBackAndForth(env, billID);
+        if (roll < 77)
+            return quickLogUndoQuickLog(env, billID);
+        if (roll < 83)
+            return archiveOrRestore(env, *bill);
+        if (roll < 88)
+            return saveUnchanged(env, *bill);
+        if (roll < 92)
+            return backUp(env);
+        return remove(env, billID);
     }
 
-    void create(const BWStoreEnvironment& env)
+    bool create(const BWStoreEnvironment& env)
     {
         const int number = ++m_result.creates;
-        const QVariantMap record = newMonthlyBill(QStringLiteral("Bill %1").arg(number), BWUIDMaker::makeUID(),
-                                                  env.clock->now().addDays(10).toUTC(), 10.0 + number);
+        QVariantMap record = newMonthlyBill(QStringLiteral("Bill %1").arg(number), BWUIDMaker::makeUID(),
+                                            env.clock->now().addDays(10).toUTC(), 10.0 + number);
+        // Every third one a loan with a balance that payments take off.
+        if (number % 3 == 0)
+            record.insert(BillKeys::Balance, 1000.0 + number);
         if (!BWBill(env).finishWritingBillWithDictionary(record, false, true))
             ++m_result.refusedEdits;
+        return true;
     }
 
-    void change(const BWStoreEnvironment& env, const QString& billID)
+    bool change(const BWStoreEnvironment& env, const QString& billID)
     {
-        ++m_result.changes;
-        const QString text = QStringLiteral("edit %1").arg(m_result.changes);
-        const bool saved = m_random.bounded(2u) == 0
-                               ? BWBill(env).saveSpecificKey(BillKeys::Notes, text, billID)
-                               : BWBill(env).saveSpecificKey(BillKeys::Amount, 5.0 + m_result.changes % 50, billID);
+        const int number = ++m_result.changes;
+        bool saved = false;
+        switch (m_random.bounded(4u)) {
+        case 0:
+            saved = BWBill(env).saveSpecificKey(BillKeys::Notes, QStringLiteral("edit %1").arg(number), billID);
+            break;
+        case 1:
+            saved = BWBill(env).saveSpecificKey(BillKeys::Amount, 5.0 + number % 50, billID);
+            break;
+        case 2:
+            saved = BWBill(env).saveSpecificKey(BillKeys::Balance, 500.0 + number, billID);
+            break;
+        default:
+            saved
+                = BWBill(env).saveSpecificKey(BillKeys::DueDate, env.clock->now().addDays(number % 40).toUTC(), billID);
+        }
         if (!saved)
             ++m_result.refusedEdits;
+        return true;
     }
 
-    void pay(const BWStoreEnvironment& env, const QString& billID)
+    bool pay(const BWStoreEnvironment& env, const QVariantMap& bill, const QString& note, bool onTheDay)
     {
-        ++m_result.payments;
-        const QString note = QStringLiteral("payment %1").arg(m_result.payments);
-        const std::optional<QVariantMap> record = BWBillsLoader(env).loadBillWithID(billID);
-        if (record && BWPaymentLogger(env).recordPayment({1.0 + m_result.payments % 90, env.clock->now(), note, QString()},
-                                                         *record, true))
-            m_saved.append({billID, note});
-        else
+        const double amount = note == QStringLiteral("Quick Logged") ? bill.value(BillKeys::Amount).toDouble()
+                                                                     : 1.0 + m_result.payments % 90;
+        const QDateTime date = onTheDay ? env.clock->now() : bill.value(BillKeys::AbsoluteDueDate).toDateTime();
+        if (!BWPaymentLogger(env).recordPayment({amount, date, note, QString()}, bill, true))
             ++m_result.refusedEdits;
+        return true;
     }
 
-    // Undoes the newest payment this device holds of the bill.
-    void reverse(const BWStoreEnvironment& env, const QString& billID)
+    // Undoes the newest payment this computer holds of the bill.
+    bool reverse(const BWStoreEnvironment& env, const QString& billID)
     {
         QVariantList payments =
             BWPaymentLogger::paymentsNewestFirst(storedBill(env, billID).value(BillKeys::PaymentList).toList());
         if (payments.isEmpty())
-            return pay(env, billID);
+            return true;
         ++m_result.reversals;
-        const QString note = payments.first().toMap().value(PaymentKeys::Note).toString();
-        if (BWPaymentLogger(env).reverseLastPaymentForBill(billID, payments))
-            m_reversed.insert({billID, note});
-        else
+        if (!BWPaymentLogger(env).reverseLastPaymentForBill(billID, payments))
             ++m_result.refusedEdits;
+        return true;
     }
 
-    void remove(const BWStoreEnvironment& env, const QString& billID)
+    // A payment's amount changed on the bill page and changed back.
+    bool editPaymentBackAndForth(const BWStoreEnvironment& env, const QString& billID)
+    {
+        const QVariantList payments
+            = BWPaymentLogger::paymentsNewestFirst(storedBill(env, billID).value(BillKeys::PaymentList).toList());
+        if (payments.isEmpty())
+            return true;
+        ++m_result.paymentEdits;
+        const qsizetype index = qsizetype(m_random.bounded(quint32(payments.size())));
+        const double amount = payments.at(index).toMap().value(PaymentKeys::Amount).toDouble();
+        for (const double edited : {amount + 10.0, amount}) {
+            const QVariantList current
+                = BWPaymentLogger::paymentsNewestFirst(storedBill(env, billID).value(BillKeys::PaymentList).toList());
+            QVariantMap entry = current.value(index).toMap();
+            entry.insert(PaymentKeys::Amount, edited);
+            if (!BWPaymentLogger(env).saveEditedPayment(current, index, entry, billID))
+                ++m_result.refusedEdits;
+        }
+        return true;
+    }
+
+    bool quickLogUndoQuickLog(const BWStoreEnvironment& env, const QString& billID)
+    {
+        ++m_result.quickLogs;
+        const BWBillsLoader loader(env);
+        pay(env, loader.loadBillWithID(billID).value_or(QVariantMap()), QStringLiteral("Quick Logged"), false);
+        reverse(env, billID);
+        if (const std::optional<QVariantMap> bill = loader.loadBillWithID(billID))
+            pay(env, *bill, QStringLiteral("Quick Logged"), false);
+        return true;
+    }
+
+    bool archiveOrRestore(const BWStoreEnvironment& env, const QVariantMap& bill)
+    {
+        ++m_result.archives;
+        const QString billID = bill.value(BillKeys::Bid).toString();
+        const bool done = bill.value(BillKeys::IsArchived).toBool() ? BWBill(env).restoreBillWithBid(billID)
+                                                                    : BWBill(env).archiveBillWithBid(billID);
+        if (!done)
+            ++m_result.refusedEdits;
+        return true;
+    }
+
+    // The bill saved as loaded, and a key saved as it is: nothing changes.
+    bool saveUnchanged(const BWStoreEnvironment& env, const QVariantMap& bill)
+    {
+        ++m_result.emptySaves;
+        const QString billID = bill.value(BillKeys::Bid).toString();
+        if (!BWBill(env).rewriteSpecificBill(bill)
+            || !BWBill(env).saveSpecificKey(BillKeys::Notes, bill.value(BillKeys::Notes), billID))
+            ++m_result.refusedEdits;
+        return false;
+    }
+
+    bool backUp(const BWStoreEnvironment& env)
+    {
+        // One backup a day is the rule; the soak wants one now.
+        env.defaults->setObject(BWDefaultsKeys::BWLastBackup, PropertyList::distantPast());
+        if (!BWBillsLoader(env).backupDatabase())
+            ++m_result.refusedEdits;
+        return true;
+    }
+
+    bool restoreFromBackup(const BWStoreEnvironment& env)
+    {
+        if (!BWUIDMaker::isValidUID(env.defaults->stringForKey(BWDefaultsKeys::BWLastBackupUID)))
+            return backUp(env);
+        ++m_result.backupRestores;
+        if (!BWBillsLoader(env).restoreDatabase())
+            ++m_result.refusedEdits;
+        return true;
+    }
+
+    // Every bill erased, and one of the fourth version's files imported.
+    bool eraseAndImport(const BWStoreEnvironment& env)
+    {
+        const int number = ++m_result.eraseImports;
+        const QString folder = m_machines.file(QStringLiteral("import%1/Orvane/Data").arg(number));
+        QDir().mkpath(folder);
+        const QVariantMap legacy{{QStringLiteral("Next_Due"), env.clock->now().addDays(5)},
+                                 {QStringLiteral("Repeat_a"), 1},
+                                 {QStringLiteral("Repeat_b"), QStringLiteral("Months")},
+                                 {QStringLiteral("Amount_Due"), 42.0},
+                                 {QStringLiteral("Is_Active"), true}};
+        PropertyList::write(QDir(folder).filePath(QStringLiteral("Imported %1.plist").arg(number)), legacy);
+        const BWImportManager::ImportReport report
+            = BWImportManager(env).performImportWithBills(QDir(folder).entryInfoList(QDir::Files), folder, true);
+        if (report.imported != 1)
+            ++m_result.refusedEdits;
+        return true;
+    }
+
+    bool remove(const BWStoreEnvironment& env, const QString& billID)
     {
         ++m_result.deletes;
-        if (BWBill(env).deleteBillWithBid(billID))
-            m_deleted.insert(billID, m_step);
-        else
+        if (!BWBill(env).deleteBillWithBid(billID))
             ++m_result.refusedEdits;
+        return true;
     }
+
+    // ---- After the faults ------------------------------------------------------
 
     // Every device catches up, until all hold the same and a round changes
     // nothing.
@@ -528,31 +767,28 @@ private:
         return {};
     }
 
-    void checkPaymentsAndDeletes()
+    // Every computer holds what the model says: each bill shown or deleted,
+    // each stored field, the payments, Balance, the totals.
+    void compareWithModel()
     {
         for (int i = 0; i < m_config.devices; ++i) {
             const BWStoreEnvironment& env = m_backend->env(i);
-            const QStringList live = shownBills(env);
-            // A change made after a deletion (by a device that had not
-            // heard of it yet) may bring the bill back; nothing else may.
-            for (auto it = m_deleted.cbegin(); it != m_deleted.cend(); ++it)
-            {
-                const bool undone = live.contains(it.key()) && m_lastTouched.value(it.key()) <= it.value();
-                m_result.undoneDeletes += undone ? 1 : 0;
-                if (undone)
-                    m_result.lost.append(QStringLiteral("undone %1 on device %2").arg(it.key()).arg(i + 1));
-            }
-            for (const auto& saved : std::as_const(m_saved)) {
-                // A reversal is made by a device that holds the payment; a
-                // deletion takes the bill's payments with it, even when a
-                // later change on a device unaware of it brings the bill back.
-                if (!live.contains(saved.first) || m_reversed.contains(saved) || m_deleted.contains(saved.first))
-                    continue;
-                if (i == 0)
-                    ++m_result.paymentsOnLiveBills;
-                if (!paymentNotes(env, saved.first).contains(saved.second)) {
-                    ++m_result.lostPayments;
-                    m_result.lost.append(saved.first + QLatin1Char(' ') + saved.second);
+            const QStringList shown = shownBills(env);
+            for (const QString& billID : m_model.billIDs()) {
+                const bool deleted = m_model.isDeleted(billID);
+                QString difference;
+                if (shown.contains(billID) == deleted)
+                    difference = deleted ? QStringLiteral("shown, though deleted") : QStringLiteral("not shown");
+                else if (!deleted)
+                    difference = m_model.differenceFrom(billID, storedBill(env, billID), BWBillMerge::sameValue);
+                if (!deleted && i == 0) {
+                    ++m_result.billsChecked;
+                    m_result.paymentsChecked += int(m_model.payments(billID).size());
+                }
+                if (!difference.isEmpty()) {
+                    ++m_result.modelDifferences;
+                    m_result.problems.append(
+                        QStringLiteral("computer %1, bill %2: %3").arg(i + 1).arg(billID, difference));
                 }
             }
         }
@@ -561,14 +797,10 @@ private:
     Config m_config;
     QRandomGenerator m_random;
     const QDateTime m_start{QDate(2026, 6, 1), QTime(9, 0), QTimeZone::utc()};
+    TempFolder m_machines;  // the computers' machine ids and settings, the files to import
     std::unique_ptr<Backend> m_backend;
+    SyncModel m_model;
     Result m_result;
-    QList<std::pair<QString, QString>> m_saved;
-    std::set<std::pair<QString, QString>> m_reversed;
-    // The step of each bill's last change, and of its deletion.
-    int m_step = 0;
-    QHash<QString, int> m_lastTouched;
-    QHash<QString, int> m_deleted;
 };
 
 inline Result run(const Config& config)

@@ -1,6 +1,7 @@
 #include "sync/OrvaneCloudManager.h"
 
 #include "platform/BWUIDMaker.h"
+#include "platform/HybridLogicalClock.h"
 #include "platform/PropertyList.h"
 #include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
@@ -20,13 +21,13 @@ TEST(CloudRecordConversionTest, BillBecomesARecordAndBack)
     const QString billID = BWUIDMaker::makeUID();
     const QVariantMap bill{{BillKeys::Name, QStringLiteral("Loan")},
                            {BillKeys::Bid, billID},
-                           {BillKeys::DueDate, Noon.addDays(3)},             // moved for display
-                           {BillKeys::AbsoluteDueDate, Noon.addDays(1)},     // the real one
+                           {BillKeys::DueDate, Noon.addDays(3)},          // moved for display
+                           {BillKeys::AbsoluteDueDate, Noon.addDays(1)},  // the real one
                            {BillKeys::HumanDueDate, QStringLiteral("Due in 3 days")},
                            {BillKeys::Repeat, QVariantList{1, 2}},
                            {BillKeys::Rev, 25.0},
                            {BillKeys::PaymentList, QVariantList{QVariantMap{{PaymentKeys::Date, Noon}}}},
-                           {BWBillMerge::RemovedPaymentsKey, QStringList{QStringLiteral("1709640000 5 old")}},
+                           {BillKeys::RemovedPayments, QStringList{QStringLiteral("1709640000 5 old")}},
                            {BillKeys::SyncModificationDate, Noon},
                            {BillKeys::ModificationDateForFirebase, 1.0}};
     const CloudRecord record = OrvaneCloudManager::convertBill(bill, Noon, CloudRecord());
@@ -39,9 +40,12 @@ TEST(CloudRecordConversionTest, BillBecomesARecordAndBack)
     EXPECT_EQ(fields.value("Rev").toDouble(), 25.0);
     EXPECT_EQ(fields.value("type").toInt(), 1);
     EXPECT_EQ(fields.value("localModificationDate").toDateTime(), Noon);
-    for (const QString& key : {BillKeys::AbsoluteDueDate, BillKeys::HumanDueDate, BillKeys::SyncModificationDate,
-                               BillKeys::ModificationDateForFirebase, BillKeys::Notes})
+    // Every stored key travels; the display keys and keys the bill lacks do not.
+    for (const QString& key : {BillKeys::AbsoluteDueDate, BillKeys::HumanDueDate, BillKeys::Notes})
         EXPECT_FALSE(fields.contains(key)) << key.toStdString();
+    for (const QString& key : {BillKeys::SyncModificationDate, BillKeys::ModificationDateForFirebase,
+                               BillKeys::RemovedPayments, BillKeys::PaymentList})
+        EXPECT_TRUE(fields.contains(key)) << key.toStdString();
 
     const QVariantMap back = OrvaneCloudManager::convertRecordintoBill(record, QStringLiteral("/data"));
     EXPECT_EQ(back.value(BillKeys::Name).toString(), "Loan");
@@ -49,23 +53,44 @@ TEST(CloudRecordConversionTest, BillBecomesARecordAndBack)
     EXPECT_EQ(back.value(BillKeys::Rev).toDouble(), 25.0);
     EXPECT_EQ(back.value(BillKeys::SyncModificationDate).toDateTime(), Noon);
     EXPECT_EQ(back.value(BillKeys::PaymentList).toList().size(), 1);
-    EXPECT_EQ(back.value(BWBillMerge::RemovedPaymentsKey).toStringList(), QStringList{"1709640000 5 old"});
+    EXPECT_EQ(back.value(BillKeys::RemovedPayments).toStringList(), QStringList{"1709640000 5 old"});
 
-    // Without its own date, a record is as new as the server says.
+    // Without its own date, a record of an earlier version is as new as the
+    // server says.
     CloudRecord unstamped = record;
     unstamped.fields.remove("localModificationDate");
+    unstamped.fields.remove(BillKeys::SyncModificationDate);
     unstamped.modificationDate = Noon.addSecs(5);
     EXPECT_EQ(OrvaneCloudManager::convertRecordintoBill(unstamped, QString()).value(BillKeys::SyncModificationDate),
               QVariant(Noon.addSecs(5)));
 }
 
-TEST(CloudRecordConversionTest, TiesGoToWhoeverIsWriting)
+TEST(CloudRecordConversionTest, LocalAndCloudCopiesAreComparedByTheMergeRule)
 {
-    const QDateTime later = Noon.addSecs(1);
-    EXPECT_TRUE(OrvaneCloudManager::shouldSaveRecordLocally(Noon, Noon));
-    EXPECT_TRUE(OrvaneCloudManager::shouldSaveRecordToCloud(Noon, Noon));
-    EXPECT_FALSE(OrvaneCloudManager::shouldSaveRecordLocally(later, Noon));
-    EXPECT_FALSE(OrvaneCloudManager::shouldSaveRecordToCloud(Noon, later));
+    const QString billID = BWUIDMaker::makeUID();
+    const auto stamp = [](int second) {
+        return HybridLogicalClock::stampOf(Noon.addSecs(second).toMSecsSinceEpoch(), 0, BWUIDMaker::makeUID());
+    };
+    const QVariantMap local{
+        {BillKeys::Bid, billID},
+        {BillKeys::Notes, QStringLiteral("local")},
+        {BillKeys::Amount, 5.0},
+        {BillKeys::FieldStamps, QVariantMap{{BillKeys::Notes, stamp(2)}, {BillKeys::Amount, stamp(0)}}}};
+    QVariantMap cloud = local;
+    cloud.insert(BillKeys::Amount, 7.0);
+    cloud.insert(BillKeys::FieldStamps, QVariantMap{{BillKeys::Notes, stamp(0)}, {BillKeys::Amount, stamp(1)}});
+    // Each holds a change the other lacks: each way something goes.
+    EXPECT_TRUE(OrvaneCloudManager::shouldSaveRecordLocally(local, cloud));
+    EXPECT_TRUE(OrvaneCloudManager::shouldSaveRecordToCloud(local, cloud));
+    // A copy that holds all the other does goes one way only, and an equal one nowhere.
+    const QVariantMap merged = BWBillMerge::merged(local, cloud);
+    EXPECT_FALSE(OrvaneCloudManager::shouldSaveRecordLocally(merged, cloud));
+    EXPECT_TRUE(OrvaneCloudManager::shouldSaveRecordToCloud(merged, cloud));
+    EXPECT_FALSE(OrvaneCloudManager::shouldSaveRecordLocally(merged, merged));
+    EXPECT_FALSE(OrvaneCloudManager::shouldSaveRecordToCloud(merged, merged));
+    // Nothing on one side: the other's copy goes there.
+    EXPECT_TRUE(OrvaneCloudManager::shouldSaveRecordLocally(std::nullopt, cloud));
+    EXPECT_TRUE(OrvaneCloudManager::shouldSaveRecordToCloud(local, std::nullopt));
     EXPECT_TRUE(OrvaneCloudManager::recordIsAnIndexFileWithRecordName(IndexKeys::DeletedBills));
     EXPECT_FALSE(OrvaneCloudManager::recordIsAnIndexFileWithRecordName(IndexKeys::ArchivedBills));
 }

@@ -104,3 +104,32 @@ TEST(FirebaseConvergenceTest, TwoComputersAgreeAfterRandomEditsUnderFailures)
     ASSERT_TRUE(converged);
     EXPECT_FALSE(serverAmounts(server, uid).isEmpty());
 }
+
+// A computer whose clock is an hour ahead writes a bill; the other, on the
+// right time, deletes it after it came: the deletion holds on both, and the
+// server keeps no copy of the bill.
+TEST(FirebaseConvergenceTest, ADeletionHoldsOverACopyFromAClockAhead)
+{
+    FakeFirebaseServer server;
+    const QString uid = server.addAccount(Email, Password);
+    FirebaseTestDevice ahead(server);
+    FirebaseTestDevice onTime(server);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    ahead.clock.setNow(now.addSecs(3600));
+    onTime.clock.setNow(now);
+    for (FirebaseTestDevice* device : {&ahead, &onTime})
+        ASSERT_TRUE(device->signIn(Email, Password));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.openStreams() == 4; }, 5000));
+
+    const QString id = ahead.addBill("Gym", 30);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return onTime.list(IndexKeys::ActiveBills).contains(id); }, 5000));
+    onTime.clock.setNow(now.addSecs(60));
+    ASSERT_TRUE(onTime.remove(id));
+    const auto gone = [&] {
+        return !ahead.list(IndexKeys::ActiveBills).contains(id) && !onTime.list(IndexKeys::ActiveBills).contains(id)
+               && onTime.pendingWrites() == 0 && serverAmounts(server, uid).isEmpty();
+    };
+    EXPECT_TRUE(QTest::qWaitFor(gone, 5000));
+    EXPECT_TRUE(onTime.list(IndexKeys::DeletedBills).contains(id));
+    EXPECT_TRUE(ahead.list(IndexKeys::DeletedBills).contains(id));
+}

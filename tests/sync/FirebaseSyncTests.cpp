@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "support/FirebaseTestDevice.h"
+#include "platform/PropertyList.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWPaymentLogger.h"
 
@@ -159,7 +160,7 @@ TEST_F(FirebaseSyncTest, StreamEventsBecomeAddedChangedAndRemovedBills)
     QSignalSpy added(device.manager.get(), &FirebaseDataManager::billAddedFromFirebase);
     QSignalSpy deleted(device.manager.get(), &FirebaseDataManager::billDeletedInFirebase);
     const QString id = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
-    const double stamp = seconds(QDateTime::currentDateTimeUtc());
+    const double stamp = double(QDateTime::currentSecsSinceEpoch());
 
     server.setValueAt(node(id), remoteBill(id, "Gym", 25, stamp));
     ASSERT_TRUE(QTest::qWaitFor([&] { return device.list(IndexKeys::ActiveBills).contains(id); }, 3000));
@@ -167,9 +168,12 @@ TEST_F(FirebaseSyncTest, StreamEventsBecomeAddedChangedAndRemovedBills)
     EXPECT_DOUBLE_EQ(localStamp(id), stamp);   // its own moment
     EXPECT_EQ(added.count(), 1);
 
-    server.setValueAt(node(id) + "/Amount", 30);   // the same stamp: nothing moves
+    // An older copy changes nothing here; the newer one goes back up.
+    server.setValueAt(node(id), remoteBill(id, "Gym", 30, stamp - 60));
     streamMarker();
     EXPECT_EQ(device.bill(id)->value(BillKeys::Amount).toDouble(), 25);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return remote(id).value(BillKeys::Amount).toDouble() == 25; }, 3000));
+    ASSERT_TRUE(settled());
     server.setValueAt(node(id), remoteBill(id, "Gym", 32, stamp + 1));
     ASSERT_TRUE(QTest::qWaitFor([&] { return device.bill(id)->value(BillKeys::Amount).toDouble() == 32; }, 3000));
     EXPECT_EQ(signalsFor(added, id), 2);
@@ -372,11 +376,16 @@ TEST_F(FirebaseSyncTest, SendAllSendsANeverStampedBillWithItsOwnDate)
 {
     device.manager->signOut();
     const QString id = device.addBill("Loan", 300);
+    // As an earlier version left it: no stamps, its last change three days ago.
     QVariantMap unstamped = *device.bill(id);
-    unstamped.remove(BillKeys::ModificationDateForFirebase);
+    for (const QString& key : {BillKeys::ModificationDateForFirebase, BillKeys::FieldStamps,
+                               BillKeys::ModificationStamp, BillKeys::BalanceSet})
+        unstamped.remove(key);
+    for (const QString& key : BillKeys::DisplayKeys)
+        unstamped.remove(key);
     const QDateTime lastChanged = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 3 * 86400);
     unstamped.insert(BillKeys::SyncModificationDate, lastChanged);
-    ASSERT_TRUE(BWBill(device.env).rewriteBill(unstamped, false, false));
+    ASSERT_TRUE(PropertyList::write(device.env.defaultDataFolder + "/" + id + ".plist", unstamped));
 
     ASSERT_TRUE(device.signIn(Email, Password));   // a sign-in runs the send-all
     ASSERT_TRUE(QTest::qWaitFor([&] { return remote(id).contains(BillKeys::Name); }, 5000));
@@ -387,7 +396,7 @@ TEST_F(FirebaseSyncTest, AReceivedBillGoesToTheOtherChannelsWithItsOwnMoment)
 {
     device.defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true);
     const QString id = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
-    const double stamp = seconds(QDateTime::currentDateTimeUtc().addSecs(-30));
+    const double stamp = double(QDateTime::currentSecsSinceEpoch() - 30);
     server.setValueAt(node(id), remoteBill(id, "Gym", 25, stamp));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !device.channels.cloudKitBills.isEmpty(); }, 3000));
     const QVariantMap handedOn = device.channels.cloudKitBills.last().second;

@@ -2,6 +2,7 @@
 
 #include "platform/FolderCloudContainer.h"
 #include "platform/FolderCloudDatabase.h"
+#include "platform/SyncDeviceIdentity.h"
 #include "support/SimulatedFileSync.h"
 
 #include <QSignalSpy>
@@ -183,7 +184,12 @@ TEST_P(FolderCopiesTest, AFolderOfTheEarlierLayoutWithConflictCopiesIsTakenOverW
     service.setPaused(true);
     for (const QString& copy : {copyA, copyB})
         QDir(copy + "/records/" + rent).removeRecursively();
+    // Fields of the earlier version: the payments in four lists, no stamps.
     QVariantMap fields = version.value("Fields").toMap();
+    for (const QString& key :
+         {BillKeys::PaymentList, BillKeys::FieldStamps, BillKeys::BalanceSet, BillKeys::ModificationStamp,
+          BillKeys::SyncModificationDate, BillKeys::ModificationDateForFirebase})
+        fields.remove(key);
     fields.insert("PaymentListDates", QVariantList{Start.addDays(1)});
     fields.insert("PaymentListAmounts", QVariantList{900.0});
     fields.insert("PaymentListNotes", QVariantList{"kept by the service"});
@@ -233,4 +239,77 @@ TEST_P(FolderCopiesTest, TheServiceKeepsOneVersionOfAFileChangedOnBothSidesAndAC
         EXPECT_EQ(QSet<QByteArray>({kept.readAll(), other.readAll()}),
                   QSet<QByteArray>({"saved on A", "saved on B"}));
     }
+}
+
+// Over a file-sync service too, a change made after a deletion that its
+// computer had not seen brings the bill back on both, nothing lost.
+TEST_P(FolderCopiesTest, AnAmountChangedJustAfterADeletionBringsTheBillBack)
+{
+    const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
+    settle();
+    service.setPaused(true);
+    a.advance(60);
+    ASSERT_TRUE(a.remove(rent));
+    b.clock.setNow(a.clock.now().addSecs(3));
+    ASSERT_TRUE(b.edit(rent, BillKeys::Amount, 950.0));
+    service.setPaused(false);
+    settle();
+    for (SyncDevice* device : {&a, &b}) {
+        EXPECT_TRUE(device->shownBills().contains(rent));
+        EXPECT_EQ(device->bill(rent).value(BillKeys::Amount).toDouble(), 950.0);
+    }
+}
+
+// Two computers whose home folders were copied from one another start with
+// the same settings: each still writes under an id of its own, and the
+// folder comes to rest once they have synced.
+TEST(FolderSyncTest, ComputersStartedFromOneSettingsFileComeToRest)
+{
+    TempFolder folders;
+    const QString copyA = folders.file("A"), copyB = folders.file("B");
+    for (const QString& copy : {copyA, copyB})
+        QDir().mkpath(copy);
+    UserDefaults settingsA(UserDefaults::standardPath(folders.file("settingsA")));
+    const QString idA
+        = SyncDeviceIdentity::deviceID(settingsA, BWDefaultsKeys::BWSyncDeviceID,
+                                       folders.write("machineA/machine-id", "11111111111111111111111111111111"));
+    UserDefaults settingsB(UserDefaults::standardPath(folders.file("settingsB")));
+    settingsB.setObject(BWDefaultsKeys::BWSyncDeviceID, settingsA.stringForKey(BWDefaultsKeys::BWSyncDeviceID));
+    const QString idB
+        = SyncDeviceIdentity::deviceID(settingsB, BWDefaultsKeys::BWSyncDeviceID,
+                                       folders.write("machineB/machine-id", "22222222222222222222222222222222"));
+    ASSERT_NE(idA, idB);
+
+    SimulatedFileSync service({copyA, copyB}, SimulatedFileSync::Service::Syncthing, 11);
+    FolderCloudContainer cloudA(copyA, idA), cloudB(copyB, idB);
+    const QDateTime start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
+    SyncDevice a(cloudA, start, idA), b(cloudB, start, idB);
+    a.engine->turnCloudSyncOn();
+    b.engine->turnCloudSyncOn();
+    service.start(2);
+    const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
+    ASSERT_TRUE(waitFor([&] { return b.shownBills().contains(rent); }, 10000));
+    // Both change the bill at once: each writes its own version of it.
+    service.setPaused(true);
+    a.advance(5);
+    b.advance(5);
+    ASSERT_TRUE(a.pay(rent, 900.0, QStringLiteral("paid on A")));
+    ASSERT_TRUE(b.pay(rent, 900.0, QStringLiteral("paid on B")));
+    service.setPaused(false);
+    const QStringList both = {"paid on A", "paid on B"};
+    ASSERT_TRUE(waitFor([&] { return a.paymentNotes(rent) == both && b.paymentNotes(rent) == both; }, 10000));
+
+    // At rest: nothing carried for a minute of the computers' clocks.
+    int carried = service.filesCarried();
+    int quiet = 0;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            a.advance(1);
+            b.advance(1);
+            quiet = service.isIdle() && service.filesCarried() == carried ? quiet + 1 : 0;
+            carried = service.filesCarried();
+            return quiet >= 60;
+        },
+        20000));
+    EXPECT_EQ(service.conflictCopiesMade(), 0);
 }

@@ -1,0 +1,106 @@
+#include "platform/HybridLogicalClock.h"
+
+#include <QMutexLocker>
+#include <QTimeZone>
+
+#include <algorithm>
+
+namespace {
+
+// 15 decimal digits of milliseconds last beyond the year 30000; 8
+// hexadecimal digits of counter outlast any run of changes within one
+// millisecond of a clock far behind.
+constexpr int WallDigits = 15;
+constexpr int CounterDigits = 8;
+constexpr int DeviceDigits = 32;
+constexpr int StampLength = WallDigits + 1 + CounterDigits + 1 + DeviceDigits;
+
+}  // namespace
+
+HybridLogicalClock::HybridLogicalClock(const QString& deviceID)
+    : m_deviceID(deviceID)
+{
+}
+
+QString HybridLogicalClock::next(const QDateTime& wallTime)
+{
+    QMutexLocker locker(&m_mutex);
+    Parts latest;
+    const qint64 wall = std::max<qint64>(0, wallTime.toMSecsSinceEpoch());
+    if (partsOf(m_latest, &latest) && latest.wall >= wall)
+        m_latest = stampOf(latest.wall, latest.counter + 1, m_deviceID);
+    else
+        m_latest = stampOf(wall, 0, m_deviceID);
+    return m_latest;
+}
+
+void HybridLogicalClock::observe(const QString& stamp)
+{
+    if (!isStamp(stamp))
+        return;
+    QMutexLocker locker(&m_mutex);
+    if (stamp > m_latest)
+        m_latest = stamp;
+}
+
+QString HybridLogicalClock::latest() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_latest;
+}
+
+QString HybridLogicalClock::stampOf(qint64 wallMilliseconds, quint32 counter, const QString& deviceID)
+{
+    return QStringLiteral("%1-%2-%3")
+        .arg(std::max<qint64>(0, wallMilliseconds), WallDigits, 10, QLatin1Char('0'))
+        .arg(counter, CounterDigits, 16, QLatin1Char('0'))
+        .arg(deviceID)
+        .toUpper();
+}
+
+QString HybridLogicalClock::stampOfDate(const QDateTime& date, quint32 counter)
+{
+    return stampOf(date.isValid() ? date.toMSecsSinceEpoch() : 0, counter, noDevice());
+}
+
+QString HybridLogicalClock::origin()
+{
+    return stampOf(0, 0, noDevice());
+}
+
+QString HybridLogicalClock::noDevice()
+{
+    return QString(DeviceDigits, QLatin1Char('0'));
+}
+
+QDateTime HybridLogicalClock::wallTimeOf(const QString& stamp)
+{
+    Parts parts;
+    if (!partsOf(stamp, &parts))
+        return {};
+    return QDateTime::fromMSecsSinceEpoch(parts.wall, QTimeZone::utc());
+}
+
+bool HybridLogicalClock::isStamp(const QString& text)
+{
+    Parts parts;
+    return partsOf(text, &parts);
+}
+
+QString HybridLogicalClock::successorOf(const QString& stamp)
+{
+    Parts parts;
+    if (!partsOf(stamp, &parts))
+        return origin();
+    return stampOf(parts.wall, parts.counter + 1, stamp.right(DeviceDigits));
+}
+
+bool HybridLogicalClock::partsOf(const QString& stamp, Parts* parts)
+{
+    if (stamp.size() != StampLength || stamp.at(WallDigits) != u'-' || stamp.at(WallDigits + 1 + CounterDigits) != u'-')
+        return false;
+    bool wallRead = false, counterRead = false;
+    parts->wall = stamp.left(WallDigits).toLongLong(&wallRead);
+    parts->counter = stamp.mid(WallDigits + 1, CounterDigits).toUInt(&counterRead, 16);
+    return wallRead && counterRead;
+}
