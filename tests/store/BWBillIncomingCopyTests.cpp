@@ -75,21 +75,17 @@ TEST(BWBillIncomingCopyTest, BothChannelsInEitherOrderEndWithWhatTheDeletionStam
         ASSERT_TRUE(BWBill(b.env).storeIncomingCopy(a.lastCopySent(), Source::CloudDatabase));
         ASSERT_TRUE(b.shows(billID));
 
-        const auto aDeletes = [&] {
-            a.advance(60);
+        // Each computer acts at its own moment, the second a minute after the first.
+        const auto aDeletes = [&](int secondsOn) {
+            a.advance(secondsOn);
             ASSERT_TRUE(BWBill(a.env).deleteBillWithBid(billID));
         };
-        const auto bEdits = [&] {
-            b.advance(60);
+        const auto bEdits = [&](int secondsOn) {
+            b.advance(secondsOn);
             ASSERT_TRUE(BWBill(b.env).saveSpecificKey(BillKeys::Notes, QStringLiteral("typed on B"), billID));
         };
-        if (c.deletionFirst) {
-            aDeletes();
-            bEdits();
-        } else {
-            bEdits();
-            aDeletes();
-        }
+        aDeletes(c.deletionFirst ? 60 : 120);
+        bEdits(c.deletionFirst ? 120 : 60);
         // The rule: the bill is back when B's change is stamped after the deletion.
         const bool shownByTheRule = c.deletionFirst;
         const QVariantMap fromA = a.lastCopySent();
