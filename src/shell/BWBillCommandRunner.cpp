@@ -137,7 +137,7 @@ int BWBillCommandRunner::positionOf(const QVariantList& list, const QVariantMap&
 
 QString BWBillCommandRunner::currentBillID() const
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return QString();
     if (billPageIsShown() && screens().billView)
         return screens().billView->currentBillID();
@@ -177,7 +177,7 @@ bool BWBillCommandRunner::billIsDeleted(const QString& billID) const
 
 void BWBillCommandRunner::switchToBillView(QObject*)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     const std::optional<QVariantMap> record = selectedRecord();
     if (!record || !billPageOrBeep())
@@ -198,7 +198,7 @@ void BWBillCommandRunner::switchToBillView(QObject*)
 
 void BWBillCommandRunner::showBillFromSearch(const QString& billID)
 {
-    if (!(screens().overview != nullptr) || !billPageOrBeep())
+    if (!screens().overview || !billPageOrBeep())
         return;
     // A reminder or hand-off may name a bill that is gone; an empty bill page
     // would help nobody.
@@ -253,7 +253,7 @@ void BWBillCommandRunner::publishBillActivity(const QVariantMap& record)
 
 void BWBillCommandRunner::switchToOverview(QObject* sender)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     if (overviewIsShown())
         return;
@@ -264,7 +264,7 @@ void BWBillCommandRunner::switchToOverview(QObject* sender)
 
 void BWBillCommandRunner::switchToOverviewAndReload(QObject* sender)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     Log::line(QStringLiteral("Switching to Overview With Reload"));
     reloadOverviewAndSuggestions();
@@ -282,7 +282,7 @@ void BWBillCommandRunner::reloadOverviewAndSuggestions(const QStringList& billID
 
 void BWBillCommandRunner::switchToOverviewWithoutReloading(QObject*)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     const bool wasOnBillPage = !overviewIsShown();
     // Set first: closing the page's popovers below asks which page is shown.
@@ -318,7 +318,7 @@ void BWBillCommandRunner::showOrvane()
 
 void BWBillCommandRunner::switchBills(QObject* sender)
 {
-    if (!(screens().overview != nullptr) || !billPageOrBeep())
+    if (!screens().overview || !billPageOrBeep())
         return;
     const int step = SenderTag::of(sender);
     Log::line(QStringLiteral("Direction %1").arg(step));
@@ -357,7 +357,7 @@ void BWBillCommandRunner::createNewSavingsGoalFromMenu(QObject* sender)
 
 void BWBillCommandRunner::openNewItemEditor(void (BWBillEditorScreen::*create)(QWidget*), QObject* sender)
 {
-    if (!(screens().overview != nullptr) || !editorOrBeep())
+    if (!screens().overview || !editorOrBeep())
         return;
     BWBillEditorScreen& editor = *screens().billEditor;
     if (overviewIsShown()) {
@@ -374,7 +374,7 @@ void BWBillCommandRunner::openNewItemEditor(void (BWBillEditorScreen::*create)(Q
 
 bool BWBillCommandRunner::toggleIncomeVisibility(QObject*)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return false;
     const bool paydaysShown = !env().defaults->boolForKey(BWDefaultsKeys::BWShowPaydaysOnOverview);
     if (!env().defaults->setBool(BWDefaultsKeys::BWShowPaydaysOnOverview, paydaysShown)) {
@@ -395,7 +395,7 @@ void BWBillCommandRunner::updateIncomeVisibility(bool paydaysShown)
 
 void BWBillCommandRunner::enableOrDisableSelectedMenusAndButtons()
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     BWOverviewScreen& overview = *screens().overview;
     const BWOverviewScreen::MenuItems items = overview.menuItems();
@@ -433,7 +433,7 @@ void BWBillCommandRunner::focusMainView()
 
 void BWBillCommandRunner::closePopoversIfNeeded()
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     if (screens().billEditor)
         screens().billEditor->closePopover();
@@ -443,7 +443,7 @@ void BWBillCommandRunner::closePopoversIfNeeded()
 
 void BWBillCommandRunner::reloadAfterItemChange(const QString& billID)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     const QStringList changed = billID.isEmpty() ? QStringList() : QStringList{billID};
     if (overviewIsShown()) {
@@ -470,7 +470,7 @@ void BWBillCommandRunner::reloadAfterItemSaved(const QString& billID)
 
 void BWBillCommandRunner::reloadAfterPayment(const QStringList& billIDs)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     if (overviewIsShown()) {
         // The same row stays selected, even where the paid bill moved away.
@@ -520,7 +520,7 @@ BWMenuValidation::Context BWBillCommandRunner::commandContext() const
 {
     BWMenuValidation::Context context;
     context.dataFolderElsewhere = env().defaults->boolForKey(BWDefaultsKeys::BWCustomLocationEnabled);
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return context;
     context.billPageShown = billPageIsShown() && m_delegate.screens().billView;
     context.selectedRows = int(overviewSelection().selectedRows().size());
@@ -533,7 +533,7 @@ BWMenuValidation::Context BWBillCommandRunner::commandContext() const
 
 void BWBillCommandRunner::showLogPaymentPanel(QObject* sender)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     // Quick logging needs no panel; every other kind does.
     const int tag = SenderTag::of(sender);
@@ -636,7 +636,7 @@ bool BWBillCommandRunner::performQuickLogForBillId(const QString& billID)
 
 void BWBillCommandRunner::quickLogShortcutPressed(QObject*)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     if (overviewIsShown() && overviewSelection().selectedRows().size() != 1) {
         playRefusalSound();
@@ -653,7 +653,7 @@ void BWBillCommandRunner::quickLogShortcutPressed(QObject*)
 // the overview by the overview, which stays in sight.
 void BWBillCommandRunner::skipPaymentFromTouchbar(QObject*)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     if (billPageIsShown()) {
         if (billPageOrBeep())
@@ -686,7 +686,7 @@ void BWBillCommandRunner::showBillWithWebsiteAction()
 void BWBillCommandRunner::showPaySiteOfCurrentBill(void (BWBillDetailScreen::*showInPage)(),
                                                    const std::function<void()>& beforeDesktopBrowser)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     const std::optional<QVariantMap> record = recordOfCurrentBill();
     if (!record)
@@ -732,32 +732,30 @@ void BWBillCommandRunner::openPaySite(const QVariantMap& record)
 
 void BWBillCommandRunner::editSelectedBill(QObject*)
 {
-    if (!(screens().overview != nullptr) || !editorOrBeep())
-        return;
-    if (overviewIsShown()) {
-        screens().overview->editBillFromOverview();
-    } else if (billPageIsShown() && screens().billView) {
-        QWidget* anchor = screens().billView->actionsPopupButton();
-        screens().billEditor->showEditPopoverForBill(screens().billView->currentBillID(), anchor->rect(), anchor);
-    }
+    openEditorPopover(&BWOverviewScreen::editBillFromOverview, &BWBillEditorScreen::showEditPopoverForBill);
 }
 
 // Deleting is confirmed in the editor's popover, so it needs the editor too.
 void BWBillCommandRunner::deleteSelectedBill(QObject*)
 {
-    if (!(screens().overview != nullptr) || !editorOrBeep())
+    openEditorPopover(&BWOverviewScreen::deleteBillFromOverview, &BWBillEditorScreen::showDeletePopoverForBill);
+}
+
+void BWBillCommandRunner::openEditorPopover(void (BWOverviewScreen::*fromOverview)(), EditorPopover onBillPage)
+{
+    if (!screens().overview || !editorOrBeep())
         return;
     if (overviewIsShown()) {
-        screens().overview->deleteBillFromOverview();
+        (screens().overview->*fromOverview)();
     } else if (billPageIsShown() && screens().billView) {
         QWidget* anchor = screens().billView->actionsPopupButton();
-        screens().billEditor->showDeletePopoverForBill(screens().billView->currentBillID(), anchor->rect(), anchor);
+        (screens().billEditor->*onBillPage)(screens().billView->currentBillID(), anchor->rect(), anchor);
     }
 }
 
 bool BWBillCommandRunner::archiveSelectedBill(QObject* sender)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return false;
     const int tag = SenderTag::of(sender);
     if (tag != Archive && tag != Restore)
@@ -794,7 +792,7 @@ bool BWBillCommandRunner::archiveSelectedBill(QObject* sender)
 
 bool BWBillCommandRunner::exportSelectedBillToCSV(QObject*)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return false;
     const QString billID = currentBillID();
     if (billID.isEmpty()) {

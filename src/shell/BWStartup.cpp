@@ -164,7 +164,7 @@ const BWAppScreens& BWStartup::screens() const
 void BWStartup::awakeFromNib()
 {
     addNumberFormatters();
-    if ((screens().overview != nullptr))
+    if (screens().overview)
         connect(screens().overview->billTable(), &QAbstractItemView::doubleClicked, this,
                 [this] { m_delegate.commands().switchToBillView(this); });
 }
@@ -197,7 +197,7 @@ void BWStartup::applicationDidFinishLaunching()
     m_delegate.window().createMainWindowController();
     finishedStep(QStringLiteral("createMainWindowController"));
 
-    if ((screens().overview != nullptr)) {
+    if (screens().overview) {
         m_delegate.window().mainView()->setOverviewbutton(screens().overview->overviewButtonLog());
         if (screens().billView)
             m_delegate.window().mainView()->setButton(screens().billView->logPaymentButtonDetail());
@@ -215,7 +215,7 @@ void BWStartup::applicationDidFinishLaunching()
     setDockIconVisibility();
     finishedStep(QStringLiteral("setDockIconVisibility"));
 
-    if ((screens().overview != nullptr)) {
+    if (screens().overview) {
         m_delegate.window().initializeViews();
         finishedStep(QStringLiteral("initializeViews"));
     }
@@ -227,7 +227,7 @@ void BWStartup::applicationDidFinishLaunching()
         finishedStep(QStringLiteral("createMenu"));
 
     logAutomaticPayments();
-    if ((screens().overview != nullptr)) {
+    if (screens().overview) {
         screens().overview->loadOverview();
         finishedStep(QStringLiteral("loadOverview"));
         if (screens().billEditor) {
@@ -429,7 +429,7 @@ bool BWStartup::checkForDateChange()
         BWAutomaticPayments(env()).logDuePayments(due);
         showNewDay();
     });
-    if ((screens().overview != nullptr) && !m_delegate.commands().overviewIsShown())
+    if (screens().overview && !m_delegate.commands().overviewIsShown())
         m_delegate.commands().switchToOverviewWithoutReloading(this);
     return true;
 }
@@ -609,7 +609,7 @@ void BWStartup::updateOverview()
 void BWStartup::createMenuAfterPassword()
 {
     m_locked = false;
-    if (std::exchange(m_reloadWhenUnlocked, false) && (screens().overview != nullptr))
+    if (std::exchange(m_reloadWhenUnlocked, false) && screens().overview)
         m_delegate.commands().reloadOverviewAndSuggestions();
     // The tray item follows its setting here as at start-up.
     if (createMenuIfEnabled() && screens().overview)

@@ -27,19 +27,19 @@
 #include <vector>
 
 #include "platform/FolderCloudContainer.h"
-#include "platform/MemoryCloudContainer.h"
-#include "platform/MemoryCloudDatabase.h"
-#include "platform/MemoryCloudServer.h"
+#include "platform/SyncDeviceIdentity.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDataFolder.h"
-#include "sync/OrvaneCloudManager.h"
+#include "store/BWImportManager.h"
 #include "support/FirebaseTestDevice.h"
+#include "support/MemoryCloudContainer.h"
+#include "support/MemoryCloudDatabase.h"
+#include "support/MemoryCloudServer.h"
 #include "support/SimulatedFileSync.h"
 #include "support/SyncDevice.h"
 #include "support/SyncModel.h"
-#include "platform/SyncDeviceIdentity.h"
-#include "store/BWBillMerge.h"
-#include "store/BWImportManager.h"
+#include "sync/OrvaneCloudManager.h"
 
 namespace SyncSoak {
 

@@ -1,11 +1,11 @@
 #include "support/SyncDevice.h"
 
-#include "platform/MemoryCloudContainer.h"
-#include "platform/MemoryCloudDatabase.h"
-#include "platform/MemoryCloudServer.h"
 #include "store/BWBillMerge.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWImportManager.h"
+#include "support/MemoryCloudContainer.h"
+#include "support/MemoryCloudDatabase.h"
+#include "support/MemoryCloudServer.h"
 
 #include <QSignalSpy>
 #include <QTimer>
