@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 const QString UserNotification::defaultSoundName = QStringLiteral("message-new-instant");
 
@@ -153,7 +154,10 @@ UserNotificationCenter::UserNotificationCenter(const QString& schedulePath, cons
     armTimer();
 }
 
-UserNotificationCenter::~UserNotificationCenter() = default;
+UserNotificationCenter::~UserNotificationCenter()
+{
+    postScheduleWrite();
+}
 
 QList<UserNotification> UserNotificationCenter::deliveredNotifications() const
 {
@@ -212,6 +216,7 @@ void UserNotificationCenter::replaceSchedule(QList<UserNotification> schedule)
 
 void UserNotificationCenter::waitForWrites()
 {
+    postScheduleWrite();
     m_writer.waitForDone();
 }
 
@@ -267,6 +272,7 @@ void UserNotificationCenter::deliverDueNotifications()
     m_scheduled.removeIf([&](const UserNotification& n) { return n.deliveryDate <= now; });
     armTimer();
     saveSchedule();
+    postScheduleWrite();
     std::stable_sort(due.begin(), due.end(), [](const UserNotification& a, const UserNotification& b) {
         return a.deliveryDate < b.deliveryDate;
     });
@@ -319,6 +325,19 @@ void UserNotificationCenter::loadSchedule()
 
 void UserNotificationCenter::saveSchedule()
 {
+    // The changes of one turn of the event loop (a payment takes a bill's
+    // notification off and puts its next one on) are one write, started once
+    // the GUI thread is through with the rest, whose own writes then don't
+    // wait behind this one.
+    if (std::exchange(m_writeQueued, true))
+        return;
+    QMetaObject::invokeMethod(this, &UserNotificationCenter::postScheduleWrite, Qt::QueuedConnection);
+}
+
+void UserNotificationCenter::postScheduleWrite()
+{
+    if (!std::exchange(m_writeQueued, false))
+        return;
     {
         const QMutexLocker lock(&m_file->mutex);
         m_file->latest = m_scheduled;

@@ -117,8 +117,12 @@ private:
     struct ScheduleFile;
 
     void loadSchedule();
-    // Has the worker write the schedule as it stands now.
+    // Has the worker write the schedule once this turn of the event loop is
+    // over.
     void saveSchedule();
+    // Has the worker write the schedule as it stands now, when a write is
+    // asked for.
+    void postScheduleWrite();
     void armTimer();
     void notifyAnswered(QDBusPendingCallWatcher* watcher, quint64 request);
     void closeOnServer(uint serverID);
@@ -133,6 +137,7 @@ private:
     quint64 m_lastRequest = 0;
     QTimer m_timer;
     std::shared_ptr<ScheduleFile> m_file;
+    bool m_writeQueued = false;
     // Last, so that it goes first: the writes still queued finish while the
     // rest of the centre is there.
     SerialWorker m_writer;

@@ -1,6 +1,5 @@
 #include "shell/BWBillCommandRunner.h"
 
-#include "platform/AtomicFile.h"
 #include "platform/Log.h"
 #include "platform/SenderTag.h"
 #include "platform/SoundPlayer.h"
@@ -14,27 +13,16 @@
 #include "screens/BWView.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWMainMenu.h"
-#include "shell/BWMainWindow.h"
-#include "shell/BWSideWindows.h"
-#include "shell/BWStartup.h"
 #include "store/BWAutomaticPayments.h"
 #include "store/BWBill.h"
-#include "store/BWBillCommands.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
-#include "store/BWPaySite.h"
-#include "store/BWPayment.h"
-#include "store/BWPaymentLogger.h"
 #include "widgets/BWAnimatingView.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QAction>
 #include <QTimer>
-
-#include <algorithm>
 
 namespace {
 
@@ -47,25 +35,6 @@ template <typename Control> void setEnabledIfPresent(Control* control, bool enab
 {
     if (control)
         control->setEnabled(enabled);
-}
-
-// Kinds of the archive command.
-enum ArchiveTag { Archive = 0, Restore = 1 };
-
-void retitle(QObject* sender, const QString& title)
-{
-    if (auto* action = qobject_cast<QAction*>(sender))
-        action->setText(title);
-    else if (auto* button = qobject_cast<QAbstractButton*>(sender))
-        button->setText(title);
-}
-
-// A bill's name as a file name: a "/" would name a folder.
-QString csvFileNameFor(const QString& billName)
-{
-    QString name = billName;
-    name.replace(u'/', u'-');
-    return QStringLiteral("%1.csv").arg(name);
 }
 
 }  // namespace
@@ -137,7 +106,7 @@ int BWBillCommandRunner::positionOf(const QVariantList& list, const QVariantMap&
 
 QString BWBillCommandRunner::currentBillID() const
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return QString();
     if (billPageIsShown() && screens().billView)
         return screens().billView->currentBillID();
@@ -177,7 +146,7 @@ bool BWBillCommandRunner::billIsDeleted(const QString& billID) const
 
 void BWBillCommandRunner::switchToBillView(QObject*)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     const std::optional<QVariantMap> record = selectedRecord();
     if (!record || !billPageOrBeep())
@@ -198,7 +167,7 @@ void BWBillCommandRunner::switchToBillView(QObject*)
 
 void BWBillCommandRunner::showBillFromSearch(const QString& billID)
 {
-    if (!(screens().overview != nullptr) || !billPageOrBeep())
+    if (!screens().overview || !billPageOrBeep())
         return;
     // A reminder or hand-off may name a bill that is gone; an empty bill page
     // would help nobody.
@@ -253,7 +222,7 @@ void BWBillCommandRunner::publishBillActivity(const QVariantMap& record)
 
 void BWBillCommandRunner::switchToOverview(QObject* sender)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     if (overviewIsShown())
         return;
@@ -264,7 +233,7 @@ void BWBillCommandRunner::switchToOverview(QObject* sender)
 
 void BWBillCommandRunner::switchToOverviewAndReload(QObject* sender)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     Log::line(QStringLiteral("Switching to Overview With Reload"));
     reloadOverviewAndSuggestions();
@@ -282,7 +251,7 @@ void BWBillCommandRunner::reloadOverviewAndSuggestions(const QStringList& billID
 
 void BWBillCommandRunner::switchToOverviewWithoutReloading(QObject*)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     const bool wasOnBillPage = !overviewIsShown();
     // Set first: closing the page's popovers below asks which page is shown.
@@ -318,7 +287,7 @@ void BWBillCommandRunner::showOrvane()
 
 void BWBillCommandRunner::switchBills(QObject* sender)
 {
-    if (!(screens().overview != nullptr) || !billPageOrBeep())
+    if (!screens().overview || !billPageOrBeep())
         return;
     const int step = SenderTag::of(sender);
     Log::line(QStringLiteral("Direction %1").arg(step));
@@ -357,7 +326,7 @@ void BWBillCommandRunner::createNewSavingsGoalFromMenu(QObject* sender)
 
 void BWBillCommandRunner::openNewItemEditor(void (BWBillEditorScreen::*create)(QWidget*), QObject* sender)
 {
-    if (!(screens().overview != nullptr) || !editorOrBeep())
+    if (!screens().overview || !editorOrBeep())
         return;
     BWBillEditorScreen& editor = *screens().billEditor;
     if (overviewIsShown()) {
@@ -374,7 +343,7 @@ void BWBillCommandRunner::openNewItemEditor(void (BWBillEditorScreen::*create)(Q
 
 bool BWBillCommandRunner::toggleIncomeVisibility(QObject*)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return false;
     const bool paydaysShown = !env().defaults->boolForKey(BWDefaultsKeys::BWShowPaydaysOnOverview);
     if (!env().defaults->setBool(BWDefaultsKeys::BWShowPaydaysOnOverview, paydaysShown)) {
@@ -395,7 +364,7 @@ void BWBillCommandRunner::updateIncomeVisibility(bool paydaysShown)
 
 void BWBillCommandRunner::enableOrDisableSelectedMenusAndButtons()
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     BWOverviewScreen& overview = *screens().overview;
     const BWOverviewScreen::MenuItems items = overview.menuItems();
@@ -433,7 +402,7 @@ void BWBillCommandRunner::focusMainView()
 
 void BWBillCommandRunner::closePopoversIfNeeded()
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     if (screens().billEditor)
         screens().billEditor->closePopover();
@@ -443,7 +412,7 @@ void BWBillCommandRunner::closePopoversIfNeeded()
 
 void BWBillCommandRunner::reloadAfterItemChange(const QString& billID)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     const QStringList changed = billID.isEmpty() ? QStringList() : QStringList{billID};
     if (overviewIsShown()) {
@@ -470,7 +439,7 @@ void BWBillCommandRunner::reloadAfterItemSaved(const QString& billID)
 
 void BWBillCommandRunner::reloadAfterPayment(const QStringList& billIDs)
 {
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return;
     if (overviewIsShown()) {
         // The same row stays selected, even where the paid bill moved away.
@@ -520,308 +489,11 @@ BWMenuValidation::Context BWBillCommandRunner::commandContext() const
 {
     BWMenuValidation::Context context;
     context.dataFolderElsewhere = env().defaults->boolForKey(BWDefaultsKeys::BWCustomLocationEnabled);
-    if (!(screens().overview != nullptr))
+    if (!screens().overview)
         return context;
     context.billPageShown = billPageIsShown() && m_delegate.screens().billView;
     context.selectedRows = int(overviewSelection().selectedRows().size());
     context.record = recordOfCurrentBill();
     context.incomeLogsItself = incomeLogsItself();
     return context;
-}
-
-// ---- Logging payments ------------------------------------------------------------
-
-void BWBillCommandRunner::showLogPaymentPanel(QObject* sender)
-{
-    if (!(screens().overview != nullptr))
-        return;
-    // Quick logging needs no panel; every other kind does.
-    const int tag = SenderTag::of(sender);
-    if (!isPaymentKind(tag))
-        return;
-    const PaymentKind kind = PaymentKind(tag);
-    if (kind != PaymentKind::QuickLog && !screens().payLogger) {
-        beep();
-        return;
-    }
-    BWLogPaymentScreen* panel = screens().payLogger;
-    if (panel)
-        panel->setBid(QString());
-
-    QString billID;
-    if (overviewIsShown()) {
-        if (const std::optional<QVariantMap> record = selectedRecord()) {
-            // Such income logs itself when it falls due.
-            if (BWBillsLoader::billIsIncome(*record)
-                && env().defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome))
-                return;
-            billID = billIDOf(*record);
-        }
-    } else if (billPageIsShown() && screens().billView) {
-        billID = screens().billView->currentBillID();
-    }
-    if (!billID.isEmpty() && !offersPaymentKind(billID, kind)) {
-        beep();
-        return;
-    }
-    if (panel)
-        panel->setBid(billID);
-
-    if (kind == PaymentKind::QuickLog) {
-        if (billID.isEmpty())
-            beep();
-        else
-            performQuickLogForBillId(billID);
-        return;
-    }
-    if (kind == PaymentKind::Partial)
-        retitle(sender, tr("Log Payment"));
-    if (billID.isEmpty())
-        beep();
-    else
-        panel->showLogPaymentWindow(kind);
-}
-
-bool BWBillCommandRunner::incomeLogsItself() const
-{
-    return env().defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
-}
-
-// Whatever sent it, a log command acts only on a bill that offers it.
-bool BWBillCommandRunner::offersPaymentKind(const QString& billID, PaymentKind kind) const
-{
-    const std::optional<QVariantMap> record = BWBillsLoader(env()).loadBillWithID(billID);
-    if (!record)
-        return false;
-    using BWBillCommands::Command;
-    const Command command = kind == PaymentKind::Full       ? Command::LogPayment
-                            : kind == PaymentKind::QuickLog ? Command::QuickLog
-                                                            : Command::LogPartial;
-    return BWBillCommands::offers(command, *record, incomeLogsItself());
-}
-
-bool BWBillCommandRunner::performQuickLogForBillId(const QString& billID)
-{
-    Log::line(QStringLiteral("Performing Quick Log"));
-    const std::optional<QVariantMap> record = BWBillsLoader(env()).loadBillWithID(billID);
-    if (!record) {
-        Log::line(QStringLiteral("Quick Log: no bill with id %1").arg(billID));
-        beep();
-        return false;
-    }
-    if (!BWBillCommands::offers(BWBillCommands::Command::QuickLog, *record, incomeLogsItself())) {
-        Log::line(QStringLiteral("Quick Log: %1 takes no payments").arg(billID));
-        beep();
-        return false;
-    }
-
-    BWPayment payment;
-    payment.amount = record->value(BillKeys::Amount).toDouble();
-    payment.date = record->value(BillKeys::DueDate).toDateTime();
-    payment.note = tr("Quick Logged");
-    payment.attachment = QString();
-    const BWPaymentLogger logger(env());
-    if (!logger.recordPayment(payment, *record)) {
-        m_delegate.interaction().showAlert(
-            m_delegate.window().mainWindow(), tr("The Payment Was Not Logged"),
-            tr("The bill could not be saved, so its payments and due date are unchanged."));
-        return false;
-    }
-
-    reloadAfterPayment({billID});
-    if (m_delegate.interaction().sounds)
-        logger.playSpecifiedSound(*m_delegate.interaction().sounds);
-    return true;
-}
-
-void BWBillCommandRunner::quickLogShortcutPressed(QObject*)
-{
-    if (!(screens().overview != nullptr))
-        return;
-    if (overviewIsShown() && overviewSelection().selectedRows().size() != 1) {
-        playRefusalSound();
-        return;
-    }
-    const std::optional<QVariantMap> record = recordOfCurrentBill();
-    if (record && !BWBillsLoader::billIsIncome(*record))
-        performQuickLogForBillId(billIDOf(*record));
-}
-
-// ---- Skipping --------------------------------------------------------------------
-
-// The user is asked where they are: on the bill page by its skip popover, in
-// the overview by the overview, which stays in sight.
-void BWBillCommandRunner::skipPaymentFromTouchbar(QObject*)
-{
-    if (!(screens().overview != nullptr))
-        return;
-    if (billPageIsShown()) {
-        if (billPageOrBeep())
-            screens().billView->showSkipPaymentPopover(nullptr);
-        return;
-    }
-    if (!BWMenuValidation::isEnabled(BWMenuValidation::Command::SkipPayment, commandContext())) {
-        beep();
-        return;
-    }
-    screens().overview->skipFromActionsButtonMenu();
-}
-
-// ---- Pay site ----------------------------------------------------------------------
-
-void BWBillCommandRunner::showBillWithPayAction(QObject*)
-{
-    showPaySiteOfCurrentBill(&BWBillDetailScreen::showWebView, [this] {
-        QAction logPayment;
-        SenderTag::set(&logPayment, int(PaymentKind::Full));
-        showLogPaymentPanel(&logPayment);
-    });
-}
-
-void BWBillCommandRunner::showBillWithWebsiteAction()
-{
-    showPaySiteOfCurrentBill(&BWBillDetailScreen::finishShowingWebsite, {});
-}
-
-void BWBillCommandRunner::showPaySiteOfCurrentBill(void (BWBillDetailScreen::*showInPage)(),
-                                                   const std::function<void()>& beforeDesktopBrowser)
-{
-    if (!(screens().overview != nullptr))
-        return;
-    const std::optional<QVariantMap> record = recordOfCurrentBill();
-    if (!record)
-        return;
-    if (paysInInternalBrowser()) {
-        if (overviewIsShown())
-            switchToBillView();
-        (screens().billView->*showInPage)();
-        return;
-    }
-    if (beforeDesktopBrowser)
-        beforeDesktopBrowser();
-    openPaySite(*record);
-}
-
-// The internal browser is a pane of the bill page; without the page the pay
-// site opens in the desktop's browser instead.
-bool BWBillCommandRunner::paysInInternalBrowser() const
-{
-    return screens().billView && env().defaults->boolForKey(BWDefaultsKeys::BWPayWithInternalBrowser);
-}
-
-void BWBillCommandRunner::openPaySite(const QVariantMap& record)
-{
-    const QString site = record.value(BillKeys::PaySite).toString();
-    const std::optional<QUrl> url = BWPaySite::webAddress(site);
-    if (!url) {
-        // Without a site there is nothing to open; a site that is not a web
-        // page is refused.
-        const bool noSite = site.trimmed().isEmpty() || site.trimmed() == QLatin1String("http://");
-        Log::line(noSite ? QStringLiteral("The bill has no pay site")
-                         : QStringLiteral("Refused to open a pay site that is not a web address"));
-        if (!noSite)
-            beep();
-        return;
-    }
-    // The desktop tells the user itself when no browser could be started.
-    if (!m_delegate.interaction().openUrl(*url))
-        Log::line(QStringLiteral("Could not open the pay site"));
-}
-
-// ---- Edit, delete, archive ------------------------------------------------------------
-
-void BWBillCommandRunner::editSelectedBill(QObject*)
-{
-    if (!(screens().overview != nullptr) || !editorOrBeep())
-        return;
-    if (overviewIsShown()) {
-        screens().overview->editBillFromOverview();
-    } else if (billPageIsShown() && screens().billView) {
-        QWidget* anchor = screens().billView->actionsPopupButton();
-        screens().billEditor->showEditPopoverForBill(screens().billView->currentBillID(), anchor->rect(), anchor);
-    }
-}
-
-// Deleting is confirmed in the editor's popover, so it needs the editor too.
-void BWBillCommandRunner::deleteSelectedBill(QObject*)
-{
-    if (!(screens().overview != nullptr) || !editorOrBeep())
-        return;
-    if (overviewIsShown()) {
-        screens().overview->deleteBillFromOverview();
-    } else if (billPageIsShown() && screens().billView) {
-        QWidget* anchor = screens().billView->actionsPopupButton();
-        screens().billEditor->showDeletePopoverForBill(screens().billView->currentBillID(), anchor->rect(), anchor);
-    }
-}
-
-bool BWBillCommandRunner::archiveSelectedBill(QObject* sender)
-{
-    if (!(screens().overview != nullptr))
-        return false;
-    const int tag = SenderTag::of(sender);
-    if (tag != Archive && tag != Restore)
-        return false;
-    BWOverviewScreen& overview = *screens().overview;
-
-    // Restoring goes through the editor, which puts the item back in its lists.
-    if (tag == Restore && !editorOrBeep())
-        return false;
-    if (overviewIsShown()) {
-        if (tag == Archive)
-            return overview.archiveBillFromOverview(Archive);
-        const bool restored = overview.restoreBillFromOverview();
-        if (restored)
-            m_delegate.startup().logAutomaticPayments();
-        overview.loadOverviewForBills(IndexKeys::ArchivedBills, QString());
-        return restored;
-    }
-    if (!billPageIsShown() || !screens().billView)
-        return false;
-
-    // The bill page's own bill, whichever row the overview has selected.
-    const QString billID = screens().billView->currentBillID();
-    const bool written
-        = tag == Archive ? BWBill(env()).archiveBillWithBid(billID) : screens().billEditor->restoreBill(billID);
-    // A restored item may have fallen due while it was archived.
-    if (written && tag == Restore)
-        m_delegate.startup().logAutomaticPayments();
-    reloadBillPageAndOverview();
-    return written;
-}
-
-// ---- Export -------------------------------------------------------------------------------
-
-bool BWBillCommandRunner::exportSelectedBillToCSV(QObject*)
-{
-    if (!(screens().overview != nullptr))
-        return false;
-    const QString billID = currentBillID();
-    if (billID.isEmpty()) {
-        Log::line(QStringLiteral("No Bill Selected"));
-        m_delegate.interaction().showAlert(m_delegate.window().mainWindow(), tr("No Bill Selected"),
-                                           tr("Select a bill before trying to export it as a CSV file."));
-        return false;
-    }
-    const BWBillsLoader loader(env());
-    const std::optional<QVariantMap> record = loader.loadBillWithID(billID);
-    if (!record) {
-        m_delegate.interaction().showAlert(m_delegate.window().mainWindow(), tr("Export Failed"),
-                                           tr("The bill could not be read."));
-        return false;
-    }
-    const QString path
-        = m_delegate.interaction().chooseSaveFile(m_delegate.window().mainWindow(), tr("Export Bill As CSV"),
-                                                  csvFileNameFor(record->value(BillKeys::Name).toString()));
-    if (path.isEmpty())
-        return false;
-
-    QString error;
-    if (!AtomicFile::write(path, loader.exportPaymentsToCSVFromBillDict(*record).toUtf8(), &error)) {
-        Log::line(QStringLiteral("CSV export to %1 failed: %2").arg(path, error));
-        m_delegate.interaction().showAlert(m_delegate.window().mainWindow(), tr("Export Failed"),
-                                           tr("The payments could not be saved to \"%1\".").arg(path));
-        return false;
-    }
-    return true;
 }

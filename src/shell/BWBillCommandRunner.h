@@ -15,9 +15,11 @@
 class BWAppDelegate;
 class BWBillDetailScreen;
 class BWBillEditorScreen;
+class BWOverviewScreen;
 class BWTableSelection;
 struct BWAppScreens;
 struct BWStoreEnvironment;
+class QRect;
 class QWidget;
 
 // Moving between the overview and a bill, and the commands on the bill the
@@ -99,6 +101,10 @@ private:
     void reloadBillPageAndOverview(const QStringList& billIDs = {});
     void reloadOverviewItems(const QStringList& billIDs);
     void openNewItemEditor(void (BWBillEditorScreen::*create)(QWidget*), QObject* sender);
+    // Edit and delete: the overview's own popover for its rows, or the
+    // editor's `onBillPage` popover under the bill page's actions button.
+    using EditorPopover = void (BWBillEditorScreen::*)(const QString&, const QRect&, QWidget*);
+    void openEditorPopover(void (BWOverviewScreen::*fromOverview)(), EditorPopover onBillPage);
     void moveToBillPage();
     void showBillViewOnTimer();
     void showOverviewOnTimer();

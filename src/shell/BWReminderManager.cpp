@@ -73,7 +73,10 @@ BWReminderManager::BWReminderManager(const BWStoreEnvironment& env, EventStoreSo
 {
 }
 
-BWReminderManager::~BWReminderManager() = default;
+BWReminderManager::~BWReminderManager()
+{
+    postQueuedJobs();
+}
 
 QString BWReminderManager::reminderTitle(const QString& billName)
 {
@@ -162,18 +165,31 @@ void BWReminderManager::checkForNotificationsToAddWithBillList(const QVariantLis
 void BWReminderManager::runOnWorker(std::function<void()> job, std::function<void()> done)
 {
     ++m_jobsUnderWay;
-    m_worker.post([this, job = std::move(job), done = std::move(done)] {
-        job();
-        QMetaObject::invokeMethod(this, [this, done] {
-            --m_jobsUnderWay;
-            done();
+    // The worker starts once the GUI thread is through with what asked for
+    // the job: a payment's own writes of the store then don't wait behind a
+    // calendar's, and its later changes join the batch.
+    m_queuedJobs.append({std::move(job), std::move(done)});
+    if (m_queuedJobs.size() == 1)
+        QMetaObject::invokeMethod(this, &BWReminderManager::postQueuedJobs, Qt::QueuedConnection);
+}
+
+void BWReminderManager::postQueuedJobs()
+{
+    for (QueuedJob& queued : std::exchange(m_queuedJobs, {})) {
+        m_worker.post([this, job = std::move(queued.job), done = std::move(queued.done)] {
+            job();
+            QMetaObject::invokeMethod(this, [this, done] {
+                --m_jobsUnderWay;
+                done();
+            });
         });
-    });
+    }
 }
 
 void BWReminderManager::waitUntilIdle()
 {
     while (!isIdle()) {
+        postQueuedJobs();
         m_worker.waitForDone();
         QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     }

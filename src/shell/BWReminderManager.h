@@ -151,6 +151,8 @@ private:
     void takeRenewedNotifications(Renewal& renewal);
     // Runs `job` on the worker, then `done` on the GUI thread.
     void runOnWorker(std::function<void()> job, std::function<void()> done);
+    // Hands the jobs asked for so far to the worker, in order.
+    void postQueuedJobs();
     std::shared_ptr<CalendarStore> accessibleStore() const;
 
     BWStoreEnvironment m_env;
@@ -161,6 +163,12 @@ private:
     // The batch later changes join, until the worker takes it or a renewal
     // is asked for (changes after a renewal are written after it).
     std::shared_ptr<CalendarBatch> m_openBatch;
+    struct QueuedJob
+    {
+        std::function<void()> job;
+        std::function<void()> done;
+    };
+    QList<QueuedJob> m_queuedJobs;
     int m_jobsUnderWay = 0;
     int m_renewalsUnderWay = 0;
     // Bills' own changes, counted; while a renewal is under way, the count

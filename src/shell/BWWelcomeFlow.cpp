@@ -1,30 +1,29 @@
 #include "shell/BWWelcomeFlow.h"
 
-#include "shell/BWAppDelegate.h"
-#include "shell/BWBillCommandRunner.h"
-#include "shell/BWCloudSyncGlue.h"
-#include "shell/BWMainWindow.h"
-#include "shell/BWStartup.h"
-
-#include <QAction>
-#include <QMenu>
-
-#include <functional>
-#include <QTabWidget>
-
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 #include "screens/BWOverviewScreen.h"
+#include "shell/BWAppDelegate.h"
+#include "shell/BWBillCommandRunner.h"
+#include "shell/BWCloudSyncGlue.h"
 #include "shell/BWImportController.h"
 #include "shell/BWMainMenu.h"
+#include "shell/BWMainWindow.h"
 #include "shell/BWObjectController.h"
+#include "shell/BWStartup.h"
 #include "shell/BWVersion7ImportWindow.h"
 #include "shell/BWWelcomeSheet.h"
-#include "sync/BWPhoneSync.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDailyBackup.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWPreviousVersionImporter.h"
+#include "sync/BWPhoneSync.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTabWidget>
+
+#include <functional>
 
 using namespace BWDefaultsKeys;
 
@@ -70,32 +69,31 @@ void BWWelcomeFlow::showLastBackup()
 
 BWObjectController* BWWelcomeFlow::objectController()
 {
-    if (!m_objectController) {
-        m_objectController = new BWObjectController(m_delegate.storeEnvironment(), m_delegate.interaction(), this);
-        // Another data folder, or the same one restored, has bills of its own
-        // to be reminded of.
-        connect(m_objectController, &BWObjectController::dataFolderChanged, this, [this] {
-            m_delegate.startup().renewReminders();
-            m_delegate.commands().switchToOverviewAndReload(m_objectController);
-        });
-    }
-    // The main window may have come since the actions were made.
-    m_objectController->setWindow(m_delegate.window().mainWindow());
-    return m_objectController;
+    // Another data folder, or the same one restored, has bills of its own to
+    // be reminded of.
+    return madeOnce(m_objectController, &BWObjectController::dataFolderChanged);
 }
 
 BWImportController* BWWelcomeFlow::importer()
 {
-    if (!m_importer) {
-        m_importer = new BWImportController(m_delegate.storeEnvironment(), m_delegate.interaction(), this);
-        // The erased items' reminders go with them.
-        connect(m_importer, &BWImportController::importFinished, this, [this] {
+    // The erased items' reminders go with them.
+    return madeOnce(m_importer, &BWImportController::importFinished);
+}
+
+// Either action object replaces the bills wholesale when it `finished`: the
+// reminders are made again and the overview reads its list afresh.
+template <typename Actions> Actions* BWWelcomeFlow::madeOnce(Actions*& actions, void (Actions::*finished)())
+{
+    if (!actions) {
+        actions = new Actions(m_delegate.storeEnvironment(), m_delegate.interaction(), this);
+        connect(actions, finished, this, [this, actions] {
             m_delegate.startup().renewReminders();
-            m_delegate.commands().switchToOverviewAndReload(m_importer);
+            m_delegate.commands().switchToOverviewAndReload(actions);
         });
     }
-    m_importer->setWindow(m_delegate.window().mainWindow());
-    return m_importer;
+    // The main window may have come since the actions were made.
+    actions->setWindow(m_delegate.window().mainWindow());
+    return actions;
 }
 
 // ---- Welcome sheet and the previous version's data -----------------------------------

@@ -55,6 +55,7 @@ public:
 
 private:
     void showLastBackup();
+    template <typename Actions> Actions* madeOnce(Actions*& actions, void (Actions::*finished)());
 
     BWAppDelegate& m_delegate;
     QAction* m_previousVersionImportItem = nullptr;

@@ -1,8 +1,8 @@
 // What every cloud database promises its callers, checked on each of ours.
 
 #include "platform/FolderCloudDatabase.h"
-#include "platform/MemoryCloudDatabase.h"
-#include "platform/MemoryCloudServer.h"
+#include "support/MemoryCloudDatabase.h"
+#include "support/MemoryCloudServer.h"
 
 #include "support/CloudCalls.h"
 #include "support/TempFolder.h"

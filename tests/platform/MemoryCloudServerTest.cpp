@@ -1,6 +1,6 @@
-#include "platform/MemoryCloudContainer.h"
-#include "platform/MemoryCloudDatabase.h"
-#include "platform/MemoryCloudServer.h"
+#include "support/MemoryCloudContainer.h"
+#include "support/MemoryCloudDatabase.h"
+#include "support/MemoryCloudServer.h"
 
 #include "support/CloudCalls.h"
 

@@ -207,6 +207,38 @@ TEST_F(UserNotificationCenterScheduleTest, ManyChangesAtOnceAreOneWriteOfTheSche
     EXPECT_EQ(billIDs, (QStringList{QStringLiteral("Old2"), QStringLiteral("New1"), QStringLiteral("New2")}));
 }
 
+// A payment takes a bill's notification off and puts the next one on, one
+// call after the other: the file is written once, after the caller is done,
+// and a centre that goes before that still leaves the file whole.
+TEST_F(UserNotificationCenterScheduleTest, TheChangesOfOneTurnOfTheEventLoopAreOneWriteAfterIt)
+{
+    auto center = start();
+    center->scheduleNotification(reminder(QStringLiteral("Paid"), kNow.addDays(1)));
+    center->waitForWrites();
+    FileWriteCounter counter(folder.path());
+    ASSERT_TRUE(counter.watching());
+
+    const UserNotification paid = center->scheduledNotifications().constFirst();
+    center->removeScheduledNotification(paid);
+    center->scheduleNotification(reminder(QStringLiteral("Paid"), kNow.addMonths(1)));
+    center->scheduleNotification(reminder(QStringLiteral("Other"), kNow.addDays(2)));
+    EXPECT_TRUE(counter.writes().isEmpty()) << "nothing is written while the caller is still at it";
+    QSignalSpy notSaved(center.get(), &UserNotificationCenter::scheduleNotSaved);
+    QCoreApplication::processEvents();
+    center->waitForWrites();
+
+    EXPECT_EQ(counter.writes().value(QStringLiteral("ScheduledNotifications.plist")), 1)
+        << counter.describe().toStdString();
+    EXPECT_EQ(start()->scheduledNotifications().size(), 2);
+
+    center->removeScheduledNotification(center->scheduledNotifications().constLast());
+    center.reset();
+    const QList<UserNotification> afterQuit = start()->scheduledNotifications();
+    ASSERT_EQ(afterQuit.size(), 1);
+    EXPECT_EQ(afterQuit[0].deliveryDate, kNow.addMonths(1));
+    EXPECT_TRUE(notSaved.isEmpty());
+}
+
 TEST_F(UserNotificationCenterScheduleTest, AScheduleMadeAnewTakesThePlaceOfTheWholeOneInOneWrite)
 {
     auto center = start();

@@ -171,6 +171,38 @@ TEST_F(BillPageEditTest, RemovingPaymentsFollowsTheNewestRemainingPayment)
     EXPECT_EQ(stored.value(BillKeys::DueDate).toDateTime(), due.toLocalTime().addMonths(-2).toUTC());
 }
 
+// Whichever payment goes, newest or older, Balance is the opening balance
+// less what the payments still listed took off.
+TEST_F(BillPageEditTest, ARemovedPaymentGivesItsShareOfTheBalanceBackWhereverItIsListed)
+{
+    const double opening = 1000.0;
+    for (const qsizetype removed : {0, 1, 2}) {
+        SCOPED_TRACE(removed);
+        const QString billID
+            = storeBill(QStringLiteral("Loan"), -87,
+                        {{BillKeys::Balance, opening}, {BillKeys::Interest, 0.25}, {BillKeys::Rev, 20.0}});
+        for (const double amount : {100.0, 120.0, 140.0}) {
+            const QVariantMap bill = *BWBillsLoader(env).loadBillWithID(billID);
+            ASSERT_TRUE(BWPaymentLogger(env).recordPayment(
+                {amount, bill.value(BillKeys::AbsoluteDueDate).toDateTime(), QString(), QString()}, bill));
+        }
+        show(billID);
+        QVariantList remaining = page->dataSource();
+        ASSERT_EQ(remaining.size(), 3);
+        remaining.removeAt(removed);
+        double expected = opening;
+        for (const QVariant& entry : std::as_const(remaining))
+            expected -= entry.toMap().value(PaymentKeys::BalanceReduction).toDouble();
+
+        page->editClickedPayment(int(removed));
+        ASSERT_TRUE(page->deleteClickedPayment());
+        const QVariantMap stored = storedFile(billID);
+        EXPECT_EQ(stored.value(BillKeys::PaymentList).toList().size(), 2);
+        EXPECT_DOUBLE_EQ(stored.value(BillKeys::Balance).toDouble(), expected);
+        EXPECT_LT(expected, opening);
+    }
+}
+
 TEST_F(BillPageEditTest, AListThatChangedSinceItWasShownIsRefused)
 {
     const QString billID = rentWithPayments();

@@ -1,5 +1,5 @@
-// The data-folder actions, the older version's import and the welcome sheet,
-// driven as a user would, with scripted dialog answers.
+// The data-folder actions and the older version's import, driven as a user
+// would, with scripted dialog answers.
 #include "ShellTestStore.h"
 #include "FakeMainWindowScreens.h"
 
@@ -333,108 +333,6 @@ TEST_F(DataFolderActionsTest, EraseAndImportKeepsTheBillsUntilABillWasReadAndNam
     const QVariantList bills = BWBillsLoader(store.env).loadBills().value_or(QVariantList());
     ASSERT_EQ(bills.size(), 1);
     EXPECT_EQ(bills.first().toMap().value(BillKeys::Name).toString(), "Water");
-}
-
-class WelcomeSheetTest : public testing::Test
-{
-protected:
-    WelcomeSheetTest()
-    {
-        delegate.setUserInteraction(user.interaction());
-        delegate.setScreens({&overview, nullptr, nullptr, nullptr});
-        QObject::connect(&delegate, &BWAppDelegate::startUpStepDone, [this](const QString& step) { steps.append(step); });
-    }
-
-    shelltest::ShellTestStore store;
-    ScriptedUser user;
-    BWAppDelegate delegate{store.env, store.temp.file(QStringLiteral("calendars"))};
-    FakeOverview overview{store.env};
-    QStringList steps;
-};
-
-TEST_F(WelcomeSheetTest, TheFirstStartOfThisVersionGreetsAndStartUsingSettlesIt)
-{
-    ASSERT_TRUE(store.defaults.setBool(BW_IsFirstLaunchV8_NEW, true));
-    ASSERT_TRUE(store.defaults.setBool(VacationEnabled, true));
-    delegate.applicationDidFinishLaunching();
-    EXPECT_GT(steps.indexOf("showWelcomeScreen"), steps.indexOf("showMainWindow"));
-    ASSERT_NE(delegate.welcomeScreen(), nullptr);
-    EXPECT_TRUE(delegate.welcomeScreen()->isVisible());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return steps.contains("backupDatabase"); }, 30000));
-    EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().startsWith("Last Backed Up: Tue, Mar 5, 2024"));
-
-    delegate.welcome().objectController()->goToNextPage();
-    EXPECT_EQ(delegate.welcomeScreen()->welcomeTabView()->currentIndex(), 1);
-    delegate.startUsing();
-    EXPECT_FALSE(delegate.welcomeScreen()->isVisible());
-    for (const QString& key : {BW_IsFirstLaunchV8_NEW, VacationEnabled, BWAvoidHolidays, FirstLaunchSinceiCloud2})
-        EXPECT_FALSE(store.defaults.boolForKey(key)) << key.toStdString();
-}
-
-// The sheet starts the phone link over; its phone page signs up and turns
-// on; starting to use Orvane settles the sync controls.
-TEST_F(WelcomeSheetTest, TheSheetResetsThePhoneLinkAndItsPhonePageSignsUp)
-{
-    BWPhoneSync phone(store.env, [] { return true; });
-    delegate.cloudSync().setChannels({nullptr, nullptr, nullptr, &phone});
-    ASSERT_TRUE(store.defaults.setBool(BW_IsFirstLaunchV8_NEW, true));
-    ASSERT_TRUE(store.defaults.setBool(BWDropboxPhoneSyncEnabled, true));
-    ASSERT_TRUE(store.defaults.setObject(BWTurnSyncOffButtonTitle, QStringLiteral("Turn Off Sync")));
-    delegate.applicationDidFinishLaunching();
-    EXPECT_FALSE(store.defaults.boolForKey(BWDropboxPhoneSyncEnabled));
-    EXPECT_TRUE(store.defaults.boolForKey(BWIsFirstPhoneSync));
-    EXPECT_EQ(store.defaults.stringForKey(BWTurnSyncOffButtonTitle), QStringLiteral("Turn On Sync"));
-
-    QTabWidget* pages = delegate.welcomeScreen()->welcomeTabView();
-    delegate.welcome().objectController()->goToNextPage();
-    auto* signUp = pages->currentWidget()->findChild<QPushButton*>(QStringLiteral("signUpAndContinue"));
-    ASSERT_NE(signUp, nullptr);
-    signUp->click();
-    ASSERT_EQ(user.openedUrls.size(), 1);
-    EXPECT_EQ(user.openedUrls.first(),
-              QUrl(BWObjectController::addressOf(BWObjectController::HelpPage::PhoneEditionSignUp)));
-    EXPECT_EQ(pages->currentIndex(), 2);
-
-    ASSERT_TRUE(store.defaults.setBool(iCloudSyncEnabled2, true));
-    delegate.startUsing();
-    EXPECT_FALSE(delegate.cloudSync().syncControls()->manualSyncButton()->isHidden());
-}
-
-// The import window's sync switch shows what is stored, in Orvane's words.
-TEST_F(WelcomeSheetTest, TheImportWindowShowsTheStoredSyncSwitch)
-{
-    for (const bool on : {true, false}) {
-        ASSERT_TRUE(store.defaults.setBool(iCloudSyncEnabled2, on));
-        delegate.showOrvane7ImportOptions();
-        QCheckBox* sync = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* box = window->findChild<QCheckBox*>(QStringLiteral("sync")); box && window->isVisible())
-                sync = box;
-        ASSERT_NE(sync, nullptr);
-        EXPECT_EQ(sync->isChecked(), on);
-        EXPECT_FALSE(sync->text().contains(QStringLiteral("iCloud")));
-        EXPECT_EQ(store.defaults.boolForKey(iCloudSyncEnabled2), on) << "showing it changes nothing";
-    }
-}
-
-TEST_F(WelcomeSheetTest, AReturningUserSeesNoSheet)
-{
-    delegate.applicationDidFinishLaunching();
-    EXPECT_EQ(steps.indexOf("showWelcomeScreen"), -1);
-    EXPECT_EQ(delegate.welcomeScreen(), nullptr);
-}
-
-TEST_F(WelcomeSheetTest, ReturnPressesNoButtonOfTheSheet)
-{
-    ASSERT_TRUE(store.defaults.setBool(BW_IsFirstLaunchV8_NEW, true));
-    delegate.applicationDidFinishLaunching();
-    for (int page = 0; page < 2; ++page) {
-        QTest::keyClick(delegate.welcomeScreen(), Qt::Key_Return);
-        EXPECT_EQ(delegate.welcomeScreen()->welcomeTabView()->currentIndex(), page);
-        delegate.welcome().objectController()->goToNextPage();
-    }
-    EXPECT_TRUE(delegate.welcomeScreen()->isVisible());
-    EXPECT_TRUE(store.defaults.boolForKey(BW_IsFirstLaunchV8_NEW));
 }
 
 TEST_F(DataFolderActionsTest, TheSyncPaneOffersTheActionsAndFollowsAMove)

@@ -8,6 +8,8 @@
 // file changed on both sides before the other's change arrived keeps the
 // arriving version, and the local one is renamed the way the chosen service
 // names its conflict copies; that copy then travels like any other file.
+// At a truncation rate, a share of the arriving files lands cut short
+// first and whole a few rounds later, as a file the service is still writing.
 
 #include <QDateTime>
 #include <QDir>
@@ -40,6 +42,7 @@ public:
     void start(int intervalMs = 5) { m_timer.start(intervalMs); }
     void stop() { m_timer.stop(); }
     void setPaused(bool paused) { m_paused = paused; }
+    void setTruncationRate(double rate) { m_truncationRate = rate; }
 
     // One round: what changed in each folder is sent off; what is due arrives.
     void round()
@@ -55,7 +58,7 @@ public:
     // Nothing on its way and nothing changed since the last round.
     bool isIdle()
     {
-        if (!m_inFlight.isEmpty())
+        if (!m_inFlight.isEmpty() || !m_unfinished.isEmpty())
             return false;
         for (int index = 0; index < m_folders.size(); ++index) {
             const QHash<QString, Held> now = scan(index);
@@ -71,6 +74,7 @@ public:
 
     int conflictCopiesMade() const { return int(m_conflictCopies.size()); }
     int filesCarried() const { return m_carried; }
+    int filesTruncated() const { return m_truncated; }
 
     static QString conflictName(Service service, const QString& fileName, int number)
     {
@@ -175,6 +179,7 @@ private:
 
     void deliverDue()
     {
+        finishDue();
         QList<Transfer> due;
         for (auto it = m_inFlight.begin(); it != m_inFlight.end();) {
             if (it->due <= m_round) {
@@ -228,9 +233,37 @@ private:
             m_held[to].remove(path);
             return;
         }
-        if (write(to, path, *content)) {
-            const QFileInfo info(target);
-            m_held[to].insert(path, {version, info.size(), info.lastModified().toMSecsSinceEpoch()});
+        const bool cutShort
+            = content->size() > 1 && m_truncationRate > 0.0 && m_random.generateDouble() < m_truncationRate;
+        if (!write(to, path, cutShort ? content->left(content->size() / 2) : *content))
+            return;
+        // Held as the version it is on its way to be, so that it is not sent on.
+        const QFileInfo info(target);
+        m_held[to].insert(path, {version, info.size(), info.lastModified().toMSecsSinceEpoch()});
+        if (cutShort) {
+            ++m_truncated;
+            m_unfinished.append({to, path, version, m_round + 1 + m_random.bounded(m_longestDelay + 1)});
+        }
+    }
+
+    // The files that landed cut short and are due get the rest of their
+    // content, unless something replaced or removed them meanwhile.
+    void finishDue()
+    {
+        for (auto it = m_unfinished.begin(); it != m_unfinished.end();) {
+            if (it->due > m_round) {
+                ++it;
+                continue;
+            }
+            const Held held = m_held[it->to].value(it->path);
+            QFileInfo info(QDir(m_folders.at(it->to)).filePath(it->path));
+            if (held.version == it->version && info.exists() && info.size() == held.size
+                && info.lastModified().toMSecsSinceEpoch() == held.modified
+                && write(it->to, it->path, *m_versions.value(it->version).content)) {
+                info.refresh();
+                m_held[it->to].insert(it->path, {it->version, info.size(), info.lastModified().toMSecsSinceEpoch()});
+            }
+            it = m_unfinished.erase(it);
         }
     }
 
@@ -254,6 +287,9 @@ private:
     QHash<int, Version> m_versions;
     int m_lastVersion = 0;
     QList<Transfer> m_inFlight;
+    QList<Transfer> m_unfinished;  // landed cut short, due to be whole
+    double m_truncationRate = 0.0;
+    int m_truncated = 0;
     qint64 m_round = 0;
     QSet<QString> m_conflictCopies;
     int m_carried = 0;

@@ -2,7 +2,7 @@
 
 #include "platform/BWUIDMaker.h"
 #include "platform/CloudDatabase.h"
-#include "platform/MemoryCloudServer.h"
+#include "support/MemoryCloudServer.h"
 #include "platform/PropertyList.h"
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"

@@ -28,19 +28,19 @@
 
 #include "platform/FolderCloudContainer.h"
 #include "platform/FolderCloudDatabase.h"
-#include "platform/MemoryCloudContainer.h"
-#include "platform/MemoryCloudDatabase.h"
-#include "platform/MemoryCloudServer.h"
+#include "platform/SyncDeviceIdentity.h"
+#include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDataFolder.h"
-#include "sync/OrvaneCloudManager.h"
+#include "store/BWImportManager.h"
 #include "support/FirebaseTestDevice.h"
+#include "support/MemoryCloudContainer.h"
+#include "support/MemoryCloudDatabase.h"
+#include "support/MemoryCloudServer.h"
 #include "support/SimulatedFileSync.h"
 #include "support/SyncDevice.h"
 #include "support/SyncModel.h"
-#include "platform/SyncDeviceIdentity.h"
-#include "store/BWBillMerge.h"
-#include "store/BWImportManager.h"
+#include "sync/OrvaneCloudManager.h"
 
 namespace SyncSoak {
 
@@ -266,6 +266,7 @@ class SharedFolderBackend : public Backend
 public:
     SharedFolderBackend(const Config& config, const QDateTime& start, const QStringList& deviceIDs)
         : m_deviceIDs(deviceIDs)
+        , m_faultRate(config.faultRate)
     {
         for (int i = 0; i < config.devices; ++i) {
             m_folders.append(m_copies.file(QStringLiteral("device%1").arg(i)));
@@ -283,8 +284,13 @@ public:
     BWStoreEnvironment& env(int device) override { return m_devices.at(device)->env; }
     Clock& clock(int device) override { return m_devices.at(device)->clock; }
     // The service is always late and out of order; at faults it also stops
-    // now and then, as when a computer is asleep.
-    void setFaults(bool on) override { m_faults = on; }
+    // now and then, as when a computer is asleep, and delivers files cut
+    // short before it delivers them whole.
+    void setFaults(bool on) override
+    {
+        m_faults = on;
+        m_sync->setTruncationRate(on ? m_faultRate : 0.0);
+    }
     void settle() override
     {
         m_sync->setPaused(false);
@@ -331,8 +337,10 @@ public:
     }
     QString traffic() const override
     {
-        return QStringLiteral("%1 files carried, %2 conflict copies made")
-            .arg(m_sync->filesCarried()).arg(m_sync->conflictCopiesMade());
+        return QStringLiteral("%1 files carried (%2 cut short first), %3 conflict copies made")
+            .arg(m_sync->filesCarried())
+            .arg(m_sync->filesTruncated())
+            .arg(m_sync->conflictCopiesMade());
     }
     // Every file of every computer's copy of the folder, with its size and time.
     QStringList folderState() const
@@ -368,6 +376,7 @@ private:
     TempFolder m_copies;
     QStringList m_folders;
     QStringList m_deviceIDs;
+    double m_faultRate;
     std::unique_ptr<SimulatedFileSync> m_sync;
     std::vector<std::unique_ptr<FolderCloudContainer>> m_containers;
     std::vector<std::unique_ptr<SyncDevice>> m_devices;

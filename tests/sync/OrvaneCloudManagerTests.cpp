@@ -1,11 +1,11 @@
 #include "support/SyncDevice.h"
 
-#include "platform/MemoryCloudContainer.h"
-#include "platform/MemoryCloudDatabase.h"
-#include "platform/MemoryCloudServer.h"
 #include "store/BWBillMerge.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWImportManager.h"
+#include "support/MemoryCloudContainer.h"
+#include "support/MemoryCloudDatabase.h"
+#include "support/MemoryCloudServer.h"
 
 #include <QSignalSpy>
 #include <QTimer>
@@ -152,6 +152,29 @@ TEST_F(TwoDevicesTest, ADeletionHoldsOverOlderCopiesAndALaterChangeBringsTheBill
                   !c.back);
         b.clock.setNow(a.clock.now().addSecs(-3600));
     }
+}
+
+// The date a bill last changed is read from the same stamps the merge
+// orders copies by: B, an hour behind, stamps its edit after A's all the same.
+TEST_F(TwoDevicesTest, ABillsModificationDateIsItsLatestStampWhateverTheClock)
+{
+    EXPECT_EQ(a.engine->modificationDateForBillID(BWUIDMaker::makeUID()), PropertyList::distantPast());
+    const QString billID = sharedBill();
+    const QDateTime created = a.engine->modificationDateForBillID(billID);
+    EXPECT_EQ(created, a.clock.now());
+    EXPECT_EQ(b.engine->modificationDateForBillID(billID), created);
+    const QString stampOfCreation = BWBillMerge::latestStamp(a.bill(billID));
+
+    ASSERT_TRUE(b.edit(billID, BillKeys::Notes, QStringLiteral("edited an hour behind")));
+    settle();
+    EXPECT_GT(BWBillMerge::latestStamp(b.bill(billID)), stampOfCreation);
+    EXPECT_GE(b.engine->modificationDateForBillID(billID), created);
+    EXPECT_EQ(a.engine->modificationDateForBillID(billID), b.engine->modificationDateForBillID(billID));
+    EXPECT_EQ(a.bill(billID).value(BillKeys::Notes).toString(), "edited an hour behind");
+
+    a.advance(60);
+    ASSERT_TRUE(a.remove(billID));
+    EXPECT_EQ(a.engine->modificationDateForBillID(billID), a.clock.now());
 }
 
 TEST_F(TwoDevicesTest, PaymentsLoggedOnBothDevicesOfflineAreAllKept)

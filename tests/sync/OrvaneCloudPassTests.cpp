@@ -1,10 +1,10 @@
 #include "support/RecordingStoreObserver.h"
 #include "support/SyncDevice.h"
 
-#include "platform/MemoryCloudContainer.h"
-#include "platform/MemoryCloudDatabase.h"
+#include "support/MemoryCloudContainer.h"
+#include "support/MemoryCloudDatabase.h"
 #include "platform/FileStamp.h"
-#include "platform/MemoryCloudServer.h"
+#include "support/MemoryCloudServer.h"
 
 #include <QSignalSpy>
 #include <QDir>

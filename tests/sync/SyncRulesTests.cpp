@@ -4,10 +4,10 @@
 // and no save that changes nothing.
 #include "support/SyncDevice.h"
 
-#include "platform/MemoryCloudContainer.h"
-#include "platform/MemoryCloudDatabase.h"
-#include "platform/MemoryCloudServer.h"
 #include "store/BWBillsLoader.h"
+#include "support/MemoryCloudContainer.h"
+#include "support/MemoryCloudDatabase.h"
+#include "support/MemoryCloudServer.h"
 
 #include <gtest/gtest.h>
 

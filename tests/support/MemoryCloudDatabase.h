@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/CloudDatabase.h"
-#include "platform/MemoryCloudServer.h"
+#include "support/MemoryCloudServer.h"
 
 #include <QList>
 #include <QPointer>

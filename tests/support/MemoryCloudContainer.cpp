@@ -1,6 +1,6 @@
-#include "platform/MemoryCloudContainer.h"
+#include "support/MemoryCloudContainer.h"
 
-#include "platform/MemoryCloudDatabase.h"
+#include "support/MemoryCloudDatabase.h"
 
 #include <QTimer>
 

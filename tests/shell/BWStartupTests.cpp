@@ -1,7 +1,4 @@
-#include "shell/BWAppDelegate.h"
-
-#include "FakeMainWindowScreens.h"
-#include "ShellTestStore.h"
+#include "StartupTestFixture.h"
 
 #include "platform/BWUIDMaker.h"
 #include "platform/SleepWatcher.h"
@@ -41,96 +38,29 @@ using namespace BWDefaultsKeys;
 
 namespace {
 
-// A lock with a password or without, recording the windows it was asked for.
-class FakePasswordLock : public BWPasswordLock
-{
-public:
-    explicit FakePasswordLock(bool passwordSet) : m_passwordSet(passwordSet) {}
-
-    bool passwordIsSetForServiceName(const QString& serviceName) const override
-    {
-        return m_passwordSet && serviceName == QStringLiteral("Orvane");
-    }
-    void showPasswordWindowForType(int type) override { shownWindows.append(type); }
-    void raisePasswordWindow() override { ++raised; }
-    QAbstractButton* enableDisablePasswordButton() const override { return &m_button; }
-    QLabel* passwordStatus() const override { return &m_status; }
-
-    QList<int> shownWindows;
-    int raised = 0;
-
-private:
-    bool m_passwordSet;
-    mutable QPushButton m_button;
-    mutable QLabel m_status;
-};
-
-// The delegate over the real store on a temporary data folder, with the
-// main window's screens as stand-ins and the quit question answered by the
-// test.
-class BWAppDelegateStartUpTest : public testing::Test
-{
-protected:
-    BWAppDelegateStartUpTest()
-    {
-        QObject::connect(&delegate, &BWAppDelegate::startUpStepDone, [this](const QString& step) { steps.append(step); });
-        delegate.startup().setQuitQuestion([this](QMessageBox& question) -> QAbstractButton* {
-            askedQuestions.append(question.text());
-            askedTexts.append(question.informativeText());
-            QAbstractButton* chosen = nullptr;
-            for (QAbstractButton* button : question.buttons()) {
-                buttonTitles.append(button->text());
-                if (button->text() == answer)
-                    chosen = button;
-            }
-            return chosen;
-        });
-    }
-
-    void startWithScreens()
-    {
-        delegate.setScreens({&overview, &billPage, &editor, &payLogger});
-        delegate.awakeFromNib();
-        delegate.applicationDidFinishLaunching();
-    }
-    void startAfterFirstLaunch(qlonglong visibility)
-    {
-        ASSERT_TRUE(store.defaults.setBool(FirstLaunchSinceiCloud2, false));
-        ASSERT_TRUE(store.defaults.setInteger(OrvaneVisibility, visibility));
-        startWithScreens();
-    }
-    bool windowIsVisible() const
-    {
-        return delegate.window().mainWindow() && delegate.window().mainWindow()->isVisible();
-    }
-    // Where the steps stand in the order of the run; -1 for a step left out.
-    qsizetype stepIndex(const QString& step) const { return steps.indexOf(step); }
-
-    shelltest::ShellTestStore store;
-    BWAppDelegate delegate{store.env, store.temp.file(QStringLiteral("calendars"))};
-    FakeOverview overview{store.env};
-    FakeBillPage billPage;
-    FakeEditor editor{store.env};
-    FakeLogPaymentPanel payLogger;
-
-    QStringList steps;
-    QString answer;
-    QStringList askedQuestions;
-    QStringList askedTexts;
-    QStringList buttonTitles;
-};
-
 // ---- Start-up order ----------------------------------------------------------
 
 // The backup, the cloud's account check and the cloud prompt's count come
 // once the window has been painted.
-TEST_F(BWAppDelegateStartUpTest, StartsUpInItsFixedOrder)
+TEST_F(BWStartupTest, StartsUpInItsFixedOrder)
 {
-    const QStringList beforeThePaint{"launchDate", "createMainWindowController", "mainViewButtons", "passwordState",
-                                     "initializeDefaults", "setDockIconVisibility", "initializeViews", "addUpdatesMenu",
-                                     "createMenu", "loadOverview", "setListOfActiveBills", "overviewShown",
-                                     "setNotificationCenterVisibility", "startTimer", "observeSleepAndWake",
-                                     "showMainWindow", "updateIncomeVisibility"};
+    const QStringList beforeThePaint{"launchDate",
+                                     "createMainWindowController",
+                                     "mainViewButtons",
+                                     "passwordState",
+                                     "initializeDefaults",
+                                     "setDockIconVisibility",
+                                     "initializeViews",
+                                     "addUpdatesMenu",
+                                     "createMenu",
+                                     "loadOverview",
+                                     "setListOfActiveBills",
+                                     "overviewShown",
+                                     "setNotificationCenterVisibility",
+                                     "startTimer",
+                                     "observeSleepAndWake",
+                                     "showMainWindow",
+                                     "updateIncomeVisibility"};
     startWithScreens();
     EXPECT_EQ(steps, beforeThePaint);
     EXPECT_TRUE(delegate.lastBackedUpMenuItem()->text().isEmpty());
@@ -145,7 +75,7 @@ TEST_F(BWAppDelegateStartUpTest, StartsUpInItsFixedOrder)
 
 // A program that starts in the tray only has no window to paint: the rest
 // of start-up follows at once from the event loop.
-TEST_F(BWAppDelegateStartUpTest, WithoutAWindowTheRestOfStartUpFollowsAtOnce)
+TEST_F(BWStartupTest, WithoutAWindowTheRestOfStartUpFollowsAtOnce)
 {
     startAfterFirstLaunch(1);
     ASSERT_FALSE(windowIsVisible());
@@ -158,7 +88,7 @@ TEST_F(BWAppDelegateStartUpTest, WithoutAWindowTheRestOfStartUpFollowsAtOnce)
 // A window that does not get to draw (minimised by the window manager,
 // closed to the tray at once, or kept from painting) still gets the backup,
 // the sync check, the tray's list and the tidy-up, once.
-TEST_F(BWAppDelegateStartUpTest, TheRestOfStartUpDoesNotWaitForAPaintThatNeverComes)
+TEST_F(BWStartupTest, TheRestOfStartUpDoesNotWaitForAPaintThatNeverComes)
 {
     // Takes the window's paint events before anything else sees them.
     struct NoPaint : QObject
@@ -194,7 +124,7 @@ TEST_F(BWAppDelegateStartUpTest, TheRestOfStartUpDoesNotWaitForAPaintThatNeverCo
     }
 }
 
-TEST_F(BWAppDelegateStartUpTest, LeavesTheRunningProgramReadyToUse)
+TEST_F(BWStartupTest, LeavesTheRunningProgramReadyToUse)
 {
     store.addBill(QStringLiteral("Rent"), 2);
     startWithScreens();
@@ -214,17 +144,18 @@ TEST_F(BWAppDelegateStartUpTest, LeavesTheRunningProgramReadyToUse)
     EXPECT_EQ(delegate.getBills().size(), 1);
 }
 
-TEST_F(BWAppDelegateStartUpTest, StartsWithoutScreensAsFarAsItCan)
+TEST_F(BWStartupTest, StartsWithoutScreensAsFarAsItCan)
 {
     delegate.applicationDidFinishLaunching();
-    for (const QString& step : QStringList{"mainViewButtons", "initializeViews", "loadOverview", "setListOfActiveBills"})
+    for (const QString& step :
+         QStringList{"mainViewButtons", "initializeViews", "loadOverview", "setListOfActiveBills"})
         EXPECT_EQ(stepIndex(step), -1) << step.toStdString();
     EXPECT_TRUE(windowIsVisible());
     EXPECT_NE(delegate.menulet(), nullptr);
     EXPECT_TRUE(delegate.updateTimer().isActive());
 }
 
-TEST_F(BWAppDelegateStartUpTest, DoubleClickingARowOpensThatBill)
+TEST_F(BWStartupTest, DoubleClickingARowOpensThatBill)
 {
     const QString billID = store.addBill(QStringLiteral("Rent"), 2);
     startWithScreens();
@@ -236,7 +167,7 @@ TEST_F(BWAppDelegateStartUpTest, DoubleClickingARowOpensThatBill)
 
 // ---- Dock and tray visibility ------------------------------------------------
 
-TEST_F(BWAppDelegateStartUpTest, MenuBarOnlyModeKeepsTheWindowClosed)
+TEST_F(BWStartupTest, MenuBarOnlyModeKeepsTheWindowClosed)
 {
     ASSERT_TRUE(store.defaults.setBool(BWEnableDocklet, false));
     startAfterFirstLaunch(1);
@@ -248,7 +179,7 @@ TEST_F(BWAppDelegateStartUpTest, MenuBarOnlyModeKeepsTheWindowClosed)
     EXPECT_FALSE(store.defaults.boolForKey(BWEnableDocklet));  // left as it was
 }
 
-TEST_F(BWAppDelegateStartUpTest, MenuBarOnlyModeWaitsForTheFirstLaunchToPass)
+TEST_F(BWStartupTest, MenuBarOnlyModeWaitsForTheFirstLaunchToPass)
 {
     ASSERT_TRUE(store.defaults.setBool(BWEnableDocklet, false));
     ASSERT_TRUE(store.defaults.setInteger(OrvaneVisibility, 1));
@@ -260,7 +191,7 @@ TEST_F(BWAppDelegateStartUpTest, MenuBarOnlyModeWaitsForTheFirstLaunchToPass)
     EXPECT_FALSE(windowIsVisible());  // the window still follows the chosen mode
 }
 
-TEST_F(BWAppDelegateStartUpTest, DockOnlyModeMakesNoTrayItem)
+TEST_F(BWStartupTest, DockOnlyModeMakesNoTrayItem)
 {
     startAfterFirstLaunch(2);
     EXPECT_EQ(delegate.menulet(), nullptr);
@@ -272,7 +203,7 @@ TEST_F(BWAppDelegateStartUpTest, DockOnlyModeMakesNoTrayItem)
 // Whatever the chosen mode, a running Orvane keeps something to click: the
 // tray icon where the desktop shows one, otherwise the window, which closing
 // then minimises to the taskbar. The user hears why, once.
-TEST_F(BWAppDelegateStartUpTest, WithoutATrayIconTheWindowStaysWithinReach)
+TEST_F(BWStartupTest, WithoutATrayIconTheWindowStaysWithinReach)
 {
     struct Case
     {
@@ -282,8 +213,8 @@ TEST_F(BWAppDelegateStartUpTest, WithoutATrayIconTheWindowStaysWithinReach)
         bool closesToTray;
     };
     const Case cases[] = {
-        {0, true, true, true},    {1, true, false, true},  {2, true, true, false},
-        {0, false, true, false},  {1, false, true, false}, {2, false, true, false},
+        {0, true, true, true},   {1, true, false, true},  {2, true, true, false},
+        {0, false, true, false}, {1, false, true, false}, {2, false, true, false},
     };
     for (const Case& each : cases) {
         SCOPED_TRACE(testing::Message() << "visibility " << each.visibility << ", tray " << each.trayAvailable);
@@ -321,14 +252,7 @@ TEST_F(BWAppDelegateStartUpTest, WithoutATrayIconTheWindowStaysWithinReach)
 
 // ---- Password lock -----------------------------------------------------------
 
-class BWAppDelegateLockedStartUpTest : public BWAppDelegateStartUpTest
-{
-protected:
-    BWAppDelegateLockedStartUpTest() { delegate.startup().setPasswordController(&lock); }
-    FakePasswordLock lock{true};
-};
-
-TEST_F(BWAppDelegateLockedStartUpTest, AskForThePasswordBeforeShowingAnything)
+TEST_F(BWStartupLockedTest, AskForThePasswordBeforeShowingAnything)
 {
     startAfterFirstLaunch(0);
 
@@ -341,7 +265,7 @@ TEST_F(BWAppDelegateLockedStartUpTest, AskForThePasswordBeforeShowingAnything)
     EXPECT_EQ(lock.passwordStatus()->text(), QStringLiteral("Enabled"));
 }
 
-TEST_F(BWAppDelegateLockedStartUpTest, NothingShowsTheWindowWhileLocked)
+TEST_F(BWStartupLockedTest, NothingShowsTheWindowWhileLocked)
 {
     startAfterFirstLaunch(0);
     delegate.applicationShouldHandleReopen(false);
@@ -350,7 +274,7 @@ TEST_F(BWAppDelegateLockedStartUpTest, NothingShowsTheWindowWhileLocked)
 }
 
 // Starting Orvane again while it is locked asks for it: the lock comes forward.
-TEST_F(BWAppDelegateLockedStartUpTest, ReopeningWhileLockedRaisesTheLockWindow)
+TEST_F(BWStartupLockedTest, ReopeningWhileLockedRaisesTheLockWindow)
 {
     startAfterFirstLaunch(0);
     const int raisedAtStart = lock.raised;
@@ -362,7 +286,7 @@ TEST_F(BWAppDelegateLockedStartUpTest, ReopeningWhileLockedRaisesTheLockWindow)
     EXPECT_TRUE(windowIsVisible());
 }
 
-TEST_F(BWAppDelegateLockedStartUpTest, TheRightPasswordBringsTheTrayItemAndTheWindow)
+TEST_F(BWStartupLockedTest, TheRightPasswordBringsTheTrayItemAndTheWindow)
 {
     store.addBill(QStringLiteral("Rent"), 2);
     startAfterFirstLaunch(0);
@@ -377,12 +301,14 @@ TEST_F(BWAppDelegateLockedStartUpTest, TheRightPasswordBringsTheTrayItemAndTheWi
 }
 
 // Nothing shows a synced change behind the lock; the password brings it.
-TEST_F(BWAppDelegateLockedStartUpTest, SyncedChangesShowOnlyAfterThePassword)
+TEST_F(BWStartupLockedTest, SyncedChangesShowOnlyAfterThePassword)
 {
     const QString id = store.addBill(QStringLiteral("Rent"), 2);
     startAfterFirstLaunch(0);
     const std::function<void()> arrivals[] = {
-        [&] { delegate.updateFromFirebaseChangeWithDictionary({{BillKeys::Bid, id}}); },
+        [&] {
+            delegate.updateFromFirebaseChangeWithDictionary({{BillKeys::Bid, id}});
+        },
         [&] { delegate.updatesDownloadedFromCloudKit(id); },
     };
     const int loads = overview.loadCount;
@@ -395,13 +321,13 @@ TEST_F(BWAppDelegateLockedStartUpTest, SyncedChangesShowOnlyAfterThePassword)
     EXPECT_EQ(overview.loadCount, loads + 1) << "one reload for what arrived";
 }
 
-TEST_F(BWAppDelegateLockedStartUpTest, ALockedProgramKeepsItsDockIcon)
+TEST_F(BWStartupLockedTest, ALockedProgramKeepsItsDockIcon)
 {
     startAfterFirstLaunch(1);
     EXPECT_EQ(delegate.startup().activationPolicy(), BWAppDelegate::ActivationPolicy::Regular);
 }
 
-TEST_F(BWAppDelegateLockedStartUpTest, TheTrayItemFollowsItsSwitchAfterThePasswordToo)
+TEST_F(BWStartupLockedTest, TheTrayItemFollowsItsSwitchAfterThePasswordToo)
 {
     startAfterFirstLaunch(2);
     delegate.createMenuAfterPassword();
@@ -409,10 +335,11 @@ TEST_F(BWAppDelegateLockedStartUpTest, TheTrayItemFollowsItsSwitchAfterThePasswo
     EXPECT_TRUE(windowIsVisible());
 }
 
-TEST_F(BWAppDelegateStartUpTest, APasswordSetInOneRunIsAskedForAtTheNextStart)
+TEST_F(BWStartupTest, APasswordSetInOneRunIsAskedForAtTheNextStart)
 {
     FakeSecretStore secrets;
-    const auto noAlerts = [](QWidget*, const QString& message, const QString&) { ADD_FAILURE() << message.toStdString(); };
+    const auto noAlerts
+        = [](QWidget*, const QString& message, const QString&) { ADD_FAILURE() << message.toStdString(); };
     {
         BWPasswordController earlierRun(secrets, store.defaults, noAlerts);
         earlierRun.enableDisablePasswordButton()->click();
@@ -439,7 +366,7 @@ TEST_F(BWAppDelegateStartUpTest, APasswordSetInOneRunIsAskedForAtTheNextStart)
     EXPECT_NE(delegate.menulet(), nullptr);
 }
 
-TEST_F(BWAppDelegateStartUpTest, WithoutAPasswordTheLockShowsItsOffState)
+TEST_F(BWStartupTest, WithoutAPasswordTheLockShowsItsOffState)
 {
     FakePasswordLock lock(false);
     delegate.startup().setPasswordController(&lock);
@@ -453,7 +380,7 @@ TEST_F(BWAppDelegateStartUpTest, WithoutAPasswordTheLockShowsItsOffState)
 
 // ---- Cloud prompt ------------------------------------------------------------
 
-TEST_F(BWAppDelegateStartUpTest, TheCloudPromptEndsWithThreeBills)
+TEST_F(BWStartupTest, TheCloudPromptEndsWithThreeBills)
 {
     for (const char* name : {"Rent", "Power", "Water"})
         store.addBill(name, 10);
@@ -461,7 +388,7 @@ TEST_F(BWAppDelegateStartUpTest, TheCloudPromptEndsWithThreeBills)
     EXPECT_FALSE(UserDefaults(store.defaults.path()).boolForKey(BW_ShouldDisplayOrvaneCloudPrompt));
 }
 
-TEST_F(BWAppDelegateStartUpTest, TheCloudPromptStaysWithFewerBills)
+TEST_F(BWStartupTest, TheCloudPromptStaysWithFewerBills)
 {
     store.addBill(QStringLiteral("Rent"), 10);
     store.addBill(QStringLiteral("Power"), 10);
@@ -471,7 +398,7 @@ TEST_F(BWAppDelegateStartUpTest, TheCloudPromptStaysWithFewerBills)
 
 // ---- Day change --------------------------------------------------------------
 
-TEST_F(BWAppDelegateStartUpTest, ALaterHourOfTheSameDayChangesNothing)
+TEST_F(BWStartupTest, ALaterHourOfTheSameDayChangesNothing)
 {
     startWithScreens();
     const QDateTime launched = delegate.launchDate();
@@ -481,7 +408,7 @@ TEST_F(BWAppDelegateStartUpTest, ALaterHourOfTheSameDayChangesNothing)
     EXPECT_EQ(delegate.launchDate(), launched);
 }
 
-TEST_F(BWAppDelegateStartUpTest, TheFirstLookAfterMidnightReloads)
+TEST_F(BWStartupTest, TheFirstLookAfterMidnightReloads)
 {
     startWithScreens();
     store.clock.setNow(QDateTime(QDate(2024, 3, 6), QTime(0, 1)));
@@ -493,7 +420,7 @@ TEST_F(BWAppDelegateStartUpTest, TheFirstLookAfterMidnightReloads)
     EXPECT_EQ(overview.loadCount, 2);
 }
 
-TEST_F(BWAppDelegateStartUpTest, TheSameDayOfTheMonthAMonthLaterIsANewDay)
+TEST_F(BWStartupTest, TheSameDayOfTheMonthAMonthLaterIsANewDay)
 {
     startWithScreens();
     store.clock.setNow(QDateTime(QDate(2024, 4, 5), QTime(12, 0)));
@@ -502,7 +429,7 @@ TEST_F(BWAppDelegateStartUpTest, TheSameDayOfTheMonthAMonthLaterIsANewDay)
     EXPECT_EQ(delegate.launchDate(), store.clock.now());
 }
 
-TEST_F(BWAppDelegateStartUpTest, ANewDayReturnsFromABillToTheOverview)
+TEST_F(BWStartupTest, ANewDayReturnsFromABillToTheOverview)
 {
     const QString billID = store.addBill(QStringLiteral("Rent"), 2);
     startWithScreens();
@@ -514,7 +441,7 @@ TEST_F(BWAppDelegateStartUpTest, ANewDayReturnsFromABillToTheOverview)
     EXPECT_EQ(delegate.visibleView(), BWAppDelegate::OverviewPaneSet);
 }
 
-TEST_F(BWAppDelegateStartUpTest, OpeningTheTrayMenuLooksForANewDay)
+TEST_F(BWStartupTest, OpeningTheTrayMenuLooksForANewDay)
 {
     startWithScreens();
     store.clock.setNow(store.daysFromNow(1));
@@ -522,7 +449,7 @@ TEST_F(BWAppDelegateStartUpTest, OpeningTheTrayMenuLooksForANewDay)
     EXPECT_EQ(delegate.launchDate(), store.clock.now());
 }
 
-TEST_F(BWAppDelegateStartUpTest, TheTimerLooksForANewDay)
+TEST_F(BWStartupTest, TheTimerLooksForANewDay)
 {
     startWithScreens();
     store.clock.setNow(store.daysFromNow(1));
@@ -535,7 +462,7 @@ TEST_F(BWAppDelegateStartUpTest, TheTimerLooksForANewDay)
 
 // Start-up, a new day and a wake each run the one automatic-payment step
 // before the overview loads; between them an item is never paid twice.
-TEST_F(BWAppDelegateStartUpTest, DueAutomaticItemsAreLoggedOnceAcrossStartUpDayChangeAndWake)
+TEST_F(BWStartupTest, DueAutomaticItemsAreLoggedOnceAcrossStartUpDayChangeAndWake)
 {
     ASSERT_TRUE(store.defaults.setBool(BWShouldAutoLogPayments, true));
     ASSERT_TRUE(store.defaults.setBool(BW_ShouldAutoLogIncome, true));
@@ -545,7 +472,7 @@ TEST_F(BWAppDelegateStartUpTest, DueAutomaticItemsAreLoggedOnceAcrossStartUpDayC
         return BWBillsLoader(store.env).loadBillWithID(billID)->value(BillKeys::PaymentList).toList().size();
     };
 
-    startWithScreens();   // due tomorrow: nothing yet
+    startWithScreens();  // due tomorrow: nothing yet
     EXPECT_EQ(paymentsOf(phone) + paymentsOf(salary), 0);
 
     store.clock.setNow(store.daysFromNow(1));
@@ -570,7 +497,7 @@ TEST_F(BWAppDelegateStartUpTest, DueAutomaticItemsAreLoggedOnceAcrossStartUpDayC
 // A move to a chosen folder and a backup, both cut short, left half copies
 // outside the data folder in use; the next start removes them, once the main
 // window has been painted.
-TEST_F(BWAppDelegateStartUpTest, HalfCopiesLeftOutsideTheDataFolderGoOnceTheWindowHasShown)
+TEST_F(BWStartupTest, HalfCopiesLeftOutsideTheDataFolderGoOnceTheWindowHasShown)
 {
     const QString chosen = store.temp.file(QStringLiteral("chosen/Orvane.ovdata"));
     ASSERT_TRUE(store.defaults.setObject(BWUnfinishedDataFolderMove, QStringList{store.env.defaultDataFolder, chosen}));
@@ -591,7 +518,7 @@ TEST_F(BWAppDelegateStartUpTest, HalfCopiesLeftOutsideTheDataFolderGoOnceTheWind
 
 // ---- Sleep and wake ----------------------------------------------------------
 
-TEST_F(BWAppDelegateStartUpTest, SleepStopsTheTimerAndWakingLooksAtOnce)
+TEST_F(BWStartupTest, SleepStopsTheTimerAndWakingLooksAtOnce)
 {
     startWithScreens();
     delegate.receiveSleepNote();
@@ -603,7 +530,7 @@ TEST_F(BWAppDelegateStartUpTest, SleepStopsTheTimerAndWakingLooksAtOnce)
     EXPECT_TRUE(QTest::qWaitFor([this] { return overview.loadCount == 2; }));
 }
 
-TEST_F(BWAppDelegateStartUpTest, HearsLogindAnnounceSleepAndWake)
+TEST_F(BWStartupTest, HearsLogindAnnounceSleepAndWake)
 {
     if (!QDBusConnection::sessionBus().isConnected())
         GTEST_SKIP() << "no session bus";
@@ -627,7 +554,7 @@ TEST_F(BWAppDelegateStartUpTest, HearsLogindAnnounceSleepAndWake)
     QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
 }
 
-TEST_F(BWAppDelegateStartUpTest, TerminationStopsTheTimer)
+TEST_F(BWStartupTest, TerminationStopsTheTimer)
 {
     startWithScreens();
     delegate.applicationWillTerminate();
@@ -636,7 +563,7 @@ TEST_F(BWAppDelegateStartUpTest, TerminationStopsTheTimer)
 
 // ---- Quitting ----------------------------------------------------------------
 
-TEST_F(BWAppDelegateStartUpTest, QuitsWithoutAskingWhenTheDockIconShows)
+TEST_F(BWStartupTest, QuitsWithoutAskingWhenTheDockIconShows)
 {
     startWithScreens();
     ASSERT_TRUE(windowIsVisible());
@@ -644,7 +571,7 @@ TEST_F(BWAppDelegateStartUpTest, QuitsWithoutAskingWhenTheDockIconShows)
     EXPECT_TRUE(askedQuestions.isEmpty());
 }
 
-TEST_F(BWAppDelegateStartUpTest, QuitsWithoutAskingInMenuBarOnlyModeWithTheWindowClosed)
+TEST_F(BWStartupTest, QuitsWithoutAskingInMenuBarOnlyModeWithTheWindowClosed)
 {
     startAfterFirstLaunch(1);
     ASSERT_FALSE(windowIsVisible());
@@ -652,7 +579,7 @@ TEST_F(BWAppDelegateStartUpTest, QuitsWithoutAskingInMenuBarOnlyModeWithTheWindo
     EXPECT_TRUE(askedQuestions.isEmpty());
 }
 
-TEST_F(BWAppDelegateStartUpTest, InMenuBarOnlyModeTheUserMayJustCloseTheWindow)
+TEST_F(BWStartupTest, InMenuBarOnlyModeTheUserMayJustCloseTheWindow)
 {
     startAfterFirstLaunch(1);
     delegate.showOrvane();
@@ -661,13 +588,13 @@ TEST_F(BWAppDelegateStartUpTest, InMenuBarOnlyModeTheUserMayJustCloseTheWindow)
 
     EXPECT_FALSE(delegate.applicationShouldTerminate());
     EXPECT_EQ(askedQuestions, QStringList{"Really Quit Orvane?"});
-    EXPECT_EQ(askedTexts, QStringList{
-        "Do you want to quit Orvane (and close the menu bar), or just close the main window?"});
+    EXPECT_EQ(askedTexts,
+              QStringList{"Do you want to quit Orvane (and close the menu bar), or just close the main window?"});
     EXPECT_EQ(buttonTitles, (QStringList{"Close the Main Window", "Quit Orvane Completely"}));
     EXPECT_FALSE(windowIsVisible());
 }
 
-TEST_F(BWAppDelegateStartUpTest, InMenuBarOnlyModeTheUserMayQuitCompletely)
+TEST_F(BWStartupTest, InMenuBarOnlyModeTheUserMayQuitCompletely)
 {
     startAfterFirstLaunch(1);
     delegate.showOrvane();
@@ -676,7 +603,7 @@ TEST_F(BWAppDelegateStartUpTest, InMenuBarOnlyModeTheUserMayQuitCompletely)
     EXPECT_EQ(askedQuestions.size(), 1);
 }
 
-TEST_F(BWAppDelegateStartUpTest, DismissingTheQuestionJustClosesTheWindow)
+TEST_F(BWStartupTest, DismissingTheQuestionJustClosesTheWindow)
 {
     startAfterFirstLaunch(1);
     delegate.showOrvane();
@@ -685,46 +612,9 @@ TEST_F(BWAppDelegateStartUpTest, DismissingTheQuestionJustClosesTheWindow)
     EXPECT_FALSE(windowIsVisible());
 }
 
-// ---- The side windows' keys ----------------------------------------------------
-
-// The windows that open beside the main one, each active in turn.
-QList<QWidget*> sideWindowsOf(BWAppDelegate& delegate, QWidget& preferences)
-{
-    delegate.sideWindows().setPrefWindow(&preferences);
-    delegate.sideWindows().showForecast();
-    delegate.sideWindows().showHistory();
-    delegate.sideWindows().showReports();
-    return {&preferences, delegate.sideWindows().forecastController()->forecastWindow(),
-            delegate.sideWindows().historyController()->historyWindow(),
-            delegate.sideWindows().reportController()->reportWindow()};
-}
-
-bool showActive(QWidget* window)
-{
-    window->show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
-}
-
-TEST_F(BWAppDelegateStartUpTest, CtrlWAndEscapeCloseEverySideWindow)
-{
-    startWithScreens();
-    QWidget preferences;
-    for (QWidget* window : sideWindowsOf(delegate, preferences)) {
-        for (const QKeyCombination key :
-             {QKeyCombination(Qt::ControlModifier, Qt::Key_W), QKeyCombination(Qt::Key_Escape)}) {
-            SCOPED_TRACE((window->windowTitle() + u' ' + QKeySequence(key).toString()).toStdString());
-            ASSERT_TRUE(showActive(window));
-            QTest::keyClick(window, key.key(), key.keyboardModifiers());
-            EXPECT_FALSE(window->isVisible());
-        }
-    }
-    EXPECT_TRUE(windowIsVisible()) << "the main window stays";
-}
-
 // Ctrl+Q in any other window (a side window, a popover, a panel) is the Quit
 // command: in tray-only mode with the main window open it asks first.
-TEST_F(BWAppDelegateStartUpTest, CtrlQInAnyWindowQuitsThroughTheQuitQuestion)
+TEST_F(BWStartupTest, CtrlQInAnyWindowQuitsThroughTheQuitQuestion)
 {
     startAfterFirstLaunch(1);
     QWidget preferences;
@@ -750,7 +640,7 @@ TEST_F(BWAppDelegateStartUpTest, CtrlQInAnyWindowQuitsThroughTheQuitQuestion)
 }
 
 // A modal question is answered first: Ctrl+Q there quits nothing.
-TEST_F(BWAppDelegateStartUpTest, CtrlQInAModalQuestionDoesNothing)
+TEST_F(BWStartupTest, CtrlQInAModalQuestionDoesNothing)
 {
     startAfterFirstLaunch(1);
     delegate.showOrvane();
@@ -764,7 +654,7 @@ TEST_F(BWAppDelegateStartUpTest, CtrlQInAModalQuestionDoesNothing)
 
 // ---- Reopen, reminders and the tray's commands ---------------------------------
 
-TEST_F(BWAppDelegateStartUpTest, ReopeningBringsBackAClosedWindow)
+TEST_F(BWStartupTest, ReopeningBringsBackAClosedWindow)
 {
     startAfterFirstLaunch(1);
     ASSERT_FALSE(windowIsVisible());
@@ -772,7 +662,7 @@ TEST_F(BWAppDelegateStartUpTest, ReopeningBringsBackAClosedWindow)
     EXPECT_TRUE(windowIsVisible());
 }
 
-TEST_F(BWAppDelegateStartUpTest, ReopeningLooksForANewDay)
+TEST_F(BWStartupTest, ReopeningLooksForANewDay)
 {
     startWithScreens();
     store.clock.setNow(store.daysFromNow(1));
@@ -780,7 +670,7 @@ TEST_F(BWAppDelegateStartUpTest, ReopeningLooksForANewDay)
     EXPECT_TRUE(QTest::qWaitFor([this] { return overview.loadCount == 2; }));
 }
 
-TEST_F(BWAppDelegateStartUpTest, AClickedReminderOpensItsBill)
+TEST_F(BWStartupTest, AClickedReminderOpensItsBill)
 {
     const QString billID = store.addBill(QStringLiteral("Rent"), 2);
     UserNotificationCenter notifications(store.temp.file(QStringLiteral("schedule.plist")), store.clock,
@@ -794,7 +684,7 @@ TEST_F(BWAppDelegateStartUpTest, AClickedReminderOpensItsBill)
     EXPECT_TRUE(windowIsVisible());
 }
 
-TEST_F(BWAppDelegateStartUpTest, ABillChosenInTheTrayOpensIt)
+TEST_F(BWStartupTest, ABillChosenInTheTrayOpensIt)
 {
     const QString billID = store.addBill(QStringLiteral("Rent"), 2);
     startAfterFirstLaunch(1);
@@ -806,7 +696,7 @@ TEST_F(BWAppDelegateStartUpTest, ABillChosenInTheTrayOpensIt)
 
 // ---- Hand-off activities --------------------------------------------------------
 
-TEST_F(BWAppDelegateStartUpTest, ContinuingABillActivityOpensThatBill)
+TEST_F(BWStartupTest, ContinuingABillActivityOpensThatBill)
 {
     const QString billID = store.addBill(QStringLiteral("Rent"), 2);
     startAfterFirstLaunch(1);
@@ -818,7 +708,7 @@ TEST_F(BWAppDelegateStartUpTest, ContinuingABillActivityOpensThatBill)
     EXPECT_TRUE(windowIsVisible());
 }
 
-TEST_F(BWAppDelegateStartUpTest, ContinuingTheListActivityReturnsToTheOverview)
+TEST_F(BWStartupTest, ContinuingTheListActivityReturnsToTheOverview)
 {
     const QString billID = store.addBill(QStringLiteral("Rent"), 2);
     startWithScreens();
@@ -828,7 +718,7 @@ TEST_F(BWAppDelegateStartUpTest, ContinuingTheListActivityReturnsToTheOverview)
     EXPECT_EQ(delegate.visibleView(), BWAppDelegate::OverviewPaneSet);
 }
 
-TEST_F(BWAppDelegateStartUpTest, LeavingTheProgramEndsItsActivities)
+TEST_F(BWStartupTest, LeavingTheProgramEndsItsActivities)
 {
     startWithScreens();
     auto billActivity = std::make_shared<UserActivity>(BWAppDelegate::ViewBillActivityType);

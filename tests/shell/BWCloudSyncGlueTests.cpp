@@ -19,10 +19,10 @@ using namespace BWDefaultsKeys;
 
 namespace {
 
-class BWAppDelegateCloudSyncTest : public MainWindowTest
+class BWCloudSyncGlueTest : public MainWindowTest
 {
 protected:
-    BWAppDelegateCloudSyncTest() { delegate.cloudSync().setChannels({&cloud, &engine, nullptr, nullptr}); }
+    BWCloudSyncGlueTest() { delegate.cloudSync().setChannels({&cloud, &engine, nullptr, nullptr}); }
 
     // Lets the cloud's answers arrive, and those to the calls they lead to,
     // and the engine finish what they set off (a pass merges on workers).
@@ -48,9 +48,10 @@ protected:
 
 }  // namespace
 
-TEST_F(BWAppDelegateCloudSyncTest, SwitchFollowsTheAccountStatus)
+TEST_F(BWCloudSyncGlueTest, SwitchFollowsTheAccountStatus)
 {
-    struct Case {
+    struct Case
+    {
         CloudContainer::AccountStatus status;
         bool staysOn;
         bool syncStarted;
@@ -85,7 +86,7 @@ TEST_F(BWAppDelegateCloudSyncTest, SwitchFollowsTheAccountStatus)
     }
 }
 
-TEST_F(BWAppDelegateCloudSyncTest, StartUpWithoutAnAccountTurnsSyncOff)
+TEST_F(BWCloudSyncGlueTest, StartUpWithoutAnAccountTurnsSyncOff)
 {
     cloud.status = CloudContainer::NoAccount;
     startUpWithSyncOn();
@@ -94,7 +95,7 @@ TEST_F(BWAppDelegateCloudSyncTest, StartUpWithoutAnAccountTurnsSyncOff)
     EXPECT_TRUE(databaseCalls().isEmpty());
 }
 
-TEST_F(BWAppDelegateCloudSyncTest, StartUpWithAnAccountSubscribesAndSyncs)
+TEST_F(BWCloudSyncGlueTest, StartUpWithAnAccountSubscribesAndSyncs)
 {
     cloud.status = CloudContainer::Available;
     ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled, true));
@@ -109,7 +110,7 @@ TEST_F(BWAppDelegateCloudSyncTest, StartUpWithAnAccountSubscribesAndSyncs)
     QTRY_VERIFY_WITH_TIMEOUT(databaseCalls().contains("query Bill"), 20000);
 }
 
-TEST_F(BWAppDelegateCloudSyncTest, SideBarShowsTheSyncButtonWhileAChannelIsOn)
+TEST_F(BWCloudSyncGlueTest, SideBarShowsTheSyncButtonWhileAChannelIsOn)
 {
     startWithScreens();
     delegate.setUpSyncProgressIndicatorAndSyncButtonVisibility();
@@ -123,7 +124,7 @@ TEST_F(BWAppDelegateCloudSyncTest, SideBarShowsTheSyncButtonWhileAChannelIsOn)
     EXPECT_FALSE(editLineShown());
 }
 
-TEST_F(BWAppDelegateCloudSyncTest, SyncButtonRunsAFullPassWithProgressUntilItEnds)
+TEST_F(BWCloudSyncGlueTest, SyncButtonRunsAFullPassWithProgressUntilItEnds)
 {
     startWithScreens();
     ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, true));
@@ -140,7 +141,7 @@ TEST_F(BWAppDelegateCloudSyncTest, SyncButtonRunsAFullPassWithProgressUntilItEnd
     EXPECT_EQ(databaseCalls().count("query Bill"), 1);
 }
 
-TEST_F(BWAppDelegateCloudSyncTest, PushIsHandedOnOnlyWhileSyncIsOn)
+TEST_F(BWCloudSyncGlueTest, PushIsHandedOnOnlyWhileSyncIsOn)
 {
     startWithScreens();
     const QString billID = BWUIDMaker::makeUID();
@@ -156,7 +157,7 @@ TEST_F(BWAppDelegateCloudSyncTest, PushIsHandedOnOnlyWhileSyncIsOn)
     EXPECT_EQ(databaseCalls(), (QStringList{"fetch " + billID, "fetch ActiveBills"}));
 }
 
-TEST_F(BWAppDelegateCloudSyncTest, DownloadedChangeReloadsOverviewAndTheShownBill)
+TEST_F(BWCloudSyncGlueTest, DownloadedChangeReloadsOverviewAndTheShownBill)
 {
     const QString shown = addBill(bill("Rent", QDate(2016, 3, 20)));
     const QString other = addBill(bill("Phone", QDate(2016, 3, 22)));
@@ -184,7 +185,7 @@ TEST_F(BWAppDelegateCloudSyncTest, DownloadedChangeReloadsOverviewAndTheShownBil
     EXPECT_EQ(overview.loadCount, loadsBefore + 3);
 }
 
-TEST_F(BWAppDelegateCloudSyncTest, FailedSyncIsShownAndStopsProgress)
+TEST_F(BWCloudSyncGlueTest, FailedSyncIsShownAndStopsProgress)
 {
     startWithScreens();
     ASSERT_TRUE(defaults.setBool(iCloudSyncEnabled2, true));
@@ -195,7 +196,7 @@ TEST_F(BWAppDelegateCloudSyncTest, FailedSyncIsShownAndStopsProgress)
     EXPECT_EQ(delegate.cloudSync().syncControls()->lastSyncedText()->text(), "Sync failed: The network is down");
 }
 
-TEST_F(BWAppDelegateCloudSyncTest, AnUnreadableCopySetAsideIsSaidInTheStatusLine)
+TEST_F(BWCloudSyncGlueTest, AnUnreadableCopySetAsideIsSaidInTheStatusLine)
 {
     startWithScreens();
     emit cloud.database.unreadableCopySetAside(QStringLiteral("ActiveBills"),
@@ -208,7 +209,7 @@ TEST_F(BWAppDelegateCloudSyncTest, AnUnreadableCopySetAsideIsSaidInTheStatusLine
 // settings) and from the switch. Its exchange transfers nothing, so the run
 // ends at once: the sheet goes, the overview shows, the link ends with the
 // switch back at "Turn On Sync", and the user is told in one line.
-TEST_F(BWAppDelegateCloudSyncTest, PhoneSyncEndsAtOnceSayingPhonesExchangeNothing)
+TEST_F(BWCloudSyncGlueTest, PhoneSyncEndsAtOnceSayingPhonesExchangeNothing)
 {
     BWPhoneSync phone(env, [] { return true; });
     delegate.cloudSync().setChannels({&cloud, &engine, nullptr, &phone});
@@ -241,7 +242,7 @@ TEST_F(BWAppDelegateCloudSyncTest, PhoneSyncEndsAtOnceSayingPhonesExchangeNothin
     }
 }
 
-TEST_F(BWAppDelegateCloudSyncTest, ChangesAreCheckedForWithoutTheSyncButton)
+TEST_F(BWCloudSyncGlueTest, ChangesAreCheckedForWithoutTheSyncButton)
 {
     // The shared folder is not mounted yet at start-up.
     cloud.status = CloudContainer::TemporarilyUnavailable;

@@ -23,13 +23,10 @@ BWStoreEnvironment environment(UserDefaults* standard, UserDefaults* appGroup, C
     return env;
 }
 
-class BWAppDelegateDefaultsTest : public testing::Test
+class BWStartupDefaultsTest : public testing::Test
 {
 protected:
-    BWAppDelegateDefaultsTest()
-    {
-        clock.setNow(QDateTime(QDate(2024, 3, 5), QTime(7, 45), Qt::UTC));
-    }
+    BWStartupDefaultsTest() { clock.setNow(QDateTime(QDate(2024, 3, 5), QTime(7, 45), Qt::UTC)); }
 
     // What the next start of the program reads from disk.
     UserDefaults storedStandard() const { return UserDefaults(standard.path()); }
@@ -39,13 +36,12 @@ protected:
     UserDefaults standard{UserDefaults::standardPath(folder.path())};
     UserDefaults appGroup{UserDefaults::suitePath(folder.path(), AppGroupSuiteName)};
     Clock clock;
-    BWAppDelegate delegate{environment(&standard, &appGroup, &clock),
-                           folder.file(QStringLiteral("calendars"))};
+    BWAppDelegate delegate{environment(&standard, &appGroup, &clock), folder.file(QStringLiteral("calendars"))};
 };
 
 }  // namespace
 
-TEST_F(BWAppDelegateDefaultsTest, RegistersTheTableBeforeAnythingReadsIt)
+TEST_F(BWStartupDefaultsTest, RegistersTheTableBeforeAnythingReadsIt)
 {
     EXPECT_FALSE(standard.boolForKey(BWEnableMenu));
     ASSERT_TRUE(delegate.initializeDefaults());
@@ -55,14 +51,14 @@ TEST_F(BWAppDelegateDefaultsTest, RegistersTheTableBeforeAnythingReadsIt)
 
 // The run resolved its data folder afresh before start-up; start-up keeps
 // that one rather than resolving it again.
-TEST_F(BWAppDelegateDefaultsTest, KeepsTheDataFolderTheRunResolved)
+TEST_F(BWStartupDefaultsTest, KeepsTheDataFolderTheRunResolved)
 {
     ASSERT_TRUE(standard.setObject(BWCusomLocationTempPath, QStringLiteral("/media/usb/Orvane.ovdata")));
     ASSERT_TRUE(delegate.initializeDefaults());
     EXPECT_EQ(storedStandard().stringForKey(BWCusomLocationTempPath), QStringLiteral("/media/usb/Orvane.ovdata"));
 }
 
-TEST_F(BWAppDelegateDefaultsTest, ResetsHowMuchIncomeToShowAsAnInteger)
+TEST_F(BWStartupDefaultsTest, ResetsHowMuchIncomeToShowAsAnInteger)
 {
     ASSERT_TRUE(standard.setInteger(BWHowMuchIncomeToShow, 1));
     ASSERT_TRUE(delegate.initializeDefaults());
@@ -71,7 +67,7 @@ TEST_F(BWAppDelegateDefaultsTest, ResetsHowMuchIncomeToShowAsAnInteger)
     EXPECT_EQ(stored.toLongLong(), 0);
 }
 
-TEST_F(BWAppDelegateDefaultsTest, CopiesTheRegisteredDueSoonDaysIntoTheAppGroupSuite)
+TEST_F(BWStartupDefaultsTest, CopiesTheRegisteredDueSoonDaysIntoTheAppGroupSuite)
 {
     ASSERT_TRUE(delegate.initializeDefaults());
     const QVariant copied = storedAppGroup().objectForKey(BWDueSoonDays);
@@ -79,7 +75,7 @@ TEST_F(BWAppDelegateDefaultsTest, CopiesTheRegisteredDueSoonDaysIntoTheAppGroupS
     EXPECT_EQ(copied.toLongLong(), 7);
 }
 
-TEST_F(BWAppDelegateDefaultsTest, ChangedDueSoonDaysReachTheAppGroupSuiteAtTheNextStart)
+TEST_F(BWStartupDefaultsTest, ChangedDueSoonDaysReachTheAppGroupSuiteAtTheNextStart)
 {
     ASSERT_TRUE(delegate.initializeDefaults());
     ASSERT_TRUE(standard.setInteger(BWDueSoonDays, 12));
@@ -89,20 +85,20 @@ TEST_F(BWAppDelegateDefaultsTest, ChangedDueSoonDaysReachTheAppGroupSuiteAtTheNe
     EXPECT_EQ(storedAppGroup().integerForKey(BWDueSoonDays), 12);
 }
 
-TEST_F(BWAppDelegateDefaultsTest, CopyLeavesTheAppGroupSuiteOtherKeysAlone)
+TEST_F(BWStartupDefaultsTest, CopyLeavesTheAppGroupSuiteOtherKeysAlone)
 {
     ASSERT_TRUE(appGroup.setObject(QStringLiteral("ActiveBills"), QVariantList{QStringLiteral("A")}));
     ASSERT_TRUE(delegate.initializeDefaults());
     EXPECT_EQ(storedAppGroup().arrayForKey(QStringLiteral("ActiveBills")).size(), 1);
 }
 
-TEST_F(BWAppDelegateDefaultsTest, AsksForNoCalendarAccessWhileCalendarRemindersAreOff)
+TEST_F(BWStartupDefaultsTest, AsksForNoCalendarAccessWhileCalendarRemindersAreOff)
 {
     ASSERT_TRUE(delegate.initializeDefaults());
     EXPECT_EQ(delegate.currentEventStore(), nullptr);
 }
 
-TEST_F(BWAppDelegateDefaultsTest, AsksForCalendarAccessAtStartWhenCalendarRemindersAreOn)
+TEST_F(BWStartupDefaultsTest, AsksForCalendarAccessAtStartWhenCalendarRemindersAreOn)
 {
     ASSERT_TRUE(standard.setBool(BWReminderEvents, true));
     ASSERT_TRUE(delegate.initializeDefaults());
@@ -112,7 +108,7 @@ TEST_F(BWAppDelegateDefaultsTest, AsksForCalendarAccessAtStartWhenCalendarRemind
     EXPECT_EQ(store->folder(), folder.file(QStringLiteral("calendars")));
 }
 
-TEST_F(BWAppDelegateDefaultsTest, TurningTheSwitchOnAsksForAccessAndOffDoesNot)
+TEST_F(BWStartupDefaultsTest, TurningTheSwitchOnAsksForAccessAndOffDoesNot)
 {
     QCheckBox calendarSwitch;
     calendarSwitch.setChecked(false);
@@ -128,7 +124,7 @@ TEST_F(BWAppDelegateDefaultsTest, TurningTheSwitchOnAsksForAccessAndOffDoesNot)
     EXPECT_NE(delegate.currentEventStore(), nullptr);
 }
 
-TEST_F(BWAppDelegateDefaultsTest, ANewRequestReplacesTheStoreWithoutInvalidatingTheOldOne)
+TEST_F(BWStartupDefaultsTest, ANewRequestReplacesTheStoreWithoutInvalidatingTheOldOne)
 {
     delegate.requestAccessToCalendar();
     const std::shared_ptr<CalendarStore> first = delegate.currentEventStore();
@@ -137,7 +133,7 @@ TEST_F(BWAppDelegateDefaultsTest, ANewRequestReplacesTheStoreWithoutInvalidating
     EXPECT_TRUE(first->hasAccessToEvents());
 }
 
-TEST_F(BWAppDelegateDefaultsTest, AFailedWriteIsReportedButTheOtherStepsStillRun)
+TEST_F(BWStartupDefaultsTest, AFailedWriteIsReportedButTheOtherStepsStillRun)
 {
     // A defaults file whose folder is a plain file cannot be written.
     const QString blocked = folder.write(QStringLiteral("blocked"), "not a folder");
@@ -155,7 +151,7 @@ TEST_F(BWAppDelegateDefaultsTest, AFailedWriteIsReportedButTheOtherStepsStillRun
     EXPECT_NE(startingDelegate.currentEventStore(), nullptr);
 }
 
-TEST_F(BWAppDelegateDefaultsTest, AnUnwritableAppGroupSuiteIsReported)
+TEST_F(BWStartupDefaultsTest, AnUnwritableAppGroupSuiteIsReported)
 {
     const QString blocked = folder.write(QStringLiteral("blocked"), "not a folder");
     UserDefaults unwritableSuite(UserDefaults::suitePath(blocked, AppGroupSuiteName));

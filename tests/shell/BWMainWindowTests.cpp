@@ -26,10 +26,10 @@ TEST_F(MainWindowLayoutTest, AfterStartUpOnlyTheOverviewIsInSight)
     startWithScreens();
     const QSize area = delegate.mainView()->size();
 
-    EXPECT_EQ(overview.list()->geometry(), QRect(0, 0, area.width() - overview.monthAtGlance()->width(), area.height()));
-    EXPECT_EQ(overview.monthAtGlance()->geometry(),
-              QRect(area.width() - overview.monthAtGlance()->width(), 0, overview.monthAtGlance()->width(),
-                    area.height()));
+    EXPECT_EQ(overview.list()->geometry(),
+              QRect(0, 0, area.width() - overview.monthAtGlance()->width(), area.height()));
+    EXPECT_EQ(overview.monthAtGlance()->geometry(), QRect(area.width() - overview.monthAtGlance()->width(), 0,
+                                                          overview.monthAtGlance()->width(), area.height()));
 
     for (QWidget* pane : {billPage.stickyNote(), billPage.billHeader(), billPage.statisticsView(),
                           billPage.paymentHistory(), billPage.webViewContainer()}) {
@@ -49,7 +49,8 @@ TEST_F(MainWindowLayoutTest, BillPagePanesWaitBesideTheEdgeTheyEnterFrom)
     const int headerHeight = billPage.billHeader()->height();
     const int stickyWidth = billPage.stickyNote()->width();
 
-    EXPECT_EQ(billPage.stickyNote()->geometry(), QRect(-stickyWidth, headerHeight, stickyWidth, area.height() - headerHeight));
+    EXPECT_EQ(billPage.stickyNote()->geometry(),
+              QRect(-stickyWidth, headerHeight, stickyWidth, area.height() - headerHeight));
     EXPECT_EQ(billPage.billHeader()->geometry(), QRect(0, -headerHeight, area.width(), headerHeight));
     EXPECT_EQ(billPage.statisticsView()->x(), area.width());
     EXPECT_EQ(billPage.statisticsView()->y(), headerHeight);
@@ -66,8 +67,8 @@ TEST_F(MainWindowLayoutTest, TheListTakesTheKeyboardFirst)
     QMainWindow* window = delegate.customWindowController()->window();
     window->show();
     window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return overview.list()->hasFocus() || window->focusWidget() == overview.list(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return overview.list()->hasFocus() || window->focusWidget() == overview.list(); },
+                                10000));
 }
 
 TEST_F(MainWindowLayoutTest, PanesFollowTheWindowWhenItIsResized)

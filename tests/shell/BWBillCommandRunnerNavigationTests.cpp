@@ -62,8 +62,8 @@ TEST_F(NavigationTest, OpeningARowShowsItsBillAndSlidesThePagesOver)
     settle();
     EXPECT_FALSE(inSight(overview.list()));
     EXPECT_FALSE(inSight(overview.monthAtGlance()));
-    for (const QWidget* pane : {billPage.stickyNote(), billPage.billHeader(), billPage.statisticsView(),
-                                billPage.paymentHistory()})
+    for (const QWidget* pane :
+         {billPage.stickyNote(), billPage.billHeader(), billPage.statisticsView(), billPage.paymentHistory()})
         EXPECT_TRUE(inSight(pane));
     EXPECT_EQ(billPage.billHeader()->y(), 0);
     EXPECT_EQ(billPage.stickyNote()->geometry().topLeft(), QPoint(0, billPage.billHeader()->height()));
@@ -143,8 +143,8 @@ TEST_F(NavigationTest, BackFromABillReloadsAndSlidesTheOverviewIn)
     settle();
     EXPECT_TRUE(inSight(overview.list()));
     EXPECT_TRUE(inSight(overview.monthAtGlance()));
-    for (const QWidget* pane : {billPage.stickyNote(), billPage.billHeader(), billPage.statisticsView(),
-                                billPage.paymentHistory()})
+    for (const QWidget* pane :
+         {billPage.stickyNote(), billPage.billHeader(), billPage.statisticsView(), billPage.paymentHistory()})
         EXPECT_FALSE(inSight(pane));
 }
 
@@ -181,7 +181,7 @@ TEST_F(NavigationTest, NextBillFollowsTheFullListPastTheSearchFilterAndSkipsInco
     startWithScreens();
     ASSERT_EQ(overview.dataSourceFiltered().size(), 2);
 
-    openRow(1);   // "Power tools", fifth in the full list
+    openRow(1);  // "Power tools", fifth in the full list
     ASSERT_EQ(shownName(), QStringLiteral("Power tools"));
     const auto next = taggedAction(1);
     const auto previous = taggedAction(-1);
@@ -189,7 +189,7 @@ TEST_F(NavigationTest, NextBillFollowsTheFullListPastTheSearchFilterAndSkipsInco
     EXPECT_EQ(shownName(), QStringLiteral("Water"));
     delegate.switchBills(previous.get());
     delegate.switchBills(previous.get());
-    EXPECT_EQ(shownName(), QStringLiteral("Phone"));   // over the payday
+    EXPECT_EQ(shownName(), QStringLiteral("Phone"));  // over the payday
     EXPECT_EQ(billPage.dataPosition(), 2);
 }
 
@@ -257,7 +257,7 @@ TEST_F(NavigationTest, WhatAScreenStoredReloadsWhatShowsTheBill)
     editor.editorPopover()->show();
     int loads = overview.loadCount;
     editor.editorPopover()->close();
-    EXPECT_EQ(overview.loadCount, loads);   // nothing saved
+    EXPECT_EQ(overview.loadCount, loads);  // nothing saved
 
     editor.editorPopover()->show();
     editor.saveEdits();
@@ -379,7 +379,7 @@ TEST_F(NavigationTest, NewItemsOpenOnTheOverview)
     openRow(0);
     delegate.createNewSavingsGoalFromMenu();
     EXPECT_EQ(delegate.visibleView(), QStringLiteral("overview"));
-    EXPECT_EQ(editor.requests.size(), 1u);   // waits for the overview to slide in
+    EXPECT_EQ(editor.requests.size(), 1u);  // waits for the overview to slide in
     ASSERT_TRUE(QTest::qWaitFor([this] { return editor.requests.size() >= 2u; }, 10000));
     ASSERT_EQ(editor.requests.size(), 2u);
     EXPECT_EQ(editor.requests.back().kind, QStringLiteral("savings goal"));

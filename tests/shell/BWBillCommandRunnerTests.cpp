@@ -8,10 +8,10 @@
 
 namespace {
 
-class BillCommandsTest : public MainWindowTest
+class BWBillCommandRunnerTest : public MainWindowTest
 {
 protected:
-    BillCommandsTest()
+    BWBillCommandRunnerTest()
     {
         defaults.setBool(BWDefaultsKeys::BRWPlayInterfaceSounds, false);
         rent = addBill(with(bill(QStringLiteral("Rent"), QDate(2016, 3, 10), 950.0), BillKeys::PaySite,
@@ -51,7 +51,7 @@ protected:
 
 // ---- Quick log ---------------------------------------------------------------------
 
-TEST_F(BillCommandsTest, QuickLogRewritesTheBillWithItsNextDueDate)
+TEST_F(BWBillCommandRunnerTest, QuickLogRewritesTheBillWithItsNextDueDate)
 {
     defaults.setBool(BWDefaultsKeys::BRWPlayInterfaceSounds, true);
     defaults.setInteger(BWDefaultsKeys::BRWWhichSoundEffect, 0);
@@ -68,7 +68,7 @@ TEST_F(BillCommandsTest, QuickLogRewritesTheBillWithItsNextDueDate)
     EXPECT_DOUBLE_EQ(payment.value(PaymentKeys::Amount).toDouble(), 950.0);
     EXPECT_EQ(payment.value(PaymentKeys::Note), QStringLiteral("Quick Logged"));
     EXPECT_EQ(payment.value(PaymentKeys::Date).toDateTime().toLocalTime(), QDateTime(QDate(2016, 3, 10), QTime(9, 0)));
-    EXPECT_TRUE(payLogger.shownForBids.isEmpty());   // no panel
+    EXPECT_TRUE(payLogger.shownForBids.isEmpty());  // no panel
 
     // The same row index stays selected, whichever bill now stands there.
     EXPECT_EQ(overview.selectedRow(), row);
@@ -76,7 +76,7 @@ TEST_F(BillCommandsTest, QuickLogRewritesTheBillWithItsNextDueDate)
     EXPECT_TRUE(payments(power).isEmpty());
 }
 
-TEST_F(BillCommandsTest, QuickLogOfABillThatCannotBeReadLogsNothing)
+TEST_F(BWBillCommandRunnerTest, QuickLogOfABillThatCannotBeReadLogsNothing)
 {
     EXPECT_FALSE(delegate.performQuickLogForBillId(QStringLiteral("0123456789ABCDEF0123456789ABCDEF")));
     EXPECT_FALSE(delegate.performQuickLogForBillId(QStringLiteral("../../etc/passwd")));
@@ -85,7 +85,7 @@ TEST_F(BillCommandsTest, QuickLogOfABillThatCannotBeReadLogsNothing)
 
 // Whatever offers it, a log command refuses an archived bill: its due date
 // lies in the far future and a payment would be dated there.
-TEST_F(BillCommandsTest, AnArchivedBillTakesNoPaymentFromAnyCommand)
+TEST_F(BWBillCommandRunnerTest, AnArchivedBillTakesNoPaymentFromAnyCommand)
 {
     ASSERT_TRUE(BWBill(env).archiveBillWithBid(rent));
     delegate.showBillFromSearch(rent);
@@ -102,7 +102,7 @@ TEST_F(BillCommandsTest, AnArchivedBillTakesNoPaymentFromAnyCommand)
     EXPECT_EQ(storedBill(rent).value(BillKeys::DueDate).toDateTime(), PropertyList::distantFuture());
 }
 
-TEST_F(BillCommandsTest, QuickLogShortcutNeedsExactlyOneBill)
+TEST_F(BWBillCommandRunnerTest, QuickLogShortcutNeedsExactlyOneBill)
 {
     overview.selectRows({0, 1});
     delegate.quickLogShortcutPressed();
@@ -112,7 +112,7 @@ TEST_F(BillCommandsTest, QuickLogShortcutNeedsExactlyOneBill)
 
     select(salary);
     delegate.quickLogShortcutPressed();
-    EXPECT_TRUE(payments(salary).isEmpty());   // income is never quick-logged
+    EXPECT_TRUE(payments(salary).isEmpty());  // income is never quick-logged
 
     select(power);
     delegate.quickLogShortcutPressed();
@@ -121,7 +121,7 @@ TEST_F(BillCommandsTest, QuickLogShortcutNeedsExactlyOneBill)
 
 // ---- Log payment ---------------------------------------------------------------------
 
-TEST_F(BillCommandsTest, FullPaymentOpensThePanelWithItsSaveButton)
+TEST_F(BWBillCommandRunnerTest, FullPaymentOpensThePanelWithItsSaveButton)
 {
     select(power);
     const auto full = taggedAction(0);
@@ -130,7 +130,7 @@ TEST_F(BillCommandsTest, FullPaymentOpensThePanelWithItsSaveButton)
     EXPECT_EQ(payLogger.shownKinds, QList<PaymentKind>{PaymentKind::Full});
 }
 
-TEST_F(BillCommandsTest, PartialPaymentShowsThePartialButtonAndTag1RetitlesItsSender)
+TEST_F(BWBillCommandRunnerTest, PartialPaymentShowsThePartialButtonAndTag1RetitlesItsSender)
 {
     select(power);
     const auto partial = taggedAction(1);
@@ -146,7 +146,7 @@ TEST_F(BillCommandsTest, PartialPaymentShowsThePartialButtonAndTag1RetitlesItsSe
     EXPECT_EQ(payLogger.shownForBids.size(), 2);
 }
 
-TEST_F(BillCommandsTest, LoggingWithNothingSelectedBeeps)
+TEST_F(BWBillCommandRunnerTest, LoggingWithNothingSelectedBeeps)
 {
     overview.selectRows({});
     for (int tag : {0, 2}) {
@@ -157,7 +157,7 @@ TEST_F(BillCommandsTest, LoggingWithNothingSelectedBeeps)
     EXPECT_EQ(sounds->played, QStringList({QStringLiteral("bell"), QStringLiteral("bell")}));
 }
 
-TEST_F(BillCommandsTest, IncomeThatLogsItselfIsLeftAloneWithoutABeep)
+TEST_F(BWBillCommandRunnerTest, IncomeThatLogsItselfIsLeftAloneWithoutABeep)
 {
     select(salary);
     payLogger.setBid(rent);
@@ -175,7 +175,7 @@ TEST_F(BillCommandsTest, IncomeThatLogsItselfIsLeftAloneWithoutABeep)
 
 // ---- Every command acts on the bill the user is looking at ----------------------------
 
-TEST_F(BillCommandsTest, OnTheBillPageCommandsActOnThePagesBill)
+TEST_F(BWBillCommandRunnerTest, OnTheBillPageCommandsActOnThePagesBill)
 {
     showBillPageWithOtherSelection(power, rent);
 
@@ -209,7 +209,7 @@ TEST_F(BillCommandsTest, OnTheBillPageCommandsActOnThePagesBill)
     EXPECT_FALSE(isArchived(rent));
 }
 
-TEST_F(BillCommandsTest, OnTheOverviewCommandsActOnTheSelectedRow)
+TEST_F(BWBillCommandRunnerTest, OnTheOverviewCommandsActOnTheSelectedRow)
 {
     select(rent);
     delegate.showBillWithPayAction();
@@ -227,7 +227,7 @@ TEST_F(BillCommandsTest, OnTheOverviewCommandsActOnTheSelectedRow)
     EXPECT_EQ(saveDialogs.last(), qMakePair(QStringLiteral("Export Bill As CSV"), QStringLiteral("Rent.csv")));
 }
 
-TEST_F(BillCommandsTest, PayAndWebSiteWithoutASelectedRowDoNothing)
+TEST_F(BWBillCommandRunnerTest, PayAndWebSiteWithoutASelectedRowDoNothing)
 {
     overview.selectRows({});
     delegate.showBillWithPayAction();
@@ -236,7 +236,7 @@ TEST_F(BillCommandsTest, PayAndWebSiteWithoutASelectedRowDoNothing)
     EXPECT_TRUE(payLogger.shownForBids.isEmpty());
 }
 
-TEST_F(BillCommandsTest, WithTheInternalBrowserThePaySiteOpensOnTheBillPage)
+TEST_F(BWBillCommandRunnerTest, WithTheInternalBrowserThePaySiteOpensOnTheBillPage)
 {
     defaults.setBool(BWDefaultsKeys::BWPayWithInternalBrowser, true);
     select(rent);
@@ -255,7 +255,7 @@ TEST_F(BillCommandsTest, WithTheInternalBrowserThePaySiteOpensOnTheBillPage)
 
 // ---- Pay sites --------------------------------------------------------------------------
 
-TEST_F(BillCommandsTest, OnlyWebAddressesAreOpened)
+TEST_F(BWBillCommandRunnerTest, OnlyWebAddressesAreOpened)
 {
     const QStringList refused{QStringLiteral("file:///etc/passwd"), QStringLiteral("javascript:alert(1)"),
                               QStringLiteral("smb://server/http-share")};
@@ -268,10 +268,10 @@ TEST_F(BillCommandsTest, OnlyWebAddressesAreOpened)
     EXPECT_EQ(sounds->played.count(QStringLiteral("bell")), refused.size());
 }
 
-TEST_F(BillCommandsTest, AnAddressWithoutSchemeOpensAsAWebPageAndNoAddressOpensNothing)
+TEST_F(BWBillCommandRunnerTest, AnAddressWithoutSchemeOpensAsAWebPageAndNoAddressOpensNothing)
 {
-    const QString bare = addBill(with(bill(QStringLiteral("Bare"), QDate(2016, 3, 20)), BillKeys::PaySite,
-                                      QStringLiteral("www.water.example")));
+    const QString bare = addBill(
+        with(bill(QStringLiteral("Bare"), QDate(2016, 3, 20)), BillKeys::PaySite, QStringLiteral("www.water.example")));
     delegate.showBillFromSearch(bare);
     delegate.showBillWithWebsiteAction();
     EXPECT_EQ(openedUrls, QList<QUrl>{QUrl(QStringLiteral("http://www.water.example"))});
@@ -287,7 +287,7 @@ TEST_F(BillCommandsTest, AnAddressWithoutSchemeOpensAsAWebPageAndNoAddressOpensN
 
 // ---- Archive and restore --------------------------------------------------------------
 
-TEST_F(BillCommandsTest, ArchivingFromTheOverviewArchivesTheSelectedBills)
+TEST_F(BWBillCommandRunnerTest, ArchivingFromTheOverviewArchivesTheSelectedBills)
 {
     overview.selectRows({0, 1});
     const auto archive = taggedAction(0);
@@ -297,10 +297,10 @@ TEST_F(BillCommandsTest, ArchivingFromTheOverviewArchivesTheSelectedBills)
     EXPECT_TRUE(indexList(IndexKeys::ActiveBills).contains(rent));
     const std::optional<QVariantList> active = BWBillsLoader(env).loadBills();
     ASSERT_TRUE(active.has_value());
-    EXPECT_EQ(active->size(), 1);   // only the payday
+    EXPECT_EQ(active->size(), 1);  // only the payday
 }
 
-TEST_F(BillCommandsTest, RestoringFromTheOverviewShowsTheArchive)
+TEST_F(BWBillCommandRunnerTest, RestoringFromTheOverviewShowsTheArchive)
 {
     BWBill(env).archiveBillWithBid(rent);
     overview.loadOverviewForBills(IndexKeys::ArchivedBills, QString());
@@ -311,7 +311,7 @@ TEST_F(BillCommandsTest, RestoringFromTheOverviewShowsTheArchive)
     EXPECT_EQ(overview.loadedGroups.last(), IndexKeys::ArchivedBills);
 }
 
-TEST_F(BillCommandsTest, RestoringOnTheBillPageReloadsThePageAndTheOverview)
+TEST_F(BWBillCommandRunnerTest, RestoringOnTheBillPageReloadsThePageAndTheOverview)
 {
     BWBill(env).archiveBillWithBid(power);
     delegate.showBillFromSearch(power);
@@ -329,7 +329,7 @@ TEST_F(BillCommandsTest, RestoringOnTheBillPageReloadsThePageAndTheOverview)
 
 // ---- Export ------------------------------------------------------------------------------
 
-TEST_F(BillCommandsTest, ExportWritesThePaymentsWhereTheUserChose)
+TEST_F(BWBillCommandRunnerTest, ExportWritesThePaymentsWhereTheUserChose)
 {
     select(rent);
     delegate.performQuickLogForBillId(rent);
@@ -344,7 +344,7 @@ TEST_F(BillCommandsTest, ExportWritesThePaymentsWhereTheUserChose)
     EXPECT_TRUE(alerts.isEmpty());
 }
 
-TEST_F(BillCommandsTest, ExportWithoutABillSaysSo)
+TEST_F(BWBillCommandRunnerTest, ExportWithoutABillSaysSo)
 {
     overview.selectRows({});
     EXPECT_FALSE(delegate.exportSelectedBillToCSV());
@@ -354,7 +354,7 @@ TEST_F(BillCommandsTest, ExportWithoutABillSaysSo)
     EXPECT_TRUE(saveDialogs.isEmpty());
 }
 
-TEST_F(BillCommandsTest, CancellingTheExportWritesNothing)
+TEST_F(BWBillCommandRunnerTest, CancellingTheExportWritesNothing)
 {
     select(rent);
     chosenSavePath.clear();
@@ -363,7 +363,7 @@ TEST_F(BillCommandsTest, CancellingTheExportWritesNothing)
     EXPECT_TRUE(alerts.isEmpty());
 }
 
-TEST_F(BillCommandsTest, AFailedExportIsShownToTheUser)
+TEST_F(BWBillCommandRunnerTest, AFailedExportIsShownToTheUser)
 {
     select(rent);
     // A file stands where the folder of the chosen path should be.
@@ -374,7 +374,7 @@ TEST_F(BillCommandsTest, AFailedExportIsShownToTheUser)
     EXPECT_EQ(alerts.first().first, QStringLiteral("Export Failed"));
 }
 
-TEST_F(BillCommandsTest, ASlashInTheBillsNameDoesNotNameAFolder)
+TEST_F(BWBillCommandRunnerTest, ASlashInTheBillsNameDoesNotNameAFolder)
 {
     const QString slashed = addBill(bill(QStringLiteral("Car/Boat"), QDate(2016, 3, 20)));
     delegate.showBillFromSearch(slashed);
@@ -385,7 +385,7 @@ TEST_F(BillCommandsTest, ASlashInTheBillsNameDoesNotNameAFolder)
 // ---- Skip -----------------------------------------------------------------------------------
 
 // The overview asks its own question and stays: no bill page slides in.
-TEST_F(BillCommandsTest, SkipFromTheOverviewAsksThereWithoutChangingThePage)
+TEST_F(BWBillCommandRunnerTest, SkipFromTheOverviewAsksThereWithoutChangingThePage)
 {
     select(power);
     delegate.skipPaymentFromTouchbar();
@@ -394,7 +394,7 @@ TEST_F(BillCommandsTest, SkipFromTheOverviewAsksThereWithoutChangingThePage)
     EXPECT_FALSE(billPage.skipPaymentPopover()->isVisible());
 }
 
-TEST_F(BillCommandsTest, SkipNeedsOneBillThatIsNotIncome)
+TEST_F(BWBillCommandRunnerTest, SkipNeedsOneBillThatIsNotIncome)
 {
     overview.selectRows({0, 1});
     delegate.skipPaymentFromTouchbar();
@@ -405,7 +405,7 @@ TEST_F(BillCommandsTest, SkipNeedsOneBillThatIsNotIncome)
     EXPECT_TRUE(overview.skippedBills.isEmpty());
 }
 
-TEST_F(BillCommandsTest, SkipOnTheBillPageOpensThePopoverAtOnce)
+TEST_F(BWBillCommandRunnerTest, SkipOnTheBillPageOpensThePopoverAtOnce)
 {
     delegate.showBillFromSearch(rent);
     delegate.skipPaymentFromTouchbar();

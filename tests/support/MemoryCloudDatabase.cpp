@@ -1,4 +1,4 @@
-#include "platform/MemoryCloudDatabase.h"
+#include "support/MemoryCloudDatabase.h"
 
 #include <QTimer>
 

@@ -44,8 +44,7 @@ struct CloudAccountRun
 };
 
 class CloudAccountGlueTest : public testing::Test, public CloudAccountRun
-{
-};
+{ };
 
 TEST_F(CloudAccountGlueTest, AccountIsOfferedOnlyWhenTheUserSetItUp)
 {
@@ -88,9 +87,8 @@ TEST_F(CloudAccountGlueTest, SyncStartsOncePerSignInAndStopsAtSignOut)
         int stops;
         QString userUID;
     };
-    const auto report = [](const BWCloudAccount::User& who) {
-        return [who](FakeCloudAccount& account) { account.changeUser(who); };
-    };
+    const auto report
+        = [](const BWCloudAccount::User& who) { return [who](FakeCloudAccount& account) { account.changeUser(who); }; };
     const Step steps[] = {
         {"signed in", report(Sam), 1, 1, 0, Sam.uid},
         {"reported again", report(Sam), 1, 1, 0, Sam.uid},
@@ -148,7 +146,7 @@ TEST_F(CloudAccountGlueTest, ArrivingBillsReloadWhatShowsThem)
         bool onBillPage;
         bool changeShownBill;
         bool deleted;
-        QStringList billPageLoads;   // after opening it
+        QStringList billPageLoads;  // after opening it
         QString shownPaneSet;
     };
     const QString shown = QStringLiteral("shown");

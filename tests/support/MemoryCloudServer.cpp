@@ -1,6 +1,6 @@
-#include "platform/MemoryCloudServer.h"
+#include "support/MemoryCloudServer.h"
 
-#include "platform/MemoryCloudDatabase.h"
+#include "support/MemoryCloudDatabase.h"
 
 #include <QTimeZone>
 

@@ -1,0 +1,77 @@
+// A copy from another computer reaches a computer on both channels, in
+// either order: the bill ends deleted or shown by the deletion's stamp alone,
+// never one state on one channel's arrival and the other on the next.
+#include "SyncedComputer.h"
+
+#include "store/BWBillMerge.h"
+#include "support/TestBillRecords.h"
+
+namespace {
+
+using Source = BWBill::CopySource;
+
+const QDateTime Start(QDate(2024, 5, 1), QTime(9, 0), QTimeZone::utc());
+
+}  // namespace
+
+TEST(BWBillIncomingCopyTest, BothChannelsInEitherOrderEndWithWhatTheDeletionStampSays)
+{
+    struct Case
+    {
+        const char* what;
+        bool deletionFirst;  // A deletes before B (which has not seen it) edits
+        QList<Source> arrivals;
+    };
+    const QList<Case> cases{
+        {"older edit, database then Firebase", false, {Source::CloudDatabase, Source::Firebase}},
+        {"older edit, Firebase then database", false, {Source::Firebase, Source::CloudDatabase}},
+        {"later edit, database then Firebase", true, {Source::CloudDatabase, Source::Firebase}},
+        {"later edit, Firebase then database", true, {Source::Firebase, Source::CloudDatabase}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Computer a(Start);
+        Computer b(Start);
+        const QString billID = BWUIDMaker::makeUID();
+        const QVariantMap record = newMonthlyBill(QStringLiteral("Rent"), billID, Start.addDays(10), 50.0);
+        ASSERT_TRUE(BWBill(a.env).finishWritingBillWithDictionary(record, false, true));
+        ASSERT_TRUE(BWBill(b.env).storeIncomingCopy(a.lastCopySent(), Source::CloudDatabase));
+        ASSERT_TRUE(b.shows(billID));
+
+        // Each computer acts at its own moment, the second a minute after the first.
+        const auto aDeletes = [&](int secondsOn) {
+            a.advance(secondsOn);
+            ASSERT_TRUE(BWBill(a.env).deleteBillWithBid(billID));
+        };
+        const auto bEdits = [&](int secondsOn) {
+            b.advance(secondsOn);
+            ASSERT_TRUE(BWBill(b.env).saveSpecificKey(BillKeys::Notes, QStringLiteral("typed on B"), billID));
+        };
+        aDeletes(c.deletionFirst ? 60 : 120);
+        bEdits(c.deletionFirst ? 120 : 60);
+        // The rule: the bill is back when B's change is stamped after the deletion.
+        const bool shownByTheRule = c.deletionFirst;
+        const QVariantMap fromA = a.lastCopySent();
+        const QVariantMap fromB = b.lastCopySent();
+        ASSERT_TRUE(BWBillMerge::isDeleted(fromA));
+
+        a.forgetWhatWasSent();
+        for (const Source source : c.arrivals) {
+            ASSERT_TRUE(BWBill(a.env).storeIncomingCopy(fromB, source));
+            EXPECT_EQ(a.shows(billID), shownByTheRule);
+        }
+        for (const Source source : c.arrivals) {
+            ASSERT_TRUE(BWBill(b.env).storeIncomingCopy(fromA, source));
+            EXPECT_EQ(b.shows(billID), shownByTheRule);
+        }
+        const std::optional<QVariantMap> onA = BWBill(a.env).storedCopy(billID);
+        const std::optional<QVariantMap> onB = BWBill(b.env).storedCopy(billID);
+        ASSERT_TRUE(onA && onB);
+        EXPECT_TRUE(BWBillMerge::sameState(*onA, *onB));
+        EXPECT_EQ(onA->value(BillKeys::Notes).toString(), QStringLiteral("typed on B"));
+        // A copy is handed on to the other channel, never back to its own.
+        EXPECT_EQ(a.channels.cloudKitBills.isEmpty(), c.arrivals.first() == Source::CloudDatabase);
+        EXPECT_EQ(a.channels.firebaseSaves.isEmpty() && a.channels.firebaseRemovals.isEmpty(),
+                  c.arrivals.first() == Source::Firebase);
+    }
+}
