@@ -62,7 +62,6 @@ public:
 
     // ---- What the concerns share, and the concerns ----
     const BWStoreEnvironment& storeEnvironment() const { return m_storeEnv; }
-    void setStoreEnvironment(const BWStoreEnvironment& env) { m_storeEnv = env; }
     const BWUserInteraction& interaction() const { return m_interaction; }
     void setUserInteraction(const BWUserInteraction& interaction) { m_interaction = interaction; }
     // Also starts watching the screens' popovers and the log-payment panel.

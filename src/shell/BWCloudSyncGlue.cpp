@@ -3,18 +3,6 @@
 // the sync controls of the side bar.
 #include "shell/BWCloudSyncGlue.h"
 
-#include "shell/BWAppDelegate.h"
-#include "shell/BWBillCommandRunner.h"
-#include "shell/BWMainWindow.h"
-#include "shell/BWStartup.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMenu>
-#include <QToolBar>
-#include <QLocale>
-
 #include "platform/Clock.h"
 #include "platform/CloudDatabase.h"
 #include "platform/Log.h"
@@ -22,18 +10,29 @@
 #include "screens/BWBillDetailScreen.h"
 #include "screens/BWBillEditorScreen.h"
 #include "screens/BWOverviewScreen.h"
+#include "shell/BWAppDelegate.h"
+#include "shell/BWBillCommandRunner.h"
 #include "shell/BWMainMenu.h"
+#include "shell/BWMainWindow.h"
 #include "shell/BWOrvaneCloudLoginController.h"
+#include "shell/BWReminderManager.h"
+#include "shell/BWStartup.h"
 #include "shell/BWSyncControls.h"
 #include "store/BWBillRecordKeys.h"
-#include "widgets/BWIconFont.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWTagList.h"
 #include "sync/BWLegacyKeyValueSync.h"
-#include "shell/BWReminderManager.h"
 #include "sync/BWPhoneSync.h"
 #include "sync/OrvaneCloudManager.h"
+#include "widgets/BWIconFont.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLocale>
+#include <QMainWindow>
+#include <QMenu>
+#include <QToolBar>
 
 using namespace BWDefaultsKeys;
 

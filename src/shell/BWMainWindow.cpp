@@ -1,22 +1,21 @@
 #include "shell/BWMainWindow.h"
 
-#include "shell/BWAppDelegate.h"
-#include "shell/BWMainMenu.h"
-#include "shell/BWBillCommandRunner.h"
-#include "shell/BWStartup.h"
-#include "shell/BWWelcomeFlow.h"
 #include "platform/UserDefaults.h"
-#include "store/BWDefaultsKeys.h"
-#include <QAbstractButton>
-#include <QToolBar>
-
 #include "screens/BWBillDetailScreen.h"
 #include "screens/BWOverviewScreen.h"
 #include "screens/BWView.h"
+#include "shell/BWAppDelegate.h"
+#include "shell/BWBillCommandRunner.h"
+#include "shell/BWMainMenu.h"
+#include "shell/BWStartup.h"
+#include "shell/BWWelcomeFlow.h"
 #include "shell/BWWindowController.h"
+#include "store/BWDefaultsKeys.h"
 #include "widgets/BWAnimatingView.h"
 
+#include <QAbstractButton>
 #include <QMainWindow>
+#include <QToolBar>
 
 using namespace BWAnimatingView;
 

@@ -1,13 +1,13 @@
 #include "shell/BWSideWindows.h"
 
-#include <QWidget>
-
 #include "screens/BWForecastViewController.h"
 #include "screens/BWHistoryViewController.h"
 #include "screens/BWReportController.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWStartup.h"
 #include "shell/BWWindowKeys.h"
+
+#include <QWidget>
 
 BWSideWindows::BWSideWindows(BWAppDelegate& delegate)
     : QObject(&delegate)

@@ -1,32 +1,28 @@
 #include "shell/BWStartup.h"
 
-#include "shell/BWAppDelegate.h"
 #include "platform/CalendarStore.h"
-#include "shell/BWReminderManager.h"
-#include "store/BWRegisteredDefaults.h"
-
 #include "platform/Clock.h"
 #include "platform/Log.h"
 #include "platform/SleepWatcher.h"
-#include "platform/UserActivity.h"
 #include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
-#include "screens/BWBillDetailScreen.h"
 #include "screens/BWAmountField.h"
+#include "screens/BWBillDetailScreen.h"
 #include "screens/BWBillEditorScreen.h"
 #include "screens/BWLogPaymentScreen.h"
 #include "screens/BWOverviewScreen.h"
 #include "screens/BWView.h"
-#include "store/BWDefaultsKeys.h"
+#include "shell/BWAppDelegate.h"
 #include "shell/BWMenulet.h"
 #include "shell/BWPasswordLock.h"
+#include "shell/BWReminderManager.h"
 #include "shell/BWTaskbarPresence.h"
 #include "shell/BWUpdateHelper.h"
 #include "store/BWAutomaticPayments.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWDefaultsKeys.h"
 #include "store/BWInterruptedCopies.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QEvent>
@@ -46,7 +42,6 @@ using namespace BWDefaultsKeys;
 
 namespace {
 
-const QString LaunchScheme = QStringLiteral("com-bramwick-orvanelaunch");
 const QString MailingListAddress = QStringLiteral("https://www.bramwick.com/orvane/newsletter");
 const QString SupportMailAddress = QStringLiteral("mailto:support@bramwick.com?subject=Orvane");
 const QString SupportPageAddress = QStringLiteral("https://www.bramwick.com/orvane/support");
@@ -107,21 +102,6 @@ private:
     QPointer<QObject> m_context;
     std::function<void()> m_work;
 };
-
-bool reportIfFailed(bool written, const QString& what)
-{
-    if (!written)
-        Log::line(QStringLiteral("Could not store %1").arg(what));
-    return written;
-}
-
-// Settings that change how reminders are made rather than when bills are due.
-bool settingShapesReminders(const QString& key)
-{
-    static const QStringList reminderSettings
-        = {BWEnableNotificationCenter, BWReminderEvents, BWReminderCalendarName, BWReminderTime};
-    return reminderSettings.contains(key);
-}
 
 }  // namespace
 
@@ -384,177 +364,6 @@ void BWStartup::observeSleepAndWake()
     connect(m_sleepWatcher, &SleepWatcher::didWake, this, &BWStartup::receiveWakeNote, Qt::UniqueConnection);
 }
 
-// ---- Main loop ---------------------------------------------------------------
-
-void BWStartup::startTimer()
-{
-    m_updateTimer.start();
-}
-
-void BWStartup::receiveSleepNote()
-{
-    Log::line(QStringLiteral("Going to sleep"));
-    m_updateTimer.stop();
-}
-
-void BWStartup::receiveWakeNote()
-{
-    Log::line(QStringLiteral("Computer woke up"));
-    // The night may have brought a new day: look now, not two minutes later.
-    // On the same day, what fell due while asleep is logged all the same.
-    if (!checkForDateChange()) {
-        const QStringList logged = logAutomaticPayments();
-        if (!logged.isEmpty())
-            m_delegate.commands().reloadAfterPayment(logged);
-    }
-    startTimer();
-    // What other devices changed overnight comes in now.
-    m_delegate.cloudSync().checkForNewiCloudChanges();
-}
-
-// A new day is a new calendar date: the same day-of-month number a month
-// later is a new day too.
-bool BWStartup::checkForDateChange()
-{
-    Log::line(QStringLiteral("Checking for Date Change"));
-    const QDateTime now = env().clock->now();
-    if (now.toLocalTime().date() == m_launchDate.toLocalTime().date())
-        return false;
-    Log::line(QStringLiteral("Updating Data"));
-    m_launchDate = now;
-    // Reading every item to see which log themselves would hold the window:
-    // they are looked for on a worker, what is due is logged here, and then
-    // the list is read again.
-    BWAutomaticPayments::findDueItems(env(), this, [this](const QStringList& due) {
-        BWAutomaticPayments(env()).logDuePayments(due);
-        showNewDay();
-    });
-    if (screens().overview && !m_delegate.commands().overviewIsShown())
-        m_delegate.commands().switchToOverviewWithoutReloading(this);
-    return true;
-}
-
-void BWStartup::showNewDay()
-{
-    // A failed reload must not stop the timer: the next tick tries again
-    // with fresh data. The overview reads every item again, which it may do
-    // on a worker.
-    try {
-        if (screens().overview)
-            screens().overview->showAllBillsForNewDay();
-    } catch (const std::exception& failure) {
-        Log::line(QStringLiteral("Reloading for the new day failed: %1").arg(QString::fromUtf8(failure.what())));
-    }
-}
-
-QStringList BWStartup::logAutomaticPayments()
-{
-    return BWAutomaticPayments(env()).logDuePayments();
-}
-
-void BWStartup::logAutomaticPaymentsSoon()
-{
-    m_automaticPaymentsSoon.start();
-}
-
-bool BWStartup::applicationShouldHandleReopen(bool hasVisibleWindows)
-{
-    Log::line(QStringLiteral("Handling reopen"));
-    checkForDateChange();
-    // Starting the program again is how the user asks for it: a main window
-    // that shows behind others comes forward as well.
-    if (!hasVisibleWindows || mainWindowIsVisible())
-        bringMainWindowToFront();
-    return true;
-}
-
-void BWStartup::userNotificationCenterDidActivateNotification(const QVariantMap& userInfo)
-{
-    m_delegate.commands().showBillFromSearch(userInfo.value(QStringLiteral("Bid")).toString());
-    // A click on a reminder is a request for the program: the bill it opened
-    // has to be seen.
-    bringMainWindowToFront();
-}
-
-void BWStartup::getUrl(const QString& url)
-{
-    // The login agent's address only starts the program; there is nothing
-    // more to do with it.
-    if (QUrl(url).scheme() == LaunchScheme)
-        Log::line(QStringLiteral("Started through the launch address"));
-    else
-        Log::line(QStringLiteral("Ignoring the unknown address %1").arg(url));
-}
-
-bool BWStartup::continueUserActivity(const UserActivity& activity)
-{
-    Log::line(QStringLiteral("Type %1").arg(activity.activityType()));
-    Log::line(QStringLiteral("Title %1").arg(activity.title()));
-    if (activity.activityType() == BWAppDelegate::AllBillsActivityType) {
-        m_delegate.commands().switchToOverview(this);
-    } else {
-        const QString billID = activity.userInfo().value(QStringLiteral("Bid")).toString();
-        Log::line(QStringLiteral("Attempting to Restore: %1").arg(billID));
-        m_delegate.commands().showBillFromSearch(billID);
-    }
-    bringMainWindowToFront();
-    return true;
-}
-
-void BWStartup::applicationDidResignActive()
-{
-    for (UserActivity* activity : {screens().overview ? screens().overview->activity() : nullptr,
-                                   screens().billView ? screens().billView->activity() : nullptr}) {
-        if (activity)
-            activity->invalidate();
-    }
-}
-
-bool BWStartup::bringMainWindowToFront()
-{
-    if (m_locked) {
-        if (m_passwordController)
-            m_passwordController->raisePasswordWindow();
-        return false;
-    }
-    QWidget* window = m_delegate.window().mainWindow();
-    if (!window)
-        return false;
-    // A window minimised for want of a tray comes back up as well.
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return true;
-}
-
-bool BWStartup::runsInTrayOnly() const
-{
-    return m_defaults.integerForKey(OrvaneVisibility) == MenuBarOnly && m_trayAvailable();
-}
-
-bool BWStartup::trayItemIsShown() const
-{
-    return m_menulet && m_menulet->statusItem() && m_trayAvailable();
-}
-
-void BWStartup::explainReachableWindowOnce(const QString& message, const QString& details)
-{
-    if (m_defaults.boolForKey(BWToldWindowStaysReachable))
-        return;
-    Log::line(message);
-    if (!m_defaults.setBool(BWToldWindowStaysReachable, true))
-        Log::line(QStringLiteral("Could not store %1").arg(BWToldWindowStaysReachable));
-    if (m_delegate.interaction().showAlert)
-        m_delegate.interaction().showAlert(m_delegate.window().mainWindow(), message, details);
-}
-
-bool BWStartup::mainWindowIsVisible() const
-{
-    const QWidget* window = m_delegate.window().mainWindow();
-    return window && window->isVisible();
-}
-
 // ---- Shut-down ---------------------------------------------------------------
 
 bool BWStartup::applicationShouldTerminate()
@@ -591,6 +400,11 @@ void BWStartup::terminate()
 void BWStartup::applicationWillTerminate()
 {
     m_updateTimer.stop();
+}
+
+bool BWStartup::runsInTrayOnly() const
+{
+    return m_defaults.integerForKey(OrvaneVisibility) == MenuBarOnly && m_trayAvailable();
 }
 
 // ---- Small actions -----------------------------------------------------------
@@ -643,75 +457,4 @@ void BWStartup::openSupportAddress(const QString& address)
 {
     if (!m_delegate.interaction().openUrl(QUrl(address)))
         Log::line(QStringLiteral("Could not open %1").arg(address));
-}
-
-// ---- Defaults and calendar access ------------------------------------------------
-
-bool BWStartup::initializeDefaults()
-{
-    using namespace BWDefaultsKeys;
-    m_defaults.registerDefaults(BWRegisteredDefaults::table(*env().clock));
-
-    bool allWritten = true;
-    // The data-folder path cached now is the one this run resolved afresh
-    // before anything used it (BWDataFolder::resolveAfresh): forgetting it
-    // here would have the folder resolved a second time, perhaps otherwise.
-    allWritten &= reportIfFailed(m_defaults.setInteger(BWHowMuchIncomeToShow, 0), BWHowMuchIncomeToShow);
-    // The companion extension reads the due-soon window from the shared suite.
-    allWritten &= reportIfFailed(env().appGroup->setInteger(BWDueSoonDays, m_defaults.integerForKey(BWDueSoonDays)),
-                                 BWDueSoonDays + QStringLiteral(" in the app-group suite"));
-
-    if (m_defaults.boolForKey(BWReminderEvents))
-        requestAccessToCalendar();
-    return allWritten;
-}
-
-void BWStartup::requestAccessToCalendar()
-{
-    m_eventStore = std::make_shared<CalendarStore>(m_calendarFolder);
-    m_eventStore->requestAccessToEvents();
-}
-
-void BWStartup::promptForAccessToCalendar(const QAbstractButton* sender)
-{
-    if (sender && sender->isChecked())
-        requestAccessToCalendar();
-}
-
-// ---- Settings -----------------------------------------------------------------
-
-void BWStartup::preferenceDidChange(const QString& key)
-{
-    if (key == BWReminderEvents && m_defaults.boolForKey(BWReminderEvents))
-        requestAccessToCalendar();
-    if (key == iCloudSyncEnabled2)
-        m_delegate.cloudSync().enableOrDisableCloudKitSync(m_defaults.boolForKey(iCloudSyncEnabled2));
-    if (key == BWShowPaydaysOnOverview)
-        m_delegate.commands().updateIncomeVisibility(m_defaults.boolForKey(BWShowPaydaysOnOverview));
-    if (screens().overview && QStringList{Average, Amount, Balance, LastPaid}.contains(key))
-        screens().overview->updateTableColumnVisibility();
-    // After the calendar access above: events need the calendar store.
-    if (BWBillsLoader::settingMovesShownDueDates(key) || settingShapesReminders(key))
-        renewReminders();
-    // Turned on, automatic logging catches up with what is due at once.
-    if ((key == BWShouldAutoLogPayments || key == BW_ShouldAutoLogIncome) && m_defaults.boolForKey(key))
-        logAutomaticPayments();
-    // Due-soon days, date shifts, income and the rest show in the overview
-    // and the tray menu, which a reload brings up to date; how reminders are
-    // made shows in neither.
-    if (!isLocked() && !settingShapesReminders(key))
-        m_delegate.updateOverview();
-}
-
-void BWStartup::dueDateShiftsDidChange()
-{
-    renewReminders();
-}
-
-// Reminders are made when a bill is written; a change of settings or of the
-// whole data folder writes no bill, so they are made again here.
-void BWStartup::renewReminders()
-{
-    if (m_reminders)
-        m_reminders->renewRemindersOfListedItems();
 }

@@ -1,30 +1,29 @@
 #include "shell/BWWelcomeFlow.h"
 
-#include "shell/BWAppDelegate.h"
-#include "shell/BWBillCommandRunner.h"
-#include "shell/BWCloudSyncGlue.h"
-#include "shell/BWMainWindow.h"
-#include "shell/BWStartup.h"
-
-#include <QAction>
-#include <QMenu>
-
-#include <functional>
-#include <QTabWidget>
-
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 #include "screens/BWOverviewScreen.h"
+#include "shell/BWAppDelegate.h"
+#include "shell/BWBillCommandRunner.h"
+#include "shell/BWCloudSyncGlue.h"
 #include "shell/BWImportController.h"
 #include "shell/BWMainMenu.h"
+#include "shell/BWMainWindow.h"
 #include "shell/BWObjectController.h"
+#include "shell/BWStartup.h"
 #include "shell/BWVersion7ImportWindow.h"
 #include "shell/BWWelcomeSheet.h"
-#include "sync/BWPhoneSync.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDailyBackup.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWPreviousVersionImporter.h"
+#include "sync/BWPhoneSync.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTabWidget>
+
+#include <functional>
 
 using namespace BWDefaultsKeys;
 

@@ -246,13 +246,14 @@ bool BWBill::handReplacedListsToChannels(const BWBillIndex& before, const QMap<Q
     const QStringList active = index.ids(IndexKeys::ActiveBills);
     const QStringList listed = active + index.ids(IndexKeys::ArchivedBills);
     QStringList deleted = index.ids(IndexKeys::DeletedBills);
-    QStringList removed;  // listed before, gone now
+    QStringList removed;  // listed before, not listed now
     for (const QString& list : {IndexKeys::ActiveBills, IndexKeys::ArchivedBills, IndexKeys::DeletedBills}) {
         for (const QString& billID : before.ids(list)) {
-            if (listed.contains(billID) || deleted.contains(billID) || !BWUIDMaker::isValidUID(billID))
+            if (listed.contains(billID) || !BWUIDMaker::isValidUID(billID))
                 continue;
-            deleted.append(billID);
-            if (list != IndexKeys::DeletedBills)
+            if (!deleted.contains(billID))
+                deleted.append(billID);
+            if (list != IndexKeys::DeletedBills && !removed.contains(billID))
                 removed.append(billID);
         }
     }
@@ -263,17 +264,32 @@ bool BWBill::handReplacedListsToChannels(const BWBillIndex& before, const QMap<Q
     }
     Log::line(QStringLiteral("Lists replaced: %1 bills gone, %2 listed").arg(removed.size()).arg(listed.size()));
 
+    // What a bill held before the lists were replaced stays in it (a change,
+    // a payment or a deletion made since the backup, perhaps not sent yet):
+    // an older copy put back in its place never takes it away.
     bool written = true;
-    for (const QString& billID : std::as_const(removed)) {
-        std::optional<QVariantMap> stored = storedCopy(billID);
-        if (!stored && recordsBefore.contains(billID))
-            stored = recordsBefore.value(billID);
-        const QString stamp = nextStamp(stored);
-        const QVariantMap gone = stored ? BWBillMerge::deleted(*stored, stamp) : BWBillMerge::tombstone(billID, stamp);
-        if (!writeRecordFile(billID, gone))
+    QStringList deletedHere;  // for Firebase
+    for (const QString& billID : std::as_const(deleted)) {
+        const std::optional<QVariantMap> current = storedCopy(billID);
+        const auto earlier = recordsBefore.constFind(billID);
+        std::optional<QVariantMap> stored = current;
+        if (earlier != recordsBefore.cend())
+            stored = current ? BWBillMerge::merged(*earlier, *current) : *earlier;
+        QVariantMap gone;
+        if (removed.contains(billID)) {
+            const QString stamp = nextStamp(stored);
+            gone = stored ? BWBillMerge::deleted(*stored, stamp) : BWBillMerge::tombstone(billID, stamp);
+        } else if (stored && (!current || !BWBillMerge::sameState(*stored, *current))) {
+            gone = *stored;
+        } else {
+            continue;  // deleted before, as it is now
+        }
+        if (!writeRecordFile(billID, gone)) {
             written = false;
-        else
-            uploadBillToiCloudWithBid(billID, gone);
+            continue;
+        }
+        uploadBillToiCloudWithBid(billID, gone);
+        deletedHere.append(billID);
     }
     QSet<QString> done;
     for (const QString& billID : listed) {
@@ -286,7 +302,7 @@ bool BWBill::handReplacedListsToChannels(const BWBillIndex& before, const QMap<Q
     }
     uploadActiveBillsToiCloud(active);
     uploadDeletedBillsToiCloud(deleted);
-    removeBillsFromFirebase(removed);
+    removeBillsFromFirebase(deletedHere);
     return written;
 }
 

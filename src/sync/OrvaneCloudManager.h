@@ -106,8 +106,11 @@ public:
     // The bill of a "Bill" record. Receipt paths are kept only as files of
     // `dataFolder` named by an id; any other path becomes "".
     static QVariantMap convertRecordintoBill(const CloudRecord& record, const QString& dataFolder);
-    // The moment of the bill's latest change or deletion, else the distant past.
+    // No caller in the program; the bill's BWBillMerge::modificationDate() (its
+    // latest change or deletion), else the distant past.
     QDateTime modificationDateForBillID(const QString& billID) const;
+    // No caller in the program; the record's LocalModificationDate, else its
+    // own modification date.
     static QDateTime cloudModificationDateForBillRecord(const CloudRecord& record);
     static bool recordIsAnIndexFileWithRecordName(const QString& recordName);
     // The ids of an "Index" record.

@@ -1,51 +1,14 @@
 // A copy from another computer reaches a computer on both channels, in
 // either order: the bill ends deleted or shown by the deletion's stamp alone,
 // never one state on one channel's arrival and the other on the next.
-#include "BWBillTestFixture.h"
+#include "SyncedComputer.h"
 
-#include "store/BWBillIndex.h"
 #include "store/BWBillMerge.h"
-#include "store/BWBillsLoader.h"
 #include "support/TestBillRecords.h"
 
 namespace {
 
 using Source = BWBill::CopySource;
-
-// One computer: its own data folder, clock, stamps and channels.
-struct Computer : TempStoreEnvironment
-{
-    explicit Computer(const QDateTime& start)
-        : TempStoreEnvironment(QStringLiteral("data/Orvane.ovdata"))
-    {
-        QDir().mkpath(env.defaultDataFolder);
-        env.cloud = &channels;
-        env.reminders = &reminders;
-        channels.uid = QStringLiteral("user-1");
-        defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true);
-        clock.setNow(start);
-    }
-    void advance(int seconds) { clock.setNow(clock.now().addSecs(seconds)); }
-    bool shows(const QString& billID) const
-    {
-        const QStringList active = BWBillIndex(env.defaultDataFolder).ids(IndexKeys::ActiveBills);
-        return BWBillsLoader(env).trimDeletedBillsFromActiveBills(active).contains(billID);
-    }
-    // The copy this computer last handed to the cloud database.
-    QVariantMap lastCopySent() const
-    {
-        return channels.cloudKitBills.isEmpty() ? QVariantMap() : channels.cloudKitBills.last().record;
-    }
-    void forgetWhatWasSent()
-    {
-        channels.cloudKitBills.clear();
-        channels.firebaseSaves.clear();
-        channels.firebaseRemovals.clear();
-    }
-
-    FakeCloudChannels channels;
-    FakeReminderScheduling reminders;
-};
 
 const QDateTime Start(QDate(2024, 5, 1), QTime(9, 0), QTimeZone::utc());
 
