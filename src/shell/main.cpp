@@ -1,4 +1,3 @@
-#include "platform/AtomicFile.h"
 #include "platform/CalendarStore.h"
 #include "platform/Clock.h"
 #include "platform/BWUIDMaker.h"
@@ -20,6 +19,7 @@
 #include "platform/UserNotificationCenter.h"
 #include "shell/AppHelper.h"
 #include "shell/BWAppDelegate.h"
+#include "shell/BWDataFolderAtStart.h"
 #include "shell/BWCloudChannelRouter.h"
 #include "shell/BWFirebaseCloudAccount.h"
 #include "screens/BWBillDetailViewController.h"
@@ -33,8 +33,6 @@
 #include "store/BWDefaultsKeys.h"
 #include "shell/BWReminderManager.h"
 #include "widgets/BWMessageBox.h"
-#include "store/BWBillsLoader.h"
-#include "store/BWDataFolder.h"
 #include "store/BWStoreEnvironment.h"
 #include "sync/BWLegacyKeyValueSync.h"
 #include "sync/BWPhoneSync.h"
@@ -150,45 +148,13 @@ int main(int argc, char** argv)
     // them writes through the same environment.
     BWCloudChannelRouter cloudChannels(standard);
     env.cloud = &cloudChannels;
-    // The folder is resolved once, afresh, before anything uses it: the path
-    // the previous run cached may name a folder that is gone (a drive
-    // unplugged). The alert, the lock and the Sync pane all take this one.
-    const QString dataFolder = BWDataFolder(env).resolveAfresh();
-    if (dataFolder.isEmpty()) {
-        tellUser(QApplication::translate("main", "Orvane cannot find its data folder."),
-                 QApplication::translate("main", "The folder %1 chosen for Orvane's database cannot be found. Until "
-                                                 "it is back, or another place is chosen, Orvane shows no bills and "
-                                                 "saves no changes.")
-                     .arg(BWDataFolder(env).chosenLocationAsStored()));
-        if (stopRequested)
-            return 0;
-    }
-    // Without a session bus, or from another login, a second copy gets this
-    // far: the data folder's lock keeps it from writing beside the first.
-    DataFolderLock dataFolderLock(dataFolder);
-    if (!dataFolder.isEmpty()) {
-        if (!dataFolderLock.tryLock()) {
-            tellUser(QApplication::translate("main", "Orvane is already running."),
-                     QApplication::translate("main", "Another copy of Orvane is using the database %1. "
-                                                     "Quit it before starting Orvane again.")
-                         .arg(dataFolder));
-            return 1;
-        }
-        AtomicFile::removeStaleTemporaryFiles(dataFolder);
-        // Unreadable, the folder would look like one without bills; every
-        // write into it is refused.
-        if (!QDir(dataFolder).isReadable()) {
-            tellUser(QApplication::translate("main", "Orvane cannot read its data folder."),
-                     QApplication::translate("main", "The folder %1 cannot be read. Check its permissions; until "
-                                                     "then Orvane shows no bills and saves no changes.")
-                         .arg(dataFolder));
-            if (stopRequested)
-                return 0;
-        }
-        // The folder is put right and ours: its bills are read on the worker
-        // threads while the windows are built, for the first load to take.
-        BWBillsLoader(env).readAheadListedItems(dataFolderLock);
-    }
+    // The data folder is made ready before anything uses it; without a
+    // usable one the run goes on, showing no bills and saving nothing.
+    BWDataFolderAtStart dataFolderAtStart(env, tellUser, [&stopRequested] { return stopRequested; });
+    if (const std::optional<int> exitCode = dataFolderAtStart.open())
+        return *exitCode;
+    const QString dataFolder = dataFolderAtStart.folder();
+    DataFolderLock& dataFolderLock = dataFolderAtStart.lock();
 
     // The reminder service reads the delegate's calendar store of the
     // moment, and the delegate hands the service to the store: the service
