@@ -5,9 +5,9 @@
 // One run prints, per size: a full listing against the bare read-and-parse
 // of the same files, an overview reload, and the time from starting the
 // program to its main window's first pixels on a virtual X server, with the
-// peak memory of that start: once in a desktop session (a private session
-// bus with an unlocked gnome-keyring and a notification daemon) and once
-// with no bus at all. Then, for each size, every target with its figure:
+// peak memory of that start: in a desktop session (a private session bus
+// with an unlocked gnome-keyring and a notification daemon) with sync off
+// and with sync on through a shared folder, and with no bus at all. Then, for each size, every target with its figure:
 // the start, and what the user does on the overview with the update that
 // follows it. Times are the median of a few runs, in milliseconds.
 //
@@ -20,6 +20,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
@@ -77,7 +78,7 @@ struct Figures
 {
     double listing = 0, bareParse = 0, overview = 0, billWrite = 0;
     double payment = 0, itemSaved = 0, archived = 0, deleted = 0, listMode = 0, tagSwitch = 0, searchKey = 0;
-    StartFigures desktop, noBus;
+    StartFigures desktop, desktopSync, noBus;
 };
 
 // What the user does on the overview, each with the update that follows it,
@@ -296,7 +297,19 @@ std::optional<double> firstPaintSecondsSinceBoot(QProcess& program, QByteArray& 
 // Starts the program on its own home folder (on `busAddress`, or with no
 // bus at all) and waits for its first paint; the peak memory is taken once
 // start-up has settled.
-StartFigures startOnce(const VirtualScreen& screen, const QString& home, const QString& busAddress)
+// The number of files under `folder`, at any depth.
+int filesUnder(const QString& folder)
+{
+    int count = 0;
+    for (QDirIterator files(folder, QDir::Files, QDirIterator::Subdirectories); files.hasNext(); files.next())
+        ++count;
+    return count;
+}
+
+// With `sharedFolder`, the program runs on until it has written there and
+// its files have stayed as many for three seconds.
+StartFigures startOnce(const VirtualScreen& screen, const QString& home, const QString& busAddress,
+                       const QString& sharedFolder = QString())
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -330,9 +343,18 @@ StartFigures startOnce(const VirtualScreen& screen, const QString& home, const Q
     // log is read on, or the program would stop on a full pipe.
     QElapsedTimer settle;
     settle.start();
-    while (settle.elapsed() < 1500 && program.state() == QProcess::Running) {
+    int shared = 0;
+    QElapsedTimer unchanged;
+    unchanged.start();
+    while (program.state() == QProcess::Running
+           && (settle.elapsed() < 1500
+               || (!sharedFolder.isEmpty() && (shared == 0 || unchanged.elapsed() < 3000) && settle.elapsed() < 600000))) {
         program.waitForReadyRead(50);
         program.readAllStandardError();
+        if (const int now = sharedFolder.isEmpty() ? 0 : filesUnder(sharedFolder); now != shared) {
+            shared = now;
+            unchanged.restart();
+        }
     }
     figures.peakMb = peakMegabytes(program.processId());
     program.terminate();
@@ -352,27 +374,44 @@ void dismissWelcomeSheet(const QString& home)
     standard.synchronize();
 }
 
+// Sync on, through a shared folder of the home: the next start writes this
+// computer's copies of the bills there, as it did when the user turned sync on.
+QString turnSyncOn(const QString& home)
+{
+    const QString shared = home + "/Shared";
+    QDir().mkpath(shared);
+    UserDefaults standard(UserDefaults::standardPath(home + "/.config/Orvane"));
+    standard.setObject(BWDefaultsKeys::BWSharedSyncFolder, shared);
+    standard.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true);
+    standard.synchronize();
+    return shared;
+}
+
 // A returning user's home with `bills` bills: data, settings and suite from
-// an earlier start, the welcome sheet finished.
-void seedHome(const VirtualScreen& screen, const QString& home, int bills, const QString& busAddress)
+// an earlier start, the welcome sheet finished; with `sync`, the bills also
+// in the shared folder from a start with sync on.
+void seedHome(const VirtualScreen& screen, const QString& home, int bills, const QString& busAddress,
+              bool sync = false)
 {
     QDir().mkpath(home + "/run");
     QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     seedDataFolder(home + "/.local/share/Orvane/Orvane.ovdata", bills, kTags);
     startOnce(screen, home, busAddress);
     dismissWelcomeSheet(home);
+    if (sync)
+        startOnce(screen, home, busAddress, turnSyncOn(home));
 }
 
-// The median start of three and the highest peak among them.
-StartFigures measureStart(const VirtualScreen& screen, int bills, const QString& busAddress)
+// The median start of five and the highest peak among them.
+StartFigures measureStart(const VirtualScreen& screen, int bills, const QString& busAddress, bool sync = false)
 {
     QTemporaryDir home;
-    seedHome(screen, home.path(), bills, busAddress);
+    seedHome(screen, home.path(), bills, busAddress, sync);
     std::vector<StartFigures> runs;
-    for (int run = 0; run < 3; ++run)
+    for (int run = 0; run < 5; ++run)
         runs.push_back(startOnce(screen, home.path(), busAddress));
     std::sort(runs.begin(), runs.end(), [](const StartFigures& a, const StartFigures& b) { return a.ms < b.ms; });
-    StartFigures median = runs.at(1);
+    StartFigures median = runs.at(runs.size() / 2);
     median.peakMb = std::max_element(runs.begin(), runs.end(), [](const StartFigures& a, const StartFigures& b) {
                         return a.peakMb < b.peakMb;
                     })->peakMb;
@@ -392,6 +431,8 @@ void printTargets(int bills, const Figures& figures)
     std::printf("targets at %d bills:\n", bills);
     printTarget("first paint, desktop session", figures.desktop.ms, large ? 800 : 400, "ms");
     printTarget("peak memory, desktop session", figures.desktop.peakMb, large ? 300 : 110, "MB");
+    printTarget("first paint, desktop session, sync on", figures.desktopSync.ms, large ? 800 : 400, "ms");
+    printTarget("peak memory, desktop session, sync on", figures.desktopSync.peakMb, large ? 300 : 110, "MB");
     printTarget("a payment logged (row, side bar, tray)", figures.payment, 50, "ms");
     printTarget("an item saved from the editor", figures.itemSaved, 100, "ms");
     printTarget("an item archived", figures.archived, 100, "ms");
@@ -435,19 +476,22 @@ int main(int argc, char** argv)
         std::printf("No desktop session (dbus-daemon, gnome-keyring, dunst): its start figures are left out\n");
 
     std::printf("Times in ms (medians), memory in MB (VmHWM); first paint: the main window's first pixels.\n");
-    std::printf("%6s %9s %10s %9s %11s %9s %11s %9s %10s\n", "bills", "listing", "bare-parse", "overview",
-                "paint-desk", "peak-desk", "paint-nobus", "peak-nobus", "bill-write");
+    std::printf("%6s %9s %10s %9s %11s %9s %11s %9s %11s %9s %10s\n", "bills", "listing", "bare-parse", "overview",
+                "paint-desk", "peak-desk", "paint-sync", "peak-sync", "paint-nobus", "peak-nobus", "bill-write");
     std::vector<std::pair<int, Figures>> all;
     for (int bills : sizes) {
         Figures figures;
         measureInProcess(bills, figures);
-        if (desktop && desktop->ready())
+        if (desktop && desktop->ready()) {
             figures.desktop = measureStart(*screen, bills, desktop->address());
+            figures.desktopSync = measureStart(*screen, bills, desktop->address(), true);
+        }
         if (screen && screen->running())
             figures.noBus = measureStart(*screen, bills, QString());
-        std::printf("%6d %9.1f %10.1f %9.1f %11.1f %9.1f %11.1f %9.1f %10.2f\n", bills, figures.listing,
-                    figures.bareParse, figures.overview, figures.desktop.ms, figures.desktop.peakMb, figures.noBus.ms,
-                    figures.noBus.peakMb, figures.billWrite);
+        std::printf("%6d %9.1f %10.1f %9.1f %11.1f %9.1f %11.1f %9.1f %11.1f %9.1f %10.2f\n", bills, figures.listing,
+                    figures.bareParse, figures.overview, figures.desktop.ms, figures.desktop.peakMb,
+                    figures.desktopSync.ms, figures.desktopSync.peakMb, figures.noBus.ms, figures.noBus.peakMb,
+                    figures.billWrite);
         std::fflush(stdout);
         all.emplace_back(bills, figures);
     }
