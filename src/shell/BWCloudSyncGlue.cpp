@@ -287,13 +287,21 @@ void BWCloudSyncGlue::reloadDownloaded()
         return;
     // Only the rows of what changed are read again, when that is known.
     m_delegate.commands().reloadOverviewAndSuggestions(anything ? QStringList() : changed);
-    // The tag list is rebuilt from every active bill, not from the list
-    // shown, which may be one tag's: the overview holds them all, updated.
-    BWTagList(m_delegate.storeEnvironment())
-        .updateTagListWithListOfBills(m_delegate.screens().overview->allActiveItems());
     BWBillDetailScreen* billView = m_delegate.screens().billView;
     if (m_delegate.commands().billPageIsShown() && billView && changed.contains(billView->currentBillID()))
         billView->loadBillWithID(billView->currentBillID());
+    // In a turn of its own, so that the window answers in between.
+    QTimer::singleShot(0, this, &BWCloudSyncGlue::rebuildTagList);
+}
+
+void BWCloudSyncGlue::rebuildTagList()
+{
+    BWOverviewScreen* overview = m_delegate.screens().overview;
+    if (!overview)
+        return;
+    // From every active bill, not from the list shown, which may be one
+    // tag's: the overview holds them all, updated.
+    BWTagList(m_delegate.storeEnvironment()).updateTagListWithListOfBills(overview->allActiveItems());
 }
 
 void BWCloudSyncGlue::noUpdatesDownloadedFromCloudKit()

@@ -118,6 +118,8 @@ private:
     // The overview, the tag list and the bill page read again what was
     // downloaded since they last did.
     void reloadDownloaded();
+    // The tag list made again from the bills the overview holds.
+    void rebuildTagList();
 
     BWAppDelegate& m_delegate;
     Channels m_channels;
