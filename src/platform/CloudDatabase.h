@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -53,6 +54,9 @@ struct CloudQueryBatch
 {
     QList<CloudRecord> records;
     QString cursor;
+    // Of a query for changed records: the names of the records of the type
+    // that still have the change tag the caller knew, left out of `records`.
+    QStringList unchanged;
 };
 
 class CloudDatabase : public QObject
@@ -84,6 +88,25 @@ public:
     // Records of one type, in batches. Pass an empty cursor for the first
     // batch, then the cursor of the previous batch.
     virtual void queryRecords(const QString& recordType, const QString& cursor, QueryCompletion completion) = 0;
+    // The same query, for a caller that knows the change tags of some
+    // records (`knownTags`, by name): those still with that tag come back
+    // by name only, in `unchanged`. A database may read them more cheaply.
+    virtual void queryChangedRecords(const QString& recordType, const QString& cursor,
+                                     const QHash<QString, QString>& knownTags, QueryCompletion completion)
+    {
+        queryRecords(recordType, cursor, [knownTags, completion](CloudQueryBatch batch, const CloudError& error) {
+            QList<CloudRecord> changed;
+            for (CloudRecord& record : batch.records) {
+                const auto known = knownTags.constFind(record.recordName);
+                if (known != knownTags.cend() && *known == record.changeTag)
+                    batch.unchanged.append(record.recordName);
+                else
+                    changed.append(std::move(record));
+            }
+            batch.records = changed;
+            completion(batch, error);
+        });
+    }
     // Subscribes to changes of one record type under a fixed id: saving the
     // same id again replaces the subscription instead of adding another.
     virtual void saveSubscription(const QString& subscriptionID, const QString& recordType,

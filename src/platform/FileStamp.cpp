@@ -33,6 +33,16 @@ std::optional<FileStamp> FileStamp::of(const struct stat& status)
                        nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
 }
 
+std::optional<FileStamp> FileStamp::ofFolder(const QString& path)
+{
+    struct stat status
+    { };
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISDIR(status.st_mode))
+        return std::nullopt;
+    return FileStamp{qint64(status.st_dev), qint64(status.st_ino), qint64(status.st_size), nanoseconds(status.st_mtim),
+                     nanoseconds(status.st_ctim)};
+}
+
 bool FileStamp::settled() const
 {
     timespec now {};

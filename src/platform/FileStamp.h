@@ -24,6 +24,9 @@ struct FileStamp
     // The stamp of the file `status` was taken of; nothing unless it is a
     // regular file.
     static std::optional<FileStamp> of(const struct stat& status);
+    // The stamp of the folder at `path`, which moves whenever an entry is
+    // added, removed or renamed in it; nothing for anything else.
+    static std::optional<FileStamp> ofFolder(const QString& path);
     // Whether the file was last changed long enough ago for any later change
     // to give it another stamp.
     bool settled() const;

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "platform/CloudDatabase.h"
-#include "platform/FileStamp.h"
 
-#include <QFileSystemWatcher>
-#include <QHash>
-#include <QMap>
+#include <QDateTime>
+#include <QList>
+#include <QMutex>
 #include <QSet>
+#include <QThread>
+#include <QTimer>
 
+#include <atomic>
 #include <functional>
+
+class FolderCloudWorker;
 
 // A cloud database kept in a folder that a file-sync service (Syncthing,
 // Nextcloud, Dropbox...) holds in step between the user's machines.
@@ -45,6 +49,10 @@
 // subscriptions of this object; since a sync service may bring the journal
 // before the version it tells of, every file that arrives in records/ leads
 // to a read of its record too, announced when it reads differently.
+//
+// The folder is read and written on a thread of its own (FolderCloudWorker);
+// the answers come back on the thread that owns this object, a few at a
+// time, so that a flood of them never holds up the window.
 class FolderCloudDatabase : public CloudDatabase
 {
     Q_OBJECT
@@ -52,18 +60,22 @@ class FolderCloudDatabase : public CloudDatabase
 public:
     // `deviceID` names this device's version files (a bill-style id).
     FolderCloudDatabase(const QString& folder, const QString& deviceID, QObject* parent = nullptr);
+    ~FolderCloudDatabase() override;
 
     void fetchRecord(const QString& recordName, FetchCompletion completion) override;
     void saveRecord(const CloudRecord& record, SaveCompletion completion) override;
     void deleteRecord(const QString& recordName, DeleteCompletion completion) override;
     void queryRecords(const QString& recordType, const QString& cursor, QueryCompletion completion) override;
+    void queryChangedRecords(const QString& recordType, const QString& cursor, const QHash<QString, QString>& knownTags,
+                             QueryCompletion completion) override;
     void saveSubscription(const QString& subscriptionID, const QString& recordType,
                           const QList<ChangeReason>& reasons, DeleteCompletion completion) override;
-    void setRecordMerger(RecordMerger merger) override { m_merger = std::move(merger); }
+    void setRecordMerger(RecordMerger merger) override;
 
-    // Modification dates are taken from here (the system clock by default).
+    // Modification dates are taken from here (the system clock by default),
+    // always on this object's thread.
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
-    void setBatchSize(int size) { m_batchSize = qMax(1, size); }
+    void setBatchSize(int size);
 
     // True for the names a record may have here.
     static bool isValidRecordName(const QString& recordName);
@@ -72,9 +84,15 @@ public:
     static QString conflictCopyOriginal(const QString& fileName);
 
     // Reads every record again, announces those another device changed, and
-    // takes over what a sync service or the earlier layout left. The folder
-    // watcher reads single records as their files arrive; tests may call it.
-    void readChanges();
+    // takes over what a sync service or the earlier layout left; `done` runs
+    // once that is over. The folder watch reads single records as their
+    // files arrive; tests may call it.
+    void readChanges(std::function<void()> done = {});
+    // Reads what the folder watch saw change.
+    void readPending(const QSet<QString>& pending);
+    // Nothing asked of the folder is under way or waiting, answers included,
+    // and the watch has nothing waiting to be read.
+    bool isIdle() const;
 
     // How long a version may stay unreadable before it is set aside, and how
     // long a device may stay silent before its versions are folded in.
@@ -82,114 +100,19 @@ public:
     static constexpr qint64 SilentDeviceDays = 90;
 
 private:
-    struct Subscription
-    {
-        QString recordType;
-        QList<ChangeReason> reasons;
-    };
-    struct SaveResult
-    {
-        CloudRecord record;
-        CloudError error;
-    };
-    // One file's version of a record.
-    struct Version
-    {
-        QString source;   // the file's path under records/
-        CloudRecord record;
-        bool deleted = false;
-        QVariantMap madeFrom;   // source -> change tag of the versions it merged
-        bool leftover = false;  // a conflict copy or a file of the earlier layout
-    };
-    // A record as every version makes it: none when it has no versions or
-    // was deleted; the tag changes whenever any version does.
-    struct View
-    {
-        std::optional<CloudRecord> record;
-        QString tag;
-        QList<Version> versions;
-        // Sources of the versions that could not be read.
-        QStringList unreadable;
-        bool hasLeftovers() const;
-    };
-    // A version file that could not be read: since when, as which file.
-    struct Unreadable
-    {
-        std::optional<FileStamp> stamp;
-        QDateTime since;
-    };
+    // Runs `work` on the worker's thread, in the order of the calls.
+    void onWorker(std::function<void(FolderCloudWorker&, const QDateTime& now)> work);
+    // Queues a call for this object's thread.
+    void post(std::function<void()> call);
+    // Runs the queued calls for a few milliseconds, and the rest later.
+    void deliver();
 
-    bool makeSubfolders() const;
-    CloudError unavailable() const;
-    QString recordsFolder() const;
-    QString journalFolder() const;
-    QString ownJournalPath() const;
-    QString lockPath() const;
-    QString ownVersionSource(const QString& recordName) const;
-    QString conflictsFolder() const;
-
-    QStringList recordNames() const;
-    QStringList versionSources(const QString& recordName) const;
-    std::optional<Version> readVersion(const QString& source, const QString& recordName, CloudError* error) const;
-    std::optional<View> viewOf(const QString& recordName, CloudError* error) const;
-    CloudRecord mergedRecord(QList<Version> live) const;
-
-    SaveResult writeRecord(const CloudRecord& record);
-    CloudError removeRecord(const QString& recordName);
-    // Writes this device's version over `view` and removes the leftovers it
-    // now holds; the record as it reads afterwards.
-    SaveResult writeOwnVersion(const QString& recordName, const CloudRecord& record, bool deleted, const View& view);
-    bool appendToJournal(const QString& recordType, const QString& recordName, ChangeReason reason);
-    CloudQueryBatch queryBatch(const QString& recordType, const QString& cursor, CloudError* error);
-
-    void readJournals();
-    void readRecordChanges(const QString& recordName);
-    // Writes this device's version over every version of the record, so
-    // that the others may go; the record reads as before.
-    void takeOver(const QString& recordName, const std::function<bool(const View&)>& stillNeeded);
-    // The record as it reads after its upkeep.
-    std::optional<View> tidiedViewOf(const QString& recordName, CloudError* error);
-    // The sources of the record's versions last found unreadable.
-    QStringList unreadableOf(const QString& recordName) const;
-    // The upkeep of a record read by a pass: leftovers taken over, versions
-    // unreadable for too long set aside, silent devices' versions folded in.
-    // True when it changed the record's files.
-    bool tidy(const QString& recordName, const View& view);
-    void noteUnreadable(const QString& source) const;
-    bool setAsideLongUnreadable(const QString& recordName, const QStringList& sources);
-    QString freeConflictPath(const QString& source) const;
-    // The device whose own version `source` is; "" for any other file.
-    static QString deviceOfSource(const QString& source);
-    // Versions of devices silent for too long that no version of a device
-    // still writing holds yet, or (`held`) that one already holds.
-    QList<Version> silentVersions(const View& view, bool held) const;
-    void noteLastWrite(const QString& device, const QVariantList& entries);
-    void scheduleRead(const QString& recordName);
-    void readScheduled();
-    void announce(const QString& recordType, const QString& recordName, int reason);
-    void watch();
-    void later(std::function<void()> completion);
-
-    QString m_folder;
-    QString m_deviceID;
     std::function<QDateTime()> m_clock;
-    RecordMerger m_merger;
-    int m_batchSize = 200;
-    QMap<QString, Subscription> m_subscriptions;
-    // The tag of each record as last read or written here, and its type.
-    QHash<QString, QString> m_knownTags;
-    QHash<QString, QString> m_knownTypes;
-    // The newest journal entry of each other device already looked at, and
-    // the moment of its newest write.
-    QHash<QString, qlonglong> m_seenSequence;
-    QHash<QString, QDateTime> m_lastWrites;
-    // Version files found unreadable, by source.
-    mutable QHash<QString, Unreadable> m_unreadable;
-    qlonglong m_ownSequence = 0;
-    // What changed, read together once the events settle: record names, or
-    // the two below.
-    QSet<QString> m_pendingReads;
-    static inline const QString AllRecordsRead = QStringLiteral("records");
-    static inline const QString JournalsRead = QStringLiteral("journal");
-    QFileSystemWatcher m_watcher;
+    QThread m_thread;
+    FolderCloudWorker* m_worker;
+    // Calls handed to the worker and not yet run there.
+    std::atomic<int> m_onWorker = 0;
+    mutable QMutex m_mailboxMutex;
+    QList<std::function<void()>> m_mailbox;
+    QTimer m_deliverLater;
 };

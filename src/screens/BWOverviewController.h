@@ -115,6 +115,7 @@ public:
     QVariantList dataSource() const override { return m_lists.dataSource; }
     QVariantList dataSourceFiltered() const override { return m_lists.filtered; }
     QVariantList dataSourceWithIncome() const override { return m_lists.withIncome; }
+    QVariantList allActiveItems() const override { return m_lists.allActiveItems; }
     // All active items as of the last load, income included, whichever list
     // is shown: what the tray menu and the badge count.
     QVariantList activeItems() const { return m_lists.allActiveItems; }

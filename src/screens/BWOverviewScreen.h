@@ -46,6 +46,8 @@ public:
     virtual QVariantList dataSourceFiltered() const = 0;
     // The loaded list including income rows.
     virtual QVariantList dataSourceWithIncome() const = 0;
+    // Every active item as last loaded or updated, whichever list is shown.
+    virtual QVariantList allActiveItems() const { return dataSourceWithIncome(); }
 
     // The bill table; its selection model tells the selected rows.
     virtual QAbstractItemView* billTable() const = 0;

@@ -192,7 +192,10 @@ public slots:
     {
         m_cloudSync->didReceiveRemoteNotification(recordType, recordName, reason);
     }
-    void updatesDownloadedFromCloudKit(const QString& billID) { m_cloudSync->updatesDownloadedFromCloudKit(billID); }
+    void updatesDownloadedFromCloudKit(const QString& billID, const QStringList& changedBills = {})
+    {
+        m_cloudSync->updatesDownloadedFromCloudKit(billID, changedBills);
+    }
     void noUpdatesDownloadedFromCloudKit() { m_cloudSync->noUpdatesDownloadedFromCloudKit(); }
     void checkForNewiCloudChanges() { m_cloudSync->checkForNewiCloudChanges(); }
     void setUpSyncProgressIndicatorAndSyncButtonVisibility()

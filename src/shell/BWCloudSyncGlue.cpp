@@ -19,7 +19,7 @@
 #include "shell/BWStartup.h"
 #include "shell/BWSyncControls.h"
 #include "store/BWBillRecordKeys.h"
-#include "store/BWBillsLoader.h"
+#include "widgets/BWIconFont.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWTagList.h"
 #include "sync/BWLegacyKeyValueSync.h"
@@ -40,6 +40,11 @@ BWCloudSyncGlue::BWCloudSyncGlue(BWAppDelegate& delegate)
     : QObject(&delegate)
     , m_delegate(delegate)
 {
+    // Changes arrive one after another: what shows them reads them again
+    // once they stop coming for a moment, each in its own turn of the loop.
+    m_reloadDownloaded.setSingleShot(true);
+    m_reloadDownloaded.setInterval(100);
+    connect(&m_reloadDownloaded, &QTimer::timeout, this, &BWCloudSyncGlue::reloadDownloaded);
 }
 
 BWCloudSyncGlue::~BWCloudSyncGlue() = default;
@@ -259,24 +264,36 @@ void BWCloudSyncGlue::didReceiveRemoteNotification(const QString& recordType, co
         m_channels.engine->receivedChangeFromiCloud(recordType, recordName, reason);
 }
 
-void BWCloudSyncGlue::updatesDownloadedFromCloudKit(const QString& billID)
+void BWCloudSyncGlue::updatesDownloadedFromCloudKit(const QString& billID, const QStringList& changedBills)
 {
     Log::line(QStringLiteral("Got update from cloudkit"));
     showLastSyncedNow();
     syncControls()->stopProgress();
     // The change may be an automatic item that is due here.
     m_delegate.startup().logAutomaticPaymentsSoon();
+    if (!billID.isEmpty())
+        m_downloaded.append(billID);
+    else if (changedBills.isEmpty())
+        m_downloadedAnything = true;
+    m_downloaded += changedBills;
+    m_reloadDownloaded.start();
+}
+
+void BWCloudSyncGlue::reloadDownloaded()
+{
+    const QStringList changed = std::exchange(m_downloaded, {});
+    const bool anything = std::exchange(m_downloadedAnything, false);
     if (!readyToReload())
         return;
+    // Only the rows of what changed are read again, when that is known.
+    m_delegate.commands().reloadOverviewAndSuggestions(anything ? QStringList() : changed);
     // The tag list is rebuilt from every active bill, not from the list
-    // shown, which may be one tag's.
-    const BWBillsLoader loader(m_delegate.storeEnvironment());
-    if (const std::optional<QVariantList> bills = loader.loadBills())
-        BWTagList(m_delegate.storeEnvironment()).updateTagListWithListOfBills(*bills);
-    m_delegate.commands().reloadOverviewAndSuggestions(billID.isEmpty() ? QStringList() : QStringList{billID});
-    if (m_delegate.commands().billPageIsShown() && m_delegate.screens().billView && !billID.isEmpty()
-        && m_delegate.screens().billView->currentBillID() == billID)
-        m_delegate.screens().billView->loadBillWithID(billID);
+    // shown, which may be one tag's: the overview holds them all, updated.
+    BWTagList(m_delegate.storeEnvironment())
+        .updateTagListWithListOfBills(m_delegate.screens().overview->allActiveItems());
+    BWBillDetailScreen* billView = m_delegate.screens().billView;
+    if (m_delegate.commands().billPageIsShown() && billView && changed.contains(billView->currentBillID()))
+        billView->loadBillWithID(billView->currentBillID());
 }
 
 void BWCloudSyncGlue::noUpdatesDownloadedFromCloudKit()

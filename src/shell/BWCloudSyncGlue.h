@@ -77,8 +77,9 @@ public:
     void registerForRemoteNotifications();
     // A change another device made, pushed by the database.
     void didReceiveRemoteNotification(const QString& recordType, const QString& recordName, int reason);
-    // The engine wrote a downloaded change: `billID`, or "" for lists.
-    void updatesDownloadedFromCloudKit(const QString& billID);
+    // A downloaded change was written: one bill, or (`billID` empty) the
+    // bills of `changedBills`, or, with neither, anything.
+    void updatesDownloadedFromCloudKit(const QString& billID, const QStringList& changedBills = {});
     void noUpdatesDownloadedFromCloudKit();
     // A full pass while sync is on, so that no change waits for the sync
     // button: run every few minutes, on wake and at start-up. A folder or
@@ -114,6 +115,9 @@ private:
     // A change arrived: false while there is nothing to reload now (no
     // overview, or the lock is up and it waits for the password).
     bool readyToReload();
+    // The overview, the tag list and the bill page read again what was
+    // downloaded since they last did.
+    void reloadDownloaded();
 
     BWAppDelegate& m_delegate;
     Channels m_channels;
@@ -127,4 +131,7 @@ private:
     QPointer<QAction> m_cloudAccountAction;
     // The account whose bills are being synced; empty while none is.
     QString m_syncedUserUID;
+    QStringList m_downloaded;
+    bool m_downloadedAnything = false;
+    QTimer m_reloadDownloaded;
 };

@@ -173,11 +173,8 @@ std::optional<QVariantMap> BWBill::storedCopy(const QString& billID) const
     const PropertyList::ReadResult file = PropertyList::read(billFilePath(folder, billID));
     if (!file.ok() || file.value.typeId() != QMetaType::QVariantMap)
         return std::nullopt;
-    QVariantMap record = BWBillMerge::takenOver(file.value.toMap());
-    if (BWBillIndex(folder).contains(IndexKeys::DeletedBills, billID))
-        BWBillMerge::markDeletedWithoutStamp(record);
-    BWBillMerge::completeDerivedKeys(record);
-    return record;
+    return BWBillMerge::storedCopyOf(file.value.toMap(),
+                                     BWBillIndex(folder).contains(IndexKeys::DeletedBills, billID));
 }
 
 bool BWBill::storeIncomingCopy(const QVariantMap& incoming, CopySource source, bool* written)

@@ -136,3 +136,12 @@ void BWBillMerge::markDeletedWithoutStamp(QVariantMap& record)
     record.insert(BillKeys::DeletionStamp, HybridLogicalClock::successorOf(contentStamp(record)));
     completeDerivedKeys(record);
 }
+
+QVariantMap BWBillMerge::storedCopyOf(const QVariantMap& fileRecord, bool listedAsDeleted)
+{
+    QVariantMap record = takenOver(fileRecord);
+    if (listedAsDeleted)
+        markDeletedWithoutStamp(record);
+    completeDerivedKeys(record);
+    return record;
+}

@@ -80,6 +80,9 @@ public:
     // A record the index lists as deleted from before deletions had stamps:
     // deleted just after its last change.
     static void markDeletedWithoutStamp(QVariantMap& record);
+    // A bill file's record as sync merges it: taken over, marked deleted
+    // when the index lists it so, its derived keys complete.
+    static QVariantMap storedCopyOf(const QVariantMap& fileRecord, bool listedAsDeleted);
 
     // ---- Derived keys ----
     // Sets Balance, the totals and LastPayment, ModificationStamp and the two

@@ -2,7 +2,9 @@
 // full pass over everything the cloud holds.
 #include "sync/OrvaneCloudManager.h"
 
+#include <QFutureWatcher>
 #include <QSet>
+#include <QtConcurrent>
 #include <QTimer>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
+#include "sync/OrvaneCloudPass.h"
 
 namespace {
 
@@ -35,7 +38,35 @@ QStringList validIDs(const QStringList& ids)
 
 void OrvaneCloudManager::downloadRecordFromCloud(const QString& recordName)
 {
-    fetchForDownload(recordName, [this](const CloudRecord& record) { saveRecordLocally(record, true); });
+    fetchForDownload(recordName, [this, generation = m_generation](const CloudRecord& record) {
+        mergeArrivalOnWorker(record, generation);
+    });
+}
+
+// The bill file is read and merged with the arrival on a worker; what is to
+// be written is written here, through the store, once it is back. Switched
+// off meanwhile, nothing is.
+void OrvaneCloudManager::mergeArrivalOnWorker(const CloudRecord& record, int generation)
+{
+    using Outcomes = QList<OrvaneCloudPass::Outcome>;
+    const OrvaneCloudPass::Batch batch{{record}, {}, {}, dataFolder()};
+    auto* merging = new QFutureWatcher<Outcomes>(this);
+    ++m_arrivalsMerging;
+    connect(merging, &QFutureWatcher<Outcomes>::finished, this, [this, merging, generation] {
+        merging->deleteLater();
+        --m_arrivalsMerging;
+        if (!isCurrent(generation))
+            return;
+        stampLastChangeDates(true);
+        for (const OrvaneCloudPass::Outcome& outcome : merging->result()) {
+            if (OrvaneCloudPass::apply(*this, outcome))
+                emit iCloudChangeReceived(outcome.billID);
+        }
+    });
+    merging->setFuture(QtConcurrent::run([batch] {
+        const std::atomic<bool> carryOn{false};
+        return OrvaneCloudPass::mergeBatch(batch, carryOn);
+    }));
 }
 
 void OrvaneCloudManager::downloadIndexFromCloud(const QString& recordName)
@@ -53,9 +84,10 @@ void OrvaneCloudManager::fetchForDownload(const QString& recordName, std::functi
     if (!db)
         return;
     QPointer<OrvaneCloudManager> self(this);
-    db->fetchRecord(recordName, [self, recordName, handle](const std::optional<CloudRecord>& record,
-                                                           const CloudError& error) {
-        if (!self)
+    db->fetchRecord(recordName, [self, recordName, handle, generation = m_generation](
+                                    const std::optional<CloudRecord>& record, const CloudError& error) {
+        // A download that sync was switched off under ends here.
+        if (!self || !self->isCurrent(generation))
             return;
         if (error.isError() || !record) {
             Log::line(QStringLiteral("Could not fetch %1: %2").arg(recordName, error.message));
@@ -76,13 +108,16 @@ bool OrvaneCloudManager::saveRecordLocally(const CloudRecord& record, bool notif
         return false;
     }
     stampLastChangeDates(true);
-    const std::optional<QVariantMap> local = storedBill(billID);
+    const LocalBill local = readLocalBill(dataFolder(), billID);
     const QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
+    const bool cloudLacks = local.bill && shouldSaveRecordToCloud(*local.bill, cloudBill);
     // What only this device holds goes up, whether or not anything comes down.
-    if (local && shouldSaveRecordToCloud(*local, cloudBill))
+    if (cloudLacks)
         uploadBillToCloud({}, billID);
-    if (!shouldSaveRecordLocally(local, cloudBill)) {
+    if (!shouldSaveRecordLocally(local.bill, cloudBill)) {
         Log::line(QStringLiteral("Should not save locally."));
+        if (!cloudLacks)
+            noteInStep(billID, record.changeTag, local.steady ? local.stamp : std::nullopt);
         return false;
     }
     Log::line(QStringLiteral("YES, save locally."));
@@ -101,34 +136,54 @@ bool OrvaneCloudManager::saveRecordLocally(const CloudRecord& record, bool notif
 bool OrvaneCloudManager::mergeAndSaveIndexLocally(const QStringList& cloudList, const QString& listName,
                                                   bool notifyImmediately)
 {
+    const std::optional<QStringList> added = mergeIndexLocally(cloudList, listName);
+    if (!added)
+        return false;
+    if (notifyImmediately) {
+        emit iCloudChangeReceived(QString(), *added);
+        // Their records say whether they are bills or deletions; a full pass
+        // reads them next anyway.
+        if (listName == IndexKeys::ActiveBills) {
+            for (const QString& id : *added)
+                downloadRecordFromCloud(id);
+        }
+    }
+    return true;
+}
+
+std::optional<QStringList> OrvaneCloudManager::mergeIndexLocally(const QStringList& cloudList, const QString& listName)
+{
     if (listName == IndexKeys::DeletedBills && cloudList == QStringList{QString()}) {
         Log::line(QStringLiteral("Delete Bill Fault"));
-        return false;
+        return std::nullopt;
     }
     const QString folder = dataFolder();
     const BWBillIndex index(folder);
     if (folder.isEmpty() || index.isDamaged()) {
         Log::line(QStringLiteral("The index cannot be read; %1 from iCloud not merged").arg(listName));
-        return false;
+        return std::nullopt;
     }
     if (!recordIsAnIndexFileWithRecordName(listName))
-        return false;
+        return std::nullopt;
     Log::line(QStringLiteral("Processing %1").arg(listName));
     QStringList active = index.ids(IndexKeys::ActiveBills);
     QStringList deleted = index.ids(IndexKeys::DeletedBills);
     const QStringList archived = index.ids(IndexKeys::ArchivedBills);
     QStringList& target = listName == IndexKeys::ActiveBills ? active : deleted;
+    // A set: lists of thousands of ids are compared in linear time.
+    QSet<QString> known(active.cbegin(), active.cend());
+    known.unite(QSet<QString>(deleted.cbegin(), deleted.cend()));
+    known.unite(QSet<QString>(archived.cbegin(), archived.cend()));
     QStringList added;
     for (const QString& id : validIDs(cloudList)) {
-        if (!active.contains(id) && !deleted.contains(id) && !archived.contains(id) && !storedBill(id)) {
+        if (!known.contains(id) && !storedBill(id)) {
+            known.insert(id);
             target.append(id);
             added.append(id);
         }
     }
-    const bool changed = !added.isEmpty();
-
     bool written = false;
-    if (changed) {
+    if (!added.isEmpty()) {
         Log::line(QStringLiteral("We do need to make changes"));
         written = BWBill(m_env).overWriteIndexFileWithDictionary(
             {{IndexKeys::ActiveBills, QVariant(active).toList()},
@@ -137,23 +192,28 @@ bool OrvaneCloudManager::mergeAndSaveIndexLocally(const QStringList& cloudList, 
             listName == IndexKeys::ActiveBills ? IndexKeys::ActiveBillsCloudKey : IndexKeys::DeletedBillsCloudKey);
         if (!written)
             Log::line(QStringLiteral("Could not save the merged %1").arg(listName));
-        else if (notifyImmediately)
-            emit iCloudChangeReceived(QString());
-        // Their records say whether they are bills or deletions; a full pass
-        // reads them next anyway.
-        if (written && notifyImmediately && listName == IndexKeys::ActiveBills) {
-            for (const QString& id : std::as_const(added))
-                downloadRecordFromCloud(id);
-        }
     }
     stampLastChangeDates(true);
-    return written;
+    if (!written)
+        return std::nullopt;
+    return added;
 }
 
 // ---- Full pass -----------------------------------------------------------------
 
+bool OrvaneCloudManager::isIdle() const
+{
+    return !m_passing && m_uploadsInFlight.isEmpty() && m_arrivalsMerging == 0;
+}
+
 void OrvaneCloudManager::fetchAndUploadAllRecords()
 {
+    // One pass at a time; one asked for meanwhile runs once it is over.
+    if (m_passing) {
+        m_passAgain = true;
+        return;
+    }
+    m_passing = true;
     // Lists first, so that bills deleted elsewhere are known as deleted
     // before any bill record is looked at.
     QPointer<OrvaneCloudManager> self(this);
@@ -206,51 +266,38 @@ void OrvaneCloudManager::fullPassIndexesDone(const QList<CloudRecord>& records, 
     if (error.isError()) {
         Log::line(QStringLiteral("Error fetching records: %1").arg(error.message));
         emit syncFailed(IndexRecordType, error.message);
+        fullPassDone({}, true);
         return;
     }
-    bool changed = false;
+    QStringList changed;
     for (const CloudRecord& record : records) {
         if (!recordIsAnIndexFileWithRecordName(record.recordName))
             continue;
-        changed = mergeAndSaveIndexLocally(bidsOf(record), record.recordName, false)
-                  || changed;
+        changed += mergeIndexLocally(bidsOf(record), record.recordName).value_or(QStringList());
     }
     // Lists whose upload did not get through when they changed go up now;
     // one the cloud already holds whole is left as it is.
     for (const QString& listName : {IndexKeys::ActiveBills, IndexKeys::DeletedBills})
         uploadIndexToCloud(localList(listName), listName);
 
-    QPointer<OrvaneCloudManager> self(this);
-    queryAll(BillRecordType, QString(), {}, [self, changed](const QList<CloudRecord>& bills, const CloudError& billError) {
-        if (self)
-            self->fullPassBillsDone(bills, billError, changed);
-    });
-}
-
-void OrvaneCloudManager::fullPassBillsDone(const QList<CloudRecord>& records, const CloudError& error,
-                                           bool indexesBroughtChanges)
-{
-    if (error.isError()) {
-        // The uploads compare with the cloud's copy one by one.
-        Log::line(QStringLiteral("Error fetching records: %1").arg(error.message));
-        emit syncFailed(BillRecordType, error.message);
-        uploadAllRecordsExcludingRecords({});
-        return;
-    }
     // Each bill the cloud holds is merged with the copy here, and what the
     // cloud lacks of it goes up; then the bills it has never seen.
-    bool changed = indexesBroughtChanges;
-    QSet<QString> billsInCloud;
-    for (const CloudRecord& record : records) {
-        billsInCloud.insert(record.fields.value(BillKeys::Bid).toString());
-        if (saveRecordLocally(record, false))
-            changed = true;
-    }
-    uploadAllRecordsExcludingRecords(billsInCloud);
-    if (changed) {
-        emit iCloudChangeReceived(QString());
-    } else {
+    m_pass = new OrvaneCloudPass(*this, changed);
+    m_pass->start();
+}
+
+void OrvaneCloudManager::fullPassDone(const QStringList& changedBills, bool failed)
+{
+    if (m_pass)
+        m_pass->deleteLater();
+    m_pass = nullptr;
+    m_passing = false;
+    if (!failed && !changedBills.isEmpty()) {
+        emit iCloudChangeReceived(QString(), changedBills);
+    } else if (!failed) {
         Log::line(QStringLiteral("No changes from iCloud"));
         emit noiCloudChanges();
     }
+    if (std::exchange(m_passAgain, false))
+        fetchAndUploadAllRecords();
 }

@@ -2,11 +2,13 @@
 #include "sync/OrvaneCloudManager.h"
 
 #include <QDir>
+#include <QSet>
 #include <QTimer>
 
 #include <algorithm>
 
 #include "platform/BWUIDMaker.h"
+#include "platform/FileStamp.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "store/BWBill.h"
@@ -23,10 +25,16 @@ const QString TypeField = QStringLiteral("type");
 // `local` followed by every id of `cloud` it lacks, without `removed`.
 QStringList unionOf(const QStringList& local, const QStringList& cloud, const QStringList& removed)
 {
+    // Sets: lists of thousands of ids are merged in linear time.
+    QSet<QString> seen(removed.cbegin(), removed.cend());
     QStringList merged;
-    for (const QString& id : local + cloud) {
-        if (!merged.contains(id) && !removed.contains(id))
-            merged.append(id);
+    for (const QStringList* list : {&local, &cloud}) {
+        for (const QString& id : *list) {
+            if (!seen.contains(id)) {
+                seen.insert(id);
+                merged.append(id);
+            }
+        }
     }
     return merged;
 }
@@ -137,13 +145,17 @@ void OrvaneCloudManager::uploadBillAttempt(const QString& billID, int attempt)
 
 void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::optional<CloudRecord>& fetched, int attempt)
 {
-    std::optional<QVariantMap> bill = storedBill(billID);
+    const LocalBill local = readLocalBill(dataFolder(), billID);
+    std::optional<QVariantMap> bill = local.bill;
+    // The file as it was read, should the cloud take it as it stands.
+    const std::optional<FileStamp> readStamp = local.steady ? local.stamp : std::nullopt;
     if (!bill) {
         Log::line(QStringLiteral("Bill %1 cannot be read; nothing uploaded").arg(billID));
         endUpload(billID);
         return;
     }
     CloudRecord record;
+    bool mergedHere = false;
     if (fetched) {
         record = *fetched;
         const QVariantMap cloudBill = convertRecordintoBill(record, dataFolder());
@@ -154,10 +166,12 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
                 endUpload(billID);
                 return;
             }
+            mergedHere = true;
             emit iCloudChangeReceived(billID);
         }
         if (!shouldSaveRecordToCloud(*bill, cloudBill)) {
             Log::line(QStringLiteral("Record does not need to be uploaded to iCloud"));
+            noteInStep(billID, record.changeTag, mergedHere ? std::nullopt : readStamp);
             endUpload(billID);
             return;
         }
@@ -171,8 +185,11 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
     QPointer<OrvaneCloudManager> self(this);
     // Saved against the change tag it was merged with: a copy saved
     // meanwhile by another device fails it, and the retry merges that too.
-    database()->saveRecord(record, [self, billID, attempt, name = bill->value(BillKeys::Name).toString()](
-                                       const CloudRecord&, const CloudError& error) {
+    // Once the save is through the cloud holds the file as it was read,
+    // unless the merge was written over it.
+    database()->saveRecord(record, [self, billID, attempt, name = bill->value(BillKeys::Name).toString(),
+                                    stamp = mergedHere ? std::nullopt : readStamp](const CloudRecord& saved,
+                                                                                   const CloudError& error) {
         if (!self)
             return;
         if (error.isError()) {
@@ -184,6 +201,7 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
             });
             return;
         }
+        self->noteInStep(billID, saved.changeTag, stamp);
         self->uploadSucceeded(billID, QStringLiteral("Bill Uploaded"));
     });
 }
@@ -278,19 +296,34 @@ void OrvaneCloudManager::saveIndexRecord(const QString& listName, const std::opt
     });
 }
 
-void OrvaneCloudManager::uploadAllRecordsExcludingRecords(const QSet<QString>& billIDsInCloud)
+// ---- Local reads and writes -----------------------------------------------------
+
+OrvaneCloudManager::LocalBill OrvaneCloudManager::readLocalBill(const QString& dataFolder, const QString& billID,
+                                                               std::optional<bool> listedAsDeleted)
 {
-    const QStringList deleted = localList(IndexKeys::DeletedBills);
-    for (const QString& billID : localList(IndexKeys::ActiveBills)) {
-        if (billIDsInCloud.contains(billID) || deleted.contains(billID) || !BWUIDMaker::isValidUID(billID))
-            continue;
-        const std::optional<QVariantMap> bill = storedBill(billID);
-        if (bill && !bill->value(BillKeys::IsArchived).toBool())
-            uploadBillToCloud(*bill, billID);
+    LocalBill local;
+    if (dataFolder.isEmpty() || !BWUIDMaker::isValidUID(billID))
+        return local;
+    const QString path = QDir(dataFolder).filePath(billID + DataFolderFiles::BillFileExtension);
+    local.stamp = FileStamp::of(path);
+    const PropertyList::ReadResult file = PropertyList::read(path);
+    if (file.ok() && file.value.typeId() == QMetaType::QVariantMap) {
+        if (!listedAsDeleted)
+            listedAsDeleted = BWBillIndex(dataFolder).contains(IndexKeys::DeletedBills, billID);
+        local.bill = BWBillMerge::storedCopyOf(file.value.toMap(), *listedAsDeleted);
     }
+    local.steady = !local.stamp || (local.stamp->settled() && FileStamp::of(path) == local.stamp);
+    return local;
 }
 
-// ---- Local reads and writes -----------------------------------------------------
+void OrvaneCloudManager::noteInStep(const QString& billID, const QString& cloudTag,
+                                    const std::optional<FileStamp>& stamp)
+{
+    if (stamp && !cloudTag.isEmpty())
+        m_inStep.insert(billID, {cloudTag, *stamp});
+    else
+        m_inStep.remove(billID);
+}
 
 std::optional<QVariantMap> OrvaneCloudManager::storedBill(const QString& billID) const
 {

@@ -14,6 +14,7 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
+#include "sync/OrvaneCloudPass.h"
 
 namespace {
 
@@ -123,6 +124,11 @@ void OrvaneCloudManager::turnCloudSyncOff()
     Log::line(QStringLiteral("Turning iCloud Off"));
     ++m_generation;
     m_uploadsInFlight.clear();
+    if (m_pass)
+        m_pass->deleteLater();
+    m_pass = nullptr;
+    m_passing = false;
+    m_passAgain = false;
 }
 
 void OrvaneCloudManager::setupiCloudAndSyncCloudChangesSinceLastSync()

@@ -13,7 +13,10 @@
 #include <optional>
 
 #include "platform/CloudDatabase.h"
+#include "platform/FileStamp.h"
 #include "store/BWStoreEnvironment.h"
+
+class OrvaneCloudPass;
 
 // Keeps the bills of the data folder in step with the user's private cloud
 // database: every bill is one "Bill" record named by its id, and the lists
@@ -29,9 +32,11 @@
 // its stamped tombstone; the id lists tell which bills exist, for devices
 // that have not seen them yet and for earlier versions.
 //
-// Everything runs on the thread that owns the engine (the GUI thread): the
-// database answers there, and retries are timers there. Whether sync is on is
-// the callers' business; the engine never reads the switch.
+// The engine runs on the thread that owns it (the GUI thread): the database
+// answers there, retries are timers there, and every write to the store is
+// made there. Only the full pass's merging of the bills the cloud holds with
+// the local files runs on worker threads (OrvaneCloudPass). Whether sync is
+// on is the callers' business; the engine never reads the switch.
 class OrvaneCloudManager : public QObject
 {
     Q_OBJECT
@@ -74,9 +79,6 @@ public:
     void uploadBillToCloud(const QVariantMap& bill, const QString& billID);
     // Uploads an id list merged with the cloud's ("ActiveBills" or "DeletedBills").
     void uploadIndexToCloud(const QStringList& billIDs, const QString& listName);
-    // Uploads every local active, not archived, not deleted bill whose id is
-    // not among `billIDsInCloud`.
-    void uploadAllRecordsExcludingRecords(const QSet<QString>& billIDsInCloud);
 
     // ---- Downloads ----
     // A change pushed by the database.
@@ -92,6 +94,8 @@ public:
     bool saveRecordLocally(const CloudRecord& record, bool notifyImmediately);
     // Merges a downloaded id list into the index; true when it wrote.
     bool mergeAndSaveIndexLocally(const QStringList& cloudIDs, const QString& listName, bool notifyImmediately);
+    // No pass under way, no arrival being merged and no upload in flight.
+    bool isIdle() const;
 
     // ---- Rules and conversions ----
     // Both by the one merge rule (BWBillMerge): the cloud's copy is saved
@@ -113,6 +117,20 @@ public:
     // own modification date.
     static QDateTime cloudModificationDateForBillRecord(const CloudRecord& record);
     static bool recordIsAnIndexFileWithRecordName(const QString& recordName);
+
+    // A bill's stored copy as sync merges it (BWBill::storedCopy), with its
+    // file's stamp before the reading; `steady` when the file stood still
+    // all through it, with a stamp the next change is bound to move.
+    // Touches nothing, so any thread may read. `listedAsDeleted`: whether
+    // the index lists the bill as deleted; unknown, the index is read.
+    struct LocalBill
+    {
+        std::optional<QVariantMap> bill;
+        std::optional<FileStamp> stamp;
+        bool steady = false;
+    };
+    static LocalBill readLocalBill(const QString& dataFolder, const QString& billID,
+                                   std::optional<bool> listedAsDeleted = std::nullopt);
     // The ids of an "Index" record.
     static QStringList bidsOf(const CloudRecord& record);
     // One record of two versions written apart: bills by BWBillMerge, id
@@ -122,8 +140,8 @@ public:
 
 signals:
     // A downloaded change was written here: the bill's id, or "" for lists
-    // or a full pass.
-    void iCloudChangeReceived(const QString& billID);
+    // or a full pass, with the bills they changed when known.
+    void iCloudChangeReceived(const QString& billID, const QStringList& changedBills = {});
     void iCloudChangeUploaded();
     // A full pass found nothing to bring back.
     void noiCloudChanges();
@@ -134,9 +152,16 @@ signals:
     // Each retry as it is scheduled: the record or record type, the attempt
     // about to run (2 for the first retry) and the wait.
     void retryScheduled(const QString& what, int attempt, int delayMs);
+    // A batch of a full pass came back merged from the worker threads; none
+    // of it is written yet.
+    void passBatchMerged(int bills);
 
 private:
+    friend class OrvaneCloudPass;
+
     void fetchForDownload(const QString& recordName, std::function<void(const CloudRecord&)> handle);
+    // `generation`: the one the download was asked for in.
+    void mergeArrivalOnWorker(const CloudRecord& record, int generation);
     CloudDatabase* database() const;
     QString dataFolder() const;
     QDateTime now() const;
@@ -159,6 +184,9 @@ private:
 
     // The stored bill as sync merges it (BWBill::storedCopy).
     std::optional<QVariantMap> storedBill(const QString& billID) const;
+    // Notes that the cloud's record with `cloudTag` and the bill's file
+    // with `stamp` are in step (or forgets it when either is unknown).
+    void noteInStep(const QString& billID, const QString& cloudTag, const std::optional<FileStamp>& stamp);
     QStringList localList(const QString& listName) const;
     // Stores a merge with the cloud's copy without sending it back; true
     // when anything was stored.
@@ -172,7 +200,11 @@ private:
     // off since.
     bool isCurrent(int generation) const { return generation == m_generation; }
     void fullPassIndexesDone(const QList<CloudRecord>& records, const CloudError& error);
-    void fullPassBillsDone(const QList<CloudRecord>& records, const CloudError& error, bool indexesBroughtChanges);
+    // The pass is over: what it brought is announced, unless it failed.
+    void fullPassDone(const QStringList& changedBills, bool failed);
+    // Merges a downloaded id list into the index; the bills whose place in
+    // the lists changed when it wrote.
+    std::optional<QStringList> mergeIndexLocally(const QStringList& cloudList, const QString& listName);
 
     CloudContainer& m_container;
     BWStoreEnvironment m_env;
@@ -183,4 +215,20 @@ private:
     // Bumped when sync is switched off: passes, uploads and retries begun
     // before stop at their next answer, so nothing more goes out.
     int m_generation = 0;
+    // The bills known to be in step with the cloud: the tag of the cloud's
+    // record and the stamp of the file when they were. A pass reads only
+    // what moved since.
+    struct InStep
+    {
+        QString cloudTag;
+        FileStamp localStamp;
+    };
+    QHash<QString, InStep> m_inStep;
+    // Whether a full pass is under way, its part over the bills, and whether
+    // another was asked for meanwhile.
+    bool m_passing = false;
+    OrvaneCloudPass* m_pass = nullptr;
+    bool m_passAgain = false;
+    // Single arrivals being merged on workers.
+    int m_arrivalsMerging = 0;
 };

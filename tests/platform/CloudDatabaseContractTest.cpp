@@ -175,6 +175,37 @@ TEST_P(CloudDatabaseContract, QueriesReturnEveryRecordOfTheTypeInBatches)
     EXPECT_EQ(query(device(0), "Bill", "not a cursor").second.code, CloudError::NotFound);
 }
 
+// A caller that knows the change tags of some records gets those still
+// with that tag by name only, and the others whole.
+TEST_P(CloudDatabaseContract, RecordsWithAKnownTagComeBackByNameOnly)
+{
+    QHash<QString, QString> known;
+    for (int i = 1; i <= 3; ++i)
+        known.insert(billName(i), save(device(0), billRecord(billName(i), "bill")).record.changeTag);
+    ASSERT_FALSE(save(device(0), indexRecord("ActiveBills", {})).error.isError());
+    known.remove(billName(3));
+    const CloudRecord changed = save(device(1), billRecord(billName(2), "changed", known.value(billName(2)))).record;
+    ASSERT_FALSE(changed.changeTag.isEmpty());
+
+    const auto queryChanged = [&](const QHash<QString, QString>& tags) {
+        return waitFor<std::pair<CloudQueryBatch, CloudError>>([&](auto done) {
+            device(0)->queryChangedRecords("Bill", {}, tags,
+                                           [done](const CloudQueryBatch& batch, const CloudError& error) {
+                                               done({batch, error});
+                                           });
+        });
+    };
+    const auto [batch, error] = queryChanged(known);
+    ASSERT_FALSE(error.isError());
+    QStringList whole;
+    for (const CloudRecord& record : batch.records)
+        whole.append(record.recordName + "=" + record.fields.value("Name").toString());
+    whole.sort();
+    EXPECT_EQ(whole, QStringList({billName(2) + "=changed", billName(3) + "=bill"}));
+    EXPECT_EQ(batch.unchanged, QStringList{billName(1)});
+    EXPECT_TRUE(batch.cursor.isEmpty());
+}
+
 TEST_P(CloudDatabaseContract, SubscribersOtherThanTheWriterHearOfChanges)
 {
     ASSERT_FALSE(subscribe(device(0), "bills", "Bill", AllReasons).isError());

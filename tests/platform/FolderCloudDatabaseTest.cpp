@@ -31,6 +31,14 @@ CloudRecord notesOfBoth(const CloudRecord& first, const CloudRecord& second)
     return merged;
 }
 
+// A full read of the folder, waited for.
+void readAllChanges(FolderCloudDatabase& database)
+{
+    bool done = false;
+    database.readChanges([&done] { done = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&done] { return done; }, 10000));
+}
+
 class FolderCloudTest : public ::testing::Test
 {
 protected:
@@ -154,7 +162,7 @@ TEST_F(FolderCloudTest, AVersionUnreadableForTenMinutesIsSetAsideOnce)
     const QString alone = "records/" + billName(3) + "/" + ThirdDevice + ".plist";  // no other version
     for (const QString& file : {damaged, damagedList, arriving, rewritten, alone})
         folder.write(file, Truncated);
-    second.readChanges();
+    readAllChanges(second);
 
     struct Step
     {
@@ -166,22 +174,23 @@ TEST_F(FolderCloudTest, AVersionUnreadableForTenMinutesIsSetAsideOnce)
     const Step steps[] = {
         {9, [] {}, all},
         // Meanwhile one arrived whole, and one was written again, still
-        // unreadable, which gives it ten minutes from now on.
+        // unreadable, which gives it ten minutes from when it is seen so
+        // (by a read asked for at this minute or the one before).
         {1,
          [&] {
              folder.write(arriving, folder.read("records/" + billName(1) + "/" + FirstDevice + ".plist"));
              folder.write(rewritten, Truncated + "<");
          },
          {arriving, rewritten}},
-        {9, [] {}, {arriving, rewritten}},
-        {1, [] {}, {arriving}},
+        {8, [] {}, {arriving, rewritten}},
+        {2, [] {}, {arriving}},
     };
     for (const Step& step : steps) {
         step.meanwhile();
         now = now.addSecs(60 * step.minutes);
         SCOPED_TRACE(now.toString(Qt::ISODate).toStdString());
         // Whichever pass comes first: a full read or a query.
-        second.readChanges();
+        readAllChanges(second);
         query(&second, "Bill", {});
         for (const QString& file : all)
             EXPECT_EQ(QFileInfo::exists(folder.file(file)), step.left.contains(file)) << qPrintable(file);
@@ -246,7 +255,7 @@ TEST_F(FolderCloudTest, VersionsOfDevicesSilentFor90DaysAreFoldedInAndRemoved)
     };
     for (const auto& step : steps) {
         secondNow = start.addDays(step.days);
-        second.readChanges();
+        readAllChanges(second);
         EXPECT_EQ(versionsOf(billName(1)), step.rent) << step.days;
         EXPECT_EQ(versionsOf(billName(2)), step.gas) << step.days;
         EXPECT_EQ(versionsOf("ActiveBills"), step.list) << step.days;
@@ -354,6 +363,29 @@ TEST_F(FolderCloudTest, ConflictCopiesAndTheEarlierLayoutAreMergedAndRemoved)
     for (const QString& file : QDir(folder.file(dir)).entryList(QDir::Files))
         EXPECT_TRUE(file == FirstDevice + ".plist" || file == SecondDevice + ".plist") << qPrintable(file);
     EXPECT_EQ(notes(), expected);
+}
+
+// What a version file says is kept with its stamp; a file written again in
+// place, to the same size and modification time, still reads anew.
+TEST_F(FolderCloudTest, AVersionChangedInPlaceIsReadAgain)
+{
+    ASSERT_FALSE(save(&first, billRecord(billName(1), "Rent")).error.isError());
+    const QString own = "records/" + billName(1) + "/" + FirstDevice + ".plist";
+    EXPECT_EQ(query(&second, "Bill", {}).first.records.value(0).fields.value("Name"), "Rent");
+
+    QFile file(folder.file(own));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
+    QByteArray content = file.readAll();
+    const qsizetype name = content.indexOf("<string>Rent</string>");
+    ASSERT_GE(name, 0);
+    content.replace(name, 21, "<string>Gas!</string>");
+    ASSERT_TRUE(file.seek(0) && file.write(content) == content.size());
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+
+    EXPECT_EQ(query(&second, "Bill", {}).first.records.value(0).fields.value("Name"), "Gas!");
 }
 
 TEST(FolderCloudConflictNames, EachServicesNamingIsRecognised)

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "platform/FolderCloudContainer.h"
+#include "platform/FolderCloudDatabase.h"
 #include "platform/SyncDeviceIdentity.h"
 #include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
@@ -190,6 +191,12 @@ void runUntilQuiet(Quiet quiet, int quietMs, int deadlineMs = 30000)
     }
 }
 
+// Whether no device has sync work under way (a pass merges on workers).
+inline bool devicesIdle(const std::vector<std::unique_ptr<SyncDevice>>& devices)
+{
+    return std::all_of(devices.cbegin(), devices.cend(), [](const auto& device) { return device->engine->isIdle(); });
+}
+
 // ---- Back-ends ---------------------------------------------------------------
 
 class Backend
@@ -227,7 +234,8 @@ public:
     void settle() override
     {
         Unchanged traffic;
-        runUntilQuiet([&] { return traffic(m_server.requestCount() + m_server.pushCount()); }, 150);
+        runUntilQuiet([&] { return traffic(m_server.requestCount() + m_server.pushCount()) && devicesIdle(m_devices); },
+                      150);
     }
     void catchUp() override
     {
@@ -287,7 +295,13 @@ public:
     {
         m_sync->setPaused(false);
         Unchanged carried;
-        runUntilQuiet([&] { return carried(m_sync->filesCarried()) && m_sync->isIdle(); }, 150);
+        runUntilQuiet(
+            [&] {
+                return carried(m_sync->filesCarried()) && m_sync->isIdle() && devicesIdle(m_devices)
+                    && std::all_of(m_containers.cbegin(), m_containers.cend(),
+                                   [](const auto& container) { return container->folderDatabase()->isIdle(); });
+            },
+            150);
     }
     void catchUp() override
     {

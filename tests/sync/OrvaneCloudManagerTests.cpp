@@ -28,8 +28,14 @@ protected:
         settle();
     }
 
-    // Runs the event loop until the cloud has been quiet for a while.
-    void settle() { ASSERT_TRUE(waitUntilQuiet(server, 200)); }
+    // Runs the event loop until the cloud has been quiet for a while, and
+    // neither engine has work under way.
+    void settle()
+    {
+        ASSERT_TRUE(waitUntilQuiet(server, 200));
+        ASSERT_TRUE(waitFor([this] { return a.engine->isIdle() && b.engine->isIdle(); }, 10000));
+        ASSERT_TRUE(waitUntilQuiet(server, 200));
+    }
     void setOnline(bool online)
     {
         containerA.memoryDatabase()->setSignedIn(online);

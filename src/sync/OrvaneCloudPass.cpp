@@ -1,0 +1,176 @@
+#include "sync/OrvaneCloudPass.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QtConcurrent>
+
+#include "platform/Log.h"
+#include "store/BWBillRecordKeys.h"
+#include "sync/OrvaneCloudManager.h"
+
+namespace {
+
+// How long the outcomes applied at one go may keep the window waiting.
+constexpr int ApplyBudgetMilliseconds = 10;
+
+}  // namespace
+
+OrvaneCloudPass::OrvaneCloudPass(OrvaneCloudManager& engine, const QStringList& listsChanged)
+    : m_engine(engine)
+    , m_generation(engine.m_generation)
+    , m_changed(listsChanged)
+    , m_dataFolder(engine.dataFolder())
+{
+    for (auto it = engine.m_inStep.cbegin(); it != engine.m_inStep.cend(); ++it) {
+        m_knownTags.insert(it.key(), it->cloudTag);
+        m_stampsInStep.insert(it.key(), it->localStamp);
+    }
+    m_applyLater.setSingleShot(true);
+    m_applyLater.setInterval(0);
+    connect(&m_applyLater, &QTimer::timeout, this, &OrvaneCloudPass::applySome);
+    connect(&m_merging, &QFutureWatcher<QList<Outcome>>::finished, this, &OrvaneCloudPass::batchMerged);
+    connect(&m_lacking, &QFutureWatcher<QStringList>::finished, this, [this] {
+        if (!isCurrent())
+            return;
+        m_outcomes.clear();
+        for (const QString& billID : m_lacking.result())
+            m_outcomes.append({Outcome::Upload, billID});
+        m_applied = 0;
+        m_uploadingLacking = true;
+        applySome();
+    });
+}
+
+OrvaneCloudPass::~OrvaneCloudPass()
+{
+    // The worker's merging ends at its next bill; its result goes nowhere.
+    *m_cancelled = true;
+}
+
+void OrvaneCloudPass::start()
+{
+    requestBatch(QString(), 1);
+}
+
+bool OrvaneCloudPass::isCurrent() const
+{
+    return !*m_cancelled && m_engine.isCurrent(m_generation) && m_engine.m_pass == this;
+}
+
+void OrvaneCloudPass::requestBatch(const QString& cursor, int attempt)
+{
+    CloudDatabase* db = m_engine.database();
+    if (!db) {
+        m_failed = true;
+        uploadAllRecordsExcludingRecords();
+        return;
+    }
+    QPointer<OrvaneCloudPass> self(this);
+    db->queryChangedRecords(OrvaneCloudManager::BillRecordType, cursor, m_knownTags,
+                            [self, cursor, attempt](const CloudQueryBatch& batch, const CloudError& error) {
+                                if (!self || !self->isCurrent())
+                                    return;
+                                if (!error.isError()) {
+                                    self->batchArrived(batch);
+                                    return;
+                                }
+                                // The batch is asked for again; those read so far are kept.
+                                const std::optional<int> delay
+                                    = self->m_engine.retryDelay(OrvaneCloudManager::BillRecordType, attempt, error);
+                                if (delay) {
+                                    QTimer::singleShot(*delay, self, [self, cursor, attempt] {
+                                        if (self && self->isCurrent())
+                                            self->requestBatch(cursor, attempt + 1);
+                                    });
+                                    return;
+                                }
+                                // The uploads compare with the cloud's copy one by one.
+                                Log::line(QStringLiteral("Error fetching records: %1").arg(error.message));
+                                emit self->m_engine.syncFailed(OrvaneCloudManager::BillRecordType, error.message);
+                                self->m_failed = true;
+                                self->m_inCloud.clear();
+                                self->uploadAllRecordsExcludingRecords();
+                            });
+}
+
+void OrvaneCloudPass::batchArrived(const CloudQueryBatch& batch)
+{
+    for (const CloudRecord& record : batch.records)
+        m_inCloud.insert(record.fields.value(BillKeys::Bid).toString());
+    for (const QString& billID : batch.unchanged)
+        m_inCloud.insert(billID);
+    m_nextCursor = batch.cursor;
+    const Batch input{batch.records, batch.unchanged, m_stampsInStep, m_dataFolder};
+    m_merging.setFuture(QtConcurrent::run([input, cancelled = m_cancelled] { return mergeBatch(input, *cancelled); }));
+}
+
+void OrvaneCloudPass::batchMerged()
+{
+    if (!isCurrent())
+        return;
+    m_outcomes = m_merging.result();
+    m_applied = 0;
+    emit m_engine.passBatchMerged(int(m_outcomes.size()));
+    applySome();
+}
+
+void OrvaneCloudPass::applySome()
+{
+    if (!isCurrent())
+        return;
+    QElapsedTimer budget;
+    budget.start();
+    while (m_applied < m_outcomes.size()) {
+        const Outcome& outcome = m_outcomes.at(m_applied++);
+        if (apply(m_engine, outcome))
+            m_changed.append(outcome.billID);
+        // Whatever a write set off may have switched sync off.
+        if (!isCurrent())
+            return;
+        if (m_applied < m_outcomes.size() && budget.elapsed() >= ApplyBudgetMilliseconds) {
+            m_applyLater.start();
+            return;
+        }
+    }
+    if (m_uploadingLacking)
+        finish();
+    else if (!m_nextCursor.isEmpty())
+        requestBatch(m_nextCursor, 1);
+    else
+        uploadAllRecordsExcludingRecords();
+}
+
+bool OrvaneCloudPass::apply(OrvaneCloudManager& engine, const Outcome& outcome)
+{
+    const QString& billID = outcome.billID;
+    switch (outcome.action) {
+    case Outcome::NoteInStep:
+        engine.noteInStep(billID, outcome.record.changeTag, outcome.steady ? outcome.mergedWith : std::nullopt);
+        return false;
+    case Outcome::Upload:
+        engine.uploadBillToCloud({}, billID);
+        return false;
+    case Outcome::Write:
+        break;
+    }
+    // The store merges the cloud's copy with the bill as it stands when it
+    // writes, so an edit made since the worker read the file is kept.
+    Log::line(QStringLiteral("YES, save locally."));
+    engine.stampLastChangeDates(true);
+    if (outcome.uploadAfterWrite)
+        engine.uploadBillToCloud({}, billID);
+    return engine.writeDownloadedBill(outcome.bill);
+}
+
+void OrvaneCloudPass::uploadAllRecordsExcludingRecords()
+{
+    m_lacking.setFuture(QtConcurrent::run([folder = m_dataFolder, inCloud = m_inCloud, cancelled = m_cancelled] {
+        return billsToUpload(folder, inCloud, *cancelled);
+    }));
+}
+
+void OrvaneCloudPass::finish()
+{
+    m_engine.fullPassDone(m_changed, m_failed);
+}

@@ -1,0 +1,186 @@
+#include "support/RecordingStoreObserver.h"
+#include "support/SyncDevice.h"
+
+#include "support/MemoryCloudContainer.h"
+#include "support/MemoryCloudDatabase.h"
+#include "platform/FileStamp.h"
+#include "support/MemoryCloudServer.h"
+
+#include <QSignalSpy>
+#include <QDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+// The full pass merges the bills the cloud holds with the files here on a
+// worker thread, and writes on the GUI thread. B hears of nothing but by its
+// passes (it never subscribes), so each change A makes reaches it through
+// the pass under test.
+namespace {
+
+const QDateTime Start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
+
+class FullPassTest : public ::testing::Test
+{
+protected:
+    FullPassTest()
+    {
+        a.engine->turnCloudSyncOn();
+        settle();
+    }
+
+    void settle()
+    {
+        ASSERT_TRUE(waitFor([this] { return a.engine->isIdle() && b.engine->isIdle(); }, 10000));
+        ASSERT_TRUE(waitUntilQuiet(server, 200));
+    }
+    // B's full pass, to its end.
+    void passOnB()
+    {
+        b.engine->fetchAndUploadAllRecords();
+        settle();
+    }
+    // Until B's files of the bills were last changed long enough ago that a
+    // change now is bound to give them a new stamp: only then does a pass
+    // rely on their stamps.
+    void letFilesSettle(const QStringList& ids)
+    {
+        ASSERT_TRUE(waitFor(
+            [&] {
+                return std::all_of(ids.cbegin(), ids.cend(), [&](const QString& billID) {
+                    const auto stamp = FileStamp::of(QDir(b.env.defaultDataFolder).filePath(billID + ".plist"));
+                    return stamp && stamp->settled();
+                });
+            },
+            10000));
+    }
+
+    MemoryCloudServer server;
+    MemoryCloudContainer containerA{&server};
+    MemoryCloudContainer containerB{&server};
+    SyncDevice a{containerA, Start};
+    SyncDevice b{containerB, Start};
+};
+
+}  // namespace
+
+// The user pays on B while a pass that brings A's payment is being merged:
+// the merge was made with the file as it stood before, and must not be
+// written over the payment.
+TEST_F(FullPassTest, AnEditMadeWhileAPassIsMergedStandsWithTheChangeThePassBrings)
+{
+    const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
+    settle();
+    passOnB();
+    ASSERT_FALSE(b.bill(rent).isEmpty());
+    letFilesSettle({rent});
+
+    a.advance(60);
+    ASSERT_TRUE(a.pay(rent, 100.0, QStringLiteral("paid on A")));
+    settle();
+    b.advance(120);
+    int edits = 0;
+    QObject::connect(b.engine.get(), &OrvaneCloudManager::passBatchMerged, [&] {
+        if (edits++ == 0)
+            EXPECT_TRUE(b.pay(rent, 50.0, QStringLiteral("paid on B")));
+    });
+    passOnB();
+    ASSERT_EQ(edits, 1);
+    EXPECT_EQ(b.paymentNotes(rent), (QStringList{"paid on A", "paid on B"}));
+    EXPECT_EQ(b.bill(rent).value(BillKeys::TotalPaid).toDouble(), 150.0);
+
+    a.engine->fetchAndUploadAllRecords();
+    settle();
+    EXPECT_EQ(a.paymentNotes(rent), (QStringList{"paid on A", "paid on B"}));
+}
+
+// Switched off while a pass is under way, the engine writes nothing more:
+// not the bills merged already, not the batches still to come, and nothing
+// goes to the cloud.
+TEST_F(FullPassTest, SwitchingSyncOffInTheMiddleOfAPassWritesNothingMore)
+{
+    server.setBatchSize(4);
+    QStringList ids;
+    for (int i = 0; i < 12; ++i)
+        ids.append(a.addBill(QStringLiteral("Bill %1").arg(i), 10.0 + i));
+    settle();
+    passOnB();
+    a.advance(60);
+    for (const QString& billID : std::as_const(ids))
+        ASSERT_TRUE(a.edit(billID, BillKeys::Amount, 99.0));
+    settle();
+
+    RecordingStoreObserver writes;
+    b.env.observer = &writes;
+    int sentAtOff = -1;
+    QObject::connect(b.engine.get(), &OrvaneCloudManager::passBatchMerged, [&](int bills) {
+        EXPECT_EQ(bills, 4);
+        if (sentAtOff < 0) {
+            b.engine->turnCloudSyncOff();
+            sentAtOff = server.requestCount();
+        }
+    });
+    b.engine->fetchAndUploadAllRecords();
+    ASSERT_TRUE(waitFor([&] { return sentAtOff >= 0; }, 10000));
+    EXPECT_TRUE(b.engine->isIdle());
+    // Long enough for every step the pass would have taken next.
+    QTimer later;
+    later.setSingleShot(true);
+    QSignalSpy passed(&later, &QTimer::timeout);
+    later.start(500);
+    ASSERT_TRUE(passed.wait(10000));
+
+    EXPECT_EQ(writes.calls, QStringList());
+    EXPECT_EQ(server.requestCount(), sentAtOff);
+    for (const QString& billID : std::as_const(ids))
+        EXPECT_NE(b.bill(billID).value(BillKeys::Amount).toDouble(), 99.0) << billID.toStdString();
+}
+
+// A pass over bills in step with the cloud has nothing to merge: the cloud
+// names them, and their files have not moved.
+TEST_F(FullPassTest, APassOverBillsInStepMergesNothing)
+{
+    QStringList ids;
+    for (int i = 0; i < 3; ++i)
+        ids.append(a.addBill(QStringLiteral("Bill %1").arg(i), 10.0 + i));
+    settle();
+    passOnB();
+    letFilesSettle(ids);
+    passOnB();
+    QList<int> merged;
+    QObject::connect(b.engine.get(), &OrvaneCloudManager::passBatchMerged, [&](int bills) { merged.append(bills); });
+    passOnB();
+    EXPECT_EQ(merged, QList<int>{0});
+}
+
+// A change pushed by another device is merged on a worker and written here;
+// one whose download began before sync was switched off writes nothing, and
+// nothing goes to the cloud.
+TEST_F(FullPassTest, AnArrivalIsMergedAndWrittenUnlessSyncWasSwitchedOffMeanwhile)
+{
+    const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
+    settle();
+    passOnB();
+    a.advance(60);
+    ASSERT_TRUE(a.pay(rent, 100.0, QStringLiteral("paid on A")));
+    settle();
+
+    RecordingStoreObserver writes;
+    b.env.observer = &writes;
+    const int sentBefore = server.requestCount();
+    b.engine->downloadRecordFromCloud(rent);
+    b.engine->turnCloudSyncOff();
+    settle();
+    EXPECT_EQ(writes.calls, QStringList());
+    EXPECT_EQ(server.requestCount(), sentBefore + 1);  // the fetch alone
+    EXPECT_EQ(b.paymentNotes(rent), QStringList());
+
+    QSignalSpy arrived(b.engine.get(), &OrvaneCloudManager::iCloudChangeReceived);
+    b.engine->downloadRecordFromCloud(rent);
+    settle();
+    ASSERT_EQ(arrived.count(), 1);
+    EXPECT_EQ(arrived.first().first().toString(), rent);
+    EXPECT_EQ(b.paymentNotes(rent), QStringList{"paid on A"});
+}
