@@ -115,7 +115,9 @@ struct UserNotificationCenter::ScheduleFile
         QMutexLocker lock(&mutex);
         if (writtenVersion == latestVersion)
             return std::nullopt;
-        const QList<UserNotification> schedule = latest;
+        // Taken, not shared: the GUI thread's next change of its schedule
+        // then needn't copy thousands of notifications first.
+        const QList<UserNotification> schedule = std::exchange(latest, {});
         writtenVersion = latestVersion;
         lock.unlock();
         QVariantList entries;
