@@ -320,6 +320,22 @@ UserDefaults UserDefaults::detachedCopy() const
     return copy;
 }
 
+UserDefaults UserDefaults::sharingWhatWasRead() const
+{
+    UserDefaults other(m_path);
+    other.m_registered = m_registered;
+    // Nothing read yet is not waited for here: the other object reads the
+    // file on its own thread.
+    if (!m_loaded || !m_changed.isEmpty() || m_fileUnreadable)
+        return other;
+    other.m_loaded = true;
+    other.m_stamp = m_stamp;
+    // Long texts are only places in the file, checked against its stamp
+    // before use; the rest is shared until either object changes it.
+    other.m_slots = m_slots;
+    return other;
+}
+
 bool UserDefaults::hasStoredValue(const QString& key) const
 {
     ensureLoaded();

@@ -76,6 +76,12 @@ public:
     // must not share this object. Its setters keep values in memory only
     // and return false.
     UserDefaults detachedCopy() const;
+    // Another object of this file, for another thread, that starts from what
+    // this one has read rather than reading the file again: a read of the
+    // app-group suite brings tens of megabytes into memory at once. While
+    // this object has read nothing yet, or holds values it has not managed
+    // to save, the other object reads the file itself.
+    UserDefaults sharingWhatWasRead() const;
 
     // Each setter stores the value and writes the file at once. It returns
     // false when the file could not be written; the value is then kept in

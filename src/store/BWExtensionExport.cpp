@@ -9,8 +9,8 @@
 // The latest copy asked for, and the suite as the worker writes it.
 struct BWExtensionExport::Pending
 {
-    explicit Pending(const QString& suitePath)
-        : suite(suitePath)
+    explicit Pending(UserDefaults&& ownSuite)
+        : suite(std::move(ownSuite))
     {
         env.appGroup = &suite;
     }
@@ -33,7 +33,7 @@ struct BWExtensionExport::Pending
 };
 
 BWExtensionExport::BWExtensionExport(const BWStoreEnvironment& env)
-    : m_pending(env.appGroup ? std::make_shared<Pending>(env.appGroup->path()) : nullptr)
+    : m_appGroup(env.appGroup)
 {
 }
 
@@ -41,8 +41,13 @@ BWExtensionExport::~BWExtensionExport() = default;
 
 void BWExtensionExport::write(std::function<QVariantList()> items)
 {
-    if (!m_pending)
+    if (!m_appGroup)
         return;
+    // Made at the first copy, when the GUI thread has long read the suite:
+    // the worker compares with the file the copy there, piece by piece,
+    // instead of reading the whole file into memory beside the new copy.
+    if (!m_pending)
+        m_pending = std::make_shared<Pending>(m_appGroup->sharingWhatWasRead());
     {
         const QMutexLocker lock(&m_pending->mutex);
         m_pending->latest = std::move(items);

@@ -15,8 +15,9 @@ class UserDefaults;
 // written on a worker thread: at thousands of bills the copy runs to tens of
 // megabytes. A copy asked for while another waits takes its place.
 //
-// The worker writes through an object of its own over the suite's file; the
-// GUI thread's object sees its writes as another process's (UserDefaults).
+// The worker writes through an object of its own over the suite's file,
+// started from what the GUI thread's object has read; each sees the other's
+// writes as another process's (UserDefaults).
 class BWExtensionExport
 {
 public:
@@ -34,6 +35,7 @@ public:
 private:
     struct Pending;
 
+    UserDefaults* m_appGroup;
     std::shared_ptr<Pending> m_pending;
     // Last, so that it goes first: the write under way finishes while the
     // rest is there.

@@ -455,6 +455,56 @@ TEST(UserDefaultsLongValues, AreComparedWithTheFile)
     }
 }
 
+// An object for a worker, started from what another object read, compares
+// with the file as it stands and writes over it as a second writer does.
+TEST(UserDefaultsLongValues, AreComparedAndWrittenByAnObjectSharingWhatWasRead)
+{
+    const QVariantList bills = longBills("Bill");
+    const QVariantList others = longBills("Other");
+    const auto none = [](const QString&) {};
+    const auto dueSoonRewritten
+        = [](const QString& path) { ASSERT_TRUE(UserDefaults(path).setInteger("BWDueSoonDays", 9)); };
+    const auto billsRewritten
+        = [&](const QString& path) { ASSERT_TRUE(UserDefaults(path).setObject("ActiveBills", others)); };
+    const QList<std::tuple<const char*, std::function<void(const QString&)>, QVariantList, bool, qlonglong>> cases{
+        {"equal", none, bills, false, 5},
+        {"changed", none, others, true, 5},
+        {"equal, after another process rewrote a short value", dueSoonRewritten, bills, false, 9},
+        {"changed, after another process rewrote a short value", dueSoonRewritten, others, true, 9},
+        {"equal to what another process wrote since", billsRewritten, others, false, 5},
+        {"changed back after another process wrote", billsRewritten, bills, true, 5},
+    };
+    for (const auto& [name, before, value, written, dueSoon] : cases) {
+        TempFolder temp;
+        const QString path = writeSuite(temp, bills);
+        UserDefaults suite(path);
+        suite.registerDefaults({{"Registered", true}});
+        startUsing(suite);
+        UserDefaults worker = suite.sharingWhatWasRead();
+        EXPECT_TRUE(worker.boolForKey("Registered")) << name;
+        before(path);
+        const quint64 inode = TempFolder::inodeOf(path);
+        ASSERT_TRUE(worker.setObject("ActiveBills", value)) << name;
+        EXPECT_EQ(TempFolder::inodeOf(path) != inode, written) << name;
+        const QVariantMap stored = storedIn(path);
+        EXPECT_EQ(stored.value("ActiveBills").toList(), value) << name;
+        EXPECT_EQ(stored.value("BWDueSoonDays").toLongLong(), dueSoon) << name;
+        EXPECT_EQ(suite.arrayForKey("ActiveBills"), value) << name;
+    }
+}
+
+// Before the first object has read anything, the second reads for itself.
+TEST(UserDefaultsLongValues, AreReadByTheSharingObjectWhenNothingWasRead)
+{
+    TempFolder temp;
+    const QString path = writeSuite(temp, longBills("Bill"));
+    const UserDefaults suite(path);
+    UserDefaults worker = suite.sharingWhatWasRead();
+    EXPECT_EQ(worker.integerForKey("BWDueSoonDays"), 5);
+    ASSERT_TRUE(worker.setObject("ActiveBills", longBills("Other")));
+    EXPECT_EQ(suite.arrayForKey("ActiveBills"), longBills("Other"));
+}
+
 // A save writes a long value left in the file again as it stands there, and
 // finds it in the new file afterwards.
 TEST(UserDefaultsLongValues, AreWrittenAgainFromTheFile)
