@@ -54,17 +54,18 @@ void BWBillDetailViewController::openWebsiteInBrowser()
 
 void BWBillDetailViewController::hideWebView()
 {
-    m_webPane->leaveSite();
-    for (QWidget* shown : {static_cast<QWidget*>(m_nextBillButton), static_cast<QWidget*>(m_previousBillButton),
-                           static_cast<QWidget*>(m_paymentHistory), static_cast<QWidget*>(m_statisticsView),
-                           static_cast<QWidget*>(m_stickyNote)})
+    m_widgets.webPane->leaveSite();
+    for (QWidget* shown :
+         {static_cast<QWidget*>(m_widgets.nextBillButton), static_cast<QWidget*>(m_widgets.previousBillButton),
+          static_cast<QWidget*>(m_widgets.paymentHistory), static_cast<QWidget*>(m_widgets.statisticsView),
+          static_cast<QWidget*>(m_widgets.stickyNote)})
         shown->show();
-    BWAnimatingView::setLocationOffScreenBottomAnimated(m_webViewContainer, true);
+    BWAnimatingView::setLocationOffScreenBottomAnimated(m_widgets.webViewContainer, true);
 }
 
 bool BWBillDetailViewController::webViewIsShown() const
 {
-    return m_webViewContainer && !m_webViewContainer->isHidden();
+    return m_widgets.webViewContainer && !m_widgets.webViewContainer->isHidden();
 }
 
 std::optional<QUrl> BWBillDetailViewController::shownPaySite() const
@@ -80,7 +81,7 @@ std::optional<QUrl> BWBillDetailViewController::shownPaySite() const
 void BWBillDetailViewController::openInDesktopBrowser(const QUrl& url)
 {
     // The opener tells the user itself when no browser could be started.
-    if (!m_openUrl || !m_openUrl(url))
+    if (!m_desktop.openUrl || !m_desktop.openUrl(url))
         Log::line(QStringLiteral("Could not open the pay site"));
 }
 
@@ -92,25 +93,25 @@ void BWBillDetailViewController::slideWebViewUp(const QUrl& url)
     // The engine's first start takes a moment: before the slide, so that it
     // plays smoothly. Without an engine the pane says why, and the site
     // opens in the desktop's browser at once.
-    const bool engineStarted = m_webPane->start();
+    const bool engineStarted = m_widgets.webPane->start();
     if (!engineStarted)
         openInDesktopBrowser(url);
 
-    QWidget* container = m_webViewContainer;
+    QWidget* container = m_widgets.webViewContainer;
     BWAnimatingView::maximizeItemHeightAnimated(container, false, 0);
     BWAnimatingView::maximizeItemWidthAnimated(container, false, 0);
     BWAnimatingView::setLocationOffScreenBottomAnimated(container, false);
-    m_nextBillButton->hide();
-    m_previousBillButton->hide();
+    m_widgets.nextBillButton->hide();
+    m_widgets.previousBillButton->hide();
     container->show();
     container->raise();
 
-    const QRectF target(0, 0, container->width(), container->height() - m_billHeader->height());
+    const QRectF target(0, 0, container->width(), container->height() - m_widgets.billHeader->height());
     BWAnimatingView::setFrameAnimated(container, target, false, PaneSlideMs);
     // It follows the window's size while it shows.
     if (QWidget* window = container->parentWidget())
         window->installEventFilter(this);
-    const QList<QWidget*> panels{m_paymentHistory, m_statisticsView, m_stickyNote};
+    const QList<QWidget*> panels{m_widgets.paymentHistory, m_widgets.statisticsView, m_widgets.stickyNote};
     for (QWidget* panel : panels)
         panel->hide();
     connect(BWAnimatingView::runningAnimation(container), &QPropertyAnimation::finished, this,
@@ -119,15 +120,15 @@ void BWBillDetailViewController::slideWebViewUp(const QUrl& url)
                 for (QWidget* panel : panels)
                     panel->hide();
                 if (engineStarted)
-                    m_webPane->load(url);
+                    m_widgets.webPane->load(url);
             });
 }
 
 void BWBillDetailViewController::fitWebViewToWindow()
 {
-    const QWidget* window = m_webViewContainer->parentWidget();
-    if (!window || !webViewIsShown() || BWAnimatingView::runningAnimation(m_webViewContainer))
+    const QWidget* window = m_widgets.webViewContainer->parentWidget();
+    if (!window || !webViewIsShown() || BWAnimatingView::runningAnimation(m_widgets.webViewContainer))
         return;
-    const int headerHeight = m_billHeader->height();
-    m_webViewContainer->setGeometry(0, headerHeight, window->width(), window->height() - headerHeight);
+    const int headerHeight = m_widgets.billHeader->height();
+    m_widgets.webViewContainer->setGeometry(0, headerHeight, window->width(), window->height() - headerHeight);
 }

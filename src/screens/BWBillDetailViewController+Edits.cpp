@@ -70,8 +70,9 @@ void BWBillDetailViewController::closePopover(QWidget* popover)
 
 void BWBillDetailViewController::closePopovers()
 {
-    for (QWidget* popover : {m_paymentEditorPopover.data(), m_stickyEditorPopover.data(),
-                             m_notesEditorPopover.data(), m_skipPaymentPopover.data(), m_balancePopover.data()})
+    for (QWidget* popover :
+         {m_widgets.paymentEditorPopover.data(), m_widgets.stickyEditorPopover.data(),
+          m_widgets.notesEditorPopover.data(), m_widgets.skipPaymentPopover.data(), m_widgets.balancePopover.data()})
         closePopover(popover);
 }
 
@@ -86,8 +87,8 @@ void BWBillDetailViewController::finishSave(QWidget* popover)
 void BWBillDetailViewController::warn(const QString& message, const QString& details)
 {
     Log::line(QStringLiteral("%1 %2").arg(message, details));
-    if (m_warn)
-        m_warn(m_billHeader ? m_billHeader->window() : nullptr, message, details);
+    if (m_desktop.warn)
+        m_desktop.warn(m_widgets.billHeader ? m_widgets.billHeader->window() : nullptr, message, details);
 }
 
 bool BWBillDetailViewController::acceptTypedDate(BWDateField* field)
@@ -115,13 +116,13 @@ bool BWBillDetailViewController::saveKeys(const QStringList& keys, const QVarian
 
 void BWBillDetailViewController::showSkipPaymentPopover(QWidget* anchor)
 {
-    m_skipQuestion->setText(BWBillActionsMenu::skipQuestion() + u'\n' + m_titleHeaderField->text());
-    openPopover(m_skipPaymentPopover, anchor ? anchor : static_cast<QWidget*>(m_skipButton));
+    m_widgets.skipQuestion->setText(BWBillActionsMenu::skipQuestion() + u'\n' + m_widgets.titleHeaderField->text());
+    openPopover(m_widgets.skipPaymentPopover, anchor ? anchor : static_cast<QWidget*>(m_widgets.skipButton));
 }
 
 void BWBillDetailViewController::cancelSkipPayment()
 {
-    closePopover(m_skipPaymentPopover);
+    closePopover(m_widgets.skipPaymentPopover);
 }
 
 bool BWBillDetailViewController::skipPayment()
@@ -139,7 +140,7 @@ bool BWBillDetailViewController::skipPayment()
         warn(tr("The Payment Was Not Skipped"), tr("The bill could not be written; it is unchanged."));
         return false;
     }
-    finishSave(m_skipPaymentPopover);
+    finishSave(m_widgets.skipPaymentPopover);
     return true;
 }
 
@@ -151,22 +152,24 @@ void BWBillDetailViewController::editClickedPayment(int row)
         return;
     m_currentEditingIndex = row;
     const QVariantMap payment = m_dataSource.at(row).toMap();
-    m_revDatePaid->setDateValue(payment.value(PaymentKeys::Date).toDateTime().toLocalTime().date());
-    m_revAmtPaid->setText(BWBillsLoader(m_env).currencyFormattedNumber(payment.value(PaymentKeys::Amount).toDouble()));
-    m_revNotePaid->setText(payment.value(PaymentKeys::Note).toString());
+    m_widgets.revDatePaid->setDateValue(payment.value(PaymentKeys::Date).toDateTime().toLocalTime().date());
+    m_widgets.revAmtPaid->setText(
+        BWBillsLoader(m_env).currencyFormattedNumber(payment.value(PaymentKeys::Amount).toDouble()));
+    m_widgets.revNotePaid->setText(payment.value(PaymentKeys::Note).toString());
     showEditedReceipt(BWPaymentLogger::cleanReceiptTitle(payment.value(PaymentKeys::Receipt).toString()));
 
     // The editor opens on the amount: a date field with the focus opens its
     // calendar bubble, which would cover the page before anyone asked for it.
-    m_revAmtPaid->setFocus(Qt::OtherFocusReason);
-    m_revAmtPaid->selectAll();
-    openPopover(m_paymentEditorPopover, m_paymentTable->viewport(),
-                m_paymentTable->visualRect(m_paymentTable->model()->index(row, 0)));
+    m_widgets.revAmtPaid->setFocus(Qt::OtherFocusReason);
+    m_widgets.revAmtPaid->selectAll();
+    openPopover(m_widgets.paymentEditorPopover, m_widgets.paymentTable->viewport(),
+                m_widgets.paymentTable->visualRect(m_widgets.paymentTable->model()->index(row, 0)));
 }
 
 void BWBillDetailViewController::attachReceipt()
 {
-    const QString chosen = m_chooseReceipt ? m_chooseReceipt(m_paymentEditorPopover) : QString();
+    const QString chosen
+        = m_desktop.chooseReceipt ? m_desktop.chooseReceipt(m_widgets.paymentEditorPopover) : QString();
     if (chosen.isEmpty())
         return;
     showEditedReceipt(chosen);
@@ -181,20 +184,20 @@ void BWBillDetailViewController::removeReceipt()
 void BWBillDetailViewController::showEditedReceipt(const QString& receipt)
 {
     m_editedReceipt = receipt;
-    m_revReceipt->setText(receiptButtonTitle(receipt));
-    m_removeReceiptButton->setEnabled(!receipt.isEmpty());
+    m_widgets.revReceipt->setText(receiptButtonTitle(receipt));
+    m_widgets.removeReceiptButton->setEnabled(!receipt.isEmpty());
 }
 
 void BWBillDetailViewController::viewReceipt()
 {
-    const QModelIndexList rows = m_paymentTable->selectionModel()->selectedRows();
+    const QModelIndexList rows = m_widgets.paymentTable->selectionModel()->selectedRows();
     if (rows.isEmpty() || !rowHasReceipt(rows.first().row()))
         return;
     // Receipts are copies in the data folder; a path that leads elsewhere
     // names nothing of ours.
     const QString receipt = m_dataSource.at(rows.first().row()).toMap().value(PaymentKeys::Receipt).toString();
     const QString path = QDir(BWBillsLoader(m_env).orvaneDirectory()).filePath(QFileInfo(receipt).fileName());
-    if (!QFileInfo::exists(path) || !m_openFile || !m_openFile(path))
+    if (!QFileInfo::exists(path) || !m_desktop.openFile || !m_desktop.openFile(path))
         warn(tr("The Receipt Could Not Be Opened"), tr("The receipt file \"%1\" is missing.").arg(QFileInfo(receipt).fileName()));
 }
 
@@ -221,7 +224,7 @@ std::optional<QVariantList> BWBillDetailViewController::paymentsToEdit(const QSt
     if (payments && m_currentEditingIndex >= 0 && m_currentEditingIndex < payments->size())
         return payments;
     warn(failureTitle, tr("The bill's payments changed since they were shown. Look again."));
-    closePopover(m_paymentEditorPopover);
+    closePopover(m_widgets.paymentEditorPopover);
     loadBillWithID(m_currentBillID);
     return std::nullopt;
 }
@@ -246,11 +249,11 @@ std::optional<QString> BWBillDetailViewController::receiptForSave()
 
 bool BWBillDetailViewController::saveClickedPayment()
 {
-    if (!acceptTypedDate(m_revDatePaid))
+    if (!acceptTypedDate(m_widgets.revDatePaid))
         return false;
-    const std::optional<double> amount = BWAmountField::amount(m_revAmtPaid);
+    const std::optional<double> amount = BWAmountField::amount(m_widgets.revAmtPaid);
     if (!amount) {
-        warn(tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(m_revAmtPaid->text()));
+        warn(tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(m_widgets.revAmtPaid->text()));
         return false;
     }
     std::optional<QVariantList> payments = paymentsToEdit(tr("The Payment Was Not Changed"));
@@ -262,21 +265,21 @@ bool BWBillDetailViewController::saveClickedPayment()
     QVariantMap edited = payments->at(m_currentEditingIndex).toMap();
     edited.insert(PaymentKeys::Amount, *amount);
     edited.insert(PaymentKeys::Date,
-                  dayAtTimeOf(m_revDatePaid->dateValue(), edited.value(PaymentKeys::Date).toDateTime()));
-    edited.insert(PaymentKeys::Note, m_revNotePaid->text());
+                  dayAtTimeOf(m_widgets.revDatePaid->dateValue(), edited.value(PaymentKeys::Date).toDateTime()));
+    edited.insert(PaymentKeys::Note, m_widgets.revNotePaid->text());
     edited.insert(PaymentKeys::Receipt, *receipt);
     if (!BWPaymentLogger(m_env).saveEditedPayment(*payments, m_currentEditingIndex, edited, m_currentBillID)) {
         warn(tr("The Payment Was Not Changed"), tr("The bill could not be written; it is unchanged."));
         return false;
     }
-    m_paymentTable->clearSelection();
-    finishSave(m_paymentEditorPopover);
+    m_widgets.paymentTable->clearSelection();
+    finishSave(m_widgets.paymentEditorPopover);
     return true;
 }
 
 bool BWBillDetailViewController::askToDeleteClickedPayment()
 {
-    if (m_currentEditingIndex < 0 || m_currentEditingIndex >= m_dataSource.size() || !m_ask)
+    if (m_currentEditingIndex < 0 || m_currentEditingIndex >= m_dataSource.size() || !m_desktop.ask)
         return false;
     const QVariantMap payment = m_dataSource.at(m_currentEditingIndex).toMap();
     const BWBillsLoader loader(m_env);
@@ -290,8 +293,8 @@ bool BWBillDetailViewController::askToDeleteClickedPayment()
                    + (BWPaymentLogger::paymentMovedDueDate(payment)
                           ? tr("The due date moves back to where it was before this payment.")
                           : tr("The due date stays as it is: this partial payment did not move it."));
-    const int answer = m_ask(m_paymentEditorPopover, tr("Delete This Payment?"), details,
-                             {tr("Cancel"), tr("Delete Payment")});
+    const int answer = m_desktop.ask(m_widgets.paymentEditorPopover, tr("Delete This Payment?"), details,
+                                     {tr("Cancel"), tr("Delete Payment")});
     return answer == 1 && deleteClickedPayment();
 }
 
@@ -314,8 +317,8 @@ bool BWBillDetailViewController::deleteClickedPayment()
         warn(tr("The Payment Was Not Removed"), tr("The bill could not be written; it is unchanged."));
         return false;
     }
-    m_paymentTable->clearSelection();
-    finishSave(m_paymentEditorPopover);
+    m_widgets.paymentTable->clearSelection();
+    finishSave(m_widgets.paymentEditorPopover);
     return true;
 }
 
@@ -326,35 +329,35 @@ void BWBillDetailViewController::quickEdit(int tab, QWidget* anchor)
     const std::optional<QVariantMap> record = loadShownBill();
     if (!record)
         return;
-    m_revisionTabView->setCurrentIndex(tab);
-    m_revisedStickyAmount->setText(
+    m_widgets.revisionTabView->setCurrentIndex(tab);
+    m_widgets.revisedStickyAmount->setText(
         BWBillsLoader(m_env).currencyFormattedNumber(record->value(BillKeys::Amount).toDouble()));
     // The user edits the date the page shows; a date left as it was keeps the
     // stored one, which a weekend or holiday may have moved for display only.
     m_quickEditDueDate = record->value(BillKeys::DueDate).toDateTime();
-    m_revisedStickyDate->setDateValue(m_quickEditDueDate.toLocalTime().date());
-    openPopover(m_stickyEditorPopover, anchor);
+    m_widgets.revisedStickyDate->setDateValue(m_quickEditDueDate.toLocalTime().date());
+    openPopover(m_widgets.stickyEditorPopover, anchor);
 }
 
 bool BWBillDetailViewController::saveQuickEdits()
 {
-    if (m_revisionTabView->currentIndex() == AmountTab) {
-        const std::optional<double> amount = BWAmountField::amount(m_revisedStickyAmount);
+    if (m_widgets.revisionTabView->currentIndex() == AmountTab) {
+        const std::optional<double> amount = BWAmountField::amount(m_widgets.revisedStickyAmount);
         if (!amount) {
-            warn(tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(m_revisedStickyAmount->text()));
+            warn(tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(m_widgets.revisedStickyAmount->text()));
             return false;
         }
         if (!saveKeys({BillKeys::Amount}, {*amount}))
             return false;
-    } else if (m_revisionTabView->currentIndex() == DueDateTab) {
-        if (!acceptTypedDate(m_revisedStickyDate))
+    } else if (m_widgets.revisionTabView->currentIndex() == DueDateTab) {
+        if (!acceptTypedDate(m_widgets.revisedStickyDate))
             return false;
-        const QDate chosen = m_revisedStickyDate->dateValue();
+        const QDate chosen = m_widgets.revisedStickyDate->dateValue();
         if (chosen != m_quickEditDueDate.toLocalTime().date()
             && !saveKeys({BillKeys::DueDate}, {dayAtTimeOf(chosen, m_quickEditDueDate)}))
             return false;
     }
-    finishSave(m_stickyEditorPopover);
+    finishSave(m_widgets.stickyEditorPopover);
     return true;
 }
 
@@ -362,21 +365,21 @@ bool BWBillDetailViewController::saveQuickEdits()
 
 void BWBillDetailViewController::quickEditNotes()
 {
-    m_notesEditField->setPlainText(m_notesViewField->toPlainText());
-    openPopover(m_notesEditorPopover, m_notesViewField);
+    m_widgets.notesEditField->setPlainText(m_widgets.notesViewField->toPlainText());
+    openPopover(m_widgets.notesEditorPopover, m_widgets.notesViewField);
 }
 
 bool BWBillDetailViewController::saveQuickEditNotes()
 {
-    if (!saveKeys({BillKeys::Notes}, {m_notesEditField->toPlainText()}))
+    if (!saveKeys({BillKeys::Notes}, {m_widgets.notesEditField->toPlainText()}))
         return false;
-    finishSave(m_notesEditorPopover);
+    finishSave(m_widgets.notesEditorPopover);
     return true;
 }
 
 void BWBillDetailViewController::cancelQuickEditNotes()
 {
-    closePopover(m_notesEditorPopover);
+    closePopover(m_widgets.notesEditorPopover);
 }
 
 // Notes typed straight into the page are stored as they stand; the page
@@ -386,18 +389,18 @@ bool BWBillDetailViewController::saveNotesInPlace()
     const std::optional<QVariantMap> record = loadShownBill();
     if (!record)
         return true;
-    if (record->value(BillKeys::Notes).toString() != m_notesViewField->toPlainText()
-        && !saveKeys({BillKeys::Notes}, {m_notesViewField->toPlainText()}))
+    if (record->value(BillKeys::Notes).toString() != m_widgets.notesViewField->toPlainText()
+        && !saveKeys({BillKeys::Notes}, {m_widgets.notesViewField->toPlainText()}))
         return false;
-    m_notesViewField->document()->setModified(false);
+    m_widgets.notesViewField->document()->setModified(false);
     return true;
 }
 
 std::optional<QString> BWBillDetailViewController::savePendingNotes()
 {
-    if (m_currentBillID.isEmpty() || !m_notesViewField->document()->isModified() || !saveNotesInPlace())
+    if (m_currentBillID.isEmpty() || !m_widgets.notesViewField->document()->isModified() || !saveNotesInPlace())
         return std::nullopt;
-    return m_notesViewField->toPlainText();
+    return m_widgets.notesViewField->toPlainText();
 }
 
 // ---- Balance, interest and escrow --------------------------------------------------------
@@ -408,18 +411,19 @@ void BWBillDetailViewController::editBalance(QWidget* anchor)
     if (!record)
         return;
     const BWBillsLoader loader(m_env);
-    BWAmountField::setAmount(m_balanceEditField, record->value(BillKeys::Balance).toDouble());
-    m_interestRateField->setText(loader.numberFormattedNumber(100.0 * BWPaymentLogger::interestShareOf(*record)));
-    BWAmountField::setAmount(m_escrowEditField, record->value(BillKeys::Rev).toDouble());
-    openPopover(m_balancePopover, anchor);
+    BWAmountField::setAmount(m_widgets.balanceEditField, record->value(BillKeys::Balance).toDouble());
+    m_widgets.interestRateField->setText(
+        loader.numberFormattedNumber(100.0 * BWPaymentLogger::interestShareOf(*record)));
+    BWAmountField::setAmount(m_widgets.escrowEditField, record->value(BillKeys::Rev).toDouble());
+    openPopover(m_widgets.balancePopover, anchor);
 }
 
 bool BWBillDetailViewController::saveBalanceChanges()
 {
     // The rate is typed as a percent, with its sign or without.
-    m_interestRateField->setText(m_interestRateField->text().remove(u'%').trimmed());
+    m_widgets.interestRateField->setText(m_widgets.interestRateField->text().remove(u'%').trimmed());
     QVariantList values;
-    for (BGHUDTextField* field : {m_balanceEditField, m_interestRateField, m_escrowEditField}) {
+    for (BGHUDTextField* field : {m_widgets.balanceEditField, m_widgets.interestRateField, m_widgets.escrowEditField}) {
         const std::optional<double> value = BWAmountField::amount(field);
         if (!value) {
             warn(tr("Enter a Number"), tr("\"%1\" is not a number.").arg(field->text()));
@@ -431,12 +435,12 @@ bool BWBillDetailViewController::saveBalanceChanges()
     const double percent = values.at(1).toDouble();
     if (!(percent >= 0.0 && percent <= 100.0)) {
         warn(tr("Enter an Interest Rate"), tr("%1 % is no interest rate. Enter the rate as a percent from 0 to 100.")
-                                               .arg(m_interestRateField->text()));
+                                               .arg(m_widgets.interestRateField->text()));
         return false;
     }
     values[1] = percent / 100.0;
     if (!saveKeys({BillKeys::Balance, BillKeys::Interest, BillKeys::Rev}, values))
         return false;
-    finishSave(m_balancePopover);
+    finishSave(m_widgets.balancePopover);
     return true;
 }

@@ -93,13 +93,14 @@ void systemWarning(QWidget* parent, const QString& message, const QString& detai
 BWBillDetailViewController::BWBillDetailViewController(const BWStoreEnvironment& env, QObject* parent)
     : QObject(parent)
     , m_env(env)
-    , m_estimate([env](const QVariantMap& bill) {
-          return BWForecastViewCalculations(env).calculateInteligentAmountForBill(bill, 0);
-      })
-    , m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); })
-    , m_openFile([](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
-    , m_chooseReceipt(systemReceiptChooser)
-    , m_warn(systemWarning)
+    , m_desktop{.estimate =
+                    [env](const QVariantMap& bill) {
+                        return BWForecastViewCalculations(env).calculateInteligentAmountForBill(bill, 0);
+                    },
+                .openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); },
+                .openFile = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); },
+                .chooseReceipt = systemReceiptChooser,
+                .warn = systemWarning}
 {
     m_graphViewController = new BWGraphViewController(m_env, this);
     buildHeader();
@@ -115,36 +116,82 @@ BWBillDetailViewController::BWBillDetailViewController(const BWStoreEnvironment&
 // ours to delete.
 BWBillDetailViewController::~BWBillDetailViewController()
 {
-    for (QPointer<BGHUDView> pane : {m_billHeader, m_stickyNote, m_paymentHistory, m_statisticsView, m_webViewContainer})
+    for (QPointer<BGHUDView> pane : {m_widgets.billHeader, m_widgets.stickyNote, m_widgets.paymentHistory,
+                                     m_widgets.statisticsView, m_widgets.webViewContainer})
         delete pane.data();
 }
 
 // ---- Panes and controls ---------------------------------------------------------
 
-QWidget* BWBillDetailViewController::stickyNote() const { return m_stickyNote; }
-QWidget* BWBillDetailViewController::billHeader() const { return m_billHeader; }
-QWidget* BWBillDetailViewController::statisticsView() const { return m_statisticsView; }
-QWidget* BWBillDetailViewController::paymentHistory() const { return m_paymentHistory; }
-QWidget* BWBillDetailViewController::webViewContainer() const { return m_webViewContainer; }
+QWidget* BWBillDetailViewController::stickyNote() const
+{
+    return m_widgets.stickyNote;
+}
+QWidget* BWBillDetailViewController::billHeader() const
+{
+    return m_widgets.billHeader;
+}
+QWidget* BWBillDetailViewController::statisticsView() const
+{
+    return m_widgets.statisticsView;
+}
+QWidget* BWBillDetailViewController::paymentHistory() const
+{
+    return m_widgets.paymentHistory;
+}
+QWidget* BWBillDetailViewController::webViewContainer() const
+{
+    return m_widgets.webViewContainer;
+}
 
 void BWBillDetailViewController::setWebEngineLoader(BWWebEngineLoader* loader)
 {
-    m_webPane->setEngineLoader(loader);
+    m_widgets.webPane->setEngineLoader(loader);
 }
-QAbstractButton* BWBillDetailViewController::nextBillButton() const { return m_nextBillButton; }
-QAbstractButton* BWBillDetailViewController::previousBillButton() const { return m_previousBillButton; }
-QAbstractButton* BWBillDetailViewController::skipButton() const { return m_skipButton; }
-QAbstractButton* BWBillDetailViewController::logPaymentButtonDetail() const { return m_logPaymentButtonDetail; }
-QAbstractButton* BWBillDetailViewController::actionsAlternateButton() const { return m_actionsAlternateButton; }
-QWidget* BWBillDetailViewController::actionsPopupButton() const { return m_actionsPopupButton; }
-QWidget* BWBillDetailViewController::paymentEditorPopover() const { return m_paymentEditorPopover; }
-QWidget* BWBillDetailViewController::stickyEditorPopover() const { return m_stickyEditorPopover; }
-QWidget* BWBillDetailViewController::notesEditorPopover() const { return m_notesEditorPopover; }
-QWidget* BWBillDetailViewController::skipPaymentPopover() const { return m_skipPaymentPopover; }
+QAbstractButton* BWBillDetailViewController::nextBillButton() const
+{
+    return m_widgets.nextBillButton;
+}
+QAbstractButton* BWBillDetailViewController::previousBillButton() const
+{
+    return m_widgets.previousBillButton;
+}
+QAbstractButton* BWBillDetailViewController::skipButton() const
+{
+    return m_widgets.skipButton;
+}
+QAbstractButton* BWBillDetailViewController::logPaymentButtonDetail() const
+{
+    return m_widgets.logPaymentButtonDetail;
+}
+QAbstractButton* BWBillDetailViewController::actionsAlternateButton() const
+{
+    return m_widgets.actionsAlternateButton;
+}
+QWidget* BWBillDetailViewController::actionsPopupButton() const
+{
+    return m_widgets.actionsPopupButton;
+}
+QWidget* BWBillDetailViewController::paymentEditorPopover() const
+{
+    return m_widgets.paymentEditorPopover;
+}
+QWidget* BWBillDetailViewController::stickyEditorPopover() const
+{
+    return m_widgets.stickyEditorPopover;
+}
+QWidget* BWBillDetailViewController::notesEditorPopover() const
+{
+    return m_widgets.notesEditorPopover;
+}
+QWidget* BWBillDetailViewController::skipPaymentPopover() const
+{
+    return m_widgets.skipPaymentPopover;
+}
 
 QList<QLineEdit*> BWBillDetailViewController::amountFields() const
 {
-    return {m_revAmtPaid, m_revisedStickyAmount, m_balanceEditField, m_escrowEditField};
+    return {m_widgets.revAmtPaid, m_widgets.revisedStickyAmount, m_widgets.balanceEditField, m_widgets.escrowEditField};
 }
 
 void BWBillDetailViewController::clearActionsMenu()
@@ -154,7 +201,7 @@ void BWBillDetailViewController::clearActionsMenu()
 
 BGHUDLabel* BWBillDetailViewController::statField(const QString& name) const
 {
-    return m_statFields.value(name);
+    return m_widgets.statFields.value(name);
 }
 
 // ---- Showing a bill ---------------------------------------------------------------
@@ -182,31 +229,31 @@ void BWBillDetailViewController::loadBillWithDictionary(const QVariantMap& given
     if (record.value(BillKeys::Bid).toString() != m_currentBillID && webViewIsShown())
         hideWebView();
     m_currentBillID = record.value(BillKeys::Bid).toString();
-    m_titleHeaderField->setText(record.value(BillKeys::Name).toString());
+    m_widgets.titleHeaderField->setText(record.value(BillKeys::Name).toString());
     showDateNotice(record);
-    m_stickyHumanDueDateField->setText(record.value(BillKeys::HumanDueDate).toString());
+    m_widgets.stickyHumanDueDateField->setText(record.value(BillKeys::HumanDueDate).toString());
 
     const QString dueImage =
         income ? QStringLiteral("white5.png") : getLargeBillIconWithSmallIcon(record.value(BillKeys::DueIcon).toString());
-    m_dueStickerImageView->setPixmap(BWTableCellView::image(dueImage, StickerSide));
-    m_headerDueImageView->setPixmap(BWTableCellView::image(dueImage, DueImageSide));
+    m_widgets.dueStickerImageView->setPixmap(BWTableCellView::image(dueImage, StickerSide));
+    m_widgets.headerDueImageView->setPixmap(BWTableCellView::image(dueImage, DueImageSide));
 
-    m_dueDateField->setText(record.value(BillKeys::DueString).toString());
-    m_humanRepeatField->setText(record.value(BillKeys::HumanRepeat).toString());
+    m_widgets.dueDateField->setText(record.value(BillKeys::DueString).toString());
+    m_widgets.humanRepeatField->setText(record.value(BillKeys::HumanRepeat).toString());
     showAmountDue(record);
     if (!income)
         setPayNowButtonVisibility(record);
     showPayments(record);
     showStatistics(record);
 
-    m_notesViewField->setPlainText(record.value(BillKeys::Notes).toString());
-    m_notesViewField->document()->setModified(false);
-    m_billTagsList->setText(record.value(BillKeys::Tags).toStringList().join(QStringLiteral(", ")));
+    m_widgets.notesViewField->setPlainText(record.value(BillKeys::Notes).toString());
+    m_widgets.notesViewField->document()->setModified(false);
+    m_widgets.billTagsList->setText(record.value(BillKeys::Tags).toStringList().join(QStringLiteral(", ")));
     setVisibleStats(income);
     m_graphViewController->setBill(record);
     m_graphViewController->updateGraphHeight();
     m_graphViewController->prepareGraph();
-    m_viewReceiptButton->hide();
+    m_widgets.viewReceiptButton->hide();
     m_actionsMenu->setupActionButtonMenuForBill(record);
     emit billLoaded(m_currentBillID);
 }
@@ -214,15 +261,15 @@ void BWBillDetailViewController::loadBillWithDictionary(const QVariantMap& given
 void BWBillDetailViewController::showMode(bool income, bool autoLogIncome)
 {
     const bool actionsShown = !income || !autoLogIncome;
-    m_incomeAutologText->setVisible(income && autoLogIncome);
-    m_actionsPopupButton->setVisible(actionsShown);
-    m_actionsAlternateButton->setVisible(actionsShown);
-    m_amountDueTitle->setText(income ? tr("AMOUNT") : tr("AMOUNT DUE"));
-    for (QWidget* billOnly : std::initializer_list<QWidget*>{m_payNowButton, m_skipButton, m_logPaymentButtonDetail,
-                                                             m_logPartialPopUp})
+    m_widgets.incomeAutologText->setVisible(income && autoLogIncome);
+    m_widgets.actionsPopupButton->setVisible(actionsShown);
+    m_widgets.actionsAlternateButton->setVisible(actionsShown);
+    m_widgets.amountDueTitle->setText(income ? tr("AMOUNT") : tr("AMOUNT DUE"));
+    for (QWidget* billOnly : std::initializer_list<QWidget*>{
+             m_widgets.payNowButton, m_widgets.skipButton, m_widgets.logPaymentButtonDetail, m_widgets.logPartialPopUp})
         billOnly->setVisible(!income);
-    m_paymentHistoryHeader->setText(income ? tr("Income History") : tr("Payment History"));
-    m_totalPaidBalanceTitle->setText(income ? tr("Total Income") : tr("Total Paid"));
+    m_widgets.paymentHistoryHeader->setText(income ? tr("Income History") : tr("Payment History"));
+    m_widgets.totalPaidBalanceTitle->setText(income ? tr("Total Income") : tr("Total Paid"));
 }
 
 // The payment controls of an item that takes no payments (an archived bill)
@@ -231,28 +278,28 @@ void BWBillDetailViewController::enableCommandsOffered(const QVariantMap& record
 {
     using BWBillCommands::Command;
     const bool incomeLogsItself = m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome);
-    const QList<std::pair<QWidget*, Command>> controls{{m_logPaymentButtonDetail, Command::LogPayment},
-                                                       {m_logPartialPopUp, Command::LogPartial},
-                                                       {m_skipButton, Command::SkipPayment},
-                                                       {m_payNowButton, Command::PayNow}};
+    const QList<std::pair<QWidget*, Command>> controls{{m_widgets.logPaymentButtonDetail, Command::LogPayment},
+                                                       {m_widgets.logPartialPopUp, Command::LogPartial},
+                                                       {m_widgets.skipButton, Command::SkipPayment},
+                                                       {m_widgets.payNowButton, Command::PayNow}};
     for (const auto& [control, command] : controls)
         control->setEnabled(BWBillCommands::offers(command, record, incomeLogsItself));
 }
 
 void BWBillDetailViewController::showDateNotice(const QVariantMap& record)
 {
-    m_weekendAdjustmentNotice->hide();
+    m_widgets.weekendAdjustmentNotice->hide();
     const qlonglong shift = record.value(BillKeys::DateWasModified).toLongLong();
     if (shift == 1) {
-        m_weekendAdjustmentNotice->setText(tr("Date adjusted to avoid weekend."));
-        m_weekendAdjustmentNotice->show();
+        m_widgets.weekendAdjustmentNotice->setText(tr("Date adjusted to avoid weekend."));
+        m_widgets.weekendAdjustmentNotice->show();
     } else if (shift == 2) {
-        m_weekendAdjustmentNotice->setText(tr("Date adjusted to avoid holiday."));
-        m_weekendAdjustmentNotice->show();
+        m_widgets.weekendAdjustmentNotice->setText(tr("Date adjusted to avoid holiday."));
+        m_widgets.weekendAdjustmentNotice->show();
     }
     if (record.value(BillKeys::IsArchived).toBool()) {
-        m_weekendAdjustmentNotice->setText(tr("Archived"));
-        m_weekendAdjustmentNotice->show();
+        m_widgets.weekendAdjustmentNotice->setText(tr("Archived"));
+        m_widgets.weekendAdjustmentNotice->show();
     }
 }
 
@@ -262,23 +309,23 @@ void BWBillDetailViewController::showAmountDue(const QVariantMap& record)
 {
     const BWBillsLoader loader(m_env);
     const double amount = record.value(BillKeys::Amount).toDouble();
-    setInk(m_amountDueField, DefaultInk);
-    m_amountDueField->setText(loader.currencyFormattedNumber(amount));
+    setInk(m_widgets.amountDueField, DefaultInk);
+    m_widgets.amountDueField->setText(loader.currencyFormattedNumber(amount));
     const bool varies = record.contains(BillKeys::AmountVaries) && record.value(BillKeys::AmountVaries).toInt() == 1;
     if (std::trunc(amount) != 0.0 || !varies)
         return;
     if (!m_env.defaults->boolForKey(BWDefaultsKeys::BWUseIntelligenceEstimates)) {
-        m_amountDueField->setText(tr("Not Set"));
+        m_widgets.amountDueField->setText(tr("Not Set"));
         return;
     }
-    const double estimate = m_estimate ? m_estimate(record) : 0.0;
+    const double estimate = m_desktop.estimate ? m_desktop.estimate(record) : 0.0;
     if (std::trunc(estimate) == 0.0) {
-        setInk(m_amountDueField, EstimateInk);
-        m_amountDueField->setText(tr("Not Set"));
+        setInk(m_widgets.amountDueField, EstimateInk);
+        m_widgets.amountDueField->setText(tr("Not Set"));
         return;
     }
-    setInk(m_amountDueField, float(estimate) == float(amount) ? DefaultInk : EstimateInk);
-    m_amountDueField->setText(loader.currencyFormattedNumber(estimate));
+    setInk(m_widgets.amountDueField, float(estimate) == float(amount) ? DefaultInk : EstimateInk);
+    m_widgets.amountDueField->setText(loader.currencyFormattedNumber(estimate));
 }
 
 QString BWBillDetailViewController::getLargeBillIconWithSmallIcon(const QString& imageName)
@@ -290,7 +337,7 @@ QString BWBillDetailViewController::getLargeBillIconWithSmallIcon(const QString&
 
 void BWBillDetailViewController::setPayNowButtonVisibility(const QVariantMap& record)
 {
-    m_payNowButton->setVisible(BWPaySite::billHasPaySite(record));
+    m_widgets.payNowButton->setVisible(BWPaySite::billHasPaySite(record));
 }
 
 // ---- Payment history ----------------------------------------------------------------
@@ -299,7 +346,7 @@ void BWBillDetailViewController::showPayments(const QVariantMap& record)
 {
     m_dataSource = BWPaymentLogger::paymentsNewestFirst(record.value(BillKeys::PaymentList).toList());
     const BWBillsLoader loader(m_env);
-    m_paymentModel->setRowCount(0);
+    m_widgets.paymentModel->setRowCount(0);
     for (int row = 0; row < m_dataSource.size(); ++row) {
         const QVariantMap payment = m_dataSource.at(row).toMap();
         auto* date = new QStandardItem(loader.createDueDateString(payment.value(PaymentKeys::Date).toDateTime()));
@@ -312,9 +359,9 @@ void BWBillDetailViewController::showPayments(const QVariantMap& record)
             receipt->setToolTip(
                 BWPlainText::toolTip(QFileInfo(payment.value(PaymentKeys::Receipt).toString()).fileName()));
         }
-        m_paymentModel->appendRow({date, amount, note, receipt});
+        m_widgets.paymentModel->appendRow({date, amount, note, receipt});
     }
-    m_totalPaidField->setText(loader.currencyFormattedNumber(record.value(BillKeys::TotalPaid).toDouble()));
+    m_widgets.totalPaidField->setText(loader.currencyFormattedNumber(record.value(BillKeys::TotalPaid).toDouble()));
 }
 
 bool BWBillDetailViewController::rowHasReceipt(int row) const
@@ -325,9 +372,9 @@ bool BWBillDetailViewController::rowHasReceipt(int row) const
 
 void BWBillDetailViewController::paymentSelectionChanged()
 {
-    const QModelIndexList rows = m_paymentTable->selectionModel()->selectedRows();
+    const QModelIndexList rows = m_widgets.paymentTable->selectionModel()->selectedRows();
     if (!rows.isEmpty())
-        m_viewReceiptButton->setVisible(rowHasReceipt(rows.first().row()));
+        m_widgets.viewReceiptButton->setVisible(rowHasReceipt(rows.first().row()));
 }
 
 // ---- Statistics ----------------------------------------------------------------------
@@ -336,7 +383,8 @@ void BWBillDetailViewController::showStatistics(const QVariantMap& record)
 {
     const BWBillsLoader loader(m_env);
     const BWStatisticsCalculator statistics(m_env);
-    const auto show = [this](const QString& field, const QString& text) { m_statFields.value(field)->setText(text); };
+    const auto show
+        = [this](const QString& field, const QString& text) { m_widgets.statFields.value(field)->setText(text); };
     const auto money = [&loader](double amount) { return loader.currencyFormattedNumber(amount); };
 
     show(QStringLiteral("averagePaymentAmt"), money(record.value(BillKeys::Average).toDouble()));
@@ -369,9 +417,9 @@ void BWBillDetailViewController::showStatistics(const QVariantMap& record)
 
     const double paidWidth = BWStatisticsCalculator::balanceGraphSizeWithMaxWidth(
         BalanceBarWidth, record.value(BillKeys::TotalPaid).toDouble(), record.value(BillKeys::Balance).toDouble());
-    m_balanceGraph->resize(int(paidWidth), m_balanceGraph->height());
-    setBarHeight(m_thisYearGraph, totals.thisYearHeight);
-    setBarHeight(m_lastYearGraph, totals.lastYearHeight);
+    m_widgets.balanceGraph->resize(int(paidWidth), m_widgets.balanceGraph->height());
+    setBarHeight(m_widgets.thisYearGraph, totals.thisYearHeight);
+    setBarHeight(m_widgets.lastYearGraph, totals.lastYearHeight);
 }
 
 // A year bar stands on its foot and grows upwards; its height is a
@@ -386,8 +434,9 @@ void BWBillDetailViewController::setBarHeight(QLabel* bar, int percent)
 QList<QWidget*> BWBillDetailViewController::shownStatBoxes() const
 {
     QList<QWidget*> shown;
-    for (QWidget* box : {m_statPaymentBox, m_statsYearBox, m_statBalanceBox, m_statSeasonsBox}) {
-        if (box->parentWidget() == m_statsScrollView->widget())
+    for (QWidget* box :
+         {m_widgets.statPaymentBox, m_widgets.statsYearBox, m_widgets.statBalanceBox, m_widgets.statSeasonsBox}) {
+        if (box->parentWidget() == m_widgets.statsScrollView->widget())
             shown.append(box);
     }
     return shown;
@@ -397,12 +446,13 @@ QList<QWidget*> BWBillDetailViewController::shownStatBoxes() const
 // season boxes as well.
 void BWBillDetailViewController::setVisibleStats(bool income)
 {
-    QList<QWidget*> boxes{m_statPaymentBox, m_statsYearBox};
+    QList<QWidget*> boxes{m_widgets.statPaymentBox, m_widgets.statsYearBox};
     if (!income)
-        boxes << m_statBalanceBox << m_statSeasonsBox;
-    for (QWidget* box : {m_statPaymentBox, m_statsYearBox, m_statBalanceBox, m_statSeasonsBox})
+        boxes << m_widgets.statBalanceBox << m_widgets.statSeasonsBox;
+    for (QWidget* box :
+         {m_widgets.statPaymentBox, m_widgets.statsYearBox, m_widgets.statBalanceBox, m_widgets.statSeasonsBox})
         box->setParent(nullptr);
-    QWidget* old = m_statsScrollView->takeWidget();
+    QWidget* old = m_widgets.statsScrollView->takeWidget();
     auto* strip = new QWidget;
     strip->setAutoFillBackground(false);
     strip->resize(income ? IncomeStripWidth : BillStripWidth, StripHeight);
@@ -411,7 +461,7 @@ void BWBillDetailViewController::setVisibleStats(bool income)
         boxes.at(index)->move(StatBoxX[index], StatBoxY);
         boxes.at(index)->show();
     }
-    m_statsScrollView->setWidget(strip);
+    m_widgets.statsScrollView->setWidget(strip);
     delete old;
     fitStatisticsToWholeBoxes();
     showStatPosition();
@@ -422,16 +472,16 @@ void BWBillDetailViewController::setVisibleStats(bool income)
 // the others.
 void BWBillDetailViewController::fitStatisticsToWholeBoxes()
 {
-    const QWidget* strip = m_statsScrollView->widget();
+    const QWidget* strip = m_widgets.statsScrollView->widget();
     if (!strip)
         return;
     const int boxes = int(shownStatBoxes().size());
-    const int available = m_statsHost->width();
+    const int available = m_widgets.statsHost->width();
     const int margin = StatBoxX[0];
     const int fitting = std::clamp((available - 2 * margin + StatBoxGap) / StatBoxPitch, 1, boxes);
     const int shown = fitting == boxes ? std::min(available, strip->width()) : margin + fitting * StatBoxPitch;
-    m_statsScrollView->setFixedWidth(shown);
-    for (QWidget* arrow : std::as_const(m_statArrows))
+    m_widgets.statsScrollView->setFixedWidth(shown);
+    for (QWidget* arrow : std::as_const(m_widgets.statArrows))
         arrow->setEnabled(fitting < boxes);
     showOnlyWholeStatBoxes();
 }
@@ -440,8 +490,8 @@ void BWBillDetailViewController::fitStatisticsToWholeBoxes()
 // position) is left out rather than shown in part.
 void BWBillDetailViewController::showOnlyWholeStatBoxes()
 {
-    const int offset = m_statsScrollView->horizontalScrollBar()->value();
-    const QRect shown(offset, 0, m_statsScrollView->width(), StripHeight);
+    const int offset = m_widgets.statsScrollView->horizontalScrollBar()->value();
+    const QRect shown(offset, 0, m_widgets.statsScrollView->width(), StripHeight);
     for (QWidget* box : shownStatBoxes())
         box->setVisible(shown.contains(box->geometry()));
 }
@@ -470,7 +520,7 @@ void BWBillDetailViewController::showStatPosition()
     const qlonglong stored = std::clamp(m_env.defaults->integerForKey(BWDefaultsKeys::BWStatPosition),
                                         FirstStatPosition, LastStatPosition);
     const int box = int(std::min<qlonglong>(stored, shownStatBoxes().size())) - 1;
-    m_statsScrollView->horizontalScrollBar()->setValue(box > 0 ? StatBoxX[box] - StatBoxX[0] : 0);
+    m_widgets.statsScrollView->horizontalScrollBar()->setValue(box > 0 ? StatBoxX[box] - StatBoxX[0] : 0);
 }
 
 // ---- Graph ----------------------------------------------------------------------------
@@ -489,15 +539,16 @@ void BWBillDetailViewController::setGraphHeight()
 
 bool BWBillDetailViewController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_notesViewField && event->type() == QEvent::FocusOut)
+    if (watched == m_widgets.notesViewField && event->type() == QEvent::FocusOut)
         saveNotesInPlace();
-    if (watched == m_statsHost && event->type() == QEvent::Resize)
+    if (watched == m_widgets.statsHost && event->type() == QEvent::Resize)
         fitStatisticsToWholeBoxes();
-    if (m_webViewContainer && watched == m_webViewContainer->parentWidget() && event->type() == QEvent::Resize)
+    if (m_widgets.webViewContainer && watched == m_widgets.webViewContainer->parentWidget()
+        && event->type() == QEvent::Resize)
         fitWebViewToWindow();
     // The amount says it can be clicked, and does what "Change Amount" does.
-    if (watched == m_amountDueField && event->type() == QEvent::MouseButtonRelease
+    if (watched == m_widgets.amountDueField && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        quickEdit(AmountTab, m_amountDueField);
+        quickEdit(AmountTab, m_widgets.amountDueField);
     return QObject::eventFilter(watched, event);
 }

@@ -1,43 +1,25 @@
 #pragma once
 
 #include <QDateTime>
-#include <QHash>
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QString>
-#include <QWidget>
 #include <QUrl>
 #include <QVariantList>
 #include <QVariantMap>
-
-#include <functional>
+#include <QWidget>
 #include <memory>
 #include <optional>
 
+#include "screens/BWBillDetailDesktop.h"
 #include "screens/BWBillDetailScreen.h"
+#include "screens/BWBillDetailWidgets.h"
 #include "store/BWStoreEnvironment.h"
 
-class BGHUDBox;
-class BGHUDLabel;
-class BGHUDTextField;
-class BGHUDView;
 class BWBillActionsMenu;
 class BWDateField;
 class BWGraphViewController;
-class BWPopupButton;
-class KBButton;
-class KNPopUpDatePicker;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
-class QScrollArea;
-class BWLimitedSplitView;
 class BWWebEngineLoader;
-class BWWebPane;
-class QStandardItemModel;
-class QTabWidget;
-class QTableView;
 
 // The main window's page of one bill or income item: a header with its name
 // and commands, the sticky note with its due date, amount and payment
@@ -55,30 +37,16 @@ class BWBillDetailViewController : public QObject, public BWBillDetailScreen
     Q_OBJECT
 
 public:
-    // This month's estimate of a bill whose amount varies; 0 for none.
-    using AmountEstimate = std::function<double(const QVariantMap& bill)>;
-    // Opens a web address in the desktop's browser; false when none started.
-    using UrlOpener = std::function<bool(const QUrl& url)>;
-    // Opens a local file with the desktop's program for it.
-    using FileOpener = std::function<bool(const QString& path)>;
-    // Asks for one receipt file; "" when the user cancelled.
-    using ReceiptChooser = std::function<QString(QWidget* parent)>;
-    // Tells the user something went wrong.
-    using Warning = std::function<void(QWidget* parent, const QString& message, const QString& details)>;
-    // Asks the user a question with buttons (the first is the default);
-    // answers the index of the button clicked, -1 when dismissed.
-    using Question = std::function<int(QWidget* parent, const QString& message, const QString& details,
-                                       const QStringList& buttons)>;
-
     explicit BWBillDetailViewController(const BWStoreEnvironment& env, QObject* parent = nullptr);
     ~BWBillDetailViewController() override;
 
-    void setAmountEstimate(AmountEstimate estimate) { m_estimate = std::move(estimate); }
-    void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
-    void setFileOpener(FileOpener opener) { m_openFile = std::move(opener); }
-    void setReceiptChooser(ReceiptChooser chooser) { m_chooseReceipt = std::move(chooser); }
-    void setWarning(Warning warning) { m_warn = std::move(warning); }
-    void setQuestion(Question question) { m_ask = std::move(question); }
+    using Desktop = BWBillDetailDesktop;
+    void setAmountEstimate(Desktop::AmountEstimate estimate) { m_desktop.estimate = std::move(estimate); }
+    void setUrlOpener(Desktop::UrlOpener opener) { m_desktop.openUrl = std::move(opener); }
+    void setFileOpener(Desktop::FileOpener opener) { m_desktop.openFile = std::move(opener); }
+    void setReceiptChooser(Desktop::ReceiptChooser chooser) { m_desktop.chooseReceipt = std::move(chooser); }
+    void setWarning(Desktop::Warning warning) { m_desktop.warn = std::move(warning); }
+    void setQuestion(Desktop::Question question) { m_desktop.ask = std::move(question); }
     // Where the browser pane's web engine comes from; without one, pay sites
     // open in the desktop's browser.
     void setWebEngineLoader(BWWebEngineLoader* loader);
@@ -105,7 +73,7 @@ public:
     QWidget* statisticsView() const override;
     QWidget* paymentHistory() const override;
     QWidget* webViewContainer() const override;
-    BWWebPane* webPane() const { return m_webPane; }
+    BWWebPane* webPane() const { return m_widgets.webPane; }
     QAbstractButton* nextBillButton() const override;
     QAbstractButton* previousBillButton() const override;
     QAbstractButton* skipButton() const;
@@ -125,33 +93,33 @@ public:
     // ---- What the page shows ----
     // The shown bill's payments, newest first: the payment table's rows.
     QVariantList dataSource() const { return m_dataSource; }
-    BGHUDLabel* titleHeaderField() const { return m_titleHeaderField; }
-    QLabel* headerDueImageView() const { return m_headerDueImageView; }
-    BGHUDLabel* weekendAdjustmentNotice() const { return m_weekendAdjustmentNotice; }
-    KBButton* editButton() const { return m_editButton; }
-    KBButton* overviewButton() const { return m_overviewButton; }
+    BGHUDLabel* titleHeaderField() const { return m_widgets.titleHeaderField; }
+    QLabel* headerDueImageView() const { return m_widgets.headerDueImageView; }
+    BGHUDLabel* weekendAdjustmentNotice() const { return m_widgets.weekendAdjustmentNotice; }
+    KBButton* editButton() const { return m_widgets.editButton; }
+    KBButton* overviewButton() const { return m_widgets.overviewButton; }
     BWBillActionsMenu* actionsMenu() const { return m_actionsMenu; }
     QAbstractButton* actionsAlternateButton() const;
-    QLabel* stickyHumanDueDateField() const { return m_stickyHumanDueDateField; }
-    QLabel* dueDateField() const { return m_dueDateField; }
-    QLabel* humanRepeatField() const { return m_humanRepeatField; }
-    QLabel* amountDueTitle() const { return m_amountDueTitle; }
-    QLabel* amountDueField() const { return m_amountDueField; }
-    QLabel* incomeAutologText() const { return m_incomeAutologText; }
-    QLabel* dueStickerImageView() const { return m_dueStickerImageView; }
-    KBButton* payNowButton() const { return m_payNowButton; }
-    BWPopupButton* logPartialPopUp() const { return m_logPartialPopUp; }
-    QTableView* paymentTable() const { return m_paymentTable; }
-    BGHUDLabel* paymentHistoryHeader() const { return m_paymentHistoryHeader; }
-    BGHUDLabel* totalPaidBalanceTitle() const { return m_totalPaidBalanceTitle; }
-    BGHUDLabel* totalPaidField() const { return m_totalPaidField; }
-    QPushButton* viewReceiptButton() const { return m_viewReceiptButton; }
-    QPlainTextEdit* notesViewField() const { return m_notesViewField; }
-    BGHUDLabel* billTagsList() const { return m_billTagsList; }
+    QLabel* stickyHumanDueDateField() const { return m_widgets.stickyHumanDueDateField; }
+    QLabel* dueDateField() const { return m_widgets.dueDateField; }
+    QLabel* humanRepeatField() const { return m_widgets.humanRepeatField; }
+    QLabel* amountDueTitle() const { return m_widgets.amountDueTitle; }
+    QLabel* amountDueField() const { return m_widgets.amountDueField; }
+    QLabel* incomeAutologText() const { return m_widgets.incomeAutologText; }
+    QLabel* dueStickerImageView() const { return m_widgets.dueStickerImageView; }
+    KBButton* payNowButton() const { return m_widgets.payNowButton; }
+    BWPopupButton* logPartialPopUp() const { return m_widgets.logPartialPopUp; }
+    QTableView* paymentTable() const { return m_widgets.paymentTable; }
+    BGHUDLabel* paymentHistoryHeader() const { return m_widgets.paymentHistoryHeader; }
+    BGHUDLabel* totalPaidBalanceTitle() const { return m_widgets.totalPaidBalanceTitle; }
+    BGHUDLabel* totalPaidField() const { return m_widgets.totalPaidField; }
+    QPushButton* viewReceiptButton() const { return m_widgets.viewReceiptButton; }
+    QPlainTextEdit* notesViewField() const { return m_widgets.notesViewField; }
+    BGHUDLabel* billTagsList() const { return m_widgets.billTagsList; }
     BWGraphViewController* graphViewController() const { return m_graphViewController; }
 
     // The statistics strip: its document width, and the shown figures.
-    QScrollArea* statsScrollView() const { return m_statsScrollView; }
+    QScrollArea* statsScrollView() const { return m_widgets.statsScrollView; }
     QList<QWidget*> shownStatBoxes() const;
     // The strip shows only whole boxes, as many as its width holds; done on
     // every resize of the strip.
@@ -159,9 +127,9 @@ public:
     void showOnlyWholeStatBoxes();
     // The figure fields by name ("averagePaymentAmt", "totalThis", ...).
     BGHUDLabel* statField(const QString& name) const;
-    QLabel* balanceGraph() const { return m_balanceGraph; }
-    QLabel* thisYearGraph() const { return m_thisYearGraph; }
-    QLabel* lastYearGraph() const { return m_lastYearGraph; }
+    QLabel* balanceGraph() const { return m_widgets.balanceGraph; }
+    QLabel* thisYearGraph() const { return m_widgets.thisYearGraph; }
+    QLabel* lastYearGraph() const { return m_widgets.lastYearGraph; }
 
     // Image name of the large due image for a small due dot.
     static QString getLargeBillIconWithSmallIcon(const QString& imageName);
@@ -204,19 +172,19 @@ public:
     std::optional<QString> savePendingNotes();
 
     // The popovers' fields.
-    KNPopUpDatePicker* revDatePaid() const { return m_revDatePaid; }
-    BGHUDTextField* revAmtPaid() const { return m_revAmtPaid; }
-    BGHUDTextField* revNotePaid() const { return m_revNotePaid; }
-    QPushButton* revReceipt() const { return m_revReceipt; }
-    QPushButton* removeReceiptButton() const { return m_removeReceiptButton; }
-    QTabWidget* revisionTabView() const { return m_revisionTabView; }
-    KNPopUpDatePicker* revisedStickyDate() const { return m_revisedStickyDate; }
-    BGHUDTextField* revisedStickyAmount() const { return m_revisedStickyAmount; }
-    QPlainTextEdit* notesEditField() const { return m_notesEditField; }
-    QWidget* balancePopover() const { return m_balancePopover; }
-    BGHUDTextField* balanceEditField() const { return m_balanceEditField; }
-    BGHUDTextField* interestRateField() const { return m_interestRateField; }
-    BGHUDTextField* escrowEditField() const { return m_escrowEditField; }
+    KNPopUpDatePicker* revDatePaid() const { return m_widgets.revDatePaid; }
+    BGHUDTextField* revAmtPaid() const { return m_widgets.revAmtPaid; }
+    BGHUDTextField* revNotePaid() const { return m_widgets.revNotePaid; }
+    QPushButton* revReceipt() const { return m_widgets.revReceipt; }
+    QPushButton* removeReceiptButton() const { return m_widgets.removeReceiptButton; }
+    QTabWidget* revisionTabView() const { return m_widgets.revisionTabView; }
+    KNPopUpDatePicker* revisedStickyDate() const { return m_widgets.revisedStickyDate; }
+    BGHUDTextField* revisedStickyAmount() const { return m_widgets.revisedStickyAmount; }
+    QPlainTextEdit* notesEditField() const { return m_widgets.notesEditField; }
+    QWidget* balancePopover() const { return m_widgets.balancePopover; }
+    BGHUDTextField* balanceEditField() const { return m_widgets.balanceEditField; }
+    BGHUDTextField* interestRateField() const { return m_widgets.interestRateField; }
+    BGHUDTextField* escrowEditField() const { return m_widgets.escrowEditField; }
 
 protected:
     // Notes typed in place are stored when the field loses focus.
@@ -289,12 +257,7 @@ private:
     std::optional<QString> receiptForSave();
 
     BWStoreEnvironment m_env;
-    AmountEstimate m_estimate;
-    UrlOpener m_openUrl;
-    FileOpener m_openFile;
-    ReceiptChooser m_chooseReceipt;
-    Warning m_warn;
-    Question m_ask;
+    Desktop m_desktop;
 
     QString m_currentBillID;
     int m_dataPosition = -1;
@@ -310,79 +273,6 @@ private:
     BWGraphViewController* m_graphViewController = nullptr;
     BWBillActionsMenu* m_actionsMenu = nullptr;
 
-    // Panes
-    QPointer<BGHUDView> m_billHeader;
-    QPointer<BGHUDView> m_stickyNote;
-    QPointer<BGHUDView> m_paymentHistory;
-    QPointer<BGHUDView> m_statisticsView;
-    QList<QWidget*> m_statArrows;
-    QPointer<QWidget> m_statsHost;
-    QPointer<BGHUDView> m_webViewContainer;
-    BWWebPane* m_webPane = nullptr;
-
-    // Header
-    BGHUDLabel* m_titleHeaderField = nullptr;
-    QLabel* m_headerDueImageView = nullptr;
-    BGHUDLabel* m_weekendAdjustmentNotice = nullptr;
-    KBButton* m_nextBillButton = nullptr;
-    KBButton* m_previousBillButton = nullptr;
-    KBButton* m_editButton = nullptr;
-    KBButton* m_overviewButton = nullptr;
-    BWPopupButton* m_actionsPopupButton = nullptr;
-    KBButton* m_actionsAlternateButton = nullptr;
-
-    // Sticky note
-    QLabel* m_stickyHumanDueDateField = nullptr;
-    QLabel* m_dueDateField = nullptr;
-    QLabel* m_humanRepeatField = nullptr;
-    QLabel* m_amountDueField = nullptr;
-    QLabel* m_amountDueTitle = nullptr;
-    QLabel* m_incomeAutologText = nullptr;
-    QLabel* m_dueStickerImageView = nullptr;
-    KBButton* m_payNowButton = nullptr;
-    KBButton* m_skipButton = nullptr;
-    KBButton* m_logPaymentButtonDetail = nullptr;
-    BWPopupButton* m_logPartialPopUp = nullptr;
-    QPlainTextEdit* m_notesViewField = nullptr;
-    BGHUDLabel* m_billTagsList = nullptr;
-
-    // Payment history
-    QTableView* m_paymentTable = nullptr;
-    QStandardItemModel* m_paymentModel = nullptr;
-    BWLimitedSplitView* m_splitView = nullptr;
-    BGHUDLabel* m_paymentHistoryHeader = nullptr;
-    BGHUDLabel* m_totalPaidBalanceTitle = nullptr;
-    BGHUDLabel* m_totalPaidField = nullptr;
-    QPushButton* m_viewReceiptButton = nullptr;
-
-    // Statistics
-    QScrollArea* m_statsScrollView = nullptr;
-    QWidget* m_statPaymentBox = nullptr;
-    QWidget* m_statsYearBox = nullptr;
-    QWidget* m_statBalanceBox = nullptr;
-    QWidget* m_statSeasonsBox = nullptr;
-    QHash<QString, BGHUDLabel*> m_statFields;
-    QLabel* m_balanceGraph = nullptr;
-    QLabel* m_thisYearGraph = nullptr;
-    QLabel* m_lastYearGraph = nullptr;
-
-    // Popovers
-    QPointer<QWidget> m_skipPaymentPopover;
-    QPointer<QWidget> m_paymentEditorPopover;
-    QPointer<QWidget> m_stickyEditorPopover;
-    QPointer<QWidget> m_notesEditorPopover;
-    QPointer<QWidget> m_balancePopover;
-    KNPopUpDatePicker* m_revDatePaid = nullptr;
-    BGHUDTextField* m_revAmtPaid = nullptr;
-    BGHUDTextField* m_revNotePaid = nullptr;
-    QPushButton* m_revReceipt = nullptr;
-    QPushButton* m_removeReceiptButton = nullptr;
-    QLabel* m_skipQuestion = nullptr;
-    QTabWidget* m_revisionTabView = nullptr;
-    KNPopUpDatePicker* m_revisedStickyDate = nullptr;
-    BGHUDTextField* m_revisedStickyAmount = nullptr;
-    QPlainTextEdit* m_notesEditField = nullptr;
-    BGHUDTextField* m_balanceEditField = nullptr;
-    BGHUDTextField* m_interestRateField = nullptr;
-    BGHUDTextField* m_escrowEditField = nullptr;
+    // The page's panes, their views and the popovers' fields.
+    BWBillDetailWidgets m_widgets;
 };

@@ -60,19 +60,20 @@ void BWBillEditorController::prepareBillForm()
     m_newBill = true;
     m_numberOfCharactersInTitle = 0;
 
-    for (QLineEdit* field : std::initializer_list<QLineEdit*>{m_billNameField, m_amountDueField, m_balanceField,
-                                                             m_paymentURLField, m_tagsListField})
+    for (QLineEdit* field :
+         std::initializer_list<QLineEdit*>{m_fields.billNameField, m_fields.amountDueField, m_fields.balanceField,
+                                           m_fields.paymentURLField, m_fields.tagsListField})
         field->clear();
-    m_paymentMethodSelector->setCurrentIndex(0);
-    m_amountVariesToggle->setChecked(false);
-    m_billIconPicker->setCurrentIndex(DefaultIconIndex);
-    showDueDate(m_dueDateField, m_env.clock->now());
-    customRepeatBMenuChanged(m_customRepeatBSelector);
-    m_remindMeField->setChecked(m_env.defaults->boolForKey(BWDefaultsKeys::BWRemindersEnabled));
-    m_reminderDaysField->setText(QString::number(m_env.defaults->integerForKey(BWDefaultsKeys::BWReminderDays)));
-    m_repeatSelector->setCurrentIndex(2);
+    m_fields.paymentMethodSelector->setCurrentIndex(0);
+    m_fields.amountVariesToggle->setChecked(false);
+    m_fields.billIconPicker->setCurrentIndex(DefaultIconIndex);
+    showDueDate(m_fields.dueDateField, m_env.clock->now());
+    customRepeatBMenuChanged(m_fields.customRepeatBSelector);
+    m_fields.remindMeField->setChecked(m_env.defaults->boolForKey(BWDefaultsKeys::BWRemindersEnabled));
+    m_fields.reminderDaysField->setText(QString::number(m_env.defaults->integerForKey(BWDefaultsKeys::BWReminderDays)));
+    m_fields.repeatSelector->setCurrentIndex(2);
     cancelCustomRepeat();
-    m_billIDField->setText(BWUIDMaker::makeUID());
+    m_fields.billIDField->setText(BWUIDMaker::makeUID());
 }
 
 void BWBillEditorController::createNewBill(QWidget* anchor)
@@ -86,11 +87,11 @@ void BWBillEditorController::createNewSavingsGoal(QWidget* anchor)
 {
     m_shouldSuggestBillInfo = false;
     prepareBillForm();
-    m_billNameField->setText(tr("Savings Goal"));
-    m_tagsListField->setTags({tr("Savings Goals")});
-    m_paymentMethodSelector->setCurrentIndex(kAutomaticPayType);
-    m_billIconPicker->setCurrentIndex(iconIndexForImageName(SavingsGoalIcon));
-    m_remindMeField->setChecked(false);
+    m_fields.billNameField->setText(tr("Savings Goal"));
+    m_fields.tagsListField->setTags({tr("Savings Goals")});
+    m_fields.paymentMethodSelector->setCurrentIndex(kAutomaticPayType);
+    m_fields.billIconPicker->setCurrentIndex(iconIndexForImageName(SavingsGoalIcon));
+    m_fields.remindMeField->setChecked(false);
     showPage(Page::BillForm, anchor, QRect(), true);
 }
 
@@ -110,45 +111,45 @@ void BWBillEditorController::showEditPopoverForBill(const QString& billID, const
     const QVariantMap& record = *loaded;
     if (BWBillsLoader::billIsIncome(record)) {
         m_newIncome = false;
-        m_incomeIDField->setText(record.value(BillKeys::Bid).toString());
-        m_incomeNameField->setText(record.value(BillKeys::Name).toString());
+        m_fields.incomeIDField->setText(record.value(BillKeys::Bid).toString());
+        m_fields.incomeNameField->setText(record.value(BillKeys::Name).toString());
         // The form shows and saves the stored date, never one moved off a
         // weekend or holiday for display.
         const QDateTime date = storedDueDate(record);
-        showDueDate(m_incomeDateField,
+        showDueDate(m_fields.incomeDateField,
                     daysFromDate(date) >= kFarAwayDays && !isArchived(record) ? m_env.clock->now() : date);
-        customRepeatBMenuChanged(m_incomeCustomRepeatBSelector);
-        showRepeat(incomeRepeatRows(), record.value(BillKeys::Repeat).toList(), loader);
-        BWAmountField::setAmount(m_incomeAmountField, record.value(BillKeys::Amount).toDouble());
-        m_incomeTagsField->setTags(tagsOf(record));
-        showAmountVaries(m_incomeAmountVariesToggle, record);
+        customRepeatBMenuChanged(m_fields.incomeCustomRepeatBSelector);
+        showRepeat(m_fields.incomeRepeatRows(), record.value(BillKeys::Repeat).toList(), loader);
+        BWAmountField::setAmount(m_fields.incomeAmountField, record.value(BillKeys::Amount).toDouble());
+        m_fields.incomeTagsField->setTags(tagsOf(record));
+        showAmountVaries(m_fields.incomeAmountVariesToggle, record);
         showPage(Page::IncomeForm, view, position, false);
         return;
     }
 
     m_newBill = false;
     clearFieldColors();
-    m_billIDField->setText(record.value(BillKeys::Bid).toString());
-    m_billNameField->setText(record.value(BillKeys::Name).toString());
+    m_fields.billIDField->setText(record.value(BillKeys::Bid).toString());
+    m_fields.billNameField->setText(record.value(BillKeys::Name).toString());
     const int icon = iconIndexForImageName(BWBill::convertIconName(record.value(BillKeys::Icon).toString()));
     if (icon >= 0)
-        m_billIconPicker->setCurrentIndex(icon);
+        m_fields.billIconPicker->setCurrentIndex(icon);
     const QDateTime dueDate = storedDueDate(record);
-    showDueDate(m_dueDateField,
+    showDueDate(m_fields.dueDateField,
                 daysFromDate(dueDate) >= kFarAwayDays && !isArchived(record) ? m_env.clock->now() : dueDate);
-    customRepeatBMenuChanged(m_customRepeatBSelector);
-    BWAmountField::setAmount(m_amountDueField, record.value(BillKeys::Amount).toDouble());
-    BWAmountField::setAmount(m_balanceField, record.value(BillKeys::Balance).toDouble());
+    customRepeatBMenuChanged(m_fields.customRepeatBSelector);
+    BWAmountField::setAmount(m_fields.amountDueField, record.value(BillKeys::Amount).toDouble());
+    BWAmountField::setAmount(m_fields.balanceField, record.value(BillKeys::Balance).toDouble());
 
-    showRepeat(billRepeatRows(), record.value(BillKeys::Repeat).toList(), loader);
-    showAmountVaries(m_amountVariesToggle, record);
-    m_paymentURLField->setText(record.value(BillKeys::PaySite).toString());
-    m_paymentMethodSelector->setCurrentIndex(int(record.value(BillKeys::PayType).toLongLong()));
-    m_tagsListField->setTags(tagsOf(record));
-    m_remindMeField->setChecked(record.value(BillKeys::RemindMe).toBool());
-    m_reminderDaysField->setText(QString::number(record.value(BillKeys::ReminderDays).toLongLong()));
+    showRepeat(m_fields.billRepeatRows(), record.value(BillKeys::Repeat).toList(), loader);
+    showAmountVaries(m_fields.amountVariesToggle, record);
+    m_fields.paymentURLField->setText(record.value(BillKeys::PaySite).toString());
+    m_fields.paymentMethodSelector->setCurrentIndex(int(record.value(BillKeys::PayType).toLongLong()));
+    m_fields.tagsListField->setTags(tagsOf(record));
+    m_fields.remindMeField->setChecked(record.value(BillKeys::RemindMe).toBool());
+    m_fields.reminderDaysField->setText(QString::number(record.value(BillKeys::ReminderDays).toLongLong()));
 
-    setMainWindowControlsAvailable(false);
+    m_windowControls.setAvailable(false);
     showPage(Page::BillForm, view, position, false);
 }
 
@@ -197,27 +198,27 @@ void BWBillEditorController::startWithoutPayments(BWBill& item, const QDateTime&
 bool BWBillEditorController::saveBill()
 {
     hideDatePopUp();
-    const std::optional<QDateTime> dueDate = enteredDate(m_dueDateField);
-    const std::optional<double> amount = dueDate ? enteredAmount(m_amountDueField) : std::nullopt;
-    const std::optional<double> balance = amount ? enteredAmount(m_balanceField) : std::nullopt;
+    const std::optional<QDateTime> dueDate = enteredDate(m_fields.dueDateField);
+    const std::optional<double> amount = dueDate ? enteredAmount(m_fields.amountDueField) : std::nullopt;
+    const std::optional<double> balance = amount ? enteredAmount(m_fields.balanceField) : std::nullopt;
     if (!balance)
         return false;
     const BWBillsLoader loader(m_env);
     BWBill bill(m_env);
-    const QString billID = m_billIDField->text();
+    const QString billID = m_fields.billIDField->text();
     bill.bid = billID;
-    bill.name = m_billNameField->text();
-    bill.icon = m_billIconPicker->currentData().toString();
+    bill.name = m_fields.billNameField->text();
+    bill.icon = m_fields.billIconPicker->currentData().toString();
     bill.dueDate = *dueDate;
-    bill.repeat = enteredRepeat(billRepeatRows());
+    bill.repeat = enteredRepeat(m_fields.billRepeatRows());
     bill.amount = *amount;
-    bill.amountVaries = m_amountVariesToggle->isChecked() ? 1 : 0;
+    bill.amountVaries = m_fields.amountVariesToggle->isChecked() ? 1 : 0;
     bill.balance = *balance;
-    bill.payType = m_paymentMethodSelector->currentIndex();
-    bill.paySite = BWBill::getCorrectedPaymentURL(m_paymentURLField->text().trimmed());
-    bill.tags = m_tagsListField->tags();
-    bill.remindMe = m_remindMeField->isChecked();
-    bill.reminderDays = m_reminderDaysField->text().toLongLong();
+    bill.payType = m_fields.paymentMethodSelector->currentIndex();
+    bill.paySite = BWBill::getCorrectedPaymentURL(m_fields.paymentURLField->text().trimmed());
+    bill.tags = m_fields.tagsListField->tags();
+    bill.remindMe = m_fields.remindMeField->isChecked();
+    bill.reminderDays = m_fields.reminderDaysField->text().toLongLong();
 
     // What the form doesn't show comes from the stored item, so an edit keeps
     // its payments, totals, notes and archive state.

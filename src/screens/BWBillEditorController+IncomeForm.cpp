@@ -28,42 +28,42 @@ bool isOneTime(const QVariantList& repeat)
 void BWBillEditorController::createNewIncome(QWidget* anchor)
 {
     m_newIncome = true;
-    m_incomeNameField->clear();
-    m_incomeAmountField->clear();
-    m_incomeTagsField->clear();
-    showDueDate(m_incomeDateField, m_env.clock->now());
-    customRepeatBMenuChanged(m_incomeCustomRepeatBSelector);
-    m_incomeRepeatSelector->setCurrentIndex(2);
+    m_fields.incomeNameField->clear();
+    m_fields.incomeAmountField->clear();
+    m_fields.incomeTagsField->clear();
+    showDueDate(m_fields.incomeDateField, m_env.clock->now());
+    customRepeatBMenuChanged(m_fields.incomeCustomRepeatBSelector);
+    m_fields.incomeRepeatSelector->setCurrentIndex(2);
     cancelCustomRepeat();
-    m_incomeAmountVariesToggle->setChecked(false);
-    m_incomeIDField->setText(BWUIDMaker::makeUID());
+    m_fields.incomeAmountVariesToggle->setChecked(false);
+    m_fields.incomeIDField->setText(BWUIDMaker::makeUID());
     showPage(Page::IncomeForm, anchor, QRect(), true);
 }
 
 bool BWBillEditorController::saveIncome()
 {
     hideDatePopUp();
-    const std::optional<QDateTime> entered = enteredDate(m_incomeDateField);
-    const std::optional<double> amount = entered ? enteredAmount(m_incomeAmountField) : std::nullopt;
+    const std::optional<QDateTime> entered = enteredDate(m_fields.incomeDateField);
+    const std::optional<double> amount = entered ? enteredAmount(m_fields.incomeAmountField) : std::nullopt;
     if (!amount)
         return false;
     const BWBillsLoader loader(m_env);
     BWBill income(m_env);
-    const QString billID = m_incomeIDField->text();
-    const QVariantList repeat = enteredRepeat(incomeRepeatRows());
+    const QString billID = m_fields.incomeIDField->text();
+    const QVariantList repeat = enteredRepeat(m_fields.incomeRepeatRows());
     QDateTime date = *entered;
     income.bid = billID;
-    income.name = m_incomeNameField->text();
+    income.name = m_fields.incomeNameField->text();
     income.icon = IncomeIcon;
     income.repeat = repeat;
     income.amount = *amount;
-    income.amountVaries = m_incomeAmountVariesToggle->isChecked() ? 1 : 0;
+    income.amountVaries = m_fields.incomeAmountVariesToggle->isChecked() ? 1 : 0;
     income.balance = 0.0;
     income.payType = 0;
     income.paySite = QString();
     income.remindMe = false;
     income.reminderDays = 0;
-    income.tags = m_incomeTagsField->tags();
+    income.tags = m_fields.incomeTagsField->tags();
 
     const std::optional<QVariantMap> stored = loader.loadBillWithID(billID);
     // Saving brings an archived item back among the active ones; a repeating

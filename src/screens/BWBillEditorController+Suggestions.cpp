@@ -28,7 +28,7 @@ QColor BWBillEditorController::suggestionTint()
 
 int BWBillEditorController::iconIndexForImageName(const QString& imageName) const
 {
-    return m_billIconPicker->findData(imageName);
+    return m_fields.billIconPicker->findData(imageName);
 }
 
 // An icon whose words hold the typed word whole wins over one that holds it
@@ -38,10 +38,10 @@ int BWBillEditorController::iconIndexForTypedWord(const QString& word) const
 {
     int wholeMatch = -1;
     int partMatch = -1;
-    for (int index = 0; index < m_billIconPicker->count(); ++index) {
-        if (m_billIconPicker->itemData(index).toString().isEmpty())
+    for (int index = 0; index < m_fields.billIconPicker->count(); ++index) {
+        if (m_fields.billIconPicker->itemData(index).toString().isEmpty())
             continue;
-        const QString words = m_billIconPicker->itemData(index, Qt::ToolTipRole).toString();
+        const QString words = m_fields.billIconPicker->itemData(index, Qt::ToolTipRole).toString();
         if (words.split(u' ').contains(word))
             wholeMatch = index;
         else if (words.contains(word))
@@ -52,12 +52,12 @@ int BWBillEditorController::iconIndexForTypedWord(const QString& word) const
 
 void BWBillEditorController::controlTextDidChange(QLineEdit* field)
 {
-    if (m_newBill && field == m_billNameField) {
-        const QString name = m_billNameField->text();
+    if (m_newBill && field == m_fields.billNameField) {
+        const QString name = m_fields.billNameField->text();
         const QString lastWord = name.section(u' ', -1);
         if (lastWord.size() >= kShortestSuggestingWord) {
             if (const int icon = iconIndexForTypedWord(lastWord); icon >= 0 && !m_changed.icon)
-                m_billIconPicker->setCurrentIndex(icon);
+                m_fields.billIconPicker->setCurrentIndex(icon);
             const bool nameGrew = m_numberOfCharactersInTitle < name.size();
             if (!nameGrew) {
                 m_numberOfCharactersInTitle = int(name.size());
@@ -69,13 +69,13 @@ void BWBillEditorController::controlTextDidChange(QLineEdit* field)
                     const QString billName = bill.value(BillKeys::Name).toString();
                     if (!billName.startsWith(name, Qt::CaseSensitive) || BWBillsLoader::billIsIncome(bill))
                         continue;
-                    m_billNameField->setText(billName);
+                    m_fields.billNameField->setText(billName);
                     // The completed part is selected, so the next keystroke replaces it.
                     QString rest = billName;
                     rest.remove(name, Qt::CaseInsensitive);
                     const qsizetype start = rest.isEmpty() ? -1 : billName.indexOf(rest);
                     if (start >= 0)
-                        m_billNameField->setSelection(int(start), int(rest.size()));
+                        m_fields.billNameField->setSelection(int(start), int(rest.size()));
                     prefillSelectedDataForBill(bill);
                 }
             }
@@ -84,16 +84,16 @@ void BWBillEditorController::controlTextDidChange(QLineEdit* field)
         }
     }
 
-    if (field == m_amountDueField) {
+    if (field == m_fields.amountDueField) {
         m_changed.amount = true;
-        m_amountDueField->setBackgroundColor(Qt::transparent);
-    } else if (field == m_tagsListField) {
+        m_fields.amountDueField->setBackgroundColor(Qt::transparent);
+    } else if (field == m_fields.tagsListField) {
         m_changed.tags = true;
-        m_tagsListField->setBackgroundColor(Qt::transparent);
-    } else if (field == m_paymentURLField) {
+        m_fields.tagsListField->setBackgroundColor(Qt::transparent);
+    } else if (field == m_fields.paymentURLField) {
         Log::line(QStringLiteral("Changing Payment URL"));
         m_changed.payURL = true;
-        m_paymentURLField->setBackgroundColor(Qt::transparent);
+        m_fields.paymentURLField->setBackgroundColor(Qt::transparent);
     }
 }
 
@@ -101,53 +101,53 @@ void BWBillEditorController::prefillSelectedDataForBill(const QVariantMap& bill)
 {
     if (!m_changed.tags) {
         const QStringList tags = bill.value(BillKeys::Tags).toStringList();
-        m_tagsListField->setTags(tags);
+        m_fields.tagsListField->setTags(tags);
         if (!tags.isEmpty())
-            m_tagsListField->setBackgroundColor(suggestionTint());
+            m_fields.tagsListField->setBackgroundColor(suggestionTint());
     }
     if (!m_changed.icon) {
         const int icon = iconIndexForImageName(BWBill::convertIconName(bill.value(BillKeys::Icon).toString()));
         if (icon >= 0)
-            m_billIconPicker->setCurrentIndex(icon);
+            m_fields.billIconPicker->setCurrentIndex(icon);
     }
     if (!m_changed.amount) {
         const double amount = bill.value(BillKeys::Amount).toDouble();
         if (amount != 0) {
-            BWAmountField::setAmount(m_amountDueField, amount);
-            m_amountDueField->setBackgroundColor(suggestionTint());
+            BWAmountField::setAmount(m_fields.amountDueField, amount);
+            m_fields.amountDueField->setBackgroundColor(suggestionTint());
         }
     }
     if (!m_changed.payURL) {
-        m_paymentURLField->setText(bill.value(BillKeys::PaySite).toString());
-        if (!m_paymentURLField->text().isEmpty())
-            m_paymentURLField->setBackgroundColor(suggestionTint());
+        m_fields.paymentURLField->setText(bill.value(BillKeys::PaySite).toString());
+        if (!m_fields.paymentURLField->text().isEmpty())
+            m_fields.paymentURLField->setBackgroundColor(suggestionTint());
     }
     if (!m_changed.payMethod)
-        m_paymentMethodSelector->setCurrentIndex(int(bill.value(BillKeys::PayType).toLongLong()));
+        m_fields.paymentMethodSelector->setCurrentIndex(int(bill.value(BillKeys::PayType).toLongLong()));
     if (!m_changed.repeatInterval)
-        showRepeat(billRepeatRows(), bill.value(BillKeys::Repeat).toList(), BWBillsLoader(m_env));
+        showRepeat(m_fields.billRepeatRows(), bill.value(BillKeys::Repeat).toList(), BWBillsLoader(m_env));
 }
 
 void BWBillEditorController::unfillSelectedData()
 {
     if (!m_changed.tags) {
-        m_tagsListField->clear();
-        m_tagsListField->setBackgroundColor(Qt::transparent);
+        m_fields.tagsListField->clear();
+        m_fields.tagsListField->setBackgroundColor(Qt::transparent);
     }
     if (!m_changed.icon)
-        m_billIconPicker->setCurrentIndex(DefaultIconIndex);
+        m_fields.billIconPicker->setCurrentIndex(DefaultIconIndex);
     if (!m_changed.amount) {
-        m_amountDueField->clear();
-        m_amountDueField->setBackgroundColor(Qt::transparent);
+        m_fields.amountDueField->clear();
+        m_fields.amountDueField->setBackgroundColor(Qt::transparent);
     }
     if (!m_changed.payURL) {
-        m_paymentURLField->clear();
-        m_paymentURLField->setBackgroundColor(Qt::transparent);
+        m_fields.paymentURLField->clear();
+        m_fields.paymentURLField->setBackgroundColor(Qt::transparent);
     }
     if (!m_changed.payMethod)
-        m_paymentMethodSelector->setCurrentIndex(0);
+        m_fields.paymentMethodSelector->setCurrentIndex(0);
     if (!m_changed.repeatInterval) {
-        m_repeatSelector->setCurrentIndex(2);
+        m_fields.repeatSelector->setCurrentIndex(2);
         cancelCustomRepeat();
     }
 }

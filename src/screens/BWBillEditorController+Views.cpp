@@ -138,8 +138,8 @@ void BWBillEditorController::buildPopover()
     m_pages->setFixedWidth(kFormWidth);
     m_billForm = buildBillForm();
     m_incomeForm = buildIncomeForm();
-    m_deleteQuestion = buildQuestion(tr("Do you really want to delete"), tr("Delete"), &m_billToDeleteNameField,
-                                     &m_deleteButton, KBButtonTypeRed);
+    m_deleteQuestion = buildQuestion(tr("Do you really want to delete"), tr("Delete"), &m_fields.billToDeleteNameField,
+                                     &m_fields.deleteButton, KBButtonTypeRed);
     for (QWidget* page : {m_billForm, m_incomeForm, m_deleteQuestion})
         m_pages->addWidget(page);
 
@@ -159,7 +159,7 @@ void BWBillEditorController::buildPopover()
 bool BWBillEditorController::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_popover && event->type() == QEvent::Hide)
-        setMainWindowControlsAvailable(true);
+        m_windowControls.setAvailable(true);
     if (watched != m_pages || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
@@ -212,61 +212,63 @@ QWidget* BWBillEditorController::buildBillForm()
     auto* grid = new QGridLayout(form);
     grid->setSpacing(kFieldSpacing);
 
-    m_billIDField = new BGHUDTextField(form);
-    m_billIDField->hide();
-    m_billIconPicker = new BWPopupButton;
-    m_billIconPicker->setIconSize(QSize(kIconSide, kIconSide));
+    m_fields.billIDField = new BGHUDTextField(form);
+    m_fields.billIDField->hide();
+    m_fields.billIconPicker = new BWPopupButton;
+    m_fields.billIconPicker->setIconSize(QSize(kIconSide, kIconSide));
     fillIconMenu();
-    m_billNameField = new BGHUDTextField;
-    m_billNameField->setPlaceholderText(tr("Bill name"));
-    m_dueDateField = new KNPopUpDatePicker;
-    m_dueDateField->setDateRange(earliestDate(), latestDate());
-    QWidget* repeatRows = buildRepeatRows(&m_repeatSelector, &m_repeatBox, &m_customRepeatBox,
-                                          &m_customRepeatAField, &m_customRepeatBSelector);
-    m_amountDueField = new BGHUDTextField;
-    m_amountVariesToggle = new BGHUDCheckBox(tr("Amount varies"));
-    m_balanceField = new BGHUDTextField;
-    m_balanceField->setPlaceholderText(tr("Optional"));
-    m_paymentMethodSelector = new BWPopupButton;
-    m_paymentMethodSelector->addItems(paymentMethodTitles());
-    m_paymentURLField = new BGHUDTextField;
-    m_paymentURLField->setPlaceholderText(tr("Web address where you pay"));
-    m_tagsListField = new BWTagTokenField;
-    m_tagsListField->setPlaceholderText(tr("Tags, separated by commas"));
-    m_tagsListField->setCompletions([this](const QString& typed) { return tagCompletions(typed); });
-    m_remindMeField = new BGHUDCheckBox(tr("Remind me"));
-    m_reminderDaysField = new BGHUDTextField;
-    m_reminderDaysField->setFixedWidth(kReminderDaysWidth);
-    m_reminderDaysField->setValidator(new QIntValidator(0, 365, m_reminderDaysField));
-    m_cancelButton = button(tr("Cancel"), KBButtonTypeLightGrey);
-    m_saveButton = button(tr("Save"), KBButtonTypeGreen);
+    m_fields.billNameField = new BGHUDTextField;
+    m_fields.billNameField->setPlaceholderText(tr("Bill name"));
+    m_fields.dueDateField = new KNPopUpDatePicker;
+    m_fields.dueDateField->setDateRange(earliestDate(), latestDate());
+    QWidget* repeatRows = buildRepeatRows(&m_fields.repeatSelector, &m_fields.repeatBox, &m_fields.customRepeatBox,
+                                          &m_fields.customRepeatAField, &m_fields.customRepeatBSelector);
+    m_fields.amountDueField = new BGHUDTextField;
+    m_fields.amountVariesToggle = new BGHUDCheckBox(tr("Amount varies"));
+    m_fields.balanceField = new BGHUDTextField;
+    m_fields.balanceField->setPlaceholderText(tr("Optional"));
+    m_fields.paymentMethodSelector = new BWPopupButton;
+    m_fields.paymentMethodSelector->addItems(paymentMethodTitles());
+    m_fields.paymentURLField = new BGHUDTextField;
+    m_fields.paymentURLField->setPlaceholderText(tr("Web address where you pay"));
+    m_fields.tagsListField = new BWTagTokenField;
+    m_fields.tagsListField->setPlaceholderText(tr("Tags, separated by commas"));
+    m_fields.tagsListField->setCompletions([this](const QString& typed) { return tagCompletions(typed); });
+    m_fields.remindMeField = new BGHUDCheckBox(tr("Remind me"));
+    m_fields.reminderDaysField = new BGHUDTextField;
+    m_fields.reminderDaysField->setFixedWidth(kReminderDaysWidth);
+    m_fields.reminderDaysField->setValidator(new QIntValidator(0, 365, m_fields.reminderDaysField));
+    m_fields.cancelButton = button(tr("Cancel"), KBButtonTypeLightGrey);
+    m_fields.saveButton = button(tr("Save"), KBButtonTypeGreen);
 
     int line = 0;
-    grid->addWidget(m_billIconPicker, line, 0);
-    grid->addWidget(m_billNameField, line++, 1);
+    grid->addWidget(m_fields.billIconPicker, line, 0);
+    grid->addWidget(m_fields.billNameField, line++, 1);
     grid->addWidget(caption(tr("Due:")), line, 0);
-    grid->addWidget(m_dueDateField, line++, 1);
+    grid->addWidget(m_fields.dueDateField, line++, 1);
     grid->addWidget(caption(tr("Repeats:")), line, 0);
     grid->addWidget(repeatRows, line++, 1);
     grid->addWidget(caption(tr("Amount:")), line, 0);
-    grid->addLayout(row({m_amountDueField, m_amountVariesToggle}, false), line++, 1);
+    grid->addLayout(row({m_fields.amountDueField, m_fields.amountVariesToggle}, false), line++, 1);
     grid->addWidget(caption(tr("Balance:")), line, 0);
-    grid->addWidget(m_balanceField, line++, 1);
+    grid->addWidget(m_fields.balanceField, line++, 1);
     grid->addWidget(caption(tr("Pay by:")), line, 0);
-    grid->addLayout(row({m_paymentMethodSelector}), line++, 1);
+    grid->addLayout(row({m_fields.paymentMethodSelector}), line++, 1);
     grid->addWidget(caption(tr("Pay site:")), line, 0);
-    grid->addWidget(m_paymentURLField, line++, 1);
+    grid->addWidget(m_fields.paymentURLField, line++, 1);
     grid->addWidget(caption(tr("Tags:")), line, 0);
-    grid->addWidget(m_tagsListField, line++, 1);
-    grid->addLayout(row({m_remindMeField, m_reminderDaysField, new BGHUDLabel(tr("days before it is due"))}),
-                    line++, 0, 1, 2);
-    grid->addLayout(buttonRow(m_cancelButton, m_saveButton), line, 0, 1, 2);
+    grid->addWidget(m_fields.tagsListField, line++, 1);
+    grid->addLayout(
+        row({m_fields.remindMeField, m_fields.reminderDaysField, new BGHUDLabel(tr("days before it is due"))}), line++,
+        0, 1, 2);
+    grid->addLayout(buttonRow(m_fields.cancelButton, m_fields.saveButton), line, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
-    setTabOrder({m_billNameField, m_dueDateField, m_repeatSelector, m_customRepeatAField, m_customRepeatBSelector,
-                 m_amountDueField, m_amountVariesToggle, m_balanceField, m_paymentMethodSelector,
-                 m_paymentURLField, m_tagsListField, m_remindMeField, m_reminderDaysField, m_billIconPicker,
-                 m_cancelButton, m_saveButton});
+    setTabOrder({m_fields.billNameField, m_fields.dueDateField, m_fields.repeatSelector, m_fields.customRepeatAField,
+                 m_fields.customRepeatBSelector, m_fields.amountDueField, m_fields.amountVariesToggle,
+                 m_fields.balanceField, m_fields.paymentMethodSelector, m_fields.paymentURLField,
+                 m_fields.tagsListField, m_fields.remindMeField, m_fields.reminderDaysField, m_fields.billIconPicker,
+                 m_fields.cancelButton, m_fields.saveButton});
     return form;
 }
 
@@ -276,39 +278,41 @@ QWidget* BWBillEditorController::buildIncomeForm()
     auto* grid = new QGridLayout(form);
     grid->setSpacing(kFieldSpacing);
 
-    m_incomeIDField = new BGHUDTextField(form);
-    m_incomeIDField->hide();
-    m_incomeNameField = new BGHUDTextField;
-    m_incomeNameField->setPlaceholderText(tr("Income name"));
-    m_incomeDateField = new KNPopUpDatePicker;
-    m_incomeDateField->setDateRange(earliestDate(), latestDate());
-    QWidget* repeatRows = buildRepeatRows(&m_incomeRepeatSelector, &m_incomeRepeatBox, &m_incomeCustomRepeatBox,
-                                          &m_incomeCustomRepeatAField, &m_incomeCustomRepeatBSelector);
-    m_incomeAmountField = new BGHUDTextField;
-    m_incomeAmountVariesToggle = new BGHUDCheckBox(tr("Amount varies"));
-    m_incomeTagsField = new BWTagTokenField;
-    m_incomeTagsField->setPlaceholderText(tr("Tags, separated by commas"));
-    m_incomeTagsField->setCompletions([this](const QString& typed) { return tagCompletions(typed); });
-    m_cancelIncomeButton = button(tr("Cancel"), KBButtonTypeLightGrey);
-    m_saveIncomeButton = button(tr("Save"), KBButtonTypeGreen);
+    m_fields.incomeIDField = new BGHUDTextField(form);
+    m_fields.incomeIDField->hide();
+    m_fields.incomeNameField = new BGHUDTextField;
+    m_fields.incomeNameField->setPlaceholderText(tr("Income name"));
+    m_fields.incomeDateField = new KNPopUpDatePicker;
+    m_fields.incomeDateField->setDateRange(earliestDate(), latestDate());
+    QWidget* repeatRows
+        = buildRepeatRows(&m_fields.incomeRepeatSelector, &m_fields.incomeRepeatBox, &m_fields.incomeCustomRepeatBox,
+                          &m_fields.incomeCustomRepeatAField, &m_fields.incomeCustomRepeatBSelector);
+    m_fields.incomeAmountField = new BGHUDTextField;
+    m_fields.incomeAmountVariesToggle = new BGHUDCheckBox(tr("Amount varies"));
+    m_fields.incomeTagsField = new BWTagTokenField;
+    m_fields.incomeTagsField->setPlaceholderText(tr("Tags, separated by commas"));
+    m_fields.incomeTagsField->setCompletions([this](const QString& typed) { return tagCompletions(typed); });
+    m_fields.cancelIncomeButton = button(tr("Cancel"), KBButtonTypeLightGrey);
+    m_fields.saveIncomeButton = button(tr("Save"), KBButtonTypeGreen);
 
     int line = 0;
     grid->addWidget(caption(tr("Name:")), line, 0);
-    grid->addWidget(m_incomeNameField, line++, 1);
+    grid->addWidget(m_fields.incomeNameField, line++, 1);
     grid->addWidget(caption(tr("Paid on:")), line, 0);
-    grid->addWidget(m_incomeDateField, line++, 1);
+    grid->addWidget(m_fields.incomeDateField, line++, 1);
     grid->addWidget(caption(tr("Repeats:")), line, 0);
     grid->addWidget(repeatRows, line++, 1);
     grid->addWidget(caption(tr("Amount:")), line, 0);
-    grid->addLayout(row({m_incomeAmountField, m_incomeAmountVariesToggle}, false), line++, 1);
+    grid->addLayout(row({m_fields.incomeAmountField, m_fields.incomeAmountVariesToggle}, false), line++, 1);
     grid->addWidget(caption(tr("Tags:")), line, 0);
-    grid->addWidget(m_incomeTagsField, line++, 1);
-    grid->addLayout(buttonRow(m_cancelIncomeButton, m_saveIncomeButton), line, 0, 1, 2);
+    grid->addWidget(m_fields.incomeTagsField, line++, 1);
+    grid->addLayout(buttonRow(m_fields.cancelIncomeButton, m_fields.saveIncomeButton), line, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
-    setTabOrder({m_incomeNameField, m_incomeDateField, m_incomeRepeatSelector, m_incomeCustomRepeatAField,
-                 m_incomeCustomRepeatBSelector, m_incomeAmountField, m_incomeAmountVariesToggle, m_incomeTagsField,
-                 m_cancelIncomeButton, m_saveIncomeButton});
+    setTabOrder({m_fields.incomeNameField, m_fields.incomeDateField, m_fields.incomeRepeatSelector,
+                 m_fields.incomeCustomRepeatAField, m_fields.incomeCustomRepeatBSelector, m_fields.incomeAmountField,
+                 m_fields.incomeAmountVariesToggle, m_fields.incomeTagsField, m_fields.cancelIncomeButton,
+                 m_fields.saveIncomeButton});
     return form;
 }
 
@@ -343,31 +347,32 @@ void BWBillEditorController::fillIconMenu()
     for (const IconItem& item : OrBillEditorAssistant::listOfIcons()) {
         const std::optional<BWBillsLoader::IconTitle> title = loader.getTitleForIcon(item.iconName);
         const QString shown = title ? title->title : item.iconName;
-        m_billIconPicker->addItem(BWIconFont::icon(item.iconName, kIconColor), shown, item.iconName);
+        m_fields.billIconPicker->addItem(BWIconFont::icon(item.iconName, kIconColor), shown, item.iconName);
         // The words a typed name is matched against: the title and the
         // words people use for such bills.
-        m_billIconPicker->setItemData(m_billIconPicker->count() - 1, shown + u' ' + item.keywords, Qt::ToolTipRole);
+        m_fields.billIconPicker->setItemData(m_fields.billIconPicker->count() - 1, shown + u' ' + item.keywords,
+                                             Qt::ToolTipRole);
     }
 }
 
 void BWBillEditorController::connectFormActions()
 {
-    connect(m_saveButton, &QPushButton::clicked, this, &BWBillEditorController::saveBill);
-    connect(m_cancelButton, &QPushButton::clicked, this, &BWBillEditorController::cancelBill);
-    connect(m_saveIncomeButton, &QPushButton::clicked, this, &BWBillEditorController::saveIncome);
-    connect(m_cancelIncomeButton, &QPushButton::clicked, this, &BWBillEditorController::cancelBill);
-    connect(m_deleteButton, &QPushButton::clicked, this, &BWBillEditorController::deleteBill);
+    connect(m_fields.saveButton, &QPushButton::clicked, this, &BWBillEditorController::saveBill);
+    connect(m_fields.cancelButton, &QPushButton::clicked, this, &BWBillEditorController::cancelBill);
+    connect(m_fields.saveIncomeButton, &QPushButton::clicked, this, &BWBillEditorController::saveIncome);
+    connect(m_fields.cancelIncomeButton, &QPushButton::clicked, this, &BWBillEditorController::cancelBill);
+    connect(m_fields.deleteButton, &QPushButton::clicked, this, &BWBillEditorController::deleteBill);
 
-    for (BWPopupButton* selector : {m_repeatSelector, m_incomeRepeatSelector})
+    for (BWPopupButton* selector : {m_fields.repeatSelector, m_fields.incomeRepeatSelector})
         connect(selector, &QComboBox::activated, this, [this, selector] { toggleRepeat(selector); });
-    for (BWPopupButton* unit : {m_customRepeatBSelector, m_incomeCustomRepeatBSelector})
+    for (BWPopupButton* unit : {m_fields.customRepeatBSelector, m_fields.incomeCustomRepeatBSelector})
         connect(unit, &QComboBox::activated, this, [this, unit] { customRepeatBMenuChanged(unit); });
-    for (KNPopUpDatePicker* date : {m_dueDateField, m_incomeDateField})
+    for (KNPopUpDatePicker* date : {m_fields.dueDateField, m_fields.incomeDateField})
         connect(date, &BWDateField::dateChanged, this, &BWBillEditorController::selectedDateChanged);
-    connect(m_paymentMethodSelector, &QComboBox::activated, this, &BWBillEditorController::togglePayMethod);
-    connect(m_billIconPicker, &QComboBox::activated, this, &BWBillEditorController::toggleIcon);
+    connect(m_fields.paymentMethodSelector, &QComboBox::activated, this, &BWBillEditorController::togglePayMethod);
+    connect(m_fields.billIconPicker, &QComboBox::activated, this, &BWBillEditorController::toggleIcon);
 
-    for (QLineEdit* field : std::initializer_list<QLineEdit*>{m_billNameField, m_amountDueField, m_tagsListField,
-                                                             m_paymentURLField})
+    for (QLineEdit* field : std::initializer_list<QLineEdit*>{m_fields.billNameField, m_fields.amountDueField,
+                                                              m_fields.tagsListField, m_fields.paymentURLField})
         connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
 }

@@ -83,8 +83,8 @@ BWBillEditorController::~BWBillEditorController()
 
 void BWBillEditorController::setBillPageButtons(QWidget* nextBillButton, QWidget* prevBillButton)
 {
-    m_nextBillButton = nextBillButton;
-    m_prevBillButton = prevBillButton;
+    m_windowControls.nextBillButton = nextBillButton;
+    m_windowControls.prevBillButton = prevBillButton;
 }
 
 QWidget* BWBillEditorController::editorPopover() const
@@ -94,7 +94,7 @@ QWidget* BWBillEditorController::editorPopover() const
 
 QList<QLineEdit*> BWBillEditorController::amountFields() const
 {
-    return {m_amountDueField, m_balanceField, m_incomeAmountField};
+    return {m_fields.amountDueField, m_fields.balanceField, m_fields.incomeAmountField};
 }
 
 bool BWBillEditorController::isShown() const
@@ -161,22 +161,10 @@ void BWBillEditorController::showPage(Page page, QWidget* anchorView, const QRec
         popover->setPoint(point, side);
     });
 
-    QWidget* firstField = page == Page::BillForm     ? static_cast<QWidget*>(m_billNameField)
-                          : page == Page::IncomeForm ? static_cast<QWidget*>(m_incomeNameField)
-                                                     : static_cast<QWidget*>(m_deleteButton);
+    QWidget* firstField = page == Page::BillForm     ? static_cast<QWidget*>(m_fields.billNameField)
+                          : page == Page::IncomeForm ? static_cast<QWidget*>(m_fields.incomeNameField)
+                                                     : static_cast<QWidget*>(m_fields.deleteButton);
     firstField->setFocus(Qt::PopupFocusReason);
-}
-
-void BWBillEditorController::setMainWindowControlsAvailable(bool available)
-{
-    for (QWidget* button : {m_nextBillButton.data(), m_prevBillButton.data()}) {
-        if (button)
-            button->setVisible(available);
-    }
-    for (QWidget* control : {m_overviewButton.data(), m_searchField.data()}) {
-        if (control)
-            control->setEnabled(available);
-    }
 }
 
 void BWBillEditorController::closePopover()
@@ -193,7 +181,7 @@ void BWBillEditorController::cancelBill()
 // Moving the focus off the date fields closes their calendars.
 void BWBillEditorController::hideDatePopUp()
 {
-    for (KNPopUpDatePicker* field : {m_dueDateField, m_incomeDateField}) {
+    for (KNPopUpDatePicker* field : {m_fields.dueDateField, m_fields.incomeDateField}) {
         if (field->hasFocus())
             field->clearFocus();
     }
@@ -229,7 +217,7 @@ void BWBillEditorController::showDeletePopoverForBill(const QString& billID, con
 {
     m_billToDeleteID = billID;
     const std::optional<QVariantMap> record = BWBillsLoader(m_env).loadBillWithID(billID);
-    m_billToDeleteNameField->setText(record.value_or(QVariantMap()).value(BillKeys::Name).toString() + u'?');
+    m_fields.billToDeleteNameField->setText(record.value_or(QVariantMap()).value(BillKeys::Name).toString() + u'?');
     showPage(Page::DeleteQuestion, view, position, false);
 }
 
@@ -249,23 +237,12 @@ bool BWBillEditorController::restoreBill(const QString& billID)
 
 // ---- Repeat rows ------------------------------------------------------------------------
 
-BWBillEditorController::RepeatRows BWBillEditorController::billRepeatRows() const
-{
-    return {m_repeatSelector, m_repeatBox, m_customRepeatBox, m_customRepeatAField, m_customRepeatBSelector};
-}
-
-BWBillEditorController::RepeatRows BWBillEditorController::incomeRepeatRows() const
-{
-    return {m_incomeRepeatSelector, m_incomeRepeatBox, m_incomeCustomRepeatBox, m_incomeCustomRepeatAField,
-            m_incomeCustomRepeatBSelector};
-}
-
 void BWBillEditorController::toggleRepeat(QComboBox* sender)
 {
     m_changed.repeatInterval = true;
     if (sender->currentIndex() != CustomRepeatIndex)
         return;
-    for (const RepeatRows& rows : {billRepeatRows(), incomeRepeatRows()}) {
+    for (const BWBillEditorFields::RepeatRows& rows : {m_fields.billRepeatRows(), m_fields.incomeRepeatRows()}) {
         rows.box->hide();
         rows.customBox->show();
     }
@@ -273,7 +250,7 @@ void BWBillEditorController::toggleRepeat(QComboBox* sender)
 
 void BWBillEditorController::cancelCustomRepeat()
 {
-    for (const RepeatRows& rows : {billRepeatRows(), incomeRepeatRows()}) {
+    for (const BWBillEditorFields::RepeatRows& rows : {m_fields.billRepeatRows(), m_fields.incomeRepeatRows()}) {
         rows.customBox->hide();
         rows.selector->setCurrentIndex(MonthlyRepeatIndex);
         rows.box->show();
@@ -282,7 +259,8 @@ void BWBillEditorController::cancelCustomRepeat()
 
 void BWBillEditorController::customRepeatBMenuChanged(QComboBox* sender)
 {
-    BGHUDTextField* count = sender == m_customRepeatBSelector ? m_customRepeatAField : m_incomeCustomRepeatAField;
+    BGHUDTextField* count
+        = sender == m_fields.customRepeatBSelector ? m_fields.customRepeatAField : m_fields.incomeCustomRepeatAField;
     if (count->text().trimmed().isEmpty())
         count->setText(QStringLiteral("1"));
     const bool takesCount = sender->currentIndex() < FirstUnitWithoutCount;
@@ -297,7 +275,7 @@ void BWBillEditorController::updateMenuItemOnCustomRepeatSelectorWithDate(const 
     const OvModernDateCalculations::DateComponents components =
         OvModernDateCalculations::extractDateComponentsFromDate(QDateTime(date, QTime(12, 0)));
     const QString title = OvModernDateCalculations::stringForCustomRepeatIntervalWithComponents(components);
-    for (BWPopupButton* unit : {m_customRepeatBSelector, m_incomeCustomRepeatBSelector})
+    for (BWPopupButton* unit : {m_fields.customRepeatBSelector, m_fields.incomeCustomRepeatBSelector})
         unit->setItemText(SameWeekdayUnitIndex, title);
 }
 
@@ -308,7 +286,7 @@ void BWBillEditorController::selectedDateChanged(const QDate& date)
 
 // Shows a stored Repeat pair in a form's rows; an unreadable pair shows as
 // every month, an unknown unit as every week.
-void BWBillEditorController::showRepeat(const RepeatRows& rows, const QVariantList& repeat,
+void BWBillEditorController::showRepeat(const BWBillEditorFields::RepeatRows& rows, const QVariantList& repeat,
                                         const BWBillsLoader& loader)
 {
     const QList<int> selection = loader.getRepeatFromArrayMac(repeat).value_or(QList<int>{0});
@@ -326,7 +304,7 @@ void BWBillEditorController::showRepeat(const RepeatRows& rows, const QVariantLi
 
 // The Repeat pair of a form. A custom count of days, weeks or months below 1
 // would never move the due date on, so it is stored as 1.
-QVariantList BWBillEditorController::enteredRepeat(const RepeatRows& rows) const
+QVariantList BWBillEditorController::enteredRepeat(const BWBillEditorFields::RepeatRows& rows) const
 {
     const int repeatIndex = rows.selector->currentIndex();
     const int unitIndex = rows.unit->currentIndex();
@@ -378,8 +356,8 @@ void BWBillEditorController::toggleIcon()
 
 void BWBillEditorController::clearFieldColors()
 {
-    for (BGHUDTextField* field : {m_billNameField, m_amountDueField, m_paymentURLField,
-                                  static_cast<BGHUDTextField*>(m_tagsListField)})
+    for (BGHUDTextField* field : {m_fields.billNameField, m_fields.amountDueField, m_fields.paymentURLField,
+                                  static_cast<BGHUDTextField*>(m_fields.tagsListField)})
         field->setBackgroundColor(Qt::transparent);
 }
 

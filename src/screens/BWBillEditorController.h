@@ -9,7 +9,10 @@
 #include <memory>
 #include <optional>
 
+#include "screens/BWBillEditorChangeFlags.h"
+#include "screens/BWBillEditorFields.h"
 #include "screens/BWBillEditorScreen.h"
+#include "screens/BWBillEditorWindowControls.h"
 #include "store/BWStoreEnvironment.h"
 
 class BGHUDCheckBox;
@@ -56,8 +59,8 @@ public:
     // that are hidden or disabled while a bill is edited. Each may be null.
     void setOverviewNewBillButton(QWidget* button) { m_overviewNewBillButton = button; }
     void setBillPageButtons(QWidget* nextBillButton, QWidget* prevBillButton);
-    void setSearchField(QWidget* field) { m_searchField = field; }
-    void setOverviewButton(QWidget* button) { m_overviewButton = button; }
+    void setSearchField(QWidget* field) { m_windowControls.searchField = field; }
+    void setOverviewButton(QWidget* button) { m_windowControls.overviewButton = button; }
 
     // ---- Commands (the shell's and the screens') ----
     void createNewBill(QWidget* anchor) override;
@@ -95,56 +98,48 @@ public:
     // The name's length at the last suggestion step.
     int numberOfCharactersInTitle() const { return m_numberOfCharactersInTitle; }
 
-    struct ChangeFlags
-    {
-        bool icon = false;
-        bool tags = false;
-        bool amount = false;
-        bool repeatInterval = false;
-        bool payMethod = false;
-        bool payURL = false;
-    };
+    using ChangeFlags = BWBillEditorChangeFlags;
     ChangeFlags changeFlags() const { return m_changed; }
     bool shouldSuggestBillInfo() const { return m_shouldSuggestBillInfo; }
 
     // ---- Bill form ----
-    BGHUDTextField* billIDField() const { return m_billIDField; }
-    BGHUDTextField* billNameField() const { return m_billNameField; }
-    KNPopUpDatePicker* dueDateField() const { return m_dueDateField; }
-    BWPopupButton* repeatSelector() const { return m_repeatSelector; }
-    QWidget* repeatBox() const { return m_repeatBox; }
-    QWidget* customRepeatBox() const { return m_customRepeatBox; }
-    BGHUDTextField* customRepeatAField() const { return m_customRepeatAField; }
-    BWPopupButton* customRepeatBSelector() const { return m_customRepeatBSelector; }
-    BGHUDTextField* amountDueField() const { return m_amountDueField; }
-    BGHUDCheckBox* amountVariesToggle() const { return m_amountVariesToggle; }
-    BGHUDTextField* balanceField() const { return m_balanceField; }
-    BWPopupButton* paymentMethodSelector() const { return m_paymentMethodSelector; }
-    BGHUDTextField* paymentURLField() const { return m_paymentURLField; }
-    BWTagTokenField* tagsListField() const { return m_tagsListField; }
-    BGHUDCheckBox* remindMeField() const { return m_remindMeField; }
-    BGHUDTextField* reminderDaysField() const { return m_reminderDaysField; }
-    BWPopupButton* billIconPicker() const { return m_billIconPicker; }
-    KBButton* saveButton() const { return m_saveButton; }
-    KBButton* cancelButton() const { return m_cancelButton; }
+    BGHUDTextField* billIDField() const { return m_fields.billIDField; }
+    BGHUDTextField* billNameField() const { return m_fields.billNameField; }
+    KNPopUpDatePicker* dueDateField() const { return m_fields.dueDateField; }
+    BWPopupButton* repeatSelector() const { return m_fields.repeatSelector; }
+    QWidget* repeatBox() const { return m_fields.repeatBox; }
+    QWidget* customRepeatBox() const { return m_fields.customRepeatBox; }
+    BGHUDTextField* customRepeatAField() const { return m_fields.customRepeatAField; }
+    BWPopupButton* customRepeatBSelector() const { return m_fields.customRepeatBSelector; }
+    BGHUDTextField* amountDueField() const { return m_fields.amountDueField; }
+    BGHUDCheckBox* amountVariesToggle() const { return m_fields.amountVariesToggle; }
+    BGHUDTextField* balanceField() const { return m_fields.balanceField; }
+    BWPopupButton* paymentMethodSelector() const { return m_fields.paymentMethodSelector; }
+    BGHUDTextField* paymentURLField() const { return m_fields.paymentURLField; }
+    BWTagTokenField* tagsListField() const { return m_fields.tagsListField; }
+    BGHUDCheckBox* remindMeField() const { return m_fields.remindMeField; }
+    BGHUDTextField* reminderDaysField() const { return m_fields.reminderDaysField; }
+    BWPopupButton* billIconPicker() const { return m_fields.billIconPicker; }
+    KBButton* saveButton() const { return m_fields.saveButton; }
+    KBButton* cancelButton() const { return m_fields.cancelButton; }
 
     // ---- Income form ----
-    BGHUDTextField* incomeIDField() const { return m_incomeIDField; }
-    BGHUDTextField* incomeNameField() const { return m_incomeNameField; }
-    KNPopUpDatePicker* incomeDateField() const { return m_incomeDateField; }
-    BWPopupButton* incomeRepeatSelector() const { return m_incomeRepeatSelector; }
-    QWidget* incomeRepeatBox() const { return m_incomeRepeatBox; }
-    QWidget* incomeCustomRepeatBox() const { return m_incomeCustomRepeatBox; }
-    BGHUDTextField* incomeCustomRepeatAField() const { return m_incomeCustomRepeatAField; }
-    BWPopupButton* incomeCustomRepeatBSelector() const { return m_incomeCustomRepeatBSelector; }
-    BGHUDTextField* incomeAmountField() const { return m_incomeAmountField; }
-    BGHUDCheckBox* incomeAmountVariesToggle() const { return m_incomeAmountVariesToggle; }
-    BWTagTokenField* incomeTagsField() const { return m_incomeTagsField; }
-    KBButton* saveIncomeButton() const { return m_saveIncomeButton; }
+    BGHUDTextField* incomeIDField() const { return m_fields.incomeIDField; }
+    BGHUDTextField* incomeNameField() const { return m_fields.incomeNameField; }
+    KNPopUpDatePicker* incomeDateField() const { return m_fields.incomeDateField; }
+    BWPopupButton* incomeRepeatSelector() const { return m_fields.incomeRepeatSelector; }
+    QWidget* incomeRepeatBox() const { return m_fields.incomeRepeatBox; }
+    QWidget* incomeCustomRepeatBox() const { return m_fields.incomeCustomRepeatBox; }
+    BGHUDTextField* incomeCustomRepeatAField() const { return m_fields.incomeCustomRepeatAField; }
+    BWPopupButton* incomeCustomRepeatBSelector() const { return m_fields.incomeCustomRepeatBSelector; }
+    BGHUDTextField* incomeAmountField() const { return m_fields.incomeAmountField; }
+    BGHUDCheckBox* incomeAmountVariesToggle() const { return m_fields.incomeAmountVariesToggle; }
+    BWTagTokenField* incomeTagsField() const { return m_fields.incomeTagsField; }
+    KBButton* saveIncomeButton() const { return m_fields.saveIncomeButton; }
 
     // ---- Questions ----
-    BGHUDLabel* billToDeleteNameField() const { return m_billToDeleteNameField; }
-    KBButton* deleteButton() const { return m_deleteButton; }
+    BGHUDLabel* billToDeleteNameField() const { return m_fields.billToDeleteNameField; }
+    KBButton* deleteButton() const { return m_fields.deleteButton; }
 
     // ---- Menu and field actions ----
     // The repeat selector of either form: choosing "Custom" shows the custom rows.
@@ -205,24 +200,11 @@ private:
 
     // ---- Showing ----
     void showPage(Page page, QWidget* anchorView, const QRect& anchorRect, bool belowAnchor);
-    // The main window's controls that make no sense while a bill is edited
-    // are hidden or disabled; the popover closing, however it closes, gives
-    // them back.
-    void setMainWindowControlsAvailable(bool available);
 
     // ---- Shared form steps ----
-    struct RepeatRows
-    {
-        BWPopupButton* selector;
-        QWidget* box;
-        QWidget* customBox;
-        BGHUDTextField* count;
-        BWPopupButton* unit;
-    };
-    RepeatRows billRepeatRows() const;
-    RepeatRows incomeRepeatRows() const;
-    void showRepeat(const RepeatRows& rows, const QVariantList& repeat, const BWBillsLoader& loader);
-    QVariantList enteredRepeat(const RepeatRows& rows) const;
+    void showRepeat(const BWBillEditorFields::RepeatRows& rows, const QVariantList& repeat,
+                    const BWBillsLoader& loader);
+    QVariantList enteredRepeat(const BWBillEditorFields::RepeatRows& rows) const;
     void showDueDate(KNPopUpDatePicker* field, const QDateTime& date);
     // Nothing, after telling the user why, for typed text that names no date.
     std::optional<QDateTime> enteredDate(KNPopUpDatePicker* field);
@@ -261,45 +243,8 @@ private:
     QWidget* m_deleteQuestion = nullptr;
 
     QPointer<QWidget> m_overviewNewBillButton;
-    QPointer<QWidget> m_nextBillButton;
-    QPointer<QWidget> m_prevBillButton;
-    QPointer<QWidget> m_searchField;
-    QPointer<QWidget> m_overviewButton;
+    BWBillEditorWindowControls m_windowControls;
 
-    BGHUDTextField* m_billIDField = nullptr;
-    BGHUDTextField* m_billNameField = nullptr;
-    KNPopUpDatePicker* m_dueDateField = nullptr;
-    BWPopupButton* m_repeatSelector = nullptr;
-    QWidget* m_repeatBox = nullptr;
-    QWidget* m_customRepeatBox = nullptr;
-    BGHUDTextField* m_customRepeatAField = nullptr;
-    BWPopupButton* m_customRepeatBSelector = nullptr;
-    BGHUDTextField* m_amountDueField = nullptr;
-    BGHUDCheckBox* m_amountVariesToggle = nullptr;
-    BGHUDTextField* m_balanceField = nullptr;
-    BWPopupButton* m_paymentMethodSelector = nullptr;
-    BGHUDTextField* m_paymentURLField = nullptr;
-    BWTagTokenField* m_tagsListField = nullptr;
-    BGHUDCheckBox* m_remindMeField = nullptr;
-    BGHUDTextField* m_reminderDaysField = nullptr;
-    BWPopupButton* m_billIconPicker = nullptr;
-    KBButton* m_saveButton = nullptr;
-    KBButton* m_cancelButton = nullptr;
-
-    BGHUDTextField* m_incomeIDField = nullptr;
-    BGHUDTextField* m_incomeNameField = nullptr;
-    KNPopUpDatePicker* m_incomeDateField = nullptr;
-    BWPopupButton* m_incomeRepeatSelector = nullptr;
-    QWidget* m_incomeRepeatBox = nullptr;
-    QWidget* m_incomeCustomRepeatBox = nullptr;
-    BGHUDTextField* m_incomeCustomRepeatAField = nullptr;
-    BWPopupButton* m_incomeCustomRepeatBSelector = nullptr;
-    BGHUDTextField* m_incomeAmountField = nullptr;
-    BGHUDCheckBox* m_incomeAmountVariesToggle = nullptr;
-    BWTagTokenField* m_incomeTagsField = nullptr;
-    KBButton* m_saveIncomeButton = nullptr;
-    KBButton* m_cancelIncomeButton = nullptr;
-
-    BGHUDLabel* m_billToDeleteNameField = nullptr;
-    KBButton* m_deleteButton = nullptr;
+    // The widgets of the popover's pages.
+    BWBillEditorFields m_fields;
 };

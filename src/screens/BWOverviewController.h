@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QTableView>
-
 #include <functional>
 #include <memory>
 

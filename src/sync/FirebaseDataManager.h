@@ -1,19 +1,19 @@
 #pragma once
 
 #include <QDateTime>
-#include <QObject>
-#include <QString>
-#include <QVariantMap>
-
 #include <QHash>
+#include <QObject>
 #include <QSet>
+#include <QString>
 #include <QTimer>
-
+#include <QVariantMap>
 #include <functional>
 #include <memory>
 #include <optional>
 
 #include "store/BWStoreEnvironment.h"
+#include "sync/FirebaseError.h"
+#include "sync/FirebaseUser.h"
 
 class QNetworkAccessManager;
 class SecretStore;
@@ -24,39 +24,6 @@ struct FirebasePendingWrite;
 struct FirebaseNode;
 struct FirebaseSession;
 
-// The signed-in cloud account.
-struct FirebaseUser
-{
-    QString uid;
-    QString email;
-
-    bool isSignedIn() const { return !uid.isEmpty(); }
-};
-
-// Why an account or database operation failed.
-struct FirebaseError
-{
-    enum Code {
-        None = 0,
-        NotConfigured,      // no settings file, or one without key and database address
-        NotSignedIn,
-        InvalidEmail,
-        WeakPassword,       // shorter than the server accepts
-        EmailExists,        // sign-up with an address that has an account
-        WrongCredentials,   // unknown address or wrong password
-        TooManyAttempts,
-        SessionExpired,     // the refresh token was revoked or has expired
-        Network,            // unreachable, dropped or timed out
-        Server,             // 5xx or an answer that could not be read
-        Refused,            // the database refused the write (rules)
-    };
-
-    Code code = None;
-    QString message;   // the server's or the network's own words, for the log
-
-    bool isError() const { return code != None; }
-};
-
 // Keeps a copy of the bills of the signed-in cloud account in a Firebase
 // Realtime Database, one node per bill under users/<uid>/<bill id>, and brings
 // other devices' additions, changes and removals back into the data folder.
@@ -64,10 +31,10 @@ struct FirebaseError
 // A copy is merged with the one it would replace by BWBillMerge (each field
 // of the copy that changed it last, every payment either holds unless a
 // device removed it, the deletion rule). Uploads write the merge
-// compare-and-swap on the ETag of
-// the node it was merged with; when the node changed meanwhile, it is merged
-// again and the write tried again. Every upload and removal is first put into a journal in the
-// data folder and leaves it only when the server confirmed it; whatever is
+// compare-and-swap on the ETag of the node it was merged with; when the node
+// changed meanwhile, it is merged again and the write tried again. Every
+// upload and removal is first put into a journal in the data folder and
+// leaves it only when the server confirmed it; whatever is
 // left is sent again after a reconnect or a restart. Removals leave a
 // tombstone with the deletion's stamp under deletedBills/<uid>/<bill id>
 // (outside the node whose children are bills), which decides against every
