@@ -22,6 +22,25 @@ QString describe(const QVariantMap& index)
     return QString::fromUtf8(PropertyList::serialize(index));
 }
 
+// The index of `folder`, when there is a folder and its index can be read:
+// lists are never rewritten over a damaged index.
+std::optional<BWBillIndex> readableIndex(const QString& folder)
+{
+    if (folder.isEmpty())
+        return std::nullopt;
+    BWBillIndex index(folder);
+    if (index.isDamaged())
+        return std::nullopt;
+    return index;
+}
+
+void setLists(BWBillIndex& index, const QStringList& active, const QStringList& archived, const QStringList& deleted)
+{
+    index.setIds(IndexKeys::ActiveBills, active);
+    index.setIds(IndexKeys::ArchivedBills, archived);
+    index.setIds(IndexKeys::DeletedBills, deleted);
+}
+
 }  // namespace
 
 bool BWBill::moveBill(const QString& billID, const QString& fromIndex, const QString& toIndex,
@@ -100,12 +119,10 @@ bool BWBill::deleteUnknownBill(const QString& billID)
 
 bool BWBill::listAsDeleted(const QString& billID)
 {
-    const QString folder = dataFolder();
-    if (folder.isEmpty())
+    std::optional<BWBillIndex> readable = readableIndex(dataFolder());
+    if (!readable)
         return false;
-    BWBillIndex index(folder);
-    if (index.isDamaged())
-        return false;
+    BWBillIndex& index = *readable;
     const bool wasListed
         = index.contains(IndexKeys::ActiveBills, billID) || index.contains(IndexKeys::ArchivedBills, billID);
     if (wasListed || !index.contains(IndexKeys::DeletedBills, billID)) {
@@ -115,9 +132,7 @@ bool BWBill::listAsDeleted(const QString& billID)
         archived.removeAll(billID);
         if (!deleted.contains(billID))
             deleted.append(billID);
-        index.setIds(IndexKeys::ActiveBills, active);
-        index.setIds(IndexKeys::ArchivedBills, archived);
-        index.setIds(IndexKeys::DeletedBills, deleted);
+        setLists(index, active, archived, deleted);
         if (!saveIndex(index))
             return false;
         uploadActiveBillsToiCloud(active);
@@ -132,12 +147,10 @@ bool BWBill::listAsDeleted(const QString& billID)
 
 bool BWBill::listAsLive(const QString& billID)
 {
-    const QString folder = dataFolder();
-    if (folder.isEmpty())
+    std::optional<BWBillIndex> readable = readableIndex(dataFolder());
+    if (!readable)
         return false;
-    BWBillIndex index(folder);
-    if (index.isDamaged())
-        return false;
+    BWBillIndex& index = *readable;
     QStringList active = index.ids(IndexKeys::ActiveBills), archived = index.ids(IndexKeys::ArchivedBills),
                 deleted = index.ids(IndexKeys::DeletedBills);
     const bool wasDeleted = deleted.removeAll(billID) > 0;
@@ -146,9 +159,7 @@ bool BWBill::listAsLive(const QString& billID)
         return true;
     if (!active.contains(billID))
         active.append(billID);
-    index.setIds(IndexKeys::ActiveBills, active);
-    index.setIds(IndexKeys::ArchivedBills, archived);
-    index.setIds(IndexKeys::DeletedBills, deleted);
+    setLists(index, active, archived, deleted);
     if (!saveIndex(index))
         return false;
     uploadActiveBillsToiCloud(active);
@@ -237,12 +248,10 @@ bool BWBill::handReplacedListsToChannels(const BWBillIndex& before, const QMap<Q
     // Without sync the lists stay exactly as replaced.
     if (!anyCloudChannelIsOn())
         return true;
-    const QString folder = dataFolder();
-    if (folder.isEmpty())
+    std::optional<BWBillIndex> readable = readableIndex(dataFolder());
+    if (!readable)
         return false;
-    BWBillIndex index(folder);
-    if (index.isDamaged())
-        return false;
+    BWBillIndex& index = *readable;
     const QStringList active = index.ids(IndexKeys::ActiveBills);
     const QStringList listed = active + index.ids(IndexKeys::ArchivedBills);
     QStringList deleted = index.ids(IndexKeys::DeletedBills);

@@ -283,6 +283,7 @@ void OrvaneCloudManager::fullPassIndexesDone(const QList<CloudRecord>& records, 
     // Each bill the cloud holds is merged with the copy here, and what the
     // cloud lacks of it goes up; then the bills it has never seen.
     m_pass = new OrvaneCloudPass(*this, changed);
+    connect(m_pass, &QObject::destroyed, this, &OrvaneCloudManager::passEnded);
     m_pass->start();
 }
 

@@ -155,6 +155,9 @@ signals:
     // A batch of a full pass came back merged from the worker threads; none
     // of it is written yet.
     void passBatchMerged(int bills);
+    // The bills of a full pass are done with: gone through, or dropped when
+    // sync was switched off. Nothing of that pass runs after this.
+    void passEnded();
 
 private:
     friend class OrvaneCloudPass;

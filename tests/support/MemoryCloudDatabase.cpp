@@ -138,7 +138,9 @@ void MemoryCloudDatabase::deliverChange(const QString& recordType, const QString
 
 void MemoryCloudDatabase::send(const Reply& message, int delayMilliseconds)
 {
+    ++m_outstanding;
     QTimer::singleShot(delayMilliseconds, this, [this, message] {
+        --m_outstanding;
         message();
         releaseHeld();
     });
@@ -147,10 +149,12 @@ void MemoryCloudDatabase::send(const Reply& message, int delayMilliseconds)
 void MemoryCloudDatabase::holdBack(const Reply& message)
 {
     const auto sent = std::make_shared<bool>(false);
-    const Reply once = [message, sent] {
+    ++m_outstanding;
+    const Reply once = [this, message, sent] {
         if (*sent)
             return;
         *sent = true;
+        --m_outstanding;
         message();
     };
     m_held.append(once);

@@ -31,6 +31,8 @@ public:
     // fails with NotAuthenticated.
     void setSignedIn(bool signedIn) { m_signedIn = signedIn; }
     bool isSignedIn() const { return m_signedIn; }
+    // Replies and change announcements on their way here, not yet delivered.
+    int messagesOutstanding() const { return m_outstanding; }
 
 private:
     friend class MemoryCloudServer;
@@ -50,4 +52,5 @@ private:
     QPointer<MemoryCloudServer> m_server;
     QList<Reply> m_held;  // held-back messages, each sent once
     bool m_signedIn = true;
+    int m_outstanding = 0;
 };

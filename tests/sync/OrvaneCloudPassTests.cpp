@@ -8,7 +8,6 @@
 
 #include <QSignalSpy>
 #include <QDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -122,15 +121,14 @@ TEST_F(FullPassTest, SwitchingSyncOffInTheMiddleOfAPassWritesNothingMore)
             sentAtOff = server.requestCount();
         }
     });
+    QSignalSpy ended(b.engine.get(), &OrvaneCloudManager::passEnded);
     b.engine->fetchAndUploadAllRecords();
     ASSERT_TRUE(waitFor([&] { return sentAtOff >= 0; }, 10000));
     EXPECT_TRUE(b.engine->isIdle());
-    // Long enough for every step the pass would have taken next.
-    QTimer later;
-    later.setSingleShot(true);
-    QSignalSpy passed(&later, &QTimer::timeout);
-    later.start(500);
-    ASSERT_TRUE(passed.wait(10000));
+    // The pass is gone, and every answer to what was asked before the
+    // switch has come in and been turned away.
+    ASSERT_TRUE(
+        waitFor([&] { return ended.count() == 1 && containerB.memoryDatabase()->messagesOutstanding() == 0; }, 10000));
 
     EXPECT_EQ(writes.calls, QStringList());
     EXPECT_EQ(server.requestCount(), sentAtOff);
