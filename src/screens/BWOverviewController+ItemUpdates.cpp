@@ -44,7 +44,8 @@ void BWOverviewController::reloadItems(const QStringList& billIDs)
     else
         m_lists.order.mergeItems(m_lists.allActiveItems, changed, freshRecords(QString(), QString()),
                                  m_sortDescriptors);
-    showLoadedList();
+    // The changed rows show in this turn, the whole list's figures in the next.
+    showLoadedList(std::nullopt, true);
     m_selection->reselect(kept, m_lists.filtered);
     m_extensionCopy->schedule();
 }

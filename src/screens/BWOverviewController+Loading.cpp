@@ -89,24 +89,41 @@ void BWOverviewController::updateSidebar(const QVariantList& list, const QVarian
 // Everything that shows the loaded list follows it: the figures, the tray,
 // the calendar and the table. A search typed into the field still filters the
 // list read again after a save or a payment.
-void BWOverviewController::showLoadedList(const std::optional<BWOverviewSidebar::Figures>& figures)
+void BWOverviewController::showLoadedList(const std::optional<BWOverviewSidebar::Figures>& figures, bool later)
 {
     const UserDefaults& defaults = *m_env.defaults;
-    const QString& tag = m_lists.shown.tag;
     m_lists.dataSource = m_lists.withIncome;
     // The due-soon, due-this-month and paid-this-month lists are views of the
     // figures of all active items; the archive and a tag have figures of
-    // their own. The badge and the tray always count all active items.
-    const bool pseudoTag = tag == PseudoTags::DueSoon || tag == PseudoTags::DueThisMonth
-        || tag == PseudoTags::PaidThisMonth;
-    m_sidebar->show(m_lists.shown.group.isEmpty() || pseudoTag ? m_lists.allActiveItems : m_lists.dataSource,
-                    m_lists.allActiveItems, m_useIntelligence, figures);
+    // their own, income among them. The badge and the tray always count all
+    // active items. Both read the lists as they stand when shown.
+    const auto showFigures = [this](const std::optional<BWOverviewSidebar::Figures>& known) {
+        m_figuresDue = false;
+        const QString& tag = m_lists.shown.tag;
+        const bool pseudoTag
+            = tag == PseudoTags::DueSoon || tag == PseudoTags::DueThisMonth || tag == PseudoTags::PaidThisMonth;
+        m_sidebar->show(m_lists.shown.group.isEmpty() || pseudoTag ? m_lists.allActiveItems : m_lists.withIncome,
+                        m_lists.allActiveItems, m_useIntelligence, known);
+        if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableMenu))
+            emit menuBillsChanged(m_lists.allActiveItems);
+    };
+    // Several updates in a row show the whole list's figures once; a full
+    // showing meanwhile makes the pending one needless.
+    if (!later) {
+        showFigures(figures);
+    } else if (!m_figuresDue) {
+        m_figuresDue = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this, showFigures] {
+                if (m_figuresDue)
+                    showFigures(std::nullopt);
+            },
+            Qt::QueuedConnection);
+    }
     m_bottomBar->hideActions();
     updateTagList();
     setUpSearchField();
-    if (defaults.boolForKey(BWDefaultsKeys::BWEnableMenu))
-        emit menuBillsChanged(m_lists.allActiveItems);
-
     m_calendarController->deselectAllDates();
     if (defaults.integerForKey(BWDefaultsKeys::BWShowPaydaysOnOverview) == 0)
         m_lists.removeIncomeRows();

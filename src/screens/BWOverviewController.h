@@ -209,8 +209,8 @@ private:
     // A list of active items taken from all of them as loaded.
     bool showListOfLoadedItems(const BWOverviewLists::Choice& load);
     void prepareForList(const QString& group);
-    // `figures`: those of the list, when worked out already.
-    void showLoadedList(const std::optional<BWOverviewSidebar::Figures>& figures = std::nullopt);
+    // `figures`: the list's, if worked out; `later`: those and the tray in the next turn.
+    void showLoadedList(const std::optional<BWOverviewSidebar::Figures>& figures = std::nullopt, bool later = false);
     void showBackgroundLoad(BWOverviewBackgroundLoad::Result& load);
     void selectListMode(int index);
     void highlightFigureOfList(int index);
@@ -226,7 +226,6 @@ private:
     MenuItems m_menuItems;
     Confirmation m_confirm;
     QAction* m_archiveContextMenuItem = nullptr;
-
     BWOverviewLists m_lists;
     int m_selectedTagIndex = AllActiveItems;
     bool m_useIntelligence = false;
@@ -246,4 +245,5 @@ private:
     BWTableColumnLayout* m_columnLayout = nullptr;
     BWOverviewBackgroundLoad* m_backgroundLoad = nullptr;
     BWExtensionCopySchedule* m_extensionCopy = nullptr;
+    bool m_figuresDue = false;  // shown in the next turn
 };

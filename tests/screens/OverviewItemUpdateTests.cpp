@@ -109,6 +109,15 @@ public:
                 storeBill(QStringLiteral("Salary"), 5, {{BillKeys::IsIncome, true}})};
     }
 
+    // Updates the rows of `billIDs` and waits for the whole list's figures,
+    // which follow in a turn of their own.
+    void reloadItemsAndFigures(const QStringList& billIDs)
+    {
+        QSignalSpy figures(&overview->sidebar(), &BWOverviewSidebar::dockBadgeChanged);
+        overview->reloadItems(billIDs);
+        EXPECT_TRUE(QTest::qWaitFor([&figures] { return !figures.isEmpty(); }, 30000));
+    }
+
     void pay(const QString& billID, double amount) const
     {
         BWPayment payment;
@@ -140,7 +149,7 @@ TEST_P(OverviewItemUpdateTest, ShowsWhatAFullReloadShows)
     overview->loadOverview();
     overview->showListMode(c.listMode);
 
-    overview->reloadItems(c.change(*this, ids));
+    reloadItemsAndFigures(c.change(*this, ids));
     EXPECT_EQ(shown(*overview, tray), fullReload(c.listMode));
 }
 
@@ -155,7 +164,7 @@ TEST_P(OverviewItemUpdateTest, KeepsTheColumnOrderTheUserChose)
     overview->showListMode(c.listMode);
     sortByName(*overview);
 
-    overview->reloadItems(c.change(*this, ids));
+    reloadItemsAndFigures(c.change(*this, ids));
     const ShownOverview updated = shown(*overview, tray);
     EXPECT_EQ(updated, fullReload(c.listMode, true));
     // And a list chosen from the loaded items afterwards keeps it too.

@@ -492,6 +492,8 @@ TEST_P(PaymentReloadTest, TheOverviewReloadsOnceAndShowsThePayment)
     const QString paid = logPayment(GetParam());
 
     EXPECT_EQ(paymentsOf(paid), 1);
+    // The figures follow the changed row in a turn of their own.
+    EXPECT_TRUE(QTest::qWaitFor([&loads] { return !loads.isEmpty(); }, 30000));
     EXPECT_EQ(loads.count(), 1);
     for (const QVariant& shown : overview().dataSource()) {
         if (shown.toMap().value(BillKeys::Bid) == paid) {
