@@ -33,4 +33,8 @@ struct BWBillDetailDesktop
     ReceiptChooser chooseReceipt;
     Warning warn;
     Question ask;
+
+    // Opens a pay site with `openUrl`; a failure is logged, the opener tells
+    // the user itself.
+    void openPaySite(const QUrl& url) const;
 };

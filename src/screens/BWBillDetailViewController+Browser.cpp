@@ -42,13 +42,13 @@ void BWBillDetailViewController::finishShowingWebsite()
     if (m_env.defaults->boolForKey(BWDefaultsKeys::BWPayWithInternalBrowser))
         slideWebViewUp(*url);
     else
-        openInDesktopBrowser(*url);
+        m_desktop.openPaySite(*url);
 }
 
 void BWBillDetailViewController::openWebsiteInBrowser()
 {
     if (const std::optional<QUrl> url = shownPaySite())
-        openInDesktopBrowser(*url);
+        m_desktop.openPaySite(*url);
     hideWebView();
 }
 
@@ -78,13 +78,6 @@ std::optional<QUrl> BWBillDetailViewController::shownPaySite() const
     return url;
 }
 
-void BWBillDetailViewController::openInDesktopBrowser(const QUrl& url)
-{
-    // The opener tells the user itself when no browser could be started.
-    if (!m_desktop.openUrl || !m_desktop.openUrl(url))
-        Log::line(QStringLiteral("Could not open the pay site"));
-}
-
 // The pane enters from below the window, stretched to the window's size, and
 // comes to rest under the header, covering the page's other panels. Its foot
 // stays at the window's bottom edge, so no part of the site is out of sight.
@@ -95,7 +88,7 @@ void BWBillDetailViewController::slideWebViewUp(const QUrl& url)
     // opens in the desktop's browser at once.
     const bool engineStarted = m_widgets.webPane->start();
     if (!engineStarted)
-        openInDesktopBrowser(url);
+        m_desktop.openPaySite(url);
 
     QWidget* container = m_widgets.webViewContainer;
     BWAnimatingView::maximizeItemHeightAnimated(container, false, 0);

@@ -44,13 +44,9 @@ QString receiptButtonTitle(const QString& receipt)
                              : BWPlainText::mnemonicFree(QFileInfo(receipt).fileName());
 }
 
-}  // namespace
-
-// ---- Popovers --------------------------------------------------------------------
-
 // Beside the right edge of `area` in `anchor` (the whole anchor for none),
 // centred on it.
-void BWBillDetailViewController::openPopover(QWidget* popover, QWidget* anchor, const QRect& area)
+void openPopover(QWidget* popover, QWidget* anchor, const QRect& area = QRect())
 {
     popover->adjustSize();
     if (anchor) {
@@ -61,6 +57,22 @@ void BWBillDetailViewController::openPopover(QWidget* popover, QWidget* anchor, 
     popover->raise();
     popover->activateWindow();
 }
+
+// The stored payments, checked against the page's list: nothing when the
+// bill changed since the page loaded it.
+std::optional<QVariantList> storedPaymentsMatching(const std::optional<QVariantMap>& record, const QVariantList& shown)
+{
+    if (!record)
+        return std::nullopt;
+    const QVariantList stored = BWPaymentLogger::paymentsNewestFirst(record->value(BillKeys::PaymentList).toList());
+    if (stored != shown)
+        return std::nullopt;
+    return stored;
+}
+
+}  // namespace
+
+// ---- Popovers --------------------------------------------------------------------
 
 void BWBillDetailViewController::closePopover(QWidget* popover)
 {
@@ -150,7 +162,7 @@ void BWBillDetailViewController::editClickedPayment(int row)
 {
     if (row < 0 || row >= m_dataSource.size())
         return;
-    m_currentEditingIndex = row;
+    m_editing.paymentIndex = row;
     const QVariantMap payment = m_dataSource.at(row).toMap();
     m_widgets.revDatePaid->setDateValue(payment.value(PaymentKeys::Date).toDateTime().toLocalTime().date());
     m_widgets.revAmtPaid->setText(
@@ -183,7 +195,7 @@ void BWBillDetailViewController::removeReceipt()
 // Only a payment that has a receipt has one to remove.
 void BWBillDetailViewController::showEditedReceipt(const QString& receipt)
 {
-    m_editedReceipt = receipt;
+    m_editing.receipt = receipt;
     m_widgets.revReceipt->setText(receiptButtonTitle(receipt));
     m_widgets.removeReceiptButton->setEnabled(!receipt.isEmpty());
 }
@@ -204,24 +216,14 @@ void BWBillDetailViewController::viewReceipt()
 // The page's list is what the user edits by position; when the stored list
 // no longer holds the same payments (one was logged or removed elsewhere since
 // the page loaded), a position would name another payment.
-std::optional<QVariantList> BWBillDetailViewController::storedPaymentsMatchingPage() const
-{
-    const std::optional<QVariantMap> record = loadShownBill();
-    if (!record)
-        return std::nullopt;
-    const QVariantList stored = BWPaymentLogger::paymentsNewestFirst(record->value(BillKeys::PaymentList).toList());
-    if (stored != m_dataSource)
-        return std::nullopt;
-    return stored;
-}
 
 // The stored payments when the one being edited is still where the page
 // shows it; otherwise the user hears why nothing changed and sees the list
 // as it is now.
 std::optional<QVariantList> BWBillDetailViewController::paymentsToEdit(const QString& failureTitle)
 {
-    std::optional<QVariantList> payments = storedPaymentsMatchingPage();
-    if (payments && m_currentEditingIndex >= 0 && m_currentEditingIndex < payments->size())
+    std::optional<QVariantList> payments = storedPaymentsMatching(loadShownBill(), m_dataSource);
+    if (payments && m_editing.paymentIndex >= 0 && m_editing.paymentIndex < payments->size())
         return payments;
     warn(failureTitle, tr("The bill's payments changed since they were shown. Look again."));
     closePopover(m_widgets.paymentEditorPopover);
@@ -235,15 +237,15 @@ std::optional<QVariantList> BWBillDetailViewController::paymentsToEdit(const QSt
 std::optional<QString> BWBillDetailViewController::receiptForSave()
 {
     const QString previous = BWPaymentLogger::cleanReceiptTitle(
-        m_dataSource.value(m_currentEditingIndex).toMap().value(PaymentKeys::Receipt).toString());
-    if (m_editedReceipt == previous || m_editedReceipt.isEmpty())
-        return m_editedReceipt;
-    const std::optional<QString> copy = BWPaymentLogger(m_env).copyAttachment(m_editedReceipt);
+        m_dataSource.value(m_editing.paymentIndex).toMap().value(PaymentKeys::Receipt).toString());
+    if (m_editing.receipt == previous || m_editing.receipt.isEmpty())
+        return m_editing.receipt;
+    const std::optional<QString> copy = BWPaymentLogger(m_env).copyAttachment(m_editing.receipt);
     if (copy)
         return *copy;
     warn(tr("The Receipt Was Not Attached"),
          tr("\"%1\" could not be copied into Orvane's data folder; the payment keeps its earlier receipt.")
-             .arg(QFileInfo(m_editedReceipt).fileName()));
+             .arg(QFileInfo(m_editing.receipt).fileName()));
     return previous;
 }
 
@@ -262,13 +264,13 @@ bool BWBillDetailViewController::saveClickedPayment()
     const std::optional<QString> receipt = receiptForSave();
     // What else the entry knows (what it did to the due date and balance)
     // stays with it, so that it can still be undone.
-    QVariantMap edited = payments->at(m_currentEditingIndex).toMap();
+    QVariantMap edited = payments->at(m_editing.paymentIndex).toMap();
     edited.insert(PaymentKeys::Amount, *amount);
     edited.insert(PaymentKeys::Date,
                   dayAtTimeOf(m_widgets.revDatePaid->dateValue(), edited.value(PaymentKeys::Date).toDateTime()));
     edited.insert(PaymentKeys::Note, m_widgets.revNotePaid->text());
     edited.insert(PaymentKeys::Receipt, *receipt);
-    if (!BWPaymentLogger(m_env).saveEditedPayment(*payments, m_currentEditingIndex, edited, m_currentBillID)) {
+    if (!BWPaymentLogger(m_env).saveEditedPayment(*payments, m_editing.paymentIndex, edited, m_currentBillID)) {
         warn(tr("The Payment Was Not Changed"), tr("The bill could not be written; it is unchanged."));
         return false;
     }
@@ -279,16 +281,16 @@ bool BWBillDetailViewController::saveClickedPayment()
 
 bool BWBillDetailViewController::askToDeleteClickedPayment()
 {
-    if (m_currentEditingIndex < 0 || m_currentEditingIndex >= m_dataSource.size() || !m_desktop.ask)
+    if (m_editing.paymentIndex < 0 || m_editing.paymentIndex >= m_dataSource.size() || !m_desktop.ask)
         return false;
-    const QVariantMap payment = m_dataSource.at(m_currentEditingIndex).toMap();
+    const QVariantMap payment = m_dataSource.at(m_editing.paymentIndex).toMap();
     const BWBillsLoader loader(m_env);
     QString details = tr("The payment of %1 on %2 is taken out of the bill's history and totals.")
                           .arg(loader.currencyFormattedNumber(payment.value(PaymentKeys::Amount).toDouble()),
                                loader.createDueDateString(payment.value(PaymentKeys::Date).toDateTime()));
     // The newest payment is undone whole (see deleteClickedPayment): the due
     // date goes back only when the payment moved it on.
-    if (m_currentEditingIndex == 0)
+    if (m_editing.paymentIndex == 0)
         details += u' '
                    + (BWPaymentLogger::paymentMovedDueDate(payment)
                           ? tr("The due date moves back to where it was before this payment.")
@@ -305,12 +307,12 @@ bool BWBillDetailViewController::deleteClickedPayment()
         return false;
     const BWPaymentLogger logger(m_env);
     bool written = false;
-    if (m_currentEditingIndex == 0) {
+    if (m_editing.paymentIndex == 0) {
         // The newest payment is undone as a whole: its due date step, what it
         // took off the balance, and its receipt copy.
         written = logger.reverseLastPaymentForBill(m_currentBillID, *payments);
     } else {
-        payments->removeAt(m_currentEditingIndex);
+        payments->removeAt(m_editing.paymentIndex);
         written = logger.savePaymentList(*payments, m_currentBillID);
     }
     if (!written) {
@@ -334,8 +336,8 @@ void BWBillDetailViewController::quickEdit(int tab, QWidget* anchor)
         BWBillsLoader(m_env).currencyFormattedNumber(record->value(BillKeys::Amount).toDouble()));
     // The user edits the date the page shows; a date left as it was keeps the
     // stored one, which a weekend or holiday may have moved for display only.
-    m_quickEditDueDate = record->value(BillKeys::DueDate).toDateTime();
-    m_widgets.revisedStickyDate->setDateValue(m_quickEditDueDate.toLocalTime().date());
+    m_editing.quickEditDueDate = record->value(BillKeys::DueDate).toDateTime();
+    m_widgets.revisedStickyDate->setDateValue(m_editing.quickEditDueDate.toLocalTime().date());
     openPopover(m_widgets.stickyEditorPopover, anchor);
 }
 
@@ -353,8 +355,8 @@ bool BWBillDetailViewController::saveQuickEdits()
         if (!acceptTypedDate(m_widgets.revisedStickyDate))
             return false;
         const QDate chosen = m_widgets.revisedStickyDate->dateValue();
-        if (chosen != m_quickEditDueDate.toLocalTime().date()
-            && !saveKeys({BillKeys::DueDate}, {dayAtTimeOf(chosen, m_quickEditDueDate)}))
+        if (chosen != m_editing.quickEditDueDate.toLocalTime().date()
+            && !saveKeys({BillKeys::DueDate}, {dayAtTimeOf(chosen, m_editing.quickEditDueDate)}))
             return false;
     }
     finishSave(m_widgets.stickyEditorPopover);

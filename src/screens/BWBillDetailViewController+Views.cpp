@@ -339,8 +339,20 @@ void BWBillDetailViewController::buildPaymentHistory()
     layout->addWidget(m_widgets.splitView, 1);
 }
 
-QWidget* BWBillDetailViewController::buildStatBox(const QString& title, const QList<StatLine>& lines,
-                                                  QWidget* titleButton)
+namespace {
+
+// One line of a statistics box: the field `field` under `caption`, and
+// beside the caption the field `captionField` when there is one.
+struct StatLine
+{
+    QString field;
+    QString caption;
+    QString captionField = {};
+};
+
+// A statistics box; its figure fields join `fields` under their names.
+QWidget* buildStatBox(QHash<QString, BGHUDLabel*>& fields, const QString& title, const QList<StatLine>& lines,
+                      QWidget* titleButton = nullptr)
 {
     auto* box = new BGHUDBox;
     box->setBoxType(BGHUDBox::Custom);
@@ -356,14 +368,14 @@ QWidget* BWBillDetailViewController::buildStatBox(const QString& title, const QL
     for (const StatLine& line : lines) {
         BGHUDLabel* value = hudLabel(QString(), box);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_widgets.statFields.insert(line.field, value);
+        fields.insert(line.field, value);
         auto* caption = new QHBoxLayout;
         caption->setSpacing(4);
         caption->addWidget(hudLabel(line.caption, box, 0.9));
         // A caption's own figure (the year of a total) stays on its line.
         if (!line.captionField.isEmpty()) {
             BGHUDLabel* captionValue = hudLabel(QString(), box, 0.9);
-            m_widgets.statFields.insert(line.captionField, captionValue);
+            fields.insert(line.captionField, captionValue);
             caption->addWidget(captionValue);
         }
         caption->addStretch(1);
@@ -374,6 +386,8 @@ QWidget* BWBillDetailViewController::buildStatBox(const QString& title, const QL
     layout->setRowStretch(row, 1);
     return box;
 }
+
+}  // namespace
 
 static QLabel* barLabel(QWidget* parent, const QColor& color)
 {
@@ -414,33 +428,36 @@ void BWBillDetailViewController::buildStatistics()
     BWHUDTableStyle::applyToScrollArea(*m_widgets.statsScrollView);
     m_widgets.statsHost->installEventFilter(this);
     connect(m_widgets.statsScrollView->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &BWBillDetailViewController::showOnlyWholeStatBoxes);
+            [this] { m_statisticsStrip.showOnlyWholeStatBoxes(); });
     layout->addWidget(back);
     layout->addWidget(m_widgets.statsHost, 1);
     layout->addWidget(forward);
     connect(back, &QPushButton::clicked, this, &BWBillDetailViewController::switchStatPositionBack);
     connect(forward, &QPushButton::clicked, this, &BWBillDetailViewController::switchStatPositionForward);
 
-    m_widgets.statPaymentBox = buildStatBox(tr("Payments"), {{QStringLiteral("averagePaymentAmt"), tr("Average")},
-                                                             {QStringLiteral("highestPaymentAmt"), tr("Highest")},
-                                                             {QStringLiteral("highestPaymentDate"), QString()},
-                                                             {QStringLiteral("lowestPaymentAmt"), tr("Lowest")},
-                                                             {QStringLiteral("lowestPaymentDate"), QString()}});
+    m_widgets.statPaymentBox = buildStatBox(m_widgets.statFields, tr("Payments"),
+                                            {{QStringLiteral("averagePaymentAmt"), tr("Average")},
+                                             {QStringLiteral("highestPaymentAmt"), tr("Highest")},
+                                             {QStringLiteral("highestPaymentDate"), QString()},
+                                             {QStringLiteral("lowestPaymentAmt"), tr("Lowest")},
+                                             {QStringLiteral("lowestPaymentDate"), QString()}});
     m_widgets.statsYearBox
-        = buildStatBox(tr("Totals"), {{QStringLiteral("totalAll"), tr("All Time")},
-                                      {QStringLiteral("totalThis"), tr("This Year"), QStringLiteral("thisYearDate")},
-                                      {QStringLiteral("totalLast"), tr("Last Year"), QStringLiteral("lastYearDate")}});
+        = buildStatBox(m_widgets.statFields, tr("Totals"),
+                       {{QStringLiteral("totalAll"), tr("All Time")},
+                        {QStringLiteral("totalThis"), tr("This Year"), QStringLiteral("thisYearDate")},
+                        {QStringLiteral("totalLast"), tr("Last Year"), QStringLiteral("lastYearDate")}});
     KBButton* editBalance = colouredButton(tr("Edit"), KBButtonTypeNearBlack, nullptr);
     editBalance->setFixedHeight(20);
-    m_widgets.statBalanceBox = buildStatBox(tr("Balance"),
+    m_widgets.statBalanceBox = buildStatBox(m_widgets.statFields, tr("Balance"),
                                             {{QStringLiteral("balanceDisplayField"), tr("Balance")},
                                              {QStringLiteral("escrowDisplayField"), tr("Escrow")},
                                              {QStringLiteral("interestDisplayField"), tr("Interest")}},
                                             editBalance);
-    m_widgets.statSeasonsBox = buildStatBox(tr("Seasons"), {{QStringLiteral("seasonWinter"), tr("Winter")},
-                                                            {QStringLiteral("seasonSpring"), tr("Spring")},
-                                                            {QStringLiteral("seasonSummer"), tr("Summer")},
-                                                            {QStringLiteral("seasonFall"), tr("Fall")}});
+    m_widgets.statSeasonsBox = buildStatBox(m_widgets.statFields, tr("Seasons"),
+                                            {{QStringLiteral("seasonWinter"), tr("Winter")},
+                                             {QStringLiteral("seasonSpring"), tr("Spring")},
+                                             {QStringLiteral("seasonSummer"), tr("Summer")},
+                                             {QStringLiteral("seasonFall"), tr("Fall")}});
     // The bars: the two years side by side in the totals box, and how much of
     // the debt is paid along the balance box's foot.
     m_widgets.lastYearGraph = barLabel(m_widgets.statsYearBox, QColor(142, 142, 153));
@@ -469,7 +486,7 @@ void BWBillDetailViewController::buildWebViewContainer()
             &BWBillDetailViewController::openWebsiteInBrowser);
     connect(m_widgets.webPane, &BWWebPane::engineFailed, this, [this] {
         if (const std::optional<QUrl> url = shownPaySite())
-            openInDesktopBrowser(*url);
+            m_desktop.openPaySite(*url);
     });
 }
 

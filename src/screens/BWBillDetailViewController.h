@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -14,6 +13,8 @@
 #include "screens/BWBillDetailDesktop.h"
 #include "screens/BWBillDetailScreen.h"
 #include "screens/BWBillDetailWidgets.h"
+#include "screens/BWBillPageEditState.h"
+#include "screens/BWBillStatisticsStrip.h"
 #include "store/BWStoreEnvironment.h"
 
 class BWBillActionsMenu;
@@ -41,12 +42,8 @@ public:
     ~BWBillDetailViewController() override;
 
     using Desktop = BWBillDetailDesktop;
-    void setAmountEstimate(Desktop::AmountEstimate estimate) { m_desktop.estimate = std::move(estimate); }
-    void setUrlOpener(Desktop::UrlOpener opener) { m_desktop.openUrl = std::move(opener); }
-    void setFileOpener(Desktop::FileOpener opener) { m_desktop.openFile = std::move(opener); }
-    void setReceiptChooser(Desktop::ReceiptChooser chooser) { m_desktop.chooseReceipt = std::move(chooser); }
-    void setWarning(Desktop::Warning warning) { m_desktop.warn = std::move(warning); }
-    void setQuestion(Desktop::Question question) { m_desktop.ask = std::move(question); }
+    // What the page asks of the desktop; the shell or a test answers.
+    Desktop& desktop() { return m_desktop; }
     // Where the browser pane's web engine comes from; without one, pay sites
     // open in the desktop's browser.
     void setWebEngineLoader(BWWebEngineLoader* loader);
@@ -120,13 +117,7 @@ public:
 
     // The statistics strip: its document width, and the shown figures.
     QScrollArea* statsScrollView() const { return m_widgets.statsScrollView; }
-    QList<QWidget*> shownStatBoxes() const;
-    // The strip shows only whole boxes, as many as its width holds; done on
-    // every resize of the strip.
-    void fitStatisticsToWholeBoxes();
-    void showOnlyWholeStatBoxes();
-    // The figure fields by name ("averagePaymentAmt", "totalThis", ...).
-    BGHUDLabel* statField(const QString& name) const;
+    BWBillStatisticsStrip& statisticsStrip() { return m_statisticsStrip; }
     QLabel* balanceGraph() const { return m_widgets.balanceGraph; }
     QLabel* thisYearGraph() const { return m_widgets.thisYearGraph; }
     QLabel* lastYearGraph() const { return m_widgets.lastYearGraph; }
@@ -212,14 +203,6 @@ private:
     void buildStatistics();
     void buildPopovers();
     void buildWebViewContainer();
-    // One line of a statistics box: the field `field` under `caption`, and
-    // beside the caption the field `captionField` when there is one.
-    struct StatLine {
-        QString field;
-        QString caption;
-        QString captionField = {};
-    };
-    QWidget* buildStatBox(const QString& title, const QList<StatLine>& lines, QWidget* titleButton = nullptr);
 
     // Loading
     void showMode(bool income, bool autoLogIncome);
@@ -227,21 +210,17 @@ private:
     void showDateNotice(const QVariantMap& record);
     void showAmountDue(const QVariantMap& record);
     void showPayments(const QVariantMap& record);
-    void showStatistics(const QVariantMap& record);
-    static void setBarHeight(QLabel* bar, int percent);
     void paymentSelectionChanged();
     bool rowHasReceipt(int row) const;
 
     // Pay site
     std::optional<QUrl> shownPaySite() const;
-    void openInDesktopBrowser(const QUrl& url);
     void slideWebViewUp(const QUrl& url);
     bool webViewIsShown() const;
     // The pane, once up, covers the window below the header.
     void fitWebViewToWindow();
 
     // Edits
-    void openPopover(QWidget* popover, QWidget* anchor, const QRect& area = QRect());
     void showEditedReceipt(const QString& receipt);
     void closePopover(QWidget* popover);
     void finishSave(QWidget* popover);
@@ -250,9 +229,6 @@ private:
     bool acceptTypedDate(BWDateField* field);
     bool saveKeys(const QStringList& keys, const QVariantList& values);
     std::optional<QVariantMap> loadShownBill() const;
-    // The stored payments, checked against the page's list: nothing when the
-    // bill changed since the page loaded it.
-    std::optional<QVariantList> storedPaymentsMatchingPage() const;
     std::optional<QVariantList> paymentsToEdit(const QString& failureTitle);
     std::optional<QString> receiptForSave();
 
@@ -262,17 +238,13 @@ private:
     QString m_currentBillID;
     int m_dataPosition = -1;
     QVariantList m_dataSource;
-    int m_currentEditingIndex = -1;
     std::shared_ptr<UserActivity> m_activity;
-    // The receipt chosen in the payment editor; its button shows the name.
-    QString m_editedReceipt;
-    // The date the quick editor opened with; a due date left alone is not
-    // written back.
-    QDateTime m_quickEditDueDate;
+    BWBillPageEditState m_editing;
 
     BWGraphViewController* m_graphViewController = nullptr;
     BWBillActionsMenu* m_actionsMenu = nullptr;
 
     // The page's panes, their views and the popovers' fields.
     BWBillDetailWidgets m_widgets;
+    BWBillStatisticsStrip m_statisticsStrip{m_env, m_widgets};
 };

@@ -112,9 +112,9 @@ void BWMainScreens::connectBillPageToDelegate(const BWUserInteraction& interacti
 {
     BWBillDetailViewController* page = m_billView.get();
     BWAppDelegate* delegate = &m_delegate;
-    page->setUrlOpener(interaction.openUrl);
-    page->setWarning(interaction.showAlert);
-    page->setQuestion(interaction.askQuestion);
+    page->desktop().openUrl = interaction.openUrl;
+    page->desktop().warn = interaction.showAlert;
+    page->desktop().ask = interaction.askQuestion;
     connect(page, &BWBillDetailViewController::logPaymentRequested, delegate, &BWAppDelegate::showLogPaymentPanel);
     connect(page, &BWBillDetailViewController::editBillRequested, delegate, [delegate] { delegate->editSelectedBill(); });
     connect(page, &BWBillDetailViewController::overviewRequested, delegate, [delegate] { delegate->switchToOverview(); });

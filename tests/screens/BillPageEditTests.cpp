@@ -428,10 +428,11 @@ TEST_F(BillPageEditTest, DeletingAPaymentAsksFirst)
         const QString billID = rentWithPayments();
         show(billID);
         QStringList asked;
-        page->setQuestion([&](QWidget*, const QString& message, const QString& details, const QStringList& buttons) {
-            asked << message << details << buttons;
-            return each.answer;
-        });
+        page->desktop().ask
+            = [&](QWidget*, const QString& message, const QString& details, const QStringList& buttons) {
+                  asked << message << details << buttons;
+                  return each.answer;
+              };
         page->editClickedPayment(1);
         QPushButton* remove = nullptr;
         for (QPushButton* button : page->paymentEditorPopover()->findChildren<QPushButton*>()) {
@@ -472,10 +473,10 @@ TEST_F(BillPageEditTest, DeletingTheNewestPaymentSaysWhatHappensToTheDueDate)
             {20.0, bill.value(BillKeys::AbsoluteDueDate).toDateTime(), QString(), QString()}, bill, each.full));
         show(billID);
         QString details;
-        page->setQuestion([&details](QWidget*, const QString&, const QString& text, const QStringList&) {
+        page->desktop().ask = [&details](QWidget*, const QString&, const QString& text, const QStringList&) {
             details = text;
             return 1;
-        });
+        };
         page->editClickedPayment(0);
         ASSERT_TRUE(page->askToDeleteClickedPayment());
 

@@ -17,16 +17,16 @@ protected:
     BillPageTest()
     {
         page = std::make_unique<BWBillDetailViewController>(env);
-        page->setUrlOpener([this](const QUrl& url) {
+        page->desktop().openUrl = [this](const QUrl& url) {
             openedUrls.append(url);
             return true;
-        });
-        page->setFileOpener([this](const QString& path) {
+        };
+        page->desktop().openFile = [this](const QString& path) {
             openedFiles.append(path);
             return true;
-        });
-        page->setWarning([this](QWidget*, const QString& message, const QString&) { warnings.append(message); });
-        page->setReceiptChooser([this](QWidget*) { return chosenReceipt; });
+        };
+        page->desktop().warn = [this](QWidget*, const QString& message, const QString&) { warnings.append(message); };
+        page->desktop().chooseReceipt = [this](QWidget*) { return chosenReceipt; };
     }
 
     // Shows the stored bill on the page.

@@ -48,7 +48,7 @@ TEST_F(BillPageTest, ABillAndAnIncomeItemShowTheirOwnControlsAndTitles)
         EXPECT_EQ(page->amountDueTitle()->text(), mode.amountTitle);
         EXPECT_EQ(page->paymentHistoryHeader()->text(), mode.historyTitle);
         EXPECT_EQ(page->totalPaidBalanceTitle()->text(), mode.totalTitle);
-        EXPECT_EQ(page->shownStatBoxes().size(), mode.statBoxes);
+        EXPECT_EQ(page->statisticsStrip().shownStatBoxes().size(), mode.statBoxes);
         EXPECT_EQ(page->statsScrollView()->widget()->width(), mode.stripWidth);
         EXPECT_EQ(page->titleHeaderField()->text(), QStringLiteral("Item"));
     }
@@ -105,7 +105,7 @@ TEST_F(BillPageTest, AVaryingAmountShowsTheEstimateInGreyOrSaysItIsNotSet)
     for (const AmountCase& amount : cases) {
         SCOPED_TRACE(amount.what);
         defaults.setBool(BWDefaultsKeys::BWUseIntelligenceEstimates, amount.estimatesOn);
-        page->setAmountEstimate([&amount](const QVariantMap&) { return amount.estimate; });
+        page->desktop().estimate = [&amount](const QVariantMap&) { return amount.estimate; };
         show(storeBill(QStringLiteral("Power"), 3,
                        {{BillKeys::Amount, amount.amount}, {BillKeys::AmountVaries, qlonglong(amount.amount == 0.0)}}));
         EXPECT_EQ(page->amountDueField()->text(), amount.text);
@@ -204,9 +204,9 @@ TEST_F(BillPageTest, TheStatisticsStripShowsWholeBoxesOnly)
         show(storeBill(c.income ? QStringLiteral("Salary") : QStringLiteral("Rent"), 3,
                        {{BillKeys::IsIncome, c.income}}));
         page->statsScrollView()->parentWidget()->resize(c.stripWidth, 220);
-        page->fitStatisticsToWholeBoxes();
+        page->statisticsStrip().fitStatisticsToWholeBoxes();
         EXPECT_EQ(page->statsScrollView()->width(), c.viewportWidth);
-        const QList<QWidget*> boxes = page->shownStatBoxes();
+        const QList<QWidget*> boxes = page->statisticsStrip().shownStatBoxes();
         EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(),
                                 [this](QWidget* box) { return box->isVisibleTo(page->statsScrollView()); }),
                   c.wholeBoxes);
@@ -246,7 +246,8 @@ TEST_F(BillPageTest, PayNowAsksForThePanelAndOpensTheSite)
 
 TEST_F(BillPageTest, TheStatisticsStripShowsTheBillsFigures)
 {
-    const auto field = [this](const char* name) { return page->statField(QString::fromLatin1(name))->text(); };
+    const auto field
+        = [this](const char* name) { return page->statisticsStrip().statField(QString::fromLatin1(name))->text(); };
     // Without payments: placeholders, a full balance bar and no year bars.
     show(storeBill(QStringLiteral("Loan"), 3, {{BillKeys::Balance, 500.0}}));
     EXPECT_EQ(field("highestPaymentDate"), QStringLiteral("No Payments Yet"));
