@@ -8,6 +8,7 @@
 #include "platform/FolderOps.h"
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
+#include "store/BWBackupSteps.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
@@ -30,62 +31,17 @@ QString BWBillsLoader::orvaneBackupPath() const
 
 bool BWBillsLoader::backupDatabase() const
 {
-    const std::optional<BackupPlan> plan = planBackup();
+    const BWBackupSteps steps(m_env);
+    const std::optional<BWBackupSteps::BackupPlan> plan = steps.planBackup();
     if (!plan)
         return normalizedDate(m_env.defaults->dateForKey(BWLastBackup)) == normalizedDate(now());
     const std::atomic<bool> neverStop{false};
-    if (!copyForBackup(*plan, neverStop))
+    if (!BWBackupSteps::copyForBackup(*plan, neverStop))
         return false;
-    const std::optional<QString> previous = recordBackup(*plan);
+    const std::optional<QString> previous = steps.recordBackup(*plan);
     if (previous && !previous->isEmpty())
         FolderOps::removeFolder(*previous);
     return previous.has_value();
-}
-
-std::optional<BWBillsLoader::BackupPlan> BWBillsLoader::planBackup() const
-{
-    Log::line(QStringLiteral("Starting Backup"));
-    if (normalizedDate(m_env.defaults->dateForKey(BWLastBackup)) == normalizedDate(now())) {
-        Log::line(QStringLiteral("Database already backed Up today"));
-        return std::nullopt;
-    }
-    const QString dataFolder = orvaneDirectory();
-    if (dataFolder.isEmpty() || !QFileInfo(dataFolder).isDir()) {
-        Log::line(QStringLiteral("No data folder to back up"));
-        return std::nullopt;
-    }
-    const QString backupID = BWUIDMaker::makeUID();
-    return BackupPlan{dataFolder, QDir(orvaneBackupPath()).filePath(backupID), backupID};
-}
-
-// The files are listed first and then copied one by one: the store, which
-// may write meanwhile, replaces each file whole, so each copy is whole.
-bool BWBillsLoader::copyForBackup(const BackupPlan& plan, const std::atomic<bool>& stop)
-{
-    QString error;
-    if (!FolderOps::copyEntriesWhole(plan.dataFolder, FolderOps::entriesOf(plan.dataFolder), plan.backupFolder, stop,
-                                     &error)) {
-        Log::line(QStringLiteral("Backup failed, the previous backup is kept: %1").arg(error));
-        return false;
-    }
-    Log::line(QStringLiteral("Database backed up."));
-    return true;
-}
-
-std::optional<QString> BWBillsLoader::recordBackup(const BackupPlan& plan) const
-{
-    UserDefaults& defaults = *m_env.defaults;
-    const QString oldID = defaults.stringForKey(BWLastBackupUID);
-    if (!defaults.setObject(BWLastBackup, now()) || !defaults.setObject(BWLastBackupUID, plan.backupID)) {
-        // The new copy is whole but not recorded; keep the recorded one too.
-        Log::line(QStringLiteral("Could not record the backup %1").arg(plan.backupID));
-        return std::nullopt;
-    }
-    // The backup root also holds the data folder: only a folder named by a
-    // real id is ever removed here.
-    if (BWUIDMaker::isValidUID(oldID) && oldID != plan.backupID)
-        return QDir(QFileInfo(plan.backupFolder).absolutePath()).filePath(oldID);
-    return QString();
 }
 
 bool BWBillsLoader::restoreDatabase() const

@@ -14,9 +14,6 @@
 
 namespace {
 
-// An item that repeats every day would otherwise fill the list with a copy
-// for every remaining day of the month.
-constexpr int MaximumExtraOccurrencePasses = 6;
 constexpr qlonglong AlwaysShowNextOccurrence = 1;
 
 QDateTime dueDateOrNow(const QVariantMap& bill, const QDateTime& now)
@@ -66,20 +63,4 @@ bool BWBillsLoader::listOfBillsWithExtraIncomesAdded(const QVariantList& bills) 
 bool BWBillsLoader::billDoesRepeat(const QVariantMap& bill)
 {
     return bill.value(BillKeys::Repeat).toList().value(1).toLongLong() != qlonglong(RepeatUnit::Never);
-}
-
-bool BWBillsLoader::billIsIncome(const QVariantMap& bill)
-{
-    return bill.value(BillKeys::IsIncome).toBool();
-}
-
-QVariantList BWBillsLoader::withExtraOccurrences(const QVariantList& bills, const QString& tag,
-                                                 bool overRideIncome) const
-{
-    QVariantList result = bills;
-    if (tag == PseudoTags::DueSoon || overRideIncome)
-        return result;
-    for (int pass = 0; pass < MaximumExtraOccurrencePasses && listOfBillsWithExtraIncomesAdded(result); ++pass)
-        result = m_listOfBillsBeingWithExtraIncomes;
-    return result;
 }

@@ -39,10 +39,63 @@ bool isAutomatic(const QVariantMap& bill)
     return bill.value(BillKeys::PayType).toLongLong() == kPayTypeAutomatic;
 }
 
+// Only a well-formed id may name a file.
+QStringList validIDs(const QStringList& billIDs)
+{
+    QStringList valid;
+    for (const QString& billID : billIDs) {
+        if (BWUIDMaker::isValidUID(billID))
+            valid.append(billID);
+        else
+            Log::line(QStringLiteral("Skipping the malformed bill id \"%1\"").arg(billID));
+    }
+    return valid;
+}
+
+QStringList billFilePaths(const QString& dataFolder, const QStringList& billIDs)
+{
+    const QDir folder(dataFolder);
+    QStringList paths;
+    for (const QString& billID : billIDs)
+        paths.append(folder.filePath(billID + DataFolderFiles::BillFileExtension));
+    return paths;
+}
+
+// A damaged or hostile file is left out like a missing one; the load goes on.
+std::optional<QVariantMap> billOfFile(const QString& path, const PropertyList::ReadResult& file)
+{
+    if (!file.ok()) {
+        Log::line(QStringLiteral("Skipping bill file %1: %2").arg(path, file.error));
+        return std::nullopt;
+    }
+    if (file.value.typeId() != QMetaType::QVariantMap) {
+        Log::line(QStringLiteral("Skipping bill file %1: not a dictionary").arg(path));
+        return std::nullopt;
+    }
+    return file.value.toMap();
+}
+
+// An item that repeats every day would otherwise fill the list with a copy
+// for every remaining day of the month.
+constexpr int MaximumExtraOccurrencePasses = 6;
+
+// The last step of a group load (unless the load is for the due-soon list
+// or the forecast): the extra occurrences.
+QVariantList withExtraOccurrences(const BWBillsLoader& loader, const QVariantList& bills, const QString& tag,
+                                  bool overRideIncome)
+{
+    QVariantList result = bills;
+    if (tag == PseudoTags::DueSoon || overRideIncome)
+        return result;
+    for (int pass = 0; pass < MaximumExtraOccurrencePasses && loader.listOfBillsWithExtraIncomesAdded(result); ++pass)
+        result = loader.listOfBillsBeingWithExtraIncomes();
+    return result;
+}
+
 }  // namespace
 
 BWBillsLoader::BWBillsLoader(const BWStoreEnvironment& env)
-    : m_env(env)
+    : BWBillDates(env)
 {
 }
 
@@ -94,7 +147,7 @@ std::optional<QVariantList> BWBillsLoader::loadBillsInGroup(const QString& group
     if (group == IndexKeys::ActiveBills && tag.isEmpty() && !overRideIncome
         && extensionExport == ExtensionExport::WithLoad)
         saveDataForExtensionWithBills(result);
-    return withExtraOccurrences(result, tag, overRideIncome);
+    return withExtraOccurrences(*this, result, tag, overRideIncome);
 }
 
 std::optional<QVariantList> BWBillsLoader::loadItemsInGroup(const QStringList& billIDs, const QString& group,
@@ -109,7 +162,7 @@ std::optional<QVariantList> BWBillsLoader::loadItemsInGroup(const QStringList& b
     listed.removeIf([&asked](const QString& billID) { return !asked.contains(billID); });
     const QVariantList records =
         readRecordsInGroup(dataFolder, validIDs(listed), group, tag, BWBillFileCache::Scope::Some);
-    return withExtraOccurrences(shownRecords(records, false), tag, false);
+    return withExtraOccurrences(*this, shownRecords(records, false), tag, false);
 }
 
 QStringList BWBillsLoader::loadOrderOfItems() const
@@ -283,52 +336,6 @@ std::optional<QVariantMap> BWBillsLoader::readBillFile(const QString& dataFolder
     if (file.status == PropertyList::Status::NotFound)
         return std::nullopt;
     return billOfFile(path, file);
-}
-
-QStringList BWBillsLoader::validIDs(const QStringList& billIDs)
-{
-    QStringList valid;
-    for (const QString& billID : billIDs) {
-        if (BWUIDMaker::isValidUID(billID))
-            valid.append(billID);
-        else
-            Log::line(QStringLiteral("Skipping the malformed bill id \"%1\"").arg(billID));
-    }
-    return valid;
-}
-
-QStringList BWBillsLoader::billFilePaths(const QString& dataFolder, const QStringList& billIDs)
-{
-    const QDir folder(dataFolder);
-    QStringList paths;
-    for (const QString& billID : billIDs)
-        paths.append(folder.filePath(billID + DataFolderFiles::BillFileExtension));
-    return paths;
-}
-
-// A damaged or hostile file is left out like a missing one; the load goes on.
-std::optional<QVariantMap> BWBillsLoader::billOfFile(const QString& path, const PropertyList::ReadResult& file)
-{
-    if (!file.ok()) {
-        Log::line(QStringLiteral("Skipping bill file %1: %2").arg(path, file.error));
-        return std::nullopt;
-    }
-    if (file.value.typeId() != QMetaType::QVariantMap) {
-        Log::line(QStringLiteral("Skipping bill file %1: not a dictionary").arg(path));
-        return std::nullopt;
-    }
-    return file.value.toMap();
-}
-
-// All due-date arithmetic starts from the stored date; the shifted DueDate
-// is for display only.
-void BWBillsLoader::takeDueDateAsAbsoluteAndShift(QVariantMap& bill) const
-{
-    bill.insert(BillKeys::AbsoluteDueDate, bill.value(BillKeys::DueDate));
-    if (!bill.value(BillKeys::DueDate).toDateTime().isValid())
-        return;
-    modifyDateForWeeknedIfNecessaryForBill(bill);
-    modifyDateForHolidayAndVacationIfNecessaryForBill(bill);
 }
 
 void BWBillsLoader::addDueTexts(QVariantMap& bill, bool incomeWording) const

@@ -23,21 +23,21 @@ bool BWDailyBackup::start()
 {
     if (m_running)
         return false;
-    const std::optional<BWBillsLoader::BackupPlan> plan = BWBillsLoader(m_env).planBackup();
+    const std::optional<BWBackupSteps::BackupPlan> plan = BWBackupSteps(m_env).planBackup();
     if (!plan)
         return false;
     m_running = true;
     m_worker.post([this, plan = *plan, stop = m_stop] {
-        const bool copied = BWBillsLoader::copyForBackup(plan, *stop);
+        const bool copied = BWBackupSteps::copyForBackup(plan, *stop);
         QMetaObject::invokeMethod(this, [this, plan, copied] { finishCopy(plan, copied); });
     });
     return true;
 }
 
-void BWDailyBackup::finishCopy(const BWBillsLoader::BackupPlan& plan, bool copied)
+void BWDailyBackup::finishCopy(const BWBackupSteps::BackupPlan& plan, bool copied)
 {
     m_running = false;
-    const std::optional<QString> previous = copied ? BWBillsLoader(m_env).recordBackup(plan) : std::nullopt;
+    const std::optional<QString> previous = copied ? BWBackupSteps(m_env).recordBackup(plan) : std::nullopt;
     if (previous && !previous->isEmpty())
         m_worker.post([folder = *previous] { FolderOps::removeFolder(folder); });
     // Nobody is told while the backup goes with the program.

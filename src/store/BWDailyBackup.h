@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "platform/SerialWorker.h"
-#include "store/BWBillsLoader.h"
+#include "store/BWBackupSteps.h"
 #include "store/BWStoreEnvironment.h"
 
 // The day's backup of the data folder (BWBillsLoader::backupDatabase()) with
@@ -37,7 +37,7 @@ signals:
 
 private:
     // Records a whole copy and has the previous backup removed.
-    void finishCopy(const BWBillsLoader::BackupPlan& plan, bool copied);
+    void finishCopy(const BWBackupSteps::BackupPlan& plan, bool copied);
 
     BWStoreEnvironment m_env;
     bool m_running = false;

@@ -1,4 +1,4 @@
-#include "store/BWBillsLoader.h"
+#include "store/BWBillDates.h"
 
 #include <QCoreApplication>
 
@@ -19,6 +19,7 @@ constexpr qlonglong kFallbackDueSoonDays = 7;
 
 QString localized(const char* english)
 {
+    // The translations were made under the loader's name.
     return QCoreApplication::translate("BWBillsLoader", english);
 }
 
@@ -57,26 +58,31 @@ QString daysAheadText(qlonglong days, const AheadPhrases& phrases)
 
 }  // namespace
 
-QDateTime BWBillsLoader::normalizedDate(const QDateTime& date) const
+BWBillDates::BWBillDates(const BWStoreEnvironment& env)
+    : m_env(env)
+{
+}
+
+QDateTime BWBillDates::normalizedDate(const QDateTime& date) const
 {
     return localDates().dateOf(date).startOfDay();
 }
 
 // Counted in calendar days between the two local dates, so a day that is 23
 // or 25 hours long (a daylight-saving change) still counts as one day.
-qlonglong BWBillsLoader::getDaysApart(const QDateTime& date, const QDateTime& currentDate) const
+qlonglong BWBillDates::getDaysApart(const QDateTime& date, const QDateTime& currentDate) const
 {
     if (!date.isValid() || !currentDate.isValid())
         return 0;
     return localDates().daysFromTo(currentDate, date);
 }
 
-qlonglong BWBillsLoader::daysApart(const QDateTime& currentDate, const QDateTime& dueDate) const
+qlonglong BWBillDates::daysApart(const QDateTime& currentDate, const QDateTime& dueDate) const
 {
     return getDaysApart(dueDate, currentDate);
 }
 
-QString BWBillsLoader::createHumanDueDate(const QDateTime& dueDate, const QDateTime& currentDate,
+QString BWBillDates::createHumanDueDate(const QDateTime& dueDate, const QDateTime& currentDate,
                                           bool isIncome) const
 {
     const qlonglong d = getDaysApart(dueDate, currentDate);
@@ -97,7 +103,7 @@ QString BWBillsLoader::createHumanDueDate(const QDateTime& dueDate, const QDateT
     return daysAheadText(d, {in, inAbout, inOver});
 }
 
-QString BWBillsLoader::createHumanDueDateForExtension(const QDateTime& dueDate,
+QString BWBillDates::createHumanDueDateForExtension(const QDateTime& dueDate,
                                                       const QDateTime& currentDate) const
 {
     const qlonglong d = getDaysApart(dueDate, currentDate);
@@ -113,7 +119,7 @@ QString BWBillsLoader::createHumanDueDateForExtension(const QDateTime& dueDate,
     return daysAheadText(d, {in, in, localized("Over")});
 }
 
-QString BWBillsLoader::createHumanRepeat(const QVariant& repeat, const QDateTime& dueDate) const
+QString BWBillDates::createHumanRepeat(const QVariant& repeat, const QDateTime& dueDate) const
 {
     qlonglong count = 0;
     qlonglong unit = 0;
@@ -159,46 +165,46 @@ QString BWBillsLoader::createHumanRepeat(const QVariant& repeat, const QDateTime
 // Whole days in seconds rather than the seconds between the two day starts:
 // the due dot divides the key by 86400 again, and a daylight-saving change
 // must not turn "due tomorrow" into "due today".
-qlonglong BWBillsLoader::createSortableDueDate(const QDateTime& dueDate, const QDateTime& currentDate) const
+qlonglong BWBillDates::createSortableDueDate(const QDateTime& dueDate, const QDateTime& currentDate) const
 {
     if (!dueDate.isValid())
         return 0;
     return getDaysApart(dueDate, currentDate) * kSecondsPerDay;
 }
 
-QString BWBillsLoader::dateString(const QDateTime& date, const QString& skeleton, const QString& fallback) const
+QString BWBillDates::dateString(const QDateTime& date, const QString& skeleton, const QString& fallback) const
 {
     if (qAbs(getDaysApart(date, now())) > kFarAwayDays)
         return fallback;
     return DateTemplate::formatDay(localDates().dateOf(date), skeleton);
 }
 
-QString BWBillsLoader::createDueDateString(const QDateTime& date) const
+QString BWBillDates::createDueDateString(const QDateTime& date) const
 {
     return dateString(date, QStringLiteral("EEEMMMdyyyy"), localized("Never"));
 }
 
-QString BWBillsLoader::createMediumDueDateString(const QDateTime& date) const
+QString BWBillDates::createMediumDueDateString(const QDateTime& date) const
 {
     return dateString(date, QStringLiteral("EEEMMMd"), localized("Never"));
 }
 
-QString BWBillsLoader::createShortDueDateString(const QDateTime& dueDate) const
+QString BWBillDates::createShortDueDateString(const QDateTime& dueDate) const
 {
     return dateString(dueDate, QStringLiteral("MMMd"), localized("Never"));
 }
 
-QString BWBillsLoader::createVeryShortDueDateString(const QDateTime& dueDate) const
+QString BWBillDates::createVeryShortDueDateString(const QDateTime& dueDate) const
 {
     return dateString(dueDate, QStringLiteral("MMddyyyy"), localized("Never"));
 }
 
-QString BWBillsLoader::createDayString(const QDateTime& date) const
+QString BWBillDates::createDayString(const QDateTime& date) const
 {
     return dateString(date, QStringLiteral("EEEE"), localized(" "));
 }
 
-QString BWBillsLoader::createDueIcon(qlonglong sortNumber, qlonglong paymentType) const
+QString BWBillDates::createDueIcon(qlonglong sortNumber, qlonglong paymentType) const
 {
     if (paymentType == 1)
         return QStringLiteral("blue5.png");
@@ -208,7 +214,7 @@ QString BWBillsLoader::createDueIcon(qlonglong sortNumber, qlonglong paymentType
     return sortNumber / kSecondsPerDay > window ? QStringLiteral("green5.png") : QStringLiteral("yellow5.png");
 }
 
-QString BWBillsLoader::createDueIconForExtension(qlonglong sortNumber, qlonglong paymentType) const
+QString BWBillDates::createDueIconForExtension(qlonglong sortNumber, qlonglong paymentType) const
 {
     if (paymentType == 1)
         return QStringLiteral("blue5.png");
@@ -218,7 +224,7 @@ QString BWBillsLoader::createDueIconForExtension(qlonglong sortNumber, qlonglong
                                                                  : QStringLiteral("yellow5.png");
 }
 
-QString BWBillsLoader::calculateIcon(qlonglong dueDateNumber) const
+QString BWBillDates::calculateIcon(qlonglong dueDateNumber) const
 {
     const qint32 seconds = qint32(dueDateNumber);
     if (seconds < 0)
@@ -228,29 +234,29 @@ QString BWBillsLoader::calculateIcon(qlonglong dueDateNumber) const
     return QStringLiteral("green.png");
 }
 
-bool BWBillsLoader::isDueDate(const QDateTime& date, const QDateTime& currentDate) const
+bool BWBillDates::isDueDate(const QDateTime& date, const QDateTime& currentDate) const
 {
     const QDate day = localDates().dateOf(date);
     const QDate today = localDates().dateOf(currentDate);
     return day.year() == today.year() && day.month() == today.month();
 }
 
-bool BWBillsLoader::isLastPaidDate(const QDateTime& lastPaidDate, const QDateTime& currentDate) const
+bool BWBillDates::isLastPaidDate(const QDateTime& lastPaidDate, const QDateTime& currentDate) const
 {
     return isDueDate(lastPaidDate, currentDate);
 }
 
-bool BWBillsLoader::isBillDueSoonOrOverdue(const QDateTime& dueDate) const
+bool BWBillDates::isBillDueSoonOrOverdue(const QDateTime& dueDate) const
 {
     return getDaysApart(dueDate, now()) <= appGroupDueSoonDays();
 }
 
-qlonglong BWBillsLoader::sectionCount(const QVariantList&) const
+qlonglong BWBillDates::sectionCount(const QVariantList&) const
 {
     return 3;
 }
 
-QList<qlonglong> BWBillsLoader::rowsPerSection(const QVariantList& data) const
+QList<qlonglong> BWBillDates::rowsPerSection(const QVariantList& data) const
 {
     const QDateTime current = now();
     const qlonglong window = dueSoonDays();
@@ -262,7 +268,7 @@ QList<qlonglong> BWBillsLoader::rowsPerSection(const QVariantList& data) const
     return counts;
 }
 
-QVariantMap BWBillsLoader::dataSourceDetails(const QVariantList& dataSource) const
+QVariantMap BWBillDates::dataSourceDetails(const QVariantList& dataSource) const
 {
     static const QStringList titles{QStringLiteral("Overdue"), QStringLiteral("Due Soon"),
                                     QStringLiteral("Due Later")};
@@ -292,7 +298,7 @@ QVariantMap BWBillsLoader::dataSourceDetails(const QVariantList& dataSource) con
     return details;
 }
 
-qlonglong BWBillsLoader::dueSoonBillsCountingAutomatic(bool countingAutomatic, const QVariantList& data) const
+qlonglong BWBillDates::dueSoonBillsCountingAutomatic(bool countingAutomatic, const QVariantList& data) const
 {
     const QDateTime current = now();
     const qlonglong window = dueSoonDays();
@@ -309,7 +315,7 @@ qlonglong BWBillsLoader::dueSoonBillsCountingAutomatic(bool countingAutomatic, c
     return count;
 }
 
-qlonglong BWBillsLoader::returnBillsToDisplay(qlonglong index) const
+qlonglong BWBillDates::returnBillsToDisplay(qlonglong index) const
 {
     switch (index) {
     case 0:
@@ -323,26 +329,26 @@ qlonglong BWBillsLoader::returnBillsToDisplay(qlonglong index) const
     }
 }
 
-QDateTime BWBillsLoader::now() const
+QDateTime BWBillDates::now() const
 {
     return m_env.clock->now();
 }
 
-const LocalDates& BWBillsLoader::localDates() const
+const LocalDates& BWBillDates::localDates() const
 {
     if (!m_localDates)
         m_localDates.emplace();
     return *m_localDates;
 }
 
-qlonglong BWBillsLoader::dueSoonDays() const
+qlonglong BWBillDates::dueSoonDays() const
 {
     return m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays);
 }
 
 // The extension's own copy of the window; a stored 0 or a missing value
 // means the registered 7, since the suite has no registered defaults.
-qlonglong BWBillsLoader::appGroupDueSoonDays() const
+qlonglong BWBillDates::appGroupDueSoonDays() const
 {
     const qlonglong stored = m_env.appGroup ? m_env.appGroup->integerForKey(BWDefaultsKeys::BWDueSoonDays) : 0;
     return stored == 0 ? kFallbackDueSoonDays : stored;

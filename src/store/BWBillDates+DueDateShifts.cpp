@@ -2,7 +2,7 @@
 // only move what the screens show: AbsoluteDueDate keeps the stored date, and
 // every write and every repeat step starts from that.
 
-#include "store/BWBillsLoader.h"
+#include "store/BWBillDates.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -65,7 +65,7 @@ void setShiftedDueDate(QVariantMap& bill, const QDateTime& dueDate, DueDateShift
 
 }  // namespace
 
-QDateTime BWBillsLoader::shownDueDateOfRecord(const QVariantMap& record) const
+QDateTime BWBillDates::shownDueDateOfRecord(const QVariantMap& record) const
 {
     QVariantMap shown = record;
     // A loaded record's DueDate may be shifted already; shifting from the
@@ -77,7 +77,7 @@ QDateTime BWBillsLoader::shownDueDateOfRecord(const QVariantMap& record) const
     return shown.value(BillKeys::DueDate).toDateTime();
 }
 
-bool BWBillsLoader::settingMovesShownDueDates(const QString& key)
+bool BWBillDates::settingMovesShownDueDates(const QString& key)
 {
     using namespace BWDefaultsKeys;
     static const QStringList shiftSettings = {ShouldAllowHolidayAdjustments, BWAvoidWeekends, BWAvoidHolidays,
@@ -85,7 +85,7 @@ bool BWBillsLoader::settingMovesShownDueDates(const QString& key)
     return shiftSettings.contains(key);
 }
 
-void BWBillsLoader::modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) const
+void BWBillDates::modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) const
 {
     if (billIsIncome(bill))
         return;
@@ -97,7 +97,7 @@ void BWBillsLoader::modifyDateForWeeknedIfNecessaryForBill(QVariantMap& bill) co
         setShiftedDueDate(bill, moved, DueDateShift::Weekend);
 }
 
-void BWBillsLoader::modifyDateForHolidayAndVacationIfNecessaryForBill(QVariantMap& bill) const
+void BWBillDates::modifyDateForHolidayAndVacationIfNecessaryForBill(QVariantMap& bill) const
 {
     const UserDefaults& defaults = *m_env.defaults;
     if (!defaults.boolForKey(BWDefaultsKeys::ShouldAllowHolidayAdjustments) || billIsIncome(bill))
@@ -128,7 +128,7 @@ void BWBillsLoader::modifyDateForHolidayAndVacationIfNecessaryForBill(QVariantMa
     }
 }
 
-QDateTime BWBillsLoader::modifyDueDateToAvoidWeekends(const QDateTime& date, qlonglong amount) const
+QDateTime BWBillDates::modifyDueDateToAvoidWeekends(const QDateTime& date, qlonglong amount) const
 {
     if (!date.isValid() || !isWeekendDay(localDates().dateOf(date)))
         return {};
@@ -138,7 +138,7 @@ QDateTime BWBillsLoader::modifyDueDateToAvoidWeekends(const QDateTime& date, qlo
     return moved.toUTC();
 }
 
-QDateTime BWBillsLoader::subtractOneDayFromDate(const QDateTime& date) const
+QDateTime BWBillDates::subtractOneDayFromDate(const QDateTime& date) const
 {
     const QDateTime from = date.isValid() ? date : now();
     const QDateTime dayBefore = from.toLocalTime().addDays(-1).toUTC();
@@ -151,7 +151,23 @@ QDateTime BWBillsLoader::subtractOneDayFromDate(const QDateTime& date) const
     return dayBefore;
 }
 
-bool BWBillsLoader::date(const QDateTime& candidate, const QDateTime& start, const QDateTime& end) const
+bool BWBillDates::date(const QDateTime& candidate, const QDateTime& start, const QDateTime& end) const
 {
     return start <= candidate && candidate <= end;
+}
+
+// All due-date arithmetic starts from the stored date; the shifted DueDate
+// is for display only.
+void BWBillDates::takeDueDateAsAbsoluteAndShift(QVariantMap& bill) const
+{
+    bill.insert(BillKeys::AbsoluteDueDate, bill.value(BillKeys::DueDate));
+    if (!bill.value(BillKeys::DueDate).toDateTime().isValid())
+        return;
+    modifyDateForWeeknedIfNecessaryForBill(bill);
+    modifyDateForHolidayAndVacationIfNecessaryForBill(bill);
+}
+
+bool BWBillDates::billIsIncome(const QVariantMap& bill)
+{
+    return bill.value(BillKeys::IsIncome).toBool();
 }
