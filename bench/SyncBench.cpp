@@ -57,26 +57,13 @@ constexpr double kTargetMs = 50;
 // coming two months, and was last synced at `synced`.
 QStringList seedSyncedBills(const QString& dataFolder, int bills, const QDateTime& synced)
 {
-    QStringList ids;
-    QVariantList tags;
-    for (int number = 0; number < bills; ++number) {
-        QVariantMap record = benchRecord(number, kTags);
+    return seedDataFolder(dataFolder, bills, kTags, [&synced](QVariantMap& record, int number) {
         record.insert(BillKeys::RemindMe, true);
         record.insert(BillKeys::DueDate, QDateTime(QDate(2026, 6, 20).addDays(number % 60), QTime(12, 0), Qt::UTC));
         record.insert(BillKeys::SyncModificationDate, synced);
         // As a bill that came through sync holds it.
         record.insert(BillKeys::AmountVaries, false);
-        ids.append(record.value(BillKeys::Bid).toString());
-        PropertyList::write(QDir(dataFolder).filePath(ids.last() + ".plist"), record);
-    }
-    for (int tag = 0; tag < kTags; ++tag)
-        tags.append(QStringLiteral("Tag %1").arg(tag));
-    PropertyList::write(QDir(dataFolder).filePath("billindex.plist"),
-                        QVariantMap{{IndexKeys::ActiveBills, QVariant(ids).toList()},
-                                    {IndexKeys::DeletedBills, QVariantList()},
-                                    {IndexKeys::ArchivedBills, QVariantList()}});
-    PropertyList::write(QDir(dataFolder).filePath("tagindex.plist"), tags);
-    return ids;
+    });
 }
 
 // The program as main() wires it with sync on, over a data folder of
