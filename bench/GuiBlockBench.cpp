@@ -11,9 +11,8 @@
 // the 50 ms target.
 //
 // `--bills N` measures one size only; `--steps a,b` only the named steps
-// (the names printed in brackets). With PERF_CONTROL naming the control
-// fifo of `perf record --control=fifo:...` started with `--delay=-1`, only
-// the steps themselves are recorded.
+// (the names printed in brackets). PERF_CONTROL records only the steps
+// themselves (see GuiThreadWatchdog).
 
 #include <QCheckBox>
 #include <QLoggingCategory>
@@ -195,17 +194,6 @@ QList<Step> steps()
     };
 }
 
-// Turns the recording of `perf record` on or off, when one listens.
-void profile(const char* command)
-{
-    static const QByteArray fifo = qgetenv("PERF_CONTROL");
-    if (fifo.isEmpty())
-        return;
-    QFile control(QString::fromLocal8Bit(fifo));
-    if (control.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        control.write(QByteArray(command) + '\n');
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -236,11 +224,9 @@ int main(int argc, char** argv)
             if (!chosen.isEmpty() && !chosen.contains(QString::fromLatin1(step.name)))
                 continue;
             step.prepare(program);
-            profile("enable");
             GuiThreadWatchdog watchdog;
             const GuiThreadWatchdog::Figures figures
                 = watchdog.measure([&] { step.start(program); }, [&] { return step.finished(program); }, step.settleMs);
-            profile("disable");
             GuiThreadWatchdog::printRow(QStringLiteral("%1 [%2]").arg(step.title, step.name).toUtf8().constData(),
                                         bills, figures, kTargetMs);
         }

@@ -19,16 +19,22 @@
 // The step starts from the event loop, as a user's action would, and the
 // loop runs until `finished` holds and then for `settleMs` more, so that
 // what the step leaves for later (queued results, short timers) is counted.
+//
+// With PERF_CONTROL naming the control fifo of `perf record
+// --control=fifo:...` started with `--delay=-1`, only the measured steps are
+// recorded.
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QObject>
 #include <QThread>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 
 class GuiThreadWatchdog : public QObject
@@ -46,11 +52,16 @@ public:
             if (QThread::currentThread() != thread() || s_depth > 0)
                 return QApplication::notify(receiver, event);
             ++s_depth;
+            // Named before the event, which may delete its receiver.
+            const char* receiverClass = receiver->metaObject()->className();
+            const int eventType = int(event->type());
             QElapsedTimer handling;
             handling.start();
             const bool handled = QApplication::notify(receiver, event);
-            s_busyNs += handling.nsecsElapsed();
+            const qint64 tookNs = handling.nsecsElapsed();
+            s_busyNs += tookNs;
             --s_depth;
+            reportIfSlow(receiverClass, eventType, tookNs);
             return handled;
         }
 
@@ -58,6 +69,17 @@ public:
         static qint64 busyNs() { return s_busyNs; }
 
     private:
+        // With BENCH_SLOW_EVENTS=N, every event that took over N ms is
+        // named on stderr: the class that took it, and the event's type.
+        static void reportIfSlow(const char* receiverClass, int eventType, qint64 tookNs)
+        {
+            static const int slowMs = qEnvironmentVariableIntValue("BENCH_SLOW_EVENTS");
+            if (slowMs <= 0 || tookNs < qint64(slowMs) * 1000000)
+                return;
+            std::fprintf(stderr, "slow event: %.1f ms, type %d, to %s\n", double(tookNs) / 1e6, eventType,
+                         receiverClass);
+        }
+
         static inline int s_depth = 0;
         static inline qint64 s_busyNs = 0;
     };
@@ -77,6 +99,7 @@ public:
                     int timeoutMs = 10 * 60 * 1000)
     {
         QEventLoop loop;
+        profile("enable");
         startWatching();
         QTimer::singleShot(0, this, start);
         qint64 finishedAt = -1;
@@ -93,6 +116,7 @@ public:
         poll.start();
         loop.exec();
         Figures figures = stopWatching();
+        profile("disable");
         figures.finished = finishedAt >= 0;
         figures.elapsedMs = figures.finished ? double(finishedAt) : double(m_clock.elapsed());
         return figures;
@@ -117,6 +141,9 @@ public:
         m_tick.stop();
         Figures figures;
         figures.longestBlockMs = double(m_longestGapNs) / 1e6;
+        if (qEnvironmentVariableIntValue("BENCH_SLOW_EVENTS") > 0)
+            std::fprintf(stderr, "longest block: %.6f to %.6f (CLOCK_MONOTONIC)\n",
+                         m_longestGapEnd - double(m_longestGapNs) / 1e9, m_longestGapEnd);
         figures.busyMs = double(Application::busyNs() - m_busyAtStartNs) / 1e6;
         figures.elapsedMs = double(m_clock.elapsed());
         return figures;
@@ -138,16 +165,40 @@ public:
 private:
     static constexpr int TickMs = 1;
 
+    // Turns the recording of `perf record` on or off, when one listens.
+    static void profile(const char* command)
+    {
+        static const QByteArray fifo = qgetenv("PERF_CONTROL");
+        if (fifo.isEmpty())
+            return;
+        QFile control(QString::fromLocal8Bit(fifo));
+        if (control.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            control.write(QByteArray(command) + '\n');
+    }
+
     void tick()
     {
         const qint64 now = m_clock.nsecsElapsed();
-        m_longestGapNs = std::max(m_longestGapNs, now - m_lastTickNs);
+        if (now - m_lastTickNs > m_longestGapNs) {
+            m_longestGapNs = now - m_lastTickNs;
+            m_longestGapEnd = monotonicSeconds();
+        }
         m_lastTickNs = now;
+    }
+
+    // CLOCK_MONOTONIC, the clock `perf record -k CLOCK_MONOTONIC` stamps
+    // its samples with.
+    static double monotonicSeconds()
+    {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
     }
 
     QTimer m_tick;
     QElapsedTimer m_clock;
     qint64 m_lastTickNs = 0;
     qint64 m_longestGapNs = 0;
+    double m_longestGapEnd = 0;
     qint64 m_busyAtStartNs = 0;
 };

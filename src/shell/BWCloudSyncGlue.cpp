@@ -270,7 +270,10 @@ void BWCloudSyncGlue::updatesDownloadedFromCloudKit(const QString& billID, const
     showLastSyncedNow();
     syncControls()->stopProgress();
     // The change may be an automatic item that is due here.
-    m_delegate.startup().logAutomaticPaymentsSoon();
+    QStringList changed = changedBills;
+    if (!billID.isEmpty())
+        changed.append(billID);
+    m_delegate.startup().logAutomaticPaymentsSoon(changed);
     if (!billID.isEmpty())
         m_downloaded.append(billID);
     else if (changedBills.isEmpty())
@@ -468,11 +471,11 @@ void BWCloudSyncGlue::followCloudUser(const BWCloudAccount::User& user)
 void BWCloudSyncGlue::updateFromFirebaseChangeWithDictionary(const QVariantMap& bill)
 {
     Log::line(QStringLiteral("Got update from Firebase"));
+    const QString billID = bill.value(BillKeys::Bid).toString();
     // The change may be an automatic item that is due here.
-    m_delegate.startup().logAutomaticPaymentsSoon();
+    m_delegate.startup().logAutomaticPaymentsSoon({billID});
     if (!readyToReload())
         return;
-    const QString billID = bill.value(BillKeys::Bid).toString();
     const bool showsThisBill = m_delegate.commands().billPageIsShown() && m_delegate.screens().billView
                                && !billID.isEmpty() && m_delegate.screens().billView->currentBillID() == billID;
     if (showsThisBill && m_delegate.commands().billIsDeleted(billID)) {

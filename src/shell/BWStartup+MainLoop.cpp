@@ -2,6 +2,8 @@
 // what the tray and the reminders ask for while Orvane runs.
 #include "shell/BWStartup.h"
 
+#include <utility>
+
 #include "platform/Clock.h"
 #include "platform/Log.h"
 #include "platform/UserActivity.h"
@@ -94,9 +96,30 @@ QStringList BWStartup::logAutomaticPayments()
     return BWAutomaticPayments(env()).logDuePayments();
 }
 
-void BWStartup::logAutomaticPaymentsSoon()
+void BWStartup::logAutomaticPaymentsSoon(const QStringList& changedItems)
 {
+    if (changedItems.isEmpty())
+        m_automaticAnyItem = true;
+    m_automaticCandidates += changedItems;
     m_automaticPaymentsSoon.start();
+}
+
+void BWStartup::logAutomaticPaymentsOfChangedItems()
+{
+    const QStringList candidates = std::exchange(m_automaticCandidates, {});
+    if (std::exchange(m_automaticAnyItem, false)) {
+        BWAutomaticPayments::findDueItems(env(), this, [this](const QStringList& due) {
+            showAutomaticPayments(BWAutomaticPayments(env()).logDuePayments(due));
+        });
+        return;
+    }
+    showAutomaticPayments(BWAutomaticPayments(env()).logDuePayments(candidates));
+}
+
+void BWStartup::showAutomaticPayments(const QStringList& logged)
+{
+    if (!logged.isEmpty() && !isLocked())
+        m_delegate.commands().reloadAfterPayment();
 }
 
 bool BWStartup::applicationShouldHandleReopen(bool hasVisibleWindows)

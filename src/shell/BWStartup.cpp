@@ -121,10 +121,7 @@ BWStartup::BWStartup(BWAppDelegate& delegate, const QString& calendarFolder)
     connect(&m_updateTimer, &QTimer::timeout, this, &BWStartup::checkForDateChange);
     m_automaticPaymentsSoon.setSingleShot(true);
     m_automaticPaymentsSoon.setInterval(0);
-    connect(&m_automaticPaymentsSoon, &QTimer::timeout, this, [this] {
-        if (!logAutomaticPayments().isEmpty() && !isLocked())
-            m_delegate.commands().reloadAfterPayment();
-    });
+    connect(&m_automaticPaymentsSoon, &QTimer::timeout, this, &BWStartup::logAutomaticPaymentsOfChangedItems);
     if (QCoreApplication* application = QCoreApplication::instance())
         connect(application, &QCoreApplication::aboutToQuit, this, &BWStartup::applicationWillTerminate);
 }

@@ -119,8 +119,10 @@ public:
     QStringList logAutomaticPayments();
     // The same from the event loop, once for a burst of calls: a synced
     // change arrives from inside the sync engine's own work, which must be
-    // over before anything is written.
-    void logAutomaticPaymentsSoon();
+    // over before anything is written. Only the items that changed can have
+    // fallen due; with none named, any may have, and they are looked for on
+    // a worker, since reading every item would hold the window.
+    void logAutomaticPaymentsSoon(const QStringList& changedItems);
 
     // A setting was changed in the preferences: what shows it follows.
     void preferenceDidChange(const QString& key);
@@ -155,6 +157,8 @@ private:
     void setNotificationCenterVisibility();
     void finishedStep(const QString& step);
     void showNewDay();
+    void logAutomaticPaymentsOfChangedItems();
+    void showAutomaticPayments(const QStringList& logged);
     // Tray-only mode as it takes effect: on a desktop without a tray the
     // window stays the program's handle.
     bool runsInTrayOnly() const;
@@ -166,6 +170,8 @@ private:
     QDateTime m_launchDate;
     QTimer m_updateTimer;
     QTimer m_automaticPaymentsSoon;
+    QStringList m_automaticCandidates;
+    bool m_automaticAnyItem = false;
     ActivationPolicy m_activationPolicy = ActivationPolicy::Regular;
     std::unique_ptr<BWMenulet> m_menulet;
     BWPasswordLock* m_passwordController = nullptr;

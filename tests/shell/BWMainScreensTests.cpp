@@ -548,6 +548,8 @@ enum class DueRoute {
     Restored,
     RestoredFromContextMenu,
     CloudChange,
+    CloudPassChange,
+    CloudChangeUnnamed,
     FirebaseChange
 };
 
@@ -606,13 +608,20 @@ protected:
             return phone;
         }
         case DueRoute::CloudChange:
+        case DueRoute::CloudPassChange:
+        case DueRoute::CloudChangeUnnamed:
         case DueRoute::FirebaseChange: {
             autoLogOn();
             startUp();
-            // Written by the sync engine, which then announces it.
+            // Written by the sync engine, which then announces it: as one
+            // bill, among a pass's changed bills, or as some change unnamed.
             const QString phone = automaticBill(-1);
             if (route == DueRoute::CloudChange)
                 delegate.updatesDownloadedFromCloudKit(phone);
+            else if (route == DueRoute::CloudPassChange)
+                delegate.updatesDownloadedFromCloudKit(QString(), {phone});
+            else if (route == DueRoute::CloudChangeUnnamed)
+                delegate.updatesDownloadedFromCloudKit(QString());
             else
                 delegate.updateFromFirebaseChangeWithDictionary(*BWBillsLoader(store.env).loadBillWithID(phone));
             return phone;
@@ -657,8 +666,9 @@ protected:
 
 std::string dueRouteName(const testing::TestParamInfo<DueRoute>& route)
 {
-    const char* const names[] = {"AutoLogBillsTicked",      "AutoLogIncomeTicked", "SavedPastDue",  "Restored",
-                                 "RestoredFromContextMenu", "CloudChange",         "FirebaseChange"};
+    const char* const names[] = {"AutoLogBillsTicked", "AutoLogIncomeTicked",     "SavedPastDue",
+                                 "Restored",           "RestoredFromContextMenu", "CloudChange",
+                                 "CloudPassChange",    "CloudChangeUnnamed",      "FirebaseChange"};
     return names[int(route.param)];
 }
 
@@ -678,5 +688,6 @@ TEST_P(AutomaticStepTest, TheDueItemIsLoggedAtOnceAndShown)
 INSTANTIATE_TEST_SUITE_P(EveryRoute, AutomaticStepTest,
                          testing::Values(DueRoute::AutoLogBillsTicked, DueRoute::AutoLogIncomeTicked,
                                          DueRoute::SavedPastDue, DueRoute::Restored, DueRoute::RestoredFromContextMenu,
-                                         DueRoute::CloudChange, DueRoute::FirebaseChange),
+                                         DueRoute::CloudChange, DueRoute::CloudPassChange,
+                                         DueRoute::CloudChangeUnnamed, DueRoute::FirebaseChange),
                          dueRouteName);
