@@ -18,6 +18,7 @@
 #include "store/BWDefaultsKeys.h"
 #include "store/BWSecondaryActionKeys.h"
 #include "screens/BWBillActionsMenu.h"
+#include "screens/BWOverviewFollowUps.h"
 #include "screens/BWTableColumnLayout.h"
 #include "widgets/BGHUDBox.h"
 #include "widgets/BGHUDLabel.h"
@@ -53,6 +54,16 @@ void BWOverviewController::tableViewSelectionDidChange()
 {
     updateBottomText();
     emit selectionDidChange();
+    // After a change of some rows the calendar follows in a turn of its own,
+    // and shows the selection as it stands then.
+    if (!m_followUps->isPending(BWOverviewFollowUps::CalendarMarks))
+        showSelectionInCalendar();
+}
+
+// The selected item's due day is marked, unless it lies far ahead; without
+// a selection the calendar shows this month.
+void BWOverviewController::showSelectionInCalendar()
+{
     const int row = selectedRow();
     if (row < 0) {
         m_calendarController->deselectAllDates();

@@ -35,7 +35,7 @@ BWOverviewController::BWOverviewController(const BWStoreEnvironment& env, QObjec
     m_followUps = new BWOverviewFollowUps(this);
     m_followUps->setPart(BWOverviewFollowUps::Figures, [this] { showFigures(std::nullopt); });
     m_followUps->setPart(BWOverviewFollowUps::TrayMenu, [this] { showTrayMenu(); });
-    m_followUps->setPart(BWOverviewFollowUps::CalendarMarks, [this] { m_calendarController->deselectAllDates(); });
+    m_followUps->setPart(BWOverviewFollowUps::CalendarMarks, [this] { showSelectionInCalendar(); });
     m_backgroundLoad = new BWOverviewBackgroundLoad(
         [](const BWStoreEnvironment& env, const QList<BWSortDescriptor>& sorting) {
             return BWOverviewLists::load(env, {}, sorting);

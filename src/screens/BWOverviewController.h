@@ -138,8 +138,7 @@ public:
     void updateBottomText();
     // Selects the rows due on the day the calendar focused.
     void calendarDateSelected(const QDate& day) override;
-    // Leaves the selection alone when `row` is due on `day`; otherwise selects
-    // every row due that day (none when no row is).
+    // Leaves the selection alone when `row` is due on `day`; else selects every row due that day.
     void scrollToRowWithDate(const QDate& day, int row);
     // The calendar marks the loaded items, income included.
     QVariantList getBills() override { return m_lists.withIncome; }
@@ -218,6 +217,7 @@ private:
     void highlightFigureOfList(int index);
     void sortDescriptorsDidChange(int column, Qt::SortOrder order);
     void tableViewSelectionDidChange();
+    void showSelectionInCalendar();
     void showRows(const QVariantList& rows);
     void buildActions();
     void showContextMenu(const QPoint& position);

@@ -28,6 +28,7 @@ public:
     // A full showing shows every part itself: none is pending any more.
     void cancelAll();
     bool isPending() const { return m_pending != 0; }
+    bool isPending(Part part) const { return (m_pending & (1U << unsigned(part))) != 0; }
 
 private:
     void runNextPending();

@@ -204,6 +204,28 @@ TEST_P(OverviewItemUpdateTest, ASecondChangeBeforeTheFollowingTurnsEndsRight)
     EXPECT_EQ(shown(*overview, tray), fullReload(c.listMode));
 }
 
+// A row selected before the change keeps its day marked in the calendar once
+// the calendar has followed: as selecting that row afresh marks it.
+TEST_P(OverviewItemUpdateTest, TheCalendarShowsTheSelectionKeptThroughTheChange)
+{
+    const ItemUpdateCase& c = GetParam();
+    const QStringList ids = storeHousehold();
+    overview->loadOverview();
+    overview->showListMode(c.listMode);
+    QTableView& table = *overview->billTable();
+    table.selectRow(0);
+
+    reloadItemsAndFigures(c.change(*this, ids));
+    const LRCalendarView& calendar = *overview->monthAtGlanceCalendar();
+    const auto shownDays = [&calendar] { return std::pair(calendar.focusDate(), calendar.selectedDate()); };
+    const auto afterChange = shownDays();
+    const QModelIndexList selected = table.selectionModel()->selectedRows();
+    table.clearSelection();
+    if (!selected.isEmpty())
+        table.selectRow(selected.first().row());
+    EXPECT_EQ(afterChange, shownDays());
+}
+
 // The extension's copy follows the loads and updates a moment later, and is
 // then what the store's own load of all active items would write.
 TEST_P(OverviewItemUpdateTest, TheExtensionGetsWhatAFullLoadExports)
