@@ -11,6 +11,7 @@
 #include "platform/TextFolding.h"
 #include "platform/UserDefaults.h"
 #include "screens/BWExtensionCopySchedule.h"
+#include "screens/BWOverviewFollowUps.h"
 #include "screens/BWTableColumnLayout.h"
 #include "screens/BWTagText.h"
 #include "store/BWBillRecordKeys.h"
@@ -93,43 +94,44 @@ void BWOverviewController::showLoadedList(const std::optional<BWOverviewSidebar:
 {
     const UserDefaults& defaults = *m_env.defaults;
     m_lists.dataSource = m_lists.withIncome;
-    // The due-soon, due-this-month and paid-this-month lists are views of the
-    // figures of all active items; the archive and a tag have figures of
-    // their own, income among them. The badge and the tray always count all
-    // active items. Both read the lists as they stand when shown.
-    const auto showFigures = [this](const std::optional<BWOverviewSidebar::Figures>& known) {
-        m_figuresDue = false;
-        const QString& tag = m_lists.shown.tag;
-        const bool pseudoTag
-            = tag == PseudoTags::DueSoon || tag == PseudoTags::DueThisMonth || tag == PseudoTags::PaidThisMonth;
-        m_sidebar->show(m_lists.shown.group.isEmpty() || pseudoTag ? m_lists.allActiveItems : m_lists.withIncome,
-                        m_lists.allActiveItems, m_useIntelligence, known);
-        if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableMenu))
-            emit menuBillsChanged(m_lists.allActiveItems);
-    };
-    // Several updates in a row show the whole list's figures once; a full
-    // showing meanwhile makes the pending one needless.
-    if (!later) {
+    // After a change of some rows, the rows show first and what sums up the
+    // whole list follows; a full showing makes any of that pending needless.
+    if (later) {
+        m_followUps->scheduleAll();
+    } else {
+        m_followUps->cancelAll();
         showFigures(figures);
-    } else if (!m_figuresDue) {
-        m_figuresDue = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this, showFigures] {
-                if (m_figuresDue)
-                    showFigures(std::nullopt);
-            },
-            Qt::QueuedConnection);
+        showTrayMenu();
+        m_calendarController->deselectAllDates();
     }
     m_bottomBar->hideActions();
     updateTagList();
     setUpSearchField();
-    m_calendarController->deselectAllDates();
     if (defaults.integerForKey(BWDefaultsKeys::BWShowPaydaysOnOverview) == 0)
         m_lists.removeIncomeRows();
     applyFilterWithString(m_header->searchField()->text());
     updateBottomText();
     m_header->showVacation(defaults.boolForKey(BWDefaultsKeys::VacationEnabled));
+}
+
+// The due-soon, due-this-month and paid-this-month lists are views of the
+// figures of all active items; the archive and a tag have figures of their
+// own, income among them. The badge always counts all active items. Both read
+// the lists as they stand when shown.
+void BWOverviewController::showFigures(const std::optional<BWOverviewSidebar::Figures>& known)
+{
+    const QString& tag = m_lists.shown.tag;
+    const bool pseudoTag
+        = tag == PseudoTags::DueSoon || tag == PseudoTags::DueThisMonth || tag == PseudoTags::PaidThisMonth;
+    m_sidebar->show(m_lists.shown.group.isEmpty() || pseudoTag ? m_lists.allActiveItems : m_lists.withIncome,
+                    m_lists.allActiveItems, m_useIntelligence, known);
+}
+
+// The tray lists all active items, whichever list is shown.
+void BWOverviewController::showTrayMenu()
+{
+    if (m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableMenu))
+        emit menuBillsChanged(m_lists.allActiveItems);
 }
 
 // ---- List drop-down ----------------------------------------------------------

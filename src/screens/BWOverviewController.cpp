@@ -3,12 +3,14 @@
 #include <QTableView>
 
 #include "screens/BWExtensionCopySchedule.h"
+#include "screens/BWOverviewFollowUps.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWDefaultsKeys.h"
 #include "widgets/BGHUDLabel.h"
 #include "widgets/BGHUDView.h"
 #include "widgets/KBButton.h"
+#include "widgets/LRCalendarController.h"
 
 BWOverviewController::BWOverviewController(const BWStoreEnvironment& env, QObject* parent)
     : QObject(parent)
@@ -30,6 +32,10 @@ BWOverviewController::BWOverviewController(const BWStoreEnvironment& env, QObjec
             };
         },
         this);
+    m_followUps = new BWOverviewFollowUps(this);
+    m_followUps->setPart(BWOverviewFollowUps::Figures, [this] { showFigures(std::nullopt); });
+    m_followUps->setPart(BWOverviewFollowUps::TrayMenu, [this] { showTrayMenu(); });
+    m_followUps->setPart(BWOverviewFollowUps::CalendarMarks, [this] { m_calendarController->deselectAllDates(); });
     m_backgroundLoad = new BWOverviewBackgroundLoad(
         [](const BWStoreEnvironment& env, const QList<BWSortDescriptor>& sorting) {
             return BWOverviewLists::load(env, {}, sorting);

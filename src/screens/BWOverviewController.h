@@ -21,6 +21,7 @@
 class BGHUDView;
 class BWBillEditorScreen;
 class BWExtensionCopySchedule;
+class BWOverviewFollowUps;
 class BWTableColumnLayout;
 class LRCalendarController;
 class LRCalendarView;
@@ -64,7 +65,6 @@ public:
 
     explicit BWOverviewController(const BWStoreEnvironment& env, QObject* parent = nullptr);
     ~BWOverviewController() override;
-
     // Opens the edit and delete popovers and restores archived items; set
     // once by whoever builds the main window.
     void setBillEditorController(BWBillEditorScreen* editor) { m_billEditorController = editor; }
@@ -209,8 +209,10 @@ private:
     // A list of active items taken from all of them as loaded.
     bool showListOfLoadedItems(const BWOverviewLists::Choice& load);
     void prepareForList(const QString& group);
-    // `figures`: the list's, if worked out; `later`: those and the tray in the next turn.
+    // `figures`: the list's, if known; `later`: those, tray and calendar in turns of their own.
     void showLoadedList(const std::optional<BWOverviewSidebar::Figures>& figures = std::nullopt, bool later = false);
+    void showFigures(const std::optional<BWOverviewSidebar::Figures>& known);
+    void showTrayMenu();
     void showBackgroundLoad(BWOverviewBackgroundLoad::Result& load);
     void selectListMode(int index);
     void highlightFigureOfList(int index);
@@ -230,7 +232,6 @@ private:
     int m_selectedTagIndex = AllActiveItems;
     bool m_useIntelligence = false;
     QList<BWSortDescriptor> m_sortDescriptors;
-
     BWOverviewTableModel* m_tableModel = nullptr;
     QPointer<BGHUDView> m_list;
     QPointer<BGHUDView> m_monthAtGlance;
@@ -245,5 +246,5 @@ private:
     BWTableColumnLayout* m_columnLayout = nullptr;
     BWOverviewBackgroundLoad* m_backgroundLoad = nullptr;
     BWExtensionCopySchedule* m_extensionCopy = nullptr;
-    bool m_figuresDue = false;  // shown in the next turn
+    BWOverviewFollowUps* m_followUps = nullptr;
 };

@@ -5,7 +5,6 @@
 #include <QFutureWatcher>
 #include <QSet>
 #include <QtConcurrent>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -253,11 +252,11 @@ void OrvaneCloudManager::queryAll(const QString& recordType, const QString& curs
                                  done({}, error);
                                  return;
                              }
-                             QTimer::singleShot(*delay, self, [self, recordType, cursor, found, done, attempt,
-                                                               generation] {
-                                 if (self && self->isCurrent(generation))
+                             self->retryLater(
+                                 recordType, *delay, [self, generation] { return self->isCurrent(generation); },
+                                 [self, recordType, cursor, found, done, attempt] {
                                      self->queryAll(recordType, cursor, found, done, attempt + 1);
-                             });
+                                 });
                              return;
                          }
                          found += batch.records;

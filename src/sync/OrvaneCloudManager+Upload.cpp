@@ -98,9 +98,21 @@ void OrvaneCloudManager::retryOrReport(const QString& recordName, int attempt, c
         endUpload(recordName);
         return;
     }
-    QTimer::singleShot(*delay, this, [this, retry, attempt, generation = m_generation] {
-        if (isCurrent(generation))
-            retry(attempt + 1);
+    retryLater(
+        recordName, *delay, [this, generation = m_generation] { return isCurrent(generation); },
+        [retry, attempt] { retry(attempt + 1); });
+}
+
+void OrvaneCloudManager::retryLater(const QString& what, int delayMs, const std::function<bool()>& stillCurrent,
+                                    const std::function<void()>& retry)
+{
+    QTimer::singleShot(delayMs, this, [this, what, stillCurrent, retry] {
+        if (stillCurrent()) {
+            retry();
+            return;
+        }
+        Log::line(QStringLiteral("Dropped the retry of %1: sync was switched off").arg(what));
+        emit retryDropped(what);
     });
 }
 

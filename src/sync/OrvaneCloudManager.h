@@ -152,6 +152,8 @@ signals:
     // Each retry as it is scheduled: the record or record type, the attempt
     // about to run (2 for the first retry) and the wait.
     void retryScheduled(const QString& what, int attempt, int delayMs);
+    // A scheduled retry came due after sync was switched off and did not run.
+    void retryDropped(const QString& what);
     // A batch of a full pass came back merged from the worker threads; none
     // of it is written yet.
     void passBatchMerged(int bills);
@@ -182,6 +184,10 @@ private:
     // The wait before attempt `attempt` + 1, or nothing when the attempts
     // are used up.
     std::optional<int> retryDelay(const QString& what, int attempt, const CloudError& error);
+    // Runs `retry` after `delayMs` if `stillCurrent` then holds, else
+    // announces the retry dropped: the one home of that rule for every retry.
+    void retryLater(const QString& what, int delayMs, const std::function<bool()>& stillCurrent,
+                    const std::function<void()>& retry);
     void retryOrReport(const QString& recordName, int attempt, const CloudError& error,
                        const std::function<void(int nextAttempt)>& retry);
     void uploadSucceeded(const QString& recordName, const QString& logLine);

@@ -67,10 +67,10 @@ void OrvaneCloudPass::requestBatch(const QString& cursor, int attempt)
                                 const std::optional<int> delay
                                     = self->m_engine.retryDelay(OrvaneCloudManager::BillRecordType, attempt, error);
                                 if (delay) {
-                                    QTimer::singleShot(*delay, self, [self, cursor, attempt] {
-                                        if (self && self->isCurrent())
-                                            self->requestBatch(cursor, attempt + 1);
-                                    });
+                                    self->m_engine.retryLater(
+                                        OrvaneCloudManager::BillRecordType, *delay,
+                                        [self] { return self && self->isCurrent(); },
+                                        [self, cursor, attempt] { self->requestBatch(cursor, attempt + 1); });
                                     return;
                                 }
                                 // The uploads compare with the cloud's copy one by one.

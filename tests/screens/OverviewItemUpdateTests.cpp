@@ -8,6 +8,8 @@
 
 #include "platform/UserDefaults.h"
 
+#include "support/OverviewFollowUps.h"
+
 #include "store/BWBillsLoader.h"
 #include "store/BWPayment.h"
 #include "store/BWPaymentLogger.h"
@@ -110,12 +112,11 @@ public:
     }
 
     // Updates the rows of `billIDs` and waits for the whole list's figures,
-    // which follow in a turn of their own.
+    // the tray and the calendar, which follow in turns of their own.
     void reloadItemsAndFigures(const QStringList& billIDs)
     {
-        QSignalSpy figures(&overview->sidebar(), &BWOverviewSidebar::dockBadgeChanged);
         overview->reloadItems(billIDs);
-        EXPECT_TRUE(QTest::qWaitFor([&figures] { return !figures.isEmpty(); }, 30000));
+        EXPECT_TRUE(waitForOverviewFollowUps(*overview));
     }
 
     void pay(const QString& billID, double amount) const

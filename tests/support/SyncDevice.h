@@ -2,6 +2,8 @@
 
 #include "platform/BWUIDMaker.h"
 #include "platform/CloudDatabase.h"
+#include "support/MemoryCloudContainer.h"
+#include "support/MemoryCloudDatabase.h"
 #include "support/MemoryCloudServer.h"
 #include "platform/PropertyList.h"
 #include "store/BWBill.h"
@@ -150,3 +152,27 @@ inline bool waitUntilQuiet(const MemoryCloudServer& server, int quietMs)
         },
         120000);
 }
+
+// Two computers of one user over one in-memory cloud, each with its own data
+// folder and clock, starting at `startA` and `startB`.
+class TwoSyncDevicesTest : public ::testing::Test
+{
+protected:
+    TwoSyncDevicesTest(const QDateTime& startA, const QDateTime& startB)
+        : a(containerA, startA)
+        , b(containerB, startB)
+    {
+    }
+
+    void setOnline(bool online)
+    {
+        containerA.memoryDatabase()->setSignedIn(online);
+        containerB.memoryDatabase()->setSignedIn(online);
+    }
+
+    MemoryCloudServer server;
+    MemoryCloudContainer containerA{&server};
+    MemoryCloudContainer containerB{&server};
+    SyncDevice a;
+    SyncDevice b;
+};

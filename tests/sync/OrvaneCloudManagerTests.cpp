@@ -3,12 +3,8 @@
 #include "store/BWBillMerge.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWImportManager.h"
-#include "support/MemoryCloudContainer.h"
-#include "support/MemoryCloudDatabase.h"
-#include "support/MemoryCloudServer.h"
 
 #include <QSignalSpy>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -18,10 +14,11 @@ const QDateTime Start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
 
 // Two computers of one user on one cloud, each with its own data folder and
 // clock; B's clock runs an hour behind A's unless a test moves it.
-class TwoDevicesTest : public ::testing::Test
+class TwoDevicesTest : public TwoSyncDevicesTest
 {
 protected:
     TwoDevicesTest()
+        : TwoSyncDevicesTest(Start, Start.addSecs(-3600))
     {
         a.engine->turnCloudSyncOn();
         b.engine->turnCloudSyncOn();
@@ -35,11 +32,6 @@ protected:
         ASSERT_TRUE(waitUntilQuiet(server, 200));
         ASSERT_TRUE(waitFor([this] { return a.engine->isIdle() && b.engine->isIdle(); }, 10000));
         ASSERT_TRUE(waitUntilQuiet(server, 200));
-    }
-    void setOnline(bool online)
-    {
-        containerA.memoryDatabase()->setSignedIn(online);
-        containerB.memoryDatabase()->setSignedIn(online);
     }
     // Both devices run a full pass, one after the other, until nothing moves.
     void syncBoth(SyncDevice& first, SyncDevice& second)
@@ -59,12 +51,6 @@ protected:
         EXPECT_EQ(b.bill(billID).value(BillKeys::Name).toString(), "Rent");
         return billID;
     }
-
-    MemoryCloudServer server;
-    MemoryCloudContainer containerA{&server};
-    MemoryCloudContainer containerB{&server};
-    SyncDevice a{containerA, Start};
-    SyncDevice b{containerB, Start.addSecs(-3600)};
 };
 
 }  // namespace
@@ -315,26 +301,44 @@ TEST_F(TwoDevicesTest, FailuresAreRetriedWithBackOffAndThenReported)
     }
 }
 
+// A retry still waiting when sync is switched off is dropped when it comes
+// due: nothing more goes out, whether an upload or a full pass waited.
 TEST_F(TwoDevicesTest, SwitchingOffDropsWaitingRetries)
 {
     const QString billID = sharedBill();
     a.engine->setRetryPolicy({200, 200, 4});
-    QSignalSpy retries(a.engine.get(), &OrvaneCloudManager::retryScheduled);
-    containerA.memoryDatabase()->setSignedIn(false);
-    a.advance(60);
-    ASSERT_TRUE(a.edit(billID, BillKeys::Amount, 1.0));
-    ASSERT_TRUE(waitFor([&] { return retries.count() > 0; }));
-    a.engine->turnCloudSyncOff();
-    containerA.memoryDatabase()->setSignedIn(true);
-    // Started after the dropped retry and running longer than its wait:
-    // once it fires, the retry would have run.
-    QTimer pastTheRetry;
-    pastTheRetry.setSingleShot(true);
-    QSignalSpy past(&pastTheRetry, &QTimer::timeout);
-    pastTheRetry.start(2 * a.engine->retryPolicy().firstDelayMs);
-    ASSERT_TRUE(past.wait(10000));
-    EXPECT_EQ(retries.count(), 1);
-    EXPECT_EQ(server.record(billID)->fields.value(BillKeys::Amount).toDouble(), 900.0);
+    struct Case
+    {
+        const char* what;
+        std::function<void()> act;
+        QString retried;
+    };
+    const Case cases[] = {
+        {"upload",
+         [&] {
+             EXPECT_TRUE(a.edit(billID, BillKeys::Amount, a.bill(billID).value(BillKeys::Amount).toDouble() + 1.0));
+         },
+         billID},
+        {"full pass", [&] { a.engine->fetchAndUploadAllRecords(); }, OrvaneCloudManager::IndexRecordType},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        a.engine->turnCloudSyncOn();
+        settle();
+        const QVariantMap before = server.record(billID)->fields;
+        QSignalSpy retries(a.engine.get(), &OrvaneCloudManager::retryScheduled);
+        QSignalSpy dropped(a.engine.get(), &OrvaneCloudManager::retryDropped);
+        containerA.memoryDatabase()->setSignedIn(false);
+        a.advance(60);
+        c.act();
+        ASSERT_TRUE(waitFor([&] { return retries.count() > 0; }));
+        a.engine->turnCloudSyncOff();
+        containerA.memoryDatabase()->setSignedIn(true);
+        ASSERT_TRUE(dropped.wait(10000));
+        EXPECT_EQ(dropped.at(0).at(0).toString(), c.retried);
+        EXPECT_EQ(retries.count(), 1);
+        EXPECT_EQ(server.record(billID)->fields, before);
+    }
 }
 
 // A restored backup and an erase before an import reach the other device,

@@ -1,10 +1,7 @@
 #include "support/RecordingStoreObserver.h"
 #include "support/SyncDevice.h"
 
-#include "support/MemoryCloudContainer.h"
-#include "support/MemoryCloudDatabase.h"
 #include "platform/FileStamp.h"
-#include "support/MemoryCloudServer.h"
 
 #include <QSignalSpy>
 #include <QDir>
@@ -21,10 +18,11 @@ namespace {
 
 const QDateTime Start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
 
-class FullPassTest : public ::testing::Test
+class FullPassTest : public TwoSyncDevicesTest
 {
 protected:
     FullPassTest()
+        : TwoSyncDevicesTest(Start, Start)
     {
         a.engine->turnCloudSyncOn();
         settle();
@@ -55,12 +53,6 @@ protected:
             },
             10000));
     }
-
-    MemoryCloudServer server;
-    MemoryCloudContainer containerA{&server};
-    MemoryCloudContainer containerB{&server};
-    SyncDevice a{containerA, Start};
-    SyncDevice b{containerB, Start};
 };
 
 }  // namespace

@@ -5,9 +5,6 @@
 #include "support/SyncDevice.h"
 
 #include "store/BWBillsLoader.h"
-#include "support/MemoryCloudContainer.h"
-#include "support/MemoryCloudDatabase.h"
-#include "support/MemoryCloudServer.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +12,11 @@ namespace {
 
 const QDateTime Start(QDate(2024, 1, 20), QTime(12, 0), QTimeZone::utc());
 
-class SyncRulesTest : public ::testing::Test
+class SyncRulesTest : public TwoSyncDevicesTest
 {
 protected:
     SyncRulesTest()
+        : TwoSyncDevicesTest(Start, Start)
     {
         a.engine->turnCloudSyncOn();
         b.engine->turnCloudSyncOn();
@@ -26,11 +24,6 @@ protected:
     }
 
     void settle() { ASSERT_TRUE(waitUntilQuiet(server, 200)); }
-    void setOnline(bool online)
-    {
-        containerA.memoryDatabase()->setSignedIn(online);
-        containerB.memoryDatabase()->setSignedIn(online);
-    }
     // Both computers catch up, each after the other, until nothing moves.
     void syncBoth()
     {
@@ -70,12 +63,6 @@ protected:
     {
         return device.bill(billID).value(BillKeys::DueDate).toDateTime();
     }
-
-    MemoryCloudServer server;
-    MemoryCloudContainer containerA{&server};
-    MemoryCloudContainer containerB{&server};
-    SyncDevice a{containerA, Start};
-    SyncDevice b{containerB, Start};
 };
 
 }  // namespace
