@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QLocale>
 
+#include <bit>
 #include <cmath>
 
 #include "platform/DateTemplate.h"
@@ -210,7 +212,19 @@ void BWOverviewTableModel::fillLastPaidCell(BWTableCellView& cell, const QVarian
 
 QString BWOverviewTableModel::currency(double amount) const
 {
-    return BWBillsLoader(m_env).currencyFormattedNumber(amount);
+    // Enough for the amounts of thousands of rows; a table showing more
+    // starts afresh.
+    constexpr qsizetype mostTextsKept = 4096;
+    const QString locale = QLocale().name();
+    if (locale != m_currencyLocale || m_currencyTexts.size() >= mostTextsKept) {
+        m_currencyTexts.clear();
+        m_currencyLocale = locale;
+    }
+    const quint64 bits = std::bit_cast<quint64>(amount);
+    const auto known = m_currencyTexts.constFind(bits);
+    if (known != m_currencyTexts.cend())
+        return *known;
+    return *m_currencyTexts.insert(bits, BWBillsLoader(m_env).currencyFormattedNumber(amount));
 }
 
 int BWOverviewTableModel::rowCount(const QModelIndex& parent) const

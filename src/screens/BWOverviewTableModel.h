@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
@@ -74,4 +75,9 @@ private:
     QVariantList m_records;
     DisplayOptions m_options;
     AmountEstimate m_estimate;
+    // Each text of an amount makes a formatter of its own, and the cells are
+    // painted again at every update: the texts are kept, by the amount's
+    // bits, for the locale they were made in.
+    mutable QHash<quint64, QString> m_currencyTexts;
+    mutable QString m_currencyLocale;
 };

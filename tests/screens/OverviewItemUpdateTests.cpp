@@ -13,11 +13,13 @@
 #include "store/BWBillsLoader.h"
 #include "store/BWPayment.h"
 #include "store/BWPaymentLogger.h"
+#include "widgets/LRCalendarDayCell.h"
+#include "widgets/LRCalendarView.h"
 
 namespace {
 
 // All a user sees of the overview: each row's cell texts in order, the side
-// bar's figures, the badge and the tray's list.
+// bar's figures, the badge, the tray's list and the calendar's marked days.
 struct ShownOverview
 {
     QStringList rows;
@@ -25,6 +27,7 @@ struct ShownOverview
     QString badge;
     QVariantList trayBills;
     QVariantList records;
+    QStringList calendarMarks;
 
     bool operator==(const ShownOverview&) const = default;
 };
@@ -32,7 +35,9 @@ struct ShownOverview
 std::ostream& operator<<(std::ostream& out, const ShownOverview& shown)
 {
     return out << shown.rows.join(QStringLiteral("\n")).toStdString() << "\n--\n"
-               << shown.sidebar.join(QStringLiteral(" | ")).toStdString() << " badge " << shown.badge.toStdString();
+               << shown.sidebar.join(QStringLiteral(" | ")).toStdString() << " badge " << shown.badge.toStdString()
+               << "\n--\n"
+               << shown.calendarMarks.join(QStringLiteral(" | ")).toStdString();
 }
 
 const QVariantMap Tagged{{BillKeys::Tags, QVariantList{QStringLiteral("Home")}}};
@@ -65,6 +70,13 @@ protected:
         result.badge = screen.sidebar().dockBadge();
         result.trayBills = tray.isEmpty() ? QVariantList() : tray.last().first().toList();
         result.records = screen.dataSourceFiltered();
+        const LRCalendarView& calendar = *screen.monthAtGlanceCalendar();
+        for (int key = 0; key < LRCalendarView::cellCount; ++key) {
+            const LRCalendarDayCell& day = *calendar.dayCell(key);
+            if (day.isVisibleTo(&calendar) && day.hasDot())
+                result.calendarMarks.append(day.date().toString(Qt::ISODate) + QLatin1Char(' ') + day.dotImageName()
+                                            + QLatin1Char(' ') + day.bid() + QLatin1Char(' ') + day.tip());
+        }
         return result;
     }
 
@@ -171,6 +183,25 @@ TEST_P(OverviewItemUpdateTest, KeepsTheColumnOrderTheUserChose)
     // And a list chosen from the loaded items afterwards keeps it too.
     overview->showListMode(BWOverviewController::FirstTag);
     EXPECT_EQ(shown(*overview, tray), fullReload(BWOverviewController::FirstTag, true));
+}
+
+// A payment arriving while what follows the first change is still due (the
+// figures shown, the tray and the calendar not yet) ends as a full reload.
+TEST_P(OverviewItemUpdateTest, ASecondChangeBeforeTheFollowingTurnsEndsRight)
+{
+    const ItemUpdateCase& c = GetParam();
+    const QStringList ids = storeHousehold();
+    QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
+    overview->loadOverview();
+    overview->showListMode(c.listMode);
+    QSignalSpy figures(&overview->sidebar(), &BWOverviewSidebar::dockBadgeChanged);
+
+    overview->reloadItems(c.change(*this, ids));
+    ASSERT_TRUE(QTest::qWaitFor([&figures] { return !figures.isEmpty(); }, 30000));
+    const QString phone = ids.at(3);
+    pay(phone, 15);
+    reloadItemsAndFigures({phone});
+    EXPECT_EQ(shown(*overview, tray), fullReload(c.listMode));
 }
 
 // The extension's copy follows the loads and updates a moment later, and is

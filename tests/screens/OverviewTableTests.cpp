@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "screens/BWTableCellView.h"
+#include "store/BWBillsLoader.h"
 
 namespace {
 
@@ -126,6 +127,35 @@ TEST_F(OverviewTest, AmountCellShowsASetAmountAnEstimateOrNotSet)
     EXPECT_EQ(color(1), BWTableCellView::secondaryLabelColor());
     EXPECT_EQ(text(2), QStringLiteral("Not Set"));
     EXPECT_EQ(color(2), BWTableCellView::secondaryLabelColor());
+}
+
+// The texts of amounts are kept between paints; each still reads as the
+// store formats that amount in the locale in use, a negative zero and the
+// amounts of another locale among them.
+TEST_F(OverviewTest, AmountTextsKeptBetweenPaintsFollowTheAmountAndTheLocale)
+{
+    BWOverviewTableModel model(env);
+    const QList<double> amounts{45.5, 45.5, 1200.0, 0.0, -0.0, 0.005, 1e9, -12.25, 45.5};
+    QVariantList records;
+    for (double amount : amounts)
+        records.append(QVariantMap{{BillKeys::Balance, amount}});
+    model.setRecords(records);
+    const int column = model.columnOf(QStringLiteral("Balance"));
+    const auto expectShownAsTheStoreFormats = [&](const char* locale) {
+        for (int row = 0; row < amounts.size(); ++row)
+            EXPECT_EQ(model.index(row, column).data().toString(),
+                      BWBillsLoader(env).currencyFormattedNumber(amounts.at(row)))
+                << locale << " row " << row;
+    };
+    expectShownAsTheStoreFormats("en_US");
+    expectShownAsTheStoreFormats("en_US, kept");
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        expectShownAsTheStoreFormats("de_DE");
+        QLocale::setDefault(before);
+    }
+    expectShownAsTheStoreFormats("en_US again");
 }
 
 TEST_F(OverviewTest, MoneyColumnsShowZeroForIncomeAndIncomeRowsCarryTheLine)
