@@ -166,8 +166,11 @@ void FolderCloudDatabase::post(std::function<void()> call)
     const bool first = m_mailbox.isEmpty();
     m_mailbox.append(std::move(call));
     lock.unlock();
+    // Delivered on a timer turn of its own (the timer is started on its
+    // thread): answers delivered by a posted event would chain with every
+    // other event posted meanwhile.
     if (first)
-        QMetaObject::invokeMethod(this, &FolderCloudDatabase::deliver, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&m_deliverLater, qOverload<>(&QTimer::start), Qt::QueuedConnection);
 }
 
 void FolderCloudDatabase::deliver()

@@ -151,12 +151,15 @@ bool BWBill::listAsLive(const QString& billID)
     if (!readable)
         return false;
     BWBillIndex& index = *readable;
+    // Most bills written are listed as live already: the lists of thousands
+    // of ids are then not copied.
+    if (index.fileExists() && index.contains(IndexKeys::ActiveBills, billID)
+        && !index.contains(IndexKeys::DeletedBills, billID))
+        return true;
     QStringList active = index.ids(IndexKeys::ActiveBills), archived = index.ids(IndexKeys::ArchivedBills),
                 deleted = index.ids(IndexKeys::DeletedBills);
     const bool wasDeleted = deleted.removeAll(billID) > 0;
-    const bool wasArchivedOnly = archived.removeAll(billID) > 0 && !active.contains(billID);
-    if (!wasDeleted && !wasArchivedOnly && active.contains(billID) && index.fileExists())
-        return true;
+    archived.removeAll(billID);
     if (!active.contains(billID))
         active.append(billID);
     setLists(index, active, archived, deleted);

@@ -23,10 +23,11 @@ QString BWBillMerge::identityOf(const QVariant& payment)
 {
     const QVariantMap entry = payment.toMap();
     const QDateTime date = entry.value(PaymentKeys::Date).toDateTime();
-    return QStringLiteral("%1 %2 %3")
-        .arg(date.isValid() ? date.toSecsSinceEpoch() : std::numeric_limits<qint64>::min())
-        .arg(QString::number(entry.value(PaymentKeys::Amount).toDouble(), 'g', 17),
-             entry.value(PaymentKeys::Note).toString());
+    // Put together piece by piece: it is worked out for every payment of
+    // every merge, and arg() would parse its pattern each time.
+    return QString::number(date.isValid() ? date.toSecsSinceEpoch() : std::numeric_limits<qint64>::min()) + u' '
+           + QString::number(entry.value(PaymentKeys::Amount).toDouble(), 'g', 17) + u' '
+           + entry.value(PaymentKeys::Note).toString();
 }
 
 // A name-based (version 5) id: the same on every computer for the same

@@ -9,6 +9,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <bit>
 
 #include "platform/BWUIDMaker.h"
 #include "platform/HybridLogicalClock.h"
@@ -55,6 +56,45 @@ QJsonValue comparable(const QVariant& value)
     }
     default:
         return isNumber(value) ? QJsonValue(value.toDouble()) : QJsonValue::fromVariant(value);
+    }
+}
+
+// Whether two values are the same down to their types and bits: then their
+// fingerprints are equal, and working them out can be skipped.
+bool identical(const QVariant& first, const QVariant& second)
+{
+    if (first.typeId() != second.typeId())
+        return false;
+    switch (first.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        // 0.0 and -0.0 are equal numbers but print apart.
+        return std::bit_cast<quint64>(first.toDouble()) == std::bit_cast<quint64>(second.toDouble());
+    case QMetaType::QVariantMap: {
+        const QVariantMap a = first.toMap(), b = second.toMap();
+        if (a.size() != b.size())
+            return false;
+        for (auto l = a.cbegin(), r = b.cbegin(); l != a.cend(); ++l, ++r) {
+            if (l.key() != r.key() || !identical(l.value(), r.value()))
+                return false;
+        }
+        return true;
+    }
+    case QMetaType::QVariantList: {
+        const QVariantList a = first.toList(), b = second.toList();
+        return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(), identical);
+    }
+    case QMetaType::QDateTime:
+    case QMetaType::QString:
+    case QMetaType::QStringList:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Bool:
+        return first == second;
+    default:
+        return false;
     }
 }
 
@@ -199,11 +239,10 @@ void BWBillMerge::mergeFields(const QVariantMap& first, const QVariantMap& secon
         const QString stampA = stampOf(first, key), stampB = stampOf(second, key);
         // Two copies of one change agree; should they not, every computer
         // still picks the same of the two.
-        const bool firstWins = stampA != stampB
-                                   ? stampA > stampB
-                                   : (first.contains(key) != second.contains(key)
-                                          ? first.contains(key)
-                                          : fingerprint(first.value(key)) >= fingerprint(second.value(key)));
+        const bool firstWins = stampA != stampB ? stampA > stampB
+                                                : (first.contains(key) != second.contains(key)
+                                                       ? first.contains(key)
+                                                       : !fingerprintAbove(second.value(key), first.value(key)));
         const QVariantMap& winner = firstWins ? first : second;
         if (winner.contains(key))
             result.insert(key, winner.value(key));
@@ -223,6 +262,11 @@ QVariantMap BWBillMerge::paymentsByID(const QVariantMap& record, bool comparable
                     comparable ? comparablePayment(payment) : payment);
     }
     return byID;
+}
+
+bool BWBillMerge::fingerprintAbove(const QVariant& first, const QVariant& second)
+{
+    return !identical(first, second) && fingerprint(first) > fingerprint(second);
 }
 
 void BWBillMerge::mergePayments(const QVariantMap& first, const QVariantMap& second, QVariantMap& result)
@@ -246,8 +290,7 @@ void BWBillMerge::mergePayments(const QVariantMap& first, const QVariantMap& sec
         }
         const QString stampA = paymentStamp(held->toMap()), stampB = paymentStamp(it->toMap());
         if (stampB > stampA
-            || (stampB == stampA
-                && fingerprint(comparablePayment(it->toMap())) > fingerprint(comparablePayment(held->toMap()))))
+            || (stampB == stampA && fingerprintAbove(comparablePayment(it->toMap()), comparablePayment(held->toMap()))))
             payments.insert(it.key(), it.value());
     }
     QVariantList kept;

@@ -112,6 +112,9 @@ private:
     static QString contentStamp(const QVariantMap& record);
     static QString paymentStamp(const QVariantMap& payment);
     static QByteArray fingerprint(const QVariant& value);
+    // fingerprint(first) > fingerprint(second), without working them out
+    // for two identical values.
+    static bool fingerprintAbove(const QVariant& first, const QVariant& second);
     static void mergeFields(const QVariantMap& first, const QVariantMap& second, QVariantMap& result);
     static void mergePayments(const QVariantMap& first, const QVariantMap& second, QVariantMap& result);
     static QVariantMap paymentsByID(const QVariantMap& record, bool comparable = false);

@@ -43,8 +43,9 @@ void OrvaneCloudManager::downloadRecordFromCloud(const QString& recordName)
 }
 
 // The bill file is read and merged with the arrival on a worker; what is to
-// be written is written here, through the store, once it is back. Switched
-// off meanwhile, nothing is.
+// be written is written here, through the store, once it is back, a few
+// arrivals a turn so that a burst of them never holds the window up.
+// Switched off meanwhile, nothing is.
 void OrvaneCloudManager::mergeArrivalOnWorker(const CloudRecord& record, int generation)
 {
     using Outcomes = QList<OrvaneCloudPass::Outcome>;
@@ -56,16 +57,22 @@ void OrvaneCloudManager::mergeArrivalOnWorker(const CloudRecord& record, int gen
         --m_arrivalsMerging;
         if (!isCurrent(generation))
             return;
-        stampLastChangeDates(true);
-        for (const OrvaneCloudPass::Outcome& outcome : merging->result()) {
-            if (OrvaneCloudPass::apply(*this, outcome))
-                emit iCloudChangeReceived(outcome.billID);
-        }
+        for (const OrvaneCloudPass::Outcome& outcome : merging->result())
+            m_arrivalWrites.append([this, outcome, generation] { applyArrival(outcome, generation); });
     });
     merging->setFuture(QtConcurrent::run([batch] {
         const std::atomic<bool> carryOn{false};
         return OrvaneCloudPass::mergeBatch(batch, carryOn);
     }));
+}
+
+void OrvaneCloudManager::applyArrival(const OrvaneCloudPass::Outcome& outcome, int generation)
+{
+    if (!isCurrent(generation))
+        return;
+    stampLastChangeDates(true);
+    if (OrvaneCloudPass::apply(*this, outcome))
+        emit iCloudChangeReceived(outcome.billID);
 }
 
 void OrvaneCloudManager::downloadIndexFromCloud(const QString& recordName)
@@ -202,7 +209,7 @@ std::optional<QStringList> OrvaneCloudManager::mergeIndexLocally(const QStringLi
 
 bool OrvaneCloudManager::isIdle() const
 {
-    return !m_passing && m_uploadsInFlight.isEmpty() && m_arrivalsMerging == 0;
+    return !m_passing && m_uploadsInFlight.isEmpty() && m_arrivalsMerging == 0 && m_arrivalWrites.isEmpty();
 }
 
 void OrvaneCloudManager::fetchAndUploadAllRecords()

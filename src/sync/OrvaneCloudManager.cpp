@@ -124,6 +124,7 @@ void OrvaneCloudManager::turnCloudSyncOff()
     Log::line(QStringLiteral("Turning iCloud Off"));
     ++m_generation;
     m_uploadsInFlight.clear();
+    m_arrivalWrites.clear();
     if (m_pass)
         m_pass->deleteLater();
     m_pass = nullptr;

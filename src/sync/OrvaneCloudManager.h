@@ -15,8 +15,8 @@
 #include "platform/CloudDatabase.h"
 #include "platform/FileStamp.h"
 #include "store/BWStoreEnvironment.h"
-
-class OrvaneCloudPass;
+#include "sync/OrvaneCloudPass.h"
+#include "sync/OrvaneTurnQueue.h"
 
 // Keeps the bills of the data folder in step with the user's private cloud
 // database: every bill is one "Bill" record named by its id, and the lists
@@ -167,6 +167,7 @@ private:
     void fetchForDownload(const QString& recordName, std::function<void(const CloudRecord&)> handle);
     // `generation`: the one the download was asked for in.
     void mergeArrivalOnWorker(const CloudRecord& record, int generation);
+    void applyArrival(const OrvaneCloudPass::Outcome& outcome, int generation);
     CloudDatabase* database() const;
     QString dataFolder() const;
     QDateTime now() const;
@@ -238,6 +239,8 @@ private:
     bool m_passing = false;
     OrvaneCloudPass* m_pass = nullptr;
     bool m_passAgain = false;
-    // Single arrivals being merged on workers.
+    // Single arrivals being merged on workers, and their merges waiting to
+    // be written a few at a time.
     int m_arrivalsMerging = 0;
+    OrvaneTurnQueue m_arrivalWrites;
 };

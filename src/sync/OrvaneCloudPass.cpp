@@ -1,20 +1,13 @@
 #include "sync/OrvaneCloudPass.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPointer>
+#include <QTimer>
 #include <QtConcurrent>
 
 #include "platform/Log.h"
 #include "store/BWBillRecordKeys.h"
 #include "sync/OrvaneCloudManager.h"
-
-namespace {
-
-// How long the outcomes applied at one go may keep the window waiting.
-constexpr int ApplyBudgetMilliseconds = 10;
-
-}  // namespace
 
 OrvaneCloudPass::OrvaneCloudPass(OrvaneCloudManager& engine, const QStringList& listsChanged)
     : m_engine(engine)
@@ -26,19 +19,14 @@ OrvaneCloudPass::OrvaneCloudPass(OrvaneCloudManager& engine, const QStringList& 
         m_knownTags.insert(it.key(), it->cloudTag);
         m_stampsInStep.insert(it.key(), it->localStamp);
     }
-    m_applyLater.setSingleShot(true);
-    m_applyLater.setInterval(0);
-    connect(&m_applyLater, &QTimer::timeout, this, &OrvaneCloudPass::applySome);
     connect(&m_merging, &QFutureWatcher<QList<Outcome>>::finished, this, &OrvaneCloudPass::batchMerged);
     connect(&m_lacking, &QFutureWatcher<QStringList>::finished, this, [this] {
         if (!isCurrent())
             return;
-        m_outcomes.clear();
+        QList<Outcome> uploads;
         for (const QString& billID : m_lacking.result())
-            m_outcomes.append({Outcome::Upload, billID});
-        m_applied = 0;
-        m_uploadingLacking = true;
-        applySome();
+            uploads.append({Outcome::Upload, billID});
+        applyThen(uploads, [this] { finish(); });
     });
 }
 
@@ -109,36 +97,35 @@ void OrvaneCloudPass::batchMerged()
 {
     if (!isCurrent())
         return;
-    m_outcomes = m_merging.result();
-    m_applied = 0;
-    emit m_engine.passBatchMerged(int(m_outcomes.size()));
-    applySome();
+    const QList<Outcome> outcomes = m_merging.result();
+    emit m_engine.passBatchMerged(int(outcomes.size()));
+    applyThen(outcomes, [this] {
+        if (!m_nextCursor.isEmpty())
+            requestBatch(m_nextCursor, 1);
+        else
+            uploadAllRecordsExcludingRecords();
+    });
 }
 
-void OrvaneCloudPass::applySome()
+void OrvaneCloudPass::applyThen(const QList<Outcome>& outcomes, const std::function<void()>& next)
+{
+    for (const Outcome& outcome : outcomes)
+        m_turns.append([this, outcome] { applyOne(outcome); });
+    m_turns.append([this, next] {
+        if (isCurrent())
+            next();
+    });
+}
+
+void OrvaneCloudPass::applyOne(const Outcome& outcome)
 {
     if (!isCurrent())
         return;
-    QElapsedTimer budget;
-    budget.start();
-    while (m_applied < m_outcomes.size()) {
-        const Outcome& outcome = m_outcomes.at(m_applied++);
-        if (apply(m_engine, outcome))
-            m_changed.append(outcome.billID);
-        // Whatever a write set off may have switched sync off.
-        if (!isCurrent())
-            return;
-        if (m_applied < m_outcomes.size() && budget.elapsed() >= ApplyBudgetMilliseconds) {
-            m_applyLater.start();
-            return;
-        }
-    }
-    if (m_uploadingLacking)
-        finish();
-    else if (!m_nextCursor.isEmpty())
-        requestBatch(m_nextCursor, 1);
-    else
-        uploadAllRecordsExcludingRecords();
+    if (apply(m_engine, outcome))
+        m_changed.append(outcome.billID);
+    // Whatever a write set off may have switched sync off.
+    if (!isCurrent())
+        m_turns.clear();
 }
 
 bool OrvaneCloudPass::apply(OrvaneCloudManager& engine, const Outcome& outcome)

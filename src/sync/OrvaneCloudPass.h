@@ -6,7 +6,6 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <QVariantMap>
 
 #include <atomic>
@@ -15,6 +14,7 @@
 
 #include "platform/CloudDatabase.h"
 #include "platform/FileStamp.h"
+#include "sync/OrvaneTurnQueue.h"
 
 class OrvaneCloudManager;
 
@@ -79,8 +79,9 @@ private:
     void requestBatch(const QString& cursor, int attempt);
     void batchArrived(const CloudQueryBatch& batch);
     void batchMerged();
-    // Applies outcomes for a few milliseconds, then lets the window breathe.
-    void applySome();
+    // Applies the outcomes a few at a time, then goes on with `next`.
+    void applyThen(const QList<Outcome>& outcomes, const std::function<void()>& next);
+    void applyOne(const Outcome& outcome);
     // Every local active bill the cloud does not hold goes up.
     void uploadAllRecordsExcludingRecords();
     void finish();
@@ -92,16 +93,12 @@ private:
     // The bills could not be read from the cloud: all go up, compared one
     // by one, and the pass tells of no change.
     bool m_failed = false;
-    // The outcomes applied last are the uploads of what the cloud lacks.
-    bool m_uploadingLacking = false;
     QString m_dataFolder;
     QHash<QString, QString> m_knownTags;
     QHash<QString, FileStamp> m_stampsInStep;
     QSet<QString> m_inCloud;
     QString m_nextCursor;
-    QList<Outcome> m_outcomes;
-    qsizetype m_applied = 0;
-    QTimer m_applyLater;
+    OrvaneTurnQueue m_turns;
     std::shared_ptr<std::atomic<bool>> m_cancelled = std::make_shared<std::atomic<bool>>(false);
     QFutureWatcher<QList<Outcome>> m_merging;
     QFutureWatcher<QStringList> m_lacking;

@@ -320,3 +320,57 @@ TEST(BWBillMergeTest, MergingInAnyOrderEndsTheSame)
         expectAJoin(copies[2], copies[0], copies[1]);
     }
 }
+
+// A payment's identity is its date in seconds, its amount to the last digit
+// and its note, whatever the note holds; ids derived from it depend on that
+// text never changing.
+TEST(BWBillMergeTest, APaymentsIdentityIsItsDateAmountAndNote)
+{
+    const struct
+    {
+        QDateTime date;
+        double amount;
+        QString note;
+        QString identity;
+    } cases[] = {
+        {Noon, 12.5, "rent", "1709640000 12.5 rent"},
+        {QDateTime(), 0.1, "50% off %1 %2", "-9223372036854775808 0.10000000000000001 50% off %1 %2"},
+        {QDateTime(QDate(1960, 1, 1), QTime(0, 0), QTimeZone::utc()), -1e21, "", "-315619200 -1e+21 "},
+        {Noon, 1.0 / 3, "%3", "1709640000 0.33333333333333331 %3"},
+    };
+    for (const auto& c : cases) {
+        const QVariantMap entry{
+            {PaymentKeys::Date, c.date}, {PaymentKeys::Amount, c.amount}, {PaymentKeys::Note, c.note}};
+        EXPECT_EQ(BWBillMerge::identityOf(entry), c.identity);
+    }
+}
+
+// Two copies of one payment under one stamp: the same copy wins whichever
+// the merge is given first, and two identical copies give that copy.
+TEST(BWBillMergeTest, CopiesOfAPaymentUnderOneStampMergeAlikeInEitherOrder)
+{
+    Computer computer;
+    const QString logged = computer.stamp(1);
+    const QString id = BWUIDMaker::makeUID();
+    const struct
+    {
+        QVariantMap first, second;
+    } cases[] = {
+        {payment(id, 0, 10.0, "same", logged), payment(id, 0, 10.0, "same", logged)},
+        {payment(id, 0, 10.0, "one note", logged), payment(id, 0, 10.0, "another", logged)},
+        {payment(id, 0, 10.0, "same", logged), payment(id, 0, 20.0, "same", logged)},
+        {payment(id, 0, 10.0, "same", logged), payment(id, 1, 10.0, "same", logged)},
+    };
+    const auto mergedPayments = [](const QVariantMap& first, const QVariantMap& second) {
+        const QVariantMap a{{BillKeys::Bid, BillID}, {BillKeys::PaymentList, QVariantList{first}}};
+        const QVariantMap b{{BillKeys::Bid, BillID}, {BillKeys::PaymentList, QVariantList{second}}};
+        return BWBillMerge::merged(a, b).value(BillKeys::PaymentList).toList();
+    };
+    for (const auto& c : cases) {
+        const QVariantList ab = mergedPayments(c.first, c.second), ba = mergedPayments(c.second, c.first);
+        ASSERT_EQ(ab.size(), 1);
+        EXPECT_EQ(ab, ba) << c.second.value(PaymentKeys::Note).toString().toStdString();
+        EXPECT_TRUE(ab.first().toMap() == c.first || ab.first().toMap() == c.second);
+    }
+    EXPECT_EQ(mergedPayments(cases[0].first, cases[0].second), QVariantList{cases[0].first});
+}

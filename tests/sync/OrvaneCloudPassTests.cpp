@@ -174,3 +174,48 @@ TEST_F(FullPassTest, AnArrivalIsMergedAndWrittenUnlessSyncWasSwitchedOffMeanwhil
     EXPECT_EQ(arrived.first().first().toString(), rent);
     EXPECT_EQ(b.paymentNotes(rent), QStringList{"paid on A"});
 }
+
+// A burst of arrivals is written a few at a time: every one of them, each
+// once, and none after sync was switched off between two of them.
+TEST_F(FullPassTest, ABurstOfArrivalsIsAllWrittenAndStopsWhenSyncIsSwitchedOff)
+{
+    QStringList ids;
+    for (int i = 0; i < 12; ++i)
+        ids.append(a.addBill(QStringLiteral("Bill %1").arg(i), 10.0 + i));
+    settle();
+    passOnB();
+    for (const bool switchOffAtFirst : {false, true}) {
+        a.advance(60);
+        for (const QString& billID : std::as_const(ids))
+            ASSERT_TRUE(a.edit(billID, BillKeys::Amount, switchOffAtFirst ? 77.0 : 99.0));
+        settle();
+
+        QStringList written;
+        QObject::connect(b.engine.get(), &OrvaneCloudManager::iCloudChangeReceived, b.engine.get(),
+                         [&](const QString& billID) {
+                             written.append(billID);
+                             if (switchOffAtFirst)
+                                 b.engine->turnCloudSyncOff();
+                         });
+        for (const QString& billID : std::as_const(ids))
+            b.engine->downloadRecordFromCloud(billID);
+        settle();
+        QObject::disconnect(b.engine.get(), &OrvaneCloudManager::iCloudChangeReceived, b.engine.get(), nullptr);
+
+        const double amount = switchOffAtFirst ? 77.0 : 99.0;
+        const auto hasAmount
+            = [&](const QString& billID) { return b.bill(billID).value(BillKeys::Amount).toDouble() == amount; };
+        if (!switchOffAtFirst) {
+            QStringList sorted = written;
+            sorted.sort();
+            QStringList expected = ids;
+            expected.sort();
+            EXPECT_EQ(sorted, expected);
+            EXPECT_TRUE(std::all_of(ids.cbegin(), ids.cend(), hasAmount));
+        } else {
+            ASSERT_EQ(written.size(), 1);
+            EXPECT_EQ(std::count_if(ids.cbegin(), ids.cend(), hasAmount), 1);
+            EXPECT_TRUE(hasAmount(written.first()));
+        }
+    }
+}
