@@ -70,7 +70,11 @@ void OrvaneCloudManager::applyArrival(const OrvaneCloudPass::Outcome& outcome, i
 {
     if (!isCurrent(generation))
         return;
-    stampLastChangeDates(true);
+    // A write stamps the change as it writes; an arrival that writes nothing
+    // is a change from the cloud all the same. Once: each stamp is a write
+    // of the settings file.
+    if (outcome.action != OrvaneCloudPass::Outcome::Write)
+        stampLastChangeDates(true);
     if (OrvaneCloudPass::apply(*this, outcome))
         emit iCloudChangeReceived(outcome.billID);
 }

@@ -219,3 +219,26 @@ TEST_F(FullPassTest, ABurstOfArrivalsIsAllWrittenAndStopsWhenSyncIsSwitchedOff)
         }
     }
 }
+
+// Whether an arrival brings a change to write or one this computer has
+// already, it is dated as the last change that came down.
+TEST_F(FullPassTest, EveryArrivalDatesTheLastChangeThatCameDown)
+{
+    const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
+    settle();
+    passOnB();
+    for (const bool bringsAChange : {true, false}) {
+        if (bringsAChange) {
+            a.advance(60);
+            ASSERT_TRUE(a.edit(rent, BillKeys::Amount, 950.0));
+            settle();
+        }
+        b.advance(60);
+        b.engine->downloadRecordFromCloud(rent);
+        settle();
+        EXPECT_EQ(b.defaults.objectForKey(BWDefaultsKeys::OV_LastCloudChangeDateDownloadOnly).toDateTime(),
+                  b.clock.now())
+            << (bringsAChange ? "a change written" : "nothing to write");
+        EXPECT_EQ(b.bill(rent).value(BillKeys::Amount).toDouble(), 950.0);
+    }
+}
