@@ -20,6 +20,9 @@ BWBillActionsMenu::BWBillActionsMenu(const BWStoreEnvironment& env, BWPopupButto
                                      QObject* parent)
     : QObject(parent), m_env(env), m_popup(popup), m_alternate(alternate)
 {
+    m_popup->setAccessibleName(tr("Actions"));
+    // Until a bill is shown the button has no title to be read by.
+    m_alternate->setAccessibleName(tr("Repeat Action"));
     connect(m_popup, &QComboBox::activated, this, &BWBillActionsMenu::popupActivated);
     // A click on the alternate button remembers nothing: it repeats a choice.
     connect(m_alternate, &QAbstractButton::clicked, this, [this] { perform(m_alternateTitle, m_alternate); });
@@ -178,6 +181,7 @@ void BWBillActionsMenu::showOnAlternateButton(const QString& title)
         return;
     m_alternateTitle = title;
     m_alternate->setText(title);
+    m_alternate->setAccessibleName(title);
     emit alternateTitleChanged(title);
     QPalette colors = m_alternate->palette();
     colors.setColor(QPalette::ButtonText, Qt::black);

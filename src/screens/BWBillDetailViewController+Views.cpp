@@ -151,9 +151,11 @@ void BWBillDetailViewController::buildHeader()
         = colouredButton(QStringLiteral("\u25C0"), KBButtonTypeNearBlack, m_widgets.billHeader);
     SenderTag::set(m_widgets.previousBillButton, -1);
     m_widgets.previousBillButton->setToolTip(tr("Previous Bill"));
+    m_widgets.previousBillButton->setAccessibleName(tr("Previous Bill"));
     m_widgets.nextBillButton = colouredButton(QStringLiteral("\u25B6"), KBButtonTypeNearBlack, m_widgets.billHeader);
     SenderTag::set(m_widgets.nextBillButton, 1);
     m_widgets.nextBillButton->setToolTip(tr("Next Bill"));
+    m_widgets.nextBillButton->setAccessibleName(tr("Next Bill"));
     m_widgets.headerDueImageView = new QLabel(m_widgets.billHeader);
     m_widgets.headerDueImageView->setFixedSize(DueImageSide, DueImageSide);
     m_widgets.titleHeaderField = hudLabel(QString(), m_widgets.billHeader, 1.6, true);
@@ -232,6 +234,7 @@ void BWBillDetailViewController::buildStickyNote()
     m_widgets.logPartialPopUp->addItems({tr("Partial"), tr("Log Partial Payment")});
     m_widgets.logPartialPopUp->setKBButtonType(KBButtonTypeTeal);
     SenderTag::set(m_widgets.logPartialPopUp, PartialPaymentTag);
+    m_widgets.logPartialPopUp->setAccessibleName(tr("Log Partial Payment"));
 
     layout->addWidget(m_widgets.dueStickerImageView);
     layout->addWidget(m_widgets.stickyHumanDueDateField);
@@ -262,6 +265,7 @@ void BWBillDetailViewController::buildStickyNote()
     outer->addLayout(notesTitle);
     m_widgets.notesViewField = new QPlainTextEdit(m_widgets.stickyNote);
     m_widgets.notesViewField->setFixedHeight(90);
+    m_widgets.notesViewField->setAccessibleName(tr("Notes"));
     m_widgets.notesViewField->installEventFilter(this);
     outer->addWidget(m_widgets.notesViewField);
     m_widgets.billTagsList = hudLabel(QString(), m_widgets.stickyNote, 0.9);
@@ -409,6 +413,8 @@ void BWBillDetailViewController::buildStatistics()
     // The strip moves box by box with the arrows beside it.
     auto* back = colouredButton(QStringLiteral("\u2039"), KBButtonTypeNearBlack, m_widgets.statisticsView);
     auto* forward = colouredButton(QStringLiteral("\u203A"), KBButtonTypeNearBlack, m_widgets.statisticsView);
+    back->setAccessibleName(tr("Earlier Figures"));
+    forward->setAccessibleName(tr("Later Figures"));
     for (KBButton* arrow : {back, forward}) {
         arrow->setFixedWidth(24);
         m_widgets.statArrows.append(arrow);
@@ -512,6 +518,9 @@ void BWBillDetailViewController::buildPopovers()
         m_widgets.revDatePaid = new KNPopUpDatePicker(m_widgets.paymentEditorPopover);
         m_widgets.revAmtPaid = new BGHUDTextField(m_widgets.paymentEditorPopover);
         m_widgets.revNotePaid = new BGHUDTextField(m_widgets.paymentEditorPopover);
+        m_widgets.revDatePaid->setAccessibleName(tr("Date Paid"));
+        m_widgets.revAmtPaid->setAccessibleName(tr("Amount"));
+        m_widgets.revNotePaid->setAccessibleName(tr("Note"));
         m_widgets.revReceipt = new BGHUDButton(QString(), m_widgets.paymentEditorPopover);
         m_widgets.removeReceiptButton = new BGHUDButton(tr("Remove Receipt"), m_widgets.paymentEditorPopover);
         auto* remove = colouredButton(tr("Delete Payment"), KBButtonTypeRed, m_widgets.paymentEditorPopover);
@@ -540,6 +549,9 @@ void BWBillDetailViewController::buildPopovers()
         m_widgets.revisionTabView = new QTabWidget(m_widgets.stickyEditorPopover);
         m_widgets.revisedStickyDate = new KNPopUpDatePicker;
         m_widgets.revisedStickyAmount = new BGHUDTextField;
+        m_widgets.revisionTabView->setAccessibleName(tr("Quick Edit"));
+        m_widgets.revisedStickyDate->setAccessibleName(tr("Due Date"));
+        m_widgets.revisedStickyAmount->setAccessibleName(tr("Amount"));
         m_widgets.revisionTabView->addTab(m_widgets.revisedStickyDate, tr("Due Date"));
         m_widgets.revisionTabView->addTab(m_widgets.revisedStickyAmount, tr("Amount"));
         auto* cancel = cancelButton(m_widgets.stickyEditorPopover);
@@ -554,6 +566,7 @@ void BWBillDetailViewController::buildPopovers()
     {
         auto* layout = new QVBoxLayout(m_widgets.notesEditorPopover);
         m_widgets.notesEditField = new QPlainTextEdit(m_widgets.notesEditorPopover);
+        m_widgets.notesEditField->setAccessibleName(tr("Notes"));
         auto* cancel = cancelButton(m_widgets.notesEditorPopover);
         auto* save = colouredButton(tr("Save"), KBButtonTypeGreen, m_widgets.notesEditorPopover);
         layout->addWidget(m_widgets.notesEditField);
@@ -568,6 +581,9 @@ void BWBillDetailViewController::buildPopovers()
         m_widgets.balanceEditField = new BGHUDTextField(m_widgets.balancePopover);
         m_widgets.interestRateField = new BGHUDTextField(m_widgets.balancePopover);
         m_widgets.escrowEditField = new BGHUDTextField(m_widgets.balancePopover);
+        m_widgets.balanceEditField->setAccessibleName(tr("Balance"));
+        m_widgets.interestRateField->setAccessibleName(tr("Interest Rate"));
+        m_widgets.escrowEditField->setAccessibleName(tr("Escrow"));
         auto* cancel = cancelButton(m_widgets.balancePopover);
         auto* save = colouredButton(tr("Save"), KBButtonTypeGreen, m_widgets.balancePopover);
         form->addRow(hudLabel(tr("Balance:"), m_widgets.balancePopover), m_widgets.balanceEditField);

@@ -76,6 +76,7 @@ void BWIncomeController::buildPopover()
     layout->addWidget(m_emptyNote);
 
     m_tableView = new QTableWidget(0, int(std::size(Columns)), m_incomePopover);
+    m_tableView->setAccessibleName(tr("Income Sources"));
     m_tableView->setHorizontalHeaderLabels({tr("Description"), tr("Amount"), tr("Pay Day"), tr("Repeats")});
     m_tableView->verticalHeader()->hide();
     m_tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);

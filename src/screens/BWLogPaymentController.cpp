@@ -91,8 +91,11 @@ void BWLogPaymentController::buildPanel(QWidget* parentWindow)
     dateColours.setColor(QPalette::Base, QColor(57, 57, 57));
     dateColours.setColor(QPalette::Text, Qt::white);
     m_datePaidField->setPalette(dateColours);
+    m_datePaidField->setAccessibleName(tr("Date Paid"));
     m_amountPaidField = new BGHUDTextField;
+    m_amountPaidField->setAccessibleName(tr("Amount Paid"));
     m_notePaidField = new BGHUDTextField;
+    m_notePaidField->setAccessibleName(tr("Note"));
     m_attachReceiptButton = new BGHUDButton(noReceiptTitle());
     // A long path must not stretch the panel: the button shows the file's
     // name, shortened, and the whole path as its tip.

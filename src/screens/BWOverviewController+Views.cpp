@@ -51,6 +51,7 @@ void BWOverviewController::buildTable()
     m_billTable->setModel(m_tableModel);
     m_billTable->setItemDelegate(new BWBillTableDelegate(m_billTable));
     m_billTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_billTable->setAccessibleName(tr("Bills"));
     m_billTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_billTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_billTable->setShowGrid(false);

@@ -32,9 +32,11 @@ BWOverviewHeader::BWOverviewHeader(QWidget* barParent, QObject* parent)
     layout->setContentsMargins(8, 4, 8, 4);
 
     m_overviewNewBillButton = new KBButton(tr("+ New Bill"), KBButtonTypeGreen, m_headerBox);
+    m_overviewNewBillButton->setAccessibleName(tr("New Bill"));
     m_overviewNewBillButton->setToolTip(tr("Add a bill"));
     layout->addWidget(m_overviewNewBillButton);
     m_overviewNewIncomeButton = new KBButton(tr("+ Income"), KBButtonTypeTeal, m_headerBox);
+    m_overviewNewIncomeButton->setAccessibleName(tr("New Income"));
     m_overviewNewIncomeButton->setToolTip(tr("Add an income item"));
     layout->addWidget(m_overviewNewIncomeButton);
     connect(m_overviewNewBillButton, &QAbstractButton::clicked, this,
@@ -44,6 +46,7 @@ BWOverviewHeader::BWOverviewHeader(QWidget* barParent, QObject* parent)
 
     m_tagDropdown = new BWPopupButton(m_headerBox);
     m_tagDropdown->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_tagDropdown->setAccessibleName(tr("Bills Shown"));
     connect(m_tagDropdown, &QComboBox::activated, this, &BWOverviewHeader::listChosen);
     layout->addWidget(m_tagDropdown);
 
@@ -66,6 +69,7 @@ void BWOverviewHeader::buildSearchField()
     // The dark fill keeps the field's white text readable on the light bar.
     m_searchField->cell().setFillsBackground(true);
     m_searchField->setPlaceholderText(tr("Search"));
+    m_searchField->setAccessibleName(tr("Search Bills"));
     m_searchField->setFixedWidth(kSearchFieldWidth);
     // Only typing filters: a load clears the field without filtering twice.
     connect(m_searchField, &QLineEdit::textEdited, this, &BWOverviewHeader::searchEdited);
@@ -81,6 +85,7 @@ void BWOverviewHeader::buildAirplane()
     m_airplaneButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_airplaneButton->setIconSize(QSize(18, 18));
     m_airplaneButton->setToolTip(tr("Vacation mode"));
+    m_airplaneButton->setAccessibleName(tr("Vacation"));
     connect(m_airplaneButton, &QToolButton::clicked, this, [this] { emit vacationRequested(m_airplaneButton); });
 }
 

@@ -178,6 +178,7 @@ void BWOverviewSidebar::buildTagField()
     layout->addWidget(captionLabel(tr("TAGS"), m_panel), m_rows++, 0, 1, 3);
     m_tagList = new QLineEdit(m_panel);
     m_tagList->setPlaceholderText(tr("Tags, separated by commas"));
+    m_tagList->setAccessibleName(tr("Tags"));
     connect(m_tagList, &QLineEdit::editingFinished, this, [this] {
         if (tagsTyped() != BWTagList(m_env).getListOfTags().value_or(QStringList()))
             emit tagsEdited();

@@ -227,6 +227,21 @@ QString BWOverviewTableModel::currency(double amount) const
     return *m_currencyTexts.insert(bits, BWBillsLoader(m_env).currencyFormattedNumber(amount));
 }
 
+// A row's first cell reads as the whole bill: "Rent, Due in 3 days, Friday,
+// December 12, $1,450.00", so moving down the table reads bill after bill.
+// The day is written out: a reader spells "Fri, Dec 12" out oddly.
+QString BWOverviewTableModel::rowReading(int row) const
+{
+    const QVariantMap record = recordAt(row);
+    const QDateTime due = record.value(BillKeys::DueDate).toDateTime();
+    QStringList said = {cellView(index(row, columnOf(NameColumn))).textField.text,
+                        cellView(index(row, columnOf(NextDueColumn))).textField.text,
+                        DateTemplate::format(due, QStringLiteral("EEEEMMMMd")),
+                        cellView(index(row, columnOf(AmountColumn))).textField.text};
+    said.removeAll(QString());
+    return said.join(QStringLiteral(", "));
+}
+
 int BWOverviewTableModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_records.size());
@@ -242,8 +257,11 @@ QVariant BWOverviewTableModel::data(const QModelIndex& index, int role) const
     if (!index.isValid())
         return {};
     switch (role) {
-    case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
+        if (columnIdentifier(index.column()) == NameColumn)
+            return rowReading(index.row());
+        return cellView(index).textField.text;
+    case Qt::DisplayRole:
         return cellView(index).textField.text;
     case Qt::ForegroundRole:
         return cellView(index).textField.textColor;

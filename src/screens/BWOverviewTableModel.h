@@ -57,6 +57,9 @@ public:
     QString columnIdentifier(int column) const { return columnIdentifiers().value(column); }
     int columnOf(const QString& identifier) const { return int(columnIdentifiers().indexOf(identifier)); }
     BWTableCellView cellView(const QModelIndex& index) const;
+    // What a screen reader says of a row: the bill's name, due text, due day
+    // and amount.
+    QString rowReading(int row) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

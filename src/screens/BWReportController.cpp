@@ -271,6 +271,13 @@ std::optional<QColor> BWReportController::colorForSliceAtIndex(PieChart*, unsign
     return sliceColor(index);
 }
 
+std::optional<QString> BWReportController::accessibleTextForSliceAtIndex(PieChart*, unsigned index)
+{
+    const QVariantMap row = m_pieChartData.value(index).toMap();
+    return tr("%1, %2").arg(row.value(BillKeys::Name).toString(),
+                            BWSideWindowParts::currency(row.value(key(QStringLiteral("Total"))).toDouble()));
+}
+
 void BWReportController::didSelectSliceAtIndex(PieChart*, unsigned index)
 {
     showFiguresOfBill(m_pieChartData.value(index).toMap());

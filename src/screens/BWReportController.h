@@ -50,6 +50,7 @@ public:
     unsigned numberOfSlicesInPieChart(PieChart* chart) override;
     double valueForSliceAtIndex(PieChart* chart, unsigned index) override;
     std::optional<QColor> colorForSliceAtIndex(PieChart* chart, unsigned index) override;
+    std::optional<QString> accessibleTextForSliceAtIndex(PieChart* chart, unsigned index) override;
     void didSelectSliceAtIndex(PieChart* chart, unsigned index) override;
     void didDeselectSliceAtIndex(PieChart* chart, unsigned index) override;
 

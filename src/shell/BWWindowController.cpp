@@ -49,6 +49,9 @@ void BWWindowController::windowDidLoad()
 {
     // The panes carry their own headings; the title bar shows no text.
     m_window->setWindowTitle(QString());
+    // A screen reader still names the window.
+    m_window->setAccessibleName(tr("Orvane"));
+    m_contentView->setAccessibleName(tr("Orvane"));
     m_touchBarCustomizationEnabled = true;
 }
 

@@ -32,6 +32,7 @@
 #include "shell/MGPreferencePanel.h"
 #include "store/BWDefaultsKeys.h"
 #include "shell/BWReminderManager.h"
+#include "widgets/BWAccessibleFactory.h"
 #include "widgets/BWMessageBox.h"
 #include "store/BWStoreEnvironment.h"
 #include "sync/BWLegacyKeyValueSync.h"
@@ -91,6 +92,8 @@ int main(int argc, char** argv)
         Log::line(QStringLiteral("The allocator keeps growing its memory a page at a time"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    // Before the first window: a screen reader asks for its controls at once.
+    BWAccessibleFactory::install();
     // Closing the main window leaves Orvane running (in the tray, or until
     // it is started again); only quitting ends it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,5 +1,7 @@
 #include "BWDateField.h"
 
+#include "BWAccessibleFactory.h"
+
 #include "BWTypedDateReader.h"
 #include "LRCalendarView.h"
 
@@ -143,6 +145,7 @@ void BWDateField::setCalendarPopup(bool enable)
     }
     m_calendarAction = addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
     m_calendarAction->setToolTip(tr("Choose from a calendar"));
+    m_calendarAction->setText(tr("Choose Date"));
     connect(m_calendarAction, &QAction::triggered, this, &BWDateField::showCalendarPopup);
 }
 
@@ -153,6 +156,7 @@ void BWDateField::showCalendarPopup()
         m_calendarPopup->setWindowFlags(Qt::Popup);
         // Its weeks run as the overview's month calendar's do.
         m_calendarPopup->setFirstDayOfWeek(LRCalendarView::FirstDayOfWeek);
+        BWAccessibleFactory::nameCalendarPopup(m_calendarPopup);
         const auto choose = [this](const QDate& day) {
             setDate(day);
             m_calendarPopup->hide();

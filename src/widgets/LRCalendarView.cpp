@@ -111,6 +111,7 @@ QToolButton* LRCalendarView::makeNavigationButton(const QString& title, const QS
     auto* button = new QToolButton(this);
     button->setText(title);
     button->setToolTip(toolTip);
+    button->setAccessibleName(toolTip);
     button->setAutoRaise(true);
     const QString imagePath = QStringLiteral(":/images/%1.png").arg(imageName);
     const QIcon image = QFile::exists(imagePath) ? QIcon(imagePath)

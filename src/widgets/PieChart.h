@@ -27,6 +27,9 @@ public:
     virtual std::optional<QColor> colorForSliceAtIndex(PieChart*, unsigned) { return std::nullopt; }
     // Nothing: the slice is labelled with its value.
     virtual std::optional<QString> textForSliceAtIndex(PieChart*, unsigned) { return std::nullopt; }
+    // What a screen reader says of the slice before its share ("Rent,
+    // $1,450.00"). Nothing: its value.
+    virtual std::optional<QString> accessibleTextForSliceAtIndex(PieChart*, unsigned) { return std::nullopt; }
 };
 
 // Told when the user selects or deselects a slice. Must outlive the chart or
@@ -60,6 +63,7 @@ public:
     ~PieChart() override;
 
     void setDataSource(PieChartDataSource* dataSource) { dataSource_ = dataSource; }
+    PieChartDataSource* dataSource() const { return dataSource_; }
     void setDelegate(PieChartDelegate* delegate) { delegate_ = delegate; }
 
     // Radians; 0 is 3 o'clock and angles grow counter-clockwise, so slices
