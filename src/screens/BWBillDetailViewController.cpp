@@ -203,9 +203,14 @@ void BWBillDetailViewController::loadBillWithDictionary(const QVariantMap& given
     showMode(income, m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome));
     enableCommandsOffered(record);
 
-    // Another bill leaves the pay site of the one shown so far.
-    if (record.value(BillKeys::Bid).toString() != m_currentBillID && webViewIsShown())
-        hideWebView();
+    // Another bill leaves the pay site of the one shown so far, and closes
+    // the popovers that edit it: their Save would write to the bill shown now.
+    if (record.value(BillKeys::Bid).toString() != m_currentBillID) {
+        if (webViewIsShown())
+            hideWebView();
+        closePopovers();
+        m_editing = {};
+    }
     m_currentBillID = record.value(BillKeys::Bid).toString();
     m_widgets.titleHeaderField->setText(record.value(BillKeys::Name).toString());
     showDateNotice(record);
