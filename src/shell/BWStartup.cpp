@@ -352,8 +352,8 @@ void BWStartup::setNotificationCenterVisibility()
         return;
     connect(m_notificationCenter, &UserNotificationCenter::didActivateNotification, &m_delegate,
             &BWAppDelegate::userNotificationCenterDidActivateNotification, Qt::UniqueConnection);
-    connect(m_notificationCenter, &UserNotificationCenter::scheduleNotSaved, this,
-            &BWStartup::tellScheduleNotSavedOnce, Qt::UniqueConnection);
+    connect(m_notificationCenter, &UserNotificationCenter::scheduleNotSaved, this, &BWStartup::tellScheduleNotSavedOnce,
+            Qt::UniqueConnection);
 }
 
 // Every later change of the schedule fails the same way: one message a run.

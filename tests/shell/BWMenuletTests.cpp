@@ -444,5 +444,6 @@ TEST_F(BWMenuletTest, ARepeatingBillWithAFurtherOccurrenceCountsOnce)
     EXPECT_EQ(menuTitles(), (QStringList{"Show Orvane", Separator, "Weekly", "Phone", Separator, "Quit Orvane"}));
     EXPECT_EQ(itemTitled(QStringLiteral("Weekly"))->text(), QStringLiteral("Weekly — Overdue by 3 days"));
     EXPECT_EQ(menulet.statusTitle(), QStringLiteral("2"));
-    EXPECT_EQ(menulet.statusTitle().toLongLong(), BWStatisticsCalculator(store.env).countAndAmountofBillsDueSoonForData(rows).count);
+    EXPECT_EQ(menulet.statusTitle().toLongLong(),
+              BWStatisticsCalculator(store.env).countAndAmountofBillsDueSoonForData(rows).count);
 }

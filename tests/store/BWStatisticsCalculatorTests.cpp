@@ -59,7 +59,8 @@ TEST_F(BWStatisticsCalculatorTest, EachWindowCountsTheBillsItHolds)
 // and what is overdue (the red due dot).
 TEST_F(BWStatisticsCalculatorTest, DueSoonAndOverdueOfOneBill)
 {
-    struct Row {
+    struct Row
+    {
         const char* what;
         int dueInDays;
         qlonglong payType;
@@ -76,7 +77,8 @@ TEST_F(BWStatisticsCalculatorTest, DueSoonAndOverdueOfOneBill)
     };
     for (const Row& row : rows) {
         setSetting(BWDefaultsKeys::BWDontCountAuto, row.dontCountAuto);
-        const QVariantMap record = with(bill("Power", 80.0, today().addDays(row.dueInDays)), BillKeys::PayType, row.payType);
+        const QVariantMap record
+            = with(bill("Power", 80.0, today().addDays(row.dueInDays)), BillKeys::PayType, row.payType);
         EXPECT_EQ(calculator().countsAsDueSoon(record), row.dueSoon) << row.what;
         EXPECT_EQ(calculator().isOverdue(record), row.overdue) << row.what;
     }
