@@ -2420,6 +2420,14 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
         <source>Quit Orvane Completely</source>
         <translation>Orvane ganz beenden</translation>
     </message>
+    <message>
+        <source>Reminders Could Not Be Saved</source>
+        <translation>Erinnerungen konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Orvane could not save its reminder notifications (%1). They show while Orvane runs, but may not show after it starts again.</source>
+        <translation>Orvane konnte seine Erinnerungen nicht speichern (%1). Sie erscheinen, solange Orvane läuft, nach einem Neustart aber vielleicht nicht mehr.</translation>
+    </message>
 </context>
 <context>
     <name>BWStatisticsCalculator</name>

@@ -2420,6 +2420,14 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
         <source>Quit Orvane Completely</source>
         <translation>Quitter complètement Orvane</translation>
     </message>
+    <message>
+        <source>Reminders Could Not Be Saved</source>
+        <translation>Les rappels n'ont pas pu être enregistrés</translation>
+    </message>
+    <message>
+        <source>Orvane could not save its reminder notifications (%1). They show while Orvane runs, but may not show after it starts again.</source>
+        <translation>Orvane n'a pas pu enregistrer ses rappels (%1). Ils s'affichent tant qu'Orvane fonctionne, mais peut-être plus après son redémarrage.</translation>
+    </message>
 </context>
 <context>
     <name>BWStatisticsCalculator</name>

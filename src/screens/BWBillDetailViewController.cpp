@@ -307,7 +307,7 @@ void BWBillDetailViewController::showAmountDue(const QVariantMap& record)
         m_widgets.amountDueField->setText(tr("Not Set"));
         return;
     }
-    setInk(m_widgets.amountDueField, float(estimate) == float(amount) ? DefaultInk : EstimateInk);
+    setInk(m_widgets.amountDueField, estimate == amount ? DefaultInk : EstimateInk);
     m_widgets.amountDueField->setText(loader.currencyFormattedNumber(estimate));
 }
 
