@@ -14,6 +14,11 @@ constexpr int WallDigits = 15;
 constexpr int CounterDigits = 8;
 constexpr int DeviceDigits = 32;
 constexpr int StampLength = WallDigits + 1 + CounterDigits + 1 + DeviceDigits;
+constexpr quint32 LastCounter = 0xFFFFFFFFu;
+// How far ahead of this computer's clock a stamp seen may be and still be
+// taken as time: one from a clock further ahead would rule every later
+// change of its bill.
+constexpr qint64 LargestLeadMs = 24LL * 60 * 60 * 1000;
 
 }  // namespace
 
@@ -28,19 +33,35 @@ QString HybridLogicalClock::next(const QDateTime& wallTime)
     Parts latest;
     const qint64 wall = std::max<qint64>(0, wallTime.toMSecsSinceEpoch());
     if (partsOf(m_latest, &latest) && latest.wall >= wall)
-        m_latest = stampOf(latest.wall, latest.counter + 1, m_deviceID);
+        m_latest = stampAfter(latest, m_deviceID);
     else
         m_latest = stampOf(wall, 0, m_deviceID);
     return m_latest;
 }
 
-void HybridLogicalClock::observe(const QString& stamp)
+bool HybridLogicalClock::observe(const QString& stamp, const QDateTime& wallTime)
 {
-    if (!isStamp(stamp))
-        return;
+    if (!isStamp(stamp) || isFarAhead(stamp, wallTime))
+        return false;
     QMutexLocker locker(&m_mutex);
     if (stamp > m_latest)
         m_latest = stamp;
+    return true;
+}
+
+bool HybridLogicalClock::isFarAhead(const QString& stamp, const QDateTime& wallTime)
+{
+    Parts parts;
+    return partsOf(stamp, &parts) && parts.wall > wallTime.toMSecsSinceEpoch() + LargestLeadMs;
+}
+
+QString HybridLogicalClock::stampAfter(const Parts& parts, const QString& deviceID)
+{
+    // At the counter's limit the stamp moves on to the next millisecond, so
+    // it never wraps round to an earlier one.
+    if (parts.counter == LastCounter)
+        return stampOf(parts.wall + 1, 0, deviceID);
+    return stampOf(parts.wall, parts.counter + 1, deviceID);
 }
 
 QString HybridLogicalClock::latest() const
@@ -92,7 +113,7 @@ QString HybridLogicalClock::successorOf(const QString& stamp)
     Parts parts;
     if (!partsOf(stamp, &parts))
         return origin();
-    return stampOf(parts.wall, parts.counter + 1, stamp.right(DeviceDigits));
+    return stampAfter(parts, stamp.right(DeviceDigits));
 }
 
 bool HybridLogicalClock::partsOf(const QString& stamp, Parts* parts)

@@ -20,7 +20,7 @@ TEST(HybridLogicalClockTest, StampsFollowEveryStampSeenWhateverTheClockSays)
     HybridLogicalClock ahead(BWUIDMaker::makeUID()), behind(BWUIDMaker::makeUID());
     const QString first = ahead.next(Noon.addSecs(3600));
     // Behind by an hour, but it saw the stamp from ahead: its own is later.
-    behind.observe(first);
+    EXPECT_TRUE(behind.observe(first, Noon));
     const QString second = behind.next(Noon);
     EXPECT_GT(second, first);
     EXPECT_EQ(HybridLogicalClock::wallTimeOf(second), Noon.addSecs(3600));
@@ -29,8 +29,41 @@ TEST(HybridLogicalClockTest, StampsFollowEveryStampSeenWhateverTheClockSays)
     // Once its clock passes, its own time counts again.
     EXPECT_EQ(HybridLogicalClock::wallTimeOf(behind.next(Noon.addSecs(7200))), Noon.addSecs(7200));
     // What is no stamp is not taken in.
-    behind.observe(QStringLiteral("9999"));
+    EXPECT_FALSE(behind.observe(QStringLiteral("9999"), Noon));
     EXPECT_TRUE(HybridLogicalClock::isStamp(behind.latest()));
+}
+
+// A clock far ahead never rules: its stamps are not taken as time, and the
+// counter at its limit moves on to the next millisecond instead of wrapping.
+TEST(HybridLogicalClockTest, StampsStayWithinADayOfTheClockAndNeverGoBack)
+{
+    const QString device = BWUIDMaker::makeUID(), other = BWUIDMaker::makeUID();
+    const qint64 noon = Noon.toMSecsSinceEpoch(), day = 24LL * 3600 * 1000;
+    struct Case
+    {
+        QString seen;
+        bool taken;
+    } cases[] = {
+        {HybridLogicalClock::stampOf(noon + 3600 * 1000, 0, other), true},
+        {HybridLogicalClock::stampOf(noon + day, 0, other), true},
+        {HybridLogicalClock::stampOf(noon + day + 1, 0, other), false},
+        {HybridLogicalClock::stampOf(noon + 3650 * day, 0, other), false},
+    };
+    for (const Case& c : cases) {
+        HybridLogicalClock clock(device);
+        EXPECT_EQ(clock.observe(c.seen, Noon), c.taken) << c.seen.toStdString();
+        const QString next = clock.next(Noon);
+        EXPECT_EQ(next > c.seen, c.taken) << c.seen.toStdString();
+        EXPECT_LE(HybridLogicalClock::wallTimeOf(next).toMSecsSinceEpoch(), noon + day + 1);
+    }
+
+    HybridLogicalClock clock(device);
+    const QString last = HybridLogicalClock::stampOf(noon, 0xFFFFFFFFu, other);
+    clock.observe(last, Noon);
+    const QString next = clock.next(Noon);
+    EXPECT_GT(next, last);
+    EXPECT_EQ(HybridLogicalClock::wallTimeOf(next).toMSecsSinceEpoch(), noon + 1);
+    EXPECT_GT(HybridLogicalClock::successorOf(last), last);
 }
 
 TEST(HybridLogicalClockTest, StampsCompareAsTextsAndTiesGoByDevice)
