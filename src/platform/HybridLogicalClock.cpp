@@ -15,10 +15,6 @@ constexpr int CounterDigits = 8;
 constexpr int DeviceDigits = 32;
 constexpr int StampLength = WallDigits + 1 + CounterDigits + 1 + DeviceDigits;
 constexpr quint32 LastCounter = 0xFFFFFFFFu;
-// How far ahead of this computer's clock a stamp seen may be and still be
-// taken as time: one from a clock further ahead would rule every later
-// change of its bill.
-constexpr qint64 LargestLeadMs = 24LL * 60 * 60 * 1000;
 
 }  // namespace
 
@@ -33,35 +29,19 @@ QString HybridLogicalClock::next(const QDateTime& wallTime)
     Parts latest;
     const qint64 wall = std::max<qint64>(0, wallTime.toMSecsSinceEpoch());
     if (partsOf(m_latest, &latest) && latest.wall >= wall)
-        m_latest = stampAfter(latest, m_deviceID);
+        m_latest = successorOf(m_latest).left(StampLength - DeviceDigits) + m_deviceID;
     else
         m_latest = stampOf(wall, 0, m_deviceID);
     return m_latest;
 }
 
-bool HybridLogicalClock::observe(const QString& stamp, const QDateTime& wallTime)
+void HybridLogicalClock::observe(const QString& stamp)
 {
-    if (!isStamp(stamp) || isFarAhead(stamp, wallTime))
-        return false;
+    if (!isStamp(stamp))
+        return;
     QMutexLocker locker(&m_mutex);
     if (stamp > m_latest)
         m_latest = stamp;
-    return true;
-}
-
-bool HybridLogicalClock::isFarAhead(const QString& stamp, const QDateTime& wallTime)
-{
-    Parts parts;
-    return partsOf(stamp, &parts) && parts.wall > wallTime.toMSecsSinceEpoch() + LargestLeadMs;
-}
-
-QString HybridLogicalClock::stampAfter(const Parts& parts, const QString& deviceID)
-{
-    // At the counter's limit the stamp moves on to the next millisecond, so
-    // it never wraps round to an earlier one.
-    if (parts.counter == LastCounter)
-        return stampOf(parts.wall + 1, 0, deviceID);
-    return stampOf(parts.wall, parts.counter + 1, deviceID);
 }
 
 QString HybridLogicalClock::latest() const
@@ -110,10 +90,15 @@ bool HybridLogicalClock::isStamp(const QString& text)
 
 QString HybridLogicalClock::successorOf(const QString& stamp)
 {
+    const QString deviceID = stamp.right(DeviceDigits);
     Parts parts;
     if (!partsOf(stamp, &parts))
         return origin();
-    return stampAfter(parts, stamp.right(DeviceDigits));
+    // At the counter's limit the stamp moves on to the next millisecond, so
+    // it never wraps round to an earlier one.
+    if (parts.counter == LastCounter)
+        return stampOf(parts.wall + 1, 0, deviceID);
+    return stampOf(parts.wall, parts.counter + 1, deviceID);
 }
 
 bool HybridLogicalClock::partsOf(const QString& stamp, Parts* parts)

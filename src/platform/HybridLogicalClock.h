@@ -26,12 +26,8 @@ public:
     // A stamp later than every stamp made or seen here: `wallTime` when that
     // is later, else the latest one's time with the next counter.
     QString next(const QDateTime& wallTime);
-    // Takes in a stamp made elsewhere, so that the next one made here is
-    // later; false, and nothing taken, for a text that is no stamp or a
-    // stamp more than a day ahead of `wallTime` (this computer's clock).
-    bool observe(const QString& stamp, const QDateTime& wallTime);
-    // Whether `stamp` is more than a day ahead of `wallTime`.
-    static bool isFarAhead(const QString& stamp, const QDateTime& wallTime);
+    // Takes in a stamp made elsewhere, so that the next one made here is later.
+    void observe(const QString& stamp);
     QString latest() const;
 
     // ---- Stamps as texts ----
@@ -57,7 +53,6 @@ private:
         quint32 counter = 0;
     };
     static bool partsOf(const QString& stamp, Parts* parts);
-    static QString stampAfter(const Parts& parts, const QString& deviceID);
 
     const QString m_deviceID;
     mutable QMutex m_mutex;
