@@ -2,10 +2,11 @@
 # make run   installs what is missing, builds, and starts Orvane on the default data folder
 # make test  installs what is missing, builds, and runs every test
 # make bench installs what is missing, builds, and runs the benchmarks
+# make package installs what is missing, builds, and makes the Debian package in $(BUILD)
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package clean
 
 all: build
 
@@ -33,6 +34,10 @@ bench: deps
 	@$(MAKE) --no-print-directory build
 	cmake --build $(BUILD) --target benches -j $(JOBS)
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; "$$b" || exit 1; done
+
+package: deps
+	@$(MAKE) --no-print-directory build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -13,7 +13,8 @@ class LauncherEntry
 public:
     static inline const QString Interface = QStringLiteral("com.canonical.Unity.LauncherEntry");
     static inline const QString ObjectPath = QStringLiteral("/com/Bramwick/Orvane/LauncherEntry");
-    static inline const QString DefaultAppUri = QStringLiteral("application://orvane.desktop");
+    static inline const QString DefaultAppUri
+        = QStringLiteral("application://") + QStringLiteral(ORVANE_APP_ID) + QStringLiteral(".desktop");
 
     explicit LauncherEntry(const QDBusConnection& bus, const QString& appUri = DefaultAppUri);
 

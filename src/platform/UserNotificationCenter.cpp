@@ -23,7 +23,7 @@ const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 const QString kApplicationName = QStringLiteral("Orvane");
-const QString kDesktopEntry = QStringLiteral("orvane");
+const QString kDesktopEntry = QStringLiteral(ORVANE_APP_ID);
 const QString kScheduleFileName = QStringLiteral("ScheduledNotifications.plist");
 
 // A click on the notification itself; servers show no button for it.

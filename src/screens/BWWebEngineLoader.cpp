@@ -7,6 +7,7 @@
 #include <QLibrary>
 #include <QOpenGLContext>
 
+#include "platform/InstalledFiles.h"
 #include "platform/Log.h"
 
 QT_BEGIN_NAMESPACE
@@ -88,7 +89,7 @@ BWWebEngine* BWWebEngineLoader::start()
 
 QString BWWebEngineLoader::defaultModulePath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(ModuleFileName));
+    return InstalledFiles::privateFile(QLatin1String(ModuleFileName));
 }
 
 BWWebEngineSettings BWWebEngineLoader::settingsFor(const QString& profileFolder, const QString& downloadsFolder,

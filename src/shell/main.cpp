@@ -10,15 +10,18 @@
 #include "platform/MemoryArenas.h"
 #include "platform/RunningPrograms.h"
 #include "platform/HybridLogicalClock.h"
+#include "platform/InstalledFiles.h"
 #include "platform/Log.h"
 #include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 #include "platform/SleepWatcher.h"
 #include "platform/SyncDeviceIdentity.h"
+#include "platform/UiTranslations.h"
 #include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
 #include "shell/AppHelper.h"
 #include "shell/BWAppDelegate.h"
+#include "shell/BWCommandLine.h"
 #include "shell/BWDataFolderAtStart.h"
 #include "shell/BWCloudChannelRouter.h"
 #include "shell/BWFirebaseCloudAccount.h"
@@ -79,18 +82,23 @@ LoginItem makeLoginItems()
     if (!entryTemplate.open(QIODevice::ReadOnly))
         Log::line(QStringLiteral("The login entry template is missing"));
     return LoginItem(LoginItem::defaultFolder(), entryTemplate.readAll(),
-                     QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("OrvaneAgent")));
+                     InstalledFiles::privateFile(QStringLiteral("OrvaneAgent")));
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> exitCode = BWCommandLine::answer(argc, argv))
+        return *exitCode;
     // Before the first worker thread: the bill files are parsed on several.
     if (!MemoryArenas::growInLargeSteps())
         Log::line(QStringLiteral("The allocator keeps growing its memory a page at a time"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    QApplication::setApplicationVersion(InstalledFiles::Version);
+    // Texts in the user's language; dates and amounts follow the locale anyway.
+    UiTranslations::install(QLocale::system(), InstalledFiles::translationsFolder());
     // Closing the main window leaves Orvane running (in the tray, or until
     // it is started again); only quitting ends it.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -98,8 +106,9 @@ int main(int argc, char** argv)
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     // Docks and task bars match the windows to the desktop entry by this
     // name, and draw the due-count badge on its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orvane"), QIcon(QStringLiteral(":/orvane.svg"))));
+    QGuiApplication::setDesktopFileName(InstalledFiles::AppID);
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(InstalledFiles::AppID, QIcon(QStringLiteral(":/") + InstalledFiles::AppID + QStringLiteral(".svg"))));
 
     // Ctrl+C or a session's stop ends Orvane the way its Quit command does.
     // Set up before the first message box: a stop while one is up closes it,

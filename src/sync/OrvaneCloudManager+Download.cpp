@@ -94,8 +94,11 @@ void OrvaneCloudManager::fetchForDownload(const QString& recordName, std::functi
     if (!db)
         return;
     QPointer<OrvaneCloudManager> self(this);
+    ++m_fetchesInFlight;
     db->fetchRecord(recordName, [self, recordName, handle, generation = m_generation](
                                     const std::optional<CloudRecord>& record, const CloudError& error) {
+        if (self)
+            --self->m_fetchesInFlight;
         // A download that sync was switched off under ends here.
         if (!self || !self->isCurrent(generation))
             return;
@@ -213,7 +216,8 @@ std::optional<QStringList> OrvaneCloudManager::mergeIndexLocally(const QStringLi
 
 bool OrvaneCloudManager::isIdle() const
 {
-    return !m_passing && m_uploadsInFlight.isEmpty() && m_arrivalsMerging == 0 && m_arrivalWrites.isEmpty();
+    return !m_passing && m_uploadsInFlight.isEmpty() && m_fetchesInFlight == 0 && m_arrivalsMerging == 0
+           && m_arrivalWrites.isEmpty();
 }
 
 void OrvaneCloudManager::fetchAndUploadAllRecords()

@@ -239,8 +239,9 @@ private:
     bool m_passing = false;
     OrvaneCloudPass* m_pass = nullptr;
     bool m_passAgain = false;
-    // Single arrivals being merged on workers, and their merges waiting to
-    // be written a few at a time.
+    // Single records asked for and not answered yet, arrivals being merged
+    // on workers, and their merges waiting to be written a few at a time.
+    int m_fetchesInFlight = 0;
     int m_arrivalsMerging = 0;
     OrvaneTurnQueue m_arrivalWrites;
 };

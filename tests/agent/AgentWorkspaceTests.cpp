@@ -49,7 +49,7 @@ TEST(AgentWorkspace, AnnouncesTheAgentSoThatOthersSeeItRunning)
 // The launch URL only starts Orvane if Orvane's desktop entry claims its scheme.
 TEST(AgentWorkspace, OrvanesDesktopEntryHandlesTheLaunchURL)
 {
-    QFile entry(QStringLiteral(ORVANE_SOURCE_DIR "/resources/orvane.desktop"));
+    QFile entry(QStringLiteral(ORVANE_SOURCE_DIR "/resources/com.bramwick.Orvane.desktop"));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(entry.readAll());
     const QRegularExpression mimeTypes(QStringLiteral("^MimeType=(.*)$"), QRegularExpression::MultilineOption);
@@ -64,7 +64,7 @@ TEST(AgentWorkspace, OrvanesDesktopEntryHandlesTheLaunchURL)
 // there is installed from the resources and is a picture Qt can read.
 TEST(AgentWorkspace, BothDesktopEntriesNameOrvanesIcon)
 {
-    for (const char* name : {"orvane.desktop", "OrvaneAgent.desktop"}) {
+    for (const char* name : {"com.bramwick.Orvane.desktop", "OrvaneAgent.desktop"}) {
         SCOPED_TRACE(name);
         QFile entry(QStringLiteral(ORVANE_SOURCE_DIR "/resources/") + QLatin1String(name));
         ASSERT_TRUE(entry.open(QIODevice::ReadOnly));

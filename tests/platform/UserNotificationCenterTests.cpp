@@ -374,7 +374,7 @@ TEST_F(UserNotificationCenterServerTest, TheServerShowsTitleTextAndTheViewAction
     EXPECT_EQ(shown.actions.value(view + 1), QStringLiteral("View"));
     EXPECT_TRUE(shown.actions.contains(QStringLiteral("default")));
     EXPECT_EQ(shown.hints.value(QStringLiteral("sound-name")), UserNotification::defaultSoundName);
-    EXPECT_EQ(shown.hints.value(QStringLiteral("desktop-entry")), QStringLiteral("orvane"));
+    EXPECT_EQ(shown.hints.value(QStringLiteral("desktop-entry")), QStringLiteral("com.bramwick.Orvane"));
 }
 
 TEST_F(UserNotificationCenterServerTest, AClickComesBackWithTheBillsUserInfo)
