@@ -5,605 +5,605 @@
     <name>BWAutomaticPayments</name>
     <message>
         <source>Auto-logged by Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch gebucht von Orvane</translation>
     </message>
 </context>
 <context>
     <name>BWBillActionsMenu</name>
     <message>
         <source>Actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktionen</translation>
     </message>
     <message>
         <source>Are you sure you want to skip the next payment for this bill?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die nächste Zahlung dieser Rechnung wirklich überspringen?</translation>
     </message>
 </context>
 <context>
     <name>BWBillCommandRunner</name>
     <message>
         <source>Log Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung buchen</translation>
     </message>
     <message>
         <source>Quick Logged</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell gebucht</translation>
     </message>
     <message>
         <source>The Payment Was Not Logged</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlung wurde nicht gebucht</translation>
     </message>
     <message>
         <source>The bill could not be saved, so its payments and due date are unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechnung konnte nicht gespeichert werden; ihre Zahlungen und ihr Fälligkeitsdatum bleiben unverändert.</translation>
     </message>
     <message>
         <source>No Bill Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Rechnung ausgewählt</translation>
     </message>
     <message>
         <source>Select a bill before trying to export it as a CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Rechnung aus, bevor Sie sie als CSV-Datei exportieren.</translation>
     </message>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Export fehlgeschlagen</translation>
     </message>
     <message>
         <source>The bill could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechnung konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Export Bill As CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung als CSV exportieren</translation>
     </message>
     <message>
         <source>The payments could not be saved to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlungen konnten nicht in „%1“ gespeichert werden.</translation>
     </message>
     <message>
         <source>Hide Paydays on Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahltage in der Übersicht ausblenden</translation>
     </message>
     <message>
         <source>Show Paydays on Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahltage in der Übersicht anzeigen</translation>
     </message>
 </context>
 <context>
     <name>BWBillDetailViewController</name>
     <message>
         <source>Enter a Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein Datum ein</translation>
     </message>
     <message>
         <source>The Change Was Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung wurde nicht gespeichert</translation>
     </message>
     <message>
         <source>The bill could not be written; it is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechnung konnte nicht geschrieben werden; sie bleibt unverändert.</translation>
     </message>
     <message>
         <source>The Payment Was Not Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlung wurde nicht übersprungen</translation>
     </message>
     <message>
         <source>An archived bill has no payment to skip until it is restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine archivierte Rechnung hat keine Zahlung zum Überspringen, bis sie wiederhergestellt ist.</translation>
     </message>
     <message>
         <source>The bill&apos;s next due date could not be worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das nächste Fälligkeitsdatum der Rechnung konnte nicht ermittelt werden.</translation>
     </message>
     <message>
         <source>The Receipt Could Not Be Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beleg konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>The receipt file &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Belegdatei „%1“ fehlt.</translation>
     </message>
     <message>
         <source>The bill&apos;s payments changed since they were shown. Look again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlungen der Rechnung haben sich seit der Anzeige geändert. Sehen Sie bitte noch einmal nach.</translation>
     </message>
     <message>
         <source>The Receipt Was Not Attached</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beleg wurde nicht angehängt</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be copied into Orvane&apos;s data folder; the payment keeps its earlier receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht in den Datenordner von Orvane kopiert werden; die Zahlung behält ihren bisherigen Beleg.</translation>
     </message>
     <message>
         <source>Enter an Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Betrag ein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Betrag.</translation>
     </message>
     <message>
         <source>The Payment Was Not Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlung wurde nicht geändert</translation>
     </message>
     <message>
         <source>The payment of %1 on %2 is taken out of the bill&apos;s history and totals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlung von %1 am %2 wird aus dem Verlauf und den Summen der Rechnung entfernt.</translation>
     </message>
     <message>
         <source>The due date moves back to where it was before this payment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fälligkeitsdatum geht auf den Stand vor dieser Zahlung zurück.</translation>
     </message>
     <message>
         <source>The due date stays as it is: this partial payment did not move it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fälligkeitsdatum bleibt, wie es ist: Diese Teilzahlung hat es nicht verschoben.</translation>
     </message>
     <message>
         <source>Delete This Payment?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Zahlung löschen?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Delete Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung löschen</translation>
     </message>
     <message>
         <source>The Payment Was Not Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlung wurde nicht entfernt</translation>
     </message>
     <message>
         <source>Enter a Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Zahl ein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>Enter an Interest Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Zinssatz ein</translation>
     </message>
     <message>
         <source>%1 % is no interest rate. Enter the rate as a percent from 0 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % ist kein Zinssatz. Geben Sie den Satz in Prozent von 0 bis 100 ein.</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht</translation>
     </message>
     <message>
         <source>Previous Bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Rechnung</translation>
     </message>
     <message>
         <source>Next Bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Rechnung</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktionen</translation>
     </message>
     <message>
         <source>Click to change the amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um den Betrag zu ändern</translation>
     </message>
     <message>
         <source>This income is logged automatically on its pay day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einnahme wird an ihrem Zahltag automatisch gebucht.</translation>
     </message>
     <message>
         <source>Change Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum ändern</translation>
     </message>
     <message>
         <source>Change Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag ändern</translation>
     </message>
     <message>
         <source>Pay Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt bezahlen</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Log Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung buchen</translation>
     </message>
     <message>
         <source>Partial</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilweise</translation>
     </message>
     <message>
         <source>Log Partial Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilzahlung buchen</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>View Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleg anzeigen</translation>
     </message>
     <message>
         <source>Date Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt am</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleg</translation>
     </message>
     <message>
         <source>Previous Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Zahlen</translation>
     </message>
     <message>
         <source>Next Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Zahlen</translation>
     </message>
     <message>
         <source>Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnitt</translation>
     </message>
     <message>
         <source>Highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchster</translation>
     </message>
     <message>
         <source>Lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrigster</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Summen</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Jahr</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Escrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Treuhand</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen</translation>
     </message>
     <message>
         <source>Seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahreszeiten</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Winter</translation>
     </message>
     <message>
         <source>Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühling</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommer</translation>
     </message>
     <message>
         <source>Fall</source>
-        <translation type="unfinished"></translation>
+        <translation>Herbst</translation>
     </message>
     <message>
         <source>Skip Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung überspringen</translation>
     </message>
     <message>
         <source>Edit Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung bearbeiten</translation>
     </message>
     <message>
         <source>Remove Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleg entfernen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Date Paid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt am:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Receipt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleg:</translation>
     </message>
     <message>
         <source>Quick Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell bearbeiten</translation>
     </message>
     <message>
         <source>Due Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fälligkeitsdatum</translation>
     </message>
     <message>
         <source>Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo:</translation>
     </message>
     <message>
         <source>Interest Rate (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz (%):</translation>
     </message>
     <message>
         <source>Escrow:</source>
-        <translation type="unfinished"></translation>
+        <translation>Treuhand:</translation>
     </message>
     <message>
         <source>AMOUNT</source>
-        <translation type="unfinished"></translation>
+        <translation>BETRAG</translation>
     </message>
     <message>
         <source>AMOUNT DUE</source>
-        <translation type="unfinished"></translation>
+        <translation>FÄLLIGER BETRAG</translation>
     </message>
     <message>
         <source>Income History</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmenverlauf</translation>
     </message>
     <message>
         <source>Payment History</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsverlauf</translation>
     </message>
     <message>
         <source>Total Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen gesamt</translation>
     </message>
     <message>
         <source>Total Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezahlt gesamt</translation>
     </message>
     <message>
         <source>Date adjusted to avoid weekend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum verschoben, um ein Wochenende zu meiden.</translation>
     </message>
     <message>
         <source>Date adjusted to avoid holiday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum verschoben, um einen Feiertag zu meiden.</translation>
     </message>
     <message>
         <source>Archived</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiviert</translation>
     </message>
     <message>
         <source>Not Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht festgelegt</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
     <name>BWBillEditorController</name>
     <message>
         <source>Savings Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparziel</translation>
     </message>
     <message>
         <source>Savings Goals</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparziele</translation>
     </message>
     <message>
         <source>save the bill</source>
-        <translation type="unfinished"></translation>
+        <translation>die Rechnung speichern</translation>
     </message>
     <message>
         <source>save the income item</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einnahme speichern</translation>
     </message>
     <message>
         <source>Do you really want to delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich löschen:</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Bill Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungseditor</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Back to the usual repeat choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zu den üblichen Wiederholungen</translation>
     </message>
     <message>
         <source>Bill name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Rechnung</translation>
     </message>
     <message>
         <source>Amount varies</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag schwankt</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Web address where you pay</source>
-        <translation type="unfinished"></translation>
+        <translation>Webadresse, unter der Sie bezahlen</translation>
     </message>
     <message>
         <source>Tags, separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlagwörter, durch Kommas getrennt</translation>
     </message>
     <message>
         <source>Remind me</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig:</translation>
     </message>
     <message>
         <source>Repeats:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo:</translation>
     </message>
     <message>
         <source>Pay by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlart:</translation>
     </message>
     <message>
         <source>Pay site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlseite:</translation>
     </message>
     <message>
         <source>Tags:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlagwörter:</translation>
     </message>
     <message>
         <source>days before it is due</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage vor Fälligkeit</translation>
     </message>
     <message>
         <source>Income name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Einnahme</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Paid on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt am:</translation>
     </message>
     <message>
         <source>Income Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmeneditor</translation>
     </message>
     <message>
         <source>Enter an Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Betrag ein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Betrag.</translation>
     </message>
     <message>
         <source>The Item Was Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag wurde nicht gespeichert</translation>
     </message>
     <message>
         <source>Orvane could not %1, so nothing was changed and your entries are still in the form. Check that the data folder can be written to, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane konnte %1 nicht; es wurde nichts geändert, und Ihre Eingaben stehen noch im Formular. Prüfen Sie, ob der Datenordner beschreibbar ist, und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>delete the item</source>
-        <translation type="unfinished"></translation>
+        <translation>den Eintrag löschen</translation>
     </message>
     <message>
         <source>Enter a Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein Datum ein</translation>
     </message>
 </context>
 <context>
     <name>BWBillsLoader</name>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt</translation>
     </message>
 </context>
 <context>
     <name>BWCloudSyncGlue</name>
     <message>
         <source>Sync is not available in this copy of Orvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Synchronisation ist in dieser Kopie von Orvane nicht verfügbar.</translation>
     </message>
     <message>
         <source>No shared folder is in use: choose one below, then start Orvane again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird kein gemeinsamer Ordner verwendet: Wählen Sie unten einen aus und starten Sie Orvane neu.</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>A sync file that could not be read was moved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine nicht lesbare Synchronisationsdatei wurde nach %1 verschoben</translation>
     </message>
     <message>
         <source>Last Sync: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Synchronisation: %1</translation>
     </message>
     <message>
         <source>Orvane Cloud Account…</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane-Cloud-Konto …</translation>
     </message>
     <message>
         <source>Orvane Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Cloud</translation>
     </message>
 </context>
 <context>
@@ -621,236 +621,236 @@
     <name>BWDateField</name>
     <message>
         <source>%1 lies outside the dates this field takes, %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb des Bereichs dieses Feldes, %2 bis %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date. Type a day of the month, a month and day such as &quot;%2&quot;, or a whole date such as &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datum. Geben Sie einen Tag des Monats, Monat und Tag wie „%2“ oder ein ganzes Datum wie „%3“ ein.</translation>
     </message>
     <message>
         <source>Choose from a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus einem Kalender wählen</translation>
     </message>
 </context>
 <context>
     <name>BWFirebaseCloudAccount</name>
     <message>
         <source>Orvane Cloud is not set up on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Cloud ist auf diesem Computer nicht eingerichtet.</translation>
     </message>
     <message>
         <source>You are not signed in to Orvane Cloud.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind nicht bei Orvane Cloud angemeldet.</translation>
     </message>
     <message>
         <source>This is not a valid email address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist keine gültige E-Mail-Adresse.</translation>
     </message>
     <message>
         <source>This password is too weak. Choose a longer one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Passwort ist zu schwach. Wählen Sie ein längeres.</translation>
     </message>
     <message>
         <source>An account with this email address exists already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits ein Konto mit dieser E-Mail-Adresse.</translation>
     </message>
     <message>
         <source>The email address or the password is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die E-Mail-Adresse oder das Passwort ist falsch.</translation>
     </message>
     <message>
         <source>Too many attempts. Please wait a while and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Versuche. Bitte warten Sie eine Weile und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Your session has ended. Please sign in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Sitzung ist abgelaufen. Bitte melden Sie sich erneut an.</translation>
     </message>
     <message>
         <source>Orvane Cloud could not be reached. Check your internet connection and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Cloud ist nicht erreichbar. Prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Orvane Cloud did not answer as expected. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Cloud hat unerwartet geantwortet. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Orvane Cloud refused the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Cloud hat die Änderung abgelehnt.</translation>
     </message>
     <message>
         <source>Something went wrong. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwas ist schiefgegangen. Bitte versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>BWForecastViewController</name>
     <message>
         <source>Forecast</source>
-        <translation type="unfinished"></translation>
+        <translation>Prognose</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Bills</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungen</translation>
     </message>
     <message>
         <source>To Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu sparen</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Include amounts to save</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparbeträge einbeziehen</translation>
     </message>
     <message>
         <source>Estimate varying amounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwankende Beträge schätzen</translation>
     </message>
 </context>
 <context>
     <name>BWGraphViewController</name>
     <message>
         <source>By Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Monat</translation>
     </message>
     <message>
         <source>By Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Zahlung</translation>
     </message>
     <message>
         <source>Payment Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsgrafik</translation>
     </message>
 </context>
 <context>
     <name>BWHistoryViewController</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Paid On</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt am</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen</translation>
     </message>
     <message>
         <source>Total Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezahlt gesamt</translation>
     </message>
 </context>
 <context>
     <name>BWImportController</name>
     <message>
         <source>Warning: Importing Will Overwrite Your Current Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Der Import überschreibt Ihre aktuellen Daten</translation>
     </message>
     <message>
         <source>Importing Orvane 4 data will overwrite all current Orvane 5 data. This cannot be undone. Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import der Daten von Orvane 4 überschreibt alle aktuellen Daten von Orvane 5. Dies kann nicht rückgängig gemacht werden. Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source>Erase &amp; Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen und importieren</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Select Orvane Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane-Ordner auswählen</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <source>Invalid Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Ordner</translation>
     </message>
     <message>
         <source>This doesn&apos;t appear to be a Orvane database folder. The folder should be named Orvane. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies scheint kein Datenbankordner von Orvane zu sein. Der Ordner sollte Orvane heißen. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Import Orvane 4 Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten von Orvane 4 importieren</translation>
     </message>
     <message>
         <source>Import the bills of Orvane 4 from its usual place, or choose the folder named Orvane that holds its data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren Sie die Rechnungen von Orvane 4 von ihrem üblichen Ort, oder wählen Sie den Ordner namens Orvane, der seine Daten enthält.</translation>
     </message>
     <message>
         <source>Import from the Usual Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom üblichen Ort importieren</translation>
     </message>
     <message>
         <source>Choose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner wählen …</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>These bills could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Rechnungen konnten nicht gelesen werden: %1.</translation>
     </message>
     <message>
         <source>No older Orvane data could be imported from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von dort konnten keine älteren Orvane-Daten importiert werden.</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
         <source>Some Bills Were Not Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Rechnungen wurden nicht importiert</translation>
     </message>
     <message numerus="yes">
         <source>%n bill(s) were imported. </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Rechnung wurde importiert. </numerusform>
+            <numerusform>%n Rechnungen wurden importiert. </numerusform>
         </translation>
     </message>
 </context>
@@ -858,2028 +858,2031 @@
     <name>BWIncomeController</name>
     <message>
         <source>Income Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkommensquellen</translation>
     </message>
     <message>
         <source>No income sources yet. A source is money that comes in regularly, such as a salary or a pension: Orvane counts it in this month&apos;s income and expected balance. Click &quot;Add Income Source&quot; to add one.
 
 Income items made with &quot;+ Income&quot; on the overview are kept with your bills and are not listed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Einkommensquellen. Eine Quelle ist Geld, das regelmäßig eingeht, etwa ein Gehalt oder eine Rente: Orvane zählt es zu den Einnahmen und zum erwarteten Saldo dieses Monats. Klicken Sie auf „Einkommensquelle hinzufügen“, um eine anzulegen.
+
+Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ihren Rechnungen geführt und erscheinen hier nicht.</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Pay Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahltag</translation>
     </message>
     <message>
         <source>Repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung</translation>
     </message>
     <message>
         <source>Add Income Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkommensquelle hinzufügen</translation>
     </message>
     <message>
         <source>Last Day of Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag des Monats</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiwöchentlich</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Pay Day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahltag:</translation>
     </message>
     <message>
         <source>Repeats:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung:</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten …</translation>
     </message>
     <message>
         <source>Enter the amount as a number of 0 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Betrag als Zahl von 0 oder mehr ein.</translation>
     </message>
     <message>
         <source>The income sources could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einkommensquellen konnten nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>BWLegacyKeyValueSync</name>
     <message>
         <source>Last Sync: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Synchronisation: %1</translation>
     </message>
     <message>
         <source>Delete iCloud Data?</source>
-        <translation type="unfinished"></translation>
+        <translation>iCloud-Daten löschen?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete your Orvane data on iCloud? This will not delete your local data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Ihre Orvane-Daten in iCloud wirklich löschen? Ihre lokalen Daten werden dabei nicht gelöscht.</translation>
     </message>
     <message>
         <source>Delete iCloud Data</source>
-        <translation type="unfinished"></translation>
+        <translation>iCloud-Daten löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>BWLogPaymentController</name>
     <message>
         <source>Log Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung buchen</translation>
     </message>
     <message>
         <source>Log Partial Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilzahlung buchen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Date Paid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt am:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>This item no longer exists, so no payment can be logged for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Eintrag gibt es nicht mehr, daher kann keine Zahlung dafür gebucht werden.</translation>
     </message>
     <message>
         <source>This item was archived or deleted, so no payment can be logged for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Eintrag wurde archiviert oder gelöscht, daher kann keine Zahlung dafür gebucht werden.</translation>
     </message>
     <message>
         <source>The receipt file can&apos;t be found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Belegdatei wurde nicht gefunden: %1</translation>
     </message>
     <message>
         <source>The payment could not be saved, so nothing was logged. Check that the data folder can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlung konnte nicht gespeichert werden, daher wurde nichts gebucht. Prüfen Sie, ob der Datenordner beschreibbar ist.</translation>
     </message>
     <message>
         <source>Enter the amount paid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den gezahlten Betrag ein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount. Enter the amount paid as a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Betrag. Geben Sie den gezahlten Betrag als Zahl ein.</translation>
     </message>
     <message>
         <source>The amount paid can&apos;t be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gezahlte Betrag darf nicht negativ sein.</translation>
     </message>
     <message>
         <source>Select Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleg auswählen</translation>
     </message>
 </context>
 <context>
     <name>BWMainMenu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>New Bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Rechnung</translation>
     </message>
     <message>
         <source>New Savings Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Sparziel</translation>
     </message>
     <message>
         <source>Export Payments as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen als CSV exportieren …</translation>
     </message>
     <message>
         <source>Close Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster schließen</translation>
     </message>
     <message>
         <source>Quit Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
         <source>&amp;Bill</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechnung</translation>
     </message>
     <message>
         <source>Log Payment…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung buchen …</translation>
     </message>
     <message>
         <source>Log Partial Payment…</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilzahlung buchen …</translation>
     </message>
     <message>
         <source>Quick Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell buchen</translation>
     </message>
     <message>
         <source>Skip Payment…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung überspringen …</translation>
     </message>
     <message>
         <source>Pay Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt bezahlen</translation>
     </message>
     <message>
         <source>View Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website anzeigen</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten …</translation>
     </message>
     <message>
         <source>Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivieren</translation>
     </message>
     <message>
         <source>Delete…</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen …</translation>
     </message>
     <message>
         <source>Previous Bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Rechnung</translation>
     </message>
     <message>
         <source>Next Bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Rechnung</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Show Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht anzeigen</translation>
     </message>
     <message>
         <source>All Active Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle aktiven Einträge</translation>
     </message>
     <message>
         <source>Archived Bills</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivierte Rechnungen</translation>
     </message>
     <message>
         <source>Due Soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bald fällig</translation>
     </message>
     <message>
         <source>Due This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Monat fällig</translation>
     </message>
     <message>
         <source>Paid This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Monat bezahlt</translation>
     </message>
     <message>
         <source>Show Paydays on Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahltage in der Übersicht anzeigen</translation>
     </message>
     <message>
         <source>Forecast</source>
-        <translation type="unfinished"></translation>
+        <translation>Prognose</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Orvane Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane-Handbuch</translation>
     </message>
     <message>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellstart</translation>
     </message>
     <message>
         <source>What&apos;s New in Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu in Orvane</translation>
     </message>
     <message>
         <source>Forecast Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zur Prognose</translation>
     </message>
     <message>
         <source>Orvane Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane-Support</translation>
     </message>
     <message>
         <source>Write to Support…</source>
-        <translation type="unfinished"></translation>
+        <translation>An den Support schreiben …</translation>
     </message>
     <message>
         <source>Sign Up for News</source>
-        <translation type="unfinished"></translation>
+        <translation>Newsletter abonnieren</translation>
     </message>
     <message>
         <source>About Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Orvane</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Orvane keeps your recurring bills and income in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane behält Ihre regelmäßigen Rechnungen und Einnahmen im Blick.</translation>
     </message>
 </context>
 <context>
     <name>BWMainWindow</name>
     <message>
         <source>Orvane Keeps Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane läuft weiter</translation>
     </message>
     <message>
         <source>With no tray icon to open it again from, Orvane&apos;s window is minimised to the taskbar instead of closed, and reminders keep coming. Choose Quit to end Orvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Da es kein Symbol im Systembereich gibt, über das es sich wieder öffnen ließe, wird das Fenster von Orvane in die Taskleiste minimiert statt geschlossen, und die Erinnerungen kommen weiter. Wählen Sie „Beenden“, um Orvane zu beenden.</translation>
     </message>
 </context>
 <context>
     <name>BWMenulet</name>
     <message>
         <source>Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane</translation>
     </message>
     <message>
         <source>Show Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane anzeigen</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Quit Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane beenden</translation>
     </message>
     <message>
         <source>Orvane: %1 due, some overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane: %1 fällig, einige überfällig</translation>
     </message>
     <message>
         <source>Orvane: %1 due</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane: %1 fällig</translation>
     </message>
 </context>
 <context>
     <name>BWObjectController</name>
     <message>
         <source>The Database Is In Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank wird verwendet</translation>
     </message>
     <message>
         <source>Another copy of Orvane is using the database %1. Quit it first; your data stays where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Kopie von Orvane verwendet die Datenbank %1. Beenden Sie sie zuerst; Ihre Daten bleiben, wo sie sind.</translation>
     </message>
     <message>
         <source>Select Location to Save Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort für die Datenbank wählen</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben</translation>
     </message>
     <message>
         <source>The folder could not be used</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner konnte nicht verwendet werden</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder Orvane can reach.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Ordner, den Orvane erreichen kann.</translation>
     </message>
     <message>
         <source>The Database Was Not Moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank wurde nicht verschoben</translation>
     </message>
     <message>
         <source>Your data stays where it was. The chosen folder may already hold Orvane data, lie inside the data folder, or not be writable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Daten bleiben, wo sie sind. Der gewählte Ordner enthält vielleicht schon Orvane-Daten, liegt im Datenordner oder ist nicht beschreibbar.</translation>
     </message>
     <message>
         <source>Database Moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank verschoben</translation>
     </message>
     <message>
         <source>Your data has been moved to the new location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Daten wurden an den neuen Ort verschoben.</translation>
     </message>
     <message>
         <source>Select Folder Containing Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner mit der Datenbank wählen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>The Database Was Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank wurde nicht geöffnet</translation>
     </message>
     <message>
         <source>Orvane could not store its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane konnte seine Einstellungen nicht speichern.</translation>
     </message>
     <message>
         <source>Database Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank geöffnet</translation>
     </message>
     <message>
         <source>Your data has been sucessfully loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Daten wurden erfolgreich geladen.</translation>
     </message>
     <message>
         <source>The Usual Place Holds Other Bills</source>
-        <translation type="unfinished"></translation>
+        <translation>Am üblichen Ort liegen andere Rechnungen</translation>
     </message>
     <message>
         <source>The usual place already holds Orvane data that is not the data you use now. Orvane can keep that data aside in a folder beside it, where &quot;Open Database Elsewhere…&quot; finds it again, and move your data back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am üblichen Ort liegen bereits Orvane-Daten, die nicht die Daten sind, die Sie jetzt verwenden. Orvane kann diese Daten in einem Ordner daneben aufbewahren, wo „Datenbank an anderem Ort öffnen …“ sie wiederfindet, und Ihre Daten zurückverschieben.</translation>
     </message>
     <message>
         <source>Keep It Aside and Move Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Beiseitelegen und zurückverschieben</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The Database Was Not Moved Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank wurde nicht zurückverschoben</translation>
     </message>
     <message>
         <source>Your data stays where it was. One of the two folders may not be writable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Daten bleiben, wo sie sind. Einer der beiden Ordner ist vielleicht nicht beschreibbar.</translation>
     </message>
     <message>
         <source>Your data has been moved back to the default location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Daten wurden an den Standardort zurückverschoben.</translation>
     </message>
     <message>
         <source>Database Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank zurückgesetzt</translation>
     </message>
     <message>
         <source>The data that was there is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten, die dort lagen, werden in %1 aufbewahrt.</translation>
     </message>
     <message>
         <source>Select Dropbox Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dropbox-Ordner auswählen</translation>
     </message>
     <message>
         <source>Turning on Sync will move your data to your Dropbox. You must select your Dropbox folder to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Einschalten der Synchronisation werden Ihre Daten in Ihre Dropbox verschoben. Wählen Sie Ihren Dropbox-Ordner, um fortzufahren.</translation>
     </message>
     <message>
         <source>Select Dropbox…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dropbox auswählen …</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <source>Wrong Folder Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Falscher Ordner ausgewählt</translation>
     </message>
     <message>
         <source>This doesn&apos;t appear to be your Dropbox folder. Make sure Dropbox is installed, and select the folder named Dropbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies scheint nicht Ihr Dropbox-Ordner zu sein. Stellen Sie sicher, dass Dropbox installiert ist, und wählen Sie den Ordner namens Dropbox.</translation>
     </message>
     <message>
         <source>Your data will be replaced by the backup Orvane made on %1. Everything entered since then is lost, and this cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Daten werden durch die Sicherung ersetzt, die Orvane am %1 angelegt hat. Alles, was Sie seitdem eingegeben haben, geht verloren; dies kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>Orvane has no record of a backup yet. Your current data stays as it is unless one is found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane kennt noch keine Sicherung. Ihre aktuellen Daten bleiben, wie sie sind, sofern keine gefunden wird.</translation>
     </message>
     <message>
         <source>Restore the Backup of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung vom %1 wiederherstellen?</translation>
     </message>
     <message>
         <source>Restore Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank wiederherstellen</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Backup Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung wiederhergestellt</translation>
     </message>
     <message>
         <source>Your data is back as it was on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Daten sind wieder auf dem Stand vom %1.</translation>
     </message>
     <message>
         <source>The Database Was Not Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank wurde nicht wiederhergestellt</translation>
     </message>
     <message>
         <source>There is no usable backup, or it could not be copied. Your data is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine verwendbare Sicherung, oder sie konnte nicht kopiert werden. Ihre Daten sind unverändert.</translation>
     </message>
     <message>
         <source>The Tag List Was Not Rebuilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schlagwortliste wurde nicht neu erstellt</translation>
     </message>
     <message>
         <source>The tag list could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schlagwortliste konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The Database Folder Could Not Be Shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenbankordner konnte nicht angezeigt werden</translation>
     </message>
     <message>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellstart</translation>
     </message>
     <message>
         <source>Migration Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Umstiegsanleitung</translation>
     </message>
 </context>
 <context>
     <name>BWOrvaneCloudLoginController</name>
     <message>
         <source>Orvane Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Cloud</translation>
     </message>
     <message>
         <source>Sign in to keep your bills in step on all your computers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Melden Sie sich an, um Ihre Rechnungen auf allen Ihren Computern abzugleichen.</translation>
     </message>
     <message>
         <source>name@example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>name@beispiel.de</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Forgot Password?</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort vergessen?</translation>
     </message>
     <message>
         <source>I Already Have an Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich habe bereits ein Konto</translation>
     </message>
     <message>
         <source>Use Another Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Adresse verwenden</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto erstellen</translation>
     </message>
     <message>
         <source>About Orvane Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Orvane Cloud</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Signed in as</source>
-        <translation type="unfinished"></translation>
+        <translation>Angemeldet als</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Trouble Syncing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleme beim Abgleich?</translation>
     </message>
     <message>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrennt</translation>
     </message>
     <message>
         <source>No Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Enter the email address of your Orvane Cloud account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die E-Mail-Adresse Ihres Orvane-Cloud-Kontos ein.</translation>
     </message>
     <message>
         <source>Looking up your account…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Konto wird gesucht …</translation>
     </message>
     <message>
         <source>Account Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto nicht gefunden</translation>
     </message>
     <message>
         <source>We can&apos;t find an account with this email address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wir finden kein Konto mit dieser E-Mail-Adresse.</translation>
     </message>
     <message>
         <source>Signing In…</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung …</translation>
     </message>
     <message>
         <source>Sign In Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen</translation>
     </message>
     <message>
         <source>The password is wrong, or this address has no account yet: try again, create the account, or have a reset link mailed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort ist falsch, oder zu dieser Adresse gibt es noch kein Konto: Versuchen Sie es erneut, erstellen Sie das Konto oder lassen Sie sich einen Link zum Zurücksetzen senden.</translation>
     </message>
     <message>
         <source>The password is wrong, or this address has no account: try again, or have a reset link mailed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort ist falsch, oder zu dieser Adresse gibt es kein Konto: Versuchen Sie es erneut oder lassen Sie sich einen Link zum Zurücksetzen senden.</translation>
     </message>
     <message>
         <source>Invalid Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Enter an email address such as name@example.com.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine E-Mail-Adresse wie name@beispiel.de ein.</translation>
     </message>
     <message>
         <source>Password Too Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort zu kurz</translation>
     </message>
     <message numerus="yes">
         <source>Choose a password of at least %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wählen Sie ein Passwort mit mindestens %n Zeichen.</numerusform>
+            <numerusform>Wählen Sie ein Passwort mit mindestens %n Zeichen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Creating your account…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Konto wird erstellt …</translation>
     </message>
     <message>
         <source>Error Creating Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Erstellen des Kontos</translation>
     </message>
     <message>
         <source>Something went wrong. Please try again. If this error persists, contact customer support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwas ist schiefgegangen. Bitte versuchen Sie es erneut. Wenn der Fehler bleibt, wenden Sie sich an den Kundensupport.</translation>
     </message>
     <message>
         <source>Sending…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gesendet …</translation>
     </message>
     <message>
         <source>Password Reset Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen des Passworts fehlgeschlagen</translation>
     </message>
     <message>
         <source>Message Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht gesendet</translation>
     </message>
     <message>
         <source>If you have an account with this email address, a link to reset your password has been sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falls Sie ein Konto mit dieser E-Mail-Adresse haben, wurde ein Link zum Zurücksetzen Ihres Passworts gesendet.</translation>
     </message>
     <message>
         <source>Really Sign Out?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirklich abmelden?</translation>
     </message>
     <message>
         <source>Signing out will stop your bills from syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Abmelden werden Ihre Rechnungen nicht mehr abgeglichen.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>BWOverviewBottomBar</name>
     <message>
         <source>Log Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung buchen</translation>
     </message>
     <message>
         <source>Log Partial</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilzahlung</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>Pay Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt bezahlen</translation>
     </message>
     <message>
         <source>Orvane for phones cannot sync with this computer yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane für Telefone kann sich noch nicht mit diesem Computer abgleichen.</translation>
     </message>
     <message>
         <source>Learn More</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr erfahren</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>No bills yet: click “+ New Bill” above (or press Ctrl+N) to add your first bill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Rechnungen: Klicken Sie oben auf „+ Neue Rechnung“ (oder drücken Sie Strg+N), um Ihre erste Rechnung anzulegen.</translation>
     </message>
     <message>
         <source>Select a bill to view available actions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Rechnung, um die verfügbaren Aktionen zu sehen.</translation>
     </message>
     <message>
         <source>items selected. Estimated balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge ausgewählt. Geschätzter Saldo:</translation>
     </message>
     <message>
         <source>bills selected. Estimated amount due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungen ausgewählt. Geschätzter fälliger Betrag:</translation>
     </message>
 </context>
 <context>
     <name>BWOverviewController</name>
     <message>
         <source>Skip Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung überspringen</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivieren</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten …</translation>
     </message>
     <message>
         <source>Delete…</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen …</translation>
     </message>
     <message>
         <source>Export as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV exportieren …</translation>
     </message>
     <message>
         <source>All Active Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle aktiven Einträge</translation>
     </message>
     <message>
         <source>Archived Bills</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivierte Rechnungen</translation>
     </message>
     <message>
         <source>Due Soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bald fällig</translation>
     </message>
     <message>
         <source>Due This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Monat fällig</translation>
     </message>
     <message>
         <source>Paid This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Monat bezahlt</translation>
     </message>
 </context>
 <context>
     <name>BWOverviewHeader</name>
     <message>
         <source>+ New Bill</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Neue Rechnung</translation>
     </message>
     <message>
         <source>Add a bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung hinzufügen</translation>
     </message>
     <message>
         <source>+ Income</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Einnahme</translation>
     </message>
     <message>
         <source>Add an income item</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahme hinzufügen</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle anzeigen</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Vacation mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaubsmodus</translation>
     </message>
     <message>
         <source>Vacation mode is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaubsmodus ist an</translation>
     </message>
     <message>
         <source>Vacation mode is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaubsmodus ist aus</translation>
     </message>
 </context>
 <context>
     <name>BWOverviewSidebar</name>
     <message>
         <source>DUE SOON</source>
-        <translation type="unfinished"></translation>
+        <translation>BALD FÄLLIG</translation>
     </message>
     <message>
         <source>DUE THIS MONTH</source>
-        <translation type="unfinished"></translation>
+        <translation>DIESEN MONAT FÄLLIG</translation>
     </message>
     <message>
         <source>PAID THIS MONTH</source>
-        <translation type="unfinished"></translation>
+        <translation>DIESEN MONAT BEZAHLT</translation>
     </message>
     <message>
         <source>INCOME THIS MONTH</source>
-        <translation type="unfinished"></translation>
+        <translation>MONATSEINNAHMEN</translation>
     </message>
     <message>
         <source>STILL DUE THIS MONTH</source>
-        <translation type="unfinished"></translation>
+        <translation>NOCH OFFEN</translation>
     </message>
     <message>
         <source>Switch between the expected and the current balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen erwartetem und aktuellem Saldo wechseln</translation>
     </message>
     <message>
         <source>Income Sources…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkommensquellen …</translation>
     </message>
     <message>
         <source>TAGS</source>
-        <translation type="unfinished"></translation>
+        <translation>SCHLAGWÖRTER</translation>
     </message>
     <message>
         <source>Tags, separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlagwörter, durch Kommas getrennt</translation>
     </message>
     <message>
         <source>Tip: double-click a bill to open its page, or right-click it for more commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: Doppelklicken Sie auf eine Rechnung, um ihre Seite zu öffnen, oder klicken Sie mit der rechten Maustaste für weitere Befehle.</translation>
     </message>
     <message>
         <source>Hide Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp ausblenden</translation>
     </message>
     <message>
         <source>THIS MONTH: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DIESER MONAT: %1</translation>
     </message>
 </context>
 <context>
     <name>BWPasswordController</name>
     <message>
         <source>Re-enter Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort wiederholen:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Save Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort speichern</translation>
     </message>
     <message>
         <source>Disable Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort deaktivieren</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Passwords Don&apos;t Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwörter stimmen nicht überein</translation>
     </message>
     <message>
         <source>The passwords don&apos;t match. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwörter stimmen nicht überein. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Password Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort nicht gespeichert</translation>
     </message>
     <message>
         <source>The password could not be stored in the keyring. Make sure the keyring is running and unlocked, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden. Stellen Sie sicher, dass der Schlüsselbund läuft und entsperrt ist, und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The password protection could not be turned on, as the settings could not be saved. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Passwortschutz konnte nicht eingeschaltet werden, da die Einstellungen nicht gespeichert werden konnten. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Password Not Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort nicht entfernt</translation>
     </message>
     <message>
         <source>The password could not be removed from the keyring. Make sure the keyring is running and unlocked, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort konnte nicht aus dem Schlüsselbund entfernt werden. Stellen Sie sicher, dass der Schlüsselbund läuft und entsperrt ist, und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Password Unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort nicht verfügbar</translation>
     </message>
     <message>
         <source>The password could not be read from the keyring. Make sure the keyring is running and unlocked, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort konnte nicht aus dem Schlüsselbund gelesen werden. Stellen Sie sicher, dass der Schlüsselbund läuft und entsperrt ist, und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Incorrect Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Passwort</translation>
     </message>
     <message>
         <source>Incorrect password. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Password Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort nicht gefunden</translation>
     </message>
     <message>
         <source>The password that protected Orvane was not found in the keyring, so password protection is now off. You can set a new password in the Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort, das Orvane schützte, wurde im Schlüsselbund nicht gefunden; der Passwortschutz ist daher jetzt aus. Sie können in den Einstellungen ein neues Passwort festlegen.</translation>
     </message>
 </context>
 <context>
     <name>BWPasswordLock</name>
     <message>
         <source>Disable Password Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwortschutz ausschalten</translation>
     </message>
     <message>
         <source>Enable Password Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwortschutz einschalten</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingeschaltet</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeschaltet</translation>
     </message>
 </context>
 <context>
     <name>BWPhoneSync</name>
     <message>
         <source>Turn Off Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation ausschalten</translation>
     </message>
     <message>
         <source>Orvane for phones exchanges no bills with this computer yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane für Telefone tauscht noch keine Rechnungen mit diesem Computer aus.</translation>
     </message>
     <message>
         <source>Turn On Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation einschalten</translation>
     </message>
 </context>
 <context>
     <name>BWPreferencePanes</name>
     <message>
         <source>%1 (the file is made with the first calendar reminder)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (die Datei entsteht mit der ersten Kalendererinnerung)</translation>
     </message>
     <message>
         <source>Start Orvane when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane bei der Anmeldung starten</translation>
     </message>
     <message>
         <source>Show Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane anzeigen</translation>
     </message>
     <message>
         <source>Show Orvane in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane anzeigen in:</translation>
     </message>
     <message>
         <source>Taskbar and tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Taskleiste und Systembereich</translation>
     </message>
     <message>
         <source>Tray only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Systembereich</translation>
     </message>
     <message>
         <source>Taskbar only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Taskleiste</translation>
     </message>
     <message>
         <source>Takes effect the next time Orvane starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirkt beim nächsten Start von Orvane.</translation>
     </message>
     <message>
         <source>Show the number of bills due soon in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der bald fälligen Rechnungen im Systembereich zeigen</translation>
     </message>
     <message>
         <source>Colour the tray icon by the most urgent bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol im Systembereich nach der dringendsten Rechnung färben</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht</translation>
     </message>
     <message>
         <source>Bills count as due soon within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungen gelten als bald fällig innerhalb von:</translation>
     </message>
     <message>
         <source>Columns shown:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigte Spalten:</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnitt</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Last Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt bezahlt</translation>
     </message>
     <message>
         <source>Pay Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlseiten</translation>
     </message>
     <message>
         <source>Open pay sites inside Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlseiten in Orvane öffnen</translation>
     </message>
     <message>
         <source>Password Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwortschutz</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen …</translation>
     </message>
     <message>
         <source>Shared Sync Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeinsamer Synchronisationsordner</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen</translation>
     </message>
     <message>
         <source>The shared folder could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gemeinsame Ordner konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Sync Between Computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich zwischen Computern</translation>
     </message>
     <message>
         <source>Keep my bills in step on all my computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Rechnungen auf allen meinen Computern abgleichen</translation>
     </message>
     <message>
         <source>Shared folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeinsamer Ordner:</translation>
     </message>
     <message>
         <source>A folder that Syncthing, Nextcloud or Dropbox keeps the same on each computer. Takes effect the next time Orvane starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ordner, den Syncthing, Nextcloud oder Dropbox auf jedem Computer gleich hält. Wirkt beim nächsten Start von Orvane.</translation>
     </message>
     <message>
         <source>Your bills are kept in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Rechnungen liegen in:</translation>
     </message>
     <message>
         <source>Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank</translation>
     </message>
     <message>
         <source>Move Database…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank verschieben …</translation>
     </message>
     <message>
         <source>Open Database Elsewhere…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank an anderem Ort öffnen …</translation>
     </message>
     <message>
         <source>Keep Database in Dropbox…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank in Dropbox führen …</translation>
     </message>
     <message>
         <source>Get a Dropbox Account…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dropbox-Konto anlegen …</translation>
     </message>
     <message>
         <source>Move Back to the Usual Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück an den üblichen Ort</translation>
     </message>
     <message>
         <source>Restore Yesterday&apos;s Backup…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung von gestern wiederherstellen …</translation>
     </message>
     <message>
         <source>Turn On Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation einschalten</translation>
     </message>
     <message>
         <source>Orvane for phones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane für Telefone:</translation>
     </message>
     <message>
         <source>Delete iCloud Data…</source>
-        <translation type="unfinished"></translation>
+        <translation>iCloud-Daten löschen …</translation>
     </message>
     <message>
         <source>Older sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ältere Synchronisation:</translation>
     </message>
     <message>
         <source>Other Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Synchronisation</translation>
     </message>
     <message>
         <source> days before</source>
-        <translation type="unfinished"></translation>
+        <translation> Tage vorher</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen</translation>
     </message>
     <message>
         <source>Show reminders as desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen als Desktop-Benachrichtigungen zeigen</translation>
     </message>
     <message>
         <source>Also add reminders to my calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen auch in meinen Kalender eintragen</translation>
     </message>
     <message>
         <source>Calendar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender:</translation>
     </message>
     <message>
         <source>Remind me at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnern um:</translation>
     </message>
     <message>
         <source>New Bills</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Rechnungen</translation>
     </message>
     <message>
         <source>Turn reminders on for new bills</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen für neue Rechnungen einschalten</translation>
     </message>
     <message>
         <source>Remind me:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnern:</translation>
     </message>
     <message>
         <source>name@example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>name@beispiel.de</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>E-mail address for reminders:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse für Erinnerungen:</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <source>To see these reminders in a calendar program, subscribe to this file there (in Thunderbird: New Calendar, On the Network, the file&apos;s location).</source>
-        <translation type="unfinished"></translation>
+        <translation>Um diese Erinnerungen in einem Kalenderprogramm zu sehen, abonnieren Sie dort diese Datei (in Thunderbird: Neuer Kalender, Im Netzwerk, Speicherort der Datei).</translation>
     </message>
     <message>
         <source>Calendar File</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderdatei</translation>
     </message>
     <message>
         <source>Trumpet</source>
-        <translation type="unfinished"></translation>
+        <translation>Trompete</translation>
     </message>
     <message>
         <source>Rings</source>
-        <translation type="unfinished"></translation>
+        <translation>Klingeln</translation>
     </message>
     <message>
         <source>Swell</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschwellen</translation>
     </message>
     <message>
         <source>Cheers</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubel</translation>
     </message>
     <message>
         <source>A random cheer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälliger Jubel</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne</translation>
     </message>
     <message>
         <source>Play a sound after a payment is logged</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Buchen einer Zahlung einen Ton abspielen</translation>
     </message>
     <message>
         <source>Sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton:</translation>
     </message>
     <message>
         <source>Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen</translation>
     </message>
     <message>
         <source>Log automatic bills when they fall due</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Rechnungen bei Fälligkeit buchen</translation>
     </message>
     <message>
         <source>Leave automatic bills out of the due-soon count</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Rechnungen nicht zu den bald fälligen zählen</translation>
     </message>
     <message>
         <source>Archive one-time bills once they are paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalige Rechnungen nach der Zahlung archivieren</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Keep track of income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen erfassen</translation>
     </message>
     <message>
         <source>Show paydays on the overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahltage in der Übersicht zeigen</translation>
     </message>
     <message>
         <source>Log income automatically when it is due</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen bei Fälligkeit automatisch buchen</translation>
     </message>
     <message>
         <source>Due Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Fälligkeitsdaten</translation>
     </message>
     <message>
         <source>Move due dates that fall on days off</source>
-        <translation type="unfinished"></translation>
+        <translation>Fälligkeiten an freien Tagen verschieben</translation>
     </message>
     <message>
         <source>Avoid weekends</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenenden meiden</translation>
     </message>
     <message>
         <source>Avoid holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Feiertage meiden</translation>
     </message>
     <message>
         <source>Overview and Forecast</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht und Prognose</translation>
     </message>
     <message>
         <source>Under each bill&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter dem Namen jeder Rechnung:</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung</translation>
     </message>
     <message>
         <source>Payment method</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlart</translation>
     </message>
     <message>
         <source>Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlagwörter</translation>
     </message>
     <message>
         <source>Nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts</translation>
     </message>
     <message>
         <source>Button beside the actions menu:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltfläche neben dem Aktionsmenü:</translation>
     </message>
     <message>
         <source>Hide bills paid automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch bezahlte Rechnungen ausblenden</translation>
     </message>
     <message>
         <source>Estimate amounts that vary</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwankende Beträge schätzen</translation>
     </message>
     <message>
         <source>Include savings goals in the forecast</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparziele in die Prognose einbeziehen</translation>
     </message>
     <message>
         <source>Suggest bill names while editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Bearbeiten Rechnungsnamen vorschlagen</translation>
     </message>
     <message>
         <source>Reload Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht neu laden</translation>
     </message>
     <message>
         <source>The bill&apos;s last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Aktion der Rechnung</translation>
     </message>
     <message>
         <source>Start at Login Not Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Start bei Anmeldung nicht geändert</translation>
     </message>
     <message>
         <source>The login entry could not be written. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anmeldeeintrag konnte nicht geschrieben werden. Bitte versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>BWQtWebPage</name>
     <message>
         <source>its process ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Prozess endete mit Code %1</translation>
     </message>
     <message>
         <source>its process crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Prozess ist abgestürzt</translation>
     </message>
     <message>
         <source>its process was killed</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Prozess wurde beendet</translation>
     </message>
 </context>
 <context>
     <name>BWReportController</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnitt</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Bills</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungen</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt</translation>
     </message>
 </context>
 <context>
     <name>BWStartup</name>
     <message>
         <source>This Desktop Shows No Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Desktop hat keinen Systembereich</translation>
     </message>
     <message>
         <source>Orvane is set to show in the tray only, but this desktop has no tray. Its window stays open instead, and closing it minimises it to the taskbar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane soll nur im Systembereich erscheinen, aber dieser Desktop hat keinen. Sein Fenster bleibt daher offen, und beim Schließen wird es in die Taskleiste minimiert.</translation>
     </message>
     <message>
         <source>Really Quit Orvane?</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane wirklich beenden?</translation>
     </message>
     <message>
         <source>Do you want to quit Orvane (and close the menu bar), or just close the main window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Orvane beenden (und das Menü im Systembereich schließen) oder nur das Hauptfenster schließen?</translation>
     </message>
     <message>
         <source>Close the Main Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfenster schließen</translation>
     </message>
     <message>
         <source>Quit Orvane Completely</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane ganz beenden</translation>
     </message>
 </context>
 <context>
     <name>BWStatisticsCalculator</name>
     <message>
         <source>No Payments Yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Zahlungen</translation>
     </message>
 </context>
 <context>
     <name>BWSyncControls</name>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt abgleichen</translation>
     </message>
     <message>
         <source>Bring your devices in step now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Geräte jetzt abgleichen</translation>
     </message>
 </context>
 <context>
     <name>BWSyncProgressController</name>
     <message>
         <source>Syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich läuft</translation>
     </message>
     <message>
         <source>Syncing with Orvane for phones…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich mit Orvane für Telefone …</translation>
     </message>
 </context>
 <context>
     <name>BWUpdateHelper</name>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Aktualisierungen suchen …</translation>
     </message>
 </context>
 <context>
     <name>BWVacationPopover</name>
     <message>
         <source>Vacation</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaub</translation>
     </message>
     <message>
         <source>Vacation mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaubsmodus</translation>
     </message>
     <message>
         <source>Due dates within your vacation move to the day before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fälligkeiten in Ihrem Urlaub rücken auf den Tag vor Urlaubsbeginn.</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>Until:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
     <name>BWVersion7ImportWindow</name>
     <message>
         <source>Orvane 7 Import Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Importoptionen für Orvane 7</translation>
     </message>
     <message>
         <source>Import the bills, archived bills and receipts that Orvane 7 kept in your home folder, or keep your bills in step on all your computers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren Sie die Rechnungen, archivierten Rechnungen und Belege, die Orvane 7 in Ihrem Benutzerordner abgelegt hat, oder gleichen Sie Ihre Rechnungen auf allen Ihren Computern ab.</translation>
     </message>
     <message>
         <source>Import from Home Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Benutzerordner importieren …</translation>
     </message>
     <message>
         <source>Keep my bills in step on all my computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Rechnungen auf allen meinen Computern abgleichen</translation>
     </message>
     <message>
         <source>Re-Import at Next Start…</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim nächsten Start erneut importieren …</translation>
     </message>
 </context>
 <context>
     <name>BWWebEngine</name>
     <message>
         <source>Its helper program %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Hilfsprogramm %1 fehlt.</translation>
     </message>
 </context>
 <context>
     <name>BWWebEngineLoader</name>
     <message>
         <source>Its module could not be loaded (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Modul konnte nicht geladen werden (%1).</translation>
     </message>
     <message>
         <source>Its module has no entry point (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Modul hat keinen Einstiegspunkt (%1).</translation>
     </message>
     <message>
         <source>Save “%1” in your Downloads folder?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ in Ihrem Download-Ordner speichern?</translation>
     </message>
     <message>
         <source>The pay site sent a file. It goes to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlseite hat eine Datei gesendet. Sie wird in %1 abgelegt.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht speichern</translation>
     </message>
 </context>
 <context>
     <name>BWWebPane</name>
     <message>
         <source>Not opened: %1 is not a web page (only http and https addresses open here)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geöffnet: %1 ist keine Webseite (hier öffnen nur http- und https-Adressen)</translation>
     </message>
     <message>
         <source>Stopped: the certificate of %1 is not valid (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten: Das Zertifikat von %1 ist nicht gültig (%2)</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <source>Open in Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Browser öffnen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>This copy of Orvane has no web engine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kopie von Orvane hat keine Web-Engine.</translation>
     </message>
     <message>
         <source>The built-in browser could not start. %1
 Pay sites open in your web browser instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der eingebaute Browser konnte nicht starten. %1
+Zahlseiten öffnen sich stattdessen in Ihrem Webbrowser.</translation>
     </message>
     <message>
         <source>The page stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite wurde angehalten: %1</translation>
     </message>
 </context>
 <context>
     <name>BWWelcomeFlow</name>
     <message>
         <source>Last Backed Up: </source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gesichert: </translation>
     </message>
     <message>
         <source>Nothing to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu importieren</translation>
     </message>
     <message>
         <source>No Orvane 7 bills were found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Rechnungen von Orvane 7 gefunden.</translation>
     </message>
     <message>
         <source>Select Home Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerordner auswählen</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>No Orvane 7 Data Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Daten von Orvane 7 gefunden</translation>
     </message>
     <message>
         <source>This home folder holds no Orvane 7 data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Benutzerordner enthält keinen Datenordner von Orvane 7.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank</translation>
     </message>
     <message>
         <source>Restore Backup…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung wiederherstellen …</translation>
     </message>
     <message>
         <source>Show Database Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankordner anzeigen</translation>
     </message>
     <message>
         <source>Move Database…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank verschieben …</translation>
     </message>
     <message>
         <source>Open Database Elsewhere…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank an anderem Ort öffnen …</translation>
     </message>
     <message>
         <source>Keep Database in Dropbox…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank in Dropbox führen …</translation>
     </message>
     <message>
         <source>Move Database Back to Its Usual Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank an ihren üblichen Ort zurückverschieben</translation>
     </message>
     <message>
         <source>Compact Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank komprimieren</translation>
     </message>
     <message>
         <source>Rebuild Tag List</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlagwortliste neu erstellen</translation>
     </message>
     <message>
         <source>Orvane 4 Data…</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten von Orvane 4 …</translation>
     </message>
     <message>
         <source>Orvane 4 Data from a Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten von Orvane 4 aus einem Ordner …</translation>
     </message>
     <message>
         <source>Orvane 7 Import Options…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importoptionen für Orvane 7 …</translation>
     </message>
     <message>
         <source>Guides and Help Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Anleitungen und Hilfeseiten</translation>
     </message>
     <message>
         <source>Orvane Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane-Handbuch</translation>
     </message>
     <message>
         <source>User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerhandbuch</translation>
     </message>
     <message>
         <source>What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten</translation>
     </message>
     <message>
         <source>Forecast Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zur Prognose</translation>
     </message>
     <message>
         <source>Sync Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zum Abgleich</translation>
     </message>
     <message>
         <source>E-mail Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Erinnerungen</translation>
     </message>
     <message>
         <source>Orvane for Phones</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane für Telefone</translation>
     </message>
     <message>
         <source>Report a Bug</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler melden</translation>
     </message>
     <message>
         <source>Support Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Support-Website</translation>
     </message>
     <message>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellstart</translation>
     </message>
     <message>
         <source>Migration Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Umstiegsanleitung</translation>
     </message>
 </context>
 <context>
     <name>BWWelcomeSheet</name>
     <message>
         <source>Welcome to Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Orvane</translation>
     </message>
     <message>
         <source>Orvane keeps your recurring bills and income in order: when each falls due, what you paid, and what is coming up. It reminds you before a bill is due and backs up your data every day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane behält Ihre regelmäßigen Rechnungen und Einnahmen im Blick: wann jede fällig ist, was Sie bezahlt haben und was ansteht. Es erinnert Sie vor der Fälligkeit einer Rechnung und sichert Ihre Daten jeden Tag.</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Orvane for phones is on its way. Sign up to hear when you can keep your bills with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane für Telefone ist unterwegs. Melden Sie sich an, um zu erfahren, wann Sie Ihre Rechnungen immer dabeihaben können.</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht jetzt</translation>
     </message>
     <message>
         <source>Sign Up and Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden und fortfahren</translation>
     </message>
     <message>
         <source>Used Orvane 7 before? Orvane can take over its bills, with their payments and reminders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haben Sie bisher Orvane 7 verwendet? Orvane kann dessen Rechnungen mit ihren Zahlungen und Erinnerungen übernehmen.</translation>
     </message>
     <message>
         <source>Import Orvane 7 Bills</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungen von Orvane 7 importieren</translation>
     </message>
     <message>
         <source>More Import Options…</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Importoptionen …</translation>
     </message>
     <message>
         <source>Start Using Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane verwenden</translation>
     </message>
 </context>
 <context>
     <name>BWWindowController</name>
     <message>
         <source>Show Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht anzeigen</translation>
     </message>
     <message>
         <source>Pay Bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung bezahlen</translation>
     </message>
     <message>
         <source>Log Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung buchen</translation>
     </message>
     <message>
         <source>Quick Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell buchen</translation>
     </message>
     <message>
         <source>Skip Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung überspringen</translation>
     </message>
 </context>
 <context>
     <name>LRCalendarView</name>
     <message>
         <source>Previous Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Monat</translation>
     </message>
     <message>
         <source>Next Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Monat</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Current Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Monat</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>So</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Di</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Fr</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Choose a Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleg wählen</translation>
     </message>
     <message>
         <source>Every Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Woche</translation>
     </message>
     <message>
         <source>Twice a Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweimal im Monat</translation>
     </message>
     <message>
         <source>Every Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden Monat</translation>
     </message>
     <message>
         <source>Every 3 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 3 Monate</translation>
     </message>
     <message>
         <source>Every 6 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 6 Monate</translation>
     </message>
     <message>
         <source>Every Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Jahr</translation>
     </message>
     <message>
         <source>Custom…</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert …</translation>
     </message>
     <message>
         <source>Never (One Time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie (einmalig)</translation>
     </message>
     <message>
         <source>Every 2 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 2 Monate</translation>
     </message>
     <message>
         <source>Every 2 Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 2 Wochen</translation>
     </message>
     <message>
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Online</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochen</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message>
         <source>Quarterly tax dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarterly tax dates</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Orvane Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Cloud</translation>
     </message>
     <message>
         <source>No Web Browser Could Be Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Webbrowser gestartet werden</translation>
     </message>
     <message>
         <source>Orvane could not open %1. Check that the desktop has a default web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane konnte %1 nicht öffnen. Prüfen Sie, ob der Desktop einen Standard-Webbrowser hat.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Orvane cannot find its data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane findet seinen Datenordner nicht.</translation>
     </message>
     <message>
         <source>The folder %1 chosen for Orvane&apos;s database cannot be found. Until it is back, or another place is chosen, Orvane shows no bills and saves no changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der für die Datenbank von Orvane gewählte Ordner %1 ist nicht auffindbar. Bis er wieder da ist oder ein anderer Ort gewählt wird, zeigt Orvane keine Rechnungen und speichert keine Änderungen.</translation>
     </message>
     <message>
         <source>Orvane is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane läuft bereits.</translation>
     </message>
     <message>
         <source>Another copy of Orvane is using the database %1. Quit it before starting Orvane again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Kopie von Orvane verwendet die Datenbank %1. Beenden Sie sie, bevor Sie Orvane erneut starten.</translation>
     </message>
     <message>
         <source>Orvane cannot read its data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane kann seinen Datenordner nicht lesen.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read. Check its permissions; until then Orvane shows no bills and saves no changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht gelesen werden. Prüfen Sie seine Berechtigungen; bis dahin zeigt Orvane keine Rechnungen und speichert keine Änderungen.</translation>
     </message>
 </context>
 </TS>
