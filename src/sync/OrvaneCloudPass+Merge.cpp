@@ -74,14 +74,19 @@ QStringList OrvaneCloudPass::billsToUpload(const QString& dataFolder, const QSet
         return toUpload;
     const BWBillIndex index(dataFolder);
     const QSet<QString> deleted = idsOf(index, IndexKeys::DeletedBills);
-    for (const QString& billID : index.ids(IndexKeys::ActiveBills)) {
-        if (cancelled)
-            return {};
-        if (inCloud.contains(billID) || deleted.contains(billID) || !BWUIDMaker::isValidUID(billID))
-            continue;
-        const std::optional<QVariantMap> bill = OrvaneCloudManager::readLocalBill(dataFolder, billID, false).bill;
-        if (bill && !bill->value(BillKeys::IsArchived).toBool())
-            toUpload.append(billID);
+    // Archived bills and tombstones go up as well: a deletion of a bill the
+    // cloud never had is what tells the computers that listed its id.
+    QSet<QString> seen;
+    for (const QString& listName : {IndexKeys::ActiveBills, IndexKeys::ArchivedBills, IndexKeys::DeletedBills}) {
+        for (const QString& billID : index.ids(listName)) {
+            if (cancelled)
+                return {};
+            if (inCloud.contains(billID) || !BWUIDMaker::isValidUID(billID) || seen.contains(billID))
+                continue;
+            seen.insert(billID);
+            if (OrvaneCloudManager::readLocalBill(dataFolder, billID, deleted.contains(billID)).bill)
+                toUpload.append(billID);
+        }
     }
     return toUpload;
 }
