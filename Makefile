@@ -2,8 +2,10 @@
 # make run   installs what is missing, builds, and starts Orvane on the default data folder
 # make test  installs what is missing, builds, and runs every test
 # make bench installs what is missing, builds, and runs the benchmarks
+# Under CI=true every warning fails the build.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+WARNINGS_AS_ERRORS ?= $(if $(filter true,$(CI)),ON,OFF)
 
 .PHONY: all deps configure build run test bench clean
 
@@ -12,10 +14,11 @@ all: build
 deps:
 	@scripts/install-deps
 
-$(BUILD)/build.ninja: CMakeLists.txt
-	cmake -S . -B $(BUILD) -G Ninja
-
-configure: $(BUILD)/build.ninja
+# Configures again only when the build folder is new or was made with the
+# other warnings setting.
+configure:
+	@grep -qsx "CMAKE_COMPILE_WARNING_AS_ERROR:BOOL=$(WARNINGS_AS_ERRORS)" $(BUILD)/CMakeCache.txt \
+		|| cmake -S . -B $(BUILD) -G Ninja -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WARNINGS_AS_ERRORS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

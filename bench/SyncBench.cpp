@@ -197,6 +197,7 @@ QList<Step> steps()
     static QStringList changed;
     static int changeNumber = 0;
     static std::optional<FileStamp> versionBefore;
+    static QFuture<void> writingElsewhere;
     const auto countPasses = [](SyncProgram& program) { passesBefore = program.passes; };
     const auto passed = [](SyncProgram& program) { return program.passes > passesBefore; };
     const auto changeElsewhere = [](SyncProgram& program) {
@@ -225,8 +226,11 @@ QList<Step> steps()
          [=](SyncProgram& program) { return passed(program) && allArrived(program); }},
         {"arrival", "10 changes arriving by file", [](SyncProgram&) {},
          // Written by the sync service, another program.
-         [=](SyncProgram& program) { QtConcurrent::run([&program, changeElsewhere] { changeElsewhere(program); }); },
-         allArrived},
+         [=](SyncProgram& program) {
+             writingElsewhere = QtConcurrent::run([&program, changeElsewhere] { changeElsewhere(program); });
+         },
+         // The other program's writes are done before their bills are read.
+         [=](SyncProgram& program) { return writingElsewhere.isFinished() && allArrived(program); }},
         {"payment", "a payment logged (quick log), uploaded",
          [](SyncProgram& program) {
              versionBefore = FileStamp::of(program.seed.versionPath(program.ids.value(7), program.seed.thisDevice));
