@@ -116,21 +116,22 @@ QString FolderCloudWorker::deviceOfSource(const QString& source)
 
 // The folder's entries, listed again only when its stamp moved or was too
 // fresh to be trusted with the next change.
-bool FolderCloudWorker::relist(const QString& path, Listing& cached) const
+bool FolderCloudWorker::relist(const QString& path, Listing& cached, bool sinceSeen) const
 {
     const std::optional<FileStamp> stamp = FileStamp::ofFolder(path);
-    if (stamp && cached.stamp == stamp)
+    if (stamp && (cached.stamp == stamp || (sinceSeen && cached.seen == stamp)))
         return false;
     const QDir folder(path);
     cached.files = folder.entryList(QDir::Files);
     cached.folders = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     cached.stamp = stamp && stamp->settled() ? stamp : std::nullopt;
+    cached.seen = stamp;
     return true;
 }
 
-QStringList FolderCloudWorker::recordNames()
+void FolderCloudWorker::relistRecords(bool sinceSeen)
 {
-    if (relist(recordsFolder(), m_recordsListing)) {
+    if (relist(recordsFolder(), m_recordsListing, sinceSeen)) {
         // Files of the earlier layout, and conflict copies of them, by record.
         m_leftoversByRecord.clear();
         for (const QString& file : std::as_const(m_recordsListing.files)) {
@@ -139,6 +140,12 @@ QStringList FolderCloudWorker::recordNames()
                 m_leftoversByRecord[name].append(file);
         }
     }
+}
+
+// Every record the folder holds, listed again unless its stamp stands.
+QStringList FolderCloudWorker::recordNames()
+{
+    relistRecords(false);
     QSet<QString> names(m_leftoversByRecord.keyBegin(), m_leftoversByRecord.keyEnd());
     for (const QString& folder : std::as_const(m_recordsListing.folders)) {
         if (FolderCloudDatabase::isValidRecordName(folder))
@@ -151,10 +158,12 @@ QStringList FolderCloudWorker::recordNames()
 
 // The files that hold versions of a record: each device's, the conflict
 // copies of them, and the record file of the earlier layout with its
-// conflict copies.
+// conflict copies. Asked for every record of a pass, it lists the records
+// folder again only when it changed since the pass listed it: a stamp too
+// fresh to be trusted is listed again by the next pass's start.
 QStringList FolderCloudWorker::versionSources(const QString& recordName)
 {
-    recordNames();
+    relistRecords(true);
     QStringList sources;
     Listing& cached = m_recordListings[recordName];
     relist(QDir(recordsFolder()).filePath(recordName), cached);

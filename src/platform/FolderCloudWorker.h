@@ -116,6 +116,7 @@ private:
     struct Listing
     {
         std::optional<FileStamp> stamp;
+        std::optional<FileStamp> seen;  // as listed, trusted or not
         QStringList files;
         QStringList folders;
     };
@@ -135,8 +136,11 @@ private:
     QString lockPath() const;
     QString ownVersionSource(const QString& recordName) const;
     static QString deviceOfSource(const QString& source);
-    // Lists the folder again when its stamp moved; true when it did.
-    bool relist(const QString& path, Listing& cached) const;
+    // Lists the folder again when its stamp moved; true when it did. With
+    // `sinceSeen`, a stamp too fresh to be trusted that stands as it was
+    // listed keeps the listing too.
+    bool relist(const QString& path, Listing& cached, bool sinceSeen = false) const;
+    void relistRecords(bool sinceSeen);
     QStringList recordNames();
     QStringList versionSources(const QString& recordName);
     Version readVersion(const QString& source, const QString& recordName, bool withFields);

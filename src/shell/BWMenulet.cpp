@@ -117,7 +117,7 @@ void BWMenulet::createMenu()
     m_statusItem = std::make_unique<QSystemTrayIcon>();
     m_theMenu = std::make_unique<QMenu>();
     m_statusItem->setContextMenu(m_theMenu.get());
-    connect(m_theMenu.get(), &QMenu::aboutToShow, this, &BWMenulet::menuWillOpen);
+    connect(m_theMenu.get(), &QMenu::aboutToShow, this, &BWMenulet::prepareToOpen);
     // Most trays open the menu on a right click only; a plain click opens it too.
     connect(m_statusItem.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger)
@@ -131,6 +131,8 @@ void BWMenulet::updateMenuWithDataSource(const QVariantList& dataSource)
 {
     if (!m_theMenu || !m_env.defaults->boolForKey(BWDefaultsKeys::BWEnableMenu))
         return;
+    m_dataSource = dataSource;
+    m_dataDay = m_env.clock->now().toLocalTime().date();
     Status status;
     const QList<BillEntry> entries = listedEntries(dataSource, &status);
     const MenuFrame frame = frameFor(dataSource);
@@ -249,6 +251,28 @@ void BWMenulet::attachBillsToMenuWithData(const QVariantList& data)
         m_theMenu->addAction(billAction(entry, host));
     setStatusTitle(status.title, status.count, status.overdue);
     m_shownStatus.reset();
+}
+
+void BWMenulet::prepareToOpen()
+{
+    emit menuWillOpen();
+    // The new day's reload comes later, from a worker; the menu opening now
+    // already tells the due texts of today.
+    const QDateTime current = m_env.clock->now();
+    if (m_dataSource.isEmpty() || current.toLocalTime().date() == m_dataDay)
+        return;
+    const BWBillsLoader loader(m_env);
+    QVariantList today;
+    today.reserve(m_dataSource.size());
+    for (const QVariant& entry : std::as_const(m_dataSource)) {
+        QVariantMap bill = entry.toMap();
+        const QDateTime dueDate = bill.value(BillKeys::DueDate).toDateTime();
+        bill.insert(BillKeys::HumanDueDate,
+                    loader.createHumanDueDate(dueDate, current, bill.value(BillKeys::IsIncome).toBool()));
+        bill.insert(BillKeys::SortableDueDate, loader.createSortableDueDate(dueDate, current));
+        today.append(bill);
+    }
+    updateMenuWithDataSource(today);
 }
 
 QList<BWMenulet::BillEntry> BWMenulet::listedEntries(const QVariantList& data, Status* status) const

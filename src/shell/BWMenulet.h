@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QDate>
 #include <QHash>
 #include <QIcon>
 #include <QList>
@@ -94,6 +95,9 @@ signals:
     void menuWillOpen();
 
 private:
+    // Lets the program notice a new day, then gives the entries that day's due texts.
+    void prepareToOpen();
+
     // One listed bill's entry as the menu shows it.
     struct BillEntry
     {
@@ -156,6 +160,9 @@ private:
     QList<std::pair<BillEntry, QPointer<QAction>>> m_shownEntries;
     QPointer<QAction> m_quitSeparator;
     std::optional<Status> m_shownStatus;
+    // The last list handed in and the day it was handed in.
+    QVariantList m_dataSource;
+    QDate m_dataDay;
     // Drawn icons by name: the same few icons stand beside most entries.
     QHash<QString, QIcon> m_icons;
 };

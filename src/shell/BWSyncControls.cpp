@@ -83,5 +83,6 @@ void BWSyncControls::stopProgress()
 void BWSyncControls::setLastSyncedText(const QString& text)
 {
     m_lastSyncedText->setText(text);
-    m_lastSyncedText->setVisible(m_manualSyncButton->isVisible() && !text.isEmpty());
+    // Asked of the button's own flag, not isVisible(): the side bar may be hidden behind a bill page.
+    m_lastSyncedText->setVisible(!m_manualSyncButton->isHidden() && !text.isEmpty());
 }

@@ -408,3 +408,18 @@ INSTANTIATE_TEST_SUITE_P(
                            test.moveDue(ids.at(2), -3);
                        }}),
     [](const testing::TestParamInfo<MenuChangeCase>& info) { return std::string(info.param.name); });
+
+TEST_F(BWMenuletTest, OpeningTheMenuOnANewDayShowsThatDaysDueTextsAtOnce)
+{
+    store.addBill(QStringLiteral("Power"), -2);
+    store.addBill(QStringLiteral("Phone"), 1);
+    menulet.updateMenuWithDataSource(store.loadedBills());
+    QSignalSpy askedForTheDay(&menulet, &BWMenulet::menuWillOpen);
+
+    store.clock.setNow(store.clock.now().addDays(1));
+    emit menulet.theMenu()->aboutToShow();
+
+    EXPECT_EQ(askedForTheDay.count(), 1);
+    EXPECT_EQ(itemTitled(QStringLiteral("Power"))->text(), QStringLiteral("Power — Overdue by 3 days"));
+    EXPECT_EQ(itemTitled(QStringLiteral("Phone"))->text(), QStringLiteral("Phone — Due today"));
+}
