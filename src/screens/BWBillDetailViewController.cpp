@@ -83,7 +83,9 @@ BWBillDetailViewController::BWBillDetailViewController(const BWStoreEnvironment&
                 .openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); },
                 .openFile = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); },
                 .chooseReceipt = systemReceiptChooser,
-                .warn = systemWarning}
+                .warn = systemWarning,
+                // The shell hands in its question; without one nothing is deleted.
+                .ask = {}}
 {
     m_graphViewController = new BWGraphViewController(m_env, this);
     buildHeader();

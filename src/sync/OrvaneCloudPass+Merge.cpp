@@ -37,7 +37,9 @@ QList<OrvaneCloudPass::Outcome> OrvaneCloudPass::mergeBatch(const Batch& batch, 
         const OrvaneCloudManager::LocalBill local
             = OrvaneCloudManager::readLocalBill(batch.dataFolder, billID, deleted.contains(billID));
         const QVariantMap cloudBill = OrvaneCloudManager::convertRecordintoBill(record, batch.dataFolder);
-        Outcome outcome{Outcome::NoteInStep, billID, record};
+        Outcome outcome;
+        outcome.billID = billID;
+        outcome.record = record;
         outcome.mergedWith = local.stamp;
         outcome.steady = local.steady;
         const bool cloudLacks = local.bill && OrvaneCloudManager::shouldSaveRecordToCloud(*local.bill, cloudBill);
@@ -61,7 +63,7 @@ QList<OrvaneCloudPass::Outcome> OrvaneCloudPass::mergeBatch(const Batch& batch, 
         const std::optional<FileStamp> stamp
             = FileStamp::of(QDir(batch.dataFolder).filePath(billID + DataFolderFiles::BillFileExtension));
         if (inStep == batch.stampsInStep.cend() || stamp != *inStep)
-            outcomes.append({Outcome::Upload, billID});
+            outcomes.append(Outcome::upload(billID));
     }
     return outcomes;
 }

@@ -46,6 +46,14 @@ public:
         // stood still while it was read.
         std::optional<FileStamp> mergedWith;
         bool steady = false;
+
+        static Outcome upload(const QString& billID)
+        {
+            Outcome outcome;
+            outcome.action = Upload;
+            outcome.billID = billID;
+            return outcome;
+        }
     };
     // What the merging of a batch on the worker is given.
     struct Batch

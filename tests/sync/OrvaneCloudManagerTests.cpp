@@ -129,8 +129,9 @@ TEST_F(TwoDevicesTest, ADeletionHoldsOverOlderCopiesAndALaterChangeBringsTheBill
         for (SyncDevice* device : {&a, &b}) {
             EXPECT_EQ(device->shownBills().contains(billID), c.back);
             EXPECT_EQ(device->list(IndexKeys::DeletedBills).contains(billID), !c.back);
-            if (c.back)
+            if (c.back) {
                 EXPECT_EQ(device->bill(billID).value(BillKeys::Notes).toString(), "edited elsewhere");
+            }
         }
         EXPECT_EQ(server.record(IndexKeys::DeletedBills)->fields.value("Bids").toStringList().contains(billID),
                   !c.back);

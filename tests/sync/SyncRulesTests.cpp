@@ -245,8 +245,9 @@ TEST_F(SyncRulesTest, AChangeMadeAfterADeletionItHadNotSeenBringsTheBillBack)
         syncBoth();
         for (SyncDevice* device : {&a, &b}) {
             EXPECT_EQ(device->shownBills().contains(billID), secondsAfter > 0);
-            if (secondsAfter > 0)
+            if (secondsAfter > 0) {
                 EXPECT_EQ(device->bill(billID).value(BillKeys::Amount).toDouble(), 77.0);
+            }
         }
     }
 }
