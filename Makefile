@@ -3,8 +3,10 @@
 # make test  installs what is missing, builds, and runs every test
 # make bench installs what is missing, builds, and runs the benchmarks
 # make package installs what is missing, builds, and makes the Debian package in $(BUILD)
+# Under CI=true every warning fails the build.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+WARNINGS_AS_ERRORS ?= $(if $(filter true,$(CI)),ON,OFF)
 
 .PHONY: all deps configure build run test bench package clean
 
@@ -13,10 +15,11 @@ all: build
 deps:
 	@scripts/install-deps
 
-$(BUILD)/build.ninja: CMakeLists.txt
-	cmake -S . -B $(BUILD) -G Ninja
-
-configure: $(BUILD)/build.ninja
+# Configures again only when the build folder is new or was made with the
+# other warnings setting.
+configure:
+	@grep -qsx "CMAKE_COMPILE_WARNING_AS_ERROR:BOOL=$(WARNINGS_AS_ERRORS)" $(BUILD)/CMakeCache.txt \
+		|| cmake -S . -B $(BUILD) -G Ninja -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WARNINGS_AS_ERRORS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

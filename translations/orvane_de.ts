@@ -1790,6 +1790,73 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
     </message>
 </context>
 <context>
+    <name>BWOverviewTableModel</name>
+    <message>
+        <source>Repeats: %1</source>
+        <translation>Wiederholung: %1</translation>
+    </message>
+    <message>
+        <source>Paid: %1</source>
+        <translation>Zahlart: %1</translation>
+    </message>
+    <message>
+        <source>No Due Date</source>
+        <translation>Kein Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <source>(adjusted for vacation)</source>
+        <translation>(wegen Urlaub verschoben)</translation>
+    </message>
+    <message>
+        <source>(adjusted for holiday)</source>
+        <translation>(wegen Feiertag verschoben)</translation>
+    </message>
+    <message>
+        <source>(adjusted for weekend)</source>
+        <translation>(wegen Wochenende verschoben)</translation>
+    </message>
+    <message>
+        <source>Archived</source>
+        <translation>Archiviert</translation>
+    </message>
+    <message>
+        <source>Not Set</source>
+        <translation>Nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>No Payments</source>
+        <translation>Keine Zahlungen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Nächste Fälligkeit</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Last Paid</source>
+        <translation>Zuletzt bezahlt</translation>
+    </message>
+</context>
+<context>
     <name>BWPasswordController</name>
     <message>
         <source>Re-enter Password:</source>
@@ -2352,6 +2419,14 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
     <message>
         <source>Quit Orvane Completely</source>
         <translation>Orvane ganz beenden</translation>
+    </message>
+    <message>
+        <source>Reminders Could Not Be Saved</source>
+        <translation>Erinnerungen konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Orvane could not save its reminder notifications (%1). They show while Orvane runs, but may not show after it starts again.</source>
+        <translation>Orvane konnte seine Erinnerungen nicht speichern (%1). Sie erscheinen, solange Orvane läuft, nach einem Neustart aber vielleicht nicht mehr.</translation>
     </message>
 </context>
 <context>

@@ -1790,6 +1790,73 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     </message>
 </context>
 <context>
+    <name>BWOverviewTableModel</name>
+    <message>
+        <source>Repeats: %1</source>
+        <translation>Récurrence : %1</translation>
+    </message>
+    <message>
+        <source>Paid: %1</source>
+        <translation>Payé par : %1</translation>
+    </message>
+    <message>
+        <source>No Due Date</source>
+        <translation>Pas d’échéance</translation>
+    </message>
+    <message>
+        <source>(adjusted for vacation)</source>
+        <translation>(décalée pour les vacances)</translation>
+    </message>
+    <message>
+        <source>(adjusted for holiday)</source>
+        <translation>(décalée pour un jour férié)</translation>
+    </message>
+    <message>
+        <source>(adjusted for weekend)</source>
+        <translation>(décalée pour le week-end)</translation>
+    </message>
+    <message>
+        <source>Archived</source>
+        <translation>Archivée</translation>
+    </message>
+    <message>
+        <source>Not Set</source>
+        <translation>Non défini</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>No Payments</source>
+        <translation>Aucun paiement</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Prochaine échéance</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Last Paid</source>
+        <translation>Dernier paiement</translation>
+    </message>
+</context>
+<context>
     <name>BWPasswordController</name>
     <message>
         <source>Re-enter Password:</source>
@@ -2352,6 +2419,14 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     <message>
         <source>Quit Orvane Completely</source>
         <translation>Quitter complètement Orvane</translation>
+    </message>
+    <message>
+        <source>Reminders Could Not Be Saved</source>
+        <translation>Les rappels n'ont pas pu être enregistrés</translation>
+    </message>
+    <message>
+        <source>Orvane could not save its reminder notifications (%1). They show while Orvane runs, but may not show after it starts again.</source>
+        <translation>Orvane n'a pas pu enregistrer ses rappels (%1). Ils s'affichent tant qu'Orvane fonctionne, mais peut-être plus après son redémarrage.</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@ constexpr int WallDigits = 15;
 constexpr int CounterDigits = 8;
 constexpr int DeviceDigits = 32;
 constexpr int StampLength = WallDigits + 1 + CounterDigits + 1 + DeviceDigits;
+constexpr quint32 LastCounter = 0xFFFFFFFFu;
 
 }  // namespace
 
@@ -28,7 +29,7 @@ QString HybridLogicalClock::next(const QDateTime& wallTime)
     Parts latest;
     const qint64 wall = std::max<qint64>(0, wallTime.toMSecsSinceEpoch());
     if (partsOf(m_latest, &latest) && latest.wall >= wall)
-        m_latest = stampOf(latest.wall, latest.counter + 1, m_deviceID);
+        m_latest = successorOf(m_latest).left(StampLength - DeviceDigits) + m_deviceID;
     else
         m_latest = stampOf(wall, 0, m_deviceID);
     return m_latest;
@@ -89,10 +90,15 @@ bool HybridLogicalClock::isStamp(const QString& text)
 
 QString HybridLogicalClock::successorOf(const QString& stamp)
 {
+    const QString deviceID = stamp.right(DeviceDigits);
     Parts parts;
     if (!partsOf(stamp, &parts))
         return origin();
-    return stampOf(parts.wall, parts.counter + 1, stamp.right(DeviceDigits));
+    // At the counter's limit the stamp moves on to the next millisecond, so
+    // it never wraps round to an earlier one.
+    if (parts.counter == LastCounter)
+        return stampOf(parts.wall + 1, 0, deviceID);
+    return stampOf(parts.wall, parts.counter + 1, deviceID);
 }
 
 bool HybridLogicalClock::partsOf(const QString& stamp, Parts* parts)

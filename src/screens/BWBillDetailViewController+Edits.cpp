@@ -332,8 +332,8 @@ void BWBillDetailViewController::quickEdit(int tab, QWidget* anchor)
     if (!record)
         return;
     m_widgets.revisionTabView->setCurrentIndex(tab);
-    m_widgets.revisedStickyAmount->setText(
-        BWBillsLoader(m_env).currencyFormattedNumber(record->value(BillKeys::Amount).toDouble()));
+    m_editing.quickEditAmount = record->value(BillKeys::Amount).toDouble();
+    m_widgets.revisedStickyAmount->setText(BWBillsLoader(m_env).currencyFormattedNumber(m_editing.quickEditAmount));
     // The user edits the date the page shows; a date left as it was keeps the
     // stored one, which a weekend or holiday may have moved for display only.
     m_editing.quickEditDueDate = record->value(BillKeys::DueDate).toDateTime();
@@ -349,7 +349,8 @@ bool BWBillDetailViewController::saveQuickEdits()
             warn(tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(m_widgets.revisedStickyAmount->text()));
             return false;
         }
-        if (!saveKeys({BillKeys::Amount}, {*amount}))
+        if (BWBillPageEditState::amountChanged(m_editing.quickEditAmount, *amount)
+            && !saveKeys({BillKeys::Amount}, {*amount}))
             return false;
     } else if (m_widgets.revisionTabView->currentIndex() == DueDateTab) {
         if (!acceptTypedDate(m_widgets.revisedStickyDate))
@@ -367,13 +368,15 @@ bool BWBillDetailViewController::saveQuickEdits()
 
 void BWBillDetailViewController::quickEditNotes()
 {
-    m_widgets.notesEditField->setPlainText(m_widgets.notesViewField->toPlainText());
+    m_editing.notes = m_widgets.notesViewField->toPlainText();
+    m_widgets.notesEditField->setPlainText(m_editing.notes);
     openPopover(m_widgets.notesEditorPopover, m_widgets.notesViewField);
 }
 
 bool BWBillDetailViewController::saveQuickEditNotes()
 {
-    if (!saveKeys({BillKeys::Notes}, {m_widgets.notesEditField->toPlainText()}))
+    const QString notes = m_widgets.notesEditField->toPlainText();
+    if (notes != m_editing.notes && !saveKeys({BillKeys::Notes}, {notes}))
         return false;
     finishSave(m_widgets.notesEditorPopover);
     return true;
@@ -413,10 +416,14 @@ void BWBillDetailViewController::editBalance(QWidget* anchor)
     if (!record)
         return;
     const BWBillsLoader loader(m_env);
-    BWAmountField::setAmount(m_widgets.balanceEditField, record->value(BillKeys::Balance).toDouble());
+    m_editing.balance = record->value(BillKeys::Balance).toDouble();
+    m_editing.escrow = record->value(BillKeys::Rev).toDouble();
+    BWAmountField::setAmount(m_widgets.balanceEditField, m_editing.balance);
     m_widgets.interestRateField->setText(
         loader.numberFormattedNumber(100.0 * BWPaymentLogger::interestShareOf(*record)));
-    BWAmountField::setAmount(m_widgets.escrowEditField, record->value(BillKeys::Rev).toDouble());
+    // The rate as shown, which may be rounded: only a rate typed anew replaces the stored one.
+    m_editing.interestPercent = BWAmountField::amount(m_widgets.interestRateField).value_or(0.0);
+    BWAmountField::setAmount(m_widgets.escrowEditField, m_editing.escrow);
     openPopover(m_widgets.balancePopover, anchor);
 }
 
@@ -440,8 +447,24 @@ bool BWBillDetailViewController::saveBalanceChanges()
                                                .arg(m_widgets.interestRateField->text()));
         return false;
     }
-    values[1] = percent / 100.0;
-    if (!saveKeys({BillKeys::Balance, BillKeys::Interest, BillKeys::Rev}, values))
+    // Only what the user changed is written, onto the bill as it is stored
+    // now: a balance left alone stays as the store keeps it (to the last
+    // bit, with the payments that arrived meanwhile), and is not set anew.
+    QStringList changedKeys;
+    QVariantList changedValues;
+    if (BWBillPageEditState::amountChanged(m_editing.balance, values.at(0).toDouble())) {
+        changedKeys.append(BillKeys::Balance);
+        changedValues.append(values.at(0));
+    }
+    if (percent != m_editing.interestPercent) {
+        changedKeys.append(BillKeys::Interest);
+        changedValues.append(percent / 100.0);
+    }
+    if (BWBillPageEditState::amountChanged(m_editing.escrow, values.at(2).toDouble())) {
+        changedKeys.append(BillKeys::Rev);
+        changedValues.append(values.at(2));
+    }
+    if (!changedKeys.isEmpty() && !saveKeys(changedKeys, changedValues))
         return false;
     finishSave(m_widgets.balancePopover);
     return true;

@@ -83,7 +83,9 @@ BWBillDetailViewController::BWBillDetailViewController(const BWStoreEnvironment&
                 .openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); },
                 .openFile = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); },
                 .chooseReceipt = systemReceiptChooser,
-                .warn = systemWarning}
+                .warn = systemWarning,
+                // The shell hands in its question; without one nothing is deleted.
+                .ask = {}}
 {
     m_graphViewController = new BWGraphViewController(m_env, this);
     buildHeader();
@@ -203,9 +205,14 @@ void BWBillDetailViewController::loadBillWithDictionary(const QVariantMap& given
     showMode(income, m_env.defaults->boolForKey(BWDefaultsKeys::BW_ShouldAutoLogIncome));
     enableCommandsOffered(record);
 
-    // Another bill leaves the pay site of the one shown so far.
-    if (record.value(BillKeys::Bid).toString() != m_currentBillID && webViewIsShown())
-        hideWebView();
+    // Another bill leaves the pay site of the one shown so far, and closes
+    // the popovers that edit it: their Save would write to the bill shown now.
+    if (record.value(BillKeys::Bid).toString() != m_currentBillID) {
+        if (webViewIsShown())
+            hideWebView();
+        closePopovers();
+        m_editing = {};
+    }
     m_currentBillID = record.value(BillKeys::Bid).toString();
     m_widgets.titleHeaderField->setText(record.value(BillKeys::Name).toString());
     showDateNotice(record);
@@ -302,7 +309,7 @@ void BWBillDetailViewController::showAmountDue(const QVariantMap& record)
         m_widgets.amountDueField->setText(tr("Not Set"));
         return;
     }
-    setInk(m_widgets.amountDueField, float(estimate) == float(amount) ? DefaultInk : EstimateInk);
+    setInk(m_widgets.amountDueField, estimate == amount ? DefaultInk : EstimateInk);
     m_widgets.amountDueField->setText(loader.currencyFormattedNumber(estimate));
 }
 

@@ -149,6 +149,7 @@ void BWBillEditorController::showEditPopoverForBill(const QString& billID, const
     m_fields.remindMeField->setChecked(record.value(BillKeys::RemindMe).toBool());
     m_fields.reminderDaysField->setText(QString::number(record.value(BillKeys::ReminderDays).toLongLong()));
 
+    m_openedBillForm = billFormValues().value_or(QVariantMap());
     m_windowControls.setAvailable(false);
     showPage(Page::BillForm, view, position, false);
 }
@@ -195,42 +196,88 @@ void BWBillEditorController::startWithoutPayments(BWBill& item, const QDateTime&
     item.rev = 0.0;
 }
 
-bool BWBillEditorController::saveBill()
+std::optional<QVariantMap> BWBillEditorController::billFormValues()
 {
-    hideDatePopUp();
     const std::optional<QDateTime> dueDate = enteredDate(m_fields.dueDateField);
     const std::optional<double> amount = dueDate ? enteredAmount(m_fields.amountDueField) : std::nullopt;
     const std::optional<double> balance = amount ? enteredAmount(m_fields.balanceField) : std::nullopt;
     if (!balance)
+        return std::nullopt;
+    return QVariantMap{
+        {BillKeys::Name, m_fields.billNameField->text()},
+        {BillKeys::Icon, m_fields.billIconPicker->currentData().toString()},
+        {BillKeys::DueDate, dueDate->toUTC()},
+        {BillKeys::Repeat, enteredRepeat(m_fields.billRepeatRows())},
+        {BillKeys::Amount, *amount},
+        {BillKeys::AmountVaries, qlonglong(m_fields.amountVariesToggle->isChecked() ? 1 : 0)},
+        {BillKeys::Balance, *balance},
+        {BillKeys::PayType, qlonglong(m_fields.paymentMethodSelector->currentIndex())},
+        {BillKeys::PaySite, BWBill::getCorrectedPaymentURL(m_fields.paymentURLField->text().trimmed())},
+        {BillKeys::Tags, QVariant(m_fields.tagsListField->tags()).toList()},
+        {BillKeys::RemindMe, m_fields.remindMeField->isChecked()},
+        {BillKeys::ReminderDays, m_fields.reminderDaysField->text().toLongLong()},
+    };
+}
+
+// Only a field the user changed since the form opened is written, so that
+// a change that arrived meanwhile (a payment, a moved due date) stays.
+// Amounts within half a cent of the one shown are the one shown.
+bool BWBillEditorController::saveEditedBill(const QVariantMap& entered, QVariantMap stored)
+{
+    for (auto field = entered.cbegin(); field != entered.cend(); ++field) {
+        const QVariant opened = m_openedBillForm.value(field.key());
+        const bool isAmount = field.key() == BillKeys::Amount || field.key() == BillKeys::Balance;
+        if (isAmount ? std::abs(field->toDouble() - opened.toDouble()) < 0.005 : *field == opened)
+            continue;
+        if (field.key() == BillKeys::DueDate) {
+            // A date the user sets is due on its own day from then on.
+            BWBill::setDueDateOfRecord(stored, field->toDateTime());
+            stored.remove(BillKeys::DueDayOfMonth);
+        } else
+            stored.insert(field.key(), *field);
+    }
+    return BWBill(m_env).finishWritingBillWithDictionary(stored, true, true);
+}
+
+bool BWBillEditorController::saveBill()
+{
+    hideDatePopUp();
+    const std::optional<QVariantMap> entered = billFormValues();
+    if (!entered)
         return false;
     const BWBillsLoader loader(m_env);
-    BWBill bill(m_env);
     const QString billID = m_fields.billIDField->text();
-    bill.bid = billID;
-    bill.name = m_fields.billNameField->text();
-    bill.icon = m_fields.billIconPicker->currentData().toString();
-    bill.dueDate = *dueDate;
-    bill.repeat = enteredRepeat(m_fields.billRepeatRows());
-    bill.amount = *amount;
-    bill.amountVaries = m_fields.amountVariesToggle->isChecked() ? 1 : 0;
-    bill.balance = *balance;
-    bill.payType = m_fields.paymentMethodSelector->currentIndex();
-    bill.paySite = BWBill::getCorrectedPaymentURL(m_fields.paymentURLField->text().trimmed());
-    bill.tags = m_fields.tagsListField->tags();
-    bill.remindMe = m_fields.remindMeField->isChecked();
-    bill.reminderDays = m_fields.reminderDaysField->text().toLongLong();
-
     // What the form doesn't show comes from the stored item, so an edit keeps
     // its payments, totals, notes and archive state.
     const std::optional<QVariantMap> stored = loader.loadBillWithID(billID);
-    if (stored) {
-        keepWhatTheFormDoesNotShow(bill, *stored);
-        bill.isArchived = isArchived(*stored);
+    bool written = false;
+    if (stored && !m_newBill) {
+        written = saveEditedBill(*entered, *stored);
     } else {
-        startWithoutPayments(bill, PropertyList::distantPast());
-        bill.isArchived = false;
+        BWBill bill(m_env);
+        bill.bid = billID;
+        bill.name = entered->value(BillKeys::Name).toString();
+        bill.icon = entered->value(BillKeys::Icon).toString();
+        bill.dueDate = entered->value(BillKeys::DueDate).toDateTime();
+        bill.repeat = entered->value(BillKeys::Repeat).toList();
+        bill.amount = entered->value(BillKeys::Amount);
+        bill.amountVaries = entered->value(BillKeys::AmountVaries).toLongLong();
+        bill.balance = entered->value(BillKeys::Balance);
+        bill.payType = entered->value(BillKeys::PayType).toLongLong();
+        bill.paySite = entered->value(BillKeys::PaySite).toString();
+        bill.tags = entered->value(BillKeys::Tags).toStringList();
+        bill.remindMe = entered->value(BillKeys::RemindMe).toBool();
+        bill.reminderDays = entered->value(BillKeys::ReminderDays).toLongLong();
+        if (stored) {
+            keepWhatTheFormDoesNotShow(bill, *stored);
+            bill.isArchived = isArchived(*stored);
+        } else {
+            startWithoutPayments(bill, PropertyList::distantPast());
+            bill.isArchived = false;
+        }
+        written = bill.writeBill(stored.has_value());
     }
-    if (!bill.writeBill(stored.has_value()))
+    if (!written)
         return saveFailed(tr("save the bill"));
 
     closePopover();

@@ -34,9 +34,9 @@ class QStackedWidget;
 // holds four pages (the bill form, the income form and the two questions)
 // and points at the control the command came from.
 //
-// The editor writes only through BWBill and reads records afresh through
-// BWBillsLoader. It announces what the user did through its signals; a save
-// that fails leaves the form open with the user's input and says why.
+// The editor writes only through BWBill, and an edit only the fields the user
+// changed, onto the record read afresh. It announces what the user did through
+// its signals; a failed save leaves the form open with the input and says why.
 //
 // While a new bill's name is typed, the editor completes it from the active
 // bills and fills the rest of the form from the match (BWBillEditorController+
@@ -73,9 +73,7 @@ public:
     bool restoreBill(const QString& billID) override;
     void setListOfActiveBills(const QVariantList& bills) override { m_listOfActiveBills = bills; }
     QVariantList listOfActiveBills() const { return m_listOfActiveBills; }
-
     void closePopover() override;
-
     QWidget* editorPopover() const;
     QWidget* overviewNewBillButton() const override { return m_overviewNewBillButton; }
     QList<QLineEdit*> amountFields() const override;
@@ -208,11 +206,13 @@ private:
     void showDueDate(KNPopUpDatePicker* field, const QDateTime& date);
     // Nothing, after telling the user why, for typed text that names no date.
     std::optional<QDateTime> enteredDate(KNPopUpDatePicker* field);
-    // An edited item keeps its payments, totals and notes from the stored
-    // one, and what archiving replaced and the day of the month a shorter
-    // month clipped; a new one starts without. Call it once the item has
-    // its entered due date.
+    // An edited item keeps what the form does not show from the stored one;
+    // a new one starts without. Call it once the item has its due date.
     static void keepWhatTheFormDoesNotShow(BWBill& item, const QVariantMap& stored);
+    // The keys as the bill form would store them; nothing for a bad field.
+    std::optional<QVariantMap> billFormValues();
+    // Writes the fields changed since the form opened onto the bill as stored.
+    bool saveEditedBill(const QVariantMap& entered, QVariantMap stored);
     static void startWithoutPayments(BWBill& item, const QDateTime& lastPayment);
     // Shows the failure and keeps the form; false.
     bool saveFailed(const QString& what);
@@ -234,6 +234,7 @@ private:
     // The moment the date fields showed when their form was filled: saved
     // unchanged unless the user picked another day, which keeps its time of day.
     QDateTime m_shownDueDate;
+    QVariantMap m_openedBillForm;  // billFormValues() as the edited bill opened
 
     QPointer<MAAttachedWindow> m_popover;
     QSize bubbleSize() const;
@@ -244,7 +245,6 @@ private:
 
     QPointer<QWidget> m_overviewNewBillButton;
     BWBillEditorWindowControls m_windowControls;
-
     // The widgets of the popover's pages.
     BWBillEditorFields m_fields;
 };

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <cmath>
 
 // What a bill page's editors opened with, kept until they save or close.
 struct BWBillPageEditState
@@ -13,4 +14,14 @@ struct BWBillPageEditState
     // The date the quick editor opened with; a due date left alone is not
     // written back.
     QDateTime quickEditDueDate;
+    // What the amount, notes and balance editors showed when they opened;
+    // a field left at it is not written back.
+    double quickEditAmount = 0.0;
+    QString notes;
+    double balance = 0.0;
+    double interestPercent = 0.0;
+    double escrow = 0.0;
+
+    // Amounts within half a cent of the one shown are the one shown.
+    static bool amountChanged(double shown, double entered) { return std::abs(entered - shown) >= 0.005; }
 };

@@ -83,8 +83,24 @@ void BWOverviewController::sortDescriptorsDidChange(int column, Qt::SortOrder or
                                   order == Qt::AscendingOrder};
     m_sortDescriptors.removeIf([&](const BWSortDescriptor& earlier) { return earlier.key == chosen.key; });
     m_sortDescriptors.prepend(chosen);
+    // The selected rows stay selected where the sort moves them: an
+    // occurrence is its bill at its due date.
+    const auto occurrence = [](const QVariant& row) {
+        const QVariantMap record = row.toMap();
+        return std::pair(record.value(BillKeys::Bid).toString(), record.value(BillKeys::DueDate).toDateTime());
+    };
+    QList<std::pair<QString, QDateTime>> selected;
+    for (int row : m_selection->selectedRows())
+        selected.append(occurrence(m_lists.filtered.value(row)));
     m_lists.sort(m_sortDescriptors);
     showRows(m_lists.filtered);
+    QList<int> rows;
+    for (int row = 0; row < m_lists.filtered.size() && !selected.isEmpty(); ++row) {
+        if (selected.contains(occurrence(m_lists.filtered.at(row))))
+            rows.append(row);
+    }
+    if (!rows.isEmpty())
+        m_selection->selectRows(rows);
 }
 
 // ---- Optional columns ----------------------------------------------------------

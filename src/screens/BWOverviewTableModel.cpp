@@ -127,12 +127,13 @@ void BWOverviewTableModel::fillNameCell(BWTableCellView& cell, const QVariantMap
     cell.textField.text = record.value(BillKeys::Name).toString();
     switch (m_options.whatToShowOnOverview) {
     case ShowRepeat:
-        cell.detailTextField.text = text("Repeats: %1").arg(record.value(BillKeys::HumanRepeat).toString());
+        cell.detailTextField.text = text(QT_TRANSLATE_NOOP("BWOverviewTableModel", "Repeats: %1"))
+                                        .arg(record.value(BillKeys::HumanRepeat).toString());
         break;
     case ShowPaymentType:
-        cell.detailTextField.text =
-            text("Paid: %1").arg(BWBillsLoader::getPaymentTypeStringWithPaymentTypeNumber(
-                record.value(BillKeys::PayType)));
+        cell.detailTextField.text
+            = text(QT_TRANSLATE_NOOP("BWOverviewTableModel", "Paid: %1"))
+                  .arg(BWBillsLoader::getPaymentTypeStringWithPaymentTypeNumber(record.value(BillKeys::PayType)));
         break;
     case ShowTags:
         cell.detailTextField.text = record.value(BillKeys::Tags).toStringList().join(QStringLiteral(", "));
@@ -149,17 +150,20 @@ void BWOverviewTableModel::fillNextDueCell(BWTableCellView& cell, const QVariant
     const QString dueString = record.value(BillKeys::DueString).toString();
     // The loader writes its own "Never" for an item without a due date.
     if (dueString == QCoreApplication::translate("BWBillsLoader", "Never")) {
-        cell.detailTextField.text = text("No Due Date");
+        cell.detailTextField.text = text(QT_TRANSLATE_NOOP("BWOverviewTableModel", "No Due Date"));
     } else {
         switch (dueDateShiftOf(record.value(BillKeys::DateWasModified))) {
         case DueDateShift::Vacation:
-            cell.detailTextField.text = QStringLiteral("%1 %2").arg(dueString, text("(adjusted for vacation)"));
+            cell.detailTextField.text = QStringLiteral("%1 %2").arg(
+                dueString, text(QT_TRANSLATE_NOOP("BWOverviewTableModel", "(adjusted for vacation)")));
             break;
         case DueDateShift::Holiday:
-            cell.detailTextField.text = QStringLiteral("%1 %2").arg(dueString, text("(adjusted for holiday)"));
+            cell.detailTextField.text = QStringLiteral("%1 %2").arg(
+                dueString, text(QT_TRANSLATE_NOOP("BWOverviewTableModel", "(adjusted for holiday)")));
             break;
         case DueDateShift::Weekend:
-            cell.detailTextField.text = QStringLiteral("%1 %2").arg(dueString, text("(adjusted for weekend)"));
+            cell.detailTextField.text = QStringLiteral("%1 %2").arg(
+                dueString, text(QT_TRANSLATE_NOOP("BWOverviewTableModel", "(adjusted for weekend)")));
             break;
         case DueDateShift::None:
             cell.detailTextField.text = dueString;
@@ -167,7 +171,7 @@ void BWOverviewTableModel::fillNextDueCell(BWTableCellView& cell, const QVariant
         }
     }
     if (record.value(BillKeys::IsArchived).toBool())
-        cell.detailTextField.text = text("Archived");
+        cell.detailTextField.text = text(QT_TRANSLATE_NOOP("BWOverviewTableModel", "Archived"));
 }
 
 void BWOverviewTableModel::fillMoneyCell(BWTableCellView& cell, const QVariantMap& record, const QString& key) const
@@ -184,12 +188,13 @@ void BWOverviewTableModel::fillAmountCell(BWTableCellView& cell, const QVariantM
         return;
     }
     if (!m_options.useIntelligence) {
-        cell.textField.text = text("Not Set");
+        cell.textField.text = text(QT_TRANSLATE_NOOP("BWOverviewTableModel", "Not Set"));
         return;
     }
     const double estimate = estimatedAmount(record);
     if (!hasWholeAmount(estimate)) {
-        cell.textField = {text("Not Set"), BWTableCellView::secondaryLabelColor()};
+        cell.textField
+            = {text(QT_TRANSLATE_NOOP("BWOverviewTableModel", "Not Set")), BWTableCellView::secondaryLabelColor()};
         return;
     }
     // An estimate that differs from what is stored is shown quieter than a set amount.
@@ -201,8 +206,8 @@ void BWOverviewTableModel::fillLastPaidCell(BWTableCellView& cell, const QVarian
 {
     const QVariantList payments = record.value(BillKeys::PaymentList).toList();
     if (payments.isEmpty()) {
-        cell.textField.text = text("Never");
-        cell.detailTextField.text = text("No Payments");
+        cell.textField.text = text(QT_TRANSLATE_NOOP("BWOverviewTableModel", "Never"));
+        cell.detailTextField.text = text(QT_TRANSLATE_NOOP("BWOverviewTableModel", "No Payments"));
         return;
     }
     const QVariantMap newest = newestPayment(payments);
@@ -285,8 +290,12 @@ QVariant BWOverviewTableModel::headerData(int section, Qt::Orientation orientati
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const QHash<QString, const char*> titles = {
-        {NameColumn, "Name"},       {NextDueColumn, "Next Due"}, {AverageColumn, "Average"},
-        {BalanceColumn, "Balance"}, {AmountColumn, "Amount"},    {LastPaidColumn, "Last Paid"},
+        {NameColumn, QT_TRANSLATE_NOOP("BWOverviewTableModel", "Name")},
+        {NextDueColumn, QT_TRANSLATE_NOOP("BWOverviewTableModel", "Next Due")},
+        {AverageColumn, QT_TRANSLATE_NOOP("BWOverviewTableModel", "Average")},
+        {BalanceColumn, QT_TRANSLATE_NOOP("BWOverviewTableModel", "Balance")},
+        {AmountColumn, QT_TRANSLATE_NOOP("BWOverviewTableModel", "Amount")},
+        {LastPaidColumn, QT_TRANSLATE_NOOP("BWOverviewTableModel", "Last Paid")},
     };
     return text(titles.value(columnIdentifier(section), ""));
 }

@@ -1,5 +1,7 @@
 #include "shell/BWBillCommandRunner.h"
 
+#include <QHash>
+
 #include "platform/Log.h"
 #include "platform/SenderTag.h"
 #include "platform/SoundPlayer.h"
@@ -175,6 +177,8 @@ void BWBillCommandRunner::showBillFromSearch(const QString& billID)
         Log::line(QStringLiteral("No bill to show for id %1").arg(billID));
         return;
     }
+    // The popovers of the bill shown so far go first, whichever bill this is.
+    closePopoversIfNeeded();
     BWBillDetailScreen& page = *screens().billView;
     page.loadBillWithID(billID);
     QVariantMap byID;
@@ -293,15 +297,23 @@ void BWBillCommandRunner::switchBills(QObject* sender)
     Log::line(QStringLiteral("Direction %1").arg(step));
     BWBillDetailScreen& page = *screens().billView;
     const QVariantList bills = screens().overview->dataSource();
+    // A repeating bill may be listed once for each coming occurrence; each
+    // bill counts once, at its first row, so that a step always reaches
+    // another bill.
+    QHash<QString, int> firstRows;
+    for (int row = int(bills.size()) - 1; row >= 0; --row)
+        firstRows.insert(billIDOf(bills.at(row).toMap()), row);
     // Income rows are stepped over; with no bill beyond them nothing moves.
     for (int position = page.dataPosition() + step; step != 0 && position >= 0 && position < bills.size();
          position += step) {
         const QVariantMap record = bills.at(position).toMap();
-        if (BWBillsLoader::billIsIncome(record))
+        const QString billID = billIDOf(record);
+        if (BWBillsLoader::billIsIncome(record) || billID == page.currentBillID()
+            || firstRows.value(billID) != position)
             continue;
         page.closePopovers();
         page.setDataPosition(position);
-        page.loadBillWithID(billIDOf(record));
+        page.loadBillWithID(billID);
         enableOrDisableSelectedMenusAndButtons();
         break;
     }

@@ -6,6 +6,7 @@
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
+#include "store/BWStatisticsCalculator.h"
 #include "widgets/BWIconFont.h"
 #include "widgets/BWPlainText.h"
 
@@ -20,13 +21,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QSet>
 #include <QSystemTrayIcon>
 
 #include <algorithm>
 
 namespace {
 
-constexpr qlonglong AutomaticPayType = 1;
 constexpr int IconSide = 64;
 
 // The plain tray icon: the calendar glyph of the icon font, dark with a light
@@ -277,49 +278,39 @@ void BWMenulet::prepareToOpen()
 
 QList<BWMenulet::BillEntry> BWMenulet::listedEntries(const QVariantList& data, Status* status) const
 {
-    // Bills due at the same moment are due the same number of days ahead,
-    // counted by one loader (which reads the time zone once) from one now.
-    const BWBillsLoader loader(m_env);
-    const QDateTime current = m_env.clock->now();
-    QHash<qint64, qlonglong> daysAhead;
-    const auto daysOf = [&](const QVariantMap& bill) {
-        const QDateTime dueDate = bill.value(BillKeys::DueDate).toDateTime();
-        const qint64 moment = dueDate.toMSecsSinceEpoch();
-        auto days = daysAhead.constFind(moment);
-        if (days == daysAhead.cend())
-            days = daysAhead.insert(moment, loader.getDaysApart(dueDate, current));
-        return *days;
-    };
+    // The side bar's and the badge's rule decides what is due soon and overdue,
+    // from one now.
+    const Clock::Hold sameMoment(m_env.clock);
+    const BWStatisticsCalculator statistics(m_env);
     struct Listed
     {
         qlonglong sortable;
         QVariantMap bill;
     };
-    // Bills due soon or overdue, without income, and without automatic bills
-    // when those are not counted.
-    const qlonglong dueSoonDays = m_env.defaults->integerForKey(BWDefaultsKeys::BWDueSoonDays);
-    const bool leaveOutAutomatic = m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto);
     QList<Listed> listed;
     for (const QVariant& entry : data) {
         const QVariantMap bill = entry.toMap();
-        const qlonglong days = daysOf(bill);
-        if (days > dueSoonDays || bill.value(BillKeys::IsIncome).toBool()
-            || (leaveOutAutomatic && bill.value(BillKeys::PayType).toLongLong() == AutomaticPayType))
-            continue;
-        listed.append({bill.value(BillKeys::SortableDueDate).toLongLong(), bill});
-        // By the due date, not the due dot: automatic bills have a dot of
-        // their own, yet an overdue one turns the icon red as well.
-        status->overdue |= days < 0;
+        if (statistics.countsAsDueSoon(bill))
+            listed.append({bill.value(BillKeys::SortableDueDate).toLongLong(), bill});
     }
     // Sorting the listed bills alone puts them in the order a sort of all
     // of them would: the sort is stable.
     std::stable_sort(listed.begin(), listed.end(),
                      [](const Listed& a, const Listed& b) { return a.sortable < b.sortable; });
+    // A repeating bill may be listed with further occurrences: the menu
+    // names it once, at its nearest one.
     QList<BillEntry> entries;
     entries.reserve(listed.size());
-    for (const Listed& each : std::as_const(listed))
+    QSet<QString> named;
+    for (const Listed& each : std::as_const(listed)) {
+        const QString billID = each.bill.value(BillKeys::Bid).toString();
+        if (!billID.isEmpty() && named.contains(billID))
+            continue;
+        named.insert(billID);
         entries.append(entryOf(each.bill));
-    status->count = listed.size();
+        status->overdue |= statistics.isOverdue(each.bill);
+    }
+    status->count = statistics.countAndAmountofBillsDueSoonForData(data).count;
     status->title = status->count > 0 ? QString::number(status->count) : QString();
     status->shown = m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldDisplayStatusTitle);
     status->coloured = m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldDisplayStatusColors);

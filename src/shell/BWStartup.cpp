@@ -348,9 +348,26 @@ bool BWStartup::createMenuIfEnabled()
 
 void BWStartup::setNotificationCenterVisibility()
 {
-    if (m_notificationCenter)
-        connect(m_notificationCenter, &UserNotificationCenter::didActivateNotification, &m_delegate,
-                &BWAppDelegate::userNotificationCenterDidActivateNotification, Qt::UniqueConnection);
+    if (!m_notificationCenter)
+        return;
+    connect(m_notificationCenter, &UserNotificationCenter::didActivateNotification, &m_delegate,
+            &BWAppDelegate::userNotificationCenterDidActivateNotification, Qt::UniqueConnection);
+    connect(m_notificationCenter, &UserNotificationCenter::scheduleNotSaved, this, &BWStartup::tellScheduleNotSavedOnce,
+            Qt::UniqueConnection);
+}
+
+// Every later change of the schedule fails the same way: one message a run.
+void BWStartup::tellScheduleNotSavedOnce(const QString& error)
+{
+    if (m_toldScheduleNotSaved)
+        return;
+    m_toldScheduleNotSaved = true;
+    if (m_delegate.interaction().showAlert)
+        m_delegate.interaction().showAlert(
+            m_delegate.window().mainWindow(), tr("Reminders Could Not Be Saved"),
+            tr("Orvane could not save its reminder notifications (%1). They show while Orvane runs, but may not "
+               "show after it starts again.")
+                .arg(error));
 }
 
 void BWStartup::observeSleepAndWake()

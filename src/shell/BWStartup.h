@@ -105,6 +105,7 @@ public:
     bool isTerminating() const { return m_terminating; }
     // Tells the user, once ever, why the window stays within reach.
     void explainReachableWindowOnce(const QString& message, const QString& details);
+    void tellScheduleNotSavedOnce(const QString& error);
 
     QDateTime launchDate() const { return m_launchDate; }
     const QTimer& updateTimer() const { return m_updateTimer; }
@@ -183,6 +184,7 @@ private:
     std::function<bool()> m_trayAvailable = [] { return true; };
     // Set while quitting, when the main window closes for good.
     bool m_terminating = false;
+    bool m_toldScheduleNotSaved = false;
     bool m_locked = false;
     bool m_reloadWhenUnlocked = false;
 };

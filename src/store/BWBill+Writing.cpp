@@ -186,8 +186,11 @@ bool BWBill::storeIncomingCopy(const QVariantMap& incoming, CopySource source, b
         return false;
     const std::optional<QVariantMap> stored = storedCopy(billID);
     const QVariantMap copy = storedForm(incoming);
-    if (!stored && BWBillMerge::isDeleted(copy) && !isListed(billID))
-        return true;  // the deletion of a bill this computer never had
+    // The deletion of a bill this computer never had, unless a list names
+    // it: then its tombstone is the file the id needs.
+    if (!stored && BWBillMerge::isDeleted(copy) && !isListed(billID)
+        && !BWBillIndex(dataFolder()).contains(IndexKeys::DeletedBills, billID))
+        return true;
     const QVariantMap merged = BWBillMerge::merged(stored.value_or(copy), copy);
     stampClock().observe(BWBillMerge::latestStamp(merged));
     if (stored && BWBillMerge::sameState(merged, *stored))

@@ -102,14 +102,12 @@ QList<PropertyList::ReadResult> BWBillFileCache::read(const QStringList& paths, 
             m_readEarly.clear();
         return results;
     }
-    QHash<QString, Entry> kept;
     if (scope == Scope::Some) {
-        kept = m_entries;
-        for (const QString& path : paths)
-            kept.remove(path);
-    } else {
-        m_readEarly.clear();
+        keepInPlace(paths, stamps, results, fresh);
+        return results;
     }
+    m_readEarly.clear();
+    QHash<QString, Entry> kept;
     for (const auto& [i, stamp] : std::as_const(fresh)) {
         if (results.at(i).ok())
             kept.insert(paths.at(i), Entry{stamp, results.at(i)});
@@ -121,4 +119,27 @@ QList<PropertyList::ReadResult> BWBillFileCache::read(const QStringList& paths, 
     }
     m_entries = kept;
     return results;
+}
+
+// A read of some files changes the entries of those files only, in place:
+// a copy of the whole cache for one changed file would cost more than the
+// read itself.
+void BWBillFileCache::keepInPlace(const QStringList& paths, const QList<std::optional<FileStamp>>& stamps,
+                                  const QList<PropertyList::ReadResult>& results,
+                                  const QList<std::pair<qsizetype, FileStamp>>& fresh)
+{
+    QSet<QString> renewed;
+    for (const auto& [i, stamp] : fresh) {
+        if (results.at(i).ok() && !renewed.contains(paths.at(i))) {
+            m_entries.insert(paths.at(i), Entry{stamp, results.at(i)});
+            renewed.insert(paths.at(i));
+        }
+    }
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        if (renewed.contains(paths.at(i)))
+            continue;
+        const auto cached = m_entries.find(paths.at(i));
+        if (cached != m_entries.end() && cached->stamp != stamps.at(i))
+            m_entries.erase(cached);
+    }
 }

@@ -50,6 +50,10 @@ private:
 
     void joinReadAhead(const QStringList& paths);
 
+    void keepInPlace(const QStringList& paths, const QList<std::optional<FileStamp>>& stamps,
+                     const QList<PropertyList::ReadResult>& results,
+                     const QList<std::pair<qsizetype, FileStamp>>& fresh);
+
     mutable QMutex m_mutex;
     qsizetype m_filesRead = 0;
     QHash<QString, Entry> m_entries;

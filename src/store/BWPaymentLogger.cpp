@@ -76,6 +76,20 @@ void adjustVaryingAmount(QVariantMap& bill, double paid, bool fullPayment)
         bill.insert(BillKeys::Amount, std::max(0.0, bill.value(BillKeys::Amount).toDouble() - paid));
 }
 
+// Payments logged apart for one due date (on two computers before they were
+// in step) moved it on once between them: while one of them stays, that
+// occurrence is still paid.
+bool occurrencePaidByAnother(const QVariantMap& reversed, const QVariantList& remaining)
+{
+    const QDateTime occurrence = reversed.value(PaymentKeys::DueDateBeforePayment).toDateTime();
+    if (!occurrence.isValid())
+        return false;
+    return std::any_of(remaining.cbegin(), remaining.cend(), [&occurrence](const QVariant& entry) {
+        const QVariantMap payment = entry.toMap();
+        return BWPaymentLogger::paymentMovedDueDate(payment) && payment.value(PaymentKeys::DueDateBeforePayment).toDateTime() == occurrence;
+    });
+}
+
 }  // namespace
 
 bool BWPaymentLogger::recordPayment(const BWPayment& payment, const QVariantMap& bill, bool updateDate) const
@@ -196,7 +210,7 @@ bool BWPaymentLogger::reverseLastPaymentForBill(const QString& billID, QVariantL
     const QVariantMap reversed = payments.first().toMap();
     const QVariantList remaining = payments.mid(1);
     QVariantMap restored = *bill;
-    if (paymentMovedDueDate(reversed))
+    if (paymentMovedDueDate(reversed) && !occurrencePaidByAnother(reversed, remaining))
         moveDueDateBackBefore(reversed, restored);
     // What it took off Balance comes back as the payment goes, when the bill
     // is written.

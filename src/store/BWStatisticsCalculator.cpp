@@ -1,5 +1,7 @@
 #include "store/BWStatisticsCalculator.h"
 
+#include <QSet>
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
@@ -77,18 +79,42 @@ BWStatisticsCalculator::CountAndAmount BWStatisticsCalculator::countAndAmountInW
     const bool leaveOutAutomatic = m_env.defaults && m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto);
     const bool mayEstimate = window == Window::DueSoon || window == Window::DueThisMonth;
     CountAndAmount result;
+    QSet<QString> counted;
     for (const QVariant& entry : bills) {
         const QVariantMap bill = entry.toMap();
-        if (bill.value(BillKeys::IsIncome).toBool())
+        if (!isCountedInWindow(bill, window, leaveOutAutomatic))
             continue;
-        if (!inWindow(bill.value(BillKeys::DueDate).toDateTime(), window))
-            continue;
-        if (leaveOutAutomatic && bill.value(BillKeys::PayType).toLongLong() == AutomaticPayType)
-            continue;
-        ++result.count;
+        const QString billID = bill.value(BillKeys::Bid).toString();
+        if (billID.isEmpty() || !counted.contains(billID))
+            ++result.count;
+        counted.insert(billID);
         result.amount += amountExpected(bill, mayEstimate);
     }
     return result;
+}
+
+bool BWStatisticsCalculator::isCountedInWindow(const QVariantMap& bill, Window window, bool leaveOutAutomatic) const
+{
+    return !bill.value(BillKeys::IsIncome).toBool() && inWindow(bill.value(BillKeys::DueDate).toDateTime(), window)
+           && !(leaveOutAutomatic && bill.value(BillKeys::PayType).toLongLong() == AutomaticPayType);
+}
+
+bool BWStatisticsCalculator::countsAsDueSoon(const QVariantMap& bill) const
+{
+    const bool leaveOutAutomatic = m_env.defaults && m_env.defaults->boolForKey(BWDefaultsKeys::BWDontCountAuto);
+    return isCountedInWindow(bill, Window::DueSoon, leaveOutAutomatic);
+}
+
+// Overdue is what the red due dot says, from now: an automatic bill has a dot
+// of its own and is never marked overdue.
+bool BWStatisticsCalculator::isOverdue(const QVariantMap& bill) const
+{
+    const QDateTime dueDate = bill.value(BillKeys::DueDate).toDateTime();
+    if (!dueDate.isValid())
+        return false;
+    return m_loader.createDueIcon(m_loader.createSortableDueDate(dueDate, now()),
+                                  bill.value(BillKeys::PayType).toLongLong())
+           == QStringLiteral("red5.png");
 }
 
 bool BWStatisticsCalculator::inWindow(const QDateTime& dueDate, Window window) const

@@ -34,8 +34,15 @@ public:
         qlonglong count = 0;
         double amount = 0;
     };
+    // A list may hold further occurrences of one bill (the same Bid): the
+    // count takes each bill once, the amount each occurrence.
     // d <= w, overdue bills included.
     CountAndAmount countAndAmountofBillsDueSoonForData(const QVariantList& bills) const;
+    // Whether the bill is one that the side bar, the badge and the tray count
+    // as due soon, and whether it is overdue (its due dot is red, d < 0 and
+    // not automatic): the one rule of each.
+    bool countsAsDueSoon(const QVariantMap& bill) const;
+    bool isOverdue(const QVariantMap& bill) const;
     // Due in the current calendar month.
     // No caller in the program; countAndAmountInWindow(), as every count here.
     CountAndAmount countAndAmountofBillsDueLaterForData(const QVariantList& bills) const;
@@ -101,6 +108,7 @@ private:
     enum class Window { DueSoon, DueThisMonth, DueSoonNotOverdue, Overdue };
     CountAndAmount countAndAmountInWindow(const QVariantList& bills, Window window) const;
     bool inWindow(const QDateTime& dueDate, Window window) const;
+    bool isCountedInWindow(const QVariantMap& bill, Window window, bool leaveOutAutomatic) const;
     double amountExpected(const QVariantMap& bill, bool mayEstimate) const;
     static double& seasonTotal(Totals& totals, int month, bool southernHemisphere);
     QDateTime now() const;

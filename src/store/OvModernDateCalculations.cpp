@@ -36,8 +36,12 @@ OvModernDateCalculations::DateComponents
 OvModernDateCalculations::extractDateComponentsFromDate(const QDateTime& date)
 {
     const QDate day = date.toLocalTime().date();
-    const QCalendar::YearMonthDay parts = gregorian().partsFromDate(day);
     DateComponents components;
+    // A bill without a due date has no day to name: its parts would be
+    // QCalendar's "unspecified" (INT_MIN), and the ordinal overflow.
+    if (!day.isValid())
+        return components;
+    const QCalendar::YearMonthDay parts = gregorian().partsFromDate(day);
     components.year = parts.year;
     components.month = parts.month;
     components.day = parts.day;

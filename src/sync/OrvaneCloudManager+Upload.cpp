@@ -199,10 +199,12 @@ void OrvaneCloudManager::saveBillRecord(const QString& billID, const std::option
     // meanwhile by another device fails it, and the retry merges that too.
     // Once the save is through the cloud holds the file as it was read,
     // unless the merge was written over it.
-    database()->saveRecord(record, [self, billID, attempt, name = bill->value(BillKeys::Name).toString(),
+    database()->saveRecord(record, [self, billID, attempt, generation = m_generation,
+                                    name = bill->value(BillKeys::Name).toString(),
                                     stamp = mergedHere ? std::nullopt : readStamp](const CloudRecord& saved,
                                                                                    const CloudError& error) {
-        if (!self)
+        // An answer that sync was switched off under is dropped, whatever it says.
+        if (!self || !self->isCurrent(generation))
             return;
         if (error.isError()) {
             Log::line(QStringLiteral("Attempting to upload: %1 - %2").arg(name, billID));
@@ -282,7 +284,9 @@ void OrvaneCloudManager::saveIndexRecord(const QString& listName, const std::opt
                                     ? index.ids(IndexKeys::DeletedBills)
                                     : index.ids(IndexKeys::ActiveBills) + index.ids(IndexKeys::ArchivedBills);
     const QStringList merged = unionOf(index.ids(listName), cloudIDs, removed);
-    if (fetched && merged == cloudIDs && record.fields.value(BidField).toString() == listName) {
+    // Lists are sets: the same ids in another order are up to date.
+    if (fetched && QSet<QString>(merged.cbegin(), merged.cend()) == QSet<QString>(cloudIDs.cbegin(), cloudIDs.cend())
+        && record.fields.value(BidField).toString() == listName) {
         Log::line(QStringLiteral("Index on iCloud is up to date"));
         endUpload(listName);
         return;
@@ -292,8 +296,10 @@ void OrvaneCloudManager::saveIndexRecord(const QString& listName, const std::opt
     record.fields.insert(TypeField, 1);
 
     QPointer<OrvaneCloudManager> self(this);
-    database()->saveRecord(record, [self, listName, attempt, cloudIDs](const CloudRecord&, const CloudError& error) {
-        if (!self)
+    database()->saveRecord(record, [self, listName, attempt, cloudIDs, generation = m_generation](
+                                       const CloudRecord&, const CloudError& error) {
+        // Switched off meanwhile, the cloud's list is no longer taken in.
+        if (!self || !self->isCurrent(generation))
             return;
         if (error.isError()) {
             self->retryOrReport(listName, attempt, error, [self, listName](int next) {

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
 #include "platform/Log.h"
@@ -24,7 +26,6 @@ const QString PaymentListDates = QStringLiteral("PaymentListDates");
 const QString PaymentListAmounts = QStringLiteral("PaymentListAmounts");
 const QString PaymentListNotes = QStringLiteral("PaymentListNotes");
 const QString PaymentListAttachments = QStringLiteral("PaymentListAttachments");
-const QString Rev = QStringLiteral("Rev");
 const QString Type = QStringLiteral("type");
 const QString LocalModificationDate = QStringLiteral("localModificationDate");
 const QString Bids = QStringLiteral("Bids");
@@ -38,6 +39,24 @@ const QStringList PaymentListFields
 const QStringList RecordOnlyFields = PaymentListFields + QStringList{Fields::Type, Fields::LocalModificationDate};
 // Flags that travel as NO when the bill lacks them, for versions that need them.
 const QStringList FlagKeys = {BillKeys::AmountVaries, BillKeys::IsArchived, BillKeys::IsIncome};
+
+// The payments once more as the four parallel lists that earlier versions read.
+void insertParallelPaymentLists(const QVariantList& payments, QVariantMap& fields)
+{
+    QVariantList dates, amounts, notes, receipts;
+    for (const QVariant& entry : payments) {
+        const QVariantMap payment = entry.toMap();
+        const QDateTime date = payment.value(PaymentKeys::Date).toDateTime();
+        dates.append(date.isValid() ? date : PropertyList::distantPast());
+        amounts.append(payment.value(PaymentKeys::Amount).toDouble());
+        notes.append(payment.value(PaymentKeys::Note).toString());
+        receipts.append(payment.value(PaymentKeys::Receipt).toString());
+    }
+    fields.insert(Fields::PaymentListDates, dates);
+    fields.insert(Fields::PaymentListAmounts, amounts);
+    fields.insert(Fields::PaymentListNotes, notes);
+    fields.insert(Fields::PaymentListAttachments, receipts);
+}
 
 QVariantList integersOf(const QVariant& list)
 {
@@ -251,31 +270,21 @@ CloudRecord OrvaneCloudManager::convertBill(const QVariantMap& bill, const QDate
     if (absoluteDueDate.typeId() == QMetaType::QDateTime)
         fields.insert(BillKeys::DueDate, absoluteDueDate);
     fields.insert(Fields::Repeat, integersOf(bill.value(BillKeys::Repeat)));
-    // Receipts by the name of their copy, which every data folder shares.
-    const QVariantList payments = paymentsWithReceipts(bill.value(BillKeys::PaymentList).toList(), QString());
-    fields.insert(BillKeys::PaymentList, payments);
-
-    // The payments once more as the four parallel lists that earlier
-    // versions read.
-    QVariantList dates, amounts, notes, receipts;
-    for (const QVariant& entry : payments) {
-        const QVariantMap payment = entry.toMap();
-        const QDateTime date = payment.value(PaymentKeys::Date).toDateTime();
-        dates.append(date.isValid() ? date : PropertyList::distantPast());
-        amounts.append(payment.value(PaymentKeys::Amount).toDouble());
-        notes.append(payment.value(PaymentKeys::Note).toString());
-        receipts.append(payment.value(PaymentKeys::Receipt).toString());
+    // A bill without payments gets none on the way: the receiver would store
+    // the empty list, and the computers' files would differ.
+    if (bill.contains(BillKeys::PaymentList)) {
+        // Receipts by the name of their copy, which every data folder shares.
+        const QVariantList payments = paymentsWithReceipts(bill.value(BillKeys::PaymentList).toList(), QString());
+        fields.insert(BillKeys::PaymentList, payments);
+        insertParallelPaymentLists(payments, fields);
     }
-    fields.insert(Fields::PaymentListDates, dates);
-    fields.insert(Fields::PaymentListAmounts, amounts);
-    fields.insert(Fields::PaymentListNotes, notes);
-    fields.insert(Fields::PaymentListAttachments, receipts);
-
-    // The escrow share travels as stored; a constant would zero it on every
-    // other device.
-    fields.insert(Fields::Rev, bill.value(BillKeys::Rev, 0));
-    for (const QString& key : FlagKeys)
-        fields.insert(key, bill.value(key, false).toBool());
+    // Every other key travels as stored (the escrow share, the flags as the
+    // integers or booleans they are); only a flag the bill lacks goes as NO,
+    // for versions that need it.
+    for (const QString& key : FlagKeys) {
+        if (!fields.contains(key))
+            fields.insert(key, false);
+    }
     fields.insert(Fields::Type, 1);
     fields.insert(Fields::LocalModificationDate, localDate);
     record.fields = fields;
@@ -293,6 +302,10 @@ QVariantMap OrvaneCloudManager::convertRecordintoBill(const CloudRecord& record,
     if (fields.contains(Fields::Repeat))
         bill.insert(BillKeys::Repeat, integersOf(fields.value(Fields::Repeat)));
 
+    // A record without any payments' field holds none, and none is made up.
+    const bool holdsPayments = fields.contains(BillKeys::PaymentList)
+                               || std::any_of(PaymentListFields.cbegin(), PaymentListFields.cend(),
+                                              [&fields](const QString& key) { return fields.contains(key); });
     QVariantList payments;
     if (fields.contains(BillKeys::PaymentList)) {
         payments = paymentsWithReceipts(fields.value(BillKeys::PaymentList).toList(), dataFolder);
@@ -314,7 +327,8 @@ QVariantMap OrvaneCloudManager::convertRecordintoBill(const CloudRecord& record,
             });
         }
     }
-    bill.insert(BillKeys::PaymentList, payments);
+    if (holdsPayments)
+        bill.insert(BillKeys::PaymentList, payments);
     // An earlier version's record is as new as its cloud date.
     if (!bill.contains(BillKeys::SyncModificationDate))
         bill.insert(BillKeys::SyncModificationDate, cloudModificationDateForBillRecord(record));

@@ -37,7 +37,9 @@ QList<OrvaneCloudPass::Outcome> OrvaneCloudPass::mergeBatch(const Batch& batch, 
         const OrvaneCloudManager::LocalBill local
             = OrvaneCloudManager::readLocalBill(batch.dataFolder, billID, deleted.contains(billID));
         const QVariantMap cloudBill = OrvaneCloudManager::convertRecordintoBill(record, batch.dataFolder);
-        Outcome outcome{Outcome::NoteInStep, billID, record};
+        Outcome outcome;
+        outcome.billID = billID;
+        outcome.record = record;
         outcome.mergedWith = local.stamp;
         outcome.steady = local.steady;
         const bool cloudLacks = local.bill && OrvaneCloudManager::shouldSaveRecordToCloud(*local.bill, cloudBill);
@@ -61,7 +63,7 @@ QList<OrvaneCloudPass::Outcome> OrvaneCloudPass::mergeBatch(const Batch& batch, 
         const std::optional<FileStamp> stamp
             = FileStamp::of(QDir(batch.dataFolder).filePath(billID + DataFolderFiles::BillFileExtension));
         if (inStep == batch.stampsInStep.cend() || stamp != *inStep)
-            outcomes.append({Outcome::Upload, billID});
+            outcomes.append(Outcome::upload(billID));
     }
     return outcomes;
 }
@@ -74,14 +76,19 @@ QStringList OrvaneCloudPass::billsToUpload(const QString& dataFolder, const QSet
         return toUpload;
     const BWBillIndex index(dataFolder);
     const QSet<QString> deleted = idsOf(index, IndexKeys::DeletedBills);
-    for (const QString& billID : index.ids(IndexKeys::ActiveBills)) {
-        if (cancelled)
-            return {};
-        if (inCloud.contains(billID) || deleted.contains(billID) || !BWUIDMaker::isValidUID(billID))
-            continue;
-        const std::optional<QVariantMap> bill = OrvaneCloudManager::readLocalBill(dataFolder, billID, false).bill;
-        if (bill && !bill->value(BillKeys::IsArchived).toBool())
-            toUpload.append(billID);
+    // Archived bills and tombstones go up as well: a deletion of a bill the
+    // cloud never had is what tells the computers that listed its id.
+    QSet<QString> seen;
+    for (const QString& listName : {IndexKeys::ActiveBills, IndexKeys::ArchivedBills, IndexKeys::DeletedBills}) {
+        for (const QString& billID : index.ids(listName)) {
+            if (cancelled)
+                return {};
+            if (inCloud.contains(billID) || !BWUIDMaker::isValidUID(billID) || seen.contains(billID))
+                continue;
+            seen.insert(billID);
+            if (OrvaneCloudManager::readLocalBill(dataFolder, billID, deleted.contains(billID)).bill)
+                toUpload.append(billID);
+        }
     }
     return toUpload;
 }

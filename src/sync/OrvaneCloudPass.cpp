@@ -25,7 +25,7 @@ OrvaneCloudPass::OrvaneCloudPass(OrvaneCloudManager& engine, const QStringList& 
             return;
         QList<Outcome> uploads;
         for (const QString& billID : m_lacking.result())
-            uploads.append({Outcome::Upload, billID});
+            uploads.append(Outcome::upload(billID));
         applyThen(uploads, [this] { finish(); });
     });
 }

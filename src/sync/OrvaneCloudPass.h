@@ -46,6 +46,14 @@ public:
         // stood still while it was read.
         std::optional<FileStamp> mergedWith;
         bool steady = false;
+
+        static Outcome upload(const QString& billID)
+        {
+            Outcome outcome;
+            outcome.action = Upload;
+            outcome.billID = billID;
+            return outcome;
+        }
     };
     // What the merging of a batch on the worker is given.
     struct Batch
@@ -69,8 +77,8 @@ public:
     // Carries out an outcome through the engine and the store, on the
     // engine's thread; true when a bill was written.
     static bool apply(OrvaneCloudManager& engine, const Outcome& outcome);
-    // The bills of the active list the cloud does not hold that are to go
-    // up: neither deleted nor archived.
+    // The bills of the lists the cloud does not hold that have a file here:
+    // active, archived and deleted alike.
     static QStringList billsToUpload(const QString& dataFolder, const QSet<QString>& inCloud,
                                      const std::atomic<bool>& cancelled);
 

@@ -33,6 +33,21 @@ TEST(HybridLogicalClockTest, StampsFollowEveryStampSeenWhateverTheClockSays)
     EXPECT_TRUE(HybridLogicalClock::isStamp(behind.latest()));
 }
 
+// The counter at its limit moves on to the next millisecond instead of
+// wrapping round to an earlier stamp.
+TEST(HybridLogicalClockTest, TheCounterNeverWraps)
+{
+    const qint64 noon = Noon.toMSecsSinceEpoch();
+    const QString device = BWUIDMaker::makeUID();
+    const QString last = HybridLogicalClock::stampOf(noon, 0xFFFFFFFFu, BWUIDMaker::makeUID());
+    HybridLogicalClock clock(device);
+    clock.observe(last);
+    const QString next = clock.next(Noon);
+    EXPECT_GT(next, last);
+    EXPECT_EQ(next, HybridLogicalClock::stampOf(noon + 1, 0, device));
+    EXPECT_GT(HybridLogicalClock::successorOf(last), last);
+}
+
 TEST(HybridLogicalClockTest, StampsCompareAsTextsAndTiesGoByDevice)
 {
     const QString low = QStringLiteral("00000000000000000000000000000001");

@@ -557,3 +557,34 @@ TEST_F(BillEditorTest, TextThatIsNoDateIsRefusedAndNothingIsSaved)
         EXPECT_TRUE(editor->isShown());
     }
 }
+
+// The editor writes only the fields the user changed, onto the bill as it is
+// stored at Save: what changed meanwhile elsewhere stays, and a field changed
+// in both places takes the user's value.
+TEST_F(BillEditorTest, ASaveWritesOnlyTheChangedFieldsOntoTheBillAsStoredNow)
+{
+    const QString billID = store(bill(QStringLiteral("Loan"), inDays(10), {{BillKeys::Balance, 1000.004}}));
+    const QVariantMap arrived{{BillKeys::Balance, 900.0},
+                              {BillKeys::Notes, QStringLiteral("from the phone")},
+                              {BillKeys::Name, QStringLiteral("Car loan")}};
+    edit(billID);
+    ASSERT_TRUE(BWBill(env).saveSpecificKeys(arrived.keys(), arrived.values(), billID));
+    ASSERT_TRUE(BWBill(env).saveSpecificKey(BillKeys::DueDate, inDays(40), billID));
+    editor->billNameField()->setText(QStringLiteral("Car Loan (bank)"));
+    editor->amountDueField()->setText(QStringLiteral("75"));
+    ASSERT_TRUE(editor->saveBill());
+    const QVariantMap file = storedFile(billID);
+    EXPECT_EQ(file.value(BillKeys::Balance).toDouble(), 900.0);
+    EXPECT_EQ(file.value(BillKeys::Notes).toString(), QStringLiteral("from the phone"));
+    EXPECT_EQ(file.value(BillKeys::DueDate).toDateTime(), inDays(40));
+    EXPECT_EQ(file.value(BillKeys::Name).toString(), QStringLiteral("Car Loan (bank)"));
+    EXPECT_EQ(file.value(BillKeys::Amount).toDouble(), 75.0);
+
+    // Opened and saved unchanged, nothing is written: the balance keeps the
+    // value the store holds, not the one shown to the cent.
+    ASSERT_TRUE(BWBill(env).saveSpecificKey(BillKeys::Balance, 1000.004, billID));
+    const QVariantMap before = storedFile(billID);
+    edit(billID);
+    ASSERT_TRUE(editor->saveBill());
+    EXPECT_EQ(storedFile(billID), before);
+}

@@ -555,3 +555,125 @@ TEST_F(BillPageEditTest, TheInterestRateIsTypedAsAPercentAndStoredAsAFraction)
         }
     }
 }
+
+// Each popover edits the bill it opened for: showing another bill, by
+// whatever route, closes every one of them first.
+TEST_F(BillPageEditTest, ShowingAnotherBillClosesEveryPopover)
+{
+    const QString rent = rentWithPayments();
+    const QString power = storeBill(QStringLiteral("Power"), 5);
+    const std::pair<const char*, std::function<QWidget*()>> popovers[] = {
+        {"skip",
+         [this] {
+             page->showSkipPaymentPopover(nullptr);
+             return page->skipPaymentPopover();
+         }},
+        {"payment",
+         [this] {
+             page->editClickedPayment(0);
+             return page->paymentEditorPopover();
+         }},
+        {"amount",
+         [this] {
+             page->quickEdit(BWBillDetailViewController::AmountTab, nullptr);
+             return page->stickyEditorPopover();
+         }},
+        {"notes",
+         [this] {
+             page->quickEditNotes();
+             return page->notesEditorPopover();
+         }},
+        {"balance",
+         [this] {
+             page->editBalance(nullptr);
+             return page->balancePopover();
+         }},
+    };
+    for (const auto& [name, open] : popovers) {
+        SCOPED_TRACE(name);
+        show(rent);
+        QWidget* popover = open();
+        ASSERT_TRUE(popover->isVisible());
+        show(power);
+        EXPECT_TRUE(popover->isHidden());
+    }
+}
+
+// The balance editor writes only what the user changed, onto the bill as it
+// is stored now: a balance left alone keeps every bit the store holds and
+// what a payment logged meanwhile took off it.
+TEST_F(BillPageEditTest, TheBalanceEditorWritesOnlyWhatTheUserChanged)
+{
+    const QString billID = storeBill(QStringLiteral("Loan"), 3);
+    ASSERT_TRUE(BWBill(env).saveSpecificKeys({BillKeys::Balance, BillKeys::Interest, BillKeys::Rev},
+                                             {1000.004, 0.05, 20.0}, billID));
+    struct Case
+    {
+        const char* what;
+        std::function<void()> type;
+        QStringList changedKeys;
+    };
+    const QList<Case> cases{
+        {"nothing", [] {}, {}},
+        {"the same balance typed again", [this] { page->balanceEditField()->setText(QStringLiteral("1000.00")); }, {}},
+        {"the interest", [this] { page->interestRateField()->setText(QStringLiteral("6")); }, {BillKeys::Interest}},
+        {"the escrow", [this] { page->escrowEditField()->setText(QStringLiteral("25")); }, {BillKeys::Rev}},
+        {"the balance", [this] { page->balanceEditField()->setText(QStringLiteral("900")); }, {BillKeys::Balance}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        show(billID);
+        page->editBalance(nullptr);
+        const QVariantMap before = storedFile(billID);
+        c.type();
+        ASSERT_TRUE(page->saveBalanceChanges());
+        const QVariantMap after = storedFile(billID);
+        QStringList changed;
+        for (const QString& key : {BillKeys::Balance, BillKeys::Interest, BillKeys::Rev}) {
+            if (after.value(key) != before.value(key))
+                changed.append(key);
+        }
+        EXPECT_EQ(changed, c.changedKeys);
+        if (c.changedKeys.isEmpty()) {
+            EXPECT_EQ(after, before);
+        }
+    }
+}
+
+// What arrives while a popover is open stays when it is saved with another
+// field changed.
+TEST_F(BillPageEditTest, AChangeThatArrivedWhileAPopoverWasOpenStays)
+{
+    const QString billID = storeBill(QStringLiteral("Loan"), 3, {{BillKeys::Notes, QStringLiteral("first")}});
+    ASSERT_TRUE(BWBill(env).saveSpecificKeys({BillKeys::Balance}, {1000.0}, billID));
+    struct Case
+    {
+        const char* what;
+        std::function<void()> open;
+        std::function<bool()> changeAndSave;
+    };
+    const QList<Case> cases{
+        {"balance", [this] { page->editBalance(nullptr); },
+         [this] {
+             page->escrowEditField()->setText(QStringLiteral("7"));
+             return page->saveBalanceChanges();
+         }},
+        {"amount", [this] { page->quickEdit(BWBillDetailViewController::AmountTab, nullptr); },
+         [this] { return page->saveQuickEdits(); }},
+        {"notes", [this] { page->quickEditNotes(); }, [this] { return page->saveQuickEditNotes(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        show(billID);
+        c.open();
+        ASSERT_TRUE(BWBill(env).saveSpecificKeys({BillKeys::Balance, BillKeys::Amount, BillKeys::Notes},
+                                                 {880.0, 61.0, QStringLiteral("from the phone")}, billID));
+        ASSERT_TRUE(c.changeAndSave());
+        const QVariantMap stored = storedFile(billID);
+        EXPECT_EQ(stored.value(BillKeys::Balance).toDouble(), 880.0);
+        EXPECT_EQ(stored.value(BillKeys::Amount).toDouble(), 61.0);
+        EXPECT_EQ(stored.value(BillKeys::Notes).toString(), QStringLiteral("from the phone"));
+        ASSERT_TRUE(BWBill(env).saveSpecificKeys({BillKeys::Balance, BillKeys::Amount, BillKeys::Notes},
+                                                 {1000.0, 50.0, QStringLiteral("first")}, billID));
+    }
+}

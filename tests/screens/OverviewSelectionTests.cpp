@@ -1,6 +1,7 @@
 // Search, the selection's bottom bar and the month calendar beside the list.
 #include "OverviewTestFixture.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -248,4 +249,21 @@ TEST_F(OverviewTest, ChoosingTheSelectedBillsDayKeepsTheSelection)
     overview->calendarDateSelected(QDate(2016, 3, 14));
 
     EXPECT_EQ(selectedRows(), QList<int>({1}));
+}
+
+// A new sort order moves the selected rows, and they stay selected.
+TEST_F(OverviewTest, SortingKeepsTheSelectedBills)
+{
+    storeBill(QStringLiteral("Water"), 2);
+    storeBill(QStringLiteral("Rent"), 12);
+    storeBill(QStringLiteral("Gas"), 40);
+    overview->loadOverview();
+    clickRow(rowOf(QStringLiteral("Water")));
+    clickRow(rowOf(QStringLiteral("Gas")), true);
+
+    overview->billTable()->horizontalHeader()->setSortIndicator(
+        overview->tableModel()->columnOf(QStringLiteral("Name")), Qt::AscendingOrder);
+
+    ASSERT_EQ(shownNames(), (QStringList{"Gas", "Rent", "Water"}));
+    EXPECT_EQ(selectedRows(), (QList<int>{0, 2}));
 }

@@ -403,3 +403,43 @@ TEST_F(NavigationTest, CommandsWaitForTheScreens)
     EXPECT_FALSE(delegate.exportSelectedBillToCSV());
     EXPECT_EQ(delegate.visibleView(), QStringLiteral("overview"));
 }
+
+// A repeating bill is listed at each coming occurrence; Next and Previous go
+// from bill to bill, never to another row of the bill shown.
+TEST_F(NavigationTest, SteppingGoesFromBillToBillOverARepeatingBillsOtherRows)
+{
+    addBillsInDueOrder({"Rent", "Power", "Phone"});
+    startWithScreens();
+    const QVariantList loaded = overview.dataSource();
+    // Rent, Power, Rent again, Phone, Power again.
+    overview.listRows({loaded.at(0), loaded.at(1), loaded.at(0), loaded.at(2), loaded.at(1)});
+    openRow(0);
+    const auto next = taggedAction(1);
+    const auto previous = taggedAction(-1);
+    QStringList shown{shownName()};
+    for (int step = 0; step < 3; ++step) {
+        delegate.switchBills(next.get());
+        shown.append(shownName());
+    }
+    for (int step = 0; step < 3; ++step) {
+        delegate.switchBills(previous.get());
+        shown.append(shownName());
+    }
+    EXPECT_EQ(shown, (QStringList{"Rent", "Power", "Phone", "Phone", "Power", "Rent", "Rent"}));
+}
+
+// A bill shown from the tray menu, a search or a reminder takes the place of
+// the one whose popovers were open.
+TEST_F(NavigationTest, ShowingABillFromSearchClosesThePagesPopovers)
+{
+    addBillsInDueOrder({"Rent", "Power"});
+    startWithScreens();
+    openRow(0);
+    for (QWidget* popover : billPage.popovers())
+        popover->show();
+    editor.editorPopover()->show();
+    delegate.showBillFromSearch(ids["Power"]);
+    for (const QWidget* popover : billPage.popovers())
+        EXPECT_FALSE(popover->isVisible());
+    EXPECT_FALSE(editor.editorPopover()->isVisible());
+}

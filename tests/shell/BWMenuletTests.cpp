@@ -1,6 +1,7 @@
 #include "shell/BWMenulet.h"
 
 #include "ShellTestStore.h"
+#include "store/BWStatisticsCalculator.h"
 
 #include <QAction>
 #include <QMenu>
@@ -119,8 +120,8 @@ TEST_F(BWMenuletTest, AnyListedOverdueBillTurnsTheIconRed)
     const QList<Case> cases = {
         {"due in two days", 2, {}, true, BWMenulet::DueSoonColor, QStringLiteral("Orvane: 2 due")},
         {"a day late", -1, {}, true, BWMenulet::OverdueColor, QStringLiteral("Orvane: 2 due, some overdue")},
-        {"an automatic one late", -3, automatic, true, BWMenulet::OverdueColor,
-         QStringLiteral("Orvane: 2 due, some overdue")},
+        // Overdue is the red due dot, which an automatic bill never has.
+        {"an automatic one late", -3, automatic, true, BWMenulet::DueSoonColor, QStringLiteral("Orvane: 2 due")},
         {"an automatic one late, not counted", -3, automatic, false, BWMenulet::DueSoonColor,
          QStringLiteral("Orvane: 1 due")},
     };
@@ -422,4 +423,27 @@ TEST_F(BWMenuletTest, OpeningTheMenuOnANewDayShowsThatDaysDueTextsAtOnce)
     EXPECT_EQ(askedForTheDay.count(), 1);
     EXPECT_EQ(itemTitled(QStringLiteral("Power"))->text(), QStringLiteral("Power — Overdue by 3 days"));
     EXPECT_EQ(itemTitled(QStringLiteral("Phone"))->text(), QStringLiteral("Phone — Due today"));
+}
+
+// The tray counts and marks as the side bar and the badge do: a repeating
+// bill listed with a further occurrence is one bill, named once.
+TEST_F(BWMenuletTest, ARepeatingBillWithAFurtherOccurrenceCountsOnce)
+{
+    store.addBill(QStringLiteral("Weekly"), -3);
+    store.addBill(QStringLiteral("Phone"), 2);
+    QVariantList rows = store.loadedBills();
+    for (const QVariant& row : store.loadedBills()) {
+        QVariantMap next = row.toMap();
+        next.insert(BillKeys::DueDate, next.value(BillKeys::DueDate).toDateTime().addDays(7));
+        next.insert(BillKeys::SortableDueDate, next.value(BillKeys::SortableDueDate).toLongLong() + 7 * 86400);
+        next.insert(BillKeys::HumanDueDate, QStringLiteral("a week later"));
+        rows.append(next);
+    }
+    menulet.updateMenuWithDataSource(rows);
+
+    EXPECT_EQ(menuTitles(), (QStringList{"Show Orvane", Separator, "Weekly", "Phone", Separator, "Quit Orvane"}));
+    EXPECT_EQ(itemTitled(QStringLiteral("Weekly"))->text(), QStringLiteral("Weekly — Overdue by 3 days"));
+    EXPECT_EQ(menulet.statusTitle(), QStringLiteral("2"));
+    EXPECT_EQ(menulet.statusTitle().toLongLong(),
+              BWStatisticsCalculator(store.env).countAndAmountofBillsDueSoonForData(rows).count);
 }

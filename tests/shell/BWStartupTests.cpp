@@ -684,6 +684,30 @@ TEST_F(BWStartupTest, AClickedReminderOpensItsBill)
     EXPECT_TRUE(windowIsVisible());
 }
 
+// A schedule that cannot be saved is told to the user once a run, however
+// often saving it fails.
+TEST_F(BWStartupTest, AScheduleThatCannotBeSavedIsToldOnce)
+{
+    UserNotificationCenter notifications(store.temp.file(QStringLiteral("schedule.plist")), store.clock,
+                                         QDBusConnection(QStringLiteral("never-connected")));
+    delegate.startup().setNotificationCenter(&notifications);
+    QList<QPair<QString, QString>> alerts;
+    BWUserInteraction interaction;
+    interaction.showAlert = [&alerts](QWidget*, const QString& message, const QString& details) {
+        alerts.append({message, details});
+    };
+    delegate.setUserInteraction(interaction);
+    startAfterFirstLaunch(1);
+    const qsizetype alertsBefore = alerts.size();
+
+    emit notifications.scheduleNotSaved(QStringLiteral("No space left on device"));
+    emit notifications.scheduleNotSaved(QStringLiteral("No space left on device"));
+
+    ASSERT_EQ(alerts.size(), alertsBefore + 1);
+    EXPECT_EQ(alerts.last().first, QStringLiteral("Reminders Could Not Be Saved"));
+    EXPECT_TRUE(alerts.last().second.contains(QStringLiteral("No space left on device")));
+}
+
 TEST_F(BWStartupTest, ABillChosenInTheTrayOpensIt)
 {
     const QString billID = store.addBill(QStringLiteral("Rent"), 2);

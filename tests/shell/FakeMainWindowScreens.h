@@ -110,6 +110,8 @@ public:
     }
 
     QVariantList dataSource() const override { return m_dataSource; }
+    // Lists these rows in place of those loaded (a repeating bill's rows).
+    void listRows(const QVariantList& rows) { m_dataSource = rows; }
     QVariantList dataSourceFiltered() const override { return m_filtered; }
     QVariantList dataSourceWithIncome() const override { return m_withIncome; }
     QAbstractItemView* billTable() const override { return m_table; }

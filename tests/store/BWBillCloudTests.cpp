@@ -148,8 +148,9 @@ TEST_P(BWBillCloudTest, DeleteSendsBothListsAndRemovesTheFirebaseCopy)
     EXPECT_EQ(cloud.firebaseRemovals, GetParam().signedIn ? QStringList{Alpha} : QStringList());
     // The record database gets the bill's tombstone: the deletion with its stamp.
     ASSERT_EQ(cloud.cloudKitBills.size(), GetParam().cloudKit ? 1 : 0);
-    if (GetParam().cloudKit)
+    if (GetParam().cloudKit) {
         EXPECT_TRUE(BWBillMerge::isDeleted(cloud.cloudKitBills.first().record));
+    }
 }
 
 TEST_P(BWBillCloudTest, ArchivedListGoesOnlyToTheKeyValueStore)

@@ -55,6 +55,35 @@ TEST_F(BWStatisticsCalculatorTest, EachWindowCountsTheBillsItHolds)
     }
 }
 
+// One rule for the side bar, the badge and the tray: what counts as due soon,
+// and what is overdue (the red due dot).
+TEST_F(BWStatisticsCalculatorTest, DueSoonAndOverdueOfOneBill)
+{
+    struct Row
+    {
+        const char* what;
+        int dueInDays;
+        qlonglong payType;
+        bool dontCountAuto;
+        bool dueSoon;
+        bool overdue;
+    };
+    const Row rows[] = {
+        {"due tomorrow", 1, 0, true, true, false},
+        {"a day late", -1, 0, true, true, true},
+        {"late, automatic, counted", -3, 1, false, true, false},
+        {"late, automatic, left out", -3, 1, true, false, false},
+        {"due next month", 30, 0, true, false, false},
+    };
+    for (const Row& row : rows) {
+        setSetting(BWDefaultsKeys::BWDontCountAuto, row.dontCountAuto);
+        const QVariantMap record
+            = with(bill("Power", 80.0, today().addDays(row.dueInDays)), BillKeys::PayType, row.payType);
+        EXPECT_EQ(calculator().countsAsDueSoon(record), row.dueSoon) << row.what;
+        EXPECT_EQ(calculator().isOverdue(record), row.overdue) << row.what;
+    }
+}
+
 TEST_F(BWStatisticsCalculatorTest, ARecordWithoutDueDateIsInNoWindow)
 {
     QVariantMap record = bill("Loose", 80.0, today());
@@ -87,9 +116,10 @@ TEST_F(BWStatisticsCalculatorTest, AmountsAreExpectedAmountsOrThisMonthsEstimate
     };
     for (const Row& row : rows) {
         setSetting(BWDefaultsKeys::BWUseIntelligenceEstimates, row.estimates);
+        // Two occurrences of one bill: counted once, each one's amount summed.
         const QVariantList bills{row.record, row.record};
         const BWStatisticsCalculator c = calculator();
-        EXPECT_EQ(c.countAndAmountofBillsDueSoonForData(bills).count, 2) << row.what;
+        EXPECT_EQ(c.countAndAmountofBillsDueSoonForData(bills).count, 1) << row.what;
         EXPECT_DOUBLE_EQ(c.countAndAmountofBillsDueSoonForData(bills).amount, 2 * row.dueSoon) << row.what;
         EXPECT_DOUBLE_EQ(c.countAndAmountofBillsDueLaterForData(bills).amount, 2 * row.dueSoon) << row.what;
         EXPECT_DOUBLE_EQ(c.countAndAmountofBillsDueExcludingOverdueSoonForData(bills).amount, 2 * row.expected)

@@ -106,6 +106,15 @@ TEST_F(DueDateWeekdayComponentsTest, ComponentsAreThoseOfTheLocalDay)
     EXPECT_EQ(parts.weekdayOrdinal, 5);
 }
 
+TEST_F(DueDateWeekdayComponentsTest, NoDateHasNoComponentsAndNoLabel)
+{
+    const Components none = OvModernDateCalculations::extractDateComponentsFromDate(QDateTime());
+    EXPECT_EQ(none.day, 0);
+    EXPECT_EQ(none.weekday, 0);
+    EXPECT_EQ(none.weekdayOrdinal, 0);
+    EXPECT_EQ(OvModernDateCalculations::stringForCustomRepeatIntervalWithComponents(none), " ");
+}
+
 TEST_F(DueDateWeekdayComponentsTest, LabelNamesOrdinalAndWeekday)
 {
     const Components secondTuesday =

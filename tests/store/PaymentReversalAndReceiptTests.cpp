@@ -6,6 +6,7 @@
 #include <QSet>
 
 #include "PaymentLoggerTestFixture.h"
+#include "platform/BWUIDMaker.h"
 #include "platform/SoundPlayer.h"
 #include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
@@ -65,6 +66,28 @@ TEST_F(PaymentReversalTest, ReversingTheNewestRestoresTheBillAsItWasBeforeIt)
     for (const QString& key : {BillKeys::DueDate, BillKeys::TotalPaid, BillKeys::Average, BillKeys::LastPayment,
                                BillKeys::Balance})
         EXPECT_EQ(after.value(key), afterFirst.value(key)) << key.toStdString();
+}
+
+// Two payments logged apart for one due date (on two computers, then
+// merged) moved it on once: the due date goes back only with the last of them.
+TEST_F(PaymentReversalTest, TheDueDateGoesBackOnlyWhenNoOtherPaymentCoversItsOccurrence)
+{
+    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
+    storeBills({bill});
+    pay(bill, 100, localMoment(2016, 3, 8, 12));
+    QVariantMap merged = stored(bill);
+    QVariantMap apart = merged.value(BillKeys::PaymentList).toList().first().toMap();
+    apart.insert(PaymentKeys::PaymentID, BWUIDMaker::makeUID());
+    apart.insert(PaymentKeys::Date, localMoment(2016, 3, 8, 13));
+    merged.insert(BillKeys::PaymentList, merged.value(BillKeys::PaymentList).toList() << apart);
+    storeBills({merged});
+
+    const QDateTime expected[] = {localMoment(2016, 4, 8, 9), localMoment(2016, 3, 8, 9)};
+    for (const QDateTime& due : expected) {
+        QVariantList payments = newestFirst(bill);
+        ASSERT_TRUE(reverse(bill, payments));
+        EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), due);
+    }
 }
 
 TEST_F(PaymentReversalTest, ReversingTheOnlyPaymentClearsTheTotalsAndGivesTheBalanceBack)

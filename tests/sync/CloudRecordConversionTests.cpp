@@ -65,6 +65,33 @@ TEST(CloudRecordConversionTest, BillBecomesARecordAndBack)
               QVariant(Noon.addSecs(5)));
 }
 
+// Every key comes back as the bill stores it, of the type it is stored as,
+// and none the bill lacks is made up on the way.
+TEST(CloudRecordConversionTest, EveryKeyComesBackOfItsStoredTypeAndNoneIsAdded)
+{
+    const QString billID = BWUIDMaker::makeUID();
+    struct Case
+    {
+        QVariantMap bill;
+        QStringList absentBack;
+    } cases[] = {
+        {{{BillKeys::Bid, billID}, {BillKeys::AmountVaries, 0}, {BillKeys::IsArchived, false}, {BillKeys::IsIncome, true}},
+         {BillKeys::PaymentList, BillKeys::Rev}},
+        {{{BillKeys::Bid, billID}, {BillKeys::AmountVaries, 1}, {BillKeys::Rev, 0}, {BillKeys::PaymentList, QVariantList()}},
+         {}},
+    };
+    for (const Case& c : cases) {
+        const QVariantMap back = OrvaneCloudManager::convertRecordintoBill(
+            OrvaneCloudManager::convertBill(c.bill, Noon, CloudRecord()), QString());
+        for (auto it = c.bill.cbegin(); it != c.bill.cend(); ++it) {
+            EXPECT_EQ(back.value(it.key()), it.value()) << it.key().toStdString();
+            EXPECT_EQ(back.value(it.key()).typeId(), it.value().typeId()) << it.key().toStdString();
+        }
+        for (const QString& key : c.absentBack)
+            EXPECT_FALSE(back.contains(key)) << key.toStdString();
+    }
+}
+
 TEST(CloudRecordConversionTest, LocalAndCloudCopiesAreComparedByTheMergeRule)
 {
     const QString billID = BWUIDMaker::makeUID();

@@ -129,8 +129,9 @@ TEST_F(TwoDevicesTest, ADeletionHoldsOverOlderCopiesAndALaterChangeBringsTheBill
         for (SyncDevice* device : {&a, &b}) {
             EXPECT_EQ(device->shownBills().contains(billID), c.back);
             EXPECT_EQ(device->list(IndexKeys::DeletedBills).contains(billID), !c.back);
-            if (c.back)
+            if (c.back) {
                 EXPECT_EQ(device->bill(billID).value(BillKeys::Notes).toString(), "edited elsewhere");
+            }
         }
         EXPECT_EQ(server.record(IndexKeys::DeletedBills)->fields.value("Bids").toStringList().contains(billID),
                   !c.back);
@@ -463,5 +464,36 @@ TEST(SwitchingSyncOffTest, StopsThePassUnderWay)
         ASSERT_TRUE(waitUntilQuiet(server, 300));
         EXPECT_EQ(server.requestCount(), sentAtOff);
         EXPECT_FALSE(server.record(onlyOnB).has_value());
+    }
+}
+
+// An answer that arrives after sync was switched off is dropped whatever it
+// answers: the cloud's list that an index save brings back adds nothing to
+// the index here, and nothing more is asked for.
+TEST(SwitchingSyncOffTest, DropsEveryAnswerThatArrivesAfterIt)
+{
+    for (const int sentBeforeOff : {1, 2, 3, 4}) {
+        SCOPED_TRACE(sentBeforeOff);
+        MemoryCloudServer server;
+        QString onlyOnA;
+        {
+            MemoryCloudContainer containerA{&server};
+            SyncDevice a{containerA, Start};
+            a.engine->turnCloudSyncOn();
+            onlyOnA = a.addBill(QStringLiteral("Water"), 20.0);
+            ASSERT_TRUE(waitUntilQuiet(server, 200));
+        }
+        MemoryCloudContainer containerB{&server};
+        SyncDevice b{containerB, Start.addSecs(60)};
+        server.setDelayMilliseconds(40);
+        server.injectFault(MemoryCloudServer::Fault::Delay, MemoryCloudServer::Operation::Any, 1000);
+        const int before = server.requestCount();
+        b.addBill(QStringLiteral("Phone"), 40.0);
+        ASSERT_TRUE(waitFor([&] { return server.requestCount() >= before + sentBeforeOff; }, 10000));
+        b.engine->turnCloudSyncOff();
+        const int sentAtOff = server.requestCount();
+        ASSERT_TRUE(waitUntilQuiet(server, 300));
+        EXPECT_EQ(server.requestCount(), sentAtOff);
+        EXPECT_FALSE(b.list(IndexKeys::ActiveBills).contains(onlyOnA));
     }
 }

@@ -74,8 +74,9 @@ TEST_F(FullPassTest, AnEditMadeWhileAPassIsMergedStandsWithTheChangeThePassBring
     b.advance(120);
     int edits = 0;
     QObject::connect(b.engine.get(), &OrvaneCloudManager::passBatchMerged, [&] {
-        if (edits++ == 0)
+        if (edits++ == 0) {
             EXPECT_TRUE(b.pay(rent, 50.0, QStringLiteral("paid on B")));
+        }
     });
     passOnB();
     ASSERT_EQ(edits, 1);

@@ -245,13 +245,42 @@ TEST_F(SyncRulesTest, AChangeMadeAfterADeletionItHadNotSeenBringsTheBillBack)
         syncBoth();
         for (SyncDevice* device : {&a, &b}) {
             EXPECT_EQ(device->shownBills().contains(billID), secondsAfter > 0);
-            if (secondsAfter > 0)
+            if (secondsAfter > 0) {
                 EXPECT_EQ(device->bill(billID).value(BillKeys::Amount).toDouble(), 77.0);
+            }
         }
     }
 }
 
-TEST_F(SyncRulesTest, ABillDeletedSinceTheBackupStaysWhenTheBackupIsRestored)
+// Made and then deleted or archived before the cloud ever had it: the
+// tombstone and the archived bill go up all the same, and no computer lists
+// an id it holds no file of.
+TEST_F(SyncRulesTest, ABillTheCloudNeverHadTravelsDeletedOrArchived)
+{
+    setOnline(false);
+    const QString deletedID = a.addBill(QStringLiteral("Gym"), 30.0);
+    const QString archivedID = a.addBill(QStringLiteral("Old loan"), 90.0);
+    a.advance(60);
+    ASSERT_TRUE(a.remove(deletedID));
+    ASSERT_TRUE(BWBill(a.env).archiveBillWithBid(archivedID));
+    settle();
+    setOnline(true);
+    syncBoth();
+    for (SyncDevice* device : {&a, &b}) {
+        EXPECT_FALSE(device->shownBills().contains(deletedID));
+        EXPECT_TRUE(device->bill(archivedID).value(BillKeys::IsArchived).toBool());
+        for (const QString& listName : {IndexKeys::ActiveBills, IndexKeys::ArchivedBills, IndexKeys::DeletedBills}) {
+            for (const QString& billID : device->list(listName))
+                EXPECT_FALSE(device->bill(billID).isEmpty()) << listName.toStdString() << " " << billID.toStdString();
+        }
+    }
+    for (const QString& billID : {deletedID, archivedID}) {
+        EXPECT_TRUE(server.record(billID).has_value());
+        EXPECT_FALSE(b.bill(billID).isEmpty());
+    }
+}
+
+TEST_F(SyncRulesTest, ABillDeletedSinceTheBackupComesBackWhenTheBackupIsRestored)
 {
     const QString billID = sharedBill();
     ASSERT_TRUE(BWBillsLoader(a.env).backupDatabase());
