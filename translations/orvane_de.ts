@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BWAccessibleCalendar</name>
+    <message>
+        <source>Calendar, %1</source>
+        <translation>Kalender, %1</translation>
+    </message>
+</context>
+<context>
+    <name>BWAccessibleCalendarDay</name>
+    <message>
+        <source>%1, %2 due</source>
+        <translation>%1, %2 fällig</translation>
+    </message>
+    <message>
+        <source>Another month</source>
+        <translation>Anderer Monat</translation>
+    </message>
+</context>
+<context>
+    <name>BWAccessibleFactory</name>
+    <message>
+        <source>Choose Date</source>
+        <translation>Datum wählen</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Previous Month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Next Month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+</context>
+<context>
+    <name>BWAccessiblePieChart</name>
+    <message>
+        <source>Pie chart</source>
+        <translation>Kreisdiagramm</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>BWAccessibleSegmentedControl</name>
+    <message>
+        <source>Choices</source>
+        <translation>Auswahl</translation>
+    </message>
+</context>
+<context>
+    <name>BWAccessibleStepper</name>
+    <message>
+        <source>Stepper</source>
+        <translation>Schrittregler</translation>
+    </message>
+</context>
+<context>
     <name>BWAutomaticPayments</name>
     <message>
         <source>Auto-logged by Orvane</source>
@@ -17,6 +83,10 @@
     <message>
         <source>Are you sure you want to skip the next payment for this bill?</source>
         <translation>Möchten Sie die nächste Zahlung dieser Rechnung wirklich überspringen?</translation>
+    </message>
+    <message>
+        <source>Repeat Action</source>
+        <translation>Aktion wiederholen</translation>
     </message>
 </context>
 <context>
@@ -420,6 +490,18 @@
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>Earlier Figures</source>
+        <translation>Frühere Werte</translation>
+    </message>
+    <message>
+        <source>Later Figures</source>
+        <translation>Spätere Werte</translation>
+    </message>
+    <message>
+        <source>Interest Rate</source>
+        <translation>Zinssatz</translation>
+    </message>
 </context>
 <context>
     <name>BWBillEditorController</name>
@@ -563,6 +645,54 @@
         <source>Enter a Date</source>
         <translation>Geben Sie ein Datum ein</translation>
     </message>
+    <message>
+        <source>Repeat Every</source>
+        <translation>Wiederholen alle</translation>
+    </message>
+    <message>
+        <source>Usual Repeats</source>
+        <translation>Übliche Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Bill Name</source>
+        <translation>Name der Rechnung</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Pay Site</source>
+        <translation>Zahlungsseite</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>Days before it is due</source>
+        <translation>Tage vor der Fälligkeit</translation>
+    </message>
+    <message>
+        <source>Income Name</source>
+        <translation>Name der Einnahme</translation>
+    </message>
+    <message>
+        <source>Paid On</source>
+        <translation>Bezahlt am</translation>
+    </message>
 </context>
 <context>
     <name>BWBillsLoader</name>
@@ -630,6 +760,10 @@
     <message>
         <source>Choose from a calendar</source>
         <translation>Aus einem Kalender wählen</translation>
+    </message>
+    <message>
+        <source>Choose Date</source>
+        <translation>Datum wählen</translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1163,18 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
     <message>
         <source>Select Receipt</source>
         <translation>Beleg auswählen</translation>
+    </message>
+    <message>
+        <source>Date Paid</source>
+        <translation>Bezahlt am</translation>
+    </message>
+    <message>
+        <source>Amount Paid</source>
+        <translation>Bezahlter Betrag</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>
@@ -1698,6 +1844,10 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
         <source>Paid This Month</source>
         <translation>Diesen Monat bezahlt</translation>
     </message>
+    <message>
+        <source>Bills</source>
+        <translation>Rechnungen</translation>
+    </message>
 </context>
 <context>
     <name>BWOverviewHeader</name>
@@ -1736,6 +1886,26 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
     <message>
         <source>Vacation mode is off</source>
         <translation>Urlaubsmodus ist aus</translation>
+    </message>
+    <message>
+        <source>New Bill</source>
+        <translation>Neue Rechnung</translation>
+    </message>
+    <message>
+        <source>New Income</source>
+        <translation>Neue Einnahme</translation>
+    </message>
+    <message>
+        <source>Bills Shown</source>
+        <translation>Angezeigte Rechnungen</translation>
+    </message>
+    <message>
+        <source>Search Bills</source>
+        <translation>Rechnungen durchsuchen</translation>
+    </message>
+    <message>
+        <source>Vacation</source>
+        <translation>Urlaub</translation>
     </message>
 </context>
 <context>
@@ -1787,6 +1957,10 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
     <message>
         <source>THIS MONTH: %1</source>
         <translation>DIESER MONAT: %1</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
     </message>
 </context>
 <context>
@@ -2393,6 +2567,10 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
         <source>Paid</source>
         <translation>Bezahlt</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>BWStartup</name>
@@ -2789,6 +2967,10 @@ Zahlseiten öffnen sich stattdessen in Ihrem Webbrowser.</translation>
     <message>
         <source>Skip Payment</source>
         <translation>Zahlung überspringen</translation>
+    </message>
+    <message>
+        <source>Orvane</source>
+        <translation>Orvane</translation>
     </message>
 </context>
 <context>

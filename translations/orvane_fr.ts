@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BWAccessibleCalendar</name>
+    <message>
+        <source>Calendar, %1</source>
+        <translation>Calendrier, %1</translation>
+    </message>
+</context>
+<context>
+    <name>BWAccessibleCalendarDay</name>
+    <message>
+        <source>%1, %2 due</source>
+        <translation>%1, à payer : %2</translation>
+    </message>
+    <message>
+        <source>Another month</source>
+        <translation>Autre mois</translation>
+    </message>
+</context>
+<context>
+    <name>BWAccessibleFactory</name>
+    <message>
+        <source>Choose Date</source>
+        <translation>Choisir la date</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Previous Month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next Month</source>
+        <translation>Mois suivant</translation>
+    </message>
+</context>
+<context>
+    <name>BWAccessiblePieChart</name>
+    <message>
+        <source>Pie chart</source>
+        <translation>Graphique circulaire</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>BWAccessibleSegmentedControl</name>
+    <message>
+        <source>Choices</source>
+        <translation>Choix</translation>
+    </message>
+</context>
+<context>
+    <name>BWAccessibleStepper</name>
+    <message>
+        <source>Stepper</source>
+        <translation>Incrémenteur</translation>
+    </message>
+</context>
+<context>
     <name>BWAutomaticPayments</name>
     <message>
         <source>Auto-logged by Orvane</source>
@@ -17,6 +83,10 @@
     <message>
         <source>Are you sure you want to skip the next payment for this bill?</source>
         <translation>Voulez-vous vraiment sauter le prochain paiement de cette facture ?</translation>
+    </message>
+    <message>
+        <source>Repeat Action</source>
+        <translation>Répéter l&apos;action</translation>
     </message>
 </context>
 <context>
@@ -420,6 +490,18 @@
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>Earlier Figures</source>
+        <translation>Valeurs précédentes</translation>
+    </message>
+    <message>
+        <source>Later Figures</source>
+        <translation>Valeurs suivantes</translation>
+    </message>
+    <message>
+        <source>Interest Rate</source>
+        <translation>Taux d&apos;intérêt</translation>
+    </message>
 </context>
 <context>
     <name>BWBillEditorController</name>
@@ -563,6 +645,54 @@
         <source>Enter a Date</source>
         <translation>Saisissez une date</translation>
     </message>
+    <message>
+        <source>Repeat Every</source>
+        <translation>Répéter tous les</translation>
+    </message>
+    <message>
+        <source>Usual Repeats</source>
+        <translation>Répétitions habituelles</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icône</translation>
+    </message>
+    <message>
+        <source>Bill Name</source>
+        <translation>Nom de la facture</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>Pay Site</source>
+        <translation>Site de paiement</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>Days before it is due</source>
+        <translation>Jours avant l&apos;échéance</translation>
+    </message>
+    <message>
+        <source>Income Name</source>
+        <translation>Nom du revenu</translation>
+    </message>
+    <message>
+        <source>Paid On</source>
+        <translation>Payé le</translation>
+    </message>
 </context>
 <context>
     <name>BWBillsLoader</name>
@@ -630,6 +760,10 @@
     <message>
         <source>Choose from a calendar</source>
         <translation>Choisir dans un calendrier</translation>
+    </message>
+    <message>
+        <source>Choose Date</source>
+        <translation>Choisir la date</translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1163,18 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     <message>
         <source>Select Receipt</source>
         <translation>Sélectionner un justificatif</translation>
+    </message>
+    <message>
+        <source>Date Paid</source>
+        <translation>Payé le</translation>
+    </message>
+    <message>
+        <source>Amount Paid</source>
+        <translation>Montant payé</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -1698,6 +1844,10 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
         <source>Paid This Month</source>
         <translation>Payées ce mois-ci</translation>
     </message>
+    <message>
+        <source>Bills</source>
+        <translation>Factures</translation>
+    </message>
 </context>
 <context>
     <name>BWOverviewHeader</name>
@@ -1736,6 +1886,26 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     <message>
         <source>Vacation mode is off</source>
         <translation>Le mode vacances est désactivé</translation>
+    </message>
+    <message>
+        <source>New Bill</source>
+        <translation>Nouvelle facture</translation>
+    </message>
+    <message>
+        <source>New Income</source>
+        <translation>Nouveau revenu</translation>
+    </message>
+    <message>
+        <source>Bills Shown</source>
+        <translation>Factures affichées</translation>
+    </message>
+    <message>
+        <source>Search Bills</source>
+        <translation>Rechercher des factures</translation>
+    </message>
+    <message>
+        <source>Vacation</source>
+        <translation>Vacances</translation>
     </message>
 </context>
 <context>
@@ -1787,6 +1957,10 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     <message>
         <source>THIS MONTH: %1</source>
         <translation>CE MOIS-CI : %1</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
     </message>
 </context>
 <context>
@@ -2393,6 +2567,10 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
         <source>Paid</source>
         <translation>Payé</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>BWStartup</name>
@@ -2422,11 +2600,11 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     </message>
     <message>
         <source>Reminders Could Not Be Saved</source>
-        <translation>Les rappels n'ont pas pu être enregistrés</translation>
+        <translation>Les rappels n&apos;ont pas pu être enregistrés</translation>
     </message>
     <message>
         <source>Orvane could not save its reminder notifications (%1). They show while Orvane runs, but may not show after it starts again.</source>
-        <translation>Orvane n'a pas pu enregistrer ses rappels (%1). Ils s'affichent tant qu'Orvane fonctionne, mais peut-être plus après son redémarrage.</translation>
+        <translation>Orvane n&apos;a pas pu enregistrer ses rappels (%1). Ils s&apos;affichent tant qu&apos;Orvane fonctionne, mais peut-être plus après son redémarrage.</translation>
     </message>
 </context>
 <context>
@@ -2789,6 +2967,10 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
     <message>
         <source>Skip Payment</source>
         <translation>Sauter le paiement</translation>
+    </message>
+    <message>
+        <source>Orvane</source>
+        <translation>Orvane</translation>
     </message>
 </context>
 <context>
