@@ -701,8 +701,221 @@
         <translation>Jamais</translation>
     </message>
     <message>
-        <source>Paid</source>
-        <translation>Payé</translation>
+        <source>Due in 1 day</source>
+        <translation>Échéance dans 1 jour</translation>
+    </message>
+    <message>
+        <source>Due in 1 week</source>
+        <translation>Échéance dans 1 semaine</translation>
+    </message>
+    <message numerus="yes">
+        <source>Due in %n days</source>
+        <translation>
+            <numerusform>Échéance dans %n jour</numerusform>
+            <numerusform>Échéance dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due in about 1 month</source>
+        <translation>Échéance dans environ 1 mois</translation>
+    </message>
+    <message>
+        <source>Due in over 1 month</source>
+        <translation>Échéance dans plus d’un mois</translation>
+    </message>
+    <message numerus="yes">
+        <source>Due in about %n months</source>
+        <translation>
+            <numerusform>Échéance dans environ %n mois</numerusform>
+            <numerusform>Échéance dans environ %n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Due in over %n months</source>
+        <translation>
+            <numerusform>Échéance dans plus de %n mois</numerusform>
+            <numerusform>Échéance dans plus de %n mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due in over 1 year</source>
+        <translation>Échéance dans plus d’un an</translation>
+    </message>
+    <message>
+        <source>Paid in 1 day</source>
+        <translation>Versement dans 1 jour</translation>
+    </message>
+    <message>
+        <source>Paid in 1 week</source>
+        <translation>Versement dans 1 semaine</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid in %n days</source>
+        <translation>
+            <numerusform>Versement dans %n jour</numerusform>
+            <numerusform>Versement dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paid in about 1 month</source>
+        <translation>Versement dans environ 1 mois</translation>
+    </message>
+    <message>
+        <source>Paid in over 1 month</source>
+        <translation>Versement dans plus d’un mois</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid in about %n months</source>
+        <translation>
+            <numerusform>Versement dans environ %n mois</numerusform>
+            <numerusform>Versement dans environ %n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid in over %n months</source>
+        <translation>
+            <numerusform>Versement dans plus de %n mois</numerusform>
+            <numerusform>Versement dans plus de %n mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paid in over 1 year</source>
+        <translation>Versement dans plus d’un an</translation>
+    </message>
+    <message>
+        <source>In 1 day</source>
+        <translation>Dans 1 jour</translation>
+    </message>
+    <message>
+        <source>In 1 week</source>
+        <translation>Dans 1 semaine</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n days</source>
+        <translation>
+            <numerusform>Dans %n jour</numerusform>
+            <numerusform>Dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In 1 month</source>
+        <translation>Dans 1 mois</translation>
+    </message>
+    <message>
+        <source>Over 1 month</source>
+        <translation>Plus d’un mois</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n months</source>
+        <translation>
+            <numerusform>Dans %n mois</numerusform>
+            <numerusform>Dans %n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n months</source>
+        <translation>
+            <numerusform>Plus de %n mois</numerusform>
+            <numerusform>Plus de %n mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Over 1 year</source>
+        <translation>Plus d’un an</translation>
+    </message>
+    <message>
+        <source>Paid 1 day ago</source>
+        <translation>Payé il y a 1 jour</translation>
+    </message>
+    <message>
+        <source>Overdue by 1 day</source>
+        <translation>En retard d’un jour</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid %n days ago</source>
+        <translation>
+            <numerusform>Payé il y a %n jour</numerusform>
+            <numerusform>Payé il y a %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overdue by %n days</source>
+        <translation>
+            <numerusform>En retard de %n jour</numerusform>
+            <numerusform>En retard de %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paid today</source>
+        <translation>Payé aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Échéance aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>En retard</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Chaque semaine</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n weeks</source>
+        <translation>
+            <numerusform>Toutes les %n semaine</numerusform>
+            <numerusform>Toutes les %n semaines</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Twice per month</source>
+        <translation>Deux fois par mois</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Chaque mois</translation>
+    </message>
+    <message>
+        <source>Every quarter</source>
+        <translation>Chaque trimestre</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation>Chaque année</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n months</source>
+        <translation>
+            <numerusform>Tous les %n mois</numerusform>
+            <numerusform>Tous les %n mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Chaque jour</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n days</source>
+        <translation>
+            <numerusform>Tous les %n jour</numerusform>
+            <numerusform>Tous les %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paid 1 time</source>
+        <translation>Payé 1 fois</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid %n times</source>
+        <translation>
+            <numerusform>Payé %n fois</numerusform>
+            <numerusform>Payé %n fois</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2133,6 +2346,17 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     </message>
 </context>
 <context>
+    <name>BWPaymentLogger</name>
+    <message>
+        <source>Attach Receipt</source>
+        <translation>Joindre un justificatif</translation>
+    </message>
+    <message>
+        <source>Attach</source>
+        <translation>Joindre</translation>
+    </message>
+</context>
+<context>
     <name>BWPhoneSync</name>
     <message>
         <source>Turn Off Sync</source>
@@ -2535,6 +2759,21 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     <message>
         <source>its process was killed</source>
         <translation>son processus a été tué</translation>
+    </message>
+</context>
+<context>
+    <name>BWReminderManager</name>
+    <message>
+        <source>Pay %1</source>
+        <translation>Payer %1</translation>
+    </message>
+    <message>
+        <source>Bill is due on %1</source>
+        <translation>Facture à payer le %1</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Voir</translation>
     </message>
 </context>
 <context>
@@ -3018,6 +3257,33 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
     <message>
         <source>Sat</source>
         <translation>sam.</translation>
+    </message>
+</context>
+<context>
+    <name>MGPreferencePanel</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
     </message>
 </context>
 <context>

@@ -54,10 +54,12 @@ BWOverviewBottomBar::BWOverviewBottomBar(const BWStoreEnvironment& env, const BW
 
     // The bar's text shares the row with the phone notice at the default
     // window width: both wrap onto a second line rather than being cut off.
+    // The notice's box gets the larger share, as its two buttons take part
+    // of it.
     m_actionText = new BGHUDLabel(QString(), m_bar);
     m_actionText->setWordWrap(true);
     layout->addWidget(m_actionText, 1);
-    layout->addWidget(buildAdBox(), 1);
+    layout->addWidget(buildAdBox(), 2);
     buildActionBox();
     layout->addWidget(m_actionBox);
     m_actionBox->hide();
