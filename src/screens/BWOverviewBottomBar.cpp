@@ -48,7 +48,10 @@ BWOverviewBottomBar::BWOverviewBottomBar(const BWStoreEnvironment& env, const BW
     , m_model(model)
     , m_bar(new BGHUDView(barParent))
 {
-    m_bar->setFixedHeight(kBottomBarHeight);
+    // At least the one height; a longer text in another language makes the
+    // bar taller rather than being cut off.
+    m_bar->setMinimumHeight(kBottomBarHeight);
+    m_bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* layout = new QHBoxLayout(m_bar);
     layout->setContentsMargins(8, 4, 8, 4);
 
