@@ -2175,6 +2175,14 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
         <source>Tags</source>
         <translation>Schlagwörter</translation>
     </message>
+    <message>
+        <source>EXPECTED BALANCE</source>
+        <translation>ERWARTETER SALDO</translation>
+    </message>
+    <message>
+        <source>CURRENT BALANCE</source>
+        <translation>AKTUELLER SALDO</translation>
+    </message>
 </context>
 <context>
     <name>BWOverviewTableModel</name>

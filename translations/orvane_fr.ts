@@ -2175,6 +2175,14 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
         <source>Tags</source>
         <translation>Étiquettes</translation>
     </message>
+    <message>
+        <source>EXPECTED BALANCE</source>
+        <translation>SOLDE PRÉVU</translation>
+    </message>
+    <message>
+        <source>CURRENT BALANCE</source>
+        <translation>SOLDE ACTUEL</translation>
+    </message>
 </context>
 <context>
     <name>BWOverviewTableModel</name>
