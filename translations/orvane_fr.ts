@@ -702,44 +702,44 @@
     </message>
     <message>
         <source>Due in 1 day</source>
-        <translation>Échéance dans 1 jour</translation>
+        <translation>Dans 1 jour</translation>
     </message>
     <message>
         <source>Due in 1 week</source>
-        <translation>Échéance dans 1 semaine</translation>
+        <translation>Dans 1 semaine</translation>
     </message>
     <message numerus="yes">
         <source>Due in %n days</source>
         <translation>
-            <numerusform>Échéance dans %n jour</numerusform>
-            <numerusform>Échéance dans %n jours</numerusform>
+            <numerusform>Dans %n jour</numerusform>
+            <numerusform>Dans %n jours</numerusform>
         </translation>
     </message>
     <message>
         <source>Due in about 1 month</source>
-        <translation>Échéance dans environ 1 mois</translation>
+        <translation>Dans environ 1 mois</translation>
     </message>
     <message>
         <source>Due in over 1 month</source>
-        <translation>Échéance dans plus d’un mois</translation>
+        <translation>Dans plus d’un mois</translation>
     </message>
     <message numerus="yes">
         <source>Due in about %n months</source>
         <translation>
-            <numerusform>Échéance dans environ %n mois</numerusform>
-            <numerusform>Échéance dans environ %n mois</numerusform>
+            <numerusform>Dans environ %n mois</numerusform>
+            <numerusform>Dans environ %n mois</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Due in over %n months</source>
         <translation>
-            <numerusform>Échéance dans plus de %n mois</numerusform>
-            <numerusform>Échéance dans plus de %n mois</numerusform>
+            <numerusform>Dans plus de %n mois</numerusform>
+            <numerusform>Dans plus de %n mois</numerusform>
         </translation>
     </message>
     <message>
         <source>Due in over 1 year</source>
-        <translation>Échéance dans plus d’un an</translation>
+        <translation>Dans plus d’un an</translation>
     </message>
     <message>
         <source>Paid in 1 day</source>
