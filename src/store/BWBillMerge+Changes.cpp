@@ -44,13 +44,6 @@ QVariantList asStoredNamesThem(const QVariantList& payments, const QVariantMap& 
     return named;
 }
 
-// Totals follow the payments; a caller's copy of them is no change of its own.
-bool followsPayments(const QString& key, const QVariantMap& edited)
-{
-    static const QStringList totals{BillKeys::TotalPaid, BillKeys::Average, BillKeys::LastPayment};
-    return totals.contains(key) && !edited.value(BillKeys::PaymentList).toList().isEmpty();
-}
-
 }  // namespace
 
 std::optional<QVariantMap> BWBillMerge::changed(const QVariantMap& stored, const QVariantMap& edited,
@@ -113,7 +106,12 @@ std::optional<QVariantMap> BWBillMerge::changed(const QVariantMap& stored, const
             continue;  // a removal holds; a payment is there once
         held.insert(paymentID);
         const auto old = beforePayments.constFind(paymentID);
-        if (old == beforePayments.cend()) {
+        if (old == beforePayments.cend() && BWBillMerge::isDerivedPaymentID(paymentID)) {
+            // A payment of an older layout new to the bill (an imported one)
+            // was logged before it came here, as takenOver() has it.
+            payment.remove(PaymentKeys::EditedStamp);
+            payment.insert(PaymentKeys::LoggedStamp, std::min(loggedStampOfOlderPayment(payment), stampNow()));
+        } else if (old == beforePayments.cend()) {
             payment.remove(PaymentKeys::EditedStamp);
             payment.insert(PaymentKeys::LoggedStamp, stampNow());
         } else if (samePaymentContent(old->toMap(), payment)) {

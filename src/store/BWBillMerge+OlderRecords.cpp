@@ -60,6 +60,14 @@ QString BWBillMerge::legacyStampOf(const QVariantMap& record)
     return date.isValid() ? HybridLogicalClock::stampOfDate(date) : HybridLogicalClock::origin();
 }
 
+// The stamp of a payment's date. A payment of an older layout carries no
+// stamp; it was logged on its date, or, dated ahead, before it: callers take
+// the earlier of this and when the record came to them.
+QString BWBillMerge::loggedStampOfOlderPayment(const QVariantMap& payment)
+{
+    return HybridLogicalClock::stampOfDate(payment.value(PaymentKeys::Date).toDateTime(), 1);
+}
+
 bool BWBillMerge::isTakenOver(const QVariantMap& record)
 {
     if (!record.contains(BillKeys::FieldStamps))
@@ -74,7 +82,7 @@ bool BWBillMerge::isTakenOver(const QVariantMap& record)
     }
     const QVariantMap stamps = record.value(BillKeys::FieldStamps).toMap();
     for (auto it = record.cbegin(); it != record.cend(); ++it) {
-        if (isStampedField(it.key()) && !stamps.contains(it.key()))
+        if (needsStamp(it.key(), record) && !stamps.contains(it.key()))
             return false;
     }
     return true;
@@ -88,7 +96,7 @@ QVariantMap BWBillMerge::takenOver(const QVariantMap& record)
     const QString legacy = legacyStampOf(record);
     QVariantMap stamps = record.value(BillKeys::FieldStamps).toMap();
     for (auto it = record.cbegin(); it != record.cend(); ++it) {
-        if (isStampedField(it.key()) && !stamps.contains(it.key()))
+        if (needsStamp(it.key(), record) && !stamps.contains(it.key()))
             stamps.insert(it.key(), legacy);
     }
 
@@ -108,9 +116,7 @@ QVariantMap BWBillMerge::takenOver(const QVariantMap& record)
             payment.insert(PaymentKeys::PaymentID, derivedPaymentID(identity, seen[identity]++));
         }
         if (!payment.contains(PaymentKeys::LoggedStamp))
-            payment.insert(PaymentKeys::LoggedStamp,
-                           std::min(HybridLogicalClock::stampOfDate(payment.value(PaymentKeys::Date).toDateTime(), 1),
-                                    legacy));
+            payment.insert(PaymentKeys::LoggedStamp, std::min(loggedStampOfOlderPayment(payment), legacy));
         if (!payment.contains(PaymentKeys::BalanceReduction))
             payment.insert(PaymentKeys::BalanceReduction,
                            BWPaymentLogger::balanceTakenBy(payment.value(PaymentKeys::Amount).toDouble(), record));

@@ -158,6 +158,17 @@ bool BWBillMerge::isStampedField(const QString& key)
     return !notFields.contains(key) && !BillKeys::DisplayKeys.contains(key);
 }
 
+bool BWBillMerge::followsPayments(const QString& key, const QVariantMap& record)
+{
+    static const QSet<QString> totals{BillKeys::TotalPaid, BillKeys::Average, BillKeys::LastPayment};
+    return totals.contains(key) && !record.value(BillKeys::PaymentList).toList().isEmpty();
+}
+
+bool BWBillMerge::needsStamp(const QString& key, const QVariantMap& record)
+{
+    return isStampedField(key) && !followsPayments(key, record);
+}
+
 QStringList BWBillMerge::fieldKeys(const QVariantMap& record)
 {
     QStringList keys = record.value(BillKeys::FieldStamps).toMap().keys();

@@ -113,6 +113,11 @@ public:
 
 private:
     static bool isStampedField(const QString& key);
+    // The totals follow the payments while there are any: worked out from
+    // them, they are no change of their own and get no stamp of their own.
+    static bool followsPayments(const QString& key, const QVariantMap& record);
+    // A field of `record` that must carry a stamp of its own.
+    static bool needsStamp(const QString& key, const QVariantMap& record);
     static QStringList fieldKeys(const QVariantMap& record);
     static QString stampOf(const QVariantMap& record, const QString& key);
     static QString contentStamp(const QVariantMap& record);
@@ -132,4 +137,6 @@ private:
     static bool samePaymentContent(const QVariantMap& first, const QVariantMap& second);
     static bool isTakenOver(const QVariantMap& record);
     static QString legacyStampOf(const QVariantMap& record);
+    // When a payment of an older layout, without a stamp of its own, was logged.
+    static QString loggedStampOfOlderPayment(const QVariantMap& payment);
 };
