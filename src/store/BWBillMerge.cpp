@@ -436,9 +436,11 @@ bool BWBillMerge::sameAmount(const QVariant& first, const QVariant& second)
 
 void BWBillMerge::completeDerivedKeys(QVariantMap& record)
 {
-    // A value that is right already keeps its form (an integer stays one).
+    // A value within half a cent of the one worked out is that one, summed in
+    // another order (by an earlier build, one payment at a time, or in single
+    // precision): it stays to the last bit, and an integer stays one.
     const auto derive = [&record](const QString& key, const QVariant& value) {
-        if (!record.contains(key) || !sameValue(record.value(key), value))
+        if (!record.contains(key) || !sameAmount(record.value(key), value))
             record.insert(key, value);
     };
     if (record.contains(BillKeys::BalanceSet))
@@ -448,12 +450,8 @@ void BWBillMerge::completeDerivedKeys(QVariantMap& record)
     if (!payments.isEmpty()) {
         QVariantMap totals;
         BWPaymentLogger::setTotalsFromPayments(totals, payments);
-        // Sums added in another order, or in single precision by older
-        // versions, are the same sums.
-        for (auto it = totals.cbegin(); it != totals.cend(); ++it) {
-            if (!record.contains(it.key()) || !sameAmount(record.value(it.key()), it.value()))
-                record.insert(it.key(), it.value());
-        }
+        for (auto it = totals.cbegin(); it != totals.cend(); ++it)
+            derive(it.key(), it.value());
     }
     const QString latest = later(contentStamp(record), record.value(BillKeys::DeletionStamp).toString());
     const QDateTime wall = HybridLogicalClock::wallTimeOf(latest);
