@@ -106,7 +106,8 @@ std::optional<QVariantMap> BWBillMerge::changed(const QVariantMap& stored, const
             continue;  // a removal holds; a payment is there once
         held.insert(paymentID);
         const auto old = beforePayments.constFind(paymentID);
-        if (old == beforePayments.cend() && BWBillMerge::isDerivedPaymentID(paymentID)) {
+        if (old == beforePayments.cend() && isDerivedPaymentID(paymentID)
+            && !payment.contains(PaymentKeys::LoggedStamp)) {
             // A payment of an older layout new to the bill (an imported one)
             // was logged before it came here, as takenOver() has it.
             payment.remove(PaymentKeys::EditedStamp);
