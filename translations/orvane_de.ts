@@ -3141,5 +3141,13 @@ Zahlseiten öffnen sich stattdessen in Ihrem Webbrowser.</translation>
         <source>The folder %1 cannot be read. Check its permissions; until then Orvane shows no bills and saves no changes.</source>
         <translation>Der Ordner %1 kann nicht gelesen werden. Prüfen Sie seine Berechtigungen; bis dahin zeigt Orvane keine Rechnungen und speichert keine Änderungen.</translation>
     </message>
+    <message>
+        <source>A Setting Could Not Be Read</source>
+        <translation>Eine Einstellung konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Orvane could not read the setting %1 in %2; it uses the default.</source>
+        <translation>Orvane konnte die Einstellung %1 in %2 nicht lesen und verwendet den Standardwert.</translation>
+    </message>
 </context>
 </TS>

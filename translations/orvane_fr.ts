@@ -3141,5 +3141,13 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
         <source>The folder %1 cannot be read. Check its permissions; until then Orvane shows no bills and saves no changes.</source>
         <translation>Le dossier %1 ne peut pas être lu. Vérifiez ses autorisations ; d’ici là, Orvane n’affiche aucune facture et n’enregistre aucune modification.</translation>
     </message>
+    <message>
+        <source>A Setting Could Not Be Read</source>
+        <translation>Un réglage n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>Orvane could not read the setting %1 in %2; it uses the default.</source>
+        <translation>Orvane n’a pas pu lire le réglage %1 dans %2 ; il utilise la valeur par défaut.</translation>
+    </message>
 </context>
 </TS>
