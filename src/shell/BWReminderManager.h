@@ -37,7 +37,8 @@ struct UserNotification;
 // keeps the reminders its write made.
 //
 // The manager reads every setting afresh at each call; one instance serves
-// the whole run, and its destruction waits for the calendar writes.
+// the whole run, and its destruction finishes what is under way: the
+// calendar writes, and a renewal's notifications.
 class BWReminderManager : public QObject, public BWReminderScheduling
 {
     Q_OBJECT
@@ -80,7 +81,8 @@ public:
     // Whether every change asked for so far is made and its calendar files
     // written.
     bool isIdle() const { return m_jobsUnderWay == 0; }
-    // Blocks until it is: for tests, which look at the files.
+    // Blocks until it is, the renewed notifications handed to the schedule:
+    // at the end of the run, and for tests, which look at the files.
     void waitUntilIdle();
 
     // The moment the reminders of a record go off (BWReminderMaker).
