@@ -2112,6 +2112,14 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
         <source>The password that protected Orvane was not found in the keyring, so password protection is now off. You can set a new password in the Preferences.</source>
         <translation>Das Passwort, das Orvane schützte, wurde im Schlüsselbund nicht gefunden; der Passwortschutz ist daher jetzt aus. Sie können in den Einstellungen ein neues Passwort festlegen.</translation>
     </message>
+    <message>
+        <source>Keyring Locked</source>
+        <translation>Schlüsselbund gesperrt</translation>
+    </message>
+    <message>
+        <source>The keyring that holds the password stays locked, so the password could not be checked. Unlock the keyring when it asks, then try again, or quit.</source>
+        <translation>Der Schlüsselbund mit dem Passwort bleibt gesperrt, daher konnte das Passwort nicht geprüft werden. Entsperren Sie den Schlüsselbund, wenn er danach fragt, und versuchen Sie es erneut, oder beenden Sie Orvane.</translation>
+    </message>
 </context>
 <context>
     <name>BWPasswordLock</name>

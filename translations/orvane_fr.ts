@@ -2112,6 +2112,14 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
         <source>The password that protected Orvane was not found in the keyring, so password protection is now off. You can set a new password in the Preferences.</source>
         <translation>Le mot de passe qui protégeait Orvane est introuvable dans le trousseau ; la protection par mot de passe est donc désactivée. Vous pouvez définir un nouveau mot de passe dans les réglages.</translation>
     </message>
+    <message>
+        <source>Keyring Locked</source>
+        <translation>Trousseau verrouillé</translation>
+    </message>
+    <message>
+        <source>The keyring that holds the password stays locked, so the password could not be checked. Unlock the keyring when it asks, then try again, or quit.</source>
+        <translation>Le trousseau qui contient le mot de passe reste verrouillé ; le mot de passe n’a donc pas pu être vérifié. Déverrouillez le trousseau quand il le demande, puis réessayez, ou quittez.</translation>
+    </message>
 </context>
 <context>
     <name>BWPasswordLock</name>
