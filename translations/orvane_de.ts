@@ -757,14 +757,6 @@
         <source>&quot;%1&quot; is not a date. Type a day of the month, a month and day such as &quot;%2&quot;, or a whole date such as &quot;%3&quot;.</source>
         <translation>„%1“ ist kein Datum. Geben Sie einen Tag des Monats, Monat und Tag wie „%2“ oder ein ganzes Datum wie „%3“ ein.</translation>
     </message>
-    <message>
-        <source>Choose from a calendar</source>
-        <translation>Aus einem Kalender wählen</translation>
-    </message>
-    <message>
-        <source>Choose Date</source>
-        <translation>Datum wählen</translation>
-    </message>
 </context>
 <context>
     <name>BWFirebaseCloudAccount</name>

@@ -757,14 +757,6 @@
         <source>&quot;%1&quot; is not a date. Type a day of the month, a month and day such as &quot;%2&quot;, or a whole date such as &quot;%3&quot;.</source>
         <translation>« %1 » n’est pas une date. Saisissez un jour du mois, un jour et un mois comme « %2 », ou une date complète comme « %3 ».</translation>
     </message>
-    <message>
-        <source>Choose from a calendar</source>
-        <translation>Choisir dans un calendrier</translation>
-    </message>
-    <message>
-        <source>Choose Date</source>
-        <translation>Choisir la date</translation>
-    </message>
 </context>
 <context>
     <name>BWFirebaseCloudAccount</name>

@@ -14,7 +14,7 @@
 #include "store/BWPayment.h"
 #include "store/BWPaymentLogger.h"
 #include "support/AccessibleTree.h"
-#include "widgets/BWDateField.h"
+#include "widgets/KNPopUpDatePicker.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -53,9 +53,8 @@ public:
     QWidget* dueDateCalendar()
     {
         newBillEditor();
-        auto* field = screens->billEditor().billNameField()->window()->findChild<BWDateField*>();
-        field->showCalendarPopup();
-        return field->calendarPopup();
+        auto* field = screens->billEditor().billNameField()->window()->findChild<KNPopUpDatePicker*>();
+        return field->graphicalPicker();
     }
     QWidget* logPaymentPanel()
     {
