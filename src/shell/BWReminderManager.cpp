@@ -155,17 +155,6 @@ void BWReminderManager::withdrawDeliveredNotifications(const std::function<bool(
     }
 }
 
-void BWReminderManager::checkForNotificationsToAddWithBillList(const QVariantList& bills)
-{
-    for (const QVariant& bill : bills) {
-        const QVariantMap record = bill.toMap();
-        if (record.value(BillKeys::RemindMe).toBool())
-            createOrvaneReminderForBill(record);
-        else
-            removeRemindersForBill(record.value(BillKeys::Bid).toString(), record.value(BillKeys::Name).toString());
-    }
-}
-
 void BWReminderManager::runOnWorker(std::function<void()> job, std::function<void()> done)
 {
     ++m_jobsUnderWay;

@@ -65,13 +65,11 @@ public:
     // Puts nothing off: reminders are not snoozed.
     void snoozeReminderForBill(const QVariantMap&, const QDateTime&, int) override {}
 
-    // For each record in order: its reminders made again when its RemindMe is
-    // on, removed otherwise.
-    void checkForNotificationsToAddWithBillList(const QVariantList& bills);
     // Makes the reminders of every listed item again from its stored date
     // and the reminder settings of the moment, and removes those of bills no
     // longer listed: for when a setting moved the days bills are shown due or
-    // changed how reminders are made, or the data folder was replaced.
+    // changed how reminders are made, the data folder was replaced, or a sync
+    // brought bills. The one way every bill's reminders are made again.
     // Writes no bill, the schedule once and each calendar file once. A
     // notification whose moment has passed is not made again unless the
     // bill's one had not been shown yet. Returns at once; remindersRenewed()
