@@ -970,14 +970,6 @@
         <source>&quot;%1&quot; is not a date. Type a day of the month, a month and day such as &quot;%2&quot;, or a whole date such as &quot;%3&quot;.</source>
         <translation>„%1“ ist kein Datum. Geben Sie einen Tag des Monats, Monat und Tag wie „%2“ oder ein ganzes Datum wie „%3“ ein.</translation>
     </message>
-    <message>
-        <source>Choose from a calendar</source>
-        <translation>Aus einem Kalender wählen</translation>
-    </message>
-    <message>
-        <source>Choose Date</source>
-        <translation>Datum wählen</translation>
-    </message>
 </context>
 <context>
     <name>BWFirebaseCloudAccount</name>
@@ -2333,6 +2325,14 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
         <source>The password that protected Orvane was not found in the keyring, so password protection is now off. You can set a new password in the Preferences.</source>
         <translation>Das Passwort, das Orvane schützte, wurde im Schlüsselbund nicht gefunden; der Passwortschutz ist daher jetzt aus. Sie können in den Einstellungen ein neues Passwort festlegen.</translation>
     </message>
+    <message>
+        <source>Keyring Locked</source>
+        <translation>Schlüsselbund gesperrt</translation>
+    </message>
+    <message>
+        <source>The keyring that holds the password stays locked, so the password could not be checked. Unlock the keyring when it asks, then try again, or quit.</source>
+        <translation>Der Schlüsselbund mit dem Passwort bleibt gesperrt, daher konnte das Passwort nicht geprüft werden. Entsperren Sie den Schlüsselbund, wenn er danach fragt, und versuchen Sie es erneut, oder beenden Sie Orvane.</translation>
+    </message>
 </context>
 <context>
     <name>BWPasswordLock</name>
@@ -3414,6 +3414,14 @@ Zahlseiten öffnen sich stattdessen in Ihrem Webbrowser.</translation>
     <message>
         <source>The folder %1 cannot be read. Check its permissions; until then Orvane shows no bills and saves no changes.</source>
         <translation>Der Ordner %1 kann nicht gelesen werden. Prüfen Sie seine Berechtigungen; bis dahin zeigt Orvane keine Rechnungen und speichert keine Änderungen.</translation>
+    </message>
+    <message>
+        <source>A Setting Could Not Be Read</source>
+        <translation>Eine Einstellung konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Orvane could not read the setting %1 in %2; it uses the default.</source>
+        <translation>Orvane konnte die Einstellung %1 in %2 nicht lesen und verwendet den Standardwert.</translation>
     </message>
 </context>
 </TS>

@@ -970,14 +970,6 @@
         <source>&quot;%1&quot; is not a date. Type a day of the month, a month and day such as &quot;%2&quot;, or a whole date such as &quot;%3&quot;.</source>
         <translation>« %1 » n’est pas une date. Saisissez un jour du mois, un jour et un mois comme « %2 », ou une date complète comme « %3 ».</translation>
     </message>
-    <message>
-        <source>Choose from a calendar</source>
-        <translation>Choisir dans un calendrier</translation>
-    </message>
-    <message>
-        <source>Choose Date</source>
-        <translation>Choisir la date</translation>
-    </message>
 </context>
 <context>
     <name>BWFirebaseCloudAccount</name>
@@ -2333,6 +2325,14 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
         <source>The password that protected Orvane was not found in the keyring, so password protection is now off. You can set a new password in the Preferences.</source>
         <translation>Le mot de passe qui protégeait Orvane est introuvable dans le trousseau ; la protection par mot de passe est donc désactivée. Vous pouvez définir un nouveau mot de passe dans les réglages.</translation>
     </message>
+    <message>
+        <source>Keyring Locked</source>
+        <translation>Trousseau verrouillé</translation>
+    </message>
+    <message>
+        <source>The keyring that holds the password stays locked, so the password could not be checked. Unlock the keyring when it asks, then try again, or quit.</source>
+        <translation>Le trousseau qui contient le mot de passe reste verrouillé ; le mot de passe n’a donc pas pu être vérifié. Déverrouillez le trousseau quand il le demande, puis réessayez, ou quittez.</translation>
+    </message>
 </context>
 <context>
     <name>BWPasswordLock</name>
@@ -3414,6 +3414,14 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
     <message>
         <source>The folder %1 cannot be read. Check its permissions; until then Orvane shows no bills and saves no changes.</source>
         <translation>Le dossier %1 ne peut pas être lu. Vérifiez ses autorisations ; d’ici là, Orvane n’affiche aucune facture et n’enregistre aucune modification.</translation>
+    </message>
+    <message>
+        <source>A Setting Could Not Be Read</source>
+        <translation>Un réglage n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>Orvane could not read the setting %1 in %2; it uses the default.</source>
+        <translation>Orvane n’a pas pu lire le réglage %1 dans %2 ; il utilise la valeur par défaut.</translation>
     </message>
 </context>
 </TS>

@@ -170,6 +170,7 @@ void BWOverviewSidebar::buildBalanceAndIncome()
 
     // The income sources, whose pay days the balances count.
     m_incomeController = new BWIncomeController(m_env, this);
+    connect(m_incomeController, &BWIncomeController::incomeSourcesChanged, this, &BWOverviewSidebar::showBalance);
     m_incomeButton = captionButton(tr("Income Sources…"), m_panel);
     connect(m_incomeButton, &QAbstractButton::clicked, this,
             [this] { m_incomeController->showIncomePopover(m_incomeButton); });
@@ -407,9 +408,7 @@ void BWOverviewSidebar::show(const QVariantList& list, const QVariantList& allAc
     m_paydayNumField->setText(QString::number(figures.paymentCount));
     m_paidThisMonthField->setText(loader.currencyFormattedNumber(figures.paidThisMonth));
     m_incomeToDateField->setText(loader.currencyFormattedNumber(figures.income));
-    // The figure follows its caption, and is computed from the numbers, never
-    // read back from a formatted text.
-    m_expectedBalance->setText(loader.currencyFormattedNumber(balanceForCaption(figures, showsCurrentBalance())));
+    showBalance();
     // Shown for all active items, the figures hold the badge's count already.
     const bool allItemsShown = list.constData() == allActiveItems.constData() && list.size() == allActiveItems.size();
     updateDockBadge(allItemsShown ? std::optional<qlonglong>(figures.dueSoonCount) : std::nullopt, allActiveItems);
@@ -419,6 +418,13 @@ void BWOverviewSidebar::switchView()
 {
     m_showsCurrentBalance = !m_showsCurrentBalance;
     m_expectedBalanceName->setText(balanceCaption());
+    showBalance();
+}
+
+// The figure follows its caption, and is computed from the numbers, never
+// read back from a formatted text.
+void BWOverviewSidebar::showBalance()
+{
     m_expectedBalance->setText(
         BWBillsLoader(m_env).currencyFormattedNumber(balanceForCaption(m_figures, showsCurrentBalance())));
 }

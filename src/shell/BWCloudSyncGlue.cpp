@@ -92,7 +92,7 @@ void BWCloudSyncGlue::syncProgressControllerDidComplete()
         return;
     m_delegate.commands().switchToOverview();
     if (BWReminderManager* reminders = m_delegate.startup().reminderManager())
-        reminders->checkForNotificationsToAddWithBillList(m_delegate.screens().overview->dataSource());
+        reminders->renewRemindersOfListedItems();
     // Phones exchange nothing yet: no link is left on, and the user hears why.
     if (m_channels.phoneSync) {
         m_channels.phoneSync->endLink();

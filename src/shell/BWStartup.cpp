@@ -416,9 +416,13 @@ void BWStartup::applicationWillTerminate()
     m_updateTimer.stop();
 }
 
+// The setting takes effect the next time Orvane starts: the task bar and
+// the quit question both follow the state this run started in.
 bool BWStartup::runsInTrayOnly() const
 {
-    return m_defaults.integerForKey(OrvaneVisibility) == MenuBarOnly && m_trayAvailable();
+    if (!m_runsInTrayOnly)
+        m_runsInTrayOnly = m_defaults.integerForKey(OrvaneVisibility) == MenuBarOnly && m_trayAvailable();
+    return *m_runsInTrayOnly;
 }
 
 // ---- Small actions -----------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <QVariantMap>
 
 #include <functional>
+#include <optional>
 #include <memory>
 
 #include "shell/BWAppScreens.h"
@@ -182,6 +183,8 @@ private:
     QPointer<QMenu> m_appMenu;
     QuitQuestion m_quitQuestion;
     std::function<bool()> m_trayAvailable = [] { return true; };
+    // The tray-only state of this run, read at its first use.
+    mutable std::optional<bool> m_runsInTrayOnly;
     // Set while quitting, when the main window closes for good.
     bool m_terminating = false;
     bool m_toldScheduleNotSaved = false;

@@ -2,12 +2,15 @@
 #include "StartUpCompletion.h"
 #include "support/ScriptedCloudContainer.h"
 
+#include "platform/UserNotificationCenter.h"
+#include "shell/BWReminderManager.h"
 #include "shell/BWSyncControls.h"
 #include "sync/BWPhoneSync.h"
 #include "sync/OrvaneCloudManager.h"
 #include "widgets/BGHUDProgressIndicator.h"
 #include "widgets/KBButton.h"
 
+#include <QDBusConnection>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
@@ -240,6 +243,37 @@ TEST_F(BWCloudSyncGlueTest, PhoneSyncEndsAtOnceSayingPhonesExchangeNothing)
         ASSERT_EQ(alerts.size(), 1);
         EXPECT_EQ(alerts.first().first, QStringLiteral("Orvane for phones exchanges no bills with this computer yet."));
     }
+}
+
+// After a phone-sync run the reminders are renewed as every caller renews
+// them, from the stored bills: a repeating bill's later rows in the overview
+// leave its reminder on its nearest due date.
+TEST_F(BWCloudSyncGlueTest, PhoneSyncRenewsRemindersFromTheStoredBills)
+{
+    BWPhoneSync phone(env, [] { return true; });
+    delegate.cloudSync().setChannels({&cloud, &engine, nullptr, &phone});
+    QVariantMap weekly = bill(QStringLiteral("Rent"), QDate(2016, 3, 10));
+    weekly.insert(BillKeys::Repeat, QVariantList{qlonglong(1), qlonglong(1)});
+    weekly.insert(BillKeys::RemindMe, true);
+    const QString rentID = addBill(weekly);
+    ASSERT_TRUE(defaults.setBool(BWEnableNotificationCenter, true));
+    UserNotificationCenter notifications(temp.file(QStringLiteral("schedule.plist")), clock,
+                                         QDBusConnection(QStringLiteral("orvane-tests-no-bus")));
+    BWReminderManager reminders(env, [] { return nullptr; }, &notifications);
+    delegate.startup().setReminderManager(&reminders);
+    startWithScreens();
+    QVariantMap nextWeek = storedBill(rentID);
+    nextWeek.insert(BillKeys::DueDate, QDateTime(QDate(2016, 3, 17), QTime(9, 0)).toUTC());
+    overview.listRows({storedBill(rentID), nextWeek});
+
+    ASSERT_TRUE(defaults.setBool(BWDropboxPhoneSyncEnabled, true));
+    delegate.setUpSyncProgressIndicatorAndSyncButtonVisibility();
+    QTest::mouseClick(delegate.cloudSync().syncControls()->manualSyncButton(), Qt::LeftButton);
+    ASSERT_TRUE(delegate.syncProgressWindow()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!delegate.syncProgressWindow()->isVisible(), 5000);
+    reminders.waitUntilIdle();
+    ASSERT_EQ(notifications.scheduledNotifications().size(), 1);
+    EXPECT_EQ(notifications.scheduledNotifications().first().deliveryDate.toLocalTime().date(), QDate(2016, 3, 10));
 }
 
 TEST_F(BWCloudSyncGlueTest, ChangesAreCheckedForWithoutTheSyncButton)

@@ -612,6 +612,28 @@ TEST_F(BWStartupTest, DismissingTheQuestionJustClosesTheWindow)
     EXPECT_FALSE(windowIsVisible());
 }
 
+// The tray-only setting takes effect at the next start: for the rest of the
+// run the task bar and the quit question both follow the state it started in.
+TEST_F(BWStartupTest, TheTaskBarAndTheQuitQuestionFollowTheTrayOnlyStateTheRunStartedIn)
+{
+    startAfterFirstLaunch(1);
+    ASSERT_TRUE(store.defaults.setInteger(OrvaneVisibility, 0));
+    delegate.showOrvane();
+    answer = QStringLiteral("Close the Main Window");
+    EXPECT_TRUE(BWTaskbarPresence::skipsTaskbar(*delegate.window().mainWindow()));
+    EXPECT_FALSE(delegate.applicationShouldTerminate());
+    EXPECT_EQ(askedQuestions, QStringList{"Really Quit Orvane?"});
+}
+
+TEST_F(BWStartupTest, ATrayOnlyModeChosenDuringTheRunWaitsForTheNextStart)
+{
+    startAfterFirstLaunch(0);
+    ASSERT_TRUE(store.defaults.setInteger(OrvaneVisibility, 1));
+    EXPECT_FALSE(BWTaskbarPresence::skipsTaskbar(*delegate.window().mainWindow()));
+    EXPECT_TRUE(delegate.applicationShouldTerminate());
+    EXPECT_TRUE(askedQuestions.isEmpty());
+}
+
 // Ctrl+Q in any other window (a side window, a popover, a panel) is the Quit
 // command: in tray-only mode with the main window open it asks first.
 TEST_F(BWStartupTest, CtrlQInAnyWindowQuitsThroughTheQuitQuestion)

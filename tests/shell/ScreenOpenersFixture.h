@@ -15,7 +15,7 @@
 #include "shell/MGPreferencePanel.h"
 #include "store/BWPayment.h"
 #include "store/BWPaymentLogger.h"
-#include "widgets/BWDateField.h"
+#include "widgets/KNPopUpDatePicker.h"
 
 #include <QApplication>
 #include <QToolButton>
@@ -41,9 +41,8 @@ public:
     QWidget* dueDateCalendar()
     {
         newBillEditor();
-        auto* field = screens->billEditor().billNameField()->window()->findChild<BWDateField*>();
-        field->showCalendarPopup();
-        return field->calendarPopup();
+        auto* field = screens->billEditor().billNameField()->window()->findChild<KNPopUpDatePicker*>();
+        return field->graphicalPicker();
     }
     QWidget* logPaymentPanel()
     {
