@@ -67,11 +67,12 @@ bool BWStartup::checkForDateChange()
     Log::line(QStringLiteral("Updating Data"));
     m_launchDate = now;
     // Reading every item to see which log themselves would hold the window:
-    // they are looked for on a worker, what is due is logged here, and then
-    // the list is read again.
+    // they are looked for on a worker, what is due is logged here a few a
+    // turn, and then the list is read again.
+    ++m_dueLookups;
     BWAutomaticPayments::findDueItems(env(), this, [this](const QStringList& due) {
-        BWAutomaticPayments(env()).logDuePayments(due);
-        showNewDay();
+        --m_dueLookups;
+        logDuePaymentsOnTurns(due, [this] { showNewDay(); });
     });
     if (screens().overview && !m_delegate.commands().overviewIsShown())
         m_delegate.commands().switchToOverviewWithoutReloading(this);
@@ -89,6 +90,47 @@ void BWStartup::showNewDay()
     } catch (const std::exception& failure) {
         Log::line(QStringLiteral("Reloading for the new day failed: %1").arg(QString::fromUtf8(failure.what())));
     }
+}
+
+// One item a task, each payment its own write, so that a day on which many
+// items fall due never holds the window; the rows show the payments as they
+// land. An item several dates behind logs the next one in the following
+// pass, as logDuePayments() does. What a quit leaves unwritten is due still
+// and is logged by the step at the next start.
+void BWStartup::logDuePaymentsOnTurns(const QStringList& candidates, const std::function<void()>& done)
+{
+    auto logged = std::make_shared<QStringList>();
+    m_dueWritesLeft += int(candidates.size());
+    for (const QString& billID : candidates) {
+        m_automaticWrites.append([this, billID, logged] {
+            --m_dueWritesLeft;
+            if (BWAutomaticPayments(env()).logDuePaymentsOnce({billID}).isEmpty())
+                return;
+            logged->append(billID);
+            m_landedPayments.append(billID);
+            if (!m_showLandedPayments.isActive())
+                m_showLandedPayments.start();
+        });
+    }
+    m_automaticWrites.append([this, logged, done] {
+        if (!logged->isEmpty())
+            return logDuePaymentsOnTurns(*logged, done);
+        // `done` reads the whole list: what landed last shows with it.
+        m_showLandedPayments.stop();
+        m_landedPayments.clear();
+        done();
+    });
+}
+
+// Those written in one turn show together, before the next turn; after the
+// last write the whole list is read anyway.
+void BWStartup::showLandedPayments()
+{
+    if (m_dueWritesLeft == 0)
+        return;
+    const QStringList landed = std::exchange(m_landedPayments, {});
+    if (!landed.isEmpty() && !isLocked())
+        m_delegate.commands().reloadAfterPayment(landed);
 }
 
 QStringList BWStartup::logAutomaticPayments()

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "shell/BWAppScreens.h"
+#include "sync/OrvaneTurnQueue.h"
 
 class BWAppDelegate;
 class UserActivity;
@@ -112,6 +113,8 @@ public:
     // On a new calendar date since the last look: logs the automatic
     // payments that fell due and reloads the overview. True on a new date.
     bool checkForDateChange();
+    // A new day's due items are being looked for or logged.
+    bool isLoggingDuePayments() const { return m_dueLookups > 0 || !m_automaticWrites.isEmpty(); }
     void startTimer();
     void receiveSleepNote();
     void receiveWakeNote();
@@ -160,6 +163,10 @@ private:
     void showNewDay();
     void logAutomaticPaymentsOfChangedItems();
     void showAutomaticPayments(const QStringList& logged);
+    // Logs what is due of `candidates` through the turn queue, then runs
+    // `done`, which shows the whole list.
+    void logDuePaymentsOnTurns(const QStringList& candidates, const std::function<void()>& done);
+    void showLandedPayments();
     // Tray-only mode as it takes effect: on a desktop without a tray the
     // window stays the program's handle.
     bool runsInTrayOnly() const;
@@ -173,6 +180,13 @@ private:
     QTimer m_automaticPaymentsSoon;
     QStringList m_automaticCandidates;
     bool m_automaticAnyItem = false;
+    // The day's automatic payments, written a few a turn, and those written
+    // in this turn, not shown yet.
+    int m_dueLookups = 0;
+    int m_dueWritesLeft = 0;
+    OrvaneTurnQueue m_automaticWrites;
+    QStringList m_landedPayments;
+    QTimer m_showLandedPayments;
     ActivationPolicy m_activationPolicy = ActivationPolicy::Regular;
     std::unique_ptr<BWMenulet> m_menulet;
     BWPasswordLock* m_passwordController = nullptr;
