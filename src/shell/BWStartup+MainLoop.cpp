@@ -93,44 +93,27 @@ void BWStartup::showNewDay()
 }
 
 // One item a task, each payment its own write, so that a day on which many
-// items fall due never holds the window; the rows show the payments as they
-// land. An item several dates behind logs the next one in the following
-// pass, as logDuePayments() does. What a quit leaves unwritten is due still
-// and is logged by the step at the next start.
+// items fall due never holds the window. The rows show the payments with the
+// new day's list, read on a worker once the last one is written: a row
+// updated before that would have this thread work out every bill's figures
+// for the new day. An item several dates behind logs the next one in the
+// following pass, as logDuePayments() does. What a quit leaves unwritten is
+// due still and is logged by the step at the next start.
 void BWStartup::logDuePaymentsOnTurns(const QStringList& candidates, const std::function<void()>& done)
 {
     auto logged = std::make_shared<QStringList>();
-    m_dueWritesLeft += int(candidates.size());
     for (const QString& billID : candidates) {
         m_automaticWrites.append([this, billID, logged] {
-            --m_dueWritesLeft;
-            if (BWAutomaticPayments(env()).logDuePaymentsOnce({billID}).isEmpty())
-                return;
-            logged->append(billID);
-            m_landedPayments.append(billID);
-            if (!m_showLandedPayments.isActive())
-                m_showLandedPayments.start();
+            if (!BWAutomaticPayments(env()).logDuePaymentsOnce({billID}).isEmpty())
+                logged->append(billID);
         });
     }
     m_automaticWrites.append([this, logged, done] {
-        if (!logged->isEmpty())
-            return logDuePaymentsOnTurns(*logged, done);
-        // `done` reads the whole list: what landed last shows with it.
-        m_showLandedPayments.stop();
-        m_landedPayments.clear();
-        done();
+        if (logged->isEmpty())
+            done();
+        else
+            logDuePaymentsOnTurns(*logged, done);
     });
-}
-
-// Those written in one turn show together, before the next turn; after the
-// last write the whole list is read anyway.
-void BWStartup::showLandedPayments()
-{
-    if (m_dueWritesLeft == 0)
-        return;
-    const QStringList landed = std::exchange(m_landedPayments, {});
-    if (!landed.isEmpty() && !isLocked())
-        m_delegate.commands().reloadAfterPayment(landed);
 }
 
 QStringList BWStartup::logAutomaticPayments()

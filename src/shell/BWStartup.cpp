@@ -122,9 +122,6 @@ BWStartup::BWStartup(BWAppDelegate& delegate, const QString& calendarFolder)
     m_automaticPaymentsSoon.setSingleShot(true);
     m_automaticPaymentsSoon.setInterval(0);
     connect(&m_automaticPaymentsSoon, &QTimer::timeout, this, &BWStartup::logAutomaticPaymentsOfChangedItems);
-    m_showLandedPayments.setSingleShot(true);
-    m_showLandedPayments.setInterval(0);
-    connect(&m_showLandedPayments, &QTimer::timeout, this, &BWStartup::showLandedPayments);
     if (QCoreApplication* application = QCoreApplication::instance())
         connect(application, &QCoreApplication::aboutToQuit, this, &BWStartup::applicationWillTerminate);
 }

@@ -164,9 +164,8 @@ private:
     void logAutomaticPaymentsOfChangedItems();
     void showAutomaticPayments(const QStringList& logged);
     // Logs what is due of `candidates` through the turn queue, then runs
-    // `done`, which shows the whole list.
+    // `done`.
     void logDuePaymentsOnTurns(const QStringList& candidates, const std::function<void()>& done);
-    void showLandedPayments();
     // Tray-only mode as it takes effect: on a desktop without a tray the
     // window stays the program's handle.
     bool runsInTrayOnly() const;
@@ -180,13 +179,9 @@ private:
     QTimer m_automaticPaymentsSoon;
     QStringList m_automaticCandidates;
     bool m_automaticAnyItem = false;
-    // The day's automatic payments, written a few a turn, and those written
-    // in this turn, not shown yet.
+    // The day's automatic payments, written a few a turn.
     int m_dueLookups = 0;
-    int m_dueWritesLeft = 0;
     OrvaneTurnQueue m_automaticWrites;
-    QStringList m_landedPayments;
-    QTimer m_showLandedPayments;
     ActivationPolicy m_activationPolicy = ActivationPolicy::Regular;
     std::unique_ptr<BWMenulet> m_menulet;
     BWPasswordLock* m_passwordController = nullptr;
