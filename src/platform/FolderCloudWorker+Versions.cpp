@@ -129,31 +129,34 @@ bool FolderCloudWorker::relist(const QString& path, Listing& cached, bool sinceS
     return true;
 }
 
+// The records folder's index, made again only when the folder was listed
+// again: the sorted record names and, by record, the files of the earlier
+// layout and their conflict copies. A pass asks for it once per record.
 void FolderCloudWorker::relistRecords(bool sinceSeen)
 {
-    if (relist(recordsFolder(), m_recordsListing, sinceSeen)) {
-        // Files of the earlier layout, and conflict copies of them, by record.
-        m_leftoversByRecord.clear();
-        for (const QString& file : std::as_const(m_recordsListing.files)) {
-            const QString name = recordNameOfFile(originalOf(file));
-            if (!name.isEmpty())
-                m_leftoversByRecord[name].append(file);
-        }
+    if (!relist(recordsFolder(), m_recordsListing, sinceSeen))
+        return;
+    ++s_recordsIndexings;
+    m_leftoversByRecord.clear();
+    for (const QString& file : std::as_const(m_recordsListing.files)) {
+        const QString name = recordNameOfFile(originalOf(file));
+        if (!name.isEmpty())
+            m_leftoversByRecord[name].append(file);
     }
+    QSet<QString> names(m_leftoversByRecord.keyBegin(), m_leftoversByRecord.keyEnd());
+    for (const QString& folder : std::as_const(m_recordsListing.folders)) {
+        if (FolderCloudDatabase::isValidRecordName(folder))
+            names.insert(folder);
+    }
+    m_recordNames = QStringList(names.cbegin(), names.cend());
+    m_recordNames.sort();
 }
 
 // Every record the folder holds, listed again unless its stamp stands.
 QStringList FolderCloudWorker::recordNames()
 {
     relistRecords(false);
-    QSet<QString> names(m_leftoversByRecord.keyBegin(), m_leftoversByRecord.keyEnd());
-    for (const QString& folder : std::as_const(m_recordsListing.folders)) {
-        if (FolderCloudDatabase::isValidRecordName(folder))
-            names.insert(folder);
-    }
-    QStringList sorted(names.cbegin(), names.cend());
-    sorted.sort();
-    return sorted;
+    return m_recordNames;
 }
 
 // The files that hold versions of a record: each device's, the conflict

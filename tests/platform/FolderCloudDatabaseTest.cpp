@@ -1,5 +1,6 @@
 #include "platform/FolderCloudContainer.h"
 #include "platform/FolderCloudDatabase.h"
+#include "platform/FolderCloudWorker.h"
 #include "platform/PropertyList.h"
 
 #include "support/CloudCalls.h"
@@ -386,6 +387,26 @@ TEST_F(FolderCloudTest, AVersionChangedInPlaceIsReadAgain)
     file.close();
 
     EXPECT_EQ(query(&second, "Bill", {}).first.records.value(0).fields.value("Name"), "Gas!");
+}
+
+// A pass over the folder indexes the records folder a few times in all,
+// however many records it reads: never once per record.
+TEST(FolderCloudPass, TheRecordsFolderIsIndexedOncePerListingNotPerRecord)
+{
+    TempFolder folder;
+    constexpr int Records = 40;
+    {
+        FolderCloudDatabase writer(folder.path(), FirstDevice);
+        for (int number = 1; number <= Records; ++number)
+            ASSERT_FALSE(save(&writer, billRecord(billName(number), "Bill")).error.isError());
+    }
+    FolderCloudDatabase reader(folder.path(), SecondDevice);
+    readAllChanges(reader);
+
+    const int before = FolderCloudWorker::recordsIndexings();
+    EXPECT_EQ(query(&reader, "Bill", {}).first.records.size(), Records);
+    readAllChanges(reader);
+    EXPECT_LE(FolderCloudWorker::recordsIndexings() - before, 3);
 }
 
 TEST(FolderCloudConflictNames, EachServicesNamingIsRecognised)

@@ -13,6 +13,7 @@
 #include "shell/BWPasswordLock.h"
 #include "shell/BWTaskbarPresence.h"
 #include "shell/BWUserInteraction.h"
+#include "store/BWAutomaticPayments.h"
 #include "support/FakeSecretStore.h"
 
 #include <QDBusConnection>
@@ -477,7 +478,7 @@ TEST_F(BWStartupTest, DueAutomaticItemsAreLoggedOnceAcrossStartUpDayChangeAndWak
 
     store.clock.setNow(store.daysFromNow(1));
     delegate.checkForDateChange();
-    EXPECT_TRUE(QTest::qWaitFor([this] { return overview.loadCount == 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !delegate.startup().isLoggingDuePayments(); }));
     EXPECT_EQ(paymentsOf(phone), 1);
     EXPECT_EQ(paymentsOf(salary), 1);
     EXPECT_EQ(overview.dataSource().size(), 2);
@@ -490,6 +491,47 @@ TEST_F(BWStartupTest, DueAutomaticItemsAreLoggedOnceAcrossStartUpDayChangeAndWak
     delegate.checkForDateChange();
     EXPECT_EQ(paymentsOf(phone), 1);
     EXPECT_EQ(paymentsOf(salary), 1);
+}
+
+// Thirty automatic bills due on one day are paid a few a turn, each once,
+// whether the day's pass runs to its end or the program quits midway: what
+// a quit left unwritten is paid by the step at the next start.
+TEST(BWStartupDueDay, ManyItemsDueOnOneDayArePaidOnceEachAcrossAQuit)
+{
+    constexpr int Due = 30;
+    for (const bool quitMidway : {false, true}) {
+        shelltest::ShellTestStore store;
+        ASSERT_TRUE(store.defaults.setBool(BWShouldAutoLogPayments, true));
+        QStringList bills;
+        for (int number = 0; number < Due; ++number)
+            bills.append(store.addBill(QString::number(number), 1, {{BillKeys::PayType, qlonglong(1)}}));
+        const auto payments = [&] {
+            QList<qsizetype> counts;
+            for (const QString& billID : std::as_const(bills))
+                counts.append(BWBillsLoader(store.env).loadBillWithID(billID)->value(BillKeys::PaymentList).toList().size());
+            return counts;
+        };
+        const QString calendars = store.temp.file(QStringLiteral("calendars"));
+        {
+            BWAppDelegate program(store.env, calendars);
+            program.awakeFromNib();
+            program.applicationDidFinishLaunching();
+            store.clock.setNow(store.daysFromNow(1));
+            // Quitting midway: the first half written as the turns write
+            // them, then the program goes before the rest.
+            for (const QString& billID : bills.first(quitMidway ? Due / 2 : 0))
+                ASSERT_EQ(BWAutomaticPayments(store.env).logDuePaymentsOnce({billID}), QStringList{billID});
+            program.checkForDateChange();
+            if (!quitMidway) {
+                ASSERT_TRUE(QTest::qWaitFor([&] { return !program.startup().isLoggingDuePayments(); }));
+                EXPECT_EQ(payments(), QList<qsizetype>(Due, 1));
+            }
+        }
+        BWAppDelegate nextStart(store.env, calendars);
+        nextStart.awakeFromNib();
+        nextStart.applicationDidFinishLaunching();
+        EXPECT_EQ(payments(), QList<qsizetype>(Due, 1)) << (quitMidway ? "after a quit" : "");
+    }
 }
 
 // ---- Interrupted work ----------------------------------------------------------
