@@ -4,6 +4,7 @@
 <context>
     <name>BWAccessibleCalendar</name>
     <message>
+        <location filename="../src/widgets/BWAccessibleCalendar.cpp" line="30"/>
         <source>Calendar, %1</source>
         <translation>Calendrier, %1</translation>
     </message>
@@ -11,10 +12,12 @@
 <context>
     <name>BWAccessibleCalendarDay</name>
     <message>
+        <location filename="../src/widgets/BWAccessibleCalendar.cpp" line="44"/>
         <source>%1, %2 due</source>
         <translation>%1, à payer : %2</translation>
     </message>
     <message>
+        <location filename="../src/widgets/BWAccessibleCalendar.cpp" line="55"/>
         <source>Another month</source>
         <translation>Autre mois</translation>
     </message>
@@ -22,18 +25,22 @@
 <context>
     <name>BWAccessibleFactory</name>
     <message>
+        <location filename="../src/widgets/BWAccessibleFactory.cpp" line="45"/>
         <source>Choose Date</source>
         <translation>Choisir la date</translation>
     </message>
     <message>
+        <location filename="../src/widgets/BWAccessibleFactory.cpp" line="49"/>
         <source>Days</source>
         <translation>Jours</translation>
     </message>
     <message>
+        <location filename="../src/widgets/BWAccessibleFactory.cpp" line="51"/>
         <source>Previous Month</source>
         <translation>Mois précédent</translation>
     </message>
     <message>
+        <location filename="../src/widgets/BWAccessibleFactory.cpp" line="51"/>
         <source>Next Month</source>
         <translation>Mois suivant</translation>
     </message>
@@ -41,14 +48,17 @@
 <context>
     <name>BWAccessiblePieChart</name>
     <message>
+        <location filename="../src/widgets/BWAccessiblePieChart.cpp" line="27"/>
         <source>Pie chart</source>
         <translation>Graphique circulaire</translation>
     </message>
     <message>
+        <location filename="../src/widgets/BWAccessiblePieChart.cpp" line="61"/>
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
     <message>
+        <location filename="../src/widgets/BWAccessiblePieChart.cpp" line="62"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -56,6 +66,7 @@
 <context>
     <name>BWAccessibleSegmentedControl</name>
     <message>
+        <location filename="../src/widgets/BWAccessibleKit.cpp" line="85"/>
         <source>Choices</source>
         <translation>Choix</translation>
     </message>
@@ -63,6 +74,7 @@
 <context>
     <name>BWAccessibleStepper</name>
     <message>
+        <location filename="../src/widgets/BWAccessibleKit.cpp" line="35"/>
         <source>Stepper</source>
         <translation>Incrémenteur</translation>
     </message>
@@ -70,6 +82,7 @@
 <context>
     <name>BWAutomaticPayments</name>
     <message>
+        <location filename="../src/store/BWAutomaticPayments.cpp" line="154"/>
         <source>Auto-logged by Orvane</source>
         <translation>Enregistré automatiquement par Orvane</translation>
     </message>
@@ -77,14 +90,18 @@
 <context>
     <name>BWBillActionsMenu</name>
     <message>
+        <location filename="../src/screens/BWBillActionsMenu.cpp" line="23"/>
+        <location filename="../src/screens/BWBillActionsMenu.cpp" line="49"/>
         <source>Actions</source>
         <translation>Actions</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillActionsMenu.cpp" line="162"/>
         <source>Are you sure you want to skip the next payment for this bill?</source>
         <translation>Voulez-vous vraiment sauter le prochain paiement de cette facture ?</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillActionsMenu.cpp" line="25"/>
         <source>Repeat Action</source>
         <translation>Répéter l&apos;action</translation>
     </message>
@@ -92,50 +109,63 @@
 <context>
     <name>BWBillCommandRunner</name>
     <message>
+        <location filename="../src/shell/BWBillCommandRunner+Commands.cpp" line="101"/>
         <source>Log Payment</source>
         <translation>Enregistrer le paiement</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWBillCommandRunner+Commands.cpp" line="144"/>
         <source>Quick Logged</source>
         <translation>Enregistré rapidement</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWBillCommandRunner+Commands.cpp" line="149"/>
         <source>The Payment Was Not Logged</source>
         <translation>Le paiement n’a pas été enregistré</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWBillCommandRunner+Commands.cpp" line="150"/>
         <source>The bill could not be saved, so its payments and due date are unchanged.</source>
         <translation>La facture n’a pas pu être enregistrée ; ses paiements et sa date d’échéance restent inchangés.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWBillCommandRunner+Commands.cpp" line="323"/>
         <source>No Bill Selected</source>
         <translation>Aucune facture sélectionnée</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWBillCommandRunner+Commands.cpp" line="324"/>
         <source>Select a bill before trying to export it as a CSV file.</source>
         <translation>Sélectionnez une facture avant de l’exporter en fichier CSV.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWBillCommandRunner+Commands.cpp" line="330"/>
+        <location filename="../src/shell/BWBillCommandRunner+Commands.cpp" line="343"/>
         <source>Export Failed</source>
         <translation>Échec de l’exportation</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWBillCommandRunner+Commands.cpp" line="331"/>
         <source>The bill could not be read.</source>
         <translation>La facture n’a pas pu être lue.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWBillCommandRunner+Commands.cpp" line="335"/>
         <source>Export Bill As CSV</source>
         <translation>Exporter la facture en CSV</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWBillCommandRunner+Commands.cpp" line="344"/>
         <source>The payments could not be saved to &quot;%1&quot;.</source>
         <translation>Les paiements n’ont pas pu être enregistrés dans « %1 ».</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWBillCommandRunner.cpp" line="374"/>
         <source>Hide Paydays on Overview</source>
         <translation>Masquer les jours de paie dans la vue d’ensemble</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWBillCommandRunner.cpp" line="374"/>
         <source>Show Paydays on Overview</source>
         <translation>Afficher les jours de paie dans la vue d’ensemble</translation>
     </message>
@@ -143,362 +173,487 @@
 <context>
     <name>BWBillDetailViewController</name>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="110"/>
         <source>Enter a Date</source>
         <translation>Saisissez une date</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="123"/>
         <source>The Change Was Not Saved</source>
         <translation>La modification n’a pas été enregistrée</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="123"/>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="152"/>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="274"/>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="319"/>
         <source>The bill could not be written; it is unchanged.</source>
         <translation>La facture n’a pas pu être écrite ; elle reste inchangée.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="144"/>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="148"/>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="152"/>
         <source>The Payment Was Not Skipped</source>
         <translation>Le paiement n’a pas été sauté</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="144"/>
         <source>An archived bill has no payment to skip until it is restored.</source>
         <translation>Une facture archivée n’a aucun paiement à sauter tant qu’elle n’est pas restaurée.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="148"/>
         <source>The bill&apos;s next due date could not be worked out.</source>
         <translation>La prochaine échéance de la facture n’a pas pu être calculée.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="213"/>
         <source>The Receipt Could Not Be Opened</source>
         <translation>Le justificatif n’a pas pu être ouvert</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="213"/>
         <source>The receipt file &quot;%1&quot; is missing.</source>
         <translation>Le fichier justificatif « %1 » est introuvable.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="228"/>
         <source>The bill&apos;s payments changed since they were shown. Look again.</source>
         <translation>Les paiements de la facture ont changé depuis leur affichage. Vérifiez à nouveau.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="246"/>
         <source>The Receipt Was Not Attached</source>
         <translation>Le justificatif n’a pas été joint</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="247"/>
         <source>&quot;%1&quot; could not be copied into Orvane&apos;s data folder; the payment keeps its earlier receipt.</source>
         <translation>« %1 » n’a pas pu être copié dans le dossier de données d’Orvane ; le paiement garde son justificatif précédent.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="258"/>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="349"/>
         <source>Enter an Amount</source>
         <translation>Saisissez un montant</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="258"/>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="349"/>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>« %1 » n’est pas un montant.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="261"/>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="274"/>
         <source>The Payment Was Not Changed</source>
         <translation>Le paiement n’a pas été modifié</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="288"/>
         <source>The payment of %1 on %2 is taken out of the bill&apos;s history and totals.</source>
         <translation>Le paiement de %1 du %2 est retiré de l’historique et des totaux de la facture.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="296"/>
         <source>The due date moves back to where it was before this payment.</source>
         <translation>La date d’échéance revient à celle d’avant ce paiement.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="297"/>
         <source>The due date stays as it is: this partial payment did not move it.</source>
         <translation>La date d’échéance reste telle quelle : ce paiement partiel ne l’a pas déplacée.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="298"/>
         <source>Delete This Payment?</source>
         <translation>Supprimer ce paiement ?</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="299"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="125"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="299"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="526"/>
         <source>Delete Payment</source>
         <translation>Supprimer le paiement</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="305"/>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="319"/>
         <source>The Payment Was Not Removed</source>
         <translation>Le paiement n’a pas été retiré</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="438"/>
         <source>Enter a Number</source>
         <translation>Saisissez un nombre</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="438"/>
         <source>&quot;%1&quot; is not a number.</source>
         <translation>« %1 » n’est pas un nombre.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="446"/>
         <source>Enter an Interest Rate</source>
         <translation>Saisissez un taux d’intérêt</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Edits.cpp" line="446"/>
         <source>%1 % is no interest rate. Enter the rate as a percent from 0 to 100.</source>
         <translation>%1 % n’est pas un taux d’intérêt. Saisissez le taux en pourcentage, de 0 à 100.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="149"/>
         <source>Overview</source>
         <translation>Vue d’ensemble</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="153"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="154"/>
         <source>Previous Bill</source>
         <translation>Facture précédente</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="157"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="158"/>
         <source>Next Bill</source>
         <translation>Facture suivante</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="169"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="263"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="455"/>
         <source>Edit</source>
         <translation>Modifier</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="175"/>
         <source>Actions</source>
         <translation>Actions</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="218"/>
         <source>Click to change the amount</source>
         <translation>Cliquez pour modifier le montant</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="221"/>
         <source>This income is logged automatically on its pay day.</source>
         <translation>Ce revenu est enregistré automatiquement le jour de paie.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="222"/>
         <source>Change Date</source>
         <translation>Modifier la date</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="224"/>
         <source>Change Amount</source>
         <translation>Modifier le montant</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="229"/>
         <source>Pay Now</source>
         <translation>Payer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="230"/>
         <source>Skip</source>
         <translation>Sauter</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="231"/>
         <source>Log Payment</source>
         <translation>Enregistrer le paiement</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="234"/>
         <source>Partial</source>
         <translation>Partiel</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="234"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="237"/>
         <source>Log Partial Payment</source>
         <translation>Enregistrer un paiement partiel</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="261"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="268"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="565"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="569"/>
         <source>Notes</source>
         <translation>Notes</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="301"/>
         <source>View Receipt</source>
         <translation>Voir le justificatif</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="311"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="521"/>
         <source>Date Paid</source>
         <translation>Payé le</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="311"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="522"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="554"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="556"/>
         <source>Amount</source>
         <translation>Montant</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="311"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="523"/>
         <source>Note</source>
         <translation>Note</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="311"/>
         <source>Receipt</source>
         <translation>Justificatif</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="422"/>
         <source>Previous Figures</source>
         <translation>Chiffres précédents</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="423"/>
         <source>Next Figures</source>
         <translation>Chiffres suivants</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="444"/>
         <source>Payments</source>
         <translation>Paiements</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="445"/>
         <source>Average</source>
         <translation>Moyenne</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="446"/>
         <source>Highest</source>
         <translation>Maximum</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="448"/>
         <source>Lowest</source>
         <translation>Minimum</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="451"/>
         <source>Totals</source>
         <translation>Totaux</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="452"/>
         <source>All Time</source>
         <translation>Depuis le début</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="453"/>
         <source>This Year</source>
         <translation>Cette année</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="454"/>
         <source>Last Year</source>
         <translation>L’an dernier</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="457"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="458"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="578"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="584"/>
         <source>Balance</source>
         <translation>Solde</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="459"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="586"/>
         <source>Escrow</source>
         <translation>Séquestre</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="460"/>
         <source>Interest</source>
         <translation>Intérêts</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="462"/>
         <source>Seasons</source>
         <translation>Saisons</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="463"/>
         <source>Winter</source>
         <translation>Hiver</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="464"/>
         <source>Spring</source>
         <translation>Printemps</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="465"/>
         <source>Summer</source>
         <translation>Été</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="466"/>
         <source>Fall</source>
         <translation>Automne</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="503"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="509"/>
         <source>Skip Payment</source>
         <translation>Sauter le paiement</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="515"/>
         <source>Edit Payment</source>
         <translation>Modifier le paiement</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="525"/>
         <source>Remove Receipt</source>
         <translation>Retirer le justificatif</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="528"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="558"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="571"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="588"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="529"/>
         <source>Date Paid:</source>
         <translation>Payé le :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="530"/>
         <source>Amount:</source>
         <translation>Montant :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="531"/>
         <source>Note:</source>
         <translation>Note :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="535"/>
         <source>Receipt:</source>
         <translation>Justificatif :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="546"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="552"/>
         <source>Quick Edit</source>
         <translation>Modification rapide</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="553"/>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="555"/>
         <source>Due Date</source>
         <translation>Échéance</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="589"/>
         <source>Balance:</source>
         <translation>Solde :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="590"/>
         <source>Interest Rate (%):</source>
         <translation>Taux d’intérêt (%) :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="591"/>
         <source>Escrow:</source>
         <translation>Séquestre :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController.cpp" line="252"/>
         <source>AMOUNT</source>
         <translation>MONTANT</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController.cpp" line="252"/>
         <source>AMOUNT DUE</source>
         <translation>MONTANT DÛ</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController.cpp" line="256"/>
         <source>Income History</source>
         <translation>Historique des revenus</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController.cpp" line="256"/>
         <source>Payment History</source>
         <translation>Historique des paiements</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController.cpp" line="257"/>
         <source>Total Income</source>
         <translation>Total des revenus</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController.cpp" line="257"/>
         <source>Total Paid</source>
         <translation>Total payé</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController.cpp" line="279"/>
         <source>Date adjusted to avoid weekend.</source>
         <translation>Date déplacée pour éviter un week-end.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController.cpp" line="282"/>
         <source>Date adjusted to avoid holiday.</source>
         <translation>Date déplacée pour éviter un jour férié.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController.cpp" line="286"/>
         <source>Archived</source>
         <translation>Archivée</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController.cpp" line="303"/>
+        <location filename="../src/screens/BWBillDetailViewController.cpp" line="309"/>
         <source>Not Set</source>
         <translation>Non défini</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillStatisticsStrip.cpp" line="89"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="416"/>
         <source>Earlier Figures</source>
         <translation>Valeurs précédentes</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="417"/>
         <source>Later Figures</source>
         <translation>Valeurs suivantes</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController+Views.cpp" line="585"/>
         <source>Interest Rate</source>
         <translation>Taux d&apos;intérêt</translation>
     </message>
@@ -506,190 +661,248 @@
 <context>
     <name>BWBillEditorController</name>
     <message>
+        <location filename="../src/screens/BWBillEditorController+BillForm.cpp" line="90"/>
         <source>Savings Goal</source>
         <translation>Objectif d’épargne</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+BillForm.cpp" line="91"/>
         <source>Savings Goals</source>
         <translation>Objectifs d’épargne</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+BillForm.cpp" line="281"/>
         <source>save the bill</source>
         <translation>enregistrer la facture</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+IncomeForm.cpp" line="82"/>
         <source>save the income item</source>
         <translation>enregistrer le revenu</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="141"/>
         <source>Do you really want to delete</source>
         <translation>Voulez-vous vraiment supprimer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="141"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="148"/>
+        <location filename="../src/screens/BWBillEditorController.cpp" line="137"/>
         <source>Bill Editor</source>
         <translation>Éditeur de facture</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="190"/>
         <source>Every</source>
         <translation>Tous les</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="198"/>
         <source>Back to the usual repeat choices</source>
         <translation>Revenir aux récurrences habituelles</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="224"/>
         <source>Bill name</source>
         <translation>Nom de la facture</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="233"/>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="304"/>
         <source>Amount varies</source>
         <translation>Montant variable</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="235"/>
         <source>Optional</source>
         <translation>Facultatif</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="240"/>
         <source>Web address where you pay</source>
         <translation>Adresse web où vous payez</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="243"/>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="306"/>
         <source>Tags, separated by commas</source>
         <translation>Étiquettes, séparées par des virgules</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="246"/>
         <source>Remind me</source>
         <translation>Me rappeler</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="251"/>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="309"/>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="348"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="252"/>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="310"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="257"/>
         <source>Due:</source>
         <translation>Échéance :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="259"/>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="317"/>
         <source>Repeats:</source>
         <translation>Récurrence :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="261"/>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="319"/>
         <source>Amount:</source>
         <translation>Montant :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="263"/>
         <source>Balance:</source>
         <translation>Solde :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="265"/>
         <source>Pay by:</source>
         <translation>Payé par :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="267"/>
         <source>Pay site:</source>
         <translation>Site de paiement :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="269"/>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="321"/>
         <source>Tags:</source>
         <translation>Étiquettes :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="272"/>
         <source>days before it is due</source>
         <translation>jours avant l’échéance</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="294"/>
         <source>Income name</source>
         <translation>Nom du revenu</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="313"/>
         <source>Name:</source>
         <translation>Nom :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="315"/>
         <source>Paid on:</source>
         <translation>Payé le :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController.cpp" line="137"/>
         <source>Income Editor</source>
         <translation>Éditeur de revenu</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController.cpp" line="197"/>
         <source>Enter an Amount</source>
         <translation>Saisissez un montant</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController.cpp" line="197"/>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>« %1 » n’est pas un montant.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController.cpp" line="206"/>
         <source>The Item Was Not Saved</source>
         <translation>L’élément n’a pas été enregistré</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController.cpp" line="207"/>
         <source>Orvane could not %1, so nothing was changed and your entries are still in the form. Check that the data folder can be written to, then try again.</source>
         <translation>Orvane n’a pas pu %1 ; rien n’a été modifié et vos saisies sont toujours dans le formulaire. Vérifiez que le dossier de données est accessible en écriture, puis réessayez.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController.cpp" line="227"/>
         <source>delete the item</source>
         <translation>supprimer l’élément</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController.cpp" line="329"/>
         <source>Enter a Date</source>
         <translation>Saisissez une date</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="193"/>
         <source>Repeat Every</source>
         <translation>Répéter tous les</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="199"/>
         <source>Usual Repeats</source>
         <translation>Répétitions habituelles</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="221"/>
         <source>Icon</source>
         <translation>Icône</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="225"/>
         <source>Bill Name</source>
         <translation>Nom de la facture</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="228"/>
         <source>Due Date</source>
         <translation>Échéance</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="232"/>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="303"/>
         <source>Amount</source>
         <translation>Montant</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="236"/>
         <source>Balance</source>
         <translation>Solde</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="241"/>
         <source>Pay Site</source>
         <translation>Site de paiement</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="244"/>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="307"/>
         <source>Tags</source>
         <translation>Étiquettes</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="249"/>
         <source>Days before it is due</source>
         <translation>Jours avant l&apos;échéance</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="295"/>
         <source>Income Name</source>
         <translation>Nom du revenu</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="298"/>
         <source>Paid On</source>
         <translation>Payé le</translation>
     </message>
@@ -697,10 +910,12 @@
 <context>
     <name>BWBillsLoader</name>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="152"/>
         <source>Never</source>
         <translation>Jamais</translation>
     </message>
     <message>
+        <location filename="../src/store/BWBillsLoader+Amounts.cpp" line="110"/>
         <source>Paid</source>
         <translation>Payé</translation>
     </message>
@@ -708,30 +923,47 @@
 <context>
     <name>BWCloudSyncGlue</name>
     <message>
+        <location filename="../src/shell/BWCloudSyncGlue.cpp" line="226"/>
         <source>Sync is not available in this copy of Orvane.</source>
         <translation>La synchronisation n’est pas disponible dans cette copie d’Orvane.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWCloudSyncGlue.cpp" line="227"/>
         <source>No shared folder is in use: choose one below, then start Orvane again.</source>
         <translation>Aucun dossier partagé n’est utilisé : choisissez-en un ci-dessous, puis redémarrez Orvane.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWCloudSyncGlue.cpp" line="326"/>
+        <location filename="../src/shell/BWCloudSyncGlue.cpp" line="354"/>
+        <location filename="../src/shell/BWCloudSyncGlue.cpp" line="368"/>
         <source>Sync failed: %1</source>
         <translation>Échec de la synchronisation : %1</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWCloudSyncGlue.cpp" line="333"/>
         <source>A sync file that could not be read was moved to %1</source>
         <translation>Un fichier de synchronisation illisible a été déplacé vers %1</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../src/shell/BWCloudSyncGlue.cpp" line="344"/>
+        <source>The clock of computer %1 is %n day(s) ahead. Set its date and time right; its changes are merged once it is.</source>
+        <translation>
+            <numerusform>L’horloge de l’ordinateur %1 avance de %n jour. Réglez sa date et son heure ; ses modifications seront alors fusionnées.</numerusform>
+            <numerusform>L’horloge de l’ordinateur %1 avance de %n jours. Réglez sa date et son heure ; ses modifications seront alors fusionnées.</numerusform>
+        </translation>
+    </message>
     <message>
+        <location filename="../src/shell/BWCloudSyncGlue.cpp" line="373"/>
         <source>Last Sync: %1</source>
         <translation>Dernière synchronisation : %1</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWCloudSyncGlue.cpp" line="463"/>
         <source>Orvane Cloud Account…</source>
         <translation>Compte Orvane Cloud…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWCloudSyncGlue.cpp" line="467"/>
         <source>Orvane Cloud</source>
         <translation>Orvane Cloud</translation>
     </message>
@@ -739,10 +971,12 @@
 <context>
     <name>BWCommandLine</name>
     <message>
+        <location filename="../src/shell/BWCommandLine.cpp" line="37"/>
         <source>Keeps your recurring bills and income in order.</source>
         <translation>Garde vos factures et revenus réguliers en ordre.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWCommandLine.cpp" line="42"/>
         <source>An Orvane launch address to open, as the login agent does.</source>
         <translation>Une adresse de lancement d’Orvane à ouvrir, comme le fait l’agent de connexion.</translation>
     </message>
@@ -750,18 +984,22 @@
 <context>
     <name>BWDateField</name>
     <message>
+        <location filename="../src/widgets/BWDateField.cpp" line="90"/>
         <source>%1 lies outside the dates this field takes, %2 to %3.</source>
         <translation>%1 est hors des dates acceptées par ce champ, du %2 au %3.</translation>
     </message>
     <message>
+        <location filename="../src/widgets/BWDateField.cpp" line="93"/>
         <source>&quot;%1&quot; is not a date. Type a day of the month, a month and day such as &quot;%2&quot;, or a whole date such as &quot;%3&quot;.</source>
         <translation>« %1 » n’est pas une date. Saisissez un jour du mois, un jour et un mois comme « %2 », ou une date complète comme « %3 ».</translation>
     </message>
     <message>
+        <location filename="../src/widgets/BWDateField.cpp" line="147"/>
         <source>Choose from a calendar</source>
         <translation>Choisir dans un calendrier</translation>
     </message>
     <message>
+        <location filename="../src/widgets/BWDateField.cpp" line="148"/>
         <source>Choose Date</source>
         <translation>Choisir la date</translation>
     </message>
@@ -769,50 +1007,62 @@
 <context>
     <name>BWFirebaseCloudAccount</name>
     <message>
+        <location filename="../src/shell/BWFirebaseCloudAccount.cpp" line="45"/>
         <source>Orvane Cloud is not set up on this computer.</source>
         <translation>Orvane Cloud n’est pas configuré sur cet ordinateur.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWFirebaseCloudAccount.cpp" line="46"/>
         <source>You are not signed in to Orvane Cloud.</source>
         <translation>Vous n’êtes pas connecté à Orvane Cloud.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWFirebaseCloudAccount.cpp" line="47"/>
         <source>This is not a valid email address.</source>
         <translation>Cette adresse e-mail n’est pas valide.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWFirebaseCloudAccount.cpp" line="48"/>
         <source>This password is too weak. Choose a longer one.</source>
         <translation>Ce mot de passe est trop faible. Choisissez-en un plus long.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWFirebaseCloudAccount.cpp" line="49"/>
         <source>An account with this email address exists already.</source>
         <translation>Un compte existe déjà avec cette adresse e-mail.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWFirebaseCloudAccount.cpp" line="50"/>
         <source>The email address or the password is wrong.</source>
         <translation>L’adresse e-mail ou le mot de passe est incorrect.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWFirebaseCloudAccount.cpp" line="51"/>
         <source>Too many attempts. Please wait a while and try again.</source>
         <translation>Trop de tentatives. Patientez un moment, puis réessayez.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWFirebaseCloudAccount.cpp" line="52"/>
         <source>Your session has ended. Please sign in again.</source>
         <translation>Votre session a expiré. Reconnectez-vous.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWFirebaseCloudAccount.cpp" line="54"/>
         <source>Orvane Cloud could not be reached. Check your internet connection and try again.</source>
         <translation>Orvane Cloud est injoignable. Vérifiez votre connexion Internet, puis réessayez.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWFirebaseCloudAccount.cpp" line="55"/>
         <source>Orvane Cloud did not answer as expected. Please try again later.</source>
         <translation>Orvane Cloud n’a pas répondu comme prévu. Réessayez plus tard.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWFirebaseCloudAccount.cpp" line="56"/>
         <source>Orvane Cloud refused the change.</source>
         <translation>Orvane Cloud a refusé la modification.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWFirebaseCloudAccount.cpp" line="58"/>
         <source>Something went wrong. Please try again.</source>
         <translation>Une erreur s’est produite. Réessayez.</translation>
     </message>
@@ -820,46 +1070,58 @@
 <context>
     <name>BWForecastViewController</name>
     <message>
+        <location filename="../src/screens/BWForecastViewController.cpp" line="72"/>
         <source>Forecast</source>
         <translation>Prévisions</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWForecastViewController.cpp" line="75"/>
         <source>Settings</source>
         <translation>Réglages</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWForecastViewController.cpp" line="82"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWForecastViewController.cpp" line="83"/>
+        <location filename="../src/screens/BWForecastViewController.cpp" line="94"/>
         <source>Due</source>
         <translation>Échéance</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWForecastViewController.cpp" line="84"/>
         <source>Amount</source>
         <translation>Montant</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWForecastViewController.cpp" line="85"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWForecastViewController.cpp" line="93"/>
         <source>Bills</source>
         <translation>Factures</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWForecastViewController.cpp" line="95"/>
         <source>To Save</source>
         <translation>À épargner</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWForecastViewController.cpp" line="96"/>
         <source>Income</source>
         <translation>Revenus</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWForecastViewController.cpp" line="119"/>
         <source>Include amounts to save</source>
         <translation>Inclure les montants à épargner</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWForecastViewController.cpp" line="120"/>
         <source>Estimate varying amounts</source>
         <translation>Estimer les montants variables</translation>
     </message>
@@ -867,14 +1129,17 @@
 <context>
     <name>BWGraphViewController</name>
     <message>
+        <location filename="../src/screens/BWGraphViewController.cpp" line="52"/>
         <source>By Month</source>
         <translation>Par mois</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWGraphViewController.cpp" line="52"/>
         <source>By Payment</source>
         <translation>Par paiement</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWGraphViewController.cpp" line="56"/>
         <source>Payment Graph</source>
         <translation>Graphique des paiements</translation>
     </message>
@@ -882,30 +1147,37 @@
 <context>
     <name>BWHistoryViewController</name>
     <message>
+        <location filename="../src/screens/BWHistoryViewController.cpp" line="41"/>
         <source>History</source>
         <translation>Historique</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWHistoryViewController.cpp" line="49"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWHistoryViewController.cpp" line="50"/>
         <source>Paid On</source>
         <translation>Payé le</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWHistoryViewController.cpp" line="51"/>
         <source>Amount</source>
         <translation>Montant</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWHistoryViewController.cpp" line="52"/>
         <source>Note</source>
         <translation>Note</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWHistoryViewController.cpp" line="60"/>
         <source>Payments</source>
         <translation>Paiements</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWHistoryViewController.cpp" line="61"/>
         <source>Total Paid</source>
         <translation>Total payé</translation>
     </message>
@@ -913,74 +1185,92 @@
 <context>
     <name>BWImportController</name>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="42"/>
         <source>Warning: Importing Will Overwrite Your Current Data</source>
         <translation>Attention : l’importation remplace vos données actuelles</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="43"/>
         <source>Importing Orvane 4 data will overwrite all current Orvane 5 data. This cannot be undone. Are you sure you want to continue?</source>
         <translation>L’importation des données d’Orvane 4 remplace toutes les données actuelles d’Orvane 5. Cette opération est irréversible. Voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="45"/>
         <source>Erase &amp; Import</source>
         <translation>Effacer et importer</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="45"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="79"/>
         <source>Select Orvane Folder</source>
         <translation>Sélectionner le dossier Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="79"/>
         <source>Select</source>
         <translation>Sélectionner</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="84"/>
         <source>Invalid Folder</source>
         <translation>Dossier non valide</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="85"/>
         <source>This doesn&apos;t appear to be a Orvane database folder. The folder should be named Orvane. Please try again.</source>
         <translation>Ce dossier ne semble pas être un dossier de base de données Orvane. Il doit s’appeler Orvane. Réessayez.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="136"/>
         <source>Import Orvane 4 Data</source>
         <translation>Importer les données d’Orvane 4</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="138"/>
         <source>Import the bills of Orvane 4 from its usual place, or choose the folder named Orvane that holds its data.</source>
         <translation>Importez les factures d’Orvane 4 depuis leur emplacement habituel, ou choisissez le dossier nommé Orvane qui contient ses données.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="149"/>
         <source>Import from the Usual Place</source>
         <translation>Importer depuis l’emplacement habituel</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="150"/>
         <source>Choose Folder…</source>
         <translation>Choisir un dossier…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="151"/>
         <source>Skip</source>
         <translation>Sauter</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="161"/>
         <source>These bills could not be read: %1.</source>
         <translation>Ces factures n’ont pas pu être lues : %1.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="163"/>
         <source>No older Orvane data could be imported from there.</source>
         <translation>Aucune donnée d’une ancienne version d’Orvane n’a pu être importée depuis cet endroit.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="166"/>
         <source>Import Failed</source>
         <translation>Échec de l’importation</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWImportController.cpp" line="170"/>
         <source>Some Bills Were Not Imported</source>
         <translation>Certaines factures n’ont pas été importées</translation>
     </message>
     <message numerus="yes">
+        <location filename="../src/shell/BWImportController.cpp" line="171"/>
         <source>%n bill(s) were imported. </source>
         <translation>
             <numerusform>%n facture a été importée. </numerusform>
@@ -991,10 +1281,13 @@
 <context>
     <name>BWIncomeController</name>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="59"/>
+        <location filename="../src/screens/BWIncomeController.cpp" line="79"/>
         <source>Income Sources</source>
         <translation>Sources de revenus</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="68"/>
         <source>No income sources yet. A source is money that comes in regularly, such as a salary or a pension: Orvane counts it in this month&apos;s income and expected balance. Click &quot;Add Income Source&quot; to add one.
 
 Income items made with &quot;+ Income&quot; on the overview are kept with your bills and are not listed here.</source>
@@ -1003,82 +1296,103 @@ Income items made with &quot;+ Income&quot; on the overview are kept with your b
 Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés avec vos factures et ne figurent pas ici.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="80"/>
         <source>Description</source>
         <translation>Description</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="80"/>
         <source>Amount</source>
         <translation>Montant</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="80"/>
         <source>Pay Day</source>
         <translation>Jour de paie</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="80"/>
         <source>Repeats</source>
         <translation>Récurrence</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="98"/>
         <source>Add Income Source</source>
         <translation>Ajouter une source de revenus</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="109"/>
         <source>Last Day of Month</source>
         <translation>Dernier jour du mois</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="111"/>
         <source>No</source>
         <translation>Non</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="111"/>
         <source>Monthly</source>
         <translation>Mensuel</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="111"/>
         <source>Bi-Weekly</source>
         <translation>Toutes les deux semaines</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="111"/>
         <source>Weekly</source>
         <translation>Hebdomadaire</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="112"/>
         <source>Description:</source>
         <translation>Description :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="113"/>
         <source>Amount:</source>
         <translation>Montant :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="114"/>
         <source>Pay Day:</source>
         <translation>Jour de paie :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="115"/>
         <source>Repeats:</source>
         <translation>Récurrence :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="121"/>
+        <location filename="../src/screens/BWIncomeController.cpp" line="148"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="122"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="123"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="147"/>
         <source>Edit…</source>
         <translation>Modifier…</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="254"/>
         <source>Enter the amount as a number of 0 or more.</source>
         <translation>Saisissez le montant sous forme de nombre supérieur ou égal à 0.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWIncomeController.cpp" line="294"/>
         <source>The income sources could not be saved.</source>
         <translation>Les sources de revenus n’ont pas pu être enregistrées.</translation>
     </message>
@@ -1086,22 +1400,27 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWLegacyKeyValueSync</name>
     <message>
+        <location filename="../src/sync/BWLegacyKeyValueSync.cpp" line="77"/>
         <source>Last Sync: %1</source>
         <translation>Dernière synchronisation : %1</translation>
     </message>
     <message>
+        <location filename="../src/sync/BWLegacyKeyValueSync.cpp" line="177"/>
         <source>Delete iCloud Data?</source>
         <translation>Supprimer les données iCloud ?</translation>
     </message>
     <message>
+        <location filename="../src/sync/BWLegacyKeyValueSync.cpp" line="178"/>
         <source>Are you sure you want to delete your Orvane data on iCloud? This will not delete your local data.</source>
         <translation>Voulez-vous vraiment supprimer vos données Orvane sur iCloud ? Vos données locales ne seront pas supprimées.</translation>
     </message>
     <message>
+        <location filename="../src/sync/BWLegacyKeyValueSync.cpp" line="180"/>
         <source>Delete iCloud Data</source>
         <translation>Supprimer les données iCloud</translation>
     </message>
     <message>
+        <location filename="../src/sync/BWLegacyKeyValueSync.cpp" line="180"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1109,70 +1428,89 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWLogPaymentController</name>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="82"/>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="103"/>
         <source>Log Payment</source>
         <translation>Enregistrer le paiement</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="105"/>
         <source>Log Partial Payment</source>
         <translation>Enregistrer un paiement partiel</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="107"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="115"/>
         <source>Date Paid:</source>
         <translation>Payé le :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="117"/>
         <source>Amount:</source>
         <translation>Montant :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="119"/>
         <source>Note:</source>
         <translation>Note :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="178"/>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="216"/>
         <source>This item no longer exists, so no payment can be logged for it.</source>
         <translation>Cet élément n’existe plus ; aucun paiement ne peut être enregistré pour lui.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="222"/>
         <source>This item was archived or deleted, so no payment can be logged for it.</source>
         <translation>Cet élément a été archivé ou supprimé ; aucun paiement ne peut être enregistré pour lui.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="226"/>
         <source>The receipt file can&apos;t be found: %1</source>
         <translation>Le fichier justificatif est introuvable : %1</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="233"/>
         <source>The payment could not be saved, so nothing was logged. Check that the data folder can be written to.</source>
         <translation>Le paiement n’a pas pu être enregistré ; rien n’a été noté. Vérifiez que le dossier de données est accessible en écriture.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="247"/>
         <source>Enter the amount paid.</source>
         <translation>Saisissez le montant payé.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="252"/>
         <source>&quot;%1&quot; is not an amount. Enter the amount paid as a number.</source>
         <translation>« %1 » n’est pas un montant. Saisissez le montant payé sous forme de nombre.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="256"/>
         <source>The amount paid can&apos;t be negative.</source>
         <translation>Le montant payé ne peut pas être négatif.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="286"/>
         <source>Select Receipt</source>
         <translation>Sélectionner un justificatif</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="94"/>
         <source>Date Paid</source>
         <translation>Payé le</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="96"/>
         <source>Amount Paid</source>
         <translation>Montant payé</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWLogPaymentController.cpp" line="98"/>
         <source>Note</source>
         <translation>Note</translation>
     </message>
@@ -1180,178 +1518,224 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWMainMenu</name>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="81"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="82"/>
         <source>New Bill</source>
         <translation>Nouvelle facture</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="84"/>
         <source>New Savings Goal</source>
         <translation>Nouvel objectif d’épargne</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="87"/>
         <source>Export Payments as CSV…</source>
         <translation>Exporter les paiements en CSV…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="90"/>
         <source>Close Window</source>
         <translation>Fermer la fenêtre</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="92"/>
         <source>Quit Orvane</source>
         <translation>Quitter Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="98"/>
         <source>&amp;Edit</source>
         <translation>&amp;Édition</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="99"/>
         <source>Find</source>
         <translation>Rechercher</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="101"/>
         <source>Preferences…</source>
         <translation>Réglages…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="108"/>
         <source>&amp;Bill</source>
         <translation>&amp;Facture</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="110"/>
         <source>Log Payment…</source>
         <translation>Enregistrer un paiement…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="111"/>
         <source>Log Partial Payment…</source>
         <translation>Enregistrer un paiement partiel…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="113"/>
         <source>Quick Log</source>
         <translation>Enregistrement rapide</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="115"/>
         <source>Skip Payment…</source>
         <translation>Sauter le paiement…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="118"/>
         <source>Pay Now</source>
         <translation>Payer</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="120"/>
         <source>View Website</source>
         <translation>Voir le site web</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="123"/>
         <source>Edit…</source>
         <translation>Modifier…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="124"/>
+        <location filename="../src/shell/BWMainMenu.cpp" line="219"/>
         <source>Archive</source>
         <translation>Archiver</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="126"/>
         <source>Delete…</source>
         <translation>Supprimer…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="129"/>
         <source>Previous Bill</source>
         <translation>Facture précédente</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="131"/>
         <source>Next Bill</source>
         <translation>Facture suivante</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="138"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="139"/>
         <source>Show Overview</source>
         <translation>Afficher la vue d’ensemble</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="142"/>
         <source>All Active Items</source>
         <translation>Tous les éléments actifs</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="142"/>
         <source>Archived Bills</source>
         <translation>Factures archivées</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="142"/>
         <source>Due Soon</source>
         <translation>Bientôt dues</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="143"/>
         <source>Due This Month</source>
         <translation>Dues ce mois-ci</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="143"/>
         <source>Paid This Month</source>
         <translation>Payées ce mois-ci</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="151"/>
         <source>Show Paydays on Overview</source>
         <translation>Afficher les jours de paie dans la vue d’ensemble</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="154"/>
         <source>Forecast</source>
         <translation>Prévisions</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="156"/>
         <source>History</source>
         <translation>Historique</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="158"/>
         <source>Reports</source>
         <translation>Rapports</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="165"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="171"/>
         <source>Orvane Manual</source>
         <translation>Manuel d’Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="172"/>
         <source>Quick Start Guide</source>
         <translation>Guide de démarrage rapide</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="174"/>
         <source>What&apos;s New in Orvane</source>
         <translation>Nouveautés d’Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="175"/>
         <source>Forecast Help</source>
         <translation>Aide sur les prévisions</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="176"/>
         <source>Orvane Support</source>
         <translation>Assistance Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="177"/>
         <source>Write to Support…</source>
         <translation>Écrire à l’assistance…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="178"/>
         <source>Sign Up for News</source>
         <translation>S’abonner aux nouvelles</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="181"/>
+        <location filename="../src/shell/BWMainMenu.cpp" line="225"/>
         <source>About Orvane</source>
         <translation>À propos d’Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="186"/>
         <source>Toolbar</source>
         <translation>Barre d’outils</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="219"/>
         <source>Restore</source>
         <translation>Restaurer</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainMenu.cpp" line="226"/>
         <source>Orvane keeps your recurring bills and income in order.</source>
         <translation>Orvane garde vos factures et revenus réguliers en ordre.</translation>
     </message>
@@ -1359,10 +1743,12 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWMainWindow</name>
     <message>
+        <location filename="../src/shell/BWMainWindow.cpp" line="205"/>
         <source>Orvane Keeps Running</source>
         <translation>Orvane continue de tourner</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMainWindow.cpp" line="205"/>
         <source>With no tray icon to open it again from, Orvane&apos;s window is minimised to the taskbar instead of closed, and reminders keep coming. Choose Quit to end Orvane.</source>
         <translation>Comme aucune icône de la zone de notification ne permet de le rouvrir, la fenêtre d’Orvane est réduite dans la barre des tâches au lieu d’être fermée, et les rappels continuent. Choisissez Quitter pour fermer Orvane.</translation>
     </message>
@@ -1370,26 +1756,33 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWMenulet</name>
     <message>
+        <location filename="../src/shell/BWMenulet.cpp" line="127"/>
+        <location filename="../src/shell/BWMenulet.cpp" line="370"/>
         <source>Orvane</source>
         <translation>Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMenulet.cpp" line="240"/>
         <source>Show Orvane</source>
         <translation>Afficher Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMenulet.cpp" line="242"/>
         <source>Preferences</source>
         <translation>Réglages</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMenulet.cpp" line="354"/>
         <source>Quit Orvane</source>
         <translation>Quitter Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMenulet.cpp" line="375"/>
         <source>Orvane: %1 due, some overdue</source>
         <translation>Orvane : %1 dues, certaines en retard</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWMenulet.cpp" line="376"/>
         <source>Orvane: %1 due</source>
         <translation>Orvane : %1 dues</translation>
     </message>
@@ -1397,182 +1790,231 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWObjectController</name>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="69"/>
         <source>The Database Is In Use</source>
         <translation>La base de données est utilisée</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="70"/>
         <source>Another copy of Orvane is using the database %1. Quit it first; your data stays where it was.</source>
         <translation>Une autre copie d’Orvane utilise la base de données %1. Quittez-la d’abord ; vos données restent où elles sont.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="84"/>
         <source>Select Location to Save Database</source>
         <translation>Choisir l’emplacement de la base de données</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="84"/>
         <source>Move</source>
         <translation>Déplacer</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="88"/>
         <source>The folder could not be used</source>
         <translation>Le dossier n’a pas pu être utilisé</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="88"/>
         <source>&quot;%1&quot; is not a folder Orvane can reach.</source>
         <translation>« %1 » n’est pas un dossier accessible à Orvane.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="98"/>
         <source>The Database Was Not Moved</source>
         <translation>La base de données n’a pas été déplacée</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="99"/>
         <source>Your data stays where it was. The chosen folder may already hold Orvane data, lie inside the data folder, or not be writable.</source>
         <translation>Vos données restent où elles sont. Le dossier choisi contient peut-être déjà des données Orvane, se trouve dans le dossier de données ou n’est pas accessible en écriture.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="104"/>
         <source>Database Moved</source>
         <translation>Base de données déplacée</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="104"/>
         <source>Your data has been moved to the new location.</source>
         <translation>Vos données ont été déplacées au nouvel emplacement.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="109"/>
         <source>Select Folder Containing Database</source>
         <translation>Sélectionner le dossier contenant la base de données</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="109"/>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="119"/>
         <source>The Database Was Not Opened</source>
         <translation>La base de données n’a pas été ouverte</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="119"/>
         <source>Orvane could not store its settings.</source>
         <translation>Orvane n’a pas pu enregistrer ses réglages.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="123"/>
         <source>Database Opened</source>
         <translation>Base de données ouverte</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="123"/>
         <source>Your data has been sucessfully loaded.</source>
         <translation>Vos données ont bien été chargées.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="143"/>
         <source>The Usual Place Holds Other Bills</source>
         <translation>L’emplacement habituel contient d’autres factures</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="144"/>
         <source>The usual place already holds Orvane data that is not the data you use now. Orvane can keep that data aside in a folder beside it, where &quot;Open Database Elsewhere…&quot; finds it again, and move your data back.</source>
         <translation>L’emplacement habituel contient déjà des données Orvane qui ne sont pas celles que vous utilisez. Orvane peut mettre ces données de côté dans un dossier voisin, où « Ouvrir une base de données ailleurs… » les retrouve, et y ramener vos données.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="147"/>
         <source>Keep It Aside and Move Back</source>
         <translation>Mettre de côté et ramener</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="147"/>
+        <location filename="../src/shell/BWObjectController.cpp" line="173"/>
+        <location filename="../src/shell/BWObjectController.cpp" line="189"/>
+        <location filename="../src/shell/BWObjectController.cpp" line="221"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="158"/>
         <source>The Database Was Not Moved Back</source>
         <translation>La base de données n’a pas été ramenée</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="159"/>
         <source>Your data stays where it was. One of the two folders may not be writable.</source>
         <translation>Vos données restent où elles sont. L’un des deux dossiers n’est peut-être pas accessible en écriture.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="163"/>
         <source>Your data has been moved back to the default location.</source>
         <translation>Vos données ont été ramenées à l’emplacement par défaut.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="164"/>
         <source>Database Reset</source>
         <translation>Base de données réinitialisée</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="165"/>
         <source>The data that was there is kept in %1.</source>
         <translation>Les données qui s’y trouvaient sont gardées dans %1.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="171"/>
+        <location filename="../src/shell/BWObjectController.cpp" line="181"/>
         <source>Select Dropbox Folder</source>
         <translation>Sélectionner le dossier Dropbox</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="172"/>
         <source>Turning on Sync will move your data to your Dropbox. You must select your Dropbox folder to continue.</source>
         <translation>L’activation de la synchronisation déplace vos données dans votre Dropbox. Sélectionnez votre dossier Dropbox pour continuer.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="173"/>
         <source>Select Dropbox…</source>
         <translation>Sélectionner Dropbox…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="181"/>
         <source>Select</source>
         <translation>Sélectionner</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="186"/>
         <source>Wrong Folder Selected</source>
         <translation>Mauvais dossier sélectionné</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="187"/>
         <source>This doesn&apos;t appear to be your Dropbox folder. Make sure Dropbox is installed, and select the folder named Dropbox.</source>
         <translation>Ce dossier ne semble pas être votre dossier Dropbox. Vérifiez que Dropbox est installé et sélectionnez le dossier nommé Dropbox.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="216"/>
         <source>Your data will be replaced by the backup Orvane made on %1. Everything entered since then is lost, and this cannot be undone.</source>
         <translation>Vos données vont être remplacées par la sauvegarde faite par Orvane le %1. Tout ce qui a été saisi depuis sera perdu, et cette opération est irréversible.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="218"/>
         <source>Orvane has no record of a backup yet. Your current data stays as it is unless one is found.</source>
         <translation>Orvane n’a encore aucune sauvegarde. Vos données actuelles restent telles quelles tant qu’aucune n’est trouvée.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="220"/>
         <source>Restore the Backup of %1?</source>
         <translation>Restaurer la sauvegarde du %1 ?</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="220"/>
         <source>Restore Database</source>
         <translation>Restaurer la base de données</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="221"/>
         <source>Restore</source>
         <translation>Restaurer</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="228"/>
         <source>Backup Restored</source>
         <translation>Sauvegarde restaurée</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="228"/>
         <source>Your data is back as it was on %1.</source>
         <translation>Vos données sont revenues à leur état du %1.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="230"/>
         <source>The Database Was Not Restored</source>
         <translation>La base de données n’a pas été restaurée</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="231"/>
         <source>There is no usable backup, or it could not be copied. Your data is as it was.</source>
         <translation>Il n’y a aucune sauvegarde utilisable, ou elle n’a pas pu être copiée. Vos données sont inchangées.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="246"/>
         <source>The Tag List Was Not Rebuilt</source>
         <translation>La liste des étiquettes n’a pas été reconstruite</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="246"/>
         <source>The tag list could not be written.</source>
         <translation>La liste des étiquettes n’a pas pu être écrite.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="254"/>
         <source>The Database Folder Could Not Be Shown</source>
         <translation>Le dossier de la base de données n’a pas pu être affiché</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="304"/>
         <source>Quick Start Guide</source>
         <translation>Guide de démarrage rapide</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWObjectController.cpp" line="309"/>
         <source>Migration Guide</source>
         <translation>Guide de migration</translation>
     </message>
@@ -1580,130 +2022,166 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWOrvaneCloudLoginController</name>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="93"/>
         <source>Orvane Cloud</source>
         <translation>Orvane Cloud</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="105"/>
         <source>Sign in to keep your bills in step on all your computers.</source>
         <translation>Connectez-vous pour synchroniser vos factures sur tous vos ordinateurs.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="112"/>
         <source>name@example.com</source>
         <translation>nom@exemple.fr</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="113"/>
         <source>Password</source>
         <translation>Mot de passe</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="115"/>
         <source>Email</source>
         <translation>E-mail</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="121"/>
         <source>Forgot Password?</source>
         <translation>Mot de passe oublié ?</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="122"/>
         <source>I Already Have an Account</source>
         <translation>J’ai déjà un compte</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="123"/>
         <source>Use Another Address</source>
         <translation>Utiliser une autre adresse</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="144"/>
         <source>Next</source>
         <translation>Suivant</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="145"/>
         <source>Sign In</source>
         <translation>Se connecter</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="146"/>
         <source>Create Account</source>
         <translation>Créer un compte</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="147"/>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="179"/>
         <source>About Orvane Cloud</source>
         <translation>À propos d’Orvane Cloud</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="149"/>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="184"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="171"/>
         <source>Signed in as</source>
         <translation>Connecté en tant que</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="173"/>
         <source>Status</source>
         <translation>État</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="178"/>
         <source>Trouble Syncing?</source>
         <translation>Problèmes de synchronisation ?</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="183"/>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="488"/>
         <source>Sign Out</source>
         <translation>Se déconnecter</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="225"/>
         <source>Connected</source>
         <translation>Connecté</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="225"/>
         <source>Disconnected</source>
         <translation>Déconnecté</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="306"/>
         <source>No Email Address</source>
         <translation>Aucune adresse e-mail</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="306"/>
         <source>Enter the email address of your Orvane Cloud account.</source>
         <translation>Saisissez l’adresse e-mail de votre compte Orvane Cloud.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="310"/>
         <source>Looking up your account…</source>
         <translation>Recherche de votre compte…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="347"/>
         <source>Account Not Found</source>
         <translation>Compte introuvable</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="348"/>
         <source>We can&apos;t find an account with this email address.</source>
         <translation>Aucun compte n’existe avec cette adresse e-mail.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="370"/>
         <source>Signing In…</source>
         <translation>Connexion…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="380"/>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="394"/>
         <source>Sign In Failed</source>
         <translation>Échec de la connexion</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="395"/>
         <source>The password is wrong, or this address has no account yet: try again, create the account, or have a reset link mailed.</source>
         <translation>Le mot de passe est incorrect, ou cette adresse n’a pas encore de compte : réessayez, créez le compte ou demandez un lien de réinitialisation.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="397"/>
         <source>The password is wrong, or this address has no account: try again, or have a reset link mailed.</source>
         <translation>Le mot de passe est incorrect, ou cette adresse n’a pas de compte : réessayez ou demandez un lien de réinitialisation.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="407"/>
         <source>Invalid Email Address</source>
         <translation>Adresse e-mail non valide</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="407"/>
         <source>Enter an email address such as name@example.com.</source>
         <translation>Saisissez une adresse e-mail comme nom@exemple.fr.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="413"/>
         <source>Password Too Short</source>
         <translation>Mot de passe trop court</translation>
     </message>
     <message numerus="yes">
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="414"/>
         <source>Choose a password of at least %n characters.</source>
         <translation>
             <numerusform>Choisissez un mot de passe d’au moins %n caractère.</numerusform>
@@ -1711,42 +2189,52 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
         </translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="418"/>
         <source>Creating your account…</source>
         <translation>Création de votre compte…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="425"/>
         <source>Error Creating Account</source>
         <translation>Erreur lors de la création du compte</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="426"/>
         <source>Something went wrong. Please try again. If this error persists, contact customer support.</source>
         <translation>Une erreur s’est produite. Réessayez. Si l’erreur persiste, contactez l’assistance.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="451"/>
         <source>Sending…</source>
         <translation>Envoi…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="457"/>
         <source>Password Reset Failed</source>
         <translation>Échec de la réinitialisation du mot de passe</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="461"/>
         <source>Message Sent</source>
         <translation>Message envoyé</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="462"/>
         <source>If you have an account with this email address, a link to reset your password has been sent.</source>
         <translation>Si vous avez un compte avec cette adresse e-mail, un lien de réinitialisation du mot de passe vous a été envoyé.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="486"/>
         <source>Really Sign Out?</source>
         <translation>Vraiment se déconnecter ?</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="487"/>
         <source>Signing out will stop your bills from syncing.</source>
         <translation>Après la déconnexion, vos factures ne seront plus synchronisées.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController.cpp" line="488"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1754,46 +2242,57 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWOverviewBottomBar</name>
     <message>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="75"/>
         <source>Log Payment</source>
         <translation>Enregistrer le paiement</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="78"/>
         <source>Log Partial</source>
         <translation>Paiement partiel</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="82"/>
         <source>View</source>
         <translation>Voir</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="84"/>
         <source>Pay Now</source>
         <translation>Payer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="107"/>
         <source>Orvane for phones cannot sync with this computer yet.</source>
         <translation>Orvane pour téléphones ne peut pas encore se synchroniser avec cet ordinateur.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="110"/>
         <source>Learn More</source>
         <translation>En savoir plus</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="111"/>
         <source>Hide</source>
         <translation>Masquer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="154"/>
         <source>No bills yet: click “+ New Bill” above (or press Ctrl+N) to add your first bill.</source>
         <translation>Aucune facture pour l’instant : cliquez sur « + Nouvelle facture » ci-dessus (ou appuyez sur Ctrl+N) pour ajouter votre première facture.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="155"/>
         <source>Select a bill to view available actions.</source>
         <translation>Sélectionnez une facture pour voir les actions possibles.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="224"/>
         <source>items selected. Estimated balance:</source>
         <translation>éléments sélectionnés. Solde estimé :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="224"/>
         <source>bills selected. Estimated amount due:</source>
         <translation>factures sélectionnées. Montant dû estimé :</translation>
     </message>
@@ -1801,50 +2300,62 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWOverviewController</name>
     <message>
+        <location filename="../src/screens/BWOverviewController+Actions.cpp" line="72"/>
         <source>Skip Payment</source>
         <translation>Sauter le paiement</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewController+Actions.cpp" line="89"/>
         <source>Restore</source>
         <translation>Restaurer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewController+Actions.cpp" line="89"/>
         <source>Archive</source>
         <translation>Archiver</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewController+Actions.cpp" line="114"/>
         <source>Edit…</source>
         <translation>Modifier…</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewController+Actions.cpp" line="117"/>
         <source>Delete…</source>
         <translation>Supprimer…</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewController+Actions.cpp" line="121"/>
         <source>Export as CSV…</source>
         <translation>Exporter en CSV…</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewController+Tags.cpp" line="24"/>
         <source>All Active Items</source>
         <translation>Tous les éléments actifs</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewController+Tags.cpp" line="24"/>
         <source>Archived Bills</source>
         <translation>Factures archivées</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewController+Tags.cpp" line="26"/>
         <source>Due Soon</source>
         <translation>Bientôt dues</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewController+Tags.cpp" line="26"/>
         <source>Due This Month</source>
         <translation>Dues ce mois-ci</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewController+Tags.cpp" line="26"/>
         <source>Paid This Month</source>
         <translation>Payées ce mois-ci</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewController+Views.cpp" line="54"/>
         <source>Bills</source>
         <translation>Factures</translation>
     </message>
@@ -1852,58 +2363,72 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWOverviewHeader</name>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="34"/>
         <source>+ New Bill</source>
         <translation>+ Nouvelle facture</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="36"/>
         <source>Add a bill</source>
         <translation>Ajouter une facture</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="38"/>
         <source>+ Income</source>
         <translation>+ Revenu</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="40"/>
         <source>Add an income item</source>
         <translation>Ajouter un revenu</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="53"/>
         <source>Show All</source>
         <translation>Tout afficher</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="71"/>
         <source>Search</source>
         <translation>Rechercher</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="87"/>
         <source>Vacation mode</source>
         <translation>Mode vacances</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="103"/>
         <source>Vacation mode is on</source>
         <translation>Le mode vacances est activé</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="103"/>
         <source>Vacation mode is off</source>
         <translation>Le mode vacances est désactivé</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="35"/>
         <source>New Bill</source>
         <translation>Nouvelle facture</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="39"/>
         <source>New Income</source>
         <translation>Nouveau revenu</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="49"/>
         <source>Bills Shown</source>
         <translation>Factures affichées</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="72"/>
         <source>Search Bills</source>
         <translation>Rechercher des factures</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewHeader.cpp" line="88"/>
         <source>Vacation</source>
         <translation>Vacances</translation>
     </message>
@@ -1911,54 +2436,67 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWOverviewSidebar</name>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="125"/>
         <source>DUE SOON</source>
         <translation>BIENTÔT DÛ</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="126"/>
         <source>DUE THIS MONTH</source>
         <translation>DÛ CE MOIS-CI</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="127"/>
         <source>PAID THIS MONTH</source>
         <translation>PAYÉ CE MOIS-CI</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="128"/>
         <source>INCOME THIS MONTH</source>
         <translation>REVENUS CE MOIS-CI</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="129"/>
         <source>STILL DUE THIS MONTH</source>
         <translation>RESTE DÛ</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="161"/>
         <source>Switch between the expected and the current balance</source>
         <translation>Basculer entre le solde prévu et le solde actuel</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="169"/>
         <source>Income Sources…</source>
         <translation>Sources de revenus…</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="178"/>
         <source>TAGS</source>
         <translation>ÉTIQUETTES</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="180"/>
         <source>Tags, separated by commas</source>
         <translation>Étiquettes, séparées par des virgules</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="195"/>
         <source>Tip: double-click a bill to open its page, or right-click it for more commands.</source>
         <translation>Astuce : double-cliquez sur une facture pour ouvrir sa page, ou faites un clic droit pour plus de commandes.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="199"/>
         <source>Hide Tip</source>
         <translation>Masquer l’astuce</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="391"/>
         <source>THIS MONTH: %1</source>
         <translation>CE MOIS-CI : %1</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="181"/>
         <source>Tags</source>
         <translation>Étiquettes</translation>
     </message>
@@ -1966,66 +2504,83 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWOverviewTableModel</name>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="130"/>
         <source>Repeats: %1</source>
         <translation>Récurrence : %1</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="135"/>
         <source>Paid: %1</source>
         <translation>Payé par : %1</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="153"/>
         <source>No Due Date</source>
         <translation>Pas d’échéance</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="158"/>
         <source>(adjusted for vacation)</source>
         <translation>(décalée pour les vacances)</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="162"/>
         <source>(adjusted for holiday)</source>
         <translation>(décalée pour un jour férié)</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="166"/>
         <source>(adjusted for weekend)</source>
         <translation>(décalée pour le week-end)</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="174"/>
         <source>Archived</source>
         <translation>Archivée</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="191"/>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="197"/>
         <source>Not Set</source>
         <translation>Non défini</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="209"/>
         <source>Never</source>
         <translation>Jamais</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="210"/>
         <source>No Payments</source>
         <translation>Aucun paiement</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="293"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="294"/>
         <source>Next Due</source>
         <translation>Prochaine échéance</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="295"/>
         <source>Average</source>
         <translation>Moyenne</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="296"/>
         <source>Balance</source>
         <translation>Solde</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="297"/>
         <source>Amount</source>
         <translation>Montant</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewTableModel.cpp" line="298"/>
         <source>Last Paid</source>
         <translation>Dernier paiement</translation>
     </message>
@@ -2033,82 +2588,103 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWPasswordController</name>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="83"/>
         <source>Re-enter Password:</source>
         <translation>Confirmer le mot de passe :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="86"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="87"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="90"/>
         <source>Password:</source>
         <translation>Mot de passe :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="156"/>
         <source>Save Password</source>
         <translation>Enregistrer le mot de passe</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="159"/>
         <source>Disable Password</source>
         <translation>Désactiver le mot de passe</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="162"/>
         <source>Continue</source>
         <translation>Continuer</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="237"/>
         <source>Passwords Don&apos;t Match</source>
         <translation>Les mots de passe ne correspondent pas</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="237"/>
         <source>The passwords don&apos;t match. Please try again.</source>
         <translation>Les mots de passe ne correspondent pas. Réessayez.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="241"/>
+        <location filename="../src/shell/BWPasswordController.cpp" line="250"/>
         <source>Password Not Saved</source>
         <translation>Mot de passe non enregistré</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="242"/>
         <source>The password could not be stored in the keyring. Make sure the keyring is running and unlocked, then try again.</source>
         <translation>Le mot de passe n’a pas pu être enregistré dans le trousseau. Vérifiez que le trousseau est lancé et déverrouillé, puis réessayez.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="250"/>
         <source>The password protection could not be turned on, as the settings could not be saved. Please try again.</source>
         <translation>La protection par mot de passe n’a pas pu être activée, car les réglages n’ont pas pu être enregistrés. Réessayez.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="269"/>
         <source>Password Not Removed</source>
         <translation>Mot de passe non retiré</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="270"/>
         <source>The password could not be removed from the keyring. Make sure the keyring is running and unlocked, then try again.</source>
         <translation>Le mot de passe n’a pas pu être retiré du trousseau. Vérifiez que le trousseau est lancé et déverrouillé, puis réessayez.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="299"/>
         <source>Password Unavailable</source>
         <translation>Mot de passe indisponible</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="300"/>
         <source>The password could not be read from the keyring. Make sure the keyring is running and unlocked, then try again.</source>
         <translation>Le mot de passe n’a pas pu être lu dans le trousseau. Vérifiez que le trousseau est lancé et déverrouillé, puis réessayez.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="307"/>
         <source>Incorrect Password</source>
         <translation>Mot de passe incorrect</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="307"/>
         <source>Incorrect password. Please try again.</source>
         <translation>Mot de passe incorrect. Réessayez.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="333"/>
         <source>Password Not Found</source>
         <translation>Mot de passe introuvable</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordController.cpp" line="334"/>
         <source>The password that protected Orvane was not found in the keyring, so password protection is now off. You can set a new password in the Preferences.</source>
         <translation>Le mot de passe qui protégeait Orvane est introuvable dans le trousseau ; la protection par mot de passe est donc désactivée. Vous pouvez définir un nouveau mot de passe dans les réglages.</translation>
     </message>
@@ -2116,18 +2692,22 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWPasswordLock</name>
     <message>
+        <location filename="../src/shell/BWPasswordLock.cpp" line="12"/>
         <source>Disable Password Protection</source>
         <translation>Désactiver la protection par mot de passe</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordLock.cpp" line="13"/>
         <source>Enable Password Protection</source>
         <translation>Activer la protection par mot de passe</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordLock.cpp" line="17"/>
         <source>Enabled</source>
         <translation>Activée</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPasswordLock.cpp" line="18"/>
         <source>Disabled</source>
         <translation>Désactivée</translation>
     </message>
@@ -2135,14 +2715,17 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWPhoneSync</name>
     <message>
+        <location filename="../src/sync/BWPhoneSync.cpp" line="97"/>
         <source>Turn Off Sync</source>
         <translation>Désactiver la synchronisation</translation>
     </message>
     <message>
+        <location filename="../src/sync/BWPhoneSync.cpp" line="116"/>
         <source>Orvane for phones exchanges no bills with this computer yet.</source>
         <translation>Orvane pour téléphones n’échange encore aucune facture avec cet ordinateur.</translation>
     </message>
     <message>
+        <location filename="../src/sync/BWPhoneSync.cpp" line="162"/>
         <source>Turn On Sync</source>
         <translation>Activer la synchronisation</translation>
     </message>
@@ -2150,374 +2733,469 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWPreferencePanes</name>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="123"/>
         <source>%1 (the file is made with the first calendar reminder)</source>
         <translation>%1 (le fichier est créé avec le premier rappel d’agenda)</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="130"/>
         <source>Start Orvane when I log in</source>
         <translation>Démarrer Orvane à l’ouverture de session</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="132"/>
         <source>Show Orvane</source>
         <translation>Afficher Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="133"/>
         <source>Show Orvane in:</source>
         <translation>Afficher Orvane dans :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="133"/>
         <source>Taskbar and tray</source>
         <translation>Barre des tâches et zone de notification</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="133"/>
         <source>Tray only</source>
         <translation>Zone de notification seulement</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="134"/>
         <source>Taskbar only</source>
         <translation>Barre des tâches seulement</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="135"/>
         <source>Takes effect the next time Orvane starts.</source>
         <translation>Prend effet au prochain démarrage d’Orvane.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="136"/>
         <source>Show the number of bills due soon in the tray</source>
         <translation>Afficher le nombre de factures bientôt dues dans la zone de notification</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="138"/>
         <source>Colour the tray icon by the most urgent bill</source>
         <translation>Colorer l’icône selon la facture la plus urgente</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="141"/>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="390"/>
         <source>Overview</source>
         <translation>Vue d’ensemble</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="142"/>
         <source>Bills count as due soon within:</source>
         <translation>Les factures sont bientôt dues dans les :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="143"/>
         <source>Columns shown:</source>
         <translation>Colonnes affichées :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="143"/>
         <source>Average</source>
         <translation>Moyenne</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="144"/>
         <source>Amount</source>
         <translation>Montant</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="145"/>
         <source>Balance</source>
         <translation>Solde</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="146"/>
         <source>Last Paid</source>
         <translation>Dernier paiement</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="148"/>
         <source>Pay Sites</source>
         <translation>Sites de paiement</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="148"/>
         <source>Open pay sites inside Orvane</source>
         <translation>Ouvrir les sites de paiement dans Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="157"/>
         <source>Password Protection</source>
         <translation>Protection par mot de passe</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="157"/>
         <source>Password:</source>
         <translation>Mot de passe :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="174"/>
         <source>Choose…</source>
         <translation>Choisir…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="176"/>
         <source>Shared Sync Folder</source>
         <translation>Dossier de synchronisation partagé</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="176"/>
         <source>Choose</source>
         <translation>Choisir</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="180"/>
         <source>The shared folder could not be stored.</source>
         <translation>Le dossier partagé n’a pas pu être enregistré.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="208"/>
         <source>Sync Between Computers</source>
         <translation>Synchronisation entre ordinateurs</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="209"/>
         <source>Keep my bills in step on all my computers</source>
         <translation>Synchroniser mes factures sur tous mes ordinateurs</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="212"/>
         <source>Shared folder:</source>
         <translation>Dossier partagé :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="213"/>
         <source>A folder that Syncthing, Nextcloud or Dropbox keeps the same on each computer. Takes effect the next time Orvane starts.</source>
         <translation>Un dossier que Syncthing, Nextcloud ou Dropbox garde identique sur chaque ordinateur. Prend effet au prochain démarrage d’Orvane.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="219"/>
         <source>Your bills are kept in:</source>
         <translation>Vos factures sont dans :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="222"/>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="252"/>
         <source>Database</source>
         <translation>Base de données</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="233"/>
         <source>Move Database…</source>
         <translation>Déplacer la base de données…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="234"/>
         <source>Open Database Elsewhere…</source>
         <translation>Ouvrir une base de données ailleurs…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="235"/>
         <source>Keep Database in Dropbox…</source>
         <translation>Garder la base de données dans Dropbox…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="236"/>
         <source>Get a Dropbox Account…</source>
         <translation>Créer un compte Dropbox…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="237"/>
         <source>Move Back to the Usual Place</source>
         <translation>Ramener à l’emplacement habituel</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="238"/>
         <source>Restore Yesterday&apos;s Backup…</source>
         <translation>Restaurer la sauvegarde d’hier…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="259"/>
         <source>Turn On Sync</source>
         <translation>Activer la synchronisation</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="265"/>
         <source>Orvane for phones:</source>
         <translation>Orvane pour téléphones :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="269"/>
         <source>Delete iCloud Data…</source>
         <translation>Supprimer les données iCloud…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="272"/>
         <source>Older sync:</source>
         <translation>Ancienne synchronisation :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="274"/>
         <source>Other Sync</source>
         <translation>Autres synchronisations</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="280"/>
         <source> days before</source>
         <translation> jours avant</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="282"/>
         <source>Reminders</source>
         <translation>Rappels</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="283"/>
         <source>Show reminders as desktop notifications</source>
         <translation>Afficher les rappels en notifications du bureau</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="284"/>
         <source>Also add reminders to my calendar</source>
         <translation>Ajouter aussi les rappels à mon agenda</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="285"/>
         <source>Calendar:</source>
         <translation>Agenda :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="286"/>
         <source>Remind me at:</source>
         <translation>Me rappeler à :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="287"/>
         <source>New Bills</source>
         <translation>Nouvelles factures</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="288"/>
         <source>Turn reminders on for new bills</source>
         <translation>Activer les rappels pour les nouvelles factures</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="289"/>
         <source>Remind me:</source>
         <translation>Me rappeler :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="291"/>
         <source>name@example.com</source>
         <translation>nom@exemple.fr</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="292"/>
         <source>E-mail</source>
         <translation>E-mail</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="292"/>
         <source>E-mail address for reminders:</source>
         <translation>Adresse e-mail pour les rappels :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="316"/>
         <source>Open Folder</source>
         <translation>Ouvrir le dossier</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="324"/>
         <source>To see these reminders in a calendar program, subscribe to this file there (in Thunderbird: New Calendar, On the Network, the file&apos;s location).</source>
         <translation>Pour voir ces rappels dans un agenda, abonnez-vous à ce fichier dans ce programme (dans Thunderbird : Nouvel agenda, Sur le réseau, emplacement du fichier).</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="328"/>
         <source>Calendar File</source>
         <translation>Fichier d’agenda</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="334"/>
         <source>Trumpet</source>
         <translation>Trompette</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="334"/>
         <source>Rings</source>
         <translation>Sonneries</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="334"/>
         <source>Swell</source>
         <translation>Crescendo</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="334"/>
         <source>Cheers</source>
         <translation>Acclamations</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="334"/>
         <source>A random cheer</source>
         <translation>Acclamation au hasard</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="341"/>
         <source>Play</source>
         <translation>Écouter</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="349"/>
         <source>Sounds</source>
         <translation>Sons</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="350"/>
         <source>Play a sound after a payment is logged</source>
         <translation>Jouer un son après l’enregistrement d’un paiement</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="351"/>
         <source>Sound:</source>
         <translation>Son :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="353"/>
         <source>Payments</source>
         <translation>Paiements</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="354"/>
         <source>Log automatic bills when they fall due</source>
         <translation>Enregistrer les factures automatiques à leur échéance</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="355"/>
         <source>Leave automatic bills out of the due-soon count</source>
         <translation>Exclure les factures automatiques du compte des factures bientôt dues</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="356"/>
         <source>Archive one-time bills once they are paid</source>
         <translation>Archiver les factures ponctuelles une fois payées</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="363"/>
         <source>Income</source>
         <translation>Revenus</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="364"/>
         <source>Keep track of income</source>
         <translation>Suivre les revenus</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="365"/>
         <source>Show paydays on the overview</source>
         <translation>Afficher les jours de paie dans la vue d’ensemble</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="366"/>
         <source>Log income automatically when it is due</source>
         <translation>Enregistrer automatiquement les revenus à leur échéance</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="372"/>
         <source>Due Dates</source>
         <translation>Échéances</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="373"/>
         <source>Move due dates that fall on days off</source>
         <translation>Déplacer les échéances tombant un jour chômé</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="374"/>
         <source>Avoid weekends</source>
         <translation>Éviter les week-ends</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="375"/>
         <source>Avoid holidays</source>
         <translation>Éviter les jours fériés</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="377"/>
         <source>Overview and Forecast</source>
         <translation>Vue d’ensemble et prévisions</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="378"/>
         <source>Under each bill&apos;s name:</source>
         <translation>Sous le nom de chaque facture :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="379"/>
         <source>Repeat</source>
         <translation>Récurrence</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="379"/>
         <source>Payment method</source>
         <translation>Moyen de paiement</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="379"/>
         <source>Tags</source>
         <translation>Étiquettes</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="379"/>
         <source>Nothing</source>
         <translation>Rien</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="380"/>
         <source>Button beside the actions menu:</source>
         <translation>Bouton à côté du menu des actions :</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="381"/>
         <source>Hide bills paid automatically</source>
         <translation>Masquer les factures payées automatiquement</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="382"/>
         <source>Estimate amounts that vary</source>
         <translation>Estimer les montants variables</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="383"/>
         <source>Include savings goals in the forecast</source>
         <translation>Inclure les objectifs d’épargne dans les prévisions</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="384"/>
         <source>Suggest bill names while editing</source>
         <translation>Suggérer des noms de factures pendant la saisie</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="387"/>
         <source>Reload Overview</source>
         <translation>Recharger la vue d’ensemble</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="402"/>
         <source>The bill&apos;s last action</source>
         <translation>La dernière action de la facture</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="422"/>
         <source>Start at Login Not Changed</source>
         <translation>Démarrage à l’ouverture de session inchangé</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWPreferencePanes.cpp" line="423"/>
         <source>The login entry could not be written. Please try again.</source>
         <translation>L’entrée de démarrage n’a pas pu être écrite. Réessayez.</translation>
     </message>
@@ -2525,14 +3203,17 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWQtWebPage</name>
     <message>
+        <location filename="../src/webengine/BWQtWebPage.cpp" line="69"/>
         <source>its process ended with code %1</source>
         <translation>son processus s’est terminé avec le code %1</translation>
     </message>
     <message>
+        <location filename="../src/webengine/BWQtWebPage.cpp" line="72"/>
         <source>its process crashed</source>
         <translation>son processus a planté</translation>
     </message>
     <message>
+        <location filename="../src/webengine/BWQtWebPage.cpp" line="75"/>
         <source>its process was killed</source>
         <translation>son processus a été tué</translation>
     </message>
@@ -2540,34 +3221,45 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWReportController</name>
     <message>
+        <location filename="../src/screens/BWReportController.cpp" line="57"/>
         <source>Reports</source>
         <translation>Rapports</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWReportController.cpp" line="65"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWReportController.cpp" line="66"/>
+        <location filename="../src/screens/BWReportController.cpp" line="92"/>
         <source>Payments</source>
         <translation>Paiements</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWReportController.cpp" line="67"/>
+        <location filename="../src/screens/BWReportController.cpp" line="96"/>
         <source>Average</source>
         <translation>Moyenne</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWReportController.cpp" line="68"/>
+        <location filename="../src/screens/BWReportController.cpp" line="93"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWReportController.cpp" line="91"/>
         <source>Bills</source>
         <translation>Factures</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWReportController.cpp" line="95"/>
         <source>Paid</source>
         <translation>Payé</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWReportController.cpp" line="277"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -2575,34 +3267,42 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWStartup</name>
     <message>
+        <location filename="../src/shell/BWStartup.cpp" line="241"/>
         <source>This Desktop Shows No Tray</source>
         <translation>Ce bureau n’a pas de zone de notification</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWStartup.cpp" line="242"/>
         <source>Orvane is set to show in the tray only, but this desktop has no tray. Its window stays open instead, and closing it minimises it to the taskbar.</source>
         <translation>Orvane doit s’afficher dans la zone de notification seulement, mais ce bureau n’en a pas. Sa fenêtre reste donc ouverte, et la fermer la réduit dans la barre des tâches.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWStartup.cpp" line="403"/>
         <source>Really Quit Orvane?</source>
         <translation>Vraiment quitter Orvane ?</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWStartup.cpp" line="405"/>
         <source>Do you want to quit Orvane (and close the menu bar), or just close the main window?</source>
         <translation>Voulez-vous quitter Orvane (et fermer le menu de la zone de notification), ou seulement fermer la fenêtre principale ?</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWStartup.cpp" line="406"/>
         <source>Close the Main Window</source>
         <translation>Fermer la fenêtre principale</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWStartup.cpp" line="407"/>
         <source>Quit Orvane Completely</source>
         <translation>Quitter complètement Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWStartup.cpp" line="380"/>
         <source>Reminders Could Not Be Saved</source>
         <translation>Les rappels n&apos;ont pas pu être enregistrés</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWStartup.cpp" line="381"/>
         <source>Orvane could not save its reminder notifications (%1). They show while Orvane runs, but may not show after it starts again.</source>
         <translation>Orvane n&apos;a pas pu enregistrer ses rappels (%1). Ils s&apos;affichent tant qu&apos;Orvane fonctionne, mais peut-être plus après son redémarrage.</translation>
     </message>
@@ -2610,6 +3310,7 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWStatisticsCalculator</name>
     <message>
+        <location filename="../src/store/BWStatisticsCalculator.cpp" line="154"/>
         <source>No Payments Yet</source>
         <translation>Aucun paiement pour l’instant</translation>
     </message>
@@ -2617,10 +3318,12 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWSyncControls</name>
     <message>
+        <location filename="../src/shell/BWSyncControls.cpp" line="27"/>
         <source>Sync Now</source>
         <translation>Synchroniser</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWSyncControls.cpp" line="35"/>
         <source>Bring your devices in step now</source>
         <translation>Synchroniser vos appareils maintenant</translation>
     </message>
@@ -2628,10 +3331,12 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWSyncProgressController</name>
     <message>
+        <location filename="../src/shell/BWSyncProgressController.cpp" line="21"/>
         <source>Syncing</source>
         <translation>Synchronisation</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWSyncProgressController.cpp" line="24"/>
         <source>Syncing with Orvane for phones…</source>
         <translation>Synchronisation avec Orvane pour téléphones…</translation>
     </message>
@@ -2639,6 +3344,7 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWUpdateHelper</name>
     <message>
+        <location filename="../src/shell/BWUpdateHelper.cpp" line="23"/>
         <source>Check for Updates…</source>
         <translation>Rechercher des mises à jour…</translation>
     </message>
@@ -2646,26 +3352,32 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWVacationPopover</name>
     <message>
+        <location filename="../src/screens/BWVacationPopover.cpp" line="21"/>
         <source>Vacation</source>
         <translation>Vacances</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWVacationPopover.cpp" line="25"/>
         <source>Vacation mode</source>
         <translation>Mode vacances</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWVacationPopover.cpp" line="26"/>
         <source>Due dates within your vacation move to the day before it starts.</source>
         <translation>Les échéances pendant vos vacances sont avancées à la veille du départ.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWVacationPopover.cpp" line="34"/>
         <source>From:</source>
         <translation>Du :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWVacationPopover.cpp" line="35"/>
         <source>Until:</source>
         <translation>Au :</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWVacationPopover.cpp" line="36"/>
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
@@ -2673,22 +3385,27 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWVersion7ImportWindow</name>
     <message>
+        <location filename="../src/shell/BWVersion7ImportWindow.cpp" line="13"/>
         <source>Orvane 7 Import Options</source>
         <translation>Options d’importation d’Orvane 7</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWVersion7ImportWindow.cpp" line="15"/>
         <source>Import the bills, archived bills and receipts that Orvane 7 kept in your home folder, or keep your bills in step on all your computers.</source>
         <translation>Importez les factures, factures archivées et justificatifs qu’Orvane 7 gardait dans votre dossier personnel, ou synchronisez vos factures sur tous vos ordinateurs.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWVersion7ImportWindow.cpp" line="21"/>
         <source>Import from Home Folder…</source>
         <translation>Importer depuis le dossier personnel…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWVersion7ImportWindow.cpp" line="26"/>
         <source>Keep my bills in step on all my computers</source>
         <translation>Synchroniser mes factures sur tous mes ordinateurs</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWVersion7ImportWindow.cpp" line="31"/>
         <source>Re-Import at Next Start…</source>
         <translation>Réimporter au prochain démarrage…</translation>
     </message>
@@ -2696,6 +3413,7 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWWebEngine</name>
     <message>
+        <location filename="../src/webengine/BWWebEngineModule.cpp" line="59"/>
         <source>Its helper program %1 is missing.</source>
         <translation>Son programme d’assistance %1 est absent.</translation>
     </message>
@@ -2703,26 +3421,32 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWWebEngineLoader</name>
     <message>
+        <location filename="../src/screens/BWWebEngineLoader.cpp" line="77"/>
         <source>Its module could not be loaded (%1).</source>
         <translation>Son module n’a pas pu être chargé (%1).</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebEngineLoader.cpp" line="83"/>
         <source>Its module has no entry point (%1).</source>
         <translation>Son module n’a pas de point d’entrée (%1).</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebEngineLoader.cpp" line="102"/>
         <source>Save “%1” in your Downloads folder?</source>
         <translation>Enregistrer « %1 » dans votre dossier Téléchargements ?</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebEngineLoader.cpp" line="105"/>
         <source>The pay site sent a file. It goes to %1.</source>
         <translation>Le site de paiement a envoyé un fichier. Il va dans %1.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebEngineLoader.cpp" line="107"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebEngineLoader.cpp" line="108"/>
         <source>Don&apos;t Save</source>
         <translation>Ne pas enregistrer</translation>
     </message>
@@ -2730,44 +3454,55 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWWebPane</name>
     <message>
+        <location filename="../src/screens/BWWebPane.cpp" line="29"/>
         <source>Not opened: %1 is not a web page (only http and https addresses open here)</source>
         <translation>Non ouvert : %1 n’est pas une page web (seules les adresses http et https s’ouvrent ici)</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebPane.cpp" line="35"/>
         <source>Stopped: the certificate of %1 is not valid (%2)</source>
         <translation>Arrêté : le certificat de %1 n’est pas valide (%2)</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebPane.cpp" line="46"/>
         <source>Back</source>
         <translation>Précédent</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebPane.cpp" line="47"/>
         <source>Forward</source>
         <translation>Suivant</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebPane.cpp" line="48"/>
         <source>Reload</source>
         <translation>Recharger</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebPane.cpp" line="58"/>
         <source>Open in Browser</source>
         <translation>Ouvrir dans le navigateur</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebPane.cpp" line="59"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebPane.cpp" line="133"/>
         <source>This copy of Orvane has no web engine.</source>
         <translation>Cette copie d’Orvane n’a pas de moteur web.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebPane.cpp" line="135"/>
         <source>The built-in browser could not start. %1
 Pay sites open in your web browser instead.</source>
         <translation>Le navigateur intégré n’a pas pu démarrer. %1
 Les sites de paiement s’ouvrent à la place dans votre navigateur web.</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWWebPane.cpp" line="187"/>
+        <location filename="../src/screens/BWWebPane.cpp" line="248"/>
         <source>The page stopped: %1</source>
         <translation>La page s’est arrêtée : %1</translation>
     </message>
@@ -2775,130 +3510,163 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
 <context>
     <name>BWWelcomeFlow</name>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="64"/>
         <source>Last Backed Up: </source>
         <translation>Dernière sauvegarde : </translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="133"/>
         <source>Nothing to Import</source>
         <translation>Rien à importer</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="133"/>
         <source>No Orvane 7 bills were found.</source>
         <translation>Aucune facture d’Orvane 7 n’a été trouvée.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="190"/>
         <source>Select Home Folder</source>
         <translation>Sélectionner le dossier personnel</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="190"/>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="255"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="197"/>
         <source>No Orvane 7 Data Found</source>
         <translation>Aucune donnée d’Orvane 7 trouvée</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="198"/>
         <source>This home folder holds no Orvane 7 data folder.</source>
         <translation>Ce dossier personnel ne contient aucun dossier de données d’Orvane 7.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="211"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="237"/>
         <source>Database</source>
         <translation>Base de données</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="239"/>
         <source>Restore Backup…</source>
         <translation>Restaurer une sauvegarde…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="241"/>
         <source>Show Database Folder</source>
         <translation>Afficher le dossier de la base de données</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="242"/>
         <source>Move Database…</source>
         <translation>Déplacer la base de données…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="243"/>
         <source>Open Database Elsewhere…</source>
         <translation>Ouvrir une base de données ailleurs…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="244"/>
         <source>Keep Database in Dropbox…</source>
         <translation>Garder la base de données dans Dropbox…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="245"/>
         <source>Move Database Back to Its Usual Place</source>
         <translation>Ramener la base de données à son emplacement habituel</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="252"/>
         <source>Compact Database</source>
         <translation>Compacter la base de données</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="253"/>
         <source>Rebuild Tag List</source>
         <translation>Reconstruire la liste des étiquettes</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="256"/>
         <source>Orvane 4 Data…</source>
         <translation>Données d’Orvane 4…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="257"/>
         <source>Orvane 4 Data from a Folder…</source>
         <translation>Données d’Orvane 4 depuis un dossier…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="260"/>
         <source>Orvane 7 Import Options…</source>
         <translation>Options d’importation d’Orvane 7…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="270"/>
         <source>Guides and Help Pages</source>
         <translation>Guides et pages d’aide</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="272"/>
         <source>Orvane Manual</source>
         <translation>Manuel d’Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="273"/>
         <source>User Manual</source>
         <translation>Manuel d’utilisation</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="274"/>
         <source>What&apos;s New</source>
         <translation>Nouveautés</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="275"/>
         <source>Forecast Help</source>
         <translation>Aide sur les prévisions</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="276"/>
         <source>Sync Help</source>
         <translation>Aide sur la synchronisation</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="277"/>
         <source>E-mail Reminders</source>
         <translation>Rappels par e-mail</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="278"/>
         <source>Orvane for Phones</source>
         <translation>Orvane pour téléphones</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="279"/>
         <source>Report a Bug</source>
         <translation>Signaler un bogue</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="286"/>
         <source>Support Site</source>
         <translation>Site d’assistance</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="288"/>
         <source>Quick Start Guide</source>
         <translation>Guide de démarrage rapide</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeFlow.cpp" line="289"/>
         <source>Migration Guide</source>
         <translation>Guide de migration</translation>
     </message>
@@ -2906,42 +3674,53 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
 <context>
     <name>BWWelcomeSheet</name>
     <message>
+        <location filename="../src/shell/BWWelcomeSheet.cpp" line="47"/>
+        <location filename="../src/shell/BWWelcomeSheet.cpp" line="63"/>
         <source>Welcome to Orvane</source>
         <translation>Bienvenue dans Orvane</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeSheet.cpp" line="69"/>
         <source>Orvane keeps your recurring bills and income in order: when each falls due, what you paid, and what is coming up. It reminds you before a bill is due and backs up your data every day.</source>
         <translation>Orvane garde vos factures et revenus réguliers en ordre : l’échéance de chacun, ce que vous avez payé et ce qui arrive. Il vous prévient avant l’échéance d’une facture et sauvegarde vos données chaque jour.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeSheet.cpp" line="74"/>
         <source>Continue</source>
         <translation>Continuer</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeSheet.cpp" line="83"/>
         <source>Orvane for phones is on its way. Sign up to hear when you can keep your bills with you.</source>
         <translation>Orvane pour téléphones arrive bientôt. Inscrivez-vous pour savoir quand vous pourrez garder vos factures sur vous.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeSheet.cpp" line="87"/>
         <source>Not Now</source>
         <translation>Pas maintenant</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeSheet.cpp" line="88"/>
         <source>Sign Up and Continue</source>
         <translation>S’inscrire et continuer</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeSheet.cpp" line="98"/>
         <source>Used Orvane 7 before? Orvane can take over its bills, with their payments and reminders.</source>
         <translation>Vous utilisiez Orvane 7 ? Orvane peut reprendre ses factures, avec leurs paiements et leurs rappels.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeSheet.cpp" line="99"/>
         <source>Import Orvane 7 Bills</source>
         <translation>Importer les factures d’Orvane 7</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeSheet.cpp" line="101"/>
         <source>More Import Options…</source>
         <translation>Autres options d’importation…</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWelcomeSheet.cpp" line="104"/>
         <source>Start Using Orvane</source>
         <translation>Commencer avec Orvane</translation>
     </message>
@@ -2949,26 +3728,33 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
 <context>
     <name>BWWindowController</name>
     <message>
+        <location filename="../src/shell/BWWindowController.cpp" line="80"/>
         <source>Show Overview</source>
         <translation>Afficher la vue d’ensemble</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWindowController.cpp" line="82"/>
         <source>Pay Bill</source>
         <translation>Payer la facture</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWindowController.cpp" line="83"/>
         <source>Log Payment</source>
         <translation>Enregistrer le paiement</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWindowController.cpp" line="84"/>
         <source>Quick Log</source>
         <translation>Enregistrement rapide</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWindowController.cpp" line="86"/>
         <source>Skip Payment</source>
         <translation>Sauter le paiement</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWWindowController.cpp" line="53"/>
+        <location filename="../src/shell/BWWindowController.cpp" line="54"/>
         <source>Orvane</source>
         <translation>Orvane</translation>
     </message>
@@ -2976,46 +3762,57 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
 <context>
     <name>LRCalendarView</name>
     <message>
+        <location filename="../src/widgets/LRCalendarView.cpp" line="84"/>
         <source>Previous Month</source>
         <translation>Mois précédent</translation>
     </message>
     <message>
+        <location filename="../src/widgets/LRCalendarView.cpp" line="85"/>
         <source>Next Month</source>
         <translation>Mois suivant</translation>
     </message>
     <message>
+        <location filename="../src/widgets/LRCalendarView.cpp" line="86"/>
         <source>Today</source>
         <translation>Aujourd’hui</translation>
     </message>
     <message>
+        <location filename="../src/widgets/LRCalendarView.cpp" line="86"/>
         <source>Current Month</source>
         <translation>Mois en cours</translation>
     </message>
     <message>
+        <location filename="../src/widgets/LRCalendarView.cpp" line="88"/>
         <source>Sun</source>
         <translation>dim.</translation>
     </message>
     <message>
+        <location filename="../src/widgets/LRCalendarView.cpp" line="88"/>
         <source>Mon</source>
         <translation>lun.</translation>
     </message>
     <message>
+        <location filename="../src/widgets/LRCalendarView.cpp" line="88"/>
         <source>Tue</source>
         <translation>mar.</translation>
     </message>
     <message>
+        <location filename="../src/widgets/LRCalendarView.cpp" line="88"/>
         <source>Wed</source>
         <translation>mer.</translation>
     </message>
     <message>
+        <location filename="../src/widgets/LRCalendarView.cpp" line="88"/>
         <source>Thu</source>
         <translation>jeu.</translation>
     </message>
     <message>
+        <location filename="../src/widgets/LRCalendarView.cpp" line="88"/>
         <source>Fri</source>
         <translation>ven.</translation>
     </message>
     <message>
+        <location filename="../src/widgets/LRCalendarView.cpp" line="88"/>
         <source>Sat</source>
         <translation>sam.</translation>
     </message>
@@ -3023,94 +3820,117 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
 <context>
     <name>QObject</name>
     <message>
+        <location filename="../src/screens/BWBillDetailViewController.cpp" line="64"/>
         <source>Choose a Receipt</source>
         <translation>Choisir un justificatif</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="49"/>
         <source>Every Week</source>
         <translation>Chaque semaine</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="49"/>
         <source>Twice a Month</source>
         <translation>Deux fois par mois</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="49"/>
         <source>Every Month</source>
         <translation>Chaque mois</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="50"/>
         <source>Every 3 Months</source>
         <translation>Tous les 3 mois</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="50"/>
         <source>Every 6 Months</source>
         <translation>Tous les 6 mois</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="50"/>
         <source>Every Year</source>
         <translation>Chaque année</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="51"/>
         <source>Custom…</source>
         <translation>Personnalisé…</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="51"/>
         <source>Never (One Time)</source>
         <translation>Jamais (une seule fois)</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="51"/>
         <source>Every 2 Months</source>
         <translation>Tous les 2 mois</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="52"/>
         <source>Every 2 Weeks</source>
         <translation>Toutes les 2 semaines</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="60"/>
         <source>Online</source>
         <translation>Online</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="60"/>
         <source>Automatic</source>
         <translation>Automatic</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="60"/>
         <source>Mail</source>
         <translation>Mail</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="61"/>
         <source>Phone</source>
         <translation>Phone</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="69"/>
         <source>Days</source>
         <translation>jours</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="70"/>
         <source>Weeks</source>
         <translation>semaines</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="71"/>
         <source>Months</source>
         <translation>mois</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWBillEditorController+Views.cpp" line="75"/>
         <source>Quarterly tax dates</source>
         <translation>Quarterly tax dates</translation>
     </message>
     <message>
+        <location filename="../src/screens/BWOverviewController+Actions.cpp" line="32"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWOrvaneCloudLoginController+Views.cpp" line="39"/>
         <source>Orvane Cloud</source>
         <translation>Orvane Cloud</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWUserInteraction.cpp" line="59"/>
         <source>No Web Browser Could Be Started</source>
         <translation>Aucun navigateur web n’a pu être lancé</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWUserInteraction.cpp" line="61"/>
         <source>Orvane could not open %1. Check that the desktop has a default web browser.</source>
         <translation>Orvane n’a pas pu ouvrir %1. Vérifiez que le bureau a un navigateur web par défaut.</translation>
     </message>
@@ -3118,26 +3938,32 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
 <context>
     <name>main</name>
     <message>
+        <location filename="../src/shell/BWDataFolderAtStart.cpp" line="37"/>
         <source>Orvane cannot find its data folder.</source>
         <translation>Orvane ne trouve pas son dossier de données.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWDataFolderAtStart.cpp" line="38"/>
         <source>The folder %1 chosen for Orvane&apos;s database cannot be found. Until it is back, or another place is chosen, Orvane shows no bills and saves no changes.</source>
         <translation>Le dossier %1 choisi pour la base de données d’Orvane est introuvable. Tant qu’il n’est pas revenu ou qu’un autre emplacement n’est pas choisi, Orvane n’affiche aucune facture et n’enregistre aucune modification.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWDataFolderAtStart.cpp" line="47"/>
         <source>Orvane is already running.</source>
         <translation>Orvane est déjà lancé.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWDataFolderAtStart.cpp" line="48"/>
         <source>Another copy of Orvane is using the database %1. Quit it before starting Orvane again.</source>
         <translation>Une autre copie d’Orvane utilise la base de données %1. Quittez-la avant de relancer Orvane.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWDataFolderAtStart.cpp" line="58"/>
         <source>Orvane cannot read its data folder.</source>
         <translation>Orvane ne peut pas lire son dossier de données.</translation>
     </message>
     <message>
+        <location filename="../src/shell/BWDataFolderAtStart.cpp" line="59"/>
         <source>The folder %1 cannot be read. Check its permissions; until then Orvane shows no bills and saves no changes.</source>
         <translation>Le dossier %1 ne peut pas être lu. Vérifiez ses autorisations ; d’ici là, Orvane n’affiche aucune facture et n’enregistre aucune modification.</translation>
     </message>
