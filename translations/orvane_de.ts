@@ -911,13 +911,269 @@
     <name>BWBillsLoader</name>
     <message>
         <location filename="../src/screens/BWOverviewTableModel.cpp" line="152"/>
+        <location filename="../src/store/BWBillDates.cpp" line="106"/>
         <source>Never</source>
         <translation>Nie</translation>
     </message>
     <message>
-        <location filename="../src/store/BWBillsLoader+Amounts.cpp" line="110"/>
-        <source>Paid</source>
-        <translation>Bezahlt</translation>
+        <location filename="../src/store/BWBillDates.cpp" line="51"/>
+        <source>Due in 1 day</source>
+        <translation>Fällig in 1 Tag</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="52"/>
+        <source>Due in 1 week</source>
+        <translation>Fällig in 1 Woche</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="53"/>
+        <source>Due in %n days</source>
+        <translation>
+            <numerusform>Fällig in %n Tag</numerusform>
+            <numerusform>Fällig in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="54"/>
+        <source>Due in about 1 month</source>
+        <translation>Fällig in etwa 1 Monat</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="55"/>
+        <source>Due in over 1 month</source>
+        <translation>Fällig in über 1 Monat</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="56"/>
+        <source>Due in about %n months</source>
+        <translation>
+            <numerusform>Fällig in etwa %n Monat</numerusform>
+            <numerusform>Fällig in etwa %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="57"/>
+        <source>Due in over %n months</source>
+        <translation>
+            <numerusform>Fällig in über %n Monat</numerusform>
+            <numerusform>Fällig in über %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="58"/>
+        <source>Due in over 1 year</source>
+        <translation>Fällig in über 1 Jahr</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="62"/>
+        <source>Paid in 1 day</source>
+        <translation>Zahlung in 1 Tag</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="63"/>
+        <source>Paid in 1 week</source>
+        <translation>Zahlung in 1 Woche</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="64"/>
+        <source>Paid in %n days</source>
+        <translation>
+            <numerusform>Zahlung in %n Tag</numerusform>
+            <numerusform>Zahlung in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="65"/>
+        <source>Paid in about 1 month</source>
+        <translation>Zahlung in etwa 1 Monat</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="66"/>
+        <source>Paid in over 1 month</source>
+        <translation>Zahlung in über 1 Monat</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="67"/>
+        <source>Paid in about %n months</source>
+        <translation>
+            <numerusform>Zahlung in etwa %n Monat</numerusform>
+            <numerusform>Zahlung in etwa %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="68"/>
+        <source>Paid in over %n months</source>
+        <translation>
+            <numerusform>Zahlung in über %n Monat</numerusform>
+            <numerusform>Zahlung in über %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="69"/>
+        <source>Paid in over 1 year</source>
+        <translation>Zahlung in über 1 Jahr</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="74"/>
+        <source>In 1 day</source>
+        <translation>In 1 Tag</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="75"/>
+        <source>In 1 week</source>
+        <translation>In 1 Woche</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="76"/>
+        <source>In %n days</source>
+        <translation>
+            <numerusform>In %n Tag</numerusform>
+            <numerusform>In %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="77"/>
+        <source>In 1 month</source>
+        <translation>In 1 Monat</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="78"/>
+        <source>Over 1 month</source>
+        <translation>In über 1 Monat</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="79"/>
+        <source>In %n months</source>
+        <translation>
+            <numerusform>In %n Monat</numerusform>
+            <numerusform>In %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="80"/>
+        <source>Over %n months</source>
+        <translation>
+            <numerusform>In über %n Monat</numerusform>
+            <numerusform>In über %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="81"/>
+        <source>Over 1 year</source>
+        <translation>In über 1 Jahr</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="140"/>
+        <source>Paid 1 day ago</source>
+        <translation>Vor 1 Tag bezahlt</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="141"/>
+        <source>Overdue by 1 day</source>
+        <translation>1 Tag überfällig</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="143"/>
+        <source>Paid %n days ago</source>
+        <translation>
+            <numerusform>Vor %n Tag bezahlt</numerusform>
+            <numerusform>Vor %n Tagen bezahlt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="144"/>
+        <source>Overdue by %n days</source>
+        <translation>
+            <numerusform>%n Tag überfällig</numerusform>
+            <numerusform>%n Tage überfällig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="146"/>
+        <source>Paid today</source>
+        <translation>Heute bezahlt</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="147"/>
+        <source>Due today</source>
+        <translation>Heute fällig</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="158"/>
+        <source>Overdue</source>
+        <translation>Überfällig</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="160"/>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="180"/>
+        <source>Every week</source>
+        <translation>Jede Woche</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="181"/>
+        <source>Every %n weeks</source>
+        <translation>
+            <numerusform>Alle %n Woche</numerusform>
+            <numerusform>Alle %n Wochen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="183"/>
+        <source>Twice per month</source>
+        <translation>Zweimal im Monat</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="186"/>
+        <source>Every month</source>
+        <translation>Jeden Monat</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="188"/>
+        <source>Every quarter</source>
+        <translation>Jedes Quartal</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="190"/>
+        <source>Every year</source>
+        <translation>Jedes Jahr</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="191"/>
+        <source>Every %n months</source>
+        <translation>
+            <numerusform>Alle %n Monat</numerusform>
+            <numerusform>Alle %n Monate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="193"/>
+        <source>Every day</source>
+        <translation>Jeden Tag</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="194"/>
+        <source>Every %n days</source>
+        <translation>
+            <numerusform>Alle %n Tag</numerusform>
+            <numerusform>Alle %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillsLoader+Amounts.cpp" line="108"/>
+        <source>Paid 1 time</source>
+        <translation>1-mal bezahlt</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillsLoader+Amounts.cpp" line="109"/>
+        <source>Paid %n times</source>
+        <translation>
+            <numerusform>%n-mal bezahlt</numerusform>
+            <numerusform>%n-mal bezahlt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2242,57 +2498,57 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
 <context>
     <name>BWOverviewBottomBar</name>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="75"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="80"/>
         <source>Log Payment</source>
         <translation>Zahlung buchen</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="78"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="83"/>
         <source>Log Partial</source>
         <translation>Teilzahlung</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="82"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="87"/>
         <source>View</source>
         <translation>Anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="84"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="89"/>
         <source>Pay Now</source>
         <translation>Jetzt bezahlen</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="107"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="112"/>
         <source>Orvane for phones cannot sync with this computer yet.</source>
         <translation>Orvane für Telefone kann sich noch nicht mit diesem Computer abgleichen.</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="110"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="115"/>
         <source>Learn More</source>
         <translation>Mehr erfahren</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="111"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="116"/>
         <source>Hide</source>
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="154"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="159"/>
         <source>No bills yet: click “+ New Bill” above (or press Ctrl+N) to add your first bill.</source>
         <translation>Noch keine Rechnungen: Klicken Sie oben auf „+ Neue Rechnung“ (oder drücken Sie Strg+N), um Ihre erste Rechnung anzulegen.</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="155"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="160"/>
         <source>Select a bill to view available actions.</source>
         <translation>Wählen Sie eine Rechnung, um die verfügbaren Aktionen zu sehen.</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="224"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="229"/>
         <source>items selected. Estimated balance:</source>
         <translation>Einträge ausgewählt. Geschätzter Saldo:</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="224"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="229"/>
         <source>bills selected. Estimated amount due:</source>
         <translation>Rechnungen ausgewählt. Geschätzter fälliger Betrag:</translation>
     </message>
@@ -2436,69 +2692,79 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
 <context>
     <name>BWOverviewSidebar</name>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="125"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="126"/>
         <source>DUE SOON</source>
         <translation>BALD FÄLLIG</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="126"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="127"/>
         <source>DUE THIS MONTH</source>
         <translation>DIESEN MONAT FÄLLIG</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="127"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="128"/>
         <source>PAID THIS MONTH</source>
         <translation>DIESEN MONAT BEZAHLT</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="128"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="129"/>
         <source>INCOME THIS MONTH</source>
         <translation>MONATSEINNAHMEN</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="129"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="130"/>
         <source>STILL DUE THIS MONTH</source>
         <translation>NOCH OFFEN</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="161"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="165"/>
         <source>Switch between the expected and the current balance</source>
         <translation>Zwischen erwartetem und aktuellem Saldo wechseln</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="169"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="173"/>
         <source>Income Sources…</source>
         <translation>Einkommensquellen …</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="178"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="182"/>
         <source>TAGS</source>
         <translation>SCHLAGWÖRTER</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="180"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="184"/>
         <source>Tags, separated by commas</source>
         <translation>Schlagwörter, durch Kommas getrennt</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="195"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="199"/>
         <source>Tip: double-click a bill to open its page, or right-click it for more commands.</source>
         <translation>Tipp: Doppelklicken Sie auf eine Rechnung, um ihre Seite zu öffnen, oder klicken Sie mit der rechten Maustaste für weitere Befehle.</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="199"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="203"/>
         <source>Hide Tip</source>
         <translation>Tipp ausblenden</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="391"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="400"/>
         <source>THIS MONTH: %1</source>
         <translation>DIESER MONAT: %1</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="181"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="185"/>
         <source>Tags</source>
         <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="31"/>
+        <source>EXPECTED BALANCE</source>
+        <translation>ERWARTETER SALDO</translation>
+    </message>
+    <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="32"/>
+        <source>CURRENT BALANCE</source>
+        <translation>AKTUELLER SALDO</translation>
     </message>
 </context>
 <context>
@@ -2710,6 +2976,19 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
         <location filename="../src/shell/BWPasswordLock.cpp" line="18"/>
         <source>Disabled</source>
         <translation>Ausgeschaltet</translation>
+    </message>
+</context>
+<context>
+    <name>BWPaymentLogger</name>
+    <message>
+        <location filename="../src/store/BWPaymentLogger+Receipts.cpp" line="19"/>
+        <source>Attach Receipt</source>
+        <translation>Beleg anhängen</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWPaymentLogger+Receipts.cpp" line="20"/>
+        <source>Attach</source>
+        <translation>Anhängen</translation>
     </message>
 </context>
 <context>
@@ -3216,6 +3495,24 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
         <location filename="../src/webengine/BWQtWebPage.cpp" line="75"/>
         <source>its process was killed</source>
         <translation>sein Prozess wurde beendet</translation>
+    </message>
+</context>
+<context>
+    <name>BWReminderManager</name>
+    <message>
+        <location filename="../src/shell/BWReminderMaker.cpp" line="19"/>
+        <source>Pay %1</source>
+        <translation>%1 bezahlen</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/BWReminderMaker.cpp" line="60"/>
+        <source>Bill is due on %1</source>
+        <translation>Rechnung fällig am %1</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/BWReminderMaker.cpp" line="63"/>
+        <source>View</source>
+        <translation>Anzeigen</translation>
     </message>
 </context>
 <context>
@@ -3815,6 +4112,39 @@ Zahlseiten öffnen sich stattdessen in Ihrem Webbrowser.</translation>
         <location filename="../src/widgets/LRCalendarView.cpp" line="88"/>
         <source>Sat</source>
         <translation>Sa</translation>
+    </message>
+</context>
+<context>
+    <name>MGPreferencePanel</name>
+    <message>
+        <location filename="../src/shell/MGPreferencePanel.cpp" line="26"/>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/MGPreferencePanel.cpp" line="27"/>
+        <source>Sync</source>
+        <translation>Abgleich</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/MGPreferencePanel.cpp" line="29"/>
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/MGPreferencePanel.cpp" line="31"/>
+        <source>Logging</source>
+        <translation>Buchen</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/MGPreferencePanel.cpp" line="33"/>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/MGPreferencePanel.cpp" line="34"/>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
     </message>
 </context>
 <context>

@@ -911,13 +911,269 @@
     <name>BWBillsLoader</name>
     <message>
         <location filename="../src/screens/BWOverviewTableModel.cpp" line="152"/>
+        <location filename="../src/store/BWBillDates.cpp" line="106"/>
         <source>Never</source>
         <translation>Jamais</translation>
     </message>
     <message>
-        <location filename="../src/store/BWBillsLoader+Amounts.cpp" line="110"/>
-        <source>Paid</source>
-        <translation>Payé</translation>
+        <location filename="../src/store/BWBillDates.cpp" line="51"/>
+        <source>Due in 1 day</source>
+        <translation>Dans 1 jour</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="52"/>
+        <source>Due in 1 week</source>
+        <translation>Dans 1 semaine</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="53"/>
+        <source>Due in %n days</source>
+        <translation>
+            <numerusform>Dans %n jour</numerusform>
+            <numerusform>Dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="54"/>
+        <source>Due in about 1 month</source>
+        <translation>Dans environ 1 mois</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="55"/>
+        <source>Due in over 1 month</source>
+        <translation>Dans plus d’un mois</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="56"/>
+        <source>Due in about %n months</source>
+        <translation>
+            <numerusform>Dans environ %n mois</numerusform>
+            <numerusform>Dans environ %n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="57"/>
+        <source>Due in over %n months</source>
+        <translation>
+            <numerusform>Dans plus de %n mois</numerusform>
+            <numerusform>Dans plus de %n mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="58"/>
+        <source>Due in over 1 year</source>
+        <translation>Dans plus d’un an</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="62"/>
+        <source>Paid in 1 day</source>
+        <translation>Versement dans 1 jour</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="63"/>
+        <source>Paid in 1 week</source>
+        <translation>Versement dans 1 semaine</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="64"/>
+        <source>Paid in %n days</source>
+        <translation>
+            <numerusform>Versement dans %n jour</numerusform>
+            <numerusform>Versement dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="65"/>
+        <source>Paid in about 1 month</source>
+        <translation>Versement dans environ 1 mois</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="66"/>
+        <source>Paid in over 1 month</source>
+        <translation>Versement dans plus d’un mois</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="67"/>
+        <source>Paid in about %n months</source>
+        <translation>
+            <numerusform>Versement dans environ %n mois</numerusform>
+            <numerusform>Versement dans environ %n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="68"/>
+        <source>Paid in over %n months</source>
+        <translation>
+            <numerusform>Versement dans plus de %n mois</numerusform>
+            <numerusform>Versement dans plus de %n mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="69"/>
+        <source>Paid in over 1 year</source>
+        <translation>Versement dans plus d’un an</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="74"/>
+        <source>In 1 day</source>
+        <translation>Dans 1 jour</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="75"/>
+        <source>In 1 week</source>
+        <translation>Dans 1 semaine</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="76"/>
+        <source>In %n days</source>
+        <translation>
+            <numerusform>Dans %n jour</numerusform>
+            <numerusform>Dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="77"/>
+        <source>In 1 month</source>
+        <translation>Dans 1 mois</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="78"/>
+        <source>Over 1 month</source>
+        <translation>Plus d’un mois</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="79"/>
+        <source>In %n months</source>
+        <translation>
+            <numerusform>Dans %n mois</numerusform>
+            <numerusform>Dans %n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="80"/>
+        <source>Over %n months</source>
+        <translation>
+            <numerusform>Plus de %n mois</numerusform>
+            <numerusform>Plus de %n mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="81"/>
+        <source>Over 1 year</source>
+        <translation>Plus d’un an</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="140"/>
+        <source>Paid 1 day ago</source>
+        <translation>Payé il y a 1 jour</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="141"/>
+        <source>Overdue by 1 day</source>
+        <translation>En retard d’un jour</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="143"/>
+        <source>Paid %n days ago</source>
+        <translation>
+            <numerusform>Payé il y a %n jour</numerusform>
+            <numerusform>Payé il y a %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="144"/>
+        <source>Overdue by %n days</source>
+        <translation>
+            <numerusform>En retard de %n jour</numerusform>
+            <numerusform>En retard de %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="146"/>
+        <source>Paid today</source>
+        <translation>Payé aujourd’hui</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="147"/>
+        <source>Due today</source>
+        <translation>Échéance aujourd’hui</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="158"/>
+        <source>Overdue</source>
+        <translation>En retard</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="160"/>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="180"/>
+        <source>Every week</source>
+        <translation>Chaque semaine</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="181"/>
+        <source>Every %n weeks</source>
+        <translation>
+            <numerusform>Toutes les %n semaine</numerusform>
+            <numerusform>Toutes les %n semaines</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="183"/>
+        <source>Twice per month</source>
+        <translation>Deux fois par mois</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="186"/>
+        <source>Every month</source>
+        <translation>Chaque mois</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="188"/>
+        <source>Every quarter</source>
+        <translation>Chaque trimestre</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="190"/>
+        <source>Every year</source>
+        <translation>Chaque année</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="191"/>
+        <source>Every %n months</source>
+        <translation>
+            <numerusform>Tous les %n mois</numerusform>
+            <numerusform>Tous les %n mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillDates.cpp" line="193"/>
+        <source>Every day</source>
+        <translation>Chaque jour</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillDates.cpp" line="194"/>
+        <source>Every %n days</source>
+        <translation>
+            <numerusform>Tous les %n jour</numerusform>
+            <numerusform>Tous les %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWBillsLoader+Amounts.cpp" line="108"/>
+        <source>Paid 1 time</source>
+        <translation>Payé 1 fois</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/store/BWBillsLoader+Amounts.cpp" line="109"/>
+        <source>Paid %n times</source>
+        <translation>
+            <numerusform>Payé %n fois</numerusform>
+            <numerusform>Payé %n fois</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2242,57 +2498,57 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWOverviewBottomBar</name>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="75"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="80"/>
         <source>Log Payment</source>
         <translation>Enregistrer le paiement</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="78"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="83"/>
         <source>Log Partial</source>
         <translation>Paiement partiel</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="82"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="87"/>
         <source>View</source>
         <translation>Voir</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="84"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="89"/>
         <source>Pay Now</source>
         <translation>Payer</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="107"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="112"/>
         <source>Orvane for phones cannot sync with this computer yet.</source>
         <translation>Orvane pour téléphones ne peut pas encore se synchroniser avec cet ordinateur.</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="110"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="115"/>
         <source>Learn More</source>
         <translation>En savoir plus</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="111"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="116"/>
         <source>Hide</source>
         <translation>Masquer</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="154"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="159"/>
         <source>No bills yet: click “+ New Bill” above (or press Ctrl+N) to add your first bill.</source>
         <translation>Aucune facture pour l’instant : cliquez sur « + Nouvelle facture » ci-dessus (ou appuyez sur Ctrl+N) pour ajouter votre première facture.</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="155"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="160"/>
         <source>Select a bill to view available actions.</source>
         <translation>Sélectionnez une facture pour voir les actions possibles.</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="224"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="229"/>
         <source>items selected. Estimated balance:</source>
         <translation>éléments sélectionnés. Solde estimé :</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="224"/>
+        <location filename="../src/screens/BWOverviewBottomBar.cpp" line="229"/>
         <source>bills selected. Estimated amount due:</source>
         <translation>factures sélectionnées. Montant dû estimé :</translation>
     </message>
@@ -2436,69 +2692,79 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
 <context>
     <name>BWOverviewSidebar</name>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="125"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="126"/>
         <source>DUE SOON</source>
         <translation>BIENTÔT DÛ</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="126"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="127"/>
         <source>DUE THIS MONTH</source>
         <translation>DÛ CE MOIS-CI</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="127"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="128"/>
         <source>PAID THIS MONTH</source>
         <translation>PAYÉ CE MOIS-CI</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="128"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="129"/>
         <source>INCOME THIS MONTH</source>
         <translation>REVENUS CE MOIS-CI</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="129"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="130"/>
         <source>STILL DUE THIS MONTH</source>
         <translation>RESTE DÛ</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="161"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="165"/>
         <source>Switch between the expected and the current balance</source>
         <translation>Basculer entre le solde prévu et le solde actuel</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="169"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="173"/>
         <source>Income Sources…</source>
         <translation>Sources de revenus…</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="178"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="182"/>
         <source>TAGS</source>
         <translation>ÉTIQUETTES</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="180"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="184"/>
         <source>Tags, separated by commas</source>
         <translation>Étiquettes, séparées par des virgules</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="195"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="199"/>
         <source>Tip: double-click a bill to open its page, or right-click it for more commands.</source>
         <translation>Astuce : double-cliquez sur une facture pour ouvrir sa page, ou faites un clic droit pour plus de commandes.</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="199"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="203"/>
         <source>Hide Tip</source>
         <translation>Masquer l’astuce</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="391"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="400"/>
         <source>THIS MONTH: %1</source>
         <translation>CE MOIS-CI : %1</translation>
     </message>
     <message>
-        <location filename="../src/screens/BWOverviewSidebar.cpp" line="181"/>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="185"/>
         <source>Tags</source>
         <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="31"/>
+        <source>EXPECTED BALANCE</source>
+        <translation>SOLDE PRÉVU</translation>
+    </message>
+    <message>
+        <location filename="../src/screens/BWOverviewSidebar.cpp" line="32"/>
+        <source>CURRENT BALANCE</source>
+        <translation>SOLDE ACTUEL</translation>
     </message>
 </context>
 <context>
@@ -2710,6 +2976,19 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
         <location filename="../src/shell/BWPasswordLock.cpp" line="18"/>
         <source>Disabled</source>
         <translation>Désactivée</translation>
+    </message>
+</context>
+<context>
+    <name>BWPaymentLogger</name>
+    <message>
+        <location filename="../src/store/BWPaymentLogger+Receipts.cpp" line="19"/>
+        <source>Attach Receipt</source>
+        <translation>Joindre un justificatif</translation>
+    </message>
+    <message>
+        <location filename="../src/store/BWPaymentLogger+Receipts.cpp" line="20"/>
+        <source>Attach</source>
+        <translation>Joindre</translation>
     </message>
 </context>
 <context>
@@ -3216,6 +3495,24 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
         <location filename="../src/webengine/BWQtWebPage.cpp" line="75"/>
         <source>its process was killed</source>
         <translation>son processus a été tué</translation>
+    </message>
+</context>
+<context>
+    <name>BWReminderManager</name>
+    <message>
+        <location filename="../src/shell/BWReminderMaker.cpp" line="19"/>
+        <source>Pay %1</source>
+        <translation>Payer %1</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/BWReminderMaker.cpp" line="60"/>
+        <source>Bill is due on %1</source>
+        <translation>Facture à payer le %1</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/BWReminderMaker.cpp" line="63"/>
+        <source>View</source>
+        <translation>Voir</translation>
     </message>
 </context>
 <context>
@@ -3815,6 +4112,39 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
         <location filename="../src/widgets/LRCalendarView.cpp" line="88"/>
         <source>Sat</source>
         <translation>sam.</translation>
+    </message>
+</context>
+<context>
+    <name>MGPreferencePanel</name>
+    <message>
+        <location filename="../src/shell/MGPreferencePanel.cpp" line="26"/>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/MGPreferencePanel.cpp" line="27"/>
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/MGPreferencePanel.cpp" line="29"/>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/MGPreferencePanel.cpp" line="31"/>
+        <source>Logging</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/MGPreferencePanel.cpp" line="33"/>
+        <source>Income</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/MGPreferencePanel.cpp" line="34"/>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
     </message>
 </context>
 <context>

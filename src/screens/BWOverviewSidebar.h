@@ -112,6 +112,7 @@ private:
     void buildTip(QWidget* parent);
     double balanceForCaption(const Figures& figures, bool current) const;
     bool showsCurrentBalance() const;
+    QString balanceCaption() const;
     // The badge counts the bills due soon among all active items: `dueSoonCount`
     // when known already.
     void updateDockBadge(std::optional<qlonglong> dueSoonCount, const QVariantList& allActiveItems);
@@ -136,6 +137,7 @@ private:
     QLabel* m_incomeToDateField = nullptr;
     QLabel* m_expectedBalance = nullptr;
     QAbstractButton* m_expectedBalanceName = nullptr;
+    bool m_showsCurrentBalance = false;
     BGHUDBox* m_dueSoonHighlightbox = nullptr;
     BGHUDBox* m_dueMonthHighlightBox = nullptr;
     BGHUDBox* m_paidMonthHighlightBox = nullptr;
