@@ -948,6 +948,13 @@
         <source>Orvane Cloud</source>
         <translation>Orvane Cloud</translation>
     </message>
+    <message numerus="yes">
+        <source>The clock of computer %1 is %n day(s) ahead. Set its date and time right; its changes are merged once it is.</source>
+        <translation>
+            <numerusform>Die Uhr des Computers %1 geht %n Tag vor. Stellen Sie dort Datum und Uhrzeit richtig ein; seine Änderungen werden dann übernommen.</numerusform>
+            <numerusform>Die Uhr des Computers %1 geht %n Tage vor. Stellen Sie dort Datum und Uhrzeit richtig ein; seine Änderungen werden dann übernommen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BWCommandLine</name>

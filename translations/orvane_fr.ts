@@ -948,6 +948,13 @@
         <source>Orvane Cloud</source>
         <translation>Orvane Cloud</translation>
     </message>
+    <message numerus="yes">
+        <source>The clock of computer %1 is %n day(s) ahead. Set its date and time right; its changes are merged once it is.</source>
+        <translation>
+            <numerusform>L’horloge de l’ordinateur %1 avance de %n jour. Réglez sa date et son heure ; ses modifications seront alors fusionnées.</numerusform>
+            <numerusform>L’horloge de l’ordinateur %1 avance de %n jours. Réglez sa date et son heure ; ses modifications seront alors fusionnées.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BWCommandLine</name>

@@ -5,10 +5,13 @@
 #include "platform/BWUIDMaker.h"
 #include "platform/FolderCloudDatabase.h"
 #include "platform/FolderCloudFormat.h"
+#include "platform/Log.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -112,6 +115,19 @@ QString FolderCloudWorker::deviceOfSource(const QString& source)
     return BWUIDMaker::isValidUID(device) ? device : QString();
 }
 
+bool FolderCloudWorker::removeOwnLeftover(const QString& folder, const QString& file) const
+{
+    // The temporary name is the file's with a dot and six letters or digits.
+    static const QRegularExpression temporarySuffix(QStringLiteral(R"(^\.[A-Za-z0-9]{6}$)"));
+    const QString own = m_deviceID + Extension;
+    if (!file.startsWith(own) || !temporarySuffix.match(file.mid(own.size())).hasMatch())
+        return false;
+    const bool removed = QFile::remove(QDir(folder).filePath(file));
+    Log::line(removed ? QStringLiteral("Removed %1 of %2, left by a cut-short write").arg(file, folder)
+                      : QStringLiteral("Could not remove %1 of %2").arg(file, folder));
+    return removed;
+}
+
 // ---- Listings --------------------------------------------------------------------
 
 // The folder's entries, listed again only when its stamp moved or was too
@@ -170,7 +186,10 @@ QStringList FolderCloudWorker::versionSources(const QString& recordName)
     QStringList sources;
     Listing& cached = m_recordListings[recordName];
     relist(QDir(recordsFolder()).filePath(recordName), cached);
+    const QString folder = QDir(recordsFolder()).filePath(recordName);
     for (const QString& file : std::as_const(cached.files)) {
+        if (removeOwnLeftover(folder, file))
+            continue;
         if (BWUIDMaker::isValidUID(recordNameOfFile(originalOf(file))))
             sources.append(recordName + QLatin1Char('/') + file);
     }

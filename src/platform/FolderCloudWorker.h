@@ -138,6 +138,10 @@ private:
     QString lockPath() const;
     QString ownVersionSource(const QString& recordName) const;
     static QString deviceOfSource(const QString& source);
+    // Removes `file` of `folder` when it is the temporary file of a write of
+    // this device's own that a crash cut short: only this worker writes this
+    // device's files, so no such write is under way meanwhile.
+    bool removeOwnLeftover(const QString& folder, const QString& file) const;
     // Lists the folder again when its stamp moved; true when it did. With
     // `sinceSeen`, a stamp too fresh to be trusted that stands as it was
     // listed keeps the listing too.

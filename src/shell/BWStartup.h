@@ -157,6 +157,9 @@ private:
     const BWAppScreens& screens() const;
     bool passwordIsSet() const;
     void finishStartUpOnceShown();
+    // Finishes a deletion cut short between its two writes, from the bill
+    // files read on a worker.
+    void putIndexRightFromBillFiles();
     bool createMenuIfEnabled();
     void observeSleepAndWake();
     void setNotificationCenterVisibility();

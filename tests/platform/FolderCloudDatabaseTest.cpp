@@ -295,6 +295,27 @@ TEST_F(FolderCloudTest, StrayFilesOfTheSyncServiceAreIgnored)
     EXPECT_EQ(batch.records.size(), 2);
 }
 
+// A write of this device cut short by a crash leaves its temporary file,
+// which the file-sync service would carry to every computer: it goes at the
+// next start or read. Another device's may be a write under way: it stays.
+TEST_F(FolderCloudTest, TemporaryFilesOfThisDevicesCutShortWritesAreRemoved)
+{
+    ASSERT_FALSE(save(&first, billRecord(billName(1), "Rent")).error.isError());
+    const QString record = "records/" + billName(1) + "/";
+    const QStringList own{record + FirstDevice + ".plist.Ab12Cd", "journal/" + FirstDevice + ".plist.Qw34Er"};
+    const QStringList kept{record + ThirdDevice + ".plist.Xy56Zw", "journal/" + ThirdDevice + ".plist.Mn78Op",
+                           record + FirstDevice + ".plist"};
+    for (const QString& file : own + kept.mid(0, 2))
+        folder.write(file, Truncated);
+
+    FolderCloudDatabase again{folder.path(), FirstDevice};
+    readAllChanges(again);
+    for (const QString& file : own)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(folder.file(file)); }, 5000)) << file.toStdString();
+    for (const QString& file : kept)
+        EXPECT_TRUE(QFileInfo::exists(folder.file(file))) << file.toStdString();
+}
+
 TEST_F(FolderCloudTest, EachDeviceWritesOnlyItsOwnVersionAndReadsTheMergeOfAll)
 {
     first.setRecordMerger(notesOfBoth);

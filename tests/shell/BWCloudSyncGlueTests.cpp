@@ -199,6 +199,42 @@ TEST_F(BWCloudSyncGlueTest, FailedSyncIsShownAndStopsProgress)
     EXPECT_EQ(delegate.cloudSync().syncControls()->lastSyncedText()->text(), "Sync failed: The network is down");
 }
 
+// A failed write is said at once, and a pass of reads alone (a full disk
+// lets every read through) does not cover it with "Last Sync": only a write
+// that gets through does.
+TEST_F(BWCloudSyncGlueTest, AFailedWriteStaysSaidUntilAWriteSucceeds)
+{
+    startWithScreens();
+    delegate.registerForRemoteNotifications();
+    const auto line = [&] { return delegate.cloudSync().syncControls()->lastSyncedText()->text(); };
+    const QString failed = QStringLiteral("Sync failed: No space left on device");
+    emit engine.writeFailed(QStringLiteral("ActiveBills"), QStringLiteral("No space left on device"));
+    EXPECT_EQ(line(), failed);
+    emit engine.noiCloudChanges();
+    EXPECT_EQ(line(), failed);
+    emit engine.iCloudChangeReceived(QString(), {});
+    QTest::qWait(0);
+    EXPECT_EQ(line(), failed);
+    emit engine.iCloudChangeUploaded();
+    EXPECT_TRUE(line().startsWith("Last Sync: ")) << line().toStdString();
+}
+
+// Said once for each computer whose clock runs far ahead, with what to do.
+TEST_F(BWCloudSyncGlueTest, AClockFarAheadIsSaidOncePerComputer)
+{
+    startWithScreens();
+    delegate.registerForRemoteNotifications();
+    const auto line = [&] { return delegate.cloudSync().syncControls()->lastSyncedText()->text(); };
+    const QString device = QStringLiteral("0A1B2C3D000000000000000000000000");
+    const qint64 tenYears = 3652LL * 24 * 60 * 60 * 1000;
+    emit engine.clockFarAhead(device, tenYears);
+    EXPECT_TRUE(line().contains("0A1B2C3D")) << line().toStdString();
+    EXPECT_TRUE(line().contains("3652 day")) << line().toStdString();
+    emit engine.iCloudChangeUploaded();
+    emit engine.clockFarAhead(device, tenYears + 1000);
+    EXPECT_TRUE(line().startsWith("Last Sync: ")) << line().toStdString();
+}
+
 TEST_F(BWCloudSyncGlueTest, AnUnreadableCopySetAsideIsSaidInTheStatusLine)
 {
     startWithScreens();

@@ -1,6 +1,8 @@
 #include "StartupTestFixture.h"
 
 #include "platform/BWUIDMaker.h"
+#include "platform/HybridLogicalClock.h"
+#include "platform/PropertyList.h"
 #include "platform/SleepWatcher.h"
 #include "platform/UserActivity.h"
 #include "platform/UserNotificationCenter.h"
@@ -14,6 +16,9 @@
 #include "shell/BWTaskbarPresence.h"
 #include "shell/BWUserInteraction.h"
 #include "store/BWAutomaticPayments.h"
+#include "store/BWBillIndex.h"
+#include "store/BWBillMerge.h"
+#include "store/BWDataFolder.h"
 #include "support/FakeSecretStore.h"
 
 #include <QDBusConnection>
@@ -556,6 +561,27 @@ TEST_F(BWStartupTest, HalfCopiesLeftOutsideTheDataFolderGoOnceTheWindowHasShown)
     for (const QString& halfCopy : halfCopies)
         EXPECT_FALSE(QFileInfo::exists(halfCopy)) << halfCopy.toStdString();
     EXPECT_GT(stepIndex("tidyInterruptedCopies"), stepIndex("showMainWindow"));
+}
+
+// A program ended between a deletion's two writes left the bill's tombstone
+// while the index still lists it: the next start lists it as deleted.
+TEST_F(BWStartupTest, ADeletionCutShortBeforeTheIndexIsFinishedAtTheNextStart)
+{
+    const QString kept = store.addBill(QStringLiteral("Rent"), 10);
+    const QString cutShort = store.addBill(QStringLiteral("Power"), 10);
+    const QString file = QDir(BWDataFolder(store.env).path()).filePath(cutShort + ".plist");
+    const QVariantMap stored = PropertyList::read(file).value.toMap();
+    ASSERT_TRUE(PropertyList::write(file, BWBillMerge::deleted(stored, HybridLogicalClock::successorOf(
+                                                                         BWBillMerge::latestStamp(stored)))));
+
+    startWithScreens();
+    const auto listed = [&](const QString& list, const QString& billID) {
+        return BWBillIndex(BWDataFolder(store.env).path()).contains(list, billID);
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listed(IndexKeys::DeletedBills, cutShort); }, 30000));
+    EXPECT_FALSE(listed(IndexKeys::ActiveBills, cutShort));
+    EXPECT_TRUE(listed(IndexKeys::ActiveBills, kept));
+    EXPECT_FALSE(listed(IndexKeys::DeletedBills, kept));
 }
 
 // ---- Sleep and wake ----------------------------------------------------------
