@@ -18,6 +18,7 @@
 #include "widgets/KNPopUpDatePicker.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QToolButton>
 
 // The windows and popovers a user opens from the started screens, each opener
