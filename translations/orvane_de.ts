@@ -68,6 +68,31 @@
     </message>
 </context>
 <context>
+    <name>BWAutomaticCatchUp</name>
+    <message numerus="yes">
+        <source>Log %n Automatic Payments?</source>
+        <translation>
+            <numerusform>%n automatische Zahlung eintragen?</numerusform>
+            <numerusform>%n automatische Zahlungen eintragen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving logs %n automatic payments at once, one for each due date from %1 until today.</source>
+        <translation>
+            <numerusform>Das Sichern trägt %n automatische Zahlung auf einmal ein, für das Fälligkeitsdatum %1.</numerusform>
+            <numerusform>Das Sichern trägt %n automatische Zahlungen auf einmal ein, eine für jedes Fälligkeitsdatum von %1 bis heute.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save and Log Them</source>
+        <translation>Sichern und eintragen</translation>
+    </message>
+</context>
+<context>
     <name>BWAutomaticPayments</name>
     <message>
         <source>Auto-logged by Orvane</source>
@@ -502,6 +527,10 @@
         <source>Interest Rate</source>
         <translation>Zinssatz</translation>
     </message>
+    <message>
+        <source>The payment was removed since it was shown.</source>
+        <translation>Die Zahlung wurde entfernt, seit sie angezeigt wurde.</translation>
+    </message>
 </context>
 <context>
     <name>BWBillEditorController</name>
@@ -764,6 +793,10 @@
     <message>
         <source>Choose Date</source>
         <translation>Datum wählen</translation>
+    </message>
+    <message>
+        <source>No date is entered. Type a day of the month, a month and day such as &quot;%1&quot;, or a whole date such as &quot;%2&quot;, or pick one from the calendar.</source>
+        <translation>Es ist kein Datum eingegeben. Geben Sie einen Tag des Monats ein, Monat und Tag wie „%1“ oder ein ganzes Datum wie „%2“, oder wählen Sie eines im Kalender.</translation>
     </message>
 </context>
 <context>

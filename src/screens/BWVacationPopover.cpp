@@ -30,6 +30,7 @@ BWVacationPopover::BWVacationPopover(const BWStoreEnvironment& env, QObject* par
     for (BWDateField* field : {m_start, m_end}) {
         field->setCalendarPopup(true);
         field->setDisplayFormat(DateTemplate::displayFormat(QStringLiteral("EEEMMMdyyyy")));
+        field->setClock(m_env.clock);
     }
     layout->addRow(tr("From:"), m_start);
     layout->addRow(tr("Until:"), m_end);

@@ -106,6 +106,7 @@ void KNPopUpDatePicker::openBubble()
 {
     MAAttachedWindow* bubble = attachedWindow();
     bubble->setPoint(anchorPoint(), BubbleSide);
+    m_graphicalPicker->setMaximumDate(latestDate());
     m_graphicalPicker->setSelectedDate(date());
     bubble->show();
     bubble->raise();
