@@ -3,12 +3,17 @@
 # make test  installs what is missing, builds, and runs every test
 # make bench installs what is missing, builds, and runs the benchmarks
 # make package installs what is missing, builds, and makes the Debian package in $(BUILD)
+# make sanitize builds in $(SANITIZE_BUILD) under UndefinedBehaviorSanitizer and runs
+#                the store and widget tests; any undefined behaviour fails them
 # Under CI=true every warning fails the build.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 WARNINGS_AS_ERRORS ?= $(if $(filter true,$(CI)),ON,OFF)
 
-.PHONY: all deps configure build run test bench package clean
+SANITIZE_BUILD ?= build-ubsan
+UBSAN_FLAGS = -fsanitize=undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+
+.PHONY: all deps configure build run test bench package sanitize clean
 
 all: build
 
@@ -42,5 +47,14 @@ package: deps
 	@$(MAKE) --no-print-directory build
 	cd $(BUILD) && cpack -G DEB
 
+# A build folder of its own, configured once with the sanitizer's flags.
+sanitize: deps
+	@grep -qs -- "-fsanitize=undefined" $(SANITIZE_BUILD)/CMakeCache.txt \
+		|| cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WARNINGS_AS_ERRORS) \
+			"-DCMAKE_CXX_FLAGS=$(UBSAN_FLAGS)" "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=undefined"
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS) --target test_store test_widgets
+	cd $(SANITIZE_BUILD) && UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		dbus-run-session -- ctest --output-on-failure -j $(JOBS) --timeout 600 -L '^(store|widgets)$$'
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

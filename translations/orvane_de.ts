@@ -68,6 +68,31 @@
     </message>
 </context>
 <context>
+    <name>BWAutomaticCatchUp</name>
+    <message numerus="yes">
+        <source>Log %n Automatic Payments?</source>
+        <translation>
+            <numerusform>%n automatische Zahlung eintragen?</numerusform>
+            <numerusform>%n automatische Zahlungen eintragen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving logs %n automatic payments at once, one for each due date from %1 until today.</source>
+        <translation>
+            <numerusform>Das Sichern trägt %n automatische Zahlung auf einmal ein, für das Fälligkeitsdatum %1.</numerusform>
+            <numerusform>Das Sichern trägt %n automatische Zahlungen auf einmal ein, eine für jedes Fälligkeitsdatum von %1 bis heute.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save and Log Them</source>
+        <translation>Sichern und eintragen</translation>
+    </message>
+</context>
+<context>
     <name>BWAutomaticPayments</name>
     <message>
         <source>Auto-logged by Orvane</source>
@@ -501,6 +526,10 @@
     <message>
         <source>Interest Rate</source>
         <translation>Zinssatz</translation>
+    </message>
+    <message>
+        <source>The payment was removed since it was shown.</source>
+        <translation>Die Zahlung wurde entfernt, seit sie angezeigt wurde.</translation>
     </message>
 </context>
 <context>
@@ -976,6 +1005,10 @@
     <message>
         <source>&quot;%1&quot; is not a date. Type a day of the month, a month and day such as &quot;%2&quot;, or a whole date such as &quot;%3&quot;.</source>
         <translation>„%1“ ist kein Datum. Geben Sie einen Tag des Monats, Monat und Tag wie „%2“ oder ein ganzes Datum wie „%3“ ein.</translation>
+    </message>
+    <message>
+        <source>No date is entered. Type a day of the month, a month and day such as &quot;%1&quot;, or a whole date such as &quot;%2&quot;, or pick one from the calendar.</source>
+        <translation>Es ist kein Datum eingegeben. Geben Sie einen Tag des Monats ein, Monat und Tag wie „%1“ oder ein ganzes Datum wie „%2“, oder wählen Sie eines im Kalender.</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,31 @@
     </message>
 </context>
 <context>
+    <name>BWAutomaticCatchUp</name>
+    <message numerus="yes">
+        <source>Log %n Automatic Payments?</source>
+        <translation>
+            <numerusform>Enregistrer %n paiement automatique ?</numerusform>
+            <numerusform>Enregistrer %n paiements automatiques ?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saving logs %n automatic payments at once, one for each due date from %1 until today.</source>
+        <translation>
+            <numerusform>L’enregistrement inscrit %n paiement automatique d’un coup, pour l’échéance du %1.</numerusform>
+            <numerusform>L’enregistrement inscrit %n paiements automatiques d’un coup, un pour chaque échéance du %1 à aujourd’hui.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save and Log Them</source>
+        <translation>Enregistrer et les inscrire</translation>
+    </message>
+</context>
+<context>
     <name>BWAutomaticPayments</name>
     <message>
         <source>Auto-logged by Orvane</source>
@@ -501,6 +526,10 @@
     <message>
         <source>Interest Rate</source>
         <translation>Taux d&apos;intérêt</translation>
+    </message>
+    <message>
+        <source>The payment was removed since it was shown.</source>
+        <translation>Le paiement a été supprimé depuis son affichage.</translation>
     </message>
 </context>
 <context>
@@ -976,6 +1005,10 @@
     <message>
         <source>&quot;%1&quot; is not a date. Type a day of the month, a month and day such as &quot;%2&quot;, or a whole date such as &quot;%3&quot;.</source>
         <translation>« %1 » n’est pas une date. Saisissez un jour du mois, un jour et un mois comme « %2 », ou une date complète comme « %3 ».</translation>
+    </message>
+    <message>
+        <source>No date is entered. Type a day of the month, a month and day such as &quot;%1&quot;, or a whole date such as &quot;%2&quot;, or pick one from the calendar.</source>
+        <translation>Aucune date n’est saisie. Tapez un jour du mois, un mois et un jour comme « %1 » ou une date complète comme « %2 », ou choisissez-en une dans le calendrier.</translation>
     </message>
 </context>
 <context>

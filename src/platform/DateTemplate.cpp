@@ -70,6 +70,22 @@ QString DateTemplate::displayFormat(const QString& skeleton)
     return qtFormatOfIcuPattern(IcuText::fromIcu(pattern));
 }
 
+QString DateTemplate::shortDateFormat(const QLocale& locale)
+{
+    thread_local QHash<QString, QString> forms;
+    const QString name = locale.language() == QLocale::C ? QStringLiteral("en_US") : locale.name();
+    if (const auto found = forms.constFind(name); found != forms.constEnd())
+        return *found;
+    const std::unique_ptr<icu::DateFormat> format(
+        icu::DateFormat::createDateInstance(icu::DateFormat::kShort, icu::Locale(name.toLatin1().constData())));
+    const auto* simple = dynamic_cast<const icu::SimpleDateFormat*>(format.get());
+    if (!simple)
+        return locale.dateFormat(QLocale::ShortFormat);
+    icu::UnicodeString pattern;
+    simple->toPattern(pattern);
+    return *forms.insert(name, qtFormatOfIcuPattern(IcuText::fromIcu(pattern)));
+}
+
 QString DateTemplate::qtFormatOfIcuPattern(const QString& pattern)
 {
     QString qt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 // Dates written the way the user's locale writes a template of fields:
@@ -22,6 +23,10 @@ public:
     // "EEEMMMdyyyy" in US English. Fields ICU writes that Qt's fields can't
     // show (an era, say) are left out.
     static QString displayFormat(const QString& skeleton);
+
+    // The locale's short date form (ICU's, "M/d/yy" in US English and in
+    // the C locale) in Qt's format letters.
+    static QString shortDateFormat(const QLocale& locale);
 
     // An ICU date pattern written in Qt's format letters.
     static QString qtFormatOfIcuPattern(const QString& pattern);

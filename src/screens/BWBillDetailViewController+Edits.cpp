@@ -15,6 +15,7 @@
 
 #include "platform/Log.h"
 #include "screens/BWAmountField.h"
+#include "screens/BWAutomaticCatchUp.h"
 #include "screens/BWBillActionsMenu.h"
 #include "store/BWBill.h"
 #include "store/BWBillCommands.h"
@@ -68,6 +69,20 @@ std::optional<QVariantList> storedPaymentsMatching(const std::optional<QVariantM
     if (stored != shown)
         return std::nullopt;
     return stored;
+}
+
+// Where `shown` stands among `payments` now: found by its id, so that
+// payments logged or removed elsewhere meanwhile don't move it; -1 once it
+// is gone.
+qsizetype positionOfPayment(const QVariantList& payments, const QVariantMap& shown)
+{
+    const QString paymentID = shown.value(PaymentKeys::PaymentID).toString();
+    for (qsizetype at = 0; at < payments.size(); ++at) {
+        const QVariantMap payment = payments.at(at).toMap();
+        if (paymentID.isEmpty() ? payment == shown : payment.value(PaymentKeys::PaymentID).toString() == paymentID)
+            return at;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -164,11 +179,15 @@ void BWBillDetailViewController::editClickedPayment(int row)
         return;
     m_editing.paymentIndex = row;
     const QVariantMap payment = m_dataSource.at(row).toMap();
+    m_editing.payment = payment;
     m_widgets.revDatePaid->setDateValue(payment.value(PaymentKeys::Date).toDateTime().toLocalTime().date());
-    m_widgets.revAmtPaid->setText(
-        BWBillsLoader(m_env).currencyFormattedNumber(payment.value(PaymentKeys::Amount).toDouble()));
-    m_widgets.revNotePaid->setText(payment.value(PaymentKeys::Note).toString());
-    showEditedReceipt(BWPaymentLogger::cleanReceiptTitle(payment.value(PaymentKeys::Receipt).toString()));
+    m_editing.paidDate = m_widgets.revDatePaid->dateValue();
+    m_editing.paidAmount = payment.value(PaymentKeys::Amount).toDouble();
+    m_widgets.revAmtPaid->setText(BWBillsLoader(m_env).currencyFormattedNumber(m_editing.paidAmount));
+    m_editing.paidNote = payment.value(PaymentKeys::Note).toString();
+    m_widgets.revNotePaid->setText(m_editing.paidNote);
+    m_editing.paidReceipt = BWPaymentLogger::cleanReceiptTitle(payment.value(PaymentKeys::Receipt).toString());
+    showEditedReceipt(m_editing.paidReceipt);
 
     // The editor opens on the amount: a date field with the focus opens its
     // calendar bubble, which would cover the page before anyone asked for it.
@@ -236,8 +255,7 @@ std::optional<QVariantList> BWBillDetailViewController::paymentsToEdit(const QSt
 // copy that fails keeps the old receipt.
 std::optional<QString> BWBillDetailViewController::receiptForSave()
 {
-    const QString previous = BWPaymentLogger::cleanReceiptTitle(
-        m_dataSource.value(m_editing.paymentIndex).toMap().value(PaymentKeys::Receipt).toString());
+    const QString& previous = m_editing.paidReceipt;
     if (m_editing.receipt == previous || m_editing.receipt.isEmpty())
         return m_editing.receipt;
     const std::optional<QString> copy = BWPaymentLogger(m_env).copyAttachment(m_editing.receipt);
@@ -249,6 +267,9 @@ std::optional<QString> BWBillDetailViewController::receiptForSave()
     return previous;
 }
 
+// Only the fields the user changed are written, onto the payment as stored
+// now: an edit of the same payment made elsewhere meanwhile keeps what the
+// user left alone, and payments logged meanwhile stay.
 bool BWBillDetailViewController::saveClickedPayment()
 {
     if (!acceptTypedDate(m_widgets.revDatePaid))
@@ -258,19 +279,29 @@ bool BWBillDetailViewController::saveClickedPayment()
         warn(tr("Enter an Amount"), tr("\"%1\" is not an amount.").arg(m_widgets.revAmtPaid->text()));
         return false;
     }
-    std::optional<QVariantList> payments = paymentsToEdit(tr("The Payment Was Not Changed"));
-    if (!payments)
+    const std::optional<QVariantMap> record = loadShownBill();
+    QVariantList payments
+        = record ? BWPaymentLogger::paymentsNewestFirst(record->value(BillKeys::PaymentList).toList()) : QVariantList();
+    const qsizetype position = positionOfPayment(payments, m_editing.payment);
+    if (position < 0) {
+        warn(tr("The Payment Was Not Changed"), tr("The payment was removed since it was shown."));
+        closePopover(m_widgets.paymentEditorPopover);
+        loadBillWithID(m_currentBillID);
         return false;
-    const std::optional<QString> receipt = receiptForSave();
+    }
     // What else the entry knows (what it did to the due date and balance)
     // stays with it, so that it can still be undone.
-    QVariantMap edited = payments->at(m_editing.paymentIndex).toMap();
-    edited.insert(PaymentKeys::Amount, *amount);
-    edited.insert(PaymentKeys::Date,
-                  dayAtTimeOf(m_widgets.revDatePaid->dateValue(), edited.value(PaymentKeys::Date).toDateTime()));
-    edited.insert(PaymentKeys::Note, m_widgets.revNotePaid->text());
-    edited.insert(PaymentKeys::Receipt, *receipt);
-    if (!BWPaymentLogger(m_env).saveEditedPayment(*payments, m_editing.paymentIndex, edited, m_currentBillID)) {
+    QVariantMap edited = payments.at(position).toMap();
+    if (BWBillPageEditState::amountChanged(m_editing.paidAmount, *amount))
+        edited.insert(PaymentKeys::Amount, *amount);
+    if (const QDate day = m_widgets.revDatePaid->dateValue(); day != m_editing.paidDate)
+        edited.insert(PaymentKeys::Date, dayAtTimeOf(day, edited.value(PaymentKeys::Date).toDateTime()));
+    if (const QString note = m_widgets.revNotePaid->text(); note != m_editing.paidNote)
+        edited.insert(PaymentKeys::Note, note);
+    if (m_editing.receipt != m_editing.paidReceipt)
+        edited.insert(PaymentKeys::Receipt, *receiptForSave());
+    if (edited != payments.at(position).toMap()
+        && !BWPaymentLogger(m_env).saveEditedPayment(payments, position, edited, m_currentBillID)) {
         warn(tr("The Payment Was Not Changed"), tr("The bill could not be written; it is unchanged."));
         return false;
     }
@@ -356,11 +387,27 @@ bool BWBillDetailViewController::saveQuickEdits()
         if (!acceptTypedDate(m_widgets.revisedStickyDate))
             return false;
         const QDate chosen = m_widgets.revisedStickyDate->dateValue();
-        if (chosen != m_editing.quickEditDueDate.toLocalTime().date()
-            && !saveKeys({BillKeys::DueDate}, {dayAtTimeOf(chosen, m_editing.quickEditDueDate)}))
-            return false;
+        if (chosen != m_editing.quickEditDueDate.toLocalTime().date())
+            return saveDueDate(dayAtTimeOf(chosen, m_editing.quickEditDueDate));
     }
     finishSave(m_widgets.stickyEditorPopover);
+    return true;
+}
+
+// The automatic step that follows may log payments the moved date made due,
+// as after a save in the editor; several at once only when the user agrees.
+bool BWBillDetailViewController::saveDueDate(const QDateTime& dueDate)
+{
+    std::optional<QVariantMap> moved = loadShownBill();
+    if (moved) {
+        BWBill::setDueDateOfRecord(*moved, dueDate);
+        moved->remove(BillKeys::DueDayOfMonth);
+    }
+    if (!moved || !BWAutomaticCatchUp::agreed(m_env, *moved, m_desktop.ask, m_widgets.stickyEditorPopover)
+        || !saveKeys({BillKeys::DueDate}, {dueDate}))
+        return false;
+    closePopover(m_widgets.stickyEditorPopover);
+    emit dueDateChanged(m_currentBillID);
     return true;
 }
 

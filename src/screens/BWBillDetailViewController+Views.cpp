@@ -519,6 +519,8 @@ void BWBillDetailViewController::buildPopovers()
         m_widgets.revAmtPaid = new BGHUDTextField(m_widgets.paymentEditorPopover);
         m_widgets.revNotePaid = new BGHUDTextField(m_widgets.paymentEditorPopover);
         m_widgets.revDatePaid->setAccessibleName(tr("Date Paid"));
+        m_widgets.revDatePaid->setClock(m_env.clock);
+        m_widgets.revDatePaid->setNoDateAfterToday(true);
         m_widgets.revAmtPaid->setAccessibleName(tr("Amount"));
         m_widgets.revNotePaid->setAccessibleName(tr("Note"));
         m_widgets.revReceipt = new BGHUDButton(QString(), m_widgets.paymentEditorPopover);
@@ -551,6 +553,7 @@ void BWBillDetailViewController::buildPopovers()
         m_widgets.revisedStickyAmount = new BGHUDTextField;
         m_widgets.revisionTabView->setAccessibleName(tr("Quick Edit"));
         m_widgets.revisedStickyDate->setAccessibleName(tr("Due Date"));
+        m_widgets.revisedStickyDate->setClock(m_env.clock);
         m_widgets.revisedStickyAmount->setAccessibleName(tr("Amount"));
         m_widgets.revisionTabView->addTab(m_widgets.revisedStickyDate, tr("Due Date"));
         m_widgets.revisionTabView->addTab(m_widgets.revisedStickyAmount, tr("Amount"));

@@ -184,14 +184,13 @@ protected:
 signals:
     // The user asked for the log-payment panel; the sender's tag is the kind.
     void logPaymentRequested(QObject* sender);
-    // The user asked to edit the shown bill in the editor.
-    void editBillRequested();
-    // The user asked to go back to the overview.
+    void editBillRequested();  // in the editor
     void overviewRequested();
-    // The user asked for the previous or next bill; the sender's tag is the step.
-    void switchBillsRequested(QObject* sender);
-    // A change to the shown bill was stored.
+    void switchBillsRequested(QObject* sender);  // the previous or next bill: the sender's tag is the step
+    // A change to the shown bill was stored; a due date moved may make it due,
+    // for the same automatic step as a save in the editor.
     void billChanged(const QString& billID);
+    void dueDateChanged(const QString& billID);
     // The shown bill's new data was loaded: the menu of due bills may follow.
     void billLoaded(const QString& billID);
 
@@ -228,6 +227,7 @@ private:
     // Takes the date typed into the field, or says why it can't.
     bool acceptTypedDate(BWDateField* field);
     bool saveKeys(const QStringList& keys, const QVariantList& values);
+    bool saveDueDate(const QDateTime& dueDate);
     std::optional<QVariantMap> loadShownBill() const;
     std::optional<QVariantList> paymentsToEdit(const QString& failureTitle);
     std::optional<QString> receiptForSave();

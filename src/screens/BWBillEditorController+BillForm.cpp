@@ -2,6 +2,7 @@
 #include "screens/BWBillEditorController.h"
 
 #include <cmath>
+#include <utility>
 
 #include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
@@ -18,6 +19,7 @@
 #include "widgets/BGHUDTextField.h"
 #include "widgets/BWPopupButton.h"
 #include "widgets/KNPopUpDatePicker.h"
+#include "widgets/MAAttachedWindow.h"
 
 namespace {
 
@@ -123,6 +125,7 @@ void BWBillEditorController::showEditPopoverForBill(const QString& billID, const
         BWAmountField::setAmount(m_fields.incomeAmountField, record.value(BillKeys::Amount).toDouble());
         m_fields.incomeTagsField->setTags(tagsOf(record));
         showAmountVaries(m_fields.incomeAmountVariesToggle, record);
+        m_openedForm = openedValues(&BWBillEditorController::incomeFormValues);
         showPage(Page::IncomeForm, view, position, false);
         return;
     }
@@ -149,9 +152,19 @@ void BWBillEditorController::showEditPopoverForBill(const QString& billID, const
     m_fields.remindMeField->setChecked(record.value(BillKeys::RemindMe).toBool());
     m_fields.reminderDaysField->setText(QString::number(record.value(BillKeys::ReminderDays).toLongLong()));
 
-    m_openedBillForm = billFormValues().value_or(QVariantMap());
+    m_openedForm = openedValues(&BWBillEditorController::billFormValues);
     m_windowControls.setAvailable(false);
     showPage(Page::BillForm, view, position, false);
+}
+
+// A field that opens empty (an item stored without a due date) is told of
+// at Save, not as the form opens.
+QVariantMap BWBillEditorController::openedValues(std::optional<QVariantMap> (BWBillEditorController::*values)())
+{
+    const Alert alert = std::exchange(m_alert, [](QWidget*, const QString&, const QString&) {});
+    const QVariantMap opened = (this->*values)().value_or(QVariantMap());
+    m_alert = alert;
+    return opened;
 }
 
 void BWBillEditorController::keepWhatTheFormDoesNotShow(BWBill& item, const QVariantMap& stored)
@@ -222,10 +235,10 @@ std::optional<QVariantMap> BWBillEditorController::billFormValues()
 // Only a field the user changed since the form opened is written, so that
 // a change that arrived meanwhile (a payment, a moved due date) stays.
 // Amounts within half a cent of the one shown are the one shown.
-bool BWBillEditorController::saveEditedBill(const QVariantMap& entered, QVariantMap stored)
+QVariantMap BWBillEditorController::withChangedFields(const QVariantMap& entered, QVariantMap stored) const
 {
     for (auto field = entered.cbegin(); field != entered.cend(); ++field) {
-        const QVariant opened = m_openedBillForm.value(field.key());
+        const QVariant opened = m_openedForm.value(field.key());
         const bool isAmount = field.key() == BillKeys::Amount || field.key() == BillKeys::Balance;
         if (isAmount ? std::abs(field->toDouble() - opened.toDouble()) < 0.005 : *field == opened)
             continue;
@@ -236,7 +249,21 @@ bool BWBillEditorController::saveEditedBill(const QVariantMap& entered, QVariant
         } else
             stored.insert(field.key(), *field);
     }
-    return BWBill(m_env).finishWritingBillWithDictionary(stored, true, true);
+    return stored;
+}
+
+std::optional<bool> BWBillEditorController::writeEditedItem(const QVariantMap& edited)
+{
+    if (!BWAutomaticCatchUp::agreed(m_env, edited, m_ask, m_popover))
+        return std::nullopt;
+    return BWBill(m_env).finishWritingBillWithDictionary(edited, true, true);
+}
+
+std::optional<bool> BWBillEditorController::writeNewItem(BWBill& item, bool existing)
+{
+    if (!BWAutomaticCatchUp::agreed(m_env, item.convertBillToDictionary(), m_ask, m_popover))
+        return std::nullopt;
+    return item.writeBill(existing);
 }
 
 bool BWBillEditorController::saveBill()
@@ -250,9 +277,9 @@ bool BWBillEditorController::saveBill()
     // What the form doesn't show comes from the stored item, so an edit keeps
     // its payments, totals, notes and archive state.
     const std::optional<QVariantMap> stored = loader.loadBillWithID(billID);
-    bool written = false;
+    std::optional<bool> written;
     if (stored && !m_newBill) {
-        written = saveEditedBill(*entered, *stored);
+        written = writeEditedItem(withChangedFields(*entered, *stored));
     } else {
         BWBill bill(m_env);
         bill.bid = billID;
@@ -275,9 +302,12 @@ bool BWBillEditorController::saveBill()
             startWithoutPayments(bill, PropertyList::distantPast());
             bill.isArchived = false;
         }
-        written = bill.writeBill(stored.has_value());
+        written = writeNewItem(bill, stored.has_value());
     }
+    // A save the user called off leaves the form as it is.
     if (!written)
+        return false;
+    if (!*written)
         return saveFailed(tr("save the bill"));
 
     closePopover();

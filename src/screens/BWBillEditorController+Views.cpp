@@ -227,6 +227,7 @@ QWidget* BWBillEditorController::buildBillForm()
     m_fields.billNameField->setAccessibleName(tr("Bill Name"));
     m_fields.dueDateField = new KNPopUpDatePicker;
     m_fields.dueDateField->setDateRange(earliestDate(), latestDate());
+    m_fields.dueDateField->setClock(m_env.clock);
     m_fields.dueDateField->setAccessibleName(tr("Due Date"));
     QWidget* repeatRows = buildRepeatRows(&m_fields.repeatSelector, &m_fields.repeatBox, &m_fields.customRepeatBox,
                                           &m_fields.customRepeatAField, &m_fields.customRepeatBSelector);
@@ -297,6 +298,7 @@ QWidget* BWBillEditorController::buildIncomeForm()
     m_fields.incomeNameField->setAccessibleName(tr("Income Name"));
     m_fields.incomeDateField = new KNPopUpDatePicker;
     m_fields.incomeDateField->setDateRange(earliestDate(), latestDate());
+    m_fields.incomeDateField->setClock(m_env.clock);
     m_fields.incomeDateField->setAccessibleName(tr("Paid On"));
     QWidget* repeatRows
         = buildRepeatRows(&m_fields.incomeRepeatSelector, &m_fields.incomeRepeatBox, &m_fields.incomeCustomRepeatBox,

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "screens/BWAutomaticCatchUp.h"
 #include "screens/BWBillEditorChangeFlags.h"
 #include "screens/BWBillEditorFields.h"
 #include "screens/BWBillEditorScreen.h"
@@ -55,6 +56,7 @@ public:
     ~BWBillEditorController() override;
 
     void setAlert(Alert alert) { m_alert = std::move(alert); }
+    void setQuestion(BWAutomaticCatchUp::Question ask) { m_ask = std::move(ask); }
     // Main-window controls: the anchor of the new-item popovers, and those
     // that are hidden or disabled while a bill is edited. Each may be null.
     void setOverviewNewBillButton(QWidget* button) { m_overviewNewBillButton = button; }
@@ -152,8 +154,7 @@ public:
     void togglePayMethod();
     void toggleIcon();
     void clearFieldColors();
-    // Calendar days between `date` and now, either way.
-    qint64 daysFromDate(const QDateTime& date) const;
+    qint64 daysFromDate(const QDateTime& date) const;  // calendar days to now, either way
     // Stored tags that begin with `substring`, ignoring case and accents, in
     // the order of the stored tag list.
     QStringList tagCompletions(const QString& substring) const;
@@ -170,8 +171,7 @@ public:
     // for none.
     int iconIndexForTypedWord(const QString& word) const;
 
-    // The tint of the fields a suggestion filled.
-    static QColor suggestionTint();
+    static QColor suggestionTint();  // of the fields a suggestion filled
     // Icon picker entries: 1 is a new bill's, "Savings" a savings goal's.
     static constexpr int DefaultIconIndex = 1;
     static inline const QString SavingsGoalIcon = QStringLiteral("Savings");
@@ -206,23 +206,27 @@ private:
     void showDueDate(KNPopUpDatePicker* field, const QDateTime& date);
     // Nothing, after telling the user why, for typed text that names no date.
     std::optional<QDateTime> enteredDate(KNPopUpDatePicker* field);
-    // An edited item keeps what the form does not show from the stored one;
-    // a new one starts without. Call it once the item has its due date.
+    // An edited item keeps what the form does not show from the stored one; a new one starts without.
     static void keepWhatTheFormDoesNotShow(BWBill& item, const QVariantMap& stored);
-    // The keys as the bill form would store them; nothing for a bad field.
+    // The keys as the bill or income form would store them (nothing for a bad field), quietly as it opens.
     std::optional<QVariantMap> billFormValues();
-    // Writes the fields changed since the form opened onto the bill as stored.
-    bool saveEditedBill(const QVariantMap& entered, QVariantMap stored);
+    std::optional<QVariantMap> incomeFormValues();
+    QVariantMap openedValues(std::optional<QVariantMap> (BWBillEditorController::*values)());
+    // The item as stored with the fields changed since the form opened.
+    QVariantMap withChangedFields(const QVariantMap& entered, QVariantMap stored) const;
+    // Each writes once the user agreed to the payments it logs (nothing when called off).
+    std::optional<bool> writeEditedItem(const QVariantMap& edited);
+    std::optional<bool> writeNewItem(BWBill& item, bool existing);
     static void startWithoutPayments(BWBill& item, const QDateTime& lastPayment);
-    // Shows the failure and keeps the form; false.
-    bool saveFailed(const QString& what);
-    // The amount typed in the field, 0 for an empty one. Text that is no
-    // amount is refused with an alert and left in the field to correct.
+    std::optional<bool> writeNewIncome(const QVariantMap& entered, const std::optional<QVariantMap>& stored);
+    bool saveFailed(const QString& what);  // shows the failure and keeps the form; false
+    // The amount typed, 0 for none; text that is no amount is refused with an alert.
     std::optional<double> enteredAmount(QLineEdit* field);
     void prepareBillForm();
 
     BWStoreEnvironment m_env;
     Alert m_alert;
+    BWAutomaticCatchUp::Question m_ask;
 
     QVariantList m_listOfActiveBills;
     int m_numberOfCharactersInTitle = 0;
@@ -234,8 +238,7 @@ private:
     // The moment the date fields showed when their form was filled: saved
     // unchanged unless the user picked another day, which keeps its time of day.
     QDateTime m_shownDueDate;
-    QVariantMap m_openedBillForm;  // billFormValues() as the edited bill opened
-
+    QVariantMap m_openedForm;  // the form's values as the edited item opened
     QPointer<MAAttachedWindow> m_popover;
     QSize bubbleSize() const;
     QStackedWidget* m_pages = nullptr;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QVariantMap>
 #include <cmath>
 
 // What a bill page's editors opened with, kept until they save or close.
@@ -11,6 +13,13 @@ struct BWBillPageEditState
     int paymentIndex = -1;
     // The receipt chosen in the payment editor; its button shows the name.
     QString receipt;
+    // What the payment editor showed when it opened, and the payment it
+    // edits; a field left at it is not written back.
+    QVariantMap payment;
+    QDate paidDate;
+    double paidAmount = 0.0;
+    QString paidNote;
+    QString paidReceipt;
     // The date the quick editor opened with; a due date left alone is not
     // written back.
     QDateTime quickEditDueDate;

@@ -92,6 +92,8 @@ void BWLogPaymentController::buildPanel(QWidget* parentWindow)
     dateColours.setColor(QPalette::Text, Qt::white);
     m_datePaidField->setPalette(dateColours);
     m_datePaidField->setAccessibleName(tr("Date Paid"));
+    m_datePaidField->setClock(m_env.clock);
+    m_datePaidField->setNoDateAfterToday(true);
     m_amountPaidField = new BGHUDTextField;
     m_amountPaidField->setAccessibleName(tr("Amount Paid"));
     m_notePaidField = new BGHUDTextField;

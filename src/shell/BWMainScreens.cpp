@@ -149,6 +149,8 @@ void BWMainScreens::connectEditor(const BWUserInteraction& interaction)
     BWBillEditorController* editor = m_billEditor.get();
     if (interaction.showAlert)
         editor->setAlert(interaction.showAlert);
+    if (interaction.askQuestion)
+        editor->setQuestion(interaction.askQuestion);
     m_overview->setBillEditorController(editor);
     editor->setOverviewNewBillButton(m_overview->header().overviewNewBillButton());
     editor->setSearchField(m_overview->header().searchField());
@@ -176,6 +178,8 @@ void BWMainScreens::connectAnnouncementsToDelegate()
     connect(editor, &BWBillEditorController::itemDeleted, commands, &BWBillCommandRunner::reloadAfterItemChange);
     connect(m_billView.get(), &BWBillDetailViewController::billChanged, commands,
             &BWBillCommandRunner::reloadAfterItemChange);
+    connect(m_billView.get(), &BWBillDetailViewController::dueDateChanged, commands,
+            &BWBillCommandRunner::reloadAfterItemSaved);
 }
 
 void BWMainScreens::floatPanelOverMainWindow()

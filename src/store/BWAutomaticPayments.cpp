@@ -158,6 +158,25 @@ bool BWAutomaticPayments::logPayment(const QVariantMap& item) const
     return false;
 }
 
+// The passes of logDuePayments() without writing: each payment would move
+// the item's due date on by its rule.
+BWAutomaticPayments::Backlog BWAutomaticPayments::backlogOf(QVariantMap item) const
+{
+    Backlog backlog;
+    // A new item's record holds the one due date it is stored with.
+    if (!item.contains(BillKeys::AbsoluteDueDate))
+        item.insert(BillKeys::AbsoluteDueDate, item.value(BillKeys::DueDate));
+    const BWPaymentLogger logger(m_env);
+    const Switches switches = switchesInDefaults();
+    while (isDue(item, switches)) {
+        if (backlog.count++ == 0)
+            backlog.from = item.value(BillKeys::AbsoluteDueDate).toDateTime();
+        if (!logger.moveDueDateOfBill(item))
+            break;
+    }
+    return backlog;
+}
+
 QStringList BWAutomaticPayments::billIDsOf(const QVariantList& records)
 {
     QStringList ids;

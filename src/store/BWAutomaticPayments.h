@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -62,6 +63,15 @@ public:
     bool isDue(const QVariantMap& item, Switches switches) const;
 
     static QStringList billIDsOf(const QVariantList& records);
+
+    // What the passes would log for `item` as it is about to be stored (an
+    // edit not yet saved): how many payments, the first dated `from`.
+    struct Backlog
+    {
+        int count = 0;
+        QDateTime from;
+    };
+    Backlog backlogOf(QVariantMap item) const;
 
 private:
     static bool logsItself(const QVariantMap& item, Switches switches);

@@ -25,7 +25,7 @@ QBrush rowGradientBrush(const BGGradient& gradient)
 
 BGHUDItemViewLook::BGHUDItemViewLook(QAbstractItemView* view, const BGThemeKeyed& keyed,
                                      BGHUDTableHeaderView* header)
-    : QObject(view), view_(view), keyed_(keyed), header_(header),
+    : QObject(view), view_(view), viewport_(view->viewport()), keyed_(keyed), header_(header),
       corner_(new BGHUDTableCornerView(keyed.themeKey(), view))
 {
     view->setAttribute(Qt::WA_MacShowFocusRect, false);
@@ -35,7 +35,7 @@ BGHUDItemViewLook::BGHUDItemViewLook(QAbstractItemView* view, const BGThemeKeyed
     connect(header_, &QHeaderView::geometriesChanged, this, [this] { fitCornerToHeader(); });
     // Editors are children of the viewport; they get the theme's editing
     // colours as they appear. The view's colours are checked before each paint.
-    view->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     themeKeyChanged();
 }
 
@@ -144,9 +144,9 @@ void BGHUDItemViewLook::fitCornerToHeader()
 
 bool BGHUDItemViewLook::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == view_->viewport() && event->type() == QEvent::Paint)
+    if (watched == viewport_ && event->type() == QEvent::Paint)
         applyViewPalette();
-    if (watched == view_->viewport() && event->type() == QEvent::ChildPolished) {
+    if (watched == viewport_ && event->type() == QEvent::ChildPolished) {
         if (auto* editor = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
             editor->setPalette(editorPalette(editor->palette()));
     }

@@ -50,6 +50,10 @@ private:
     void fitCornerToHeader();
 
     QAbstractItemView* view_;
+    // The viewport the filter watches, known without asking the view: its
+    // children are destroyed after the view's own parts, and their events
+    // still reach the filter.
+    QWidget* viewport_;
     const BGThemeKeyed& keyed_;
     BGHUDTableHeaderView* header_;
     BGHUDTableCornerView* corner_;

@@ -1,6 +1,7 @@
 #include "BWDateField.h"
 
 #include "BWTypedDateReader.h"
+#include "platform/Clock.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -17,14 +18,27 @@ BWDateField::BWDateField(QWidget* parent)
 
 QString BWDateField::textOf(const QDate& date) const
 {
-    return QLocale().toString(date, m_displayFormat);
+    return date.isValid() ? QLocale().toString(date, m_displayFormat) : QString();
+}
+
+QDate BWDateField::today() const
+{
+    return m_clock ? m_clock->today() : QDate::currentDate();
+}
+
+QDate BWDateField::latestDate() const
+{
+    return m_noDateAfterToday ? std::min(m_maximum, today()) : m_maximum;
+}
+
+BWTypedDateReader BWDateField::reader() const
+{
+    return BWTypedDateReader(QLocale(), m_displayFormat);
 }
 
 void BWDateField::setDate(const QDate& date)
 {
-    if (!date.isValid())
-        return;
-    const QDate held = std::clamp(date, m_minimum, m_maximum);
+    const QDate held = date.isValid() ? std::clamp(date, m_minimum, m_maximum) : QDate();
     // Text that already reads so keeps its selection and cursor.
     if (text() != textOf(held))
         setText(textOf(held));
@@ -40,7 +54,8 @@ void BWDateField::setDateRange(const QDate& minimum, const QDate& maximum)
         return;
     m_minimum = minimum;
     m_maximum = std::max(minimum, maximum);
-    setDate(m_date);
+    if (m_date.isValid())
+        setDate(m_date);
 }
 
 void BWDateField::setMinimumDate(const QDate& minimum)
@@ -58,10 +73,10 @@ std::optional<QDate> BWDateField::typedDate() const
 {
     // The field's own text names its date exactly, whatever the reader
     // would make of the form.
-    if (text() == textOf(m_date))
+    if (m_date.isValid() && text() == textOf(m_date))
         return m_date;
-    const std::optional<QDate> typed = BWTypedDateReader().read(text(), m_date);
-    if (!typed || *typed < m_minimum || *typed > m_maximum)
+    const std::optional<QDate> typed = reader().read(text(), m_date, today(), m_noDateAfterToday);
+    if (!typed || *typed < m_minimum || *typed > latestDate())
         return std::nullopt;
     return typed;
 }
@@ -80,13 +95,20 @@ QString BWDateField::refusal() const
     if (typedDate())
         return QString();
     const QString typed = text().trimmed();
-    if (const std::optional<QDate> named = BWTypedDateReader().read(typed, m_date))
+    if (const std::optional<QDate> named = reader().read(typed, m_date, today(), m_noDateAfterToday))
         return tr("%1 lies outside the dates this field takes, %2 to %3.")
-            .arg(textOf(*named), textOf(m_minimum), textOf(m_maximum));
+            .arg(textOf(*named), textOf(m_minimum), textOf(latestDate()));
     const QLocale locale;
+    const QDate example = m_date.isValid() ? m_date : today();
+    const QString monthAndDay = locale.toString(example, QStringLiteral("MMM d"));
+    const QString wholeDate = locale.toString(example, QLocale::ShortFormat);
+    if (typed.isEmpty())
+        return tr("No date is entered. Type a day of the month, a month and day such as \"%1\", or a whole date "
+                  "such as \"%2\", or pick one from the calendar.")
+            .arg(monthAndDay, wholeDate);
     return tr("\"%1\" is not a date. Type a day of the month, a month and day such as \"%2\", or a whole date "
               "such as \"%3\".")
-        .arg(typed, locale.toString(m_date, QStringLiteral("MMM d")), locale.toString(m_date, QLocale::ShortFormat));
+        .arg(typed, monthAndDay, wholeDate);
 }
 
 bool BWDateField::acceptTypedDateOrTellWhy()
@@ -101,7 +123,7 @@ void BWDateField::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
         if (acceptTypedDate())
-            setDate(m_date.addDays(event->key() == Qt::Key_Up ? 1 : -1));
+            setDate(std::min(m_date.addDays(event->key() == Qt::Key_Up ? 1 : -1), latestDate()));
         return;
     }
     QLineEdit::keyPressEvent(event);

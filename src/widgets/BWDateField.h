@@ -5,13 +5,18 @@
 
 #include <optional>
 
+#include "BWTypedDateReader.h"
+
+class Clock;
+
 // The date field of every form: it shows its date in its display format and
 // takes a date typed as text, in any form BWTypedDateReader reads ("31",
 // "12/31", "Dec 31", the locale's short form, the field's own form). The
 // typed text becomes the field's date on Return, on leaving the field, or
 // when a form asks (acceptTypedDate()) before it saves. Text that names no
 // date is never taken for another date: it stays in the field, the field
-// says why it was refused, and the date held stays as it was.
+// says why it was refused, and the date held stays as it was. A field given
+// no date shows none and takes none until one is typed or picked.
 //
 // Up and Down move the date by a day. Its calendar is KNPopUpDatePicker's.
 class BWDateField : public QLineEdit
@@ -22,9 +27,17 @@ public:
     explicit BWDateField(QWidget* parent = nullptr);
 
     QDate date() const { return m_date; }
-    // Shows `date`, held within the field's range; an invalid date changes
-    // nothing.
+    // Shows `date`, held within the field's range; an invalid date shows no
+    // date, and the field holds none.
     void setDate(const QDate& date);
+    // The clock whose day typed dates without a year lie nearest to; the
+    // system's when none (or when it goes).
+    void setClock(const Clock* clock) { m_clock = clock; }
+    // A field for a date paid takes no date after today.
+    void setNoDateAfterToday(bool noLater) { m_noDateAfterToday = noLater; }
+    // The latest date the field takes: its maximum, or today when that is
+    // earlier in a field that takes no later date.
+    QDate latestDate() const;
     void setDateRange(const QDate& minimum, const QDate& maximum);
     void setMinimumDate(const QDate& minimum);
     QString displayFormat() const { return m_displayFormat; }
@@ -51,9 +64,13 @@ protected:
 
 private:
     QString textOf(const QDate& date) const;
+    QDate today() const;
+    BWTypedDateReader reader() const;
 
     QDate m_date{2000, 1, 1};
     QDate m_minimum{1752, 9, 14};
     QDate m_maximum{9999, 12, 31};
     QString m_displayFormat;
+    const Clock* m_clock = nullptr;
+    bool m_noDateAfterToday = false;
 };

@@ -127,6 +127,7 @@ void KNPopUpDatePicker::openBubble()
 {
     MAAttachedWindow* bubble = attachedWindow();
     bubble->setPointWithinScreen(anchorPoint(), anchorPointAbove(), BubbleSide);
+    m_graphicalPicker->setMaximumDate(latestDate());
     m_graphicalPicker->setSelectedDate(date());
     bubble->show();
     bubble->raise();

@@ -496,7 +496,8 @@ void focusStaysOn(QWidget* field, QWidget* window)
 }  // namespace
 
 // A date is typed as people write it: Tab from the name chooses the whole
-// date, and what is typed over it is the date saved.
+// date, and what is typed over it is the date saved (a month and day the
+// such day nearest to today).
 TEST_F(BillEditorTest, ADateTypedIntoTheDateFieldIsTheDateSaved)
 {
     enum class Form { Bill, Income };
@@ -508,7 +509,7 @@ TEST_F(BillEditorTest, ADateTypedIntoTheDateFieldIsTheDateSaved)
     };
     const Case cases[] = {
         {Form::Bill, "31", QDate(2024, 3, 31)},      {Form::Bill, "4/15", QDate(2024, 4, 15)},
-        {Form::Bill, "Dec 31", QDate(2024, 12, 31)}, {Form::Bill, "1/5/25", QDate(2025, 1, 5)},
+        {Form::Bill, "Dec 31", QDate(2023, 12, 31)}, {Form::Bill, "1/5/25", QDate(2025, 1, 5)},
         {Form::Income, "20", QDate(2024, 3, 20)},    {Form::Income, "Apr 1", QDate(2024, 4, 1)},
     };
     for (const Case& c : cases) {
@@ -560,35 +561,40 @@ TEST_F(BillEditorTest, TextThatIsNoDateIsRefusedAndNothingIsSaved)
     }
 }
 
-// The editor writes only the fields the user changed, onto the bill as it is
-// stored at Save: what changed meanwhile elsewhere stays, and a field changed
-// in both places takes the user's value.
+// The editor writes only the fields the user changed, onto the item as it is
+// stored at Save, in the bill form and in the income form: what changed
+// meanwhile elsewhere stays, and a field changed in both places takes the
+// user's value.
 TEST_F(BillEditorTest, ASaveWritesOnlyTheChangedFieldsOntoTheBillAsStoredNow)
 {
-    const QString billID = store(bill(QStringLiteral("Loan"), inDays(10), {{BillKeys::Balance, 1000.004}}));
-    const QVariantMap arrived{{BillKeys::Balance, 900.0},
-                              {BillKeys::Notes, QStringLiteral("from the phone")},
-                              {BillKeys::Name, QStringLiteral("Car loan")}};
-    edit(billID);
-    ASSERT_TRUE(BWBill(env).saveSpecificKeys(arrived.keys(), arrived.values(), billID));
-    ASSERT_TRUE(BWBill(env).saveSpecificKey(BillKeys::DueDate, inDays(40), billID));
-    editor->billNameField()->setText(QStringLiteral("Car Loan (bank)"));
-    editor->amountDueField()->setText(QStringLiteral("75"));
-    ASSERT_TRUE(editor->saveBill());
-    const QVariantMap file = storedFile(billID);
-    EXPECT_EQ(file.value(BillKeys::Balance).toDouble(), 900.0);
-    EXPECT_EQ(file.value(BillKeys::Notes).toString(), QStringLiteral("from the phone"));
-    EXPECT_EQ(file.value(BillKeys::DueDate).toDateTime(), inDays(40));
-    EXPECT_EQ(file.value(BillKeys::Name).toString(), QStringLiteral("Car Loan (bank)"));
-    EXPECT_EQ(file.value(BillKeys::Amount).toDouble(), 75.0);
+    for (const bool income : {false, true}) {
+        SCOPED_TRACE(income ? "income" : "bill");
+        const QString billID = store(
+            bill(QStringLiteral("Loan"), inDays(10), {{BillKeys::Balance, 1000.004}, {BillKeys::IsIncome, income}}));
+        const QVariantMap arrived{{BillKeys::Balance, 900.0},
+                                  {BillKeys::Notes, QStringLiteral("from the phone")},
+                                  {BillKeys::Name, QStringLiteral("Car loan")}};
+        edit(billID);
+        ASSERT_TRUE(BWBill(env).saveSpecificKeys(arrived.keys(), arrived.values(), billID));
+        ASSERT_TRUE(BWBill(env).saveSpecificKey(BillKeys::DueDate, inDays(40), billID));
+        (income ? editor->incomeNameField() : editor->billNameField())->setText(QStringLiteral("Car Loan (bank)"));
+        (income ? editor->incomeAmountField() : editor->amountDueField())->setText(QStringLiteral("75"));
+        ASSERT_TRUE(income ? editor->saveIncome() : editor->saveBill());
+        const QVariantMap file = storedFile(billID);
+        EXPECT_EQ(file.value(BillKeys::Balance).toDouble(), 900.0);
+        EXPECT_EQ(file.value(BillKeys::Notes).toString(), QStringLiteral("from the phone"));
+        EXPECT_EQ(file.value(BillKeys::DueDate).toDateTime(), inDays(40));
+        EXPECT_EQ(file.value(BillKeys::Name).toString(), QStringLiteral("Car Loan (bank)"));
+        EXPECT_EQ(file.value(BillKeys::Amount).toDouble(), 75.0);
 
-    // Opened and saved unchanged, nothing is written: the balance keeps the
-    // value the store holds, not the one shown to the cent.
-    ASSERT_TRUE(BWBill(env).saveSpecificKey(BillKeys::Balance, 1000.004, billID));
-    const QVariantMap before = storedFile(billID);
-    edit(billID);
-    ASSERT_TRUE(editor->saveBill());
-    EXPECT_EQ(storedFile(billID), before);
+        // Opened and saved unchanged, nothing is written: the balance keeps the
+        // value the store holds, not the one shown to the cent.
+        ASSERT_TRUE(BWBill(env).saveSpecificKey(BillKeys::Balance, 1000.004, billID));
+        const QVariantMap before = storedFile(billID);
+        edit(billID);
+        ASSERT_TRUE(income ? editor->saveIncome() : editor->saveBill());
+        EXPECT_EQ(storedFile(billID), before);
+    }
 }
 
 // Bills as the fourth version's import stored them, with that version's

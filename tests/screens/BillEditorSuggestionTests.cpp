@@ -210,7 +210,8 @@ TEST_F(BillEditorTest, ANewIncomeItemStoresItsDateAsDueDateAndLastPayment)
 }
 
 // The form shows and stores the stored pay date, never the one moved off a
-// weekend for display; and it always stores the income's fixed values.
+// weekend for display; and a save that changes nothing leaves what the form
+// does not show (icon, payment method, reminder) as stored.
 TEST_F(BillEditorTest, EditingIncomeKeepsTheStoredDateAndFixedValues)
 {
     defaults.setInteger(BWDefaultsKeys::BWAvoidWeekends, 1);
@@ -226,9 +227,9 @@ TEST_F(BillEditorTest, EditingIncomeKeepsTheStoredDateAndFixedValues)
     ASSERT_TRUE(editor->saveIncome());
     const QVariantMap file = storedFile(billID);
     EXPECT_EQ(file.value(BillKeys::DueDate).toDateTime(), sunday.toUTC());
-    EXPECT_EQ(file.value(BillKeys::PayType).toLongLong(), 0);
-    EXPECT_FALSE(file.value(BillKeys::RemindMe).toBool());
-    EXPECT_EQ(file.value(BillKeys::Icon).toString(), BWBillEditorController::IncomeIcon);
+    EXPECT_EQ(file.value(BillKeys::PayType).toLongLong(), 2);
+    EXPECT_TRUE(file.value(BillKeys::RemindMe).toBool());
+    EXPECT_EQ(file.value(BillKeys::Icon).toString(), QStringLiteral("GScale_Home"));
 }
 
 // Saving an archived income item makes it active again; a repeating one falls

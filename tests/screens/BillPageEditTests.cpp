@@ -11,9 +11,11 @@
 #include <algorithm>
 
 #include "platform/PropertyList.h"
+#include "screens/BWBillEditorController.h"
 #include "store/BWBill.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWPaymentLogger.h"
+#include "store/RepeatUnit.h"
 #include "widgets/BGHUDTextField.h"
 #include "widgets/KNPopUpDatePicker.h"
 #include "support/ShownText.h"
@@ -220,13 +222,58 @@ TEST_F(BillPageEditTest, AListThatChangedSinceItWasShownIsRefused)
     // The page shows the list as it is now.
     EXPECT_EQ(page->dataSource().size(), 4);
 
-    logElsewhere();
-    before = storedFile(billID);
-    page->editClickedPayment(0);
-    page->revAmtPaid()->setText(QStringLiteral("1"));
-    EXPECT_FALSE(page->saveClickedPayment());
-    EXPECT_EQ(storedFile(billID), before);
-    EXPECT_EQ(warnings.size(), 2);
+    EXPECT_EQ(warnings.size(), 1);
+}
+
+// The payment editor writes only what the user changed, onto the payment as
+// it is stored at Save: a payment logged meanwhile, and an edit of the same
+// payment made elsewhere, stay; a field changed in both takes the user's value.
+TEST_F(BillPageEditTest, ThePaymentEditorWritesOnlyWhatTheUserChanged)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void()> type;
+        double amount;
+        QString note;
+    };
+    const QList<Case> cases{
+        {"nothing", [] {}, 77.0, QString()},
+        {"the note", [this] { page->revNotePaid()->setText(QStringLiteral("at the counter")); }, 77.0,
+         QStringLiteral("at the counter")},
+        {"the amount", [this] { page->revAmtPaid()->setText(QStringLiteral("80")); }, 80.0, QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString billID = rentWithPayments();
+        show(billID);
+        page->editClickedPayment(0);
+        const QString paymentID = page->dataSource().at(0).toMap().value(PaymentKeys::PaymentID).toString();
+        // Elsewhere, meanwhile: the payment's amount is edited and another is logged.
+        const BWPaymentLogger logger(env);
+        QVariantMap bill = *BWBillsLoader(env).loadBillWithID(billID);
+        const QVariantList payments = BWPaymentLogger::paymentsNewestFirst(bill.value(BillKeys::PaymentList).toList());
+        ASSERT_TRUE(logger.saveEditedPayment(payments, 0, {{PaymentKeys::Amount, 77.0}}, billID));
+        bill = *BWBillsLoader(env).loadBillWithID(billID);
+        ASSERT_TRUE(logger.recordPayment({99.0, clock.now(), QString(), QString()}, bill));
+        const QVariantMap before = storedFile(billID);
+
+        c.type();
+        ASSERT_TRUE(page->saveClickedPayment());
+        const QVariantList stored = storedFile(billID).value(BillKeys::PaymentList).toList();
+        ASSERT_EQ(stored.size(), 4);
+        for (const QVariant& entry : stored) {
+            const QVariantMap payment = entry.toMap();
+            if (payment.value(PaymentKeys::PaymentID).toString() == paymentID) {
+                EXPECT_EQ(payment.value(PaymentKeys::Amount).toDouble(), c.amount);
+                EXPECT_EQ(payment.value(PaymentKeys::Note).toString(), c.note);
+            }
+        }
+        if (c.note.isEmpty() && c.amount == 77.0) {
+            EXPECT_EQ(storedFile(billID), before);
+        }
+    }
+    EXPECT_TRUE(warnings.isEmpty());
 }
 
 TEST_F(BillPageEditTest, ReceiptsAreCopiedOnceAndAFailedCopyKeepsTheOldOne)
@@ -676,4 +723,98 @@ TEST_F(BillPageEditTest, AChangeThatArrivedWhileAPopoverWasOpenStays)
         ASSERT_TRUE(BWBill(env).saveSpecificKeys({BillKeys::Balance, BillKeys::Amount, BillKeys::Notes},
                                                  {1000.0, 50.0, QStringLiteral("first")}, billID));
     }
+}
+
+// A save that would log several automatic payments at once (a due date moved
+// months into the past) says how many and from which date, and goes ahead
+// only when the user agrees; the editor's save and Change Date on the page
+// alike. A save that logs one is not asked about.
+TEST_F(BillPageEditTest, ASaveThatWouldLogSeveralAutomaticPaymentsAsksFirst)
+{
+    defaults.setBool(BWDefaultsKeys::BWShouldAutoLogPayments, true);
+    BWBillEditorController editor(env);
+    editor.setAlert([](QWidget*, const QString&, const QString&) {});
+    QWidget anchor;
+    QStringList questions;
+    int answer = 0;
+    const auto ask = [&](QWidget*, const QString& message, const QString& details, const QStringList&) {
+        questions.append(message + u'\n' + details);
+        return answer;
+    };
+    editor.setQuestion(ask);
+    page->desktop().ask = ask;
+    const std::pair<const char*, std::function<bool(const QString&, const QDate&)>> forms[] = {
+        {"editor",
+         [&](const QString& billID, const QDate& day) {
+             editor.showEditPopoverForBill(billID, &anchor);
+             editor.dueDateField()->setDate(day);
+             return editor.saveBill();
+         }},
+        {"Change Date",
+         [&](const QString& billID, const QDate& day) {
+             show(billID);
+             page->quickEdit(BWBillDetailViewController::DueDateTab, nullptr);
+             page->revisedStickyDate()->setDateValue(day);
+             return page->saveQuickEdits();
+         }},
+    };
+    const QDate today = clock.today();
+    const struct
+    {
+        QDate day;
+        int answer;
+        int asked;  // 0: not asked, else the payments the question names
+    } cases[] = {
+        {today.addMonths(-2).addDays(-5), 0, 3},
+        {today.addMonths(-2).addDays(-5), 1, 3},
+        {today.addDays(-5), 0, 0},
+    };
+    for (const auto& [form, moveAndSave] : forms) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(form) + " to " + c.day.toString(Qt::ISODate).toStdString());
+            const QString billID
+                = storeBill(QStringLiteral("Gym"), 3, {{BillKeys::PayType, qlonglong(AutomaticPayType)}});
+            questions.clear();
+            answer = c.answer;
+            const bool saved = c.asked == 0 || c.answer == 1;
+            EXPECT_EQ(moveAndSave(billID, c.day), saved);
+            ASSERT_EQ(questions.size(), c.asked ? 1 : 0);
+            if (c.asked) {
+                EXPECT_TRUE(questions.first().contains(QString::number(c.asked)));
+                EXPECT_TRUE(questions.first().contains(
+                    BWBillsLoader(env).createDueDateString(QDateTime(c.day, QTime(12, 0)))));
+            }
+            const QDate stored = storedFile(billID).value(BillKeys::DueDate).toDateTime().toLocalTime().date();
+            EXPECT_EQ(stored, saved ? c.day : today.addDays(3));
+            EXPECT_EQ(page->stickyEditorPopover()->isVisible() || editor.isShown(), !saved);
+            editor.closePopover();
+            page->closePopovers();
+        }
+    }
+}
+
+// A payment stored without a date opens in the payment editor with none, not
+// with the date of the payment edited before, and is not saved until one is
+// typed or picked.
+TEST_F(BillPageEditTest, APaymentWithoutADateOpensWithNoneAndWaitsForOne)
+{
+    const QVariantMap undated{{PaymentKeys::Amount, 20.0}, {PaymentKeys::Note, QStringLiteral("cash")}};
+    const QString billID = storeBill(QStringLiteral("Water"), 5,
+                                     {{BillKeys::PaymentList, QVariantList{payment(30.0, inDays(-20)), undated}}});
+    show(billID);
+    page->editClickedPayment(0);
+    EXPECT_FALSE(page->revDatePaid()->text().isEmpty());
+    page->editClickedPayment(1);
+    EXPECT_TRUE(page->revDatePaid()->text().isEmpty());
+    const QVariantMap before = storedFile(billID);
+    EXPECT_FALSE(page->saveClickedPayment());
+    EXPECT_EQ(warnings, QStringList{QStringLiteral("Enter a Date")});
+    EXPECT_EQ(storedFile(billID), before);
+
+    page->revDatePaid()->setDateValue(clock.today().addDays(-3));
+    ASSERT_TRUE(page->saveClickedPayment());
+    QList<QDate> days;
+    for (const QVariant& entry : storedFile(billID).value(BillKeys::PaymentList).toList())
+        days.append(entry.toMap().value(PaymentKeys::Date).toDateTime().toLocalTime().date());
+    EXPECT_TRUE(days.contains(clock.today().addDays(-3)));
 }

@@ -1,5 +1,6 @@
 #include "widgets/BWDateField.h"
 
+#include "platform/Clock.h"
 #include "support/UsEnglishLocale.h"
 
 #include <QCalendarWidget>
@@ -12,7 +13,7 @@
 namespace {
 
 // A form of a line edit and a date field on Wednesday 9 December 2026, in
-// the form the lists write a day in.
+// the form the lists write a day in, today.
 class BWDateFieldTest : public ::testing::Test
 {
 protected:
@@ -22,6 +23,8 @@ protected:
         before = new QLineEdit;
         field = new BWDateField;
         after = new QLineEdit;
+        clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(12, 0)));
+        field->setClock(&clock);
         field->setDisplayFormat(QStringLiteral("ddd, MMM d, yyyy"));
         field->setDate(QDate(2026, 12, 9));
         for (QWidget* widget :
@@ -43,6 +46,7 @@ protected:
     }
 
     UsEnglishLocale english;
+    Clock clock;
     QWidget form;
     QLineEdit* before = nullptr;
     BWDateField* field = nullptr;
@@ -59,8 +63,8 @@ TEST_F(BWDateFieldTest, ADateTypedAfterTabbingInBecomesTheFieldsDate)
         QDate expected;
     } cases[] = {
         {"31", QDate(2026, 12, 31)},
-        {"1/5", QDate(2026, 1, 5)},
-        {"Mar 8", QDate(2026, 3, 8)},
+        {"1/5", QDate(2027, 1, 5)},
+        {"Mar 8", QDate(2027, 3, 8)},
         {"7/4/27", QDate(2027, 7, 4)},
     };
     for (const auto& c : cases) {
@@ -119,4 +123,26 @@ TEST_F(BWDateFieldTest, ARangeHoldsTheDate)
     EXPECT_EQ(field->date(), QDate(2027, 1, 10));
     field->setDate(QDate(2020, 1, 1));
     EXPECT_EQ(field->date(), QDate(2027, 1, 10));
+}
+
+// A field given no date shows none, holds none, and takes none until one is
+// typed or picked: a form asking it before it saves is refused.
+TEST_F(BWDateFieldTest, AFieldGivenNoDateShowsNoneAndRefusesUntilOneIsEntered)
+{
+    QSignalSpy changed(field, &BWDateField::dateChanged);
+    field->setDate(QDate());
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_FALSE(field->date().isValid());
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_FALSE(field->acceptTypedDate());
+    EXPECT_FALSE(field->refusal().isEmpty());
+    EXPECT_FALSE(field->date().isValid());
+
+    field->setText(QStringLiteral("12/20"));
+    EXPECT_TRUE(field->acceptTypedDate());
+    EXPECT_EQ(field->date(), QDate(2026, 12, 20));
+    field->setDate(QDate());
+    field->setDate(QDate(2026, 11, 2));  // as a day picked in the calendar is given
+    EXPECT_EQ(field->date(), QDate(2026, 11, 2));
+    EXPECT_TRUE(field->acceptTypedDate());
 }

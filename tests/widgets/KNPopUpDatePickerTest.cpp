@@ -1,4 +1,6 @@
 #include "widgets/KNPopUpDatePicker.h"
+
+#include "platform/Clock.h"
 #include "widgets/LRCalendarView.h"
 #include "widgets/MAAttachedWindow.h"
 #include "platform/DateTemplate.h"
@@ -19,13 +21,16 @@ namespace {
 class KNPopUpDatePickerTest : public ::testing::Test
 {
 protected:
-    // Month and day are typed in US order.
+    // Month and day are typed in US order, on the day the picker shows.
     UsEnglishLocale english;
+    Clock clock;
 
     KNPopUpDatePickerTest()
     {
         auto* layout = new QVBoxLayout(&form);
         picker = new KNPopUpDatePicker;
+        clock.setNow(QDateTime(QDate(2026, 2, 10), QTime(12, 0)));
+        picker->setClock(&clock);
         picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         picker->setDate(QDate(2026, 2, 10));
         other = new QLineEdit;
