@@ -86,6 +86,9 @@ public:
     virtual qreal alphaValue() const;
     virtual qreal disabledAlphaValue() const;
     virtual BGShadow focusRing() const;
+    // The frame of a focused self-painted control: 3:1 or more against the
+    // HUD's dark backgrounds and its light pushed fill alike.
+    virtual QColor focusFrameColor() const;
 
 protected:
     // Colours are given as single-precision components, as the look was
