@@ -129,11 +129,12 @@ def log_a_payment(app):
     if button is None or not press(button):
         fail("no Log Payment button to press")
         return
-    # The panel's own Log Payment button is the second one that shows.
+    # The panel is a window of its own, titled as its button.
     def panel_button():
-        buttons = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Log Payment"
-                   and n.getState().contains(pyatspi.STATE_SHOWING) and n is not button]
-        return buttons[-1] if len(buttons) > 1 else None
+        for window in app:
+            if window is not None and window.name == "Log Payment":
+                return find(list(walk(window)), pyatspi.ROLE_PUSH_BUTTON, "Log Payment")
+        return None
     save = wait_for(panel_button, 10)
     if save is None or not press(save):
         fail("the log-payment panel has no Log Payment button to press")
