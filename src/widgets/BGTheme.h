@@ -86,8 +86,8 @@ public:
     virtual qreal alphaValue() const;
     virtual qreal disabledAlphaValue() const;
     virtual BGShadow focusRing() const;
-    // The frame of a focused self-painted control: 3:1 or more against the
-    // HUD's dark backgrounds and its light pushed fill alike.
+    // The outer line of a focused self-painted control's frame: 3:1 or more
+    // against the HUD's panels and fields (BWFocusFrame draws it).
     virtual QColor focusFrameColor() const;
 
 protected:
