@@ -7,13 +7,21 @@
 #include <algorithm>
 
 #include "store/BWBillRecordKeys.h"
+#include "store/BWPaymentLogger.h"
 
 namespace {
 
-// Ids for the payments of a caller's list that have none yet (a record of an
-// earlier version, changed before it was stored again): made as takenOver()
-// makes them for the stored list, so the two lists name a payment alike.
-QVariantList withPaymentIDs(const QVariantList& payments)
+// What takenOver() adds to a payment of an earlier version besides its id.
+const QStringList TakenOverPaymentKeys{PaymentKeys::LoggedStamp, PaymentKeys::BalanceReduction};
+
+// The payments of a caller's list as the stored list names them. A record of
+// an earlier version, changed before it was stored again, holds them as the
+// file did: each gets the id takenOver() makes for it, and what the takeover
+// worked out for it, so that only what the caller changed differs. A payment
+// new to the bill that says nothing of its share (an imported one) takes it
+// as a payment logged on `bill` would.
+QVariantList asStoredNamesThem(const QVariantList& payments, const QVariantMap& storedPayments,
+                               const QVariantMap& bill)
 {
     QHash<QString, int> seen;
     QVariantList named;
@@ -23,6 +31,14 @@ QVariantList withPaymentIDs(const QVariantList& payments)
             const QString identity = BWBillMerge::identityOf(payment);
             payment.insert(PaymentKeys::PaymentID, BWBillMerge::derivedPaymentID(identity, seen[identity]++));
         }
+        const QVariantMap stored = storedPayments.value(payment.value(PaymentKeys::PaymentID).toString()).toMap();
+        for (const QString& key : TakenOverPaymentKeys) {
+            if (!payment.contains(key) && stored.contains(key))
+                payment.insert(key, stored.value(key));
+        }
+        if (!payment.contains(PaymentKeys::BalanceReduction))
+            payment.insert(PaymentKeys::BalanceReduction,
+                           BWPaymentLogger::balanceTakenBy(payment.value(PaymentKeys::Amount).toDouble(), bill));
         named.append(payment);
     }
     return named;
@@ -53,6 +69,8 @@ std::optional<QVariantMap> BWBillMerge::changed(const QVariantMap& stored, const
     }
     keys.removeAll(BillKeys::BalanceSet);
     for (const QString& key : std::as_const(keys)) {
+        if (followsPayments(key, edited))
+            continue;
         if (edited.contains(key)) {
             if (before.contains(key) && sameValue(before.value(key), edited.value(key)))
                 continue;
@@ -80,14 +98,21 @@ std::optional<QVariantMap> BWBillMerge::changed(const QVariantMap& stored, const
         result.insert(BillKeys::RemovedPayments, identitiesRemoved);
     QVariantList payments;
     QSet<QString> held;
-    for (const QVariant& entry : withPaymentIDs(edited.value(BillKeys::PaymentList).toList())) {
+    for (const QVariant& entry :
+         asStoredNamesThem(edited.value(BillKeys::PaymentList).toList(), beforePayments, edited)) {
         QVariantMap payment = entry.toMap();
         const QString paymentID = payment.value(PaymentKeys::PaymentID).toString();
         if (removed.contains(paymentID) || held.contains(paymentID))
             continue;  // a removal holds; a payment is there once
         held.insert(paymentID);
         const auto old = beforePayments.constFind(paymentID);
-        if (old == beforePayments.cend()) {
+        if (old == beforePayments.cend() && isDerivedPaymentID(paymentID)
+            && !payment.contains(PaymentKeys::LoggedStamp)) {
+            // A payment of an older layout new to the bill (an imported one)
+            // was logged before it came here, as takenOver() has it.
+            payment.remove(PaymentKeys::EditedStamp);
+            payment.insert(PaymentKeys::LoggedStamp, std::min(loggedStampOfOlderPayment(payment), stampNow()));
+        } else if (old == beforePayments.cend()) {
             payment.remove(PaymentKeys::EditedStamp);
             payment.insert(PaymentKeys::LoggedStamp, stampNow());
         } else if (samePaymentContent(old->toMap(), payment)) {
@@ -98,21 +123,36 @@ std::optional<QVariantMap> BWBillMerge::changed(const QVariantMap& stored, const
         }
         payments.append(payment);
     }
+    // A payment logged by the time the balance was set leaves its share to
+    // be given back.
+    const QString balanceSetAt = before.value(BillKeys::FieldStamps).toMap().value(BillKeys::BalanceSet).toString();
+    QVariantMap shares = before.value(BillKeys::RemovedPaymentShares).toMap();
     for (auto it = beforePayments.cbegin(); it != beforePayments.cend(); ++it) {
-        if (!held.contains(it.key()))
-            removed.insert(it.key(), stampNow());
+        if (held.contains(it.key()))
+            continue;
+        removed.insert(it.key(), stampNow());
+        const QVariantMap payment = it.value().toMap();
+        const QString loggedAt = payment.value(PaymentKeys::LoggedStamp).toString();
+        if (before.contains(BillKeys::BalanceSet) && loggedAt <= balanceSetAt
+            && payment.value(PaymentKeys::BalanceReduction).toDouble() != 0.0)
+            shares.insert(it.key(), QVariantMap{{PaymentKeys::BalanceReduction,
+                                                 payment.value(PaymentKeys::BalanceReduction)},
+                                                {PaymentKeys::LoggedStamp, loggedAt}});
     }
     if (edited.contains(BillKeys::PaymentList) || before.contains(BillKeys::PaymentList))
         result.insert(BillKeys::PaymentList, payments);
     if (!removed.isEmpty())
         result.insert(BillKeys::RemovedPaymentIDs, removed);
+    if (!shares.isEmpty())
+        result.insert(BillKeys::RemovedPaymentShares, shares);
 
-    // A balance other than the one stored is one the user set.
+    // A balance other than the one stored is one the user set; one within
+    // half a cent of it is the stored one, read back rounded.
     const QVariant balance = edited.value(BillKeys::Balance);
-    if (balance.isValid())
-        result.insert(BillKeys::Balance, balance);  // in its form, while it is right
-    if (balance.isValid()
-        && (!stored.contains(BillKeys::Balance) || balance.toDouble() != stored.value(BillKeys::Balance).toDouble())) {
+    if (balance.isValid() && before.contains(BillKeys::Balance) && sameAmount(balance, before.value(BillKeys::Balance))) {
+        result.insert(BillKeys::Balance, before.value(BillKeys::Balance));
+    } else if (balance.isValid()) {
+        result.insert(BillKeys::Balance, balance);
         result.insert(BillKeys::BalanceSet, balance);
         stamps.insert(BillKeys::BalanceSet, stampNow());
     }

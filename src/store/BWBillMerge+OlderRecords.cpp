@@ -6,6 +6,7 @@
 #include <QTimeZone>
 #include <QUuid>
 
+#include <algorithm>
 #include <limits>
 
 #include "platform/HybridLogicalClock.h"
@@ -59,6 +60,14 @@ QString BWBillMerge::legacyStampOf(const QVariantMap& record)
     return date.isValid() ? HybridLogicalClock::stampOfDate(date) : HybridLogicalClock::origin();
 }
 
+// The stamp of a payment's date. A payment of an older layout carries no
+// stamp; it was logged on its date, or, dated ahead, before it: callers take
+// the earlier of this and when the record came to them.
+QString BWBillMerge::loggedStampOfOlderPayment(const QVariantMap& payment)
+{
+    return HybridLogicalClock::stampOfDate(payment.value(PaymentKeys::Date).toDateTime(), 1);
+}
+
 bool BWBillMerge::isTakenOver(const QVariantMap& record)
 {
     if (!record.contains(BillKeys::FieldStamps))
@@ -73,7 +82,7 @@ bool BWBillMerge::isTakenOver(const QVariantMap& record)
     }
     const QVariantMap stamps = record.value(BillKeys::FieldStamps).toMap();
     for (auto it = record.cbegin(); it != record.cend(); ++it) {
-        if (isStampedField(it.key()) && !stamps.contains(it.key()))
+        if (needsStamp(it.key(), record) && !stamps.contains(it.key()))
             return false;
     }
     return true;
@@ -87,17 +96,19 @@ QVariantMap BWBillMerge::takenOver(const QVariantMap& record)
     const QString legacy = legacyStampOf(record);
     QVariantMap stamps = record.value(BillKeys::FieldStamps).toMap();
     for (auto it = record.cbegin(); it != record.cend(); ++it) {
-        if (isStampedField(it.key()) && !stamps.contains(it.key()))
+        if (needsStamp(it.key(), record) && !stamps.contains(it.key()))
             stamps.insert(it.key(), legacy);
     }
 
     // A payment without an id gets one from its content and its place among
-    // payments of the same content; it was logged before anything of this
-    // version, and what it took off the balance is worked out as undoing it
-    // always did.
+    // payments of the same content. It was logged by the record's last
+    // change at the latest (a payment dated ahead was logged before its
+    // day), and its share of the balance is worked out once, here, from its
+    // amount and the bill's escrow and interest.
     const QStringList identitiesRemoved = record.value(BillKeys::RemovedPayments).toStringList();
     QHash<QString, int> seen;
     QVariantList payments;
+    QString latestLogged = legacy;
     for (const QVariant& entry : record.value(BillKeys::PaymentList).toList()) {
         QVariantMap payment = entry.toMap();
         if (!payment.contains(PaymentKeys::PaymentID)) {
@@ -105,11 +116,11 @@ QVariantMap BWBillMerge::takenOver(const QVariantMap& record)
             payment.insert(PaymentKeys::PaymentID, derivedPaymentID(identity, seen[identity]++));
         }
         if (!payment.contains(PaymentKeys::LoggedStamp))
-            payment.insert(PaymentKeys::LoggedStamp,
-                           HybridLogicalClock::stampOfDate(payment.value(PaymentKeys::Date).toDateTime(), 1));
+            payment.insert(PaymentKeys::LoggedStamp, std::min(loggedStampOfOlderPayment(payment), legacy));
         if (!payment.contains(PaymentKeys::BalanceReduction))
             payment.insert(PaymentKeys::BalanceReduction,
                            BWPaymentLogger::balanceTakenBy(payment.value(PaymentKeys::Amount).toDouble(), record));
+        latestLogged = std::max(latestLogged, payment.value(PaymentKeys::LoggedStamp).toString());
         const QString paymentID = payment.value(PaymentKeys::PaymentID).toString();
         if (!isDerivedPaymentID(paymentID) || !identitiesRemoved.contains(identityOf(payment)))
             payments.append(payment);
@@ -117,13 +128,12 @@ QVariantMap BWBillMerge::takenOver(const QVariantMap& record)
     if (record.contains(BillKeys::PaymentList))
         current.insert(BillKeys::PaymentList, payments);
 
-    // The balance shown is what the payments left of an opening balance set
-    // before all of them.
+    // The balance stored is the balance as set after every payment the
+    // record holds, to the last bit; payments logged from now on take their
+    // shares off it, and those removed give theirs back.
     if (record.contains(BillKeys::Balance) && !record.contains(BillKeys::BalanceSet)) {
-        const QString opening = HybridLogicalClock::origin();
-        current.insert(BillKeys::BalanceSet,
-                       record.value(BillKeys::Balance).toDouble() + takenOffAfter(current, opening));
-        stamps.insert(BillKeys::BalanceSet, opening);
+        current.insert(BillKeys::BalanceSet, record.value(BillKeys::Balance));
+        stamps.insert(BillKeys::BalanceSet, latestLogged);
     }
     current.insert(BillKeys::FieldStamps, stamps);
     return current;

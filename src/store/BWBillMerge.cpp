@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 
 #include "platform/BWUIDMaker.h"
 #include "platform/HybridLogicalClock.h"
@@ -147,6 +148,7 @@ bool BWBillMerge::isStampedField(const QString& key)
                                             BillKeys::PaymentList,
                                             BillKeys::RemovedPaymentIDs,
                                             BillKeys::RemovedPayments,
+                                            BillKeys::RemovedPaymentShares,
                                             BillKeys::FieldStamps,
                                             BillKeys::DeletionStamp,
                                             BillKeys::ModificationStamp,
@@ -154,6 +156,17 @@ bool BWBillMerge::isStampedField(const QString& key)
                                             BillKeys::SyncModificationDate,
                                             BillKeys::ModificationDateForFirebase};
     return !notFields.contains(key) && !BillKeys::DisplayKeys.contains(key);
+}
+
+bool BWBillMerge::followsPayments(const QString& key, const QVariantMap& record)
+{
+    static const QSet<QString> totals{BillKeys::TotalPaid, BillKeys::Average, BillKeys::LastPayment};
+    return totals.contains(key) && !record.value(BillKeys::PaymentList).toList().isEmpty();
+}
+
+bool BWBillMerge::needsStamp(const QString& key, const QVariantMap& record)
+{
+    return isStampedField(key) && !followsPayments(key, record);
 }
 
 QStringList BWBillMerge::fieldKeys(const QVariantMap& record)
@@ -309,6 +322,17 @@ void BWBillMerge::mergePayments(const QVariantMap& first, const QVariantMap& sec
     result.insert(BillKeys::PaymentList, kept);
     if (!removed.isEmpty())
         result.insert(BillKeys::RemovedPaymentIDs, removed);
+    // Two computers that removed one payment knew the same share of it,
+    // unless it was edited meanwhile; every computer keeps the same of the two.
+    QVariantMap shares = first.value(BillKeys::RemovedPaymentShares).toMap();
+    const QVariantMap sharesSecond = second.value(BillKeys::RemovedPaymentShares).toMap();
+    for (auto it = sharesSecond.cbegin(); it != sharesSecond.cend(); ++it) {
+        const auto held = shares.constFind(it.key());
+        if (held == shares.cend() || fingerprintAbove(it.value(), *held))
+            shares.insert(it.key(), it.value());
+    }
+    if (!shares.isEmpty())
+        result.insert(BillKeys::RemovedPaymentShares, shares);
     if (!identitiesRemoved.isEmpty())
         result.insert(BillKeys::RemovedPayments, identitiesRemoved);
 }
@@ -319,7 +343,8 @@ bool BWBillMerge::sameState(const QVariantMap& first, const QVariantMap& second)
     if (a.value(BillKeys::Bid).toString() != b.value(BillKeys::Bid).toString()
         || a.value(BillKeys::DeletionStamp).toString() != b.value(BillKeys::DeletionStamp).toString()
         || !sameValue(a.value(BillKeys::FieldStamps).toMap(), b.value(BillKeys::FieldStamps).toMap())
-        || !sameValue(a.value(BillKeys::RemovedPaymentIDs).toMap(), b.value(BillKeys::RemovedPaymentIDs).toMap()))
+        || !sameValue(a.value(BillKeys::RemovedPaymentIDs).toMap(), b.value(BillKeys::RemovedPaymentIDs).toMap())
+        || !sameValue(a.value(BillKeys::RemovedPaymentShares).toMap(), b.value(BillKeys::RemovedPaymentShares).toMap()))
         return false;
     QStringList identitiesA = a.value(BillKeys::RemovedPayments).toStringList();
     QStringList identitiesB = b.value(BillKeys::RemovedPayments).toStringList();
@@ -367,7 +392,9 @@ double BWBillMerge::balanceOf(const QVariantMap& record)
 {
     if (!record.contains(BillKeys::BalanceSet))
         return record.value(BillKeys::Balance).toDouble();
-    return record.value(BillKeys::BalanceSet).toDouble() - takenOffAfter(record, stampOf(record, BillKeys::BalanceSet));
+    const QString setAt = stampOf(record, BillKeys::BalanceSet);
+    return record.value(BillKeys::BalanceSet).toDouble() - takenOffAfter(record, setAt)
+           + givenBackAfter(record, setAt);
 }
 
 double BWBillMerge::takenOffAfter(const QVariantMap& record, const QString& setAt)
@@ -383,11 +410,37 @@ double BWBillMerge::takenOffAfter(const QVariantMap& record, const QString& setA
     return taken;
 }
 
+// The balance was set with these payments paid; removed since, they give
+// their shares back. One removed before the set was no longer paid then.
+double BWBillMerge::givenBackAfter(const QVariantMap& record, const QString& setAt)
+{
+    double givenBack = 0.0;
+    const QVariantMap removed = record.value(BillKeys::RemovedPaymentIDs).toMap();
+    const QVariantMap shares = record.value(BillKeys::RemovedPaymentShares).toMap();
+    for (auto it = shares.cbegin(); it != shares.cend(); ++it) {
+        const QVariantMap share = it.value().toMap();
+        const auto removal = removed.constFind(it.key());
+        if (removal != removed.cend() && removal->toString() > setAt
+            && share.value(PaymentKeys::LoggedStamp).toString() <= setAt)
+            givenBack += share.value(PaymentKeys::BalanceReduction).toDouble();
+    }
+    return givenBack;
+}
+
+bool BWBillMerge::sameAmount(const QVariant& first, const QVariant& second)
+{
+    if (!isNumber(first) || !isNumber(second))
+        return sameValue(first, second);
+    return std::abs(first.toDouble() - second.toDouble()) < HalfACent;
+}
+
 void BWBillMerge::completeDerivedKeys(QVariantMap& record)
 {
-    // A value that is right already keeps its form (an integer stays one).
+    // A value within half a cent of the one worked out is that one, summed in
+    // another order (by an earlier build, one payment at a time, or in single
+    // precision): it stays to the last bit, and an integer stays one.
     const auto derive = [&record](const QString& key, const QVariant& value) {
-        if (!record.contains(key) || !sameValue(record.value(key), value))
+        if (!record.contains(key) || !sameAmount(record.value(key), value))
             record.insert(key, value);
     };
     if (record.contains(BillKeys::BalanceSet))

@@ -24,9 +24,11 @@
 //   Of two copies of one payment, the one edited last. A payment logged
 //   again is another payment, with another id.
 // - Balance: a payment keeps what it took off the balance
-//   (BalanceReduction). Balance is the balance a user last set (or the
-//   opening one, BalanceSet) less what the payments logged after that took
-//   off, so that payments logged apart all count.
+//   (BalanceReduction, never below 0). Balance is the balance a user last
+//   set (or the opening one, BalanceSet) less what the payments logged
+//   after that took off, so that payments logged apart all count. A payment
+//   removed gives its share back whenever it was logged: one logged before
+//   the set leaves its share with its removal (RemovedPaymentShares).
 // - TotalPaid, Average and LastPayment follow the merged payments.
 // - Deletion: a deletion is a stamp of its own (DeletionStamp). The bill is
 //   deleted while that is later than every change in it: an older copy
@@ -104,9 +106,18 @@ public:
     // Whether two values are the same as stored: numbers by value, dates to
     // the second, lists and dictionaries element by element.
     static bool sameValue(const QVariant& first, const QVariant& second);
+    // Amounts read back within half a cent of what is stored are what is
+    // stored: a rounded display, or a sum added in another order.
+    static bool sameAmount(const QVariant& first, const QVariant& second);
+    static constexpr double HalfACent = 0.005;
 
 private:
     static bool isStampedField(const QString& key);
+    // The totals follow the payments while there are any: worked out from
+    // them, they are no change of their own and get no stamp of their own.
+    static bool followsPayments(const QString& key, const QVariantMap& record);
+    // A field of `record` that must carry a stamp of its own.
+    static bool needsStamp(const QString& key, const QVariantMap& record);
     static QStringList fieldKeys(const QVariantMap& record);
     static QString stampOf(const QVariantMap& record, const QString& key);
     static QString contentStamp(const QVariantMap& record);
@@ -121,7 +132,11 @@ private:
     static QVariantMap comparablePayment(QVariantMap payment);
     // What the payments logged after `setAt` took off the balance.
     static double takenOffAfter(const QVariantMap& record, const QString& setAt);
+    // What the payments logged by `setAt` and removed after it give back.
+    static double givenBackAfter(const QVariantMap& record, const QString& setAt);
     static bool samePaymentContent(const QVariantMap& first, const QVariantMap& second);
     static bool isTakenOver(const QVariantMap& record);
     static QString legacyStampOf(const QVariantMap& record);
+    // When a payment of an older layout, without a stamp of its own, was logged.
+    static QString loggedStampOfOlderPayment(const QVariantMap& payment);
 };

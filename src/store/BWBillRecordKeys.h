@@ -55,6 +55,9 @@ inline const QString BalanceSet = QStringLiteral("BalanceSet");
 // The payments removed (reversed, deleted, taken out of the history):
 // payment id -> stamp of the removal.
 inline const QString RemovedPaymentIDs = QStringLiteral("RemovedPaymentIDs");
+// What removed payments logged before the balance was set give back to it:
+// payment id -> {BalanceReduction, LoggedStamp} of the payment as removed.
+inline const QString RemovedPaymentShares = QStringLiteral("RemovedPaymentShares");
 // The payments that older versions removed, by identity ("<second> <amount>
 // <note>"); they hold only for payments of those versions' days.
 inline const QString RemovedPayments = QStringLiteral("RemovedPayments");

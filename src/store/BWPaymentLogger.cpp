@@ -299,7 +299,7 @@ bool BWPaymentLogger::saveEditedPayment(QVariantList payments, qsizetype index, 
         const double change
             = (edited.value(PaymentKeys::Amount).toDouble() - before.value(PaymentKeys::Amount).toDouble())
               * (1.0 - interestShareOf(*bill));
-        edited.insert(PaymentKeys::BalanceReduction, taken + change);
+        edited.insert(PaymentKeys::BalanceReduction, std::max(0.0, taken + change));
     }
     payments[index] = edited;
     return storePaymentList(*bill, *bill, paymentsNewestFirst(payments));
@@ -355,7 +355,8 @@ double BWPaymentLogger::balanceTakenBy(double amount, const QVariantMap& bill)
 {
     if (bill.value(BillKeys::Balance).toDouble() <= 0.0)
         return 0.0;
-    const double principal = amount - bill.value(BillKeys::Rev).toDouble();
+    // An escrow larger than the payment takes nothing off, and adds nothing.
+    const double principal = std::max(0.0, amount - bill.value(BillKeys::Rev).toDouble());
     return principal - interestShareOf(bill) * principal;
 }
 

@@ -7,6 +7,8 @@
 #include "widgets/KBButton.h"
 
 #include <QCompleter>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -587,4 +589,32 @@ TEST_F(BillEditorTest, ASaveWritesOnlyTheChangedFieldsOntoTheBillAsStoredNow)
     edit(billID);
     ASSERT_TRUE(editor->saveBill());
     EXPECT_EQ(storedFile(billID), before);
+}
+
+// Bills as the fourth version's import stored them, with that version's
+// icons and payment methods: the editor's Save of one left as it opened
+// writes nothing, and a rename changes the name alone.
+TEST_F(BillEditorTest, AnImportedBillKeepsWhatTheUserLeftAlone)
+{
+    const QDir fixture(QStringLiteral(ORVANE_SOURCE_DIR "/tests/fixtures/fourth-version-import"));
+    QDir().mkpath(env.defaultDataFolder);
+    for (const QString& name : fixture.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(fixture.filePath(name), QDir(env.defaultDataFolder).filePath(name)));
+    for (const QString& file : fixture.entryList({QStringLiteral("????????????????????????????????.plist")})) {
+        const QString billID = file.chopped(6);
+        SCOPED_TRACE(billID.toStdString());
+        const QVariantMap before = storedFile(billID);
+        edit(billID);
+        ASSERT_TRUE(editor->saveBill());
+        EXPECT_EQ(storedFile(billID), before) << "a save that changes nothing writes nothing";
+
+        edit(billID);
+        typeName(QStringLiteral(" 2"));
+        ASSERT_TRUE(editor->saveBill());
+        QVariantMap after = storedFile(billID);
+        EXPECT_EQ(after.value(BillKeys::Name), before.value(BillKeys::Name).toString() + QStringLiteral(" 2"));
+        for (const QString& key : {BillKeys::Icon, BillKeys::PayType, BillKeys::Balance, BillKeys::DueDate,
+                                   BillKeys::Amount, BillKeys::Tags, BillKeys::TotalPaid})
+            EXPECT_EQ(after.value(key), before.value(key)) << key.toStdString();
+    }
 }

@@ -6,6 +6,7 @@
 #include "store/BWBill.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWImportManager.h"
+#include "store/BWPaymentLogger.h"
 #include "store/BWPreviousVersionImporter.h"
 
 namespace {
@@ -282,4 +283,44 @@ TEST_F(ImportTest, TheContainerGivesItsArchivedItemsAndReceiptsOnceOnly)
     const QVariantMap payment = stored(dataFolder(), active).value(BillKeys::PaymentList).toList().value(0).toMap();
     EXPECT_EQ(payment.value(PaymentKeys::Receipt).toString(), dataFolder() + "/R1.pdf");
     EXPECT_EQ(temp.read("data/Orvane/Orvane.ovdata/R2.pdf"), "mine");
+}
+
+// An imported loan follows the balance rule of every bill: its payments were
+// logged before the balance it brings, each stores its share, a save that
+// changes nothing writes nothing, and deleting an older payment gives its
+// share back.
+TEST_F(ImportTest, AnImportedLoanFollowsTheBalanceRule)
+{
+    QVariantMap loan = legacyBill();
+    loan.insert("Pay_Amounts", QVariantList{140.0, 140.0, 140.0});
+    loan.insert("Pay_Dates", QVariantList{at(2016, 3, 1), at(2016, 2, 1), at(2016, 1, 1)});
+    loan.insert("Total_Balance", 1000.0);
+    loan.insert("Interest_Rate", 0.25);
+    loan.insert("Pay_Type", "Mail");
+    loan.insert("Icon", "bill_store.png");
+    writeLegacy("Loan.plist", loan);
+    ASSERT_TRUE(BWImportManager(env).importDataFromPreviousVersionAtPath(olderFolder()).complete());
+    const QString id = activeIDs().value(0);
+    const QVariantMap imported = stored(dataFolder(), id);
+    const QString balanceSetAt = imported.value(BillKeys::FieldStamps).toMap().value(BillKeys::BalanceSet).toString();
+    for (const QVariant& entry : imported.value(BillKeys::PaymentList).toList()) {
+        EXPECT_LT(entry.toMap().value(PaymentKeys::LoggedStamp).toString(), balanceSetAt);
+        EXPECT_EQ(entry.toMap().value(PaymentKeys::BalanceReduction).toDouble(), 105.0);
+    }
+
+    QFile file(QDir(dataFolder()).filePath(id + ".plist"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    ASSERT_TRUE(BWBill(env).finishWritingBillWithDictionary(*loader().loadBillWithID(id), true, true));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), bytes) << "a save that changes nothing writes nothing";
+
+    QVariantList payments = imported.value(BillKeys::PaymentList).toList();
+    payments.removeLast();  // the oldest
+    ASSERT_TRUE(BWPaymentLogger(env).savePaymentList(payments, id));
+    const QVariantMap after = stored(dataFolder(), id);
+    EXPECT_EQ(after.value(BillKeys::Balance).toDouble(), 1105.0);
+    EXPECT_EQ(after.value(BillKeys::Icon), imported.value(BillKeys::Icon));
+    EXPECT_EQ(after.value(BillKeys::PayType), imported.value(BillKeys::PayType));
 }

@@ -11,7 +11,8 @@
 // - a bill is deleted when its latest deletion is later than every change
 //   in it;
 // - Balance is the balance last set, less what each payment logged after it
-//   took off.
+//   took off, plus what each payment logged before it and removed after it
+//   had taken off.
 //
 // Changes are read off a computer's own bill file just before and just after
 // each of its operations, which nothing else writes meanwhile: each stamp
@@ -124,9 +125,14 @@ public:
         const Bill& bill = m_bills[billID];
         const Field set = bill.fields.value(BillKeys::BalanceSet);
         double balance = set.value.toDouble();
-        for (const QVariantMap& payment : payments(billID)) {
-            if (payment.value(PaymentKeys::LoggedStamp).toString() > set.stamp)
-                balance -= payment.value(PaymentKeys::BalanceReduction).toDouble();
+        for (auto it = bill.payments.cbegin(); it != bill.payments.cend(); ++it) {
+            const bool loggedAfterSet = it->value(PaymentKeys::LoggedStamp).toString() > set.stamp;
+            const double share = it->value(PaymentKeys::BalanceReduction).toDouble();
+            const auto removal = bill.removed.constFind(it.key());
+            if (removal == bill.removed.cend() && loggedAfterSet)
+                balance -= share;
+            else if (removal != bill.removed.cend() && !loggedAfterSet && *removal > set.stamp)
+                balance += share;  // set with it paid, and removed since
         }
         return balance;
     }
