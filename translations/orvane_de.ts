@@ -2557,6 +2557,13 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
     </message>
 </context>
 <context>
+    <name>BWRecordTable</name>
+    <message>
+        <source>Bills</source>
+        <translation>Rechnungen</translation>
+    </message>
+</context>
+<context>
     <name>BWReportController</name>
     <message>
         <source>Reports</source>

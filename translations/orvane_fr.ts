@@ -2557,6 +2557,13 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     </message>
 </context>
 <context>
+    <name>BWRecordTable</name>
+    <message>
+        <source>Bills</source>
+        <translation>Factures</translation>
+    </message>
+</context>
+<context>
     <name>BWReportController</name>
     <message>
         <source>Reports</source>
