@@ -68,6 +68,21 @@
     </message>
 </context>
 <context>
+    <name>BWAnnouncements</name>
+    <message>
+        <source>%1: payment of %2 logged</source>
+        <translation>%1: Zahlung von %2 erfasst</translation>
+    </message>
+    <message>
+        <source>%1: payment skipped</source>
+        <translation>%1: Zahlung übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 saved</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>BWAutomaticCatchUp</name>
     <message numerus="yes">
         <source>Log %n Automatic Payments?</source>
@@ -1561,30 +1576,6 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
         <translation>Orvane-Handbuch</translation>
     </message>
     <message>
-        <source>Quick Start Guide</source>
-        <translation>Schnellstart</translation>
-    </message>
-    <message>
-        <source>What&apos;s New in Orvane</source>
-        <translation>Neu in Orvane</translation>
-    </message>
-    <message>
-        <source>Forecast Help</source>
-        <translation>Hilfe zur Prognose</translation>
-    </message>
-    <message>
-        <source>Orvane Support</source>
-        <translation>Orvane-Support</translation>
-    </message>
-    <message>
-        <source>Write to Support…</source>
-        <translation>An den Support schreiben …</translation>
-    </message>
-    <message>
-        <source>Sign Up for News</source>
-        <translation>Newsletter abonnieren</translation>
-    </message>
-    <message>
         <source>About Orvane</source>
         <translation>Über Orvane</translation>
     </message>
@@ -1599,6 +1590,34 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
     <message>
         <source>Orvane keeps your recurring bills and income in order.</source>
         <translation>Orvane behält Ihre regelmäßigen Rechnungen und Einnahmen im Blick.</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Start Guide</source>
+        <translation>&amp;Schnellstart</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New in Orvane</source>
+        <translation>&amp;Neu in Orvane</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;Help</source>
+        <translation>&amp;Hilfe zur Prognose</translation>
+    </message>
+    <message>
+        <source>Orvane &amp;Support</source>
+        <translation>Orvane-Su&amp;pport</translation>
+    </message>
+    <message>
+        <source>&amp;Write to Support…</source>
+        <translation>&amp;An den Support schreiben …</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Up for News</source>
+        <translation>Newsletter a&amp;bonnieren</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvane</source>
+        <translation>&amp;Über Orvane</translation>
     </message>
 </context>
 <context>
@@ -2807,6 +2826,13 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
     <message>
         <source>its process was killed</source>
         <translation>sein Prozess wurde beendet</translation>
+    </message>
+</context>
+<context>
+    <name>BWRecordTable</name>
+    <message>
+        <source>Bills</source>
+        <translation>Rechnungen</translation>
     </message>
 </context>
 <context>

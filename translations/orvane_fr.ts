@@ -68,6 +68,21 @@
     </message>
 </context>
 <context>
+    <name>BWAnnouncements</name>
+    <message>
+        <source>%1: payment of %2 logged</source>
+        <translation>%1 : paiement de %2 enregistré</translation>
+    </message>
+    <message>
+        <source>%1: payment skipped</source>
+        <translation>%1 : paiement sauté</translation>
+    </message>
+    <message>
+        <source>%1 saved</source>
+        <translation>%1 enregistré</translation>
+    </message>
+</context>
+<context>
     <name>BWAutomaticCatchUp</name>
     <message numerus="yes">
         <source>Log %n Automatic Payments?</source>
@@ -1561,30 +1576,6 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
         <translation>Manuel d’Orvane</translation>
     </message>
     <message>
-        <source>Quick Start Guide</source>
-        <translation>Guide de démarrage rapide</translation>
-    </message>
-    <message>
-        <source>What&apos;s New in Orvane</source>
-        <translation>Nouveautés d’Orvane</translation>
-    </message>
-    <message>
-        <source>Forecast Help</source>
-        <translation>Aide sur les prévisions</translation>
-    </message>
-    <message>
-        <source>Orvane Support</source>
-        <translation>Assistance Orvane</translation>
-    </message>
-    <message>
-        <source>Write to Support…</source>
-        <translation>Écrire à l’assistance…</translation>
-    </message>
-    <message>
-        <source>Sign Up for News</source>
-        <translation>S’abonner aux nouvelles</translation>
-    </message>
-    <message>
         <source>About Orvane</source>
         <translation>À propos d’Orvane</translation>
     </message>
@@ -1599,6 +1590,34 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     <message>
         <source>Orvane keeps your recurring bills and income in order.</source>
         <translation>Orvane garde vos factures et revenus réguliers en ordre.</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Start Guide</source>
+        <translation>&amp;Guide de démarrage rapide</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New in Orvane</source>
+        <translation>&amp;Nouveautés d’Orvane</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;Help</source>
+        <translation>Aide sur les &amp;prévisions</translation>
+    </message>
+    <message>
+        <source>Orvane &amp;Support</source>
+        <translation>A&amp;ssistance Orvane</translation>
+    </message>
+    <message>
+        <source>&amp;Write to Support…</source>
+        <translation>&amp;Écrire à l’assistance…</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Up for News</source>
+        <translation>S’&amp;abonner aux nouvelles</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvane</source>
+        <translation>À pr&amp;opos d’Orvane</translation>
     </message>
 </context>
 <context>
@@ -2807,6 +2826,13 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     <message>
         <source>its process was killed</source>
         <translation>son processus a été tué</translation>
+    </message>
+</context>
+<context>
+    <name>BWRecordTable</name>
+    <message>
+        <source>Bills</source>
+        <translation>Factures</translation>
     </message>
 </context>
 <context>

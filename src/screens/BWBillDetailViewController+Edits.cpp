@@ -159,11 +159,13 @@ bool BWBillDetailViewController::skipPayment()
         warn(tr("The Payment Was Not Skipped"), tr("An archived bill has no payment to skip until it is restored."));
         return false;
     }
-    if (!record || !BWPaymentLogger(m_env).moveDueDateOfBill(*record)) {
+    const BWPaymentLogger::Skip skip = record ? BWPaymentLogger(m_env).skipPayment(*record)
+                                              : BWPaymentLogger::Skip::NoNextDueDate;
+    if (skip == BWPaymentLogger::Skip::NoNextDueDate) {
         warn(tr("The Payment Was Not Skipped"), tr("The bill's next due date could not be worked out."));
         return false;
     }
-    if (!BWBill(m_env).rewriteSpecificBill(*record)) {
+    if (skip == BWPaymentLogger::Skip::NotWritten) {
         warn(tr("The Payment Was Not Skipped"), tr("The bill could not be written; it is unchanged."));
         return false;
     }

@@ -25,6 +25,7 @@
 #include "screens/BWHUDTableStyle.h"
 #include "screens/BWWebPane.h"
 #include "widgets/BGHUDBox.h"
+#include "widgets/BWFocusReturn.h"
 #include "widgets/BWLimitedSplitView.h"
 #include "widgets/BGHUDButton.h"
 #include "widgets/BGHUDLabel.h"
@@ -92,6 +93,7 @@ BGHUDView* popoverWindow(const QString& title, QWidget* owner)
     popover->setWindowFlags(Qt::Tool);
     popover->setWindowTitle(title);
     popover->hide();
+    BWFocusReturn::install(popover);
     return popover;
 }
 
@@ -266,6 +268,8 @@ void BWBillDetailViewController::buildStickyNote()
     m_widgets.notesViewField = new QPlainTextEdit(m_widgets.stickyNote);
     m_widgets.notesViewField->setFixedHeight(90);
     m_widgets.notesViewField->setAccessibleName(tr("Notes"));
+    // Tab leaves the notes, as it leaves every other field.
+    m_widgets.notesViewField->setTabChangesFocus(true);
     m_widgets.notesViewField->installEventFilter(this);
     outer->addWidget(m_widgets.notesViewField);
     m_widgets.billTagsList = hudLabel(QString(), m_widgets.stickyNote, 0.9);
@@ -570,6 +574,7 @@ void BWBillDetailViewController::buildPopovers()
         auto* layout = new QVBoxLayout(m_widgets.notesEditorPopover);
         m_widgets.notesEditField = new QPlainTextEdit(m_widgets.notesEditorPopover);
         m_widgets.notesEditField->setAccessibleName(tr("Notes"));
+        m_widgets.notesEditField->setTabChangesFocus(true);
         auto* cancel = cancelButton(m_widgets.notesEditorPopover);
         auto* save = colouredButton(tr("Save"), KBButtonTypeGreen, m_widgets.notesEditorPopover);
         layout->addWidget(m_widgets.notesEditField);

@@ -9,6 +9,8 @@
 
 void BWHUDTableStyle::apply(QAbstractItemView& table)
 {
+    // Tab goes on to the next control; the arrow keys move within the table.
+    table.setTabKeyNavigation(false);
     const std::shared_ptr<const BGTheme> theme =
         BGThemeManager::keyedManager().themeForKey(BGThemeManager::GradientThemeKey);
     QPalette colors = table.palette();

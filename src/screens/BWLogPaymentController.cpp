@@ -1,11 +1,13 @@
 #include "screens/BWLogPaymentController.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 
 #include "platform/Clock.h"
@@ -19,6 +21,7 @@
 #include "store/BWPaymentLogger.h"
 #include "store/BWDefaultsKeys.h"
 #include "widgets/BGHUDView.h"
+#include "widgets/BWFocusReturn.h"
 #include "widgets/BWPlainText.h"
 
 namespace {
@@ -79,6 +82,7 @@ void BWLogPaymentController::buildPanel(QWidget* parentWindow)
 {
     m_panel = new BGHUDView(parentWindow);
     m_panel->setWindowFlags(Qt::Tool);
+    BWFocusReturn::install(m_panel);
     m_panel->setWindowTitle(tr("Log Payment"));
 
     m_billNameField = plainLabel();
@@ -139,9 +143,21 @@ void BWLogPaymentController::buildPanel(QWidget* parentWindow)
 
 bool BWLogPaymentController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_panel && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    if (watched != m_panel || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Escape) {
         cancel();
+        return true;
+    }
+    // Enter in a field logs the payment the panel offers, as the editor's
+    // Enter saves; a focused button takes Space for itself.
+    const bool inField = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && inField) {
+        if (m_savePaymentButton->isVisible())
+            savePayment();
+        else
+            savePartialPayemnt();
         return true;
     }
     return QObject::eventFilter(watched, event);

@@ -72,11 +72,14 @@ bool BWOverviewController::skipFromActionsButtonMenu()
                    tr("Skip Payment")))
         return false;
     std::optional<QVariantMap> record = BWBillsLoader(m_env).loadBillWithID(billID);
-    if (!record || !BWBillCommands::takesPayments(*record) || !BWPaymentLogger(m_env).moveDueDateOfBill(*record)) {
+    const BWPaymentLogger::Skip skip = record && BWBillCommands::takesPayments(*record)
+                                           ? BWPaymentLogger(m_env).skipPayment(*record)
+                                           : BWPaymentLogger::Skip::NoNextDueDate;
+    if (skip == BWPaymentLogger::Skip::NoNextDueDate) {
         Log::line(QStringLiteral("No next due date to skip to for %1").arg(billID));
         return false;
     }
-    const bool written = BWBill(m_env).rewriteSpecificBill(*record);
+    const bool written = skip == BWPaymentLogger::Skip::Skipped;
     // The skipped bill moves down the list; the update selects it again
     // where it went, not whatever bill took its row.
     reloadItems({billID});

@@ -19,8 +19,9 @@ BWRecordTable::BWRecordTable(const QList<Column>& columns, QWidget* parent)
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setAlternatingRowColors(true);
-    // Read-only rows chosen with the mouse: no focus frame on a current cell.
-    m_view->setFocusPolicy(Qt::NoFocus);
+    // Read-only rows, read row by row with the arrow keys once Tab reaches them.
+    m_view->setFocusPolicy(Qt::StrongFocus);
+    m_view->setAccessibleName(tr("Bills"));
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->horizontalHeader()->setSectionsClickable(true);

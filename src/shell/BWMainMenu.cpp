@@ -148,7 +148,7 @@ void BWMainMenu::buildViewMenu()
                                             [d, index](QAction*) { d->window().showListMode(index); }));
     }
     menu->addSeparator();
-    addCommand(menu, Command::TogglePaydays, tr("Show Paydays on Overview"), QKeySequence(),
+    addCommand(menu, Command::TogglePaydays, tr("Show Paydays on Overview"), ctrl(Qt::ALT | Qt::Key_P),
                [d](QAction* item) { d->toggleIncomeVisibility(item); });
     menu->addSeparator();
     addCommand(menu, Command::ShowForecast, tr("Forecast"), ctrl(Qt::ALT | Qt::Key_F),
@@ -169,16 +169,16 @@ void BWMainMenu::buildHelpMenu()
         = [d](Page page) { return [d, page](QAction*) { d->welcome().objectController()->openHelpPage(page); }; };
     m_helpActions = {
         addCommand(menu, Command::Help, tr("Orvane Manual"), QKeySequence::HelpContents, openPage(Page::OrvaneManual)),
-        addCommand(menu, Command::Help, tr("Quick Start Guide"), QKeySequence(),
+        addCommand(menu, Command::Help, tr("&Quick Start Guide"), QKeySequence(),
                    [d](QAction*) { d->welcome().objectController()->showQuickStartGuide(); }),
-        addCommand(menu, Command::Help, tr("What's New in Orvane"), QKeySequence(), openPage(Page::WhatsNew)),
-        addCommand(menu, Command::Help, tr("Forecast Help"), QKeySequence(), openPage(Page::ForecastHelp)),
-        addCommand(menu, Command::Help, tr("Orvane Support"), QKeySequence(), [d](QAction*) { d->reportBug(); }),
-        addCommand(menu, Command::Help, tr("Write to Support…"), QKeySequence(), [d](QAction*) { d->readBlogPost(); }),
-        addCommand(menu, Command::Help, tr("Sign Up for News"), QKeySequence(), [d](QAction*) { d->signUpForList(); }),
+        addCommand(menu, Command::Help, tr("What's &New in Orvane"), QKeySequence(), openPage(Page::WhatsNew)),
+        addCommand(menu, Command::Help, tr("Forecast &Help"), QKeySequence(), openPage(Page::ForecastHelp)),
+        addCommand(menu, Command::Help, tr("Orvane &Support"), QKeySequence(), [d](QAction*) { d->reportBug(); }),
+        addCommand(menu, Command::Help, tr("&Write to Support…"), QKeySequence(), [d](QAction*) { d->readBlogPost(); }),
+        addCommand(menu, Command::Help, tr("Sign &Up for News"), QKeySequence(), [d](QAction*) { d->signUpForList(); }),
     };
     menu->addSeparator();
-    addCommand(menu, Command::About, tr("About Orvane"), QKeySequence(), [this](QAction*) { showAbout(); });
+    addCommand(menu, Command::About, tr("&About Orvane"), QKeySequence(), [this](QAction*) { showAbout(); });
 }
 
 void BWMainMenu::buildToolbar()

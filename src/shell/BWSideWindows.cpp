@@ -6,6 +6,7 @@
 #include "shell/BWAppDelegate.h"
 #include "shell/BWStartup.h"
 #include "shell/BWWindowKeys.h"
+#include "widgets/BWFocusReturn.h"
 
 #include <QWidget>
 
@@ -30,8 +31,11 @@ Controller& BWSideWindows::madeOnce(std::unique_ptr<Controller>& controller, QWi
 
 void BWSideWindows::addSideWindowKeys(QWidget* window)
 {
-    if (window)
-        BWWindowKeys::addCloseKeys(*window);
+    if (!window)
+        return;
+    BWWindowKeys::addCloseKeys(*window);
+    // Closed, the window gives the keyboard back to where it came from.
+    BWFocusReturn::install(window);
 }
 
 bool BWSideWindows::isLocked() const

@@ -33,6 +33,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <QtConcurrent/QtConcurrentRun>
@@ -144,9 +145,17 @@ const BWAppScreens& BWStartup::screens() const
 void BWStartup::awakeFromNib()
 {
     addNumberFormatters();
-    if (screens().overview)
-        connect(screens().overview->billTable(), &QAbstractItemView::doubleClicked, this,
-                [this] { m_delegate.commands().switchToBillView(this); });
+    if (!screens().overview)
+        return;
+    QAbstractItemView* table = screens().overview->billTable();
+    connect(table, &QAbstractItemView::doubleClicked, this, [this] { m_delegate.commands().switchToBillView(this); });
+    // Enter opens the bill's page as a double click does. The table's own
+    // activation is left alone: under a desktop set to open on one click it
+    // would open the page on every click.
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* opens = new QShortcut(QKeySequence(enter), table, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(opens, &QShortcut::activated, this, [this] { m_delegate.commands().switchToBillView(this); });
+    }
 }
 
 void BWStartup::addNumberFormatters()

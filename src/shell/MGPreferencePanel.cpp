@@ -100,6 +100,8 @@ void MGPreferencePanel::mapViewsToToolbar()
             tr(item.label));
         action->setObjectName(QString::fromLatin1(item.identifier));
         action->setCheckable(true);
+        // The toolbar is no stop of the Tab key: Ctrl+1 to Ctrl+6 choose the panes.
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + tag)));
         action->setActionGroup(selection);
         SenderTag::set(action, tag);
         connect(action, &QAction::triggered, this, [this, action] { changePanes(action); });

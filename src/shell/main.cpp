@@ -1,3 +1,4 @@
+#include "platform/AccessibleAnnouncer.h"
 #include "platform/CalendarStore.h"
 #include "platform/Clock.h"
 #include "platform/BWUIDMaker.h"
@@ -20,12 +21,14 @@
 #include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
 #include "shell/AppHelper.h"
+#include "shell/BWAnnouncements.h"
 #include "shell/BWAppDelegate.h"
 #include "shell/BWCommandLine.h"
 #include "shell/BWDataFolderAtStart.h"
 #include "shell/BWCloudChannelRouter.h"
 #include "shell/BWFirebaseCloudAccount.h"
 #include "screens/BWBillDetailViewController.h"
+#include "screens/BWBillEditorController.h"
 #include "screens/BWLogPaymentController.h"
 #include "screens/BWWebEngineLoader.h"
 #include "shell/BWMainScreens.h"
@@ -231,6 +234,13 @@ int main(int argc, char** argv)
                                  },
                                  [&firebase](const QString& billID) { firebase.removeBillFromFirebase(billID); }});
 
+    // What the user's commands store is said to a screen reader. Set after
+    // the sync engines took their copies of the environment: what sync
+    // writes goes unsaid.
+    AccessibleAnnouncer announcer;
+    BWAnnouncements announcements(env, announcer);
+    env.observer = &announcements;
+
     BWAppDelegate delegate(env, CalendarStore::defaultFolder());
     delegateOfRun = &delegate;
     // Moving the data folder moves the lock with it.
@@ -261,6 +271,8 @@ int main(int argc, char** argv)
                                        QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
                                        BWUserInteraction::system().askQuestion));
     BWMainScreens screens(env, delegate, BWUserInteraction::system());
+    QObject::connect(&screens.billEditor(), &BWBillEditorController::itemSaved, &announcer,
+                     [&announcements](const QString& billID) { announcements.itemSaved(billID); });
     screens.billView().setWebEngineLoader(&webEngine);
 
     LoginItem loginItems = makeLoginItems();

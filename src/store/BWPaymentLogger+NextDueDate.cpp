@@ -17,6 +17,7 @@
 #include "platform/PropertyList.h"
 #include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
+#include "store/BWStoreObserver.h"
 #include "store/OvModernDateCalculations.h"
 #include "store/RepeatUnit.h"
 
@@ -151,6 +152,19 @@ bool BWPaymentLogger::moveDueDateOfBill(QVariantMap& bill, int modifier) const
     else
         bill.remove(BillKeys::DueDayOfMonth);
     return true;
+}
+
+BWPaymentLogger::Skip BWPaymentLogger::skipPayment(QVariantMap& bill) const
+{
+    QVariantMap skipped = bill;
+    if (!moveDueDateOfBill(skipped))
+        return Skip::NoNextDueDate;
+    if (!BWBill(m_env).rewriteSpecificBill(skipped))
+        return Skip::NotWritten;
+    bill = skipped;
+    if (m_env.observer)
+        m_env.observer->paymentSkipped(bill.value(BillKeys::Bid).toString());
+    return Skip::Skipped;
 }
 
 QDateTime BWPaymentLogger::calculateSpecialNextDueDateTwicePerMonthForDate(const QDateTime& date,

@@ -136,6 +136,11 @@ public:
     // back (-1), keeping the day of the month of a monthly item that a shorter
     // month clipped. False, and the record unchanged, when the rule gives no date.
     bool moveDueDateOfBill(QVariantMap& bill, int modifier = 1) const;
+    enum class Skip { Skipped, NoNextDueDate, NotWritten };
+    // Skips the loaded record's next payment: its due date moves one step on
+    // by the rule, no payment is logged, and the record is stored and told to
+    // the observer. On anything but Skipped the stored bill is unchanged.
+    Skip skipPayment(QVariantMap& bill) const;
     // The next of the two days of the month `days` ([first, second]) after
     // `date`; past the 25th the second day of the next month.
     static QDateTime calculateSpecialNextDueDateTwicePerMonthForDate(const QDateTime& date, const QList<int>& days);

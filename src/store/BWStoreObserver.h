@@ -16,6 +16,8 @@ public:
     virtual void billSaved(const QString& billID) {}
     // A payment was stored on the item (after its billSaved()).
     virtual void paymentLogged(const QString& billID) {}
+    // The item's next payment was skipped (after its billSaved()).
+    virtual void paymentSkipped(const QString& billID) {}
     // The item was moved to the deleted list.
     virtual void billDeleted(const QString& billID) {}
     // "billindex.plist" was written.

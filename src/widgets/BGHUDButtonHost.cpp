@@ -1,5 +1,7 @@
 #include "BGHUDButtonHost.h"
 
+#include "BWFocusFrame.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QPainter>
@@ -26,6 +28,7 @@ void paint(QAbstractButton& button, BGHUDButtonCell& cell)
     QPainter painter(&button);
     painter.setFont(button.font());
     cell.draw(painter, button.rect(), stateOf(button));
+    BWFocusFrame::paint(painter, button);
 }
 
 }  // namespace BGHUDButtonHost

@@ -1,5 +1,7 @@
 #include "BGHUDColorWell.h"
 
+#include "BWFocusFrame.h"
+
 #include "BWFlippedGeometry.h"
 
 #include <QColorDialog>
@@ -61,6 +63,7 @@ void BGHUDColorWell::paintEvent(QPaintEvent*)
     painter.setPen(QPen(theme->strokeColor(), 1.0));
     painter.drawRect(bounds.adjusted(0.5, 0.5, -0.5, -0.5));
     painter.fillRect(wellRect(bounds), wellColor());
+    BWFocusFrame::paint(painter, *this);
 }
 
 void BGHUDColorWell::openPanel()

@@ -1,5 +1,7 @@
 #include "BGHUDPopUpButton.h"
 
+#include "BWFocusFrame.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -48,4 +50,5 @@ void BGHUDPopUpButton::paintEvent(QPaintEvent*)
     cell_.setImage(icon.isNull() ? QImage() : icon.pixmap(iconSize(), devicePixelRatioF()).toImage());
     QPainter painter(this);
     cell_.draw(painter, rect(), height(), cellState());
+    BWFocusFrame::paint(painter, *this);
 }

@@ -1,5 +1,8 @@
 #include "BGHUDSegmentedControl.h"
 
+#include "BWFocusFrame.h"
+
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -36,8 +39,13 @@ void BGHUDSegmentedControl::addSegment(const QString& label, const QImage& image
 
 void BGHUDSegmentedControl::setSelectedSegment(int index)
 {
+    if (index == selectedSegment())
+        return;
     cell_.setSelectedSegment(index);
     update();
+    // A screen reader reads the chosen segment as the control's value.
+    QAccessibleValueChangeEvent changed(this, index);
+    QAccessible::updateAccessibility(&changed);
 }
 
 int BGHUDSegmentedControl::segmentAt(const QPointF& position) const
@@ -66,6 +74,7 @@ void BGHUDSegmentedControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     cell_.draw(painter, rect(), font(), isEnabled());
+    BWFocusFrame::paint(painter, *this);
 }
 
 void BGHUDSegmentedControl::mousePressEvent(QMouseEvent* event)

@@ -1,5 +1,7 @@
 #include "BGHUDSlider.h"
 
+#include "BWFocusFrame.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -49,6 +51,7 @@ void BGHUDSlider::paintEvent(QPaintEvent*)
     cell_.drawBar(painter, rect(), state);
     drawTickMarks(painter);
     cell_.drawKnob(painter, knobFrame(), state);
+    BWFocusFrame::paint(painter, *this);
 }
 
 QList<int> BGHUDSlider::tickValues(int minimum, int maximum, int interval, int maximumCount)

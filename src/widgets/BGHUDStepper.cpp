@@ -1,7 +1,10 @@
 #include "BGHUDStepper.h"
 
+#include "BWFocusFrame.h"
+
 #include "BWFlippedGeometry.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,6 +30,8 @@ void BGHUDStepper::setValue(double value)
     if (bounded == value_)
         return;
     value_ = bounded;
+    QAccessibleValueChangeEvent changed(this, value_);
+    QAccessible::updateAccessibility(&changed);
     emit valueChanged(value_);
 }
 
@@ -52,6 +57,7 @@ void BGHUDStepper::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     cell_.draw(painter, rect(), height(), isEnabled());
+    BWFocusFrame::paint(painter, *this);
 }
 
 QPointF BGHUDStepper::yUp(const QPointF& position) const

@@ -1,6 +1,7 @@
 #include "BGHUDTabBar.h"
 
 #include "BGHUDTabViewItem.h"
+#include "BWFocusFrame.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -66,4 +67,5 @@ void BGHUDTabBar::paintEvent(QPaintEvent*)
     const QRect tabs = tabRect(0).united(tabRect(count() - 1));
     QPainter painter(this);
     cell_.draw(painter, tabs, font(), isEnabled());
+    BWFocusFrame::paint(painter, *this, tabs);
 }

@@ -3,6 +3,7 @@
 #include "BGHUDItemViewLook.h"
 #include "BGHUDTableHeaderView.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 
 BGHUDTableView::BGHUDTableView(QWidget* parent)
@@ -14,6 +15,8 @@ BGHUDTableView::BGHUDTableView(QWidget* parent)
     hud->setSectionsClickable(horizontalHeader()->sectionsClickable());
     setHorizontalHeader(hud);
     takeHUDLook(this, hud);
+    // Tab goes on to the next control; the arrow keys move within the table.
+    setTabKeyNavigation(false);
 }
 
 BGHUDTableView::SelectionHighlightStyle BGHUDTableView::selectionHighlightStyle() const
@@ -31,4 +34,18 @@ void BGHUDTableView::paintEvent(QPaintEvent* event)
     QTableView::paintEvent(event);
     QPainter painter(viewport());
     look().drawSourceListLines(painter);
+}
+
+void BGHUDTableView::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    const bool byTab = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (!byTab || !model() || !selectionModel() || selectionMode() == NoSelection || selectionModel()->hasSelection())
+        return;
+    const QModelIndex current = currentIndex().isValid() ? currentIndex() : model()->index(0, 0);
+    QItemSelectionModel::SelectionFlags select = QItemSelectionModel::ClearAndSelect;
+    if (selectionBehavior() == SelectRows)
+        select |= QItemSelectionModel::Rows;
+    if (current.isValid())
+        selectionModel()->setCurrentIndex(current, select);
 }

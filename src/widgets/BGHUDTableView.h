@@ -18,4 +18,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Reached by Tab with nothing selected, the table selects its current
+    // row (the first when there is none): the keys then act on a row at once.
+    void focusInEvent(QFocusEvent* event) override;
 };

@@ -143,3 +143,5 @@ BGShadow BGTheme::focusRing() const
 {
     return BGShadow(QColor(Qt::white), 3.0, QPointF(0, 0));
 }
+
+QColor BGTheme::focusFrameColor() const { return QColor(Qt::white); }

@@ -86,6 +86,9 @@ public:
     virtual qreal alphaValue() const;
     virtual qreal disabledAlphaValue() const;
     virtual BGShadow focusRing() const;
+    // The outer line of a focused self-painted control's frame: 3:1 or more
+    // against the HUD's panels and fields (BWFocusFrame draws it).
+    virtual QColor focusFrameColor() const;
 
 protected:
     // Colours are given as single-precision components, as the look was

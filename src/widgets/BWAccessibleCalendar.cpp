@@ -62,8 +62,13 @@ QAccessible::State BWAccessibleCalendarDay::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
     const LRCalendarDayCell* day = dayCell(object());
+    const bool focusedDay = day->superView() && day->superView()->focusDate() == day->date();
     state.selectable = true;
-    state.selected = day->superView() && day->superView()->focusDate() == day->date();
+    state.selected = focusedDay;
+    // The calendar's keys move among its days: the focused day is where
+    // they are while the calendar has the keyboard.
+    state.focusable = true;
+    state.focused = focusedDay && day->superView()->hasFocus();
     return state;
 }
 

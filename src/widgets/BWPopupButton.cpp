@@ -1,5 +1,7 @@
 #include "BWPopupButton.h"
 
+#include "BWFocusFrame.h"
+
 #include "widgets/BWPlainText.h"
 
 #include <QPainter>
@@ -51,6 +53,7 @@ void BWPopupButton::paintEvent(QPaintEvent*)
     // drawn, not taken as a shortcut mark.
     cell_.drawTitle(painter, BWPlainText::mnemonicFree(currentText()), titleFrame(rect()), Qt::AlignLeft);
     drawArrows(painter, arrowsFrame(rect()));
+    BWFocusFrame::paint(painter, *this);
 }
 
 // Two small triangles, up and down, in the title's colour.

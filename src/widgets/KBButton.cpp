@@ -1,5 +1,7 @@
 #include "KBButton.h"
 
+#include "BWFocusFrame.h"
+
 #include <QPainter>
 
 KBButton::KBButton(const QString& text, QWidget* parent)
@@ -26,4 +28,5 @@ void KBButton::paintEvent(QPaintEvent*)
         painter.setOpacity(DisabledOpacity);
     look.drawBezel(painter, rect(), isDown());
     look.drawTitle(painter, text(), rect(), Qt::AlignCenter);
+    BWFocusFrame::paint(painter, *this);
 }

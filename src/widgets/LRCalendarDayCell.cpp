@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include "widgets/BWColorConversion.h"
+#include "widgets/BWFocusFrame.h"
 
 #include "platform/Log.h"
 #include "widgets/BWIconFont.h"
@@ -88,6 +89,8 @@ LRCalendarDayCell::LRCalendarDayCell(LRCalendarView* superView)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(true);
     setAttribute(Qt::WA_MacShowFocusRect, false);
+    // The calendar takes the keyboard for its days: a day is no stop of its own.
+    setFocusPolicy(Qt::NoFocus);
     setDragEnabled(true);
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
@@ -248,6 +251,7 @@ bool LRCalendarDayCell::handleClickOnNeighbouringMonth(const QPoint& position)
 // and clears the selection of every other day.
 void LRCalendarDayCell::handleClickOnFocusableDay(QMouseEvent* event)
 {
+    m_superView->setFocus(Qt::MouseFocusReason);
     m_superView->setFocusDate(m_date);
     m_superView->drawCalendar();
     if (m_dayEnabled)
@@ -259,6 +263,15 @@ void LRCalendarDayCell::handleClickOnFocusableDay(QMouseEvent* event)
     }
     if (firstSelectedRow() < 0)
         m_superView->deselectAll();
+}
+
+void LRCalendarDayCell::paintEvent(QPaintEvent* event)
+{
+    QTableWidget::paintEvent(event);
+    if (!m_superView || m_superView->focusDate() != m_date)
+        return;
+    QPainter painter(viewport());
+    BWFocusFrame::paint(painter, *m_superView, viewport()->rect());
 }
 
 void LRCalendarDayCell::mousePressEvent(QMouseEvent* event)

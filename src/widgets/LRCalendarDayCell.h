@@ -65,6 +65,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The calendar's focused day shows the focus frame while the calendar
+    // has the keyboard.
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     QStringList mimeTypes() const override;

@@ -121,6 +121,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The arrows move the focused day by a day or a week, Page Up and Page
+    // Down by a month; Enter opens the focused day's bill.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void buildControls();
@@ -141,6 +146,11 @@ private:
     const QHash<QDate, DayMarks>& marksOfBills(const QVariantList& bills, const QDate& firstDay, const QDate& lastDay);
     static void markDay(LRCalendarDayCell* cell, const DayMarks& marks);
     void deselectEveryDayTable();
+    void moveFocusDateTo(const QDate& day);
+    // The focused day's frame follows the keyboard focus, and a screen
+    // reader reads the day the keys moved to.
+    void showFocusedDay();
+    LRCalendarDayCell* shownCellOf(const QDate& day) const;
     QList<LRCalendarDayCell*> cellsInUse() const;
 
     const Clock& m_clock;

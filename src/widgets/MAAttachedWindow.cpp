@@ -2,6 +2,7 @@
 
 #include "BGThemeManager.h"
 #include "BWFlippedGeometry.h"
+#include "BWFocusReturn.h"
 
 #include <QBitmap>
 #include <QEvent>
@@ -51,6 +52,8 @@ MAAttachedWindow::MAAttachedWindow(QWidget* view, const QPointF& point, QWidget*
     // Showing the bubble leaves the keyboard where it was; a click makes it
     // the active window.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Closed, an attached window the keyboard went into gives it back.
+    BWFocusReturn::install(this);
     view->setParent(this);
     if (m_side == MAAttachedSide::Automatic)
         m_side = bestSideForAutomaticPosition();

@@ -1,6 +1,7 @@
 #include "ScreenOpenersFixture.h"
 
 #include "support/AccessibleTree.h"
+#include "support/TabChain.h"
 
 #include <QAction>
 
@@ -32,6 +33,31 @@ TEST_P(AccessibleNamesTest, EveryControlThatShowsSaysWhatItIs)
         nameless += accessibletree::namelessControls(panel.window());
     }
     EXPECT_TRUE(nameless.isEmpty()) << nameless.join(u'\n').toStdString();
+}
+
+// Tab goes round every control of the window once, and Shift+Tab stops at
+// the same controls.
+TEST_P(AccessibleNamesTest, TabAndShiftTabReachEveryControl)
+{
+    startUp();
+    delegate.window().mainWindow()->show();
+    QWidget* opened = (this->*GetParam().open)();
+    ASSERT_TRUE(opened && opened->isVisible());
+    QWidget* window = opened->window();
+    const QList<QWidget*> forward = tabchain::stops(window, Qt::NoModifier);
+    QStringList missed;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->window() == window && tabchain::wantsTab(control) && !forward.contains(control))
+            missed.append(tabchain::nameOf(control));
+    }
+    EXPECT_TRUE(missed.isEmpty()) << missed.join(u'\n').toStdString();
+
+    // Shift+Tab stops at the same controls.
+    QList<QWidget*> backward = tabchain::stops(window, Qt::ShiftModifier);
+    QList<QWidget*> forwardStops = forward;
+    std::sort(backward.begin(), backward.end());
+    std::sort(forwardStops.begin(), forwardStops.end());
+    EXPECT_EQ(backward, forwardStops) << "Tab last stops at " << tabchain::nameOf(forward.last()).toStdString();
 }
 
 const Opening openings[] = {

@@ -183,6 +183,11 @@ TEST_F(MainMenuTest, ListModesAndTheUsualShortcuts)
         EXPECT_FALSE(shortcuts.contains(item->shortcut())) << item->text().toStdString();
         shortcuts.append(item->shortcut());
     }
+    // Each item is reached from the keyboard: by its shortcut, or by its
+    // accelerator once its menu is open.
+    for (QAction* item : menu().allActions())
+        EXPECT_FALSE(item->shortcut().isEmpty() && QKeySequence::mnemonic(item->text()).isEmpty())
+            << item->text().toStdString();
 }
 
 TEST_F(MainMenuTest, ThePaydaysItemFlipsTheSettingAndItsTitle)

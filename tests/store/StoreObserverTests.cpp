@@ -34,6 +34,12 @@ TEST_F(StoreObserverTest, EachSuccessfulWriteIsAnnounced)
              return logger().recordPayment({40.0, now(), "", ""}, storeAndLoad(bill));
          },
          {"saved " + id, "paid " + id}},
+        {"skip",
+         [&] {
+             QVariantMap loaded = storeAndLoad(bill);
+             return logger().skipPayment(loaded) == BWPaymentLogger::Skip::Skipped;
+         },
+         {"saved " + id, "skipped " + id}},
         {"edit of one key", [&] { return writer().saveSpecificKey(BillKeys::Notes, "note", id); }, {"saved " + id}},
         {"delete", [&] { return writer().deleteBillWithBid(id); }, {"saved " + id, "index", "deleted " + id}},
     };
@@ -57,6 +63,9 @@ TEST_F(StoreObserverTest, AFailedWriteIsNotAnnounced)
 
     EXPECT_FALSE(logger().recordPayment({40.0, now(), "", ""}, loaded));
     EXPECT_FALSE(writer().finishWritingBillWithDictionary(loaded, true, true));
+    QVariantMap skipped = loaded;
+    EXPECT_EQ(logger().skipPayment(skipped), BWPaymentLogger::Skip::NotWritten);
+    EXPECT_EQ(skipped, loaded);
     EXPECT_TRUE(observer.calls.isEmpty()) << observer.calls.join(", ").toStdString();
 }
 

@@ -544,3 +544,35 @@ TEST(LRCalendarDayCellRules, ColourTextsSkipTheColourSpaceName)
 }
 
 }  // namespace
+
+namespace {
+
+// The keyboard moves the focused day, across months too, and Enter opens
+// the bill of the day it is on.
+TEST_F(LRCalendarViewTest, KeysMoveTheFocusedDayAndEnterOpensItsBill)
+{
+    application.bills = {bill("W", "Water", QDate(2026, 3, 10), "red5.png")};
+    view->setFocusDateWithoutHighlight(QDate(2026, 2, 10));
+    view->drawCalendar();
+    const struct
+    {
+        Qt::Key key;
+        QDate focused;
+    } presses[] = {
+        {Qt::Key_Right, QDate(2026, 2, 11)}, {Qt::Key_Left, QDate(2026, 2, 10)},
+        {Qt::Key_Down, QDate(2026, 2, 17)},  {Qt::Key_Up, QDate(2026, 2, 10)},
+        {Qt::Key_PageDown, QDate(2026, 3, 10)},
+    };
+    for (const auto& press : presses) {
+        QTest::keyClick(view.get(), press.key);
+        EXPECT_EQ(view->focusDate(), press.focused) << press.key;
+    }
+    EXPECT_EQ(delegate.focused.last(), QDate(2026, 3, 10));
+    ASSERT_TRUE(cellFor(QDate(2026, 3, 10)));
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_EQ(application.opened, QStringList({"W"}));
+    // The days are no stops of the Tab key: the calendar takes it for them.
+    EXPECT_EQ(cellFor(QDate(2026, 3, 10))->focusPolicy(), Qt::NoFocus);
+}
+
+}  // namespace
