@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariantMap>
+#include <cstdio>
 #include <functional>
 
 #include "platform/BWUIDMaker.h"
@@ -107,13 +108,19 @@ struct SeededBenchStore : BenchStore
     }
 };
 
-// Bill files, index and tag list written straight into `dataFolder`, as an
-// earlier run of the writer leaves them: `bills` bills with `tagCount` tags,
-// each changed by `vary` when given. Returns the ids in index order.
+// Bill files, index and tag list in `dataFolder` as an earlier run of the
+// program leaves them: `bills` bills with `tagCount` tags, each changed by
+// `vary` when given. Each bill file is written by the store's own writer of
+// a change (stamped fields, payments with ids and stamps); the index and the
+// tag list are written once at the end, which the full write of every bill
+// would rewrite with each. Returns the ids in index order.
 inline QStringList seedDataFolder(const QString& dataFolder, int bills, int tagCount,
                                   const std::function<void(QVariantMap& record, int number)>& vary = {})
 {
     QDir().mkpath(dataFolder);
+    BenchStore writer;
+    writer.env.defaultDataFolder = dataFolder;
+    writer.defaults.registerDefaults(BWRegisteredDefaults::table(writer.clock));
     QStringList ids;
     QVariantList tags;
     for (int number = 0; number < bills; ++number) {
@@ -121,7 +128,8 @@ inline QStringList seedDataFolder(const QString& dataFolder, int bills, int tagC
         if (vary)
             vary(record, number);
         ids.append(record.value(BillKeys::Bid).toString());
-        PropertyList::write(QDir(dataFolder).filePath(ids.last() + ".plist"), record);
+        if (!BWBill(writer.env).rewriteBill(record, false, false))
+            std::fprintf(stderr, "Bill %d could not be written\n", number);
     }
     for (int tag = 0; tag < tagCount; ++tag)
         tags.append(QStringLiteral("Tag %1").arg(tag));

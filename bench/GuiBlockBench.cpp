@@ -1,8 +1,11 @@
 // How long the GUI thread is kept from its window, at 1,000 and 5,000 bills
-// of 60 payments each, all with reminders on, for what the program does
-// beside the user's own clicks: renewing the reminders (a step of "Remind me
-// at", turning calendar events on, the bills replaced by an import), the
-// daily backup, the day-change step, logging a payment and saving an item.
+// of 60 payments each as the program writes them (stamped fields, payments
+// with ids and stamps), all with reminders on and automatic payments on, for
+// what the program does beside the user's own clicks and for two of them:
+// renewing the reminders (a step of "Remind me at", turning calendar events
+// on, the bills replaced by an import), the daily backup, the day-change
+// step with 30 automatic bills due, logging a payment through the panel's
+// Save and saving an item through the editor's Save.
 //
 // Each step runs in a program built as the real one is (the delegate, its
 // screens and the preferences) from the event loop, and is watched by
@@ -25,6 +28,7 @@
 
 #include "BenchStore.h"
 #include "GuiThreadWatchdog.h"
+#include "SaveButtons.h"
 #include "platform/CalendarStore.h"
 #include "platform/FileStamp.h"
 #include "platform/UserNotificationCenter.h"
@@ -39,6 +43,7 @@
 #include "store/BWBillsLoader.h"
 #include "store/BWDailyBackup.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/RepeatUnit.h"
 
 using namespace BWDefaultsKeys;
 
@@ -47,11 +52,17 @@ namespace {
 constexpr int kTags = 12;
 constexpr double kTargetMs = 50;
 
-// Every bill reminds three days ahead of a due day in the coming two months.
+constexpr int kDueOnTheNewDay = 30;
+const QDate kNewDay(2026, 6, 16);
+
+// Every bill reminds three days ahead of a due day in the coming two months,
+// but for the first 30 automatic bills, which fall due on the next day.
 void remindedBill(QVariantMap& record, int number)
 {
     record.insert(BillKeys::RemindMe, true);
-    record.insert(BillKeys::DueDate, QDateTime(QDate(2026, 6, 20).addDays(number % 60), QTime(12, 0), Qt::UTC));
+    const bool dueNext = record.value(BillKeys::PayType).toInt() == AutomaticPayType && number < 4 * kDueOnTheNewDay;
+    const QDate due = dueNext ? kNewDay : QDate(2026, 6, 20).addDays(number % 60);
+    record.insert(BillKeys::DueDate, QDateTime(due, QTime(12, 0), Qt::UTC));
 }
 
 // The program as main() wires it, on a data folder of `bills` bills, started
@@ -64,6 +75,9 @@ public:
         store.defaults.registerDefaults(BWRegisteredDefaults::table(store.clock));
         store.defaults.setBool(BW_IsFirstLaunchV8_NEW, false);
         store.defaults.setBool(BRWPlayInterfaceSounds, false);
+        // As a user with such data has it: reminders and automatic payments.
+        store.defaults.setBool(BWRemindersEnabled, true);
+        store.defaults.setBool(BWShouldAutoLogPayments, true);
         ids = seedDataFolder(store.env.defaultDataFolder, bills, kTags, remindedBill);
         store.env.reminders = &reminders;
         QObject::connect(&reminders, &BWReminderManager::remindersRenewed, [this] { ++renewals; });
@@ -177,20 +191,22 @@ QList<Step> steps()
              listsBefore = program.listsShown;
          },
          [](Program& program) { program.delegate->checkForDateChange(); },
-         [](Program& program) { return program.listsShown > listsBefore && program.remindersSettled(); }},
-        {"payment", "a payment logged (quick log), extension's copy written",
-         [](Program& program) { exportBefore = FileStamp::of(program.store.appGroup.path()); },
-         [](Program& program) { program.delegate->performQuickLogForBillId(program.ids.value(7)); }, exported},
-        {"item-saved", "an item saved, extension's copy written",
-         [](Program& program) { exportBefore = FileStamp::of(program.store.appGroup.path()); },
          [](Program& program) {
-             const QString billID = program.ids.value(11);
-             QVariantMap stored = *BWBillsLoader(program.store.env).loadBillWithID(billID);
-             stored.insert(BillKeys::Name, QStringLiteral("Renamed"));
-             BWBill(program.store.env).finishWritingBillWithDictionary(stored, true, false);
-             program.delegate->commands().reloadAfterItemSaved(billID);
+             return program.listsShown > listsBefore && !program.delegate->startup().isLoggingDuePayments()
+                    && !program.screens->overview().isLoadingInBackground() && program.remindersSettled();
+         }},
+        {"payment", "a payment logged (the panel's Save), extension's copy written",
+         [](Program& program) {
+             exportBefore = FileStamp::of(program.store.appGroup.path());
+             openPaymentPanel(*program.screens, program.ids.value(7));
          },
-         exported},
+         [](Program& program) { program.screens->payLogger().savePaymentButton()->click(); }, exported},
+        {"item-saved", "an item renamed (the editor's Save), extension's copy written",
+         [](Program& program) {
+             exportBefore = FileStamp::of(program.store.appGroup.path());
+             openEditor(*program.screens, program.ids.value(11), QStringLiteral("Renamed"));
+         },
+         [](Program& program) { program.screens->billEditor().saveButton()->click(); }, exported},
     };
 }
 

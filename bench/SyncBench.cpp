@@ -1,10 +1,12 @@
 // How long the GUI thread is kept from its window by the folder sync, at
-// 1,000 and 5,000 bills of 60 payments each, all with reminders on, with the
-// shared folder holding a version of every bill from three computers: the
-// full pass with nothing changed and with 10 bills changed elsewhere, the
-// start-up with sync on from the first paint until sync is idle, changes
-// arriving by file while the program runs, and logging a payment and saving
-// an item with sync on (until the upload is written).
+// 1,000 and 5,000 bills of 60 payments each as the program writes them, all
+// with reminders, calendar events and automatic payments on, with the shared
+// folder holding a version of every bill from three computers: the full pass
+// with nothing changed and with 10 bills changed elsewhere (a payment logged
+// and a rename there, stamped by that computer's writer), the start-up with
+// sync on from the first paint until sync is idle, changes arriving by file
+// while the program runs, and logging a payment and saving an item through
+// their Save buttons with sync on (until the upload is written).
 //
 // Each step runs in a program wired as main() wires it, from the event loop,
 // watched by GuiThreadWatchdog: the longest single block of the GUI thread
@@ -29,6 +31,7 @@
 
 #include "BenchStore.h"
 #include "GuiThreadWatchdog.h"
+#include "SaveButtons.h"
 #include "SyncFolderSeed.h"
 #include "platform/FileStamp.h"
 #include "platform/FolderCloudContainer.h"
@@ -52,8 +55,8 @@ namespace {
 constexpr int kTags = 12;
 constexpr double kTargetMs = 50;
 
-// Bill files, index and tag list written straight into the data folder, as
-// an earlier run leaves them: every bill reminds ahead of a due day in the
+// Bill files, index and tag list in the data folder, as an earlier run
+// leaves them: every bill reminds ahead of a due day in the
 // coming two months, and was last synced at `synced`.
 QStringList seedSyncedBills(const QString& dataFolder, int bills, const QDateTime& synced)
 {
@@ -77,6 +80,10 @@ public:
         store.defaults.setBool(BW_IsFirstLaunchV8_NEW, false);
         store.defaults.setBool(BRWPlayInterfaceSounds, false);
         store.defaults.setBool(iCloudSyncEnabled2, true);
+        // As a user with such data has it.
+        store.defaults.setBool(BWRemindersEnabled, true);
+        store.defaults.setBool(BWReminderEvents, true);
+        store.defaults.setBool(BWShouldAutoLogPayments, true);
         // A returning user: the cloud prompt was settled, and today's backup
         // is made (the daily backup is a step of its own, in GuiBlockBench).
         store.defaults.setBool(BW_ShouldDisplayOrvaneCloudPrompt, false);
@@ -229,23 +236,19 @@ QList<Step> steps()
              (void)QtConcurrent::run([&program, changeElsewhere] { changeElsewhere(program); });
          },
          allArrived},
-        {"payment", "a payment logged (quick log), uploaded",
+        {"payment", "a payment logged (the panel's Save), uploaded",
          [](SyncProgram& program) {
              versionBefore = FileStamp::of(program.seed.versionPath(program.ids.value(7), program.seed.thisDevice));
+             openPaymentPanel(*program.screens, program.ids.value(7));
          },
-         [](SyncProgram& program) { program.delegate->performQuickLogForBillId(program.ids.value(7)); },
+         [](SyncProgram& program) { program.screens->payLogger().savePaymentButton()->click(); },
          [](SyncProgram& program) { return program.uploadedSince(program.ids.value(7), versionBefore); }},
-        {"item-saved", "an item saved, uploaded",
+        {"item-saved", "an item renamed (the editor's Save), uploaded",
          [](SyncProgram& program) {
              versionBefore = FileStamp::of(program.seed.versionPath(program.ids.value(11), program.seed.thisDevice));
+             openEditor(*program.screens, program.ids.value(11), QStringLiteral("Renamed"));
          },
-         [](SyncProgram& program) {
-             const QString billID = program.ids.value(11);
-             QVariantMap stored = *BWBillsLoader(program.store.env).loadBillWithID(billID);
-             stored.insert(BillKeys::Name, QStringLiteral("Renamed"));
-             BWBill(program.store.env).finishWritingBillWithDictionary(stored, true, false);
-             program.delegate->commands().reloadAfterItemSaved(billID);
-         },
+         [](SyncProgram& program) { program.screens->billEditor().saveButton()->click(); },
          [](SyncProgram& program) { return program.uploadedSince(program.ids.value(11), versionBefore); }},
     };
 }

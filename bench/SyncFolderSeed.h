@@ -13,9 +13,15 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include "BenchStore.h"
 #include "platform/BWUIDMaker.h"
+#include "platform/HybridLogicalClock.h"
 #include "platform/PropertyList.h"
+#include "store/BWBill.h"
 #include "store/BWBillRecordKeys.h"
+#include "store/BWBillsLoader.h"
+#include "store/BWPayment.h"
+#include "store/BWPaymentLogger.h"
 #include "sync/OrvaneCloudManager.h"
 
 struct SyncFolderSeed
@@ -87,30 +93,40 @@ struct SyncFolderSeed
         }
     }
 
-    // Another computer changed the bill: a payment and a new name, in a
-    // version of its own made from every version it had.
-    void changeElsewhere(const QString& id, int change, const QDateTime& date) const
+    // Another computer changed the bill as the program there changes it: a
+    // payment logged (with its id and stamp, the due date moved on) and a
+    // new name (stamped), by that computer's own writer, in a version of its
+    // own made from every version it had.
+    void changeElsewhere(const QString& id, int change, const QDateTime& date)
     {
-        const QVariantMap stored =
-            PropertyList::read(versionPath(id, thisDevice)).value.toMap();
-        QVariantMap fields = stored.value("Fields").toMap();
-        fields.insert(BillKeys::Name, QStringLiteral("Changed elsewhere %1").arg(change));
-        for (const char* list : {"PaymentListDates", "PaymentListAmounts", "PaymentListNotes",
-                                 "PaymentListAttachments"}) {
-            QVariantList values = fields.value(list).toList();
-            const QString key = QString::fromLatin1(list);
-            values.append(key.endsWith("Dates")     ? QVariant(date.addSecs(-60))
-                          : key.endsWith("Amounts") ? QVariant(12.5 + change)
-                          : key.endsWith("Notes")   ? QVariant(QStringLiteral("From the laptop %1").arg(change))
-                                                    : QVariant(QString()));
-            fields.insert(key, values);
-        }
-        fields.insert("localModificationDate", date);
+        CloudRecord held;
+        held.recordType = OrvaneCloudManager::BillRecordType;
+        held.recordName = id;
+        held.fields = PropertyList::read(versionPath(id, thisDevice)).value.toMap().value("Fields").toMap();
+
+        BenchStore laptop;
+        laptop.clock.setNow(date.addSecs(-60));
+        laptop.defaults.registerDefaults(BWRegisteredDefaults::table(laptop.clock));
+        laptop.env.stamps = &laptopStamps;
+        const QString file = QDir(laptop.env.defaultDataFolder).filePath(id + ".plist");
+        PropertyList::write(file, OrvaneCloudManager::convertRecordintoBill(held, laptop.env.defaultDataFolder));
+        const QVariantMap loaded = BWBillsLoader(laptop.env).loadBillWithID(id).value_or(QVariantMap());
+        const BWPayment payment{12.5 + change, laptop.clock.now(), QStringLiteral("From the laptop %1").arg(change), {}};
+        BWPaymentLogger(laptop.env).recordPayment(payment, loaded);
+        QVariantMap renamed = PropertyList::read(file).value.toMap();
+        renamed.insert(BillKeys::Name, QStringLiteral("Changed elsewhere %1").arg(change));
+        BWBill(laptop.env).rewriteBill(renamed, false, false);
+
+        const QVariantMap changed = PropertyList::read(file).value.toMap();
         QVariantMap madeFrom;
         for (const QString& device : otherDevices + QStringList{thisDevice}) {
             const QVariantMap version = PropertyList::read(versionPath(id, device)).value.toMap();
             madeFrom.insert(id + "/" + device + ".plist", version.value("ChangeTag"));
         }
-        writeVersion(id, OrvaneCloudManager::BillRecordType, otherDevices.first(), fields, date, madeFrom);
+        writeVersion(id, OrvaneCloudManager::BillRecordType, otherDevices.first(),
+                     OrvaneCloudManager::convertBill(changed, date, CloudRecord()).fields, date, madeFrom);
     }
+
+    // The stamps of the computer that changes bills elsewhere.
+    HybridLogicalClock laptopStamps{otherDevices.first()};
 };

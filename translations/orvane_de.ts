@@ -701,8 +701,221 @@
         <translation>Nie</translation>
     </message>
     <message>
-        <source>Paid</source>
-        <translation>Bezahlt</translation>
+        <source>Due in 1 day</source>
+        <translation>Fällig in 1 Tag</translation>
+    </message>
+    <message>
+        <source>Due in 1 week</source>
+        <translation>Fällig in 1 Woche</translation>
+    </message>
+    <message numerus="yes">
+        <source>Due in %n days</source>
+        <translation>
+            <numerusform>Fällig in %n Tag</numerusform>
+            <numerusform>Fällig in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due in about 1 month</source>
+        <translation>Fällig in etwa 1 Monat</translation>
+    </message>
+    <message>
+        <source>Due in over 1 month</source>
+        <translation>Fällig in über 1 Monat</translation>
+    </message>
+    <message numerus="yes">
+        <source>Due in about %n months</source>
+        <translation>
+            <numerusform>Fällig in etwa %n Monat</numerusform>
+            <numerusform>Fällig in etwa %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Due in over %n months</source>
+        <translation>
+            <numerusform>Fällig in über %n Monat</numerusform>
+            <numerusform>Fällig in über %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due in over 1 year</source>
+        <translation>Fällig in über 1 Jahr</translation>
+    </message>
+    <message>
+        <source>Paid in 1 day</source>
+        <translation>Zahlung in 1 Tag</translation>
+    </message>
+    <message>
+        <source>Paid in 1 week</source>
+        <translation>Zahlung in 1 Woche</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid in %n days</source>
+        <translation>
+            <numerusform>Zahlung in %n Tag</numerusform>
+            <numerusform>Zahlung in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paid in about 1 month</source>
+        <translation>Zahlung in etwa 1 Monat</translation>
+    </message>
+    <message>
+        <source>Paid in over 1 month</source>
+        <translation>Zahlung in über 1 Monat</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid in about %n months</source>
+        <translation>
+            <numerusform>Zahlung in etwa %n Monat</numerusform>
+            <numerusform>Zahlung in etwa %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid in over %n months</source>
+        <translation>
+            <numerusform>Zahlung in über %n Monat</numerusform>
+            <numerusform>Zahlung in über %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paid in over 1 year</source>
+        <translation>Zahlung in über 1 Jahr</translation>
+    </message>
+    <message>
+        <source>In 1 day</source>
+        <translation>In 1 Tag</translation>
+    </message>
+    <message>
+        <source>In 1 week</source>
+        <translation>In 1 Woche</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n days</source>
+        <translation>
+            <numerusform>In %n Tag</numerusform>
+            <numerusform>In %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In 1 month</source>
+        <translation>In 1 Monat</translation>
+    </message>
+    <message>
+        <source>Over 1 month</source>
+        <translation>In über 1 Monat</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n months</source>
+        <translation>
+            <numerusform>In %n Monat</numerusform>
+            <numerusform>In %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n months</source>
+        <translation>
+            <numerusform>In über %n Monat</numerusform>
+            <numerusform>In über %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Over 1 year</source>
+        <translation>In über 1 Jahr</translation>
+    </message>
+    <message>
+        <source>Paid 1 day ago</source>
+        <translation>Vor 1 Tag bezahlt</translation>
+    </message>
+    <message>
+        <source>Overdue by 1 day</source>
+        <translation>1 Tag überfällig</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid %n days ago</source>
+        <translation>
+            <numerusform>Vor %n Tag bezahlt</numerusform>
+            <numerusform>Vor %n Tagen bezahlt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overdue by %n days</source>
+        <translation>
+            <numerusform>%n Tag überfällig</numerusform>
+            <numerusform>%n Tage überfällig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paid today</source>
+        <translation>Heute bezahlt</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Heute fällig</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>Überfällig</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Jede Woche</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n weeks</source>
+        <translation>
+            <numerusform>Alle %n Woche</numerusform>
+            <numerusform>Alle %n Wochen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Twice per month</source>
+        <translation>Zweimal im Monat</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Jeden Monat</translation>
+    </message>
+    <message>
+        <source>Every quarter</source>
+        <translation>Jedes Quartal</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation>Jedes Jahr</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n months</source>
+        <translation>
+            <numerusform>Alle %n Monat</numerusform>
+            <numerusform>Alle %n Monate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Jeden Tag</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n days</source>
+        <translation>
+            <numerusform>Alle %n Tag</numerusform>
+            <numerusform>Alle %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paid 1 time</source>
+        <translation>1-mal bezahlt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid %n times</source>
+        <translation>
+            <numerusform>%n-mal bezahlt</numerusform>
+            <numerusform>%n-mal bezahlt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -735,6 +948,13 @@
         <source>Orvane Cloud</source>
         <translation>Orvane Cloud</translation>
     </message>
+    <message numerus="yes">
+        <source>The clock of computer %1 is %n day(s) ahead. Set its date and time right; its changes are merged once it is.</source>
+        <translation>
+            <numerusform>Die Uhr des Computers %1 geht %n Tag vor. Stellen Sie dort Datum und Uhrzeit richtig ein; seine Änderungen werden dann übernommen.</numerusform>
+            <numerusform>Die Uhr des Computers %1 geht %n Tage vor. Stellen Sie dort Datum und Uhrzeit richtig ein; seine Änderungen werden dann übernommen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BWCommandLine</name>
@@ -756,14 +976,6 @@
     <message>
         <source>&quot;%1&quot; is not a date. Type a day of the month, a month and day such as &quot;%2&quot;, or a whole date such as &quot;%3&quot;.</source>
         <translation>„%1“ ist kein Datum. Geben Sie einen Tag des Monats, Monat und Tag wie „%2“ oder ein ganzes Datum wie „%3“ ein.</translation>
-    </message>
-    <message>
-        <source>Choose from a calendar</source>
-        <translation>Aus einem Kalender wählen</translation>
-    </message>
-    <message>
-        <source>Choose Date</source>
-        <translation>Datum wählen</translation>
     </message>
 </context>
 <context>
@@ -1962,6 +2174,14 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
         <source>Tags</source>
         <translation>Schlagwörter</translation>
     </message>
+    <message>
+        <source>EXPECTED BALANCE</source>
+        <translation>ERWARTETER SALDO</translation>
+    </message>
+    <message>
+        <source>CURRENT BALANCE</source>
+        <translation>AKTUELLER SALDO</translation>
+    </message>
 </context>
 <context>
     <name>BWOverviewTableModel</name>
@@ -2112,6 +2332,14 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
         <source>The password that protected Orvane was not found in the keyring, so password protection is now off. You can set a new password in the Preferences.</source>
         <translation>Das Passwort, das Orvane schützte, wurde im Schlüsselbund nicht gefunden; der Passwortschutz ist daher jetzt aus. Sie können in den Einstellungen ein neues Passwort festlegen.</translation>
     </message>
+    <message>
+        <source>Keyring Locked</source>
+        <translation>Schlüsselbund gesperrt</translation>
+    </message>
+    <message>
+        <source>The keyring that holds the password stays locked, so the password could not be checked. Unlock the keyring when it asks, then try again, or quit.</source>
+        <translation>Der Schlüsselbund mit dem Passwort bleibt gesperrt, daher konnte das Passwort nicht geprüft werden. Entsperren Sie den Schlüsselbund, wenn er danach fragt, und versuchen Sie es erneut, oder beenden Sie Orvane.</translation>
+    </message>
 </context>
 <context>
     <name>BWPasswordLock</name>
@@ -2130,6 +2358,17 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
     <message>
         <source>Disabled</source>
         <translation>Ausgeschaltet</translation>
+    </message>
+</context>
+<context>
+    <name>BWPaymentLogger</name>
+    <message>
+        <source>Attach Receipt</source>
+        <translation>Beleg anhängen</translation>
+    </message>
+    <message>
+        <source>Attach</source>
+        <translation>Anhängen</translation>
     </message>
 </context>
 <context>
@@ -2535,6 +2774,21 @@ Einnahmen, die Sie in der Übersicht mit „+ Einnahme“ anlegen, werden bei Ih
     <message>
         <source>its process was killed</source>
         <translation>sein Prozess wurde beendet</translation>
+    </message>
+</context>
+<context>
+    <name>BWReminderManager</name>
+    <message>
+        <source>Pay %1</source>
+        <translation>%1 bezahlen</translation>
+    </message>
+    <message>
+        <source>Bill is due on %1</source>
+        <translation>Rechnung fällig am %1</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Anzeigen</translation>
     </message>
 </context>
 <context>
@@ -3021,6 +3275,33 @@ Zahlseiten öffnen sich stattdessen in Ihrem Webbrowser.</translation>
     </message>
 </context>
 <context>
+    <name>MGPreferencePanel</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Abgleich</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Buchen</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Choose a Receipt</source>
@@ -3140,6 +3421,14 @@ Zahlseiten öffnen sich stattdessen in Ihrem Webbrowser.</translation>
     <message>
         <source>The folder %1 cannot be read. Check its permissions; until then Orvane shows no bills and saves no changes.</source>
         <translation>Der Ordner %1 kann nicht gelesen werden. Prüfen Sie seine Berechtigungen; bis dahin zeigt Orvane keine Rechnungen und speichert keine Änderungen.</translation>
+    </message>
+    <message>
+        <source>A Setting Could Not Be Read</source>
+        <translation>Eine Einstellung konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Orvane could not read the setting %1 in %2; it uses the default.</source>
+        <translation>Orvane konnte die Einstellung %1 in %2 nicht lesen und verwendet den Standardwert.</translation>
     </message>
 </context>
 </TS>

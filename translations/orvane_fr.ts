@@ -701,8 +701,221 @@
         <translation>Jamais</translation>
     </message>
     <message>
-        <source>Paid</source>
-        <translation>Payé</translation>
+        <source>Due in 1 day</source>
+        <translation>Dans 1 jour</translation>
+    </message>
+    <message>
+        <source>Due in 1 week</source>
+        <translation>Dans 1 semaine</translation>
+    </message>
+    <message numerus="yes">
+        <source>Due in %n days</source>
+        <translation>
+            <numerusform>Dans %n jour</numerusform>
+            <numerusform>Dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due in about 1 month</source>
+        <translation>Dans environ 1 mois</translation>
+    </message>
+    <message>
+        <source>Due in over 1 month</source>
+        <translation>Dans plus d’un mois</translation>
+    </message>
+    <message numerus="yes">
+        <source>Due in about %n months</source>
+        <translation>
+            <numerusform>Dans environ %n mois</numerusform>
+            <numerusform>Dans environ %n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Due in over %n months</source>
+        <translation>
+            <numerusform>Dans plus de %n mois</numerusform>
+            <numerusform>Dans plus de %n mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due in over 1 year</source>
+        <translation>Dans plus d’un an</translation>
+    </message>
+    <message>
+        <source>Paid in 1 day</source>
+        <translation>Versement dans 1 jour</translation>
+    </message>
+    <message>
+        <source>Paid in 1 week</source>
+        <translation>Versement dans 1 semaine</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid in %n days</source>
+        <translation>
+            <numerusform>Versement dans %n jour</numerusform>
+            <numerusform>Versement dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paid in about 1 month</source>
+        <translation>Versement dans environ 1 mois</translation>
+    </message>
+    <message>
+        <source>Paid in over 1 month</source>
+        <translation>Versement dans plus d’un mois</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid in about %n months</source>
+        <translation>
+            <numerusform>Versement dans environ %n mois</numerusform>
+            <numerusform>Versement dans environ %n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid in over %n months</source>
+        <translation>
+            <numerusform>Versement dans plus de %n mois</numerusform>
+            <numerusform>Versement dans plus de %n mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paid in over 1 year</source>
+        <translation>Versement dans plus d’un an</translation>
+    </message>
+    <message>
+        <source>In 1 day</source>
+        <translation>Dans 1 jour</translation>
+    </message>
+    <message>
+        <source>In 1 week</source>
+        <translation>Dans 1 semaine</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n days</source>
+        <translation>
+            <numerusform>Dans %n jour</numerusform>
+            <numerusform>Dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In 1 month</source>
+        <translation>Dans 1 mois</translation>
+    </message>
+    <message>
+        <source>Over 1 month</source>
+        <translation>Plus d’un mois</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n months</source>
+        <translation>
+            <numerusform>Dans %n mois</numerusform>
+            <numerusform>Dans %n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n months</source>
+        <translation>
+            <numerusform>Plus de %n mois</numerusform>
+            <numerusform>Plus de %n mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Over 1 year</source>
+        <translation>Plus d’un an</translation>
+    </message>
+    <message>
+        <source>Paid 1 day ago</source>
+        <translation>Payé il y a 1 jour</translation>
+    </message>
+    <message>
+        <source>Overdue by 1 day</source>
+        <translation>En retard d’un jour</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid %n days ago</source>
+        <translation>
+            <numerusform>Payé il y a %n jour</numerusform>
+            <numerusform>Payé il y a %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overdue by %n days</source>
+        <translation>
+            <numerusform>En retard de %n jour</numerusform>
+            <numerusform>En retard de %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paid today</source>
+        <translation>Payé aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Échéance aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>En retard</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Chaque semaine</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n weeks</source>
+        <translation>
+            <numerusform>Toutes les %n semaine</numerusform>
+            <numerusform>Toutes les %n semaines</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Twice per month</source>
+        <translation>Deux fois par mois</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Chaque mois</translation>
+    </message>
+    <message>
+        <source>Every quarter</source>
+        <translation>Chaque trimestre</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation>Chaque année</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n months</source>
+        <translation>
+            <numerusform>Tous les %n mois</numerusform>
+            <numerusform>Tous les %n mois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Chaque jour</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n days</source>
+        <translation>
+            <numerusform>Tous les %n jour</numerusform>
+            <numerusform>Tous les %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paid 1 time</source>
+        <translation>Payé 1 fois</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid %n times</source>
+        <translation>
+            <numerusform>Payé %n fois</numerusform>
+            <numerusform>Payé %n fois</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -735,6 +948,13 @@
         <source>Orvane Cloud</source>
         <translation>Orvane Cloud</translation>
     </message>
+    <message numerus="yes">
+        <source>The clock of computer %1 is %n day(s) ahead. Set its date and time right; its changes are merged once it is.</source>
+        <translation>
+            <numerusform>L’horloge de l’ordinateur %1 avance de %n jour. Réglez sa date et son heure ; ses modifications seront alors fusionnées.</numerusform>
+            <numerusform>L’horloge de l’ordinateur %1 avance de %n jours. Réglez sa date et son heure ; ses modifications seront alors fusionnées.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BWCommandLine</name>
@@ -756,14 +976,6 @@
     <message>
         <source>&quot;%1&quot; is not a date. Type a day of the month, a month and day such as &quot;%2&quot;, or a whole date such as &quot;%3&quot;.</source>
         <translation>« %1 » n’est pas une date. Saisissez un jour du mois, un jour et un mois comme « %2 », ou une date complète comme « %3 ».</translation>
-    </message>
-    <message>
-        <source>Choose from a calendar</source>
-        <translation>Choisir dans un calendrier</translation>
-    </message>
-    <message>
-        <source>Choose Date</source>
-        <translation>Choisir la date</translation>
     </message>
 </context>
 <context>
@@ -1962,6 +2174,14 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
         <source>Tags</source>
         <translation>Étiquettes</translation>
     </message>
+    <message>
+        <source>EXPECTED BALANCE</source>
+        <translation>SOLDE PRÉVU</translation>
+    </message>
+    <message>
+        <source>CURRENT BALANCE</source>
+        <translation>SOLDE ACTUEL</translation>
+    </message>
 </context>
 <context>
     <name>BWOverviewTableModel</name>
@@ -2112,6 +2332,14 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
         <source>The password that protected Orvane was not found in the keyring, so password protection is now off. You can set a new password in the Preferences.</source>
         <translation>Le mot de passe qui protégeait Orvane est introuvable dans le trousseau ; la protection par mot de passe est donc désactivée. Vous pouvez définir un nouveau mot de passe dans les réglages.</translation>
     </message>
+    <message>
+        <source>Keyring Locked</source>
+        <translation>Trousseau verrouillé</translation>
+    </message>
+    <message>
+        <source>The keyring that holds the password stays locked, so the password could not be checked. Unlock the keyring when it asks, then try again, or quit.</source>
+        <translation>Le trousseau qui contient le mot de passe reste verrouillé ; le mot de passe n’a donc pas pu être vérifié. Déverrouillez le trousseau quand il le demande, puis réessayez, ou quittez.</translation>
+    </message>
 </context>
 <context>
     <name>BWPasswordLock</name>
@@ -2130,6 +2358,17 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     <message>
         <source>Disabled</source>
         <translation>Désactivée</translation>
+    </message>
+</context>
+<context>
+    <name>BWPaymentLogger</name>
+    <message>
+        <source>Attach Receipt</source>
+        <translation>Joindre un justificatif</translation>
+    </message>
+    <message>
+        <source>Attach</source>
+        <translation>Joindre</translation>
     </message>
 </context>
 <context>
@@ -2535,6 +2774,21 @@ Les revenus créés avec « + Revenu » dans la vue d’ensemble sont gardés av
     <message>
         <source>its process was killed</source>
         <translation>son processus a été tué</translation>
+    </message>
+</context>
+<context>
+    <name>BWReminderManager</name>
+    <message>
+        <source>Pay %1</source>
+        <translation>Payer %1</translation>
+    </message>
+    <message>
+        <source>Bill is due on %1</source>
+        <translation>Facture à payer le %1</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Voir</translation>
     </message>
 </context>
 <context>
@@ -3021,6 +3275,33 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
     </message>
 </context>
 <context>
+    <name>MGPreferencePanel</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Choose a Receipt</source>
@@ -3140,6 +3421,14 @@ Les sites de paiement s’ouvrent à la place dans votre navigateur web.</transl
     <message>
         <source>The folder %1 cannot be read. Check its permissions; until then Orvane shows no bills and saves no changes.</source>
         <translation>Le dossier %1 ne peut pas être lu. Vérifiez ses autorisations ; d’ici là, Orvane n’affiche aucune facture et n’enregistre aucune modification.</translation>
+    </message>
+    <message>
+        <source>A Setting Could Not Be Read</source>
+        <translation>Un réglage n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>Orvane could not read the setting %1 in %2; it uses the default.</source>
+        <translation>Orvane n’a pas pu lire le réglage %1 dans %2 ; il utilise la valeur par défaut.</translation>
     </message>
 </context>
 </TS>

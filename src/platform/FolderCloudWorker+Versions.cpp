@@ -5,10 +5,13 @@
 #include "platform/BWUIDMaker.h"
 #include "platform/FolderCloudDatabase.h"
 #include "platform/FolderCloudFormat.h"
+#include "platform/Log.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -112,6 +115,19 @@ QString FolderCloudWorker::deviceOfSource(const QString& source)
     return BWUIDMaker::isValidUID(device) ? device : QString();
 }
 
+bool FolderCloudWorker::removeOwnLeftover(const QString& folder, const QString& file) const
+{
+    // The temporary name is the file's with a dot and six letters or digits.
+    static const QRegularExpression temporarySuffix(QStringLiteral(R"(^\.[A-Za-z0-9]{6}$)"));
+    const QString own = m_deviceID + Extension;
+    if (!file.startsWith(own) || !temporarySuffix.match(file.mid(own.size())).hasMatch())
+        return false;
+    const bool removed = QFile::remove(QDir(folder).filePath(file));
+    Log::line(removed ? QStringLiteral("Removed %1 of %2, left by a cut-short write").arg(file, folder)
+                      : QStringLiteral("Could not remove %1 of %2").arg(file, folder));
+    return removed;
+}
+
 // ---- Listings --------------------------------------------------------------------
 
 // The folder's entries, listed again only when its stamp moved or was too
@@ -129,31 +145,34 @@ bool FolderCloudWorker::relist(const QString& path, Listing& cached, bool sinceS
     return true;
 }
 
+// The records folder's index, made again only when the folder was listed
+// again: the sorted record names and, by record, the files of the earlier
+// layout and their conflict copies. A pass asks for it once per record.
 void FolderCloudWorker::relistRecords(bool sinceSeen)
 {
-    if (relist(recordsFolder(), m_recordsListing, sinceSeen)) {
-        // Files of the earlier layout, and conflict copies of them, by record.
-        m_leftoversByRecord.clear();
-        for (const QString& file : std::as_const(m_recordsListing.files)) {
-            const QString name = recordNameOfFile(originalOf(file));
-            if (!name.isEmpty())
-                m_leftoversByRecord[name].append(file);
-        }
+    if (!relist(recordsFolder(), m_recordsListing, sinceSeen))
+        return;
+    ++s_recordsIndexings;
+    m_leftoversByRecord.clear();
+    for (const QString& file : std::as_const(m_recordsListing.files)) {
+        const QString name = recordNameOfFile(originalOf(file));
+        if (!name.isEmpty())
+            m_leftoversByRecord[name].append(file);
     }
+    QSet<QString> names(m_leftoversByRecord.keyBegin(), m_leftoversByRecord.keyEnd());
+    for (const QString& folder : std::as_const(m_recordsListing.folders)) {
+        if (FolderCloudDatabase::isValidRecordName(folder))
+            names.insert(folder);
+    }
+    m_recordNames = QStringList(names.cbegin(), names.cend());
+    m_recordNames.sort();
 }
 
 // Every record the folder holds, listed again unless its stamp stands.
 QStringList FolderCloudWorker::recordNames()
 {
     relistRecords(false);
-    QSet<QString> names(m_leftoversByRecord.keyBegin(), m_leftoversByRecord.keyEnd());
-    for (const QString& folder : std::as_const(m_recordsListing.folders)) {
-        if (FolderCloudDatabase::isValidRecordName(folder))
-            names.insert(folder);
-    }
-    QStringList sorted(names.cbegin(), names.cend());
-    sorted.sort();
-    return sorted;
+    return m_recordNames;
 }
 
 // The files that hold versions of a record: each device's, the conflict
@@ -167,7 +186,10 @@ QStringList FolderCloudWorker::versionSources(const QString& recordName)
     QStringList sources;
     Listing& cached = m_recordListings[recordName];
     relist(QDir(recordsFolder()).filePath(recordName), cached);
+    const QString folder = QDir(recordsFolder()).filePath(recordName);
     for (const QString& file : std::as_const(cached.files)) {
+        if (removeOwnLeftover(folder, file))
+            continue;
         if (BWUIDMaker::isValidUID(recordNameOfFile(originalOf(file))))
             sources.append(recordName + QLatin1Char('/') + file);
     }

@@ -58,6 +58,8 @@ void FolderCloudWorker::start(const QDateTime& now)
     m_ownJournal = journalEntries(ownJournalPath()).value_or(QVariantList());
     m_ownSequence = newestSequence(*m_ownJournal);
     const QDir journals(journalFolder());
+    for (const QString& file : journals.entryList(QDir::Files))
+        removeOwnLeftover(journals.path(), file);
     for (const QString& file : journals.entryList({QLatin1Char('*') + Extension}, QDir::Files)) {
         const QString device = QFileInfo(file).completeBaseName();
         if (device == m_deviceID || !BWUIDMaker::isValidUID(device))

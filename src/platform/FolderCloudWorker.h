@@ -68,6 +68,8 @@ public:
     void stop() { m_stopping = true; }
     // The watch saw changes not yet handed over to be read.
     bool readsPending() const { return m_readsPending; }
+    // How often any worker listed the records folder and made its index.
+    static int recordsIndexings() { return s_recordsIndexings; }
 
     static inline const QString AllRecordsRead = QStringLiteral("records");
     static inline const QString JournalsRead = QStringLiteral("journal");
@@ -136,6 +138,10 @@ private:
     QString lockPath() const;
     QString ownVersionSource(const QString& recordName) const;
     static QString deviceOfSource(const QString& source);
+    // Removes `file` of `folder` when it is the temporary file of a write of
+    // this device's own that a crash cut short: only this worker writes this
+    // device's files, so no such write is under way meanwhile.
+    bool removeOwnLeftover(const QString& folder, const QString& file) const;
     // Lists the folder again when its stamp moved; true when it did. With
     // `sinceSeen`, a stamp too fresh to be trusted that stands as it was
     // listed keeps the listing too.
@@ -177,6 +183,7 @@ private:
     Post m_post;
     std::atomic<bool> m_stopping = false;
     std::atomic<bool> m_readsPending = false;
+    static inline std::atomic<int> s_recordsIndexings = 0;
     // The moment of the operation under way.
     QDateTime m_now;
     CloudDatabase::RecordMerger m_merger;
@@ -200,6 +207,7 @@ private:
     // Version files by source, and folder listings, as last read.
     QHash<QString, VersionFile> m_files;
     Listing m_recordsListing;
+    QStringList m_recordNames;  // sorted
     QHash<QString, QStringList> m_leftoversByRecord;
     QHash<QString, Listing> m_recordListings;
     // Version files found unreadable, by source.

@@ -15,6 +15,8 @@ constexpr int CounterDigits = 8;
 constexpr int DeviceDigits = 32;
 constexpr int StampLength = WallDigits + 1 + CounterDigits + 1 + DeviceDigits;
 constexpr quint32 LastCounter = 0xFFFFFFFFu;
+// How far ahead of this computer's clock a stamp may be taken as time.
+constexpr qint64 LargestLeadMs = 24LL * 60 * 60 * 1000;
 
 }  // namespace
 
@@ -28,20 +30,36 @@ QString HybridLogicalClock::next(const QDateTime& wallTime)
     QMutexLocker locker(&m_mutex);
     Parts latest;
     const qint64 wall = std::max<qint64>(0, wallTime.toMSecsSinceEpoch());
-    if (partsOf(m_latest, &latest) && latest.wall >= wall)
+    // A latest stamp more than a day ahead was made here by this clock before
+    // it was set back: the stamps start again from its time, which the other
+    // computers take.
+    if (partsOf(m_latest, &latest) && latest.wall > wall + LargestLeadMs)
+        m_latest = stampOf(wall, 0, m_deviceID);
+    else if (partsOf(m_latest, &latest) && latest.wall >= wall)
         m_latest = successorOf(m_latest).left(StampLength - DeviceDigits) + m_deviceID;
     else
         m_latest = stampOf(wall, 0, m_deviceID);
     return m_latest;
 }
 
-void HybridLogicalClock::observe(const QString& stamp)
+bool HybridLogicalClock::observe(const QString& stamp, const QDateTime& wallTime)
 {
-    if (!isStamp(stamp))
-        return;
+    if (!isStamp(stamp) || isFarAhead(stamp, wallTime))
+        return false;
     QMutexLocker locker(&m_mutex);
     if (stamp > m_latest)
         m_latest = stamp;
+    return true;
+}
+
+QString HybridLogicalClock::boundFor(const QDateTime& wallTime)
+{
+    return stampOf(wallTime.toMSecsSinceEpoch() + LargestLeadMs, LastCounter, QString(DeviceDigits, u'F'));
+}
+
+bool HybridLogicalClock::isFarAhead(const QString& stamp, const QDateTime& wallTime)
+{
+    return stamp > boundFor(wallTime);
 }
 
 QString HybridLogicalClock::latest() const
@@ -86,6 +104,11 @@ bool HybridLogicalClock::isStamp(const QString& text)
 {
     Parts parts;
     return partsOf(text, &parts);
+}
+
+QString HybridLogicalClock::deviceOf(const QString& stamp)
+{
+    return stamp.right(DeviceDigits);
 }
 
 QString HybridLogicalClock::successorOf(const QString& stamp)

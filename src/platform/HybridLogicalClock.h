@@ -24,11 +24,20 @@ public:
     QString deviceID() const { return m_deviceID; }
 
     // A stamp later than every stamp made or seen here: `wallTime` when that
-    // is later, else the latest one's time with the next counter.
+    // is later, else the latest one's time with the next counter; never more
+    // than a day ahead of `wallTime` (this computer's clock): `wallTime`
+    // again after the clock was set back by more.
     QString next(const QDateTime& wallTime);
-    // Takes in a stamp made elsewhere, so that the next one made here is later.
-    void observe(const QString& stamp);
+    // Takes in a stamp made elsewhere, so that the next one made here is
+    // later; false, and nothing taken, for a text that is no stamp or a stamp
+    // more than a day ahead of `wallTime`: one clock far ahead would
+    // otherwise rule every later change of its bill.
+    bool observe(const QString& stamp, const QDateTime& wallTime);
     QString latest() const;
+    // The latest stamp taken as time by a computer whose clock reads
+    // `wallTime`: a day ahead of it.
+    static QString boundFor(const QDateTime& wallTime);
+    static bool isFarAhead(const QString& stamp, const QDateTime& wallTime);
 
     // ---- Stamps as texts ----
     static QString stampOf(qint64 wallMilliseconds, quint32 counter, const QString& deviceID);
@@ -41,6 +50,8 @@ public:
     // The wall time of a stamp; invalid for a text that is no stamp.
     static QDateTime wallTimeOf(const QString& stamp);
     static bool isStamp(const QString& text);
+    // The id of the computer that made the stamp.
+    static QString deviceOf(const QString& stamp);
     // The stamp just after `stamp`, of the same device.
     static QString successorOf(const QString& stamp);
     // The id of a computer that no stamp of a real computer carries.

@@ -1,5 +1,7 @@
 #include "platform/KeychainSecretStore.h"
 
+#include "platform/SecretServiceLocks.h"
+
 #include <qt6keychain/keychain.h>
 
 namespace {
@@ -14,8 +16,9 @@ SecretStore::Status statusOf(QKeychain::Error error)
     case QKeychain::NoBackendAvailable:
     case QKeychain::NotImplemented:
     case QKeychain::AccessDenied:
-    case QKeychain::AccessDeniedByUser:
         return SecretStore::Status::Unavailable;
+    case QKeychain::AccessDeniedByUser:
+        return SecretStore::Status::Locked;
     default:
         return SecretStore::Status::Failed;
     }
@@ -43,11 +46,33 @@ Job* makeJob(const QString& service, const QString& account, SecretStore::Done d
     return job;
 }
 
+// "Not found" holds only when every collection of the service is unlocked.
+SecretStore::Done confirmingNotFound(const QDBusConnection& bus, SecretStore::Done done)
+{
+    return [bus, done = std::move(done)](const SecretStore::Result& result) {
+        if (result.status != SecretStore::Status::NotFound)
+            return done(result);
+        SecretServiceLocks::ask(bus, [result, done](SecretServiceLocks::Answer answer) {
+            SecretStore::Result confirmed = result;
+            if (answer == SecretServiceLocks::Answer::SomeLocked) {
+                confirmed.status = SecretStore::Status::Locked;
+                confirmed.message = QStringLiteral("the keyring stays locked");
+            } else if (answer == SecretServiceLocks::Answer::Unknown) {
+                confirmed.status = SecretStore::Status::Unavailable;
+                confirmed.message = QStringLiteral("the secret service does not say whether its keyrings are unlocked");
+            }
+            done(confirmed);
+        });
+    };
+}
+
 }  // namespace
+
+KeychainSecretStore::KeychainSecretStore(const QDBusConnection& bus) : m_bus(bus) {}
 
 void KeychainSecretStore::readSecret(const QString& service, const QString& account, Done done)
 {
-    auto* job = makeJob<QKeychain::ReadPasswordJob>(service, account, std::move(done),
+    auto* job = makeJob<QKeychain::ReadPasswordJob>(service, account, confirmingNotFound(m_bus, std::move(done)),
                                                     [](QKeychain::ReadPasswordJob& read) { return read.binaryData(); });
     job->start();
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QSet>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QXmlStreamReader>
 #include <QtConcurrent/QtConcurrentMap>
@@ -882,9 +883,115 @@ std::optional<QList<FragmentSpan>> dictionarySpans(QByteArrayView document)
     return spans;
 }
 
+namespace {
+
+// The XML reader counts its offsets in UTF-16 units of the text it decoded;
+// this turns them into offsets in the UTF-8 bytes, asked in increasing order.
+class Utf8Offsets
+{
+public:
+    explicit Utf8Offsets(QByteArrayView bytes) : m_bytes(bytes)
+    {
+        if (bytes.startsWith("\xEF\xBB\xBF"))  // the reader leaves a byte-order mark out
+            m_byte = 3;
+    }
+
+    qsizetype byteOffset(qint64 unitOffset)
+    {
+        while (m_unit < unitOffset && m_byte < m_bytes.size()) {
+            const uchar lead = uchar(m_bytes[m_byte]);
+            const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+            m_byte += length;
+            m_unit += length == 4 ? 2 : 1;  // a surrogate pair
+        }
+        return m_byte;
+    }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_byte = 0;
+    qint64 m_unit = 0;
+};
+
+// Moves to the next child element of the current one, through white space,
+// comments and a document type that declares nothing; false at the end of
+// the current element, on other content or on an error.
+bool nextChildElement(QXmlStreamReader& xml)
+{
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            return true;
+        case QXmlStreamReader::Characters:
+            if (!xml.isWhitespace())
+                xml.raiseError(QStringLiteral("unexpected text"));
+            break;
+        case QXmlStreamReader::DTD:
+            if (xml.text().contains(u'[') || !xml.entityDeclarations().isEmpty())
+                xml.raiseError(QStringLiteral("the document declares entities of its own"));
+            break;
+        case QXmlStreamReader::StartDocument:
+        case QXmlStreamReader::Comment:
+        case QXmlStreamReader::ProcessingInstruction:
+            break;
+        case QXmlStreamReader::EndElement:
+            return false;
+        default:
+            xml.raiseError(QStringLiteral("unexpected XML content"));
+            return false;
+        }
+    }
+    return false;
+}
+
+bool isUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+}  // namespace
+
+std::optional<QList<FragmentSpan>> looseDictionarySpans(QByteArrayView document)
+{
+    if (!isUtf8(document))
+        return std::nullopt;
+    QXmlStreamReader xml(document.toByteArray());
+    Utf8Offsets offsets(document);
+    if (!nextChildElement(xml) || xml.name() != u"plist" || !nextChildElement(xml) || xml.name() != u"dict")
+        return std::nullopt;
+    QList<FragmentSpan> spans;
+    while (nextChildElement(xml)) {
+        if (xml.name() != u"key")
+            return std::nullopt;
+        const QString key = xml.readElementText();
+        const qsizetype start = offsets.byteOffset(xml.characterOffset());
+        if (!nextChildElement(xml))
+            return std::nullopt;
+        xml.skipCurrentElement();
+        spans.append({key, start, offsets.byteOffset(xml.characterOffset()) - start});
+    }
+    if (nextChildElement(xml))  // <plist> holds one value
+        return std::nullopt;
+    while (!xml.atEnd())
+        xml.readNext();
+    if (xml.hasError())
+        return std::nullopt;
+    return spans;
+}
+
 ReadResult parseDictionaryValue(const QByteArray& fragment)
 {
     return parse("<plist>" + fragment + "</plist>");
+}
+
+bool isWellFormedDictionaryValue(const QByteArray& fragment)
+{
+    QXmlStreamReader xml("<plist>" + fragment + "</plist>");
+    while (!xml.atEnd())
+        xml.readNext();
+    return !xml.hasError();
 }
 
 bool write(const QString& path, const QVariant& value, QString* error)

@@ -71,8 +71,18 @@ bool isSerializedDictionaryValue(const QVariant& value, QIODevice& device, qsize
 // as our writer lays it out stands, in order; nothing for any other document
 // (parse it instead).
 std::optional<QList<FragmentSpan>> dictionarySpans(QByteArrayView document);
+// Where the text of each top-level value of any well-formed dictionary
+// document stands, in order, whatever its layout: from just after the
+// value's key to the end of the value. Nothing for a document that is not
+// well-formed UTF-8 XML with a dictionary at its root, or that declares
+// entities of its own.
+std::optional<QList<FragmentSpan>> looseDictionarySpans(QByteArrayView document);
 // Parses the text of one value of a top-level dictionary.
 ReadResult parseDictionaryValue(const QByteArray& fragment);
+// Whether the text of one value of a top-level dictionary is well-formed
+// XML, whether or not it holds a value that can be read (a date that does
+// not exist is well-formed).
+bool isWellFormedDictionaryValue(const QByteArray& fragment);
 
 // Serializes and writes the file whole and atomically. Returns false (and
 // leaves any existing file untouched) when anything fails.

@@ -16,6 +16,7 @@ public:
         Ok,
         NotFound,      // the store answered: there is no such secret
         Unavailable,   // no store could be reached, or it refused access
+        Locked,        // the keyring that may hold it stays locked: its unlock was cancelled or failed
         Failed,        // the store was reached but the operation failed
     };
 

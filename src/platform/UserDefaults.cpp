@@ -106,7 +106,8 @@ UserDefaults::FileContents UserDefaults::readFile(const QString& path)
 }
 
 // Files of our own layout are only split into the texts of their values;
-// anything else is parsed whole.
+// any other dictionary is split as the XML reader finds it and parsed value
+// by value.
 UserDefaults::FileContents UserDefaults::contentsOf(const QByteArray& bytes, const Stamp& stamp)
 {
     FileContents contents{FileState::Readable, stamp, {}, {}};
@@ -114,16 +115,30 @@ UserDefaults::FileContents UserDefaults::contentsOf(const QByteArray& bytes, con
         takeTexts(bytes, stamp, *spans, &contents.stored);
         return contents;
     }
-    const PropertyList::ReadResult result = PropertyList::parse(bytes);
-    if (result.ok() && result.value.typeId() == QMetaType::QVariantMap) {
-        const QVariantMap stored = result.value.toMap();
-        for (auto it = stored.cbegin(); it != stored.cend(); ++it)
-            contents.stored.insert(it.key(), Slot{QByteArray(), std::nullopt, it.value(), true});
+    if (const std::optional<QList<PropertyList::FragmentSpan>> spans = PropertyList::looseDictionarySpans(bytes)) {
+        takeLooseValues(bytes, *spans, &contents.stored);
         return contents;
     }
+    const PropertyList::ReadResult result = PropertyList::parse(bytes);
     contents.state = FileState::Unreadable;
     contents.problem = result.ok() ? QStringLiteral("not a dictionary") : result.error;
     return contents;
+}
+
+// Values that read are kept as values, written in our layout at the next
+// save; one that does not keeps its text, which is parsed (and reported)
+// again when it is read and written back as it stands.
+void UserDefaults::takeLooseValues(QByteArrayView file, const QList<PropertyList::FragmentSpan>& spans,
+                                   QMap<QString, Slot>* found)
+{
+    for (const PropertyList::FragmentSpan& span : spans) {
+        const QByteArray text = file.sliced(span.start, span.length).toByteArray();
+        const PropertyList::ReadResult result = PropertyList::parseDictionaryValue(text);
+        if (result.ok())
+            found->insert(span.key, Slot{QByteArray(), std::nullopt, result.value, true});
+        else
+            found->insert(span.key, Slot{'\t' + text.trimmed() + '\n', std::nullopt, QVariant(), false});
+    }
 }
 
 // Short texts are copied out of the file; long ones (the app-group suite's
@@ -210,13 +225,60 @@ const QVariant& UserDefaults::parsedValue(const QString& key, Slot& slot) const
     }
     if (result.ok()) {
         slot.value = result.value;
+    } else if (text && PropertyList::isWellFormedDictionaryValue(*text)) {
+        slot.unreadable = true;
+        reportUnreadableValue(key, result.error);
     } else {
-        // Keep the file as it is rather than write a damaged value back.
+        // Bytes that are no XML where a value stood: the file was spoiled
+        // under it. Keep the file as it is rather than write them back.
         m_fileUnreadable = true;
         Log::line(QStringLiteral("Default \"%1\" in %2 is unreadable (%3); leaving the file untouched")
                       .arg(key, m_path, result.error));
     }
     return slot.value;
+}
+
+namespace {
+
+struct UnreadableValues {
+    QMutex mutex;
+    QSet<QString> told;  // path and key of each value told of
+    UserDefaults::UnreadableValueListener listener;
+};
+
+UnreadableValues& unreadableValues()
+{
+    static UnreadableValues values;
+    return values;
+}
+
+}  // namespace
+
+void UserDefaults::setUnreadableValueListener(UnreadableValueListener listener)
+{
+    UnreadableValues& values = unreadableValues();
+    const QMutexLocker lock(&values.mutex);
+    values.listener = std::move(listener);
+}
+
+// Every object of the file, on any thread, finds the same value again: it
+// is told of once a run.
+void UserDefaults::reportUnreadableValue(const QString& key, const QString& error) const
+{
+    UnreadableValueListener listener;
+    {
+        UnreadableValues& values = unreadableValues();
+        const QMutexLocker lock(&values.mutex);
+        const QString told = m_path + u'\n' + key;
+        if (values.told.contains(told))
+            return;
+        values.told.insert(told);
+        listener = values.listener;
+    }
+    Log::line(QStringLiteral("Default \"%1\" in %2 cannot be read (%3); it reads as unset and stays in the file as it is")
+                  .arg(key, m_path, error));
+    if (listener)
+        listener(key, m_path);
 }
 
 void UserDefaults::registerDefaults(const QVariantMap& registered)
@@ -240,8 +302,11 @@ UserDefaults::Slot* UserDefaults::storedSlot(const QString& key) const
 
 QVariant UserDefaults::objectForKey(const QString& key) const
 {
-    if (Slot* stored = storedSlot(key))
-        return parsedValue(key, *stored);
+    if (Slot* stored = storedSlot(key)) {
+        const QVariant& value = parsedValue(key, *stored);
+        if (!stored->unreadable)
+            return value;
+    }
     return m_registered.value(key);
 }
 
@@ -315,8 +380,11 @@ UserDefaults UserDefaults::detachedCopy() const
     // Unreadable, it writes nothing; the values read stay as they are.
     copy.m_fileUnreadable = true;
     ensureLoaded();
-    for (auto slot = m_slots.begin(); slot != m_slots.end(); ++slot)
-        copy.m_slots.insert(slot.key(), Slot{QByteArray(), std::nullopt, parsedValue(slot.key(), *slot), true});
+    for (auto slot = m_slots.begin(); slot != m_slots.end(); ++slot) {
+        const QVariant& value = parsedValue(slot.key(), *slot);
+        if (!slot->unreadable)
+            copy.m_slots.insert(slot.key(), Slot{QByteArray(), std::nullopt, value, true});
+    }
     return copy;
 }
 
@@ -336,10 +404,14 @@ UserDefaults UserDefaults::sharingWhatWasRead() const
     return other;
 }
 
+// A value that cannot be read counts as unset.
 bool UserDefaults::hasStoredValue(const QString& key) const
 {
-    ensureLoaded();
-    return m_slots.contains(key);
+    Slot* const stored = storedSlot(key);
+    if (!stored)
+        return false;
+    parsedValue(key, *stored);
+    return !stored->unreadable;
 }
 
 // A value equal to the saved one is not written again. Values known to this

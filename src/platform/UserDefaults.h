@@ -12,6 +12,7 @@
 #include "FileStamp.h"
 #include "PropertyList.h"
 
+#include <functional>
 #include <optional>
 
 class QFile;
@@ -39,6 +40,11 @@ struct stat;
 // Long values are not even kept as text: they are read again from the file
 // they stand in when they are parsed, compared or written again.
 //
+// A value that cannot be read (a date that does not exist, a number that is
+// none) is that key's alone: it reads as unset, so the registered value
+// shows, it stays in the file as it is, and every other key reads and saves.
+// Only a file that is no well-formed property list is left wholly alone.
+//
 // Typed reads convert as callers expect: a boolean reads from a number or a
 // "YES"/"true" string, a missing key reads as false, 0, an empty string, an
 // invalid date or an empty list.
@@ -56,6 +62,11 @@ public:
     explicit UserDefaults(const QString& path);
 
     QString path() const { return m_path; }
+
+    // Told once a run of each value that cannot be read, named by its key and
+    // file, on the thread that read it.
+    using UnreadableValueListener = std::function<void(const QString& key, const QString& path)>;
+    static void setUnreadableValueListener(UnreadableValueListener listener);
 
     // Starts reading the file on a worker thread; the first use waits for it.
     void startLoading();
@@ -110,6 +121,7 @@ private:
         std::optional<FileSpan> inFile;
         QVariant value;
         bool parsed = false;
+        bool unreadable = false;  // parsed, and its text holds no value we can read
     };
     enum class FileState { Missing, Readable, Unreadable };
     // What one read of the file found. Made by a pure function, so that it
@@ -125,7 +137,10 @@ private:
     static FileContents contentsOf(const QByteArray& bytes, const Stamp& stamp);
     static void takeTexts(QByteArrayView file, const Stamp& stamp,
                           const QList<PropertyList::FragmentSpan>& spans, QMap<QString, Slot>* found);
+    static void takeLooseValues(QByteArrayView file, const QList<PropertyList::FragmentSpan>& spans,
+                                QMap<QString, Slot>* found);
     void logUnreadable(const FileContents& contents) const;
+    void reportUnreadableValue(const QString& key, const QString& error) const;
     bool openAtSpan(QFile& file, const FileSpan& span) const;
     std::optional<QByteArray> textInFile(const FileSpan& span) const;
     bool isStoredText(const Slot& slot, const QVariant& value) const;

@@ -3,7 +3,10 @@
 // is never overwritten, and taking characters back takes the suggestion back.
 #include "screens/BWBillEditorController.h"
 
+#include <QEvent>
 #include <QLineEdit>
+
+#include <optional>
 
 #include "platform/Log.h"
 #include "screens/BWAmountField.h"
@@ -18,6 +21,19 @@ namespace {
 
 // Shorter words match too much to be worth suggesting from.
 constexpr int kShortestSuggestingWord = 3;
+
+// The last of the bills that are no income whose name begins with `name`.
+std::optional<QVariantMap> lastBillStartingWith(const QVariantList& bills, const QString& name)
+{
+    std::optional<QVariantMap> found;
+    for (const QVariant& entry : bills) {
+        const QVariantMap bill = entry.toMap();
+        if (bill.value(BillKeys::Name).toString().startsWith(name, Qt::CaseSensitive)
+            && !BWBillsLoader::billIsIncome(bill))
+            found = bill;
+    }
+    return found;
+}
 
 }  // namespace
 
@@ -64,19 +80,13 @@ void BWBillEditorController::controlTextDidChange(QLineEdit* field)
                 unfillSelectedData();
             } else if (m_shouldSuggestBillInfo) {
                 m_numberOfCharactersInTitle = int(name.size());
-                for (const QVariant& entry : m_listOfActiveBills) {
-                    const QVariantMap bill = entry.toMap();
-                    const QString billName = bill.value(BillKeys::Name).toString();
-                    if (!billName.startsWith(name, Qt::CaseSensitive) || BWBillsLoader::billIsIncome(bill))
-                        continue;
+                if (const std::optional<QVariantMap> bill = lastBillStartingWith(m_listOfActiveBills, name)) {
+                    const QString billName = bill->value(BillKeys::Name).toString();
                     m_fields.billNameField->setText(billName);
-                    // The completed part is selected, so the next keystroke replaces it.
-                    QString rest = billName;
-                    rest.remove(name, Qt::CaseInsensitive);
-                    const qsizetype start = rest.isEmpty() ? -1 : billName.indexOf(rest);
-                    if (start >= 0)
-                        m_fields.billNameField->setSelection(int(start), int(rest.size()));
-                    prefillSelectedDataForBill(bill);
+                    // What was typed stays as it is; the completed part after
+                    // it is selected, so the next keystroke replaces it.
+                    m_fields.billNameField->setSelection(int(name.size()), int(billName.size() - name.size()));
+                    prefillSelectedDataForBill(*bill);
                 }
             }
         } else if (name.isEmpty()) {
@@ -95,6 +105,19 @@ void BWBillEditorController::controlTextDidChange(QLineEdit* field)
         m_changed.payURL = true;
         m_fields.paymentURLField->setBackgroundColor(Qt::transparent);
     }
+}
+
+// A click into a suggested amount selects it whole, so what is typed
+// replaces it rather than joining it wherever the click put the cursor.
+bool BWBillEditorController::selectsSuggestedAmount(QObject* watched, QEvent* event)
+{
+    QLineEdit* amount = m_fields.amountDueField;
+    if (watched != amount || event->type() != QEvent::MouseButtonPress || amount->hasFocus() || m_changed.amount
+        || amount->text().isEmpty() || m_fields.amountDueField->backgroundColor() != suggestionTint())
+        return false;
+    amount->setFocus(Qt::MouseFocusReason);
+    amount->selectAll();
+    return true;
 }
 
 void BWBillEditorController::prefillSelectedDataForBill(const QVariantMap& bill)

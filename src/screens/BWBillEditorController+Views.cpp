@@ -160,6 +160,8 @@ bool BWBillEditorController::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_popover && event->type() == QEvent::Hide)
         m_windowControls.setAvailable(true);
+    if (selectsSuggestedAmount(watched, event))
+        return true;
     if (watched != m_pages || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
@@ -389,4 +391,5 @@ void BWBillEditorController::connectFormActions()
     for (QLineEdit* field : std::initializer_list<QLineEdit*>{m_fields.billNameField, m_fields.amountDueField,
                                                               m_fields.tagsListField, m_fields.paymentURLField})
         connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
+    m_fields.amountDueField->installEventFilter(this);
 }

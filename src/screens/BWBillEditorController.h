@@ -163,6 +163,7 @@ public:
     void controlTextDidChange(QLineEdit* field);
     void prefillSelectedDataForBill(const QVariantMap& bill);
     void unfillSelectedData();
+    bool selectsSuggestedAmount(QObject* watched, QEvent* event);
     // The icon menu's entry for an image name; -1 for none.
     int iconIndexForImageName(const QString& imageName) const;
     // The icon menu's entry that a word typed in a new bill's name picks; -1
@@ -195,7 +196,6 @@ private:
                              BGHUDTextField** countField, BWPopupButton** unitSelector);
     void fillIconMenu();
     void connectFormActions();
-
     // ---- Showing ----
     void showPage(Page page, QWidget* anchorView, const QRect& anchorRect, bool belowAnchor);
 

@@ -298,6 +298,7 @@ bool BWIncomeController::storeIncomeSources(const QVariantList& sources)
     m_dataSource = sources;
     reloadTable();
     hideIncomeEditor(true);
+    emit incomeSourcesChanged();
     return true;
 }
 

@@ -74,6 +74,10 @@ public:
     QLabel* emptyNote() const { return m_emptyNote; }
     QVariantList dataSource() const { return m_dataSource; }
 
+signals:
+    // The list of sources was written: the balances that count them change.
+    void incomeSourcesChanged();
+
 private:
     void buildPopover();
     void reloadTable();

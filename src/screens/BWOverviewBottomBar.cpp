@@ -48,16 +48,21 @@ BWOverviewBottomBar::BWOverviewBottomBar(const BWStoreEnvironment& env, const BW
     , m_model(model)
     , m_bar(new BGHUDView(barParent))
 {
-    m_bar->setFixedHeight(kBottomBarHeight);
+    // At least the one height; a longer text in another language makes the
+    // bar taller rather than being cut off.
+    m_bar->setMinimumHeight(kBottomBarHeight);
+    m_bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* layout = new QHBoxLayout(m_bar);
     layout->setContentsMargins(8, 4, 8, 4);
 
     // The bar's text shares the row with the phone notice at the default
     // window width: both wrap onto a second line rather than being cut off.
+    // The notice's box gets the larger share, as its two buttons take part
+    // of it.
     m_actionText = new BGHUDLabel(QString(), m_bar);
     m_actionText->setWordWrap(true);
     layout->addWidget(m_actionText, 1);
-    layout->addWidget(buildAdBox(), 1);
+    layout->addWidget(buildAdBox(), 2);
     buildActionBox();
     layout->addWidget(m_actionBox);
     m_actionBox->hide();

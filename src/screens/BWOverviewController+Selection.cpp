@@ -61,7 +61,8 @@ void BWOverviewController::tableViewSelectionDidChange()
 }
 
 // The selected item's due day is marked, unless it lies far ahead; without
-// a selection the calendar shows this month.
+// a selection the calendar shows this month. Either way the days are drawn
+// again: after a change of some rows their marks moved.
 void BWOverviewController::showSelectionInCalendar()
 {
     const int row = selectedRow();
@@ -72,6 +73,8 @@ void BWOverviewController::showSelectionInCalendar()
     const QDateTime dueDate = m_lists.filtered.value(row).toMap().value(BillKeys::DueDate).toDateTime();
     if (BWBillsLoader(m_env).getDaysApart(dueDate, m_env.clock->now()) < kFarFutureDays)
         m_calendarController->highlightDate(dueDate);
+    else
+        m_calendarController->redraw();
 }
 
 // ---- Sorting -----------------------------------------------------------------

@@ -27,8 +27,9 @@
 
 namespace {
 
-const QString ExpectedBalanceCaption = QStringLiteral("EXPECTED BALANCE");
-const QString CurrentBalanceCaption = QStringLiteral("CURRENT BALANCE");
+// The captions as the defaults keep them, in English; shown translated.
+const char* const ExpectedBalanceCaption = QT_TRANSLATE_NOOP("BWOverviewSidebar", "EXPECTED BALANCE");
+const char* const CurrentBalanceCaption = QT_TRANSLATE_NOOP("BWOverviewSidebar", "CURRENT BALANCE");
 // The box behind the figure whose list is shown.
 const QColor HighlightFill = QColor(0, 122, 255, 40);
 const QColor HighlightBorder = QColor(0, 122, 255, 140);
@@ -155,8 +156,11 @@ void BWOverviewSidebar::buildBalanceAndIncome()
     auto* layout = static_cast<QGridLayout*>(m_panel->layout());
     // The balance's caption is a button that flips between the two balances.
     // The registered caption; before the defaults are registered, its value.
+    // A caption of the user's own is shown as it is.
     const QString caption = m_env.defaults->stringForKey(BWDefaultsKeys::expectedBalanceName);
-    m_expectedBalanceName = captionButton(caption.isEmpty() ? ExpectedBalanceCaption : caption, m_panel);
+    m_showsCurrentBalance = caption == QLatin1String(CurrentBalanceCaption);
+    const bool known = caption.isEmpty() || caption == QLatin1String(ExpectedBalanceCaption) || m_showsCurrentBalance;
+    m_expectedBalanceName = captionButton(known ? balanceCaption() : caption, m_panel);
     m_expectedBalanceName->setFont(captionLabel(QString(), m_panel)->font());
     m_expectedBalanceName->setToolTip(tr("Switch between the expected and the current balance"));
     connect(m_expectedBalanceName, &QAbstractButton::clicked, this, [this] { switchView(); });
@@ -166,6 +170,7 @@ void BWOverviewSidebar::buildBalanceAndIncome()
 
     // The income sources, whose pay days the balances count.
     m_incomeController = new BWIncomeController(m_env, this);
+    connect(m_incomeController, &BWIncomeController::incomeSourcesChanged, this, &BWOverviewSidebar::showBalance);
     m_incomeButton = captionButton(tr("Income Sources…"), m_panel);
     connect(m_incomeButton, &QAbstractButton::clicked, this,
             [this] { m_incomeController->showIncomePopover(m_incomeButton); });
@@ -377,7 +382,12 @@ double BWOverviewSidebar::balanceForCaption(const Figures& figures, bool current
 
 bool BWOverviewSidebar::showsCurrentBalance() const
 {
-    return m_expectedBalanceName->text() == CurrentBalanceCaption;
+    return m_showsCurrentBalance;
+}
+
+QString BWOverviewSidebar::balanceCaption() const
+{
+    return tr(m_showsCurrentBalance ? CurrentBalanceCaption : ExpectedBalanceCaption);
 }
 
 void BWOverviewSidebar::show(const QVariantList& list, const QVariantList& allActiveItems, bool useIntelligence,
@@ -398,9 +408,7 @@ void BWOverviewSidebar::show(const QVariantList& list, const QVariantList& allAc
     m_paydayNumField->setText(QString::number(figures.paymentCount));
     m_paidThisMonthField->setText(loader.currencyFormattedNumber(figures.paidThisMonth));
     m_incomeToDateField->setText(loader.currencyFormattedNumber(figures.income));
-    // The figure follows its caption, and is computed from the numbers, never
-    // read back from a formatted text.
-    m_expectedBalance->setText(loader.currencyFormattedNumber(balanceForCaption(figures, showsCurrentBalance())));
+    showBalance();
     // Shown for all active items, the figures hold the badge's count already.
     const bool allItemsShown = list.constData() == allActiveItems.constData() && list.size() == allActiveItems.size();
     updateDockBadge(allItemsShown ? std::optional<qlonglong>(figures.dueSoonCount) : std::nullopt, allActiveItems);
@@ -408,7 +416,15 @@ void BWOverviewSidebar::show(const QVariantList& list, const QVariantList& allAc
 
 void BWOverviewSidebar::switchView()
 {
-    m_expectedBalanceName->setText(showsCurrentBalance() ? ExpectedBalanceCaption : CurrentBalanceCaption);
+    m_showsCurrentBalance = !m_showsCurrentBalance;
+    m_expectedBalanceName->setText(balanceCaption());
+    showBalance();
+}
+
+// The figure follows its caption, and is computed from the numbers, never
+// read back from a formatted text.
+void BWOverviewSidebar::showBalance()
+{
     m_expectedBalance->setText(
         BWBillsLoader(m_env).currencyFormattedNumber(balanceForCaption(m_figures, showsCurrentBalance())));
 }

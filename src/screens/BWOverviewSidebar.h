@@ -60,6 +60,7 @@ public:
               const std::optional<Figures>& known = std::nullopt);
     // Flips the balance between the expected and the current balance.
     void switchView();
+    BWIncomeController* incomeController() const { return m_incomeController; }
     // Lights up the box of the figure whose list is shown; none for null.
     void highlight(BGHUDBox* box);
 
@@ -112,6 +113,10 @@ private:
     void buildTip(QWidget* parent);
     double balanceForCaption(const Figures& figures, bool current) const;
     bool showsCurrentBalance() const;
+    QString balanceCaption() const;
+    // The balance under its caption, from the figures shown and the income
+    // sources as stored now.
+    void showBalance();
     // The badge counts the bills due soon among all active items: `dueSoonCount`
     // when known already.
     void updateDockBadge(std::optional<qlonglong> dueSoonCount, const QVariantList& allActiveItems);
@@ -136,6 +141,7 @@ private:
     QLabel* m_incomeToDateField = nullptr;
     QLabel* m_expectedBalance = nullptr;
     QAbstractButton* m_expectedBalanceName = nullptr;
+    bool m_showsCurrentBalance = false;
     BGHUDBox* m_dueSoonHighlightbox = nullptr;
     BGHUDBox* m_dueMonthHighlightBox = nullptr;
     BGHUDBox* m_paidMonthHighlightBox = nullptr;

@@ -1,22 +1,26 @@
 #include "screens/BWVacationPopover.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include "platform/Clock.h"
-#include "platform/DateTemplate.h"
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 #include "store/BWDefaultsKeys.h"
-#include "widgets/BWDateField.h"
+#include "widgets/KNPopUpDatePicker.h"
 
 BWVacationPopover::BWVacationPopover(const BWStoreEnvironment& env, QObject* parent)
     : QObject(parent)
     , m_env(env)
-    , m_popover(new QFrame(nullptr, Qt::Popup))
+    // A window of its own rather than a pop-up: its dates' calendars are
+    // windows beside it, and a click into one would close a pop-up.
+    , m_popover(new QFrame(nullptr, Qt::Tool | Qt::FramelessWindowHint))
 {
     m_popover->setWindowTitle(tr("Vacation"));
     m_popover->setFrameShape(QFrame::StyledPanel);
@@ -25,12 +29,8 @@ BWVacationPopover::BWVacationPopover(const BWStoreEnvironment& env, QObject* par
     m_switch = new QCheckBox(tr("Vacation mode"), m_popover);
     m_switch->setToolTip(tr("Due dates within your vacation move to the day before it starts."));
     layout->addRow(m_switch);
-    m_start = new BWDateField(m_popover);
-    m_end = new BWDateField(m_popover);
-    for (BWDateField* field : {m_start, m_end}) {
-        field->setCalendarPopup(true);
-        field->setDisplayFormat(DateTemplate::displayFormat(QStringLiteral("EEEMMMdyyyy")));
-    }
+    m_start = new KNPopUpDatePicker(m_popover);
+    m_end = new KNPopUpDatePicker(m_popover);
     layout->addRow(tr("From:"), m_start);
     layout->addRow(tr("Until:"), m_end);
     auto* done = new QPushButton(tr("Done"), m_popover);
@@ -77,6 +77,7 @@ void BWVacationPopover::showBelow(QWidget* anchor)
     const QPoint below = anchor->mapToGlobal(QPoint(anchor->width() / 2, anchor->height()));
     m_popover->move(below - QPoint(m_popover->width() / 2, 0));
     m_popover->show();
+    m_popover->activateWindow();
 }
 
 // The days shown are stored with the switch: a vacation switched on without
@@ -107,9 +108,23 @@ void BWVacationPopover::close()
     m_popover->close();
 }
 
+// It closes as a pop-up does: on Escape, and when another window than its
+// own calendars becomes active, once the window system has settled which.
 bool BWVacationPopover::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_popover && event->type() == QEvent::Hide)
+    if (watched != m_popover)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::Hide)
         emit closed(std::exchange(m_edited, false));
-    return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::WindowDeactivate)
+        QTimer::singleShot(0, m_popover, [this] {
+            const QWidget* active = QApplication::activeWindow();
+            if (!active || (active != m_popover && active->parentWidget() != m_popover))
+                m_popover->close();
+        });
+    const bool escape
+        = event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    if (escape)
+        m_popover->close();
+    return escape || QObject::eventFilter(watched, event);
 }

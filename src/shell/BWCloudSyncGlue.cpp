@@ -60,9 +60,12 @@ void BWCloudSyncGlue::setChannels(const Channels& sync)
                     &BWCloudSyncGlue::syncSetAsideUnreadableCopy, Qt::UniqueConnection);
         }
     }
-    if (sync.engine)
+    if (sync.engine) {
         connect(sync.engine, &OrvaneCloudManager::syncFailed, this, &BWCloudSyncGlue::syncDidFail,
                 Qt::UniqueConnection);
+        connect(sync.engine, &OrvaneCloudManager::clockFarAhead, this, &BWCloudSyncGlue::tellClockFarAhead,
+                Qt::UniqueConnection);
+    }
     if (sync.keyValueSync)
         connect(sync.keyValueSync, &BWLegacyKeyValueSync::lastSyncedTextChanged, this,
                 [this](const QString& text) { syncControls()->setLastSyncedText(text); });
@@ -92,7 +95,7 @@ void BWCloudSyncGlue::syncProgressControllerDidComplete()
         return;
     m_delegate.commands().switchToOverview();
     if (BWReminderManager* reminders = m_delegate.startup().reminderManager())
-        reminders->checkForNotificationsToAddWithBillList(m_delegate.screens().overview->dataSource());
+        reminders->renewRemindersOfListedItems();
     // Phones exchange nothing yet: no link is left on, and the user hears why.
     if (m_channels.phoneSync) {
         m_channels.phoneSync->endLink();
@@ -228,6 +231,7 @@ void BWCloudSyncGlue::refuseCloudKitSync(bool noSyncHere)
 void BWCloudSyncGlue::switchCloudKitSyncOff(bool storeOff)
 {
     m_cloudSyncStarted = false;
+    m_writeFailure.clear();
     if (m_channels.engine)
         m_channels.engine->turnCloudSyncOff();
     if (storeOff && !m_delegate.storeEnvironment().defaults->setBool(iCloudSyncEnabled2, false))
@@ -244,8 +248,9 @@ void BWCloudSyncGlue::registerForRemoteNotifications()
             Qt::UniqueConnection);
     connect(engine, &OrvaneCloudManager::noiCloudChanges, this, &BWCloudSyncGlue::noUpdatesDownloadedFromCloudKit,
             Qt::UniqueConnection);
-    connect(engine, &OrvaneCloudManager::iCloudChangeUploaded, this, &BWCloudSyncGlue::showLastSyncedNow,
+    connect(engine, &OrvaneCloudManager::iCloudChangeUploaded, this, &BWCloudSyncGlue::writeSucceeded,
             Qt::UniqueConnection);
+    connect(engine, &OrvaneCloudManager::writeFailed, this, &BWCloudSyncGlue::writeFailed, Qt::UniqueConnection);
     Log::line(QStringLiteral("Registered for remote notifications"));
 }
 
@@ -328,8 +333,41 @@ void BWCloudSyncGlue::syncSetAsideUnreadableCopy(const QString& recordName, cons
     syncControls()->setLastSyncedText(tr("A sync file that could not be read was moved to %1").arg(where));
 }
 
+void BWCloudSyncGlue::tellClockFarAhead(const QString& deviceID, qint64 leadMs)
+{
+    if (m_toldClockFarAhead.contains(deviceID))
+        return;
+    m_toldClockFarAhead.insert(deviceID);
+    const int days = int(leadMs / (24LL * 60 * 60 * 1000));
+    Log::line(QStringLiteral("The clock of computer %1 is %2 ms ahead").arg(deviceID).arg(leadMs));
+    syncControls()->setLastSyncedText(
+        tr("The clock of computer %1 is %n day(s) ahead. Set its date and time right; its changes are merged "
+           "once it is.",
+           nullptr, days)
+            .arg(deviceID.left(8)));
+}
+
+void BWCloudSyncGlue::writeFailed(const QString& what, const QString& message)
+{
+    Log::line(QStringLiteral("A write of %1 failed: %2").arg(what, message));
+    m_writeFailure = message;
+    syncControls()->setLastSyncedText(tr("Sync failed: %1").arg(message));
+}
+
+void BWCloudSyncGlue::writeSucceeded()
+{
+    m_writeFailure.clear();
+    showLastSyncedNow();
+}
+
+// "Last Sync" only while no write failed since the last one that got through:
+// a pass of reads alone says nothing of what could not be written.
 void BWCloudSyncGlue::showLastSyncedNow()
 {
+    if (!m_writeFailure.isEmpty()) {
+        syncControls()->setLastSyncedText(tr("Sync failed: %1").arg(m_writeFailure));
+        return;
+    }
     const QString moment
         = QLocale().toString(m_delegate.storeEnvironment().clock->now().toLocalTime(), QLocale::ShortFormat);
     syncControls()->setLastSyncedText(tr("Last Sync: %1").arg(moment));

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QSet>
 #include <QTimer>
 #include <QVariantMap>
 
@@ -106,8 +107,13 @@ private:
     // Sync cannot run: no sync service at all, or no folder or account.
     void refuseCloudKitSync(bool noSyncHere);
     void showLastSyncedNow();
+    // A failed write is said at once and stays said until a write succeeds.
+    void writeFailed(const QString& what, const QString& message);
+    void writeSucceeded();
     void syncDidFail(const QString& what, const QString& message);
     void syncSetAsideUnreadableCopy(const QString& recordName, const QString& where);
+    // Said once per computer: which one's clock is how far ahead, and what to do.
+    void tellClockFarAhead(const QString& deviceID, qint64 leadMs);
     // Subscriptions and a full pass, once the account answers.
     void startCloudSyncEngine();
     void addCloudAccountCommands();
@@ -136,4 +142,6 @@ private:
     QStringList m_downloaded;
     bool m_downloadedAnything = false;
     QTimer m_reloadDownloaded;
+    QSet<QString> m_toldClockFarAhead;
+    QString m_writeFailure;  // of the last write, while none succeeded since
 };

@@ -310,7 +310,10 @@ QList<BWMenulet::BillEntry> BWMenulet::listedEntries(const QVariantList& data, S
         entries.append(entryOf(each.bill));
         status->overdue |= statistics.isOverdue(each.bill);
     }
-    status->count = statistics.countAndAmountofBillsDueSoonForData(data).count;
+    // The entries are the bills due soon by the side bar's count, each once:
+    // counted again over all the bills (with their amounts) would cost as
+    // much as the listing.
+    status->count = entries.size();
     status->title = status->count > 0 ? QString::number(status->count) : QString();
     status->shown = m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldDisplayStatusTitle);
     status->coloured = m_env.defaults->boolForKey(BWDefaultsKeys::BWShouldDisplayStatusColors);

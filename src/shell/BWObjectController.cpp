@@ -1,12 +1,15 @@
 #include "shell/BWObjectController.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <utility>
 
 #include "platform/BWUIDMaker.h"
 #include "platform/DataFolderLock.h"
@@ -76,6 +79,13 @@ BWObjectController::Relocation BWObjectController::relocateHoldingLock(const QSt
     if (!sameFolder)
         *m_dataFolderLock = std::move(newLock);  // gives up the old folder's lock
     return Relocation::Done;
+}
+
+void BWObjectController::runWithDialogsOn(QWidget* window, void (BWObjectController::*action)())
+{
+    const QPointer<QWidget> usual = std::exchange(m_window, window);
+    (this->*action)();
+    m_window = usual;
 }
 
 void BWObjectController::moveToNewSecurityScopedDatabaseLocation()

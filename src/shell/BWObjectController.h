@@ -35,6 +35,9 @@ public:
 
     // The window dialogs are shown on.
     void setWindow(QWidget* window) { m_window = window; }
+    // Runs `action` with its dialogs on `window` (the preferences window for
+    // the actions its buttons start), then on the usual window again.
+    void runWithDialogsOn(QWidget* window, void (BWObjectController::*action)());
     // The lock held on the data folder in use; none in tests that lock nothing.
     void setDataFolderLock(DataFolderLock* lock) { m_dataFolderLock = lock; }
     // The overview's advertising box, hidden by hideAdvert().

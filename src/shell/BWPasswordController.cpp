@@ -1,6 +1,7 @@
 #include "shell/BWPasswordController.h"
 
 #include "platform/Log.h"
+#include "platform/SecretStore.h"
 #include "platform/SenderTag.h"
 #include "platform/UserDefaults.h"
 #include "store/BWDefaultsKeys.h"
@@ -294,8 +295,13 @@ bool BWPasswordController::typedPasswordIsStored()
     case StoredPassword::Missing:
         turnOffLockWithoutPassword();
         return true;
+    // Nothing typed can be checked, so nothing typed unlocks.
+    case StoredPassword::KeyringLocked:
+        alert(tr("Keyring Locked"),
+              tr("The keyring that holds the password stays locked, so the password could not be checked. "
+                 "Unlock the keyring when it asks, then try again, or quit."));
+        return false;
     case StoredPassword::Unreachable:
-        // Nothing typed can be checked, so nothing typed unlocks.
         alert(tr("Password Unavailable"),
               tr("The password could not be read from the keyring. Make sure the keyring is running and "
                  "unlocked, then try again."));
@@ -318,8 +324,13 @@ BWPasswordController::Reading BWPasswordController::readStoredPassword() const
     const std::optional<QString> stored = m_keychain.passwordForService(ServiceName, AccountName, &error);
     if (stored)
         return {StoredPassword::Found, *stored};
-    // The keychain sets an error only for a store that failed to answer.
-    return {error.code == 0 ? StoredPassword::Missing : StoredPassword::Unreachable, QString()};
+    // The keychain sets an error only for a store that did not answer that
+    // it was reached, unlocked, and holds no such item.
+    if (error.code == 0)
+        return {StoredPassword::Missing, QString()};
+    if (error.code == int(SecretStore::Status::Locked))
+        return {StoredPassword::KeyringLocked, QString()};
+    return {StoredPassword::Unreachable, QString()};
 }
 
 // The keyring lost the item (a new keyring, a home folder copied without

@@ -20,10 +20,11 @@ class UserDefaults;
 // lock window in its three forms (set, remove, enter at start-up).
 //
 // The lock fails closed. Besides the keyring item, a setting records that a
-// password exists; while it says so, a keyring that can't be reached keeps
-// the program locked (Quit still works). A keyring that answers it holds no
-// password (or an empty one) turns the lock off instead, saying so once:
-// no password could ever open it.
+// password exists; while it says so, a keyring that can't be reached, or
+// stays locked (its unlock cancelled or failed), keeps the program locked
+// and says why (Quit still works). Only a keyring that was reached and
+// unlocked and answers it holds no password (or an empty one) turns the
+// lock off instead, saying so once: no password could ever open it.
 class BWPasswordController : public QObject, public BWPasswordLock
 {
     Q_OBJECT
@@ -75,7 +76,7 @@ private:
     // Whether the typed text is the stored password; tells the user why not.
     // With no password stored, the lock is turned off and anything passes.
     bool typedPasswordIsStored();
-    enum class StoredPassword { Found, Missing, Unreachable };
+    enum class StoredPassword { Found, Missing, KeyringLocked, Unreachable };
     struct Reading
     {
         StoredPassword state;

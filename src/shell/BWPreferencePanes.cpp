@@ -240,7 +240,9 @@ QWidget* BWPreferencePanes::syncPane()
     int place = 0;
     for (const auto& [title, action] : choices) {
         auto* button = new QPushButton(title, buttons);
-        connect(button, &QPushButton::clicked, actions, action);
+        // Their dialogs come up over the preferences, where the user is.
+        connect(button, &QPushButton::clicked, actions,
+                [actions, button, action] { actions->runWithDialogsOn(button->window(), action); });
         grid->addWidget(button, place / 2, place % 2);
         ++place;
         if (action == &BWObjectController::resetDatabaseLocation) {

@@ -9,15 +9,6 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-QString localized(const char* english)
-{
-    return QCoreApplication::translate("BWReminderManager", english);
-}
-
-}  // namespace
-
 BWReminderMaker::BWReminderMaker(const BWStoreEnvironment& env)
     : m_env(env)
 {
@@ -25,7 +16,7 @@ BWReminderMaker::BWReminderMaker(const BWStoreEnvironment& env)
 
 QString BWReminderMaker::reminderTitle(const QString& billName)
 {
-    return localized("Pay ") + billName;
+    return QCoreApplication::translate("BWReminderManager", "Pay %1").arg(billName);
 }
 
 QDateTime BWReminderMaker::alarmDate(const QVariantMap& record) const
@@ -66,10 +57,10 @@ UserNotification BWReminderMaker::notification(const QVariantMap& record, const 
     const QDateTime dueDate = shownDueDate(record);
     UserNotification notification;
     notification.title = reminderTitle(record.value(BillKeys::Name).toString());
-    notification.informativeText
-        = QStringLiteral("%1 %2").arg(localized("Bill is due on"), BWBillsLoader(m_env).createDueDateString(dueDate));
+    notification.informativeText = QCoreApplication::translate("BWReminderManager", "Bill is due on %1")
+                                       .arg(BWBillsLoader(m_env).createDueDateString(dueDate));
     notification.hasActionButton = true;
-    notification.actionButtonTitle = localized("View");
+    notification.actionButtonTitle = QCoreApplication::translate("BWReminderManager", "View");
     notification.userInfo = {{BillKeys::Bid, record.value(BillKeys::Bid).toString()}};
     notification.soundName = UserNotification::defaultSoundName;
     notification.deliveryDate = alarmDate;

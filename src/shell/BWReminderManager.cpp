@@ -73,9 +73,13 @@ BWReminderManager::BWReminderManager(const BWStoreEnvironment& env, EventStoreSo
 {
 }
 
+// Quitting, a stop signal and the session's end all come here, often right
+// after a renewal was asked for (closing the preferences at quit sends the
+// last change of a setting): what is under way is finished and its
+// notifications handed to the schedule, which the centre writes as it goes.
 BWReminderManager::~BWReminderManager()
 {
-    postQueuedJobs();
+    waitUntilIdle();
 }
 
 QString BWReminderManager::reminderTitle(const QString& billName)
@@ -148,17 +152,6 @@ void BWReminderManager::withdrawDeliveredNotifications(const std::function<bool(
     for (const UserNotification& notification : m_notifications->deliveredNotifications()) {
         if (ofBill(billIDOf(notification)))
             m_notifications->removeDeliveredNotification(notification);
-    }
-}
-
-void BWReminderManager::checkForNotificationsToAddWithBillList(const QVariantList& bills)
-{
-    for (const QVariant& bill : bills) {
-        const QVariantMap record = bill.toMap();
-        if (record.value(BillKeys::RemindMe).toBool())
-            createOrvaneReminderForBill(record);
-        else
-            removeRemindersForBill(record.value(BillKeys::Bid).toString(), record.value(BillKeys::Name).toString());
     }
 }
 

@@ -37,7 +37,8 @@ struct UserNotification;
 // keeps the reminders its write made.
 //
 // The manager reads every setting afresh at each call; one instance serves
-// the whole run, and its destruction waits for the calendar writes.
+// the whole run, and its destruction finishes what is under way: the
+// calendar writes, and a renewal's notifications.
 class BWReminderManager : public QObject, public BWReminderScheduling
 {
     Q_OBJECT
@@ -64,13 +65,11 @@ public:
     // Puts nothing off: reminders are not snoozed.
     void snoozeReminderForBill(const QVariantMap&, const QDateTime&, int) override {}
 
-    // For each record in order: its reminders made again when its RemindMe is
-    // on, removed otherwise.
-    void checkForNotificationsToAddWithBillList(const QVariantList& bills);
     // Makes the reminders of every listed item again from its stored date
     // and the reminder settings of the moment, and removes those of bills no
     // longer listed: for when a setting moved the days bills are shown due or
-    // changed how reminders are made, or the data folder was replaced.
+    // changed how reminders are made, the data folder was replaced, or a sync
+    // brought bills. The one way every bill's reminders are made again.
     // Writes no bill, the schedule once and each calendar file once. A
     // notification whose moment has passed is not made again unless the
     // bill's one had not been shown yet. Returns at once; remindersRenewed()
@@ -80,7 +79,8 @@ public:
     // Whether every change asked for so far is made and its calendar files
     // written.
     bool isIdle() const { return m_jobsUnderWay == 0; }
-    // Blocks until it is: for tests, which look at the files.
+    // Blocks until it is, the renewed notifications handed to the schedule:
+    // at the end of the run, and for tests, which look at the files.
     void waitUntilIdle();
 
     // The moment the reminders of a record go off (BWReminderMaker).

@@ -67,11 +67,12 @@ bool BWStartup::checkForDateChange()
     Log::line(QStringLiteral("Updating Data"));
     m_launchDate = now;
     // Reading every item to see which log themselves would hold the window:
-    // they are looked for on a worker, what is due is logged here, and then
-    // the list is read again.
+    // they are looked for on a worker, what is due is logged here a few a
+    // turn, and then the list is read again.
+    ++m_dueLookups;
     BWAutomaticPayments::findDueItems(env(), this, [this](const QStringList& due) {
-        BWAutomaticPayments(env()).logDuePayments(due);
-        showNewDay();
+        --m_dueLookups;
+        logDuePaymentsOnTurns(due, [this] { showNewDay(); });
     });
     if (screens().overview && !m_delegate.commands().overviewIsShown())
         m_delegate.commands().switchToOverviewWithoutReloading(this);
@@ -89,6 +90,30 @@ void BWStartup::showNewDay()
     } catch (const std::exception& failure) {
         Log::line(QStringLiteral("Reloading for the new day failed: %1").arg(QString::fromUtf8(failure.what())));
     }
+}
+
+// One item a task, each payment its own write, so that a day on which many
+// items fall due never holds the window. The rows show the payments with the
+// new day's list, read on a worker once the last one is written: a row
+// updated before that would have this thread work out every bill's figures
+// for the new day. An item several dates behind logs the next one in the
+// following pass, as logDuePayments() does. What a quit leaves unwritten is
+// due still and is logged by the step at the next start.
+void BWStartup::logDuePaymentsOnTurns(const QStringList& candidates, const std::function<void()>& done)
+{
+    auto logged = std::make_shared<QStringList>();
+    for (const QString& billID : candidates) {
+        m_automaticWrites.append([this, billID, logged] {
+            if (!BWAutomaticPayments(env()).logDuePaymentsOnce({billID}).isEmpty())
+                logged->append(billID);
+        });
+    }
+    m_automaticWrites.append([this, logged, done] {
+        if (logged->isEmpty())
+            done();
+        else
+            logDuePaymentsOnTurns(*logged, done);
+    });
 }
 
 QStringList BWStartup::logAutomaticPayments()

@@ -21,6 +21,8 @@
 #include "store/BWAutomaticPayments.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWDataFolder.h"
+#include "store/BWIndexRepair.h"
 #include "store/BWInterruptedCopies.h"
 
 #include <QAbstractItemView>
@@ -33,6 +35,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <exception>
 #include <functional>
@@ -264,6 +267,7 @@ void BWStartup::finishStartUpOnceShown()
         finishedStep(QStringLiteral("mainWindowShown"));
         BWInterruptedCopies(env()).tidy();
         finishedStep(QStringLiteral("tidyInterruptedCopies"));
+        putIndexRightFromBillFiles();
         m_delegate.cloudSync().checkCloudAccountAtStartUp();
         finishedStep(QStringLiteral("cloudSync"));
         if (m_defaults.boolForKey(BW_ShouldDisplayOrvaneCloudPrompt)) {
@@ -280,6 +284,15 @@ void BWStartup::finishStartUpOnceShown()
         new AfterFirstPaint(window, this, finish);
     else
         QTimer::singleShot(0, this, finish);
+}
+
+void BWStartup::putIndexRightFromBillFiles()
+{
+    QtConcurrent::run(&BWIndexRepair::tombstonesListedAsLive, BWDataFolder(env()).path())
+        .then(this, [this](const QStringList& billIDs) {
+            if (!BWIndexRepair(env()).listAsDeleted(billIDs))
+                Log::line(QStringLiteral("Could not list the bills deleted by their files as deleted"));
+        });
 }
 
 void BWStartup::finishedStep(const QString& step)
@@ -416,9 +429,13 @@ void BWStartup::applicationWillTerminate()
     m_updateTimer.stop();
 }
 
+// The setting takes effect the next time Orvane starts: the task bar and
+// the quit question both follow the state this run started in.
 bool BWStartup::runsInTrayOnly() const
 {
-    return m_defaults.integerForKey(OrvaneVisibility) == MenuBarOnly && m_trayAvailable();
+    if (!m_runsInTrayOnly)
+        m_runsInTrayOnly = m_defaults.integerForKey(OrvaneVisibility) == MenuBarOnly && m_trayAvailable();
+    return *m_runsInTrayOnly;
 }
 
 // ---- Small actions -----------------------------------------------------------

@@ -10,9 +10,11 @@
 #include <QVariantMap>
 
 #include <functional>
+#include <optional>
 #include <memory>
 
 #include "shell/BWAppScreens.h"
+#include "sync/OrvaneTurnQueue.h"
 
 class BWAppDelegate;
 class UserActivity;
@@ -112,6 +114,8 @@ public:
     // On a new calendar date since the last look: logs the automatic
     // payments that fell due and reloads the overview. True on a new date.
     bool checkForDateChange();
+    // A new day's due items are being looked for or logged.
+    bool isLoggingDuePayments() const { return m_dueLookups > 0 || !m_automaticWrites.isEmpty(); }
     void startTimer();
     void receiveSleepNote();
     void receiveWakeNote();
@@ -153,6 +157,9 @@ private:
     const BWAppScreens& screens() const;
     bool passwordIsSet() const;
     void finishStartUpOnceShown();
+    // Finishes a deletion cut short between its two writes, from the bill
+    // files read on a worker.
+    void putIndexRightFromBillFiles();
     bool createMenuIfEnabled();
     void observeSleepAndWake();
     void setNotificationCenterVisibility();
@@ -160,6 +167,9 @@ private:
     void showNewDay();
     void logAutomaticPaymentsOfChangedItems();
     void showAutomaticPayments(const QStringList& logged);
+    // Logs what is due of `candidates` through the turn queue, then runs
+    // `done`.
+    void logDuePaymentsOnTurns(const QStringList& candidates, const std::function<void()>& done);
     // Tray-only mode as it takes effect: on a desktop without a tray the
     // window stays the program's handle.
     bool runsInTrayOnly() const;
@@ -173,6 +183,9 @@ private:
     QTimer m_automaticPaymentsSoon;
     QStringList m_automaticCandidates;
     bool m_automaticAnyItem = false;
+    // The day's automatic payments, written a few a turn.
+    int m_dueLookups = 0;
+    OrvaneTurnQueue m_automaticWrites;
     ActivationPolicy m_activationPolicy = ActivationPolicy::Regular;
     std::unique_ptr<BWMenulet> m_menulet;
     BWPasswordLock* m_passwordController = nullptr;
@@ -182,6 +195,8 @@ private:
     QPointer<QMenu> m_appMenu;
     QuitQuestion m_quitQuestion;
     std::function<bool()> m_trayAvailable = [] { return true; };
+    // The tray-only state of this run, read at its first use.
+    mutable std::optional<bool> m_runsInTrayOnly;
     // Set while quitting, when the main window closes for good.
     bool m_terminating = false;
     bool m_toldScheduleNotSaved = false;

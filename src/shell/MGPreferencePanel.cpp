@@ -17,18 +17,22 @@ namespace {
 struct PaneItem
 {
     const char* identifier;
-    const char* label;   // also the window title; not translated
+    const char* label;  // also the window title
     const char* themeIcon;
     QStyle::StandardPixmap fallbackIcon;
 };
 
 const PaneItem PaneItems[MGPreferencePanel::PaneCount] = {
-    {"View1ItemIdentifier", "General", "computer", QStyle::SP_ComputerIcon},
-    {"View2ItemIdentifier", "Sync", "emblem-synchronizing", QStyle::SP_DriveNetIcon},
-    {"View3ItemIdentifier", "Reminders", "x-office-calendar", QStyle::SP_MessageBoxInformation},
-    {"View4ItemIdentifier", "Logging", "x-office-spreadsheet", QStyle::SP_FileDialogDetailedView},
-    {"View4aItemIdentifier", "Income", "folder-download", QStyle::SP_ArrowDown},
-    {"View5ItemIdentifier", "Advanced", "application-x-addon", QStyle::SP_FileDialogListView},
+    {"View1ItemIdentifier", QT_TRANSLATE_NOOP("MGPreferencePanel", "General"), "computer", QStyle::SP_ComputerIcon},
+    {"View2ItemIdentifier", QT_TRANSLATE_NOOP("MGPreferencePanel", "Sync"), "emblem-synchronizing",
+     QStyle::SP_DriveNetIcon},
+    {"View3ItemIdentifier", QT_TRANSLATE_NOOP("MGPreferencePanel", "Reminders"), "x-office-calendar",
+     QStyle::SP_MessageBoxInformation},
+    {"View4ItemIdentifier", QT_TRANSLATE_NOOP("MGPreferencePanel", "Logging"), "x-office-spreadsheet",
+     QStyle::SP_FileDialogDetailedView},
+    {"View4aItemIdentifier", QT_TRANSLATE_NOOP("MGPreferencePanel", "Income"), "folder-download", QStyle::SP_ArrowDown},
+    {"View5ItemIdentifier", QT_TRANSLATE_NOOP("MGPreferencePanel", "Advanced"), "application-x-addon",
+     QStyle::SP_FileDialogListView},
 };
 
 constexpr int ToolbarIconSide = 32;
@@ -93,14 +97,14 @@ void MGPreferencePanel::mapViewsToToolbar()
         const PaneItem& item = PaneItems[tag];
         QAction* action = m_toolbar->addAction(
             QIcon::fromTheme(QString::fromLatin1(item.themeIcon), m_window->style()->standardIcon(item.fallbackIcon)),
-            QString::fromLatin1(item.label));
+            tr(item.label));
         action->setObjectName(QString::fromLatin1(item.identifier));
         action->setCheckable(true);
         action->setActionGroup(selection);
         SenderTag::set(action, tag);
         connect(action, &QAction::triggered, this, [this, action] { changePanes(action); });
     }
-    m_window->setWindowTitle(QString::fromLatin1(PaneItems[General].label));
+    m_window->setWindowTitle(tr(PaneItems[General].label));
     toolbarItems().first()->setChecked(true);
 }
 
@@ -119,7 +123,7 @@ void MGPreferencePanel::changePanes(QObject* sender)
     const int tag = SenderTag::of(sender);
     if (tag < 0 || tag >= PaneCount)
         return;
-    m_window->setWindowTitle(QString::fromLatin1(PaneItems[tag].label));
+    m_window->setWindowTitle(tr(PaneItems[tag].label));
     if (QAction* item = toolbarItems().value(tag))
         item->setChecked(true);
     showPane(m_panes[tag]);

@@ -63,16 +63,39 @@ QString supportFolder()
 }
 
 // Without a screen (the offscreen platform of tests and scripts) there is
-// nobody to click a message box away; the log carries the message then.
-void tellUser(const QString& message, const QString& detail)
+// nobody to click a message box away.
+void showMessage(const QString& message, const QString& detail)
 {
-    Log::line(message + u' ' + detail);
     const QString platform = QGuiApplication::platformName();
     if (platform == u"offscreen" || platform == u"minimal")
         return;
     BWMessageBox box(QMessageBox::Warning, message, detail);
     box.addButton(QMessageBox::Ok);
     box.exec();
+}
+
+// The log carries the message too, for a run without a screen.
+void tellUser(const QString& message, const QString& detail)
+{
+    Log::line(message + u' ' + detail);
+    showMessage(message, detail);
+}
+
+// A setting that cannot be read is named to the user once, from the event
+// loop of the GUI thread, whichever thread read it; the log named it already.
+void tellOfUnreadableSettings()
+{
+    UserDefaults::setUnreadableValueListener([](const QString& key, const QString& path) {
+        QMetaObject::invokeMethod(
+            qApp,
+            [key, path] {
+                showMessage(QCoreApplication::translate("main", "A Setting Could Not Be Read"),
+                            QCoreApplication::translate("main", "Orvane could not read the setting %1 in %2; it uses "
+                                                                "the default.")
+                                .arg(key, path));
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 // The launcher agent's autostart entry, written from the template among the
@@ -132,6 +155,7 @@ int main(int argc, char** argv)
         break;
     }
 
+    tellOfUnreadableSettings();
     const QString defaultsFolder = UserDefaults::defaultFolder();
     UserDefaults standard(UserDefaults::standardPath(defaultsFolder));
     UserDefaults appGroup(UserDefaults::suitePath(defaultsFolder, BWDefaultsKeys::AppGroupSuiteName));

@@ -136,18 +136,23 @@ bool BWBill::storeLocalChange(const QVariantMap& record, bool updateiCloud, bool
 std::optional<QVariantMap> BWBill::stampedChange(const std::optional<QVariantMap>& stored,
                                                  const QVariantMap& record) const
 {
-    const std::optional<QVariantMap> changed
-        = BWBillMerge::changed(stored.value_or(QVariantMap()), storedForm(record), [&] { return nextStamp(stored); });
-    if (!changed)
+    QString stamp;
+    std::optional<QVariantMap> changed = BWBillMerge::changed(stored.value_or(QVariantMap()), storedForm(record),
+                                                              [&] { return stamp = nextStamp(stored); });
+    if (!changed) {
         Log::line(QStringLiteral("Bill %1 is unchanged; nothing written").arg(record.value(BillKeys::Bid).toString()));
-    return changed;
+        return changed;
+    }
+    // What this computer stamped while its clock was far ahead goes out
+    // again with this change's stamp, so that the others take it.
+    return BWBillMerge::restampedAfter(*changed, HybridLogicalClock::boundFor(now()), stamp);
 }
 
 QString BWBill::nextStamp(const std::optional<QVariantMap>& stored) const
 {
     HybridLogicalClock& stamps = stampClock();
     if (stored)
-        stamps.observe(BWBillMerge::latestStamp(*stored));
+        stamps.observe(BWBillMerge::latestStamp(*stored), now());
     return stamps.next(now());
 }
 
@@ -185,14 +190,15 @@ bool BWBill::storeIncomingCopy(const QVariantMap& incoming, CopySource source, b
     if (!acceptsBillID(billID, "Storing a copy from another computer"))
         return false;
     const std::optional<QVariantMap> stored = storedCopy(billID);
-    const QVariantMap copy = storedForm(incoming);
+    // What a clock more than a day ahead stamped waits where it came from.
+    const QVariantMap copy = BWBillMerge::withoutStampsAfter(storedForm(incoming), HybridLogicalClock::boundFor(now()));
     // The deletion of a bill this computer never had, unless a list names
     // it: then its tombstone is the file the id needs.
     if (!stored && BWBillMerge::isDeleted(copy) && !isListed(billID)
         && !BWBillIndex(dataFolder()).contains(IndexKeys::DeletedBills, billID))
         return true;
     const QVariantMap merged = BWBillMerge::merged(stored.value_or(copy), copy);
-    stampClock().observe(BWBillMerge::latestStamp(merged));
+    stampClock().observe(BWBillMerge::latestStamp(merged), now());
     if (stored && BWBillMerge::sameState(merged, *stored))
         return true;
     if (!writeRecordFile(billID, merged))

@@ -114,9 +114,8 @@ public:
     // bill without a readable file.
     std::optional<QVariantMap> storedCopy(const QString& billID) const;
 
-    // Loads the bill, sets the keys and rewrites it. A key named twice takes
-    // the value of its first occurrence; keys and values must pair up.
-    // No caller in the program; saveSpecificKeys() with one key.
+    // Loads the bill, sets the keys and rewrites it (a key named twice takes
+    // its first value). No caller in the program; saveSpecificKeys() with one.
     bool saveSpecificKey(const QString& key, const QVariant& value, const QString& billID);
     bool saveSpecificKeys(const QStringList& keys, const QVariantList& values, const QString& billID);
 
@@ -133,6 +132,9 @@ public:
     bool restoreBillWithBid(const QString& billID);
     bool moveBill(const QString& billID, const QString& fromIndex, const QString& toIndex,
                   const QString& notUsingIndex, bool disableBill);
+    // Lists the bill in DeletedBills (out of the other lists), its reminders
+    // removed; the channels get the lists that changed.
+    bool listAsDeleted(const QString& billID);
     // Empties all three lists (before an import); also replaces an unreadable index.
     bool deleteAllBills();
     // Empties DeletedBills: the bills come back, stamped anew so that they
@@ -219,11 +221,9 @@ private:
     static void keepWhatArchivingReplaces(QVariantMap& record);
     static void giveBackWhatArchivingReplaced(QVariantMap& record);
     bool addToActiveBills(const QString& billID, QStringList* activeBills) const;
-    // Lists the bill as the deletion rule has it: in ActiveBills (out of the
-    // other lists), or in DeletedBills with its reminders removed; the
-    // channels get the lists that changed.
+    // Lists the bill in ActiveBills (out of the other lists); the channels
+    // get the lists that changed.
     bool listAsLive(const QString& billID);
-    bool listAsDeleted(const QString& billID);
     bool deleteUnknownBill(const QString& billID);
     // Whether the index lists the bill as active or archived.
     bool isListed(const QString& billID) const;

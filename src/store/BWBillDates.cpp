@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <limits>
+
 #include "platform/Clock.h"
 #include "platform/DateTemplate.h"
 #include "platform/UserDefaults.h"
@@ -17,43 +20,90 @@ constexpr qlonglong kSecondsPerDay = 86400;
 constexpr qlonglong kFarAwayDays = 10000;
 constexpr qlonglong kFallbackDueSoonDays = 7;
 
-QString localized(const char* english)
+// The texts are translated under the loader's name, where they were first shown.
+QString translated(const char* text)
 {
-    // The translations were made under the loader's name.
-    return QCoreApplication::translate("BWBillsLoader", english);
+    return QCoreApplication::translate("BWBillsLoader", text);
 }
 
-// A phrase, a number and a unit word: "Due in 3 days".
-QString phraseCountUnit(const QString& phrase, qlonglong count, const char* unit)
+// A text with %n, a count that picks the language's plural form.
+QString translatedCount(const char* text, qlonglong count)
 {
-    return QStringLiteral("%1 %2 %3").arg(phrase).arg(count).arg(localized(unit));
+    const qlonglong shown = std::clamp<qlonglong>(count, 0, std::numeric_limits<int>::max());
+    return QCoreApplication::translate("BWBillsLoader", text, nullptr, int(shown));
 }
 
-// The lead-in words of a distance ahead: exact, rounded and at least.
-struct AheadPhrases {
-    QString in;
-    QString inAbout;
-    QString inOver;
+// The texts of a distance ahead in whole days, weeks, months or a year; the
+// counts of the %n texts are two or more, so English needs no singular there.
+struct AheadTexts
+{
+    const char* oneDay;
+    const char* oneWeek;
+    const char* days;
+    const char* aboutOneMonth;
+    const char* overOneMonth;
+    const char* aboutMonths;
+    const char* overMonths;
+    const char* overOneYear;
 };
 
-// A distance of `days` (1 to far away) ahead in whole days, weeks, months or years.
-QString daysAheadText(qlonglong days, const AheadPhrases& phrases)
+constexpr AheadTexts kBillAhead{
+    QT_TRANSLATE_NOOP("BWBillsLoader", "Due in 1 day"),
+    QT_TRANSLATE_NOOP("BWBillsLoader", "Due in 1 week"),
+    QT_TRANSLATE_N_NOOP("BWBillsLoader", "Due in %n days"),
+    QT_TRANSLATE_NOOP("BWBillsLoader", "Due in about 1 month"),
+    QT_TRANSLATE_NOOP("BWBillsLoader", "Due in over 1 month"),
+    QT_TRANSLATE_N_NOOP("BWBillsLoader", "Due in about %n months"),
+    QT_TRANSLATE_N_NOOP("BWBillsLoader", "Due in over %n months"),
+    QT_TRANSLATE_NOOP("BWBillsLoader", "Due in over 1 year"),
+};
+
+constexpr AheadTexts kIncomeAhead{
+    QT_TRANSLATE_NOOP("BWBillsLoader", "Paid in 1 day"),
+    QT_TRANSLATE_NOOP("BWBillsLoader", "Paid in 1 week"),
+    QT_TRANSLATE_N_NOOP("BWBillsLoader", "Paid in %n days"),
+    QT_TRANSLATE_NOOP("BWBillsLoader", "Paid in about 1 month"),
+    QT_TRANSLATE_NOOP("BWBillsLoader", "Paid in over 1 month"),
+    QT_TRANSLATE_N_NOOP("BWBillsLoader", "Paid in about %n months"),
+    QT_TRANSLATE_N_NOOP("BWBillsLoader", "Paid in over %n months"),
+    QT_TRANSLATE_NOOP("BWBillsLoader", "Paid in over 1 year"),
+};
+
+// The extension's narrow line has no room for "about".
+constexpr AheadTexts kExtensionAhead{
+    QT_TRANSLATE_NOOP("BWBillsLoader", "In 1 day"),
+    QT_TRANSLATE_NOOP("BWBillsLoader", "In 1 week"),
+    QT_TRANSLATE_N_NOOP("BWBillsLoader", "In %n days"),
+    QT_TRANSLATE_NOOP("BWBillsLoader", "In 1 month"),
+    QT_TRANSLATE_NOOP("BWBillsLoader", "Over 1 month"),
+    QT_TRANSLATE_N_NOOP("BWBillsLoader", "In %n months"),
+    QT_TRANSLATE_N_NOOP("BWBillsLoader", "Over %n months"),
+    QT_TRANSLATE_NOOP("BWBillsLoader", "Over 1 year"),  // and anything further, short of Never
+};
+
+// A distance of `days` (1 to far away) ahead.
+QString daysAheadText(qlonglong days, const AheadTexts& texts)
 {
     if (days == 1)
-        return phraseCountUnit(phrases.in, 1, "day");
+        return translated(texts.oneDay);
     if (days == 7)
-        return phraseCountUnit(phrases.in, 1, "week");
+        return translated(texts.oneWeek);
     if (days <= 28)
-        return phraseCountUnit(phrases.in, days, "days");
+        return translatedCount(texts.days, days);
     if (days <= 31)
-        return phraseCountUnit(phrases.inAbout, 1, "month");
+        return translated(texts.aboutOneMonth);
     if (days <= 58)
-        return phraseCountUnit(phrases.inOver, 1, "month");
+        return translated(texts.overOneMonth);
     if (days <= 61)
-        return phraseCountUnit(phrases.inAbout, 2, "months");
+        return translatedCount(texts.aboutMonths, 2);
     if (days <= 365)
-        return phraseCountUnit(phrases.inOver, days / 30, "months");
-    return phraseCountUnit(phrases.inOver, 1, "year");
+        return translatedCount(texts.overMonths, days / 30);
+    return translated(texts.overOneYear);
+}
+
+QString never()
+{
+    return QCoreApplication::translate("BWBillsLoader", "Never");
 }
 
 }  // namespace
@@ -86,21 +136,18 @@ QString BWBillDates::createHumanDueDate(const QDateTime& dueDate, const QDateTim
                                           bool isIncome) const
 {
     const qlonglong d = getDaysApart(dueDate, currentDate);
-    if (d < 0) {
-        const char* unit = d == -1 ? "day" : "days";
-        if (isIncome)
-            return QStringLiteral("%1 %2 %3 ago").arg(localized("Paid")).arg(-d).arg(localized(unit));
-        return phraseCountUnit(localized("Overdue by"), -d, unit);
-    }
+    if (d == -1)
+        return isIncome ? QCoreApplication::translate("BWBillsLoader", "Paid 1 day ago")
+                        : QCoreApplication::translate("BWBillsLoader", "Overdue by 1 day");
+    if (d < 0)
+        return isIncome ? QCoreApplication::translate("BWBillsLoader", "Paid %n days ago", nullptr, int(-d))
+                        : QCoreApplication::translate("BWBillsLoader", "Overdue by %n days", nullptr, int(-d));
     if (d == 0)
-        return isIncome ? localized("Paid today") : localized("Due today");
+        return isIncome ? QCoreApplication::translate("BWBillsLoader", "Paid today")
+                        : QCoreApplication::translate("BWBillsLoader", "Due today");
     if (d > kFarAwayDays)
-        return localized("Never");
-
-    const QString in = isIncome ? localized("Paid in") : localized("Due in");
-    const QString inAbout = isIncome ? localized("Paid in about") : localized("Due in about");
-    const QString inOver = isIncome ? localized("Paid in over") : localized("Due in over");
-    return daysAheadText(d, {in, inAbout, inOver});
+        return never();
+    return daysAheadText(d, isIncome ? kIncomeAhead : kBillAhead);
 }
 
 QString BWBillDates::createHumanDueDateForExtension(const QDateTime& dueDate,
@@ -108,15 +155,12 @@ QString BWBillDates::createHumanDueDateForExtension(const QDateTime& dueDate,
 {
     const qlonglong d = getDaysApart(dueDate, currentDate);
     if (d < 0)
-        return localized("Overdue");
+        return QCoreApplication::translate("BWBillsLoader", "Overdue");
     if (d == 0)
-        return localized("Today");
+        return QCoreApplication::translate("BWBillsLoader", "Today");
     if (d > kFarAwayDays)
-        return localized("Never");
-
-    // The extension's narrow line has no room for "about".
-    const QString in = localized("In");
-    return daysAheadText(d, {in, in, localized("Over")});
+        return never();
+    return daysAheadText(d, kExtensionAhead);
 }
 
 QString BWBillDates::createHumanRepeat(const QVariant& repeat, const QDateTime& dueDate) const
@@ -131,30 +175,31 @@ QString BWBillDates::createHumanRepeat(const QVariant& repeat, const QDateTime& 
         unit = pair.at(1).toLongLong();
     }
 
-    const QString every = localized("Every");
-    const auto everyWord = [&](const char* word) { return QStringLiteral("%1 %2").arg(every, localized(word)); };
-    const auto everyCount = [&](const char* word) { return phraseCountUnit(every, count, word); };
-
     switch (unit) {
     case 0:
-        return count == 1 ? everyWord("week") : everyCount("weeks");
+        return count == 1 ? QCoreApplication::translate("BWBillsLoader", "Every week")
+                          : translatedCount(QT_TRANSLATE_N_NOOP("BWBillsLoader", "Every %n weeks"), count);
     case 1:
-        return localized("Twice per month");
+        return QCoreApplication::translate("BWBillsLoader", "Twice per month");
     case 2:
         if (count == 1)
-            return everyWord("month");
+            return QCoreApplication::translate("BWBillsLoader", "Every month");
         if (count == 3)
-            return everyWord("quarter");
+            return QCoreApplication::translate("BWBillsLoader", "Every quarter");
         if (count == 12)
-            return everyWord("year");
-        return everyCount("months");
+            return QCoreApplication::translate("BWBillsLoader", "Every year");
+        return translatedCount(QT_TRANSLATE_N_NOOP("BWBillsLoader", "Every %n months"), count);
     case 3:
-        return count == 1 ? everyWord("day") : everyCount("days");
+        return count == 1 ? QCoreApplication::translate("BWBillsLoader", "Every day")
+                          : translatedCount(QT_TRANSLATE_N_NOOP("BWBillsLoader", "Every %n days"), count);
     case 4:
-        return localized("Never");
+        return never();
     case 5:
-        return QStringLiteral("%1 %2").arg(every, OvModernDateCalculations::stringForCustomRepeatIntervalWithComponents(
-                                                      OvModernDateCalculations::extractDateComponentsFromDate(dueDate)));
+        // The weekday and its ordinal stay English in every language, and so
+        // does the phrase they make: "Every 2nd Tuesday".
+        return QStringLiteral("Every %1")
+            .arg(OvModernDateCalculations::stringForCustomRepeatIntervalWithComponents(
+                OvModernDateCalculations::extractDateComponentsFromDate(dueDate)));
     case 6:
         return QStringLiteral("Quarterly tax dates");
     default:
@@ -181,27 +226,27 @@ QString BWBillDates::dateString(const QDateTime& date, const QString& skeleton, 
 
 QString BWBillDates::createDueDateString(const QDateTime& date) const
 {
-    return dateString(date, QStringLiteral("EEEMMMdyyyy"), localized("Never"));
+    return dateString(date, QStringLiteral("EEEMMMdyyyy"), never());
 }
 
 QString BWBillDates::createMediumDueDateString(const QDateTime& date) const
 {
-    return dateString(date, QStringLiteral("EEEMMMd"), localized("Never"));
+    return dateString(date, QStringLiteral("EEEMMMd"), never());
 }
 
 QString BWBillDates::createShortDueDateString(const QDateTime& dueDate) const
 {
-    return dateString(dueDate, QStringLiteral("MMMd"), localized("Never"));
+    return dateString(dueDate, QStringLiteral("MMMd"), never());
 }
 
 QString BWBillDates::createVeryShortDueDateString(const QDateTime& dueDate) const
 {
-    return dateString(dueDate, QStringLiteral("MMddyyyy"), localized("Never"));
+    return dateString(dueDate, QStringLiteral("MMddyyyy"), never());
 }
 
 QString BWBillDates::createDayString(const QDateTime& date) const
 {
-    return dateString(date, QStringLiteral("EEEE"), localized(" "));
+    return dateString(date, QStringLiteral("EEEE"), QStringLiteral(" "));
 }
 
 QString BWBillDates::createDueIcon(qlonglong sortNumber, qlonglong paymentType) const

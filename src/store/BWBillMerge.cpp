@@ -315,11 +315,8 @@ void BWBillMerge::mergePayments(const QVariantMap& first, const QVariantMap& sec
         if (!removedByID && !removedByIdentity)
             kept.append(it.value());
     }
-    // In one order on every computer: by date, then by id.
-    std::stable_sort(kept.begin(), kept.end(), [](const QVariant& a, const QVariant& b) {
-        return a.toMap().value(PaymentKeys::Date).toDateTime() < b.toMap().value(PaymentKeys::Date).toDateTime();
-    });
     result.insert(BillKeys::PaymentList, kept);
+    inCanonicalOrder(result);
     if (!removed.isEmpty())
         result.insert(BillKeys::RemovedPaymentIDs, removed);
     // Two computers that removed one payment knew the same share of it,
@@ -408,6 +405,27 @@ double BWBillMerge::takenOffAfter(const QVariantMap& record, const QString& setA
             taken += payment.value(PaymentKeys::BalanceReduction).toDouble();
     }
     return taken;
+}
+
+// The merged payments in one order on every computer, whichever logged them
+// first: by date, then by id, so that the files come out alike byte for byte.
+void BWBillMerge::inCanonicalOrder(QVariantMap& record)
+{
+    if (!record.contains(BillKeys::PaymentList))
+        return;
+    QVariantList payments = record.value(BillKeys::PaymentList).toList();
+    const auto before = [](const QVariant& a, const QVariant& b) {
+        const QVariantMap first = a.toMap(), second = b.toMap();
+        const QDateTime dateA = first.value(PaymentKeys::Date).toDateTime();
+        const QDateTime dateB = second.value(PaymentKeys::Date).toDateTime();
+        if (dateA != dateB)
+            return dateA < dateB;
+        return first.value(PaymentKeys::PaymentID).toString() < second.value(PaymentKeys::PaymentID).toString();
+    };
+    if (std::is_sorted(payments.cbegin(), payments.cend(), before))
+        return;
+    std::stable_sort(payments.begin(), payments.end(), before);
+    record.insert(BillKeys::PaymentList, payments);
 }
 
 // The balance was set with these payments paid; removed since, they give

@@ -74,6 +74,15 @@ public:
     // A deletion of a bill of which nothing else is known here.
     static QVariantMap tombstone(const QString& billID, const QString& stamp);
 
+    // ---- Clocks far ahead ----
+    // The record without what is stamped after `bound` (fields, payments,
+    // removals, the deletion): a change from a clock far ahead waits where
+    // it is until this computer's clock passes it, or it comes again.
+    static QVariantMap withoutStampsAfter(const QVariantMap& record, const QString& bound);
+    // The record with each stamp after `bound` made `stamp`: what this
+    // computer stamped while its clock was far ahead, sent again sanely.
+    static QVariantMap restampedAfter(const QVariantMap& record, const QString& bound, const QString& stamp);
+
     // ---- Records of earlier versions ----
     // The record with what this version keeps: a stamp on each field (the
     // date of its last change), an id on each payment (from its content and
@@ -137,6 +146,7 @@ private:
     static double givenBackAfter(const QVariantMap& record, const QString& setAt);
     static bool samePaymentContent(const QVariantMap& first, const QVariantMap& second);
     static bool isTakenOver(const QVariantMap& record);
+    static void inCanonicalOrder(QVariantMap& record);
     static QString legacyStampOf(const QVariantMap& record);
     // When a payment of an older layout, without a stamp of its own, was logged.
     static QString loggedStampOfOlderPayment(const QVariantMap& payment);

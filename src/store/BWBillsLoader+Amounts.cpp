@@ -104,12 +104,9 @@ QString BWBillsLoader::numberFormattedNumber(double number) const
 
 QString BWBillsLoader::formattedTimesPaidWithPayments(const QVariantList& payments) const
 {
-    const qsizetype count = payments.size();
-    const char* unit = count == 1 ? "time" : "times";
-    return QStringLiteral("%1 %2 %3")
-        .arg(QCoreApplication::translate("BWBillsLoader", "Paid"))
-        .arg(count)
-        .arg(QCoreApplication::translate("BWBillsLoader", unit));
+    if (payments.size() == 1)
+        return QCoreApplication::translate("BWBillsLoader", "Paid 1 time");
+    return QCoreApplication::translate("BWBillsLoader", "Paid %n times", nullptr, int(payments.size()));
 }
 
 QString BWBillsLoader::billSummaryForBill(const QVariantMap& bill) const

@@ -16,18 +16,19 @@
 
 namespace {
 
-const char* const AttachReceiptTitle = "Attach Receipt";
-const char* const AttachTitle = "Attach";
+const char* const AttachReceiptTitle = QT_TRANSLATE_NOOP("BWPaymentLogger", "Attach Receipt");
+const char* const AttachTitle = QT_TRANSLATE_NOOP("BWPaymentLogger", "Attach");
 
-QString localized(const char* english)
+QString translated(const char* title)
 {
-    return QCoreApplication::translate("BWPaymentLogger", english);
+    return QCoreApplication::translate("BWPaymentLogger", title);
 }
 
 bool isButtonTitle(const QString& text)
 {
+    // The title as shown, in English or in the language of the screens.
     for (const char* title : {AttachReceiptTitle, AttachTitle}) {
-        if (text == QLatin1String(title) || text == localized(title))
+        if (text == QLatin1String(title) || text == translated(title))
             return true;
     }
     return false;
@@ -63,15 +64,15 @@ QString BWPaymentLogger::cleanReceiptTitle(const QString& title)
 
 QString BWPaymentLogger::reverseCleanReceiptTitleWithString(const QString& receipt)
 {
-    return receipt.isEmpty() ? localized(AttachTitle) : receipt;
+    return receipt.isEmpty() ? translated(AttachTitle) : receipt;
 }
 
 QString BWPaymentLogger::resetTitleForReceiptButton(int kind)
 {
     if (kind == 1)
-        return localized(AttachReceiptTitle);
+        return translated(AttachReceiptTitle);
     if (kind == 2)
-        return localized(AttachTitle);
+        return translated(AttachTitle);
     return QString();
 }
 

@@ -9,6 +9,7 @@
 
 #include "platform/BWUIDMaker.h"
 #include "platform/FileStamp.h"
+#include "platform/HybridLogicalClock.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "store/BWBill.h"
@@ -92,6 +93,7 @@ std::optional<int> OrvaneCloudManager::retryDelay(const QString& what, int attem
 void OrvaneCloudManager::retryOrReport(const QString& recordName, int attempt, const CloudError& error,
                                        const std::function<void(int nextAttempt)>& retry)
 {
+    emit writeFailed(recordName, error.message);
     const std::optional<int> delay = retryDelay(recordName, attempt, error);
     if (!delay) {
         emit syncFailed(recordName, error.message);
@@ -356,6 +358,11 @@ QStringList OrvaneCloudManager::localList(const QString& listName) const
 
 bool OrvaneCloudManager::writeDownloadedBill(const QVariantMap& bill)
 {
+    // The store holds back what such a clock stamped; the user hears why.
+    const QString latest = BWBillMerge::latestStamp(bill);
+    if (HybridLogicalClock::isFarAhead(latest, now())
+        && HybridLogicalClock::deviceOf(latest) != HybridLogicalClock::noDevice())
+        emit clockFarAhead(HybridLogicalClock::deviceOf(latest), now().msecsTo(HybridLogicalClock::wallTimeOf(latest)));
     bool written = false;
     if (!BWBill(m_env).storeIncomingCopy(bill, BWBill::CopySource::CloudDatabase, &written))
         Log::line(QStringLiteral("Could not write bill %1 from iCloud").arg(bill.value(BillKeys::Bid).toString()));

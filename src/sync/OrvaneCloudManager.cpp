@@ -30,13 +30,16 @@ const QString Type = QStringLiteral("type");
 const QString LocalModificationDate = QStringLiteral("localModificationDate");
 const QString Bids = QStringLiteral("Bids");
 const QString Bid = QStringLiteral("Bid");
+// The flags a record carries as NO only for earlier versions: the bill had none.
+const QString FlagsAddedOnTheWay = QStringLiteral("FlagsAddedOnTheWay");
 }  // namespace Fields
 
 // Fields of a "Bill" record that are no key of a bill: the payments as
 // parallel lists, for versions that know no other form, and the record's own.
 const QStringList PaymentListFields
     = {Fields::PaymentListDates, Fields::PaymentListAmounts, Fields::PaymentListNotes, Fields::PaymentListAttachments};
-const QStringList RecordOnlyFields = PaymentListFields + QStringList{Fields::Type, Fields::LocalModificationDate};
+const QStringList RecordOnlyFields
+    = PaymentListFields + QStringList{Fields::Type, Fields::LocalModificationDate, Fields::FlagsAddedOnTheWay};
 // Flags that travel as NO when the bill lacks them, for versions that need them.
 const QStringList FlagKeys = {BillKeys::AmountVaries, BillKeys::IsArchived, BillKeys::IsIncome};
 
@@ -82,8 +85,10 @@ QVariantList paymentsWithReceipts(const QVariantList& payments, const QString& d
     QVariantList result;
     for (const QVariant& entry : payments) {
         QVariantMap payment = entry.toMap();
-        payment.insert(PaymentKeys::Receipt,
-                       localReceiptPath(payment.value(PaymentKeys::Receipt).toString(), dataFolder));
+        // A payment without a receipt gets none on the way.
+        if (payment.contains(PaymentKeys::Receipt))
+            payment.insert(PaymentKeys::Receipt,
+                           localReceiptPath(payment.value(PaymentKeys::Receipt).toString(), dataFolder));
         result.append(payment);
     }
     return result;
@@ -269,7 +274,8 @@ CloudRecord OrvaneCloudManager::convertBill(const QVariantMap& bill, const QDate
     const QVariant absoluteDueDate = bill.value(BillKeys::AbsoluteDueDate);
     if (absoluteDueDate.typeId() == QMetaType::QDateTime)
         fields.insert(BillKeys::DueDate, absoluteDueDate);
-    fields.insert(Fields::Repeat, integersOf(bill.value(BillKeys::Repeat)));
+    if (bill.contains(BillKeys::Repeat))
+        fields.insert(Fields::Repeat, integersOf(bill.value(BillKeys::Repeat)));
     // A bill without payments gets none on the way: the receiver would store
     // the empty list, and the computers' files would differ.
     if (bill.contains(BillKeys::PaymentList)) {
@@ -281,10 +287,15 @@ CloudRecord OrvaneCloudManager::convertBill(const QVariantMap& bill, const QDate
     // Every other key travels as stored (the escrow share, the flags as the
     // integers or booleans they are); only a flag the bill lacks goes as NO,
     // for versions that need it.
+    QStringList added;
     for (const QString& key : FlagKeys) {
-        if (!fields.contains(key))
+        if (!fields.contains(key)) {
             fields.insert(key, false);
+            added.append(key);
+        }
     }
+    if (!added.isEmpty())
+        fields.insert(Fields::FlagsAddedOnTheWay, added);
     fields.insert(Fields::Type, 1);
     fields.insert(Fields::LocalModificationDate, localDate);
     record.fields = fields;
@@ -301,6 +312,10 @@ QVariantMap OrvaneCloudManager::convertRecordintoBill(const CloudRecord& record,
     }
     if (fields.contains(Fields::Repeat))
         bill.insert(BillKeys::Repeat, integersOf(fields.value(Fields::Repeat)));
+    for (const QVariant& flag : fields.value(Fields::FlagsAddedOnTheWay).toList()) {
+        if (FlagKeys.contains(flag.toString()))
+            bill.remove(flag.toString());
+    }
 
     // A record without any payments' field holds none, and none is made up.
     const bool holdsPayments = fields.contains(BillKeys::PaymentList)

@@ -139,16 +139,17 @@ public:
     static CloudRecord mergedRecords(const CloudRecord& first, const CloudRecord& second);
 
 signals:
-    // A downloaded change was written here: the bill's id, or "" for lists
-    // or a full pass, with the bills they changed when known.
+    // A downloaded change was written here: the bill's id, or "" for lists or
+    // a full pass, with the bills they changed when known.
     void iCloudChangeReceived(const QString& billID, const QStringList& changedBills = {});
     void iCloudChangeUploaded();
     // A full pass found nothing to bring back.
     void noiCloudChanges();
     // Something could not be brought in step: an upload that failed every
-    // attempt, a fetch or a full pass that failed. `what` names the record
-    // or the pass.
+    // attempt, a fetch or a full pass that failed (`what`: record or pass).
     void syncFailed(const QString& what, const QString& message);
+    // An attempt of a write failed (at once, retried or not).
+    void writeFailed(const QString& what, const QString& message);
     // Each retry as it is scheduled: the record or record type, the attempt
     // about to run (2 for the first retry) and the wait.
     void retryScheduled(const QString& what, int attempt, int delayMs);
@@ -160,6 +161,8 @@ signals:
     // The bills of a full pass are done with: gone through, or dropped when
     // sync was switched off. Nothing of that pass runs after this.
     void passEnded();
+    // A copy came with changes stamped by a clock `leadMs` ahead of this one.
+    void clockFarAhead(const QString& deviceID, qint64 leadMs);
 
 private:
     friend class OrvaneCloudPass;

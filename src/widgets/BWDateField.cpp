@@ -1,16 +1,10 @@
 #include "BWDateField.h"
 
-#include "BWAccessibleFactory.h"
-
 #include "BWTypedDateReader.h"
-#include "LRCalendarView.h"
 
-#include <QAction>
-#include <QCalendarWidget>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QStyle>
 #include <QToolTip>
 
 BWDateField::BWDateField(QWidget* parent)
@@ -105,11 +99,6 @@ bool BWDateField::acceptTypedDateOrTellWhy()
 
 void BWDateField::keyPressEvent(QKeyEvent* event)
 {
-    const bool altDown = event->key() == Qt::Key_Down && event->modifiers() & Qt::AltModifier;
-    if (m_calendarAction && (altDown || event->key() == Qt::Key_F4)) {
-        showCalendarPopup();
-        return;
-    }
     if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
         if (acceptTypedDate())
             setDate(m_date.addDays(event->key() == Qt::Key_Up ? 1 : -1));
@@ -131,44 +120,3 @@ void BWDateField::focusOutEvent(QFocusEvent* event)
         acceptTypedDate();
 }
 
-// ---- Calendar pop-up ---------------------------------------------------------------
-
-void BWDateField::setCalendarPopup(bool enable)
-{
-    if (enable == (m_calendarAction != nullptr))
-        return;
-    if (!enable) {
-        delete m_calendarAction;
-        m_calendarAction = nullptr;
-        delete m_calendarPopup.data();
-        return;
-    }
-    m_calendarAction = addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
-    m_calendarAction->setToolTip(tr("Choose from a calendar"));
-    m_calendarAction->setText(tr("Choose Date"));
-    connect(m_calendarAction, &QAction::triggered, this, &BWDateField::showCalendarPopup);
-}
-
-void BWDateField::showCalendarPopup()
-{
-    if (!m_calendarPopup) {
-        m_calendarPopup = new QCalendarWidget(this);
-        m_calendarPopup->setWindowFlags(Qt::Popup);
-        // Its weeks run as the overview's month calendar's do.
-        m_calendarPopup->setFirstDayOfWeek(LRCalendarView::FirstDayOfWeek);
-        BWAccessibleFactory::nameCalendarPopup(m_calendarPopup);
-        const auto choose = [this](const QDate& day) {
-            setDate(day);
-            m_calendarPopup->hide();
-        };
-        connect(m_calendarPopup, &QCalendarWidget::clicked, this, choose);
-        connect(m_calendarPopup, &QCalendarWidget::activated, this, choose);
-    }
-    acceptTypedDate();
-    m_calendarPopup->setDateRange(m_minimum, m_maximum);
-    m_calendarPopup->setSelectedDate(m_date);
-    m_calendarPopup->adjustSize();
-    m_calendarPopup->move(mapToGlobal(QPoint(0, height())));
-    m_calendarPopup->show();
-    m_calendarPopup->setFocus();
-}

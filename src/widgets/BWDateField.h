@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QCalendarWidget>
 #include <QDate>
 #include <QLineEdit>
-#include <QPointer>
 
 #include <optional>
 
@@ -15,7 +13,7 @@
 // date is never taken for another date: it stays in the field, the field
 // says why it was refused, and the date held stays as it was.
 //
-// Up and Down move the date by a day.
+// Up and Down move the date by a day. Its calendar is KNPopUpDatePicker's.
 class BWDateField : public QLineEdit
 {
     Q_OBJECT
@@ -44,13 +42,6 @@ public:
     // it names a date the field takes.
     QString refusal() const;
 
-    // A month calendar that drops down below the field, from the field's
-    // calendar button or Alt+Down, for fields that lie in a pop-up of their
-    // own.
-    void setCalendarPopup(bool enable);
-    QCalendarWidget* calendarPopup() const { return m_calendarPopup; }
-    void showCalendarPopup();
-
 signals:
     void dateChanged(const QDate& date);
 
@@ -65,6 +56,4 @@ private:
     QDate m_minimum{1752, 9, 14};
     QDate m_maximum{9999, 12, 31};
     QString m_displayFormat;
-    QAction* m_calendarAction = nullptr;
-    QPointer<QCalendarWidget> m_calendarPopup;
 };

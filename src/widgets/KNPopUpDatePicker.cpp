@@ -1,9 +1,11 @@
 #include "KNPopUpDatePicker.h"
 
+#include "BWAccessibleFactory.h"
 #include "MAAttachedWindow.h"
 #include "LRCalendarView.h"
 #include "platform/DateTemplate.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QEvent>
 #include <QFocusEvent>
@@ -64,6 +66,7 @@ MAAttachedWindow* KNPopUpDatePicker::attachedWindow()
     // Its weeks run as the overview's month calendar's do.
     calendar->setFirstDayOfWeek(LRCalendarView::FirstDayOfWeek);
     calendar->setSelectedDate(date());
+    BWAccessibleFactory::nameCalendarPopup(calendar);
     calendar->resize(calendar->sizeHint());
     connect(calendar, &QCalendarWidget::clicked, this, &KNPopUpDatePicker::graphicalDatePickerdDidChooseDate);
     connect(calendar, &QCalendarWidget::activated, this, &KNPopUpDatePicker::graphicalDatePickerdDidChooseDate);
@@ -86,26 +89,44 @@ QPointF KNPopUpDatePicker::anchorPoint() const
     return mapTo(window(), QPointF(std::min<qreal>(width(), ArrowOffset), height()));
 }
 
+QPointF KNPopUpDatePicker::anchorPointAbove() const
+{
+    return mapTo(window(), QPointF(std::min<qreal>(width(), ArrowOffset), 0));
+}
+
 void KNPopUpDatePicker::focusInEvent(QFocusEvent* event)
 {
     BWDateField::focusInEvent(event);
     openBubble();
 }
 
-// Losing focus because another window became active (the bubble itself,
-// when the user clicks into the calendar) keeps the bubble; moving the focus
-// within the window closes it.
+// Losing focus to a pop-up menu, or to the bubble itself where a window
+// manager makes it active when the user clicks into the calendar, keeps the
+// bubble; moving the focus on within the window, or to another window,
+// closes it.
 void KNPopUpDatePicker::focusOutEvent(QFocusEvent* event)
 {
     BWDateField::focusOutEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    const bool toBubble = event->reason() == Qt::ActiveWindowFocusReason && m_attachedWindow
+                          && QApplication::activeWindow() == m_attachedWindow;
+    if (!toBubble && event->reason() != Qt::PopupFocusReason)
         closeBubble();
 }
 
+// A form that hides or closes (a popover, a page of a form) takes its
+// field's calendar with it.
+void KNPopUpDatePicker::hideEvent(QHideEvent* event)
+{
+    closeBubble();
+    BWDateField::hideEvent(event);
+}
+
+// The bubble drops down below the field, or opens above it where the screen
+// has no room below, and stays inside the screen's free area.
 void KNPopUpDatePicker::openBubble()
 {
     MAAttachedWindow* bubble = attachedWindow();
-    bubble->setPoint(anchorPoint(), BubbleSide);
+    bubble->setPointWithinScreen(anchorPoint(), anchorPointAbove(), BubbleSide);
     m_graphicalPicker->setSelectedDate(date());
     bubble->show();
     bubble->raise();
@@ -119,14 +140,18 @@ void KNPopUpDatePicker::closeBubble()
         return;
     const bool bubbleWasActive = m_attachedWindow->isActiveWindow();
     m_attachedWindow->hide();
-    if (bubbleWasActive)
+    if (bubbleWasActive && window()->isVisible())
         window()->activateWindow();
 }
 
 bool KNPopUpDatePicker::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize && watched == window() && isBubbleOpen())
-        m_attachedWindow->setPoint(anchorPoint(), BubbleSide);
+    // A bubble its window hid along with itself would come back with the
+    // window: it is closed for good.
+    if (watched == window() && event->type() == QEvent::Hide)
+        closeBubble();
+    else if (watched == window() && event->type() == QEvent::Resize && isBubbleOpen())
+        m_attachedWindow->setPointWithinScreen(anchorPoint(), anchorPointAbove(), BubbleSide);
     return BWDateField::eventFilter(watched, event);
 }
 

@@ -10,7 +10,9 @@ class MAAttachedWindow;
 class QCalendarWidget;
 
 // A date field that, while it has the keyboard focus, shows a month
-// calendar in a bubble below it. A day picked there becomes the field's
+// calendar in a bubble below it (above it where the screen has no room
+// below): the one calendar of every date field. The bubble closes with the
+// field's form. A day picked there becomes the field's
 // date and, when the field's "value" is bound to an object, that object's
 // property too; a date typed into the field moves the calendar to it.
 class KNPopUpDatePicker : public BWDateField
@@ -43,11 +45,14 @@ public:
     // beside the form it would cover what lies next to it (the overview's
     // search field and month calendar beside the bill editor).
     QPointF anchorPoint() const;
+    // The same on the field's top edge, for a calendar that opens above it.
+    QPointF anchorPointAbove() const;
     static constexpr MAAttachedSide BubbleSide = MAAttachedSide::BelowRightwards;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

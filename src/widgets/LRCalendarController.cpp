@@ -57,6 +57,11 @@ void LRCalendarController::deselectAllDates()
     m_calendarView->drawCalendar();
 }
 
+void LRCalendarController::redraw()
+{
+    m_calendarView->drawCalendar();
+}
+
 void LRCalendarController::toggleWeekends(const QString& selectedTitle)
 {
     if (selectedTitle == QLatin1String("Show Weekends"))

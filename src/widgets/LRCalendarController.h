@@ -31,6 +31,8 @@ public:
     void highlightDate(const QDateTime& dueDate);
     // Back to today without telling the delegate.
     void deselectAllDates();
+    // Draws the days shown again, with the marks of the bills as they stand.
+    void redraw();
 
     // The title of the control's selected item chooses: "Show Weekends",
     // "Hide Weekends"; "Weekly View", "Monthly View". Other titles do nothing.

@@ -39,6 +39,41 @@ ArrowSpot arrowSpot(Side side)
     }
 }
 
+// The side on the other side of the point, up and down or left and right.
+Side acrossVertically(Side side)
+{
+    switch (side) {
+    case Side::Below: return Side::Above;
+    case Side::Above: return Side::Below;
+    case Side::BelowRightwards: return Side::AboveRightwards;
+    case Side::AboveRightwards: return Side::BelowRightwards;
+    case Side::BelowLeftwards: return Side::AboveLeftwards;
+    case Side::AboveLeftwards: return Side::BelowLeftwards;
+    case Side::LeftUpwards: return Side::LeftDownwards;
+    case Side::LeftDownwards: return Side::LeftUpwards;
+    case Side::RightUpwards: return Side::RightDownwards;
+    case Side::RightDownwards: return Side::RightUpwards;
+    default: return side;
+    }
+}
+
+Side acrossHorizontally(Side side)
+{
+    switch (side) {
+    case Side::Left: return Side::Right;
+    case Side::Right: return Side::Left;
+    case Side::BelowRightwards: return Side::BelowLeftwards;
+    case Side::BelowLeftwards: return Side::BelowRightwards;
+    case Side::AboveRightwards: return Side::AboveLeftwards;
+    case Side::AboveLeftwards: return Side::AboveRightwards;
+    case Side::LeftUpwards: return Side::RightUpwards;
+    case Side::RightUpwards: return Side::LeftUpwards;
+    case Side::LeftDownwards: return Side::RightDownwards;
+    case Side::RightDownwards: return Side::LeftDownwards;
+    default: return side;
+    }
+}
+
 enum Corner { TopLeft, TopRight, BottomRight, BottomLeft };
 
 bool isCornerBesideArrow(Corner corner, Side side)
@@ -200,6 +235,26 @@ MAAttachedSide MAAttachedBubble::automaticSide(const QPointF& point, qreal dista
     return side;
 }
 
+MAAttachedBubble::Aim MAAttachedBubble::aimWithin(Side side, const QPointF& point, const QPointF& pointAcross,
+                                                  qreal distance, const QRectF& screenArea) const
+{
+    const auto fitsUpAndDown = [&](Side tried, const QPointF& at) {
+        const QRectF frame = place(tried, at, distance).windowFrame;
+        return frame.top() >= screenArea.top() && frame.bottom() <= screenArea.bottom();
+    };
+    const auto fitsAcross = [&](Side tried, const QPointF& at) {
+        const QRectF frame = place(tried, at, distance).windowFrame;
+        return frame.left() >= screenArea.left() && frame.right() <= screenArea.right();
+    };
+    Aim aim{side, false};
+    if (!fitsUpAndDown(side, point) && fitsUpAndDown(acrossVertically(side), pointAcross))
+        aim = {acrossVertically(side), true};
+    const QPointF& at = aim.atPointAcross ? pointAcross : point;
+    if (!fitsAcross(aim.side, at) && fitsAcross(acrossHorizontally(aim.side), at))
+        aim.side = acrossHorizontally(aim.side);
+    return aim;
+}
+
 QPainterPath MAAttachedBubble::outline(Side side, const QRectF& viewFrame) const
 {
     const qreal r = m_cornerRadius;
@@ -271,10 +326,11 @@ QPainterPath MAAttachedBubble::outline(Side side, const QRectF& viewFrame) const
     return path;
 }
 
-QImage MAAttachedBubble::render(Side side, const Placement& placement) const
+QImage MAAttachedBubble::render(Side side, const Placement& placement, qreal devicePixelRatio) const
 {
     const QSize size = placement.windowFrame.size().toSize();
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
     if (image.isNull())
         return image;

@@ -63,14 +63,27 @@ public:
     // area) runs from the point the other way instead.
     MAAttachedSide automaticSide(const QPointF& point, qreal distance, const QRectF& screenArea,
                                  const QRectF& reference) const;
+    // Where a bubble that prefers `side` of `point` goes to stay inside
+    // `screenArea`: across, above for below and the other way round,
+    // pointing at `pointAcross` (the other edge of what it points at), where
+    // only that has room up and down; then leftwards for rightwards and the
+    // other way round where only that has room across.
+    struct Aim
+    {
+        MAAttachedSide side;
+        bool atPointAcross = false;
+    };
+    Aim aimWithin(MAAttachedSide side, const QPointF& point, const QPointF& pointAcross, qreal distance,
+                  const QRectF& screenArea) const;
 
     // The bubble's outline inside a window whose view sits at `viewFrame`,
     // edges on pixel centres.
     QPainterPath outline(MAAttachedSide side, const QRectF& viewFrame) const;
     // The bubble as the window shows it (y downwards, transparent outside):
     // filled, and its border stroked twice as wide as `borderWidth` so that
-    // the half inside the outline remains.
-    QImage render(MAAttachedSide side, const Placement& placement) const;
+    // the half inside the outline remains. Drawn at `devicePixelRatio`
+    // device pixels to a window pixel, as sharp as the screen shows.
+    QImage render(MAAttachedSide side, const Placement& placement, qreal devicePixelRatio = 1) const;
 
 private:
     qreal smallerViewSide() const;

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qreal hudCornerRadius = 10;
@@ -74,7 +76,12 @@ void MAAttachedWindow::useHUDLook()
 
 QPointF MAAttachedWindow::screenPoint() const
 {
-    const QPointF global = m_window ? m_window->mapToGlobal(m_point) : m_point;
+    return screenPointOf(m_point);
+}
+
+QPointF MAAttachedWindow::screenPointOf(const QPointF& point) const
+{
+    const QPointF global = m_window ? m_window->mapToGlobal(point) : point;
     return BWFlippedGeometry::toScreen(global, screenFlipHeight);
 }
 
@@ -86,12 +93,29 @@ MAAttachedSide MAAttachedWindow::bestSideForAutomaticPosition() const
     return m_bubble.automaticSide(screenPoint(), m_distance, screenArea, reference);
 }
 
+// The free area of the screen the point lies on.
+QRect MAAttachedWindow::availableScreenArea() const
+{
+    const QPointF global = m_window ? m_window->mapToGlobal(m_point) : m_point;
+    const QScreen* screen = QGuiApplication::screenAt(global.toPoint());
+    if (!screen)
+        screen = m_window ? m_window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// Where no side has room, the bubble is moved onto the screen, its arrow
+// then pointing a little beside the point: all of it in sight matters more.
 void MAAttachedWindow::placeWindow()
 {
     m_bubble.setViewSize(m_view->size());
     m_placement = m_bubble.place(m_side, screenPoint(), m_distance);
     const QRectF frame = BWFlippedGeometry::toScreen(m_placement.windowFrame, screenFlipHeight);
-    setGeometry(frame.toRect());
+    QRect shown = frame.toRect();
+    if (const QRect area = availableScreenArea(); m_keptOnScreen && !area.isEmpty()) {
+        shown.moveLeft(std::clamp(shown.left(), area.left(), std::max(area.left(), area.right() + 1 - shown.width())));
+        shown.moveTop(std::clamp(shown.top(), area.top(), std::max(area.top(), area.bottom() + 1 - shown.height())));
+    }
+    setGeometry(shown);
     m_view->setGeometry(BWFlippedGeometry::toScreen(m_placement.viewFrame, frame.height()).toRect());
     // A hidden bubble (most are, most of the time) takes its shape when it
     // shows; drawing it for each change of a hidden one slowed the start.
@@ -100,10 +124,11 @@ void MAAttachedWindow::placeWindow()
 }
 
 // Without a compositor the see-through corners and the room beside the
-// arrow would show black: only the bubble itself belongs to the window.
+// arrow would show black: only the bubble itself belongs to the window. The
+// mask is in window pixels, whatever the screen's scale.
 void MAAttachedWindow::updateShape()
 {
-    setMask(QBitmap::fromImage(bubbleImage().createAlphaMask()));
+    setMask(QBitmap::fromImage(m_bubble.render(m_side, m_placement).createAlphaMask()));
 }
 
 void MAAttachedWindow::showEvent(QShowEvent* event)
@@ -128,6 +153,19 @@ void MAAttachedWindow::setPoint(const QPointF& point, MAAttachedSide side)
 {
     m_point = point;
     m_side = side;
+    redisplay();
+}
+
+void MAAttachedWindow::setPointWithinScreen(const QPointF& point, const QPointF& pointAcross, MAAttachedSide side)
+{
+    m_keptOnScreen = true;
+    m_bubble.setViewSize(m_view->size());
+    const QRectF area = yUpScreenRect(availableScreenArea());
+    MAAttachedBubble::Aim aim{side, false};
+    if (!area.isEmpty())
+        aim = m_bubble.aimWithin(side, screenPointOf(point), screenPointOf(pointAcross), m_distance, area);
+    m_point = aim.atPointAcross ? pointAcross : point;
+    m_side = aim.side;
     redisplay();
 }
 
@@ -209,7 +247,7 @@ void MAAttachedWindow::setDrawsRoundCornerBesideArrow(bool round)
 
 QImage MAAttachedWindow::bubbleImage() const
 {
-    return m_bubble.render(m_side, m_placement);
+    return m_bubble.render(m_side, m_placement, devicePixelRatioF());
 }
 
 void MAAttachedWindow::paintEvent(QPaintEvent*)

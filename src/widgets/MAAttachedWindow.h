@@ -30,6 +30,11 @@ public:
     qreal distance() const { return m_distance; }
     // Moves the bubble; the automatic side is not resolved here.
     void setPoint(const QPointF& point, MAAttachedSide side);
+    // Moves the bubble to `side` of the point, or across to `pointAcross`
+    // (both in the window's coordinates) where only that has room on the
+    // screen (MAAttachedBubble::aimWithin), and from then on keeps it inside
+    // the screen's available area.
+    void setPointWithinScreen(const QPointF& point, const QPointF& pointAcross, MAAttachedSide side);
 
     QColor windowBackgroundColor() const { return m_bubble.fill().color(); }
     void setBackgroundColor(const QColor& color);
@@ -61,7 +66,9 @@ public:
     MAAttachedBubble::Placement placement() const { return m_placement; }
     // The point in screen space, y up.
     QPointF screenPoint() const;
-    // The bubble as painted.
+    // A point of the window (of the screen without one) in screen space, y up.
+    QPointF screenPointOf(const QPointF& point) const;
+    // The bubble as painted, at the window's device pixel ratio.
     QImage bubbleImage() const;
 
 protected:
@@ -74,6 +81,7 @@ private:
     MAAttachedWindow(QWidget* view, const QPointF& point, QWidget* window, MAAttachedSide side, qreal distance);
 
     MAAttachedSide bestSideForAutomaticPosition() const;
+    QRect availableScreenArea() const;
     void placeWindow();
     void updateShape();
     void redisplay();
@@ -86,4 +94,5 @@ private:
     MAAttachedSide m_side;
     qreal m_distance;
     bool m_resizing = false;
+    bool m_keptOnScreen = false;
 };

@@ -1,5 +1,6 @@
 #include "platform/FolderCloudContainer.h"
 #include "platform/FolderCloudDatabase.h"
+#include "platform/FolderCloudWorker.h"
 #include "platform/PropertyList.h"
 
 #include "support/CloudCalls.h"
@@ -294,6 +295,27 @@ TEST_F(FolderCloudTest, StrayFilesOfTheSyncServiceAreIgnored)
     EXPECT_EQ(batch.records.size(), 2);
 }
 
+// A write of this device cut short by a crash leaves its temporary file,
+// which the file-sync service would carry to every computer: it goes at the
+// next start or read. Another device's may be a write under way: it stays.
+TEST_F(FolderCloudTest, TemporaryFilesOfThisDevicesCutShortWritesAreRemoved)
+{
+    ASSERT_FALSE(save(&first, billRecord(billName(1), "Rent")).error.isError());
+    const QString record = "records/" + billName(1) + "/";
+    const QStringList own{record + FirstDevice + ".plist.Ab12Cd", "journal/" + FirstDevice + ".plist.Qw34Er"};
+    const QStringList kept{record + ThirdDevice + ".plist.Xy56Zw", "journal/" + ThirdDevice + ".plist.Mn78Op",
+                           record + FirstDevice + ".plist"};
+    for (const QString& file : own + kept.mid(0, 2))
+        folder.write(file, Truncated);
+
+    FolderCloudDatabase again{folder.path(), FirstDevice};
+    readAllChanges(again);
+    for (const QString& file : own)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(folder.file(file)); }, 5000)) << file.toStdString();
+    for (const QString& file : kept)
+        EXPECT_TRUE(QFileInfo::exists(folder.file(file))) << file.toStdString();
+}
+
 TEST_F(FolderCloudTest, EachDeviceWritesOnlyItsOwnVersionAndReadsTheMergeOfAll)
 {
     first.setRecordMerger(notesOfBoth);
@@ -386,6 +408,26 @@ TEST_F(FolderCloudTest, AVersionChangedInPlaceIsReadAgain)
     file.close();
 
     EXPECT_EQ(query(&second, "Bill", {}).first.records.value(0).fields.value("Name"), "Gas!");
+}
+
+// A pass over the folder indexes the records folder a few times in all,
+// however many records it reads: never once per record.
+TEST(FolderCloudPass, TheRecordsFolderIsIndexedOncePerListingNotPerRecord)
+{
+    TempFolder folder;
+    constexpr int Records = 40;
+    {
+        FolderCloudDatabase writer(folder.path(), FirstDevice);
+        for (int number = 1; number <= Records; ++number)
+            ASSERT_FALSE(save(&writer, billRecord(billName(number), "Bill")).error.isError());
+    }
+    FolderCloudDatabase reader(folder.path(), SecondDevice);
+    readAllChanges(reader);
+
+    const int before = FolderCloudWorker::recordsIndexings();
+    EXPECT_EQ(query(&reader, "Bill", {}).first.records.size(), Records);
+    readAllChanges(reader);
+    EXPECT_LE(FolderCloudWorker::recordsIndexings() - before, 3);
 }
 
 TEST(FolderCloudConflictNames, EachServicesNamingIsRecognised)

@@ -20,7 +20,7 @@ TEST(HybridLogicalClockTest, StampsFollowEveryStampSeenWhateverTheClockSays)
     HybridLogicalClock ahead(BWUIDMaker::makeUID()), behind(BWUIDMaker::makeUID());
     const QString first = ahead.next(Noon.addSecs(3600));
     // Behind by an hour, but it saw the stamp from ahead: its own is later.
-    behind.observe(first);
+    EXPECT_TRUE(behind.observe(first, Noon));
     const QString second = behind.next(Noon);
     EXPECT_GT(second, first);
     EXPECT_EQ(HybridLogicalClock::wallTimeOf(second), Noon.addSecs(3600));
@@ -29,7 +29,7 @@ TEST(HybridLogicalClockTest, StampsFollowEveryStampSeenWhateverTheClockSays)
     // Once its clock passes, its own time counts again.
     EXPECT_EQ(HybridLogicalClock::wallTimeOf(behind.next(Noon.addSecs(7200))), Noon.addSecs(7200));
     // What is no stamp is not taken in.
-    behind.observe(QStringLiteral("9999"));
+    EXPECT_FALSE(behind.observe(QStringLiteral("9999"), Noon));
     EXPECT_TRUE(HybridLogicalClock::isStamp(behind.latest()));
 }
 
@@ -41,11 +41,37 @@ TEST(HybridLogicalClockTest, TheCounterNeverWraps)
     const QString device = BWUIDMaker::makeUID();
     const QString last = HybridLogicalClock::stampOf(noon, 0xFFFFFFFFu, BWUIDMaker::makeUID());
     HybridLogicalClock clock(device);
-    clock.observe(last);
+    clock.observe(last, Noon);
     const QString next = clock.next(Noon);
     EXPECT_GT(next, last);
     EXPECT_EQ(next, HybridLogicalClock::stampOf(noon + 1, 0, device));
     EXPECT_GT(HybridLogicalClock::successorOf(last), last);
+}
+
+// A stamp more than a day ahead of this clock is not taken as time, and no
+// stamp made here is more than a day ahead of it, even after it was set back.
+TEST(HybridLogicalClockTest, NoStampIsTakenOrMadeMoreThanADayAhead)
+{
+    const qint64 day = 24LL * 60 * 60 * 1000;
+    const QString device = BWUIDMaker::makeUID();
+    const auto ahead = [](qint64 ms) { return HybridLogicalClock::stampOf(Noon.toMSecsSinceEpoch() + ms, 0, BWUIDMaker::makeUID()); };
+    struct Case {
+        qint64 seenAheadMs;
+        bool taken;
+    } cases[] = {{3600 * 1000, true}, {day - 1, true}, {day + 1, false}, {3650 * day, false}};
+    for (const Case& c : cases) {
+        HybridLogicalClock clock(device);
+        EXPECT_EQ(clock.observe(ahead(c.seenAheadMs), Noon), c.taken) << c.seenAheadMs;
+        EXPECT_EQ(HybridLogicalClock::isFarAhead(ahead(c.seenAheadMs), Noon), !c.taken);
+        const QDateTime wall = HybridLogicalClock::wallTimeOf(clock.next(Noon));
+        EXPECT_EQ(wall, c.taken ? Noon.addMSecs(c.seenAheadMs) : Noon) << c.seenAheadMs;
+    }
+    // Stamped three days ahead, then set back: its own time again, still rising.
+    HybridLogicalClock setBack(device);
+    setBack.next(Noon.addDays(3));
+    const QString first = setBack.next(Noon);
+    EXPECT_EQ(HybridLogicalClock::wallTimeOf(first), Noon);
+    EXPECT_GT(setBack.next(Noon), first);
 }
 
 TEST(HybridLogicalClockTest, StampsCompareAsTextsAndTiesGoByDevice)

@@ -4,12 +4,17 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace {
 
@@ -75,11 +80,24 @@ private:
     std::string m_whyNot;
 };
 
-TEST(KeychainSecretStoreWithGnomeKeyring, StoresReadsChangesAndRemovesASecret)
+// One daemon for the tests of a run: the keyring library keeps its session
+// with the first secret service it met for the rest of the process.
+class KeychainSecretStoreWithGnomeKeyring : public testing::Test
 {
-    KeyringDaemon daemon;
-    if (!daemon.whyNot().empty())
-        GTEST_SKIP() << "Skipped: " << daemon.whyNot();
+protected:
+    static void SetUpTestSuite() { daemon = new KeyringDaemon; }
+    static void TearDownTestSuite() { delete std::exchange(daemon, nullptr); }
+    void SetUp() override
+    {
+        if (!daemon->whyNot().empty())
+            GTEST_SKIP() << "Skipped: " << daemon->whyNot();
+    }
+
+    static inline KeyringDaemon* daemon = nullptr;
+};
+
+TEST_F(KeychainSecretStoreWithGnomeKeyring, StoresReadsChangesAndRemovesASecret)
+{
 
     KeychainSecretStore store;
     const QString service = QStringLiteral("Orvane Test");
@@ -97,6 +115,28 @@ TEST(KeychainSecretStoreWithGnomeKeyring, StoresReadsChangesAndRemovesASecret)
 
     ASSERT_TRUE(store.removeSecretAndWait(service, account).ok());
     EXPECT_EQ(store.readSecretAndWait(service, account).status, SecretStore::Status::NotFound);
+}
+
+// A locked keyring whose unlock cannot be had (here: no prompter on the
+// bus, as when the user cancels the prompt) is never taken for one without
+// the secret: QtKeychain answers "not found" for it.
+TEST_F(KeychainSecretStoreWithGnomeKeyring, ASecretInALockedKeyringReadsAsLocked)
+{
+    KeychainSecretStore store;
+    const QString service = QStringLiteral("Orvane Test Locked");
+    const SecretStore::Result written = store.writeSecretAndWait(service, QStringLiteral("Orvane"), "kept");
+    ASSERT_TRUE(written.ok()) << written.message.toStdString();
+    QDBusMessage lockAll = QDBusMessage::createMethodCall(SecretsBusName, QStringLiteral("/org/freedesktop/secrets"),
+                                                         QStringLiteral("org.freedesktop.Secret.Service"),
+                                                         QStringLiteral("Lock"));
+    lockAll << QVariant::fromValue(QList<QDBusObjectPath>{QDBusObjectPath("/org/freedesktop/secrets/collection/login")});
+    ASSERT_EQ(QDBusConnection::sessionBus().call(lockAll).type(), QDBusMessage::ReplyMessage);
+
+    for (const QString& account : {QStringLiteral("Orvane"), QStringLiteral("Someone else")}) {
+        const SecretStore::Result read = store.readSecretAndWait(service, account);
+        EXPECT_EQ(read.status, SecretStore::Status::Locked) << read.message.toStdString();
+        EXPECT_TRUE(read.secret.isEmpty());
+    }
 }
 
 }  // namespace

@@ -204,8 +204,6 @@ TEST(UserDefaultsHandEditedFile, IsReadAsTheXmlReaderReadsItAndSavedWhole)
         {"key of bytes that are not UTF-8", QByteArray(written).replace("<key>Z</key>", "<key>Z\xFF</key>")},
         {"key holding markup", QByteArray(written).replace("<key>Z</key>", "<key>Z<b/></key>")},
         {"key written with an entity", QByteArray(written).replace("<key>Z</key>", "<key>&#90;</key>")},
-        {"a time that does not exist",
-         QByteArray(written).replace("<string>last</string>", "<date>2020-01-01T24:00:00Z</date>")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -227,6 +225,62 @@ TEST(UserDefaultsHandEditedFile, IsReadAsTheXmlReaderReadsItAndSavedWhole)
         ASSERT_TRUE(defaults.setInteger("Added", 2));
         expected.insert("Added", qlonglong(2));
         EXPECT_TRUE(PropertyList::sameValue(storedIn(path), expected)) << temp.read("d.plist").toStdString();
+    }
+}
+
+// A value that cannot be read is that key's alone, in our layout and in any
+// other: it reads as unset, is told of once a run, stays in the file as it
+// is, and every other key reads and saves.
+TEST(UserDefaultsUnreadableValue, IsThatKeysAlone)
+{
+    const QByteArray badDate = "<date>2020-02-30T00:00:00Z</date>";
+    const QByteArray written = PropertyList::serialize(QVariantMap{
+        {"BWDataFolderPath", QStringLiteral("/home/ann/Bills \u00e9\u20ac\U0001F4B0")},
+        {"LastSync", "placeholder"},
+        {"Nested", QVariantMap{{"x", "1"}}},
+        {"Z", qlonglong(7)}});
+    const QByteArray inOurLayout = QByteArray(written).replace("<string>placeholder</string>", badDate);
+    const struct
+    {
+        const char* name;
+        QByteArray document;
+    } cases[] = {
+        {"our layout", inOurLayout},
+        {"hand-edited", QByteArray(inOurLayout).replace("\t\t<key>", "\t<key>")},
+        {"hand-edited on one line", QByteArray(inOurLayout).replace("\n", "").replace("\t", "")},
+        {"hand-edited with Windows line ends", QByteArray(inOurLayout).replace("\t\t", "  ").replace("\n", "\r\n")},
+        {"hand-edited with a byte-order mark", "\xEF\xBB\xBF" + QByteArray(inOurLayout).replace("\t\t", "\t")},
+        {"a nested value that is none",
+         QByteArray(written).replace("<string>placeholder</string>", "<array><integer>x</integer></array>")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder temp;
+        const QString path = temp.write("d.plist", c.document);
+        QList<QPair<QString, QString>> told;
+        UserDefaults::setUnreadableValueListener(
+            [&told](const QString& key, const QString& file) { told.append({key, file}); });
+        LogCapture log;
+        UserDefaults defaults(path);
+        defaults.registerDefaults({{"LastSync", "default"}});
+
+        EXPECT_EQ(defaults.stringForKey("LastSync"), "default");
+        EXPECT_FALSE(defaults.hasStoredValue("LastSync"));
+        EXPECT_EQ(defaults.stringForKey("BWDataFolderPath"), QStringLiteral("/home/ann/Bills \u00e9\u20ac\U0001F4B0"));
+        EXPECT_EQ(defaults.objectForKey("Nested").toMap(), (QVariantMap{{"x", "1"}}));
+        EXPECT_EQ(defaults.integerForKey("Z"), 7);
+        EXPECT_FALSE(defaults.detachedCopy().hasStoredValue("LastSync"));
+        ASSERT_TRUE(defaults.setInteger("Added", 2));
+
+        UserDefaults again(path);
+        EXPECT_EQ(again.integerForKey("Added"), 2);
+        EXPECT_EQ(again.stringForKey("BWDataFolderPath"), defaults.stringForKey("BWDataFolderPath"));
+        EXPECT_FALSE(again.objectForKey("LastSync").isValid());
+        const QByteArray unreadable = c.document.contains(badDate) ? badDate : "<integer>x</integer>";
+        EXPECT_TRUE(temp.read("d.plist").contains(unreadable)) << temp.read("d.plist").toStdString();
+        EXPECT_EQ(told, (QList<QPair<QString, QString>>{{"LastSync", path}}));
+        EXPECT_EQ(log.lines().filter("LastSync").size(), 1) << log.lines().join('\n').toStdString();
+        UserDefaults::setUnreadableValueListener({});
     }
 }
 

@@ -1,5 +1,7 @@
 #include "BillEditorTestFixture.h"
 
+#include "screens/BWAmountField.h"
+
 // Name suggestions while a new bill's name is typed, and the income form.
 
 namespace {
@@ -48,6 +50,31 @@ TEST_F(BillSuggestionTest, TypingCompletesTheNameAndFillsTheFormFromTheLastMatch
     EXPECT_EQ(editor->paymentMethodSelector()->currentIndex(), 0);
     EXPECT_FALSE(tintOf(editor->amountDueField()).alpha() > 0);
     EXPECT_EQ(editor->repeatSelector()->currentIndex(), 6) << "the suggested custom repeat counts as chosen";
+}
+
+// What the user types is what stays, however fast: each completion selects
+// only what was not typed. A click into a suggested amount selects it, so
+// what is typed there replaces it.
+TEST_F(BillSuggestionTest, WhatIsTypedStaysAtAnySpeedAndReplacesASuggestedAmount)
+{
+    editor->setListOfActiveBills({bill(QStringLiteral("Many1-1"), inDays(3), {{BillKeys::Amount, 30.0}})});
+    for (const QString& typed : {QStringLiteral("Many1-2"), QStringLiteral("Many1-7"), QStringLiteral("Many1-1"),
+                                 QStringLiteral("Many1-11")}) {
+        SCOPED_TRACE(typed.toStdString());
+        editor->createNewBill(&anchor);
+        QTest::keyClicks(editor->billNameField(), typed, Qt::NoModifier, 1);
+        EXPECT_EQ(editor->billNameField()->text(), typed);
+        EXPECT_FALSE(editor->billNameField()->hasSelectedText());
+
+        editor->createNewBill(&anchor);
+        typeName(QStringLiteral("Many"));
+        ASSERT_EQ(editor->amountDueField()->text(), QStringLiteral("$30.00"));
+        QLineEdit* amount = editor->amountDueField();
+        QTest::mouseClick(amount, Qt::LeftButton, {}, QPoint(amount->width() - 4, amount->height() / 2));
+        QTest::keyClicks(amount, QStringLiteral("77"), Qt::NoModifier, 1);
+        EXPECT_EQ(BWAmountField::amount(amount), 77.0);
+        editor->cancelBill();
+    }
 }
 
 TEST_F(BillSuggestionTest, TheLastWordPicksTheIconThatHoldsItWholeBeforeOneThatHoldsItInPart)

@@ -326,6 +326,26 @@ INSTANTIATE_TEST_SUITE_P(
                        }}),
     [](const testing::TestParamInfo<ItemUpdateCase>& info) { return std::string(info.param.name); });
 
+// A selected row too far ahead for the calendar to show leaves it where it
+// is; the marks of the days it shows follow the change all the same.
+TEST_F(OverviewUpdateTest, TheCalendarMarksFollowAChangeWhileAFarRowIsSelected)
+{
+    const QStringList ids = storeHousehold();
+    storeBill(QStringLiteral("Deposit"), 20000);
+    QSignalSpy tray(overview.get(), &BWOverviewController::menuBillsChanged);
+    overview->loadOverview();
+    const QVariantList rows = overview->dataSourceFiltered();
+    const auto deposit = std::find_if(rows.cbegin(), rows.cend(), [](const QVariant& row) {
+        return row.toMap().value(BillKeys::Name).toString() == QStringLiteral("Deposit");
+    });
+    ASSERT_NE(deposit, rows.cend());
+    overview->billTable()->selectRow(int(deposit - rows.cbegin()));
+
+    pay(ids.at(3), 40);
+    reloadItemsAndFigures({ids.at(3)});
+    EXPECT_EQ(shown(*overview, tray).calendarMarks, fullReload(BWOverviewController::AllActiveItems).calendarMarks);
+}
+
 // ---- Choosing another list ------------------------------------------------------
 
 // The list shown first, what is changed and updated while it shows, and the

@@ -1,12 +1,15 @@
 #include "OverviewTestFixture.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QToolButton>
 
 #include "store/BWBillsLoader.h"
 #include "store/BWDefaultsKeys.h"
 #include "store/BWIncomeManager.h"
+#include "screens/BWIncomeController.h"
 
 namespace {
 
@@ -122,6 +125,24 @@ TEST_F(OverviewSidebarTest, EachBalanceHasOneFormulaCountingIncomeItemsAndSource
     overview->switchView();
     EXPECT_EQ(overview->sidebar().expectedBalanceName()->text(), QStringLiteral("EXPECTED BALANCE"));
     EXPECT_EQ(overview->sidebar().expectedBalance()->text(), expected);
+}
+
+// A source saved or deleted in the income popover counts in the balance at
+// once, before any reload.
+TEST_F(OverviewSidebarTest, TheBalanceFollowsAnEditedIncomeSourceAtOnce)
+{
+    overview->loadOverview();
+    BWIncomeController& income = *overview->sidebar().incomeController();
+    income.createNewIncome();
+    income.descriptionField()->setText(QStringLiteral("Wages"));
+    income.amountField()->setText(QStringLiteral("500"));
+    income.payDateField()->setCurrentIndex(19);
+    income.repeatsField()->setCurrentIndex(int(IncomeRepeat::Monthly));
+    ASSERT_TRUE(income.saveIncome());
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), money(1200 + 500 - 60 - 224));
+
+    ASSERT_TRUE(income.deleteIncomeAtRow(0));
+    EXPECT_EQ(overview->sidebar().expectedBalance()->text(), money(1200 - 60 - 224));
 }
 
 // Further occurrences of a repeating bill share its Bid: the due-soon figure

@@ -2,12 +2,15 @@
 #include "StartUpCompletion.h"
 #include "support/ScriptedCloudContainer.h"
 
+#include "platform/UserNotificationCenter.h"
+#include "shell/BWReminderManager.h"
 #include "shell/BWSyncControls.h"
 #include "sync/BWPhoneSync.h"
 #include "sync/OrvaneCloudManager.h"
 #include "widgets/BGHUDProgressIndicator.h"
 #include "widgets/KBButton.h"
 
+#include <QDBusConnection>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
@@ -196,6 +199,42 @@ TEST_F(BWCloudSyncGlueTest, FailedSyncIsShownAndStopsProgress)
     EXPECT_EQ(delegate.cloudSync().syncControls()->lastSyncedText()->text(), "Sync failed: The network is down");
 }
 
+// A failed write is said at once, and a pass of reads alone (a full disk
+// lets every read through) does not cover it with "Last Sync": only a write
+// that gets through does.
+TEST_F(BWCloudSyncGlueTest, AFailedWriteStaysSaidUntilAWriteSucceeds)
+{
+    startWithScreens();
+    delegate.registerForRemoteNotifications();
+    const auto line = [&] { return delegate.cloudSync().syncControls()->lastSyncedText()->text(); };
+    const QString failed = QStringLiteral("Sync failed: No space left on device");
+    emit engine.writeFailed(QStringLiteral("ActiveBills"), QStringLiteral("No space left on device"));
+    EXPECT_EQ(line(), failed);
+    emit engine.noiCloudChanges();
+    EXPECT_EQ(line(), failed);
+    emit engine.iCloudChangeReceived(QString(), {});
+    QTest::qWait(0);
+    EXPECT_EQ(line(), failed);
+    emit engine.iCloudChangeUploaded();
+    EXPECT_TRUE(line().startsWith("Last Sync: ")) << line().toStdString();
+}
+
+// Said once for each computer whose clock runs far ahead, with what to do.
+TEST_F(BWCloudSyncGlueTest, AClockFarAheadIsSaidOncePerComputer)
+{
+    startWithScreens();
+    delegate.registerForRemoteNotifications();
+    const auto line = [&] { return delegate.cloudSync().syncControls()->lastSyncedText()->text(); };
+    const QString device = QStringLiteral("0A1B2C3D000000000000000000000000");
+    const qint64 tenYears = 3652LL * 24 * 60 * 60 * 1000;
+    emit engine.clockFarAhead(device, tenYears);
+    EXPECT_TRUE(line().contains("0A1B2C3D")) << line().toStdString();
+    EXPECT_TRUE(line().contains("3652 day")) << line().toStdString();
+    emit engine.iCloudChangeUploaded();
+    emit engine.clockFarAhead(device, tenYears + 1000);
+    EXPECT_TRUE(line().startsWith("Last Sync: ")) << line().toStdString();
+}
+
 TEST_F(BWCloudSyncGlueTest, AnUnreadableCopySetAsideIsSaidInTheStatusLine)
 {
     startWithScreens();
@@ -240,6 +279,37 @@ TEST_F(BWCloudSyncGlueTest, PhoneSyncEndsAtOnceSayingPhonesExchangeNothing)
         ASSERT_EQ(alerts.size(), 1);
         EXPECT_EQ(alerts.first().first, QStringLiteral("Orvane for phones exchanges no bills with this computer yet."));
     }
+}
+
+// After a phone-sync run the reminders are renewed as every caller renews
+// them, from the stored bills: a repeating bill's later rows in the overview
+// leave its reminder on its nearest due date.
+TEST_F(BWCloudSyncGlueTest, PhoneSyncRenewsRemindersFromTheStoredBills)
+{
+    BWPhoneSync phone(env, [] { return true; });
+    delegate.cloudSync().setChannels({&cloud, &engine, nullptr, &phone});
+    QVariantMap weekly = bill(QStringLiteral("Rent"), QDate(2016, 3, 10));
+    weekly.insert(BillKeys::Repeat, QVariantList{qlonglong(1), qlonglong(1)});
+    weekly.insert(BillKeys::RemindMe, true);
+    const QString rentID = addBill(weekly);
+    ASSERT_TRUE(defaults.setBool(BWEnableNotificationCenter, true));
+    UserNotificationCenter notifications(temp.file(QStringLiteral("schedule.plist")), clock,
+                                         QDBusConnection(QStringLiteral("orvane-tests-no-bus")));
+    BWReminderManager reminders(env, [] { return nullptr; }, &notifications);
+    delegate.startup().setReminderManager(&reminders);
+    startWithScreens();
+    QVariantMap nextWeek = storedBill(rentID);
+    nextWeek.insert(BillKeys::DueDate, QDateTime(QDate(2016, 3, 17), QTime(9, 0)).toUTC());
+    overview.listRows({storedBill(rentID), nextWeek});
+
+    ASSERT_TRUE(defaults.setBool(BWDropboxPhoneSyncEnabled, true));
+    delegate.setUpSyncProgressIndicatorAndSyncButtonVisibility();
+    QTest::mouseClick(delegate.cloudSync().syncControls()->manualSyncButton(), Qt::LeftButton);
+    ASSERT_TRUE(delegate.syncProgressWindow()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!delegate.syncProgressWindow()->isVisible(), 5000);
+    reminders.waitUntilIdle();
+    ASSERT_EQ(notifications.scheduledNotifications().size(), 1);
+    EXPECT_EQ(notifications.scheduledNotifications().first().deliveryDate.toLocalTime().date(), QDate(2016, 3, 10));
 }
 
 TEST_F(BWCloudSyncGlueTest, ChangesAreCheckedForWithoutTheSyncButton)

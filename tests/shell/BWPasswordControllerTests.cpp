@@ -187,17 +187,35 @@ TEST_F(BWPasswordControllerTest, OnlyTheExactStoredPasswordUnlocks)
     }
 }
 
-// A keyring that can't be reached keeps the lock shut; Quit still ends it.
-TEST_F(BWPasswordControllerTest, AKeyringThatCannotBeReachedNeverUnlocks)
+// A keyring that can't be reached, stays locked (its unlock cancelled or
+// failed) or fails to read keeps the lock shut and says why; Quit still
+// ends it. Only a keyring reached, unlocked and without the item turns the
+// lock off (below).
+TEST_F(BWPasswordControllerTest, AKeyringThatCannotBeReadNeverUnlocksAndSaysWhy)
 {
-    givenPassword("secret");
-    secrets.unavailable = true;
-    QSignalSpy quit(&lock, &BWPasswordController::quitRequested);
-    EXPECT_FALSE(unlockWith("secret"));
-    EXPECT_EQ(alerts, QStringList{"Password Unavailable"});
-    EXPECT_EQ(quit.count(), 1);
-    EXPECT_TRUE(lockFlag());
-    EXPECT_TRUE(lock.passwordIsSetForServiceName(QStringLiteral("Orvane")));
+    const struct
+    {
+        const char* name;
+        bool FakeSecretStore::*answer;
+        QString alert;
+    } cases[] = {
+        {"unreachable", &FakeSecretStore::unavailable, "Password Unavailable"},
+        {"unlock cancelled or failed", &FakeSecretStore::locked, "Keyring Locked"},
+        {"read failed", &FakeSecretStore::failReads, "Password Unavailable"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        givenPassword("secret");
+        secrets.unavailable = secrets.locked = secrets.failReads = false;
+        secrets.*c.answer = true;
+        alerts.clear();
+        QSignalSpy quit(&lock, &BWPasswordController::quitRequested);
+        EXPECT_FALSE(unlockWith("secret"));
+        EXPECT_EQ(alerts, QStringList{c.alert});
+        EXPECT_EQ(quit.count(), 1);
+        EXPECT_TRUE(lockFlag());
+        EXPECT_TRUE(lock.passwordIsSetForServiceName(QStringLiteral("Orvane")));
+    }
 }
 
 // The keyring answers that it holds no password (a new keyring, a home

@@ -322,13 +322,21 @@ TEST_F(BWReminderManagerTest, ARecordWithoutAValidIdGetsNoReminders)
     EXPECT_TRUE(notifications.scheduledNotifications().isEmpty());
 }
 
-TEST_F(BWReminderManagerTest, TheBillListMakesOrRemovesEachRecordsReminders)
+// One pass over the stored bills makes the reminders of each that asks for
+// them and removes those of each that no longer does.
+TEST_F(BWReminderManagerTest, TheRenewalMakesOrRemovesEachStoredBillsReminders)
 {
-    manager.createOrvaneReminderForBill(record(waterID, QStringLiteral("Water")));
-    QVariantMap water = record(waterID, QStringLiteral("Water"));
+    for (const QString& billID : {rentID, waterID}) {
+        QVariantMap bill = record(billID, billID == rentID ? QStringLiteral("Rent") : QStringLiteral("Water"));
+        bill.insert(BillKeys::Tags, QVariantList{});
+        ASSERT_TRUE(BWBill(env).finishWritingBillWithDictionary(bill, false, false));
+    }
+    const QString waterFile = env.defaultDataFolder + QLatin1Char('/') + waterID + DataFolderFiles::BillFileExtension;
+    QVariantMap water = PropertyList::read(waterFile).value.toMap();
     water.insert(BillKeys::RemindMe, false);
+    ASSERT_TRUE(PropertyList::write(waterFile, water));
 
-    manager.checkForNotificationsToAddWithBillList({record(rentID), water, record(rentID)});
+    manager.renewRemindersOfListedItems();
     EXPECT_EQ(eventTitles(), QStringList{QStringLiteral("Pay Rent")});
     EXPECT_EQ(scheduledTitles(), QStringList{QStringLiteral("Pay Rent ") + rentID});
 }

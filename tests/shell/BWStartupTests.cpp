@@ -1,6 +1,8 @@
 #include "StartupTestFixture.h"
 
 #include "platform/BWUIDMaker.h"
+#include "platform/HybridLogicalClock.h"
+#include "platform/PropertyList.h"
 #include "platform/SleepWatcher.h"
 #include "platform/UserActivity.h"
 #include "platform/UserNotificationCenter.h"
@@ -13,6 +15,10 @@
 #include "shell/BWPasswordLock.h"
 #include "shell/BWTaskbarPresence.h"
 #include "shell/BWUserInteraction.h"
+#include "store/BWAutomaticPayments.h"
+#include "store/BWBillIndex.h"
+#include "store/BWBillMerge.h"
+#include "store/BWDataFolder.h"
 #include "support/FakeSecretStore.h"
 
 #include <QDBusConnection>
@@ -477,7 +483,7 @@ TEST_F(BWStartupTest, DueAutomaticItemsAreLoggedOnceAcrossStartUpDayChangeAndWak
 
     store.clock.setNow(store.daysFromNow(1));
     delegate.checkForDateChange();
-    EXPECT_TRUE(QTest::qWaitFor([this] { return overview.loadCount == 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !delegate.startup().isLoggingDuePayments(); }));
     EXPECT_EQ(paymentsOf(phone), 1);
     EXPECT_EQ(paymentsOf(salary), 1);
     EXPECT_EQ(overview.dataSource().size(), 2);
@@ -490,6 +496,47 @@ TEST_F(BWStartupTest, DueAutomaticItemsAreLoggedOnceAcrossStartUpDayChangeAndWak
     delegate.checkForDateChange();
     EXPECT_EQ(paymentsOf(phone), 1);
     EXPECT_EQ(paymentsOf(salary), 1);
+}
+
+// Thirty automatic bills due on one day are paid a few a turn, each once,
+// whether the day's pass runs to its end or the program quits midway: what
+// a quit left unwritten is paid by the step at the next start.
+TEST(BWStartupDueDay, ManyItemsDueOnOneDayArePaidOnceEachAcrossAQuit)
+{
+    constexpr int Due = 30;
+    for (const bool quitMidway : {false, true}) {
+        shelltest::ShellTestStore store;
+        ASSERT_TRUE(store.defaults.setBool(BWShouldAutoLogPayments, true));
+        QStringList bills;
+        for (int number = 0; number < Due; ++number)
+            bills.append(store.addBill(QString::number(number), 1, {{BillKeys::PayType, qlonglong(1)}}));
+        const auto payments = [&] {
+            QList<qsizetype> counts;
+            for (const QString& billID : std::as_const(bills))
+                counts.append(BWBillsLoader(store.env).loadBillWithID(billID)->value(BillKeys::PaymentList).toList().size());
+            return counts;
+        };
+        const QString calendars = store.temp.file(QStringLiteral("calendars"));
+        {
+            BWAppDelegate program(store.env, calendars);
+            program.awakeFromNib();
+            program.applicationDidFinishLaunching();
+            store.clock.setNow(store.daysFromNow(1));
+            // Quitting midway: the first half written as the turns write
+            // them, then the program goes before the rest.
+            for (const QString& billID : bills.first(quitMidway ? Due / 2 : 0))
+                ASSERT_EQ(BWAutomaticPayments(store.env).logDuePaymentsOnce({billID}), QStringList{billID});
+            program.checkForDateChange();
+            if (!quitMidway) {
+                ASSERT_TRUE(QTest::qWaitFor([&] { return !program.startup().isLoggingDuePayments(); }));
+                EXPECT_EQ(payments(), QList<qsizetype>(Due, 1));
+            }
+        }
+        BWAppDelegate nextStart(store.env, calendars);
+        nextStart.awakeFromNib();
+        nextStart.applicationDidFinishLaunching();
+        EXPECT_EQ(payments(), QList<qsizetype>(Due, 1)) << (quitMidway ? "after a quit" : "");
+    }
 }
 
 // ---- Interrupted work ----------------------------------------------------------
@@ -514,6 +561,27 @@ TEST_F(BWStartupTest, HalfCopiesLeftOutsideTheDataFolderGoOnceTheWindowHasShown)
     for (const QString& halfCopy : halfCopies)
         EXPECT_FALSE(QFileInfo::exists(halfCopy)) << halfCopy.toStdString();
     EXPECT_GT(stepIndex("tidyInterruptedCopies"), stepIndex("showMainWindow"));
+}
+
+// A program ended between a deletion's two writes left the bill's tombstone
+// while the index still lists it: the next start lists it as deleted.
+TEST_F(BWStartupTest, ADeletionCutShortBeforeTheIndexIsFinishedAtTheNextStart)
+{
+    const QString kept = store.addBill(QStringLiteral("Rent"), 10);
+    const QString cutShort = store.addBill(QStringLiteral("Power"), 10);
+    const QString file = QDir(BWDataFolder(store.env).path()).filePath(cutShort + ".plist");
+    const QVariantMap stored = PropertyList::read(file).value.toMap();
+    ASSERT_TRUE(PropertyList::write(file, BWBillMerge::deleted(stored, HybridLogicalClock::successorOf(
+                                                                         BWBillMerge::latestStamp(stored)))));
+
+    startWithScreens();
+    const auto listed = [&](const QString& list, const QString& billID) {
+        return BWBillIndex(BWDataFolder(store.env).path()).contains(list, billID);
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listed(IndexKeys::DeletedBills, cutShort); }, 30000));
+    EXPECT_FALSE(listed(IndexKeys::ActiveBills, cutShort));
+    EXPECT_TRUE(listed(IndexKeys::ActiveBills, kept));
+    EXPECT_FALSE(listed(IndexKeys::DeletedBills, kept));
 }
 
 // ---- Sleep and wake ----------------------------------------------------------
@@ -610,6 +678,28 @@ TEST_F(BWStartupTest, DismissingTheQuestionJustClosesTheWindow)
     answer = QString();  // no button: the question was closed
     EXPECT_FALSE(delegate.applicationShouldTerminate());
     EXPECT_FALSE(windowIsVisible());
+}
+
+// The tray-only setting takes effect at the next start: for the rest of the
+// run the task bar and the quit question both follow the state it started in.
+TEST_F(BWStartupTest, TheTaskBarAndTheQuitQuestionFollowTheTrayOnlyStateTheRunStartedIn)
+{
+    startAfterFirstLaunch(1);
+    ASSERT_TRUE(store.defaults.setInteger(OrvaneVisibility, 0));
+    delegate.showOrvane();
+    answer = QStringLiteral("Close the Main Window");
+    EXPECT_TRUE(BWTaskbarPresence::skipsTaskbar(*delegate.window().mainWindow()));
+    EXPECT_FALSE(delegate.applicationShouldTerminate());
+    EXPECT_EQ(askedQuestions, QStringList{"Really Quit Orvane?"});
+}
+
+TEST_F(BWStartupTest, ATrayOnlyModeChosenDuringTheRunWaitsForTheNextStart)
+{
+    startAfterFirstLaunch(0);
+    ASSERT_TRUE(store.defaults.setInteger(OrvaneVisibility, 1));
+    EXPECT_FALSE(BWTaskbarPresence::skipsTaskbar(*delegate.window().mainWindow()));
+    EXPECT_TRUE(delegate.applicationShouldTerminate());
+    EXPECT_TRUE(askedQuestions.isEmpty());
 }
 
 // Ctrl+Q in any other window (a side window, a popover, a panel) is the Quit

@@ -352,6 +352,27 @@ TEST_F(DataFolderActionsTest, TheSyncPaneOffersTheActionsAndFollowsAMove)
     EXPECT_TRUE(shown.contains(chosen + "/Orvane.ovdata"));
 }
 
+// The database buttons of the preferences show their dialogs over the
+// preferences window, where the user is, and the menu's commands still over
+// the main window.
+TEST_F(DataFolderActionsTest, ThePreferencesButtonsShowTheirDialogsOverThePreferences)
+{
+    QWidget mainWindow;
+    actions.setWindow(&mainWindow);
+    const PreferencesWindow preferences(store.defaults, preferenceServices());
+    for (const char* title : {"Move Database…", "Open Database Elsewhere…", "Keep Database in Dropbox…",
+                              "Restore Yesterday's Backup…"}) {
+        SCOPED_TRACE(title);
+        user.dialogParents.clear();
+        preferences.button(MGPreferencePanel::Sync, QString::fromUtf8(title))->click();
+        ASSERT_FALSE(user.dialogParents.isEmpty());
+        EXPECT_EQ(user.dialogParents, QList<QWidget*>(user.dialogParents.size(), preferences.panel.window()));
+    }
+    user.dialogParents.clear();
+    actions.moveToNewSecurityScopedDatabaseLocation();
+    EXPECT_EQ(user.dialogParents, QList<QWidget*>{&mainWindow});
+}
+
 // "Move Back to the Usual Place" is offered as the File menu offers it: only
 // while the data is elsewhere, following each move.
 TEST_F(DataFolderActionsTest, MoveBackIsOfferedOnlyWhileTheDataIsElsewhere)

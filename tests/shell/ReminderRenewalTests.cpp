@@ -544,3 +544,24 @@ TEST(ReminderRenewalTest, ABillWrittenDuringARenewalKeepsItsOwnReminders)
     }
     EXPECT_EQ(events, QStringList{QStringLiteral("Pay Flat")});
 }
+
+// Quitting, a stop signal and the session's end destroy the manager, often
+// with a renewal just asked for: it is finished and its notifications are in
+// the schedule the next start reads.
+TEST(ReminderRenewalTest, ARenewalAskedForAtTheEndOfTheRunIsStored)
+{
+    RenewalRig rig({});
+    const QString schedule = rig.store.temp.file(QStringLiteral("schedule-at-quit.plist"));
+    const QDBusConnection noBus(QStringLiteral("orvane-tests-no-bus"));
+    {
+        UserNotificationCenter notifications(schedule, rig.store.clock, noBus);
+        BWReminderManager reminders(rig.store.env, [&rig] { return rig.calendars; }, &notifications);
+        ASSERT_TRUE(rig.store.defaults.setObject(BWReminderTime, QDateTime(kToday, QTime(10, 0))));
+        reminders.renewRemindersOfListedItems();
+    }
+    const UserNotificationCenter nextStart(schedule, rig.store.clock, noBus);
+    QList<QTime> times;
+    for (const UserNotification& notification : nextStart.scheduledNotifications())
+        times.append(notification.deliveryDate.toLocalTime().time());
+    EXPECT_EQ(times, QList<QTime>({QTime(10, 0), QTime(10, 0)}));
+}

@@ -75,3 +75,37 @@ TEST(BWBillIncomingCopyTest, BothChannelsInEitherOrderEndWithWhatTheDeletionStam
                   c.arrivals.first() == Source::Firebase);
     }
 }
+
+// A change from a clock ten years ahead is not taken, nor its time: it waits
+// until the computer that made it, its clock set right, changes the bill
+// again and so sends it once more with sane stamps.
+TEST(BWBillIncomingCopyTest, AChangeFromAClockFarAheadWaitsUntilItComesAgainSanely)
+{
+    Computer a(Start.addYears(10));
+    Computer b(Start);
+    const QString billID = BWUIDMaker::makeUID();
+    ASSERT_TRUE(BWBill(b.env).finishWritingBillWithDictionary(
+        newMonthlyBill(QStringLiteral("Rent"), billID, Start.addDays(10), 50.0), false, true));
+    ASSERT_TRUE(BWBill(a.env).storeIncomingCopy(b.lastCopySent(), Source::CloudDatabase));
+    ASSERT_TRUE(BWBill(a.env).saveSpecificKey(BillKeys::Notes, QStringLiteral("typed ahead"), billID));
+
+    bool written = true;
+    ASSERT_TRUE(BWBill(b.env).storeIncomingCopy(a.lastCopySent(), Source::CloudDatabase, &written));
+    EXPECT_FALSE(written);
+    EXPECT_EQ(BWBill(b.env).storedCopy(billID)->value(BillKeys::Notes).toString(), QString());
+    // B's own next change is stamped by its own clock, and is B's.
+    b.advance(60);
+    ASSERT_TRUE(BWBill(b.env).saveSpecificKey(BillKeys::Amount, 70.0, billID));
+    EXPECT_EQ(BWBillMerge::modificationDate(b.lastCopySent()), Start.addSecs(60));
+
+    // A's clock set right: its next change carries the early note again.
+    a.clock.setNow(Start.addSecs(120));
+    ASSERT_TRUE(BWBill(a.env).storeIncomingCopy(b.lastCopySent(), Source::CloudDatabase));
+    ASSERT_TRUE(BWBill(a.env).saveSpecificKey(BillKeys::Name, QStringLiteral("Flat"), billID));
+    EXPECT_FALSE(HybridLogicalClock::isFarAhead(BWBillMerge::latestStamp(a.lastCopySent()), Start.addSecs(120)));
+    ASSERT_TRUE(BWBill(b.env).storeIncomingCopy(a.lastCopySent(), Source::CloudDatabase));
+    const QVariantMap onB = *BWBill(b.env).storedCopy(billID);
+    EXPECT_EQ(onB.value(BillKeys::Notes).toString(), QStringLiteral("typed ahead"));
+    EXPECT_EQ(onB.value(BillKeys::Name).toString(), QStringLiteral("Flat"));
+    EXPECT_EQ(onB.value(BillKeys::Amount).toDouble(), 70.0);
+}

@@ -113,8 +113,8 @@ TEST(BWBillMergeTest, EachFieldComesFromTheCopyThatChangedItLast)
     Computer a, b(3600 * 1000), c(-40 * 60 * 1000);  // b an hour ahead, c 40 minutes behind
     const QVariantMap base
         = bill({{BillKeys::Name, "Rent"}, {BillKeys::Notes, "n"}, {BillKeys::Amount, 5.0}}, a.stamp(0));
-    b.clock.observe(BWBillMerge::latestStamp(base));
-    c.clock.observe(BWBillMerge::latestStamp(base));
+    b.clock.observe(BWBillMerge::latestStamp(base), Noon);
+    c.clock.observe(BWBillMerge::latestStamp(base), Noon);
     const QVariantMap onA = changedField(base, BillKeys::Notes, "from a", a.stamp(10));
     const QVariantMap onB = changedField(base, BillKeys::Amount, 222.0, b.stamp(20));
     const QVariantMap merged = BWBillMerge::merged(onA, onB);
@@ -122,7 +122,7 @@ TEST(BWBillMergeTest, EachFieldComesFromTheCopyThatChangedItLast)
     EXPECT_EQ(merged.value(BillKeys::Amount).toDouble(), 222.0);
 
     // c, 40 minutes behind, saw b's change: its own later change wins all the same.
-    c.clock.observe(BWBillMerge::latestStamp(merged));
+    c.clock.observe(BWBillMerge::latestStamp(merged), Noon);
     const QVariantMap onC = changedField(merged, BillKeys::Amount, 333.0, c.stamp(30));
     EXPECT_EQ(BWBillMerge::merged(onC, onB).value(BillKeys::Amount).toDouble(), 333.0);
     EXPECT_EQ(BWBillMerge::merged(onB, onC).value(BillKeys::Amount).toDouble(), 333.0);
@@ -294,7 +294,7 @@ TEST(BWBillMergeTest, MergingInAnyOrderEndsTheSame)
         for (int step = 1; step < 40; ++step) {
             const int i = int(random.bounded(3u));
             Computer& computer = computers[i];
-            computer.clock.observe(BWBillMerge::latestStamp(copies[i]));
+            computer.clock.observe(BWBillMerge::latestStamp(copies[i]), Noon);
             const QString stamp = computer.stamp(step);
             const QVariantList payments = copies[i].value(BillKeys::PaymentList).toList();
             switch (random.bounded(6u)) {

@@ -8,8 +8,9 @@
 
 #include <functional>
 
-// Secrets kept in memory. A test can make the store unreachable, make writes
-// or removals fail, and have answers arrive later from the event loop as the
+// Secrets kept in memory. A test can make the store unreachable, its keyring
+// stay locked (an unlock cancelled or failed), make reads, writes or
+// removals fail, and have answers arrive later from the event loop as the
 // desktop's secret service answers.
 class FakeSecretStore : public SecretStore
 {
@@ -18,6 +19,8 @@ public:
 
     QHash<Key, QByteArray> secrets;
     bool unavailable = false;
+    bool locked = false;
+    bool failReads = false;
     bool failWrites = false;
     bool failRemovals = false;
     bool answerLater = false;
@@ -32,7 +35,7 @@ public:
         ++reads;
         if (whileReading)
             whileReading();
-        Result result = answer(false);
+        Result result = answer(failReads);
         if (result.ok()) {
             const auto found = secrets.constFind({service, account});
             if (found == secrets.constEnd())
@@ -66,6 +69,8 @@ private:
     {
         if (unavailable)
             return {Status::Unavailable, {}, QStringLiteral("no secret service")};
+        if (locked)
+            return {Status::Locked, {}, QStringLiteral("the keyring stays locked")};
         if (fail)
             return {Status::Failed, {}, QStringLiteral("refused")};
         return {Status::Ok, {}, {}};

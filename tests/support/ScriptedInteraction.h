@@ -15,6 +15,7 @@ struct ScriptedUser
     QStringList alertDetails;       // their informative texts
     QStringList questions;          // questions asked
     QList<QUrl> openedUrls;
+    QList<QWidget*> dialogParents;  // the window each dialog was shown on
 
     BWUserInteraction interaction()
     {
@@ -24,14 +25,18 @@ struct ScriptedUser
             return true;
         };
         scripted.chooseSaveFile = [](QWidget*, const QString&, const QString&) { return QString(); };
-        scripted.chooseFolder = [this](QWidget*, const QString&, const QString&) {
+        scripted.chooseFolder = [this](QWidget* parent, const QString&, const QString&) {
+            dialogParents.append(parent);
             return foldersToChoose.isEmpty() ? QString() : foldersToChoose.takeFirst();
         };
-        scripted.showAlert = [this](QWidget*, const QString& message, const QString& details) {
+        scripted.showAlert = [this](QWidget* parent, const QString& message, const QString& details) {
+            dialogParents.append(parent);
             alerts.append(message);
             alertDetails.append(details);
         };
-        scripted.askQuestion = [this](QWidget*, const QString& message, const QString&, const QStringList&) {
+        scripted.askQuestion = [this](QWidget* parent, const QString& message, const QString&,
+                                      const QStringList&) {
+            dialogParents.append(parent);
             questions.append(message);
             return buttonsToPress.isEmpty() ? -1 : buttonsToPress.takeFirst();
         };

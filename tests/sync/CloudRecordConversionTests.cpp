@@ -79,6 +79,9 @@ TEST(CloudRecordConversionTest, EveryKeyComesBackOfItsStoredTypeAndNoneIsAdded)
          {BillKeys::PaymentList, BillKeys::Rev}},
         {{{BillKeys::Bid, billID}, {BillKeys::AmountVaries, 1}, {BillKeys::Rev, 0}, {BillKeys::PaymentList, QVariantList()}},
          {}},
+        // Flags go as NO for earlier versions, but come back only where the bill had them.
+        {{{BillKeys::Bid, billID}, {BillKeys::PaymentList, QVariantList{QVariantMap{{PaymentKeys::Amount, 5.0}}}}},
+         {BillKeys::AmountVaries, BillKeys::IsArchived, BillKeys::IsIncome, BillKeys::Repeat}},
     };
     for (const Case& c : cases) {
         const QVariantMap back = OrvaneCloudManager::convertRecordintoBill(

@@ -59,6 +59,8 @@ TEST_P(SyncSoakTest, EveryComputerEndsAsTheModelSays)
     EXPECT_TRUE(result.converged) << result.firstDifference.toStdString();
     EXPECT_EQ(result.modelDifferences, 0) << problems;
     EXPECT_EQ(result.stampProblems, 0) << problems;
+    EXPECT_EQ(result.filesDiffering, 0) << problems;
+    EXPECT_EQ(result.listedWithoutFile, 0) << problems;
     EXPECT_TRUE(result.folderAtRest);
     EXPECT_GT(result.payments + result.changes + result.deletes, 0);
 }

@@ -5,11 +5,14 @@
 #include "support/UsEnglishLocale.h"
 
 #include <QCalendarWidget>
+#include <QScreen>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -93,6 +96,70 @@ TEST_F(KNPopUpDatePickerTest, MovingTheFocusOnClosesTheBubble)
     openByFocus();
     other->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(QTest::qWaitFor([this] { return !picker->isBubbleOpen(); }, 2000));
+}
+
+// The calendar closes with its form: the form hidden (a popover closed by
+// Escape or by a command of the main window) and shown again, the field
+// hidden with its page, or another window made active.
+TEST_F(KNPopUpDatePickerTest, TheCalendarClosesWithItsForm)
+{
+    QWidget elsewhere;
+    elsewhere.resize(100, 100);
+    const std::pair<const char*, std::function<void()>> closings[] = {
+        {"form hidden and shown again",
+         [this] {
+             form.hide();
+             other->setFocus();
+             form.show();
+         }},
+        {"field hidden", [this] { picker->hide(); }},
+        {"another window made active",
+         [&elsewhere] {
+             elsewhere.show();
+             elsewhere.activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+         }},
+    };
+    for (const auto& [name, close] : closings) {
+        SCOPED_TRACE(name);
+        picker->show();
+        elsewhere.hide();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        other->setFocus(Qt::TabFocusReason);
+        openByFocus();
+        close();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(picker->isBubbleOpen());
+    }
+}
+
+// Near the bottom of the screen the calendar opens above the field, near its
+// right edge it runs leftwards, and it stays inside the screen's free area.
+TEST_F(KNPopUpDatePickerTest, TheCalendarStaysInsideTheScreen)
+{
+    const QRect area = form.screen()->availableGeometry();
+    const struct
+    {
+        const char* name;
+        QPoint formAt;
+        MAAttachedSide side;
+    } cases[] = {
+        {"room below", area.topLeft() + QPoint(10, 10), MAAttachedSide::BelowRightwards},
+        {"at the bottom", QPoint(area.left() + 10, area.bottom() - form.height() - 10), MAAttachedSide::AboveRightwards},
+        {"at the right edge", QPoint(area.right() - 80, area.top() + 10), MAAttachedSide::BelowLeftwards},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        other->setFocus(Qt::TabFocusReason);
+        form.move(c.formAt);
+        openByFocus();
+        const QRect bubble = picker->attachedWindow()->geometry();
+        EXPECT_EQ(picker->attachedWindow()->side(), c.side);
+        EXPECT_TRUE(area.contains(bubble)) << bubble.y() << " " << bubble.bottom() << " of " << area.bottom();
+        const QRect field(picker->mapToGlobal(QPoint(0, 0)), picker->size());
+        EXPECT_FALSE(bubble.intersects(field));
+    }
 }
 
 // A date typed into the field moves the calendar to it at once; the field

@@ -135,6 +135,34 @@ TEST_F(MAAttachedBubbleSideTest, BelowNearTheReferencesEdgesRunsAwayFromThem)
     EXPECT_EQ(bubble.automaticSide(QPointF(550, 400), 0, screen, window), Side::Below);
 }
 
+// Where the preferred side leaves the screen, the side across takes its own
+// point (the other edge of what the bubble points at) if it has room there:
+// above for below, leftwards for rightwards.
+TEST_F(MAAttachedBubbleSideTest, APreferredSideWithoutRoomTurnsAcross)
+{
+    const struct
+    {
+        QPointF point;
+        Side side;
+        bool atPointAcross;
+    } cases[] = {
+        {{500, 400}, Side::BelowRightwards, false},
+        {{500, 30}, Side::AboveRightwards, true},
+        {{960, 400}, Side::BelowLeftwards, false},
+        {{960, 30}, Side::AboveLeftwards, true},
+    };
+    for (const auto& c : cases) {
+        const QPointF across = c.point + QPointF(0, 20);  // y up: the top edge of a field
+        const MAAttachedBubble::Aim aim = bubble.aimWithin(Side::BelowRightwards, c.point, across, 0, screen);
+        EXPECT_EQ(aim.side, c.side) << c.point.x() << "," << c.point.y();
+        EXPECT_EQ(aim.atPointAcross, c.atPointAcross);
+        EXPECT_TRUE(screen.contains(bubble.place(aim.side, aim.atPointAcross ? across : c.point, 0).windowFrame));
+    }
+    const QRectF small(0, 0, 50, 50);
+    EXPECT_EQ(bubble.aimWithin(Side::BelowRightwards, QPointF(25, 25), QPointF(25, 30), 0, small).side,
+              Side::BelowRightwards);
+}
+
 // Pixels of the painted bubble (y down), filled opaque red.
 class MAAttachedBubbleDrawingTest : public ::testing::Test
 {
@@ -207,6 +235,22 @@ TEST_F(MAAttachedBubbleDrawingTest, BorderShowsItsFullWidthInsideTheOutline)
     EXPECT_EQ(QColor(image.pixel(52, 67)), QColor(Qt::white));
     EXPECT_EQ(QColor(image.pixel(52, 60)), QColor(Qt::red));
     EXPECT_TRUE(empty(image, 52, 69));
+}
+
+// At a screen scale of 2 the bubble is drawn with twice the pixels each
+// way, its edges smooth at that size, not blown up from a drawing at 1.
+TEST_F(MAAttachedBubbleDrawingTest, IsDrawnAtTheScreensScale)
+{
+    const MAAttachedBubble::Placement placement = bubble.place(Side::Below, QPointF(0, 0), 0);
+    const QImage once = bubble.render(Side::Below, placement);
+    const QImage sharp = bubble.render(Side::Below, placement, 2.0);
+    EXPECT_EQ(sharp.size(), once.size() * 2);
+    EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+    QImage blownUp = once.scaled(once.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    blownUp.setDevicePixelRatio(2.0);
+    EXPECT_NE(sharp, blownUp);
+    EXPECT_TRUE(filled(sharp, 104, 80));
+    EXPECT_TRUE(empty(sharp, 4, 36));  // a rounded corner
 }
 
 TEST(MAAttachedWindowCreation, NoViewNoWindow)

@@ -1,0 +1,90 @@
+// Changes stamped by a clock far ahead: held back on the way in, stamped
+// again by the computer that made them once its clock is right.
+#include "store/BWBillMerge.h"
+
+#include "platform/HybridLogicalClock.h"
+#include "store/BWBillRecordKeys.h"
+
+namespace {
+
+// A stamp of an earlier version's record comes from a date it held (a
+// payment's date may lie ahead), never from a clock: no bound holds it.
+bool isBeyond(const QString& stamp, const QString& bound)
+{
+    return stamp > bound && HybridLogicalClock::deviceOf(stamp) != HybridLogicalClock::noDevice();
+}
+
+// `stamps` (key -> stamp) with each stamp after `bound` made `stamp`, or
+// left out when `stamp` is empty.
+QVariantMap boundedStamps(const QVariantMap& stamps, const QString& bound, const QString& stamp, QStringList* dropped)
+{
+    QVariantMap result;
+    for (auto it = stamps.cbegin(); it != stamps.cend(); ++it) {
+        if (!isBeyond(it.value().toString(), bound))
+            result.insert(it.key(), it.value());
+        else if (!stamp.isEmpty())
+            result.insert(it.key(), stamp);
+        else if (dropped)
+            dropped->append(it.key());
+    }
+    return result;
+}
+
+// The record's stamps after `bound` made `stamp`, or what they stamp left
+// out when `stamp` is empty.
+QVariantMap bounded(const QVariantMap& record, const QString& bound, const QString& stamp)
+{
+    QVariantMap result = record;
+    QStringList droppedFields;
+    result.insert(BillKeys::FieldStamps,
+                  boundedStamps(record.value(BillKeys::FieldStamps).toMap(), bound, stamp, &droppedFields));
+    for (const QString& key : std::as_const(droppedFields))
+        result.remove(key);
+    if (record.contains(BillKeys::RemovedPaymentIDs))
+        result.insert(BillKeys::RemovedPaymentIDs,
+                      boundedStamps(record.value(BillKeys::RemovedPaymentIDs).toMap(), bound, stamp, nullptr));
+    if (record.contains(BillKeys::PaymentList)) {
+        QVariantList payments;
+        for (const QVariant& entry : record.value(BillKeys::PaymentList).toList()) {
+            QVariantMap payment = entry.toMap();
+            const QVariantMap stamps
+                = boundedStamps({{PaymentKeys::LoggedStamp, payment.value(PaymentKeys::LoggedStamp)},
+                                 {PaymentKeys::EditedStamp, payment.value(PaymentKeys::EditedStamp)}},
+                                bound, stamp, nullptr);
+            if (!stamps.contains(PaymentKeys::LoggedStamp) || !stamps.contains(PaymentKeys::EditedStamp))
+                continue;  // logged or edited far ahead: the whole payment waits
+            payment.insert(PaymentKeys::LoggedStamp, stamps.value(PaymentKeys::LoggedStamp));
+            if (payment.contains(PaymentKeys::EditedStamp))
+                payment.insert(PaymentKeys::EditedStamp, stamps.value(PaymentKeys::EditedStamp));
+            payments.append(payment);
+        }
+        result.insert(BillKeys::PaymentList, payments);
+    }
+    if (isBeyond(record.value(BillKeys::DeletionStamp).toString(), bound)) {
+        if (stamp.isEmpty())
+            result.remove(BillKeys::DeletionStamp);
+        else
+            result.insert(BillKeys::DeletionStamp, stamp);
+    }
+    return result;
+}
+
+}  // namespace
+
+QVariantMap BWBillMerge::withoutStampsAfter(const QVariantMap& record, const QString& bound)
+{
+    if (latestStamp(record) <= bound)
+        return record;
+    QVariantMap result = bounded(takenOver(record), bound, QString());
+    completeDerivedKeys(result);
+    return result;
+}
+
+QVariantMap BWBillMerge::restampedAfter(const QVariantMap& record, const QString& bound, const QString& stamp)
+{
+    if (latestStamp(record) <= bound)
+        return record;
+    QVariantMap result = bounded(takenOver(record), bound, stamp);
+    completeDerivedKeys(result);
+    return result;
+}
