@@ -123,9 +123,10 @@ std::optional<QVariantMap> BWBillMerge::changed(const QVariantMap& stored, const
         }
         payments.append(payment);
     }
-    // A payment logged by the time the balance was set leaves its share to
-    // be given back.
-    const QString balanceSetAt = before.value(BillKeys::FieldStamps).toMap().value(BillKeys::BalanceSet).toString();
+    // A removed payment leaves its share, to be given back if it was logged
+    // by the time the balance was set. Which set that is, is known only once
+    // every computer's copy is merged: another computer may have set the
+    // balance after this payment was logged and before this removal.
     QVariantMap shares = before.value(BillKeys::RemovedPaymentShares).toMap();
     for (auto it = beforePayments.cbegin(); it != beforePayments.cend(); ++it) {
         if (held.contains(it.key()))
@@ -133,8 +134,7 @@ std::optional<QVariantMap> BWBillMerge::changed(const QVariantMap& stored, const
         removed.insert(it.key(), stampNow());
         const QVariantMap payment = it.value().toMap();
         const QString loggedAt = payment.value(PaymentKeys::LoggedStamp).toString();
-        if (before.contains(BillKeys::BalanceSet) && loggedAt <= balanceSetAt
-            && payment.value(PaymentKeys::BalanceReduction).toDouble() != 0.0)
+        if (payment.value(PaymentKeys::BalanceReduction).toDouble() != 0.0)
             shares.insert(it.key(), QVariantMap{{PaymentKeys::BalanceReduction,
                                                  payment.value(PaymentKeys::BalanceReduction)},
                                                 {PaymentKeys::LoggedStamp, loggedAt}});

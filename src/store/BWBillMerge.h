@@ -27,8 +27,9 @@
 //   (BalanceReduction, never below 0). Balance is the balance a user last
 //   set (or the opening one, BalanceSet) less what the payments logged
 //   after that took off, so that payments logged apart all count. A payment
-//   removed gives its share back whenever it was logged: one logged before
-//   the set leaves its share with its removal (RemovedPaymentShares).
+//   removed gives its share back whenever it was logged: each removal keeps
+//   the share (RemovedPaymentShares), given back when the set the copies
+//   merge to came after the payment was logged and before its removal.
 // - TotalPaid, Average and LastPayment follow the merged payments.
 // - Deletion: a deletion is a stamp of its own (DeletionStamp). The bill is
 //   deleted while that is later than every change in it: an older copy

@@ -188,6 +188,11 @@ TEST(BWBillMergeTest, BalanceIsTheOneSetLessWhatLaterPaymentsTookOff)
     const QVariantMap removed = withoutPayment(both, older, a.stamp(7));
     EXPECT_EQ(removed.value(BillKeys::Balance).toDouble(), 950.0);
     expectAJoin(onA, onB, removed);
+
+    // Removed on a computer that had not heard of that set yet: the set was
+    // made with the payment paid, so it gives its share back all the same.
+    const QVariantMap removedOnB = withoutPayment(both, older, b.stamp(7));
+    EXPECT_EQ(BWBillMerge::merged(set, removedOnB).value(BillKeys::Balance).toDouble(), 800.0);
 }
 
 TEST(BWBillMergeTest, ADeletionHoldsOverOlderCopiesAndALaterChangeBringsTheBillBack)
