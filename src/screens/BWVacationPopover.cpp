@@ -31,7 +31,7 @@ BWVacationPopover::BWVacationPopover(const BWStoreEnvironment& env, QObject* par
     layout->addRow(m_switch);
     m_start = new KNPopUpDatePicker(m_popover);
     m_end = new KNPopUpDatePicker(m_popover);
-    for (KNPopUpDatePicker* field : {m_start, m_end})
+    for (BWDateField* field : {m_start, m_end})
         field->setClock(m_env.clock);
     layout->addRow(tr("From:"), m_start);
     layout->addRow(tr("Until:"), m_end);

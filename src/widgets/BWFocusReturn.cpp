@@ -30,7 +30,11 @@ bool BWFocusReturn::eventFilter(QObject* watched, QEvent* event)
         QWidget* focused = QApplication::focusWidget();
         const bool focusInPopover = !focused || focused == m_popover || m_popover->isAncestorOf(focused);
         if (focusInPopover && origin->isVisible() && origin->isEnabled()) {
-            origin->window()->activateWindow();
+            // A popover closed because the user went to another of our
+            // windows leaves that window active.
+            QWidget* active = QApplication::activeWindow();
+            if (!active || active == m_popover)
+                origin->window()->activateWindow();
             origin->setFocus(Qt::PopupFocusReason);
         }
     }

@@ -465,7 +465,9 @@ TEST_F(BillEditorTest, AnAmountOrBalanceThatIsNoNumberIsRefused)
 TEST_F(BillEditorTest, EditingKeepsEveryStoredKeyTheFormDoesNotShow)
 {
     const QVariantMap kept{{BillKeys::RemovedPayments, QStringList{QStringLiteral("1709640000 5 old")}},
-                           {BillKeys::RemovedPaymentIDs, QVariantMap{{BWUIDMaker::makeUID(), QStringLiteral("stamp")}}},
+                           {BillKeys::RemovedPaymentIDs,
+                            QVariantMap{{BWUIDMaker::makeUID(),
+                                         QStringLiteral("001709640000000-00000000-3BB818C6DA0946A8934E6D8AC8C11419")}}},
                            {QStringLiteral("KeyOfANewerVersion"), QStringLiteral("kept")}};
     const QString billID = store(bill(QStringLiteral("Storage"), inDays(10), kept));
     edit(billID);

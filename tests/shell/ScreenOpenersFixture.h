@@ -43,6 +43,11 @@ public:
     {
         newBillEditor();
         auto* field = screens->billEditor().billNameField()->window()->findChild<KNPopUpDatePicker*>();
+        // The calendar opens as the keyboard reaches its field.
+        field->window()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(field->window()));
+        field->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(QTest::qWaitFor([field] { return field->isBubbleOpen(); }, 2000));
         return field->graphicalPicker();
     }
     QWidget* logPaymentPanel()
