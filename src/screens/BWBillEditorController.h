@@ -155,8 +155,7 @@ public:
     void toggleIcon();
     void clearFieldColors();
     qint64 daysFromDate(const QDateTime& date) const;  // calendar days to now, either way
-    // Stored tags that begin with `substring`, ignoring case and accents, in
-    // the order of the stored tag list.
+    // Stored tags beginning with `substring` (case and accents aside), in stored order.
     QStringList tagCompletions(const QString& substring) const;
 
     // ---- Suggestions (BWBillEditorController+Suggestions.cpp) ----
@@ -165,10 +164,9 @@ public:
     void prefillSelectedDataForBill(const QVariantMap& bill);
     void unfillSelectedData();
     bool selectsSuggestedAmount(QObject* watched, QEvent* event);
-    // The icon menu's entry for an image name; -1 for none.
+    // The icon menu's entry for an image name, and the one a word typed in a
+    // new bill's name picks; -1 for none.
     int iconIndexForImageName(const QString& imageName) const;
-    // The icon menu's entry that a word typed in a new bill's name picks; -1
-    // for none.
     int iconIndexForTypedWord(const QString& word) const;
 
     static QColor suggestionTint();  // of the fields a suggestion filled
@@ -196,7 +194,6 @@ private:
                              BGHUDTextField** countField, BWPopupButton** unitSelector);
     void fillIconMenu();
     void connectFormActions();
-    // ---- Showing ----
     void showPage(Page page, QWidget* anchorView, const QRect& anchorRect, bool belowAnchor);
 
     // ---- Shared form steps ----
