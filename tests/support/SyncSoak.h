@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <QSaveFile>
 #include <QTest>
 #include <QTimeZone>
 
@@ -200,6 +201,49 @@ inline bool devicesIdle(const std::vector<std::unique_ptr<SyncDevice>>& devices)
     return std::all_of(devices.cbegin(), devices.cend(), [](const auto& device) { return device->engine->isIdle(); });
 }
 
+// The hand-offs of the store to sync, let through until `letThrough` of
+// them passed and dropped after, as a program killed meanwhile drops them.
+class HandOffGate : public BWCloudChannels
+{
+public:
+    // A deletion's writes: the bill's tombstone, the index, the lists' two
+    // hand-offs; the bill's hand-off is the last, after which it is whole.
+    static constexpr int DeletionWrites = 4;
+
+    HandOffGate(BWCloudChannels& channels, int letThrough) : m_channels(channels), m_left(letThrough) {}
+    void uploadBillToCloud(const QVariantMap& record, const QString& billID) override
+    {
+        if (pass())
+            m_channels.uploadBillToCloud(record, billID);
+    }
+    void uploadIndexToCloud(const QStringList& billIDs, const QString& listName) override
+    {
+        if (pass())
+            m_channels.uploadIndexToCloud(billIDs, listName);
+    }
+    QString userUID() const override { return m_channels.userUID(); }
+    void saveBillToFirebase(const QVariantMap& record, const QString& billID) override
+    {
+        if (pass())
+            m_channels.saveBillToFirebase(record, billID);
+    }
+    void removeBillFromFirebase(const QString& billID) override
+    {
+        if (pass())
+            m_channels.removeBillFromFirebase(billID);
+    }
+    void setKeyValueStoreObject(const QVariant& value, const QString& key) override
+    {
+        if (pass())
+            m_channels.setKeyValueStoreObject(value, key);
+    }
+
+private:
+    bool pass() { return m_left-- > 0; }
+    BWCloudChannels& m_channels;
+    int m_left;
+};
+
 // ---- Back-ends ---------------------------------------------------------------
 
 class Backend
@@ -211,8 +255,16 @@ public:
     virtual void setFaults(bool on) = 0;
     // Runs until the back-end carried nothing for a while.
     virtual void settle() = 0;
+    // A full pass of one device, as at its start.
+    virtual void fullPass(int device) = 0;
     // Every device catches up with everything the others sent.
-    virtual void catchUp() = 0;
+    void catchUp()
+    {
+        for (int device = 0; device < devices(); ++device)
+            fullPass(device);
+        settle();
+    }
+    virtual int devices() const = 0;
     virtual QString traffic() const = 0;
 };
 
@@ -240,12 +292,8 @@ public:
         runUntilQuiet([&] { return traffic(m_server.requestCount() + m_server.pushCount()) && devicesIdle(m_devices); },
                       150);
     }
-    void catchUp() override
-    {
-        for (const auto& device : m_devices)
-            device->engine->fetchAndUploadAllRecords();
-        settle();
-    }
+    void fullPass(int device) override { m_devices.at(device)->engine->fetchAndUploadAllRecords(); }
+    int devices() const override { return int(m_devices.size()); }
     QString traffic() const override
     {
         using Fault = MemoryCloudServer::Fault;
@@ -306,12 +354,8 @@ public:
             },
             150);
     }
-    void catchUp() override
-    {
-        for (const auto& device : m_devices)
-            device->engine->fetchAndUploadAllRecords();
-        settle();
-    }
+    void fullPass(int device) override { m_devices.at(device)->engine->fetchAndUploadAllRecords(); }
+    int devices() const override { return int(m_devices.size()); }
     void pauseNowAndThen(QRandomGenerator& random)
     {
         if (m_faults)
@@ -422,12 +466,8 @@ public:
             return requests(m_server.requests()) && sent && m_server.openStreams() == 2 * int(m_devices.size());
         }, 250, 60000);
     }
-    void catchUp() override
-    {
-        for (const auto& device : m_devices)
-            device->manager->uploadAllBillsToFirebaseIfNecessary();
-        settle();
-    }
+    void fullPass(int device) override { m_devices.at(device)->manager->uploadAllBillsToFirebaseIfNecessary(); }
+    int devices() const override { return int(m_devices.size()); }
     void dropStreamsNowAndThen(QRandomGenerator& random)
     {
         if (random.bounded(200u) == 0)
@@ -485,7 +525,8 @@ public:
         m_backend->setFaults(true);
         for (int step = 1; step <= m_config.edits; ++step) {
             setTime(step);
-            operate(int(m_random.bounded(quint32(m_config.devices))));
+            m_operating = int(m_random.bounded(quint32(m_config.devices)));
+            operate(m_operating);
             disturb();
             QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
         }
@@ -758,25 +799,34 @@ private:
     {
         ++m_result.deletes;
         if (m_random.bounded(3u) == 0)
-            return removeCutShort(env, billID);
+            return removeKilled(env, billID, int(m_random.bounded(quint32(HandOffGate::DeletionWrites))) + 1);
         if (!BWBill(env).deleteBillWithBid(billID))
             ++m_result.refusedEdits;
         return true;
     }
 
-    // A deletion cut short by a crash between the bill's tombstone and the
-    // index; the program's next start finishes it from the file.
-    bool removeCutShort(const BWStoreEnvironment& env, const QString& billID)
+    // A deletion ended by a kill after its first `writesDone` writes: the
+    // bill's tombstone, the index, then each hand-off to sync. The program's
+    // next start puts the index right from the files and runs a full pass.
+    bool removeKilled(const BWStoreEnvironment& env, const QString& billID, int writesDone)
     {
-        const std::optional<QVariantMap> stored = BWBill(env).storedCopy(billID);
-        if (!stored || !env.stamps)
+        const QString indexPath = BWBillIndex::pathInFolder(dataFolderOf(env));
+        QFile indexFile(indexPath);
+        const QByteArray indexBefore = indexFile.open(QIODevice::ReadOnly) ? indexFile.readAll() : QByteArray();
+        indexFile.close();
+        if (!env.cloud)
             return ++m_result.refusedEdits, true;
-        env.stamps->observe(BWBillMerge::latestStamp(*stored), env.clock->now());
-        const QVariantMap tombstone = BWBillMerge::deleted(*stored, env.stamps->next(env.clock->now()));
-        if (!PropertyList::write(QDir(dataFolderOf(env)).filePath(billID + ".plist"), tombstone))
+        HandOffGate gate(*env.cloud, writesDone - 2);
+        BWStoreEnvironment killed = env;
+        killed.cloud = &gate;
+        BWBill(killed).deleteBillWithBid(billID);
+        QSaveFile putBack(indexPath);
+        if (writesDone == 1
+            && !(putBack.open(QIODevice::WriteOnly) && putBack.write(indexBefore) == indexBefore.size() && putBack.commit()))
             ++m_result.refusedEdits;
         if (!BWIndexRepair(env).listAsDeleted(BWIndexRepair::tombstonesListedAsLive(dataFolderOf(env))))
             ++m_result.refusedEdits;
+        m_backend->fullPass(m_operating);
         return true;
     }
 
@@ -904,6 +954,7 @@ private:
     std::unique_ptr<Backend> m_backend;
     SyncModel m_model;
     Result m_result;
+    int m_operating = 0;  // the computer making the current operation
 };
 
 inline Result run(const Config& config)
