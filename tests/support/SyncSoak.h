@@ -75,7 +75,7 @@ struct Config
 struct Result
 {
     int creates = 0, changes = 0, payments = 0, reversals = 0, paymentEdits = 0, quickLogs = 0, archives = 0,
-        deletes = 0, backupRestores = 0, eraseImports = 0, emptySaves = 0, refusedEdits = 0;
+        deletes = 0, offlineBills = 0, backupRestores = 0, eraseImports = 0, emptySaves = 0, refusedEdits = 0;
     int passes = 0;
     bool converged = false;
     bool distinctDeviceIDs = true;
@@ -265,6 +265,8 @@ public:
         settle();
     }
     virtual int devices() const = 0;
+    // A computer off the network and back; back, it runs a full pass.
+    virtual void setOnline(int device, bool online) = 0;
     virtual QString traffic() const = 0;
 };
 
@@ -286,6 +288,12 @@ public:
     BWStoreEnvironment& env(int device) override { return m_devices.at(device)->env; }
     Clock& clock(int device) override { return m_devices.at(device)->clock; }
     void setFaults(bool on) override { m_server.setRandomFaults(on ? m_config.faultRate : 0.0, m_config.seed); }
+    void setOnline(int device, bool online) override
+    {
+        m_containers.at(device)->setAccountStatus(online ? CloudContainer::Available : CloudContainer::NoAccount);
+        if (online)
+            fullPass(device);
+    }
     void settle() override
     {
         Unchanged traffic;
@@ -356,6 +364,12 @@ public:
     }
     void fullPass(int device) override { m_devices.at(device)->engine->fetchAndUploadAllRecords(); }
     int devices() const override { return int(m_devices.size()); }
+    void setOnline(int device, bool online) override
+    {
+        m_sync->setCutOff(device, !online);
+        if (online)
+            fullPass(device);
+    }
     void pauseNowAndThen(QRandomGenerator& random)
     {
         if (m_faults)
@@ -457,6 +471,18 @@ public:
     BWStoreEnvironment& env(int device) override { return m_devices.at(device)->env; }
     Clock& clock(int device) override { return m_devices.at(device)->clock; }
     void setFaults(bool on) override { m_server.setRandomFaultRate(on ? m_config.faultRate : 0.0, m_config.seed); }
+    // The fake serves every computer or none: while one is off the network,
+    // all are.
+    void setOnline(int device, bool online) override
+    {
+        if (online)
+            m_offline.remove(device);
+        else
+            m_offline.insert(device);
+        m_server.setOffline(!m_offline.isEmpty());
+        if (online)
+            fullPass(device);
+    }
     void settle() override
     {
         Unchanged requests;
@@ -493,6 +519,7 @@ private:
     }
     Config m_config;
     FakeFirebaseServer m_server;
+    QSet<int> m_offline;
     std::vector<std::unique_ptr<FirebaseTestDevice>> m_devices;
 };
 
@@ -523,13 +550,15 @@ public:
         QElapsedTimer timer;
         timer.start();
         m_backend->setFaults(true);
-        for (int step = 1; step <= m_config.edits; ++step) {
-            setTime(step);
+        for (m_step = 1; m_step <= m_config.edits; ++m_step) {
+            setTime(m_step);
+            comeBack(m_step);
             m_operating = int(m_random.bounded(quint32(m_config.devices)));
             operate(m_operating);
             disturb();
             QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
         }
+        comeBack(0);
         m_backend->setFaults(false);
         m_result.editMs = timer.restart();
         m_backend->settle();
@@ -621,6 +650,8 @@ private:
         const quint32 roll = m_random.bounded(100u);
         if (live.isEmpty() || roll < 10)
             return create(env);
+        if (roll < 15)
+            return newBillOffline(env);
         const QString billID = live.at(int(m_random.bounded(quint32(live.size()))));
         const std::optional<QVariantMap> bill = BWBillsLoader(env).loadBillWithID(billID);
         if (!bill)
@@ -644,10 +675,10 @@ private:
         return remove(env, billID);
     }
 
-    bool create(const BWStoreEnvironment& env)
+    bool create(const BWStoreEnvironment& env, const QString& billID = BWUIDMaker::makeUID())
     {
         const int number = ++m_result.creates;
-        QVariantMap record = newMonthlyBill(QStringLiteral("Bill %1").arg(number), BWUIDMaker::makeUID(),
+        QVariantMap record = newMonthlyBill(QStringLiteral("Bill %1").arg(number), billID,
                                             env.clock->now().addDays(10).toUTC(), 10.0 + number);
         // Every third one a loan with a balance that payments take off.
         if (number % 3 == 0)
@@ -655,6 +686,42 @@ private:
         if (!BWBill(env).finishWritingBillWithDictionary(record, false, true))
             ++m_result.refusedEdits;
         return true;
+    }
+
+    // A computer off the network makes a bill and, before it ever went up,
+    // deletes it (now and then killed midway) or archives it; the computer
+    // is back a few steps later.
+    bool newBillOffline(const BWStoreEnvironment& env)
+    {
+        ++m_result.offlineBills;
+        goOffline(m_operating, 1 + int(m_random.bounded(4u)));
+        const QString billID = BWUIDMaker::makeUID();
+        create(env, billID);
+        if (m_random.bounded(2u) == 0)
+            return remove(env, billID);
+        ++m_result.archives;
+        if (!BWBill(env).archiveBillWithBid(billID))
+            ++m_result.refusedEdits;
+        return true;
+    }
+
+    void goOffline(int device, int steps)
+    {
+        m_backAtStep[device] = std::max(m_backAtStep.value(device), m_step + steps);
+        m_backend->setOnline(device, false);
+    }
+
+    // The computers due back (all of them at `step` 0) are.
+    void comeBack(int step)
+    {
+        for (auto it = m_backAtStep.begin(); it != m_backAtStep.end();) {
+            if (step != 0 && it.value() != step) {
+                ++it;
+                continue;
+            }
+            m_backend->setOnline(it.key(), true);
+            it = m_backAtStep.erase(it);
+        }
     }
 
     bool change(const BWStoreEnvironment& env, const QString& billID)
@@ -954,7 +1021,9 @@ private:
     std::unique_ptr<Backend> m_backend;
     SyncModel m_model;
     Result m_result;
+    int m_step = 0;
     int m_operating = 0;  // the computer making the current operation
+    QMap<int, int> m_backAtStep;  // the computers off the network, and when each is back
 };
 
 inline Result run(const Config& config)

@@ -49,7 +49,8 @@ TEST_P(SyncSoakTest, EveryComputerEndsAsTheModelSays)
 
     const SyncSoak::Result result = SyncSoak::run(config);
     std::cout << SyncSoak::nameOf(config.backend) << ", seed " << config.seed << ": " << result.payments
-              << " payments, " << result.deletes << " deletes, " << result.billsChecked << " bills and "
+              << " payments, " << result.deletes << " deletes, " << result.offlineBills << " bills made offline, "
+              << result.billsChecked << " bills and "
               << result.paymentsChecked << " payments checked; edits " << result.editMs << " ms, convergence "
               << result.convergeMs << " ms in " << result.passes << " rounds; " << result.traffic.toStdString()
               << std::endl;
