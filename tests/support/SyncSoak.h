@@ -83,6 +83,7 @@ struct Result
     int billsChecked = 0, paymentsChecked = 0, modelDifferences = 0, stampProblems = 0;
     int filesDiffering = 0;    // bill files not byte for byte alike on every computer, display keys aside
     int listedWithoutFile = 0; // ids a computer's index lists with no bill file
+    int silentVersionsLeft = 0; // versions of a computer silent for 90 days that the others kept
     int finalBills = 0;
     qint64 editMs = 0, convergeMs = 0;
     QString traffic;   // what the back-end carried and the faults it made
@@ -335,6 +336,8 @@ public:
         for (int i = 0; i < config.devices; ++i) {
             m_containers.push_back(std::make_unique<FolderCloudContainer>(m_folders.at(i), m_deviceIDs.at(i)));
             m_devices.push_back(std::make_unique<SyncDevice>(*m_containers.back(), start, m_deviceIDs.at(i)));
+            // The folder's upkeep reads the dates against this computer's clock.
+            m_containers.back()->folderDatabase()->setClock([clock = &m_devices.back()->clock] { return clock->now(); });
             m_devices.back()->engine->turnCloudSyncOn();
         }
         m_sync->start(2);
@@ -364,6 +367,21 @@ public:
     }
     void fullPass(int device) override { m_devices.at(device)->engine->fetchAndUploadAllRecords(); }
     int devices() const override { return int(m_devices.size()); }
+    // The versions a computer wrote that the others' copies still hold.
+    int versionsElsewhere(int device) const
+    {
+        int versions = 0;
+        for (int other = 0; other < m_folders.size(); ++other) {
+            QDirIterator it(QDir(m_folders.at(other)).filePath(QStringLiteral("records")),
+                            {m_deviceIDs.at(device) + QStringLiteral(".plist")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+            while (other != device && it.hasNext()) {
+                it.next();
+                ++versions;
+            }
+        }
+        return versions;
+    }
     void setOnline(int device, bool online) override
     {
         m_sync->setCutOff(device, !online);
@@ -553,6 +571,7 @@ public:
         for (m_step = 1; m_step <= m_config.edits; ++m_step) {
             setTime(m_step);
             comeBack(m_step);
+            awayForAHundredDays(m_step);
             m_operating = int(m_random.bounded(quint32(m_config.devices)));
             operate(m_operating);
             disturb();
@@ -578,12 +597,38 @@ public:
 
 private:
     // One computer's clock an hour ahead, another's 40 minutes behind; each
-    // moves on with the steps.
+    // moves on with the steps, and in the seeds with a computer away, by a
+    // hundred days halfway through.
     void setTime(int step)
     {
         static const qint64 offsetsMs[] = {0, 3600 * 1000, -40 * 60 * 1000};
+        const int days = awayDevice() >= 0 && step >= m_config.edits / 2 ? DaysAway : 0;
         for (int i = 0; i < m_config.devices; ++i)
-            m_backend->clock(i).setNow(m_start.addMSecs(step * 2000 + offsetsMs[i % 3] + (i / 3) * 700));
+            m_backend->clock(i).setNow(m_start.addMSecs(step * 2000 + offsetsMs[i % 3] + (i / 3) * 700).addDays(days));
+    }
+
+    // In every other seed one computer is off the network from the third of
+    // the steps to two thirds, and a hundred days pass meanwhile: over the
+    // shared folder, the others' passes then find it silent and fold its
+    // versions in.
+    static constexpr int DaysAway = 100;
+    int awayDevice() const { return m_config.seed % 2 == 1 ? int(m_config.seed / 2 % quint32(m_config.devices)) : -1; }
+    void awayForAHundredDays(int step)
+    {
+        const int third = std::max(1, m_config.edits / 3);
+        if (awayDevice() < 0)
+            return;
+        if (step == third)
+            goOffline(awayDevice(), third);
+        auto* folder = dynamic_cast<SharedFolderBackend*>(m_backend.get());
+        if (step != m_config.edits / 2 || !folder)
+            return;
+        for (int device = 0; device < m_config.devices; ++device) {
+            if (device != awayDevice())
+                m_backend->fullPass(device);
+        }
+        m_backend->settle();
+        m_result.silentVersionsLeft = folder->versionsElsewhere(awayDevice());
     }
 
     void disturb()

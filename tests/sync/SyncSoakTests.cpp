@@ -62,6 +62,7 @@ TEST_P(SyncSoakTest, EveryComputerEndsAsTheModelSays)
     EXPECT_EQ(result.stampProblems, 0) << problems;
     EXPECT_EQ(result.filesDiffering, 0) << problems;
     EXPECT_EQ(result.listedWithoutFile, 0) << problems;
+    EXPECT_EQ(result.silentVersionsLeft, 0);
     EXPECT_TRUE(result.folderAtRest);
     EXPECT_GT(result.payments + result.changes + result.deletes, 0);
 }
