@@ -191,13 +191,18 @@ bool BWBill::storeIncomingCopy(const QVariantMap& incoming, CopySource source, b
         return false;
     const std::optional<QVariantMap> stored = storedCopy(billID);
     // What a clock more than a day ahead stamped waits where it came from.
-    const QVariantMap copy = BWBillMerge::withoutStampsAfter(storedForm(incoming), HybridLogicalClock::boundFor(now()));
+    const QVariantMap sent = storedForm(incoming);
+    const QVariantMap copy = BWBillMerge::withoutStampsAfter(sent, HybridLogicalClock::boundFor(now()));
     // The deletion of a bill this computer never had, unless a list names
     // it: then its tombstone is the file the id needs.
     if (!stored && BWBillMerge::isDeleted(copy) && !isListed(billID)
         && !BWBillIndex(dataFolder()).contains(IndexKeys::DeletedBills, billID))
         return true;
     const QVariantMap merged = BWBillMerge::merged(stored.value_or(copy), copy);
+    // A bill not shown here that would come with a field missing, its every
+    // value waiting, is not here yet. One shown keeps its own value.
+    if ((!stored || BWBillMerge::isDeleted(*stored)) && BWBillMerge::lacksWaitingField(sent, merged))
+        return true;
     stampClock().observe(BWBillMerge::latestStampUpTo(merged, HybridLogicalClock::boundFor(now())), now());
     if (stored && BWBillMerge::sameState(merged, *stored))
         return true;

@@ -30,6 +30,18 @@ QVariantMap boundedStamps(const QVariantMap& stamps, const QString& bound, const
     return result;
 }
 
+// The totals followed payments that wait, and what they were before those
+// is not in this copy: it leaves them out, so the receiver's stand.
+void withoutWaitingTotals(QVariantMap& record)
+{
+    QVariantMap stamps = record.value(BillKeys::FieldStamps).toMap();
+    for (const QString& key : {BillKeys::TotalPaid, BillKeys::Average, BillKeys::LastPayment}) {
+        record.remove(key);
+        stamps.remove(key);
+    }
+    record.insert(BillKeys::FieldStamps, stamps);
+}
+
 // The record's stamps after `bound` made `stamp`, or what they stamp left
 // out when `stamp` is empty.
 QVariantMap bounded(const QVariantMap& record, const QString& bound, const QString& stamp)
@@ -45,20 +57,25 @@ QVariantMap bounded(const QVariantMap& record, const QString& bound, const QStri
                       boundedStamps(record.value(BillKeys::RemovedPaymentIDs).toMap(), bound, stamp, nullptr));
     if (record.contains(BillKeys::PaymentList)) {
         QVariantList payments;
+        bool waiting = false;
         for (const QVariant& entry : record.value(BillKeys::PaymentList).toList()) {
             QVariantMap payment = entry.toMap();
             const QVariantMap stamps
                 = boundedStamps({{PaymentKeys::LoggedStamp, payment.value(PaymentKeys::LoggedStamp)},
                                  {PaymentKeys::EditedStamp, payment.value(PaymentKeys::EditedStamp)}},
                                 bound, stamp, nullptr);
-            if (!stamps.contains(PaymentKeys::LoggedStamp) || !stamps.contains(PaymentKeys::EditedStamp))
+            if (!stamps.contains(PaymentKeys::LoggedStamp) || !stamps.contains(PaymentKeys::EditedStamp)) {
+                waiting = true;
                 continue;  // logged or edited far ahead: the whole payment waits
+            }
             payment.insert(PaymentKeys::LoggedStamp, stamps.value(PaymentKeys::LoggedStamp));
             if (payment.contains(PaymentKeys::EditedStamp))
                 payment.insert(PaymentKeys::EditedStamp, stamps.value(PaymentKeys::EditedStamp));
             payments.append(payment);
         }
         result.insert(BillKeys::PaymentList, payments);
+        if (waiting && payments.isEmpty())
+            withoutWaitingTotals(result);
     }
     if (isBeyond(record.value(BillKeys::DeletionStamp).toString(), bound)) {
         if (stamp.isEmpty())
@@ -92,4 +109,18 @@ QVariantMap BWBillMerge::restampedAfter(const QVariantMap& record, const QString
 QString BWBillMerge::latestStampUpTo(const QVariantMap& record, const QString& bound)
 {
     return latestStamp(withoutStampsAfter(record, bound));
+}
+
+bool BWBillMerge::lacksWaitingField(const QVariantMap& incoming, const QVariantMap& merged)
+{
+    if (isDeleted(merged))
+        return false;
+    const QVariantMap current = takenOver(incoming);
+    for (const QString& key : fieldKeys(current)) {
+        // A field taken out has a stamp and no value; one never had, neither.
+        if (current.contains(key) && needsStamp(key, current) && !merged.contains(key)
+            && stampOf(merged, key).isEmpty())
+            return true;
+    }
+    return false;
 }

@@ -86,6 +86,9 @@ public:
     // in, since this computer's own stamps of a clock far ahead, refused as
     // time, would otherwise hide every other computer's stamp of the bill.
     static QString latestStampUpTo(const QVariantMap& record, const QString& bound);
+    // Whether `merged`, a shown bill made with what of `incoming` could be
+    // taken, lacks a field whose every value waits: it is not there yet.
+    static bool lacksWaitingField(const QVariantMap& incoming, const QVariantMap& merged);
 
     // ---- Records of earlier versions ----
     // The record with what this version keeps: a stamp on each field (the

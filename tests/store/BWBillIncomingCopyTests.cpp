@@ -4,6 +4,7 @@
 #include "SyncedComputer.h"
 
 #include "store/BWBillMerge.h"
+#include "store/BWPaymentLogger.h"
 #include "support/TestBillRecords.h"
 
 namespace {
@@ -78,34 +79,62 @@ TEST(BWBillIncomingCopyTest, BothChannelsInEitherOrderEndWithWhatTheDeletionStam
 
 // A change from a clock ten years ahead is not taken, nor its time: it waits
 // until the computer that made it, its clock set right, changes the bill
-// again and so sends it once more with sane stamps.
+// again and so sends it once more with sane stamps. Until then B holds what
+// it held: no note, no total of a payment it has not, no bill it never had
+// (not one without a field whose every value waits).
 TEST(BWBillIncomingCopyTest, AChangeFromAClockFarAheadWaitsUntilItComesAgainSanely)
 {
-    Computer a(Start.addYears(10));
-    Computer b(Start);
-    const QString billID = BWUIDMaker::makeUID();
-    ASSERT_TRUE(BWBill(b.env).finishWritingBillWithDictionary(
-        newMonthlyBill(QStringLiteral("Rent"), billID, Start.addDays(10), 50.0), false, true));
-    ASSERT_TRUE(BWBill(a.env).storeIncomingCopy(b.lastCopySent(), Source::CloudDatabase));
-    ASSERT_TRUE(BWBill(a.env).saveSpecificKey(BillKeys::Notes, QStringLiteral("typed ahead"), billID));
+    // What A does ahead; a bill B never had is made on A, or on C and changed on A.
+    enum class Ahead { Note, Payment, WholeBill, DueDateOfABillNewToB };
+    for (const Ahead ahead : {Ahead::Note, Ahead::Payment, Ahead::WholeBill, Ahead::DueDateOfABillNewToB}) {
+        SCOPED_TRACE(int(ahead));
+        Computer a(Start.addYears(10));
+        Computer b(Start);
+        Computer c(Start);
+        const bool newToB = ahead == Ahead::WholeBill || ahead == Ahead::DueDateOfABillNewToB;
+        const QString billID = BWUIDMaker::makeUID();
+        Computer& maker = ahead == Ahead::WholeBill ? a : newToB ? c : b;
+        ASSERT_TRUE(BWBill(maker.env).finishWritingBillWithDictionary(
+            newMonthlyBill(QStringLiteral("Rent"), billID, Start.addDays(10), 50.0), false, true));
+        if (ahead != Ahead::WholeBill) {
+            ASSERT_TRUE(BWBill(a.env).storeIncomingCopy(maker.lastCopySent(), Source::CloudDatabase));
+        }
+        const auto changeAhead = [&] {
+            BWBill onA(a.env);
+            if (ahead == Ahead::Note)
+                return onA.saveSpecificKey(BillKeys::Notes, QStringLiteral("typed ahead"), billID);
+            if (ahead == Ahead::DueDateOfABillNewToB)
+                return onA.saveSpecificKey(BillKeys::DueDate, Start.addDays(20), billID);
+            if (ahead == Ahead::Payment)
+                return BWPaymentLogger(a.env).recordPayment({4.0, a.clock.now(), "p", QString()},
+                                                            *BWBillsLoader(a.env).loadBillWithID(billID), true);
+            return true;
+        };
+        ASSERT_TRUE(changeAhead());
+        const std::optional<QVariantMap> before = BWBill(b.env).storedCopy(billID);
 
-    bool written = true;
-    ASSERT_TRUE(BWBill(b.env).storeIncomingCopy(a.lastCopySent(), Source::CloudDatabase, &written));
-    EXPECT_FALSE(written);
-    EXPECT_EQ(BWBill(b.env).storedCopy(billID)->value(BillKeys::Notes).toString(), QString());
-    // B's own next change is stamped by its own clock, and is B's.
-    b.advance(60);
-    ASSERT_TRUE(BWBill(b.env).saveSpecificKey(BillKeys::Amount, 70.0, billID));
-    EXPECT_EQ(BWBillMerge::modificationDate(b.lastCopySent()), Start.addSecs(60));
+        bool written = true;
+        ASSERT_TRUE(BWBill(b.env).storeIncomingCopy(a.lastCopySent(), Source::CloudDatabase, &written));
+        EXPECT_FALSE(written);
+        EXPECT_EQ(BWBill(b.env).storedCopy(billID), before);
+        EXPECT_EQ(b.shows(billID), !newToB);
+        if (newToB)
+            continue;
+        // B's own next change is stamped by its own clock, and is B's.
+        b.advance(60);
+        ASSERT_TRUE(BWBill(b.env).saveSpecificKey(BillKeys::Amount, 70.0, billID));
+        EXPECT_EQ(BWBillMerge::modificationDate(b.lastCopySent()), Start.addSecs(60));
 
-    // A's clock set right: its next change carries the early note again.
-    a.clock.setNow(Start.addSecs(120));
-    ASSERT_TRUE(BWBill(a.env).storeIncomingCopy(b.lastCopySent(), Source::CloudDatabase));
-    ASSERT_TRUE(BWBill(a.env).saveSpecificKey(BillKeys::Name, QStringLiteral("Flat"), billID));
-    EXPECT_FALSE(HybridLogicalClock::isFarAhead(BWBillMerge::latestStamp(a.lastCopySent()), Start.addSecs(120)));
-    ASSERT_TRUE(BWBill(b.env).storeIncomingCopy(a.lastCopySent(), Source::CloudDatabase));
-    const QVariantMap onB = *BWBill(b.env).storedCopy(billID);
-    EXPECT_EQ(onB.value(BillKeys::Notes).toString(), QStringLiteral("typed ahead"));
-    EXPECT_EQ(onB.value(BillKeys::Name).toString(), QStringLiteral("Flat"));
-    EXPECT_EQ(onB.value(BillKeys::Amount).toDouble(), 70.0);
+        // A's clock set right: its next change carries the early change again.
+        a.clock.setNow(Start.addSecs(120));
+        ASSERT_TRUE(BWBill(a.env).storeIncomingCopy(b.lastCopySent(), Source::CloudDatabase));
+        ASSERT_TRUE(BWBill(a.env).saveSpecificKey(BillKeys::Name, QStringLiteral("Flat"), billID));
+        EXPECT_FALSE(HybridLogicalClock::isFarAhead(BWBillMerge::latestStamp(a.lastCopySent()), Start.addSecs(120)));
+        ASSERT_TRUE(BWBill(b.env).storeIncomingCopy(a.lastCopySent(), Source::CloudDatabase));
+        const QVariantMap onB = *BWBill(b.env).storedCopy(billID);
+        EXPECT_EQ(onB.value(BillKeys::Notes).toString(), ahead == Ahead::Note ? "typed ahead" : "");
+        EXPECT_EQ(onB.value(BillKeys::TotalPaid).toDouble(), ahead == Ahead::Payment ? 4.0 : 0.0);
+        EXPECT_EQ(onB.value(BillKeys::Name).toString(), QStringLiteral("Flat"));
+        EXPECT_EQ(onB.value(BillKeys::Amount).toDouble(), 70.0);
+    }
 }
