@@ -18,6 +18,7 @@
 // `--bills N` measures one size only; `--steps a,b` only the named steps.
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -25,7 +26,6 @@
 #include <QTest>
 #include <QtConcurrent>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -134,15 +134,7 @@ public:
     void passOfAnEarlierRun()
     {
         // Those runs were long ago: a file only just written is not relied on.
-        const QDir data(store.env.defaultDataFolder);
-        const auto settled = [&] {
-            return std::all_of(ids.cbegin(), ids.cend(), [&](const QString& billID) {
-                const std::optional<FileStamp> stamp = FileStamp::of(data.filePath(billID + ".plist"));
-                return stamp && stamp->settled();
-            });
-        };
-        if (!QTest::qWaitFor(settled, 60000))
-            std::printf("The bill files did not settle\n");
+        waitUntilSettled(store.env.defaultDataFolder);
         FolderCloudContainer earlier(shared.path(), seed.thisDevice);
         earlier.folderDatabase()->setClock([this] { return store.clock.now(); });
         OrvaneCloudManager earlierEngine(earlier, store.env);
@@ -151,6 +143,22 @@ public:
         earlierEngine.fetchAndUploadAllRecords();
         if (!QTest::qWaitFor([&] { return ended && earlierEngine.isIdle(); }, 30 * 60 * 1000))
             std::printf("The pass of the earlier run did not end\n");
+        waitUntilSettled(shared.path());
+    }
+
+    // Until every file under `folder` was last changed long enough ago.
+    static void waitUntilSettled(const QString& folder)
+    {
+        const auto settled = [&folder] {
+            for (QDirIterator file(folder, QDir::Files, QDirIterator::Subdirectories); file.hasNext();) {
+                const std::optional<FileStamp> stamp = FileStamp::of(file.next());
+                if (stamp && !stamp->settled())
+                    return false;
+            }
+            return true;
+        };
+        if (!QTest::qWaitFor(settled, 60000))
+            std::printf("The files of %s did not settle\n", qPrintable(folder));
     }
 
     // Starts the program; the watch begins once the window has painted and

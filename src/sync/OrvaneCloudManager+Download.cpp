@@ -335,7 +335,7 @@ void OrvaneCloudManager::fullPassDone(const QStringList& changedBills, bool fail
         m_pass->deleteLater();
     m_pass = nullptr;
     m_passing = false;
-    if (!failed && m_inStepRead)
+    if (!failed && m_inStepRead && std::exchange(m_inStepChanged, false))
         m_inStepWriter.post([path = inStepPath(), bills = m_inStep] { OrvaneInStepFile::write(path, bills); });
     if (!failed && !changedBills.isEmpty()) {
         emit iCloudChangeReceived(QString(), changedBills);

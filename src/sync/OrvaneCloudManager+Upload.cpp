@@ -340,10 +340,18 @@ OrvaneCloudManager::LocalBill OrvaneCloudManager::readLocalBill(const QString& d
 void OrvaneCloudManager::noteInStep(const QString& billID, const QString& cloudTag,
                                     const std::optional<FileStamp>& stamp)
 {
-    if (stamp && !cloudTag.isEmpty())
-        m_inStep.insert(billID, {cloudTag, *stamp});
-    else
-        m_inStep.remove(billID);
+    const auto known = m_inStep.constFind(billID);
+    if (stamp && !cloudTag.isEmpty()) {
+        const InStep now{cloudTag, *stamp};
+        if (known != m_inStep.cend() && *known == now)
+            return;
+        m_inStep.insert(billID, now);
+    } else if (known != m_inStep.cend()) {
+        m_inStep.erase(known);
+    } else {
+        return;
+    }
+    m_inStepChanged = true;
 }
 
 std::optional<QVariantMap> OrvaneCloudManager::storedBill(const QString& billID) const

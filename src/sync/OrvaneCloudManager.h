@@ -235,7 +235,7 @@ private:
     // moved since. The first pass reads in what the last one left.
     using InStep = OrvaneInStep;
     QHash<QString, InStep> m_inStep;
-    bool m_inStepRead = false;
+    bool m_inStepRead = false, m_inStepChanged = false;
     SerialWorker m_inStepWriter;  // one pass's file after the other
     // Whether a full pass is under way, its part over the bills, and whether
     // another was asked for meanwhile.

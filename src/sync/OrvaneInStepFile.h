@@ -11,6 +11,7 @@ struct OrvaneInStep
 {
     QString cloudTag;
     FileStamp localStamp;
+    bool operator==(const OrvaneInStep&) const = default;
 };
 
 // The bills in step with the cloud as a full pass left them, kept from one
