@@ -9,7 +9,9 @@
 
 #include "support/FirebaseTestDevice.h"
 #include "platform/PropertyList.h"
+#include "store/BWBillMerge.h"
 #include "store/BWDefaultsKeys.h"
+#include "store/BWIndexRepair.h"
 #include "store/BWPaymentLogger.h"
 
 namespace {
@@ -283,6 +285,30 @@ TEST_F(FirebaseSyncTest, AChangeMadeAfterADeletionByAComputerUnawareOfItBringsTh
     EXPECT_EQ(device.bill(id)->value(BillKeys::Amount).toDouble(), 75);
     EXPECT_EQ(remote(id).value(BillKeys::Amount).toDouble(), 75);
     device.clock.useSystemTime();
+}
+
+// The program ended between a deletion's two writes; the start that follows
+// finishes it from the bill's file, long after the stream brought the bill's
+// last change here.
+TEST_F(FirebaseSyncTest, ADeletionFinishedFromTheBillsFileReachesTheOtherComputer)
+{
+    FirebaseTestDevice other(server);
+    ASSERT_TRUE(other.signIn(Email, Password));
+    const QString id = device.addBill("Cable", 60);
+    ASSERT_TRUE(settled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other.list(IndexKeys::ActiveBills).contains(id); }, 3000));
+    streamMarker();
+
+    const QString folder = BWDataFolder(device.env).path();
+    const QVariantMap stored = *BWBill(device.env).storedCopy(id);
+    device.stamps.observe(BWBillMerge::latestStamp(stored), device.clock.now());
+    ASSERT_TRUE(PropertyList::write(folder + "/" + id + ".plist",
+                                    BWBillMerge::deleted(stored, device.stamps.next(device.clock.now()))));
+    ASSERT_TRUE(BWIndexRepair(device.env).listAsDeleted(BWIndexRepair::tombstonesListedAsLive(folder)));
+
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return other.list(IndexKeys::DeletedBills).contains(id) && server.valueAt(node(id)).isNull();
+    }, 5000));
 }
 
 TEST_F(FirebaseSyncTest, TwoComputersChangingABillAtTheSameMomentEndWithTheSameCopy)
