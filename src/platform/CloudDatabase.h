@@ -72,6 +72,11 @@ public:
     using QueryCompletion = std::function<void(const CloudQueryBatch& batch, const CloudError& error)>;
     // Makes one record of two versions of it written apart.
     using RecordMerger = std::function<CloudRecord(const CloudRecord& first, const CloudRecord& second)>;
+    // The latest stamp (HybridLogicalClock) of what a record holds; "" for
+    // a record that carries none.
+    using StampReader = std::function<QString(const CloudRecord& record)>;
+    // Whether `holder` holds everything `held` holds, by its stamps.
+    using HoldsTest = std::function<bool(const CloudRecord& holder, const CloudRecord& held)>;
 
     using QObject::QObject;
 
@@ -115,6 +120,10 @@ public:
     // shows them merged by `merger`; one that keeps a single copy has no use
     // for it. Without a merger the later version wins whole.
     virtual void setRecordMerger(RecordMerger merger) {}
+    // Such a database removes a version only when another holds it
+    // (`holds`; without it, when merging it in changes nothing), and judges
+    // a device silent by the stamps of its versions (none without a reader).
+    virtual void setVersionTests(StampReader latestStamp, HoldsTest holds) {}
 
 signals:
     // A change made by another device to a record type this database

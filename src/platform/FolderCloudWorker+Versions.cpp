@@ -232,6 +232,9 @@ FolderCloudWorker::Version FolderCloudWorker::readVersion(const QString& source,
         file.deleted = stored.value(DeletedKey).toBool();
         file.madeFrom = stored.value(MadeFromKey).toMap();
         version.fields = stored.value(FieldsKey).toMap();
+        if (m_stampReader)
+            file.latestStamp = m_stampReader(version.record(recordName));
+        noteStamp(source, file.latestStamp);
     }
     // Kept only as the file stood all through the reading, with a stamp
     // the next change is bound to move.

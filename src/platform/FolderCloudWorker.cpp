@@ -66,7 +66,6 @@ void FolderCloudWorker::start(const QDateTime& now)
             continue;
         const QVariantList entries = journalEntries(journals.filePath(file)).value_or(QVariantList());
         m_seenSequence.insert(device, newestSequence(entries));
-        noteLastWrite(device, entries);
     }
     for (const QString& name : recordNames()) {
         if (m_stopping)
@@ -209,7 +208,8 @@ void FolderCloudWorker::subscribe(const QString& subscriptionID, const QString& 
 // ---- Writing ---------------------------------------------------------------------
 
 // Writes this device's version over `view` and removes the leftovers and
-// the silent devices' versions it now holds; the record as it reads after.
+// the silent devices' versions it now holds all of; the record as it reads
+// after.
 FolderCloudWorker::SaveResult FolderCloudWorker::writeOwnVersion(const QString& recordName, const CloudRecord& record,
                                                                  bool deleted, const View& view)
 {
@@ -235,14 +235,9 @@ FolderCloudWorker::SaveResult FolderCloudWorker::writeOwnVersion(const QString& 
                     deleted ? CloudDatabase::RecordDeleted
                             : (view.exists ? CloudDatabase::RecordUpdated : CloudDatabase::RecordCreated),
                     changeTag);
-    const QList<Version> silent = silentVersions(view, false) + silentVersions(view, true);
-    for (const Version& version : view.versions) {
-        const bool held = version.leftover || std::any_of(silent.cbegin(), silent.cend(), [&](const Version& old) {
-                              return old.source == version.source;
-                          });
-        if (held && !QFile::remove(records.filePath(version.source)))
-            Log::line(QStringLiteral("Could not remove the cloud file %1").arg(version.source));
-    }
+    Version own;
+    own.source = ownVersionSource(recordName);
+    removeHeld(recordName, versionsToFold(view), {own});
     CloudError error;
     const std::optional<View> written = viewOf(recordName, Depth::WithRecord, &error);
     if (written) {
