@@ -5,6 +5,7 @@
 #include "platform/SyncDeviceIdentity.h"
 #include "support/SimulatedFileSync.h"
 
+#include <QDirIterator>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -215,6 +216,42 @@ TEST_P(FolderCopiesTest, AFolderOfTheEarlierLayoutWithConflictCopiesIsTakenOverW
     for (SyncDevice* device : {&a, &b})
         EXPECT_EQ(device->paymentNotes(rent), (QStringList{"in the conflict copy", "kept by the service"}));
     EXPECT_TRUE(QDir(copyA + "/records").entryList(QDir::Files).isEmpty());
+}
+
+// Two computers at rest write nothing into the shared folder, pass after
+// pass, though each listed the bills in its own order.
+TEST_P(FolderCopiesTest, FullPassesAtRestChangeNoFileOfTheSharedFolder)
+{
+    a.addBill(QStringLiteral("Rent"), 900.0);
+    b.addBill(QStringLiteral("Phone"), 40.0);
+    settle();
+    const auto files = [&] {
+        QMap<QString, QByteArray> contents;
+        for (const QString& copy : {copyA, copyB}) {
+            QDirIterator it(copy, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                QFile file(it.next());
+                contents.insert(file.fileName(), file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+            }
+        }
+        return contents;
+    };
+    const QMap<QString, QByteArray> atRest = files();
+    for (int pass = 0; pass < 3; ++pass) {
+        a.advance(300);
+        b.advance(300);
+        a.engine->fetchAndUploadAllRecords();
+        b.engine->fetchAndUploadAllRecords();
+        settle();
+    }
+    const QMap<QString, QByteArray> after = files();
+    QStringList changed;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        if (atRest.value(it.key()) != it.value())
+            changed.append(QDir(copies.path()).relativeFilePath(it.key()));
+    }
+    EXPECT_EQ(changed.join(", ").toStdString(), "");
+    EXPECT_EQ(after.size(), atRest.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Services, FolderCopiesTest,
