@@ -124,6 +124,9 @@ public:
     // (`holds`; without it, when merging it in changes nothing), and judges
     // a device silent by the stamps of its versions (none without a reader).
     virtual void setVersionTests(StampReader latestStamp, HoldsTest holds) {}
+    // Such a database writes this device's versions under `deviceID` from
+    // now on.
+    virtual void setDeviceID(const QString& deviceID) {}
 
 signals:
     // A change made by another device to a record type this database
@@ -132,6 +135,8 @@ signals:
     // A copy of a record that stayed unreadable was moved out of the way to
     // `where`; the record is read from its other copies.
     void unreadableCopySetAside(const QString& recordName, const QString& where);
+    // Another computer writes under this device's id: once per id.
+    void deviceIDInUseElsewhere();
 };
 
 // The user's cloud: the account and its private database.

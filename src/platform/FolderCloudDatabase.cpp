@@ -125,6 +125,11 @@ void FolderCloudDatabase::setVersionTests(StampReader latestStamp, HoldsTest hol
     });
 }
 
+void FolderCloudDatabase::setDeviceID(const QString& deviceID)
+{
+    onWorker([deviceID](FolderCloudWorker& worker, const QDateTime&) { worker.setDeviceID(deviceID); });
+}
+
 void FolderCloudDatabase::setBatchSize(int size)
 {
     onWorker([size](FolderCloudWorker& worker, const QDateTime&) { worker.setBatchSize(size); });

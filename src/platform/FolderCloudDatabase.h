@@ -74,6 +74,7 @@ public:
                           const QList<ChangeReason>& reasons, DeleteCompletion completion) override;
     void setRecordMerger(RecordMerger merger) override;
     void setVersionTests(StampReader latestStamp, HoldsTest holds) override;
+    void setDeviceID(const QString& deviceID) override;
 
     // Modification dates are taken from here (the system clock by default),
     // always on this object's thread.

@@ -80,6 +80,18 @@ void FolderCloudWorker::start(const QDateTime& now)
     watch();
 }
 
+void FolderCloudWorker::setDeviceID(const QString& deviceID)
+{
+    // What the old id's journal told so far was this device's own doing.
+    m_seenSequence.insert(m_deviceID, m_ownSequence);
+    m_deviceID = deviceID;
+    m_ownTags.clear();
+    m_toldIDInUse = false;
+    m_ownJournal.reset();
+    m_ownSequence = 0;
+    watch();
+}
+
 // ---- Calls -----------------------------------------------------------------------
 
 std::pair<std::optional<CloudRecord>, CloudError> FolderCloudWorker::fetch(const QString& recordName,
@@ -231,6 +243,7 @@ FolderCloudWorker::SaveResult FolderCloudWorker::writeOwnVersion(const QString& 
         || !PropertyList::write(records.filePath(ownVersionSource(recordName)), file, &writeError))
         return {record, failure(CloudError::NetworkFailure,
                                 QStringLiteral("The record %1 could not be written: %2").arg(recordName, writeError))};
+    m_ownTags.insert(recordName, changeTag);
     appendToJournal(record.recordType, recordName,
                     deleted ? CloudDatabase::RecordDeleted
                             : (view.exists ? CloudDatabase::RecordUpdated : CloudDatabase::RecordCreated),

@@ -62,6 +62,9 @@ public:
     void readPending(const QSet<QString>& pending, const QDateTime& now);
     void setRecordMerger(CloudDatabase::RecordMerger merger) { m_merger = std::move(merger); }
     void setVersionTests(CloudDatabase::StampReader latestStamp, CloudDatabase::HoldsTest holds);
+    // This device's versions and journal go under `deviceID` from now on;
+    // those under the old id are another device's.
+    void setDeviceID(const QString& deviceID);
     void setBatchSize(int size) { m_batchSize = qMax(1, size); }
 
     // ---- From any thread ----
@@ -153,6 +156,8 @@ private:
     QStringList versionSources(const QString& recordName);
     Version readVersion(const QString& source, const QString& recordName, bool withFields);
     std::optional<View> viewOf(const QString& recordName, Depth depth, CloudError* error);
+    // Tells once when a version of this device's is one it did not write.
+    void noteOwnVersion(const QString& recordName, const Version& version);
     std::optional<View> viewOnce(const QString& recordName, Depth depth, CloudError* error, bool* changedMeanwhile);
     CloudRecord mergedRecord(const QString& recordName, QList<Version> edits) const;
 
@@ -211,6 +216,10 @@ private:
     // only stamps no more than a day ahead of this computer's clock.
     QHash<QString, QString> m_newestStampOf;
     QString m_newestStamp;
+    // The tag of this device's version of each record as it wrote it (or
+    // found it first), and whether another writer of its id was told of.
+    QHash<QString, QString> m_ownTags;
+    bool m_toldIDInUse = false;
     // This device's journal, which only it writes.
     std::optional<QVariantList> m_ownJournal;
     qlonglong m_ownSequence = 0;

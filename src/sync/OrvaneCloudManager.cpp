@@ -13,6 +13,7 @@
 #include "platform/HybridLogicalClock.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
+#include "platform/SyncDeviceIdentity.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
@@ -136,6 +137,19 @@ OrvaneCloudManager::OrvaneCloudManager(CloudContainer& container, const BWStoreE
     if (CloudDatabase* db = container.privateDatabase()) {
         db->setRecordMerger(&OrvaneCloudManager::mergedRecords);
         db->setVersionTests(&latestStampOfRecord, &recordHolds);
+        // Another computer under this one's id (a cloned disk) and this one
+        // would undo each other's versions for ever: this one takes a new
+        // id, kept in its settings, and sends its bills again under it.
+        connect(db, &CloudDatabase::deviceIDInUseElsewhere, this, [this, db] {
+            if (!m_env.defaults || !m_env.stamps)
+                return;
+            const QString id = SyncDeviceIdentity::newDeviceID(*m_env.defaults, BWDefaultsKeys::BWSyncDeviceID);
+            Log::line(QStringLiteral("This computer's id was in use by another; it is now %1").arg(id));
+            m_env.stamps->setDeviceID(id);
+            db->setDeviceID(id);
+            if (m_env.defaults->boolForKey(BWDefaultsKeys::iCloudSyncEnabled2))
+                fetchAndUploadAllRecords();
+        });
     }
 }
 

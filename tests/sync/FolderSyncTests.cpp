@@ -357,3 +357,53 @@ TEST(FolderSyncTest, ComputersStartedFromOneSettingsFileComeToRest)
         20000));
     EXPECT_EQ(service.conflictCopiesMade(), 0);
 }
+
+// Two computers of one cloned disk (one machine id, one settings file)
+// write under one id and would undo each other's versions for ever: the
+// one that sees it says so once and takes an id of its own, and both
+// come to rest, nothing lost.
+TEST(FolderSyncTest, ComputersUnderOneIdTakeTwoAndComeToRest)
+{
+    TempFolder folders;
+    const QString copyA = folders.file("A"), copyB = folders.file("B");
+    for (const QString& copy : {copyA, copyB})
+        QDir().mkpath(copy);
+    const QString cloned = BWUIDMaker::makeUID();
+    SimulatedFileSync service({copyA, copyB}, SimulatedFileSync::Service::Syncthing, 13);
+    FolderCloudContainer cloudA(copyA, cloned), cloudB(copyB, cloned);
+    QSignalSpy toldA(cloudA.folderDatabase(), &CloudDatabase::deviceIDInUseElsewhere);
+    QSignalSpy toldB(cloudB.folderDatabase(), &CloudDatabase::deviceIDInUseElsewhere);
+    const QDateTime start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
+    SyncDevice a(cloudA, start, cloned), b(cloudB, start, cloned);
+    a.engine->turnCloudSyncOn();
+    b.engine->turnCloudSyncOn();
+    service.start(2);
+    const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
+    ASSERT_TRUE(waitFor([&] { return b.shownBills().contains(rent) && !b.bill(rent).isEmpty(); }, 10000));
+    b.advance(5);
+    ASSERT_TRUE(b.pay(rent, 900.0, QStringLiteral("paid on B")));
+    a.advance(10);
+    ASSERT_TRUE(a.pay(rent, 50.0, QStringLiteral("paid on A")));
+    const QStringList both = {"paid on A", "paid on B"};
+    ASSERT_TRUE(waitFor([&] { return a.paymentNotes(rent) == both && b.paymentNotes(rent) == both; }, 10000));
+    ASSERT_TRUE(waitFor([&] { return toldA.size() + toldB.size() > 0; }, 10000));
+    EXPECT_NE(a.env.stamps->deviceID(), b.env.stamps->deviceID());
+    EXPECT_TRUE(a.env.stamps->deviceID() != cloned || b.env.stamps->deviceID() != cloned);
+
+    // At rest: nothing carried for a minute of the computers' clocks.
+    int carried = service.filesCarried();
+    int quiet = 0;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            a.advance(1);
+            b.advance(1);
+            quiet = service.isIdle() && service.filesCarried() == carried ? quiet + 1 : 0;
+            carried = service.filesCarried();
+            return quiet >= 60;
+        },
+        20000));
+    EXPECT_LE(toldA.size(), 1);
+    EXPECT_LE(toldB.size(), 1);
+    EXPECT_EQ(a.paymentNotes(rent), both);
+    EXPECT_EQ(b.paymentNotes(rent), both);
+}
