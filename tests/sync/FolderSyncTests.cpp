@@ -5,6 +5,7 @@
 #include "platform/SyncDeviceIdentity.h"
 #include "support/SimulatedFileSync.h"
 
+#include <QDirIterator>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -217,6 +218,42 @@ TEST_P(FolderCopiesTest, AFolderOfTheEarlierLayoutWithConflictCopiesIsTakenOverW
     EXPECT_TRUE(QDir(copyA + "/records").entryList(QDir::Files).isEmpty());
 }
 
+// Two computers at rest write nothing into the shared folder, pass after
+// pass, though each listed the bills in its own order.
+TEST_P(FolderCopiesTest, FullPassesAtRestChangeNoFileOfTheSharedFolder)
+{
+    a.addBill(QStringLiteral("Rent"), 900.0);
+    b.addBill(QStringLiteral("Phone"), 40.0);
+    settle();
+    const auto files = [&] {
+        QMap<QString, QByteArray> contents;
+        for (const QString& copy : {copyA, copyB}) {
+            QDirIterator it(copy, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                QFile file(it.next());
+                contents.insert(file.fileName(), file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+            }
+        }
+        return contents;
+    };
+    const QMap<QString, QByteArray> atRest = files();
+    for (int pass = 0; pass < 3; ++pass) {
+        a.advance(300);
+        b.advance(300);
+        a.engine->fetchAndUploadAllRecords();
+        b.engine->fetchAndUploadAllRecords();
+        settle();
+    }
+    const QMap<QString, QByteArray> after = files();
+    QStringList changed;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        if (atRest.value(it.key()) != it.value())
+            changed.append(QDir(copies.path()).relativeFilePath(it.key()));
+    }
+    EXPECT_EQ(changed.join(", ").toStdString(), "");
+    EXPECT_EQ(after.size(), atRest.size());
+}
+
 INSTANTIATE_TEST_SUITE_P(Services, FolderCopiesTest,
                          ::testing::Values(SimulatedFileSync::Service::Syncthing, SimulatedFileSync::Service::Nextcloud,
                                            SimulatedFileSync::Service::Dropbox));
@@ -319,4 +356,54 @@ TEST(FolderSyncTest, ComputersStartedFromOneSettingsFileComeToRest)
         },
         20000));
     EXPECT_EQ(service.conflictCopiesMade(), 0);
+}
+
+// Two computers of one cloned disk (one machine id, one settings file)
+// write under one id and would undo each other's versions for ever: the
+// one that sees it says so once and takes an id of its own, and both
+// come to rest, nothing lost.
+TEST(FolderSyncTest, ComputersUnderOneIdTakeTwoAndComeToRest)
+{
+    TempFolder folders;
+    const QString copyA = folders.file("A"), copyB = folders.file("B");
+    for (const QString& copy : {copyA, copyB})
+        QDir().mkpath(copy);
+    const QString cloned = BWUIDMaker::makeUID();
+    SimulatedFileSync service({copyA, copyB}, SimulatedFileSync::Service::Syncthing, 13);
+    FolderCloudContainer cloudA(copyA, cloned), cloudB(copyB, cloned);
+    QSignalSpy toldA(cloudA.folderDatabase(), &CloudDatabase::deviceIDInUseElsewhere);
+    QSignalSpy toldB(cloudB.folderDatabase(), &CloudDatabase::deviceIDInUseElsewhere);
+    const QDateTime start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
+    SyncDevice a(cloudA, start, cloned), b(cloudB, start, cloned);
+    a.engine->turnCloudSyncOn();
+    b.engine->turnCloudSyncOn();
+    service.start(2);
+    const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
+    ASSERT_TRUE(waitFor([&] { return b.shownBills().contains(rent) && !b.bill(rent).isEmpty(); }, 10000));
+    b.advance(5);
+    ASSERT_TRUE(b.pay(rent, 900.0, QStringLiteral("paid on B")));
+    a.advance(10);
+    ASSERT_TRUE(a.pay(rent, 50.0, QStringLiteral("paid on A")));
+    const QStringList both = {"paid on A", "paid on B"};
+    ASSERT_TRUE(waitFor([&] { return a.paymentNotes(rent) == both && b.paymentNotes(rent) == both; }, 10000));
+    ASSERT_TRUE(waitFor([&] { return toldA.size() + toldB.size() > 0; }, 10000));
+    EXPECT_NE(a.env.stamps->deviceID(), b.env.stamps->deviceID());
+    EXPECT_TRUE(a.env.stamps->deviceID() != cloned || b.env.stamps->deviceID() != cloned);
+
+    // At rest: nothing carried for a minute of the computers' clocks.
+    int carried = service.filesCarried();
+    int quiet = 0;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            a.advance(1);
+            b.advance(1);
+            quiet = service.isIdle() && service.filesCarried() == carried ? quiet + 1 : 0;
+            carried = service.filesCarried();
+            return quiet >= 60;
+        },
+        20000));
+    EXPECT_LE(toldA.size(), 1);
+    EXPECT_LE(toldB.size(), 1);
+    EXPECT_EQ(a.paymentNotes(rent), both);
+    EXPECT_EQ(b.paymentNotes(rent), both);
 }
