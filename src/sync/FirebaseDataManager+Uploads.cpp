@@ -128,7 +128,7 @@ void FirebaseDataManager::uploadAllBillsToFirebaseIfNecessary()
 
 void FirebaseDataManager::journalAndSend(const QList<FirebasePendingWrite>& writes, Done done)
 {
-    QList<FirebasePendingWrite> journaled = FirebasePendingWrites(m_env).add(writes);
+    QList<FirebasePendingWrite> journaled = m_journal->add(writes);
     if (journaled.isEmpty()) {
         // Still worth sending; only a restart before it arrives loses it.
         Log::line(QStringLiteral("Sending %1 cloud writes without a journal").arg(writes.size()));
@@ -145,14 +145,14 @@ void FirebaseDataManager::journalAndSend(const QList<FirebasePendingWrite>& writ
 
 int FirebaseDataManager::pendingWriteCount() const
 {
-    return m_userUID.isEmpty() ? 0 : FirebasePendingWrites(m_env).writesOf(m_userUID).size();
+    return m_userUID.isEmpty() ? 0 : m_journal->writesOf(m_userUID).size();
 }
 
 void FirebaseDataManager::replayPendingWrites()
 {
     if (!m_configured || m_userUID.isEmpty())
         return;
-    for (const FirebasePendingWrite& write : FirebasePendingWrites(m_env).writesOf(m_userUID)) {
+    for (const FirebasePendingWrite& write : m_journal->writesOf(m_userUID)) {
         if (!m_sending.contains(keyOf(write)))
             send(write);
     }
@@ -228,7 +228,7 @@ void FirebaseDataManager::sendSaveOfMissingNode(const FirebasePendingWrite& writ
             Log::line(QStringLiteral("Bill %1 was deleted after every change of this copy").arg(write.billID));
             // Settled before the deletion is applied, which a waiting
             // change would hold up.
-            FirebasePendingWrites(m_env).confirm(write);
+            m_journal->confirm(write);
             storeFromFirebase(merged);
             return finishSending(write, {});
         }
@@ -319,7 +319,7 @@ void FirebaseDataManager::finishSending(const FirebasePendingWrite& write, const
         Log::line(QStringLiteral("Cloud write of bill %1 failed, kept for later: %2").arg(write.billID, error.message));
         scheduleRetry();
     } else {
-        FirebasePendingWrites(m_env).confirm(write);
+        m_journal->confirm(write);
         m_retryDelayMs = m_setup.firstRetryDelayMs;
     }
 
@@ -343,7 +343,7 @@ void FirebaseDataManager::finishSending(const FirebasePendingWrite& write, const
         applyTombstone(write.billID, tombstone.toMap());
 
     // A newer write of the same bill was journaled meanwhile.
-    const std::optional<FirebasePendingWrite> next = FirebasePendingWrites(m_env).writeFor(write.uid, write.billID);
+    const std::optional<FirebasePendingWrite> next = m_journal->writeFor(write.uid, write.billID);
     if (next && next->sequence > write.sequence && next->uid == m_userUID)
         return send(*next);
     if (!m_userUID.isEmpty() && m_sending.isEmpty() && pendingWriteCount() == 0)

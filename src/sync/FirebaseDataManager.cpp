@@ -18,6 +18,7 @@
 #include "store/BWDataFolder.h"
 #include "sync/FirebaseChildTracker.h"
 #include "sync/FirebaseEventStream.h"
+#include "sync/FirebasePendingWrites.h"
 #include "sync/FirebaseRestClient.h"
 #include "sync/FirebaseSettings.h"
 
@@ -42,7 +43,11 @@ bool isValidAccountID(const QString& uid)
 }  // namespace
 
 FirebaseDataManager::FirebaseDataManager(const BWStoreEnvironment& env, const Setup& setup, QObject* parent)
-    : QObject(parent), m_env(env), m_setup(setup), m_network(setup.network)
+    : QObject(parent)
+    , m_env(env)
+    , m_setup(setup)
+    , m_network(setup.network)
+    , m_journal(std::make_unique<FirebasePendingWrites>(env))
 {
     if (!m_network)
         m_network = new QNetworkAccessManager(this);

@@ -20,6 +20,7 @@ class SecretStore;
 class FirebaseRestClient;
 class FirebaseEventStream;
 class FirebaseChildTracker;
+class FirebasePendingWrites;
 struct FirebasePendingWrite;
 struct FirebaseNode;
 struct FirebaseSession;
@@ -204,6 +205,7 @@ private:
     FirebaseUser m_user;
     bool m_configured = false;
 
+    std::unique_ptr<FirebasePendingWrites> m_journal;
     // Writes under way, by "<uid>/<bill id>", and the completions waiting
     // for them with the sequence they wait for.
     QSet<QString> m_sending;
