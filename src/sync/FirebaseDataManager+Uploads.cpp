@@ -13,6 +13,7 @@
 #include "store/BWBillsLoader.h"
 
 #include <algorithm>
+#include "sync/FirebaseBulkMerging.h"
 #include "sync/FirebaseChildTracker.h"
 #include "sync/FirebasePendingWrites.h"
 #include "sync/FirebaseRestClient.h"
@@ -96,34 +97,6 @@ void FirebaseDataManager::removeBillFromFirebase(const QString& billID, Done don
     if (const std::optional<QVariantMap> deleted = BWBill(m_env).storedCopy(billID))
         write.record = firebaseForm(*deleted);
     journalAndSend({write}, std::move(done));
-}
-
-void FirebaseDataManager::uploadAllBillsToFirebaseIfNecessary()
-{
-    if (!m_configured || m_userUID.isEmpty())
-        return;
-    const BWBillsLoader loader(m_env);
-    const QStringList active = loader.getListOfBills(IndexKeys::ActiveBills).value_or(QStringList());
-    QList<FirebasePendingWrite> writes;
-    const BWBill store(m_env);
-    for (const QString& billID : active) {
-        if (refusalToSend(billID))
-            continue;
-        // As stored: the real due date, never one moved off a weekend for
-        // display; a record of an earlier version is stamped with the moment
-        // it was last changed here, not now, which would beat newer copies.
-        const std::optional<QVariantMap> bill = store.storedCopy(billID);
-        if (!bill || BWBillMerge::isDeleted(*bill))
-            continue;
-        Log::line(QStringLiteral("Saving bill %1 to Firebase when the copy there lacks anything").arg(billID));
-        FirebasePendingWrite write;
-        write.uid = m_userUID;
-        write.billID = billID;
-        write.record = firebaseForm(*bill);
-        writes.append(write);
-    }
-    if (!writes.isEmpty())
-        journalAndSend(writes, {});
 }
 
 void FirebaseDataManager::journalAndSend(const QList<FirebasePendingWrite>& writes, Done done)
@@ -315,6 +288,13 @@ void FirebaseDataManager::finishSending(const FirebasePendingWrite& write, const
 {
     const QString key = keyOf(write);
     m_sending.remove(key);
+    // The send-all's next upload takes its place; a failed one is
+    // journaled, to be sent again with the others.
+    if (m_bulk->uploadsUnderWay.remove(key)) {
+        if (error.isError())
+            m_journal->add(write);
+        sendSomeOfTheSendAll();
+    }
     if (error.isError()) {
         Log::line(QStringLiteral("Cloud write of bill %1 failed, kept for later: %2").arg(write.billID, error.message));
         scheduleRetry();
@@ -346,8 +326,7 @@ void FirebaseDataManager::finishSending(const FirebasePendingWrite& write, const
     const std::optional<FirebasePendingWrite> next = m_journal->writeFor(write.uid, write.billID);
     if (next && next->sequence > write.sequence && next->uid == m_userUID)
         return send(*next);
-    if (!m_userUID.isEmpty() && m_sending.isEmpty() && pendingWriteCount() == 0)
-        emit pendingWritesSent();
+    announceIfAllSent();
 }
 
 void FirebaseDataManager::scheduleRetry()

@@ -429,6 +429,31 @@ TEST_F(FirebaseSyncTest, ACopyRestampedOnAnotherChannelIsNotWrittenAgain)
         EXPECT_EQ(device.channels.cloudKitBills.at(i).second.value(BillKeys::Amount).toDouble(), 50);
 }
 
+TEST_F(FirebaseSyncTest, ALargeFirstEventIsMergedWithTheChangesThatFollowIt)
+{
+    // Enough bills that the stream's first event is read on a worker.
+    device.quit();
+    const double stamp = seconds(QDateTime::currentDateTimeUtc());
+    QStringList ids;
+    for (int i = 0; i < 40; ++i) {
+        ids.append(BWUIDMaker::makeUID());
+        QJsonObject bill = remoteBill(ids.last(), "Big", i, stamp);
+        bill.insert(BillKeys::Notes, QString(2000, 'x'));
+        server.setValueAt(node(ids.last()), bill);
+    }
+    device.start();
+    // A newer copy of one of them follows the first event.
+    QObject::connect(device.manager.get(), &FirebaseDataManager::connectedChanged, [&](bool connected) {
+        if (connected)
+            server.setValueAt(node(ids.first()), remoteBill(ids.first(), "Big", 99, stamp + 60));
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device.list(IndexKeys::ActiveBills).size() >= 40; }, 10000));
+    streamMarker();
+    ASSERT_TRUE(settled());
+    for (const QString& id : ids)
+        EXPECT_EQ(device.bill(id)->value(BillKeys::Amount).toDouble(), id == ids.first() ? 99 : ids.indexOf(id)) << qPrintable(id);
+}
+
 // The journal as a log: what a later start finds, against the writes added
 // and not confirmed since, whatever a crash cut off.
 TEST(FirebasePendingWritesTest, AReopenedJournalHoldsEveryUnconfirmedWriteAndNothingElse)
