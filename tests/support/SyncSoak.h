@@ -121,6 +121,23 @@ inline QVariantMap storedBill(const BWStoreEnvironment& env, const QString& bill
     return PropertyList::read(QDir(dataFolderOf(env)).filePath(billID + ".plist")).value.toMap();
 }
 
+// The bill's file as every computer must hold it alike, byte for byte: the
+// display keys left out, and the payments in id order, since a computer
+// keeps its payments in the order it logged them until a merge orders them.
+inline QByteArray comparableBillFile(const BWStoreEnvironment& env, const QString& billID)
+{
+    QVariantMap record = storedBill(env, billID);
+    for (const QString& key : BillKeys::DisplayKeys)
+        record.remove(key);
+    QVariantList payments = record.value(BillKeys::PaymentList).toList();
+    std::stable_sort(payments.begin(), payments.end(), [](const QVariant& a, const QVariant& b) {
+        return a.toMap().value(PaymentKeys::PaymentID).toString() < b.toMap().value(PaymentKeys::PaymentID).toString();
+    });
+    if (record.contains(BillKeys::PaymentList))
+        record.insert(BillKeys::PaymentList, payments);
+    return record.isEmpty() ? QByteArray() : PropertyList::serialize(record);
+}
+
 inline QStringList listOf(const BWStoreEnvironment& env, const QString& listName)
 {
     return BWBillIndex(dataFolderOf(env)).ids(listName);
@@ -871,19 +888,7 @@ private:
             if (m_config.backend == BackendKind::Firebase)
                 continue;
             for (const QString& billID : m_model.billIDs()) {
-                QVariantMap record = storedBill(env, billID);
-                for (const QString& key : BillKeys::DisplayKeys)
-                    record.remove(key);
-                // A computer keeps its payments in the order it logged them
-                // until a merge orders them by date: compared in that order.
-                QVariantList payments = record.value(BillKeys::PaymentList).toList();
-                std::stable_sort(payments.begin(), payments.end(), [](const QVariant& a, const QVariant& b) {
-                    return a.toMap().value(PaymentKeys::PaymentID).toString()
-                           < b.toMap().value(PaymentKeys::PaymentID).toString();
-                });
-                if (record.contains(BillKeys::PaymentList))
-                    record.insert(BillKeys::PaymentList, payments);
-                const QByteArray bytes = record.isEmpty() ? QByteArray() : PropertyList::serialize(record);
+                const QByteArray bytes = comparableBillFile(env, billID);
                 if (i == 0) {
                     firstFiles.insert(billID, bytes);
                 } else if (bytes != firstFiles.value(billID)) {

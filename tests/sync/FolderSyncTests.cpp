@@ -188,28 +188,15 @@ TEST_P(FolderCopiesTest, AFolderOfTheEarlierLayoutWithConflictCopiesIsTakenOverW
     const QString own = copyB + "/records/" + rent + "/";
     const QString versionFile = QDir(own).entryList(QDir::Files).value(0);
     ASSERT_FALSE(versionFile.isEmpty());
-    QVariantMap version = PropertyList::read(own + versionFile).value.toMap();
+    const QVariantMap version = PropertyList::read(own + versionFile).value.toMap();
     service.setPaused(true);
     for (const QString& copy : {copyA, copyB})
         QDir(copy + "/records/" + rent).removeRecursively();
-    // Fields of the earlier version: the payments in four lists, no stamps.
-    QVariantMap fields = version.value("Fields").toMap();
-    for (const QString& key :
-         {BillKeys::PaymentList, BillKeys::FieldStamps, BillKeys::BalanceSet, BillKeys::ModificationStamp,
-          BillKeys::SyncModificationDate, BillKeys::ModificationDateForFirebase})
-        fields.remove(key);
-    fields.insert("PaymentListDates", QVariantList{Start.addDays(1)});
-    fields.insert("PaymentListAmounts", QVariantList{900.0});
-    fields.insert("PaymentListNotes", QVariantList{"kept by the service"});
-    fields.insert("PaymentListAttachments", QVariantList{""});
-    version.insert("Fields", fields);
-    version.remove("MadeFrom");
-    ASSERT_TRUE(PropertyList::write(copyA + "/records/" + rent + ".plist", version));
-    fields.insert("PaymentListNotes", QVariantList{"in the conflict copy"});
-    fields.insert("PaymentListDates", QVariantList{Start.addDays(2)});
-    version.insert("Fields", fields);
+    ASSERT_TRUE(PropertyList::write(copyA + "/records/" + rent + ".plist",
+                                    earlierLayoutVersion(version, Start.addDays(1), 900.0, "kept by the service")));
     ASSERT_TRUE(PropertyList::write(
-        copyA + "/records/" + SimulatedFileSync::conflictName(GetParam(), rent + ".plist", 1), version));
+        copyA + "/records/" + SimulatedFileSync::conflictName(GetParam(), rent + ".plist", 1),
+        earlierLayoutVersion(version, Start.addDays(2), 900.0, "in the conflict copy")));
     service.setPaused(false);
     settle();
 
