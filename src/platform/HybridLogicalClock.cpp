@@ -59,7 +59,9 @@ bool HybridLogicalClock::observe(const QString& stamp, const QDateTime& wallTime
     if (!isStamp(stamp) || isFarAhead(stamp, wallTime))
         return false;
     QMutexLocker locker(&m_mutex);
-    if (stamp > m_latest)
+    // A latest stamp far ahead was made here before the clock was set back:
+    // it is no time any more, and it must not hide the stamps seen now.
+    if (stamp > m_latest || isFarAhead(m_latest, wallTime))
         m_latest = stamp;
     return true;
 }
