@@ -47,6 +47,9 @@ public:
 
     // The items of `ActiveBills` that are not archived.
     std::optional<QVariantList> loadBills() const;
+    // How many items loadBills() lists, counted no further than `atMost`:
+    // only as many files are read as it takes.
+    qsizetype countBills(qsizetype atMost) const;
     // Display-ready records of a group ("ActiveBills", "ArchivedBills"),
     // filtered by `tag` ("" for none, a user tag or a pseudo-tag). Income items
     // are included when income is enabled or `overRideIncome` is set. Nothing

@@ -1,6 +1,7 @@
 // Uploading bills and id lists, and trying failed uploads again.
 #include "sync/OrvaneCloudManager.h"
 
+#include <QPointer>
 #include <QDir>
 #include <QSet>
 #include <QTimer>
