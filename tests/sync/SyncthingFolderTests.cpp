@@ -188,7 +188,9 @@ TEST_F(SyncthingFolderTest, ComputersApartKeepWhatTheirUsersSavedAndTheFolderCom
     setApart(false);
     settle();
 
+    // Conflict copies are read, merged and removed.
     EXPECT_TRUE(sawConflictCopy);
+    EXPECT_FALSE(QStringList(bothCopies().keys()).join(' ').contains(".sync-conflict-"));
     const QStringList notes = {"paid on A", "paid on B", "written into A's file on B"};
     // A change stamped after the deletion brings the bill back on both; one
     // stamped before it leaves it deleted.
