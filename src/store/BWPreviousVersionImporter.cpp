@@ -55,7 +55,8 @@ bool BWPreviousVersionImporter::storeRecord(QVariantMap record) const
     // back, it leaves the payments the bill has as they are, which the
     // writer would otherwise take as all removed.
     if (!record.contains(BillKeys::PaymentList)) {
-        const std::optional<QVariantMap> existing = BWBillsLoader(m_env).loadBillWithID(record.value(BillKeys::Bid).toString());
+        const std::optional<QVariantMap> existing =
+            BWBillsLoader(m_env).loadBillWithID(record.value(BillKeys::Bid).toString());
         if (existing && existing->contains(BillKeys::PaymentList))
             record.insert(BillKeys::PaymentList, existing->value(BillKeys::PaymentList));
     }

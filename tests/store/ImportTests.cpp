@@ -262,7 +262,6 @@ TEST_F(ImportTest, ThisVersionsCopyForTheExtensionBroughtBackKeepsTheStoredPayme
     const QString id = rent.value(BillKeys::Bid).toString();
     const QVariantList payments = stored(dataFolder(), id).value(BillKeys::PaymentList).toList();
     ASSERT_EQ(payments.size(), 1);
-
     EXPECT_EQ(BWPreviousVersionImporter(env).importVersion7Data(), 1);
     EXPECT_EQ(stored(dataFolder(), id).value(BillKeys::PaymentList).toList(), payments);
 }
