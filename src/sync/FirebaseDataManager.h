@@ -197,6 +197,7 @@ private:
 
     // ---- Large stream events and the send-all (FirebaseDataManager+Bulk.cpp) ----
     void billEvent(const QString& event, const QString& path, const QVariant& data);
+    void applyBillEvent(const QString& event, const QString& path, const QVariant& data);
     void largeBillEvent(const QByteArrayList& pieces);
     // Merges the change (none: the send-all alone) on a worker.
     void mergeOnWorker(const QByteArrayList& pieces);
