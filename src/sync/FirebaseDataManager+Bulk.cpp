@@ -158,6 +158,12 @@ void FirebaseDataManager::stopBulkMerging()
     m_bulk->uploadsUnderWay.clear();
 }
 
+bool FirebaseDataManager::isIdle() const
+{
+    return m_connected && m_bulk->firstEventMerged && !m_bulk->busy && !m_bulk->sendAllWanted
+           && m_bulk->uploads.isEmpty() && m_sending.isEmpty() && pendingWriteCount() == 0;
+}
+
 void FirebaseDataManager::announceIfAllSent()
 {
     if (!m_userUID.isEmpty() && m_sending.isEmpty() && m_bulk->uploads.isEmpty() && !m_bulk->mergingSendAll

@@ -118,6 +118,8 @@ public:
     void listenForChangesToBills();
     void stopListeningForChanges();
     bool isListening() const;
+    // Connected, the stream's first event merged, nothing left to merge or send.
+    bool isIdle() const;
     // Sends what the journal still holds for the signed-in account.
     void replayPendingWrites();
     int pendingWriteCount() const;
