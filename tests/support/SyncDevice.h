@@ -170,6 +170,24 @@ protected:
         containerB.memoryDatabase()->setSignedIn(online);
     }
 
+    // Runs the event loop until the cloud has been quiet for a while, and
+    // neither engine has work under way.
+    void settle()
+    {
+        ASSERT_TRUE(waitUntilQuiet(server, 200));
+        ASSERT_TRUE(waitFor([this] { return a.engine->isIdle() && b.engine->isIdle(); }, 10000));
+        ASSERT_TRUE(waitUntilQuiet(server, 200));
+    }
+    // Full passes, each computer after the other, until nothing moves.
+    void syncBoth(SyncDevice& first, SyncDevice& second)
+    {
+        for (SyncDevice* device : {&first, &second, &first}) {
+            device->engine->fetchAndUploadAllRecords();
+            settle();
+        }
+    }
+    void syncBoth() { syncBoth(a, b); }
+
     MemoryCloudServer server;
     MemoryCloudContainer containerA{&server};
     MemoryCloudContainer containerB{&server};

@@ -28,11 +28,6 @@ protected:
         settle();
     }
 
-    void settle()
-    {
-        ASSERT_TRUE(waitFor([this] { return a.engine->isIdle() && b.engine->isIdle(); }, 10000));
-        ASSERT_TRUE(waitUntilQuiet(server, 200));
-    }
     // B's full pass, to its end.
     void passOnB()
     {
