@@ -24,6 +24,7 @@ struct FirebaseBulkMerging
     };
     // From the worker's start until the last of its outcomes was carried out.
     bool busy = false;
+    bool onWorker = false;   // the merge itself
     // Stopping the listeners drops whatever is under way.
     int generation = 0;
     QList<HeldEvent> held;

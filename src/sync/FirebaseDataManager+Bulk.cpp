@@ -7,6 +7,8 @@
 #include <QFutureWatcher>
 #include <QtConcurrent>
 
+#include <utility>
+
 #include "platform/Log.h"
 #include "store/BWDataFolder.h"
 #include "sync/FirebaseBulkMerging.h"
@@ -23,10 +25,14 @@ constexpr int SendAllUploadsAtOnce = 6;
 
 void FirebaseDataManager::billEvent(const QString& event, const QString& path, const QVariant& data)
 {
-    if (m_bulk->busy) {
+    if (m_bulk->busy)
         m_bulk->held.append({event, path, data, {}});
-        return;
-    }
+    else
+        applyBillEvent(event, path, data);
+}
+
+void FirebaseDataManager::applyBillEvent(const QString& event, const QString& path, const QVariant& data)
+{
     handleBillChanges(event, path, data);
     if (event == QLatin1String("put") && path == QLatin1String("/")) {
         m_bulk->firstEventMerged = true;
@@ -55,7 +61,7 @@ void FirebaseDataManager::uploadAllBillsToFirebaseIfNecessary()
 
 void FirebaseDataManager::mergeOnWorker(const QByteArrayList& pieces)
 {
-    m_bulk->busy = true;
+    m_bulk->busy = m_bulk->onWorker = true;
     m_bulk->mergingSendAll = m_bulk->sendAllWanted && (m_bulk->firstEventMerged || !pieces.isEmpty());
     if (m_bulk->mergingSendAll)
         m_bulk->sendAllWanted = false;
@@ -98,27 +104,32 @@ void FirebaseDataManager::mergedOnWorker()
     m_bulk->turns.append([this, generation] {
         if (generation != m_bulk->generation)
             return;
-        m_bulk->busy = false;
-        const bool sendAllMerged = m_bulk->mergingSendAll;
-        m_bulk->mergingSendAll = false;
-        releaseHeldEvents();
-        if (!m_bulk->busy && m_bulk->sendAllWanted && m_bulk->firstEventMerged)
-            mergeOnWorker({});
-        if (sendAllMerged)
+        m_bulk->onWorker = false;
+        if (std::exchange(m_bulk->mergingSendAll, false))
             announceIfAllSent();
+        releaseHeldEvents();
     });
 }
 
-// In the order they came, until one of them goes to the worker again.
+// In the order they came, one a turn, until one of them goes to the
+// worker again.
 void FirebaseDataManager::releaseHeldEvents()
 {
-    while (!m_bulk->busy && !m_bulk->held.isEmpty()) {
-        const FirebaseBulkMerging::HeldEvent held = m_bulk->held.takeFirst();
-        if (held.pieces.isEmpty())
-            billEvent(held.event, held.path, held.data);
-        else
-            mergeOnWorker(held.pieces);
+    if (m_bulk->held.isEmpty()) {
+        m_bulk->busy = false;
+        if (m_bulk->sendAllWanted && m_bulk->firstEventMerged)
+            mergeOnWorker({});
+        return;
     }
+    const FirebaseBulkMerging::HeldEvent held = m_bulk->held.takeFirst();
+    if (!held.pieces.isEmpty())
+        return mergeOnWorker(held.pieces);
+    applyBillEvent(held.event, held.path, held.data);
+    if (!m_bulk->onWorker)
+        m_bulk->turns.append([this, generation = m_bulk->generation] {
+            if (generation == m_bulk->generation)
+                releaseHeldEvents();
+        });
 }
 
 // The send-all runs again at every start and sign-in, so its uploads are
@@ -139,11 +150,18 @@ void FirebaseDataManager::sendSomeOfTheSendAll()
 void FirebaseDataManager::stopBulkMerging()
 {
     ++m_bulk->generation;
-    m_bulk->busy = m_bulk->sendAllWanted = m_bulk->mergingSendAll = m_bulk->firstEventMerged = false;
+    m_bulk->busy = m_bulk->onWorker = m_bulk->sendAllWanted = m_bulk->mergingSendAll = m_bulk->firstEventMerged
+        = false;
     m_bulk->held.clear();
     m_bulk->turns.clear();
     m_bulk->uploads.clear();
     m_bulk->uploadsUnderWay.clear();
+}
+
+bool FirebaseDataManager::isIdle() const
+{
+    return m_connected && m_bulk->firstEventMerged && !m_bulk->busy && !m_bulk->sendAllWanted
+           && m_bulk->uploads.isEmpty() && m_sending.isEmpty() && pendingWriteCount() == 0;
 }
 
 void FirebaseDataManager::announceIfAllSent()

@@ -118,6 +118,8 @@ public:
     void listenForChangesToBills();
     void stopListeningForChanges();
     bool isListening() const;
+    // Connected, the stream's first event merged, nothing left to merge or send.
+    bool isIdle() const;
     // Sends what the journal still holds for the signed-in account.
     void replayPendingWrites();
     int pendingWriteCount() const;
@@ -197,6 +199,7 @@ private:
 
     // ---- Large stream events and the send-all (FirebaseDataManager+Bulk.cpp) ----
     void billEvent(const QString& event, const QString& path, const QVariant& data);
+    void applyBillEvent(const QString& event, const QString& path, const QVariant& data);
     void largeBillEvent(const QByteArrayList& pieces);
     // Merges the change (none: the send-all alone) on a worker.
     void mergeOnWorker(const QByteArrayList& pieces);

@@ -27,7 +27,7 @@ public:
     ~FirebaseEventStream() override;
 
     static constexpr qsizetype LargeEventBytes = 64 * 1024;
-    static constexpr qint64 ReadPieceBytes = 256 * 1024;
+    static constexpr qint64 ReadPieceBytes = 64 * 1024;
 
     // An event's name and its data ({"path": ..., "data": ...}) from its lines.
     struct Event
