@@ -140,6 +140,16 @@ public:
     // them.
     void passOfAnEarlierRun()
     {
+        // Those runs were long ago: a file only just written is not relied on.
+        const QDir data(store.env.defaultDataFolder);
+        const auto settled = [&] {
+            return std::all_of(ids.cbegin(), ids.cend(), [&](const QString& billID) {
+                const std::optional<FileStamp> stamp = FileStamp::of(data.filePath(billID + ".plist"));
+                return stamp && stamp->settled();
+            });
+        };
+        if (!QTest::qWaitFor(settled, 60000))
+            std::printf("The bill files did not settle\n");
         FolderCloudContainer earlier(shared.path(), seed.thisDevice);
         earlier.folderDatabase()->setClock([this] { return store.clock.now(); });
         OrvaneCloudManager earlierEngine(earlier, store.env);
