@@ -93,8 +93,9 @@ public:
     // when none can be read.
     std::optional<QVariantList> checkForArchivedBillsAndConvertFromIndexFile(const QVariantMap& index) const;
 
-    // Mirrors `bills` into the app-group suite's `ActiveBills` (an empty list
-    // leaves the suite as it was). False when the suite could not be written.
+    // Mirrors `bills` into the app-group suite's `ActiveBills`, without their
+    // payments and sync bookkeeping (an empty list leaves the suite as it
+    // was). False when the suite could not be written.
     bool saveDataForExtensionWithBills(const QVariantList& bills) const;
     // The app-group export read back with fresh texts, as the extension shows it:
     // with `loadingAllBills` every bill, otherwise the due-soon and overdue ones.
