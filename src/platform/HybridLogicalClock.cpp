@@ -25,6 +25,18 @@ HybridLogicalClock::HybridLogicalClock(const QString& deviceID)
 {
 }
 
+QString HybridLogicalClock::deviceID() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_deviceID;
+}
+
+void HybridLogicalClock::setDeviceID(const QString& deviceID)
+{
+    QMutexLocker locker(&m_mutex);
+    m_deviceID = deviceID;
+}
+
 QString HybridLogicalClock::next(const QDateTime& wallTime)
 {
     QMutexLocker locker(&m_mutex);

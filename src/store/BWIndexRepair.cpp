@@ -51,7 +51,16 @@ bool BWIndexRepair::listAsDeleted(const QStringList& billIDs) const
         if (!fileSaysDeleted(dataFolder, billID))
             continue;
         Log::line(QStringLiteral("Bill %1 is deleted by its file but was listed as live").arg(billID));
-        listed &= writer.listAsDeleted(billID);
+        if (!writer.listAsDeleted(billID)) {
+            listed = false;
+            continue;
+        }
+        // The deletion reached no channel either: the program ended before
+        // it handed the tombstone on. Nothing else would carry it; a later
+        // copy of the bill from elsewhere might, or might not, come by.
+        if (const std::optional<QVariantMap> tombstone = writer.storedCopy(billID))
+            writer.uploadBillToiCloudWithBid(billID, *tombstone);
+        writer.removeBillsFromFirebase({billID});
     }
     return listed;
 }

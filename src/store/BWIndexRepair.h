@@ -16,8 +16,9 @@ public:
     // The ids listed as active or archived whose own file says deleted. Only
     // reads, so it runs on a worker.
     static QStringList tombstonesListedAsLive(const QString& dataFolder);
-    // Lists those bills as deleted (on the GUI thread): true when every one
-    // of them is; a bill that changed meanwhile is left as it is now.
+    // Lists those bills as deleted (on the GUI thread) and hands each
+    // deletion to the cloud channels: true when every one of them is listed;
+    // a bill that changed meanwhile is left as it is now.
     bool listAsDeleted(const QStringList& billIDs) const;
 
 private:

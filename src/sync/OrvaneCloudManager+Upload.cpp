@@ -1,6 +1,7 @@
 // Uploading bills and id lists, and trying failed uploads again.
 #include "sync/OrvaneCloudManager.h"
 
+#include <QPointer>
 #include <QDir>
 #include <QSet>
 #include <QTimer>
@@ -286,9 +287,11 @@ void OrvaneCloudManager::saveIndexRecord(const QString& listName, const std::opt
                                     ? index.ids(IndexKeys::DeletedBills)
                                     : index.ids(IndexKeys::ActiveBills) + index.ids(IndexKeys::ArchivedBills);
     const QStringList merged = unionOf(index.ids(listName), cloudIDs, removed);
-    // Lists are sets: the same ids in another order are up to date.
-    if (fetched && QSet<QString>(merged.cbegin(), merged.cend()) == QSet<QString>(cloudIDs.cbegin(), cloudIDs.cend())
-        && record.fields.value(BidField).toString() == listName) {
+    // Lists are sets: the same ids in another order are up to date, and
+    // an empty list is as good as none.
+    const bool sameIDs
+        = QSet<QString>(merged.cbegin(), merged.cend()) == QSet<QString>(cloudIDs.cbegin(), cloudIDs.cend());
+    if (sameIDs && (fetched ? record.fields.value(BidField).toString() == listName : merged.isEmpty())) {
         Log::line(QStringLiteral("Index on iCloud is up to date"));
         endUpload(listName);
         return;
@@ -339,10 +342,18 @@ OrvaneCloudManager::LocalBill OrvaneCloudManager::readLocalBill(const QString& d
 void OrvaneCloudManager::noteInStep(const QString& billID, const QString& cloudTag,
                                     const std::optional<FileStamp>& stamp)
 {
-    if (stamp && !cloudTag.isEmpty())
-        m_inStep.insert(billID, {cloudTag, *stamp});
-    else
-        m_inStep.remove(billID);
+    const auto known = m_inStep.constFind(billID);
+    if (stamp && !cloudTag.isEmpty()) {
+        const InStep now{cloudTag, *stamp};
+        if (known != m_inStep.cend() && *known == now)
+            return;
+        m_inStep.insert(billID, now);
+    } else if (known != m_inStep.cend()) {
+        m_inStep.erase(known);
+    } else {
+        return;
+    }
+    m_inStepChanged = true;
 }
 
 std::optional<QVariantMap> OrvaneCloudManager::storedBill(const QString& billID) const

@@ -68,10 +68,16 @@ public:
         EXPECT_TRUE(defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true));
         env.dropboxFolder = temp.file(QStringLiteral("Dropbox"));
         env.cloud = &channel;
-        engine = std::make_unique<OrvaneCloudManager>(container, env);
+        startEngine();
+    }
+
+    // A sync engine of a new run, in the place of the one there is.
+    void startEngine()
+    {
+        engine = std::make_unique<OrvaneCloudManager>(m_container, env);
         engine->setRetryPolicy({10, 80, 4});
         channel.engine = engine.get();
-        QObject::connect(container.privateDatabase(), &CloudDatabase::recordChanged, engine.get(),
+        QObject::connect(m_container.privateDatabase(), &CloudDatabase::recordChanged, engine.get(),
                          &OrvaneCloudManager::receivedChangeFromiCloud);
     }
 

@@ -23,6 +23,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 #include <vector>
@@ -121,6 +122,23 @@ inline QString dataFolderOf(const BWStoreEnvironment& env)
 inline QVariantMap storedBill(const BWStoreEnvironment& env, const QString& billID)
 {
     return PropertyList::read(QDir(dataFolderOf(env)).filePath(billID + ".plist")).value.toMap();
+}
+
+// The bill's file as every computer must hold it alike, byte for byte: the
+// display keys left out, and the payments in id order, since a computer
+// keeps its payments in the order it logged them until a merge orders them.
+inline QByteArray comparableBillFile(const BWStoreEnvironment& env, const QString& billID)
+{
+    QVariantMap record = storedBill(env, billID);
+    for (const QString& key : BillKeys::DisplayKeys)
+        record.remove(key);
+    QVariantList payments = record.value(BillKeys::PaymentList).toList();
+    std::stable_sort(payments.begin(), payments.end(), [](const QVariant& a, const QVariant& b) {
+        return a.toMap().value(PaymentKeys::PaymentID).toString() < b.toMap().value(PaymentKeys::PaymentID).toString();
+    });
+    if (record.contains(BillKeys::PaymentList))
+        record.insert(BillKeys::PaymentList, payments);
+    return record.isEmpty() ? QByteArray() : PropertyList::serialize(record);
 }
 
 inline QStringList listOf(const BWStoreEnvironment& env, const QString& listName)
@@ -570,8 +588,8 @@ public:
         m_backend->setFaults(true);
         for (m_step = 1; m_step <= m_config.edits; ++m_step) {
             setTime(m_step);
-            comeBack(m_step);
             awayForAHundredDays(m_step);
+            comeBack(m_step);
             m_operating = int(m_random.bounded(quint32(m_config.devices)));
             operate(m_operating);
             disturb();
@@ -609,8 +627,9 @@ private:
 
     // In every other seed one computer is off the network from the third of
     // the steps to two thirds, and a hundred days pass meanwhile: over the
-    // shared folder, the others' passes then find it silent and fold its
-    // versions in.
+    // shared folder, once another computer has stamped a change since, the
+    // others' passes find it silent and fold its versions in before it is
+    // back.
     static constexpr int DaysAway = 100;
     int awayDevice() const { return m_config.seed % 2 == 1 ? int(m_config.seed / 2 % quint32(m_config.devices)) : -1; }
     void awayForAHundredDays(int step)
@@ -621,8 +640,10 @@ private:
         if (step == third)
             goOffline(awayDevice(), third);
         auto* folder = dynamic_cast<SharedFolderBackend*>(m_backend.get());
-        if (step != m_config.edits / 2 || !folder)
+        if (!folder || step <= m_config.edits / 2 || m_backAtStep.value(awayDevice()) != step)
             return;
+        // Silence is told by the stamps in the folder, not by this clock.
+        operate((awayDevice() + 1) % m_config.devices, [this](const BWStoreEnvironment& env) { return create(env); });
         for (int device = 0; device < m_config.devices; ++device) {
             if (device != awayDevice())
                 m_backend->fullPass(device);
@@ -660,9 +681,14 @@ private:
 
     void operate(int device)
     {
+        operate(device, [this](const BWStoreEnvironment& env) { return perform(env); });
+    }
+    // `action` is one operation; false for one that must change nothing.
+    void operate(int device, const std::function<bool(const BWStoreEnvironment&)>& action)
+    {
         const BWStoreEnvironment& env = m_backend->env(device);
         const QMap<QString, QVariantMap> before = billFiles(env);
-        const bool changing = perform(env);
+        const bool changing = action(env);
         const QMap<QString, QVariantMap> after = billFiles(env);
         QStringList ids = before.keys() + after.keys();
         ids.removeDuplicates();
@@ -1033,19 +1059,7 @@ private:
             if (m_config.backend == BackendKind::Firebase)
                 continue;
             for (const QString& billID : m_model.billIDs()) {
-                QVariantMap record = storedBill(env, billID);
-                for (const QString& key : BillKeys::DisplayKeys)
-                    record.remove(key);
-                // A computer keeps its payments in the order it logged them
-                // until a merge orders them by date: compared in that order.
-                QVariantList payments = record.value(BillKeys::PaymentList).toList();
-                std::stable_sort(payments.begin(), payments.end(), [](const QVariant& a, const QVariant& b) {
-                    return a.toMap().value(PaymentKeys::PaymentID).toString()
-                           < b.toMap().value(PaymentKeys::PaymentID).toString();
-                });
-                if (record.contains(BillKeys::PaymentList))
-                    record.insert(BillKeys::PaymentList, payments);
-                const QByteArray bytes = record.isEmpty() ? QByteArray() : PropertyList::serialize(record);
+                const QByteArray bytes = comparableBillFile(env, billID);
                 if (i == 0) {
                     firstFiles.insert(billID, bytes);
                 } else if (bytes != firstFiles.value(billID)) {
