@@ -1,7 +1,9 @@
 # make build compiles; it never installs packages
 # make run   installs what is missing, builds, and starts Orvane on the default data folder
 # make test  installs what is missing, builds, and runs every test
-# make bench installs what is missing, builds, and runs the benchmarks
+# make bench installs what is missing, builds, and runs the benchmarks and the
+#            checks with real Syncthing programs (ctest label syncthing, which
+#            make test leaves out: it runs over ten minutes)
 # make package installs what is missing, builds, and makes the Debian package in $(BUILD)
 # make sanitize builds in $(SANITIZE_BUILD) under UndefinedBehaviorSanitizer and runs
 #                the store and widget tests; any undefined behaviour fails them
@@ -36,12 +38,14 @@ run: deps
 
 test: deps
 	@$(MAKE) --no-print-directory build
-	cd $(BUILD) && dbus-run-session -- ctest --output-on-failure -j $(JOBS) --timeout 300
+	cd $(BUILD) && dbus-run-session -- ctest --output-on-failure -j $(JOBS) --timeout 300 -LE '^syncthing$$'
 
-bench: deps
+bench:
+	@scripts/install-deps --bench
 	@$(MAKE) --no-print-directory build
 	cmake --build $(BUILD) --target benches -j $(JOBS)
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; "$$b" || exit 1; done
+	cd $(BUILD) && ctest --output-on-failure -L '^syncthing$$'
 
 package: deps
 	@$(MAKE) --no-print-directory build

@@ -999,6 +999,10 @@
             <numerusform>Die Uhr des Computers %1 geht %n Tage vor. Stellen Sie dort Datum und Uhrzeit richtig ein; seine Änderungen werden dann übernommen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Another computer syncs under this computer&apos;s id, as after copying a whole disk. This computer now syncs under an id of its own.</source>
+        <translation>Ein anderer Computer synchronisiert unter der Kennung dieses Computers, wie nach dem Kopieren einer ganzen Festplatte. Dieser Computer synchronisiert jetzt unter einer eigenen Kennung.</translation>
+    </message>
 </context>
 <context>
     <name>BWCommandLine</name>

@@ -999,6 +999,10 @@
             <numerusform>L’horloge de l’ordinateur %1 avance de %n jours. Réglez sa date et son heure ; ses modifications seront alors fusionnées.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Another computer syncs under this computer&apos;s id, as after copying a whole disk. This computer now syncs under an id of its own.</source>
+        <translation>Un autre ordinateur se synchronise sous l’identifiant de cet ordinateur, comme après la copie d’un disque entier. Cet ordinateur se synchronise désormais sous un identifiant qui lui est propre.</translation>
+    </message>
 </context>
 <context>
     <name>BWCommandLine</name>

@@ -72,6 +72,11 @@ public:
     using QueryCompletion = std::function<void(const CloudQueryBatch& batch, const CloudError& error)>;
     // Makes one record of two versions of it written apart.
     using RecordMerger = std::function<CloudRecord(const CloudRecord& first, const CloudRecord& second)>;
+    // The latest stamp (HybridLogicalClock) of what a record holds; "" for
+    // a record that carries none.
+    using StampReader = std::function<QString(const CloudRecord& record)>;
+    // Whether `holder` holds everything `held` holds, by its stamps.
+    using HoldsTest = std::function<bool(const CloudRecord& holder, const CloudRecord& held)>;
 
     using QObject::QObject;
 
@@ -115,6 +120,13 @@ public:
     // shows them merged by `merger`; one that keeps a single copy has no use
     // for it. Without a merger the later version wins whole.
     virtual void setRecordMerger(RecordMerger merger) {}
+    // Such a database removes a version only when another holds it
+    // (`holds`; without it, when merging it in changes nothing), and judges
+    // a device silent by the stamps of its versions (none without a reader).
+    virtual void setVersionTests(StampReader latestStamp, HoldsTest holds) {}
+    // Such a database writes this device's versions under `deviceID` from
+    // now on.
+    virtual void setDeviceID(const QString& deviceID) {}
 
 signals:
     // A change made by another device to a record type this database
@@ -123,6 +135,8 @@ signals:
     // A copy of a record that stayed unreadable was moved out of the way to
     // `where`; the record is read from its other copies.
     void unreadableCopySetAside(const QString& recordName, const QString& where);
+    // Another computer writes under this device's id: once per id.
+    void deviceIDInUseElsewhere();
 };
 
 // The user's cloud: the account and its private database.

@@ -118,6 +118,18 @@ void FolderCloudDatabase::setRecordMerger(RecordMerger merger)
     onWorker([merger](FolderCloudWorker& worker, const QDateTime&) { worker.setRecordMerger(merger); });
 }
 
+void FolderCloudDatabase::setVersionTests(StampReader latestStamp, HoldsTest holds)
+{
+    onWorker([latestStamp, holds](FolderCloudWorker& worker, const QDateTime&) {
+        worker.setVersionTests(latestStamp, holds);
+    });
+}
+
+void FolderCloudDatabase::setDeviceID(const QString& deviceID)
+{
+    onWorker([deviceID](FolderCloudWorker& worker, const QDateTime&) { worker.setDeviceID(deviceID); });
+}
+
 void FolderCloudDatabase::setBatchSize(int size)
 {
     onWorker([size](FolderCloudWorker& worker, const QDateTime&) { worker.setBatchSize(size); });

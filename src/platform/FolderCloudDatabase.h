@@ -31,7 +31,7 @@ class FolderCloudWorker;
 // <device>.<ext>", Nextcloud "<name> (conflicted copy <date> <time>).<ext>",
 // Dropbox "<name> (<device>'s conflicted copy <date>).<ext>") and the one
 // records/<name>.plist of every device of the earlier layout. Once a version
-// of this device holds them, they are removed.
+// that stays holds them, they are removed.
 //
 // While a version is written a lock file outside the folder is held, so that
 // two programs on one machine do not interleave.
@@ -39,9 +39,11 @@ class FolderCloudWorker;
 // A version that cannot be read is left out: the record is the merge of
 // the others (a sync service may be replacing the file). One still
 // unreadable ten minutes later is moved to conflicts/ beside records/.
-// Versions of a device that has not written for 90 days are folded into
-// this device's version and removed, so that the folder does not grow with
-// every computer ever used.
+// Versions of a device none of whose versions carries a stamp of the last
+// 90 days (by the stamps, see setVersionTests) are folded in and removed,
+// so that the folder does not grow with every computer ever used. A version
+// goes only once a version that stays holds all of it, and only if its file
+// is still the one read.
 //
 // Record names are checked before they name a file: a bill id (32 upper-case
 // hexadecimal characters) or one of the two index names. A change another
@@ -71,6 +73,8 @@ public:
     void saveSubscription(const QString& subscriptionID, const QString& recordType,
                           const QList<ChangeReason>& reasons, DeleteCompletion completion) override;
     void setRecordMerger(RecordMerger merger) override;
+    void setVersionTests(StampReader latestStamp, HoldsTest holds) override;
+    void setDeviceID(const QString& deviceID) override;
 
     // Modification dates are taken from here (the system clock by default),
     // always on this object's thread.

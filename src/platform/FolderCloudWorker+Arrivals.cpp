@@ -70,7 +70,6 @@ void FolderCloudWorker::readJournals()
             continue;  // being replaced; its next change brings us back
         if (stamp && stamp->settled() && FileStamp::of(path) == stamp)
             m_journalStamps.insert(device, *stamp);
-        noteLastWrite(device, *entries);
         qlonglong& seen = m_seenSequence[device];
         for (const QVariant& value : *entries) {
             const QVariantMap entry = value.toMap();
@@ -132,13 +131,6 @@ void FolderCloudWorker::announce(const QString& recordType, const QString& recor
             });
         }
     }
-}
-
-void FolderCloudWorker::noteLastWrite(const QString& device, const QVariantList& entries)
-{
-    QDateTime& last = m_lastWrites[device];
-    for (const QVariant& entry : entries)
-        last = std::max(last, entry.toMap().value(DateKey).toDateTime());
 }
 
 void FolderCloudWorker::scheduleRead(const QString& recordName)

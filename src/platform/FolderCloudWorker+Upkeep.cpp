@@ -5,6 +5,7 @@
 
 #include "platform/FolderCloudDatabase.h"
 #include "platform/FolderCloudFormat.h"
+#include "platform/HybridLogicalClock.h"
 #include "platform/Log.h"
 
 #include <QDir>
@@ -32,47 +33,51 @@ std::optional<FolderCloudWorker::View> FolderCloudWorker::tidiedViewOf(const QSt
 
 bool FolderCloudWorker::tidy(const QString& recordName, const View& view)
 {
-    bool changed = setAsideLongUnreadable(recordName, view.unreadable);
-    const auto needsOwnVersion
-        = [this](const View& now) { return now.hasLeftovers() || !silentVersions(now, false).isEmpty(); };
-    if (needsOwnVersion(view)) {
-        takeOver(recordName, needsOwnVersion);
-        return true;
+    const bool setAside = setAsideLongUnreadable(recordName, view.unreadable);
+    if (versionsToFold(view).isEmpty())
+        return setAside;
+    QLockFile lock(lockPath());
+    CloudError error;
+    const std::optional<View> now
+        = lock.tryLock(LockWaitMilliseconds) ? viewOf(recordName, Depth::WithRecord, &error) : std::nullopt;
+    const QList<Version> goners = now ? versionsToFold(*now) : QList<Version>();
+    if (goners.isEmpty())
+        return setAside;
+    QList<Version> staying;
+    for (const Version& version : now->versions) {
+        if (std::none_of(goners.cbegin(), goners.cend(), [&](const Version& g) { return g.source == version.source; }))
+            staying.append(version);
     }
-    if (!silentVersions(view, true).isEmpty()) {
-        // Another device's version holds them already.
-        QLockFile lock(lockPath());
-        CloudError error;
-        const std::optional<View> now
-            = lock.tryLock(LockWaitMilliseconds) ? viewOf(recordName, Depth::Shallow, &error) : std::nullopt;
-        for (const Version& version : now ? silentVersions(*now, true) : QList<Version>()) {
-            if (!QFile::remove(QDir(recordsFolder()).filePath(version.source)))
-                Log::line(QStringLiteral("Could not remove the cloud file %1").arg(version.source));
-        }
-        changed = true;
+    // Held by the versions that stay, they only go; else this device's
+    // version takes them in first, unless it was made from them already
+    // (and so cannot hold more of them than it does).
+    if (removeHeld(recordName, goners, staying) < goners.size()) {
+        const View after = viewOf(recordName, Depth::WithRecord, &error).value_or(View());
+        const Version* own = nullptr;
+        for (const Version& version : after.versions)
+            own = version.source == ownVersionSource(recordName) ? &version : own;
+        const QList<Version> left = versionsToFold(after);
+        if (!after.versions.isEmpty() && std::any_of(left.cbegin(), left.cend(), [&](const Version& goner) {
+                return !own || own->file.madeFrom.value(goner.source).toString() != goner.file.changeTag;
+            }))
+            takeOver(recordName, after);
     }
-    return changed;
+    return true;
 }
 
 // Conflict copies, the earlier layout's file and the versions of silent
-// devices become part of a version of this device, and go.
-void FolderCloudWorker::takeOver(const QString& recordName, const std::function<bool(const View&)>& stillNeeded)
+// devices become part of a version of this device, which removes those it
+// then holds.
+void FolderCloudWorker::takeOver(const QString& recordName, const View& view)
 {
-    QLockFile lock(lockPath());
-    if (!lock.tryLock(LockWaitMilliseconds))
-        return;
-    CloudError error;
-    const std::optional<View> view = viewOf(recordName, Depth::WithRecord, &error);
-    if (!view || view->versions.isEmpty() || !stillNeeded(*view))
-        return;
     const QString known = m_knownTags.value(recordName);
-    if (view->record) {
-        writeOwnVersion(recordName, *view->record, false, *view);
+    if (view.record) {
+        writeOwnVersion(recordName, *view.record, false, view);
     } else {
         CloudRecord deletion;
-        deletion.recordType = m_knownTypes.value(recordName, view->versions.constFirst().file.recordType);
+        deletion.recordType = m_knownTypes.value(recordName, view.versions.constFirst().file.recordType);
         deletion.recordName = recordName;
-        writeOwnVersion(recordName, deletion, true, *view);
+        writeOwnVersion(recordName, deletion, true, view);
     }
     // The record reads as before: what changed is still to be announced.
     m_knownTags.insert(recordName, known);
@@ -148,28 +153,96 @@ QString FolderCloudWorker::freeConflictPath(const QString& source) const
     return path;
 }
 
-// A device's version is silent when neither the device's journal nor the
-// version itself tells of a write in the last SilentDeviceDays. Those that
-// a version of a device still writing holds (`held`), or not.
-QList<FolderCloudWorker::Version> FolderCloudWorker::silentVersions(const View& view, bool held) const
+void FolderCloudWorker::setVersionTests(CloudDatabase::StampReader latestStamp, CloudDatabase::HoldsTest holds)
 {
-    const QDateTime silentBefore = m_now.addDays(-FolderCloudDatabase::SilentDeviceDays);
-    const auto isSilent = [&](const Version& version) {
-        const QString device = deviceOfSource(version.source);
-        if (version.leftover || device.isEmpty() || device == m_deviceID)
-            return false;
-        return std::max(m_lastWrites.value(device), version.file.modificationDate) < silentBefore;
-    };
+    m_stampReader = std::move(latestStamp);
+    m_holds = std::move(holds);
+}
+
+void FolderCloudWorker::noteStamp(const QString& source, const QString& stamp)
+{
+    // A stamp far ahead tells of a clock, not of time.
+    if (stamp.isEmpty() || HybridLogicalClock::isFarAhead(stamp, m_now))
+        return;
+    m_newestStamp = std::max(m_newestStamp, stamp);
+    const QString device = deviceOfSource(source);
+    if (!device.isEmpty())
+        m_newestStampOf[device] = std::max(m_newestStampOf.value(device), stamp);
+}
+
+// A device is silent when its versions carry no stamp of the last
+// SilentDeviceDays, by this computer's clock but never past the newest stamp
+// of any version: a clock far ahead makes no one silent by itself. A device
+// whose versions carry no stamps is never silent.
+QList<FolderCloudWorker::Version> FolderCloudWorker::silentVersions(const View& view) const
+{
     QList<Version> silent;
+    if (m_newestStamp.isEmpty())
+        return silent;
+    const QDateTime silentBefore
+        = std::min(m_now, HybridLogicalClock::wallTimeOf(m_newestStamp)).addDays(-FolderCloudDatabase::SilentDeviceDays);
     for (const Version& version : view.versions) {
-        if (!isSilent(version))
-            continue;
-        const bool isHeld = std::any_of(view.versions.cbegin(), view.versions.cend(), [&](const Version& other) {
-            return !other.leftover && !isSilent(other)
-                   && other.file.madeFrom.value(version.source).toString() == version.file.changeTag;
-        });
-        if (isHeld == held)
+        const QString device = deviceOfSource(version.source);
+        const QString newest = m_newestStampOf.value(device);
+        if (!version.leftover && !device.isEmpty() && device != m_deviceID && !newest.isEmpty()
+            && HybridLogicalClock::wallTimeOf(newest) < silentBefore)
             silent.append(version);
     }
     return silent;
+}
+
+// What a version of this device takes in and removes: leftovers and the
+// versions of silent devices.
+QList<FolderCloudWorker::Version> FolderCloudWorker::versionsToFold(const View& view) const
+{
+    QList<Version> goners = silentVersions(view);
+    for (const Version& version : view.versions) {
+        if (version.leftover)
+            goners.append(version);
+    }
+    return goners;
+}
+
+// Whether `holder` holds all `held` does: by the stamps of their fields. A
+// deletion carries no stamps: only the version made from it holds it.
+bool FolderCloudWorker::holds(const QString& recordName, const Version& holder, const Version& held) const
+{
+    if (holder.source == held.source || !holder.fields || !held.fields)
+        return false;
+    if (held.file.deleted || holder.file.deleted)
+        return holder.file.madeFrom.value(held.source).toString() == held.file.changeTag;
+    const CloudRecord holderRecord = holder.record(recordName), heldRecord = held.record(recordName);
+    if (m_holds)
+        return m_holds(holderRecord, heldRecord);
+    // Without a test of its own: merging it in changes nothing.
+    const CloudRecord merged = m_merger ? m_merger(heldRecord, holderRecord) : heldRecord;
+    return PropertyList::sameValue(merged.fields, holderRecord.fields);
+}
+
+// Removes each of `goners` that one of `holders` holds, if its file is still
+// the one read: a version written meanwhile stays. The number removed.
+int FolderCloudWorker::removeHeld(const QString& recordName, const QList<Version>& goners, QList<Version> holders)
+{
+    for (Version& holder : holders)
+        holder = readVersion(holder.source, recordName, true);
+    int removed = 0;
+    const QDir records(recordsFolder());
+    for (const Version& goner : goners) {
+        const Version read = readVersion(goner.source, recordName, true);
+        if (!read.file.stamp || read.file.changeTag != goner.file.changeTag
+            || std::none_of(holders.cbegin(), holders.cend(), [&](const Version& h) { return holds(recordName, h, read); }))
+            continue;
+        const QString path = records.filePath(goner.source);
+        if (FileStamp::of(path) != read.file.stamp) {
+            Log::line(QStringLiteral("The cloud file %1 changed as it was to go; kept").arg(goner.source));
+            continue;
+        }
+        if (!QFile::remove(path)) {
+            Log::line(QStringLiteral("Could not remove the cloud file %1").arg(goner.source));
+            continue;
+        }
+        m_files.remove(goner.source);
+        ++removed;
+    }
+    return removed;
 }

@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <utility>
 
 using namespace FolderCloudFormat;
 
@@ -232,6 +233,9 @@ FolderCloudWorker::Version FolderCloudWorker::readVersion(const QString& source,
         file.deleted = stored.value(DeletedKey).toBool();
         file.madeFrom = stored.value(MadeFromKey).toMap();
         version.fields = stored.value(FieldsKey).toMap();
+        if (m_stampReader)
+            file.latestStamp = m_stampReader(version.record(recordName));
+        noteStamp(source, file.latestStamp);
     }
     // Kept only as the file stood all through the reading, with a stamp
     // the next change is bound to move.
@@ -240,6 +244,28 @@ FolderCloudWorker::Version FolderCloudWorker::readVersion(const QString& source,
     else
         m_files.remove(source);
     return version;
+}
+
+// Only this device writes its versions, so one it did not write, or a sync
+// service's conflict copy of one, is another computer's under the same id
+// (a cloned disk), whose writes and this device's undo each other's.
+void FolderCloudWorker::noteOwnVersion(const QString& recordName, const Version& version)
+{
+    const QString own = ownVersionSource(recordName);
+    const bool conflictCopy
+        = version.leftover && FolderCloudDatabase::conflictCopyOriginal(version.source.section(QLatin1Char('/'), 1))
+                                  == m_deviceID + Extension;
+    bool foreign = conflictCopy;
+    if (version.source == own) {
+        const auto known = m_ownTags.constFind(recordName);
+        foreign = known != m_ownTags.cend() && *known != version.file.changeTag;
+        if (known == m_ownTags.cend())
+            m_ownTags.insert(recordName, version.file.changeTag);
+    }
+    if (!foreign || std::exchange(m_toldIDInUse, true))
+        return;
+    Log::line(QStringLiteral("Another computer writes %1 under this computer's id").arg(version.source));
+    m_post([database = m_database] { emit database->deviceIDInUseElsewhere(); });
 }
 
 std::optional<FolderCloudWorker::View> FolderCloudWorker::viewOf(const QString& recordName, Depth depth,
@@ -273,6 +299,7 @@ std::optional<FolderCloudWorker::View> FolderCloudWorker::viewOnce(const QString
             continue;
         }
         m_unreadable.remove(source);
+        noteOwnVersion(recordName, version);
         tags.append(source + QLatin1Char('=') + version.file.changeTag);
         view.versions.append(std::move(version));
     }

@@ -66,7 +66,6 @@ void FolderCloudWorker::start(const QDateTime& now)
             continue;
         const QVariantList entries = journalEntries(journals.filePath(file)).value_or(QVariantList());
         m_seenSequence.insert(device, newestSequence(entries));
-        noteLastWrite(device, entries);
     }
     for (const QString& name : recordNames()) {
         if (m_stopping)
@@ -78,6 +77,18 @@ void FolderCloudWorker::start(const QDateTime& now)
                 m_knownTypes.insert(name, view->recordType);
         }
     }
+    watch();
+}
+
+void FolderCloudWorker::setDeviceID(const QString& deviceID)
+{
+    // What the old id's journal told so far was this device's own doing.
+    m_seenSequence.insert(m_deviceID, m_ownSequence);
+    m_deviceID = deviceID;
+    m_ownTags.clear();
+    m_toldIDInUse = false;
+    m_ownJournal.reset();
+    m_ownSequence = 0;
     watch();
 }
 
@@ -209,7 +220,8 @@ void FolderCloudWorker::subscribe(const QString& subscriptionID, const QString& 
 // ---- Writing ---------------------------------------------------------------------
 
 // Writes this device's version over `view` and removes the leftovers and
-// the silent devices' versions it now holds; the record as it reads after.
+// the silent devices' versions it now holds all of; the record as it reads
+// after.
 FolderCloudWorker::SaveResult FolderCloudWorker::writeOwnVersion(const QString& recordName, const CloudRecord& record,
                                                                  bool deleted, const View& view)
 {
@@ -231,18 +243,14 @@ FolderCloudWorker::SaveResult FolderCloudWorker::writeOwnVersion(const QString& 
         || !PropertyList::write(records.filePath(ownVersionSource(recordName)), file, &writeError))
         return {record, failure(CloudError::NetworkFailure,
                                 QStringLiteral("The record %1 could not be written: %2").arg(recordName, writeError))};
+    m_ownTags.insert(recordName, changeTag);
     appendToJournal(record.recordType, recordName,
                     deleted ? CloudDatabase::RecordDeleted
                             : (view.exists ? CloudDatabase::RecordUpdated : CloudDatabase::RecordCreated),
                     changeTag);
-    const QList<Version> silent = silentVersions(view, false) + silentVersions(view, true);
-    for (const Version& version : view.versions) {
-        const bool held = version.leftover || std::any_of(silent.cbegin(), silent.cend(), [&](const Version& old) {
-                              return old.source == version.source;
-                          });
-        if (held && !QFile::remove(records.filePath(version.source)))
-            Log::line(QStringLiteral("Could not remove the cloud file %1").arg(version.source));
-    }
+    Version own;
+    own.source = ownVersionSource(recordName);
+    removeHeld(recordName, versionsToFold(view), {own});
     CloudError error;
     const std::optional<View> written = viewOf(recordName, Depth::WithRecord, &error);
     if (written) {

@@ -61,6 +61,10 @@ public:
     // Reads what the folder watch saw change (record names, or the two below).
     void readPending(const QSet<QString>& pending, const QDateTime& now);
     void setRecordMerger(CloudDatabase::RecordMerger merger) { m_merger = std::move(merger); }
+    void setVersionTests(CloudDatabase::StampReader latestStamp, CloudDatabase::HoldsTest holds);
+    // This device's versions and journal go under `deviceID` from now on;
+    // those under the old id are another device's.
+    void setDeviceID(const QString& deviceID);
     void setBatchSize(int size) { m_batchSize = qMax(1, size); }
 
     // ---- From any thread ----
@@ -91,6 +95,7 @@ private:
         QDateTime modificationDate;
         bool deleted = false;
         QVariantMap madeFrom;  // source -> change tag of the versions it merged
+        QString latestStamp;   // of its fields
     };
     struct Version
     {
@@ -151,6 +156,8 @@ private:
     QStringList versionSources(const QString& recordName);
     Version readVersion(const QString& source, const QString& recordName, bool withFields);
     std::optional<View> viewOf(const QString& recordName, Depth depth, CloudError* error);
+    // Tells once when a version of this device's is one it did not write.
+    void noteOwnVersion(const QString& recordName, const Version& version);
     std::optional<View> viewOnce(const QString& recordName, Depth depth, CloudError* error, bool* changedMeanwhile);
     CloudRecord mergedRecord(const QString& recordName, QList<Version> edits) const;
 
@@ -165,17 +172,20 @@ private:
     void announce(const QString& recordType, const QString& recordName, int reason);
     void scheduleRead(const QString& recordName);
     void watch();
-    void noteLastWrite(const QString& device, const QVariantList& entries);
 
     // Upkeep (+Upkeep.cpp)
     std::optional<View> tidiedViewOf(const QString& recordName, CloudError* error);
     bool tidy(const QString& recordName, const View& view);
-    void takeOver(const QString& recordName, const std::function<bool(const View&)>& stillNeeded);
+    void takeOver(const QString& recordName, const View& view);
     void noteUnreadable(const QString& source, const std::optional<FileStamp>& stamp);
     QStringList unreadableOf(const QString& recordName) const;
     bool setAsideLongUnreadable(const QString& recordName, const QStringList& sources);
     QString freeConflictPath(const QString& source) const;
-    QList<Version> silentVersions(const View& view, bool held) const;
+    void noteStamp(const QString& source, const QString& stamp);
+    QList<Version> silentVersions(const View& view) const;
+    QList<Version> versionsToFold(const View& view) const;
+    bool holds(const QString& recordName, const Version& holder, const Version& held) const;
+    int removeHeld(const QString& recordName, const QList<Version>& goners, QList<Version> holders);
 
     QString m_folder;
     QString m_deviceID;
@@ -187,6 +197,8 @@ private:
     // The moment of the operation under way.
     QDateTime m_now;
     CloudDatabase::RecordMerger m_merger;
+    CloudDatabase::StampReader m_stampReader;
+    CloudDatabase::HoldsTest m_holds;
     int m_batchSize = 200;
     QMap<QString, Subscription> m_subscriptions;
     // The tag of each record as last read or written here, and its type.
@@ -196,11 +208,18 @@ private:
     // differently, by record: the journal entry that tells of one of them,
     // read later, is not announced again.
     QHash<QString, QSet<QString>> m_announcedVersions;
-    // The newest journal entry of each other device already looked at, the
-    // moment of its newest write, and the stamp of its journal then.
+    // The newest journal entry of each other device already looked at, and
+    // the stamp of its journal then.
     QHash<QString, qlonglong> m_seenSequence;
-    QHash<QString, QDateTime> m_lastWrites;
     QHash<QString, FileStamp> m_journalStamps;
+    // The newest stamp read in each device's versions, and in any version:
+    // only stamps no more than a day ahead of this computer's clock.
+    QHash<QString, QString> m_newestStampOf;
+    QString m_newestStamp;
+    // The tag of this device's version of each record as it wrote it (or
+    // found it first), and whether another writer of its id was told of.
+    QHash<QString, QString> m_ownTags;
+    bool m_toldIDInUse = false;
     // This device's journal, which only it writes.
     std::optional<QVariantList> m_ownJournal;
     qlonglong m_ownSequence = 0;

@@ -25,6 +25,18 @@ HybridLogicalClock::HybridLogicalClock(const QString& deviceID)
 {
 }
 
+QString HybridLogicalClock::deviceID() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_deviceID;
+}
+
+void HybridLogicalClock::setDeviceID(const QString& deviceID)
+{
+    QMutexLocker locker(&m_mutex);
+    m_deviceID = deviceID;
+}
+
 QString HybridLogicalClock::next(const QDateTime& wallTime)
 {
     QMutexLocker locker(&m_mutex);
@@ -47,7 +59,9 @@ bool HybridLogicalClock::observe(const QString& stamp, const QDateTime& wallTime
     if (!isStamp(stamp) || isFarAhead(stamp, wallTime))
         return false;
     QMutexLocker locker(&m_mutex);
-    if (stamp > m_latest)
+    // A latest stamp far ahead was made here before the clock was set back:
+    // it is no time any more, and it must not hide the stamps seen now.
+    if (stamp > m_latest || isFarAhead(m_latest, wallTime))
         m_latest = stamp;
     return true;
 }

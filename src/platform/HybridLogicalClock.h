@@ -21,7 +21,10 @@ public:
     // `deviceID`: 32 upper-case hexadecimal digits naming this computer.
     explicit HybridLogicalClock(const QString& deviceID);
 
-    QString deviceID() const { return m_deviceID; }
+    QString deviceID() const;
+    // Stamps made from now on carry `deviceID`: this computer's id was found
+    // in use by another one.
+    void setDeviceID(const QString& deviceID);
 
     // A stamp later than every stamp made or seen here: `wallTime` when that
     // is later, else the latest one's time with the next counter; never more
@@ -65,7 +68,7 @@ private:
     };
     static bool partsOf(const QString& stamp, Parts* parts);
 
-    const QString m_deviceID;
     mutable QMutex m_mutex;
+    QString m_deviceID;
     QString m_latest;
 };

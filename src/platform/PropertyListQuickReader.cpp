@@ -179,11 +179,18 @@ private:
         }
     }
 
+    // Stamps and ids repeat within a file (every field a change stamped
+    // carries its stamp): each text of that length is held once per file.
     std::optional<QVariant> string()
     {
         if (!text("string"))
             return std::nullopt;
-        return QString::fromUtf8(m_text);
+        if (m_text.size() < SharedStringBytes || !m_textInDocument)
+            return QString::fromUtf8(m_text);
+        QString& held = m_sharedStrings[m_text];
+        if (held.isNull())
+            held = QString::fromUtf8(m_text);
+        return held;
     }
 
     std::optional<QVariant> boolean(QByteArrayView name, bool empty)
@@ -272,6 +279,7 @@ private:
         }
         if (wide && !carriesOnlyXmlCharacters(raw))
             return false;
+        m_textInDocument = !references;
         if (!references) {
             m_text = raw;
             return true;
@@ -340,9 +348,15 @@ private:
         return true;
     }
 
+    static constexpr qsizetype SharedStringBytes = 24;
+
     const char* m_at;
     const char* m_end;
     QByteArrayView m_text;
+    // Whether m_text stands in the document (which outlives the reader),
+    // not in m_resolved.
+    bool m_textInDocument = false;
+    QHash<QByteArrayView, QString> m_sharedStrings;
     QByteArray m_resolved;
     char16_t m_number[64];
 };

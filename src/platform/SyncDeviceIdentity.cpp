@@ -20,6 +20,13 @@ QString SyncDeviceIdentity::deviceID(UserDefaults& settings, const QString& sett
     return deviceIDOf(machineID(machineIDPath), randomPart);
 }
 
+QString SyncDeviceIdentity::newDeviceID(UserDefaults& settings, const QString& settingsKey,
+                                        const QString& machineIDPath)
+{
+    settings.removeObject(settingsKey);
+    return deviceID(settings, settingsKey, machineIDPath);
+}
+
 QString SyncDeviceIdentity::deviceIDOf(const QByteArray& machineID, const QString& randomPart)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);

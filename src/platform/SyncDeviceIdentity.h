@@ -21,6 +21,11 @@ public:
     static QString deviceID(UserDefaults& settings, const QString& settingsKey,
                             const QString& machineIDPath = DefaultMachineIDPath);
 
+    // A new id for this computer, whose id another one uses too (a cloned
+    // disk: the same machine id and settings): a new random part is stored.
+    static QString newDeviceID(UserDefaults& settings, const QString& settingsKey,
+                               const QString& machineIDPath = DefaultMachineIDPath);
+
     // The id made of one machine id and one random part.
     static QString deviceIDOf(const QByteArray& machineID, const QString& randomPart);
 

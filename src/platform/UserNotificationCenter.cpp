@@ -16,6 +16,7 @@
 #include <utility>
 
 const QString UserNotification::defaultSoundName = QStringLiteral("message-new-instant");
+const QString UserNotification::ownerKey = QStringLiteral("Bid");
 
 namespace {
 
@@ -104,7 +105,7 @@ struct UserNotificationCenter::ScheduleFile
 {
     QString path;
     QMutex mutex;
-    QList<UserNotification> latest;
+    NotificationSchedule::Entries latest;
     quint64 latestVersion = 0;
     quint64 writtenVersion = 0;
 
@@ -117,7 +118,7 @@ struct UserNotificationCenter::ScheduleFile
             return std::nullopt;
         // Taken, not shared: the GUI thread's next change of its schedule
         // then needn't copy thousands of notifications first.
-        const QList<UserNotification> schedule = std::exchange(latest, {});
+        const NotificationSchedule::Entries schedule = std::exchange(latest, {});
         writtenVersion = latestVersion;
         lock.unlock();
         QVariantList entries;
@@ -176,28 +177,26 @@ void UserNotificationCenter::scheduleNotification(const UserNotification& notifi
     UserNotification scheduled = notification;
     if (scheduled.identifier.isEmpty())
         scheduled.identifier = BWUIDMaker::makeUID();
-    m_scheduled.removeIf([&](const UserNotification& n) { return n.identifier == scheduled.identifier; });
-    m_scheduled.append(scheduled);
+    m_scheduled.add(scheduled);
     armTimer();
     saveSchedule();
 }
 
 void UserNotificationCenter::removeScheduledNotification(const UserNotification& notification)
 {
-    if (!m_scheduled.removeIf([&](const UserNotification& n) { return n.identifier == notification.identifier; }))
+    if (!m_scheduled.remove(notification.identifier))
         return;
     armTimer();
     saveSchedule();
 }
 
-void UserNotificationCenter::changeSchedule(const std::function<bool(const UserNotification&)>& removes,
-                                            const QList<UserNotification>& added)
+void UserNotificationCenter::replaceNotificationsOf(const QString& owner, const QList<UserNotification>& added)
 {
-    m_scheduled.removeIf(removes);
+    m_scheduled.removeOwner(owner);
     for (UserNotification notification : added) {
         if (notification.identifier.isEmpty())
             notification.identifier = BWUIDMaker::makeUID();
-        m_scheduled.append(notification);
+        m_scheduled.add(notification);
     }
     armTimer();
     saveSchedule();
@@ -205,11 +204,12 @@ void UserNotificationCenter::changeSchedule(const std::function<bool(const UserN
 
 void UserNotificationCenter::replaceSchedule(QList<UserNotification> schedule)
 {
+    auto old = std::make_shared<NotificationSchedule>(std::exchange(m_scheduled, NotificationSchedule()));
     for (UserNotification& notification : schedule) {
         if (notification.identifier.isEmpty())
             notification.identifier = BWUIDMaker::makeUID();
+        m_scheduled.add(notification);
     }
-    QList<UserNotification> old = std::exchange(m_scheduled, std::move(schedule));
     armTimer();
     saveSchedule();
     // Thousands of notifications go on the worker.
@@ -259,25 +259,12 @@ void UserNotificationCenter::removeDeliveredNotification(const UserNotification&
 
 void UserNotificationCenter::deliverDueNotifications()
 {
-    // In UTC, as the delivery dates are: comparing a local time converts it
-    // again for every notification.
-    const QDateTime now = m_clock.now().toUTC();
-    QList<UserNotification> due;
-    for (const UserNotification& notification : std::as_const(m_scheduled)) {
-        if (notification.deliveryDate <= now)
-            due.append(notification);
-    }
-    if (due.isEmpty()) {
-        armTimer();
-        return;
-    }
-    m_scheduled.removeIf([&](const UserNotification& n) { return n.deliveryDate <= now; });
+    const QList<UserNotification> due = m_scheduled.takeDue(m_clock.now());
     armTimer();
+    if (due.isEmpty())
+        return;
     saveSchedule();
     postScheduleWrite();
-    std::stable_sort(due.begin(), due.end(), [](const UserNotification& a, const UserNotification& b) {
-        return a.deliveryDate < b.deliveryDate;
-    });
     // Shown once the file no longer holds them: a crash in between loses
     // one reminder rather than showing it at every start.
     m_writer.post([this, due] {
@@ -321,7 +308,7 @@ void UserNotificationCenter::loadSchedule()
             Log::line(QStringLiteral("Dropping a scheduled notification without id or date"));
             continue;
         }
-        m_scheduled.append(notification);
+        m_scheduled.add(notification);
     }
 }
 
@@ -342,7 +329,7 @@ void UserNotificationCenter::postScheduleWrite()
         return;
     {
         const QMutexLocker lock(&m_file->mutex);
-        m_file->latest = m_scheduled;
+        m_file->latest = m_scheduled.entries();
         ++m_file->latestVersion;
     }
     m_writer.post([this, file = m_file] {
@@ -353,15 +340,12 @@ void UserNotificationCenter::postScheduleWrite()
 
 void UserNotificationCenter::armTimer()
 {
-    if (m_scheduled.isEmpty()) {
+    const std::optional<QDateTime> earliest = m_scheduled.earliestDelivery();
+    if (!earliest) {
         m_timer.stop();
         return;
     }
-    const auto earliest = std::min_element(m_scheduled.cbegin(), m_scheduled.cend(),
-                                           [](const UserNotification& a, const UserNotification& b) {
-                                               return a.deliveryDate < b.deliveryDate;
-                                           });
-    const qint64 wait = std::clamp(m_clock.now().msecsTo(earliest->deliveryDate), qint64(0), kLongestWaitMs);
+    const qint64 wait = std::clamp(m_clock.now().msecsTo(*earliest), qint64(0), kLongestWaitMs);
     m_timer.start(int(wait));
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/NotificationSchedule.h"
 #include "platform/SerialWorker.h"
 
 class Clock;
@@ -21,6 +22,9 @@ struct UserNotification
 {
     // The sound name that asks for the desktop's usual message sound.
     static const QString defaultSoundName;
+    // The user-info key naming what a notification is about (a bill's id):
+    // the schedule finds a bill's notifications by it.
+    static const QString ownerKey;
 
     QString identifier;          // made by scheduling or delivery when empty
     QString title;
@@ -64,7 +68,7 @@ public:
                            const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
     ~UserNotificationCenter() override;
 
-    QList<UserNotification> scheduledNotifications() const { return m_scheduled; }
+    QList<UserNotification> scheduledNotifications() const { return m_scheduled.notifications(); }
     QList<UserNotification> deliveredNotifications() const;
 
     // Adds the notification to the schedule (in place of one with the same
@@ -72,11 +76,10 @@ public:
     void scheduleNotification(const UserNotification& notification);
     // Takes the notification with the same identifier off the schedule.
     void removeScheduledNotification(const UserNotification& notification);
-    // Takes the notifications `removes` picks off the schedule and adds
-    // `added` (those without an identifier get one), with one write of the
-    // file: for many changes at once.
-    void changeSchedule(const std::function<bool(const UserNotification&)>& removes,
-                        const QList<UserNotification>& added);
+    // Takes the notifications of `owner` (see UserNotification::ownerKey) off
+    // the schedule and adds `added` (those without an identifier get one):
+    // a bill's reminders made again.
+    void replaceNotificationsOf(const QString& owner, const QList<UserNotification>& added);
     // Puts `schedule` in the place of the whole schedule, with one write of
     // the file: for a schedule made anew. Those without an identifier get one.
     void replaceSchedule(QList<UserNotification> schedule);
@@ -132,7 +135,7 @@ private:
     QString m_schedulePath;
     const Clock& m_clock;
     QDBusConnection m_bus;
-    QList<UserNotification> m_scheduled;
+    NotificationSchedule m_scheduled;
     QList<Delivered> m_delivered;
     quint64 m_lastRequest = 0;
     QTimer m_timer;

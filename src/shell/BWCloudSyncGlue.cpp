@@ -34,6 +34,8 @@
 #include <QMenu>
 #include <QToolBar>
 
+#include <utility>
+
 using namespace BWDefaultsKeys;
 
 BWCloudSyncGlue::BWCloudSyncGlue(BWAppDelegate& delegate)
@@ -58,6 +60,8 @@ void BWCloudSyncGlue::setChannels(const Channels& sync)
                     Qt::UniqueConnection);
             connect(database, &CloudDatabase::unreadableCopySetAside, this,
                     &BWCloudSyncGlue::syncSetAsideUnreadableCopy, Qt::UniqueConnection);
+            connect(database, &CloudDatabase::deviceIDInUseElsewhere, this,
+                    &BWCloudSyncGlue::tellDeviceIDInUseElsewhere, Qt::UniqueConnection);
         }
     }
     if (sync.engine) {
@@ -345,6 +349,16 @@ void BWCloudSyncGlue::tellClockFarAhead(const QString& deviceID, qint64 leadMs)
            "once it is.",
            nullptr, days)
             .arg(deviceID.left(8)));
+}
+
+// The engine gives this computer a new id; the user hears why, once.
+void BWCloudSyncGlue::tellDeviceIDInUseElsewhere()
+{
+    if (std::exchange(m_toldDeviceIDInUse, true))
+        return;
+    syncControls()->setLastSyncedText(
+        tr("Another computer syncs under this computer's id, as after copying a whole disk. This computer now "
+           "syncs under an id of its own."));
 }
 
 void BWCloudSyncGlue::writeFailed(const QString& what, const QString& message)

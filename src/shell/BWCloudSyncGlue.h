@@ -114,6 +114,7 @@ private:
     void syncSetAsideUnreadableCopy(const QString& recordName, const QString& where);
     // Said once per computer: which one's clock is how far ahead, and what to do.
     void tellClockFarAhead(const QString& deviceID, qint64 leadMs);
+    void tellDeviceIDInUseElsewhere();
     // Subscriptions and a full pass, once the account answers.
     void startCloudSyncEngine();
     void addCloudAccountCommands();
@@ -143,5 +144,6 @@ private:
     bool m_downloadedAnything = false;
     QTimer m_reloadDownloaded;
     QSet<QString> m_toldClockFarAhead;
+    bool m_toldDeviceIDInUse = false;
     QString m_writeFailure;  // of the last write, while none succeeded since
 };

@@ -61,7 +61,7 @@ UserNotification BWReminderMaker::notification(const QVariantMap& record, const 
                                        .arg(BWBillsLoader(m_env).createDueDateString(dueDate));
     notification.hasActionButton = true;
     notification.actionButtonTitle = QCoreApplication::translate("BWReminderManager", "View");
-    notification.userInfo = {{BillKeys::Bid, record.value(BillKeys::Bid).toString()}};
+    notification.userInfo = {{UserNotification::ownerKey, record.value(BillKeys::Bid).toString()}};
     notification.soundName = UserNotification::defaultSoundName;
     notification.deliveryDate = alarmDate;
     return notification;

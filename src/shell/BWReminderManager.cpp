@@ -20,7 +20,7 @@ const QString kDefaultCalendarTitle = QStringLiteral("Orvane");
 
 QString BWReminderManager::billIDOf(const UserNotification& notification)
 {
-    return notification.userInfo.value(BillKeys::Bid).toString();
+    return notification.userInfo.value(UserNotification::ownerKey).toString();
 }
 
 // Each bill's latest event (or none), by bill. The worker takes the batch
@@ -128,9 +128,8 @@ void BWReminderManager::replaceRemindersOfBill(const QString& billID,
         m_changedAt.insert(billID, m_changes);
     if (m_notifications) {
         withdrawDeliveredNotifications([&billID](const QString& shownFor) { return shownFor == billID; });
-        m_notifications->changeSchedule(
-            [&billID](const UserNotification& scheduled) { return billIDOf(scheduled) == billID; },
-            notification ? QList<UserNotification>{*notification} : QList<UserNotification>());
+        m_notifications->replaceNotificationsOf(
+            billID, notification ? QList<UserNotification>{*notification} : QList<UserNotification>());
     }
     if (const std::shared_ptr<CalendarStore> store = accessibleStore())
         changeCalendarsOfBill(store, billID, event);

@@ -266,8 +266,8 @@ void BWStartup::applicationDidFinishLaunching()
 }
 
 // The window's first pixels wait for none of this: the cloud's account
-// check goes out to the network, the cloud prompt counts the bills by a load
-// of its own, and the backup copies the data folder (on a worker, after what
+// check goes out to the network, the cloud prompt counts the bills (as far
+// as it needs), and the backup copies the data folder (on a worker, after what
 // interrupted copies left was put right; its step comes last, once the copy
 // is done).
 void BWStartup::finishStartUpOnceShown()
@@ -280,7 +280,7 @@ void BWStartup::finishStartUpOnceShown()
         m_delegate.cloudSync().checkCloudAccountAtStartUp();
         finishedStep(QStringLiteral("cloudSync"));
         if (m_defaults.boolForKey(BW_ShouldDisplayOrvaneCloudPrompt)) {
-            const qsizetype billCount = BWBillsLoader(env()).loadBills().value_or(QVariantList()).size();
+            const qsizetype billCount = BWBillsLoader(env()).countBills(BillsBeforeCloudPromptEnds);
             if (billCount >= BillsBeforeCloudPromptEnds
                 && !m_defaults.setBool(BW_ShouldDisplayOrvaneCloudPrompt, false))
                 Log::line(QStringLiteral("Could not store %1").arg(BW_ShouldDisplayOrvaneCloudPrompt));

@@ -177,7 +177,7 @@ bool BWBill::bringBack(const QString& billID, const std::optional<QVariantMap>& 
     if (!stored)
         return false;
     if (earlier)
-        stampClock().observe(BWBillMerge::latestStamp(*earlier), now());
+        stampClock().observe(BWBillMerge::latestStampUpTo(*earlier, HybridLogicalClock::boundFor(now())), now());
     QVariantMap back = BWBillMerge::broughtBack(*stored, nextStamp(stored));
     if (earlier)
         back = BWBillMerge::merged(*earlier, back);

@@ -152,7 +152,7 @@ QString BWBill::nextStamp(const std::optional<QVariantMap>& stored) const
 {
     HybridLogicalClock& stamps = stampClock();
     if (stored)
-        stamps.observe(BWBillMerge::latestStamp(*stored), now());
+        stamps.observe(BWBillMerge::latestStampUpTo(*stored, HybridLogicalClock::boundFor(now())), now());
     return stamps.next(now());
 }
 
@@ -198,7 +198,7 @@ bool BWBill::storeIncomingCopy(const QVariantMap& incoming, CopySource source, b
         && !BWBillIndex(dataFolder()).contains(IndexKeys::DeletedBills, billID))
         return true;
     const QVariantMap merged = BWBillMerge::merged(stored.value_or(copy), copy);
-    stampClock().observe(BWBillMerge::latestStamp(merged), now());
+    stampClock().observe(BWBillMerge::latestStampUpTo(merged, HybridLogicalClock::boundFor(now())), now());
     if (stored && BWBillMerge::sameState(merged, *stored))
         return true;
     if (!writeRecordFile(billID, merged))

@@ -96,3 +96,8 @@ QVariantMap BWBillMerge::restampedAfter(const QVariantMap& record, const QString
     completeDerivedKeys(result);
     return result;
 }
+
+QString BWBillMerge::latestStampUpTo(const QVariantMap& record, const QString& bound)
+{
+    return latestStamp(withoutStampsAfter(record, bound));
+}

@@ -85,6 +85,10 @@ public:
     // The record with each stamp after `bound` made `stamp`: what this
     // computer stamped while its clock was far ahead, sent again sanely.
     static QVariantMap restampedAfter(const QVariantMap& record, const QString& bound, const QString& stamp);
+    // The latest stamp of the record not after `bound`: what a clock takes
+    // in, since this computer's own stamps of a clock far ahead, refused as
+    // time, would otherwise hide every other computer's stamp of the bill.
+    static QString latestStampUpTo(const QVariantMap& record, const QString& bound);
 
     // ---- Records of earlier versions ----
     // The record with what this version keeps: a stamp on each field (the

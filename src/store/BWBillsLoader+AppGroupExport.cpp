@@ -26,6 +26,30 @@ bool isUrgentDot(const QString& dueIcon)
     return urgent.contains(dueIcon);
 }
 
+// What the extension has no use for: it shows the items' due state, never
+// their payments or the sync bookkeeping, which make up most of a record (a
+// copy with them runs to a hundred megabytes at thousands of items, and the
+// suite is read at every start). The duplicate marker is the load's own.
+const QStringList& keysLeftOutOfExport()
+{
+    static const QStringList keys{BillKeys::HasBeenDuplicated,   BillKeys::PaymentList,
+                                  BillKeys::FieldStamps,         BillKeys::RemovedPaymentIDs,
+                                  BillKeys::RemovedPaymentShares, BillKeys::RemovedPayments};
+    return keys;
+}
+
+// One copy of the record without them: the records share their data with
+// the loaded list.
+QVariantMap exportedRecord(const QVariantMap& bill)
+{
+    QVariantMap record;
+    for (auto it = bill.cbegin(); it != bill.cend(); ++it) {
+        if (!keysLeftOutOfExport().contains(it.key()))
+            record.insert(record.cend(), it.key(), it.value());
+    }
+    return record;
+}
+
 }  // namespace
 
 // The extension reads the window from its own suite, so it is refreshed at
@@ -47,15 +71,8 @@ bool BWBillsLoader::saveDataForExtensionWithBills(const QVariantList& bills) con
     if (!m_env.appGroup || bills.isEmpty())
         return true;
     QVariantList exported = bills;
-    for (QVariant& bill : exported) {
-        // Copied only where the key is there: the records share their data
-        // with the loaded list.
-        if (bill.toMap().contains(BillKeys::HasBeenDuplicated)) {
-            QVariantMap record = bill.toMap();
-            record.remove(BillKeys::HasBeenDuplicated);
-            bill = record;
-        }
-    }
+    for (QVariant& bill : exported)
+        bill = exportedRecord(bill.toMap());
     sortByDueDate(exported);
     if (!m_env.appGroup->setObject(AppGroupKeys::ActiveBills, exported)) {
         Log::line(QStringLiteral("Could not write the bills for the extension"));

@@ -117,6 +117,26 @@ std::optional<QVariantList> BWBillsLoader::loadBills() const
     return loadBillsInGroup(IndexKeys::ActiveBills, QString());
 }
 
+qsizetype BWBillsLoader::countBills(qsizetype atMost) const
+{
+    const QString dataFolder = orvaneDirectory();
+    if (dataFolder.isEmpty())
+        return 0;
+    const Clock::Hold sameMoment(m_env.clock);
+    // A few files at a time: each item is listed or not by its own file.
+    constexpr qsizetype kFilesAtATime = 8;
+    const QStringList ids = validIDs(activeIDsOfIndex(dataFolder));
+    qsizetype counted = 0;
+    for (qsizetype start = 0; start < ids.size() && counted < atMost; start += kFilesAtATime) {
+        const QStringList some = ids.mid(start, kFilesAtATime);
+        counted += shownRecords(readRecordsInGroup(dataFolder, some, IndexKeys::ActiveBills, QString(),
+                                                   BWBillFileCache::Scope::Some),
+                                false)
+                       .size();
+    }
+    return std::min(counted, atMost);
+}
+
 // Archived items of the current form stay in ActiveBills with IsArchived set,
 // so every group is read from the active list; the group only decides the
 // archive filter and whether the older archive list is added.

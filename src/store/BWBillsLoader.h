@@ -47,6 +47,9 @@ public:
 
     // The items of `ActiveBills` that are not archived.
     std::optional<QVariantList> loadBills() const;
+    // How many items loadBills() lists, counted no further than `atMost`:
+    // only as many files are read as it takes.
+    qsizetype countBills(qsizetype atMost) const;
     // Display-ready records of a group ("ActiveBills", "ArchivedBills"),
     // filtered by `tag` ("" for none, a user tag or a pseudo-tag). Income items
     // are included when income is enabled or `overRideIncome` is set. Nothing
@@ -90,8 +93,9 @@ public:
     // when none can be read.
     std::optional<QVariantList> checkForArchivedBillsAndConvertFromIndexFile(const QVariantMap& index) const;
 
-    // Mirrors `bills` into the app-group suite's `ActiveBills` (an empty list
-    // leaves the suite as it was). False when the suite could not be written.
+    // Mirrors `bills` into the app-group suite's `ActiveBills`, without their
+    // payments and sync bookkeeping (an empty list leaves the suite as it
+    // was). False when the suite could not be written.
     bool saveDataForExtensionWithBills(const QVariantList& bills) const;
     // The app-group export read back with fresh texts, as the extension shows it:
     // with `loadingAllBills` every bill, otherwise the due-soon and overdue ones.

@@ -23,6 +23,7 @@ enum class FileState { Missing, Readable, Damaged };
 struct IncomeFile {
     FileState state = FileState::Missing;
     QVariantList sources;
+    QVariantMap contents;
 };
 
 IncomeFile readIncomeFile(const QString& path)
@@ -35,9 +36,9 @@ IncomeFile readIncomeFile(const QString& path)
         || sources.typeId() != QMetaType::QVariantList) {
         const QString why = result.ok() ? QStringLiteral("not a list of income sources") : result.error;
         Log::line(QStringLiteral("Income sources %1 cannot be read: %2").arg(path, why));
-        return {FileState::Damaged, {}};
+        return {FileState::Damaged, {}, {}};
     }
-    return {FileState::Readable, sources.toList()};
+    return {FileState::Readable, sources.toList(), result.value.toMap()};
 }
 
 std::optional<IncomeRepeat> repeatOf(const QVariantMap& source)
@@ -98,7 +99,11 @@ std::optional<QVariantList> BWIncomeManager::getIncomeSources() const
     if (file.state == FileState::Damaged)
         return std::nullopt;
     const QVariantList sources = removeInactiveIncomeSources(file.sources);
-    if (!writeUpdatedIncomeArray(sources))
+    // The side bar reads the sources each time it shows: a file that already
+    // holds what would be written is left alone, sparing a synced write.
+    const bool upToDate = file.state == FileState::Readable
+        && file.contents == QVariantMap{{IncomeSourceKeys::IncomeSources, sources}};
+    if (!upToDate && !writeUpdatedIncomeArray(sources))
         Log::line(QStringLiteral("Could not write back the income sources %1").arg(path));
     return sources;
 }

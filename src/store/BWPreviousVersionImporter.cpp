@@ -51,6 +51,15 @@ bool BWPreviousVersionImporter::storeRecord(QVariantMap record) const
         Log::line(QStringLiteral("Skipping a record without a valid id"));
         return false;
     }
+    // This version's own copy for the extension carries no payments: brought
+    // back, it leaves the payments the bill has as they are, which the
+    // writer would otherwise take as all removed.
+    if (!record.contains(BillKeys::PaymentList)) {
+        const std::optional<QVariantMap> existing =
+            BWBillsLoader(m_env).loadBillWithID(record.value(BillKeys::Bid).toString());
+        if (existing && existing->contains(BillKeys::PaymentList))
+            record.insert(BillKeys::PaymentList, existing->value(BillKeys::PaymentList));
+    }
     return BWBill(m_env).finishWritingBillWithDictionary(record, true, true);
 }
 

@@ -15,6 +15,7 @@
 #include "sync/FirebaseChildTracker.h"
 #include "sync/FirebaseEventStream.h"
 #include "sync/FirebasePendingWrites.h"
+#include "sync/FirebaseStreamMerge.h"
 #include "sync/FirebaseRestClient.h"
 
 void FirebaseDataManager::listenForChangesToBills()
@@ -41,6 +42,7 @@ void FirebaseDataManager::stopListeningForChanges()
     closeStreams();
     m_billChildren->reset();
     m_tombstoneChildren->reset();
+    stopBulkMerging();
 }
 
 bool FirebaseDataManager::isListening() const
@@ -101,8 +103,7 @@ void FirebaseDataManager::handleBillChanges(const QString& event, const QString&
         QVariantMap value = change.value.toMap();
         // The key names a bill file here: only real bill ids, matching
         // the record they hold.
-        if (!BWUIDMaker::isValidUID(change.key)
-            || (change.kind != FirebaseChildTracker::Kind::Removed && value.value(BillKeys::Bid) != change.key)) {
+        if (!FirebaseStreamMerge::isBillChange(change)) {
             Log::line(QStringLiteral("Ignoring the cloud node \"%1\": not a bill").arg(change.key));
             continue;
         }
@@ -161,27 +162,21 @@ bool FirebaseDataManager::decideIfBillShouldBeSavedLocallyAndSave(const QVariant
         Log::line(QStringLiteral("Ignoring a cloud bill without a valid id"));
         return false;
     }
-    const QVariantMap incoming = billOfNode(nodeValue);
-    QVariantMap merged = incoming;
-    // A deletion elsewhere that the node's writer had not seen.
-    const QVariant tombstone = m_tombstoneChildren->valueOf(billID);
-    if (tombstone.isValid())
-        merged = BWBillMerge::merged(merged, tombstoneBill(billID, tombstone.toMap()));
-    const std::optional<QVariantMap> local = BWBill(m_env).storedCopy(billID);
-    if (local)
-        merged = BWBillMerge::merged(*local, merged);
-    // What only this device holds goes up, whether or not anything comes
-    // down; its own later changes went up when they were made.
-    if (local && !BWBillMerge::sameState(merged, incoming)) {
+    const FirebaseStreamMerge::Decision decision = FirebaseStreamMerge::decide(
+        nodeValue, m_tombstoneChildren->valueOf(billID), BWBill(m_env).storedCopy(billID));
+    return carryOut(billID, decision.merged, decision.sendBack, decision.store);
+}
+
+bool FirebaseDataManager::carryOut(const QString& billID, const QVariantMap& merged, bool sendBack, bool store)
+{
+    if (sendBack) {
         if (BWBillMerge::isDeleted(merged))
             removeBillFromFirebase(billID);
         else
             sendMerged(billID, merged);
     }
-    if (local && BWBillMerge::sameState(merged, *local)) {
-        Log::line(QStringLiteral("The copy here (changed %1) holds all of the cloud's (changed %2); not saved locally.")
-                      .arg(localModificationDateForBillID(billID).toString(Qt::ISODate),
-                           remoteDateOfNode(nodeValue).toString(Qt::ISODate)));
+    if (!store) {
+        Log::line(QStringLiteral("The copy here of bill %1 holds all of the cloud's; not saved locally.").arg(billID));
         return false;
     }
     Log::line(QStringLiteral("Trying to save lcoally..."));

@@ -13,6 +13,7 @@
 #include "store/BWBillsLoader.h"
 
 #include <algorithm>
+#include "sync/FirebaseBulkMerging.h"
 #include "sync/FirebaseChildTracker.h"
 #include "sync/FirebasePendingWrites.h"
 #include "sync/FirebaseRestClient.h"
@@ -98,37 +99,9 @@ void FirebaseDataManager::removeBillFromFirebase(const QString& billID, Done don
     journalAndSend({write}, std::move(done));
 }
 
-void FirebaseDataManager::uploadAllBillsToFirebaseIfNecessary()
-{
-    if (!m_configured || m_userUID.isEmpty())
-        return;
-    const BWBillsLoader loader(m_env);
-    const QStringList active = loader.getListOfBills(IndexKeys::ActiveBills).value_or(QStringList());
-    QList<FirebasePendingWrite> writes;
-    const BWBill store(m_env);
-    for (const QString& billID : active) {
-        if (refusalToSend(billID))
-            continue;
-        // As stored: the real due date, never one moved off a weekend for
-        // display; a record of an earlier version is stamped with the moment
-        // it was last changed here, not now, which would beat newer copies.
-        const std::optional<QVariantMap> bill = store.storedCopy(billID);
-        if (!bill || BWBillMerge::isDeleted(*bill))
-            continue;
-        Log::line(QStringLiteral("Saving bill %1 to Firebase when the copy there lacks anything").arg(billID));
-        FirebasePendingWrite write;
-        write.uid = m_userUID;
-        write.billID = billID;
-        write.record = firebaseForm(*bill);
-        writes.append(write);
-    }
-    if (!writes.isEmpty())
-        journalAndSend(writes, {});
-}
-
 void FirebaseDataManager::journalAndSend(const QList<FirebasePendingWrite>& writes, Done done)
 {
-    QList<FirebasePendingWrite> journaled = FirebasePendingWrites(m_env).add(writes);
+    QList<FirebasePendingWrite> journaled = m_journal->add(writes);
     if (journaled.isEmpty()) {
         // Still worth sending; only a restart before it arrives loses it.
         Log::line(QStringLiteral("Sending %1 cloud writes without a journal").arg(writes.size()));
@@ -145,14 +118,14 @@ void FirebaseDataManager::journalAndSend(const QList<FirebasePendingWrite>& writ
 
 int FirebaseDataManager::pendingWriteCount() const
 {
-    return m_userUID.isEmpty() ? 0 : FirebasePendingWrites(m_env).writesOf(m_userUID).size();
+    return m_userUID.isEmpty() ? 0 : m_journal->writesOf(m_userUID).size();
 }
 
 void FirebaseDataManager::replayPendingWrites()
 {
     if (!m_configured || m_userUID.isEmpty())
         return;
-    for (const FirebasePendingWrite& write : FirebasePendingWrites(m_env).writesOf(m_userUID)) {
+    for (const FirebasePendingWrite& write : m_journal->writesOf(m_userUID)) {
         if (!m_sending.contains(keyOf(write)))
             send(write);
     }
@@ -228,7 +201,7 @@ void FirebaseDataManager::sendSaveOfMissingNode(const FirebasePendingWrite& writ
             Log::line(QStringLiteral("Bill %1 was deleted after every change of this copy").arg(write.billID));
             // Settled before the deletion is applied, which a waiting
             // change would hold up.
-            FirebasePendingWrites(m_env).confirm(write);
+            m_journal->confirm(write);
             storeFromFirebase(merged);
             return finishSending(write, {});
         }
@@ -320,11 +293,18 @@ void FirebaseDataManager::finishSending(const FirebasePendingWrite& write, const
 {
     const QString key = keyOf(write);
     m_sending.remove(key);
+    // The send-all's next upload takes its place; a failed one is
+    // journaled, to be sent again with the others.
+    if (m_bulk->uploadsUnderWay.remove(key)) {
+        if (error.isError())
+            m_journal->add(write);
+        sendSomeOfTheSendAll();
+    }
     if (error.isError()) {
         Log::line(QStringLiteral("Cloud write of bill %1 failed, kept for later: %2").arg(write.billID, error.message));
         scheduleRetry();
     } else {
-        FirebasePendingWrites(m_env).confirm(write);
+        m_journal->confirm(write);
         m_retryDelayMs = m_setup.firstRetryDelayMs;
     }
 
@@ -348,11 +328,10 @@ void FirebaseDataManager::finishSending(const FirebasePendingWrite& write, const
         applyTombstone(write.billID, tombstone.toMap());
 
     // A newer write of the same bill was journaled meanwhile.
-    const std::optional<FirebasePendingWrite> next = FirebasePendingWrites(m_env).writeFor(write.uid, write.billID);
+    const std::optional<FirebasePendingWrite> next = m_journal->writeFor(write.uid, write.billID);
     if (next && next->sequence > write.sequence && next->uid == m_userUID)
         return send(*next);
-    if (!m_userUID.isEmpty() && m_sending.isEmpty() && pendingWriteCount() == 0)
-        emit pendingWritesSent();
+    announceIfAllSent();
 }
 
 void FirebaseDataManager::scheduleRetry()

@@ -16,8 +16,10 @@
 #include "store/BWBillRecordKeys.h"
 #include "store/BWBillsLoader.h"
 #include "store/BWDataFolder.h"
+#include "sync/FirebaseBulkMerging.h"
 #include "sync/FirebaseChildTracker.h"
 #include "sync/FirebaseEventStream.h"
+#include "sync/FirebasePendingWrites.h"
 #include "sync/FirebaseRestClient.h"
 #include "sync/FirebaseSettings.h"
 
@@ -42,8 +44,15 @@ bool isValidAccountID(const QString& uid)
 }  // namespace
 
 FirebaseDataManager::FirebaseDataManager(const BWStoreEnvironment& env, const Setup& setup, QObject* parent)
-    : QObject(parent), m_env(env), m_setup(setup), m_network(setup.network)
+    : QObject(parent)
+    , m_env(env)
+    , m_setup(setup)
+    , m_network(setup.network)
+    , m_journal(std::make_unique<FirebasePendingWrites>(env))
+    , m_bulk(std::make_unique<FirebaseBulkMerging>())
 {
+    connect(&m_bulk->merging, &QFutureWatcher<FirebaseStreamMerge::Result>::finished, this,
+            &FirebaseDataManager::mergedOnWorker);
     if (!m_network)
         m_network = new QNetworkAccessManager(this);
     m_retryTimer.setSingleShot(true);
@@ -96,7 +105,8 @@ bool FirebaseDataManager::configure()
         });
     }
     connect(m_billStream.get(), &FirebaseEventStream::opened, this, [this] { setConnected(true); });
-    connect(m_billStream.get(), &FirebaseEventStream::changed, this, &FirebaseDataManager::handleBillChanges);
+    connect(m_billStream.get(), &FirebaseEventStream::changed, this, &FirebaseDataManager::billEvent);
+    connect(m_billStream.get(), &FirebaseEventStream::largeChangeArrived, this, &FirebaseDataManager::largeBillEvent);
     connect(m_tombstoneStream.get(), &FirebaseEventStream::changed, this,
             &FirebaseDataManager::handleTombstoneChanges);
     m_configured = true;

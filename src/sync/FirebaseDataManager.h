@@ -20,6 +20,8 @@ class SecretStore;
 class FirebaseRestClient;
 class FirebaseEventStream;
 class FirebaseChildTracker;
+class FirebasePendingWrites;
+struct FirebaseBulkMerging;
 struct FirebasePendingWrite;
 struct FirebaseNode;
 struct FirebaseSession;
@@ -116,6 +118,8 @@ public:
     void listenForChangesToBills();
     void stopListeningForChanges();
     bool isListening() const;
+    // Connected, the stream's first event merged, nothing left to merge or send.
+    bool isIdle() const;
     // Sends what the journal still holds for the signed-in account.
     void replayPendingWrites();
     int pendingWriteCount() const;
@@ -129,6 +133,8 @@ public:
     QDateTime localModificationDateForBillID(const QString& billID) const;
     // The same of a node; 1 January 1970 for a node without any.
     static QDateTime remoteDateOfNode(const QVariantMap& nodeValue);
+
+    friend class FirebaseStreamMerge;
 
 signals:
     // A signed-in user, or an invalid one after sign-out or a lost session.
@@ -188,6 +194,20 @@ private:
     // true when anything was stored.
     bool storeFromFirebase(const QVariantMap& bill);
     bool isListedLocally(const QString& billID) const;
+    // Carries out what a node's copy came to; true when anything was stored.
+    bool carryOut(const QString& billID, const QVariantMap& merged, bool sendBack, bool store);
+
+    // ---- Large stream events and the send-all (FirebaseDataManager+Bulk.cpp) ----
+    void billEvent(const QString& event, const QString& path, const QVariant& data);
+    void applyBillEvent(const QString& event, const QString& path, const QVariant& data);
+    void largeBillEvent(const QByteArrayList& pieces);
+    // Merges the change (none: the send-all alone) on a worker.
+    void mergeOnWorker(const QByteArrayList& pieces);
+    void mergedOnWorker();
+    void releaseHeldEvents();
+    void sendSomeOfTheSendAll();
+    void stopBulkMerging();
+    void announceIfAllSent();
     // Journals and sends a merge that holds what the server's copy lacks.
     void sendMerged(const QString& billID, const QVariantMap& bill);
     // A node's value as a bill, and a bill as a node's value.
@@ -204,6 +224,7 @@ private:
     FirebaseUser m_user;
     bool m_configured = false;
 
+    std::unique_ptr<FirebasePendingWrites> m_journal;
     // Writes under way, by "<uid>/<bill id>", and the completions waiting
     // for them with the sequence they wait for.
     QSet<QString> m_sending;
@@ -216,6 +237,7 @@ private:
     std::unique_ptr<FirebaseEventStream> m_tombstoneStream;
     std::unique_ptr<FirebaseChildTracker> m_billChildren;
     std::unique_ptr<FirebaseChildTracker> m_tombstoneChildren;
+    std::unique_ptr<FirebaseBulkMerging> m_bulk;
     QTimer m_reconnectTimer;
     int m_reconnectDelayMs = 0;
     bool m_connected = false;

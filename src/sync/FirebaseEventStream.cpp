@@ -2,6 +2,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <utility>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
@@ -22,9 +23,10 @@ FirebaseEventStream::~FirebaseEventStream()
 void FirebaseEventStream::open(const QNetworkRequest& request)
 {
     close();
-    m_buffer.clear();
+    m_pieces.clear();
     m_announced = false;
     m_reply = m_network->get(request);
+    m_reply->setReadBufferSize(ReadPieceBytes);
     m_silence.start();
     connect(m_reply, &QNetworkReply::readyRead, this, &FirebaseEventStream::readEvents);
     connect(m_reply, &QNetworkReply::finished, this, [this] {
@@ -76,23 +78,55 @@ void FirebaseEventStream::readEvents()
         m_announced = true;
         emit opened();
     }
-    m_buffer.append(m_reply->readAll());
-    m_buffer.replace("\r\n", "\n");
-    // Events are separated by a blank line; a partial one waits for more.
-    qsizetype end;
-    while (m_reply && (end = m_buffer.indexOf("\n\n")) >= 0) {
-        const QByteArray block = m_buffer.left(end);
-        m_buffer.remove(0, end + 2);
-        QByteArray name;
-        QByteArray data;
-        for (const QByteArray& line : block.split('\n')) {
-            if (line.startsWith("event:"))
-                name = line.mid(6).trimmed();
-            else if (line.startsWith("data:"))
-                data += line.mid(5).trimmed();
-        }
-        handleEvent(name, data);
+    // Read a piece at a time (the reply keeps no more) and kept as pieces:
+    // an event of megabytes joined and searched whole at each piece would
+    // hold the thread for as long as it took to arrive. Carriage returns
+    // never stand inside the JSON of a line.
+    QByteArray piece = m_reply->readAll();
+    if (piece.contains('\r'))
+        piece.replace("\r", "");
+    qsizetype start = 0;
+    // Events are separated by a blank line, perhaps split between pieces.
+    if (!m_pieces.isEmpty() && m_pieces.last().endsWith('\n') && piece.startsWith('\n')) {
+        m_pieces.last().chop(1);
+        finishEvent();
+        start = 1;
     }
+    qsizetype end;
+    while (m_reply && (end = piece.indexOf("\n\n", start)) >= 0) {
+        m_pieces.append(piece.mid(start, end - start));
+        finishEvent();
+        start = end + 2;
+    }
+    if (m_reply && start < piece.size())
+        m_pieces.append(piece.mid(start));
+}
+
+FirebaseEventStream::Event FirebaseEventStream::parseBlock(const QByteArray& block)
+{
+    Event event;
+    for (const QByteArray& line : block.split('\n')) {
+        if (line.startsWith("event:"))
+            event.name = line.mid(6).trimmed();
+        else if (line.startsWith("data:"))
+            event.data += line.mid(5).trimmed();
+    }
+    return event;
+}
+
+// A large change goes on unread, as its pieces; any other event is read here.
+void FirebaseEventStream::finishEvent()
+{
+    QByteArrayList pieces = std::exchange(m_pieces, {});
+    qsizetype size = 0;
+    for (const QByteArray& piece : std::as_const(pieces))
+        size += piece.size();
+    const QByteArray& first = pieces.value(0);
+    const QByteArray name = parseBlock(first.left(std::max<qsizetype>(0, first.indexOf('\n')))).name;
+    if (size >= LargeEventBytes && (name == "put" || name == "patch"))
+        return emit largeChangeArrived(pieces);
+    const Event event = parseBlock(pieces.join());
+    handleEvent(event.name, event.data);
 }
 
 void FirebaseEventStream::handleEvent(const QByteArray& name, const QByteArray& data)

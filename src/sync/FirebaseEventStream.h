@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QObject>
@@ -25,6 +26,17 @@ public:
     FirebaseEventStream(QNetworkAccessManager* network, int silenceTimeoutMs, QObject* parent = nullptr);
     ~FirebaseEventStream() override;
 
+    static constexpr qsizetype LargeEventBytes = 64 * 1024;
+    static constexpr qint64 ReadPieceBytes = 64 * 1024;
+
+    // An event's name and its data ({"path": ..., "data": ...}) from its lines.
+    struct Event
+    {
+        QByteArray name;
+        QByteArray data;
+    };
+    static Event parseBlock(const QByteArray& block);
+
     void open(const QNetworkRequest& request);
     // Closes without emitting closed().
     void close();
@@ -34,6 +46,9 @@ signals:
     void opened();
     // `event` is "put" or "patch"; `path` is relative to the stream's path.
     void changed(const QString& event, const QString& path, const QVariant& data);
+    // The same for a change of LargeEventBytes or more, not yet read: the
+    // event's text in pieces, for parseBlock() on a worker.
+    void largeChangeArrived(const QByteArrayList& pieces);
     // The id token expired or was revoked: renew it and open again.
     void authRevoked();
     // The stream ended on its own: dropped, refused or silent too long.
@@ -46,7 +61,9 @@ private:
 
     QNetworkAccessManager* m_network;
     QPointer<QNetworkReply> m_reply;
-    QByteArray m_buffer;
+    void finishEvent();
+
+    QByteArrayList m_pieces;   // of the event not yet ended
     bool m_announced = false;
     QTimer m_silence;
 };

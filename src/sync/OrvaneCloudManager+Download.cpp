@@ -2,6 +2,7 @@
 // full pass over everything the cloud holds.
 #include "sync/OrvaneCloudManager.h"
 
+#include <QPointer>
 #include <QFutureWatcher>
 #include <QSet>
 #include <QtConcurrent>
@@ -10,6 +11,7 @@
 
 #include "platform/BWUIDMaker.h"
 #include "platform/Log.h"
+#include "platform/UserDefaults.h"
 #include "store/BWBill.h"
 #include "store/BWBillIndex.h"
 #include "store/BWBillRecordKeys.h"
@@ -294,11 +296,37 @@ void OrvaneCloudManager::fullPassIndexesDone(const QList<CloudRecord>& records, 
     for (const QString& listName : {IndexKeys::ActiveBills, IndexKeys::DeletedBills})
         uploadIndexToCloud(localList(listName), listName);
 
-    // Each bill the cloud holds is merged with the copy here, and what the
-    // cloud lacks of it goes up; then the bills it has never seen.
-    m_pass = new OrvaneCloudPass(*this, changed);
+    if (m_inStepRead || inStepPath().isEmpty()) {
+        startBillPass(changed);
+        return;
+    }
+    // Read on a worker; what this run learnt already is newer.
+    QPointer<OrvaneCloudManager> self(this);
+    QtConcurrent::run(&OrvaneInStepFile::read, inStepPath())
+        .then(this, [self, changed, generation = m_generation](const QHash<QString, InStep>& kept) {
+            if (!self || !self->isCurrent(generation))
+                return;
+            self->m_inStepRead = true;
+            for (auto bill = kept.cbegin(); bill != kept.cend(); ++bill) {
+                if (!self->m_inStep.contains(bill.key()))
+                    self->m_inStep.insert(bill.key(), bill.value());
+            }
+            self->startBillPass(changed);
+        });
+}
+
+// Each bill the cloud holds is merged with the copy here, and what the
+// cloud lacks of it goes up; then the bills it has never seen.
+void OrvaneCloudManager::startBillPass(const QStringList& listsChanged)
+{
+    m_pass = new OrvaneCloudPass(*this, listsChanged);
     connect(m_pass, &QObject::destroyed, this, &OrvaneCloudManager::passEnded);
     m_pass->start();
+}
+
+QString OrvaneCloudManager::inStepPath() const
+{
+    return m_env.defaults ? OrvaneInStepFile::pathBeside(m_env.defaults->path()) : QString();
 }
 
 void OrvaneCloudManager::fullPassDone(const QStringList& changedBills, bool failed)
@@ -307,6 +335,8 @@ void OrvaneCloudManager::fullPassDone(const QStringList& changedBills, bool fail
         m_pass->deleteLater();
     m_pass = nullptr;
     m_passing = false;
+    if (!failed && m_inStepRead)
+        m_inStepWriter.post([path = inStepPath(), bills = m_inStep] { OrvaneInStepFile::write(path, bills); });
     if (!failed && !changedBills.isEmpty()) {
         emit iCloudChangeReceived(QString(), changedBills);
     } else if (!failed) {

@@ -1,6 +1,7 @@
 // Uploading bills and id lists, and trying failed uploads again.
 #include "sync/OrvaneCloudManager.h"
 
+#include <QPointer>
 #include <QDir>
 #include <QSet>
 #include <QTimer>
@@ -286,9 +287,11 @@ void OrvaneCloudManager::saveIndexRecord(const QString& listName, const std::opt
                                     ? index.ids(IndexKeys::DeletedBills)
                                     : index.ids(IndexKeys::ActiveBills) + index.ids(IndexKeys::ArchivedBills);
     const QStringList merged = unionOf(index.ids(listName), cloudIDs, removed);
-    // Lists are sets: the same ids in another order are up to date.
-    if (fetched && QSet<QString>(merged.cbegin(), merged.cend()) == QSet<QString>(cloudIDs.cbegin(), cloudIDs.cend())
-        && record.fields.value(BidField).toString() == listName) {
+    // Lists are sets: the same ids in another order are up to date, and
+    // an empty list is as good as none.
+    const bool sameIDs
+        = QSet<QString>(merged.cbegin(), merged.cend()) == QSet<QString>(cloudIDs.cbegin(), cloudIDs.cend());
+    if (sameIDs && (fetched ? record.fields.value(BidField).toString() == listName : merged.isEmpty())) {
         Log::line(QStringLiteral("Index on iCloud is up to date"));
         endUpload(listName);
         return;

@@ -3,14 +3,17 @@
 #include "sync/OrvaneCloudManager.h"
 
 #include <QDir>
+#include <QSet>
 #include <QFileInfo>
 
 #include <algorithm>
 
 #include "platform/BWUIDMaker.h"
 #include "platform/Clock.h"
+#include "platform/HybridLogicalClock.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
+#include "platform/SyncDeviceIdentity.h"
 #include "platform/UserDefaults.h"
 #include "store/BWBillMerge.h"
 #include "store/BWBillRecordKeys.h"
@@ -94,6 +97,34 @@ QVariantList paymentsWithReceipts(const QVariantList& payments, const QString& d
     return result;
 }
 
+// The latest stamp of a version, by which a database that keeps a version
+// per device tells a silent device; id lists carry none.
+QString latestStampOfRecord(const CloudRecord& record)
+{
+    if (record.recordType != OrvaneCloudManager::BillRecordType)
+        return {};
+    // A record of this version says it; one of an earlier version is worked out.
+    const QString said = record.fields.value(BillKeys::ModificationStamp).toString();
+    return HybridLogicalClock::isStamp(said)
+               ? said
+               : BWBillMerge::latestStamp(OrvaneCloudManager::convertRecordintoBill(record, QString()));
+}
+
+// Whether one version holds all another does, so that the other may go.
+bool recordHolds(const CloudRecord& holder, const CloudRecord& held)
+{
+    if (holder.recordType != OrvaneCloudManager::BillRecordType
+        || held.recordType != OrvaneCloudManager::BillRecordType) {
+        const QStringList ids = OrvaneCloudManager::bidsOf(holder);
+        const QSet<QString> holderIDs(ids.cbegin(), ids.cend());
+        const QStringList heldIDs = OrvaneCloudManager::bidsOf(held);
+        return std::all_of(heldIDs.cbegin(), heldIDs.cend(), [&](const QString& id) { return holderIDs.contains(id); });
+    }
+    const QVariantMap bill = OrvaneCloudManager::convertRecordintoBill(holder, QString());
+    return BWBillMerge::sameState(
+        BWBillMerge::merged(bill, OrvaneCloudManager::convertRecordintoBill(held, QString())), bill);
+}
+
 }  // namespace
 
 OrvaneCloudManager::OrvaneCloudManager(CloudContainer& container, const BWStoreEnvironment& env, QObject* parent)
@@ -101,9 +132,25 @@ OrvaneCloudManager::OrvaneCloudManager(CloudContainer& container, const BWStoreE
     , m_container(container)
     , m_env(env)
 {
-    // Databases that keep one version per device merge them as this engine does.
-    if (CloudDatabase* db = container.privateDatabase())
+    // Databases that keep one version per device merge and tidy them as this
+    // engine does.
+    if (CloudDatabase* db = container.privateDatabase()) {
         db->setRecordMerger(&OrvaneCloudManager::mergedRecords);
+        db->setVersionTests(&latestStampOfRecord, &recordHolds);
+        // Another computer under this one's id (a cloned disk) and this one
+        // would undo each other's versions for ever: this one takes a new
+        // id, kept in its settings, and sends its bills again under it.
+        connect(db, &CloudDatabase::deviceIDInUseElsewhere, this, [this, db] {
+            if (!m_env.defaults || !m_env.stamps)
+                return;
+            const QString id = SyncDeviceIdentity::newDeviceID(*m_env.defaults, BWDefaultsKeys::BWSyncDeviceID);
+            Log::line(QStringLiteral("This computer's id was in use by another; it is now %1").arg(id));
+            m_env.stamps->setDeviceID(id);
+            db->setDeviceID(id);
+            if (m_env.defaults->boolForKey(BWDefaultsKeys::iCloudSyncEnabled2))
+                fetchAndUploadAllRecords();
+        });
+    }
 }
 
 CloudDatabase* OrvaneCloudManager::database() const

@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QHash>
 #include <QObject>
-#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -14,8 +13,10 @@
 
 #include "platform/CloudDatabase.h"
 #include "platform/FileStamp.h"
+#include "platform/SerialWorker.h"
 #include "store/BWStoreEnvironment.h"
 #include "sync/OrvaneCloudPass.h"
+#include "sync/OrvaneInStepFile.h"
 #include "sync/OrvaneTurnQueue.h"
 
 // Keeps the bills of the data folder in step with the user's private cloud
@@ -213,6 +214,8 @@ private:
     // off since.
     bool isCurrent(int generation) const { return generation == m_generation; }
     void fullPassIndexesDone(const QList<CloudRecord>& records, const CloudError& error);
+    void startBillPass(const QStringList& listsChanged);
+    QString inStepPath() const;  // "" without defaults
     // The pass is over: what it brought is announced, unless it failed.
     void fullPassDone(const QStringList& changedBills, bool failed);
     // Merges a downloaded id list into the index; the bills whose place in
@@ -228,15 +231,12 @@ private:
     // Bumped when sync is switched off: passes, uploads and retries begun
     // before stop at their next answer, so nothing more goes out.
     int m_generation = 0;
-    // The bills known to be in step with the cloud: the tag of the cloud's
-    // record and the stamp of the file when they were. A pass reads only
-    // what moved since.
-    struct InStep
-    {
-        QString cloudTag;
-        FileStamp localStamp;
-    };
+    // The bills known to be in step with the cloud: a pass reads only what
+    // moved since. The first pass reads in what the last one left.
+    using InStep = OrvaneInStep;
     QHash<QString, InStep> m_inStep;
+    bool m_inStepRead = false;
+    SerialWorker m_inStepWriter;  // one pass's file after the other
     // Whether a full pass is under way, its part over the bills, and whether
     // another was asked for meanwhile.
     bool m_passing = false;

@@ -1,6 +1,7 @@
 #include "platform/FolderCloudContainer.h"
 #include "platform/FolderCloudDatabase.h"
 #include "platform/FolderCloudWorker.h"
+#include "platform/HybridLogicalClock.h"
 #include "platform/PropertyList.h"
 
 #include "support/CloudCalls.h"
@@ -28,7 +29,18 @@ CloudRecord notesOfBoth(const CloudRecord& first, const CloudRecord& second)
     QStringList notes = first.fields.value("Notes").toStringList() + second.fields.value("Notes").toStringList();
     notes.sort();
     notes.removeDuplicates();
-    merged.fields.insert("Notes", notes);
+    if (!notes.isEmpty())
+        merged.fields.insert("Notes", notes);
+    return merged;
+}
+
+// The same, with the later "Stamp" of the two, as a merge keeps stamps.
+CloudRecord stampedNotesOfBoth(const CloudRecord& first, const CloudRecord& second)
+{
+    CloudRecord merged = notesOfBoth(first, second);
+    const QString stamp = std::max(first.fields.value("Stamp").toString(), second.fields.value("Stamp").toString());
+    if (!stamp.isEmpty())
+        merged.fields.insert("Stamp", stamp);
     return merged;
 }
 
@@ -207,61 +219,88 @@ TEST_F(FolderCloudTest, AVersionUnreadableForTenMinutesIsSetAsideOnce)
     EXPECT_EQ(fetch(&first, billName(3)).second.code, CloudError::NotFound);
 }
 
-// A computer not used for 90 days leaves no versions behind: each is
-// folded into a version of a device still writing, and removed.
+// A computer whose versions carry no stamp of the last 90 days leaves none
+// behind: each goes once a version that stays holds all of it, as it was read.
 TEST_F(FolderCloudTest, VersionsOfDevicesSilentFor90DaysAreFoldedInAndRemoved)
 {
     const QDateTime start(QDate(2026, 1, 5), QTime(10, 0), QTimeZone::utc());
-    FolderCloudDatabase third{folder.path(), ThirdDevice};
-    QDateTime secondNow = start;
-    third.setClock([start] { return start; });
-    first.setClock([start] { return start.addDays(30); });
-    second.setClock([&secondNow] { return secondNow; });
-    for (FolderCloudDatabase* device : {&first, &second, &third})
-        device->setRecordMerger(notesOfBoth);
-    CloudRecord fromThird = billRecord(billName(1), "Rent");
-    fromThird.fields.insert("Notes", QStringList{"third"});
-    for (const QString& name : {billName(1), billName(2)}) {
-        fromThird.recordName = name;
-        ASSERT_FALSE(save(&third, fromThird).error.isError());
-    }
-    ASSERT_FALSE(save(&third, indexRecord("ActiveBills", {billName(1), billName(2)})).error.isError());
-    // A device still writing made its version of the first bill over the
-    // silent device's.
-    CloudRecord fromFirst = *fetch(&first, billName(1)).first;
-    fromFirst.fields.insert("Notes", QStringList{"first"});
-    ASSERT_FALSE(save(&first, fromFirst).error.isError());
-
-    const auto readAll = [&](CloudDatabase* device) {
-        QStringList read;
-        for (const QString& name : {billName(1), billName(2), QString("ActiveBills")}) {
-            const CloudRecord record = fetch(device, name).first.value_or(CloudRecord());
-            read.append(record.fields.value("Notes").toStringList().join("+")
-                        + record.fields.value("Bids").toStringList().join("+"));
-        }
-        return read;
-    };
-    const QStringList before = readAll(&first);
-    const auto versionsOf
-        = [&](const QString& name) { return QDir(folder.file("records/" + name)).entryList(QDir::Files); };
+    const QString T = ThirdDevice + ".plist";
+    const QString rent = billName(1), gas = billName(2), list = "ActiveBills";
+    enum class Twist { None, RewrittenAsItGoes, ClaimedWithoutItsContent };
     const struct
     {
-        int days;
-        QStringList rent, gas, list;
-    } steps[] = {
-        {89, {FirstDevice + ".plist", ThirdDevice + ".plist"}, {ThirdDevice + ".plist"}, {ThirdDevice + ".plist"}},
+        const char* what;
+        int firstWrites, secondReads;  // days after the third device's last write
+        Twist twist;
+        QStringList silentVersionsLeft;  // of the records the third device wrote
+    } cases[] = {
+        {"89 days", 89, 89, Twist::None, {rent, gas, list}},
         // Held by the first device's version already: only removed. Held by
-        // none: folded into this device's version first.
-        {91, {FirstDevice + ".plist"}, {SecondDevice + ".plist"}, {SecondDevice + ".plist"}},
+        // none: folded into a version of a device still writing first.
+        {"91 days", 91, 91, Twist::None, {}},
+        {"a clock 100 days ahead, nobody else's", 0, 100, Twist::None, {rent, gas, list}},
+        {"rewritten between read and removal", 91, 91, Twist::RewrittenAsItGoes, {rent, gas, list}},
+        {"content no other version has", 91, 91, Twist::ClaimedWithoutItsContent, {rent}},
     };
-    for (const auto& step : steps) {
-        secondNow = start.addDays(step.days);
-        readAllChanges(second);
-        EXPECT_EQ(versionsOf(billName(1)), step.rent) << step.days;
-        EXPECT_EQ(versionsOf(billName(2)), step.gas) << step.days;
-        EXPECT_EQ(versionsOf("ActiveBills"), step.list) << step.days;
-        EXPECT_EQ(readAll(&first), before) << step.days;
-        EXPECT_EQ(readAll(&second), before) << step.days;
+    for (const auto& test : cases) {
+        TempFolder place;
+        FolderCloudDatabase firstHere{place.path(), FirstDevice}, secondHere{place.path(), SecondDevice},
+            third{place.path(), ThirdDevice};
+        const auto holds = [&](const CloudRecord& holder, const CloudRecord& held) {
+            const QString silentFile = "records/" + held.recordName + "/" + T;
+            if (test.twist == Twist::RewrittenAsItGoes && QFileInfo::exists(place.file(silentFile))) {
+                // Written whole beside it first, as a sync service does: a new inode.
+                place.write(silentFile + ".new", place.read(silentFile));
+                QFile::remove(place.file(silentFile));
+                QFile::rename(place.file(silentFile + ".new"), place.file(silentFile));
+            }
+            return PropertyList::sameValue(stampedNotesOfBoth(held, holder).fields, holder.fields);
+        };
+        const auto stampOf = [](const CloudRecord& record) { return record.fields.value("Stamp").toString(); };
+        third.setClock([start] { return start; });
+        firstHere.setClock([&] { return start.addDays(test.firstWrites); });
+        secondHere.setClock([&] { return start.addDays(test.secondReads); });
+        for (FolderCloudDatabase* device : {&firstHere, &secondHere, &third}) {
+            device->setRecordMerger(stampedNotesOfBoth);
+            device->setVersionTests(stampOf, holds);
+        }
+        CloudRecord fromThird = billRecord(billName(1), "Rent");
+        fromThird.fields.insert("Notes", QStringList{"third"});
+        fromThird.fields.insert("Stamp", HybridLogicalClock::stampOf(start.toMSecsSinceEpoch(), 0, ThirdDevice));
+        for (const QString& name : {billName(1), billName(2)}) {
+            fromThird.recordName = name;
+            ASSERT_FALSE(save(&third, fromThird).error.isError());
+        }
+        ASSERT_FALSE(save(&third, indexRecord("ActiveBills", {billName(1), billName(2)})).error.isError());
+        // A device still writing made its version of the first bill over the
+        // silent device's.
+        CloudRecord fromFirst = *fetch(&firstHere, billName(1)).first;
+        // Made from the silent version, with its note or (as a version that
+        // left out what it could not take) without.
+        fromFirst.fields.insert("Notes", test.twist == Twist::ClaimedWithoutItsContent ? QStringList{"first"}
+                                                                                       : QStringList{"first", "third"});
+        fromFirst.fields.insert("Stamp", HybridLogicalClock::stampOf(
+                                             start.addDays(test.firstWrites).toMSecsSinceEpoch(), 0, FirstDevice));
+        ASSERT_FALSE(save(&firstHere, fromFirst).error.isError());
+        const auto readAll = [&](CloudDatabase* device) {
+            QStringList read;
+            for (const QString& name : {billName(1), billName(2), QString("ActiveBills")}) {
+                const CloudRecord record = fetch(device, name).first.value_or(CloudRecord());
+                read.append(record.fields.value("Notes").toStringList().join("+")
+                            + record.fields.value("Bids").toStringList().join("+"));
+            }
+            return read;
+        };
+        const QStringList before = readAll(&firstHere);
+        readAllChanges(secondHere);
+        QStringList left;
+        for (const QString& name : {rent, gas, list}) {
+            if (QFileInfo::exists(place.file("records/" + name + "/" + T)))
+                left.append(name);
+        }
+        EXPECT_EQ(left, test.silentVersionsLeft) << test.what;
+        EXPECT_EQ(readAll(&firstHere), before) << test.what;
+        EXPECT_EQ(readAll(&secondHere), before) << test.what;
     }
 }
 

@@ -72,6 +72,11 @@ TEST(HybridLogicalClockTest, NoStampIsTakenOrMadeMoreThanADayAhead)
     const QString first = setBack.next(Noon);
     EXPECT_EQ(HybridLogicalClock::wallTimeOf(first), Noon);
     EXPECT_GT(setBack.next(Noon), first);
+    // Set back, it takes in the stamps it sees again: its next one follows them.
+    HybridLogicalClock seesAgain(device);
+    seesAgain.next(Noon.addYears(10));
+    EXPECT_TRUE(seesAgain.observe(ahead(3600 * 1000), Noon));
+    EXPECT_EQ(HybridLogicalClock::wallTimeOf(seesAgain.next(Noon)), Noon.addSecs(3600));
 }
 
 TEST(HybridLogicalClockTest, StampsCompareAsTextsAndTiesGoByDevice)

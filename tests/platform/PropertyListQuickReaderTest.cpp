@@ -160,10 +160,17 @@ TEST(PropertyListQuickReader, DeepNestingIsLeftToTheXmlReader)
     EXPECT_EQ(PropertyList::parse(deep + "</plist>").status, PropertyList::Status::Malformed);
 }
 
-TEST(PropertyListQuickReader, RecordsShareTheStringsOfTheirKeys)
+TEST(PropertyListQuickReader, RecordsShareTheStringsOfTheirKeysAndOfTheirStamps)
 {
-    const QByteArray document = PropertyList::serialize(QVariantList{QVariantMap{{"Amount", 1}}, QVariantMap{{"Amount", 2}}});
+    const QString stamp = QStringLiteral("001625140800000-00000001-4FCE6E256ED948C08F5EEC0206246634");
+    const QString escaped = QStringLiteral("a long note of a & b that is read twice");
+    const QVariantList written{QVariantMap{{"Amount", 1}, {"Stamp", stamp}, {"Note", escaped}},
+                               QVariantMap{{"Amount", 2}, {"Stamp", stamp}, {"Note", escaped}}};
+    const QByteArray document = PropertyList::serialize(written);
     const QVariantList read = PropertyList::parse(document).value.toList();
     ASSERT_EQ(read.size(), 2);
     EXPECT_TRUE(read.at(0).toMap().firstKey().isSharedWith(read.at(1).toMap().firstKey()));
+    EXPECT_TRUE(read.at(0).toMap().value("Stamp").toString().isSharedWith(read.at(1).toMap().value("Stamp").toString()));
+    EXPECT_EQ(QVariant(read), QVariant(written));
+    EXPECT_EQ(PropertyList::serialize(read), document);
 }

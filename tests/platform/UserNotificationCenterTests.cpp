@@ -192,9 +192,9 @@ TEST_F(UserNotificationCenterScheduleTest, ManyChangesAtOnceAreOneWriteOfTheSche
     FileWriteCounter counter(folder.path());
     ASSERT_TRUE(counter.watching());
 
-    center->changeSchedule(
-        [](const UserNotification& n) { return n.userInfo.value(QStringLiteral("Bid")) != QStringLiteral("Old2"); },
-        {reminder(QStringLiteral("New1"), kNow.addDays(2)), reminder(QStringLiteral("New2"), kNow.addDays(3))});
+    center->replaceNotificationsOf(QStringLiteral("Old1"), {reminder(QStringLiteral("New1"), kNow.addDays(2)),
+                                                            reminder(QStringLiteral("New2"), kNow.addDays(3))});
+    center->replaceNotificationsOf(QStringLiteral("Old3"), {});
     center->waitForWrites();
 
     EXPECT_EQ(counter.writes().value(QStringLiteral("ScheduledNotifications.plist")), 1)

@@ -78,13 +78,19 @@ TEST_F(BWBillsLoaderTest, AnUnchangedSuiteIsNotWrittenAgain)
     EXPECT_EQ(UserDefaults(appGroup.path()).integerForKey(kDueSoonDays), 3);
 }
 
-TEST_F(BWBillsLoaderTest, SavingTheExportDropsTheDuplicateMarker)
+TEST_F(BWBillsLoaderTest, SavingTheExportDropsTheDuplicateMarkerPaymentsAndSyncBookkeeping)
 {
     QVariantMap record = bill(QStringLiteral("Rent"), daysFromNow(2));
     loader().addNecessaryInfoToBill(record, false);
-    record.insert(BillKeys::HasBeenDuplicated, true);
+    const QStringList leftOut{BillKeys::HasBeenDuplicated,    BillKeys::PaymentList,
+                              BillKeys::FieldStamps,          BillKeys::RemovedPaymentIDs,
+                              BillKeys::RemovedPaymentShares, BillKeys::RemovedPayments};
+    for (const QString& key : leftOut)
+        record.insert(key, QVariantList{QStringLiteral("x")});
     EXPECT_TRUE(loader().saveDataForExtensionWithBills({record}));
-    EXPECT_FALSE(appGroup.arrayForKey(kActiveBills).value(0).toMap().contains(BillKeys::HasBeenDuplicated));
+    const QVariantMap exported = appGroup.arrayForKey(kActiveBills).value(0).toMap();
+    for (const QString& key : leftOut)
+        EXPECT_FALSE(exported.contains(key)) << key.toStdString();
 }
 
 TEST_F(BWBillsLoaderTest, ReadingTheExportBackGivesFreshExtensionTexts)

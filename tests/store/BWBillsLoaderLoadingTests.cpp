@@ -114,6 +114,24 @@ TEST_F(BWBillsLoaderTest, IncomeIsLeftOutWhenDisabledUnlessOverridden)
               (QStringList{QStringLiteral("Rent"), QStringLiteral("Salary")}));
 }
 
+// Counted a few files at a time, as far as asked, by the rules of the load.
+TEST_F(BWBillsLoaderTest, CountBillsCountsWhatLoadBillsListsUpToTheLimit)
+{
+    QStringList ids;
+    for (int i = 0; i < 20; ++i) {
+        QVariantMap record = bill(QStringLiteral("Bill %1").arg(i), daysFromNow(i));
+        record.insert(BillKeys::IsIncome, i % 3 == 0);
+        record.insert(BillKeys::IsArchived, i % 4 == 0);
+        ids.append(writeBill(record));
+    }
+    writeIndex(ids);
+    defaults.setBool(QStringLiteral("BWEnableIncome"), false);
+    const qsizetype listed = loader().loadBills().value().size();
+    ASSERT_EQ(listed, 10);
+    for (const qsizetype atMost : {qsizetype(0), qsizetype(3), qsizetype(9), qsizetype(10), qsizetype(100)})
+        EXPECT_EQ(loader().countBills(atMost), std::min(listed, atMost)) << atMost;
+}
+
 TEST_F(BWBillsLoaderTest, HiddenAutomaticBillsNeverAppear)
 {
     QVariantMap automatic = tagged(bill(QStringLiteral("Loan"), daysFromNow(1)), {QStringLiteral("Home")});

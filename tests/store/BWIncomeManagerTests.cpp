@@ -143,15 +143,21 @@ TEST_F(BWIncomeManagerTest, AMissingFileIsCreatedAndAnUnreadableOneKept)
     EXPECT_TRUE(PropertyList::read(incomeFile()).ok());
     EXPECT_EQ(PropertyList::read(incomeFile()).value.toMap(), (QVariantMap{{IncomeSourceKeys::IncomeSources, QVariantList()}}));
 
-    // Reading writes the file back even when nothing was dropped.
-    save({source("Salary", 1000, IncomeRepeat::Monthly, 0)});
+    // Reading writes the file back only when the pruned list differs from it.
     const QDateTime longAgo(QDate(2000, 1, 1), QTime(0, 0));
-    {
+    const auto ageFile = [&] {
         QFile file(incomeFile());
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
-    }
+    };
+    save({source("Salary", 1000, IncomeRepeat::Monthly, 0)});
+    ageFile();
     EXPECT_EQ(manager().getIncomeSources()->size(), 1);
+    EXPECT_EQ(QFileInfo(incomeFile()).lastModified(), longAgo);
+    temp.write(QStringLiteral("Orvane.ovdata/incomeindex.plist"),
+               PropertyList::serialize(QVariantMap{{IncomeSourceKeys::IncomeSources, QVariantList()}, {"Other", 1}}));
+    ageFile();
+    EXPECT_EQ(manager().getIncomeSources(), QVariantList());
     EXPECT_GT(QFileInfo(incomeFile()).lastModified(), longAgo);
 
     const QList<QByteArray> unreadable{"not a property list", PropertyList::serialize(QVariantList{qlonglong(1), qlonglong(2)}),

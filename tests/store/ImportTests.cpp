@@ -253,6 +253,19 @@ TEST_F(ImportTest, PreviousVersionRecordsKeepTheirIdsAndStoreTheUnshiftedDate)
         EXPECT_FALSE(saved.contains(key)) << key.toStdString();
 }
 
+TEST_F(ImportTest, ThisVersionsCopyForTheExtensionBroughtBackKeepsTheStoredPayments)
+{
+    writeIndex({writeBill(bill("Rent", daysFromNow(2)))});
+    QVariantMap rent = loader().loadBills()->value(0).toMap();
+    BWPaymentLogger(env).recordPayment(BWPayment{12.5, clock.now(), "first", ""}, rent, true);
+    loader().loadBills();
+    const QString id = rent.value(BillKeys::Bid).toString();
+    const QVariantList payments = stored(dataFolder(), id).value(BillKeys::PaymentList).toList();
+    ASSERT_EQ(payments.size(), 1);
+    EXPECT_EQ(BWPreviousVersionImporter(env).importVersion7Data(), 1);
+    EXPECT_EQ(stored(dataFolder(), id).value(BillKeys::PaymentList).toList(), payments);
+}
+
 TEST_F(ImportTest, TheContainerGivesItsArchivedItemsAndReceiptsOnceOnly)
 {
     const QString home = temp.file("home");

@@ -110,37 +110,45 @@ TEST_F(PaymentReversalTest, ReversingTheOnlyPaymentClearsTheTotalsAndGivesTheBal
     EXPECT_EQ(after.value(BillKeys::Balance).toDouble(), 1000.0);
 }
 
-TEST_F(PaymentReversalTest, BalancePaidDownToZeroComesBack)
+// One payment logged and undone: what the bill gets back, and what it keeps.
+TEST_F(PaymentReversalTest, UndoingOnePaymentPutsBackWhatItTookAndLeavesTheRest)
 {
-    QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
-    bill.insert(BillKeys::Balance, 100.0);
-    storeBills({bill});
-    pay(bill, 100, localMoment(2016, 3, 8, 12));
-    ASSERT_EQ(stored(bill).value(BillKeys::Balance).toDouble(), 0.0);
-
-    QVariantList payments = newestFirst(bill);
-    ASSERT_TRUE(reverse(bill, payments));
-    EXPECT_EQ(stored(bill).value(BillKeys::Balance).toDouble(), 100.0);
-}
-
-TEST_F(PaymentReversalTest, BillWithoutABalanceGetsNoneFromAReversal)
-{
-    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);   // Balance 0: none kept
-    storeBills({bill});
-    pay(bill, 100, localMoment(2016, 3, 8, 12));
-    QVariantList payments = newestFirst(bill);
-    ASSERT_TRUE(reverse(bill, payments));
-    EXPECT_EQ(stored(bill).value(BillKeys::Balance).toDouble(), 0.0);
-}
-
-TEST_F(PaymentReversalTest, ReversingAPartialPaymentLeavesTheDueDate)
-{
-    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
-    storeBills({bill});
-    pay(bill, 40, localMoment(2016, 3, 8, 12), false);
-    QVariantList payments = newestFirst(bill);
-    ASSERT_TRUE(reverse(bill, payments));
-    EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 8, 9));
+    struct Case
+    {
+        const char* what;
+        QVariantMap bill;
+        double paid;
+        QDateTime on;
+        bool full;
+        QString key;
+        QVariant after;
+    };
+    const QVariantMap monthly = billDue(QDate(2016, 3, 8), 1, 2);
+    const QVariantMap varying = with(monthly, BillKeys::AmountVaries, qlonglong(1));
+    const QDateTime dueDay = localMoment(2016, 3, 8, 12);
+    const Case cases[] = {
+        {"a balance paid down to zero comes back", with(monthly, BillKeys::Balance, 100.0), 100, dueDay, true,
+         BillKeys::Balance, 100.0},
+        {"a bill without a balance gets none", monthly, 100, dueDay, true, BillKeys::Balance, 0.0},
+        {"a partial payment leaves the due date", monthly, 40, dueDay, false, BillKeys::DueDate,
+         localMoment(2016, 3, 8, 9)},
+        {"a varying amount partly paid gets it back", varying, 30, dueDay, false, BillKeys::Amount, 100.0},
+        {"a varying amount fully paid gets it back", varying, 30, dueDay, true, BillKeys::Amount, 100.0},
+        {"a fixed amount is left alone", monthly, 30, dueDay, false, BillKeys::Amount, 100.0},
+        // A Sunday, shown on Friday the 11th: the stored date comes back, not the shifted one.
+        {"weekends avoided", billDue(QDate(2016, 3, 13), 1, 2), 100, localMoment(2016, 3, 11, 12), true,
+         BillKeys::DueDate, localMoment(2016, 3, 13, 9)},
+    };
+    defaults.setInteger(QStringLiteral("BWAvoidWeekends"), 1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QVariantMap bill = with(c.bill, BillKeys::Bid, BWUIDMaker::makeUID());
+        storeBills({bill});
+        pay(bill, c.paid, c.on, c.full);
+        QVariantList payments = newestFirst(bill);
+        ASSERT_TRUE(reverse(bill, payments));
+        EXPECT_EQ(stored(bill).value(c.key), c.after);
+    }
 }
 
 TEST_F(PaymentReversalTest, ReversalPutsBackTheDueDateThatTheRuleCannotStepBackTo)
@@ -164,17 +172,6 @@ TEST_F(PaymentReversalTest, ReversalPutsBackTheDueDateThatTheRuleCannotStepBackT
     }
 }
 
-TEST_F(PaymentReversalTest, ReversalPutsBackTheStoredDateNotTheShiftedOne)
-{
-    defaults.setInteger(QStringLiteral("BWAvoidWeekends"), 1);
-    const QVariantMap bill = billDue(QDate(2016, 3, 13), 1, 2);   // a Sunday, shown on Friday the 11th
-    storeBills({bill});
-    pay(bill, 100, localMoment(2016, 3, 11, 12));
-    QVariantList payments = newestFirst(bill);
-    ASSERT_TRUE(reverse(bill, payments));
-    EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 3, 13, 9));
-}
-
 TEST_F(PaymentReversalTest, ReversingAnEarlierLoggedPaymentStepsBackFromTheCurrentDueDate)
 {
     const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
@@ -186,33 +183,6 @@ TEST_F(PaymentReversalTest, ReversingAnEarlierLoggedPaymentStepsBackFromTheCurre
 
     ASSERT_TRUE(reverse(bill, payments));
     EXPECT_EQ(stored(bill).value(BillKeys::DueDate).toDateTime(), localMoment(2016, 4, 8, 9));
-}
-
-TEST_F(PaymentReversalTest, VaryingAmountGetsBackWhatThePaymentTookOffIt)
-{
-    const QVariantMap partly = with(billDue(QDate(2016, 3, 8), 1, 2), BillKeys::AmountVaries, qlonglong(1));
-    const QVariantMap fully = with(billDue(QDate(2016, 3, 8), 1, 2), BillKeys::AmountVaries, qlonglong(1));
-    storeBills({partly, fully});
-    pay(partly, 30, localMoment(2016, 3, 8, 12), false);
-    pay(fully, 30, localMoment(2016, 3, 8, 12));
-    ASSERT_EQ(stored(partly).value(BillKeys::Amount).toDouble(), 70.0);
-    ASSERT_EQ(stored(fully).value(BillKeys::Amount).toDouble(), 0.0);
-
-    for (const QVariantMap& bill : {partly, fully}) {
-        QVariantList payments = newestFirst(bill);
-        ASSERT_TRUE(reverse(bill, payments));
-        EXPECT_EQ(stored(bill).value(BillKeys::Amount).toDouble(), 100.0);
-    }
-}
-
-TEST_F(PaymentReversalTest, FixedAmountIsLeftAloneByAReversal)
-{
-    const QVariantMap bill = billDue(QDate(2016, 3, 8), 1, 2);
-    storeBills({bill});
-    pay(bill, 30, localMoment(2016, 3, 8, 12), false);
-    QVariantList payments = newestFirst(bill);
-    ASSERT_TRUE(reverse(bill, payments));
-    EXPECT_EQ(stored(bill).value(BillKeys::Amount).toDouble(), 100.0);
 }
 
 TEST_F(PaymentReversalTest, PaymentFromOlderDataStepsTheDateBackAndGivesTheKeptBalanceBack)

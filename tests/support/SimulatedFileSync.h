@@ -21,6 +21,7 @@
 #include <QSet>
 #include <QTimer>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -42,6 +43,15 @@ public:
     void start(int intervalMs = 5) { m_timer.start(intervalMs); }
     void stop() { m_timer.stop(); }
     void setPaused(bool paused) { m_paused = paused; }
+    // A folder cut off (its computer off the network) neither sends nor
+    // receives; what is on its way to it waits.
+    void setCutOff(int index, bool cutOff)
+    {
+        if (cutOff)
+            m_cutOff.insert(index);
+        else
+            m_cutOff.remove(index);
+    }
     void setTruncationRate(double rate) { m_truncationRate = rate; }
 
     // One round: what changed in each folder is sent off; what is due arrives.
@@ -50,17 +60,24 @@ public:
         if (m_paused)
             return;
         ++m_round;
-        for (int index = 0; index < m_folders.size(); ++index)
-            sendChanges(index);
+        for (int index = 0; index < m_folders.size(); ++index) {
+            if (!m_cutOff.contains(index))
+                sendChanges(index);
+        }
         deliverDue();
     }
 
-    // Nothing on its way and nothing changed since the last round.
+    // Nothing on its way and nothing changed since the last round, but to
+    // and from the folders cut off.
     bool isIdle()
     {
-        if (!m_inFlight.isEmpty() || !m_unfinished.isEmpty())
+        if (!m_unfinished.isEmpty() || std::any_of(m_inFlight.cbegin(), m_inFlight.cend(), [this](const Transfer& transfer) {
+                return !m_cutOff.contains(transfer.to);
+            }))
             return false;
         for (int index = 0; index < m_folders.size(); ++index) {
+            if (m_cutOff.contains(index))
+                continue;
             const QHash<QString, Held> now = scan(index);
             if (now.size() != m_held[index].size())
                 return false;
@@ -182,7 +199,7 @@ private:
         finishDue();
         QList<Transfer> due;
         for (auto it = m_inFlight.begin(); it != m_inFlight.end();) {
-            if (it->due <= m_round) {
+            if (it->due <= m_round && !m_cutOff.contains(it->to)) {
                 due.append(*it);
                 it = m_inFlight.erase(it);
             } else {
@@ -294,5 +311,6 @@ private:
     QSet<QString> m_conflictCopies;
     int m_carried = 0;
     bool m_paused = false;
+    QSet<int> m_cutOff;
     QTimer m_timer;
 };

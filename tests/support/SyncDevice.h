@@ -68,10 +68,16 @@ public:
         EXPECT_TRUE(defaults.setBool(BWDefaultsKeys::iCloudSyncEnabled2, true));
         env.dropboxFolder = temp.file(QStringLiteral("Dropbox"));
         env.cloud = &channel;
-        engine = std::make_unique<OrvaneCloudManager>(container, env);
+        startEngine();
+    }
+
+    // A sync engine of a new run, in the place of the one there is.
+    void startEngine()
+    {
+        engine = std::make_unique<OrvaneCloudManager>(m_container, env);
         engine->setRetryPolicy({10, 80, 4});
         channel.engine = engine.get();
-        QObject::connect(container.privateDatabase(), &CloudDatabase::recordChanged, engine.get(),
+        QObject::connect(m_container.privateDatabase(), &CloudDatabase::recordChanged, engine.get(),
                          &OrvaneCloudManager::receivedChangeFromiCloud);
     }
 
@@ -169,6 +175,24 @@ protected:
         containerA.memoryDatabase()->setSignedIn(online);
         containerB.memoryDatabase()->setSignedIn(online);
     }
+
+    // Runs the event loop until the cloud has been quiet for a while, and
+    // neither engine has work under way.
+    void settle()
+    {
+        ASSERT_TRUE(waitUntilQuiet(server, 200));
+        ASSERT_TRUE(waitFor([this] { return a.engine->isIdle() && b.engine->isIdle(); }, 10000));
+        ASSERT_TRUE(waitUntilQuiet(server, 200));
+    }
+    // Full passes, each computer after the other, until nothing moves.
+    void syncBoth(SyncDevice& first, SyncDevice& second)
+    {
+        for (SyncDevice* device : {&first, &second, &first}) {
+            device->engine->fetchAndUploadAllRecords();
+            settle();
+        }
+    }
+    void syncBoth() { syncBoth(a, b); }
 
     MemoryCloudServer server;
     MemoryCloudContainer containerA{&server};

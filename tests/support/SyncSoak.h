@@ -18,10 +18,12 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <QSaveFile>
 #include <QTest>
 #include <QTimeZone>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 #include <vector>
@@ -74,7 +76,7 @@ struct Config
 struct Result
 {
     int creates = 0, changes = 0, payments = 0, reversals = 0, paymentEdits = 0, quickLogs = 0, archives = 0,
-        deletes = 0, backupRestores = 0, eraseImports = 0, emptySaves = 0, refusedEdits = 0;
+        deletes = 0, offlineBills = 0, backupRestores = 0, eraseImports = 0, emptySaves = 0, refusedEdits = 0;
     int passes = 0;
     bool converged = false;
     bool distinctDeviceIDs = true;
@@ -82,6 +84,7 @@ struct Result
     int billsChecked = 0, paymentsChecked = 0, modelDifferences = 0, stampProblems = 0;
     int filesDiffering = 0;    // bill files not byte for byte alike on every computer, display keys aside
     int listedWithoutFile = 0; // ids a computer's index lists with no bill file
+    int silentVersionsLeft = 0; // versions of a computer silent for 90 days that the others kept
     int finalBills = 0;
     qint64 editMs = 0, convergeMs = 0;
     QString traffic;   // what the back-end carried and the faults it made
@@ -119,6 +122,23 @@ inline QString dataFolderOf(const BWStoreEnvironment& env)
 inline QVariantMap storedBill(const BWStoreEnvironment& env, const QString& billID)
 {
     return PropertyList::read(QDir(dataFolderOf(env)).filePath(billID + ".plist")).value.toMap();
+}
+
+// The bill's file as every computer must hold it alike, byte for byte: the
+// display keys left out, and the payments in id order, since a computer
+// keeps its payments in the order it logged them until a merge orders them.
+inline QByteArray comparableBillFile(const BWStoreEnvironment& env, const QString& billID)
+{
+    QVariantMap record = storedBill(env, billID);
+    for (const QString& key : BillKeys::DisplayKeys)
+        record.remove(key);
+    QVariantList payments = record.value(BillKeys::PaymentList).toList();
+    std::stable_sort(payments.begin(), payments.end(), [](const QVariant& a, const QVariant& b) {
+        return a.toMap().value(PaymentKeys::PaymentID).toString() < b.toMap().value(PaymentKeys::PaymentID).toString();
+    });
+    if (record.contains(BillKeys::PaymentList))
+        record.insert(BillKeys::PaymentList, payments);
+    return record.isEmpty() ? QByteArray() : PropertyList::serialize(record);
 }
 
 inline QStringList listOf(const BWStoreEnvironment& env, const QString& listName)
@@ -200,6 +220,49 @@ inline bool devicesIdle(const std::vector<std::unique_ptr<SyncDevice>>& devices)
     return std::all_of(devices.cbegin(), devices.cend(), [](const auto& device) { return device->engine->isIdle(); });
 }
 
+// The hand-offs of the store to sync, let through until `letThrough` of
+// them passed and dropped after, as a program killed meanwhile drops them.
+class HandOffGate : public BWCloudChannels
+{
+public:
+    // A deletion's writes: the bill's tombstone, the index, the lists' two
+    // hand-offs; the bill's hand-off is the last, after which it is whole.
+    static constexpr int DeletionWrites = 4;
+
+    HandOffGate(BWCloudChannels& channels, int letThrough) : m_channels(channels), m_left(letThrough) {}
+    void uploadBillToCloud(const QVariantMap& record, const QString& billID) override
+    {
+        if (pass())
+            m_channels.uploadBillToCloud(record, billID);
+    }
+    void uploadIndexToCloud(const QStringList& billIDs, const QString& listName) override
+    {
+        if (pass())
+            m_channels.uploadIndexToCloud(billIDs, listName);
+    }
+    QString userUID() const override { return m_channels.userUID(); }
+    void saveBillToFirebase(const QVariantMap& record, const QString& billID) override
+    {
+        if (pass())
+            m_channels.saveBillToFirebase(record, billID);
+    }
+    void removeBillFromFirebase(const QString& billID) override
+    {
+        if (pass())
+            m_channels.removeBillFromFirebase(billID);
+    }
+    void setKeyValueStoreObject(const QVariant& value, const QString& key) override
+    {
+        if (pass())
+            m_channels.setKeyValueStoreObject(value, key);
+    }
+
+private:
+    bool pass() { return m_left-- > 0; }
+    BWCloudChannels& m_channels;
+    int m_left;
+};
+
 // ---- Back-ends ---------------------------------------------------------------
 
 class Backend
@@ -211,8 +274,18 @@ public:
     virtual void setFaults(bool on) = 0;
     // Runs until the back-end carried nothing for a while.
     virtual void settle() = 0;
+    // A full pass of one device, as at its start.
+    virtual void fullPass(int device) = 0;
     // Every device catches up with everything the others sent.
-    virtual void catchUp() = 0;
+    void catchUp()
+    {
+        for (int device = 0; device < devices(); ++device)
+            fullPass(device);
+        settle();
+    }
+    virtual int devices() const = 0;
+    // A computer off the network and back; back, it runs a full pass.
+    virtual void setOnline(int device, bool online) = 0;
     virtual QString traffic() const = 0;
 };
 
@@ -234,18 +307,20 @@ public:
     BWStoreEnvironment& env(int device) override { return m_devices.at(device)->env; }
     Clock& clock(int device) override { return m_devices.at(device)->clock; }
     void setFaults(bool on) override { m_server.setRandomFaults(on ? m_config.faultRate : 0.0, m_config.seed); }
+    void setOnline(int device, bool online) override
+    {
+        m_containers.at(device)->setAccountStatus(online ? CloudContainer::Available : CloudContainer::NoAccount);
+        if (online)
+            fullPass(device);
+    }
     void settle() override
     {
         Unchanged traffic;
         runUntilQuiet([&] { return traffic(m_server.requestCount() + m_server.pushCount()) && devicesIdle(m_devices); },
                       150);
     }
-    void catchUp() override
-    {
-        for (const auto& device : m_devices)
-            device->engine->fetchAndUploadAllRecords();
-        settle();
-    }
+    void fullPass(int device) override { m_devices.at(device)->engine->fetchAndUploadAllRecords(); }
+    int devices() const override { return int(m_devices.size()); }
     QString traffic() const override
     {
         using Fault = MemoryCloudServer::Fault;
@@ -279,6 +354,8 @@ public:
         for (int i = 0; i < config.devices; ++i) {
             m_containers.push_back(std::make_unique<FolderCloudContainer>(m_folders.at(i), m_deviceIDs.at(i)));
             m_devices.push_back(std::make_unique<SyncDevice>(*m_containers.back(), start, m_deviceIDs.at(i)));
+            // The folder's upkeep reads the dates against this computer's clock.
+            m_containers.back()->folderDatabase()->setClock([clock = &m_devices.back()->clock] { return clock->now(); });
             m_devices.back()->engine->turnCloudSyncOn();
         }
         m_sync->start(2);
@@ -306,11 +383,28 @@ public:
             },
             150);
     }
-    void catchUp() override
+    void fullPass(int device) override { m_devices.at(device)->engine->fetchAndUploadAllRecords(); }
+    int devices() const override { return int(m_devices.size()); }
+    // The versions a computer wrote that the others' copies still hold.
+    int versionsElsewhere(int device) const
     {
-        for (const auto& device : m_devices)
-            device->engine->fetchAndUploadAllRecords();
-        settle();
+        int versions = 0;
+        for (int other = 0; other < m_folders.size(); ++other) {
+            QDirIterator it(QDir(m_folders.at(other)).filePath(QStringLiteral("records")),
+                            {m_deviceIDs.at(device) + QStringLiteral(".plist")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+            while (other != device && it.hasNext()) {
+                it.next();
+                ++versions;
+            }
+        }
+        return versions;
+    }
+    void setOnline(int device, bool online) override
+    {
+        m_sync->setCutOff(device, !online);
+        if (online)
+            fullPass(device);
     }
     void pauseNowAndThen(QRandomGenerator& random)
     {
@@ -413,6 +507,18 @@ public:
     BWStoreEnvironment& env(int device) override { return m_devices.at(device)->env; }
     Clock& clock(int device) override { return m_devices.at(device)->clock; }
     void setFaults(bool on) override { m_server.setRandomFaultRate(on ? m_config.faultRate : 0.0, m_config.seed); }
+    // The fake serves every computer or none: while one is off the network,
+    // all are.
+    void setOnline(int device, bool online) override
+    {
+        if (online)
+            m_offline.remove(device);
+        else
+            m_offline.insert(device);
+        m_server.setOffline(!m_offline.isEmpty());
+        if (online)
+            fullPass(device);
+    }
     void settle() override
     {
         Unchanged requests;
@@ -422,12 +528,8 @@ public:
             return requests(m_server.requests()) && sent && m_server.openStreams() == 2 * int(m_devices.size());
         }, 250, 60000);
     }
-    void catchUp() override
-    {
-        for (const auto& device : m_devices)
-            device->manager->uploadAllBillsToFirebaseIfNecessary();
-        settle();
-    }
+    void fullPass(int device) override { m_devices.at(device)->manager->uploadAllBillsToFirebaseIfNecessary(); }
+    int devices() const override { return int(m_devices.size()); }
     void dropStreamsNowAndThen(QRandomGenerator& random)
     {
         if (random.bounded(200u) == 0)
@@ -453,6 +555,7 @@ private:
     }
     Config m_config;
     FakeFirebaseServer m_server;
+    QSet<int> m_offline;
     std::vector<std::unique_ptr<FirebaseTestDevice>> m_devices;
 };
 
@@ -483,12 +586,16 @@ public:
         QElapsedTimer timer;
         timer.start();
         m_backend->setFaults(true);
-        for (int step = 1; step <= m_config.edits; ++step) {
-            setTime(step);
-            operate(int(m_random.bounded(quint32(m_config.devices))));
+        for (m_step = 1; m_step <= m_config.edits; ++m_step) {
+            setTime(m_step);
+            awayForAHundredDays(m_step);
+            comeBack(m_step);
+            m_operating = int(m_random.bounded(quint32(m_config.devices)));
+            operate(m_operating);
             disturb();
             QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
         }
+        comeBack(0);
         m_backend->setFaults(false);
         m_result.editMs = timer.restart();
         m_backend->settle();
@@ -508,12 +615,41 @@ public:
 
 private:
     // One computer's clock an hour ahead, another's 40 minutes behind; each
-    // moves on with the steps.
+    // moves on with the steps, and in the seeds with a computer away, by a
+    // hundred days halfway through.
     void setTime(int step)
     {
         static const qint64 offsetsMs[] = {0, 3600 * 1000, -40 * 60 * 1000};
+        const int days = awayDevice() >= 0 && step >= m_config.edits / 2 ? DaysAway : 0;
         for (int i = 0; i < m_config.devices; ++i)
-            m_backend->clock(i).setNow(m_start.addMSecs(step * 2000 + offsetsMs[i % 3] + (i / 3) * 700));
+            m_backend->clock(i).setNow(m_start.addMSecs(step * 2000 + offsetsMs[i % 3] + (i / 3) * 700).addDays(days));
+    }
+
+    // In every other seed one computer is off the network from the third of
+    // the steps to two thirds, and a hundred days pass meanwhile: over the
+    // shared folder, once another computer has stamped a change since, the
+    // others' passes find it silent and fold its versions in before it is
+    // back.
+    static constexpr int DaysAway = 100;
+    int awayDevice() const { return m_config.seed % 2 == 1 ? int(m_config.seed / 2 % quint32(m_config.devices)) : -1; }
+    void awayForAHundredDays(int step)
+    {
+        const int third = std::max(1, m_config.edits / 3);
+        if (awayDevice() < 0)
+            return;
+        if (step == third)
+            goOffline(awayDevice(), third);
+        auto* folder = dynamic_cast<SharedFolderBackend*>(m_backend.get());
+        if (!folder || step <= m_config.edits / 2 || m_backAtStep.value(awayDevice()) != step)
+            return;
+        // Silence is told by the stamps in the folder, not by this clock.
+        operate((awayDevice() + 1) % m_config.devices, [this](const BWStoreEnvironment& env) { return create(env); });
+        for (int device = 0; device < m_config.devices; ++device) {
+            if (device != awayDevice())
+                m_backend->fullPass(device);
+        }
+        m_backend->settle();
+        m_result.silentVersionsLeft = folder->versionsElsewhere(awayDevice());
     }
 
     void disturb()
@@ -545,9 +681,14 @@ private:
 
     void operate(int device)
     {
+        operate(device, [this](const BWStoreEnvironment& env) { return perform(env); });
+    }
+    // `action` is one operation; false for one that must change nothing.
+    void operate(int device, const std::function<bool(const BWStoreEnvironment&)>& action)
+    {
         const BWStoreEnvironment& env = m_backend->env(device);
         const QMap<QString, QVariantMap> before = billFiles(env);
-        const bool changing = perform(env);
+        const bool changing = action(env);
         const QMap<QString, QVariantMap> after = billFiles(env);
         QStringList ids = before.keys() + after.keys();
         ids.removeDuplicates();
@@ -580,6 +721,8 @@ private:
         const quint32 roll = m_random.bounded(100u);
         if (live.isEmpty() || roll < 10)
             return create(env);
+        if (roll < 15)
+            return newBillOffline(env);
         const QString billID = live.at(int(m_random.bounded(quint32(live.size()))));
         const std::optional<QVariantMap> bill = BWBillsLoader(env).loadBillWithID(billID);
         if (!bill)
@@ -603,10 +746,10 @@ private:
         return remove(env, billID);
     }
 
-    bool create(const BWStoreEnvironment& env)
+    bool create(const BWStoreEnvironment& env, const QString& billID = BWUIDMaker::makeUID())
     {
         const int number = ++m_result.creates;
-        QVariantMap record = newMonthlyBill(QStringLiteral("Bill %1").arg(number), BWUIDMaker::makeUID(),
+        QVariantMap record = newMonthlyBill(QStringLiteral("Bill %1").arg(number), billID,
                                             env.clock->now().addDays(10).toUTC(), 10.0 + number);
         // Every third one a loan with a balance that payments take off.
         if (number % 3 == 0)
@@ -614,6 +757,42 @@ private:
         if (!BWBill(env).finishWritingBillWithDictionary(record, false, true))
             ++m_result.refusedEdits;
         return true;
+    }
+
+    // A computer off the network makes a bill and, before it ever went up,
+    // deletes it (now and then killed midway) or archives it; the computer
+    // is back a few steps later.
+    bool newBillOffline(const BWStoreEnvironment& env)
+    {
+        ++m_result.offlineBills;
+        goOffline(m_operating, 1 + int(m_random.bounded(4u)));
+        const QString billID = BWUIDMaker::makeUID();
+        create(env, billID);
+        if (m_random.bounded(2u) == 0)
+            return remove(env, billID);
+        ++m_result.archives;
+        if (!BWBill(env).archiveBillWithBid(billID))
+            ++m_result.refusedEdits;
+        return true;
+    }
+
+    void goOffline(int device, int steps)
+    {
+        m_backAtStep[device] = std::max(m_backAtStep.value(device), m_step + steps);
+        m_backend->setOnline(device, false);
+    }
+
+    // The computers due back (all of them at `step` 0) are.
+    void comeBack(int step)
+    {
+        for (auto it = m_backAtStep.begin(); it != m_backAtStep.end();) {
+            if (step != 0 && it.value() != step) {
+                ++it;
+                continue;
+            }
+            m_backend->setOnline(it.key(), true);
+            it = m_backAtStep.erase(it);
+        }
     }
 
     bool change(const BWStoreEnvironment& env, const QString& billID)
@@ -758,25 +937,34 @@ private:
     {
         ++m_result.deletes;
         if (m_random.bounded(3u) == 0)
-            return removeCutShort(env, billID);
+            return removeKilled(env, billID, int(m_random.bounded(quint32(HandOffGate::DeletionWrites))) + 1);
         if (!BWBill(env).deleteBillWithBid(billID))
             ++m_result.refusedEdits;
         return true;
     }
 
-    // A deletion cut short by a crash between the bill's tombstone and the
-    // index; the program's next start finishes it from the file.
-    bool removeCutShort(const BWStoreEnvironment& env, const QString& billID)
+    // A deletion ended by a kill after its first `writesDone` writes: the
+    // bill's tombstone, the index, then each hand-off to sync. The program's
+    // next start puts the index right from the files and runs a full pass.
+    bool removeKilled(const BWStoreEnvironment& env, const QString& billID, int writesDone)
     {
-        const std::optional<QVariantMap> stored = BWBill(env).storedCopy(billID);
-        if (!stored || !env.stamps)
+        const QString indexPath = BWBillIndex::pathInFolder(dataFolderOf(env));
+        QFile indexFile(indexPath);
+        const QByteArray indexBefore = indexFile.open(QIODevice::ReadOnly) ? indexFile.readAll() : QByteArray();
+        indexFile.close();
+        if (!env.cloud)
             return ++m_result.refusedEdits, true;
-        env.stamps->observe(BWBillMerge::latestStamp(*stored), env.clock->now());
-        const QVariantMap tombstone = BWBillMerge::deleted(*stored, env.stamps->next(env.clock->now()));
-        if (!PropertyList::write(QDir(dataFolderOf(env)).filePath(billID + ".plist"), tombstone))
+        HandOffGate gate(*env.cloud, writesDone - 2);
+        BWStoreEnvironment killed = env;
+        killed.cloud = &gate;
+        BWBill(killed).deleteBillWithBid(billID);
+        QSaveFile putBack(indexPath);
+        if (writesDone == 1
+            && !(putBack.open(QIODevice::WriteOnly) && putBack.write(indexBefore) == indexBefore.size() && putBack.commit()))
             ++m_result.refusedEdits;
         if (!BWIndexRepair(env).listAsDeleted(BWIndexRepair::tombstonesListedAsLive(dataFolderOf(env))))
             ++m_result.refusedEdits;
+        m_backend->fullPass(m_operating);
         return true;
     }
 
@@ -871,19 +1059,7 @@ private:
             if (m_config.backend == BackendKind::Firebase)
                 continue;
             for (const QString& billID : m_model.billIDs()) {
-                QVariantMap record = storedBill(env, billID);
-                for (const QString& key : BillKeys::DisplayKeys)
-                    record.remove(key);
-                // A computer keeps its payments in the order it logged them
-                // until a merge orders them by date: compared in that order.
-                QVariantList payments = record.value(BillKeys::PaymentList).toList();
-                std::stable_sort(payments.begin(), payments.end(), [](const QVariant& a, const QVariant& b) {
-                    return a.toMap().value(PaymentKeys::PaymentID).toString()
-                           < b.toMap().value(PaymentKeys::PaymentID).toString();
-                });
-                if (record.contains(BillKeys::PaymentList))
-                    record.insert(BillKeys::PaymentList, payments);
-                const QByteArray bytes = record.isEmpty() ? QByteArray() : PropertyList::serialize(record);
+                const QByteArray bytes = comparableBillFile(env, billID);
                 if (i == 0) {
                     firstFiles.insert(billID, bytes);
                 } else if (bytes != firstFiles.value(billID)) {
@@ -904,6 +1080,9 @@ private:
     std::unique_ptr<Backend> m_backend;
     SyncModel m_model;
     Result m_result;
+    int m_step = 0;
+    int m_operating = 0;  // the computer making the current operation
+    QMap<int, int> m_backAtStep;  // the computers off the network, and when each is back
 };
 
 inline Result run(const Config& config)

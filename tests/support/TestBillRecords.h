@@ -32,3 +32,23 @@ inline QVariantMap with(QVariantMap record, const QString& key, const QVariant& 
     record.insert(key, value);
     return record;
 }
+
+// A version file of a shared folder (its "Fields" a bill record) as the
+// earlier layout wrote it: no stamps, no versions it was made from, and its
+// one payment in the four lists of the earlier versions.
+inline QVariantMap earlierLayoutVersion(QVariantMap version, const QDateTime& paid, double amount,
+                                        const QString& note)
+{
+    QVariantMap fields = version.value(QStringLiteral("Fields")).toMap();
+    for (const QString& key :
+         {BillKeys::PaymentList, BillKeys::FieldStamps, BillKeys::BalanceSet, BillKeys::ModificationStamp,
+          BillKeys::SyncModificationDate, BillKeys::ModificationDateForFirebase})
+        fields.remove(key);
+    fields.insert(QStringLiteral("PaymentListDates"), QVariantList{paid});
+    fields.insert(QStringLiteral("PaymentListAmounts"), QVariantList{amount});
+    fields.insert(QStringLiteral("PaymentListNotes"), QVariantList{note});
+    fields.insert(QStringLiteral("PaymentListAttachments"), QVariantList{QString()});
+    version.insert(QStringLiteral("Fields"), fields);
+    version.remove(QStringLiteral("MadeFrom"));
+    return version;
+}

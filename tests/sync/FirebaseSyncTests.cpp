@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -142,7 +143,7 @@ TEST_F(FirebaseSyncTest, AWriteMadeOfflineIsSentAfterReconnectAndAfterARestart)
         server.setOffline(false);
         ASSERT_TRUE(settled()) << restart;
         EXPECT_EQ(remote(id).value(BillKeys::Name).toString(), restart ? "Gas" : "Power");
-        EXPECT_FALSE(device.temp.read("data/Orvane/Orvane.ovdata/" + FirebasePendingWrites::fileName()).contains(id.toLatin1()));
+        EXPECT_FALSE(FirebasePendingWrites(device.env).writeFor(uid, id)) << restart;
     }
 }
 
@@ -452,4 +453,110 @@ TEST_F(FirebaseSyncTest, ACopyRestampedOnAnotherChannelIsNotWrittenAgain)
     EXPECT_EQ(added.count(), 1);
     for (qsizetype i = handedOn; i < device.channels.cloudKitBills.size(); ++i)
         EXPECT_EQ(device.channels.cloudKitBills.at(i).second.value(BillKeys::Amount).toDouble(), 50);
+}
+
+TEST_F(FirebaseSyncTest, ALargeFirstEventIsMergedWithTheChangesThatFollowIt)
+{
+    // Enough bills that the stream's first event is read on a worker.
+    device.quit();
+    const double stamp = seconds(QDateTime::currentDateTimeUtc());
+    QStringList ids;
+    for (int i = 0; i < 40; ++i) {
+        ids.append(BWUIDMaker::makeUID());
+        QJsonObject bill = remoteBill(ids.last(), "Big", i, stamp);
+        bill.insert(BillKeys::Notes, QString(2000, 'x'));
+        server.setValueAt(node(ids.last()), bill);
+    }
+    device.start();
+    // A newer copy of one of them follows the first event.
+    QObject::connect(device.manager.get(), &FirebaseDataManager::connectedChanged, [&](bool connected) {
+        if (connected)
+            server.setValueAt(node(ids.first()), remoteBill(ids.first(), "Big", 99, stamp + 60));
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device.list(IndexKeys::ActiveBills).size() >= 40; }, 10000));
+    streamMarker();
+    ASSERT_TRUE(settled());
+    for (const QString& id : ids)
+        EXPECT_EQ(device.bill(id)->value(BillKeys::Amount).toDouble(), id == ids.first() ? 99 : ids.indexOf(id)) << qPrintable(id);
+}
+
+// The journal as a log: what a later start finds, against the writes added
+// and not confirmed since, whatever a crash cut off.
+TEST(FirebasePendingWritesTest, AReopenedJournalHoldsEveryUnconfirmedWriteAndNothingElse)
+{
+    struct Journal : TempStoreEnvironment
+    {
+        Journal() : TempStoreEnvironment(QStringLiteral("data")) { QDir().mkpath(env.defaultDataFolder); }
+        FirebasePendingWrite add(char bill, int payments = 1)
+        {
+            FirebasePendingWrite write{FirebasePendingWrite::Save, "uid1", QString(32, QLatin1Char(bill)), {}, 0, 0};
+            write.record.insert(BillKeys::PaymentList, QVariantList(payments, QString(100, QLatin1Char('x'))));
+            return *log.add(write);
+        }
+        qint64 size() const { return QFileInfo(temp.file("data/" + FirebasePendingWrites::fileName())).size(); }
+        void appendRaw(const QByteArray& bytes)
+        {
+            QFile file(temp.file("data/" + FirebasePendingWrites::fileName()));
+            ASSERT_TRUE(file.open(QIODevice::Append) && file.write(bytes) == bytes.size());
+        }
+        FirebasePendingWrites log{env};
+    };
+    const struct {
+        const char* name;
+        std::function<void(Journal&)> script;
+        QString live;   // the bills left, in the order they were journaled
+    } cases[] = {
+        {"added", [](Journal& j) { j.add('A'), j.add('B'); }, "AB"},
+        {"a confirmation appends a line",
+         [](Journal& j) {
+             const FirebasePendingWrite a = j.add('A', 50);
+             j.add('B');
+             const qint64 before = j.size();
+             EXPECT_TRUE(j.log.confirm(a));
+             EXPECT_GT(j.size(), before);
+             EXPECT_LT(j.size(), before + 100);
+         },
+         "B"},
+        {"a newer write of the bill stays when the older is confirmed",
+         [](Journal& j) {
+             const FirebasePendingWrite older = j.add('A');
+             j.add('A');
+             EXPECT_TRUE(j.log.confirm(older));
+         },
+         "A"},
+        {"a cut-off add", [](Journal& j) { j.add('A'), j.appendRaw(R"({"operation":"save","uid":"ui)"); }, "A"},
+        {"a cut-off confirmation sends again",
+         [](Journal& j) { j.add('C'), j.appendRaw(R"({"confirmed":)"); }, "C"},
+        {"a write after a cut-off line",
+         [](Journal& j) {
+             j.add('A'), j.appendRaw(R"({"operation":"sa)");
+             FirebasePendingWrites(j.env).add({FirebasePendingWrite::Save, "uid1", QString(32, 'B'), {}, 0, 0});
+         },
+         "AB"},
+        {"an earlier version's journal",
+         [](Journal& j) {
+             j.appendRaw(R"({"nextSequence":8,"writes":[{"operation":"remove","uid":"uid1","bid":")"
+                         + QByteArray(32, 'D') + R"(","record":{},"deletedAt":5,"sequence":7}]})");
+             EXPECT_EQ(FirebasePendingWrites(j.env).add({FirebasePendingWrite::Save, "uid1", QString(32, 'E'), {}, 0, 0})
+                           ->sequence, 8);
+         },
+         "DE"},
+        {"compacted once confirmations outweigh the live writes",
+         [](Journal& j) {
+             for (int i = 0; i < 30; ++i)
+                 EXPECT_TRUE(j.log.confirm(j.add('A' + i % 6, 50)));
+             j.add('F', 50);
+             // Written whole each time, 30 writes of 5 kB would be there.
+             EXPECT_LT(j.size(), 70 * 1024);
+         },
+         "F"},
+    };
+    for (const auto& c : cases) {
+        Journal journal;
+        c.script(journal);
+        QString live;
+        for (const FirebasePendingWrite& write : FirebasePendingWrites(journal.env).writesOf("uid1"))
+            live += write.billID.front();
+        EXPECT_EQ(live, c.live) << c.name;
+    }
 }

@@ -5,6 +5,7 @@
 #include "platform/SyncDeviceIdentity.h"
 #include "support/SimulatedFileSync.h"
 
+#include <QDirIterator>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -187,34 +188,57 @@ TEST_P(FolderCopiesTest, AFolderOfTheEarlierLayoutWithConflictCopiesIsTakenOverW
     const QString own = copyB + "/records/" + rent + "/";
     const QString versionFile = QDir(own).entryList(QDir::Files).value(0);
     ASSERT_FALSE(versionFile.isEmpty());
-    QVariantMap version = PropertyList::read(own + versionFile).value.toMap();
+    const QVariantMap version = PropertyList::read(own + versionFile).value.toMap();
     service.setPaused(true);
     for (const QString& copy : {copyA, copyB})
         QDir(copy + "/records/" + rent).removeRecursively();
-    // Fields of the earlier version: the payments in four lists, no stamps.
-    QVariantMap fields = version.value("Fields").toMap();
-    for (const QString& key :
-         {BillKeys::PaymentList, BillKeys::FieldStamps, BillKeys::BalanceSet, BillKeys::ModificationStamp,
-          BillKeys::SyncModificationDate, BillKeys::ModificationDateForFirebase})
-        fields.remove(key);
-    fields.insert("PaymentListDates", QVariantList{Start.addDays(1)});
-    fields.insert("PaymentListAmounts", QVariantList{900.0});
-    fields.insert("PaymentListNotes", QVariantList{"kept by the service"});
-    fields.insert("PaymentListAttachments", QVariantList{""});
-    version.insert("Fields", fields);
-    version.remove("MadeFrom");
-    ASSERT_TRUE(PropertyList::write(copyA + "/records/" + rent + ".plist", version));
-    fields.insert("PaymentListNotes", QVariantList{"in the conflict copy"});
-    fields.insert("PaymentListDates", QVariantList{Start.addDays(2)});
-    version.insert("Fields", fields);
+    ASSERT_TRUE(PropertyList::write(copyA + "/records/" + rent + ".plist",
+                                    earlierLayoutVersion(version, Start.addDays(1), 900.0, "kept by the service")));
     ASSERT_TRUE(PropertyList::write(
-        copyA + "/records/" + SimulatedFileSync::conflictName(GetParam(), rent + ".plist", 1), version));
+        copyA + "/records/" + SimulatedFileSync::conflictName(GetParam(), rent + ".plist", 1),
+        earlierLayoutVersion(version, Start.addDays(2), 900.0, "in the conflict copy")));
     service.setPaused(false);
     settle();
 
     for (SyncDevice* device : {&a, &b})
         EXPECT_EQ(device->paymentNotes(rent), (QStringList{"in the conflict copy", "kept by the service"}));
     EXPECT_TRUE(QDir(copyA + "/records").entryList(QDir::Files).isEmpty());
+}
+
+// Two computers at rest write nothing into the shared folder, pass after
+// pass, though each listed the bills in its own order.
+TEST_P(FolderCopiesTest, FullPassesAtRestChangeNoFileOfTheSharedFolder)
+{
+    a.addBill(QStringLiteral("Rent"), 900.0);
+    b.addBill(QStringLiteral("Phone"), 40.0);
+    settle();
+    const auto files = [&] {
+        QMap<QString, QByteArray> contents;
+        for (const QString& copy : {copyA, copyB}) {
+            QDirIterator it(copy, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                QFile file(it.next());
+                contents.insert(file.fileName(), file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+            }
+        }
+        return contents;
+    };
+    const QMap<QString, QByteArray> atRest = files();
+    for (int pass = 0; pass < 3; ++pass) {
+        a.advance(300);
+        b.advance(300);
+        a.engine->fetchAndUploadAllRecords();
+        b.engine->fetchAndUploadAllRecords();
+        settle();
+    }
+    const QMap<QString, QByteArray> after = files();
+    QStringList changed;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        if (atRest.value(it.key()) != it.value())
+            changed.append(QDir(copies.path()).relativeFilePath(it.key()));
+    }
+    EXPECT_EQ(changed.join(", ").toStdString(), "");
+    EXPECT_EQ(after.size(), atRest.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Services, FolderCopiesTest,
@@ -268,55 +292,67 @@ TEST_P(FolderCopiesTest, AnAmountChangedJustAfterADeletionBringsTheBillBack)
 }
 
 // Two computers whose home folders were copied from one another start with
-// the same settings: each still writes under an id of its own, and the
-// folder comes to rest once they have synced.
+// the same settings: each still writes under an id of its own. Two of one
+// cloned disk (one machine id too) start under one id, and would undo each
+// other's versions for ever: the one that sees it says so once and takes an
+// id of its own. Either way the folder comes to rest, nothing lost.
 TEST(FolderSyncTest, ComputersStartedFromOneSettingsFileComeToRest)
 {
-    TempFolder folders;
-    const QString copyA = folders.file("A"), copyB = folders.file("B");
-    for (const QString& copy : {copyA, copyB})
-        QDir().mkpath(copy);
-    UserDefaults settingsA(UserDefaults::standardPath(folders.file("settingsA")));
-    const QString idA
-        = SyncDeviceIdentity::deviceID(settingsA, BWDefaultsKeys::BWSyncDeviceID,
-                                       folders.write("machineA/machine-id", "11111111111111111111111111111111"));
-    UserDefaults settingsB(UserDefaults::standardPath(folders.file("settingsB")));
-    settingsB.setObject(BWDefaultsKeys::BWSyncDeviceID, settingsA.stringForKey(BWDefaultsKeys::BWSyncDeviceID));
-    const QString idB
-        = SyncDeviceIdentity::deviceID(settingsB, BWDefaultsKeys::BWSyncDeviceID,
-                                       folders.write("machineB/machine-id", "22222222222222222222222222222222"));
-    ASSERT_NE(idA, idB);
+    for (const bool clonedDisk : {false, true}) {
+        TempFolder folders;
+        const QString copyA = folders.file("A"), copyB = folders.file("B");
+        for (const QString& copy : {copyA, copyB})
+            QDir().mkpath(copy);
+        UserDefaults settingsA(UserDefaults::standardPath(folders.file("settingsA")));
+        const QString idA
+            = SyncDeviceIdentity::deviceID(settingsA, BWDefaultsKeys::BWSyncDeviceID,
+                                           folders.write("machineA/machine-id", "11111111111111111111111111111111"));
+        UserDefaults settingsB(UserDefaults::standardPath(folders.file("settingsB")));
+        settingsB.setObject(BWDefaultsKeys::BWSyncDeviceID, settingsA.stringForKey(BWDefaultsKeys::BWSyncDeviceID));
+        const QString idB = SyncDeviceIdentity::deviceID(
+            settingsB, BWDefaultsKeys::BWSyncDeviceID,
+            folders.write("machineB/machine-id", clonedDisk ? "11111111111111111111111111111111"
+                                                            : "22222222222222222222222222222222"));
+        ASSERT_EQ(idA == idB, clonedDisk);
 
-    SimulatedFileSync service({copyA, copyB}, SimulatedFileSync::Service::Syncthing, 11);
-    FolderCloudContainer cloudA(copyA, idA), cloudB(copyB, idB);
-    const QDateTime start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
-    SyncDevice a(cloudA, start, idA), b(cloudB, start, idB);
-    a.engine->turnCloudSyncOn();
-    b.engine->turnCloudSyncOn();
-    service.start(2);
-    const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
-    ASSERT_TRUE(waitFor([&] { return b.shownBills().contains(rent) && !b.bill(rent).isEmpty(); }, 10000));
-    // Both change the bill at once: each writes its own version of it.
-    service.setPaused(true);
-    a.advance(5);
-    b.advance(5);
-    ASSERT_TRUE(a.pay(rent, 900.0, QStringLiteral("paid on A")));
-    ASSERT_TRUE(b.pay(rent, 900.0, QStringLiteral("paid on B")));
-    service.setPaused(false);
-    const QStringList both = {"paid on A", "paid on B"};
-    ASSERT_TRUE(waitFor([&] { return a.paymentNotes(rent) == both && b.paymentNotes(rent) == both; }, 10000));
+        SimulatedFileSync service({copyA, copyB}, SimulatedFileSync::Service::Syncthing, 11);
+        FolderCloudContainer cloudA(copyA, idA), cloudB(copyB, idB);
+        QSignalSpy toldA(cloudA.folderDatabase(), &CloudDatabase::deviceIDInUseElsewhere);
+        QSignalSpy toldB(cloudB.folderDatabase(), &CloudDatabase::deviceIDInUseElsewhere);
+        const QDateTime start(QDate(2024, 3, 5), QTime(12, 0), QTimeZone::utc());
+        SyncDevice a(cloudA, start, idA), b(cloudB, start, idB);
+        a.engine->turnCloudSyncOn();
+        b.engine->turnCloudSyncOn();
+        service.start(2);
+        const QString rent = a.addBill(QStringLiteral("Rent"), 900.0);
+        ASSERT_TRUE(waitFor([&] { return b.shownBills().contains(rent) && !b.bill(rent).isEmpty(); }, 10000));
+        // Both change the bill at once: each writes its own version of it.
+        service.setPaused(true);
+        a.advance(5);
+        b.advance(5);
+        ASSERT_TRUE(a.pay(rent, 900.0, QStringLiteral("paid on A")));
+        ASSERT_TRUE(b.pay(rent, 900.0, QStringLiteral("paid on B")));
+        service.setPaused(false);
+        const QStringList both = {"paid on A", "paid on B"};
+        ASSERT_TRUE(waitFor([&] { return a.paymentNotes(rent) == both && b.paymentNotes(rent) == both; }, 10000));
 
-    // At rest: nothing carried for a minute of the computers' clocks.
-    int carried = service.filesCarried();
-    int quiet = 0;
-    ASSERT_TRUE(waitFor(
-        [&] {
-            a.advance(1);
-            b.advance(1);
-            quiet = service.isIdle() && service.filesCarried() == carried ? quiet + 1 : 0;
-            carried = service.filesCarried();
-            return quiet >= 60;
-        },
-        20000));
-    EXPECT_EQ(service.conflictCopiesMade(), 0);
+        // At rest: nothing carried for a minute of the computers' clocks.
+        int carried = service.filesCarried();
+        int quiet = 0;
+        ASSERT_TRUE(waitFor(
+            [&] {
+                a.advance(1);
+                b.advance(1);
+                quiet = service.isIdle() && service.filesCarried() == carried ? quiet + 1 : 0;
+                carried = service.filesCarried();
+                return quiet >= 60;
+            },
+            20000));
+        EXPECT_EQ(service.conflictCopiesMade() > 0, clonedDisk);
+        EXPECT_EQ(toldA.size() + toldB.size() > 0, clonedDisk);
+        EXPECT_LE(std::max(toldA.size(), toldB.size()), 1);
+        EXPECT_NE(a.env.stamps->deviceID(), b.env.stamps->deviceID());
+        EXPECT_EQ(a.paymentNotes(rent), both);
+        EXPECT_EQ(b.paymentNotes(rent), both);
+    }
 }

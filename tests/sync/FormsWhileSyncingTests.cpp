@@ -31,15 +31,6 @@ protected:
         settle();
     }
 
-    void settle() { ASSERT_TRUE(waitUntilQuiet(server, 200)); }
-    void syncBoth()
-    {
-        for (SyncDevice* device : {&a, &b, &a}) {
-            device->engine->fetchAndUploadAllRecords();
-            settle();
-        }
-    }
-
     BWBillEditorController editor;
     BWBillDetailViewController page;
     QWidget anchor;

@@ -25,24 +25,6 @@ protected:
         settle();
     }
 
-    // Runs the event loop until the cloud has been quiet for a while, and
-    // neither engine has work under way.
-    void settle()
-    {
-        ASSERT_TRUE(waitUntilQuiet(server, 200));
-        ASSERT_TRUE(waitFor([this] { return a.engine->isIdle() && b.engine->isIdle(); }, 10000));
-        ASSERT_TRUE(waitUntilQuiet(server, 200));
-    }
-    // Both devices run a full pass, one after the other, until nothing moves.
-    void syncBoth(SyncDevice& first, SyncDevice& second)
-    {
-        first.engine->fetchAndUploadAllRecords();
-        settle();
-        second.engine->fetchAndUploadAllRecords();
-        settle();
-        first.engine->fetchAndUploadAllRecords();
-        settle();
-    }
     // A bill both devices hold, as it came from A.
     QString sharedBill()
     {

@@ -23,15 +23,6 @@ protected:
         settle();
     }
 
-    void settle() { ASSERT_TRUE(waitUntilQuiet(server, 200)); }
-    // Both computers catch up, each after the other, until nothing moves.
-    void syncBoth()
-    {
-        for (SyncDevice* device : {&a, &b, &a}) {
-            device->engine->fetchAndUploadAllRecords();
-            settle();
-        }
-    }
     // A monthly bill of A's, due on `dueDate`, that B holds too.
     QString sharedBill(const QDateTime& dueDate = Start.addDays(10), double balance = 0.0)
     {

@@ -49,7 +49,8 @@ TEST_P(SyncSoakTest, EveryComputerEndsAsTheModelSays)
 
     const SyncSoak::Result result = SyncSoak::run(config);
     std::cout << SyncSoak::nameOf(config.backend) << ", seed " << config.seed << ": " << result.payments
-              << " payments, " << result.deletes << " deletes, " << result.billsChecked << " bills and "
+              << " payments, " << result.deletes << " deletes, " << result.offlineBills << " bills made offline, "
+              << result.billsChecked << " bills and "
               << result.paymentsChecked << " payments checked; edits " << result.editMs << " ms, convergence "
               << result.convergeMs << " ms in " << result.passes << " rounds; " << result.traffic.toStdString()
               << std::endl;
@@ -61,6 +62,7 @@ TEST_P(SyncSoakTest, EveryComputerEndsAsTheModelSays)
     EXPECT_EQ(result.stampProblems, 0) << problems;
     EXPECT_EQ(result.filesDiffering, 0) << problems;
     EXPECT_EQ(result.listedWithoutFile, 0) << problems;
+    EXPECT_EQ(result.silentVersionsLeft, 0);
     EXPECT_TRUE(result.folderAtRest);
     EXPECT_GT(result.payments + result.changes + result.deletes, 0);
 }
