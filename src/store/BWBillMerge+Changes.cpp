@@ -180,14 +180,18 @@ QVariantMap BWBillMerge::broughtBack(const QVariantMap& record, const QString& s
 QVariantMap BWBillMerge::deleted(const QVariantMap& record, const QString& stamp)
 {
     QVariantMap current = takenOver(record);
-    current.insert(BillKeys::DeletionStamp, stamp);
+    current.insert(BillKeys::DeletionStamp, std::max(current.value(BillKeys::DeletionStamp).toString(), stamp));
+    current.insert(BillKeys::DeletionSeen, seenBy(current));
     completeDerivedKeys(current);
     return current;
 }
 
 QVariantMap BWBillMerge::tombstone(const QString& billID, const QString& stamp)
 {
-    QVariantMap record{{BillKeys::Bid, billID}, {BillKeys::DeletionStamp, stamp}};
+    // Nothing seen but the id: every change stamped before it counts as seen.
+    QVariantMap record{{BillKeys::Bid, billID},
+                       {BillKeys::DeletionStamp, stamp},
+                       {BillKeys::DeletionSeen, QVariantMap{{BillKeys::SeenBeforeKey, stamp}}}};
     completeDerivedKeys(record);
     return record;
 }

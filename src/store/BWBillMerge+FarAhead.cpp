@@ -77,11 +77,19 @@ QVariantMap bounded(const QVariantMap& record, const QString& bound, const QStri
         if (waiting && payments.isEmpty())
             withoutWaitingTotals(result);
     }
+    // What a deletion saw of changes stamped far ahead counts as unseen:
+    // restamped, they could not be told from a change made after it.
+    if (record.contains(BillKeys::DeletionSeen))
+        result.insert(BillKeys::DeletionSeen,
+                      boundedStamps(record.value(BillKeys::DeletionSeen).toMap(), bound, QString(), nullptr));
     if (isBeyond(record.value(BillKeys::DeletionStamp).toString(), bound)) {
-        if (stamp.isEmpty())
+        // What the deletion saw waits with it.
+        if (stamp.isEmpty()) {
             result.remove(BillKeys::DeletionStamp);
-        else
+            result.remove(BillKeys::DeletionSeen);
+        } else {
             result.insert(BillKeys::DeletionStamp, stamp);
+        }
     }
     return result;
 }

@@ -80,6 +80,8 @@ bool BWBillMerge::isTakenOver(const QVariantMap& record)
             || !payment.contains(PaymentKeys::BalanceReduction))
             return false;
     }
+    if (record.contains(BillKeys::DeletionStamp) && !record.contains(BillKeys::DeletionSeen))
+        return false;
     const QVariantMap stamps = record.value(BillKeys::FieldStamps).toMap();
     for (auto it = record.cbegin(); it != record.cend(); ++it) {
         if (needsStamp(it.key(), record) && !stamps.contains(it.key()))
@@ -136,6 +138,10 @@ QVariantMap BWBillMerge::takenOver(const QVariantMap& record)
         stamps.insert(BillKeys::BalanceSet, latestLogged);
     }
     current.insert(BillKeys::FieldStamps, stamps);
+    // A deletion of an earlier version held over every change stamped before it.
+    if (record.contains(BillKeys::DeletionStamp) && !record.contains(BillKeys::DeletionSeen))
+        current.insert(BillKeys::DeletionSeen,
+                       QVariantMap{{BillKeys::SeenBeforeKey, record.value(BillKeys::DeletionStamp)}});
     return current;
 }
 
@@ -144,8 +150,7 @@ void BWBillMerge::markDeletedWithoutStamp(QVariantMap& record)
     if (record.contains(BillKeys::DeletionStamp))
         return;
     record = takenOver(record);
-    record.insert(BillKeys::DeletionStamp, HybridLogicalClock::successorOf(contentStamp(record)));
-    completeDerivedKeys(record);
+    record = deleted(record, HybridLogicalClock::successorOf(contentStamp(record)));
 }
 
 QVariantMap BWBillMerge::storedCopyOf(const QVariantMap& fileRecord, bool listedAsDeleted)

@@ -104,6 +104,20 @@ const QString& later(const QString& first, const QString& second)
     return first >= second ? first : second;
 }
 
+// The keys of DeletionSeen that name a field, a payment, a payment's removal.
+QString fieldSeen(const QString& key)
+{
+    return QStringLiteral("F ") + key;
+}
+QString paymentSeen(const QString& paymentID)
+{
+    return QStringLiteral("P ") + paymentID;
+}
+QString removalSeen(const QString& paymentID)
+{
+    return QStringLiteral("R ") + paymentID;
+}
+
 }  // namespace
 
 // ---- Values and stamps ------------------------------------------------------------
@@ -151,6 +165,7 @@ bool BWBillMerge::isStampedField(const QString& key)
                                             BillKeys::RemovedPaymentShares,
                                             BillKeys::FieldStamps,
                                             BillKeys::DeletionStamp,
+                                            BillKeys::DeletionSeen,
                                             BillKeys::ModificationStamp,
                                             BillKeys::Balance,
                                             BillKeys::SyncModificationDate,
@@ -204,6 +219,30 @@ QString BWBillMerge::contentStamp(const QVariantMap& record)
     return latest;
 }
 
+QVariantMap BWBillMerge::seenBy(const QVariantMap& record)
+{
+    QVariantMap seen;
+    const QVariantMap stamps = record.value(BillKeys::FieldStamps).toMap();
+    for (auto it = stamps.cbegin(); it != stamps.cend(); ++it)
+        seen.insert(fieldSeen(it.key()), it.value());
+    for (const QVariant& entry : record.value(BillKeys::PaymentList).toList()) {
+        const QVariantMap payment = entry.toMap();
+        seen.insert(paymentSeen(payment.value(PaymentKeys::PaymentID).toString()), paymentStamp(payment));
+    }
+    const QVariantMap removed = record.value(BillKeys::RemovedPaymentIDs).toMap();
+    for (auto it = removed.cbegin(); it != removed.cend(); ++it)
+        seen.insert(removalSeen(it.key()), it.value());
+    return laterOfEach(record.value(BillKeys::DeletionSeen).toMap(), seen);
+}
+
+QVariantMap BWBillMerge::laterOfEach(const QVariantMap& first, const QVariantMap& second)
+{
+    QVariantMap result = first;
+    for (auto it = second.cbegin(); it != second.cend(); ++it)
+        result.insert(it.key(), later(result.value(it.key()).toString(), it.value().toString()));
+    return result;
+}
+
 QString BWBillMerge::latestStamp(const QVariantMap& record)
 {
     const QVariantMap current = takenOver(record);
@@ -218,7 +257,29 @@ QDateTime BWBillMerge::modificationDate(const QVariantMap& record)
 bool BWBillMerge::isDeleted(const QVariantMap& record)
 {
     const QVariantMap current = takenOver(record);
-    return current.value(BillKeys::DeletionStamp).toString() > contentStamp(current);
+    if (!current.contains(BillKeys::DeletionStamp))
+        return false;
+    const QVariantMap seen = current.value(BillKeys::DeletionSeen).toMap();
+    const QString seenBefore = seen.value(BillKeys::SeenBeforeKey).toString();
+    const auto wasSeen = [&](const QString& stamp, const QString& seenKey) {
+        return stamp < seenBefore || stamp <= seen.value(seenKey).toString();
+    };
+    const QVariantMap stamps = current.value(BillKeys::FieldStamps).toMap();
+    for (auto it = stamps.cbegin(); it != stamps.cend(); ++it) {
+        if (!wasSeen(it.value().toString(), fieldSeen(it.key())))
+            return false;
+    }
+    for (const QVariant& entry : current.value(BillKeys::PaymentList).toList()) {
+        const QVariantMap payment = entry.toMap();
+        if (!wasSeen(paymentStamp(payment), paymentSeen(payment.value(PaymentKeys::PaymentID).toString())))
+            return false;
+    }
+    const QVariantMap removed = current.value(BillKeys::RemovedPaymentIDs).toMap();
+    for (auto it = removed.cbegin(); it != removed.cend(); ++it) {
+        if (!wasSeen(it.value().toString(), removalSeen(it.key())))
+            return false;
+    }
+    return true;
 }
 
 // ---- Merging -------------------------------------------------------------------------
@@ -236,6 +297,10 @@ QVariantMap BWBillMerge::merged(const QVariantMap& first, const QVariantMap& sec
         = later(a.value(BillKeys::DeletionStamp).toString(), b.value(BillKeys::DeletionStamp).toString());
     if (!deletion.isEmpty())
         result.insert(BillKeys::DeletionStamp, deletion);
+    const QVariantMap seen
+        = laterOfEach(a.value(BillKeys::DeletionSeen).toMap(), b.value(BillKeys::DeletionSeen).toMap());
+    if (!seen.isEmpty())
+        result.insert(BillKeys::DeletionSeen, seen);
     completeDerivedKeys(result);
     return result;
 }
@@ -339,6 +404,7 @@ bool BWBillMerge::sameState(const QVariantMap& first, const QVariantMap& second)
     const QVariantMap a = takenOver(first), b = takenOver(second);
     if (a.value(BillKeys::Bid).toString() != b.value(BillKeys::Bid).toString()
         || a.value(BillKeys::DeletionStamp).toString() != b.value(BillKeys::DeletionStamp).toString()
+        || !sameValue(a.value(BillKeys::DeletionSeen).toMap(), b.value(BillKeys::DeletionSeen).toMap())
         || !sameValue(a.value(BillKeys::FieldStamps).toMap(), b.value(BillKeys::FieldStamps).toMap())
         || !sameValue(a.value(BillKeys::RemovedPaymentIDs).toMap(), b.value(BillKeys::RemovedPaymentIDs).toMap())
         || !sameValue(a.value(BillKeys::RemovedPaymentShares).toMap(), b.value(BillKeys::RemovedPaymentShares).toMap()))

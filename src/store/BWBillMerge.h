@@ -31,10 +31,13 @@
 //   the share (RemovedPaymentShares), given back when the set the copies
 //   merge to came after the payment was logged and before its removal.
 // - TotalPaid, Average and LastPayment follow the merged payments.
-// - Deletion: a deletion is a stamp of its own (DeletionStamp). The bill is
-//   deleted while that is later than every change in it: an older copy
-//   never brings it back, and a change stamped after it (made on a computer
-//   that had not heard of it) brings it back everywhere.
+// - Deletion: a deletion has a stamp of its own (DeletionStamp) and keeps
+//   the latest stamp it had seen of each field, payment and removal
+//   (DeletionSeen). The bill is deleted while every change in it was seen
+//   by a deletion: an older copy never brings it back, and a change the
+//   deleting computer had not seen brings it back everywhere, whatever the
+//   order of the stamps. (A change to a field stamped before the one the
+//   deletion saw would lose to that one anyway: it counts as seen.)
 //
 // The merge is commutative, associative and idempotent, so copies merged in
 // any order and any number of times end the same on every computer. Records
@@ -138,6 +141,9 @@ private:
     static QStringList fieldKeys(const QVariantMap& record);
     static QString stampOf(const QVariantMap& record, const QString& key);
     static QString contentStamp(const QVariantMap& record);
+    // What a deletion of the record sees, with what earlier deletions saw.
+    static QVariantMap seenBy(const QVariantMap& record);
+    static QVariantMap laterOfEach(const QVariantMap& first, const QVariantMap& second);
     static QString paymentStamp(const QVariantMap& payment);
     static QByteArray fingerprint(const QVariant& value);
     // fingerprint(first) > fingerprint(second), without working them out

@@ -61,9 +61,15 @@ inline const QString RemovedPaymentShares = QStringLiteral("RemovedPaymentShares
 // The payments that older versions removed, by identity ("<second> <amount>
 // <note>"); they hold only for payments of those versions' days.
 inline const QString RemovedPayments = QStringLiteral("RemovedPayments");
-// The stamp of the bill's deletion, when it was deleted on some computer; it
-// stays deleted unless something in it changed later.
+// The stamp of the bill's deletion, when it was deleted on some computer.
 inline const QString DeletionStamp = QStringLiteral("DeletionStamp");
+// What the deleting computers had seen of the bill: "F <field>", "P <payment
+// id>" and "R <payment id>" (its removal) -> the latest stamp of it in the
+// copy deleted; "*" -> a stamp before which every change counts as seen (a
+// deletion of an earlier version, or of a bill known only by its id). The
+// bill stays deleted while every change in it was seen.
+inline const QString DeletionSeen = QStringLiteral("DeletionSeen");
+inline const QString SeenBeforeKey = QStringLiteral("*");
 // The latest stamp of the record, deletion included.
 inline const QString ModificationStamp = QStringLiteral("ModificationStamp");
 

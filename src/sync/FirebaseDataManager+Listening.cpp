@@ -226,14 +226,20 @@ QVariantMap FirebaseDataManager::billOfNode(const QVariantMap& nodeValue)
     return bill;
 }
 
-// A tombstone as a bill of which only the deletion is known; one left by an
-// earlier version has only the date of the deletion.
+// A tombstone as a bill of which only the deletion is known, with what the
+// deletions had seen; one left by an earlier version has only the date of
+// the deletion, or its stamp: it holds over every change stamped before it.
 QVariantMap FirebaseDataManager::tombstoneBill(const QString& billID, const QVariantMap& tombstone)
 {
     QString stamp = tombstone.value(BillKeys::DeletionStamp).toString();
     if (!HybridLogicalClock::isStamp(stamp))
         stamp = HybridLogicalClock::stampOfDate(momentOf(tombstone.value(DeletedAtKey).toDouble()));
-    return BWBillMerge::tombstone(billID, stamp);
+    const QVariantMap seen = tombstone.value(BillKeys::DeletionSeen).toMap();
+    if (seen.isEmpty())
+        return BWBillMerge::tombstone(billID, stamp);
+    QVariantMap record{{BillKeys::Bid, billID}, {BillKeys::DeletionStamp, stamp}, {BillKeys::DeletionSeen, seen}};
+    BWBillMerge::completeDerivedKeys(record);
+    return record;
 }
 
 QVariantMap FirebaseDataManager::firebaseForm(const QVariantMap& bill)

@@ -240,24 +240,29 @@ void FirebaseDataManager::sendRemove(const FirebasePendingWrite& write, int atte
                 sendMerged(write.billID, merged);
             return;
         }
-        markDeleted(write, current.node, merged.value(BillKeys::DeletionStamp).toString(), attemptsLeft);
+        markDeleted(write, current.node, merged, attemptsLeft);
     });
 }
 
-// The tombstone keeps the latest deletion: an earlier deletion that arrives
-// late must not let a change made between the two bring the bill back.
+// The tombstone keeps the latest deletion and what every deletion had seen
+// of the bill, which the node no longer holds: an earlier deletion that
+// arrives late must not let a change made between the two bring the bill
+// back, nor a change no deletion had seen stay deleted.
 void FirebaseDataManager::markDeleted(const FirebasePendingWrite& write, const FirebaseNode& bill,
-                                      const QString& deletionStamp, int attemptsLeft)
+                                      const QVariantMap& deletedCopy, int attemptsLeft)
 {
     const QString tombstone = tombstonePath(write.uid, write.billID);
     m_client->getNode(tombstone, [=, this](const FirebaseRestClient::NodeReply& found) {
         if (found.error.isError())
             return finishSending(write, found.error);
         const QVariantMap recorded = found.node.value.toMap();
-        const QString stamp = std::max(recorded.value(BillKeys::DeletionStamp).toString(), deletionStamp);
+        const QVariantMap both = found.node.exists()
+                                     ? BWBillMerge::merged(tombstoneBill(write.billID, recorded), deletedCopy)
+                                     : deletedCopy;
         const QVariantMap deletion{{BillKeys::Bid, write.billID},
                                    {DeletedAtKey, std::max(recorded.value(DeletedAtKey).toDouble(), write.deletedAt)},
-                                   {BillKeys::DeletionStamp, stamp}};
+                                   {BillKeys::DeletionStamp, both.value(BillKeys::DeletionStamp)},
+                                   {BillKeys::DeletionSeen, both.value(BillKeys::DeletionSeen)}};
         m_client->putNode(tombstone, deletion, found.node.etag, [=, this](const FirebaseRestClient::NodeReply& marked) {
             if (marked.conflict && attemptsLeft > 1)
                 return sendRemove(write, attemptsLeft - 1);

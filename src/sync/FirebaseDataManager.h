@@ -166,7 +166,7 @@ private:
     void sendSave(const FirebasePendingWrite& write, const FirebaseNode& node, int attemptsLeft);
     void sendSaveOfMissingNode(const FirebasePendingWrite& write, const FirebaseNode& node);
     void sendRemove(const FirebasePendingWrite& write, int attemptsLeft);
-    void markDeleted(const FirebasePendingWrite& write, const FirebaseNode& bill, const QString& deletionStamp,
+    void markDeleted(const FirebasePendingWrite& write, const FirebaseNode& bill, const QVariantMap& deletedCopy,
                      int attemptsLeft);
     // What this device holds of the bill a write is about.
     QVariantMap localCopy(const FirebasePendingWrite& write) const;

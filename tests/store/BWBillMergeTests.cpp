@@ -219,6 +219,52 @@ TEST(BWBillMergeTest, ADeletionHoldsOverOlderCopiesAndALaterChangeBringsTheBillB
     expectAJoin(deletedOnA, editedOnB, deletedAgain);
 }
 
+// A change made apart from a deletion brings the bill back whatever the order
+// of the two stamps (a clock once far ahead leaves both computers stamping
+// with its time; the counter and the computer's id then decide), in the
+// deleted copy and in a tombstone that carries only what it saw, as Firebase
+// keeps one. What the deletion saw, an older copy among it, stays deleted.
+TEST(BWBillMergeTest, AChangeTheDeletingComputerHadNotSeenBringsTheBillBackWhateverTheStamps)
+{
+    const QString low(32, u'1'), high(32, u'E');
+    const qint64 wall = Noon.toMSecsSinceEpoch();
+    struct Case
+    {
+        const char* name;
+        QString deleter, changer;
+        qint64 changeOffsetMs;
+    };
+    const Case cases[] = {{"change stamped earlier", low, high, -5000},
+                          {"one moment, the changer's id lower", high, low, 0},
+                          {"one moment, the changer's id higher", low, high, 0},
+                          {"change stamped later", high, low, 5000}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QVariantMap base = bill({{BillKeys::Name, "Gym"}, {BillKeys::Amount, 5.0}},
+                                      HybridLogicalClock::stampOf(wall - 9000, 0, low));
+        const QVariantMap older = changedField(base, BillKeys::Name, "Gym old", HybridLogicalClock::stampOf(wall - 8000, 0, high));
+        const QVariantMap seen = changedField(older, BillKeys::Name, "Gym new", HybridLogicalClock::stampOf(wall - 7000, 0, low));
+        const QVariantMap deleted = BWBillMerge::deleted(seen, HybridLogicalClock::stampOf(wall, 1, c.deleter));
+        const QVariantMap tombstoneOnly{{BillKeys::Bid, BillID},
+                                        {BillKeys::DeletionStamp, deleted.value(BillKeys::DeletionStamp)},
+                                        {BillKeys::DeletionSeen, deleted.value(BillKeys::DeletionSeen)}};
+        const QVariantMap changed = changedField(seen, BillKeys::Amount, 77.0,
+                                                 HybridLogicalClock::stampOf(wall + c.changeOffsetMs, 1, c.changer));
+        for (const QVariantMap& deletion : {deleted, tombstoneOnly}) {
+            EXPECT_TRUE(BWBillMerge::isDeleted(BWBillMerge::merged(deletion, older)));
+            for (const QVariantMap& merged : {BWBillMerge::merged(deletion, changed), BWBillMerge::merged(changed, deletion)}) {
+                EXPECT_FALSE(BWBillMerge::isDeleted(merged));
+                EXPECT_EQ(merged.value(BillKeys::Amount).toDouble(), 77.0);
+            }
+        }
+        // Deleted again by a computer that saw the change: deleted for good.
+        const QVariantMap deletedAgain = BWBillMerge::deleted(BWBillMerge::merged(deleted, changed),
+                                                              HybridLogicalClock::stampOf(wall + 9000, 0, c.deleter));
+        EXPECT_TRUE(BWBillMerge::isDeleted(BWBillMerge::merged(changed, deletedAgain)));
+        expectAJoin(deleted, changed, deletedAgain);
+    }
+}
+
 TEST(BWBillMergeTest, ASaveThatChangesNothingStampsNothing)
 {
     Computer a;

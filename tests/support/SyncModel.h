@@ -8,8 +8,9 @@
 //   change took it out);
 // - the payments are every payment logged anywhere, less those removed
 //   anywhere (by id); of a payment edited apart, its latest edit;
-// - a bill is deleted when its latest deletion is later than every change
-//   in it;
+// - a bill is deleted when every change in it was in a deleting computer's
+//   file when it deleted the bill (a deletion of a bill it knew only by its
+//   id: every change stamped before the deletion);
 // - Balance is the balance last set, less what each payment logged after it
 //   took off, plus what each payment logged before it and removed after it
 //   had taken off.
@@ -21,6 +22,7 @@
 // every stamp the file held before.
 
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -86,9 +88,18 @@ public:
         }
 
         const QString deletion = after.value(BillKeys::DeletionStamp).toString();
-        if (deletion > before.value(BillKeys::DeletionStamp).toString() && deletion > bill.deletion) {
+        // Every deletion counts, whichever is stamped last.
+        if (deletion > before.value(BillKeys::DeletionStamp).toString() && !bill.deletions.contains(deletion)) {
             checked(QStringLiteral("deletion"), deletion);
-            bill.deletion = std::max(bill.deletion, deletion);
+            bill.deletions.insert(deletion);
+            // What the computer held as it deleted: its file before the
+            // operation and what the operation stamped before the deletion.
+            for (const QString& stamp : contentStamps(before) + contentStamps(after)) {
+                if (stamp < deletion)
+                    bill.seen.insert(stamp);
+            }
+            if (!before.contains(BillKeys::FieldStamps))
+                bill.seenBefore = std::max(bill.seenBefore, deletion);
         }
         return problems.join(QLatin1Char('\n'));
     }
@@ -98,14 +109,17 @@ public:
     bool isDeleted(const QString& billID) const
     {
         const Bill& bill = m_bills[billID];
-        QString latest;
+        if (bill.deletions.isEmpty())
+            return false;
+        QStringList changes;
         for (const Field& field : bill.fields)
-            latest = std::max(latest, field.stamp);
-        for (const QVariantMap& payment : bill.payments)
-            latest = std::max(latest, paymentStamp(payment));
-        for (const QString& stamp : bill.removed)
-            latest = std::max(latest, stamp);
-        return bill.deletion > latest;
+            changes.append(field.stamp);
+        for (const QVariantMap& payment : payments(billID))
+            changes.append(paymentStamp(payment));
+        changes.append(bill.removed.values());
+        return std::all_of(changes.cbegin(), changes.cend(), [&](const QString& stamp) {
+            return stamp < bill.seenBefore || bill.seen.contains(stamp);
+        });
     }
 
     // The payments the bill holds, by id.
@@ -196,7 +210,9 @@ private:
         QMap<QString, Field> fields;
         QMap<QString, QVariantMap> payments;
         QMap<QString, QString> removed;
-        QString deletion;
+        QSet<QString> deletions;
+        QSet<QString> seen;   // every change in the deleting computers' files
+        QString seenBefore;   // every change stamped before this one counts as seen
     };
 
     static QString paymentStamp(const QVariantMap& payment)
@@ -210,6 +226,17 @@ private:
         for (const QVariant& entry : record.value(BillKeys::PaymentList).toList())
             byID.insert(entry.toMap().value(PaymentKeys::PaymentID).toString(), entry);
         return byID;
+    }
+    static QStringList contentStamps(const QVariantMap& record)
+    {
+        QStringList stamps;
+        for (const QVariant& stamp : record.value(BillKeys::RemovedPaymentIDs).toMap())
+            stamps.append(stamp.toString());
+        for (const QVariant& stamp : record.value(BillKeys::FieldStamps).toMap())
+            stamps.append(stamp.toString());
+        for (const QVariant& entry : record.value(BillKeys::PaymentList).toList())
+            stamps.append(paymentStamp(entry.toMap()));
+        return stamps;
     }
     static QString latestStamp(const QVariantMap& record)
     {
