@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/Log.h"
+#include "platform/ReleaseOnWorker.h"
 #include "screens/BWAmountField.h"
 #include "screens/BWTagTokenField.h"
 #include "store/BWBill.h"
@@ -173,4 +174,11 @@ void BWBillEditorController::unfillSelectedData()
         m_fields.repeatSelector->setCurrentIndex(2);
         cancelCustomRepeat();
     }
+}
+
+// The list replaced may hold the last copy of every bill as an earlier
+// reload read it.
+void BWBillEditorController::setListOfActiveBills(const QVariantList& bills)
+{
+    releaseOnWorker(std::exchange(m_listOfActiveBills, bills));
 }

@@ -73,7 +73,7 @@ public:
     void showEditPopoverForBill(const QString& billID, QWidget* anchor);
     void showDeletePopoverForBill(const QString& billID, const QRect& position, QWidget* view) override;
     bool restoreBill(const QString& billID) override;
-    void setListOfActiveBills(const QVariantList& bills) override { m_listOfActiveBills = bills; }
+    void setListOfActiveBills(const QVariantList& bills) override;
     QVariantList listOfActiveBills() const { return m_listOfActiveBills; }
     void closePopover() override;
     QWidget* editorPopover() const;
