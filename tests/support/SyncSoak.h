@@ -644,11 +644,15 @@ private:
             return;
         // Silence is told by the stamps in the folder, not by this clock.
         operate((awayDevice() + 1) % m_config.devices, [this](const BWStoreEnvironment& env) { return create(env); });
-        for (int device = 0; device < m_config.devices; ++device) {
-            if (device != awayDevice())
-                m_backend->fullPass(device);
+        // A version no other holds yet is first written into one of this
+        // computer's own, and removed at the pass after.
+        for (int round = 0; round < 2; ++round) {
+            for (int device = 0; device < m_config.devices; ++device) {
+                if (device != awayDevice())
+                    m_backend->fullPass(device);
+            }
+            m_backend->settle();
         }
-        m_backend->settle();
         m_result.silentVersionsLeft = folder->versionsElsewhere(awayDevice());
     }
 
